@@ -1,0 +1,52 @@
+# Varnook: the two set-up commands are `make run` and `make test`.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps build run test asan bench fuzz screenshots clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/app/varnook
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARNOOK_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+
+# Google Benchmark figures (not part of `make test`).
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARNOOK_BENCHMARKS=ON
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target varnook_bench
+	$(BENCH_BUILD)/bench/varnook_bench
+
+# The scenario-file reader under libFuzzer for FUZZ_SECONDS seconds.
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNOOK_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target varnook_fuzz_scenario
+	mkdir -p $(FUZZ_BUILD)/corpus
+	cp -n fuzz/corpus/* $(FUZZ_BUILD)/corpus/ 2>/dev/null || true
+	$(FUZZ_BUILD)/fuzz/varnook_fuzz_scenario -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_BUILD)/corpus
+
+screenshots: build
+	$(BUILD)/app/varnook-screenshots $(BUILD)/screenshots
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#include "texts.h"
+
+#include "conversions.h"
+
+#include <cmath>
+#include <limits>
+
+namespace Calc {
+
+int HoursToSeconds(double hours)
+{
+    double seconds = hours * 3600;
+    seconds = seconds + 0.5;
+    if (std::isnan(seconds))
+        return 0;
+    if (seconds >= 2147483648.0)
+        return std::numeric_limits<int>::max();
+    if (seconds <= -2147483649.0)
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(std::trunc(seconds));
+}
+
+QString PadNumber(int value, int width)
+{
+    QString text = QString::number(value);
+    if (text.size() < width)
+        text.prepend(QString(width - text.size(), QLatin1Char('0')));
+    return text;
+}
+
+QString DurationText(double hours)
+{
+    if (!(hours >= 0))
+        return QStringLiteral("00:00");
+    double total = hours * 3600;
+    total = std::trunc(total + 0.5);
+    if (total >= 24 * 60)
+        return QStringLiteral("23:59");
+    const int seconds = static_cast<int>(total);
+    return PadNumber(seconds / 60, 2) + QLatin1Char(':') + PadNumber(seconds % 60, 2);
+}
+
+std::optional<int> TimeTextToMinutes(const QString &text)
+{
+    const auto time = ParseTime(text);
+    if (!time)
+        return std::nullopt;
+    return time->hour * 60 + time->minute;
+}
+
+QString PercentText(double fraction, int decimals)
+{
+    if (!(fraction >= 0))
+        fraction = 0; // below 0, and not-a-number
+    if (fraction > 1)
+        fraction = 1;
+    // The exact product is high + low: fma gives the rounding error of the
+    // double product, so the formatter rounds the true value once.
+    const double high = fraction * 100;
+    const double low = std::fma(fraction, 100, -high);
+    return FormatNumber(high, decimals, low) + QLatin1Char('%');
+}
+
+} // namespace Calc

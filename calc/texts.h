@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The texts of the result tables: times as "hh:mm", durations as "mm:ss",
+// shares as whole percentages.
+namespace Calc {
+
+// Hours to whole seconds: trunc(hours * 3600 + 0.5) in plain double
+// arithmetic, so half a second rounds up. Results beyond the 32-bit range are
+// held at its ends; not-a-number gives 0.
+int HoursToSeconds(double hours);
+
+// Decimal text of `value` with zeros put in front up to `width` characters.
+QString PadNumber(int value, int width);
+
+// A duration in hours as "mm:ss"; below 0 (or not a number) is "00:00", and
+// 24 minutes or more is "23:59", the largest an "mm:ss" field accepts.
+QString DurationText(double hours);
+
+// First number times 60 plus second number of a time-of-day text: minutes
+// since midnight for "hh:mm", seconds for "mm:ss". Empty when the text is not
+// a valid time of day.
+std::optional<int> TimeTextToMinutes(const QString &text);
+
+// A fraction, limited to 0..1, as a percentage with `decimals` decimals and a
+// "%" sign. The product by 100 is exact and rounded once, halves away from
+// zero: 0.125 gives "13%", 0.855 (just below it as a double) gives "85%".
+QString PercentText(double fraction, int decimals);
+
+} // namespace Calc

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "resulttable.h"
+
+#include <QString>
+
+#include <array>
+#include <functional>
+
+// The eight input fields of an agent window, in the order the input check
+// reads them. The enumerator names are the fields' component names.
+enum class Field { MaskEdit1, MaskEdit7, Edit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5, MaskEdit6 };
+constexpr int FieldCount = 8;
+
+// "MaskEdit1", "Edit1", ...
+QString ComponentName(Field field);
+// The field in a planner's words: "number of calls", "arrival start time"...
+QString FieldDescription(Field field);
+// The text of a new window's field: "90", "10", "0", "08:00", "17:00"...
+QString DefaultText(Field field);
+// The most characters the field holds (its mask or maximum length); 0: no limit.
+int MaxLength(Field field);
+
+enum class Tab { Agents = 0, Schedule = 1 };
+
+// The slot list rebuilt from the two arrival times and the slot length.
+struct TimeSlots
+{
+    int count = 1;     // 1..48
+    int hour = 0;      // start of slot 1, 0..23
+    int minute = 0;    // 0 or 30
+    int endHour = 0;   // rounded end, 0..24
+    int endMinute = 0; // 0 or 30
+};
+
+// What a handler's recalculation did.
+struct RecalcResult
+{
+    bool ran = false;   // a recalculation ran
+    bool valid = true;  // its input check passed (meaningful when it ran)
+    QString failingField; // component name of the field refused: "Edit1", ... or "StringGrid1"
+    int failingRow = 0; // with "StringGrid1": the grid row whose Calls cell was refused
+};
+
+// One agent window's scenario, held apart from widgets: the field texts, the
+// slot volumes and flags, and the result table. The window and the
+// command-line calculator both drive this model, so every staffing rule is
+// written once, here.
+class AgentScenario
+{
+public:
+    // The window's state at creation: default texts, 60-minute slots with
+    // neither slot button checked, the Agents layout with one empty row.
+    AgentScenario();
+
+    // Loads beyond this offered load (in agent-hours per hour, i.e. about as
+    // many agents) are refused as invalid input: the queueing recursion costs
+    // one step per agent, and this keeps a recalculation within a few
+    // milliseconds while lying far above any real call centre.
+    static constexpr double MaxTrafficLoad = 100000.0;
+    static constexpr int SlotCapacity = 100; // SlotCalls[1..100]
+    static constexpr int MaxSlots = 48;
+
+    // --- field texts -------------------------------------------------------
+    QString text(Field field) const;
+    // Stores the text as the field would hold it: cut to its maximum length.
+    void setText(Field field, const QString &text);
+    // StaticText1: the total time of the slots ("09:00 hrs" until first built).
+    QString totalTimeText() const { return m_totalTime; }
+
+    // --- slot length buttons ----------------------------------------------
+    bool radioButton1Checked() const { return m_radio1; } // "30 min"
+    bool radioButton2Checked() const { return m_radio2; } // "60 min"
+    // Checking one button unchecks the other; false leaves both unchecked.
+    void setRadioButtons(bool thirtyChecked, bool sixtyChecked);
+
+    // --- state shared with files, reports and graphs ------------------------
+    std::array<int, SlotCapacity + 1> SlotCalls{}; // index 1..100; 0 unused
+    bool HalfHourSlots = false;
+    bool SlotCallsEdited = false;
+    bool ScheduleMode = false;
+    double CallCount = 0;
+    Tab tab() const { return m_tab; }
+    const ResultTable &StringGrid1() const { return m_grid; }
+    ResultTable &grid() { return m_grid; }
+    // The Agents table's first row meeting the goal, 0 when none.
+    int goalRow() const { return m_goalRow; }
+    QString FailingField;
+    int FailingRow = 0;
+
+    // Scenario values set by the input check.
+    double PeriodMinutes = 0;
+    double HandleSeconds = 0;
+    double TalkSeconds = 0;
+    double AbandonWaitSeconds = 0;
+    int GoalPercent = 0;
+    int GoalSeconds = 0;
+
+    // --- hooks for the window ------------------------------------------------
+    // Called by a failed recalculation after the check and before the grid is
+    // laid out again: the window focuses the failing field and shows the
+    // message there.
+    std::function<void(const RecalcResult &)> onInvalidInput;
+    // Called after a table was filled, for the window's graph.
+    std::function<void()> onTableFilled;
+
+    // --- the recalculation ----------------------------------------------------
+    bool ValidateInputs();
+    void PrepareGrid();
+    RecalcResult Recalculate();
+
+    // --- time slots -----------------------------------------------------------
+    // The slot list for the current fields and slot length, changing nothing.
+    TimeSlots timeSlots() const;
+    // The same, rewriting MaskEdit1, MaskEdit7 and the total time.
+    TimeSlots BuildTimeSlots();
+    void DistributeCalls();
+
+    // --- window events --------------------------------------------------------
+    RecalcResult Edit1Exit(bool modified);
+    RecalcResult MaskEdit1Exit(bool modified);
+    RecalcResult MaskEdit7Exit(bool modified);
+    RecalcResult MaskEdit4Exit();
+    RecalcResult SpeedButton2Click() { return Recalculate(); }
+    // Both slot buttons: converts the volumes when the 30-minute choice
+    // changed, then recalculates. Set the buttons first.
+    RecalcResult RadioButton1Click();
+    RecalcResult TabSet1Click(Tab tab);
+    // Grid events; the window first reports its current cell with
+    // grid().setCurrentCell().
+    RecalcResult StringGrid1Click();
+    void StringGrid1Enter();
+    RecalcResult StringGrid1Exit();
+    RecalcResult StringGrid1KeyPress(QChar key);
+    void StringGrid1SetEditText(int column, int row, const QString &text);
+
+    // The two table computations, run by Recalculate after a passed check
+    // and the grid's layout.
+    void FillAgentsTable();
+    void ComputeSchedule();
+
+private:
+    void prepareAgentsLayout();
+    void prepareScheduleLayout();
+    void changeSlotLength(bool fromHalfHours);
+    bool checkSlotVolumes();
+
+    std::array<QString, FieldCount> m_texts;
+    QString m_totalTime;
+    bool m_radio1 = false;
+    bool m_radio2 = false;
+    Tab m_tab = Tab::Agents;
+    ResultTable m_grid;
+    int m_goalRow = 0;
+};

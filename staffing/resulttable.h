@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+// The result grid of an agent window as plain data: 9 columns of cell texts,
+// row 0 the headers, a number of fixed (header) columns and a current cell.
+// Every table of the window is written here as text; reports, graphs, files
+// and the on-screen grid read these texts.
+class ResultTable
+{
+public:
+    static constexpr int ColumnCount = 9;
+    using Row = std::array<QString, ColumnCount>;
+
+    ResultTable();
+
+    int rowCount() const { return static_cast<int>(m_rows.size()); }
+    // Rows beyond a smaller count are dropped with their texts; new rows are
+    // empty. The current row is kept within the rows below the header.
+    void setRowCount(int count);
+
+    int fixedColumns() const { return m_fixedColumns; }
+    void setFixedColumns(int count);
+
+    // Out-of-range cells read as empty and ignore writes.
+    QString cell(int column, int row) const;
+    void setCell(int column, int row, const QString &text);
+    void clearRow(int row);
+
+    const Row &row(int row) const { return m_rows.at(static_cast<std::size_t>(row)); }
+
+    int currentColumn() const { return m_currentColumn; }
+    int currentRow() const { return m_currentRow; }
+    // Clamped to the non-fixed cells of the table.
+    void setCurrentCell(int column, int row);
+
+private:
+    void clampCurrentCell();
+
+    std::vector<Row> m_rows;
+    int m_fixedColumns = 0;
+    int m_currentColumn = 0;
+    int m_currentRow = 1;
+};
