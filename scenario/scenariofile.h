@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class AgentScenario;
+
+// What a save did.
+struct SaveResult
+{
+    bool ok = false;
+    // On failure: "Cannot create file "NAME". REASON"
+    QString message;
+};
+
+// What a load did.
+struct LoadResult
+{
+    enum class Status {
+        Applied,         // the whole file was applied and the window recalculated
+        CannotOpen,      // the file does not exist or cannot be read
+        Empty,           // the file holds no line at all
+        NotScenarioFile, // line 1 is not exactly "vnk"
+        Damaged,         // a line is missing or does not convert; see line and reason
+    };
+    Status status = Status::CannotOpen;
+    int line = 0;    // with Damaged: the 1-based line number that stopped the load
+    QString reason;  // with Damaged and CannotOpen: what is wrong, in words
+    // A message for the standard error box or the command line that names
+    // the file and what is wrong; empty when applied.
+    QString message;
+
+    bool applied() const { return status == Status::Applied; }
+};
+
+// Splits file bytes into lines: CR LF, a lone CR or a lone LF ends a line
+// (LF followed by CR is two line ends), a last line without an ending still
+// counts, and a NUL byte ends the text. Bytes are read as Latin-1.
+QStringList SplitScenarioLines(const QByteArray &bytes);
+
+// The bytes of the scenario file of `scenario`: lines 1 to 11 and, when
+// SlotCallsEdited is set, one volume line per time slot, each ended by CR LF.
+// Sets HalfHourSlots from the "30 min" button first, as saving does.
+QByteArray ScenarioFileBytes(AgentScenario &scenario);
+
+// Writes the scenario to `path` through a temporary file renamed over the
+// target: a failed save leaves any file that was there untouched.
+SaveResult SaveScenario(AgentScenario &scenario, const QString &path);
+
+// Reads and checks the whole file first; only a file that is entirely sound
+// is applied (fields, slot length, volumes, re-spread) and recalculated.
+// Otherwise nothing in the scenario changes.
+LoadResult LoadScenario(AgentScenario &scenario, const QString &path);
+
+// The same for lines already read (the name is used in messages only).
+LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &lines, const QString &fileName);
