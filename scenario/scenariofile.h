@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "agentscenario.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
-class AgentScenario;
 
 // What a save did.
 struct SaveResult
@@ -31,6 +31,9 @@ struct LoadResult
     // A message for the standard error box or the command line that names
     // the file and what is wrong; empty when applied.
     QString message;
+    // With Applied: the closing recalculation (it may refuse a loaded field,
+    // as typing the same text would be refused).
+    RecalcResult recalc;
 
     bool applied() const { return status == Status::Applied; }
 };
