@@ -1,0 +1,290 @@
+// SPDX-License-Identifier: MIT
+#include "agentscenario.h"
+
+#include "conversions.h"
+#include "evaluation.h"
+#include "texts.h"
+
+namespace {
+
+struct FieldInfo
+{
+    const char *componentName;
+    const char *description;
+    const char *defaultText;
+    int maxLength;
+};
+
+// Indexed by Field.
+constexpr FieldInfo fieldInfo[FieldCount] = {
+    {"MaskEdit1", "arrival start time", "08:00", 5},
+    {"MaskEdit7", "arrival end time", "17:00", 5},
+    {"Edit1", "number of calls", "0", 0},
+    {"MaskEdit2", "call talk time", "00:00", 5},
+    {"MaskEdit3", "after call work time", "01:00", 5},
+    {"MaskEdit4", "wait before abandon", "00:30", 5},
+    {"MaskEdit5", "service level goal percentage", "90", 2},
+    {"MaskEdit6", "service level goal seconds", "10", 2},
+};
+
+const FieldInfo &info(Field field) { return fieldInfo[static_cast<int>(field)]; }
+
+const char *const agentsHeaders[ResultTable::ColumnCount] = {
+    "Agents", "Srv Lvl", "Queued", "Abndon", "Usage", "Ave Ans", "Q Time", "Avg Q", "Trunks"};
+
+} // namespace
+
+QString ComponentName(Field field) { return QString::fromLatin1(info(field).componentName); }
+QString FieldDescription(Field field) { return QString::fromLatin1(info(field).description); }
+QString DefaultText(Field field) { return QString::fromLatin1(info(field).defaultText); }
+int MaxLength(Field field) { return info(field).maxLength; }
+
+AgentScenario::AgentScenario()
+    : m_totalTime(QStringLiteral("09:00 hrs"))
+{
+    for (int i = 0; i < FieldCount; ++i)
+        m_texts[static_cast<std::size_t>(i)] = DefaultText(static_cast<Field>(i));
+    PrepareGrid();
+}
+
+QString AgentScenario::text(Field field) const
+{
+    return m_texts[static_cast<std::size_t>(field)];
+}
+
+void AgentScenario::setText(Field field, const QString &text)
+{
+    const int limit = MaxLength(field);
+    m_texts[static_cast<std::size_t>(field)] = limit > 0 ? text.left(limit) : text;
+}
+
+void AgentScenario::setRadioButtons(bool thirtyChecked, bool sixtyChecked)
+{
+    m_radio1 = thirtyChecked;
+    m_radio2 = sixtyChecked && !thirtyChecked;
+}
+
+bool AgentScenario::ValidateInputs()
+{
+    // FailingField names the field being read, so the first failure leaves it.
+    FailingField = ComponentName(Field::MaskEdit1);
+    FailingRow = 0;
+    const auto start = Calc::TimeTextToMinutes(text(Field::MaskEdit1));
+    if (!start)
+        return false;
+
+    FailingField = ComponentName(Field::MaskEdit7);
+    std::optional<int> end;
+    if (text(Field::MaskEdit7) == QLatin1String("24:00"))
+        end = 1440;
+    else
+        end = Calc::TimeTextToMinutes(text(Field::MaskEdit7));
+    if (!end)
+        return false;
+
+    if (ScheduleMode)
+        PeriodMinutes = m_radio1 ? 30 : 60;
+    else
+        PeriodMinutes = *end - *start;
+    if (PeriodMinutes < 0)
+        PeriodMinutes += 1440;
+    if (!(PeriodMinutes > 0 && PeriodMinutes <= 1440))
+        return false;
+
+    FailingField = ComponentName(Field::Edit1);
+    const auto calls = Calc::ParseInteger(text(Field::Edit1));
+    if (!calls || *calls < 1)
+        return false;
+    CallCount = *calls;
+
+    FailingField = ComponentName(Field::MaskEdit2);
+    const auto talk = Calc::TimeTextToMinutes(text(Field::MaskEdit2));
+    if (!talk)
+        return false;
+
+    FailingField = ComponentName(Field::MaskEdit3);
+    const auto wrap = Calc::TimeTextToMinutes(text(Field::MaskEdit3));
+    if (!wrap)
+        return false;
+    HandleSeconds = *talk + *wrap;
+    TalkSeconds = *talk;
+    if (HandleSeconds < 1) {
+        FailingField = ComponentName(Field::MaskEdit2);
+        return false;
+    }
+
+    FailingField = ComponentName(Field::MaskEdit4);
+    const auto abandon = Calc::TimeTextToMinutes(text(Field::MaskEdit4));
+    if (!abandon)
+        return false;
+    AbandonWaitSeconds = *abandon;
+
+    FailingField = ComponentName(Field::MaskEdit5);
+    const auto goal = Calc::ParseInteger(text(Field::MaskEdit5));
+    if (!goal || *goal < 0)
+        return false;
+    GoalPercent = *goal;
+
+    FailingField = ComponentName(Field::MaskEdit6);
+    const auto goalSeconds = Calc::ParseInteger(text(Field::MaskEdit6));
+    if (!goalSeconds || *goalSeconds < 0)
+        return false;
+    GoalSeconds = *goalSeconds;
+
+    // A load beyond the bound would take the queueing recursion too long: the
+    // number of calls is refused as too large for its period.
+    if (!ScheduleMode) {
+        if (ComputeCallLoad(CallCount, PeriodMinutes, HandleSeconds).trafficLoad > MaxTrafficLoad) {
+            FailingField = ComponentName(Field::Edit1);
+            return false;
+        }
+    } else if (!checkSlotVolumes()) {
+        return false;
+    }
+
+    FailingField.clear();
+    return true;
+}
+
+bool AgentScenario::checkSlotVolumes()
+{
+    // Every slot in use needs a volume of 0 or more whose load the
+    // recursion can carry; a refused one names its Calls cell.
+    const int count = timeSlots().count;
+    for (int i = 1; i <= count; ++i) {
+        const int volume = SlotCalls[static_cast<std::size_t>(i)];
+        if (volume < 0 || ComputeCallLoad(volume, PeriodMinutes, HandleSeconds).trafficLoad > MaxTrafficLoad) {
+            FailingField = QStringLiteral("StringGrid1");
+            FailingRow = i;
+            return false;
+        }
+    }
+    return true;
+}
+
+void AgentScenario::PrepareGrid()
+{
+    if (m_tab == Tab::Agents)
+        prepareAgentsLayout();
+    else
+        prepareScheduleLayout();
+}
+
+void AgentScenario::prepareAgentsLayout()
+{
+    m_grid.setRowCount(2);
+    m_grid.setFixedColumns(0);
+    m_grid.clearRow(1);
+    for (int c = 0; c < ResultTable::ColumnCount; ++c)
+        m_grid.setCell(c, 0, QString::fromLatin1(agentsHeaders[c]));
+    m_goalRow = 0;
+}
+
+RecalcResult AgentScenario::Recalculate()
+{
+    RecalcResult result;
+    result.ran = true;
+    if (!ValidateInputs()) {
+        result.valid = false;
+        result.failingField = FailingField;
+        result.failingRow = FailingRow;
+        if (onInvalidInput)
+            onInvalidInput(result);
+        PrepareGrid();
+        return result;
+    }
+    PrepareGrid();
+    if (ScheduleMode)
+        ComputeSchedule();
+    else
+        FillAgentsTable();
+    return result;
+}
+
+RecalcResult AgentScenario::Edit1Exit(bool modified)
+{
+    if (!modified)
+        return {};
+    DistributeCalls();
+    const RecalcResult result = Recalculate();
+    SlotCallsEdited = false;
+    return result;
+}
+
+RecalcResult AgentScenario::MaskEdit1Exit(bool modified)
+{
+    if (!modified)
+        return {};
+    PrepareGrid();
+    DistributeCalls();
+    return Recalculate();
+}
+
+RecalcResult AgentScenario::MaskEdit7Exit(bool modified)
+{
+    return MaskEdit1Exit(modified);
+}
+
+RecalcResult AgentScenario::MaskEdit4Exit()
+{
+    return Recalculate();
+}
+
+RecalcResult AgentScenario::RadioButton1Click()
+{
+    const bool old = HalfHourSlots;
+    HalfHourSlots = m_radio1;
+    if (HalfHourSlots == old)
+        return {};
+    changeSlotLength(old);
+    return Recalculate();
+}
+
+RecalcResult AgentScenario::TabSet1Click(Tab tab)
+{
+    m_tab = tab;
+    ScheduleMode = tab == Tab::Schedule;
+    return Recalculate();
+}
+
+RecalcResult AgentScenario::StringGrid1Click()
+{
+    if (!ScheduleMode)
+        return {};
+    if (m_grid.currentColumn() == 1)
+        return Recalculate();
+    m_grid.setCurrentCell(1, m_grid.currentRow());
+    return {};
+}
+
+void AgentScenario::StringGrid1Enter()
+{
+    if (ScheduleMode && m_grid.currentColumn() != 1)
+        m_grid.setCurrentCell(1, m_grid.currentRow());
+}
+
+RecalcResult AgentScenario::StringGrid1Exit()
+{
+    if (!ScheduleMode)
+        return {};
+    return Recalculate();
+}
+
+RecalcResult AgentScenario::StringGrid1KeyPress(QChar key)
+{
+    SlotCallsEdited = true;
+    if (key == QChar(13))
+        return Recalculate();
+    return {};
+}
+
+void AgentScenario::StringGrid1SetEditText(int column, int row, const QString &text)
+{
+    if (!ScheduleMode || column < m_grid.fixedColumns() || row < 1 || row >= m_grid.rowCount())
+        return;
+    // The cell keeps the typed text; only a non-empty Calls text feeds the
+    // slot's volume, 0 when it is not a whole number.
+    m_grid.setCell(column, row, text);
+    if (column == 1 && !text.isEmpty())
+        SlotCalls[static_cast<std::size_t>(row)] = Calc::ParseInteger(text).value_or(0);
+}

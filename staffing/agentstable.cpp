@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#include "agentscenario.h"
+
+#include "conversions.h"
+#include "evaluation.h"
+#include "queueing.h"
+#include "texts.h"
+
+void AgentScenario::FillAgentsTable()
+{
+    const CallLoad load = ComputeCallLoad(CallCount, PeriodMinutes, HandleSeconds);
+    const ServiceInputs inputs{HandleSeconds, TalkSeconds, AbandonWaitSeconds, GoalSeconds};
+    const double a = load.trafficLoad;
+    // One recursion serves every row: consecutive agent numbers cost one
+    // step each.
+    Calc::LossRecursion loss(a);
+
+    double n = load.startAgents;
+    int row = 1;
+    int goalRow = 0;
+    while (row < 20) {
+        m_grid.setRowCount(row + 1);
+        m_grid.setCell(0, row, QString::number(static_cast<long long>(n)));
+        if (a / n >= 1) {
+            // This agent number cannot carry the load: it gets no row.
+            n = n + 1;
+            continue;
+        }
+        const AgentFigures f = EvaluateAgents(n, load, inputs, loss.at(static_cast<long long>(n)));
+        const int trunks = Calc::TrunksNeeded(n, f.trunkLoad, 1.0);
+        m_grid.setCell(1, row, Calc::PercentText(f.serviceLevel, 0));
+        m_grid.setCell(2, row, Calc::PercentText(f.waitProbability, 0));
+        m_grid.setCell(3, row, Calc::PercentText(f.abandonRate, 0));
+        m_grid.setCell(4, row, Calc::PercentText(f.usage, 0));
+        m_grid.setCell(5, row, Calc::DurationText(f.answerTime));
+        m_grid.setCell(6, row, Calc::DurationText(f.queueTime));
+        m_grid.setCell(7, row, Calc::FormatNumber(f.queueLength, 0));
+        m_grid.setCell(8, row, QString::number(trunks));
+        if (goalRow == 0 && MeetsGoal(f.serviceLevel, GoalPercent))
+            goalRow = row;
+        ++row;
+        n = n + 1;
+        if (f.serviceLevel > 0.999)
+            break;
+    }
+    m_goalRow = goalRow;
+    if (goalRow > 0)
+        m_grid.setCurrentCell(m_grid.currentColumn(), goalRow);
+    if (onTableFilled)
+        onTableFilled();
+}

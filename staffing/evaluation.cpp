@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#include "evaluation.h"
+
+#include "queueing.h"
+#include "texts.h"
+
+#include <cmath>
+
+CallLoad ComputeCallLoad(double calls, double periodMinutes, double handleSeconds)
+{
+    CallLoad load;
+    load.arrivalRate = calls / (periodMinutes / 60);
+    load.serviceRate = 3600 / handleSeconds;
+    load.trafficLoad = load.arrivalRate / load.serviceRate;
+    // Rounded to the nearest whole number, exact halves to the even one.
+    load.startAgents = std::nearbyint(load.arrivalRate * handleSeconds / 3600 + 0.5);
+    return load;
+}
+
+AgentFigures EvaluateAgents(double agents, const CallLoad &load, const ServiceInputs &inputs, double blocking)
+{
+    const double n = agents;
+    const double a = load.trafficLoad;
+    const double mu = load.serviceRate;
+    AgentFigures f;
+    f.usage = a / n;
+    const double rho = f.usage;
+    f.waitProbability = Calc::WaitProbabilityFromLoss(n, a, blocking);
+    const double pw = f.waitProbability;
+    f.queueLength = rho * pw / (1 - rho);
+    f.answerTime = pw / (n * mu * (1 - rho));
+    f.queueTime = 1 / (n * mu * (1 - rho));
+    double level = 1 - pw * std::exp(-(n - a) * inputs.goalSeconds / inputs.handleSeconds);
+    if (level < 0)
+        level = 0;
+    if (level > 1)
+        level = 1;
+    f.serviceLevel = level;
+    f.abandonRate = pw - pw * inputs.abandonWaitSeconds / (f.queueTime * 3600) + 0.005;
+    // The lines are held while the caller waits and talks; after-call work
+    // needs no line.
+    const double holdingSeconds = Calc::HoursToSeconds(f.answerTime) + inputs.talkSeconds;
+    const double lineRate = holdingSeconds > 0 ? 3600 / holdingSeconds : 0;
+    f.trunkLoad = lineRate > 0 ? load.arrivalRate / lineRate : 0;
+    return f;
+}
+
+bool MeetsGoal(double serviceLevel, int goalPercent)
+{
+    return std::nearbyint(serviceLevel * 100) >= goalPercent;
+}
