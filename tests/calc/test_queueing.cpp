@@ -1,0 +1,238 @@
+// SPDX-License-Identifier: MIT
+#include "queueing.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+
+// Reference values below come from the loss recursion and the waiting formula
+// worked out in exact rational arithmetic, then rounded to double.
+class TestQueueing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lossProbability_data();
+    void lossProbability();
+    void lossProbability_usesOnlyTheProductOfRateAndDuration();
+    void waitProbability_data();
+    void waitProbability();
+    void waitProbabilityFromLoss_matchesWaitProbability();
+    void trunksNeeded_data();
+    void trunksNeeded();
+    void lossRecursion_isBitIdenticalToLossProbability_data();
+    void lossRecursion_isBitIdenticalToLossProbability();
+    void lossRecursion_randomOrderGivesTheSameDoubles();
+    void lossRecursion_zeroAndOneServerShareTheOneServerValue();
+};
+
+namespace {
+
+bool sameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+bool closeTo(double got, double expected)
+{
+    if (expected == 0)
+        return got == 0;
+    return std::fabs(got - expected) <= 1e-13 * std::fabs(expected);
+}
+
+const double NaN = std::numeric_limits<double>::quiet_NaN();
+
+} // namespace
+
+void TestQueueing::lossProbability_data()
+{
+    QTest::addColumn<double>("servers");
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<double>("duration");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("two servers, one erlang") << 2.0 << 1.0 << 1.0 << 0.2;
+    QTest::newRow("zero servers take the one-server value") << 0.0 << 1.0 << 1.0 << 0.5;
+    QTest::newRow("one server") << 1.0 << 1.0 << 1.0 << 0.5;
+    QTest::newRow("fractional servers are truncated, not rounded") << 1.9 << 1.0 << 1.0 << 0.5;
+    QTest::newRow("2.999 servers count as two") << 2.999 << 1.0 << 1.0 << 0.2;
+    QTest::newRow("zero load blocks nothing") << 10.0 << 0.0 << 1.0 << 0.0;
+    QTest::newRow("10 servers, 8 erlangs") << 10.0 << 8.0 << 1.0 << 0.1216610642529515;
+    QTest::newRow("100 servers, 90 erlangs") << 100.0 << 90.0 << 1.0 << 0.026957380464359214;
+    QTest::newRow("load split into rate and duration") << 10.0 << 16.0 << 0.5 << 0.1216610642529515;
+    QTest::newRow("negative servers") << -1.0 << 1.0 << 1.0 << 0.0;
+    QTest::newRow("negative rate") << 2.0 << -1.0 << 1.0 << 0.0;
+    QTest::newRow("negative duration") << 2.0 << 1.0 << -1.0 << 0.0;
+    QTest::newRow("not-a-number servers") << NaN << 1.0 << 1.0 << 0.0;
+}
+
+void TestQueueing::lossProbability()
+{
+    QFETCH(double, servers);
+    QFETCH(double, rate);
+    QFETCH(double, duration);
+    QFETCH(double, expected);
+
+    const double got = Calc::LossProbability(servers, rate, duration);
+    QVERIFY2(closeTo(got, expected), qPrintable(QString::number(got, 'g', 17)));
+}
+
+void TestQueueing::lossProbability_usesOnlyTheProductOfRateAndDuration()
+{
+    // State: a load of 12 erlangs given as 12 x 1 and as 24 x 0.5 (exact).
+    // Expected: the same doubles for every server count.
+    for (int n = 0; n <= 40; ++n)
+        QVERIFY2(sameBits(Calc::LossProbability(n, 12.0, 1.0), Calc::LossProbability(n, 24.0, 0.5)),
+                 qPrintable(QString::number(n)));
+}
+
+void TestQueueing::waitProbability_data()
+{
+    QTest::addColumn<double>("servers");
+    QTest::addColumn<double>("load");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("two servers, one erlang") << 2.0 << 1.0 << 1.0 / 3.0;
+    QTest::newRow("zero servers") << 0.0 << 1.0 << 0.0;
+    QTest::newRow("load equal to servers") << 1.0 << 1.0 << 1.0;
+    QTest::newRow("one server, half an erlang") << 1.0 << 0.5 << 0.5;
+    QTest::newRow("3 servers, 5/3 erlang") << 3.0 << 5.0 / 3.0 << 0.2997601918465228;
+    QTest::newRow("10 servers, 8 erlangs") << 10.0 << 8.0 << 0.40918015079644354;
+    QTest::newRow("20 servers, 16 erlangs") << 20.0 << 16.0 << 0.2560777938390579;
+    QTest::newRow("100 servers, 90 erlangs") << 100.0 << 90.0 << 0.2169404809063664;
+    QTest::newRow("zero load never waits") << 5.0 << 0.0 << 0.0;
+    QTest::newRow("negative servers") << -2.0 << 1.0 << 0.0;
+    QTest::newRow("negative load") << 2.0 << -1.0 << 0.0;
+}
+
+void TestQueueing::waitProbability()
+{
+    QFETCH(double, servers);
+    QFETCH(double, load);
+    QFETCH(double, expected);
+
+    const double got = Calc::WaitProbability(servers, load, 1.0);
+    QVERIFY2(closeTo(got, expected), qPrintable(QString::number(got, 'g', 17)));
+}
+
+void TestQueueing::waitProbabilityFromLoss_matchesWaitProbability()
+{
+    // The table code passes a blocking value it already holds; it must give
+    // the very double WaitProbability gives.
+    for (double load : {0.5, 4.0 / 3.0, 7.25, 90.0}) {
+        for (int n = 1; n <= 120; ++n) {
+            if (load >= n)
+                continue;
+            const double blocking = Calc::LossProbability(n, load, 1.0);
+            QVERIFY2(sameBits(Calc::WaitProbabilityFromLoss(n, load, blocking),
+                              Calc::WaitProbability(n, load, 1.0)),
+                     qPrintable(QStringLiteral("n=%1 load=%2").arg(n).arg(load)));
+        }
+    }
+    QCOMPARE(Calc::WaitProbabilityFromLoss(0, 1.0, 0.5), 0.0);
+}
+
+void TestQueueing::trunksNeeded_data()
+{
+    QTest::addColumn<double>("first");
+    QTest::addColumn<double>("load");
+    QTest::addColumn<int>("expected");
+
+    // The smallest line count whose blocking is under 1 in 1000.
+    QTest::newRow("1 erlang") << 0.0 << 1.0 << 6;
+    QTest::newRow("5 erlangs") << 0.0 << 5.0 << 14;
+    QTest::newRow("10 erlangs") << 0.0 << 10.0 << 21;
+    QTest::newRow("100/3 erlangs, blocking just above at 51") << 0.0 << 100.0 / 3.0 << 52;
+    QTest::newRow("100 erlangs") << 0.0 << 100.0 << 128;
+    QTest::newRow("200 erlangs") << 0.0 << 200.0 << 238;
+    QTest::newRow("start above the answer is kept") << 30.0 << 10.0 << 30;
+    QTest::newRow("start just below the answer") << 20.0 << 10.0 << 21;
+    QTest::newRow("fractional start is truncated") << 20.9 << 10.0 << 21;
+    QTest::newRow("zero load returns the start") << 7.0 << 0.0 << 7;
+    QTest::newRow("zero load from zero") << 0.0 << 0.0 << 0;
+    QTest::newRow("start 300 returned as it is") << 300.0 << 1000.0 << 300;
+    QTest::newRow("start 256 returned as it is") << 256.0 << 1000.0 << 256;
+    QTest::newRow("start 255 still searches") << 255.0 << 0.0 << 255;
+    QTest::newRow("start 255 blocked gives 256") << 255.0 << 250.0 << 256;
+    QTest::newRow("255 lines not enough gives 256") << 0.0 << 250.0 << 256;
+    QTest::newRow("huge load gives 256") << 0.0 << 1e6 << 256;
+    QTest::newRow("negative start") << -1.0 << 10.0 << 0;
+    QTest::newRow("negative load") << 5.0 << -10.0 << 0;
+}
+
+void TestQueueing::trunksNeeded()
+{
+    QFETCH(double, first);
+    QFETCH(double, load);
+    QFETCH(int, expected);
+
+    QCOMPARE(Calc::TrunksNeeded(first, load, 1.0), expected);
+}
+
+void TestQueueing::lossRecursion_isBitIdenticalToLossProbability_data()
+{
+    QTest::addColumn<double>("load");
+
+    QTest::newRow("tiny load") << 1e-3;
+    QTest::newRow("4/3 erlang") << 4.0 / 3.0;
+    QTest::newRow("7.25 erlangs") << 7.25;
+    QTest::newRow("266.67 erlangs") << 2000.0 * 2 * 240 / 3600;
+    QTest::newRow("400 erlangs") << 400.0;
+    QTest::newRow("zero load") << 0.0;
+}
+
+void TestQueueing::lossRecursion_isBitIdenticalToLossProbability()
+{
+    QFETCH(double, load);
+    constexpr int top = 400;
+
+    // Forward, one server at a time.
+    Calc::LossRecursion forward(load);
+    for (int n = 0; n <= top; ++n)
+        QVERIFY2(sameBits(forward.at(n), Calc::LossProbability(n, load, 1.0)),
+                 qPrintable(QStringLiteral("forward n=%1").arg(n)));
+
+    // Backward from the top: every step restarts and must still agree.
+    Calc::LossRecursion backward(load);
+    for (int n = top; n >= 0; --n)
+        QVERIFY2(sameBits(backward.at(n), Calc::LossProbability(n, load, 1.0)),
+                 qPrintable(QStringLiteral("backward n=%1").arg(n)));
+
+    // Forward in jumps, then a short step back and on again.
+    Calc::LossRecursion jumping(load);
+    for (int n : {3, 17, 18, 90, 89, 250, 251, 5, 6, top}) {
+        QVERIFY2(sameBits(jumping.at(n), Calc::LossProbability(n, load, 1.0)),
+                 qPrintable(QStringLiteral("jump n=%1").arg(n)));
+        QVERIFY2(sameBits(jumping.at(n), Calc::LossProbability(n, load, 1.0)),
+                 qPrintable(QStringLiteral("repeat n=%1").arg(n)));
+    }
+}
+
+void TestQueueing::lossRecursion_randomOrderGivesTheSameDoubles()
+{
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<int> servers(0, 300);
+    const double load = 123.456;
+    Calc::LossRecursion recursion(load);
+    for (int i = 0; i < 500; ++i) {
+        const int n = servers(random);
+        QVERIFY2(sameBits(recursion.at(n), Calc::LossProbability(n, load, 1.0)),
+                 qPrintable(QStringLiteral("n=%1").arg(n)));
+    }
+}
+
+void TestQueueing::lossRecursion_zeroAndOneServerShareTheOneServerValue()
+{
+    Calc::LossRecursion recursion(3.0);
+    QCOMPARE(recursion.at(5), Calc::LossProbability(5, 3.0, 1.0));
+    QCOMPARE(recursion.at(0), 0.75);
+    QCOMPARE(recursion.at(1), 0.75);
+    QCOMPARE(recursion.at(-4), 0.75);
+    QCOMPARE(recursion.load(), 3.0);
+}
+
+QTEST_GUILESS_MAIN(TestQueueing)
+#include "test_queueing.moc"
