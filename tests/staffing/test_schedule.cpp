@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: MIT
+#include "scenariotexts.h"
+
+class ScheduleTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void workedScheduleWithItsTotal();
+    void capAtNineteenEvaluations();
+    void goalOfZeroTakesTheFirstAgentNumber();
+    void answerTimeShowsAtMost2359();
+    void negativeVolumeIsRefusedAtItsCell();
+    void volumesTooLargeToComputeAreRefused();
+    void volumesSummingToZeroFailTheNextCheck();
+    void typingIntoTheCallsColumn();
+    void keysAndClicks();
+    void fieldExitsAndTheEditedFlag();
+};
+
+namespace {
+
+AgentScenario workedSchedule()
+{
+    AgentScenario s;
+    setTexts(s, {"08:00", "10:00", "180", "03:00", "01:00", "00:30", "80", "20"});
+    useHalfHours(s);
+    s.SlotCalls[1] = 0;
+    s.SlotCalls[2] = 10;
+    s.SlotCalls[3] = 50;
+    s.SlotCalls[4] = 120;
+    return s;
+}
+
+} // namespace
+
+void ScheduleTest::workedScheduleWithItsTotal()
+{
+    AgentScenario s = workedSchedule();
+    s.setText(Field::Edit1, QStringLiteral("1"));
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    const QStringList expected[] = {
+        {"Time", "Calls", "Agents", "Srv Lvl", "Queued", "Abndon", "Usage", "Ave Ans", "Trunks"},
+        {"08:00", "0", "0", "100%", "0%", "0%", "0%", "00:00", "0"},
+        {"08:30", "10", "3", "84%", "18%", "15%", "44%", "00:26", "6"},
+        {"09:00", "50", "10", "87%", "17%", "11%", "67%", "00:13", "14"},
+        {"09:30", "120", "20", "82%", "26%", "13%", "80%", "00:15", "26"},
+    };
+    QCOMPARE(s.StringGrid1().rowCount(), 5);
+    for (int r = 0; r < 5; ++r)
+        QCOMPARE(row(s, r), expected[r]);
+    QCOMPARE(s.text(Field::Edit1), QStringLiteral("180"));
+    QCOMPARE(s.totalTimeText(), QStringLiteral("02:00"));
+    QCOMPARE(s.goalRow(), 0);
+}
+
+void ScheduleTest::capAtNineteenEvaluations()
+{
+    // A load of 266.67: agents 267 to 285 are tried and none reaches 99%.
+    AgentScenario s;
+    setTexts(s, {"08:00", "08:30", "2000", "03:00", "01:00", "00:30", "99", "20"});
+    useHalfHours(s);
+    s.SlotCalls[1] = 2000;
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    QCOMPARE(row(s, 1).mid(1, 4), (QStringList{"2000", "285", "96%", "19%"}));
+    QCOMPARE(s.StringGrid1().cell(8, 1), QStringLiteral("285"));
+}
+
+void ScheduleTest::goalOfZeroTakesTheFirstAgentNumber()
+{
+    AgentScenario s = workedSchedule();
+    s.setText(Field::MaskEdit5, QStringLiteral("0"));
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    // Loads 1.33, 6.67 and 16: the first agent number tried is the load
+    // plus a half rounded half to even (2, 7, 16), and 16 agents would be
+    // fully used, so that slot takes 17.
+    QCOMPARE(column(s, 2), (QStringList{"0", "2", "7", "17"}));
+}
+
+void ScheduleTest::answerTimeShowsAtMost2359()
+{
+    AgentScenario s;
+    setTexts(s, {"08:00", "09:00", "1", "23:59", "23:59", "00:30", "0", "20"});
+    s.SlotCalls[1] = 2;
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    QCOMPARE(s.StringGrid1().cell(7, 1), QStringLiteral("23:59"));
+}
+
+void ScheduleTest::negativeVolumeIsRefusedAtItsCell()
+{
+    AgentScenario s = workedSchedule();
+    s.SlotCalls[3] = -50;
+    RecalcResult seen;
+    s.onInvalidInput = [&](const RecalcResult &r) { seen = r; };
+    const RecalcResult result = s.TabSet1Click(Tab::Schedule);
+    QVERIFY(!result.valid);
+    QCOMPARE(result.failingField, QStringLiteral("StringGrid1"));
+    QCOMPARE(result.failingRow, 3);
+    QCOMPARE(seen.failingRow, 3);
+    // The grid is laid out, volumes shown, results empty.
+    QCOMPARE(column(s, 1), (QStringList{"0", "10", "-50", "120"}));
+    QCOMPARE(column(s, 2), QStringList(4, QString()));
+}
+
+void ScheduleTest::volumesTooLargeToComputeAreRefused()
+{
+    AgentScenario s = workedSchedule();
+    s.SlotCalls[4] = 2147483647;
+    const RecalcResult result = s.TabSet1Click(Tab::Schedule);
+    QVERIFY(!result.valid);
+    QCOMPARE(result.failingRow, 4);
+}
+
+void ScheduleTest::volumesSummingToZeroFailTheNextCheck()
+{
+    AgentScenario s = workedSchedule();
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    for (int i = 1; i <= 4; ++i)
+        s.StringGrid1SetEditText(1, i, QStringLiteral("0"));
+    QVERIFY(s.Recalculate().valid);
+    QCOMPARE(s.text(Field::Edit1), QStringLiteral("0"));
+    const RecalcResult next = s.Recalculate();
+    QVERIFY(!next.valid);
+    QCOMPARE(next.failingField, QStringLiteral("Edit1"));
+}
+
+void ScheduleTest::typingIntoTheCallsColumn()
+{
+    AgentScenario s = workedSchedule();
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    s.StringGrid1SetEditText(1, 2, QStringLiteral("1"));
+    QCOMPARE(s.SlotCalls[2], 1);
+    s.StringGrid1SetEditText(1, 2, QStringLiteral("12"));
+    QCOMPARE(s.SlotCalls[2], 12);
+    s.StringGrid1SetEditText(1, 2, QString());
+    QCOMPARE(s.SlotCalls[2], 12);
+    QCOMPARE(s.StringGrid1().cell(1, 2), QString());
+    s.StringGrid1SetEditText(1, 2, QStringLiteral("abc"));
+    QCOMPARE(s.SlotCalls[2], 0);
+    QCOMPARE(s.StringGrid1().cell(1, 2), QStringLiteral("abc"));
+    // Other columns keep their text but feed nothing.
+    s.StringGrid1SetEditText(3, 2, QStringLiteral("77"));
+    QCOMPARE(s.SlotCalls[2], 0);
+    // The next layout shows the stored volume again.
+    QVERIFY(s.Recalculate().valid);
+    QCOMPARE(s.StringGrid1().cell(1, 2), QStringLiteral("0"));
+    QCOMPARE(s.StringGrid1().cell(3, 2), QStringLiteral("100%"));
+}
+
+void ScheduleTest::keysAndClicks()
+{
+    AgentScenario s = workedSchedule();
+    QVERIFY(!s.StringGrid1KeyPress(QLatin1Char('1')).ran);
+    QVERIFY(s.SlotCallsEdited);
+    // Enter recalculates on the Agents tab too.
+    QVERIFY(s.StringGrid1KeyPress(QChar(13)).ran);
+    QVERIFY(!s.StringGrid1Click().ran);
+    QVERIFY(!s.StringGrid1Exit().ran);
+
+    s.TabSet1Click(Tab::Schedule);
+    s.grid().setCurrentCell(4, 2);
+    QVERIFY(!s.StringGrid1Click().ran);
+    QCOMPARE(s.StringGrid1().currentColumn(), 1);
+    QCOMPARE(s.StringGrid1().currentRow(), 2);
+    QVERIFY(s.StringGrid1Click().ran);
+    s.grid().setCurrentCell(6, 3);
+    s.StringGrid1Enter();
+    QCOMPARE(s.StringGrid1().currentColumn(), 1);
+    QVERIFY(s.StringGrid1Exit().ran);
+}
+
+void ScheduleTest::fieldExitsAndTheEditedFlag()
+{
+    AgentScenario s = workedSchedule();
+    s.SlotCallsEdited = true;
+    QVERIFY(!s.Edit1Exit(false).ran);
+    QVERIFY(!s.MaskEdit1Exit(false).ran);
+    QVERIFY(s.MaskEdit4Exit().ran);
+    // A new start time respreads the calls but keeps the flag.
+    s.setText(Field::MaskEdit1, QStringLiteral("09:00"));
+    QVERIFY(s.MaskEdit1Exit(true).ran);
+    QVERIFY(s.SlotCallsEdited);
+    QCOMPARE(s.SlotCalls[1], 90);
+    QCOMPARE(s.SlotCalls[2], 90);
+    // A new number of calls respreads and clears it.
+    s.setText(Field::Edit1, QStringLiteral("40"));
+    QVERIFY(s.Edit1Exit(true).valid);
+    QVERIFY(!s.SlotCallsEdited);
+    QCOMPARE(s.SlotCalls[1], 20);
+}
+
+QTEST_GUILESS_MAIN(ScheduleTest)
+#include "test_schedule.moc"

@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: MIT
+#include "scenariotexts.h"
+
+class TimeSlotsTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void slotList_data();
+    void slotList();
+    void unreadableTimesFallBack();
+    void spreading_data();
+    void spreading();
+    void spreadingWritesTheCallsColumnOnTheScheduleTab();
+    void invalidCallsLeaveVolumesAlone();
+    void slotLengthChange_data();
+    void slotLengthChange();
+    void sameSlotLengthChangesNothing();
+};
+
+void TimeSlotsTest::slotList_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<bool>("halfHours");
+    QTest::addColumn<QString>("newStart");
+    QTest::addColumn<QString>("newEnd");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QStringList>("labels");
+
+    QStringList hourly;
+    for (int h = 8; h < 17; ++h)
+        hourly << QStringLiteral("%1:00").arg(h, 2, 10, QLatin1Char('0'));
+    QStringList halfHourly;
+    for (int h = 8; h < 17; ++h)
+        halfHourly << QStringLiteral("%1:00").arg(h, 2, 10, QLatin1Char('0')) << QStringLiteral("%1:30").arg(h, 2, 10, QLatin1Char('0'));
+
+    QTest::newRow("defaults, hours") << "08:00" << "17:00" << false << "08:00" << "17:00" << "09:00" << hourly;
+    QTest::newRow("defaults, half hours") << "08:00" << "17:00" << true << "08:00" << "17:00" << "09:00" << halfHourly;
+    QStringList rounded30 = halfHourly;
+    rounded30 << "17:00";
+    QTest::newRow("08:15 to 17:40 in half hours") << "08:15" << "17:40" << true << "08:00" << "17:30" << "09:30" << rounded30;
+    QStringList rounded60 = hourly;
+    rounded60 << "17:00";
+    QTest::newRow("08:45 to 17:30 in hours") << "08:45" << "17:30" << false << "08:00" << "18:00" << "10:00" << rounded60;
+    QTest::newRow("overnight") << "22:00" << "06:00" << false << "22:00" << "06:00" << "08:00"
+                               << QStringList{"22:00", "23:00", "00:00", "01:00", "02:00", "03:00", "04:00", "05:00"};
+    QTest::newRow("half hours over midnight") << "23:00" << "01:00" << true << "23:00" << "01:00" << "02:00"
+                                              << QStringList{"23:00", "23:30", "00:00", "00:30"};
+    QTest::newRow("one half hour") << "08:00" << "08:30" << true << "08:00" << "08:30" << "00:30" << QStringList{"08:00"};
+    QTest::newRow("from half past") << "08:30" << "10:00" << true << "08:30" << "10:00" << "01:30"
+                                    << QStringList{"08:30", "09:00", "09:30"};
+    QTest::newRow("end before the hour in hours") << "08:00" << "08:20" << false << "08:00" << "08:00" << "24:00"
+                                                  << QStringList();
+}
+
+void TimeSlotsTest::slotList()
+{
+    QFETCH(QString, start);
+    QFETCH(QString, end);
+    QFETCH(bool, halfHours);
+    QFETCH(QString, newStart);
+    QFETCH(QString, newEnd);
+    QFETCH(QString, total);
+    QFETCH(QStringList, labels);
+    AgentScenario s;
+    s.setText(Field::MaskEdit1, start);
+    s.setText(Field::MaskEdit7, end);
+    if (halfHours)
+        useHalfHours(s);
+    QCOMPARE(s.totalTimeText(), QStringLiteral("09:00 hrs"));
+    s.TabSet1Click(Tab::Schedule);
+    QCOMPARE(s.text(Field::MaskEdit1), newStart);
+    QCOMPARE(s.text(Field::MaskEdit7), newEnd);
+    QCOMPARE(s.totalTimeText(), total);
+    if (!labels.isEmpty())
+        QCOMPARE(column(s, 0), labels);
+    QCOMPARE(s.StringGrid1().rowCount() - 1, s.timeSlots().count);
+    QCOMPARE(s.StringGrid1().fixedColumns(), 1);
+    QCOMPARE(s.StringGrid1().cell(0, 0), QStringLiteral("Time"));
+    QCOMPARE(s.StringGrid1().cell(8, 0), QStringLiteral("Trunks"));
+}
+
+void TimeSlotsTest::unreadableTimesFallBack()
+{
+    AgentScenario s;
+    s.setText(Field::MaskEdit1, QStringLiteral("25:00"));
+    s.setText(Field::MaskEdit7, QStringLiteral("ab:cd"));
+    const TimeSlots slotList = s.BuildTimeSlots();
+    QCOMPARE(s.text(Field::MaskEdit1), QStringLiteral("09:00"));
+    QCOMPARE(s.text(Field::MaskEdit7), QStringLiteral("17:00"));
+    QCOMPARE(slotList.count, 8);
+
+    // Whole days: equal times and 00:00 to 24:00.
+    for (const QString &end : {QStringLiteral("08:00"), QStringLiteral("24:00")}) {
+        s.setText(Field::MaskEdit1, end == QLatin1String("24:00") ? QStringLiteral("00:00") : QStringLiteral("08:00"));
+        s.setText(Field::MaskEdit7, end);
+        s.HalfHourSlots = false;
+        QCOMPARE(s.BuildTimeSlots().count, 24);
+        s.HalfHourSlots = true;
+        QCOMPARE(s.BuildTimeSlots().count, 48);
+        QCOMPARE(s.totalTimeText(), QStringLiteral("24:00"));
+    }
+    QCOMPARE(s.text(Field::MaskEdit7), QStringLiteral("24:00"));
+}
+
+void TimeSlotsTest::spreading_data()
+{
+    QTest::addColumn<QString>("calls");
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<bool>("halfHours");
+    QTest::addColumn<QList<int>>("volumes");
+    QTest::newRow("1000 over 9") << "1000" << "17:00" << false << QList<int>{111, 111, 111, 111, 112, 111, 111, 111, 111};
+    QTest::newRow("10 over 4") << "10" << "12:00" << false << QList<int>{3, 2, 3, 2};
+    QTest::newRow("1 over 2") << "1" << "10:00" << false << QList<int>{1, 0};
+    QTest::newRow("1 over 3") << "1" << "11:00" << false << QList<int>{0, 1, 0};
+    QTest::newRow("0 calls") << "0" << "11:00" << false << QList<int>{0, 0, 0};
+    // The twelfth shares add up to just below a half after six slots; the
+    // exact sum with 0.5 stays below 1, so the call lands in slot 7.
+    QTest::newRow("1 over 12") << "1" << "14:00" << true << QList<int>{0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0};
+    QTest::newRow("hexadecimal") << "$A" << "12:00" << false << QList<int>{3, 2, 3, 2};
+}
+
+void TimeSlotsTest::spreading()
+{
+    QFETCH(QString, calls);
+    QFETCH(QString, end);
+    QFETCH(bool, halfHours);
+    QFETCH(QList<int>, volumes);
+    AgentScenario s;
+    s.setText(Field::MaskEdit7, end);
+    if (halfHours)
+        useHalfHours(s);
+    s.setText(Field::Edit1, calls);
+    s.DistributeCalls();
+    QList<int> got;
+    long long sum = 0;
+    for (int i = 1; i <= volumes.size(); ++i) {
+        got << s.SlotCalls[static_cast<std::size_t>(i)];
+        sum += got.last();
+    }
+    QCOMPARE(got, volumes);
+    QCOMPARE(sum, static_cast<long long>(s.CallCount));
+}
+
+void TimeSlotsTest::spreadingWritesTheCallsColumnOnTheScheduleTab()
+{
+    AgentScenario s;
+    s.TabSet1Click(Tab::Schedule);
+    s.setText(Field::Edit1, QStringLiteral("900"));
+    const RecalcResult result = s.Edit1Exit(true);
+    QVERIFY(result.valid);
+    QCOMPARE(column(s, 1), QStringList(9, QStringLiteral("100")));
+    QCOMPARE(column(s, 0).first(), QStringLiteral("08:00"));
+    QCOMPARE(column(s, 0).last(), QStringLiteral("16:00"));
+}
+
+void TimeSlotsTest::invalidCallsLeaveVolumesAlone()
+{
+    AgentScenario s;
+    s.SlotCalls[1] = 7;
+    s.CallCount = 7;
+    s.setText(Field::Edit1, QStringLiteral("12x"));
+    s.DistributeCalls();
+    QCOMPARE(s.SlotCalls[1], 7);
+    QCOMPARE(s.CallCount, 7.0);
+}
+
+void TimeSlotsTest::slotLengthChange_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<bool>("toHalfHours");
+    QTest::addColumn<QList<int>>("before");
+    QTest::addColumn<QList<int>>("after");
+    QTest::newRow("hours split") << "08:00" << "10:00" << true << QList<int>{5, 8} << QList<int>{2, 3, 4, 4};
+    QTest::newRow("half hours merge") << "08:00" << "10:00" << false << QList<int>{2, 3, 4, 4} << QList<int>{5, 8};
+    QTest::newRow("single hour of 7") << "08:00" << "09:00" << true << QList<int>{7} << QList<int>{3, 4};
+    // Half-hour lists that do not pair up stay on the clock: 08:30 is the
+    // only half hour of 08:00-09:00, and 10:00 alone fills 10:00-11:00.
+    QTest::newRow("half past start") << "08:30" << "10:30" << false << QList<int>{1, 2, 3, 4} << QList<int>{1, 5, 4};
+    QTest::newRow("odd half-hour count") << "08:00" << "09:30" << false << QList<int>{1, 2, 3} << QList<int>{3, 3};
+}
+
+void TimeSlotsTest::slotLengthChange()
+{
+    QFETCH(QString, start);
+    QFETCH(QString, end);
+    QFETCH(bool, toHalfHours);
+    QFETCH(QList<int>, before);
+    QFETCH(QList<int>, after);
+    AgentScenario s;
+    setTexts(s, {start, end, "1", "03:00", "01:00", "00:30", "80", "20"});
+    if (!toHalfHours)
+        useHalfHours(s);
+    s.TabSet1Click(Tab::Schedule);
+    for (int i = 0; i < before.size(); ++i)
+        s.SlotCalls[static_cast<std::size_t>(i + 1)] = before[i];
+    s.setRadioButtons(toHalfHours, !toHalfHours);
+    const RecalcResult result = s.RadioButton1Click();
+    QVERIFY(result.ran);
+    QCOMPARE(s.HalfHourSlots, toHalfHours);
+    QList<int> got;
+    for (int i = 1; i <= after.size(); ++i)
+        got << s.SlotCalls[static_cast<std::size_t>(i)];
+    QCOMPARE(got, after);
+    QCOMPARE(s.StringGrid1().rowCount() - 1, after.size());
+    QCOMPARE(s.StringGrid1().cell(1, 1), QString::number(after.first()));
+}
+
+void TimeSlotsTest::sameSlotLengthChangesNothing()
+{
+    // Neither button checked already means hourly slots.
+    AgentScenario s;
+    s.TabSet1Click(Tab::Schedule);
+    s.SlotCalls[1] = 5;
+    s.setRadioButtons(false, true);
+    QVERIFY(!s.RadioButton1Click().ran);
+    QCOMPARE(s.SlotCalls[1], 5);
+}
+
+QTEST_GUILESS_MAIN(TimeSlotsTest)
+#include "test_timeslots.moc"
