@@ -59,3 +59,11 @@ LoadResult LoadScenario(AgentScenario &scenario, const QString &path);
 
 // The same for lines already read (the name is used in messages only).
 LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &lines, const QString &fileName);
+
+// The check that ApplyScenario makes before it changes anything: the failure
+// it would report for these lines, or an Applied result when they are sound.
+LoadResult CheckScenarioLines(const QStringList &lines, const QString &fileName);
+
+// A scenario file holds at most 111 short lines; a longer file is refused
+// unread past this size (in bytes) rather than held in memory whole.
+constexpr qint64 MaxScenarioFileBytes = 1024 * 1024;

@@ -1,0 +1,253 @@
+// SPDX-License-Identifier: MIT
+#include "scenariofile.h"
+
+#include "conversions.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <limits>
+
+namespace {
+
+// Lines 1 to 11 are fixed; the volume lines follow.
+constexpr int FixedLines = 11;
+constexpr int LastVolumeLine = FixedLines + AgentScenario::SlotCapacity; // 111
+
+// A line's text for a message: control characters shown as '?', long texts cut.
+QString excerpt(const QString &text)
+{
+    constexpr int MaxShown = 24;
+    QString shown = text.left(MaxShown);
+    for (QChar &c : shown) {
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0))
+            c = QLatin1Char('?');
+    }
+    if (text.size() > MaxShown)
+        shown += QStringLiteral("...");
+    return QLatin1Char('"') + shown + QLatin1Char('"');
+}
+
+LoadResult failure(LoadResult::Status status, const QString &message)
+{
+    LoadResult result;
+    result.status = status;
+    result.message = message;
+    return result;
+}
+
+LoadResult damaged(const QString &fileName, int line, const QString &reason)
+{
+    LoadResult result = failure(LoadResult::Status::Damaged,
+                                QStringLiteral("File \"%1\" is damaged at line %2: %3.")
+                                    .arg(fileName, QString::number(line), reason));
+    result.line = line;
+    result.reason = reason;
+    return result;
+}
+
+LoadResult missingLine(const QString &fileName, const QStringList &lines)
+{
+    return damaged(fileName, static_cast<int>(lines.size()) + 1,
+                   QStringLiteral("the file ends after line %1, and a scenario needs %2 lines")
+                       .arg(lines.size())
+                       .arg(FixedLines));
+}
+
+} // namespace
+
+QStringList SplitScenarioLines(const QByteArray &bytes)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    qsizetype i = 0;
+    const qsizetype n = bytes.size();
+    for (; i < n && bytes.at(i) != '\0'; ++i) {
+        const char c = bytes.at(i);
+        if (c != '\r' && c != '\n')
+            continue;
+        lines << QString::fromLatin1(bytes.constData() + start, i - start);
+        if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n')
+            ++i; // CR LF is one line end; LF CR stays two
+        start = i + 1;
+    }
+    if (i > start)
+        lines << QString::fromLatin1(bytes.constData() + start, i - start);
+    return lines;
+}
+
+QByteArray ScenarioFileBytes(AgentScenario &scenario)
+{
+    scenario.HalfHourSlots = scenario.radioButton1Checked();
+    const QStringList fixed{
+        QStringLiteral("vnk"),
+        scenario.text(Field::MaskEdit5),
+        scenario.text(Field::MaskEdit6),
+        scenario.text(Field::Edit1),
+        scenario.text(Field::MaskEdit1), // kept for the layout; readers take line 9
+        scenario.text(Field::MaskEdit2),
+        scenario.text(Field::MaskEdit3),
+        scenario.text(Field::MaskEdit4),
+        scenario.text(Field::MaskEdit1),
+        scenario.text(Field::MaskEdit7),
+        scenario.HalfHourSlots ? QStringLiteral("0") : QStringLiteral("1"),
+    };
+    QByteArray bytes;
+    for (const QString &line : fixed)
+        bytes += line.toLatin1() + "\r\n";
+    if (scenario.SlotCallsEdited) {
+        const int count = scenario.timeSlots().count;
+        for (int slot = 1; slot <= count; ++slot)
+            bytes += QByteArray::number(scenario.SlotCalls[static_cast<std::size_t>(slot)]) + "\r\n";
+    }
+    return bytes;
+}
+
+SaveResult SaveScenario(AgentScenario &scenario, const QString &path)
+{
+    const QByteArray bytes = ScenarioFileBytes(scenario);
+    SaveResult result;
+    auto fail = [&](const QString &reason) {
+        result.message = QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason);
+        return result;
+    };
+    // QSaveFile writes a temporary file and renames it over the target only
+    // on commit, so the file that was there survives any failure.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    // The explicit flush matters: Qt 6.4's commit() ignores a flush that
+    // wrote only part of the file (disk full, file size limit) and would
+    // rename the cut temporary file over the target.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        QString reason = file.errorString();
+        if (file.error() == QFileDevice::NoError || reason == QLatin1String("Unknown error"))
+            reason = QStringLiteral("The file could not be written in full.");
+        file.cancelWriting();
+        return fail(reason);
+    }
+    if (!file.commit())
+        return fail(file.errorString());
+    result.ok = true;
+    return result;
+}
+
+LoadResult LoadScenario(AgentScenario &scenario, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        LoadResult result = failure(LoadResult::Status::CannotOpen,
+                                    QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+        result.reason = file.errorString();
+        return result;
+    }
+    // Read one byte past the limit to tell a full-sized file from a longer one.
+    QByteArray bytes;
+    while (bytes.size() <= MaxScenarioFileBytes) {
+        const QByteArray chunk = file.read(MaxScenarioFileBytes + 1 - bytes.size());
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        LoadResult result = failure(LoadResult::Status::CannotOpen,
+                                    QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
+        result.reason = file.errorString();
+        return result;
+    }
+    if (bytes.size() > MaxScenarioFileBytes && !bytes.left(MaxScenarioFileBytes).contains('\0')) {
+        const int line = static_cast<int>(SplitScenarioLines(bytes.left(MaxScenarioFileBytes)).size());
+        return damaged(path, qMax(line, 1),
+                       QStringLiteral("the file is larger than %1 bytes, far more than a scenario holds")
+                           .arg(MaxScenarioFileBytes));
+    }
+    return ApplyScenario(scenario, SplitScenarioLines(bytes), path);
+}
+
+LoadResult CheckScenarioLines(const QStringList &lines, const QString &fileName)
+{
+    if (lines.isEmpty())
+        return failure(LoadResult::Status::Empty, QStringLiteral("File \"%1\" is empty.").arg(fileName));
+    if (lines.at(0) != QLatin1String("vnk"))
+        return failure(LoadResult::Status::NotScenarioFile,
+                       QStringLiteral("File \"%1\" is not a scenario file: its first line is not \"vnk\".")
+                           .arg(fileName));
+    // The checks follow the order in which the lines are applied, so the line
+    // reported is the first one that would have stopped the load.
+    if (lines.size() < 4)
+        return missingLine(fileName, lines);
+    if (!Calc::ParseInteger(lines.at(3)))
+        return damaged(fileName, 4,
+                       QStringLiteral("the number of calls %1 is not a whole number").arg(excerpt(lines.at(3))));
+    if (lines.size() < FixedLines)
+        return missingLine(fileName, lines);
+    // The volumes are summed in 64 bits and the total must fit a 32-bit whole
+    // number, so that the number of calls it may become loads back.
+    qint64 sum = 0;
+    for (int k = FixedLines + 1; k <= lines.size(); ++k) {
+        if (k > LastVolumeLine)
+            return damaged(fileName, k,
+                           QStringLiteral("the file holds more than %1 time-slot volumes")
+                               .arg(AgentScenario::SlotCapacity));
+        const QString &text = lines.at(k - 1);
+        const std::optional<int> volume = Calc::ParseInteger(text);
+        if (!volume)
+            return damaged(fileName, k,
+                           QStringLiteral("the call volume %1 of time slot %2 is not a whole number")
+                               .arg(excerpt(text))
+                               .arg(k - FixedLines));
+        sum += *volume;
+        if (sum > std::numeric_limits<int>::max() || sum < std::numeric_limits<int>::min())
+            return damaged(fileName, k,
+                           QStringLiteral("the call volumes add up to more than a whole number can hold"));
+    }
+    LoadResult sound;
+    sound.status = LoadResult::Status::Applied;
+    return sound;
+}
+
+LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &lines, const QString &fileName)
+{
+    LoadResult result = CheckScenarioLines(lines, fileName);
+    if (!result.applied())
+        return result; // nothing changed
+
+    // Setting the texts runs no field-exit handling; each field cuts its text
+    // to its own length.
+    scenario.setText(Field::MaskEdit5, lines.at(1));
+    scenario.setText(Field::MaskEdit6, lines.at(2));
+    scenario.setText(Field::Edit1, lines.at(3));
+    const int stated = *Calc::ParseInteger(lines.at(3));
+    scenario.setText(Field::MaskEdit2, lines.at(5));
+    scenario.setText(Field::MaskEdit3, lines.at(6));
+    scenario.setText(Field::MaskEdit4, lines.at(7));
+    scenario.setText(Field::MaskEdit1, lines.at(8));
+    scenario.setText(Field::MaskEdit7, lines.at(9));
+
+    // HalfHourSlots is set before the buttons, so no merge or split of the
+    // volumes follows. Any other text than "0" or "1" leaves both buttons
+    // unchecked: 60-minute slots.
+    const QString &slotLength = lines.at(10);
+    scenario.HalfHourSlots = slotLength == QLatin1String("0");
+    scenario.setRadioButtons(slotLength == QLatin1String("0"), slotLength == QLatin1String("1"));
+    scenario.HalfHourSlots = scenario.radioButton1Checked();
+
+    scenario.SlotCallsEdited = false;
+    qint64 sum = 0;
+    for (int i = FixedLines; i < lines.size(); ++i) {
+        const int volume = *Calc::ParseInteger(lines.at(i));
+        scenario.SlotCalls[static_cast<std::size_t>(i - FixedLines + 1)] = volume;
+        sum += volume;
+        scenario.SlotCallsEdited = true;
+    }
+    // Volumes that do not add up to a stated total give way to an even spread
+    // of that total; a stated total of 0 takes the volumes' sum instead.
+    if (sum != stated) {
+        if (stated == 0)
+            scenario.setText(Field::Edit1, QString::number(sum));
+        else
+            scenario.DistributeCalls();
+    }
+    result.recalc = scenario.Recalculate();
+    return result;
+}

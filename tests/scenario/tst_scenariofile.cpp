@@ -1,0 +1,490 @@
+// SPDX-License-Identifier: MIT
+#include "scenariofile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// The 60-minute scenario from 08:00 to 10:00 with 200 calls typed as 120 and 80.
+const QByteArray exampleFile = "vnk\r\n90\r\n10\r\n200\r\n08:00\r\n03:00\r\n00:30\r\n00:30\r\n"
+                               "08:00\r\n10:00\r\n1\r\n120\r\n80\r\n";
+
+QByteArray fileOf(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += line.toLatin1() + "\r\n";
+    return bytes;
+}
+
+// Lines 1 to 11 of a 60-minute scenario from 08:00 to 12:00 (4 slots).
+QStringList fixedLines(const QString &calls, const QString &slotLength = QStringLiteral("1"))
+{
+    return {QStringLiteral("vnk"), QStringLiteral("80"), QStringLiteral("20"), calls,
+            QStringLiteral("08:00"), QStringLiteral("03:00"), QStringLiteral("01:00"),
+            QStringLiteral("00:30"), QStringLiteral("08:00"), QStringLiteral("12:00"), slotLength};
+}
+
+LoadResult apply(AgentScenario &scenario, const QByteArray &bytes)
+{
+    return ApplyScenario(scenario, SplitScenarioLines(bytes), QStringLiteral("test.vnk"));
+}
+
+QStringList texts(const AgentScenario &s)
+{
+    QStringList result;
+    for (int i = 0; i < FieldCount; ++i)
+        result << s.text(static_cast<Field>(i));
+    return result;
+}
+
+QList<int> volumes(const AgentScenario &s, int count)
+{
+    QList<int> result;
+    for (int i = 1; i <= count; ++i)
+        result << s.SlotCalls[static_cast<std::size_t>(i)];
+    return result;
+}
+
+// Everything a load could change, for "nothing changed" comparisons.
+struct Snapshot
+{
+    explicit Snapshot(const AgentScenario &s)
+        : fields(texts(s)), allSlots(volumes(s, AgentScenario::SlotCapacity)), radio1(s.radioButton1Checked()),
+          radio2(s.radioButton2Checked()), halfHours(s.HalfHourSlots), edited(s.SlotCallsEdited),
+          totalTime(s.totalTimeText())
+    {
+        for (int r = 0; r < s.StringGrid1().rowCount(); ++r)
+            for (int c = 0; c < ResultTable::ColumnCount; ++c)
+                grid << s.StringGrid1().cell(c, r);
+    }
+    bool operator==(const Snapshot &o) const
+    {
+        return fields == o.fields && allSlots == o.allSlots && radio1 == o.radio1 && radio2 == o.radio2
+            && halfHours == o.halfHours && edited == o.edited && totalTime == o.totalTime && grid == o.grid;
+    }
+    QStringList fields;
+    QList<int> allSlots;
+    bool radio1, radio2, halfHours, edited;
+    QString totalTime;
+    QStringList grid;
+};
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+class TestScenarioFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void splits_lines_data();
+    void splits_lines();
+    void writes_the_example_file_byte_for_byte();
+    void loads_the_example_file();
+    void save_then_load_restores_the_scenario_data();
+    void save_then_load_restores_the_scenario();
+    void eleven_lines_spread_the_stated_total();
+    void volumes_with_a_stated_total_of_zero_set_the_number_of_calls();
+    void volumes_that_miss_the_stated_total_are_respread();
+    void start_time_comes_from_line_9_not_line_5();
+    void slot_length_line_neither_merges_nor_splits_volumes_data();
+    void slot_length_line_neither_merges_nor_splits_volumes();
+    void accepts_one_hundred_volume_lines();
+    void refused_files_change_nothing_data();
+    void refused_files_change_nothing();
+    void unreadable_paths_change_nothing_data();
+    void unreadable_paths_change_nothing();
+    void refuses_an_oversized_file();
+    void failed_save_reports_and_keeps_the_old_file_data();
+    void failed_save_reports_and_keeps_the_old_file();
+    void failed_write_keeps_the_old_file_byte_for_byte();
+};
+
+void TestScenarioFile::splits_lines_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("lone CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+    QTest::newRow("lone LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+    QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+    QTest::newRow("CR CR LF") << QByteArray("a\r\r\nb") << QStringList{"a", "", "b"};
+    QTest::newRow("empty line kept") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
+    QTest::newRow("last line without end") << QByteArray("a\r\nbc") << QStringList{"a", "bc"};
+    QTest::newRow("only a line end") << QByteArray("\r\n") << QStringList{""};
+    QTest::newRow("no bytes") << QByteArray() << QStringList{};
+    QTest::newRow("NUL ends the text") << QByteArray("a\r\nb\0c\r\nd", 9) << QStringList{"a", "b"};
+    QTest::newRow("NUL first") << QByteArray("\0vnk\r\n", 6) << QStringList{};
+    QTest::newRow("Latin-1") << QByteArray("caf\xe9\r\n") << QStringList{QStringLiteral("caf\u00e9")};
+}
+
+void TestScenarioFile::splits_lines()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QCOMPARE(SplitScenarioLines(bytes), lines);
+}
+
+void TestScenarioFile::writes_the_example_file_byte_for_byte()
+{
+    AgentScenario s;
+    s.setText(Field::Edit1, QStringLiteral("200"));
+    s.setText(Field::MaskEdit2, QStringLiteral("03:00"));
+    s.setText(Field::MaskEdit3, QStringLiteral("00:30"));
+    s.setText(Field::MaskEdit7, QStringLiteral("10:00"));
+    s.setRadioButtons(false, true);
+    s.SlotCalls[1] = 120;
+    s.SlotCalls[2] = 80;
+    s.SlotCallsEdited = true;
+    QCOMPARE(ScenarioFileBytes(s), exampleFile);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("example.vnk"));
+    const SaveResult saved = SaveScenario(s, path);
+    QVERIFY2(saved.ok, qPrintable(saved.message));
+    QCOMPARE(readAll(path), exampleFile);
+
+    // Without hand-set volumes only the eleven fixed lines are written.
+    s.SlotCallsEdited = false;
+    QCOMPARE(ScenarioFileBytes(s), exampleFile.left(exampleFile.indexOf("120")));
+}
+
+void TestScenarioFile::loads_the_example_file()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("example.vnk"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(exampleFile);
+    f.close();
+
+    AgentScenario s;
+    const LoadResult r = LoadScenario(s, path);
+    QVERIFY2(r.applied(), qPrintable(r.message));
+    QVERIFY(r.message.isEmpty());
+    QVERIFY(r.recalc.ran);
+    QVERIFY(r.recalc.valid);
+    QCOMPARE(texts(s), (QStringList{"08:00", "10:00", "200", "03:00", "00:30", "00:30", "90", "10"}));
+    QVERIFY(!s.HalfHourSlots);
+    QVERIFY(s.radioButton2Checked());
+    QVERIFY(s.SlotCallsEdited);
+    QCOMPARE(volumes(s, 3), (QList<int>{120, 80, 0}));
+    // The Agents table of the loaded scenario has been filled.
+    QCOMPARE(s.StringGrid1().cell(0, 0), QStringLiteral("Agents"));
+    QVERIFY(!s.StringGrid1().cell(1, 1).isEmpty());
+}
+
+void TestScenarioFile::save_then_load_restores_the_scenario_data()
+{
+    QTest::addColumn<bool>("halfHours");
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<QString>("calls");
+    QTest::addColumn<QList<int>>("slotVolumes");
+    QTest::newRow("30 min, typed volumes") << true << true << "180" << QList<int>{0, 10, 50, 120};
+    QTest::newRow("60 min, typed volumes") << false << true << "15" << QList<int>{7, 8};
+    QTest::newRow("60 min, spread volumes") << false << false << "100" << QList<int>{50, 50};
+}
+
+void TestScenarioFile::save_then_load_restores_the_scenario()
+{
+    QFETCH(bool, halfHours);
+    QFETCH(bool, edited);
+    QFETCH(QString, calls);
+    QFETCH(QList<int>, slotVolumes);
+
+    AgentScenario original;
+    original.setText(Field::MaskEdit5, QStringLiteral("80"));
+    original.setText(Field::MaskEdit6, QStringLiteral("20"));
+    original.setText(Field::Edit1, calls);
+    original.setText(Field::MaskEdit1, QStringLiteral("08:00"));
+    original.setText(Field::MaskEdit7, QStringLiteral("10:00"));
+    original.setText(Field::MaskEdit2, QStringLiteral("03:00"));
+    original.setText(Field::MaskEdit3, QStringLiteral("01:00"));
+    original.setText(Field::MaskEdit4, QStringLiteral("00:45"));
+    original.setRadioButtons(halfHours, !halfHours);
+    original.HalfHourSlots = halfHours;
+    if (edited) {
+        for (int i = 0; i < slotVolumes.size(); ++i)
+            original.SlotCalls[static_cast<std::size_t>(i + 1)] = slotVolumes.at(i);
+        original.SlotCallsEdited = true;
+    } else {
+        original.DistributeCalls();
+    }
+    original.TabSet1Click(Tab::Schedule);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("round.txt"));
+    const SaveResult saved = SaveScenario(original, path);
+    QVERIFY2(saved.ok, qPrintable(saved.message));
+
+    AgentScenario loaded;
+    const LoadResult r = LoadScenario(loaded, path);
+    QVERIFY2(r.applied(), qPrintable(r.message));
+    QVERIFY(r.recalc.valid);
+    QCOMPARE(texts(loaded), texts(original));
+    QCOMPARE(loaded.HalfHourSlots, halfHours);
+    QCOMPARE(loaded.radioButton1Checked(), halfHours);
+    QCOMPARE(loaded.radioButton2Checked(), !halfHours);
+    QCOMPARE(loaded.SlotCallsEdited, edited);
+    QCOMPARE(volumes(loaded, static_cast<int>(slotVolumes.size())), slotVolumes);
+
+    // The same schedule on the loaded scenario.
+    loaded.TabSet1Click(Tab::Schedule);
+    for (int row = 0; row < original.StringGrid1().rowCount(); ++row)
+        QCOMPARE(loaded.StringGrid1().row(row), original.StringGrid1().row(row));
+}
+
+void TestScenarioFile::eleven_lines_spread_the_stated_total()
+{
+    AgentScenario s;
+    const LoadResult r = apply(s, fileOf(fixedLines(QStringLiteral("100"))));
+    QVERIFY(r.applied());
+    QVERIFY(!s.SlotCallsEdited);
+    QCOMPARE(volumes(s, 4), (QList<int>{25, 25, 25, 25}));
+}
+
+void TestScenarioFile::volumes_with_a_stated_total_of_zero_set_the_number_of_calls()
+{
+    AgentScenario s;
+    const LoadResult r = apply(s, fileOf(fixedLines(QStringLiteral("0")) << "5" << "0" << "12" << "3"));
+    QVERIFY(r.applied());
+    QCOMPARE(s.text(Field::Edit1), QStringLiteral("20"));
+    QCOMPARE(volumes(s, 4), (QList<int>{5, 0, 12, 3}));
+    QVERIFY(s.SlotCallsEdited);
+}
+
+void TestScenarioFile::volumes_that_miss_the_stated_total_are_respread()
+{
+    AgentScenario s;
+    const LoadResult r = apply(s, fileOf(fixedLines(QStringLiteral("100")) << "10" << "20"));
+    QVERIFY(r.applied());
+    QCOMPARE(s.text(Field::Edit1), QStringLiteral("100"));
+    QCOMPARE(volumes(s, 4), (QList<int>{25, 25, 25, 25}));
+    QVERIFY(s.SlotCallsEdited); // as the volume lines left it
+}
+
+void TestScenarioFile::start_time_comes_from_line_9_not_line_5()
+{
+    QStringList lines = fixedLines(QStringLiteral("40"));
+    lines[4] = QStringLiteral("06:00");
+    lines[8] = QStringLiteral("10:00");
+    AgentScenario s;
+    QVERIFY(apply(s, fileOf(lines)).applied());
+    QCOMPARE(s.text(Field::MaskEdit1), QStringLiteral("10:00"));
+    QCOMPARE(volumes(s, 3), (QList<int>{20, 20, 0})); // spread over 10:00 to 12:00
+}
+
+void TestScenarioFile::slot_length_line_neither_merges_nor_splits_volumes_data()
+{
+    QTest::addColumn<QString>("line11");
+    QTest::addColumn<bool>("radio1");
+    QTest::addColumn<bool>("radio2");
+    QTest::newRow("0: 30 min") << "0" << true << false;
+    QTest::newRow("1: 60 min") << "1" << false << true;
+    QTest::newRow("2: neither") << "2" << false << false;
+    QTest::newRow("empty: neither") << "" << false << false;
+}
+
+void TestScenarioFile::slot_length_line_neither_merges_nor_splits_volumes()
+{
+    QFETCH(QString, line11);
+    QFETCH(bool, radio1);
+    QFETCH(bool, radio2);
+    // State: 60-minute volumes 5 and 8 in the window. Action: a file without
+    // volume lines and a stated total of 0. Expected: the buttons follow line
+    // 11 and the volumes stay as they were.
+    AgentScenario s;
+    s.setRadioButtons(false, true);
+    s.SlotCalls[1] = 5;
+    s.SlotCalls[2] = 8;
+    QVERIFY(apply(s, fileOf(fixedLines(QStringLiteral("0"), line11))).applied());
+    QCOMPARE(s.radioButton1Checked(), radio1);
+    QCOMPARE(s.radioButton2Checked(), radio2);
+    QCOMPARE(s.HalfHourSlots, radio1);
+    QCOMPARE(volumes(s, 4), (QList<int>{5, 8, 0, 0}));
+}
+
+void TestScenarioFile::accepts_one_hundred_volume_lines()
+{
+    QStringList lines = fixedLines(QStringLiteral("100"));
+    for (int i = 0; i < 100; ++i)
+        lines << QStringLiteral("1");
+    AgentScenario s;
+    QVERIFY(apply(s, fileOf(lines)).applied());
+    QCOMPARE(s.SlotCalls[100], 1);
+}
+
+void TestScenarioFile::refused_files_change_nothing_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("line");
+
+    const int empty = int(LoadResult::Status::Empty);
+    const int foreign = int(LoadResult::Status::NotScenarioFile);
+    const int damaged = int(LoadResult::Status::Damaged);
+    const QStringList sound = fixedLines(QStringLiteral("30"));
+    auto with = [&](int index, const QString &text) {
+        QStringList lines = sound;
+        lines[index] = text;
+        return fileOf(lines);
+    };
+    QStringList hundredAndOne = sound;
+    for (int i = 0; i < 101; ++i)
+        hundredAndOne << QStringLiteral("0");
+
+    QTest::newRow("no bytes") << QByteArray() << empty << 0;
+    QTest::newRow("NUL first") << QByteArray("\0vnk\r\n", 6) << empty << 0;
+    QTest::newRow("VNK in capitals") << with(0, "VNK") << foreign << 0;
+    QTest::newRow("vnk and a blank") << with(0, "vnk ") << foreign << 0;
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF") + fileOf(sound) << foreign << 0;
+    QTest::newRow("empty first line") << QByteArray("\r\nvnk\r\n") << foreign << 0;
+    QTest::newRow("three lines") << fileOf(sound.mid(0, 3)) << damaged << 4;
+    QTest::newRow("ten lines") << fileOf(sound.mid(0, 10)) << damaged << 11;
+    QTest::newRow("calls not a number") << with(3, "abc") << damaged << 4;
+    QTest::newRow("calls empty") << with(3, "") << damaged << 4;
+    QTest::newRow("calls trailing blank") << with(3, "12 ") << damaged << 4;
+    QTest::newRow("calls beyond 32 bits") << with(3, "2147483648") << damaged << 4;
+    QTest::newRow("bad calls before missing lines") << fileOf(sound.mid(0, 4)).replace("30", "x") << damaged << 4;
+    QTest::newRow("volume not a number") << fileOf(QStringList(sound) << "10" << "1.5") << damaged << 13;
+    QTest::newRow("empty line after the volumes") << fileOf(QStringList(sound) << "10" << "20" << "") << damaged << 14;
+    QTest::newRow("101 volume lines") << fileOf(hundredAndOne) << damaged << 112;
+    QTest::newRow("volumes overflow") << fileOf(QStringList(sound) << "2147483647" << "1") << damaged << 13;
+}
+
+void TestScenarioFile::refused_files_change_nothing()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, status);
+    QFETCH(int, line);
+
+    // State: a window holding the example scenario on the Schedule tab.
+    AgentScenario s;
+    QVERIFY(apply(s, exampleFile).applied());
+    s.TabSet1Click(Tab::Schedule);
+    const Snapshot before(s);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("refused.vnk"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+
+    const LoadResult r = LoadScenario(s, path);
+    QCOMPARE(int(r.status), status);
+    QCOMPARE(r.line, line);
+    QVERIFY(!r.recalc.ran);
+    QVERIFY(r.message.contains(path));
+    if (line > 0)
+        QVERIFY2(r.message.contains(QStringLiteral("line %1").arg(line)), qPrintable(r.message));
+    QVERIFY(Snapshot(s) == before);
+}
+
+void TestScenarioFile::unreadable_paths_change_nothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("missing file") << "missing.vnk";
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("inside a missing folder") << "nowhere/x.vnk";
+}
+
+void TestScenarioFile::unreadable_paths_change_nothing()
+{
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    AgentScenario s;
+    QVERIFY(apply(s, exampleFile).applied());
+    const Snapshot before(s);
+
+    const QString path = dir.filePath(name);
+    const LoadResult r = LoadScenario(s, path);
+    QCOMPARE(r.status, LoadResult::Status::CannotOpen);
+    QVERIFY(!r.reason.isEmpty());
+    QVERIFY2(r.message.contains(path) && r.message.contains(r.reason), qPrintable(r.message));
+    QVERIFY(Snapshot(s) == before);
+}
+
+void TestScenarioFile::refuses_an_oversized_file()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.vnk"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(fileOf(fixedLines(QStringLiteral("0"))));
+    f.write(QByteArray(MaxScenarioFileBytes, ' '));
+    f.close();
+    AgentScenario s;
+    const Snapshot before(s);
+    const LoadResult r = LoadScenario(s, path);
+    QCOMPARE(r.status, LoadResult::Status::Damaged);
+    QCOMPARE(r.line, 12);
+    QVERIFY(Snapshot(s) == before);
+}
+
+void TestScenarioFile::failed_save_reports_and_keeps_the_old_file_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("missing folder") << "nowhere/x.vnk";
+    QTest::newRow("target is a folder") << "folder";
+}
+
+void TestScenarioFile::failed_save_reports_and_keeps_the_old_file()
+{
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    const QString path = dir.filePath(name);
+    AgentScenario s;
+    const SaveResult r = SaveScenario(s, path);
+    QVERIFY(!r.ok);
+    QVERIFY2(r.message.startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)), qPrintable(r.message));
+    QVERIFY(r.message.size() > path.size() + 24); // a reason follows
+    QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("folder"))).isDir(), true);
+}
+
+void TestScenarioFile::failed_write_keeps_the_old_file_byte_for_byte()
+{
+    // State: an existing scenario file. Action: a save whose writing fails
+    // (the process may write no more than 16 bytes into a file; this holds
+    // for root too). Expected: a report, and the old file byte for byte.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("old.vnk"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(exampleFile);
+    f.close();
+
+    AgentScenario s;
+    s.setText(Field::Edit1, QStringLiteral("999"));
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 16;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const SaveResult r = SaveScenario(s, path);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(!r.ok);
+    QVERIFY2(r.message.startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)), qPrintable(r.message));
+    QCOMPARE(readAll(path), exampleFile);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.vnk")});
+}
+
+QTEST_GUILESS_MAIN(TestScenarioFile)
+#include "tst_scenariofile.moc"
