@@ -219,6 +219,22 @@ std::optional<double> ParseFloat(const QString &text)
     return value;
 }
 
+double RoundHalfAwayExact(double hi, double lo)
+{
+    const bool negative = hi < 0 || (hi == 0 && lo < 0);
+    if (negative) {
+        hi = -hi;
+        lo = -lo;
+    }
+    // hi - floor(hi) - 0.5 is exact, and lo cannot outweigh a non-zero
+    // distance: it is below half a unit of hi.
+    const double whole = std::floor(hi);
+    const double distance = (hi - whole) - 0.5;
+    const bool up = distance > 0 || (distance == 0 && lo >= 0);
+    const double rounded = whole + (up ? 1 : 0);
+    return negative ? -rounded : rounded;
+}
+
 QChar ThousandSeparator()
 {
     static const QChar separator = [] {
@@ -242,16 +258,11 @@ QString FormatNumber(double value, int decimals, double extra)
     constexpr int significantDigits = 8;
 
     if (decimals == 0 && hi < 1e15) {
-        // Exact rounding of hi + lo to a whole number, halves away from zero:
-        // hi - floor(hi) - 0.5 is exact, and lo is below half a unit of hi.
-        const double whole = std::floor(hi);
-        const double distance = (hi - whole) - 0.5;
-        const bool up = distance > 0 || (distance == 0 && lo >= 0);
-        const double rounded = whole + (up ? 1 : 0);
+        const double rounded = RoundHalfAwayExact(hi, lo);
         if (rounded >= 1e8)
             return scientific(hi, negative);
         const long long n = static_cast<long long>(rounded);
-        QString text = groupThousands(QString::number(n));
+        QString text = n < 1000 ? QString::number(n) : groupThousands(QString::number(n));
         if (negative && n != 0)
             text.prepend(QLatin1Char('-'));
         return text;

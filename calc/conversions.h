@@ -38,6 +38,11 @@ std::optional<double> ParseFloat(const QString &text);
 // written in scientific notation.
 QString FormatNumber(double value, int decimals, double extra = 0);
 
+// hi + lo (lo below half a unit in the last place of hi, as the rounding
+// error of a product) rounded to a whole number, halves away from zero,
+// exactly: the sum is never rounded to a double first.
+double RoundHalfAwayExact(double hi, double lo);
+
 // The thousands separator used by FormatNumber: the system locale's.
 QChar ThousandSeparator();
 

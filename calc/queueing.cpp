@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "queueing.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 #include <limits>
 
 namespace Calc {
@@ -10,6 +12,13 @@ LossRecursion::LossRecursion(double load)
     : m_load(load)
     , m_blocking(load / (1 + load))
     , m_servers(1)
+{
+}
+
+LossRecursion::LossRecursion(double load, long long servers, double blocking)
+    : m_load(load)
+    , m_blocking(blocking)
+    , m_servers(servers < 1 ? 1 : servers)
 {
 }
 
@@ -38,6 +47,37 @@ double LossProbability(double servers, double rate, double duration)
         return 0;
     LossRecursion recursion(rate * duration);
     return recursion.at(static_cast<long long>(std::trunc(servers)));
+}
+
+void LossProbabilities(const double *loads, const long long *servers, double *blocking, int count)
+{
+    // Longest recursion first, so that the recursions still running at step
+    // k are always the first `active` ones.
+    std::vector<int> order(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        order[static_cast<std::size_t>(i)] = i;
+    std::sort(order.begin(), order.end(), [&](int x, int y) { return servers[x] > servers[y]; });
+    std::vector<double> a(static_cast<std::size_t>(count));
+    std::vector<double> b(static_cast<std::size_t>(count));
+    std::vector<long long> n(static_cast<std::size_t>(count));
+    for (int j = 0; j < count; ++j) {
+        const int i = order[static_cast<std::size_t>(j)];
+        a[static_cast<std::size_t>(j)] = loads[i];
+        b[static_cast<std::size_t>(j)] = loads[i] / (1 + loads[i]);
+        n[static_cast<std::size_t>(j)] = servers[i];
+    }
+    int active = count;
+    for (long long k = 2; active > 0; ++k) {
+        while (active > 0 && n[static_cast<std::size_t>(active - 1)] < k)
+            --active;
+        const double kd = static_cast<double>(k);
+        for (int j = 0; j < active; ++j) {
+            const double t = a[static_cast<std::size_t>(j)] * b[static_cast<std::size_t>(j)];
+            b[static_cast<std::size_t>(j)] = t / (t + kd);
+        }
+    }
+    for (int j = 0; j < count; ++j)
+        blocking[order[static_cast<std::size_t>(j)]] = b[static_cast<std::size_t>(j)];
 }
 
 double WaitProbabilityFromLoss(double servers, double rate, double blocking)
@@ -72,10 +112,18 @@ int TrunksNeeded(double firstLines, double rate, double duration)
         return first >= static_cast<double>(std::numeric_limits<int>::max())
             ? std::numeric_limits<int>::max()
             : static_cast<int>(first);
+    const double load = rate * duration;
+    return TrunksNeededFrom(static_cast<int>(first), load, LossRecursion(load).at(static_cast<int>(first)));
+}
+
+int TrunksNeededFrom(int lines, double load, double blocking)
+{
+    if (lines > 255)
+        return lines;
     // The threshold is compared in extended precision, as it is held.
     constexpr long double threshold = 0.001L;
-    LossRecursion recursion(rate * duration);
-    for (int k = static_cast<int>(first); k < 256; ++k) {
+    LossRecursion recursion(load, lines, blocking);
+    for (int k = lines; k < 256; ++k) {
         if (static_cast<long double>(recursion.at(k)) < threshold)
             return k;
     }

@@ -19,6 +19,10 @@ double WaitProbability(double servers, double rate, double duration);
 // returned as it is. Negative arguments give 0.
 int TrunksNeeded(double firstLines, double rate, double duration);
 
+// TrunksNeeded(lines, load, 1.0) with the blocking probability at `lines`
+// lines (0..255) already known.
+int TrunksNeededFrom(int lines, double load, double blocking);
+
 // The loss-formula recursion kept open, so that consecutive server counts
 // cost one step each. The values are the very doubles LossProbability gives:
 // each step is the same operation on the same operands.
@@ -27,6 +31,9 @@ class LossRecursion
 public:
     // `load` is rate times duration; it must not be negative.
     explicit LossRecursion(double load);
+    // Resumes a recursion whose value at `servers` is known (from
+    // LossProbabilities).
+    LossRecursion(double load, long long servers, double blocking);
 
     // Blocking probability for `servers` servers (integer part only). Moving
     // backwards restarts the recursion.
@@ -39,6 +46,12 @@ private:
     double m_blocking; // value for m_servers servers
     long long m_servers;
 };
+
+// Blocking probabilities of several independent recursions: loads[i] at
+// servers[i] servers, written to blocking[i]. The recursions advance side by
+// side, so the processor overlaps their divisions; each value is the very
+// double LossProbability gives. Loads must not be negative.
+void LossProbabilities(const double *loads, const long long *servers, double *blocking, int count);
 
 // WaitProbability with the blocking probability already known.
 double WaitProbabilityFromLoss(double servers, double rate, double blocking);

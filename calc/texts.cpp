@@ -38,7 +38,11 @@ QString DurationText(double hours)
     if (total >= 24 * 60)
         return QStringLiteral("23:59");
     const int seconds = static_cast<int>(total);
-    return PadNumber(seconds / 60, 2) + QLatin1Char(':') + PadNumber(seconds % 60, 2);
+    const int minutes = seconds / 60;
+    const int rest = seconds % 60;
+    const char text[5] = {static_cast<char>('0' + minutes / 10), static_cast<char>('0' + minutes % 10), ':',
+                          static_cast<char>('0' + rest / 10), static_cast<char>('0' + rest % 10)};
+    return QString::fromLatin1(text, 5);
 }
 
 std::optional<int> TimeTextToMinutes(const QString &text)
@@ -59,6 +63,19 @@ QString PercentText(double fraction, int decimals)
     // double product, so the formatter rounds the true value once.
     const double high = fraction * 100;
     const double low = std::fma(fraction, 100, -high);
+    if (decimals == 0) {
+        // The common case, 0% to 100%, written without the general formatter.
+        const int percent = static_cast<int>(RoundHalfAwayExact(high, low));
+        char text[4];
+        int length = 0;
+        if (percent >= 100)
+            text[length++] = static_cast<char>('0' + percent / 100);
+        if (percent >= 10)
+            text[length++] = static_cast<char>('0' + percent / 10 % 10);
+        text[length++] = static_cast<char>('0' + percent % 10);
+        text[length++] = '%';
+        return QString::fromLatin1(text, length);
+    }
     return FormatNumber(high, decimals, low) + QLatin1Char('%');
 }
 

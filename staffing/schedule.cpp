@@ -7,50 +7,110 @@
 #include "texts.h"
 
 #include <cmath>
+#include <vector>
+
+namespace {
+
+struct SlotWork
+{
+    bool staffed = false;
+    CallLoad load;
+    double agents = 0;
+    AgentFigures figures; // an unstaffed slot: service level 1, the rest 0
+    int trunks = 0;
+};
+
+} // namespace
 
 void AgentScenario::ComputeSchedule()
 {
     const ServiceInputs inputs{HandleSeconds, TalkSeconds, AbandonWaitSeconds, GoalSeconds};
+    const int rows = m_grid.rowCount() - 1;
+    std::vector<SlotWork> slotWork(static_cast<std::size_t>(rows));
     long long total = 0;
-    for (int row = 1; row < m_grid.rowCount(); ++row) {
+
+    // The loads of the staffed slots. A Calls text that is not a number, or
+    // is 0, leaves its slot unstaffed.
+    std::vector<double> loads;
+    std::vector<long long> servers;
+    std::vector<int> staffedRows;
+    for (int row = 1; row <= rows; ++row) {
+        SlotWork &w = slotWork[static_cast<std::size_t>(row - 1)];
         const auto calls = Calc::ParseFloat(m_grid.cell(1, row));
-        double agents = 0;
-        AgentFigures f; // an unstaffed slot: service level 1, everything else 0
-        int trunks = 0;
-        if (calls && *calls != 0) {
+        if (calls)
             CallCount = *calls;
-            total += static_cast<long long>(std::trunc(CallCount));
-            const CallLoad load = ComputeCallLoad(CallCount, PeriodMinutes, HandleSeconds);
-            Calc::LossRecursion loss(load.trafficLoad);
-            double n = load.startAgents;
-            // At most 19 agent numbers that can carry the load are tried;
-            // the last one tried stands when none meets the goal.
-            int evaluations = 1;
-            while (evaluations < 20) {
-                if (load.trafficLoad / n >= 1) {
-                    n = n + 1;
-                    continue;
-                }
-                f = EvaluateAgents(n, load, inputs, loss.at(static_cast<long long>(n)));
-                if (MeetsGoal(f.serviceLevel, GoalPercent))
-                    break;
-                ++evaluations;
-                if (evaluations < 20)
-                    n = n + 1;
+        if (!calls || *calls == 0)
+            continue;
+        w.staffed = true;
+        total += static_cast<long long>(std::trunc(*calls));
+        w.load = ComputeCallLoad(*calls, PeriodMinutes, HandleSeconds);
+        loads.push_back(w.load.trafficLoad);
+        servers.push_back(static_cast<long long>(w.load.startAgents));
+        staffedRows.push_back(row);
+    }
+
+    // The recursions of all slots up to their first agent number run side
+    // by side; each slot's search then goes on from there.
+    const int staffed = static_cast<int>(staffedRows.size());
+    std::vector<double> blocking(static_cast<std::size_t>(staffed));
+    Calc::LossProbabilities(loads.data(), servers.data(), blocking.data(), staffed);
+
+    std::vector<double> trunkLoads;
+    std::vector<long long> trunkLines;
+    std::vector<int> trunkSlots;
+    for (int s = 0; s < staffed; ++s) {
+        SlotWork &w = slotWork[static_cast<std::size_t>(staffedRows[static_cast<std::size_t>(s)] - 1)];
+        Calc::LossRecursion loss(w.load.trafficLoad, servers[static_cast<std::size_t>(s)], blocking[static_cast<std::size_t>(s)]);
+        double n = w.load.startAgents;
+        // At most 19 agent numbers that can carry the load are tried; the
+        // last one tried stands when none meets the goal.
+        int evaluations = 1;
+        while (evaluations < 20) {
+            if (w.load.trafficLoad / n >= 1) {
+                n = n + 1;
+                continue;
             }
-            agents = n;
-            // Only the agent number kept shows its lines.
-            trunks = Calc::TrunksNeeded(n, f.trunkLoad, 1.0);
-            if (f.answerTime > 1439.0 / 3600)
-                f.answerTime = 1439.0 / 3600;
+            w.figures = EvaluateAgents(n, w.load, inputs, loss.at(static_cast<long long>(n)));
+            if (MeetsGoal(w.figures.serviceLevel, GoalPercent))
+                break;
+            ++evaluations;
+            if (evaluations < 20)
+                n = n + 1;
         }
-        m_grid.setCell(2, row, QString::number(static_cast<long long>(agents)));
+        w.agents = n;
+        // Only the agent number kept shows its lines; from 256 agents up the
+        // lines equal the agents without a search.
+        if (n > 255) {
+            w.trunks = static_cast<int>(n);
+        } else {
+            trunkLoads.push_back(w.figures.trunkLoad);
+            trunkLines.push_back(static_cast<long long>(n));
+            trunkSlots.push_back(staffedRows[static_cast<std::size_t>(s)]);
+        }
+        if (w.figures.answerTime > 1439.0 / 3600)
+            w.figures.answerTime = 1439.0 / 3600;
+    }
+
+    const int searches = static_cast<int>(trunkSlots.size());
+    std::vector<double> trunkBlocking(static_cast<std::size_t>(searches));
+    Calc::LossProbabilities(trunkLoads.data(), trunkLines.data(), trunkBlocking.data(), searches);
+    for (int t = 0; t < searches; ++t) {
+        SlotWork &w = slotWork[static_cast<std::size_t>(trunkSlots[static_cast<std::size_t>(t)] - 1)];
+        w.trunks = Calc::TrunksNeededFrom(static_cast<int>(trunkLines[static_cast<std::size_t>(t)]),
+                                          trunkLoads[static_cast<std::size_t>(t)],
+                                          trunkBlocking[static_cast<std::size_t>(t)]);
+    }
+
+    for (int row = 1; row <= rows; ++row) {
+        const SlotWork &w = slotWork[static_cast<std::size_t>(row - 1)];
+        const AgentFigures &f = w.figures;
+        m_grid.setCell(2, row, QString::number(static_cast<long long>(w.agents)));
         m_grid.setCell(3, row, Calc::PercentText(f.serviceLevel, 0));
         m_grid.setCell(4, row, Calc::PercentText(f.waitProbability, 0));
         m_grid.setCell(5, row, Calc::PercentText(f.abandonRate, 0));
         m_grid.setCell(6, row, Calc::PercentText(f.usage, 0));
         m_grid.setCell(7, row, Calc::DurationText(f.answerTime));
-        m_grid.setCell(8, row, QString::number(trunks));
+        m_grid.setCell(8, row, QString::number(w.trunks));
     }
     if (onTableFilled)
         onTableFilled();
