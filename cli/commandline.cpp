@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: MIT
+#include "commandline.h"
+
+namespace {
+
+enum class Option { Field, Slots, Volumes, Format, Tab };
+
+struct OptionInfo
+{
+    const char *name;
+    Option option;
+    Field field; // with Option::Field
+};
+
+constexpr OptionInfo options[] = {
+    {"--calls", Option::Field, Field::Edit1},
+    {"--start", Option::Field, Field::MaskEdit1},
+    {"--end", Option::Field, Field::MaskEdit7},
+    {"--talk", Option::Field, Field::MaskEdit2},
+    {"--wrap", Option::Field, Field::MaskEdit3},
+    {"--abandon", Option::Field, Field::MaskEdit4},
+    {"--goal", Option::Field, Field::MaskEdit5},
+    {"--goal-secs", Option::Field, Field::MaskEdit6},
+    {"--slots", Option::Slots, Field::Edit1},
+    {"--volumes", Option::Volumes, Field::Edit1},
+    {"--format", Option::Format, Field::Edit1},
+    {"--tab", Option::Tab, Field::Edit1},
+};
+
+const OptionInfo *findOption(const QString &name)
+{
+    for (const OptionInfo &info : options) {
+        if (name == QLatin1String(info.name))
+            return &info;
+    }
+    return nullptr;
+}
+
+bool allowed(Option option, CommandLine::Command command)
+{
+    switch (option) {
+    case Option::Format:
+        return true;
+    case Option::Field:
+        return command != CommandLine::Command::File;
+    case Option::Slots:
+    case Option::Volumes:
+        return command == CommandLine::Command::Schedule;
+    case Option::Tab:
+        return command == CommandLine::Command::File;
+    }
+    return false;
+}
+
+QString commandName(CommandLine::Command command)
+{
+    switch (command) {
+    case CommandLine::Command::Agents:
+        return QStringLiteral("agents");
+    case CommandLine::Command::Schedule:
+        return QStringLiteral("schedule");
+    default:
+        return QStringLiteral("a scenario file");
+    }
+}
+
+CommandLine usageError(const QString &error)
+{
+    CommandLine line;
+    line.error = error;
+    return line;
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const QStringList &arguments)
+{
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            CommandLine help;
+            help.command = CommandLine::Command::Help;
+            return help;
+        }
+    }
+    if (arguments.isEmpty())
+        return usageError(QStringLiteral("no command given"));
+
+    CommandLine line;
+    const QString &first = arguments.first();
+    if (first == QLatin1String("agents")) {
+        line.command = CommandLine::Command::Agents;
+    } else if (first == QLatin1String("schedule")) {
+        line.command = CommandLine::Command::Schedule;
+    } else if (first.startsWith(QLatin1Char('-'))) {
+        return usageError(QStringLiteral("expected agents, schedule or a scenario file before \"%1\"").arg(first));
+    } else {
+        line.command = CommandLine::Command::File;
+        line.fileName = first;
+    }
+
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (!argument.startsWith(QLatin1String("--")))
+            return usageError(QStringLiteral("unexpected argument \"%1\"").arg(argument));
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        const QString name = equals < 0 ? argument : argument.left(equals);
+        const OptionInfo *info = findOption(name);
+        if (!info)
+            return usageError(QStringLiteral("unknown option \"%1\"").arg(name));
+        if (!allowed(info->option, line.command))
+            return usageError(QStringLiteral("option %1 is not used with %2").arg(name, commandName(line.command)));
+        QString value;
+        if (equals >= 0) {
+            value = argument.mid(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments.at(++i);
+        } else {
+            return usageError(QStringLiteral("option %1 needs a value").arg(name));
+        }
+
+        switch (info->option) {
+        case Option::Field:
+            line.fields[static_cast<std::size_t>(info->field)] = value;
+            break;
+        case Option::Slots:
+            if (value != QLatin1String("30") && value != QLatin1String("60"))
+                return usageError(QStringLiteral("--slots must be 30 or 60, not \"%1\"").arg(value));
+            line.halfHourSlots = value == QLatin1String("30");
+            break;
+        case Option::Volumes:
+            line.volumes = value.split(QLatin1Char(','));
+            break;
+        case Option::Format:
+            if (value == QLatin1String("table"))
+                line.format = OutputFormat::Table;
+            else if (value == QLatin1String("csv"))
+                line.format = OutputFormat::Csv;
+            else if (value == QLatin1String("json"))
+                line.format = OutputFormat::Json;
+            else
+                return usageError(QStringLiteral("--format must be table, csv or json, not \"%1\"").arg(value));
+            break;
+        case Option::Tab:
+            if (value == QLatin1String("agents"))
+                line.tab = Tab::Agents;
+            else if (value == QLatin1String("schedule"))
+                line.tab = Tab::Schedule;
+            else
+                return usageError(QStringLiteral("--tab must be agents or schedule, not \"%1\"").arg(value));
+            break;
+        }
+    }
+    return line;
+}
+
+QString HelpText()
+{
+    return QStringLiteral(
+        "Usage:\n"
+        "  varnook-calc agents   [call options] [--format F]\n"
+        "  varnook-calc schedule [call options] [--slots 30|60] [--volumes V1,V2,...] [--format F]\n"
+        "  varnook-calc FILE     [--tab agents|schedule] [--format F]\n"
+        "\n"
+        "Works out how many agents a call centre needs and the service callers get.\n"
+        "\n"
+        "agents     The service figures for a run of agent numbers over the whole\n"
+        "           arrival period; the first row that meets the goal is marked.\n"
+        "schedule   One row per 30- or 60-minute time slot of the arrival period,\n"
+        "           with the agents each slot needs to meet the goal.\n"
+        "FILE       Loads a scenario file (.vnk) and prints its table.\n"
+        "\n"
+        "Call options (left out, each keeps the value a new agent window shows):\n"
+        "  --calls N          number of calls arriving in the period (default 0)\n"
+        "  --start hh:mm      time the calls start arriving (default 08:00)\n"
+        "  --end hh:mm        time the calls stop arriving; 24:00 is midnight (default 17:00)\n"
+        "  --talk mm:ss       average talk time of a call (default 00:00)\n"
+        "  --wrap mm:ss       after-call work time of a call (default 01:00)\n"
+        "  --abandon mm:ss    how long a caller waits before hanging up (default 00:30)\n"
+        "  --goal PCT         service level goal: percentage of calls answered ... (default 90)\n"
+        "  --goal-secs S      ... within this many seconds (default 10)\n"
+        "\n"
+        "Schedule options:\n"
+        "  --slots 30|60      length of the time slots in minutes (default 60)\n"
+        "  --volumes V1,...   calls in each time slot, first slot first, as typed into\n"
+        "                     the Calls column (a text that is not a whole number counts\n"
+        "                     0; slots left out have 0). Without --calls the number of\n"
+        "                     calls is their sum. Without --volumes, --calls is spread\n"
+        "                     evenly over the slots.\n"
+        "\n"
+        "File option:\n"
+        "  --tab agents|schedule  which table to print (default agents)\n"
+        "\n"
+        "Output:\n"
+        "  --format table     aligned columns (default); \"<- goal\" marks the goal row\n"
+        "  --format csv       header row and every row, comma-separated with RFC 4180\n"
+        "                     quoting and CR LF line ends\n"
+        "  --format json      one object: inputs, tab, goalRow, table (and for a\n"
+        "                     schedule totalTime, halfHourSlots, slotCalls)\n"
+        "\n"
+        "Options take their value as --calls 100 or --calls=100.\n"
+        "\n"
+        "Exit status: 0 done; 1 invalid input (the field is named); 2 usage error;\n"
+        "3 the scenario file cannot be opened or is not a sound scenario file.\n");
+}

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "agentscenario.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+enum class OutputFormat { Table, Csv, Json };
+
+// The arguments of varnook-calc, read but not yet acted on.
+struct CommandLine
+{
+    enum class Command {
+        None,     // a usage error: see error
+        Help,     // --help or -h anywhere
+        Agents,   // varnook-calc agents [field options]
+        Schedule, // varnook-calc schedule [field options] [--slots] [--volumes]
+        File,     // varnook-calc FILE [--tab]
+    };
+    Command command = Command::None;
+    QString error; // a usage error in words, without the program's name
+
+    // Texts given for the input fields, indexed by Field; unset fields keep
+    // a new window's text.
+    std::array<std::optional<QString>, FieldCount> fields;
+    std::optional<bool> halfHourSlots; // --slots 30 (true) or 60 (false)
+    std::optional<QStringList> volumes; // --volumes, split at commas
+    OutputFormat format = OutputFormat::Table;
+    Tab tab = Tab::Agents; // --tab, with a FILE
+    QString fileName;
+};
+
+// Reads the arguments after the program's name. Options take their value as
+// "--opt value" or "--opt=value"; the value may begin with '-'.
+CommandLine ParseCommandLine(const QStringList &arguments);
+
+// What --help prints.
+QString HelpText();

@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: MIT
+#include "calculator.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QStringList agentsExample{"agents", "--calls", "100", "--start", "08:00", "--end", "09:00", "--talk", "03:00",
+                                "--wrap", "00:30", "--abandon", "00:25", "--goal", "80", "--goal-secs", "20"};
+const QStringList scheduleExample{"schedule", "--slots", "30", "--start", "08:00", "--end", "10:00", "--volumes",
+                                  "0,10,50,120", "--talk", "03:00", "--wrap", "01:00", "--abandon", "00:30",
+                                  "--goal", "80", "--goal-secs", "20"};
+const QByteArray exampleFile = "vnk\r\n90\r\n10\r\n200\r\n08:00\r\n03:00\r\n00:30\r\n00:30\r\n"
+                               "08:00\r\n10:00\r\n1\r\n120\r\n80\r\n";
+
+QJsonObject jsonOf(QStringList arguments)
+{
+    const CalculatorRun run = RunCalculator(arguments << QStringLiteral("--format=json"));
+    return QJsonDocument::fromJson(run.out.toUtf8()).object();
+}
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+    return path;
+}
+
+} // namespace
+
+class TestCalculator : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void agents_prints_the_worked_example();
+    void schedule_prints_the_worked_example();
+    void schedule_volumes_are_read_as_typed();
+    void schedule_without_volumes_spreads_the_calls();
+    void names_the_refused_input_data();
+    void names_the_refused_input();
+    void too_many_volumes_is_a_usage_error();
+    void loads_a_scenario_file();
+    void reports_a_file_that_does_not_load_data();
+    void reports_a_file_that_does_not_load();
+    void program_exit_statuses_data();
+    void program_exit_statuses();
+};
+
+void TestCalculator::agents_prints_the_worked_example()
+{
+    const CalculatorRun run = RunCalculator(QStringList(agentsExample) << QStringLiteral("--format=csv"));
+    QCOMPARE(run.status, int(ExitDone));
+    QVERIFY(run.err.isEmpty());
+    const QStringList expected{
+        "Agents,Srv Lvl,Queued,Abndon,Usage,Ave Ans,Q Time,Avg Q,Trunks",
+        "6,9%,92%,91%,97%,19:25,21:00,32,56",
+        "7,50%,56%,49%,83%,01:41,03:00,3,18",
+        "8,74%,32%,24%,73%,00:31,01:37,1,15",
+        "9,87%,17%,11%,65%,00:11,01:06,0,14",
+        "10,94%,9%,5%,58%,00:04,00:50,0,14",
+        "11,97%,4%,2%,53%,00:02,00:41,0,14",
+        "12,99%,2%,1%,49%,00:01,00:34,0,14",
+        "13,100%,1%,1%,45%,00:00,00:29,0,14",
+        "14,100%,0%,1%,42%,00:00,00:26,0,14",
+        "15,100%,0%,0%,39%,00:00,00:23,0,15",
+        "",
+    };
+    QCOMPARE(run.out.split(QStringLiteral("\r\n")), expected);
+    const QString table = RunCalculator(agentsExample).out;
+    QVERIFY(table.contains(QRegularExpression(QStringLiteral("\n +9 .*14  <- goal\n"))));
+    QCOMPARE(table.count(QLatin1String("<- goal")), 1);
+}
+
+void TestCalculator::schedule_prints_the_worked_example()
+{
+    const CalculatorRun run = RunCalculator(QStringList(scheduleExample) << QStringLiteral("--format=csv"));
+    QCOMPARE(run.status, int(ExitDone));
+    const QStringList expected{
+        "Time,Calls,Agents,Srv Lvl,Queued,Abndon,Usage,Ave Ans,Trunks",
+        "08:00,0,0,100%,0%,0%,0%,00:00,0",
+        "08:30,10,3,84%,18%,15%,44%,00:26,6",
+        "09:00,50,10,87%,17%,11%,67%,00:13,14",
+        "09:30,120,20,82%,26%,13%,80%,00:15,26",
+        "",
+    };
+    QCOMPARE(run.out.split(QStringLiteral("\r\n")), expected);
+    QVERIFY(RunCalculator(scheduleExample).out.contains(QLatin1String("\nTotal calls: 180\n")));
+}
+
+void TestCalculator::schedule_volumes_are_read_as_typed()
+{
+    // Not a whole number counts 0, an empty value leaves the slot at 0, and
+    // the number of calls starts as the sum.
+    QJsonObject o = jsonOf({"schedule", "--start", "08:00", "--end", "12:00", "--talk", "03:00", "--volumes",
+                            "7,x,,4"});
+    QCOMPARE(o.value(QLatin1String("slotCalls")).toArray(), (QJsonArray{7, 0, 0, 4}));
+    QCOMPARE(o.value(QLatin1String("inputs")).toObject().value(QLatin1String("calls")).toString(), QStringLiteral("11"));
+    // Fewer values than slots: the rest stay 0.
+    o = jsonOf({"schedule", "--start", "08:00", "--end", "11:00", "--talk", "03:00", "--volumes", "9"});
+    QCOMPARE(o.value(QLatin1String("slotCalls")).toArray(), (QJsonArray{9, 0, 0}));
+    QCOMPARE(o.value(QLatin1String("halfHourSlots")).toBool(), false);
+}
+
+void TestCalculator::schedule_without_volumes_spreads_the_calls()
+{
+    const QJsonObject o = jsonOf({"schedule", "--calls", "1000", "--talk", "03:00"});
+    QCOMPARE(o.value(QLatin1String("slotCalls")).toArray(), (QJsonArray{111, 111, 111, 111, 112, 111, 111, 111, 111}));
+    QCOMPARE(o.value(QLatin1String("totalTime")).toString(), QStringLiteral("09:00"));
+    QCOMPARE(o.value(QLatin1String("inputs")).toObject().value(QLatin1String("calls")).toString(),
+             QStringLiteral("1000"));
+}
+
+void TestCalculator::names_the_refused_input_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("defaults") << QStringList{"agents"} << "number of calls (Edit1)";
+    QTest::newRow("start not a time") << QStringList{"agents", "--calls", "10", "--start", "25:00"}
+                                      << "arrival start time (MaskEdit1)";
+    QTest::newRow("equal times") << QStringList{"agents", "--calls", "10", "--end", "08:00"}
+                                 << "arrival end time (MaskEdit7)";
+    QTest::newRow("no handling time") << QStringList{"agents", "--calls", "10", "--wrap", "00:00"}
+                                      << "call talk time (MaskEdit2)";
+    QTest::newRow("negative goal") << QStringList{"agents", "--calls", "10", "--goal", "-1"}
+                                   << "(MaskEdit5)";
+    QTest::newRow("negative slot volume")
+        << QStringList{"schedule", "--slots", "30", "--end", "10:00", "--volumes", "5,-1,3", "--talk", "03:00"}
+        << "call volume of time slot 2 starting at 08:30 (StringGrid1, row 2)";
+}
+
+void TestCalculator::names_the_refused_input()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const CalculatorRun run = RunCalculator(arguments);
+    QCOMPARE(run.status, int(ExitInvalidInput));
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.startsWith(QLatin1String("varnook-calc: invalid input: ")) && run.err.contains(message),
+             qPrintable(run.err));
+}
+
+void TestCalculator::too_many_volumes_is_a_usage_error()
+{
+    const CalculatorRun run = RunCalculator({"schedule", "--end", "10:00", "--volumes", "1,2,3"});
+    QCOMPARE(run.status, int(ExitUsage));
+    QVERIFY2(run.err.contains(QLatin1String("3 volumes given for 2 time slots")), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+}
+
+void TestCalculator::loads_a_scenario_file()
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("monday.vnk"), exampleFile);
+    QJsonObject o = jsonOf({path, "--tab", "schedule"});
+    QCOMPARE(o.value(QLatin1String("tab")).toString(), QStringLiteral("schedule"));
+    QCOMPARE(o.value(QLatin1String("slotCalls")).toArray(), (QJsonArray{120, 80}));
+    QCOMPARE(o.value(QLatin1String("table")).toArray().size(), 3);
+    o = jsonOf({path});
+    QCOMPARE(o.value(QLatin1String("tab")).toString(), QStringLiteral("agents"));
+    QCOMPARE(o.value(QLatin1String("inputs")).toObject().value(QLatin1String("calls")).toString(), QStringLiteral("200"));
+}
+
+void TestCalculator::reports_a_file_that_does_not_load_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // "<none>": no file at all
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << QByteArray("<none>") << "Cannot open file";
+    QTest::newRow("empty") << QByteArray() << "is empty";
+    QTest::newRow("foreign") << QByteArray("VNK\r\n") << "is not a scenario file";
+    QTest::newRow("damaged") << exampleFile + "\r\n" << "damaged at line 14";
+}
+
+void TestCalculator::reports_a_file_that_does_not_load()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = bytes == "<none>" ? dir.filePath(QStringLiteral("none.vnk"))
+                                           : writeFile(dir, QStringLiteral("bad.vnk"), bytes);
+    const CalculatorRun run = RunCalculator({path, "--tab", "schedule"});
+    QCOMPARE(run.status, int(ExitFileError));
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.contains(path) && run.err.contains(message), qPrintable(run.err));
+}
+
+void TestCalculator::program_exit_statuses_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("prints");
+    QTest::newRow("agents") << agentsExample << 0 << true;
+    QTest::newRow("schedule") << scheduleExample << 0 << true;
+    QTest::newRow("help") << QStringList{"--help"} << 0 << true;
+    QTest::newRow("invalid input") << QStringList{"agents", "--calls", "0"} << 1 << false;
+    QTest::newRow("no command") << QStringList{} << 2 << false;
+    QTest::newRow("unknown option") << QStringList{"agents", "--agents=5"} << 2 << false;
+    QTest::newRow("missing file") << QStringList{"/nonexistent/x.vnk"} << 3 << false;
+}
+
+void TestCalculator::program_exit_statuses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(bool, prints);
+    QProcess process;
+    process.start(QStringLiteral(VARNOOK_CALC_PATH), arguments);
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), status);
+    QCOMPARE(!process.readAllStandardOutput().isEmpty(), prints);
+    QCOMPARE(process.readAllStandardError().isEmpty(), status == 0);
+}
+
+QTEST_GUILESS_MAIN(TestCalculator)
+#include "tst_calculator.moc"

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: MIT
+#include "commandline.h"
+
+#include <QTest>
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reads_commands_and_values_data();
+    void reads_commands_and_values();
+    void refuses_bad_usage_data();
+    void refuses_bad_usage();
+    void help_wins_anywhere();
+};
+
+void TestCommandLine::reads_commands_and_values_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("calls"); // "<unset>" when --calls is not given
+    QTest::addColumn<QString>("goalSeconds");
+    const int agents = int(CommandLine::Command::Agents);
+    const int schedule = int(CommandLine::Command::Schedule);
+    const int file = int(CommandLine::Command::File);
+    QTest::newRow("separate value") << QStringList{"agents", "--calls", "100"} << agents << "100" << "<unset>";
+    QTest::newRow("joined value") << QStringList{"agents", "--calls=100"} << agents << "100" << "<unset>";
+    QTest::newRow("value with a minus") << QStringList{"agents", "--calls", "-5"} << agents << "-5" << "<unset>";
+    QTest::newRow("value looking like an option") << QStringList{"agents", "--calls", "--goal"} << agents << "--goal"
+                                                  << "<unset>";
+    QTest::newRow("empty joined value") << QStringList{"agents", "--calls="} << agents << "" << "<unset>";
+    QTest::newRow("value holding '='") << QStringList{"agents", "--calls==3"} << agents << "=3" << "<unset>";
+    QTest::newRow("last one counts") << QStringList{"schedule", "--calls=1", "--calls", "2", "--goal-secs", "20"}
+                                     << schedule << "2" << "20";
+    QTest::newRow("file") << QStringList{"monday.vnk", "--format", "json"} << file << "<unset>" << "<unset>";
+}
+
+void TestCommandLine::reads_commands_and_values()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, command);
+    QFETCH(QString, calls);
+    QFETCH(QString, goalSeconds);
+    const CommandLine line = ParseCommandLine(arguments);
+    QVERIFY2(line.error.isEmpty(), qPrintable(line.error));
+    QCOMPARE(int(line.command), command);
+    QCOMPARE(line.fields[std::size_t(Field::Edit1)].value_or(QStringLiteral("<unset>")), calls);
+    QCOMPARE(line.fields[std::size_t(Field::MaskEdit6)].value_or(QStringLiteral("<unset>")), goalSeconds);
+}
+
+void TestCommandLine::refuses_bad_usage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("nothing") << QStringList{} << "no command given";
+    QTest::newRow("option first") << QStringList{"--calls", "5"} << "before \"--calls\"";
+    QTest::newRow("unknown option") << QStringList{"agents", "--agents", "5"} << "unknown option \"--agents\"";
+    QTest::newRow("single dash") << QStringList{"agents", "-c", "5"} << "unexpected argument \"-c\"";
+    QTest::newRow("missing value") << QStringList{"agents", "--calls"} << "--calls needs a value";
+    QTest::newRow("bad format") << QStringList{"agents", "--format", "xml"} << "--format must be";
+    QTest::newRow("bad slots") << QStringList{"schedule", "--slots", "45"} << "--slots must be 30 or 60";
+    QTest::newRow("bad tab") << QStringList{"a.vnk", "--tab=graph"} << "--tab must be";
+    QTest::newRow("slots with agents") << QStringList{"agents", "--slots", "30"} << "not used with agents";
+    QTest::newRow("volumes with agents") << QStringList{"agents", "--volumes=1"} << "not used with agents";
+    QTest::newRow("tab with schedule") << QStringList{"schedule", "--tab", "agents"} << "not used with schedule";
+    QTest::newRow("fields with a file") << QStringList{"a.vnk", "--calls", "5"} << "not used with a scenario file";
+    QTest::newRow("stray argument") << QStringList{"agents", "100"} << "unexpected argument \"100\"";
+}
+
+void TestCommandLine::refuses_bad_usage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+    const CommandLine line = ParseCommandLine(arguments);
+    QCOMPARE(line.command, CommandLine::Command::None);
+    QVERIFY2(line.error.contains(error), qPrintable(line.error));
+}
+
+void TestCommandLine::help_wins_anywhere()
+{
+    QCOMPARE(ParseCommandLine({"agents", "--bogus", "--help"}).command, CommandLine::Command::Help);
+    QCOMPARE(ParseCommandLine({"-h"}).command, CommandLine::Command::Help);
+    // Every option is explained.
+    for (const char *option : {"--calls", "--start", "--end", "--talk", "--wrap", "--abandon", "--goal ",
+                               "--goal-secs", "--slots", "--volumes", "--tab", "--format"})
+        QVERIFY2(HelpText().contains(QLatin1String(option)), option);
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

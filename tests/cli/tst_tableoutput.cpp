@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: MIT
+#include "tableoutput.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+namespace {
+
+// The Agents worked example: 100 calls from 08:00 to 09:00, goal row 4 (9 agents).
+AgentScenario agentsExample()
+{
+    AgentScenario s;
+    s.setText(Field::Edit1, QStringLiteral("100"));
+    s.setText(Field::MaskEdit1, QStringLiteral("08:00"));
+    s.setText(Field::MaskEdit7, QStringLiteral("09:00"));
+    s.setText(Field::MaskEdit2, QStringLiteral("03:00"));
+    s.setText(Field::MaskEdit3, QStringLiteral("00:30"));
+    s.setText(Field::MaskEdit4, QStringLiteral("00:25"));
+    s.setText(Field::MaskEdit5, QStringLiteral("80"));
+    s.setText(Field::MaskEdit6, QStringLiteral("20"));
+    s.Recalculate();
+    return s;
+}
+
+// The Schedule worked example: 30-minute slots of 0, 10, 50 and 120 calls.
+AgentScenario scheduleExample()
+{
+    AgentScenario s;
+    s.setText(Field::Edit1, QStringLiteral("180"));
+    s.setText(Field::MaskEdit7, QStringLiteral("10:00"));
+    s.setText(Field::MaskEdit2, QStringLiteral("03:00"));
+    s.setText(Field::MaskEdit5, QStringLiteral("80"));
+    s.setText(Field::MaskEdit6, QStringLiteral("20"));
+    s.setRadioButtons(true, false);
+    s.HalfHourSlots = true;
+    const int volumes[] = {0, 10, 50, 120};
+    for (int i = 0; i < 4; ++i)
+        s.SlotCalls[std::size_t(i + 1)] = volumes[i];
+    s.TabSet1Click(Tab::Schedule);
+    return s;
+}
+
+} // namespace
+
+class TestTableOutput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void table_aligns_columns_and_marks_the_goal_row();
+    void schedule_table_ends_with_the_totals();
+    void csv_quotes_as_rfc_4180();
+    void json_of_the_agents_table();
+    void json_of_the_schedule();
+};
+
+void TestTableOutput::table_aligns_columns_and_marks_the_goal_row()
+{
+    const AgentScenario s = agentsExample();
+    QCOMPARE(s.goalRow(), 4);
+    const QStringList lines = TableOutput::table(s).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 11);
+    QCOMPARE(lines.at(0).simplified(), QStringLiteral("Agents Srv Lvl Queued Abndon Usage Ave Ans Q Time Avg Q Trunks"));
+    QCOMPARE(lines.at(4).simplified(), QStringLiteral("9 87% 17% 11% 65% 00:11 01:06 0 14 <- goal"));
+    for (int i = 0; i < lines.size(); ++i) {
+        QCOMPARE(lines.at(i).endsWith(QLatin1String("<- goal")), i == 4);
+        // Right-aligned: every row ends its columns where the header does.
+        QCOMPARE(QString(lines.at(i)).remove(QStringLiteral("  <- goal")).size(), lines.at(0).size());
+    }
+}
+
+void TestTableOutput::schedule_table_ends_with_the_totals()
+{
+    const QStringList lines = TableOutput::table(scheduleExample()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 7);
+    QCOMPARE(lines.at(4).simplified(), QStringLiteral("09:30 120 20 82% 26% 13% 80% 00:15 26"));
+    QCOMPARE(lines.at(5), QStringLiteral("Total calls: 180"));
+    QCOMPARE(lines.at(6), QStringLiteral("Total time: 02:00"));
+    QVERIFY(!lines.join(QLatin1Char('\n')).contains(QLatin1String("goal")));
+}
+
+void TestTableOutput::csv_quotes_as_rfc_4180()
+{
+    AgentScenario s = agentsExample();
+    s.grid().setCell(7, 1, QStringLiteral("1,234"));
+    s.grid().setCell(8, 1, QStringLiteral("say \"hi\""));
+    const QString csv = TableOutput::csv(s);
+    const QStringList rows = csv.split(QStringLiteral("\r\n"));
+    QCOMPARE(rows.size(), 12); // 11 rows and the empty text after the last CR LF
+    QVERIFY(rows.last().isEmpty());
+    QCOMPARE(rows.at(0), QStringLiteral("Agents,Srv Lvl,Queued,Abndon,Usage,Ave Ans,Q Time,Avg Q,Trunks"));
+    QCOMPARE(rows.at(1), QStringLiteral("6,9%,92%,91%,97%,19:25,21:00,\"1,234\",\"say \"\"hi\"\"\""));
+    QCOMPARE(rows.at(10), QStringLiteral("15,100%,0%,0%,39%,00:00,00:23,0,15"));
+    QVERIFY(!csv.contains(QLatin1String("goal")));
+}
+
+void TestTableOutput::json_of_the_agents_table()
+{
+    const QJsonObject o = QJsonDocument::fromJson(TableOutput::json(agentsExample()).toUtf8()).object();
+    QCOMPARE(o.value(QLatin1String("tab")).toString(), QStringLiteral("agents"));
+    QCOMPARE(o.value(QLatin1String("goalRow")).toInt(), 4);
+    const QJsonObject inputs = o.value(QLatin1String("inputs")).toObject();
+    QCOMPARE(inputs.size(), 8);
+    QCOMPARE(inputs.value(QLatin1String("calls")).toString(), QStringLiteral("100"));
+    QCOMPARE(inputs.value(QLatin1String("arrivalEnd")).toString(), QStringLiteral("09:00"));
+    QCOMPARE(inputs.value(QLatin1String("waitBeforeAbandon")).toString(), QStringLiteral("00:25"));
+    QCOMPARE(inputs.value(QLatin1String("serviceLevelGoal")).toString(), QStringLiteral("80"));
+    QCOMPARE(inputs.value(QLatin1String("goalSeconds")).toString(), QStringLiteral("20"));
+    const QJsonArray table = o.value(QLatin1String("table")).toArray();
+    QCOMPARE(table.size(), 11);
+    QCOMPARE(table.at(0).toArray().at(0).toString(), QStringLiteral("Agents"));
+    QCOMPARE(table.at(4).toArray().at(0).toString(), QStringLiteral("9"));
+    QVERIFY(!o.contains(QLatin1String("slotCalls")));
+}
+
+void TestTableOutput::json_of_the_schedule()
+{
+    AgentScenario s = scheduleExample();
+    const QJsonObject o = QJsonDocument::fromJson(TableOutput::json(s).toUtf8()).object();
+    QCOMPARE(o.value(QLatin1String("tab")).toString(), QStringLiteral("schedule"));
+    QVERIFY(o.value(QLatin1String("goalRow")).isNull());
+    QCOMPARE(o.value(QLatin1String("totalTime")).toString(), QStringLiteral("02:00"));
+    QCOMPARE(o.value(QLatin1String("halfHourSlots")).toBool(), true);
+    QCOMPARE(o.value(QLatin1String("slotCalls")).toArray(), (QJsonArray{0, 10, 50, 120}));
+    QCOMPARE(o.value(QLatin1String("inputs")).toObject().value(QLatin1String("calls")).toString(),
+             QStringLiteral("180"));
+    QCOMPARE(o.value(QLatin1String("table")).toArray().size(), 5);
+}
+
+QTEST_GUILESS_MAIN(TestTableOutput)
+#include "tst_tableoutput.moc"
