@@ -38,12 +38,16 @@ bench: deps
 	$(BENCH_BUILD)/bench/varnook_bench
 
 # The scenario-file reader under libFuzzer for FUZZ_SECONDS seconds.
+# The libraries are instrumented for coverage and run under ASan and UBSan;
+# only the fuzz target is built. Findings are written into $(FUZZ_BUILD).
 fuzz: deps
-	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNOOK_FUZZ=ON
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNOOK_FUZZ=ON \
+	  -DVARNOOK_SANITIZE=ON -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target varnook_fuzz_scenario
 	mkdir -p $(FUZZ_BUILD)/corpus
 	cp -n fuzz/corpus/* $(FUZZ_BUILD)/corpus/ 2>/dev/null || true
-	$(FUZZ_BUILD)/fuzz/varnook_fuzz_scenario -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_BUILD)/corpus
+	cd $(FUZZ_BUILD) && fuzz/varnook_fuzz_scenario -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	  -print_final_stats=1 corpus
 
 screenshots: build
 	$(BUILD)/app/varnook-screenshots $(BUILD)/screenshots

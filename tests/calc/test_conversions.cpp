@@ -23,6 +23,8 @@ private slots:
     void formatNumber();
     void formatNumber_roundsTheExactSumOnce_data();
     void formatNumber_roundsTheExactSumOnce();
+    void roundHalfAwayExact_data();
+    void roundHalfAwayExact();
 };
 
 void TestConversions::parseInteger_data()
@@ -245,6 +247,32 @@ void TestConversions::formatNumber_roundsTheExactSumOnce()
     QFETCH(int, decimals);
     QFETCH(QString, text);
     QCOMPARE(Calc::FormatNumber(value, decimals, extra), text);
+}
+
+void TestConversions::roundHalfAwayExact_data()
+{
+    QTest::addColumn<double>("hi");
+    QTest::addColumn<double>("lo");
+    QTest::addColumn<double>("rounded");
+
+    QTest::newRow("half up") << 12.5 << 0.0 << 13.0;
+    QTest::newRow("2.5 away from zero") << 2.5 << 0.0 << 3.0;
+    QTest::newRow("negative half away from zero") << -2.5 << 0.0 << -3.0;
+    QTest::newRow("half less a little") << 85.5 << -1.4e-15 << 85.0;
+    QTest::newRow("half plus a little") << 85.5 << 1.4e-15 << 86.0;
+    QTest::newRow("negative half, magnitude less a little") << -85.5 << 1.4e-15 << -85.0;
+    QTest::newRow("whole less a little") << 86.0 << -1.4e-15 << 86.0;
+    QTest::newRow("just below a half") << 0.49999999999999994 << 0.0 << 0.0;
+    QTest::newRow("zero") << 0.0 << 0.0 << 0.0;
+    QTest::newRow("large whole") << 4503599627370495.0 << 0.0 << 4503599627370495.0;
+}
+
+void TestConversions::roundHalfAwayExact()
+{
+    QFETCH(double, hi);
+    QFETCH(double, lo);
+    QFETCH(double, rounded);
+    QCOMPARE(Calc::RoundHalfAwayExact(hi, lo), rounded);
 }
 
 VARNOOK_PINNED_LOCALE_MAIN(TestConversions)

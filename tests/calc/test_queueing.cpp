@@ -27,6 +27,10 @@ private slots:
     void lossRecursion_isBitIdenticalToLossProbability();
     void lossRecursion_randomOrderGivesTheSameDoubles();
     void lossRecursion_zeroAndOneServerShareTheOneServerValue();
+    void lossRecursion_resumedFromAKnownValueContinuesIdentically();
+    void lossProbabilities_sideBySideGiveTheSameDoubles_data();
+    void lossProbabilities_sideBySideGiveTheSameDoubles();
+    void trunksNeededFrom_matchesTrunksNeeded();
 };
 
 namespace {
@@ -232,6 +236,59 @@ void TestQueueing::lossRecursion_zeroAndOneServerShareTheOneServerValue()
     QCOMPARE(recursion.at(1), 0.75);
     QCOMPARE(recursion.at(-4), 0.75);
     QCOMPARE(recursion.load(), 3.0);
+}
+
+void TestQueueing::lossRecursion_resumedFromAKnownValueContinuesIdentically()
+{
+    const double load = 57.3;
+    for (long long start : {0LL, 1LL, 2LL, 40LL, 255LL}) {
+        Calc::LossRecursion resumed(load, start, Calc::LossProbability(static_cast<double>(start), load, 1.0));
+        for (long long n = start; n <= 300; n += 7)
+            QVERIFY2(sameBits(resumed.at(n), Calc::LossProbability(static_cast<double>(n), load, 1.0)),
+                     qPrintable(QStringLiteral("start=%1 n=%2").arg(start).arg(n)));
+        // Going below the resumed point restarts from one server.
+        QVERIFY(sameBits(resumed.at(1), load / (1 + load)));
+    }
+}
+
+void TestQueueing::lossProbabilities_sideBySideGiveTheSameDoubles_data()
+{
+    QTest::addColumn<QVector<double>>("loads");
+    QTest::addColumn<QVector<long long>>("servers");
+
+    QTest::newRow("one recursion") << QVector<double>{8.0} << QVector<long long>{10};
+    QTest::newRow("none") << QVector<double>{} << QVector<long long>{};
+    QTest::newRow("mixed lengths, unsorted")
+        << QVector<double>{1.0, 266.67, 4.0 / 3.0, 0.0, 90.0, 13.5}
+        << QVector<long long>{6, 285, 3, 7, 100, 20};
+    QTest::newRow("equal lengths") << QVector<double>{2.0, 3.0, 5.0} << QVector<long long>{9, 9, 9};
+    QTest::newRow("zero and one server")
+        << QVector<double>{2.0, 2.0, 7.0, 7.0} << QVector<long long>{0, 1, 1, 0};
+    QTest::newRow("one long among short ones")
+        << QVector<double>{0.5, 400.0, 0.5, 0.5} << QVector<long long>{2, 450, 3, 1};
+}
+
+void TestQueueing::lossProbabilities_sideBySideGiveTheSameDoubles()
+{
+    QFETCH(QVector<double>, loads);
+    QFETCH(QVector<long long>, servers);
+
+    QVector<double> blocking(loads.size(), -1.0);
+    Calc::LossProbabilities(loads.constData(), servers.constData(), blocking.data(), static_cast<int>(loads.size()));
+    for (int i = 0; i < loads.size(); ++i)
+        QVERIFY2(sameBits(blocking[i], Calc::LossProbability(static_cast<double>(servers[i]), loads[i], 1.0)),
+                 qPrintable(QStringLiteral("recursion %1").arg(i)));
+}
+
+void TestQueueing::trunksNeededFrom_matchesTrunksNeeded()
+{
+    for (double load : {0.0, 1.0, 10.0, 100.0 / 3.0, 200.0, 250.0}) {
+        for (int lines : {0, 1, 5, 20, 51, 52, 128, 200, 255, 256, 300}) {
+            const double blocking = Calc::LossProbability(lines, load, 1.0);
+            QVERIFY2(Calc::TrunksNeededFrom(lines, load, blocking) == Calc::TrunksNeeded(lines, load, 1.0),
+                     qPrintable(QStringLiteral("lines=%1 load=%2").arg(lines).arg(load)));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestQueueing)
