@@ -63,6 +63,14 @@ bool prepareDaySchedule(benchmark::State &state, AgentScenario &s, const int (&v
         state.SkipWithError("the day did not give 48 slots");
         return false;
     }
+    // Every slot is staffed: a pass that skipped slots would time nothing.
+    for (int row = 1; row <= AgentScenario::MaxSlots; ++row) {
+        const QString agents = s.StringGrid1().cell(2, row);
+        if (agents.isEmpty() || agents == QLatin1String("0")) {
+            state.SkipWithError("a slot was left unstaffed");
+            return false;
+        }
+    }
     return true;
 }
 
@@ -82,6 +90,10 @@ static void BM_AgentsWorkedExample(benchmark::State &state)
     setFields(s, "100", "08:00", "09:00", "03:00", "00:30", "00:25", "80", "20");
     if (!recalculates(state, s, s.Recalculate()))
         return;
+    if (s.goalRow() == 0 || s.StringGrid1().cell(0, s.goalRow()) != QLatin1String("9")) {
+        state.SkipWithError("the goal row is not at 9 agents");
+        return;
+    }
     for (auto _ : state)
         benchmark::DoNotOptimize(s.Recalculate());
 }
