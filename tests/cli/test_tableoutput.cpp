@@ -130,4 +130,4 @@ void TestTableOutput::json_of_the_schedule()
 }
 
 QTEST_GUILESS_MAIN(TestTableOutput)
-#include "tst_tableoutput.moc"
+#include "test_tableoutput.moc"

@@ -222,4 +222,4 @@ void TestCalculator::program_exit_statuses()
 }
 
 QTEST_GUILESS_MAIN(TestCalculator)
-#include "tst_calculator.moc"
+#include "test_calculator.moc"

@@ -487,4 +487,4 @@ void TestScenarioFile::failed_write_keeps_the_old_file_byte_for_byte()
 }
 
 QTEST_GUILESS_MAIN(TestScenarioFile)
-#include "tst_scenariofile.moc"
+#include "test_scenariofile.moc"

@@ -88,4 +88,4 @@ void TestCommandLine::help_wins_anywhere()
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
-#include "tst_commandline.moc"
+#include "test_commandline.moc"
