@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: MIT
+#include "dialogservice.h"
+
+DialogService::~DialogService() = default;
+
+QString StandardErrorText(const QString &message)
+{
+    if (!message.isEmpty() && message.back().unicode() > u'.')
+        return message + QLatin1Char('.');
+    return message;
+}

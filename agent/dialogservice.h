@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// How a file dialog is set up for one use. The dialog keeps the file name it
+// last returned: a command never presets one.
+struct FileDialogSetup
+{
+    QString initialFolder;
+    QString defaultSuffix;
+    QStringList filters;
+};
+
+// The text the standard error box shows for an error's message: a full stop
+// is added when the message is not empty and its last character's code is
+// above that of the full stop.
+QString StandardErrorText(const QString &message);
+
+// Every message box and file dialog of the program goes through this
+// interface, so that the windows can be driven without a modal loop.
+class DialogService
+{
+public:
+    virtual ~DialogService();
+
+    // The confirmation: caption "Confirm", a question icon, "&Yes" (the
+    // default) and "&No" (also taken by Escape). True on Yes.
+    virtual bool confirm(const QString &text) = 0;
+    // The warning: caption "Warning", a warning icon, "&Yes" and "&No".
+    virtual bool warnYesNo(const QString &text) = 0;
+    // A plain message: caption "Varnook", no icon, an OK button.
+    virtual void inform(const QString &text) = 0;
+    // The standard error box showing exactly `text`: caption "Varnook", a
+    // stop icon, an OK button.
+    virtual void showErrorBox(const QString &text) = 0;
+    // The shared open and save dialogs; an empty result means cancelled.
+    virtual QString chooseOpenFile(const FileDialogSetup &setup) = 0;
+    virtual QString chooseSaveFile(const FileDialogSetup &setup) = 0;
+
+    // Reports an error that a handler does not handle itself.
+    void error(const QString &message) { showErrorBox(StandardErrorText(message)); }
+};

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "agentscenario.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class DialogService;
+class QButtonGroup;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QTabBar;
+class QToolButton;
+class ResultTableModel;
+class TLumStringGrid;
+
+// An agent window: one scenario's input fields, its tool bar, and the result
+// grid with the Agents and Schedule tabs. Every rule lives in the window's
+// AgentScenario; the window hands each user event to it and then shows the
+// scenario again (field texts, total time, slot buttons, grid).
+class TAgentForm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TAgentForm(DialogService &dialogs, QWidget *parent = nullptr);
+    ~TAgentForm() override;
+
+    AgentScenario &scenario() { return m_scenario; }
+    const AgentScenario &scenario() const { return m_scenario; }
+
+    QLineEdit *field(Field field) const { return m_fields[static_cast<std::size_t>(field)]; }
+    QRadioButton *radioButton1() const { return RadioButton1; }
+    QRadioButton *radioButton2() const { return RadioButton2; }
+    QFrame *slotFrame() const { return Bevel1; }
+    QLabel *timeSlotsLabel() const { return Label5; }
+    QLabel *totalTimeText() const { return StaticText1; }
+    TLumStringGrid *grid() const { return StringGrid1; }
+    QTabBar *tabSet() const { return TabSet1; }
+    QToolButton *recalculateButton() const { return SpeedButton2; }
+    QToolButton *loadButton() const { return SpeedButton5; }
+    QToolButton *saveButton() const { return SpeedButton4; }
+    QToolButton *closeButton() const { return SpeedButton1; }
+    ResultTableModel *tableModel() const { return m_tableModel; }
+
+    // The scenario file this window last saved or loaded; "*.vnk" until then.
+    QString ScenarioFileName = QStringLiteral("*.vnk");
+
+    // The window's commands.
+    void Recalculate();       // Recalculate button, and the main window's Recalculate
+    void SpeedButton4Click(); // Save: asks for a file through the shared save dialog
+    void SpeedButton5Click(); // Load: asks for a file through the shared open dialog
+    void SpeedButton1Click(); // Close form
+
+    // Save to the name the save dialog returned, asking before replacing
+    // another file. Only a save that was written renames the window.
+    bool saveFile(const QString &chosenName);
+    // Load the named file. Only a load that applied renames the window and
+    // sets ScenarioFileName; anything wrong is reported and changes nothing.
+    bool openFile(const QString &path);
+    // The command line's file: as openFile, but ScenarioFileName stays, so
+    // the first Save asks before overwriting the file it came from.
+    bool openStartupFile(const QString &path);
+
+    // Leaving a field: the field's exit rule, as if the focus had moved on.
+    // A masked field that was changed and lacks a required digit refuses.
+    void fieldExit(Field field);
+    // Grid events in the table's numbering (row 0 is the header row).
+    void StringGrid1SetEditText(int column, int tableRow, const QString &text);
+    void StringGrid1KeyPress(QChar key);
+    void TabSet1Click(int index);
+
+    // Shows the scenario again in the widgets.
+    void refresh();
+
+    // The caption of this window's graph window follows the window's own;
+    // there is no graph window yet, so this has nothing to update.
+    void updateGraphCaption();
+
+signals:
+    // The Agents tab clears the main window's hint panel.
+    void hintPanelClearRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildWidgets();
+    void applyTabSettings(Tab tab);
+    void syncFieldsToModel();
+    void onFocusChanged(QWidget *old, QWidget *now);
+    void focusNamedControl(const QString &name, int row);
+    void refuseExit(Field field);
+    bool isInGrid(const QWidget *widget) const;
+    bool fieldOf(const QObject *object, Field *field) const;
+    bool loadFile(const QString &path, bool setFileName);
+    void setScenarioCaption(const QString &fullPath);
+
+    DialogService &m_dialogs;
+    AgentScenario m_scenario;
+    std::array<QLineEdit *, FieldCount> m_fields{};
+    // Each masked field's text from before its current edit, for Escape.
+    std::array<QString, FieldCount> m_textBeforeEdit;
+    Tab m_shownTab = Tab::Agents;
+    bool m_refreshing = false;
+    bool m_closing = false;
+
+    QToolButton *SpeedButton1 = nullptr;
+    QToolButton *SpeedButton2 = nullptr;
+    QToolButton *SpeedButton4 = nullptr;
+    QToolButton *SpeedButton5 = nullptr;
+    QRadioButton *RadioButton1 = nullptr;
+    QRadioButton *RadioButton2 = nullptr;
+    QButtonGroup *m_slotButtons = nullptr;
+    QFrame *Bevel1 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *StaticText1 = nullptr;
+    TLumStringGrid *StringGrid1 = nullptr;
+    ResultTableModel *m_tableModel = nullptr;
+    QTabBar *TabSet1 = nullptr;
+};

@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: MIT
+#include "tlumstringgrid.h"
+
+#include "lumcelldelegate.h"
+#include "lumheaderview.h"
+#include "resulttable.h"
+#include "resulttablemodel.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+bool TypedCharacter(const QKeyEvent &event, QChar *character)
+{
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
+        *character = QChar(13);
+        return true;
+    }
+    if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab)
+        return false;
+    const QString text = event.text();
+    if (text.isEmpty())
+        return false;
+    *character = text.at(0);
+    return true;
+}
+
+TLumStringGrid::TLumStringGrid(QWidget *parent)
+    : QTableView(parent)
+{
+    setHorizontalHeader(new LumHeaderView(this));
+    setItemDelegate(new LumCellDelegate(this));
+    verticalHeader()->hide();
+    const int rowHeight = std::max(18, fontMetrics().height() + 4);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(rowHeight);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setFixedHeight(rowHeight);
+    horizontalHeader()->setMinimumSectionSize(1);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollMode(ScrollPerItem);
+    setSelectionMode(SingleSelection);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    // Tab leaves the grid, so that the window stays usable from the keyboard.
+    setTabKeyNavigation(false);
+    setRowSelection(true);
+    setEditing(false);
+}
+
+void TLumStringGrid::setTextAlign(TextAlign align)
+{
+    m_textAlign = align;
+    viewport()->update();
+    horizontalHeader()->viewport()->update();
+}
+
+void TLumStringGrid::setDefaultDrawing(bool on)
+{
+    m_defaultDrawing = on;
+    viewport()->update();
+}
+
+void TLumStringGrid::setResultModel(ResultTableModel *model)
+{
+    m_model = model;
+    setModel(model);
+    if (model)
+        model->setEditingAllowed(editTriggers() != NoEditTriggers);
+    FitColumns();
+}
+
+void TLumStringGrid::FitColumns()
+{
+    const int width = viewport()->width() / ResultTable::ColumnCount;
+    for (int column = 0; column < ResultTable::ColumnCount; ++column)
+        horizontalHeader()->resizeSection(column, width);
+}
+
+void TLumStringGrid::setRowSelection(bool rows)
+{
+    setSelectionBehavior(rows ? SelectRows : SelectItems);
+}
+
+bool TLumStringGrid::rowSelection() const
+{
+    return selectionBehavior() == SelectRows;
+}
+
+void TLumStringGrid::setEditing(bool on)
+{
+    setEditTriggers(on ? (AnyKeyPressed | DoubleClicked | EditKeyPressed) : NoEditTriggers);
+    if (m_model)
+        m_model->setEditingAllowed(on);
+}
+
+int TLumStringGrid::currentTableColumn() const
+{
+    return currentIndex().isValid() ? currentIndex().column() : -1;
+}
+
+int TLumStringGrid::currentTableRow() const
+{
+    return currentIndex().isValid() ? ResultTableModel::tableRow(currentIndex()) : -1;
+}
+
+void TLumStringGrid::setCurrentTableCell(int column, int tableRow)
+{
+    if (!m_model || !selectionModel())
+        return;
+    const QModelIndex index = m_model->indexOfCell(column, tableRow);
+    if (!index.isValid() || !(m_model->flags(index) & Qt::ItemIsEnabled))
+        return;
+    QItemSelectionModel::SelectionFlags flags = QItemSelectionModel::ClearAndSelect;
+    if (rowSelection())
+        flags |= QItemSelectionModel::Rows;
+    selectionModel()->setCurrentIndex(index, flags);
+    scrollTo(index);
+}
+
+QWidget *TLumStringGrid::cellEditor() const
+{
+    return m_editor;
+}
+
+void TLumStringGrid::DrawCell(QPainter &painter, const QRect &rect, const QString &text, TextAlign align,
+                              const QBrush &background, const QColor &textColour)
+{
+    painter.save();
+    painter.setClipRect(rect);
+    painter.fillRect(rect, background);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int textWidth = metrics.horizontalAdvance(text);
+    const int margin = rect.width() / 40;
+    int x = rect.left() + margin;
+    if (align == TextAlign::Right)
+        x = rect.left() + rect.width() - (textWidth + 3 * margin);
+    else if (align == TextAlign::Centre)
+        x = rect.left() + (rect.width() - textWidth) / 2;
+    painter.setPen(textColour);
+    painter.drawText(QPoint(x, rect.top() + 2 + metrics.ascent()), text);
+    painter.restore();
+}
+
+void TLumStringGrid::keyPressEvent(QKeyEvent *event)
+{
+    QChar character;
+    if (TypedCharacter(*event, &character)) {
+        emit keyTyped(character);
+        if (character == QChar(13)) {
+            // Carriage return opens the cell editor, as it closes it.
+            const QModelIndex current = currentIndex();
+            if (state() != EditingState && current.isValid() && (model()->flags(current) & Qt::ItemIsEditable))
+                edit(current, EditKeyPressed, event);
+            event->accept();
+            return;
+        }
+    }
+    m_keyInHand = event;
+    QTableView::keyPressEvent(event);
+    m_keyInHand = nullptr;
+}
+
+bool TLumStringGrid::viewportEvent(QEvent *event)
+{
+    const bool result = QTableView::viewportEvent(event);
+    if (event->type() == QEvent::Resize)
+        FitColumns();
+    return result;
+}
+
+void TLumStringGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (current.isValid())
+        emit currentCellChanged(current.column(), ResultTableModel::tableRow(current));
+}
+
+void TLumStringGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    const QModelIndex edited = m_editedIndex;
+    m_editedIndex = {};
+    m_editor = nullptr;
+    QTableView::closeEditor(editor, hint);
+    // Escape puts the cell's text back; the slot volume follows what the
+    // cell shows again.
+    if (hint == QAbstractItemDelegate::RevertModelCache && edited.isValid()) {
+        const QString text = edited.data(Qt::EditRole).toString();
+        emit editTextChanged(edited.column(), ResultTableModel::tableRow(edited), text);
+    }
+}

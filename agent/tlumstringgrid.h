@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QPointer>
+#include <QTableView>
+
+class QPainter;
+class ResultTableModel;
+
+// The result grid: a text grid whose cells are drawn with a margin that grows
+// with the cell's width and whose nine columns always share the grid's width.
+// It reports the events the agent window acts on: a click on a cell, every
+// character typed (in the grid or in its cell editor), every change of the
+// cell editor's text, and a change of the current cell.
+class TLumStringGrid : public QTableView
+{
+    Q_OBJECT
+public:
+    enum class TextAlign { Left, Right, Centre };
+
+    explicit TLumStringGrid(QWidget *parent = nullptr);
+
+    TextAlign textAlign() const { return m_textAlign; }
+    void setTextAlign(TextAlign align);
+    // Off: cells are not drawn at all.
+    bool defaultDrawing() const { return m_defaultDrawing; }
+    void setDefaultDrawing(bool on);
+
+    void setResultModel(ResultTableModel *model);
+    ResultTableModel *resultModel() const { return m_model; }
+
+    // Every column, fixed ones included, gets one width: the viewport's width
+    // div the column count; one pixel of it is the grid line, so a cell is
+    // (width div count) - 1 pixels wide.
+    void FitColumns();
+
+    // Agents tab: whole rows selected, no editing. Schedule tab: single cells,
+    // editing on.
+    void setRowSelection(bool rows);
+    bool rowSelection() const;
+    void setEditing(bool on);
+
+    // The current cell in the table's numbering (row 0 is the header row).
+    int currentTableColumn() const;
+    int currentTableRow() const;
+    void setCurrentTableCell(int column, int tableRow);
+
+    // Draws a cell text by the grid's margin rule: x is left + m (left),
+    // right - (w + 3m) (right) or centred, with m = rect width div 40 and w
+    // the text's width; the text starts 2 pixels below the top and is
+    // clipped to the rectangle. The background is filled with `background`.
+    static void DrawCell(QPainter &painter, const QRect &rect, const QString &text, TextAlign align,
+                         const QBrush &background, const QColor &textColour);
+
+    // The editor currently open, or none.
+    QWidget *cellEditor() const;
+
+signals:
+    void cellClicked();
+    void keyTyped(QChar key);
+    void editTextChanged(int column, int tableRow, const QString &text);
+    void currentCellChanged(int column, int tableRow);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+
+private:
+    friend class LumCellDelegate;
+    // The key event the grid itself is handling, so that the cell editor,
+    // when the grid hands the same event on to it, does not report it twice.
+    const QKeyEvent *m_keyInHand = nullptr;
+    TextAlign m_textAlign = TextAlign::Left;
+    bool m_defaultDrawing = true;
+    ResultTableModel *m_model = nullptr;
+    QModelIndex m_editedIndex;
+    QPointer<QWidget> m_editor;
+};
+
+// Whether a key event types a character the grid reports: any text except
+// Tab, as arrow and function keys carry none. Enter gives carriage return.
+bool TypedCharacter(const QKeyEvent &event, QChar *character);

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#include "messageboxdialogservice.h"
+#include "tmainform.h"
+#include "varnookapplication.h"
+
+int main(int argc, char *argv[])
+{
+    VarnookApplication app(argc, argv);
+    MessageBoxDialogService dialogs;
+    app.setDialogs(&dialogs);
+    TMainForm mainForm(dialogs);
+    dialogs.setParentWindow(&mainForm);
+    mainForm.show();
+    mainForm.startUp(app.arguments());
+    const int result = app.exec();
+    app.setDialogs(nullptr);
+    return result;
+}

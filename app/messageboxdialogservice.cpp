@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+#include "messageboxdialogservice.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+MessageBoxDialogService::~MessageBoxDialogService()
+{
+    delete m_openDialog;
+    delete m_saveDialog;
+}
+
+bool MessageBoxDialogService::confirm(const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::NoButton, m_parent);
+    QPushButton *yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+bool MessageBoxDialogService::warnYesNo(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::NoButton, m_parent);
+    QPushButton *yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void MessageBoxDialogService::inform(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Varnook"), text, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+void MessageBoxDialogService::showErrorBox(const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Varnook"), text, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+QString MessageBoxDialogService::runFileDialog(QFileDialog *dialog, const FileDialogSetup &setup)
+{
+    // The initial folder is handed over as it is; a value that names no
+    // folder (a new window's "*.vnk", or a file) leaves the dialog where the
+    // file's folder is, or where it was.
+    const QFileInfo initial(setup.initialFolder);
+    if (!setup.initialFolder.isEmpty() && initial.isDir())
+        dialog->setDirectory(initial.absoluteFilePath());
+    else if (!setup.initialFolder.isEmpty() && initial.absoluteDir().exists() && !setup.initialFolder.contains(QLatin1Char('*')))
+        dialog->setDirectory(initial.absolutePath());
+    dialog->setDefaultSuffix(setup.defaultSuffix);
+    const QString selected = dialog->selectedNameFilter();
+    dialog->setNameFilters(setup.filters);
+    if (setup.filters.contains(selected))
+        dialog->selectNameFilter(selected);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return {};
+    return dialog->selectedFiles().constFirst();
+}
+
+QString MessageBoxDialogService::chooseOpenFile(const FileDialogSetup &setup)
+{
+    if (!m_openDialog) {
+        m_openDialog = new QFileDialog(m_parent);
+        m_openDialog->setAcceptMode(QFileDialog::AcceptOpen);
+        m_openDialog->setFileMode(QFileDialog::ExistingFile);
+    }
+    return runFileDialog(m_openDialog, setup);
+}
+
+QString MessageBoxDialogService::chooseSaveFile(const FileDialogSetup &setup)
+{
+    if (!m_saveDialog) {
+        m_saveDialog = new QFileDialog(m_parent);
+        m_saveDialog->setAcceptMode(QFileDialog::AcceptSave);
+        m_saveDialog->setFileMode(QFileDialog::AnyFile);
+        // The Save command asks its own overwrite question.
+        m_saveDialog->setOption(QFileDialog::DontConfirmOverwrite);
+    }
+    return runFileDialog(m_saveDialog, setup);
+}

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "dialogservice.h"
+
+#include <QPointer>
+
+class QFileDialog;
+class QWidget;
+
+// The dialogs as the user sees them: message boxes with the program's
+// captions, icons and buttons, and one open and one save dialog shared by
+// every window, each keeping the file name it last returned.
+class MessageBoxDialogService : public DialogService
+{
+public:
+    MessageBoxDialogService() = default;
+    ~MessageBoxDialogService() override;
+
+    // The window the boxes and dialogs belong to (the main window).
+    void setParentWindow(QWidget *parent) { m_parent = parent; }
+
+    bool confirm(const QString &text) override;
+    bool warnYesNo(const QString &text) override;
+    void inform(const QString &text) override;
+    void showErrorBox(const QString &text) override;
+    QString chooseOpenFile(const FileDialogSetup &setup) override;
+    QString chooseSaveFile(const FileDialogSetup &setup) override;
+
+private:
+    QString runFileDialog(QFileDialog *dialog, const FileDialogSetup &setup);
+
+    QPointer<QWidget> m_parent;
+    QPointer<QFileDialog> m_openDialog; // OpenDialog1
+    QPointer<QFileDialog> m_saveDialog; // SaveDialog1
+};

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: MIT
+// Renders the program's windows into PNG files without a desktop: the main
+// window with the two worked examples, and the help window.
+#include "dialogservice.h"
+#include "helpwindow.h"
+#include "tagentform.h"
+#include "tlumstringgrid.h"
+#include "tmainform.h"
+#include "varnookapplication.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTextBrowser>
+#include <QTextStream>
+#include <QTimer>
+#include <QEventLoop>
+#include <QHelpContentModel>
+
+#include <cstdio>
+
+namespace {
+
+// Answers every question without showing anything, and keeps what it was told.
+class SilentDialogs : public DialogService
+{
+public:
+    bool confirm(const QString &) override { return true; }
+    bool warnYesNo(const QString &) override { return true; }
+    void inform(const QString &text) override { messages << text; }
+    void showErrorBox(const QString &text) override { messages << text; }
+    QString chooseOpenFile(const FileDialogSetup &) override { return {}; }
+    QString chooseSaveFile(const FileDialogSetup &) override { return {}; }
+    QStringList messages;
+};
+
+// Types a text into a field and leaves it, as a planner would.
+void enter(TAgentForm &form, Field field, const QString &text)
+{
+    QLineEdit *edit = form.field(field);
+    edit->selectAll();
+    edit->insert(text); // sets the changed mark as typing does
+    form.fieldExit(field);
+}
+
+bool save(QWidget *widget, const QString &path)
+{
+    const bool ok = widget->grab().save(path);
+    QTextStream(stdout) << (ok ? "wrote " : "could not write ") << path << '\n';
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    VarnookApplication app(argc, argv);
+    if (app.arguments().size() < 2) {
+        std::fprintf(stderr, "usage: varnook-screenshots OUTDIR\n");
+        return 2;
+    }
+    const QString outDir = app.arguments().at(1);
+    if (!QDir().mkpath(outDir)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(outDir));
+        return 1;
+    }
+    SilentDialogs dialogs;
+    app.setDialogs(&dialogs);
+
+    TMainForm mainForm(dialogs);
+    mainForm.resize(900, 860);
+    mainForm.show();
+    mainForm.startUp({});
+
+    // The Agents worked example: 100 calls from 08:00 to 09:00.
+    TAgentForm *agents = mainForm.NewAgentWindow1Click();
+    QElapsedTimer timer;
+    enter(*agents, Field::Edit1, QStringLiteral("1"));
+    enter(*agents, Field::MaskEdit5, QStringLiteral("80"));
+    enter(*agents, Field::MaskEdit6, QStringLiteral("20"));
+    enter(*agents, Field::MaskEdit2, QStringLiteral("03:00"));
+    enter(*agents, Field::MaskEdit3, QStringLiteral("00:30"));
+    enter(*agents, Field::MaskEdit1, QStringLiteral("08:00"));
+    enter(*agents, Field::MaskEdit7, QStringLiteral("09:00"));
+    enter(*agents, Field::MaskEdit4, QStringLiteral("00:25"));
+    timer.start();
+    enter(*agents, Field::Edit1, QStringLiteral("100"));
+    agents->grid()->viewport()->repaint();
+    const qint64 agentsExit = timer.nsecsElapsed();
+
+    // The Schedule worked example: 30-minute slots from 08:00 to 10:00.
+    TAgentForm *schedule = mainForm.NewAgentWindow1Click();
+    enter(*schedule, Field::Edit1, QStringLiteral("1"));
+    enter(*schedule, Field::MaskEdit5, QStringLiteral("80"));
+    enter(*schedule, Field::MaskEdit6, QStringLiteral("20"));
+    enter(*schedule, Field::MaskEdit2, QStringLiteral("03:00"));
+    enter(*schedule, Field::MaskEdit3, QStringLiteral("01:00"));
+    enter(*schedule, Field::MaskEdit4, QStringLiteral("00:30"));
+    enter(*schedule, Field::MaskEdit1, QStringLiteral("08:00"));
+    enter(*schedule, Field::MaskEdit7, QStringLiteral("10:00"));
+    enter(*schedule, Field::Edit1, QStringLiteral("180"));
+    schedule->tabSet()->setCurrentIndex(1);
+    schedule->radioButton1()->click();
+    const int volumes[] = {0, 10, 50, 120};
+    for (int row = 1; row <= 4; ++row) {
+        schedule->StringGrid1SetEditText(1, row, QString::number(volumes[row - 1]));
+        schedule->StringGrid1KeyPress(QLatin1Char('0'));
+    }
+    timer.restart();
+    schedule->StringGrid1KeyPress(QChar(13));
+    schedule->grid()->viewport()->repaint();
+    const qint64 scheduleEnter = timer.nsecsElapsed();
+
+    const QList<QMdiSubWindow *> children = mainForm.mdiArea()->subWindowList();
+    children.at(0)->setGeometry(0, 0, 860, 420);
+    children.at(1)->setGeometry(0, 420, 860, 340);
+    mainForm.mdiArea()->setActiveSubWindow(children.at(0));
+    agents->field(Field::Edit1)->setFocus();
+    QCoreApplication::processEvents();
+
+    bool ok = save(&mainForm, QDir(outDir).filePath(QStringLiteral("main-window.png")));
+
+    mainForm.showHelpTopic(4);
+    if (HelpWindow *help = mainForm.helpWindow()) {
+        // The contents tree is built in the background; wait for it briefly.
+        QHelpContentModel *contents = help->engine()->contentModel();
+        if (contents->rowCount() == 0) {
+            QEventLoop wait;
+            QObject::connect(contents, &QHelpContentModel::contentsCreated, &wait, &QEventLoop::quit);
+            QTimer::singleShot(5000, &wait, &QEventLoop::quit);
+            wait.exec();
+        }
+        help->engine()->contentWidget()->expandAll();
+        help->resize(900, 620);
+        QCoreApplication::processEvents();
+        ok = save(help, QDir(outDir).filePath(QStringLiteral("help-window.png"))) && ok;
+    } else {
+        ok = false;
+    }
+    for (const QString &message : dialogs.messages)
+        QTextStream(stdout) << "message: " << message << '\n';
+    QTextStream(stdout) << "Agents example: leaving Edit1 to repainted grid " << agentsExit / 1000 << " us\n"
+                        << "Schedule example: Enter in the grid to repainted grid " << scheduleEnter / 1000 << " us\n";
+    mainForm.Exit1Click();
+    return ok ? 0 : 1;
+}

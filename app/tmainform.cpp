@@ -1,0 +1,344 @@
+// SPDX-License-Identifier: MIT
+#include "tmainform.h"
+
+#include "dialogservice.h"
+#include "handlerguard.h"
+#include "helpwindow.h"
+#include "hint.h"
+#include "taboutform.h"
+#include "tagentform.h"
+#include "toolicons.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QToolBar>
+#include <QToolButton>
+
+TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
+    : QMainWindow(parent)
+    , m_dialogs(dialogs)
+{
+    setWindowTitle(QStringLiteral("Varnook"));
+    setProperty("helpContext", 4);
+    QFont windowFont = font();
+    windowFont.setPixelSize(13);
+    setFont(windowFont);
+    resize(630, 451);
+    move(260, 78);
+    setMinimumSize(420, 300);
+
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdiArea);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] { updateWindowMenu(); });
+
+    createMenus();
+    createToolBar();
+
+    // FormCreate: the help file beside the executable, the hint panel
+    // hooked to the focus, the series colours (filled by their table).
+    m_helpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/TOLVAN.HLP");
+    connect(qApp, &QApplication::focusChanged, this, &TMainForm::Hinting);
+
+    PageHeaderFont.font = QFont(QStringLiteral("Times New Roman"));
+    PageHeaderFont.font.setBold(true);
+    PageHeaderFont.font.setPixelSize(19);
+    ReportHeaderFont.font = QFont(QStringLiteral("Times New Roman"));
+    ReportHeaderFont.font.setBold(true);
+    ReportHeaderFont.font.setPixelSize(16);
+    BodyFont.font = QFont(QStringLiteral("Arial"));
+    BodyFont.font.setPixelSize(13);
+    PageHeaderFont.colour = palette().color(QPalette::Dark);
+    ReportHeaderFont.colour = PageHeaderFont.colour;
+    BodyFont.colour = Qt::black;
+
+    auto *help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] {
+        int topic = 4;
+        if (QMdiSubWindow *child = currentChild(); child && child->widget()) {
+            const QVariant context = child->widget()->property("helpContext");
+            if (context.isValid())
+                topic = context.toInt();
+        }
+        showHelpTopic(topic);
+    });
+}
+
+TMainForm::~TMainForm()
+{
+    m_shuttingDown = true;
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
+void TMainForm::createMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    connect(file->addAction(QStringLiteral("New A&gent Window")), &QAction::triggered, this,
+            [this] { NewAgentWindow1Click(); });
+    connect(file->addAction(QStringLiteral("&Recalculate")), &QAction::triggered, this, [this] { Recalculate1Click(); });
+    connect(file->addAction(QStringLiteral("&Close")), &QAction::triggered, this, [this] { Close1Click(); });
+    file->addSeparator();
+    connect(file->addAction(QStringLiteral("E&xit")), &QAction::triggered, this, [this] { Exit1Click(); });
+
+    m_windowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
+    m_tileAction = new QAction(QStringLiteral("&Tile"), this);
+    m_cascadeAction = new QAction(QStringLiteral("&Cascade"), this);
+    connect(m_tileAction, &QAction::triggered, this, [this] { Tile2Click(); });
+    connect(m_cascadeAction, &QAction::triggered, this, [this] { Cascade2Click(); });
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &TMainForm::updateWindowMenu);
+    updateWindowMenu();
+
+    QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    connect(helpMenu->addAction(QStringLiteral("&Contents")), &QAction::triggered, this, [this] { Contents1Click(); });
+    connect(helpMenu->addAction(QStringLiteral("&Index")), &QAction::triggered, this, [this] { TopicSearch1Click(); });
+    helpMenu->addSeparator();
+    connect(helpMenu->addAction(QStringLiteral("&About")), &QAction::triggered, this, [this] { About1Click(); });
+}
+
+void TMainForm::createToolBar()
+{
+    auto *panel1 = new QToolBar(QStringLiteral("Tool bar"), this);
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    panel1->setMovable(false);
+    panel1->setFloatable(false);
+    panel1->toggleViewAction()->setVisible(false);
+    panel1->setIconSize(QSize(18, 18));
+    auto makeButton = [panel1](ToolIcon icon, const QString &hint) {
+        auto *button = new QToolButton(panel1);
+        button->setIcon(MakeToolIcon(icon));
+        button->setToolTip(hint);
+        button->setAccessibleName(hint);
+        button->setAutoRaise(true);
+        button->setMinimumSize(25, 25);
+        button->setFocusPolicy(Qt::NoFocus);
+        return button;
+    };
+    SpeedButton1 = makeButton(ToolIcon::NewWindow, QStringLiteral("New Agents window"));
+    SpeedButton4 = makeButton(ToolIcon::ExitProgram, QStringLiteral("Close Varnook"));
+    panel1->addWidget(SpeedButton1);
+    panel1->addWidget(SpeedButton4);
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { NewAgentWindow1Click(); });
+    connect(SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
+
+    auto *spacer = new QWidget(panel1);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    panel1->addWidget(spacer);
+
+    Panel2 = new QLabel(panel1);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Panel2->setMinimumSize(200, 23);
+    Panel2->setMaximumWidth(457);
+    Panel2->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    QFont hintFont(QStringLiteral("Arial"));
+    hintFont.setPixelSize(13);
+    Panel2->setFont(hintFont);
+    QPalette hintPalette = Panel2->palette();
+    hintPalette.setColor(QPalette::WindowText, hintPalette.color(QPalette::Highlight));
+    Panel2->setPalette(hintPalette);
+    panel1->addWidget(Panel2);
+    addToolBar(Qt::TopToolBarArea, panel1);
+}
+
+void TMainForm::startUp(const QStringList &arguments)
+{
+    if (!AboutForm) {
+        AboutForm = new TAboutForm(this);
+        AboutForm->hide();
+    }
+    if (arguments.size() > 1)
+        OpenScenarioWindow(arguments.at(1));
+}
+
+QList<TAgentForm *> TMainForm::agentForms() const
+{
+    QList<TAgentForm *> forms;
+    for (QMdiSubWindow *child : m_mdiArea->subWindowList()) {
+        if (auto *form = qobject_cast<TAgentForm *>(child->widget()))
+            forms.append(form);
+    }
+    return forms;
+}
+
+TAgentForm *TMainForm::NewAgentWindow1Click()
+{
+    TAgentForm *created = nullptr;
+    RunHandler(m_dialogs, [&] {
+        auto *form = new TAgentForm(m_dialogs);
+        connect(form, &TAgentForm::hintPanelClearRequested, Panel2, &QLabel::clear);
+        QMdiSubWindow *child = m_mdiArea->addSubWindow(form);
+        child->setAttribute(Qt::WA_DeleteOnClose);
+        child->resize(603, 348);
+        connect(form, &QWidget::windowTitleChanged, this, [this] { updateWindowMenu(); });
+        connect(child, &QObject::destroyed, this, [this] { updateWindowMenu(); }, Qt::QueuedConnection);
+        child->show();
+        m_mdiArea->setActiveSubWindow(child);
+        updateWindowMenu();
+        created = form;
+    });
+    return created;
+}
+
+TAgentForm *TMainForm::OpenScenarioWindow(const QString &path)
+{
+    TAgentForm *form = NewAgentWindow1Click();
+    if (form)
+        RunHandler(m_dialogs, [&] { form->openStartupFile(path); });
+    return form;
+}
+
+QMdiSubWindow *TMainForm::currentChild() const
+{
+    // The current child even while the main window itself is not active.
+    return m_mdiArea->currentSubWindow();
+}
+
+void TMainForm::Recalculate1Click()
+{
+    QMdiSubWindow *child = currentChild();
+    if (!child)
+        return;
+    if (auto *form = qobject_cast<TAgentForm *>(child->widget()))
+        form->Recalculate();
+}
+
+void TMainForm::Close1Click()
+{
+    if (QMdiSubWindow *child = currentChild())
+        child->close();
+}
+
+void TMainForm::Exit1Click()
+{
+    m_ending = true;
+    close();
+}
+
+void TMainForm::SpeedButton4Click()
+{
+    RunHandler(m_dialogs, [this] {
+        if (!m_mdiArea->subWindowList().isEmpty() && !m_dialogs.confirm(QStringLiteral("Exit Varnook?")))
+            return;
+        m_ending = true;
+        close();
+    });
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    bool endIt = true;
+    RunHandler(m_dialogs, [&] {
+        if (!m_ending && !m_mdiArea->subWindowList().isEmpty())
+            endIt = m_dialogs.confirm(QStringLiteral("Exit Varnook?"));
+    });
+    if (!endIt) {
+        event->ignore();
+        return;
+    }
+    m_shuttingDown = true;
+    if (AboutForm)
+        AboutForm->hide();
+    if (m_helpWindow)
+        m_helpWindow->close();
+    event->accept();
+}
+
+void TMainForm::Tile2Click()
+{
+    m_mdiArea->tileSubWindows();
+}
+
+void TMainForm::Cascade2Click()
+{
+    m_mdiArea->cascadeSubWindows();
+}
+
+void TMainForm::updateWindowMenu()
+{
+    m_windowMenu->clear();
+    m_windowMenu->addAction(m_tileAction);
+    m_windowMenu->addAction(m_cascadeAction);
+    const QList<QMdiSubWindow *> children = m_mdiArea->subWindowList();
+    if (children.isEmpty())
+        return;
+    m_windowMenu->addSeparator();
+    auto *group = new QActionGroup(m_windowMenu);
+    QMdiSubWindow *active = currentChild();
+    int number = 1;
+    for (QMdiSubWindow *child : children) {
+        const QString caption = child->widget() ? child->widget()->windowTitle() : child->windowTitle();
+        const QString text = number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(caption)
+                                         : QStringLiteral("%1 %2").arg(number).arg(caption);
+        QAction *action = m_windowMenu->addAction(text);
+        action->setCheckable(true);
+        action->setChecked(child == active);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, child] {
+            if (m_mdiArea->subWindowList().contains(child))
+                m_mdiArea->setActiveSubWindow(child);
+        });
+        ++number;
+    }
+}
+
+bool TMainForm::ensureHelpWindow()
+{
+    if (m_helpWindow)
+        return true;
+    // A help engine on a missing file would create an empty one there.
+    if (!QFileInfo::exists(m_helpFile)) {
+        m_dialogs.error(QStringLiteral("The help file \"%1\" is missing; help cannot be shown").arg(m_helpFile));
+        return false;
+    }
+    m_helpWindow = new HelpWindow(m_helpFile, this);
+    return true;
+}
+
+void TMainForm::Contents1Click()
+{
+    RunHandler(m_dialogs, [this] {
+        if (ensureHelpWindow())
+            m_helpWindow->showContents();
+    });
+}
+
+void TMainForm::TopicSearch1Click()
+{
+    // The same finder as Contents.
+    Contents1Click();
+}
+
+void TMainForm::showHelpTopic(int topic)
+{
+    RunHandler(m_dialogs, [this, topic] {
+        if (!ensureHelpWindow())
+            return;
+        if (!m_helpWindow->showTopic(topic))
+            m_dialogs.error(QStringLiteral("The help file \"%1\" has no topic %2").arg(m_helpFile).arg(topic));
+    });
+}
+
+void TMainForm::About1Click()
+{
+    if (!AboutForm)
+        AboutForm = new TAboutForm(this);
+    AboutForm->show();
+    AboutForm->raise();
+    AboutForm->activateWindow();
+}
+
+void TMainForm::Hinting(QWidget *, QWidget *now)
+{
+    if (m_shuttingDown)
+        return;
+    Panel2->setText(now ? HintOf(now) : QString());
+}

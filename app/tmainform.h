@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "seriescolourtable.h"
+
+#include <QColor>
+#include <QFont>
+#include <QMainWindow>
+
+class DialogService;
+class HelpWindow;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolButton;
+class TAboutForm;
+class TAgentForm;
+
+// A font of the printed report with its colour.
+struct ReportFont
+{
+    QFont font;
+    QColor colour;
+};
+
+// The frame window: the child-window area, the menus, the tool bar with the
+// hint panel, help and the About box, and the resources the child windows
+// share (the file dialogs through the dialog service, the report fonts, the
+// series colours).
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TMainForm(DialogService &dialogs, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // Start-up after the main window: the About box, then the scenario file
+    // named first on the command line, if any (further names are ignored).
+    void startUp(const QStringList &arguments);
+    // Opens a scenario file in a new agent window without a dialog. A file
+    // that cannot be loaded is reported; the new window stays at its
+    // defaults.
+    TAgentForm *OpenScenarioWindow(const QString &path);
+
+    // Menu and tool-button handlers.
+    TAgentForm *NewAgentWindow1Click();
+    void Recalculate1Click();
+    void Close1Click();
+    void Exit1Click();
+    void SpeedButton4Click();
+    void Tile2Click();
+    void Cascade2Click();
+    void Contents1Click();
+    void TopicSearch1Click();
+    void About1Click();
+    // Help topic by number: 4 for the main and agent windows.
+    void showHelpTopic(int topic);
+
+    // Rebuilds the Window menu: Tile, Cascade and one item per child window,
+    // the active one checked.
+    void updateWindowMenu();
+
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+    QMenu *windowMenu() const { return m_windowMenu; }
+    QLabel *hintPanel() const { return Panel2; }
+    QToolButton *newWindowButton() const { return SpeedButton1; }
+    QToolButton *closeProgramButton() const { return SpeedButton4; }
+    TAboutForm *aboutForm() const { return AboutForm; }
+    HelpWindow *helpWindow() const { return m_helpWindow; }
+    QString helpFile() const { return m_helpFile; }
+    void setHelpFile(const QString &path) { m_helpFile = path; }
+    QList<TAgentForm *> agentForms() const;
+
+    SeriesColourTable SeriesColours;
+    ReportFont PageHeaderFont;
+    ReportFont ReportHeaderFont;
+    ReportFont BodyFont;
+
+public slots:
+    // The hint panel follows the keyboard focus.
+    void Hinting(QWidget *old, QWidget *now);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createMenus();
+    void createToolBar();
+    bool ensureHelpWindow();
+    QMdiSubWindow *currentChild() const;
+
+    DialogService &m_dialogs;
+    QMdiArea *m_mdiArea = nullptr;
+    QMenu *m_windowMenu = nullptr;
+    QAction *m_tileAction = nullptr;
+    QAction *m_cascadeAction = nullptr;
+    QToolButton *SpeedButton1 = nullptr;
+    QToolButton *SpeedButton4 = nullptr;
+    QLabel *Panel2 = nullptr;
+    TAboutForm *AboutForm = nullptr;
+    HelpWindow *m_helpWindow = nullptr;
+    QString m_helpFile;
+    bool m_ending = false;
+    bool m_shuttingDown = false;
+};
