@@ -46,7 +46,10 @@ double LossProbability(double servers, double rate, double duration)
     if (!(servers >= 0) || !(rate >= 0) || !(duration >= 0))
         return 0;
     LossRecursion recursion(rate * duration);
-    return recursion.at(static_cast<long long>(std::trunc(servers)));
+    // Held within the range of the step counter (the count is bounded far
+    // lower by the callers anyway).
+    const double steps = std::min(std::trunc(servers), 9.0e18);
+    return recursion.at(static_cast<long long>(steps));
 }
 
 void LossProbabilities(const double *loads, const long long *servers, double *blocking, int count)
