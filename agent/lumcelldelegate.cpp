@@ -61,6 +61,7 @@ QWidget *LumCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewIt
     connect(editor, &QLineEdit::textEdited, grid,
             [grid, column, tableRow](const QString &text) { emit grid->editTextChanged(column, tableRow, text); });
     m_grid->m_editedIndex = index;
+    m_grid->m_textBeforeEdit = index.data(Qt::EditRole).toString();
     m_grid->m_editor = editor;
     return editor;
 }

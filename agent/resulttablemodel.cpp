@@ -25,7 +25,7 @@ int ResultTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant ResultTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return m_table.cell(index.column(), tableRow(index));
@@ -48,7 +48,7 @@ bool ResultTableModel::isFixedColumn(int column) const
 
 Qt::ItemFlags ResultTableModel::flags(const QModelIndex &index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || isFixedColumn(index.column()))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid) || isFixedColumn(index.column()))
         return Qt::NoItemFlags;
     Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
     if (m_editingAllowed)
@@ -86,4 +86,11 @@ void ResultTableModel::tableChanged()
     if (m_shownRows > 0)
         emit dataChanged(index(0, 0), index(m_shownRows - 1, ResultTable::ColumnCount - 1));
     emit headerDataChanged(Qt::Horizontal, 0, ResultTable::ColumnCount - 1);
+}
+
+void ResultTableModel::cellChanged(int column, int tableRow)
+{
+    const QModelIndex changed = indexOfCell(column, tableRow);
+    if (changed.isValid())
+        emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
 }

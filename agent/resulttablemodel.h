@@ -29,6 +29,8 @@ public:
     // Tells the views that the table was rewritten: a reset when its shape
     // changed, otherwise a change of every cell and header.
     void tableChanged();
+    // Tells the views that one cell's text changed.
+    void cellChanged(int column, int tableRow);
 
     static int tableRow(const QModelIndex &index) { return index.row() + 1; }
     QModelIndex indexOfCell(int column, int tableRow) const { return index(tableRow - 1, column); }

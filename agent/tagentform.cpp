@@ -452,7 +452,10 @@ void TAgentForm::refuseExit(Field f)
 
 void TAgentForm::StringGrid1SetEditText(int column, int tableRow, const QString &text)
 {
-    RunHandler(m_dialogs, [&] { m_scenario.StringGrid1SetEditText(column, tableRow, text); });
+    RunHandler(m_dialogs, [&] {
+        m_scenario.StringGrid1SetEditText(column, tableRow, text);
+        m_tableModel->cellChanged(column, tableRow);
+    });
 }
 
 void TAgentForm::StringGrid1KeyPress(QChar key)

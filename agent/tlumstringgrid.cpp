@@ -48,6 +48,7 @@ TLumStringGrid::TLumStringGrid(QWidget *parent)
     setTabKeyNavigation(false);
     setRowSelection(true);
     setEditing(false);
+    connect(this, &QAbstractItemView::clicked, this, [this] { emit cellClicked(); });
 }
 
 void TLumStringGrid::setTextAlign(TextAlign align)
@@ -181,13 +182,12 @@ void TLumStringGrid::currentChanged(const QModelIndex &current, const QModelInde
 void TLumStringGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
 {
     const QModelIndex edited = m_editedIndex;
+    const QString textBeforeEdit = m_textBeforeEdit;
     m_editedIndex = {};
     m_editor = nullptr;
     QTableView::closeEditor(editor, hint);
     // Escape puts the cell's text back; the slot volume follows what the
     // cell shows again.
-    if (hint == QAbstractItemDelegate::RevertModelCache && edited.isValid()) {
-        const QString text = edited.data(Qt::EditRole).toString();
-        emit editTextChanged(edited.column(), ResultTableModel::tableRow(edited), text);
-    }
+    if (hint == QAbstractItemDelegate::RevertModelCache && edited.isValid())
+        emit editTextChanged(edited.column(), ResultTableModel::tableRow(edited), textBeforeEdit);
 }

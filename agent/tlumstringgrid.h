@@ -76,6 +76,7 @@ private:
     bool m_defaultDrawing = true;
     ResultTableModel *m_model = nullptr;
     QModelIndex m_editedIndex;
+    QString m_textBeforeEdit;
     QPointer<QWidget> m_editor;
 };
 

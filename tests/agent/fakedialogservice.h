@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "dialogservice.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+// Answers the program's questions from the test's script and records every
+// box it was asked to show, with the widget that had the focus at that moment.
+class FakeDialogService : public DialogService
+{
+public:
+    struct Shown
+    {
+        QString kind; // "confirm", "warning", "inform", "error"
+        QString text;
+        QPointer<QWidget> focus;
+    };
+
+    bool confirm(const QString &text) override
+    {
+        record(QStringLiteral("confirm"), text);
+        return confirmAnswer;
+    }
+    bool warnYesNo(const QString &text) override
+    {
+        record(QStringLiteral("warning"), text);
+        return warningAnswer;
+    }
+    void inform(const QString &text) override { record(QStringLiteral("inform"), text); }
+    void showErrorBox(const QString &text) override { record(QStringLiteral("error"), text); }
+    QString chooseOpenFile(const FileDialogSetup &setup) override
+    {
+        openSetups.append(setup);
+        return openAnswer;
+    }
+    QString chooseSaveFile(const FileDialogSetup &setup) override
+    {
+        saveSetups.append(setup);
+        return saveAnswer;
+    }
+
+    QStringList texts(const QString &kind) const
+    {
+        QStringList result;
+        for (const Shown &s : shown) {
+            if (s.kind == kind)
+                result << s.text;
+        }
+        return result;
+    }
+    void clear()
+    {
+        shown.clear();
+        openSetups.clear();
+        saveSetups.clear();
+    }
+
+    bool confirmAnswer = true;
+    bool warningAnswer = true;
+    QString openAnswer;
+    QString saveAnswer;
+    QList<Shown> shown;
+    QList<FileDialogSetup> openSetups;
+    QList<FileDialogSetup> saveSetups;
+    std::function<void()> onShown;
+
+private:
+    void record(const QString &kind, const QString &text)
+    {
+        shown.append({kind, text, QApplication::focusWidget()});
+        if (onShown)
+            onShown();
+    }
+};

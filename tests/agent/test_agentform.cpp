@@ -1,0 +1,494 @@
+// SPDX-License-Identifier: MIT
+#include "fakedialogservice.h"
+#include "hint.h"
+#include "resulttablemodel.h"
+#include "tagentform.h"
+#include "tlumstringgrid.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include <memory>
+
+// An agent window shown with one more line edit beside it, so that the focus
+// can leave the window's controls within the same top-level window.
+struct Harness
+{
+    Harness()
+    {
+        auto *layout = new QVBoxLayout(&top);
+        form = new TAgentForm(dialogs, &top);
+        elsewhere = new QLineEdit(&top);
+        layout->addWidget(form);
+        layout->addWidget(elsewhere);
+        top.resize(700, 480);
+        top.show();
+    }
+
+    FakeDialogService dialogs;
+    QWidget top;
+    TAgentForm *form = nullptr;
+    QLineEdit *elsewhere = nullptr;
+
+    QLineEdit *field(Field f) const { return form->field(f); }
+    const ResultTable &table() const { return form->scenario().StringGrid1(); }
+
+    // Types `keys` over the field's whole text, as a user would.
+    void type(Field f, const QString &keys)
+    {
+        QLineEdit *edit = field(f);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, keys);
+    }
+    // Marks a cell that every layout of the grid rewrites: a recalculation
+    // shows as the mark having gone.
+    void markTable() { form->scenario().grid().setCell(8, 1, QStringLiteral("#")); }
+    bool recalculated() const { return table().cell(8, 1) != QStringLiteral("#"); }
+
+    void leaveTo(QWidget *widget) { widget->setFocus(Qt::TabFocusReason); }
+
+    // A valid scenario: 900 calls from 08:00 to 17:00, talk 03:00.
+    void validScenario()
+    {
+        type(Field::MaskEdit2, QStringLiteral("0300"));
+        type(Field::Edit1, QStringLiteral("900"));
+        leaveTo(elsewhere);
+        dialogs.clear();
+    }
+    void toSchedule() { form->tabSet()->setCurrentIndex(1); }
+    QModelIndex cellIndex(int column, int row) const { return form->tableModel()->indexOfCell(column, row); }
+    // Typed keys go where the focus is: into the cell editor once it opened.
+    static void typeKeys(const QString &keys)
+    {
+        for (QChar key : keys)
+            QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+    }
+    void clickCell(int column, int row)
+    {
+        TLumStringGrid *grid = form->grid();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cellIndex(column, row)).center());
+    }
+};
+
+class AgentFormTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void newWindowShowsDefaultsAndNothingIsCalculated();
+    void fieldExitRules_data();
+    void fieldExitRules();
+    void callsExitClearsSlotCallsEditedTimesExitKeepsIt();
+    void failedRecalculationFocusesTheFieldBeforeTheMessage_data();
+    void failedRecalculationFocusesTheFieldBeforeTheMessage();
+    void maskedFieldWithAMissingDigitCannotBeLeft();
+    void missingFirstHourDigitIsALeadingBlank();
+    void tabSwitchAppliesTheTabSettings();
+    void scheduleShowsTheSpreadCalls();
+    void typingIntoACallsCellStoresEachKeystroke();
+    void textThatIsNoNumberStoresZeroAndErasingKeepsTheLastValue();
+    void escapeInTheCellEditorRestoresTheVolume();
+    void gridClickRules();
+    void enteringTheGridMovesToTheCallsColumn();
+    void leavingTheGrid_data();
+    void leavingTheGrid();
+    void enterRecalculatesOnBothTabs_data();
+    void enterRecalculatesOnBothTabs();
+    void refusedCallsCellGetsTheCursor();
+    void sixtyMinutesWhileNeitherIsCheckedChangesNothing();
+
+private:
+    std::unique_ptr<Harness> h;
+};
+
+void AgentFormTest::init()
+{
+    h = std::make_unique<Harness>();
+    QVERIFY(QTest::qWaitForWindowActive(&h->top));
+}
+
+void AgentFormTest::newWindowShowsDefaultsAndNothingIsCalculated()
+{
+    TAgentForm *form = h->form;
+    QCOMPARE(form->windowTitle(), QStringLiteral("New Agents"));
+    const QStringList defaults = {"08:00", "17:00", "0", "00:00", "01:00", "00:30", "90", "10"};
+    for (int i = 0; i < FieldCount; ++i)
+        QCOMPARE(form->field(static_cast<Field>(i))->text(), defaults.at(i));
+    QVERIFY(!form->radioButton1()->isChecked() && !form->radioButton2()->isChecked());
+    QVERIFY(!form->radioButton1()->isEnabled() && !form->radioButton2()->isEnabled());
+    QCOMPARE(form->totalTimeText()->text(), QStringLiteral("09:00 hrs"));
+    QCOMPARE(form->timeSlotsLabel()->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+    QCOMPARE(form->tableModel()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Agents"));
+    QCOMPARE(form->tableModel()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Trunks"));
+    QCOMPARE(form->tableModel()->rowCount(), 1);
+    QCOMPARE(form->tableModel()->index(0, 0).data().toString(), QString());
+    QCOMPARE(form->ScenarioFileName, QStringLiteral("*.vnk"));
+    QCOMPARE(form->tabSet()->tabText(0), QStringLiteral("Agents"));
+    QCOMPARE(form->tabSet()->tabText(1), QStringLiteral("Schedule"));
+    QVERIFY(h->dialogs.shown.isEmpty());
+}
+
+void AgentFormTest::fieldExitRules_data()
+{
+    QTest::addColumn<Field>("field");
+    QTest::addColumn<QString>("keys"); // empty: visited without a change
+    QTest::addColumn<bool>("recalculates");
+    QTest::newRow("Edit1 unchanged") << Field::Edit1 << QString() << false;
+    QTest::newRow("Edit1 changed") << Field::Edit1 << QStringLiteral("450") << true;
+    QTest::newRow("start unchanged") << Field::MaskEdit1 << QString() << false;
+    QTest::newRow("start changed") << Field::MaskEdit1 << QStringLiteral("0900") << true;
+    QTest::newRow("end unchanged") << Field::MaskEdit7 << QString() << false;
+    QTest::newRow("end changed") << Field::MaskEdit7 << QStringLiteral("1600") << true;
+    QTest::newRow("abandon unchanged") << Field::MaskEdit4 << QString() << true;
+    QTest::newRow("abandon changed") << Field::MaskEdit4 << QStringLiteral("0045") << true;
+    QTest::newRow("talk changed") << Field::MaskEdit2 << QStringLiteral("0200") << false;
+    QTest::newRow("after-call changed") << Field::MaskEdit3 << QStringLiteral("0100") << false;
+    QTest::newRow("goal percent changed") << Field::MaskEdit5 << QStringLiteral("80") << false;
+    QTest::newRow("goal seconds changed") << Field::MaskEdit6 << QStringLiteral("20") << false;
+}
+
+void AgentFormTest::fieldExitRules()
+{
+    QFETCH(Field, field);
+    QFETCH(QString, keys);
+    QFETCH(bool, recalculates);
+    h->validScenario();
+    h->markTable();
+    if (keys.isEmpty())
+        h->field(field)->setFocus();
+    else
+        h->type(field, keys);
+    QVERIFY(!h->recalculated());
+    h->leaveTo(h->elsewhere);
+    QCOMPARE(h->recalculated(), recalculates);
+    QVERIFY(h->dialogs.shown.isEmpty());
+    if (field == Field::Edit1 || field == Field::MaskEdit1 || field == Field::MaskEdit7)
+        QVERIFY(!h->field(field)->isModified());
+    if (!keys.isEmpty())
+        QCOMPARE(h->form->scenario().text(field).remove(QLatin1Char(':')), keys);
+    // Leaving it once more without a change: only the abandon time acts.
+    h->markTable();
+    h->field(field)->setFocus();
+    h->leaveTo(h->elsewhere);
+    QCOMPARE(h->recalculated(), field == Field::MaskEdit4);
+}
+
+void AgentFormTest::callsExitClearsSlotCallsEditedTimesExitKeepsIt()
+{
+    h->validScenario();
+    AgentScenario &s = h->form->scenario();
+    s.SlotCallsEdited = true;
+    h->type(Field::MaskEdit7, QStringLiteral("1400"));
+    h->leaveTo(h->elsewhere);
+    QVERIFY(s.SlotCallsEdited);
+    h->type(Field::Edit1, QStringLiteral("600"));
+    h->leaveTo(h->elsewhere);
+    QVERIFY(!s.SlotCallsEdited);
+    QCOMPARE(s.SlotCalls[1], 100);
+}
+
+void AgentFormTest::failedRecalculationFocusesTheFieldBeforeTheMessage_data()
+{
+    QTest::addColumn<Field>("changed");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<Field>("failing");
+    QTest::newRow("no calls") << Field::Edit1 << QStringLiteral("0") << Field::Edit1;
+    QTest::newRow("calls not a number") << Field::Edit1 << QStringLiteral("12x") << Field::Edit1;
+    QTest::newRow("start equals end") << Field::MaskEdit1 << QStringLiteral("1700") << Field::MaskEdit7;
+    QTest::newRow("no handling time") << Field::MaskEdit2 << QStringLiteral("0000") << Field::MaskEdit2;
+    QTest::newRow("minute above 59") << Field::MaskEdit4 << QStringLiteral("0070") << Field::MaskEdit4;
+}
+
+void AgentFormTest::failedRecalculationFocusesTheFieldBeforeTheMessage()
+{
+    QFETCH(Field, changed);
+    QFETCH(QString, keys);
+    QFETCH(Field, failing);
+    h->validScenario();
+    h->field(changed)->setText(keys.size() == 4 ? keys.left(2) + QLatin1Char(':') + keys.mid(2) : keys);
+    if (failing == Field::MaskEdit2)
+        h->field(Field::MaskEdit3)->setText(QStringLiteral("00:00"));
+    h->elsewhere->setFocus();
+    h->markTable();
+    h->form->recalculateButton()->click();
+    QCOMPARE(h->dialogs.shown.size(), 1);
+    const FakeDialogService::Shown &shown = h->dialogs.shown.constFirst();
+    QCOMPARE(shown.kind, QStringLiteral("inform"));
+    QCOMPARE(shown.text, QStringLiteral("Invalid input! - Cursor is positioned in failing field"));
+    QCOMPARE(shown.focus.data(), h->field(failing));
+    QCOMPARE(QApplication::focusWidget(), h->field(failing));
+    QVERIFY(h->recalculated());
+    QCOMPARE(h->table().cell(0, 1), QString()); // the table is left empty
+}
+
+void AgentFormTest::maskedFieldWithAMissingDigitCannotBeLeft()
+{
+    h->validScenario();
+    QLineEdit *abandon = h->field(Field::MaskEdit4);
+    abandon->setFocus();
+    abandon->selectAll();
+    QTest::keyClick(abandon, Qt::Key_Backspace);
+    QTest::keyClicks(abandon, QStringLiteral("04"));
+    QVERIFY(!abandon->hasAcceptableInput());
+    h->markTable();
+
+    h->leaveTo(h->elsewhere);
+    QCOMPARE(h->dialogs.texts(QStringLiteral("error")),
+             QStringList{QStringLiteral("Invalid input value.  Use escape key to abandon changes.")});
+    QCOMPARE(QApplication::focusWidget(), abandon);
+    QCOMPARE(abandon->cursorPosition(), 3); // "04:__": the first missing digit
+    QVERIFY(!h->recalculated());            // the exit rule did not run
+
+    QTest::keyClick(abandon, Qt::Key_Escape);
+    QCOMPARE(abandon->text(), QStringLiteral("00:30"));
+    QVERIFY(!abandon->isModified());
+    h->dialogs.clear();
+    h->leaveTo(h->elsewhere);
+    QVERIFY(h->dialogs.shown.isEmpty());
+    QCOMPARE(QApplication::focusWidget(), h->elsewhere);
+    QVERIFY(h->recalculated());
+}
+
+void AgentFormTest::missingFirstHourDigitIsALeadingBlank()
+{
+    h->validScenario();
+    QLineEdit *start = h->field(Field::MaskEdit1);
+    start->setFocus();
+    start->setCursorPosition(0);
+    QTest::keyClick(start, Qt::Key_Delete); // "_8:00"
+    QVERIFY(start->hasAcceptableInput());
+    h->leaveTo(h->elsewhere);
+    QVERIFY(h->dialogs.texts(QStringLiteral("error")).isEmpty());
+    QCOMPARE(QApplication::focusWidget(), h->elsewhere);
+    // The rebuilt time slots write it back in full.
+    QCOMPARE(h->form->scenario().text(Field::MaskEdit1), QStringLiteral("08:00"));
+    QCOMPARE(start->text(), QStringLiteral("08:00"));
+}
+
+void AgentFormTest::tabSwitchAppliesTheTabSettings()
+{
+    TAgentForm *form = h->form;
+    QSignalSpy cleared(form, &TAgentForm::hintPanelClearRequested);
+    h->validScenario();
+    h->toSchedule();
+    QVERIFY(form->scenario().ScheduleMode);
+    QVERIFY(form->grid()->editTriggers() != QAbstractItemView::NoEditTriggers);
+    QVERIFY(!form->grid()->rowSelection());
+    QCOMPARE(HintOf(form->grid()), QStringLiteral("Enter the call volume, use the arrow keys to advance"));
+    QCOMPARE(form->timeSlotsLabel()->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QVERIFY(form->radioButton1()->isEnabled() && form->radioButton2()->isEnabled());
+    QCOMPARE(form->tableModel()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Time"));
+    QCOMPARE(cleared.count(), 0);
+
+    form->tabSet()->setCurrentIndex(0);
+    QVERIFY(!form->scenario().ScheduleMode);
+    QCOMPARE(form->grid()->editTriggers(), QAbstractItemView::NoEditTriggers);
+    QVERIFY(form->grid()->rowSelection());
+    QCOMPARE(HintOf(form->grid()), QString());
+    QCOMPARE(form->timeSlotsLabel()->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+    QVERIFY(!form->radioButton1()->isEnabled() && !form->radioButton2()->isEnabled());
+    QCOMPARE(cleared.count(), 1);
+    // The Agents table is back with its goal row current.
+    QCOMPARE(form->tableModel()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Agents"));
+    QCOMPARE(form->grid()->currentTableRow(), form->scenario().goalRow());
+}
+
+void AgentFormTest::scheduleShowsTheSpreadCalls()
+{
+    h->validScenario();
+    h->toSchedule();
+    QCOMPARE(h->table().rowCount(), 10);
+    QCOMPARE(h->table().fixedColumns(), 1);
+    for (int row = 1; row <= 9; ++row) {
+        QCOMPARE(h->table().cell(0, row), QStringLiteral("%1:00").arg(7 + row, 2, 10, QLatin1Char('0')));
+        QCOMPARE(h->table().cell(1, row), QStringLiteral("100"));
+    }
+    QCOMPARE(h->form->tableModel()->flags(h->cellIndex(0, 1)), Qt::NoItemFlags);
+}
+
+void AgentFormTest::typingIntoACallsCellStoresEachKeystroke()
+{
+    h->validScenario();
+    h->toSchedule();
+    AgentScenario &s = h->form->scenario();
+    TLumStringGrid *grid = h->form->grid();
+    grid->setFocus();
+    grid->setCurrentTableCell(1, 2);
+    QTest::keyClick(grid, Qt::Key_1);
+    QVERIFY(grid->cellEditor());
+    QCOMPARE(s.SlotCalls[2], 1);
+    QVERIFY(s.SlotCallsEdited);
+    QTest::keyClick(grid->cellEditor(), Qt::Key_2);
+    QCOMPARE(s.SlotCalls[2], 12);
+    QCOMPARE(h->table().cell(1, 2), QStringLiteral("12"));
+    // The down arrow moves on to the next slot, keeping the typed volume.
+    QTest::keyClick(grid->cellEditor(), Qt::Key_Down);
+    QCOMPARE(grid->currentTableRow(), 3);
+    QCOMPARE(h->table().cell(1, 2), QStringLiteral("12"));
+    QCOMPARE(s.SlotCalls[2], 12);
+}
+
+void AgentFormTest::textThatIsNoNumberStoresZeroAndErasingKeepsTheLastValue()
+{
+    h->validScenario();
+    h->toSchedule();
+    AgentScenario &s = h->form->scenario();
+    TLumStringGrid *grid = h->form->grid();
+    grid->setFocus();
+    grid->setCurrentTableCell(1, 4);
+    Harness::typeKeys(QStringLiteral("abc"));
+    QCOMPARE(s.SlotCalls[4], 0);
+    QCOMPARE(h->table().cell(1, 4), QStringLiteral("abc"));
+
+    grid->setCurrentTableCell(1, 5);
+    QTest::keyClick(grid, Qt::Key_7);
+    QCOMPARE(s.SlotCalls[5], 7);
+    QTest::keyClick(grid->cellEditor(), Qt::Key_Backspace);
+    QCOMPARE(s.SlotCalls[5], 7);
+    QCOMPARE(h->table().cell(1, 5), QString());
+}
+
+void AgentFormTest::escapeInTheCellEditorRestoresTheVolume()
+{
+    h->validScenario();
+    h->toSchedule();
+    TLumStringGrid *grid = h->form->grid();
+    grid->setFocus();
+    grid->setCurrentTableCell(1, 3);
+    Harness::typeKeys(QStringLiteral("55"));
+    QCOMPARE(h->form->scenario().SlotCalls[3], 55);
+    QTest::keyClick(grid->cellEditor(), Qt::Key_Escape);
+    QCOMPARE(h->table().cell(1, 3), QStringLiteral("100"));
+    QCOMPARE(h->form->scenario().SlotCalls[3], 100);
+}
+
+void AgentFormTest::gridClickRules()
+{
+    h->validScenario();
+    h->toSchedule();
+    h->markTable();
+    h->clickCell(4, 2);
+    QCOMPARE(h->form->grid()->currentTableColumn(), 1);
+    QCOMPARE(h->form->grid()->currentTableRow(), 2);
+    QCOMPARE(h->table().currentColumn(), 1);
+    QVERIFY(!h->recalculated());
+    h->clickCell(1, 3);
+    QVERIFY(h->recalculated());
+    QCOMPARE(h->form->grid()->currentTableRow(), 3);
+
+    // On the Agents tab a click neither moves nor recalculates.
+    h->form->tabSet()->setCurrentIndex(0);
+    h->markTable();
+    h->clickCell(4, 2);
+    QVERIFY(!h->recalculated());
+    QCOMPARE(h->form->grid()->currentTableColumn(), 4);
+}
+
+void AgentFormTest::enteringTheGridMovesToTheCallsColumn()
+{
+    h->validScenario();
+    h->toSchedule();
+    TLumStringGrid *grid = h->form->grid();
+    h->form->scenario().grid().setCurrentCell(5, 4);
+    grid->setCurrentTableCell(5, 4);
+    h->markTable();
+    grid->setFocus(Qt::TabFocusReason);
+    QCOMPARE(grid->currentTableColumn(), 1);
+    QCOMPARE(grid->currentTableRow(), 4);
+    QVERIFY(!h->recalculated());
+}
+
+void AgentFormTest::leavingTheGrid_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<bool>("recalculates");
+    QTest::newRow("Agents") << 0 << false;
+    QTest::newRow("Schedule") << 1 << true;
+}
+
+void AgentFormTest::leavingTheGrid()
+{
+    QFETCH(int, tab);
+    QFETCH(bool, recalculates);
+    h->validScenario();
+    h->form->tabSet()->setCurrentIndex(tab);
+    h->form->grid()->setFocus();
+    h->markTable();
+    h->leaveTo(h->elsewhere);
+    QCOMPARE(h->recalculated(), recalculates);
+}
+
+void AgentFormTest::enterRecalculatesOnBothTabs_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::newRow("Agents") << 0;
+    QTest::newRow("Schedule") << 1;
+}
+
+void AgentFormTest::enterRecalculatesOnBothTabs()
+{
+    QFETCH(int, tab);
+    h->validScenario();
+    h->form->tabSet()->setCurrentIndex(tab);
+    TLumStringGrid *grid = h->form->grid();
+    grid->setFocus();
+    h->markTable();
+    h->form->scenario().SlotCallsEdited = false;
+    QTest::keyClick(grid, Qt::Key_Return);
+    QVERIFY(h->recalculated());
+    QVERIFY(h->form->scenario().SlotCallsEdited);
+    if (tab == 1) {
+        // A typed volume followed by Enter: stored, closed and recalculated.
+        QTest::keyClick(grid, Qt::Key_Escape);
+        grid->setCurrentTableCell(1, 2);
+        Harness::typeKeys(QStringLiteral("250"));
+        h->markTable();
+        QTest::keyClick(grid->cellEditor(), Qt::Key_Return);
+        QVERIFY(h->recalculated());
+        QVERIFY(!grid->cellEditor());
+        QCOMPARE(h->table().cell(1, 2), QStringLiteral("250"));
+        QCOMPARE(h->form->field(Field::Edit1)->text(), QStringLiteral("1050"));
+    }
+}
+
+void AgentFormTest::refusedCallsCellGetsTheCursor()
+{
+    h->validScenario();
+    h->toSchedule();
+    TLumStringGrid *grid = h->form->grid();
+    grid->setFocus();
+    grid->setCurrentTableCell(1, 3);
+    Harness::typeKeys(QStringLiteral("-5"));
+    h->elsewhere->setFocus();
+    QCOMPARE(h->dialogs.texts(QStringLiteral("inform")),
+             QStringList{QStringLiteral("Invalid input! - Cursor is positioned in failing field")});
+    QVERIFY(h->dialogs.shown.constFirst().focus == grid);
+    QCOMPARE(QApplication::focusWidget(), grid);
+    QCOMPARE(grid->currentTableColumn(), 1);
+    QCOMPARE(grid->currentTableRow(), 3);
+}
+
+void AgentFormTest::sixtyMinutesWhileNeitherIsCheckedChangesNothing()
+{
+    h->validScenario();
+    h->toSchedule();
+    h->markTable();
+    h->form->radioButton2()->click();
+    QVERIFY(!h->recalculated());
+    QCOMPARE(h->table().rowCount(), 10);
+    h->form->radioButton1()->click();
+    QVERIFY(h->recalculated());
+    QCOMPARE(h->table().rowCount(), 19);
+    QCOMPARE(h->table().cell(1, 1), QStringLiteral("50"));
+    QVERIFY(!h->form->radioButton2()->isChecked());
+}
+
+QTEST_MAIN(AgentFormTest)
+#include "test_agentform.moc"

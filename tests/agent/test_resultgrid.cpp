@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: MIT
+#include "resulttable.h"
+#include "resulttablemodel.h"
+#include "tlumstringgrid.h"
+
+#include <QAbstractItemModelTester>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QtTest>
+
+class ResultGridTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void modelPassesTheItemModelTesterThroughTableChanges();
+    void headerRowIsTheHorizontalHeader();
+    void fixedColumnsCanNeitherBeSelectedNorEdited();
+    void editedTextIsStoredInTheTable();
+    void columnsShareTheWidthOnEveryResize_data();
+    void columnsShareTheWidthOnEveryResize();
+    void rightAlignedTextKeepsAMarginOfThreeTimesWidthDiv40_data();
+    void rightAlignedTextKeepsAMarginOfThreeTimesWidthDiv40();
+    void tooWideTextIsClippedOnTheLeft();
+    void typedCharacters_data();
+    void typedCharacters();
+};
+
+namespace {
+
+ResultTable sampleTable(int rows)
+{
+    ResultTable table;
+    table.setRowCount(rows);
+    for (int c = 0; c < ResultTable::ColumnCount; ++c) {
+        table.setCell(c, 0, QStringLiteral("H%1").arg(c));
+        for (int r = 1; r < rows; ++r)
+            table.setCell(c, r, QStringLiteral("%1.%2").arg(c).arg(r));
+    }
+    return table;
+}
+
+// Leftmost and rightmost columns holding ink (a pixel darker than mid grey).
+QPair<int, int> inkSpan(const QImage &image)
+{
+    int left = image.width();
+    int right = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return {left, right};
+}
+
+QImage drawn(const QRect &cell, const QString &text, TLumStringGrid::TextAlign align)
+{
+    QImage image(cell.right() + 40, cell.bottom() + 4, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QFont font = painter.font();
+    font.setPixelSize(13);
+    painter.setFont(font);
+    TLumStringGrid::DrawCell(painter, cell, text, align, QBrush(Qt::white), Qt::black);
+    return image;
+}
+
+} // namespace
+
+void ResultGridTest::modelPassesTheItemModelTesterThroughTableChanges()
+{
+    ResultTable table = sampleTable(2);
+    ResultTableModel model(table);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(model.rowCount(), 1);
+
+    table = sampleTable(20);
+    model.tableChanged();
+    QCOMPARE(model.rowCount(), 19);
+    table.setCell(3, 4, QStringLiteral("changed"));
+    model.tableChanged();
+    QCOMPARE(model.index(3, 3).data().toString(), QStringLiteral("changed"));
+    table.setFixedColumns(1);
+    model.setEditingAllowed(true);
+    model.tableChanged();
+    table = sampleTable(1);
+    model.tableChanged();
+    QCOMPARE(model.rowCount(), 0);
+}
+
+void ResultGridTest::headerRowIsTheHorizontalHeader()
+{
+    ResultTable table = sampleTable(3);
+    ResultTableModel model(table);
+    QCOMPARE(model.columnCount(), 9);
+    QCOMPARE(model.headerData(8, Qt::Horizontal).toString(), QStringLiteral("H8"));
+    // Table row 1 is model row 0.
+    QCOMPARE(model.index(0, 2).data().toString(), QStringLiteral("2.1"));
+    QCOMPARE(model.indexOfCell(2, 2), model.index(1, 2));
+    QCOMPARE(ResultTableModel::tableRow(model.index(1, 2)), 2);
+}
+
+void ResultGridTest::fixedColumnsCanNeitherBeSelectedNorEdited()
+{
+    ResultTable table = sampleTable(3);
+    table.setFixedColumns(1);
+    ResultTableModel model(table);
+    QCOMPARE(model.flags(model.index(0, 0)), Qt::NoItemFlags);
+    QVERIFY(!(model.flags(model.index(0, 1)) & Qt::ItemIsEditable));
+    model.setEditingAllowed(true);
+    QVERIFY(model.flags(model.index(0, 1)) & Qt::ItemIsEditable);
+    QVERIFY(!model.setData(model.index(0, 0), QStringLiteral("x")));
+    QCOMPARE(table.cell(0, 1), QStringLiteral("0.1"));
+}
+
+void ResultGridTest::editedTextIsStoredInTheTable()
+{
+    ResultTable table = sampleTable(3);
+    ResultTableModel model(table);
+    QVERIFY(!model.setData(model.index(1, 1), QStringLiteral("12")));
+    model.setEditingAllowed(true);
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    QVERIFY(model.setData(model.index(1, 1), QStringLiteral("abc")));
+    QCOMPARE(table.cell(1, 2), QStringLiteral("abc"));
+    QCOMPARE(changed.count(), 1);
+}
+
+void ResultGridTest::columnsShareTheWidthOnEveryResize_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::newRow("603 wide") << 603;
+    QTest::newRow("narrow") << 200;
+    QTest::newRow("wide") << 1111;
+}
+
+void ResultGridTest::columnsShareTheWidthOnEveryResize()
+{
+    QFETCH(int, width);
+    ResultTable table = sampleTable(4);
+    ResultTableModel model(table);
+    TLumStringGrid grid;
+    grid.setResultModel(&model);
+    grid.resize(width, 200);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    const int client = grid.viewport()->width();
+    for (int c = 0; c < 9; ++c) {
+        // The drawn cell is (client width div 9) - 1 wide; the grid line
+        // takes the remaining pixel.
+        QCOMPARE(grid.visualRect(model.index(0, c)).width(), client / 9 - 1);
+    }
+}
+
+void ResultGridTest::rightAlignedTextKeepsAMarginOfThreeTimesWidthDiv40_data()
+{
+    QTest::addColumn<int>("cellWidth");
+    QTest::newRow("below 40: no margin") << 39;
+    QTest::newRow("40..79: 3 pixels") << 66;
+    QTest::newRow("120: 9 pixels") << 120;
+    QTest::newRow("200: 15 pixels") << 200;
+}
+
+void ResultGridTest::rightAlignedTextKeepsAMarginOfThreeTimesWidthDiv40()
+{
+    QFETCH(int, cellWidth);
+    const QRect cell(10, 2, cellWidth, 18);
+    const QString text = QStringLiteral("11");
+    const QPair<int, int> ink = inkSpan(drawn(cell, text, TLumStringGrid::TextAlign::Right));
+    const int margin = 3 * (cellWidth / 40);
+    const int textRightEdge = cell.left() + cellWidth - margin; // one past the text's advance
+    // The glyphs' ink ends within a couple of pixels of their advance.
+    QVERIFY2(ink.second < textRightEdge && ink.second >= textRightEdge - 3,
+             qPrintable(QStringLiteral("ink ends at %1, text ends at %2").arg(ink.second).arg(textRightEdge)));
+
+    const QPair<int, int> left = inkSpan(drawn(cell, text, TLumStringGrid::TextAlign::Left));
+    QVERIFY(left.first >= cell.left() + cellWidth / 40);
+    QVERIFY(left.first <= cell.left() + cellWidth / 40 + 2);
+}
+
+void ResultGridTest::tooWideTextIsClippedOnTheLeft()
+{
+    const QRect cell(30, 2, 50, 18);
+    const QString text = QStringLiteral("1234567890123");
+    const QPair<int, int> ink = inkSpan(drawn(cell, text, TLumStringGrid::TextAlign::Right));
+    QVERIFY(ink.first >= cell.left());
+    QVERIFY(ink.second <= cell.right());
+    // The right-hand end stays visible.
+    QVERIFY(ink.second >= cell.right() - 3 - 3);
+}
+
+void ResultGridTest::typedCharacters_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("typed");
+    QTest::addColumn<QChar>("character");
+    QTest::newRow("digit") << int(Qt::Key_1) << QStringLiteral("1") << true << QChar(u'1');
+    QTest::newRow("return") << int(Qt::Key_Return) << QStringLiteral("\r") << true << QChar(13);
+    QTest::newRow("keypad enter") << int(Qt::Key_Enter) << QStringLiteral("\r") << true << QChar(13);
+    QTest::newRow("backspace") << int(Qt::Key_Backspace) << QStringLiteral("\b") << true << QChar(8);
+    QTest::newRow("arrow") << int(Qt::Key_Down) << QString() << false << QChar();
+    QTest::newRow("function key") << int(Qt::Key_F2) << QString() << false << QChar();
+    QTest::newRow("tab") << int(Qt::Key_Tab) << QStringLiteral("\t") << false << QChar();
+}
+
+void ResultGridTest::typedCharacters()
+{
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(bool, typed);
+    QFETCH(QChar, character);
+    const QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QChar got;
+    QCOMPARE(TypedCharacter(event, &got), typed);
+    if (typed)
+        QCOMPARE(got, character);
+}
+
+QTEST_MAIN(ResultGridTest)
+#include "test_resultgrid.moc"
