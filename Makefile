@@ -40,7 +40,8 @@ bench: deps
 # The scenario-file reader under libFuzzer for FUZZ_SECONDS seconds.
 # The libraries are instrumented for coverage and run under ASan and UBSan;
 # only the fuzz target is built. Findings are written into $(FUZZ_BUILD).
-fuzz: deps
+fuzz:
+	@scripts/install-deps --fuzz
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNOOK_FUZZ=ON \
 	  -DVARNOOK_SANITIZE=ON -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target varnook_fuzz_scenario
