@@ -606,7 +606,15 @@ void TAgentForm::SpeedButton5Click()
 bool TAgentForm::saveFile(const QString &chosenName)
 {
     const QString fullPath = QFileInfo(chosenName).absoluteFilePath();
-    const bool ownFile = fullPath.compare(ScenarioFileName, Qt::CaseInsensitive) == 0;
+    // The window's own file asks no question. Letter case only makes two
+    // names one file where the file system ignores it; here, "DAY.VNK" and
+    // "day.vnk" can be two files, and replacing the other one must be asked.
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    const Qt::CaseSensitivity fileNameCase = Qt::CaseInsensitive;
+#else
+    const Qt::CaseSensitivity fileNameCase = Qt::CaseSensitive;
+#endif
+    const bool ownFile = fullPath.compare(ScenarioFileName, fileNameCase) == 0;
     if (!ownFile && QFileInfo::exists(fullPath)) {
         if (!m_dialogs.warnYesNo(QStringLiteral("Overwrite file ") + chosenName + QLatin1Char('?')))
             return false;

@@ -1,0 +1,366 @@
+// SPDX-License-Identifier: MIT
+#include "fakedialogservice.h"
+#include "handlerguard.h"
+#include "helpwindow.h"
+#include "hint.h"
+#include "taboutform.h"
+#include "tagentform.h"
+#include "tlumstringgrid.h"
+#include "tmainform.h"
+#include "varnookapplication.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+// An object whose event handling fails, as a handler with a fault would.
+class FaultyReceiver : public QObject
+{
+public:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::User)
+            throw std::runtime_error("Disk full");
+        return QObject::event(event);
+    }
+};
+
+QStringList actionTexts(const QMenu *menu)
+{
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+} // namespace
+
+class MainFormTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void startsEmptyWithTheMenusAndNoShortcutKeys();
+    void windowMenuListsTheChildWindowsWithTheActiveOneChecked();
+    void recalculateAndCloseWithNoChildWindowDoNothing();
+    void recalculateAndCloseActOnTheActiveChild();
+    void exitQuestion_data();
+    void exitQuestion();
+    void hintPanelFollowsTheFocus();
+    void aboutBoxIsOneNonModalBoxHiddenByOkEnterEscape();
+    void seriesColoursReadBlackOutsideTheTable();
+    void standardErrorTextAddsAFullStop_data();
+    void standardErrorTextAddsAFullStop();
+    void exceptionsInHandlersReachTheErrorBox();
+    void missingHelpFileIsReportedAndNotCreated();
+    void helpTopicsAndFinderShareOneWindow();
+    void f1OpensTopic4FromAnAgentWindow();
+
+private:
+    FakeDialogService dialogs;
+    std::unique_ptr<TMainForm> main;
+};
+
+void MainFormTest::init()
+{
+    dialogs.clear();
+    dialogs.confirmAnswer = true;
+    main = std::make_unique<TMainForm>(dialogs);
+    main->show();
+    main->startUp({QStringLiteral("varnook")});
+    QVERIFY(QTest::qWaitForWindowActive(main.get()));
+}
+
+void MainFormTest::cleanup()
+{
+    main.reset();
+}
+
+void MainFormTest::startsEmptyWithTheMenusAndNoShortcutKeys()
+{
+    QCOMPARE(main->windowTitle(), QStringLiteral("Varnook"));
+    QVERIFY(main->mdiArea()->subWindowList().isEmpty());
+    const QList<QAction *> menus = main->menuBar()->actions();
+    QCOMPARE(menus.size(), 3);
+    QCOMPARE(menus.at(0)->text(), QStringLiteral("&File"));
+    QCOMPARE(menus.at(1)->text(), QStringLiteral("&Window"));
+    QCOMPARE(menus.at(2)->text(), QStringLiteral("&Help"));
+    QCOMPARE(actionTexts(menus.at(0)->menu()),
+             (QStringList{"New A&gent Window", "&Recalculate", "&Close", "-", "E&xit"}));
+    QCOMPARE(actionTexts(menus.at(2)->menu()), (QStringList{"&Contents", "&Index", "-", "&About"}));
+    main->updateWindowMenu();
+    QCOMPARE(actionTexts(main->windowMenu()), (QStringList{"&Tile", "&Cascade"}));
+    for (const QAction *menu : menus) {
+        for (const QAction *item : menu->menu()->actions())
+            QVERIFY(item->shortcut().isEmpty());
+    }
+    QCOMPARE(main->newWindowButton()->toolTip(), QStringLiteral("New Agents window"));
+    QCOMPARE(main->closeProgramButton()->toolTip(), QStringLiteral("Close Varnook"));
+    QVERIFY(main->aboutForm() && !main->aboutForm()->isVisible());
+}
+
+void MainFormTest::windowMenuListsTheChildWindowsWithTheActiveOneChecked()
+{
+    main->newWindowButton()->click();
+    TAgentForm *second = main->NewAgentWindow1Click();
+    QCOMPARE(main->agentForms().size(), 2);
+    main->updateWindowMenu();
+    QList<QAction *> items = main->windowMenu()->actions();
+    QCOMPARE(actionTexts(main->windowMenu()), (QStringList{"&Tile", "&Cascade", "-", "&1 New Agents", "&2 New Agents"}));
+    QVERIFY(!items.at(3)->isChecked());
+    QVERIFY(items.at(4)->isChecked());
+    QCOMPARE(main->mdiArea()->currentSubWindow()->widget(), second);
+
+    items.at(3)->trigger();
+    QCOMPARE(main->mdiArea()->currentSubWindow()->widget(), main->agentForms().at(0));
+    main->updateWindowMenu();
+    items = main->windowMenu()->actions();
+    QVERIFY(items.at(3)->isChecked());
+    QVERIFY(!items.at(4)->isChecked());
+
+    // A renamed window shows its new caption.
+    second->setWindowTitle(QStringLiteral("Monday.vnk"));
+    main->updateWindowMenu();
+    QCOMPARE(main->windowMenu()->actions().at(4)->text(), QStringLiteral("&2 Monday.vnk"));
+}
+
+void MainFormTest::recalculateAndCloseWithNoChildWindowDoNothing()
+{
+    main->Recalculate1Click();
+    main->Close1Click();
+    QVERIFY(dialogs.shown.isEmpty());
+    QVERIFY(main->isVisible());
+}
+
+void MainFormTest::recalculateAndCloseActOnTheActiveChild()
+{
+    TAgentForm *form = main->NewAgentWindow1Click();
+    // A new window has 0 calls: its recalculation reports the field.
+    main->Recalculate1Click();
+    QCOMPARE(dialogs.texts(QStringLiteral("inform")),
+             QStringList{QStringLiteral("Invalid input! - Cursor is positioned in failing field")});
+    QCOMPARE(dialogs.shown.constFirst().focus.data(), form->field(Field::Edit1));
+
+    QPointer<TAgentForm> watched = form;
+    main->Close1Click();
+    QTRY_VERIFY(watched.isNull());
+    QVERIFY(main->mdiArea()->subWindowList().isEmpty());
+    QVERIFY(main->isVisible());
+}
+
+void MainFormTest::exitQuestion_data()
+{
+    QTest::addColumn<int>("children");
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("button, none open") << 0 << "button" << false << false << true;
+    QTest::newRow("button, one open, yes") << 1 << "button" << true << true << true;
+    QTest::newRow("button, one open, no") << 1 << "button" << false << true << false;
+    QTest::newRow("close box, none open") << 0 << "close" << false << false << true;
+    QTest::newRow("close box, two open, yes") << 2 << "close" << true << true << true;
+    QTest::newRow("close box, two open, no") << 2 << "close" << false << true << false;
+    QTest::newRow("Exit menu, one open") << 1 << "exit" << false << false << true;
+}
+
+void MainFormTest::exitQuestion()
+{
+    QFETCH(int, children);
+    QFETCH(QString, way);
+    QFETCH(bool, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, ends);
+    for (int i = 0; i < children; ++i)
+        main->NewAgentWindow1Click();
+    dialogs.confirmAnswer = answer;
+    if (way == QLatin1String("button"))
+        main->closeProgramButton()->click();
+    else if (way == QLatin1String("close"))
+        main->close();
+    else
+        main->Exit1Click();
+    QCOMPARE(dialogs.texts(QStringLiteral("confirm")), asked ? QStringList{QStringLiteral("Exit Varnook?")} : QStringList{});
+    QCOMPARE(main->isVisible(), !ends);
+    QCOMPARE(main->mdiArea()->subWindowList().size(), children);
+}
+
+void MainFormTest::hintPanelFollowsTheFocus()
+{
+    TAgentForm *form = main->NewAgentWindow1Click();
+    QLabel *panel = main->hintPanel();
+    form->field(Field::Edit1)->setFocus();
+    form->field(Field::Edit1)->selectAll();
+    QTest::keyClicks(form->field(Field::Edit1), QStringLiteral("900"));
+    form->field(Field::MaskEdit5)->setFocus();
+    QCOMPARE(panel->text(), QStringLiteral("Enter the service level percentage required"));
+    form->field(Field::Edit1)->setFocus();
+    QCOMPARE(panel->text(), QStringLiteral("Enter the total number of calls received"));
+    form->field(Field::MaskEdit4)->setFocus();
+    QCOMPARE(panel->text(), QStringLiteral("Enter the maximum time to wait before abandoning in minutes and seconds"));
+    // Controls without a hint empty the panel.
+    form->tabSet()->setFocus();
+    QCOMPARE(panel->text(), QString());
+    form->grid()->setFocus();
+    QCOMPARE(panel->text(), QString());
+
+    form->tabSet()->setCurrentIndex(1);
+    form->field(Field::MaskEdit1)->setFocus();
+    form->grid()->setFocus();
+    QCOMPARE(panel->text(), QStringLiteral("Enter the call volume, use the arrow keys to advance"));
+    // Switching to the Agents tab clears the panel.
+    form->tabSet()->setCurrentIndex(0);
+    QCOMPARE(panel->text(), QString());
+    // The field that a failed recalculation focuses explains itself.
+    form->field(Field::Edit1)->setText(QStringLiteral("0"));
+    form->tabSet()->setFocus();
+    form->recalculateButton()->click();
+    QCOMPARE(panel->text(), QStringLiteral("Enter the total number of calls received"));
+}
+
+void MainFormTest::aboutBoxIsOneNonModalBoxHiddenByOkEnterEscape()
+{
+    TAboutForm *about = main->aboutForm();
+    main->About1Click();
+    QVERIFY(about->isVisible());
+    QVERIFY(!about->isModal());
+    about->okButton()->click();
+    QVERIFY(!about->isVisible());
+
+    main->About1Click();
+    QCOMPARE(main->aboutForm(), about);
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    QTest::keyClick(about, Qt::Key_Escape);
+    QVERIFY(!about->isVisible());
+
+    main->About1Click();
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    QTest::keyClick(about, Qt::Key_Return);
+    QVERIFY(!about->isVisible());
+    // The main window works on while the box is open.
+    main->About1Click();
+    QVERIFY(main->NewAgentWindow1Click());
+    QVERIFY(about->isVisible());
+}
+
+void MainFormTest::seriesColoursReadBlackOutsideTheTable()
+{
+    SeriesColourTable &colours = main->SeriesColours;
+    QCOMPARE(colours[0], QColor(255, 0, 0));
+    QCOMPARE(colours[5], QColor(192, 192, 192));
+    QCOMPARE(colours[8], QColor(128, 0, 0));
+    QCOMPARE(colours[-1], QColor(0, 0, 0));
+    QCOMPARE(colours[9], QColor(0, 0, 0));
+    colours.set(9, Qt::white);
+    QCOMPARE(colours[9], QColor(0, 0, 0));
+    colours.set(2, Qt::white);
+    QCOMPARE(colours[2], QColor(Qt::white));
+}
+
+void MainFormTest::standardErrorTextAddsAFullStop_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("letter") << "Cannot open file" << "Cannot open file.";
+    QTest::newRow("digit") << "List index out of bounds (0" << "List index out of bounds (0.";
+    QTest::newRow("quote") << "Cannot create file \"x\"" << "Cannot create file \"x\"";
+    QTest::newRow("full stop") << "Done." << "Done.";
+    QTest::newRow("slash, code above") << "a/" << "a/.";
+    QTest::newRow("closing bracket, code below") << "(x)" << "(x)";
+    QTest::newRow("two blanks inside") << "Invalid input value.  Use escape key to abandon changes"
+                                       << "Invalid input value.  Use escape key to abandon changes.";
+}
+
+void MainFormTest::standardErrorTextAddsAFullStop()
+{
+    QFETCH(QString, message);
+    QFETCH(QString, shown);
+    QCOMPARE(StandardErrorText(message), shown);
+}
+
+void MainFormTest::exceptionsInHandlersReachTheErrorBox()
+{
+    RunHandler(dialogs, [] { throw std::runtime_error("Cannot open file \"a.vnk\""); });
+    QCOMPARE(dialogs.texts(QStringLiteral("error")), QStringList{QStringLiteral("Cannot open file \"a.vnk\"")});
+
+    auto *app = qobject_cast<VarnookApplication *>(qApp);
+    QVERIFY(app);
+    app->setDialogs(&dialogs);
+    FaultyReceiver receiver;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&receiver, &event);
+    app->setDialogs(nullptr);
+    QCOMPARE(dialogs.texts(QStringLiteral("error")).last(), QStringLiteral("Disk full."));
+}
+
+void MainFormTest::missingHelpFileIsReportedAndNotCreated()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("TOLVAN.HLP"));
+    main->setHelpFile(path);
+    main->Contents1Click();
+    main->showHelpTopic(4);
+    const QStringList errors = dialogs.texts(QStringLiteral("error"));
+    QCOMPARE(errors.size(), 2);
+    QVERIFY(errors.at(0).contains(path));
+    QVERIFY(errors.at(0).endsWith(QLatin1Char('.')));
+    QVERIFY(!QFileInfo::exists(path));
+    QVERIFY(!main->helpWindow());
+}
+
+void MainFormTest::helpTopicsAndFinderShareOneWindow()
+{
+    main->setHelpFile(QStringLiteral(VARNOOK_BUILT_HELP_FILE));
+    main->showHelpTopic(4);
+    HelpWindow *help = main->helpWindow();
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QVERIFY(help->browser()->source().toString().endsWith(QStringLiteral("main.html")));
+    QVERIFY(help->browser()->toPlainText().contains(QStringLiteral("The Varnook window")));
+    main->showHelpTopic(32);
+    QVERIFY(help->browser()->source().toString().endsWith(QStringLiteral("graph.html")));
+    help->hide();
+    main->Contents1Click();
+    QCOMPARE(main->helpWindow(), help);
+    QVERIFY(help->isVisible());
+    help->hide();
+    main->TopicSearch1Click();
+    QCOMPARE(main->helpWindow(), help);
+    QVERIFY(help->isVisible());
+    QVERIFY(dialogs.shown.isEmpty());
+}
+
+void MainFormTest::f1OpensTopic4FromAnAgentWindow()
+{
+    main->setHelpFile(QStringLiteral(VARNOOK_BUILT_HELP_FILE));
+    TAgentForm *form = main->NewAgentWindow1Click();
+    form->field(Field::MaskEdit2)->setFocus();
+    QTest::keyClick(form->field(Field::MaskEdit2), Qt::Key_F1);
+    QVERIFY(main->helpWindow());
+    QVERIFY(main->helpWindow()->browser()->source().toString().endsWith(QStringLiteral("main.html")));
+}
+
+int main(int argc, char *argv[])
+{
+    VarnookApplication app(argc, argv);
+    MainFormTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_mainform.moc"
