@@ -1,0 +1,391 @@
+// SPDX-License-Identifier: MIT
+#include "fakedialogservice.h"
+#include "tagentform.h"
+#include "tmainform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Everything a load may change in a window, to compare before and after.
+struct WindowState
+{
+    explicit WindowState(const TAgentForm &form)
+        : caption(form.windowTitle())
+        , fileName(form.ScenarioFileName)
+        , thirty(form.radioButton1()->isChecked())
+        , sixty(form.radioButton2()->isChecked())
+        , slotCalls(form.scenario().SlotCalls)
+        , edited(form.scenario().SlotCallsEdited)
+    {
+        for (int i = 0; i < FieldCount; ++i)
+            fields << form.field(static_cast<Field>(i))->text();
+    }
+    bool operator==(const WindowState &o) const
+    {
+        return caption == o.caption && fileName == o.fileName && thirty == o.thirty && sixty == o.sixty
+               && slotCalls == o.slotCalls && edited == o.edited && fields == o.fields;
+    }
+
+    QString caption;
+    QString fileName;
+    bool thirty;
+    bool sixty;
+    std::array<int, AgentScenario::SlotCapacity + 1> slotCalls;
+    bool edited;
+    QStringList fields;
+};
+
+QStringList tableTexts(const TAgentForm &form)
+{
+    QStringList texts;
+    const ResultTable &table = form.scenario().StringGrid1();
+    for (int r = 0; r < table.rowCount(); ++r) {
+        for (int c = 0; c < ResultTable::ColumnCount; ++c)
+            texts << table.cell(c, r);
+    }
+    return texts;
+}
+
+void leave(TAgentForm &form, Field field, const QString &text)
+{
+    QLineEdit *edit = form.field(field);
+    edit->setFocus();
+    edit->selectAll();
+    edit->insert(text);
+    form.fieldExit(field);
+}
+
+} // namespace
+
+class ScenarioCommandsTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void saveThenLoadIntoANewWindowGivesTheSameScenario();
+    void newWindowsDialogsStartAtItsFileName();
+    void cancelledDialogsChangeNothing();
+    void overwriteQuestion_data();
+    void overwriteQuestion();
+    void failedSaveKeepsTheOldFileAndTheWindowsName();
+    void failedLoadReportsAndChangesNothing_data();
+    void failedLoadReportsAndChangesNothing();
+    void commandLineFileGivesTheCapitalisedCaptionAndAsksOnFirstSave();
+    void unreadableCommandLineFileLeavesAWindowAtItsDefaults();
+
+private:
+    // The worked Schedule example with typed slot volumes.
+    TAgentForm *scheduleExample();
+
+    FakeDialogService dialogs;
+    std::unique_ptr<TMainForm> main;
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+void ScenarioCommandsTest::init()
+{
+    dialogs.clear();
+    dialogs.warningAnswer = true;
+    dialogs.openAnswer.clear();
+    dialogs.saveAnswer.clear();
+    dir = std::make_unique<QTemporaryDir>();
+    main = std::make_unique<TMainForm>(dialogs);
+    main->show();
+    QVERIFY(QTest::qWaitForWindowActive(main.get()));
+}
+
+void ScenarioCommandsTest::cleanup()
+{
+    main.reset();
+    dir.reset();
+}
+
+TAgentForm *ScenarioCommandsTest::scheduleExample()
+{
+    TAgentForm *form = main->NewAgentWindow1Click();
+    leave(*form, Field::Edit1, QStringLiteral("180"));
+    leave(*form, Field::MaskEdit5, QStringLiteral("80"));
+    leave(*form, Field::MaskEdit6, QStringLiteral("20"));
+    leave(*form, Field::MaskEdit2, QStringLiteral("03:00"));
+    leave(*form, Field::MaskEdit7, QStringLiteral("10:00"));
+    form->tabSet()->setCurrentIndex(1);
+    form->radioButton1()->click();
+    const int volumes[] = {0, 10, 50, 120};
+    for (int row = 1; row <= 4; ++row) {
+        form->StringGrid1KeyPress(QLatin1Char('1'));
+        form->StringGrid1SetEditText(1, row, QString::number(volumes[row - 1]));
+    }
+    form->StringGrid1KeyPress(QChar(13));
+    dialogs.clear();
+    return form;
+}
+
+void ScenarioCommandsTest::saveThenLoadIntoANewWindowGivesTheSameScenario()
+{
+    TAgentForm *saved = scheduleExample();
+    QCOMPARE(saved->field(Field::Edit1)->text(), QStringLiteral("180"));
+    const QString path = dir->filePath(QStringLiteral("day.vnk"));
+    dialogs.saveAnswer = path;
+    saved->SpeedButton4Click();
+    QVERIFY(dialogs.shown.isEmpty());
+    QCOMPARE(saved->windowTitle(), QStringLiteral("Day.vnk"));
+    QCOMPARE(saved->ScenarioFileName, path);
+
+    TAgentForm *loaded = main->NewAgentWindow1Click();
+    dialogs.openAnswer = path;
+    loaded->SpeedButton5Click();
+    QVERIFY(dialogs.shown.isEmpty());
+    QCOMPARE(loaded->windowTitle(), QStringLiteral("Day.vnk"));
+    QCOMPARE(loaded->ScenarioFileName, path);
+    for (int i = 0; i < FieldCount; ++i)
+        QCOMPARE(loaded->field(static_cast<Field>(i))->text(), saved->field(static_cast<Field>(i))->text());
+    QVERIFY(loaded->radioButton1()->isChecked());
+    for (int slot = 1; slot <= 4; ++slot)
+        QCOMPARE(loaded->scenario().SlotCalls[slot], saved->scenario().SlotCalls[slot]);
+    loaded->tabSet()->setCurrentIndex(1);
+    QCOMPARE(tableTexts(*loaded), tableTexts(*saved));
+    QCOMPARE(loaded->scenario().StringGrid1().cell(2, 4), QStringLiteral("20"));
+}
+
+void ScenarioCommandsTest::newWindowsDialogsStartAtItsFileName()
+{
+    TAgentForm *form = main->NewAgentWindow1Click();
+    form->SpeedButton4Click();
+    form->SpeedButton5Click();
+    QCOMPARE(dialogs.saveSetups.size(), 1);
+    QCOMPARE(dialogs.openSetups.size(), 1);
+    for (const FileDialogSetup &setup : {dialogs.saveSetups.at(0), dialogs.openSetups.at(0)}) {
+        QCOMPARE(setup.initialFolder, QStringLiteral("*.vnk"));
+        QCOMPARE(setup.defaultSuffix, QStringLiteral("vnk"));
+        QCOMPARE(setup.filters, (QStringList{"VNK files (*.vnk)", "Text files (*.txt)"}));
+    }
+    const QString path = dir->filePath(QStringLiteral("a.vnk"));
+    dialogs.saveAnswer = path;
+    form->SpeedButton4Click();
+    form->SpeedButton4Click();
+    QCOMPARE(dialogs.saveSetups.last().initialFolder, path);
+}
+
+void ScenarioCommandsTest::cancelledDialogsChangeNothing()
+{
+    TAgentForm *form = scheduleExample();
+    const WindowState before(*form);
+    form->SpeedButton4Click();
+    form->SpeedButton5Click();
+    QVERIFY(WindowState(*form) == before);
+    QVERIFY(dialogs.shown.isEmpty());
+    QVERIFY(QDir(dir->path()).isEmpty());
+}
+
+void ScenarioCommandsTest::overwriteQuestion_data()
+{
+    QTest::addColumn<QString>("existing"); // a file there before, or empty
+    QTest::addColumn<QString>("ownFile");  // the window's file, or empty
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("new file") << "" << "" << "new.vnk" << false << false << true;
+    QTest::newRow("another file, yes") << "old.vnk" << "" << "old.vnk" << true << true << true;
+    QTest::newRow("another file, no") << "old.vnk" << "" << "old.vnk" << false << true << false;
+    QTest::newRow("own file again") << "mine.vnk" << "mine.vnk" << "mine.vnk" << false << false << true;
+    QTest::newRow("own name in other letters is another file here")
+        << "MINE.VNK" << "mine.vnk" << "MINE.VNK" << false << true << false;
+    QTest::newRow("text file choice") << "" << "" << "day.txt" << false << false << true;
+}
+
+void ScenarioCommandsTest::overwriteQuestion()
+{
+    QFETCH(QString, existing);
+    QFETCH(QString, ownFile);
+    QFETCH(QString, chosen);
+    QFETCH(bool, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, written);
+    TAgentForm *form = scheduleExample();
+    if (!ownFile.isEmpty()) {
+        dialogs.saveAnswer = dir->filePath(ownFile);
+        form->SpeedButton4Click();
+        dialogs.clear();
+    }
+    const QByteArray oldBytes("vnk\r\nsomething else\r\n");
+    if (!existing.isEmpty() && existing != ownFile)
+        writeFile(dir->filePath(existing), oldBytes);
+    const QString path = dir->filePath(chosen);
+    const WindowState before(*form);
+
+    dialogs.warningAnswer = answer;
+    dialogs.saveAnswer = path;
+    form->SpeedButton4Click();
+    QCOMPARE(dialogs.texts(QStringLiteral("warning")),
+             asked ? QStringList{QStringLiteral("Overwrite file %1?").arg(path)} : QStringList{});
+    if (written) {
+        QVERIFY(readAll(path).startsWith("vnk\r\n80\r\n20\r\n180\r\n"));
+        QCOMPARE(form->ScenarioFileName, path);
+        QCOMPARE(form->windowTitle(), QFileInfo(chosen).fileName().toLower().replace(0, 1, chosen.at(0).toUpper()));
+    } else {
+        QCOMPARE(readAll(path), oldBytes);
+        QVERIFY(WindowState(*form) == before);
+    }
+}
+
+void ScenarioCommandsTest::failedSaveKeepsTheOldFileAndTheWindowsName()
+{
+    TAgentForm *form = scheduleExample();
+    const QString own = dir->filePath(QStringLiteral("own.vnk"));
+    dialogs.saveAnswer = own;
+    form->SpeedButton4Click();
+    const QByteArray ownBytes = readAll(own);
+    leave(*form, Field::MaskEdit6, QStringLiteral("30"));
+    dialogs.clear();
+    const WindowState before(*form);
+
+    // The process may write no more than 16 bytes into a file (root too).
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 16;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    form->SpeedButton4Click();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(readAll(own), ownBytes);
+    const QStringList errors = dialogs.texts(QStringLiteral("error"));
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.at(0).startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(own)), qPrintable(errors.at(0)));
+    QVERIFY(WindowState(*form) == before);
+
+    // A folder that does not exist: reported, and the window keeps its name.
+    dialogs.clear();
+    dialogs.saveAnswer = dir->filePath(QStringLiteral("nowhere/x.vnk"));
+    form->SpeedButton4Click();
+    QCOMPARE(dialogs.texts(QStringLiteral("error")).size(), 1);
+    QCOMPARE(form->ScenarioFileName, own);
+    QCOMPARE(form->windowTitle(), QStringLiteral("Own.vnk"));
+}
+
+void ScenarioCommandsTest::failedLoadReportsAndChangesNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes"); // empty name part: no file at all
+    QTest::addColumn<bool>("create");
+    QTest::newRow("missing") << "missing.vnk" << QByteArray() << false;
+    QTest::newRow("empty") << "empty.vnk" << QByteArray() << true;
+    QTest::newRow("not a scenario file") << "letter.txt" << QByteArray("Dear planner,\r\n") << true;
+    QTest::newRow("capital VNK") << "caps.vnk" << QByteArray("VNK\r\n90\r\n10\r\n0\r\n") << true;
+    QTest::newRow("stops part-way") << "short.vnk" << QByteArray("vnk\r\n70\r\n15\r\n500\r\n08:00\r\n") << true;
+    QTest::newRow("calls not a number")
+        << "bad.vnk" << QByteArray("vnk\r\n70\r\n15\r\nmany\r\n08:00\r\n02:00\r\n00:30\r\n00:30\r\n08:00\r\n12:00\r\n1\r\n")
+        << true;
+    QTest::newRow("volume not a number")
+        << "badslot.vnk"
+        << QByteArray("vnk\r\n70\r\n15\r\n0\r\n08:00\r\n02:00\r\n00:30\r\n00:30\r\n08:00\r\n10:00\r\n1\r\n5\r\nx\r\n")
+        << true;
+}
+
+void ScenarioCommandsTest::failedLoadReportsAndChangesNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, create);
+    TAgentForm *form = scheduleExample();
+    dialogs.saveAnswer = dir->filePath(QStringLiteral("before.vnk"));
+    form->SpeedButton4Click();
+    leave(*form, Field::MaskEdit5, QStringLiteral("85"));
+    dialogs.clear();
+    const QString path = dir->filePath(name);
+    if (create)
+        writeFile(path, bytes);
+    const WindowState before(*form);
+    const QStringList tableBefore = tableTexts(*form);
+
+    dialogs.openAnswer = path;
+    form->SpeedButton5Click();
+    const QStringList errors = dialogs.texts(QStringLiteral("error"));
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.at(0).contains(name), qPrintable(errors.at(0)));
+    QVERIFY(WindowState(*form) == before);
+    QCOMPARE(tableTexts(*form), tableBefore);
+    QCOMPARE(form->windowTitle(), QStringLiteral("Before.vnk"));
+
+    // A later Save to the name it failed on does not pass as the own file.
+    if (create) {
+        dialogs.clear();
+        dialogs.warningAnswer = false;
+        dialogs.saveAnswer = path;
+        form->SpeedButton4Click();
+        QCOMPARE(dialogs.texts(QStringLiteral("warning")).size(), 1);
+        QCOMPARE(readAll(path), bytes);
+    }
+}
+
+void ScenarioCommandsTest::commandLineFileGivesTheCapitalisedCaptionAndAsksOnFirstSave()
+{
+    TAgentForm *source = scheduleExample();
+    const QString path = dir->filePath(QStringLiteral("MONDAY.VNK"));
+    dialogs.saveAnswer = path;
+    source->SpeedButton4Click();
+    source->SpeedButton1Click();
+    QTRY_VERIFY(main->mdiArea()->subWindowList().isEmpty());
+    dialogs.clear();
+
+    main->startUp({QStringLiteral("varnook"), path, QStringLiteral("ignored.vnk")});
+    QCOMPARE(main->agentForms().size(), 1);
+    TAgentForm *form = main->agentForms().constFirst();
+    QCOMPARE(form->windowTitle(), QStringLiteral("Monday.vnk"));
+    QCOMPARE(form->ScenarioFileName, QStringLiteral("*.vnk"));
+    QCOMPARE(form->field(Field::Edit1)->text(), QStringLiteral("180"));
+    QVERIFY(dialogs.shown.isEmpty());
+
+    dialogs.warningAnswer = false;
+    dialogs.saveAnswer = path;
+    form->SpeedButton4Click();
+    QCOMPARE(dialogs.texts(QStringLiteral("warning")), QStringList{QStringLiteral("Overwrite file %1?").arg(path)});
+}
+
+void ScenarioCommandsTest::unreadableCommandLineFileLeavesAWindowAtItsDefaults()
+{
+    const QString path = dir->filePath(QStringLiteral("gone.vnk"));
+    main->startUp({QStringLiteral("varnook"), path});
+    QVERIFY(main->isVisible());
+    QCOMPARE(main->agentForms().size(), 1);
+    TAgentForm *form = main->agentForms().constFirst();
+    QCOMPARE(form->windowTitle(), QStringLiteral("New Agents"));
+    QCOMPARE(form->ScenarioFileName, QStringLiteral("*.vnk"));
+    QCOMPARE(form->field(Field::Edit1)->text(), QStringLiteral("0"));
+    const QStringList errors = dialogs.texts(QStringLiteral("error"));
+    QCOMPARE(errors.size(), 1);
+    QVERIFY(errors.at(0).contains(path));
+}
+
+QTEST_MAIN(ScenarioCommandsTest)
+#include "test_scenariocommands.moc"
