@@ -568,6 +568,16 @@ bool TAgentForm::eventFilter(QObject *watched, QEvent *event)
         QLineEdit *edit = field(f);
         if (!edit->isModified())
             m_textBeforeEdit[static_cast<std::size_t>(f)] = FieldText(*edit, f);
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            // A field reached from the keyboard (or given the cursor by the
+            // program) has its whole text selected, so that typing replaces
+            // it; a masked field would otherwise put the cursor after its
+            // last digit, where typing does nothing.
+            static_cast<QObject *>(edit)->event(event);
+            edit->selectAll();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -113,7 +114,10 @@ void TMainForm::createToolBar()
     panel1->setIconSize(QSize(18, 18));
     auto makeButton = [panel1](ToolIcon icon, const QString &hint) {
         auto *button = new QToolButton(panel1);
-        button->setIcon(MakeToolIcon(icon));
+        // The icon theme is looked up once the window shows: the first
+        // look-up costs several milliseconds of start-up.
+        QMetaObject::invokeMethod(
+            button, [button, icon] { button->setIcon(MakeToolIcon(icon)); }, Qt::QueuedConnection);
         button->setToolTip(hint);
         button->setAccessibleName(hint);
         button->setAutoRaise(true);
@@ -182,6 +186,8 @@ TAgentForm *TMainForm::NewAgentWindow1Click()
         connect(child, &QObject::destroyed, this, [this] { updateWindowMenu(); }, Qt::QueuedConnection);
         child->show();
         m_mdiArea->setActiveSubWindow(child);
+        // The first field in the tab order takes the cursor.
+        form->field(Field::MaskEdit5)->setFocus(Qt::OtherFocusReason);
         updateWindowMenu();
         created = form;
     });

@@ -15,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -69,6 +70,7 @@ private Q_SLOTS:
     void missingHelpFileIsReportedAndNotCreated();
     void helpTopicsAndFinderShareOneWindow();
     void f1OpensTopic4FromAnAgentWindow();
+    void workedExamplesCanBeEnteredByKeyboardAlone();
 
 private:
     FakeDialogService dialogs;
@@ -353,6 +355,73 @@ void MainFormTest::f1OpensTopic4FromAnAgentWindow()
     QTest::keyClick(form->field(Field::MaskEdit2), Qt::Key_F1);
     QVERIFY(main->helpWindow());
     QVERIFY(main->helpWindow()->browser()->source().toString().endsWith(QStringLiteral("main.html")));
+}
+
+namespace {
+
+void typeKeys(const QString &keys)
+{
+    for (QChar key : keys)
+        QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+}
+
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+} // namespace
+
+void MainFormTest::workedExamplesCanBeEnteredByKeyboardAlone()
+{
+    // The Agents example: every field in the tab order, typed over.
+    TAgentForm *agents = main->NewAgentWindow1Click();
+    QCOMPARE(QApplication::focusWidget(), agents->field(Field::MaskEdit5));
+    for (const char *keys : {"80", "20", "100", "0800", "0900", "0300", "0030", "0025"}) {
+        typeKeys(QLatin1String(keys));
+        pressKey(Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), agents->grid());
+    QVERIFY(dialogs.shown.isEmpty());
+    const ResultTable &table = agents->scenario().StringGrid1();
+    QCOMPARE(table.rowCount(), 11);
+    QCOMPARE(table.cell(0, 1), QStringLiteral("6"));
+    QCOMPARE(table.cell(0, 10), QStringLiteral("15"));
+    QCOMPARE(table.cell(0, agents->grid()->currentTableRow()), QStringLiteral("9"));
+
+    // The Schedule example: 30-minute slots and four typed volumes.
+    TAgentForm *schedule = main->NewAgentWindow1Click();
+    for (const char *keys : {"80", "20", "1", "0800", "1000", "0300", "0100", "0030"}) {
+        typeKeys(QLatin1String(keys));
+        pressKey(Qt::Key_Tab);
+    }
+    pressKey(Qt::Key_Tab); // from the grid to the tab strip
+    QCOMPARE(QApplication::focusWidget(), schedule->tabSet());
+    pressKey(Qt::Key_Right);
+    QVERIFY(schedule->scenario().ScheduleMode);
+    pressKey(Qt::Key_Backtab, Qt::ShiftModifier); // the grid
+    pressKey(Qt::Key_Backtab, Qt::ShiftModifier); // the slot buttons
+    QCOMPARE(QApplication::focusWidget(), schedule->radioButton2());
+    pressKey(Qt::Key_Left);
+    QCOMPARE(QApplication::focusWidget(), schedule->radioButton1());
+    pressKey(Qt::Key_Space);
+    QVERIFY(schedule->radioButton1()->isChecked());
+    QCOMPARE(schedule->scenario().StringGrid1().rowCount(), 5);
+    pressKey(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), schedule->grid());
+    QCOMPARE(schedule->grid()->currentTableColumn(), 1);
+    QCOMPARE(schedule->grid()->currentTableRow(), 1);
+    for (const char *volume : {"0", "10", "50"}) {
+        typeKeys(QLatin1String(volume));
+        pressKey(Qt::Key_Down);
+    }
+    typeKeys(QStringLiteral("120"));
+    pressKey(Qt::Key_Return);
+    QVERIFY(dialogs.shown.isEmpty());
+    const ResultTable &slotTable = schedule->scenario().StringGrid1();
+    const QStringList agentsNeeded = {slotTable.cell(2, 1), slotTable.cell(2, 2), slotTable.cell(2, 3), slotTable.cell(2, 4)};
+    QCOMPARE(agentsNeeded, (QStringList{"0", "3", "10", "20"}));
+    QCOMPARE(schedule->field(Field::Edit1)->text(), QStringLiteral("180"));
 }
 
 int main(int argc, char *argv[])
