@@ -585,7 +585,6 @@ bool TAgentForm::eventFilter(QObject *watched, QEvent *event)
 void TAgentForm::closeEvent(QCloseEvent *event)
 {
     m_closing = true;
-    updateGraphCaption();
     event->accept();
 }
 

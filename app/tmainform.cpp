@@ -277,7 +277,9 @@ void TMainForm::updateWindowMenu()
     if (children.isEmpty())
         return;
     m_windowMenu->addSeparator();
-    auto *group = new QActionGroup(m_windowMenu);
+    delete m_windowListGroup;
+    m_windowListGroup = new QActionGroup(this);
+    QActionGroup *group = m_windowListGroup;
     QMdiSubWindow *active = currentChild();
     int number = 1;
     for (QMdiSubWindow *child : children) {

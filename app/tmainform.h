@@ -10,6 +10,7 @@
 class DialogService;
 class HelpWindow;
 class QAction;
+class QActionGroup;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -96,6 +97,7 @@ private:
     QMenu *m_windowMenu = nullptr;
     QAction *m_tileAction = nullptr;
     QAction *m_cascadeAction = nullptr;
+    QActionGroup *m_windowListGroup = nullptr;
     QToolButton *SpeedButton1 = nullptr;
     QToolButton *SpeedButton4 = nullptr;
     QLabel *Panel2 = nullptr;
