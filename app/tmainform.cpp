@@ -77,6 +77,15 @@ TMainForm::~TMainForm()
 {
     m_shuttingDown = true;
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    // The child windows go after this object's own members: their last
+    // activations must not reach the Window menu.
+    m_mdiArea->disconnect(this);
+    const QList<QMdiSubWindow *> children = m_mdiArea->subWindowList();
+    for (QMdiSubWindow *child : children) {
+        child->disconnect(this);
+        if (child->widget())
+            child->widget()->disconnect(this);
+    }
 }
 
 void TMainForm::createMenus()

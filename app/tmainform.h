@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QMainWindow>
+#include <QPointer>
 
 class DialogService;
 class HelpWindow;
@@ -97,7 +98,7 @@ private:
     QMenu *m_windowMenu = nullptr;
     QAction *m_tileAction = nullptr;
     QAction *m_cascadeAction = nullptr;
-    QActionGroup *m_windowListGroup = nullptr;
+    QPointer<QActionGroup> m_windowListGroup;
     QToolButton *SpeedButton1 = nullptr;
     QToolButton *SpeedButton4 = nullptr;
     QLabel *Panel2 = nullptr;
