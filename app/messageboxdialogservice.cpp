@@ -13,9 +13,12 @@ MessageBoxDialogService::~MessageBoxDialogService()
     delete m_saveDialog;
 }
 
-bool MessageBoxDialogService::confirm(const QString &text)
+namespace {
+
+// A question with "&Yes" (the default) and "&No" (also taken by Escape).
+bool askYesNo(QWidget *parent, QMessageBox::Icon icon, const QString &caption, const QString &text)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::NoButton, m_parent);
+    QMessageBox box(icon, caption, text, QMessageBox::NoButton, parent);
     QPushButton *yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
@@ -24,15 +27,16 @@ bool MessageBoxDialogService::confirm(const QString &text)
     return box.clickedButton() == yes;
 }
 
+} // namespace
+
+bool MessageBoxDialogService::confirm(const QString &text)
+{
+    return askYesNo(m_parent, QMessageBox::Question, QStringLiteral("Confirm"), text);
+}
+
 bool MessageBoxDialogService::warnYesNo(const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::NoButton, m_parent);
-    QPushButton *yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
-    box.setEscapeButton(no);
-    box.exec();
-    return box.clickedButton() == yes;
+    return askYesNo(m_parent, QMessageBox::Warning, QStringLiteral("Warning"), text);
 }
 
 void MessageBoxDialogService::inform(const QString &text)
