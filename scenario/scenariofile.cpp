@@ -111,6 +111,11 @@ SaveResult SaveScenario(AgentScenario &scenario, const QString &path)
         result.message = QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason);
         return result;
     };
+    // Loading needs the number of calls as a whole number: a file written
+    // without one could never be loaded back, so it is not written at all.
+    if (!Calc::ParseInteger(scenario.text(Field::Edit1)))
+        return fail(QStringLiteral("The number of calls %1 is not a whole number, so the file could not be loaded again.")
+                        .arg(excerpt(scenario.text(Field::Edit1))));
     // QSaveFile writes a temporary file and renames it over the target only
     // on commit, so the file that was there survives any failure.
     QSaveFile file(path);

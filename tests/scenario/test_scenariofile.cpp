@@ -109,6 +109,7 @@ private slots:
     void refuses_an_oversized_file();
     void failed_save_reports_and_keeps_the_old_file_data();
     void failed_save_reports_and_keeps_the_old_file();
+    void save_refuses_a_number_of_calls_that_cannot_load_back();
     void failed_write_keeps_the_old_file_byte_for_byte();
 };
 
@@ -454,6 +455,28 @@ void TestScenarioFile::failed_save_reports_and_keeps_the_old_file()
     QVERIFY2(r.message.startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)), qPrintable(r.message));
     QVERIFY(r.message.size() > path.size() + 24); // a reason follows
     QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("folder"))).isDir(), true);
+}
+
+void TestScenarioFile::save_refuses_a_number_of_calls_that_cannot_load_back()
+{
+    // State: an existing file and a window whose number of calls was
+    // emptied. Action: save over the file. Expected: a report naming the
+    // field's text; the old file stays as it was.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("old.vnk"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(exampleFile);
+    f.close();
+    for (const QString &calls : {QString(), QStringLiteral("12 "), QStringLiteral("1.5")}) {
+        AgentScenario s;
+        s.setText(Field::Edit1, calls);
+        const SaveResult r = SaveScenario(s, path);
+        QVERIFY(!r.ok);
+        QVERIFY2(r.message.startsWith(QStringLiteral("Cannot create file \"%1\". The number of calls").arg(path)),
+                 qPrintable(r.message));
+        QCOMPARE(readAll(path), exampleFile);
+    }
 }
 
 void TestScenarioFile::failed_write_keeps_the_old_file_byte_for_byte()
