@@ -311,8 +311,8 @@ void TAgentForm::buildWidgets()
     setTabOrder(RadioButton2, StringGrid1);
     setTabOrder(StringGrid1, TabSet1);
     setFocusProxy(maskEdit5);
-
-    setMinimumSize(480, 300);
+    // The layout's own minimum keeps every label whole; the grid may shrink
+    // to a few rows.
 }
 
 void TAgentForm::applyTabSettings(Tab tab)

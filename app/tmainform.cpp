@@ -18,6 +18,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
@@ -182,15 +183,33 @@ QList<TAgentForm *> TMainForm::agentForms() const
     return forms;
 }
 
+void TMainForm::makeRoomFor(const QSize &childSize)
+{
+    // A frame grows, within the screen, until a new child window fits its
+    // client area: the designed sizes are too small for the fonts of many
+    // desktops. The margin allows for the menu, tool bar and child frame.
+    if (isMaximized() || isFullScreen())
+        return;
+    QSize wanted = size().expandedTo(childSize + QSize(24, 110));
+    if (const QScreen *s = screen())
+        wanted = wanted.boundedTo(s->availableGeometry().size());
+    if (wanted != size())
+        resize(wanted.expandedTo(size()));
+}
+
 TAgentForm *TMainForm::NewAgentWindow1Click()
 {
     TAgentForm *created = nullptr;
     RunHandler(m_dialogs, [&] {
         auto *form = new TAgentForm(m_dialogs);
         connect(form, &TAgentForm::hintPanelClearRequested, Panel2, &QLabel::clear);
+        // The designed size, widened where the fonts of this desktop need
+        // more room, so that no label is cut.
+        const QSize childSize = QSize(603, 348).expandedTo(form->minimumSizeHint() + QSize(12, 34));
+        makeRoomFor(childSize);
         QMdiSubWindow *child = m_mdiArea->addSubWindow(form);
         child->setAttribute(Qt::WA_DeleteOnClose);
-        child->resize(603, 348);
+        child->resize(childSize.expandedTo(child->minimumSizeHint()));
         connect(form, &QWidget::windowTitleChanged, this, [this] { updateWindowMenu(); });
         connect(child, &QObject::destroyed, this, [this] { updateWindowMenu(); }, Qt::QueuedConnection);
         child->show();

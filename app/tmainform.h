@@ -88,6 +88,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void makeRoomFor(const QSize &childSize);
     void createMenus();
     void createToolBar();
     bool ensureHelpWindow();
