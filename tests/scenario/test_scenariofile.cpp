@@ -76,6 +76,12 @@ struct Snapshot
     QStringList grid;
 };
 
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
 QByteArray readAll(const QString &path)
 {
     QFile f(path);
@@ -464,10 +470,7 @@ void TestScenarioFile::save_refuses_a_number_of_calls_that_cannot_load_back()
     // field's text; the old file stays as it was.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("old.vnk"));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(exampleFile);
-    f.close();
+    QVERIFY(writeFile(path, exampleFile));
     for (const QString &calls : {QString(), QStringLiteral("12 "), QStringLiteral("1.5")}) {
         AgentScenario s;
         s.setText(Field::Edit1, calls);
@@ -486,10 +489,7 @@ void TestScenarioFile::failed_write_keeps_the_old_file_byte_for_byte()
     // for root too). Expected: a report, and the old file byte for byte.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("old.vnk"));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(exampleFile);
-    f.close();
+    QVERIFY(writeFile(path, exampleFile));
 
     AgentScenario s;
     s.setText(Field::Edit1, QStringLiteral("999"));
