@@ -6,7 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test asan bench fuzz screenshots clean
+.PHONY: all deps build run test package asan bench fuzz screenshots clean
 
 all: build
 
@@ -24,6 +24,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# A Debian package of the build, varnook_<version>-1_<arch>.deb in $(BUILD);
+# its library dependencies are read from the programs by dpkg-shlibdeps.
+package: build
+	cmake --build $(BUILD) --target package
 
 # The tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: deps

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "helpfilecheck.h"
 #include "messageboxdialogservice.h"
 #include "tmainform.h"
 #include "varnookapplication.h"
@@ -9,6 +10,8 @@ int main(int argc, char *argv[])
     MessageBoxDialogService dialogs;
     app.setDialogs(&dialogs);
     TMainForm mainForm(dialogs);
+    if (IsHelpCheckRequest(app.arguments()))
+        return ReportHelpFileCheck(mainForm.helpFile());
     dialogs.setParentWindow(&mainForm);
     mainForm.show();
     mainForm.startUp(app.arguments());

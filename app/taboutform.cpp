@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "taboutform.h"
 
+#include "desktopidentity.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -18,7 +20,7 @@ TAboutForm::TAboutForm(QWidget *parent)
     auto *top = new QHBoxLayout;
     auto *icon = new QLabel(this);
     const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
-    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this).pixmap(size, size));
+    icon->setPixmap(VarnookIcon().pixmap(size, size));
     icon->setAlignment(Qt::AlignTop);
     top->addWidget(icon);
     auto *text = new QLabel(this);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "varnookapplication.h"
 
+#include "desktopidentity.h"
 #include "dialogservice.h"
 
 #include <exception>
@@ -9,6 +10,10 @@ VarnookApplication::VarnookApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Varnook"));
+    // Every window without an icon of its own, the child windows in the
+    // main window's area included, shows the application's.
+    setWindowIcon(VarnookIcon());
+    setDesktopFileName(DesktopAppId());
 }
 
 bool VarnookApplication::notify(QObject *receiver, QEvent *event)
