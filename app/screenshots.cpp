@@ -37,6 +37,8 @@ public:
     void showErrorBox(const QString &text) override { messages << text; }
     QString chooseOpenFile(const FileDialogSetup &) override { return {}; }
     QString chooseSaveFile(const FileDialogSetup &) override { return {}; }
+    bool choosePrinter(QPrinter &) override { return false; }
+    void showErrorDialog(const QString &text) override { messages << text; }
     QStringList messages;
 };
 

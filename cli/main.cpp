@@ -1,13 +1,38 @@
 // SPDX-License-Identifier: MIT
 #include "calculator.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// The printed report needs fonts and a printer, hence the graphical
+// application; it needs no display.
+bool wantsReport(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--pdf") == 0 || std::strncmp(argv[i], "--pdf=", 6) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (wantsReport(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     const CalculatorRun run = RunCalculator(QCoreApplication::arguments().mid(1));
     std::fputs(run.out.toLocal8Bit().constData(), stdout);
     std::fputs(run.err.toLocal8Bit().constData(), stderr);
