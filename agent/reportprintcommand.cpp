@@ -45,9 +45,9 @@ void deletePrinter()
     shared().printer = nullptr;
 }
 
-std::unique_ptr<ReportCanvas> printerCanvas(QPrinter &printer)
+std::shared_ptr<ReportCanvas> printerCanvas(QPrinter &printer)
 {
-    auto canvas = std::make_unique<PrinterCanvas>(printer);
+    auto canvas = std::make_shared<PrinterCanvas>(printer);
     // The printer's output lets the program handle pending input, so that
     // the printing dialog's Cancel is seen while pages are output.
     canvas->setAbortProcedure([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
@@ -151,7 +151,7 @@ void ReportPrintCommand::print(const ReportContent &content, QPrinter &target, D
 {
     SharedPrinting &printing = shared();
     printing.busy = true;
-    std::unique_ptr<ReportCanvas> canvas = printing.canvasFactory ? printing.canvasFactory(target) : printerCanvas(target);
+    std::shared_ptr<ReportCanvas> canvas = printing.canvasFactory ? printing.canvasFactory(target) : printerCanvas(target);
     const QPointer<TAbortPrint> dialog = printing.dialog;
     auto hideDialog = [&dialog] {
         if (dialog) {

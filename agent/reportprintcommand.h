@@ -36,7 +36,7 @@ public:
     // The canvas a print draws on: by default the printer's own, which lets
     // pending input be handled while it outputs. Tests record instead; an
     // empty factory restores the default.
-    using CanvasFactory = std::function<std::unique_ptr<ReportCanvas>(QPrinter &)>;
+    using CanvasFactory = std::function<std::shared_ptr<ReportCanvas>(QPrinter &)>;
     static void setCanvasFactory(CanvasFactory factory);
 
     // True while a report is printing.
