@@ -91,6 +91,9 @@ void PrinterCanvas::beginDocument()
         temporary.setAutoRemove(false);
         if (!temporary.open())
             throw std::runtime_error(text(QStringLiteral("Cannot write the file %1").arg(fileName)));
+        // A temporary file is private to its owner; the PDF is not.
+        temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                 | QFileDevice::ReadOther);
         m_target = fileName;
         m_temporary = temporary.fileName();
         temporary.close();
