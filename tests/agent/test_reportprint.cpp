@@ -9,6 +9,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -107,6 +109,7 @@ private slots:
     void printerErrorIsReportedThenTheDocumentEnds();
     void failedStartIsReportedAndHidesTheDialog();
     void secondPrintWhilePrintingIsRefused();
+    void windowClosedWhilePrintingGoesAfterTheReport();
 
 private:
     QTemporaryDir m_dir;
@@ -374,6 +377,37 @@ void ReportPrintTest::secondPrintWhilePrintingIsRefused()
     h.setUpCanvas = nullptr;
     h.print(h.other);
     QCOMPARE(h.canvasesMade, 2);
+}
+
+void ReportPrintTest::windowClosedWhilePrintingGoesAfterTheReport()
+{
+    // The planner closes the printing window while its pages are output:
+    // the report completes from what it took, and the window goes after.
+    FakeDialogService dialogs;
+    dialogs.printerAnswer = true;
+    QMdiArea area;
+    auto *form = new TAgentForm(dialogs);
+    QMdiSubWindow *child = area.addSubWindow(form);
+    child->setAttribute(Qt::WA_DeleteOnClose);
+    area.show();
+    const QPointer<TAgentForm> watch(form);
+    std::shared_ptr<RecordingCanvas> canvas;
+    ReportPrintCommand::setCanvasFactory([&](QPrinter &) {
+        canvas = std::make_shared<RecordingCanvas>(600, 600, 4792, 6851);
+        canvas->afterText = [&](int count) {
+            if (count == 5) {
+                child->close();
+                QCoreApplication::processEvents();
+            }
+        };
+        return canvas;
+    });
+    QTest::mouseClick(form->printButton(), Qt::LeftButton);
+    ReportPrintCommand::setCanvasFactory(nullptr);
+    QVERIFY(!watch.isNull()); // not while its button's handler ran
+    QVERIFY(canvas->documentEnded);
+    QCOMPARE(canvas->texts.size(), 17 + 9);
+    QTRY_VERIFY(watch.isNull());
 }
 
 QTEST_MAIN(ReportPrintTest)
