@@ -103,6 +103,8 @@ CalculatorRun writePdf(const AgentScenario &scenario, const CommandLine &line)
     const ReportFonts fonts = StandardReportFonts(QGuiApplication::palette().color(QPalette::Dark));
     const QPageSize::PageSizeId paper = line.paper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4;
     const QString error = WriteReportPdf(content, *line.pdfFile, paper, fonts);
+    if (error.contains(*line.pdfFile))
+        return failed(ExitFileError, error);
     if (!error.isEmpty())
         return failed(ExitFileError, QStringLiteral("cannot write the PDF file %1: %2").arg(*line.pdfFile, error));
     return {};

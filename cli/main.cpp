@@ -21,14 +21,26 @@ bool wantsReport(int argc, char *argv[])
     return false;
 }
 
+// Qt's own messages go to standard error as usual, except the notice that
+// the session's runtime folder is not set: a script or a cron job has none,
+// and the report needs none.
+QtMessageHandler standardHandler = nullptr;
+
+void filterQtMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    standardHandler(type, context, message);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     std::unique_ptr<QCoreApplication> app;
     if (wantsReport(argc, argv)) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+        standardHandler = qInstallMessageHandler(filterQtMessages);
+        qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
