@@ -54,11 +54,6 @@ std::shared_ptr<ReportCanvas> printerCanvas(QPrinter &printer)
     return canvas;
 }
 
-std::string message(const std::exception &e)
-{
-    return e.what();
-}
-
 } // namespace
 
 void ReportPrintCommand::setPrintingDialog(TAbortPrint *dialog)
@@ -159,6 +154,7 @@ void ReportPrintCommand::print(const ReportContent &content, QPrinter &target, D
             dialog->hide();
         }
     };
+    // On every way out the printing dialog goes and the printer is free.
     struct Finish
     {
         std::function<void()> run;
@@ -181,28 +177,34 @@ void ReportPrintCommand::print(const ReportContent &content, QPrinter &target, D
         canvas->beginDocument();
     } catch (const std::exception &e) {
         hideDialog();
-        dialogs.error(QString::fromLocal8Bit(message(e).c_str()));
+        dialogs.error(QString::fromLocal8Bit(e.what()));
         return;
     }
+    printDocument(content, *canvas, dialogs, hideDialog);
+}
 
+void ReportPrintCommand::printDocument(const ReportContent &content, ReportCanvas &canvas, DialogService &dialogs,
+                                       const std::function<void()> &hideDialog)
+{
     bool printerFailed = false;
     std::optional<QString> otherFailure;
     try {
-        ReportLayout(*canvas, fonts()).printBody(content);
+        ReportLayout(canvas, fonts()).printBody(content);
     } catch (const PrinterError &) {
         printerFailed = true;
     } catch (const std::bad_alloc &) {
         otherFailure = QStringLiteral("Out of memory");
     } catch (const std::exception &e) {
-        otherFailure = QString::fromLocal8Bit(message(e).c_str());
+        otherFailure = QString::fromLocal8Bit(e.what());
     }
 
+    // A printer failure is shown before the document ends; what was printed
+    // stays. A cancelled job is not ended: what was sent is discarded.
     if (printerFailed)
         dialogs.showErrorDialog(PrinterErrorMessage);
-    // A cancelled job is not ended: what was sent is discarded.
     bool ended = true;
-    if (!canvas->aborted())
-        ended = canvas->endDocument();
+    if (!canvas.aborted())
+        ended = canvas.endDocument();
     hideDialog();
     if (otherFailure)
         dialogs.error(*otherFailure);

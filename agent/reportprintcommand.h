@@ -56,4 +56,8 @@ public:
 
 private:
     static void print(const ReportContent &content, QPrinter &printer, DialogService &dialogs);
+    // From the first font to the end of the document, with the failures'
+    // messages.
+    static void printDocument(const ReportContent &content, ReportCanvas &canvas, DialogService &dialogs,
+                              const std::function<void()> &hideDialog);
 };

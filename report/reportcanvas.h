@@ -1,37 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QColor>
+#include "printererror.h"
+#include "reportfontspec.h"
+
 #include <QString>
-
-#include <stdexcept>
-
-// A font of the printed report as the printer receives it: the face, the
-// style, the size in points and the colour. The pixel height on the page
-// follows from the points and the printer's resolution.
-struct ReportFontSpec
-{
-    QString family;
-    bool bold = false;
-    int pointSize = 10;
-    QColor colour = Qt::black;
-
-    bool operator==(const ReportFontSpec &other) const
-    {
-        return family == other.family && bold == other.bold && pointSize == other.pointSize && colour == other.colour;
-    }
-};
-
-// A failure the printing service reports while a report is output (a page
-// that cannot be begun, a device that stopped accepting output).
-class PrinterError : public std::runtime_error
-{
-public:
-    explicit PrinterError(const std::string &what)
-        : std::runtime_error(what)
-    {
-    }
-};
 
 // The printer as the report sees it. Positions are printer pixels with the
 // origin at the top-left corner of the printable area.
