@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "calculator.h"
 
-#include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstring>
@@ -41,7 +41,7 @@ int main(int argc, char *argv[])
     if (wantsReport(argc, argv)) {
         standardHandler = qInstallMessageHandler(filterQtMessages);
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QApplication>(argc, argv);
+        app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
