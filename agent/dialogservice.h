@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
+
 // How a file dialog is set up for one use. The dialog keeps the file name it
 // last returned: a command never presets one.
 struct FileDialogSetup
@@ -38,6 +40,12 @@ public:
     // The shared open and save dialogs; an empty result means cancelled.
     virtual QString chooseOpenFile(const FileDialogSetup &setup) = 0;
     virtual QString chooseSaveFile(const FileDialogSetup &setup) = 0;
+    // The print dialog, with default settings: the choice of printer (or
+    // printing to a PDF file) and its settings go into the printer. False
+    // when the user cancels.
+    virtual bool choosePrinter(QPrinter &printer) = 0;
+    // The error message dialog: caption "Error", an error icon, one "OK".
+    virtual void showErrorDialog(const QString &text) = 0;
 
     // Reports an error that a handler does not handle itself.
     void error(const QString &message) { showErrorBox(StandardErrorText(message)); }

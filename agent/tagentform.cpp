@@ -6,6 +6,7 @@
 #include "handlerguard.h"
 #include "hint.h"
 #include "maskedfield.h"
+#include "reportprintcommand.h"
 #include "resulttablemodel.h"
 #include "scenariofile.h"
 #include "tlumstringgrid.h"
@@ -144,6 +145,11 @@ void TAgentForm::buildWidgets()
     tools->addWidget(SpeedButton2);
     tools->addWidget(SpeedButton5);
     tools->addWidget(SpeedButton4);
+    // Print.
+    SpeedButton3 = makeButton(ToolIcon::Save, QStringLiteral("Print"));
+    SpeedButton3->setIcon(ReportPrintCommand::buttonIcon());
+    tools->addWidget(SpeedButton3);
+    connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
     tools->addStretch(1);
     tools->addWidget(SpeedButton1);
     outer->addWidget(panel1);
@@ -590,6 +596,24 @@ void TAgentForm::closeEvent(QCloseEvent *event)
 
 void TAgentForm::updateGraphCaption()
 {
+}
+
+// --- printing -----------------------------------------------------------------
+
+void TAgentForm::SpeedButton3Click()
+{
+    ReportPrintCommand::PrintReport(*this, m_dialogs);
+}
+
+bool TAgentForm::completePendingFieldExit()
+{
+    Field f;
+    if (!fieldOf(QApplication::focusWidget(), &f))
+        return true;
+    QLineEdit *edit = field(f);
+    const bool refused = IsMaskedField(f) && edit->isModified() && !edit->hasAcceptableInput();
+    fieldExit(f);
+    return !refused;
 }
 
 // --- scenario files ----------------------------------------------------------

@@ -56,6 +56,13 @@ public:
     void SpeedButton5Click(); // Load: asks for a file through the shared open dialog
     void SpeedButton1Click(); // Close form
 
+    // Print: the report of the inputs and the active table.
+    void SpeedButton3Click();
+    QToolButton *printButton() const { return SpeedButton3; }
+    // Runs the exit of the field that has the cursor, as leaving it would;
+    // false when the field refuses to be left.
+    bool completePendingFieldExit();
+
     // Save to the name the save dialog returned, asking before replacing
     // another file. Only a save that was written renames the window.
     bool saveFile(const QString &chosenName);
@@ -114,6 +121,7 @@ private:
     QToolButton *SpeedButton2 = nullptr;
     QToolButton *SpeedButton4 = nullptr;
     QToolButton *SpeedButton5 = nullptr;
+    QToolButton *SpeedButton3 = nullptr; // Print
     QRadioButton *RadioButton1 = nullptr;
     QRadioButton *RadioButton2 = nullptr;
     QButtonGroup *m_slotButtons = nullptr;

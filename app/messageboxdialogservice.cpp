@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 MessageBoxDialogService::~MessageBoxDialogService()
@@ -91,4 +93,17 @@ QString MessageBoxDialogService::chooseSaveFile(const FileDialogSetup &setup)
         m_saveDialog->setOption(QFileDialog::DontConfirmOverwrite);
     }
     return runFileDialog(m_saveDialog, setup);
+}
+
+bool MessageBoxDialogService::choosePrinter(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, m_parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void MessageBoxDialogService::showErrorDialog(const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::NoButton, m_parent);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
 }

@@ -26,6 +26,8 @@ public:
     void showErrorBox(const QString &text) override;
     QString chooseOpenFile(const FileDialogSetup &setup) override;
     QString chooseSaveFile(const FileDialogSetup &setup) override;
+    bool choosePrinter(QPrinter &printer) override;
+    void showErrorDialog(const QString &text) override;
 
 private:
     QString runFileDialog(QFileDialog *dialog, const FileDialogSetup &setup);

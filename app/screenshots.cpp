@@ -2,6 +2,7 @@
 // Renders the program's windows into PNG files without a desktop: the main
 // window with the two worked examples, and the help window.
 #include "dialogservice.h"
+#include "reportprintcommand.h"
 #include "helpwindow.h"
 #include "tagentform.h"
 #include "tlumstringgrid.h"
@@ -22,6 +23,8 @@
 #include <QTimer>
 #include <QEventLoop>
 #include <QHelpContentModel>
+#include <QPrinter>
+#include <QProcess>
 
 #include <cstdio>
 
@@ -37,7 +40,18 @@ public:
     void showErrorBox(const QString &text) override { messages << text; }
     QString chooseOpenFile(const FileDialogSetup &) override { return {}; }
     QString chooseSaveFile(const FileDialogSetup &) override { return {}; }
+    // Prints to the PDF file named in printTo; none cancels.
+    bool choosePrinter(QPrinter &printer) override
+    {
+        if (printTo.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printTo);
+        return true;
+    }
+    void showErrorDialog(const QString &text) override { messages << text; }
     QStringList messages;
+    QString printTo;
 };
 
 // Types a text into a field and leaves it, as a planner would.
@@ -53,6 +67,29 @@ bool save(QWidget *widget, const QString &path)
 {
     const bool ok = widget->grab().save(path);
     QTextStream(stdout) << (ok ? "wrote " : "could not write ") << path << '\n';
+    return ok;
+}
+
+// Prints the window's report to a PDF through its Print button's command and
+// renders the first page with pdftoppm.
+bool saveReportPage(TAgentForm &form, SilentDialogs &dialogs, const QString &outDir, const QString &name)
+{
+    const QString pdf = QDir(outDir).filePath(name + QStringLiteral(".pdf"));
+    QFile::remove(pdf);
+    dialogs.printTo = pdf;
+    QElapsedTimer timer;
+    timer.start();
+    form.SpeedButton3Click();
+    const qint64 printed = timer.nsecsElapsed();
+    dialogs.printTo.clear();
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"),
+                                              QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                              QStringLiteral("1"), QStringLiteral("-singlefile"), pdf,
+                                              QDir(outDir).filePath(name)});
+    const bool ok = QFileInfo::exists(pdf) && render.waitForFinished(30000) && render.exitCode() == 0;
+    QTextStream(stdout) << (ok ? "wrote " : "could not write ") << QDir(outDir).filePath(name + QStringLiteral(".png"))
+                        << " (printed in " << printed / 1000 << " us)\n";
     return ok;
 }
 
@@ -145,6 +182,9 @@ int main(int argc, char *argv[])
     } else {
         ok = false;
     }
+    ok = saveReportPage(*agents, dialogs, outDir, QStringLiteral("report-agents")) && ok;
+    ok = saveReportPage(*schedule, dialogs, outDir, QStringLiteral("report-schedule")) && ok;
+
     for (const QString &message : dialogs.messages)
         QTextStream(stdout) << "message: " << message << '\n';
     QTextStream(stdout) << "Agents example: leaving Edit1 to repainted grid " << agentsExit / 1000 << " us\n"

@@ -5,6 +5,8 @@
 #include "handlerguard.h"
 #include "helpwindow.h"
 #include "hint.h"
+#include "reportprintcommand.h"
+#include "tabortprint.h"
 #include "taboutform.h"
 #include "tagentform.h"
 #include "toolicons.h"
@@ -50,17 +52,7 @@ TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
     m_helpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/TOLVAN.HLP");
     connect(qApp, &QApplication::focusChanged, this, &TMainForm::Hinting);
 
-    PageHeaderFont.font = QFont(QStringLiteral("Times New Roman"));
-    PageHeaderFont.font.setBold(true);
-    PageHeaderFont.font.setPixelSize(19);
-    ReportHeaderFont.font = QFont(QStringLiteral("Times New Roman"));
-    ReportHeaderFont.font.setBold(true);
-    ReportHeaderFont.font.setPixelSize(16);
-    BodyFont.font = QFont(QStringLiteral("Arial"));
-    BodyFont.font.setPixelSize(13);
-    PageHeaderFont.colour = palette().color(QPalette::Dark);
-    ReportHeaderFont.colour = PageHeaderFont.colour;
-    BodyFont.colour = Qt::black;
+    setUpReportFonts();
 
     auto *help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, [this] {
@@ -163,8 +155,36 @@ void TMainForm::createToolBar()
     addToolBar(Qt::TopToolBarArea, panel1);
 }
 
+void TMainForm::setUpReportFonts()
+{
+    // The labels are designed at 96 pixels per inch and scaled to the
+    // screen like the rest of the window, so the report's point sizes (14,
+    // 12 and 10) do not depend on the screen. The two header fonts print in
+    // the colour of the child-window area's background.
+    const QScreen *s = screen();
+    const double screenPixelsPerInch = s ? s->logicalDotsPerInchY() : DesignPixelsPerInch;
+    auto label = [screenPixelsPerInch](const char *family, bool bold, int designHeight) {
+        QFont font{QString::fromLatin1(family)};
+        font.setBold(bold);
+        font.setPixelSize(ScaledPixelHeight(designHeight, screenPixelsPerInch));
+        return font;
+    };
+    const QColor workspace = m_mdiArea->background().color();
+    PageHeaderFont = {label("Times New Roman", true, 19), workspace};
+    ReportHeaderFont = {label("Times New Roman", true, 16), workspace};
+    BodyFont = {label("Arial", false, 13), QColor(Qt::black)};
+    ReportPrintCommand::setFonts({CopyLabelFont(PageHeaderFont.font, PageHeaderFont.colour, screenPixelsPerInch),
+                                  CopyLabelFont(ReportHeaderFont.font, ReportHeaderFont.colour, screenPixelsPerInch),
+                                  CopyLabelFont(BodyFont.font, BodyFont.colour, screenPixelsPerInch)});
+}
+
 void TMainForm::startUp(const QStringList &arguments)
 {
+    if (!AbortPrint) {
+        AbortPrint = new TAbortPrint(this);
+        AbortPrint->hide();
+        ReportPrintCommand::setPrintingDialog(AbortPrint);
+    }
     if (!AboutForm) {
         AboutForm = new TAboutForm(this);
         AboutForm->hide();

@@ -18,9 +18,11 @@ class QMdiSubWindow;
 class QMenu;
 class QToolButton;
 class TAboutForm;
+class TAbortPrint;
 class TAgentForm;
 
-// A font of the printed report with its colour.
+// A font of the printed report with its colour: the font of one of the main
+// window's invisible labels, which the report copies onto the printer.
 struct ReportFont
 {
     QFont font;
@@ -70,6 +72,7 @@ public:
     QToolButton *newWindowButton() const { return SpeedButton1; }
     QToolButton *closeProgramButton() const { return SpeedButton4; }
     TAboutForm *aboutForm() const { return AboutForm; }
+    TAbortPrint *abortPrint() const { return AbortPrint; }
     HelpWindow *helpWindow() const { return m_helpWindow; }
     QString helpFile() const { return m_helpFile; }
     void setHelpFile(const QString &path) { m_helpFile = path; }
@@ -89,6 +92,7 @@ protected:
 
 private:
     void makeRoomFor(const QSize &childSize);
+    void setUpReportFonts();
     void createMenus();
     void createToolBar();
     bool ensureHelpWindow();
@@ -104,6 +108,7 @@ private:
     QToolButton *SpeedButton4 = nullptr;
     QLabel *Panel2 = nullptr;
     TAboutForm *AboutForm = nullptr;
+    TAbortPrint *AbortPrint = nullptr; // the printing dialog
     HelpWindow *m_helpWindow = nullptr;
     QString m_helpFile;
     bool m_ending = false;

@@ -3,8 +3,15 @@
 
 #include "commandline.h"
 #include "conversions.h"
+#include "filenames.h"
+#include "reportcontent.h"
+#include "reportpdf.h"
 #include "scenariofile.h"
 #include "tableoutput.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPalette>
 
 namespace {
 
@@ -82,6 +89,27 @@ QString prepareSchedule(AgentScenario &scenario, const CommandLine &line)
     return {};
 }
 
+// The printed report as a PDF: the FILE line names the scenario file as a
+// window shows it after a Load (its full path); the other forms have a
+// window that was never saved.
+CalculatorRun writePdf(const AgentScenario &scenario, const CommandLine &line)
+{
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return failed(ExitUsage, QStringLiteral("--pdf needs the program's graphical start-up"));
+    const bool fromFile = line.command == CommandLine::Command::File;
+    const QString fileName = fromFile ? QFileInfo(line.fileName).absoluteFilePath() : QStringLiteral("*.vnk");
+    const QString caption = fromFile ? Calc::Capitalise(QFileInfo(line.fileName).fileName()) : QStringLiteral("New Agents");
+    const ReportContent content = ReportContent::fromScenario(scenario, fileName, caption);
+    const ReportFonts fonts = StandardReportFonts(QGuiApplication::palette().color(QPalette::Dark));
+    const QPageSize::PageSizeId paper = line.paper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4;
+    const QString error = WriteReportPdf(content, *line.pdfFile, paper, fonts);
+    if (error.contains(*line.pdfFile))
+        return failed(ExitFileError, error);
+    if (!error.isEmpty())
+        return failed(ExitFileError, QStringLiteral("cannot write the PDF file %1: %2").arg(*line.pdfFile, error));
+    return {};
+}
+
 } // namespace
 
 CalculatorRun RunCalculator(const QStringList &arguments)
@@ -126,6 +154,8 @@ CalculatorRun RunCalculator(const QStringList &arguments)
 
     if (!result.valid)
         return failed(ExitInvalidInput, QStringLiteral("invalid input: ") + describeFailure(scenario, result));
+    if (line.pdfFile)
+        return writePdf(scenario, line);
     CalculatorRun run;
     run.out = TableOutput::format(scenario, line.format);
     return run;

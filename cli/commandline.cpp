@@ -3,7 +3,7 @@
 
 namespace {
 
-enum class Option { Field, Slots, Volumes, Format, Tab };
+enum class Option { Field, Slots, Volumes, Format, Tab, Pdf, Paper };
 
 struct OptionInfo
 {
@@ -25,6 +25,8 @@ constexpr OptionInfo options[] = {
     {"--volumes", Option::Volumes, Field::Edit1},
     {"--format", Option::Format, Field::Edit1},
     {"--tab", Option::Tab, Field::Edit1},
+    {"--pdf", Option::Pdf, Field::Edit1},
+    {"--paper", Option::Paper, Field::Edit1},
 };
 
 const OptionInfo *findOption(const QString &name)
@@ -40,6 +42,8 @@ bool allowed(Option option, CommandLine::Command command)
 {
     switch (option) {
     case Option::Format:
+    case Option::Pdf:
+    case Option::Paper:
         return true;
     case Option::Field:
         return command != CommandLine::Command::File;
@@ -139,6 +143,21 @@ CommandLine ParseCommandLine(const QStringList &arguments)
                 line.format = OutputFormat::Json;
             else
                 return usageError(QStringLiteral("--format must be table, csv or json, not \"%1\"").arg(value));
+            line.formatGiven = true;
+            break;
+        case Option::Pdf:
+            if (value.isEmpty())
+                return usageError(QStringLiteral("--pdf needs a file name"));
+            line.pdfFile = value;
+            break;
+        case Option::Paper:
+            if (value == QLatin1String("a4"))
+                line.paper = PaperSize::A4;
+            else if (value == QLatin1String("letter"))
+                line.paper = PaperSize::Letter;
+            else
+                return usageError(QStringLiteral("--paper must be a4 or letter, not \"%1\"").arg(value));
+            line.paperGiven = true;
             break;
         case Option::Tab:
             if (value == QLatin1String("agents"))
@@ -150,6 +169,10 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             break;
         }
     }
+    if (line.pdfFile && line.formatGiven)
+        return usageError(QStringLiteral("--format is not used with --pdf"));
+    if (line.paperGiven && !line.pdfFile)
+        return usageError(QStringLiteral("--paper is only used with --pdf"));
     return line;
 }
 
@@ -160,6 +183,7 @@ QString HelpText()
         "  varnook-calc agents   [call options] [--format F]\n"
         "  varnook-calc schedule [call options] [--slots 30|60] [--volumes V1,V2,...] [--format F]\n"
         "  varnook-calc FILE     [--tab agents|schedule] [--format F]\n"
+        "  varnook-calc FILE     [--tab agents|schedule] --pdf OUT.pdf [--paper a4|letter]\n"
         "\n"
         "Works out how many agents a call centre needs and the service callers get.\n"
         "\n"
@@ -197,10 +221,15 @@ QString HelpText()
         "                     quoting and CR LF line ends\n"
         "  --format json      one object: inputs, tab, goalRow, table (and for a\n"
         "                     schedule totalTime, halfHourSlots, slotCalls)\n"
+        "  --pdf OUT.pdf      instead of a table, the printed report (inputs and\n"
+        "                     table, portrait, paged) as a PDF file; also with\n"
+        "                     agents and schedule, whose FILE line reads *.vnk\n"
+        "  --paper a4|letter  paper size of the PDF (default a4)\n"
         "\n"
         "Options take their value as --calls 100 or --calls=100; a value may begin\n"
         "with '-'. Name a scenario file called agents or schedule as ./agents.\n"
         "\n"
         "Exit status: 0 done; 1 invalid input (the field is named); 2 usage error;\n"
-        "3 the scenario file cannot be opened or is not a sound scenario file.\n");
+        "3 the scenario file cannot be opened or is not a sound scenario file, or the\n"
+        "PDF cannot be written (no partial file is left).\n");
 }

@@ -10,6 +10,7 @@
 #include <optional>
 
 enum class OutputFormat { Table, Csv, Json };
+enum class PaperSize { A4, Letter };
 
 // The arguments of varnook-calc, read but not yet acted on.
 struct CommandLine
@@ -32,6 +33,11 @@ struct CommandLine
     OutputFormat format = OutputFormat::Table;
     Tab tab = Tab::Agents; // --tab, with a FILE
     QString fileName;
+    // --pdf: the printed report written to this file instead of a table.
+    std::optional<QString> pdfFile;
+    PaperSize paper = PaperSize::A4; // --paper, with --pdf
+    bool formatGiven = false;
+    bool paperGiven = false;
 };
 
 // Reads the arguments after the program's name. Options take their value as

@@ -17,7 +17,7 @@ class FakeDialogService : public DialogService
 public:
     struct Shown
     {
-        QString kind; // "confirm", "warning", "inform", "error"
+        QString kind; // "confirm", "warning", "inform", "error", "print", "errorDialog"
         QString text;
         QPointer<QWidget> focus;
     };
@@ -45,6 +45,17 @@ public:
         return saveAnswer;
     }
 
+    // The print dialog: records the printer it was given, lets the test's
+    // script set it up (an output file), and answers printerAnswer.
+    bool choosePrinter(QPrinter &printer) override
+    {
+        record(QStringLiteral("print"), QString());
+        if (printerAnswer && setUpPrinter)
+            setUpPrinter(printer);
+        return printerAnswer;
+    }
+    void showErrorDialog(const QString &text) override { record(QStringLiteral("errorDialog"), text); }
+
     QStringList texts(const QString &kind) const
     {
         QStringList result;
@@ -65,6 +76,8 @@ public:
     bool warningAnswer = true;
     QString openAnswer;
     QString saveAnswer;
+    bool printerAnswer = false;
+    std::function<void(QPrinter &)> setUpPrinter;
     QList<Shown> shown;
     QList<FileDialogSetup> openSetups;
     QList<FileDialogSetup> saveSetups;

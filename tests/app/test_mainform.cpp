@@ -3,6 +3,8 @@
 #include "handlerguard.h"
 #include "helpwindow.h"
 #include "hint.h"
+#include "reportprintcommand.h"
+#include "tabortprint.h"
 #include "taboutform.h"
 #include "tagentform.h"
 #include "tlumstringgrid.h"
@@ -64,6 +66,7 @@ private Q_SLOTS:
     void hintPanelFollowsTheFocus();
     void aboutBoxIsOneNonModalBoxHiddenByOkEnterEscape();
     void seriesColoursReadBlackOutsideTheTable();
+    void reportFontsAndThePrintingDialog();
     void standardErrorTextAddsAFullStop_data();
     void standardErrorTextAddsAFullStop();
     void exceptionsInHandlersReachTheErrorBox();
@@ -257,6 +260,37 @@ void MainFormTest::aboutBoxIsOneNonModalBoxHiddenByOkEnterEscape()
     main->About1Click();
     QVERIFY(main->NewAgentWindow1Click());
     QVERIFY(about->isVisible());
+}
+
+void MainFormTest::reportFontsAndThePrintingDialog()
+{
+    // The three labels' fonts: faces, styles, heights and colours, the
+    // headers in the colour of the child-window area.
+    const QColor workspace = main->mdiArea()->background().color();
+    QCOMPARE(main->PageHeaderFont.font.family(), QStringLiteral("Times New Roman"));
+    QVERIFY(main->PageHeaderFont.font.bold());
+    QCOMPARE(main->PageHeaderFont.font.pixelSize(), 19);
+    QCOMPARE(main->PageHeaderFont.colour, workspace);
+    QCOMPARE(main->ReportHeaderFont.font.pixelSize(), 16);
+    QVERIFY(main->ReportHeaderFont.font.bold());
+    QCOMPARE(main->ReportHeaderFont.colour, workspace);
+    QCOMPARE(main->BodyFont.font.family(), QStringLiteral("Arial"));
+    QVERIFY(!main->BodyFont.font.bold());
+    QCOMPARE(main->BodyFont.font.pixelSize(), 13);
+    QCOMPARE(main->BodyFont.colour, QColor(Qt::black));
+    // What the printer receives: 14, 12 and 10 points.
+    const ReportFonts fonts = ReportPrintCommand::fonts();
+    QCOMPARE(fonts.pageHeader, (ReportFontSpec{"Times New Roman", true, 14, workspace}));
+    QCOMPARE(fonts.reportHeader, (ReportFontSpec{"Times New Roman", true, 12, workspace}));
+    QCOMPARE(fonts.body, (ReportFontSpec{"Arial", false, 10, Qt::black}));
+
+    // The printing dialog is made at start-up, hidden, and shared.
+    TAbortPrint *dialog = main->abortPrint();
+    QVERIFY(dialog);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(ReportPrintCommand::printingDialog(), dialog);
+    main->startUp({QStringLiteral("varnook")});
+    QCOMPARE(main->abortPrint(), dialog);
 }
 
 void MainFormTest::seriesColoursReadBlackOutsideTheTable()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calculator.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -52,6 +53,7 @@ private slots:
     void loads_a_scenario_file();
     void reports_a_file_that_does_not_load_data();
     void reports_a_file_that_does_not_load();
+    void writes_the_report_as_pdf();
     void program_exit_statuses_data();
     void program_exit_statuses();
 };
@@ -191,6 +193,70 @@ void TestCalculator::reports_a_file_that_does_not_load()
     QCOMPARE(run.status, int(ExitFileError));
     QVERIFY(run.out.isEmpty());
     QVERIFY2(run.err.contains(path) && run.err.contains(message), qPrintable(run.err));
+}
+
+namespace {
+
+struct ProgramRun
+{
+    int status = -1;
+    QString err;
+};
+
+ProgramRun runProgram(const QStringList &arguments, const QString &workingDirectory = {})
+{
+    QProcess process;
+    process.setWorkingDirectory(workingDirectory);
+    process.start(QStringLiteral(VARNOOK_CALC_PATH), arguments);
+    process.waitForFinished(30000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+QString pdfOutput(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+void TestCalculator::writes_the_report_as_pdf()
+{
+    QTemporaryDir dir;
+    // A whole day of half hours runs onto a second page.
+    const QString day = dir.filePath(QStringLiteral("day.pdf"));
+    ProgramRun run = runProgram({"schedule", "--start", "00:00", "--end", "24:00", "--slots", "30", "--calls", "4800",
+                                 "--talk", "03:00", "--pdf", day, "--paper", "letter"});
+    QCOMPARE(run.status, int(ExitDone));
+    const QString info = pdfOutput(QStringLiteral("pdfinfo"), {day});
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(info));
+    QVERIFY2(info.contains(QStringLiteral("(letter)")), qPrintable(info));
+    QString text = pdfOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), day, QStringLiteral("-")});
+    QVERIFY(text.contains(QStringLiteral("Page 2")) && text.contains(QStringLiteral("*.vnk")));
+
+    // A file's report names it by its full path, on A4 by default.
+    const QString path = writeFile(dir, QStringLiteral("monday.vnk"), exampleFile);
+    const QString pdf = dir.filePath(QStringLiteral("monday.pdf"));
+    run = runProgram({"monday.vnk", "--tab", "schedule", "--pdf", pdf}, dir.path());
+    QCOMPARE(run.status, int(ExitDone));
+    QVERIFY(pdfOutput(QStringLiteral("pdfinfo"), {pdf}).contains(QStringLiteral("(A4)")));
+    text = pdfOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY2(text.contains(QStringLiteral("Daily Manning Schedule")) && text.contains(path), qPrintable(text));
+
+    // Failures: no PDF, and nothing half-written left behind.
+    const QString unwritable = dir.filePath(QStringLiteral("missing/folder/out.pdf"));
+    run = runProgram({path, "--pdf", unwritable});
+    QCOMPARE(run.status, int(ExitFileError));
+    QVERIFY2(run.err.contains(unwritable), qPrintable(run.err));
+    const QString refused = dir.filePath(QStringLiteral("refused.pdf"));
+    QCOMPARE(runProgram({"agents", "--calls", "0", "--pdf", refused}).status, int(ExitInvalidInput));
+    QCOMPARE(runProgram({dir.filePath(QStringLiteral("none.vnk")), "--pdf", refused}).status, int(ExitFileError));
+    QVERIFY(!QFileInfo::exists(refused));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"day.pdf", "monday.pdf", "monday.vnk"}));
 }
 
 void TestCalculator::program_exit_statuses_data()

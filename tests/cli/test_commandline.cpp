@@ -13,6 +13,7 @@ private slots:
     void refuses_bad_usage_data();
     void refuses_bad_usage();
     void help_wins_anywhere();
+    void reads_report_options();
 };
 
 void TestCommandLine::reads_commands_and_values_data()
@@ -66,6 +67,10 @@ void TestCommandLine::refuses_bad_usage_data()
     QTest::newRow("tab with schedule") << QStringList{"schedule", "--tab", "agents"} << "not used with schedule";
     QTest::newRow("fields with a file") << QStringList{"a.vnk", "--calls", "5"} << "not used with a scenario file";
     QTest::newRow("stray argument") << QStringList{"agents", "100"} << "unexpected argument \"100\"";
+    QTest::newRow("paper without pdf") << QStringList{"a.vnk", "--paper", "a4"} << "--paper is only used with --pdf";
+    QTest::newRow("bad paper") << QStringList{"a.vnk", "--pdf", "x.pdf", "--paper", "legal"} << "--paper must be a4 or letter";
+    QTest::newRow("format with pdf") << QStringList{"a.vnk", "--pdf", "x.pdf", "--format=csv"} << "--format is not used with --pdf";
+    QTest::newRow("pdf without name") << QStringList{"a.vnk", "--pdf="} << "--pdf needs a file name";
 }
 
 void TestCommandLine::refuses_bad_usage()
@@ -85,6 +90,20 @@ void TestCommandLine::help_wins_anywhere()
     for (const char *option : {"--calls", "--start", "--end", "--talk", "--wrap", "--abandon", "--goal ",
                                "--goal-secs", "--slots", "--volumes", "--tab", "--format"})
         QVERIFY2(HelpText().contains(QLatin1String(option)), option);
+}
+
+void TestCommandLine::reads_report_options()
+{
+    CommandLine line = ParseCommandLine({"monday.vnk", "--tab", "schedule", "--pdf", "out.pdf", "--paper=letter"});
+    QVERIFY2(line.error.isEmpty(), qPrintable(line.error));
+    QCOMPARE(line.pdfFile.value_or(QString()), QStringLiteral("out.pdf"));
+    QCOMPARE(line.paper, PaperSize::Letter);
+    QCOMPARE(line.tab, Tab::Schedule);
+    line = ParseCommandLine({"schedule", "--pdf=day.pdf"});
+    QCOMPARE(line.pdfFile.value_or(QString()), QStringLiteral("day.pdf"));
+    QCOMPARE(line.paper, PaperSize::A4);
+    QVERIFY(!ParseCommandLine({"agents"}).pdfFile);
+    QVERIFY(HelpText().contains(QLatin1String("--pdf OUT.pdf")) && HelpText().contains(QLatin1String("--paper")));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

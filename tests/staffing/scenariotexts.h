@@ -35,3 +35,40 @@ inline void useHalfHours(AgentScenario &s)
     s.setRadioButtons(true, false);
     s.HalfHourSlots = true;
 }
+
+// --- the worked examples, built here for every test folder ------------------
+
+// The Agents example: 100 calls from 08:00 to 09:00, talk 03:00, wrap 00:30,
+// abandon after 00:25, goal 80 % in 20 s. Recalculate() gives agents 6 to 15.
+inline AgentScenario workedAgentsScenario()
+{
+    AgentScenario s;
+    setTexts(s, {"08:00", "09:00", "100", "03:00", "00:30", "00:25", "80", "20"});
+    return s;
+}
+
+// The Schedule example's inputs and volumes: 30-minute slots from 08:00 to
+// 10:00 holding 0, 10, 50 and 120 calls; TabSet1Click(Tab::Schedule) fills it.
+inline AgentScenario workedScheduleScenario()
+{
+    AgentScenario s;
+    setTexts(s, {"08:00", "10:00", "180", "03:00", "01:00", "00:30", "80", "20"});
+    useHalfHours(s);
+    s.SlotCalls[1] = 0;
+    s.SlotCalls[2] = 10;
+    s.SlotCalls[3] = 50;
+    s.SlotCalls[4] = 120;
+    return s;
+}
+
+// A whole day of 48 half-hour slots of 100 calls each, computed: a table too
+// long for one printed page.
+inline AgentScenario fullDaySchedule()
+{
+    AgentScenario s;
+    setTexts(s, {"00:00", "24:00", "4800", "03:00", "01:00", "00:30", "80", "20"});
+    useHalfHours(s);
+    s.DistributeCalls();
+    s.TabSet1Click(Tab::Schedule);
+    return s;
+}

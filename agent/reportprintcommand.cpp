@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: MIT
+#include "reportprintcommand.h"
+
+#include "dialogservice.h"
+#include "handlerguard.h"
+#include "maskedfield.h"
+#include "printercanvas.h"
+#include "reportcontent.h"
+#include "reportlayout.h"
+#include "tabortprint.h"
+#include "tagentform.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPrinter>
+#include <QStyle>
+
+#include <optional>
+
+namespace {
+
+const QString BusyMessage =
+    QStringLiteral("Printing in progress: wait until the report being printed has ended, or cancel it, then print again");
+const QString PrinterErrorMessage = QStringLiteral("Printer error");
+
+struct SharedPrinting
+{
+    QPointer<TAbortPrint> dialog;
+    std::optional<ReportFonts> fonts;
+    ReportPrintCommand::CanvasFactory canvasFactory;
+    QPrinter *printer = nullptr;
+    bool busy = false;
+};
+
+SharedPrinting &shared()
+{
+    static SharedPrinting printing;
+    return printing;
+}
+
+void deletePrinter()
+{
+    delete shared().printer;
+    shared().printer = nullptr;
+}
+
+std::shared_ptr<ReportCanvas> printerCanvas(QPrinter &printer)
+{
+    auto canvas = std::make_shared<PrinterCanvas>(printer);
+    // The printer's output lets the program handle pending input, so that
+    // the printing dialog's Cancel is seen while pages are output.
+    canvas->setAbortProcedure([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+    return canvas;
+}
+
+} // namespace
+
+void ReportPrintCommand::setPrintingDialog(TAbortPrint *dialog)
+{
+    shared().dialog = dialog;
+}
+
+TAbortPrint *ReportPrintCommand::printingDialog()
+{
+    return shared().dialog;
+}
+
+void ReportPrintCommand::setFonts(const ReportFonts &fonts)
+{
+    shared().fonts = fonts;
+}
+
+ReportFonts ReportPrintCommand::fonts()
+{
+    if (shared().fonts)
+        return *shared().fonts;
+    return StandardReportFonts(QApplication::palette().color(QPalette::Dark));
+}
+
+QPrinter &ReportPrintCommand::printer()
+{
+    SharedPrinting &printing = shared();
+    if (!printing.printer) {
+        printing.printer = new QPrinter(QPrinter::HighResolution);
+        // Gone with the application object, before the platform it uses.
+        qAddPostRoutine(deletePrinter);
+    }
+    return *printing.printer;
+}
+
+void ReportPrintCommand::setCanvasFactory(CanvasFactory factory)
+{
+    shared().canvasFactory = std::move(factory);
+}
+
+bool ReportPrintCommand::busy()
+{
+    return shared().busy;
+}
+
+QIcon ReportPrintCommand::buttonIcon()
+{
+    return QIcon::fromTheme(QStringLiteral("document-print"),
+                            QApplication::style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+}
+
+ReportContent ReportPrintCommand::contentOf(const TAgentForm &form)
+{
+    ReportContent content = ReportContent::fromScenario(form.scenario(), form.ScenarioFileName, form.windowTitle());
+    // The fields' texts as they stand in the window.
+    auto text = [&form](Field f) { return FieldText(*form.field(f), f); };
+    content.totalCalls = text(Field::Edit1);
+    content.startTime = text(Field::MaskEdit1);
+    content.endTime = text(Field::MaskEdit7);
+    content.callLength = text(Field::MaskEdit2);
+    content.afterCall = text(Field::MaskEdit3);
+    content.maxWait = text(Field::MaskEdit4);
+    content.goalPercent = text(Field::MaskEdit5);
+    content.goalSeconds = text(Field::MaskEdit6);
+    return content;
+}
+
+void ReportPrintCommand::PrintReport(TAgentForm &form, DialogService &dialogs)
+{
+    RunHandler(dialogs, [&] {
+        if (shared().busy) {
+            // The printer is busy with another window's report, which goes
+            // on untouched.
+            dialogs.error(BusyMessage);
+            return;
+        }
+        if (!form.completePendingFieldExit())
+            return;
+        // What prints is fixed now: the window stays usable while pages are
+        // output, and its later edits do not reach this report.
+        const ReportContent content = contentOf(form);
+        QPrinter &target = printer();
+        if (!dialogs.choosePrinter(target))
+            return;
+        print(content, target, dialogs);
+    });
+}
+
+void ReportPrintCommand::print(const ReportContent &content, QPrinter &target, DialogService &dialogs)
+{
+    SharedPrinting &printing = shared();
+    printing.busy = true;
+    std::shared_ptr<ReportCanvas> canvas = printing.canvasFactory ? printing.canvasFactory(target) : printerCanvas(target);
+    const QPointer<TAbortPrint> dialog = printing.dialog;
+    auto hideDialog = [&dialog] {
+        if (dialog) {
+            dialog->setAbortHandler(nullptr);
+            dialog->hide();
+        }
+    };
+    // On every way out the printing dialog goes and the printer is free.
+    struct Finish
+    {
+        std::function<void()> run;
+        ~Finish() { run(); }
+    } finish{[&] {
+        hideDialog();
+        printing.busy = false;
+    }};
+
+    if (dialog) {
+        ReportCanvas *job = canvas.get();
+        dialog->setAbortHandler([job] { job->abort(); });
+        dialog->ShowPrinting(QStringLiteral("Printing ") + content.caption);
+    }
+
+    // Portrait whatever the print dialog chose; then the document, which
+    // starts page 1.
+    try {
+        target.setPageOrientation(QPageLayout::Portrait);
+        canvas->beginDocument();
+    } catch (const std::exception &e) {
+        hideDialog();
+        dialogs.error(QString::fromLocal8Bit(e.what()));
+        return;
+    }
+    printDocument(content, *canvas, dialogs, hideDialog);
+}
+
+void ReportPrintCommand::printDocument(const ReportContent &content, ReportCanvas &canvas, DialogService &dialogs,
+                                       const std::function<void()> &hideDialog)
+{
+    bool printerFailed = false;
+    std::optional<QString> otherFailure;
+    try {
+        ReportLayout(canvas, fonts()).printBody(content);
+    } catch (const PrinterError &) {
+        printerFailed = true;
+    } catch (const std::bad_alloc &) {
+        otherFailure = QStringLiteral("Out of memory");
+    } catch (const std::exception &e) {
+        otherFailure = QString::fromLocal8Bit(e.what());
+    }
+
+    // A printer failure is shown before the document ends; what was printed
+    // stays. A cancelled job is not ended: what was sent is discarded.
+    if (printerFailed)
+        dialogs.showErrorDialog(PrinterErrorMessage);
+    bool ended = true;
+    if (!canvas.aborted())
+        ended = canvas.endDocument();
+    hideDialog();
+    if (otherFailure)
+        dialogs.error(*otherFailure);
+    else if (!ended && !printerFailed)
+        dialogs.showErrorDialog(PrinterErrorMessage);
+}

@@ -1,0 +1,4 @@
+// SPDX-License-Identifier: MIT
+#include "reportcanvas.h"
+
+ReportCanvas::~ReportCanvas() = default;

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+class AgentScenario;
+
+// What a report prints, copied from an agent window when the print starts:
+// the field texts as they stand, the scenario file's name, the active tab and
+// the result grid's cell texts (row 0 the headings). Nothing is recalculated
+// or checked.
+struct ReportContent
+{
+    static constexpr int ColumnCount = 9;
+    using Row = std::array<QString, ColumnCount>;
+
+    QString caption;          // the window's caption
+    QString scenarioFileName; // the full path, or "*.vnk"
+    QString totalCalls;       // Edit1
+    QString startTime;        // MaskEdit1
+    QString endTime;          // MaskEdit7
+    QString callLength;       // MaskEdit2
+    QString afterCall;        // MaskEdit3
+    QString maxWait;          // MaskEdit4
+    QString goalPercent;      // MaskEdit5
+    QString goalSeconds;      // MaskEdit6
+    bool scheduleMode = false;
+    std::vector<Row> cells;
+
+    QString cell(int column, int row) const;
+    int lastRow() const { return static_cast<int>(cells.size()) - 1; }
+
+    // The field texts and the grid of a scenario model.
+    static ReportContent fromScenario(const AgentScenario &scenario, const QString &scenarioFileName,
+                                      const QString &caption);
+};

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+#include "reportfonts.h"
+
+#include <QFont>
+
+#include <cmath>
+#include <cstdlib>
+
+int ReportPointSize(int pixelHeight, double pixelsPerInch)
+{
+    if (!(pixelsPerInch > 0))
+        return 0;
+    // std::round takes halves away from zero.
+    return static_cast<int>(std::round(std::abs(static_cast<double>(pixelHeight)) * 72.0 / pixelsPerInch));
+}
+
+int ScaledPixelHeight(int designHeight, double screenPixelsPerInch)
+{
+    if (!(screenPixelsPerInch > 0))
+        return designHeight;
+    return static_cast<int>(std::round(designHeight * screenPixelsPerInch / DesignPixelsPerInch));
+}
+
+ReportFonts StandardReportFonts(const QColor &headerColour, double screenPixelsPerInch)
+{
+    auto font = [screenPixelsPerInch](const char *family, bool bold, int designHeight, const QColor &colour) {
+        ReportFontSpec spec;
+        spec.family = QString::fromLatin1(family);
+        spec.bold = bold;
+        spec.pointSize = ReportPointSize(ScaledPixelHeight(designHeight, screenPixelsPerInch), screenPixelsPerInch);
+        spec.colour = colour;
+        return spec;
+    };
+    ReportFonts fonts;
+    fonts.pageHeader = font("Times New Roman", true, 19, headerColour);
+    fonts.reportHeader = font("Times New Roman", true, 16, headerColour);
+    fonts.body = font("Arial", false, 13, QColor(Qt::black));
+    return fonts;
+}
+
+ReportFontSpec CopyLabelFont(const QFont &labelFont, const QColor &colour, double screenPixelsPerInch)
+{
+    ReportFontSpec spec;
+    spec.family = labelFont.family();
+    spec.bold = labelFont.bold();
+    spec.colour = colour;
+    if (labelFont.pixelSize() > 0)
+        spec.pointSize = ReportPointSize(labelFont.pixelSize(), screenPixelsPerInch);
+    else
+        spec.pointSize = static_cast<int>(std::round(labelFont.pointSizeF()));
+    return spec;
+}

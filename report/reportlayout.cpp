@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: MIT
+#include "reportlayout.h"
+
+#include <cmath>
+
+namespace {
+
+int scale(int hundredthsOfAnInch, double pixelsPerInch)
+{
+    // Truncated toward zero: 0.5 in at 203 pixels per inch is 101 pixels.
+    return static_cast<int>(std::trunc(hundredthsOfAnInch * pixelsPerInch / 100.0));
+}
+
+const QString LetterA = QStringLiteral("A");
+
+} // namespace
+
+ReportLayout::ReportLayout(ReportCanvas &canvas, const ReportFonts &fonts)
+    : m_canvas(canvas)
+    , m_fonts(fonts)
+{
+}
+
+QString ReportLayout::reportTitle(bool scheduleMode)
+{
+    return scheduleMode ? QStringLiteral("Daily Manning Schedule") : QStringLiteral("Service Level Table");
+}
+
+int ReportLayout::ScaleX(int n) const
+{
+    return scale(n, m_xPixelsPerInch);
+}
+
+int ReportLayout::ScaleY(int n) const
+{
+    return scale(n, m_yPixelsPerInch);
+}
+
+void ReportLayout::SetPrinterFont(const ReportFontSpec &font)
+{
+    m_xPixelsPerInch = m_canvas.pixelsPerInchX();
+    m_yPixelsPerInch = m_canvas.pixelsPerInchY();
+    m_canvas.setFont(font);
+}
+
+void ReportLayout::NewLine(int n)
+{
+    if (n == 0)
+        n = 1;
+    m_curX = m_lineStartX;
+    m_curY += n * (m_canvas.textHeight(LetterA) + m_lineGap);
+}
+
+bool ReportLayout::PrintText(const QString &text, bool advance)
+{
+    if (m_rightAlign) {
+        // A text wider than its place starts at the left edge, uncut.
+        m_curX -= m_canvas.textWidth(text);
+        if (m_curX < 0)
+            m_curX = 0;
+    }
+    if (m_canvas.aborted())
+        return false;
+    m_canvas.drawText(m_curX, m_curY, text);
+    m_curX += m_canvas.textWidth(text);
+    if (advance)
+        NewLine(1);
+    return true;
+}
+
+bool ReportLayout::startPage()
+{
+    if (!m_needHeader) {
+        // The document began page 1 itself; an aborted job begins none.
+        if (!m_canvas.aborted())
+            m_canvas.newPage();
+        m_curY = m_topMargin;
+    }
+    m_needHeader = false;
+
+    // The header is always left-aligned, whatever the table has set.
+    const bool rightAlign = m_rightAlign;
+    m_rightAlign = false;
+    bool drawn = false;
+    do {
+        SetPrinterFont(m_fonts.pageHeader);
+        m_curX = m_headerX;
+        if (!PrintText(m_productHeader, false))
+            break;
+        const QString pageText = QStringLiteral("Page ") + QString::number(m_canvas.pageNumber());
+        m_curX = m_pageNumberRight - m_canvas.textWidth(pageText);
+        if (!PrintText(pageText, true))
+            break;
+        NewLine(1);
+        SetPrinterFont(m_fonts.reportHeader);
+        m_curX = m_headerX;
+        if (!PrintText(m_reportTitle, true))
+            break;
+        NewLine(2);
+        SetPrinterFont(m_fonts.body);
+        drawn = true;
+    } while (false);
+    m_rightAlign = rightAlign;
+    return drawn;
+}
+
+bool ReportLayout::PrintItem(const QString &text, bool advance)
+{
+    if (m_needHeader || m_curY + m_canvas.textHeight(text) > m_bottomLimit) {
+        if (!startPage())
+            return false;
+    }
+    if (text.isEmpty()) {
+        NewLine(1);
+        return true;
+    }
+    return PrintText(text, advance);
+}
+
+void ReportLayout::initialiseState(const ReportContent &content)
+{
+    m_topMargin = ScaleY(50);
+    m_lineStartX = ScaleX(50);
+    m_curX = m_lineStartX;
+    m_curY = m_topMargin;
+    m_headerX = ScaleX(50);
+    m_lineGap = ScaleY(5);
+    // Two top margins above the bottom of the printable area, and the page
+    // number two margins in from the right.
+    m_bottomLimit = m_canvas.pageHeight() - 2 * m_topMargin;
+    m_pageNumberRight = m_canvas.pageWidth() - 2 * ScaleX(50);
+    m_rightAlign = false;
+    m_needHeader = true;
+    m_productHeader = QStringLiteral("Varnook ");
+    m_reportTitle = reportTitle(content.scheduleMode);
+}
+
+void ReportLayout::printInputBlock(const ReportContent &content)
+{
+    auto row = [this](const char *label, const QString &value) {
+        PrintItem(QString::fromLatin1(label), false);
+        m_curX = ScaleX(200);
+        PrintItem(value, true);
+    };
+    row("FILE", content.scenarioFileName);
+    NewLine(1);
+    row("TOTAL CALLS", content.totalCalls);
+    row("BETWEEN", content.startTime + QStringLiteral(" and ") + content.endTime);
+    row("CALL LENGTH", content.callLength);
+    row("AFTER CALL", content.afterCall);
+    row("MAX WAIT", content.maxWait);
+    row("SERVICE LEVEL", content.goalPercent + QStringLiteral("% in ") + content.goalSeconds + QStringLiteral(" Secs"));
+}
+
+void ReportLayout::printHeadings(const ReportContent &content)
+{
+    m_lineStartX = ScaleX(130);
+    NewLine(1);
+    m_rightAlign = true;
+    int x = m_lineStartX;
+    for (int c = 0; c < ReportContent::ColumnCount && !m_canvas.aborted(); ++c) {
+        PrintItem(content.cell(c, 0), false);
+        x += ScaleX(70);
+        m_curX = x;
+    }
+}
+
+void ReportLayout::printRows(const ReportContent &content)
+{
+    m_lineStartX = ScaleX(120);
+    NewLine(1);
+    for (int r = 1; r <= content.lastRow() && !m_canvas.aborted(); ++r) {
+        int x = m_lineStartX;
+        for (int c = 0; c < ReportContent::ColumnCount; ++c) {
+            PrintItem(content.cell(c, r), false);
+            x += ScaleX(70);
+            m_curX = x;
+        }
+        NewLine(1);
+    }
+}
+
+void ReportLayout::printBody(const ReportContent &content)
+{
+    SetPrinterFont(m_fonts.body);
+    initialiseState(content);
+    SetPrinterFont(m_fonts.body);
+    printInputBlock(content);
+    printHeadings(content);
+    printRows(content);
+}

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "reportcanvas.h"
+#include "reportcontent.h"
+#include "reportfonts.h"
+
+// The report drawn text by text on a canvas: the page header with the product
+// name and the page number, the title, the block of inputs and the result
+// table, with page breaks before any item that would reach below the bottom
+// limit. Every layout constant is in hundredths of an inch and converted for
+// the canvas at hand; positions are printer pixels.
+class ReportLayout
+{
+public:
+    ReportLayout(ReportCanvas &canvas, const ReportFonts &fonts);
+
+    // The body of a print, from the first font to the last row, on a
+    // document already begun: the input block, the headings and the rows.
+    // A PrinterError from the canvas ends it at once; what was printed stays.
+    // The document is not ended here.
+    void printBody(const ReportContent &content);
+
+    // n hundredths of an inch in pixels, truncated toward zero.
+    int ScaleX(int n) const;
+    int ScaleY(int n) const;
+
+    // Reads the resolution from the canvas afresh, then makes the font the
+    // canvas font.
+    void SetPrinterFont(const ReportFontSpec &font);
+    // Back to the line start, n lines down (0 counts as 1).
+    void NewLine(int n);
+    // Draws at the current position (ending there while right-aligned) and
+    // moves past the text; false, drawing nothing, once the job is aborted.
+    bool PrintText(const QString &text, bool advance);
+    // Starts a page when one is due, then prints the text; an empty text
+    // only feeds a line. False when a header text or the item was not drawn
+    // because the job was aborted.
+    bool PrintItem(const QString &text, bool advance);
+
+    // The report state, for a look from outside.
+    int curX() const { return m_curX; }
+    int curY() const { return m_curY; }
+    int topMargin() const { return m_topMargin; }
+    int lineStartX() const { return m_lineStartX; }
+    int lineGap() const { return m_lineGap; }
+    int bottomLimit() const { return m_bottomLimit; }
+    int pageNumberRight() const { return m_pageNumberRight; }
+    double xPixelsPerInch() const { return m_xPixelsPerInch; }
+    double yPixelsPerInch() const { return m_yPixelsPerInch; }
+
+    // The title for the active tab.
+    static QString reportTitle(bool scheduleMode);
+
+private:
+    void initialiseState(const ReportContent &content);
+    void printInputBlock(const ReportContent &content);
+    void printHeadings(const ReportContent &content);
+    void printRows(const ReportContent &content);
+    // The page header at the top of a new page; false when a header text
+    // was not drawn because the job was aborted.
+    bool startPage();
+
+    ReportCanvas &m_canvas;
+    ReportFonts m_fonts;
+    double m_xPixelsPerInch = 0;
+    double m_yPixelsPerInch = 0;
+
+    int m_curX = 0;
+    int m_curY = 0;
+    int m_topMargin = 0;
+    int m_lineStartX = 0;
+    int m_headerX = 0;
+    int m_lineGap = 0;
+    int m_bottomLimit = 0;
+    int m_pageNumberRight = 0;
+    bool m_rightAlign = false;
+    bool m_needHeader = true;
+    QString m_productHeader;
+    QString m_reportTitle;
+};
