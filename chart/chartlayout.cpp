@@ -147,6 +147,7 @@ double placeLegend(ChartLayout &layout, const ChartModel &model, const QRectF &a
 
 struct BottomRange
 {
+    bool any = false; // false: no point and no range of the axis' own
     double first = 0;
     int slotCount = 1;
 };
@@ -168,6 +169,7 @@ BottomRange bottomRange(const ChartModel &model)
     }
     if (!range.any)
         return result;
+    result.any = true;
     result.first = range.low;
     // One slot per whole step of x; a range too wide to draw is cut short.
     result.slotCount = int(std::min(std::floor(range.high - range.low + 1e-9) + 1, 100000.0));
@@ -335,7 +337,6 @@ ChartLayout LayOutChart(const ChartModel &model, const QRectF &rect, double dpi)
     left = std::ceil(leftLabelEdge + gap / 2 + tickLength);
 
     double right = inner.right();
-    double rightLabelEdge = right;
     if (layout.right.shown) {
         if (!layout.right.title.isEmpty()) {
             layout.right.titleRect =
@@ -343,12 +344,12 @@ ChartLayout LayOutChart(const ChartModel &model, const QRectF &rect, double dpi)
             right -= axisTitleMetrics.height() + gap / 2;
         }
         right -= widestLabel(layout.right.scale, tickMetrics);
-        rightLabelEdge = right;
         right -= gap / 2 + tickLength;
     } else {
         right -= gap; // room for the last bottom label to stand centred
     }
     right = std::floor(right - layout.depth.x());
+    const double rightLabelEdge = right + layout.depth.x() + tickLength + gap / 2;
     const int width = std::max(1, int(right - left));
     layout.plotFront = QRect(int(left), int(plotTop), width, height);
     layout.backWall = layout.plotFront.translated(layout.depth);
@@ -364,10 +365,8 @@ ChartLayout LayOutChart(const ChartModel &model, const QRectF &rect, double dpi)
     placeVerticalTicks(layout.left, tickMetrics, leftLabelEdge, true, gap);
     if (layout.right.shown) {
         mapVertical(layout.right, layout.backWall);
-        placeVerticalTicks(layout.right, tickMetrics, layout.backWall.right() + 1 + tickLength + gap / 2, false, gap);
-        Q_UNUSED(rightLabelEdge);
+        placeVerticalTicks(layout.right, tickMetrics, rightLabelEdge, false, gap);
     }
-    layout.left.shown = true;
 
     // Bottom axis: one slot per x position across the front plane.
     const BottomRange range = bottomRange(model);
@@ -379,8 +378,11 @@ ChartLayout LayOutChart(const ChartModel &model, const QRectF &rect, double dpi)
     layout.slotWidth = double(width) / range.slotCount;
     layout.bottom.origin = layout.plotFront.left() + layout.slotWidth / 2;
     layout.bottom.pixelsPerUnit = layout.slotWidth;
-    placeBottomTicks(layout, bottomLabels(model, range), tickMetrics, bottomLabelTop);
-    if (!layout.bottom.title.isEmpty())
-        layout.bottom.titleRect.setLeft(layout.plotFront.left()), layout.bottom.titleRect.setWidth(width);
+    if (range.any)
+        placeBottomTicks(layout, bottomLabels(model, range), tickMetrics, bottomLabelTop);
+    if (!layout.bottom.title.isEmpty()) {
+        layout.bottom.titleRect.setLeft(layout.plotFront.left());
+        layout.bottom.titleRect.setWidth(width);
+    }
     return layout;
 }

@@ -71,8 +71,11 @@ struct ChartLayout
     double slotWidth = 0; // the width given to one x position
 
     bool is3D() const { return !depth.isNull(); }
-    // The front of lane i (0 is the front lane) and the lane's depth.
+    // The front of lane i (0 is the front lane) and the lane's depth. The
+    // first series stands in the back lane: the graphs list their series
+    // with the larger values first, so the lower ones stand in front.
     QPointF laneOffset(int lane) const;
+    int laneOf(int series) const { return seriesCount - 1 - series; }
     QPointF laneDepth() const;
     // Everything a series draws is clipped to this outline.
     QPolygonF plotOutline() const;

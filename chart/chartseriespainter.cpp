@@ -42,6 +42,46 @@ bool usable(const ChartPoint &point)
     return std::isfinite(point.x) && std::isfinite(point.y);
 }
 
+// An edge pen one screen pixel wide. Cosmetic, so the rasteriser draws it
+// without stroking a path: the faces are filled without a pen and their
+// edges drawn at once afterwards.
+QPen edgePen(const QColor &colour, double unit)
+{
+    QPen pen(colour, std::max(1.0, std::round(unit)), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    pen.setCosmetic(true);
+    return pen;
+}
+
+// A polyline `width` device pixels wide. On screen it is drawn as a few
+// one-pixel antialiased lines side by side: the rasteriser strokes those
+// without building an outline, many times faster than a wide pen, which
+// keeps a resize smooth. On a fine device (a printer) the wide pen is used.
+void drawThickLine(QPainter &painter, const QPolygonF &line, const QColor &colour, double width)
+{
+    if (width > 3.0) {
+        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(line);
+        return;
+    }
+    painter.setPen(edgePen(colour, 1));
+    const int strands = std::max(1, int(std::ceil(width)));
+    QVector<QLineF> lines;
+    lines.reserve(std::max(0, int(line.size()) - 1) * strands);
+    for (int i = 1; i < line.size(); ++i) {
+        const QLineF segment(line.at(i - 1), line.at(i));
+        const double length = segment.length();
+        if (length <= 0)
+            continue;
+        // Unit normal of the segment; the strands spread across the width.
+        const QPointF normal(-segment.dy() / length, segment.dx() / length);
+        for (int k = 0; k < strands; ++k) {
+            const double offset = strands == 1 ? 0 : (k / double(strands - 1) - 0.5) * (width - 1);
+            lines << segment.translated(normal * offset);
+        }
+    }
+    painter.drawLines(lines);
+}
+
 void paintMarks(QPainter &painter, const ChartLayout &layout, const ChartSeries &series, QPointF offset)
 {
     if (!series.marksVisible)
@@ -79,13 +119,12 @@ void paintFlatLine(QPainter &painter, const ChartLayout &layout, const ChartSeri
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(series.colour, 2 * u, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPolyline(line);
+    drawThickLine(painter, line, series.colour, 2 * u);
     // Dots at the points when there is room to tell them apart.
     if (layout.slotWidth < 10 * u && line.size() > 1)
         return;
     const double radius = 2.5 * u;
-    painter.setPen(QPen(series.colour.darker(130), u));
+    painter.setPen(edgePen(series.colour.darker(130), u));
     std::size_t i = 0;
     for (const ChartPoint &point : series.points) {
         if (!usable(point))
@@ -122,6 +161,8 @@ void paintFlatBars(QPainter &painter, const ChartLayout &layout, const ChartSeri
 
 // A line as a ribbon lying in its lane: one face per segment, lighter where
 // the line climbs and darker where it falls, so the shape reads at a glance.
+// The faces are filled without antialiasing; the edges drawn over them
+// smooth the outline.
 void paintRibbon(QPainter &painter, const ChartLayout &layout, const ChartSeries &series, QPointF front,
                  QPointF depth)
 {
@@ -131,32 +172,38 @@ void paintRibbon(QPainter &painter, const ChartLayout &layout, const ChartSeries
         if (usable(point))
             line << pointAt(layout, axis, point) + front;
     }
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    if (line.isEmpty())
+        return;
     const QColor edge = series.colour.darker(150);
-    painter.setPen(QPen(edge, 0.8 * layout.unit, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    QPointF face[4];
     for (int i = 1; i < line.size(); ++i) {
         const QPointF a = line.at(i - 1);
         const QPointF b = line.at(i);
-        QPolygonF face;
-        face << a << b << b + depth << a + depth;
+        face[0] = a;
+        face[1] = b;
+        face[2] = b + depth;
+        face[3] = a + depth;
         const double rise = a.y() - b.y();
         const double run = std::max(1e-9, std::fabs(b.x() - a.x()));
         const double steep = std::atan(rise / run) / (M_PI / 2); // -1 falling .. 1 climbing
         painter.setBrush(steep >= 0 ? series.colour.lighter(100 + int(30 * steep))
                                     : series.colour.darker(100 + int(-45 * steep)));
-        painter.drawPolygon(face);
+        painter.drawConvexPolygon(face, 4);
     }
     painter.setBrush(Qt::NoBrush);
-    if (line.size() == 1) {
-        painter.setPen(QPen(series.colour, 2 * layout.unit, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(line.at(0), line.at(0) + depth);
-    }
-    painter.setPen(QPen(edge, 1.2 * layout.unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPolyline(line);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(edgePen(edge, layout.unit));
+    painter.drawPolyline(line.translated(depth));
+    painter.drawLine(line.first(), line.first() + depth);
+    painter.drawLine(line.last(), line.last() + depth);
+    drawThickLine(painter, line, edge, 1.5 * layout.unit);
 }
 
 // Bars as boxes: the front face in the point's colour, the top lighter and
-// the side darker.
+// the side darker. Faces are filled without antialiasing and their edges
+// drawn over them, all edges of a series in one call.
 void paintBoxes(QPainter &painter, const ChartLayout &layout, const ChartSeries &series, QPointF front,
                 QPointF depth)
 {
@@ -164,31 +211,50 @@ void paintBoxes(QPainter &painter, const ChartLayout &layout, const ChartSeries 
     const double width = layout.slotWidth * 0.6;
     const double base = baseline(axis, layout) + front.y();
     const bool outlined = width >= 4 * layout.unit;
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    QVector<QLineF> edges;
+    QColor edgeColour = series.colour.darker(170);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    QPointF face[4];
     for (const ChartPoint &point : series.points) {
         if (!usable(point))
             continue;
         const QPointF at = pointAt(layout, axis, point) + front;
-        const double left = at.x() - width / 2;
-        const double right = left + width;
-        const double top = std::min(at.y(), base);
-        const double bottom = std::max(at.y(), base);
+        const QRectF body(QPointF(std::round(at.x() - width / 2), std::round(std::min(at.y(), base))),
+                          QPointF(std::round(at.x() + width / 2), std::round(std::max(at.y(), base))));
         const QColor colour = pointColour(series, point);
-        painter.setPen(outlined ? QPen(colour.darker(170), 0.6 * layout.unit) : QPen(Qt::NoPen));
-        QPolygonF side;
-        side << QPointF(right, top) << QPointF(right, top) + depth << QPointF(right, bottom) + depth
-             << QPointF(right, bottom);
+        face[0] = body.topRight();
+        face[1] = face[0] + depth;
+        face[2] = body.bottomRight() + depth;
+        face[3] = body.bottomRight();
         painter.setBrush(colour.darker(140));
-        painter.drawPolygon(side);
-        QPolygonF lid;
-        lid << QPointF(left, top) << QPointF(right, top) << QPointF(right, top) + depth
-            << QPointF(left, top) + depth;
+        painter.drawConvexPolygon(face, 4);
+        face[0] = body.topLeft();
+        face[1] = body.topRight();
+        face[2] = face[1] + depth;
+        face[3] = face[0] + depth;
         painter.setBrush(colour.lighter(130));
-        painter.drawPolygon(lid);
-        painter.setBrush(colour);
-        painter.drawRect(QRectF(QPointF(left, top), QPointF(right, bottom)));
+        painter.drawConvexPolygon(face, 4);
+        painter.fillRect(body, colour);
+        if (!outlined)
+            continue;
+        if (colour != series.colour)
+            edgeColour = colour.darker(170);
+        const QPointF topLeftBack = body.topLeft() + depth;
+        const QPointF topRightBack = body.topRight() + depth;
+        const QPointF bottomRightBack = body.bottomRight() + depth;
+        edges << QLineF(body.topLeft(), body.topRight()) << QLineF(body.topRight(), body.bottomRight())
+              << QLineF(body.bottomRight(), body.bottomLeft()) << QLineF(body.bottomLeft(), body.topLeft())
+              << QLineF(body.topLeft(), topLeftBack) << QLineF(topLeftBack, topRightBack)
+              << QLineF(topRightBack, body.topRight()) << QLineF(topRightBack, bottomRightBack)
+              << QLineF(bottomRightBack, body.bottomRight());
     }
     painter.setBrush(Qt::NoBrush);
+    if (edges.isEmpty())
+        return;
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(edgePen(edgeColour, layout.unit));
+    painter.drawLines(edges);
 }
 
 } // namespace
@@ -197,17 +263,19 @@ void PaintSeries(QPainter &painter, const ChartLayout &layout, const ChartModel 
 {
     const int count = int(model.series.size());
     if (layout.is3D()) {
+        // Back to front, so nearer lanes cover farther ones.
         const QPointF depth = layout.laneDepth() * 0.8;
-        for (int lane = count - 1; lane >= 0; --lane) {
-            const ChartSeries &series = model.series[std::size_t(lane)];
+        for (int i = 0; i < count; ++i) {
+            const ChartSeries &series = model.series[std::size_t(i)];
+            const int lane = layout.laneOf(i);
             const QPointF front = layout.laneOffset(lane) + layout.laneDepth() * 0.1;
             if (series.style == ChartSeriesStyle::Bar)
                 paintBoxes(painter, layout, series, front, depth);
             else
                 paintRibbon(painter, layout, series, front, depth);
         }
-        for (int lane = count - 1; lane >= 0; --lane)
-            paintMarks(painter, layout, model.series[std::size_t(lane)], layout.laneOffset(lane));
+        for (int i = 0; i < count; ++i)
+            paintMarks(painter, layout, model.series[std::size_t(i)], layout.laneOffset(layout.laneOf(i)));
         return;
     }
     const int bars = int(std::count_if(model.series.begin(), model.series.end(),
