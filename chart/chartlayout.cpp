@@ -224,13 +224,46 @@ void placeBottomTicks(ChartLayout &layout, const std::vector<QString> &labels, c
     }
 }
 
+// The series ordered from the tallest on average (share of its axis' range)
+// to the lowest.
+std::vector<int> lanesByHeight(const ChartModel &model, const ChartLayout &layout)
+{
+    const int count = int(model.series.size());
+    std::vector<double> height(static_cast<std::size_t>(count), 0.0);
+    for (int i = 0; i < count; ++i) {
+        const ChartSeries &series = model.series[std::size_t(i)];
+        const ChartScale &scale = layout.verticalAxis(series.axis).scale;
+        const double span = scale.maximum - scale.minimum;
+        double sum = 0;
+        int n = 0;
+        for (const ChartPoint &point : series.points) {
+            if (!std::isfinite(point.y) || !(span > 0))
+                continue;
+            sum += std::clamp((point.y - scale.minimum) / span, 0.0, 1.0);
+            ++n;
+        }
+        height[std::size_t(i)] = n > 0 ? sum / n : 0;
+    }
+    std::vector<int> order(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        order[std::size_t(i)] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return height[std::size_t(a)] > height[std::size_t(b)]; });
+    std::vector<int> lanes(static_cast<std::size_t>(count));
+    for (int position = 0; position < count; ++position)
+        lanes[std::size_t(order[std::size_t(position)])] = count - 1 - position;
+    return lanes;
+}
+
 } // namespace
 
 QPointF ChartLayout::laneOffset(int lane) const
 {
     if (seriesCount <= 0)
         return {};
-    return QPointF(depth) * (double(lane) / seriesCount);
+    // Whole pixels, so the boxes' edges stay sharp.
+    const QPointF offset = QPointF(depth) * (double(lane) / seriesCount);
+    return {std::round(offset.x()), std::round(offset.y())};
 }
 
 QPointF ChartLayout::laneDepth() const
@@ -378,6 +411,7 @@ ChartLayout LayOutChart(const ChartModel &model, const QRectF &rect, double dpi)
     layout.slotWidth = double(width) / range.slotCount;
     layout.bottom.origin = layout.plotFront.left() + layout.slotWidth / 2;
     layout.bottom.pixelsPerUnit = layout.slotWidth;
+    layout.lanes = lanesByHeight(model, layout);
     if (range.any)
         placeBottomTicks(layout, bottomLabels(model, range), tickMetrics, bottomLabelTop);
     if (!layout.bottom.title.isEmpty()) {

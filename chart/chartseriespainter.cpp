@@ -26,12 +26,6 @@ QPointF pointAt(const ChartLayout &layout, const ChartAxisGeometry &axis, const 
     return {x, bounded(axis.map(point.y), layout)};
 }
 
-double baseline(const ChartAxisGeometry &axis, const ChartLayout &layout)
-{
-    const double zero = std::clamp(0.0, axis.scale.minimum, axis.scale.maximum);
-    return bounded(axis.map(zero), layout);
-}
-
 QColor pointColour(const ChartSeries &series, const ChartPoint &point)
 {
     return point.colour.isValid() ? point.colour : series.colour;
@@ -40,6 +34,114 @@ QColor pointColour(const ChartSeries &series, const ChartPoint &point)
 bool usable(const ChartPoint &point)
 {
     return std::isfinite(point.x) && std::isfinite(point.y);
+}
+
+double baseline(const ChartAxisGeometry &axis, const ChartLayout &layout)
+{
+    const double zero = std::clamp(0.0, axis.scale.minimum, axis.scale.maximum);
+    return bounded(axis.map(zero), layout);
+}
+
+// Where a bar ends: its value, cut at the axis' ends. False when its x lies
+// outside the bottom axis' slots.
+bool barEnd(const ChartLayout &layout, const ChartAxisGeometry &axis, const ChartPoint &point, QPointF &end)
+{
+    if (!usable(point))
+        return false;
+    const double slot = point.x - layout.bottom.scale.minimum;
+    if (!(slot > -0.5 && point.x - layout.bottom.scale.maximum < 0.5))
+        return false;
+    const double low = std::min(axis.scale.minimum, axis.scale.maximum);
+    const double high = std::max(axis.scale.minimum, axis.scale.maximum);
+    end = QPointF(layout.bottom.map(point.x), axis.map(std::clamp(point.y, low, high)));
+    return true;
+}
+
+// The values the plot shows: x within the slots of the bottom axis, y within
+// the vertical axis' range.
+struct ValueWindow
+{
+    double left, right, low, high;
+
+    ValueWindow(const ChartLayout &layout, const ChartAxisGeometry &axis)
+        : left(layout.bottom.scale.minimum - 0.5)
+        , right(layout.bottom.scale.maximum + 0.5)
+        , low(std::min(axis.scale.minimum, axis.scale.maximum))
+        , high(std::max(axis.scale.minimum, axis.scale.maximum))
+    {
+    }
+    bool holds(double x, double y) const { return x >= left && x <= right && y >= low && y <= high; }
+};
+
+// Cuts the segment a-b (values) to the window; false when nothing is left.
+bool clipSegment(const ValueWindow &window, QPointF &a, QPointF &b)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {a.x() - window.left, window.right - a.x(), a.y() - window.low, window.high - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF start = a;
+    a = start + QPointF(dx, dy) * t0;
+    b = start + QPointF(dx, dy) * t1;
+    return true;
+}
+
+// The parts of a series' line that lie within the axes' ranges, in pixels.
+// Values beyond an axis end are cut where the line crosses it, so in 3D a
+// ribbon stays inside its lane rather than running over the walls.
+std::vector<QPolygonF> visibleRuns(const ChartLayout &layout, const ChartAxisGeometry &axis,
+                                   const ChartSeries &series)
+{
+    const ValueWindow window(layout, axis);
+    const auto toPixels = [&](QPointF v) { return QPointF(layout.bottom.map(v.x()), axis.map(v.y())); };
+    std::vector<QPolygonF> runs;
+    QPolygonF run;
+    const ChartPoint *previous = nullptr;
+    for (const ChartPoint &point : series.points) {
+        if (!usable(point)) {
+            previous = nullptr;
+            continue;
+        }
+        if (!previous) {
+            if (!run.isEmpty())
+                runs.push_back(run);
+            run.clear();
+            if (window.holds(point.x, point.y))
+                run << toPixels(QPointF(point.x, point.y));
+            previous = &point;
+            continue;
+        }
+        QPointF a(previous->x, previous->y), b(point.x, point.y);
+        previous = &point;
+        if (!clipSegment(window, a, b)) {
+            continue;
+        }
+        const QPointF from = toPixels(a);
+        if (run.isEmpty() || run.last() != from) {
+            if (!run.isEmpty())
+                runs.push_back(run);
+            run.clear();
+            run << from;
+        }
+        run << toPixels(b);
+    }
+    if (!run.isEmpty())
+        runs.push_back(run);
+    return runs;
 }
 
 // An edge pen one screen pixel wide. Cosmetic, so the rasteriser draws it
@@ -87,13 +189,14 @@ void paintMarks(QPainter &painter, const ChartLayout &layout, const ChartSeries 
     if (!series.marksVisible)
         return;
     const ChartAxisGeometry &axis = layout.verticalAxis(series.axis);
+    const ValueWindow window(layout, axis);
     const QFont font = ChartFont(ChartTextRole::Mark, layout.dpi);
     const QFontMetricsF metrics(font);
     painter.setFont(font);
     painter.setRenderHint(QPainter::Antialiasing, false);
     const double u = layout.unit;
     for (const ChartPoint &point : series.points) {
-        if (!usable(point))
+        if (!usable(point) || !window.holds(point.x, point.y))
             continue;
         const QPointF at = pointAt(layout, axis, point) + offset;
         const QString text = QString::number(point.y, 'g', 6);
@@ -112,25 +215,21 @@ void paintFlatLine(QPainter &painter, const ChartLayout &layout, const ChartSeri
 {
     const ChartAxisGeometry &axis = layout.verticalAxis(series.axis);
     const double u = layout.unit;
-    QPolygonF line;
-    for (const ChartPoint &point : series.points) {
-        if (usable(point))
-            line << pointAt(layout, axis, point);
-    }
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
-    drawThickLine(painter, line, series.colour, 2 * u);
+    for (const QPolygonF &run : visibleRuns(layout, axis, series))
+        drawThickLine(painter, run, series.colour, 2 * u);
     // Dots at the points when there is room to tell them apart.
-    if (layout.slotWidth < 10 * u && line.size() > 1)
+    if (layout.slotWidth < 10 * u && series.points.size() > 1)
         return;
+    const ValueWindow window(layout, axis);
     const double radius = 2.5 * u;
     painter.setPen(edgePen(series.colour.darker(130), u));
-    std::size_t i = 0;
     for (const ChartPoint &point : series.points) {
-        if (!usable(point))
+        if (!usable(point) || !window.holds(point.x, point.y))
             continue;
         painter.setBrush(pointColour(series, point));
-        painter.drawEllipse(line.at(int(i++)), radius, radius);
+        painter.drawEllipse(pointAt(layout, axis, point), radius, radius);
     }
     painter.setBrush(Qt::NoBrush);
 }
@@ -138,16 +237,15 @@ void paintFlatLine(QPainter &painter, const ChartLayout &layout, const ChartSeri
 void paintFlatBars(QPainter &painter, const ChartLayout &layout, const ChartSeries &series, int bar, int bars)
 {
     const ChartAxisGeometry &axis = layout.verticalAxis(series.axis);
-    const double group = layout.slotWidth * 0.8;
-    const double width = group / bars;
+    const double width = layout.flatBarWidth(bars);
     const double base = baseline(axis, layout);
     const bool outlined = width >= 4 * layout.unit;
     painter.setRenderHint(QPainter::Antialiasing, false);
+    QPointF at;
     for (const ChartPoint &point : series.points) {
-        if (!usable(point))
+        if (!barEnd(layout, axis, point, at))
             continue;
-        const QPointF at = pointAt(layout, axis, point);
-        const double left = at.x() - group / 2 + bar * width;
+        const double left = layout.flatBarLeft(point.x, bar, bars);
         const QRectF box = QRectF(QPointF(std::round(left), std::round(std::min(at.y(), base))),
                                   QPointF(std::round(left + width), std::round(std::max(at.y(), base))));
         const QColor colour = pointColour(series, point);
@@ -163,18 +261,15 @@ void paintFlatBars(QPainter &painter, const ChartLayout &layout, const ChartSeri
 // the line climbs and darker where it falls, so the shape reads at a glance.
 // The faces are filled without antialiasing; the edges drawn over them
 // smooth the outline.
-void paintRibbon(QPainter &painter, const ChartLayout &layout, const ChartSeries &series, QPointF front,
-                 QPointF depth)
+void paintRibbonRun(QPainter &painter, const ChartLayout &layout, const QColor &colour, const QPolygonF &line,
+                    QPointF depth)
 {
-    const ChartAxisGeometry &axis = layout.verticalAxis(series.axis);
-    QPolygonF line;
-    for (const ChartPoint &point : series.points) {
-        if (usable(point))
-            line << pointAt(layout, axis, point) + front;
-    }
-    if (line.isEmpty())
+    const QColor edge = colour.darker(150);
+    if (line.size() == 1) {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        drawThickLine(painter, QPolygonF({line.first(), line.first() + depth}), edge, 3 * layout.unit);
         return;
-    const QColor edge = series.colour.darker(150);
+    }
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
     QPointF face[4];
@@ -188,8 +283,8 @@ void paintRibbon(QPainter &painter, const ChartLayout &layout, const ChartSeries
         const double rise = a.y() - b.y();
         const double run = std::max(1e-9, std::fabs(b.x() - a.x()));
         const double steep = std::atan(rise / run) / (M_PI / 2); // -1 falling .. 1 climbing
-        painter.setBrush(steep >= 0 ? series.colour.lighter(100 + int(30 * steep))
-                                    : series.colour.darker(100 + int(-45 * steep)));
+        painter.setBrush(steep >= 0 ? colour.lighter(100 + int(30 * steep))
+                                    : colour.darker(100 + int(-45 * steep)));
         painter.drawConvexPolygon(face, 4);
     }
     painter.setBrush(Qt::NoBrush);
@@ -201,60 +296,88 @@ void paintRibbon(QPainter &painter, const ChartLayout &layout, const ChartSeries
     drawThickLine(painter, line, edge, 1.5 * layout.unit);
 }
 
+void paintRibbon(QPainter &painter, const ChartLayout &layout, const ChartSeries &series, QPointF front,
+                 QPointF depth)
+{
+    const ChartAxisGeometry &axis = layout.verticalAxis(series.axis);
+    for (const QPolygonF &run : visibleRuns(layout, axis, series))
+        paintRibbonRun(painter, layout, series.colour, run.translated(front), depth);
+}
+
+// The side face of a box whose right edge is the pixel column `right`, from
+// row top to row bottom, seen depth (whole pixels, x > 0, y < 0) deep. Most
+// of it is a rectangle filled at once; the triangle its slanted top edge
+// leaves is covered by the lid drawn next, and only the triangle under its
+// slanted bottom edge needs the polygon rasteriser.
+void fillSide(QPainter &painter, double right, double top, double bottom, QPointF depth, const QColor &colour)
+{
+    const double dx = depth.x(), dy = depth.y();
+    if (bottom + dy <= top || dx <= 0 || dy >= 0) {
+        const QPointF face[] = {{right, top}, {right + dx, top + dy}, {right + dx, bottom + dy}, {right, bottom}};
+        painter.setBrush(colour);
+        painter.drawConvexPolygon(face, 4);
+        return;
+    }
+    painter.fillRect(QRectF(right, top + dy, dx, bottom - top), colour);
+    const QPointF corner[] = {{right, bottom + dy}, {right + dx, bottom + dy}, {right, bottom}};
+    painter.setBrush(colour);
+    painter.drawConvexPolygon(corner, 3);
+}
+
 // Bars as boxes: the front face in the point's colour, the top lighter and
-// the side darker. Faces are filled without antialiasing and their edges
-// drawn over them, all edges of a series in one call.
+// the side darker, each with a darker edge. The corners lie on whole pixels,
+// so faces and edges are filled without antialiasing but for the three
+// slanted edges, which are drawn for the whole series at once (a box's side
+// never reaches the next box of its lane, so no edge crosses a nearer face).
 void paintBoxes(QPainter &painter, const ChartLayout &layout, const ChartSeries &series, QPointF front,
                 QPointF depth)
 {
     const ChartAxisGeometry &axis = layout.verticalAxis(series.axis);
-    const double width = layout.slotWidth * 0.6;
-    const double base = baseline(axis, layout) + front.y();
+    const double width = layout.boxWidth();
+    const double base = std::round(baseline(axis, layout) + front.y());
+    const double pen = std::max(1.0, std::round(layout.unit));
     const bool outlined = width >= 4 * layout.unit;
-    QVector<QLineF> edges;
+    QVector<QLineF> slanted;
     QColor edgeColour = series.colour.darker(170);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
-    QPointF face[4];
+    QPointF lid[4];
+    QPointF at;
     for (const ChartPoint &point : series.points) {
-        if (!usable(point))
+        if (!barEnd(layout, axis, point, at))
             continue;
-        const QPointF at = pointAt(layout, axis, point) + front;
+        at += front;
         const QRectF body(QPointF(std::round(at.x() - width / 2), std::round(std::min(at.y(), base))),
                           QPointF(std::round(at.x() + width / 2), std::round(std::max(at.y(), base))));
         const QColor colour = pointColour(series, point);
-        face[0] = body.topRight();
-        face[1] = face[0] + depth;
-        face[2] = body.bottomRight() + depth;
-        face[3] = body.bottomRight();
-        painter.setBrush(colour.darker(140));
-        painter.drawConvexPolygon(face, 4);
-        face[0] = body.topLeft();
-        face[1] = body.topRight();
-        face[2] = face[1] + depth;
-        face[3] = face[0] + depth;
+        const double l = body.left(), t = body.top(), r = body.right(), b = body.bottom();
+        const double dx = depth.x(), dy = depth.y();
+        fillSide(painter, r, t, b, depth, colour.darker(140));
+        lid[0] = QPointF(l, t);
+        lid[1] = QPointF(r, t);
+        lid[2] = lid[1] + depth;
+        lid[3] = lid[0] + depth;
         painter.setBrush(colour.lighter(130));
-        painter.drawConvexPolygon(face, 4);
-        painter.fillRect(body, colour);
-        if (!outlined)
+        painter.drawConvexPolygon(lid, 4);
+        if (!outlined || body.height() < 2 * pen) {
+            painter.fillRect(body, colour);
             continue;
+        }
         if (colour != series.colour)
             edgeColour = colour.darker(170);
-        const QPointF topLeftBack = body.topLeft() + depth;
-        const QPointF topRightBack = body.topRight() + depth;
-        const QPointF bottomRightBack = body.bottomRight() + depth;
-        edges << QLineF(body.topLeft(), body.topRight()) << QLineF(body.topRight(), body.bottomRight())
-              << QLineF(body.bottomRight(), body.bottomLeft()) << QLineF(body.bottomLeft(), body.topLeft())
-              << QLineF(body.topLeft(), topLeftBack) << QLineF(topLeftBack, topRightBack)
-              << QLineF(topRightBack, body.topRight()) << QLineF(topRightBack, bottomRightBack)
-              << QLineF(bottomRightBack, body.bottomRight());
+        painter.fillRect(body, edgeColour);
+        painter.fillRect(body.adjusted(pen, pen, -pen, -pen), colour);
+        painter.fillRect(QRectF(l + dx, t + dy, r - l, pen), edgeColour);
+        painter.fillRect(QRectF(r + dx - pen, t + dy, pen, b - t), edgeColour);
+        slanted << QLineF(QPointF(l, t), QPointF(l + dx, t + dy)) << QLineF(QPointF(r, t), QPointF(r + dx, t + dy))
+                << QLineF(QPointF(r, b), QPointF(r + dx, b + dy));
     }
     painter.setBrush(Qt::NoBrush);
-    if (edges.isEmpty())
+    if (slanted.isEmpty())
         return;
-    painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(edgePen(edgeColour, layout.unit));
-    painter.drawLines(edges);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.drawLines(slanted);
 }
 
 } // namespace
@@ -264,17 +387,23 @@ void PaintSeries(QPainter &painter, const ChartLayout &layout, const ChartModel 
     const int count = int(model.series.size());
     if (layout.is3D()) {
         // Back to front, so nearer lanes cover farther ones.
-        const QPointF depth = layout.laneDepth() * 0.8;
-        for (int i = 0; i < count; ++i) {
+        const QPointF lane = layout.laneDepth();
+        const QPointF depth(std::round(lane.x() * 0.8), std::round(lane.y() * 0.8));
+        const QPointF inset(std::round(lane.x() * 0.1), std::round(lane.y() * 0.1));
+        std::vector<int> backToFront(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i)
+            backToFront[std::size_t(i)] = i;
+        std::stable_sort(backToFront.begin(), backToFront.end(),
+                         [&](int a, int b) { return layout.laneOf(a) > layout.laneOf(b); });
+        for (const int i : backToFront) {
             const ChartSeries &series = model.series[std::size_t(i)];
-            const int lane = layout.laneOf(i);
-            const QPointF front = layout.laneOffset(lane) + layout.laneDepth() * 0.1;
+            const QPointF front = layout.laneOffset(layout.laneOf(i)) + inset;
             if (series.style == ChartSeriesStyle::Bar)
                 paintBoxes(painter, layout, series, front, depth);
             else
                 paintRibbon(painter, layout, series, front, depth);
         }
-        for (int i = 0; i < count; ++i)
+        for (const int i : backToFront)
             paintMarks(painter, layout, model.series[std::size_t(i)], layout.laneOffset(layout.laneOf(i)));
         return;
     }
