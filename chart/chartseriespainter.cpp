@@ -2,6 +2,7 @@
 #include "chartseriespainter.h"
 
 #include "chartfonts.h"
+#include "chartseriesgeometry.h"
 
 #include <QPainter>
 #include <QPolygonF>
@@ -11,137 +12,9 @@
 
 namespace {
 
-// A value beyond the axis is drawn at most this far outside the plot (and
-// clipped there), which keeps huge numbers out of the rasteriser.
-double bounded(double pixel, const ChartLayout &layout)
-{
-    const double reach = 2 * (layout.bounds.width() + layout.bounds.height());
-    return std::clamp(pixel, layout.bounds.top() - reach, layout.bounds.bottom() + reach);
-}
-
-QPointF pointAt(const ChartLayout &layout, const ChartAxisGeometry &axis, const ChartPoint &point)
-{
-    const double x = std::clamp(layout.bottom.map(point.x), layout.bounds.left() - layout.bounds.width(),
-                                layout.bounds.right() + layout.bounds.width());
-    return {x, bounded(axis.map(point.y), layout)};
-}
-
 QColor pointColour(const ChartSeries &series, const ChartPoint &point)
 {
     return point.colour.isValid() ? point.colour : series.colour;
-}
-
-bool usable(const ChartPoint &point)
-{
-    return std::isfinite(point.x) && std::isfinite(point.y);
-}
-
-double baseline(const ChartAxisGeometry &axis, const ChartLayout &layout)
-{
-    const double zero = std::clamp(0.0, axis.scale.minimum, axis.scale.maximum);
-    return bounded(axis.map(zero), layout);
-}
-
-// Where a bar ends: its value, cut at the axis' ends. False when its x lies
-// outside the bottom axis' slots.
-bool barEnd(const ChartLayout &layout, const ChartAxisGeometry &axis, const ChartPoint &point, QPointF &end)
-{
-    if (!usable(point))
-        return false;
-    const double slot = point.x - layout.bottom.scale.minimum;
-    if (!(slot > -0.5 && point.x - layout.bottom.scale.maximum < 0.5))
-        return false;
-    const double low = std::min(axis.scale.minimum, axis.scale.maximum);
-    const double high = std::max(axis.scale.minimum, axis.scale.maximum);
-    end = QPointF(layout.bottom.map(point.x), axis.map(std::clamp(point.y, low, high)));
-    return true;
-}
-
-// The values the plot shows: x within the slots of the bottom axis, y within
-// the vertical axis' range.
-struct ValueWindow
-{
-    double left, right, low, high;
-
-    ValueWindow(const ChartLayout &layout, const ChartAxisGeometry &axis)
-        : left(layout.bottom.scale.minimum - 0.5)
-        , right(layout.bottom.scale.maximum + 0.5)
-        , low(std::min(axis.scale.minimum, axis.scale.maximum))
-        , high(std::max(axis.scale.minimum, axis.scale.maximum))
-    {
-    }
-    bool holds(double x, double y) const { return x >= left && x <= right && y >= low && y <= high; }
-};
-
-// Cuts the segment a-b (values) to the window; false when nothing is left.
-bool clipSegment(const ValueWindow &window, QPointF &a, QPointF &b)
-{
-    double t0 = 0, t1 = 1;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {a.x() - window.left, window.right - a.x(), a.y() - window.low, window.high - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    const QPointF start = a;
-    a = start + QPointF(dx, dy) * t0;
-    b = start + QPointF(dx, dy) * t1;
-    return true;
-}
-
-// The parts of a series' line that lie within the axes' ranges, in pixels.
-// Values beyond an axis end are cut where the line crosses it, so in 3D a
-// ribbon stays inside its lane rather than running over the walls.
-std::vector<QPolygonF> visibleRuns(const ChartLayout &layout, const ChartAxisGeometry &axis,
-                                   const ChartSeries &series)
-{
-    const ValueWindow window(layout, axis);
-    const auto toPixels = [&](QPointF v) { return QPointF(layout.bottom.map(v.x()), axis.map(v.y())); };
-    std::vector<QPolygonF> runs;
-    QPolygonF run;
-    const ChartPoint *previous = nullptr;
-    for (const ChartPoint &point : series.points) {
-        if (!usable(point)) {
-            previous = nullptr;
-            continue;
-        }
-        if (!previous) {
-            if (!run.isEmpty())
-                runs.push_back(run);
-            run.clear();
-            if (window.holds(point.x, point.y))
-                run << toPixels(QPointF(point.x, point.y));
-            previous = &point;
-            continue;
-        }
-        QPointF a(previous->x, previous->y), b(point.x, point.y);
-        previous = &point;
-        if (!clipSegment(window, a, b)) {
-            continue;
-        }
-        const QPointF from = toPixels(a);
-        if (run.isEmpty() || run.last() != from) {
-            if (!run.isEmpty())
-                runs.push_back(run);
-            run.clear();
-            run << from;
-        }
-        run << toPixels(b);
-    }
-    if (!run.isEmpty())
-        runs.push_back(run);
-    return runs;
 }
 
 // An edge pen one screen pixel wide. Cosmetic, so the rasteriser draws it
@@ -189,16 +62,15 @@ void paintMarks(QPainter &painter, const ChartLayout &layout, const ChartSeries 
     if (!series.marksVisible)
         return;
     const ChartAxisGeometry &axis = layout.verticalAxis(series.axis);
-    const ValueWindow window(layout, axis);
     const QFont font = ChartFont(ChartTextRole::Mark, layout.dpi);
     const QFontMetricsF metrics(font);
     painter.setFont(font);
     painter.setRenderHint(QPainter::Antialiasing, false);
     const double u = layout.unit;
     for (const ChartPoint &point : series.points) {
-        if (!usable(point) || !window.holds(point.x, point.y))
+        if (!ChartPointShown(layout, axis, point))
             continue;
-        const QPointF at = pointAt(layout, axis, point) + offset;
+        const QPointF at = ChartPointPosition(layout, axis, point) + offset;
         const QString text = QString::number(point.y, 'g', 6);
         const double width = metrics.horizontalAdvance(text) + 4 * u;
         const QRectF box(at.x() - width / 2, at.y() - metrics.height() - 6 * u, width, metrics.height());
@@ -217,19 +89,18 @@ void paintFlatLine(QPainter &painter, const ChartLayout &layout, const ChartSeri
     const double u = layout.unit;
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
-    for (const QPolygonF &run : visibleRuns(layout, axis, series))
+    for (const QPolygonF &run : ChartVisibleRuns(layout, axis, series))
         drawThickLine(painter, run, series.colour, 2 * u);
     // Dots at the points when there is room to tell them apart.
     if (layout.slotWidth < 10 * u && series.points.size() > 1)
         return;
-    const ValueWindow window(layout, axis);
     const double radius = 2.5 * u;
     painter.setPen(edgePen(series.colour.darker(130), u));
     for (const ChartPoint &point : series.points) {
-        if (!usable(point) || !window.holds(point.x, point.y))
+        if (!ChartPointShown(layout, axis, point))
             continue;
         painter.setBrush(pointColour(series, point));
-        painter.drawEllipse(pointAt(layout, axis, point), radius, radius);
+        painter.drawEllipse(ChartPointPosition(layout, axis, point), radius, radius);
     }
     painter.setBrush(Qt::NoBrush);
 }
@@ -238,12 +109,12 @@ void paintFlatBars(QPainter &painter, const ChartLayout &layout, const ChartSeri
 {
     const ChartAxisGeometry &axis = layout.verticalAxis(series.axis);
     const double width = layout.flatBarWidth(bars);
-    const double base = baseline(axis, layout);
+    const double base = ChartBaseline(axis, layout);
     const bool outlined = width >= 4 * layout.unit;
     painter.setRenderHint(QPainter::Antialiasing, false);
     QPointF at;
     for (const ChartPoint &point : series.points) {
-        if (!barEnd(layout, axis, point, at))
+        if (!ChartBarEnd(layout, axis, point, at))
             continue;
         const double left = layout.flatBarLeft(point.x, bar, bars);
         const QRectF box = QRectF(QPointF(std::round(left), std::round(std::min(at.y(), base))),
@@ -300,7 +171,7 @@ void paintRibbon(QPainter &painter, const ChartLayout &layout, const ChartSeries
                  QPointF depth)
 {
     const ChartAxisGeometry &axis = layout.verticalAxis(series.axis);
-    for (const QPolygonF &run : visibleRuns(layout, axis, series))
+    for (const QPolygonF &run : ChartVisibleRuns(layout, axis, series))
         paintRibbonRun(painter, layout, series.colour, run.translated(front), depth);
 }
 
@@ -334,7 +205,7 @@ void paintBoxes(QPainter &painter, const ChartLayout &layout, const ChartSeries 
 {
     const ChartAxisGeometry &axis = layout.verticalAxis(series.axis);
     const double width = layout.boxWidth();
-    const double base = std::round(baseline(axis, layout) + front.y());
+    const double base = std::round(ChartBaseline(axis, layout) + front.y());
     const double pen = std::max(1.0, std::round(layout.unit));
     const bool outlined = width >= 4 * layout.unit;
     QVector<QLineF> slanted;
@@ -344,7 +215,7 @@ void paintBoxes(QPainter &painter, const ChartLayout &layout, const ChartSeries 
     QPointF lid[4];
     QPointF at;
     for (const ChartPoint &point : series.points) {
-        if (!barEnd(layout, axis, point, at))
+        if (!ChartBarEnd(layout, axis, point, at))
             continue;
         at += front;
         const QRectF body(QPointF(std::round(at.x() - width / 2), std::round(std::min(at.y(), base))),

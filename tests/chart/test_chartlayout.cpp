@@ -4,6 +4,7 @@
 #include "chartfixtures.h"
 #include "chartlayout.h"
 #include "chartscale.h"
+#include "chartseriesgeometry.h"
 
 #include <QTest>
 
@@ -30,6 +31,8 @@ private slots:
     void depthMovesTheBackWallAndNothingElse();
     void pageAtTwelveHundredDpiLooksLikeTheScreen();
     void badInputGivesAUsableLayout();
+    void linesAreCutWhereTheyLeaveTheAxis();
+    void barsAreCutAtTheAxisEnds();
 };
 
 namespace {
@@ -373,6 +376,56 @@ void TestChartLayout::badInputGivesAUsableLayout()
     const ChartLayout empty = LayOutChart(ChartFixtures::series(0, 0), QRectF(0, 0, 498, 289), 96);
     QVERIFY(empty.bottom.ticks.empty());
     QVERIFY(!empty.left.ticks.empty());
+}
+
+void TestChartLayout::linesAreCutWhereTheyLeaveTheAxis()
+{
+    ChartModel model = ChartFixtures::series(1, 6); // left axis 0 to 100
+    ChartSeries &series = model.series[0];
+    const double ys[] = {50, 150, 50, 50, std::nan(""), 50};
+    for (std::size_t i = 0; i < 6; ++i)
+        series.points[i].y = ys[i];
+    const ChartLayout layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    const std::vector<QPolygonF> runs = ChartVisibleRuns(layout, layout.left, series);
+    // Up through the top between x 0 and 1, back down between 1 and 2, cut
+    // at x 3 by the missing value, a lone point at x 5.
+    QCOMPARE(int(runs.size()), 3);
+    const double top = layout.left.map(100);
+    QCOMPARE(runs[0].size(), 2);
+    QCOMPARE(runs[0].at(0), QPointF(layout.bottom.map(0), layout.left.map(50)));
+    QCOMPARE(runs[0].at(1), QPointF(layout.bottom.map(0.5), top));
+    QCOMPARE(runs[1].size(), 3);
+    QCOMPARE(runs[1].at(0), QPointF(layout.bottom.map(1.5), top));
+    QCOMPARE(runs[1].at(2), QPointF(layout.bottom.map(3), layout.left.map(50)));
+    QCOMPARE(runs[2].size(), 1);
+    QCOMPARE(runs[2].at(0).x(), layout.bottom.map(5));
+    QVERIFY(!ChartPointShown(layout, layout.left, series.points[1]));
+    QVERIFY(!ChartPointShown(layout, layout.left, series.points[4]));
+    QVERIFY(ChartPointShown(layout, layout.left, series.points[5]));
+
+    // Entirely above the axis: nothing to draw.
+    for (ChartPoint &point : series.points)
+        point.y = 1e300;
+    QVERIFY(ChartVisibleRuns(layout, layout.left, series).empty());
+}
+
+void TestChartLayout::barsAreCutAtTheAxisEnds()
+{
+    ChartModel model = ChartFixtures::series(1, 4);
+    model.leftAxis.minimum = 20; // the bars grow from the axis' lower end
+    const ChartLayout layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    QCOMPARE(ChartBaseline(layout.left, layout), layout.left.map(20));
+    QPointF end;
+    ChartPoint point{1, 250, QString(), QColor()};
+    QVERIFY(ChartBarEnd(layout, layout.left, point, end));
+    QCOMPARE(end, QPointF(layout.bottom.map(1), layout.left.map(100)));
+    point.y = -5;
+    QVERIFY(ChartBarEnd(layout, layout.left, point, end));
+    QCOMPARE(end.y(), layout.left.map(20));
+    point.x = 7; // beyond the last slot
+    QVERIFY(!ChartBarEnd(layout, layout.left, point, end));
+    point = {1, std::nan(""), QString(), QColor()};
+    QVERIFY(!ChartBarEnd(layout, layout.left, point, end));
 }
 
 QTEST_MAIN(TestChartLayout)
