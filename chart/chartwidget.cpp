@@ -13,6 +13,8 @@ ChartWidget::ChartWidget(QWidget *parent)
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
     setAutoFillBackground(true);
+    // The chart paints every pixel itself.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setContextMenuPolicy(Qt::DefaultContextMenu);
 }
 
