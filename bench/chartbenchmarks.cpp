@@ -55,8 +55,7 @@ ChartModel sevenSeries(ChartSeriesStyle style)
 void paintChart3D(benchmark::State &state)
 {
     ensureApplication();
-    ChartModel model = sevenSeries(state.range(0) ? ChartSeriesStyle::Bar : ChartSeriesStyle::Line);
-    model.view3D = !qEnvironmentVariableIsSet("FLAT");
+    const ChartModel model = sevenSeries(state.range(0) ? ChartSeriesStyle::Bar : ChartSeriesStyle::Line);
     QImage image(1280, 800, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter painter(&image);

@@ -67,12 +67,15 @@ void paintFrames(QPainter &painter, const ChartLayout &layout)
 {
     const double u = layout.unit;
     const QRect &back = layout.backWall;
-    painter.setRenderHint(QPainter::Antialiasing, layout.is3D());
+    // The wall's frame on whole pixels, without antialiasing; only the
+    // slanted edges of the 3D box are smoothed.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(FrameColour, std::max(1.0, std::round(u)), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawRect(QRectF(back.left(), back.top(), back.width(), back.height()));
+    painter.drawRect(QRect(back.left(), back.top(), back.width(), back.height()));
     if (!layout.is3D())
         return;
+    painter.setRenderHint(QPainter::Antialiasing, true);
     const QRect &front = layout.plotFront;
     const QPointF d = layout.depth;
     const QPointF bl(front.left(), front.top() + front.height());
