@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr double HalfTurn = 1.5707963267948966; // a right angle in radians
+
 QColor pointColour(const ChartSeries &series, const ChartPoint &point)
 {
     return point.colour.isValid() ? point.colour : series.colour;
@@ -74,7 +76,7 @@ void paintMarks(QPainter &painter, const ChartLayout &layout, const ChartSeries 
         const QString text = QString::number(point.y, 'g', 6);
         const double width = metrics.horizontalAdvance(text) + 4 * u;
         const QRectF box(at.x() - width / 2, at.y() - metrics.height() - 6 * u, width, metrics.height());
-        painter.setPen(QPen(QColor(128, 128, 128), 0));
+        painter.setPen(edgePen(QColor(128, 128, 128), u));
         painter.setBrush(QColor(255, 255, 225));
         painter.drawRect(box);
         painter.setPen(Qt::black);
@@ -111,6 +113,7 @@ void paintFlatBars(QPainter &painter, const ChartLayout &layout, const ChartSeri
     const double width = layout.flatBarWidth(bars);
     const double base = ChartBaseline(axis, layout);
     const bool outlined = width >= 4 * layout.unit;
+    const double pen = std::max(1.0, std::round(layout.unit));
     painter.setRenderHint(QPainter::Antialiasing, false);
     QPointF at;
     for (const ChartPoint &point : series.points) {
@@ -120,10 +123,11 @@ void paintFlatBars(QPainter &painter, const ChartLayout &layout, const ChartSeri
         const QRectF box = QRectF(QPointF(std::round(left), std::round(std::min(at.y(), base))),
                                   QPointF(std::round(left + width), std::round(std::max(at.y(), base))));
         const QColor colour = pointColour(series, point);
-        painter.fillRect(box, colour);
-        if (outlined) {
-            painter.setPen(QPen(colour.darker(150), 0));
-            painter.drawRect(box.adjusted(0, 0, -1, -1));
+        if (outlined && box.height() > 2 * pen) {
+            painter.fillRect(box, colour.darker(150));
+            painter.fillRect(box.adjusted(pen, pen, -pen, -pen), colour);
+        } else {
+            painter.fillRect(box, colour);
         }
     }
 }
@@ -153,7 +157,7 @@ void paintRibbonRun(QPainter &painter, const ChartLayout &layout, const QColor &
         face[3] = a + depth;
         const double rise = a.y() - b.y();
         const double run = std::max(1e-9, std::fabs(b.x() - a.x()));
-        const double steep = std::atan(rise / run) / (M_PI / 2); // -1 falling .. 1 climbing
+        const double steep = std::atan(rise / run) / HalfTurn; // -1 falling .. 1 climbing
         painter.setBrush(steep >= 0 ? colour.lighter(100 + int(30 * steep))
                                     : colour.darker(100 + int(-45 * steep)));
         painter.drawConvexPolygon(face, 4);
