@@ -65,10 +65,11 @@ DataRange valueRange(const ChartModel &model, ChartVerticalAxis axis, bool right
     return range;
 }
 
-// Ticks and labels of a vertical axis; labels that would touch the one
-// below are left out.
+// Ticks and labels of a vertical axis, their rows `shift` below the rows
+// its values map to (the right axis' ticks stand on the back wall); labels
+// that would touch the one below are left out.
 void placeVerticalTicks(ChartAxisGeometry &axis, const QFontMetricsF &metrics, double labelEdge, bool alignRight,
-                        double gap)
+                        double gap, int shift)
 {
     axis.ticks.clear();
     const double lineHeight = metrics.height();
@@ -76,7 +77,7 @@ void placeVerticalTicks(ChartAxisGeometry &axis, const QFontMetricsF &metrics, d
     for (const double value : axis.scale.ticks()) {
         ChartTick tick;
         tick.value = value;
-        tick.position = std::round(axis.map(value));
+        tick.position = std::round(axis.map(value)) + shift;
         tick.text = ChartValueText(value, axis.scale.increment);
         const double width = metrics.horizontalAdvance(tick.text);
         const double top = tick.position - lineHeight / 2;
@@ -196,9 +197,9 @@ void mapVertical(ChartAxisGeometry &axis, const QRect &plane)
 }
 
 // The plot between the vertical axes' titles and labels, its bottom at
-// plotBottom, and the vertical axes' ticks. The left axis maps onto the
-// front plane and the right axis onto the back wall's right edge, where
-// their labels stand.
+// plotBottom, and the vertical axes' ticks. Both axes map values onto the
+// front plane (the series' lanes lie behind it); the right axis' ticks and
+// labels stand at the back wall's right edge.
 void placePlot(ChartLayout &layout, const QRectF &inner, double plotBottom, double frontHeight, const Measures &m)
 {
     // A whole number of the left axis' steps high, so that every tick lands
@@ -233,11 +234,11 @@ void placePlot(ChartLayout &layout, const QRectF &inner, double plotBottom, doub
     layout.backWall = layout.plotFront.translated(layout.depth);
 
     mapVertical(layout.left, layout.plotFront);
-    placeVerticalTicks(layout.left, m.tick, leftLabelEdge, true, m.gap);
+    placeVerticalTicks(layout.left, m.tick, leftLabelEdge, true, m.gap, 0);
     if (layout.right.shown) {
-        mapVertical(layout.right, layout.backWall);
+        mapVertical(layout.right, layout.plotFront);
         const double rightLabelEdge = layout.backWall.left() + layout.backWall.width() + m.tickLength + m.gap / 2;
-        placeVerticalTicks(layout.right, m.tick, rightLabelEdge, false, m.gap);
+        placeVerticalTicks(layout.right, m.tick, rightLabelEdge, false, m.gap, layout.depth.y());
     }
 }
 

@@ -14,7 +14,9 @@
 
 // One tick of an axis: its value, its pixel coordinate along the axis (a row
 // for the vertical axes, a column for the bottom axis) and where its label
-// goes. labelRect is empty for a tick whose label is left out.
+// goes. labelRect is empty for a tick whose label is left out. The left and
+// bottom axes' ticks stand on the front plane, the right axis' on the back
+// wall (depth.y() below map(value)).
 struct ChartTick
 {
     double value = 0;
@@ -23,8 +25,8 @@ struct ChartTick
     QRectF labelRect;
 };
 
-// Where one axis stands. The vertical axes map values onto rows, the bottom
-// axis maps x onto the column at the centre of the x's slot.
+// Where one axis stands. The vertical axes map values onto rows of the front
+// plane, the bottom axis maps x onto the column at the centre of x's slot.
 struct ChartAxisGeometry
 {
     bool shown = false;

@@ -63,18 +63,35 @@ void paintWalls(QPainter &painter, const ChartLayout &layout, const ChartModel &
     painter.setBrush(Qt::NoBrush);
 }
 
+// Straight lines on whole pixels, drawn without antialiasing: a pen w
+// device pixels wide drawn w/2 past a row fills exactly that row (from x1 up
+// to x2), on a screen of any pixel density and on a page.
+void drawRow(QPainter &painter, double y, double x1, double x2)
+{
+    const double half = painter.pen().widthF() / 2;
+    painter.drawLine(QPointF(x1, y + half), QPointF(x2, y + half));
+}
+
+void drawColumn(QPainter &painter, double x, double y1, double y2)
+{
+    const double half = painter.pen().widthF() / 2;
+    painter.drawLine(QPointF(x + half, y1), QPointF(x + half, y2));
+}
+
 void paintFrames(QPainter &painter, const ChartLayout &layout)
 {
-    const double u = layout.unit;
     const QRect &back = layout.backWall;
-    // The wall's frame on whole pixels, without antialiasing; only the
-    // slanted edges of the 3D box are smoothed.
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(FrameColour, std::max(1.0, std::round(u)), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawRect(QRect(back.left(), back.top(), back.width(), back.height()));
+    painter.setPen(QPen(FrameColour, std::max(1.0, std::round(layout.unit)), Qt::SolidLine, Qt::FlatCap));
+    const int right = back.left() + back.width(), bottom = back.top() + back.height();
+    drawRow(painter, back.top(), back.left(), right + 1);
+    drawRow(painter, bottom, back.left(), right + 1);
+    drawColumn(painter, back.left(), back.top(), bottom + 1);
+    drawColumn(painter, right, back.top(), bottom + 1);
     if (!layout.is3D())
         return;
+    // The slanted edges of the box, smoothed.
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QRect &front = layout.plotFront;
     const QPointF d = layout.depth;
@@ -85,12 +102,15 @@ void paintFrames(QPainter &painter, const ChartLayout &layout)
     painter.drawLine(br, br + d);
 }
 
+// Grid lines on the back wall at the vertical axes' ticks and the bottom
+// axis' labels; in 3D they go on across the left wall and the floor.
 void paintGrid(QPainter &painter, const ChartLayout &layout)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
     const QRect &back = layout.backWall;
     const QRect &front = layout.plotFront;
     const QPoint d = layout.depth;
+    const int right = back.left() + back.width(), bottom = back.top() + back.height();
     QPen pen;
     const auto horizontal = [&](const ChartAxisGeometry &axis, bool onBackPlane) {
         if (!axis.shown || !gridPen(axis.grid, layout.unit, pen))
@@ -98,9 +118,9 @@ void paintGrid(QPainter &painter, const ChartLayout &layout)
         painter.setPen(pen);
         for (const ChartTick &tick : axis.ticks) {
             const int row = int(std::round(tick.position)) + (onBackPlane ? 0 : d.y());
-            if (row <= back.top() || row >= back.top() + back.height())
+            if (row <= back.top() || row >= bottom)
                 continue; // the frame already stands there
-            painter.drawLine(back.left() + 1, row, back.left() + back.width() - 1, row);
+            drawRow(painter, row, back.left() + 1, right);
             if (layout.is3D() && !onBackPlane) {
                 painter.setRenderHint(QPainter::Antialiasing, true);
                 painter.drawLine(QPointF(front.left(), row - d.y()), QPointF(back.left(), row));
@@ -117,11 +137,11 @@ void paintGrid(QPainter &painter, const ChartLayout &layout)
         if (tick.labelRect.isEmpty())
             continue;
         const int column = int(std::floor(tick.position)) + d.x();
-        painter.drawLine(column, back.top() + 1, column, back.top() + back.height() - 1);
+        drawColumn(painter, column, back.top() + 1, bottom);
         if (layout.is3D()) {
             painter.setRenderHint(QPainter::Antialiasing, true);
-            const double bottom = front.top() + front.height();
-            painter.drawLine(QPointF(column - d.x(), bottom), QPointF(column, bottom + d.y()));
+            const double frontBottom = front.top() + front.height();
+            painter.drawLine(QPointF(column - d.x(), frontBottom), QPointF(column, frontBottom + d.y()));
             painter.setRenderHint(QPainter::Antialiasing, false);
         }
     }
@@ -129,32 +149,25 @@ void paintGrid(QPainter &painter, const ChartLayout &layout)
 
 void paintAxes(QPainter &painter, const ChartLayout &layout)
 {
-    const double u = layout.unit;
-    const double tickLength = 4 * u;
+    const double tickLength = std::round(4 * layout.unit);
     const QRect &front = layout.plotFront;
     const QRect &back = layout.backWall;
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(AxisColour, std::max(1, int(std::round(u))), Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(AxisColour, std::max(1.0, std::round(layout.unit)), Qt::SolidLine, Qt::FlatCap));
     const int bottom = front.top() + front.height();
-    painter.drawLine(front.left(), front.top(), front.left(), bottom);
-    painter.drawLine(front.left(), bottom, front.left() + front.width(), bottom);
-    for (const ChartTick &tick : layout.left.ticks) {
-        const int row = int(std::round(tick.position));
-        painter.drawLine(QPointF(front.left() - tickLength, row), QPointF(front.left(), row));
-    }
+    drawColumn(painter, front.left(), front.top(), bottom + 1);
+    drawRow(painter, bottom, front.left(), front.left() + front.width() + 1);
+    for (const ChartTick &tick : layout.left.ticks)
+        drawRow(painter, std::round(tick.position), front.left() - tickLength, front.left());
     for (const ChartTick &tick : layout.bottom.ticks) {
-        if (tick.labelRect.isEmpty())
-            continue;
-        const int column = int(std::floor(tick.position));
-        painter.drawLine(QPointF(column, bottom), QPointF(column, bottom + tickLength));
+        if (!tick.labelRect.isEmpty())
+            drawColumn(painter, std::floor(tick.position), bottom, bottom + tickLength);
     }
     if (layout.right.shown) {
         const int x = back.left() + back.width();
-        painter.drawLine(x, back.top(), x, back.top() + back.height());
-        for (const ChartTick &tick : layout.right.ticks) {
-            const int row = int(std::round(tick.position));
-            painter.drawLine(QPointF(x, row), QPointF(x + tickLength, row));
-        }
+        drawColumn(painter, x, back.top(), back.top() + back.height() + 1);
+        for (const ChartTick &tick : layout.right.ticks)
+            drawRow(painter, std::round(tick.position), x, x + tickLength + 1);
     }
 
     painter.setFont(ChartFont(ChartTextRole::TickLabel, layout.dpi));

@@ -9,7 +9,6 @@
 bool PrintChart(QPrinter &printer, const QRect &rect, const ChartModel &model)
 {
     printer.setDocName(model.name);
-    printer.setFullPage(false);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;

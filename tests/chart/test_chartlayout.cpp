@@ -117,6 +117,12 @@ void TestChartLayout::rightAxisOnlyWhenASeriesUsesIt()
     QVERIFY(with.plotFront.width() < without.plotFront.width());
     for (const ChartTick &tick : with.right.ticks)
         QVERIFY(tick.labelRect.left() > with.backWall.left() + with.backWall.width());
+    // Its values map onto the front plane like the left axis'; its ticks
+    // stand on the back wall, from its bottom to its top.
+    QCOMPARE(with.right.map(0), double(with.plotFront.top() + with.plotFront.height()));
+    QCOMPARE(with.right.map(50), double(with.plotFront.top()));
+    QCOMPARE(with.right.ticks.front().position, double(with.backWall.top() + with.backWall.height()));
+    QCOMPARE(with.right.ticks.back().position, double(with.backWall.top()));
     QVERIFY(with.right.titleRect.right() <= 498);
     // Series on the right axis map through it, the others through the left.
     QCOMPARE(&with.verticalAxis(ChartVerticalAxis::Right), &with.right);

@@ -18,6 +18,7 @@ private slots:
     void barsFillTheAreaUnderTheirValues();
     void gridStyles_data();
     void gridStyles();
+    void gridLinesStaySharpOnADoubleDensityScreen();
     void threeDMovesTheBackWallByTheDepth();
     void nothingIsDrawnOutsideTheRectangle_data();
     void nothingIsDrawnOutsideTheRectangle();
@@ -92,14 +93,21 @@ void TestChartPainter::eachSeriesShowsWhereItsPointsAre()
 {
     QFETCH(bool, view3D);
     QFETCH(int, style);
-    const ChartModel model = ChartFixtures::bands(4, 12, ChartSeriesStyle(style), view3D);
+    // The top band on the right axis, scaled 0 to 200: half way up.
+    ChartModel model = ChartFixtures::bands(4, 12, ChartSeriesStyle(style), view3D);
+    model.series[3].axis = ChartVerticalAxis::Right;
+    model.rightAxis = {QStringLiteral("Number"), false, 0, 200, 20, ChartGridStyle::Default};
+    for (ChartPoint &point : model.series[3].points)
+        point.y = 100 + 5 * std::sin(point.x);
     const QImage image = paint(model);
     const ChartLayout layout = layOut(model);
+    QVERIFY(layout.right.shown);
     for (int k = 0; k < 4; ++k) {
         const ChartSeries &series = model.series[std::size_t(k)];
+        const double scale = k == 3 ? 0.5 : 1.0; // right-axis values at the left axis' rows for half of them
         const QPointF lane = layout.laneOffset(layout.laneOf(k)) + layout.laneDepth() / 2;
         for (const ChartPoint &point : series.points) {
-            QPointF at(layout.bottom.map(point.x), layout.left.map(point.y));
+            QPointF at(layout.bottom.map(point.x), layout.left.map(point.y * scale));
             if (view3D)
                 at += lane;
             if (style == int(ChartSeriesStyle::Bar)) {
@@ -189,6 +197,28 @@ void TestChartPainter::gridStyles()
         QVERIFY(changes > length / 3);
         break;
     }
+}
+
+void TestChartPainter::gridLinesStaySharpOnADoubleDensityScreen()
+{
+    // A high-density screen: the widget paints in screen pixels, each two
+    // device pixels wide. A grid line fills exactly its two device rows.
+    ChartModel model = ChartFixtures::bands(1, 12, ChartSeriesStyle::Line, false);
+    model.bottomAxis.grid = ChartGridStyle::Clear;
+    QImage image(Size * 2, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    PaintChart(painter, QRect(QPoint(0, 0), Size), model);
+    painter.end();
+    const ChartLayout layout = layOut(model);
+    const int row = 2 * int(layout.left.ticks[8].position);
+    const int x = 2 * layout.plotFront.center().x();
+    const QRgb background = QColor(Qt::white).rgb();
+    QVERIFY(image.pixel(x, row) != background);
+    QCOMPARE(image.pixel(x, row + 1), image.pixel(x, row));
+    QCOMPARE(image.pixel(x, row - 1), background);
+    QCOMPARE(image.pixel(x, row + 2), background);
 }
 
 void TestChartPainter::threeDMovesTheBackWallByTheDepth()
