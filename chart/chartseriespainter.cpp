@@ -201,9 +201,9 @@ void fillSide(QPainter &painter, double right, double top, double bottom, QPoint
 
 // Bars as boxes: the front face in the point's colour, the top lighter and
 // the side darker, each with a darker edge. The corners lie on whole pixels,
-// so faces and edges are filled without antialiasing but for the three
-// slanted edges, which are drawn for the whole series at once (a box's side
-// never reaches the next box of its lane, so no edge crosses a nearer face).
+// so faces and straight edges are filled without antialiasing; only the
+// three slanted edges are smoothed. Boxes are drawn left to right, each one
+// whole, so a box covers the side of the one before it.
 void paintBoxes(QPainter &painter, const ChartLayout &layout, const ChartSeries &series, QPointF front,
                 QPointF depth)
 {
@@ -212,10 +212,7 @@ void paintBoxes(QPainter &painter, const ChartLayout &layout, const ChartSeries 
     const double base = std::round(ChartBaseline(axis, layout) + front.y());
     const double pen = std::max(1.0, std::round(layout.unit));
     const bool outlined = width >= 4 * layout.unit;
-    QVector<QLineF> slanted;
-    QColor edgeColour = series.colour.darker(170);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(Qt::NoPen);
+    const double dx = depth.x(), dy = depth.y();
     QPointF lid[4];
     QPointF at;
     for (const ChartPoint &point : series.points) {
@@ -226,7 +223,8 @@ void paintBoxes(QPainter &painter, const ChartLayout &layout, const ChartSeries 
                           QPointF(std::round(at.x() + width / 2), std::round(std::max(at.y(), base))));
         const QColor colour = pointColour(series, point);
         const double l = body.left(), t = body.top(), r = body.right(), b = body.bottom();
-        const double dx = depth.x(), dy = depth.y();
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(Qt::NoPen);
         fillSide(painter, r, t, b, depth, colour.darker(140));
         lid[0] = QPointF(l, t);
         lid[1] = QPointF(r, t);
@@ -238,21 +236,19 @@ void paintBoxes(QPainter &painter, const ChartLayout &layout, const ChartSeries 
             painter.fillRect(body, colour);
             continue;
         }
-        if (colour != series.colour)
-            edgeColour = colour.darker(170);
-        painter.fillRect(body, edgeColour);
+        const QColor edge = colour.darker(170);
+        painter.fillRect(body, edge);
         painter.fillRect(body.adjusted(pen, pen, -pen, -pen), colour);
-        painter.fillRect(QRectF(l + dx, t + dy, r - l, pen), edgeColour);
-        painter.fillRect(QRectF(r + dx - pen, t + dy, pen, b - t), edgeColour);
-        slanted << QLineF(QPointF(l, t), QPointF(l + dx, t + dy)) << QLineF(QPointF(r, t), QPointF(r + dx, t + dy))
-                << QLineF(QPointF(r, b), QPointF(r + dx, b + dy));
+        painter.fillRect(QRectF(l + dx, t + dy, r - l, pen), edge);
+        painter.fillRect(QRectF(r + dx - pen, t + dy, pen, b - t), edge);
+        const QLineF slanted[] = {{QPointF(l, t), QPointF(l + dx, t + dy)},
+                                  {QPointF(r, t), QPointF(r + dx, t + dy)},
+                                  {QPointF(r, b), QPointF(r + dx, b + dy)}};
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(edgePen(edge, layout.unit));
+        painter.drawLines(slanted, 3);
     }
     painter.setBrush(Qt::NoBrush);
-    if (slanted.isEmpty())
-        return;
-    painter.setPen(edgePen(edgeColour, layout.unit));
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.drawLines(slanted);
 }
 
 } // namespace
