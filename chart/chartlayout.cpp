@@ -130,7 +130,6 @@ double placeLegend(ChartLayout &layout, const ChartModel &model, const QRectF &a
             ChartLegendEntry entry;
             entry.title = series.title;
             entry.colour = series.colour;
-            entry.style = series.style;
             entry.swatch = QRectF(std::round(x), std::round(y + (lineHeight - swatch) / 2), swatch, swatch);
             entry.textRect = QRectF(x + swatch + 5 * u, y, widths[i] - swatch - 5 * u, lineHeight);
             layout.legend.push_back(entry);

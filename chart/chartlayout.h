@@ -44,7 +44,6 @@ struct ChartLegendEntry
 {
     QString title;
     QColor colour;
-    ChartSeriesStyle style = ChartSeriesStyle::Line;
     QRectF swatch;
     QRectF textRect;
 };
@@ -73,16 +72,19 @@ struct ChartLayout
     double slotWidth = 0; // the width given to one x position
 
     bool is3D() const { return !depth.isNull(); }
-    // The front of lane i (0 is the front lane, whole pixels) and the
-    // lane's depth. The series with the tallest values on average stands in
-    // the back lane, the lowest in front, so each stays in sight over the
-    // ones in front of it; equal ones keep their order, the first behind.
-    QPointF laneOffset(int lane) const;
+
+    // 3D lanes. The series with the tallest values on average (as a share of
+    // its axis) stands in the back lane, the lowest in front, so each stays
+    // in sight over the ones in front of it; equal ones keep their order,
+    // the first behind. Lane 0 is the front one.
     std::vector<int> lanes; // lanes[i]: the lane of series i
     int laneOf(int series) const
     {
         return series >= 0 && std::size_t(series) < lanes.size() ? lanes[std::size_t(series)] : 0;
     }
+    QPointF laneOffset(int lane) const; // from the front plane, whole pixels
+    QPointF laneDepth() const;          // the depth of one lane
+
     // Flat bars of several series stand side by side, `bar` of `bars`,
     // within 0.8 of their x's slot; a 3D box takes 0.6 of it.
     double flatBarWidth(int bars) const { return bars > 0 ? slotWidth * 0.8 / bars : 0; }
@@ -91,9 +93,11 @@ struct ChartLayout
         return bottom.map(x) - slotWidth * 0.4 + bar * flatBarWidth(bars);
     }
     double boxWidth() const { return slotWidth * 0.6; }
-    QPointF laneDepth() const;
-    // Everything a series draws is clipped to this outline.
+
+    // The outline of the plot's box: the front plane, the back wall and, in
+    // 3D, the edges joining them. The series stay within it.
     QPolygonF plotOutline() const;
+    // The axis a series is measured against: the right axis only when laid out.
     const ChartAxisGeometry &verticalAxis(ChartVerticalAxis axis) const
     {
         return axis == ChartVerticalAxis::Right && right.shown ? right : left;
