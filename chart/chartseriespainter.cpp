@@ -19,6 +19,23 @@ QColor pointColour(const ChartSeries &series, const ChartPoint &point)
     return point.colour.isValid() ? point.colour : series.colour;
 }
 
+// The faces and edge of a box in one colour, worked out once per colour
+// rather than once per box.
+struct BoxShades
+{
+    QColor front, side, lid, edge;
+
+    void set(const QColor &colour)
+    {
+        if (colour == front && side.isValid())
+            return;
+        front = colour;
+        side = colour.darker(140);
+        lid = colour.lighter(130);
+        edge = colour.darker(170);
+    }
+};
+
 // An edge pen one screen pixel wide. Cosmetic, so the rasteriser draws it
 // without stroking a path: the faces are filled without a pen and their
 // edges drawn at once afterwards.
@@ -215,30 +232,31 @@ void paintBoxes(QPainter &painter, const ChartLayout &layout, const ChartSeries 
     const double dx = depth.x(), dy = depth.y();
     QPointF lid[4];
     QPointF at;
+    BoxShades shades;
     for (const ChartPoint &point : series.points) {
         if (!ChartBarEnd(layout, axis, point, at))
             continue;
         at += front;
         const QRectF body(QPointF(std::round(at.x() - width / 2), std::round(std::min(at.y(), base))),
                           QPointF(std::round(at.x() + width / 2), std::round(std::max(at.y(), base))));
-        const QColor colour = pointColour(series, point);
+        shades.set(pointColour(series, point));
         const double l = body.left(), t = body.top(), r = body.right(), b = body.bottom();
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(Qt::NoPen);
-        fillSide(painter, r, t, b, depth, colour.darker(140));
+        fillSide(painter, r, t, b, depth, shades.side);
         lid[0] = QPointF(l, t);
         lid[1] = QPointF(r, t);
         lid[2] = lid[1] + depth;
         lid[3] = lid[0] + depth;
-        painter.setBrush(colour.lighter(130));
+        painter.setBrush(shades.lid);
         painter.drawConvexPolygon(lid, 4);
         if (!outlined || body.height() < 2 * pen) {
-            painter.fillRect(body, colour);
+            painter.fillRect(body, shades.front);
             continue;
         }
-        const QColor edge = colour.darker(170);
+        const QColor &edge = shades.edge;
         painter.fillRect(body, edge);
-        painter.fillRect(body.adjusted(pen, pen, -pen, -pen), colour);
+        painter.fillRect(body.adjusted(pen, pen, -pen, -pen), shades.front);
         painter.fillRect(QRectF(l + dx, t + dy, r - l, pen), edge);
         painter.fillRect(QRectF(r + dx - pen, t + dy, pen, b - t), edge);
         const QLineF slanted[] = {{QPointF(l, t), QPointF(l + dx, t + dy)},
