@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "chartfonts.h"
 
-#include <QtMath>
-
 #include <cmath>
 
 namespace {

@@ -31,8 +31,17 @@ struct ValueWindow
 };
 
 // Cuts the segment a-b (values) to the window; false when nothing is left.
+// Ends far beyond the window are first brought within a million windows of
+// it, which moves the cut by far less than a pixel and keeps the arithmetic
+// finite for values up to the largest double.
 bool clipSegment(const ValueWindow &window, QPointF &a, QPointF &b)
 {
+    const double reachX = 1e6 * std::max(1.0, window.right - window.left);
+    const double reachY = 1e6 * std::max(1.0, window.high - window.low);
+    for (QPointF *end : {&a, &b}) {
+        end->setX(std::clamp(end->x(), window.left - reachX, window.right + reachX));
+        end->setY(std::clamp(end->y(), window.low - reachY, window.high + reachY));
+    }
     double t0 = 0, t1 = 1;
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
     const double p[] = {-dx, dx, -dy, dy};

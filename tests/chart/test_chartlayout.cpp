@@ -409,6 +409,19 @@ void TestChartLayout::linesAreCutWhereTheyLeaveTheAxis()
     QVERIFY(!ChartPointShown(layout, layout.left, series.points[4]));
     QVERIFY(ChartPointShown(layout, layout.left, series.points[5]));
 
+    // From the largest double to the lowest: cut at both ends of the axis,
+    // nowhere a coordinate that is not finite.
+    series.points[1].y = std::numeric_limits<double>::max();
+    series.points[2].y = std::numeric_limits<double>::lowest();
+    for (const QPolygonF &run : ChartVisibleRuns(layout, layout.left, series)) {
+        for (const QPointF &p : run)
+            QVERIFY(std::isfinite(p.x()) && std::isfinite(p.y()));
+    }
+    const std::vector<QPolygonF> steep = ChartVisibleRuns(layout, layout.left, series);
+    QCOMPARE(steep[1].size(), 2);
+    QCOMPARE(steep[1].at(0).y(), top);
+    QCOMPARE(steep[1].at(1).y(), layout.left.map(0));
+
     // Entirely above the axis: nothing to draw.
     for (ChartPoint &point : series.points)
         point.y = 1e300;
