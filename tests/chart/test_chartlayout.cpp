@@ -372,6 +372,14 @@ void TestChartLayout::badInputGivesAUsableLayout()
         QVERIFY(layout.left.ticks.size() <= std::size_t(ChartScale::MaximumTicks));
         QVERIFY(layout.plotFront.width() >= 1 && layout.plotFront.height() >= 1);
     }
+    // Values at both ends of the doubles on an automatic axis.
+    ChartModel extreme = ChartFixtures::series(2, 4);
+    extreme.leftAxis.automatic = true;
+    extreme.series[0].points[1].y = std::numeric_limits<double>::max();
+    extreme.series[1].points[2].y = std::numeric_limits<double>::lowest();
+    const ChartLayout huge = LayOutChart(extreme, QRectF(0, 0, 498, 289), 96);
+    QVERIFY(huge.left.ticks.size() <= std::size_t(ChartScale::MaximumTicks));
+    QVERIFY(huge.plotFront.width() >= 1);
     // A bottom axis of its own asking for a billion positions.
     model.bottomAxis.automatic = false;
     model.bottomAxis.minimum = 0;

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QTest>
 
+#include <limits>
+
 class TestChartPainter : public QObject
 {
     Q_OBJECT
@@ -270,6 +272,10 @@ void TestChartPainter::nothingIsDrawnOutsideTheRectangle()
     }
     model.series[0].points[3].y = 1e6;
     model.series[1].points[5].y = -1e6;
+    model.series[3].points[7].y = std::numeric_limits<double>::max();
+    model.series[3].points[8].y = std::numeric_limits<double>::lowest();
+    model.series[4].points[2].y = std::nan("");
+    model.series[2].points[9].y = std::numeric_limits<double>::max(); // on the automatic right axis
     model.series[2].axis = ChartVerticalAxis::Right;
     for (const QSize size : {QSize(498, 289), QSize(160, 90), QSize(40, 30)}) {
         QImage image(size + QSize(200, 160), QImage::Format_ARGB32);
