@@ -35,3 +35,27 @@ inline void useHalfHours(AgentScenario &s)
     s.setRadioButtons(true, false);
     s.HalfHourSlots = true;
 }
+
+// The Agents table's worked example: 100 calls from 08:00 to 09:00, talk
+// 03:00, wrap 00:30, abandon 00:25, goal 80% in 20 s (10 rows, goal at 9).
+inline AgentScenario workedAgentsExample()
+{
+    AgentScenario s;
+    setTexts(s, {"08:00", "09:00", "100", "03:00", "00:30", "00:25", "80", "20"});
+    return s;
+}
+
+// The Schedule's worked example before its recalculation: half-hour slots
+// from 08:00 to 10:00 holding 0, 10, 50 and 120 calls, talk 03:00, wrap
+// 01:00, abandon 00:30, goal 80% in 20 s.
+inline AgentScenario workedSchedule()
+{
+    AgentScenario s;
+    setTexts(s, {"08:00", "10:00", "180", "03:00", "01:00", "00:30", "80", "20"});
+    useHalfHours(s);
+    s.SlotCalls[1] = 0;
+    s.SlotCalls[2] = 10;
+    s.SlotCalls[3] = 50;
+    s.SlotCalls[4] = 120;
+    return s;
+}

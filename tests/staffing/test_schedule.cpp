@@ -17,22 +17,6 @@ private Q_SLOTS:
     void fieldExitsAndTheEditedFlag();
 };
 
-namespace {
-
-AgentScenario workedSchedule()
-{
-    AgentScenario s;
-    setTexts(s, {"08:00", "10:00", "180", "03:00", "01:00", "00:30", "80", "20"});
-    useHalfHours(s);
-    s.SlotCalls[1] = 0;
-    s.SlotCalls[2] = 10;
-    s.SlotCalls[3] = 50;
-    s.SlotCalls[4] = 120;
-    return s;
-}
-
-} // namespace
-
 void ScheduleTest::workedScheduleWithItsTotal()
 {
     AgentScenario s = workedSchedule();
