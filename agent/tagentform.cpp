@@ -3,11 +3,13 @@
 
 #include "dialogservice.h"
 #include "filenames.h"
+#include "gridclipboard.h"
 #include "handlerguard.h"
 #include "hint.h"
 #include "maskedfield.h"
 #include "resulttablemodel.h"
 #include "scenariofile.h"
+#include "slotvolumepaste.h"
 #include "tlumstringgrid.h"
 #include "toolicons.h"
 
@@ -270,6 +272,8 @@ void TAgentForm::buildWidgets()
     StringGrid1->setResultModel(m_tableModel);
     resultLayout->addWidget(StringGrid1);
     outer->addWidget(panel3, 1);
+    m_gridClipboard = new GridClipboard(StringGrid1, m_scenario.StringGrid1(),
+                                        [this](const QString &text) { pasteSlotVolumes(text); });
     connect(StringGrid1, &TLumStringGrid::cellClicked, this, [this] {
         RunHandler(m_dialogs, [this] {
             syncFieldsToModel();
@@ -429,6 +433,31 @@ void TAgentForm::fieldExit(Field f)
         }
         if (!edit->isModified())
             m_textBeforeEdit[static_cast<std::size_t>(f)] = FieldText(*edit, f);
+        refresh();
+    });
+}
+
+bool TAgentForm::completePendingFieldExit()
+{
+    Field f;
+    if (!fieldOf(QApplication::focusWidget(), &f))
+        return true;
+    QLineEdit *edit = field(f);
+    const bool refused = IsMaskedField(f) && edit->isModified() && !edit->hasAcceptableInput();
+    fieldExit(f);
+    return !refused;
+}
+
+void TAgentForm::pasteSlotVolumes(const QString &text)
+{
+    RunHandler(m_dialogs, [&] {
+        if (!completePendingFieldExit())
+            return;
+        syncFieldsToModel();
+        if (const auto refusal = SlotVolumePaste::paste(m_scenario, text)) {
+            m_dialogs.error(SlotVolumePaste::message(*refusal));
+            return;
+        }
         refresh();
     });
 }

@@ -5,6 +5,7 @@
 #include "handlerguard.h"
 #include "helpwindow.h"
 #include "hint.h"
+#include "scenariofiledrop.h"
 #include "taboutform.h"
 #include "tagentform.h"
 #include "toolicons.h"
@@ -44,6 +45,8 @@ TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
 
     createMenus();
     createToolBar();
+    // Scenario files dropped from the file manager open as on the command line.
+    new ScenarioFileDrop(this, [this](const QString &path) { OpenScenarioWindow(path); });
 
     // FormCreate: the help file beside the executable, the hint panel
     // hooked to the focus, the series colours (filled by their table).

@@ -3,7 +3,7 @@
 
 namespace {
 
-enum class Option { Field, Slots, Volumes, Format, Tab };
+enum class Option { Field, Slots, Volumes, VolumesFile, Format, Tab };
 
 struct OptionInfo
 {
@@ -23,6 +23,7 @@ constexpr OptionInfo options[] = {
     {"--goal-secs", Option::Field, Field::MaskEdit6},
     {"--slots", Option::Slots, Field::Edit1},
     {"--volumes", Option::Volumes, Field::Edit1},
+    {"--volumes-file", Option::VolumesFile, Field::Edit1},
     {"--format", Option::Format, Field::Edit1},
     {"--tab", Option::Tab, Field::Edit1},
 };
@@ -45,6 +46,7 @@ bool allowed(Option option, CommandLine::Command command)
         return command != CommandLine::Command::File;
     case Option::Slots:
     case Option::Volumes:
+    case Option::VolumesFile:
         return command == CommandLine::Command::Schedule;
     case Option::Tab:
         return command == CommandLine::Command::File;
@@ -130,6 +132,9 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         case Option::Volumes:
             line.volumes = value.split(QLatin1Char(','));
             break;
+        case Option::VolumesFile:
+            line.volumesFile = value;
+            break;
         case Option::Format:
             if (value == QLatin1String("table"))
                 line.format = OutputFormat::Table;
@@ -150,6 +155,8 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             break;
         }
     }
+    if (line.volumes && line.volumesFile)
+        return usageError(QStringLiteral("give the volumes either with --volumes or with --volumes-file"));
     return line;
 }
 
@@ -158,7 +165,8 @@ QString HelpText()
     return QStringLiteral(
         "Usage:\n"
         "  varnook-calc agents   [call options] [--format F]\n"
-        "  varnook-calc schedule [call options] [--slots 30|60] [--volumes V1,V2,...] [--format F]\n"
+        "  varnook-calc schedule [call options] [--slots 30|60] [--volumes V1,V2,... | --volumes-file FILE]\n"
+        "                        [--format F]\n"
         "  varnook-calc FILE     [--tab agents|schedule] [--format F]\n"
         "\n"
         "Works out how many agents a call centre needs and the service callers get.\n"
@@ -187,6 +195,13 @@ QString HelpText()
         "                     0; slots left out have 0). Without --calls the number of\n"
         "                     calls is their sum. Without --volumes, --calls is spread\n"
         "                     evenly over the slots.\n"
+        "  --volumes-file FILE\n"
+        "                     the same read from a file (\"-\" for standard input):\n"
+        "                     one number per line, or a CSV column (of a table, its\n"
+        "                     \"Calls\" column); a header line at the top is skipped.\n"
+        "                     Every value must be a whole number from 0 up, with no\n"
+        "                     more values than time slots; otherwise nothing is\n"
+        "                     calculated and the value and its line are named.\n"
         "\n"
         "File option:\n"
         "  --tab agents|schedule  which table to print (default agents)\n"
@@ -202,5 +217,6 @@ QString HelpText()
         "with '-'. Name a scenario file called agents or schedule as ./agents.\n"
         "\n"
         "Exit status: 0 done; 1 invalid input (the field is named); 2 usage error;\n"
-        "3 the scenario file cannot be opened or is not a sound scenario file.\n");
+        "3 the scenario file cannot be opened or is not a sound scenario file, or the\n"
+        "volumes file cannot be read.\n");
 }

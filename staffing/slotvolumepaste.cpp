@@ -49,3 +49,14 @@ std::optional<VolumeRefusal> SlotVolumePaste::paste(AgentScenario &scenario, con
     scenario.Recalculate();
     return std::nullopt;
 }
+
+QString SlotVolumePaste::message(const VolumeRefusal &refusal)
+{
+    QString text = refusal.text();
+    if (!text.isEmpty())
+        text[0] = text.at(0).toUpper();
+    text += QLatin1Char('.');
+    if (refusal.reason != VolumeRefusal::Reason::NotInCallsCell)
+        text += QStringLiteral(" Nothing was pasted.");
+    return text;
+}

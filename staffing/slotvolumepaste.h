@@ -32,4 +32,7 @@ public:
     // list does not fit.
     static std::optional<VolumeRefusal> paste(AgentScenario &scenario, const QString &text,
                                               const QLocale &locale = QLocale::system());
+    // A refused paste in the window's words: the refusal as a sentence,
+    // saying that nothing was pasted.
+    static QString message(const VolumeRefusal &refusal);
 };

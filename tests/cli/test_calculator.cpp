@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "calculator.h"
+#include "volumecolumn.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -49,6 +50,12 @@ private slots:
     void names_the_refused_input_data();
     void names_the_refused_input();
     void too_many_volumes_is_a_usage_error();
+    void volumes_file_agrees_with_volumes_data();
+    void volumes_file_agrees_with_volumes();
+    void volumes_file_refusals_name_the_line_data();
+    void volumes_file_refusals_name_the_line();
+    void volumes_file_that_cannot_be_read();
+    void program_reads_volumes_from_standard_input();
     void loads_a_scenario_file();
     void reports_a_file_that_does_not_load_data();
     void reports_a_file_that_does_not_load();
@@ -155,6 +162,116 @@ void TestCalculator::too_many_volumes_is_a_usage_error()
     QCOMPARE(run.status, int(ExitUsage));
     QVERIFY2(run.err.contains(QLatin1String("3 volumes given for 2 time slots")), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
+}
+
+namespace {
+
+// The Schedule's worked example with its volumes from `source`.
+QStringList scheduleExampleWithVolumesFrom(const QString &source)
+{
+    QStringList arguments = scheduleExample;
+    const qsizetype at = arguments.indexOf(QStringLiteral("--volumes"));
+    arguments[at] = QStringLiteral("--volumes-file");
+    arguments[at + 1] = source;
+    return arguments;
+}
+
+} // namespace
+
+void TestCalculator::volumes_file_agrees_with_volumes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("standardInput");
+    QTest::newRow("one a line") << QByteArray("0\n10\n50\n120\n") << false;
+    QTest::newRow("CSV column, header, CR LF") << QByteArray("\"Calls\"\r\n0\r\n10\r\n50\r\n120\r\n") << false;
+    QTest::newRow("a schedule printed as CSV") << QByteArray("Time,Calls,Agents\r\n08:00,0,0\r\n08:30,10,3\r\n"
+                                                             "09:00,50,10\r\n09:30,120,20\r\n")
+                                               << false;
+    QTest::newRow("standard input") << QByteArray("0\n10\n50\n120\n") << true;
+}
+
+void TestCalculator::volumes_file_agrees_with_volumes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, standardInput);
+    QTemporaryDir dir;
+    const QString source = standardInput ? QStringLiteral("-") : writeFile(dir, QStringLiteral("day.csv"), bytes);
+    qint64 asked = 0;
+    const StandardInput input = [&](qint64 maxBytes) {
+        asked = maxBytes;
+        return bytes;
+    };
+    const CalculatorRun expected = RunCalculator(scheduleExample);
+    const CalculatorRun run = RunCalculator(scheduleExampleWithVolumesFrom(source), input);
+    QCOMPARE(run.status, int(ExitDone));
+    QCOMPARE(run.out, expected.out);
+    QVERIFY(run.out.contains(QLatin1String("\nTotal calls: 180\n")));
+    // Standard input is read only for "-", and no further than a list may go.
+    QCOMPARE(asked, standardInput ? qint64(VolumeColumn::MaxTextLength) + 1 : 0);
+}
+
+void TestCalculator::volumes_file_refusals_name_the_line_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("negative") << QByteArray("Calls\n0\n-10\n") << "\"-10\" on line 3 is negative";
+    QTest::newRow("decimal") << QByteArray("0\n10\n50.5\n") << "\"50.5\" on line 3 is not a whole number";
+    QTest::newRow("text in the middle") << QByteArray("0\nten\n50\n") << "\"ten\" on line 2 is not a number";
+    QTest::newRow("empty line between") << QByteArray("0\n\n50\n") << "line 2 is empty";
+    QTest::newRow("too many") << QByteArray("1\n2\n3\n4\n5\n6\n")
+                              << "\"5\" on line 5 is value 5 of 6, but only 4 time slots remain from 08:00 on";
+    QTest::newRow("table without Calls") << QByteArray("Time,Agents\n08:00,3\n") << "line 1 has 2 columns";
+    QTest::newRow("empty file") << QByteArray() << "there are no numbers of calls";
+    QTest::newRow("too long") << QByteArray(VolumeColumn::MaxTextLength + 1, '\n') << "the text is too long";
+}
+
+void TestCalculator::volumes_file_refusals_name_the_line()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("day.txt"), bytes);
+    const CalculatorRun run = RunCalculator(scheduleExampleWithVolumesFrom(path));
+    QCOMPARE(run.status, int(ExitInvalidInput));
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.startsWith(QStringLiteral("varnook-calc: invalid input: volumes file \"%1\": ").arg(path))
+                 && run.err.contains(message),
+             qPrintable(run.err));
+}
+
+void TestCalculator::volumes_file_that_cannot_be_read()
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("none.txt"));
+    CalculatorRun run = RunCalculator(scheduleExampleWithVolumesFrom(missing));
+    QCOMPARE(run.status, int(ExitFileError));
+    QVERIFY2(run.err.contains(QStringLiteral("cannot open volumes file \"%1\"").arg(missing)), qPrintable(run.err));
+    // A folder opens but cannot be read.
+    run = RunCalculator(scheduleExampleWithVolumesFrom(dir.path()));
+    QCOMPARE(run.status, int(ExitFileError));
+    QVERIFY(run.out.isEmpty());
+    // Both ways of giving volumes at once is a usage error.
+    run = RunCalculator(QStringList(scheduleExample) << QStringLiteral("--volumes-file") << missing);
+    QCOMPARE(run.status, int(ExitUsage));
+}
+
+void TestCalculator::program_reads_volumes_from_standard_input()
+{
+    QProcess process;
+    process.start(QStringLiteral(VARNOOK_CALC_PATH), scheduleExampleWithVolumesFrom(QStringLiteral("-")));
+    process.write("Calls\n0\n10\n50\n120\n");
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(QString::fromLocal8Bit(process.readAllStandardOutput()), RunCalculator(scheduleExample).out);
+
+    process.start(QStringLiteral(VARNOOK_CALC_PATH), scheduleExampleWithVolumesFrom(QStringLiteral("-")));
+    process.write("0\n10\n-50\n");
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), int(ExitInvalidInput));
+    QVERIFY(process.readAllStandardOutput().isEmpty());
+    QVERIFY(process.readAllStandardError().contains("standard input: \"-50\" on line 3 is negative"));
 }
 
 void TestCalculator::loads_a_scenario_file()
