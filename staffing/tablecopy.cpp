@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -73,7 +74,16 @@ TableCopy TableCopy::forCopy(const ResultTable &table, const QList<TableCell> &s
         ++cells;
     }
     const bool chosenByPlanner = rows.size() > 1 || (!wholeRows && cells > 1);
-    return chosenByPlanner ? selectedCells(table, selected) : wholeTable(table);
+    // Every cell that can be selected (Select All) is the whole table, with
+    // the fixed columns that cannot be.
+    const int selectable = (table.rowCount() - 1) * (ResultTable::ColumnCount - table.fixedColumns());
+    std::set<std::pair<int, int>> distinct;
+    for (const TableCell &cell : selected) {
+        if (isTableCell(table, cell) && cell.column >= table.fixedColumns())
+            distinct.insert({cell.column, cell.row});
+    }
+    const bool everything = static_cast<int>(distinct.size()) == selectable;
+    return chosenByPlanner && !everything ? selectedCells(table, selected) : wholeTable(table);
 }
 
 QString TableCopy::text() const

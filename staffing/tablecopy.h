@@ -29,8 +29,9 @@ public:
     static TableCopy selectedCells(const ResultTable &table, const QList<TableCell> &cells);
     // What Copy takes from the grid: the selection when the planner chose
     // more than the grid selects by itself (its current cell, or with whole
-    // rows selected its current row), else the whole table. `wholeRows`: the
-    // grid selects whole rows (the Agents tab).
+    // rows selected its current row), else the whole table; a selection of
+    // every cell outside the fixed columns is the whole table too.
+    // `wholeRows`: the grid selects whole rows (the Agents tab).
     static TableCopy forCopy(const ResultTable &table, const QList<TableCell> &selected, bool wholeRows);
 
     // The header row first.

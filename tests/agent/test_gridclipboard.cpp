@@ -137,6 +137,10 @@ void GridClipboardTest::aSelectedRangeCopiesOnlyItsCells()
     QTest::keyClick(grid, Qt::Key_Right, Qt::ShiftModifier);
     QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
     QCOMPARE(w->copiedText(), QStringLiteral("Calls\tAgents\n45\t9\n45\t9\n"));
+    // Select All leaves out the fixed Time column; its copy is the table.
+    QTest::keySequence(grid, QKeySequence(QKeySequence::SelectAll));
+    QVERIFY(w->copiedText().startsWith(QLatin1String("Time\tCalls\tAgents")));
+    QCOMPARE(w->copiedText().count(QLatin1Char('\n')), 5);
     // So does the mouse, dragging across whole rows on the Agents tab.
     w->form.tabSet()->setCurrentIndex(0);
     w->form.scenario().setText(Field::Edit1, QStringLiteral("100"));
