@@ -38,7 +38,8 @@ GridClipboard::GridClipboard(TLumStringGrid *grid, const ResultTable &table, Pas
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_grid, &QWidget::customContextMenuRequested, this, &GridClipboard::showContextMenu);
     // The cell editor is created inside the viewport; see eventFilter.
-    m_grid->viewport()->installEventFilter(this);
+    m_viewport = m_grid->viewport();
+    m_viewport->installEventFilter(this);
 }
 
 QMimeData *GridClipboard::copyData() const
@@ -93,12 +94,14 @@ void GridClipboard::showContextMenu(const QPoint &position)
 
 bool GridClipboard::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_grid->viewport() && event->type() == QEvent::ChildAdded) {
+    // Only the event and the pointers are looked at before the type is
+    // known: the viewport still sends events while the grid is destroyed.
+    if (event->type() == QEvent::ChildAdded && watched == m_viewport) {
         // A new cell editor: its own Paste must not override the grid's.
         QObject *child = static_cast<QChildEvent *>(event)->child();
         if (child->isWidgetType())
             child->installEventFilter(this);
-    } else if (event->type() == QEvent::ShortcutOverride && watched != m_grid->viewport()) {
+    } else if (event->type() == QEvent::ShortcutOverride && watched != m_viewport) {
         // Ctrl+V in a Calls cell's editor pastes volumes; in the other
         // cells' editors it pastes text as in any field.
         if (static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste) && inCallsColumn())

@@ -46,6 +46,7 @@ private:
     bool inCallsColumn() const;
 
     TLumStringGrid *m_grid;
+    QObject *m_viewport = nullptr; // compared only, never called
     const ResultTable &m_table;
     PasteHandler m_pasteHandler;
     QAction *m_copy = nullptr;
