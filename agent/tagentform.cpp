@@ -3,12 +3,14 @@
 
 #include "dialogservice.h"
 #include "filenames.h"
+#include "gridclipboard.h"
 #include "handlerguard.h"
 #include "hint.h"
 #include "maskedfield.h"
 #include "reportprintcommand.h"
 #include "resulttablemodel.h"
 #include "scenariofile.h"
+#include "slotvolumepaste.h"
 #include "tlumstringgrid.h"
 #include "toolicons.h"
 
@@ -276,6 +278,8 @@ void TAgentForm::buildWidgets()
     StringGrid1->setResultModel(m_tableModel);
     resultLayout->addWidget(StringGrid1);
     outer->addWidget(panel3, 1);
+    m_gridClipboard = new GridClipboard(StringGrid1, m_scenario.StringGrid1(),
+                                        [this](const QString &text) { pasteSlotVolumes(text); });
     connect(StringGrid1, &TLumStringGrid::cellClicked, this, [this] {
         RunHandler(m_dialogs, [this] {
             syncFieldsToModel();
@@ -435,6 +439,31 @@ void TAgentForm::fieldExit(Field f)
         }
         if (!edit->isModified())
             m_textBeforeEdit[static_cast<std::size_t>(f)] = FieldText(*edit, f);
+        refresh();
+    });
+}
+
+bool TAgentForm::completePendingFieldExit()
+{
+    Field f;
+    if (!fieldOf(QApplication::focusWidget(), &f))
+        return true;
+    QLineEdit *edit = field(f);
+    const bool refused = IsMaskedField(f) && edit->isModified() && !edit->hasAcceptableInput();
+    fieldExit(f);
+    return !refused;
+}
+
+void TAgentForm::pasteSlotVolumes(const QString &text)
+{
+    RunHandler(m_dialogs, [&] {
+        if (!completePendingFieldExit())
+            return;
+        syncFieldsToModel();
+        if (const auto refusal = SlotVolumePaste::paste(m_scenario, text)) {
+            m_dialogs.error(SlotVolumePaste::message(*refusal));
+            return;
+        }
         refresh();
     });
 }
@@ -603,17 +632,6 @@ void TAgentForm::updateGraphCaption()
 void TAgentForm::SpeedButton3Click()
 {
     ReportPrintCommand::PrintReport(*this, m_dialogs);
-}
-
-bool TAgentForm::completePendingFieldExit()
-{
-    Field f;
-    if (!fieldOf(QApplication::focusWidget(), &f))
-        return true;
-    QLineEdit *edit = field(f);
-    const bool refused = IsMaskedField(f) && edit->isModified() && !edit->hasAcceptableInput();
-    fieldExit(f);
-    return !refused;
 }
 
 // --- scenario files ----------------------------------------------------------

@@ -9,6 +9,7 @@
 #include <array>
 
 class DialogService;
+class GridClipboard;
 class QButtonGroup;
 class QFrame;
 class QLabel;
@@ -59,9 +60,6 @@ public:
     // Print: the report of the inputs and the active table.
     void SpeedButton3Click();
     QToolButton *printButton() const { return SpeedButton3; }
-    // Runs the exit of the field that has the cursor, as leaving it would;
-    // false when the field refuses to be left.
-    bool completePendingFieldExit();
 
     // Save to the name the save dialog returned, asking before replacing
     // another file. Only a save that was written renames the window.
@@ -83,6 +81,18 @@ public:
 
     // Shows the scenario again in the widgets.
     void refresh();
+
+    // Runs the exit rule of the field that has the cursor, as leaving it
+    // would; false when the field refuses to be left (the command that
+    // asked must not run).
+    bool completePendingFieldExit();
+
+    // Copy and paste on the result grid.
+    GridClipboard *gridClipboard() const { return m_gridClipboard; }
+    // Ctrl+V in a Calls cell: the text's volumes into the slots from the
+    // current row down and one recalculation, or a message saying which
+    // value is refused and why.
+    void pasteSlotVolumes(const QString &text);
 
     // The caption of this window's graph window follows the window's own;
     // there is no graph window yet, so this has nothing to update.
@@ -131,4 +141,5 @@ private:
     TLumStringGrid *StringGrid1 = nullptr;
     ResultTableModel *m_tableModel = nullptr;
     QTabBar *TabSet1 = nullptr;
+    GridClipboard *m_gridClipboard = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "helpwindow.h"
 #include "hint.h"
 #include "reportprintcommand.h"
+#include "scenariofiledrop.h"
 #include "tabortprint.h"
 #include "taboutform.h"
 #include "tagentform.h"
@@ -46,6 +47,8 @@ TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
 
     createMenus();
     createToolBar();
+    // Scenario files dropped from the file manager open as on the command line.
+    new ScenarioFileDrop(this, [this](const QString &path) { OpenScenarioWindow(path); });
 
     // FormCreate: the help file beside the executable, the hint panel
     // hooked to the focus, the series colours (filled by their table).

@@ -7,8 +7,10 @@
 #include "reportcontent.h"
 #include "reportpdf.h"
 #include "scenariofile.h"
+#include "slotvolumepaste.h"
 #include "tableoutput.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
@@ -57,6 +59,58 @@ void setFields(AgentScenario &scenario, const CommandLine &line)
     }
 }
 
+// The bytes of a volumes file ("-": standard input), or a run that failed.
+std::optional<CalculatorRun> readVolumesFile(const QString &name, const StandardInput &standardInput,
+                                             QByteArray *bytes)
+{
+    // One byte more than a list may hold tells a file that is too long.
+    const qint64 limit = VolumeColumn::MaxTextLength + 1;
+    if (name == QLatin1String("-")) {
+        *bytes = standardInput ? standardInput(limit) : QByteArray();
+        return std::nullopt;
+    }
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(ExitFileError, QStringLiteral("cannot open volumes file \"%1\": %2").arg(name, file.errorString()));
+    *bytes = file.read(limit);
+    if (file.error() != QFileDevice::NoError)
+        return failed(ExitFileError, QStringLiteral("cannot read volumes file \"%1\": %2").arg(name, file.errorString()));
+    return std::nullopt;
+}
+
+// --volumes-file: the volumes from the first slot on, checked as a paste
+// into the Schedule is. Without --calls the number of calls is their sum.
+std::optional<CalculatorRun> applyVolumesFile(AgentScenario &scenario, const CommandLine &line,
+                                              const StandardInput &standardInput)
+{
+    const QString &name = *line.volumesFile;
+    QByteArray bytes;
+    if (auto failure = readVolumesFile(name, standardInput, &bytes))
+        return failure;
+    const QString where = name == QLatin1String("-") ? QStringLiteral("standard input")
+                                                     : QStringLiteral("volumes file \"%1\"").arg(name);
+    auto refused = [&where](const VolumeRefusal &refusal) {
+        return failed(ExitInvalidInput, QStringLiteral("invalid input: %1: %2").arg(where, refusal.text()));
+    };
+    if (bytes.size() > VolumeColumn::MaxTextLength)
+        return refused(VolumeRefusal(VolumeRefusal::Reason::TooLong));
+    const VolumeColumn column = VolumeColumn::read(QString::fromUtf8(bytes), VolumeColumn::Source::File);
+    if (column.refusal())
+        return refused(*column.refusal());
+    const TimeSlots day = scenario.timeSlots();
+    const QString firstSlot = QStringLiteral("%1:%2").arg(day.hour, 2, 10, QLatin1Char('0')).arg(day.minute, 2, 10, QLatin1Char('0'));
+    if (const auto refusal = SlotVolumePaste::checkFit(column, 1, day.count, firstSlot))
+        return refused(*refusal);
+    SlotVolumePaste::store(scenario, 1, column);
+    if (!line.fields[static_cast<std::size_t>(Field::Edit1)]) {
+        qint64 sum = 0;
+        for (const SlotVolume &volume : column.volumes())
+            sum += volume.calls;
+        scenario.setText(Field::Edit1, QString::number(sum));
+    }
+    return std::nullopt;
+}
+
 // The schedule form: slot length, volumes as typed into the Calls column or
 // the number of calls spread evenly, then the switch to the Schedule tab,
 // which recalculates. Empty when the volumes were accepted.
@@ -66,6 +120,8 @@ QString prepareSchedule(AgentScenario &scenario, const CommandLine &line)
         scenario.setRadioButtons(*line.halfHourSlots, !*line.halfHourSlots);
         scenario.HalfHourSlots = *line.halfHourSlots;
     }
+    if (line.volumesFile)
+        return {};
     if (!line.volumes) {
         scenario.DistributeCalls();
         return {};
@@ -112,7 +168,7 @@ CalculatorRun writePdf(const AgentScenario &scenario, const CommandLine &line)
 
 } // namespace
 
-CalculatorRun RunCalculator(const QStringList &arguments)
+CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &standardInput)
 {
     const CommandLine line = ParseCommandLine(arguments);
     if (line.command == CommandLine::Command::None)
@@ -135,6 +191,10 @@ CalculatorRun RunCalculator(const QStringList &arguments)
         const QString error = prepareSchedule(scenario, line);
         if (!error.isEmpty())
             return usageError(error);
+        if (line.volumesFile) {
+            if (auto failure = applyVolumesFile(scenario, line, standardInput))
+                return *failure;
+        }
         result = scenario.TabSet1Click(Tab::Schedule);
         break;
     }

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 // The exit statuses of varnook-calc.
 enum ExitStatus {
@@ -20,7 +23,11 @@ struct CalculatorRun
     QString err; // standard error: what went wrong, naming the field or file
 };
 
+// Reads at most `maxBytes` bytes of the program's standard input.
+using StandardInput = std::function<QByteArray(qint64 maxBytes)>;
+
 // Runs varnook-calc on the arguments after the program's name: drives a new
 // scenario model as a planner would drive an agent window, then formats its
 // table. Nothing is printed on standard output when the run fails.
-CalculatorRun RunCalculator(const QStringList &arguments);
+// `standardInput` serves "--volumes-file -"; without it the input is empty.
+CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &standardInput = {});

@@ -3,7 +3,7 @@
 
 namespace {
 
-enum class Option { Field, Slots, Volumes, Format, Tab, Pdf, Paper };
+enum class Option { Field, Slots, Volumes, VolumesFile, Format, Tab, Pdf, Paper };
 
 struct OptionInfo
 {
@@ -23,6 +23,7 @@ constexpr OptionInfo options[] = {
     {"--goal-secs", Option::Field, Field::MaskEdit6},
     {"--slots", Option::Slots, Field::Edit1},
     {"--volumes", Option::Volumes, Field::Edit1},
+    {"--volumes-file", Option::VolumesFile, Field::Edit1},
     {"--format", Option::Format, Field::Edit1},
     {"--tab", Option::Tab, Field::Edit1},
     {"--pdf", Option::Pdf, Field::Edit1},
@@ -49,6 +50,7 @@ bool allowed(Option option, CommandLine::Command command)
         return command != CommandLine::Command::File;
     case Option::Slots:
     case Option::Volumes:
+    case Option::VolumesFile:
         return command == CommandLine::Command::Schedule;
     case Option::Tab:
         return command == CommandLine::Command::File;
@@ -134,6 +136,9 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         case Option::Volumes:
             line.volumes = value.split(QLatin1Char(','));
             break;
+        case Option::VolumesFile:
+            line.volumesFile = value;
+            break;
         case Option::Format:
             if (value == QLatin1String("table"))
                 line.format = OutputFormat::Table;
@@ -173,6 +178,8 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         return usageError(QStringLiteral("--format is not used with --pdf"));
     if (line.paperGiven && !line.pdfFile)
         return usageError(QStringLiteral("--paper is only used with --pdf"));
+    if (line.volumes && line.volumesFile)
+        return usageError(QStringLiteral("give the volumes either with --volumes or with --volumes-file"));
     return line;
 }
 
@@ -181,7 +188,8 @@ QString HelpText()
     return QStringLiteral(
         "Usage:\n"
         "  varnook-calc agents   [call options] [--format F]\n"
-        "  varnook-calc schedule [call options] [--slots 30|60] [--volumes V1,V2,...] [--format F]\n"
+        "  varnook-calc schedule [call options] [--slots 30|60] [--volumes V1,V2,... | --volumes-file FILE]\n"
+        "                        [--format F]\n"
         "  varnook-calc FILE     [--tab agents|schedule] [--format F]\n"
         "  varnook-calc FILE     [--tab agents|schedule] --pdf OUT.pdf [--paper a4|letter]\n"
         "\n"
@@ -211,6 +219,13 @@ QString HelpText()
         "                     0; slots left out have 0). Without --calls the number of\n"
         "                     calls is their sum. Without --volumes, --calls is spread\n"
         "                     evenly over the slots.\n"
+        "  --volumes-file FILE\n"
+        "                     the same read from a file (\"-\" for standard input):\n"
+        "                     one number per line, or a CSV column (of a table, its\n"
+        "                     \"Calls\" column); a header line at the top is skipped.\n"
+        "                     Every value must be a whole number from 0 up, with no\n"
+        "                     more values than time slots; otherwise nothing is\n"
+        "                     calculated and the value and its line are named.\n"
         "\n"
         "File option:\n"
         "  --tab agents|schedule  which table to print (default agents)\n"
@@ -231,5 +246,6 @@ QString HelpText()
         "\n"
         "Exit status: 0 done; 1 invalid input (the field is named); 2 usage error;\n"
         "3 the scenario file cannot be opened or is not a sound scenario file, or the\n"
-        "PDF cannot be written (no partial file is left).\n");
+        "volumes file cannot be read, or the PDF cannot be written (no partial\n"
+        "file is left).\n");
 }

@@ -19,7 +19,7 @@ struct CommandLine
         None,     // a usage error: see error
         Help,     // --help or -h anywhere
         Agents,   // varnook-calc agents [field options]
-        Schedule, // varnook-calc schedule [field options] [--slots] [--volumes]
+        Schedule, // varnook-calc schedule [field options] [--slots] [--volumes | --volumes-file]
         File,     // varnook-calc FILE [--tab]
     };
     Command command = Command::None;
@@ -30,6 +30,7 @@ struct CommandLine
     std::array<std::optional<QString>, FieldCount> fields;
     std::optional<bool> halfHourSlots; // --slots 30 (true) or 60 (false)
     std::optional<QStringList> volumes; // --volumes, split at commas
+    std::optional<QString> volumesFile; // --volumes-file: a file name, "-" for standard input
     OutputFormat format = OutputFormat::Table;
     Tab tab = Tab::Agents; // --tab, with a FILE
     QString fileName;

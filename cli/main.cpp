@@ -2,6 +2,7 @@
 #include "calculator.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -45,7 +46,13 @@ int main(int argc, char *argv[])
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    const CalculatorRun run = RunCalculator(QCoreApplication::arguments().mid(1));
+    const auto readStandardInput = [](qint64 maxBytes) {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly))
+            return QByteArray();
+        return in.read(maxBytes);
+    };
+    const CalculatorRun run = RunCalculator(QCoreApplication::arguments().mid(1), readStandardInput);
     std::fputs(run.out.toLocal8Bit().constData(), stdout);
     std::fputs(run.err.toLocal8Bit().constData(), stderr);
     return run.status;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "calculator.h"
+#include "volumecolumn.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,6 +51,11 @@ private slots:
     void names_the_refused_input_data();
     void names_the_refused_input();
     void too_many_volumes_is_a_usage_error();
+    void volumes_file_agrees_with_volumes_data();
+    void volumes_file_agrees_with_volumes();
+    void volumes_file_refusals_name_the_line_data();
+    void volumes_file_refusals_name_the_line();
+    void program_reads_volumes_from_standard_input();
     void loads_a_scenario_file();
     void reports_a_file_that_does_not_load_data();
     void reports_a_file_that_does_not_load();
@@ -157,6 +163,94 @@ void TestCalculator::too_many_volumes_is_a_usage_error()
     QCOMPARE(run.status, int(ExitUsage));
     QVERIFY2(run.err.contains(QLatin1String("3 volumes given for 2 time slots")), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
+}
+
+namespace {
+
+// The Schedule's worked example with its volumes from `source`.
+QStringList scheduleExampleWithVolumesFrom(const QString &source)
+{
+    QStringList arguments = scheduleExample;
+    const qsizetype at = arguments.indexOf(QStringLiteral("--volumes"));
+    arguments[at] = QStringLiteral("--volumes-file");
+    arguments[at + 1] = source;
+    return arguments;
+}
+
+} // namespace
+
+void TestCalculator::volumes_file_agrees_with_volumes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("standardInput");
+    QTest::newRow("one a line") << QByteArray("0\n10\n50\n120\n") << false;
+    QTest::newRow("a schedule printed as CSV") << QByteArray("Time,Calls,Agents\r\n08:00,0,0\r\n08:30,10,3\r\n"
+                                                             "09:00,50,10\r\n09:30,120,20\r\n")
+                                               << false;
+    QTest::newRow("standard input") << QByteArray("0\n10\n50\n120\n") << true;
+}
+
+void TestCalculator::volumes_file_agrees_with_volumes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, standardInput);
+    QTemporaryDir dir;
+    const QString source = standardInput ? QStringLiteral("-") : writeFile(dir, QStringLiteral("day.csv"), bytes);
+    qint64 asked = 0;
+    const StandardInput input = [&](qint64 maxBytes) {
+        asked = maxBytes;
+        return bytes;
+    };
+    const CalculatorRun expected = RunCalculator(scheduleExample);
+    const CalculatorRun run = RunCalculator(scheduleExampleWithVolumesFrom(source), input);
+    QCOMPARE(run.status, int(ExitDone));
+    QCOMPARE(run.out, expected.out);
+    // Standard input is read only for "-", and no further than a list may go.
+    QCOMPARE(asked, standardInput ? qint64(VolumeColumn::MaxTextLength) + 1 : 0);
+}
+
+void TestCalculator::volumes_file_refusals_name_the_line_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // "<none>": no file; "<folder>": a folder
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("negative") << QByteArray("Calls\n0\n-10\n") << int(ExitInvalidInput)
+                              << ": \"-10\" on line 3 is negative";
+    QTest::newRow("too many") << QByteArray("1\n2\n3\n4\n5\n6\n") << int(ExitInvalidInput)
+                              << ": \"5\" on line 5 is value 5 of 6, but only 4 time slots remain from 08:00 on";
+    QTest::newRow("table without Calls") << QByteArray("Time,Agents\n08:00,3\n") << int(ExitInvalidInput)
+                                         << ": line 1 has 2 columns";
+    QTest::newRow("too long") << QByteArray(VolumeColumn::MaxTextLength + 1, '\n') << int(ExitInvalidInput)
+                              << ": the text is too long";
+    QTest::newRow("missing") << QByteArray("<none>") << int(ExitFileError) << "cannot open volumes file";
+    QTest::newRow("folder") << QByteArray("<folder>") << int(ExitFileError) << "volumes file";
+}
+
+void TestCalculator::volumes_file_refusals_name_the_line()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = bytes == "<none>" ? dir.filePath(QStringLiteral("none.txt"))
+                         : bytes == "<folder>" ? dir.path()
+                                               : writeFile(dir, QStringLiteral("day.txt"), bytes);
+    const CalculatorRun run = RunCalculator(scheduleExampleWithVolumesFrom(path));
+    QCOMPARE(run.status, status);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.contains(QStringLiteral("volumes file \"%1\"").arg(path)) && run.err.contains(message),
+             qPrintable(run.err));
+}
+
+void TestCalculator::program_reads_volumes_from_standard_input()
+{
+    QProcess process;
+    process.start(QStringLiteral(VARNOOK_CALC_PATH), scheduleExampleWithVolumesFrom(QStringLiteral("-")));
+    process.write("Calls\n0\n10\n50\n120\n");
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(QString::fromLocal8Bit(process.readAllStandardOutput()), RunCalculator(scheduleExample).out);
 }
 
 void TestCalculator::loads_a_scenario_file()

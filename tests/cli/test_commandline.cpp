@@ -64,6 +64,9 @@ void TestCommandLine::refuses_bad_usage_data()
     QTest::newRow("bad tab") << QStringList{"a.vnk", "--tab=graph"} << "--tab must be";
     QTest::newRow("slots with agents") << QStringList{"agents", "--slots", "30"} << "not used with agents";
     QTest::newRow("volumes with agents") << QStringList{"agents", "--volumes=1"} << "not used with agents";
+    QTest::newRow("volumes file with agents") << QStringList{"agents", "--volumes-file=-"} << "not used with agents";
+    QTest::newRow("volumes twice over") << QStringList{"schedule", "--volumes-file", "a.txt", "--volumes", "1"}
+                                        << "either with --volumes or with --volumes-file";
     QTest::newRow("tab with schedule") << QStringList{"schedule", "--tab", "agents"} << "not used with schedule";
     QTest::newRow("fields with a file") << QStringList{"a.vnk", "--calls", "5"} << "not used with a scenario file";
     QTest::newRow("stray argument") << QStringList{"agents", "100"} << "unexpected argument \"100\"";

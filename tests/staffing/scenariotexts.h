@@ -39,7 +39,8 @@ inline void useHalfHours(AgentScenario &s)
 // --- the worked examples, built here for every test folder ------------------
 
 // The Agents example: 100 calls from 08:00 to 09:00, talk 03:00, wrap 00:30,
-// abandon after 00:25, goal 80 % in 20 s. Recalculate() gives agents 6 to 15.
+// abandon after 00:25, goal 80 % in 20 s. Recalculate() gives agents 6 to 15
+// with the goal at 9.
 inline AgentScenario workedAgentsScenario()
 {
     AgentScenario s;

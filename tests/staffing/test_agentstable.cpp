@@ -18,8 +18,7 @@ private Q_SLOTS:
 
 void AgentsTableTest::workedExampleCellByCell()
 {
-    AgentScenario s;
-    setTexts(s, {"08:00", "09:00", "100", "03:00", "00:30", "00:25", "80", "20"});
+    AgentScenario s = workedAgentsScenario();
     const RecalcResult result = s.Recalculate();
     QVERIFY(result.valid);
     const QStringList expected[] = {

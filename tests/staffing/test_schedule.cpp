@@ -17,18 +17,9 @@ private Q_SLOTS:
     void fieldExitsAndTheEditedFlag();
 };
 
-namespace {
-
-AgentScenario workedSchedule()
-{
-    return workedScheduleScenario();
-}
-
-} // namespace
-
 void ScheduleTest::workedScheduleWithItsTotal()
 {
-    AgentScenario s = workedSchedule();
+    AgentScenario s = workedScheduleScenario();
     s.setText(Field::Edit1, QStringLiteral("1"));
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     const QStringList expected[] = {
@@ -60,7 +51,7 @@ void ScheduleTest::capAtNineteenEvaluations()
 
 void ScheduleTest::goalOfZeroTakesTheFirstAgentNumber()
 {
-    AgentScenario s = workedSchedule();
+    AgentScenario s = workedScheduleScenario();
     s.setText(Field::MaskEdit5, QStringLiteral("0"));
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     // Loads 1.33, 6.67 and 16: the first agent number tried is the load
@@ -80,7 +71,7 @@ void ScheduleTest::answerTimeShowsAtMost2359()
 
 void ScheduleTest::negativeVolumeIsRefusedAtItsCell()
 {
-    AgentScenario s = workedSchedule();
+    AgentScenario s = workedScheduleScenario();
     s.SlotCalls[3] = -50;
     RecalcResult seen;
     s.onInvalidInput = [&](const RecalcResult &r) { seen = r; };
@@ -96,7 +87,7 @@ void ScheduleTest::negativeVolumeIsRefusedAtItsCell()
 
 void ScheduleTest::volumesTooLargeToComputeAreRefused()
 {
-    AgentScenario s = workedSchedule();
+    AgentScenario s = workedScheduleScenario();
     s.SlotCalls[4] = 2147483647;
     const RecalcResult result = s.TabSet1Click(Tab::Schedule);
     QVERIFY(!result.valid);
@@ -105,7 +96,7 @@ void ScheduleTest::volumesTooLargeToComputeAreRefused()
 
 void ScheduleTest::volumesSummingToZeroFailTheNextCheck()
 {
-    AgentScenario s = workedSchedule();
+    AgentScenario s = workedScheduleScenario();
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     for (int i = 1; i <= 4; ++i)
         s.StringGrid1SetEditText(1, i, QStringLiteral("0"));
@@ -118,7 +109,7 @@ void ScheduleTest::volumesSummingToZeroFailTheNextCheck()
 
 void ScheduleTest::typingIntoTheCallsColumn()
 {
-    AgentScenario s = workedSchedule();
+    AgentScenario s = workedScheduleScenario();
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     s.StringGrid1SetEditText(1, 2, QStringLiteral("1"));
     QCOMPARE(s.SlotCalls[2], 1);
@@ -141,7 +132,7 @@ void ScheduleTest::typingIntoTheCallsColumn()
 
 void ScheduleTest::keysAndClicks()
 {
-    AgentScenario s = workedSchedule();
+    AgentScenario s = workedScheduleScenario();
     QVERIFY(!s.StringGrid1KeyPress(QLatin1Char('1')).ran);
     QVERIFY(s.SlotCallsEdited);
     // Enter recalculates on the Agents tab too.
@@ -163,7 +154,7 @@ void ScheduleTest::keysAndClicks()
 
 void ScheduleTest::fieldExitsAndTheEditedFlag()
 {
-    AgentScenario s = workedSchedule();
+    AgentScenario s = workedScheduleScenario();
     s.SlotCallsEdited = true;
     QVERIFY(!s.Edit1Exit(false).ran);
     QVERIFY(!s.MaskEdit1Exit(false).ran);

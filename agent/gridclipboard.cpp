@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: MIT
+#include "gridclipboard.h"
+
+#include "resulttablemodel.h"
+#include "tablecopy.h"
+#include "tlumstringgrid.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+
+GridClipboard::GridClipboard(TLumStringGrid *grid, const ResultTable &table, PasteHandler paste)
+    : QObject(grid)
+    , m_grid(grid)
+    , m_table(table)
+    , m_pasteHandler(std::move(paste))
+{
+    // A range of cells (or of rows on the Agents tab) can be selected with
+    // the mouse or Shift and the arrow keys, so that part of a table can be
+    // copied.
+    m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+
+    m_copy = new QAction(QStringLiteral("&Copy"), this);
+    m_copy->setShortcut(QKeySequence::Copy);
+    m_copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(m_copy, &QAction::triggered, this, &GridClipboard::copy);
+    m_paste = new QAction(QStringLiteral("&Paste Call Volumes"), this);
+    m_paste->setShortcut(QKeySequence::Paste);
+    m_paste->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(m_paste, &QAction::triggered, this, &GridClipboard::paste);
+    m_grid->addAction(m_copy);
+    m_grid->addAction(m_paste);
+
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, &GridClipboard::showContextMenu);
+    // The cell editor is created inside the viewport; see eventFilter.
+    m_viewport = m_grid->viewport();
+    m_viewport->installEventFilter(this);
+}
+
+QMimeData *GridClipboard::copyData() const
+{
+    QList<TableCell> selected;
+    if (const QItemSelectionModel *selection = m_grid->selectionModel()) {
+        for (const QModelIndex &index : selection->selectedIndexes())
+            selected << TableCell{index.column(), ResultTableModel::tableRow(index)};
+    }
+    return TableCopy::forCopy(m_table, selected, m_grid->rowSelection()).mimeData();
+}
+
+void GridClipboard::copy()
+{
+    QGuiApplication::clipboard()->setMimeData(copyData());
+}
+
+void GridClipboard::paste()
+{
+    if (const QMimeData *data = QGuiApplication::clipboard()->mimeData())
+        pasteData(*data);
+    else
+        m_pasteHandler(QString());
+}
+
+void GridClipboard::pasteData(const QMimeData &data)
+{
+    // A Calls cell being edited keeps what was typed before the paste
+    // replaces it, as if Enter had closed the editor.
+    if (QWidget *editor = m_grid->cellEditor()) {
+        emit m_grid->itemDelegate()->commitData(editor);
+        emit m_grid->itemDelegate()->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+    m_pasteHandler(data.text());
+}
+
+bool GridClipboard::inCallsColumn() const
+{
+    const ResultTableModel *model = m_grid->resultModel();
+    return model && model->editingAllowed() && m_grid->currentTableColumn() == 1;
+}
+
+void GridClipboard::showContextMenu(const QPoint &position)
+{
+    QMenu menu(m_grid);
+    menu.addAction(m_copy);
+    menu.addAction(m_paste);
+    m_paste->setEnabled(inCallsColumn());
+    menu.exec(m_grid->viewport()->mapToGlobal(position));
+    m_paste->setEnabled(true);
+}
+
+bool GridClipboard::eventFilter(QObject *watched, QEvent *event)
+{
+    // Only the event and the pointers are looked at before the type is
+    // known: the viewport still sends events while the grid is destroyed.
+    if (event->type() == QEvent::ChildAdded && watched == m_viewport) {
+        // A new cell editor: its own Paste must not override the grid's.
+        QObject *child = static_cast<QChildEvent *>(event)->child();
+        if (child->isWidgetType())
+            child->installEventFilter(this);
+    } else if (event->type() == QEvent::ShortcutOverride && watched != m_viewport) {
+        // Ctrl+V in a Calls cell's editor pastes volumes; in the other
+        // cells' editors it pastes text as in any field.
+        if (static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste) && inCallsColumn())
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
+}

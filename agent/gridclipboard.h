@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QMimeData;
+class QPoint;
+class ResultTable;
+class TLumStringGrid;
+
+// Copy and paste on a result grid: Ctrl+C and Ctrl+V while the grid (or its
+// cell editor) has the keyboard focus, and the same two commands in the
+// grid's context menu. Copy puts the whole table, or the cells the planner
+// selected, on the clipboard as tab-separated text and as an HTML table.
+// Paste hands the clipboard's text to the window, which puts the volumes
+// into the Schedule.
+class GridClipboard : public QObject
+{
+    Q_OBJECT
+public:
+    using PasteHandler = std::function<void(const QString &text)>;
+
+    GridClipboard(TLumStringGrid *grid, const ResultTable &table, PasteHandler paste);
+
+    // What Copy puts on the clipboard, for the grid's present selection;
+    // the caller owns it.
+    QMimeData *copyData() const;
+    // The two commands on the application's clipboard.
+    void copy();
+    void paste();
+    // Hands `data`'s text to the window, as Paste does with the clipboard's.
+    void pasteData(const QMimeData &data);
+
+    QAction *copyAction() const { return m_copy; }
+    QAction *pasteAction() const { return m_paste; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showContextMenu(const QPoint &position);
+    bool inCallsColumn() const;
+
+    TLumStringGrid *m_grid;
+    QObject *m_viewport = nullptr; // compared only, never called
+    const ResultTable &m_table;
+    PasteHandler m_pasteHandler;
+    QAction *m_copy = nullptr;
+    QAction *m_paste = nullptr;
+};

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "resulttable.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QMimeData;
+
+// A cell of a result table: row 0 is the header row.
+struct TableCell
+{
+    int column = 0;
+    int row = 0;
+};
+
+// A block of a result table as it goes to a spreadsheet: the header row of
+// its columns first, then its rows, every cell as the grid shows it.
+class TableCopy
+{
+public:
+    // Every row and column of the table.
+    static TableCopy wholeTable(const ResultTable &table);
+    // The rows and columns that hold a selected cell, under those columns'
+    // headers; a cell of that block that is not selected stays empty. Header
+    // cells and cells outside the table are not selectable and are ignored.
+    static TableCopy selectedCells(const ResultTable &table, const QList<TableCell> &cells);
+    // What Copy takes from the grid: the selection when the planner chose
+    // more than the grid selects by itself (its current cell, or with whole
+    // rows selected its current row), else the whole table; a selection of
+    // every cell outside the fixed columns is the whole table too.
+    // `wholeRows`: the grid selects whole rows (the Agents tab).
+    static TableCopy forCopy(const ResultTable &table, const QList<TableCell> &selected, bool wholeRows);
+
+    // The header row first.
+    const QList<QStringList> &rows() const { return m_rows; }
+
+    // Tab-separated: one line per row, each ended by a line feed. A tab or
+    // line break inside a cell becomes a blank, so the columns stay whole.
+    QString text() const;
+    // An HTML table with the header row in <th> cells.
+    QString html() const;
+    // Both forms together, for the clipboard.
+    QMimeData *mimeData() const;
+
+private:
+    QList<QStringList> m_rows;
+};

@@ -1,0 +1,237 @@
+// SPDX-License-Identifier: MIT
+#include "volumecolumn.h"
+
+#include <QStringList>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using Reason = VolumeRefusal::Reason;
+
+struct Line
+{
+    int number = 0;
+    QStringList cells;
+};
+
+struct Candidate
+{
+    QString text;
+    int line = 0;
+    int column = 0;
+};
+
+QString unquoted(const QString &cell)
+{
+    const QString trimmed = cell.trimmed();
+    if (trimmed.size() >= 2 && trimmed.startsWith(QLatin1Char('"')) && trimmed.endsWith(QLatin1Char('"'))) {
+        QString inner = trimmed.mid(1, trimmed.size() - 2);
+        inner.replace(QLatin1String("\"\""), QLatin1String("\""));
+        return inner.trimmed();
+    }
+    return trimmed;
+}
+
+// Splits one line at `separator`, except inside double quotes; trailing
+// empty cells are dropped (a spreadsheet writes them for blank columns).
+QStringList splitCells(const QString &line, QChar separator)
+{
+    QStringList cells;
+    QString cell;
+    bool quoted = false;
+    for (QChar c : line) {
+        if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        if (c == separator && !quoted) {
+            cells << unquoted(cell);
+            cell.clear();
+        } else {
+            cell += c;
+        }
+    }
+    cells << unquoted(cell);
+    while (!cells.isEmpty() && cells.last().isEmpty())
+        cells.removeLast();
+    return cells;
+}
+
+QChar fileSeparator(const QString &text)
+{
+    if (text.contains(QLatin1Char('\t')))
+        return QLatin1Char('\t');
+    if (text.contains(QLatin1Char(';')))
+        return QLatin1Char(';');
+    return QLatin1Char(',');
+}
+
+QList<Line> splitLines(QString text, QChar separator)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QStringList raw = text.split(QLatin1Char('\n'));
+    QList<Line> lines;
+    for (int i = 0; i < raw.size(); ++i)
+        lines << Line{i + 1, splitCells(raw.at(i), separator)};
+    return lines;
+}
+
+std::optional<double> number(const QString &text, const QLocale &locale)
+{
+    bool ok = false;
+    double value = locale.toDouble(text, &ok);
+    if (!ok) {
+        QLocale c = QLocale::c();
+        c.setNumberOptions(QLocale::RejectGroupSeparator);
+        value = c.toDouble(text, &ok);
+    }
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// The count of calls the text holds, or why it holds none.
+std::optional<Reason> classify(const QString &text, const QLocale &locale, int *calls)
+{
+    if (text.isEmpty())
+        return Reason::Empty;
+    const auto value = number(text, locale);
+    if (!value)
+        return Reason::NotANumber;
+    if (*value < 0)
+        return Reason::Negative;
+    if (*value != std::floor(*value))
+        return Reason::NotWhole;
+    if (*value > std::numeric_limits<int>::max())
+        return Reason::TooLarge;
+    *calls = static_cast<int>(*value);
+    return std::nullopt;
+}
+
+QString shortened(const QString &value)
+{
+    constexpr int shown = 40;
+    return value.size() <= shown ? value : value.left(shown) + QStringLiteral("...");
+}
+
+} // namespace
+
+QString VolumeRefusal::text() const
+{
+    const QString where = column > 0 ? QStringLiteral("line %1, column %2").arg(line).arg(column)
+                                     : QStringLiteral("line %1").arg(line);
+    const QString it = QStringLiteral("\"%1\" on %2").arg(shortened(value), where);
+    const QString rule = QStringLiteral("the calls of a time slot are a whole number from 0 up");
+    switch (reason) {
+    case Reason::TooLong:
+        return QStringLiteral("the text is too long to be a list of call volumes (more than %1 characters)")
+            .arg(VolumeColumn::MaxTextLength);
+    case Reason::NoValues:
+        return QStringLiteral("there are no numbers of calls");
+    case Reason::SeveralColumns:
+        return QStringLiteral("line %1 has %2 columns: give one column of numbers, or a table with a \"Calls\" column")
+            .arg(line)
+            .arg(count);
+    case Reason::Empty:
+        return QStringLiteral("%1 is empty: every time slot needs its number of calls").arg(where);
+    case Reason::NotANumber:
+        return QStringLiteral("%1 is not a number").arg(it);
+    case Reason::Negative:
+        return QStringLiteral("%1 is negative: %2").arg(it, rule);
+    case Reason::NotWhole:
+        return QStringLiteral("%1 is not a whole number: %2").arg(it, rule);
+    case Reason::TooLarge:
+        return QStringLiteral("%1 is too large: a time slot takes at most %2 calls")
+            .arg(it)
+            .arg(std::numeric_limits<int>::max());
+    case Reason::NoSlot:
+        return QStringLiteral("%1 is value %2 of %3, but only %4 time slot%5 from %6 on")
+            .arg(it)
+            .arg(number)
+            .arg(count)
+            .arg(slotsLeft)
+            .arg(slotsLeft == 1 ? QStringLiteral(" remains") : QStringLiteral("s remain"))
+            .arg(firstSlot);
+    case Reason::NotInCallsCell:
+        return QStringLiteral("put the cursor in a Calls cell of the Schedule to paste call volumes");
+    }
+    return QString();
+}
+
+VolumeColumn VolumeColumn::read(const QString &text, Source source, const QLocale &locale)
+{
+    VolumeColumn result;
+    auto refuse = [&result](const VolumeRefusal &refusal) {
+        result.m_refusal = refusal;
+        result.m_volumes.clear();
+        return result;
+    };
+    if (text.size() > MaxTextLength)
+        return refuse(VolumeRefusal(Reason::TooLong));
+
+    // A spreadsheet's UTF-8 export may begin with a byte-order mark.
+    const QString body = text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text;
+    const QChar separator = source == Source::Clipboard ? QChar(QLatin1Char('\t')) : fileSeparator(body);
+    const QList<Line> lines = splitLines(body, separator);
+
+    // Empty lines before and after the values do not count.
+    qsizetype first = 0;
+    while (first < lines.size() && lines.at(first).cells.isEmpty())
+        ++first;
+    qsizetype last = lines.size() - 1;
+    while (last >= first && lines.at(last).cells.isEmpty())
+        --last;
+    if (first > last)
+        return refuse(VolumeRefusal(Reason::NoValues));
+
+    qsizetype widest = 0;
+    for (qsizetype i = first; i <= last; ++i)
+        widest = std::max(widest, lines.at(i).cells.size());
+
+    QList<Candidate> candidates;
+    bool headerAllowed = true;
+    if (widest <= 1) {
+        for (qsizetype i = first; i <= last; ++i)
+            candidates << Candidate{lines.at(i).cells.value(0), lines.at(i).number, 0};
+    } else if (first == last) {
+        // One row of values, as copied from a spreadsheet's row.
+        const Line &line = lines.at(first);
+        for (qsizetype c = 0; c < line.cells.size(); ++c)
+            candidates << Candidate{line.cells.at(c), line.number, static_cast<int>(c + 1)};
+    } else {
+        // A table: its "Calls" column, below the header line.
+        const Line &header = lines.at(first);
+        qsizetype calls = -1;
+        for (qsizetype c = 0; c < header.cells.size() && calls < 0; ++c) {
+            if (header.cells.at(c).compare(QLatin1String("Calls"), Qt::CaseInsensitive) == 0)
+                calls = c;
+        }
+        if (calls < 0) {
+            qsizetype wide = first;
+            while (lines.at(wide).cells.size() <= 1)
+                ++wide;
+            VolumeRefusal refusal(Reason::SeveralColumns);
+            refusal.line = lines.at(wide).number;
+            refusal.count = static_cast<int>(lines.at(wide).cells.size());
+            return refuse(refusal);
+        }
+        for (qsizetype i = first + 1; i <= last; ++i)
+            candidates << Candidate{lines.at(i).cells.value(calls), lines.at(i).number, static_cast<int>(calls + 1)};
+        headerAllowed = false;
+    }
+    if (headerAllowed && !number(candidates.first().text, locale))
+        candidates.removeFirst();
+    if (candidates.isEmpty())
+        return refuse(VolumeRefusal(Reason::NoValues));
+
+    for (const Candidate &candidate : candidates) {
+        int calls = 0;
+        if (const auto reason = classify(candidate.text, locale, &calls)) {
+            const VolumeRefusal refusal(*reason, candidate.text, candidate.line, candidate.column);
+            return refuse(refusal);
+        }
+        result.m_volumes << SlotVolume{calls, candidate.line, candidate.column, candidate.text};
+    }
+    return result;
+}
