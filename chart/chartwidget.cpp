@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#include "chartwidget.h"
+
+#include "chartpainter.h"
+
+#include <QContextMenuEvent>
+#include <QPainter>
+
+ChartWidget::ChartWidget(QWidget *parent)
+    : QWidget(parent)
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+}
+
+void ChartWidget::refresh()
+{
+    repaint();
+}
+
+QSize ChartWidget::sizeHint() const
+{
+    return {498, 289};
+}
+
+QSize ChartWidget::minimumSizeHint() const
+{
+    return {120, 80};
+}
+
+void ChartWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    PaintChart(painter, rect(), m_model);
+}
+
+void ChartWidget::contextMenuEvent(QContextMenuEvent *event)
+{
+    emit contextMenuRequested(event->globalPos());
+    event->accept();
+}

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "chartmodel.h"
+
+#include <QWidget>
+
+// Shows a chart model on a white background. The owner fills model() and
+// calls refresh(); the mouse neither pans nor zooms. A right click (or the
+// keyboard's context-menu key) is handed to the owner as a request.
+class ChartWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ChartWidget(QWidget *parent = nullptr);
+
+    ChartModel &model() { return m_model; }
+    const ChartModel &model() const { return m_model; }
+
+    // Repaints at once, before returning.
+    void refresh();
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    void contextMenuRequested(const QPoint &globalPos);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    ChartModel m_model;
+};
