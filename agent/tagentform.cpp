@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "tagentform.h"
 
+#include "agentgraphlink.h"
 #include "dialogservice.h"
 #include "filenames.h"
+#include "graphglyphs.h"
 #include "handlerguard.h"
 #include "hint.h"
 #include "maskedfield.h"
@@ -95,6 +97,7 @@ TAgentForm::TAgentForm(DialogService &dialogs, QWidget *parent)
     setFont(windowFont);
 
     buildWidgets();
+    m_graphLink = new AgentGraphLink(*this, m_dialogs);
 
     m_scenario.onInvalidInput = [this](const RecalcResult &result) {
         focusNamedControl(result.failingField, result.failingRow);
@@ -112,6 +115,7 @@ TAgentForm::~TAgentForm()
     m_closing = true;
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     m_scenario.onInvalidInput = nullptr;
+    delete m_graphLink; // it closes the graph window
 }
 
 void TAgentForm::buildWidgets()
@@ -144,6 +148,10 @@ void TAgentForm::buildWidgets()
     tools->addWidget(SpeedButton2);
     tools->addWidget(SpeedButton5);
     tools->addWidget(SpeedButton4);
+    SpeedButton6 = makeButton(ToolIcon::Recalculate, QStringLiteral("Show Graph"));
+    SpeedButton6->setIcon(MakeGraphGlyph(GraphGlyph::ShowGraph));
+    tools->addWidget(SpeedButton6);
+    connect(SpeedButton6, &QToolButton::clicked, this, [this] { SpeedButton6Click(); });
     tools->addStretch(1);
     tools->addWidget(SpeedButton1);
     outer->addWidget(panel1);
@@ -474,6 +482,7 @@ void TAgentForm::TabSet1Click(int index)
         const Tab tab = index == 1 ? Tab::Schedule : Tab::Agents;
         syncFieldsToModel();
         applyTabSettings(tab);
+        m_graphLink->tabChanging(tab);
         m_scenario.TabSet1Click(tab);
         refresh();
     });
@@ -585,11 +594,33 @@ bool TAgentForm::eventFilter(QObject *watched, QEvent *event)
 void TAgentForm::closeEvent(QCloseEvent *event)
 {
     m_closing = true;
+    m_graphLink->agentClosing();
     event->accept();
 }
 
 void TAgentForm::updateGraphCaption()
 {
+    m_graphLink->updateCaption();
+}
+
+// --- graph ---------------------------------------------------------------
+
+void TAgentForm::SpeedButton6Click()
+{
+    RunHandler(m_dialogs, [this] {
+        if (completePendingFieldExit())
+            m_graphLink->SpeedButton6Click();
+    });
+}
+
+bool TAgentForm::completePendingFieldExit()
+{
+    Field f;
+    if (!fieldOf(focusWidget(), &f) || !field(f)->isModified())
+        return true;
+    const bool refused = IsMaskedField(f) && !field(f)->hasAcceptableInput();
+    fieldExit(f);
+    return !refused;
 }
 
 // --- scenario files ----------------------------------------------------------

@@ -8,6 +8,7 @@
 
 #include <array>
 
+class AgentGraphLink;
 class DialogService;
 class QButtonGroup;
 class QFrame;
@@ -45,6 +46,8 @@ public:
     QToolButton *loadButton() const { return SpeedButton5; }
     QToolButton *saveButton() const { return SpeedButton4; }
     QToolButton *closeButton() const { return SpeedButton1; }
+    QToolButton *showGraphButton() const { return SpeedButton6; }
+    AgentGraphLink *graphLink() const { return m_graphLink; }
     ResultTableModel *tableModel() const { return m_tableModel; }
 
     // The scenario file this window last saved or loaded; "*.vnk" until then.
@@ -55,6 +58,12 @@ public:
     void SpeedButton4Click(); // Save: asks for a file through the shared save dialog
     void SpeedButton5Click(); // Load: asks for a file through the shared open dialog
     void SpeedButton1Click(); // Close form
+    void SpeedButton6Click(); // Show Graph
+
+    // A changed field that has not been left yet (a tool button takes no
+    // focus) runs its exit rule now. False when the field refuses: the
+    // command that asked must not run.
+    bool completePendingFieldExit();
 
     // Save to the name the save dialog returned, asking before replacing
     // another file. Only a save that was written renames the window.
@@ -77,8 +86,7 @@ public:
     // Shows the scenario again in the widgets.
     void refresh();
 
-    // The caption of this window's graph window follows the window's own;
-    // there is no graph window yet, so this has nothing to update.
+    // The caption of this window's graph window follows the window's own.
     void updateGraphCaption();
 
 signals:
@@ -114,6 +122,8 @@ private:
     QToolButton *SpeedButton2 = nullptr;
     QToolButton *SpeedButton4 = nullptr;
     QToolButton *SpeedButton5 = nullptr;
+    QToolButton *SpeedButton6 = nullptr;
+    AgentGraphLink *m_graphLink = nullptr;
     QRadioButton *RadioButton1 = nullptr;
     QRadioButton *RadioButton2 = nullptr;
     QButtonGroup *m_slotButtons = nullptr;
