@@ -28,6 +28,9 @@ TLumChart::TLumChart(QWidget *parent)
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
+    // The window itself takes the keyboard focus, so F1 and the context-menu
+    // key reach it when it is the active child window.
+    setFocusPolicy(Qt::StrongFocus);
     resize(DesignWidth, DesignHeight);
 
     auto *layout = new QVBoxLayout(this);
