@@ -3,6 +3,7 @@
 
 #include "commandline.h"
 #include "conversions.h"
+#include "graphoutput.h"
 #include "scenariofile.h"
 #include "tableoutput.h"
 
@@ -95,6 +96,18 @@ CalculatorRun RunCalculator(const QStringList &arguments)
         return run;
     }
 
+    // The series are checked before anything is computed.
+    const bool scheduleTab = line.command == CommandLine::Command::Schedule
+        || (line.command == CommandLine::Command::File && line.tab == Tab::Schedule);
+    SeriesSelectionWord selection = SeriesKinds::DefaultSelection(scheduleTab);
+    if (line.graphSeries) {
+        QString error;
+        const auto chosen = GraphOutput::SelectionFromCaptions(*line.graphSeries, scheduleTab, &error);
+        if (!chosen)
+            return usageError(error);
+        selection = *chosen;
+    }
+
     AgentScenario scenario;
     RecalcResult result;
     switch (line.command) {
@@ -127,6 +140,14 @@ CalculatorRun RunCalculator(const QStringList &arguments)
     if (!result.valid)
         return failed(ExitInvalidInput, QStringLiteral("invalid input: ") + describeFailure(scenario, result));
     CalculatorRun run;
-    run.out = TableOutput::format(scenario, line.format);
+    if (line.graphFile.isEmpty()) {
+        run.out = TableOutput::format(scenario, line.format);
+        return run;
+    }
+    const GraphOutput::Written written = GraphOutput::WriteGraph(scenario, line, selection);
+    if (!written.ok)
+        return failed(ExitFileError, written.error);
+    if (!written.message.isEmpty())
+        run.err = programName + QStringLiteral(": ") + written.message + QLatin1Char('\n');
     return run;
 }

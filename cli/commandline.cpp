@@ -3,7 +3,7 @@
 
 namespace {
 
-enum class Option { Field, Slots, Volumes, Format, Tab };
+enum class Option { Field, Slots, Volumes, Format, Tab, Graph, Series, Bar, Flat, Size };
 
 struct OptionInfo
 {
@@ -25,7 +25,35 @@ constexpr OptionInfo options[] = {
     {"--volumes", Option::Volumes, Field::Edit1},
     {"--format", Option::Format, Field::Edit1},
     {"--tab", Option::Tab, Field::Edit1},
+    {"--graph", Option::Graph, Field::Edit1},
+    {"--series", Option::Series, Field::Edit1},
+    {"--bar", Option::Bar, Field::Edit1},
+    {"--flat", Option::Flat, Field::Edit1},
+    {"--size", Option::Size, Field::Edit1},
 };
+
+// Options that stand alone, without a value.
+bool isSwitch(Option option)
+{
+    return option == Option::Bar || option == Option::Flat;
+}
+
+// "640x400": both sides from 50 to 10000 pixels.
+bool readSize(const QString &text, int *width, int *height)
+{
+    const QStringList sides = text.split(QLatin1Char('x'));
+    if (sides.size() != 2)
+        return false;
+    bool okWidth = false;
+    bool okHeight = false;
+    const int w = sides.at(0).toInt(&okWidth);
+    const int h = sides.at(1).toInt(&okHeight);
+    if (!okWidth || !okHeight || w < 50 || h < 50 || w > 10000 || h > 10000)
+        return false;
+    *width = w;
+    *height = h;
+    return true;
+}
 
 const OptionInfo *findOption(const QString &name)
 {
@@ -40,6 +68,11 @@ bool allowed(Option option, CommandLine::Command command)
 {
     switch (option) {
     case Option::Format:
+    case Option::Graph:
+    case Option::Series:
+    case Option::Bar:
+    case Option::Flat:
+    case Option::Size:
         return true;
     case Option::Field:
         return command != CommandLine::Command::File;
@@ -98,6 +131,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         line.fileName = first;
     }
 
+    QString graphOptionSeen; // a graph option, to refuse without --graph
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
         if (!argument.startsWith(QLatin1String("--")))
@@ -110,7 +144,10 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         if (!allowed(info->option, line.command))
             return usageError(QStringLiteral("option %1 is not used with %2").arg(name, commandName(line.command)));
         QString value;
-        if (equals >= 0) {
+        if (isSwitch(info->option)) {
+            if (equals >= 0)
+                return usageError(QStringLiteral("option %1 takes no value").arg(name));
+        } else if (equals >= 0) {
             value = argument.mid(equals + 1);
         } else if (i + 1 < arguments.size()) {
             value = arguments.at(++i);
@@ -148,8 +185,31 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             else
                 return usageError(QStringLiteral("--tab must be agents or schedule, not \"%1\"").arg(value));
             break;
+        case Option::Graph:
+            if (!value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
+                && !value.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+                return usageError(QStringLiteral("--graph needs a file ending in .png or .pdf, not \"%1\"").arg(value));
+            line.graphFile = value;
+            break;
+        case Option::Series:
+            line.graphSeries = value.isEmpty() ? QStringList() : value.split(QLatin1Char(','));
+            break;
+        case Option::Bar:
+            line.graphBar = true;
+            break;
+        case Option::Flat:
+            line.graphFlat = true;
+            break;
+        case Option::Size:
+            if (!readSize(value, &line.graphWidth, &line.graphHeight))
+                return usageError(QStringLiteral("--size must be WIDTHxHEIGHT, each 50 to 10000, not \"%1\"").arg(value));
+            break;
         }
+        if (info->option >= Option::Series)
+            graphOptionSeen = name;
     }
+    if (!graphOptionSeen.isEmpty() && line.graphFile.isEmpty())
+        return usageError(QStringLiteral("option %1 is only used with --graph").arg(graphOptionSeen));
     return line;
 }
 
@@ -160,6 +220,7 @@ QString HelpText()
         "  varnook-calc agents   [call options] [--format F]\n"
         "  varnook-calc schedule [call options] [--slots 30|60] [--volumes V1,V2,...] [--format F]\n"
         "  varnook-calc FILE     [--tab agents|schedule] [--format F]\n"
+        "  varnook-calc ... --graph OUT.png|OUT.pdf [--series KINDS] [--bar] [--flat] [--size WxH]\n"
         "\n"
         "Works out how many agents a call centre needs and the service callers get.\n"
         "\n"
@@ -198,9 +259,25 @@ QString HelpText()
         "  --format json      one object: inputs, tab, goalRow, table (and for a\n"
         "                     schedule totalTime, halfHourSlots, slotCalls)\n"
         "\n"
+        "Graph:\n"
+        "  --graph OUT        draws the graph of the table, as a new graph window shows\n"
+        "                     it, into OUT (.png picture or .pdf page) instead of\n"
+        "                     printing the table\n"
+        "  --series KINDS     the series, by their menu captions separated by commas:\n"
+        "                     Agents, Service Level, Queued, Abandoned, Usage, Average\n"
+        "                     Answer, Queue Time, Average Queue, Trunks (the tab's own\n"
+        "                     only). Default: Service Level,Queued on the Agents tab,\n"
+        "                     Agents,Abandoned on the Schedule. Percentages, times and\n"
+        "                     numbers together leave the numbers out, said on stderr.\n"
+        "  --bar              bars instead of lines\n"
+        "  --flat             without the 3D view\n"
+        "  --size WxH         size in pixels (default 640x400); a PDF page is that\n"
+        "                     size at 96 pixels an inch\n"
+        "\n"
         "Options take their value as --calls 100 or --calls=100; a value may begin\n"
         "with '-'. Name a scenario file called agents or schedule as ./agents.\n"
         "\n"
         "Exit status: 0 done; 1 invalid input (the field is named); 2 usage error;\n"
-        "3 the scenario file cannot be opened or is not a sound scenario file.\n");
+        "3 the scenario file cannot be opened or is not a sound scenario file, or the\n"
+        "graph file cannot be written.\n");
 }

@@ -32,6 +32,15 @@ struct CommandLine
     OutputFormat format = OutputFormat::Table;
     Tab tab = Tab::Agents; // --tab, with a FILE
     QString fileName;
+
+    // --graph OUT.png|OUT.pdf: the graph a new graph window would show,
+    // instead of the table.
+    QString graphFile;
+    std::optional<QStringList> graphSeries; // --series, menu captions split at commas
+    bool graphBar = false;                  // --bar
+    bool graphFlat = false;                 // --flat: 3D view off
+    int graphWidth = 640;                   // --size WxH, in pixels
+    int graphHeight = 400;
 };
 
 // Reads the arguments after the program's name. Options take their value as
