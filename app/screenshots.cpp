@@ -158,18 +158,16 @@ int main(int argc, char *argv[])
     TLumChart *agentsGraph = agents->graphLink()->GraphWindow();
     TLumChart *scheduleGraph = schedule->graphLink()->GraphWindow();
     qint64 fieldExitMedian = 0;
+    qint64 fieldExitNinety = 0;
     qint64 fieldExitWorst = 0;
     if (agentsGraph && scheduleGraph) {
-        scheduleGraph->barButton()->click();
-        scheduleGraph->view3DButton()->click();
         for (QWidget *graph : {static_cast<QWidget *>(agentsGraph), static_cast<QWidget *>(scheduleGraph)})
             graph->parentWidget()->resize(640, 420);
         QCoreApplication::processEvents();
-        ok = save(agentsGraph->parentWidget(), QDir(outDir).filePath(QStringLiteral("graph-agents.png"))) && ok;
-        ok = save(scheduleGraph->parentWidget(), QDir(outDir).filePath(QStringLiteral("graph-schedule.png"))) && ok;
 
         // Leaving a changed field of the Schedule example with its graph
-        // open: recalculation, graph build and the chart's repaint.
+        // open as a new window shows it (lines in 3D): recalculation, graph
+        // build and the chart's repaint, then the grid's.
         std::vector<qint64> times;
         for (int i = 0; i < 41; ++i) {
             QLineEdit *edit = schedule->field(Field::MaskEdit4);
@@ -182,7 +180,14 @@ int main(int argc, char *argv[])
         }
         std::sort(times.begin(), times.end());
         fieldExitMedian = times[times.size() / 2];
+        fieldExitNinety = times[times.size() * 9 / 10];
         fieldExitWorst = times.back();
+
+        scheduleGraph->barButton()->click();
+        scheduleGraph->view3DButton()->click();
+        QCoreApplication::processEvents();
+        ok = save(agentsGraph->parentWidget(), QDir(outDir).filePath(QStringLiteral("graph-agents.png"))) && ok;
+        ok = save(scheduleGraph->parentWidget(), QDir(outDir).filePath(QStringLiteral("graph-schedule.png"))) && ok;
     } else {
         ok = false;
     }
@@ -192,7 +197,8 @@ int main(int argc, char *argv[])
     QTextStream(stdout) << "Agents example: leaving Edit1 to repainted grid " << agentsExit / 1000 << " us\n"
                         << "Schedule example: Enter in the grid to repainted grid " << scheduleEnter / 1000 << " us\n"
                         << "Schedule example with its graph window: leaving a field to repainted graph, median "
-                        << fieldExitMedian / 1000 << " us, slowest of 41 " << fieldExitWorst / 1000 << " us\n";
+                        << fieldExitMedian / 1000 << " us, 90th percentile " << fieldExitNinety / 1000
+                        << " us, slowest of 41 " << fieldExitWorst / 1000 << " us\n";
     mainForm.Exit1Click();
     return ok ? 0 : 1;
 }
