@@ -176,6 +176,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
                 line.format = OutputFormat::Json;
             else
                 return usageError(QStringLiteral("--format must be table, csv or json, not \"%1\"").arg(value));
+            line.formatGiven = true;
             break;
         case Option::Tab:
             if (value == QLatin1String("agents"))
@@ -208,6 +209,8 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         if (info->option >= Option::Series)
             graphOptionSeen = name;
     }
+    if (!line.graphFile.isEmpty() && line.formatGiven)
+        return usageError(QStringLiteral("--format is not used with --graph"));
     if (!graphOptionSeen.isEmpty() && line.graphFile.isEmpty())
         return usageError(QStringLiteral("option %1 is only used with --graph").arg(graphOptionSeen));
     return line;

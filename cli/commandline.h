@@ -30,6 +30,7 @@ struct CommandLine
     std::optional<bool> halfHourSlots; // --slots 30 (true) or 60 (false)
     std::optional<QStringList> volumes; // --volumes, split at commas
     OutputFormat format = OutputFormat::Table;
+    bool formatGiven = false;
     Tab tab = Tab::Agents; // --tab, with a FILE
     QString fileName;
 

@@ -13,6 +13,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 namespace GraphOutput {
 
@@ -29,7 +30,9 @@ ChartModel newWindowChart(bool flat)
     return chart;
 }
 
-bool writePng(const ChartModel &chart, const QString &file, int width, int height)
+// Both write through a QSaveFile: a file that cannot be written whole is
+// not written at all, and an older file of that name stays.
+bool writePng(const ChartModel &chart, QSaveFile &file, int width, int height)
 {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
@@ -38,12 +41,12 @@ bool writePng(const ChartModel &chart, const QString &file, int width, int heigh
         painter.setRenderHint(QPainter::Antialiasing);
         PaintChart(painter, image.rect(), chart);
     }
-    return image.save(file, "PNG");
+    return image.save(&file, "PNG");
 }
 
-bool writePdf(const ChartModel &chart, const QString &file, int width, int height)
+bool writePdf(const ChartModel &chart, QSaveFile &file, int width, int height)
 {
-    QPdfWriter writer(file);
+    QPdfWriter writer(&file);
     writer.setTitle(chart.name);
     writer.setCreator(QStringLiteral("Varnook"));
     writer.setResolution(1200);
@@ -95,8 +98,11 @@ Written WriteGraph(const AgentScenario &scenario, const CommandLine &line, Serie
     else if (result.incompatible)
         written.message = IncompatibleSelectionMessage();
     const bool pdf = line.graphFile.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
-    written.ok = pdf ? writePdf(chart, line.graphFile, line.graphWidth, line.graphHeight)
-                     : writePng(chart, line.graphFile, line.graphWidth, line.graphHeight);
+    QSaveFile file(line.graphFile);
+    written.ok = file.open(QIODevice::WriteOnly)
+        && (pdf ? writePdf(chart, file, line.graphWidth, line.graphHeight)
+                : writePng(chart, file, line.graphWidth, line.graphHeight))
+        && file.commit();
     if (!written.ok)
         written.error = QStringLiteral("cannot write the graph file \"%1\"").arg(line.graphFile);
     return written;

@@ -10,27 +10,37 @@
 
 namespace {
 
-// The program reports in its own words: Qt's notes about the screenless
-// platform (a missing runtime folder and the like) stay off stderr.
-void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+// The graph is drawn with fonts, hence the graphical application; it needs
+// no display.
+bool wantsGraph(int argc, char *argv[])
 {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--graph") == 0 || std::strncmp(argv[i], "--graph=", 8) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Qt's own messages go to standard error as usual, except the notice that
+// the session's runtime folder is not set: a script or a cron job has none,
+// and the graph needs none.
+QtMessageHandler standardHandler = nullptr;
+
+void filterQtMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    standardHandler(type, context, message);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // Drawing a graph needs fonts, hence the graphical application, on the
-    // screenless platform: the program never shows a window.
-    bool drawing = false;
-    for (int i = 1; i < argc; ++i)
-        drawing = drawing || std::strncmp(argv[i], "--graph", 7) == 0;
     std::unique_ptr<QCoreApplication> app;
-    if (drawing) {
+    if (wantsGraph(argc, argv)) {
+        standardHandler = qInstallMessageHandler(filterQtMessages);
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler(quietMessages);
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);

@@ -2,7 +2,9 @@
 #include "calculator.h"
 #include "commandline.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -70,6 +72,7 @@ void TestGraphOutput::refuses_bad_graph_usage_data()
     QTest::newRow("tiny size") << QStringList{"agents", "--graph", "a.png", "--size", "10x10"} << "--size must be";
     QTest::newRow("series without graph") << QStringList{"agents", "--series", "Queued"} << "only used with --graph";
     QTest::newRow("flat without graph") << QStringList{"agents", "--flat"} << "only used with --graph";
+    QTest::newRow("table format") << QStringList{"agents", "--graph", "a.png", "--format", "csv"} << "--format is not used with --graph";
 }
 
 void TestGraphOutput::refuses_bad_graph_usage()
@@ -154,6 +157,11 @@ void TestGraphOutput::failed_runs_write_nothing()
         RunCalculator(QStringList(agentsExample) << "--graph" << dir.filePath(QStringLiteral("no/such/folder.png")));
     QCOMPARE(unwritable.status, int(ExitFileError));
     QVERIFY(unwritable.err.contains(QStringLiteral("cannot write the graph file")));
+    // A folder of that name is not replaced.
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.png")));
+    const CalculatorRun taken = RunCalculator(QStringList(agentsExample) << "--graph" << dir.filePath(QStringLiteral("taken.png")));
+    QCOMPARE(taken.status, int(ExitFileError));
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("taken.png"))).isDir());
 }
 
 QTEST_MAIN(TestGraphOutput)
