@@ -52,6 +52,7 @@ fuzz:
 
 screenshots: build
 	$(BUILD)/app/varnook-screenshots $(BUILD)/screenshots
+	$(BUILD)/app/varnook-chart-screenshots $(BUILD)/screenshots
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "chartlayout.h"
 
+#include "chartbottomaxis.h"
 #include "chartfonts.h"
 
 #include <QFontMetricsF>
@@ -10,6 +11,23 @@
 #include <limits>
 
 namespace {
+
+// The fonts' measures and the spacing, all in device pixels.
+struct Measures
+{
+    explicit Measures(double dpi)
+        : title(ChartFont(ChartTextRole::Title, dpi))
+        , axisTitle(ChartFont(ChartTextRole::AxisTitle, dpi))
+        , tick(ChartFont(ChartTextRole::TickLabel, dpi))
+        , legend(ChartFont(ChartTextRole::Legend, dpi))
+        , margin(8 * ChartUnit(dpi))
+        , gap(6 * ChartUnit(dpi))
+        , tickLength(4 * ChartUnit(dpi))
+    {
+    }
+    QFontMetricsF title, axisTitle, tick, legend;
+    double margin, gap, tickLength;
+};
 
 struct DataRange
 {
@@ -26,6 +44,7 @@ struct DataRange
         high = std::max(high, v);
     }
 };
+
 
 bool usesRightAxis(const ChartModel &model)
 {
@@ -46,31 +65,6 @@ DataRange valueRange(const ChartModel &model, ChartVerticalAxis axis, bool right
     return range;
 }
 
-QString valueText(double value, double increment)
-{
-    int decimals = 0;
-    if (increment > 0 && std::isfinite(increment) && increment < 1)
-        decimals = std::min(6, int(std::ceil(-std::log10(increment) - 1e-9)));
-    if (std::fabs(value) < increment * 1e-9)
-        value = 0; // no "-0"
-    return QString::number(value, 'f', decimals);
-}
-
-// The label steps of the bottom axis: with half-hour slotCount 2, 4, 6, 8 and 12
-// are whole hours; past 48 the steps double.
-int labelStep(double slotWidth, double labelWidth)
-{
-    static const int steps[] = {1, 2, 3, 4, 6, 8, 12, 16, 24, 48};
-    for (const int step : steps) {
-        if (step * slotWidth >= labelWidth)
-            return step;
-    }
-    int step = 96;
-    while (step * slotWidth < labelWidth && step < (1 << 28))
-        step *= 2;
-    return step;
-}
-
 // Ticks and labels of a vertical axis; labels that would touch the one
 // below are left out.
 void placeVerticalTicks(ChartAxisGeometry &axis, const QFontMetricsF &metrics, double labelEdge, bool alignRight,
@@ -83,7 +77,7 @@ void placeVerticalTicks(ChartAxisGeometry &axis, const QFontMetricsF &metrics, d
         ChartTick tick;
         tick.value = value;
         tick.position = std::round(axis.map(value));
-        tick.text = valueText(value, axis.scale.increment);
+        tick.text = ChartValueText(value, axis.scale.increment);
         const double width = metrics.horizontalAdvance(tick.text);
         const double top = tick.position - lineHeight / 2;
         if (top + lineHeight + gap / 2 <= lastLabelTop) {
@@ -99,7 +93,7 @@ double widestLabel(const ChartScale &scale, const QFontMetricsF &metrics)
 {
     double widest = 0;
     for (const double value : scale.ticks())
-        widest = std::max(widest, metrics.horizontalAdvance(valueText(value, scale.increment)));
+        widest = std::max(widest, metrics.horizontalAdvance(ChartValueText(value, scale.increment)));
     return widest;
 }
 
@@ -145,81 +139,137 @@ double placeLegend(ChartLayout &layout, const ChartModel &model, const QRectF &a
     return rows.size() * lineHeight;
 }
 
-struct BottomRange
+// The title and the legend across the top; returns the room left below.
+QRectF placeHeader(ChartLayout &layout, const ChartModel &model, QRectF inner, const Measures &m)
 {
-    double first = 0;
-    int slotCount = 1;
-};
-
-BottomRange bottomRange(const ChartModel &model)
-{
-    const ChartAxis &axis = model.bottomAxis;
-    DataRange range;
-    for (const ChartSeries &series : model.series)
-        for (const ChartPoint &point : series.points)
-            range.add(point.x);
-    BottomRange result;
-    const bool ownRange = !axis.automatic && std::isfinite(axis.minimum) && std::isfinite(axis.maximum)
-        && axis.maximum >= axis.minimum;
-    if (ownRange) {
-        range.any = true;
-        range.low = axis.minimum;
-        range.high = axis.maximum;
+    if (!model.title.isEmpty()) {
+        layout.titleRect = QRectF(inner.left(), inner.top(), inner.width(), m.title.height());
+        inner.setTop(layout.titleRect.bottom() + m.gap / 2);
     }
-    if (!range.any)
-        return result;
-    result.first = range.low;
-    // One slot per whole step of x; a range too wide to draw is cut short.
-    result.slotCount = int(std::min(std::floor(range.high - range.low + 1e-9) + 1, 100000.0));
-    return result;
+    const double legendHeight = placeLegend(layout, model, inner, m.legend);
+    if (legendHeight > 0)
+        inner.setTop(inner.top() + legendHeight + m.gap);
+    return inner;
 }
 
-// The label of each x position: the first point's label found there, or
-// the x itself.
-std::vector<QString> bottomLabels(const ChartModel &model, const BottomRange &range)
+// The 3D depth: about 9 screen pixels a series, at most 15 % of the room.
+// It depends on the room only, never on the labels, so the labels can be
+// measured once the scales are known.
+QPoint chooseDepth(const ChartModel &model, const QRectF &room, double unit)
 {
-    std::vector<QString> labels(std::size_t(range.slotCount));
-    std::vector<bool> found(labels.size(), false);
-    for (const ChartSeries &series : model.series) {
+    if (!model.view3D)
+        return {};
+    const double lanes = std::max<std::size_t>(1, model.series.size());
+    const double wanted = std::max(12.0, 9.0 * lanes) * unit;
+    const double most = 0.15 * std::min(room.width(), room.height());
+    const int d = int(std::max(0.0, std::floor(std::min(wanted, most))));
+    if (d < 2)
+        return {};
+    return {d, -int(std::round(d * 0.6))};
+}
+
+// The vertical scales for a plot of the given height. The right axis is laid
+// out only when a series uses it.
+void chooseScales(ChartLayout &layout, const ChartModel &model, double frontHeight, const Measures &m)
+{
+    const int maxDivisions = std::clamp(int(frontHeight / (m.tick.height() * 1.6)), 1, 10);
+    layout.left.shown = true;
+    layout.right.shown = usesRightAxis(model);
+    const DataRange leftRange = valueRange(model, ChartVerticalAxis::Left, layout.right.shown);
+    layout.left.scale = ResolveScale(model.leftAxis, leftRange.any, leftRange.low, leftRange.high, maxDivisions);
+    layout.left.grid = model.leftAxis.grid;
+    layout.left.title = model.leftAxis.title;
+    if (layout.right.shown) {
+        const DataRange rightRange = valueRange(model, ChartVerticalAxis::Right, true);
+        layout.right.scale =
+            ResolveScale(model.rightAxis, rightRange.any, rightRange.low, rightRange.high, maxDivisions);
+        layout.right.grid = model.rightAxis.grid;
+        layout.right.title = model.rightAxis.title;
+    }
+}
+
+void mapVertical(ChartAxisGeometry &axis, const QRect &plane)
+{
+    const double span = axis.scale.maximum - axis.scale.minimum;
+    axis.origin = plane.top() + plane.height();
+    axis.pixelsPerUnit = span > 0 ? -plane.height() / span : 0;
+}
+
+// The plot between the vertical axes' titles and labels, its bottom at
+// plotBottom, and the vertical axes' ticks. The left axis maps onto the
+// front plane and the right axis onto the back wall's right edge, where
+// their labels stand.
+void placePlot(ChartLayout &layout, const QRectF &inner, double plotBottom, double frontHeight, const Measures &m)
+{
+    // A whole number of the left axis' steps high, so that every tick lands
+    // on a pixel row.
+    const int divisions = layout.left.scale.divisions();
+    int height = int(frontHeight);
+    if (divisions > 0 && height >= divisions)
+        height -= height % divisions;
+    const double plotTop = plotBottom - height;
+    const double titleWidth = m.axisTitle.height();
+
+    double left = inner.left();
+    if (!layout.left.title.isEmpty()) {
+        layout.left.titleRect = QRectF(left, plotTop, titleWidth, height);
+        left += titleWidth + m.gap / 2;
+    }
+    const double leftLabelEdge = left + widestLabel(layout.left.scale, m.tick);
+    left = std::ceil(leftLabelEdge + m.gap / 2 + m.tickLength);
+
+    double right = inner.right();
+    if (layout.right.shown) {
+        if (!layout.right.title.isEmpty()) {
+            layout.right.titleRect = QRectF(right - titleWidth, plotTop, titleWidth, height);
+            right -= titleWidth + m.gap / 2;
+        }
+        right -= widestLabel(layout.right.scale, m.tick) + m.gap / 2 + m.tickLength;
+    } else {
+        right -= m.gap; // room for the last bottom label to stand centred
+    }
+    right = std::floor(right - layout.depth.x());
+    layout.plotFront = QRect(int(left), int(plotTop), std::max(1, int(right - left)), height);
+    layout.backWall = layout.plotFront.translated(layout.depth);
+
+    mapVertical(layout.left, layout.plotFront);
+    placeVerticalTicks(layout.left, m.tick, leftLabelEdge, true, m.gap);
+    if (layout.right.shown) {
+        mapVertical(layout.right, layout.backWall);
+        const double rightLabelEdge = layout.backWall.left() + layout.backWall.width() + m.tickLength + m.gap / 2;
+        placeVerticalTicks(layout.right, m.tick, rightLabelEdge, false, m.gap);
+    }
+}
+
+// The series ordered from the tallest on average (share of its axis' range)
+// to the lowest.
+std::vector<int> lanesByHeight(const ChartModel &model, const ChartLayout &layout)
+{
+    const int count = int(model.series.size());
+    std::vector<double> height(static_cast<std::size_t>(count), 0.0);
+    for (int i = 0; i < count; ++i) {
+        const ChartSeries &series = model.series[std::size_t(i)];
+        const ChartScale &scale = layout.verticalAxis(series.axis).scale;
+        const double span = scale.maximum - scale.minimum;
+        double sum = 0;
+        int n = 0;
         for (const ChartPoint &point : series.points) {
-            const double slot = std::round(point.x - range.first);
-            if (!(slot >= 0 && slot < range.slotCount) || found[std::size_t(slot)])
+            if (!std::isfinite(point.y) || !(span > 0))
                 continue;
-            found[std::size_t(slot)] = true;
-            labels[std::size_t(slot)] = point.label;
+            sum += std::clamp((point.y - scale.minimum) / span, 0.0, 1.0);
+            ++n;
         }
+        height[std::size_t(i)] = n > 0 ? sum / n : 0;
     }
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        if (!found[i] && labels[i].isEmpty())
-            labels[i] = valueText(range.first + double(i), 1);
-    }
-    return labels;
-}
-
-void placeBottomTicks(ChartLayout &layout, const std::vector<QString> &labels, const QFontMetricsF &metrics,
-                      double labelTop)
-{
-    ChartAxisGeometry &axis = layout.bottom;
-    const double gap = 8 * layout.unit;
-    double widest = 0;
-    for (const QString &label : labels)
-        widest = std::max(widest, metrics.horizontalAdvance(label));
-    const int step = labelStep(layout.slotWidth, widest + gap);
-    double lastRight = std::numeric_limits<double>::lowest();
-    for (std::size_t i = 0; i < labels.size(); i += std::size_t(step)) {
-        ChartTick tick;
-        tick.value = axis.scale.minimum + double(i);
-        tick.position = axis.map(tick.value);
-        tick.text = labels[i];
-        const double width = metrics.horizontalAdvance(tick.text);
-        double left = tick.position - width / 2;
-        left = std::clamp(left, layout.bounds.left(), std::max(layout.bounds.left(), layout.bounds.right() - width));
-        if (left >= lastRight + gap / 2) {
-            tick.labelRect = QRectF(left, labelTop, width, metrics.height());
-            lastRight = left + width;
-        }
-        axis.ticks.push_back(tick);
-    }
+    std::vector<int> order(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        order[std::size_t(i)] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return height[std::size_t(a)] > height[std::size_t(b)]; });
+    std::vector<int> lanes(static_cast<std::size_t>(count));
+    for (int position = 0; position < count; ++position)
+        lanes[std::size_t(order[std::size_t(position)])] = count - 1 - position;
+    return lanes;
 }
 
 } // namespace
@@ -228,7 +278,9 @@ QPointF ChartLayout::laneOffset(int lane) const
 {
     if (seriesCount <= 0)
         return {};
-    return QPointF(depth) * (double(lane) / seriesCount);
+    // Whole pixels, so the boxes' edges stay sharp.
+    const QPointF offset = QPointF(depth) * (double(lane) / seriesCount);
+    return {std::round(offset.x()), std::round(offset.y())};
 }
 
 QPointF ChartLayout::laneDepth() const
@@ -256,131 +308,29 @@ ChartLayout LayOutChart(const ChartModel &model, const QRectF &rect, double dpi)
     layout.bounds = rect;
     layout.dpi = dpi > 0 && std::isfinite(dpi) ? dpi : 96;
     layout.unit = ChartUnit(layout.dpi);
-    const double u = layout.unit;
     layout.seriesCount = int(model.series.size());
+    const Measures m(layout.dpi);
 
-    const QFontMetricsF titleMetrics(ChartFont(ChartTextRole::Title, layout.dpi));
-    const QFontMetricsF axisTitleMetrics(ChartFont(ChartTextRole::AxisTitle, layout.dpi));
-    const QFontMetricsF tickMetrics(ChartFont(ChartTextRole::TickLabel, layout.dpi));
-    const QFontMetricsF legendMetrics(ChartFont(ChartTextRole::Legend, layout.dpi));
+    const QRectF inner = placeHeader(layout, model, rect.adjusted(m.margin, m.margin, -m.margin, -m.margin), m);
+    layout.depth = chooseDepth(model, inner, layout.unit);
 
-    const double margin = 8 * u;
-    const double gap = 6 * u;
-    const double tickLength = 4 * u;
-    QRectF inner = rect.adjusted(margin, margin, -margin, -margin);
-
-    if (!model.title.isEmpty()) {
-        layout.titleRect = QRectF(inner.left(), inner.top(), inner.width(), titleMetrics.height());
-        inner.setTop(layout.titleRect.bottom() + gap / 2);
-    }
-    const double legendHeight = placeLegend(layout, model, inner, legendMetrics);
-    if (legendHeight > 0)
-        inner.setTop(inner.top() + legendHeight + gap);
-
-    // The 3D depth depends on the space only, never on the labels, so the
-    // labels can be measured once the scales are known.
-    if (model.view3D) {
-        const double lanes = std::max(1, layout.seriesCount);
-        const double wanted = std::max(12.0, 9.0 * lanes) * u;
-        const double room = 0.15 * std::min(inner.width(), inner.height());
-        const int d = int(std::max(0.0, std::floor(std::min(wanted, room))));
-        layout.depth = QPoint(d, -int(std::round(d * 0.6)));
-        if (d < 2)
-            layout.depth = QPoint();
-    }
-
-    // Bottom edge: axis title, labels, tick marks.
+    // Up from the bottom edge: the axis title, the labels, the tick marks.
     layout.bottom.title = model.bottomAxis.title;
-    double plotBottom = inner.bottom();
+    double labelsBottom = inner.bottom();
     if (!layout.bottom.title.isEmpty()) {
-        layout.bottom.titleRect = QRectF(inner.left(), inner.bottom() - axisTitleMetrics.height(), inner.width(),
-                                         axisTitleMetrics.height());
-        plotBottom = layout.bottom.titleRect.top() - gap / 2;
+        layout.bottom.titleRect =
+            QRectF(inner.left(), inner.bottom() - m.axisTitle.height(), inner.width(), m.axisTitle.height());
+        labelsBottom = layout.bottom.titleRect.top() - m.gap / 2;
     }
-    const double bottomLabelTop = plotBottom - tickMetrics.height();
-    plotBottom = std::floor(bottomLabelTop - tickLength - gap / 2);
-    double plotTop = std::ceil(inner.top() + tickMetrics.height() / 2 - layout.depth.y());
+    const double labelTop = labelsBottom - m.tick.height();
+    const double plotBottom = std::floor(labelTop - m.tickLength - m.gap / 2);
+    // Half a label above the back wall's top, for its top tick label.
+    const double plotTop = std::ceil(inner.top() + m.tick.height() / 2 - layout.depth.y());
     const double frontHeight = std::max(1.0, plotBottom - plotTop);
 
-    // Vertical scales, then the room their labels take.
-    const int maxDivisions = std::clamp(int(frontHeight / (tickMetrics.height() * 1.6)), 1, 10);
-    layout.right.shown = usesRightAxis(model);
-    layout.left.shown = true;
-    const DataRange leftRange = valueRange(model, ChartVerticalAxis::Left, layout.right.shown);
-    layout.left.scale = ResolveScale(model.leftAxis, leftRange.any, leftRange.low, leftRange.high, maxDivisions);
-    layout.left.grid = model.leftAxis.grid;
-    layout.left.title = model.leftAxis.title;
-    if (layout.right.shown) {
-        const DataRange rightRange = valueRange(model, ChartVerticalAxis::Right, true);
-        layout.right.scale =
-            ResolveScale(model.rightAxis, rightRange.any, rightRange.low, rightRange.high, maxDivisions);
-        layout.right.grid = model.rightAxis.grid;
-        layout.right.title = model.rightAxis.title;
-    }
-
-    // The plot's height a whole number of the left axis' steps, so every
-    // tick lands on a pixel row.
-    const int divisions = layout.left.scale.divisions();
-    int height = int(frontHeight);
-    if (divisions > 0 && height >= divisions)
-        height -= height % divisions;
-    plotTop = plotBottom - height;
-
-    double left = inner.left();
-    if (!layout.left.title.isEmpty()) {
-        layout.left.titleRect = QRectF(left, plotTop, axisTitleMetrics.height(), height);
-        left += axisTitleMetrics.height() + gap / 2;
-    }
-    const double leftLabelEdge = left + widestLabel(layout.left.scale, tickMetrics);
-    left = std::ceil(leftLabelEdge + gap / 2 + tickLength);
-
-    double right = inner.right();
-    double rightLabelEdge = right;
-    if (layout.right.shown) {
-        if (!layout.right.title.isEmpty()) {
-            layout.right.titleRect =
-                QRectF(right - axisTitleMetrics.height(), plotTop, axisTitleMetrics.height(), height);
-            right -= axisTitleMetrics.height() + gap / 2;
-        }
-        right -= widestLabel(layout.right.scale, tickMetrics);
-        rightLabelEdge = right;
-        right -= gap / 2 + tickLength;
-    } else {
-        right -= gap; // room for the last bottom label to stand centred
-    }
-    right = std::floor(right - layout.depth.x());
-    const int width = std::max(1, int(right - left));
-    layout.plotFront = QRect(int(left), int(plotTop), width, height);
-    layout.backWall = layout.plotFront.translated(layout.depth);
-
-    // Vertical mapping: the front plane for the left axis, the back wall's
-    // right edge for the right axis, where their labels stand.
-    const auto mapVertical = [&](ChartAxisGeometry &axis, const QRect &plane) {
-        const double span = axis.scale.maximum - axis.scale.minimum;
-        axis.origin = plane.top() + plane.height();
-        axis.pixelsPerUnit = span > 0 ? -plane.height() / span : 0;
-    };
-    mapVertical(layout.left, layout.plotFront);
-    placeVerticalTicks(layout.left, tickMetrics, leftLabelEdge, true, gap);
-    if (layout.right.shown) {
-        mapVertical(layout.right, layout.backWall);
-        placeVerticalTicks(layout.right, tickMetrics, layout.backWall.right() + 1 + tickLength + gap / 2, false, gap);
-        Q_UNUSED(rightLabelEdge);
-    }
-    layout.left.shown = true;
-
-    // Bottom axis: one slot per x position across the front plane.
-    const BottomRange range = bottomRange(model);
-    layout.bottom.shown = true;
-    layout.bottom.grid = model.bottomAxis.grid;
-    layout.bottom.scale.minimum = range.first;
-    layout.bottom.scale.maximum = range.first + range.slotCount - 1;
-    layout.bottom.scale.increment = 1;
-    layout.slotWidth = double(width) / range.slotCount;
-    layout.bottom.origin = layout.plotFront.left() + layout.slotWidth / 2;
-    layout.bottom.pixelsPerUnit = layout.slotWidth;
-    placeBottomTicks(layout, bottomLabels(model, range), tickMetrics, bottomLabelTop);
-    if (!layout.bottom.title.isEmpty())
-        layout.bottom.titleRect.setLeft(layout.plotFront.left()), layout.bottom.titleRect.setWidth(width);
+    chooseScales(layout, model, frontHeight, m);
+    placePlot(layout, inner, plotBottom, frontHeight, m);
+    LayOutBottomAxis(layout, model, m.tick, labelTop);
+    layout.lanes = lanesByHeight(model, layout);
     return layout;
 }

@@ -71,8 +71,24 @@ struct ChartLayout
     double slotWidth = 0; // the width given to one x position
 
     bool is3D() const { return !depth.isNull(); }
-    // The front of lane i (0 is the front lane) and the lane's depth.
+    // The front of lane i (0 is the front lane, whole pixels) and the
+    // lane's depth. The series with the tallest values on average stands in
+    // the back lane, the lowest in front, so each stays in sight over the
+    // ones in front of it; equal ones keep their order, the first behind.
     QPointF laneOffset(int lane) const;
+    std::vector<int> lanes; // lanes[i]: the lane of series i
+    int laneOf(int series) const
+    {
+        return series >= 0 && std::size_t(series) < lanes.size() ? lanes[std::size_t(series)] : 0;
+    }
+    // Flat bars of several series stand side by side, `bar` of `bars`,
+    // within 0.8 of their x's slot; a 3D box takes 0.6 of it.
+    double flatBarWidth(int bars) const { return bars > 0 ? slotWidth * 0.8 / bars : 0; }
+    double flatBarLeft(double x, int bar, int bars) const
+    {
+        return bottom.map(x) - slotWidth * 0.4 + bar * flatBarWidth(bars);
+    }
+    double boxWidth() const { return slotWidth * 0.6; }
     QPointF laneDepth() const;
     // Everything a series draws is clipped to this outline.
     QPolygonF plotOutline() const;

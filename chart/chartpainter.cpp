@@ -226,7 +226,7 @@ void PaintChart(QPainter &painter, const QRect &rect, const ChartModel &model)
     painter.save();
     QPainterPath outline;
     outline.addPolygon(layout.plotOutline());
-    painter.setClipPath(outline, Qt::IntersectClip);
+    painter.setClipRect(outline.boundingRect(), Qt::IntersectClip);
     PaintSeries(painter, layout, model);
     painter.restore();
 

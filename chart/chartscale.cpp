@@ -15,6 +15,16 @@ double snap(double v)
 
 } // namespace
 
+QString ChartValueText(double value, double increment)
+{
+    int decimals = 0;
+    if (increment > 0 && std::isfinite(increment) && increment < 1)
+        decimals = std::min(6, int(std::ceil(-std::log10(increment) - 1e-9)));
+    if (std::fabs(value) < increment * 1e-9)
+        value = 0; // no "-0"
+    return QString::number(value, 'f', decimals);
+}
+
 double NiceStep(double rough)
 {
     if (!std::isfinite(rough) || rough <= 0)

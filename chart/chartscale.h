@@ -3,6 +3,8 @@
 
 #include "chartmodel.h"
 
+#include <QString>
+
 #include <vector>
 
 // The value range of one axis and the step between its ticks.
@@ -21,6 +23,10 @@ struct ChartScale
 
     static constexpr int MaximumTicks = 1000;
 };
+
+// A tick value as the axes show it: whole numbers without decimals, finer
+// steps with as many decimals as the step needs (at most 6).
+QString ChartValueText(double value, double increment);
 
 // The smallest "nice" step (1, 2 or 5 times a power of ten) at least rough.
 double NiceStep(double rough);

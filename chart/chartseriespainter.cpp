@@ -2,6 +2,7 @@
 #include "chartseriespainter.h"
 
 #include "chartfonts.h"
+#include "chartseriesgeometry.h"
 
 #include <QPainter>
 #include <QPolygonF>
@@ -11,35 +12,49 @@
 
 namespace {
 
-// A value beyond the axis is drawn at most this far outside the plot (and
-// clipped there), which keeps huge numbers out of the rasteriser.
-double bounded(double pixel, const ChartLayout &layout)
-{
-    const double reach = 2 * (layout.bounds.width() + layout.bounds.height());
-    return std::clamp(pixel, layout.bounds.top() - reach, layout.bounds.bottom() + reach);
-}
-
-QPointF pointAt(const ChartLayout &layout, const ChartAxisGeometry &axis, const ChartPoint &point)
-{
-    const double x = std::clamp(layout.bottom.map(point.x), layout.bounds.left() - layout.bounds.width(),
-                                layout.bounds.right() + layout.bounds.width());
-    return {x, bounded(axis.map(point.y), layout)};
-}
-
-double baseline(const ChartAxisGeometry &axis, const ChartLayout &layout)
-{
-    const double zero = std::clamp(0.0, axis.scale.minimum, axis.scale.maximum);
-    return bounded(axis.map(zero), layout);
-}
-
 QColor pointColour(const ChartSeries &series, const ChartPoint &point)
 {
     return point.colour.isValid() ? point.colour : series.colour;
 }
 
-bool usable(const ChartPoint &point)
+// An edge pen one screen pixel wide. Cosmetic, so the rasteriser draws it
+// without stroking a path: the faces are filled without a pen and their
+// edges drawn at once afterwards.
+QPen edgePen(const QColor &colour, double unit)
 {
-    return std::isfinite(point.x) && std::isfinite(point.y);
+    QPen pen(colour, std::max(1.0, std::round(unit)), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    pen.setCosmetic(true);
+    return pen;
+}
+
+// A polyline `width` device pixels wide. On screen it is drawn as a few
+// one-pixel antialiased lines side by side: the rasteriser strokes those
+// without building an outline, many times faster than a wide pen, which
+// keeps a resize smooth. On a fine device (a printer) the wide pen is used.
+void drawThickLine(QPainter &painter, const QPolygonF &line, const QColor &colour, double width)
+{
+    if (width > 3.0) {
+        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(line);
+        return;
+    }
+    painter.setPen(edgePen(colour, 1));
+    const int strands = std::max(1, int(std::ceil(width)));
+    QVector<QLineF> lines;
+    lines.reserve(std::max(0, int(line.size()) - 1) * strands);
+    for (int i = 1; i < line.size(); ++i) {
+        const QLineF segment(line.at(i - 1), line.at(i));
+        const double length = segment.length();
+        if (length <= 0)
+            continue;
+        // Unit normal of the segment; the strands spread across the width.
+        const QPointF normal(-segment.dy() / length, segment.dx() / length);
+        for (int k = 0; k < strands; ++k) {
+            const double offset = strands == 1 ? 0 : (k / double(strands - 1) - 0.5) * (width - 1);
+            lines << segment.translated(normal * offset);
+        }
+    }
+    painter.drawLines(lines);
 }
 
 void paintMarks(QPainter &painter, const ChartLayout &layout, const ChartSeries &series, QPointF offset)
@@ -53,9 +68,9 @@ void paintMarks(QPainter &painter, const ChartLayout &layout, const ChartSeries 
     painter.setRenderHint(QPainter::Antialiasing, false);
     const double u = layout.unit;
     for (const ChartPoint &point : series.points) {
-        if (!usable(point))
+        if (!ChartPointShown(layout, axis, point))
             continue;
-        const QPointF at = pointAt(layout, axis, point) + offset;
+        const QPointF at = ChartPointPosition(layout, axis, point) + offset;
         const QString text = QString::number(point.y, 'g', 6);
         const double width = metrics.horizontalAdvance(text) + 4 * u;
         const QRectF box(at.x() - width / 2, at.y() - metrics.height() - 6 * u, width, metrics.height());
@@ -72,26 +87,20 @@ void paintFlatLine(QPainter &painter, const ChartLayout &layout, const ChartSeri
 {
     const ChartAxisGeometry &axis = layout.verticalAxis(series.axis);
     const double u = layout.unit;
-    QPolygonF line;
-    for (const ChartPoint &point : series.points) {
-        if (usable(point))
-            line << pointAt(layout, axis, point);
-    }
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(series.colour, 2 * u, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPolyline(line);
+    for (const QPolygonF &run : ChartVisibleRuns(layout, axis, series))
+        drawThickLine(painter, run, series.colour, 2 * u);
     // Dots at the points when there is room to tell them apart.
-    if (layout.slotWidth < 10 * u && line.size() > 1)
+    if (layout.slotWidth < 10 * u && series.points.size() > 1)
         return;
     const double radius = 2.5 * u;
-    painter.setPen(QPen(series.colour.darker(130), u));
-    std::size_t i = 0;
+    painter.setPen(edgePen(series.colour.darker(130), u));
     for (const ChartPoint &point : series.points) {
-        if (!usable(point))
+        if (!ChartPointShown(layout, axis, point))
             continue;
         painter.setBrush(pointColour(series, point));
-        painter.drawEllipse(line.at(int(i++)), radius, radius);
+        painter.drawEllipse(ChartPointPosition(layout, axis, point), radius, radius);
     }
     painter.setBrush(Qt::NoBrush);
 }
@@ -99,16 +108,15 @@ void paintFlatLine(QPainter &painter, const ChartLayout &layout, const ChartSeri
 void paintFlatBars(QPainter &painter, const ChartLayout &layout, const ChartSeries &series, int bar, int bars)
 {
     const ChartAxisGeometry &axis = layout.verticalAxis(series.axis);
-    const double group = layout.slotWidth * 0.8;
-    const double width = group / bars;
-    const double base = baseline(axis, layout);
+    const double width = layout.flatBarWidth(bars);
+    const double base = ChartBaseline(axis, layout);
     const bool outlined = width >= 4 * layout.unit;
     painter.setRenderHint(QPainter::Antialiasing, false);
+    QPointF at;
     for (const ChartPoint &point : series.points) {
-        if (!usable(point))
+        if (!ChartBarEnd(layout, axis, point, at))
             continue;
-        const QPointF at = pointAt(layout, axis, point);
-        const double left = at.x() - group / 2 + bar * width;
+        const double left = layout.flatBarLeft(point.x, bar, bars);
         const QRectF box = QRectF(QPointF(std::round(left), std::round(std::min(at.y(), base))),
                                   QPointF(std::round(left + width), std::round(std::max(at.y(), base))));
         const QColor colour = pointColour(series, point);
@@ -122,73 +130,125 @@ void paintFlatBars(QPainter &painter, const ChartLayout &layout, const ChartSeri
 
 // A line as a ribbon lying in its lane: one face per segment, lighter where
 // the line climbs and darker where it falls, so the shape reads at a glance.
+// The faces are filled without antialiasing; the edges drawn over them
+// smooth the outline.
+void paintRibbonRun(QPainter &painter, const ChartLayout &layout, const QColor &colour, const QPolygonF &line,
+                    QPointF depth)
+{
+    const QColor edge = colour.darker(150);
+    if (line.size() == 1) {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        drawThickLine(painter, QPolygonF({line.first(), line.first() + depth}), edge, 3 * layout.unit);
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    QPointF face[4];
+    for (int i = 1; i < line.size(); ++i) {
+        const QPointF a = line.at(i - 1);
+        const QPointF b = line.at(i);
+        face[0] = a;
+        face[1] = b;
+        face[2] = b + depth;
+        face[3] = a + depth;
+        const double rise = a.y() - b.y();
+        const double run = std::max(1e-9, std::fabs(b.x() - a.x()));
+        const double steep = std::atan(rise / run) / (M_PI / 2); // -1 falling .. 1 climbing
+        painter.setBrush(steep >= 0 ? colour.lighter(100 + int(30 * steep))
+                                    : colour.darker(100 + int(-45 * steep)));
+        painter.drawConvexPolygon(face, 4);
+    }
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(edgePen(edge, layout.unit));
+    painter.drawPolyline(line.translated(depth));
+    painter.drawLine(line.first(), line.first() + depth);
+    painter.drawLine(line.last(), line.last() + depth);
+    drawThickLine(painter, line, edge, 1.5 * layout.unit);
+}
+
 void paintRibbon(QPainter &painter, const ChartLayout &layout, const ChartSeries &series, QPointF front,
                  QPointF depth)
 {
     const ChartAxisGeometry &axis = layout.verticalAxis(series.axis);
-    QPolygonF line;
-    for (const ChartPoint &point : series.points) {
-        if (usable(point))
-            line << pointAt(layout, axis, point) + front;
+    for (const QPolygonF &run : ChartVisibleRuns(layout, axis, series))
+        paintRibbonRun(painter, layout, series.colour, run.translated(front), depth);
+}
+
+// The side face of a box whose right edge is the pixel column `right`, from
+// row top to row bottom, seen depth (whole pixels, x > 0, y < 0) deep. Most
+// of it is a rectangle filled at once; the triangle its slanted top edge
+// leaves is covered by the lid drawn next, and only the triangle under its
+// slanted bottom edge needs the polygon rasteriser.
+void fillSide(QPainter &painter, double right, double top, double bottom, QPointF depth, const QColor &colour)
+{
+    const double dx = depth.x(), dy = depth.y();
+    if (bottom + dy <= top || dx <= 0 || dy >= 0) {
+        const QPointF face[] = {{right, top}, {right + dx, top + dy}, {right + dx, bottom + dy}, {right, bottom}};
+        painter.setBrush(colour);
+        painter.drawConvexPolygon(face, 4);
+        return;
     }
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    const QColor edge = series.colour.darker(150);
-    painter.setPen(QPen(edge, 0.8 * layout.unit, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-    for (int i = 1; i < line.size(); ++i) {
-        const QPointF a = line.at(i - 1);
-        const QPointF b = line.at(i);
-        QPolygonF face;
-        face << a << b << b + depth << a + depth;
-        const double rise = a.y() - b.y();
-        const double run = std::max(1e-9, std::fabs(b.x() - a.x()));
-        const double steep = std::atan(rise / run) / (M_PI / 2); // -1 falling .. 1 climbing
-        painter.setBrush(steep >= 0 ? series.colour.lighter(100 + int(30 * steep))
-                                    : series.colour.darker(100 + int(-45 * steep)));
-        painter.drawPolygon(face);
-    }
-    painter.setBrush(Qt::NoBrush);
-    if (line.size() == 1) {
-        painter.setPen(QPen(series.colour, 2 * layout.unit, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(line.at(0), line.at(0) + depth);
-    }
-    painter.setPen(QPen(edge, 1.2 * layout.unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPolyline(line);
+    painter.fillRect(QRectF(right, top + dy, dx, bottom - top), colour);
+    const QPointF corner[] = {{right, bottom + dy}, {right + dx, bottom + dy}, {right, bottom}};
+    painter.setBrush(colour);
+    painter.drawConvexPolygon(corner, 3);
 }
 
 // Bars as boxes: the front face in the point's colour, the top lighter and
-// the side darker.
+// the side darker, each with a darker edge. The corners lie on whole pixels,
+// so faces and edges are filled without antialiasing but for the three
+// slanted edges, which are drawn for the whole series at once (a box's side
+// never reaches the next box of its lane, so no edge crosses a nearer face).
 void paintBoxes(QPainter &painter, const ChartLayout &layout, const ChartSeries &series, QPointF front,
                 QPointF depth)
 {
     const ChartAxisGeometry &axis = layout.verticalAxis(series.axis);
-    const double width = layout.slotWidth * 0.6;
-    const double base = baseline(axis, layout) + front.y();
+    const double width = layout.boxWidth();
+    const double base = std::round(ChartBaseline(axis, layout) + front.y());
+    const double pen = std::max(1.0, std::round(layout.unit));
     const bool outlined = width >= 4 * layout.unit;
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    QVector<QLineF> slanted;
+    QColor edgeColour = series.colour.darker(170);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    QPointF lid[4];
+    QPointF at;
     for (const ChartPoint &point : series.points) {
-        if (!usable(point))
+        if (!ChartBarEnd(layout, axis, point, at))
             continue;
-        const QPointF at = pointAt(layout, axis, point) + front;
-        const double left = at.x() - width / 2;
-        const double right = left + width;
-        const double top = std::min(at.y(), base);
-        const double bottom = std::max(at.y(), base);
+        at += front;
+        const QRectF body(QPointF(std::round(at.x() - width / 2), std::round(std::min(at.y(), base))),
+                          QPointF(std::round(at.x() + width / 2), std::round(std::max(at.y(), base))));
         const QColor colour = pointColour(series, point);
-        painter.setPen(outlined ? QPen(colour.darker(170), 0.6 * layout.unit) : QPen(Qt::NoPen));
-        QPolygonF side;
-        side << QPointF(right, top) << QPointF(right, top) + depth << QPointF(right, bottom) + depth
-             << QPointF(right, bottom);
-        painter.setBrush(colour.darker(140));
-        painter.drawPolygon(side);
-        QPolygonF lid;
-        lid << QPointF(left, top) << QPointF(right, top) << QPointF(right, top) + depth
-            << QPointF(left, top) + depth;
+        const double l = body.left(), t = body.top(), r = body.right(), b = body.bottom();
+        const double dx = depth.x(), dy = depth.y();
+        fillSide(painter, r, t, b, depth, colour.darker(140));
+        lid[0] = QPointF(l, t);
+        lid[1] = QPointF(r, t);
+        lid[2] = lid[1] + depth;
+        lid[3] = lid[0] + depth;
         painter.setBrush(colour.lighter(130));
-        painter.drawPolygon(lid);
-        painter.setBrush(colour);
-        painter.drawRect(QRectF(QPointF(left, top), QPointF(right, bottom)));
+        painter.drawConvexPolygon(lid, 4);
+        if (!outlined || body.height() < 2 * pen) {
+            painter.fillRect(body, colour);
+            continue;
+        }
+        if (colour != series.colour)
+            edgeColour = colour.darker(170);
+        painter.fillRect(body, edgeColour);
+        painter.fillRect(body.adjusted(pen, pen, -pen, -pen), colour);
+        painter.fillRect(QRectF(l + dx, t + dy, r - l, pen), edgeColour);
+        painter.fillRect(QRectF(r + dx - pen, t + dy, pen, b - t), edgeColour);
+        slanted << QLineF(QPointF(l, t), QPointF(l + dx, t + dy)) << QLineF(QPointF(r, t), QPointF(r + dx, t + dy))
+                << QLineF(QPointF(r, b), QPointF(r + dx, b + dy));
     }
     painter.setBrush(Qt::NoBrush);
+    if (slanted.isEmpty())
+        return;
+    painter.setPen(edgePen(edgeColour, layout.unit));
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.drawLines(slanted);
 }
 
 } // namespace
@@ -197,17 +257,25 @@ void PaintSeries(QPainter &painter, const ChartLayout &layout, const ChartModel 
 {
     const int count = int(model.series.size());
     if (layout.is3D()) {
-        const QPointF depth = layout.laneDepth() * 0.8;
-        for (int lane = count - 1; lane >= 0; --lane) {
-            const ChartSeries &series = model.series[std::size_t(lane)];
-            const QPointF front = layout.laneOffset(lane) + layout.laneDepth() * 0.1;
+        // Back to front, so nearer lanes cover farther ones.
+        const QPointF lane = layout.laneDepth();
+        const QPointF depth(std::round(lane.x() * 0.8), std::round(lane.y() * 0.8));
+        const QPointF inset(std::round(lane.x() * 0.1), std::round(lane.y() * 0.1));
+        std::vector<int> backToFront(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i)
+            backToFront[std::size_t(i)] = i;
+        std::stable_sort(backToFront.begin(), backToFront.end(),
+                         [&](int a, int b) { return layout.laneOf(a) > layout.laneOf(b); });
+        for (const int i : backToFront) {
+            const ChartSeries &series = model.series[std::size_t(i)];
+            const QPointF front = layout.laneOffset(layout.laneOf(i)) + inset;
             if (series.style == ChartSeriesStyle::Bar)
                 paintBoxes(painter, layout, series, front, depth);
             else
                 paintRibbon(painter, layout, series, front, depth);
         }
-        for (int lane = count - 1; lane >= 0; --lane)
-            paintMarks(painter, layout, model.series[std::size_t(lane)], layout.laneOffset(lane));
+        for (const int i : backToFront)
+            paintMarks(painter, layout, model.series[std::size_t(i)], layout.laneOffset(layout.laneOf(i)));
         return;
     }
     const int bars = int(std::count_if(model.series.begin(), model.series.end(),

@@ -8,5 +8,5 @@ class QPainter;
 
 // Draws the series of a laid-out chart: in the flat view lines and bars side
 // by side within each x position; in 3D ribbons and boxes, one lane per
-// series, the first series in front. The caller clips to the plot.
+// series, the tallest at the back (ChartLayout::laneOf). The caller clips to the plot.
 void PaintSeries(QPainter &painter, const ChartLayout &layout, const ChartModel &model);

@@ -46,4 +46,23 @@ inline ChartModel series(int n, int points, ChartSeriesStyle style = ChartSeries
     return model;
 }
 
+// n series in separate bands of the left axis (0 to 100): series k keeps
+// between 12 + 25k and 20 + 25k, so no two lines cross. Pure colours whose
+// hues differ: red, blue, green, purple.
+inline ChartModel bands(int n, int points, ChartSeriesStyle style, bool view3D)
+{
+    static const QColor colours[] = {QColor(255, 0, 0), QColor(0, 0, 255), QColor(0, 160, 0), QColor(160, 0, 160)};
+    ChartModel model = series(n, points, style);
+    model.view3D = view3D;
+    for (int k = 0; k < n; ++k) {
+        ChartSeries &s = model.series[std::size_t(k)];
+        s.colour = colours[k % 4];
+        for (std::size_t i = 0; i < s.points.size(); ++i) {
+            s.points[i].y = 16 + 25 * k + 4 * std::sin(double(i));
+            s.points[i].colour = s.colour;
+        }
+    }
+    return model;
+}
+
 } // namespace ChartFixtures

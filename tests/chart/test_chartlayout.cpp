@@ -1,23 +1,431 @@
 // SPDX-License-Identifier: MIT
+// The chart's geometry, checked without painting: ticks, axes, legend,
+// bottom labels, automatic scales and the 3D depth.
 #include "chartfixtures.h"
 #include "chartlayout.h"
+#include "chartscale.h"
+#include "chartseriesgeometry.h"
 
 #include <QTest>
+
+#include <cmath>
+#include <limits>
 
 class TestChartLayout : public QObject
 {
     Q_OBJECT
 private slots:
-    void percentTicksLandOnPixelRows();
+    void percentTicksLandOnEvenPixelRows_data();
+    void percentTicksLandOnEvenPixelRows();
+    void rightAxisOnlyWhenASeriesUsesIt();
+    void legendListsTheSeriesInOrderWithoutOverlap();
+    void bottomLabelsNeverOverlap();
+    void halfHourLabelsStayReadableInANarrowWindow();
+    void textsStayApartAndInsideTheRectangle_data();
+    void textsStayApartAndInsideTheRectangle();
+    void niceSteps_data();
+    void niceSteps();
+    void automaticScaleCoversTheData_data();
+    void automaticScaleCoversTheData();
+    void ownScaleIsKeptAndBadOnesAreReplaced();
+    void depthMovesTheBackWallAndNothingElse();
+    void pageAtTwelveHundredDpiLooksLikeTheScreen();
+    void badInputGivesAUsableLayout();
+    void linesAreCutWhereTheyLeaveTheAxis();
+    void barsAreCutAtTheAxisEnds();
 };
 
-void TestChartLayout::percentTicksLandOnPixelRows()
+namespace {
+
+QList<QRectF> textRects(const ChartLayout &layout)
 {
-    const ChartModel model = ChartFixtures::series(2, 5);
-    const ChartLayout layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    QList<QRectF> rects;
+    if (!layout.titleRect.isEmpty())
+        rects << layout.titleRect;
+    for (const ChartLegendEntry &entry : layout.legend)
+        rects << entry.swatch.united(entry.textRect);
+    for (const ChartAxisGeometry *axis : {&layout.left, &layout.right, &layout.bottom}) {
+        if (!axis->shown)
+            continue;
+        if (!axis->titleRect.isEmpty())
+            rects << axis->titleRect;
+        for (const ChartTick &tick : axis->ticks) {
+            if (!tick.labelRect.isEmpty())
+                rects << tick.labelRect;
+        }
+    }
+    return rects;
+}
+
+// The plot with its 3D depth: the box the series are drawn in.
+QRectF plotBox(const ChartLayout &layout)
+{
+    return QRectF(layout.plotFront).united(QRectF(layout.backWall));
+}
+
+} // namespace
+
+void TestChartLayout::percentTicksLandOnEvenPixelRows_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<double>("dpi");
+    QTest::addColumn<bool>("view3D");
+    QTest::newRow("design window") << QSize(498, 289) << 96.0 << true;
+    QTest::newRow("design window flat") << QSize(498, 289) << 96.0 << false;
+    QTest::newRow("odd height") << QSize(640, 401) << 96.0 << true;
+    QTest::newRow("large") << QSize(1280, 800) << 96.0 << false;
+    QTest::newRow("page") << QSize(4770, 4770) << 1200.0 << true;
+}
+
+void TestChartLayout::percentTicksLandOnEvenPixelRows()
+{
+    QFETCH(QSize, size);
+    QFETCH(double, dpi);
+    QFETCH(bool, view3D);
+    ChartModel model = ChartFixtures::series(2, 24);
+    model.view3D = view3D;
+    const ChartLayout layout = LayOutChart(model, QRectF(QPointF(0, 0), size), dpi);
     QCOMPARE(int(layout.left.ticks.size()), 11);
-    for (const ChartTick &tick : layout.left.ticks)
-        QCOMPARE(tick.position, std::round(tick.position));
+    const double step = layout.plotFront.height() / 10.0;
+    QCOMPARE(step, std::round(step));
+    for (int i = 0; i <= 10; ++i) {
+        const ChartTick &tick = layout.left.ticks[std::size_t(i)];
+        QCOMPARE(tick.value, 10.0 * i);
+        QCOMPARE(tick.position, double(layout.plotFront.top() + layout.plotFront.height()) - i * step);
+        QCOMPARE(tick.text, QString::number(10 * i));
+        QVERIFY(!tick.labelRect.isEmpty());
+        QVERIFY(tick.labelRect.right() <= layout.plotFront.left());
+    }
+    QCOMPARE(layout.left.map(100), double(layout.plotFront.top()));
+}
+
+void TestChartLayout::rightAxisOnlyWhenASeriesUsesIt()
+{
+    ChartModel model = ChartFixtures::series(2, 10);
+    model.rightAxis = {QStringLiteral("Number"), false, 0, 50, 5, ChartGridStyle::Default};
+    const ChartLayout without = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    QVERIFY(!without.right.shown);
+    QVERIFY(without.right.ticks.empty());
+
+    model.series[0].axis = ChartVerticalAxis::Right;
+    const ChartLayout with = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    QVERIFY(with.right.shown);
+    QCOMPARE(int(with.right.ticks.size()), 11);
+    QCOMPARE(with.right.ticks.back().value, 50.0);
+    QCOMPARE(with.right.title, QStringLiteral("Number"));
+    // Its labels stand right of the back wall, the plot gives them room.
+    QVERIFY(with.plotFront.width() < without.plotFront.width());
+    for (const ChartTick &tick : with.right.ticks)
+        QVERIFY(tick.labelRect.left() > with.backWall.left() + with.backWall.width());
+    QVERIFY(with.right.titleRect.right() <= 498);
+    // Series on the right axis map through it, the others through the left.
+    QCOMPARE(&with.verticalAxis(ChartVerticalAxis::Right), &with.right);
+    QCOMPARE(&with.verticalAxis(ChartVerticalAxis::Left), &with.left);
+}
+
+void TestChartLayout::legendListsTheSeriesInOrderWithoutOverlap()
+{
+    for (const int width : {300, 498, 1200}) {
+        const ChartModel model = ChartFixtures::series(7, 12);
+        const ChartLayout layout = LayOutChart(model, QRectF(0, 0, width, 400), 96);
+        QCOMPARE(int(layout.legend.size()), 7);
+        for (std::size_t i = 0; i < layout.legend.size(); ++i) {
+            const ChartLegendEntry &entry = layout.legend[i];
+            QCOMPARE(entry.title, model.series[i].title);
+            QCOMPARE(entry.colour, model.series[i].colour);
+            QVERIFY(QRectF(0, 0, width, 400).contains(entry.swatch.united(entry.textRect)));
+            // Reading order: along a row, then down to the next one.
+            if (i > 0) {
+                const ChartLegendEntry &before = layout.legend[i - 1];
+                QVERIFY(entry.textRect.top() > before.textRect.top()
+                        || (entry.textRect.top() == before.textRect.top() && entry.swatch.left() > before.textRect.right()));
+            }
+        }
+        QVERIFY(layout.legend.back().textRect.bottom() < layout.backWall.top());
+    }
+    ChartModel empty = ChartFixtures::series(0, 0);
+    QVERIFY(LayOutChart(empty, QRectF(0, 0, 498, 289), 96).legend.empty());
+}
+
+void TestChartLayout::bottomLabelsNeverOverlap()
+{
+    for (int points = 1; points <= 48; ++points) {
+        const ChartModel model = ChartFixtures::series(2, points);
+        for (int width = 300; width <= 2000; width += 50) {
+            const QRectF rect(0, 0, width, 300);
+            const ChartLayout layout = LayOutChart(model, rect, 96);
+            QCOMPARE(int(layout.bottom.ticks.size()) >= 1, true);
+            double lastRight = -1;
+            int shown = 0;
+            for (const ChartTick &tick : layout.bottom.ticks) {
+                if (tick.labelRect.isEmpty())
+                    continue;
+                ++shown;
+                QVERIFY2(tick.labelRect.left() > lastRight,
+                         qPrintable(QStringLiteral("%1 points, %2 px: %3").arg(points).arg(width).arg(tick.text)));
+                QVERIFY(rect.contains(tick.labelRect));
+                lastRight = tick.labelRect.right();
+            }
+            QVERIFY(shown >= std::min(points, 2));
+        }
+    }
+}
+
+void TestChartLayout::halfHourLabelsStayReadableInANarrowWindow()
+{
+    const ChartModel model = ChartFixtures::series(2, 48); // 08:00, 08:30, ...
+    const ChartLayout layout = LayOutChart(model, QRectF(0, 0, 300, 250), 96);
+    QStringList shown;
+    for (const ChartTick &tick : layout.bottom.ticks) {
+        if (!tick.labelRect.isEmpty())
+            shown << tick.text;
+    }
+    QVERIFY(shown.size() >= 3);
+    // A whole number of hours apart, starting at the first slot, each label
+    // centred on its slot.
+    QCOMPARE(shown.first(), QStringLiteral("08:00"));
+    for (const QString &text : shown)
+        QVERIFY2(text.endsWith(QLatin1String(":00")), qPrintable(text));
+    const ChartTick &second = layout.bottom.ticks[1];
+    QCOMPARE(second.position, layout.bottom.map(second.value));
+}
+
+void TestChartLayout::textsStayApartAndInsideTheRectangle_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("view3D");
+    QTest::addColumn<int>("seriesCount");
+    QTest::newRow("design 3D") << QSize(498, 289) << true << 2;
+    QTest::newRow("design flat") << QSize(498, 289) << false << 2;
+    QTest::newRow("narrow seven") << QSize(320, 260) << true << 7;
+    QTest::newRow("wide seven") << QSize(1280, 800) << true << 7;
+    QTest::newRow("short") << QSize(600, 160) << false << 3;
+}
+
+void TestChartLayout::textsStayApartAndInsideTheRectangle()
+{
+    QFETCH(QSize, size);
+    QFETCH(bool, view3D);
+    QFETCH(int, seriesCount);
+    ChartModel model = ChartFixtures::series(seriesCount, 24);
+    model.view3D = view3D;
+    model.series.back().axis = ChartVerticalAxis::Right;
+    model.rightAxis = {QStringLiteral("Time"), false, 0, 600, 60, ChartGridStyle::Default};
+    const QRectF rect(QPointF(10, 20), size);
+    const ChartLayout layout = LayOutChart(model, rect, 96);
+    const QList<QRectF> texts = textRects(layout);
+    const QRectF box = plotBox(layout);
+    QVERIFY(rect.contains(box));
+    for (int i = 0; i < texts.size(); ++i) {
+        QVERIFY2(rect.contains(texts[i]), qPrintable(QStringLiteral("text %1 outside").arg(i)));
+        QVERIFY2(!texts[i].intersects(box), qPrintable(QStringLiteral("text %1 on the plot").arg(i)));
+        for (int j = i + 1; j < texts.size(); ++j)
+            QVERIFY2(!texts[i].intersects(texts[j]), qPrintable(QStringLiteral("texts %1 and %2").arg(i).arg(j)));
+    }
+}
+
+void TestChartLayout::niceSteps_data()
+{
+    QTest::addColumn<double>("rough");
+    QTest::addColumn<double>("step");
+    QTest::newRow("one") << 1.0 << 1.0;
+    QTest::newRow("just above one") << 1.01 << 2.0;
+    QTest::newRow("three") << 3.0 << 5.0;
+    QTest::newRow("seven") << 7.0 << 10.0;
+    QTest::newRow("tenths") << 0.13 << 0.2;
+    QTest::newRow("thousands") << 4200.0 << 5000.0;
+    QTest::newRow("zero") << 0.0 << 1.0;
+    QTest::newRow("negative") << -5.0 << 1.0;
+    QTest::newRow("nan") << std::nan("") << 1.0;
+}
+
+void TestChartLayout::niceSteps()
+{
+    QFETCH(double, rough);
+    QFETCH(double, step);
+    QCOMPARE(NiceStep(rough), step);
+}
+
+void TestChartLayout::automaticScaleCoversTheData_data()
+{
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<int>("divisions");
+    QTest::newRow("percent") << 3.0 << 97.0 << 10;
+    QTest::newRow("agents") << 2.0 << 23.0 << 10;
+    QTest::newRow("seconds") << 0.0 << 605.0 << 10;
+    QTest::newRow("few divisions") << 0.0 << 605.0 << 3;
+    QTest::newRow("negative") << -12.5 << 40.0 << 8;
+    QTest::newRow("small") << 0.01 << 0.07 << 5;
+    QTest::newRow("all zero") << 0.0 << 0.0 << 10;
+    QTest::newRow("one value") << 42.0 << 42.0 << 10;
+    QTest::newRow("large") << 1e6 << 3.7e6 << 10;
+}
+
+void TestChartLayout::automaticScaleCoversTheData()
+{
+    QFETCH(double, low);
+    QFETCH(double, high);
+    QFETCH(int, divisions);
+    const ChartScale scale = AutomaticScale(low, high, divisions);
+    QVERIFY(scale.minimum <= std::min(0.0, low));
+    QVERIFY(scale.maximum >= high);
+    QVERIFY(scale.maximum > scale.minimum);
+    QCOMPARE(NiceStep(scale.increment), scale.increment);
+    QVERIFY(scale.divisions() >= 1);
+    QVERIFY(scale.divisions() <= divisions);
+    // The first and last ticks are the ends.
+    const std::vector<double> ticks = scale.ticks();
+    QCOMPARE(int(ticks.size()), scale.divisions() + 1);
+    QCOMPARE(ticks.front(), scale.minimum);
+    QVERIFY(std::fabs(ticks.back() - scale.maximum) < 1e-9 * std::max(1.0, scale.maximum));
+}
+
+void TestChartLayout::ownScaleIsKeptAndBadOnesAreReplaced()
+{
+    ChartAxis axis{QString(), false, 0, 600, 60, ChartGridStyle::Default};
+    ChartScale scale = ResolveScale(axis, true, 0, 605, 10);
+    QCOMPARE(scale.minimum, 0.0);
+    QCOMPARE(scale.maximum, 600.0); // 605 stands above the top: its own choice
+    QCOMPARE(scale.increment, 60.0);
+
+    axis.increment = 0; // the engine chooses the step
+    QCOMPARE(ResolveScale(axis, true, 0, 605, 10).increment, 100.0);
+    axis.increment = 1e-9; // would give a billion ticks
+    scale = ResolveScale(axis, true, 0, 605, 10);
+    QVERIFY(scale.ticks().size() <= 11);
+    axis.maximum = -5; // no range: scale from the data
+    scale = ResolveScale(axis, true, 0, 605, 10);
+    QVERIFY(scale.maximum >= 605);
+    axis.maximum = std::numeric_limits<double>::infinity();
+    QVERIFY(std::isfinite(ResolveScale(axis, false, 0, 0, 10).maximum));
+    axis.automatic = true;
+    axis.maximum = 600;
+    QCOMPARE(ResolveScale(axis, true, 0, 23, 10).maximum, 25.0);
+}
+
+void TestChartLayout::depthMovesTheBackWallAndNothingElse()
+{
+    ChartModel model = ChartFixtures::series(3, 24);
+    model.view3D = false;
+    const ChartLayout flat = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    QVERIFY(!flat.is3D());
+    QCOMPARE(flat.backWall, flat.plotFront);
+    QCOMPARE(flat.depth, QPoint());
+
+    model.view3D = true;
+    const ChartLayout deep = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    QVERIFY(deep.is3D());
+    QVERIFY(deep.depth.x() > 0 && deep.depth.y() < 0);
+    QCOMPARE(deep.backWall, deep.plotFront.translated(deep.depth));
+    // Lanes: the tallest series (the fixture's last) at the back, the lowest
+    // in front, on whole pixels; equal series keep their order, first behind.
+    QCOMPARE(deep.laneOf(2), 2);
+    QCOMPARE(deep.laneOf(1), 1);
+    QCOMPARE(deep.laneOf(0), 0);
+    QCOMPARE(deep.laneOffset(0), QPointF(0, 0));
+    const QPointF back = deep.laneOffset(2);
+    QCOMPARE(back, QPointF(std::round(back.x()), std::round(back.y())));
+    QVERIFY(back.x() < deep.depth.x());
+    ChartModel equal = model;
+    equal.series = {model.series[1], model.series[1], model.series[1]};
+    QCOMPARE(LayOutChart(equal, QRectF(0, 0, 498, 289), 96).laneOf(0), 2);
+    // The outline holds the front plane and the back wall.
+    const QPolygonF outline = deep.plotOutline();
+    QVERIFY(outline.containsPoint(QPointF(deep.plotFront.center()), Qt::OddEvenFill));
+    QVERIFY(outline.containsPoint(QPointF(deep.backWall.center()), Qt::OddEvenFill));
+}
+
+void TestChartLayout::pageAtTwelveHundredDpiLooksLikeTheScreen()
+{
+    // The same chart, 5 by 3 inches, on the screen and on a page: text sized
+    // in points takes the same share of the picture.
+    ChartModel model = ChartFixtures::series(2, 24);
+    const ChartLayout screen = LayOutChart(model, QRectF(0, 0, 480, 288), 96);
+    const ChartLayout page = LayOutChart(model, QRectF(0, 0, 6000, 3600), 1200);
+    const double scale = 1200.0 / 96;
+    const auto near = [scale](double a, double b) { return std::fabs(a * scale - b) <= 0.03 * b + 2 * scale; };
+    QVERIFY(near(screen.plotFront.left(), page.plotFront.left()));
+    QVERIFY(near(screen.plotFront.top(), page.plotFront.top()));
+    QVERIFY(near(screen.plotFront.width(), page.plotFront.width()));
+    QVERIFY(near(screen.plotFront.height(), page.plotFront.height()));
+    QVERIFY(near(screen.depth.x(), page.depth.x()));
+    QVERIFY(near(screen.titleRect.height(), page.titleRect.height()));
+}
+
+void TestChartLayout::badInputGivesAUsableLayout()
+{
+    ChartModel model = ChartFixtures::series(3, 10);
+    model.series[0].points[2].y = std::nan("");
+    model.series[1].points[3].y = std::numeric_limits<double>::infinity();
+    model.series[2].points[4].x = -std::numeric_limits<double>::infinity();
+    model.leftAxis.automatic = true;
+    for (const QRectF &rect : {QRectF(0, 0, 498, 289), QRectF(0, 0, 10, 10), QRectF(0, 0, 1, 1), QRectF(5, 5, 0, 0)}) {
+        const ChartLayout layout = LayOutChart(model, rect, 96);
+        QVERIFY(std::isfinite(layout.left.scale.maximum));
+        QVERIFY(layout.left.ticks.size() <= std::size_t(ChartScale::MaximumTicks));
+        QVERIFY(layout.plotFront.width() >= 1 && layout.plotFront.height() >= 1);
+    }
+    // A bottom axis of its own asking for a billion positions.
+    model.bottomAxis.automatic = false;
+    model.bottomAxis.minimum = 0;
+    model.bottomAxis.maximum = 1e9;
+    const ChartLayout wide = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    QVERIFY(wide.bottom.ticks.size() <= 100000);
+    // No series at all: axes without bottom labels.
+    const ChartLayout empty = LayOutChart(ChartFixtures::series(0, 0), QRectF(0, 0, 498, 289), 96);
+    QVERIFY(empty.bottom.ticks.empty());
+    QVERIFY(!empty.left.ticks.empty());
+}
+
+void TestChartLayout::linesAreCutWhereTheyLeaveTheAxis()
+{
+    ChartModel model = ChartFixtures::series(1, 6); // left axis 0 to 100
+    ChartSeries &series = model.series[0];
+    const double ys[] = {50, 150, 50, 50, std::nan(""), 50};
+    for (std::size_t i = 0; i < 6; ++i)
+        series.points[i].y = ys[i];
+    const ChartLayout layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    const std::vector<QPolygonF> runs = ChartVisibleRuns(layout, layout.left, series);
+    // Up through the top between x 0 and 1, back down between 1 and 2, cut
+    // at x 3 by the missing value, a lone point at x 5.
+    QCOMPARE(int(runs.size()), 3);
+    const double top = layout.left.map(100);
+    QCOMPARE(runs[0].size(), 2);
+    QCOMPARE(runs[0].at(0), QPointF(layout.bottom.map(0), layout.left.map(50)));
+    QCOMPARE(runs[0].at(1), QPointF(layout.bottom.map(0.5), top));
+    QCOMPARE(runs[1].size(), 3);
+    QCOMPARE(runs[1].at(0), QPointF(layout.bottom.map(1.5), top));
+    QCOMPARE(runs[1].at(2), QPointF(layout.bottom.map(3), layout.left.map(50)));
+    QCOMPARE(runs[2].size(), 1);
+    QCOMPARE(runs[2].at(0).x(), layout.bottom.map(5));
+    QVERIFY(!ChartPointShown(layout, layout.left, series.points[1]));
+    QVERIFY(!ChartPointShown(layout, layout.left, series.points[4]));
+    QVERIFY(ChartPointShown(layout, layout.left, series.points[5]));
+
+    // Entirely above the axis: nothing to draw.
+    for (ChartPoint &point : series.points)
+        point.y = 1e300;
+    QVERIFY(ChartVisibleRuns(layout, layout.left, series).empty());
+}
+
+void TestChartLayout::barsAreCutAtTheAxisEnds()
+{
+    ChartModel model = ChartFixtures::series(1, 4);
+    model.leftAxis.minimum = 20; // the bars grow from the axis' lower end
+    const ChartLayout layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    QCOMPARE(ChartBaseline(layout.left, layout), layout.left.map(20));
+    QPointF end;
+    ChartPoint point{1, 250, QString(), QColor()};
+    QVERIFY(ChartBarEnd(layout, layout.left, point, end));
+    QCOMPARE(end, QPointF(layout.bottom.map(1), layout.left.map(100)));
+    point.y = -5;
+    QVERIFY(ChartBarEnd(layout, layout.left, point, end));
+    QCOMPARE(end.y(), layout.left.map(20));
+    point.x = 7; // beyond the last slot
+    QVERIFY(!ChartBarEnd(layout, layout.left, point, end));
+    point = {1, std::nan(""), QString(), QColor()};
+    QVERIFY(!ChartBarEnd(layout, layout.left, point, end));
 }
 
 QTEST_MAIN(TestChartLayout)
