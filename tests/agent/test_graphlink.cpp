@@ -4,7 +4,6 @@
 #include "fakedialogservice.h"
 #include "graphbuild.h"
 #include "graphfixtures.h"
-#include "seriescolourtable.h"
 #include "tagentform.h"
 #include "tlumchart.h"
 
@@ -83,7 +82,6 @@ private Q_SLOTS:
     void aNewNameRecaptionsTheGraph();
     void pendingFieldEditIsTakenBeforeTheGraph();
     void refusedFieldEditStopsShowGraph();
-    void coloursComeFromTheTableGiven();
 };
 
 void GraphLinkTest::showGraphOpensOneLinkedWindow()
@@ -410,19 +408,6 @@ void GraphLinkTest::refusedFieldEditStopsShowGraph()
     form->showGraphButton()->click();
     QVERIFY(!form->graphLink()->GraphWindow());
     QCOMPARE(frame.dialogs.texts(QStringLiteral("error")).size(), 1);
-}
-
-void GraphLinkTest::coloursComeFromTheTableGiven()
-{
-    Frame frame;
-    TAgentForm *form = frame.newAgentWindow();
-    SeriesColourTable colours;
-    colours.set(1, QColor(1, 2, 3));
-    form->graphLink()->setColours(&colours);
-    Frame::enterAgentsExample(*form);
-    form->SpeedButton6Click();
-    QCOMPARE(form->graphLink()->GraphWindow()->chart()->model().series[0].colour, QColor(1, 2, 3));
-    QCOMPARE(form->graphLink()->GraphWindow()->chart()->model().series[1].colour, QColor(0, 128, 0));
 }
 
 QTEST_MAIN(GraphLinkTest)

@@ -57,7 +57,6 @@ private Q_SLOTS:
     void styleButtonsAskForARebuildOnlyOnAChange();
     void view3DAndGridToggles();
     void seriesMenuFollowsTheSelection();
-    void uncheckingTheOnlyItemLeavesNoBit();
     void closingTellsTheOwnerOnce();
     void seriesButtonOpensTheMenuBelowIt();
     void printRectangle_data();
@@ -187,18 +186,6 @@ void WindowTest::seriesMenuFollowsTheSelection()
     QVERIFY(f.window.seriesItem(1)->isChecked());
     QVERIFY(!f.window.seriesItem(0)->isChecked());
     f.window.seriesMenu()->hide();
-}
-
-void WindowTest::uncheckingTheOnlyItemLeavesNoBit()
-{
-    Fixture f;
-    f.window.SeriesSelection = 1u << 7;
-    f.window.PopupMenu1Popup();
-    f.window.seriesItemClick(7);
-    QCOMPARE(f.window.SeriesSelection, SeriesSelectionWord(0));
-    f.window.PopupMenu1Popup();
-    for (int kind = 0; kind < 9; ++kind)
-        QVERIFY(!f.window.seriesItem(kind)->isChecked());
 }
 
 void WindowTest::closingTellsTheOwnerOnce()
