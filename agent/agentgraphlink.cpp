@@ -41,9 +41,18 @@ AgentGraphLink::AgentGraphLink(TAgentForm &form, DialogService &dialogs)
 
 AgentGraphLink::~AgentGraphLink()
 {
-    // The agent window's members may already be gone: only the graph
-    // window is touched here.
-    agentClosing();
+    // The agent window is being destroyed without having closed (the frame
+    // is going, say): its members may already be gone and the frame's
+    // child-window area may be tearing down, so the graph window is only
+    // unlinked and left to be deleted, not closed.
+    if (!m_graphWindow)
+        return;
+    TLumChart *window = m_graphWindow;
+    window->OwnerForm = nullptr;
+    if (auto *subWindow = qobject_cast<QMdiSubWindow *>(window->parentWidget()))
+        subWindow->deleteLater();
+    else
+        window->deleteLater();
 }
 
 void AgentGraphLink::setColours(const SeriesColourTable *colours)
@@ -59,7 +68,6 @@ void AgentGraphLink::SpeedButton6Click()
     }
     auto *window = new TLumChart;
     m_graphWindow = window;
-    window->setAttribute(Qt::WA_DeleteOnClose);
     window->setPrintDialogs(this);
     // A child of the same frame as the agent window; on its own otherwise.
     QMdiSubWindow *subWindow = nullptr;
@@ -76,10 +84,12 @@ void AgentGraphLink::SpeedButton6Click()
     m_form.Recalculate();
     if (!m_graphWindow)
         return;
-    if (subWindow)
+    if (subWindow) {
         subWindow->show();
-    else
+    } else {
+        window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();
+    }
     bringToFront();
 }
 

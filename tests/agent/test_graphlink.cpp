@@ -357,6 +357,16 @@ void GraphLinkTest::closingTheAgentWindowClosesItsGraph()
     second->closeButton()->click();
     Frame::settle();
     QVERIFY(frame.area.subWindowList().isEmpty());
+
+    // An agent window destroyed without closing takes its graph with it.
+    TAgentForm *third = frame.newAgentWindow();
+    Frame::enterAgentsExample(*third);
+    third->SpeedButton6Click();
+    graph = third->graphLink()->GraphWindow();
+    delete third->parentWidget();
+    Frame::settle();
+    QVERIFY(!graph);
+    QVERIFY(frame.area.subWindowList().isEmpty());
 }
 
 void GraphLinkTest::aNewNameRecaptionsTheGraph()
