@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "tagentform.h"
 
+#include "agentgraphlink.h"
 #include "dialogservice.h"
 #include "filenames.h"
+#include "graphglyphs.h"
 #include "gridclipboard.h"
 #include "handlerguard.h"
 #include "hint.h"
@@ -98,6 +100,7 @@ TAgentForm::TAgentForm(DialogService &dialogs, QWidget *parent)
     setFont(windowFont);
 
     buildWidgets();
+    m_graphLink = new AgentGraphLink(*this, m_dialogs);
 
     m_scenario.onInvalidInput = [this](const RecalcResult &result) {
         focusNamedControl(result.failingField, result.failingRow);
@@ -115,6 +118,7 @@ TAgentForm::~TAgentForm()
     m_closing = true;
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     m_scenario.onInvalidInput = nullptr;
+    delete m_graphLink; // it closes the graph window
 }
 
 void TAgentForm::buildWidgets()
@@ -144,14 +148,20 @@ void TAgentForm::buildWidgets()
     SpeedButton5 = makeButton(ToolIcon::Load, QStringLiteral("Load"));
     SpeedButton4 = makeButton(ToolIcon::Save, QStringLiteral("Save"));
     SpeedButton1 = makeButton(ToolIcon::CloseForm, QStringLiteral("Close form"));
-    tools->addWidget(SpeedButton2);
-    tools->addWidget(SpeedButton5);
-    tools->addWidget(SpeedButton4);
     // Print.
     SpeedButton3 = makeButton(ToolIcon::Save, QStringLiteral("Print"));
     SpeedButton3->setIcon(ReportPrintCommand::buttonIcon());
-    tools->addWidget(SpeedButton3);
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
+    SpeedButton6 = makeButton(ToolIcon::Recalculate, QStringLiteral("Show Graph"));
+    SpeedButton6->setIcon(MakeGraphGlyph(GraphGlyph::ShowGraph));
+    connect(SpeedButton6, &QToolButton::clicked, this, [this] { SpeedButton6Click(); });
+    // The tool bar's order: Recalculate, Print, Load, Save, Show Graph, and
+    // Close form at the far end.
+    tools->addWidget(SpeedButton2);
+    tools->addWidget(SpeedButton3);
+    tools->addWidget(SpeedButton5);
+    tools->addWidget(SpeedButton4);
+    tools->addWidget(SpeedButton6);
     tools->addStretch(1);
     tools->addWidget(SpeedButton1);
     outer->addWidget(panel1);
@@ -509,6 +519,7 @@ void TAgentForm::TabSet1Click(int index)
         const Tab tab = index == 1 ? Tab::Schedule : Tab::Agents;
         syncFieldsToModel();
         applyTabSettings(tab);
+        m_graphLink->tabChanging(tab);
         m_scenario.TabSet1Click(tab);
         refresh();
     });
@@ -620,11 +631,23 @@ bool TAgentForm::eventFilter(QObject *watched, QEvent *event)
 void TAgentForm::closeEvent(QCloseEvent *event)
 {
     m_closing = true;
+    m_graphLink->agentClosing();
     event->accept();
 }
 
 void TAgentForm::updateGraphCaption()
 {
+    m_graphLink->updateCaption();
+}
+
+// --- graph ---------------------------------------------------------------
+
+void TAgentForm::SpeedButton6Click()
+{
+    RunHandler(m_dialogs, [this] {
+        if (completePendingFieldExit())
+            m_graphLink->SpeedButton6Click();
+    });
 }
 
 // --- printing -----------------------------------------------------------------

@@ -8,6 +8,7 @@
 
 #include <array>
 
+class AgentGraphLink;
 class DialogService;
 class GridClipboard;
 class QButtonGroup;
@@ -46,6 +47,8 @@ public:
     QToolButton *loadButton() const { return SpeedButton5; }
     QToolButton *saveButton() const { return SpeedButton4; }
     QToolButton *closeButton() const { return SpeedButton1; }
+    QToolButton *showGraphButton() const { return SpeedButton6; }
+    AgentGraphLink *graphLink() const { return m_graphLink; }
     ResultTableModel *tableModel() const { return m_tableModel; }
 
     // The scenario file this window last saved or loaded; "*.vnk" until then.
@@ -56,6 +59,7 @@ public:
     void SpeedButton4Click(); // Save: asks for a file through the shared save dialog
     void SpeedButton5Click(); // Load: asks for a file through the shared open dialog
     void SpeedButton1Click(); // Close form
+    void SpeedButton6Click(); // Show Graph
 
     // Print: the report of the inputs and the active table.
     void SpeedButton3Click();
@@ -94,8 +98,7 @@ public:
     // value is refused and why.
     void pasteSlotVolumes(const QString &text);
 
-    // The caption of this window's graph window follows the window's own;
-    // there is no graph window yet, so this has nothing to update.
+    // The caption of this window's graph window follows the window's own.
     void updateGraphCaption();
 
 signals:
@@ -132,6 +135,8 @@ private:
     QToolButton *SpeedButton4 = nullptr;
     QToolButton *SpeedButton5 = nullptr;
     QToolButton *SpeedButton3 = nullptr; // Print
+    QToolButton *SpeedButton6 = nullptr; // Show Graph
+    AgentGraphLink *m_graphLink = nullptr;
     QRadioButton *RadioButton1 = nullptr;
     QRadioButton *RadioButton2 = nullptr;
     QButtonGroup *m_slotButtons = nullptr;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tmainform.h"
 
+#include "agentgraphlink.h"
 #include "dialogservice.h"
 #include "handlerguard.h"
 #include "helpwindow.h"
@@ -226,6 +227,7 @@ TAgentForm *TMainForm::NewAgentWindow1Click()
     RunHandler(m_dialogs, [&] {
         auto *form = new TAgentForm(m_dialogs);
         connect(form, &TAgentForm::hintPanelClearRequested, Panel2, &QLabel::clear);
+        form->graphLink()->setColours(&SeriesColours);
         // The designed size, widened where the fonts of this desktop need
         // more room, so that no label is cut.
         const QSize childSize = QSize(603, 348).expandedTo(form->minimumSizeHint() + QSize(12, 34));

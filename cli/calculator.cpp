@@ -4,6 +4,7 @@
 #include "commandline.h"
 #include "conversions.h"
 #include "filenames.h"
+#include "graphoutput.h"
 #include "reportcontent.h"
 #include "reportpdf.h"
 #include "scenariofile.h"
@@ -179,6 +180,18 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
         return run;
     }
 
+    // The series are checked before anything is computed.
+    const bool scheduleTab = line.command == CommandLine::Command::Schedule
+        || (line.command == CommandLine::Command::File && line.tab == Tab::Schedule);
+    SeriesSelectionWord selection = SeriesKinds::DefaultSelection(scheduleTab);
+    if (line.graphSeries) {
+        QString error;
+        const auto chosen = GraphOutput::SelectionFromCaptions(*line.graphSeries, scheduleTab, &error);
+        if (!chosen)
+            return usageError(error);
+        selection = *chosen;
+    }
+
     AgentScenario scenario;
     RecalcResult result;
     switch (line.command) {
@@ -217,6 +230,14 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
     if (line.pdfFile)
         return writePdf(scenario, line);
     CalculatorRun run;
-    run.out = TableOutput::format(scenario, line.format);
+    if (line.graphFile.isEmpty()) {
+        run.out = TableOutput::format(scenario, line.format);
+        return run;
+    }
+    const GraphOutput::Written written = GraphOutput::WriteGraph(scenario, line, selection);
+    if (!written.ok)
+        return failed(ExitFileError, written.error);
+    if (!written.message.isEmpty())
+        run.err = programName + QStringLiteral(": ") + written.message + QLatin1Char('\n');
     return run;
 }

@@ -3,7 +3,9 @@
 
 namespace {
 
-enum class Option { Field, Slots, Volumes, VolumesFile, Format, Tab, Pdf, Paper };
+// The graph's own options come last: every option from Series on is one
+// that only --graph uses.
+enum class Option { Field, Slots, Volumes, VolumesFile, Format, Tab, Pdf, Paper, Graph, Series, Bar, Flat, Size };
 
 struct OptionInfo
 {
@@ -28,7 +30,35 @@ constexpr OptionInfo options[] = {
     {"--tab", Option::Tab, Field::Edit1},
     {"--pdf", Option::Pdf, Field::Edit1},
     {"--paper", Option::Paper, Field::Edit1},
+    {"--graph", Option::Graph, Field::Edit1},
+    {"--series", Option::Series, Field::Edit1},
+    {"--bar", Option::Bar, Field::Edit1},
+    {"--flat", Option::Flat, Field::Edit1},
+    {"--size", Option::Size, Field::Edit1},
 };
+
+// Options that stand alone, without a value.
+bool isSwitch(Option option)
+{
+    return option == Option::Bar || option == Option::Flat;
+}
+
+// "640x400": both sides from 50 to 10000 pixels.
+bool readSize(const QString &text, int *width, int *height)
+{
+    const QStringList sides = text.split(QLatin1Char('x'));
+    if (sides.size() != 2)
+        return false;
+    bool okWidth = false;
+    bool okHeight = false;
+    const int w = sides.at(0).toInt(&okWidth);
+    const int h = sides.at(1).toInt(&okHeight);
+    if (!okWidth || !okHeight || w < 50 || h < 50 || w > 10000 || h > 10000)
+        return false;
+    *width = w;
+    *height = h;
+    return true;
+}
 
 const OptionInfo *findOption(const QString &name)
 {
@@ -45,6 +75,11 @@ bool allowed(Option option, CommandLine::Command command)
     case Option::Format:
     case Option::Pdf:
     case Option::Paper:
+    case Option::Graph:
+    case Option::Series:
+    case Option::Bar:
+    case Option::Flat:
+    case Option::Size:
         return true;
     case Option::Field:
         return command != CommandLine::Command::File;
@@ -104,6 +139,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         line.fileName = first;
     }
 
+    QString graphOptionSeen; // a graph option, to refuse without --graph
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
         if (!argument.startsWith(QLatin1String("--")))
@@ -116,7 +152,10 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         if (!allowed(info->option, line.command))
             return usageError(QStringLiteral("option %1 is not used with %2").arg(name, commandName(line.command)));
         QString value;
-        if (equals >= 0) {
+        if (isSwitch(info->option)) {
+            if (equals >= 0)
+                return usageError(QStringLiteral("option %1 takes no value").arg(name));
+        } else if (equals >= 0) {
             value = argument.mid(equals + 1);
         } else if (i + 1 < arguments.size()) {
             value = arguments.at(++i);
@@ -172,7 +211,28 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             else
                 return usageError(QStringLiteral("--tab must be agents or schedule, not \"%1\"").arg(value));
             break;
+        case Option::Graph:
+            if (!value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
+                && !value.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+                return usageError(QStringLiteral("--graph needs a file ending in .png or .pdf, not \"%1\"").arg(value));
+            line.graphFile = value;
+            break;
+        case Option::Series:
+            line.graphSeries = value.isEmpty() ? QStringList() : value.split(QLatin1Char(','));
+            break;
+        case Option::Bar:
+            line.graphBar = true;
+            break;
+        case Option::Flat:
+            line.graphFlat = true;
+            break;
+        case Option::Size:
+            if (!readSize(value, &line.graphWidth, &line.graphHeight))
+                return usageError(QStringLiteral("--size must be WIDTHxHEIGHT, each 50 to 10000, not \"%1\"").arg(value));
+            break;
         }
+        if (info->option >= Option::Series)
+            graphOptionSeen = name;
     }
     if (line.pdfFile && line.formatGiven)
         return usageError(QStringLiteral("--format is not used with --pdf"));
@@ -180,6 +240,12 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         return usageError(QStringLiteral("--paper is only used with --pdf"));
     if (line.volumes && line.volumesFile)
         return usageError(QStringLiteral("give the volumes either with --volumes or with --volumes-file"));
+    if (line.pdfFile && !line.graphFile.isEmpty())
+        return usageError(QStringLiteral("give either --pdf or --graph, not both"));
+    if (!line.graphFile.isEmpty() && line.formatGiven)
+        return usageError(QStringLiteral("--format is not used with --graph"));
+    if (!graphOptionSeen.isEmpty() && line.graphFile.isEmpty())
+        return usageError(QStringLiteral("option %1 is only used with --graph").arg(graphOptionSeen));
     return line;
 }
 
@@ -192,6 +258,7 @@ QString HelpText()
         "                        [--format F]\n"
         "  varnook-calc FILE     [--tab agents|schedule] [--format F]\n"
         "  varnook-calc FILE     [--tab agents|schedule] --pdf OUT.pdf [--paper a4|letter]\n"
+        "  varnook-calc ... --graph OUT.png|OUT.pdf [--series KINDS] [--bar] [--flat] [--size WxH]\n"
         "\n"
         "Works out how many agents a call centre needs and the service callers get.\n"
         "\n"
@@ -241,11 +308,26 @@ QString HelpText()
         "                     agents and schedule, whose FILE line reads *.vnk\n"
         "  --paper a4|letter  paper size of the PDF (default a4)\n"
         "\n"
+        "Graph:\n"
+        "  --graph OUT        draws the graph of the table, as a new graph window shows\n"
+        "                     it, into OUT (.png picture or .pdf page) instead of\n"
+        "                     printing the table\n"
+        "  --series KINDS     the series, by their menu captions separated by commas:\n"
+        "                     Agents, Service Level, Queued, Abandoned, Usage, Average\n"
+        "                     Answer, Queue Time, Average Queue, Trunks (the tab's own\n"
+        "                     only). Default: Service Level,Queued on the Agents tab,\n"
+        "                     Agents,Abandoned on the Schedule. Percentages, times and\n"
+        "                     numbers together leave the numbers out, said on stderr.\n"
+        "  --bar              bars instead of lines\n"
+        "  --flat             without the 3D view\n"
+        "  --size WxH         size in pixels (default 640x400); a PDF page is that\n"
+        "                     size at 96 pixels an inch\n"
+        "\n"
         "Options take their value as --calls 100 or --calls=100; a value may begin\n"
         "with '-'. Name a scenario file called agents or schedule as ./agents.\n"
         "\n"
         "Exit status: 0 done; 1 invalid input (the field is named); 2 usage error;\n"
         "3 the scenario file cannot be opened or is not a sound scenario file, or the\n"
-        "volumes file cannot be read, or the PDF cannot be written (no partial\n"
-        "file is left).\n");
+        "volumes file cannot be read, or the PDF or graph file cannot be written\n"
+        "(no partial file is left).\n");
 }

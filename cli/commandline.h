@@ -32,13 +32,22 @@ struct CommandLine
     std::optional<QStringList> volumes; // --volumes, split at commas
     std::optional<QString> volumesFile; // --volumes-file: a file name, "-" for standard input
     OutputFormat format = OutputFormat::Table;
+    bool formatGiven = false;
     Tab tab = Tab::Agents; // --tab, with a FILE
     QString fileName;
     // --pdf: the printed report written to this file instead of a table.
     std::optional<QString> pdfFile;
     PaperSize paper = PaperSize::A4; // --paper, with --pdf
-    bool formatGiven = false;
     bool paperGiven = false;
+
+    // --graph OUT.png|OUT.pdf: the graph a new graph window would show,
+    // instead of the table.
+    QString graphFile;
+    std::optional<QStringList> graphSeries; // --series, menu captions split at commas
+    bool graphBar = false;                  // --bar
+    bool graphFlat = false;                 // --flat: 3D view off
+    int graphWidth = 640;                   // --size WxH, in pixels
+    int graphHeight = 400;
 };
 
 // Reads the arguments after the program's name. Options take their value as

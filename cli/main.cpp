@@ -11,12 +11,13 @@
 
 namespace {
 
-// The printed report needs fonts and a printer, hence the graphical
-// application; it needs no display.
-bool wantsReport(int argc, char *argv[])
+// The printed report and the graph need fonts (and the report a printer),
+// hence the graphical application; neither needs a display.
+bool wantsFonts(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--pdf") == 0 || std::strncmp(argv[i], "--pdf=", 6) == 0)
+        if (std::strcmp(argv[i], "--pdf") == 0 || std::strncmp(argv[i], "--pdf=", 6) == 0
+            || std::strcmp(argv[i], "--graph") == 0 || std::strncmp(argv[i], "--graph=", 8) == 0)
             return true;
     }
     return false;
@@ -24,7 +25,7 @@ bool wantsReport(int argc, char *argv[])
 
 // Qt's own messages go to standard error as usual, except the notice that
 // the session's runtime folder is not set: a script or a cron job has none,
-// and the report needs none.
+// and the report and the graph need none.
 QtMessageHandler standardHandler = nullptr;
 
 void filterQtMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
@@ -39,7 +40,7 @@ void filterQtMessages(QtMsgType type, const QMessageLogContext &context, const Q
 int main(int argc, char *argv[])
 {
     std::unique_ptr<QCoreApplication> app;
-    if (wantsReport(argc, argv)) {
+    if (wantsFonts(argc, argv)) {
         standardHandler = qInstallMessageHandler(filterQtMessages);
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);

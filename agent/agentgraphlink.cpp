@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: MIT
+#include "agentgraphlink.h"
+
+#include "chartwidget.h"
+#include "dialogservice.h"
+#include "graphbuild.h"
+#include "seriescolourtable.h"
+#include "serieskinds.h"
+#include "tagentform.h"
+#include "tlumchart.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+const SeriesColourTable &standardColours()
+{
+    static const SeriesColourTable table;
+    return table;
+}
+
+QString graphCaption(const QString &agentCaption)
+{
+    return QStringLiteral("Graph - ") + agentCaption;
+}
+
+} // namespace
+
+AgentGraphLink::AgentGraphLink(TAgentForm &form, DialogService &dialogs)
+    : QObject(&form)
+    , m_form(form)
+    , m_dialogs(dialogs)
+{
+    // Every table the recalculation fills is drawn again.
+    m_form.scenario().onTableFilled = [this] { BuildGraph(); };
+}
+
+AgentGraphLink::~AgentGraphLink()
+{
+    // The agent window is being destroyed without having closed (the frame
+    // is going, say): its members may already be gone and the frame's
+    // child-window area may be tearing down, so the graph window is only
+    // unlinked and left to be deleted, not closed.
+    if (!m_graphWindow)
+        return;
+    TLumChart *window = m_graphWindow;
+    window->OwnerForm = nullptr;
+    if (auto *subWindow = qobject_cast<QMdiSubWindow *>(window->parentWidget()))
+        subWindow->deleteLater();
+    else
+        window->deleteLater();
+}
+
+void AgentGraphLink::setColours(const SeriesColourTable *colours)
+{
+    m_colours = colours;
+}
+
+void AgentGraphLink::SpeedButton6Click()
+{
+    if (m_graphWindow) {
+        bringToFront();
+        return;
+    }
+    auto *window = new TLumChart;
+    m_graphWindow = window;
+    window->setPrintDialogs(this);
+    // A child of the same frame as the agent window; on its own otherwise.
+    QMdiSubWindow *subWindow = nullptr;
+    if (auto *agentSub = qobject_cast<QMdiSubWindow *>(m_form.parentWidget())) {
+        if (QMdiArea *area = agentSub->mdiArea()) {
+            subWindow = area->addSubWindow(window);
+            subWindow->setAttribute(Qt::WA_DeleteOnClose);
+            subWindow->resize(subWindow->sizeHint().expandedTo(QSize(TLumChart::DesignWidth, TLumChart::DesignHeight)));
+        }
+    }
+    window->setWindowTitle(graphCaption(m_form.windowTitle()));
+    window->OwnerForm = this;
+    SetGraphMenu();
+    m_form.Recalculate();
+    if (!m_graphWindow)
+        return;
+    if (subWindow) {
+        subWindow->show();
+    } else {
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+    }
+    bringToFront();
+}
+
+void AgentGraphLink::bringToFront()
+{
+    TLumChart *window = m_graphWindow;
+    if (auto *subWindow = qobject_cast<QMdiSubWindow *>(window->parentWidget())) {
+        subWindow->raise();
+        if (QMdiArea *area = subWindow->mdiArea())
+            area->setActiveSubWindow(subWindow);
+    } else {
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+void AgentGraphLink::SetGraphMenu()
+{
+    setGraphMenuFor(m_form.scenario().ScheduleMode);
+}
+
+void AgentGraphLink::tabChanging(Tab tab)
+{
+    if (m_graphWindow)
+        setGraphMenuFor(tab == Tab::Schedule);
+}
+
+void AgentGraphLink::setGraphMenuFor(bool scheduleTab)
+{
+    if (!m_graphWindow)
+        return;
+    for (int kind = 0; kind < SeriesKinds::Count; ++kind) {
+        QAction *item = m_graphWindow->seriesItem(kind);
+        item->setText(SeriesKinds::MenuCaption(kind));
+        item->setVisible(SeriesKinds::Column(kind, scheduleTab) >= 0);
+    }
+    m_graphWindow->SeriesSelection = SeriesKinds::DefaultSelection(scheduleTab);
+}
+
+void AgentGraphLink::BuildGraph()
+{
+    if (!m_graphWindow)
+        return;
+    TLumChart &window = *m_graphWindow;
+    const AgentScenario &scenario = m_form.scenario();
+    const GraphRequest request{scenario.ScheduleMode, window.SeriesSelection, window.BarChart};
+    const GraphBuildResult result = ::BuildGraph(window.chart()->model(), scenario.StringGrid1(), request,
+                                                 m_colours ? *m_colours : standardColours());
+    window.chart()->refresh();
+    if (!result.conversionError.isEmpty())
+        m_dialogs.error(result.conversionError);
+    else if (result.incompatible)
+        m_dialogs.inform(IncompatibleSelectionMessage());
+}
+
+void AgentGraphLink::agentClosing()
+{
+    if (!m_graphWindow)
+        return;
+    TLumChart *window = m_graphWindow;
+    m_graphWindow = nullptr;
+    window->OwnerForm = nullptr;
+    window->SpeedButton1Click();
+}
+
+void AgentGraphLink::updateCaption()
+{
+    if (m_graphWindow)
+        m_graphWindow->setWindowTitle(graphCaption(m_form.windowTitle()));
+}
+
+void AgentGraphLink::graphNotification(int message)
+{
+    switch (message) {
+    case GraphClosedNotification:
+        m_graphWindow = nullptr;
+        break;
+    case GraphRefreshNotification:
+        BuildGraph();
+        break;
+    default:
+        break;
+    }
+}
+
+bool AgentGraphLink::completePendingFieldExit()
+{
+    return m_form.completePendingFieldExit();
+}
+
+bool AgentGraphLink::choosePrinter(QPrinter &printer, QWidget *parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void AgentGraphLink::printFailed(const QString &message)
+{
+    m_dialogs.error(message);
+}

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "agentscenario.h"
+#include "graphowner.h"
+#include "graphprintdialogs.h"
+#include "tlumchart.h"
+
+#include <QObject>
+#include <QPointer>
+
+class DialogService;
+class SeriesColourTable;
+class TAgentForm;
+
+// The link between an agent window and its graph window, and the graph
+// commands of the agent window: Show Graph, the series menu set for the tab,
+// the build after every filled table and on the graph window's request, the
+// caption, and closing the graph window with the agent window.
+class AgentGraphLink : public QObject, public GraphOwner, public GraphPrintDialogs
+{
+    Q_OBJECT
+public:
+    AgentGraphLink(TAgentForm &form, DialogService &dialogs);
+    ~AgentGraphLink() override;
+
+    // The agent window's graph window; null while it has none.
+    TLumChart *GraphWindow() const { return m_graphWindow; }
+
+    // The main window's table; until set, the standard colours.
+    void setColours(const SeriesColourTable *colours);
+
+    // Show Graph: brings an open graph window to the front, or creates one
+    // with the tab's menu and default selection, recalculates and shows it.
+    void SpeedButton6Click();
+    // The series menu's captions and visible items for the tab shown, and
+    // the tab's default selection.
+    void SetGraphMenu();
+    // Rebuilds the chart from the table's present texts.
+    void BuildGraph();
+    // A tab change, before its recalculation: the menu follows the new tab.
+    void tabChanging(Tab tab);
+    // The agent window is closing: the graph window is unlinked, so it sends
+    // nothing back, and closed.
+    void agentClosing();
+    // "Graph - " and the agent window's caption.
+    void updateCaption();
+
+    void graphNotification(int message) override;
+    bool completePendingFieldExit() override;
+    bool choosePrinter(QPrinter &printer, QWidget *parent) override;
+    void printFailed(const QString &message) override;
+
+private:
+    void setGraphMenuFor(bool scheduleTab);
+    void bringToFront();
+
+    TAgentForm &m_form;
+    DialogService &m_dialogs;
+    const SeriesColourTable *m_colours = nullptr;
+    QPointer<TLumChart> m_graphWindow;
+};

@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: MIT
+#include "graphbuild.h"
+
+#include "axisincrement.h"
+#include "graphcells.h"
+#include "resulttable.h"
+#include "seriescolourtable.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace {
+
+constexpr int Divisions = 10;
+
+enum class MovedGroup { None, Times, Numbers };
+
+struct Groups
+{
+    bool percentages = false;
+    bool times = false;
+    bool numbers = false;
+};
+
+// The cells of the whole table, read before the chart gets any series, so
+// that a cell that does not convert leaves the chart without series.
+struct TableValues
+{
+    int numberMaximum = 0;
+    int timeMaximum = 0;
+    bool withoutResults = false; // an empty result cell: nothing to draw
+    QString error;
+    // values[kind][row - 1] for the kinds drawn.
+    std::array<std::vector<int>, SeriesKinds::Count> values;
+};
+
+GraphCells::Value readCell(int kind, const QString &text)
+{
+    switch (SeriesKinds::Group(kind)) {
+    case SeriesGroup::Percentage:
+        return GraphCells::ReadPercentage(text);
+    case SeriesGroup::Time:
+        return GraphCells::ReadTime(text);
+    case SeriesGroup::Number:
+        break;
+    }
+    return GraphCells::ReadNumber(text);
+}
+
+// Reads one cell into *value; false when the build must stop at it.
+bool readInto(TableValues &values, int kind, const QString &text, int *value)
+{
+    const GraphCells::Value cell = readCell(kind, text);
+    switch (cell.status) {
+    case GraphCells::Value::Status::Read:
+        *value = cell.value;
+        return true;
+    case GraphCells::Value::Status::Empty:
+        values.withoutResults = true;
+        return true;
+    case GraphCells::Value::Status::Invalid:
+        values.error = cell.error;
+        return false;
+    }
+    return false;
+}
+
+// The two maxima over every data row, whatever is selected: numbers from the
+// agents (Schedule) or average-queue (Agents) column and the trunks column,
+// times from the answer-time column and, on the Agents tab, the queue-time
+// column. Then the cells of the kinds to draw.
+TableValues readTable(const ResultTable &table, int rows, bool schedule, SeriesSelectionWord drawn)
+{
+    TableValues values;
+    const std::array<int, 2> numberKinds{schedule ? 0 : 7, 8};
+    const std::array<int, 2> timeKinds{5, 6};
+    for (int row = 1; row <= rows; ++row) {
+        for (int kind : numberKinds) {
+            int value = 0;
+            if (!readInto(values, kind, table.cell(SeriesKinds::Column(kind, schedule), row), &value))
+                return values;
+            values.numberMaximum = std::max(values.numberMaximum, value);
+        }
+        for (int kind : timeKinds) {
+            const int column = SeriesKinds::Column(kind, schedule);
+            if (column < 0)
+                continue;
+            int value = 0;
+            if (!readInto(values, kind, table.cell(column, row), &value))
+                return values;
+            values.timeMaximum = std::max(values.timeMaximum, value);
+        }
+    }
+    for (int kind = 0; kind < SeriesKinds::Count; ++kind) {
+        if (!SeriesKinds::Holds(drawn, kind))
+            continue;
+        std::vector<int> &column = values.values[static_cast<std::size_t>(kind)];
+        column.assign(static_cast<std::size_t>(rows), 0);
+        for (int row = 1; row <= rows; ++row) {
+            if (!readInto(values, kind, table.cell(SeriesKinds::Column(kind, schedule), row),
+                          &column[static_cast<std::size_t>(row - 1)]))
+                return values;
+        }
+    }
+    return values;
+}
+
+int countKinds(SeriesSelectionWord selection)
+{
+    int count = 0;
+    for (int kind = 0; kind < SeriesKinds::Count; ++kind)
+        count += SeriesKinds::Holds(selection, kind) ? 1 : 0;
+    return count;
+}
+
+bool inMovedGroup(int kind, MovedGroup moved)
+{
+    const SeriesGroup group = SeriesKinds::Group(kind);
+    return (moved == MovedGroup::Times && group == SeriesGroup::Time)
+        || (moved == MovedGroup::Numbers && group == SeriesGroup::Number);
+}
+
+// An axis fixed from 0 to maximum in ten steps.
+void setFixedScale(ChartAxis &axis, long long maximum)
+{
+    axis.automatic = false;
+    axis.minimum = 0;
+    axis.maximum = static_cast<double>(maximum);
+    axis.increment = static_cast<double>(maximum / Divisions);
+}
+
+} // namespace
+
+QString IncompatibleSelectionMessage()
+{
+    return QStringLiteral("Incompatible series selection, only percentages and times shown.");
+}
+
+GraphBuildResult BuildGraph(ChartModel &chart, const ResultTable &table, const GraphRequest &request,
+                            const SeriesColourTable &colours)
+{
+    GraphBuildResult result;
+    const bool schedule = request.scheduleTab;
+    int rows = table.rowCount() - 1;
+    SeriesSelectionWord selection = request.selection & SeriesKinds::Offer(schedule);
+
+    chart.series.clear();
+
+    // Counted by group before the compatibility rule and the empty selection
+    // change what is drawn.
+    const int p = countKinds(selection & SeriesKinds::PercentageKinds);
+    const int t = countKinds(selection & SeriesKinds::TimeKinds);
+    const int n = countKinds(selection & SeriesKinds::NumberKinds);
+    int seriesCount = p + t + n;
+    const int leftCount = p > 0 ? p : t;
+    Groups present{p > 0, t > 0, n > 0};
+    bool incompatible = false;
+    if (p > 0 && t > 0 && n > 0) {
+        incompatible = true;
+        selection &= static_cast<SeriesSelectionWord>(~SeriesKinds::NumberKinds);
+        seriesCount = p + t;
+        present.numbers = false;
+    }
+    int left = leftCount;
+    if (seriesCount == 0) {
+        // The tab's default pair, all of it counted as percentages on the
+        // left axis: on the Schedule tab the agents too.
+        selection = SeriesKinds::DefaultSelection(schedule);
+        seriesCount = 2;
+        present = Groups{true, false, false};
+        left = 0;
+    }
+
+    const TableValues values = readTable(table, std::max(rows, 0), schedule, selection);
+    if (!values.error.isEmpty()) {
+        result.conversionError = values.error;
+        return result;
+    }
+    result.incompatible = incompatible;
+    if (values.withoutResults)
+        rows = 0;
+    if (rows < 1)
+        return result;
+
+    MovedGroup moved = MovedGroup::None;
+    if (seriesCount - left > 0) {
+        if (present.percentages) {
+            if (present.times)
+                moved = MovedGroup::Times;
+            else if (present.numbers)
+                moved = MovedGroup::Numbers;
+        } else if (present.times && present.numbers) {
+            moved = MovedGroup::Numbers;
+        }
+    }
+
+    long long leftMaximum = 0;
+    long long rightMaximum = 0;
+    if (present.percentages) {
+        leftMaximum = 100;
+        rightMaximum = Divisions * static_cast<long long>(present.times ? TimeIncrement(values.timeMaximum, Divisions)
+                                                                        : NumberIncrement(values.numberMaximum, Divisions));
+    } else if (present.times) {
+        leftMaximum = Divisions * static_cast<long long>(TimeIncrement(values.timeMaximum, Divisions));
+        if (present.numbers)
+            rightMaximum = Divisions * static_cast<long long>(NumberIncrement(values.numberMaximum, Divisions));
+    } else {
+        leftMaximum = Divisions * static_cast<long long>(NumberIncrement(values.numberMaximum, Divisions));
+    }
+
+    chart.legendStyle = ChartLegendStyle::Series;
+
+    if (present.percentages)
+        chart.leftAxis.title = QStringLiteral("Percent");
+    else if (present.times)
+        chart.leftAxis.title = QStringLiteral("Time");
+    else
+        chart.leftAxis.title = QStringLiteral("Number");
+    chart.bottomAxis.title = schedule ? QStringLiteral("Schedule") : QStringLiteral("Agents");
+    setFixedScale(chart.leftAxis, leftMaximum);
+    if (moved != MovedGroup::None) {
+        chart.rightAxis.title = moved == MovedGroup::Times ? QStringLiteral("Time") : QStringLiteral("Number");
+        setFixedScale(chart.rightAxis, rightMaximum);
+    }
+
+    for (int kind = 0; kind < SeriesKinds::Count && static_cast<int>(chart.series.size()) < seriesCount; ++kind) {
+        if (!SeriesKinds::Holds(selection, kind))
+            continue;
+        ChartSeries series;
+        series.style = request.barChart ? ChartSeriesStyle::Bar : ChartSeriesStyle::Line;
+        series.marksVisible = false;
+        series.colour = colours[kind];
+        series.title = SeriesKinds::SeriesTitle(kind);
+        series.axis = inMovedGroup(kind, moved) ? ChartVerticalAxis::Right : ChartVerticalAxis::Left;
+        const std::vector<int> &column = values.values[static_cast<std::size_t>(kind)];
+        series.points.reserve(static_cast<std::size_t>(rows));
+        for (int row = 1; row <= rows; ++row) {
+            ChartPoint point;
+            point.x = row - 1;
+            point.y = column[static_cast<std::size_t>(row - 1)];
+            point.label = table.cell(0, row);
+            point.colour = colours[kind];
+            series.points.push_back(point);
+        }
+        chart.series.push_back(std::move(series));
+    }
+
+    chart.title = QStringLiteral("Varnook");
+    return result;
+}
