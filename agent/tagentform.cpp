@@ -455,11 +455,12 @@ void TAgentForm::fieldExit(Field f)
 
 bool TAgentForm::completePendingFieldExit()
 {
+    // The window's own focus widget: the field keeps that role while a tool
+    // button or another window has the keyboard.
     Field f;
-    if (!fieldOf(QApplication::focusWidget(), &f))
+    if (!fieldOf(focusWidget(), &f) || !field(f)->isModified())
         return true;
-    QLineEdit *edit = field(f);
-    const bool refused = IsMaskedField(f) && edit->isModified() && !edit->hasAcceptableInput();
+    const bool refused = IsMaskedField(f) && !field(f)->hasAcceptableInput();
     fieldExit(f);
     return !refused;
 }
