@@ -23,6 +23,9 @@ struct Frame
     {
         area.resize(1000, 800);
         area.show();
+        // The fields hold the cursor as in use: in the active window.
+        QApplication::setActiveWindow(&area);
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&area);
     }
     ~Frame() { area.closeAllSubWindows(); }
 
