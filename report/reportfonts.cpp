@@ -24,12 +24,12 @@ int ScaledPixelHeight(int designHeight, double screenPixelsPerInch)
 ReportFonts StandardReportFonts(const QColor &headerColour, double screenPixelsPerInch)
 {
     auto font = [screenPixelsPerInch](const char *family, bool bold, int designHeight, const QColor &colour) {
-        ReportFontSpec spec;
-        spec.family = QString::fromLatin1(family);
-        spec.bold = bold;
-        spec.pointSize = ReportPointSize(ScaledPixelHeight(designHeight, screenPixelsPerInch), screenPixelsPerInch);
-        spec.colour = colour;
-        return spec;
+        ReportFontStyle style;
+        style.family = QString::fromLatin1(family);
+        style.bold = bold;
+        style.pointSize = ReportPointSize(ScaledPixelHeight(designHeight, screenPixelsPerInch), screenPixelsPerInch);
+        style.colour = colour;
+        return style;
     };
     ReportFonts fonts;
     fonts.pageHeader = font("Times New Roman", true, 19, headerColour);
@@ -38,15 +38,15 @@ ReportFonts StandardReportFonts(const QColor &headerColour, double screenPixelsP
     return fonts;
 }
 
-ReportFontSpec CopyLabelFont(const QFont &labelFont, const QColor &colour, double screenPixelsPerInch)
+ReportFontStyle CopyLabelFont(const QFont &labelFont, const QColor &colour, double screenPixelsPerInch)
 {
-    ReportFontSpec spec;
-    spec.family = labelFont.family();
-    spec.bold = labelFont.bold();
-    spec.colour = colour;
+    ReportFontStyle style;
+    style.family = labelFont.family();
+    style.bold = labelFont.bold();
+    style.colour = colour;
     if (labelFont.pixelSize() > 0)
-        spec.pointSize = ReportPointSize(labelFont.pixelSize(), screenPixelsPerInch);
+        style.pointSize = ReportPointSize(labelFont.pixelSize(), screenPixelsPerInch);
     else
-        spec.pointSize = static_cast<int>(std::round(labelFont.pointSizeF()));
-    return spec;
+        style.pointSize = static_cast<int>(std::round(labelFont.pointSizeF()));
+    return style;
 }

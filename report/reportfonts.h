@@ -8,9 +8,9 @@
 // The three fonts a report borrows from the main window.
 struct ReportFonts
 {
-    ReportFontSpec pageHeader;   // product name and page number
-    ReportFontSpec reportHeader; // report title
-    ReportFontSpec body;         // everything else
+    ReportFontStyle pageHeader;   // product name and page number
+    ReportFontStyle reportHeader; // report title
+    ReportFontStyle body;         // everything else
 };
 
 // The screen resolution the report fonts' pixel heights are designed at.
@@ -36,4 +36,4 @@ class QFont;
 // The copy of a label's font that the printer receives: its face, its style,
 // the given colour, and the point size that the label's pixel height gives at
 // the screen's resolution.
-ReportFontSpec CopyLabelFont(const QFont &labelFont, const QColor &colour, double screenPixelsPerInch);
+ReportFontStyle CopyLabelFont(const QFont &labelFont, const QColor &colour, double screenPixelsPerInch);

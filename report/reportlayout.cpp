@@ -36,7 +36,7 @@ int ReportLayout::ScaleY(int n) const
     return scale(n, m_yPixelsPerInch);
 }
 
-void ReportLayout::SetPrinterFont(const ReportFontSpec &font)
+void ReportLayout::SetPrinterFont(const ReportFontStyle &font)
 {
     m_xPixelsPerInch = m_canvas.pixelsPerInchX();
     m_yPixelsPerInch = m_canvas.pixelsPerInchY();

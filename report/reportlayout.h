@@ -27,7 +27,7 @@ public:
 
     // Reads the resolution from the canvas afresh, then makes the font the
     // canvas font.
-    void SetPrinterFont(const ReportFontSpec &font);
+    void SetPrinterFont(const ReportFontStyle &font);
     // Back to the line start, n lines down (0 counts as 1).
     void NewLine(int n);
     // Draws at the current position (ending there while right-aligned) and

@@ -280,9 +280,9 @@ void MainFormTest::reportFontsAndThePrintingDialog()
     QCOMPARE(main->BodyFont.colour, QColor(Qt::black));
     // What the printer receives: 14, 12 and 10 points.
     const ReportFonts fonts = ReportPrintCommand::fonts();
-    QCOMPARE(fonts.pageHeader, (ReportFontSpec{"Times New Roman", true, 14, workspace}));
-    QCOMPARE(fonts.reportHeader, (ReportFontSpec{"Times New Roman", true, 12, workspace}));
-    QCOMPARE(fonts.body, (ReportFontSpec{"Arial", false, 10, Qt::black}));
+    QCOMPARE(fonts.pageHeader, (ReportFontStyle{"Times New Roman", true, 14, workspace}));
+    QCOMPARE(fonts.reportHeader, (ReportFontStyle{"Times New Roman", true, 12, workspace}));
+    QCOMPARE(fonts.body, (ReportFontStyle{"Arial", false, 10, Qt::black}));
 
     // The printing dialog is made at start-up, hidden, and shared.
     TAbortPrint *dialog = main->abortPrint();

@@ -34,7 +34,7 @@ int right(const RecordingCanvas &canvas, const Text &t)
     return t.x + measure.textWidth(t.text);
 }
 
-int heightOf(const RecordingCanvas &canvas, const ReportFontSpec &font)
+int heightOf(const RecordingCanvas &canvas, const ReportFontStyle &font)
 {
     return canvas.fontPixelHeight(font);
 }
@@ -72,14 +72,14 @@ void ReportLayoutTest::fontsCopiedFromTheLabels()
     // The labels' heights scale with the screen, the points stay.
     for (double screen : {96.0, 120.0}) {
         const ReportFonts fonts = StandardReportFonts(Qt::darkGray, screen);
-        QCOMPARE(fonts.pageHeader, (ReportFontSpec{"Times New Roman", true, 14, Qt::darkGray}));
-        QCOMPARE(fonts.reportHeader, (ReportFontSpec{"Times New Roman", true, 12, Qt::darkGray}));
-        QCOMPARE(fonts.body, (ReportFontSpec{"Arial", false, 10, Qt::black}));
+        QCOMPARE(fonts.pageHeader, (ReportFontStyle{"Times New Roman", true, 14, Qt::darkGray}));
+        QCOMPARE(fonts.reportHeader, (ReportFontStyle{"Times New Roman", true, 12, Qt::darkGray}));
+        QCOMPARE(fonts.body, (ReportFontStyle{"Arial", false, 10, Qt::black}));
     }
     QFont label(QStringLiteral("Times New Roman"));
     label.setBold(true);
     label.setPixelSize(19);
-    QCOMPARE(CopyLabelFont(label, Qt::gray, 96.0), (ReportFontSpec{label.family(), true, 14, Qt::gray}));
+    QCOMPARE(CopyLabelFont(label, Qt::gray, 96.0), (ReportFontStyle{label.family(), true, 14, Qt::gray}));
     label.setPointSize(12); // a label sized in points keeps them
     QCOMPARE(CopyLabelFont(label, Qt::gray, 96.0).pointSize, 12);
 }
