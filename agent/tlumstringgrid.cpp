@@ -121,6 +121,14 @@ void TLumStringGrid::setCurrentTableCell(int column, int tableRow)
     scrollTo(index);
 }
 
+void TLumStringGrid::clearCurrentTableCell()
+{
+    if (!selectionModel())
+        return;
+    selectionModel()->clearSelection();
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
 QWidget *TLumStringGrid::cellEditor() const
 {
     return m_editor;

@@ -44,6 +44,8 @@ public:
     int currentTableColumn() const;
     int currentTableRow() const;
     void setCurrentTableCell(int column, int tableRow);
+    // No current cell and nothing selected.
+    void clearCurrentTableCell();
 
     // Draws a cell text by the grid's margin rule: x is left + m (left),
     // right - (w + 3m) (right) or centred, with m = rect width div 40 and w

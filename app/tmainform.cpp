@@ -28,7 +28,7 @@ TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
     , m_dialogs(dialogs)
 {
     setWindowTitle(QStringLiteral("Varnook"));
-    setProperty("helpContext", 4);
+    setProperty("helpContext", TAgentForm::HelpTopic);
     QFont windowFont = font();
     windowFont.setPixelSize(13);
     setFont(windowFont);
@@ -64,7 +64,7 @@ TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
 
     auto *help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, [this] {
-        int topic = 4;
+        int topic = TAgentForm::HelpTopic;
         if (QMdiSubWindow *child = currentChild(); child && child->widget()) {
             const QVariant context = child->widget()->property("helpContext");
             if (context.isValid())

@@ -39,7 +39,7 @@ bool recalculates(benchmark::State &state, AgentScenario &s, const RecalcResult 
 {
     if (result.ran && result.valid)
         return true;
-    state.SkipWithError(qPrintable(QStringLiteral("input refused in %1").arg(s.FailingField)));
+    state.SkipWithError(qPrintable(QStringLiteral("input refused in %1").arg(s.FailingField.name())));
     return false;
 }
 

@@ -217,17 +217,21 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &lines, cons
     if (!result.applied())
         return result; // nothing changed
 
-    // Setting the texts runs no field-exit handling; each field cuts its text
-    // to its own length.
-    scenario.setText(Field::MaskEdit5, lines.at(1));
-    scenario.setText(Field::MaskEdit6, lines.at(2));
-    scenario.setText(Field::Edit1, lines.at(3));
+    // Setting the texts runs no field-exit handling; each field puts its
+    // text through its own mask, so the window shows what the next
+    // recalculation reads, and a saved text loads back unchanged.
+    auto put = [&scenario, &lines](Field field, int index) {
+        scenario.setText(field, MaskedText(field, lines.at(index)));
+    };
+    put(Field::MaskEdit5, 1);
+    put(Field::MaskEdit6, 2);
+    put(Field::Edit1, 3);
     const int stated = *Calc::ParseInteger(lines.at(3));
-    scenario.setText(Field::MaskEdit2, lines.at(5));
-    scenario.setText(Field::MaskEdit3, lines.at(6));
-    scenario.setText(Field::MaskEdit4, lines.at(7));
-    scenario.setText(Field::MaskEdit1, lines.at(8));
-    scenario.setText(Field::MaskEdit7, lines.at(9));
+    put(Field::MaskEdit2, 5);
+    put(Field::MaskEdit3, 6);
+    put(Field::MaskEdit4, 7);
+    put(Field::MaskEdit1, 8);
+    put(Field::MaskEdit7, 9);
 
     // HalfHourSlots is set before the buttons, so no merge or split of the
     // volumes follows. Any other text than "0" or "1" leaves both buttons

@@ -7,37 +7,10 @@
 
 namespace {
 
-struct FieldInfo
-{
-    const char *componentName;
-    const char *description;
-    const char *defaultText;
-    int maxLength;
-};
-
-// Indexed by Field.
-constexpr FieldInfo fieldInfo[FieldCount] = {
-    {"MaskEdit1", "arrival start time", "08:00", 5},
-    {"MaskEdit7", "arrival end time", "17:00", 5},
-    {"Edit1", "number of calls", "0", 0},
-    {"MaskEdit2", "call talk time", "00:00", 5},
-    {"MaskEdit3", "after call work time", "01:00", 5},
-    {"MaskEdit4", "wait before abandon", "00:30", 5},
-    {"MaskEdit5", "service level goal percentage", "90", 2},
-    {"MaskEdit6", "service level goal seconds", "10", 2},
-};
-
-const FieldInfo &info(Field field) { return fieldInfo[static_cast<int>(field)]; }
-
 const char *const agentsHeaders[ResultTable::ColumnCount] = {
     "Agents", "Srv Lvl", "Queued", "Abndon", "Usage", "Ave Ans", "Q Time", "Avg Q", "Trunks"};
 
 } // namespace
-
-QString ComponentName(Field field) { return QString::fromLatin1(info(field).componentName); }
-QString FieldDescription(Field field) { return QString::fromLatin1(info(field).description); }
-QString DefaultText(Field field) { return QString::fromLatin1(info(field).defaultText); }
-int MaxLength(Field field) { return info(field).maxLength; }
 
 AgentScenario::AgentScenario()
     : m_totalTime(QStringLiteral("09:00 hrs"))
@@ -67,13 +40,12 @@ void AgentScenario::setRadioButtons(bool thirtyChecked, bool sixtyChecked)
 bool AgentScenario::ValidateInputs()
 {
     // FailingField names the field being read, so the first failure leaves it.
-    FailingField = ComponentName(Field::MaskEdit1);
-    FailingRow = 0;
+    FailingField = FailingInput::ofField(Field::MaskEdit1);
     const auto start = Calc::TimeTextToMinutes(text(Field::MaskEdit1));
     if (!start)
         return false;
 
-    FailingField = ComponentName(Field::MaskEdit7);
+    FailingField = FailingInput::ofField(Field::MaskEdit7);
     std::optional<int> end;
     if (text(Field::MaskEdit7) == QLatin1String("24:00"))
         end = 1440;
@@ -91,41 +63,41 @@ bool AgentScenario::ValidateInputs()
     if (!(PeriodMinutes > 0 && PeriodMinutes <= 1440))
         return false;
 
-    FailingField = ComponentName(Field::Edit1);
+    FailingField = FailingInput::ofField(Field::Edit1);
     const auto calls = Calc::ParseInteger(text(Field::Edit1));
     if (!calls || *calls < 1)
         return false;
     CallCount = *calls;
 
-    FailingField = ComponentName(Field::MaskEdit2);
+    FailingField = FailingInput::ofField(Field::MaskEdit2);
     const auto talk = Calc::TimeTextToMinutes(text(Field::MaskEdit2));
     if (!talk)
         return false;
 
-    FailingField = ComponentName(Field::MaskEdit3);
+    FailingField = FailingInput::ofField(Field::MaskEdit3);
     const auto wrap = Calc::TimeTextToMinutes(text(Field::MaskEdit3));
     if (!wrap)
         return false;
     HandleSeconds = *talk + *wrap;
     TalkSeconds = *talk;
     if (HandleSeconds < 1) {
-        FailingField = ComponentName(Field::MaskEdit2);
+        FailingField = FailingInput::ofField(Field::MaskEdit2);
         return false;
     }
 
-    FailingField = ComponentName(Field::MaskEdit4);
+    FailingField = FailingInput::ofField(Field::MaskEdit4);
     const auto abandon = Calc::TimeTextToMinutes(text(Field::MaskEdit4));
     if (!abandon)
         return false;
     AbandonWaitSeconds = *abandon;
 
-    FailingField = ComponentName(Field::MaskEdit5);
+    FailingField = FailingInput::ofField(Field::MaskEdit5);
     const auto goal = Calc::ParseInteger(text(Field::MaskEdit5));
     if (!goal || *goal < 0)
         return false;
     GoalPercent = *goal;
 
-    FailingField = ComponentName(Field::MaskEdit6);
+    FailingField = FailingInput::ofField(Field::MaskEdit6);
     const auto goalSeconds = Calc::ParseInteger(text(Field::MaskEdit6));
     if (!goalSeconds || *goalSeconds < 0)
         return false;
@@ -135,14 +107,14 @@ bool AgentScenario::ValidateInputs()
     // number of calls is refused as too large for its period.
     if (!ScheduleMode) {
         if (ComputeCallLoad(CallCount, PeriodMinutes, HandleSeconds).trafficLoad > MaxTrafficLoad) {
-            FailingField = ComponentName(Field::Edit1);
+            FailingField = FailingInput::ofField(Field::Edit1);
             return false;
         }
     } else if (!checkSlotVolumes()) {
         return false;
     }
 
-    FailingField.clear();
+    FailingField = FailingInput();
     return true;
 }
 
@@ -154,8 +126,7 @@ bool AgentScenario::checkSlotVolumes()
     for (int i = 1; i <= count; ++i) {
         const int volume = SlotCalls[static_cast<std::size_t>(i)];
         if (volume < 0 || ComputeCallLoad(volume, PeriodMinutes, HandleSeconds).trafficLoad > MaxTrafficLoad) {
-            FailingField = QStringLiteral("StringGrid1");
-            FailingRow = i;
+            FailingField = FailingInput::ofGridRow(i);
             return false;
         }
     }
@@ -186,8 +157,7 @@ RecalcResult AgentScenario::Recalculate()
     result.ran = true;
     if (!ValidateInputs()) {
         result.valid = false;
-        result.failingField = FailingField;
-        result.failingRow = FailingRow;
+        result.failing = FailingField;
         if (onInvalidInput)
             onInvalidInput(result);
         PrepareGrid();

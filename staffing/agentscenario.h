@@ -1,26 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "failinginput.h"
+#include "field.h"
 #include "resulttable.h"
 
 #include <QString>
 
 #include <array>
 #include <functional>
-
-// The eight input fields of an agent window, in the order the input check
-// reads them. The enumerator names are the fields' component names.
-enum class Field { MaskEdit1, MaskEdit7, Edit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5, MaskEdit6 };
-constexpr int FieldCount = 8;
-
-// "MaskEdit1", "Edit1", ...
-QString ComponentName(Field field);
-// The field in a planner's words: "number of calls", "arrival start time"...
-QString FieldDescription(Field field);
-// The text of a new window's field: "90", "10", "0", "08:00", "17:00"...
-QString DefaultText(Field field);
-// The most characters the field holds (its mask or maximum length); 0: no limit.
-int MaxLength(Field field);
 
 enum class Tab { Agents = 0, Schedule = 1 };
 
@@ -39,8 +27,7 @@ struct RecalcResult
 {
     bool ran = false;   // a recalculation ran
     bool valid = true;  // its input check passed (meaningful when it ran)
-    QString failingField; // component name of the field refused: "Edit1", ... or "StringGrid1"
-    int failingRow = 0; // with "StringGrid1": the grid row whose Calls cell was refused
+    FailingInput failing; // the field or the grid row's Calls cell refused
 };
 
 // One agent window's scenario, held apart from widgets: the field texts, the
@@ -86,8 +73,8 @@ public:
     ResultTable &grid() { return m_grid; }
     // The Agents table's first row meeting the goal, 0 when none.
     int goalRow() const { return m_goalRow; }
-    QString FailingField;
-    int FailingRow = 0;
+    // The input the last check refused; none after a check that passed.
+    FailingInput FailingField;
 
     // Scenario values set by the input check.
     double PeriodMinutes = 0;

@@ -14,6 +14,9 @@ class ResultTable
 {
 public:
     static constexpr int ColumnCount = 9;
+    // The Schedule tab's slot start times and the slot volumes typed there.
+    static constexpr int TimeColumn = 0;
+    static constexpr int CallsColumn = 1;
     using Row = std::array<QString, ColumnCount>;
 
     ResultTable();
