@@ -473,10 +473,22 @@ void TAgentForm::fieldExit(Field f)
     runFieldExit(f);
 }
 
+bool TAgentForm::cursorField(Field *f) const
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (fieldOf(focus, f))
+        return true;
+    if (focus && focus == parentWidget() && m_frameHeldField) {
+        *f = *m_frameHeldField;
+        return true;
+    }
+    return false;
+}
+
 bool TAgentForm::completePendingFieldExit()
 {
     Field f;
-    if (m_closing || !fieldOf(QApplication::focusWidget(), &f) || !m_exitPending[static_cast<std::size_t>(f)])
+    if (m_closing || !cursorField(&f) || !m_exitPending[static_cast<std::size_t>(f)])
         return true;
     return runFieldExit(f) == ExitOutcome::Done;
 }
@@ -538,6 +550,7 @@ void TAgentForm::refuseExit(Field f)
     if (position >= 0)
         edit->setCursorPosition(position);
     QApplication::beep();
+    m_refusedThisPress = true;
     m_dialogs.error(RefusedExitMessage);
     if (position >= 0)
         edit->setCursorPosition(position);
@@ -614,6 +627,21 @@ void TAgentForm::onFocusChanged(QWidget *old, QWidget *now)
     if (s_focusMovesInHand > 0 || m_closing || !now || !old || now->window() != old->window())
         return;
     Field f;
+    if (fieldOf(old, &f) && now == parentWidget()) {
+        // A press on no control (a blank part, a tool button) gives the
+        // cursor to the child window's frame: the field is not left yet.
+        m_frameHeldField = f;
+        return;
+    }
+    if (old == parentWidget() && m_frameHeldField) {
+        // The cursor moves on from the frame: the field it held is left now,
+        // unless the cursor is back in it.
+        const Field held = *m_frameHeldField;
+        m_frameHeldField.reset();
+        if (now == field(held))
+            return;
+        old = field(held);
+    }
     if (fieldOf(old, &f) && m_exitPending[static_cast<std::size_t>(f)])
         fieldExit(f);
     const bool oldInGrid = isInGrid(old);
@@ -668,6 +696,7 @@ void TAgentForm::focusFailingInput(const RecalcResult &result)
 bool TAgentForm::fieldKeyPress(Field f, QKeyEvent *key)
 {
     QLineEdit *edit = field(f);
+    m_refusedThisPress = false;
     if (!IsMaskedField(f) || key->key() != Qt::Key_Escape)
         return false;
     // Escape abandons the edit: the text the field had when the cursor
@@ -704,13 +733,16 @@ bool TAgentForm::filterPress(QObject *watched, QEvent *event)
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonRelease && m_dropRelease) {
         m_dropRelease = false;
+        event->accept();
         return true;
     }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
         return false;
     m_dropRelease = false;
+    const bool refusedAlready = m_refusedThisPress;
+    m_refusedThisPress = false;
     Field f;
-    if (m_closing || !fieldOf(QApplication::focusWidget(), &f))
+    if (m_closing || !cursorField(&f))
         return false;
     QLineEdit *edit = field(f);
     auto *target = qobject_cast<QWidget *>(watched);
@@ -733,9 +765,12 @@ bool TAgentForm::filterPress(QObject *watched, QEvent *event)
     if (!(IsMaskedField(f) && edit->isModified() && !edit->hasAcceptableInput()))
         return false;
     // The exit is refused: the cursor stays in the field and the press,
-    // with its release, is cancelled.
-    runFieldExit(f);
+    // with its release, is cancelled. A press that takes the focus has
+    // already been refused as the focus moved.
+    if (!refusedAlready)
+        runFieldExit(f);
     m_dropRelease = true;
+    event->accept(); // taken here: not passed on to the parents either
     return true;
 }
 

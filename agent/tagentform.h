@@ -131,6 +131,9 @@ private:
     void refuseExit(Field field);
     bool isInGrid(const QWidget *widget) const;
     bool fieldOf(const QObject *object, Field *field) const;
+    // The field that holds the cursor, also while the child window's frame
+    // holds it for the field.
+    bool cursorField(Field *field) const;
     bool loadFile(const QString &path, bool setFileName);
     void setScenarioCaption(const QString &fullPath);
 
@@ -146,6 +149,12 @@ private:
     bool m_returningToField = false;
     // A press cancelled by a refused exit: its release is dropped as well.
     bool m_dropRelease = false;
+    // The field whose cursor the child window's frame took (a press on no
+    // control); the field is left only when the cursor moves on from there.
+    std::optional<Field> m_frameHeldField;
+    // A refusal was shown since the last press: the press that moved the
+    // focus (and so met the refusal first) is cancelled without a second one.
+    bool m_refusedThisPress = false;
     // While a file loads, a refused input is reported after the window shows
     // the loaded values.
     bool m_holdInvalidInput = false;
