@@ -257,6 +257,9 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &lines, cons
         else
             scenario.DistributeCalls();
     }
+    // The total time follows the loaded arrival times and slot length; the
+    // loaded texts themselves stay as the file has them.
+    scenario.updateTotalTime();
     result.recalc = scenario.Recalculate();
     return result;
 }

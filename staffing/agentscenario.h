@@ -102,6 +102,8 @@ public:
     TimeSlots timeSlots() const;
     // The same, rewriting MaskEdit1, MaskEdit7 and the total time.
     TimeSlots BuildTimeSlots();
+    // Only the total time, from the fields as they stand (after a load).
+    void updateTotalTime();
     void DistributeCalls();
 
     // --- window events --------------------------------------------------------
@@ -129,6 +131,7 @@ public:
 
 private:
     void prepareAgentsLayout();
+    QString totalTimeOf(const TimeSlots &slotList) const;
     void prepareScheduleLayout();
     void changeSlotLength(bool fromHalfHours);
     bool checkSlotVolumes();

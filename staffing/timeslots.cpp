@@ -84,11 +84,20 @@ TimeSlots AgentScenario::BuildTimeSlots()
     const TimeSlots slotList = timeSlots();
     setText(Field::MaskEdit1, clockText(slotList.hour, slotList.minute));
     setText(Field::MaskEdit7, clockText(slotList.endHour, slotList.endMinute));
-    if (HalfHourSlots)
-        m_totalTime = Calc::PadNumber(slotList.count / 2, 2) + (slotList.count % 2 ? QStringLiteral(":30") : QStringLiteral(":00"));
-    else
-        m_totalTime = Calc::PadNumber(slotList.count, 2) + QStringLiteral(":00");
+    m_totalTime = totalTimeOf(slotList);
     return slotList;
+}
+
+void AgentScenario::updateTotalTime()
+{
+    m_totalTime = totalTimeOf(timeSlots());
+}
+
+QString AgentScenario::totalTimeOf(const TimeSlots &slotList) const
+{
+    if (HalfHourSlots)
+        return Calc::PadNumber(slotList.count / 2, 2) + (slotList.count % 2 ? QStringLiteral(":30") : QStringLiteral(":00"));
+    return Calc::PadNumber(slotList.count, 2) + QStringLiteral(":00");
 }
 
 void AgentScenario::DistributeCalls()

@@ -2,6 +2,7 @@
 // Faults met in use: Escape, pending field exits before commands, refused
 // exits that must cancel the press, and the goal row's highlight.
 #include "agentformharness.h"
+#include "maskedfield.h"
 
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -54,6 +55,7 @@ private Q_SLOTS:
     void refusedExitCancelsThePress_data();
     void refusedExitCancelsThePress();
     void onlyAGoalRowIsHighlighted();
+    void maskedTextsShowAsTheyRead();
 
 private:
     std::unique_ptr<Harness> h;
@@ -262,6 +264,18 @@ void FieldExitTest::onlyAGoalRowIsHighlighted()
     QCOMPARE(h->dialogs.shown.size(), 1);
     QCOMPARE(h->table().rowCount(), 2);
     QVERIFY(grid->selectionModel()->selectedIndexes().isEmpty());
+}
+
+void FieldExitTest::maskedTextsShowAsTheyRead()
+{
+    const QStringList texts{"08:00", "8:00", " 1:00", "1 :00", "00:5", "", "0300", "9", " 9", "9 ", "99", "x"};
+    for (int i = 0; i < FieldCount; ++i) {
+        const auto f = static_cast<Field>(i);
+        for (const QString &text : texts) {
+            SetFieldText(*h->field(f), f, text);
+            QCOMPARE(FieldText(*h->field(f), f), MaskedText(f, text));
+        }
+    }
 }
 
 QTEST_MAIN(FieldExitTest)
