@@ -6,6 +6,7 @@
 #include "resulttable.h"
 #include "resulttablemodel.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -119,6 +120,13 @@ void TLumStringGrid::setCurrentTableCell(int column, int tableRow)
         flags |= QItemSelectionModel::Rows;
     selectionModel()->setCurrentIndex(index, flags);
     scrollTo(index);
+}
+
+QSize TLumStringGrid::sizeHint() const
+{
+    const int height = horizontalHeader()->height() + ShownRows * verticalHeader()->defaultSectionSize()
+                       + 2 * frameWidth();
+    return {QTableView::sizeHint().width(), height};
 }
 
 void TLumStringGrid::clearCurrentTableCell()

@@ -54,6 +54,11 @@ public:
     static void DrawCell(QPainter &painter, const QRect &rect, const QString &text, TextAlign align,
                          const QBrush &background, const QColor &textColour);
 
+    // Room for the header and ShownRows rows: a new window shows the worked
+    // examples' tables whole.
+    static constexpr int ShownRows = 10;
+    QSize sizeHint() const override;
+
     // The editor currently open, or none.
     QWidget *cellEditor() const;
 

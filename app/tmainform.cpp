@@ -8,6 +8,7 @@
 #include "taboutform.h"
 #include "tagentform.h"
 #include "toolicons.h"
+#include "windowtiling.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -205,7 +206,8 @@ TAgentForm *TMainForm::NewAgentWindow1Click()
         connect(form, &TAgentForm::hintPanelClearRequested, Panel2, &QLabel::clear);
         // The designed size, widened where the fonts of this desktop need
         // more room, so that no label is cut.
-        const QSize childSize = QSize(603, 348).expandedTo(form->minimumSizeHint() + QSize(12, 34));
+        const QSize childSize = QSize(603, 348).expandedTo(form->sizeHint() + QSize(12, 34))
+                                    .expandedTo(form->minimumSizeHint() + QSize(12, 34));
         makeRoomFor(childSize);
         QMdiSubWindow *child = m_mdiArea->addSubWindow(form);
         child->setAttribute(Qt::WA_DeleteOnClose);
@@ -213,6 +215,7 @@ TAgentForm *TMainForm::NewAgentWindow1Click()
         connect(form, &QWidget::windowTitleChanged, this, [this] { updateWindowMenu(); });
         connect(child, &QObject::destroyed, this, [this] { updateWindowMenu(); }, Qt::QueuedConnection);
         child->show();
+        KeepInside(child, m_mdiArea->viewport()->rect());
         m_mdiArea->setActiveSubWindow(child);
         // The first field in the tab order takes the cursor.
         form->field(Field::MaskEdit5)->setFocus(Qt::OtherFocusReason);
@@ -288,7 +291,20 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 void TMainForm::Tile2Click()
 {
-    m_mdiArea->tileSubWindows();
+    // Horizontal tiling: the child windows one above the other, each the
+    // full width of the workspace (a grid of tiles would put windows that
+    // cannot be made narrow enough partly out of view).
+    QList<QMdiSubWindow *> children;
+    for (QMdiSubWindow *child : m_mdiArea->subWindowList()) {
+        if (child->isVisible() && !child->isMinimized())
+            children.append(child);
+    }
+    const QList<QRect> tiles = HorizontalTiles(m_mdiArea->viewport()->rect(), static_cast<int>(children.size()));
+    for (int i = 0; i < children.size(); ++i) {
+        if (children.at(i)->isMaximized())
+            children.at(i)->showNormal();
+        children.at(i)->setGeometry(tiles.at(i));
+    }
 }
 
 void TMainForm::Cascade2Click()
@@ -349,8 +365,11 @@ void TMainForm::Contents1Click()
 
 void TMainForm::TopicSearch1Click()
 {
-    // The same finder as Contents.
-    Contents1Click();
+    // The same finder as Contents, with its keyword index in front.
+    RunHandler(m_dialogs, [this] {
+        if (ensureHelpWindow())
+            m_helpWindow->showIndex();
+    });
 }
 
 void TMainForm::showHelpTopic(int topic)

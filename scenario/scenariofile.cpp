@@ -113,9 +113,12 @@ SaveResult SaveScenario(AgentScenario &scenario, const QString &path)
     };
     // Loading needs the number of calls as a whole number: a file written
     // without one could never be loaded back, so it is not written at all.
-    if (!Calc::ParseInteger(scenario.text(Field::Edit1)))
-        return fail(QStringLiteral("The number of calls %1 is not a whole number, so the file could not be loaded again.")
-                        .arg(excerpt(scenario.text(Field::Edit1))));
+    if (!Calc::ParseInteger(scenario.text(Field::Edit1))) {
+        result.message = QStringLiteral("File \"%1\" was not saved: the number of calls %2 is not a whole number, "
+                                        "so the file could not be loaded again.")
+                             .arg(path, excerpt(scenario.text(Field::Edit1)));
+        return result;
+    }
     // QSaveFile writes a temporary file and renames it over the target only
     // on commit, so the file that was there survives any failure.
     QSaveFile file(path);
@@ -166,11 +169,25 @@ LoadResult LoadScenario(AgentScenario &scenario, const QString &path)
                        QStringLiteral("the file is larger than %1 bytes, far more than a scenario holds")
                            .arg(MaxScenarioFileBytes));
     }
-    return ApplyScenario(scenario, SplitScenarioLines(bytes), path);
+    const QStringList lines = SplitScenarioLines(bytes);
+    if (lines.isEmpty() && !bytes.isEmpty()) {
+        // Bytes, but no text before a NUL: a binary file, not an empty one.
+        return failure(LoadResult::Status::NotScenarioFile,
+                       QStringLiteral("File \"%1\" is not a scenario file: it does not hold text.").arg(path));
+    }
+    return ApplyScenario(scenario, lines, path);
 }
 
-LoadResult CheckScenarioLines(const QStringList &lines, const QString &fileName)
+QStringList WithoutTrailingEmptyLines(QStringList lines)
 {
+    while (lines.size() > FixedLines && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+LoadResult CheckScenarioLines(const QStringList &fileLines, const QString &fileName)
+{
+    const QStringList lines = WithoutTrailingEmptyLines(fileLines);
     if (lines.isEmpty())
         return failure(LoadResult::Status::Empty, QStringLiteral("File \"%1\" is empty.").arg(fileName));
     if (lines.at(0) != QLatin1String("vnk"))
@@ -211,8 +228,9 @@ LoadResult CheckScenarioLines(const QStringList &lines, const QString &fileName)
     return sound;
 }
 
-LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &lines, const QString &fileName)
+LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, const QString &fileName)
 {
+    const QStringList lines = WithoutTrailingEmptyLines(fileLines);
     LoadResult result = CheckScenarioLines(lines, fileName);
     if (!result.applied())
         return result; // nothing changed

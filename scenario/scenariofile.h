@@ -60,6 +60,11 @@ LoadResult LoadScenario(AgentScenario &scenario, const QString &path);
 // The same for lines already read (the name is used in messages only).
 LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &lines, const QString &fileName);
 
+// Empty lines at the very end of a file, after line 11, are no volume lines:
+// they are dropped before the check. An empty line with more lines after it
+// stays, and is refused as a volume that is not a whole number.
+QStringList WithoutTrailingEmptyLines(QStringList lines);
+
 // The check that ApplyScenario makes before it changes anything: the failure
 // it would report for these lines, or an Applied result when they are sound.
 LoadResult CheckScenarioLines(const QStringList &lines, const QString &fileName);
