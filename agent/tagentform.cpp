@@ -478,15 +478,14 @@ bool TAgentForm::cursorField(Field *f) const
     QWidget *focus = QApplication::focusWidget();
     if (fieldOf(focus, f))
         return true;
-    if (focus && focus == parentWidget() && m_frameHeldField) {
-        *f = *m_frameHeldField;
-        return true;
-    }
-    return false;
+    return focus && focus == parentWidget() && fieldOf(m_frameHeld, f);
 }
 
 bool TAgentForm::completePendingFieldExit()
 {
+    // A Calls cell being edited keeps its text and closes first.
+    if (!m_closing)
+        StringGrid1->closeCellEditor();
     Field f;
     if (m_closing || !cursorField(&f) || !m_exitPending[static_cast<std::size_t>(f)])
         return true;
@@ -626,28 +625,30 @@ void TAgentForm::onFocusChanged(QWidget *old, QWidget *now)
     // leaving a control; nor is the focus moving away from the program.
     if (s_focusMovesInHand > 0 || m_closing || !now || !old || now->window() != old->window())
         return;
-    Field f;
-    if (fieldOf(old, &f) && now == parentWidget()) {
+    if (now == parentWidget() && isAncestorOf(old)) {
         // A press on no control (a blank part, a tool button) gives the
-        // cursor to the child window's frame: the field is not left yet.
-        m_frameHeldField = f;
+        // cursor to the child window's frame, which hands it back: the
+        // control is not left yet.
+        m_frameHeld = old;
         return;
     }
-    if (old == parentWidget() && m_frameHeldField) {
-        // The cursor moves on from the frame: the field it held is left now,
-        // unless the cursor is back in it.
-        const Field held = *m_frameHeldField;
-        m_frameHeldField.reset();
-        if (now == field(held))
+    if (old == parentWidget() && m_frameHeld) {
+        // The cursor moves on from the frame: the control it held is left
+        // now, unless the cursor is back in it.
+        QWidget *held = m_frameHeld;
+        m_frameHeld.clear();
+        if (now == held)
             return;
-        old = field(held);
+        old = held;
     }
+    Field f;
     if (fieldOf(old, &f) && m_exitPending[static_cast<std::size_t>(f)])
         fieldExit(f);
     const bool oldInGrid = isInGrid(old);
     const bool nowInGrid = isInGrid(now);
     if (oldInGrid && !nowInGrid) {
         RunHandler(m_dialogs, [this] {
+            StringGrid1->closeCellEditor();
             syncFieldsToModel();
             const RecalcResult result = m_scenario.StringGrid1Exit();
             if (result.ran)

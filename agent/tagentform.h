@@ -3,6 +3,7 @@
 
 #include "agentscenario.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -149,9 +150,9 @@ private:
     bool m_returningToField = false;
     // A press cancelled by a refused exit: its release is dropped as well.
     bool m_dropRelease = false;
-    // The field whose cursor the child window's frame took (a press on no
-    // control); the field is left only when the cursor moves on from there.
-    std::optional<Field> m_frameHeldField;
+    // The control whose cursor the child window's frame took (a press on no
+    // control); it is left only when the cursor moves on from there.
+    QPointer<QWidget> m_frameHeld;
     // A refusal was shown since the last press: the press that moved the
     // focus (and so met the refusal first) is cancelled without a second one.
     bool m_refusedThisPress = false;

@@ -142,6 +142,14 @@ QWidget *TLumStringGrid::cellEditor() const
     return m_editor;
 }
 
+void TLumStringGrid::closeCellEditor()
+{
+    if (QWidget *editor = m_editor) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
 void TLumStringGrid::DrawCell(QPainter &painter, const QRect &rect, const QString &text, TextAlign align,
                               const QBrush &background, const QColor &textColour)
 {

@@ -61,6 +61,9 @@ public:
 
     // The editor currently open, or none.
     QWidget *cellEditor() const;
+    // Closes an open cell editor, keeping its text, as leaving the cell does:
+    // a recalculation that follows then has the last word on the cells.
+    void closeCellEditor();
 
 signals:
     void cellClicked();

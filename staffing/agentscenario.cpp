@@ -155,6 +155,7 @@ RecalcResult AgentScenario::Recalculate()
 {
     RecalcResult result;
     result.ran = true;
+    ++m_recalculations;
     if (!ValidateInputs()) {
         result.valid = false;
         result.failing = FailingField;

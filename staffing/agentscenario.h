@@ -89,13 +89,16 @@ public:
     // laid out again: the window focuses the failing field and shows the
     // message there.
     std::function<void(const RecalcResult &)> onInvalidInput;
-    // Called after a table was filled, for the window's graph.
+    // Called after a table was filled; the graph window, once it exists,
+    // follows the table through it.
     std::function<void()> onTableFilled;
 
     // --- the recalculation ----------------------------------------------------
     bool ValidateInputs();
     void PrepareGrid();
     RecalcResult Recalculate();
+    // How many recalculations ran, refused ones included.
+    int recalculationCount() const { return m_recalculations; }
 
     // --- time slots -----------------------------------------------------------
     // The slot list for the current fields and slot length, changing nothing.
@@ -143,4 +146,5 @@ private:
     Tab m_tab = Tab::Agents;
     ResultTable m_grid;
     int m_goalRow = 0;
+    int m_recalculations = 0;
 };
