@@ -742,37 +742,48 @@ bool TAgentForm::filterPress(QObject *watched, QEvent *event)
     m_dropRelease = false;
     const bool refusedAlready = m_refusedThisPress;
     m_refusedThisPress = false;
-    Field f;
-    if (m_closing || !cursorField(&f))
-        return false;
-    QLineEdit *edit = field(f);
     auto *target = qobject_cast<QWidget *>(watched);
-    if (!target || target == edit || target->window() != edit->window())
+    if (m_closing || !target || !isControlPress(target))
         return false;
-    // Only presses on agent windows' controls that would take the cursor:
-    // the tool buttons run their own commands (which complete the exit
-    // first), and the frames, menus and tool bar of the main window stay free.
+    if (!refusedAlready) {
+        // A press that would take the cursor out of a field whose exit is
+        // refused is refused here (a press on a control that does not take
+        // the cursor moves no focus on its way).
+        Field f;
+        if (!cursorField(&f))
+            return false;
+        QLineEdit *edit = field(f);
+        if (target == edit || target->window() != edit->window())
+            return false;
+        if (!(IsMaskedField(f) && edit->isModified() && !edit->hasAcceptableInput()))
+            return false;
+        runFieldExit(f);
+    }
+    // Refused: the cursor stays in the field, and the press, with its
+    // release, is cancelled. A press whose focus move met the refusal is
+    // cancelled whatever holds the focus now (after the message box the
+    // window may not have its focus back yet).
+    m_dropRelease = true;
+    event->accept(); // taken here: not passed on to the parents either
+    return true;
+}
+
+bool TAgentForm::isControlPress(const QWidget *target) const
+{
+    // Only presses on agent windows' controls: the tool buttons run their
+    // own commands (which complete the exit first), and the frames, menus
+    // and tool bar of the main window stay free.
     bool inAgentWindow = false;
-    for (QWidget *w = target; w; w = w->parentWidget()) {
-        if (qobject_cast<TAgentForm *>(w)) {
+    for (const QWidget *w = target; w; w = w->parentWidget()) {
+        if (qobject_cast<const TAgentForm *>(w)) {
             inAgentWindow = true;
             break;
         }
     }
     if (!inAgentWindow)
         return false;
-    if (auto *button = qobject_cast<QAbstractButton *>(target); button && button->focusPolicy() == Qt::NoFocus)
-        return false;
-    if (!(IsMaskedField(f) && edit->isModified() && !edit->hasAcceptableInput()))
-        return false;
-    // The exit is refused: the cursor stays in the field and the press,
-    // with its release, is cancelled. A press that takes the focus has
-    // already been refused as the focus moved.
-    if (!refusedAlready)
-        runFieldExit(f);
-    m_dropRelease = true;
-    event->accept(); // taken here: not passed on to the parents either
-    return true;
+    const auto *button = qobject_cast<const QAbstractButton *>(target);
+    return !(button && button->focusPolicy() == Qt::NoFocus);
 }
 
 bool TAgentForm::eventFilter(QObject *watched, QEvent *event)

@@ -122,6 +122,7 @@ private:
     ExitOutcome runFieldExit(Field field);
     void reportInvalidInput(const RecalcResult &result);
     bool filterPress(QObject *watched, QEvent *event);
+    bool isControlPress(const QWidget *target) const;
     bool fieldKeyPress(Field field, QKeyEvent *event);
     void fieldFocusIn(Field field, QFocusEvent *event);
     void showCurrentCell();

@@ -157,10 +157,10 @@ void TMainForm::createToolBar()
     QFont hintFont(QStringLiteral("Arial"));
     hintFont.setPixelSize(13);
     Panel2->setFont(hintFont);
-    QPalette hintPalette = Panel2->palette();
-    hintPalette.setColor(QPalette::WindowText, hintPalette.color(QPalette::Highlight));
-    Panel2->setPalette(hintPalette);
     panel1->addWidget(Panel2);
+    // The hint in the system's highlight colour, in every state of the
+    // window (a palette set on the label alone gave way to the tool bar's).
+    Panel2->setStyleSheet(QStringLiteral("QLabel#Panel2 { color: palette(highlight); }"));
     addToolBar(Qt::TopToolBarArea, panel1);
 }
 
