@@ -5,6 +5,7 @@
 #include "lumheaderview.h"
 #include "resulttable.h"
 #include "resulttablemodel.h"
+#include "texts.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -13,7 +14,7 @@
 bool TypedCharacter(const QKeyEvent &event, QChar *character)
 {
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
-        *character = QChar(13);
+        *character = Calc::CarriageReturn;
         return true;
     }
     if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab)
@@ -174,7 +175,7 @@ void TLumStringGrid::keyPressEvent(QKeyEvent *event)
     QChar character;
     if (TypedCharacter(*event, &character)) {
         emit keyTyped(character);
-        if (character == QChar(13)) {
+        if (character == Calc::CarriageReturn) {
             // Carriage return opens the cell editor, as it closes it.
             const QModelIndex current = currentIndex();
             if (state() != EditingState && current.isValid() && (model()->flags(current) & Qt::ItemIsEditable))

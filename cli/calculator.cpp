@@ -54,8 +54,7 @@ void setFields(AgentScenario &scenario, const CommandLine &line)
 QString prepareSchedule(AgentScenario &scenario, const CommandLine &line)
 {
     if (line.halfHourSlots) {
-        scenario.setRadioButtons(*line.halfHourSlots, !*line.halfHourSlots);
-        scenario.HalfHourSlots = *line.halfHourSlots;
+        scenario.setSlotLength(*line.halfHourSlots);
     }
     if (!line.volumes) {
         scenario.DistributeCalls();

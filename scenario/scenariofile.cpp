@@ -76,9 +76,10 @@ QStringList SplitScenarioLines(const QByteArray &bytes)
     return lines;
 }
 
-QByteArray ScenarioFileBytes(AgentScenario &scenario)
+QByteArray ScenarioFileBytes(const AgentScenario &scenario)
 {
-    scenario.HalfHourSlots = scenario.radioButton1Checked();
+    // The slot length and the "30 min" button go together (setSlotLength,
+    // RadioButton1Click), so line 11 and the number of volume lines agree.
     const QStringList fixed{
         QStringLiteral("vnk"),
         scenario.text(Field::MaskEdit5),
@@ -103,7 +104,7 @@ QByteArray ScenarioFileBytes(AgentScenario &scenario)
     return bytes;
 }
 
-SaveResult SaveScenario(AgentScenario &scenario, const QString &path)
+SaveResult SaveScenario(const AgentScenario &scenario, const QString &path)
 {
     const QByteArray bytes = ScenarioFileBytes(scenario);
     SaveResult result;
@@ -255,9 +256,7 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, 
     // volumes follows. Any other text than "0" or "1" leaves both buttons
     // unchecked: 60-minute slots.
     const QString &slotLength = lines.at(10);
-    scenario.HalfHourSlots = slotLength == QLatin1String("0");
-    scenario.setRadioButtons(slotLength == QLatin1String("0"), slotLength == QLatin1String("1"));
-    scenario.HalfHourSlots = scenario.radioButton1Checked();
+    scenario.setSlotLength(slotLength == QLatin1String("0"), slotLength == QLatin1String("1"));
 
     scenario.SlotCallsEdited = false;
     qint64 sum = 0;

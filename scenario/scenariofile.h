@@ -45,12 +45,11 @@ QStringList SplitScenarioLines(const QByteArray &bytes);
 
 // The bytes of the scenario file of `scenario`: lines 1 to 11 and, when
 // SlotCallsEdited is set, one volume line per time slot, each ended by CR LF.
-// Sets HalfHourSlots from the "30 min" button first, as saving does.
-QByteArray ScenarioFileBytes(AgentScenario &scenario);
+QByteArray ScenarioFileBytes(const AgentScenario &scenario);
 
 // Writes the scenario to `path` through a temporary file renamed over the
 // target: a failed save leaves any file that was there untouched.
-SaveResult SaveScenario(AgentScenario &scenario, const QString &path);
+SaveResult SaveScenario(const AgentScenario &scenario, const QString &path);
 
 // Reads and checks the whole file first; only a file that is entirely sound
 // is applied (fields, slot length, volumes, re-spread) and recalculated.

@@ -37,6 +37,12 @@ void AgentScenario::setRadioButtons(bool thirtyChecked, bool sixtyChecked)
     m_radio2 = sixtyChecked && !thirtyChecked;
 }
 
+void AgentScenario::setSlotLength(bool thirtyChecked, bool sixtyChecked)
+{
+    setRadioButtons(thirtyChecked, sixtyChecked);
+    HalfHourSlots = m_radio1;
+}
+
 bool AgentScenario::ValidateInputs()
 {
     // FailingField names the field being read, so the first failure leaves it.
@@ -47,8 +53,8 @@ bool AgentScenario::ValidateInputs()
 
     FailingField = FailingInput::ofField(Field::MaskEdit7);
     std::optional<int> end;
-    if (text(Field::MaskEdit7) == QLatin1String("24:00"))
-        end = 1440;
+    if (text(Field::MaskEdit7) == Calc::EndOfDayText)
+        end = Calc::MinutesPerDay;
     else
         end = Calc::TimeTextToMinutes(text(Field::MaskEdit7));
     if (!end)
@@ -59,8 +65,8 @@ bool AgentScenario::ValidateInputs()
     else
         PeriodMinutes = *end - *start;
     if (PeriodMinutes < 0)
-        PeriodMinutes += 1440;
-    if (!(PeriodMinutes > 0 && PeriodMinutes <= 1440))
+        PeriodMinutes += Calc::MinutesPerDay;
+    if (!(PeriodMinutes > 0 && PeriodMinutes <= Calc::MinutesPerDay))
         return false;
 
     FailingField = FailingInput::ofField(Field::Edit1);
@@ -222,16 +228,16 @@ RecalcResult AgentScenario::StringGrid1Click()
 {
     if (!ScheduleMode)
         return {};
-    if (m_grid.currentColumn() == 1)
+    if (m_grid.currentColumn() == ResultTable::CallsColumn)
         return Recalculate();
-    m_grid.setCurrentCell(1, m_grid.currentRow());
+    m_grid.setCurrentCell(ResultTable::CallsColumn, m_grid.currentRow());
     return {};
 }
 
 void AgentScenario::StringGrid1Enter()
 {
-    if (ScheduleMode && m_grid.currentColumn() != 1)
-        m_grid.setCurrentCell(1, m_grid.currentRow());
+    if (ScheduleMode && m_grid.currentColumn() != ResultTable::CallsColumn)
+        m_grid.setCurrentCell(ResultTable::CallsColumn, m_grid.currentRow());
 }
 
 RecalcResult AgentScenario::StringGrid1Exit()
@@ -244,7 +250,7 @@ RecalcResult AgentScenario::StringGrid1Exit()
 RecalcResult AgentScenario::StringGrid1KeyPress(QChar key)
 {
     SlotCallsEdited = true;
-    if (key == QChar(13))
+    if (key == Calc::CarriageReturn)
         return Recalculate();
     return {};
 }
@@ -256,6 +262,6 @@ void AgentScenario::StringGrid1SetEditText(int column, int row, const QString &t
     // The cell keeps the typed text; only a non-empty Calls text feeds the
     // slot's volume, 0 when it is not a whole number.
     m_grid.setCell(column, row, text);
-    if (column == 1 && !text.isEmpty())
+    if (column == ResultTable::CallsColumn && !text.isEmpty())
         SlotCalls[static_cast<std::size_t>(row)] = Calc::ParseInteger(text).value_or(0);
 }

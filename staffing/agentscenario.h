@@ -48,6 +48,8 @@ public:
     static constexpr double MaxTrafficLoad = 100000.0;
     static constexpr int SlotCapacity = 100; // SlotCalls[1..100]
     static constexpr int MaxSlots = 48;
+    // The Agents table shows at most this many agent numbers (rows 1 to 19).
+    static constexpr int AgentsTableLastRow = 19;
 
     // --- field texts -------------------------------------------------------
     QString text(Field field) const;
@@ -60,7 +62,13 @@ public:
     bool radioButton1Checked() const { return m_radio1; } // "30 min"
     bool radioButton2Checked() const { return m_radio2; } // "60 min"
     // Checking one button unchecks the other; false leaves both unchecked.
+    // The window sets the buttons so, then runs RadioButton1Click.
     void setRadioButtons(bool thirtyChecked, bool sixtyChecked);
+    // The slot length as a whole, without converting any volumes: the two
+    // buttons and HalfHourSlots together (30-minute slots only while "30
+    // min" is checked). Neither button checked means 60-minute slots.
+    void setSlotLength(bool thirtyChecked, bool sixtyChecked);
+    void setSlotLength(bool halfHours) { setSlotLength(halfHours, !halfHours); }
 
     // --- state shared with files, reports and graphs ------------------------
     std::array<int, SlotCapacity + 1> SlotCalls{}; // index 1..100; 0 unused

@@ -45,8 +45,7 @@ ResultTable freshTable(const AgentScenario &shown)
     AgentScenario fresh;
     for (int i = 0; i < FieldCount; ++i)
         fresh.setText(static_cast<Field>(i), shown.text(static_cast<Field>(i)));
-    fresh.setRadioButtons(shown.radioButton1Checked(), shown.radioButton2Checked());
-    fresh.HalfHourSlots = shown.HalfHourSlots;
+    fresh.setSlotLength(shown.radioButton1Checked(), shown.radioButton2Checked());
     fresh.SlotCalls = shown.SlotCalls;
     fresh.SlotCallsEdited = shown.SlotCallsEdited;
     // The Schedule table writes its calls total into the number of calls,

@@ -221,8 +221,7 @@ void TestScenarioFile::save_then_load_restores_the_scenario()
     original.setText(Field::MaskEdit2, QStringLiteral("03:00"));
     original.setText(Field::MaskEdit3, QStringLiteral("01:00"));
     original.setText(Field::MaskEdit4, QStringLiteral("00:45"));
-    original.setRadioButtons(halfHours, !halfHours);
-    original.HalfHourSlots = halfHours;
+    original.setSlotLength(halfHours);
     if (edited) {
         for (int i = 0; i < slotVolumes.size(); ++i)
             original.SlotCalls[static_cast<std::size_t>(i + 1)] = slotVolumes.at(i);

@@ -32,6 +32,5 @@ inline QStringList column(const AgentScenario &s, int c)
 
 inline void useHalfHours(AgentScenario &s)
 {
-    s.setRadioButtons(true, false);
-    s.HalfHourSlots = true;
+    s.setSlotLength(true);
 }
