@@ -3,6 +3,7 @@
 
 #include "dialogservice.h"
 #include "filenames.h"
+#include "focusmoveinhand.h"
 #include "handlerguard.h"
 #include "hint.h"
 #include "maskedfield.h"
@@ -29,20 +30,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// While a window moves the focus itself (to a failing field, or back into a
-// field that may not be left), the controls the focus passes through do not
-// run their exit rules. Shared by all agent windows: the focus may move from
-// one window into another.
-int s_focusMovesInHand = 0;
-
-struct FocusMoveInHand
-{
-    FocusMoveInHand() { ++s_focusMovesInHand; }
-    ~FocusMoveInHand() { --s_focusMovesInHand; }
-    FocusMoveInHand(const FocusMoveInHand &) = delete;
-    FocusMoveInHand &operator=(const FocusMoveInHand &) = delete;
-};
 
 const char *const hints[FieldCount] = {
     "Enter the start time from when the calls arrive",                         // MaskEdit1
@@ -623,7 +610,7 @@ void TAgentForm::onFocusChanged(QWidget *old, QWidget *now)
 {
     // A message box or another top-level window taking the focus is not
     // leaving a control; nor is the focus moving away from the program.
-    if (s_focusMovesInHand > 0 || m_closing || !now || !old || now->window() != old->window())
+    if (FocusMoveInHand::active() || m_closing || !now || !old || now->window() != old->window())
         return;
     if (now == parentWidget() && isAncestorOf(old)) {
         // A press on no control (a blank part, a tool button) gives the

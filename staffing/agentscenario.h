@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "failinginput.h"
 #include "field.h"
+#include "recalcresult.h"
 #include "resulttable.h"
+#include "timeslots.h"
 
 #include <QString>
 
@@ -11,24 +12,6 @@
 #include <functional>
 
 enum class Tab { Agents = 0, Schedule = 1 };
-
-// The slot list rebuilt from the two arrival times and the slot length.
-struct TimeSlots
-{
-    int count = 1;     // 1..48
-    int hour = 0;      // start of slot 1, 0..23
-    int minute = 0;    // 0 or 30
-    int endHour = 0;   // rounded end, 0..24
-    int endMinute = 0; // 0 or 30
-};
-
-// What a handler's recalculation did.
-struct RecalcResult
-{
-    bool ran = false;   // a recalculation ran
-    bool valid = true;  // its input check passed (meaningful when it ran)
-    FailingInput failing; // the field or the grid row's Calls cell refused
-};
 
 // One agent window's scenario, held apart from widgets: the field texts, the
 // slot volumes and flags, and the result table. The window and the
