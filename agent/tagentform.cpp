@@ -432,7 +432,9 @@ void TAgentForm::showCurrentCell()
 void TAgentForm::Recalculate()
 {
     RunHandler(m_dialogs, [this] {
-        if (!completePendingFieldExit())
+        // An exit whose own recalculation refused the input has just shown
+        // the message for these very inputs: it is not shown twice.
+        if (completePendingExit() != ExitOutcome::Done)
             return;
         syncFieldsToModel();
         m_scenario.SpeedButton2Click();
@@ -470,13 +472,18 @@ bool TAgentForm::cursorField(Field *f) const
 
 bool TAgentForm::completePendingFieldExit()
 {
+    return completePendingExit() != ExitOutcome::Refused;
+}
+
+TAgentForm::ExitOutcome TAgentForm::completePendingExit()
+{
     // A Calls cell being edited keeps its text and closes first.
     if (!m_closing)
         StringGrid1->closeCellEditor();
     Field f;
     if (m_closing || !cursorField(&f) || !m_exitPending[static_cast<std::size_t>(f)])
-        return true;
-    return runFieldExit(f) == ExitOutcome::Done;
+        return ExitOutcome::Done;
+    return runFieldExit(f);
 }
 
 TAgentForm::ExitOutcome TAgentForm::runFieldExit(Field f)
@@ -755,6 +762,17 @@ bool TAgentForm::filterPress(QObject *watched, QEvent *event)
     return true;
 }
 
+void TAgentForm::activateOnPress(QWidget *target)
+{
+    // The child frame takes no focus from a click (see the main window), so
+    // a press anywhere on it or in it brings this window to the front.
+    auto *subWindow = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (!subWindow || m_closing || (target != subWindow && !subWindow->isAncestorOf(target)))
+        return;
+    if (QMdiArea *area = subWindow->mdiArea(); area && area->activeSubWindow() != subWindow)
+        area->setActiveSubWindow(subWindow);
+}
+
 bool TAgentForm::isControlPress(const QWidget *target) const
 {
     // Only presses on agent windows' controls: the tool buttons run their
@@ -785,8 +803,12 @@ bool TAgentForm::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
-        if (watched->isWidgetType() && filterPress(watched, event))
+        if (!watched->isWidgetType()) // the window system's own window gets them too
+            break;
+        if (filterPress(watched, event))
             return true;
+        if (event->type() == QEvent::MouseButtonPress)
+            activateOnPress(static_cast<QWidget *>(watched));
         break;
     case QEvent::KeyPress: {
         Field f;

@@ -78,11 +78,11 @@ public:
     void fieldExit(Field field);
     // Runs the pending exit of the field that holds the cursor, as leaving
     // it would; every command that recalculates or reads the fields calls
-    // it first. False when the exit is refused (a masked field lacks a
-    // digit: the cursor stays there and the message was shown) or when the
-    // recalculation it ran refused the input (the cursor is in the failing
-    // field and the message was shown): the command must then not run.
-    // True when no field holds the cursor or its exit has already run.
+    // it first (an open Calls cell editor is closed, keeping its text).
+    // False when the exit is refused (a masked field lacks a digit: the
+    // cursor stays there and the message was shown): the command must then
+    // not run. True otherwise, also when no field holds the cursor or its
+    // exit has already run.
     bool completePendingFieldExit();
     // The window is closing: from now on no field exit runs and no input
     // error is reported (the main window's Exit calls it on every window).
@@ -120,9 +120,11 @@ private:
     QLineEdit *makeField(Field field, QWidget *parent, const QString &widestText);
     void onSlotButtonClicked();
     ExitOutcome runFieldExit(Field field);
+    ExitOutcome completePendingExit();
     void reportInvalidInput(const RecalcResult &result);
     bool filterPress(QObject *watched, QEvent *event);
     bool isControlPress(const QWidget *target) const;
+    void activateOnPress(QWidget *target);
     bool fieldKeyPress(Field field, QKeyEvent *event);
     void fieldFocusIn(Field field, QFocusEvent *event);
     void showCurrentCell();

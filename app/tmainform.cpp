@@ -211,6 +211,10 @@ TAgentForm *TMainForm::NewAgentWindow1Click()
         makeRoomFor(childSize);
         QMdiSubWindow *child = m_mdiArea->addSubWindow(form);
         child->setAttribute(Qt::WA_DeleteOnClose);
+        // A click on no control (a blank part, a tool button) leaves the
+        // cursor where it is: the frame does not take it on its way to the
+        // child's last focus (and a field's exit does not run twice).
+        child->setFocusPolicy(Qt::NoFocus);
         child->resize(childSize.expandedTo(child->minimumSizeHint()));
         connect(form, &QWidget::windowTitleChanged, this, [this] { updateWindowMenu(); });
         connect(child, &QObject::destroyed, this, [this] { updateWindowMenu(); }, Qt::QueuedConnection);

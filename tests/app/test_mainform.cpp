@@ -71,6 +71,7 @@ private Q_SLOTS:
     void helpTopicsAndFinderShareOneWindow();
     void f1OpensTopic4FromAnAgentWindow();
     void workedExamplesCanBeEnteredByKeyboardAlone();
+    void aPressOnABackWindowBringsItToTheFront();
     void closingIsNotBlockedByAPendingField_data();
     void closingIsNotBlockedByAPendingField();
 
@@ -424,6 +425,22 @@ void MainFormTest::workedExamplesCanBeEnteredByKeyboardAlone()
     const QStringList agentsNeeded = {slotTable.cell(2, 1), slotTable.cell(2, 2), slotTable.cell(2, 3), slotTable.cell(2, 4)};
     QCOMPARE(agentsNeeded, (QStringList{"0", "3", "10", "20"}));
     QCOMPARE(schedule->field(Field::Edit1)->text(), QStringLiteral("180"));
+}
+
+void MainFormTest::aPressOnABackWindowBringsItToTheFront()
+{
+    TAgentForm *back = main->NewAgentWindow1Click();
+    TAgentForm *front = main->NewAgentWindow1Click();
+    auto *backChild = qobject_cast<QMdiSubWindow *>(back->parentWidget());
+    QCOMPARE(main->mdiArea()->activeSubWindow()->widget(), front);
+    // The frames take no focus from a click (so that a click on a tool
+    // button leaves the cursor's field pending); a press still activates.
+    QCOMPARE(backChild->focusPolicy(), Qt::NoFocus);
+    QTest::mouseClick(backChild, Qt::LeftButton, {}, QPoint(backChild->width() / 3, 8));
+    QCOMPARE(main->mdiArea()->activeSubWindow(), backChild);
+    QTest::mouseClick(front->closeButton(), Qt::LeftButton);
+    QTRY_COMPARE(main->agentForms().size(), 1);
+    QCOMPARE(main->agentForms().constFirst(), back);
 }
 
 void MainFormTest::closingIsNotBlockedByAPendingField_data()
