@@ -6,7 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test package asan bench fuzz screenshots clean
+.PHONY: all deps build run test package asan bench fuzz screenshots clean monkey monkey-asan
 
 all: build
 
@@ -35,6 +35,20 @@ asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARNOOK_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+
+# A long seeded random-input round through the agent windows' widgets:
+# `make monkey MONKEY_ACTIONS=100000 MONKEY_SEED=7`; monkey-asan runs it
+# under the sanitizers.
+MONKEY_ACTIONS ?= 100000
+MONKEY_SEED ?= 1
+monkey: build
+	QT_QPA_PLATFORM=offscreen MONKEY_ACTIONS=$(MONKEY_ACTIONS) MONKEY_SEED=$(MONKEY_SEED) $(BUILD)/tests/app/test_app_monkey
+
+monkey-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARNOOK_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target test_app_monkey
+	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 MONKEY_ACTIONS=$(MONKEY_ACTIONS) MONKEY_SEED=$(MONKEY_SEED) \
+	  $(ASAN_BUILD)/tests/app/test_app_monkey
 
 # Google Benchmark figures (not part of `make test`).
 bench: deps

@@ -3,6 +3,7 @@
 
 #include "hint.h"
 #include "resulttablemodel.h"
+#include "texts.h"
 #include "tlumstringgrid.h"
 
 #include <QApplication>
@@ -87,7 +88,7 @@ bool LumCellDelegate::eventFilter(QObject *object, QEvent *event)
         auto *key = static_cast<QKeyEvent *>(event);
         QChar character;
         if (key != m_grid->m_keyInHand && TypedCharacter(*key, &character)) {
-            if (character == QChar(13)) {
+            if (character == Calc::CarriageReturn) {
                 // Carriage return closes the editor, keeping its text, and
                 // then recalculates.
                 emit commitData(editor);

@@ -5,20 +5,6 @@
 
 namespace {
 
-bool isTimeField(Field field)
-{
-    switch (field) {
-    case Field::MaskEdit1:
-    case Field::MaskEdit7:
-    case Field::MaskEdit2:
-    case Field::MaskEdit3:
-    case Field::MaskEdit4:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // Display text with every empty position as a blank.
 QString blanked(const QLineEdit &edit)
 {
@@ -31,16 +17,11 @@ QString blanked(const QLineEdit &edit)
 
 QString QtInputMask(Field field)
 {
-    if (isTimeField(field))
+    if (IsTimeField(field))
         return QStringLiteral("09:99;_");
     if (field == Field::MaskEdit5 || field == Field::MaskEdit6)
         return QStringLiteral("00;_");
     return {};
-}
-
-bool IsMaskedField(Field field)
-{
-    return field != Field::Edit1;
 }
 
 QString FieldText(const QLineEdit &edit, Field field)
@@ -59,7 +40,7 @@ QString FieldText(const QLineEdit &edit, Field field)
 
 int FirstMissingRequiredDigit(const QLineEdit &edit, Field field)
 {
-    if (!isTimeField(field))
+    if (!IsTimeField(field))
         return -1; // the two-digit masks have no required digit
     const QString shown = blanked(edit);
     // Positions 1, 3 and 4 of "h9:99" are required.
@@ -68,4 +49,16 @@ int FirstMissingRequiredDigit(const QLineEdit &edit, Field field)
             return position;
     }
     return -1;
+}
+
+void SetFieldText(QLineEdit &edit, Field field, const QString &text)
+{
+    if (!IsMaskedField(field)) {
+        edit.setText(text);
+        return;
+    }
+    // The mask takes '_' as an empty position; a blank would be skipped.
+    QString shown = MaskedText(field, text);
+    shown.replace(QLatin1Char(' '), QLatin1Char('_'));
+    edit.setText(shown);
 }

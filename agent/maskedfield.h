@@ -14,7 +14,6 @@ class QLineEdit;
 //   MaskEdit5, MaskEdit6: two optional digits;
 //   Edit1: no mask (empty).
 QString QtInputMask(Field field);
-bool IsMaskedField(Field field);
 
 // The field's text as the scenario holds it: an empty position is a blank.
 // The hour's missing first digit is a leading blank (" 8:00"); MaskEdit5's
@@ -23,3 +22,7 @@ QString FieldText(const QLineEdit &edit, Field field);
 
 // Position of the first required digit that is missing, -1 when none is.
 int FirstMissingRequiredDigit(const QLineEdit &edit, Field field);
+
+// Shows a text in the field through its mask (see MaskedText): afterwards
+// FieldText gives back the masked text. Clears the field's changed mark.
+void SetFieldText(QLineEdit &edit, Field field, const QString &text);

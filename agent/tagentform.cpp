@@ -4,6 +4,7 @@
 #include "agentgraphlink.h"
 #include "dialogservice.h"
 #include "filenames.h"
+#include "focusmoveinhand.h"
 #include "graphglyphs.h"
 #include "gridclipboard.h"
 #include "handlerguard.h"
@@ -16,6 +17,7 @@
 #include "tlumstringgrid.h"
 #include "toolicons.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -34,20 +36,6 @@
 
 namespace {
 
-// While a window moves the focus itself (to a failing field, or back into a
-// field that may not be left), the controls the focus passes through do not
-// run their exit rules. Shared by all agent windows: the focus may move from
-// one window into another.
-int s_focusMovesInHand = 0;
-
-struct FocusMoveInHand
-{
-    FocusMoveInHand() { ++s_focusMovesInHand; }
-    ~FocusMoveInHand() { --s_focusMovesInHand; }
-    FocusMoveInHand(const FocusMoveInHand &) = delete;
-    FocusMoveInHand &operator=(const FocusMoveInHand &) = delete;
-};
-
 const char *const hints[FieldCount] = {
     "Enter the start time from when the calls arrive",                         // MaskEdit1
     "Enter the end time for call arrival",                                      // MaskEdit7
@@ -58,6 +46,15 @@ const char *const hints[FieldCount] = {
     "Enter the service level percentage required",                              // MaskEdit5
     "Enter the service level time required in seconds",                         // MaskEdit6
 };
+
+// Pixel sizes of the window's fonts, and the room a field's frame and
+// margins take beside its widest text.
+constexpr int WindowFontPixels = 13;
+constexpr int TabFontPixels = 11;
+constexpr int FieldFrameAllowance = 16;
+// "Time slots:" while the slot length cannot be chosen (the Agents tab).
+const QColor InactiveLabelGrey(128, 128, 128);
+constexpr int CallsColumn = ResultTable::CallsColumn;
 
 const QString GridScheduleHint = QStringLiteral("Enter the call volume, use the arrow keys to advance");
 const QString InvalidInputMessage = QStringLiteral("Invalid input! - Cursor is positioned in failing field");
@@ -94,28 +91,29 @@ TAgentForm::TAgentForm(DialogService &dialogs, QWidget *parent)
     , m_dialogs(dialogs)
 {
     setWindowTitle(QStringLiteral("New Agents"));
-    setProperty("helpContext", 4);
+    setProperty("helpContext", HelpTopic);
     QFont windowFont = font();
-    windowFont.setPixelSize(13);
+    windowFont.setPixelSize(WindowFontPixels);
     setFont(windowFont);
 
     buildWidgets();
     m_graphLink = new AgentGraphLink(*this, m_dialogs);
 
-    m_scenario.onInvalidInput = [this](const RecalcResult &result) {
-        focusNamedControl(result.failingField, result.failingRow);
-        m_dialogs.inform(InvalidInputMessage);
-    };
+    m_scenario.onInvalidInput = [this](const RecalcResult &result) { reportInvalidInput(result); };
 
     applyTabSettings(Tab::Agents);
     refresh();
     connect(qApp, &QApplication::focusChanged, this, &TAgentForm::onFocusChanged);
+    // Presses anywhere in the program pass here first: one that would take
+    // the cursor out of a field whose exit is refused is cancelled.
+    qApp->installEventFilter(this);
 }
 
 TAgentForm::~TAgentForm()
 {
     // Children still lose the focus while this window is torn down.
     m_closing = true;
+    qApp->removeEventFilter(this);
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     m_scenario.onInvalidInput = nullptr;
     delete m_graphLink; // it closes the graph window
@@ -126,8 +124,17 @@ void TAgentForm::buildWidgets()
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
+    outer->addWidget(buildToolBar());
+    outer->addWidget(buildInputPanel());
+    outer->addWidget(buildResultArea(), 1);
+    outer->addWidget(buildTabStrip());
+    setTabOrders();
+    // The layout's own minimum keeps every label whole; the grid may shrink
+    // to a few rows.
+}
 
-    // Tool bar.
+QWidget *TAgentForm::buildToolBar()
+{
     auto *panel1 = new QFrame(this);
     auto *tools = new QHBoxLayout(panel1);
     tools->setContentsMargins(6, 1, 6, 1);
@@ -164,7 +171,6 @@ void TAgentForm::buildWidgets()
     tools->addWidget(SpeedButton6);
     tools->addStretch(1);
     tools->addWidget(SpeedButton1);
-    outer->addWidget(panel1);
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { Recalculate(); });
     connect(SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
     connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
@@ -174,8 +180,35 @@ void TAgentForm::buildWidgets()
     connect(saveKey, &QShortcut::activated, this, [this] { SpeedButton4Click(); });
     auto *openKey = new QShortcut(QKeySequence::Open, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(openKey, &QShortcut::activated, this, [this] { SpeedButton5Click(); });
+    return panel1;
+}
 
-    // Input panel.
+QLineEdit *TAgentForm::makeField(Field f, QWidget *parent, const QString &widestText)
+{
+    QFont fieldFont = font();
+    fieldFont.setBold(true);
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(ComponentName(f));
+    edit->setFont(fieldFont);
+    const QString mask = QtInputMask(f);
+    if (!mask.isEmpty())
+        edit->setInputMask(mask);
+    if (MaxLength(f) > 0)
+        edit->setMaxLength(MaxLength(f));
+    SetFieldText(*edit, f, DefaultText(f));
+    // Room for the widest text the field takes, beside the frame and margins.
+    edit->setFixedWidth(QFontMetrics(fieldFont).horizontalAdvance(widestText) + FieldFrameAllowance);
+    SetHint(edit, QString::fromLatin1(hints[static_cast<int>(f)]));
+    edit->installEventFilter(this);
+    // Typing makes the exit due again, even after a command completed it.
+    connect(edit, &QLineEdit::textEdited, this, [this, f] { m_exitPending[static_cast<std::size_t>(f)] = true; });
+    m_fields[static_cast<std::size_t>(f)] = edit;
+    m_textBeforeEdit[static_cast<std::size_t>(f)] = DefaultText(f);
+    return edit;
+}
+
+QWidget *TAgentForm::buildInputPanel()
+{
     auto *panel2 = new QFrame(this);
     panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto *grid = new QGridLayout(panel2);
@@ -183,51 +216,36 @@ void TAgentForm::buildWidgets()
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
 
-    QFont fieldFont = font();
-    fieldFont.setBold(true);
-    const QFontMetrics fieldMetrics(fieldFont);
-    auto makeField = [&](Field field, int designWidth, const QString &widest) {
-        auto *edit = new QLineEdit(panel2);
-        edit->setObjectName(ComponentName(field));
-        edit->setFont(fieldFont);
-        const QString mask = QtInputMask(field);
-        if (!mask.isEmpty())
-            edit->setInputMask(mask);
-        if (MaxLength(field) > 0)
-            edit->setMaxLength(MaxLength(field));
-        edit->setText(DefaultText(field));
-        edit->setFixedWidth(std::max(designWidth, fieldMetrics.horizontalAdvance(widest) + 16));
-        SetHint(edit, QString::fromLatin1(hints[static_cast<int>(field)]));
-        edit->installEventFilter(this);
-        m_fields[static_cast<std::size_t>(field)] = edit;
-        m_textBeforeEdit[static_cast<std::size_t>(field)] = DefaultText(field);
-        return edit;
-    };
-    QLineEdit *maskEdit5 = makeField(Field::MaskEdit5, 33, QStringLiteral("00"));
-    QLineEdit *maskEdit6 = makeField(Field::MaskEdit6, 29, QStringLiteral("00"));
-    QLineEdit *edit1 = makeField(Field::Edit1, 53, QStringLiteral("000000"));
-    QLineEdit *maskEdit1 = makeField(Field::MaskEdit1, 53, QStringLiteral("00:00"));
-    QLineEdit *maskEdit7 = makeField(Field::MaskEdit7, 53, QStringLiteral("00:00"));
-    QLineEdit *maskEdit2 = makeField(Field::MaskEdit2, 53, QStringLiteral("00:00"));
-    QLineEdit *maskEdit3 = makeField(Field::MaskEdit3, 53, QStringLiteral("00:00"));
-    QLineEdit *maskEdit4 = makeField(Field::MaskEdit4, 53, QStringLiteral("00:00"));
+    const QString twoDigits = QStringLiteral("00");
+    const QString time = QStringLiteral("00:00");
+    QLineEdit *maskEdit5 = makeField(Field::MaskEdit5, panel2, twoDigits);
+    QLineEdit *maskEdit6 = makeField(Field::MaskEdit6, panel2, twoDigits);
+    // The number of calls takes any whole number a 32-bit integer holds.
+    QLineEdit *edit1 = makeField(Field::Edit1, panel2, QStringLiteral("0000000000"));
+    QLineEdit *maskEdit1 = makeField(Field::MaskEdit1, panel2, time);
+    QLineEdit *maskEdit7 = makeField(Field::MaskEdit7, panel2, time);
+    QLineEdit *maskEdit2 = makeField(Field::MaskEdit2, panel2, time);
+    QLineEdit *maskEdit3 = makeField(Field::MaskEdit3, panel2, time);
+    QLineEdit *maskEdit4 = makeField(Field::MaskEdit4, panel2, time);
 
-    auto buddy = [](QLabel *label, QWidget *widget) {
-        label->setBuddy(widget);
-        return label;
+    auto label = [panel2](const QString &text, QWidget *buddyWidget = nullptr) {
+        QLabel *made = makeLabel(text, true, panel2);
+        if (buddyWidget)
+            made->setBuddy(buddyWidget);
+        return made;
     };
-    grid->addWidget(buddy(makeLabel(QStringLiteral("Service level goal:"), true, panel2), maskEdit5), 0, 0);
+    grid->addWidget(label(QStringLiteral("Service level goal:"), maskEdit5), 0, 0);
     grid->addWidget(maskEdit5, 0, 1);
-    grid->addWidget(makeLabel(QStringLiteral("% in"), true, panel2), 0, 2);
+    grid->addWidget(label(QStringLiteral("% in")), 0, 2);
     grid->addWidget(maskEdit6, 0, 3);
-    grid->addWidget(makeLabel(QStringLiteral("secs"), true, panel2), 0, 4);
+    grid->addWidget(label(QStringLiteral("secs")), 0, 4);
 
-    grid->addWidget(buddy(makeLabel(QStringLiteral("Number of calls:"), true, panel2), edit1), 1, 0);
-    grid->addWidget(edit1, 1, 1, 1, 3, Qt::AlignLeft);
+    grid->addWidget(label(QStringLiteral("Number of calls:"), edit1), 1, 0);
+    grid->addWidget(edit1, 1, 1, 1, 5, Qt::AlignLeft);
 
-    grid->addWidget(buddy(makeLabel(QStringLiteral("Arrival time (hh:mm):"), true, panel2), maskEdit1), 2, 0);
+    grid->addWidget(label(QStringLiteral("Arrival time (hh:mm):"), maskEdit1), 2, 0);
     grid->addWidget(maskEdit1, 2, 1, 1, 2, Qt::AlignLeft);
-    grid->addWidget(makeLabel(QStringLiteral("to"), true, panel2), 2, 3, Qt::AlignRight);
+    grid->addWidget(label(QStringLiteral("to")), 2, 3, Qt::AlignRight);
     grid->addWidget(maskEdit7, 2, 4, 1, 2, Qt::AlignLeft);
 
     grid->addWidget(makeLabel(QStringLiteral("Total time:"), false, panel2), 3, 0);
@@ -237,17 +255,23 @@ void TAgentForm::buildWidgets()
 
     grid->setColumnMinimumWidth(6, 16);
     grid->setColumnStretch(6, 1);
-    grid->addWidget(buddy(makeLabel(QStringLiteral("Call talk time (mm:ss):"), true, panel2), maskEdit2), 0, 7);
+    grid->addWidget(label(QStringLiteral("Call talk time (mm:ss):"), maskEdit2), 0, 7);
     grid->addWidget(maskEdit2, 0, 8, Qt::AlignLeft);
-    grid->addWidget(buddy(makeLabel(QStringLiteral("After call work time:"), true, panel2), maskEdit3), 1, 7);
+    grid->addWidget(label(QStringLiteral("After call work time:"), maskEdit3), 1, 7);
     grid->addWidget(maskEdit3, 1, 8, Qt::AlignLeft);
-    grid->addWidget(buddy(makeLabel(QStringLiteral("Wait before abandon:"), true, panel2), maskEdit4), 2, 7);
+    grid->addWidget(label(QStringLiteral("Wait before abandon:"), maskEdit4), 2, 7);
     grid->addWidget(maskEdit4, 2, 8, Qt::AlignLeft);
 
-    Label5 = makeLabel(QStringLiteral("Time slots:"), true, panel2);
+    Label5 = label(QStringLiteral("Time slots:"));
     Label5->setObjectName(QStringLiteral("Label5"));
     grid->addWidget(Label5, 3, 7);
-    Bevel1 = new QFrame(panel2);
+    grid->addWidget(buildSlotButtons(panel2), 3, 8, 1, 2, Qt::AlignLeft);
+    return panel2;
+}
+
+QWidget *TAgentForm::buildSlotButtons(QWidget *parent)
+{
+    Bevel1 = new QFrame(parent);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     auto *slotLayout = new QHBoxLayout(Bevel1);
@@ -263,20 +287,31 @@ void TAgentForm::buildWidgets()
     m_slotButtons = new QButtonGroup(this);
     m_slotButtons->addButton(RadioButton1);
     m_slotButtons->addButton(RadioButton2);
-    grid->addWidget(Bevel1, 3, 8, 1, 2, Qt::AlignLeft);
-    auto slotClick = [this] {
-        RunHandler(m_dialogs, [this] {
-            syncFieldsToModel();
-            m_scenario.setRadioButtons(RadioButton1->isChecked(), RadioButton2->isChecked());
-            m_scenario.RadioButton1Click();
-            refresh();
-        });
-    };
-    connect(RadioButton1, &QRadioButton::clicked, this, slotClick);
-    connect(RadioButton2, &QRadioButton::clicked, this, slotClick);
-    outer->addWidget(panel2);
+    connect(RadioButton1, &QRadioButton::clicked, this, &TAgentForm::onSlotButtonClicked);
+    connect(RadioButton2, &QRadioButton::clicked, this, &TAgentForm::onSlotButtonClicked);
+    return Bevel1;
+}
 
-    // Result area.
+void TAgentForm::onSlotButtonClicked()
+{
+    RunHandler(m_dialogs, [this] {
+        // The buttons' new state, before a refused field exit shows the old
+        // one again.
+        const bool thirty = RadioButton1->isChecked();
+        const bool sixty = RadioButton2->isChecked();
+        if (!completePendingFieldExit()) {
+            refresh();
+            return;
+        }
+        syncFieldsToModel();
+        m_scenario.setRadioButtons(thirty, sixty);
+        m_scenario.RadioButton1Click();
+        refresh();
+    });
+}
+
+QWidget *TAgentForm::buildResultArea()
+{
     auto *panel3 = new QFrame(this);
     panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
     auto *resultLayout = new QVBoxLayout(panel3);
@@ -287,7 +322,6 @@ void TAgentForm::buildWidgets()
     m_tableModel = new ResultTableModel(m_scenario.grid(), this);
     StringGrid1->setResultModel(m_tableModel);
     resultLayout->addWidget(StringGrid1);
-    outer->addWidget(panel3, 1);
     m_gridClipboard = new GridClipboard(StringGrid1, m_scenario.StringGrid1(),
                                         [this](const QString &text) { pasteSlotVolumes(text); });
     connect(StringGrid1, &TLumStringGrid::cellClicked, this, [this] {
@@ -304,35 +338,40 @@ void TAgentForm::buildWidgets()
         if (!m_refreshing)
             m_scenario.grid().setCurrentCell(column, row);
     });
+    return panel3;
+}
 
-    // Tab strip.
+QTabBar *TAgentForm::buildTabStrip()
+{
     TabSet1 = new QTabBar(this);
     TabSet1->setObjectName(QStringLiteral("TabSet1"));
     TabSet1->setShape(QTabBar::RoundedSouth);
     TabSet1->setDrawBase(false);
     TabSet1->setExpanding(false);
     QFont tabFont = TabSet1->font();
-    tabFont.setPixelSize(11);
+    tabFont.setPixelSize(TabFontPixels);
     TabSet1->setFont(tabFont);
     TabSet1->addTab(QStringLiteral("Agents"));
     TabSet1->addTab(QStringLiteral("Schedule"));
-    outer->addWidget(TabSet1);
     connect(TabSet1, &QTabBar::currentChanged, this, [this](int index) { TabSet1Click(index); });
+    return TabSet1;
+}
 
-    setTabOrder(maskEdit5, maskEdit6);
-    setTabOrder(maskEdit6, edit1);
-    setTabOrder(edit1, maskEdit1);
-    setTabOrder(maskEdit1, maskEdit7);
-    setTabOrder(maskEdit7, maskEdit2);
-    setTabOrder(maskEdit2, maskEdit3);
-    setTabOrder(maskEdit3, maskEdit4);
-    setTabOrder(maskEdit4, RadioButton1);
+void TAgentForm::setTabOrders()
+{
+    const Field order[] = {Field::MaskEdit5, Field::MaskEdit6, Field::Edit1, Field::MaskEdit1,
+                           Field::MaskEdit7, Field::MaskEdit2, Field::MaskEdit3, Field::MaskEdit4};
+    QWidget *previous = nullptr;
+    for (Field f : order) {
+        if (previous)
+            setTabOrder(previous, field(f));
+        previous = field(f);
+    }
+    setTabOrder(previous, RadioButton1);
     setTabOrder(RadioButton1, RadioButton2);
     setTabOrder(RadioButton2, StringGrid1);
     setTabOrder(StringGrid1, TabSet1);
-    setFocusProxy(maskEdit5);
-    // The layout's own minimum keeps every label whole; the grid may shrink
-    // to a few rows.
+    setFocusProxy(field(order[0]));
 }
 
 void TAgentForm::applyTabSettings(Tab tab)
@@ -349,7 +388,7 @@ void TAgentForm::applyTabSettings(Tab tab)
     }
     SetHint(StringGrid1, schedule ? GridScheduleHint : QString());
     QPalette palette = Label5->palette();
-    palette.setColor(QPalette::WindowText, schedule ? QColor(Qt::black) : QColor(128, 128, 128));
+    palette.setColor(QPalette::WindowText, schedule ? QColor(Qt::black) : InactiveLabelGrey);
     Label5->setPalette(palette);
     Bevel1->setEnabled(schedule);
     if (!schedule)
@@ -375,8 +414,8 @@ void TAgentForm::refresh()
         // Only a text the scenario rewrote is put back, so a field still
         // being edited keeps its changed mark.
         if (FieldText(*edit, f) != text) {
-            edit->setText(text);
-            m_textBeforeEdit[static_cast<std::size_t>(i)] = text;
+            SetFieldText(*edit, f, text);
+            m_textBeforeEdit[static_cast<std::size_t>(i)] = FieldText(*edit, f);
         }
     }
     StaticText1->setText(m_scenario.totalTimeText());
@@ -394,15 +433,29 @@ void TAgentForm::refresh()
     }
 
     m_tableModel->tableChanged();
-    const ResultTable &table = m_scenario.StringGrid1();
-    StringGrid1->setCurrentTableCell(table.currentColumn(), table.currentRow());
+    showCurrentCell();
     StringGrid1->FitColumns();
     m_refreshing = wasRefreshing;
+}
+
+void TAgentForm::showCurrentCell()
+{
+    const ResultTable &table = m_scenario.StringGrid1();
+    // On the Agents tab only a row that meets the goal is marked: a table
+    // that no row of meets it, or an empty one, shows no current row.
+    if (m_scenario.tab() == Tab::Agents && m_scenario.goalRow() == 0)
+        StringGrid1->clearCurrentTableCell();
+    else
+        StringGrid1->setCurrentTableCell(table.currentColumn(), table.currentRow());
 }
 
 void TAgentForm::Recalculate()
 {
     RunHandler(m_dialogs, [this] {
+        // An exit whose own recalculation refused the input has just shown
+        // the message for these very inputs: it is not shown twice.
+        if (completePendingExit() != ExitOutcome::Done)
+            return;
         syncFieldsToModel();
         m_scenario.SpeedButton2Click();
         refresh();
@@ -411,58 +464,89 @@ void TAgentForm::Recalculate()
 
 void TAgentForm::SpeedButton1Click()
 {
+    beginClosing();
     if (auto *subWindow = qobject_cast<QMdiSubWindow *>(parentWidget()))
         subWindow->close();
     else
         close();
 }
 
+void TAgentForm::beginClosing()
+{
+    m_closing = true;
+    m_scenario.onInvalidInput = nullptr;
+}
+
 void TAgentForm::fieldExit(Field f)
 {
-    RunHandler(m_dialogs, [this, f] {
+    runFieldExit(f);
+}
+
+bool TAgentForm::cursorField(Field *f) const
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (fieldOf(focus, f))
+        return true;
+    return focus && focus == parentWidget() && fieldOf(m_frameHeld, f);
+}
+
+bool TAgentForm::completePendingFieldExit()
+{
+    return completePendingExit() != ExitOutcome::Refused;
+}
+
+TAgentForm::ExitOutcome TAgentForm::completePendingExit()
+{
+    // A Calls cell being edited keeps its text and closes first.
+    if (!m_closing)
+        StringGrid1->closeCellEditor();
+    Field f;
+    if (m_closing || !cursorField(&f) || !m_exitPending[static_cast<std::size_t>(f)])
+        return ExitOutcome::Done;
+    return runFieldExit(f);
+}
+
+TAgentForm::ExitOutcome TAgentForm::runFieldExit(Field f)
+{
+    if (m_closing)
+        return ExitOutcome::Done;
+    ExitOutcome outcome = ExitOutcome::Done;
+    RunHandler(m_dialogs, [&] {
         QLineEdit *edit = field(f);
         if (IsMaskedField(f) && edit->isModified() && !edit->hasAcceptableInput()) {
             refuseExit(f);
+            outcome = ExitOutcome::Refused;
             return;
         }
+        m_exitPending[static_cast<std::size_t>(f)] = false;
         const bool modified = edit->isModified();
         syncFieldsToModel();
+        RecalcResult result;
         switch (f) {
         case Field::Edit1:
             edit->setModified(false);
-            m_scenario.Edit1Exit(modified);
+            result = m_scenario.Edit1Exit(modified);
             break;
         case Field::MaskEdit1:
             edit->setModified(false);
-            m_scenario.MaskEdit1Exit(modified);
+            result = m_scenario.MaskEdit1Exit(modified);
             break;
         case Field::MaskEdit7:
             edit->setModified(false);
-            m_scenario.MaskEdit7Exit(modified);
+            result = m_scenario.MaskEdit7Exit(modified);
             break;
         case Field::MaskEdit4:
-            m_scenario.MaskEdit4Exit();
+            result = m_scenario.MaskEdit4Exit();
             break;
         default:
             // The other fields take effect at the next recalculation.
             return;
         }
-        if (!edit->isModified())
-            m_textBeforeEdit[static_cast<std::size_t>(f)] = FieldText(*edit, f);
+        if (result.ran && !result.valid)
+            outcome = ExitOutcome::InputRefused;
         refresh();
     });
-}
-
-bool TAgentForm::completePendingFieldExit()
-{
-    // The window's own focus widget: the field keeps that role while a tool
-    // button or another window has the keyboard.
-    Field f;
-    if (!fieldOf(focusWidget(), &f) || !field(f)->isModified())
-        return true;
-    const bool refused = IsMaskedField(f) && !field(f)->hasAcceptableInput();
-    fieldExit(f);
-    return !refused;
+    return outcome;
 }
 
 void TAgentForm::pasteSlotVolumes(const QString &text)
@@ -482,18 +566,33 @@ void TAgentForm::pasteSlotVolumes(const QString &text)
 void TAgentForm::refuseExit(Field f)
 {
     QLineEdit *edit = field(f);
-    {
+    if (QApplication::focusWidget() != edit) {
         const FocusMoveInHand inHand;
+        m_returningToField = true;
         edit->setFocus(Qt::OtherFocusReason);
+        m_returningToField = false;
     }
     const int position = FirstMissingRequiredDigit(*edit, f);
     edit->deselect();
     if (position >= 0)
         edit->setCursorPosition(position);
     QApplication::beep();
+    m_refusedThisPress = true;
     m_dialogs.error(RefusedExitMessage);
     if (position >= 0)
         edit->setCursorPosition(position);
+}
+
+void TAgentForm::reportInvalidInput(const RecalcResult &result)
+{
+    if (m_closing)
+        return;
+    if (m_holdInvalidInput) {
+        m_heldInvalidInput = result;
+        return;
+    }
+    focusFailingInput(result);
+    m_dialogs.inform(InvalidInputMessage);
 }
 
 void TAgentForm::StringGrid1SetEditText(int column, int tableRow, const QString &text)
@@ -517,7 +616,12 @@ void TAgentForm::StringGrid1KeyPress(QChar key)
 void TAgentForm::TabSet1Click(int index)
 {
     RunHandler(m_dialogs, [&] {
-        const Tab tab = index == 1 ? Tab::Schedule : Tab::Agents;
+        const Tab tab = index == static_cast<int>(Tab::Schedule) ? Tab::Schedule : Tab::Agents;
+        if (!completePendingFieldExit()) {
+            // The tab strip shows the tab that stays.
+            refresh();
+            return;
+        }
         syncFieldsToModel();
         applyTabSettings(tab);
         m_graphLink->tabChanging(tab);
@@ -533,6 +637,8 @@ bool TAgentForm::isInGrid(const QWidget *widget) const
 
 bool TAgentForm::fieldOf(const QObject *object, Field *f) const
 {
+    if (!object)
+        return false;
     for (int i = 0; i < FieldCount; ++i) {
         if (m_fields[static_cast<std::size_t>(i)] == object) {
             *f = static_cast<Field>(i);
@@ -546,15 +652,32 @@ void TAgentForm::onFocusChanged(QWidget *old, QWidget *now)
 {
     // A message box or another top-level window taking the focus is not
     // leaving a control; nor is the focus moving away from the program.
-    if (s_focusMovesInHand > 0 || m_closing || !now || !old || now->window() != old->window())
+    if (FocusMoveInHand::active() || m_closing || !now || !old || now->window() != old->window())
         return;
+    if (now == parentWidget() && isAncestorOf(old)) {
+        // A press on no control (a blank part, a tool button) gives the
+        // cursor to the child window's frame, which hands it back: the
+        // control is not left yet.
+        m_frameHeld = old;
+        return;
+    }
+    if (old == parentWidget() && m_frameHeld) {
+        // The cursor moves on from the frame: the control it held is left
+        // now, unless the cursor is back in it.
+        QWidget *held = m_frameHeld;
+        m_frameHeld.clear();
+        if (now == held)
+            return;
+        old = held;
+    }
     Field f;
-    if (fieldOf(old, &f))
+    if (fieldOf(old, &f) && m_exitPending[static_cast<std::size_t>(f)])
         fieldExit(f);
     const bool oldInGrid = isInGrid(old);
     const bool nowInGrid = isInGrid(now);
     if (oldInGrid && !nowInGrid) {
         RunHandler(m_dialogs, [this] {
+            StringGrid1->closeCellEditor();
             syncFieldsToModel();
             const RecalcResult result = m_scenario.StringGrid1Exit();
             if (result.ran)
@@ -563,27 +686,20 @@ void TAgentForm::onFocusChanged(QWidget *old, QWidget *now)
     } else if (nowInGrid && !oldInGrid && QApplication::focusWidget() == now) {
         RunHandler(m_dialogs, [this] {
             m_scenario.StringGrid1Enter();
-            const ResultTable &table = m_scenario.StringGrid1();
             m_refreshing = true;
-            StringGrid1->setCurrentTableCell(table.currentColumn(), table.currentRow());
+            showCurrentCell();
             m_refreshing = false;
         });
     }
 }
 
-void TAgentForm::focusNamedControl(const QString &name, int row)
+void TAgentForm::focusFailingInput(const RecalcResult &result)
 {
-    if (name.isEmpty())
-        return;
     QWidget *target = nullptr;
-    if (name == QLatin1String("StringGrid1")) {
+    if (result.failing.isGridRow())
         target = StringGrid1;
-    } else {
-        for (int i = 0; i < FieldCount; ++i) {
-            if (ComponentName(static_cast<Field>(i)) == name)
-                target = m_fields[static_cast<std::size_t>(i)];
-        }
-    }
+    else if (result.failing.isField())
+        target = field(result.failing.field());
     if (!target)
         return;
     const FocusMoveInHand inHand;
@@ -591,40 +707,160 @@ void TAgentForm::focusNamedControl(const QString &name, int row)
         if (QMdiArea *area = subWindow->mdiArea())
             area->setActiveSubWindow(subWindow);
     }
-    if (target == StringGrid1 && row > 0) {
-        m_scenario.grid().setCurrentCell(1, row);
+    if (result.failing.isGridRow()) {
+        m_scenario.grid().setCurrentCell(CallsColumn, result.failing.row());
         m_refreshing = true;
-        StringGrid1->setCurrentTableCell(1, row);
+        StringGrid1->setCurrentTableCell(CallsColumn, result.failing.row());
         m_refreshing = false;
     }
     target->setFocus(Qt::OtherFocusReason);
+    if (result.failing.isField()) {
+        // The cursor enters the field anew: its exit is due, Escape goes
+        // back to the text it shows now.
+        const auto index = static_cast<std::size_t>(result.failing.field());
+        m_exitPending[index] = true;
+        m_textBeforeEdit[index] = FieldText(*field(result.failing.field()), result.failing.field());
+    }
+}
+
+bool TAgentForm::fieldKeyPress(Field f, QKeyEvent *key)
+{
+    QLineEdit *edit = field(f);
+    m_refusedThisPress = false;
+    if (!IsMaskedField(f) || key->key() != Qt::Key_Escape)
+        return false;
+    // Escape abandons the edit: the text the field had when the cursor
+    // entered it comes back.
+    const QString before = m_textBeforeEdit[static_cast<std::size_t>(f)];
+    if (!edit->isModified() && FieldText(*edit, f) == before)
+        return false;
+    SetFieldText(*edit, f, before);
+    return true;
+}
+
+void TAgentForm::fieldFocusIn(Field f, QFocusEvent *event)
+{
+    QLineEdit *edit = field(f);
+    if (!m_returningToField) {
+        m_textBeforeEdit[static_cast<std::size_t>(f)] = FieldText(*edit, f);
+        m_exitPending[static_cast<std::size_t>(f)] = true;
+    }
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        // A field reached from the keyboard (or given the cursor by the
+        // program) has its whole text selected, so that typing replaces
+        // it; a masked field would otherwise put the cursor after its
+        // last digit, where typing does nothing.
+        static_cast<QObject *>(edit)->event(event);
+        edit->selectAll();
+    } else {
+        static_cast<QObject *>(edit)->event(event);
+    }
+}
+
+bool TAgentForm::filterPress(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonRelease && m_dropRelease) {
+        m_dropRelease = false;
+        event->accept();
+        return true;
+    }
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
+        return false;
+    m_dropRelease = false;
+    const bool refusedAlready = m_refusedThisPress;
+    m_refusedThisPress = false;
+    auto *target = qobject_cast<QWidget *>(watched);
+    if (m_closing || !target || !isControlPress(target))
+        return false;
+    if (!refusedAlready) {
+        // A press that would take the cursor out of a field whose exit is
+        // refused is refused here (a press on a control that does not take
+        // the cursor moves no focus on its way).
+        Field f;
+        if (!cursorField(&f))
+            return false;
+        QLineEdit *edit = field(f);
+        if (target == edit || target->window() != edit->window())
+            return false;
+        if (!(IsMaskedField(f) && edit->isModified() && !edit->hasAcceptableInput()))
+            return false;
+        runFieldExit(f);
+    }
+    // Refused: the cursor stays in the field, and the press, with its
+    // release, is cancelled. A press whose focus move met the refusal is
+    // cancelled whatever holds the focus now (after the message box the
+    // window may not have its focus back yet).
+    m_dropRelease = true;
+    event->accept(); // taken here: not passed on to the parents either
+    return true;
+}
+
+void TAgentForm::activateOnPress(QWidget *target)
+{
+    // The child frame takes no focus from a click (see the main window), so
+    // a press anywhere on it or in it brings this window to the front.
+    auto *subWindow = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (!subWindow || m_closing || (target != subWindow && !subWindow->isAncestorOf(target)))
+        return;
+    if (QMdiArea *area = subWindow->mdiArea(); area && area->activeSubWindow() != subWindow)
+        area->setActiveSubWindow(subWindow);
+}
+
+bool TAgentForm::isControlPress(const QWidget *target) const
+{
+    // Only presses on agent windows' controls: the tool buttons run their
+    // own commands (which complete the exit first), and the frames, menus
+    // and tool bar of the main window stay free.
+    bool inAgentWindow = false;
+    for (const QWidget *w = target; w; w = w->parentWidget()) {
+        if (qobject_cast<const TAgentForm *>(w)) {
+            inAgentWindow = true;
+            break;
+        }
+    }
+    if (!inAgentWindow)
+        return false;
+    const auto *button = qobject_cast<const QAbstractButton *>(target);
+    return !(button && button->focusPolicy() == Qt::NoFocus);
 }
 
 bool TAgentForm::eventFilter(QObject *watched, QEvent *event)
 {
-    Field f;
-    if (event->type() == QEvent::KeyPress && fieldOf(watched, &f) && IsMaskedField(f)) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        QLineEdit *edit = field(f);
-        if (key->key() == Qt::Key_Escape && edit->isModified()) {
-            // Escape abandons the edit: the text from before it comes back.
-            edit->setText(m_textBeforeEdit[static_cast<std::size_t>(f)]);
+    switch (event->type()) {
+    case QEvent::Close:
+        // The child window's frame closes: the fields lose the cursor on
+        // the way out, and that is no leaving to check.
+        if (watched == parentWidget())
+            beginClosing();
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+        if (!watched->isWidgetType()) // the window system's own window gets them too
+            break;
+        if (filterPress(watched, event))
+            return true;
+        if (event->type() == QEvent::MouseButtonPress)
+            activateOnPress(static_cast<QWidget *>(watched));
+        break;
+    case QEvent::KeyPress: {
+        Field f;
+        if (fieldOf(watched, &f) && fieldKeyPress(f, static_cast<QKeyEvent *>(event)))
+            return true;
+        break;
+    }
+    case QEvent::FocusIn: {
+        Field f;
+        if (fieldOf(watched, &f)) {
+            fieldFocusIn(f, static_cast<QFocusEvent *>(event));
             return true;
         }
-    } else if (event->type() == QEvent::FocusIn && fieldOf(watched, &f)) {
-        QLineEdit *edit = field(f);
-        if (!edit->isModified())
-            m_textBeforeEdit[static_cast<std::size_t>(f)] = FieldText(*edit, f);
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            // A field reached from the keyboard (or given the cursor by the
-            // program) has its whole text selected, so that typing replaces
-            // it; a masked field would otherwise put the cursor after its
-            // last digit, where typing does nothing.
-            static_cast<QObject *>(edit)->event(event);
-            edit->selectAll();
-            return true;
-        }
+        break;
+    }
+    default:
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -663,6 +899,8 @@ void TAgentForm::SpeedButton3Click()
 void TAgentForm::SpeedButton4Click()
 {
     RunHandler(m_dialogs, [this] {
+        if (!completePendingFieldExit())
+            return;
         const QString chosen = m_dialogs.chooseSaveFile(scenarioDialogSetup(ScenarioFileName));
         if (!chosen.isEmpty())
             saveFile(chosen);
@@ -672,6 +910,8 @@ void TAgentForm::SpeedButton4Click()
 void TAgentForm::SpeedButton5Click()
 {
     RunHandler(m_dialogs, [this] {
+        if (!completePendingFieldExit())
+            return;
         const QString chosen = m_dialogs.chooseOpenFile(scenarioDialogSetup(ScenarioFileName));
         if (!chosen.isEmpty())
             openFile(chosen);
@@ -721,7 +961,12 @@ bool TAgentForm::loadFile(const QString &path, bool setFileName)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     syncFieldsToModel();
+    // A loaded field the closing recalculation refuses is reported once the
+    // window shows the loaded values and the file's name.
+    m_holdInvalidInput = true;
+    m_heldInvalidInput.reset();
     const LoadResult result = LoadScenario(m_scenario, fullPath);
+    m_holdInvalidInput = false;
     refresh();
     if (!result.applied()) {
         m_dialogs.error(result.message);
@@ -732,6 +977,11 @@ bool TAgentForm::loadFile(const QString &path, bool setFileName)
     if (setFileName)
         ScenarioFileName = fullPath;
     setScenarioCaption(fullPath);
+    if (m_heldInvalidInput) {
+        const RecalcResult held = *m_heldInvalidInput;
+        m_heldInvalidInput.reset();
+        reportInvalidInput(held);
+    }
     return true;
 }
 

@@ -3,16 +3,20 @@
 
 #include "agentscenario.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class AgentGraphLink;
 class DialogService;
 class GridClipboard;
 class QButtonGroup;
+class QFocusEvent;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -29,6 +33,9 @@ class TAgentForm : public QWidget
 {
     Q_OBJECT
 public:
+    // The help topic of an agent window (and of the main window).
+    static constexpr int HelpTopic = 4;
+
     explicit TAgentForm(DialogService &dialogs, QWidget *parent = nullptr);
     ~TAgentForm() override;
 
@@ -78,6 +85,17 @@ public:
     // Leaving a field: the field's exit rule, as if the focus had moved on.
     // A masked field that was changed and lacks a required digit refuses.
     void fieldExit(Field field);
+    // Runs the pending exit of the field that holds the cursor, as leaving
+    // it would; every command that recalculates or reads the fields calls
+    // it first (an open Calls cell editor is closed, keeping its text).
+    // False when the exit is refused (a masked field lacks a digit: the
+    // cursor stays there and the message was shown): the command must then
+    // not run. True otherwise, also when no field holds the cursor or its
+    // exit has already run.
+    bool completePendingFieldExit();
+    // The window is closing: from now on no field exit runs and no input
+    // error is reported (the main window's Exit calls it on every window).
+    void beginClosing();
     // Grid events in the table's numbering (row 0 is the header row).
     void StringGrid1SetEditText(int column, int tableRow, const QString &text);
     void StringGrid1KeyPress(QChar key);
@@ -85,11 +103,6 @@ public:
 
     // Shows the scenario again in the widgets.
     void refresh();
-
-    // Runs the exit rule of the field that has the cursor, as leaving it
-    // would; false when the field refuses to be left (the command that
-    // asked must not run).
-    bool completePendingFieldExit();
 
     // Copy and paste on the result grid.
     GridClipboard *gridClipboard() const { return m_gridClipboard; }
@@ -110,22 +123,61 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    enum class ExitOutcome { Done, Refused, InputRefused };
+
     void buildWidgets();
+    QWidget *buildToolBar();
+    QWidget *buildInputPanel();
+    QWidget *buildSlotButtons(QWidget *parent);
+    QWidget *buildResultArea();
+    QTabBar *buildTabStrip();
+    void setTabOrders();
+    QLineEdit *makeField(Field field, QWidget *parent, const QString &widestText);
+    void onSlotButtonClicked();
+    ExitOutcome runFieldExit(Field field);
+    ExitOutcome completePendingExit();
+    void reportInvalidInput(const RecalcResult &result);
+    bool filterPress(QObject *watched, QEvent *event);
+    bool isControlPress(const QWidget *target) const;
+    void activateOnPress(QWidget *target);
+    bool fieldKeyPress(Field field, QKeyEvent *event);
+    void fieldFocusIn(Field field, QFocusEvent *event);
+    void showCurrentCell();
     void applyTabSettings(Tab tab);
     void syncFieldsToModel();
     void onFocusChanged(QWidget *old, QWidget *now);
-    void focusNamedControl(const QString &name, int row);
+    void focusFailingInput(const RecalcResult &result);
     void refuseExit(Field field);
     bool isInGrid(const QWidget *widget) const;
     bool fieldOf(const QObject *object, Field *field) const;
+    // The field that holds the cursor, also while the child window's frame
+    // holds it for the field.
+    bool cursorField(Field *field) const;
     bool loadFile(const QString &path, bool setFileName);
     void setScenarioCaption(const QString &fullPath);
 
     DialogService &m_dialogs;
     AgentScenario m_scenario;
     std::array<QLineEdit *, FieldCount> m_fields{};
-    // Each masked field's text from before its current edit, for Escape.
+    // Each masked field's text from when the cursor last entered it, for Escape.
     std::array<QString, FieldCount> m_textBeforeEdit;
+    // The field's exit has yet to run for the cursor's current visit or edit.
+    std::array<bool, FieldCount> m_exitPending{};
+    // The cursor goes back into a field whose exit was refused: that is no
+    // new visit.
+    bool m_returningToField = false;
+    // A press cancelled by a refused exit: its release is dropped as well.
+    bool m_dropRelease = false;
+    // The control whose cursor the child window's frame took (a press on no
+    // control); it is left only when the cursor moves on from there.
+    QPointer<QWidget> m_frameHeld;
+    // A refusal was shown since the last press: the press that moved the
+    // focus (and so met the refusal first) is cancelled without a second one.
+    bool m_refusedThisPress = false;
+    // While a file loads, a refused input is reported after the window shows
+    // the loaded values.
+    bool m_holdInvalidInput = false;
+    std::optional<RecalcResult> m_heldInvalidInput;
     Tab m_shownTab = Tab::Agents;
     bool m_refreshing = false;
     bool m_closing = false;

@@ -5,14 +5,16 @@
 #include "lumheaderview.h"
 #include "resulttable.h"
 #include "resulttablemodel.h"
+#include "texts.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
 
 bool TypedCharacter(const QKeyEvent &event, QChar *character)
 {
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
-        *character = QChar(13);
+        *character = Calc::CarriageReturn;
         return true;
     }
     if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab)
@@ -121,9 +123,32 @@ void TLumStringGrid::setCurrentTableCell(int column, int tableRow)
     scrollTo(index);
 }
 
+QSize TLumStringGrid::sizeHint() const
+{
+    const int height = horizontalHeader()->height() + ShownRows * verticalHeader()->defaultSectionSize()
+                       + 2 * frameWidth();
+    return {QTableView::sizeHint().width(), height};
+}
+
+void TLumStringGrid::clearCurrentTableCell()
+{
+    if (!selectionModel())
+        return;
+    selectionModel()->clearSelection();
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
 QWidget *TLumStringGrid::cellEditor() const
 {
     return m_editor;
+}
+
+void TLumStringGrid::closeCellEditor()
+{
+    if (QWidget *editor = m_editor) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
 }
 
 void TLumStringGrid::DrawCell(QPainter &painter, const QRect &rect, const QString &text, TextAlign align,
@@ -150,7 +175,7 @@ void TLumStringGrid::keyPressEvent(QKeyEvent *event)
     QChar character;
     if (TypedCharacter(*event, &character)) {
         emit keyTyped(character);
-        if (character == QChar(13)) {
+        if (character == Calc::CarriageReturn) {
             // Carriage return opens the cell editor, as it closes it.
             const QModelIndex current = currentIndex();
             if (state() != EditingState && current.isValid() && (model()->flags(current) & Qt::ItemIsEditable))

@@ -44,6 +44,8 @@ public:
     int currentTableColumn() const;
     int currentTableRow() const;
     void setCurrentTableCell(int column, int tableRow);
+    // No current cell and nothing selected.
+    void clearCurrentTableCell();
 
     // Draws a cell text by the grid's margin rule: x is left + m (left),
     // right - (w + 3m) (right) or centred, with m = rect width div 40 and w
@@ -52,8 +54,16 @@ public:
     static void DrawCell(QPainter &painter, const QRect &rect, const QString &text, TextAlign align,
                          const QBrush &background, const QColor &textColour);
 
+    // Room for the header and ShownRows rows: a new window shows the worked
+    // examples' tables whole.
+    static constexpr int ShownRows = 10;
+    QSize sizeHint() const override;
+
     // The editor currently open, or none.
     QWidget *cellEditor() const;
+    // Closes an open cell editor, keeping its text, as leaving the cell does:
+    // a recalculation that follows then has the last word on the cells.
+    void closeCellEditor();
 
 signals:
     void cellClicked();

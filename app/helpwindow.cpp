@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "helpwindow.h"
 
+#include "tagentform.h"
+
 #include <QHelpContentWidget>
+#include <QHelpContentModel>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
@@ -68,6 +71,12 @@ HelpWindow::HelpWindow(const QString &collectionFile, QWidget *parent)
 
     connect(m_engine->contentWidget(), &QHelpContentWidget::linkActivated, m_browser,
             [this](const QUrl &link) { m_browser->setSource(link); });
+    // One click on a topic of the contents opens it (the tree's own
+    // activation wants a double click on most desktops).
+    connect(m_engine->contentWidget(), &QHelpContentWidget::clicked, m_browser, [this](const QModelIndex &index) {
+        if (QHelpContentItem *item = m_engine->contentModel()->contentItemAt(index); item && item->url().isValid())
+            m_browser->setSource(item->url());
+    });
     connect(m_engine->indexWidget(), &QHelpIndexWidget::documentActivated, m_browser,
             [this](const QHelpLink &document, const QString &) { m_browser->setSource(document.url); });
     connect(filter, &QLineEdit::textChanged, m_engine->indexWidget(),
@@ -83,7 +92,7 @@ QTextBrowser *HelpWindow::browser() const
 void HelpWindow::bringToFront()
 {
     if (m_browser->source().isEmpty())
-        showTopic(4);
+        showTopic(TAgentForm::HelpTopic);
     show();
     raise();
     activateWindow();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "messageboxdialogservice.h"
 
+#include "filenames.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -63,12 +65,23 @@ QString MessageBoxDialogService::runFileDialog(QFileDialog *dialog, const FileDi
         dialog->setDirectory(initial.absoluteFilePath());
     else if (!setup.initialFolder.isEmpty() && initial.absoluteDir().exists() && !setup.initialFolder.contains(QLatin1Char('*')))
         dialog->setDirectory(initial.absolutePath());
-    dialog->setDefaultSuffix(setup.defaultSuffix);
     const QString selected = dialog->selectedNameFilter();
     dialog->setNameFilters(setup.filters);
     if (setup.filters.contains(selected))
         dialog->selectNameFilter(selected);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+    // A name typed without an extension takes the chosen filter's one
+    // ("Text files (*.txt)" gives ".txt"), else the default.
+    auto suffixFor = [setup](const QString &filter) {
+        const QString suffix = Calc::FilterSuffix(filter);
+        return suffix.isEmpty() ? setup.defaultSuffix : suffix;
+    };
+    dialog->setDefaultSuffix(suffixFor(dialog->selectedNameFilter()));
+    const QMetaObject::Connection follow = QObject::connect(
+        dialog, &QFileDialog::filterSelected, dialog,
+        [dialog, suffixFor](const QString &filter) { dialog->setDefaultSuffix(suffixFor(filter)); });
+    const int answer = dialog->exec();
+    QObject::disconnect(follow);
+    if (answer != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
     return dialog->selectedFiles().constFirst();
 }

@@ -12,6 +12,7 @@
 #include "taboutform.h"
 #include "tagentform.h"
 #include "toolicons.h"
+#include "windowtiling.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -32,7 +33,7 @@ TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
     , m_dialogs(dialogs)
 {
     setWindowTitle(QStringLiteral("Varnook"));
-    setProperty("helpContext", 4);
+    setProperty("helpContext", TAgentForm::HelpTopic);
     QFont windowFont = font();
     windowFont.setPixelSize(13);
     setFont(windowFont);
@@ -60,7 +61,7 @@ TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
 
     auto *help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, [this] {
-        int topic = 4;
+        int topic = TAgentForm::HelpTopic;
         if (QMdiSubWindow *child = currentChild(); child && child->widget()) {
             const QVariant context = child->widget()->property("helpContext");
             if (context.isValid())
@@ -152,10 +153,10 @@ void TMainForm::createToolBar()
     QFont hintFont(QStringLiteral("Arial"));
     hintFont.setPixelSize(13);
     Panel2->setFont(hintFont);
-    QPalette hintPalette = Panel2->palette();
-    hintPalette.setColor(QPalette::WindowText, hintPalette.color(QPalette::Highlight));
-    Panel2->setPalette(hintPalette);
     panel1->addWidget(Panel2);
+    // The hint in the system's highlight colour, in every state of the
+    // window (a palette set on the label alone gave way to the tool bar's).
+    Panel2->setStyleSheet(QStringLiteral("QLabel#Panel2 { color: palette(highlight); }"));
     addToolBar(Qt::TopToolBarArea, panel1);
 }
 
@@ -230,14 +231,20 @@ TAgentForm *TMainForm::NewAgentWindow1Click()
         form->graphLink()->setColours(&SeriesColours);
         // The designed size, widened where the fonts of this desktop need
         // more room, so that no label is cut.
-        const QSize childSize = QSize(603, 348).expandedTo(form->minimumSizeHint() + QSize(12, 34));
+        const QSize childSize = QSize(603, 348).expandedTo(form->sizeHint() + QSize(12, 34))
+                                    .expandedTo(form->minimumSizeHint() + QSize(12, 34));
         makeRoomFor(childSize);
         QMdiSubWindow *child = m_mdiArea->addSubWindow(form);
         child->setAttribute(Qt::WA_DeleteOnClose);
+        // A click on no control (a blank part, a tool button) leaves the
+        // cursor where it is: the frame does not take it on its way to the
+        // child's last focus (and a field's exit does not run twice).
+        child->setFocusPolicy(Qt::NoFocus);
         child->resize(childSize.expandedTo(child->minimumSizeHint()));
         connect(form, &QWidget::windowTitleChanged, this, [this] { updateWindowMenu(); });
         connect(child, &QObject::destroyed, this, [this] { updateWindowMenu(); }, Qt::QueuedConnection);
         child->show();
+        KeepInside(child, m_mdiArea->viewport()->rect());
         m_mdiArea->setActiveSubWindow(child);
         // The first field in the tab order takes the cursor.
         form->field(Field::MaskEdit5)->setFocus(Qt::OtherFocusReason);
@@ -313,7 +320,20 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 void TMainForm::Tile2Click()
 {
-    m_mdiArea->tileSubWindows();
+    // Horizontal tiling: the child windows one above the other, each the
+    // full width of the workspace (a grid of tiles would put windows that
+    // cannot be made narrow enough partly out of view).
+    QList<QMdiSubWindow *> children;
+    for (QMdiSubWindow *child : m_mdiArea->subWindowList()) {
+        if (child->isVisible() && !child->isMinimized())
+            children.append(child);
+    }
+    const QList<QRect> tiles = HorizontalTiles(m_mdiArea->viewport()->rect(), static_cast<int>(children.size()));
+    for (int i = 0; i < children.size(); ++i) {
+        if (children.at(i)->isMaximized())
+            children.at(i)->showNormal();
+        children.at(i)->setGeometry(tiles.at(i));
+    }
 }
 
 void TMainForm::Cascade2Click()
@@ -374,8 +394,11 @@ void TMainForm::Contents1Click()
 
 void TMainForm::TopicSearch1Click()
 {
-    // The same finder as Contents.
-    Contents1Click();
+    // The same finder as Contents, with its keyword index in front.
+    RunHandler(m_dialogs, [this] {
+        if (ensureHelpWindow())
+            m_helpWindow->showIndex();
+    });
 }
 
 void TMainForm::showHelpTopic(int topic)

@@ -39,7 +39,7 @@ bool recalculates(benchmark::State &state, AgentScenario &s, const RecalcResult 
 {
     if (result.ran && result.valid)
         return true;
-    state.SkipWithError(qPrintable(QStringLiteral("input refused in %1").arg(s.FailingField)));
+    state.SkipWithError(qPrintable(QStringLiteral("input refused in %1").arg(s.FailingField.name())));
     return false;
 }
 
@@ -54,8 +54,7 @@ bool prepareDaySchedule(benchmark::State &state, AgentScenario &s, const int (&v
         total += volumes[i - 1];
     }
     setFields(s, QByteArray::number(total).constData(), "00:00", "24:00", talk, wrap, "00:30", goal, goalSeconds);
-    s.setRadioButtons(true, false);
-    s.HalfHourSlots = true;
+    s.setSlotLength(true);
     s.SlotCallsEdited = true;
     if (!recalculates(state, s, s.TabSet1Click(Tab::Schedule)))
         return false;

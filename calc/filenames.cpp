@@ -39,4 +39,18 @@ QString RelativePath(const QString &path, const QString &directory)
     return result.left(255);
 }
 
+QString FilterSuffix(const QString &filter)
+{
+    const qsizetype open = filter.lastIndexOf(QLatin1String("(*."));
+    const qsizetype close = filter.indexOf(QLatin1Char(')'), open);
+    if (open < 0 || close < 0)
+        return {};
+    const QString suffix = filter.mid(open + 3, close - open - 3);
+    for (QChar c : suffix) {
+        if (!c.isLetterOrNumber())
+            return {}; // several patterns, or a wildcard
+    }
+    return suffix;
+}
+
 } // namespace Calc

@@ -16,4 +16,8 @@ QString Capitalise(const QString &text);
 // folder handed to the file dialogs.
 QString RelativePath(const QString &path, const QString &directory);
 
+// The extension a file-dialog filter names: "txt" for "Text files (*.txt)";
+// empty when the filter names no single extension ("All files (*)").
+QString FilterSuffix(const QString &filter);
+
 } // namespace Calc

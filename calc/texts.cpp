@@ -36,7 +36,7 @@ QString DurationText(double hours)
     double total = hours * 3600;
     total = std::trunc(total + 0.5);
     if (total >= 24 * 60)
-        return QStringLiteral("23:59");
+        return LongestDurationText;
     const int seconds = static_cast<int>(total);
     const int minutes = seconds / 60;
     const int rest = seconds % 60;

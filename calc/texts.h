@@ -9,6 +9,15 @@
 // shares as whole percentages.
 namespace Calc {
 
+// Minutes in a day: the longest arrival period, and the clock's wrap.
+constexpr int MinutesPerDay = 24 * 60;
+// The end of the day as an arrival end time.
+inline const QString EndOfDayText = QStringLiteral("24:00");
+// The longest duration an "mm:ss" text holds.
+inline const QString LongestDurationText = QStringLiteral("23:59");
+// The character the Enter key types into the grid.
+constexpr QChar CarriageReturn = QChar(13);
+
 // Hours to whole seconds: trunc(hours * 3600 + 0.5) in plain double
 // arithmetic, so half a second rounds up. Results beyond the 32-bit range are
 // held at its ends; not-a-number gives 0.

@@ -39,17 +39,15 @@ CalculatorRun usageError(const QString &message)
 // (Edit1)", or the slot whose Calls cell was refused.
 QString describeFailure(const AgentScenario &scenario, const RecalcResult &result)
 {
-    if (result.failingField == QLatin1String("StringGrid1")) {
-        return QStringLiteral("call volume of time slot %1 starting at %2 (StringGrid1, row %1)")
-            .arg(result.failingRow)
-            .arg(scenario.StringGrid1().cell(0, result.failingRow));
+    if (result.failing.isGridRow()) {
+        const int row = result.failing.row();
+        return QStringLiteral("call volume of time slot %1 starting at %2 (%3, row %1)")
+            .arg(row)
+            .arg(scenario.StringGrid1().cell(ResultTable::TimeColumn, row), result.failing.name());
     }
-    for (int i = 0; i < FieldCount; ++i) {
-        const Field field = static_cast<Field>(i);
-        if (ComponentName(field) == result.failingField)
-            return QStringLiteral("%1 (%2)").arg(FieldDescription(field), result.failingField);
-    }
-    return result.failingField;
+    if (result.failing.isField())
+        return QStringLiteral("%1 (%2)").arg(FieldDescription(result.failing.field()), result.failing.name());
+    return result.failing.name();
 }
 
 void setFields(AgentScenario &scenario, const CommandLine &line)
@@ -118,8 +116,7 @@ std::optional<CalculatorRun> applyVolumesFile(AgentScenario &scenario, const Com
 QString prepareSchedule(AgentScenario &scenario, const CommandLine &line)
 {
     if (line.halfHourSlots) {
-        scenario.setRadioButtons(*line.halfHourSlots, !*line.halfHourSlots);
-        scenario.HalfHourSlots = *line.halfHourSlots;
+        scenario.setSlotLength(*line.halfHourSlots);
     }
     if (line.volumesFile)
         return {};

@@ -76,9 +76,10 @@ QStringList SplitScenarioLines(const QByteArray &bytes)
     return lines;
 }
 
-QByteArray ScenarioFileBytes(AgentScenario &scenario)
+QByteArray ScenarioFileBytes(const AgentScenario &scenario)
 {
-    scenario.HalfHourSlots = scenario.radioButton1Checked();
+    // The slot length and the "30 min" button go together (setSlotLength,
+    // RadioButton1Click), so line 11 and the number of volume lines agree.
     const QStringList fixed{
         QStringLiteral("vnk"),
         scenario.text(Field::MaskEdit5),
@@ -103,7 +104,7 @@ QByteArray ScenarioFileBytes(AgentScenario &scenario)
     return bytes;
 }
 
-SaveResult SaveScenario(AgentScenario &scenario, const QString &path)
+SaveResult SaveScenario(const AgentScenario &scenario, const QString &path)
 {
     const QByteArray bytes = ScenarioFileBytes(scenario);
     SaveResult result;
@@ -113,9 +114,12 @@ SaveResult SaveScenario(AgentScenario &scenario, const QString &path)
     };
     // Loading needs the number of calls as a whole number: a file written
     // without one could never be loaded back, so it is not written at all.
-    if (!Calc::ParseInteger(scenario.text(Field::Edit1)))
-        return fail(QStringLiteral("The number of calls %1 is not a whole number, so the file could not be loaded again.")
-                        .arg(excerpt(scenario.text(Field::Edit1))));
+    if (!Calc::ParseInteger(scenario.text(Field::Edit1))) {
+        result.message = QStringLiteral("File \"%1\" was not saved: the number of calls %2 is not a whole number, "
+                                        "so the file could not be loaded again.")
+                             .arg(path, excerpt(scenario.text(Field::Edit1)));
+        return result;
+    }
     // QSaveFile writes a temporary file and renames it over the target only
     // on commit, so the file that was there survives any failure.
     QSaveFile file(path);
@@ -166,11 +170,25 @@ LoadResult LoadScenario(AgentScenario &scenario, const QString &path)
                        QStringLiteral("the file is larger than %1 bytes, far more than a scenario holds")
                            .arg(MaxScenarioFileBytes));
     }
-    return ApplyScenario(scenario, SplitScenarioLines(bytes), path);
+    const QStringList lines = SplitScenarioLines(bytes);
+    if (lines.isEmpty() && !bytes.isEmpty()) {
+        // Bytes, but no text before a NUL: a binary file, not an empty one.
+        return failure(LoadResult::Status::NotScenarioFile,
+                       QStringLiteral("File \"%1\" is not a scenario file: it does not hold text.").arg(path));
+    }
+    return ApplyScenario(scenario, lines, path);
 }
 
-LoadResult CheckScenarioLines(const QStringList &lines, const QString &fileName)
+QStringList WithoutTrailingEmptyLines(QStringList lines)
 {
+    while (lines.size() > FixedLines && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+LoadResult CheckScenarioLines(const QStringList &fileLines, const QString &fileName)
+{
+    const QStringList lines = WithoutTrailingEmptyLines(fileLines);
     if (lines.isEmpty())
         return failure(LoadResult::Status::Empty, QStringLiteral("File \"%1\" is empty.").arg(fileName));
     if (lines.at(0) != QLatin1String("vnk"))
@@ -211,31 +229,34 @@ LoadResult CheckScenarioLines(const QStringList &lines, const QString &fileName)
     return sound;
 }
 
-LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &lines, const QString &fileName)
+LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, const QString &fileName)
 {
+    const QStringList lines = WithoutTrailingEmptyLines(fileLines);
     LoadResult result = CheckScenarioLines(lines, fileName);
     if (!result.applied())
         return result; // nothing changed
 
-    // Setting the texts runs no field-exit handling; each field cuts its text
-    // to its own length.
-    scenario.setText(Field::MaskEdit5, lines.at(1));
-    scenario.setText(Field::MaskEdit6, lines.at(2));
-    scenario.setText(Field::Edit1, lines.at(3));
+    // Setting the texts runs no field-exit handling; each field puts its
+    // text through its own mask, so the window shows what the next
+    // recalculation reads, and a saved text loads back unchanged.
+    auto put = [&scenario, &lines](Field field, int index) {
+        scenario.setText(field, MaskedText(field, lines.at(index)));
+    };
+    put(Field::MaskEdit5, 1);
+    put(Field::MaskEdit6, 2);
+    put(Field::Edit1, 3);
     const int stated = *Calc::ParseInteger(lines.at(3));
-    scenario.setText(Field::MaskEdit2, lines.at(5));
-    scenario.setText(Field::MaskEdit3, lines.at(6));
-    scenario.setText(Field::MaskEdit4, lines.at(7));
-    scenario.setText(Field::MaskEdit1, lines.at(8));
-    scenario.setText(Field::MaskEdit7, lines.at(9));
+    put(Field::MaskEdit2, 5);
+    put(Field::MaskEdit3, 6);
+    put(Field::MaskEdit4, 7);
+    put(Field::MaskEdit1, 8);
+    put(Field::MaskEdit7, 9);
 
     // HalfHourSlots is set before the buttons, so no merge or split of the
     // volumes follows. Any other text than "0" or "1" leaves both buttons
     // unchecked: 60-minute slots.
     const QString &slotLength = lines.at(10);
-    scenario.HalfHourSlots = slotLength == QLatin1String("0");
-    scenario.setRadioButtons(slotLength == QLatin1String("0"), slotLength == QLatin1String("1"));
-    scenario.HalfHourSlots = scenario.radioButton1Checked();
+    scenario.setSlotLength(slotLength == QLatin1String("0"), slotLength == QLatin1String("1"));
 
     scenario.SlotCallsEdited = false;
     qint64 sum = 0;
@@ -253,6 +274,9 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &lines, cons
         else
             scenario.DistributeCalls();
     }
+    // The total time follows the loaded arrival times and slot length; the
+    // loaded texts themselves stay as the file has them.
+    scenario.updateTotalTime();
     result.recalc = scenario.Recalculate();
     return result;
 }

@@ -45,12 +45,11 @@ QStringList SplitScenarioLines(const QByteArray &bytes);
 
 // The bytes of the scenario file of `scenario`: lines 1 to 11 and, when
 // SlotCallsEdited is set, one volume line per time slot, each ended by CR LF.
-// Sets HalfHourSlots from the "30 min" button first, as saving does.
-QByteArray ScenarioFileBytes(AgentScenario &scenario);
+QByteArray ScenarioFileBytes(const AgentScenario &scenario);
 
 // Writes the scenario to `path` through a temporary file renamed over the
 // target: a failed save leaves any file that was there untouched.
-SaveResult SaveScenario(AgentScenario &scenario, const QString &path);
+SaveResult SaveScenario(const AgentScenario &scenario, const QString &path);
 
 // Reads and checks the whole file first; only a file that is entirely sound
 // is applied (fields, slot length, volumes, re-spread) and recalculated.
@@ -59,6 +58,11 @@ LoadResult LoadScenario(AgentScenario &scenario, const QString &path);
 
 // The same for lines already read (the name is used in messages only).
 LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &lines, const QString &fileName);
+
+// Empty lines at the very end of a file, after line 11, are no volume lines:
+// they are dropped before the check. An empty line with more lines after it
+// stays, and is refused as a volume that is not a whole number.
+QStringList WithoutTrailingEmptyLines(QStringList lines);
 
 // The check that ApplyScenario makes before it changes anything: the failure
 // it would report for these lines, or an Applied result when they are sound.

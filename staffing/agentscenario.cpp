@@ -7,37 +7,10 @@
 
 namespace {
 
-struct FieldInfo
-{
-    const char *componentName;
-    const char *description;
-    const char *defaultText;
-    int maxLength;
-};
-
-// Indexed by Field.
-constexpr FieldInfo fieldInfo[FieldCount] = {
-    {"MaskEdit1", "arrival start time", "08:00", 5},
-    {"MaskEdit7", "arrival end time", "17:00", 5},
-    {"Edit1", "number of calls", "0", 0},
-    {"MaskEdit2", "call talk time", "00:00", 5},
-    {"MaskEdit3", "after call work time", "01:00", 5},
-    {"MaskEdit4", "wait before abandon", "00:30", 5},
-    {"MaskEdit5", "service level goal percentage", "90", 2},
-    {"MaskEdit6", "service level goal seconds", "10", 2},
-};
-
-const FieldInfo &info(Field field) { return fieldInfo[static_cast<int>(field)]; }
-
 const char *const agentsHeaders[ResultTable::ColumnCount] = {
     "Agents", "Srv Lvl", "Queued", "Abndon", "Usage", "Ave Ans", "Q Time", "Avg Q", "Trunks"};
 
 } // namespace
-
-QString ComponentName(Field field) { return QString::fromLatin1(info(field).componentName); }
-QString FieldDescription(Field field) { return QString::fromLatin1(info(field).description); }
-QString DefaultText(Field field) { return QString::fromLatin1(info(field).defaultText); }
-int MaxLength(Field field) { return info(field).maxLength; }
 
 AgentScenario::AgentScenario()
     : m_totalTime(QStringLiteral("09:00 hrs"))
@@ -64,19 +37,24 @@ void AgentScenario::setRadioButtons(bool thirtyChecked, bool sixtyChecked)
     m_radio2 = sixtyChecked && !thirtyChecked;
 }
 
+void AgentScenario::setSlotLength(bool thirtyChecked, bool sixtyChecked)
+{
+    setRadioButtons(thirtyChecked, sixtyChecked);
+    HalfHourSlots = m_radio1;
+}
+
 bool AgentScenario::ValidateInputs()
 {
     // FailingField names the field being read, so the first failure leaves it.
-    FailingField = ComponentName(Field::MaskEdit1);
-    FailingRow = 0;
+    FailingField = FailingInput::ofField(Field::MaskEdit1);
     const auto start = Calc::TimeTextToMinutes(text(Field::MaskEdit1));
     if (!start)
         return false;
 
-    FailingField = ComponentName(Field::MaskEdit7);
+    FailingField = FailingInput::ofField(Field::MaskEdit7);
     std::optional<int> end;
-    if (text(Field::MaskEdit7) == QLatin1String("24:00"))
-        end = 1440;
+    if (text(Field::MaskEdit7) == Calc::EndOfDayText)
+        end = Calc::MinutesPerDay;
     else
         end = Calc::TimeTextToMinutes(text(Field::MaskEdit7));
     if (!end)
@@ -87,45 +65,45 @@ bool AgentScenario::ValidateInputs()
     else
         PeriodMinutes = *end - *start;
     if (PeriodMinutes < 0)
-        PeriodMinutes += 1440;
-    if (!(PeriodMinutes > 0 && PeriodMinutes <= 1440))
+        PeriodMinutes += Calc::MinutesPerDay;
+    if (!(PeriodMinutes > 0 && PeriodMinutes <= Calc::MinutesPerDay))
         return false;
 
-    FailingField = ComponentName(Field::Edit1);
+    FailingField = FailingInput::ofField(Field::Edit1);
     const auto calls = Calc::ParseInteger(text(Field::Edit1));
     if (!calls || *calls < 1)
         return false;
     CallCount = *calls;
 
-    FailingField = ComponentName(Field::MaskEdit2);
+    FailingField = FailingInput::ofField(Field::MaskEdit2);
     const auto talk = Calc::TimeTextToMinutes(text(Field::MaskEdit2));
     if (!talk)
         return false;
 
-    FailingField = ComponentName(Field::MaskEdit3);
+    FailingField = FailingInput::ofField(Field::MaskEdit3);
     const auto wrap = Calc::TimeTextToMinutes(text(Field::MaskEdit3));
     if (!wrap)
         return false;
     HandleSeconds = *talk + *wrap;
     TalkSeconds = *talk;
     if (HandleSeconds < 1) {
-        FailingField = ComponentName(Field::MaskEdit2);
+        FailingField = FailingInput::ofField(Field::MaskEdit2);
         return false;
     }
 
-    FailingField = ComponentName(Field::MaskEdit4);
+    FailingField = FailingInput::ofField(Field::MaskEdit4);
     const auto abandon = Calc::TimeTextToMinutes(text(Field::MaskEdit4));
     if (!abandon)
         return false;
     AbandonWaitSeconds = *abandon;
 
-    FailingField = ComponentName(Field::MaskEdit5);
+    FailingField = FailingInput::ofField(Field::MaskEdit5);
     const auto goal = Calc::ParseInteger(text(Field::MaskEdit5));
     if (!goal || *goal < 0)
         return false;
     GoalPercent = *goal;
 
-    FailingField = ComponentName(Field::MaskEdit6);
+    FailingField = FailingInput::ofField(Field::MaskEdit6);
     const auto goalSeconds = Calc::ParseInteger(text(Field::MaskEdit6));
     if (!goalSeconds || *goalSeconds < 0)
         return false;
@@ -135,14 +113,14 @@ bool AgentScenario::ValidateInputs()
     // number of calls is refused as too large for its period.
     if (!ScheduleMode) {
         if (ComputeCallLoad(CallCount, PeriodMinutes, HandleSeconds).trafficLoad > MaxTrafficLoad) {
-            FailingField = ComponentName(Field::Edit1);
+            FailingField = FailingInput::ofField(Field::Edit1);
             return false;
         }
     } else if (!checkSlotVolumes()) {
         return false;
     }
 
-    FailingField.clear();
+    FailingField = FailingInput();
     return true;
 }
 
@@ -154,8 +132,7 @@ bool AgentScenario::checkSlotVolumes()
     for (int i = 1; i <= count; ++i) {
         const int volume = SlotCalls[static_cast<std::size_t>(i)];
         if (volume < 0 || ComputeCallLoad(volume, PeriodMinutes, HandleSeconds).trafficLoad > MaxTrafficLoad) {
-            FailingField = QStringLiteral("StringGrid1");
-            FailingRow = i;
+            FailingField = FailingInput::ofGridRow(i);
             return false;
         }
     }
@@ -184,10 +161,10 @@ RecalcResult AgentScenario::Recalculate()
 {
     RecalcResult result;
     result.ran = true;
+    ++m_recalculations;
     if (!ValidateInputs()) {
         result.valid = false;
-        result.failingField = FailingField;
-        result.failingRow = FailingRow;
+        result.failing = FailingField;
         if (onInvalidInput)
             onInvalidInput(result);
         PrepareGrid();
@@ -251,16 +228,16 @@ RecalcResult AgentScenario::StringGrid1Click()
 {
     if (!ScheduleMode)
         return {};
-    if (m_grid.currentColumn() == 1)
+    if (m_grid.currentColumn() == ResultTable::CallsColumn)
         return Recalculate();
-    m_grid.setCurrentCell(1, m_grid.currentRow());
+    m_grid.setCurrentCell(ResultTable::CallsColumn, m_grid.currentRow());
     return {};
 }
 
 void AgentScenario::StringGrid1Enter()
 {
-    if (ScheduleMode && m_grid.currentColumn() != 1)
-        m_grid.setCurrentCell(1, m_grid.currentRow());
+    if (ScheduleMode && m_grid.currentColumn() != ResultTable::CallsColumn)
+        m_grid.setCurrentCell(ResultTable::CallsColumn, m_grid.currentRow());
 }
 
 RecalcResult AgentScenario::StringGrid1Exit()
@@ -273,7 +250,7 @@ RecalcResult AgentScenario::StringGrid1Exit()
 RecalcResult AgentScenario::StringGrid1KeyPress(QChar key)
 {
     SlotCallsEdited = true;
-    if (key == QChar(13))
+    if (key == Calc::CarriageReturn)
         return Recalculate();
     return {};
 }
@@ -285,6 +262,6 @@ void AgentScenario::StringGrid1SetEditText(int column, int row, const QString &t
     // The cell keeps the typed text; only a non-empty Calls text feeds the
     // slot's volume, 0 when it is not a whole number.
     m_grid.setCell(column, row, text);
-    if (column == 1 && !text.isEmpty())
+    if (column == ResultTable::CallsColumn && !text.isEmpty())
         SlotCalls[static_cast<std::size_t>(row)] = Calc::ParseInteger(text).value_or(0);
 }

@@ -1,47 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "field.h"
+#include "recalcresult.h"
 #include "resulttable.h"
+#include "timeslots.h"
 
 #include <QString>
 
 #include <array>
 #include <functional>
 
-// The eight input fields of an agent window, in the order the input check
-// reads them. The enumerator names are the fields' component names.
-enum class Field { MaskEdit1, MaskEdit7, Edit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5, MaskEdit6 };
-constexpr int FieldCount = 8;
-
-// "MaskEdit1", "Edit1", ...
-QString ComponentName(Field field);
-// The field in a planner's words: "number of calls", "arrival start time"...
-QString FieldDescription(Field field);
-// The text of a new window's field: "90", "10", "0", "08:00", "17:00"...
-QString DefaultText(Field field);
-// The most characters the field holds (its mask or maximum length); 0: no limit.
-int MaxLength(Field field);
-
 enum class Tab { Agents = 0, Schedule = 1 };
-
-// The slot list rebuilt from the two arrival times and the slot length.
-struct TimeSlots
-{
-    int count = 1;     // 1..48
-    int hour = 0;      // start of slot 1, 0..23
-    int minute = 0;    // 0 or 30
-    int endHour = 0;   // rounded end, 0..24
-    int endMinute = 0; // 0 or 30
-};
-
-// What a handler's recalculation did.
-struct RecalcResult
-{
-    bool ran = false;   // a recalculation ran
-    bool valid = true;  // its input check passed (meaningful when it ran)
-    QString failingField; // component name of the field refused: "Edit1", ... or "StringGrid1"
-    int failingRow = 0; // with "StringGrid1": the grid row whose Calls cell was refused
-};
 
 // One agent window's scenario, held apart from widgets: the field texts, the
 // slot volumes and flags, and the result table. The window and the
@@ -61,6 +31,8 @@ public:
     static constexpr double MaxTrafficLoad = 100000.0;
     static constexpr int SlotCapacity = 100; // SlotCalls[1..100]
     static constexpr int MaxSlots = 48;
+    // The Agents table shows at most this many agent numbers (rows 1 to 19).
+    static constexpr int AgentsTableLastRow = 19;
 
     // --- field texts -------------------------------------------------------
     QString text(Field field) const;
@@ -73,7 +45,13 @@ public:
     bool radioButton1Checked() const { return m_radio1; } // "30 min"
     bool radioButton2Checked() const { return m_radio2; } // "60 min"
     // Checking one button unchecks the other; false leaves both unchecked.
+    // The window sets the buttons so, then runs RadioButton1Click.
     void setRadioButtons(bool thirtyChecked, bool sixtyChecked);
+    // The slot length as a whole, without converting any volumes: the two
+    // buttons and HalfHourSlots together (30-minute slots only while "30
+    // min" is checked). Neither button checked means 60-minute slots.
+    void setSlotLength(bool thirtyChecked, bool sixtyChecked);
+    void setSlotLength(bool halfHours) { setSlotLength(halfHours, !halfHours); }
 
     // --- state shared with files, reports and graphs ------------------------
     std::array<int, SlotCapacity + 1> SlotCalls{}; // index 1..100; 0 unused
@@ -86,8 +64,8 @@ public:
     ResultTable &grid() { return m_grid; }
     // The Agents table's first row meeting the goal, 0 when none.
     int goalRow() const { return m_goalRow; }
-    QString FailingField;
-    int FailingRow = 0;
+    // The input the last check refused; none after a check that passed.
+    FailingInput FailingField;
 
     // Scenario values set by the input check.
     double PeriodMinutes = 0;
@@ -102,19 +80,24 @@ public:
     // laid out again: the window focuses the failing field and shows the
     // message there.
     std::function<void(const RecalcResult &)> onInvalidInput;
-    // Called after a table was filled, for the window's graph.
+    // Called after a table was filled; the graph window, once it exists,
+    // follows the table through it.
     std::function<void()> onTableFilled;
 
     // --- the recalculation ----------------------------------------------------
     bool ValidateInputs();
     void PrepareGrid();
     RecalcResult Recalculate();
+    // How many recalculations ran, refused ones included.
+    int recalculationCount() const { return m_recalculations; }
 
     // --- time slots -----------------------------------------------------------
     // The slot list for the current fields and slot length, changing nothing.
     TimeSlots timeSlots() const;
     // The same, rewriting MaskEdit1, MaskEdit7 and the total time.
     TimeSlots BuildTimeSlots();
+    // Only the total time, from the fields as they stand (after a load).
+    void updateTotalTime();
     void DistributeCalls();
 
     // --- window events --------------------------------------------------------
@@ -142,6 +125,7 @@ public:
 
 private:
     void prepareAgentsLayout();
+    QString totalTimeOf(const TimeSlots &slotList) const;
     void prepareScheduleLayout();
     void changeSlotLength(bool fromHalfHours);
     bool checkSlotVolumes();
@@ -153,4 +137,5 @@ private:
     Tab m_tab = Tab::Agents;
     ResultTable m_grid;
     int m_goalRow = 0;
+    int m_recalculations = 0;
 };

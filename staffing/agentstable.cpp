@@ -18,9 +18,9 @@ void AgentScenario::FillAgentsTable()
     double n = load.startAgents;
     int row = 1;
     int goalRow = 0;
-    while (row < 20) {
+    while (row <= AgentsTableLastRow) {
         m_grid.setRowCount(row + 1);
-        m_grid.setCell(0, row, QString::number(static_cast<long long>(n)));
+        m_grid.setCell(ResultTable::AgentsColumn, row, QString::number(static_cast<long long>(n)));
         if (a / n >= 1) {
             // This agent number cannot carry the load: it gets no row.
             n = n + 1;
@@ -28,14 +28,14 @@ void AgentScenario::FillAgentsTable()
         }
         const AgentFigures f = EvaluateAgents(n, load, inputs, loss.at(static_cast<long long>(n)));
         const int trunks = Calc::TrunksNeeded(n, f.trunkLoad, 1.0);
-        m_grid.setCell(1, row, Calc::PercentText(f.serviceLevel, 0));
-        m_grid.setCell(2, row, Calc::PercentText(f.waitProbability, 0));
-        m_grid.setCell(3, row, Calc::PercentText(f.abandonRate, 0));
-        m_grid.setCell(4, row, Calc::PercentText(f.usage, 0));
-        m_grid.setCell(5, row, Calc::DurationText(f.answerTime));
-        m_grid.setCell(6, row, Calc::DurationText(f.queueTime));
-        m_grid.setCell(7, row, Calc::FormatNumber(f.queueLength, 0));
-        m_grid.setCell(8, row, QString::number(trunks));
+        m_grid.setCell(ResultTable::ServiceColumn, row, Calc::PercentText(f.serviceLevel, 0));
+        m_grid.setCell(ResultTable::QueuedColumn, row, Calc::PercentText(f.waitProbability, 0));
+        m_grid.setCell(ResultTable::AbandonColumn, row, Calc::PercentText(f.abandonRate, 0));
+        m_grid.setCell(ResultTable::UsageColumn, row, Calc::PercentText(f.usage, 0));
+        m_grid.setCell(ResultTable::AnswerColumn, row, Calc::DurationText(f.answerTime));
+        m_grid.setCell(ResultTable::QueueTimeColumn, row, Calc::DurationText(f.queueTime));
+        m_grid.setCell(ResultTable::QueueLengthColumn, row, Calc::FormatNumber(f.queueLength, 0));
+        m_grid.setCell(ResultTable::TrunksColumn, row, QString::number(trunks));
         if (goalRow == 0 && MeetsGoal(f.serviceLevel, GoalPercent))
             goalRow = row;
         ++row;

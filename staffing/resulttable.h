@@ -14,6 +14,14 @@ class ResultTable
 {
 public:
     static constexpr int ColumnCount = 9;
+    // The Schedule tab's columns: "Time", "Calls", "Agents", "Srv Lvl",
+    // "Queued", "Abndon", "Usage", "Ave Ans", "Trunks".
+    enum ScheduleColumn { TimeColumn, CallsColumn, SlotAgentsColumn, SlotServiceColumn, SlotQueuedColumn,
+                          SlotAbandonColumn, SlotUsageColumn, SlotAnswerColumn, SlotTrunksColumn };
+    // The Agents tab's columns: "Agents", "Srv Lvl", "Queued", "Abndon",
+    // "Usage", "Ave Ans", "Q Time", "Avg Q", "Trunks".
+    enum AgentsColumn { AgentsColumn, ServiceColumn, QueuedColumn, AbandonColumn, UsageColumn, AnswerColumn,
+                        QueueTimeColumn, QueueLengthColumn, TrunksColumn };
     using Row = std::array<QString, ColumnCount>;
 
     ResultTable();

@@ -36,7 +36,7 @@ void AgentScenario::ComputeSchedule()
     std::vector<int> staffedRows;
     for (int row = 1; row <= rows; ++row) {
         SlotWork &w = slotWork[static_cast<std::size_t>(row - 1)];
-        const auto calls = Calc::ParseFloat(m_grid.cell(1, row));
+        const auto calls = Calc::ParseFloat(m_grid.cell(ResultTable::CallsColumn, row));
         if (calls)
             CallCount = *calls;
         if (!calls || *calls == 0)
@@ -104,13 +104,13 @@ void AgentScenario::ComputeSchedule()
     for (int row = 1; row <= rows; ++row) {
         const SlotWork &w = slotWork[static_cast<std::size_t>(row - 1)];
         const AgentFigures &f = w.figures;
-        m_grid.setCell(2, row, QString::number(static_cast<long long>(w.agents)));
-        m_grid.setCell(3, row, Calc::PercentText(f.serviceLevel, 0));
-        m_grid.setCell(4, row, Calc::PercentText(f.waitProbability, 0));
-        m_grid.setCell(5, row, Calc::PercentText(f.abandonRate, 0));
-        m_grid.setCell(6, row, Calc::PercentText(f.usage, 0));
-        m_grid.setCell(7, row, Calc::DurationText(f.answerTime));
-        m_grid.setCell(8, row, QString::number(w.trunks));
+        m_grid.setCell(ResultTable::SlotAgentsColumn, row, QString::number(static_cast<long long>(w.agents)));
+        m_grid.setCell(ResultTable::SlotServiceColumn, row, Calc::PercentText(f.serviceLevel, 0));
+        m_grid.setCell(ResultTable::SlotQueuedColumn, row, Calc::PercentText(f.waitProbability, 0));
+        m_grid.setCell(ResultTable::SlotAbandonColumn, row, Calc::PercentText(f.abandonRate, 0));
+        m_grid.setCell(ResultTable::SlotUsageColumn, row, Calc::PercentText(f.usage, 0));
+        m_grid.setCell(ResultTable::SlotAnswerColumn, row, Calc::DurationText(f.answerTime));
+        m_grid.setCell(ResultTable::SlotTrunksColumn, row, QString::number(w.trunks));
     }
     if (onTableFilled)
         onTableFilled();

@@ -28,7 +28,7 @@ TimeSlots slotsFor(const QString &startText, const QString &endText, bool halfHo
         startMinute = start->minute;
     }
     int endHour = 17, endMinute = 0;
-    if (endText == QLatin1String("24:00")) {
+    if (endText == Calc::EndOfDayText) {
         endHour = 24;
         endMinute = 0;
     } else if (const auto end = Calc::ParseTime(endText)) {
@@ -55,7 +55,7 @@ TimeSlots slotsFor(const QString &startText, const QString &endText, bool halfHo
     // than an hour keeps its slots; equal times mean a whole day.
     int minutes = (endHour * 60 + endMinute) - (startHour * 60 + startMinute);
     if (minutes <= 0)
-        minutes += 1440;
+        minutes += Calc::MinutesPerDay;
     const int slotLength = halfHours ? 30 : 60;
     int count = minutes / slotLength;
     if (count < 1)
@@ -84,11 +84,20 @@ TimeSlots AgentScenario::BuildTimeSlots()
     const TimeSlots slotList = timeSlots();
     setText(Field::MaskEdit1, clockText(slotList.hour, slotList.minute));
     setText(Field::MaskEdit7, clockText(slotList.endHour, slotList.endMinute));
-    if (HalfHourSlots)
-        m_totalTime = Calc::PadNumber(slotList.count / 2, 2) + (slotList.count % 2 ? QStringLiteral(":30") : QStringLiteral(":00"));
-    else
-        m_totalTime = Calc::PadNumber(slotList.count, 2) + QStringLiteral(":00");
+    m_totalTime = totalTimeOf(slotList);
     return slotList;
+}
+
+void AgentScenario::updateTotalTime()
+{
+    m_totalTime = totalTimeOf(timeSlots());
+}
+
+QString AgentScenario::totalTimeOf(const TimeSlots &slotList) const
+{
+    if (HalfHourSlots)
+        return Calc::PadNumber(slotList.count / 2, 2) + (slotList.count % 2 ? QStringLiteral(":30") : QStringLiteral(":00"));
+    return Calc::PadNumber(slotList.count, 2) + QStringLiteral(":00");
 }
 
 void AgentScenario::DistributeCalls()
@@ -116,18 +125,18 @@ void AgentScenario::DistributeCalls()
     }
     if (ScheduleMode) {
         for (int i = 1; i <= count; ++i)
-            m_grid.setCell(1, i, QString::number(SlotCalls[static_cast<std::size_t>(i)]));
+            m_grid.setCell(ResultTable::CallsColumn, i, QString::number(SlotCalls[static_cast<std::size_t>(i)]));
     }
 }
 
 void AgentScenario::changeSlotLength(bool fromHalfHours)
 {
-    // The slotList of both lengths are placed on the clock: an hour takes the
+    // The slots of both lengths are placed on the clock: an hour takes the
     // sum of the half hours that start in it, and a half hour takes its half
     // of the hour it lies in (an odd volume gives the larger half to the
-    // second half hour). With whole-hour times this pairs slotList 2k-1 and 2k,
-    // and splits each hour into two; half-hour starts and odd counts stay
-    // on the clock too. Only slotList in use are written.
+    // second half hour). With whole-hour times this pairs half hours 2k-1 and
+    // 2k, and splits each hour into two; half-hour starts and odd counts stay
+    // on the clock too. Only the slots in use are written.
     const TimeSlots oldSlots = slotsFor(text(Field::MaskEdit1), text(Field::MaskEdit7), fromHalfHours);
     const int oldCount = oldSlots.count;
     std::vector<int> oldVolumes(static_cast<std::size_t>(oldCount));
@@ -143,7 +152,7 @@ void AgentScenario::changeSlotLength(bool fromHalfHours)
 
     // Minutes of a slot start counted from the new list's start, on a
     // 24-hour clock.
-    auto offset = [&](int minuteOfDay) { return ((minuteOfDay - newStart) % 1440 + 1440) % 1440; };
+    auto offset = [&](int minuteOfDay) { return ((minuteOfDay - newStart) % Calc::MinutesPerDay + Calc::MinutesPerDay) % Calc::MinutesPerDay; };
 
     std::vector<long long> newVolumes(static_cast<std::size_t>(newSlots.count), 0);
     std::vector<bool> touched(static_cast<std::size_t>(newSlots.count), false);
@@ -173,7 +182,7 @@ void AgentScenario::changeSlotLength(bool fromHalfHours)
             continue;
         const long long v = std::clamp<long long>(newVolumes[static_cast<std::size_t>(k)], INT_MIN, INT_MAX);
         SlotCalls[static_cast<std::size_t>(k + 1)] = static_cast<int>(v);
-        m_grid.setCell(1, k + 1, QString::number(v));
+        m_grid.setCell(ResultTable::CallsColumn, k + 1, QString::number(v));
     }
 }
 
@@ -189,8 +198,8 @@ void AgentScenario::prepareScheduleLayout()
     int hour = slotList.hour;
     int minute = slotList.minute;
     for (int i = 1; i <= slotList.count; ++i) {
-        m_grid.setCell(0, i, clockText(hour, minute));
-        m_grid.setCell(1, i, QString::number(SlotCalls[static_cast<std::size_t>(i)]));
+        m_grid.setCell(ResultTable::TimeColumn, i, clockText(hour, minute));
+        m_grid.setCell(ResultTable::CallsColumn, i, QString::number(SlotCalls[static_cast<std::size_t>(i)]));
         if (HalfHourSlots) {
             if (minute == 30) {
                 minute = 0;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "agentformharness.h"
 #include "fakedialogservice.h"
 #include "hint.h"
 #include "resulttablemodel.h"
@@ -14,68 +15,6 @@
 #include <QtTest>
 
 #include <memory>
-
-// An agent window shown with one more line edit beside it, so that the focus
-// can leave the window's controls within the same top-level window.
-struct Harness
-{
-    Harness()
-    {
-        auto *layout = new QVBoxLayout(&top);
-        form = new TAgentForm(dialogs, &top);
-        elsewhere = new QLineEdit(&top);
-        layout->addWidget(form);
-        layout->addWidget(elsewhere);
-        top.resize(700, 480);
-        top.show();
-    }
-
-    FakeDialogService dialogs;
-    QWidget top;
-    TAgentForm *form = nullptr;
-    QLineEdit *elsewhere = nullptr;
-
-    QLineEdit *field(Field f) const { return form->field(f); }
-    const ResultTable &table() const { return form->scenario().StringGrid1(); }
-
-    // Types `keys` over the field's whole text, as a user would.
-    void type(Field f, const QString &keys)
-    {
-        QLineEdit *edit = field(f);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, keys);
-    }
-    // Marks a cell that every layout of the grid rewrites: a recalculation
-    // shows as the mark having gone.
-    void markTable() { form->scenario().grid().setCell(8, 1, QStringLiteral("#")); }
-    bool recalculated() const { return table().cell(8, 1) != QStringLiteral("#"); }
-
-    void leaveTo(QWidget *widget) { widget->setFocus(Qt::TabFocusReason); }
-
-    // A valid scenario: 900 calls from 08:00 to 17:00, talk 03:00.
-    void validScenario()
-    {
-        type(Field::MaskEdit2, QStringLiteral("0300"));
-        type(Field::Edit1, QStringLiteral("900"));
-        leaveTo(elsewhere);
-        dialogs.clear();
-    }
-    void toSchedule() { form->tabSet()->setCurrentIndex(1); }
-    QModelIndex cellIndex(int column, int row) const { return form->tableModel()->indexOfCell(column, row); }
-    // Typed keys go where the focus is: into the cell editor once it opened.
-    static void typeKeys(const QString &keys)
-    {
-        for (QChar key : keys)
-            QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
-    }
-    void clickCell(int column, int row)
-    {
-        TLumStringGrid *grid = form->grid();
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cellIndex(column, row)).center());
-    }
-};
 
 class AgentFormTest : public QObject
 {

@@ -74,6 +74,9 @@ private Q_SLOTS:
     void helpTopicsAndFinderShareOneWindow();
     void f1OpensTopic4FromAnAgentWindow();
     void workedExamplesCanBeEnteredByKeyboardAlone();
+    void aPressOnABackWindowBringsItToTheFront();
+    void closingIsNotBlockedByAPendingField_data();
+    void closingIsNotBlockedByAPendingField();
 
 private:
     FakeDialogService dialogs;
@@ -456,6 +459,68 @@ void MainFormTest::workedExamplesCanBeEnteredByKeyboardAlone()
     const QStringList agentsNeeded = {slotTable.cell(2, 1), slotTable.cell(2, 2), slotTable.cell(2, 3), slotTable.cell(2, 4)};
     QCOMPARE(agentsNeeded, (QStringList{"0", "3", "10", "20"}));
     QCOMPARE(schedule->field(Field::Edit1)->text(), QStringLiteral("180"));
+}
+
+void MainFormTest::aPressOnABackWindowBringsItToTheFront()
+{
+    TAgentForm *back = main->NewAgentWindow1Click();
+    TAgentForm *front = main->NewAgentWindow1Click();
+    auto *backChild = qobject_cast<QMdiSubWindow *>(back->parentWidget());
+    QCOMPARE(main->mdiArea()->activeSubWindow()->widget(), front);
+    // The frames take no focus from a click (so that a click on a tool
+    // button leaves the cursor's field pending); a press still activates.
+    QCOMPARE(backChild->focusPolicy(), Qt::NoFocus);
+    QTest::mouseClick(backChild, Qt::LeftButton, {}, QPoint(backChild->width() / 3, 8));
+    QCOMPARE(main->mdiArea()->activeSubWindow(), backChild);
+    QTest::mouseClick(front->closeButton(), Qt::LeftButton);
+    QTRY_COMPARE(main->agentForms().size(), 1);
+    QCOMPARE(main->agentForms().constFirst(), back);
+}
+
+void MainFormTest::closingIsNotBlockedByAPendingField_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<Field>("field");
+    QTest::addColumn<QString>("keys");
+    const QStringList ways{"Exit", "Close", "close form button", "close box"};
+    for (const QString &way : ways) {
+        // A number of calls that the exit's recalculation would refuse, and
+        // a masked field whose exit is refused outright.
+        QTest::addRow("%s, calls not a number", qPrintable(way)) << way << Field::Edit1 << QStringLiteral("12x");
+        QTest::addRow("%s, abandon 04:__", qPrintable(way)) << way << Field::MaskEdit4 << QStringLiteral("04");
+    }
+}
+
+void MainFormTest::closingIsNotBlockedByAPendingField()
+{
+    QFETCH(QString, way);
+    QFETCH(Field, field);
+    QFETCH(QString, keys);
+    main->NewAgentWindow1Click();
+    TAgentForm *form = main->NewAgentWindow1Click();
+    QLineEdit *edit = form->field(field);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, keys);
+    dialogs.clear();
+    QPointer<TAgentForm> watched = form;
+    auto *child = qobject_cast<QMdiSubWindow *>(form->parentWidget());
+    if (way == QLatin1String("Exit"))
+        main->Exit1Click();
+    else if (way == QLatin1String("Close"))
+        main->Close1Click();
+    else if (way == QLatin1String("close form button"))
+        QTest::mouseClick(form->closeButton(), Qt::LeftButton);
+    else
+        child->close();
+    QVERIFY2(dialogs.shown.isEmpty(), qPrintable(dialogs.shown.value(0).text));
+    if (way == QLatin1String("Exit")) {
+        QVERIFY(!main->isVisible());
+    } else {
+        QTRY_VERIFY(watched.isNull());
+        QCOMPARE(main->mdiArea()->subWindowList().size(), 1);
+    }
 }
 
 int main(int argc, char *argv[])

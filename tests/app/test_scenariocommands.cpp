@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -99,6 +100,9 @@ private Q_SLOTS:
     void failedLoadReportsAndChangesNothing();
     void commandLineFileGivesTheCapitalisedCaptionAndAsksOnFirstSave();
     void unreadableCommandLineFileLeavesAWindowAtItsDefaults();
+    void loadedTextsPassTheFieldMasks_data();
+    void loadedTextsPassTheFieldMasks();
+    void invalidLoadedFieldIsReportedOverTheLoadedValues();
 
 private:
     // The worked Schedule example with typed slot volumes.
@@ -385,6 +389,84 @@ void ScenarioCommandsTest::unreadableCommandLineFileLeavesAWindowAtItsDefaults()
     const QStringList errors = dialogs.texts(QStringLiteral("error"));
     QCOMPARE(errors.size(), 1);
     QVERIFY(errors.at(0).contains(path));
+}
+
+void ScenarioCommandsTest::loadedTextsPassTheFieldMasks_data()
+{
+    QTest::addColumn<QByteArray>("afterCall"); // line 7
+    QTest::addColumn<QByteArray>("start");     // line 9
+    QTest::addColumn<QString>("shownAfterCall");
+    QTest::addColumn<QString>("shownStart");
+    // " 1:00" is what the field holds after its first digit was deleted.
+    QTest::newRow("as the window saves them") << QByteArray(" 1:00") << QByteArray("08:00") << "_1:00" << "08:00";
+    QTest::newRow("written by hand") << QByteArray("1:00") << QByteArray("8:00") << "_1:00" << "_8:00";
+}
+
+void ScenarioCommandsTest::loadedTextsPassTheFieldMasks()
+{
+    QFETCH(QByteArray, afterCall);
+    QFETCH(QByteArray, start);
+    QFETCH(QString, shownAfterCall);
+    QFETCH(QString, shownStart);
+    const QString path = dir->filePath(QStringLiteral("masks.vnk"));
+    // Volumes that add up to the stated total: no re-spread rewrites the times.
+    writeFile(path, "vnk\r\n80\r\n20\r\n200\r\n" + start + "\r\n03:00\r\n" + afterCall + "\r\n00:30\r\n" + start
+                        + "\r\n10:00\r\n1\r\n120\r\n80\r\n");
+    TAgentForm *form = main->NewAgentWindow1Click();
+    dialogs.openAnswer = path;
+    form->SpeedButton5Click();
+    QVERIFY(dialogs.shown.isEmpty());
+    QCOMPARE(form->field(Field::MaskEdit3)->displayText(), shownAfterCall);
+    QCOMPARE(form->field(Field::MaskEdit1)->displayText(), shownStart);
+    // The total time follows the loaded times at once.
+    QCOMPARE(form->totalTimeText()->text(), QStringLiteral("02:00"));
+    // What is shown is what the next recalculation reads: it passes.
+    const QStringList table = tableTexts(*form);
+    form->Recalculate();
+    QVERIFY(dialogs.shown.isEmpty());
+    QCOMPARE(tableTexts(*form), table);
+
+    // Saved again and loaded into a new window: the same texts, exactly.
+    const QString again = dir->filePath(QStringLiteral("again.vnk"));
+    dialogs.saveAnswer = again;
+    form->SpeedButton4Click();
+    const QByteArray saved = readAll(again);
+    QVERIFY2(saved.contains("\r\n 1:00\r\n"), saved.constData());
+    TAgentForm *reloaded = main->NewAgentWindow1Click();
+    dialogs.openAnswer = again;
+    reloaded->SpeedButton5Click();
+    QVERIFY(dialogs.shown.isEmpty());
+    for (int i = 0; i < FieldCount; ++i)
+        QCOMPARE(reloaded->field(static_cast<Field>(i))->displayText(), form->field(static_cast<Field>(i))->displayText());
+    dialogs.saveAnswer = dir->filePath(QStringLiteral("third.vnk"));
+    reloaded->SpeedButton4Click();
+    QCOMPARE(readAll(dialogs.saveAnswer), saved);
+}
+
+void ScenarioCommandsTest::invalidLoadedFieldIsReportedOverTheLoadedValues()
+{
+    TAgentForm *form = scheduleExample();
+    const QString path = dir->filePath(QStringLiteral("late.vnk"));
+    // Minute 70 of the abandon time fits the mask but no clock.
+    writeFile(path, "vnk\r\n80\r\n20\r\n300\r\n08:00\r\n03:00\r\n00:30\r\n00:70\r\n08:00\r\n11:00\r\n1\r\n");
+    struct Seen
+    {
+        QString abandon, calls, caption, totalTime;
+    } seen;
+    dialogs.onShown = [&] {
+        seen = {form->field(Field::MaskEdit4)->text(), form->field(Field::Edit1)->text(), form->windowTitle(),
+                form->totalTimeText()->text()};
+    };
+    dialogs.openAnswer = path;
+    form->SpeedButton5Click();
+    dialogs.onShown = nullptr;
+    QCOMPARE(dialogs.texts(QStringLiteral("inform")),
+             QStringList{QStringLiteral("Invalid input! - Cursor is positioned in failing field")});
+    QCOMPARE(dialogs.shown.constFirst().focus.data(), form->field(Field::MaskEdit4));
+    QCOMPARE(seen.abandon, QStringLiteral("00:70"));
+    QCOMPARE(seen.calls, QStringLiteral("300"));
+    QCOMPARE(seen.caption, QStringLiteral("Late.vnk"));
+    QCOMPARE(seen.totalTime, QStringLiteral("03:00"));
 }
 
 QTEST_MAIN(ScenarioCommandsTest)

@@ -12,6 +12,8 @@ private slots:
     void capitalise();
     void relativePath_data();
     void relativePath();
+    void filterSuffix_data();
+    void filterSuffix();
 };
 
 void TestFileNames::capitalise_data()
@@ -94,6 +96,24 @@ void TestFileNames::relativePath()
     QFETCH(QString, directory);
     QFETCH(QString, result);
     QCOMPARE(Calc::RelativePath(path, directory), result);
+}
+
+void TestFileNames::filterSuffix_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("scenario files") << QStringLiteral("VNK files (*.vnk)") << QStringLiteral("vnk");
+    QTest::newRow("text files") << QStringLiteral("Text files (*.txt)") << QStringLiteral("txt");
+    QTest::newRow("all files") << QStringLiteral("All files (*)") << QString();
+    QTest::newRow("two patterns") << QStringLiteral("Files (*.vnk *.txt)") << QString();
+    QTest::newRow("no pattern") << QStringLiteral("Scenario") << QString();
+}
+
+void TestFileNames::filterSuffix()
+{
+    QFETCH(QString, filter);
+    QFETCH(QString, suffix);
+    QCOMPARE(Calc::FilterSuffix(filter), suffix);
 }
 
 QTEST_GUILESS_MAIN(TestFileNames)

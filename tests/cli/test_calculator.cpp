@@ -273,7 +273,7 @@ void TestCalculator::reports_a_file_that_does_not_load_data()
     QTest::newRow("missing") << QByteArray("<none>") << "Cannot open file";
     QTest::newRow("empty") << QByteArray() << "is empty";
     QTest::newRow("foreign") << QByteArray("VNK\r\n") << "is not a scenario file";
-    QTest::newRow("damaged") << exampleFile + "\r\n" << "damaged at line 14";
+    QTest::newRow("damaged") << exampleFile + "\r\n5\r\n" << "damaged at line 14";
 }
 
 void TestCalculator::reports_a_file_that_does_not_load()

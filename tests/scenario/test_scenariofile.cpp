@@ -108,6 +108,7 @@ private slots:
     void slot_length_line_neither_merges_nor_splits_volumes_data();
     void slot_length_line_neither_merges_nor_splits_volumes();
     void accepts_one_hundred_volume_lines();
+    void empty_lines_at_the_very_end_are_ignored();
     void refused_files_change_nothing_data();
     void refused_files_change_nothing();
     void unreadable_paths_change_nothing_data();
@@ -220,8 +221,7 @@ void TestScenarioFile::save_then_load_restores_the_scenario()
     original.setText(Field::MaskEdit2, QStringLiteral("03:00"));
     original.setText(Field::MaskEdit3, QStringLiteral("01:00"));
     original.setText(Field::MaskEdit4, QStringLiteral("00:45"));
-    original.setRadioButtons(halfHours, !halfHours);
-    original.HalfHourSlots = halfHours;
+    original.setSlotLength(halfHours);
     if (edited) {
         for (int i = 0; i < slotVolumes.size(); ++i)
             original.SlotCalls[static_cast<std::size_t>(i + 1)] = slotVolumes.at(i);
@@ -333,6 +333,18 @@ void TestScenarioFile::accepts_one_hundred_volume_lines()
     QCOMPARE(s.SlotCalls[100], 1);
 }
 
+void TestScenarioFile::empty_lines_at_the_very_end_are_ignored()
+{
+    AgentScenario withVolumes;
+    QVERIFY(apply(withVolumes, fileOf(fixedLines(QStringLiteral("30")) << "10" << "20" << "" << "")).applied());
+    QVERIFY(withVolumes.SlotCallsEdited);
+    QCOMPARE(withVolumes.SlotCalls[1], 10);
+    QCOMPARE(withVolumes.SlotCalls[2], 20);
+    AgentScenario fixedOnly;
+    QVERIFY(apply(fixedOnly, fileOf(fixedLines(QStringLiteral("30")) << "")).applied());
+    QVERIFY(!fixedOnly.SlotCallsEdited);
+}
+
 void TestScenarioFile::refused_files_change_nothing_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -353,7 +365,7 @@ void TestScenarioFile::refused_files_change_nothing_data()
         hundredAndOne << QStringLiteral("0");
 
     QTest::newRow("no bytes") << QByteArray() << empty << 0;
-    QTest::newRow("NUL first") << QByteArray("\0vnk\r\n", 6) << empty << 0;
+    QTest::newRow("NUL first: binary, not empty") << QByteArray("\0vnk\r\n", 6) << foreign << 0;
     QTest::newRow("VNK in capitals") << with(0, "VNK") << foreign << 0;
     QTest::newRow("vnk and a blank") << with(0, "vnk ") << foreign << 0;
     QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF") + fileOf(sound) << foreign << 0;
@@ -366,7 +378,7 @@ void TestScenarioFile::refused_files_change_nothing_data()
     QTest::newRow("calls beyond 32 bits") << with(3, "2147483648") << damaged << 4;
     QTest::newRow("bad calls before missing lines") << fileOf(sound.mid(0, 4)).replace("30", "x") << damaged << 4;
     QTest::newRow("volume not a number") << fileOf(QStringList(sound) << "10" << "1.5") << damaged << 13;
-    QTest::newRow("empty line after the volumes") << fileOf(QStringList(sound) << "10" << "20" << "") << damaged << 14;
+    QTest::newRow("empty line between volumes") << fileOf(QStringList(sound) << "10" << "" << "20") << damaged << 13;
     QTest::newRow("101 volume lines") << fileOf(hundredAndOne) << damaged << 112;
     QTest::newRow("volumes overflow") << fileOf(QStringList(sound) << "2147483647" << "1") << damaged << 13;
 }
@@ -476,7 +488,7 @@ void TestScenarioFile::save_refuses_a_number_of_calls_that_cannot_load_back()
         s.setText(Field::Edit1, calls);
         const SaveResult r = SaveScenario(s, path);
         QVERIFY(!r.ok);
-        QVERIFY2(r.message.startsWith(QStringLiteral("Cannot create file \"%1\". The number of calls").arg(path)),
+        QVERIFY2(r.message.startsWith(QStringLiteral("File \"%1\" was not saved: the number of calls").arg(path)),
                  qPrintable(r.message));
         QCOMPARE(readAll(path), exampleFile);
     }

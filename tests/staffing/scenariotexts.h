@@ -32,8 +32,7 @@ inline QStringList column(const AgentScenario &s, int c)
 
 inline void useHalfHours(AgentScenario &s)
 {
-    s.setRadioButtons(true, false);
-    s.HalfHourSlots = true;
+    s.setSlotLength(true);
 }
 
 // --- the worked examples, built here for every test folder ------------------

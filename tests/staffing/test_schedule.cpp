@@ -77,9 +77,9 @@ void ScheduleTest::negativeVolumeIsRefusedAtItsCell()
     s.onInvalidInput = [&](const RecalcResult &r) { seen = r; };
     const RecalcResult result = s.TabSet1Click(Tab::Schedule);
     QVERIFY(!result.valid);
-    QCOMPARE(result.failingField, QStringLiteral("StringGrid1"));
-    QCOMPARE(result.failingRow, 3);
-    QCOMPARE(seen.failingRow, 3);
+    QCOMPARE(result.failing.name(), QStringLiteral("StringGrid1"));
+    QCOMPARE(result.failing.row(), 3);
+    QCOMPARE(seen.failing.row(), 3);
     // The grid is laid out, volumes shown, results empty.
     QCOMPARE(column(s, 1), (QStringList{"0", "10", "-50", "120"}));
     QCOMPARE(column(s, 2), QStringList(4, QString()));
@@ -91,7 +91,7 @@ void ScheduleTest::volumesTooLargeToComputeAreRefused()
     s.SlotCalls[4] = 2147483647;
     const RecalcResult result = s.TabSet1Click(Tab::Schedule);
     QVERIFY(!result.valid);
-    QCOMPARE(result.failingRow, 4);
+    QCOMPARE(result.failing.row(), 4);
 }
 
 void ScheduleTest::volumesSummingToZeroFailTheNextCheck()
@@ -104,7 +104,7 @@ void ScheduleTest::volumesSummingToZeroFailTheNextCheck()
     QCOMPARE(s.text(Field::Edit1), QStringLiteral("0"));
     const RecalcResult next = s.Recalculate();
     QVERIFY(!next.valid);
-    QCOMPARE(next.failingField, QStringLiteral("Edit1"));
+    QCOMPARE(next.failing.name(), QStringLiteral("Edit1"));
 }
 
 void ScheduleTest::typingIntoTheCallsColumn()

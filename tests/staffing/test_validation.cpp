@@ -60,10 +60,10 @@ void ValidationTest::failingField()
     AgentScenario s;
     setTexts(s, texts);
     QCOMPARE(s.ValidateInputs(), failing.isEmpty());
-    QCOMPARE(s.FailingField, failing);
+    QCOMPARE(s.FailingField.name(), failing);
     const RecalcResult result = s.Recalculate();
     QCOMPARE(result.valid, failing.isEmpty());
-    QCOMPARE(result.failingField, failing);
+    QCOMPARE(result.failing.name(), failing);
 }
 
 void ValidationTest::periodFromArrivalTimes_data()
@@ -103,7 +103,7 @@ void ValidationTest::valuesCheckedBeforeAFailureAreKept()
     AgentScenario s;
     setTexts(s, {"08:00", "09:00", "100", "03:00", "00:30", "bad", "80", "20"});
     QVERIFY(!s.ValidateInputs());
-    QCOMPARE(s.FailingField, QStringLiteral("MaskEdit4"));
+    QCOMPARE(s.FailingField.name(), QStringLiteral("MaskEdit4"));
     QCOMPARE(s.CallCount, 100.0);
     QCOMPARE(s.HandleSeconds, 210.0);
 }
@@ -116,7 +116,7 @@ void ValidationTest::hugeLoadIsRefusedAsNumberOfCalls()
     setTexts(s, {"08:00", "08:01", "2147483647", "23:59", "23:59", "00:25", "80", "20"});
     const RecalcResult result = s.Recalculate();
     QVERIFY(!result.valid);
-    QCOMPARE(result.failingField, QStringLiteral("Edit1"));
+    QCOMPARE(result.failing.name(), QStringLiteral("Edit1"));
 
     // Just within the bound (a load of 99,999.3) still computes.
     setTexts(s, {"08:00", "09:00", "125086", "23:59", "23:59", "00:25", "80", "20"});
@@ -132,7 +132,7 @@ void ValidationTest::failureHookRunsBeforeTheGridIsRebuilt()
     int calls = 0;
     s.onInvalidInput = [&](const RecalcResult &r) {
         ++calls;
-        QCOMPARE(r.failingField, QStringLiteral("MaskEdit1"));
+        QCOMPARE(r.failing.name(), QStringLiteral("MaskEdit1"));
         textDuringMessage = s.text(Field::MaskEdit1);
     };
     s.TabSet1Click(Tab::Schedule);
@@ -150,7 +150,7 @@ void ValidationTest::invalidCallsStopsTheScheduleToo()
     s.SlotCalls[2] = 60;
     const RecalcResult result = s.TabSet1Click(Tab::Schedule);
     QVERIFY(!result.valid);
-    QCOMPARE(result.failingField, QStringLiteral("Edit1"));
+    QCOMPARE(result.failing.name(), QStringLiteral("Edit1"));
     QCOMPARE(s.StringGrid1().cell(2, 1), QString());
     QCOMPARE(s.StringGrid1().cell(1, 2), QStringLiteral("60"));
 }

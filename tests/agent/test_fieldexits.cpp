@@ -1,0 +1,282 @@
+// SPDX-License-Identifier: MIT
+// Faults met in use: Escape, pending field exits before commands, refused
+// exits that must cancel the press, and the goal row's highlight.
+#include "agentformharness.h"
+#include "maskedfield.h"
+
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include <memory>
+#include <numeric>
+
+namespace {
+
+const QString RefusedExit = QStringLiteral("Invalid input value.  Use escape key to abandon changes.");
+
+// "04:__": the abandon time with its minute digits missing.
+void leaveAbandonIncomplete(Harness &h)
+{
+    QLineEdit *abandon = h.field(Field::MaskEdit4);
+    abandon->setFocus();
+    abandon->selectAll();
+    QTest::keyClick(abandon, Qt::Key_Backspace);
+    QTest::keyClicks(abandon, QStringLiteral("04"));
+    QVERIFY(!abandon->hasAcceptableInput());
+}
+
+void clickTab(Harness &h, int index)
+{
+    QTabBar *tabs = h.form->tabSet();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+}
+
+int scheduledCalls(const Harness &h)
+{
+    const AgentScenario &s = h.form->scenario();
+    return std::accumulate(s.SlotCalls.begin() + 1, s.SlotCalls.begin() + 1 + s.timeSlots().count, 0);
+}
+
+} // namespace
+
+class FieldExitTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void escapeRestoresTheTextOfThisVisit_data();
+    void escapeRestoresTheTextOfThisVisit();
+    void commandsCompleteThePendingExitFirst_data();
+    void commandsCompleteThePendingExitFirst();
+    void refusedExitStopsTheCommand_data();
+    void refusedExitStopsTheCommand();
+    void refusedExitCancelsThePress_data();
+    void refusedExitCancelsThePress();
+    void onlyAGoalRowIsHighlighted();
+    void maskedTextsShowAsTheyRead();
+
+private:
+    std::unique_ptr<Harness> h;
+};
+
+void FieldExitTest::init()
+{
+    h = std::make_unique<Harness>();
+    QVERIFY(QTest::qWaitForWindowActive(&h->top));
+}
+
+void FieldExitTest::escapeRestoresTheTextOfThisVisit_data()
+{
+    QTest::addColumn<Field>("field");
+    QTest::addColumn<QString>("first"); // typed on the first visit
+    QTest::addColumn<QString>("kept");  // the text then held
+    QTest::newRow("start") << Field::MaskEdit1 << QStringLiteral("0900") << QStringLiteral("09:00");
+    QTest::newRow("end") << Field::MaskEdit7 << QStringLiteral("1600") << QStringLiteral("16:00");
+    QTest::newRow("talk") << Field::MaskEdit2 << QStringLiteral("0200") << QStringLiteral("02:00");
+    QTest::newRow("after-call") << Field::MaskEdit3 << QStringLiteral("0045") << QStringLiteral("00:45");
+    QTest::newRow("abandon") << Field::MaskEdit4 << QStringLiteral("0100") << QStringLiteral("01:00");
+    QTest::newRow("goal percent") << Field::MaskEdit5 << QStringLiteral("80") << QStringLiteral("80");
+    QTest::newRow("goal seconds") << Field::MaskEdit6 << QStringLiteral("20") << QStringLiteral("20");
+}
+
+void FieldExitTest::escapeRestoresTheTextOfThisVisit()
+{
+    QFETCH(Field, field);
+    QFETCH(QString, first);
+    QFETCH(QString, kept);
+    h->validScenario();
+    h->type(field, first);
+    h->leaveTo(h->elsewhere);
+    h->form->Recalculate();
+    QVERIFY(h->dialogs.shown.isEmpty());
+
+    // Back in the field, one digit typed, then Escape.
+    QLineEdit *edit = h->field(field);
+    edit->setFocus(Qt::MouseFocusReason);
+    edit->setCursorPosition(0);
+    QTest::keyClick(edit, Qt::Key_4);
+    QVERIFY(edit->text() != kept);
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QCOMPARE(edit->text(), kept);
+    QVERIFY(!edit->isModified());
+    h->leaveTo(h->elsewhere);
+    QCOMPARE(h->form->scenario().text(field), kept);
+    h->form->Recalculate();
+    QVERIFY(h->dialogs.shown.isEmpty());
+}
+
+void FieldExitTest::commandsCompleteThePendingExitFirst_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("tab click") << QStringLiteral("tab");
+    QTest::newRow("Recalculate") << QStringLiteral("recalculate");
+    QTest::newRow("slot length") << QStringLiteral("slots");
+    QTest::newRow("Save") << QStringLiteral("save");
+}
+
+void FieldExitTest::commandsCompleteThePendingExitFirst()
+{
+    QFETCH(QString, command);
+    h->validScenario(); // 900 calls, 08:00 to 17:00
+    if (command == QLatin1String("slots"))
+        h->toSchedule();
+    // The new start time is typed and the cursor stays in the field.
+    h->type(Field::MaskEdit1, QStringLiteral("1300"));
+    QCOMPARE(QApplication::focusWidget(), h->field(Field::MaskEdit1));
+    h->dialogs.saveAnswer.clear(); // Save: the dialog is cancelled
+
+    if (command == QLatin1String("tab"))
+        clickTab(*h, 1);
+    else if (command == QLatin1String("recalculate"))
+        QTest::mouseClick(h->form->recalculateButton(), Qt::LeftButton);
+    else if (command == QLatin1String("slots"))
+        QTest::mouseClick(h->form->radioButton1(), Qt::LeftButton);
+    else
+        QTest::mouseClick(h->form->saveButton(), Qt::LeftButton);
+
+    QVERIFY(h->dialogs.texts(QStringLiteral("error")).isEmpty());
+    // The start time's exit ran: the calls are spread over 13:00 to 17:00.
+    QCOMPARE(h->form->scenario().text(Field::MaskEdit1), QStringLiteral("13:00"));
+    QCOMPARE(h->form->totalTimeText()->text(), QStringLiteral("04:00"));
+    QCOMPARE(scheduledCalls(*h), 900);
+    if (command == QLatin1String("tab")) {
+        QVERIFY(h->form->scenario().ScheduleMode);
+        QCOMPARE(h->table().rowCount(), 5);
+        QCOMPARE(h->table().cell(1, 1), QStringLiteral("225"));
+    }
+    // Leaving the field now runs no second exit.
+    h->markTable();
+    h->leaveTo(h->elsewhere);
+    QVERIFY(!h->recalculated());
+}
+
+void FieldExitTest::refusedExitStopsTheCommand_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("tab click") << QStringLiteral("tab");
+    QTest::newRow("Recalculate") << QStringLiteral("recalculate");
+    QTest::newRow("Save") << QStringLiteral("save");
+    QTest::newRow("Load") << QStringLiteral("load");
+}
+
+void FieldExitTest::refusedExitStopsTheCommand()
+{
+    QFETCH(QString, command);
+    h->validScenario();
+    leaveAbandonIncomplete(*h);
+    h->markTable();
+    h->dialogs.saveAnswer = QStringLiteral("/nonexistent/never.vnk");
+    h->dialogs.openAnswer = QStringLiteral("/nonexistent/never.vnk");
+    if (command == QLatin1String("tab"))
+        clickTab(*h, 1);
+    else if (command == QLatin1String("recalculate"))
+        QTest::mouseClick(h->form->recalculateButton(), Qt::LeftButton);
+    else if (command == QLatin1String("save"))
+        QTest::mouseClick(h->form->saveButton(), Qt::LeftButton);
+    else
+        QTest::mouseClick(h->form->loadButton(), Qt::LeftButton);
+
+    QCOMPARE(h->dialogs.shown.size(), 1);
+    QCOMPARE(h->dialogs.shown.constFirst().text, RefusedExit);
+    QCOMPARE(QApplication::focusWidget(), h->field(Field::MaskEdit4));
+    QVERIFY(!h->recalculated());
+    QVERIFY(h->dialogs.saveSetups.isEmpty() && h->dialogs.openSetups.isEmpty());
+    QCOMPARE(h->form->tabSet()->currentIndex(), 0);
+    QVERIFY(!h->form->scenario().ScheduleMode);
+    QVERIFY(h->form->completePendingFieldExit() == false);
+}
+
+void FieldExitTest::refusedExitCancelsThePress_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("Calls cell") << QStringLiteral("cell");
+    QTest::newRow("30 min button") << QStringLiteral("radio");
+    QTest::newRow("another field") << QStringLiteral("field");
+}
+
+void FieldExitTest::refusedExitCancelsThePress()
+{
+    QFETCH(QString, target);
+    h->validScenario();
+    h->toSchedule();
+    h->form->grid()->setCurrentTableCell(1, 2);
+    leaveAbandonIncomplete(*h);
+    h->markTable();
+    TLumStringGrid *grid = h->form->grid();
+    if (target == QLatin1String("cell"))
+        h->clickCell(1, 5);
+    else if (target == QLatin1String("radio"))
+        QTest::mouseClick(h->form->radioButton1(), Qt::LeftButton);
+    else
+        QTest::mouseClick(h->field(Field::Edit1), Qt::LeftButton);
+
+    // One message; the cursor stays at the missing digit and the click did nothing.
+    QCOMPARE(h->dialogs.texts(QStringLiteral("error")), QStringList{RefusedExit});
+    QCOMPARE(h->dialogs.shown.size(), 1);
+    QCOMPARE(QApplication::focusWidget(), h->field(Field::MaskEdit4));
+    QCOMPARE(h->field(Field::MaskEdit4)->cursorPosition(), 3);
+    QCOMPARE(grid->currentTableRow(), 2);
+    QVERIFY(!h->form->radioButton1()->isChecked());
+    QVERIFY(!h->form->scenario().HalfHourSlots);
+    QVERIFY(!h->recalculated());
+
+    // Escape gives the field back; the next click acts.
+    QTest::keyClick(h->field(Field::MaskEdit4), Qt::Key_Escape);
+    h->dialogs.clear();
+    h->clickCell(1, 5);
+    QVERIFY(h->dialogs.shown.isEmpty());
+    QCOMPARE(grid->currentTableRow(), 5);
+}
+
+void FieldExitTest::onlyAGoalRowIsHighlighted()
+{
+    TLumStringGrid *grid = h->form->grid();
+    // A new window's empty table.
+    QVERIFY(grid->selectionModel()->selectedIndexes().isEmpty());
+
+    // 240,000 calls over 24 hours, 90 % in 10 s: no row reaches the goal.
+    h->type(Field::MaskEdit2, QStringLiteral("0300"));
+    h->type(Field::Edit1, QStringLiteral("240000"));
+    h->type(Field::MaskEdit1, QStringLiteral("0000"));
+    h->type(Field::MaskEdit7, QStringLiteral("2400"));
+    h->leaveTo(h->elsewhere);
+    QVERIFY(h->dialogs.shown.isEmpty());
+    QVERIFY(h->table().rowCount() > 2);
+    QCOMPARE(h->form->scenario().goalRow(), 0);
+    QVERIFY(grid->selectionModel()->selectedIndexes().isEmpty());
+    QCOMPARE(grid->currentTableRow(), -1);
+
+    // A goal that a row meets marks that row.
+    h->type(Field::Edit1, QStringLiteral("900"));
+    h->type(Field::MaskEdit1, QStringLiteral("0800"));
+    h->type(Field::MaskEdit7, QStringLiteral("1700"));
+    h->leaveTo(h->elsewhere);
+    const int goal = h->form->scenario().goalRow();
+    QVERIFY(goal > 0);
+    QCOMPARE(grid->currentTableRow(), goal);
+    QVERIFY(grid->selectionModel()->isRowSelected(goal - 1, {}));
+
+    // A failed recalculation leaves an empty table with nothing marked.
+    h->type(Field::Edit1, QStringLiteral("0"));
+    h->leaveTo(h->elsewhere);
+    QCOMPARE(h->dialogs.shown.size(), 1);
+    QCOMPARE(h->table().rowCount(), 2);
+    QVERIFY(grid->selectionModel()->selectedIndexes().isEmpty());
+}
+
+void FieldExitTest::maskedTextsShowAsTheyRead()
+{
+    const QStringList texts{"08:00", "8:00", " 1:00", "1 :00", "00:5", "", "0300", "9", " 9", "9 ", "99", "x"};
+    for (int i = 0; i < FieldCount; ++i) {
+        const auto f = static_cast<Field>(i);
+        for (const QString &text : texts) {
+            SetFieldText(*h->field(f), f, text);
+            QCOMPARE(FieldText(*h->field(f), f), MaskedText(f, text));
+        }
+    }
+}
+
+QTEST_MAIN(FieldExitTest)
+#include "test_fieldexits.moc"
