@@ -75,6 +75,9 @@ void AgentGraphLink::SpeedButton6Click()
         if (QMdiArea *area = agentSub->mdiArea()) {
             subWindow = area->addSubWindow(window);
             subWindow->setAttribute(Qt::WA_DeleteOnClose);
+            // As for agent windows: the frame takes no focus from a click,
+            // so the cursor goes to the chart and not through the frame.
+            subWindow->setFocusPolicy(Qt::NoFocus);
             subWindow->resize(subWindow->sizeHint().expandedTo(QSize(TLumChart::DesignWidth, TLumChart::DesignHeight)));
         }
     }
