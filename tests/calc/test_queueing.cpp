@@ -155,6 +155,8 @@ void TestQueueing::trunksNeeded_data()
     QTest::newRow("start above the answer is kept") << 30.0 << 10.0 << 30;
     QTest::newRow("start just below the answer") << 20.0 << 10.0 << 21;
     QTest::newRow("fractional start is truncated") << 20.9 << 10.0 << 21;
+    // 14 lines carry 5 erlangs: a start of 20.6 stays at 20 (rounding would give 21).
+    QTest::newRow("fractional start is truncated, not rounded") << 20.6 << 5.0 << 20;
     QTest::newRow("zero load returns the start") << 7.0 << 0.0 << 7;
     QTest::newRow("zero load from zero") << 0.0 << 0.0 << 0;
     QTest::newRow("start 300 returned as it is") << 300.0 << 1000.0 << 300;

@@ -83,6 +83,11 @@ void ScheduleTest::answerTimeShowsAtMost2359()
     s.SlotCalls[1] = 2;
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     QCOMPARE(s.StringGrid1().cell(7, 1), QStringLiteral("23:59"));
+    // Answer time plus talk time pass an hour (85 + 24 minutes), so a line
+    // carries less than one call an hour: the 2 calls hold the lines for
+    // 3.63 erlangs, which take 11 lines, not the 2 of the agents.
+    QCOMPARE(s.StringGrid1().cell(2, 1), QStringLiteral("2"));
+    QCOMPARE(s.StringGrid1().cell(8, 1), QStringLiteral("11"));
 }
 
 void ScheduleTest::negativeVolumeIsRefusedAtItsCell()
