@@ -7,6 +7,8 @@ class ScheduleTest : public QObject
 private Q_SLOTS:
     void workedScheduleWithItsTotal();
     void capAtNineteenEvaluations();
+    void linesOfLargeSlots_data();
+    void linesOfLargeSlots();
     void goalOfZeroTakesTheFirstAgentNumber();
     void answerTimeShowsAtMost2359();
     void negativeVolumeIsRefusedAtItsCell();
@@ -51,6 +53,8 @@ void ScheduleTest::workedScheduleWithItsTotal()
     QCOMPARE(s.text(Field::Edit1), QStringLiteral("180"));
     QCOMPARE(s.totalTimeText(), QStringLiteral("02:00"));
     QCOMPARE(s.goalRow(), 0);
+    // The working values are those of the last slot.
+    QCOMPARE(s.CallCount, 120.0);
 }
 
 void ScheduleTest::capAtNineteenEvaluations()
@@ -63,6 +67,31 @@ void ScheduleTest::capAtNineteenEvaluations()
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     QCOMPARE(row(s, 1).mid(1, 4), (QStringList{"2000", "285", "96%", "19%"}));
     QCOMPARE(s.StringGrid1().cell(8, 1), QStringLiteral("285"));
+}
+
+void ScheduleTest::linesOfLargeSlots_data()
+{
+    QTest::addColumn<int>("volume");
+    QTest::addColumn<QString>("agents");
+    QTest::addColumn<QString>("trunks");
+    // Talk time only, 4920 calls of 3 minutes: 246 erlangs. 255 agents still
+    // search the lines
+    // (255 are too few); from 256 agents up the lines equal the agents.
+    QTest::newRow("255 agents search") << 4920 << "255" << "256";
+    QTest::newRow("256 agents do not") << 4940 << "256" << "256";
+}
+
+void ScheduleTest::linesOfLargeSlots()
+{
+    QFETCH(int, volume);
+    QFETCH(QString, agents);
+    QFETCH(QString, trunks);
+    AgentScenario s;
+    setTexts(s, {"08:00", "09:00", "1", "03:00", "00:00", "00:30", "80", "20"});
+    s.SlotCalls[1] = volume;
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    QCOMPARE(s.StringGrid1().cell(2, 1), agents);
+    QCOMPARE(s.StringGrid1().cell(8, 1), trunks);
 }
 
 void ScheduleTest::goalOfZeroTakesTheFirstAgentNumber()
@@ -132,6 +161,8 @@ void ScheduleTest::typingIntoTheCallsColumn()
 {
     AgentScenario s = workedSchedule();
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    s.StringGrid1SetEditText(1, 1, QStringLiteral("9"));
+    QCOMPARE(s.SlotCalls[1], 9);
     s.StringGrid1SetEditText(1, 2, QStringLiteral("1"));
     QCOMPARE(s.SlotCalls[2], 1);
     s.StringGrid1SetEditText(1, 2, QStringLiteral("12"));
@@ -145,10 +176,21 @@ void ScheduleTest::typingIntoTheCallsColumn()
     // Other columns keep their text but feed nothing.
     s.StringGrid1SetEditText(3, 2, QStringLiteral("77"));
     QCOMPARE(s.SlotCalls[2], 0);
+    // The headers and the fixed time column take no text.
+    s.StringGrid1SetEditText(1, 0, QStringLiteral("5"));
+    QCOMPARE(s.StringGrid1().cell(1, 0), QStringLiteral("Calls"));
+    s.StringGrid1SetEditText(0, 1, QStringLiteral("5"));
+    QCOMPARE(s.StringGrid1().cell(0, 1), QStringLiteral("08:00"));
     // The next layout shows the stored volume again.
     QVERIFY(s.Recalculate().valid);
     QCOMPARE(s.StringGrid1().cell(1, 2), QStringLiteral("0"));
     QCOMPARE(s.StringGrid1().cell(3, 2), QStringLiteral("100%"));
+    // On the Agents tab the grid takes no typing at all.
+    QVERIFY(s.TabSet1Click(Tab::Agents).valid);
+    const QString level = s.StringGrid1().cell(1, 1);
+    s.StringGrid1SetEditText(1, 1, QStringLiteral("5"));
+    QCOMPARE(s.StringGrid1().cell(1, 1), level);
+    QCOMPARE(s.SlotCalls[1], 9);
 }
 
 void ScheduleTest::keysAndClicks()

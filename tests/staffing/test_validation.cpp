@@ -14,6 +14,7 @@ private Q_SLOTS:
     void hugeLoadIsRefusedAsNumberOfCalls();
     void failureHookRunsBeforeTheGridIsRebuilt();
     void invalidCallsStopsTheScheduleToo();
+    void fieldsCutTheirTextsToTheirLength();
 };
 
 void ValidationTest::failingField_data()
@@ -153,6 +154,20 @@ void ValidationTest::invalidCallsStopsTheScheduleToo()
     QCOMPARE(result.failingField, QStringLiteral("Edit1"));
     QCOMPARE(s.StringGrid1().cell(2, 1), QString());
     QCOMPARE(s.StringGrid1().cell(1, 2), QStringLiteral("60"));
+}
+
+void ValidationTest::fieldsCutTheirTextsToTheirLength()
+{
+    // Times take 5 characters, the goal fields 2; the number of calls has
+    // no limit.
+    const int lengths[FieldCount] = {5, 5, 0, 5, 5, 5, 2, 2};
+    const QString typed = QStringLiteral("1234567890123");
+    AgentScenario s;
+    for (int i = 0; i < FieldCount; ++i) {
+        const auto field = static_cast<Field>(i);
+        s.setText(field, typed);
+        QCOMPARE(s.text(field), lengths[i] > 0 ? typed.left(lengths[i]) : typed);
+    }
 }
 
 QTEST_GUILESS_MAIN(ValidationTest)
