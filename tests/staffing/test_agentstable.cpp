@@ -100,10 +100,14 @@ void AgentsTableTest::firstRow_data()
     QTest::newRow("fully used agents get no row")
         << QStringList{"08:00", "16:00", "480", "03:00", "01:00", "00:30", "90", "10"} << "5";
     // 18 calls an hour of 1400 seconds: calls times seconds gives exactly
-    // 7 (plus a half: 8, the even neighbour), while calls over the service
-    // rate gives a load just below 7, which 7 agents could carry.
-    QTest::newRow("start rounds half to even")
+    // 7, plus a half 7.5, which rounds to the even 8; calls over the
+    // service rate gives a load just below 7, which 7 agents could carry.
+    QTest::newRow("start rounds half up to even")
         << QStringList{"08:00", "08:30", "9", "23:20", "00:00", "00:30", "0", "10"} << "8";
+    // Twice the calls: 14.5 rounds down to the even 14, which carries the
+    // load just below 14.
+    QTest::newRow("start rounds half down to even")
+        << QStringList{"08:00", "08:30", "18", "23:20", "00:00", "00:30", "0", "10"} << "14";
 }
 
 void AgentsTableTest::firstRow()
