@@ -91,6 +91,9 @@ void TestQueueing::lossProbability_usesOnlyTheProductOfRateAndDuration()
     for (int n = 0; n <= 40; ++n)
         QVERIFY2(sameBits(Calc::LossProbability(n, 12.0, 1.0), Calc::LossProbability(n, 24.0, 0.5)),
                  qPrintable(QString::number(n)));
+    // The line search takes the load the same way: 24 lines for 12 erlangs.
+    QCOMPARE(Calc::TrunksNeeded(0, 24.0, 0.5), 24);
+    QCOMPARE(Calc::TrunksNeeded(0, 6.0, 2.0), 24);
 }
 
 void TestQueueing::waitProbability_data()
