@@ -113,6 +113,8 @@ void TestQueueing::waitProbability_data()
     QTest::newRow("zero load never waits") << 5.0 << 0.0 << 0.0;
     QTest::newRow("negative servers") << -2.0 << 1.0 << 0.0;
     QTest::newRow("negative load") << 2.0 << -1.0 << 0.0;
+    // Load over servers overflows: a floating-point error gives 0.
+    QTest::newRow("overflowing occupancy") << 0.5 << 1e308 << 0.0;
 }
 
 void TestQueueing::waitProbability()
