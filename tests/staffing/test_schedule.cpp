@@ -142,6 +142,19 @@ void ScheduleTest::volumesTooLargeToComputeAreRefused()
     const RecalcResult result = s.TabSet1Click(Tab::Schedule);
     QVERIFY(!result.valid);
     QCOMPARE(result.failingRow, 4);
+
+    // Half-hour slots of 20-minute calls: 150,000 calls are a load of
+    // exactly 100,000, the largest computed; one call more is refused.
+    AgentScenario bound;
+    setTexts(bound, {"08:00", "09:00", "1", "20:00", "00:00", "00:30", "80", "20"});
+    useHalfHours(bound);
+    bound.SlotCalls[1] = 150000;
+    bound.SlotCalls[2] = 150001;
+    const RecalcResult refused = bound.TabSet1Click(Tab::Schedule);
+    QVERIFY(!refused.valid);
+    QCOMPARE(refused.failingRow, 2);
+    bound.SlotCalls[2] = 0;
+    QVERIFY(bound.Recalculate().valid);
 }
 
 void ScheduleTest::volumesSummingToZeroFailTheNextCheck()
@@ -202,6 +215,11 @@ void ScheduleTest::keysAndClicks()
     QVERIFY(s.StringGrid1KeyPress(QChar(13)).ran);
     QVERIFY(!s.StringGrid1Click().ran);
     QVERIFY(!s.StringGrid1Exit().ran);
+
+    // Entering the grid on the Agents tab leaves the current cell.
+    s.grid().setCurrentCell(4, 1);
+    s.StringGrid1Enter();
+    QCOMPARE(s.StringGrid1().currentColumn(), 4);
 
     s.TabSet1Click(Tab::Schedule);
     s.grid().setCurrentCell(4, 2);

@@ -123,6 +123,15 @@ void ValidationTest::hugeLoadIsRefusedAsNumberOfCalls()
     setTexts(s, {"08:00", "09:00", "125086", "23:59", "23:59", "00:25", "80", "20"});
     QVERIFY(s.Recalculate().valid);
     QCOMPARE(s.StringGrid1().cell(0, 1), QStringLiteral("100000"));
+
+    // 300,000 calls of 20 minutes in an hour are a load of exactly 100,000:
+    // still computed (100,000 agents would be fully used); one more call is
+    // refused.
+    setTexts(s, {"08:00", "09:00", "300000", "20:00", "00:00", "00:25", "80", "20"});
+    QVERIFY(s.Recalculate().valid);
+    QCOMPARE(s.StringGrid1().cell(0, 1), QStringLiteral("100001"));
+    s.setText(Field::Edit1, QStringLiteral("300001"));
+    QVERIFY(!s.Recalculate().valid);
 }
 
 void ValidationTest::failureHookRunsBeforeTheGridIsRebuilt()
