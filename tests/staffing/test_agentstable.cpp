@@ -25,8 +25,11 @@ void AgentsTableTest::workedExampleCellByCell()
 {
     AgentScenario s;
     setTexts(s, {"08:00", "09:00", "100", "03:00", "00:30", "00:25", "80", "20"});
+    int filled = 0;
+    s.onTableFilled = [&] { ++filled; };
     const RecalcResult result = s.Recalculate();
     QVERIFY(result.valid);
+    QCOMPARE(filled, 1);
     const QStringList expected[] = {
         {"Agents", "Srv Lvl", "Queued", "Abndon", "Usage", "Ave Ans", "Q Time", "Avg Q", "Trunks"},
         {"6", "9%", "92%", "91%", "97%", "19:25", "21:00", "32", "56"},

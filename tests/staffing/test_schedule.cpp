@@ -39,7 +39,10 @@ void ScheduleTest::workedScheduleWithItsTotal()
 {
     AgentScenario s = workedSchedule();
     s.setText(Field::Edit1, QStringLiteral("1"));
+    int filled = 0;
+    s.onTableFilled = [&] { ++filled; };
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    QCOMPARE(filled, 1);
     const QStringList expected[] = {
         {"Time", "Calls", "Agents", "Srv Lvl", "Queued", "Abndon", "Usage", "Ave Ans", "Trunks"},
         {"08:00", "0", "0", "100%", "0%", "0%", "0%", "00:00", "0"},
