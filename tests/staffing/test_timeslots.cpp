@@ -184,6 +184,14 @@ void TimeSlotsTest::slotLengthChange_data()
     // only half hour of 08:00-09:00, and 10:00 alone fills 10:00-11:00.
     QTest::newRow("half past start") << "08:30" << "10:30" << false << QList<int>{1, 2, 3, 4} << QList<int>{1, 5, 4};
     QTest::newRow("odd half-hour count") << "08:00" << "09:30" << false << QList<int>{1, 2, 3} << QList<int>{3, 3};
+    // A whole day: the last hours land in the last half hours.
+    QList<int> hours, halves;
+    for (int v = 1; v <= 24; ++v) {
+        hours << v;
+        halves << v / 2 << v - v / 2;
+    }
+    QTest::newRow("a whole day split") << "00:00" << "24:00" << true << hours << halves;
+    QTest::newRow("a whole day merged") << "00:00" << "24:00" << false << halves << hours;
 }
 
 void TimeSlotsTest::slotLengthChange()
