@@ -77,6 +77,13 @@ void ResultTableTest::rowCountKeepsAtLeastTheHeader()
     QCOMPARE(table.cell(0, 0), QStringLiteral("0.0"));
     table.setRowCount(-5);
     QCOMPARE(table.rowCount(), 1);
+
+    // A write one row below a new table (two rows, no room for more) must
+    // not reach the memory past its rows.
+    ResultTable fresh;
+    fresh.setCell(0, 2, QStringLiteral("x"));
+    fresh.setRowCount(3);
+    QCOMPARE(fresh.cell(0, 2), QString());
 }
 
 void ResultTableTest::clearRowEmptiesOnlyThatRow()
