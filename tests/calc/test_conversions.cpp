@@ -217,6 +217,7 @@ void TestConversions::formatNumber_data()
     QTest::newRow("below one, counted from the first digit")
         << 0.000123456789 << 12 << QStringLiteral("0.000123456790");
     QTest::newRow("rounding up to nine digits") << 99999999.5 << 1 << QStringLiteral("1E+8");
+    QTest::newRow("decimal rounding carries into the first digit") << 1.9999 << 3 << QStringLiteral("2.000");
     QTest::newRow("negative rounding to zero") << -0.001 << 2 << QStringLiteral("0.00");
     QTest::newRow("negative decimals as 0") << 7.6 << -1 << QStringLiteral("8");
 }
