@@ -111,6 +111,8 @@ void TestQueueing::waitProbability_data()
     QTest::newRow("20 servers, 16 erlangs") << 20.0 << 16.0 << 0.2560777938390579;
     QTest::newRow("100 servers, 90 erlangs") << 100.0 << 90.0 << 0.2169404809063664;
     QTest::newRow("zero load never waits") << 5.0 << 0.0 << 0.0;
+    // 1 - r rounds to 1: the denominator is exactly 1, the result the blocking.
+    QTest::newRow("a tiny load waits a tiny bit") << 1.0 << 1e-17 << 1e-17;
     QTest::newRow("negative servers") << -2.0 << 1.0 << 0.0;
     QTest::newRow("negative load") << 2.0 << -1.0 << 0.0;
     // Load over servers overflows: a floating-point error gives 0.

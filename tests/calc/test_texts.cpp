@@ -160,6 +160,8 @@ void TestTexts::percentText_data()
     QTest::newRow("zero") << 0.0 << 0 << QStringLiteral("0%");
     QTest::newRow("one") << 1.0 << 0 << QStringLiteral("100%");
     QTest::newRow("not a number") << NaN << 0 << QStringLiteral("0%");
+    QTest::newRow("ten") << 0.1 << 0 << QStringLiteral("10%");
+    QTest::newRow("one decimal") << 0.8549 << 1 << QStringLiteral("85.5%");
     QTest::newRow("two decimals") << 0.125 << 2 << QStringLiteral("12.50%");
     QTest::newRow("two decimals, value just above the half") << 0.12345 << 2 << QStringLiteral("12.35%");
 }
