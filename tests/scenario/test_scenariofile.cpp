@@ -465,6 +465,13 @@ void TestScenarioFile::refuses_an_oversized_file()
     QCOMPARE(r.status, LoadResult::Status::Damaged);
     QCOMPARE(r.line, 12);
     QVERIFY(Snapshot(s) == before);
+
+    // One line too long for a scenario: reported at line 1.
+    const QString longLine = dir.filePath(QStringLiteral("line.vnk"));
+    QVERIFY(writeFile(longLine, QByteArray(MaxScenarioFileBytes + 1, 'x')));
+    const LoadResult one = LoadScenario(s, longLine);
+    QCOMPARE(one.status, LoadResult::Status::Damaged);
+    QCOMPARE(one.line, 1);
 }
 
 void TestScenarioFile::failed_save_reports_and_keeps_the_old_file_data()
