@@ -120,6 +120,14 @@ void ScheduleTest::answerTimeShowsAtMost2359()
     // 3.63 erlangs, which take 11 lines, not the 2 of the agents.
     QCOMPARE(s.StringGrid1().cell(2, 1), QStringLiteral("2"));
     QCOMPARE(s.StringGrid1().cell(8, 1), QStringLiteral("11"));
+
+    // 16 calls of 13:23 with 4 agents wait 1438.1 seconds: just below the
+    // cap, shown as they are.
+    AgentScenario near;
+    setTexts(near, {"08:00", "09:00", "1", "13:23", "00:00", "00:30", "0", "20"});
+    near.SlotCalls[1] = 16;
+    QVERIFY(near.TabSet1Click(Tab::Schedule).valid);
+    QCOMPARE(near.StringGrid1().cell(7, 1), QStringLiteral("23:58"));
 }
 
 void ScheduleTest::negativeVolumeIsRefusedAtItsCell()
