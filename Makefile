@@ -5,8 +5,9 @@ BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+MUTATE_NICE ?= 10
 
-.PHONY: all deps build run test package asan bench fuzz screenshots clean monkey monkey-asan
+.PHONY: all deps build run test package asan bench fuzz mutate screenshots clean monkey monkey-asan
 
 all: build
 
@@ -69,9 +70,16 @@ fuzz:
 	cd $(FUZZ_BUILD) && fuzz/varnook_fuzz_scenario -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 	  -print_final_stats=1 corpus
 
+# Mutation testing of the headless code in its own build directory
+# (build-mutate), at low priority; not part of `make test`. MUTATE_FILES and
+# MUTATE_COUNT narrow it; scripts/mutate explains every setting.
+mutate:
+	@scripts/install-deps --mutate
+	MUTATE_JOBS=$(JOBS) nice -n $(MUTATE_NICE) scripts/mutate
+
 screenshots: build
 	$(BUILD)/app/varnook-screenshots $(BUILD)/screenshots
 	$(BUILD)/app/varnook-chart-screenshots $(BUILD)/screenshots
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) build-mutate

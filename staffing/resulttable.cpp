@@ -24,21 +24,23 @@ QString ResultTable::cell(int column, int row) const
 {
     if (column < 0 || column >= ColumnCount || row < 0 || row >= rowCount())
         return QString();
-    return m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    // Checked access as well: a wrong range test throws instead of reading
+    // past the rows.
+    return m_rows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
 }
 
 void ResultTable::setCell(int column, int row, const QString &text)
 {
     if (column < 0 || column >= ColumnCount || row < 0 || row >= rowCount())
         return;
-    m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
+    m_rows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)) = text;
 }
 
 void ResultTable::clearRow(int row)
 {
     if (row < 0 || row >= rowCount())
         return;
-    m_rows[static_cast<std::size_t>(row)].fill(QString());
+    m_rows.at(static_cast<std::size_t>(row)).fill(QString());
 }
 
 void ResultTable::setCurrentCell(int column, int row)

@@ -208,7 +208,16 @@ void TestConversions::formatNumber_data()
     QTest::newRow("decimals padded") << 2.5 << 2 << QStringLiteral("2.50");
     QTest::newRow("decimal half away from zero") << 0.125 << 2 << QStringLiteral("0.13");
     QTest::newRow("decimal just below half") << 1.005 << 2 << QStringLiteral("1.00");
+    // With decimals, the value is rounded to 8 significant digits and the
+    // rest of the decimals are zeros.
     QTest::newRow("eight significant digits") << 123456.789 << 3 << QStringLiteral("123,456.790");
+    QTest::newRow("eight digits before the point") << 12345678.9 << 2 << QStringLiteral("12,345,679.00");
+    QTest::newRow("seven digits before the point") << 1234567.891 << 3 << QStringLiteral("1,234,567.900");
+    QTest::newRow("one digit before the point") << 1.23456789 << 10 << QStringLiteral("1.2345679000");
+    QTest::newRow("below one, counted from the first digit")
+        << 0.000123456789 << 12 << QStringLiteral("0.000123456790");
+    QTest::newRow("rounding up to nine digits") << 99999999.5 << 1 << QStringLiteral("1E+8");
+    QTest::newRow("decimal rounding carries into the first digit") << 1.9999 << 3 << QStringLiteral("2.000");
     QTest::newRow("negative rounding to zero") << -0.001 << 2 << QStringLiteral("0.00");
     QTest::newRow("negative decimals as 0") << 7.6 << -1 << QStringLiteral("8");
 }

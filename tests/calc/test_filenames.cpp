@@ -24,6 +24,7 @@ void TestFileNames::capitalise_data()
     QTest::newRow("upper-case file name") << QStringLiteral("MONDAY.VNK") << QStringLiteral("Monday.vnk");
     QTest::newRow("lower-case file name") << QStringLiteral("monday.vnk") << QStringLiteral("Monday.vnk");
     QTest::newRow("mixed case") << QStringLiteral("wEEK2.Vnk") << QStringLiteral("Week2.vnk");
+    QTest::newRow("last letters of the alphabet") << QStringLiteral("zAZz") << QStringLiteral("Zazz");
     QTest::newRow("empty") << QString() << QString();
     QTest::newRow("digit first") << QStringLiteral("1ABC") << QStringLiteral("1abc");
     QTest::newRow("blank first") << QStringLiteral(" ABC") << QStringLiteral(" abc");
@@ -74,6 +75,8 @@ void TestFileNames::relativePath_data()
         << QStringLiteral("/home/annX") << QStringLiteral("/home/ann") << QString();
     QTest::newRow("first character differs")
         << QStringLiteral("a/b") << QStringLiteral("/x") << QStringLiteral("a/b");
+    QTest::newRow("two characters in common (m = 2)")
+        << QStringLiteral("a/x.vnk") << QStringLiteral("a") << QStringLiteral("x.vnk");
     QTest::newRow("empty path (m = 0)") << QString() << QStringLiteral("/home") << QString();
     QTest::newRow("one-character path (m = 1)") << QStringLiteral("a") << QStringLiteral("/home") << QString();
     QTest::newRow("empty directory (m = 1)") << QStringLiteral("/x.vnk") << QString() << QStringLiteral("x.vnk");

@@ -91,6 +91,9 @@ void TestQueueing::lossProbability_usesOnlyTheProductOfRateAndDuration()
     for (int n = 0; n <= 40; ++n)
         QVERIFY2(sameBits(Calc::LossProbability(n, 12.0, 1.0), Calc::LossProbability(n, 24.0, 0.5)),
                  qPrintable(QString::number(n)));
+    // The line search takes the load the same way: 24 lines for 12 erlangs.
+    QCOMPARE(Calc::TrunksNeeded(0, 24.0, 0.5), 24);
+    QCOMPARE(Calc::TrunksNeeded(0, 6.0, 2.0), 24);
 }
 
 void TestQueueing::waitProbability_data()
@@ -110,6 +113,8 @@ void TestQueueing::waitProbability_data()
     QTest::newRow("zero load never waits") << 5.0 << 0.0 << 0.0;
     QTest::newRow("negative servers") << -2.0 << 1.0 << 0.0;
     QTest::newRow("negative load") << 2.0 << -1.0 << 0.0;
+    // Load over servers overflows: a floating-point error gives 0.
+    QTest::newRow("overflowing occupancy") << 0.5 << 1e308 << 0.0;
 }
 
 void TestQueueing::waitProbability()
@@ -155,6 +160,8 @@ void TestQueueing::trunksNeeded_data()
     QTest::newRow("start above the answer is kept") << 30.0 << 10.0 << 30;
     QTest::newRow("start just below the answer") << 20.0 << 10.0 << 21;
     QTest::newRow("fractional start is truncated") << 20.9 << 10.0 << 21;
+    // 14 lines carry 5 erlangs: a start of 20.6 stays at 20 (rounding would give 21).
+    QTest::newRow("fractional start is truncated, not rounded") << 20.6 << 5.0 << 20;
     QTest::newRow("zero load returns the start") << 7.0 << 0.0 << 7;
     QTest::newRow("zero load from zero") << 0.0 << 0.0 << 0;
     QTest::newRow("start 300 returned as it is") << 300.0 << 1000.0 << 300;

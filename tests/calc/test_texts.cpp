@@ -44,6 +44,9 @@ void TestTexts::hoursToSeconds_data()
     QTest::newRow("minus one second truncates to 0") << -1.0 / 3600 << 0;
     QTest::newRow("minus two seconds") << -2.0 / 3600 << -1;
     QTest::newRow("beyond the 32-bit range is held") << 1e9 << std::numeric_limits<int>::max();
+    // x + 0.5 is exactly 2^31 here: one past the largest int.
+    QTest::newRow("2^31 seconds is held") << 2147483647.5 / 3600 << std::numeric_limits<int>::max();
+    QTest::newRow("below the 32-bit range is held") << -1e9 << std::numeric_limits<int>::min();
     QTest::newRow("infinity is held") << Inf << std::numeric_limits<int>::max();
     QTest::newRow("not a number") << NaN << 0;
 }

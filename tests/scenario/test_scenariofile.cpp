@@ -270,6 +270,12 @@ void TestScenarioFile::volumes_with_a_stated_total_of_zero_set_the_number_of_cal
     QCOMPARE(s.text(Field::Edit1), QStringLiteral("20"));
     QCOMPARE(volumes(s, 4), (QList<int>{5, 0, 12, 3}));
     QVERIFY(s.SlotCallsEdited);
+
+    // A sum of exactly the smallest 32-bit whole number still fits.
+    AgentScenario low;
+    QVERIFY(apply(low, fileOf(fixedLines(QStringLiteral("0")) << "-2147483647" << "-1")).applied());
+    QCOMPARE(low.text(Field::Edit1), QStringLiteral("-2147483648"));
+    QCOMPARE(volumes(low, 2), (QList<int>{-2147483647, -1}));
 }
 
 void TestScenarioFile::volumes_that_miss_the_stated_total_are_respread()
@@ -350,6 +356,7 @@ void TestScenarioFile::refused_files_change_nothing_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("status");
     QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("shown"); // the damaged line's text as the message shows it
 
     const int empty = int(LoadResult::Status::Empty);
     const int foreign = int(LoadResult::Status::NotScenarioFile);
@@ -364,23 +371,34 @@ void TestScenarioFile::refused_files_change_nothing_data()
     for (int i = 0; i < 101; ++i)
         hundredAndOne << QStringLiteral("0");
 
-    QTest::newRow("no bytes") << QByteArray() << empty << 0;
-    QTest::newRow("NUL first: binary, not empty") << QByteArray("\0vnk\r\n", 6) << foreign << 0;
-    QTest::newRow("VNK in capitals") << with(0, "VNK") << foreign << 0;
-    QTest::newRow("vnk and a blank") << with(0, "vnk ") << foreign << 0;
-    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF") + fileOf(sound) << foreign << 0;
-    QTest::newRow("empty first line") << QByteArray("\r\nvnk\r\n") << foreign << 0;
-    QTest::newRow("three lines") << fileOf(sound.mid(0, 3)) << damaged << 4;
-    QTest::newRow("ten lines") << fileOf(sound.mid(0, 10)) << damaged << 11;
-    QTest::newRow("calls not a number") << with(3, "abc") << damaged << 4;
-    QTest::newRow("calls empty") << with(3, "") << damaged << 4;
-    QTest::newRow("calls trailing blank") << with(3, "12 ") << damaged << 4;
-    QTest::newRow("calls beyond 32 bits") << with(3, "2147483648") << damaged << 4;
-    QTest::newRow("bad calls before missing lines") << fileOf(sound.mid(0, 4)).replace("30", "x") << damaged << 4;
-    QTest::newRow("volume not a number") << fileOf(QStringList(sound) << "10" << "1.5") << damaged << 13;
-    QTest::newRow("empty line between volumes") << fileOf(QStringList(sound) << "10" << "" << "20") << damaged << 13;
-    QTest::newRow("101 volume lines") << fileOf(hundredAndOne) << damaged << 112;
-    QTest::newRow("volumes overflow") << fileOf(QStringList(sound) << "2147483647" << "1") << damaged << 13;
+    QTest::newRow("no bytes") << QByteArray() << empty << 0 << QString();
+    QTest::newRow("NUL first: binary, not empty") << QByteArray("\0vnk\r\n", 6) << foreign << 0 << QString();
+    QTest::newRow("VNK in capitals") << with(0, "VNK") << foreign << 0 << QString();
+    QTest::newRow("vnk and a blank") << with(0, "vnk ") << foreign << 0 << QString();
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF") + fileOf(sound) << foreign << 0 << QString();
+    QTest::newRow("empty first line") << QByteArray("\r\nvnk\r\n") << foreign << 0 << QString();
+    QTest::newRow("three lines") << fileOf(sound.mid(0, 3)) << damaged << 4 << QString();
+    QTest::newRow("ten lines") << fileOf(sound.mid(0, 10)) << damaged << 11 << QString();
+    QTest::newRow("calls not a number") << with(3, "abc") << damaged << 4 << "\"abc\"";
+    QTest::newRow("calls empty") << with(3, "") << damaged << 4 << QString();
+    QTest::newRow("calls trailing blank") << with(3, "12 ") << damaged << 4 << "\"12 \"";
+    // Control characters show as '?'; a text longer than 24 characters is cut.
+    const QString controls = QStringLiteral("1\t") + QChar(0x7f) + QChar(0x80) + QChar(0x9f) + QChar(0xa0) + QChar(0x7e);
+    QTest::newRow("calls with control characters")
+        << with(3, controls) << damaged << 4 << QStringLiteral("\"1????") + QChar(0xa0) + QStringLiteral("~\"");
+    QTest::newRow("calls of 24 characters shown whole")
+        << with(3, "123456789012345678901234") << damaged << 4 << "\"123456789012345678901234\"";
+    QTest::newRow("calls of 25 characters cut")
+        << with(3, "1234567890123456789012345") << damaged << 4 << "\"123456789012345678901234...\"";
+    QTest::newRow("calls beyond 32 bits") << with(3, "2147483648") << damaged << 4 << QString();
+    QTest::newRow("bad calls before missing lines")
+        << fileOf(sound.mid(0, 4)).replace("30", "x") << damaged << 4 << QString();
+    QTest::newRow("volume not a number") << fileOf(QStringList(sound) << "10" << "1.5") << damaged << 13
+                                         << "\"1.5\" of time slot 2 is";
+    QTest::newRow("empty line between volumes")
+        << fileOf(QStringList(sound) << "10" << "" << "20") << damaged << 13 << QString();
+    QTest::newRow("101 volume lines") << fileOf(hundredAndOne) << damaged << 112 << QString();
+    QTest::newRow("volumes overflow") << fileOf(QStringList(sound) << "2147483647" << "1") << damaged << 13 << QString();
 }
 
 void TestScenarioFile::refused_files_change_nothing()
@@ -388,6 +406,7 @@ void TestScenarioFile::refused_files_change_nothing()
     QFETCH(QByteArray, bytes);
     QFETCH(int, status);
     QFETCH(int, line);
+    QFETCH(QString, shown);
 
     // State: a window holding the example scenario on the Schedule tab.
     AgentScenario s;
@@ -409,31 +428,37 @@ void TestScenarioFile::refused_files_change_nothing()
     QVERIFY(r.message.contains(path));
     if (line > 0)
         QVERIFY2(r.message.contains(QStringLiteral("line %1").arg(line)), qPrintable(r.message));
+    QVERIFY2(r.message.contains(shown), qPrintable(r.message));
     QVERIFY(Snapshot(s) == before);
 }
 
 void TestScenarioFile::unreadable_paths_change_nothing_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("missing file") << "missing.vnk";
-    QTest::newRow("a folder") << "folder";
-    QTest::newRow("inside a missing folder") << "nowhere/x.vnk";
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("missing file") << "missing.vnk" << "Cannot open file";
+    QTest::newRow("a folder") << "folder" << "Cannot open file";
+    QTest::newRow("inside a missing folder") << "nowhere/x.vnk" << "Cannot open file";
+    // Opens, but reading from its start fails (nothing is mapped at address 0).
+    QTest::newRow("read error") << "/proc/self/mem" << "Cannot read file";
 }
 
 void TestScenarioFile::unreadable_paths_change_nothing()
 {
     QFETCH(QString, name);
+    QFETCH(QString, failure);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
     AgentScenario s;
     QVERIFY(apply(s, exampleFile).applied());
     const Snapshot before(s);
 
-    const QString path = dir.filePath(name);
+    const QString path = name.startsWith(QLatin1Char('/')) ? name : dir.filePath(name);
     const LoadResult r = LoadScenario(s, path);
     QCOMPARE(r.status, LoadResult::Status::CannotOpen);
     QVERIFY(!r.reason.isEmpty());
-    QVERIFY2(r.message.contains(path) && r.message.contains(r.reason), qPrintable(r.message));
+    QVERIFY2(r.message.startsWith(failure) && r.message.contains(path) && r.message.contains(r.reason),
+             qPrintable(r.message));
     QVERIFY(Snapshot(s) == before);
 }
 
@@ -517,6 +542,7 @@ void TestScenarioFile::failed_write_keeps_the_old_file_byte_for_byte()
 
     QVERIFY(!r.ok);
     QVERIFY2(r.message.startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)), qPrintable(r.message));
+    QVERIFY2(r.message.endsWith(QStringLiteral(". The file could not be written in full.")), qPrintable(r.message));
     QCOMPARE(readAll(path), exampleFile);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.vnk")});
 }

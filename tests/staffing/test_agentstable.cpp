@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "evaluation.h"
+#include "queueing.h"
 #include "scenariotexts.h"
 
 class AgentsTableTest : public QObject
@@ -6,7 +8,10 @@ class AgentsTableTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void workedExampleCellByCell();
-    void firstRowSkipsAgentsThatCannotCarryTheLoad();
+    void workedExampleFiguresAtFullPrecision_data();
+    void workedExampleFiguresAtFullPrecision();
+    void firstRow_data();
+    void firstRow();
     void tableLength_data();
     void tableLength();
     void goalRow_data();
@@ -19,8 +24,11 @@ private Q_SLOTS:
 void AgentsTableTest::workedExampleCellByCell()
 {
     AgentScenario s = workedAgentsScenario();
+    int filled = 0;
+    s.onTableFilled = [&] { ++filled; };
     const RecalcResult result = s.Recalculate();
     QVERIFY(result.valid);
+    QCOMPARE(filled, 1);
     const QStringList expected[] = {
         {"Agents", "Srv Lvl", "Queued", "Abndon", "Usage", "Ave Ans", "Q Time", "Avg Q", "Trunks"},
         {"6", "9%", "92%", "91%", "97%", "19:25", "21:00", "32", "56"},
@@ -41,15 +49,78 @@ void AgentsTableTest::workedExampleCellByCell()
     QCOMPARE(s.StringGrid1().currentRow(), 4);
 }
 
-void AgentsTableTest::firstRowSkipsAgentsThatCannotCarryTheLoad()
+void AgentsTableTest::workedExampleFiguresAtFullPrecision_data()
 {
+    // The figures behind two rows of the worked example, worked out apart
+    // from this code with 40-digit arithmetic (load 35/6, 120/7 calls per
+    // agent-hour). The cells show them as whole percentages and minutes:
+    // a wrong constant or rounding step can hide behind the cell texts, not
+    // behind these. QCOMPARE compares doubles to about 12 digits.
+    QTest::addColumn<double>("agents");
+    QTest::addColumn<QList<double>>("figures");
+    // usage, waits, queue length, answer and queue time (hours), service
+    // level, abandon rate, trunk load
+    QTest::newRow("9 agents")
+        << 9.0
+        << QList<double>{0.64814814814814815, 0.17191860747297654, 0.31669217166074627, 0.0031669217166074627,
+                         0.018421052631578947, 0.87284156217429639, 0.11210802132244967, 5.3055555555555556};
+    QTest::newRow("12 agents")
+        << 12.0
+        << QList<double>{0.48611111111111111, 0.018433026581011444, 0.017436646765821636, 0.00017436646765821636,
+                         0.0094594594594594595, 0.98975446100093626, 0.009900844368760979, 5.0277777777777778};
+}
+
+void AgentsTableTest::workedExampleFiguresAtFullPrecision()
+{
+    QFETCH(double, agents);
+    QFETCH(QList<double>, figures);
+    const CallLoad load = ComputeCallLoad(100, 60, 210);
+    QCOMPARE(load.arrivalRate, 100.0);
+    QCOMPARE(load.serviceRate, 120.0 / 7);
+    QCOMPARE(load.trafficLoad, 35.0 / 6);
+    QCOMPARE(load.startAgents, 6.0);
+    const ServiceInputs inputs{210, 180, 25, 20};
+    const AgentFigures f
+        = EvaluateAgents(agents, load, inputs, Calc::LossProbability(agents, load.trafficLoad, 1.0));
+    const QList<double> got{f.usage,     f.waitProbability, f.queueLength, f.answerTime,
+                            f.queueTime, f.serviceLevel,    f.abandonRate, f.trunkLoad};
+    for (qsizetype i = 0; i < got.size(); ++i) {
+        QVERIFY2(qFuzzyCompare(got.at(i), figures.at(i)),
+                 qPrintable(QStringLiteral("figure %1: %2, not %3")
+                                .arg(i)
+                                .arg(got.at(i), 0, 'g', 17)
+                                .arg(figures.at(i), 0, 'g', 17)));
+    }
+}
+
+void AgentsTableTest::firstRow_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("agents");
     // 480 calls over 480 minutes of 4 minutes each: a load of exactly 4, so
     // 4 agents would be fully used and the table starts at 5.
+    QTest::newRow("fully used agents get no row")
+        << QStringList{"08:00", "16:00", "480", "03:00", "01:00", "00:30", "90", "10"} << "5";
+    // 18 calls an hour of 1400 seconds: calls times seconds gives exactly
+    // 7, plus a half 7.5, which rounds to the even 8; calls over the
+    // service rate gives a load just below 7, which 7 agents could carry.
+    QTest::newRow("start rounds half up to even")
+        << QStringList{"08:00", "08:30", "9", "23:20", "00:00", "00:30", "0", "10"} << "8";
+    // Twice the calls: 14.5 rounds down to the even 14, which carries the
+    // load just below 14.
+    QTest::newRow("start rounds half down to even")
+        << QStringList{"08:00", "08:30", "18", "23:20", "00:00", "00:30", "0", "10"} << "14";
+}
+
+void AgentsTableTest::firstRow()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(QString, agents);
     AgentScenario s;
-    setTexts(s, {"08:00", "16:00", "480", "03:00", "01:00", "00:30", "90", "10"});
+    setTexts(s, texts);
     QVERIFY(s.Recalculate().valid);
-    QCOMPARE(s.StringGrid1().cell(0, 1), QStringLiteral("5"));
-    QCOMPARE(s.StringGrid1().cell(0, 2), QStringLiteral("6"));
+    QCOMPARE(s.StringGrid1().cell(0, 1), agents);
+    QCOMPARE(s.StringGrid1().cell(0, 2).toInt(), agents.toInt() + 1);
 }
 
 void AgentsTableTest::tableLength_data()
@@ -84,6 +155,8 @@ void AgentsTableTest::goalRow_data()
     QTest::newRow("0% is met by the first row") << "0" << 1;
     QTest::newRow("87% rounds in at 9 agents") << "87" << 4;
     QTest::newRow("88% waits for 10 agents") << "88" << 5;
+    // 98.98% at 12 agents rounds to 99%.
+    QTest::newRow("99% met by a level just below it") << "99" << 7;
     QTest::newRow("unreachable goal selects nothing") << "" << 0;
 }
 

@@ -49,6 +49,8 @@ void TimeSlotsTest::slotList_data()
     QTest::newRow("one half hour") << "08:00" << "08:30" << true << "08:00" << "08:30" << "00:30" << QStringList{"08:00"};
     QTest::newRow("from half past") << "08:30" << "10:00" << true << "08:30" << "10:00" << "01:30"
                                     << QStringList{"08:30", "09:00", "09:30"};
+    QTest::newRow("end rounded up to midnight") << "23:00" << "23:45" << false << "23:00" << "24:00" << "01:00"
+                                                << QStringList{"23:00"};
     QTest::newRow("end before the hour in hours") << "08:00" << "08:20" << false << "08:00" << "08:00" << "24:00"
                                                   << QStringList();
 }
@@ -146,6 +148,9 @@ void TimeSlotsTest::spreadingWritesTheCallsColumnOnTheScheduleTab()
 {
     AgentScenario s;
     s.TabSet1Click(Tab::Schedule);
+    s.setText(Field::Edit1, QStringLiteral("90"));
+    s.DistributeCalls();
+    QCOMPARE(column(s, 1), QStringList(9, QStringLiteral("10")));
     s.setText(Field::Edit1, QStringLiteral("900"));
     const RecalcResult result = s.Edit1Exit(true);
     QVERIFY(result.valid);
@@ -179,6 +184,14 @@ void TimeSlotsTest::slotLengthChange_data()
     // only half hour of 08:00-09:00, and 10:00 alone fills 10:00-11:00.
     QTest::newRow("half past start") << "08:30" << "10:30" << false << QList<int>{1, 2, 3, 4} << QList<int>{1, 5, 4};
     QTest::newRow("odd half-hour count") << "08:00" << "09:30" << false << QList<int>{1, 2, 3} << QList<int>{3, 3};
+    // A whole day: the last hours land in the last half hours.
+    QList<int> hours, halves;
+    for (int v = 1; v <= 24; ++v) {
+        hours << v;
+        halves << v / 2 << v - v / 2;
+    }
+    QTest::newRow("a whole day split") << "00:00" << "24:00" << true << hours << halves;
+    QTest::newRow("a whole day merged") << "00:00" << "24:00" << false << halves << hours;
 }
 
 void TimeSlotsTest::slotLengthChange()

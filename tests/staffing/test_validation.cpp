@@ -14,6 +14,7 @@ private Q_SLOTS:
     void hugeLoadIsRefusedAsNumberOfCalls();
     void failureHookRunsBeforeTheGridIsRebuilt();
     void invalidCallsStopsTheScheduleToo();
+    void fieldsCutTheirTextsToTheirLength();
 };
 
 void ValidationTest::failingField_data()
@@ -122,6 +123,15 @@ void ValidationTest::hugeLoadIsRefusedAsNumberOfCalls()
     setTexts(s, {"08:00", "09:00", "125086", "23:59", "23:59", "00:25", "80", "20"});
     QVERIFY(s.Recalculate().valid);
     QCOMPARE(s.StringGrid1().cell(0, 1), QStringLiteral("100000"));
+
+    // 300,000 calls of 20 minutes in an hour are a load of exactly 100,000:
+    // still computed (100,000 agents would be fully used); one more call is
+    // refused.
+    setTexts(s, {"08:00", "09:00", "300000", "20:00", "00:00", "00:25", "80", "20"});
+    QVERIFY(s.Recalculate().valid);
+    QCOMPARE(s.StringGrid1().cell(0, 1), QStringLiteral("100001"));
+    s.setText(Field::Edit1, QStringLiteral("300001"));
+    QVERIFY(!s.Recalculate().valid);
 }
 
 void ValidationTest::failureHookRunsBeforeTheGridIsRebuilt()
@@ -153,6 +163,20 @@ void ValidationTest::invalidCallsStopsTheScheduleToo()
     QCOMPARE(result.failing.name(), QStringLiteral("Edit1"));
     QCOMPARE(s.StringGrid1().cell(2, 1), QString());
     QCOMPARE(s.StringGrid1().cell(1, 2), QStringLiteral("60"));
+}
+
+void ValidationTest::fieldsCutTheirTextsToTheirLength()
+{
+    // Times take 5 characters, the goal fields 2; the number of calls has
+    // no limit.
+    const int lengths[FieldCount] = {5, 5, 0, 5, 5, 5, 2, 2};
+    const QString typed = QStringLiteral("1234567890123");
+    AgentScenario s;
+    for (int i = 0; i < FieldCount; ++i) {
+        const auto field = static_cast<Field>(i);
+        s.setText(field, typed);
+        QCOMPARE(s.text(field), lengths[i] > 0 ? typed.left(lengths[i]) : typed);
+    }
 }
 
 QTEST_GUILESS_MAIN(ValidationTest)
