@@ -2,6 +2,7 @@
 // The chart's geometry, checked without painting: ticks, axes, legend,
 // bottom labels, automatic scales and the 3D depth.
 #include "chartfixtures.h"
+#include "chartfonts.h"
 #include "chartlayout.h"
 #include "chartscale.h"
 #include "chartseriesgeometry.h"
@@ -33,6 +34,7 @@ private slots:
     void badInputGivesAUsableLayout();
     void linesAreCutWhereTheyLeaveTheAxis();
     void barsAreCutAtTheAxisEnds();
+    void textSizesFollowTheResolution();
 };
 
 namespace {
@@ -257,15 +259,20 @@ void TestChartLayout::automaticScaleCoversTheData_data()
     QTest::addColumn<double>("low");
     QTest::addColumn<double>("high");
     QTest::addColumn<int>("divisions");
-    QTest::newRow("percent") << 3.0 << 97.0 << 10;
-    QTest::newRow("agents") << 2.0 << 23.0 << 10;
-    QTest::newRow("seconds") << 0.0 << 605.0 << 10;
-    QTest::newRow("few divisions") << 0.0 << 605.0 << 3;
-    QTest::newRow("negative") << -12.5 << 40.0 << 8;
-    QTest::newRow("small") << 0.01 << 0.07 << 5;
-    QTest::newRow("all zero") << 0.0 << 0.0 << 10;
-    QTest::newRow("one value") << 42.0 << 42.0 << 10;
-    QTest::newRow("large") << 1e6 << 3.7e6 << 10;
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<double>("maximum");
+    QTest::addColumn<double>("increment");
+    QTest::newRow("percent") << 3.0 << 97.0 << 10 << 0.0 << 100.0 << 10.0;
+    QTest::newRow("agents") << 2.0 << 23.0 << 10 << 0.0 << 25.0 << 5.0;
+    QTest::newRow("seconds") << 0.0 << 605.0 << 10 << 0.0 << 700.0 << 100.0;
+    QTest::newRow("few divisions") << 0.0 << 605.0 << 3 << 0.0 << 1000.0 << 500.0;
+    QTest::newRow("negative") << -12.5 << 40.0 << 8 << -20.0 << 40.0 << 10.0;
+    // A step of 2 rounds out to -2..10, six divisions: the next step is taken.
+    QTest::newRow("one division too many") << -1.0 << 9.0 << 5 << -5.0 << 10.0 << 5.0;
+    QTest::newRow("small") << 0.01 << 0.07 << 5 << 0.0 << 0.08 << 0.02;
+    QTest::newRow("all zero") << 0.0 << 0.0 << 10 << 0.0 << 10.0 << 1.0;
+    QTest::newRow("one value") << 42.0 << 42.0 << 10 << 0.0 << 45.0 << 5.0;
+    QTest::newRow("large") << 1e6 << 3.7e6 << 10 << 0.0 << 4e6 << 5e5;
 }
 
 void TestChartLayout::automaticScaleCoversTheData()
@@ -273,7 +280,13 @@ void TestChartLayout::automaticScaleCoversTheData()
     QFETCH(double, low);
     QFETCH(double, high);
     QFETCH(int, divisions);
+    QFETCH(double, minimum);
+    QFETCH(double, maximum);
+    QFETCH(double, increment);
     const ChartScale scale = AutomaticScale(low, high, divisions);
+    QCOMPARE(scale.minimum, minimum);
+    QCOMPARE(scale.maximum, maximum);
+    QCOMPARE(scale.increment, increment);
     QVERIFY(scale.minimum <= std::min(0.0, low));
     QVERIFY(scale.maximum >= high);
     QVERIFY(scale.maximum > scale.minimum);
@@ -453,6 +466,30 @@ void TestChartLayout::barsAreCutAtTheAxisEnds()
     QVERIFY(!ChartBarEnd(layout, layout.left, point, end));
     point = {1, std::nan(""), QString(), QColor()};
     QVERIFY(!ChartBarEnd(layout, layout.left, point, end));
+}
+
+void TestChartLayout::textSizesFollowTheResolution()
+{
+    // Points to pixels at ten times the screen's resolution, where a tenth
+    // of a point or a pixel per inch shows in the rounded size.
+    QCOMPARE(ChartFont(ChartTextRole::Title, 960).pixelSize(), 147); // 11 pt
+    QCOMPARE(ChartFont(ChartTextRole::AxisTitle, 960).pixelSize(), 113); // 8.5 pt
+    QCOMPARE(ChartFont(ChartTextRole::TickLabel, 960).pixelSize(), 107); // 8 pt
+    QCOMPARE(ChartFont(ChartTextRole::Legend, 960).pixelSize(), 107);
+    QCOMPARE(ChartFont(ChartTextRole::Mark, 960).pixelSize(), 93); // 7 pt
+    QCOMPARE(ChartFont(ChartTextRole::Title, 96).pixelSize(), 15);
+    QCOMPARE(ChartFont(ChartTextRole::Title, 0).pixelSize(), 15);
+    // Titles bold, the rest plain; a sans-serif stand-in where Arial is missing.
+    QVERIFY(ChartFont(ChartTextRole::Title, 96).bold());
+    QVERIFY(ChartFont(ChartTextRole::AxisTitle, 96).bold());
+    QVERIFY(!ChartFont(ChartTextRole::TickLabel, 96).bold());
+    QVERIFY(!ChartFont(ChartTextRole::Mark, 96).bold());
+    QCOMPARE(ChartFont(ChartTextRole::Legend, 96).styleHint(), QFont::SansSerif);
+    // A resolution that is no number or not above zero counts as the screen's.
+    QCOMPARE(ChartUnit(192), 2.0);
+    QCOMPARE(ChartUnit(1), 1.0 / 96);
+    for (const double bad : {0.0, -96.0, std::nan(""), std::numeric_limits<double>::infinity()})
+        QCOMPARE(ChartUnit(bad), 1.0);
 }
 
 QTEST_MAIN(TestChartLayout)

@@ -23,6 +23,7 @@ private slots:
     void cancelStopsTheReport_data();
     void cancelStopsTheReport();
     void printerFailureEndsTheBody();
+    void contentHoldsTheGridWithItsHeadings();
 };
 
 namespace {
@@ -82,6 +83,14 @@ void ReportLayoutTest::fontsCopiedFromTheLabels()
     QCOMPARE(CopyLabelFont(label, Qt::gray, 96.0), (ReportFontStyle{label.family(), true, 14, Qt::gray}));
     label.setPointSize(12); // a label sized in points keeps them
     QCOMPARE(CopyLabelFont(label, Qt::gray, 96.0).pointSize, 12);
+    label.setPixelSize(1);
+    QCOMPARE(CopyLabelFont(label, Qt::gray, 96.0).pointSize, 1);
+    // Pixels scale with the screen, rounded, before they become points: at
+    // 144 dpi the 19-pixel header is 28.5, so 29 pixels and 14.5, so 15 points.
+    QCOMPARE(ScaledPixelHeight(19, 120.0), 24); // 23.75
+    QCOMPARE(ScaledPixelHeight(96, 1.0), 1);
+    QCOMPARE(ScaledPixelHeight(19, 0.0), 19); // no resolution: the design's
+    QCOMPARE(StandardReportFonts(Qt::darkGray, 144.0).pageHeader.pointSize, 15);
 }
 
 void ReportLayoutTest::positionsFollowTheResolution_data()
@@ -321,6 +330,22 @@ void ReportLayoutTest::printerFailureEndsTheBody()
     canvas.failAtText = 10;
     QVERIFY_THROWS_EXCEPTION(PrinterError, printRecorded(canvas, agentsContent()));
     QCOMPARE(canvas.texts.size(), 10);
+}
+
+void ReportLayoutTest::contentHoldsTheGridWithItsHeadings()
+{
+    // The worked Agents example: headings in row 0, 6 to 15 agents below.
+    const ReportContent content = agentsContent();
+    QCOMPARE(content.lastRow(), 10);
+    QCOMPARE(content.cell(0, 0), QStringLiteral("Agents"));
+    QCOMPARE(content.cell(8, 0), QStringLiteral("Trunks"));
+    QCOMPARE(content.cell(0, 1), QStringLiteral("6"));
+    QCOMPARE(content.cell(1, 1), QStringLiteral("9%"));
+    QCOMPARE(content.cell(0, 10), QStringLiteral("15"));
+    QCOMPARE(content.cell(8, 10), QStringLiteral("15"));
+    // Outside the grid: empty, never a read past it.
+    for (const QPoint &outside : {QPoint(-1, 1), QPoint(9, 1), QPoint(0, -1), QPoint(0, 11)})
+        QCOMPARE(content.cell(outside.x(), outside.y()), QString());
 }
 
 QTEST_MAIN(ReportLayoutTest)

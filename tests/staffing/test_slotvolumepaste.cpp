@@ -80,6 +80,14 @@ void SlotVolumePasteTest::refusesTheWholeListNamingTheValue_data()
                                            << "\"2147483648\" on line 1 is too large: a time slot takes at most 2147483647 calls";
     QTest::newRow("table without a Calls column") << "Time\tAgents\n08:00\t3\n" << int(Reason::SeveralColumns)
                                                   << "line 1 has 2 columns: give one column of numbers, or a table with a \"Calls\" column";
+    QTest::newRow("first value of a row") << "-5\t10" << int(Reason::Negative)
+                                          << "\"-5\" on line 1, column 1 is negative: " + rule;
+    const QString forty(40, QLatin1Char('x'));
+    QTest::newRow("forty characters shown whole") << "10\n" + forty << int(Reason::NotANumber)
+                                                  << "\"" + forty + "\" on line 2 is not a number";
+    QTest::newRow("at the length limit, shortened")
+        << "10\n" + QString(VolumeColumn::MaxTextLength - 3, QLatin1Char('x')) << int(Reason::NotANumber)
+        << "\"" + forty + "...\" on line 2 is not a number";
     QTest::newRow("header alone") << "Calls\n" << int(Reason::NoValues) << "there are no numbers of calls";
     QTest::newRow("far too long") << QString(VolumeColumn::MaxTextLength + 1, QLatin1Char('1')) << int(Reason::TooLong)
                                   << "the text is too long to be a list of call volumes (more than 1048576 characters)";
