@@ -7,8 +7,10 @@
 #include "chartscale.h"
 #include "chartseriesgeometry.h"
 
+#include <QFontMetricsF>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -22,6 +24,8 @@ private slots:
     void legendListsTheSeriesInOrderWithoutOverlap();
     void bottomLabelsNeverOverlap();
     void halfHourLabelsStayReadableInANarrowWindow();
+    void bottomLabelsAreAsDenseAsTheyFit();
+    void bottomAxisHasASlotPerWholeStep();
     void textsStayApartAndInsideTheRectangle_data();
     void textsStayApartAndInsideTheRectangle();
     void niceSteps_data();
@@ -177,6 +181,73 @@ void TestChartLayout::bottomLabelsNeverOverlap()
             QVERIFY(shown >= std::min(points, 2));
         }
     }
+}
+
+void TestChartLayout::bottomLabelsAreAsDenseAsTheyFit()
+{
+    // Labels every 1, 2, 4, 6, 8, 12, 16, 24 or 48 slots (whole hours of
+    // half-hour slots), then doubling: the smallest step whose slots are as
+    // wide as the widest label and 8 pixels.
+    std::vector<int> steps = {1, 2, 4, 6, 8, 12, 16, 24, 48};
+    for (int step = 96; step <= 6144; step *= 2)
+        steps.push_back(step);
+    const QFontMetricsF metrics(ChartFont(ChartTextRole::TickLabel, 96));
+    for (const int points : {5, 13, 48, 3000}) {
+        const ChartModel model = ChartFixtures::series(1, points);
+        double widest = 0;
+        for (const ChartPoint &point : model.series[0].points)
+            widest = std::max(widest, metrics.horizontalAdvance(point.label));
+        for (int width = 200; width <= 2000; width += 25) {
+            const ChartLayout layout = LayOutChart(model, QRectF(0, 0, width, 300), 96);
+            const std::vector<ChartTick> &ticks = layout.bottom.ticks;
+            QCOMPARE(ticks.front().value, 0.0);
+            const int step = ticks.size() > 1 ? int(ticks[1].value - ticks[0].value) : points;
+            const auto at = std::find(steps.begin(), steps.end(), step);
+            const QString where = QStringLiteral("%1 points, %2 px, step %3").arg(points).arg(width).arg(step);
+            QVERIFY2(at != steps.end() || ticks.size() == 1, qPrintable(where));
+            if (ticks.size() > 1)
+                QVERIFY2(step * layout.slotWidth >= widest + 8, qPrintable(where));
+            if (at != steps.end() && at != steps.begin())
+                QVERIFY2(*(at - 1) * layout.slotWidth < widest + 8, qPrintable(where));
+        }
+    }
+}
+
+void TestChartLayout::bottomAxisHasASlotPerWholeStep()
+{
+    // Six points from x 0: six slots of equal width, labelled by the points.
+    ChartModel model = ChartFixtures::series(1, 6);
+    ChartLayout layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    QCOMPARE(layout.bottom.scale.minimum, 0.0);
+    QCOMPARE(layout.bottom.scale.maximum, 5.0);
+    QCOMPARE(layout.slotWidth, layout.plotFront.width() / 6.0);
+    QStringList texts;
+    for (const ChartTick &tick : layout.bottom.ticks)
+        texts << tick.text;
+    QCOMPARE(texts, (QStringList{"08:00", "08:30", "09:00", "09:30", "10:00", "10:30"}));
+
+    // From x 3 to 5 with x 4 missing: the missing slot shows its x, a point
+    // without a label none.
+    ChartSeries &series = model.series[0];
+    series.points = {{3, 10, QString(), Qt::red}, {5, 20, QStringLiteral("b"), Qt::red}};
+    layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    QCOMPARE(layout.bottom.scale.minimum, 3.0);
+    QCOMPARE(layout.bottom.scale.maximum, 5.0);
+    texts.clear();
+    for (const ChartTick &tick : layout.bottom.ticks)
+        texts << tick.text;
+    QCOMPARE(texts, (QStringList{QString(), "4", "b"}));
+
+    // A range of the axis' own, from 5 to 10, whatever the points.
+    model.bottomAxis.automatic = false;
+    model.bottomAxis.minimum = 5;
+    model.bottomAxis.maximum = 10;
+    layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    QCOMPARE(layout.bottom.scale.minimum, 5.0);
+    QCOMPARE(layout.bottom.scale.maximum, 10.0);
+    QCOMPARE(int(layout.bottom.ticks.size()), 6);
+    QCOMPARE(layout.bottom.ticks[0].text, QStringLiteral("b"));
+    QCOMPARE(layout.bottom.ticks[1].text, QStringLiteral("6"));
 }
 
 void TestChartLayout::halfHourLabelsStayReadableInANarrowWindow()
