@@ -38,6 +38,8 @@ private slots:
     void badInputGivesAUsableLayout();
     void linesAreCutWhereTheyLeaveTheAxis();
     void barsAreCutAtTheAxisEnds();
+    void seriesAreCutAtTheBottomAxisEnds();
+    void automaticAxesScaleFromTheirOwnSeries();
     void textSizesFollowTheResolution();
 };
 
@@ -130,6 +132,9 @@ void TestChartLayout::rightAxisOnlyWhenASeriesUsesIt()
     QCOMPARE(with.right.ticks.front().position, double(with.backWall.top() + with.backWall.height()));
     QCOMPARE(with.right.ticks.back().position, double(with.backWall.top()));
     QVERIFY(with.right.titleRect.right() <= 498);
+    QVERIFY(!with.right.titleRect.isEmpty());
+    for (const ChartTick &tick : with.right.ticks)
+        QVERIFY(tick.labelRect.right() <= with.right.titleRect.left());
     // Series on the right axis map through it, the others through the left.
     QCOMPARE(&with.verticalAxis(ChartVerticalAxis::Right), &with.right);
     QCOMPARE(&with.verticalAxis(ChartVerticalAxis::Left), &with.left);
@@ -414,6 +419,13 @@ void TestChartLayout::depthMovesTheBackWallAndNothingElse()
     QCOMPARE(deep.laneOf(1), 1);
     QCOMPARE(deep.laneOf(0), 0);
     QCOMPARE(deep.laneOffset(0), QPointF(0, 0));
+    // About 9 pixels a series, at least 12: 27 for three, 12 for one, and
+    // whole pixels of the device at other resolutions (3 x 9 x 100 / 96).
+    QCOMPARE(deep.depth, QPoint(27, -16));
+    ChartModel single = model;
+    single.series.resize(1);
+    QCOMPARE(LayOutChart(single, QRectF(0, 0, 498, 289), 96).depth, QPoint(12, -7));
+    QCOMPARE(LayOutChart(model, QRectF(0, 0, 498, 289), 100).depth, QPoint(28, -17));
     const QPointF back = deep.laneOffset(2);
     QCOMPARE(back, QPointF(std::round(back.x()), std::round(back.y())));
     QVERIFY(back.x() < deep.depth.x());
@@ -561,6 +573,76 @@ void TestChartLayout::textSizesFollowTheResolution()
     QCOMPARE(ChartUnit(1), 1.0 / 96);
     for (const double bad : {0.0, -96.0, std::nan(""), std::numeric_limits<double>::infinity()})
         QCOMPARE(ChartUnit(bad), 1.0);
+}
+
+void TestChartLayout::seriesAreCutAtTheBottomAxisEnds()
+{
+    // The bottom axis of its own from 2 to 5 shows x from 1.5 to 5.5; the
+    // left axis 0 to 100. A line from x 0 to 6 is cut at both slot edges.
+    ChartModel model = ChartFixtures::series(1, 7);
+    model.bottomAxis.automatic = false;
+    model.bottomAxis.minimum = 2;
+    model.bottomAxis.maximum = 5;
+    ChartSeries &series = model.series[0];
+    for (ChartPoint &point : series.points)
+        point.y = 40;
+    series.points[6].y = 100; // up to the axis' top from x 5 to 6
+    const ChartLayout layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    const std::vector<QPolygonF> runs = ChartVisibleRuns(layout, layout.left, series);
+    QCOMPARE(int(runs.size()), 1);
+    QCOMPARE(runs[0].first(), QPointF(layout.bottom.map(1.5), layout.left.map(40)));
+    QCOMPARE(runs[0].last(), QPointF(layout.bottom.map(5.5), layout.left.map(70)));
+
+    const auto shown = [&](double x, double y) {
+        return ChartPointShown(layout, layout.left, ChartPoint{x, y, QString(), QColor()});
+    };
+    QVERIFY(shown(1.5, 0) && shown(5.5, 100));
+    QVERIFY(!shown(1.45, 50) && !shown(5.55, 50) && !shown(3, 100.5) && !shown(3, -0.5));
+
+    // The bars grow from 0; values far beyond the axis are held at twice the
+    // picture's width and height outside it.
+    QCOMPARE(ChartBaseline(layout.left, layout), layout.left.map(0));
+    const double reach = 2 * (498 + 289);
+    QCOMPARE(ChartPointPosition(layout, layout.left, ChartPoint{3, 1e300, QString(), QColor()}).y(), -reach);
+    QCOMPARE(ChartPointPosition(layout, layout.left, ChartPoint{3, -1e300, QString(), QColor()}).y(), 289 + reach);
+    QCOMPARE(ChartPointPosition(layout, layout.left, ChartPoint{1e300, 50, QString(), QColor()}).x(), 2 * 498.0);
+
+    // An axis of ±1e9 and a line from -1e12 to 0: it enters at -1e9, 0.999
+    // of the way, however far its other end is brought in first.
+    model.leftAxis.minimum = -1e9;
+    model.leftAxis.maximum = 1e9;
+    model.leftAxis.increment = 2e8;
+    series.points = {{2, -1e12, QString(), Qt::red}, {3, 0, QString(), Qt::red}};
+    const ChartLayout wide = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    const std::vector<QPolygonF> steep = ChartVisibleRuns(wide, wide.left, series);
+    QCOMPARE(int(steep.size()), 1);
+    QCOMPARE(steep[0].first(), QPointF(wide.bottom.map(2.999), wide.left.map(-1e9)));
+}
+
+void TestChartLayout::automaticAxesScaleFromTheirOwnSeries()
+{
+    // Series 1 on an automatic left axis, series 2 on an automatic right
+    // one: each axis starts at 0 and ends within a step above its series.
+    ChartModel model = ChartFixtures::series(2, 24);
+    model.leftAxis.automatic = true;
+    model.series[1].axis = ChartVerticalAxis::Right;
+    model.series[1].points[5].y = 480;
+    const ChartLayout layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    const auto highest = [](const ChartSeries &series) {
+        double high = std::numeric_limits<double>::lowest();
+        for (const ChartPoint &point : series.points)
+            high = std::max(high, point.y);
+        return high;
+    };
+    const ChartAxisGeometry *axes[] = {&layout.left, &layout.right};
+    for (int k = 0; k < 2; ++k) {
+        const ChartScale &scale = axes[k]->scale;
+        const double high = highest(model.series[std::size_t(k)]);
+        QCOMPARE(scale.minimum, 0.0);
+        QVERIFY2(scale.maximum >= high && scale.maximum < high + scale.increment,
+                 qPrintable(QStringLiteral("axis %1: %2 for %3").arg(k).arg(scale.maximum).arg(high)));
+    }
+    QCOMPARE(layout.right.scale.maximum, 500.0);
 }
 
 QTEST_MAIN(TestChartLayout)
