@@ -40,6 +40,7 @@ private slots:
     void barsAreCutAtTheAxisEnds();
     void seriesAreCutAtTheBottomAxisEnds();
     void automaticAxesScaleFromTheirOwnSeries();
+    void ticksOfAScale();
     void textSizesFollowTheResolution();
 };
 
@@ -386,6 +387,7 @@ void TestChartLayout::ownScaleIsKeptAndBadOnesAreReplaced()
 
     axis.increment = 0; // the engine chooses the step
     QCOMPARE(ResolveScale(axis, true, 0, 605, 10).increment, 100.0);
+    QCOMPARE(ResolveScale(axis, true, 0, 605, 1).increment, 1000.0); // one division: the whole span
     axis.increment = 1e-9; // would give a billion ticks
     scale = ResolveScale(axis, true, 0, 605, 10);
     QVERIFY(scale.ticks().size() <= 11);
@@ -643,6 +645,26 @@ void TestChartLayout::automaticAxesScaleFromTheirOwnSeries()
                  qPrintable(QStringLiteral("axis %1: %2 for %3").arg(k).arg(scale.maximum).arg(high)));
     }
     QCOMPARE(layout.right.scale.maximum, 500.0);
+}
+
+void TestChartLayout::ticksOfAScale()
+{
+    // 0.3 / 0.1 is 2.9999999999999996 in doubles: still three steps, and
+    // the tick at zero is zero, not a rounding error's "-0.0".
+    QCOMPARE(int((ChartScale{0, 0.3, 0.1}).ticks().size()), 4);
+    QCOMPARE((ChartScale{0, 0.3, 0.1}).divisions(), 3);
+    const std::vector<double> ticks = (ChartScale{-0.3, 0.3, 0.1}).ticks();
+    QCOMPARE(int(ticks.size()), 7);
+    QVERIFY(ticks[3] == 0.0);
+    QCOMPARE(ChartValueText(ticks[3], 0.1), QStringLiteral("0.0"));
+    QCOMPARE(ChartValueText(-0.2, 0.1), QStringLiteral("-0.2"));
+    QCOMPARE(ChartValueText(600, 60), QStringLiteral("600"));
+    QCOMPARE(ChartValueText(0.25, 0.05), QStringLiteral("0.25"));
+    // A scale of one value has one tick; one without a positive step none.
+    QCOMPARE((ChartScale{5, 5, 1}).ticks(), (std::vector<double>{5}));
+    QVERIFY((ChartScale{0, 10, 0}).ticks().empty());
+    QVERIFY((ChartScale{10, 0, 1}).ticks().empty());
+    QCOMPARE((ChartScale{0, 10, 0}).divisions(), 0);
 }
 
 QTEST_MAIN(TestChartLayout)
