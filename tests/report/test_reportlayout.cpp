@@ -102,9 +102,12 @@ void ReportLayoutTest::positionsFollowTheResolution_data()
     QTest::addColumn<int>("headingEnd");
     QTest::addColumn<int>("cellEnd");
     QTest::addColumn<int>("pitch");
-    QTest::newRow("600 ppi") << 600.0 << 300 << 30 << 1200 << 780 << 720 << 420;
+    QTest::addColumn<int>("bodyHeight");
+    // The recording canvas measures a 10-point line as 10/72 inch, a
+    // character as half that wide: 83.3 pixels at 600 ppi, 28.19 at 203.
+    QTest::newRow("600 ppi") << 600.0 << 300 << 30 << 1200 << 780 << 720 << 420 << 83;
     // 101.5, 10.15, 263.9, 243.6 and 142.1 pixels, truncated.
-    QTest::newRow("203 ppi") << 203.0 << 101 << 10 << 406 << 263 << 243 << 142;
+    QTest::newRow("203 ppi") << 203.0 << 101 << 10 << 406 << 263 << 243 << 142 << 28;
 }
 
 void ReportLayoutTest::positionsFollowTheResolution()
@@ -116,6 +119,7 @@ void ReportLayoutTest::positionsFollowTheResolution()
     QFETCH(int, headingEnd);
     QFETCH(int, cellEnd);
     QFETCH(int, pitch);
+    QFETCH(int, bodyHeight);
 
     const int width = static_cast<int>(8 * ppi);
     const int height = static_cast<int>(11 * ppi);
@@ -133,6 +137,10 @@ void ReportLayoutTest::positionsFollowTheResolution()
     const int hp = heightOf(canvas, fonts.pageHeader) + gap;
     const int hr = heightOf(canvas, fonts.reportHeader) + gap;
     const int hb = heightOf(canvas, fonts.body) + gap;
+    QCOMPARE(heightOf(canvas, fonts.body), bodyHeight);
+    RecordingCanvas measure(ppi, ppi, 1, 1);
+    measure.setFont(fonts.body);
+    QCOMPARE(measure.textWidth(QStringLiteral("Agents")), 6 * (bodyHeight / 2));
     const QList<Text> &t = canvas.texts;
     QCOMPARE(t.size(), HeaderTexts + BlockTexts + 9 * 11);
 
