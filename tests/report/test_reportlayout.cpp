@@ -344,6 +344,8 @@ void ReportLayoutTest::contentHoldsTheGridWithItsHeadings()
 {
     // The worked Agents example: headings in row 0, 6 to 15 agents below.
     const ReportContent content = agentsContent();
+    QCOMPARE(content.caption, QStringLiteral("New Agents")); // the print job's name
+    QCOMPARE(content.scenarioFileName, QStringLiteral("*.vnk"));
     QCOMPARE(content.lastRow(), 10);
     QCOMPARE(content.cell(0, 0), QStringLiteral("Agents"));
     QCOMPARE(content.cell(8, 0), QStringLiteral("Trunks"));
