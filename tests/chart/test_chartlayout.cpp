@@ -231,6 +231,18 @@ void TestChartLayout::bottomAxisHasASlotPerWholeStep()
     for (const ChartTick &tick : layout.bottom.ticks)
         texts << tick.text;
     QCOMPARE(texts, (QStringList{"08:00", "08:30", "09:00", "09:30", "10:00", "10:30"}));
+    // Labels too wide to stand centred at the ends are moved inside.
+    ChartModel wide = ChartFixtures::series(1, 2);
+    wide.series[0].points[0].label = QString(100, QLatin1Char('x'));
+    QCOMPARE(LayOutChart(wide, QRectF(0, 0, 498, 289), 96).bottom.ticks[0].labelRect.left(), 0.0);
+    // Three slots, the last label wider than one: labels every second slot,
+    // the last one moved in from the right edge.
+    wide = ChartFixtures::series(1, 3);
+    wide.series[0].points[2].label = QString(33, QLatin1Char('x'));
+    const std::vector<ChartTick> ticks = LayOutChart(wide, QRectF(0, 0, 498, 289), 96).bottom.ticks;
+    QCOMPARE(ticks.size(), std::size_t(2));
+    QVERIFY(!ticks[1].labelRect.isEmpty());
+    QCOMPARE(ticks[1].labelRect.right(), 498.0);
 
     // From x 3 to 5 with x 4 missing: the missing slot shows its x, a point
     // without a label none.
