@@ -134,8 +134,18 @@ void TestChartLayout::rightAxisOnlyWhenASeriesUsesIt()
     QCOMPARE(with.right.ticks.back().position, double(with.backWall.top()));
     QVERIFY(with.right.titleRect.right() <= 498);
     QVERIFY(!with.right.titleRect.isEmpty());
-    for (const ChartTick &tick : with.right.ticks)
+    // Labels a tick (4 pixels) and half a gap (3) off the plot, both sides;
+    // the axis titles outside them.
+    const double wallRight = with.backWall.left() + with.backWall.width();
+    for (const ChartTick &tick : with.right.ticks) {
         QVERIFY(tick.labelRect.right() <= with.right.titleRect.left());
+        QVERIFY(tick.labelRect.isEmpty() || tick.labelRect.left() >= wallRight + 7);
+    }
+    QVERIFY(!with.left.titleRect.isEmpty());
+    for (const ChartTick &tick : with.left.ticks) {
+        QVERIFY(tick.labelRect.isEmpty() || tick.labelRect.left() >= with.left.titleRect.right());
+        QVERIFY(tick.labelRect.isEmpty() || tick.labelRect.right() + 7 <= with.plotFront.left());
+    }
     // Series on the right axis map through it, the others through the left.
     QCOMPARE(&with.verticalAxis(ChartVerticalAxis::Right), &with.right);
     QCOMPARE(&with.verticalAxis(ChartVerticalAxis::Left), &with.left);
@@ -151,6 +161,9 @@ void TestChartLayout::legendListsTheSeriesInOrderWithoutOverlap()
             const ChartLegendEntry &entry = layout.legend[i];
             QCOMPARE(entry.title, model.series[i].title);
             QCOMPARE(entry.colour, model.series[i].colour);
+            // The text 5 pixels right of its swatch (the swatch on a whole pixel).
+            const double apart = entry.textRect.left() - entry.swatch.right();
+            QVERIFY2(apart >= 4.5 && apart <= 5.5, qPrintable(QString::number(apart)));
             QVERIFY(QRectF(0, 0, width, 400).contains(entry.swatch.united(entry.textRect)));
             // Reading order: along a row, then down to the next one.
             if (i > 0) {
@@ -440,6 +453,8 @@ void TestChartLayout::depthMovesTheBackWallAndNothingElse()
     single.series.resize(1);
     QCOMPARE(LayOutChart(single, QRectF(0, 0, 498, 289), 96).depth, QPoint(12, -7));
     QCOMPARE(LayOutChart(model, QRectF(0, 0, 498, 289), 100).depth, QPoint(28, -17));
+    QCOMPARE(deep.laneOffset(1), QPointF(9, -5)); // a third of the depth, on whole pixels
+    QCOMPARE(deep.laneOffset(2), QPointF(18, -11));
     const QPointF back = deep.laneOffset(2);
     QCOMPARE(back, QPointF(std::round(back.x()), std::round(back.y())));
     QVERIFY(back.x() < deep.depth.x());
