@@ -176,6 +176,17 @@ void TestChartLayout::legendListsTheSeriesInOrderWithoutOverlap()
     }
     ChartModel empty = ChartFixtures::series(0, 0);
     QVERIFY(LayOutChart(empty, QRectF(0, 0, 498, 289), 96).legend.empty());
+
+    // Two entries that just fit between the 8-pixel margins share a row; a
+    // pixel less and the second goes below.
+    const ChartModel two = ChartFixtures::series(2, 4);
+    const ChartLayout roomy = LayOutChart(two, QRectF(0, 0, 1200, 400), 96);
+    const ChartLegendEntry &first = roomy.legend[0];
+    const double row = roomy.legend[1].textRect.right() - (first.textRect.left() - first.swatch.width() - 5);
+    const ChartLayout fits = LayOutChart(two, QRectF(0, 0, row + 16, 400), 96);
+    QCOMPARE(fits.legend[1].textRect.top(), fits.legend[0].textRect.top());
+    const ChartLayout wraps = LayOutChart(two, QRectF(0, 0, row + 15, 400), 96);
+    QVERIFY(wraps.legend[1].textRect.top() > wraps.legend[0].textRect.top());
 }
 
 void TestChartLayout::bottomLabelsNeverOverlap()
