@@ -141,6 +141,11 @@ void SlotVolumePasteTest::pasteOfADayGivesTheTableTypingGives()
     pasted.grid().setCurrentCell(1, 47);
     QVERIFY(!SlotVolumePaste::paste(pasted, QStringLiteral("5\n6"), QLocale::c()));
     QCOMPARE(column(pasted, 1).mid(45), (QStringList{"14", "5", "6"}));
+
+    // A first slot past the day (a day without slots, say) leaves room for none.
+    const auto none = SlotVolumePaste::checkFit(fromClipboard(QStringLiteral("7")), 5, 4, QStringLiteral("10:00"));
+    QVERIFY(none);
+    QCOMPARE(none->text(), QStringLiteral("\"7\" on line 1 is value 1 of 1, but only 0 time slots remain from 10:00 on"));
 }
 
 void SlotVolumePasteTest::refusedPasteChangesNothing_data()
