@@ -683,6 +683,18 @@ void TestChartLayout::automaticAxesScaleFromTheirOwnSeries()
                  qPrintable(QStringLiteral("axis %1: %2 for %3").arg(k).arg(scale.maximum).arg(high)));
     }
     QCOMPARE(layout.right.scale.maximum, 500.0);
+
+    // Ticks of an automatic axis stand at least 1.6 label heights apart (a
+    // pixel less where the plot's height is rounded to whole steps).
+    const double labelHeight = QFontMetricsF(ChartFont(ChartTextRole::TickLabel, 96)).height();
+    ChartModel percent = ChartFixtures::series(1, 24);
+    percent.leftAxis.automatic = true;
+    percent.series[0].points[0].y = 97;
+    for (int height = 120; height <= 480; ++height) {
+        const ChartLayout sized = LayOutChart(percent, QRectF(0, 0, 498, height), 96);
+        const double apart = double(sized.plotFront.height()) / sized.left.scale.divisions();
+        QVERIFY2(apart >= 1.6 * labelHeight - 1, qPrintable(QStringLiteral("%1 px: %2").arg(height).arg(apart)));
+    }
 }
 
 void TestChartLayout::ticksOfAScale()

@@ -146,6 +146,11 @@ void SlotVolumePasteTest::pasteOfADayGivesTheTableTypingGives()
     const auto none = SlotVolumePaste::checkFit(fromClipboard(QStringLiteral("7")), 5, 4, QStringLiteral("10:00"));
     QVERIFY(none);
     QCOMPARE(none->text(), QStringLiteral("\"7\" on line 1 is value 1 of 1, but only 0 time slots remain from 10:00 on"));
+    // Stored from slot 0, whatever the caller: the unused entry 0 stays 0.
+    AgentScenario stored = workedScheduleScenario();
+    SlotVolumePaste::store(stored, 0, fromClipboard(QStringLiteral("3\n4")));
+    QCOMPARE(stored.SlotCalls[0], 0);
+    QCOMPARE(stored.SlotCalls[1], 4);
 }
 
 void SlotVolumePasteTest::refusedPasteChangesNothing_data()
