@@ -151,6 +151,12 @@ void SlotVolumePasteTest::pasteOfADayGivesTheTableTypingGives()
     SlotVolumePaste::store(stored, 0, fromClipboard(QStringLiteral("3\n4")));
     QCOMPARE(stored.SlotCalls[0], 0);
     QCOMPARE(stored.SlotCalls[1], 4);
+
+    // As the planner reads them: a sentence, and whether anything changed.
+    QCOMPARE(SlotVolumePaste::message(VolumeRefusal(Reason::NoValues)),
+             QStringLiteral("There are no numbers of calls. Nothing was pasted."));
+    QCOMPARE(SlotVolumePaste::message(VolumeRefusal(Reason::NotInCallsCell)),
+             QStringLiteral("Put the cursor in a Calls cell of the Schedule to paste call volumes."));
 }
 
 void SlotVolumePasteTest::refusedPasteChangesNothing_data()
