@@ -713,6 +713,8 @@ void TestChartLayout::ticksOfAScale()
     QCOMPARE(ChartValueText(-0.2, 0.1), QStringLiteral("-0.2"));
     QCOMPARE(ChartValueText(600, 60), QStringLiteral("600"));
     QCOMPARE(ChartValueText(0.25, 0.05), QStringLiteral("0.25"));
+    // A range that is no whole number of steps ends on the last step below.
+    QCOMPARE((ChartScale{0, 100, 30}).ticks(), (std::vector<double>{0, 30, 60, 90}));
     // A scale of one value has one tick; one without a positive step none.
     QCOMPARE((ChartScale{5, 5, 1}).ticks(), (std::vector<double>{5}));
     QVERIFY((ChartScale{0, 10, 0}).ticks().empty());
