@@ -50,11 +50,14 @@ ChartScale AutomaticScale(double dataMin, double dataMax, int maxDivisions)
         high = low + 10;
     // A step chosen for the span may still leave one division too many
     // once both ends are rounded out to it; take the next nice step then.
+    // Zero is always a tick, so values on both sides of it need two
+    // divisions at least: after four steps the last one is kept, with the
+    // ends it gave, rather than a step the ends were not rounded to.
     double step = NiceStep((high - low) / maxDivisions);
-    for (int tries = 0; tries < 4; ++tries) {
+    for (int tries = 1;; ++tries) {
         scale.minimum = std::floor(snap(low / step)) * step;
         scale.maximum = std::ceil(snap(high / step)) * step;
-        if (std::round((scale.maximum - scale.minimum) / step) <= maxDivisions)
+        if (std::round((scale.maximum - scale.minimum) / step) <= maxDivisions || tries == 4)
             break;
         step = NiceStep(step * 1.5);
     }

@@ -2,12 +2,15 @@
 // The chart's geometry, checked without painting: ticks, axes, legend,
 // bottom labels, automatic scales and the 3D depth.
 #include "chartfixtures.h"
+#include "chartfonts.h"
 #include "chartlayout.h"
 #include "chartscale.h"
 #include "chartseriesgeometry.h"
 
+#include <QFontMetricsF>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -21,6 +24,8 @@ private slots:
     void legendListsTheSeriesInOrderWithoutOverlap();
     void bottomLabelsNeverOverlap();
     void halfHourLabelsStayReadableInANarrowWindow();
+    void bottomLabelsAreAsDenseAsTheyFit();
+    void bottomAxisHasASlotPerWholeStep();
     void textsStayApartAndInsideTheRectangle_data();
     void textsStayApartAndInsideTheRectangle();
     void niceSteps_data();
@@ -33,6 +38,10 @@ private slots:
     void badInputGivesAUsableLayout();
     void linesAreCutWhereTheyLeaveTheAxis();
     void barsAreCutAtTheAxisEnds();
+    void seriesAreCutAtTheBottomAxisEnds();
+    void automaticAxesScaleFromTheirOwnSeries();
+    void ticksOfAScale();
+    void textSizesFollowTheResolution();
 };
 
 namespace {
@@ -124,6 +133,19 @@ void TestChartLayout::rightAxisOnlyWhenASeriesUsesIt()
     QCOMPARE(with.right.ticks.front().position, double(with.backWall.top() + with.backWall.height()));
     QCOMPARE(with.right.ticks.back().position, double(with.backWall.top()));
     QVERIFY(with.right.titleRect.right() <= 498);
+    QVERIFY(!with.right.titleRect.isEmpty());
+    // Labels a tick (4 pixels) and half a gap (3) off the plot, both sides;
+    // the axis titles outside them.
+    const double wallRight = with.backWall.left() + with.backWall.width();
+    for (const ChartTick &tick : with.right.ticks) {
+        QVERIFY(tick.labelRect.right() <= with.right.titleRect.left());
+        QVERIFY(tick.labelRect.isEmpty() || tick.labelRect.left() >= wallRight + 7);
+    }
+    QVERIFY(!with.left.titleRect.isEmpty());
+    for (const ChartTick &tick : with.left.ticks) {
+        QVERIFY(tick.labelRect.isEmpty() || tick.labelRect.left() >= with.left.titleRect.right());
+        QVERIFY(tick.labelRect.isEmpty() || tick.labelRect.right() + 7 <= with.plotFront.left());
+    }
     // Series on the right axis map through it, the others through the left.
     QCOMPARE(&with.verticalAxis(ChartVerticalAxis::Right), &with.right);
     QCOMPARE(&with.verticalAxis(ChartVerticalAxis::Left), &with.left);
@@ -139,6 +161,9 @@ void TestChartLayout::legendListsTheSeriesInOrderWithoutOverlap()
             const ChartLegendEntry &entry = layout.legend[i];
             QCOMPARE(entry.title, model.series[i].title);
             QCOMPARE(entry.colour, model.series[i].colour);
+            // The text 5 pixels right of its swatch (the swatch on a whole pixel).
+            const double apart = entry.textRect.left() - entry.swatch.right();
+            QVERIFY2(apart >= 4.5 && apart <= 5.5, qPrintable(QString::number(apart)));
             QVERIFY(QRectF(0, 0, width, 400).contains(entry.swatch.united(entry.textRect)));
             // Reading order: along a row, then down to the next one.
             if (i > 0) {
@@ -151,6 +176,17 @@ void TestChartLayout::legendListsTheSeriesInOrderWithoutOverlap()
     }
     ChartModel empty = ChartFixtures::series(0, 0);
     QVERIFY(LayOutChart(empty, QRectF(0, 0, 498, 289), 96).legend.empty());
+
+    // Two entries that just fit between the 8-pixel margins share a row; a
+    // pixel less and the second goes below.
+    const ChartModel two = ChartFixtures::series(2, 4);
+    const ChartLayout roomy = LayOutChart(two, QRectF(0, 0, 1200, 400), 96);
+    const ChartLegendEntry &first = roomy.legend[0];
+    const double row = roomy.legend[1].textRect.right() - (first.textRect.left() - first.swatch.width() - 5);
+    const ChartLayout fits = LayOutChart(two, QRectF(0, 0, row + 16, 400), 96);
+    QCOMPARE(fits.legend[1].textRect.top(), fits.legend[0].textRect.top());
+    const ChartLayout wraps = LayOutChart(two, QRectF(0, 0, row + 15, 400), 96);
+    QVERIFY(wraps.legend[1].textRect.top() > wraps.legend[0].textRect.top());
 }
 
 void TestChartLayout::bottomLabelsNeverOverlap()
@@ -175,6 +211,85 @@ void TestChartLayout::bottomLabelsNeverOverlap()
             QVERIFY(shown >= std::min(points, 2));
         }
     }
+}
+
+void TestChartLayout::bottomLabelsAreAsDenseAsTheyFit()
+{
+    // Labels every 1, 2, 4, 6, 8, 12, 16, 24 or 48 slots (whole hours of
+    // half-hour slots), then doubling: the smallest step whose slots are as
+    // wide as the widest label and 8 pixels.
+    std::vector<int> steps = {1, 2, 4, 6, 8, 12, 16, 24, 48};
+    for (int step = 96; step <= 6144; step *= 2)
+        steps.push_back(step);
+    const QFontMetricsF metrics(ChartFont(ChartTextRole::TickLabel, 96));
+    for (const int points : {5, 13, 48, 3000}) {
+        const ChartModel model = ChartFixtures::series(1, points);
+        double widest = 0;
+        for (const ChartPoint &point : model.series[0].points)
+            widest = std::max(widest, metrics.horizontalAdvance(point.label));
+        for (int width = 200; width <= 2000; width += 25) {
+            const ChartLayout layout = LayOutChart(model, QRectF(0, 0, width, 300), 96);
+            const std::vector<ChartTick> &ticks = layout.bottom.ticks;
+            QCOMPARE(ticks.front().value, 0.0);
+            const int step = ticks.size() > 1 ? int(ticks[1].value - ticks[0].value) : points;
+            const auto at = std::find(steps.begin(), steps.end(), step);
+            const QString where = QStringLiteral("%1 points, %2 px, step %3").arg(points).arg(width).arg(step);
+            QVERIFY2(at != steps.end() || ticks.size() == 1, qPrintable(where));
+            if (ticks.size() > 1)
+                QVERIFY2(step * layout.slotWidth >= widest + 8, qPrintable(where));
+            if (at != steps.end() && at != steps.begin())
+                QVERIFY2(*(at - 1) * layout.slotWidth < widest + 8, qPrintable(where));
+        }
+    }
+}
+
+void TestChartLayout::bottomAxisHasASlotPerWholeStep()
+{
+    // Six points from x 0: six slots of equal width, labelled by the points.
+    ChartModel model = ChartFixtures::series(1, 6);
+    ChartLayout layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    QCOMPARE(layout.bottom.scale.minimum, 0.0);
+    QCOMPARE(layout.bottom.scale.maximum, 5.0);
+    QCOMPARE(layout.slotWidth, layout.plotFront.width() / 6.0);
+    QStringList texts;
+    for (const ChartTick &tick : layout.bottom.ticks)
+        texts << tick.text;
+    QCOMPARE(texts, (QStringList{"08:00", "08:30", "09:00", "09:30", "10:00", "10:30"}));
+    // Labels too wide to stand centred at the ends are moved inside.
+    ChartModel wide = ChartFixtures::series(1, 2);
+    wide.series[0].points[0].label = QString(100, QLatin1Char('x'));
+    QCOMPARE(LayOutChart(wide, QRectF(0, 0, 498, 289), 96).bottom.ticks[0].labelRect.left(), 0.0);
+    // Three slots, the last label wider than one: labels every second slot,
+    // the last one moved in from the right edge.
+    wide = ChartFixtures::series(1, 3);
+    wide.series[0].points[2].label = QString(33, QLatin1Char('x'));
+    const std::vector<ChartTick> ticks = LayOutChart(wide, QRectF(0, 0, 498, 289), 96).bottom.ticks;
+    QCOMPARE(ticks.size(), std::size_t(2));
+    QVERIFY(!ticks[1].labelRect.isEmpty());
+    QCOMPARE(ticks[1].labelRect.right(), 498.0);
+
+    // From x 3 to 5 with x 4 missing: the missing slot shows its x, a point
+    // without a label none.
+    ChartSeries &series = model.series[0];
+    series.points = {{3, 10, QString(), Qt::red}, {5, 20, QStringLiteral("b"), Qt::red}};
+    layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    QCOMPARE(layout.bottom.scale.minimum, 3.0);
+    QCOMPARE(layout.bottom.scale.maximum, 5.0);
+    texts.clear();
+    for (const ChartTick &tick : layout.bottom.ticks)
+        texts << tick.text;
+    QCOMPARE(texts, (QStringList{QString(), "4", "b"}));
+
+    // A range of the axis' own, from 5 to 10, whatever the points.
+    model.bottomAxis.automatic = false;
+    model.bottomAxis.minimum = 5;
+    model.bottomAxis.maximum = 10;
+    layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    QCOMPARE(layout.bottom.scale.minimum, 5.0);
+    QCOMPARE(layout.bottom.scale.maximum, 10.0);
+    QCOMPARE(int(layout.bottom.ticks.size()), 6);
+    QCOMPARE(layout.bottom.ticks[0].text, QStringLiteral("b"));
+    QCOMPARE(layout.bottom.ticks[1].text, QStringLiteral("6"));
 }
 
 void TestChartLayout::halfHourLabelsStayReadableInANarrowWindow()
@@ -257,15 +372,23 @@ void TestChartLayout::automaticScaleCoversTheData_data()
     QTest::addColumn<double>("low");
     QTest::addColumn<double>("high");
     QTest::addColumn<int>("divisions");
-    QTest::newRow("percent") << 3.0 << 97.0 << 10;
-    QTest::newRow("agents") << 2.0 << 23.0 << 10;
-    QTest::newRow("seconds") << 0.0 << 605.0 << 10;
-    QTest::newRow("few divisions") << 0.0 << 605.0 << 3;
-    QTest::newRow("negative") << -12.5 << 40.0 << 8;
-    QTest::newRow("small") << 0.01 << 0.07 << 5;
-    QTest::newRow("all zero") << 0.0 << 0.0 << 10;
-    QTest::newRow("one value") << 42.0 << 42.0 << 10;
-    QTest::newRow("large") << 1e6 << 3.7e6 << 10;
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<double>("maximum");
+    QTest::addColumn<double>("increment");
+    QTest::newRow("percent") << 3.0 << 97.0 << 10 << 0.0 << 100.0 << 10.0;
+    QTest::newRow("agents") << 2.0 << 23.0 << 10 << 0.0 << 25.0 << 5.0;
+    QTest::newRow("seconds") << 0.0 << 605.0 << 10 << 0.0 << 700.0 << 100.0;
+    QTest::newRow("few divisions") << 0.0 << 605.0 << 3 << 0.0 << 1000.0 << 500.0;
+    QTest::newRow("negative") << -12.5 << 40.0 << 8 << -20.0 << 40.0 << 10.0;
+    // A step of 2 rounds out to -2..10, six divisions: the next step is taken.
+    QTest::newRow("one division too many") << -1.0 << 9.0 << 5 << -5.0 << 10.0 << 5.0;
+    QTest::newRow("small") << 0.01 << 0.07 << 5 << 0.0 << 0.08 << 0.02;
+    QTest::newRow("all zero") << 0.0 << 0.0 << 10 << 0.0 << 10.0 << 1.0;
+    QTest::newRow("one value") << 42.0 << 42.0 << 10 << 0.0 << 45.0 << 5.0;
+    QTest::newRow("large") << 1e6 << 3.7e6 << 10 << 0.0 << 4e6 << 5e5;
+    // One division asked for, values both sides of 0: two are the least,
+    // and the step is the one the ends were rounded to (2, 5, 10, 20 tried).
+    QTest::newRow("both signs, one division") << -1.0 << 1.0 << 1 << -20.0 << 20.0 << 20.0;
 }
 
 void TestChartLayout::automaticScaleCoversTheData()
@@ -273,13 +396,19 @@ void TestChartLayout::automaticScaleCoversTheData()
     QFETCH(double, low);
     QFETCH(double, high);
     QFETCH(int, divisions);
+    QFETCH(double, minimum);
+    QFETCH(double, maximum);
+    QFETCH(double, increment);
     const ChartScale scale = AutomaticScale(low, high, divisions);
+    QCOMPARE(scale.minimum, minimum);
+    QCOMPARE(scale.maximum, maximum);
+    QCOMPARE(scale.increment, increment);
     QVERIFY(scale.minimum <= std::min(0.0, low));
     QVERIFY(scale.maximum >= high);
     QVERIFY(scale.maximum > scale.minimum);
     QCOMPARE(NiceStep(scale.increment), scale.increment);
     QVERIFY(scale.divisions() >= 1);
-    QVERIFY(scale.divisions() <= divisions);
+    QVERIFY(scale.divisions() <= std::max(divisions, low < 0 && high > 0 ? 2 : 1));
     // The first and last ticks are the ends.
     const std::vector<double> ticks = scale.ticks();
     QCOMPARE(int(ticks.size()), scale.divisions() + 1);
@@ -297,6 +426,7 @@ void TestChartLayout::ownScaleIsKeptAndBadOnesAreReplaced()
 
     axis.increment = 0; // the engine chooses the step
     QCOMPARE(ResolveScale(axis, true, 0, 605, 10).increment, 100.0);
+    QCOMPARE(ResolveScale(axis, true, 0, 605, 1).increment, 1000.0); // one division: the whole span
     axis.increment = 1e-9; // would give a billion ticks
     scale = ResolveScale(axis, true, 0, 605, 10);
     QVERIFY(scale.ticks().size() <= 11);
@@ -330,6 +460,15 @@ void TestChartLayout::depthMovesTheBackWallAndNothingElse()
     QCOMPARE(deep.laneOf(1), 1);
     QCOMPARE(deep.laneOf(0), 0);
     QCOMPARE(deep.laneOffset(0), QPointF(0, 0));
+    // About 9 pixels a series, at least 12: 27 for three, 12 for one, and
+    // whole pixels of the device at other resolutions (3 x 9 x 100 / 96).
+    QCOMPARE(deep.depth, QPoint(27, -16));
+    ChartModel single = model;
+    single.series.resize(1);
+    QCOMPARE(LayOutChart(single, QRectF(0, 0, 498, 289), 96).depth, QPoint(12, -7));
+    QCOMPARE(LayOutChart(model, QRectF(0, 0, 498, 289), 100).depth, QPoint(28, -17));
+    QCOMPARE(deep.laneOffset(1), QPointF(9, -5)); // a third of the depth, on whole pixels
+    QCOMPARE(deep.laneOffset(2), QPointF(18, -11));
     const QPointF back = deep.laneOffset(2);
     QCOMPARE(back, QPointF(std::round(back.x()), std::round(back.y())));
     QVERIFY(back.x() < deep.depth.x());
@@ -453,6 +592,134 @@ void TestChartLayout::barsAreCutAtTheAxisEnds()
     QVERIFY(!ChartBarEnd(layout, layout.left, point, end));
     point = {1, std::nan(""), QString(), QColor()};
     QVERIFY(!ChartBarEnd(layout, layout.left, point, end));
+}
+
+void TestChartLayout::textSizesFollowTheResolution()
+{
+    // Points to pixels at ten times the screen's resolution, where a tenth
+    // of a point or a pixel per inch shows in the rounded size.
+    QCOMPARE(ChartFont(ChartTextRole::Title, 960).pixelSize(), 147); // 11 pt
+    QCOMPARE(ChartFont(ChartTextRole::AxisTitle, 960).pixelSize(), 113); // 8.5 pt
+    QCOMPARE(ChartFont(ChartTextRole::TickLabel, 960).pixelSize(), 107); // 8 pt
+    QCOMPARE(ChartFont(ChartTextRole::Legend, 960).pixelSize(), 107);
+    QCOMPARE(ChartFont(ChartTextRole::Mark, 960).pixelSize(), 93); // 7 pt
+    QCOMPARE(ChartFont(ChartTextRole::Title, 96).pixelSize(), 15);
+    QCOMPARE(ChartFont(ChartTextRole::Title, 0).pixelSize(), 15);
+    // Titles bold, the rest plain; a sans-serif stand-in where Arial is missing.
+    QVERIFY(ChartFont(ChartTextRole::Title, 96).bold());
+    QVERIFY(ChartFont(ChartTextRole::AxisTitle, 96).bold());
+    QVERIFY(!ChartFont(ChartTextRole::TickLabel, 96).bold());
+    QVERIFY(!ChartFont(ChartTextRole::Mark, 96).bold());
+    QCOMPARE(ChartFont(ChartTextRole::Legend, 96).styleHint(), QFont::SansSerif);
+    // A resolution that is no number or not above zero counts as the screen's.
+    QCOMPARE(ChartUnit(192), 2.0);
+    QCOMPARE(ChartUnit(1), 1.0 / 96);
+    for (const double bad : {0.0, -96.0, std::nan(""), std::numeric_limits<double>::infinity()})
+        QCOMPARE(ChartUnit(bad), 1.0);
+}
+
+void TestChartLayout::seriesAreCutAtTheBottomAxisEnds()
+{
+    // The bottom axis of its own from 2 to 5 shows x from 1.5 to 5.5; the
+    // left axis 0 to 100. A line from x 0 to 6 is cut at both slot edges.
+    ChartModel model = ChartFixtures::series(1, 7);
+    model.bottomAxis.automatic = false;
+    model.bottomAxis.minimum = 2;
+    model.bottomAxis.maximum = 5;
+    ChartSeries &series = model.series[0];
+    for (ChartPoint &point : series.points)
+        point.y = 40;
+    series.points[6].y = 100; // up to the axis' top from x 5 to 6
+    const ChartLayout layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    const std::vector<QPolygonF> runs = ChartVisibleRuns(layout, layout.left, series);
+    QCOMPARE(int(runs.size()), 1);
+    QCOMPARE(runs[0].first(), QPointF(layout.bottom.map(1.5), layout.left.map(40)));
+    QCOMPARE(runs[0].last(), QPointF(layout.bottom.map(5.5), layout.left.map(70)));
+
+    const auto shown = [&](double x, double y) {
+        return ChartPointShown(layout, layout.left, ChartPoint{x, y, QString(), QColor()});
+    };
+    QVERIFY(shown(1.5, 0) && shown(5.5, 100));
+    QVERIFY(!shown(1.45, 50) && !shown(5.55, 50) && !shown(3, 100.5) && !shown(3, -0.5));
+
+    // The bars grow from 0; values far beyond the axis are held at twice the
+    // picture's width and height outside it.
+    QCOMPARE(ChartBaseline(layout.left, layout), layout.left.map(0));
+    const double reach = 2 * (498 + 289);
+    QCOMPARE(ChartPointPosition(layout, layout.left, ChartPoint{3, 1e300, QString(), QColor()}).y(), -reach);
+    QCOMPARE(ChartPointPosition(layout, layout.left, ChartPoint{3, -1e300, QString(), QColor()}).y(), 289 + reach);
+    QCOMPARE(ChartPointPosition(layout, layout.left, ChartPoint{1e300, 50, QString(), QColor()}).x(), 2 * 498.0);
+
+    // An axis of ±1e9 and a line from -1e12 to 0: it enters at -1e9, 0.999
+    // of the way, however far its other end is brought in first.
+    model.leftAxis.minimum = -1e9;
+    model.leftAxis.maximum = 1e9;
+    model.leftAxis.increment = 2e8;
+    series.points = {{2, -1e12, QString(), Qt::red}, {3, 0, QString(), Qt::red}};
+    const ChartLayout wide = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    const std::vector<QPolygonF> steep = ChartVisibleRuns(wide, wide.left, series);
+    QCOMPARE(int(steep.size()), 1);
+    QCOMPARE(steep[0].first(), QPointF(wide.bottom.map(2.999), wide.left.map(-1e9)));
+}
+
+void TestChartLayout::automaticAxesScaleFromTheirOwnSeries()
+{
+    // Series 1 on an automatic left axis, series 2 on an automatic right
+    // one: each axis starts at 0 and ends within a step above its series.
+    ChartModel model = ChartFixtures::series(2, 24);
+    model.leftAxis.automatic = true;
+    model.series[1].axis = ChartVerticalAxis::Right;
+    model.series[1].points[5].y = 480;
+    const ChartLayout layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    const auto highest = [](const ChartSeries &series) {
+        double high = std::numeric_limits<double>::lowest();
+        for (const ChartPoint &point : series.points)
+            high = std::max(high, point.y);
+        return high;
+    };
+    const ChartAxisGeometry *axes[] = {&layout.left, &layout.right};
+    for (int k = 0; k < 2; ++k) {
+        const ChartScale &scale = axes[k]->scale;
+        const double high = highest(model.series[std::size_t(k)]);
+        QCOMPARE(scale.minimum, 0.0);
+        QVERIFY2(scale.maximum >= high && scale.maximum < high + scale.increment,
+                 qPrintable(QStringLiteral("axis %1: %2 for %3").arg(k).arg(scale.maximum).arg(high)));
+    }
+    QCOMPARE(layout.right.scale.maximum, 500.0);
+
+    // Ticks of an automatic axis stand at least 1.6 label heights apart (a
+    // pixel less where the plot's height is rounded to whole steps).
+    const double labelHeight = QFontMetricsF(ChartFont(ChartTextRole::TickLabel, 96)).height();
+    ChartModel percent = ChartFixtures::series(1, 24);
+    percent.leftAxis.automatic = true;
+    percent.series[0].points[0].y = 97;
+    for (int height = 120; height <= 480; ++height) {
+        const ChartLayout sized = LayOutChart(percent, QRectF(0, 0, 498, height), 96);
+        const double apart = double(sized.plotFront.height()) / sized.left.scale.divisions();
+        QVERIFY2(apart >= 1.6 * labelHeight - 1, qPrintable(QStringLiteral("%1 px: %2").arg(height).arg(apart)));
+    }
+}
+
+void TestChartLayout::ticksOfAScale()
+{
+    // 0.3 / 0.1 is 2.9999999999999996 in doubles: still three steps, and
+    // the tick at zero is zero, not a rounding error's "-0.0".
+    QCOMPARE(int((ChartScale{0, 0.3, 0.1}).ticks().size()), 4);
+    QCOMPARE((ChartScale{0, 0.3, 0.1}).divisions(), 3);
+    const std::vector<double> ticks = (ChartScale{-0.3, 0.3, 0.1}).ticks();
+    QCOMPARE(int(ticks.size()), 7);
+    QVERIFY(ticks[3] == 0.0);
+    QCOMPARE(ChartValueText(ticks[3], 0.1), QStringLiteral("0.0"));
+    QCOMPARE(ChartValueText(-0.2, 0.1), QStringLiteral("-0.2"));
+    QCOMPARE(ChartValueText(600, 60), QStringLiteral("600"));
+    QCOMPARE(ChartValueText(0.25, 0.05), QStringLiteral("0.25"));
+    // A range that is no whole number of steps ends on the last step below.
+    QCOMPARE((ChartScale{0, 100, 30}).ticks(), (std::vector<double>{0, 30, 60, 90}));
+    // A scale of one value has one tick; one without a positive step none.
+    QCOMPARE((ChartScale{5, 5, 1}).ticks(), (std::vector<double>{5}));
+    QVERIFY((ChartScale{0, 10, 0}).ticks().empty());
+    QVERIFY((ChartScale{10, 0, 1}).ticks().empty());
+    QCOMPARE((ChartScale{0, 10, 0}).divisions(), 0);
 }
 
 QTEST_MAIN(TestChartLayout)

@@ -2,6 +2,7 @@
 #include "graphbuild.h"
 #include "graphfixtures.h"
 #include "seriescolourtable.h"
+#include "serieskinds.h"
 
 #include "conversions.h"
 
@@ -30,6 +31,7 @@ private Q_SLOTS:
     void unreadableCellLeavesNoSeries();
     void whatABuildKeeps();
     void everyPointTakesItsKindsColour();
+    void eachKindHasItsColumnCaptionAndColour();
 };
 
 namespace {
@@ -425,6 +427,46 @@ void BuildTest::everyPointTakesItsKindsColour()
         for (const ChartPoint &p : chart.series[i].points)
             QCOMPARE(p.colour, custom[kinds[i]]);
     }
+}
+
+void BuildTest::eachKindHasItsColumnCaptionAndColour()
+{
+    // The heading of each kind's column on the Agents and the Schedule tab;
+    // empty where the tab does not offer the kind (nor its menu item).
+    const char *const headings[SeriesKinds::Count][2] = {
+        {"", "Agents"},       {"Srv Lvl", "Srv Lvl"}, {"Queued", "Queued"},
+        {"Abndon", "Abndon"}, {"Usage", "Usage"},     {"Ave Ans", "Ave Ans"},
+        {"Q Time", ""},       {"Avg Q", ""},          {"Trunks", "Trunks"}};
+    const ResultTable tables[2] = {agentsWorkedTable(), scheduleWorkedTable()};
+    for (int kind = 0; kind < SeriesKinds::Count; ++kind) {
+        for (const bool schedule : {false, true}) {
+            const QString heading = QLatin1String(headings[kind][schedule]);
+            const int column = SeriesKinds::Column(kind, schedule);
+            QCOMPARE(SeriesKinds::Holds(SeriesKinds::Offer(schedule), kind), !heading.isEmpty());
+            if (heading.isEmpty())
+                QCOMPARE(column, -1);
+            else
+                QCOMPARE(tables[schedule].cell(column, 0), heading);
+        }
+        QCOMPARE(SeriesKinds::KindByCaption(SeriesKinds::MenuCaption(kind).toUpper()), std::optional<int>(kind));
+    }
+    QCOMPARE(SeriesKinds::KindByCaption(QStringLiteral(" queue time ")), std::optional<int>(6));
+    QVERIFY(!SeriesKinds::KindByCaption(QStringLiteral("Calls")));
+    QCOMPARE(SeriesKinds::Column(SeriesKinds::Count, false), -1);
+    // The series colours by kind; outside the table black, and writes ignored.
+    const QColor defaults[SeriesColourTable::Count] = {
+        QColor(255, 0, 0),   QColor(0, 0, 255),   QColor(0, 128, 0), QColor(128, 0, 128), QColor(0, 128, 128),
+        QColor(192, 192, 192), QColor(0, 255, 255), QColor(255, 0, 255), QColor(128, 0, 0)};
+    SeriesColourTable table;
+    for (int kind = 0; kind < SeriesColourTable::Count; ++kind)
+        QCOMPARE(table[kind], defaults[kind]);
+    table.set(-1, Qt::white);
+    table.set(SeriesColourTable::Count, Qt::white);
+    QCOMPARE(table[-1], QColor(Qt::black));
+    QCOMPARE(table[SeriesColourTable::Count], QColor(Qt::black));
+    table.set(0, Qt::white);
+    QCOMPARE(table[0], QColor(Qt::white));
+    QCOMPARE(table[1], defaults[1]);
 }
 
 QTEST_GUILESS_MAIN(BuildTest)

@@ -115,6 +115,10 @@ void CellsTest::numbersAsTheFormatterWritesThem()
     // Beyond the 32-bit range the value is held at its end.
     QCOMPARE(GraphCells::ReadNumber(Calc::FormatNumber(5e12, 0)).value, std::numeric_limits<int>::max());
     QCOMPARE(GraphCells::ReadNumber(QStringLiteral("-3E+10")).value, std::numeric_limits<int>::min());
+    // A grouped negative number: the minus is no digit of the first group.
+    const QString sep = Calc::ThousandSeparator();
+    QCOMPARE(GraphCells::ReadNumber(QStringLiteral("-123") + sep + QStringLiteral("456")).value, -123456);
+    QCOMPARE(GraphCells::ReadNumber(QStringLiteral("-1234") + sep + QStringLiteral("567")).status, Value::Status::Invalid);
     // Plain decimals round half away from zero.
     QCOMPARE(GraphCells::ReadNumber(QStringLiteral("2.5")).value, 3);
 }

@@ -23,6 +23,7 @@ private slots:
     void cancelStopsTheReport_data();
     void cancelStopsTheReport();
     void printerFailureEndsTheBody();
+    void contentHoldsTheGridWithItsHeadings();
 };
 
 namespace {
@@ -82,6 +83,14 @@ void ReportLayoutTest::fontsCopiedFromTheLabels()
     QCOMPARE(CopyLabelFont(label, Qt::gray, 96.0), (ReportFontStyle{label.family(), true, 14, Qt::gray}));
     label.setPointSize(12); // a label sized in points keeps them
     QCOMPARE(CopyLabelFont(label, Qt::gray, 96.0).pointSize, 12);
+    label.setPixelSize(1);
+    QCOMPARE(CopyLabelFont(label, Qt::gray, 96.0).pointSize, 1);
+    // Pixels scale with the screen, rounded, before they become points: at
+    // 144 dpi the 19-pixel header is 28.5, so 29 pixels and 14.5, so 15 points.
+    QCOMPARE(ScaledPixelHeight(19, 120.0), 24); // 23.75
+    QCOMPARE(ScaledPixelHeight(96, 1.0), 1);
+    QCOMPARE(ScaledPixelHeight(19, 0.0), 19); // no resolution: the design's
+    QCOMPARE(StandardReportFonts(Qt::darkGray, 144.0).pageHeader.pointSize, 15);
 }
 
 void ReportLayoutTest::positionsFollowTheResolution_data()
@@ -93,9 +102,12 @@ void ReportLayoutTest::positionsFollowTheResolution_data()
     QTest::addColumn<int>("headingEnd");
     QTest::addColumn<int>("cellEnd");
     QTest::addColumn<int>("pitch");
-    QTest::newRow("600 ppi") << 600.0 << 300 << 30 << 1200 << 780 << 720 << 420;
+    QTest::addColumn<int>("bodyHeight");
+    // The recording canvas measures a 10-point line as 10/72 inch, a
+    // character as half that wide: 83.3 pixels at 600 ppi, 28.19 at 203.
+    QTest::newRow("600 ppi") << 600.0 << 300 << 30 << 1200 << 780 << 720 << 420 << 83;
     // 101.5, 10.15, 263.9, 243.6 and 142.1 pixels, truncated.
-    QTest::newRow("203 ppi") << 203.0 << 101 << 10 << 406 << 263 << 243 << 142;
+    QTest::newRow("203 ppi") << 203.0 << 101 << 10 << 406 << 263 << 243 << 142 << 28;
 }
 
 void ReportLayoutTest::positionsFollowTheResolution()
@@ -107,6 +119,7 @@ void ReportLayoutTest::positionsFollowTheResolution()
     QFETCH(int, headingEnd);
     QFETCH(int, cellEnd);
     QFETCH(int, pitch);
+    QFETCH(int, bodyHeight);
 
     const int width = static_cast<int>(8 * ppi);
     const int height = static_cast<int>(11 * ppi);
@@ -124,6 +137,10 @@ void ReportLayoutTest::positionsFollowTheResolution()
     const int hp = heightOf(canvas, fonts.pageHeader) + gap;
     const int hr = heightOf(canvas, fonts.reportHeader) + gap;
     const int hb = heightOf(canvas, fonts.body) + gap;
+    QCOMPARE(heightOf(canvas, fonts.body), bodyHeight);
+    RecordingCanvas measure(ppi, ppi, 1, 1);
+    measure.setFont(fonts.body);
+    QCOMPARE(measure.textWidth(QStringLiteral("Agents")), 6 * (bodyHeight / 2));
     const QList<Text> &t = canvas.texts;
     QCOMPARE(t.size(), HeaderTexts + BlockTexts + 9 * 11);
 
@@ -321,6 +338,24 @@ void ReportLayoutTest::printerFailureEndsTheBody()
     canvas.failAtText = 10;
     QVERIFY_THROWS_EXCEPTION(PrinterError, printRecorded(canvas, agentsContent()));
     QCOMPARE(canvas.texts.size(), 10);
+}
+
+void ReportLayoutTest::contentHoldsTheGridWithItsHeadings()
+{
+    // The worked Agents example: headings in row 0, 6 to 15 agents below.
+    const ReportContent content = agentsContent();
+    QCOMPARE(content.caption, QStringLiteral("New Agents")); // the print job's name
+    QCOMPARE(content.scenarioFileName, QStringLiteral("*.vnk"));
+    QCOMPARE(content.lastRow(), 10);
+    QCOMPARE(content.cell(0, 0), QStringLiteral("Agents"));
+    QCOMPARE(content.cell(8, 0), QStringLiteral("Trunks"));
+    QCOMPARE(content.cell(0, 1), QStringLiteral("6"));
+    QCOMPARE(content.cell(1, 1), QStringLiteral("9%"));
+    QCOMPARE(content.cell(0, 10), QStringLiteral("15"));
+    QCOMPARE(content.cell(8, 10), QStringLiteral("15"));
+    // Outside the grid: empty, never a read past it.
+    for (const QPoint &outside : {QPoint(-1, 1), QPoint(9, 1), QPoint(0, -1), QPoint(0, 11)})
+        QCOMPARE(content.cell(outside.x(), outside.y()), QString());
 }
 
 QTEST_MAIN(ReportLayoutTest)

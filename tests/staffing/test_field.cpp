@@ -22,6 +22,9 @@ void FieldTest::maskedText_data()
     QTest::newRow("blank after the hour digit") << Field::MaskEdit3 << "1 :00" << " 1:00";
     QTest::newRow("one-digit minute") << Field::MaskEdit4 << "00:5" << "00:5 ";
     QTest::newRow("no colon") << Field::MaskEdit2 << "0300" << "03:00";
+    QTest::newRow("no colon, two digits") << Field::MaskEdit2 << "03" << "03:  ";
+    QTest::newRow("no colon, six digits") << Field::MaskEdit2 << "123456" << "12:34";
+    QTest::newRow("no hour digits") << Field::MaskEdit4 << ":30" << "  :30";
     QTest::newRow("too many digits") << Field::MaskEdit7 << "123:456" << "12:45";
     QTest::newRow("seconds dropped") << Field::MaskEdit1 << "08:30:15" << "08:30";
     QTest::newRow("letters") << Field::MaskEdit2 << "ab:cd" << "  :  ";

@@ -80,6 +80,14 @@ void SlotVolumePasteTest::refusesTheWholeListNamingTheValue_data()
                                            << "\"2147483648\" on line 1 is too large: a time slot takes at most 2147483647 calls";
     QTest::newRow("table without a Calls column") << "Time\tAgents\n08:00\t3\n" << int(Reason::SeveralColumns)
                                                   << "line 1 has 2 columns: give one column of numbers, or a table with a \"Calls\" column";
+    QTest::newRow("first value of a row") << "-5\t10" << int(Reason::Negative)
+                                          << "\"-5\" on line 1, column 1 is negative: " + rule;
+    const QString forty(40, QLatin1Char('x'));
+    QTest::newRow("forty characters shown whole") << "10\n" + forty << int(Reason::NotANumber)
+                                                  << "\"" + forty + "\" on line 2 is not a number";
+    QTest::newRow("at the length limit, shortened")
+        << "10\n" + QString(VolumeColumn::MaxTextLength - 3, QLatin1Char('x')) << int(Reason::NotANumber)
+        << "\"" + forty + "...\" on line 2 is not a number";
     QTest::newRow("header alone") << "Calls\n" << int(Reason::NoValues) << "there are no numbers of calls";
     QTest::newRow("far too long") << QString(VolumeColumn::MaxTextLength + 1, QLatin1Char('1')) << int(Reason::TooLong)
                                   << "the text is too long to be a list of call volumes (more than 1048576 characters)";
@@ -133,6 +141,22 @@ void SlotVolumePasteTest::pasteOfADayGivesTheTableTypingGives()
     pasted.grid().setCurrentCell(1, 47);
     QVERIFY(!SlotVolumePaste::paste(pasted, QStringLiteral("5\n6"), QLocale::c()));
     QCOMPARE(column(pasted, 1).mid(45), (QStringList{"14", "5", "6"}));
+
+    // A first slot past the day (a day without slots, say) leaves room for none.
+    const auto none = SlotVolumePaste::checkFit(fromClipboard(QStringLiteral("7")), 5, 4, QStringLiteral("10:00"));
+    QVERIFY(none);
+    QCOMPARE(none->text(), QStringLiteral("\"7\" on line 1 is value 1 of 1, but only 0 time slots remain from 10:00 on"));
+    // Stored from slot 0, whatever the caller: the unused entry 0 stays 0.
+    AgentScenario stored = workedScheduleScenario();
+    SlotVolumePaste::store(stored, 0, fromClipboard(QStringLiteral("3\n4")));
+    QCOMPARE(stored.SlotCalls[0], 0);
+    QCOMPARE(stored.SlotCalls[1], 4);
+
+    // As the planner reads them: a sentence, and whether anything changed.
+    QCOMPARE(SlotVolumePaste::message(VolumeRefusal(Reason::NoValues)),
+             QStringLiteral("There are no numbers of calls. Nothing was pasted."));
+    QCOMPARE(SlotVolumePaste::message(VolumeRefusal(Reason::NotInCallsCell)),
+             QStringLiteral("Put the cursor in a Calls cell of the Schedule to paste call volumes."));
 }
 
 void SlotVolumePasteTest::refusedPasteChangesNothing_data()

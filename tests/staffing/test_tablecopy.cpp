@@ -71,6 +71,16 @@ void TableCopyTest::selectionCopiesOnlyItsCells()
     const TableCopy typed = TableCopy::selectedCells(t, {{1, 1}, {2, 1}});
     QCOMPARE(typed.text(), QStringLiteral("Calls\tAgents\n1 2  <b>&\t0\n"));
     QVERIFY(typed.html().contains(QStringLiteral("<td>1\t2\r\n&lt;b&gt;&amp;</td>")));
+    // Select All leaves out the fixed Time column; the copy is still the
+    // whole table, times included.
+    QList<TableCell> all;
+    for (int r = 1; r < t.rowCount(); ++r) {
+        for (int c = 1; c < ResultTable::ColumnCount; ++c)
+            all << TableCell{c, r};
+    }
+    QCOMPARE(TableCopy::forCopy(t, all, false).text(), TableCopy::wholeTable(t).text());
+    all.removeLast();
+    QCOMPARE(TableCopy::forCopy(t, all, false).text(), TableCopy::selectedCells(t, all).text());
 }
 
 void TableCopyTest::copyTakesTheWholeTableUnlessThePlannerSelectedMore_data()
