@@ -79,9 +79,8 @@ int countColour(const QImage &image, const QColor &colour)
     return count;
 }
 
-} // namespace
-
-void TestChartPainter::eachSeriesShowsWhereItsPointsAre_data()
+// Both views in both series styles, as data rows "view3D" and "style".
+void addViewsAndStyles()
 {
     QTest::addColumn<bool>("view3D");
     QTest::addColumn<int>("style");
@@ -89,6 +88,13 @@ void TestChartPainter::eachSeriesShowsWhereItsPointsAre_data()
     QTest::newRow("flat bars") << false << int(ChartSeriesStyle::Bar);
     QTest::newRow("3D ribbons") << true << int(ChartSeriesStyle::Line);
     QTest::newRow("3D boxes") << true << int(ChartSeriesStyle::Bar);
+}
+
+} // namespace
+
+void TestChartPainter::eachSeriesShowsWhereItsPointsAre_data()
+{
+    addViewsAndStyles();
 }
 
 void TestChartPainter::eachSeriesShowsWhereItsPointsAre()
@@ -251,12 +257,7 @@ void TestChartPainter::threeDMovesTheBackWallByTheDepth()
 
 void TestChartPainter::nothingIsDrawnOutsideTheRectangle_data()
 {
-    QTest::addColumn<bool>("view3D");
-    QTest::addColumn<int>("style");
-    QTest::newRow("flat lines") << false << int(ChartSeriesStyle::Line);
-    QTest::newRow("flat bars") << false << int(ChartSeriesStyle::Bar);
-    QTest::newRow("3D ribbons") << true << int(ChartSeriesStyle::Line);
-    QTest::newRow("3D boxes") << true << int(ChartSeriesStyle::Bar);
+    addViewsAndStyles();
 }
 
 void TestChartPainter::nothingIsDrawnOutsideTheRectangle()
