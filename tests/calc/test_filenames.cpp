@@ -110,6 +110,7 @@ void TestFileNames::filterSuffix_data()
     QTest::newRow("all files") << QStringLiteral("All files (*)") << QString();
     QTest::newRow("two patterns") << QStringLiteral("Files (*.vnk *.txt)") << QString();
     QTest::newRow("no pattern") << QStringLiteral("Scenario") << QString();
+    QTest::newRow("pattern at the start") << QStringLiteral("(*.txt)") << QStringLiteral("txt");
 }
 
 void TestFileNames::filterSuffix()

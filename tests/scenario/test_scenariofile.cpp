@@ -478,6 +478,16 @@ void TestScenarioFile::refuses_an_oversized_file()
     QCOMPARE(r.line, 12);
     QVERIFY(Snapshot(s) == before);
 
+    // A file of exactly the largest size is read line by line, not
+    // refused for its size.
+    const QString exact = dir.filePath(QStringLiteral("exact.vnk"));
+    const QByteArray sound = fileOf(fixedLines(QStringLiteral("0")));
+    QVERIFY(writeFile(exact, sound + QByteArray(MaxScenarioFileBytes - sound.size(), ' ')));
+    const LoadResult exactly = LoadScenario(s, exact);
+    QCOMPARE(exactly.status, LoadResult::Status::Damaged);
+    QVERIFY(!exactly.message.contains(QLatin1String("larger than")));
+    QVERIFY(r.message.contains(QLatin1String("larger than")));
+
     // One line too long for a scenario: reported at line 1.
     const QString longLine = dir.filePath(QStringLiteral("line.vnk"));
     QVERIFY(writeFile(longLine, QByteArray(MaxScenarioFileBytes + 1, 'x')));

@@ -155,7 +155,10 @@ void ScheduleTest::volumesTooLargeToComputeAreRefused()
 void ScheduleTest::volumesSummingToZeroFailTheNextCheck()
 {
     AgentScenario s = workedScheduleScenario();
+    // Only the slots in use are checked: a volume held past them is not.
+    s.SlotCalls[5] = -1;
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    s.SlotCalls[5] = 0;
     for (int i = 1; i <= 4; ++i)
         s.StringGrid1SetEditText(1, i, QStringLiteral("0"));
     QVERIFY(s.Recalculate().valid);
@@ -180,6 +183,10 @@ void ScheduleTest::typingIntoTheCallsColumn()
     QCOMPARE(s.StringGrid1().cell(1, 2), QString());
     s.StringGrid1SetEditText(1, 2, QStringLiteral("abc"));
     QCOMPARE(s.SlotCalls[2], 0);
+    // A row past the table feeds no slot.
+    const int pastTheTable = s.StringGrid1().rowCount();
+    s.StringGrid1SetEditText(1, pastTheTable, QStringLiteral("5"));
+    QCOMPARE(s.SlotCalls[static_cast<std::size_t>(pastTheTable)], 0);
     QCOMPARE(s.StringGrid1().cell(1, 2), QStringLiteral("abc"));
     // Other columns keep their text but feed nothing.
     s.StringGrid1SetEditText(3, 2, QStringLiteral("77"));
