@@ -156,8 +156,10 @@ void ScheduleTest::volumesSummingToZeroFailTheNextCheck()
 {
     AgentScenario s = workedScheduleScenario();
     // Only the slots in use are checked: a volume held past them is not.
+    s.SlotCalls[0] = -1;
     s.SlotCalls[5] = -1;
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    s.SlotCalls[0] = 0;
     s.SlotCalls[5] = 0;
     for (int i = 1; i <= 4; ++i)
         s.StringGrid1SetEditText(1, i, QStringLiteral("0"));
