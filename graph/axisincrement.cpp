@@ -1,12 +1,26 @@
 // SPDX-License-Identifier: MIT
 #include "axisincrement.h"
 
+#include <initializer_list>
+
 namespace {
 
-// The smallest multiple of step that is at least m div d (and at least 1).
-// Worked in 64 bits: m and d may be any 32-bit values.
-int roundUpToStep(long long m, long long d, long long step)
+// The increment for the largest value m over d divisions: the base step is
+// the first of `steps` with m < step * d (the last one when none is), and
+// the increment the smallest multiple of it that is at least m div d (and
+// at least 1). Worked in 64 bits: m and d may be any 32-bit values; a
+// number of divisions below 1 counts as 1.
+int IncrementFor(int largest, int divisions, std::initializer_list<long long> steps)
 {
+    const long long m = largest;
+    const long long d = divisions < 1 ? 1 : divisions;
+    long long step = *(steps.end() - 1);
+    for (const long long candidate : steps) {
+        if (m < candidate * d) {
+            step = candidate;
+            break;
+        }
+    }
     long long q = m / d;
     if (q == 0)
         q = 1;
@@ -18,38 +32,10 @@ int roundUpToStep(long long m, long long d, long long step)
 
 int TimeIncrement(int largest, int divisions)
 {
-    const long long m = largest;
-    const long long d = divisions < 1 ? 1 : divisions;
-    long long step;
-    if (d > m)
-        step = 1;
-    else if (m < 10 * d)
-        step = 10;
-    else if (m < 30 * d)
-        step = 30;
-    else
-        step = 60;
-    return roundUpToStep(m, d, step);
+    return IncrementFor(largest, divisions, {1, 10, 30, 60});
 }
 
 int NumberIncrement(int largest, int divisions)
 {
-    const long long m = largest;
-    const long long d = divisions < 1 ? 1 : divisions;
-    long long step;
-    if (d > m)
-        step = 1;
-    else if (m < 2 * d)
-        step = 2;
-    else if (m < 5 * d)
-        step = 5;
-    else if (m < 10 * d)
-        step = 10;
-    else if (m < 20 * d)
-        step = 20;
-    else if (m < 50 * d)
-        step = 50;
-    else
-        step = 100;
-    return roundUpToStep(m, d, step);
+    return IncrementFor(largest, divisions, {1, 2, 5, 10, 20, 50, 100});
 }
