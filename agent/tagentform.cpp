@@ -671,8 +671,12 @@ void TAgentForm::onFocusChanged(QWidget *old, QWidget *now)
         old = held;
     }
     Field f;
-    if (fieldOf(old, &f) && m_exitPending[static_cast<std::size_t>(f)])
-        fieldExit(f);
+    if (fieldOf(old, &f)) {
+        if (m_visitedField == f)
+            m_visitedField.reset();
+        if (m_exitPending[static_cast<std::size_t>(f)])
+            fieldExit(f);
+    }
     const bool oldInGrid = isInGrid(old);
     const bool nowInGrid = isInGrid(now);
     if (oldInGrid && !nowInGrid) {
@@ -741,10 +745,15 @@ bool TAgentForm::fieldKeyPress(Field f, QKeyEvent *key)
 void TAgentForm::fieldFocusIn(Field f, QFocusEvent *event)
 {
     QLineEdit *edit = field(f);
-    if (!m_returningToField) {
+    // A new visit starts when the cursor comes from another control; the
+    // focus coming back after a message box (the refusal's own, say) or from
+    // another program continues the visit, and Escape still goes back to the
+    // text from before the edit.
+    if (!m_returningToField && m_visitedField != f) {
         m_textBeforeEdit[static_cast<std::size_t>(f)] = FieldText(*edit, f);
         m_exitPending[static_cast<std::size_t>(f)] = true;
     }
+    m_visitedField = f;
     const Qt::FocusReason reason = event->reason();
     if (reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
         // A field reached from the keyboard (or given the cursor by the

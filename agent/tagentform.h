@@ -166,6 +166,10 @@ private:
     // The cursor goes back into a field whose exit was refused: that is no
     // new visit.
     bool m_returningToField = false;
+    // The field the cursor is visiting: entered and not yet left for another
+    // control of the program's main window. The focus coming back from a
+    // message box or another program continues the visit.
+    std::optional<Field> m_visitedField;
     // A press cancelled by a refused exit: its release is dropped as well.
     bool m_dropRelease = false;
     // The control whose cursor the child window's frame took (a press on no

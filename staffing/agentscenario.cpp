@@ -10,6 +10,17 @@ namespace {
 const char *const agentsHeaders[ResultTable::ColumnCount] = {
     "Agents", "Srv Lvl", "Queued", "Abndon", "Usage", "Ave Ans", "Q Time", "Avg Q", "Trunks"};
 
+// The goal fields' masks pad a short entry with blanks, after the digit in
+// the seconds field: "5 " there is 5 seconds. Leading blanks the integer
+// reader takes itself; the number of calls has no mask and no padding, so its
+// trailing blanks stay refused.
+QString withoutMaskPadding(QString text)
+{
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    return text;
+}
+
 } // namespace
 
 AgentScenario::AgentScenario()
@@ -98,13 +109,13 @@ bool AgentScenario::ValidateInputs()
     AbandonWaitSeconds = *abandon;
 
     FailingField = FailingInput::ofField(Field::MaskEdit5);
-    const auto goal = Calc::ParseInteger(text(Field::MaskEdit5));
+    const auto goal = Calc::ParseInteger(withoutMaskPadding(text(Field::MaskEdit5)));
     if (!goal || *goal < 0)
         return false;
     GoalPercent = *goal;
 
     FailingField = FailingInput::ofField(Field::MaskEdit6);
-    const auto goalSeconds = Calc::ParseInteger(text(Field::MaskEdit6));
+    const auto goalSeconds = Calc::ParseInteger(withoutMaskPadding(text(Field::MaskEdit6)));
     if (!goalSeconds || *goalSeconds < 0)
         return false;
     GoalSeconds = *goalSeconds;

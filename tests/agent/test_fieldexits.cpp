@@ -54,6 +54,8 @@ private Q_SLOTS:
     void refusedExitStopsTheCommand();
     void refusedExitCancelsThePress_data();
     void refusedExitCancelsThePress();
+    void escapeAfterARefusalGoesBackBeforeTheEdit_data();
+    void escapeAfterARefusalGoesBackBeforeTheEdit();
     void onlyAGoalRowIsHighlighted();
     void maskedTextsShowAsTheyRead();
 
@@ -228,6 +230,50 @@ void FieldExitTest::refusedExitCancelsThePress()
     h->clickCell(1, 5);
     QVERIFY(h->dialogs.shown.isEmpty());
     QCOMPARE(grid->currentTableRow(), 5);
+}
+
+void FieldExitTest::escapeAfterARefusalGoesBackBeforeTheEdit_data()
+{
+    QTest::addColumn<QString>("leaving");
+    QTest::newRow("Recalculate button") << QStringLiteral("recalculate");
+    QTest::newRow("Tab key") << QStringLiteral("tab");
+    QTest::newRow("tab strip") << QStringLiteral("tab strip");
+}
+
+void FieldExitTest::escapeAfterARefusalGoesBackBeforeTheEdit()
+{
+    QFETCH(QString, leaving);
+    h->validScenario(); // talk 03:00
+    // The refusal's message box takes the focus and gives it back, as a
+    // modal box does: the field is not visited anew.
+    QWidget box;
+    h->dialogs.onShown = [&] {
+        box.show();
+        box.activateWindow();
+        QTest::qWaitForWindowActive(&box);
+        box.hide();
+        h->top.activateWindow();
+        QTest::qWaitForWindowActive(&h->top);
+    };
+    QLineEdit *talk = h->field(Field::MaskEdit2);
+    h->type(Field::MaskEdit2, QStringLiteral("034"));
+    QCOMPARE(talk->displayText(), QStringLiteral("03:4_"));
+    if (leaving == QLatin1String("recalculate"))
+        QTest::mouseClick(h->form->recalculateButton(), Qt::LeftButton);
+    else if (leaving == QLatin1String("tab"))
+        QTest::keyClick(talk, Qt::Key_Tab);
+    else
+        clickTab(*h, 1);
+    QCOMPARE(h->dialogs.texts(QStringLiteral("error")), QStringList{RefusedExit});
+    QCOMPARE(QApplication::focusWidget(), talk);
+
+    QTest::keyClick(talk, Qt::Key_Escape);
+    QCOMPARE(talk->displayText(), QStringLiteral("03:00"));
+    h->dialogs.clear();
+    h->dialogs.onShown = nullptr;
+    QTest::mouseClick(h->form->recalculateButton(), Qt::LeftButton);
+    QVERIFY(h->dialogs.shown.isEmpty());
+    QCOMPARE(h->form->scenario().TalkSeconds, 180.0);
 }
 
 void FieldExitTest::onlyAGoalRowIsHighlighted()

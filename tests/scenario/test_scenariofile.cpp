@@ -99,6 +99,7 @@ private slots:
     void splits_lines();
     void writes_the_example_file_byte_for_byte();
     void loads_the_example_file();
+    void one_digit_goals_load_as_whole_numbers();
     void save_then_load_restores_the_scenario_data();
     void save_then_load_restores_the_scenario();
     void eleven_lines_spread_the_stated_total();
@@ -192,6 +193,21 @@ void TestScenarioFile::loads_the_example_file()
     // The Agents table of the loaded scenario has been filled.
     QCOMPARE(s.StringGrid1().cell(0, 0), QStringLiteral("Agents"));
     QVERIFY(!s.StringGrid1().cell(1, 1).isEmpty());
+}
+
+void TestScenarioFile::one_digit_goals_load_as_whole_numbers()
+{
+    // The masks pad one digit ("5 " seconds, " 8" percent); the load reads
+    // the padding as blanks, not as part of the number.
+    QStringList lines = fixedLines(QStringLiteral("100"));
+    lines[1] = QStringLiteral("8");
+    lines[2] = QStringLiteral("5");
+    AgentScenario s;
+    const LoadResult r = apply(s, fileOf(lines));
+    QVERIFY2(r.applied() && r.recalc.valid, qPrintable(r.recalc.failing.name()));
+    QCOMPARE(s.GoalPercent, 8);
+    QCOMPARE(s.GoalSeconds, 5);
+    QVERIFY(s.goalRow() > 0);
 }
 
 void TestScenarioFile::save_then_load_restores_the_scenario_data()

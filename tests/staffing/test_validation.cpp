@@ -52,6 +52,10 @@ void ValidationTest::failingField_data()
     QTest::newRow("goal 0") << with(6, "0") << "";
     QTest::newRow("goal seconds empty") << with(7, "") << "MaskEdit6";
     QTest::newRow("goal seconds 0") << with(7, "0") << "";
+    // The goal fields' masks pad one digit with a blank: padding, not text.
+    QTest::newRow("goal seconds one digit padded") << with(7, "5 ") << "";
+    QTest::newRow("goal one digit padded") << with(6, "9 ") << "";
+    QTest::newRow("goal seconds only blanks") << with(7, "  ") << "MaskEdit6";
 }
 
 void ValidationTest::failingField()
