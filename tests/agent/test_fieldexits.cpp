@@ -247,13 +247,14 @@ void FieldExitTest::escapeAfterARefusalGoesBackBeforeTheEdit()
     // The refusal's message box takes the focus and gives it back, as a
     // modal box does: the field is not visited anew.
     QWidget box;
+    bool focusCameBack = false;
     h->dialogs.onShown = [&] {
         box.show();
         box.activateWindow();
-        QTest::qWaitForWindowActive(&box);
+        const bool boxActive = QTest::qWaitForWindowActive(&box);
         box.hide();
         h->top.activateWindow();
-        QTest::qWaitForWindowActive(&h->top);
+        focusCameBack = boxActive && QTest::qWaitForWindowActive(&h->top);
     };
     QLineEdit *talk = h->field(Field::MaskEdit2);
     h->type(Field::MaskEdit2, QStringLiteral("034"));
@@ -265,6 +266,7 @@ void FieldExitTest::escapeAfterARefusalGoesBackBeforeTheEdit()
     else
         clickTab(*h, 1);
     QCOMPARE(h->dialogs.texts(QStringLiteral("error")), QStringList{RefusedExit});
+    QVERIFY(focusCameBack);
     QCOMPARE(QApplication::focusWidget(), talk);
 
     QTest::keyClick(talk, Qt::Key_Escape);
