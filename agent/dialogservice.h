@@ -20,6 +20,9 @@ struct FileDialogSetup
 // above that of the full stop.
 QString StandardErrorText(const QString &message);
 
+// The answers to "Save changes to NAME?".
+enum class SaveChoice { Save, Discard, Cancel };
+
 // Every message box and file dialog of the program goes through this
 // interface, so that the windows can be driven without a modal loop.
 class DialogService
@@ -46,6 +49,10 @@ public:
     virtual bool choosePrinter(QPrinter &printer) = 0;
     // The error message dialog: caption "Error", an error icon, one "OK".
     virtual void showErrorDialog(const QString &text) = 0;
+    // Before a window with unsaved changes to its file closes: caption
+    // "Varnook", a warning icon, "&Save" (the default), "&Discard" and
+    // "Cancel" (also taken by Escape and the box's close button).
+    virtual SaveChoice askSaveChanges(const QString &text) = 0;
 
     // Reports an error that a handler does not handle itself.
     void error(const QString &message) { showErrorBox(StandardErrorText(message)); }

@@ -464,11 +464,51 @@ void TAgentForm::Recalculate()
 
 void TAgentForm::SpeedButton1Click()
 {
-    beginClosing();
     if (auto *subWindow = qobject_cast<QMdiSubWindow *>(parentWidget()))
         subWindow->close();
     else
         close();
+}
+
+bool TAgentForm::hasUnsavedChanges()
+{
+    if (!m_savedMark.holdsFile())
+        return false;
+    syncFieldsToModel();
+    return m_savedMark.changedSince(m_scenario);
+}
+
+bool TAgentForm::confirmClose()
+{
+    if (m_closing || !hasUnsavedChanges())
+        return true;
+    bool closeIt = false;
+    RunHandler(m_dialogs, [&] {
+        switch (m_dialogs.askSaveChanges(QStringLiteral("Save changes to %1?").arg(windowTitle()))) {
+        case SaveChoice::Save:
+            closeIt = saveBeforeClosing();
+            break;
+        case SaveChoice::Discard:
+            closeIt = true;
+            break;
+        case SaveChoice::Cancel:
+            break;
+        }
+    });
+    return closeIt;
+}
+
+bool TAgentForm::saveBeforeClosing()
+{
+    if (!completePendingFieldExit())
+        return false;
+    // A file named on the command line has not been saved by this window
+    // yet: the save dialog asks where, as the Save button would.
+    if (ScenarioFileName == QLatin1String("*.vnk")) {
+        const QString chosen = m_dialogs.chooseSaveFile(scenarioDialogSetup(ScenarioFileName));
+        return !chosen.isEmpty() && saveFile(chosen);
+    }
+    return saveFile(ScenarioFileName);
 }
 
 void TAgentForm::beginClosing()
@@ -839,10 +879,16 @@ bool TAgentForm::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Close:
-        // The child window's frame closes: the fields lose the cursor on
-        // the way out, and that is no leaving to check.
-        if (watched == parentWidget())
+        // The child window's frame closes: unsaved changes to its file are
+        // asked about first; then the fields lose the cursor on the way out,
+        // and that is no leaving to check.
+        if (watched == parentWidget()) {
+            if (!confirmClose()) {
+                event->ignore();
+                return true;
+            }
             beginClosing();
+        }
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
@@ -876,6 +922,10 @@ bool TAgentForm::eventFilter(QObject *watched, QEvent *event)
 
 void TAgentForm::closeEvent(QCloseEvent *event)
 {
+    if (!confirmClose()) {
+        event->ignore();
+        return;
+    }
     m_closing = true;
     m_graphLink->agentClosing();
     event->accept();
@@ -952,6 +1002,7 @@ bool TAgentForm::saveFile(const QString &chosenName)
         return false;
     }
     ScenarioFileName = fullPath;
+    m_savedMark.remember(m_scenario);
     setScenarioCaption(fullPath);
     return true;
 }
@@ -983,6 +1034,8 @@ bool TAgentForm::loadFile(const QString &path, bool setFileName)
     }
     for (QLineEdit *edit : m_fields)
         edit->setModified(false);
+    syncFieldsToModel();
+    m_savedMark.remember(m_scenario);
     if (setFileName)
         ScenarioFileName = fullPath;
     setScenarioCaption(fullPath);

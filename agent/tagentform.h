@@ -2,6 +2,7 @@
 #pragma once
 
 #include "agentscenario.h"
+#include "savedscenariomark.h"
 
 #include <QPointer>
 #include <QString>
@@ -94,8 +95,15 @@ public:
     // exit has already run.
     bool completePendingFieldExit();
     // The window is closing: from now on no field exit runs and no input
-    // error is reported (the main window's Exit calls it on every window).
+    // error is reported.
     void beginClosing();
+    // Asked before the window closes by its close box, "Close form" or the
+    // main window's Close: a window whose scenario file it changed since the
+    // last save or load asks "Save changes to NAME?". False (stay open) on
+    // Cancel, or when the chosen save was not written.
+    bool confirmClose();
+    // The window holds a scenario file and changes not saved to it.
+    bool hasUnsavedChanges();
     // Grid events in the table's numbering (row 0 is the header row).
     void StringGrid1SetEditText(int column, int tableRow, const QString &text);
     void StringGrid1KeyPress(QChar key);
@@ -154,6 +162,7 @@ private:
     // holds it for the field.
     bool cursorField(Field *field) const;
     bool loadFile(const QString &path, bool setFileName);
+    bool saveBeforeClosing();
     void setScenarioCaption(const QString &fullPath);
 
     DialogService &m_dialogs;
@@ -182,6 +191,8 @@ private:
     // the loaded values.
     bool m_holdInvalidInput = false;
     std::optional<RecalcResult> m_heldInvalidInput;
+    // What the window's file held at its last save or load.
+    SavedScenarioMark m_savedMark;
     Tab m_shownTab = Tab::Agents;
     bool m_refreshing = false;
     bool m_closing = false;

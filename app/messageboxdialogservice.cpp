@@ -120,3 +120,19 @@ void MessageBoxDialogService::showErrorDialog(const QString &text)
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
+
+SaveChoice MessageBoxDialogService::askSaveChanges(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Varnook"), text, QMessageBox::NoButton, m_parent);
+    QPushButton *save = box.addButton(QStringLiteral("&Save"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return SaveChoice::Save;
+    if (box.clickedButton() == discard)
+        return SaveChoice::Discard;
+    return SaveChoice::Cancel;
+}

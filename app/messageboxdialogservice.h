@@ -28,6 +28,7 @@ public:
     QString chooseSaveFile(const FileDialogSetup &setup) override;
     bool choosePrinter(QPrinter &printer) override;
     void showErrorDialog(const QString &text) override;
+    SaveChoice askSaveChanges(const QString &text) override;
 
 private:
     QString runFileDialog(QFileDialog *dialog, const FileDialogSetup &setup);

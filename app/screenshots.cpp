@@ -56,6 +56,7 @@ public:
         return true;
     }
     void showErrorDialog(const QString &text) override { messages << text; }
+    SaveChoice askSaveChanges(const QString &) override { return SaveChoice::Discard; }
     QStringList messages;
     QString printTo;
 };

@@ -17,7 +17,7 @@ class FakeDialogService : public DialogService
 public:
     struct Shown
     {
-        QString kind; // "confirm", "warning", "inform", "error", "print", "errorDialog"
+        QString kind; // "confirm", "warning", "inform", "error", "print", "errorDialog", "saveChanges"
         QString text;
         QPointer<QWidget> focus;
     };
@@ -55,6 +55,11 @@ public:
         return printerAnswer;
     }
     void showErrorDialog(const QString &text) override { record(QStringLiteral("errorDialog"), text); }
+    SaveChoice askSaveChanges(const QString &text) override
+    {
+        record(QStringLiteral("saveChanges"), text);
+        return saveChangesAnswer;
+    }
 
     QStringList texts(const QString &kind) const
     {
@@ -77,6 +82,7 @@ public:
     QString openAnswer;
     QString saveAnswer;
     bool printerAnswer = false;
+    SaveChoice saveChangesAnswer = SaveChoice::Discard;
     std::function<void(QPrinter &)> setUpPrinter;
     QList<Shown> shown;
     QList<FileDialogSetup> openSetups;

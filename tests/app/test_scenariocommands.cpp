@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 #include <csignal>
@@ -103,6 +105,9 @@ private Q_SLOTS:
     void loadedTextsPassTheFieldMasks_data();
     void loadedTextsPassTheFieldMasks();
     void invalidLoadedFieldIsReportedOverTheLoadedValues();
+    void closingAChangedFileAsksToSave_data();
+    void closingAChangedFileAsksToSave();
+    void closingActivatesTheWindowUsedBefore();
 
 private:
     // The worked Schedule example with typed slot volumes.
@@ -467,6 +472,104 @@ void ScenarioCommandsTest::invalidLoadedFieldIsReportedOverTheLoadedValues()
     QCOMPARE(seen.calls, QStringLiteral("300"));
     QCOMPARE(seen.caption, QStringLiteral("Late.vnk"));
     QCOMPARE(seen.totalTime, QStringLiteral("03:00"));
+}
+
+
+void ScenarioCommandsTest::closingAChangedFileAsksToSave_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("history"); // "saved", "loaded", "never saved"
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<SaveChoice>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("fileRewritten");
+    for (const char *way : {"close box", "Close form", "File Close"}) {
+        QTest::addRow("%s, changed, Save", way) << way << "saved" << true << SaveChoice::Save << true << true << true;
+        QTest::addRow("%s, changed, Discard", way) << way << "saved" << true << SaveChoice::Discard << true << true << false;
+        QTest::addRow("%s, changed, Cancel", way) << way << "saved" << true << SaveChoice::Cancel << true << false << false;
+    }
+    QTest::newRow("loaded, changed, Save") << "close box" << "loaded" << true << SaveChoice::Save << true << true << true;
+    QTest::newRow("saved, unchanged") << "close box" << "saved" << false << SaveChoice::Cancel << false << true << false;
+    QTest::newRow("loaded, unchanged") << "Close form" << "loaded" << false << SaveChoice::Cancel << false << true << false;
+    QTest::newRow("never saved, changed") << "File Close" << "never saved" << true << SaveChoice::Cancel << false << true << false;
+    QTest::newRow("Exit asks nothing") << "Exit" << "saved" << true << SaveChoice::Cancel << false << true << false;
+}
+
+void ScenarioCommandsTest::closingAChangedFileAsksToSave()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, history);
+    QFETCH(bool, changed);
+    QFETCH(SaveChoice, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, closes);
+    QFETCH(bool, fileRewritten);
+    TAgentForm *form = scheduleExample();
+    const QString path = dir->filePath(QStringLiteral("day.vnk"));
+    if (history == QLatin1String("loaded")) {
+        dialogs.saveAnswer = path;
+        form->SpeedButton4Click();
+        form = main->OpenScenarioWindow(path);
+        form->ScenarioFileName = QFileInfo(path).absoluteFilePath();
+    } else if (history == QLatin1String("saved")) {
+        dialogs.saveAnswer = path;
+        form->SpeedButton4Click();
+    }
+    const QByteArray before = readAll(path);
+    if (changed) {
+        // A typed volume, and a field typed and not yet left.
+        form->StringGrid1KeyPress(QLatin1Char('7'));
+        form->StringGrid1SetEditText(1, 2, QStringLiteral("77"));
+        QLineEdit *calls = form->field(Field::Edit1);
+        calls->setFocus();
+        calls->selectAll();
+        QTest::keyClicks(calls, QStringLiteral("250"));
+    }
+    dialogs.clear();
+    dialogs.saveChangesAnswer = answer;
+    QPointer<TAgentForm> watched = form;
+    if (way == QLatin1String("close box"))
+        form->parentWidget()->close();
+    else if (way == QLatin1String("Close form"))
+        QTest::mouseClick(form->closeButton(), Qt::LeftButton);
+    else if (way == QLatin1String("File Close"))
+        main->Close1Click();
+    else
+        main->Exit1Click();
+
+    const QStringList questions = dialogs.texts(QStringLiteral("saveChanges"));
+    QCOMPARE(questions, asked ? QStringList{QStringLiteral("Save changes to Day.vnk?")} : QStringList{});
+    if (way == QLatin1String("Exit"))
+        QVERIFY(!main->isVisible());
+    else if (closes)
+        QTRY_VERIFY(watched.isNull());
+    else
+        QVERIFY(!watched.isNull() && watched->isVisible());
+    QCOMPARE(readAll(path) != before, fileRewritten);
+    if (fileRewritten) {
+        // The saved file holds the typed number of calls, its exit run first.
+        QVERIFY(readAll(path).contains("\r\n250\r\n"));
+    }
+    if (!closes)
+        QVERIFY(watched->hasUnsavedChanges());
+}
+
+void ScenarioCommandsTest::closingActivatesTheWindowUsedBefore()
+{
+    QList<TAgentForm *> forms;
+    for (int i = 0; i < 4; ++i)
+        forms << main->NewAgentWindow1Click();
+    auto childOf = [](TAgentForm *form) { return qobject_cast<QMdiSubWindow *>(form->parentWidget()); };
+    main->mdiArea()->setActiveSubWindow(childOf(forms.at(1)));
+    main->mdiArea()->setActiveSubWindow(childOf(forms.at(3)));
+    main->mdiArea()->setActiveSubWindow(childOf(forms.at(2)));
+    QPointer<TAgentForm> closing = forms.at(2);
+    main->Close1Click();
+    QTRY_VERIFY(closing.isNull());
+    QCOMPARE(main->mdiArea()->activeSubWindow(), childOf(forms.at(3)));
+    main->Close1Click();
+    QTRY_COMPARE(main->mdiArea()->activeSubWindow(), childOf(forms.at(1)));
 }
 
 QTEST_MAIN(ScenarioCommandsTest)
