@@ -441,12 +441,19 @@ void TAgentForm::refresh()
 void TAgentForm::showCurrentCell()
 {
     const ResultTable &table = m_scenario.StringGrid1();
-    // On the Agents tab only a row that meets the goal is marked: a table
-    // that no row of meets it, or an empty one, shows no current row.
-    if (m_scenario.tab() == Tab::Agents && m_scenario.goalRow() == 0)
-        StringGrid1->clearCurrentTableCell();
-    else
+    const bool newTable = m_scenario.recalculationCount() != m_shownRecalculation;
+    m_shownRecalculation = m_scenario.recalculationCount();
+    // On the Agents tab only a row that meets the goal is marked: a new
+    // table that no row of meets it, or an empty one, shows from its top
+    // with no current row. A row the planner then clicks stays marked.
+    if (m_scenario.tab() == Tab::Agents && m_scenario.goalRow() == 0) {
+        if (newTable) {
+            StringGrid1->clearCurrentTableCell();
+            StringGrid1->scrollToTop();
+        }
+    } else {
         StringGrid1->setCurrentTableCell(table.currentColumn(), table.currentRow());
+    }
 }
 
 void TAgentForm::Recalculate()

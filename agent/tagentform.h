@@ -194,6 +194,9 @@ private:
     // What the window's file held at its last save or load.
     SavedScenarioMark m_savedMark;
     Tab m_shownTab = Tab::Agents;
+    // The scenario's recalculation whose table the grid last showed: only a
+    // new table moves the grid's current row and scroll position.
+    int m_shownRecalculation = -1;
     bool m_refreshing = false;
     bool m_closing = false;
 

@@ -7,6 +7,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include <memory>
@@ -57,6 +58,7 @@ private Q_SLOTS:
     void escapeAfterARefusalGoesBackBeforeTheEdit_data();
     void escapeAfterARefusalGoesBackBeforeTheEdit();
     void onlyAGoalRowIsHighlighted();
+    void aTableWithoutAGoalRowStartsAtTheTopAndTakesClicks();
     void maskedTextsShowAsTheyRead();
 
 private:
@@ -312,6 +314,33 @@ void FieldExitTest::onlyAGoalRowIsHighlighted()
     QCOMPARE(h->dialogs.shown.size(), 1);
     QCOMPARE(h->table().rowCount(), 2);
     QVERIFY(grid->selectionModel()->selectedIndexes().isEmpty());
+}
+
+void FieldExitTest::aTableWithoutAGoalRowStartsAtTheTopAndTakesClicks()
+{
+    TLumStringGrid *grid = h->form->grid();
+    h->top.resize(h->top.width(), h->top.minimumSizeHint().height());
+    // 240,000 calls over 24 hours, 90 % in 10 s, the new window's handling
+    // times: the goal row is far down, and the grid scrolls to it.
+    h->type(Field::Edit1, QStringLiteral("240000"));
+    h->type(Field::MaskEdit1, QStringLiteral("0000"));
+    h->type(Field::MaskEdit7, QStringLiteral("2400"));
+    h->leaveTo(h->elsewhere);
+    QVERIFY(h->form->scenario().goalRow() > 0);
+    QVERIFY(grid->verticalScrollBar()->value() > 0);
+
+    // A talk time that no row meets the goal with: a new table, from its top.
+    h->type(Field::MaskEdit2, QStringLiteral("0300"));
+    h->leaveTo(h->elsewhere);
+    h->form->Recalculate();
+    QCOMPARE(h->form->scenario().goalRow(), 0);
+    QCOMPARE(grid->verticalScrollBar()->value(), 0);
+    QCOMPARE(grid->currentTableRow(), -1);
+
+    // A clicked row is shown as selected.
+    h->clickCell(2, 3);
+    QCOMPARE(grid->currentTableRow(), 3);
+    QVERIFY(grid->selectionModel()->isRowSelected(2, {}));
 }
 
 void FieldExitTest::maskedTextsShowAsTheyRead()
