@@ -24,6 +24,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
@@ -324,13 +325,29 @@ void TMainForm::Tile2Click()
 {
     // Horizontal tiling: the child windows one above the other, each the
     // full width of the workspace (a grid of tiles would put windows that
-    // cannot be made narrow enough partly out of view).
+    // cannot be made narrow enough partly out of view). No window is made
+    // smaller than its minimum size: windows that do not fit run on below,
+    // and the workspace's scroll bars reach them.
     QList<QMdiSubWindow *> children;
+    QList<QSize> minimumSizes;
     for (QMdiSubWindow *child : m_mdiArea->subWindowList()) {
-        if (child->isVisible() && !child->isMinimized())
+        if (child->isVisible() && !child->isMinimized()) {
             children.append(child);
+            minimumSizes.append(child->minimumSizeHint().expandedTo(child->minimumSize()));
+        }
     }
-    const QList<QRect> tiles = HorizontalTiles(m_mdiArea->viewport()->rect(), static_cast<int>(children.size()));
+    // From the workspace's top, wherever it is scrolled to.
+    QRect area = m_mdiArea->viewport()->rect();
+    if (QScrollBar *bar = m_mdiArea->verticalScrollBar())
+        bar->setValue(bar->minimum());
+    if (QScrollBar *bar = m_mdiArea->horizontalScrollBar())
+        bar->setValue(bar->minimum());
+    QList<QRect> tiles = HorizontalTiles(area, minimumSizes);
+    if (!tiles.isEmpty() && tiles.constLast().bottom() > area.bottom()) {
+        // The vertical scroll bar that will show takes its width off the tiles.
+        area.setWidth(area.width() - m_mdiArea->verticalScrollBar()->sizeHint().width());
+        tiles = HorizontalTiles(area, minimumSizes);
+    }
     for (int i = 0; i < children.size(); ++i) {
         if (children.at(i)->isMaximized())
             children.at(i)->showNormal();

@@ -10,6 +10,7 @@
 #include "tlumstringgrid.h"
 #include "tmainform.h"
 #include "varnookapplication.h"
+#include "windowtiling.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -75,6 +77,9 @@ private Q_SLOTS:
     void f1OpensTopic4FromAnAgentWindow();
     void workedExamplesCanBeEnteredByKeyboardAlone();
     void aPressOnABackWindowBringsItToTheFront();
+    void tilesKeepEveryWindowAtItsMinimum_data();
+    void tilesKeepEveryWindowAtItsMinimum();
+    void tileNeverSqueezesAgentWindows();
     void closingIsNotBlockedByAPendingField_data();
     void closingIsNotBlockedByAPendingField();
 
@@ -475,6 +480,55 @@ void MainFormTest::aPressOnABackWindowBringsItToTheFront()
     QTest::mouseClick(front->closeButton(), Qt::LeftButton);
     QTRY_COMPARE(main->agentForms().size(), 1);
     QCOMPARE(main->agentForms().constFirst(), back);
+}
+
+void MainFormTest::tilesKeepEveryWindowAtItsMinimum_data()
+{
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QList<QSize>>("minimums");
+    QTest::addColumn<QList<QRect>>("tiles");
+    const QRect area(0, 0, 600, 400);
+    QTest::newRow("equal shares, spare pixels first")
+        << QRect(0, 0, 600, 401) << QList<QSize>{{10, 10}, {10, 10}, {10, 10}}
+        << QList<QRect>{{0, 0, 600, 134}, {0, 134, 600, 134}, {0, 268, 600, 133}};
+    QTest::newRow("one tall window takes its minimum, the others share the rest")
+        << area << QList<QSize>{{10, 10}, {10, 250}, {10, 10}}
+        << QList<QRect>{{0, 0, 600, 75}, {0, 75, 600, 250}, {0, 325, 600, 75}};
+    QTest::newRow("minimums that do not fit run on below")
+        << area << QList<QSize>{{10, 180}, {10, 180}, {10, 180}}
+        << QList<QRect>{{0, 0, 600, 180}, {0, 180, 600, 180}, {0, 360, 600, 180}};
+    QTest::newRow("a window wider than the area keeps its width")
+        << area << QList<QSize>{{700, 10}, {10, 10}} << QList<QRect>{{0, 0, 700, 200}, {0, 200, 600, 200}};
+    QTest::newRow("offset area") << QRect(5, 7, 100, 100) << QList<QSize>{{0, 0}}
+                                 << QList<QRect>{{5, 7, 100, 100}};
+    QTest::newRow("no window") << area << QList<QSize>{} << QList<QRect>{};
+    QTest::newRow("empty area") << QRect() << QList<QSize>{{1, 1}} << QList<QRect>{};
+}
+
+void MainFormTest::tilesKeepEveryWindowAtItsMinimum()
+{
+    QFETCH(QRect, area);
+    QFETCH(QList<QSize>, minimums);
+    QFETCH(QList<QRect>, tiles);
+    QCOMPARE(HorizontalTiles(area, minimums), tiles);
+}
+
+void MainFormTest::tileNeverSqueezesAgentWindows()
+{
+    for (int i = 0; i < 4; ++i)
+        main->NewAgentWindow1Click();
+    main->resize(1280, 800);
+    main->Tile2Click();
+    const QList<QMdiSubWindow *> children = main->mdiArea()->subWindowList();
+    int bottom = 0;
+    for (QMdiSubWindow *child : children) {
+        QVERIFY(child->height() >= child->minimumSizeHint().height());
+        QVERIFY(child->width() >= child->minimumSizeHint().width());
+        QVERIFY(child->y() >= bottom);
+        bottom = child->geometry().bottom();
+    }
+    // The windows that do not fit are reached by scrolling.
+    QVERIFY(main->mdiArea()->verticalScrollBar()->maximum() > 0);
 }
 
 void MainFormTest::closingIsNotBlockedByAPendingField_data()
