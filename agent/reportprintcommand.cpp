@@ -2,6 +2,7 @@
 #include "reportprintcommand.h"
 
 #include "dialogservice.h"
+#include "graphglyphs.h"
 #include "handlerguard.h"
 #include "maskedfield.h"
 #include "printercanvas.h"
@@ -101,8 +102,7 @@ bool ReportPrintCommand::busy()
 
 QIcon ReportPrintCommand::buttonIcon()
 {
-    return QIcon::fromTheme(QStringLiteral("document-print"),
-                            QApplication::style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    return MakeGraphGlyph(GraphGlyph::Print);
 }
 
 ReportContent ReportPrintCommand::contentOf(const TAgentForm &form)

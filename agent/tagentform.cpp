@@ -15,6 +15,7 @@
 #include "scenariofile.h"
 #include "slotvolumepaste.h"
 #include "tlumstringgrid.h"
+#include "toolbuttonkey.h"
 #include "toolicons.h"
 
 #include <QAbstractButton>
@@ -29,7 +30,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -117,6 +117,13 @@ TAgentForm::~TAgentForm()
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     m_scenario.onInvalidInput = nullptr;
     delete m_graphLink; // it closes the graph window
+    // The grid's model reads the scenario's table, which goes before the
+    // grid does: the grid lets go of the model first.
+    StringGrid1->setResultModel(nullptr);
+    delete m_gridClipboard;
+    m_gridClipboard = nullptr;
+    delete m_tableModel;
+    m_tableModel = nullptr;
 }
 
 void TAgentForm::buildWidgets()
@@ -175,11 +182,13 @@ QWidget *TAgentForm::buildToolBar()
     connect(SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
     connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
-    // Keyboard ways to the buttons that have no menu item.
-    auto *saveKey = new QShortcut(QKeySequence::Save, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(saveKey, &QShortcut::activated, this, [this] { SpeedButton4Click(); });
-    auto *openKey = new QShortcut(QKeySequence::Open, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(openKey, &QShortcut::activated, this, [this] { SpeedButton5Click(); });
+    // The commands' keys: the standard ones for printing, saving and
+    // opening, F9 to recalculate as spreadsheets do, Ctrl+G for the graph.
+    GiveToolButtonKey(SpeedButton2, QKeySequence(Qt::Key_F9), this);
+    GiveToolButtonKey(SpeedButton3, QKeySequence::Print, this);
+    GiveToolButtonKey(SpeedButton5, QKeySequence::Open, this);
+    GiveToolButtonKey(SpeedButton4, QKeySequence::Save, this);
+    GiveToolButtonKey(SpeedButton6, QKeySequence(Qt::CTRL | Qt::Key_G), this);
     return panel1;
 }
 

@@ -9,6 +9,7 @@
 #include <QHelpIndexWidget>
 #include <QHelpLink>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -68,6 +69,12 @@ HelpWindow::HelpWindow(const QString &collectionFile, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(splitter);
+
+    // Escape and Ctrl+W close the window, as in other help viewers.
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto *closeKey = new QShortcut(key, this);
+        connect(closeKey, &QShortcut::activated, this, &QWidget::close);
+    }
 
     connect(m_engine->contentWidget(), &QHelpContentWidget::linkActivated, m_browser,
             [this](const QUrl &link) { m_browser->setSource(link); });

@@ -7,6 +7,7 @@
 #include "graphglyphs.h"
 #include "graphowner.h"
 #include "graphprintdialogs.h"
+#include "toolbuttonkey.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -87,6 +88,7 @@ void TLumChart::buildToolBar()
     SpeedButton4 = makeButton("SpeedButton4", 152, GraphGlyph::ToggleGrid, QStringLiteral("Toggle chart grid"), &TLumChart::SpeedButton4Click);
     SpeedButton7 = makeButton("SpeedButton7", 176, GraphGlyph::Series, QStringLiteral("Change graph series"), &TLumChart::SpeedButton7Click);
     SpeedButton1 = makeButton("SpeedButton1", 200, GraphGlyph::CloseForm, QStringLiteral("Close form"), &TLumChart::SpeedButton1Click);
+    GiveToolButtonKey(SpeedButton3, QKeySequence::Print, this);
 }
 
 void TLumChart::buildSeriesMenu()

@@ -5,6 +5,7 @@
 #include "resulttablemodel.h"
 #include "tagentform.h"
 #include "tlumstringgrid.h"
+#include "toolbuttonkey.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +43,9 @@ private Q_SLOTS:
     void enterRecalculatesOnBothTabs();
     void refusedCallsCellGetsTheCursor();
     void sixtyMinutesWhileNeitherIsCheckedChangesNothing();
+    void commandsHaveKeys_data();
+    void commandsHaveKeys();
+    void aVisibleTopLevelWindowCanBeDestroyed();
 
 private:
     std::unique_ptr<Harness> h;
@@ -427,6 +431,53 @@ void AgentFormTest::sixtyMinutesWhileNeitherIsCheckedChangesNothing()
     QCOMPARE(h->table().rowCount(), 19);
     QCOMPARE(h->table().cell(1, 1), QStringLiteral("50"));
     QVERIFY(!h->form->radioButton2()->isChecked());
+}
+
+void AgentFormTest::commandsHaveKeys_data()
+{
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("popUp");
+    QTest::newRow("Recalculate") << QKeySequence(Qt::Key_F9) << "Recalculate" << "Recalculate (F9)";
+    QTest::newRow("Print") << QKeySequence(Qt::CTRL | Qt::Key_P) << "Print" << "Print (Ctrl+P)";
+    QTest::newRow("Load") << QKeySequence(Qt::CTRL | Qt::Key_O) << "Load" << "Load (Ctrl+O)";
+    QTest::newRow("Save") << QKeySequence(Qt::CTRL | Qt::Key_S) << "Save" << "Save (Ctrl+S)";
+    QTest::newRow("Show Graph") << QKeySequence(Qt::CTRL | Qt::Key_G) << "Show Graph" << "Show Graph (Ctrl+G)";
+}
+
+void AgentFormTest::commandsHaveKeys()
+{
+    QFETCH(QKeySequence, key);
+    QFETCH(QString, button);
+    QFETCH(QString, popUp);
+    QToolButton *target = nullptr;
+    for (QToolButton *b : h->form->findChildren<QToolButton *>()) {
+        if (b->toolTip() == button)
+            target = b;
+    }
+    QVERIFY(target);
+    QCOMPARE(HintWithKey(target->toolTip(), key), popUp);
+    // The key clicks the button from any control of the window.
+    int clicks = 0;
+    connect(target, &QToolButton::clicked, this, [&clicks] { ++clicks; });
+    h->field(Field::MaskEdit3)->setFocus();
+    QTest::keySequence(h->field(Field::MaskEdit3), key);
+    QCOMPARE(clicks, 1);
+    // A window's keys stay in that window.
+    h->leaveTo(h->elsewhere);
+    QTest::keySequence(h->elsewhere, key);
+    QCOMPARE(clicks, 1);
+}
+
+void AgentFormTest::aVisibleTopLevelWindowCanBeDestroyed()
+{
+    // The grid's model reads the window's table: it must not outlive it
+    // while the grid still paints.
+    auto *form = new TAgentForm(h->dialogs);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    form->Recalculate();
+    delete form;
 }
 
 QTEST_MAIN(AgentFormTest)

@@ -387,6 +387,15 @@ void MainFormTest::helpTopicsAndFinderShareOneWindow()
     QCOMPARE(main->helpWindow(), help);
     QVERIFY(help->isVisible());
     QVERIFY(dialogs.shown.isEmpty());
+    // Escape and Ctrl+W close it.
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        main->Contents1Click();
+        help->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), help);
+        help->browser()->setFocus();
+        QTest::keySequence(help->browser(), key);
+        QVERIFY(!help->isVisible());
+    }
 }
 
 void MainFormTest::f1OpensTopic4FromAnAgentWindow()
