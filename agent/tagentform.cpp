@@ -30,6 +30,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -308,12 +309,15 @@ void TAgentForm::onSlotButtonClicked()
         // one again.
         const bool thirty = RadioButton1->isChecked();
         const bool sixty = RadioButton2->isChecked();
-        if (!completePendingFieldExit()) {
+        const ExitOutcome exit = completePendingExit();
+        if (exit == ExitOutcome::Refused) {
             refresh();
             return;
         }
         syncFieldsToModel();
         m_scenario.setRadioButtons(thirty, sixty);
+        // The exit's own recalculation has just reported these inputs.
+        const QScopedValueRollback<bool> quiet(m_quietInvalidInput, exit == ExitOutcome::InputRefused);
         m_scenario.RadioButton1Click();
         refresh();
     });
@@ -641,7 +645,7 @@ void TAgentForm::refuseExit(Field f)
 
 void TAgentForm::reportInvalidInput(const RecalcResult &result)
 {
-    if (m_closing)
+    if (m_closing || m_quietInvalidInput)
         return;
     if (m_holdInvalidInput) {
         m_heldInvalidInput = result;
@@ -673,7 +677,8 @@ void TAgentForm::TabSet1Click(int index)
 {
     RunHandler(m_dialogs, [&] {
         const Tab tab = index == static_cast<int>(Tab::Schedule) ? Tab::Schedule : Tab::Agents;
-        if (!completePendingFieldExit()) {
+        const ExitOutcome exit = completePendingExit();
+        if (exit == ExitOutcome::Refused) {
             // The tab strip shows the tab that stays.
             refresh();
             return;
@@ -681,6 +686,8 @@ void TAgentForm::TabSet1Click(int index)
         syncFieldsToModel();
         applyTabSettings(tab);
         m_graphLink->tabChanging(tab);
+        // The exit's own recalculation has just reported these inputs.
+        const QScopedValueRollback<bool> quiet(m_quietInvalidInput, exit == ExitOutcome::InputRefused);
         m_scenario.TabSet1Click(tab);
         refresh();
     });

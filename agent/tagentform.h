@@ -190,6 +190,9 @@ private:
     // While a file loads, a refused input is reported after the window shows
     // the loaded values.
     bool m_holdInvalidInput = false;
+    // A command whose pending field exit has just reported a refused input
+    // runs on without reporting the same input again.
+    bool m_quietInvalidInput = false;
     std::optional<RecalcResult> m_heldInvalidInput;
     // What the window's file held at its last save or load.
     SavedScenarioMark m_savedMark;

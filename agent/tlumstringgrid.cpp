@@ -9,6 +9,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 bool TypedCharacter(const QKeyEvent &event, QChar *character)
@@ -187,6 +188,16 @@ void TLumStringGrid::keyPressEvent(QKeyEvent *event)
     m_keyInHand = event;
     QTableView::keyPressEvent(event);
     m_keyInHand = nullptr;
+}
+
+void TLumStringGrid::mousePressEvent(QMouseEvent *event)
+{
+    QTableView::mousePressEvent(event);
+    // A right press makes its cell current as a left click does, so it
+    // follows the same click rule (on the Schedule, the cursor goes to that
+    // row's Calls cell) before the cell's menu opens.
+    if (event->button() == Qt::RightButton && indexAt(event->position().toPoint()).isValid())
+        emit cellClicked();
 }
 
 bool TLumStringGrid::viewportEvent(QEvent *event)

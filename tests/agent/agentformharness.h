@@ -66,10 +66,10 @@ struct Harness
         for (QChar key : keys)
             QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
     }
-    void clickCell(int column, int row)
+    void clickCell(int column, int row, Qt::MouseButton button = Qt::LeftButton)
     {
         TLumStringGrid *grid = form->grid();
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cellIndex(column, row)).center());
+        QTest::mouseClick(grid->viewport(), button, {}, grid->visualRect(cellIndex(column, row)).center());
     }
 };
 

@@ -325,6 +325,13 @@ void AgentFormTest::gridClickRules()
     h->clickCell(1, 3);
     QVERIFY(h->recalculated());
     QCOMPARE(h->form->grid()->currentTableRow(), 3);
+    // A right click (before its menu) follows the same rule.
+    h->markTable();
+    h->clickCell(4, 5, Qt::RightButton);
+    QCOMPARE(h->form->grid()->currentTableColumn(), 1);
+    QCOMPARE(h->form->grid()->currentTableRow(), 5);
+    QCOMPARE(h->table().currentColumn(), 1);
+    QVERIFY(!h->recalculated());
 
     // On the Agents tab a click neither moves nor recalculates.
     h->form->tabSet()->setCurrentIndex(0);

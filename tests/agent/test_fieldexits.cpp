@@ -51,6 +51,8 @@ private Q_SLOTS:
     void escapeRestoresTheTextOfThisVisit();
     void commandsCompleteThePendingExitFirst_data();
     void commandsCompleteThePendingExitFirst();
+    void aRefusedInputIsReportedOncePerCommand_data();
+    void aRefusedInputIsReportedOncePerCommand();
     void refusedExitStopsTheCommand_data();
     void refusedExitStopsTheCommand();
     void refusedExitCancelsThePress_data();
@@ -154,6 +156,37 @@ void FieldExitTest::commandsCompleteThePendingExitFirst()
     h->markTable();
     h->leaveTo(h->elsewhere);
     QVERIFY(!h->recalculated());
+}
+
+void FieldExitTest::aRefusedInputIsReportedOncePerCommand_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("tab click") << QStringLiteral("tab");
+    QTest::newRow("slot length") << QStringLiteral("slots");
+    QTest::newRow("Recalculate") << QStringLiteral("recalculate");
+}
+
+void FieldExitTest::aRefusedInputIsReportedOncePerCommand()
+{
+    QFETCH(QString, command);
+    h->validScenario();
+    if (command == QLatin1String("slots"))
+        h->toSchedule();
+    // Calls that the exit's recalculation refuses, the cursor still there.
+    h->type(Field::Edit1, QStringLiteral("12x"));
+    h->dialogs.clear();
+    if (command == QLatin1String("tab"))
+        clickTab(*h, 1);
+    else if (command == QLatin1String("slots"))
+        h->form->radioButton1()->click(); // the cursor stays in the field
+    else
+        QTest::mouseClick(h->form->recalculateButton(), Qt::LeftButton);
+    QCOMPARE(h->dialogs.texts(QStringLiteral("inform")).size(), 1);
+    QCOMPARE(QApplication::focusWidget(), h->field(Field::Edit1));
+    // The next refused input is reported again.
+    h->dialogs.clear();
+    h->form->Recalculate();
+    QCOMPARE(h->dialogs.texts(QStringLiteral("inform")).size(), 1);
 }
 
 void FieldExitTest::refusedExitStopsTheCommand_data()
