@@ -325,7 +325,8 @@ void MonkeyTest::checkWindows(const QString &action, int number)
             difference += QStringLiteral(" with ") + state.join(QLatin1Char(' '));
         }
         QVERIFY2(difference.isEmpty(), qPrintable(where + QStringLiteral(": ") + difference));
-        if (scenario.tab() == Tab::Agents && scenario.goalRow() == 0)
+        // A row the action clicked (after the exit it completed) is marked.
+        if (scenario.tab() == Tab::Agents && scenario.goalRow() == 0 && !action.startsWith(QLatin1String("click cell")))
             QVERIFY2(form->grid()->selectionModel()->selectedIndexes().isEmpty(), qPrintable(where));
     }
 }
