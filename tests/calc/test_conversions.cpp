@@ -213,6 +213,10 @@ void TestConversions::formatNumber_data()
     QTest::newRow("eight significant digits") << 123456.789 << 3 << QStringLiteral("123,456.790");
     QTest::newRow("eight digits before the point") << 12345678.9 << 2 << QStringLiteral("12,345,679.00");
     QTest::newRow("seven digits before the point") << 1234567.891 << 3 << QStringLiteral("1,234,567.900");
+    // The digits before the point are counted, not rounded from the logarithm:
+    // both values have seven, though their logarithms are nearer to 7 than 6.
+    QTest::newRow("seven digits, above 10^6.5") << 3162278.5 << 2 << QStringLiteral("3,162,278.50");
+    QTest::newRow("seven digits, a quarter") << 5000000.25 << 2 << QStringLiteral("5,000,000.30");
     QTest::newRow("one digit before the point") << 1.23456789 << 10 << QStringLiteral("1.2345679000");
     QTest::newRow("below one, counted from the first digit")
         << 0.000123456789 << 12 << QStringLiteral("0.000123456790");

@@ -19,6 +19,7 @@ private Q_SLOTS:
     void emptySelectionDrawsTheDefaultPairOnTheLeft();
     void allEightAgentsItemsDropTheNumbers();
     void timesOnlyScaleFromBothTimeColumns();
+    void percentagesWithTimesAreCompatible();
     void timesWithNumbersMoveTheNumbersRight();
     void numbersOnlyShareTheLeftAxis();
     void averageQueueAloneIsScaledByTheTrunks();
@@ -219,6 +220,18 @@ void BuildTest::timesOnlyScaleFromBothTimeColumns()
     // On the Schedule tab only the answer column counts.
     const ResultTable slotTable = tableOf({{"08:00", "10", "3", "84%", "18%", "15%", "44%", "00:26", "6"}});
     verifyFixed(build(slotTable, true, bit(5)).leftAxis, "Time", 100, 10);
+}
+
+void BuildTest::percentagesWithTimesAreCompatible()
+{
+    // Only numbers beside both percentages and times are dropped.
+    for (const bool schedule : {false, true}) {
+        GraphBuildResult result;
+        const ResultTable &table = schedule ? scheduleWorkedTable() : agentsWorkedTable();
+        const ChartModel chart = build(table, schedule, bit(1) | bit(5), false, &result);
+        QVERIFY(!result.incompatible);
+        QCOMPARE(titles(chart), (QStringList{"Srv Lvl - %", "Ave Ans - s"}));
+    }
 }
 
 void BuildTest::timesWithNumbersMoveTheNumbersRight()

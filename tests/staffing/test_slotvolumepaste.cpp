@@ -76,6 +76,10 @@ void SlotVolumePasteTest::refusesTheWholeListNamingTheValue_data()
     QTest::newRow("text in the middle") << "10\n20\nabc\n30\n" << int(Reason::NotANumber) << "\"abc\" on line 3 is not a number";
     QTest::newRow("empty cell in a row") << "10\t\t30" << int(Reason::Empty)
                                          << "line 1, column 2 is empty: every time slot needs its number of calls";
+    QTest::newRow("quoted empty cell in a row") << "10\t\"\"\t30" << int(Reason::Empty)
+                                                << "line 1, column 2 is empty: every time slot needs its number of calls";
+    QTest::newRow("quoted empty cell in a column") << "10\n\"\"\n30" << int(Reason::Empty)
+                                                   << "line 2 is empty: every time slot needs its number of calls";
     QTest::newRow("beyond a 32-bit count") << "2147483648" << int(Reason::TooLarge)
                                            << "\"2147483648\" on line 1 is too large: a time slot takes at most 2147483647 calls";
     QTest::newRow("table without a Calls column") << "Time\tAgents\n08:00\t3\n" << int(Reason::SeveralColumns)
