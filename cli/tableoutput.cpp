@@ -92,12 +92,37 @@ QString json(const AgentScenario &scenario)
         rows.append(cells);
     }
 
+    // The figures behind the rows at full precision: fractions, seconds and
+    // counts as JSON numbers, so that scripts need not read "87%" or "00:17".
+    const bool schedule = isSchedule(scenario);
+    QJsonArray values;
+    for (const RowValues &row : scenario.rowValues()) {
+        QJsonObject v;
+        if (schedule) {
+            v[QLatin1String("slot")] = row.slot;
+            v[QLatin1String("calls")] = row.calls;
+        }
+        v[QLatin1String("agents")] = row.agents;
+        const AgentFigures &f = row.figures;
+        auto figure = [&row](double value) { return row.evaluated ? QJsonValue(value) : QJsonValue(); };
+        v[QLatin1String("serviceLevel")] = figure(f.serviceLevel);
+        v[QLatin1String("waitProbability")] = figure(f.waitProbability);
+        v[QLatin1String("abandonRate")] = figure(f.abandonRate);
+        v[QLatin1String("usage")] = figure(f.usage);
+        v[QLatin1String("answerSeconds")] = figure(f.answerTime * 3600);
+        v[QLatin1String("queueSeconds")] = figure(f.queueTime * 3600);
+        v[QLatin1String("queueLength")] = figure(f.queueLength);
+        v[QLatin1String("trunks")] = row.trunks;
+        values.append(v);
+    }
+
     QJsonObject object;
     object[QLatin1String("inputs")] = inputs;
     object[QLatin1String("tab")] = isSchedule(scenario) ? QLatin1String("schedule") : QLatin1String("agents");
     object[QLatin1String("goalRow")] = scenario.goalRow() > 0 ? QJsonValue(scenario.goalRow()) : QJsonValue();
     object[QLatin1String("table")] = rows;
-    if (isSchedule(scenario)) {
+    object[QLatin1String("values")] = values;
+    if (schedule) {
         object[QLatin1String("totalTime")] = scenario.totalTimeText();
         object[QLatin1String("halfHourSlots")] = scenario.HalfHourSlots;
         QJsonArray volumes;

@@ -2,6 +2,7 @@
 #include "agentscenario.h"
 
 #include "conversions.h"
+#include "erlangcmodel.h"
 #include "evaluation.h"
 #include "texts.h"
 
@@ -25,6 +26,7 @@ QString withoutMaskPadding(QString text)
 
 AgentScenario::AgentScenario()
     : m_totalTime(QStringLiteral("09:00 hrs"))
+    , m_model(std::make_shared<ErlangCModel>())
 {
     for (int i = 0; i < FieldCount; ++i)
         m_texts[static_cast<std::size_t>(i)] = DefaultText(static_cast<Field>(i));
@@ -150,8 +152,15 @@ bool AgentScenario::checkSlotVolumes()
     return true;
 }
 
+void AgentScenario::setStaffingModel(std::shared_ptr<const StaffingModel> model)
+{
+    if (model)
+        m_model = std::move(model);
+}
+
 void AgentScenario::PrepareGrid()
 {
+    m_rowValues.clear();
     if (m_tab == Tab::Agents)
         prepareAgentsLayout();
     else

@@ -4,12 +4,16 @@
 #include "field.h"
 #include "recalcresult.h"
 #include "resulttable.h"
+#include "rowvalues.h"
+#include "staffingmodel.h"
 #include "timeslots.h"
 
 #include <QString>
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <vector>
 
 enum class Tab { Agents = 0, Schedule = 1 };
 
@@ -64,6 +68,14 @@ public:
     ResultTable &grid() { return m_grid; }
     // The Agents table's first row meeting the goal, 0 when none.
     int goalRow() const { return m_goalRow; }
+    // The figures of the table's rows 1, 2, ... at full precision: one per
+    // agent number of the Agents table, one per slot of the Schedule; none
+    // until a table was filled.
+    const std::vector<RowValues> &rowValues() const { return m_rowValues; }
+    // The queueing model the tables are computed with (Erlang C unless
+    // another is set).
+    const StaffingModel &staffingModel() const { return *m_model; }
+    void setStaffingModel(std::shared_ptr<const StaffingModel> model);
     // The input the last check refused; none after a check that passed.
     FailingInput FailingField;
 
@@ -138,4 +150,6 @@ private:
     ResultTable m_grid;
     int m_goalRow = 0;
     int m_recalculations = 0;
+    std::vector<RowValues> m_rowValues;
+    std::shared_ptr<const StaffingModel> m_model;
 };

@@ -4,16 +4,15 @@
 #include "conversions.h"
 #include "evaluation.h"
 #include "queueing.h"
+#include "staffingmodel.h"
 #include "texts.h"
 
 void AgentScenario::FillAgentsTable()
 {
     const CallLoad load = ComputeCallLoad(CallCount, PeriodMinutes, HandleSeconds);
     const ServiceInputs inputs{HandleSeconds, TalkSeconds, AbandonWaitSeconds, GoalSeconds};
-    const double a = load.trafficLoad;
-    // One recursion serves every row: consecutive agent numbers cost one
-    // step each.
-    Calc::LossRecursion loss(a);
+    const std::unique_ptr<LoadEvaluation> evaluation = std::move(m_model->evaluations({load}, inputs).front());
+    m_rowValues.clear();
 
     double n = load.startAgents;
     int row = 1;
@@ -21,12 +20,12 @@ void AgentScenario::FillAgentsTable()
     while (row <= AgentsTableLastRow) {
         m_grid.setRowCount(row + 1);
         m_grid.setCell(ResultTable::AgentsColumn, row, QString::number(static_cast<long long>(n)));
-        if (a / n >= 1) {
+        if (!evaluation->carries(n)) {
             // This agent number cannot carry the load: it gets no row.
             n = n + 1;
             continue;
         }
-        const AgentFigures f = EvaluateAgents(n, load, inputs, loss.at(static_cast<long long>(n)));
+        const AgentFigures f = evaluation->evaluate(n);
         const int trunks = Calc::TrunksNeeded(n, f.trunkLoad, 1.0);
         m_grid.setCell(ResultTable::ServiceColumn, row, Calc::PercentText(f.serviceLevel, 0));
         m_grid.setCell(ResultTable::QueuedColumn, row, Calc::PercentText(f.waitProbability, 0));
@@ -36,6 +35,12 @@ void AgentScenario::FillAgentsTable()
         m_grid.setCell(ResultTable::QueueTimeColumn, row, Calc::DurationText(f.queueTime));
         m_grid.setCell(ResultTable::QueueLengthColumn, row, Calc::FormatNumber(f.queueLength, 0));
         m_grid.setCell(ResultTable::TrunksColumn, row, QString::number(trunks));
+        RowValues values;
+        values.agents = n;
+        values.evaluated = true;
+        values.figures = f;
+        values.trunks = trunks;
+        m_rowValues.push_back(values);
         if (goalRow == 0 && MeetsGoal(f.serviceLevel, GoalPercent))
             goalRow = row;
         ++row;

@@ -4,6 +4,7 @@
 #include "conversions.h"
 #include "evaluation.h"
 #include "queueing.h"
+#include "staffingmodel.h"
 #include "texts.h"
 
 #include <cmath>
@@ -14,9 +15,11 @@ namespace {
 struct SlotWork
 {
     bool staffed = false;
+    double calls = 0;
     CallLoad load;
     double agents = 0;
-    AgentFigures figures; // an unstaffed slot: service level 1, the rest 0
+    AgentFigures figures;      // as shown; an unstaffed slot: service level 1, the rest 0
+    AgentFigures exactFigures; // as the model gave them
     int trunks = 0;
 };
 
@@ -31,8 +34,7 @@ void AgentScenario::ComputeSchedule()
 
     // The loads of the staffed slots. A Calls text that is not a number, or
     // is 0, leaves its slot unstaffed.
-    std::vector<double> loads;
-    std::vector<long long> servers;
+    std::vector<CallLoad> loads;
     std::vector<int> staffedRows;
     for (int row = 1; row <= rows; ++row) {
         SlotWork &w = slotWork[static_cast<std::size_t>(row - 1)];
@@ -42,35 +44,31 @@ void AgentScenario::ComputeSchedule()
         if (!calls || *calls == 0)
             continue;
         w.staffed = true;
+        w.calls = *calls;
         total += static_cast<long long>(std::trunc(*calls));
         w.load = ComputeCallLoad(*calls, PeriodMinutes, HandleSeconds);
-        loads.push_back(w.load.trafficLoad);
-        servers.push_back(static_cast<long long>(w.load.startAgents));
+        loads.push_back(w.load);
         staffedRows.push_back(row);
     }
 
-    // The recursions of all slots up to their first agent number run side
-    // by side; each slot's search then goes on from there.
-    const int staffed = static_cast<int>(staffedRows.size());
-    std::vector<double> blocking(static_cast<std::size_t>(staffed));
-    Calc::LossProbabilities(loads.data(), servers.data(), blocking.data(), staffed);
-
+    const std::vector<std::unique_ptr<LoadEvaluation>> evaluations = m_model->evaluations(loads, inputs);
     std::vector<double> trunkLoads;
     std::vector<long long> trunkLines;
     std::vector<int> trunkSlots;
+    const int staffed = static_cast<int>(staffedRows.size());
     for (int s = 0; s < staffed; ++s) {
         SlotWork &w = slotWork[static_cast<std::size_t>(staffedRows[static_cast<std::size_t>(s)] - 1)];
-        Calc::LossRecursion loss(w.load.trafficLoad, servers[static_cast<std::size_t>(s)], blocking[static_cast<std::size_t>(s)]);
+        LoadEvaluation &evaluation = *evaluations[static_cast<std::size_t>(s)];
         double n = w.load.startAgents;
         // At most 19 agent numbers that can carry the load are tried; the
         // last one tried stands when none meets the goal.
         int evaluations = 1;
         while (evaluations < 20) {
-            if (w.load.trafficLoad / n >= 1) {
+            if (!evaluation.carries(n)) {
                 n = n + 1;
                 continue;
             }
-            w.figures = EvaluateAgents(n, w.load, inputs, loss.at(static_cast<long long>(n)));
+            w.figures = evaluation.evaluate(n);
             if (MeetsGoal(w.figures.serviceLevel, GoalPercent))
                 break;
             ++evaluations;
@@ -78,6 +76,7 @@ void AgentScenario::ComputeSchedule()
                 n = n + 1;
         }
         w.agents = n;
+        w.exactFigures = w.figures;
         // Only the agent number kept shows its lines; from 256 agents up the
         // lines equal the agents without a search.
         if (n > 255) {
@@ -101,9 +100,18 @@ void AgentScenario::ComputeSchedule()
                                           trunkBlocking[static_cast<std::size_t>(t)]);
     }
 
+    m_rowValues.clear();
     for (int row = 1; row <= rows; ++row) {
         const SlotWork &w = slotWork[static_cast<std::size_t>(row - 1)];
         const AgentFigures &f = w.figures;
+        RowValues values;
+        values.agents = w.agents;
+        values.evaluated = w.staffed;
+        values.figures = w.exactFigures;
+        values.trunks = w.trunks;
+        values.slot = m_grid.cell(ResultTable::TimeColumn, row);
+        values.calls = w.calls;
+        m_rowValues.push_back(values);
         m_grid.setCell(ResultTable::SlotAgentsColumn, row, QString::number(static_cast<long long>(w.agents)));
         m_grid.setCell(ResultTable::SlotServiceColumn, row, Calc::PercentText(f.serviceLevel, 0));
         m_grid.setCell(ResultTable::SlotQueuedColumn, row, Calc::PercentText(f.waitProbability, 0));

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "tableoutput.h"
 
+#include "conversions.h"
+#include "texts.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -53,6 +56,7 @@ private slots:
     void csv_quotes_as_rfc_4180();
     void json_of_the_agents_table();
     void json_of_the_schedule();
+    void json_values_are_the_shown_figures_unrounded();
 };
 
 void TestTableOutput::table_aligns_columns_and_marks_the_goal_row()
@@ -126,6 +130,52 @@ void TestTableOutput::json_of_the_schedule()
     QCOMPARE(o.value(QLatin1String("inputs")).toObject().value(QLatin1String("calls")).toString(),
              QStringLiteral("180"));
     QCOMPARE(o.value(QLatin1String("table")).toArray().size(), 5);
+}
+
+void TestTableOutput::json_values_are_the_shown_figures_unrounded()
+{
+    for (const bool schedule : {false, true}) {
+        const AgentScenario s = schedule ? scheduleExample() : agentsExample();
+        const QJsonObject o = QJsonDocument::fromJson(TableOutput::json(s).toUtf8()).object();
+        const QJsonArray values = o.value(QLatin1String("values")).toArray();
+        const ResultTable &table = s.StringGrid1();
+        QCOMPARE(values.size(), table.rowCount() - 1);
+        // Each row's numbers, written as the table writes them, give its texts.
+        const int agents = schedule ? int(ResultTable::SlotAgentsColumn) : int(ResultTable::AgentsColumn);
+        const int service = schedule ? int(ResultTable::SlotServiceColumn) : int(ResultTable::ServiceColumn);
+        const int usage = schedule ? int(ResultTable::SlotUsageColumn) : int(ResultTable::UsageColumn);
+        const int answer = schedule ? int(ResultTable::SlotAnswerColumn) : int(ResultTable::AnswerColumn);
+        const int trunks = schedule ? int(ResultTable::SlotTrunksColumn) : int(ResultTable::TrunksColumn);
+        for (int row = 1; row < table.rowCount(); ++row) {
+            const QJsonObject v = values.at(row - 1).toObject();
+            QCOMPARE(QString::number(v.value(QLatin1String("agents")).toDouble()), table.cell(agents, row));
+            QCOMPARE(QString::number(v.value(QLatin1String("trunks")).toInt()), table.cell(trunks, row));
+            if (schedule) {
+                QCOMPARE(v.value(QLatin1String("slot")).toString(), table.cell(ResultTable::TimeColumn, row));
+                QCOMPARE(QString::number(v.value(QLatin1String("calls")).toDouble()),
+                         table.cell(ResultTable::CallsColumn, row));
+            }
+            if (v.value(QLatin1String("calls")).toDouble() == 0 && schedule) {
+                // A slot without calls has no figures.
+                QVERIFY(v.value(QLatin1String("serviceLevel")).isNull());
+                QVERIFY(v.value(QLatin1String("queueLength")).isNull());
+                continue;
+            }
+            QCOMPARE(Calc::PercentText(v.value(QLatin1String("serviceLevel")).toDouble(), 0), table.cell(service, row));
+            QCOMPARE(Calc::PercentText(v.value(QLatin1String("usage")).toDouble(), 0), table.cell(usage, row));
+            QCOMPARE(Calc::DurationText(v.value(QLatin1String("answerSeconds")).toDouble() / 3600), table.cell(answer, row));
+            if (!schedule) {
+                QCOMPARE(Calc::PercentText(v.value(QLatin1String("waitProbability")).toDouble(), 0),
+                         table.cell(ResultTable::QueuedColumn, row));
+                QCOMPARE(Calc::PercentText(v.value(QLatin1String("abandonRate")).toDouble(), 0),
+                         table.cell(ResultTable::AbandonColumn, row));
+                QCOMPARE(Calc::DurationText(v.value(QLatin1String("queueSeconds")).toDouble() / 3600),
+                         table.cell(ResultTable::QueueTimeColumn, row));
+                QCOMPARE(Calc::FormatNumber(v.value(QLatin1String("queueLength")).toDouble(), 0),
+                         table.cell(ResultTable::QueueLengthColumn, row));
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTableOutput)

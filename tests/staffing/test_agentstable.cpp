@@ -2,6 +2,10 @@
 #include "evaluation.h"
 #include "queueing.h"
 #include "scenariotexts.h"
+#include "staffingmodel.h"
+
+#include <algorithm>
+#include <memory>
 
 class AgentsTableTest : public QObject
 {
@@ -19,7 +23,41 @@ private Q_SLOTS:
     void abandonShowsZeroWhenPatienceOutlastsTheQueue();
     void trunksEqualAgentsWithoutTalkTime();
     void failedCheckEmptiesTheTable();
+    void tablesTakeTheirFiguresFromTheStaffingModel();
 };
+
+namespace {
+
+// A model whose service level is the agent number in tenths, and that
+// carries every load from 2 agents up: the tables must show just that.
+class TenthsModel : public StaffingModel
+{
+public:
+    class Evaluation : public LoadEvaluation
+    {
+    public:
+        bool carries(double agents) const override { return agents >= 2; }
+        AgentFigures evaluate(double agents) override
+        {
+            AgentFigures f;
+            f.serviceLevel = std::min(1.0, agents / 10);
+            f.usage = 0.5;
+            return f;
+        }
+    };
+    std::vector<std::unique_ptr<LoadEvaluation>> evaluations(const std::vector<CallLoad> &loads,
+                                                             const ServiceInputs &) const override
+    {
+        loadsAsked += static_cast<int>(loads.size());
+        std::vector<std::unique_ptr<LoadEvaluation>> result;
+        for (std::size_t i = 0; i < loads.size(); ++i)
+            result.push_back(std::make_unique<Evaluation>());
+        return result;
+    }
+    mutable int loadsAsked = 0;
+};
+
+} // namespace
 
 void AgentsTableTest::workedExampleCellByCell()
 {
@@ -210,6 +248,32 @@ void AgentsTableTest::failedCheckEmptiesTheTable()
     QCOMPARE(s.StringGrid1().rowCount(), 2);
     QCOMPARE(row(s, 1), QStringList(9, QString()));
     QCOMPARE(s.StringGrid1().cell(0, 0), QStringLiteral("Agents"));
+}
+
+void AgentsTableTest::tablesTakeTheirFiguresFromTheStaffingModel()
+{
+    // 10 calls an hour of 3:30 each: the first agent number tried is 1.
+    AgentScenario s;
+    setTexts(s, {"08:00", "09:00", "10", "03:00", "00:30", "00:25", "80", "20"});
+    auto model = std::make_shared<TenthsModel>();
+    s.setStaffingModel(model);
+    QVERIFY(s.Recalculate().valid);
+    QCOMPARE(model->loadsAsked, 1);
+    QCOMPARE(column(s, ResultTable::AgentsColumn),
+             (QStringList{"2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    QCOMPARE(column(s, ResultTable::ServiceColumn),
+             (QStringList{"20%", "30%", "40%", "50%", "60%", "70%", "80%", "90%", "100%"}));
+    QCOMPARE(s.goalRow(), 7);
+
+    // The Schedule asks once for every slot with calls, and none without.
+    s.setSlotLength(true);
+    s.SlotCalls[1] = 10;
+    s.SlotCalls[2] = 0;
+    s.TabSet1Click(Tab::Schedule);
+    QCOMPARE(model->loadsAsked, 1 + 1);
+    QCOMPARE(column(s, ResultTable::SlotAgentsColumn), (QStringList{"8", "0"}));
+    QCOMPARE(s.rowValues().size(), std::size_t(2));
+    QVERIFY(s.rowValues().at(0).evaluated && !s.rowValues().at(1).evaluated);
 }
 
 QTEST_GUILESS_MAIN(AgentsTableTest)

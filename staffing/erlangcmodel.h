@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "staffingmodel.h"
+
+// The classical model: Poisson arrivals, exponential handling, one queue of
+// callers who never hang up (the waiting probability of the loss formula),
+// with the abandonment estimate and service level of EvaluateAgents. An
+// agent number carries the load while its usage stays below 1.
+class ErlangCModel : public StaffingModel
+{
+public:
+    std::vector<std::unique_ptr<LoadEvaluation>> evaluations(const std::vector<CallLoad> &loads,
+                                                             const ServiceInputs &inputs) const override;
+};

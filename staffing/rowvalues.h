@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "evaluation.h"
+
+#include <QString>
+
+// The figures behind one row of a result table at full precision, as the
+// staffing model gave them before they were written as texts (the Schedule's
+// answer time before it is held at 23:59).
+struct RowValues
+{
+    double agents = 0;
+    // False for a Schedule slot without calls: its figures are none.
+    bool evaluated = false;
+    AgentFigures figures;
+    int trunks = 0;
+    // The Schedule only: the slot's start ("08:30") and its calls.
+    QString slot;
+    double calls = 0;
+};

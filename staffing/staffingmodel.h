@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "evaluation.h"
+
+#include <memory>
+#include <vector>
+
+// The agent numbers of one call load, evaluated one after another (the
+// Agents table's period, or one staffed slot of the Schedule).
+class LoadEvaluation
+{
+public:
+    virtual ~LoadEvaluation() = default;
+    // Whether `agents` can carry the load at all: an agent number that
+    // cannot gets no row and no figures.
+    virtual bool carries(double agents) const = 0;
+    // Every figure for `agents`, one that carries the load, at full
+    // precision. Agent numbers are asked for in rising order.
+    virtual AgentFigures evaluate(double agents) = 0;
+};
+
+// The queueing model that turns a call load and an agent number into the
+// service figures. The Agents table and the Schedule ask it, and only it,
+// for figures: their search for the goal row, the trunk rule and the texts
+// are the same whatever the model.
+class StaffingModel
+{
+public:
+    virtual ~StaffingModel() = default;
+    // One evaluation per load, in the order given, all with the same
+    // service inputs. Asked for every load of a table at once, so that a
+    // model can share work between them.
+    virtual std::vector<std::unique_ptr<LoadEvaluation>> evaluations(const std::vector<CallLoad> &loads,
+                                                                     const ServiceInputs &inputs) const = 0;
+};
