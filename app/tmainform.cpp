@@ -118,6 +118,7 @@ void TMainForm::createToolBar()
 {
     auto *panel1 = new QToolBar(QStringLiteral("Tool bar"), this);
     panel1->setObjectName(QStringLiteral("Panel1"));
+    panel1->setAccessibleName(QStringLiteral("Tool bar"));
     panel1->setMovable(false);
     panel1->setFloatable(false);
     panel1->toggleViewAction()->setVisible(false);
@@ -148,6 +149,9 @@ void TMainForm::createToolBar()
 
     Panel2 = new QLabel(panel1);
     Panel2->setObjectName(QStringLiteral("Panel2"));
+    // A screen reader reads the focused control's hint as its description;
+    // the panel that repeats it on screen is named for what it is.
+    Panel2->setAccessibleName(QStringLiteral("Hint panel"));
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Panel2->setMinimumSize(200, 23);
@@ -161,6 +165,9 @@ void TMainForm::createToolBar()
     // window (a palette set on the label alone gave way to the tool bar's).
     Panel2->setStyleSheet(QStringLiteral("QLabel#Panel2 { color: palette(highlight); }"));
     addToolBar(Qt::TopToolBarArea, panel1);
+    // The tool bar's own button for what does not fit (shown only then).
+    if (auto *more = panel1->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More tools"));
 }
 
 void TMainForm::setUpReportFonts()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "chartwidget.h"
 
+#include "chartdescription.h"
 #include "chartpainter.h"
 
 #include <QContextMenuEvent>
@@ -16,11 +17,15 @@ ChartWidget::ChartWidget(QWidget *parent)
     // The chart paints every pixel itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setContextMenuPolicy(Qt::DefaultContextMenu);
+    setAccessibleName(QStringLiteral("Chart"));
+    setAccessibleDescription(ChartDescription(m_model));
 }
 
 void ChartWidget::refresh()
 {
+    setAccessibleDescription(ChartDescription(m_model));
     repaint();
+    emit refreshed();
 }
 
 QSize ChartWidget::sizeHint() const

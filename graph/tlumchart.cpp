@@ -51,6 +51,11 @@ TLumChart::TLumChart(QWidget *parent)
     connect(Chart1, &ChartWidget::contextMenuRequested, this, [this](const QPoint &globalPos) {
         PopupMenu1->popup(globalPos);
     });
+    // The window holds the keyboard focus, not the chart: a screen reader
+    // that lands on it reads what the chart shows.
+    setAccessibleName(QStringLiteral("Graph"));
+    setAccessibleDescription(Chart1->accessibleDescription());
+    connect(Chart1, &ChartWidget::refreshed, this, [this] { setAccessibleDescription(Chart1->accessibleDescription()); });
     FormCreate();
 }
 
