@@ -277,6 +277,7 @@ void AccessibleNamesTest::theGraphIsDescribedAnewAtEveryRebuild()
     form->SpeedButton6Click();
     TLumChart *graph = form->graphLink()->GraphWindow();
     QAccessibleInterface *chart = QAccessible::queryAccessibleInterface(graph->chart());
+    QCOMPARE(chart->role(), QAccessible::Chart);
     QCOMPARE(chart->text(QAccessible::Name), QStringLiteral("Chart"));
     const QString before = chart->text(QAccessible::Description);
     QVERIFY2(before.startsWith(QStringLiteral("Line chart of Service Level and Queued by Agents.")), qPrintable(before));
