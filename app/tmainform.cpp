@@ -43,6 +43,7 @@ TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
     setMinimumSize(420, 300);
 
     m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setAccessibleName(QStringLiteral("Windows"));
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Closing a window brings back the one used before it, not the oldest.
@@ -91,6 +92,7 @@ TMainForm::~TMainForm()
 
 void TMainForm::createMenus()
 {
+    menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     connect(file->addAction(QStringLiteral("New A&gent Window")), &QAction::triggered, this,
             [this] { NewAgentWindow1Click(); });

@@ -72,6 +72,7 @@ void TLumChart::buildToolBar()
 {
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setAccessibleName(QStringLiteral("Tool bar"));
     Panel1->setFixedHeight(25);
     auto makeButton = [this](const char *name, int left, GraphGlyph glyph, const QString &hint, void (TLumChart::*handler)()) {
         auto *button = new QToolButton(Panel1);
