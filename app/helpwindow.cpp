@@ -12,7 +12,9 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QScrollBar>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -61,11 +63,15 @@ HelpWindow::HelpWindow(const QString &collectionFile, QWidget *parent)
     filter->setAccessibleName(QStringLiteral("Find keyword"));
     m_engine->indexWidget()->setAccessibleName(QStringLiteral("Keywords"));
     filter->setClearButtonEnabled(true);
+    for (QToolButton *clear : filter->findChildren<QToolButton *>())
+        clear->setAccessibleName(QStringLiteral("Clear keyword"));
     indexLayout->addWidget(filter);
     indexLayout->addWidget(m_engine->indexWidget());
     m_tabs->addTab(indexPage, QStringLiteral("&Index"));
     m_browser = new HelpBrowser(m_engine, splitter);
     m_browser->setAccessibleName(QStringLiteral("Help page"));
+    m_browser->verticalScrollBar()->setAccessibleName(QStringLiteral("Scroll help page"));
+    m_browser->horizontalScrollBar()->setAccessibleName(QStringLiteral("Scroll help page sideways"));
     m_browser->setOpenExternalLinks(true);
     splitter->addWidget(m_tabs);
     splitter->addWidget(m_browser);

@@ -15,6 +15,7 @@
 
 #include <QAccessible>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMetaEnum>
 #include <QTabBar>
@@ -65,11 +66,12 @@ QString roleText(QAccessible::Role role)
     return key ? QString::fromLatin1(key) : QString::number(role);
 }
 
-// A control is whatever takes the keyboard focus or offers an action. Item
+// A control is whatever takes the keyboard focus, offers an action, or has a
+// value to set (a screen reader offers a scroll bar's steps as actions). Item
 // views report no focus state of their own: their widget's policy says.
 bool isControl(QAccessibleInterface *item)
 {
-    if (item->state().focusable)
+    if (item->state().focusable || item->valueInterface())
         return true;
     const auto *widget = qobject_cast<const QWidget *>(item->object());
     if (widget && widget->focusPolicy() != Qt::NoFocus)
@@ -155,9 +157,14 @@ QWidget *AccessibleNamesTest::openWindow(WindowKind kind)
     case WindowKind::Help:
         main->Contents1Click();
         return main->helpWindow();
-    case WindowKind::HelpIndex:
+    case WindowKind::HelpIndex: {
         main->TopicSearch1Click();
+        // A keyword typed shows the filter's clear button.
+        auto *filter = main->helpWindow()->findChild<QLineEdit *>();
+        if (filter)
+            filter->setText(QStringLiteral("time"));
         return main->helpWindow();
+    }
     case WindowKind::About:
         main->About1Click();
         return main->aboutForm();
