@@ -9,10 +9,10 @@
 #include <QHelpIndexWidget>
 #include <QHelpLink>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QScrollBar>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
