@@ -19,6 +19,7 @@
 #include <QMdiSubWindow>
 #include <QMetaEnum>
 #include <QTabBar>
+#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
@@ -42,6 +43,7 @@ private Q_SLOTS:
     void gridCellsAreReadWithTheirRowAndColumn();
     void theGridIsNamedAfterTheTableItShows();
     void theGraphIsDescribedAnewAtEveryRebuild();
+    void toolButtonsSayTheirKeys();
 
 private:
     QWidget *openWindow(WindowKind kind);
@@ -294,6 +296,15 @@ void AccessibleNamesTest::theGraphIsDescribedAnewAtEveryRebuild()
     QVERIFY2(after.startsWith(QStringLiteral("Bar chart of")), qPrintable(after));
     // The window holds the focus for the chart, and says the same.
     QCOMPARE(QAccessible::queryAccessibleInterface(graph)->text(QAccessible::Description), after);
+}
+
+void AccessibleNamesTest::toolButtonsSayTheirKeys()
+{
+    TAgentForm *form = workedAgentsWindow();
+    QAccessibleInterface *print = QAccessible::queryAccessibleInterface(form->printButton());
+    QCOMPARE(print->text(QAccessible::Name), QStringLiteral("Print"));
+    QCOMPARE(print->text(QAccessible::Description),
+             QStringLiteral("Print (%1)").arg(QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText)));
 }
 
 int main(int argc, char *argv[])
