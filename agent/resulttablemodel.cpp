@@ -2,6 +2,7 @@
 #include "resulttablemodel.h"
 
 #include "resulttable.h"
+#include "spokenheader.h"
 
 ResultTableModel::ResultTableModel(ResultTable &table, QObject *parent)
     : QAbstractTableModel(parent)
@@ -34,11 +35,16 @@ QVariant ResultTableModel::data(const QModelIndex &index, int role) const
 
 QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole)
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
-    if (orientation == Qt::Horizontal)
-        return m_table.cell(section, 0);
-    return section + 1;
+    if (orientation == Qt::Horizontal) {
+        const QString shown = m_table.cell(section, 0);
+        return role == Qt::AccessibleTextRole ? SpokenHeader(shown) : shown;
+    }
+    // A row is known by its first cell: the number of agents, or the slot's
+    // start time. The grid hides this header; screen readers read it with
+    // each cell of the row.
+    return m_table.cell(0, section + 1);
 }
 
 bool ResultTableModel::isFixedColumn(int column) const
@@ -86,6 +92,8 @@ void ResultTableModel::tableChanged()
     if (m_shownRows > 0)
         emit dataChanged(index(0, 0), index(m_shownRows - 1, ResultTable::ColumnCount - 1));
     emit headerDataChanged(Qt::Horizontal, 0, ResultTable::ColumnCount - 1);
+    if (m_shownRows > 0)
+        emit headerDataChanged(Qt::Vertical, 0, m_shownRows - 1);
 }
 
 void ResultTableModel::cellChanged(int column, int tableRow)

@@ -8,7 +8,10 @@ class ResultTable;
 // Shows a result table in a view. The table's row 0 (its headers) is the
 // horizontal header; table row r is model row r - 1. Cells of the fixed
 // columns can be neither selected nor edited; the other cells are editable
-// while editing is allowed (the Schedule tab).
+// while editing is allowed (the Schedule tab). Each row's vertical header is
+// its first cell (agents or slot time), and the accessible text of a column
+// header spells the short header out, so that a screen reader reads a cell
+// with its row and column.
 class ResultTableModel : public QAbstractTableModel
 {
     Q_OBJECT

@@ -58,6 +58,7 @@ const QColor InactiveLabelGrey(128, 128, 128);
 constexpr int CallsColumn = ResultTable::CallsColumn;
 
 const QString GridScheduleHint = QStringLiteral("Enter the call volume, use the arrow keys to advance");
+const QString AgentsGridDescription = QStringLiteral("Service figures for each number of agents");
 const QString InvalidInputMessage = QStringLiteral("Invalid input! - Cursor is positioned in failing field");
 const QString RefusedExitMessage = QStringLiteral("Invalid input value.  Use escape key to abandon changes");
 
@@ -144,6 +145,7 @@ void TAgentForm::buildWidgets()
 QWidget *TAgentForm::buildToolBar()
 {
     auto *panel1 = new QFrame(this);
+    panel1->setAccessibleName(QStringLiteral("Tool bar"));
     auto *tools = new QHBoxLayout(panel1);
     tools->setContentsMargins(6, 1, 6, 1);
     tools->setSpacing(0);
@@ -220,6 +222,7 @@ QLineEdit *TAgentForm::makeField(Field f, QWidget *parent, const QString &widest
 QWidget *TAgentForm::buildInputPanel()
 {
     auto *panel2 = new QFrame(this);
+    panel2->setAccessibleName(QStringLiteral("Inputs"));
     panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto *grid = new QGridLayout(panel2);
     grid->setContentsMargins(8, 4, 8, 4);
@@ -237,6 +240,10 @@ QWidget *TAgentForm::buildInputPanel()
     QLineEdit *maskEdit2 = makeField(Field::MaskEdit2, panel2, time);
     QLineEdit *maskEdit3 = makeField(Field::MaskEdit3, panel2, time);
     QLineEdit *maskEdit4 = makeField(Field::MaskEdit4, panel2, time);
+    // The other fields are named by their labels; the labels beside these
+    // two ("% in", "to") say nothing on their own.
+    maskEdit6->setAccessibleName(QStringLiteral("Service level goal seconds"));
+    maskEdit7->setAccessibleName(QStringLiteral("Arrival end time"));
 
     auto label = [panel2](const QString &text, QWidget *buddyWidget = nullptr) {
         QLabel *made = makeLabel(text, true, panel2);
@@ -261,6 +268,7 @@ QWidget *TAgentForm::buildInputPanel()
     grid->addWidget(makeLabel(QStringLiteral("Total time:"), false, panel2), 3, 0);
     StaticText1 = makeLabel(QString(), false, panel2);
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
+    StaticText1->setAccessibleDescription(QStringLiteral("Total time"));
     grid->addWidget(StaticText1, 3, 1, 1, 4, Qt::AlignLeft);
 
     grid->setColumnMinimumWidth(6, 16);
@@ -283,6 +291,7 @@ QWidget *TAgentForm::buildSlotButtons(QWidget *parent)
 {
     Bevel1 = new QFrame(parent);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setAccessibleName(QStringLiteral("Time slots"));
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     auto *slotLayout = new QHBoxLayout(Bevel1);
     slotLayout->setContentsMargins(4, 0, 4, 0);
@@ -326,6 +335,7 @@ void TAgentForm::onSlotButtonClicked()
 QWidget *TAgentForm::buildResultArea()
 {
     auto *panel3 = new QFrame(this);
+    panel3->setAccessibleName(QStringLiteral("Results"));
     panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
     auto *resultLayout = new QVBoxLayout(panel3);
     resultLayout->setContentsMargins(2, 2, 2, 2);
@@ -400,6 +410,11 @@ void TAgentForm::applyTabSettings(Tab tab)
         StringGrid1->setEditing(false);
     }
     SetHint(StringGrid1, schedule ? GridScheduleHint : QString());
+    // A screen reader names the grid after the table it shows (the tab's
+    // own name stays the tab's); the Agents tab has no hint to describe it.
+    StringGrid1->setAccessibleName(schedule ? QStringLiteral("Schedule table") : QStringLiteral("Agents table"));
+    if (!schedule)
+        StringGrid1->setAccessibleDescription(AgentsGridDescription);
     QPalette palette = Label5->palette();
     palette.setColor(QPalette::WindowText, schedule ? QColor(Qt::black) : InactiveLabelGrey);
     Label5->setPalette(palette);

@@ -9,10 +9,12 @@
 #include <QHelpIndexWidget>
 #include <QHelpLink>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -51,16 +53,25 @@ HelpWindow::HelpWindow(const QString &collectionFile, QWidget *parent)
 
     auto *splitter = new QSplitter(this);
     m_tabs = new QTabWidget(splitter);
+    m_tabs->setAccessibleName(QStringLiteral("Contents and index"));
+    m_engine->contentWidget()->setAccessibleName(QStringLiteral("Help topics"));
     m_tabs->addTab(m_engine->contentWidget(), QStringLiteral("&Contents"));
     auto *indexPage = new QWidget(m_tabs);
     auto *indexLayout = new QVBoxLayout(indexPage);
     auto *filter = new QLineEdit(indexPage);
     filter->setPlaceholderText(QStringLiteral("Type a keyword"));
+    filter->setAccessibleName(QStringLiteral("Find keyword"));
+    m_engine->indexWidget()->setAccessibleName(QStringLiteral("Keywords"));
     filter->setClearButtonEnabled(true);
+    for (QToolButton *clear : filter->findChildren<QToolButton *>())
+        clear->setAccessibleName(QStringLiteral("Clear keyword"));
     indexLayout->addWidget(filter);
     indexLayout->addWidget(m_engine->indexWidget());
     m_tabs->addTab(indexPage, QStringLiteral("&Index"));
     m_browser = new HelpBrowser(m_engine, splitter);
+    m_browser->setAccessibleName(QStringLiteral("Help page"));
+    m_browser->verticalScrollBar()->setAccessibleName(QStringLiteral("Scroll help page"));
+    m_browser->horizontalScrollBar()->setAccessibleName(QStringLiteral("Scroll help page sideways"));
     m_browser->setOpenExternalLinks(true);
     splitter->addWidget(m_tabs);
     splitter->addWidget(m_browser);

@@ -43,6 +43,7 @@ TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
     setMinimumSize(420, 300);
 
     m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setAccessibleName(QStringLiteral("Windows"));
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Closing a window brings back the one used before it, not the oldest.
@@ -91,6 +92,7 @@ TMainForm::~TMainForm()
 
 void TMainForm::createMenus()
 {
+    menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     connect(file->addAction(QStringLiteral("New A&gent Window")), &QAction::triggered, this,
             [this] { NewAgentWindow1Click(); });
@@ -118,6 +120,7 @@ void TMainForm::createToolBar()
 {
     auto *panel1 = new QToolBar(QStringLiteral("Tool bar"), this);
     panel1->setObjectName(QStringLiteral("Panel1"));
+    panel1->setAccessibleName(QStringLiteral("Tool bar"));
     panel1->setMovable(false);
     panel1->setFloatable(false);
     panel1->toggleViewAction()->setVisible(false);
@@ -148,6 +151,9 @@ void TMainForm::createToolBar()
 
     Panel2 = new QLabel(panel1);
     Panel2->setObjectName(QStringLiteral("Panel2"));
+    // A screen reader reads the focused control's hint as its description;
+    // the panel that repeats it on screen is named for what it is.
+    Panel2->setAccessibleName(QStringLiteral("Hint panel"));
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Panel2->setMinimumSize(200, 23);
@@ -161,6 +167,9 @@ void TMainForm::createToolBar()
     // window (a palette set on the label alone gave way to the tool bar's).
     Panel2->setStyleSheet(QStringLiteral("QLabel#Panel2 { color: palette(highlight); }"));
     addToolBar(Qt::TopToolBarArea, panel1);
+    // The tool bar's own button for what does not fit (shown only then).
+    if (auto *more = panel1->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More tools"));
 }
 
 void TMainForm::setUpReportFonts()

@@ -34,6 +34,11 @@ struct ChartPoint
 struct ChartSeries
 {
     QString title;
+    // The series in words ("Service Level") and its values' unit ("%",
+    // "seconds"; empty for counts), for the chart's text description. An
+    // empty name falls back on the title.
+    QString name;
+    QString unit;
     ChartSeriesStyle style = ChartSeriesStyle::Line;
     QColor colour;
     bool marksVisible = true; // value labels at the points

@@ -7,7 +7,9 @@
 
 // Shows a chart model on a white background. The owner fills model() and
 // calls refresh(); the mouse neither pans nor zooms. A right click (or the
-// keyboard's context-menu key) is handed to the owner as a request.
+// keyboard's context-menu key) is handed to the owner as a request. The
+// widget's accessible description says what the chart shows, in words; it is
+// rewritten at every refresh.
 class ChartWidget : public QWidget
 {
     Q_OBJECT
@@ -17,7 +19,7 @@ public:
     ChartModel &model() { return m_model; }
     const ChartModel &model() const { return m_model; }
 
-    // Repaints at once, before returning.
+    // Rewrites the description and repaints at once, before returning.
     void refresh();
 
     QSize sizeHint() const override;
@@ -25,6 +27,8 @@ public:
 
 signals:
     void contextMenuRequested(const QPoint &globalPos);
+    // The model was shown anew (and the description rewritten).
+    void refreshed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -130,6 +130,21 @@ void setFixedScale(ChartAxis &axis, long long maximum)
     axis.increment = static_cast<double>(maximum / Divisions);
 }
 
+// The unit of a kind's values in the chart's description (times are read
+// into whole seconds).
+QString unitOf(int kind)
+{
+    switch (SeriesKinds::Group(kind)) {
+    case SeriesGroup::Percentage:
+        return QStringLiteral("%");
+    case SeriesGroup::Time:
+        return QStringLiteral("seconds");
+    case SeriesGroup::Number:
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
 QString IncompatibleSelectionMessage()
@@ -232,6 +247,8 @@ GraphBuildResult BuildGraph(ChartModel &chart, const ResultTable &table, const G
         series.marksVisible = false;
         series.colour = colours[kind];
         series.title = SeriesKinds::SeriesTitle(kind);
+        series.name = SeriesKinds::MenuCaption(kind);
+        series.unit = unitOf(kind);
         series.axis = inMovedGroup(kind, moved) ? ChartVerticalAxis::Right : ChartVerticalAxis::Left;
         const std::vector<int> &column = values.values[static_cast<std::size_t>(kind)];
         series.points.reserve(static_cast<std::size_t>(rows));

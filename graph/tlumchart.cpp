@@ -51,6 +51,11 @@ TLumChart::TLumChart(QWidget *parent)
     connect(Chart1, &ChartWidget::contextMenuRequested, this, [this](const QPoint &globalPos) {
         PopupMenu1->popup(globalPos);
     });
+    // The window holds the keyboard focus, not the chart: a screen reader
+    // that lands on it reads what the chart shows.
+    setAccessibleName(QStringLiteral("Graph"));
+    setAccessibleDescription(Chart1->accessibleDescription());
+    connect(Chart1, &ChartWidget::refreshed, this, [this] { setAccessibleDescription(Chart1->accessibleDescription()); });
     FormCreate();
 }
 
@@ -67,6 +72,7 @@ void TLumChart::buildToolBar()
 {
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setAccessibleName(QStringLiteral("Tool bar"));
     Panel1->setFixedHeight(25);
     auto makeButton = [this](const char *name, int left, GraphGlyph glyph, const QString &hint, void (TLumChart::*handler)()) {
         auto *button = new QToolButton(Panel1);

@@ -44,4 +44,6 @@ void GiveToolButtonKey(QAbstractButton *button, const QKeySequence &key, QWidget
     auto *shortcut = new QShortcut(key, window, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     QObject::connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
     button->installEventFilter(new KeyedHint(button, key));
+    // A screen reader reads the key with the button, as the pop-up shows it.
+    button->setAccessibleDescription(HintWithKey(button->toolTip(), key));
 }
