@@ -6,32 +6,36 @@
 #include <algorithm>
 #include <cmath>
 
-// The stationary law of the number in system N is a birth-death chain:
-// arrivals at rate lambda, departures at rate j mu for j <= n and n mu + k
-// theta with k callers waiting. Relative to the state N = n,
-//   below n:  sum_{j<n} pi_j / pi_n = sum_{j<n} n! / (j! A^(n-j))   (A = lambda/mu),
-//   at or above n: w_k = pi_{n+k} / pi_n = x^k / ((a+1)(a+2)...(a+k)),
-// with a = n mu / theta and x = lambda / theta. The sum S of the w_k is
-// Kummer's 1F1(1; a+1; x) = exp(-log prefix) P(a, x) (Garnett, Mandelbaum &
-// Reiman, "Designing a call center with impatient customers", MSOM 4 (2002),
-// whose J and E are S and the first sum up to constants). With F the same
-// series at a+1 (P(a+1, x) = P(a, x) - prefix):
-//   sum_k k w_k (= E[queue] relative to pi_n)         = x S - a (S - 1),
-// a caller who finds k waiting is answered once k + 1 exponential phases of
-// rates n mu + j theta end before its own patience; integrating the virtual
-// waiting time density lambda exp(lambda H(s) - n mu s), H(s) = (1 -
-// e^(-theta s)) / theta, against the survival e^(-theta s) of the patience
-// (Mandelbaum & Zeltyn, "The M/M/n+G queue: summary of performance
-// measures", 2009, for G exponential) gives, relative to pi_n,
-//   answered after waiting           = (a / x) P(a+1, x) / prefix,
-//   answered after waiting beyond t  = (a / x) P(a+1, x e^(-theta t)) / prefix.
-// Abandonment is theta E[queue] / lambda and the mean waits follow from
-// Little's law: the wait over all calls is P(abandon) / theta.
+// The number in system N is a birth-death chain: arrivals at rate lambda,
+// departures at rate j mu for j <= n and n mu + k theta with k callers
+// waiting. Relative to the state N = n (pi_n):
+//   below n:       sum_{j<n} pi_j / pi_n = sum_{j<n} n! / (j! A^(n-j)),  A = lambda / mu,
+//                  = Q(n, A) / prefix(n, A);
+//   n and above:   w_k = pi_{n+k} / pi_n = x^k / ((a+1)(a+2)...(a+k)),
+//                  S = sum_k w_k = 1F1(1; a+1; x) = P(a, x) / prefix(a, x),
+// with a = n mu / theta, x = lambda / theta, P and Q the regularized
+// incomplete gamma functions and prefix(a, x) = x^a e^-x / Gamma(a+1)
+// (Garnett, Mandelbaum & Reiman, "Designing a call center with impatient
+// customers", M&SOM 4 (2002): their E and lambda J are these two sums up to
+// the factor A / n). Further, relative to pi_n:
+//   mean number waiting   sum_k k w_k = x S - a (S - 1) = ((x - a) P(a, x) + a prefix) / prefix,
+//   answered after a wait              (a / x) P(a+1, x) / prefix,
+//   answered after waiting beyond t    (a / x) P(a+1, x e^(-theta t)) / prefix.
+// The last two integrate the density lambda exp(lambda H(s) - n mu s), H(s) =
+// (1 - e^(-theta s)) / theta, of the offered wait against the patience's
+// survival e^(-theta s) (Mandelbaum & Zeltyn, "The M/M/n+G queue: summary of
+// performance measures", 2009, with G exponential; substitute u = e^(-theta
+// s)). Abandonment is theta E[queue] / lambda, and by Little's law the mean
+// wait over all calls is E[queue] / lambda = P(abandon) / theta.
+//
+// For x well below a (more agents than load) the mean number waiting is a
+// difference of nearly equal terms, and P(a, x) is far below the smallest
+// double: there the w_k are summed directly, which is short exactly then.
 namespace Calc {
 
 namespace {
 
-// The queue in units of the handling time: every rate divided by mu.
+// The queue in dimensionless terms (rates against mu or theta).
 struct Shape
 {
     long double agents;  // n
@@ -104,11 +108,6 @@ BusyStates busyStatesByGamma(const Shape &q, long double logPrefix)
     return b;
 }
 
-ErlangAFigures idleQueue()
-{
-    return ErlangAFigures();
-}
-
 } // namespace
 
 std::optional<ErlangAFigures> ErlangA(const ErlangATraffic &traffic, long long agents, double goalSeconds)
@@ -130,7 +129,7 @@ std::optional<ErlangAFigures> ErlangA(const ErlangATraffic &traffic, long long a
     if (!std::isfinite(static_cast<double>(q.a)) || !std::isfinite(static_cast<double>(q.x)))
         return std::nullopt;
     if (q.load == 0 || q.x == 0)
-        return idleQueue();
+        return ErlangAFigures(); // no calls: an idle queue
 
     const long double logPrefix = LogGammaPrefix(q.a, q.x);
     const BusyStates busy = UseGammaSeries(q.a, q.x, logPrefix) ? busyStatesBySeries(q) : busyStatesByGamma(q, logPrefix);

@@ -39,12 +39,14 @@ struct ErlangAFigures
 // figures of an idle queue (service level 1, everything else 0).
 //
 // Every figure is within 1e-9 (absolute for shares, relative for times and
-// the queue length) of the exact value, at any load: the state weights and
-// incomplete gamma values are kept as logarithms, so nothing overflows or
-// underflows. The cost is a few microseconds; agent numbers far above the
-// load with very long patience take up to about sqrt(agents * patience /
-// handling time) series terms (some tens of microseconds at 100,000
-// agents).
+// the queue length) of the exact value at any load, and measured within a
+// few 1e-16 against 40-digit sums of the chain up to 100,000 agent-hours per
+// hour: the state weights and incomplete gamma values are kept as
+// logarithms, so nothing overflows or underflows (a time or length below the
+// smallest double is 0). One call costs a few microseconds; agent numbers
+// some hundred above a load of 100,000 with a patience far longer than the
+// handling time sum up to about sqrt(agents * patience / handling time)
+// terms (about 0.1 ms).
 std::optional<ErlangAFigures> ErlangA(const ErlangATraffic &traffic, long long agents, double goalSeconds);
 
 } // namespace Calc

@@ -149,7 +149,7 @@ long double LogUpperGammaRatio(long long n, long double x)
     if (n < 1 || !(x >= 0))
         return std::numeric_limits<long double>::quiet_NaN();
     const long double logPrefix = LogGammaPrefix(a, x);
-    if (x < a) // Q(n, x) is above 1/e here: 1 - P loses nothing.
+    if (x < a) // Q(n, x) is not small here (about 1/2 near x = n): 1 - P loses nothing.
         return std::log1p(-std::exp(LogGammaP(a, x))) - logPrefix;
     const double r = static_cast<double>((a - 1) / x);
     const double terms = std::min({44 / (1 - r) + 10, 9.3 * std::sqrt(static_cast<double>(a)) + 10, static_cast<double>(a)});

@@ -127,6 +127,9 @@ void TestErlangA::matchesTheBirthDeathChain_data()
     QTest::newRow("long patience, goal of ten minutes") << 720.0 << 240.0 << 1439.0 << 50 << 600.0;
     QTest::newRow("200 agents at the load") << 4000.0 << 180.0 << 30.0 << 200 << 15.0;
     QTest::newRow("patience equal to the handling, many agents idle") << 100.0 << 90.0 << 90.0 << 12 << 10.0;
+    // n mu / theta = 2e5: the incomplete gamma values by Temme's expansion.
+    QTest::newRow("2000 agents at the load, patience 100 handling times") << 72000.0 << 100.0 << 1e4 << 2000 << 5.0;
+    QTest::newRow("1990 agents, patience 100 handling times") << 72000.0 << 100.0 << 1e4 << 1990 << 5.0;
 }
 
 void TestErlangA::matchesTheBirthDeathChain()
