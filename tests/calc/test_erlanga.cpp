@@ -227,18 +227,15 @@ void TestErlangA::nearTheLoadBoundEveryFigureIsSoundAndMonotone()
 
 void TestErlangA::refusesArgumentsOutOfRange()
 {
-    const ErlangATraffic ok{200, 180, 300};
-    QVERIFY(Calc::ErlangA(ok, 14, 20).has_value());
-    QVERIFY(!Calc::ErlangA(ok, 0, 20));
-    QVERIFY(!Calc::ErlangA(ok, 14, -1));
-    QVERIFY(!Calc::ErlangA(ErlangATraffic{-1, 180, 300}, 14, 20));
-    QVERIFY(!Calc::ErlangA(ErlangATraffic{200, 0, 300}, 14, 20));
-    QVERIFY(!Calc::ErlangA(ErlangATraffic{200, 180, 0}, 14, 20));
-    QVERIFY(!Calc::ErlangA(ErlangATraffic{std::nan(""), 180, 300}, 14, 20));
-    QVERIFY(!Calc::ErlangA(ErlangATraffic{200, 180, HUGE_VAL}, 14, 20));
-    QVERIFY(!Calc::ErlangA(ErlangATraffic{200, 1e-300, 1e300}, 14, 20)); // a overflows
-    // No calls: an idle queue.
-    const auto idle = Calc::ErlangA(ErlangATraffic{0, 180, 300}, 3, 20);
+    // Negative, zero where a positive value is needed, not a number,
+    // infinite, and agents times patience / handling beyond a double.
+    for (const ErlangATraffic &bad : {ErlangATraffic{-1, 180, 300}, ErlangATraffic{200, 0, 300}, ErlangATraffic{200, 180, 0},
+                                      ErlangATraffic{std::nan(""), 180, 300}, ErlangATraffic{200, 180, HUGE_VAL},
+                                      ErlangATraffic{200, 1e-300, 1e300}})
+        QVERIFY(!Calc::ErlangA(bad, 14, 20));
+    QVERIFY(!Calc::ErlangA(ErlangATraffic{200, 180, 300}, 0, 20));
+    QVERIFY(!Calc::ErlangA(ErlangATraffic{200, 180, 300}, 14, -1));
+    const auto idle = Calc::ErlangA(ErlangATraffic{0, 180, 300}, 3, 20); // no calls
     QVERIFY(idle && idle->serviceLevel == 1 && idle->waitProbability == 0 && idle->queueLength == 0);
 }
 
