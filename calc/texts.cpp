@@ -35,7 +35,7 @@ QString DurationText(double hours)
         return QStringLiteral("00:00");
     double total = hours * 3600;
     total = std::trunc(total + 0.5);
-    if (total >= 24 * 60)
+    if (total > LongestDurationSeconds)
         return LongestDurationText;
     const int seconds = static_cast<int>(total);
     const int minutes = seconds / 60;

@@ -13,8 +13,11 @@ namespace Calc {
 constexpr int MinutesPerDay = 24 * 60;
 // The end of the day as an arrival end time.
 inline const QString EndOfDayText = QStringLiteral("24:00");
-// The longest duration an "mm:ss" text holds.
+// The longest duration an "mm:ss" text holds: 23 minutes 59 seconds, in
+// seconds and in hours (the unit the calculation gives durations in).
 inline const QString LongestDurationText = QStringLiteral("23:59");
+constexpr int LongestDurationSeconds = 23 * 60 + 59;
+constexpr double LongestDurationHours = LongestDurationSeconds / 3600.0;
 // The character the Enter key types into the grid.
 constexpr QChar CarriageReturn = QChar(13);
 

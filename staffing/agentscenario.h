@@ -35,8 +35,14 @@ public:
     static constexpr double MaxTrafficLoad = 100000.0;
     static constexpr int SlotCapacity = 100; // SlotCalls[1..100]
     static constexpr int MaxSlots = 48;
-    // The Agents table shows at most this many agent numbers (rows 1 to 19).
-    static constexpr int AgentsTableLastRow = 19;
+    // The most agent numbers a table tries for one load: the Agents table
+    // shows at most this many rows (1 to 19), and a Schedule slot whose goal
+    // none of them meets keeps the last one.
+    static constexpr int AgentNumbersTried = 19;
+    static constexpr int AgentsTableLastRow = AgentNumbersTried;
+    // The Agents table ends after the first row whose service level is above
+    // this: further agents change nothing a planner would see.
+    static constexpr double PracticallyFullService = 0.999;
 
     // --- field texts -------------------------------------------------------
     QString text(Field field) const;

@@ -45,7 +45,7 @@ void AgentScenario::FillAgentsTable()
             goalRow = row;
         ++row;
         n = n + 1;
-        if (f.serviceLevel > 0.999)
+        if (f.serviceLevel > PracticallyFullService)
             break;
     }
     m_goalRow = goalRow;

@@ -6,14 +6,27 @@
 
 #include <cmath>
 
+namespace {
+
+// Half an agent added to the load before it is rounded to the first agent
+// number tried.
+constexpr double StartAgentsMargin = 0.5;
+// Half a percent added to the abandonment estimate, so that its whole
+// percentage shows a share that is not yet 1 % as 1 %.
+constexpr double AbandonRateAllowance = 0.005;
+
+} // namespace
+
 CallLoad ComputeCallLoad(double calls, double periodMinutes, double handleSeconds)
 {
     CallLoad load;
     load.arrivalRate = calls / (periodMinutes / 60);
     load.serviceRate = 3600 / handleSeconds;
     load.trafficLoad = load.arrivalRate / load.serviceRate;
-    // Rounded to the nearest whole number, exact halves to the even one.
-    load.startAgents = std::nearbyint(load.arrivalRate * handleSeconds / 3600 + 0.5);
+    // The load plus half an agent, rounded to the nearest whole number (exact
+    // halves to the even one): about the first whole agent number above the
+    // load, where a queue can start to keep up.
+    load.startAgents = std::nearbyint(load.arrivalRate * handleSeconds / 3600 + StartAgentsMargin);
     return load;
 }
 
@@ -36,7 +49,7 @@ AgentFigures EvaluateAgents(double agents, const CallLoad &load, const ServiceIn
     if (level > 1)
         level = 1;
     f.serviceLevel = level;
-    f.abandonRate = pw - pw * inputs.abandonWaitSeconds / (f.queueTime * 3600) + 0.005;
+    f.abandonRate = pw - pw * inputs.abandonWaitSeconds / (f.queueTime * 3600) + AbandonRateAllowance;
     // The lines are held while the caller waits and talks; after-call work
     // needs no line.
     const double holdingSeconds = Calc::HoursToSeconds(f.answerTime) + inputs.talkSeconds;

@@ -60,10 +60,10 @@ void AgentScenario::ComputeSchedule()
         SlotWork &w = slotWork[static_cast<std::size_t>(staffedRows[static_cast<std::size_t>(s)] - 1)];
         LoadEvaluation &evaluation = *evaluations[static_cast<std::size_t>(s)];
         double n = w.load.startAgents;
-        // At most 19 agent numbers that can carry the load are tried; the
-        // last one tried stands when none meets the goal.
+        // At most AgentNumbersTried agent numbers that can carry the load
+        // are tried; the last one tried stands when none meets the goal.
         int evaluations = 1;
-        while (evaluations < 20) {
+        while (evaluations <= AgentNumbersTried) {
             if (!evaluation.carries(n)) {
                 n = n + 1;
                 continue;
@@ -72,7 +72,7 @@ void AgentScenario::ComputeSchedule()
             if (MeetsGoal(w.figures.serviceLevel, GoalPercent))
                 break;
             ++evaluations;
-            if (evaluations < 20)
+            if (evaluations <= AgentNumbersTried)
                 n = n + 1;
         }
         w.agents = n;
@@ -86,8 +86,8 @@ void AgentScenario::ComputeSchedule()
             trunkLines.push_back(static_cast<long long>(n));
             trunkSlots.push_back(staffedRows[static_cast<std::size_t>(s)]);
         }
-        if (w.figures.answerTime > 1439.0 / 3600)
-            w.figures.answerTime = 1439.0 / 3600;
+        if (w.figures.answerTime > Calc::LongestDurationHours)
+            w.figures.answerTime = Calc::LongestDurationHours;
     }
 
     const int searches = static_cast<int>(trunkSlots.size());
