@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPrintDialog>
 #include <QPrinter>
 
 namespace {
@@ -164,18 +163,14 @@ void AgentGraphLink::updateCaption()
         m_graphWindow->setWindowTitle(graphCaption(m_form.windowTitle()));
 }
 
-void AgentGraphLink::graphNotification(int message)
+void AgentGraphLink::graphClosed()
 {
-    switch (message) {
-    case GraphClosedNotification:
-        m_graphWindow = nullptr;
-        break;
-    case GraphRefreshNotification:
-        BuildGraph();
-        break;
-    default:
-        break;
-    }
+    m_graphWindow = nullptr;
+}
+
+void AgentGraphLink::graphRefreshWanted()
+{
+    BuildGraph();
 }
 
 bool AgentGraphLink::completePendingFieldExit()
@@ -183,10 +178,10 @@ bool AgentGraphLink::completePendingFieldExit()
     return m_form.completePendingFieldExit();
 }
 
-bool AgentGraphLink::choosePrinter(QPrinter &printer, QWidget *parent)
+bool AgentGraphLink::choosePrinter(QPrinter &printer, QWidget *)
 {
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+    // The program's one print dialog, as the report's Print asks it.
+    return m_dialogs.choosePrinter(printer);
 }
 
 void AgentGraphLink::printFailed(const QString &message)

@@ -46,7 +46,8 @@ public:
     // "Graph - " and the agent window's caption.
     void updateCaption();
 
-    void graphNotification(int message) override;
+    void graphClosed() override;
+    void graphRefreshWanted() override;
     bool completePendingFieldExit() override;
     bool choosePrinter(QPrinter &printer, QWidget *parent) override;
     void printFailed(const QString &message) override;

@@ -1,21 +1,25 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The two notifications a graph window sends to the agent window it belongs
-// to. They are window messages of the user range, delivered by a direct call:
-// the agent window has handled one before the graph window goes on.
+// The message numbers of the user range that the two notifications of a
+// graph window to its agent window stand for.
 enum GraphNotification {
-    GraphClosedNotification = 1024,  // the graph window is closing: forget it
-    GraphRefreshNotification = 1025, // the series or the style changed: rebuild
+    GraphClosedNotification = 1024,  // graphClosed()
+    GraphRefreshNotification = 1025, // graphRefreshWanted()
 };
 
-// The agent window as its graph window sees it.
+// The agent window as its graph window sees it. The notifications are direct
+// calls: the agent window has handled one before the graph window goes on.
 class GraphOwner
 {
 public:
     virtual ~GraphOwner() = default;
 
-    virtual void graphNotification(int message) = 0;
+    // The graph window is closing: the agent window forgets it.
+    virtual void graphClosed() = 0;
+    // The series or the style changed: the agent window rebuilds the graph
+    // from its current table.
+    virtual void graphRefreshWanted() = 0;
     // Runs the exit rule of a field that was changed and not yet left, as
     // leaving it would. False when the field refused, and the command that
     // asked must not run.

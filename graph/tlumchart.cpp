@@ -120,7 +120,7 @@ QAction *TLumChart::seriesItem(int kind) const
 void TLumChart::NotifyOwner()
 {
     if (OwnerForm)
-        OwnerForm->graphNotification(GraphRefreshNotification);
+        OwnerForm->graphRefreshWanted();
 }
 
 void TLumChart::SpeedButton2Click()
@@ -231,6 +231,6 @@ void TLumChart::closeEvent(QCloseEvent *event)
     if (OwnerForm) {
         GraphOwner *owner = OwnerForm;
         OwnerForm = nullptr;
-        owner->graphNotification(GraphClosedNotification);
+        owner->graphClosed();
     }
 }

@@ -8,9 +8,11 @@
 #include "tlumchart.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrinter>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -85,6 +87,7 @@ private Q_SLOTS:
     void aNewNameRecaptionsTheGraph();
     void pendingFieldEditIsTakenBeforeTheGraph();
     void refusedFieldEditStopsShowGraph();
+    void graphPrintAsksTheProgramsPrintDialog();
 };
 
 void GraphLinkTest::showGraphOpensOneLinkedWindow()
@@ -421,6 +424,32 @@ void GraphLinkTest::refusedFieldEditStopsShowGraph()
     form->showGraphButton()->click();
     QVERIFY(!form->graphLink()->GraphWindow());
     QCOMPARE(frame.dialogs.texts(QStringLiteral("error")).size(), 1);
+}
+
+void GraphLinkTest::graphPrintAsksTheProgramsPrintDialog()
+{
+    Frame f;
+    TAgentForm *form = f.newAgentWindow();
+    Frame::enterAgentsExample(*form);
+    form->SpeedButton6Click();
+    TLumChart *graph = f.graphWindows().value(0);
+    QVERIFY(graph);
+    f.dialogs.clear();
+    // Cancelled: nothing printed.
+    graph->SpeedButton3Click();
+    QCOMPARE(f.dialogs.texts(QStringLiteral("print")).size(), 1);
+    // A PDF chosen in the dialog is written.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
+    f.dialogs.printerAnswer = true;
+    f.dialogs.setUpPrinter = [&pdf](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    };
+    graph->SpeedButton3Click();
+    QCOMPARE(f.dialogs.texts(QStringLiteral("print")).size(), 2);
+    QVERIFY(QFileInfo(pdf).size() > 0);
+    QVERIFY(f.dialogs.texts(QStringLiteral("error")).isEmpty());
 }
 
 QTEST_MAIN(GraphLinkTest)

@@ -20,7 +20,8 @@
 class RecordingOwner : public GraphOwner
 {
 public:
-    void graphNotification(int message) override { messages << message; }
+    void graphClosed() override { messages << GraphClosedNotification; }
+    void graphRefreshWanted() override { messages << GraphRefreshNotification; }
     bool completePendingFieldExit() override
     {
         ++fieldExitRequests;
