@@ -60,4 +60,6 @@ private:
     DialogService &m_dialogs;
     const SeriesColourTable *m_colours = nullptr;
     QPointer<TLumChart> m_graphWindow;
+    // The scenario's call after every filled table: the graph follows it.
+    int m_tableListener = 0;
 };

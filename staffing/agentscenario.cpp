@@ -6,6 +6,8 @@
 #include "evaluation.h"
 #include "texts.h"
 
+#include <algorithm>
+
 namespace {
 
 const char *const agentsHeaders[ResultTable::ColumnCount] = {
@@ -156,6 +158,29 @@ void AgentScenario::setStaffingModel(std::shared_ptr<const StaffingModel> model)
 {
     if (model)
         m_model = std::move(model);
+}
+
+int AgentScenario::addTableFilledListener(std::function<void()> listener)
+{
+    const int handle = m_nextListenerHandle++;
+    m_tableFilledListeners.emplace_back(handle, std::move(listener));
+    return handle;
+}
+
+void AgentScenario::removeTableFilledListener(int handle)
+{
+    auto &listeners = m_tableFilledListeners;
+    listeners.erase(std::remove_if(listeners.begin(), listeners.end(),
+                                   [handle](const auto &entry) { return entry.first == handle; }),
+                    listeners.end());
+}
+
+void AgentScenario::tableFilled()
+{
+    // A copy: a listener may add or remove listeners.
+    const auto listeners = m_tableFilledListeners;
+    for (const auto &entry : listeners)
+        entry.second();
 }
 
 void AgentScenario::PrepareGrid()

@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 enum class Tab { Agents = 0, Schedule = 1 };
@@ -98,9 +99,10 @@ public:
     // laid out again: the window focuses the failing field and shows the
     // message there.
     std::function<void(const RecalcResult &)> onInvalidInput;
-    // Called after a table was filled; the graph window, once it exists,
-    // follows the table through it.
-    std::function<void()> onTableFilled;
+    // Called after each table was filled, in the order added; the graph
+    // window follows the table through one. The handle removes it again.
+    int addTableFilledListener(std::function<void()> listener);
+    void removeTableFilledListener(int handle);
 
     // --- the recalculation ----------------------------------------------------
     bool ValidateInputs();
@@ -146,6 +148,7 @@ private:
     QString totalTimeOf(const TimeSlots &slotList) const;
     void prepareScheduleLayout();
     void changeSlotLength(bool fromHalfHours);
+    void tableFilled();
     bool checkSlotVolumes();
 
     std::array<QString, FieldCount> m_texts;
@@ -157,5 +160,7 @@ private:
     int m_goalRow = 0;
     int m_recalculations = 0;
     std::vector<RowValues> m_rowValues;
+    std::vector<std::pair<int, std::function<void()>>> m_tableFilledListeners;
+    int m_nextListenerHandle = 1;
     std::shared_ptr<const StaffingModel> m_model;
 };

@@ -51,6 +51,5 @@ void AgentScenario::FillAgentsTable()
     m_goalRow = goalRow;
     if (goalRow > 0)
         m_grid.setCurrentCell(m_grid.currentColumn(), goalRow);
-    if (onTableFilled)
-        onTableFilled();
+    tableFilled();
 }

@@ -120,8 +120,7 @@ void AgentScenario::ComputeSchedule()
         m_grid.setCell(ResultTable::SlotAnswerColumn, row, Calc::DurationText(f.answerTime));
         m_grid.setCell(ResultTable::SlotTrunksColumn, row, QString::number(w.trunks));
     }
-    if (onTableFilled)
-        onTableFilled();
+    tableFilled();
     // The number of calls becomes the day's total of the slot volumes.
     setText(Field::Edit1, QString::number(total));
 }

@@ -35,7 +35,7 @@ struct Window
         form.grid()->setFocus();
         form.grid()->setCurrentTableCell(1, 1);
         s.SlotCallsEdited = false;
-        s.onTableFilled = [this] { ++recalculations; };
+        s.addTableFilledListener([this] { ++recalculations; });
     }
 
     QString copiedText() const { return std::unique_ptr<QMimeData>(form.gridClipboard()->copyData())->text(); }

@@ -24,6 +24,7 @@ private Q_SLOTS:
     void trunksEqualAgentsWithoutTalkTime();
     void failedCheckEmptiesTheTable();
     void tablesTakeTheirFiguresFromTheStaffingModel();
+    void everyListenerHearsEachFilledTable();
 };
 
 namespace {
@@ -63,7 +64,7 @@ void AgentsTableTest::workedExampleCellByCell()
 {
     AgentScenario s = workedAgentsScenario();
     int filled = 0;
-    s.onTableFilled = [&] { ++filled; };
+    s.addTableFilledListener([&] { ++filled; });
     const RecalcResult result = s.Recalculate();
     QVERIFY(result.valid);
     QCOMPARE(filled, 1);
@@ -274,6 +275,19 @@ void AgentsTableTest::tablesTakeTheirFiguresFromTheStaffingModel()
     QCOMPARE(column(s, ResultTable::SlotAgentsColumn), (QStringList{"8", "0"}));
     QCOMPARE(s.rowValues().size(), std::size_t(2));
     QVERIFY(s.rowValues().at(0).evaluated && !s.rowValues().at(1).evaluated);
+}
+
+void AgentsTableTest::everyListenerHearsEachFilledTable()
+{
+    AgentScenario s = workedAgentsScenario();
+    QStringList heard;
+    const int first = s.addTableFilledListener([&] { heard << QStringLiteral("first"); });
+    s.addTableFilledListener([&] { heard << QStringLiteral("second"); });
+    s.Recalculate();
+    QCOMPARE(heard, (QStringList{"first", "second"}));
+    s.removeTableFilledListener(first);
+    s.TabSet1Click(Tab::Schedule);
+    QCOMPARE(heard, (QStringList{"first", "second", "second"}));
 }
 
 QTEST_GUILESS_MAIN(AgentsTableTest)

@@ -24,7 +24,7 @@ void ScheduleTest::workedScheduleWithItsTotal()
     AgentScenario s = workedScheduleScenario();
     s.setText(Field::Edit1, QStringLiteral("1"));
     int filled = 0;
-    s.onTableFilled = [&] { ++filled; };
+    s.addTableFilledListener([&] { ++filled; });
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     QCOMPARE(filled, 1);
     const QStringList expected[] = {

@@ -130,7 +130,7 @@ void SlotVolumePasteTest::pasteOfADayGivesTheTableTypingGives()
     }
     QVERIFY(typed.StringGrid1KeyPress(QChar(13)).valid);
     int recalculations = 0;
-    pasted.onTableFilled = [&recalculations] { ++recalculations; };
+    pasted.addTableFilledListener([&recalculations] { ++recalculations; });
     pasted.grid().setCurrentCell(1, 1);
     QVERIFY(!SlotVolumePaste::paste(pasted, clipboard, QLocale::c()));
 
@@ -194,7 +194,7 @@ void SlotVolumePasteTest::refusedPasteChangesNothing()
     const auto before = s.SlotCalls;
     const QString cells = TableCopy::wholeTable(s.StringGrid1()).text();
     int recalculations = 0;
-    s.onTableFilled = [&recalculations] { ++recalculations; };
+    s.addTableFilledListener([&recalculations] { ++recalculations; });
 
     const auto refusal = SlotVolumePaste::paste(s, text, QLocale::c());
     QCOMPARE(refusal->text(), message);
