@@ -14,8 +14,12 @@ all: build
 deps:
 	@scripts/install-deps
 
+# Extra CMake settings for the build, e.g. CMAKE_ARGS=-DVARNOOK_WERROR=ON
+# (continuous integration) or -DCMAKE_CXX_COMPILER_LAUNCHER=ccache.
+CMAKE_ARGS ?=
+
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
 
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
