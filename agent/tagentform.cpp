@@ -944,6 +944,7 @@ bool TAgentForm::saveFile(const QString &chosenName)
     }
     ScenarioFileName = fullPath;
     setScenarioCaption(fullPath);
+    emit scenarioFileUsed(fullPath);
     return true;
 }
 
@@ -977,6 +978,7 @@ bool TAgentForm::loadFile(const QString &path, bool setFileName)
     if (setFileName)
         ScenarioFileName = fullPath;
     setScenarioCaption(fullPath);
+    emit scenarioFileUsed(fullPath);
     if (m_heldInvalidInput) {
         const RecalcResult held = *m_heldInvalidInput;
         m_heldInvalidInput.reset();
