@@ -2,6 +2,7 @@
 #include "screenfit.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -22,7 +23,12 @@ int moveInto(int start, int length, int low, int room)
 
 QRect FitOnScreens(const QRect &geometry, const QMargins &frame, const QList<QRect> &screens, const QSize &minimum)
 {
-    if (geometry.isEmpty() || screens.isEmpty())
+    // No desktop is a million pixels across: larger figures come from a
+    // damaged settings file, and would overflow the sums below.
+    constexpr int Far = 1000000;
+    const bool sane = std::abs(geometry.left()) < Far && std::abs(geometry.top()) < Far && geometry.width() < Far
+        && geometry.height() < Far;
+    if (!sane || geometry.isEmpty() || screens.isEmpty())
         return {};
     const QRect framed = geometry.marginsAdded(frame);
     QRect screen = screens.first();

@@ -9,6 +9,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -54,11 +55,22 @@ QString InstanceServerName(const QString &runtimeDir, const QString &user, const
     return folder + QStringLiteral("varnook-") + QString::fromLatin1(hash);
 }
 
+QString SameDisplayName(const QString &platform, const QString &display)
+{
+    if (platform == QLatin1String("wayland"))
+        return display.isEmpty() ? QStringLiteral("wayland-0") : display;
+    // An X display ":0" and its screen ":0.0" are one display.
+    static const QRegularExpression screenSuffix(QStringLiteral("^(.*:[0-9]+)\\.[0-9]+$"));
+    const QRegularExpressionMatch match = screenSuffix.match(display);
+    return match.hasMatch() ? match.captured(1) : display;
+}
+
 QString DefaultInstanceServerName()
 {
     const QString platform = QGuiApplication::platformName();
-    const QString display = platform == QLatin1String("wayland") ? qEnvironmentVariable("WAYLAND_DISPLAY")
-                                                                 : qEnvironmentVariable("DISPLAY");
+    const QString display = SameDisplayName(platform, platform == QLatin1String("wayland")
+                                                          ? qEnvironmentVariable("WAYLAND_DISPLAY")
+                                                          : qEnvironmentVariable("DISPLAY"));
     return InstanceServerName(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
                               QString::number(::getuid()), platform, display);
 }

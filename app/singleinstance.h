@@ -15,6 +15,10 @@ class QLocalServer;
 QString InstanceServerName(const QString &runtimeDir, const QString &user, const QString &platform,
                            const QString &display);
 
+// One spelling per display: an X display's screen number is dropped
+// (":0.0" is ":0"), and Wayland's default socket is named when unset.
+QString SameDisplayName(const QString &platform, const QString &display);
+
 // The name for this process: the runtime folder from QStandardPaths, the
 // login name, the Qt platform and $DISPLAY or $WAYLAND_DISPLAY. An offscreen
 // run and a run on the desktop never share a name.

@@ -274,8 +274,9 @@ TAgentForm *TMainForm::OpenScenarioWindow(const QString &path)
 
 void TMainForm::openHandedOverFiles(const QStringList &paths)
 {
+    // Out of the task bar, keeping a maximized window maximized.
     if (isMinimized())
-        showNormal();
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     raise();
     activateWindow();
     for (const QString &path : paths)

@@ -225,6 +225,8 @@ void RememberedTest::fitOnScreens_data()
                                                                 << QList<QRect>{QRect(0, 0, 400, 280)}
                                                                 << QRect(0, 0, 420, 300);
     QTest::newRow("nothing remembered") << QRect() << none << QList<QRect>{laptop} << QRect();
+    QTest::newRow("a damaged entry's huge size") << QRect(0, 0, 2147483647, 2147483647) << frame
+                                                 << QList<QRect>{laptop} << QRect();
     QTest::newRow("no screen") << QRect(0, 0, 630, 451) << none << QList<QRect>{} << QRect();
 }
 

@@ -44,6 +44,8 @@ private Q_SLOTS:
     void refusedMessages();
     void serverNames_data();
     void serverNames();
+    void displayNames_data();
+    void displayNames();
 
     void secondStartHandsOverItsFiles_data();
     void secondStartHandsOverItsFiles();
@@ -242,6 +244,25 @@ void SingleInstanceTest::serverNames()
     QTEST(InstanceServerName(runtimeDir, QStringLiteral("1000"), QStringLiteral("xcb"), display), "expected");
 }
 
+void SingleInstanceTest::displayNames_data()
+{
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("X display") << "xcb" << ":0" << ":0";
+    QTest::newRow("X display with its screen") << "xcb" << ":0.0" << ":0";
+    QTest::newRow("remote X display with its screen") << "xcb" << "host.lan:10.1" << "host.lan:10";
+    QTest::newRow("Wayland socket") << "wayland" << "wayland-1" << "wayland-1";
+    QTest::newRow("Wayland's default") << "wayland" << "" << "wayland-0";
+}
+
+void SingleInstanceTest::displayNames()
+{
+    QFETCH(QString, platform);
+    QFETCH(QString, display);
+    QTEST(SameDisplayName(platform, display), "expected");
+}
+
 void SingleInstanceTest::secondStartHandsOverItsFiles_data()
 {
     QTest::addColumn<QStringList>("names");
@@ -261,8 +282,13 @@ void SingleInstanceTest::secondStartHandsOverItsFiles()
     for (const QString &name : names)
         QVERIFY(!scenarioFile(name).isEmpty());
 
+    main->showMinimized();
+
     // Relative names: the second start resolves them in its own folder.
     QCOMPARE(runProgram(names), 0);
+
+    // The running Varnook comes back to the front, with or without files.
+    QTRY_VERIFY(!main->isMinimized());
 
     QTRY_COMPARE(main->agentForms().size(), 1 + captions.size());
     QStringList shown;
