@@ -25,11 +25,11 @@ quint32 numberAt(const QByteArray &bytes, qsizetype at)
 
 } // namespace
 
-QByteArray HandOverMessage::Encode(const QStringList &files)
+QByteArray HandOverMessage::Encode(const QStringList &files, const QString &startupId)
 {
     QByteArray payload;
-    for (const QString &file : files) {
-        const QByteArray utf8 = file.toUtf8();
+    for (const QString &text : QStringList{startupId} + files) {
+        const QByteArray utf8 = text.toUtf8();
         appendNumber(payload, static_cast<quint32>(utf8.size()));
         payload.append(utf8);
     }
@@ -71,7 +71,7 @@ HandOverReader::Status HandOverReader::parse()
     if (m_buffer.size() > end)
         return Status::Invalid;
 
-    QStringList files;
+    QStringList texts;
     qsizetype at = HeaderSize;
     while (at < end) {
         if (end - at < 4)
@@ -80,9 +80,13 @@ HandOverReader::Status HandOverReader::parse()
         at += 4;
         if (length > static_cast<quint32>(end - at))
             return Status::Invalid;
-        files.append(QString::fromUtf8(m_buffer.constData() + at, static_cast<qsizetype>(length)));
+        texts.append(QString::fromUtf8(m_buffer.constData() + at, static_cast<qsizetype>(length)));
         at += static_cast<qsizetype>(length);
     }
-    m_files = files;
+    // The start-up id comes first and is always there.
+    if (texts.isEmpty())
+        return Status::Invalid;
+    m_startupId = texts.takeFirst();
+    m_files = texts;
     return Status::Complete;
 }

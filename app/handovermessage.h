@@ -5,13 +5,15 @@
 #include <QStringList>
 
 // The message a second start of Varnook sends the running one over the local
-// socket: the scenario files it was given, as absolute paths (an empty list
-// only asks the running Varnook to come to the front).
+// socket: the launcher's start-up id (empty where there is none), which lets
+// the running Varnook come to the front on a desktop that refuses windows
+// the focus they did not get from the user, and the scenario files it was
+// given, as absolute paths (none only asks it to come to the front).
 //
 // Layout: the four bytes "VNK1", the payload's length as a 32-bit unsigned
-// big-endian number, then per file its UTF-8 length (32-bit big-endian) and
-// its UTF-8 bytes. The receiver answers one byte, HandOverAck, once the
-// message is complete.
+// big-endian number, then the start-up id and each file, each as its UTF-8
+// length (32-bit big-endian) and its UTF-8 bytes. The receiver answers one
+// byte, Ack, once the message is complete.
 namespace HandOverMessage {
 
 // The largest payload a receiver accepts: far more than any real list of
@@ -19,7 +21,7 @@ namespace HandOverMessage {
 constexpr quint32 MaxPayload = 1024 * 1024;
 constexpr char Ack = 'A';
 
-QByteArray Encode(const QStringList &files);
+QByteArray Encode(const QStringList &files, const QString &startupId = {});
 
 } // namespace HandOverMessage
 
@@ -38,11 +40,13 @@ public:
     Status feed(const QByteArray &bytes);
     Status status() const { return m_status; }
     QStringList files() const { return m_files; }
+    QString startupId() const { return m_startupId; }
 
 private:
     Status parse();
 
     QByteArray m_buffer;
     QStringList m_files;
+    QString m_startupId;
     Status m_status = Status::Incomplete;
 };

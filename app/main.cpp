@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "helpfilecheck.h"
+#include "launcheractivation.h"
 #include "launchoptions.h"
 #include "messageboxdialogservice.h"
 #include "singleinstance.h"
@@ -36,6 +37,9 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    // The launcher's start-up id, read before the application takes it from
+    // the environment.
+    const QString startupId = qEnvironmentVariable("DESKTOP_STARTUP_ID");
     VarnookApplication app(argc, argv);
     MessageBoxDialogService dialogs;
     app.setDialogs(&dialogs);
@@ -46,7 +50,9 @@ int main(int argc, char *argv[])
 
     const LaunchOptions options = ParseLaunchOptions(app.arguments());
     SingleInstance instance(DefaultInstanceServerName());
-    if (!options.newInstance && instance.start(absolutePaths(options.files)) == SingleInstance::Start::HandedOver) {
+    if (!options.newInstance
+        && instance.start(absolutePaths(options.files), startupId) == SingleInstance::Start::HandedOver) {
+        EndLaunchFeedback(startupId);
         if (options.resetLayout)
             std::fputs("varnook: Varnook is already running; --reset-layout applies at its next start\n", stderr);
         return 0;
@@ -55,7 +61,11 @@ int main(int argc, char *argv[])
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnook"),
                        QStringLiteral("Varnook"));
     TMainForm mainForm(dialogs);
-    QObject::connect(&instance, &SingleInstance::filesReceived, &mainForm, &TMainForm::openHandedOverFiles);
+    QObject::connect(&instance, &SingleInstance::filesReceived, &mainForm,
+                     [&mainForm](const QStringList &files, const QString &launcherId) {
+                         ActivateForLauncher(&mainForm, launcherId);
+                         mainForm.openHandedOverFiles(files);
+                     });
     mainForm.useSettings(&settings, options.resetLayout);
     dialogs.setParentWindow(&mainForm);
     mainForm.show();

@@ -88,7 +88,7 @@ bool SingleInstance::isListening() const
     return m_server && m_server->isListening();
 }
 
-SingleInstance::Start SingleInstance::start(const QStringList &files, int timeoutMs)
+SingleInstance::Start SingleInstance::start(const QStringList &files, const QString &startupId, int timeoutMs)
 {
     // Held while this start decides, so that of two starts at the same
     // moment one listens and the other hands over to it. A lock left by a
@@ -96,7 +96,7 @@ SingleInstance::Start SingleInstance::start(const QStringList &files, int timeou
     // still runs); where no lock can be had, the start goes on without.
     QLockFile lock(m_name + QStringLiteral(".lock"));
     lock.tryLock(timeoutMs);
-    switch (handOver(files, timeoutMs)) {
+    switch (handOver(HandOverMessage::Encode(files, startupId), timeoutMs)) {
     case HandOver::Done:
         return Start::HandedOver;
     case HandOver::NoAnswer:
@@ -112,13 +112,13 @@ SingleInstance::Start SingleInstance::start(const QStringList &files, int timeou
     return listen() ? Start::Primary : Start::Alone;
 }
 
-SingleInstance::HandOver SingleInstance::handOver(const QStringList &files, int timeoutMs)
+SingleInstance::HandOver SingleInstance::handOver(const QByteArray &message, int timeoutMs)
 {
     QLocalSocket socket;
     socket.connectToServer(m_name);
     if (!socket.waitForConnected(timeoutMs))
         return HandOver::NobodyListens;
-    socket.write(HandOverMessage::Encode(files));
+    socket.write(message);
     if (!socket.waitForBytesWritten(timeoutMs))
         return HandOver::NoAnswer;
     while (socket.bytesAvailable() < 1) {
@@ -160,8 +160,9 @@ void SingleInstance::acceptConnection()
                 // The files open from the event loop, after this socket's
                 // work is done: opening may show a message box.
                 const QStringList files = reader->files();
+                const QString startupId = reader->startupId();
                 QMetaObject::invokeMethod(
-                    this, [this, files] { emit filesReceived(files); }, Qt::QueuedConnection);
+                    this, [this, files, startupId] { emit filesReceived(files, startupId); }, Qt::QueuedConnection);
             }
         });
     }

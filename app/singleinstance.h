@@ -39,25 +39,27 @@ public:
     explicit SingleInstance(const QString &serverName, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    // Hands `files` (absolute paths) to a running Varnook of this name, or,
+    // Hands `files` (absolute paths) and the launcher's start-up id (may be
+    // empty) to a running Varnook of this name, or,
     // where none answers, removes a socket left by one that crashed and
     // listens. A lock file beside the socket keeps two starts at the same
     // moment from both listening. Waits at most `timeoutMs` for an answer.
-    Start start(const QStringList &files, int timeoutMs = 5000);
+    Start start(const QStringList &files, const QString &startupId = {}, int timeoutMs = 5000);
 
     QString serverName() const { return m_name; }
     bool isListening() const;
 
 signals:
     // A later start handed these files over (none: it only asks the running
-    // Varnook to come to the front). Sent after the hand-over was answered,
-    // from the event loop, so that opening them may show messages.
-    void filesReceived(const QStringList &files);
+    // Varnook to come to the front), with its launcher's start-up id. Sent
+    // after the hand-over was answered, from the event loop, so that opening
+    // them may show messages.
+    void filesReceived(const QStringList &files, const QString &startupId);
 
 private:
     enum class HandOver { Done, NobodyListens, NoAnswer };
 
-    HandOver handOver(const QStringList &files, int timeoutMs);
+    HandOver handOver(const QByteArray &message, int timeoutMs);
     bool listen();
     void acceptConnection();
 

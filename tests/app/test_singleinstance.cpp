@@ -4,6 +4,7 @@
 // their files to this test process, which plays the running Varnook.
 #include "fakedialogservice.h"
 #include "handovermessage.h"
+#include "launcheractivation.h"
 #include "launchoptions.h"
 #include "scenariofile.h"
 #include "scenariotexts.h"
@@ -46,6 +47,9 @@ private Q_SLOTS:
     void serverNames();
     void displayNames_data();
     void displayNames();
+    void startupIds_data();
+    void startupIds();
+    void startupMessagePieces();
 
     void secondStartHandsOverItsFiles_data();
     void secondStartHandsOverItsFiles();
@@ -135,7 +139,8 @@ void SingleInstanceTest::becomePrimary()
     main = std::make_unique<TMainForm>(dialogs);
     main->show();
     instance = std::make_unique<SingleInstance>(DefaultInstanceServerName());
-    connect(instance.get(), &SingleInstance::filesReceived, main.get(), &TMainForm::openHandedOverFiles);
+    connect(instance.get(), &SingleInstance::filesReceived, main.get(),
+            [this](const QStringList &files) { main->openHandedOverFiles(files); });
     QCOMPARE(instance->start({}), SingleInstance::Start::Primary);
 }
 
@@ -171,20 +176,23 @@ void SingleInstanceTest::launchOptions()
 void SingleInstanceTest::messageRoundTrip_data()
 {
     QTest::addColumn<QStringList>("files");
-    QTest::newRow("none: only come to the front") << QStringList{};
-    QTest::newRow("one") << QStringList{"/home/ann/monday.vnk"};
+    QTest::addColumn<QString>("startupId");
+    QTest::newRow("none: only come to the front") << QStringList{} << "";
+    QTest::newRow("one, with a start-up id") << QStringList{"/home/ann/monday.vnk"} << "nautilus-1234_TIME5678";
     QTest::newRow("several, one with a line break")
-        << QStringList{"/home/ann/monday.vnk", "/srv/a\nb.vnk", "/tmp/tuesday.vnk"};
-    QTest::newRow("not ASCII") << QStringList{QStringLiteral("/home/anders/m\u00e5ndag \u20ac.vnk")};
-    QTest::newRow("an empty name") << QStringList{""};
+        << QStringList{"/home/ann/monday.vnk", "/srv/a\nb.vnk", "/tmp/tuesday.vnk"} << "";
+    QTest::newRow("not ASCII") << QStringList{QStringLiteral("/home/anders/m\u00e5ndag \u20ac.vnk")} << "";
+    QTest::newRow("an empty name") << QStringList{""} << "";
 }
 
 void SingleInstanceTest::messageRoundTrip()
 {
     QFETCH(QStringList, files);
+    QFETCH(QString, startupId);
     HandOverReader reader;
-    QCOMPARE(reader.feed(HandOverMessage::Encode(files)), HandOverReader::Status::Complete);
+    QCOMPARE(reader.feed(HandOverMessage::Encode(files, startupId)), HandOverReader::Status::Complete);
     QCOMPARE(reader.files(), files);
+    QCOMPARE(reader.startupId(), startupId);
 }
 
 void SingleInstanceTest::messageInPiecesOfOneByte()
@@ -213,7 +221,8 @@ void SingleInstanceTest::refusedMessages_data()
         << QByteArray("VNK1\x00\x10\x00\x00", 8) << HandOverReader::Status::Incomplete;
     QTest::newRow("bytes past the message") << good + "x" << HandOverReader::Status::Invalid;
     QTest::newRow("a name longer than the payload")
-        << QByteArray("VNK1\x00\x00\x00\x05\x00\x00\x00\x09/a.v", 16) << HandOverReader::Status::Invalid;
+        << QByteArray("VNK1\x00\x00\x00\x08\x00\x00\x00\x09/a.v", 16) << HandOverReader::Status::Invalid;
+    QTest::newRow("no start-up id") << QByteArray("VNK1\x00\x00\x00\x00", 8) << HandOverReader::Status::Invalid;
     QTest::newRow("a length cut short") << QByteArray("VNK1\x00\x00\x00\x02\x00\x00", 10)
                                         << HandOverReader::Status::Invalid;
 }
@@ -261,6 +270,39 @@ void SingleInstanceTest::displayNames()
     QFETCH(QString, platform);
     QFETCH(QString, display);
     QTEST(SameDisplayName(platform, display), "expected");
+}
+
+void SingleInstanceTest::startupIds_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<bool>("usable");
+    QTest::addColumn<quint32>("userTime");
+    QTest::newRow("a launcher's id") << "nautilus-4321-host-varnook-1_TIME28413551" << true << 28413551u;
+    QTest::newRow("no time") << "kde-launch-7" << true << 0u;
+    QTest::newRow("a time past 32 bits") << "x_TIME4294967296" << true << 0u;
+    QTest::newRow("the largest time") << "x_TIME4294967295" << true << 4294967295u;
+    QTest::newRow("none") << "" << false << 0u;
+    QTest::newRow("a blank") << "a b_TIME5" << false << 5u;
+    QTest::newRow("a quote") << "a\"b" << false << 0u;
+    QTest::newRow("not ASCII") << QStringLiteral("\u00e5_TIME5") << false << 5u;
+    QTest::newRow("too long") << QString(201, QLatin1Char('a')) << false << 0u;
+}
+
+void SingleInstanceTest::startupIds()
+{
+    QFETCH(QString, id);
+    QTEST(IsUsableStartupId(id), "usable");
+    QTEST(StartupIdUserTime(id), "userTime");
+}
+
+void SingleInstanceTest::startupMessagePieces()
+{
+    // 19 characters and the closing zero fill one piece exactly.
+    QCOMPARE(StartupMessagePieces("remove: ID=abcdefgh"), QList<QByteArray>{QByteArray("remove: ID=abcdefgh\0", 20)});
+    const QList<QByteArray> two = StartupMessagePieces("remove: ID=abcdefghi");
+    QCOMPARE(two.size(), 2);
+    QCOMPARE(two.at(0), QByteArray("remove: ID=abcdefghi"));
+    QCOMPARE(two.at(1), QByteArray(20, '\0'));
 }
 
 void SingleInstanceTest::secondStartHandsOverItsFiles_data()
