@@ -13,6 +13,7 @@
 #include "tmainform.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
@@ -59,7 +60,7 @@ private Q_SLOTS:
 
 private:
     // A real `varnook` with these arguments, in this test's runtime and
-    // configuration folders, offscreen.
+    // configuration folders.
     std::unique_ptr<QProcess> startProgram(const QStringList &arguments);
     // Starts it and waits for it to end; its exit code, or -1.
     int runProgram(const QStringList &arguments);
@@ -104,7 +105,9 @@ std::unique_ptr<QProcess> SingleInstanceTest::startProgram(const QStringList &ar
 {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // The same window system as this process, so that both name the same
+    // socket.
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QGuiApplication::platformName());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir->filePath(QStringLiteral("config")));
     process->setProcessEnvironment(environment);
     process->setWorkingDirectory(dir->path());
