@@ -307,8 +307,15 @@ bool TMainForm::event(QEvent *event)
 {
     if (event->type() == QEvent::StatusTip && !m_shuttingDown) {
         const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
-        // Leaving the item gives the panel back to the focused control.
-        Panel2->setText(tip.isEmpty() ? HintOf(QApplication::focusWidget()) : tip);
+        // Leaving the item puts back what the panel showed before.
+        if (!tip.isEmpty()) {
+            if (!m_panelTextBeforeTip)
+                m_panelTextBeforeTip = Panel2->text();
+            Panel2->setText(tip);
+        } else if (m_panelTextBeforeTip) {
+            Panel2->setText(*m_panelTextBeforeTip);
+            m_panelTextBeforeTip.reset();
+        }
         return true;
     }
     return QMainWindow::event(event);
@@ -478,5 +485,6 @@ void TMainForm::Hinting(QWidget *, QWidget *now)
 {
     if (m_shuttingDown)
         return;
+    m_panelTextBeforeTip.reset();
     Panel2->setText(now ? HintOf(now) : QString());
 }

@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <optional>
+
 class DialogService;
 class HelpWindow;
 class QAction;
@@ -123,6 +125,7 @@ private:
     QMenu *m_windowMenu = nullptr;
     ReopenMenu *m_reopenMenu = nullptr;
     QSettings *m_settings = nullptr;
+    std::optional<QString> m_panelTextBeforeTip; // while a menu item's status tip shows
     QAction *m_tileAction = nullptr;
     QAction *m_cascadeAction = nullptr;
     QPointer<QActionGroup> m_windowListGroup;

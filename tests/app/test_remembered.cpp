@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusTipEvent>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -163,6 +165,15 @@ void RememberedTest::savedAndLoadedFilesAreOfferedAfterARestart()
     QCOMPARE(actions.at(0)->toolTip(), loaded);
     QCOMPARE(actions.at(0)->statusTip(), loaded);
     QCOMPARE(actions.at(1)->text(), QStringLiteral("&2 monday.vnk"));
+
+    // The highlighted entry's full path shows in the hint panel, and leaving
+    // it puts back what the panel showed.
+    main->hintPanel()->setText(QStringLiteral("Enter the number of calls"));
+    actions.at(0)->showStatusText(main.get());
+    QCOMPARE(main->hintPanel()->text(), loaded);
+    QStatusTipEvent leave{QString()};
+    QCoreApplication::sendEvent(main.get(), &leave);
+    QCOMPARE(main->hintPanel()->text(), QStringLiteral("Enter the number of calls"));
 
     // Choosing one opens it in a new window as its Load button would.
     actions.at(1)->trigger();
