@@ -97,16 +97,16 @@ void EndLaunchFeedback(const QString &id)
     xcb_flush(connection);
 }
 
-void ActivateForLauncher(QWidget *window, const QString &id)
+bool ActivateForLauncher(QWidget *window, const QString &id)
 {
     xcb_connection_t *connection = x11Connection();
     const quint32 userTime = StartupIdUserTime(id);
     if (!connection || !window || userTime == 0 || !IsUsableStartupId(id))
-        return;
+        return false;
     const xcb_window_t root = rootWindow(connection);
     const xcb_atom_t activeWindow = internAtom(connection, "_NET_ACTIVE_WINDOW");
     if (root == XCB_WINDOW_NONE || activeWindow == XCB_ATOM_NONE)
-        return;
+        return false;
     xcb_client_message_event_t event;
     std::memset(&event, 0, sizeof event);
     event.response_type = XCB_CLIENT_MESSAGE;
@@ -119,4 +119,5 @@ void ActivateForLauncher(QWidget *window, const QString &id)
     xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char *>(&event));
     xcb_flush(connection);
+    return true;
 }

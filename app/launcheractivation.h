@@ -30,5 +30,6 @@ QList<QByteArray> StartupMessagePieces(const QByteArray &message);
 void EndLaunchFeedback(const QString &id);
 
 // Asks the window manager to activate the window as of the id's user time
-// (X11 only, and only when the id carries a time).
-void ActivateForLauncher(QWidget *window, const QString &id);
+// (X11 only, and only when the id carries a time). False when nothing was
+// asked.
+bool ActivateForLauncher(QWidget *window, const QString &id);

@@ -63,8 +63,11 @@ int main(int argc, char *argv[])
     TMainForm mainForm(dialogs);
     QObject::connect(&instance, &SingleInstance::filesReceived, &mainForm,
                      [&mainForm](const QStringList &files, const QString &launcherId) {
-                         ActivateForLauncher(&mainForm, launcherId);
-                         mainForm.openHandedOverFiles(files);
+                         // With the click's time from the launcher the window
+                         // manager lets the window take the focus; Qt's own
+                         // request carries an older time and may be refused.
+                         const bool activated = ActivateForLauncher(&mainForm, launcherId);
+                         mainForm.openHandedOverFiles(files, !activated);
                      });
     mainForm.useSettings(&settings, options.resetLayout);
     dialogs.setParentWindow(&mainForm);

@@ -272,13 +272,14 @@ TAgentForm *TMainForm::OpenScenarioWindow(const QString &path)
     return form;
 }
 
-void TMainForm::openHandedOverFiles(const QStringList &paths)
+void TMainForm::openHandedOverFiles(const QStringList &paths, bool activate)
 {
     // Out of the task bar, keeping a maximized window maximized.
     if (isMinimized())
-        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        setWindowState((windowState() & ~Qt::WindowMinimized) | (activate ? Qt::WindowActive : Qt::WindowNoState));
     raise();
-    activateWindow();
+    if (activate)
+        activateWindow();
     for (const QString &path : paths)
         OpenScenarioWindow(path);
 }

@@ -52,10 +52,11 @@ public:
     // that cannot be loaded is reported; the new window stays at its
     // defaults.
     TAgentForm *OpenScenarioWindow(const QString &path);
-    // Files handed over by a later start of Varnook: each opens as a file
-    // named on the command line does, then the main window comes to the
-    // front (also when no file came).
-    void openHandedOverFiles(const QStringList &paths);
+    // Files handed over by a later start of Varnook: the main window comes
+    // to the front (also when no file came), then each file opens as one
+    // named on the command line does. `activate` false leaves the window's
+    // activation to the caller, who asked the window manager already.
+    void openHandedOverFiles(const QStringList &paths, bool activate = true);
     // File > Reopen's entry: the file in a new agent window, as its Load
     // button would open it.
     TAgentForm *ReopenScenarioWindow(const QString &path);
