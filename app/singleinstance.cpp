@@ -71,8 +71,13 @@ QString DefaultInstanceServerName()
     const QString display = SameDisplayName(platform, platform == QLatin1String("wayland")
                                                           ? qEnvironmentVariable("WAYLAND_DISPLAY")
                                                           : qEnvironmentVariable("DISPLAY"));
-    return InstanceServerName(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
-                              QString::number(::getuid()), platform, display);
+    // Without a usable runtime folder (one owned by another user, say) the
+    // socket goes to the temporary folder; its name holds the user's number
+    // and only that user may connect.
+    QString runtimeDir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtimeDir.isEmpty())
+        runtimeDir = QDir::tempPath();
+    return InstanceServerName(runtimeDir, QString::number(::getuid()), platform, display);
 }
 
 SingleInstance::SingleInstance(const QString &serverName, QObject *parent)
