@@ -1042,6 +1042,7 @@ bool TAgentForm::saveFile(const QString &chosenName)
     ScenarioFileName = fullPath;
     m_savedMark.remember(m_scenario);
     setScenarioCaption(fullPath);
+    emit scenarioFileUsed(fullPath);
     return true;
 }
 
@@ -1077,6 +1078,7 @@ bool TAgentForm::loadFile(const QString &path, bool setFileName)
     if (setFileName)
         ScenarioFileName = fullPath;
     setScenarioCaption(fullPath);
+    emit scenarioFileUsed(fullPath);
     if (m_heldInvalidInput) {
         const RecalcResult held = *m_heldInvalidInput;
         m_heldInvalidInput.reset();

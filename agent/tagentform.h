@@ -125,6 +125,8 @@ public:
 signals:
     // The Agents tab clears the main window's hint panel.
     void hintPanelClearRequested();
+    // A save was written to, or a load applied from, this file (absolute).
+    void scenarioFileUsed(const QString &path);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -2,6 +2,7 @@
 #include "taboutform.h"
 
 #include "desktopidentity.h"
+#include "varnookversion.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -29,7 +30,7 @@ TAboutForm::TAboutForm(QWidget *parent)
                                  "<p>Staffing calculator for telephone call centres.</p>"
                                  "<p>Works out how many agents a call load needs to meet<br>"
                                  "a service-level goal, for a whole period or slot by slot.</p>")
-                      .arg(QStringLiteral("1.0")));
+                      .arg(QStringLiteral(VARNOOK_VERSION)));
     top->addWidget(text, 1);
     layout->addLayout(top);
     auto *buttons = new QDialogButtonBox(this);

@@ -6,6 +6,9 @@
 #include "handlerguard.h"
 #include "helpwindow.h"
 #include "hint.h"
+#include "launchoptions.h"
+#include "mainwindowlayout.h"
+#include "reopenmenu.h"
 #include "reportprintcommand.h"
 #include "scenariofiledrop.h"
 #include "tabortprint.h"
@@ -25,7 +28,9 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QShortcut>
+#include <QStatusTipEvent>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -96,6 +101,9 @@ void TMainForm::createMenus()
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     connect(file->addAction(QStringLiteral("New A&gent Window")), &QAction::triggered, this,
             [this] { NewAgentWindow1Click(); });
+    m_reopenMenu = new ReopenMenu(file->addMenu(QStringLiteral("Re&open")), m_dialogs, this);
+    connect(m_reopenMenu, &ReopenMenu::openRequested, this, [this](const QString &path) { ReopenScenarioWindow(path); });
+    connect(file, &QMenu::aboutToShow, m_reopenMenu, &ReopenMenu::refresh);
     connect(file->addAction(QStringLiteral("&Recalculate")), &QAction::triggered, this, [this] { Recalculate1Click(); });
     connect(file->addAction(QStringLiteral("&Close")), &QAction::triggered, this, [this] { Close1Click(); });
     file->addSeparator();
@@ -206,8 +214,9 @@ void TMainForm::startUp(const QStringList &arguments)
         AboutForm = new TAboutForm(this);
         AboutForm->hide();
     }
-    if (arguments.size() > 1)
-        OpenScenarioWindow(arguments.at(1));
+    const QStringList files = ParseLaunchOptions(arguments).files;
+    if (!files.isEmpty())
+        OpenScenarioWindow(files.first());
 }
 
 QList<TAgentForm *> TMainForm::agentForms() const
@@ -240,6 +249,7 @@ TAgentForm *TMainForm::NewAgentWindow1Click()
     RunHandler(m_dialogs, [&] {
         auto *form = new TAgentForm(m_dialogs);
         connect(form, &TAgentForm::hintPanelClearRequested, Panel2, &QLabel::clear);
+        connect(form, &TAgentForm::scenarioFileUsed, m_reopenMenu, &ReopenMenu::add);
         form->graphLink()->setColours(&SeriesColours);
         // The designed size, widened where the fonts of this desktop need
         // more room, so that no label is cut.
@@ -272,6 +282,56 @@ TAgentForm *TMainForm::OpenScenarioWindow(const QString &path)
     if (form)
         RunHandler(m_dialogs, [&] { form->openStartupFile(path); });
     return form;
+}
+
+void TMainForm::openHandedOverFiles(const QStringList &paths, bool activate)
+{
+    // Out of the task bar, keeping a maximized window maximized.
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | (activate ? Qt::WindowActive : Qt::WindowNoState));
+    raise();
+    if (activate)
+        activateWindow();
+    for (const QString &path : paths)
+        OpenScenarioWindow(path);
+}
+
+TAgentForm *TMainForm::ReopenScenarioWindow(const QString &path)
+{
+    TAgentForm *form = NewAgentWindow1Click();
+    if (form)
+        RunHandler(m_dialogs, [&] { form->openFile(path); });
+    return form;
+}
+
+void TMainForm::useSettings(QSettings *settings, bool resetLayout)
+{
+    m_settings = settings;
+    m_reopenMenu->setSettings(settings);
+    if (!settings)
+        return;
+    if (resetLayout)
+        MainWindowLayout::forget(*settings);
+    else
+        MainWindowLayout::restore(*this, *settings);
+}
+
+bool TMainForm::event(QEvent *event)
+{
+    if (event->type() == QEvent::StatusTip && !m_shuttingDown) {
+        const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
+        // Leaving the item puts back what the panel showed before.
+        if (!tip.isEmpty()) {
+            if (!m_panelTextBeforeTip)
+                m_panelTextBeforeTip = Panel2->text();
+            Panel2->setText(tip);
+        } else if (m_panelTextBeforeTip) {
+            Panel2->setText(*m_panelTextBeforeTip);
+            m_panelTextBeforeTip.reset();
+        }
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 QMdiSubWindow *TMainForm::currentChild() const
@@ -323,6 +383,8 @@ void TMainForm::closeEvent(QCloseEvent *event)
         return;
     }
     m_shuttingDown = true;
+    if (m_settings)
+        MainWindowLayout::save(*this, *m_settings);
     if (AboutForm)
         AboutForm->hide();
     if (m_helpWindow)
@@ -452,5 +514,6 @@ void TMainForm::Hinting(QWidget *, QWidget *now)
 {
     if (m_shuttingDown)
         return;
+    m_panelTextBeforeTip.reset();
     Panel2->setText(now ? HintOf(now) : QString());
 }

@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <optional>
+
 class DialogService;
 class HelpWindow;
 class QAction;
@@ -16,6 +18,8 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QSettings;
+class ReopenMenu;
 class QToolButton;
 class TAboutForm;
 class TAbortPrint;
@@ -41,12 +45,27 @@ public:
     ~TMainForm() override;
 
     // Start-up after the main window: the About box, then the scenario file
-    // named first on the command line, if any (further names are ignored).
+    // named first on the command line, if any (further names are ignored;
+    // the start-up options are not file names).
     void startUp(const QStringList &arguments);
     // Opens a scenario file in a new agent window without a dialog. A file
     // that cannot be loaded is reported; the new window stays at its
     // defaults.
     TAgentForm *OpenScenarioWindow(const QString &path);
+    // Files handed over by a later start of Varnook: the main window comes
+    // to the front (also when no file came), then each file opens as one
+    // named on the command line does. `activate` false leaves the window's
+    // activation to the caller, who asked the window manager already.
+    void openHandedOverFiles(const QStringList &paths, bool activate = true);
+    // File > Reopen's entry: the file in a new agent window, as its Load
+    // button would open it.
+    TAgentForm *ReopenScenarioWindow(const QString &path);
+
+    // From now on the Reopen list and the window layout are kept in these
+    // settings (until then, and in tests, nothing is stored). The
+    // remembered layout is applied to the window, which is not yet shown,
+    // or forgotten with `resetLayout`.
+    void useSettings(QSettings *settings, bool resetLayout);
 
     // Menu and tool-button handlers.
     TAgentForm *NewAgentWindow1Click();
@@ -68,6 +87,7 @@ public:
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
     QMenu *windowMenu() const { return m_windowMenu; }
+    ReopenMenu *reopenMenu() const { return m_reopenMenu; }
     QLabel *hintPanel() const { return Panel2; }
     QToolButton *newWindowButton() const { return SpeedButton1; }
     QToolButton *closeProgramButton() const { return SpeedButton4; }
@@ -89,6 +109,9 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A menu item's status tip (a Reopen entry's full path) shows in the
+    // hint panel while the mouse is on it.
+    bool event(QEvent *event) override;
 
 private:
     void makeRoomFor(const QSize &childSize);
@@ -101,6 +124,9 @@ private:
     DialogService &m_dialogs;
     QMdiArea *m_mdiArea = nullptr;
     QMenu *m_windowMenu = nullptr;
+    ReopenMenu *m_reopenMenu = nullptr;
+    QSettings *m_settings = nullptr;
+    std::optional<QString> m_panelTextBeforeTip; // while a menu item's status tip shows
     QAction *m_tileAction = nullptr;
     QAction *m_cascadeAction = nullptr;
     QPointer<QActionGroup> m_windowListGroup;

@@ -171,9 +171,9 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
     const CommandLine line = ParseCommandLine(arguments);
     if (line.command == CommandLine::Command::None)
         return usageError(line.error);
-    if (line.command == CommandLine::Command::Help) {
+    if (line.command == CommandLine::Command::Help || line.command == CommandLine::Command::Version) {
         CalculatorRun run;
-        run.out = HelpText();
+        run.out = line.command == CommandLine::Command::Help ? HelpText() : VersionText();
         return run;
     }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 
+#include "varnookversion.h"
+
 namespace {
 
 // The graph's own options come last: every option from Series on is one
@@ -122,6 +124,11 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             help.command = CommandLine::Command::Help;
             return help;
         }
+    }
+    if (arguments.contains(QLatin1String("--version"))) {
+        CommandLine version;
+        version.command = CommandLine::Command::Version;
+        return version;
     }
     if (arguments.isEmpty())
         return usageError(QStringLiteral("no command given"));
@@ -249,6 +256,11 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     return line;
 }
 
+QString VersionText()
+{
+    return QStringLiteral("varnook-calc (Varnook) " VARNOOK_VERSION "\n");
+}
+
 QString HelpText()
 {
     return QStringLiteral(
@@ -326,6 +338,8 @@ QString HelpText()
         "  --flat             without the 3D view\n"
         "  --size WxH         size in pixels (default 640x400); a PDF page is that\n"
         "                     size at 96 pixels an inch\n"
+        "\n"
+        "--version prints the program's version; --help this text.\n"
         "\n"
         "Options take their value as --calls 100 or --calls=100; a value may begin\n"
         "with '-'. Name a scenario file called agents or schedule as ./agents.\n"

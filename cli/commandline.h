@@ -18,6 +18,7 @@ struct CommandLine
     enum class Command {
         None,     // a usage error: see error
         Help,     // --help or -h anywhere
+        Version,  // --version anywhere (after --help)
         Agents,   // varnook-calc agents [field options]
         Schedule, // varnook-calc schedule [field options] [--slots] [--volumes | --volumes-file]
         File,     // varnook-calc FILE [--tab]
@@ -56,3 +57,6 @@ CommandLine ParseCommandLine(const QStringList &arguments);
 
 // What --help prints.
 QString HelpText();
+
+// What --version prints: the program's name and the project version.
+QString VersionText();

@@ -113,7 +113,7 @@ void MainFormTest::startsEmptyWithTheMenusAndNoShortcutKeys()
     QCOMPARE(menus.at(1)->text(), QStringLiteral("&Window"));
     QCOMPARE(menus.at(2)->text(), QStringLiteral("&Help"));
     QCOMPARE(actionTexts(menus.at(0)->menu()),
-             (QStringList{"New A&gent Window", "&Recalculate", "&Close", "-", "E&xit"}));
+             (QStringList{"New A&gent Window", "Re&open", "&Recalculate", "&Close", "-", "E&xit"}));
     QCOMPARE(actionTexts(menus.at(2)->menu()), (QStringList{"&Contents", "&Index", "-", "&About"}));
     main->updateWindowMenu();
     QCOMPARE(actionTexts(main->windowMenu()), (QStringList{"&Tile", "&Cascade"}));

@@ -361,6 +361,7 @@ void TestCalculator::program_exit_statuses_data()
     QTest::newRow("agents") << agentsExample << 0 << true;
     QTest::newRow("schedule") << scheduleExample << 0 << true;
     QTest::newRow("help") << QStringList{"--help"} << 0 << true;
+    QTest::newRow("version") << QStringList{"schedule", "--version"} << 0 << true;
     QTest::newRow("invalid input") << QStringList{"agents", "--calls", "0"} << 1 << false;
     QTest::newRow("no command") << QStringList{} << 2 << false;
     QTest::newRow("unknown option") << QStringList{"agents", "--agents=5"} << 2 << false;

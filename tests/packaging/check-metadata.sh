@@ -42,6 +42,12 @@ for page in varnook varnook-calc; do
     || fail "manual page $page is not for Varnook $version"
 done
 
+# Both programs print the project's version.
+[ "$("$prefix/bin/varnook-calc" --version)" = "varnook-calc (Varnook) $version" ] \
+  || fail "varnook-calc --version is not $version"
+[ "$(cd / && "$prefix/bin/varnook" --version)" = "varnook (Varnook) $version" ] \
+  || fail "varnook --version is not $version"
+
 # The manual page describes every option varnook-calc's help names.
 calc_page=$(zcat "$prefix/share/man/man1/varnook-calc.1.gz" | sed 's/\\-/-/g')
 for option in $("$prefix/bin/varnook-calc" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
