@@ -51,14 +51,14 @@ void AgentScenario::ComputeSchedule()
         staffedRows.push_back(row);
     }
 
-    const std::vector<std::unique_ptr<LoadEvaluation>> evaluations = m_model->evaluations(loads, inputs);
+    const std::vector<std::unique_ptr<LoadEvaluation>> slotEvaluations = m_model->evaluations(loads, inputs);
     std::vector<double> trunkLoads;
     std::vector<long long> trunkLines;
     std::vector<int> trunkSlots;
     const int staffed = static_cast<int>(staffedRows.size());
     for (int s = 0; s < staffed; ++s) {
         SlotWork &w = slotWork[static_cast<std::size_t>(staffedRows[static_cast<std::size_t>(s)] - 1)];
-        LoadEvaluation &evaluation = *evaluations[static_cast<std::size_t>(s)];
+        LoadEvaluation &evaluation = *slotEvaluations[static_cast<std::size_t>(s)];
         double n = w.load.startAgents;
         // At most AgentNumbersTried agent numbers that can carry the load
         // are tried; the last one tried stands when none meets the goal.
