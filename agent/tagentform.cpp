@@ -11,8 +11,8 @@
 #include "hint.h"
 #include "maskedfield.h"
 #include "reportprintcommand.h"
+#include "scenariofilecommand.h"
 #include "resulttablemodel.h"
-#include "scenariofile.h"
 #include "slotvolumepaste.h"
 #include "tlumstringgrid.h"
 #include "toolbuttonkey.h"
@@ -62,18 +62,6 @@ const QString AgentsGridDescription = QStringLiteral("Service figures for each n
 const QString InvalidInputMessage = QStringLiteral("Invalid input! - Cursor is positioned in failing field");
 const QString RefusedExitMessage = QStringLiteral("Invalid input value.  Use escape key to abandon changes");
 
-FileDialogSetup scenarioDialogSetup(const QString &scenarioFileName)
-{
-    // A comparison directory that matches no path: the initial folder is
-    // the whole file name (there are no drive letters here).
-    const QString noDirectory = QString(QChar(1));
-    FileDialogSetup setup;
-    setup.initialFolder = Calc::RelativePath(scenarioFileName, noDirectory);
-    setup.defaultSuffix = QStringLiteral("vnk");
-    setup.filters = QStringList{QStringLiteral("VNK files (*.vnk)"), QStringLiteral("Text files (*.txt)")};
-    return setup;
-}
-
 QLabel *makeLabel(const QString &text, bool bold, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
@@ -100,6 +88,7 @@ TAgentForm::TAgentForm(DialogService &dialogs, QWidget *parent)
 
     buildWidgets();
     m_graphLink = new AgentGraphLink(*this, m_dialogs);
+    m_fileCommand = std::make_unique<ScenarioFileCommand>(*this, m_dialogs);
 
     m_scenario.onInvalidInput = [this](const RecalcResult &result) { reportInvalidInput(result); };
 
@@ -507,43 +496,12 @@ void TAgentForm::SpeedButton1Click()
 
 bool TAgentForm::hasUnsavedChanges()
 {
-    if (!m_savedMark.holdsFile())
-        return false;
-    syncFieldsToModel();
-    return m_savedMark.changedSince(m_scenario);
+    return m_fileCommand->hasUnsavedChanges();
 }
 
 bool TAgentForm::confirmClose()
 {
-    if (m_closing || !hasUnsavedChanges())
-        return true;
-    bool closeIt = false;
-    RunHandler(m_dialogs, [&] {
-        switch (m_dialogs.askSaveChanges(QStringLiteral("Save changes to %1?").arg(windowTitle()))) {
-        case SaveChoice::Save:
-            closeIt = saveBeforeClosing();
-            break;
-        case SaveChoice::Discard:
-            closeIt = true;
-            break;
-        case SaveChoice::Cancel:
-            break;
-        }
-    });
-    return closeIt;
-}
-
-bool TAgentForm::saveBeforeClosing()
-{
-    if (!completePendingFieldExit())
-        return false;
-    // A file named on the command line has not been saved by this window
-    // yet: the save dialog asks where, as the Save button would.
-    if (ScenarioFileName == QLatin1String("*.vnk")) {
-        const QString chosen = m_dialogs.chooseSaveFile(scenarioDialogSetup(ScenarioFileName));
-        return !chosen.isEmpty() && saveFile(chosen);
-    }
-    return saveFile(ScenarioFileName);
+    return m_closing || m_fileCommand->confirmClose();
 }
 
 void TAgentForm::beginClosing()
@@ -995,96 +953,27 @@ void TAgentForm::SpeedButton3Click()
 
 void TAgentForm::SpeedButton4Click()
 {
-    RunHandler(m_dialogs, [this] {
-        if (!completePendingFieldExit())
-            return;
-        const QString chosen = m_dialogs.chooseSaveFile(scenarioDialogSetup(ScenarioFileName));
-        if (!chosen.isEmpty())
-            saveFile(chosen);
-    });
+    m_fileCommand->save();
 }
 
 void TAgentForm::SpeedButton5Click()
 {
-    RunHandler(m_dialogs, [this] {
-        if (!completePendingFieldExit())
-            return;
-        const QString chosen = m_dialogs.chooseOpenFile(scenarioDialogSetup(ScenarioFileName));
-        if (!chosen.isEmpty())
-            openFile(chosen);
-    });
+    m_fileCommand->load();
 }
 
 bool TAgentForm::saveFile(const QString &chosenName)
 {
-    const QString fullPath = QFileInfo(chosenName).absoluteFilePath();
-    // The window's own file asks no question. Letter case only makes two
-    // names one file where the file system ignores it; here, "DAY.VNK" and
-    // "day.vnk" can be two files, and replacing the other one must be asked.
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-    const Qt::CaseSensitivity fileNameCase = Qt::CaseInsensitive;
-#else
-    const Qt::CaseSensitivity fileNameCase = Qt::CaseSensitive;
-#endif
-    const bool ownFile = fullPath.compare(ScenarioFileName, fileNameCase) == 0;
-    if (!ownFile && QFileInfo::exists(fullPath)) {
-        if (!m_dialogs.warnYesNo(QStringLiteral("Overwrite file ") + chosenName + QLatin1Char('?')))
-            return false;
-    }
-    syncFieldsToModel();
-    const SaveResult result = SaveScenario(m_scenario, fullPath);
-    refresh();
-    if (!result.ok) {
-        // The old file is untouched and the window keeps its old name.
-        m_dialogs.error(result.message);
-        return false;
-    }
-    ScenarioFileName = fullPath;
-    m_savedMark.remember(m_scenario);
-    setScenarioCaption(fullPath);
-    emit scenarioFileUsed(fullPath);
-    return true;
+    return m_fileCommand->saveFile(chosenName);
 }
 
 bool TAgentForm::openFile(const QString &path)
 {
-    return loadFile(path, true);
+    return m_fileCommand->loadFile(path, true);
 }
 
 bool TAgentForm::openStartupFile(const QString &path)
 {
-    return loadFile(path, false);
-}
-
-bool TAgentForm::loadFile(const QString &path, bool setFileName)
-{
-    const QString fullPath = QFileInfo(path).absoluteFilePath();
-    syncFieldsToModel();
-    // A loaded field the closing recalculation refuses is reported once the
-    // window shows the loaded values and the file's name.
-    m_holdInvalidInput = true;
-    m_heldInvalidInput.reset();
-    const LoadResult result = LoadScenario(m_scenario, fullPath);
-    m_holdInvalidInput = false;
-    refresh();
-    if (!result.applied()) {
-        m_dialogs.error(result.message);
-        return false;
-    }
-    for (QLineEdit *edit : m_fields)
-        edit->setModified(false);
-    syncFieldsToModel();
-    m_savedMark.remember(m_scenario);
-    if (setFileName)
-        ScenarioFileName = fullPath;
-    setScenarioCaption(fullPath);
-    emit scenarioFileUsed(fullPath);
-    if (m_heldInvalidInput) {
-        const RecalcResult held = *m_heldInvalidInput;
-        m_heldInvalidInput.reset();
-        reportInvalidInput(held);
-    }
-    return true;
+    return m_fileCommand->loadFile(path, false);
 }
 
 void TAgentForm::setScenarioCaption(const QString &fullPath)

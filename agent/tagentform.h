@@ -2,13 +2,13 @@
 #pragma once
 
 #include "agentscenario.h"
-#include "savedscenariomark.h"
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class AgentGraphLink;
@@ -22,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QTabBar;
+class ScenarioFileCommand;
 class QToolButton;
 class ResultTableModel;
 class TLumStringGrid;
@@ -133,6 +134,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The file commands read and set the window's state as its own handlers do.
+    friend class ScenarioFileCommand;
+
     enum class ExitOutcome { Done, Refused, InputRefused };
 
     void buildWidgets();
@@ -163,8 +167,6 @@ private:
     // The field that holds the cursor, also while the child window's frame
     // holds it for the field.
     bool cursorField(Field *field) const;
-    bool loadFile(const QString &path, bool setFileName);
-    bool saveBeforeClosing();
     void setScenarioCaption(const QString &fullPath);
 
     DialogService &m_dialogs;
@@ -196,8 +198,8 @@ private:
     // runs on without reporting the same input again.
     bool m_quietInvalidInput = false;
     std::optional<RecalcResult> m_heldInvalidInput;
-    // What the window's file held at its last save or load.
-    SavedScenarioMark m_savedMark;
+    // Save, Load and the question before a changed file's window closes.
+    std::unique_ptr<ScenarioFileCommand> m_fileCommand;
     Tab m_shownTab = Tab::Agents;
     // The scenario's recalculation whose table the grid last showed: only a
     // new table moves the grid's current row and scroll position.
