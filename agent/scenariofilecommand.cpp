@@ -12,9 +12,6 @@
 
 namespace {
 
-// The window's file name before its first save or load.
-const QString NoFileName = QStringLiteral("*.vnk");
-
 FileDialogSetup scenarioDialogSetup(const QString &scenarioFileName)
 {
     // A comparison directory that matches no path: the initial folder is
@@ -153,7 +150,7 @@ bool ScenarioFileCommand::saveBeforeClosing()
         return false;
     // A file named on the command line has not been saved by this window
     // yet: the save dialog asks where, as the Save button would.
-    if (m_form.ScenarioFileName == NoFileName) {
+    if (m_form.ScenarioFileName == TAgentForm::NoScenarioFileName) {
         const QString chosen = m_dialogs.chooseSaveFile(scenarioDialogSetup(m_form.ScenarioFileName));
         return !chosen.isEmpty() && saveFile(chosen);
     }

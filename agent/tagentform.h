@@ -61,7 +61,8 @@ public:
     ResultTableModel *tableModel() const { return m_tableModel; }
 
     // The scenario file this window last saved or loaded; "*.vnk" until then.
-    QString ScenarioFileName = QStringLiteral("*.vnk");
+    static inline const QString NoScenarioFileName = QStringLiteral("*.vnk");
+    QString ScenarioFileName = NoScenarioFileName;
 
     // The window's commands.
     void Recalculate();       // Recalculate button, and the main window's Recalculate

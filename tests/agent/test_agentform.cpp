@@ -463,7 +463,9 @@ void AgentFormTest::commandsHaveKeys()
             target = b;
     }
     QVERIFY(target);
+    // The pop-up hint and screen readers say the key; the hint itself stays.
     QCOMPARE(HintWithKey(target->toolTip(), key), popUp);
+    QCOMPARE(target->accessibleDescription(), popUp);
     // The key clicks the button from any control of the window.
     int clicks = 0;
     connect(target, &QToolButton::clicked, this, [&clicks] { ++clicks; });

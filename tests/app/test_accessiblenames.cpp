@@ -43,7 +43,6 @@ private Q_SLOTS:
     void gridCellsAreReadWithTheirRowAndColumn();
     void theGridIsNamedAfterTheTableItShows();
     void theGraphIsDescribedAnewAtEveryRebuild();
-    void toolButtonsSayTheirKeys();
 
 private:
     QWidget *openWindow(WindowKind kind);
@@ -296,15 +295,6 @@ void AccessibleNamesTest::theGraphIsDescribedAnewAtEveryRebuild()
     QVERIFY2(after.startsWith(QStringLiteral("Bar chart of")), qPrintable(after));
     // The window holds the focus for the chart, and says the same.
     QCOMPARE(QAccessible::queryAccessibleInterface(graph)->text(QAccessible::Description), after);
-}
-
-void AccessibleNamesTest::toolButtonsSayTheirKeys()
-{
-    TAgentForm *form = workedAgentsWindow();
-    QAccessibleInterface *print = QAccessible::queryAccessibleInterface(form->printButton());
-    QCOMPARE(print->text(QAccessible::Name), QStringLiteral("Print"));
-    QCOMPARE(print->text(QAccessible::Description),
-             QStringLiteral("Print (%1)").arg(QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText)));
 }
 
 int main(int argc, char *argv[])
