@@ -7,6 +7,7 @@
 #include "graphoutput.h"
 #include "reportcontent.h"
 #include "reportpdf.h"
+#include "roster.h"
 #include "scenariofile.h"
 #include "slotvolumepaste.h"
 #include "tableoutput.h"
@@ -110,6 +111,74 @@ std::optional<CalculatorRun> applyVolumesFile(AgentScenario &scenario, const Com
     return std::nullopt;
 }
 
+// The option's name on the command line.
+QString optionName(PlanningOption option)
+{
+    switch (option) {
+    case PlanningOption::Model:
+        return QStringLiteral("--model");
+    case PlanningOption::Shrinkage:
+        return QStringLiteral("--shrinkage");
+    case PlanningOption::MaxOccupancy:
+        return QStringLiteral("--max-occupancy");
+    case PlanningOption::MaxAbandon:
+        return QStringLiteral("--max-abandon");
+    case PlanningOption::PaidHours:
+        return QStringLiteral("--paid-hours");
+    }
+    return {};
+}
+
+// The planning options given on the command line over those the scenario
+// holds (a loaded file's own); a value out of range is invalid input.
+std::optional<CalculatorRun> applyPlanningOptions(AgentScenario &scenario, const CommandLine &line)
+{
+    PlanningOptionTexts texts = PlanningOptionTexts::of(scenario.Planning);
+    if (line.model)
+        texts.model = *line.model;
+    auto given = [](const std::optional<QString> &text, QString &into) {
+        if (text)
+            into = *text;
+    };
+    given(line.shrinkage, texts.shrinkage);
+    given(line.maxOccupancy, texts.maxOccupancy);
+    given(line.maxAbandon, texts.maxAbandon);
+    given(line.paidHours, texts.paidHours);
+    const PlanningOptionsCheck check = CheckPlanningOptions(texts);
+    if (!check.options) {
+        const std::array<std::optional<QString>, 5> typed{std::nullopt, line.shrinkage, line.maxOccupancy,
+                                                          line.maxAbandon, line.paidHours};
+        const std::optional<QString> &text = typed[static_cast<std::size_t>(check.failing)];
+        return failed(ExitInvalidInput, QStringLiteral("invalid input: %1 (%2): \"%3\" is not %4")
+                                            .arg(PlanningOptionDescription(check.failing), optionName(check.failing),
+                                                 text.value_or(QString()), check.requirement));
+    }
+    scenario.Planning = *check.options;
+    return std::nullopt;
+}
+
+// --have: the roster from the first slot on; an empty entry leaves a slot
+// without a value.
+std::optional<CalculatorRun> applyRoster(AgentScenario &scenario, const QString &text)
+{
+    const RosterListRead read = ParseRosterList(text);
+    const TimeSlots day = scenario.timeSlots();
+    if (!read.ok())
+        return failed(ExitInvalidInput,
+                      QStringLiteral("invalid input: the roster value \"%1\" of time slot %2 is not a whole number "
+                                     "from 0 up")
+                          .arg(read.badText)
+                          .arg(read.badEntry));
+    if (static_cast<int>(read.values.size()) > day.count)
+        return failed(ExitInvalidInput, QStringLiteral("invalid input: %1 roster values given for %2 time slots")
+                                            .arg(read.values.size())
+                                            .arg(day.count));
+    scenario.SlotHave.fill(std::nullopt);
+    for (std::size_t slot = 0; slot < read.values.size(); ++slot)
+        scenario.SlotHave[slot + 1] = read.values[slot];
+    return std::nullopt;
+}
+
 // The schedule form: slot length, volumes as typed into the Calls column or
 // the number of calls spread evenly, then the switch to the Schedule tab,
 // which recalculates. Empty when the volumes were accepted.
@@ -194,6 +263,8 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
     switch (line.command) {
     case CommandLine::Command::Agents:
         setFields(scenario, line);
+        if (auto failure = applyPlanningOptions(scenario, line))
+            return *failure;
         result = scenario.Recalculate();
         break;
     case CommandLine::Command::Schedule: {
@@ -203,6 +274,12 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
             return usageError(error);
         if (line.volumesFile) {
             if (auto failure = applyVolumesFile(scenario, line, standardInput))
+                return *failure;
+        }
+        if (auto failure = applyPlanningOptions(scenario, line))
+            return *failure;
+        if (line.have) {
+            if (auto failure = applyRoster(scenario, *line.have))
                 return *failure;
         }
         result = scenario.TabSet1Click(Tab::Schedule);
@@ -216,6 +293,12 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
         if (!load.applied())
             return failed(ExitFileError, load.message);
         result = load.recalc;
+        const bool optionsGiven = line.model || line.shrinkage || line.maxOccupancy || line.maxAbandon || line.paidHours;
+        if (optionsGiven) {
+            if (auto failure = applyPlanningOptions(scenario, line))
+                return *failure;
+            result = scenario.Recalculate();
+        }
         break;
     }
     default:

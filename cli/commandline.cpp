@@ -7,7 +7,10 @@ namespace {
 
 // The graph's own options come last: every option from Series on is one
 // that only --graph uses.
-enum class Option { Field, Slots, Volumes, VolumesFile, Format, Tab, Pdf, Paper, Graph, Series, Bar, Flat, Size };
+enum class Option {
+    Field, Slots, Volumes, VolumesFile, Format, Tab, Pdf, Paper, Model, Planning, Have, HaveFile,
+    Graph, Series, Bar, Flat, Size
+};
 
 struct OptionInfo
 {
@@ -32,6 +35,13 @@ constexpr OptionInfo options[] = {
     {"--tab", Option::Tab, Field::Edit1},
     {"--pdf", Option::Pdf, Field::Edit1},
     {"--paper", Option::Paper, Field::Edit1},
+    {"--model", Option::Model, Field::Edit1},
+    {"--shrinkage", Option::Planning, Field::Edit1},
+    {"--max-occupancy", Option::Planning, Field::Edit1},
+    {"--max-abandon", Option::Planning, Field::Edit1},
+    {"--paid-hours", Option::Planning, Field::Edit1},
+    {"--have", Option::Have, Field::Edit1},
+    {"--have-file", Option::HaveFile, Field::Edit1},
     {"--graph", Option::Graph, Field::Edit1},
     {"--series", Option::Series, Field::Edit1},
     {"--bar", Option::Bar, Field::Edit1},
@@ -82,12 +92,16 @@ bool allowed(Option option, CommandLine::Command command)
     case Option::Bar:
     case Option::Flat:
     case Option::Size:
+    case Option::Model:
+    case Option::Planning:
         return true;
     case Option::Field:
         return command != CommandLine::Command::File;
     case Option::Slots:
     case Option::Volumes:
     case Option::VolumesFile:
+    case Option::Have:
+    case Option::HaveFile:
         return command == CommandLine::Command::Schedule;
     case Option::Tab:
         return command == CommandLine::Command::File;
@@ -218,6 +232,29 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             else
                 return usageError(QStringLiteral("--tab must be agents or schedule, not \"%1\"").arg(value));
             break;
+        case Option::Model: {
+            const std::optional<QueueModel> model = ParseQueueModelKey(value);
+            if (!model)
+                return usageError(QStringLiteral("--model must be erlang-c or erlang-a, not \"%1\"").arg(value));
+            line.model = model;
+            break;
+        }
+        case Option::Planning:
+            if (name == QLatin1String("--shrinkage"))
+                line.shrinkage = value;
+            else if (name == QLatin1String("--max-occupancy"))
+                line.maxOccupancy = value;
+            else if (name == QLatin1String("--max-abandon"))
+                line.maxAbandon = value;
+            else
+                line.paidHours = value;
+            break;
+        case Option::Have:
+            line.have = value;
+            break;
+        case Option::HaveFile:
+            line.haveFile = value;
+            break;
         case Option::Graph:
             if (!value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
                 && !value.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
@@ -247,6 +284,8 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         return usageError(QStringLiteral("--paper is only used with --pdf"));
     if (line.volumes && line.volumesFile)
         return usageError(QStringLiteral("give the volumes either with --volumes or with --volumes-file"));
+    if (line.have && line.haveFile)
+        return usageError(QStringLiteral("give the roster either with --have or with --have-file"));
     if (line.pdfFile && !line.graphFile.isEmpty())
         return usageError(QStringLiteral("give either --pdf or --graph, not both"));
     if (!line.graphFile.isEmpty() && line.formatGiven)
@@ -269,6 +308,7 @@ QString HelpText()
         "  varnook-calc schedule [call options] [--slots 30|60] [--volumes V1,V2,... | --volumes-file FILE]\n"
         "                        [--format F]\n"
         "  varnook-calc FILE     [--tab agents|schedule] [--format F]\n"
+        "  (each form also takes the planning options; schedule also --have | --have-file)\n"
         "  varnook-calc FILE     [--tab agents|schedule] --pdf OUT.pdf [--paper a4|letter]\n"
         "  varnook-calc ... --graph OUT.png|OUT.pdf [--series KINDS] [--bar] [--flat] [--size WxH]\n"
         "\n"
@@ -305,6 +345,27 @@ QString HelpText()
         "                     Every value must be a whole number from 0 up, with no\n"
         "                     more values than time slots; otherwise nothing is\n"
         "                     calculated and the value and its line are named.\n"
+        "\n"
+        "Planning options (agents, schedule and FILE; left out, a FILE keeps its own):\n"
+        "  --model erlang-c|erlang-a\n"
+        "                     the queueing model (default erlang-c). With erlang-a,\n"
+        "                     callers hang up after a mean patience of --abandon\n"
+        "                     (at least 00:01), and the table may start below the load\n"
+        "  --shrinkage PCT    share of paid time agents are off the phones, 0 to 95:\n"
+        "                     adds the scheduled agents, agents / (1 - shrinkage)\n"
+        "                     rounded up (\"Sched\"), and the day's totals\n"
+        "  --max-occupancy PCT\n"
+        "                     the goal row's usage may not exceed this, 1 to 100\n"
+        "  --max-abandon PCT  the goal row's abandoned share may not exceed this,\n"
+        "                     0 to 100\n"
+        "  --paid-hours hh:mm paid time of one agent's day (default 08:00), for FTE\n"
+        "                     A value out of range is invalid input (exit status 1).\n"
+        "\n"
+        "Roster (schedule only):\n"
+        "  --have V1,...      the agents on the roster per time slot, first slot first\n"
+        "                     (an empty entry: no value); adds what they give per slot\n"
+        "  --have-file FILE   the same from a file (\"-\" for standard input), read as\n"
+        "                     --volumes-file reads volumes\n"
         "\n"
         "File option:\n"
         "  --tab agents|schedule  which table to print (default agents)\n"

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "agentscenario.h"
+#include "planningoptions.h"
 
 #include <QString>
 #include <QStringList>
@@ -40,6 +41,17 @@ struct CommandLine
     std::optional<QString> pdfFile;
     PaperSize paper = PaperSize::A4; // --paper, with --pdf
     bool paperGiven = false;
+
+    // The planning options as given (checked with the scenario's own
+    // options, so a value out of range is invalid input, not a usage error).
+    std::optional<QueueModel> model;          // --model erlang-c|erlang-a
+    std::optional<QString> shrinkage;         // --shrinkage PCT
+    std::optional<QString> maxOccupancy;      // --max-occupancy PCT
+    std::optional<QString> maxAbandon;        // --max-abandon PCT
+    std::optional<QString> paidHours;         // --paid-hours hh:mm
+    // The roster of the schedule: --have V1,V2,... or --have-file FILE|-.
+    std::optional<QString> have;
+    std::optional<QString> haveFile;
 
     // --graph OUT.png|OUT.pdf: the graph a new graph window would show,
     // instead of the table.

@@ -2,6 +2,7 @@
 #include "scenariofile.h"
 
 #include "conversions.h"
+#include "scenariooptionlines.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -54,6 +55,54 @@ LoadResult missingLine(const QString &fileName, const QStringList &lines)
                        .arg(FixedLines));
 }
 
+// The index of the first option line after the fixed lines: the volume
+// lines lie before it.
+int firstOptionLine(const QStringList &lines)
+{
+    int index = FixedLines;
+    while (index < lines.size() && !IsOptionLine(lines.at(index)))
+        ++index;
+    return index;
+}
+
+// The number of time slots that the fixed lines give, as the loaded
+// scenario will have them.
+int slotCountOf(const QStringList &lines)
+{
+    AgentScenario scenario;
+    scenario.setText(Field::MaskEdit1, MaskedText(Field::MaskEdit1, lines.at(8)));
+    scenario.setText(Field::MaskEdit7, MaskedText(Field::MaskEdit7, lines.at(9)));
+    scenario.setSlotLength(lines.at(10) == QLatin1String("0"), lines.at(10) == QLatin1String("1"));
+    return scenario.timeSlots().count;
+}
+
+// Checks the option lines from `first` on and reads them into `read`; the
+// failure to report, or none.
+std::optional<LoadResult> checkOptionLines(const QStringList &lines, int first, const QString &fileName,
+                                           ScenarioOptionsRead &read)
+{
+    QStringList keys;
+    for (int i = first; i < lines.size(); ++i) {
+        const QString &text = lines.at(i);
+        if (!IsOptionLine(text))
+            return damaged(fileName, i + 1,
+                           QStringLiteral("the line %1 follows the options, where only options may stand")
+                               .arg(excerpt(text)));
+        const QString key = text.left(text.indexOf(QLatin1Char('=')));
+        if (keys.contains(key))
+            return damaged(fileName, i + 1, QStringLiteral("the option \"%1\" is given twice").arg(key));
+        keys << key;
+        if (const std::optional<QString> reason = ReadScenarioOptionLine(text, read))
+            return damaged(fileName, i + 1, *reason);
+        if (static_cast<int>(read.roster.size()) > slotCountOf(lines))
+            return damaged(fileName, i + 1,
+                           QStringLiteral("the roster holds %1 values and the scenario has %2 time slots")
+                               .arg(read.roster.size())
+                               .arg(slotCountOf(lines)));
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QStringList SplitScenarioLines(const QByteArray &bytes)
@@ -101,6 +150,8 @@ QByteArray ScenarioFileBytes(const AgentScenario &scenario)
         for (int slot = 1; slot <= count; ++slot)
             bytes += QByteArray::number(scenario.SlotCalls[static_cast<std::size_t>(slot)]) + "\r\n";
     }
+    for (const QString &line : ScenarioOptionLines(scenario))
+        bytes += line.toLatin1() + "\r\n";
     return bytes;
 }
 
@@ -206,8 +257,9 @@ LoadResult CheckScenarioLines(const QStringList &fileLines, const QString &fileN
         return missingLine(fileName, lines);
     // The volumes are summed in 64 bits and the total must fit a 32-bit whole
     // number, so that the number of calls it may become loads back.
+    const int options = firstOptionLine(lines);
     qint64 sum = 0;
-    for (int k = FixedLines + 1; k <= lines.size(); ++k) {
+    for (int k = FixedLines + 1; k <= options; ++k) {
         if (k > LastVolumeLine)
             return damaged(fileName, k,
                            QStringLiteral("the file holds more than %1 time-slot volumes")
@@ -224,6 +276,9 @@ LoadResult CheckScenarioLines(const QStringList &fileLines, const QString &fileN
             return damaged(fileName, k,
                            QStringLiteral("the call volumes add up to more than a whole number can hold"));
     }
+    ScenarioOptionsRead read;
+    if (std::optional<LoadResult> failed = checkOptionLines(lines, options, fileName, read))
+        return *failed;
     LoadResult sound;
     sound.status = LoadResult::Status::Applied;
     return sound;
@@ -258,9 +313,17 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, 
     const QString &slotLength = lines.at(10);
     scenario.setSlotLength(slotLength == QLatin1String("0"), slotLength == QLatin1String("1"));
 
+    const int options = firstOptionLine(lines);
+    ScenarioOptionsRead read;
+    checkOptionLines(lines, options, fileName, read);
+    scenario.Planning = read.planning;
+    scenario.SlotHave.fill(std::nullopt);
+    for (std::size_t slot = 0; slot < read.roster.size(); ++slot)
+        scenario.SlotHave[slot + 1] = read.roster[slot];
+
     scenario.SlotCallsEdited = false;
     qint64 sum = 0;
-    for (int i = FixedLines; i < lines.size(); ++i) {
+    for (int i = FixedLines; i < options; ++i) {
         const int volume = *Calc::ParseInteger(lines.at(i));
         scenario.SlotCalls[static_cast<std::size_t>(i - FixedLines + 1)] = volume;
         sum += volume;

@@ -43,8 +43,9 @@ struct LoadResult
 // counts, and a NUL byte ends the text. Bytes are read as Latin-1.
 QStringList SplitScenarioLines(const QByteArray &bytes);
 
-// The bytes of the scenario file of `scenario`: lines 1 to 11 and, when
-// SlotCallsEdited is set, one volume line per time slot, each ended by CR LF.
+// The bytes of the scenario file of `scenario`: lines 1 to 11, when
+// SlotCallsEdited is set one volume line per time slot, then one line per
+// planning option that is set (scenariooptionlines.h), each ended by CR LF.
 QByteArray ScenarioFileBytes(const AgentScenario &scenario);
 
 // Writes the scenario to `path` through a temporary file renamed over the
@@ -68,6 +69,6 @@ QStringList WithoutTrailingEmptyLines(QStringList lines);
 // it would report for these lines, or an Applied result when they are sound.
 LoadResult CheckScenarioLines(const QStringList &lines, const QString &fileName);
 
-// A scenario file holds at most 111 short lines; a longer file is refused
+// A scenario file holds at most 111 short lines and six option lines; a longer file is refused
 // unread past this size (in bytes) rather than held in memory whole.
 constexpr qint64 MaxScenarioFileBytes = 1024 * 1024;

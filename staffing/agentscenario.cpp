@@ -310,3 +310,12 @@ void AgentScenario::StringGrid1SetEditText(int column, int row, const QString &t
     if (column == ResultTable::CallsColumn && !text.isEmpty())
         SlotCalls[static_cast<std::size_t>(row)] = Calc::ParseInteger(text).value_or(0);
 }
+
+bool AgentScenario::hasRoster() const
+{
+    for (const std::optional<int> &have : SlotHave) {
+        if (have)
+            return true;
+    }
+    return false;
+}

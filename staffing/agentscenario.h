@@ -2,6 +2,7 @@
 #pragma once
 
 #include "field.h"
+#include "planningoptions.h"
 #include "recalcresult.h"
 #include "resulttable.h"
 #include "rowvalues.h"
@@ -13,6 +14,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -83,6 +85,13 @@ public:
     // another is set).
     const StaffingModel &staffingModel() const { return *m_model; }
     void setStaffingModel(std::shared_ptr<const StaffingModel> model);
+    // The planner's options beyond the eight fields: the queueing model,
+    // shrinkage, the occupancy cap, the abandonment goal, paid hours.
+    PlanningOptions Planning;
+    // The agents on the roster per time slot (index 1..100, 0 unused); a
+    // slot without a value has no roster figures.
+    std::array<std::optional<int>, SlotCapacity + 1> SlotHave{};
+    bool hasRoster() const;
     // The input the last check refused; none after a check that passed.
     FailingInput FailingField;
 

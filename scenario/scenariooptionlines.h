@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "agentscenario.h"
+#include "planningoptions.h"
+#include "roster.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// A scenario's options are stored after its volume lines, one "key=value"
+// line each, and only when set: a scenario without options is written byte
+// for byte as one from a version without them. A key starts with a letter
+// and a volume is a number, so the two kinds of line never mix up.
+//   model=erlang-a        shrinkage=30        max-occupancy=85
+//   max-abandon=5         paid-hours=07:30    have=0,3,,20
+QStringList ScenarioOptionLines(const AgentScenario &scenario);
+
+// Whether a line after the fixed lines is an option line rather than a
+// volume line.
+bool IsOptionLine(const QString &line);
+
+// The options a file's option lines hold.
+struct ScenarioOptionsRead
+{
+    PlanningOptions planning;
+    RosterValues roster;
+};
+
+// What is wrong with an option line, in words for the damaged-file message;
+// empty when the line is sound and was read into `read`.
+std::optional<QString> ReadScenarioOptionLine(const QString &line, ScenarioOptionsRead &read);

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+#include "scenariofile.h"
+
+#include <QTest>
+
+namespace {
+
+// Lines 1 to 11 of a 30-minute scenario from 08:00 to 10:00 (4 slots) and
+// its volumes 0, 10, 50, 120.
+const QByteArray scheduleFile = "vnk\r\n80\r\n20\r\n180\r\n08:00\r\n03:00\r\n01:00\r\n00:30\r\n"
+                                "08:00\r\n10:00\r\n0\r\n0\r\n10\r\n50\r\n120\r\n";
+
+LoadResult apply(AgentScenario &scenario, const QByteArray &bytes)
+{
+    return ApplyScenario(scenario, SplitScenarioLines(bytes), QStringLiteral("test.vnk"));
+}
+
+} // namespace
+
+class ScenarioOptionsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void optionsRoundTripAfterTheVolumes();
+    void aFileWithoutOptionsLoadsAndSavesAsBefore();
+    void unsoundOptionLinesAreRefusedWithNothingChanged_data();
+    void unsoundOptionLinesAreRefusedWithNothingChanged();
+};
+
+void ScenarioOptionsTest::optionsRoundTripAfterTheVolumes()
+{
+    AgentScenario scenario;
+    QVERIFY(apply(scenario, scheduleFile).applied());
+    scenario.Planning.model = QueueModel::ErlangA;
+    scenario.Planning.shrinkagePercent = 30;
+    scenario.Planning.maxOccupancyPercent = 85.5;
+    scenario.Planning.maxAbandonPercent = 5;
+    scenario.Planning.paidMinutes = 7 * 60 + 30;
+    scenario.SlotHave[2] = 3;
+    scenario.SlotHave[3] = 9;
+    const QByteArray bytes = ScenarioFileBytes(scenario);
+    QCOMPARE(bytes, scheduleFile + "model=erlang-a\r\nshrinkage=30\r\nmax-occupancy=85.5\r\nmax-abandon=5\r\n"
+                                   "paid-hours=07:30\r\nhave=,3,9\r\n");
+
+    AgentScenario loaded;
+    QVERIFY(apply(loaded, bytes).applied());
+    QVERIFY(loaded.Planning == scenario.Planning);
+    QCOMPARE(loaded.SlotHave, scenario.SlotHave);
+    QCOMPARE(loaded.SlotCalls, scenario.SlotCalls);
+    QCOMPARE(ScenarioFileBytes(loaded), bytes);
+}
+
+void ScenarioOptionsTest::aFileWithoutOptionsLoadsAndSavesAsBefore()
+{
+    // A scenario that had options takes none from a file without them.
+    AgentScenario scenario;
+    scenario.Planning.shrinkagePercent = 30;
+    scenario.SlotHave[1] = 4;
+    QVERIFY(apply(scenario, scheduleFile).applied());
+    QVERIFY(scenario.Planning.isDefault());
+    QVERIFY(!scenario.hasRoster());
+    QCOMPARE(ScenarioFileBytes(scenario), scheduleFile);
+}
+
+void ScenarioOptionsTest::unsoundOptionLinesAreRefusedWithNothingChanged_data()
+{
+    QTest::addColumn<QByteArray>("tail");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("unknown option") << QByteArray("colour=red\r\n") << 16
+                                    << "the option \"colour\" is not known to this version of Varnook";
+    QTest::newRow("shrinkage out of range") << QByteArray("shrinkage=96\r\n") << 16
+                                            << "the shrinkage \"96\" is not a percentage from 0 to 95";
+    QTest::newRow("cap of 0") << QByteArray("max-occupancy=0\r\n") << 16
+                              << "the max-occupancy \"0\" is not a percentage from 1 to 100";
+    QTest::newRow("model") << QByteArray("model=erlang-b\r\n") << 16
+                           << "the model \"erlang-b\" is not \"erlang-c\" or \"erlang-a\"";
+    QTest::newRow("paid hours") << QByteArray("paid-hours=25:00\r\n") << 16
+                                << "the paid-hours \"25:00\" is not a time from 00:01 to 24:00";
+    QTest::newRow("twice") << QByteArray("shrinkage=10\r\nshrinkage=20\r\n") << 17
+                           << "the option \"shrinkage\" is given twice";
+    QTest::newRow("volume after options") << QByteArray("shrinkage=10\r\n40\r\n") << 17
+                                          << "the line \"40\" follows the options, where only options may stand";
+    QTest::newRow("roster value") << QByteArray("have=1,-2\r\n") << 16
+                                  << "the roster value \"-2\" of time slot 2 is not a whole number from 0 up";
+    QTest::newRow("roster longer than the day") << QByteArray("have=1,2,3,4,5\r\n") << 16
+                                                << "the roster holds 5 values and the scenario has 4 time slots";
+}
+
+void ScenarioOptionsTest::unsoundOptionLinesAreRefusedWithNothingChanged()
+{
+    QFETCH(QByteArray, tail);
+    QFETCH(int, line);
+    QFETCH(QString, reason);
+    AgentScenario scenario;
+    const QByteArray before = ScenarioFileBytes(scenario);
+    const LoadResult result = apply(scenario, scheduleFile + tail);
+    QCOMPARE(result.status, LoadResult::Status::Damaged);
+    QCOMPARE(result.line, line);
+    QCOMPARE(result.reason, reason);
+    QCOMPARE(ScenarioFileBytes(scenario), before);
+}
+
+QTEST_GUILESS_MAIN(ScenarioOptionsTest)
+#include "test_scenariooptions.moc"
