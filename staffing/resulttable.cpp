@@ -5,12 +5,14 @@
 
 ResultTable::ResultTable()
     : m_rows(2)
+    , m_extraRows(2)
 {
 }
 
 void ResultTable::setRowCount(int count)
 {
     m_rows.resize(static_cast<std::size_t>(std::max(count, 1)));
+    m_extraRows.resize(m_rows.size());
     clampCurrentCell();
 }
 
@@ -20,20 +22,59 @@ void ResultTable::setFixedColumns(int count)
     clampCurrentCell();
 }
 
-QString ResultTable::cell(int column, int row) const
+void ResultTable::setShownExtraColumns(const std::vector<int> &columns, int schedAfter)
 {
-    if (column < 0 || column >= ColumnCount || row < 0 || row >= rowCount())
-        return QString();
+    m_shownExtra.clear();
+    for (int column = ColumnCount; column < EndOfColumns; ++column) {
+        if (std::find(columns.begin(), columns.end(), column) != columns.end())
+            m_shownExtra.push_back(column);
+    }
+    m_schedAfter = schedAfter;
+}
+
+bool ResultTable::isShown(int column) const
+{
+    if (column >= 0 && column < ColumnCount)
+        return true;
+    return std::find(m_shownExtra.begin(), m_shownExtra.end(), column) != m_shownExtra.end();
+}
+
+std::vector<int> ResultTable::shownColumns() const
+{
+    std::vector<int> columns;
+    for (int column = 0; column < ColumnCount; ++column) {
+        columns.push_back(column);
+        if (column == m_schedAfter && isShown(SchedColumn))
+            columns.push_back(SchedColumn);
+    }
+    for (int column : m_shownExtra) {
+        if (column != SchedColumn)
+            columns.push_back(column);
+    }
+    return columns;
+}
+
+QString *ResultTable::cellText(int column, int row)
+{
+    if (column < 0 || !isShown(column) || row < 0 || row >= rowCount())
+        return nullptr;
     // Checked access as well: a wrong range test throws instead of reading
     // past the rows.
-    return m_rows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+    if (column < ColumnCount)
+        return &m_rows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+    return &m_extraRows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column - ColumnCount));
+}
+
+QString ResultTable::cell(int column, int row) const
+{
+    const QString *text = const_cast<ResultTable *>(this)->cellText(column, row);
+    return text ? *text : QString();
 }
 
 void ResultTable::setCell(int column, int row, const QString &text)
 {
-    if (column < 0 || column >= ColumnCount || row < 0 || row >= rowCount())
-        return;
-    m_rows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)) = text;
+    if (QString *cell = cellText(column, row))
+        *cell = text;
 }
 
 void ResultTable::clearRow(int row)
@@ -41,6 +82,7 @@ void ResultTable::clearRow(int row)
     if (row < 0 || row >= rowCount())
         return;
     m_rows.at(static_cast<std::size_t>(row)).fill(QString());
+    m_extraRows.at(static_cast<std::size_t>(row)).fill(QString());
 }
 
 void ResultTable::setCurrentCell(int column, int row)

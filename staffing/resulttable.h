@@ -23,6 +23,13 @@ public:
     enum AgentsColumn { AgentsColumn, ServiceColumn, QueuedColumn, AbandonColumn, UsageColumn, AnswerColumn,
                         QueueTimeColumn, QueueLengthColumn, TrunksColumn };
     using Row = std::array<QString, ColumnCount>;
+    // Columns beyond the nine, shown only while a planning option or a
+    // roster asks for them; they never move the nine's own numbers.
+    // "Sched" stands after the agents column; the roster's columns ("Have",
+    // "Gap" and what the roster gives) follow the nine.
+    enum ExtraColumn { SchedColumn = ColumnCount, HaveColumn, GapColumn, HaveServiceColumn, HaveQueuedColumn,
+                       HaveAbandonColumn, HaveUsageColumn, HaveAnswerColumn, EndOfColumns };
+    static constexpr int ExtraColumnCount = EndOfColumns - ColumnCount;
 
     ResultTable();
 
@@ -34,7 +41,17 @@ public:
     int fixedColumns() const { return m_fixedColumns; }
     void setFixedColumns(int count);
 
-    // Out-of-range cells read as empty and ignore writes.
+    // The extra columns shown, in ExtraColumn order, and the column that
+    // "Sched" follows; none at first.
+    void setShownExtraColumns(const std::vector<int> &columns, int schedAfter);
+    const std::vector<int> &shownExtraColumns() const { return m_shownExtra; }
+    bool isShown(int column) const;
+    // Every column shown, in the order shown: the nine, with the extra ones
+    // in their places.
+    std::vector<int> shownColumns() const;
+
+    // Out-of-range cells read as empty and ignore writes; an extra column is
+    // in range while it is shown.
     QString cell(int column, int row) const;
     void setCell(int column, int row, const QString &text);
     void clearRow(int row);
@@ -49,7 +66,13 @@ public:
 private:
     void clampCurrentCell();
 
+    using ExtraRow = std::array<QString, ExtraColumnCount>;
+    QString *cellText(int column, int row);
+
     std::vector<Row> m_rows;
+    std::vector<ExtraRow> m_extraRows;
+    std::vector<int> m_shownExtra;
+    int m_schedAfter = 0;
     int m_fixedColumns = 0;
     int m_currentColumn = 0;
     int m_currentRow = 1;

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The figures behind one row of a result table at full precision, as the
 // staffing model gave them before they were written as texts (the Schedule's
 // answer time before it is held at 23:59).
@@ -18,4 +20,13 @@ struct RowValues
     // The Schedule only: the slot's start ("08:30") and its calls.
     QString slot;
     double calls = 0;
+    // The agents to put on the roster for `agents` (shrinkage applied);
+    // `agents` itself without shrinkage.
+    double scheduled = 0;
+    // The Schedule with a roster: the slot's roster value and what those
+    // agents give; a roster that cannot carry the slot's load is overloaded
+    // and answers nothing in time.
+    std::optional<int> have;
+    bool haveCarries = false;
+    AgentFigures haveFigures;
 };
