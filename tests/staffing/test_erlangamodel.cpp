@@ -78,7 +78,6 @@ void ErlangAModelTest::longPatienceGivesErlangC_data()
     QTest::addColumn<double>("agents");
 
     QTest::newRow("worked example, 7 agents") << 100.0 << 60.0 << 210.0 << 7.0;
-    QTest::newRow("worked example, 10 agents") << 100.0 << 60.0 << 210.0 << 10.0;
     QTest::newRow("100 calls in 30 minutes, 14 agents") << 100.0 << 30.0 << 180.0 << 14.0;
     QTest::newRow("1,000 calls in an hour, 38 agents") << 1000.0 << 60.0 << 120.0 << 38.0;
 }
@@ -117,7 +116,6 @@ void ErlangAModelTest::shortPatienceGivesTheLossSystem_data()
 
     // Calls in an hour; the load is calls x handle / 3600.
     QTest::newRow("load 5.8, 3 agents (below the load)") << 100.0 << 210.0 << 3.0;
-    QTest::newRow("load 5.8, 7 agents") << 100.0 << 210.0 << 7.0;
     QTest::newRow("load 180, 200 agents") << 3600.0 << 180.0 << 200.0;
 }
 
@@ -159,7 +157,6 @@ void ErlangAModelTest::abandonmentLimitAtItsBoundary_data()
                                        << unsigned(GoalRule::AbandonmentGoal);
     QTest::newRow("1.3983 %") << none << std::optional<double>(1.3983) << 15.0
                               << unsigned(GoalRule::AbandonmentGoal);
-    QTest::newRow("75 % cap") << std::optional<double>(75) << none << 14.0 << unsigned(GoalRule::OccupancyCap);
     QTest::newRow("75 % cap, 2.4963 %") << std::optional<double>(75) << std::optional<double>(2.4963) << 14.0
                                         << unsigned(GoalRule::OccupancyCap | GoalRule::AbandonmentGoal);
     QTest::newRow("75 % cap, 1.3983 %") << std::optional<double>(75) << std::optional<double>(1.3983) << 15.0
@@ -191,9 +188,7 @@ void ErlangAModelTest::firstAgentsLeaveRowsAboveTheGoalRow_data()
     // Calls in an hour, 20 s goal time.
     QTest::newRow("worked example, 25 s patience: from below the load")
         << 100.0 << 210.0 << 25.0 << 80 << 2.0;
-    QTest::newRow("patience of a second") << 100.0 << 210.0 << 1.0 << 80 << 2.0;
     QTest::newRow("a goal of 0 % is met by one agent") << 100.0 << 210.0 << 25.0 << 0 << 1.0;
-    QTest::newRow("a goal of 100 %") << 100.0 << 210.0 << 25.0 << 100 << 8.0;
     QTest::newRow("a goal above 100 % is never met: 5 below the load's own start")
         << 100.0 << 210.0 << 25.0 << 101 << 1.0;
     QTest::newRow("load 2000, a goal above 100 %") << 36000.0 << 200.0 << 60.0 << 101 << 1995.0;
@@ -254,7 +249,6 @@ void ErlangAModelTest::erlangCStartsWhereItAlwaysHas_data()
     QTest::addColumn<std::optional<double>>("cap");
 
     QTest::newRow("worked example") << 100.0 << 210.0 << std::optional<double>();
-    QTest::newRow("load of exactly 4") << 60.0 << 240.0 << std::optional<double>();
     QTest::newRow("a cap far below the usage") << 1000.0 << 120.0 << std::optional<double>(10);
 }
 
@@ -279,9 +273,7 @@ void ErlangAModelTest::badInputGivesFiguresThatAreNumbers_data()
     QTest::newRow("patience of a second") << 100.0 << 210.0 << 1.0 << 7.0 << true;
     QTest::newRow("patience just under a second") << 100.0 << 210.0 << 0.999 << 7.0 << false;
     QTest::newRow("no patience") << 100.0 << 210.0 << 0.0 << 7.0 << false;
-    QTest::newRow("negative patience") << 100.0 << 210.0 << -5.0 << 7.0 << false;
     QTest::newRow("patience not a number") << 100.0 << 210.0 << NotANumber << 7.0 << false;
-    QTest::newRow("no calls") << 0.0 << 210.0 << 25.0 << 7.0 << true;
     QTest::newRow("no agents") << 100.0 << 210.0 << 25.0 << 0.0 << true;
     QTest::newRow("agent number not a number") << 100.0 << 210.0 << 25.0 << NotANumber << true;
     QTest::newRow("an agent number beyond any table") << 100.0 << 210.0 << 25.0 << 1e300 << true;
