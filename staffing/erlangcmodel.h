@@ -6,7 +6,9 @@
 // The classical model: Poisson arrivals, exponential handling, one queue of
 // callers who never hang up (the waiting probability of the loss formula),
 // with the abandonment estimate and service level of EvaluateAgents. An
-// agent number carries the load while its usage stays below 1.
+// agent number carries the load while its usage stays below 1, so its
+// tables start at the load's first agent number (the default firstAgents)
+// and ask for agent numbers in rising order from there.
 class ErlangCModel : public StaffingModel
 {
 public:

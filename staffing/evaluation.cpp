@@ -50,12 +50,17 @@ AgentFigures EvaluateAgents(double agents, const CallLoad &load, const ServiceIn
         level = 1;
     f.serviceLevel = level;
     f.abandonRate = pw - pw * inputs.abandonWaitSeconds / (f.queueTime * 3600) + AbandonRateAllowance;
+    f.trunkLoad = TrunkLoad(load, inputs, f.answerTime);
+    return f;
+}
+
+double TrunkLoad(const CallLoad &load, const ServiceInputs &inputs, double answerTime)
+{
     // The lines are held while the caller waits and talks; after-call work
     // needs no line.
-    const double holdingSeconds = Calc::HoursToSeconds(f.answerTime) + inputs.talkSeconds;
+    const double holdingSeconds = Calc::HoursToSeconds(answerTime) + inputs.talkSeconds;
     const double lineRate = holdingSeconds > 0 ? 3600 / holdingSeconds : 0;
-    f.trunkLoad = lineRate > 0 ? load.arrivalRate / lineRate : 0;
-    return f;
+    return lineRate > 0 ? load.arrivalRate / lineRate : 0;
 }
 
 bool MeetsGoal(double serviceLevel, int goalPercent)

@@ -22,13 +22,13 @@ struct ServiceInputs
 
 struct AgentFigures
 {
-    double usage = 0;        // A / n
+    double usage = 0;        // share of time the agents are busy: A / n when nobody hangs up
     double waitProbability = 0;
     double queueLength = 0;  // average calls waiting
     double answerTime = 0;   // hours, over all calls
     double queueTime = 0;    // hours, of the calls that wait
     double serviceLevel = 1; // share answered within the goal time, 0..1
-    double abandonRate = 0;  // as displayed; not limited
+    double abandonRate = 0;  // share of calls that hang up, as displayed; not limited
     double trunkLoad = 0;    // offered load of the lines
 };
 
@@ -39,6 +39,11 @@ CallLoad ComputeCallLoad(double calls, double periodMinutes, double handleSecond
 // Figures for `agents` (usage below 1) given the blocking probability of the
 // loss recursion at that agent number.
 AgentFigures EvaluateAgents(double agents, const CallLoad &load, const ServiceInputs &inputs, double blocking);
+
+// The offered load of the lines (for the trunk rule) when the mean time in
+// queue over all calls is `answerTime` hours: a line is held while its
+// caller waits and talks, counted in whole seconds.
+double TrunkLoad(const CallLoad &load, const ServiceInputs &inputs, double answerTime);
 
 // Whether the service level, as a whole percentage rounded half to even,
 // meets the goal.

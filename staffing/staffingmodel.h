@@ -2,6 +2,7 @@
 #pragma once
 
 #include "evaluation.h"
+#include "goalrule.h"
 
 #include <memory>
 #include <vector>
@@ -16,8 +17,15 @@ public:
     // cannot gets no row and no figures.
     virtual bool carries(double agents) const = 0;
     // Every figure for `agents`, one that carries the load, at full
-    // precision. Agent numbers are asked for in rising order.
+    // precision. A model may need the agent numbers asked for in rising
+    // order from firstAgents (Erlang C's recursion does); the tables ask so.
     virtual AgentFigures evaluate(double agents) = 0;
+    // The first agent number a table tries for this load (`load` is the one
+    // this evaluation was made for). By default the first whole number above
+    // the load, load.startAgents, where a queue whose callers never hang up
+    // starts to keep up; a model that is stable below the load starts where
+    // the planner sees what fewer agents than the goal row would give.
+    virtual double firstAgents(const CallLoad &load, const GoalRule & /*goal*/) { return load.startAgents; }
 };
 
 // The queueing model that turns a call load and an agent number into the
