@@ -81,7 +81,7 @@ bool ScenarioInputs::ValidateInputs()
 bool ScenarioInputs::checkPeriod()
 {
     FailingField = FailingInput::ofField(Field::MaskEdit1);
-    const auto start = Calc::TimeTextToMinutes(text(Field::MaskEdit1));
+    const auto start = Calc::ClockTextToMinutes(text(Field::MaskEdit1));
     if (!start)
         return false;
 
@@ -90,7 +90,7 @@ bool ScenarioInputs::checkPeriod()
     if (text(Field::MaskEdit7) == Calc::EndOfDayText)
         end = Calc::MinutesPerDay;
     else
-        end = Calc::TimeTextToMinutes(text(Field::MaskEdit7));
+        end = Calc::ClockTextToMinutes(text(Field::MaskEdit7));
     if (!end)
         return false;
 
@@ -112,12 +112,12 @@ bool ScenarioInputs::checkCallsAndDurations()
     CallCount = *calls;
 
     FailingField = FailingInput::ofField(Field::MaskEdit2);
-    const auto talk = Calc::TimeTextToMinutes(text(Field::MaskEdit2));
+    const auto talk = Calc::DurationTextToSeconds(text(Field::MaskEdit2));
     if (!talk)
         return false;
 
     FailingField = FailingInput::ofField(Field::MaskEdit3);
-    const auto wrap = Calc::TimeTextToMinutes(text(Field::MaskEdit3));
+    const auto wrap = Calc::DurationTextToSeconds(text(Field::MaskEdit3));
     if (!wrap)
         return false;
     HandleSeconds = *talk + *wrap;
@@ -128,7 +128,7 @@ bool ScenarioInputs::checkCallsAndDurations()
     }
 
     FailingField = FailingInput::ofField(Field::MaskEdit4);
-    const auto abandon = Calc::TimeTextToMinutes(text(Field::MaskEdit4));
+    const auto abandon = Calc::DurationTextToSeconds(text(Field::MaskEdit4));
     if (!abandon)
         return false;
     AbandonWaitSeconds = *abandon;
