@@ -45,12 +45,27 @@ QString DurationText(double hours)
     return QString::fromLatin1(text, 5);
 }
 
-std::optional<int> TimeTextToMinutes(const QString &text)
+namespace {
+
+// The first number times 60 plus the second of a valid time-of-day text.
+std::optional<int> firstTimesSixtyPlusSecond(const QString &text)
 {
     const auto time = ParseTime(text);
     if (!time)
         return std::nullopt;
     return time->hour * 60 + time->minute;
+}
+
+} // namespace
+
+std::optional<int> ClockTextToMinutes(const QString &text)
+{
+    return firstTimesSixtyPlusSecond(text);
+}
+
+std::optional<int> DurationTextToSeconds(const QString &text)
+{
+    return firstTimesSixtyPlusSecond(text);
 }
 
 QString PercentText(double fraction, int decimals)

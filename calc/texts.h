@@ -33,10 +33,14 @@ QString PadNumber(int value, int width);
 // 24 minutes or more is "23:59", the largest an "mm:ss" field accepts.
 QString DurationText(double hours);
 
-// First number times 60 plus second number of a time-of-day text: minutes
-// since midnight for "hh:mm", seconds for "mm:ss". Empty when the text is not
-// a valid time of day.
-std::optional<int> TimeTextToMinutes(const QString &text);
+// Minutes since midnight of an "hh:mm" time of day, 00:00 to 23:59 (a third
+// ":ss" part is read and ignored). Empty when the text is not a valid time of
+// day.
+std::optional<int> ClockTextToMinutes(const QString &text);
+// Seconds of an "mm:ss" duration. The fields hold durations in the same
+// masked form as times of day and are read by the same rule, so 23:59 (1439
+// seconds) is the longest; empty when the text is not valid.
+std::optional<int> DurationTextToSeconds(const QString &text);
 
 // A fraction, limited to 0..1, as a percentage with `decimals` decimals and a
 // "%" sign. The product by 100 is exact and rounded once, halves away from

@@ -78,7 +78,7 @@ std::optional<SeriesSelectionWord> SelectionFromCaptions(const QStringList &capt
                               SeriesKinds::MenuCaption(*kind));
             return std::nullopt;
         }
-        selection |= static_cast<SeriesSelectionWord>(1u << *kind);
+        selection |= SeriesKinds::Bit(*kind);
     }
     return selection;
 }

@@ -73,21 +73,24 @@ bool readInto(TableValues &values, int kind, const QString &text, int *value)
 TableValues readTable(const ResultTable &table, int rows, bool schedule, SeriesSelectionWord drawn)
 {
     TableValues values;
-    const std::array<int, 2> numberKinds{schedule ? 0 : 7, 8};
-    const std::array<int, 2> timeKinds{5, 6};
+    const std::array<SeriesKind, 2> numberKinds{schedule ? SeriesKind::Agents : SeriesKind::AverageQueue,
+                                                SeriesKind::Trunks};
+    const std::array<SeriesKind, 2> timeKinds{SeriesKind::AverageAnswer, SeriesKind::QueueTime};
     for (int row = 1; row <= rows; ++row) {
-        for (int kind : numberKinds) {
+        for (SeriesKind kind : numberKinds) {
+            const int k = SeriesKinds::Index(kind);
             int value = 0;
-            if (!readInto(values, kind, table.cell(SeriesKinds::Column(kind, schedule), row), &value))
+            if (!readInto(values, k, table.cell(SeriesKinds::Column(k, schedule), row), &value))
                 return values;
             values.numberMaximum = std::max(values.numberMaximum, value);
         }
-        for (int kind : timeKinds) {
-            const int column = SeriesKinds::Column(kind, schedule);
+        for (SeriesKind kind : timeKinds) {
+            const int k = SeriesKinds::Index(kind);
+            const int column = SeriesKinds::Column(k, schedule);
             if (column < 0)
                 continue;
             int value = 0;
-            if (!readInto(values, kind, table.cell(column, row), &value))
+            if (!readInto(values, k, table.cell(column, row), &value))
                 return values;
             values.timeMaximum = std::max(values.timeMaximum, value);
         }

@@ -88,7 +88,7 @@ Value ReadTime(const QString &text)
 {
     if (text.isEmpty())
         return {};
-    if (const auto seconds = Calc::TimeTextToMinutes(text))
+    if (const auto seconds = Calc::DurationTextToSeconds(text))
         return readValue(*seconds);
     return invalid(QStringLiteral("'%1' is not a valid time").arg(text));
 }

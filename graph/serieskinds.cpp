@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "serieskinds.h"
 
+#include "resulttable.h"
+
 namespace SeriesKinds {
 
 namespace {
@@ -14,16 +16,19 @@ struct KindInfo
     int scheduleColumn; // -1: not offered
 };
 
+constexpr int NotOffered = -1;
+
+// In the order of SeriesKind.
 constexpr KindInfo kinds[Count] = {
-    {"Agents", "Agents - n", SeriesGroup::Number, -1, 2},
-    {"Service Level", "Srv Lvl - %", SeriesGroup::Percentage, 1, 3},
-    {"Queued", "Queued - %", SeriesGroup::Percentage, 2, 4},
-    {"Abandoned", "Abandn - %", SeriesGroup::Percentage, 3, 5},
-    {"Usage", "Usage - %", SeriesGroup::Percentage, 4, 6},
-    {"Average Answer", "Ave Ans - s", SeriesGroup::Time, 5, 7},
-    {"Queue Time", "Q Time - s", SeriesGroup::Time, 6, -1},
-    {"Average Queue", "Ave Q - n", SeriesGroup::Number, 7, -1},
-    {"Trunks", "Trunks - n", SeriesGroup::Number, 8, 8},
+    {"Agents", "Agents - n", SeriesGroup::Number, NotOffered, ResultTable::SlotAgentsColumn},
+    {"Service Level", "Srv Lvl - %", SeriesGroup::Percentage, ResultTable::ServiceColumn, ResultTable::SlotServiceColumn},
+    {"Queued", "Queued - %", SeriesGroup::Percentage, ResultTable::QueuedColumn, ResultTable::SlotQueuedColumn},
+    {"Abandoned", "Abandn - %", SeriesGroup::Percentage, ResultTable::AbandonColumn, ResultTable::SlotAbandonColumn},
+    {"Usage", "Usage - %", SeriesGroup::Percentage, ResultTable::UsageColumn, ResultTable::SlotUsageColumn},
+    {"Average Answer", "Ave Ans - s", SeriesGroup::Time, ResultTable::AnswerColumn, ResultTable::SlotAnswerColumn},
+    {"Queue Time", "Q Time - s", SeriesGroup::Time, ResultTable::QueueTimeColumn, NotOffered},
+    {"Average Queue", "Ave Q - n", SeriesGroup::Number, ResultTable::QueueLengthColumn, NotOffered},
+    {"Trunks", "Trunks - n", SeriesGroup::Number, ResultTable::TrunksColumn, ResultTable::SlotTrunksColumn},
 };
 
 const KindInfo *info(int kind)

@@ -6,19 +6,21 @@
 #include <cstdint>
 #include <optional>
 
-// The nine kinds of graph series, numbered 0 to 8. A kind's number is its
-// bit in a series selection, its item in the graph window's series menu and
-// its entry in the series colour table.
+// The nine kinds of graph series. A kind's number (0 to 8, its order below)
+// is its bit in a series selection, its item in the graph window's series
+// menu and its entry in the series colour table.
 //
-//   0 Agents          number      Schedule column 2
-//   1 Service Level   percentage  Agents column 1, Schedule column 3
-//   2 Queued          percentage  Agents column 2, Schedule column 4
-//   3 Abandoned       percentage  Agents column 3, Schedule column 5
-//   4 Usage           percentage  Agents column 4, Schedule column 6
-//   5 Average Answer  time        Agents column 5, Schedule column 7
-//   6 Queue Time      time        Agents column 6
-//   7 Average Queue   number      Agents column 7
-//   8 Trunks          number      Agents column 8, Schedule column 8
+//   Agents          number      Schedule tab only
+//   ServiceLevel    percentage  both tabs
+//   Queued          percentage  both tabs
+//   Abandoned       percentage  both tabs
+//   Usage           percentage  both tabs
+//   AverageAnswer   time        both tabs
+//   QueueTime       time        Agents tab only
+//   AverageQueue    number      Agents tab only
+//   Trunks          number      both tabs
+enum class SeriesKind { Agents, ServiceLevel, Queued, Abandoned, Usage, AverageAnswer, QueueTime, AverageQueue, Trunks };
+
 enum class SeriesGroup { Percentage, Time, Number };
 
 using SeriesSelectionWord = std::uint16_t; // bit k: kind k selected
@@ -27,14 +29,44 @@ namespace SeriesKinds {
 
 constexpr int Count = 9;
 
-constexpr SeriesSelectionWord PercentageKinds = 0x1E; // kinds 1 to 4
-constexpr SeriesSelectionWord TimeKinds = 0x60;       // kinds 5 and 6
-constexpr SeriesSelectionWord NumberKinds = 0x181;    // kinds 0, 7 and 8
+constexpr int Index(SeriesKind kind)
+{
+    return static_cast<int>(kind);
+}
 
-constexpr SeriesSelectionWord AgentsOffer = 0x1FE;   // kinds 1 to 8
-constexpr SeriesSelectionWord ScheduleOffer = 0x13F; // kinds 0 to 5 and 8
-constexpr SeriesSelectionWord AgentsDefault = 6;     // service level, queued
-constexpr SeriesSelectionWord ScheduleDefault = 9;   // agents, abandoned
+// The kind's bit in a selection; none for a number that names no kind.
+constexpr SeriesSelectionWord Bit(int kind)
+{
+    return kind >= 0 && kind < Count ? static_cast<SeriesSelectionWord>(1u << kind) : SeriesSelectionWord(0);
+}
+
+constexpr SeriesSelectionWord Bit(SeriesKind kind)
+{
+    return Bit(Index(kind));
+}
+
+// The selection holding exactly the kinds given.
+template <typename... Kinds>
+constexpr SeriesSelectionWord Bits(Kinds... kinds)
+{
+    return static_cast<SeriesSelectionWord>((0u | ... | Bit(kinds)));
+}
+
+constexpr SeriesSelectionWord PercentageKinds =
+    Bits(SeriesKind::ServiceLevel, SeriesKind::Queued, SeriesKind::Abandoned, SeriesKind::Usage);
+constexpr SeriesSelectionWord TimeKinds = Bits(SeriesKind::AverageAnswer, SeriesKind::QueueTime);
+constexpr SeriesSelectionWord NumberKinds = Bits(SeriesKind::Agents, SeriesKind::AverageQueue, SeriesKind::Trunks);
+
+// The kinds each tab offers: all but Agents on the Agents tab, all but the
+// queue time and the average queue on the Schedule.
+constexpr SeriesSelectionWord AgentsOffer = PercentageKinds | TimeKinds | Bits(SeriesKind::AverageQueue, SeriesKind::Trunks);
+constexpr SeriesSelectionWord ScheduleOffer =
+    PercentageKinds | Bits(SeriesKind::Agents, SeriesKind::AverageAnswer, SeriesKind::Trunks);
+// A new graph's series on each tab.
+constexpr SeriesSelectionWord AgentsDefault = Bits(SeriesKind::ServiceLevel, SeriesKind::Queued);
+constexpr SeriesSelectionWord ScheduleDefault = Bits(SeriesKind::Agents, SeriesKind::Abandoned);
+// A graph window's series before its agent window first sets them.
+constexpr SeriesSelectionWord WindowDefault = Bits(SeriesKind::Agents, SeriesKind::ServiceLevel);
 
 // "Agents", "Service Level", ... as the series menu shows them.
 QString MenuCaption(int kind);
@@ -48,9 +80,14 @@ int Column(int kind, bool scheduleTab);
 SeriesSelectionWord Offer(bool scheduleTab);
 SeriesSelectionWord DefaultSelection(bool scheduleTab);
 
-inline bool Holds(SeriesSelectionWord selection, int kind)
+constexpr bool Holds(SeriesSelectionWord selection, int kind)
 {
-    return kind >= 0 && kind < Count && (selection >> kind) & 1u;
+    return (selection & Bit(kind)) != 0;
+}
+
+constexpr bool Holds(SeriesSelectionWord selection, SeriesKind kind)
+{
+    return Holds(selection, Index(kind));
 }
 
 // The kind whose menu caption is `caption`, letter case ignored.

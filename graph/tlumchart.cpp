@@ -63,7 +63,7 @@ TLumChart::~TLumChart() = default;
 
 void TLumChart::FormCreate()
 {
-    SeriesSelection = 3;
+    SeriesSelection = SeriesKinds::WindowDefault;
     BarChart = false;
     GridShown = true;
 }
@@ -180,7 +180,7 @@ void TLumChart::seriesItemClick(int kind)
 
 void TLumChart::seriesItemToggled(int kind, bool ticked)
 {
-    const auto bit = static_cast<SeriesSelectionWord>(1u << kind);
+    const SeriesSelectionWord bit = SeriesKinds::Bit(kind);
     if (ticked)
         SeriesSelection |= bit;
     else

@@ -29,7 +29,7 @@ public:
     static constexpr int DesignWidth = 498;
     static constexpr int DesignHeight = 314;
 
-    SeriesSelectionWord SeriesSelection = 3; // bit k: series kind k drawn
+    SeriesSelectionWord SeriesSelection = SeriesKinds::WindowDefault; // bit k: series kind k drawn
     bool BarChart = false;
     bool GridShown = true;
     // The agent window this graph belongs to; null once that window closes.

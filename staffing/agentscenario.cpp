@@ -3,155 +3,16 @@
 
 #include "conversions.h"
 #include "erlangcmodel.h"
-#include "evaluation.h"
+#include "scheduletable.h"
+#include "slotvolumes.h"
 #include "texts.h"
 
 #include <algorithm>
 
-namespace {
-
-const char *const agentsHeaders[ResultTable::ColumnCount] = {
-    "Agents", "Srv Lvl", "Queued", "Abndon", "Usage", "Ave Ans", "Q Time", "Avg Q", "Trunks"};
-
-// The goal fields' masks pad a short entry with blanks, after the digit in
-// the seconds field: "5 " there is 5 seconds. Leading blanks the integer
-// reader takes itself; the number of calls has no mask and no padding, so its
-// trailing blanks stay refused.
-QString withoutMaskPadding(QString text)
-{
-    while (text.endsWith(QLatin1Char(' ')))
-        text.chop(1);
-    return text;
-}
-
-} // namespace
-
 AgentScenario::AgentScenario()
-    : m_totalTime(QStringLiteral("09:00 hrs"))
-    , m_model(std::make_shared<ErlangCModel>())
+    : m_model(std::make_shared<ErlangCModel>())
 {
-    for (int i = 0; i < FieldCount; ++i)
-        m_texts[static_cast<std::size_t>(i)] = DefaultText(static_cast<Field>(i));
     PrepareGrid();
-}
-
-QString AgentScenario::text(Field field) const
-{
-    return m_texts[static_cast<std::size_t>(field)];
-}
-
-void AgentScenario::setText(Field field, const QString &text)
-{
-    const int limit = MaxLength(field);
-    m_texts[static_cast<std::size_t>(field)] = limit > 0 ? text.left(limit) : text;
-}
-
-void AgentScenario::setRadioButtons(bool thirtyChecked, bool sixtyChecked)
-{
-    m_radio1 = thirtyChecked;
-    m_radio2 = sixtyChecked && !thirtyChecked;
-}
-
-void AgentScenario::setSlotLength(bool thirtyChecked, bool sixtyChecked)
-{
-    setRadioButtons(thirtyChecked, sixtyChecked);
-    HalfHourSlots = m_radio1;
-}
-
-bool AgentScenario::ValidateInputs()
-{
-    // FailingField names the field being read, so the first failure leaves it.
-    FailingField = FailingInput::ofField(Field::MaskEdit1);
-    const auto start = Calc::TimeTextToMinutes(text(Field::MaskEdit1));
-    if (!start)
-        return false;
-
-    FailingField = FailingInput::ofField(Field::MaskEdit7);
-    std::optional<int> end;
-    if (text(Field::MaskEdit7) == Calc::EndOfDayText)
-        end = Calc::MinutesPerDay;
-    else
-        end = Calc::TimeTextToMinutes(text(Field::MaskEdit7));
-    if (!end)
-        return false;
-
-    if (ScheduleMode)
-        PeriodMinutes = m_radio1 ? 30 : 60;
-    else
-        PeriodMinutes = *end - *start;
-    if (PeriodMinutes < 0)
-        PeriodMinutes += Calc::MinutesPerDay;
-    if (!(PeriodMinutes > 0 && PeriodMinutes <= Calc::MinutesPerDay))
-        return false;
-
-    FailingField = FailingInput::ofField(Field::Edit1);
-    const auto calls = Calc::ParseInteger(text(Field::Edit1));
-    if (!calls || *calls < 1)
-        return false;
-    CallCount = *calls;
-
-    FailingField = FailingInput::ofField(Field::MaskEdit2);
-    const auto talk = Calc::TimeTextToMinutes(text(Field::MaskEdit2));
-    if (!talk)
-        return false;
-
-    FailingField = FailingInput::ofField(Field::MaskEdit3);
-    const auto wrap = Calc::TimeTextToMinutes(text(Field::MaskEdit3));
-    if (!wrap)
-        return false;
-    HandleSeconds = *talk + *wrap;
-    TalkSeconds = *talk;
-    if (HandleSeconds < 1) {
-        FailingField = FailingInput::ofField(Field::MaskEdit2);
-        return false;
-    }
-
-    FailingField = FailingInput::ofField(Field::MaskEdit4);
-    const auto abandon = Calc::TimeTextToMinutes(text(Field::MaskEdit4));
-    if (!abandon)
-        return false;
-    AbandonWaitSeconds = *abandon;
-
-    FailingField = FailingInput::ofField(Field::MaskEdit5);
-    const auto goal = Calc::ParseInteger(withoutMaskPadding(text(Field::MaskEdit5)));
-    if (!goal || *goal < 0)
-        return false;
-    GoalPercent = *goal;
-
-    FailingField = FailingInput::ofField(Field::MaskEdit6);
-    const auto goalSeconds = Calc::ParseInteger(withoutMaskPadding(text(Field::MaskEdit6)));
-    if (!goalSeconds || *goalSeconds < 0)
-        return false;
-    GoalSeconds = *goalSeconds;
-
-    // A load beyond the bound would take the queueing recursion too long: the
-    // number of calls is refused as too large for its period.
-    if (!ScheduleMode) {
-        if (ComputeCallLoad(CallCount, PeriodMinutes, HandleSeconds).trafficLoad > MaxTrafficLoad) {
-            FailingField = FailingInput::ofField(Field::Edit1);
-            return false;
-        }
-    } else if (!checkSlotVolumes()) {
-        return false;
-    }
-
-    FailingField = FailingInput();
-    return true;
-}
-
-bool AgentScenario::checkSlotVolumes()
-{
-    // Every slot in use needs a volume of 0 or more whose load the
-    // recursion can carry; a refused one names its Calls cell.
-    const int count = timeSlots().count;
-    for (int i = 1; i <= count; ++i) {
-        const int volume = SlotCalls[static_cast<std::size_t>(i)];
-        if (volume < 0 || ComputeCallLoad(volume, PeriodMinutes, HandleSeconds).trafficLoad > MaxTrafficLoad) {
-            FailingField = FailingInput::ofGridRow(i);
-            return false;
-        }
-    }
-    return true;
 }
 
 void AgentScenario::setStaffingModel(std::shared_ptr<const StaffingModel> model)
@@ -187,18 +48,9 @@ void AgentScenario::PrepareGrid()
 {
     m_rowValues.clear();
     if (m_tab == Tab::Agents)
-        prepareAgentsLayout();
+        AgentsTable::prepareLayout(m_grid);
     else
-        prepareScheduleLayout();
-}
-
-void AgentScenario::prepareAgentsLayout()
-{
-    m_grid.setRowCount(2);
-    m_grid.setFixedColumns(0);
-    m_grid.clearRow(1);
-    for (int c = 0; c < ResultTable::ColumnCount; ++c)
-        m_grid.setCell(c, 0, QString::fromLatin1(agentsHeaders[c]));
+        ScheduleTable::prepareLayout(m_grid, BuildTimeSlots(), *this);
     m_goalRow = 0;
 }
 
@@ -221,6 +73,54 @@ RecalcResult AgentScenario::Recalculate()
     else
         FillAgentsTable();
     return result;
+}
+
+void AgentScenario::FillAgentsTable()
+{
+    m_goalRow = AgentsTable(*this, *m_model).fill(m_grid, m_rowValues);
+    tableFilled();
+}
+
+void AgentScenario::ComputeSchedule()
+{
+    const ScheduleTable::CallTotals totals = ScheduleTable(*this, *m_model).fill(m_grid, m_rowValues);
+    if (totals.lastReadable)
+        CallCount = *totals.lastReadable;
+    tableFilled();
+    // The number of calls becomes the day's total of the slot volumes.
+    setText(Field::Edit1, QString::number(totals.day));
+}
+
+void AgentScenario::DistributeCalls()
+{
+    const int count = BuildTimeSlots().count;
+    const auto calls = Calc::ParseInteger(text(Field::Edit1));
+    if (!calls)
+        return;
+    CallCount = *calls;
+    const std::vector<int> volumes = SlotVolumes::spread(CallCount, count);
+    for (int i = 1; i <= count; ++i)
+        SlotCalls[static_cast<std::size_t>(i)] = volumes[static_cast<std::size_t>(i - 1)];
+    if (ScheduleMode) {
+        for (int i = 1; i <= count; ++i)
+            m_grid.setCell(ResultTable::CallsColumn, i, QString::number(SlotCalls[static_cast<std::size_t>(i)]));
+    }
+}
+
+void AgentScenario::changeSlotLength(bool fromHalfHours)
+{
+    // Only the slots in use are converted and written.
+    const TimeSlots oldSlots = TimeSlots::of(text(Field::MaskEdit1), text(Field::MaskEdit7), fromHalfHours);
+    const std::vector<int> oldVolumes(SlotCalls.begin() + 1, SlotCalls.begin() + 1 + oldSlots.count);
+    PrepareGrid(); // rebuilds the slot list for the new length
+    const std::vector<std::optional<int>> newVolumes =
+        SlotVolumes::convert(oldSlots, oldVolumes, fromHalfHours, timeSlots());
+    for (int k = 1; k <= static_cast<int>(newVolumes.size()); ++k) {
+        if (const auto volume = newVolumes[static_cast<std::size_t>(k - 1)]) {
+            SlotCalls[static_cast<std::size_t>(k)] = *volume;
+            m_grid.setCell(ResultTable::CallsColumn, k, QString::number(*volume));
+        }
+    }
 }
 
 RecalcResult AgentScenario::Edit1Exit(bool modified)
@@ -255,7 +155,7 @@ RecalcResult AgentScenario::MaskEdit4Exit()
 RecalcResult AgentScenario::RadioButton1Click()
 {
     const bool old = HalfHourSlots;
-    HalfHourSlots = m_radio1;
+    HalfHourSlots = radioButton1Checked();
     if (HalfHourSlots == old)
         return {};
     changeSlotLength(old);
@@ -309,13 +209,4 @@ void AgentScenario::StringGrid1SetEditText(int column, int row, const QString &t
     m_grid.setCell(column, row, text);
     if (column == ResultTable::CallsColumn && !text.isEmpty())
         SlotCalls[static_cast<std::size_t>(row)] = Calc::ParseInteger(text).value_or(0);
-}
-
-bool AgentScenario::hasRoster() const
-{
-    for (const std::optional<int> &have : SlotHave) {
-        if (have)
-            return true;
-    }
-    return false;
 }

@@ -1,55 +1,91 @@
 // SPDX-License-Identifier: MIT
-#include "agentscenario.h"
+#include "agentstable.h"
 
 #include "conversions.h"
-#include "evaluation.h"
 #include "queueing.h"
-#include "staffingmodel.h"
 #include "texts.h"
 
-void AgentScenario::FillAgentsTable()
+#include <memory>
+
+namespace {
+
+const char *const agentsHeaders[ResultTable::ColumnCount] = {
+    "Agents", "Srv Lvl", "Queued", "Abndon", "Usage", "Ave Ans", "Q Time", "Avg Q", "Trunks"};
+
+} // namespace
+
+AgentsTable::AgentsTable(const ScenarioInputs &inputs, const StaffingModel &model)
+    : m_inputs(inputs)
+    , m_model(model)
 {
-    const CallLoad load = ComputeCallLoad(CallCount, PeriodMinutes, HandleSeconds);
-    const ServiceInputs inputs{HandleSeconds, TalkSeconds, AbandonWaitSeconds, GoalSeconds};
-    const std::unique_ptr<LoadEvaluation> evaluation = std::move(m_model->evaluations({load}, inputs).front());
-    m_rowValues.clear();
+}
+
+void AgentsTable::prepareLayout(ResultTable &grid)
+{
+    grid.setRowCount(2);
+    grid.setFixedColumns(0);
+    grid.clearRow(1);
+    for (int c = 0; c < ResultTable::ColumnCount; ++c)
+        grid.setCell(c, 0, QString::fromLatin1(agentsHeaders[c]));
+}
+
+int AgentsTable::fill(ResultTable &grid, std::vector<RowValues> &values) const
+{
+    const CallLoad load = ComputeCallLoad(m_inputs.CallCount, m_inputs.PeriodMinutes, m_inputs.HandleSeconds);
+    const std::unique_ptr<LoadEvaluation> evaluation =
+        std::move(m_model.evaluations({load}, m_inputs.serviceInputs()).front());
+    values.clear();
 
     double n = load.startAgents;
     int row = 1;
     int goalRow = 0;
-    while (row <= AgentsTableLastRow) {
-        m_grid.setRowCount(row + 1);
-        m_grid.setCell(ResultTable::AgentsColumn, row, QString::number(static_cast<long long>(n)));
+    while (row <= LastRow) {
+        grid.setRowCount(row + 1);
+        grid.setCell(ResultTable::AgentsColumn, row, QString::number(static_cast<long long>(n)));
         if (!evaluation->carries(n)) {
             // This agent number cannot carry the load: it gets no row.
             n = n + 1;
             continue;
         }
-        const AgentFigures f = evaluation->evaluate(n);
-        const int trunks = Calc::TrunksNeeded(n, f.trunkLoad, 1.0);
-        m_grid.setCell(ResultTable::ServiceColumn, row, Calc::PercentText(f.serviceLevel, 0));
-        m_grid.setCell(ResultTable::QueuedColumn, row, Calc::PercentText(f.waitProbability, 0));
-        m_grid.setCell(ResultTable::AbandonColumn, row, Calc::PercentText(f.abandonRate, 0));
-        m_grid.setCell(ResultTable::UsageColumn, row, Calc::PercentText(f.usage, 0));
-        m_grid.setCell(ResultTable::AnswerColumn, row, Calc::DurationText(f.answerTime));
-        m_grid.setCell(ResultTable::QueueTimeColumn, row, Calc::DurationText(f.queueTime));
-        m_grid.setCell(ResultTable::QueueLengthColumn, row, Calc::FormatNumber(f.queueLength, 0));
-        m_grid.setCell(ResultTable::TrunksColumn, row, QString::number(trunks));
-        RowValues values;
-        values.agents = n;
-        values.evaluated = true;
-        values.figures = f;
-        values.trunks = trunks;
-        m_rowValues.push_back(values);
-        if (goalRow == 0 && MeetsGoal(f.serviceLevel, GoalPercent))
+        const RowValues rowValues = rowValuesOf(n, evaluation->evaluate(n));
+        writeRow(grid, row, rowValues);
+        values.push_back(rowValues);
+        if (goalRow == 0 && meetsGoal(rowValues))
             goalRow = row;
         ++row;
         n = n + 1;
-        if (f.serviceLevel > PracticallyFullService)
+        if (rowValues.figures.serviceLevel > PracticallyFullService)
             break;
     }
-    m_goalRow = goalRow;
     if (goalRow > 0)
-        m_grid.setCurrentCell(m_grid.currentColumn(), goalRow);
-    tableFilled();
+        grid.setCurrentCell(grid.currentColumn(), goalRow);
+    return goalRow;
+}
+
+bool AgentsTable::meetsGoal(const RowValues &values) const
+{
+    return MeetsGoal(values.figures.serviceLevel, m_inputs.GoalPercent);
+}
+
+RowValues AgentsTable::rowValuesOf(double agents, const AgentFigures &figures)
+{
+    RowValues values;
+    values.agents = agents;
+    values.evaluated = true;
+    values.figures = figures;
+    values.trunks = Calc::TrunksNeeded(agents, figures.trunkLoad, 1.0);
+    return values;
+}
+
+void AgentsTable::writeRow(ResultTable &grid, int row, const RowValues &values)
+{
+    const AgentFigures &f = values.figures;
+    grid.setCell(ResultTable::ServiceColumn, row, Calc::PercentText(f.serviceLevel, 0));
+    grid.setCell(ResultTable::QueuedColumn, row, Calc::PercentText(f.waitProbability, 0));
+    grid.setCell(ResultTable::AbandonColumn, row, Calc::PercentText(f.abandonRate, 0));
+    grid.setCell(ResultTable::UsageColumn, row, Calc::PercentText(f.usage, 0));
+    grid.setCell(ResultTable::AnswerColumn, row, Calc::DurationText(f.answerTime));
+    grid.setCell(ResultTable::QueueTimeColumn, row, Calc::DurationText(f.queueTime));
+    grid.setCell(ResultTable::QueueLengthColumn, row, Calc::FormatNumber(f.queueLength, 0));
+    grid.setCell(ResultTable::TrunksColumn, row, QString::number(values.trunks));
 }

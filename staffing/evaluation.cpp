@@ -9,7 +9,10 @@
 namespace {
 
 // Half an agent added to the load before it is rounded to the first agent
-// number tried.
+// number tried. A queue keeps up only with more agents than the load (usage
+// below 1), so the search starts at about the first whole number above the
+// load instead of at one agent: the numbers below it could not carry the
+// calls, and the tables' few rows would be spent on them.
 constexpr double StartAgentsMargin = 0.5;
 // Half a percent added to the abandonment estimate, so that its whole
 // percentage shows a share that is not yet 1 % as 1 %.

@@ -18,8 +18,8 @@ private slots:
     void padNumber();
     void durationText_data();
     void durationText();
-    void timeTextToMinutes_data();
-    void timeTextToMinutes();
+    void clockAndDurationTexts_data();
+    void clockAndDurationTexts();
     void percentText_data();
     void percentText();
 };
@@ -108,7 +108,7 @@ void TestTexts::durationText()
     QCOMPARE(Calc::DurationText(hours), text);
 }
 
-void TestTexts::timeTextToMinutes_data()
+void TestTexts::clockAndDurationTexts_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
@@ -124,16 +124,18 @@ void TestTexts::timeTextToMinutes_data()
     QTest::newRow("empty mask") << QStringLiteral("  :  ") << false << 0;
 }
 
-void TestTexts::timeTextToMinutes()
+void TestTexts::clockAndDurationTexts()
 {
     QFETCH(QString, text);
     QFETCH(bool, valid);
     QFETCH(int, minutes);
 
-    const std::optional<int> got = Calc::TimeTextToMinutes(text);
-    QCOMPARE(got.has_value(), valid);
-    if (valid)
-        QCOMPARE(*got, minutes);
+    // A time of day and a duration are read by the same rule.
+    for (const std::optional<int> got : {Calc::ClockTextToMinutes(text), Calc::DurationTextToSeconds(text)}) {
+        QCOMPARE(got.has_value(), valid);
+        if (valid)
+            QCOMPARE(*got, minutes);
+    }
 }
 
 void TestTexts::percentText_data()

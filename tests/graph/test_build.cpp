@@ -104,7 +104,8 @@ QStringList agentsRow(int agents, const QString &answer, const QString &queueTim
     return {QString::number(agents), "80%", "20%", "10%", "60%", answer, queueTime, queue, QString::number(trunks)};
 }
 
-constexpr SeriesSelectionWord bit(int kind) { return static_cast<SeriesSelectionWord>(1u << kind); }
+using Kind = SeriesKind;
+constexpr SeriesSelectionWord bit(Kind kind) { return SeriesKinds::Bit(kind); }
 
 } // namespace
 
@@ -208,18 +209,18 @@ void BuildTest::timesOnlyScaleFromBothTimeColumns()
 {
     // "Average Answer" alone: the larger of answer (19:25) and queue time
     // (21:00) scales the axis.
-    ChartModel chart = build(agentsWorkedTable(), false, bit(5));
+    ChartModel chart = build(agentsWorkedTable(), false, bit(Kind::AverageAnswer));
     QCOMPARE(titles(chart), QStringList{"Ave Ans - s"});
     QCOMPARE(axes(chart), QList<ChartVerticalAxis>{ChartVerticalAxis::Left});
     verifyFixed(chart.leftAxis, "Time", 1800, 180);
     QVERIFY(untouched(chart.rightAxis));
 
     const ResultTable zeros = tableOf({agentsRow(3, "00:00", "00:00", "0", 4), agentsRow(4, "00:00", "00:00", "0", 4)});
-    chart = build(zeros, false, bit(5));
+    chart = build(zeros, false, bit(Kind::AverageAnswer));
     verifyFixed(chart.leftAxis, "Time", 10, 1);
     // On the Schedule tab only the answer column counts.
     const ResultTable slotTable = tableOf({{"08:00", "10", "3", "84%", "18%", "15%", "44%", "00:26", "6"}});
-    verifyFixed(build(slotTable, true, bit(5)).leftAxis, "Time", 100, 10);
+    verifyFixed(build(slotTable, true, bit(Kind::AverageAnswer)).leftAxis, "Time", 100, 10);
 }
 
 void BuildTest::percentagesWithTimesAreCompatible()
@@ -228,7 +229,7 @@ void BuildTest::percentagesWithTimesAreCompatible()
     for (const bool schedule : {false, true}) {
         GraphBuildResult result;
         const ResultTable &table = schedule ? scheduleWorkedTable() : agentsWorkedTable();
-        const ChartModel chart = build(table, schedule, bit(1) | bit(5), false, &result);
+        const ChartModel chart = build(table, schedule, bit(Kind::ServiceLevel) | bit(Kind::AverageAnswer), false, &result);
         QVERIFY(!result.incompatible);
         QCOMPARE(titles(chart), (QStringList{"Srv Lvl - %", "Ave Ans - s"}));
     }
@@ -236,7 +237,7 @@ void BuildTest::percentagesWithTimesAreCompatible()
 
 void BuildTest::timesWithNumbersMoveTheNumbersRight()
 {
-    const ChartModel chart = build(agentsWorkedTable(), false, bit(5) | bit(6) | bit(8));
+    const ChartModel chart = build(agentsWorkedTable(), false, bit(Kind::AverageAnswer) | bit(Kind::QueueTime) | bit(Kind::Trunks));
     QCOMPARE(titles(chart), (QStringList{"Ave Ans - s", "Q Time - s", "Trunks - n"}));
     QCOMPARE(axes(chart), (QList<ChartVerticalAxis>{ChartVerticalAxis::Left, ChartVerticalAxis::Left, ChartVerticalAxis::Right}));
     verifyFixed(chart.leftAxis, "Time", 1800, 180);
@@ -246,7 +247,7 @@ void BuildTest::timesWithNumbersMoveTheNumbersRight()
 
 void BuildTest::numbersOnlyShareTheLeftAxis()
 {
-    const ChartModel chart = build(agentsWorkedTable(), false, bit(7) | bit(8));
+    const ChartModel chart = build(agentsWorkedTable(), false, bit(Kind::AverageQueue) | bit(Kind::Trunks));
     QCOMPARE(titles(chart), (QStringList{"Ave Q - n", "Trunks - n"}));
     QCOMPARE(axes(chart), (QList<ChartVerticalAxis>{ChartVerticalAxis::Left, ChartVerticalAxis::Left}));
     verifyFixed(chart.leftAxis, "Number", 100, 10);
@@ -257,7 +258,7 @@ void BuildTest::numbersOnlyShareTheLeftAxis()
 void BuildTest::averageQueueAloneIsScaledByTheTrunks()
 {
     const ResultTable table = tableOf({agentsRow(5, "00:20", "00:40", "3", 60), agentsRow(6, "00:10", "00:30", "1", 41)});
-    const ChartModel chart = build(table, false, bit(7));
+    const ChartModel chart = build(table, false, bit(Kind::AverageQueue));
     QCOMPARE(titles(chart), QStringList{"Ave Q - n"});
     verifyFixed(chart.leftAxis, "Number", 100, 10);
     QCOMPARE(ys(chart.series[0]), (QList<double>{3, 1}));
@@ -266,15 +267,15 @@ void BuildTest::averageQueueAloneIsScaledByTheTrunks()
 void BuildTest::timeJustAboveARoundTopKeepsThatTop()
 {
     const ResultTable table = tableOf({agentsRow(5, "10:05", "02:00", "3", 9)});
-    verifyFixed(build(table, false, bit(5)).leftAxis, "Time", 600, 60);
+    verifyFixed(build(table, false, bit(Kind::AverageAnswer)).leftAxis, "Time", 600, 60);
     // With percentages the time goes right, scaled alike.
-    verifyFixed(build(table, false, bit(1) | bit(5)).rightAxis, "Time", 600, 60);
+    verifyFixed(build(table, false, bit(Kind::ServiceLevel) | bit(Kind::AverageAnswer)).rightAxis, "Time", 600, 60);
 }
 
 void BuildTest::lineAndBarDifferOnlyInStyle()
 {
     const ResultTable table = scheduleWorkedTable();
-    for (SeriesSelectionWord selection : {SeriesSelectionWord(9), SeriesSelectionWord(0x13F), SeriesSelectionWord(0x120)}) {
+    for (SeriesSelectionWord selection : {SeriesKinds::ScheduleDefault, SeriesKinds::ScheduleOffer, SeriesKinds::Bits(SeriesKind::AverageAnswer, SeriesKind::Trunks)}) {
         const ChartModel line = build(table, true, selection, false);
         ChartModel bar = build(table, true, selection, true);
         QCOMPARE(bar.series.size(), line.series.size());
@@ -296,20 +297,20 @@ void BuildTest::kindsTheTabDoesNotOfferAreIgnored()
 {
     // Queue Time and Average Queue are not offered on the Schedule tab: with
     // nothing else selected the selection counts as empty.
-    const ChartModel chart = build(scheduleWorkedTable(), true, bit(6) | bit(7));
+    const ChartModel chart = build(scheduleWorkedTable(), true, bit(Kind::QueueTime) | bit(Kind::AverageQueue));
     QCOMPARE(titles(chart), (QStringList{"Agents - n", "Abandn - %"}));
     // And the agents are not offered on the Agents tab.
-    QCOMPARE(titles(build(agentsWorkedTable(), false, bit(0) | bit(8))), QStringList{"Trunks - n"});
+    QCOMPARE(titles(build(agentsWorkedTable(), false, bit(Kind::Agents) | bit(Kind::Trunks))), QStringList{"Trunks - n"});
 }
 
 void BuildTest::noDataRowsEmptiesTheChartOnly()
 {
     ChartModel chart;
-    BuildGraph(chart, agentsWorkedTable(), GraphRequest{false, bit(1) | bit(5), false}, colours);
+    BuildGraph(chart, agentsWorkedTable(), GraphRequest{false, bit(Kind::ServiceLevel) | bit(Kind::AverageAnswer), false}, colours);
     const ChartModel before = chart;
     ResultTable headerOnly = agentsWorkedTable();
     headerOnly.setRowCount(1);
-    GraphBuildResult result = BuildGraph(chart, headerOnly, GraphRequest{false, bit(7), true}, colours);
+    GraphBuildResult result = BuildGraph(chart, headerOnly, GraphRequest{false, bit(Kind::AverageQueue), true}, colours);
     QVERIFY(result.conversionError.isEmpty());
     QVERIFY(chart.series.empty());
     QCOMPARE(chart.leftAxis.title, before.leftAxis.title);
@@ -340,7 +341,7 @@ void BuildTest::tableWithoutResultsGivesAnEmptyChartSilently()
 
         s.setText(Field::MaskEdit5, QStringLiteral("x"));
         QVERIFY(!s.Recalculate().valid);
-        for (SeriesSelectionWord selection : {SeriesSelectionWord(0), SeriesKinds::DefaultSelection(schedule), SeriesSelectionWord(0x60)}) {
+        for (SeriesSelectionWord selection : {SeriesSelectionWord(0), SeriesKinds::DefaultSelection(schedule), SeriesKinds::TimeKinds}) {
             for (bool bar : {false, true}) {
                 const GraphBuildResult result = BuildGraph(chart, s.StringGrid1(), GraphRequest{schedule, selection, bar}, colours);
                 QVERIFY2(result.conversionError.isEmpty(), qPrintable(result.conversionError));
@@ -364,7 +365,7 @@ void BuildTest::averageQueueWithThousandsSeparatorsIsDrawn()
                                        agentsRow(31, "05:00", "07:00", Calc::FormatNumber(123456789, 0), 40),
                                        agentsRow(32, "02:00", "03:00", "17", 40)});
     GraphBuildResult result;
-    const ChartModel chart = build(table, false, bit(7) | bit(8), false, &result);
+    const ChartModel chart = build(table, false, bit(Kind::AverageQueue) | bit(Kind::Trunks), false, &result);
     QVERIFY2(result.conversionError.isEmpty(), qPrintable(result.conversionError));
     QCOMPARE(chart.series.size(), std::size_t(2));
     QCOMPARE(chart.series[0].points[0].y, 1234.0);
@@ -408,14 +409,14 @@ void BuildTest::whatABuildKeeps()
     chart.bottomAxis.grid = ChartGridStyle::Dotted;
     const ResultTable table = agentsWorkedTable();
     // Percentages with times: the right axis is set for the times.
-    BuildGraph(chart, table, GraphRequest{false, bit(1) | bit(6), false}, colours);
+    BuildGraph(chart, table, GraphRequest{false, bit(Kind::ServiceLevel) | bit(Kind::QueueTime), false}, colours);
     verifyFixed(chart.rightAxis, "Time", 1800, 180);
     // Percentages alone leave the right axis as the last build set it.
-    BuildGraph(chart, table, GraphRequest{false, bit(1), true}, colours);
+    BuildGraph(chart, table, GraphRequest{false, bit(Kind::ServiceLevel), true}, colours);
     verifyFixed(chart.rightAxis, "Time", 1800, 180);
     QCOMPARE(chart.series.size(), std::size_t(1));
     // Numbers alone set the left axis anew.
-    BuildGraph(chart, table, GraphRequest{false, bit(8), false}, colours);
+    BuildGraph(chart, table, GraphRequest{false, bit(Kind::Trunks), false}, colours);
     verifyFixed(chart.leftAxis, "Number", 100, 10);
     QVERIFY(!chart.view3D);
     QCOMPARE(chart.leftAxis.grid, ChartGridStyle::Dotted);
@@ -430,11 +431,11 @@ void BuildTest::everyPointTakesItsKindsColour()
     for (int k = 0; k < SeriesColourTable::Count; ++k)
         custom.set(k, QColor(10 * k, 20, 30));
     ChartModel chart;
-    BuildGraph(chart, scheduleWorkedTable(), GraphRequest{true, 0x13F, false}, custom);
+    BuildGraph(chart, scheduleWorkedTable(), GraphRequest{true, SeriesKinds::ScheduleOffer, false}, custom);
     // Percentages, times and numbers together: the agents and trunks are
     // left out.
     QCOMPARE(chart.series.size(), std::size_t(5));
-    const int kinds[] = {1, 2, 3, 4, 5};
+    const int kinds[] = {1, 2, 3, 4, 5}; // service level to average answer
     for (std::size_t i = 0; i < chart.series.size(); ++i) {
         QCOMPARE(chart.series[i].colour, custom[kinds[i]]);
         for (const ChartPoint &p : chart.series[i].points)
@@ -462,7 +463,14 @@ void BuildTest::eachKindHasItsColumnCaptionAndColour()
                 QCOMPARE(tables[schedule].cell(column, 0), heading);
         }
         QCOMPARE(SeriesKinds::KindByCaption(SeriesKinds::MenuCaption(kind).toUpper()), std::optional<int>(kind));
+        // Each kind lies in the one group selection that matches its group.
+        const SeriesGroup group = SeriesKinds::Group(kind);
+        QCOMPARE(SeriesKinds::Holds(SeriesKinds::PercentageKinds, kind), group == SeriesGroup::Percentage);
+        QCOMPARE(SeriesKinds::Holds(SeriesKinds::TimeKinds, kind), group == SeriesGroup::Time);
+        QCOMPARE(SeriesKinds::Holds(SeriesKinds::NumberKinds, kind), group == SeriesGroup::Number);
     }
+    QCOMPARE(SeriesKinds::Bit(-1), SeriesSelectionWord(0));
+    QCOMPARE(SeriesKinds::Bit(SeriesKinds::Count), SeriesSelectionWord(0));
     QCOMPARE(SeriesKinds::KindByCaption(QStringLiteral(" queue time ")), std::optional<int>(6));
     QVERIFY(!SeriesKinds::KindByCaption(QStringLiteral("Calls")));
     QCOMPARE(SeriesKinds::Column(SeriesKinds::Count, false), -1);

@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: MIT
+#include "scenarioinputs.h"
+
+#include "conversions.h"
+#include "evaluation.h"
+#include "texts.h"
+
+namespace {
+
+// The goal fields' masks pad a short entry with blanks, after the digit in
+// the seconds field: "5 " there is 5 seconds. Leading blanks the integer
+// reader takes itself; the number of calls has no mask and no padding, so its
+// trailing blanks stay refused.
+QString withoutMaskPadding(QString text)
+{
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+ScenarioInputs::ScenarioInputs()
+    : m_totalTime(QStringLiteral("09:00 hrs"))
+{
+    for (int i = 0; i < FieldCount; ++i)
+        m_texts[static_cast<std::size_t>(i)] = DefaultText(static_cast<Field>(i));
+}
+
+QString ScenarioInputs::text(Field field) const
+{
+    return m_texts[static_cast<std::size_t>(field)];
+}
+
+void ScenarioInputs::setText(Field field, const QString &text)
+{
+    const int limit = MaxLength(field);
+    m_texts[static_cast<std::size_t>(field)] = limit > 0 ? text.left(limit) : text;
+}
+
+void ScenarioInputs::setRadioButtons(bool thirtyChecked, bool sixtyChecked)
+{
+    m_radio1 = thirtyChecked;
+    m_radio2 = sixtyChecked && !thirtyChecked;
+}
+
+void ScenarioInputs::setSlotLength(bool thirtyChecked, bool sixtyChecked)
+{
+    setRadioButtons(thirtyChecked, sixtyChecked);
+    HalfHourSlots = m_radio1;
+}
+
+TimeSlots ScenarioInputs::timeSlots() const
+{
+    return TimeSlots::of(text(Field::MaskEdit1), text(Field::MaskEdit7), HalfHourSlots);
+}
+
+TimeSlots ScenarioInputs::BuildTimeSlots()
+{
+    const TimeSlots slotList = timeSlots();
+    setText(Field::MaskEdit1, slotList.startText());
+    setText(Field::MaskEdit7, slotList.endText());
+    m_totalTime = slotList.totalTimeText(HalfHourSlots);
+    return slotList;
+}
+
+void ScenarioInputs::updateTotalTime()
+{
+    m_totalTime = timeSlots().totalTimeText(HalfHourSlots);
+}
+
+bool ScenarioInputs::ValidateInputs()
+{
+    // FailingField names the field being read, so the first failure leaves it.
+    if (!checkPeriod() || !checkCallsAndDurations() || !checkGoal() || !checkLoads())
+        return false;
+    FailingField = FailingInput();
+    return true;
+}
+
+bool ScenarioInputs::checkPeriod()
+{
+    FailingField = FailingInput::ofField(Field::MaskEdit1);
+    const auto start = Calc::ClockTextToMinutes(text(Field::MaskEdit1));
+    if (!start)
+        return false;
+
+    FailingField = FailingInput::ofField(Field::MaskEdit7);
+    std::optional<int> end;
+    if (text(Field::MaskEdit7) == Calc::EndOfDayText)
+        end = Calc::MinutesPerDay;
+    else
+        end = Calc::ClockTextToMinutes(text(Field::MaskEdit7));
+    if (!end)
+        return false;
+
+    if (ScheduleMode)
+        PeriodMinutes = m_radio1 ? 30 : 60;
+    else
+        PeriodMinutes = *end - *start;
+    if (PeriodMinutes < 0)
+        PeriodMinutes += Calc::MinutesPerDay;
+    return PeriodMinutes > 0 && PeriodMinutes <= Calc::MinutesPerDay;
+}
+
+bool ScenarioInputs::checkCallsAndDurations()
+{
+    FailingField = FailingInput::ofField(Field::Edit1);
+    const auto calls = Calc::ParseInteger(text(Field::Edit1));
+    if (!calls || *calls < 1)
+        return false;
+    CallCount = *calls;
+
+    FailingField = FailingInput::ofField(Field::MaskEdit2);
+    const auto talk = Calc::DurationTextToSeconds(text(Field::MaskEdit2));
+    if (!talk)
+        return false;
+
+    FailingField = FailingInput::ofField(Field::MaskEdit3);
+    const auto wrap = Calc::DurationTextToSeconds(text(Field::MaskEdit3));
+    if (!wrap)
+        return false;
+    HandleSeconds = *talk + *wrap;
+    TalkSeconds = *talk;
+    if (HandleSeconds < 1) {
+        FailingField = FailingInput::ofField(Field::MaskEdit2);
+        return false;
+    }
+
+    FailingField = FailingInput::ofField(Field::MaskEdit4);
+    const auto abandon = Calc::DurationTextToSeconds(text(Field::MaskEdit4));
+    if (!abandon)
+        return false;
+    AbandonWaitSeconds = *abandon;
+    return true;
+}
+
+bool ScenarioInputs::checkGoal()
+{
+    FailingField = FailingInput::ofField(Field::MaskEdit5);
+    const auto goal = Calc::ParseInteger(withoutMaskPadding(text(Field::MaskEdit5)));
+    if (!goal || *goal < 0)
+        return false;
+    GoalPercent = *goal;
+
+    FailingField = FailingInput::ofField(Field::MaskEdit6);
+    const auto goalSeconds = Calc::ParseInteger(withoutMaskPadding(text(Field::MaskEdit6)));
+    if (!goalSeconds || *goalSeconds < 0)
+        return false;
+    GoalSeconds = *goalSeconds;
+    return true;
+}
+
+bool ScenarioInputs::checkLoads()
+{
+    // A load beyond the bound would take the queueing recursion too long: the
+    // number of calls is refused as too large for its period.
+    if (ScheduleMode)
+        return checkSlotVolumes();
+    if (ComputeCallLoad(CallCount, PeriodMinutes, HandleSeconds).trafficLoad > MaxTrafficLoad) {
+        FailingField = FailingInput::ofField(Field::Edit1);
+        return false;
+    }
+    return true;
+}
+
+bool ScenarioInputs::checkSlotVolumes()
+{
+    // Every slot in use needs a volume of 0 or more whose load the
+    // recursion can carry; a refused one names its Calls cell.
+    const int count = timeSlots().count;
+    for (int i = 1; i <= count; ++i) {
+        const int volume = SlotCalls[static_cast<std::size_t>(i)];
+        if (volume < 0 || ComputeCallLoad(volume, PeriodMinutes, HandleSeconds).trafficLoad > MaxTrafficLoad) {
+            FailingField = FailingInput::ofGridRow(i);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ScenarioInputs::hasRoster() const
+{
+    for (const std::optional<int> &have : SlotHave) {
+        if (have)
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "evaluation.h"
+#include "failinginput.h"
+#include "field.h"
+#include "planningoptions.h"
+#include "timeslots.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// What a scenario is computed from: the field texts, the slot length
+// buttons, the slot volumes and flags, and the values the input check reads
+// out of the texts. Holds no results.
+class ScenarioInputs
+{
+public:
+    // The window's state at creation: default texts, 60-minute slots with
+    // neither slot button checked.
+    ScenarioInputs();
+
+    // Loads beyond this offered load (in agent-hours per hour, i.e. about as
+    // many agents) are refused as invalid input: the queueing recursion costs
+    // one step per agent, and this keeps a recalculation within a few
+    // milliseconds while lying far above any real call centre.
+    static constexpr double MaxTrafficLoad = 100000.0;
+    static constexpr int SlotCapacity = 100; // SlotCalls[1..100]
+    static constexpr int MaxSlots = TimeSlots::MaxCount;
+
+    // --- field texts -------------------------------------------------------
+    QString text(Field field) const;
+    // Stores the text as the field would hold it: cut to its maximum length.
+    void setText(Field field, const QString &text);
+    // StaticText1: the total time of the slots ("09:00 hrs" until first built).
+    QString totalTimeText() const { return m_totalTime; }
+
+    // --- slot length buttons ----------------------------------------------
+    bool radioButton1Checked() const { return m_radio1; } // "30 min"
+    bool radioButton2Checked() const { return m_radio2; } // "60 min"
+    // Checking one button unchecks the other; false leaves both unchecked.
+    // The window sets the buttons so, then runs RadioButton1Click.
+    void setRadioButtons(bool thirtyChecked, bool sixtyChecked);
+    // The slot length as a whole, without converting any volumes: the two
+    // buttons and HalfHourSlots together (30-minute slots only while "30
+    // min" is checked). Neither button checked means 60-minute slots.
+    void setSlotLength(bool thirtyChecked, bool sixtyChecked);
+    void setSlotLength(bool halfHours) { setSlotLength(halfHours, !halfHours); }
+
+    // --- slot volumes and flags ---------------------------------------------
+    std::array<int, SlotCapacity + 1> SlotCalls{}; // index 1..100; 0 unused
+    bool HalfHourSlots = false;
+    bool SlotCallsEdited = false;
+    bool ScheduleMode = false;
+    double CallCount = 0;
+
+    // --- planning options and roster -----------------------------------------
+    // The planner's options beyond the eight fields: the queueing model,
+    // shrinkage, the occupancy cap, the abandonment goal, paid hours.
+    PlanningOptions Planning;
+    // The agents on the roster per time slot (index 1..100, 0 unused); a
+    // slot without a value has no roster figures.
+    std::array<std::optional<int>, SlotCapacity + 1> SlotHave{};
+    bool hasRoster() const;
+
+    // --- time slots -----------------------------------------------------------
+    // The slot list for the current fields and slot length, changing nothing.
+    TimeSlots timeSlots() const;
+    // The same, rewriting MaskEdit1, MaskEdit7 and the total time.
+    TimeSlots BuildTimeSlots();
+    // Only the total time, from the fields as they stand (after a load).
+    void updateTotalTime();
+
+    // --- the input check --------------------------------------------------------
+    // Reads every field in order and stops at the first it refuses, which
+    // FailingField then names; a passed check leaves FailingField empty and
+    // sets the values below.
+    bool ValidateInputs();
+    // The input the last check refused; none after a check that passed.
+    FailingInput FailingField;
+
+    // Scenario values set by the input check.
+    double PeriodMinutes = 0;
+    double HandleSeconds = 0;
+    double TalkSeconds = 0;
+    double AbandonWaitSeconds = 0;
+    int GoalPercent = 0;
+    int GoalSeconds = 0;
+    // The checked durations and goal time as the staffing model takes them.
+    ServiceInputs serviceInputs() const { return {HandleSeconds, TalkSeconds, AbandonWaitSeconds, GoalSeconds}; }
+
+private:
+    bool checkPeriod();
+    bool checkCallsAndDurations();
+    bool checkGoal();
+    bool checkLoads();
+    bool checkSlotVolumes();
+
+    std::array<QString, FieldCount> m_texts;
+    QString m_totalTime;
+    bool m_radio1 = false;
+    bool m_radio2 = false;
+};

@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: MIT
+#include "scheduletable.h"
+
+#include "conversions.h"
+#include "queueing.h"
+#include "texts.h"
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+const char *const scheduleHeaders[ResultTable::ColumnCount] = {
+    "Time", "Calls", "Agents", "Srv Lvl", "Queued", "Abndon", "Usage", "Ave Ans", "Trunks"};
+
+// The most agents whose lines are searched: the loss recursion is run for
+// each searched slot, and from 256 agents up the lines equal the agents.
+constexpr double MostAgentsWithLineSearch = 255;
+
+} // namespace
+
+struct ScheduleTable::Slot
+{
+    bool staffed = false;
+    double calls = 0;
+    CallLoad load;
+    double agents = 0;
+    AgentFigures figures;      // as shown; an unstaffed slot: service level 1, the rest 0
+    AgentFigures exactFigures; // as the model gave them
+    int trunks = 0;
+};
+
+ScheduleTable::ScheduleTable(const ScenarioInputs &inputs, const StaffingModel &model)
+    : m_inputs(inputs)
+    , m_model(model)
+{
+}
+
+void ScheduleTable::prepareLayout(ResultTable &grid, const TimeSlots &slotList, const ScenarioInputs &inputs)
+{
+    grid.setFixedColumns(1);
+    for (int row = 1; row < grid.rowCount(); ++row) {
+        for (int c = ResultTable::SlotAgentsColumn; c < ResultTable::ColumnCount; ++c)
+            grid.setCell(c, row, QString());
+    }
+    grid.setRowCount(slotList.count + 1);
+    for (int i = 1; i <= slotList.count; ++i) {
+        grid.setCell(ResultTable::TimeColumn, i, slotList.slotStartText(i, inputs.HalfHourSlots));
+        grid.setCell(ResultTable::CallsColumn, i, QString::number(inputs.SlotCalls[static_cast<std::size_t>(i)]));
+    }
+    for (int c = 0; c < ResultTable::ColumnCount; ++c)
+        grid.setCell(c, 0, QString::fromLatin1(scheduleHeaders[c]));
+}
+
+ScheduleTable::CallTotals ScheduleTable::fill(ResultTable &grid, std::vector<RowValues> &values) const
+{
+    CallTotals totals;
+    std::vector<Slot> slotRows = readSlots(grid, totals);
+
+    // The model is asked for the staffed slots' loads all at once.
+    std::vector<CallLoad> loads;
+    std::vector<Slot *> staffed;
+    for (Slot &slot : slotRows) {
+        if (slot.staffed) {
+            loads.push_back(slot.load);
+            staffed.push_back(&slot);
+        }
+    }
+    const std::vector<std::unique_ptr<LoadEvaluation>> evaluations =
+        m_model.evaluations(loads, m_inputs.serviceInputs());
+    for (std::size_t s = 0; s < staffed.size(); ++s)
+        searchAgents(*evaluations[s], *staffed[s]);
+    findTrunks(slotRows);
+
+    values.clear();
+    for (int row = 1; row <= static_cast<int>(slotRows.size()); ++row) {
+        const Slot &slot = slotRows[static_cast<std::size_t>(row - 1)];
+        values.push_back(rowValuesOf(slot, grid.cell(ResultTable::TimeColumn, row)));
+        writeRow(grid, row, slot);
+    }
+    return totals;
+}
+
+std::vector<ScheduleTable::Slot> ScheduleTable::readSlots(const ResultTable &grid, CallTotals &totals) const
+{
+    // A Calls text that is not a number, or is 0, leaves its slot unstaffed.
+    std::vector<Slot> slotRows(static_cast<std::size_t>(grid.rowCount() - 1));
+    for (int row = 1; row <= static_cast<int>(slotRows.size()); ++row) {
+        Slot &slot = slotRows[static_cast<std::size_t>(row - 1)];
+        const auto calls = Calc::ParseFloat(grid.cell(ResultTable::CallsColumn, row));
+        if (calls)
+            totals.lastReadable = *calls;
+        if (!calls || *calls == 0)
+            continue;
+        slot.staffed = true;
+        slot.calls = *calls;
+        totals.day += static_cast<long long>(std::trunc(*calls));
+        slot.load = ComputeCallLoad(*calls, m_inputs.PeriodMinutes, m_inputs.HandleSeconds);
+    }
+    return slotRows;
+}
+
+void ScheduleTable::searchAgents(LoadEvaluation &evaluation, Slot &slot) const
+{
+    double n = slot.load.startAgents;
+    // At most AgentNumbersTried agent numbers that can carry the load are
+    // tried; the last one tried stands when none meets the goal.
+    int evaluations = 1;
+    while (evaluations <= AgentSearch::AgentNumbersTried) {
+        if (!evaluation.carries(n)) {
+            n = n + 1;
+            continue;
+        }
+        slot.figures = evaluation.evaluate(n);
+        if (meetsGoal(slot.figures))
+            break;
+        ++evaluations;
+        if (evaluations <= AgentSearch::AgentNumbersTried)
+            n = n + 1;
+    }
+    slot.agents = n;
+    slot.exactFigures = slot.figures;
+    if (slot.figures.answerTime > Calc::LongestDurationHours)
+        slot.figures.answerTime = Calc::LongestDurationHours;
+}
+
+void ScheduleTable::findTrunks(std::vector<Slot> &slotRows)
+{
+    // Only the agent number kept shows its lines; the loss probabilities of
+    // all searched slotRows run side by side.
+    std::vector<double> trunkLoads;
+    std::vector<long long> trunkLines;
+    std::vector<Slot *> searched;
+    for (Slot &slot : slotRows) {
+        if (!slot.staffed)
+            continue;
+        if (slot.agents > MostAgentsWithLineSearch) {
+            slot.trunks = static_cast<int>(slot.agents);
+        } else {
+            trunkLoads.push_back(slot.figures.trunkLoad);
+            trunkLines.push_back(static_cast<long long>(slot.agents));
+            searched.push_back(&slot);
+        }
+    }
+    const int searches = static_cast<int>(searched.size());
+    std::vector<double> trunkBlocking(searched.size());
+    Calc::LossProbabilities(trunkLoads.data(), trunkLines.data(), trunkBlocking.data(), searches);
+    for (std::size_t t = 0; t < searched.size(); ++t)
+        searched[t]->trunks =
+            Calc::TrunksNeededFrom(static_cast<int>(trunkLines[t]), trunkLoads[t], trunkBlocking[t]);
+}
+
+bool ScheduleTable::meetsGoal(const AgentFigures &figures) const
+{
+    return MeetsGoal(figures.serviceLevel, m_inputs.GoalPercent);
+}
+
+RowValues ScheduleTable::rowValuesOf(const Slot &slot, const QString &slotText)
+{
+    RowValues values;
+    values.agents = slot.agents;
+    values.evaluated = slot.staffed;
+    values.figures = slot.exactFigures;
+    values.trunks = slot.trunks;
+    values.slot = slotText;
+    values.calls = slot.calls;
+    return values;
+}
+
+void ScheduleTable::writeRow(ResultTable &grid, int row, const Slot &slot)
+{
+    const AgentFigures &f = slot.figures;
+    grid.setCell(ResultTable::SlotAgentsColumn, row, QString::number(static_cast<long long>(slot.agents)));
+    grid.setCell(ResultTable::SlotServiceColumn, row, Calc::PercentText(f.serviceLevel, 0));
+    grid.setCell(ResultTable::SlotQueuedColumn, row, Calc::PercentText(f.waitProbability, 0));
+    grid.setCell(ResultTable::SlotAbandonColumn, row, Calc::PercentText(f.abandonRate, 0));
+    grid.setCell(ResultTable::SlotUsageColumn, row, Calc::PercentText(f.usage, 0));
+    grid.setCell(ResultTable::SlotAnswerColumn, row, Calc::DurationText(f.answerTime));
+    grid.setCell(ResultTable::SlotTrunksColumn, row, QString::number(slot.trunks));
+}

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "agentsearch.h"
+#include "resulttable.h"
+#include "rowvalues.h"
+#include "scenarioinputs.h"
+#include "staffingmodel.h"
+#include "timeslots.h"
+
+#include <optional>
+#include <vector>
+
+// The Schedule tab: one row per time slot, each with its calls (the one
+// column a user edits) and the first agent number meeting the goal for the
+// slot's load. Reads checked inputs; writes only the table it is given.
+class ScheduleTable
+{
+public:
+    // What a filled Schedule tells the scenario about its calls.
+    struct CallTotals
+    {
+        std::optional<double> lastReadable; // the last slot's calls that read as a number
+        long long day = 0;                  // the whole calls of every staffed slot
+    };
+
+    // `inputs` passed the input check; both must outlive the table.
+    ScheduleTable(const ScenarioInputs &inputs, const StaffingModel &model);
+
+    // The headers, one row per slot with its start time and its volume from
+    // `inputs`, and the figures' cells emptied.
+    static void prepareLayout(ResultTable &grid, const TimeSlots &slotList, const ScenarioInputs &inputs);
+    // Reads each slot's Calls cell and writes its figures and values
+    // (replacing `values`).
+    CallTotals fill(ResultTable &grid, std::vector<RowValues> &values) const;
+
+private:
+    struct Slot;
+
+    std::vector<Slot> readSlots(const ResultTable &grid, CallTotals &totals) const;
+    void searchAgents(LoadEvaluation &evaluation, Slot &slot) const;
+    static void findTrunks(std::vector<Slot> &slotRows);
+    // The goal rule: whether a slot's figures meet the scenario's goal.
+    bool meetsGoal(const AgentFigures &figures) const;
+    static RowValues rowValuesOf(const Slot &slot, const QString &slotText);
+    static void writeRow(ResultTable &grid, int row, const Slot &slot);
+
+    const ScenarioInputs &m_inputs;
+    const StaffingModel &m_model;
+};
