@@ -2,6 +2,8 @@
 #include "agentscenario.h"
 
 #include "conversions.h"
+#include "erlangamodel.h"
+#include "roster.h"
 #include "erlangcmodel.h"
 #include "scheduletable.h"
 #include "slotvolumes.h"
@@ -11,6 +13,7 @@
 
 AgentScenario::AgentScenario()
     : m_model(std::make_shared<ErlangCModel>())
+    , m_erlangA(std::make_shared<ErlangAModel>())
 {
     PrepareGrid();
 }
@@ -19,6 +22,11 @@ void AgentScenario::setStaffingModel(std::shared_ptr<const StaffingModel> model)
 {
     if (model)
         m_model = std::move(model);
+}
+
+const StaffingModel &AgentScenario::staffingModel() const
+{
+    return Planning.model == QueueModel::ErlangA ? *m_erlangA : *m_model;
 }
 
 int AgentScenario::addTableFilledListener(std::function<void()> listener)
@@ -51,7 +59,47 @@ void AgentScenario::PrepareGrid()
         AgentsTable::prepareLayout(m_grid);
     else
         ScheduleTable::prepareLayout(m_grid, BuildTimeSlots(), *this);
+    showExtraColumns();
     m_goalRow = 0;
+    m_goalDecidedBy = 0;
+}
+
+void AgentScenario::showExtraColumns()
+{
+    static const char *const extraHeaders[ResultTable::ExtraColumnCount] = {
+        "Sched", "Have", "Gap", "H Srv", "H Que", "H Abn", "H Use", "H Ans"};
+    std::vector<int> shown;
+    if (Planning.hasShrinkage())
+        shown.push_back(ResultTable::SchedColumn);
+    if (m_tab == Tab::Schedule && rosterColumnsShown()) {
+        for (int column = ResultTable::HaveColumn; column <= ResultTable::HaveAnswerColumn; ++column)
+            shown.push_back(column);
+    }
+    const int agentsColumn = m_tab == Tab::Agents ? int(ResultTable::AgentsColumn) : int(ResultTable::SlotAgentsColumn);
+    m_grid.setShownExtraColumns(shown, agentsColumn);
+    for (int column : shown) {
+        m_grid.setCell(column, 0, QString::fromLatin1(extraHeaders[column - ResultTable::ColumnCount]));
+        for (int row = 1; row < m_grid.rowCount(); ++row) {
+            const std::optional<int> &have = SlotHave[static_cast<std::size_t>(std::min(row, SlotCapacity))];
+            const bool haveCell = column == ResultTable::HaveColumn && have;
+            m_grid.setCell(column, row, haveCell ? QString::number(*have) : QString());
+        }
+    }
+}
+
+bool AgentScenario::rosterColumnsShown() const
+{
+    return RosterView || hasRoster();
+}
+
+DayTotals AgentScenario::dayTotals() const
+{
+    return ComputeDayTotals(m_rowValues, HalfHourSlots ? 0.5 : 1.0, Planning.paidMinutes);
+}
+
+RosterDay AgentScenario::rosterDay() const
+{
+    return ComputeRosterDay(m_rowValues, HalfHourSlots ? 0.5 : 1.0);
 }
 
 RecalcResult AgentScenario::Recalculate()
@@ -77,13 +125,13 @@ RecalcResult AgentScenario::Recalculate()
 
 void AgentScenario::FillAgentsTable()
 {
-    m_goalRow = AgentsTable(*this, *m_model).fill(m_grid, m_rowValues);
+    m_goalRow = AgentsTable(*this, staffingModel()).fill(m_grid, m_rowValues, &m_goalDecidedBy);
     tableFilled();
 }
 
 void AgentScenario::ComputeSchedule()
 {
-    const ScheduleTable::CallTotals totals = ScheduleTable(*this, *m_model).fill(m_grid, m_rowValues);
+    const ScheduleTable::CallTotals totals = ScheduleTable(*this, staffingModel()).fill(m_grid, m_rowValues);
     if (totals.lastReadable)
         CallCount = *totals.lastReadable;
     tableFilled();
@@ -209,4 +257,12 @@ void AgentScenario::StringGrid1SetEditText(int column, int row, const QString &t
     m_grid.setCell(column, row, text);
     if (column == ResultTable::CallsColumn && !text.isEmpty())
         SlotCalls[static_cast<std::size_t>(row)] = Calc::ParseInteger(text).value_or(0);
+    // A roster cell takes a whole number from 0 up, or nothing; another
+    // text (the window refuses it) leaves the slot's roster as it was.
+    if (column == ResultTable::HaveColumn && row <= SlotCapacity) {
+        if (text.trimmed().isEmpty())
+            SlotHave[static_cast<std::size_t>(row)] = std::nullopt;
+        else if (const std::optional<int> have = ParseRosterValue(text))
+            SlotHave[static_cast<std::size_t>(row)] = have;
+    }
 }

@@ -3,6 +3,7 @@
 
 #include "agentsearch.h"
 #include "agentstable.h"
+#include "daytotals.h"
 #include "recalcresult.h"
 #include "resulttable.h"
 #include "rowvalues.h"
@@ -45,10 +46,20 @@ public:
     // agent number of the Agents table, one per slot of the Schedule; none
     // until a table was filled.
     const std::vector<RowValues> &rowValues() const { return m_rowValues; }
-    // The queueing model the tables are computed with (Erlang C unless
-    // another is set).
-    const StaffingModel &staffingModel() const { return *m_model; }
+    // The queueing model the tables are computed with: Erlang A when the
+    // planning options choose it, else Erlang C or the model set here.
+    const StaffingModel &staffingModel() const;
     void setStaffingModel(std::shared_ptr<const StaffingModel> model);
+    // The Agents table: which goals decided its goal row (GoalRule flags; 0
+    // without a goal row or when the first row shown is the goal row).
+    unsigned goalDecidedBy() const { return m_goalDecidedBy; }
+    // The Schedule: the day's agent-hours and FTE, and what the roster gives.
+    DayTotals dayTotals() const;
+    RosterDay rosterDay() const;
+    // The roster's columns show on the Schedule while the roster holds a
+    // value or the planner asked for them (to type the first values).
+    bool rosterColumnsShown() const;
+    bool RosterView = false;
 
     // --- hooks for the window ------------------------------------------------
     // Called by a failed recalculation after the check and before the grid is
@@ -94,6 +105,7 @@ public:
 
 private:
     void changeSlotLength(bool fromHalfHours);
+    void showExtraColumns();
     void tableFilled();
 
     Tab m_tab = Tab::Agents;
@@ -104,4 +116,6 @@ private:
     std::vector<std::pair<int, std::function<void()>>> m_tableFilledListeners;
     int m_nextListenerHandle = 1;
     std::shared_ptr<const StaffingModel> m_model;
+    std::shared_ptr<const StaffingModel> m_erlangA;
+    unsigned m_goalDecidedBy = 0;
 };

@@ -29,14 +29,15 @@ void AgentsTable::prepareLayout(ResultTable &grid)
         grid.setCell(c, 0, QString::fromLatin1(agentsHeaders[c]));
 }
 
-int AgentsTable::fill(ResultTable &grid, std::vector<RowValues> &values) const
+int AgentsTable::fill(ResultTable &grid, std::vector<RowValues> &values, unsigned *decidedBy) const
 {
     const CallLoad load = ComputeCallLoad(m_inputs.CallCount, m_inputs.PeriodMinutes, m_inputs.HandleSeconds);
     const std::unique_ptr<LoadEvaluation> evaluation =
         std::move(m_model.evaluations({load}, m_inputs.serviceInputs()).front());
+    const GoalRule rule = m_inputs.goalRule();
     values.clear();
 
-    double n = load.startAgents;
+    double n = evaluation->firstAgents(load, rule);
     int row = 1;
     int goalRow = 0;
     while (row <= LastRow) {
@@ -47,24 +48,25 @@ int AgentsTable::fill(ResultTable &grid, std::vector<RowValues> &values) const
             n = n + 1;
             continue;
         }
-        const RowValues rowValues = rowValuesOf(n, evaluation->evaluate(n));
+        RowValues rowValues = rowValuesOf(n, evaluation->evaluate(n));
+        rowValues.scheduled = m_inputs.Planning.scheduledAgents(n);
         writeRow(grid, row, rowValues);
         values.push_back(rowValues);
-        if (goalRow == 0 && meetsGoal(rowValues))
+        if (goalRow == 0 && rule.met(rowValues.figures)) {
             goalRow = row;
+            if (decidedBy)
+                *decidedBy = row > 1 ? rule.decidedBy(values[values.size() - 2].figures) : 0u;
+        }
         ++row;
         n = n + 1;
-        if (rowValues.figures.serviceLevel > PracticallyFullService)
+        // A cap or an abandonment limit may put the goal row beyond the
+        // practically full service level: the table goes on to it.
+        if (rowValues.figures.serviceLevel > PracticallyFullService && (goalRow > 0 || !rule.hasLimits()))
             break;
     }
     if (goalRow > 0)
         grid.setCurrentCell(grid.currentColumn(), goalRow);
     return goalRow;
-}
-
-bool AgentsTable::meetsGoal(const RowValues &values) const
-{
-    return MeetsGoal(values.figures.serviceLevel, m_inputs.GoalPercent);
 }
 
 RowValues AgentsTable::rowValuesOf(double agents, const AgentFigures &figures)
@@ -88,4 +90,5 @@ void AgentsTable::writeRow(ResultTable &grid, int row, const RowValues &values)
     grid.setCell(ResultTable::QueueTimeColumn, row, Calc::DurationText(f.queueTime));
     grid.setCell(ResultTable::QueueLengthColumn, row, Calc::FormatNumber(f.queueLength, 0));
     grid.setCell(ResultTable::TrunksColumn, row, QString::number(values.trunks));
+    grid.setCell(ResultTable::SchedColumn, row, QString::number(static_cast<long long>(values.scheduled)));
 }

@@ -27,12 +27,11 @@ public:
     static void prepareLayout(ResultTable &grid);
     // Writes the rows below the headers and their values (replacing
     // `values`), and moves the current cell to the first row meeting the
-    // goal. Returns that row, 0 when none does.
-    int fill(ResultTable &grid, std::vector<RowValues> &values) const;
+    // goal. Returns that row, 0 when none does; `decidedBy` receives which
+    // goals decided it (GoalRule flags, 0 when it is the first row).
+    int fill(ResultTable &grid, std::vector<RowValues> &values, unsigned *decidedBy = nullptr) const;
 
 private:
-    // The goal rule: whether a row's figures meet the scenario's goal.
-    bool meetsGoal(const RowValues &values) const;
     // Every value of one row, from the model's figures for `agents`.
     static RowValues rowValuesOf(double agents, const AgentFigures &figures);
     static void writeRow(ResultTable &grid, int row, const RowValues &values);

@@ -14,7 +14,7 @@ class ErlangAModel : public StaffingModel
 public:
     // Rows a table shows above its goal row, so that the planner sees what
     // fewer agents would give (the Agents table shows at most 19 rows).
-    static constexpr int RowsAboveGoal = 5;
+    static constexpr int RowsAboveGoal = LoadEvaluation::RowsAboveGoal;
     // The most agents the search for a goal row tries: a hundred times the
     // largest load accepted, where even a 1 % occupancy cap is met. A rule
     // that no agent number up to it meets (a goal above 100 %) has no goal

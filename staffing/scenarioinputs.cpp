@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "scenarioinputs.h"
 
+#include "erlangamodel.h"
+
 #include "conversions.h"
 #include "evaluation.h"
 #include "texts.h"
@@ -132,6 +134,9 @@ bool ScenarioInputs::checkCallsAndDurations()
     if (!abandon)
         return false;
     AbandonWaitSeconds = *abandon;
+    // Callers who hang up need a patience to hang up after.
+    if (Planning.model == QueueModel::ErlangA && !ErlangAModel::acceptsPatience(AbandonWaitSeconds))
+        return false;
     return true;
 }
 
@@ -186,4 +191,13 @@ bool ScenarioInputs::hasRoster() const
             return true;
     }
     return false;
+}
+
+GoalRule ScenarioInputs::goalRule() const
+{
+    GoalRule rule;
+    rule.goalPercent = GoalPercent;
+    rule.maxOccupancyPercent = Planning.maxOccupancyPercent;
+    rule.maxAbandonPercent = Planning.maxAbandonPercent;
+    return rule;
 }

@@ -4,6 +4,7 @@
 #include "evaluation.h"
 #include "failinginput.h"
 #include "field.h"
+#include "goalrule.h"
 #include "planningoptions.h"
 #include "timeslots.h"
 
@@ -90,6 +91,9 @@ public:
     int GoalSeconds = 0;
     // The checked durations and goal time as the staffing model takes them.
     ServiceInputs serviceInputs() const { return {HandleSeconds, TalkSeconds, AbandonWaitSeconds, GoalSeconds}; }
+    // What a goal row must meet: the checked goal and the planning options'
+    // cap and abandonment limit.
+    GoalRule goalRule() const;
 
 private:
     bool checkPeriod();

@@ -5,6 +5,7 @@
 #include "queueing.h"
 #include "texts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -25,9 +26,13 @@ struct ScheduleTable::Slot
     double calls = 0;
     CallLoad load;
     double agents = 0;
+    double scheduled = 0;      // agents with shrinkage applied
     AgentFigures figures;      // as shown; an unstaffed slot: service level 1, the rest 0
     AgentFigures exactFigures; // as the model gave them
     int trunks = 0;
+    std::optional<int> have;   // the roster's agents
+    bool haveCarries = false;  // false: the roster cannot carry the load
+    AgentFigures haveFigures;  // as the model gave them; an unstaffed slot: as its own figures
 };
 
 ScheduleTable::ScheduleTable(const ScenarioInputs &inputs, const StaffingModel &model)
@@ -68,9 +73,11 @@ ScheduleTable::CallTotals ScheduleTable::fill(ResultTable &grid, std::vector<Row
     }
     const std::vector<std::unique_ptr<LoadEvaluation>> evaluations =
         m_model.evaluations(loads, m_inputs.serviceInputs());
+    const GoalRule rule = m_inputs.goalRule();
     for (std::size_t s = 0; s < staffed.size(); ++s)
-        searchAgents(*evaluations[s], *staffed[s]);
+        searchAgents(*evaluations[s], rule, *staffed[s]);
     findTrunks(slotRows);
+    evaluateRoster(slotRows);
 
     values.clear();
     for (int row = 1; row <= static_cast<int>(slotRows.size()); ++row) {
@@ -100,9 +107,9 @@ std::vector<ScheduleTable::Slot> ScheduleTable::readSlots(const ResultTable &gri
     return slotRows;
 }
 
-void ScheduleTable::searchAgents(LoadEvaluation &evaluation, Slot &slot) const
+void ScheduleTable::searchAgents(LoadEvaluation &evaluation, const GoalRule &rule, Slot &slot) const
 {
-    double n = slot.load.startAgents;
+    double n = evaluation.firstAgents(slot.load, rule);
     // At most AgentNumbersTried agent numbers that can carry the load are
     // tried; the last one tried stands when none meets the goal.
     int evaluations = 1;
@@ -112,13 +119,14 @@ void ScheduleTable::searchAgents(LoadEvaluation &evaluation, Slot &slot) const
             continue;
         }
         slot.figures = evaluation.evaluate(n);
-        if (meetsGoal(slot.figures))
+        if (rule.met(slot.figures))
             break;
         ++evaluations;
         if (evaluations <= AgentSearch::AgentNumbersTried)
             n = n + 1;
     }
     slot.agents = n;
+    slot.scheduled = m_inputs.Planning.scheduledAgents(n);
     slot.exactFigures = slot.figures;
     if (slot.figures.answerTime > Calc::LongestDurationHours)
         slot.figures.answerTime = Calc::LongestDurationHours;
@@ -150,9 +158,31 @@ void ScheduleTable::findTrunks(std::vector<Slot> &slotRows)
             Calc::TrunksNeededFrom(static_cast<int>(trunkLines[t]), trunkLoads[t], trunkBlocking[t]);
 }
 
-bool ScheduleTable::meetsGoal(const AgentFigures &figures) const
+void ScheduleTable::evaluateRoster(std::vector<Slot> &slotRows) const
 {
-    return MeetsGoal(figures.serviceLevel, m_inputs.GoalPercent);
+    // The roster's agent numbers are evaluated apart from the search, each
+    // load afresh: a roster may lie below the agents the search reached.
+    std::vector<CallLoad> loads;
+    std::vector<Slot *> rostered;
+    for (std::size_t i = 0; i < slotRows.size(); ++i) {
+        Slot &slot = slotRows[i];
+        slot.have = m_inputs.SlotHave[i + 1];
+        if (slot.have && slot.staffed) {
+            loads.push_back(slot.load);
+            rostered.push_back(&slot);
+        }
+    }
+    if (rostered.empty())
+        return;
+    const std::vector<std::unique_ptr<LoadEvaluation>> evaluations =
+        m_model.evaluations(loads, m_inputs.serviceInputs());
+    for (std::size_t r = 0; r < rostered.size(); ++r) {
+        Slot &slot = *rostered[r];
+        const double have = *slot.have;
+        slot.haveCarries = have >= 1 && evaluations[r]->carries(have);
+        if (slot.haveCarries)
+            slot.haveFigures = evaluations[r]->evaluate(have);
+    }
 }
 
 RowValues ScheduleTable::rowValuesOf(const Slot &slot, const QString &slotText)
@@ -164,6 +194,10 @@ RowValues ScheduleTable::rowValuesOf(const Slot &slot, const QString &slotText)
     values.trunks = slot.trunks;
     values.slot = slotText;
     values.calls = slot.calls;
+    values.scheduled = slot.scheduled;
+    values.have = slot.have;
+    values.haveCarries = slot.haveCarries;
+    values.haveFigures = slot.haveFigures;
     return values;
 }
 
@@ -177,4 +211,26 @@ void ScheduleTable::writeRow(ResultTable &grid, int row, const Slot &slot)
     grid.setCell(ResultTable::SlotUsageColumn, row, Calc::PercentText(f.usage, 0));
     grid.setCell(ResultTable::SlotAnswerColumn, row, Calc::DurationText(f.answerTime));
     grid.setCell(ResultTable::SlotTrunksColumn, row, QString::number(slot.trunks));
+    grid.setCell(ResultTable::SchedColumn, row, QString::number(static_cast<long long>(slot.scheduled)));
+    writeRosterCells(grid, row, slot);
+}
+
+void ScheduleTable::writeRosterCells(ResultTable &grid, int row, const Slot &slot)
+{
+    for (int c = ResultTable::GapColumn; c <= ResultTable::HaveAnswerColumn; ++c)
+        grid.setCell(c, row, QString());
+    if (!slot.have)
+        return;
+    grid.setCell(ResultTable::GapColumn, row, QString::number(static_cast<long long>(*slot.have - slot.agents)));
+    if (slot.staffed && !slot.haveCarries) {
+        grid.setCell(ResultTable::HaveServiceColumn, row, QStringLiteral("overloaded"));
+        return;
+    }
+    const AgentFigures &f = slot.haveFigures;
+    grid.setCell(ResultTable::HaveServiceColumn, row, Calc::PercentText(f.serviceLevel, 0));
+    grid.setCell(ResultTable::HaveQueuedColumn, row, Calc::PercentText(f.waitProbability, 0));
+    grid.setCell(ResultTable::HaveAbandonColumn, row, Calc::PercentText(f.abandonRate, 0));
+    grid.setCell(ResultTable::HaveUsageColumn, row, Calc::PercentText(f.usage, 0));
+    grid.setCell(ResultTable::HaveAnswerColumn, row,
+                 Calc::DurationText(std::min(f.answerTime, Calc::LongestDurationHours)));
 }

@@ -38,12 +38,15 @@ private:
     struct Slot;
 
     std::vector<Slot> readSlots(const ResultTable &grid, CallTotals &totals) const;
-    void searchAgents(LoadEvaluation &evaluation, Slot &slot) const;
+    void searchAgents(LoadEvaluation &evaluation, const GoalRule &rule, Slot &slot) const;
+    // What each slot's roster gives, where the slot has a roster value.
+    void evaluateRoster(std::vector<Slot> &slotRows) const;
     static void findTrunks(std::vector<Slot> &slotRows);
-    // The goal rule: whether a slot's figures meet the scenario's goal.
-    bool meetsGoal(const AgentFigures &figures) const;
     static RowValues rowValuesOf(const Slot &slot, const QString &slotText);
     static void writeRow(ResultTable &grid, int row, const Slot &slot);
+    // The roster's cells: empty without a roster value, "overloaded" where
+    // the roster cannot carry the slot's load.
+    static void writeRosterCells(ResultTable &grid, int row, const Slot &slot);
 
     const ScenarioInputs &m_inputs;
     const StaffingModel &m_model;

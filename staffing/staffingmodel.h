@@ -26,6 +26,10 @@ public:
     // starts to keep up; a model that is stable below the load starts where
     // the planner sees what fewer agents than the goal row would give.
     virtual double firstAgents(const CallLoad &load, const GoalRule & /*goal*/) { return load.startAgents; }
+
+    // The rows a table shows above a goal row that lies far from the load's
+    // own first agent number: enough to see what fewer agents would give.
+    static constexpr int RowsAboveGoal = 5;
 };
 
 // The queueing model that turns a call load and an agent number into the
