@@ -14,7 +14,7 @@
 #include <cmath>
 #include <limits>
 
-class TestChartLayout : public QObject
+class ChartLayoutTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -74,7 +74,7 @@ QRectF plotBox(const ChartLayout &layout)
 
 } // namespace
 
-void TestChartLayout::percentTicksLandOnEvenPixelRows_data()
+void ChartLayoutTest::percentTicksLandOnEvenPixelRows_data()
 {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<double>("dpi");
@@ -86,7 +86,7 @@ void TestChartLayout::percentTicksLandOnEvenPixelRows_data()
     QTest::newRow("page") << QSize(4770, 4770) << 1200.0 << true;
 }
 
-void TestChartLayout::percentTicksLandOnEvenPixelRows()
+void ChartLayoutTest::percentTicksLandOnEvenPixelRows()
 {
     QFETCH(QSize, size);
     QFETCH(double, dpi);
@@ -108,7 +108,7 @@ void TestChartLayout::percentTicksLandOnEvenPixelRows()
     QCOMPARE(layout.left.map(100), double(layout.plotFront.top()));
 }
 
-void TestChartLayout::rightAxisOnlyWhenASeriesUsesIt()
+void ChartLayoutTest::rightAxisOnlyWhenASeriesUsesIt()
 {
     ChartModel model = ChartFixtures::series(2, 10);
     model.rightAxis = {QStringLiteral("Number"), false, 0, 50, 5, ChartGridStyle::Default};
@@ -151,7 +151,7 @@ void TestChartLayout::rightAxisOnlyWhenASeriesUsesIt()
     QCOMPARE(&with.verticalAxis(ChartVerticalAxis::Left), &with.left);
 }
 
-void TestChartLayout::legendListsTheSeriesInOrderWithoutOverlap()
+void ChartLayoutTest::legendListsTheSeriesInOrderWithoutOverlap()
 {
     for (const int width : {300, 498, 1200}) {
         const ChartModel model = ChartFixtures::series(7, 12);
@@ -189,7 +189,7 @@ void TestChartLayout::legendListsTheSeriesInOrderWithoutOverlap()
     QVERIFY(wraps.legend[1].textRect.top() > wraps.legend[0].textRect.top());
 }
 
-void TestChartLayout::bottomLabelsNeverOverlap()
+void ChartLayoutTest::bottomLabelsNeverOverlap()
 {
     for (int points = 1; points <= 48; ++points) {
         const ChartModel model = ChartFixtures::series(2, points);
@@ -213,7 +213,7 @@ void TestChartLayout::bottomLabelsNeverOverlap()
     }
 }
 
-void TestChartLayout::bottomLabelsAreAsDenseAsTheyFit()
+void ChartLayoutTest::bottomLabelsAreAsDenseAsTheyFit()
 {
     // Labels every 1, 2, 4, 6, 8, 12, 16, 24 or 48 slots (whole hours of
     // half-hour slots), then doubling: the smallest step whose slots are as
@@ -243,7 +243,7 @@ void TestChartLayout::bottomLabelsAreAsDenseAsTheyFit()
     }
 }
 
-void TestChartLayout::bottomAxisHasASlotPerWholeStep()
+void ChartLayoutTest::bottomAxisHasASlotPerWholeStep()
 {
     // Six points from x 0: six slots of equal width, labelled by the points.
     ChartModel model = ChartFixtures::series(1, 6);
@@ -292,7 +292,7 @@ void TestChartLayout::bottomAxisHasASlotPerWholeStep()
     QCOMPARE(layout.bottom.ticks[1].text, QStringLiteral("6"));
 }
 
-void TestChartLayout::halfHourLabelsStayReadableInANarrowWindow()
+void ChartLayoutTest::halfHourLabelsStayReadableInANarrowWindow()
 {
     const ChartModel model = ChartFixtures::series(2, 48); // 08:00, 08:30, ...
     const ChartLayout layout = LayOutChart(model, QRectF(0, 0, 300, 250), 96);
@@ -311,7 +311,7 @@ void TestChartLayout::halfHourLabelsStayReadableInANarrowWindow()
     QCOMPARE(second.position, layout.bottom.map(second.value));
 }
 
-void TestChartLayout::textsStayApartAndInsideTheRectangle_data()
+void ChartLayoutTest::textsStayApartAndInsideTheRectangle_data()
 {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("view3D");
@@ -323,7 +323,7 @@ void TestChartLayout::textsStayApartAndInsideTheRectangle_data()
     QTest::newRow("short") << QSize(600, 160) << false << 3;
 }
 
-void TestChartLayout::textsStayApartAndInsideTheRectangle()
+void ChartLayoutTest::textsStayApartAndInsideTheRectangle()
 {
     QFETCH(QSize, size);
     QFETCH(bool, view3D);
@@ -345,7 +345,7 @@ void TestChartLayout::textsStayApartAndInsideTheRectangle()
     }
 }
 
-void TestChartLayout::niceSteps_data()
+void ChartLayoutTest::niceSteps_data()
 {
     QTest::addColumn<double>("rough");
     QTest::addColumn<double>("step");
@@ -360,14 +360,14 @@ void TestChartLayout::niceSteps_data()
     QTest::newRow("nan") << std::nan("") << 1.0;
 }
 
-void TestChartLayout::niceSteps()
+void ChartLayoutTest::niceSteps()
 {
     QFETCH(double, rough);
     QFETCH(double, step);
     QCOMPARE(NiceStep(rough), step);
 }
 
-void TestChartLayout::automaticScaleCoversTheData_data()
+void ChartLayoutTest::automaticScaleCoversTheData_data()
 {
     QTest::addColumn<double>("low");
     QTest::addColumn<double>("high");
@@ -391,7 +391,7 @@ void TestChartLayout::automaticScaleCoversTheData_data()
     QTest::newRow("both signs, one division") << -1.0 << 1.0 << 1 << -20.0 << 20.0 << 20.0;
 }
 
-void TestChartLayout::automaticScaleCoversTheData()
+void ChartLayoutTest::automaticScaleCoversTheData()
 {
     QFETCH(double, low);
     QFETCH(double, high);
@@ -416,7 +416,7 @@ void TestChartLayout::automaticScaleCoversTheData()
     QVERIFY(std::fabs(ticks.back() - scale.maximum) < 1e-9 * std::max(1.0, scale.maximum));
 }
 
-void TestChartLayout::ownScaleIsKeptAndBadOnesAreReplaced()
+void ChartLayoutTest::ownScaleIsKeptAndBadOnesAreReplaced()
 {
     ChartAxis axis{QString(), false, 0, 600, 60, ChartGridStyle::Default};
     ChartScale scale = ResolveScale(axis, true, 0, 605, 10);
@@ -440,7 +440,7 @@ void TestChartLayout::ownScaleIsKeptAndBadOnesAreReplaced()
     QCOMPARE(ResolveScale(axis, true, 0, 23, 10).maximum, 25.0);
 }
 
-void TestChartLayout::depthMovesTheBackWallAndNothingElse()
+void ChartLayoutTest::depthMovesTheBackWallAndNothingElse()
 {
     ChartModel model = ChartFixtures::series(3, 24);
     model.view3D = false;
@@ -481,7 +481,7 @@ void TestChartLayout::depthMovesTheBackWallAndNothingElse()
     QVERIFY(outline.containsPoint(QPointF(deep.backWall.center()), Qt::OddEvenFill));
 }
 
-void TestChartLayout::pageAtTwelveHundredDpiLooksLikeTheScreen()
+void ChartLayoutTest::pageAtTwelveHundredDpiLooksLikeTheScreen()
 {
     // The same chart, 5 by 3 inches, on the screen and on a page: text sized
     // in points takes the same share of the picture.
@@ -498,7 +498,7 @@ void TestChartLayout::pageAtTwelveHundredDpiLooksLikeTheScreen()
     QVERIFY(near(screen.titleRect.height(), page.titleRect.height()));
 }
 
-void TestChartLayout::badInputGivesAUsableLayout()
+void ChartLayoutTest::badInputGivesAUsableLayout()
 {
     ChartModel model = ChartFixtures::series(3, 10);
     model.series[0].points[2].y = std::nan("");
@@ -531,7 +531,7 @@ void TestChartLayout::badInputGivesAUsableLayout()
     QVERIFY(!empty.left.ticks.empty());
 }
 
-void TestChartLayout::linesAreCutWhereTheyLeaveTheAxis()
+void ChartLayoutTest::linesAreCutWhereTheyLeaveTheAxis()
 {
     ChartModel model = ChartFixtures::series(1, 6); // left axis 0 to 100
     ChartSeries &series = model.series[0];
@@ -575,7 +575,7 @@ void TestChartLayout::linesAreCutWhereTheyLeaveTheAxis()
     QVERIFY(ChartVisibleRuns(layout, layout.left, series).empty());
 }
 
-void TestChartLayout::barsAreCutAtTheAxisEnds()
+void ChartLayoutTest::barsAreCutAtTheAxisEnds()
 {
     ChartModel model = ChartFixtures::series(1, 4);
     model.leftAxis.minimum = 20; // the bars grow from the axis' lower end
@@ -594,7 +594,7 @@ void TestChartLayout::barsAreCutAtTheAxisEnds()
     QVERIFY(!ChartBarEnd(layout, layout.left, point, end));
 }
 
-void TestChartLayout::textSizesFollowTheResolution()
+void ChartLayoutTest::textSizesFollowTheResolution()
 {
     // Points to pixels at ten times the screen's resolution, where a tenth
     // of a point or a pixel per inch shows in the rounded size.
@@ -618,7 +618,7 @@ void TestChartLayout::textSizesFollowTheResolution()
         QCOMPARE(ChartUnit(bad), 1.0);
 }
 
-void TestChartLayout::seriesAreCutAtTheBottomAxisEnds()
+void ChartLayoutTest::seriesAreCutAtTheBottomAxisEnds()
 {
     // The bottom axis of its own from 2 to 5 shows x from 1.5 to 5.5; the
     // left axis 0 to 100. A line from x 0 to 6 is cut at both slot edges.
@@ -662,7 +662,7 @@ void TestChartLayout::seriesAreCutAtTheBottomAxisEnds()
     QCOMPARE(steep[0].first(), QPointF(wide.bottom.map(2.999), wide.left.map(-1e9)));
 }
 
-void TestChartLayout::automaticAxesScaleFromTheirOwnSeries()
+void ChartLayoutTest::automaticAxesScaleFromTheirOwnSeries()
 {
     // Series 1 on an automatic left axis, series 2 on an automatic right
     // one: each axis starts at 0 and ends within a step above its series.
@@ -700,7 +700,7 @@ void TestChartLayout::automaticAxesScaleFromTheirOwnSeries()
     }
 }
 
-void TestChartLayout::ticksOfAScale()
+void ChartLayoutTest::ticksOfAScale()
 {
     // 0.3 / 0.1 is 2.9999999999999996 in doubles: still three steps, and
     // the tick at zero is zero, not a rounding error's "-0.0".
@@ -722,5 +722,5 @@ void TestChartLayout::ticksOfAScale()
     QCOMPARE((ChartScale{0, 10, 0}).divisions(), 0);
 }
 
-QTEST_MAIN(TestChartLayout)
+QTEST_MAIN(ChartLayoutTest)
 #include "test_chartlayout.moc"

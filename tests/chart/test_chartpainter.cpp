@@ -11,7 +11,7 @@
 
 #include <limits>
 
-class TestChartPainter : public QObject
+class ChartPainterTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -92,12 +92,12 @@ void addViewsAndStyles()
 
 } // namespace
 
-void TestChartPainter::eachSeriesShowsWhereItsPointsAre_data()
+void ChartPainterTest::eachSeriesShowsWhereItsPointsAre_data()
 {
     addViewsAndStyles();
 }
 
-void TestChartPainter::eachSeriesShowsWhereItsPointsAre()
+void ChartPainterTest::eachSeriesShowsWhereItsPointsAre()
 {
     QFETCH(bool, view3D);
     QFETCH(int, style);
@@ -132,7 +132,7 @@ void TestChartPainter::eachSeriesShowsWhereItsPointsAre()
         QVERIFY(colourNear(image, entry.swatch.center(), entry.colour, 1));
 }
 
-void TestChartPainter::barsFillTheAreaUnderTheirValues()
+void ChartPainterTest::barsFillTheAreaUnderTheirValues()
 {
     for (const bool view3D : {false, true}) {
         const ChartModel lines = ChartFixtures::bands(2, 12, ChartSeriesStyle::Line, view3D);
@@ -154,7 +154,7 @@ void TestChartPainter::barsFillTheAreaUnderTheirValues()
     }
 }
 
-void TestChartPainter::gridStyles_data()
+void ChartPainterTest::gridStyles_data()
 {
     QTest::addColumn<int>("style");
     QTest::addColumn<bool>("view3D");
@@ -166,7 +166,7 @@ void TestChartPainter::gridStyles_data()
     QTest::newRow("clear 3D") << int(ChartGridStyle::Clear) << true;
 }
 
-void TestChartPainter::gridStyles()
+void ChartPainterTest::gridStyles()
 {
     QFETCH(int, style);
     QFETCH(bool, view3D);
@@ -207,7 +207,7 @@ void TestChartPainter::gridStyles()
     }
 }
 
-void TestChartPainter::gridLinesStaySharpOnADoubleDensityScreen()
+void ChartPainterTest::gridLinesStaySharpOnADoubleDensityScreen()
 {
     // A high-density screen: the widget paints in screen pixels, each two
     // device pixels wide. A grid line fills exactly its two device rows.
@@ -229,7 +229,7 @@ void TestChartPainter::gridLinesStaySharpOnADoubleDensityScreen()
     QCOMPARE(image.pixel(x, row + 2), background);
 }
 
-void TestChartPainter::threeDMovesTheBackWallByTheDepth()
+void ChartPainterTest::threeDMovesTheBackWallByTheDepth()
 {
     const QColor wall(255, 250, 200);
     for (const bool view3D : {false, true}) {
@@ -255,12 +255,12 @@ void TestChartPainter::threeDMovesTheBackWallByTheDepth()
     }
 }
 
-void TestChartPainter::nothingIsDrawnOutsideTheRectangle_data()
+void ChartPainterTest::nothingIsDrawnOutsideTheRectangle_data()
 {
     addViewsAndStyles();
 }
 
-void TestChartPainter::nothingIsDrawnOutsideTheRectangle()
+void ChartPainterTest::nothingIsDrawnOutsideTheRectangle()
 {
     QFETCH(bool, view3D);
     QFETCH(int, style);
@@ -295,12 +295,12 @@ void TestChartPainter::nothingIsDrawnOutsideTheRectangle()
     }
 }
 
-void TestChartPainter::valuesBeyondTheAxisStayInThePlot_data()
+void ChartPainterTest::valuesBeyondTheAxisStayInThePlot_data()
 {
     nothingIsDrawnOutsideTheRectangle_data();
 }
 
-void TestChartPainter::valuesBeyondTheAxisStayInThePlot()
+void ChartPainterTest::valuesBeyondTheAxisStayInThePlot()
 {
     QFETCH(bool, view3D);
     QFETCH(int, style);
@@ -344,7 +344,7 @@ void TestChartPainter::valuesBeyondTheAxisStayInThePlot()
     QVERIFY(colourNear(image, top, model.series[0].colour, 3));
 }
 
-void TestChartPainter::painterIsLeftAsItWasFound()
+void ChartPainterTest::painterIsLeftAsItWasFound()
 {
     QImage image(Size, QImage::Format_ARGB32);
     QPainter painter(&image);
@@ -360,5 +360,5 @@ void TestChartPainter::painterIsLeftAsItWasFound()
     PaintChart(painter, QRect(), ChartFixtures::bands(3, 24, ChartSeriesStyle::Bar, true));
 }
 
-QTEST_MAIN(TestChartPainter)
+QTEST_MAIN(ChartPainterTest)
 #include "test_chartpainter.moc"

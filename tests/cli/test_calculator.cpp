@@ -39,7 +39,7 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArra
 
 } // namespace
 
-class TestCalculator : public QObject
+class CalculatorTest : public QObject
 {
     Q_OBJECT
 
@@ -64,7 +64,7 @@ private slots:
     void program_exit_statuses();
 };
 
-void TestCalculator::agents_prints_the_worked_example()
+void CalculatorTest::agents_prints_the_worked_example()
 {
     const CalculatorRun run = RunCalculator(QStringList(agentsExample) << QStringLiteral("--format=csv"));
     QCOMPARE(run.status, int(ExitDone));
@@ -89,7 +89,7 @@ void TestCalculator::agents_prints_the_worked_example()
     QCOMPARE(table.count(QLatin1String("<- goal")), 1);
 }
 
-void TestCalculator::schedule_prints_the_worked_example()
+void CalculatorTest::schedule_prints_the_worked_example()
 {
     const CalculatorRun run = RunCalculator(QStringList(scheduleExample) << QStringLiteral("--format=csv"));
     QCOMPARE(run.status, int(ExitDone));
@@ -105,7 +105,7 @@ void TestCalculator::schedule_prints_the_worked_example()
     QVERIFY(RunCalculator(scheduleExample).out.contains(QLatin1String("\nTotal calls: 180\n")));
 }
 
-void TestCalculator::schedule_volumes_are_read_as_typed()
+void CalculatorTest::schedule_volumes_are_read_as_typed()
 {
     // Not a whole number counts 0, an empty value leaves the slot at 0, and
     // the number of calls starts as the sum.
@@ -119,7 +119,7 @@ void TestCalculator::schedule_volumes_are_read_as_typed()
     QCOMPARE(o.value(QLatin1String("halfHourSlots")).toBool(), false);
 }
 
-void TestCalculator::schedule_without_volumes_spreads_the_calls()
+void CalculatorTest::schedule_without_volumes_spreads_the_calls()
 {
     const QJsonObject o = jsonOf({"schedule", "--calls", "1000", "--talk", "03:00"});
     QCOMPARE(o.value(QLatin1String("slotCalls")).toArray(), (QJsonArray{111, 111, 111, 111, 112, 111, 111, 111, 111}));
@@ -128,7 +128,7 @@ void TestCalculator::schedule_without_volumes_spreads_the_calls()
              QStringLiteral("1000"));
 }
 
-void TestCalculator::names_the_refused_input_data()
+void CalculatorTest::names_the_refused_input_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
@@ -146,7 +146,7 @@ void TestCalculator::names_the_refused_input_data()
         << "call volume of time slot 2 starting at 08:30 (StringGrid1, row 2)";
 }
 
-void TestCalculator::names_the_refused_input()
+void CalculatorTest::names_the_refused_input()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
@@ -157,7 +157,7 @@ void TestCalculator::names_the_refused_input()
              qPrintable(run.err));
 }
 
-void TestCalculator::too_many_volumes_is_a_usage_error()
+void CalculatorTest::too_many_volumes_is_a_usage_error()
 {
     const CalculatorRun run = RunCalculator({"schedule", "--end", "10:00", "--volumes", "1,2,3"});
     QCOMPARE(run.status, int(ExitUsage));
@@ -179,7 +179,7 @@ QStringList scheduleExampleWithVolumesFrom(const QString &source)
 
 } // namespace
 
-void TestCalculator::volumes_file_agrees_with_volumes_data()
+void CalculatorTest::volumes_file_agrees_with_volumes_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("standardInput");
@@ -190,7 +190,7 @@ void TestCalculator::volumes_file_agrees_with_volumes_data()
     QTest::newRow("standard input") << QByteArray("0\n10\n50\n120\n") << true;
 }
 
-void TestCalculator::volumes_file_agrees_with_volumes()
+void CalculatorTest::volumes_file_agrees_with_volumes()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, standardInput);
@@ -209,7 +209,7 @@ void TestCalculator::volumes_file_agrees_with_volumes()
     QCOMPARE(asked, standardInput ? qint64(VolumeColumn::MaxTextLength) + 1 : 0);
 }
 
-void TestCalculator::volumes_file_refusals_name_the_line_data()
+void CalculatorTest::volumes_file_refusals_name_the_line_data()
 {
     QTest::addColumn<QByteArray>("bytes"); // "<none>": no file; "<folder>": a folder
     QTest::addColumn<int>("status");
@@ -226,7 +226,7 @@ void TestCalculator::volumes_file_refusals_name_the_line_data()
     QTest::newRow("folder") << QByteArray("<folder>") << int(ExitFileError) << "volumes file";
 }
 
-void TestCalculator::volumes_file_refusals_name_the_line()
+void CalculatorTest::volumes_file_refusals_name_the_line()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, status);
@@ -242,7 +242,7 @@ void TestCalculator::volumes_file_refusals_name_the_line()
              qPrintable(run.err));
 }
 
-void TestCalculator::program_reads_volumes_from_standard_input()
+void CalculatorTest::program_reads_volumes_from_standard_input()
 {
     QProcess process;
     process.start(QStringLiteral(VARNOOK_CALC_PATH), scheduleExampleWithVolumesFrom(QStringLiteral("-")));
@@ -253,7 +253,7 @@ void TestCalculator::program_reads_volumes_from_standard_input()
     QCOMPARE(QString::fromLocal8Bit(process.readAllStandardOutput()), RunCalculator(scheduleExample).out);
 }
 
-void TestCalculator::loads_a_scenario_file()
+void CalculatorTest::loads_a_scenario_file()
 {
     QTemporaryDir dir;
     const QString path = writeFile(dir, QStringLiteral("monday.vnk"), exampleFile);
@@ -266,7 +266,7 @@ void TestCalculator::loads_a_scenario_file()
     QCOMPARE(o.value(QLatin1String("inputs")).toObject().value(QLatin1String("calls")).toString(), QStringLiteral("200"));
 }
 
-void TestCalculator::reports_a_file_that_does_not_load_data()
+void CalculatorTest::reports_a_file_that_does_not_load_data()
 {
     QTest::addColumn<QByteArray>("bytes"); // "<none>": no file at all
     QTest::addColumn<QString>("message");
@@ -276,7 +276,7 @@ void TestCalculator::reports_a_file_that_does_not_load_data()
     QTest::newRow("damaged") << exampleFile + "\r\n5\r\n" << "damaged at line 14";
 }
 
-void TestCalculator::reports_a_file_that_does_not_load()
+void CalculatorTest::reports_a_file_that_does_not_load()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
@@ -317,7 +317,7 @@ QString pdfOutput(const QString &tool, const QStringList &arguments)
 
 } // namespace
 
-void TestCalculator::writes_the_report_as_pdf()
+void CalculatorTest::writes_the_report_as_pdf()
 {
     QTemporaryDir dir;
     // A whole day of half hours runs onto a second page.
@@ -353,7 +353,7 @@ void TestCalculator::writes_the_report_as_pdf()
              (QStringList{"day.pdf", "monday.pdf", "monday.vnk"}));
 }
 
-void TestCalculator::program_exit_statuses_data()
+void CalculatorTest::program_exit_statuses_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
@@ -368,7 +368,7 @@ void TestCalculator::program_exit_statuses_data()
     QTest::newRow("missing file") << QStringList{"/nonexistent/x.vnk"} << 3 << false;
 }
 
-void TestCalculator::program_exit_statuses()
+void CalculatorTest::program_exit_statuses()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
@@ -382,5 +382,5 @@ void TestCalculator::program_exit_statuses()
     QCOMPARE(process.readAllStandardError().isEmpty(), status == 0);
 }
 
-QTEST_GUILESS_MAIN(TestCalculator)
+QTEST_GUILESS_MAIN(CalculatorTest)
 #include "test_calculator.moc"
