@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "calculator.h"
+#include "testfiles.h"
 #include "volumecolumn.h"
 
 #include <QDir>
@@ -19,22 +20,12 @@ const QStringList agentsExample{"agents", "--calls", "100", "--start", "08:00", 
 const QStringList scheduleExample{"schedule", "--slots", "30", "--start", "08:00", "--end", "10:00", "--volumes",
                                   "0,10,50,120", "--talk", "03:00", "--wrap", "01:00", "--abandon", "00:30",
                                   "--goal", "80", "--goal-secs", "20"};
-const QByteArray exampleFile = "vnk\r\n90\r\n10\r\n200\r\n08:00\r\n03:00\r\n00:30\r\n00:30\r\n"
-                               "08:00\r\n10:00\r\n1\r\n120\r\n80\r\n";
+const QByteArray &exampleFile = ExampleScenarioFile;
 
 QJsonObject jsonOf(QStringList arguments)
 {
     const CalculatorRun run = RunCalculator(arguments << QStringLiteral("--format=json"));
     return QJsonDocument::fromJson(run.out.toUtf8()).object();
-}
-
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
-{
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
-    return path;
 }
 
 } // namespace
@@ -195,7 +186,7 @@ void CalculatorTest::volumes_file_agrees_with_volumes()
     QFETCH(QByteArray, bytes);
     QFETCH(bool, standardInput);
     QTemporaryDir dir;
-    const QString source = standardInput ? QStringLiteral("-") : writeFile(dir, QStringLiteral("day.csv"), bytes);
+    const QString source = standardInput ? QStringLiteral("-") : writeFileIn(dir, QStringLiteral("day.csv"), bytes);
     qint64 asked = 0;
     const StandardInput input = [&](qint64 maxBytes) {
         asked = maxBytes;
@@ -234,7 +225,7 @@ void CalculatorTest::volumes_file_refusals_name_the_line()
     QTemporaryDir dir;
     const QString path = bytes == "<none>" ? dir.filePath(QStringLiteral("none.txt"))
                          : bytes == "<folder>" ? dir.path()
-                                               : writeFile(dir, QStringLiteral("day.txt"), bytes);
+                                               : writeFileIn(dir, QStringLiteral("day.txt"), bytes);
     const CalculatorRun run = RunCalculator(scheduleExampleWithVolumesFrom(path));
     QCOMPARE(run.status, status);
     QVERIFY(run.out.isEmpty());
@@ -256,7 +247,7 @@ void CalculatorTest::program_reads_volumes_from_standard_input()
 void CalculatorTest::loads_a_scenario_file()
 {
     QTemporaryDir dir;
-    const QString path = writeFile(dir, QStringLiteral("monday.vnk"), exampleFile);
+    const QString path = writeFileIn(dir, QStringLiteral("monday.vnk"), exampleFile);
     QJsonObject o = jsonOf({path, "--tab", "schedule"});
     QCOMPARE(o.value(QLatin1String("tab")).toString(), QStringLiteral("schedule"));
     QCOMPARE(o.value(QLatin1String("slotCalls")).toArray(), (QJsonArray{120, 80}));
@@ -282,7 +273,7 @@ void CalculatorTest::reports_a_file_that_does_not_load()
     QFETCH(QString, message);
     QTemporaryDir dir;
     const QString path = bytes == "<none>" ? dir.filePath(QStringLiteral("none.vnk"))
-                                           : writeFile(dir, QStringLiteral("bad.vnk"), bytes);
+                                           : writeFileIn(dir, QStringLiteral("bad.vnk"), bytes);
     const CalculatorRun run = RunCalculator({path, "--tab", "schedule"});
     QCOMPARE(run.status, int(ExitFileError));
     QVERIFY(run.out.isEmpty());
@@ -332,7 +323,7 @@ void CalculatorTest::writes_the_report_as_pdf()
     QVERIFY(text.contains(QStringLiteral("Page 2")) && text.contains(QStringLiteral("*.vnk")));
 
     // A file's report names it by its full path, on A4 by default.
-    const QString path = writeFile(dir, QStringLiteral("monday.vnk"), exampleFile);
+    const QString path = writeFileIn(dir, QStringLiteral("monday.vnk"), exampleFile);
     const QString pdf = dir.filePath(QStringLiteral("monday.pdf"));
     run = runProgram({"monday.vnk", "--tab", "schedule", "--pdf", pdf}, dir.path());
     QCOMPARE(run.status, int(ExitDone));

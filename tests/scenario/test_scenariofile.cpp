@@ -1,19 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "scenariofile.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
 
 // The 60-minute scenario from 08:00 to 10:00 with 200 calls typed as 120 and 80.
-const QByteArray exampleFile = "vnk\r\n90\r\n10\r\n200\r\n08:00\r\n03:00\r\n00:30\r\n00:30\r\n"
-                               "08:00\r\n10:00\r\n1\r\n120\r\n80\r\n";
+const QByteArray &exampleFile = ExampleScenarioFile;
 
 QByteArray fileOf(const QStringList &lines)
 {
@@ -75,12 +72,6 @@ struct Snapshot
     QString totalTime;
     QStringList grid;
 };
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 QByteArray readAll(const QString &path)
 {
@@ -563,15 +554,12 @@ void ScenarioFileTest::failed_write_keeps_the_old_file_byte_for_byte()
 
     AgentScenario s;
     s.setText(Field::Edit1, QStringLiteral("999"));
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 16;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const SaveResult r = SaveScenario(s, path);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    SaveResult r;
+    {
+        const FileSizeLimit limit(16);
+        QVERIFY(limit.active());
+        r = SaveScenario(s, path);
+    }
 
     QVERIFY(!r.ok);
     QVERIFY2(r.message.startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)), qPrintable(r.message));
