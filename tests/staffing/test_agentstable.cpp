@@ -242,7 +242,7 @@ void AgentsTableTest::trunksEqualAgentsWithoutTalkTime()
 void AgentsTableTest::failedCheckEmptiesTheTable()
 {
     AgentScenario s;
-    setTexts(s, {"08:00", "09:00", "100", "03:00", "00:30", "00:25", "80", "20"});
+    setTexts(s, WorkedAgentsTexts);
     QVERIFY(s.Recalculate().valid);
     s.setText(Field::Edit1, QStringLiteral("0"));
     QVERIFY(!s.Recalculate().valid);

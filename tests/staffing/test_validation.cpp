@@ -21,7 +21,7 @@ void ValidationTest::failingField_data()
 {
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QString>("failing");
-    const QStringList ok = {"08:00", "09:00", "100", "03:00", "00:30", "00:25", "80", "20"};
+    const QStringList ok = WorkedAgentsTexts;
     auto with = [&](int index, const QString &text) {
         QStringList t = ok;
         t[index] = text;
