@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The chart painted into images: series where their points are, bars and
 // lines, grid styles, the 3D back wall, and nothing drawn where it must not be.
+#include "chartdesign.h"
 #include "chartfixtures.h"
 #include "chartlayout.h"
 #include "chartpainter.h"
@@ -31,7 +32,7 @@ private slots:
 
 namespace {
 
-const QSize Size(498, 289);
+const QSize Size = ChartDesignSize;
 
 QImage paint(const ChartModel &model, const QSize &size = Size)
 {
@@ -278,7 +279,7 @@ void ChartPainterTest::nothingIsDrawnOutsideTheRectangle()
     model.series[4].points[2].y = std::nan("");
     model.series[2].points[9].y = std::numeric_limits<double>::max(); // on the automatic right axis
     model.series[2].axis = ChartVerticalAxis::Right;
-    for (const QSize size : {QSize(498, 289), QSize(160, 90), QSize(40, 30)}) {
+    for (const QSize size : {ChartDesignSize, QSize(160, 90), QSize(40, 30)}) {
         QImage image(size + QSize(200, 160), QImage::Format_ARGB32);
         image.fill(Qt::transparent);
         const QRect rect(QPoint(100, 80), size);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The chart widget and printing the chart as a job of its own.
+#include "chartdesign.h"
 #include "chartfixtures.h"
 #include "chartprinter.h"
 #include "chartwidget.h"
@@ -38,7 +39,7 @@ QString run(const QString &program, const QStringList &arguments)
 void ChartViewTest::widgetShowsItsModelOnWhite()
 {
     ChartWidget widget;
-    widget.resize(498, 289);
+    widget.resize(ChartDesignSize);
     QImage image = widget.grab().toImage();
     QCOMPARE(QColor(image.pixel(2, 2)), QColor(Qt::white));
     QCOMPARE(QColor(image.pixel(495, 286)), QColor(Qt::white));
