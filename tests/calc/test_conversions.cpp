@@ -7,7 +7,7 @@
 
 #include <limits>
 
-class TestConversions : public QObject
+class ConversionsTest : public QObject
 {
     Q_OBJECT
 
@@ -27,7 +27,7 @@ private slots:
     void roundHalfAwayExact();
 };
 
-void TestConversions::parseInteger_data()
+void ConversionsTest::parseInteger_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
@@ -74,7 +74,7 @@ void TestConversions::parseInteger_data()
     QTest::newRow("fullwidth digit") << QString(QChar(0xFF15)) << false << 0;
 }
 
-void TestConversions::parseInteger()
+void ConversionsTest::parseInteger()
 {
     QFETCH(QString, text);
     QFETCH(bool, valid);
@@ -86,7 +86,7 @@ void TestConversions::parseInteger()
         QCOMPARE(*got, value);
 }
 
-void TestConversions::parseTime_data()
+void ConversionsTest::parseTime_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
@@ -118,7 +118,7 @@ void TestConversions::parseTime_data()
     QTest::newRow("dot separator") << QStringLiteral("08.00") << false << 0 << 0;
 }
 
-void TestConversions::parseTime()
+void ConversionsTest::parseTime()
 {
     QFETCH(QString, text);
     QFETCH(bool, valid);
@@ -133,7 +133,7 @@ void TestConversions::parseTime()
     }
 }
 
-void TestConversions::parseFloat_data()
+void ConversionsTest::parseFloat_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
@@ -166,7 +166,7 @@ void TestConversions::parseFloat_data()
     QTest::newRow("overflow") << QStringLiteral("1e400") << false << 0.0;
 }
 
-void TestConversions::parseFloat()
+void ConversionsTest::parseFloat()
 {
     QFETCH(QString, text);
     QFETCH(bool, valid);
@@ -178,12 +178,12 @@ void TestConversions::parseFloat()
         QCOMPARE(*got, value);
 }
 
-void TestConversions::thousandSeparator_isThePinnedLocales()
+void ConversionsTest::thousandSeparator_isThePinnedLocales()
 {
     QCOMPARE(Calc::ThousandSeparator(), QLatin1Char(','));
 }
 
-void TestConversions::formatNumber_data()
+void ConversionsTest::formatNumber_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<int>("decimals");
@@ -226,7 +226,7 @@ void TestConversions::formatNumber_data()
     QTest::newRow("negative decimals as 0") << 7.6 << -1 << QStringLiteral("8");
 }
 
-void TestConversions::formatNumber()
+void ConversionsTest::formatNumber()
 {
     QFETCH(double, value);
     QFETCH(int, decimals);
@@ -234,7 +234,7 @@ void TestConversions::formatNumber()
     QCOMPARE(Calc::FormatNumber(value, decimals), text);
 }
 
-void TestConversions::formatNumber_roundsTheExactSumOnce_data()
+void ConversionsTest::formatNumber_roundsTheExactSumOnce_data()
 {
     // `extra` is the low part of a product that does not fit a double: the
     // rounding must see value + extra, not value alone.
@@ -253,7 +253,7 @@ void TestConversions::formatNumber_roundsTheExactSumOnce_data()
     QTest::newRow("decimal half plus a little") << 12.125 << 1e-16 << 2 << QStringLiteral("12.13");
 }
 
-void TestConversions::formatNumber_roundsTheExactSumOnce()
+void ConversionsTest::formatNumber_roundsTheExactSumOnce()
 {
     QFETCH(double, value);
     QFETCH(double, extra);
@@ -262,7 +262,7 @@ void TestConversions::formatNumber_roundsTheExactSumOnce()
     QCOMPARE(Calc::FormatNumber(value, decimals, extra), text);
 }
 
-void TestConversions::roundHalfAwayExact_data()
+void ConversionsTest::roundHalfAwayExact_data()
 {
     QTest::addColumn<double>("hi");
     QTest::addColumn<double>("lo");
@@ -280,7 +280,7 @@ void TestConversions::roundHalfAwayExact_data()
     QTest::newRow("large whole") << 4503599627370495.0 << 0.0 << 4503599627370495.0;
 }
 
-void TestConversions::roundHalfAwayExact()
+void ConversionsTest::roundHalfAwayExact()
 {
     QFETCH(double, hi);
     QFETCH(double, lo);
@@ -288,5 +288,5 @@ void TestConversions::roundHalfAwayExact()
     QCOMPARE(Calc::RoundHalfAwayExact(hi, lo), rounded);
 }
 
-VARNOOK_PINNED_LOCALE_MAIN(TestConversions)
+VARNOOK_PINNED_LOCALE_MAIN(ConversionsTest)
 #include "test_conversions.moc"

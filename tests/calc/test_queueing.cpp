@@ -10,7 +10,7 @@
 
 // Reference values below come from the loss recursion and the waiting formula
 // worked out in exact rational arithmetic, then rounded to double.
-class TestQueueing : public QObject
+class QueueingTest : public QObject
 {
     Q_OBJECT
 
@@ -51,7 +51,7 @@ const double NaN = std::numeric_limits<double>::quiet_NaN();
 
 } // namespace
 
-void TestQueueing::lossProbability_data()
+void QueueingTest::lossProbability_data()
 {
     QTest::addColumn<double>("servers");
     QTest::addColumn<double>("rate");
@@ -73,7 +73,7 @@ void TestQueueing::lossProbability_data()
     QTest::newRow("not-a-number servers") << NaN << 1.0 << 1.0 << 0.0;
 }
 
-void TestQueueing::lossProbability()
+void QueueingTest::lossProbability()
 {
     QFETCH(double, servers);
     QFETCH(double, rate);
@@ -84,7 +84,7 @@ void TestQueueing::lossProbability()
     QVERIFY2(closeTo(got, expected), qPrintable(QString::number(got, 'g', 17)));
 }
 
-void TestQueueing::lossProbability_usesOnlyTheProductOfRateAndDuration()
+void QueueingTest::lossProbability_usesOnlyTheProductOfRateAndDuration()
 {
     // State: a load of 12 erlangs given as 12 x 1 and as 24 x 0.5 (exact).
     // Expected: the same doubles for every server count.
@@ -96,7 +96,7 @@ void TestQueueing::lossProbability_usesOnlyTheProductOfRateAndDuration()
     QCOMPARE(Calc::TrunksNeeded(0, 6.0, 2.0), 24);
 }
 
-void TestQueueing::waitProbability_data()
+void QueueingTest::waitProbability_data()
 {
     QTest::addColumn<double>("servers");
     QTest::addColumn<double>("load");
@@ -119,7 +119,7 @@ void TestQueueing::waitProbability_data()
     QTest::newRow("overflowing occupancy") << 0.5 << 1e308 << 0.0;
 }
 
-void TestQueueing::waitProbability()
+void QueueingTest::waitProbability()
 {
     QFETCH(double, servers);
     QFETCH(double, load);
@@ -129,7 +129,7 @@ void TestQueueing::waitProbability()
     QVERIFY2(closeTo(got, expected), qPrintable(QString::number(got, 'g', 17)));
 }
 
-void TestQueueing::waitProbabilityFromLoss_matchesWaitProbability()
+void QueueingTest::waitProbabilityFromLoss_matchesWaitProbability()
 {
     // The table code passes a blocking value it already holds; it must give
     // the very double WaitProbability gives.
@@ -146,7 +146,7 @@ void TestQueueing::waitProbabilityFromLoss_matchesWaitProbability()
     QCOMPARE(Calc::WaitProbabilityFromLoss(0, 1.0, 0.5), 0.0);
 }
 
-void TestQueueing::trunksNeeded_data()
+void QueueingTest::trunksNeeded_data()
 {
     QTest::addColumn<double>("first");
     QTest::addColumn<double>("load");
@@ -176,7 +176,7 @@ void TestQueueing::trunksNeeded_data()
     QTest::newRow("negative load") << 5.0 << -10.0 << 0;
 }
 
-void TestQueueing::trunksNeeded()
+void QueueingTest::trunksNeeded()
 {
     QFETCH(double, first);
     QFETCH(double, load);
@@ -185,7 +185,7 @@ void TestQueueing::trunksNeeded()
     QCOMPARE(Calc::TrunksNeeded(first, load, 1.0), expected);
 }
 
-void TestQueueing::lossRecursion_isBitIdenticalToLossProbability_data()
+void QueueingTest::lossRecursion_isBitIdenticalToLossProbability_data()
 {
     QTest::addColumn<double>("load");
 
@@ -197,7 +197,7 @@ void TestQueueing::lossRecursion_isBitIdenticalToLossProbability_data()
     QTest::newRow("zero load") << 0.0;
 }
 
-void TestQueueing::lossRecursion_isBitIdenticalToLossProbability()
+void QueueingTest::lossRecursion_isBitIdenticalToLossProbability()
 {
     QFETCH(double, load);
     constexpr int top = 400;
@@ -224,7 +224,7 @@ void TestQueueing::lossRecursion_isBitIdenticalToLossProbability()
     }
 }
 
-void TestQueueing::lossRecursion_randomOrderGivesTheSameDoubles()
+void QueueingTest::lossRecursion_randomOrderGivesTheSameDoubles()
 {
     std::mt19937 random(20240611);
     std::uniform_int_distribution<int> servers(0, 300);
@@ -237,7 +237,7 @@ void TestQueueing::lossRecursion_randomOrderGivesTheSameDoubles()
     }
 }
 
-void TestQueueing::lossRecursion_zeroAndOneServerShareTheOneServerValue()
+void QueueingTest::lossRecursion_zeroAndOneServerShareTheOneServerValue()
 {
     Calc::LossRecursion recursion(3.0);
     QCOMPARE(recursion.at(5), Calc::LossProbability(5, 3.0, 1.0));
@@ -247,7 +247,7 @@ void TestQueueing::lossRecursion_zeroAndOneServerShareTheOneServerValue()
     QCOMPARE(recursion.load(), 3.0);
 }
 
-void TestQueueing::lossRecursion_resumedFromAKnownValueContinuesIdentically()
+void QueueingTest::lossRecursion_resumedFromAKnownValueContinuesIdentically()
 {
     const double load = 57.3;
     for (long long start : {0LL, 1LL, 2LL, 40LL, 255LL}) {
@@ -260,7 +260,7 @@ void TestQueueing::lossRecursion_resumedFromAKnownValueContinuesIdentically()
     }
 }
 
-void TestQueueing::lossProbabilities_sideBySideGiveTheSameDoubles_data()
+void QueueingTest::lossProbabilities_sideBySideGiveTheSameDoubles_data()
 {
     QTest::addColumn<QVector<double>>("loads");
     QTest::addColumn<QVector<long long>>("servers");
@@ -277,7 +277,7 @@ void TestQueueing::lossProbabilities_sideBySideGiveTheSameDoubles_data()
         << QVector<double>{0.5, 400.0, 0.5, 0.5} << QVector<long long>{2, 450, 3, 1};
 }
 
-void TestQueueing::lossProbabilities_sideBySideGiveTheSameDoubles()
+void QueueingTest::lossProbabilities_sideBySideGiveTheSameDoubles()
 {
     QFETCH(QVector<double>, loads);
     QFETCH(QVector<long long>, servers);
@@ -289,7 +289,7 @@ void TestQueueing::lossProbabilities_sideBySideGiveTheSameDoubles()
                  qPrintable(QStringLiteral("recursion %1").arg(i)));
 }
 
-void TestQueueing::trunksNeededFrom_matchesTrunksNeeded()
+void QueueingTest::trunksNeededFrom_matchesTrunksNeeded()
 {
     for (double load : {0.0, 1.0, 10.0, 100.0 / 3.0, 200.0, 250.0}) {
         for (int lines : {0, 1, 5, 20, 51, 52, 128, 200, 255, 256, 300}) {
@@ -300,5 +300,5 @@ void TestQueueing::trunksNeededFrom_matchesTrunksNeeded()
     }
 }
 
-QTEST_GUILESS_MAIN(TestQueueing)
+QTEST_GUILESS_MAIN(QueueingTest)
 #include "test_queueing.moc"

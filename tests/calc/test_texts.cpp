@@ -7,7 +7,7 @@
 
 #include <limits>
 
-class TestTexts : public QObject
+class TextsTest : public QObject
 {
     Q_OBJECT
 
@@ -29,7 +29,7 @@ const double NaN = std::numeric_limits<double>::quiet_NaN();
 const double Inf = std::numeric_limits<double>::infinity();
 } // namespace
 
-void TestTexts::hoursToSeconds_data()
+void TextsTest::hoursToSeconds_data()
 {
     QTest::addColumn<double>("hours");
     QTest::addColumn<int>("seconds");
@@ -51,14 +51,14 @@ void TestTexts::hoursToSeconds_data()
     QTest::newRow("not a number") << NaN << 0;
 }
 
-void TestTexts::hoursToSeconds()
+void TextsTest::hoursToSeconds()
 {
     QFETCH(double, hours);
     QFETCH(int, seconds);
     QCOMPARE(Calc::HoursToSeconds(hours), seconds);
 }
 
-void TestTexts::padNumber_data()
+void TextsTest::padNumber_data()
 {
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("width");
@@ -73,7 +73,7 @@ void TestTexts::padNumber_data()
     QTest::newRow("negative at width") << -5 << 2 << QStringLiteral("-5");
 }
 
-void TestTexts::padNumber()
+void TextsTest::padNumber()
 {
     QFETCH(int, value);
     QFETCH(int, width);
@@ -81,7 +81,7 @@ void TestTexts::padNumber()
     QCOMPARE(Calc::PadNumber(value, width), text);
 }
 
-void TestTexts::durationText_data()
+void TextsTest::durationText_data()
 {
     QTest::addColumn<double>("hours");
     QTest::addColumn<QString>("text");
@@ -101,14 +101,14 @@ void TestTexts::durationText_data()
     QTest::newRow("infinity") << Inf << QStringLiteral("23:59");
 }
 
-void TestTexts::durationText()
+void TextsTest::durationText()
 {
     QFETCH(double, hours);
     QFETCH(QString, text);
     QCOMPARE(Calc::DurationText(hours), text);
 }
 
-void TestTexts::clockAndDurationTexts_data()
+void TextsTest::clockAndDurationTexts_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
@@ -124,7 +124,7 @@ void TestTexts::clockAndDurationTexts_data()
     QTest::newRow("empty mask") << QStringLiteral("  :  ") << false << 0;
 }
 
-void TestTexts::clockAndDurationTexts()
+void TextsTest::clockAndDurationTexts()
 {
     QFETCH(QString, text);
     QFETCH(bool, valid);
@@ -138,7 +138,7 @@ void TestTexts::clockAndDurationTexts()
     }
 }
 
-void TestTexts::percentText_data()
+void TextsTest::percentText_data()
 {
     QTest::addColumn<double>("fraction");
     QTest::addColumn<int>("decimals");
@@ -168,7 +168,7 @@ void TestTexts::percentText_data()
     QTest::newRow("two decimals, value just above the half") << 0.12345 << 2 << QStringLiteral("12.35%");
 }
 
-void TestTexts::percentText()
+void TextsTest::percentText()
 {
     QFETCH(double, fraction);
     QFETCH(int, decimals);
@@ -176,5 +176,5 @@ void TestTexts::percentText()
     QCOMPARE(Calc::PercentText(fraction, decimals), text);
 }
 
-VARNOOK_PINNED_LOCALE_MAIN(TestTexts)
+VARNOOK_PINNED_LOCALE_MAIN(TextsTest)
 #include "test_texts.moc"

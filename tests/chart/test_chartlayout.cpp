@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The chart's geometry, checked without painting: ticks, axes, legend,
 // bottom labels, automatic scales and the 3D depth.
+#include "chartdesign.h"
 #include "chartfixtures.h"
 #include "chartfonts.h"
 #include "chartlayout.h"
@@ -14,7 +15,7 @@
 #include <cmath>
 #include <limits>
 
-class TestChartLayout : public QObject
+class ChartLayoutTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -74,19 +75,19 @@ QRectF plotBox(const ChartLayout &layout)
 
 } // namespace
 
-void TestChartLayout::percentTicksLandOnEvenPixelRows_data()
+void ChartLayoutTest::percentTicksLandOnEvenPixelRows_data()
 {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<double>("dpi");
     QTest::addColumn<bool>("view3D");
-    QTest::newRow("design window") << QSize(498, 289) << 96.0 << true;
-    QTest::newRow("design window flat") << QSize(498, 289) << 96.0 << false;
+    QTest::newRow("design window") << ChartDesignSize << 96.0 << true;
+    QTest::newRow("design window flat") << ChartDesignSize << 96.0 << false;
     QTest::newRow("odd height") << QSize(640, 401) << 96.0 << true;
     QTest::newRow("large") << QSize(1280, 800) << 96.0 << false;
     QTest::newRow("page") << QSize(4770, 4770) << 1200.0 << true;
 }
 
-void TestChartLayout::percentTicksLandOnEvenPixelRows()
+void ChartLayoutTest::percentTicksLandOnEvenPixelRows()
 {
     QFETCH(QSize, size);
     QFETCH(double, dpi);
@@ -108,16 +109,16 @@ void TestChartLayout::percentTicksLandOnEvenPixelRows()
     QCOMPARE(layout.left.map(100), double(layout.plotFront.top()));
 }
 
-void TestChartLayout::rightAxisOnlyWhenASeriesUsesIt()
+void ChartLayoutTest::rightAxisOnlyWhenASeriesUsesIt()
 {
     ChartModel model = ChartFixtures::series(2, 10);
     model.rightAxis = {QStringLiteral("Number"), false, 0, 50, 5, ChartGridStyle::Default};
-    const ChartLayout without = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    const ChartLayout without = LayOutChart(model, ChartDesignRect, 96);
     QVERIFY(!without.right.shown);
     QVERIFY(without.right.ticks.empty());
 
     model.series[0].axis = ChartVerticalAxis::Right;
-    const ChartLayout with = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    const ChartLayout with = LayOutChart(model, ChartDesignRect, 96);
     QVERIFY(with.right.shown);
     QCOMPARE(int(with.right.ticks.size()), 11);
     QCOMPARE(with.right.ticks.back().value, 50.0);
@@ -132,7 +133,7 @@ void TestChartLayout::rightAxisOnlyWhenASeriesUsesIt()
     QCOMPARE(with.right.map(50), double(with.plotFront.top()));
     QCOMPARE(with.right.ticks.front().position, double(with.backWall.top() + with.backWall.height()));
     QCOMPARE(with.right.ticks.back().position, double(with.backWall.top()));
-    QVERIFY(with.right.titleRect.right() <= 498);
+    QVERIFY(with.right.titleRect.right() <= ChartDesignRect.right());
     QVERIFY(!with.right.titleRect.isEmpty());
     // Labels a tick (4 pixels) and half a gap (3) off the plot, both sides;
     // the axis titles outside them.
@@ -151,9 +152,9 @@ void TestChartLayout::rightAxisOnlyWhenASeriesUsesIt()
     QCOMPARE(&with.verticalAxis(ChartVerticalAxis::Left), &with.left);
 }
 
-void TestChartLayout::legendListsTheSeriesInOrderWithoutOverlap()
+void ChartLayoutTest::legendListsTheSeriesInOrderWithoutOverlap()
 {
-    for (const int width : {300, 498, 1200}) {
+    for (const int width : {300, ChartDesignSize.width(), 1200}) {
         const ChartModel model = ChartFixtures::series(7, 12);
         const ChartLayout layout = LayOutChart(model, QRectF(0, 0, width, 400), 96);
         QCOMPARE(int(layout.legend.size()), 7);
@@ -175,7 +176,7 @@ void TestChartLayout::legendListsTheSeriesInOrderWithoutOverlap()
         QVERIFY(layout.legend.back().textRect.bottom() < layout.backWall.top());
     }
     ChartModel empty = ChartFixtures::series(0, 0);
-    QVERIFY(LayOutChart(empty, QRectF(0, 0, 498, 289), 96).legend.empty());
+    QVERIFY(LayOutChart(empty, ChartDesignRect, 96).legend.empty());
 
     // Two entries that just fit between the 8-pixel margins share a row; a
     // pixel less and the second goes below.
@@ -189,7 +190,7 @@ void TestChartLayout::legendListsTheSeriesInOrderWithoutOverlap()
     QVERIFY(wraps.legend[1].textRect.top() > wraps.legend[0].textRect.top());
 }
 
-void TestChartLayout::bottomLabelsNeverOverlap()
+void ChartLayoutTest::bottomLabelsNeverOverlap()
 {
     for (int points = 1; points <= 48; ++points) {
         const ChartModel model = ChartFixtures::series(2, points);
@@ -213,7 +214,7 @@ void TestChartLayout::bottomLabelsNeverOverlap()
     }
 }
 
-void TestChartLayout::bottomLabelsAreAsDenseAsTheyFit()
+void ChartLayoutTest::bottomLabelsAreAsDenseAsTheyFit()
 {
     // Labels every 1, 2, 4, 6, 8, 12, 16, 24 or 48 slots (whole hours of
     // half-hour slots), then doubling: the smallest step whose slots are as
@@ -243,11 +244,11 @@ void TestChartLayout::bottomLabelsAreAsDenseAsTheyFit()
     }
 }
 
-void TestChartLayout::bottomAxisHasASlotPerWholeStep()
+void ChartLayoutTest::bottomAxisHasASlotPerWholeStep()
 {
     // Six points from x 0: six slots of equal width, labelled by the points.
     ChartModel model = ChartFixtures::series(1, 6);
-    ChartLayout layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    ChartLayout layout = LayOutChart(model, ChartDesignRect, 96);
     QCOMPARE(layout.bottom.scale.minimum, 0.0);
     QCOMPARE(layout.bottom.scale.maximum, 5.0);
     QCOMPARE(layout.slotWidth, layout.plotFront.width() / 6.0);
@@ -258,21 +259,21 @@ void TestChartLayout::bottomAxisHasASlotPerWholeStep()
     // Labels too wide to stand centred at the ends are moved inside.
     ChartModel wide = ChartFixtures::series(1, 2);
     wide.series[0].points[0].label = QString(100, QLatin1Char('x'));
-    QCOMPARE(LayOutChart(wide, QRectF(0, 0, 498, 289), 96).bottom.ticks[0].labelRect.left(), 0.0);
+    QCOMPARE(LayOutChart(wide, ChartDesignRect, 96).bottom.ticks[0].labelRect.left(), 0.0);
     // Three slots, the last label wider than one: labels every second slot,
     // the last one moved in from the right edge.
     wide = ChartFixtures::series(1, 3);
     wide.series[0].points[2].label = QString(33, QLatin1Char('x'));
-    const std::vector<ChartTick> ticks = LayOutChart(wide, QRectF(0, 0, 498, 289), 96).bottom.ticks;
+    const std::vector<ChartTick> ticks = LayOutChart(wide, ChartDesignRect, 96).bottom.ticks;
     QCOMPARE(ticks.size(), std::size_t(2));
     QVERIFY(!ticks[1].labelRect.isEmpty());
-    QCOMPARE(ticks[1].labelRect.right(), 498.0);
+    QCOMPARE(ticks[1].labelRect.right(), ChartDesignRect.right());
 
     // From x 3 to 5 with x 4 missing: the missing slot shows its x, a point
     // without a label none.
     ChartSeries &series = model.series[0];
     series.points = {{3, 10, QString(), Qt::red}, {5, 20, QStringLiteral("b"), Qt::red}};
-    layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    layout = LayOutChart(model, ChartDesignRect, 96);
     QCOMPARE(layout.bottom.scale.minimum, 3.0);
     QCOMPARE(layout.bottom.scale.maximum, 5.0);
     texts.clear();
@@ -284,7 +285,7 @@ void TestChartLayout::bottomAxisHasASlotPerWholeStep()
     model.bottomAxis.automatic = false;
     model.bottomAxis.minimum = 5;
     model.bottomAxis.maximum = 10;
-    layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    layout = LayOutChart(model, ChartDesignRect, 96);
     QCOMPARE(layout.bottom.scale.minimum, 5.0);
     QCOMPARE(layout.bottom.scale.maximum, 10.0);
     QCOMPARE(int(layout.bottom.ticks.size()), 6);
@@ -292,7 +293,7 @@ void TestChartLayout::bottomAxisHasASlotPerWholeStep()
     QCOMPARE(layout.bottom.ticks[1].text, QStringLiteral("6"));
 }
 
-void TestChartLayout::halfHourLabelsStayReadableInANarrowWindow()
+void ChartLayoutTest::halfHourLabelsStayReadableInANarrowWindow()
 {
     const ChartModel model = ChartFixtures::series(2, 48); // 08:00, 08:30, ...
     const ChartLayout layout = LayOutChart(model, QRectF(0, 0, 300, 250), 96);
@@ -311,19 +312,19 @@ void TestChartLayout::halfHourLabelsStayReadableInANarrowWindow()
     QCOMPARE(second.position, layout.bottom.map(second.value));
 }
 
-void TestChartLayout::textsStayApartAndInsideTheRectangle_data()
+void ChartLayoutTest::textsStayApartAndInsideTheRectangle_data()
 {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("view3D");
     QTest::addColumn<int>("seriesCount");
-    QTest::newRow("design 3D") << QSize(498, 289) << true << 2;
-    QTest::newRow("design flat") << QSize(498, 289) << false << 2;
+    QTest::newRow("design 3D") << ChartDesignSize << true << 2;
+    QTest::newRow("design flat") << ChartDesignSize << false << 2;
     QTest::newRow("narrow seven") << QSize(320, 260) << true << 7;
     QTest::newRow("wide seven") << QSize(1280, 800) << true << 7;
     QTest::newRow("short") << QSize(600, 160) << false << 3;
 }
 
-void TestChartLayout::textsStayApartAndInsideTheRectangle()
+void ChartLayoutTest::textsStayApartAndInsideTheRectangle()
 {
     QFETCH(QSize, size);
     QFETCH(bool, view3D);
@@ -345,7 +346,7 @@ void TestChartLayout::textsStayApartAndInsideTheRectangle()
     }
 }
 
-void TestChartLayout::niceSteps_data()
+void ChartLayoutTest::niceSteps_data()
 {
     QTest::addColumn<double>("rough");
     QTest::addColumn<double>("step");
@@ -360,14 +361,14 @@ void TestChartLayout::niceSteps_data()
     QTest::newRow("nan") << std::nan("") << 1.0;
 }
 
-void TestChartLayout::niceSteps()
+void ChartLayoutTest::niceSteps()
 {
     QFETCH(double, rough);
     QFETCH(double, step);
     QCOMPARE(NiceStep(rough), step);
 }
 
-void TestChartLayout::automaticScaleCoversTheData_data()
+void ChartLayoutTest::automaticScaleCoversTheData_data()
 {
     QTest::addColumn<double>("low");
     QTest::addColumn<double>("high");
@@ -391,7 +392,7 @@ void TestChartLayout::automaticScaleCoversTheData_data()
     QTest::newRow("both signs, one division") << -1.0 << 1.0 << 1 << -20.0 << 20.0 << 20.0;
 }
 
-void TestChartLayout::automaticScaleCoversTheData()
+void ChartLayoutTest::automaticScaleCoversTheData()
 {
     QFETCH(double, low);
     QFETCH(double, high);
@@ -416,7 +417,7 @@ void TestChartLayout::automaticScaleCoversTheData()
     QVERIFY(std::fabs(ticks.back() - scale.maximum) < 1e-9 * std::max(1.0, scale.maximum));
 }
 
-void TestChartLayout::ownScaleIsKeptAndBadOnesAreReplaced()
+void ChartLayoutTest::ownScaleIsKeptAndBadOnesAreReplaced()
 {
     ChartAxis axis{QString(), false, 0, 600, 60, ChartGridStyle::Default};
     ChartScale scale = ResolveScale(axis, true, 0, 605, 10);
@@ -440,17 +441,17 @@ void TestChartLayout::ownScaleIsKeptAndBadOnesAreReplaced()
     QCOMPARE(ResolveScale(axis, true, 0, 23, 10).maximum, 25.0);
 }
 
-void TestChartLayout::depthMovesTheBackWallAndNothingElse()
+void ChartLayoutTest::depthMovesTheBackWallAndNothingElse()
 {
     ChartModel model = ChartFixtures::series(3, 24);
     model.view3D = false;
-    const ChartLayout flat = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    const ChartLayout flat = LayOutChart(model, ChartDesignRect, 96);
     QVERIFY(!flat.is3D());
     QCOMPARE(flat.backWall, flat.plotFront);
     QCOMPARE(flat.depth, QPoint());
 
     model.view3D = true;
-    const ChartLayout deep = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    const ChartLayout deep = LayOutChart(model, ChartDesignRect, 96);
     QVERIFY(deep.is3D());
     QVERIFY(deep.depth.x() > 0 && deep.depth.y() < 0);
     QCOMPARE(deep.backWall, deep.plotFront.translated(deep.depth));
@@ -465,8 +466,8 @@ void TestChartLayout::depthMovesTheBackWallAndNothingElse()
     QCOMPARE(deep.depth, QPoint(27, -16));
     ChartModel single = model;
     single.series.resize(1);
-    QCOMPARE(LayOutChart(single, QRectF(0, 0, 498, 289), 96).depth, QPoint(12, -7));
-    QCOMPARE(LayOutChart(model, QRectF(0, 0, 498, 289), 100).depth, QPoint(28, -17));
+    QCOMPARE(LayOutChart(single, ChartDesignRect, 96).depth, QPoint(12, -7));
+    QCOMPARE(LayOutChart(model, ChartDesignRect, 100).depth, QPoint(28, -17));
     QCOMPARE(deep.laneOffset(1), QPointF(9, -5)); // a third of the depth, on whole pixels
     QCOMPARE(deep.laneOffset(2), QPointF(18, -11));
     const QPointF back = deep.laneOffset(2);
@@ -474,14 +475,14 @@ void TestChartLayout::depthMovesTheBackWallAndNothingElse()
     QVERIFY(back.x() < deep.depth.x());
     ChartModel equal = model;
     equal.series = {model.series[1], model.series[1], model.series[1]};
-    QCOMPARE(LayOutChart(equal, QRectF(0, 0, 498, 289), 96).laneOf(0), 2);
+    QCOMPARE(LayOutChart(equal, ChartDesignRect, 96).laneOf(0), 2);
     // The outline holds the front plane and the back wall.
     const QPolygonF outline = deep.plotOutline();
     QVERIFY(outline.containsPoint(QPointF(deep.plotFront.center()), Qt::OddEvenFill));
     QVERIFY(outline.containsPoint(QPointF(deep.backWall.center()), Qt::OddEvenFill));
 }
 
-void TestChartLayout::pageAtTwelveHundredDpiLooksLikeTheScreen()
+void ChartLayoutTest::pageAtTwelveHundredDpiLooksLikeTheScreen()
 {
     // The same chart, 5 by 3 inches, on the screen and on a page: text sized
     // in points takes the same share of the picture.
@@ -498,14 +499,14 @@ void TestChartLayout::pageAtTwelveHundredDpiLooksLikeTheScreen()
     QVERIFY(near(screen.titleRect.height(), page.titleRect.height()));
 }
 
-void TestChartLayout::badInputGivesAUsableLayout()
+void ChartLayoutTest::badInputGivesAUsableLayout()
 {
     ChartModel model = ChartFixtures::series(3, 10);
     model.series[0].points[2].y = std::nan("");
     model.series[1].points[3].y = std::numeric_limits<double>::infinity();
     model.series[2].points[4].x = -std::numeric_limits<double>::infinity();
     model.leftAxis.automatic = true;
-    for (const QRectF &rect : {QRectF(0, 0, 498, 289), QRectF(0, 0, 10, 10), QRectF(0, 0, 1, 1), QRectF(5, 5, 0, 0)}) {
+    for (const QRectF &rect : {ChartDesignRect, QRectF(0, 0, 10, 10), QRectF(0, 0, 1, 1), QRectF(5, 5, 0, 0)}) {
         const ChartLayout layout = LayOutChart(model, rect, 96);
         QVERIFY(std::isfinite(layout.left.scale.maximum));
         QVERIFY(layout.left.ticks.size() <= std::size_t(ChartScale::MaximumTicks));
@@ -516,29 +517,29 @@ void TestChartLayout::badInputGivesAUsableLayout()
     extreme.leftAxis.automatic = true;
     extreme.series[0].points[1].y = std::numeric_limits<double>::max();
     extreme.series[1].points[2].y = std::numeric_limits<double>::lowest();
-    const ChartLayout huge = LayOutChart(extreme, QRectF(0, 0, 498, 289), 96);
+    const ChartLayout huge = LayOutChart(extreme, ChartDesignRect, 96);
     QVERIFY(huge.left.ticks.size() <= std::size_t(ChartScale::MaximumTicks));
     QVERIFY(huge.plotFront.width() >= 1);
     // A bottom axis of its own asking for a billion positions.
     model.bottomAxis.automatic = false;
     model.bottomAxis.minimum = 0;
     model.bottomAxis.maximum = 1e9;
-    const ChartLayout wide = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    const ChartLayout wide = LayOutChart(model, ChartDesignRect, 96);
     QVERIFY(wide.bottom.ticks.size() <= 100000);
     // No series at all: axes without bottom labels.
-    const ChartLayout empty = LayOutChart(ChartFixtures::series(0, 0), QRectF(0, 0, 498, 289), 96);
+    const ChartLayout empty = LayOutChart(ChartFixtures::series(0, 0), ChartDesignRect, 96);
     QVERIFY(empty.bottom.ticks.empty());
     QVERIFY(!empty.left.ticks.empty());
 }
 
-void TestChartLayout::linesAreCutWhereTheyLeaveTheAxis()
+void ChartLayoutTest::linesAreCutWhereTheyLeaveTheAxis()
 {
     ChartModel model = ChartFixtures::series(1, 6); // left axis 0 to 100
     ChartSeries &series = model.series[0];
     const double ys[] = {50, 150, 50, 50, std::nan(""), 50};
     for (std::size_t i = 0; i < 6; ++i)
         series.points[i].y = ys[i];
-    const ChartLayout layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    const ChartLayout layout = LayOutChart(model, ChartDesignRect, 96);
     const std::vector<QPolygonF> runs = ChartVisibleRuns(layout, layout.left, series);
     // Up through the top between x 0 and 1, back down between 1 and 2, cut
     // at x 3 by the missing value, a lone point at x 5.
@@ -575,11 +576,11 @@ void TestChartLayout::linesAreCutWhereTheyLeaveTheAxis()
     QVERIFY(ChartVisibleRuns(layout, layout.left, series).empty());
 }
 
-void TestChartLayout::barsAreCutAtTheAxisEnds()
+void ChartLayoutTest::barsAreCutAtTheAxisEnds()
 {
     ChartModel model = ChartFixtures::series(1, 4);
     model.leftAxis.minimum = 20; // the bars grow from the axis' lower end
-    const ChartLayout layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    const ChartLayout layout = LayOutChart(model, ChartDesignRect, 96);
     QCOMPARE(ChartBaseline(layout.left, layout), layout.left.map(20));
     QPointF end;
     ChartPoint point{1, 250, QString(), QColor()};
@@ -594,7 +595,7 @@ void TestChartLayout::barsAreCutAtTheAxisEnds()
     QVERIFY(!ChartBarEnd(layout, layout.left, point, end));
 }
 
-void TestChartLayout::textSizesFollowTheResolution()
+void ChartLayoutTest::textSizesFollowTheResolution()
 {
     // Points to pixels at ten times the screen's resolution, where a tenth
     // of a point or a pixel per inch shows in the rounded size.
@@ -618,7 +619,7 @@ void TestChartLayout::textSizesFollowTheResolution()
         QCOMPARE(ChartUnit(bad), 1.0);
 }
 
-void TestChartLayout::seriesAreCutAtTheBottomAxisEnds()
+void ChartLayoutTest::seriesAreCutAtTheBottomAxisEnds()
 {
     // The bottom axis of its own from 2 to 5 shows x from 1.5 to 5.5; the
     // left axis 0 to 100. A line from x 0 to 6 is cut at both slot edges.
@@ -630,7 +631,7 @@ void TestChartLayout::seriesAreCutAtTheBottomAxisEnds()
     for (ChartPoint &point : series.points)
         point.y = 40;
     series.points[6].y = 100; // up to the axis' top from x 5 to 6
-    const ChartLayout layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    const ChartLayout layout = LayOutChart(model, ChartDesignRect, 96);
     const std::vector<QPolygonF> runs = ChartVisibleRuns(layout, layout.left, series);
     QCOMPARE(int(runs.size()), 1);
     QCOMPARE(runs[0].first(), QPointF(layout.bottom.map(1.5), layout.left.map(40)));
@@ -656,13 +657,13 @@ void TestChartLayout::seriesAreCutAtTheBottomAxisEnds()
     model.leftAxis.maximum = 1e9;
     model.leftAxis.increment = 2e8;
     series.points = {{2, -1e12, QString(), Qt::red}, {3, 0, QString(), Qt::red}};
-    const ChartLayout wide = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    const ChartLayout wide = LayOutChart(model, ChartDesignRect, 96);
     const std::vector<QPolygonF> steep = ChartVisibleRuns(wide, wide.left, series);
     QCOMPARE(int(steep.size()), 1);
     QCOMPARE(steep[0].first(), QPointF(wide.bottom.map(2.999), wide.left.map(-1e9)));
 }
 
-void TestChartLayout::automaticAxesScaleFromTheirOwnSeries()
+void ChartLayoutTest::automaticAxesScaleFromTheirOwnSeries()
 {
     // Series 1 on an automatic left axis, series 2 on an automatic right
     // one: each axis starts at 0 and ends within a step above its series.
@@ -670,7 +671,7 @@ void TestChartLayout::automaticAxesScaleFromTheirOwnSeries()
     model.leftAxis.automatic = true;
     model.series[1].axis = ChartVerticalAxis::Right;
     model.series[1].points[5].y = 480;
-    const ChartLayout layout = LayOutChart(model, QRectF(0, 0, 498, 289), 96);
+    const ChartLayout layout = LayOutChart(model, ChartDesignRect, 96);
     const auto highest = [](const ChartSeries &series) {
         double high = std::numeric_limits<double>::lowest();
         for (const ChartPoint &point : series.points)
@@ -700,7 +701,7 @@ void TestChartLayout::automaticAxesScaleFromTheirOwnSeries()
     }
 }
 
-void TestChartLayout::ticksOfAScale()
+void ChartLayoutTest::ticksOfAScale()
 {
     // 0.3 / 0.1 is 2.9999999999999996 in doubles: still three steps, and
     // the tick at zero is zero, not a rounding error's "-0.0".
@@ -722,5 +723,5 @@ void TestChartLayout::ticksOfAScale()
     QCOMPARE((ChartScale{0, 10, 0}).divisions(), 0);
 }
 
-QTEST_MAIN(TestChartLayout)
+QTEST_MAIN(ChartLayoutTest)
 #include "test_chartlayout.moc"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The chart painted into images: series where their points are, bars and
 // lines, grid styles, the 3D back wall, and nothing drawn where it must not be.
+#include "chartdesign.h"
 #include "chartfixtures.h"
 #include "chartlayout.h"
 #include "chartpainter.h"
@@ -11,7 +12,7 @@
 
 #include <limits>
 
-class TestChartPainter : public QObject
+class ChartPainterTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -31,7 +32,7 @@ private slots:
 
 namespace {
 
-const QSize Size(498, 289);
+const QSize Size = ChartDesignSize;
 
 QImage paint(const ChartModel &model, const QSize &size = Size)
 {
@@ -92,12 +93,12 @@ void addViewsAndStyles()
 
 } // namespace
 
-void TestChartPainter::eachSeriesShowsWhereItsPointsAre_data()
+void ChartPainterTest::eachSeriesShowsWhereItsPointsAre_data()
 {
     addViewsAndStyles();
 }
 
-void TestChartPainter::eachSeriesShowsWhereItsPointsAre()
+void ChartPainterTest::eachSeriesShowsWhereItsPointsAre()
 {
     QFETCH(bool, view3D);
     QFETCH(int, style);
@@ -132,7 +133,7 @@ void TestChartPainter::eachSeriesShowsWhereItsPointsAre()
         QVERIFY(colourNear(image, entry.swatch.center(), entry.colour, 1));
 }
 
-void TestChartPainter::barsFillTheAreaUnderTheirValues()
+void ChartPainterTest::barsFillTheAreaUnderTheirValues()
 {
     for (const bool view3D : {false, true}) {
         const ChartModel lines = ChartFixtures::bands(2, 12, ChartSeriesStyle::Line, view3D);
@@ -154,7 +155,7 @@ void TestChartPainter::barsFillTheAreaUnderTheirValues()
     }
 }
 
-void TestChartPainter::gridStyles_data()
+void ChartPainterTest::gridStyles_data()
 {
     QTest::addColumn<int>("style");
     QTest::addColumn<bool>("view3D");
@@ -166,7 +167,7 @@ void TestChartPainter::gridStyles_data()
     QTest::newRow("clear 3D") << int(ChartGridStyle::Clear) << true;
 }
 
-void TestChartPainter::gridStyles()
+void ChartPainterTest::gridStyles()
 {
     QFETCH(int, style);
     QFETCH(bool, view3D);
@@ -207,7 +208,7 @@ void TestChartPainter::gridStyles()
     }
 }
 
-void TestChartPainter::gridLinesStaySharpOnADoubleDensityScreen()
+void ChartPainterTest::gridLinesStaySharpOnADoubleDensityScreen()
 {
     // A high-density screen: the widget paints in screen pixels, each two
     // device pixels wide. A grid line fills exactly its two device rows.
@@ -229,7 +230,7 @@ void TestChartPainter::gridLinesStaySharpOnADoubleDensityScreen()
     QCOMPARE(image.pixel(x, row + 2), background);
 }
 
-void TestChartPainter::threeDMovesTheBackWallByTheDepth()
+void ChartPainterTest::threeDMovesTheBackWallByTheDepth()
 {
     const QColor wall(255, 250, 200);
     for (const bool view3D : {false, true}) {
@@ -255,12 +256,12 @@ void TestChartPainter::threeDMovesTheBackWallByTheDepth()
     }
 }
 
-void TestChartPainter::nothingIsDrawnOutsideTheRectangle_data()
+void ChartPainterTest::nothingIsDrawnOutsideTheRectangle_data()
 {
     addViewsAndStyles();
 }
 
-void TestChartPainter::nothingIsDrawnOutsideTheRectangle()
+void ChartPainterTest::nothingIsDrawnOutsideTheRectangle()
 {
     QFETCH(bool, view3D);
     QFETCH(int, style);
@@ -278,7 +279,7 @@ void TestChartPainter::nothingIsDrawnOutsideTheRectangle()
     model.series[4].points[2].y = std::nan("");
     model.series[2].points[9].y = std::numeric_limits<double>::max(); // on the automatic right axis
     model.series[2].axis = ChartVerticalAxis::Right;
-    for (const QSize size : {QSize(498, 289), QSize(160, 90), QSize(40, 30)}) {
+    for (const QSize size : {ChartDesignSize, QSize(160, 90), QSize(40, 30)}) {
         QImage image(size + QSize(200, 160), QImage::Format_ARGB32);
         image.fill(Qt::transparent);
         const QRect rect(QPoint(100, 80), size);
@@ -295,12 +296,12 @@ void TestChartPainter::nothingIsDrawnOutsideTheRectangle()
     }
 }
 
-void TestChartPainter::valuesBeyondTheAxisStayInThePlot_data()
+void ChartPainterTest::valuesBeyondTheAxisStayInThePlot_data()
 {
     nothingIsDrawnOutsideTheRectangle_data();
 }
 
-void TestChartPainter::valuesBeyondTheAxisStayInThePlot()
+void ChartPainterTest::valuesBeyondTheAxisStayInThePlot()
 {
     QFETCH(bool, view3D);
     QFETCH(int, style);
@@ -344,7 +345,7 @@ void TestChartPainter::valuesBeyondTheAxisStayInThePlot()
     QVERIFY(colourNear(image, top, model.series[0].colour, 3));
 }
 
-void TestChartPainter::painterIsLeftAsItWasFound()
+void ChartPainterTest::painterIsLeftAsItWasFound()
 {
     QImage image(Size, QImage::Format_ARGB32);
     QPainter painter(&image);
@@ -360,5 +361,5 @@ void TestChartPainter::painterIsLeftAsItWasFound()
     PaintChart(painter, QRect(), ChartFixtures::bands(3, 24, ChartSeriesStyle::Bar, true));
 }
 
-QTEST_MAIN(TestChartPainter)
+QTEST_MAIN(ChartPainterTest)
 #include "test_chartpainter.moc"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The chart widget and printing the chart as a job of its own.
+#include "chartdesign.h"
 #include "chartfixtures.h"
 #include "chartprinter.h"
 #include "chartwidget.h"
@@ -13,7 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestChartView : public QObject
+class ChartViewTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -35,10 +36,10 @@ QString run(const QString &program, const QStringList &arguments)
 
 } // namespace
 
-void TestChartView::widgetShowsItsModelOnWhite()
+void ChartViewTest::widgetShowsItsModelOnWhite()
 {
     ChartWidget widget;
-    widget.resize(498, 289);
+    widget.resize(ChartDesignSize);
     QImage image = widget.grab().toImage();
     QCOMPARE(QColor(image.pixel(2, 2)), QColor(Qt::white));
     QCOMPARE(QColor(image.pixel(495, 286)), QColor(Qt::white));
@@ -55,7 +56,7 @@ void TestChartView::widgetShowsItsModelOnWhite()
     QCOMPARE(constant.model().series.size(), std::size_t(2));
 }
 
-void TestChartView::rightClickAsksTheOwnerForTheMenu()
+void ChartViewTest::rightClickAsksTheOwnerForTheMenu()
 {
     ChartWidget widget;
     widget.resize(300, 200);
@@ -67,7 +68,7 @@ void TestChartView::rightClickAsksTheOwnerForTheMenu()
     QVERIFY(event.isAccepted());
 }
 
-void TestChartView::printsOnePageTitledWithTheChartsName()
+void ChartViewTest::printsOnePageTitledWithTheChartsName()
 {
     const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
@@ -95,7 +96,7 @@ void TestChartView::printsOnePageTitledWithTheChartsName()
         QVERIFY2(text.contains(word), qPrintable(word));
 }
 
-void TestChartView::printerThatCannotStartReportsFailure()
+void ChartViewTest::printerThatCannotStartReportsFailure()
 {
     QTemporaryDir dir;
     QPrinter printer(QPrinter::HighResolution);
@@ -105,5 +106,5 @@ void TestChartView::printerThatCannotStartReportsFailure()
     QVERIFY(!PrintChart(printer, QRect(10, 10, 4000, 2000), ChartFixtures::bands(1, 4, ChartSeriesStyle::Bar, true)));
 }
 
-QTEST_MAIN(TestChartView)
+QTEST_MAIN(ChartViewTest)
 #include "test_chartview.moc"

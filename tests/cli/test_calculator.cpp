@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "calculator.h"
+#include "testfiles.h"
 #include "volumecolumn.h"
 
 #include <QDir>
@@ -19,8 +20,7 @@ const QStringList agentsExample{"agents", "--calls", "100", "--start", "08:00", 
 const QStringList scheduleExample{"schedule", "--slots", "30", "--start", "08:00", "--end", "10:00", "--volumes",
                                   "0,10,50,120", "--talk", "03:00", "--wrap", "01:00", "--abandon", "00:30",
                                   "--goal", "80", "--goal-secs", "20"};
-const QByteArray exampleFile = "vnk\r\n90\r\n10\r\n200\r\n08:00\r\n03:00\r\n00:30\r\n00:30\r\n"
-                               "08:00\r\n10:00\r\n1\r\n120\r\n80\r\n";
+const QByteArray &exampleFile = ExampleScenarioFile;
 
 QJsonObject jsonOf(QStringList arguments)
 {
@@ -28,18 +28,9 @@ QJsonObject jsonOf(QStringList arguments)
     return QJsonDocument::fromJson(run.out.toUtf8()).object();
 }
 
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
-{
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
-    return path;
-}
-
 } // namespace
 
-class TestCalculator : public QObject
+class CalculatorTest : public QObject
 {
     Q_OBJECT
 
@@ -64,7 +55,7 @@ private slots:
     void program_exit_statuses();
 };
 
-void TestCalculator::agents_prints_the_worked_example()
+void CalculatorTest::agents_prints_the_worked_example()
 {
     const CalculatorRun run = RunCalculator(QStringList(agentsExample) << QStringLiteral("--format=csv"));
     QCOMPARE(run.status, int(ExitDone));
@@ -89,7 +80,7 @@ void TestCalculator::agents_prints_the_worked_example()
     QCOMPARE(table.count(QLatin1String("<- goal")), 1);
 }
 
-void TestCalculator::schedule_prints_the_worked_example()
+void CalculatorTest::schedule_prints_the_worked_example()
 {
     const CalculatorRun run = RunCalculator(QStringList(scheduleExample) << QStringLiteral("--format=csv"));
     QCOMPARE(run.status, int(ExitDone));
@@ -105,7 +96,7 @@ void TestCalculator::schedule_prints_the_worked_example()
     QVERIFY(RunCalculator(scheduleExample).out.contains(QLatin1String("\nTotal calls: 180\n")));
 }
 
-void TestCalculator::schedule_volumes_are_read_as_typed()
+void CalculatorTest::schedule_volumes_are_read_as_typed()
 {
     // Not a whole number counts 0, an empty value leaves the slot at 0, and
     // the number of calls starts as the sum.
@@ -119,7 +110,7 @@ void TestCalculator::schedule_volumes_are_read_as_typed()
     QCOMPARE(o.value(QLatin1String("halfHourSlots")).toBool(), false);
 }
 
-void TestCalculator::schedule_without_volumes_spreads_the_calls()
+void CalculatorTest::schedule_without_volumes_spreads_the_calls()
 {
     const QJsonObject o = jsonOf({"schedule", "--calls", "1000", "--talk", "03:00"});
     QCOMPARE(o.value(QLatin1String("slotCalls")).toArray(), (QJsonArray{111, 111, 111, 111, 112, 111, 111, 111, 111}));
@@ -128,7 +119,7 @@ void TestCalculator::schedule_without_volumes_spreads_the_calls()
              QStringLiteral("1000"));
 }
 
-void TestCalculator::names_the_refused_input_data()
+void CalculatorTest::names_the_refused_input_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
@@ -146,7 +137,7 @@ void TestCalculator::names_the_refused_input_data()
         << "call volume of time slot 2 starting at 08:30 (StringGrid1, row 2)";
 }
 
-void TestCalculator::names_the_refused_input()
+void CalculatorTest::names_the_refused_input()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
@@ -157,7 +148,7 @@ void TestCalculator::names_the_refused_input()
              qPrintable(run.err));
 }
 
-void TestCalculator::too_many_volumes_is_a_usage_error()
+void CalculatorTest::too_many_volumes_is_a_usage_error()
 {
     const CalculatorRun run = RunCalculator({"schedule", "--end", "10:00", "--volumes", "1,2,3"});
     QCOMPARE(run.status, int(ExitUsage));
@@ -179,7 +170,7 @@ QStringList scheduleExampleWithVolumesFrom(const QString &source)
 
 } // namespace
 
-void TestCalculator::volumes_file_agrees_with_volumes_data()
+void CalculatorTest::volumes_file_agrees_with_volumes_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("standardInput");
@@ -190,12 +181,12 @@ void TestCalculator::volumes_file_agrees_with_volumes_data()
     QTest::newRow("standard input") << QByteArray("0\n10\n50\n120\n") << true;
 }
 
-void TestCalculator::volumes_file_agrees_with_volumes()
+void CalculatorTest::volumes_file_agrees_with_volumes()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, standardInput);
     QTemporaryDir dir;
-    const QString source = standardInput ? QStringLiteral("-") : writeFile(dir, QStringLiteral("day.csv"), bytes);
+    const QString source = standardInput ? QStringLiteral("-") : writeFileIn(dir, QStringLiteral("day.csv"), bytes);
     qint64 asked = 0;
     const StandardInput input = [&](qint64 maxBytes) {
         asked = maxBytes;
@@ -209,7 +200,7 @@ void TestCalculator::volumes_file_agrees_with_volumes()
     QCOMPARE(asked, standardInput ? qint64(VolumeColumn::MaxTextLength) + 1 : 0);
 }
 
-void TestCalculator::volumes_file_refusals_name_the_line_data()
+void CalculatorTest::volumes_file_refusals_name_the_line_data()
 {
     QTest::addColumn<QByteArray>("bytes"); // "<none>": no file; "<folder>": a folder
     QTest::addColumn<int>("status");
@@ -226,7 +217,7 @@ void TestCalculator::volumes_file_refusals_name_the_line_data()
     QTest::newRow("folder") << QByteArray("<folder>") << int(ExitFileError) << "volumes file";
 }
 
-void TestCalculator::volumes_file_refusals_name_the_line()
+void CalculatorTest::volumes_file_refusals_name_the_line()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, status);
@@ -234,7 +225,7 @@ void TestCalculator::volumes_file_refusals_name_the_line()
     QTemporaryDir dir;
     const QString path = bytes == "<none>" ? dir.filePath(QStringLiteral("none.txt"))
                          : bytes == "<folder>" ? dir.path()
-                                               : writeFile(dir, QStringLiteral("day.txt"), bytes);
+                                               : writeFileIn(dir, QStringLiteral("day.txt"), bytes);
     const CalculatorRun run = RunCalculator(scheduleExampleWithVolumesFrom(path));
     QCOMPARE(run.status, status);
     QVERIFY(run.out.isEmpty());
@@ -242,7 +233,7 @@ void TestCalculator::volumes_file_refusals_name_the_line()
              qPrintable(run.err));
 }
 
-void TestCalculator::program_reads_volumes_from_standard_input()
+void CalculatorTest::program_reads_volumes_from_standard_input()
 {
     QProcess process;
     process.start(QStringLiteral(VARNOOK_CALC_PATH), scheduleExampleWithVolumesFrom(QStringLiteral("-")));
@@ -253,10 +244,10 @@ void TestCalculator::program_reads_volumes_from_standard_input()
     QCOMPARE(QString::fromLocal8Bit(process.readAllStandardOutput()), RunCalculator(scheduleExample).out);
 }
 
-void TestCalculator::loads_a_scenario_file()
+void CalculatorTest::loads_a_scenario_file()
 {
     QTemporaryDir dir;
-    const QString path = writeFile(dir, QStringLiteral("monday.vnk"), exampleFile);
+    const QString path = writeFileIn(dir, QStringLiteral("monday.vnk"), exampleFile);
     QJsonObject o = jsonOf({path, "--tab", "schedule"});
     QCOMPARE(o.value(QLatin1String("tab")).toString(), QStringLiteral("schedule"));
     QCOMPARE(o.value(QLatin1String("slotCalls")).toArray(), (QJsonArray{120, 80}));
@@ -266,7 +257,7 @@ void TestCalculator::loads_a_scenario_file()
     QCOMPARE(o.value(QLatin1String("inputs")).toObject().value(QLatin1String("calls")).toString(), QStringLiteral("200"));
 }
 
-void TestCalculator::reports_a_file_that_does_not_load_data()
+void CalculatorTest::reports_a_file_that_does_not_load_data()
 {
     QTest::addColumn<QByteArray>("bytes"); // "<none>": no file at all
     QTest::addColumn<QString>("message");
@@ -276,13 +267,13 @@ void TestCalculator::reports_a_file_that_does_not_load_data()
     QTest::newRow("damaged") << exampleFile + "\r\n5\r\n" << "damaged at line 14";
 }
 
-void TestCalculator::reports_a_file_that_does_not_load()
+void CalculatorTest::reports_a_file_that_does_not_load()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
     QTemporaryDir dir;
     const QString path = bytes == "<none>" ? dir.filePath(QStringLiteral("none.vnk"))
-                                           : writeFile(dir, QStringLiteral("bad.vnk"), bytes);
+                                           : writeFileIn(dir, QStringLiteral("bad.vnk"), bytes);
     const CalculatorRun run = RunCalculator({path, "--tab", "schedule"});
     QCOMPARE(run.status, int(ExitFileError));
     QVERIFY(run.out.isEmpty());
@@ -317,7 +308,7 @@ QString pdfOutput(const QString &tool, const QStringList &arguments)
 
 } // namespace
 
-void TestCalculator::writes_the_report_as_pdf()
+void CalculatorTest::writes_the_report_as_pdf()
 {
     QTemporaryDir dir;
     // A whole day of half hours runs onto a second page.
@@ -332,7 +323,7 @@ void TestCalculator::writes_the_report_as_pdf()
     QVERIFY(text.contains(QStringLiteral("Page 2")) && text.contains(QStringLiteral("*.vnk")));
 
     // A file's report names it by its full path, on A4 by default.
-    const QString path = writeFile(dir, QStringLiteral("monday.vnk"), exampleFile);
+    const QString path = writeFileIn(dir, QStringLiteral("monday.vnk"), exampleFile);
     const QString pdf = dir.filePath(QStringLiteral("monday.pdf"));
     run = runProgram({"monday.vnk", "--tab", "schedule", "--pdf", pdf}, dir.path());
     QCOMPARE(run.status, int(ExitDone));
@@ -353,7 +344,7 @@ void TestCalculator::writes_the_report_as_pdf()
              (QStringList{"day.pdf", "monday.pdf", "monday.vnk"}));
 }
 
-void TestCalculator::program_exit_statuses_data()
+void CalculatorTest::program_exit_statuses_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
@@ -368,7 +359,7 @@ void TestCalculator::program_exit_statuses_data()
     QTest::newRow("missing file") << QStringList{"/nonexistent/x.vnk"} << 3 << false;
 }
 
-void TestCalculator::program_exit_statuses()
+void CalculatorTest::program_exit_statuses()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
@@ -382,5 +373,5 @@ void TestCalculator::program_exit_statuses()
     QCOMPARE(process.readAllStandardError().isEmpty(), status == 0);
 }
 
-QTEST_GUILESS_MAIN(TestCalculator)
+QTEST_GUILESS_MAIN(CalculatorTest)
 #include "test_calculator.moc"

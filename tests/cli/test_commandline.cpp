@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-class TestCommandLine : public QObject
+class CommandLineTest : public QObject
 {
     Q_OBJECT
 
@@ -16,7 +16,7 @@ private slots:
     void reads_report_options();
 };
 
-void TestCommandLine::reads_commands_and_values_data()
+void CommandLineTest::reads_commands_and_values_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("command");
@@ -37,7 +37,7 @@ void TestCommandLine::reads_commands_and_values_data()
     QTest::newRow("file") << QStringList{"monday.vnk", "--format", "json"} << file << "<unset>" << "<unset>";
 }
 
-void TestCommandLine::reads_commands_and_values()
+void CommandLineTest::reads_commands_and_values()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, command);
@@ -50,7 +50,7 @@ void TestCommandLine::reads_commands_and_values()
     QCOMPARE(line.fields[std::size_t(Field::MaskEdit6)].value_or(QStringLiteral("<unset>")), goalSeconds);
 }
 
-void TestCommandLine::refuses_bad_usage_data()
+void CommandLineTest::refuses_bad_usage_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("error");
@@ -76,7 +76,7 @@ void TestCommandLine::refuses_bad_usage_data()
     QTest::newRow("pdf without name") << QStringList{"a.vnk", "--pdf="} << "--pdf needs a file name";
 }
 
-void TestCommandLine::refuses_bad_usage()
+void CommandLineTest::refuses_bad_usage()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, error);
@@ -85,7 +85,7 @@ void TestCommandLine::refuses_bad_usage()
     QVERIFY2(line.error.contains(error), qPrintable(line.error));
 }
 
-void TestCommandLine::help_wins_anywhere()
+void CommandLineTest::help_wins_anywhere()
 {
     QCOMPARE(ParseCommandLine({"agents", "--bogus", "--help"}).command, CommandLine::Command::Help);
     QCOMPARE(ParseCommandLine({"-h"}).command, CommandLine::Command::Help);
@@ -95,7 +95,7 @@ void TestCommandLine::help_wins_anywhere()
         QVERIFY2(HelpText().contains(QLatin1String(option)), option);
 }
 
-void TestCommandLine::reads_report_options()
+void CommandLineTest::reads_report_options()
 {
     CommandLine line = ParseCommandLine({"monday.vnk", "--tab", "schedule", "--pdf", "out.pdf", "--paper=letter"});
     QVERIFY2(line.error.isEmpty(), qPrintable(line.error));
@@ -109,5 +109,5 @@ void TestCommandLine::reads_report_options()
     QVERIFY(HelpText().contains(QLatin1String("--pdf OUT.pdf")) && HelpText().contains(QLatin1String("--paper")));
 }
 
-QTEST_GUILESS_MAIN(TestCommandLine)
+QTEST_GUILESS_MAIN(CommandLineTest)
 #include "test_commandline.moc"

@@ -30,7 +30,7 @@ int pixelsOf(const QImage &image, const QColor &colour)
 
 } // namespace
 
-class TestGraphOutput : public QObject
+class GraphOutputTest : public QObject
 {
     Q_OBJECT
 
@@ -45,7 +45,7 @@ private slots:
     void failed_runs_write_nothing();
 };
 
-void TestGraphOutput::reads_the_graph_options()
+void GraphOutputTest::reads_the_graph_options()
 {
     const CommandLine line = ParseCommandLine({"monday.vnk", "--graph", "out.PNG", "--series", "Agents,trunks", "--bar",
                                                "--flat", "--size=300x200", "--tab", "schedule"});
@@ -62,7 +62,7 @@ void TestGraphOutput::reads_the_graph_options()
     QCOMPARE(plain.graphHeight, 400);
 }
 
-void TestGraphOutput::refuses_bad_graph_usage_data()
+void GraphOutputTest::refuses_bad_graph_usage_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("error");
@@ -75,7 +75,7 @@ void TestGraphOutput::refuses_bad_graph_usage_data()
     QTest::newRow("table format") << QStringList{"agents", "--graph", "a.png", "--format", "csv"} << "--format is not used with --graph";
 }
 
-void TestGraphOutput::refuses_bad_graph_usage()
+void GraphOutputTest::refuses_bad_graph_usage()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, error);
@@ -85,7 +85,7 @@ void TestGraphOutput::refuses_bad_graph_usage()
     QCOMPARE(RunCalculator(arguments).status, int(ExitUsage));
 }
 
-void TestGraphOutput::draws_the_default_series_of_the_tab()
+void GraphOutputTest::draws_the_default_series_of_the_tab()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("schedule.png"));
@@ -101,7 +101,7 @@ void TestGraphOutput::draws_the_default_series_of_the_tab()
     QCOMPARE(pixelsOf(image, QColor(0, 0, 255)), 0);
 }
 
-void TestGraphOutput::draws_the_series_named()
+void GraphOutputTest::draws_the_series_named()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("agents.png"));
@@ -120,7 +120,7 @@ void TestGraphOutput::draws_the_series_named()
     QCOMPARE(unknown.status, int(ExitUsage));
 }
 
-void TestGraphOutput::says_the_incompatibility_and_still_draws()
+void GraphOutputTest::says_the_incompatibility_and_still_draws()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("all.png"));
@@ -131,7 +131,7 @@ void TestGraphOutput::says_the_incompatibility_and_still_draws()
     QVERIFY(QFile::exists(file));
 }
 
-void TestGraphOutput::writes_one_pdf_page_of_the_size_asked()
+void GraphOutputTest::writes_one_pdf_page_of_the_size_asked()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("agents.pdf"));
@@ -146,7 +146,7 @@ void TestGraphOutput::writes_one_pdf_page_of_the_size_asked()
     QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Page size:\\s+600 x 375 pts"))), qPrintable(text));
 }
 
-void TestGraphOutput::failed_runs_write_nothing()
+void GraphOutputTest::failed_runs_write_nothing()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("none.png"));
@@ -164,5 +164,5 @@ void TestGraphOutput::failed_runs_write_nothing()
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("taken.png"))).isDir());
 }
 
-QTEST_MAIN(TestGraphOutput)
+QTEST_MAIN(GraphOutputTest)
 #include "test_graphoutput.moc"

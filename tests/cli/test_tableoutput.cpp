@@ -46,7 +46,7 @@ AgentScenario scheduleExample()
 
 } // namespace
 
-class TestTableOutput : public QObject
+class TableOutputTest : public QObject
 {
     Q_OBJECT
 
@@ -59,7 +59,7 @@ private slots:
     void json_values_are_the_shown_figures_unrounded();
 };
 
-void TestTableOutput::table_aligns_columns_and_marks_the_goal_row()
+void TableOutputTest::table_aligns_columns_and_marks_the_goal_row()
 {
     const AgentScenario s = agentsExample();
     QCOMPARE(s.goalRow(), 4);
@@ -74,7 +74,7 @@ void TestTableOutput::table_aligns_columns_and_marks_the_goal_row()
     }
 }
 
-void TestTableOutput::schedule_table_ends_with_the_totals()
+void TableOutputTest::schedule_table_ends_with_the_totals()
 {
     const QStringList lines = TableOutput::table(scheduleExample()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 7);
@@ -84,7 +84,7 @@ void TestTableOutput::schedule_table_ends_with_the_totals()
     QVERIFY(!lines.join(QLatin1Char('\n')).contains(QLatin1String("goal")));
 }
 
-void TestTableOutput::csv_quotes_as_rfc_4180()
+void TableOutputTest::csv_quotes_as_rfc_4180()
 {
     AgentScenario s = agentsExample();
     s.grid().setCell(7, 1, QStringLiteral("1,234"));
@@ -99,7 +99,7 @@ void TestTableOutput::csv_quotes_as_rfc_4180()
     QVERIFY(!csv.contains(QLatin1String("goal")));
 }
 
-void TestTableOutput::json_of_the_agents_table()
+void TableOutputTest::json_of_the_agents_table()
 {
     const QJsonObject o = QJsonDocument::fromJson(TableOutput::json(agentsExample()).toUtf8()).object();
     QCOMPARE(o.value(QLatin1String("tab")).toString(), QStringLiteral("agents"));
@@ -118,7 +118,7 @@ void TestTableOutput::json_of_the_agents_table()
     QVERIFY(!o.contains(QLatin1String("slotCalls")));
 }
 
-void TestTableOutput::json_of_the_schedule()
+void TableOutputTest::json_of_the_schedule()
 {
     AgentScenario s = scheduleExample();
     const QJsonObject o = QJsonDocument::fromJson(TableOutput::json(s).toUtf8()).object();
@@ -132,7 +132,7 @@ void TestTableOutput::json_of_the_schedule()
     QCOMPARE(o.value(QLatin1String("table")).toArray().size(), 5);
 }
 
-void TestTableOutput::json_values_are_the_shown_figures_unrounded()
+void TableOutputTest::json_values_are_the_shown_figures_unrounded()
 {
     for (const bool schedule : {false, true}) {
         const AgentScenario s = schedule ? scheduleExample() : agentsExample();
@@ -178,5 +178,5 @@ void TestTableOutput::json_values_are_the_shown_figures_unrounded()
     }
 }
 
-QTEST_GUILESS_MAIN(TestTableOutput)
+QTEST_GUILESS_MAIN(TableOutputTest)
 #include "test_tableoutput.moc"

@@ -14,7 +14,7 @@ const QByteArray scenarioCrLf = "vnk\r\n90\r\n10\r\n200\r\n08:00\r\n03:00\r\n00:
 
 // Runs against a MIME database holding only the installed definition (the
 // system's database behind it), as ctest sets XDG_DATA_DIRS.
-class TestMimeType : public QObject
+class MimeTypeTest : public QObject
 {
     Q_OBJECT
 
@@ -24,7 +24,7 @@ private slots:
     void files_are_recognised();
 };
 
-void TestMimeType::definition_is_installed()
+void MimeTypeTest::definition_is_installed()
 {
     const QMimeType type = QMimeDatabase().mimeTypeForName(scenarioType);
     QVERIFY2(type.isValid(), "the scenario type is not in the database: was the installation fixture run?");
@@ -34,7 +34,7 @@ void TestMimeType::definition_is_installed()
     QCOMPARE(type.iconName(), QStringLiteral("org.varnook.Varnook"));
 }
 
-void TestMimeType::files_are_recognised_data()
+void MimeTypeTest::files_are_recognised_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("content");
@@ -55,7 +55,7 @@ void TestMimeType::files_are_recognised_data()
     QTest::newRow("ordinary text file") << "notes.txt" << QByteArray("vnk is our file type\n") << "text/plain";
 }
 
-void TestMimeType::files_are_recognised()
+void MimeTypeTest::files_are_recognised()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, content);
@@ -70,5 +70,5 @@ void TestMimeType::files_are_recognised()
     QCOMPARE(QMimeDatabase().mimeTypeForFile(file.fileName()).name(), expected);
 }
 
-QTEST_GUILESS_MAIN(TestMimeType)
+QTEST_GUILESS_MAIN(MimeTypeTest)
 #include "test_mimetype.moc"

@@ -3,7 +3,7 @@
 
 #include <QtTest>
 
-class TestFileNames : public QObject
+class FileNamesTest : public QObject
 {
     Q_OBJECT
 
@@ -16,7 +16,7 @@ private slots:
     void filterSuffix();
 };
 
-void TestFileNames::capitalise_data()
+void FileNamesTest::capitalise_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("caption");
@@ -35,14 +35,14 @@ void TestFileNames::capitalise_data()
     QTest::newRow("non-ASCII first letter not raised") << QStringLiteral("éTÉ") << QStringLiteral("étÉ");
 }
 
-void TestFileNames::capitalise()
+void FileNamesTest::capitalise()
 {
     QFETCH(QString, text);
     QFETCH(QString, caption);
     QCOMPARE(Calc::Capitalise(text), caption);
 }
 
-void TestFileNames::relativePath_data()
+void FileNamesTest::relativePath_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("directory");
@@ -93,7 +93,7 @@ void TestFileNames::relativePath_data()
         << longName.left(255);
 }
 
-void TestFileNames::relativePath()
+void FileNamesTest::relativePath()
 {
     QFETCH(QString, path);
     QFETCH(QString, directory);
@@ -101,7 +101,7 @@ void TestFileNames::relativePath()
     QCOMPARE(Calc::RelativePath(path, directory), result);
 }
 
-void TestFileNames::filterSuffix_data()
+void FileNamesTest::filterSuffix_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("suffix");
@@ -113,12 +113,12 @@ void TestFileNames::filterSuffix_data()
     QTest::newRow("pattern at the start") << QStringLiteral("(*.txt)") << QStringLiteral("txt");
 }
 
-void TestFileNames::filterSuffix()
+void FileNamesTest::filterSuffix()
 {
     QFETCH(QString, filter);
     QFETCH(QString, suffix);
     QCOMPARE(Calc::FilterSuffix(filter), suffix);
 }
 
-QTEST_GUILESS_MAIN(TestFileNames)
+QTEST_GUILESS_MAIN(FileNamesTest)
 #include "test_filenames.moc"

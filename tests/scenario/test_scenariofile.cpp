@@ -1,19 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "scenariofile.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
 
 // The 60-minute scenario from 08:00 to 10:00 with 200 calls typed as 120 and 80.
-const QByteArray exampleFile = "vnk\r\n90\r\n10\r\n200\r\n08:00\r\n03:00\r\n00:30\r\n00:30\r\n"
-                               "08:00\r\n10:00\r\n1\r\n120\r\n80\r\n";
+const QByteArray &exampleFile = ExampleScenarioFile;
 
 QByteArray fileOf(const QStringList &lines)
 {
@@ -76,12 +73,6 @@ struct Snapshot
     QStringList grid;
 };
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 QByteArray readAll(const QString &path)
 {
     QFile f(path);
@@ -90,7 +81,7 @@ QByteArray readAll(const QString &path)
 
 } // namespace
 
-class TestScenarioFile : public QObject
+class ScenarioFileTest : public QObject
 {
     Q_OBJECT
 
@@ -121,7 +112,7 @@ private slots:
     void failed_write_keeps_the_old_file_byte_for_byte();
 };
 
-void TestScenarioFile::splits_lines_data()
+void ScenarioFileTest::splits_lines_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
@@ -139,14 +130,14 @@ void TestScenarioFile::splits_lines_data()
     QTest::newRow("Latin-1") << QByteArray("caf\xe9\r\n") << QStringList{QStringLiteral("caf\u00e9")};
 }
 
-void TestScenarioFile::splits_lines()
+void ScenarioFileTest::splits_lines()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
     QCOMPARE(SplitScenarioLines(bytes), lines);
 }
 
-void TestScenarioFile::writes_the_example_file_byte_for_byte()
+void ScenarioFileTest::writes_the_example_file_byte_for_byte()
 {
     AgentScenario s;
     s.setText(Field::Edit1, QStringLiteral("200"));
@@ -170,7 +161,7 @@ void TestScenarioFile::writes_the_example_file_byte_for_byte()
     QCOMPARE(ScenarioFileBytes(s), exampleFile.left(exampleFile.indexOf("120")));
 }
 
-void TestScenarioFile::loads_the_example_file()
+void ScenarioFileTest::loads_the_example_file()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("example.vnk"));
@@ -191,11 +182,11 @@ void TestScenarioFile::loads_the_example_file()
     QVERIFY(s.SlotCallsEdited);
     QCOMPARE(volumes(s, 3), (QList<int>{120, 80, 0}));
     // The Agents table of the loaded scenario has been filled.
-    QCOMPARE(s.StringGrid1().cell(0, 0), QStringLiteral("Agents"));
-    QVERIFY(!s.StringGrid1().cell(1, 1).isEmpty());
+    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, 0), QStringLiteral("Agents"));
+    QVERIFY(!s.StringGrid1().cell(ResultTable::ServiceColumn, 1).isEmpty());
 }
 
-void TestScenarioFile::one_digit_goals_load_as_whole_numbers()
+void ScenarioFileTest::one_digit_goals_load_as_whole_numbers()
 {
     // The masks pad one digit ("5 " seconds, " 8" percent); the load reads
     // the padding as blanks, not as part of the number.
@@ -210,7 +201,7 @@ void TestScenarioFile::one_digit_goals_load_as_whole_numbers()
     QVERIFY(s.goalRow() > 0);
 }
 
-void TestScenarioFile::save_then_load_restores_the_scenario_data()
+void ScenarioFileTest::save_then_load_restores_the_scenario_data()
 {
     QTest::addColumn<bool>("halfHours");
     QTest::addColumn<bool>("edited");
@@ -221,7 +212,7 @@ void TestScenarioFile::save_then_load_restores_the_scenario_data()
     QTest::newRow("60 min, spread volumes") << false << false << "100" << QList<int>{50, 50};
 }
 
-void TestScenarioFile::save_then_load_restores_the_scenario()
+void ScenarioFileTest::save_then_load_restores_the_scenario()
 {
     QFETCH(bool, halfHours);
     QFETCH(bool, edited);
@@ -269,7 +260,7 @@ void TestScenarioFile::save_then_load_restores_the_scenario()
         QCOMPARE(loaded.StringGrid1().row(row), original.StringGrid1().row(row));
 }
 
-void TestScenarioFile::eleven_lines_spread_the_stated_total()
+void ScenarioFileTest::eleven_lines_spread_the_stated_total()
 {
     AgentScenario s;
     const LoadResult r = apply(s, fileOf(fixedLines(QStringLiteral("100"))));
@@ -278,7 +269,7 @@ void TestScenarioFile::eleven_lines_spread_the_stated_total()
     QCOMPARE(volumes(s, 4), (QList<int>{25, 25, 25, 25}));
 }
 
-void TestScenarioFile::volumes_with_a_stated_total_of_zero_set_the_number_of_calls()
+void ScenarioFileTest::volumes_with_a_stated_total_of_zero_set_the_number_of_calls()
 {
     AgentScenario s;
     const LoadResult r = apply(s, fileOf(fixedLines(QStringLiteral("0")) << "5" << "0" << "12" << "3"));
@@ -294,7 +285,7 @@ void TestScenarioFile::volumes_with_a_stated_total_of_zero_set_the_number_of_cal
     QCOMPARE(volumes(low, 2), (QList<int>{-2147483647, -1}));
 }
 
-void TestScenarioFile::volumes_that_miss_the_stated_total_are_respread()
+void ScenarioFileTest::volumes_that_miss_the_stated_total_are_respread()
 {
     AgentScenario s;
     const LoadResult r = apply(s, fileOf(fixedLines(QStringLiteral("100")) << "10" << "20"));
@@ -304,7 +295,7 @@ void TestScenarioFile::volumes_that_miss_the_stated_total_are_respread()
     QVERIFY(s.SlotCallsEdited); // as the volume lines left it
 }
 
-void TestScenarioFile::start_time_comes_from_line_9_not_line_5()
+void ScenarioFileTest::start_time_comes_from_line_9_not_line_5()
 {
     QStringList lines = fixedLines(QStringLiteral("40"));
     lines[4] = QStringLiteral("06:00");
@@ -315,7 +306,7 @@ void TestScenarioFile::start_time_comes_from_line_9_not_line_5()
     QCOMPARE(volumes(s, 3), (QList<int>{20, 20, 0})); // spread over 10:00 to 12:00
 }
 
-void TestScenarioFile::slot_length_line_neither_merges_nor_splits_volumes_data()
+void ScenarioFileTest::slot_length_line_neither_merges_nor_splits_volumes_data()
 {
     QTest::addColumn<QString>("line11");
     QTest::addColumn<bool>("radio1");
@@ -326,7 +317,7 @@ void TestScenarioFile::slot_length_line_neither_merges_nor_splits_volumes_data()
     QTest::newRow("empty: neither") << "" << false << false;
 }
 
-void TestScenarioFile::slot_length_line_neither_merges_nor_splits_volumes()
+void ScenarioFileTest::slot_length_line_neither_merges_nor_splits_volumes()
 {
     QFETCH(QString, line11);
     QFETCH(bool, radio1);
@@ -345,7 +336,7 @@ void TestScenarioFile::slot_length_line_neither_merges_nor_splits_volumes()
     QCOMPARE(volumes(s, 4), (QList<int>{5, 8, 0, 0}));
 }
 
-void TestScenarioFile::accepts_one_hundred_volume_lines()
+void ScenarioFileTest::accepts_one_hundred_volume_lines()
 {
     QStringList lines = fixedLines(QStringLiteral("100"));
     for (int i = 0; i < 100; ++i)
@@ -355,7 +346,7 @@ void TestScenarioFile::accepts_one_hundred_volume_lines()
     QCOMPARE(s.SlotCalls[100], 1);
 }
 
-void TestScenarioFile::empty_lines_at_the_very_end_are_ignored()
+void ScenarioFileTest::empty_lines_at_the_very_end_are_ignored()
 {
     AgentScenario withVolumes;
     QVERIFY(apply(withVolumes, fileOf(fixedLines(QStringLiteral("30")) << "10" << "20" << "" << "")).applied());
@@ -367,7 +358,7 @@ void TestScenarioFile::empty_lines_at_the_very_end_are_ignored()
     QVERIFY(!fixedOnly.SlotCallsEdited);
 }
 
-void TestScenarioFile::refused_files_change_nothing_data()
+void ScenarioFileTest::refused_files_change_nothing_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("status");
@@ -417,7 +408,7 @@ void TestScenarioFile::refused_files_change_nothing_data()
     QTest::newRow("volumes overflow") << fileOf(QStringList(sound) << "2147483647" << "1") << damaged << 13 << QString();
 }
 
-void TestScenarioFile::refused_files_change_nothing()
+void ScenarioFileTest::refused_files_change_nothing()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, status);
@@ -448,7 +439,7 @@ void TestScenarioFile::refused_files_change_nothing()
     QVERIFY(Snapshot(s) == before);
 }
 
-void TestScenarioFile::unreadable_paths_change_nothing_data()
+void ScenarioFileTest::unreadable_paths_change_nothing_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("failure");
@@ -459,7 +450,7 @@ void TestScenarioFile::unreadable_paths_change_nothing_data()
     QTest::newRow("read error") << "/proc/self/mem" << "Cannot read file";
 }
 
-void TestScenarioFile::unreadable_paths_change_nothing()
+void ScenarioFileTest::unreadable_paths_change_nothing()
 {
     QFETCH(QString, name);
     QFETCH(QString, failure);
@@ -478,7 +469,7 @@ void TestScenarioFile::unreadable_paths_change_nothing()
     QVERIFY(Snapshot(s) == before);
 }
 
-void TestScenarioFile::refuses_an_oversized_file()
+void ScenarioFileTest::refuses_an_oversized_file()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.vnk"));
@@ -512,14 +503,14 @@ void TestScenarioFile::refuses_an_oversized_file()
     QCOMPARE(one.line, 1);
 }
 
-void TestScenarioFile::failed_save_reports_and_keeps_the_old_file_data()
+void ScenarioFileTest::failed_save_reports_and_keeps_the_old_file_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("missing folder") << "nowhere/x.vnk";
     QTest::newRow("target is a folder") << "folder";
 }
 
-void TestScenarioFile::failed_save_reports_and_keeps_the_old_file()
+void ScenarioFileTest::failed_save_reports_and_keeps_the_old_file()
 {
     QFETCH(QString, name);
     QTemporaryDir dir;
@@ -533,7 +524,7 @@ void TestScenarioFile::failed_save_reports_and_keeps_the_old_file()
     QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("folder"))).isDir(), true);
 }
 
-void TestScenarioFile::save_refuses_a_number_of_calls_that_cannot_load_back()
+void ScenarioFileTest::save_refuses_a_number_of_calls_that_cannot_load_back()
 {
     // State: an existing file and a window whose number of calls was
     // emptied. Action: save over the file. Expected: a report naming the
@@ -552,7 +543,7 @@ void TestScenarioFile::save_refuses_a_number_of_calls_that_cannot_load_back()
     }
 }
 
-void TestScenarioFile::failed_write_keeps_the_old_file_byte_for_byte()
+void ScenarioFileTest::failed_write_keeps_the_old_file_byte_for_byte()
 {
     // State: an existing scenario file. Action: a save whose writing fails
     // (the process may write no more than 16 bytes into a file; this holds
@@ -563,15 +554,12 @@ void TestScenarioFile::failed_write_keeps_the_old_file_byte_for_byte()
 
     AgentScenario s;
     s.setText(Field::Edit1, QStringLiteral("999"));
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 16;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const SaveResult r = SaveScenario(s, path);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    SaveResult r;
+    {
+        const FileSizeLimit limit(16);
+        QVERIFY(limit.active());
+        r = SaveScenario(s, path);
+    }
 
     QVERIFY(!r.ok);
     QVERIFY2(r.message.startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)), qPrintable(r.message));
@@ -580,5 +568,5 @@ void TestScenarioFile::failed_write_keeps_the_old_file_byte_for_byte()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.vnk")});
 }
 
-QTEST_GUILESS_MAIN(TestScenarioFile)
+QTEST_GUILESS_MAIN(ScenarioFileTest)
 #include "test_scenariofile.moc"

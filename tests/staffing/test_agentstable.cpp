@@ -158,8 +158,8 @@ void AgentsTableTest::firstRow()
     AgentScenario s;
     setTexts(s, texts);
     QVERIFY(s.Recalculate().valid);
-    QCOMPARE(s.StringGrid1().cell(0, 1), agents);
-    QCOMPARE(s.StringGrid1().cell(0, 2).toInt(), agents.toInt() + 1);
+    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, 1), agents);
+    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, 2).toInt(), agents.toInt() + 1);
 }
 
 void AgentsTableTest::tableLength_data()
@@ -184,7 +184,7 @@ void AgentsTableTest::tableLength()
     QCOMPARE(s.StringGrid1().rowCount() - 1, rows);
     // Consecutive agent numbers.
     for (int r = 2; r <= rows; ++r)
-        QCOMPARE(s.StringGrid1().cell(0, r).toInt(), s.StringGrid1().cell(0, r - 1).toInt() + 1);
+        QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, r).toInt(), s.StringGrid1().cell(ResultTable::AgentsColumn, r - 1).toInt() + 1);
 }
 
 void AgentsTableTest::goalRow_data()
@@ -233,22 +233,22 @@ void AgentsTableTest::trunksEqualAgentsWithoutTalkTime()
     setTexts(s, {"08:00", "09:00", "100", "00:00", "03:30", "00:25", "80", "20"});
     QVERIFY(s.Recalculate().valid);
     for (int r = 1; r < s.StringGrid1().rowCount(); ++r) {
-        if (s.StringGrid1().cell(5, r) == QLatin1String("00:00"))
-            QCOMPARE(s.StringGrid1().cell(8, r), s.StringGrid1().cell(0, r));
+        if (s.StringGrid1().cell(ResultTable::AnswerColumn, r) == QLatin1String("00:00"))
+            QCOMPARE(s.StringGrid1().cell(ResultTable::TrunksColumn, r), s.StringGrid1().cell(ResultTable::AgentsColumn, r));
     }
-    QCOMPARE(s.StringGrid1().cell(5, s.StringGrid1().rowCount() - 1), QStringLiteral("00:00"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::AnswerColumn, s.StringGrid1().rowCount() - 1), QStringLiteral("00:00"));
 }
 
 void AgentsTableTest::failedCheckEmptiesTheTable()
 {
     AgentScenario s;
-    setTexts(s, {"08:00", "09:00", "100", "03:00", "00:30", "00:25", "80", "20"});
+    setTexts(s, WorkedAgentsTexts);
     QVERIFY(s.Recalculate().valid);
     s.setText(Field::Edit1, QStringLiteral("0"));
     QVERIFY(!s.Recalculate().valid);
     QCOMPARE(s.StringGrid1().rowCount(), 2);
     QCOMPARE(row(s, 1), QStringList(9, QString()));
-    QCOMPARE(s.StringGrid1().cell(0, 0), QStringLiteral("Agents"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, 0), QStringLiteral("Agents"));
 }
 
 void AgentsTableTest::tablesTakeTheirFiguresFromTheStaffingModel()

@@ -53,7 +53,7 @@ void ScheduleTest::capAtNineteenEvaluations()
     s.SlotCalls[1] = 2000;
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     QCOMPARE(row(s, 1).mid(1, 4), (QStringList{"2000", "285", "96%", "19%"}));
-    QCOMPARE(s.StringGrid1().cell(8, 1), QStringLiteral("285"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::SlotTrunksColumn, 1), QStringLiteral("285"));
 }
 
 void ScheduleTest::linesOfLargeSlots_data()
@@ -77,8 +77,8 @@ void ScheduleTest::linesOfLargeSlots()
     setTexts(s, {"08:00", "09:00", "1", "03:00", "00:00", "00:30", "80", "20"});
     s.SlotCalls[1] = volume;
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
-    QCOMPARE(s.StringGrid1().cell(2, 1), agents);
-    QCOMPARE(s.StringGrid1().cell(8, 1), trunks);
+    QCOMPARE(s.StringGrid1().cell(ResultTable::SlotAgentsColumn, 1), agents);
+    QCOMPARE(s.StringGrid1().cell(ResultTable::SlotTrunksColumn, 1), trunks);
 }
 
 void ScheduleTest::goalOfZeroTakesTheFirstAgentNumber()
@@ -98,12 +98,12 @@ void ScheduleTest::answerTimeShowsAtMost2359()
     setTexts(s, {"08:00", "09:00", "1", "23:59", "23:59", "00:30", "0", "20"});
     s.SlotCalls[1] = 2;
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
-    QCOMPARE(s.StringGrid1().cell(7, 1), QStringLiteral("23:59"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::SlotAnswerColumn, 1), QStringLiteral("23:59"));
     // Answer time plus talk time pass an hour (85 + 24 minutes), so a line
     // carries less than one call an hour: the 2 calls hold the lines for
     // 3.63 erlangs, which take 11 lines, not the 2 of the agents.
-    QCOMPARE(s.StringGrid1().cell(2, 1), QStringLiteral("2"));
-    QCOMPARE(s.StringGrid1().cell(8, 1), QStringLiteral("11"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::SlotAgentsColumn, 1), QStringLiteral("2"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::SlotTrunksColumn, 1), QStringLiteral("11"));
 
     // 16 calls of 13:23 with 4 agents wait 1438.1 seconds: just below the
     // cap, shown as they are.
@@ -111,7 +111,7 @@ void ScheduleTest::answerTimeShowsAtMost2359()
     setTexts(near, {"08:00", "09:00", "1", "13:23", "00:00", "00:30", "0", "20"});
     near.SlotCalls[1] = 16;
     QVERIFY(near.TabSet1Click(Tab::Schedule).valid);
-    QCOMPARE(near.StringGrid1().cell(7, 1), QStringLiteral("23:58"));
+    QCOMPARE(near.StringGrid1().cell(ResultTable::SlotAnswerColumn, 1), QStringLiteral("23:58"));
 }
 
 void ScheduleTest::negativeVolumeIsRefusedAtItsCell()
@@ -162,7 +162,7 @@ void ScheduleTest::volumesSummingToZeroFailTheNextCheck()
     s.SlotCalls[0] = 0;
     s.SlotCalls[5] = 0;
     for (int i = 1; i <= 4; ++i)
-        s.StringGrid1SetEditText(1, i, QStringLiteral("0"));
+        s.StringGrid1SetEditText(ResultTable::CallsColumn, i, QStringLiteral("0"));
     QVERIFY(s.Recalculate().valid);
     QCOMPARE(s.text(Field::Edit1), QStringLiteral("0"));
     const RecalcResult next = s.Recalculate();
@@ -174,39 +174,39 @@ void ScheduleTest::typingIntoTheCallsColumn()
 {
     AgentScenario s = workedScheduleScenario();
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
-    s.StringGrid1SetEditText(1, 1, QStringLiteral("9"));
+    s.StringGrid1SetEditText(ResultTable::CallsColumn, 1, QStringLiteral("9"));
     QCOMPARE(s.SlotCalls[1], 9);
-    s.StringGrid1SetEditText(1, 2, QStringLiteral("1"));
+    s.StringGrid1SetEditText(ResultTable::CallsColumn, 2, QStringLiteral("1"));
     QCOMPARE(s.SlotCalls[2], 1);
-    s.StringGrid1SetEditText(1, 2, QStringLiteral("12"));
+    s.StringGrid1SetEditText(ResultTable::CallsColumn, 2, QStringLiteral("12"));
     QCOMPARE(s.SlotCalls[2], 12);
-    s.StringGrid1SetEditText(1, 2, QString());
+    s.StringGrid1SetEditText(ResultTable::CallsColumn, 2, QString());
     QCOMPARE(s.SlotCalls[2], 12);
-    QCOMPARE(s.StringGrid1().cell(1, 2), QString());
-    s.StringGrid1SetEditText(1, 2, QStringLiteral("abc"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::CallsColumn, 2), QString());
+    s.StringGrid1SetEditText(ResultTable::CallsColumn, 2, QStringLiteral("abc"));
     QCOMPARE(s.SlotCalls[2], 0);
     // A row past the table feeds no slot.
     const int pastTheTable = s.StringGrid1().rowCount();
-    s.StringGrid1SetEditText(1, pastTheTable, QStringLiteral("5"));
+    s.StringGrid1SetEditText(ResultTable::CallsColumn, pastTheTable, QStringLiteral("5"));
     QCOMPARE(s.SlotCalls[static_cast<std::size_t>(pastTheTable)], 0);
-    QCOMPARE(s.StringGrid1().cell(1, 2), QStringLiteral("abc"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::CallsColumn, 2), QStringLiteral("abc"));
     // Other columns keep their text but feed nothing.
-    s.StringGrid1SetEditText(3, 2, QStringLiteral("77"));
+    s.StringGrid1SetEditText(ResultTable::SlotServiceColumn, 2, QStringLiteral("77"));
     QCOMPARE(s.SlotCalls[2], 0);
     // The headers and the fixed time column take no text.
-    s.StringGrid1SetEditText(1, 0, QStringLiteral("5"));
-    QCOMPARE(s.StringGrid1().cell(1, 0), QStringLiteral("Calls"));
-    s.StringGrid1SetEditText(0, 1, QStringLiteral("5"));
-    QCOMPARE(s.StringGrid1().cell(0, 1), QStringLiteral("08:00"));
+    s.StringGrid1SetEditText(ResultTable::CallsColumn, 0, QStringLiteral("5"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::CallsColumn, 0), QStringLiteral("Calls"));
+    s.StringGrid1SetEditText(ResultTable::TimeColumn, 1, QStringLiteral("5"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::TimeColumn, 1), QStringLiteral("08:00"));
     // The next layout shows the stored volume again.
     QVERIFY(s.Recalculate().valid);
-    QCOMPARE(s.StringGrid1().cell(1, 2), QStringLiteral("0"));
-    QCOMPARE(s.StringGrid1().cell(3, 2), QStringLiteral("100%"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::CallsColumn, 2), QStringLiteral("0"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::SlotServiceColumn, 2), QStringLiteral("100%"));
     // On the Agents tab the grid takes no typing at all.
     QVERIFY(s.TabSet1Click(Tab::Agents).valid);
-    const QString level = s.StringGrid1().cell(1, 1);
-    s.StringGrid1SetEditText(1, 1, QStringLiteral("5"));
-    QCOMPARE(s.StringGrid1().cell(1, 1), level);
+    const QString level = s.StringGrid1().cell(ResultTable::ServiceColumn, 1);
+    s.StringGrid1SetEditText(ResultTable::ServiceColumn, 1, QStringLiteral("5"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::ServiceColumn, 1), level);
     QCOMPARE(s.SlotCalls[1], 9);
 }
 
@@ -221,19 +221,19 @@ void ScheduleTest::keysAndClicks()
     QVERIFY(!s.StringGrid1Exit().ran);
 
     // Entering the grid on the Agents tab leaves the current cell.
-    s.grid().setCurrentCell(4, 1);
+    s.grid().setCurrentCell(ResultTable::UsageColumn, 1);
     s.StringGrid1Enter();
-    QCOMPARE(s.StringGrid1().currentColumn(), 4);
+    QCOMPARE(s.StringGrid1().currentColumn(), int(ResultTable::UsageColumn));
 
     s.TabSet1Click(Tab::Schedule);
-    s.grid().setCurrentCell(4, 2);
+    s.grid().setCurrentCell(ResultTable::SlotQueuedColumn, 2);
     QVERIFY(!s.StringGrid1Click().ran);
-    QCOMPARE(s.StringGrid1().currentColumn(), 1);
+    QCOMPARE(s.StringGrid1().currentColumn(), int(ResultTable::CallsColumn));
     QCOMPARE(s.StringGrid1().currentRow(), 2);
     QVERIFY(s.StringGrid1Click().ran);
-    s.grid().setCurrentCell(6, 3);
+    s.grid().setCurrentCell(ResultTable::SlotUsageColumn, 3);
     s.StringGrid1Enter();
-    QCOMPARE(s.StringGrid1().currentColumn(), 1);
+    QCOMPARE(s.StringGrid1().currentColumn(), int(ResultTable::CallsColumn));
     QVERIFY(s.StringGrid1Exit().ran);
 }
 

@@ -126,12 +126,12 @@ void SlotVolumePasteTest::pasteOfADayGivesTheTableTypingGives()
         const QString text = QString::number((row * 37) % 211);
         clipboard += text + QStringLiteral("\r\n");
         typed.StringGrid1KeyPress(text.at(0));
-        typed.StringGrid1SetEditText(1, row, text);
+        typed.StringGrid1SetEditText(ResultTable::CallsColumn, row, text);
     }
     QVERIFY(typed.StringGrid1KeyPress(QChar(13)).valid);
     int recalculations = 0;
     pasted.addTableFilledListener([&recalculations] { ++recalculations; });
-    pasted.grid().setCurrentCell(1, 1);
+    pasted.grid().setCurrentCell(ResultTable::CallsColumn, 1);
     QVERIFY(!SlotVolumePaste::paste(pasted, clipboard, QLocale::c()));
 
     QCOMPARE(recalculations, 1);
@@ -142,7 +142,7 @@ void SlotVolumePasteTest::pasteOfADayGivesTheTableTypingGives()
     QCOMPARE(pasted.StringGrid1().rowCount(), 49);
 
     // From a later row down, the slots above keep their volumes.
-    pasted.grid().setCurrentCell(1, 47);
+    pasted.grid().setCurrentCell(ResultTable::CallsColumn, 47);
     QVERIFY(!SlotVolumePaste::paste(pasted, QStringLiteral("5\n6"), QLocale::c()));
     QCOMPARE(column(pasted, 1).mid(45), (QStringList{"14", "5", "6"}));
 

@@ -78,8 +78,8 @@ void TimeSlotsTest::slotList()
         QCOMPARE(column(s, 0), labels);
     QCOMPARE(s.StringGrid1().rowCount() - 1, s.timeSlots().count);
     QCOMPARE(s.StringGrid1().fixedColumns(), 1);
-    QCOMPARE(s.StringGrid1().cell(0, 0), QStringLiteral("Time"));
-    QCOMPARE(s.StringGrid1().cell(8, 0), QStringLiteral("Trunks"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::TimeColumn, 0), QStringLiteral("Time"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::SlotTrunksColumn, 0), QStringLiteral("Trunks"));
 }
 
 void TimeSlotsTest::unreadableTimesFallBack()
@@ -217,7 +217,7 @@ void TimeSlotsTest::slotLengthChange()
         got << s.SlotCalls[static_cast<std::size_t>(i)];
     QCOMPARE(got, after);
     QCOMPARE(s.StringGrid1().rowCount() - 1, after.size());
-    QCOMPARE(s.StringGrid1().cell(1, 1), QString::number(after.first()));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::CallsColumn, 1), QString::number(after.first()));
 }
 
 void TimeSlotsTest::sameSlotLengthChangesNothing()

@@ -21,7 +21,7 @@ void ValidationTest::failingField_data()
 {
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QString>("failing");
-    const QStringList ok = {"08:00", "09:00", "100", "03:00", "00:30", "00:25", "80", "20"};
+    const QStringList ok = WorkedAgentsTexts;
     auto with = [&](int index, const QString &text) {
         QStringList t = ok;
         t[index] = text;
@@ -126,14 +126,14 @@ void ValidationTest::hugeLoadIsRefusedAsNumberOfCalls()
     // Just within the bound (a load of 99,999.3) still computes.
     setTexts(s, {"08:00", "09:00", "125086", "23:59", "23:59", "00:25", "80", "20"});
     QVERIFY(s.Recalculate().valid);
-    QCOMPARE(s.StringGrid1().cell(0, 1), QStringLiteral("100000"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, 1), QStringLiteral("100000"));
 
     // 300,000 calls of 20 minutes in an hour are a load of exactly 100,000:
     // still computed (100,000 agents would be fully used); one more call is
     // refused.
     setTexts(s, {"08:00", "09:00", "300000", "20:00", "00:00", "00:25", "80", "20"});
     QVERIFY(s.Recalculate().valid);
-    QCOMPARE(s.StringGrid1().cell(0, 1), QStringLiteral("100001"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, 1), QStringLiteral("100001"));
     s.setText(Field::Edit1, QStringLiteral("300001"));
     QVERIFY(!s.Recalculate().valid);
 }
@@ -165,8 +165,8 @@ void ValidationTest::invalidCallsStopsTheScheduleToo()
     const RecalcResult result = s.TabSet1Click(Tab::Schedule);
     QVERIFY(!result.valid);
     QCOMPARE(result.failing.name(), QStringLiteral("Edit1"));
-    QCOMPARE(s.StringGrid1().cell(2, 1), QString());
-    QCOMPARE(s.StringGrid1().cell(1, 2), QStringLiteral("60"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::SlotAgentsColumn, 1), QString());
+    QCOMPARE(s.StringGrid1().cell(ResultTable::CallsColumn, 2), QStringLiteral("60"));
 }
 
 void ValidationTest::fieldsCutTheirTextsToTheirLength()

@@ -14,7 +14,7 @@
 // wrap 00:30, abandon after 00:25, goal 80% in 20 seconds: agents 6 to 15.
 inline void setAgentsWorkedExample(AgentScenario &s)
 {
-    setTexts(s, {"08:00", "09:00", "100", "03:00", "00:30", "00:25", "80", "20"});
+    setTexts(s, WorkedAgentsTexts);
 }
 
 // The Schedule worked example: 30-minute slots from 08:00 to 10:00 with
@@ -22,11 +22,7 @@ inline void setAgentsWorkedExample(AgentScenario &s)
 // goal 80% in 20 seconds: agents 0, 3, 10, 20 and trunks 0, 6, 14, 26.
 inline void setScheduleWorkedExample(AgentScenario &s)
 {
-    setTexts(s, {"08:00", "10:00", "180", "03:00", "01:00", "00:30", "80", "20"});
-    useHalfHours(s);
-    const int volumes[] = {0, 10, 50, 120};
-    for (int i = 0; i < 4; ++i)
-        s.SlotCalls[static_cast<std::size_t>(i + 1)] = volumes[i];
+    setWorkedScheduleInputs(s);
     s.SlotCallsEdited = true;
 }
 

@@ -40,24 +40,34 @@ inline void useHalfHours(AgentScenario &s)
 // The Agents example: 100 calls from 08:00 to 09:00, talk 03:00, wrap 00:30,
 // abandon after 00:25, goal 80 % in 20 s. Recalculate() gives agents 6 to 15
 // with the goal at 9.
+inline const QStringList WorkedAgentsTexts = {"08:00", "09:00", "100", "03:00", "00:30", "00:25", "80", "20"};
+
 inline AgentScenario workedAgentsScenario()
 {
     AgentScenario s;
-    setTexts(s, {"08:00", "09:00", "100", "03:00", "00:30", "00:25", "80", "20"});
+    setTexts(s, WorkedAgentsTexts);
     return s;
 }
 
 // The Schedule example's inputs and volumes: 30-minute slots from 08:00 to
-// 10:00 holding 0, 10, 50 and 120 calls; TabSet1Click(Tab::Schedule) fills it.
+// 10:00 holding 0, 10, 50 and 120 calls, talk 03:00, wrap 01:00, abandon
+// after 00:30, goal 80 % in 20 s; TabSet1Click(Tab::Schedule) fills it with
+// agents 0, 3, 10, 20 and trunks 0, 6, 14, 26.
+inline const QStringList WorkedScheduleTexts = {"08:00", "10:00", "180", "03:00", "01:00", "00:30", "80", "20"};
+
+inline void setWorkedScheduleInputs(AgentScenario &s)
+{
+    setTexts(s, WorkedScheduleTexts);
+    useHalfHours(s);
+    const int volumes[] = {0, 10, 50, 120};
+    for (int i = 0; i < 4; ++i)
+        s.SlotCalls[static_cast<std::size_t>(i + 1)] = volumes[i];
+}
+
 inline AgentScenario workedScheduleScenario()
 {
     AgentScenario s;
-    setTexts(s, {"08:00", "10:00", "180", "03:00", "01:00", "00:30", "80", "20"});
-    useHalfHours(s);
-    s.SlotCalls[1] = 0;
-    s.SlotCalls[2] = 10;
-    s.SlotCalls[3] = 50;
-    s.SlotCalls[4] = 120;
+    setWorkedScheduleInputs(s);
     return s;
 }
 
