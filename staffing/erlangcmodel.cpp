@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "erlangcmodel.h"
 
+#include "agentsearch.h"
 #include "queueing.h"
 
 #include <algorithm>
@@ -30,8 +31,9 @@ public:
     }
 
     // Usage is the load over the agents, exactly: with a cap the first
-    // agent number within it is known without evaluating, and the table
-    // starts a few rows above it when that lies beyond the load's own start.
+    // agent number within it is known without evaluating. A table starts
+    // where it always has unless that number lies beyond the agent numbers
+    // it tries; then a few rows above it.
     double firstAgents(const CallLoad &load, const GoalRule &goal) override
     {
         if (!goal.maxOccupancyPercent)
@@ -46,7 +48,9 @@ public:
             capped -= 1;
         while (!withinCap(capped))
             capped += 1;
-        return std::max(load.startAgents, capped - RowsAboveGoal);
+        if (capped < load.startAgents + AgentSearch::AgentNumbersTried - RowsAboveGoal)
+            return load.startAgents;
+        return capped - RowsAboveGoal;
     }
 
 private:

@@ -247,9 +247,12 @@ void ErlangAModelTest::erlangCStartsWhereItAlwaysHas_data()
     QTest::addColumn<double>("calls");
     QTest::addColumn<double>("handle");
     QTest::addColumn<std::optional<double>>("cap");
+    QTest::addColumn<double>("first");
 
-    QTest::newRow("worked example") << 100.0 << 210.0 << std::optional<double>();
-    QTest::newRow("a cap far below the usage") << 1000.0 << 120.0 << std::optional<double>(10);
+    QTest::newRow("worked example") << 100.0 << 210.0 << std::optional<double>() << 6.0;
+    QTest::newRow("a cap within reach") << 1000.0 << 120.0 << std::optional<double>(75) << 34.0;
+    // 334 agents keep a load of 33.3 within 10 %: the table starts 5 above.
+    QTest::newRow("a cap out of reach") << 1000.0 << 120.0 << std::optional<double>(10) << 329.0;
 }
 
 void ErlangAModelTest::erlangCStartsWhereItAlwaysHas()
@@ -257,9 +260,10 @@ void ErlangAModelTest::erlangCStartsWhereItAlwaysHas()
     QFETCH(double, calls);
     QFETCH(double, handle);
     QFETCH(std::optional<double>, cap);
+    QFETCH(double, first);
     const CallLoad load = ComputeCallLoad(calls, 60, handle);
     const auto evaluation = evaluationOf(ErlangCModel(), load, ServiceInputs{handle, handle, 25, 20});
-    QCOMPARE(evaluation->firstAgents(load, GoalRule{80, cap, {}}), load.startAgents);
+    QCOMPARE(evaluation->firstAgents(load, GoalRule{80, cap, {}}), first);
 }
 
 void ErlangAModelTest::badInputGivesFiguresThatAreNumbers_data()
