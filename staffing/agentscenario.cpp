@@ -259,7 +259,7 @@ void AgentScenario::StringGrid1SetEditText(int column, int row, const QString &t
         SlotCalls[static_cast<std::size_t>(row)] = Calc::ParseInteger(text).value_or(0);
     // A roster cell takes a whole number from 0 up, or nothing; another
     // text (the window refuses it) leaves the slot's roster as it was.
-    if (column == ResultTable::HaveColumn && row <= SlotCapacity) {
+    if (column == ResultTable::HaveColumn && m_grid.isShown(column) && row <= SlotCapacity) {
         if (text.trimmed().isEmpty())
             SlotHave[static_cast<std::size_t>(row)] = std::nullopt;
         else if (const std::optional<int> have = ParseRosterValue(text))

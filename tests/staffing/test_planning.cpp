@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: MIT
+#include "scenariotexts.h"
+
+#include <cmath>
+
+// The planning options and the roster, through the scenario as the window
+// and varnook-calc drive it.
+class PlanningTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void goalRowAndScheduledAgents_data();
+    void goalRowAndScheduledAgents();
+    void erlangAThroughTheScenario();
+    void scheduledAgentsRoundUpTheExactQuotient();
+    void dayTotalsOfTheSchedule();
+    void rosterCheckOfTheWorkedSchedule();
+};
+
+namespace {
+
+QString sched(const AgentScenario &s, int row)
+{
+    return s.StringGrid1().cell(ResultTable::SchedColumn, row);
+}
+
+} // namespace
+
+void PlanningTest::goalRowAndScheduledAgents_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<double>("shrinkage");
+    QTest::addColumn<std::optional<double>>("cap");
+    QTest::addColumn<QString>("goalAgents");
+    QTest::addColumn<QString>("usage");
+    QTest::addColumn<QString>("scheduled"); // empty: no Sched column
+    QTest::addColumn<unsigned>("decidedBy");
+    const QStringList halfHour = {"08:00", "08:30", "100", "03:00", "00:00", "00:30", "80", "20"};
+    const QStringList hour = {"08:00", "09:00", "1000", "02:00", "00:00", "00:30", "80", "20"};
+    const auto none = std::optional<double>();
+    QTest::newRow("70% cap, 30% shrinkage") << halfHour << 30.0 << std::optional<double>(70) << "15" << "67%"
+                                           << "22" << unsigned(GoalRule::OccupancyCap);
+    QTest::newRow("no option") << hour << 0.0 << none << "38" << "88%" << "" << unsigned(GoalRule::ServiceLevelGoal);
+    // 39 agents would be 85.47 %: an 85 % cap is broken by it, exactly.
+    QTest::newRow("85% cap") << hour << 0.0 << std::optional<double>(85) << "40" << "83%" << ""
+                             << unsigned(GoalRule::OccupancyCap);
+    QTest::newRow("30% shrinkage") << hour << 30.0 << none << "38" << "88%" << "55"
+                                   << unsigned(GoalRule::ServiceLevelGoal);
+    QTest::newRow("85% cap, 30% shrinkage") << hour << 30.0 << std::optional<double>(85) << "40" << "83%" << "58"
+                                           << unsigned(GoalRule::OccupancyCap);
+}
+
+void PlanningTest::goalRowAndScheduledAgents()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(double, shrinkage);
+    QFETCH(std::optional<double>, cap);
+    QFETCH(QString, goalAgents);
+    QFETCH(QString, usage);
+    QFETCH(QString, scheduled);
+    QFETCH(unsigned, decidedBy);
+    AgentScenario s;
+    setTexts(s, texts);
+    s.Planning.shrinkagePercent = shrinkage;
+    s.Planning.maxOccupancyPercent = cap;
+    QVERIFY(s.Recalculate().valid);
+    const int goal = s.goalRow();
+    QVERIFY(goal > 0);
+    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, goal), goalAgents);
+    QCOMPARE(s.StringGrid1().cell(ResultTable::UsageColumn, goal), usage);
+    QCOMPARE(sched(s, goal), scheduled);
+    QCOMPARE(s.StringGrid1().isShown(ResultTable::SchedColumn), !scheduled.isEmpty());
+    if (goal > 1)
+        QCOMPARE(s.goalDecidedBy(), decidedBy);
+}
+
+void PlanningTest::erlangAThroughTheScenario()
+{
+    AgentScenario s;
+    setTexts(s, {"08:00", "08:30", "100", "03:00", "00:00", "05:00", "80", "20"});
+    s.Planning.model = QueueModel::ErlangA;
+    QVERIFY(s.Recalculate().valid);
+    // The table starts below the load of 10 agents.
+    QVERIFY(s.rowValues().front().agents < 10);
+    const auto at14 = std::find_if(s.rowValues().begin(), s.rowValues().end(),
+                                   [](const RowValues &v) { return v.agents == 14; });
+    QVERIFY(at14 != s.rowValues().end());
+    QCOMPARE(std::round(at14->figures.waitProbability * 1e5) / 1e3, 14.526);
+    QCOMPARE(std::round(at14->figures.abandonRate * 1e6) / 1e4, 1.3984);
+    QCOMPARE(std::round(at14->figures.serviceLevel * 1e5) / 1e3, 91.679);
+
+    // Callers who hang up need a patience of at least a second.
+    s.setText(Field::MaskEdit4, QStringLiteral("00:00"));
+    const RecalcResult refused = s.Recalculate();
+    QVERIFY(!refused.valid);
+    QCOMPARE(refused.failing, FailingInput::ofField(Field::MaskEdit4));
+    s.Planning.model = QueueModel::ErlangC;
+    QVERIFY(s.Recalculate().valid);
+}
+
+void PlanningTest::scheduledAgentsRoundUpTheExactQuotient()
+{
+    // The least whole number of agents whose share on the phones covers the
+    // required ones: 70 at 30 % is 100, though 70 / 0.7 is 100.00000000000001
+    // in doubles.
+    PlanningOptions options;
+    for (int percent = 0; percent <= 95; ++percent) {
+        options.shrinkagePercent = percent;
+        for (long long agents = 0; agents <= 2000; ++agents) {
+            const auto scheduled = static_cast<long long>(options.scheduledAgents(static_cast<double>(agents)));
+            QVERIFY(scheduled * (100 - percent) >= agents * 100);
+            QVERIFY(scheduled == 0 || (scheduled - 1) * (100 - percent) < agents * 100);
+        }
+    }
+}
+
+void PlanningTest::dayTotalsOfTheSchedule()
+{
+    AgentScenario s = workedScheduleScenario();
+    s.Planning.shrinkagePercent = 30;
+    s.Planning.paidMinutes = 8 * 60;
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    QCOMPARE(column(s, ResultTable::SchedColumn), (QStringList{"0", "5", "15", "29"}));
+    const DayTotals totals = s.dayTotals();
+    QCOMPARE(totals.requiredAgentHours, 16.5); // (3 + 10 + 20) x 0.5
+    QCOMPARE(totals.scheduledAgentHours, 24.5); // (5 + 15 + 29) x 0.5
+    QCOMPARE(totals.fte, 24.5 / 8);
+    QCOMPARE(totals.peakSlot, QStringLiteral("09:30"));
+    QCOMPARE(totals.peakAgents, 20.0);
+    // Sched stands right after Agents.
+    const std::vector<int> shown = s.StringGrid1().shownColumns();
+    QCOMPARE(shown.at(3), int(ResultTable::SchedColumn));
+}
+
+void PlanningTest::rosterCheckOfTheWorkedSchedule()
+{
+    AgentScenario s = workedScheduleScenario();
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    QCOMPARE(s.StringGrid1().shownColumns().size(), std::size_t(ResultTable::ColumnCount));
+    const int roster[] = {0, 3, 9, 20};
+    for (int slot = 1; slot <= 4; ++slot)
+        s.StringGrid1SetEditText(ResultTable::HaveColumn, slot, QString::number(roster[slot - 1]));
+    QVERIFY(!s.hasRoster()); // hidden columns take nothing
+    s.RosterView = true;
+    QVERIFY(s.Recalculate().valid);
+    for (int slot = 1; slot <= 4; ++slot)
+        s.StringGrid1SetEditText(ResultTable::HaveColumn, slot, QString::number(roster[slot - 1]));
+    s.StringGrid1SetEditText(ResultTable::HaveColumn, 1, QStringLiteral("x")); // refused: kept
+    QVERIFY(s.Recalculate().valid);
+    QCOMPARE(column(s, ResultTable::HaveColumn), (QStringList{"0", "3", "9", "20"}));
+    QCOMPARE(column(s, ResultTable::GapColumn), (QStringList{"0", "0", "-1", "0"}));
+
+    // The 09:00 slot at 9 agents gives what the Agents table of its 50
+    // calls in 30 minutes gives at 9 agents.
+    AgentScenario agents;
+    setTexts(agents, {"08:00", "08:30", "50", "03:00", "01:00", "00:30", "80", "20"});
+    QVERIFY(agents.Recalculate().valid);
+    const QStringList agentNumbers = column(agents, ResultTable::AgentsColumn);
+    const int row9 = static_cast<int>(agentNumbers.indexOf(QStringLiteral("9"))) + 1;
+    QVERIFY(row9 > 0);
+    QCOMPARE(s.StringGrid1().cell(ResultTable::HaveServiceColumn, 3),
+             agents.StringGrid1().cell(ResultTable::ServiceColumn, row9));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::HaveUsageColumn, 3),
+             agents.StringGrid1().cell(ResultTable::UsageColumn, row9));
+
+    const RosterDay day = s.rosterDay();
+    QCOMPARE(day.shortSlots, 1);
+    QCOMPARE(day.shortfallAgentHours, 0.5);
+    QCOMPARE(day.agentHours, 16.0);
+    const std::vector<RowValues> &v = s.rowValues();
+    const double weighted = (10 * v[1].haveFigures.serviceLevel + 50 * v[2].haveFigures.serviceLevel
+                             + 120 * v[3].haveFigures.serviceLevel) / 180;
+    QCOMPARE(*day.serviceLevel, weighted);
+
+    // One agent cannot carry the 08:30 slot's load of 1.33: the slot is
+    // overloaded and answers nothing in time.
+    s.StringGrid1SetEditText(ResultTable::HaveColumn, 2, QStringLiteral("1"));
+    QVERIFY(s.Recalculate().valid);
+    QCOMPARE(s.StringGrid1().cell(ResultTable::HaveServiceColumn, 2), QStringLiteral("overloaded"));
+    const double withOverload = (50 * s.rowValues()[2].haveFigures.serviceLevel
+                                 + 120 * s.rowValues()[3].haveFigures.serviceLevel) / 180;
+    QCOMPARE(*s.rosterDay().serviceLevel, withOverload);
+    QCOMPARE(s.rosterDay().shortSlots, 2);
+}
+
+QTEST_GUILESS_MAIN(PlanningTest)
+#include "test_planning.moc"
