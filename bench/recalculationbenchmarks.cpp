@@ -166,3 +166,40 @@ static void BM_ScheduleWorstAccepted(benchmark::State &state)
     state.counters["slotLoad"] = ComputeCallLoad(volume, 30, LongestHandleSeconds).trafficLoad;
 }
 BENCHMARK(BM_ScheduleWorstAccepted)->Unit(benchmark::kMillisecond);
+
+// The worst Agents input again with an occupancy cap (the argument, in
+// percent) and 30 % shrinkage: a tight cap puts the goal row far above the
+// load, which must not cost more than the load's own start does.
+static void BM_AgentsWorstAcceptedWithCap(benchmark::State &state)
+{
+    const int calls = largestAcceptedCalls(1, LongestHandleSeconds);
+    AgentScenario s;
+    setFields(s, QByteArray::number(calls).constData(), "00:00", "00:01", "23:59", "23:59", "23:59", "100", "0");
+    s.Planning.maxOccupancyPercent = static_cast<double>(state.range(0));
+    s.Planning.shrinkagePercent = 30;
+    if (!recalculates(state, s, s.Recalculate()))
+        return;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(s.Recalculate());
+}
+BENCHMARK(BM_AgentsWorstAcceptedWithCap)->Arg(1)->Arg(50)->Arg(90)->Arg(98)->Arg(99)->Unit(benchmark::kMillisecond);
+
+// The worst Schedule input with a cap and a roster in every slot, half the
+// slots below the agents needed and half above.
+static void BM_ScheduleWorstAcceptedWithRoster(benchmark::State &state)
+{
+    const int volume = largestAcceptedCalls(30, LongestHandleSeconds);
+    int volumes[AgentScenario::MaxSlots];
+    for (int &v : volumes)
+        v = volume;
+    AgentScenario s;
+    if (!prepareDaySchedule(state, s, volumes, "23:59", "23:59", "100", "0"))
+        return;
+    s.Planning.maxOccupancyPercent = 90;
+    const double load = ComputeCallLoad(volume, 30, LongestHandleSeconds).trafficLoad;
+    for (int slot = 1; slot <= AgentScenario::MaxSlots; ++slot)
+        s.SlotHave[static_cast<std::size_t>(slot)] = static_cast<int>(load) + (slot % 2 ? -10 : 20000);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(s.Recalculate());
+}
+BENCHMARK(BM_ScheduleWorstAcceptedWithRoster)->Unit(benchmark::kMillisecond);

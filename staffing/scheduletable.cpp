@@ -77,7 +77,6 @@ ScheduleTable::CallTotals ScheduleTable::fill(ResultTable &grid, std::vector<Row
     for (std::size_t s = 0; s < staffed.size(); ++s)
         searchAgents(*evaluations[s], rule, *staffed[s]);
     findTrunks(slotRows);
-    evaluateRoster(slotRows);
 
     values.clear();
     for (int row = 1; row <= static_cast<int>(slotRows.size()); ++row) {
@@ -94,6 +93,7 @@ std::vector<ScheduleTable::Slot> ScheduleTable::readSlots(const ResultTable &gri
     std::vector<Slot> slotRows(static_cast<std::size_t>(grid.rowCount() - 1));
     for (int row = 1; row <= static_cast<int>(slotRows.size()); ++row) {
         Slot &slot = slotRows[static_cast<std::size_t>(row - 1)];
+        slot.have = m_inputs.SlotHave[static_cast<std::size_t>(std::min(row, ScenarioInputs::SlotCapacity))];
         const auto calls = Calc::ParseFloat(grid.cell(ResultTable::CallsColumn, row));
         if (calls)
             totals.lastReadable = *calls;
@@ -119,6 +119,10 @@ void ScheduleTable::searchAgents(LoadEvaluation &evaluation, const GoalRule &rul
             continue;
         }
         slot.figures = evaluation.evaluate(n);
+        if (slot.have && *slot.have == n) {
+            slot.haveCarries = true;
+            slot.haveFigures = slot.figures;
+        }
         if (rule.met(slot.figures))
             break;
         ++evaluations;
@@ -127,6 +131,7 @@ void ScheduleTable::searchAgents(LoadEvaluation &evaluation, const GoalRule &rul
     }
     slot.agents = n;
     slot.scheduled = m_inputs.Planning.scheduledAgents(n);
+    evaluateRoster(evaluation, slot);
     slot.exactFigures = slot.figures;
     if (slot.figures.answerTime > Calc::LongestDurationHours)
         slot.figures.answerTime = Calc::LongestDurationHours;
@@ -158,31 +163,18 @@ void ScheduleTable::findTrunks(std::vector<Slot> &slotRows)
             Calc::TrunksNeededFrom(static_cast<int>(trunkLines[t]), trunkLoads[t], trunkBlocking[t]);
 }
 
-void ScheduleTable::evaluateRoster(std::vector<Slot> &slotRows) const
+void ScheduleTable::evaluateRoster(LoadEvaluation &evaluation, Slot &slot)
 {
-    // The roster's agent numbers are evaluated apart from the search, each
-    // load afresh: a roster may lie below the agents the search reached.
-    std::vector<CallLoad> loads;
-    std::vector<Slot *> rostered;
-    for (std::size_t i = 0; i < slotRows.size(); ++i) {
-        Slot &slot = slotRows[i];
-        slot.have = m_inputs.SlotHave[i + 1];
-        if (slot.have && slot.staffed) {
-            loads.push_back(slot.load);
-            rostered.push_back(&slot);
-        }
-    }
-    if (rostered.empty())
+    // A roster value among the agent numbers searched was taken on the
+    // way; one above them goes on from the search, and one below its start
+    // makes the model start again (a roster that low rarely carries the
+    // load at all).
+    if (!slot.have || slot.haveCarries)
         return;
-    const std::vector<std::unique_ptr<LoadEvaluation>> evaluations =
-        m_model.evaluations(loads, m_inputs.serviceInputs());
-    for (std::size_t r = 0; r < rostered.size(); ++r) {
-        Slot &slot = *rostered[r];
-        const double have = *slot.have;
-        slot.haveCarries = have >= 1 && evaluations[r]->carries(have);
-        if (slot.haveCarries)
-            slot.haveFigures = evaluations[r]->evaluate(have);
-    }
+    const double have = *slot.have;
+    slot.haveCarries = have >= 1 && evaluation.carries(have);
+    if (slot.haveCarries)
+        slot.haveFigures = evaluation.evaluate(have);
 }
 
 RowValues ScheduleTable::rowValuesOf(const Slot &slot, const QString &slotText)

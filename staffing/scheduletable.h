@@ -39,8 +39,8 @@ private:
 
     std::vector<Slot> readSlots(const ResultTable &grid, CallTotals &totals) const;
     void searchAgents(LoadEvaluation &evaluation, const GoalRule &rule, Slot &slot) const;
-    // What each slot's roster gives, where the slot has a roster value.
-    void evaluateRoster(std::vector<Slot> &slotRows) const;
+    // What the slot's roster gives, where it has a roster value.
+    static void evaluateRoster(LoadEvaluation &evaluation, Slot &slot);
     static void findTrunks(std::vector<Slot> &slotRows);
     static RowValues rowValuesOf(const Slot &slot, const QString &slotText);
     static void writeRow(ResultTable &grid, int row, const Slot &slot);
