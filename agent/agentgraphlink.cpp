@@ -68,7 +68,9 @@ void AgentGraphLink::SpeedButton6Click()
     }
     auto *window = new TLumChart;
     m_graphWindow = window;
-    window->setPrintDialogs(this);
+    // The chart prints through the program's one print dialog, as the
+    // report's Print asks it.
+    window->setDialogs(&m_dialogs);
     // A child of the same frame as the agent window; on its own otherwise.
     QMdiSubWindow *subWindow = nullptr;
     if (auto *agentSub = qobject_cast<QMdiSubWindow *>(m_form.parentWidget())) {
@@ -177,15 +179,4 @@ void AgentGraphLink::graphRefreshWanted()
 bool AgentGraphLink::completePendingFieldExit()
 {
     return m_form.completePendingFieldExit();
-}
-
-bool AgentGraphLink::choosePrinter(QPrinter &printer, QWidget *)
-{
-    // The program's one print dialog, as the report's Print asks it.
-    return m_dialogs.choosePrinter(printer);
-}
-
-void AgentGraphLink::printFailed(const QString &message)
-{
-    m_dialogs.error(message);
 }

@@ -3,7 +3,6 @@
 
 #include "agentscenario.h"
 #include "graphowner.h"
-#include "graphprintdialogs.h"
 #include "tlumchart.h"
 
 #include <QObject>
@@ -17,7 +16,7 @@ class TAgentForm;
 // commands of the agent window: Show Graph, the series menu set for the tab,
 // the build after every filled table and on the graph window's request, the
 // caption, and closing the graph window with the agent window.
-class AgentGraphLink : public QObject, public GraphOwner, public GraphPrintDialogs
+class AgentGraphLink : public QObject, public GraphOwner
 {
     Q_OBJECT
 public:
@@ -49,8 +48,6 @@ public:
     void graphClosed() override;
     void graphRefreshWanted() override;
     bool completePendingFieldExit() override;
-    bool choosePrinter(QPrinter &printer, QWidget *parent) override;
-    void printFailed(const QString &message) override;
 
 private:
     void setGraphMenuFor(bool scheduleTab);

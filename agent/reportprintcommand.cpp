@@ -25,27 +25,6 @@ const QString BusyMessage =
     QStringLiteral("Printing in progress: wait until the report being printed has ended, or cancel it, then print again");
 const QString PrinterErrorMessage = QStringLiteral("Printer error");
 
-struct SharedPrinting
-{
-    QPointer<TAbortPrint> dialog;
-    std::optional<ReportFonts> fonts;
-    ReportPrintCommand::CanvasFactory canvasFactory;
-    QPrinter *printer = nullptr;
-    bool busy = false;
-};
-
-SharedPrinting &shared()
-{
-    static SharedPrinting printing;
-    return printing;
-}
-
-void deletePrinter()
-{
-    delete shared().printer;
-    shared().printer = nullptr;
-}
-
 std::shared_ptr<ReportCanvas> printerCanvas(QPrinter &printer)
 {
     auto canvas = std::make_shared<PrinterCanvas>(printer);
@@ -57,47 +36,41 @@ std::shared_ptr<ReportCanvas> printerCanvas(QPrinter &printer)
 
 } // namespace
 
+ReportPrintCommand::ReportPrintCommand() = default;
+ReportPrintCommand::~ReportPrintCommand() = default;
+
 void ReportPrintCommand::setPrintingDialog(TAbortPrint *dialog)
 {
-    shared().dialog = dialog;
+    m_dialog = dialog;
 }
 
-TAbortPrint *ReportPrintCommand::printingDialog()
+TAbortPrint *ReportPrintCommand::printingDialog() const
 {
-    return shared().dialog;
+    return m_dialog;
 }
 
 void ReportPrintCommand::setFonts(const ReportFonts &fonts)
 {
-    shared().fonts = fonts;
+    m_fonts = fonts;
 }
 
-ReportFonts ReportPrintCommand::fonts()
+ReportFonts ReportPrintCommand::fonts() const
 {
-    if (shared().fonts)
-        return *shared().fonts;
+    if (m_fonts)
+        return *m_fonts;
     return StandardReportFonts(QApplication::palette().color(QPalette::Dark));
 }
 
 QPrinter &ReportPrintCommand::printer()
 {
-    SharedPrinting &printing = shared();
-    if (!printing.printer) {
-        printing.printer = new QPrinter(QPrinter::HighResolution);
-        // Gone with the application object, before the platform it uses.
-        qAddPostRoutine(deletePrinter);
-    }
-    return *printing.printer;
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
 }
 
 void ReportPrintCommand::setCanvasFactory(CanvasFactory factory)
 {
-    shared().canvasFactory = std::move(factory);
-}
-
-bool ReportPrintCommand::busy()
-{
-    return shared().busy;
+    m_canvasFactory = std::move(factory);
 }
 
 QIcon ReportPrintCommand::buttonIcon()
@@ -124,7 +97,7 @@ ReportContent ReportPrintCommand::contentOf(const TAgentForm &form)
 void ReportPrintCommand::PrintReport(TAgentForm &form, DialogService &dialogs)
 {
     RunHandler(dialogs, [&] {
-        if (shared().busy) {
+        if (m_busy) {
             // The printer is busy with another window's report, which goes
             // on untouched.
             dialogs.error(BusyMessage);
@@ -144,10 +117,9 @@ void ReportPrintCommand::PrintReport(TAgentForm &form, DialogService &dialogs)
 
 void ReportPrintCommand::print(const ReportContent &content, QPrinter &target, DialogService &dialogs)
 {
-    SharedPrinting &printing = shared();
-    printing.busy = true;
-    std::shared_ptr<ReportCanvas> canvas = printing.canvasFactory ? printing.canvasFactory(target) : printerCanvas(target);
-    const QPointer<TAbortPrint> dialog = printing.dialog;
+    m_busy = true;
+    std::shared_ptr<ReportCanvas> canvas = m_canvasFactory ? m_canvasFactory(target) : printerCanvas(target);
+    const QPointer<TAbortPrint> dialog = m_dialog;
     auto hideDialog = [&dialog] {
         if (dialog) {
             dialog->setAbortHandler(nullptr);
@@ -161,7 +133,7 @@ void ReportPrintCommand::print(const ReportContent &content, QPrinter &target, D
         ~Finish() { run(); }
     } finish{[&] {
         hideDialog();
-        printing.busy = false;
+        m_busy = false;
     }};
 
     if (dialog) {
@@ -184,7 +156,7 @@ void ReportPrintCommand::print(const ReportContent &content, QPrinter &target, D
 }
 
 void ReportPrintCommand::printDocument(const ReportContent &content, ReportCanvas &canvas, DialogService &dialogs,
-                                       const std::function<void()> &hideDialog)
+                                       const std::function<void()> &hideDialog) const
 {
     bool printerFailed = false;
     std::optional<QString> otherFailure;

@@ -4,10 +4,12 @@
 #include "reportfonts.h"
 
 #include <QIcon>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class DialogService;
 class QPrinter;
@@ -18,34 +20,39 @@ struct ReportContent;
 
 // An agent window's Print command: the print dialog, the printing dialog
 // with its Cancel, and the report of the window's inputs and active table on
-// the printer chosen. The printer, the printing dialog and the report fonts
-// are shared by every agent window of the program, and one report prints at
-// a time.
+// the printer chosen. One command, owned by the main window, serves every
+// agent window of the program: they share the printer, the printing dialog
+// and the report fonts, and one report prints at a time.
 class ReportPrintCommand
 {
 public:
+    ReportPrintCommand();
+    ~ReportPrintCommand();
+    ReportPrintCommand(const ReportPrintCommand &) = delete;
+    ReportPrintCommand &operator=(const ReportPrintCommand &) = delete;
+
     // The printing dialog created at start-up; none leaves a print without it.
-    static void setPrintingDialog(TAbortPrint *dialog);
-    static TAbortPrint *printingDialog();
+    void setPrintingDialog(TAbortPrint *dialog);
+    TAbortPrint *printingDialog() const;
     // The main window's report fonts; until set, the standard ones.
-    static void setFonts(const ReportFonts &fonts);
-    static ReportFonts fonts();
+    void setFonts(const ReportFonts &fonts);
+    ReportFonts fonts() const;
     // The program's printer, set up by the print dialog.
-    static QPrinter &printer();
+    QPrinter &printer();
 
     // The canvas a print draws on: by default the printer's own, which lets
     // pending input be handled while it outputs. Tests record instead; an
     // empty factory restores the default.
     using CanvasFactory = std::function<std::shared_ptr<ReportCanvas>(QPrinter &)>;
-    static void setCanvasFactory(CanvasFactory factory);
+    void setCanvasFactory(CanvasFactory factory);
 
     // True while a report is printing.
-    static bool busy();
+    bool busy() const { return m_busy; }
 
     // PrintReport: completes the field being left (a refused exit prints
     // nothing), asks for the printer, shows the printing dialog and prints.
     // A second print while one runs is refused with a message.
-    static void PrintReport(TAgentForm &form, DialogService &dialogs);
+    void PrintReport(TAgentForm &form, DialogService &dialogs);
 
     // The report's content as the window stands: its field texts, file name,
     // caption, tab and grid.
@@ -55,9 +62,15 @@ public:
     static QIcon buttonIcon();
 
 private:
-    static void print(const ReportContent &content, QPrinter &printer, DialogService &dialogs);
+    void print(const ReportContent &content, QPrinter &printer, DialogService &dialogs);
     // From the first font to the end of the document, with the failures'
     // messages.
-    static void printDocument(const ReportContent &content, ReportCanvas &canvas, DialogService &dialogs,
-                              const std::function<void()> &hideDialog);
+    void printDocument(const ReportContent &content, ReportCanvas &canvas, DialogService &dialogs,
+                       const std::function<void()> &hideDialog) const;
+
+    QPointer<TAbortPrint> m_dialog;
+    std::optional<ReportFonts> m_fonts;
+    CanvasFactory m_canvasFactory;
+    std::unique_ptr<QPrinter> m_printer;
+    bool m_busy = false;
 };

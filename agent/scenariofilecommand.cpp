@@ -91,10 +91,9 @@ bool ScenarioFileCommand::loadFile(const QString &path, bool setFileName)
     m_form.syncFieldsToModel();
     // A loaded field the closing recalculation refuses is reported once the
     // window shows the loaded values and the file's name.
-    m_form.m_holdInvalidInput = true;
-    m_form.m_heldInvalidInput.reset();
+    m_form.m_exitGuard.holdInvalidInput(true);
     const LoadResult result = LoadScenario(m_form.m_scenario, fullPath);
-    m_form.m_holdInvalidInput = false;
+    m_form.m_exitGuard.holdInvalidInput(false);
     m_form.refresh();
     if (!result.applied()) {
         m_dialogs.error(result.message);
@@ -108,11 +107,7 @@ bool ScenarioFileCommand::loadFile(const QString &path, bool setFileName)
         m_form.ScenarioFileName = fullPath;
     m_form.setScenarioCaption(fullPath);
     emit m_form.scenarioFileUsed(fullPath);
-    if (m_form.m_heldInvalidInput) {
-        const RecalcResult held = *m_form.m_heldInvalidInput;
-        m_form.m_heldInvalidInput.reset();
-        m_form.reportInvalidInput(held);
-    }
+    m_form.m_exitGuard.reportHeldInvalidInput();
     return true;
 }
 

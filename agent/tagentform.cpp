@@ -2,6 +2,7 @@
 #include "tagentform.h"
 
 #include "agentgraphlink.h"
+#include "agentservices.h"
 #include "dialogservice.h"
 #include "filenames.h"
 #include "focusmoveinhand.h"
@@ -76,9 +77,11 @@ QLabel *makeLabel(const QString &text, bool bold, QWidget *parent)
 
 } // namespace
 
-TAgentForm::TAgentForm(DialogService &dialogs, QWidget *parent)
+TAgentForm::TAgentForm(AgentServices &services, QWidget *parent)
     : QWidget(parent)
-    , m_dialogs(dialogs)
+    , m_services(services)
+    , m_dialogs(services.dialogs)
+    , m_exitGuard(*this, services.dialogs, services.events)
 {
     setWindowTitle(QStringLiteral("New Agents"));
     setProperty("helpContext", HelpTopic);
@@ -90,22 +93,16 @@ TAgentForm::TAgentForm(DialogService &dialogs, QWidget *parent)
     m_graphLink = new AgentGraphLink(*this, m_dialogs);
     m_fileCommand = std::make_unique<ScenarioFileCommand>(*this, m_dialogs);
 
-    m_scenario.onInvalidInput = [this](const RecalcResult &result) { reportInvalidInput(result); };
+    m_scenario.onInvalidInput = [this](const RecalcResult &result) { m_exitGuard.reportInvalidInput(result); };
 
     applyTabSettings(Tab::Agents);
     refresh();
-    connect(qApp, &QApplication::focusChanged, this, &TAgentForm::onFocusChanged);
-    // Presses anywhere in the program pass here first: one that would take
-    // the cursor out of a field whose exit is refused is cancelled.
-    qApp->installEventFilter(this);
 }
 
 TAgentForm::~TAgentForm()
 {
     // Children still lose the focus while this window is torn down.
-    m_closing = true;
-    qApp->removeEventFilter(this);
-    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    m_exitGuard.beginClosing();
     m_scenario.onInvalidInput = nullptr;
     delete m_graphLink; // it closes the graph window
     // The grid's model reads the scenario's table, which goes before the
@@ -200,11 +197,8 @@ QLineEdit *TAgentForm::makeField(Field f, QWidget *parent, const QString &widest
     // Room for the widest text the field takes, beside the frame and margins.
     edit->setFixedWidth(QFontMetrics(fieldFont).horizontalAdvance(widestText) + FieldFrameAllowance);
     SetHint(edit, QString::fromLatin1(hints[static_cast<int>(f)]));
-    edit->installEventFilter(this);
-    // Typing makes the exit due again, even after a command completed it.
-    connect(edit, &QLineEdit::textEdited, this, [this, f] { m_exitPending[static_cast<std::size_t>(f)] = true; });
     m_fields[static_cast<std::size_t>(f)] = edit;
-    m_textBeforeEdit[static_cast<std::size_t>(f)] = DefaultText(f);
+    m_exitGuard.addField(f, edit, DefaultText(f));
     return edit;
 }
 
@@ -307,7 +301,7 @@ void TAgentForm::onSlotButtonClicked()
         // one again.
         const bool thirty = RadioButton1->isChecked();
         const bool sixty = RadioButton2->isChecked();
-        const ExitOutcome exit = completePendingExit();
+        const ExitOutcome exit = m_exitGuard.completePendingExit();
         if (exit == ExitOutcome::Refused) {
             refresh();
             return;
@@ -315,7 +309,7 @@ void TAgentForm::onSlotButtonClicked()
         syncFieldsToModel();
         m_scenario.setRadioButtons(thirty, sixty);
         // The exit's own recalculation has just reported these inputs.
-        const QScopedValueRollback<bool> quiet(m_quietInvalidInput, exit == ExitOutcome::InputRefused);
+        const auto quiet = m_exitGuard.quietInvalidInput(exit == ExitOutcome::InputRefused);
         m_scenario.RadioButton1Click();
         refresh();
     });
@@ -432,7 +426,7 @@ void TAgentForm::refresh()
         // being edited keeps its changed mark.
         if (FieldText(*edit, f) != text) {
             SetFieldText(*edit, f, text);
-            m_textBeforeEdit[static_cast<std::size_t>(i)] = FieldText(*edit, f);
+            m_exitGuard.textRewritten(f, FieldText(*edit, f));
         }
     }
     StaticText1->setText(m_scenario.totalTimeText());
@@ -478,7 +472,7 @@ void TAgentForm::Recalculate()
     RunHandler(m_dialogs, [this] {
         // An exit whose own recalculation refused the input has just shown
         // the message for these very inputs: it is not shown twice.
-        if (completePendingExit() != ExitOutcome::Done)
+        if (m_exitGuard.completePendingExit() != ExitOutcome::Done)
             return;
         syncFieldsToModel();
         m_scenario.SpeedButton2Click();
@@ -501,85 +495,71 @@ bool TAgentForm::hasUnsavedChanges()
 
 bool TAgentForm::confirmClose()
 {
-    return m_closing || m_fileCommand->confirmClose();
+    return m_exitGuard.closing() || m_fileCommand->confirmClose();
 }
 
 void TAgentForm::beginClosing()
 {
-    m_closing = true;
+    m_exitGuard.beginClosing();
     m_scenario.onInvalidInput = nullptr;
 }
 
 void TAgentForm::fieldExit(Field f)
 {
-    runFieldExit(f);
+    m_exitGuard.runFieldExit(f);
 }
 
-bool TAgentForm::cursorField(Field *f) const
+QWidget *TAgentForm::guardedWindow()
 {
-    QWidget *focus = QApplication::focusWidget();
-    if (fieldOf(focus, f))
-        return true;
-    return focus && focus == parentWidget() && fieldOf(m_frameHeld, f);
+    return this;
+}
+
+void TAgentForm::closeCellEditor()
+{
+    StringGrid1->closeCellEditor();
+}
+
+bool TAgentForm::frameClosing()
+{
+    if (!confirmClose())
+        return false;
+    beginClosing();
+    return true;
 }
 
 bool TAgentForm::completePendingFieldExit()
 {
-    return completePendingExit() != ExitOutcome::Refused;
+    return m_exitGuard.completePendingExit() != ExitOutcome::Refused;
 }
 
-TAgentForm::ExitOutcome TAgentForm::completePendingExit()
+bool TAgentForm::runExitRule(Field f)
 {
-    // A Calls cell being edited keeps its text and closes first.
-    if (!m_closing)
-        StringGrid1->closeCellEditor();
-    Field f;
-    if (m_closing || !cursorField(&f) || !m_exitPending[static_cast<std::size_t>(f)])
-        return ExitOutcome::Done;
-    return runFieldExit(f);
-}
-
-TAgentForm::ExitOutcome TAgentForm::runFieldExit(Field f)
-{
-    if (m_closing)
-        return ExitOutcome::Done;
-    ExitOutcome outcome = ExitOutcome::Done;
-    RunHandler(m_dialogs, [&] {
-        QLineEdit *edit = field(f);
-        if (IsMaskedField(f) && edit->isModified() && !edit->hasAcceptableInput()) {
-            refuseExit(f);
-            outcome = ExitOutcome::Refused;
-            return;
-        }
-        m_exitPending[static_cast<std::size_t>(f)] = false;
-        const bool modified = edit->isModified();
-        syncFieldsToModel();
-        RecalcResult result;
-        switch (f) {
-        case Field::Edit1:
-            edit->setModified(false);
-            result = m_scenario.Edit1Exit(modified);
-            break;
-        case Field::MaskEdit1:
-            edit->setModified(false);
-            result = m_scenario.MaskEdit1Exit(modified);
-            break;
-        case Field::MaskEdit7:
-            edit->setModified(false);
-            result = m_scenario.MaskEdit7Exit(modified);
-            break;
-        case Field::MaskEdit4:
-            result = m_scenario.MaskEdit4Exit();
-            break;
-        default:
-            // The other fields take effect at the next recalculation.
-            return;
-        }
-        if (result.ran && !result.valid)
-            outcome = ExitOutcome::InputRefused;
-        refresh();
-    });
-    return outcome;
+    QLineEdit *edit = field(f);
+    const bool modified = edit->isModified();
+    syncFieldsToModel();
+    RecalcResult result;
+    switch (f) {
+    case Field::Edit1:
+        edit->setModified(false);
+        result = m_scenario.Edit1Exit(modified);
+        break;
+    case Field::MaskEdit1:
+        edit->setModified(false);
+        result = m_scenario.MaskEdit1Exit(modified);
+        break;
+    case Field::MaskEdit7:
+        edit->setModified(false);
+        result = m_scenario.MaskEdit7Exit(modified);
+        break;
+    case Field::MaskEdit4:
+        result = m_scenario.MaskEdit4Exit();
+        break;
+    default:
+        // The other fields take effect at the next recalculation.
+        return false;
+    }
+    refresh();
+    return result.ran && !result.valid;
 }
 
 void TAgentForm::pasteSlotVolumes(const QString &text)
@@ -594,38 +574,6 @@ void TAgentForm::pasteSlotVolumes(const QString &text)
         }
         refresh();
     });
-}
-
-void TAgentForm::refuseExit(Field f)
-{
-    QLineEdit *edit = field(f);
-    if (QApplication::focusWidget() != edit) {
-        const FocusMoveInHand inHand;
-        m_returningToField = true;
-        edit->setFocus(Qt::OtherFocusReason);
-        m_returningToField = false;
-    }
-    const int position = FirstMissingRequiredDigit(*edit, f);
-    edit->deselect();
-    if (position >= 0)
-        edit->setCursorPosition(position);
-    QApplication::beep();
-    m_refusedThisPress = true;
-    m_dialogs.error(RefusedExitMessage);
-    if (position >= 0)
-        edit->setCursorPosition(position);
-}
-
-void TAgentForm::reportInvalidInput(const RecalcResult &result)
-{
-    if (m_closing || m_quietInvalidInput)
-        return;
-    if (m_holdInvalidInput) {
-        m_heldInvalidInput = result;
-        return;
-    }
-    focusFailingInput(result);
-    m_dialogs.inform(InvalidInputMessage);
 }
 
 void TAgentForm::StringGrid1SetEditText(int column, int tableRow, const QString &text)
@@ -650,7 +598,7 @@ void TAgentForm::TabSet1Click(int index)
 {
     RunHandler(m_dialogs, [&] {
         const Tab tab = index == static_cast<int>(Tab::Schedule) ? Tab::Schedule : Tab::Agents;
-        const ExitOutcome exit = completePendingExit();
+        const ExitOutcome exit = m_exitGuard.completePendingExit();
         if (exit == ExitOutcome::Refused) {
             // The tab strip shows the tab that stays.
             refresh();
@@ -660,7 +608,7 @@ void TAgentForm::TabSet1Click(int index)
         applyTabSettings(tab);
         m_graphLink->tabChanging(tab);
         // The exit's own recalculation has just reported these inputs.
-        const QScopedValueRollback<bool> quiet(m_quietInvalidInput, exit == ExitOutcome::InputRefused);
+        const auto quiet = m_exitGuard.quietInvalidInput(exit == ExitOutcome::InputRefused);
         m_scenario.TabSet1Click(tab);
         refresh();
     });
@@ -671,48 +619,8 @@ bool TAgentForm::isInGrid(const QWidget *widget) const
     return widget && (widget == StringGrid1 || StringGrid1->isAncestorOf(widget));
 }
 
-bool TAgentForm::fieldOf(const QObject *object, Field *f) const
+void TAgentForm::cursorMoved(QWidget *old, QWidget *now)
 {
-    if (!object)
-        return false;
-    for (int i = 0; i < FieldCount; ++i) {
-        if (m_fields[static_cast<std::size_t>(i)] == object) {
-            *f = static_cast<Field>(i);
-            return true;
-        }
-    }
-    return false;
-}
-
-void TAgentForm::onFocusChanged(QWidget *old, QWidget *now)
-{
-    // A message box or another top-level window taking the focus is not
-    // leaving a control; nor is the focus moving away from the program.
-    if (FocusMoveInHand::active() || m_closing || !now || !old || now->window() != old->window())
-        return;
-    if (now == parentWidget() && isAncestorOf(old)) {
-        // A press on no control (a blank part, a tool button) gives the
-        // cursor to the child window's frame, which hands it back: the
-        // control is not left yet.
-        m_frameHeld = old;
-        return;
-    }
-    if (old == parentWidget() && m_frameHeld) {
-        // The cursor moves on from the frame: the control it held is left
-        // now, unless the cursor is back in it.
-        QWidget *held = m_frameHeld;
-        m_frameHeld.clear();
-        if (now == held)
-            return;
-        old = held;
-    }
-    Field f;
-    if (fieldOf(old, &f)) {
-        if (m_visitedField == f)
-            m_visitedField.reset();
-        if (m_exitPending[static_cast<std::size_t>(f)])
-            fieldExit(f);
-    }
     const bool oldInGrid = isInGrid(old);
     const bool nowInGrid = isInGrid(now);
     if (oldInGrid && !nowInGrid) {
@@ -742,7 +650,7 @@ void TAgentForm::focusFailingInput(const RecalcResult &result)
         target = field(result.failing.field());
     if (!target)
         return;
-    const FocusMoveInHand inHand;
+    const FocusMoveInHand inHand(m_services.events);
     if (auto *subWindow = qobject_cast<QMdiSubWindow *>(parentWidget())) {
         if (QMdiArea *area = subWindow->mdiArea())
             area->setActiveSubWindow(subWindow);
@@ -757,163 +665,8 @@ void TAgentForm::focusFailingInput(const RecalcResult &result)
     if (result.failing.isField()) {
         // The cursor enters the field anew: its exit is due, Escape goes
         // back to the text it shows now.
-        const auto index = static_cast<std::size_t>(result.failing.field());
-        m_exitPending[index] = true;
-        m_textBeforeEdit[index] = FieldText(*field(result.failing.field()), result.failing.field());
+        m_exitGuard.restartVisit(result.failing.field());
     }
-}
-
-bool TAgentForm::fieldKeyPress(Field f, QKeyEvent *key)
-{
-    QLineEdit *edit = field(f);
-    m_refusedThisPress = false;
-    if (!IsMaskedField(f) || key->key() != Qt::Key_Escape)
-        return false;
-    // Escape abandons the edit: the text the field had when the cursor
-    // entered it comes back.
-    const QString before = m_textBeforeEdit[static_cast<std::size_t>(f)];
-    if (!edit->isModified() && FieldText(*edit, f) == before)
-        return false;
-    SetFieldText(*edit, f, before);
-    return true;
-}
-
-void TAgentForm::fieldFocusIn(Field f, QFocusEvent *event)
-{
-    QLineEdit *edit = field(f);
-    // A new visit starts when the cursor comes from another control; the
-    // focus coming back after a message box (the refusal's own, say) or from
-    // another program continues the visit, and Escape still goes back to the
-    // text from before the edit.
-    if (!m_returningToField && m_visitedField != f) {
-        m_textBeforeEdit[static_cast<std::size_t>(f)] = FieldText(*edit, f);
-        m_exitPending[static_cast<std::size_t>(f)] = true;
-    }
-    m_visitedField = f;
-    const Qt::FocusReason reason = event->reason();
-    if (reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-        // A field reached from the keyboard (or given the cursor by the
-        // program) has its whole text selected, so that typing replaces
-        // it; a masked field would otherwise put the cursor after its
-        // last digit, where typing does nothing.
-        static_cast<QObject *>(edit)->event(event);
-        edit->selectAll();
-    } else {
-        static_cast<QObject *>(edit)->event(event);
-    }
-}
-
-bool TAgentForm::filterPress(QObject *watched, QEvent *event)
-{
-    const QEvent::Type type = event->type();
-    if (type == QEvent::MouseButtonRelease && m_dropRelease) {
-        m_dropRelease = false;
-        event->accept();
-        return true;
-    }
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
-        return false;
-    m_dropRelease = false;
-    const bool refusedAlready = m_refusedThisPress;
-    m_refusedThisPress = false;
-    auto *target = qobject_cast<QWidget *>(watched);
-    if (m_closing || !target || !isControlPress(target))
-        return false;
-    if (!refusedAlready) {
-        // A press that would take the cursor out of a field whose exit is
-        // refused is refused here (a press on a control that does not take
-        // the cursor moves no focus on its way).
-        Field f;
-        if (!cursorField(&f))
-            return false;
-        QLineEdit *edit = field(f);
-        if (target == edit || target->window() != edit->window())
-            return false;
-        if (!(IsMaskedField(f) && edit->isModified() && !edit->hasAcceptableInput()))
-            return false;
-        runFieldExit(f);
-    }
-    // Refused: the cursor stays in the field, and the press, with its
-    // release, is cancelled. A press whose focus move met the refusal is
-    // cancelled whatever holds the focus now (after the message box the
-    // window may not have its focus back yet).
-    m_dropRelease = true;
-    event->accept(); // taken here: not passed on to the parents either
-    return true;
-}
-
-void TAgentForm::activateOnPress(QWidget *target)
-{
-    // The child frame takes no focus from a click (see the main window), so
-    // a press anywhere on it or in it brings this window to the front.
-    auto *subWindow = qobject_cast<QMdiSubWindow *>(parentWidget());
-    if (!subWindow || m_closing || (target != subWindow && !subWindow->isAncestorOf(target)))
-        return;
-    if (QMdiArea *area = subWindow->mdiArea(); area && area->activeSubWindow() != subWindow)
-        area->setActiveSubWindow(subWindow);
-}
-
-bool TAgentForm::isControlPress(const QWidget *target) const
-{
-    // Only presses on agent windows' controls: the tool buttons run their
-    // own commands (which complete the exit first), and the frames, menus
-    // and tool bar of the main window stay free.
-    bool inAgentWindow = false;
-    for (const QWidget *w = target; w; w = w->parentWidget()) {
-        if (qobject_cast<const TAgentForm *>(w)) {
-            inAgentWindow = true;
-            break;
-        }
-    }
-    if (!inAgentWindow)
-        return false;
-    const auto *button = qobject_cast<const QAbstractButton *>(target);
-    return !(button && button->focusPolicy() == Qt::NoFocus);
-}
-
-bool TAgentForm::eventFilter(QObject *watched, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::Close:
-        // The child window's frame closes: unsaved changes to its file are
-        // asked about first; then the fields lose the cursor on the way out,
-        // and that is no leaving to check.
-        if (watched == parentWidget()) {
-            if (!confirmClose()) {
-                event->ignore();
-                return true;
-            }
-            beginClosing();
-        }
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseButtonRelease:
-        if (!watched->isWidgetType()) // the window system's own window gets them too
-            break;
-        if (filterPress(watched, event))
-            return true;
-        if (event->type() == QEvent::MouseButtonPress)
-            activateOnPress(static_cast<QWidget *>(watched));
-        break;
-    case QEvent::KeyPress: {
-        Field f;
-        if (fieldOf(watched, &f) && fieldKeyPress(f, static_cast<QKeyEvent *>(event)))
-            return true;
-        break;
-    }
-    case QEvent::FocusIn: {
-        Field f;
-        if (fieldOf(watched, &f)) {
-            fieldFocusIn(f, static_cast<QFocusEvent *>(event));
-            return true;
-        }
-        break;
-    }
-    default:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void TAgentForm::closeEvent(QCloseEvent *event)
@@ -922,7 +675,7 @@ void TAgentForm::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    m_closing = true;
+    m_exitGuard.beginClosing();
     m_graphLink->agentClosing();
     event->accept();
 }
@@ -946,7 +699,7 @@ void TAgentForm::SpeedButton6Click()
 
 void TAgentForm::SpeedButton3Click()
 {
-    ReportPrintCommand::PrintReport(*this, m_dialogs);
+    m_services.printing.PrintReport(*this, m_dialogs);
 }
 
 // --- scenario files ----------------------------------------------------------

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "agentscenario.h"
+#include "fieldexitguard.h"
+#include "fieldexithost.h"
 
 #include <QPointer>
 #include <QString>
@@ -12,12 +14,11 @@
 #include <optional>
 
 class AgentGraphLink;
+class AgentServices;
 class DialogService;
 class GridClipboard;
 class QButtonGroup;
-class QFocusEvent;
 class QFrame;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -31,14 +32,14 @@ class TLumStringGrid;
 // grid with the Agents and Schedule tabs. Every rule lives in the window's
 // AgentScenario; the window hands each user event to it and then shows the
 // scenario again (field texts, total time, slot buttons, grid).
-class TAgentForm : public QWidget
+class TAgentForm : public QWidget, private FieldExitHost
 {
     Q_OBJECT
 public:
     // The help topic of an agent window (and of the main window).
     static constexpr int HelpTopic = 4;
 
-    explicit TAgentForm(DialogService &dialogs, QWidget *parent = nullptr);
+    explicit TAgentForm(AgentServices &services, QWidget *parent = nullptr);
     ~TAgentForm() override;
 
     AgentScenario &scenario() { return m_scenario; }
@@ -131,14 +132,21 @@ signals:
     void scenarioFileUsed(const QString &path);
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     // The file commands read and set the window's state as its own handlers do.
     friend class ScenarioFileCommand;
 
-    enum class ExitOutcome { Done, Refused, InputRefused };
+    using ExitOutcome = FieldExitGuard::ExitOutcome;
+
+    // The field-exit guard's view of the window.
+    QWidget *guardedWindow() override;
+    void closeCellEditor() override;
+    bool runExitRule(Field field) override;
+    void cursorMoved(QWidget *old, QWidget *now) override;
+    void focusFailingInput(const RecalcResult &result) override;
+    bool frameClosing() override;
 
     void buildWidgets();
     QWidget *buildToolBar();
@@ -149,56 +157,17 @@ private:
     void setTabOrders();
     QLineEdit *makeField(Field field, QWidget *parent, const QString &widestText);
     void onSlotButtonClicked();
-    ExitOutcome runFieldExit(Field field);
-    ExitOutcome completePendingExit();
-    void reportInvalidInput(const RecalcResult &result);
-    bool filterPress(QObject *watched, QEvent *event);
-    bool isControlPress(const QWidget *target) const;
-    void activateOnPress(QWidget *target);
-    bool fieldKeyPress(Field field, QKeyEvent *event);
-    void fieldFocusIn(Field field, QFocusEvent *event);
     void showCurrentCell();
     void applyTabSettings(Tab tab);
     void syncFieldsToModel();
-    void onFocusChanged(QWidget *old, QWidget *now);
-    void focusFailingInput(const RecalcResult &result);
-    void refuseExit(Field field);
     bool isInGrid(const QWidget *widget) const;
-    bool fieldOf(const QObject *object, Field *field) const;
-    // The field that holds the cursor, also while the child window's frame
-    // holds it for the field.
-    bool cursorField(Field *field) const;
     void setScenarioCaption(const QString &fullPath);
 
+    AgentServices &m_services;
     DialogService &m_dialogs;
     AgentScenario m_scenario;
     std::array<QLineEdit *, FieldCount> m_fields{};
-    // Each masked field's text from when the cursor last entered it, for Escape.
-    std::array<QString, FieldCount> m_textBeforeEdit;
-    // The field's exit has yet to run for the cursor's current visit or edit.
-    std::array<bool, FieldCount> m_exitPending{};
-    // The cursor goes back into a field whose exit was refused: that is no
-    // new visit.
-    bool m_returningToField = false;
-    // The field the cursor is visiting: entered and not yet left for another
-    // control of the program's main window. The focus coming back from a
-    // message box or another program continues the visit.
-    std::optional<Field> m_visitedField;
-    // A press cancelled by a refused exit: its release is dropped as well.
-    bool m_dropRelease = false;
-    // The control whose cursor the child window's frame took (a press on no
-    // control); it is left only when the cursor moves on from there.
-    QPointer<QWidget> m_frameHeld;
-    // A refusal was shown since the last press: the press that moved the
-    // focus (and so met the refusal first) is cancelled without a second one.
-    bool m_refusedThisPress = false;
-    // While a file loads, a refused input is reported after the window shows
-    // the loaded values.
-    bool m_holdInvalidInput = false;
-    // A command whose pending field exit has just reported a refused input
-    // runs on without reporting the same input again.
-    bool m_quietInvalidInput = false;
-    std::optional<RecalcResult> m_heldInvalidInput;
+    FieldExitGuard m_exitGuard;
     // Save, Load and the question before a changed file's window closes.
     std::unique_ptr<ScenarioFileCommand> m_fileCommand;
     Tab m_shownTab = Tab::Agents;
@@ -206,7 +175,6 @@ private:
     // new table moves the grid's current row and scroll position.
     int m_shownRecalculation = -1;
     bool m_refreshing = false;
-    bool m_closing = false;
 
     QToolButton *SpeedButton1 = nullptr;
     QToolButton *SpeedButton2 = nullptr;

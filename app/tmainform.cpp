@@ -2,6 +2,7 @@
 #include "tmainform.h"
 
 #include "agentgraphlink.h"
+#include "agentservices.h"
 #include "dialogservice.h"
 #include "handlerguard.h"
 #include "helpwindow.h"
@@ -37,6 +38,7 @@
 TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
     : QMainWindow(parent)
     , m_dialogs(dialogs)
+    , m_agentServices(std::make_unique<AgentServices>(dialogs))
 {
     setWindowTitle(QStringLiteral("Varnook"));
     setProperty("helpContext", TAgentForm::HelpTopic);
@@ -93,6 +95,11 @@ TMainForm::~TMainForm()
         if (child->widget())
             child->widget()->disconnect(this);
     }
+    // The agent windows go while what they share is still there, also those
+    // closed and waiting to be deleted.
+    const QList<QMdiSubWindow *> frames = m_mdiArea->findChildren<QMdiSubWindow *>();
+    for (const QPointer<QMdiSubWindow> &frame : QList<QPointer<QMdiSubWindow>>(frames.cbegin(), frames.cend()))
+        delete frame.data();
 }
 
 void TMainForm::createMenus()
@@ -198,7 +205,7 @@ void TMainForm::setUpReportFonts()
     PageHeaderFont = {label("Times New Roman", true, 19), workspace};
     ReportHeaderFont = {label("Times New Roman", true, 16), workspace};
     BodyFont = {label("Arial", false, 13), QColor(Qt::black)};
-    ReportPrintCommand::setFonts({CopyLabelFont(PageHeaderFont.font, PageHeaderFont.colour, screenPixelsPerInch),
+    m_agentServices->printing.setFonts({CopyLabelFont(PageHeaderFont.font, PageHeaderFont.colour, screenPixelsPerInch),
                                   CopyLabelFont(ReportHeaderFont.font, ReportHeaderFont.colour, screenPixelsPerInch),
                                   CopyLabelFont(BodyFont.font, BodyFont.colour, screenPixelsPerInch)});
 }
@@ -208,7 +215,7 @@ void TMainForm::startUp(const QStringList &arguments)
     if (!AbortPrint) {
         AbortPrint = new TAbortPrint(this);
         AbortPrint->hide();
-        ReportPrintCommand::setPrintingDialog(AbortPrint);
+        m_agentServices->printing.setPrintingDialog(AbortPrint);
     }
     if (!AboutForm) {
         AboutForm = new TAboutForm(this);
@@ -247,7 +254,7 @@ TAgentForm *TMainForm::NewAgentWindow1Click()
 {
     TAgentForm *created = nullptr;
     RunHandler(m_dialogs, [&] {
-        auto *form = new TAgentForm(m_dialogs);
+        auto *form = new TAgentForm(*m_agentServices);
         connect(form, &TAgentForm::hintPanelClearRequested, Panel2, &QLabel::clear);
         connect(form, &TAgentForm::scenarioFileUsed, m_reopenMenu, &ReopenMenu::add);
         form->graphLink()->setColours(&SeriesColours);

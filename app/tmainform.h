@@ -8,8 +8,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <memory>
 #include <optional>
 
+class AgentServices;
 class DialogService;
 class HelpWindow;
 class QAction;
@@ -97,6 +99,8 @@ public:
     QString helpFile() const { return m_helpFile; }
     void setHelpFile(const QString &path) { m_helpFile = path; }
     QList<TAgentForm *> agentForms() const;
+    // What every agent window of this main window shares.
+    AgentServices &agentServices() const { return *m_agentServices; }
 
     SeriesColourTable SeriesColours;
     ReportFont PageHeaderFont;
@@ -122,6 +126,7 @@ private:
     QMdiSubWindow *currentChild() const;
 
     DialogService &m_dialogs;
+    std::unique_ptr<AgentServices> m_agentServices;
     QMdiArea *m_mdiArea = nullptr;
     QMenu *m_windowMenu = nullptr;
     ReopenMenu *m_reopenMenu = nullptr;

@@ -6,7 +6,7 @@
 #include "chartwidget.h"
 #include "graphglyphs.h"
 #include "graphowner.h"
-#include "graphprintdialogs.h"
+#include "dialogservice.h"
 #include "toolbuttonkey.h"
 
 #include <QAction>
@@ -202,18 +202,18 @@ void TLumChart::SpeedButton3Click()
     // so the chart printed shows it.
     if (OwnerForm && !OwnerForm->completePendingFieldExit())
         return;
-    if (!m_printDialogs)
+    if (!m_dialogs)
         return;
     QPrinter printer(QPrinter::HighResolution);
-    if (!m_printDialogs->choosePrinter(printer, this))
+    if (!m_dialogs->choosePrinter(printer))
         return;
     const ChartPrintRect place = ComputeChartPrintRect(printer.width(), printer.height(), width(), height());
     if (place.isEmpty()) {
-        m_printDialogs->printFailed(QStringLiteral("The page is too small to print the chart"));
+        m_dialogs->error(QStringLiteral("The page is too small to print the chart"));
         return;
     }
     if (!PrintChart(printer, place.rect(), Chart1->model()))
-        m_printDialogs->printFailed(QStringLiteral("The chart could not be printed"));
+        m_dialogs->error(QStringLiteral("The chart could not be printed"));
 }
 
 void TLumChart::resizeEvent(QResizeEvent *event)

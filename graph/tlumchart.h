@@ -9,7 +9,7 @@
 
 class ChartWidget;
 class GraphOwner;
-class GraphPrintDialogs;
+class DialogService;
 class QAction;
 class QMenu;
 class QToolButton;
@@ -47,7 +47,8 @@ public:
     QToolButton *seriesButton() const { return SpeedButton7; }
     QToolButton *closeButton() const { return SpeedButton1; }
 
-    void setPrintDialogs(GraphPrintDialogs *dialogs) { m_printDialogs = dialogs; }
+    // The print dialog and the error box of the Print command.
+    void setDialogs(DialogService *dialogs) { m_dialogs = dialogs; }
 
     // The window's handlers.
     void SpeedButton2Click(); // line style
@@ -96,6 +97,6 @@ private:
     ChartWidget *Chart1 = nullptr;
     QMenu *PopupMenu1 = nullptr;
     std::array<QAction *, SeriesKinds::Count> m_items{};
-    GraphPrintDialogs *m_printDialogs = nullptr;
+    DialogService *m_dialogs = nullptr;
     bool m_closed = false;
 };

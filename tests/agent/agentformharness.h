@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "agentservices.h"
 #include "fakedialogservice.h"
 #include "resulttablemodel.h"
 #include "tagentform.h"
@@ -18,7 +19,7 @@ struct Harness
     Harness()
     {
         auto *layout = new QVBoxLayout(&top);
-        form = new TAgentForm(dialogs, &top);
+        form = new TAgentForm(services, &top);
         elsewhere = new QLineEdit(&top);
         layout->addWidget(form);
         layout->addWidget(elsewhere);
@@ -27,6 +28,7 @@ struct Harness
     }
 
     FakeDialogService dialogs;
+    AgentServices services{dialogs};
     QWidget top;
     TAgentForm *form = nullptr;
     QLineEdit *elsewhere = nullptr;

@@ -482,7 +482,7 @@ void AgentFormTest::aVisibleTopLevelWindowCanBeDestroyed()
 {
     // The grid's model reads the window's table: it must not outlive it
     // while the grid still paints.
-    auto *form = new TAgentForm(h->dialogs);
+    auto *form = new TAgentForm(h->services);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     form->Recalculate();

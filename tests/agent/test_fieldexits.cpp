@@ -2,6 +2,9 @@
 // Faults met in use: Escape, pending field exits before commands, refused
 // exits that must cancel the press, and the goal row's highlight.
 #include "agentformharness.h"
+#include "agenteventfilter.h"
+#include "fieldexitguard.h"
+#include "fieldexithost.h"
 #include "maskedfield.h"
 
 #include <QItemSelectionModel>
@@ -56,6 +59,77 @@ int scheduledCalls(const Harness &h)
     return std::accumulate(s.SlotCalls.begin() + 1, s.SlotCalls.begin() + 1 + s.timeSlots().count, 0);
 }
 
+// A window of two masked time fields and a plain one, with no scenario
+// behind it: the guard's host, counting the exit rules it is asked to run.
+class GuardedWindow : public QWidget, public FieldExitHost
+{
+public:
+    GuardedWindow(DialogService &dialogs, AgentEventFilter &events, QWidget *parent)
+        : QWidget(parent)
+        , guard(*this, dialogs, events)
+    {
+        auto *layout = new QVBoxLayout(this);
+        for (Field f : {Field::MaskEdit2, Field::MaskEdit3, Field::Edit1}) {
+            auto *edit = new QLineEdit(this);
+            edit->setInputMask(QtInputMask(f));
+            SetFieldText(*edit, f, DefaultText(f));
+            layout->addWidget(edit);
+            guard.addField(f, edit, DefaultText(f));
+        }
+    }
+
+    QWidget *guardedWindow() override { return this; }
+    void closeCellEditor() override {}
+    bool runExitRule(Field f) override
+    {
+        rulesRun.append(f);
+        return false;
+    }
+    void cursorMoved(QWidget *, QWidget *) override {}
+    void focusFailingInput(const RecalcResult &) override {}
+    bool frameClosing() override
+    {
+        ++closeQuestions;
+        return mayClose;
+    }
+
+    FieldExitGuard guard;
+    QList<Field> rulesRun;
+    int closeQuestions = 0;
+    bool mayClose = true;
+};
+
+// Two guarded windows in one top-level window, one filter for the program.
+struct GuardHarness
+{
+    GuardHarness()
+    {
+        auto *layout = new QVBoxLayout(&top);
+        for (auto &window : windows) {
+            auto *frame = new QWidget(&top);
+            (new QVBoxLayout(frame))->addWidget(window = new GuardedWindow(dialogs, events, frame));
+            layout->addWidget(frame);
+        }
+        top.show();
+    }
+    QLineEdit *edit(int window, Field f) const { return windows[window]->guard.field(f); }
+    // The cursor enters the first window's talk time from the keyboard
+    // (the window's activation gave it to that field already).
+    QLineEdit *enterTalk()
+    {
+        edit(1, Field::MaskEdit3)->setFocus(Qt::TabFocusReason);
+        QLineEdit *talk = edit(0, Field::MaskEdit2);
+        talk->setFocus(Qt::TabFocusReason);
+        windows[0]->rulesRun.clear(); // the exit of the activation's visit
+        return talk;
+    }
+
+    FakeDialogService dialogs;
+    AgentEventFilter events;
+    QWidget top;
+    std::array<GuardedWindow *, 2> windows{};
+};
+
 } // namespace
 
 class FieldExitTest : public QObject
@@ -78,6 +152,12 @@ private Q_SLOTS:
     void onlyAGoalRowIsHighlighted();
     void aTableWithoutAGoalRowStartsAtTheTopAndTakesClicks();
     void maskedTextsShowAsTheyRead();
+    void theGuardRunsAnExitOncePerVisit_data();
+    void theGuardRunsAnExitOncePerVisit();
+    void theGuardKeepsTheCursorInAnIncompleteField_data();
+    void theGuardKeepsTheCursorInAnIncompleteField();
+    void aFrameClosesOnlyWhenItsWindowAgrees_data();
+    void aFrameClosesOnlyWhenItsWindowAgrees();
 
 private:
     std::unique_ptr<Harness> h;
@@ -384,6 +464,91 @@ void FieldExitTest::maskedTextsShowAsTheyRead()
             QCOMPARE(FieldText(*h->field(f), f), MaskedText(f, text));
         }
     }
+}
+
+void FieldExitTest::theGuardRunsAnExitOncePerVisit_data()
+{
+    QTest::addColumn<int>("to");     // the window the cursor moves to
+    QTest::addColumn<bool>("typed"); // a digit typed before leaving
+    QTest::addColumn<int>("runs");   // exit rules run for the field left
+    QTest::newRow("same window, typed") << 0 << true << 1;
+    QTest::newRow("same window, untouched") << 0 << false << 1;
+    QTest::newRow("other window, typed") << 1 << true << 1;
+}
+
+void FieldExitTest::theGuardRunsAnExitOncePerVisit()
+{
+    QFETCH(int, to);
+    QFETCH(bool, typed);
+    QFETCH(int, runs);
+    GuardHarness g;
+    QVERIFY(QTest::qWaitForWindowActive(&g.top));
+    QLineEdit *talk = g.enterTalk();
+    // Entered from the keyboard: the whole text is selected.
+    QCOMPARE(talk->selectedText(), talk->displayText());
+    if (typed)
+        QTest::keyClicks(talk, QStringLiteral("0400"));
+    g.edit(to, Field::Edit1)->setFocus(Qt::TabFocusReason);
+    QCOMPARE(g.windows[0]->rulesRun, QList<Field>(runs, Field::MaskEdit2));
+    // A command completing the pending exit runs the exit of the field the
+    // cursor is in now, never a second one of the field left.
+    QCOMPARE(g.windows[0]->guard.completePendingExit(), FieldExitGuard::ExitOutcome::Done);
+    QCOMPARE(g.windows[0]->rulesRun.count(Field::MaskEdit2), runs);
+    QVERIFY(g.dialogs.shown.isEmpty());
+}
+
+void FieldExitTest::theGuardKeepsTheCursorInAnIncompleteField_data()
+{
+    QTest::addColumn<int>("window"); // the window holding the field pressed
+    QTest::newRow("a field of the same window") << 0;
+    QTest::newRow("a field of another window") << 1;
+}
+
+void FieldExitTest::theGuardKeepsTheCursorInAnIncompleteField()
+{
+    QFETCH(int, window);
+    GuardHarness g;
+    QVERIFY(QTest::qWaitForWindowActive(&g.top));
+    QLineEdit *talk = g.enterTalk();
+    QTest::keyClicks(talk, QStringLiteral("04"));
+    QVERIFY(!talk->hasAcceptableInput());
+
+    QTest::mouseClick(g.edit(window, Field::MaskEdit3), Qt::LeftButton);
+    QCOMPARE(g.dialogs.texts(QStringLiteral("error")), QStringList{RefusedExit});
+    QCOMPARE(QApplication::focusWidget(), talk);
+    QCOMPARE(talk->cursorPosition(), 3); // at the first missing digit
+    QVERIFY(g.windows[0]->rulesRun.isEmpty());
+    QCOMPARE(g.windows[0]->guard.completePendingExit(), FieldExitGuard::ExitOutcome::Refused);
+
+    // Escape gives back the text from before the visit; the next press acts.
+    QTest::keyClick(talk, Qt::Key_Escape);
+    QCOMPARE(FieldText(*talk, Field::MaskEdit2), DefaultText(Field::MaskEdit2));
+    g.dialogs.clear();
+    QTest::mouseClick(g.edit(window, Field::MaskEdit3), Qt::LeftButton);
+    QVERIFY(g.dialogs.shown.isEmpty());
+    QCOMPARE(QApplication::focusWidget(), g.edit(window, Field::MaskEdit3));
+}
+
+void FieldExitTest::aFrameClosesOnlyWhenItsWindowAgrees_data()
+{
+    QTest::addColumn<bool>("mayClose");
+    QTest::newRow("agrees") << true;
+    QTest::newRow("keeps it open") << false;
+}
+
+void FieldExitTest::aFrameClosesOnlyWhenItsWindowAgrees()
+{
+    QFETCH(bool, mayClose);
+    GuardHarness g;
+    GuardedWindow &window = *g.windows[1];
+    window.mayClose = mayClose;
+    QWidget *frame = window.parentWidget();
+    QCOMPARE(frame->close(), mayClose);
+    // Only the frame's own window is asked, once; a closing window's
+    // fields run no exits.
+    QCOMPARE(window.closeQuestions, 1);
+    QCOMPARE(g.windows[0]->closeQuestions, 0);
+    QCOMPARE(window.guard.closing(), mayClose);
 }
 
 QTEST_MAIN(FieldExitTest)

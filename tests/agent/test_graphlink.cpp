@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "agentgraphlink.h"
+#include "agentservices.h"
 #include "chartwidget.h"
 #include "fakedialogservice.h"
 #include "graphbuild.h"
@@ -33,7 +34,7 @@ struct Frame
 
     TAgentForm *newAgentWindow()
     {
-        auto *form = new TAgentForm(dialogs);
+        auto *form = new TAgentForm(services);
         QMdiSubWindow *sub = area.addSubWindow(form);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->show();
@@ -65,6 +66,7 @@ struct Frame
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     FakeDialogService dialogs;
+    AgentServices services{dialogs};
     QMdiArea area;
 };
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "agentservices.h"
 #include "fakedialogservice.h"
 #include "gridclipboard.h"
 #include "tagentform.h"
@@ -52,8 +53,9 @@ struct Window
     }
 
     FakeDialogService dialogs;
+    AgentServices services{dialogs};
     QWidget top;
-    TAgentForm &form = *new TAgentForm(dialogs, &top);
+    TAgentForm &form = *new TAgentForm(services, &top);
     int recalculations = 0;
 };
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "agentservices.h"
 #include "fakedialogservice.h"
 #include "printercanvas.h"
 #include "recordingcanvas.h"
@@ -29,8 +30,8 @@ struct PrintHarness
     PrintHarness()
     {
         auto *layout = new QVBoxLayout(&top);
-        form = new TAgentForm(dialogs, &top);
-        other = new TAgentForm(dialogs, &top);
+        form = new TAgentForm(services, &top);
+        other = new TAgentForm(services, &top);
         elsewhere = new QLineEdit(&top);
         layout->addWidget(form);
         layout->addWidget(other);
@@ -39,8 +40,8 @@ struct PrintHarness
         top.show();
         // The fields' focus, and so a pending exit, needs the active window.
         QApplication::setActiveWindow(&top);
-        ReportPrintCommand::setPrintingDialog(&abortPrint);
-        ReportPrintCommand::setCanvasFactory([this](QPrinter &) {
+        services.printing.setPrintingDialog(&abortPrint);
+        services.printing.setCanvasFactory([this](QPrinter &) {
             auto made = std::make_shared<RecordingCanvas>(600, 600, 4792, 6851);
             canvas = made;
             ++canvasesMade;
@@ -52,8 +53,8 @@ struct PrintHarness
     }
     ~PrintHarness()
     {
-        ReportPrintCommand::setCanvasFactory(nullptr);
-        ReportPrintCommand::setPrintingDialog(nullptr);
+        services.printing.setCanvasFactory(nullptr);
+        services.printing.setPrintingDialog(nullptr);
     }
 
     // Types over a field's whole text, as a user would.
@@ -69,7 +70,7 @@ struct PrintHarness
     // Sends the print to a PDF file, as choosing "Print to File (PDF)" does.
     void printToPdf(const QString &path, QPageLayout::Orientation orientation = QPageLayout::Portrait)
     {
-        ReportPrintCommand::setCanvasFactory(nullptr);
+        services.printing.setCanvasFactory(nullptr);
         dialogs.setUpPrinter = [path, orientation](QPrinter &printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(path);
@@ -85,6 +86,7 @@ struct PrintHarness
     }
 
     FakeDialogService dialogs;
+    AgentServices services{dialogs};
     QWidget top;
     TAbortPrint abortPrint;
     TAgentForm *form = nullptr;
@@ -178,7 +180,7 @@ void ReportPrintTest::cancelledPrintDialogTouchesNothing()
     QCOMPARE(h.kinds(), QStringList{"print"});
     QCOMPARE(h.canvasesMade, 0);
     QVERIFY(!h.abortPrint.isVisible());
-    QVERIFY(!ReportPrintCommand::busy());
+    QVERIFY(!h.services.printing.busy());
 }
 
 void ReportPrintTest::printsTheWindowAsItStands()
@@ -244,7 +246,7 @@ void ReportPrintTest::printsToAPdfFileInPortrait()
                                     QStringLiteral("80% in 20 Secs"), QStringLiteral("08:00 and 10:00")})
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in:\n") + text));
     QVERIFY(text.contains(QRegularExpression(QStringLiteral("09:30 +120 +20 +82% +26% +13% +80% +00:15 +26"))));
-    QVERIFY(!ReportPrintCommand::busy());
+    QVERIFY(!h.services.printing.busy());
 }
 
 void ReportPrintTest::cancelledPdfLeavesNoFile()
@@ -265,7 +267,7 @@ void ReportPrintTest::cancelledPdfLeavesNoFile()
     for (const QString &target : {pdf, earlier}) {
         h.printToPdf(target);
         int outputs = 0;
-        ReportPrintCommand::setCanvasFactory([&h, &outputs](QPrinter &printer) {
+        h.services.printing.setCanvasFactory([&h, &outputs](QPrinter &printer) {
             auto canvas = std::make_shared<PrinterCanvas>(printer);
             canvas->setAbortProcedure([&h, &outputs] {
                 if (++outputs == 100)
@@ -277,7 +279,7 @@ void ReportPrintTest::cancelledPdfLeavesNoFile()
         h.print(h.form);
         QCOMPARE(outputs, 100);
         QVERIFY(!h.abortPrint.isVisible());
-        QVERIFY(!ReportPrintCommand::busy());
+        QVERIFY(!h.services.printing.busy());
     }
     QVERIFY(!QFileInfo::exists(pdf));
     QVERIFY(old.open(QIODevice::ReadOnly));
@@ -317,7 +319,7 @@ void ReportPrintTest::failedStartIsReportedAndHidesTheDialog()
     QCOMPARE(h.dialogs.texts(QStringLiteral("error")), QStringList{"The printer is not ready."});
     QVERIFY(!h.abortPrint.isVisible());
     QVERIFY(h.canvas->texts.isEmpty());
-    QVERIFY(!ReportPrintCommand::busy());
+    QVERIFY(!h.services.printing.busy());
 }
 
 void ReportPrintTest::secondPrintWhilePrintingIsRefused()
@@ -356,13 +358,14 @@ void ReportPrintTest::windowClosedWhilePrintingGoesAfterTheReport()
     FakeDialogService dialogs;
     dialogs.printerAnswer = true;
     QMdiArea area;
-    auto *form = new TAgentForm(dialogs);
+    AgentServices services(dialogs);
+    auto *form = new TAgentForm(services);
     QMdiSubWindow *child = area.addSubWindow(form);
     child->setAttribute(Qt::WA_DeleteOnClose);
     area.show();
     const QPointer<TAgentForm> watch(form);
     std::shared_ptr<RecordingCanvas> canvas;
-    ReportPrintCommand::setCanvasFactory([&](QPrinter &) {
+    services.printing.setCanvasFactory([&](QPrinter &) {
         canvas = std::make_shared<RecordingCanvas>(600, 600, 4792, 6851);
         canvas->afterText = [&](int count) {
             if (count == 5) {
@@ -373,7 +376,7 @@ void ReportPrintTest::windowClosedWhilePrintingGoesAfterTheReport()
         return canvas;
     });
     QTest::mouseClick(form->printButton(), Qt::LeftButton);
-    ReportPrintCommand::setCanvasFactory(nullptr);
+    services.printing.setCanvasFactory(nullptr);
     QVERIFY(!watch.isNull()); // not while its button's handler ran
     QVERIFY(canvas->documentEnded);
     QCOMPARE(canvas->texts.size(), 17 + 9);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "agentservices.h"
 #include "fakedialogservice.h"
 #include "handlerguard.h"
 #include "helpwindow.h"
@@ -287,7 +288,7 @@ void MainFormTest::reportFontsAndThePrintingDialog()
     QCOMPARE(main->BodyFont.font.pixelSize(), 13);
     QCOMPARE(main->BodyFont.colour, QColor(Qt::black));
     // What the printer receives: 14, 12 and 10 points.
-    const ReportFonts fonts = ReportPrintCommand::fonts();
+    const ReportFonts fonts = main->agentServices().printing.fonts();
     QCOMPARE(fonts.pageHeader, (ReportFontStyle{"Times New Roman", true, 14, workspace}));
     QCOMPARE(fonts.reportHeader, (ReportFontStyle{"Times New Roman", true, 12, workspace}));
     QCOMPARE(fonts.body, (ReportFontStyle{"Arial", false, 10, Qt::black}));
@@ -296,7 +297,7 @@ void MainFormTest::reportFontsAndThePrintingDialog()
     TAbortPrint *dialog = main->abortPrint();
     QVERIFY(dialog);
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(ReportPrintCommand::printingDialog(), dialog);
+    QCOMPARE(main->agentServices().printing.printingDialog(), dialog);
     main->startUp({QStringLiteral("varnook")});
     QCOMPARE(main->abortPrint(), dialog);
 }

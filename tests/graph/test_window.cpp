@@ -2,7 +2,7 @@
 #include "chartprintrect.h"
 #include "chartwidget.h"
 #include "graphowner.h"
-#include "graphprintdialogs.h"
+#include "fakedialogservice.h"
 #include "tlumchart.h"
 
 #include <QAction>
@@ -33,17 +33,17 @@ public:
 };
 
 // The print dialog answered by the test: a PDF file, or cancel.
-class ScriptedPrintDialogs : public GraphPrintDialogs
+class ScriptedPrintDialogs : public FakeDialogService
 {
 public:
-    bool choosePrinter(QPrinter &printer, QWidget *) override
+    bool choosePrinter(QPrinter &printer) override
     {
         ++shown;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(outputFile);
         return accept;
     }
-    void printFailed(const QString &message) override { failures << message; }
+    void showErrorBox(const QString &text) override { failures << text; }
     QString outputFile;
     bool accept = true;
     int shown = 0;
@@ -73,7 +73,7 @@ struct Fixture
     Fixture()
     {
         window.OwnerForm = &owner;
-        window.setPrintDialogs(&dialogs);
+        window.setDialogs(&dialogs);
     }
     RecordingOwner owner;
     ScriptedPrintDialogs dialogs;
