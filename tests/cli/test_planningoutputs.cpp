@@ -280,6 +280,12 @@ void PlanningOutputsTest::roster_refusals_name_the_value_data()
                                  << "there are no roster values";
     QTest::newRow("file: missing") << QStringList{"--have-file", "/nonexistent/roster.csv"} << QByteArray()
                                    << int(ExitFileError) << "cannot open roster file \"/nonexistent/roster.csv\"";
+    QTest::newRow("graph: Sched without shrinkage") << QStringList{"--graph", "FILE.png", "--series", "Agents,Sched"}
+                                                    << QByteArray() << int(ExitUsage)
+                                                    << "the table has no \"Sched\" column for --series Sched";
+    QTest::newRow("graph: Have without roster") << QStringList{"--graph", "FILE.png", "--series", "have"}
+                                                << QByteArray() << int(ExitUsage)
+                                                << "the table has no \"Have\" column for --series Have";
     QTest::newRow("both from standard input") << QStringList{"--have-file", "-", "--volumes-file", "-"}
                                               << QByteArray() << int(ExitUsage) << "standard input serves either";
 }
