@@ -72,15 +72,26 @@ std::optional<SeriesSelectionWord> SelectionFromCaptions(const QStringList &capt
             *error = QStringLiteral("--series names no series called \"%1\"").arg(caption.trimmed());
             return std::nullopt;
         }
-        if (SeriesKinds::Column(*kind, scheduleTab) < 0) {
+        if (!SeriesKinds::MayOffer(*kind, scheduleTab)) {
             *error = QStringLiteral("the %1 tab has no series \"%2\"")
                          .arg(scheduleTab ? QStringLiteral("Schedule") : QStringLiteral("Agents"),
                               SeriesKinds::MenuCaption(*kind));
             return std::nullopt;
         }
-        selection |= SeriesKinds::Bit(*kind);
+        selection |= SeriesKinds::KindBit(*kind);
     }
     return selection;
+}
+
+QString MissingExtraSeries(SeriesSelectionWord selection, bool scheduleTab, const ResultTable &table)
+{
+    const SeriesSelectionWord missing =
+        selection & SeriesKinds::ExtraKinds & static_cast<SeriesSelectionWord>(~SeriesKinds::Offer(scheduleTab, table));
+    if (SeriesKinds::Holds(missing, SeriesKind::Sched))
+        return QStringLiteral("the table has no \"Sched\" column for --series Sched: set --shrinkage");
+    if (SeriesKinds::Holds(missing, SeriesKind::Have))
+        return QStringLiteral("the table has no \"Have\" column for --series Have: give a roster (--have)");
+    return {};
 }
 
 Written WriteGraph(const AgentScenario &scenario, const CommandLine &line, SeriesSelectionWord selection)

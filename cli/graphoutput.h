@@ -8,6 +8,7 @@
 #include <optional>
 
 class AgentScenario;
+class ResultTable;
 struct CommandLine;
 
 // The graph form of varnook-calc: the chart a new graph window shows for the
@@ -16,8 +17,13 @@ struct CommandLine;
 namespace GraphOutput {
 
 // The selection named by --series: menu captions of the kinds the tab
-// offers. Empty with the words of a usage error in *error.
+// offers, "Sched" and (on the Schedule) "Have" included. Empty with the
+// words of a usage error in *error.
 std::optional<SeriesSelectionWord> SelectionFromCaptions(const QStringList &captions, bool scheduleTab, QString *error);
+// Once the table is computed: the words of a usage error when the
+// selection names an extra column's series ("Sched", "Have") that the
+// table does not show; empty otherwise.
+QString MissingExtraSeries(SeriesSelectionWord selection, bool scheduleTab, const ResultTable &table);
 
 struct Written
 {

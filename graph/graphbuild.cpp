@@ -31,8 +31,10 @@ struct TableValues
     int timeMaximum = 0;
     bool withoutResults = false; // an empty result cell: nothing to draw
     QString error;
-    // values[kind][row - 1] for the kinds drawn.
-    std::array<std::vector<int>, SeriesKinds::Count> values;
+    // values[kind][row - 1] for the kinds drawn; a "Have" cell left empty
+    // (a slot without a roster value) is missing, not a missing result.
+    std::array<std::vector<int>, SeriesKinds::AllCount> values;
+    std::array<std::vector<bool>, SeriesKinds::AllCount> missing;
 };
 
 GraphCells::Value readCell(int kind, const QString &text)
@@ -66,10 +68,31 @@ bool readInto(TableValues &values, int kind, const QString &text, int *value)
     return false;
 }
 
+// Reads a cell of a kind that may be left empty ("Have"): an empty cell is
+// marked missing; false when the build must stop at the cell.
+bool readOptional(TableValues &values, int kind, const QString &text, int *value, bool *missing)
+{
+    *missing = text.isEmpty() && kind == SeriesKinds::Index(SeriesKind::Have);
+    return *missing || readInto(values, kind, text, value);
+}
+
+// The extra columns' kinds that count toward the numbers' maximum: those
+// the table shows.
+void readExtraMaxima(TableValues &values, const ResultTable &table, int row, bool schedule)
+{
+    for (int kind = SeriesKinds::Count; kind < SeriesKinds::AllCount && values.error.isEmpty(); ++kind) {
+        const int column = SeriesKinds::Column(kind, schedule, table);
+        int value = 0;
+        bool missing = false;
+        if (column >= 0 && readOptional(values, kind, table.cell(column, row), &value, &missing) && !missing)
+            values.numberMaximum = std::max(values.numberMaximum, value);
+    }
+}
+
 // The two maxima over every data row, whatever is selected: numbers from the
-// agents (Schedule) or average-queue (Agents) column and the trunks column,
-// times from the answer-time column and, on the Agents tab, the queue-time
-// column. Then the cells of the kinds to draw.
+// agents (Schedule) or average-queue (Agents) column, the trunks column and
+// the extra columns shown, times from the answer-time column and, on the
+// Agents tab, the queue-time column. Then the cells of the kinds to draw.
 TableValues readTable(const ResultTable &table, int rows, bool schedule, SeriesSelectionWord drawn)
 {
     TableValues values;
@@ -94,16 +117,23 @@ TableValues readTable(const ResultTable &table, int rows, bool schedule, SeriesS
                 return values;
             values.timeMaximum = std::max(values.timeMaximum, value);
         }
+        readExtraMaxima(values, table, row, schedule);
+        if (!values.error.isEmpty())
+            return values;
     }
-    for (int kind = 0; kind < SeriesKinds::Count; ++kind) {
+    for (int kind = 0; kind < SeriesKinds::AllCount; ++kind) {
         if (!SeriesKinds::Holds(drawn, kind))
             continue;
         std::vector<int> &column = values.values[static_cast<std::size_t>(kind)];
+        std::vector<bool> &missing = values.missing[static_cast<std::size_t>(kind)];
         column.assign(static_cast<std::size_t>(rows), 0);
+        missing.assign(static_cast<std::size_t>(rows), false);
+        const int source = SeriesKinds::Column(kind, schedule, table);
         for (int row = 1; row <= rows; ++row) {
-            if (!readInto(values, kind, table.cell(SeriesKinds::Column(kind, schedule), row),
-                          &column[static_cast<std::size_t>(row - 1)]))
+            bool gap = false;
+            if (!readOptional(values, kind, table.cell(source, row), &column[static_cast<std::size_t>(row - 1)], &gap))
                 return values;
+            missing[static_cast<std::size_t>(row - 1)] = gap;
         }
     }
     return values;
@@ -112,7 +142,7 @@ TableValues readTable(const ResultTable &table, int rows, bool schedule, SeriesS
 int countKinds(SeriesSelectionWord selection)
 {
     int count = 0;
-    for (int kind = 0; kind < SeriesKinds::Count; ++kind)
+    for (int kind = 0; kind < SeriesKinds::AllCount; ++kind)
         count += SeriesKinds::Holds(selection, kind) ? 1 : 0;
     return count;
 }
@@ -161,7 +191,7 @@ GraphBuildResult BuildGraph(ChartModel &chart, const ResultTable &table, const G
     GraphBuildResult result;
     const bool schedule = request.scheduleTab;
     int rows = table.rowCount() - 1;
-    SeriesSelectionWord selection = request.selection & SeriesKinds::Offer(schedule);
+    SeriesSelectionWord selection = request.selection & SeriesKinds::Offer(schedule, table);
 
     chart.series.clear();
 
@@ -242,25 +272,29 @@ GraphBuildResult BuildGraph(ChartModel &chart, const ResultTable &table, const G
         setFixedScale(chart.rightAxis, rightMaximum);
     }
 
-    for (int kind = 0; kind < SeriesKinds::Count && static_cast<int>(chart.series.size()) < seriesCount; ++kind) {
+    for (int kind = 0; kind < SeriesKinds::AllCount && static_cast<int>(chart.series.size()) < seriesCount; ++kind) {
         if (!SeriesKinds::Holds(selection, kind))
             continue;
         ChartSeries series;
         series.style = request.barChart ? ChartSeriesStyle::Bar : ChartSeriesStyle::Line;
         series.marksVisible = false;
-        series.colour = colours[kind];
+        series.colour = colours.ofKind(kind);
         series.title = SeriesKinds::SeriesTitle(kind);
         series.name = SeriesKinds::MenuCaption(kind);
         series.unit = unitOf(kind);
         series.axis = inMovedGroup(kind, moved) ? ChartVerticalAxis::Right : ChartVerticalAxis::Left;
         const std::vector<int> &column = values.values[static_cast<std::size_t>(kind)];
+        const std::vector<bool> &missing = values.missing[static_cast<std::size_t>(kind)];
         series.points.reserve(static_cast<std::size_t>(rows));
         for (int row = 1; row <= rows; ++row) {
+            // A slot without a roster value has no point.
+            if (missing[static_cast<std::size_t>(row - 1)])
+                continue;
             ChartPoint point;
             point.x = row - 1;
             point.y = column[static_cast<std::size_t>(row - 1)];
             point.label = table.cell(0, row);
-            point.colour = colours[kind];
+            point.colour = series.colour;
             series.points.push_back(point);
         }
         chart.series.push_back(std::move(series));

@@ -26,3 +26,12 @@ void SeriesColourTable::set(int index, const QColor &colour)
     if (index >= 0 && index < Count)
         m_colours[static_cast<std::size_t>(index)] = colour;
 }
+
+QColor SeriesColourTable::ofKind(int kind) const
+{
+    if (kind == Count)
+        return QColor(128, 128, 0); // olive
+    if (kind == Count + 1)
+        return QColor(0, 0, 128); // navy
+    return (*this)[kind];
+}

@@ -16,6 +16,9 @@ public:
 
     QColor operator[](int index) const;
     void set(int index, const QColor &colour);
+    // The colour of a series kind: the table's for the nine, a fixed one
+    // for the kinds of the extra columns ("Sched" olive, "Have" navy).
+    QColor ofKind(int kind) const;
 
 private:
     std::array<QColor, Count> m_colours;

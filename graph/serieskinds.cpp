@@ -19,7 +19,7 @@ struct KindInfo
 constexpr int NotOffered = -1;
 
 // In the order of SeriesKind.
-constexpr KindInfo kinds[Count] = {
+constexpr KindInfo kinds[AllCount] = {
     {"Agents", "Agents - n", SeriesGroup::Number, NotOffered, ResultTable::SlotAgentsColumn},
     {"Service Level", "Srv Lvl - %", SeriesGroup::Percentage, ResultTable::ServiceColumn, ResultTable::SlotServiceColumn},
     {"Queued", "Queued - %", SeriesGroup::Percentage, ResultTable::QueuedColumn, ResultTable::SlotQueuedColumn},
@@ -29,11 +29,13 @@ constexpr KindInfo kinds[Count] = {
     {"Queue Time", "Q Time - s", SeriesGroup::Time, ResultTable::QueueTimeColumn, NotOffered},
     {"Average Queue", "Ave Q - n", SeriesGroup::Number, ResultTable::QueueLengthColumn, NotOffered},
     {"Trunks", "Trunks - n", SeriesGroup::Number, ResultTable::TrunksColumn, ResultTable::SlotTrunksColumn},
+    {"Sched", "Sched - n", SeriesGroup::Number, ResultTable::SchedColumn, ResultTable::SchedColumn},
+    {"Have", "Have - n", SeriesGroup::Number, NotOffered, ResultTable::HaveColumn},
 };
 
 const KindInfo *info(int kind)
 {
-    return kind >= 0 && kind < Count ? &kinds[kind] : nullptr;
+    return kind >= 0 && kind < AllCount ? &kinds[kind] : nullptr;
 }
 
 } // namespace
@@ -58,15 +60,42 @@ SeriesGroup Group(int kind)
 
 int Column(int kind, bool scheduleTab)
 {
-    const KindInfo *k = info(kind);
+    const KindInfo *k = kind < Count ? info(kind) : nullptr;
     if (!k)
         return -1;
     return scheduleTab ? k->scheduleColumn : k->agentsColumn;
 }
 
+int Column(int kind, bool scheduleTab, const ResultTable &table)
+{
+    if (kind < Count)
+        return Column(kind, scheduleTab);
+    const KindInfo *k = info(kind);
+    if (!k)
+        return -1;
+    const int column = scheduleTab ? k->scheduleColumn : k->agentsColumn;
+    return column >= 0 && table.isShown(column) ? column : -1;
+}
+
+bool MayOffer(int kind, bool scheduleTab)
+{
+    const KindInfo *k = info(kind);
+    return k && (scheduleTab ? k->scheduleColumn : k->agentsColumn) >= 0;
+}
+
 SeriesSelectionWord Offer(bool scheduleTab)
 {
     return scheduleTab ? ScheduleOffer : AgentsOffer;
+}
+
+SeriesSelectionWord Offer(bool scheduleTab, const ResultTable &table)
+{
+    SeriesSelectionWord offer = Offer(scheduleTab);
+    for (int kind = Count; kind < AllCount; ++kind) {
+        if (Column(kind, scheduleTab, table) >= 0)
+            offer |= KindBit(kind);
+    }
+    return offer;
 }
 
 SeriesSelectionWord DefaultSelection(bool scheduleTab)
@@ -77,7 +106,7 @@ SeriesSelectionWord DefaultSelection(bool scheduleTab)
 std::optional<int> KindByCaption(const QString &caption)
 {
     const QString wanted = caption.trimmed();
-    for (int kind = 0; kind < Count; ++kind) {
+    for (int kind = 0; kind < AllCount; ++kind) {
         if (wanted.compare(QLatin1String(kinds[kind].caption), Qt::CaseInsensitive) == 0)
             return kind;
     }

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class ResultTable;
+
 #include <cstdint>
 #include <optional>
 
@@ -19,7 +21,15 @@
 //   QueueTime       time        Agents tab only
 //   AverageQueue    number      Agents tab only
 //   Trunks          number      both tabs
-enum class SeriesKind { Agents, ServiceLevel, Queued, Abandoned, Usage, AverageAnswer, QueueTime, AverageQueue, Trunks };
+//
+// Two more kinds follow the nine, read from the extra columns a table shows
+// only while a planning option or a roster asks for them; a table without
+// those columns offers exactly the nine above:
+//
+//   Sched           number      where "Sched" is shown (shrinkage set)
+//   Have            number      the Schedule, where "Have" is shown
+enum class SeriesKind { Agents, ServiceLevel, Queued, Abandoned, Usage, AverageAnswer, QueueTime, AverageQueue, Trunks,
+                        Sched, Have };
 
 enum class SeriesGroup { Percentage, Time, Number };
 
@@ -27,22 +37,31 @@ using SeriesSelectionWord = std::uint16_t; // bit k: kind k selected
 
 namespace SeriesKinds {
 
+// The nine kinds every table offers (the graph window's menu items and the
+// colour table), and all kinds with the extra columns' two.
 constexpr int Count = 9;
+constexpr int AllCount = 11;
 
 constexpr int Index(SeriesKind kind)
 {
     return static_cast<int>(kind);
 }
 
-// The kind's bit in a selection; none for a number that names no kind.
+// The bit of one of the nine kinds in a selection; none for any other number.
 constexpr SeriesSelectionWord Bit(int kind)
 {
     return kind >= 0 && kind < Count ? static_cast<SeriesSelectionWord>(1u << kind) : SeriesSelectionWord(0);
 }
 
+// The bit of any kind, the extra columns' two included.
+constexpr SeriesSelectionWord KindBit(int kind)
+{
+    return kind >= 0 && kind < AllCount ? static_cast<SeriesSelectionWord>(1u << kind) : SeriesSelectionWord(0);
+}
+
 constexpr SeriesSelectionWord Bit(SeriesKind kind)
 {
-    return Bit(Index(kind));
+    return KindBit(Index(kind));
 }
 
 // The selection holding exactly the kinds given.
@@ -55,7 +74,10 @@ constexpr SeriesSelectionWord Bits(Kinds... kinds)
 constexpr SeriesSelectionWord PercentageKinds =
     Bits(SeriesKind::ServiceLevel, SeriesKind::Queued, SeriesKind::Abandoned, SeriesKind::Usage);
 constexpr SeriesSelectionWord TimeKinds = Bits(SeriesKind::AverageAnswer, SeriesKind::QueueTime);
-constexpr SeriesSelectionWord NumberKinds = Bits(SeriesKind::Agents, SeriesKind::AverageQueue, SeriesKind::Trunks);
+constexpr SeriesSelectionWord NumberKinds =
+    Bits(SeriesKind::Agents, SeriesKind::AverageQueue, SeriesKind::Trunks, SeriesKind::Sched, SeriesKind::Have);
+// The kinds read from the extra columns.
+constexpr SeriesSelectionWord ExtraKinds = Bits(SeriesKind::Sched, SeriesKind::Have);
 
 // The kinds each tab offers: all but Agents on the Agents tab, all but the
 // queue time and the average queue on the Schedule.
@@ -73,16 +95,25 @@ QString MenuCaption(int kind);
 // "Agents - n", "Srv Lvl - %", ... as the legend shows them.
 QString SeriesTitle(int kind);
 SeriesGroup Group(int kind);
-// The result-table column the kind is read from on a tab; -1 where the tab
-// does not offer it.
+// The result-table column one of the nine kinds is read from on a tab; -1
+// where the tab does not offer it, and for the extra columns' kinds.
 int Column(int kind, bool scheduleTab);
+// The same for any kind and a table: the extra columns' kinds where the
+// table shows their column.
+int Column(int kind, bool scheduleTab, const ResultTable &table);
+// Whether a tab offers the kind with some table (the extra columns' kinds
+// where their column can be shown: "Have" on the Schedule only).
+bool MayOffer(int kind, bool scheduleTab);
 
+// The nine kinds a tab offers; with a table, also the extra columns' kinds
+// it shows.
 SeriesSelectionWord Offer(bool scheduleTab);
+SeriesSelectionWord Offer(bool scheduleTab, const ResultTable &table);
 SeriesSelectionWord DefaultSelection(bool scheduleTab);
 
 constexpr bool Holds(SeriesSelectionWord selection, int kind)
 {
-    return (selection & Bit(kind)) != 0;
+    return (selection & KindBit(kind)) != 0;
 }
 
 constexpr bool Holds(SeriesSelectionWord selection, SeriesKind kind)

@@ -103,18 +103,33 @@ void TLumChart::buildSeriesMenu()
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     for (int kind = 0; kind < SeriesKinds::Count; ++kind) {
         // Design captions "1" to "9"; the agent window names them.
-        QAction *item = PopupMenu1->addAction(QString::number(kind + 1));
-        item->setObjectName(QStringLiteral("N%1").arg(kind + 1) + QLatin1Char('1'));
-        item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, kind](bool ticked) { seriesItemToggled(kind, ticked); });
-        m_items[static_cast<std::size_t>(kind)] = item;
+        addSeriesItem(kind, QString::number(kind + 1));
     }
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TLumChart::PopupMenu1Popup);
 }
 
+QAction *TLumChart::addSeriesItem(int kind, const QString &caption)
+{
+    QAction *item = PopupMenu1->addAction(caption);
+    item->setObjectName(QStringLiteral("N%1").arg(kind + 1) + QLatin1Char('1'));
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this, [this, kind](bool ticked) { seriesItemToggled(kind, ticked); });
+    m_items[static_cast<std::size_t>(kind)] = item;
+    return item;
+}
+
 QAction *TLumChart::seriesItem(int kind) const
 {
-    return kind >= 0 && kind < SeriesKinds::Count ? m_items[static_cast<std::size_t>(kind)] : nullptr;
+    return kind >= 0 && kind < SeriesKinds::AllCount ? m_items[static_cast<std::size_t>(kind)] : nullptr;
+}
+
+QAction *TLumChart::extraSeriesItem(int kind)
+{
+    if (kind < SeriesKinds::Count || kind >= SeriesKinds::AllCount)
+        return nullptr;
+    if (QAction *item = m_items[static_cast<std::size_t>(kind)])
+        return item;
+    return addSeriesItem(kind, SeriesKinds::MenuCaption(kind));
 }
 
 void TLumChart::NotifyOwner()
@@ -168,8 +183,10 @@ void TLumChart::SpeedButton7Click()
 
 void TLumChart::PopupMenu1Popup()
 {
-    for (int kind = 0; kind < SeriesKinds::Count; ++kind)
-        m_items[static_cast<std::size_t>(kind)]->setChecked(SeriesKinds::Holds(SeriesSelection, kind));
+    for (int kind = 0; kind < SeriesKinds::AllCount; ++kind) {
+        if (QAction *item = m_items[static_cast<std::size_t>(kind)])
+            item->setChecked(SeriesKinds::Holds(SeriesSelection, kind));
+    }
 }
 
 void TLumChart::seriesItemClick(int kind)
@@ -180,7 +197,7 @@ void TLumChart::seriesItemClick(int kind)
 
 void TLumChart::seriesItemToggled(int kind, bool ticked)
 {
-    const SeriesSelectionWord bit = SeriesKinds::Bit(kind);
+    const SeriesSelectionWord bit = SeriesKinds::KindBit(kind);
     if (ticked)
         SeriesSelection |= bit;
     else

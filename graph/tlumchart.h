@@ -39,6 +39,10 @@ public:
     QMenu *seriesMenu() const { return PopupMenu1; }
     // N11 (kind 0) to N91 (kind 8).
     QAction *seriesItem(int kind) const;
+    // The menu item of an extra column's kind ("Sched", "Have"), made on
+    // first use at the end of the menu: a window whose tables never show
+    // those columns keeps the nine items. Null for any other kind.
+    QAction *extraSeriesItem(int kind);
     QToolButton *printButton() const { return SpeedButton3; }
     QToolButton *lineButton() const { return SpeedButton2; }
     QToolButton *barButton() const { return SpeedButton5; }
@@ -84,6 +88,7 @@ private:
     void FormCreate();
     void buildToolBar();
     void buildSeriesMenu();
+    QAction *addSeriesItem(int kind, const QString &caption);
     void seriesItemToggled(int kind, bool ticked);
 
     QWidget *Panel1 = nullptr;
@@ -96,7 +101,7 @@ private:
     QToolButton *SpeedButton1 = nullptr;
     ChartWidget *Chart1 = nullptr;
     QMenu *PopupMenu1 = nullptr;
-    std::array<QAction *, SeriesKinds::Count> m_items{};
+    std::array<QAction *, SeriesKinds::AllCount> m_items{};
     DialogService *m_dialogs = nullptr;
     bool m_closed = false;
 };

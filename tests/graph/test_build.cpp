@@ -33,6 +33,8 @@ private Q_SLOTS:
     void whatABuildKeeps();
     void everyPointTakesItsKindsColour();
     void eachKindHasItsColumnCaptionAndColour();
+    void extraColumnsOfferSchedAndHave_data();
+    void extraColumnsOfferSchedAndHave();
 };
 
 namespace {
@@ -488,6 +490,71 @@ void BuildTest::eachKindHasItsColumnCaptionAndColour()
     table.set(0, Qt::white);
     QCOMPARE(table[0], QColor(Qt::white));
     QCOMPARE(table[1], defaults[1]);
+}
+
+void BuildTest::extraColumnsOfferSchedAndHave_data()
+{
+    QTest::addColumn<bool>("schedule");
+    QTest::addColumn<bool>("shrinkage");
+    QTest::addColumn<bool>("roster");
+    QTest::addColumn<QStringList>("drawn"); // asked for: Agents (Schedule) or Trunks, Sched, Have
+    QTest::newRow("schedule, nothing set") << true << false << false << QStringList{"Agents - n"};
+    QTest::newRow("schedule, shrinkage") << true << true << false << QStringList{"Agents - n", "Sched - n"};
+    QTest::newRow("schedule, roster") << true << false << true << QStringList{"Agents - n", "Have - n"};
+    QTest::newRow("schedule, both") << true << true << true << QStringList{"Agents - n", "Sched - n", "Have - n"};
+    QTest::newRow("agents, shrinkage") << false << true << false << QStringList{"Trunks - n", "Sched - n"};
+    QTest::newRow("agents, nothing set") << false << false << false << QStringList{"Trunks - n"};
+}
+
+void BuildTest::extraColumnsOfferSchedAndHave()
+{
+    QFETCH(bool, schedule);
+    QFETCH(bool, shrinkage);
+    QFETCH(bool, roster);
+    QFETCH(QStringList, drawn);
+    AgentScenario s;
+    if (schedule)
+        setScheduleWorkedExample(s);
+    else
+        setAgentsWorkedExample(s);
+    if (shrinkage)
+        s.Planning.shrinkagePercent = 50;
+    if (roster)
+        s.SlotHave[3] = 9; // the 09:00 slot only
+    QVERIFY(s.TabSet1Click(schedule ? Tab::Schedule : Tab::Agents).valid);
+    const ResultTable &table = s.StringGrid1();
+
+    // Without the extra columns the offer is exactly the tab's nine.
+    const SeriesSelectionWord extras = SeriesKinds::Offer(schedule, table) & SeriesKinds::ExtraKinds;
+    QCOMPARE(SeriesKinds::Holds(extras, SeriesKind::Sched), shrinkage);
+    QCOMPARE(SeriesKinds::Holds(extras, SeriesKind::Have), roster && schedule);
+    QCOMPARE(SeriesKinds::Offer(schedule, table) & ~SeriesKinds::ExtraKinds, SeriesKinds::Offer(schedule));
+
+    const SeriesSelectionWord asked = SeriesKinds::Bits(schedule ? SeriesKind::Agents : SeriesKind::Trunks,
+                                                        SeriesKind::Sched, SeriesKind::Have);
+    const ChartModel chart = build(table, schedule, asked);
+    QCOMPARE(titles(chart), drawn);
+    for (const ChartSeries &series : chart.series) {
+        QCOMPARE(series.axis, ChartVerticalAxis::Left);
+        if (series.title == QLatin1String("Sched - n")) {
+            // Sched at 50 %: twice the agents, and the scale reaches it.
+            QCOMPARE(series.colour, QColor(128, 128, 0));
+            QCOMPARE(series.points.size(), std::size_t(table.rowCount() - 1));
+            QVERIFY(chart.leftAxis.maximum >= series.points.back().y);
+            if (schedule)
+                QCOMPARE(series.points.back().y, 40.0);
+        }
+        if (series.title == QLatin1String("Have - n")) {
+            // A slot without a roster value has no point.
+            QCOMPARE(series.colour, QColor(0, 0, 128));
+            QCOMPARE(series.points.size(), std::size_t(1));
+            QCOMPARE(series.points[0].label, QStringLiteral("09:00"));
+            QCOMPARE(series.points[0].x, 2.0);
+            QCOMPARE(series.points[0].y, 9.0);
+        }
+    }
+    QCOMPARE(SeriesKinds::KindByCaption(QStringLiteral("sched")), std::optional<int>(SeriesKinds::Index(SeriesKind::Sched)));
+    QCOMPARE(SeriesKinds::MayOffer(SeriesKinds::Index(SeriesKind::Have), false), false);
 }
 
 QTEST_GUILESS_MAIN(BuildTest)

@@ -58,6 +58,7 @@ private Q_SLOTS:
     void styleButtonsAskForARebuildOnlyOnAChange();
     void view3DAndGridToggles();
     void seriesMenuFollowsTheSelection();
+    void extraSeriesItemsAreMadeOnFirstUse();
     void closingTellsTheOwnerOnce();
     void seriesButtonOpensTheMenuBelowIt();
     void printRectangle_data();
@@ -187,6 +188,24 @@ void WindowTest::seriesMenuFollowsTheSelection()
     QVERIFY(f.window.seriesItem(1)->isChecked());
     QVERIFY(!f.window.seriesItem(0)->isChecked());
     f.window.seriesMenu()->hide();
+}
+
+void WindowTest::extraSeriesItemsAreMadeOnFirstUse()
+{
+    Fixture f;
+    QVERIFY(!f.window.extraSeriesItem(8)); // one of the nine: not an extra item
+    QAction *have = f.window.extraSeriesItem(10);
+    QCOMPARE(have->text(), QStringLiteral("Have"));
+    QCOMPARE(f.window.extraSeriesItem(10), have);
+    QCOMPARE(f.window.seriesMenu()->actions().size(), 10);
+    QCOMPARE(f.window.seriesMenu()->actions().last(), have);
+    QVERIFY(!f.window.seriesItem(9));
+    f.window.SeriesSelection = 0x401; // Agents and Have
+    f.window.PopupMenu1Popup();
+    QVERIFY(have->isChecked());
+    f.window.seriesItemClick(10);
+    QCOMPARE(f.window.SeriesSelection, SeriesSelectionWord(1));
+    QCOMPARE(f.owner.messages, (QList<int>{1025}));
 }
 
 void WindowTest::closingTellsTheOwnerOnce()
