@@ -288,10 +288,10 @@ void MainFormTest::reportFontsAndThePrintingDialog()
     QCOMPARE(main->BodyFont.font.pixelSize(), 13);
     QCOMPARE(main->BodyFont.colour, QColor(Qt::black));
     // What the printer receives: 14, 12 and 10 points.
-    const ReportFonts fonts = main->agentServices().printing.fonts();
-    QCOMPARE(fonts.pageHeader, (ReportFontStyle{"Times New Roman", true, 14, workspace}));
-    QCOMPARE(fonts.reportHeader, (ReportFontStyle{"Times New Roman", true, 12, workspace}));
-    QCOMPARE(fonts.body, (ReportFontStyle{"Arial", false, 10, Qt::black}));
+    const ReportFontSet fonts = main->agentServices().printing.fonts();
+    QCOMPARE(fonts.pageHeader, (PrinterFont{"Times New Roman", true, 14, workspace}));
+    QCOMPARE(fonts.reportHeader, (PrinterFont{"Times New Roman", true, 12, workspace}));
+    QCOMPARE(fonts.body, (PrinterFont{"Arial", false, 10, Qt::black}));
 
     // The printing dialog is made at start-up, hidden, and shared.
     TAbortPrint *dialog = main->abortPrint();

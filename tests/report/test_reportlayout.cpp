@@ -35,7 +35,7 @@ int right(const RecordingCanvas &canvas, const Text &t)
     return t.x + measure.textWidth(t.text);
 }
 
-int heightOf(const RecordingCanvas &canvas, const ReportFontStyle &font)
+int heightOf(const RecordingCanvas &canvas, const PrinterFont &font)
 {
     return canvas.fontPixelHeight(font);
 }
@@ -72,15 +72,15 @@ void ReportLayoutTest::fontsCopiedFromTheLabels()
 {
     // The labels' heights scale with the screen, the points stay.
     for (double screen : {96.0, 120.0}) {
-        const ReportFonts fonts = StandardReportFonts(Qt::darkGray, screen);
-        QCOMPARE(fonts.pageHeader, (ReportFontStyle{"Times New Roman", true, 14, Qt::darkGray}));
-        QCOMPARE(fonts.reportHeader, (ReportFontStyle{"Times New Roman", true, 12, Qt::darkGray}));
-        QCOMPARE(fonts.body, (ReportFontStyle{"Arial", false, 10, Qt::black}));
+        const ReportFontSet fonts = StandardReportFontSet(Qt::darkGray, screen);
+        QCOMPARE(fonts.pageHeader, (PrinterFont{"Times New Roman", true, 14, Qt::darkGray}));
+        QCOMPARE(fonts.reportHeader, (PrinterFont{"Times New Roman", true, 12, Qt::darkGray}));
+        QCOMPARE(fonts.body, (PrinterFont{"Arial", false, 10, Qt::black}));
     }
     QFont label(QStringLiteral("Times New Roman"));
     label.setBold(true);
     label.setPixelSize(19);
-    QCOMPARE(CopyLabelFont(label, Qt::gray, 96.0), (ReportFontStyle{label.family(), true, 14, Qt::gray}));
+    QCOMPARE(CopyLabelFont(label, Qt::gray, 96.0), (PrinterFont{label.family(), true, 14, Qt::gray}));
     label.setPointSize(12); // a label sized in points keeps them
     QCOMPARE(CopyLabelFont(label, Qt::gray, 96.0).pointSize, 12);
     label.setPixelSize(1);
@@ -90,7 +90,7 @@ void ReportLayoutTest::fontsCopiedFromTheLabels()
     QCOMPARE(ScaledPixelHeight(19, 120.0), 24); // 23.75
     QCOMPARE(ScaledPixelHeight(96, 1.0), 1);
     QCOMPARE(ScaledPixelHeight(19, 0.0), 19); // no resolution: the design's
-    QCOMPARE(StandardReportFonts(Qt::darkGray, 144.0).pageHeader.pointSize, 15);
+    QCOMPARE(StandardReportFontSet(Qt::darkGray, 144.0).pageHeader.pointSize, 15);
 }
 
 void ReportLayoutTest::positionsFollowTheResolution_data()
@@ -133,7 +133,7 @@ void ReportLayoutTest::positionsFollowTheResolution()
     QCOMPARE(layout.bottomLimit(), height - 2 * margin);
     QCOMPARE(layout.pageNumberRight(), width - 2 * margin);
 
-    const ReportFonts fonts = testFonts();
+    const ReportFontSet fonts = testFonts();
     const int hp = heightOf(canvas, fonts.pageHeader) + gap;
     const int hr = heightOf(canvas, fonts.reportHeader) + gap;
     const int hb = heightOf(canvas, fonts.body) + gap;
@@ -217,7 +217,7 @@ void ReportLayoutTest::longScheduleBreaksBeforeTheRowThatDoesNotFit()
     layout.printBody(content);
     QCOMPARE(canvas.pagesBegun, 1);
 
-    const ReportFonts fonts = testFonts();
+    const ReportFontSet fonts = testFonts();
     const int hb = heightOf(canvas, fonts.body) + 30;
     const int bottom = page.height() - 600;
     QList<Text> first, second;
