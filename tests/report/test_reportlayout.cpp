@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "reportfixtures.h"
+#include "resulttable.h"
 
 #include <QFont>
 #include <QTest>
@@ -257,7 +258,7 @@ void ReportLayoutTest::longScheduleBreaksBeforeTheRowThatDoesNotFit()
     QCOMPARE(headings, 1);
     QStringList expectedTimes;
     for (int r = 1; r <= 48; ++r)
-        expectedTimes << content.cell(0, r);
+        expectedTimes << content.cell(ResultTable::TimeColumn, r);
     QCOMPARE(times, expectedTimes);
 }
 
@@ -280,7 +281,7 @@ void ReportLayoutTest::emptyCellFeedsALine()
         QCOMPARE(cell.y, y + hb);
         QCOMPARE(right(canvas, cell), 720 + 420 * c);
     }
-    QCOMPARE(canvas.texts[rowStart + 8].text, content.cell(0, 2));
+    QCOMPARE(canvas.texts[rowStart + 8].text, content.cell(ResultTable::AgentsColumn, 2));
     QCOMPARE(canvas.texts[rowStart + 8].y, y + 2 * hb);
 }
 
@@ -347,12 +348,12 @@ void ReportLayoutTest::contentHoldsTheGridWithItsHeadings()
     QCOMPARE(content.caption, QStringLiteral("New Agents")); // the print job's name
     QCOMPARE(content.scenarioFileName, QStringLiteral("*.vnk"));
     QCOMPARE(content.lastRow(), 10);
-    QCOMPARE(content.cell(0, 0), QStringLiteral("Agents"));
-    QCOMPARE(content.cell(8, 0), QStringLiteral("Trunks"));
-    QCOMPARE(content.cell(0, 1), QStringLiteral("6"));
-    QCOMPARE(content.cell(1, 1), QStringLiteral("9%"));
-    QCOMPARE(content.cell(0, 10), QStringLiteral("15"));
-    QCOMPARE(content.cell(8, 10), QStringLiteral("15"));
+    QCOMPARE(content.cell(ResultTable::AgentsColumn, 0), QStringLiteral("Agents"));
+    QCOMPARE(content.cell(ResultTable::TrunksColumn, 0), QStringLiteral("Trunks"));
+    QCOMPARE(content.cell(ResultTable::AgentsColumn, 1), QStringLiteral("6"));
+    QCOMPARE(content.cell(ResultTable::ServiceColumn, 1), QStringLiteral("9%"));
+    QCOMPARE(content.cell(ResultTable::AgentsColumn, 10), QStringLiteral("15"));
+    QCOMPARE(content.cell(ResultTable::TrunksColumn, 10), QStringLiteral("15"));
     // Outside the grid: empty, never a read past it.
     for (const QPoint &outside : {QPoint(-1, 1), QPoint(9, 1), QPoint(0, -1), QPoint(0, 11)})
         QCOMPARE(content.cell(outside.x(), outside.y()), QString());
