@@ -49,16 +49,16 @@ TAbortPrint *ReportPrintCommand::printingDialog() const
     return m_dialog;
 }
 
-void ReportPrintCommand::setFonts(const ReportFonts &fonts)
+void ReportPrintCommand::setFonts(const ReportFontSet &fonts)
 {
     m_fonts = fonts;
 }
 
-ReportFonts ReportPrintCommand::fonts() const
+ReportFontSet ReportPrintCommand::fonts() const
 {
     if (m_fonts)
         return *m_fonts;
-    return StandardReportFonts(QApplication::palette().color(QPalette::Dark));
+    return StandardReportFontSet(QApplication::palette().color(QPalette::Dark));
 }
 
 QPrinter &ReportPrintCommand::printer()

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "reportfonts.h"
+#include "reportfontset.h"
 
 #include <QIcon>
 #include <QPointer>
@@ -35,8 +35,8 @@ public:
     void setPrintingDialog(TAbortPrint *dialog);
     TAbortPrint *printingDialog() const;
     // The main window's report fonts; until set, the standard ones.
-    void setFonts(const ReportFonts &fonts);
-    ReportFonts fonts() const;
+    void setFonts(const ReportFontSet &fonts);
+    ReportFontSet fonts() const;
     // The program's printer, set up by the print dialog.
     QPrinter &printer();
 
@@ -69,7 +69,7 @@ private:
                        const std::function<void()> &hideDialog) const;
 
     QPointer<TAbortPrint> m_dialog;
-    std::optional<ReportFonts> m_fonts;
+    std::optional<ReportFontSet> m_fonts;
     CanvasFactory m_canvasFactory;
     std::unique_ptr<QPrinter> m_printer;
     bool m_busy = false;

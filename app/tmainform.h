@@ -29,7 +29,7 @@ class TAgentForm;
 
 // A font of the printed report with its colour: the font of one of the main
 // window's invisible labels, which the report copies onto the printer.
-struct ReportFont
+struct LabelFontAndColour
 {
     QFont font;
     QColor colour;
@@ -103,9 +103,9 @@ public:
     AgentServices &agentServices() const { return *m_agentServices; }
 
     SeriesColourTable SeriesColours;
-    ReportFont PageHeaderFont;
-    ReportFont ReportHeaderFont;
-    ReportFont BodyFont;
+    LabelFontAndColour PageHeaderFont;
+    LabelFontAndColour ReportHeaderFont;
+    LabelFontAndColour BodyFont;
 
 public slots:
     // The hint panel follows the keyboard focus.

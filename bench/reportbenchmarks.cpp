@@ -38,7 +38,7 @@ ReportContent fullDay()
     return ReportContent::fromScenario(s, QStringLiteral("*.vnk"), QStringLiteral("New Agents"));
 }
 
-const ReportFonts fonts = StandardReportFonts(QColor(160, 160, 160));
+const ReportFontSet fonts = StandardReportFontSet(QColor(160, 160, 160));
 
 // The 48-slot report written as an A4 PDF file, from layout to closed file.
 void BM_FullDayReportToPdf(benchmark::State &state)

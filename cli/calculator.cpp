@@ -248,7 +248,7 @@ CalculatorRun writePdf(const AgentScenario &scenario, const CommandLine &line)
     const QString fileName = fromFile ? QFileInfo(line.fileName).absoluteFilePath() : QStringLiteral("*.vnk");
     const QString caption = fromFile ? Calc::Capitalise(QFileInfo(line.fileName).fileName()) : QStringLiteral("New Agents");
     const ReportContent content = ReportContent::fromScenario(scenario, fileName, caption);
-    const ReportFonts fonts = StandardReportFonts(QGuiApplication::palette().color(QPalette::Dark));
+    const ReportFontSet fonts = StandardReportFontSet(QGuiApplication::palette().color(QPalette::Dark));
     const QPageSize::PageSizeId paper = line.paper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4;
     const QString error = WriteReportPdf(content, *line.pdfFile, paper, fonts);
     if (error.contains(*line.pdfFile))

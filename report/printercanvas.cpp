@@ -49,7 +49,7 @@ int PrinterCanvas::pageHeight() const
     return m_printer.height();
 }
 
-void PrinterCanvas::setFont(const ReportFontStyle &font)
+void PrinterCanvas::setFont(const PrinterFont &font)
 {
     m_font = QFont(font.family);
     m_font.setPointSize(font.pointSize > 0 ? font.pointSize : 1);

@@ -29,7 +29,7 @@ public:
     double pixelsPerInchY() const override;
     int pageWidth() const override;
     int pageHeight() const override;
-    void setFont(const ReportFontStyle &font) override;
+    void setFont(const PrinterFont &font) override;
     int textWidth(const QString &text) const override;
     int textHeight(const QString &text) const override;
     void drawText(int x, int y, const QString &text) override;

@@ -11,7 +11,7 @@ RecordingCanvas::RecordingCanvas(double pixelsPerInchX, double pixelsPerInchY, i
 {
 }
 
-int RecordingCanvas::fontPixelHeight(const ReportFontStyle &font) const
+int RecordingCanvas::fontPixelHeight(const PrinterFont &font) const
 {
     return static_cast<int>(font.pointSize * m_ppiY / 72.0);
 }

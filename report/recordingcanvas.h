@@ -20,7 +20,7 @@ public:
         int x;
         int y;
         QString text;
-        ReportFontStyle font;
+        PrinterFont font;
     };
 
     RecordingCanvas(double pixelsPerInchX, double pixelsPerInchY, int pageWidth, int pageHeight);
@@ -29,7 +29,7 @@ public:
     double pixelsPerInchY() const override { return m_ppiY; }
     int pageWidth() const override { return m_pageWidth; }
     int pageHeight() const override { return m_pageHeight; }
-    void setFont(const ReportFontStyle &font) override { m_font = font; }
+    void setFont(const PrinterFont &font) override { m_font = font; }
     int textWidth(const QString &text) const override;
     int textHeight(const QString &text) const override;
     void drawText(int x, int y, const QString &text) override;
@@ -41,8 +41,8 @@ public:
     bool aborted() const override { return m_aborted; }
 
     // The font's height in pixels at this canvas's vertical resolution.
-    int fontPixelHeight(const ReportFontStyle &font) const;
-    const ReportFontStyle &font() const { return m_font; }
+    int fontPixelHeight(const PrinterFont &font) const;
+    const PrinterFont &font() const { return m_font; }
 
     QList<Text> texts;
     int pagesBegun = 0; // pages begun after page 1
@@ -63,7 +63,7 @@ private:
     double m_ppiY;
     int m_pageWidth;
     int m_pageHeight;
-    ReportFontStyle m_font;
+    PrinterFont m_font;
     int m_page = 0;
     bool m_aborted = false;
 };

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "printererror.h"
-#include "reportfontstyle.h"
+#include "printerfont.h"
 
 #include <QString>
 
@@ -20,7 +20,7 @@ public:
     virtual int pageWidth() const = 0;
     virtual int pageHeight() const = 0;
 
-    virtual void setFont(const ReportFontStyle &font) = 0;
+    virtual void setFont(const PrinterFont &font) = 0;
     // The width and height of a text in the current font.
     virtual int textWidth(const QString &text) const = 0;
     virtual int textHeight(const QString &text) const = 0;

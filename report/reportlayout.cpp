@@ -23,7 +23,7 @@ int columnStep(std::size_t columns)
 
 } // namespace
 
-ReportLayout::ReportLayout(ReportCanvas &canvas, const ReportFonts &fonts)
+ReportLayout::ReportLayout(ReportCanvas &canvas, const ReportFontSet &fonts)
     : m_canvas(canvas)
     , m_fonts(fonts)
 {
@@ -44,7 +44,7 @@ int ReportLayout::ScaleY(int n) const
     return scale(n, m_yPixelsPerInch);
 }
 
-void ReportLayout::SetPrinterFont(const ReportFontStyle &font)
+void ReportLayout::SetPrinterFont(const PrinterFont &font)
 {
     m_xPixelsPerInch = m_canvas.pixelsPerInchX();
     m_yPixelsPerInch = m_canvas.pixelsPerInchY();

@@ -3,7 +3,7 @@
 
 #include "reportcanvas.h"
 #include "reportcontent.h"
-#include "reportfonts.h"
+#include "reportfontset.h"
 
 // The report drawn text by text on a canvas: the page header with the product
 // name and the page number, the title, the block of inputs and the result
@@ -13,7 +13,7 @@
 class ReportLayout
 {
 public:
-    ReportLayout(ReportCanvas &canvas, const ReportFonts &fonts);
+    ReportLayout(ReportCanvas &canvas, const ReportFontSet &fonts);
 
     // The body of a print, from the first font to the last row, on a
     // document already begun: the input block, the headings and the rows.
@@ -27,7 +27,7 @@ public:
 
     // Reads the resolution from the canvas afresh, then makes the font the
     // canvas font.
-    void SetPrinterFont(const ReportFontStyle &font);
+    void SetPrinterFont(const PrinterFont &font);
     // Back to the line start, n lines down (0 counts as 1).
     void NewLine(int n);
     // Draws at the current position (ending there while right-aligned) and
@@ -67,7 +67,7 @@ private:
     bool startPage();
 
     ReportCanvas &m_canvas;
-    ReportFonts m_fonts;
+    ReportFontSet m_fonts;
     double m_xPixelsPerInch = 0;
     double m_yPixelsPerInch = 0;
 

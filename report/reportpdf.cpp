@@ -7,7 +7,7 @@
 #include <QPrinter>
 
 QString WriteReportPdf(const ReportContent &content, const QString &path, QPageSize::PageSizeId paper,
-                       const ReportFonts &fonts)
+                       const ReportFontSet &fonts)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "reportcontent.h"
-#include "reportfonts.h"
+#include "reportfontset.h"
 
 #include <QPageSize>
 #include <QString>
@@ -12,4 +12,4 @@
 // QGuiApplication. Empty on success, else what went wrong; a failed write
 // leaves no file of that name behind (nor changes an earlier one).
 QString WriteReportPdf(const ReportContent &content, const QString &path, QPageSize::PageSizeId paper,
-                       const ReportFonts &fonts);
+                       const ReportFontSet &fonts);

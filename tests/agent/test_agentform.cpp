@@ -168,7 +168,7 @@ void AgentFormTest::failedRecalculationFocusesTheFieldBeforeTheMessage()
     QCOMPARE(shown.focus.data(), h->field(failing));
     QCOMPARE(QApplication::focusWidget(), h->field(failing));
     QVERIFY(h->recalculated());
-    QCOMPARE(h->table().cell(0, 1), QString()); // the table is left empty
+    QCOMPARE(h->table().cell(ResultTable::AgentsColumn, 1), QString()); // the table is left empty
 }
 
 void AgentFormTest::maskedFieldWithAMissingDigitCannotBeLeft()
@@ -250,10 +250,10 @@ void AgentFormTest::scheduleShowsTheSpreadCalls()
     QCOMPARE(h->table().rowCount(), 10);
     QCOMPARE(h->table().fixedColumns(), 1);
     for (int row = 1; row <= 9; ++row) {
-        QCOMPARE(h->table().cell(0, row), QStringLiteral("%1:00").arg(7 + row, 2, 10, QLatin1Char('0')));
-        QCOMPARE(h->table().cell(1, row), QStringLiteral("100"));
+        QCOMPARE(h->table().cell(ResultTable::TimeColumn, row), QStringLiteral("%1:00").arg(7 + row, 2, 10, QLatin1Char('0')));
+        QCOMPARE(h->table().cell(ResultTable::CallsColumn, row), QStringLiteral("100"));
     }
-    QCOMPARE(h->form->tableModel()->flags(h->cellIndex(0, 1)), Qt::NoItemFlags);
+    QCOMPARE(h->form->tableModel()->flags(h->cellIndex(ResultTable::TimeColumn, 1)), Qt::NoItemFlags);
 }
 
 void AgentFormTest::typingIntoACallsCellStoresEachKeystroke()
@@ -263,18 +263,18 @@ void AgentFormTest::typingIntoACallsCellStoresEachKeystroke()
     AgentScenario &s = h->form->scenario();
     TLumStringGrid *grid = h->form->grid();
     grid->setFocus();
-    grid->setCurrentTableCell(1, 2);
+    grid->setCurrentTableCell(ResultTable::CallsColumn, 2);
     QTest::keyClick(grid, Qt::Key_1);
     QVERIFY(grid->cellEditor());
     QCOMPARE(s.SlotCalls[2], 1);
     QVERIFY(s.SlotCallsEdited);
     QTest::keyClick(grid->cellEditor(), Qt::Key_2);
     QCOMPARE(s.SlotCalls[2], 12);
-    QCOMPARE(h->table().cell(1, 2), QStringLiteral("12"));
+    QCOMPARE(h->table().cell(ResultTable::CallsColumn, 2), QStringLiteral("12"));
     // The down arrow moves on to the next slot, keeping the typed volume.
     QTest::keyClick(grid->cellEditor(), Qt::Key_Down);
     QCOMPARE(grid->currentTableRow(), 3);
-    QCOMPARE(h->table().cell(1, 2), QStringLiteral("12"));
+    QCOMPARE(h->table().cell(ResultTable::CallsColumn, 2), QStringLiteral("12"));
     QCOMPARE(s.SlotCalls[2], 12);
 }
 
@@ -285,17 +285,17 @@ void AgentFormTest::textThatIsNoNumberStoresZeroAndErasingKeepsTheLastValue()
     AgentScenario &s = h->form->scenario();
     TLumStringGrid *grid = h->form->grid();
     grid->setFocus();
-    grid->setCurrentTableCell(1, 4);
+    grid->setCurrentTableCell(ResultTable::CallsColumn, 4);
     Harness::typeKeys(QStringLiteral("abc"));
     QCOMPARE(s.SlotCalls[4], 0);
-    QCOMPARE(h->table().cell(1, 4), QStringLiteral("abc"));
+    QCOMPARE(h->table().cell(ResultTable::CallsColumn, 4), QStringLiteral("abc"));
 
-    grid->setCurrentTableCell(1, 5);
+    grid->setCurrentTableCell(ResultTable::CallsColumn, 5);
     QTest::keyClick(grid, Qt::Key_7);
     QCOMPARE(s.SlotCalls[5], 7);
     QTest::keyClick(grid->cellEditor(), Qt::Key_Backspace);
     QCOMPARE(s.SlotCalls[5], 7);
-    QCOMPARE(h->table().cell(1, 5), QString());
+    QCOMPARE(h->table().cell(ResultTable::CallsColumn, 5), QString());
 }
 
 void AgentFormTest::escapeInTheCellEditorRestoresTheVolume()
@@ -304,11 +304,11 @@ void AgentFormTest::escapeInTheCellEditorRestoresTheVolume()
     h->toSchedule();
     TLumStringGrid *grid = h->form->grid();
     grid->setFocus();
-    grid->setCurrentTableCell(1, 3);
+    grid->setCurrentTableCell(ResultTable::CallsColumn, 3);
     Harness::typeKeys(QStringLiteral("55"));
     QCOMPARE(h->form->scenario().SlotCalls[3], 55);
     QTest::keyClick(grid->cellEditor(), Qt::Key_Escape);
-    QCOMPARE(h->table().cell(1, 3), QStringLiteral("100"));
+    QCOMPARE(h->table().cell(ResultTable::CallsColumn, 3), QStringLiteral("100"));
     QCOMPARE(h->form->scenario().SlotCalls[3], 100);
 }
 
@@ -317,28 +317,28 @@ void AgentFormTest::gridClickRules()
     h->validScenario();
     h->toSchedule();
     h->markTable();
-    h->clickCell(4, 2);
-    QCOMPARE(h->form->grid()->currentTableColumn(), 1);
+    h->clickCell(ResultTable::SlotQueuedColumn, 2);
+    QCOMPARE(h->form->grid()->currentTableColumn(), ResultTable::CallsColumn);
     QCOMPARE(h->form->grid()->currentTableRow(), 2);
-    QCOMPARE(h->table().currentColumn(), 1);
+    QCOMPARE(h->table().currentColumn(), ResultTable::CallsColumn);
     QVERIFY(!h->recalculated());
-    h->clickCell(1, 3);
+    h->clickCell(ResultTable::CallsColumn, 3);
     QVERIFY(h->recalculated());
     QCOMPARE(h->form->grid()->currentTableRow(), 3);
     // A right click (before its menu) follows the same rule.
     h->markTable();
-    h->clickCell(4, 5, Qt::RightButton);
-    QCOMPARE(h->form->grid()->currentTableColumn(), 1);
+    h->clickCell(ResultTable::SlotQueuedColumn, 5, Qt::RightButton);
+    QCOMPARE(h->form->grid()->currentTableColumn(), ResultTable::CallsColumn);
     QCOMPARE(h->form->grid()->currentTableRow(), 5);
-    QCOMPARE(h->table().currentColumn(), 1);
+    QCOMPARE(h->table().currentColumn(), ResultTable::CallsColumn);
     QVERIFY(!h->recalculated());
 
     // On the Agents tab a click neither moves nor recalculates.
     h->form->tabSet()->setCurrentIndex(0);
     h->markTable();
-    h->clickCell(4, 2);
+    h->clickCell(ResultTable::UsageColumn, 2);
     QVERIFY(!h->recalculated());
-    QCOMPARE(h->form->grid()->currentTableColumn(), 4);
+    QCOMPARE(h->form->grid()->currentTableColumn(), ResultTable::UsageColumn);
 }
 
 void AgentFormTest::enteringTheGridMovesToTheCallsColumn()
@@ -346,11 +346,11 @@ void AgentFormTest::enteringTheGridMovesToTheCallsColumn()
     h->validScenario();
     h->toSchedule();
     TLumStringGrid *grid = h->form->grid();
-    h->form->scenario().grid().setCurrentCell(5, 4);
-    grid->setCurrentTableCell(5, 4);
+    h->form->scenario().grid().setCurrentCell(ResultTable::SlotAbandonColumn, 4);
+    grid->setCurrentTableCell(ResultTable::SlotAbandonColumn, 4);
     h->markTable();
     grid->setFocus(Qt::TabFocusReason);
-    QCOMPARE(grid->currentTableColumn(), 1);
+    QCOMPARE(grid->currentTableColumn(), ResultTable::CallsColumn);
     QCOMPARE(grid->currentTableRow(), 4);
     QVERIFY(!h->recalculated());
 }
@@ -397,13 +397,13 @@ void AgentFormTest::enterRecalculatesOnBothTabs()
     if (tab == 1) {
         // A typed volume followed by Enter: stored, closed and recalculated.
         QTest::keyClick(grid, Qt::Key_Escape);
-        grid->setCurrentTableCell(1, 2);
+        grid->setCurrentTableCell(ResultTable::CallsColumn, 2);
         Harness::typeKeys(QStringLiteral("250"));
         h->markTable();
         QTest::keyClick(grid->cellEditor(), Qt::Key_Return);
         QVERIFY(h->recalculated());
         QVERIFY(!grid->cellEditor());
-        QCOMPARE(h->table().cell(1, 2), QStringLiteral("250"));
+        QCOMPARE(h->table().cell(ResultTable::CallsColumn, 2), QStringLiteral("250"));
         QCOMPARE(h->form->field(Field::Edit1)->text(), QStringLiteral("1050"));
     }
 }
@@ -414,14 +414,14 @@ void AgentFormTest::refusedCallsCellGetsTheCursor()
     h->toSchedule();
     TLumStringGrid *grid = h->form->grid();
     grid->setFocus();
-    grid->setCurrentTableCell(1, 3);
+    grid->setCurrentTableCell(ResultTable::CallsColumn, 3);
     Harness::typeKeys(QStringLiteral("-5"));
     h->elsewhere->setFocus();
     QCOMPARE(h->dialogs.texts(QStringLiteral("inform")),
              QStringList{QStringLiteral("Invalid input! - Cursor is positioned in failing field")});
     QVERIFY(h->dialogs.shown.constFirst().focus == grid);
     QCOMPARE(QApplication::focusWidget(), grid);
-    QCOMPARE(grid->currentTableColumn(), 1);
+    QCOMPARE(grid->currentTableColumn(), ResultTable::CallsColumn);
     QCOMPARE(grid->currentTableRow(), 3);
 }
 
@@ -436,7 +436,7 @@ void AgentFormTest::sixtyMinutesWhileNeitherIsCheckedChangesNothing()
     h->form->radioButton1()->click();
     QVERIFY(h->recalculated());
     QCOMPARE(h->table().rowCount(), 19);
-    QCOMPARE(h->table().cell(1, 1), QStringLiteral("50"));
+    QCOMPARE(h->table().cell(ResultTable::CallsColumn, 1), QStringLiteral("50"));
     QVERIFY(!h->form->radioButton2()->isChecked());
 }
 

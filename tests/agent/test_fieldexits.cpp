@@ -239,7 +239,7 @@ void FieldExitTest::commandsCompleteThePendingExitFirst()
     if (command == QLatin1String("tab")) {
         QVERIFY(h->form->scenario().ScheduleMode);
         QCOMPARE(h->table().rowCount(), 5);
-        QCOMPARE(h->table().cell(1, 1), QStringLiteral("225"));
+        QCOMPARE(h->table().cell(ResultTable::CallsColumn, 1), QStringLiteral("225"));
     }
     // Leaving the field now runs no second exit.
     h->markTable();
@@ -318,12 +318,12 @@ void FieldExitTest::refusedExitCancelsThePress()
     QFETCH(QString, target);
     h->validScenario();
     h->toSchedule();
-    h->form->grid()->setCurrentTableCell(1, 2);
+    h->form->grid()->setCurrentTableCell(ResultTable::CallsColumn, 2);
     leaveAbandonIncomplete(*h);
     h->markTable();
     TLumStringGrid *grid = h->form->grid();
     if (target == QLatin1String("cell"))
-        h->clickCell(1, 5);
+        h->clickCell(ResultTable::CallsColumn, 5);
     else if (target == QLatin1String("radio"))
         QTest::mouseClick(h->form->radioButton1(), Qt::LeftButton);
     else
@@ -342,7 +342,7 @@ void FieldExitTest::refusedExitCancelsThePress()
     // Escape gives the field back; the next click acts.
     QTest::keyClick(h->field(Field::MaskEdit4), Qt::Key_Escape);
     h->dialogs.clear();
-    h->clickCell(1, 5);
+    h->clickCell(ResultTable::CallsColumn, 5);
     QVERIFY(h->dialogs.shown.isEmpty());
     QCOMPARE(grid->currentTableRow(), 5);
 }
@@ -449,7 +449,7 @@ void FieldExitTest::aTableWithoutAGoalRowStartsAtTheTopAndTakesClicks()
     QCOMPARE(grid->currentTableRow(), -1);
 
     // A clicked row is shown as selected.
-    h->clickCell(2, 3);
+    h->clickCell(ResultTable::QueuedColumn, 3);
     QCOMPARE(grid->currentTableRow(), 3);
     QVERIFY(grid->selectionModel()->isRowSelected(2, {}));
 }

@@ -183,7 +183,7 @@ void GraphLinkTest::styleAndSeriesChangesRebuildFromTheTable()
     graph->lineButton()->click();
     QCOMPARE(model.title, QStringLiteral("untouched"));
     // Without recalculating: a mark in the table reaches the chart.
-    form->scenario().grid().setCell(1, 1, QStringLiteral("42%"));
+    form->scenario().grid().setCell(ResultTable::ServiceColumn, 1, QStringLiteral("42%"));
     graph->barButton()->click();
     QCOMPARE(model.title, QStringLiteral("Varnook"));
     QCOMPARE(model.series[0].points[0].y, 42.0);
@@ -408,8 +408,8 @@ void GraphLinkTest::pendingFieldEditIsTakenBeforeTheGraph()
     QVERIFY(graph);
     QVERIFY(!calls->isModified());
     const ResultTable &table = form->scenario().StringGrid1();
-    QCOMPARE(graph->chart()->model().series[0].points.front().label, table.cell(0, 1));
-    QVERIFY(table.cell(0, 1).toInt() > 6);
+    QCOMPARE(graph->chart()->model().series[0].points.front().label, table.cell(ResultTable::AgentsColumn, 1));
+    QVERIFY(table.cell(ResultTable::AgentsColumn, 1).toInt() > 6);
 }
 
 void GraphLinkTest::refusedFieldEditStopsShowGraph()

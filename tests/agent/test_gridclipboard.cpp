@@ -34,7 +34,7 @@ struct Window
         top.show();
         form.tabSet()->setCurrentIndex(1);
         form.grid()->setFocus();
-        form.grid()->setCurrentTableCell(1, 1);
+        form.grid()->setCurrentTableCell(ResultTable::CallsColumn, 1);
         s.SlotCallsEdited = false;
         s.addTableFilledListener([this] { ++recalculations; });
     }
@@ -115,7 +115,7 @@ void GridClipboardTest::pasteFillsTheSlotsWithOneRecalculation()
 void GridClipboardTest::pasteInACallsCellBeingEdited()
 {
     TLumStringGrid *grid = w->form.grid();
-    grid->setCurrentTableCell(1, 3);
+    grid->setCurrentTableCell(ResultTable::CallsColumn, 3);
     QTest::keyClick(grid, Qt::Key_7);
     QGuiApplication::clipboard()->setText(QStringLiteral("60\n100\n"));
     w->press(QKeySequence::Paste);
@@ -123,7 +123,7 @@ void GridClipboardTest::pasteInACallsCellBeingEdited()
     QCOMPARE(w->volumes(), (QList<int>{45, 45, 60, 100}));
 
     // In a result column's editor Ctrl+V pastes text, as in any field.
-    grid->setCurrentTableCell(4, 1);
+    grid->setCurrentTableCell(ResultTable::SlotQueuedColumn, 1);
     QTest::keyClick(grid, Qt::Key_1);
     QGuiApplication::clipboard()->setText(QStringLiteral("23"));
     w->press(QKeySequence::Paste);
@@ -134,7 +134,7 @@ void GridClipboardTest::pasteInACallsCellBeingEdited()
 void GridClipboardTest::refusedPasteSaysWhyAndChangesNothing()
 {
     const QString before = w->copiedText();
-    w->form.grid()->setCurrentTableCell(1, 3);
+    w->form.grid()->setCurrentTableCell(ResultTable::CallsColumn, 3);
     QGuiApplication::clipboard()->setText(QStringLiteral("1\n2\n3"));
     w->press(QKeySequence::Paste);
     QCOMPARE(w->dialogs.texts(QStringLiteral("error")),

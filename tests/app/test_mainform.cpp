@@ -288,10 +288,10 @@ void MainFormTest::reportFontsAndThePrintingDialog()
     QCOMPARE(main->BodyFont.font.pixelSize(), 13);
     QCOMPARE(main->BodyFont.colour, QColor(Qt::black));
     // What the printer receives: 14, 12 and 10 points.
-    const ReportFonts fonts = main->agentServices().printing.fonts();
-    QCOMPARE(fonts.pageHeader, (ReportFontStyle{"Times New Roman", true, 14, workspace}));
-    QCOMPARE(fonts.reportHeader, (ReportFontStyle{"Times New Roman", true, 12, workspace}));
-    QCOMPARE(fonts.body, (ReportFontStyle{"Arial", false, 10, Qt::black}));
+    const ReportFontSet fonts = main->agentServices().printing.fonts();
+    QCOMPARE(fonts.pageHeader, (PrinterFont{"Times New Roman", true, 14, workspace}));
+    QCOMPARE(fonts.reportHeader, (PrinterFont{"Times New Roman", true, 12, workspace}));
+    QCOMPARE(fonts.body, (PrinterFont{"Arial", false, 10, Qt::black}));
 
     // The printing dialog is made at start-up, hidden, and shared.
     TAbortPrint *dialog = main->abortPrint();
@@ -437,9 +437,9 @@ void MainFormTest::workedExamplesCanBeEnteredByKeyboardAlone()
     QVERIFY(dialogs.shown.isEmpty());
     const ResultTable &table = agents->scenario().StringGrid1();
     QCOMPARE(table.rowCount(), 11);
-    QCOMPARE(table.cell(0, 1), QStringLiteral("6"));
-    QCOMPARE(table.cell(0, 10), QStringLiteral("15"));
-    QCOMPARE(table.cell(0, agents->grid()->currentTableRow()), QStringLiteral("9"));
+    QCOMPARE(table.cell(ResultTable::AgentsColumn, 1), QStringLiteral("6"));
+    QCOMPARE(table.cell(ResultTable::AgentsColumn, 10), QStringLiteral("15"));
+    QCOMPARE(table.cell(ResultTable::AgentsColumn, agents->grid()->currentTableRow()), QStringLiteral("9"));
 
     // The Schedule example: 30-minute slots and four typed volumes.
     TAgentForm *schedule = main->NewAgentWindow1Click();
@@ -461,7 +461,7 @@ void MainFormTest::workedExamplesCanBeEnteredByKeyboardAlone()
     QCOMPARE(schedule->scenario().StringGrid1().rowCount(), 5);
     pressKey(Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), schedule->grid());
-    QCOMPARE(schedule->grid()->currentTableColumn(), 1);
+    QCOMPARE(schedule->grid()->currentTableColumn(), ResultTable::CallsColumn);
     QCOMPARE(schedule->grid()->currentTableRow(), 1);
     for (const char *volume : {"0", "10", "50"}) {
         typeKeys(QLatin1String(volume));
@@ -471,7 +471,9 @@ void MainFormTest::workedExamplesCanBeEnteredByKeyboardAlone()
     pressKey(Qt::Key_Return);
     QVERIFY(dialogs.shown.isEmpty());
     const ResultTable &slotTable = schedule->scenario().StringGrid1();
-    const QStringList agentsNeeded = {slotTable.cell(2, 1), slotTable.cell(2, 2), slotTable.cell(2, 3), slotTable.cell(2, 4)};
+    QStringList agentsNeeded;
+    for (int row = 1; row <= 4; ++row)
+        agentsNeeded << slotTable.cell(ResultTable::SlotAgentsColumn, row);
     QCOMPARE(agentsNeeded, (QStringList{"0", "3", "10", "20"}));
     QCOMPARE(schedule->field(Field::Edit1)->text(), QStringLiteral("180"));
 }

@@ -149,7 +149,7 @@ TAgentForm *ScenarioCommandsTest::scheduleExample()
     const int volumes[] = {0, 10, 50, 120};
     for (int row = 1; row <= 4; ++row) {
         form->StringGrid1KeyPress(QLatin1Char('1'));
-        form->StringGrid1SetEditText(1, row, QString::number(volumes[row - 1]));
+        form->StringGrid1SetEditText(ResultTable::CallsColumn, row, QString::number(volumes[row - 1]));
     }
     form->StringGrid1KeyPress(QChar(13));
     dialogs.clear();
@@ -180,7 +180,7 @@ void ScenarioCommandsTest::saveThenLoadIntoANewWindowGivesTheSameScenario()
         QCOMPARE(loaded->scenario().SlotCalls[slot], saved->scenario().SlotCalls[slot]);
     loaded->tabSet()->setCurrentIndex(1);
     QCOMPARE(tableTexts(*loaded), tableTexts(*saved));
-    QCOMPARE(loaded->scenario().StringGrid1().cell(2, 4), QStringLiteral("20"));
+    QCOMPARE(loaded->scenario().StringGrid1().cell(ResultTable::SlotAgentsColumn, 4), QStringLiteral("20"));
 }
 
 void ScenarioCommandsTest::newWindowsDialogsStartAtItsFileName()
@@ -520,7 +520,7 @@ void ScenarioCommandsTest::closingAChangedFileAsksToSave()
     if (changed) {
         // A typed volume, and a field typed and not yet left.
         form->StringGrid1KeyPress(QLatin1Char('7'));
-        form->StringGrid1SetEditText(1, 2, QStringLiteral("77"));
+        form->StringGrid1SetEditText(ResultTable::CallsColumn, 2, QStringLiteral("77"));
         QLineEdit *calls = form->field(Field::Edit1);
         calls->setFocus();
         calls->selectAll();

@@ -12,7 +12,7 @@
 using Calc::ErlangAFigures;
 using Calc::ErlangATraffic;
 
-class TestErlangA : public QObject
+class ErlangATest : public QObject
 {
     Q_OBJECT
 
@@ -96,7 +96,7 @@ void compareFigures(const ErlangAFigures &got, const ErlangAFigures &want, doubl
 
 } // namespace
 
-void TestErlangA::publishedFigures()
+void ErlangATest::publishedFigures()
 {
     // 100 calls in 30 minutes, 180 s handling, 14 agents, 300 s patience,
     // 20 s goal, to the digits published.
@@ -112,7 +112,7 @@ void TestErlangA::publishedFigures()
     QCOMPARE(std::round(figures(200, 180, 60, 14, 20).abandonProbability * 1000) / 10, 3.0);
 }
 
-void TestErlangA::matchesTheBirthDeathChain_data()
+void ErlangATest::matchesTheBirthDeathChain_data()
 {
     QTest::addColumn<double>("callsPerHour");
     QTest::addColumn<double>("handle");
@@ -132,7 +132,7 @@ void TestErlangA::matchesTheBirthDeathChain_data()
     QTest::newRow("1990 agents, patience 100 handling times") << 72000.0 << 100.0 << 1e4 << 1990 << 5.0;
 }
 
-void TestErlangA::matchesTheBirthDeathChain()
+void ErlangATest::matchesTheBirthDeathChain()
 {
     QFETCH(double, callsPerHour);
     QFETCH(double, handle);
@@ -143,7 +143,7 @@ void TestErlangA::matchesTheBirthDeathChain()
                    chainFigures(callsPerHour, handle, patience, agents, goal), 1e-12);
 }
 
-void TestErlangA::longPatienceGivesErlangC_data()
+void ErlangATest::longPatienceGivesErlangC_data()
 {
     QTest::addColumn<double>("load");
     QTest::addColumn<int>("agents");
@@ -154,7 +154,7 @@ void TestErlangA::longPatienceGivesErlangC_data()
     QTest::newRow("950 erlangs, 1000 agents") << 950.0 << 1000;
 }
 
-void TestErlangA::longPatienceGivesErlangC()
+void ErlangATest::longPatienceGivesErlangC()
 {
     QFETCH(double, load);
     QFETCH(int, agents);
@@ -171,7 +171,7 @@ void TestErlangA::longPatienceGivesErlangC()
     QVERIFY(std::fabs(f.queueLength / (wait * load / (n - load)) - 1) <= 1e-11);
 }
 
-void TestErlangA::shortPatienceGivesTheLossSystem()
+void ErlangATest::shortPatienceGivesTheLossSystem()
 {
     // Callers who give up within a picosecond are lost calls: blocked with
     // the loss formula's probability, never answered after waiting.
@@ -188,7 +188,7 @@ void TestErlangA::shortPatienceGivesTheLossSystem()
     }
 }
 
-void TestErlangA::nearTheLoadBoundEveryFigureIsSoundAndMonotone_data()
+void ErlangATest::nearTheLoadBoundEveryFigureIsSoundAndMonotone_data()
 {
     QTest::addColumn<double>("handle");
     QTest::addColumn<double>("patience");
@@ -199,7 +199,7 @@ void TestErlangA::nearTheLoadBoundEveryFigureIsSoundAndMonotone_data()
     QTest::newRow("47:58 handling, 00:01 patience") << 2878.0 << 1.0;
 }
 
-void TestErlangA::nearTheLoadBoundEveryFigureIsSoundAndMonotone()
+void ErlangATest::nearTheLoadBoundEveryFigureIsSoundAndMonotone()
 {
     QFETCH(double, handle);
     QFETCH(double, patience);
@@ -225,7 +225,7 @@ void TestErlangA::nearTheLoadBoundEveryFigureIsSoundAndMonotone()
     }
 }
 
-void TestErlangA::refusesArgumentsOutOfRange()
+void ErlangATest::refusesArgumentsOutOfRange()
 {
     // Negative, zero where a positive value is needed, not a number,
     // infinite, and agents times patience / handling beyond a double.
@@ -239,5 +239,5 @@ void TestErlangA::refusesArgumentsOutOfRange()
     QVERIFY(idle && idle->serviceLevel == 1 && idle->waitProbability == 0 && idle->queueLength == 0);
 }
 
-QTEST_APPLESS_MAIN(TestErlangA)
+QTEST_APPLESS_MAIN(ErlangATest)
 #include "test_erlanga.moc"

@@ -3,16 +3,16 @@
 
 #include "recordingcanvas.h"
 #include "reportcontent.h"
-#include "reportfonts.h"
+#include "reportfontset.h"
 #include "reportlayout.h"
 #include "scenariotexts.h"
 
 #include <QPrinter>
 
 // The header colour the tests print with.
-inline ReportFonts testFonts()
+inline ReportFontSet testFonts()
 {
-    return StandardReportFonts(QColor(128, 128, 128));
+    return StandardReportFontSet(QColor(128, 128, 128));
 }
 
 inline ReportContent agentsContent()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "reportfixtures.h"
+#include "resulttable.h"
 
 #include <QFont>
 #include <QTest>
@@ -35,7 +36,7 @@ int right(const RecordingCanvas &canvas, const Text &t)
     return t.x + measure.textWidth(t.text);
 }
 
-int heightOf(const RecordingCanvas &canvas, const ReportFontStyle &font)
+int heightOf(const RecordingCanvas &canvas, const PrinterFont &font)
 {
     return canvas.fontPixelHeight(font);
 }
@@ -72,15 +73,15 @@ void ReportLayoutTest::fontsCopiedFromTheLabels()
 {
     // The labels' heights scale with the screen, the points stay.
     for (double screen : {96.0, 120.0}) {
-        const ReportFonts fonts = StandardReportFonts(Qt::darkGray, screen);
-        QCOMPARE(fonts.pageHeader, (ReportFontStyle{"Times New Roman", true, 14, Qt::darkGray}));
-        QCOMPARE(fonts.reportHeader, (ReportFontStyle{"Times New Roman", true, 12, Qt::darkGray}));
-        QCOMPARE(fonts.body, (ReportFontStyle{"Arial", false, 10, Qt::black}));
+        const ReportFontSet fonts = StandardReportFontSet(Qt::darkGray, screen);
+        QCOMPARE(fonts.pageHeader, (PrinterFont{"Times New Roman", true, 14, Qt::darkGray}));
+        QCOMPARE(fonts.reportHeader, (PrinterFont{"Times New Roman", true, 12, Qt::darkGray}));
+        QCOMPARE(fonts.body, (PrinterFont{"Arial", false, 10, Qt::black}));
     }
     QFont label(QStringLiteral("Times New Roman"));
     label.setBold(true);
     label.setPixelSize(19);
-    QCOMPARE(CopyLabelFont(label, Qt::gray, 96.0), (ReportFontStyle{label.family(), true, 14, Qt::gray}));
+    QCOMPARE(CopyLabelFont(label, Qt::gray, 96.0), (PrinterFont{label.family(), true, 14, Qt::gray}));
     label.setPointSize(12); // a label sized in points keeps them
     QCOMPARE(CopyLabelFont(label, Qt::gray, 96.0).pointSize, 12);
     label.setPixelSize(1);
@@ -90,7 +91,7 @@ void ReportLayoutTest::fontsCopiedFromTheLabels()
     QCOMPARE(ScaledPixelHeight(19, 120.0), 24); // 23.75
     QCOMPARE(ScaledPixelHeight(96, 1.0), 1);
     QCOMPARE(ScaledPixelHeight(19, 0.0), 19); // no resolution: the design's
-    QCOMPARE(StandardReportFonts(Qt::darkGray, 144.0).pageHeader.pointSize, 15);
+    QCOMPARE(StandardReportFontSet(Qt::darkGray, 144.0).pageHeader.pointSize, 15);
 }
 
 void ReportLayoutTest::positionsFollowTheResolution_data()
@@ -133,7 +134,7 @@ void ReportLayoutTest::positionsFollowTheResolution()
     QCOMPARE(layout.bottomLimit(), height - 2 * margin);
     QCOMPARE(layout.pageNumberRight(), width - 2 * margin);
 
-    const ReportFonts fonts = testFonts();
+    const ReportFontSet fonts = testFonts();
     const int hp = heightOf(canvas, fonts.pageHeader) + gap;
     const int hr = heightOf(canvas, fonts.reportHeader) + gap;
     const int hb = heightOf(canvas, fonts.body) + gap;
@@ -217,7 +218,7 @@ void ReportLayoutTest::longScheduleBreaksBeforeTheRowThatDoesNotFit()
     layout.printBody(content);
     QCOMPARE(canvas.pagesBegun, 1);
 
-    const ReportFonts fonts = testFonts();
+    const ReportFontSet fonts = testFonts();
     const int hb = heightOf(canvas, fonts.body) + 30;
     const int bottom = page.height() - 600;
     QList<Text> first, second;
@@ -257,7 +258,7 @@ void ReportLayoutTest::longScheduleBreaksBeforeTheRowThatDoesNotFit()
     QCOMPARE(headings, 1);
     QStringList expectedTimes;
     for (int r = 1; r <= 48; ++r)
-        expectedTimes << content.cell(0, r);
+        expectedTimes << content.cell(ResultTable::TimeColumn, r);
     QCOMPARE(times, expectedTimes);
 }
 
@@ -280,7 +281,7 @@ void ReportLayoutTest::emptyCellFeedsALine()
         QCOMPARE(cell.y, y + hb);
         QCOMPARE(right(canvas, cell), 720 + 420 * c);
     }
-    QCOMPARE(canvas.texts[rowStart + 8].text, content.cell(0, 2));
+    QCOMPARE(canvas.texts[rowStart + 8].text, content.cell(ResultTable::AgentsColumn, 2));
     QCOMPARE(canvas.texts[rowStart + 8].y, y + 2 * hb);
 }
 
@@ -347,12 +348,12 @@ void ReportLayoutTest::contentHoldsTheGridWithItsHeadings()
     QCOMPARE(content.caption, QStringLiteral("New Agents")); // the print job's name
     QCOMPARE(content.scenarioFileName, QStringLiteral("*.vnk"));
     QCOMPARE(content.lastRow(), 10);
-    QCOMPARE(content.cell(0, 0), QStringLiteral("Agents"));
-    QCOMPARE(content.cell(8, 0), QStringLiteral("Trunks"));
-    QCOMPARE(content.cell(0, 1), QStringLiteral("6"));
-    QCOMPARE(content.cell(1, 1), QStringLiteral("9%"));
-    QCOMPARE(content.cell(0, 10), QStringLiteral("15"));
-    QCOMPARE(content.cell(8, 10), QStringLiteral("15"));
+    QCOMPARE(content.cell(ResultTable::AgentsColumn, 0), QStringLiteral("Agents"));
+    QCOMPARE(content.cell(ResultTable::TrunksColumn, 0), QStringLiteral("Trunks"));
+    QCOMPARE(content.cell(ResultTable::AgentsColumn, 1), QStringLiteral("6"));
+    QCOMPARE(content.cell(ResultTable::ServiceColumn, 1), QStringLiteral("9%"));
+    QCOMPARE(content.cell(ResultTable::AgentsColumn, 10), QStringLiteral("15"));
+    QCOMPARE(content.cell(ResultTable::TrunksColumn, 10), QStringLiteral("15"));
     // Outside the grid: empty, never a read past it.
     for (const QPoint &outside : {QPoint(-1, 1), QPoint(9, 1), QPoint(0, -1), QPoint(0, 11)})
         QCOMPARE(content.cell(outside.x(), outside.y()), QString());

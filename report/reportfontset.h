@@ -6,11 +6,11 @@
 #include <QColor>
 
 // The three fonts a report borrows from the main window.
-struct ReportFonts
+struct ReportFontSet
 {
-    ReportFontStyle pageHeader;   // product name and page number
-    ReportFontStyle reportHeader; // report title
-    ReportFontStyle body;         // everything else
+    PrinterFont pageHeader;   // product name and page number
+    PrinterFont reportHeader; // report title
+    PrinterFont body;         // everything else
 };
 
 // The screen resolution the report fonts' pixel heights are designed at.
@@ -29,11 +29,11 @@ int ScaledPixelHeight(int designHeight, double screenPixelsPerInch);
 // resolution: "Times New Roman" bold for the page header and the title in
 // the header colour, "Arial" regular in black for the body. At 96 pixels per
 // inch they are 14, 12 and 10 points.
-ReportFonts StandardReportFonts(const QColor &headerColour, double screenPixelsPerInch = DesignPixelsPerInch);
+ReportFontSet StandardReportFontSet(const QColor &headerColour, double screenPixelsPerInch = DesignPixelsPerInch);
 
 class QFont;
 
 // The copy of a label's font that the printer receives: its face, its style,
 // the given colour, and the point size that the label's pixel height gives at
 // the screen's resolution.
-ReportFontStyle CopyLabelFont(const QFont &labelFont, const QColor &colour, double screenPixelsPerInch);
+PrinterFont CopyLabelFont(const QFont &labelFont, const QColor &colour, double screenPixelsPerInch);

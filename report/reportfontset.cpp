@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "reportfonts.h"
+#include "reportfontset.h"
 
 #include <QFont>
 
@@ -21,26 +21,26 @@ int ScaledPixelHeight(int designHeight, double screenPixelsPerInch)
     return static_cast<int>(std::round(designHeight * screenPixelsPerInch / DesignPixelsPerInch));
 }
 
-ReportFonts StandardReportFonts(const QColor &headerColour, double screenPixelsPerInch)
+ReportFontSet StandardReportFontSet(const QColor &headerColour, double screenPixelsPerInch)
 {
     auto font = [screenPixelsPerInch](const char *family, bool bold, int designHeight, const QColor &colour) {
-        ReportFontStyle style;
+        PrinterFont style;
         style.family = QString::fromLatin1(family);
         style.bold = bold;
         style.pointSize = ReportPointSize(ScaledPixelHeight(designHeight, screenPixelsPerInch), screenPixelsPerInch);
         style.colour = colour;
         return style;
     };
-    ReportFonts fonts;
+    ReportFontSet fonts;
     fonts.pageHeader = font("Times New Roman", true, 19, headerColour);
     fonts.reportHeader = font("Times New Roman", true, 16, headerColour);
     fonts.body = font("Arial", false, 13, QColor(Qt::black));
     return fonts;
 }
 
-ReportFontStyle CopyLabelFont(const QFont &labelFont, const QColor &colour, double screenPixelsPerInch)
+PrinterFont CopyLabelFont(const QFont &labelFont, const QColor &colour, double screenPixelsPerInch)
 {
-    ReportFontStyle style;
+    PrinterFont style;
     style.family = labelFont.family();
     style.bold = labelFont.bold();
     style.colour = colour;
