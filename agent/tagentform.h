@@ -10,7 +10,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <array>
 #include <memory>
 #include <optional>
 
