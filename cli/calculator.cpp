@@ -59,22 +59,42 @@ void setFields(AgentScenario &scenario, const CommandLine &line)
     }
 }
 
-// The bytes of a volumes file ("-": standard input), or a run that failed.
-std::optional<CalculatorRun> readVolumesFile(const QString &name, const StandardInput &standardInput,
-                                             QByteArray *bytes)
+// A column of slot figures from a file ("-": standard input), read as a
+// paste into the Schedule is and checked against the day's slots from the
+// first one; or a run that failed. `what` names the file in messages
+// ("volumes file").
+std::optional<CalculatorRun> readSlotColumnFile(const AgentScenario &scenario, const QString &name, const QString &what,
+                                                VolumeRefusal::Subject subject, const StandardInput &standardInput,
+                                                VolumeColumn *column)
 {
     // One byte more than a list may hold tells a file that is too long.
     const qint64 limit = VolumeColumn::MaxTextLength + 1;
+    QByteArray bytes;
     if (name == QLatin1String("-")) {
-        *bytes = standardInput ? standardInput(limit) : QByteArray();
-        return std::nullopt;
+        bytes = standardInput ? standardInput(limit) : QByteArray();
+    } else {
+        QFile file(name);
+        if (!file.open(QIODevice::ReadOnly))
+            return failed(ExitFileError, QStringLiteral("cannot open %1 \"%2\": %3").arg(what, name, file.errorString()));
+        bytes = file.read(limit);
+        if (file.error() != QFileDevice::NoError)
+            return failed(ExitFileError, QStringLiteral("cannot read %1 \"%2\": %3").arg(what, name, file.errorString()));
     }
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(ExitFileError, QStringLiteral("cannot open volumes file \"%1\": %2").arg(name, file.errorString()));
-    *bytes = file.read(limit);
-    if (file.error() != QFileDevice::NoError)
-        return failed(ExitFileError, QStringLiteral("cannot read volumes file \"%1\": %2").arg(name, file.errorString()));
+    const QString where = name == QLatin1String("-") ? QStringLiteral("standard input")
+                                                     : QStringLiteral("%1 \"%2\"").arg(what, name);
+    auto refused = [&where, subject](VolumeRefusal refusal) {
+        refusal.subject = subject;
+        return failed(ExitInvalidInput, QStringLiteral("invalid input: %1: %2").arg(where, refusal.text()));
+    };
+    if (bytes.size() > VolumeColumn::MaxTextLength)
+        return refused(VolumeRefusal(VolumeRefusal::Reason::TooLong));
+    *column = VolumeColumn::read(QString::fromUtf8(bytes), VolumeColumn::Source::File, QLocale::system(), subject);
+    if (column->refusal())
+        return refused(*column->refusal());
+    const TimeSlots day = scenario.timeSlots();
+    const QString firstSlot = QStringLiteral("%1:%2").arg(day.hour, 2, 10, QLatin1Char('0')).arg(day.minute, 2, 10, QLatin1Char('0'));
+    if (const auto refusal = SlotVolumePaste::checkFit(*column, 1, day.count, firstSlot))
+        return refused(*refusal);
     return std::nullopt;
 }
 
@@ -83,30 +103,35 @@ std::optional<CalculatorRun> readVolumesFile(const QString &name, const Standard
 std::optional<CalculatorRun> applyVolumesFile(AgentScenario &scenario, const CommandLine &line,
                                               const StandardInput &standardInput)
 {
-    const QString &name = *line.volumesFile;
-    QByteArray bytes;
-    if (auto failure = readVolumesFile(name, standardInput, &bytes))
+    VolumeColumn column;
+    if (auto failure = readSlotColumnFile(scenario, *line.volumesFile, QStringLiteral("volumes file"),
+                                          VolumeRefusal::Subject::Calls, standardInput, &column))
         return failure;
-    const QString where = name == QLatin1String("-") ? QStringLiteral("standard input")
-                                                     : QStringLiteral("volumes file \"%1\"").arg(name);
-    auto refused = [&where](const VolumeRefusal &refusal) {
-        return failed(ExitInvalidInput, QStringLiteral("invalid input: %1: %2").arg(where, refusal.text()));
-    };
-    if (bytes.size() > VolumeColumn::MaxTextLength)
-        return refused(VolumeRefusal(VolumeRefusal::Reason::TooLong));
-    const VolumeColumn column = VolumeColumn::read(QString::fromUtf8(bytes), VolumeColumn::Source::File);
-    if (column.refusal())
-        return refused(*column.refusal());
-    const TimeSlots day = scenario.timeSlots();
-    const QString firstSlot = QStringLiteral("%1:%2").arg(day.hour, 2, 10, QLatin1Char('0')).arg(day.minute, 2, 10, QLatin1Char('0'));
-    if (const auto refusal = SlotVolumePaste::checkFit(column, 1, day.count, firstSlot))
-        return refused(*refusal);
     SlotVolumePaste::store(scenario, 1, column);
     if (!line.fields[static_cast<std::size_t>(Field::Edit1)]) {
         qint64 sum = 0;
         for (const SlotVolume &volume : column.volumes())
             sum += volume.calls;
         scenario.setText(Field::Edit1, QString::number(sum));
+    }
+    return std::nullopt;
+}
+
+// --have-file: the roster from the first slot on, by the rules of a volumes
+// file; slots after the last value have none.
+std::optional<CalculatorRun> applyRosterFile(AgentScenario &scenario, const QString &name,
+                                             const StandardInput &standardInput)
+{
+    VolumeColumn column;
+    if (auto failure = readSlotColumnFile(scenario, name, QStringLiteral("roster file"), VolumeRefusal::Subject::Roster,
+                                          standardInput, &column))
+        return failure;
+    scenario.SlotHave.fill(std::nullopt);
+    int slot = 1;
+    for (const SlotVolume &value : column.volumes()) {
+        if (slot <= AgentScenario::SlotCapacity)
+            scenario.SlotHave[static_cast<std::size_t>(slot)] = value.calls;
+        ++slot;
     }
     return std::nullopt;
 }
@@ -280,6 +305,10 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
             return *failure;
         if (line.have) {
             if (auto failure = applyRoster(scenario, *line.have))
+                return *failure;
+        }
+        if (line.haveFile) {
+            if (auto failure = applyRosterFile(scenario, *line.haveFile, standardInput))
                 return *failure;
         }
         result = scenario.TabSet1Click(Tab::Schedule);

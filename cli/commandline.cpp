@@ -286,6 +286,8 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         return usageError(QStringLiteral("give the volumes either with --volumes or with --volumes-file"));
     if (line.have && line.haveFile)
         return usageError(QStringLiteral("give the roster either with --have or with --have-file"));
+    if (line.volumesFile == QStringLiteral("-") && line.haveFile == QStringLiteral("-"))
+        return usageError(QStringLiteral("standard input serves either --volumes-file or --have-file, not both"));
     if (line.pdfFile && !line.graphFile.isEmpty())
         return usageError(QStringLiteral("give either --pdf or --graph, not both"));
     if (!line.graphFile.isEmpty() && line.formatGiven)
@@ -365,7 +367,7 @@ QString HelpText()
         "  --have V1,...      the agents on the roster per time slot, first slot first\n"
         "                     (an empty entry: no value); adds what they give per slot\n"
         "  --have-file FILE   the same from a file (\"-\" for standard input), read as\n"
-        "                     --volumes-file reads volumes\n"
+        "                     --volumes-file reads volumes (a table: its Have column)\n"
         "\n"
         "File option:\n"
         "  --tab agents|schedule  which table to print (default agents)\n"
@@ -379,7 +381,10 @@ QString HelpText()
         "                     waitProbability, abandonRate, usage as fractions,\n"
         "                     answerSeconds, queueSeconds, queueLength, trunks; on a\n"
         "                     schedule also slot and calls) and for a schedule\n"
-        "                     totalTime, halfHourSlots, slotCalls\n"
+        "                     totalTime, halfHourSlots, slotCalls. Options and a\n"
+        "                     roster add sched, have, gap, haveValues per row and\n"
+        "                     totals, roster objects (the table and CSV end with the\n"
+        "                     day's figures)\n"
         "  --pdf OUT.pdf      instead of a table, the printed report (inputs and\n"
         "                     table, portrait, paged) as a PDF file; also with\n"
         "                     agents and schedule, whose FILE line reads *.vnk\n"

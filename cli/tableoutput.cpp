@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "tableoutput.h"
 
+#include "daytotalslines.h"
+#include "goalrule.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -25,23 +28,135 @@ QString csvField(const QString &text)
 
 bool isSchedule(const AgentScenario &scenario) { return scenario.tab() == Tab::Schedule; }
 
+// A goal row set by a limit rather than by the service level, in words;
+// empty when the service level decided it.
+QString goalLimitNote(unsigned decidedBy)
+{
+    if (decidedBy == 0 || (decidedBy & GoalRule::ServiceLevelGoal) != 0)
+        return {};
+    QStringList limits;
+    if (decidedBy & GoalRule::OccupancyCap)
+        limits << QStringLiteral("maximum occupancy");
+    if (decidedBy & GoalRule::AbandonmentGoal)
+        limits << QStringLiteral("maximum abandoned");
+    return QStringLiteral("The %1 decided the goal row.\n").arg(limits.join(QStringLiteral(" and the ")));
+}
+
+// The figures of one row as JSON numbers; none (null) when not evaluated.
+void putFigures(QJsonObject &v, const AgentFigures &f, bool evaluated)
+{
+    auto figure = [evaluated](double value) { return evaluated ? QJsonValue(value) : QJsonValue(); };
+    v[QLatin1String("serviceLevel")] = figure(f.serviceLevel);
+    v[QLatin1String("waitProbability")] = figure(f.waitProbability);
+    v[QLatin1String("abandonRate")] = figure(f.abandonRate);
+    v[QLatin1String("usage")] = figure(f.usage);
+    v[QLatin1String("answerSeconds")] = figure(f.answerTime * 3600);
+    v[QLatin1String("queueSeconds")] = figure(f.queueTime * 3600);
+    v[QLatin1String("queueLength")] = figure(f.queueLength);
+}
+
+// What a slot's roster gives: null without a roster value; figures null
+// for a slot without calls, as in "values"; an overloaded roster answers
+// nothing in time and has no other figures.
+QJsonValue rosterFigures(const RowValues &row)
+{
+    if (!row.have)
+        return QJsonValue();
+    QJsonObject v;
+    putFigures(v, row.haveFigures, row.evaluated && row.haveCarries);
+    if (row.evaluated && !row.haveCarries) {
+        v[QLatin1String("serviceLevel")] = 0.0;
+        v[QLatin1String("overloaded")] = true;
+    }
+    return v;
+}
+
+QJsonObject rowObject(const AgentScenario &scenario, const RowValues &row)
+{
+    const bool schedule = isSchedule(scenario);
+    QJsonObject v;
+    if (schedule) {
+        v[QLatin1String("slot")] = row.slot;
+        v[QLatin1String("calls")] = row.calls;
+    }
+    v[QLatin1String("agents")] = row.agents;
+    putFigures(v, row.figures, row.evaluated);
+    v[QLatin1String("trunks")] = row.trunks;
+    if (scenario.Planning.hasShrinkage())
+        v[QLatin1String("sched")] = row.scheduled;
+    if (schedule && scenario.hasRoster()) {
+        v[QLatin1String("have")] = row.have ? QJsonValue(*row.have) : QJsonValue();
+        v[QLatin1String("haveValues")] = rosterFigures(row);
+        v[QLatin1String("gap")] = row.have ? QJsonValue(*row.have - row.agents) : QJsonValue();
+    }
+    return v;
+}
+
+// The planning options that differ from their defaults, as JSON values.
+void putPlanningInputs(QJsonObject &inputs, const PlanningOptions &options)
+{
+    for (const ShownPlanningOption &shown : ShownPlanningOptions(options)) {
+        switch (shown.option) {
+        case PlanningOption::Model:
+            inputs[QLatin1String("model")] = QueueModelKey(options.model);
+            break;
+        case PlanningOption::Shrinkage:
+            inputs[QLatin1String("shrinkage")] = options.shrinkagePercent;
+            break;
+        case PlanningOption::MaxOccupancy:
+            inputs[QLatin1String("maxOccupancy")] = *options.maxOccupancyPercent;
+            break;
+        case PlanningOption::MaxAbandon:
+            inputs[QLatin1String("maxAbandon")] = *options.maxAbandonPercent;
+            break;
+        case PlanningOption::PaidHours:
+            inputs[QLatin1String("paidHours")] = PaidHoursText(options.paidMinutes);
+            break;
+        }
+    }
+}
+
+void putDayFigures(QJsonObject &object, const AgentScenario &scenario)
+{
+    if (!scenario.Planning.isDefault()) {
+        const DayTotals day = scenario.dayTotals();
+        QJsonObject totals;
+        totals[QLatin1String("requiredAgentHours")] = day.requiredAgentHours;
+        totals[QLatin1String("scheduledAgentHours")] = day.scheduledAgentHours;
+        totals[QLatin1String("fte")] = day.fte;
+        totals[QLatin1String("peakSlot")] = day.peakSlot.isEmpty() ? QJsonValue() : QJsonValue(day.peakSlot);
+        totals[QLatin1String("peakAgents")] = day.peakAgents;
+        object[QLatin1String("totals")] = totals;
+    }
+    if (scenario.hasRoster()) {
+        const RosterDay day = scenario.rosterDay();
+        QJsonObject roster;
+        roster[QLatin1String("serviceLevel")] = day.serviceLevel ? QJsonValue(*day.serviceLevel) : QJsonValue();
+        roster[QLatin1String("shortSlots")] = day.shortSlots;
+        roster[QLatin1String("shortfallAgentHours")] = day.shortfallAgentHours;
+        roster[QLatin1String("agentHours")] = day.agentHours;
+        object[QLatin1String("roster")] = roster;
+    }
+}
+
 } // namespace
 
 QString table(const AgentScenario &scenario)
 {
     const ResultTable &grid = scenario.StringGrid1();
-    std::array<qsizetype, ResultTable::ColumnCount> widths{};
+    const std::vector<int> columns = grid.shownColumns();
+    std::vector<qsizetype> widths(columns.size(), 0);
     for (int r = 0; r < grid.rowCount(); ++r)
-        for (int c = 0; c < ResultTable::ColumnCount; ++c)
-            widths[static_cast<std::size_t>(c)] = std::max(widths[static_cast<std::size_t>(c)], grid.cell(c, r).size());
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            widths[i] = std::max(widths[i], grid.cell(columns[i], r).size());
 
     QString out;
     for (int r = 0; r < grid.rowCount(); ++r) {
         QString line;
-        for (int c = 0; c < ResultTable::ColumnCount; ++c) {
-            if (c > 0)
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            if (i > 0)
                 line += QLatin1String("  ");
-            line += grid.cell(c, r).rightJustified(widths[static_cast<std::size_t>(c)]);
+            line += grid.cell(columns[i], r).rightJustified(widths[i]);
         }
         if (r > 0 && r == scenario.goalRow())
             line += QLatin1String(goalMark);
@@ -50,8 +165,12 @@ QString table(const AgentScenario &scenario)
     if (isSchedule(scenario)) {
         out += QStringLiteral("Total calls: %1\n").arg(scenario.text(Field::Edit1));
         out += QStringLiteral("Total time: %1\n").arg(scenario.totalTimeText());
+        for (const TotalsLine &total : DayTotalsLines(scenario))
+            out += QStringLiteral("%1: %2\n").arg(total.caption, total.value);
     } else if (scenario.goalRow() == 0) {
         out += QStringLiteral("No row meets the service level goal.\n");
+    } else if (const QString limit = goalLimitNote(scenario.goalDecidedBy()); !limit.isEmpty()) {
+        out += limit;
     }
     return out;
 }
@@ -59,15 +178,19 @@ QString table(const AgentScenario &scenario)
 QString csv(const AgentScenario &scenario)
 {
     const ResultTable &grid = scenario.StringGrid1();
+    const std::vector<int> columns = grid.shownColumns();
     QString out;
     for (int r = 0; r < grid.rowCount(); ++r) {
-        for (int c = 0; c < ResultTable::ColumnCount; ++c) {
-            if (c > 0)
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            if (i > 0)
                 out += QLatin1Char(',');
-            out += csvField(grid.cell(c, r));
+            out += csvField(grid.cell(columns[i], r));
         }
         out += QLatin1String("\r\n");
     }
+    // The day's figures as two-cell rows under the table.
+    for (const TotalsLine &total : DayTotalsLines(scenario))
+        out += csvField(total.caption) + QLatin1Char(',') + csvField(total.value) + QLatin1String("\r\n");
     return out;
 }
 
@@ -82,13 +205,15 @@ QString json(const AgentScenario &scenario)
     inputs[QLatin1String("talkTime")] = scenario.text(Field::MaskEdit2);
     inputs[QLatin1String("afterCallWork")] = scenario.text(Field::MaskEdit3);
     inputs[QLatin1String("waitBeforeAbandon")] = scenario.text(Field::MaskEdit4);
+    putPlanningInputs(inputs, scenario.Planning);
 
     const ResultTable &grid = scenario.StringGrid1();
     QJsonArray rows;
+    const std::vector<int> columns = grid.shownColumns();
     for (int r = 0; r < grid.rowCount(); ++r) {
         QJsonArray cells;
-        for (const QString &cell : grid.row(r))
-            cells.append(cell);
+        for (int column : columns)
+            cells.append(grid.cell(column, r));
         rows.append(cells);
     }
 
@@ -96,25 +221,8 @@ QString json(const AgentScenario &scenario)
     // counts as JSON numbers, so that scripts need not read "87%" or "00:17".
     const bool schedule = isSchedule(scenario);
     QJsonArray values;
-    for (const RowValues &row : scenario.rowValues()) {
-        QJsonObject v;
-        if (schedule) {
-            v[QLatin1String("slot")] = row.slot;
-            v[QLatin1String("calls")] = row.calls;
-        }
-        v[QLatin1String("agents")] = row.agents;
-        const AgentFigures &f = row.figures;
-        auto figure = [&row](double value) { return row.evaluated ? QJsonValue(value) : QJsonValue(); };
-        v[QLatin1String("serviceLevel")] = figure(f.serviceLevel);
-        v[QLatin1String("waitProbability")] = figure(f.waitProbability);
-        v[QLatin1String("abandonRate")] = figure(f.abandonRate);
-        v[QLatin1String("usage")] = figure(f.usage);
-        v[QLatin1String("answerSeconds")] = figure(f.answerTime * 3600);
-        v[QLatin1String("queueSeconds")] = figure(f.queueTime * 3600);
-        v[QLatin1String("queueLength")] = figure(f.queueLength);
-        v[QLatin1String("trunks")] = row.trunks;
-        values.append(v);
-    }
+    for (const RowValues &row : scenario.rowValues())
+        values.append(rowObject(scenario, row));
 
     QJsonObject object;
     object[QLatin1String("inputs")] = inputs;
@@ -130,6 +238,7 @@ QString json(const AgentScenario &scenario)
         for (int slot = 1; slot <= count; ++slot)
             volumes.append(scenario.SlotCalls[static_cast<std::size_t>(slot)]);
         object[QLatin1String("slotCalls")] = volumes;
+        putDayFigures(object, scenario);
     }
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
 }

@@ -10,6 +10,38 @@ QString ReportContent::cell(int column, int row) const
     return cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
+std::vector<QString> ReportContent::printedRow(int row) const
+{
+    std::vector<QString> texts;
+    for (int column = 0; column < ColumnCount; ++column) {
+        texts.push_back(cell(column, row));
+        if (column == schedAfter && !sched.empty())
+            texts.push_back(row >= 0 && row < static_cast<int>(sched.size()) ? sched[static_cast<std::size_t>(row)]
+                                                                                : QString());
+    }
+    return texts;
+}
+
+namespace {
+
+// The roster's table: the slot and its agents for reference, then the
+// roster's seven columns.
+void copyRosterTable(const ResultTable &grid, std::vector<ReportContent::Row> &rows)
+{
+    if (!grid.isShown(ResultTable::HaveColumn))
+        return;
+    for (int r = 0; r < grid.rowCount(); ++r) {
+        ReportContent::Row row;
+        row[0] = grid.cell(ResultTable::TimeColumn, r);
+        row[1] = grid.cell(ResultTable::SlotAgentsColumn, r);
+        for (int c = ResultTable::HaveColumn; c <= ResultTable::HaveAnswerColumn; ++c)
+            row[static_cast<std::size_t>(c - ResultTable::HaveColumn + 2)] = grid.cell(c, r);
+        rows.push_back(row);
+    }
+}
+
+} // namespace
+
 ReportContent ReportContent::fromScenario(const AgentScenario &scenario, const QString &scenarioFileName,
                                           const QString &caption)
 {
@@ -29,5 +61,15 @@ ReportContent ReportContent::fromScenario(const AgentScenario &scenario, const Q
     content.cells.reserve(static_cast<std::size_t>(grid.rowCount()));
     for (int r = 0; r < grid.rowCount(); ++r)
         content.cells.push_back(grid.row(r));
+
+    for (const ShownPlanningOption &option : ShownPlanningOptions(scenario.Planning))
+        content.options.push_back({option.caption, option.value});
+    if (grid.isShown(ResultTable::SchedColumn)) {
+        for (int r = 0; r < grid.rowCount(); ++r)
+            content.sched.push_back(grid.cell(ResultTable::SchedColumn, r));
+        content.schedAfter = content.scheduleMode ? int(ResultTable::SlotAgentsColumn) : int(ResultTable::AgentsColumn);
+    }
+    copyRosterTable(grid, content.rosterCells);
+    content.dayLines = DayTotalsLines(scenario);
     return content;
 }

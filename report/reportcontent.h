@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "daytotalslines.h"
+
 #include <QString>
 
 #include <array>
@@ -30,7 +32,24 @@ struct ReportContent
     bool scheduleMode = false;
     std::vector<Row> cells;
 
+    // Beyond the nine columns, only while a planning option or a roster
+    // asks for them (all empty otherwise, and the report is as before):
+    // the options set, listed with the inputs ("Shrinkage", "30%");
+    std::vector<TotalsLine> options;
+    // the scheduled agents per row (row 0 the heading "Sched"), printed
+    // after column `schedAfter`;
+    std::vector<QString> sched;
+    int schedAfter = 0;
+    // the roster's table, printed under the first: per row the slot's time
+    // and agents, then "Have", "Gap" and what the roster gives;
+    std::vector<Row> rosterCells;
+    // the day's lines under the tables.
+    std::vector<TotalsLine> dayLines;
+
     QString cell(int column, int row) const;
+    // The texts of a row of the first table as printed: the nine with
+    // "Sched" in its place.
+    std::vector<QString> printedRow(int row) const;
     int lastRow() const { return static_cast<int>(cells.size()) - 1; }
 
     // The field texts and the grid of a scenario model.

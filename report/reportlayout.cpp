@@ -13,6 +13,14 @@ int scale(int hundredthsOfAnInch, double pixelsPerInch)
 
 const QString LetterA = QStringLiteral("A");
 
+// The distance between the right edges of two columns: nine columns keep
+// their places; a tenth ("Sched") narrows them all so that the table ends
+// within a line width of where nine end, inside the portrait page.
+int columnStep(std::size_t columns)
+{
+    return columns > static_cast<std::size_t>(ReportContent::ColumnCount) ? 63 : 70;
+}
+
 } // namespace
 
 ReportLayout::ReportLayout(ReportCanvas &canvas, const ReportFonts &fonts)
@@ -150,6 +158,11 @@ void ReportLayout::printInputBlock(const ReportContent &content)
     row("AFTER CALL", content.afterCall);
     row("MAX WAIT", content.maxWait);
     row("SERVICE LEVEL", content.goalPercent + QStringLiteral("% in ") + content.goalSeconds + QStringLiteral(" Secs"));
+    for (const TotalsLine &option : content.options) {
+        PrintItem(option.caption.toUpper(), false);
+        m_curX = ScaleX(200);
+        PrintItem(option.value, true);
+    }
 }
 
 void ReportLayout::printHeadings(const ReportContent &content)
@@ -158,9 +171,10 @@ void ReportLayout::printHeadings(const ReportContent &content)
     NewLine(1);
     m_rightAlign = true;
     int x = m_lineStartX;
-    for (int c = 0; c < ReportContent::ColumnCount && !m_canvas.aborted(); ++c) {
-        PrintItem(content.cell(c, 0), false);
-        x += ScaleX(70);
+    const std::vector<QString> texts = content.printedRow(0);
+    for (std::size_t c = 0; c < texts.size() && !m_canvas.aborted(); ++c) {
+        PrintItem(texts[c], false);
+        x += ScaleX(columnStep(texts.size()));
         m_curX = x;
     }
 }
@@ -171,12 +185,55 @@ void ReportLayout::printRows(const ReportContent &content)
     NewLine(1);
     for (int r = 1; r <= content.lastRow() && !m_canvas.aborted(); ++r) {
         int x = m_lineStartX;
-        for (int c = 0; c < ReportContent::ColumnCount; ++c) {
-            PrintItem(content.cell(c, r), false);
+        const std::vector<QString> texts = content.printedRow(r);
+        for (const QString &text : texts) {
+            PrintItem(text, false);
+            x += ScaleX(columnStep(texts.size()));
+            m_curX = x;
+        }
+        NewLine(1);
+    }
+}
+
+void ReportLayout::printRosterTable(const ReportContent &content)
+{
+    if (content.rosterCells.empty() || m_canvas.aborted())
+        return;
+    m_rightAlign = false;
+    m_lineStartX = ScaleX(50);
+    NewLine(1);
+    PrintItem(QStringLiteral("ROSTER"), true);
+    for (std::size_t r = 0; r < content.rosterCells.size() && !m_canvas.aborted(); ++r) {
+        // Headings as the first table's, rows a little left of them.
+        m_lineStartX = ScaleX(r == 0 ? 130 : 120);
+        m_curX = m_lineStartX;
+        m_rightAlign = true;
+        int x = m_lineStartX;
+        for (const QString &text : content.rosterCells[r]) {
+            // A slot without a roster value leaves its cells blank.
+            if (!text.isEmpty())
+                PrintItem(text, false);
             x += ScaleX(70);
             m_curX = x;
         }
         NewLine(1);
+    }
+    m_rightAlign = false;
+}
+
+void ReportLayout::printDayLines(const ReportContent &content)
+{
+    if (content.dayLines.empty() || m_canvas.aborted())
+        return;
+    m_rightAlign = false;
+    m_lineStartX = ScaleX(50);
+    NewLine(1);
+    for (const TotalsLine &line : content.dayLines) {
+        if (m_canvas.aborted())
+            return;
+        PrintItem(line.caption.toUpper(), false);
+        m_curX = ScaleX(300);
+        PrintItem(line.value, true);
     }
 }
 
@@ -188,4 +245,6 @@ void ReportLayout::printBody(const ReportContent &content)
     printInputBlock(content);
     printHeadings(content);
     printRows(content);
+    printRosterTable(content);
+    printDayLines(content);
 }

@@ -57,6 +57,11 @@ private:
     void printInputBlock(const ReportContent &content);
     void printHeadings(const ReportContent &content);
     void printRows(const ReportContent &content);
+    // With a roster: its own table under the first, under the title
+    // "ROSTER".
+    void printRosterTable(const ReportContent &content);
+    // The day's totals and roster figures, one caption and value a line.
+    void printDayLines(const ReportContent &content);
     // The page header at the top of a new page; false when a header text
     // was not drawn because the job was aborted.
     bool startPage();

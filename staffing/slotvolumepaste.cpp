@@ -16,6 +16,7 @@ std::optional<VolumeRefusal> SlotVolumePaste::checkFit(const VolumeColumn &colum
     refusal.count = static_cast<int>(volumes.size());
     refusal.slotsLeft = room;
     refusal.firstSlot = firstSlotLabel;
+    refusal.subject = column.subject();
     return refusal;
 }
 

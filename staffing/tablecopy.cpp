@@ -20,35 +20,49 @@ QString flattened(QString cell)
 
 bool isTableCell(const ResultTable &table, const TableCell &cell)
 {
-    return cell.column >= 0 && cell.column < ResultTable::ColumnCount && cell.row >= 1 && cell.row < table.rowCount();
+    return cell.column >= 0 && table.isShown(cell.column) && cell.row >= 1 && cell.row < table.rowCount();
+}
+
+// The place of a shown column in the order shown.
+int shownPlace(const std::vector<int> &shown, int column)
+{
+    return static_cast<int>(std::find(shown.begin(), shown.end(), column) - shown.begin());
 }
 
 } // namespace
 
-TableCopy TableCopy::wholeTable(const ResultTable &table)
+TableCopy TableCopy::wholeTable(const ResultTable &table, const std::vector<TotalsLine> &dayLines)
 {
     TableCopy copy;
+    const std::vector<int> columns = table.shownColumns();
     for (int r = 0; r < table.rowCount(); ++r) {
         QStringList cells;
-        for (int c = 0; c < ResultTable::ColumnCount; ++c)
+        for (int c : columns)
             cells << table.cell(c, r);
         copy.m_rows << cells;
     }
+    for (const TotalsLine &line : dayLines)
+        copy.m_rows << QStringList{line.caption, line.value};
     return copy;
 }
 
 TableCopy TableCopy::selectedCells(const ResultTable &table, const QList<TableCell> &cells)
 {
-    std::set<int> columns;
+    // Columns by their place in the order shown: "Sched" after the agents.
+    const std::vector<int> shown = table.shownColumns();
+    std::set<int> places;
     std::set<int> rows;
     std::set<std::pair<int, int>> chosen;
     for (const TableCell &cell : cells) {
         if (!isTableCell(table, cell))
             continue;
-        columns.insert(cell.column);
+        places.insert(shownPlace(shown, cell.column));
         rows.insert(cell.row);
         chosen.insert({cell.column, cell.row});
     }
+    std::vector<int> columns;
+    for (int place : places)
+        columns.push_back(shown[static_cast<std::size_t>(place)]);
     TableCopy copy;
     QStringList header;
     for (int c : columns)
@@ -63,7 +77,8 @@ TableCopy TableCopy::selectedCells(const ResultTable &table, const QList<TableCe
     return copy;
 }
 
-TableCopy TableCopy::forCopy(const ResultTable &table, const QList<TableCell> &selected, bool wholeRows)
+TableCopy TableCopy::forCopy(const ResultTable &table, const QList<TableCell> &selected, bool wholeRows,
+                             const std::vector<TotalsLine> &dayLines)
 {
     std::set<int> rows;
     int cells = 0;
@@ -76,14 +91,15 @@ TableCopy TableCopy::forCopy(const ResultTable &table, const QList<TableCell> &s
     const bool chosenByPlanner = rows.size() > 1 || (!wholeRows && cells > 1);
     // Every cell that can be selected (Select All) is the whole table, with
     // the fixed columns that cannot be.
-    const int selectable = (table.rowCount() - 1) * (ResultTable::ColumnCount - table.fixedColumns());
+    const int shownCount = static_cast<int>(table.shownColumns().size());
+    const int selectable = (table.rowCount() - 1) * (shownCount - table.fixedColumns());
     std::set<std::pair<int, int>> distinct;
     for (const TableCell &cell : selected) {
         if (isTableCell(table, cell) && cell.column >= table.fixedColumns())
             distinct.insert({cell.column, cell.row});
     }
     const bool everything = static_cast<int>(distinct.size()) == selectable;
-    return chosenByPlanner && !everything ? selectedCells(table, selected) : wholeTable(table);
+    return chosenByPlanner && !everything ? selectedCells(table, selected) : wholeTable(table, dayLines);
 }
 
 QString TableCopy::text() const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "daytotalslines.h"
 #include "resulttable.h"
 
 #include <QList>
@@ -17,12 +18,14 @@ struct TableCell
 };
 
 // A block of a result table as it goes to a spreadsheet: the header row of
-// its columns first, then its rows, every cell as the grid shows it.
+// its columns first, then its rows, every cell as the grid shows it. The
+// columns are those shown (extra ones included), in the order shown.
 class TableCopy
 {
 public:
-    // Every row and column of the table.
-    static TableCopy wholeTable(const ResultTable &table);
+    // Every row and column of the table, then the day's lines given (the
+    // Schedule's totals, see DayTotalsLines) as two cells each.
+    static TableCopy wholeTable(const ResultTable &table, const std::vector<TotalsLine> &dayLines = {});
     // The rows and columns that hold a selected cell, under those columns'
     // headers; a cell of that block that is not selected stays empty. Header
     // cells and cells outside the table are not selectable and are ignored.
@@ -32,7 +35,9 @@ public:
     // rows selected its current row), else the whole table; a selection of
     // every cell outside the fixed columns is the whole table too.
     // `wholeRows`: the grid selects whole rows (the Agents tab).
-    static TableCopy forCopy(const ResultTable &table, const QList<TableCell> &selected, bool wholeRows);
+    // A whole table ends with `dayLines`; a selection never does.
+    static TableCopy forCopy(const ResultTable &table, const QList<TableCell> &selected, bool wholeRows,
+                             const std::vector<TotalsLine> &dayLines = {});
 
     // The header row first.
     const QList<QStringList> &rows() const { return m_rows; }

@@ -119,22 +119,27 @@ QString shortened(const QString &value)
 
 QString VolumeRefusal::text() const
 {
+    const bool roster = subject == Subject::Roster;
     const QString where = column > 0 ? QStringLiteral("line %1, column %2").arg(line).arg(column)
                                      : QStringLiteral("line %1").arg(line);
     const QString it = QStringLiteral("\"%1\" on %2").arg(shortened(value), where);
-    const QString rule = QStringLiteral("the calls of a time slot are a whole number from 0 up");
+    const QString rule = roster ? QStringLiteral("a roster value is a whole number of agents from 0 up")
+                                : QStringLiteral("the calls of a time slot are a whole number from 0 up");
     switch (reason) {
     case Reason::TooLong:
-        return QStringLiteral("the text is too long to be a list of call volumes (more than %1 characters)")
+        return QStringLiteral("the text is too long to be a list of %1 (more than %2 characters)")
+            .arg(roster ? QStringLiteral("roster values") : QStringLiteral("call volumes"))
             .arg(VolumeColumn::MaxTextLength);
     case Reason::NoValues:
-        return QStringLiteral("there are no numbers of calls");
+        return roster ? QStringLiteral("there are no roster values") : QStringLiteral("there are no numbers of calls");
     case Reason::SeveralColumns:
-        return QStringLiteral("line %1 has %2 columns: give one column of numbers, or a table with a \"Calls\" column")
+        return QStringLiteral("line %1 has %2 columns: give one column of numbers, or a table with a \"%3\" column")
             .arg(line)
-            .arg(count);
+            .arg(count)
+            .arg(roster ? QStringLiteral("Have") : QStringLiteral("Calls"));
     case Reason::Empty:
-        return QStringLiteral("%1 is empty: every time slot needs its number of calls").arg(where);
+        return QStringLiteral("%1 is empty: every time slot needs its %2")
+            .arg(where, roster ? QStringLiteral("roster value") : QStringLiteral("number of calls"));
     case Reason::NotANumber:
         return QStringLiteral("%1 is not a number").arg(it);
     case Reason::Negative:
@@ -142,9 +147,10 @@ QString VolumeRefusal::text() const
     case Reason::NotWhole:
         return QStringLiteral("%1 is not a whole number: %2").arg(it, rule);
     case Reason::TooLarge:
-        return QStringLiteral("%1 is too large: a time slot takes at most %2 calls")
+        return QStringLiteral("%1 is too large: a time slot takes at most %2 %3")
             .arg(it)
-            .arg(std::numeric_limits<int>::max());
+            .arg(std::numeric_limits<int>::max())
+            .arg(roster ? QStringLiteral("agents") : QStringLiteral("calls"));
     case Reason::NoSlot:
         return QStringLiteral("%1 is value %2 of %3, but only %4 time slot%5 from %6 on")
             .arg(it)
@@ -159,10 +165,13 @@ QString VolumeRefusal::text() const
     return QString();
 }
 
-VolumeColumn VolumeColumn::read(const QString &text, Source source, const QLocale &locale)
+VolumeColumn VolumeColumn::read(const QString &text, Source source, const QLocale &locale,
+                                VolumeRefusal::Subject subject)
 {
     VolumeColumn result;
-    auto refuse = [&result](const VolumeRefusal &refusal) {
+    result.m_subject = subject;
+    auto refuse = [&result, subject](VolumeRefusal refusal) {
+        refusal.subject = subject;
         result.m_refusal = refusal;
         result.m_volumes.clear();
         return result;
@@ -200,11 +209,12 @@ VolumeColumn VolumeColumn::read(const QString &text, Source source, const QLocal
         for (qsizetype c = 0; c < line.cells.size(); ++c)
             candidates << Candidate{line.cells.at(c), line.number, static_cast<int>(c + 1)};
     } else {
-        // A table: its "Calls" column, below the header line.
+        // A table: its "Calls" (or "Have") column, below the header line.
         const Line &header = lines.at(first);
+        const QLatin1String heading(subject == VolumeRefusal::Subject::Roster ? "Have" : "Calls");
         qsizetype calls = -1;
         for (qsizetype c = 0; c < header.cells.size() && calls < 0; ++c) {
-            if (header.cells.at(c).compare(QLatin1String("Calls"), Qt::CaseInsensitive) == 0)
+            if (header.cells.at(c).compare(heading, Qt::CaseInsensitive) == 0)
                 calls = c;
         }
         if (calls < 0) {

@@ -23,6 +23,9 @@ struct VolumeRefusal
         NoSlot,         // more values than time slots from the first one down
         NotInCallsCell, // a paste with the cursor elsewhere than a Calls cell
     };
+    // What the list holds: the calls of the slots, or the agents on their
+    // roster ("Have"); the messages name it.
+    enum class Subject { Calls, Roster };
     explicit VolumeRefusal(Reason why, const QString &valueText = QString(), int lineNumber = 0, int cell = 0)
         : reason(why), value(valueText), line(lineNumber), column(cell)
     {
@@ -38,6 +41,7 @@ struct VolumeRefusal
     int count = 0;
     int slotsLeft = 0;
     QString firstSlot;
+    Subject subject = Subject::Calls;
 
     // The refusal in words, beginning with the value or the line:
     // "\"-5\" on line 3 is negative: ..." (no full stop at the end).
@@ -55,7 +59,8 @@ struct SlotVolume
 // A list of slot volumes read from a spreadsheet's clipboard text or from a
 // file: one column of whole numbers from 0 up (or one row of them), with an
 // optional header cell at the very top. A table of several columns gives
-// its "Calls" column. A list with any bad value is refused as a whole.
+// its "Calls" column ("Have" for a roster). A list with any bad value is
+// refused as a whole.
 class VolumeColumn
 {
 public:
@@ -69,13 +74,16 @@ public:
 
     // Numbers are read in `locale` (its decimal point and thousands
     // separator) and, failing that, in the C locale without separators.
-    static VolumeColumn read(const QString &text, Source source, const QLocale &locale = QLocale::system());
+    static VolumeColumn read(const QString &text, Source source, const QLocale &locale = QLocale::system(),
+                             VolumeRefusal::Subject subject = VolumeRefusal::Subject::Calls);
 
     bool accepted() const { return !m_refusal.has_value(); }
     const std::optional<VolumeRefusal> &refusal() const { return m_refusal; }
     const QList<SlotVolume> &volumes() const { return m_volumes; }
+    VolumeRefusal::Subject subject() const { return m_subject; }
 
 private:
     std::optional<VolumeRefusal> m_refusal;
+    VolumeRefusal::Subject m_subject = VolumeRefusal::Subject::Calls;
     QList<SlotVolume> m_volumes;
 };
