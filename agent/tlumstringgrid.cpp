@@ -78,8 +78,17 @@ void TLumStringGrid::setResultModel(ResultTableModel *model)
 
 void TLumStringGrid::FitColumns()
 {
-    const int width = viewport()->width() / ResultTable::ColumnCount;
-    for (int column = 0; column < ResultTable::ColumnCount; ++column)
+    const int count = m_model ? m_model->columnCount() : ResultTable::ColumnCount;
+    if (count <= 0)
+        return;
+    int width = viewport()->width() / count;
+    // The nine alone always share the width; with extra columns a column
+    // keeps room for its header, and the grid scrolls sideways instead.
+    const bool extra = count > ResultTable::ColumnCount;
+    if (extra)
+        width = std::max(width, MinExtraColumnWidth);
+    setHorizontalScrollBarPolicy(extra ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    for (int column = 0; column < count; ++column)
         horizontalHeader()->resizeSection(column, width);
 }
 
@@ -102,7 +111,9 @@ void TLumStringGrid::setEditing(bool on)
 
 int TLumStringGrid::currentTableColumn() const
 {
-    return currentIndex().isValid() ? currentIndex().column() : -1;
+    if (!currentIndex().isValid() || !m_model)
+        return -1;
+    return m_model->tableColumn(currentIndex());
 }
 
 int TLumStringGrid::currentTableRow() const
@@ -211,19 +222,27 @@ bool TLumStringGrid::viewportEvent(QEvent *event)
 void TLumStringGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     QTableView::currentChanged(current, previous);
-    if (current.isValid())
-        emit currentCellChanged(current.column(), ResultTableModel::tableRow(current));
+    if (current.isValid() && m_model)
+        emit currentCellChanged(m_model->tableColumn(current), ResultTableModel::tableRow(current));
 }
 
 void TLumStringGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
 {
     const QModelIndex edited = m_editedIndex;
     const QString textBeforeEdit = m_textBeforeEdit;
+    const int column = m_editedColumn;
     m_editedIndex = {};
+    m_editedColumn = -1;
     m_editor = nullptr;
     QTableView::closeEditor(editor, hint);
+    if (!edited.isValid())
+        return;
+    const int tableRow = ResultTableModel::tableRow(edited);
     // Escape puts the cell's text back; the slot volume follows what the
     // cell shows again.
-    if (hint == QAbstractItemDelegate::RevertModelCache && edited.isValid())
-        emit editTextChanged(edited.column(), ResultTableModel::tableRow(edited), textBeforeEdit);
+    if (hint == QAbstractItemDelegate::RevertModelCache)
+        emit editTextChanged(column, tableRow, textBeforeEdit);
+    else
+        emit editCommitted(column, tableRow, m_model ? m_model->data(m_model->indexOfCell(column, tableRow)).toString()
+                                                     : QString());
 }

@@ -31,8 +31,10 @@ public:
 
     // Every column, fixed ones included, gets one width: the viewport's width
     // div the column count; one pixel of it is the grid line, so a cell is
-    // (width div count) - 1 pixels wide.
+    // (width div count) - 1 pixels wide. With extra columns shown a column
+    // is at least MinExtraColumnWidth wide and the grid scrolls sideways.
     void FitColumns();
+    static constexpr int MinExtraColumnWidth = 48;
 
     // Agents tab: whole rows selected, no editing. Schedule tab: single cells,
     // editing on.
@@ -40,7 +42,8 @@ public:
     bool rowSelection() const;
     void setEditing(bool on);
 
-    // The current cell in the table's numbering (row 0 is the header row).
+    // The current cell in the table's numbering (row 0 is the header row;
+    // columns are the table's, whatever place they are shown in).
     int currentTableColumn() const;
     int currentTableRow() const;
     void setCurrentTableCell(int column, int tableRow);
@@ -69,6 +72,9 @@ signals:
     void cellClicked();
     void keyTyped(QChar key);
     void editTextChanged(int column, int tableRow, const QString &text);
+    // A cell editor closed keeping its text (Enter, an arrow key, a click
+    // elsewhere, the focus leaving), after the text went into the table.
+    void editCommitted(int column, int tableRow, const QString &text);
     void currentCellChanged(int column, int tableRow);
 
 protected:
@@ -87,6 +93,7 @@ private:
     bool m_defaultDrawing = true;
     ResultTableModel *m_model = nullptr;
     QModelIndex m_editedIndex;
+    int m_editedColumn = -1; // the edited cell's table column
     QString m_textBeforeEdit;
     QPointer<QWidget> m_editor;
 };
