@@ -12,6 +12,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 bool TypedCharacter(const QKeyEvent &event, QChar *character)
 {
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
@@ -184,6 +186,14 @@ void TLumStringGrid::DrawCell(QPainter &painter, const QRect &rect, const QStrin
 
 void TLumStringGrid::keyPressEvent(QKeyEvent *event)
 {
+    const bool clearKey = event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace;
+    const int column = currentTableColumn();
+    if (clearKey && state() != EditingState && column >= 0 && event->modifiers() == Qt::NoModifier
+        && std::find(m_clearableColumns.begin(), m_clearableColumns.end(), column) != m_clearableColumns.end()) {
+        emit cellCleared(column, currentTableRow());
+        event->accept();
+        return;
+    }
     QChar character;
     if (TypedCharacter(*event, &character)) {
         emit keyTyped(character);

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QTableView>
 
+#include <vector>
+
 class QPainter;
 class ResultTableModel;
 
@@ -62,6 +64,10 @@ public:
     static constexpr int ShownRows = 10;
     QSize sizeHint() const override;
 
+    // Table columns whose cells Delete and Backspace clear while no editor
+    // is open (reported by cellCleared); none at first.
+    void setClearableColumns(std::vector<int> columns) { m_clearableColumns = std::move(columns); }
+
     // The editor currently open, or none.
     QWidget *cellEditor() const;
     // Closes an open cell editor, keeping its text, as leaving the cell does:
@@ -75,6 +81,8 @@ signals:
     // A cell editor closed keeping its text (Enter, an arrow key, a click
     // elsewhere, the focus leaving), after the text went into the table.
     void editCommitted(int column, int tableRow, const QString &text);
+    // Delete or Backspace on a cell of a clearable column.
+    void cellCleared(int column, int tableRow);
     void currentCellChanged(int column, int tableRow);
 
 protected:
@@ -96,6 +104,7 @@ private:
     int m_editedColumn = -1; // the edited cell's table column
     QString m_textBeforeEdit;
     QPointer<QWidget> m_editor;
+    std::vector<int> m_clearableColumns;
 };
 
 // Whether a key event types a character the grid reports: any text except
