@@ -99,7 +99,7 @@ bool ScenarioFileCommand::loadFile(const QString &path, bool setFileName)
         m_dialogs.error(result.message);
         return false;
     }
-    for (QLineEdit *edit : m_form.m_fields)
+    for (QLineEdit *edit : m_form.m_ui.fields)
         edit->setModified(false);
     m_form.syncFieldsToModel();
     m_savedMark.remember(m_form.m_scenario);

@@ -6,76 +6,24 @@
 #include "dialogservice.h"
 #include "filenames.h"
 #include "focusmoveinhand.h"
-#include "graphglyphs.h"
 #include "gridclipboard.h"
 #include "handlerguard.h"
-#include "hint.h"
 #include "maskedfield.h"
-#include "reportprintcommand.h"
 #include "scenariofilecommand.h"
 #include "resulttablemodel.h"
 #include "slotvolumepaste.h"
 #include "tlumstringgrid.h"
-#include "toolbuttonkey.h"
-#include "toolicons.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QTabBar>
 #include <QToolButton>
-#include <QVBoxLayout>
-
-namespace {
-
-const char *const hints[FieldCount] = {
-    "Enter the start time from when the calls arrive",                         // MaskEdit1
-    "Enter the end time for call arrival",                                      // MaskEdit7
-    "Enter the total number of calls received",                                 // Edit1
-    "Enter the average duration of calls in minutes and seconds",               // MaskEdit2
-    "Enter the wrap-up time in minutes and seconds",                            // MaskEdit3
-    "Enter the maximum time to wait before abandoning in minutes and seconds", // MaskEdit4
-    "Enter the service level percentage required",                              // MaskEdit5
-    "Enter the service level time required in seconds",                         // MaskEdit6
-};
-
-// Pixel sizes of the window's fonts, and the room a field's frame and
-// margins take beside its widest text.
-constexpr int WindowFontPixels = 13;
-constexpr int TabFontPixels = 11;
-constexpr int FieldFrameAllowance = 16;
-// "Time slots:" while the slot length cannot be chosen (the Agents tab).
-const QColor InactiveLabelGrey(128, 128, 128);
-constexpr int CallsColumn = ResultTable::CallsColumn;
-
-const QString GridScheduleHint = QStringLiteral("Enter the call volume, use the arrow keys to advance");
-const QString AgentsGridDescription = QStringLiteral("Service figures for each number of agents");
-const QString InvalidInputMessage = QStringLiteral("Invalid input! - Cursor is positioned in failing field");
-const QString RefusedExitMessage = QStringLiteral("Invalid input value.  Use escape key to abandon changes");
-
-QLabel *makeLabel(const QString &text, bool bold, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(bold);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    return label;
-}
-
-} // namespace
 
 TAgentForm::TAgentForm(AgentServices &services, QWidget *parent)
     : QWidget(parent)
@@ -85,11 +33,17 @@ TAgentForm::TAgentForm(AgentServices &services, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("New Agents"));
     setProperty("helpContext", HelpTopic);
-    QFont windowFont = font();
-    windowFont.setPixelSize(WindowFontPixels);
-    setFont(windowFont);
 
-    buildWidgets();
+    m_ui.build(*this);
+    for (int i = 0; i < FieldCount; ++i) {
+        const auto f = static_cast<Field>(i);
+        m_exitGuard.addField(f, m_ui.field(f), DefaultText(f));
+    }
+    m_tableModel = new ResultTableModel(m_scenario.grid(), this);
+    m_ui.StringGrid1->setResultModel(m_tableModel);
+    m_gridClipboard = new GridClipboard(m_ui.StringGrid1, m_scenario.StringGrid1(),
+                                        [this](const QString &text) { pasteSlotVolumes(text); });
+    connectWidgets();
     m_graphLink = new AgentGraphLink(*this, m_dialogs);
     m_fileCommand = std::make_unique<ScenarioFileCommand>(*this, m_dialogs);
 
@@ -107,191 +61,39 @@ TAgentForm::~TAgentForm()
     delete m_graphLink; // it closes the graph window
     // The grid's model reads the scenario's table, which goes before the
     // grid does: the grid lets go of the model first.
-    StringGrid1->setResultModel(nullptr);
+    m_ui.StringGrid1->setResultModel(nullptr);
     delete m_gridClipboard;
     m_gridClipboard = nullptr;
     delete m_tableModel;
     m_tableModel = nullptr;
 }
 
-void TAgentForm::buildWidgets()
+void TAgentForm::connectWidgets()
 {
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addWidget(buildToolBar());
-    outer->addWidget(buildInputPanel());
-    outer->addWidget(buildResultArea(), 1);
-    outer->addWidget(buildTabStrip());
-    setTabOrders();
-    // The layout's own minimum keeps every label whole; the grid may shrink
-    // to a few rows.
-}
-
-QWidget *TAgentForm::buildToolBar()
-{
-    auto *panel1 = new QFrame(this);
-    panel1->setAccessibleName(QStringLiteral("Tool bar"));
-    auto *tools = new QHBoxLayout(panel1);
-    tools->setContentsMargins(6, 1, 6, 1);
-    tools->setSpacing(0);
-    auto makeButton = [panel1](ToolIcon icon, const QString &hint) {
-        auto *button = new QToolButton(panel1);
-        button->setIcon(MakeToolIcon(icon));
-        button->setToolTip(hint);
-        button->setAccessibleName(hint);
-        button->setAutoRaise(true);
-        button->setIconSize(QSize(18, 18));
-        button->setMinimumSize(25, 25);
-        // Like the fields' exits, the buttons act without taking the focus.
-        button->setFocusPolicy(Qt::NoFocus);
-        return button;
-    };
-    SpeedButton2 = makeButton(ToolIcon::Recalculate, QStringLiteral("Recalculate"));
-    SpeedButton5 = makeButton(ToolIcon::Load, QStringLiteral("Load"));
-    SpeedButton4 = makeButton(ToolIcon::Save, QStringLiteral("Save"));
-    SpeedButton1 = makeButton(ToolIcon::CloseForm, QStringLiteral("Close form"));
-    // Print.
-    SpeedButton3 = makeButton(ToolIcon::Save, QStringLiteral("Print"));
-    SpeedButton3->setIcon(ReportPrintCommand::buttonIcon());
-    connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
-    SpeedButton6 = makeButton(ToolIcon::Recalculate, QStringLiteral("Show Graph"));
-    SpeedButton6->setIcon(MakeGraphGlyph(GraphGlyph::ShowGraph));
-    connect(SpeedButton6, &QToolButton::clicked, this, [this] { SpeedButton6Click(); });
-    // The tool bar's order: Recalculate, Print, Load, Save, Show Graph, and
-    // Close form at the far end.
-    tools->addWidget(SpeedButton2);
-    tools->addWidget(SpeedButton3);
-    tools->addWidget(SpeedButton5);
-    tools->addWidget(SpeedButton4);
-    tools->addWidget(SpeedButton6);
-    tools->addStretch(1);
-    tools->addWidget(SpeedButton1);
-    connect(SpeedButton2, &QToolButton::clicked, this, [this] { Recalculate(); });
-    connect(SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
-    connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
-    // The commands' keys: the standard ones for printing, saving and
-    // opening, F9 to recalculate as spreadsheets do, Ctrl+G for the graph.
-    GiveToolButtonKey(SpeedButton2, QKeySequence(Qt::Key_F9), this);
-    GiveToolButtonKey(SpeedButton3, QKeySequence::Print, this);
-    GiveToolButtonKey(SpeedButton5, QKeySequence::Open, this);
-    GiveToolButtonKey(SpeedButton4, QKeySequence::Save, this);
-    GiveToolButtonKey(SpeedButton6, QKeySequence(Qt::CTRL | Qt::Key_G), this);
-    return panel1;
-}
-
-QLineEdit *TAgentForm::makeField(Field f, QWidget *parent, const QString &widestText)
-{
-    QFont fieldFont = font();
-    fieldFont.setBold(true);
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(ComponentName(f));
-    edit->setFont(fieldFont);
-    const QString mask = QtInputMask(f);
-    if (!mask.isEmpty())
-        edit->setInputMask(mask);
-    if (MaxLength(f) > 0)
-        edit->setMaxLength(MaxLength(f));
-    SetFieldText(*edit, f, DefaultText(f));
-    // Room for the widest text the field takes, beside the frame and margins.
-    edit->setFixedWidth(QFontMetrics(fieldFont).horizontalAdvance(widestText) + FieldFrameAllowance);
-    SetHint(edit, QString::fromLatin1(hints[static_cast<int>(f)]));
-    m_fields[static_cast<std::size_t>(f)] = edit;
-    m_exitGuard.addField(f, edit, DefaultText(f));
-    return edit;
-}
-
-QWidget *TAgentForm::buildInputPanel()
-{
-    auto *panel2 = new QFrame(this);
-    panel2->setAccessibleName(QStringLiteral("Inputs"));
-    panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    auto *grid = new QGridLayout(panel2);
-    grid->setContentsMargins(8, 4, 8, 4);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(2);
-
-    const QString twoDigits = QStringLiteral("00");
-    const QString time = QStringLiteral("00:00");
-    QLineEdit *maskEdit5 = makeField(Field::MaskEdit5, panel2, twoDigits);
-    QLineEdit *maskEdit6 = makeField(Field::MaskEdit6, panel2, twoDigits);
-    // The number of calls takes any whole number a 32-bit integer holds.
-    QLineEdit *edit1 = makeField(Field::Edit1, panel2, QStringLiteral("0000000000"));
-    QLineEdit *maskEdit1 = makeField(Field::MaskEdit1, panel2, time);
-    QLineEdit *maskEdit7 = makeField(Field::MaskEdit7, panel2, time);
-    QLineEdit *maskEdit2 = makeField(Field::MaskEdit2, panel2, time);
-    QLineEdit *maskEdit3 = makeField(Field::MaskEdit3, panel2, time);
-    QLineEdit *maskEdit4 = makeField(Field::MaskEdit4, panel2, time);
-    // The other fields are named by their labels; the labels beside these
-    // two ("% in", "to") say nothing on their own.
-    maskEdit6->setAccessibleName(QStringLiteral("Service level goal seconds"));
-    maskEdit7->setAccessibleName(QStringLiteral("Arrival end time"));
-
-    auto label = [panel2](const QString &text, QWidget *buddyWidget = nullptr) {
-        QLabel *made = makeLabel(text, true, panel2);
-        if (buddyWidget)
-            made->setBuddy(buddyWidget);
-        return made;
-    };
-    grid->addWidget(label(QStringLiteral("Service level goal:"), maskEdit5), 0, 0);
-    grid->addWidget(maskEdit5, 0, 1);
-    grid->addWidget(label(QStringLiteral("% in")), 0, 2);
-    grid->addWidget(maskEdit6, 0, 3);
-    grid->addWidget(label(QStringLiteral("secs")), 0, 4);
-
-    grid->addWidget(label(QStringLiteral("Number of calls:"), edit1), 1, 0);
-    grid->addWidget(edit1, 1, 1, 1, 5, Qt::AlignLeft);
-
-    grid->addWidget(label(QStringLiteral("Arrival time (hh:mm):"), maskEdit1), 2, 0);
-    grid->addWidget(maskEdit1, 2, 1, 1, 2, Qt::AlignLeft);
-    grid->addWidget(label(QStringLiteral("to")), 2, 3, Qt::AlignRight);
-    grid->addWidget(maskEdit7, 2, 4, 1, 2, Qt::AlignLeft);
-
-    grid->addWidget(makeLabel(QStringLiteral("Total time:"), false, panel2), 3, 0);
-    StaticText1 = makeLabel(QString(), false, panel2);
-    StaticText1->setObjectName(QStringLiteral("StaticText1"));
-    StaticText1->setAccessibleDescription(QStringLiteral("Total time"));
-    grid->addWidget(StaticText1, 3, 1, 1, 4, Qt::AlignLeft);
-
-    grid->setColumnMinimumWidth(6, 16);
-    grid->setColumnStretch(6, 1);
-    grid->addWidget(label(QStringLiteral("Call talk time (mm:ss):"), maskEdit2), 0, 7);
-    grid->addWidget(maskEdit2, 0, 8, Qt::AlignLeft);
-    grid->addWidget(label(QStringLiteral("After call work time:"), maskEdit3), 1, 7);
-    grid->addWidget(maskEdit3, 1, 8, Qt::AlignLeft);
-    grid->addWidget(label(QStringLiteral("Wait before abandon:"), maskEdit4), 2, 7);
-    grid->addWidget(maskEdit4, 2, 8, Qt::AlignLeft);
-
-    Label5 = label(QStringLiteral("Time slots:"));
-    Label5->setObjectName(QStringLiteral("Label5"));
-    grid->addWidget(Label5, 3, 7);
-    grid->addWidget(buildSlotButtons(panel2), 3, 8, 1, 2, Qt::AlignLeft);
-    return panel2;
-}
-
-QWidget *TAgentForm::buildSlotButtons(QWidget *parent)
-{
-    Bevel1 = new QFrame(parent);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setAccessibleName(QStringLiteral("Time slots"));
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    auto *slotLayout = new QHBoxLayout(Bevel1);
-    slotLayout->setContentsMargins(4, 0, 4, 0);
-    RadioButton1 = new QRadioButton(QStringLiteral("30 min"), Bevel1);
-    RadioButton2 = new QRadioButton(QStringLiteral("60 min"), Bevel1);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    SetHint(RadioButton1, QStringLiteral("Choose 30 or 60 minute time slots"));
-    SetHint(RadioButton2, QStringLiteral("Choose 30 or 60 minute time slots"));
-    slotLayout->addWidget(RadioButton1);
-    slotLayout->addWidget(RadioButton2);
-    m_slotButtons = new QButtonGroup(this);
-    m_slotButtons->addButton(RadioButton1);
-    m_slotButtons->addButton(RadioButton2);
-    connect(RadioButton1, &QRadioButton::clicked, this, &TAgentForm::onSlotButtonClicked);
-    connect(RadioButton2, &QRadioButton::clicked, this, &TAgentForm::onSlotButtonClicked);
-    return Bevel1;
+    connect(m_ui.SpeedButton2, &QToolButton::clicked, this, [this] { Recalculate(); });
+    connect(m_ui.SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
+    connect(m_ui.SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
+    connect(m_ui.SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
+    connect(m_ui.SpeedButton6, &QToolButton::clicked, this, [this] { SpeedButton6Click(); });
+    connect(m_ui.SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
+    connect(m_ui.RadioButton1, &QRadioButton::clicked, this, &TAgentForm::onSlotButtonClicked);
+    connect(m_ui.RadioButton2, &QRadioButton::clicked, this, &TAgentForm::onSlotButtonClicked);
+    TLumStringGrid *grid = m_ui.StringGrid1;
+    connect(grid, &TLumStringGrid::cellClicked, this, [this] {
+        RunHandler(m_dialogs, [this] {
+            syncFieldsToModel();
+            m_scenario.StringGrid1Click();
+            refresh();
+        });
+    });
+    connect(grid, &TLumStringGrid::keyTyped, this, [this](QChar key) { StringGrid1KeyPress(key); });
+    connect(grid, &TLumStringGrid::editTextChanged, this,
+            [this](int column, int row, const QString &text) { StringGrid1SetEditText(column, row, text); });
+    connect(grid, &TLumStringGrid::currentCellChanged, this, [this](int column, int row) {
+        if (!m_refreshing)
+            m_scenario.grid().setCurrentCell(column, row);
+    });
+    connect(m_ui.TabSet1, &QTabBar::currentChanged, this, [this](int index) { TabSet1Click(index); });
 }
 
 void TAgentForm::onSlotButtonClicked()
@@ -299,8 +101,8 @@ void TAgentForm::onSlotButtonClicked()
     RunHandler(m_dialogs, [this] {
         // The buttons' new state, before a refused field exit shows the old
         // one again.
-        const bool thirty = RadioButton1->isChecked();
-        const bool sixty = RadioButton2->isChecked();
+        const bool thirty = m_ui.RadioButton1->isChecked();
+        const bool sixty = m_ui.RadioButton2->isChecked();
         const ExitOutcome exit = m_exitGuard.completePendingExit();
         if (exit == ExitOutcome::Refused) {
             refresh();
@@ -315,94 +117,11 @@ void TAgentForm::onSlotButtonClicked()
     });
 }
 
-QWidget *TAgentForm::buildResultArea()
-{
-    auto *panel3 = new QFrame(this);
-    panel3->setAccessibleName(QStringLiteral("Results"));
-    panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    auto *resultLayout = new QVBoxLayout(panel3);
-    resultLayout->setContentsMargins(2, 2, 2, 2);
-    StringGrid1 = new TLumStringGrid(panel3);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setTextAlign(TLumStringGrid::TextAlign::Right);
-    m_tableModel = new ResultTableModel(m_scenario.grid(), this);
-    StringGrid1->setResultModel(m_tableModel);
-    resultLayout->addWidget(StringGrid1);
-    m_gridClipboard = new GridClipboard(StringGrid1, m_scenario.StringGrid1(),
-                                        [this](const QString &text) { pasteSlotVolumes(text); });
-    connect(StringGrid1, &TLumStringGrid::cellClicked, this, [this] {
-        RunHandler(m_dialogs, [this] {
-            syncFieldsToModel();
-            m_scenario.StringGrid1Click();
-            refresh();
-        });
-    });
-    connect(StringGrid1, &TLumStringGrid::keyTyped, this, [this](QChar key) { StringGrid1KeyPress(key); });
-    connect(StringGrid1, &TLumStringGrid::editTextChanged, this,
-            [this](int column, int row, const QString &text) { StringGrid1SetEditText(column, row, text); });
-    connect(StringGrid1, &TLumStringGrid::currentCellChanged, this, [this](int column, int row) {
-        if (!m_refreshing)
-            m_scenario.grid().setCurrentCell(column, row);
-    });
-    return panel3;
-}
-
-QTabBar *TAgentForm::buildTabStrip()
-{
-    TabSet1 = new QTabBar(this);
-    TabSet1->setObjectName(QStringLiteral("TabSet1"));
-    TabSet1->setShape(QTabBar::RoundedSouth);
-    TabSet1->setDrawBase(false);
-    TabSet1->setExpanding(false);
-    QFont tabFont = TabSet1->font();
-    tabFont.setPixelSize(TabFontPixels);
-    TabSet1->setFont(tabFont);
-    TabSet1->addTab(QStringLiteral("Agents"));
-    TabSet1->addTab(QStringLiteral("Schedule"));
-    connect(TabSet1, &QTabBar::currentChanged, this, [this](int index) { TabSet1Click(index); });
-    return TabSet1;
-}
-
-void TAgentForm::setTabOrders()
-{
-    const Field order[] = {Field::MaskEdit5, Field::MaskEdit6, Field::Edit1, Field::MaskEdit1,
-                           Field::MaskEdit7, Field::MaskEdit2, Field::MaskEdit3, Field::MaskEdit4};
-    QWidget *previous = nullptr;
-    for (Field f : order) {
-        if (previous)
-            setTabOrder(previous, field(f));
-        previous = field(f);
-    }
-    setTabOrder(previous, RadioButton1);
-    setTabOrder(RadioButton1, RadioButton2);
-    setTabOrder(RadioButton2, StringGrid1);
-    setTabOrder(StringGrid1, TabSet1);
-    setFocusProxy(field(order[0]));
-}
-
 void TAgentForm::applyTabSettings(Tab tab)
 {
     m_shownTab = tab;
-    const bool schedule = tab == Tab::Schedule;
-    // The new mode's option first, then the other one off.
-    if (schedule) {
-        StringGrid1->setEditing(true);
-        StringGrid1->setRowSelection(false);
-    } else {
-        StringGrid1->setRowSelection(true);
-        StringGrid1->setEditing(false);
-    }
-    SetHint(StringGrid1, schedule ? GridScheduleHint : QString());
-    // A screen reader names the grid after the table it shows (the tab's
-    // own name stays the tab's); the Agents tab has no hint to describe it.
-    StringGrid1->setAccessibleName(schedule ? QStringLiteral("Schedule table") : QStringLiteral("Agents table"));
-    if (!schedule)
-        StringGrid1->setAccessibleDescription(AgentsGridDescription);
-    QPalette palette = Label5->palette();
-    palette.setColor(QPalette::WindowText, schedule ? QColor(Qt::black) : InactiveLabelGrey);
-    Label5->setPalette(palette);
-    Bevel1->setEnabled(schedule);
-    if (!schedule)
+    m_ui.showTab(tab == Tab::Schedule);
+    if (tab != Tab::Schedule)
         emit hintPanelClearRequested();
 }
 
@@ -429,23 +148,20 @@ void TAgentForm::refresh()
             m_exitGuard.textRewritten(f, FieldText(*edit, f));
         }
     }
-    StaticText1->setText(m_scenario.totalTimeText());
+    m_ui.StaticText1->setText(m_scenario.totalTimeText());
 
-    m_slotButtons->setExclusive(false);
-    RadioButton1->setChecked(m_scenario.radioButton1Checked());
-    RadioButton2->setChecked(m_scenario.radioButton2Checked());
-    m_slotButtons->setExclusive(true);
+    m_ui.showSlotButtons(m_scenario.radioButton1Checked(), m_scenario.radioButton2Checked());
 
     if (m_scenario.tab() != m_shownTab)
         applyTabSettings(m_scenario.tab());
-    if (TabSet1->currentIndex() != static_cast<int>(m_scenario.tab())) {
-        const QSignalBlocker blocker(TabSet1);
-        TabSet1->setCurrentIndex(static_cast<int>(m_scenario.tab()));
+    if (m_ui.TabSet1->currentIndex() != static_cast<int>(m_scenario.tab())) {
+        const QSignalBlocker blocker(m_ui.TabSet1);
+        m_ui.TabSet1->setCurrentIndex(static_cast<int>(m_scenario.tab()));
     }
 
     m_tableModel->tableChanged();
     showCurrentCell();
-    StringGrid1->FitColumns();
+    m_ui.StringGrid1->FitColumns();
     m_refreshing = wasRefreshing;
 }
 
@@ -459,11 +175,11 @@ void TAgentForm::showCurrentCell()
     // with no current row. A row the planner then clicks stays marked.
     if (m_scenario.tab() == Tab::Agents && m_scenario.goalRow() == 0) {
         if (newTable) {
-            StringGrid1->clearCurrentTableCell();
-            StringGrid1->scrollToTop();
+            m_ui.StringGrid1->clearCurrentTableCell();
+            m_ui.StringGrid1->scrollToTop();
         }
     } else {
-        StringGrid1->setCurrentTableCell(table.currentColumn(), table.currentRow());
+        m_ui.StringGrid1->setCurrentTableCell(table.currentColumn(), table.currentRow());
     }
 }
 
@@ -516,7 +232,7 @@ QWidget *TAgentForm::guardedWindow()
 
 void TAgentForm::closeCellEditor()
 {
-    StringGrid1->closeCellEditor();
+    m_ui.StringGrid1->closeCellEditor();
 }
 
 bool TAgentForm::frameClosing()
@@ -616,7 +332,7 @@ void TAgentForm::TabSet1Click(int index)
 
 bool TAgentForm::isInGrid(const QWidget *widget) const
 {
-    return widget && (widget == StringGrid1 || StringGrid1->isAncestorOf(widget));
+    return widget && (widget == m_ui.StringGrid1 || m_ui.StringGrid1->isAncestorOf(widget));
 }
 
 void TAgentForm::cursorMoved(QWidget *old, QWidget *now)
@@ -625,7 +341,7 @@ void TAgentForm::cursorMoved(QWidget *old, QWidget *now)
     const bool nowInGrid = isInGrid(now);
     if (oldInGrid && !nowInGrid) {
         RunHandler(m_dialogs, [this] {
-            StringGrid1->closeCellEditor();
+            m_ui.StringGrid1->closeCellEditor();
             syncFieldsToModel();
             const RecalcResult result = m_scenario.StringGrid1Exit();
             if (result.ran)
@@ -645,7 +361,7 @@ void TAgentForm::focusFailingInput(const RecalcResult &result)
 {
     QWidget *target = nullptr;
     if (result.failing.isGridRow())
-        target = StringGrid1;
+        target = m_ui.StringGrid1;
     else if (result.failing.isField())
         target = field(result.failing.field());
     if (!target)
@@ -656,9 +372,9 @@ void TAgentForm::focusFailingInput(const RecalcResult &result)
             area->setActiveSubWindow(subWindow);
     }
     if (result.failing.isGridRow()) {
-        m_scenario.grid().setCurrentCell(CallsColumn, result.failing.row());
+        m_scenario.grid().setCurrentCell(ResultTable::CallsColumn, result.failing.row());
         m_refreshing = true;
-        StringGrid1->setCurrentTableCell(CallsColumn, result.failing.row());
+        m_ui.StringGrid1->setCurrentTableCell(ResultTable::CallsColumn, result.failing.row());
         m_refreshing = false;
     }
     target->setFocus(Qt::OtherFocusReason);
@@ -685,8 +401,6 @@ void TAgentForm::updateGraphCaption()
     m_graphLink->updateCaption();
 }
 
-// --- graph ---------------------------------------------------------------
-
 void TAgentForm::SpeedButton6Click()
 {
     RunHandler(m_dialogs, [this] {
@@ -695,14 +409,10 @@ void TAgentForm::SpeedButton6Click()
     });
 }
 
-// --- printing -----------------------------------------------------------------
-
 void TAgentForm::SpeedButton3Click()
 {
     m_services.printing.PrintReport(*this, m_dialogs);
 }
-
-// --- scenario files ----------------------------------------------------------
 
 void TAgentForm::SpeedButton4Click()
 {

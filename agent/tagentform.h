@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "agentformwidgets.h"
 #include "agentscenario.h"
 #include "fieldexitguard.h"
 #include "fieldexithost.h"
@@ -17,7 +18,6 @@ class AgentGraphLink;
 class AgentServices;
 class DialogService;
 class GridClipboard;
-class QButtonGroup;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -45,19 +45,19 @@ public:
     AgentScenario &scenario() { return m_scenario; }
     const AgentScenario &scenario() const { return m_scenario; }
 
-    QLineEdit *field(Field field) const { return m_fields[static_cast<std::size_t>(field)]; }
-    QRadioButton *radioButton1() const { return RadioButton1; }
-    QRadioButton *radioButton2() const { return RadioButton2; }
-    QFrame *slotFrame() const { return Bevel1; }
-    QLabel *timeSlotsLabel() const { return Label5; }
-    QLabel *totalTimeText() const { return StaticText1; }
-    TLumStringGrid *grid() const { return StringGrid1; }
-    QTabBar *tabSet() const { return TabSet1; }
-    QToolButton *recalculateButton() const { return SpeedButton2; }
-    QToolButton *loadButton() const { return SpeedButton5; }
-    QToolButton *saveButton() const { return SpeedButton4; }
-    QToolButton *closeButton() const { return SpeedButton1; }
-    QToolButton *showGraphButton() const { return SpeedButton6; }
+    QLineEdit *field(Field field) const { return m_ui.field(field); }
+    QRadioButton *radioButton1() const { return m_ui.RadioButton1; }
+    QRadioButton *radioButton2() const { return m_ui.RadioButton2; }
+    QFrame *slotFrame() const { return m_ui.Bevel1; }
+    QLabel *timeSlotsLabel() const { return m_ui.Label5; }
+    QLabel *totalTimeText() const { return m_ui.StaticText1; }
+    TLumStringGrid *grid() const { return m_ui.StringGrid1; }
+    QTabBar *tabSet() const { return m_ui.TabSet1; }
+    QToolButton *recalculateButton() const { return m_ui.SpeedButton2; }
+    QToolButton *loadButton() const { return m_ui.SpeedButton5; }
+    QToolButton *saveButton() const { return m_ui.SpeedButton4; }
+    QToolButton *closeButton() const { return m_ui.SpeedButton1; }
+    QToolButton *showGraphButton() const { return m_ui.SpeedButton6; }
     AgentGraphLink *graphLink() const { return m_graphLink; }
     ResultTableModel *tableModel() const { return m_tableModel; }
 
@@ -74,7 +74,7 @@ public:
 
     // Print: the report of the inputs and the active table.
     void SpeedButton3Click();
-    QToolButton *printButton() const { return SpeedButton3; }
+    QToolButton *printButton() const { return m_ui.SpeedButton3; }
 
     // Save to the name the save dialog returned, asking before replacing
     // another file. Only a save that was written renames the window.
@@ -148,14 +148,8 @@ private:
     void focusFailingInput(const RecalcResult &result) override;
     bool frameClosing() override;
 
-    void buildWidgets();
-    QWidget *buildToolBar();
-    QWidget *buildInputPanel();
-    QWidget *buildSlotButtons(QWidget *parent);
-    QWidget *buildResultArea();
-    QTabBar *buildTabStrip();
-    void setTabOrders();
-    QLineEdit *makeField(Field field, QWidget *parent, const QString &widestText);
+    // Ties the tool bar, slot buttons, grid and tab strip to the commands.
+    void connectWidgets();
     void onSlotButtonClicked();
     void showCurrentCell();
     void applyTabSettings(Tab tab);
@@ -166,7 +160,8 @@ private:
     AgentServices &m_services;
     DialogService &m_dialogs;
     AgentScenario m_scenario;
-    std::array<QLineEdit *, FieldCount> m_fields{};
+    // The window's widgets, built and laid out by AgentFormWidgets.
+    AgentFormWidgets m_ui;
     FieldExitGuard m_exitGuard;
     // Save, Load and the question before a changed file's window closes.
     std::unique_ptr<ScenarioFileCommand> m_fileCommand;
@@ -176,21 +171,7 @@ private:
     int m_shownRecalculation = -1;
     bool m_refreshing = false;
 
-    QToolButton *SpeedButton1 = nullptr;
-    QToolButton *SpeedButton2 = nullptr;
-    QToolButton *SpeedButton4 = nullptr;
-    QToolButton *SpeedButton5 = nullptr;
-    QToolButton *SpeedButton3 = nullptr; // Print
-    QToolButton *SpeedButton6 = nullptr; // Show Graph
     AgentGraphLink *m_graphLink = nullptr;
-    QRadioButton *RadioButton1 = nullptr;
-    QRadioButton *RadioButton2 = nullptr;
-    QButtonGroup *m_slotButtons = nullptr;
-    QFrame *Bevel1 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *StaticText1 = nullptr;
-    TLumStringGrid *StringGrid1 = nullptr;
     ResultTableModel *m_tableModel = nullptr;
-    QTabBar *TabSet1 = nullptr;
     GridClipboard *m_gridClipboard = nullptr;
 };
