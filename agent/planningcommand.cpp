@@ -9,12 +9,19 @@
 #include "tagentform.h"
 #include "tlumstringgrid.h"
 
+#include <QShortcut>
+
 #include <algorithm>
 
 PlanningCommand::PlanningCommand(TAgentForm &form, DialogService &dialogs)
     : m_form(form)
     , m_dialogs(dialogs)
 {
+    // The window's key for the options, as F9 and Ctrl+G are for its tool
+    // buttons; the main window's menu item has no key of its own.
+    auto *key = new QShortcut(OptionsKey, &form);
+    key->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(key, &QShortcut::activated, &form, [this] { editOptions(); });
 }
 
 void PlanningCommand::editOptions()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QKeySequence>
 #include <QString>
 
 class DialogService;
@@ -15,6 +16,9 @@ class PlanningCommand
 {
 public:
     PlanningCommand(TAgentForm &form, DialogService &dialogs);
+
+    // Opens the options dialog while the focus is in the window.
+    static inline const QKeySequence OptionsKey = QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
 
     // File > Planning Options...: the options accepted in the dialog become
     // the scenario's and the window recalculates; Cancel changes nothing.

@@ -115,9 +115,9 @@ void TMainForm::createMenus()
     connect(file, &QMenu::aboutToShow, m_reopenMenu, &ReopenMenu::refresh);
     connect(file->addAction(QStringLiteral("&Recalculate")), &QAction::triggered, this, [this] { Recalculate1Click(); });
     // The planning commands act on the active agent window; "Re&open" has
-    // the O, so the options take the P.
+    // the O, so the options take the P. Menu items carry no shortcut key:
+    // the agent window has its own (Ctrl+Shift+O).
     m_planningAction = file->addAction(QStringLiteral("&Planning Options..."));
-    m_planningAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     connect(m_planningAction, &QAction::triggered, this, [this] { PlanningOptions1Click(); });
     m_rosterAction = file->addAction(QStringLiteral("Ro&ster Columns"));
     m_rosterAction->setCheckable(true);
@@ -389,8 +389,8 @@ void TMainForm::RosterColumns1Click(bool checked)
 
 void TMainForm::updatePlanningActions()
 {
-    // The menu's shortcut works whatever has the focus, so the state
-    // follows the active window even while the menu is closed.
+    // Kept current while the menu is closed too: a test or a screen reader
+    // reads the commands' state at any time.
     TAgentForm *form = activeAgentForm();
     m_planningAction->setEnabled(form != nullptr);
     m_rosterAction->setEnabled(form != nullptr);

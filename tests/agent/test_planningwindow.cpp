@@ -45,6 +45,7 @@ private Q_SLOTS:
     void optionsFromTheDialogRecalculate_data();
     void optionsFromTheDialogRecalculate();
     void cancelChangesNothing();
+    void optionsKeyWorksInTheWindowOnly();
     void erlangAWithoutPatienceIsRefusedOnItsField();
     void rosterTypedPastedAndClearedInTheGrid();
     void refusedRosterValueIsNamedWithItsSlot_data();
@@ -151,6 +152,19 @@ void PlanningWindowTest::cancelChangesNothing()
     QVERIFY(h.form->scenario().Planning.isDefault());
     QCOMPARE(h.form->scenario().recalculationCount(), recalculations);
     QVERIFY(!h.form->planningLine()->isVisible());
+}
+
+void PlanningWindowTest::optionsKeyWorksInTheWindowOnly()
+{
+    Harness h;
+    QVERIFY(QTest::qWaitForWindowActive(&h.top));
+    const QKeySequence key(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
+    h.field(Field::MaskEdit3)->setFocus();
+    QTest::keySequence(h.field(Field::MaskEdit3), key);
+    QCOMPARE(h.dialogs.texts(QStringLiteral("planning")).size(), 1);
+    h.leaveTo(h.elsewhere);
+    QTest::keySequence(h.elsewhere, key);
+    QCOMPARE(h.dialogs.texts(QStringLiteral("planning")).size(), 1);
 }
 
 void PlanningWindowTest::erlangAWithoutPatienceIsRefusedOnItsField()
