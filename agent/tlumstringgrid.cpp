@@ -87,8 +87,16 @@ void TLumStringGrid::FitColumns()
     // The nine alone always share the width; with extra columns a column
     // keeps room for its header, and the grid scrolls sideways instead.
     const bool extra = count > ResultTable::ColumnCount;
-    if (extra)
-        width = std::max(width, MinExtraColumnWidth);
+    if (extra) {
+        // Room for the widest header and the margins DrawCell keeps.
+        int widest = MinExtraColumnWidth;
+        const QFontMetrics metrics = horizontalHeader()->fontMetrics();
+        for (int column = 0; column < count; ++column) {
+            const QString header = m_model->headerData(column, Qt::Horizontal).toString();
+            widest = std::max(widest, metrics.horizontalAdvance(header) + 10);
+        }
+        width = std::max(width, widest);
+    }
     setHorizontalScrollBarPolicy(extra ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     for (int column = 0; column < count; ++column)
         horizontalHeader()->resizeSection(column, width);
