@@ -88,7 +88,7 @@ void AgentFormWidgets::build(QWidget &form)
     // the window is laid out as without options.
     PlanningLine = new QLabel(&form);
     PlanningLine->setObjectName(QStringLiteral("PlanningLine"));
-    PlanningLine->setAccessibleName(QStringLiteral("Planning options"));
+    PlanningLine->setAccessibleName(QStringLiteral("Planning options and day figures"));
     PlanningLine->setContentsMargins(6, 2, 6, 2);
     PlanningLine->setWordWrap(true);
     PlanningLine->hide();

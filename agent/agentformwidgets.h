@@ -56,7 +56,8 @@ public:
     QFrame *Bevel1 = nullptr;
     QLabel *Label5 = nullptr;
     QLabel *StaticText1 = nullptr;
-    // The planning options set, under the inputs; hidden without any.
+    // The planning options set and, on the Schedule, the day's figures,
+    // under the inputs; hidden without either.
     QLabel *PlanningLine = nullptr;
     TLumStringGrid *StringGrid1 = nullptr;
     QTabBar *TabSet1 = nullptr;

@@ -2,6 +2,7 @@
 #include "planningline.h"
 
 #include "agentscenario.h"
+#include "daytotalslines.h"
 #include "goalrule.h"
 
 #include <QStringList>
@@ -24,9 +25,8 @@ QString decidedBy(unsigned goals)
     return {};
 }
 
-} // namespace
-
-QString PlanningLineText(const AgentScenario &scenario)
+// The options set, and what decided the goal row.
+QString optionsLine(const AgentScenario &scenario)
 {
     const std::vector<ShownPlanningOption> shown = ShownPlanningOptions(scenario.Planning);
     if (shown.empty())
@@ -42,6 +42,22 @@ QString PlanningLineText(const AgentScenario &scenario)
         const QString decided = decidedBy(scenario.goalDecidedBy());
         if (!decided.isEmpty())
             line += QStringLiteral(" \u2014 ") + decided;
+    }
+    return line;
+}
+
+} // namespace
+
+QString PlanningLineText(const AgentScenario &scenario)
+{
+    QString line = optionsLine(scenario);
+    QStringList day;
+    for (const TotalsLine &figure : DayTotalsLines(scenario))
+        day << figure.caption + QStringLiteral(": ") + figure.value;
+    if (!day.isEmpty()) {
+        if (!line.isEmpty())
+            line += QLatin1Char('\n');
+        line += QStringLiteral("Day: ") + day.join(QStringLiteral(" \u00B7 "));
     }
     return line;
 }

@@ -203,6 +203,11 @@ void PlanningWindowTest::rosterTypedPastedAndClearedInTheGrid()
     QCOMPARE(column(h.form->scenario(), ResultTable::HaveColumn), roster);
     QCOMPARE(table.cell(ResultTable::GapColumn, 3), QStringLiteral("-1"));
     QVERIFY(h.dialogs.shown.isEmpty());
+    // Under the inputs, the roster's day: the 09:00 slot is one agent short
+    // for half an hour.
+    QVERIFY(h.form->planningLine()->isVisible());
+    QVERIFY(h.form->planningLine()->text().startsWith(QStringLiteral("Day: Roster service level: ")));
+    QVERIFY(h.form->planningLine()->text().contains(QStringLiteral("Short slots: 1 \u00B7 Shortfall agent-hours: 0.5")));
 
     // Delete clears the current Have cell.
     h.clickCell(ResultTable::HaveColumn, 2);
