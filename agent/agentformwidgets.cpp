@@ -84,6 +84,15 @@ void AgentFormWidgets::build(QWidget &form)
     outer->setSpacing(0);
     outer->addWidget(buildToolBar(form));
     outer->addWidget(buildInputPanel(form));
+    // Hidden while no planning option is set: it then takes no room, and
+    // the window is laid out as without options.
+    PlanningLine = new QLabel(&form);
+    PlanningLine->setObjectName(QStringLiteral("PlanningLine"));
+    PlanningLine->setAccessibleName(QStringLiteral("Planning options and day figures"));
+    PlanningLine->setContentsMargins(6, 2, 6, 2);
+    PlanningLine->setWordWrap(true);
+    PlanningLine->hide();
+    outer->addWidget(PlanningLine);
     outer->addWidget(buildResultArea(form), 1);
     outer->addWidget(buildTabStrip(form));
     setTabOrders(form);

@@ -56,6 +56,9 @@ public:
     QFrame *Bevel1 = nullptr;
     QLabel *Label5 = nullptr;
     QLabel *StaticText1 = nullptr;
+    // The planning options set and, on the Schedule, the day's figures,
+    // under the inputs; hidden without either.
+    QLabel *PlanningLine = nullptr;
     TLumStringGrid *StringGrid1 = nullptr;
     QTabBar *TabSet1 = nullptr;
 

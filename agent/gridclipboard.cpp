@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gridclipboard.h"
 
+#include "resulttable.h"
 #include "resulttablemodel.h"
 #include "tablecopy.h"
 #include "tlumstringgrid.h"
@@ -12,6 +13,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+
+namespace {
+
+const QString PasteVolumesText = QStringLiteral("&Paste Call Volumes");
+
+} // namespace
 
 GridClipboard::GridClipboard(TLumStringGrid *grid, const ResultTable &table, PasteHandler paste)
     : QObject(grid)
@@ -28,7 +35,7 @@ GridClipboard::GridClipboard(TLumStringGrid *grid, const ResultTable &table, Pas
     m_copy->setShortcut(QKeySequence::Copy);
     m_copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(m_copy, &QAction::triggered, this, &GridClipboard::copy);
-    m_paste = new QAction(QStringLiteral("&Paste Call Volumes"), this);
+    m_paste = new QAction(PasteVolumesText, this);
     m_paste->setShortcut(QKeySequence::Paste);
     m_paste->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(m_paste, &QAction::triggered, this, &GridClipboard::paste);
@@ -45,11 +52,13 @@ GridClipboard::GridClipboard(TLumStringGrid *grid, const ResultTable &table, Pas
 QMimeData *GridClipboard::copyData() const
 {
     QList<TableCell> selected;
-    if (const QItemSelectionModel *selection = m_grid->selectionModel()) {
+    const ResultTableModel *model = m_grid->resultModel();
+    if (const QItemSelectionModel *selection = m_grid->selectionModel(); selection && model) {
         for (const QModelIndex &index : selection->selectedIndexes())
-            selected << TableCell{index.column(), ResultTableModel::tableRow(index)};
+            selected << TableCell{model->tableColumn(index), ResultTableModel::tableRow(index)};
     }
-    return TableCopy::forCopy(m_table, selected, m_grid->rowSelection()).mimeData();
+    const std::vector<TotalsLine> dayLines = m_dayLines ? m_dayLines() : std::vector<TotalsLine>();
+    return TableCopy::forCopy(m_table, selected, m_grid->rowSelection(), dayLines).mimeData();
 }
 
 void GridClipboard::copy()
@@ -76,10 +85,12 @@ void GridClipboard::pasteData(const QMimeData &data)
     m_pasteHandler(data.text());
 }
 
-bool GridClipboard::inCallsColumn() const
+bool GridClipboard::inPasteColumn() const
 {
     const ResultTableModel *model = m_grid->resultModel();
-    return model && model->editingAllowed() && m_grid->currentTableColumn() == 1;
+    const int column = m_grid->currentTableColumn();
+    return model && model->editingAllowed()
+           && (column == ResultTable::CallsColumn || column == ResultTable::HaveColumn);
 }
 
 void GridClipboard::showContextMenu(const QPoint &position)
@@ -87,9 +98,12 @@ void GridClipboard::showContextMenu(const QPoint &position)
     QMenu menu(m_grid);
     menu.addAction(m_copy);
     menu.addAction(m_paste);
-    m_paste->setEnabled(inCallsColumn());
+    m_paste->setEnabled(inPasteColumn());
+    if (m_grid->currentTableColumn() == ResultTable::HaveColumn)
+        m_paste->setText(QStringLiteral("&Paste Roster Values"));
     menu.exec(m_grid->viewport()->mapToGlobal(position));
     m_paste->setEnabled(true);
+    m_paste->setText(PasteVolumesText);
 }
 
 bool GridClipboard::eventFilter(QObject *watched, QEvent *event)
@@ -102,9 +116,9 @@ bool GridClipboard::eventFilter(QObject *watched, QEvent *event)
         if (child->isWidgetType())
             child->installEventFilter(this);
     } else if (event->type() == QEvent::ShortcutOverride && watched != m_viewport) {
-        // Ctrl+V in a Calls cell's editor pastes volumes; in the other
-        // cells' editors it pastes text as in any field.
-        if (static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste) && inCallsColumn())
+        // Ctrl+V in a Calls or Have cell's editor pastes a column of values;
+        // in the other cells' editors it pastes text as in any field.
+        if (static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste) && inPasteColumn())
             return true;
     }
     return QObject::eventFilter(watched, event);

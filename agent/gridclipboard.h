@@ -4,7 +4,10 @@
 #include <QObject>
 #include <QString>
 
+#include "daytotalslines.h"
+
 #include <functional>
+#include <vector>
 
 class QAction;
 class QMimeData;
@@ -17,12 +20,13 @@ class TLumStringGrid;
 // grid's context menu. Copy puts the whole table, or the cells the planner
 // selected, on the clipboard as tab-separated text and as an HTML table.
 // Paste hands the clipboard's text to the window, which puts the volumes
-// into the Schedule.
+// (or, in the Have column, the roster values) into the Schedule.
 class GridClipboard : public QObject
 {
     Q_OBJECT
 public:
     using PasteHandler = std::function<void(const QString &text)>;
+    using DayLinesSource = std::function<std::vector<TotalsLine>()>;
 
     GridClipboard(TLumStringGrid *grid, const ResultTable &table, PasteHandler paste);
 
@@ -35,6 +39,10 @@ public:
     // Hands `data`'s text to the window, as Paste does with the clipboard's.
     void pasteData(const QMimeData &data);
 
+    // The lines a whole-table copy ends with (the Schedule's day figures);
+    // none until set.
+    void setDayLines(DayLinesSource source) { m_dayLines = std::move(source); }
+
     QAction *copyAction() const { return m_copy; }
     QAction *pasteAction() const { return m_paste; }
 
@@ -43,12 +51,15 @@ protected:
 
 private:
     void showContextMenu(const QPoint &position);
-    bool inCallsColumn() const;
+    // The current cell takes a pasted column: a Calls or a Have cell of the
+    // Schedule.
+    bool inPasteColumn() const;
 
     TLumStringGrid *m_grid;
     QObject *m_viewport = nullptr; // compared only, never called
     const ResultTable &m_table;
     PasteHandler m_pasteHandler;
+    DayLinesSource m_dayLines;
     QAction *m_copy = nullptr;
     QAction *m_paste = nullptr;
 };

@@ -56,12 +56,14 @@ QWidget *LumCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewIt
         editor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // While the cell is edited the hint panel keeps showing the grid's hint.
     SetHint(editor, HintOf(m_grid));
-    const int column = index.column();
+    const ResultTableModel *model = m_grid->resultModel();
+    const int column = model ? model->tableColumn(index) : index.column();
     const int tableRow = ResultTableModel::tableRow(index);
     TLumStringGrid *grid = m_grid;
     connect(editor, &QLineEdit::textEdited, grid,
             [grid, column, tableRow](const QString &text) { emit grid->editTextChanged(column, tableRow, text); });
     m_grid->m_editedIndex = index;
+    m_grid->m_editedColumn = column;
     m_grid->m_textBeforeEdit = index.data(Qt::EditRole).toString();
     m_grid->m_editor = editor;
     return editor;

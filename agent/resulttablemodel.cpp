@@ -4,11 +4,14 @@
 #include "resulttable.h"
 #include "spokenheader.h"
 
+#include <algorithm>
+
 ResultTableModel::ResultTableModel(ResultTable &table, QObject *parent)
     : QAbstractTableModel(parent)
     , m_table(table)
     , m_shownRows(rowCount())
     , m_shownFixedColumns(table.fixedColumns())
+    , m_columns(table.shownColumns())
 {
 }
 
@@ -21,7 +24,26 @@ int ResultTableModel::rowCount(const QModelIndex &parent) const
 
 int ResultTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ResultTable::ColumnCount;
+    return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
+}
+
+int ResultTableModel::tableColumn(int modelColumn) const
+{
+    if (modelColumn < 0 || modelColumn >= columnCount())
+        return -1;
+    return m_columns[static_cast<std::size_t>(modelColumn)];
+}
+
+int ResultTableModel::modelColumn(int tableColumn) const
+{
+    const auto found = std::find(m_columns.begin(), m_columns.end(), tableColumn);
+    return found == m_columns.end() ? -1 : static_cast<int>(found - m_columns.begin());
+}
+
+QModelIndex ResultTableModel::indexOfCell(int tableColumn, int tableRow) const
+{
+    const int column = modelColumn(tableColumn);
+    return column < 0 ? QModelIndex() : index(tableRow - 1, column);
 }
 
 QVariant ResultTableModel::data(const QModelIndex &index, int role) const
@@ -29,7 +51,7 @@ QVariant ResultTableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return m_table.cell(index.column(), tableRow(index));
+        return m_table.cell(tableColumn(index), tableRow(index));
     return {};
 }
 
@@ -38,7 +60,7 @@ QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, 
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     if (orientation == Qt::Horizontal) {
-        const QString shown = m_table.cell(section, 0);
+        const QString shown = m_table.cell(tableColumn(section), 0);
         return role == Qt::AccessibleTextRole ? SpokenHeader(shown) : shown;
     }
     // A row is known by its first cell: the number of agents, or the slot's
@@ -49,7 +71,8 @@ QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, 
 
 bool ResultTableModel::isFixedColumn(int column) const
 {
-    return column < m_table.fixedColumns();
+    const int shown = tableColumn(column);
+    return shown >= 0 && shown < m_table.fixedColumns();
 }
 
 Qt::ItemFlags ResultTableModel::flags(const QModelIndex &index) const
@@ -57,7 +80,11 @@ Qt::ItemFlags ResultTableModel::flags(const QModelIndex &index) const
     if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid) || isFixedColumn(index.column()))
         return Qt::NoItemFlags;
     Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
-    if (m_editingAllowed)
+    // What the roster gives, and "Sched", follow from other cells: only
+    // "Have" of the extra columns takes typing.
+    const int column = tableColumn(index);
+    const bool typed = column < ResultTable::ColumnCount || column == ResultTable::HaveColumn;
+    if (m_editingAllowed && typed)
         result |= Qt::ItemIsEditable;
     return result;
 }
@@ -66,7 +93,7 @@ bool ResultTableModel::setData(const QModelIndex &index, const QVariant &value, 
 {
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
-    m_table.setCell(index.column(), tableRow(index), value.toString());
+    m_table.setCell(tableColumn(index), tableRow(index), value.toString());
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }
@@ -82,23 +109,26 @@ void ResultTableModel::setEditingAllowed(bool allowed)
 
 void ResultTableModel::tableChanged()
 {
-    if (rowCount() != m_shownRows || m_table.fixedColumns() != m_shownFixedColumns) {
+    const std::vector<int> columns = m_table.shownColumns();
+    if (rowCount() != m_shownRows || m_table.fixedColumns() != m_shownFixedColumns || columns != m_columns) {
         beginResetModel();
         m_shownRows = rowCount();
         m_shownFixedColumns = m_table.fixedColumns();
+        m_columns = columns;
         endResetModel();
         return;
     }
+    const int lastColumn = columnCount() - 1;
     if (m_shownRows > 0)
-        emit dataChanged(index(0, 0), index(m_shownRows - 1, ResultTable::ColumnCount - 1));
-    emit headerDataChanged(Qt::Horizontal, 0, ResultTable::ColumnCount - 1);
+        emit dataChanged(index(0, 0), index(m_shownRows - 1, lastColumn));
+    emit headerDataChanged(Qt::Horizontal, 0, lastColumn);
     if (m_shownRows > 0)
         emit headerDataChanged(Qt::Vertical, 0, m_shownRows - 1);
 }
 
-void ResultTableModel::cellChanged(int column, int tableRow)
+void ResultTableModel::cellChanged(int tableColumn, int tableRow)
 {
-    const QModelIndex changed = indexOfCell(column, tableRow);
+    const QModelIndex changed = indexOfCell(tableColumn, tableRow);
     if (changed.isValid())
         emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
 }

@@ -4,11 +4,14 @@
 #include "agentgraphlink.h"
 #include "agentservices.h"
 #include "dialogservice.h"
+#include "daytotalslines.h"
 #include "filenames.h"
 #include "focusmoveinhand.h"
 #include "gridclipboard.h"
 #include "handlerguard.h"
 #include "maskedfield.h"
+#include "planningcommand.h"
+#include "planningline.h"
 #include "scenariofilecommand.h"
 #include "resulttablemodel.h"
 #include "slotvolumepaste.h"
@@ -41,8 +44,15 @@ TAgentForm::TAgentForm(AgentServices &services, QWidget *parent)
     }
     m_tableModel = new ResultTableModel(m_scenario.grid(), this);
     m_ui.StringGrid1->setResultModel(m_tableModel);
-    m_gridClipboard = new GridClipboard(m_ui.StringGrid1, m_scenario.StringGrid1(),
-                                        [this](const QString &text) { pasteSlotVolumes(text); });
+    m_planning = std::make_unique<PlanningCommand>(*this, m_dialogs);
+    // Ctrl+V pastes roster values in a Have cell, call volumes elsewhere.
+    m_gridClipboard = new GridClipboard(m_ui.StringGrid1, m_scenario.StringGrid1(), [this](const QString &text) {
+        if (m_ui.StringGrid1->currentTableColumn() == ResultTable::HaveColumn)
+            m_planning->pasteRoster(text);
+        else
+            pasteSlotVolumes(text);
+    });
+    m_gridClipboard->setDayLines([this] { return DayTotalsLines(m_scenario); });
     connectWidgets();
     m_graphLink = new AgentGraphLink(*this, m_dialogs);
     m_fileCommand = std::make_unique<ScenarioFileCommand>(*this, m_dialogs);
@@ -94,6 +104,17 @@ void TAgentForm::connectWidgets()
             m_scenario.grid().setCurrentCell(column, row);
     });
     connect(m_ui.TabSet1, &QTabBar::currentChanged, this, [this](int index) { TabSet1Click(index); });
+    // A Have cell's value is checked when its editor closes, and Delete
+    // clears it.
+    grid->setClearableColumns({ResultTable::HaveColumn});
+    connect(grid, &TLumStringGrid::editCommitted, this, [this](int column, int row, const QString &text) {
+        if (column == ResultTable::HaveColumn)
+            m_planning->rosterCellLeft(row, text);
+    });
+    connect(grid, &TLumStringGrid::cellCleared, this, [this](int column, int row) {
+        if (column == ResultTable::HaveColumn)
+            m_planning->rosterCellLeft(row, QString());
+    });
 }
 
 void TAgentForm::onSlotButtonClicked()
@@ -149,6 +170,9 @@ void TAgentForm::refresh()
         }
     }
     m_ui.StaticText1->setText(m_scenario.totalTimeText());
+    const QString planning = PlanningLineText(m_scenario);
+    m_ui.PlanningLine->setText(planning);
+    m_ui.PlanningLine->setVisible(!planning.isEmpty());
 
     m_ui.showSlotButtons(m_scenario.radioButton1Checked(), m_scenario.radioButton2Checked());
 
@@ -294,6 +318,9 @@ void TAgentForm::pasteSlotVolumes(const QString &text)
 
 void TAgentForm::StringGrid1SetEditText(int column, int tableRow, const QString &text)
 {
+    // A roster value counts once its cell is left (see PlanningCommand).
+    if (column == ResultTable::HaveColumn)
+        return;
     RunHandler(m_dialogs, [&] {
         m_scenario.StringGrid1SetEditText(column, tableRow, text);
         m_tableModel->cellChanged(column, tableRow);
@@ -443,4 +470,16 @@ void TAgentForm::setScenarioCaption(const QString &fullPath)
 {
     setWindowTitle(Calc::Capitalise(QFileInfo(fullPath).fileName()));
     updateGraphCaption();
+}
+
+// --- planning options and roster ------------------------------------------
+
+void TAgentForm::PlanningOptions1Click()
+{
+    m_planning->editOptions();
+}
+
+void TAgentForm::setRosterColumns(bool shown)
+{
+    m_planning->setRosterColumns(shown);
 }

@@ -22,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QTabBar;
+class PlanningCommand;
 class ScenarioFileCommand;
 class QToolButton;
 class ResultTableModel;
@@ -57,6 +58,7 @@ public:
     QToolButton *saveButton() const { return m_ui.SpeedButton4; }
     QToolButton *closeButton() const { return m_ui.SpeedButton1; }
     QToolButton *showGraphButton() const { return m_ui.SpeedButton6; }
+    QLabel *planningLine() const { return m_ui.PlanningLine; }
     AgentGraphLink *graphLink() const { return m_graphLink; }
     ResultTableModel *tableModel() const { return m_tableModel; }
 
@@ -121,6 +123,12 @@ public:
     // value is refused and why.
     void pasteSlotVolumes(const QString &text);
 
+    // File > Planning Options...: the options dialog for this window.
+    void PlanningOptions1Click();
+    // File > Roster Columns: the roster's columns on the Schedule even while
+    // the roster is empty.
+    void setRosterColumns(bool shown);
+
     // The caption of this window's graph window follows the window's own.
     void updateGraphCaption();
 
@@ -136,6 +144,7 @@ protected:
 private:
     // The file commands read and set the window's state as its own handlers do.
     friend class ScenarioFileCommand;
+    friend class PlanningCommand;
 
     using ExitOutcome = FieldExitGuard::ExitOutcome;
 
@@ -164,6 +173,8 @@ private:
     FieldExitGuard m_exitGuard;
     // Save, Load and the question before a changed file's window closes.
     std::unique_ptr<ScenarioFileCommand> m_fileCommand;
+    // The planning options, the roster's columns and its Have cells.
+    std::unique_ptr<PlanningCommand> m_planning;
     Tab m_shownTab = Tab::Agents;
     // The scenario's recalculation whose table the grid last showed: only a
     // new table moves the grid's current row and scroll position.

@@ -12,6 +12,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 bool TypedCharacter(const QKeyEvent &event, QChar *character)
 {
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
@@ -78,8 +80,25 @@ void TLumStringGrid::setResultModel(ResultTableModel *model)
 
 void TLumStringGrid::FitColumns()
 {
-    const int width = viewport()->width() / ResultTable::ColumnCount;
-    for (int column = 0; column < ResultTable::ColumnCount; ++column)
+    const int count = m_model ? m_model->columnCount() : ResultTable::ColumnCount;
+    if (count <= 0)
+        return;
+    int width = viewport()->width() / count;
+    // The nine alone always share the width; with extra columns a column
+    // keeps room for its header, and the grid scrolls sideways instead.
+    const bool extra = count > ResultTable::ColumnCount;
+    if (extra) {
+        // Room for the widest header and the margins DrawCell keeps.
+        int widest = MinExtraColumnWidth;
+        const QFontMetrics metrics = horizontalHeader()->fontMetrics();
+        for (int column = 0; column < count; ++column) {
+            const QString header = m_model->headerData(column, Qt::Horizontal).toString();
+            widest = std::max(widest, metrics.horizontalAdvance(header) + 10);
+        }
+        width = std::max(width, widest);
+    }
+    setHorizontalScrollBarPolicy(extra ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    for (int column = 0; column < count; ++column)
         horizontalHeader()->resizeSection(column, width);
 }
 
@@ -102,7 +121,9 @@ void TLumStringGrid::setEditing(bool on)
 
 int TLumStringGrid::currentTableColumn() const
 {
-    return currentIndex().isValid() ? currentIndex().column() : -1;
+    if (!currentIndex().isValid() || !m_model)
+        return -1;
+    return m_model->tableColumn(currentIndex());
 }
 
 int TLumStringGrid::currentTableRow() const
@@ -173,6 +194,14 @@ void TLumStringGrid::DrawCell(QPainter &painter, const QRect &rect, const QStrin
 
 void TLumStringGrid::keyPressEvent(QKeyEvent *event)
 {
+    const bool clearKey = event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace;
+    const int column = currentTableColumn();
+    if (clearKey && state() != EditingState && column >= 0 && event->modifiers() == Qt::NoModifier
+        && std::find(m_clearableColumns.begin(), m_clearableColumns.end(), column) != m_clearableColumns.end()) {
+        emit cellCleared(column, currentTableRow());
+        event->accept();
+        return;
+    }
     QChar character;
     if (TypedCharacter(*event, &character)) {
         emit keyTyped(character);
@@ -211,19 +240,27 @@ bool TLumStringGrid::viewportEvent(QEvent *event)
 void TLumStringGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     QTableView::currentChanged(current, previous);
-    if (current.isValid())
-        emit currentCellChanged(current.column(), ResultTableModel::tableRow(current));
+    if (current.isValid() && m_model)
+        emit currentCellChanged(m_model->tableColumn(current), ResultTableModel::tableRow(current));
 }
 
 void TLumStringGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
 {
     const QModelIndex edited = m_editedIndex;
     const QString textBeforeEdit = m_textBeforeEdit;
+    const int column = m_editedColumn;
     m_editedIndex = {};
+    m_editedColumn = -1;
     m_editor = nullptr;
     QTableView::closeEditor(editor, hint);
+    if (!edited.isValid())
+        return;
+    const int tableRow = ResultTableModel::tableRow(edited);
     // Escape puts the cell's text back; the slot volume follows what the
     // cell shows again.
-    if (hint == QAbstractItemDelegate::RevertModelCache && edited.isValid())
-        emit editTextChanged(edited.column(), ResultTableModel::tableRow(edited), textBeforeEdit);
+    if (hint == QAbstractItemDelegate::RevertModelCache)
+        emit editTextChanged(column, tableRow, textBeforeEdit);
+    else
+        emit editCommitted(column, tableRow, m_model ? m_model->data(m_model->indexOfCell(column, tableRow)).toString()
+                                                     : QString());
 }

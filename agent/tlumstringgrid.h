@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QTableView>
 
+#include <vector>
+
 class QPainter;
 class ResultTableModel;
 
@@ -31,8 +33,11 @@ public:
 
     // Every column, fixed ones included, gets one width: the viewport's width
     // div the column count; one pixel of it is the grid line, so a cell is
-    // (width div count) - 1 pixels wide.
+    // (width div count) - 1 pixels wide. With extra columns shown a column
+    // is at least MinExtraColumnWidth wide and as wide as the widest header
+    // needs, and the grid scrolls sideways.
     void FitColumns();
+    static constexpr int MinExtraColumnWidth = 48;
 
     // Agents tab: whole rows selected, no editing. Schedule tab: single cells,
     // editing on.
@@ -40,7 +45,8 @@ public:
     bool rowSelection() const;
     void setEditing(bool on);
 
-    // The current cell in the table's numbering (row 0 is the header row).
+    // The current cell in the table's numbering (row 0 is the header row;
+    // columns are the table's, whatever place they are shown in).
     int currentTableColumn() const;
     int currentTableRow() const;
     void setCurrentTableCell(int column, int tableRow);
@@ -59,6 +65,10 @@ public:
     static constexpr int ShownRows = 10;
     QSize sizeHint() const override;
 
+    // Table columns whose cells Delete and Backspace clear while no editor
+    // is open (reported by cellCleared); none at first.
+    void setClearableColumns(std::vector<int> columns) { m_clearableColumns = std::move(columns); }
+
     // The editor currently open, or none.
     QWidget *cellEditor() const;
     // Closes an open cell editor, keeping its text, as leaving the cell does:
@@ -69,6 +79,11 @@ signals:
     void cellClicked();
     void keyTyped(QChar key);
     void editTextChanged(int column, int tableRow, const QString &text);
+    // A cell editor closed keeping its text (Enter, an arrow key, a click
+    // elsewhere, the focus leaving), after the text went into the table.
+    void editCommitted(int column, int tableRow, const QString &text);
+    // Delete or Backspace on a cell of a clearable column.
+    void cellCleared(int column, int tableRow);
     void currentCellChanged(int column, int tableRow);
 
 protected:
@@ -87,8 +102,10 @@ private:
     bool m_defaultDrawing = true;
     ResultTableModel *m_model = nullptr;
     QModelIndex m_editedIndex;
+    int m_editedColumn = -1; // the edited cell's table column
     QString m_textBeforeEdit;
     QPointer<QWidget> m_editor;
+    std::vector<int> m_clearableColumns;
 };
 
 // Whether a key event types a character the grid reports: any text except

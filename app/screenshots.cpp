@@ -57,6 +57,10 @@ public:
     }
     void showErrorDialog(const QString &text) override { messages << text; }
     SaveChoice askSaveChanges(const QString &) override { return SaveChoice::Discard; }
+    std::optional<PlanningOptions> editPlanningOptions(const PlanningOptions &, const QString &) override
+    {
+        return std::nullopt;
+    }
     QStringList messages;
     QString printTo;
 };

@@ -59,6 +59,8 @@ TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] { updateWindowMenu(); });
 
     createMenus();
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &TMainForm::updatePlanningActions);
+    updatePlanningActions();
     createToolBar();
     // Scenario files dropped from the file manager open as on the command line.
     new ScenarioFileDrop(this, [this](const QString &path) { OpenScenarioWindow(path); });
@@ -112,6 +114,15 @@ void TMainForm::createMenus()
     connect(m_reopenMenu, &ReopenMenu::openRequested, this, [this](const QString &path) { ReopenScenarioWindow(path); });
     connect(file, &QMenu::aboutToShow, m_reopenMenu, &ReopenMenu::refresh);
     connect(file->addAction(QStringLiteral("&Recalculate")), &QAction::triggered, this, [this] { Recalculate1Click(); });
+    // The planning commands act on the active agent window; "Re&open" has
+    // the O, so the options take the P. Menu items carry no shortcut key:
+    // the agent window has its own (Ctrl+Shift+O).
+    m_planningAction = file->addAction(QStringLiteral("&Planning Options..."));
+    connect(m_planningAction, &QAction::triggered, this, [this] { PlanningOptions1Click(); });
+    m_rosterAction = file->addAction(QStringLiteral("Ro&ster Columns"));
+    m_rosterAction->setCheckable(true);
+    connect(m_rosterAction, &QAction::triggered, this, [this](bool checked) { RosterColumns1Click(checked); });
+    connect(file, &QMenu::aboutToShow, this, &TMainForm::updatePlanningActions);
     connect(file->addAction(QStringLiteral("&Close")), &QAction::triggered, this, [this] { Close1Click(); });
     file->addSeparator();
     connect(file->addAction(QStringLiteral("E&xit")), &QAction::triggered, this, [this] { Exit1Click(); });
@@ -354,6 +365,36 @@ void TMainForm::Recalculate1Click()
         return;
     if (auto *form = qobject_cast<TAgentForm *>(child->widget()))
         form->Recalculate();
+}
+
+TAgentForm *TMainForm::activeAgentForm() const
+{
+    QMdiSubWindow *child = currentChild();
+    return child ? qobject_cast<TAgentForm *>(child->widget()) : nullptr;
+}
+
+void TMainForm::PlanningOptions1Click()
+{
+    if (TAgentForm *form = activeAgentForm())
+        form->PlanningOptions1Click();
+    updatePlanningActions();
+}
+
+void TMainForm::RosterColumns1Click(bool checked)
+{
+    if (TAgentForm *form = activeAgentForm())
+        form->setRosterColumns(checked);
+    updatePlanningActions();
+}
+
+void TMainForm::updatePlanningActions()
+{
+    // Kept current while the menu is closed too: a test or a screen reader
+    // reads the commands' state at any time.
+    TAgentForm *form = activeAgentForm();
+    m_planningAction->setEnabled(form != nullptr);
+    m_rosterAction->setEnabled(form != nullptr);
+    m_rosterAction->setChecked(form && form->scenario().rosterColumnsShown());
 }
 
 void TMainForm::Close1Click()

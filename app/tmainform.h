@@ -72,6 +72,16 @@ public:
     // Menu and tool-button handlers.
     TAgentForm *NewAgentWindow1Click();
     void Recalculate1Click();
+    // File > Planning Options...: the active agent window's options dialog.
+    void PlanningOptions1Click();
+    // File > Roster Columns: the active agent window shows the roster's
+    // columns on its Schedule even while the roster is empty.
+    void RosterColumns1Click(bool checked);
+    // The two planning commands: enabled with an active agent window, Roster
+    // Columns checked while that window's Schedule shows the roster.
+    void updatePlanningActions();
+    QAction *planningAction() const { return m_planningAction; }
+    QAction *rosterAction() const { return m_rosterAction; }
     void Close1Click();
     void Exit1Click();
     void SpeedButton4Click();
@@ -124,6 +134,7 @@ private:
     void createToolBar();
     bool ensureHelpWindow();
     QMdiSubWindow *currentChild() const;
+    TAgentForm *activeAgentForm() const;
 
     DialogService &m_dialogs;
     std::unique_ptr<AgentServices> m_agentServices;
@@ -134,6 +145,8 @@ private:
     std::optional<QString> m_panelTextBeforeTip; // while a menu item's status tip shows
     QAction *m_tileAction = nullptr;
     QAction *m_cascadeAction = nullptr;
+    QAction *m_planningAction = nullptr;
+    QAction *m_rosterAction = nullptr;
     QPointer<QActionGroup> m_windowListGroup;
     QToolButton *SpeedButton1 = nullptr;
     QToolButton *SpeedButton4 = nullptr;

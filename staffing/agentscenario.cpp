@@ -223,13 +223,19 @@ RecalcResult AgentScenario::StringGrid1Click()
         return {};
     if (m_grid.currentColumn() == ResultTable::CallsColumn)
         return Recalculate();
+    // A roster cell takes typing as a Calls cell does; its value is checked
+    // and applied when its editor closes.
+    if (m_grid.currentColumn() == ResultTable::HaveColumn && m_grid.isShown(ResultTable::HaveColumn))
+        return {};
     m_grid.setCurrentCell(ResultTable::CallsColumn, m_grid.currentRow());
     return {};
 }
 
 void AgentScenario::StringGrid1Enter()
 {
-    if (ScheduleMode && m_grid.currentColumn() != ResultTable::CallsColumn)
+    const int column = m_grid.currentColumn();
+    const bool roster = column == ResultTable::HaveColumn && m_grid.isShown(column);
+    if (ScheduleMode && column != ResultTable::CallsColumn && !roster)
         m_grid.setCurrentCell(ResultTable::CallsColumn, m_grid.currentRow());
 }
 
@@ -242,7 +248,9 @@ RecalcResult AgentScenario::StringGrid1Exit()
 
 RecalcResult AgentScenario::StringGrid1KeyPress(QChar key)
 {
-    SlotCallsEdited = true;
+    // Typing a roster value leaves the slot volumes as they were set.
+    if (m_grid.currentColumn() != ResultTable::HaveColumn)
+        SlotCallsEdited = true;
     if (key == Calc::CarriageReturn)
         return Recalculate();
     return {};

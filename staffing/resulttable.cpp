@@ -30,6 +30,7 @@ void ResultTable::setShownExtraColumns(const std::vector<int> &columns, int sche
             m_shownExtra.push_back(column);
     }
     m_schedAfter = schedAfter;
+    clampCurrentCell();
 }
 
 bool ResultTable::isShown(int column) const
@@ -94,6 +95,10 @@ void ResultTable::setCurrentCell(int column, int row)
 
 void ResultTable::clampCurrentCell()
 {
-    m_currentColumn = std::clamp(m_currentColumn, m_fixedColumns, ColumnCount - 1);
+    // A shown extra column (the roster's "Have" cells take typing) may hold
+    // the current cell; a hidden one gives it back to the nine.
+    const bool shownExtra = m_currentColumn >= ColumnCount && isShown(m_currentColumn);
+    if (!shownExtra)
+        m_currentColumn = std::clamp(m_currentColumn, m_fixedColumns, ColumnCount - 1);
     m_currentRow = std::clamp(m_currentRow, 1, std::max(1, rowCount() - 1));
 }

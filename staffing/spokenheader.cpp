@@ -13,6 +13,10 @@ struct Spelling
 constexpr Spelling spellings[] = {
     {"Srv Lvl", "Service level"}, {"Abndon", "Abandoned"},  {"Ave Ans", "Average answer"},
     {"Q Time", "Queue time"},     {"Avg Q", "Average queue"},
+    // The planning and roster columns.
+    {"Sched", "Scheduled agents"}, {"Have", "Agents on the roster"}, {"Gap", "Roster gap"},
+    {"H Srv", "Roster service level"}, {"H Que", "Roster queued"}, {"H Abn", "Roster abandoned"},
+    {"H Use", "Roster usage"}, {"H Ans", "Roster average answer"},
 };
 
 } // namespace

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "planningoptions.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class QPrinter;
 
@@ -53,6 +57,11 @@ public:
     // "Varnook", a warning icon, "&Save" (the default), "&Discard" and
     // "Cancel" (also taken by Escape and the box's close button).
     virtual SaveChoice askSaveChanges(const QString &text) = 0;
+    // The planning options of the agent window captioned `windowCaption`,
+    // shown for editing: the options accepted with OK, or none when the
+    // planner cancelled (nothing is to change then).
+    virtual std::optional<PlanningOptions> editPlanningOptions(const PlanningOptions &current,
+                                                               const QString &windowCaption) = 0;
 
     // Reports an error that a handler does not handle itself.
     void error(const QString &message) { showErrorBox(StandardErrorText(message)); }

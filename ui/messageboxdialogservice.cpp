@@ -2,6 +2,7 @@
 #include "messageboxdialogservice.h"
 
 #include "filenames.h"
+#include "planningdialog.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -135,4 +136,13 @@ SaveChoice MessageBoxDialogService::askSaveChanges(const QString &text)
     if (box.clickedButton() == discard)
         return SaveChoice::Discard;
     return SaveChoice::Cancel;
+}
+
+std::optional<PlanningOptions> MessageBoxDialogService::editPlanningOptions(const PlanningOptions &current,
+                                                                           const QString &windowCaption)
+{
+    PlanningDialog dialog(current, windowCaption, *this, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.options();
 }

@@ -29,6 +29,8 @@ public:
     bool choosePrinter(QPrinter &printer) override;
     void showErrorDialog(const QString &text) override;
     SaveChoice askSaveChanges(const QString &text) override;
+    std::optional<PlanningOptions> editPlanningOptions(const PlanningOptions &current,
+                                                       const QString &windowCaption) override;
 
 private:
     QString runFileDialog(QFileDialog *dialog, const FileDialogSetup &setup);

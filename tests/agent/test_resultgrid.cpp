@@ -5,8 +5,13 @@
 
 #include <QAbstractItemModelTester>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QtTest>
+
+#include <vector>
+
+Q_DECLARE_METATYPE(std::vector<int>)
 
 class ResultGridTest : public QObject
 {
@@ -23,6 +28,10 @@ private Q_SLOTS:
     void tooWideTextIsClippedOnTheLeft();
     void typedCharacters_data();
     void typedCharacters();
+    void extraColumnsShowInTheirPlacesBothWays_data();
+    void extraColumnsShowInTheirPlacesBothWays();
+    void onlyHaveOfTheExtraColumnsTakesTyping();
+    void gridFollowsTheShownColumns();
 };
 
 namespace {
@@ -216,6 +225,130 @@ void ResultGridTest::typedCharacters()
     QCOMPARE(TypedCharacter(event, &got), typed);
     if (typed)
         QCOMPARE(got, character);
+}
+
+
+namespace {
+
+// The Schedule's layout with "Sched" after its agents column and the
+// roster's columns: every extra cell reads "X<column>.<row>".
+void showExtras(ResultTable &table, const std::vector<int> &extra)
+{
+    table.setShownExtraColumns(extra, ResultTable::SlotAgentsColumn);
+    for (int column : extra) {
+        for (int row = 0; row < table.rowCount(); ++row)
+            table.setCell(column, row, QStringLiteral("X%1.%2").arg(column).arg(row));
+    }
+}
+
+const std::vector<int> rosterColumns = {ResultTable::HaveColumn,      ResultTable::GapColumn,
+                                        ResultTable::HaveServiceColumn, ResultTable::HaveQueuedColumn,
+                                        ResultTable::HaveAbandonColumn, ResultTable::HaveUsageColumn,
+                                        ResultTable::HaveAnswerColumn};
+
+} // namespace
+
+void ResultGridTest::extraColumnsShowInTheirPlacesBothWays_data()
+{
+    QTest::addColumn<std::vector<int>>("extra");
+    QTest::newRow("none") << std::vector<int>{};
+    QTest::newRow("sched") << std::vector<int>{ResultTable::SchedColumn};
+    QTest::newRow("roster") << rosterColumns;
+    std::vector<int> all = rosterColumns;
+    all.push_back(ResultTable::SchedColumn);
+    QTest::newRow("sched and roster") << all;
+}
+
+void ResultGridTest::extraColumnsShowInTheirPlacesBothWays()
+{
+    QFETCH(std::vector<int>, extra);
+    ResultTable table = sampleTable(4);
+    ResultTableModel model(table);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    showExtras(table, extra);
+    model.tableChanged();
+
+    const std::vector<int> shown = table.shownColumns();
+    QCOMPARE(model.columnCount(), int(shown.size()));
+    for (int view = 0; view < model.columnCount(); ++view) {
+        const int column = shown[std::size_t(view)];
+        QCOMPARE(model.tableColumn(view), column);
+        QCOMPARE(model.modelColumn(column), view);
+        QCOMPARE(model.indexOfCell(column, 3), model.index(2, view));
+        QCOMPARE(model.index(2, view).data().toString(), table.cell(column, 3));
+        QCOMPARE(model.headerData(view, Qt::Horizontal).toString(), table.cell(column, 0));
+    }
+    // A hidden extra column has no place in the view.
+    if (extra.empty()) {
+        QCOMPARE(model.modelColumn(ResultTable::HaveColumn), -1);
+        QVERIFY(!model.indexOfCell(ResultTable::HaveColumn, 1).isValid());
+    }
+    QCOMPARE(model.tableColumn(model.columnCount()), -1);
+}
+
+void ResultGridTest::onlyHaveOfTheExtraColumnsTakesTyping()
+{
+    ResultTable table = sampleTable(3);
+    table.setFixedColumns(1);
+    std::vector<int> extra = rosterColumns;
+    extra.push_back(ResultTable::SchedColumn);
+    showExtras(table, extra);
+    ResultTableModel model(table);
+    model.setEditingAllowed(true);
+    for (int column : table.shownColumns()) {
+        const QModelIndex cell = model.indexOfCell(column, 1);
+        const bool typed = column != ResultTable::TimeColumn
+                           && (column < ResultTable::ColumnCount || column == ResultTable::HaveColumn);
+        QCOMPARE(bool(model.flags(cell) & Qt::ItemIsEditable), typed);
+    }
+    QVERIFY(model.setData(model.indexOfCell(ResultTable::HaveColumn, 2), QStringLiteral("7")));
+    QCOMPARE(table.cell(ResultTable::HaveColumn, 2), QStringLiteral("7"));
+    QVERIFY(!model.setData(model.indexOfCell(ResultTable::GapColumn, 2), QStringLiteral("7")));
+    QCOMPARE(table.cell(ResultTable::GapColumn, 2), QStringLiteral("X%1.2").arg(ResultTable::GapColumn));
+}
+
+void ResultGridTest::gridFollowsTheShownColumns()
+{
+    ResultTable table = sampleTable(4);
+    table.setFixedColumns(1);
+    ResultTableModel model(table);
+    TLumStringGrid grid;
+    grid.resize(600, 300);
+    grid.setResultModel(&model);
+    grid.setRowSelection(false);
+    grid.setEditing(true);
+    showExtras(table, rosterColumns);
+    model.tableChanged();
+    grid.FitColumns();
+
+    // The current cell is reported and set in the table's numbering.
+    QSignalSpy current(&grid, &TLumStringGrid::currentCellChanged);
+    grid.setCurrentTableCell(ResultTable::HaveColumn, 2);
+    QCOMPARE(grid.currentIndex().column(), model.modelColumn(ResultTable::HaveColumn));
+    QCOMPARE(grid.currentTableColumn(), int(ResultTable::HaveColumn));
+    QCOMPARE(current.last().at(0).toInt(), int(ResultTable::HaveColumn));
+    // Sixteen columns keep room for their headers.
+    for (int view = 0; view < model.columnCount(); ++view)
+        QVERIFY(grid.columnWidth(view) >= TLumStringGrid::MinExtraColumnWidth);
+
+    // A closed editor reports its cell in the table's numbering.
+    QSignalSpy committed(&grid, &TLumStringGrid::editCommitted);
+    grid.edit(grid.currentIndex());
+    auto *editor = qobject_cast<QLineEdit *>(grid.cellEditor());
+    QVERIFY(editor);
+    editor->setText(QStringLiteral("12"));
+    grid.closeCellEditor();
+    QCOMPARE(committed.count(), 1);
+    QCOMPARE(committed.last().at(0).toInt(), int(ResultTable::HaveColumn));
+    QCOMPARE(committed.last().at(1).toInt(), 2);
+    QCOMPARE(committed.last().at(2).toString(), QStringLiteral("12"));
+
+    // Without extra columns the nine share the width again.
+    table.setShownExtraColumns({}, ResultTable::SlotAgentsColumn);
+    model.tableChanged();
+    grid.FitColumns();
+    QCOMPARE(model.columnCount(), ResultTable::ColumnCount);
+    QCOMPARE(grid.columnWidth(0), grid.viewport()->width() / ResultTable::ColumnCount);
 }
 
 QTEST_MAIN(ResultGridTest)

@@ -4,6 +4,7 @@
 #include "fakedialogservice.h"
 #include "graphfixtures.h"
 #include "helpwindow.h"
+#include "planningdialog.h"
 #include "resulttablemodel.h"
 #include "tabortprint.h"
 #include "taboutform.h"
@@ -24,7 +25,7 @@
 
 #include <memory>
 
-enum class WindowKind { Main, AgentsTab, ScheduleTab, Graph, Printing, Help, HelpIndex, About };
+enum class WindowKind { Main, AgentsTab, ScheduleTab, Graph, Printing, Help, HelpIndex, About, Planning, RosterSchedule };
 Q_DECLARE_METATYPE(WindowKind)
 
 // What a screen reader finds in each kind of window: every control a person
@@ -50,6 +51,7 @@ private:
 
     FakeDialogService dialogs;
     std::unique_ptr<TMainForm> main;
+    std::unique_ptr<PlanningDialog> planning;
 };
 
 namespace {
@@ -122,6 +124,7 @@ void AccessibleNamesTest::init()
 
 void AccessibleNamesTest::cleanup()
 {
+    planning.reset();
     main->Exit1Click();
     main.reset();
 }
@@ -169,6 +172,22 @@ QWidget *AccessibleNamesTest::openWindow(WindowKind kind)
     case WindowKind::About:
         main->About1Click();
         return main->aboutForm();
+    case WindowKind::Planning: {
+        PlanningOptions options;
+        options.shrinkagePercent = 30;
+        planning = std::make_unique<PlanningDialog>(options, QStringLiteral("New Agents"), dialogs, main.get());
+        planning->show();
+        return planning.get();
+    }
+    case WindowKind::RosterSchedule: {
+        // The Schedule with Sched and the roster's columns, and the line
+        // under the inputs.
+        TAgentForm *form = workedAgentsWindow();
+        form->scenario().Planning.shrinkagePercent = 30;
+        form->scenario().RosterView = true;
+        form->tabSet()->setCurrentIndex(1);
+        return form->parentWidget();
+    }
     }
     return nullptr;
 }
@@ -186,6 +205,8 @@ void AccessibleNamesTest::everyControlHasItsOwnName_data()
     QTest::newRow("help window, contents") << WindowKind::Help << 5;
     QTest::newRow("help window, index") << WindowKind::HelpIndex << 6;
     QTest::newRow("About box") << WindowKind::About << 1;
+    QTest::newRow("planning options dialog") << WindowKind::Planning << 8;
+    QTest::newRow("agent window, Schedule with options and roster") << WindowKind::RosterSchedule << 19;
 }
 
 void AccessibleNamesTest::everyControlHasItsOwnName()

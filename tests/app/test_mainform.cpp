@@ -64,6 +64,7 @@ private Q_SLOTS:
     void windowMenuListsTheChildWindowsWithTheActiveOneChecked();
     void recalculateAndCloseWithNoChildWindowDoNothing();
     void recalculateAndCloseActOnTheActiveChild();
+    void planningCommandsActOnTheActiveChild();
     void exitQuestion_data();
     void exitQuestion();
     void hintPanelFollowsTheFocus();
@@ -114,7 +115,8 @@ void MainFormTest::startsEmptyWithTheMenusAndNoShortcutKeys()
     QCOMPARE(menus.at(1)->text(), QStringLiteral("&Window"));
     QCOMPARE(menus.at(2)->text(), QStringLiteral("&Help"));
     QCOMPARE(actionTexts(menus.at(0)->menu()),
-             (QStringList{"New A&gent Window", "Re&open", "&Recalculate", "&Close", "-", "E&xit"}));
+             (QStringList{"New A&gent Window", "Re&open", "&Recalculate", "&Planning Options...", "Ro&ster Columns",
+                          "&Close", "-", "E&xit"}));
     QCOMPARE(actionTexts(menus.at(2)->menu()), (QStringList{"&Contents", "&Index", "-", "&About"}));
     main->updateWindowMenu();
     QCOMPARE(actionTexts(main->windowMenu()), (QStringList{"&Tile", "&Cascade"}));
@@ -174,6 +176,34 @@ void MainFormTest::recalculateAndCloseActOnTheActiveChild()
     QTRY_VERIFY(watched.isNull());
     QVERIFY(main->mdiArea()->subWindowList().isEmpty());
     QVERIFY(main->isVisible());
+}
+
+void MainFormTest::planningCommandsActOnTheActiveChild()
+{
+    // Without an agent window the commands are off.
+    QVERIFY(!main->planningAction()->isEnabled());
+    QVERIFY(!main->rosterAction()->isEnabled());
+
+    TAgentForm *first = main->NewAgentWindow1Click();
+    first->setWindowTitle(QStringLiteral("First"));
+    TAgentForm *second = main->NewAgentWindow1Click();
+    QVERIFY(main->planningAction()->isEnabled());
+    QVERIFY(!main->rosterAction()->isChecked());
+
+    // The roster's columns for the active (second) window only; the check
+    // follows the window made active.
+    main->rosterAction()->trigger();
+    QVERIFY(second->scenario().RosterView);
+    QVERIFY(!first->scenario().RosterView);
+    QVERIFY(main->rosterAction()->isChecked());
+    main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(first->parentWidget()));
+    QVERIFY(!main->rosterAction()->isChecked());
+
+    // The dialog is asked for the active window's options, named by its
+    // caption; Cancel changes nothing.
+    main->planningAction()->trigger();
+    QCOMPARE(dialogs.texts(QStringLiteral("planning")), QStringList{QStringLiteral("First")});
+    QVERIFY(first->scenario().Planning.isDefault());
 }
 
 void MainFormTest::exitQuestion_data()

@@ -17,7 +17,7 @@ class FakeDialogService : public DialogService
 public:
     struct Shown
     {
-        QString kind; // "confirm", "warning", "inform", "error", "print", "errorDialog", "saveChanges"
+        QString kind; // "confirm", "warning", "inform", "error", "print", "errorDialog", "saveChanges", "planning"
         QString text;
         QPointer<QWidget> focus;
     };
@@ -61,6 +61,16 @@ public:
         return saveChangesAnswer;
     }
 
+    // The planning options dialog: records the options and caption it was
+    // given and answers planningAnswer (none: Cancel).
+    std::optional<PlanningOptions> editPlanningOptions(const PlanningOptions &current,
+                                                       const QString &windowCaption) override
+    {
+        record(QStringLiteral("planning"), windowCaption);
+        planningShown.append(current);
+        return planningAnswer;
+    }
+
     QStringList texts(const QString &kind) const
     {
         QStringList result;
@@ -84,6 +94,8 @@ public:
     bool printerAnswer = false;
     SaveChoice saveChangesAnswer = SaveChoice::Discard;
     std::function<void(QPrinter &)> setUpPrinter;
+    std::optional<PlanningOptions> planningAnswer;
+    QList<PlanningOptions> planningShown;
     QList<Shown> shown;
     QList<FileDialogSetup> openSetups;
     QList<FileDialogSetup> saveSetups;

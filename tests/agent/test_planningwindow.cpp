@@ -1,0 +1,287 @@
+// SPDX-License-Identifier: MIT
+// The planning options, the line under the inputs and the roster's entry in
+// an agent window, with the dialogs answered by the test's script.
+#include "agentformharness.h"
+#include "graphfixtures.h"
+#include "gridclipboard.h"
+#include "scenariotexts.h"
+
+#include <QLabel>
+#include <QMimeData>
+#include <QTemporaryDir>
+
+Q_DECLARE_METATYPE(PlanningOptions)
+
+namespace {
+
+const QString InvalidInput = QStringLiteral("Invalid input! - Cursor is positioned in failing field");
+
+// Shows the scenario's texts in the window's fields, as a load does.
+void showTexts(Harness &h, const QStringList &texts)
+{
+    setTexts(h.form->scenario(), texts);
+    h.form->refresh();
+}
+
+PlanningOptions optionsOf(const QString &shrinkage, const QString &cap, bool erlangA = false)
+{
+    PlanningOptionTexts texts;
+    texts.model = erlangA ? QueueModel::ErlangA : QueueModel::ErlangC;
+    texts.shrinkage = shrinkage;
+    texts.maxOccupancy = cap;
+    const PlanningOptionsCheck check = CheckPlanningOptions(texts);
+    if (!check.options)
+        qFatal("bad options in the test");
+    return *check.options;
+}
+
+} // namespace
+
+class PlanningWindowTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void withoutOptionsTheLayoutIsTodays();
+    void optionsFromTheDialogRecalculate_data();
+    void optionsFromTheDialogRecalculate();
+    void cancelChangesNothing();
+    void optionsKeyWorksInTheWindowOnly();
+    void erlangAWithoutPatienceIsRefusedOnItsField();
+    void rosterTypedPastedAndClearedInTheGrid();
+    void refusedRosterValueIsNamedWithItsSlot_data();
+    void refusedRosterValueIsNamedWithItsSlot();
+    void optionsAndRosterAreSavedAndLoaded();
+};
+
+void PlanningWindowTest::withoutOptionsTheLayoutIsTodays()
+{
+    Harness fresh;
+    Harness changed;
+    QVERIFY(!fresh.form->planningLine()->isVisible());
+    changed.dialogs.planningAnswer = optionsOf(QStringLiteral("30"), QString());
+    changed.form->PlanningOptions1Click();
+    QVERIFY(changed.form->planningLine()->isVisible());
+    QVERIFY(changed.form->grid()->mapTo(changed.form, QPoint()).y()
+            > fresh.form->grid()->mapTo(fresh.form, QPoint()).y());
+
+    changed.dialogs.planningAnswer = PlanningOptions();
+    changed.form->PlanningOptions1Click();
+    QVERIFY(!changed.form->planningLine()->isVisible());
+    // The layouts settle as the event loop lets them.
+    QApplication::processEvents();
+    QCOMPARE(changed.form->size(), fresh.form->size());
+    QCOMPARE(changed.form->minimumSizeHint(), fresh.form->minimumSizeHint());
+    // The window's own controls; the grid's inner parts follow its model.
+    auto controls = [](TAgentForm *form) {
+        QList<QWidget *> result;
+        for (QWidget *widget : form->findChildren<QWidget *>()) {
+            if (!form->grid()->isAncestorOf(widget))
+                result << widget;
+        }
+        return result;
+    };
+    const QList<QWidget *> before = controls(fresh.form);
+    const QList<QWidget *> after = controls(changed.form);
+    QCOMPARE(after.size(), before.size());
+    for (int i = 0; i < before.size(); ++i) {
+        QCOMPARE(after.at(i)->metaObject()->className(), before.at(i)->metaObject()->className());
+        if (before.at(i)->isVisible())
+            QCOMPARE(after.at(i)->geometry(), before.at(i)->geometry());
+    }
+}
+
+void PlanningWindowTest::optionsFromTheDialogRecalculate_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<PlanningOptions>("options");
+    QTest::addColumn<int>("goalAgents");
+    QTest::addColumn<QString>("sched");
+    QTest::addColumn<QString>("line");
+    const QString dot = QStringLiteral(" \u00B7 ");
+    QTest::newRow("cap 70, shrinkage 30")
+        << QStringList{"08:00", "08:30", "100", "03:00", "00:00", "00:30", "80", "20"}
+        << optionsOf(QStringLiteral("30"), QStringLiteral("70")) << 15 << "22"
+        << "Planning: Shrinkage 30%" + dot + "Max occupancy 70% \u2014 the occupancy cap decided the goal row";
+    QTest::newRow("cap 85 decides 40")
+        << QStringList{"08:00", "09:00", "1000", "02:00", "00:00", "00:30", "80", "20"}
+        << optionsOf(QString(), QStringLiteral("85")) << 40 << QString()
+        << "Planning: Max occupancy 85% \u2014 the occupancy cap decided the goal row";
+    QTest::newRow("cap 85 and shrinkage 30") << QStringList{"08:00", "09:00", "1000", "02:00", "00:00", "00:30", "80", "20"}
+                                             << optionsOf(QStringLiteral("30"), QStringLiteral("85")) << 40 << "58"
+                                             << "Planning: Shrinkage 30%" + dot + "Max occupancy 85% \u2014 the occupancy cap decided the goal row";
+    QTest::newRow("shrinkage alone") << QStringList{"08:00", "09:00", "1000", "02:00", "00:00", "00:30", "80", "20"}
+                                     << optionsOf(QStringLiteral("30"), QString()) << 38 << "55"
+                                     << "Planning: Shrinkage 30%";
+    QTest::newRow("Erlang A") << QStringList{"08:00", "08:30", "100", "03:00", "00:00", "05:00", "80", "20"}
+                              << optionsOf(QString(), QString(), true) << 13 << QString() << "Planning: Erlang A";
+}
+
+void PlanningWindowTest::optionsFromTheDialogRecalculate()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(PlanningOptions, options);
+    QFETCH(int, goalAgents);
+    QFETCH(QString, sched);
+    QFETCH(QString, line);
+    Harness h;
+    showTexts(h, texts);
+    h.form->setWindowTitle(QStringLiteral("Day.vnk"));
+    h.dialogs.planningAnswer = options;
+    h.form->PlanningOptions1Click();
+
+    QCOMPARE(h.dialogs.texts(QStringLiteral("planning")), QStringList{QStringLiteral("Day.vnk")});
+    QVERIFY(h.form->scenario().Planning == options);
+    const AgentScenario &s = h.form->scenario();
+    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, s.goalRow()), QString::number(goalAgents));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::SchedColumn, s.goalRow()), sched);
+    // The grid marks the goal row and shows Sched beside the agents.
+    QCOMPARE(h.form->grid()->currentTableRow(), s.goalRow());
+    QCOMPARE(h.form->tableModel()->modelColumn(ResultTable::SchedColumn), sched.isEmpty() ? -1 : 1);
+    QCOMPARE(h.form->planningLine()->text(), line);
+    QVERIFY(h.form->planningLine()->isVisible());
+}
+
+void PlanningWindowTest::cancelChangesNothing()
+{
+    Harness h;
+    h.validScenario();
+    const int recalculations = h.form->scenario().recalculationCount();
+    h.dialogs.planningAnswer.reset();
+    h.form->PlanningOptions1Click();
+    QCOMPARE(h.dialogs.planningShown.size(), 1);
+    QVERIFY(h.form->scenario().Planning.isDefault());
+    QCOMPARE(h.form->scenario().recalculationCount(), recalculations);
+    QVERIFY(!h.form->planningLine()->isVisible());
+}
+
+void PlanningWindowTest::optionsKeyWorksInTheWindowOnly()
+{
+    Harness h;
+    QVERIFY(QTest::qWaitForWindowActive(&h.top));
+    const QKeySequence key(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
+    h.field(Field::MaskEdit3)->setFocus();
+    QTest::keySequence(h.field(Field::MaskEdit3), key);
+    QCOMPARE(h.dialogs.texts(QStringLiteral("planning")).size(), 1);
+    h.leaveTo(h.elsewhere);
+    QTest::keySequence(h.elsewhere, key);
+    QCOMPARE(h.dialogs.texts(QStringLiteral("planning")).size(), 1);
+}
+
+void PlanningWindowTest::erlangAWithoutPatienceIsRefusedOnItsField()
+{
+    Harness h;
+    QVERIFY(QTest::qWaitForWindowActive(&h.top));
+    showTexts(h, {"08:00", "08:30", "100", "03:00", "00:00", "00:00", "80", "20"});
+    h.dialogs.planningAnswer = optionsOf(QString(), QString(), true);
+    h.form->PlanningOptions1Click();
+    QCOMPARE(h.dialogs.texts(QStringLiteral("inform")), QStringList{InvalidInput});
+    QCOMPARE(h.dialogs.shown.last().focus.data(), h.field(Field::MaskEdit4));
+    QCOMPARE(h.form->scenario().goalRow(), 0);
+}
+
+void PlanningWindowTest::rosterTypedPastedAndClearedInTheGrid()
+{
+    Harness h;
+    QVERIFY(QTest::qWaitForWindowActive(&h.top));
+    setScheduleWorkedExample(h.form->scenario());
+    h.form->refresh();
+    h.toSchedule();
+    QCOMPARE(h.form->tableModel()->columnCount(), ResultTable::ColumnCount);
+    h.form->setRosterColumns(true);
+    QCOMPARE(h.form->tableModel()->modelColumn(ResultTable::HaveColumn), ResultTable::ColumnCount);
+
+    // Typed as a planner types: click the cell, type, Enter.
+    TLumStringGrid *grid = h.form->grid();
+    const QStringList roster = {"0", "3", "9", "20"};
+    for (int slot = 1; slot <= 4; ++slot) {
+        h.clickCell(ResultTable::HaveColumn, slot);
+        QCOMPARE(grid->currentTableColumn(), int(ResultTable::HaveColumn));
+        Harness::typeKeys(roster.at(slot - 1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    const ResultTable &table = h.table();
+    QCOMPARE(column(h.form->scenario(), ResultTable::HaveColumn), roster);
+    QCOMPARE(table.cell(ResultTable::GapColumn, 3), QStringLiteral("-1"));
+    QVERIFY(h.dialogs.shown.isEmpty());
+    // Under the inputs, the roster's day: the 09:00 slot is one agent short
+    // for half an hour.
+    QVERIFY(h.form->planningLine()->isVisible());
+    QVERIFY(h.form->planningLine()->text().startsWith(QStringLiteral("Day: Roster service level: ")));
+    QVERIFY(h.form->planningLine()->text().contains(QStringLiteral("Short slots: 1 \u00B7 Shortfall agent-hours: 0.5")));
+
+    // Delete clears the current Have cell.
+    h.clickCell(ResultTable::HaveColumn, 2);
+    QTest::keyClick(grid, Qt::Key_Delete);
+    QVERIFY(!h.form->scenario().SlotHave[2]);
+    QCOMPARE(table.cell(ResultTable::GapColumn, 2), QString());
+
+    // Ctrl+V in a Have cell pastes a column from that slot down.
+    QMimeData data;
+    data.setText(QStringLiteral("4\n11\n22\n"));
+    h.form->gridClipboard()->pasteData(data);
+    QCOMPARE(column(h.form->scenario(), ResultTable::HaveColumn), (QStringList{"0", "4", "11", "22"}));
+    QCOMPARE(table.cell(ResultTable::GapColumn, 3), QStringLiteral("1"));
+    // More values than slots: refused, nothing changed.
+    data.setText(QStringLiteral("1\n2\n3\n4\n"));
+    h.form->gridClipboard()->pasteData(data);
+    QCOMPARE(h.dialogs.texts(QStringLiteral("error")).size(), 1);
+    QVERIFY(h.dialogs.texts(QStringLiteral("error")).first().endsWith(QStringLiteral("Nothing was pasted.")));
+    QCOMPARE(column(h.form->scenario(), ResultTable::HaveColumn), (QStringList{"0", "4", "11", "22"}));
+}
+
+void PlanningWindowTest::refusedRosterValueIsNamedWithItsSlot_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("letter") << "x" << "\"x\" for the 09:00 slot";
+    QTest::newRow("decimal") << "2.5" << "\"2.5\" for the 09:00 slot";
+    QTest::newRow("minus") << "-3" << "\"-3\" for the 09:00 slot";
+}
+
+void PlanningWindowTest::refusedRosterValueIsNamedWithItsSlot()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, value);
+    Harness h;
+    QVERIFY(QTest::qWaitForWindowActive(&h.top));
+    setScheduleWorkedExample(h.form->scenario());
+    h.form->scenario().SlotHave[3] = 9;
+    h.form->refresh();
+    h.toSchedule();
+    const int recalculations = h.form->scenario().recalculationCount();
+    h.clickCell(ResultTable::HaveColumn, 3);
+    Harness::typeKeys(typed);
+    // The cursor moves on: the cell is left and checked.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(h.dialogs.texts(QStringLiteral("error")).size(), 1);
+    QVERIFY(h.dialogs.texts(QStringLiteral("error")).first().startsWith(value));
+    QCOMPARE(h.form->scenario().SlotHave[3], std::optional<int>(9));
+    QCOMPARE(h.table().cell(ResultTable::HaveColumn, 3), QStringLiteral("9"));
+    QCOMPARE(h.form->scenario().recalculationCount(), recalculations);
+}
+
+void PlanningWindowTest::optionsAndRosterAreSavedAndLoaded()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("day.vnk"));
+    Harness h;
+    setScheduleWorkedExample(h.form->scenario());
+    h.form->refresh();
+    h.toSchedule();
+    QVERIFY(h.form->saveFile(path));
+    QVERIFY(!h.form->hasUnsavedChanges());
+    h.dialogs.planningAnswer = optionsOf(QStringLiteral("30"), QStringLiteral("85"), true);
+    h.form->PlanningOptions1Click();
+    QVERIFY(h.form->hasUnsavedChanges());
+    h.form->scenario().SlotHave[3] = 9;
+    QVERIFY(h.form->saveFile(path));
+
+    Harness other;
+    QVERIFY(other.form->openFile(path));
+    QVERIFY(other.form->scenario().Planning == *h.dialogs.planningAnswer);
+    QCOMPARE(other.form->scenario().SlotHave[3], std::optional<int>(9));
+    QVERIFY(other.form->planningLine()->isVisible());
+}
+
+QTEST_MAIN(PlanningWindowTest)
+#include "test_planningwindow.moc"

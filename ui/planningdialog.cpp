@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: MIT
+#include "planningdialog.h"
+
+#include "dialogservice.h"
+#include "hint.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString InvalidInputMessage = QStringLiteral("Invalid input! - Cursor is positioned in failing field");
+
+} // namespace
+
+QString PlanningDialog::caption(const QString &windowCaption)
+{
+    return QStringLiteral("Planning Options - ") + windowCaption;
+}
+
+PlanningDialog::PlanningDialog(const PlanningOptions &current, const QString &windowCaption, DialogService &dialogs,
+                               QWidget *parent)
+    : QDialog(parent)
+    , m_dialogs(dialogs)
+{
+    setWindowTitle(caption(windowCaption));
+    setAccessibleName(windowTitle());
+    auto *outer = new QVBoxLayout(this);
+
+    auto *modelBox = new QGroupBox(QStringLiteral("Queueing model"), this);
+    modelBox->setAccessibleName(QStringLiteral("Queueing model"));
+    auto *modelLayout = new QVBoxLayout(modelBox);
+    m_erlangC = new QRadioButton(QStringLiteral("Erlang &C: callers wait until they are answered; "
+                                                "abandonment is an estimate"),
+                                 modelBox);
+    m_erlangA = new QRadioButton(QStringLiteral("Erlang &A: callers hang up after waiting, on average, "
+                                                "the \"Wait before abandon\" time"),
+                                 modelBox);
+    m_erlangC->setAccessibleName(QStringLiteral("Erlang C model"));
+    m_erlangA->setAccessibleName(QStringLiteral("Erlang A model"));
+    modelLayout->addWidget(m_erlangC);
+    modelLayout->addWidget(m_erlangA);
+    outer->addWidget(modelBox);
+
+    auto *form = new QFormLayout;
+    m_shrinkage = addField(form, QStringLiteral("&Shrinkage %:"),
+                           QStringLiteral("The share of paid time agents are not on the phones, 0 to 95"));
+    m_maxOccupancy = addField(form, QStringLiteral("Max &occupancy %:"),
+                              QStringLiteral("The highest usage the goal row may have, 1 to 100; empty: none"));
+    m_maxAbandon = addField(form, QStringLiteral("Max a&bandoned %:"),
+                            QStringLiteral("The highest share of callers hanging up the goal row may have, "
+                                           "0 to 100; empty: none"));
+    m_paidHours = addField(form, QStringLiteral("&Paid hours per agent:"),
+                           QStringLiteral("The paid time of one agent's day, hh:mm (08:00 when empty)"));
+    outer->addLayout(form);
+
+    m_requirement = new QLabel(this);
+    m_requirement->setAccessibleName(QStringLiteral("Refused option"));
+    m_requirement->setWordWrap(true);
+    outer->addWidget(m_requirement);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setAccessibleName(QStringLiteral("Dialog buttons"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &PlanningDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &PlanningDialog::reject);
+    outer->addWidget(buttons);
+
+    setTexts(PlanningOptionTexts::of(current));
+}
+
+QLineEdit *PlanningDialog::addField(QFormLayout *form, const QString &label, const QString &hint)
+{
+    auto *edit = new QLineEdit(this);
+    auto *caption = new QLabel(label, this);
+    caption->setBuddy(edit);
+    QString name = label;
+    name.remove(QLatin1Char('&'));
+    name.remove(QLatin1Char(':'));
+    edit->setAccessibleName(name.trimmed());
+    SetHint(edit, hint);
+    form->addRow(caption, edit);
+    return edit;
+}
+
+QLineEdit *PlanningDialog::field(PlanningOption option) const
+{
+    switch (option) {
+    case PlanningOption::Shrinkage:
+        return m_shrinkage;
+    case PlanningOption::MaxOccupancy:
+        return m_maxOccupancy;
+    case PlanningOption::MaxAbandon:
+        return m_maxAbandon;
+    case PlanningOption::PaidHours:
+        return m_paidHours;
+    case PlanningOption::Model:
+        break;
+    }
+    return nullptr;
+}
+
+PlanningOptionTexts PlanningDialog::texts() const
+{
+    PlanningOptionTexts texts;
+    texts.model = m_erlangA->isChecked() ? QueueModel::ErlangA : QueueModel::ErlangC;
+    texts.shrinkage = m_shrinkage->text();
+    texts.maxOccupancy = m_maxOccupancy->text();
+    texts.maxAbandon = m_maxAbandon->text();
+    texts.paidHours = m_paidHours->text();
+    return texts;
+}
+
+void PlanningDialog::setTexts(const PlanningOptionTexts &texts)
+{
+    (texts.model == QueueModel::ErlangA ? m_erlangA : m_erlangC)->setChecked(true);
+    m_shrinkage->setText(texts.shrinkage);
+    m_maxOccupancy->setText(texts.maxOccupancy);
+    m_maxAbandon->setText(texts.maxAbandon);
+    m_paidHours->setText(texts.paidHours);
+}
+
+void PlanningDialog::accept()
+{
+    const PlanningOptionsCheck check = CheckPlanningOptions(texts());
+    if (!check.options) {
+        // As in the agent window: the cursor goes to the refused option
+        // first, then the message; what it must be stays in view.
+        QWidget *failing = field(check.failing);
+        if (!failing)
+            failing = m_erlangA->isChecked() ? m_erlangA : m_erlangC;
+        failing->setFocus(Qt::OtherFocusReason);
+        if (auto *edit = qobject_cast<QLineEdit *>(failing))
+            edit->selectAll();
+        QString requirement = PlanningOptionDescription(check.failing) + QStringLiteral(": ") + check.requirement;
+        requirement[0] = requirement.at(0).toUpper();
+        m_requirement->setText(requirement);
+        m_dialogs.inform(InvalidInputMessage);
+        return;
+    }
+    m_accepted = check.options;
+    QDialog::accept();
+}
