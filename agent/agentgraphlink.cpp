@@ -134,12 +134,30 @@ void AgentGraphLink::setGraphMenuFor(bool scheduleTab)
     m_graphWindow->SeriesSelection = SeriesKinds::DefaultSelection(scheduleTab);
 }
 
+void AgentGraphLink::showExtraSeriesItems()
+{
+    // "Sched" and "Have" are offered while the table shows their column;
+    // their menu items are made the first time, and a series whose column
+    // went away leaves the selection.
+    TLumChart &window = *m_graphWindow;
+    const AgentScenario &scenario = m_form.scenario();
+    const SeriesSelectionWord offer = SeriesKinds::Offer(scenario.ScheduleMode, scenario.StringGrid1());
+    for (int kind = SeriesKinds::Count; kind < SeriesKinds::AllCount; ++kind) {
+        const bool offered = SeriesKinds::Holds(offer, kind);
+        if (!offered)
+            window.SeriesSelection &= ~SeriesKinds::KindBit(kind);
+        if (QAction *item = offered ? window.extraSeriesItem(kind) : window.seriesItem(kind))
+            item->setVisible(offered);
+    }
+}
+
 void AgentGraphLink::BuildGraph()
 {
     if (!m_graphWindow)
         return;
     TLumChart &window = *m_graphWindow;
     const AgentScenario &scenario = m_form.scenario();
+    showExtraSeriesItems();
     const GraphRequest request{scenario.ScheduleMode, window.SeriesSelection, window.BarChart};
     const GraphBuildResult result = ::BuildGraph(window.chart()->model(), scenario.StringGrid1(), request,
                                                  m_colours ? *m_colours : standardColours());

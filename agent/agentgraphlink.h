@@ -51,6 +51,7 @@ public:
 
 private:
     void setGraphMenuFor(bool scheduleTab);
+    void showExtraSeriesItems();
     void bringToFront();
 
     TAgentForm &m_form;

@@ -76,6 +76,7 @@ class GraphLinkTest : public QObject
 private Q_SLOTS:
     void showGraphOpensOneLinkedWindow();
     void seriesMenuFollowsTheTab();
+    void schedAndHaveFollowTheirColumns();
     void eachAgentWindowRebuildsOnlyItsOwnGraph();
     void styleAndSeriesChangesRebuildFromTheTable();
     void uncheckingEverythingDrawsTheDefaultPair();
@@ -142,6 +143,29 @@ void GraphLinkTest::seriesMenuFollowsTheTab()
     QCOMPARE(graph->SeriesSelection, SeriesSelectionWord(6));
     QVERIFY(!graph->seriesItem(0)->isVisible());
     QCOMPARE(model.bottomAxis.title, QStringLiteral("Agents"));
+}
+
+void GraphLinkTest::schedAndHaveFollowTheirColumns()
+{
+    Frame frame;
+    TAgentForm *form = frame.newAgentWindow();
+    Frame::enterAgentsExample(*form);
+    form->SpeedButton6Click();
+    TLumChart *graph = form->graphLink()->GraphWindow();
+    QVERIFY(!graph->seriesItem(SeriesKinds::Count)); // no Sched item without shrinkage
+    AgentScenario &scenario = form->scenario();
+    scenario.Planning.shrinkagePercent = 30;
+    scenario.Recalculate();
+    QAction *sched = graph->seriesItem(SeriesKinds::Count);
+    QVERIFY(sched && sched->isVisible());
+    QCOMPARE(sched->text(), QStringLiteral("Sched"));
+    graph->seriesItemClick(SeriesKinds::Count);
+    QCOMPARE(graph->chart()->model().series.back().title.left(5), QStringLiteral("Sched"));
+    // Without shrinkage the item hides and the series leaves the selection.
+    scenario.Planning.shrinkagePercent = 0;
+    scenario.Recalculate();
+    QVERIFY(!sched->isVisible());
+    QVERIFY(!SeriesKinds::Holds(graph->SeriesSelection, SeriesKinds::Count));
 }
 
 void GraphLinkTest::eachAgentWindowRebuildsOnlyItsOwnGraph()
