@@ -15,6 +15,7 @@ private Q_SLOTS:
     void scheduledAgentsRoundUpTheExactQuotient();
     void dayTotalsOfTheSchedule();
     void rosterCheckOfTheWorkedSchedule();
+    void capBeyondFullServiceAndARosterOfOne();
 };
 
 namespace {
@@ -181,6 +182,29 @@ void PlanningTest::rosterCheckOfTheWorkedSchedule()
                                  + 120 * s.rowValues()[3].haveFigures.serviceLevel) / 180;
     QCOMPARE(*s.rosterDay().serviceLevel, withOverload);
     QCOMPARE(s.rosterDay().shortSlots, 2);
+}
+
+void PlanningTest::capBeyondFullServiceAndARosterOfOne()
+{
+    // A 20 % cap on a load of 10 needs 50 agents, far beyond the service
+    // level's 99.9 %: the table goes on to its goal row.
+    AgentScenario s;
+    setTexts(s, {"08:00", "08:30", "100", "03:00", "00:00", "00:30", "80", "20"});
+    s.Planning.maxOccupancyPercent = 20;
+    QVERIFY(s.Recalculate().valid);
+    QVERIFY(s.goalRow() > 1);
+    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, s.goalRow()), QStringLiteral("50"));
+
+    // With callers who hang up, one agent carries any load: a roster of one
+    // gives figures, not "overloaded".
+    AgentScenario day = workedScheduleScenario();
+    day.Planning.model = QueueModel::ErlangA;
+    day.RosterView = true;
+    QVERIFY(day.TabSet1Click(Tab::Schedule).valid);
+    day.StringGrid1SetEditText(ResultTable::HaveColumn, 4, QStringLiteral("1"));
+    QVERIFY(day.Recalculate().valid);
+    QVERIFY(day.rowValues()[3].haveCarries);
+    QVERIFY(day.StringGrid1().cell(ResultTable::HaveServiceColumn, 4).endsWith(QLatin1Char('%')));
 }
 
 QTEST_GUILESS_MAIN(PlanningTest)
