@@ -16,6 +16,7 @@ private Q_SLOTS:
     void dayTotalsOfTheSchedule();
     void rosterCheckOfTheWorkedSchedule();
     void capBeyondFullServiceAndARosterOfOne();
+    void tablesFilledAgainStartAfresh();
 };
 
 namespace {
@@ -205,6 +206,23 @@ void PlanningTest::capBeyondFullServiceAndARosterOfOne()
     QVERIFY(day.Recalculate().valid);
     QVERIFY(day.rowValues()[3].haveCarries);
     QVERIFY(day.StringGrid1().cell(ResultTable::HaveServiceColumn, 4).endsWith(QLatin1Char('%')));
+}
+
+void PlanningTest::tablesFilledAgainStartAfresh()
+{
+    // Filling a table again replaces its row values, and the Agents layout
+    // after the Schedule's has no fixed column.
+    AgentScenario s = workedScheduleScenario();
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    QCOMPARE(s.StringGrid1().fixedColumns(), 1);
+    s.ComputeSchedule();
+    QCOMPARE(s.rowValues().size(), std::size_t(4));
+    s.setText(Field::Edit1, QStringLiteral("100"));
+    QVERIFY(s.TabSet1Click(Tab::Agents).valid);
+    QCOMPARE(s.StringGrid1().fixedColumns(), 0);
+    const std::size_t rows = s.rowValues().size();
+    s.FillAgentsTable();
+    QCOMPARE(s.rowValues().size(), rows);
 }
 
 QTEST_GUILESS_MAIN(PlanningTest)
