@@ -151,14 +151,20 @@ BENCHMARK(BM_ScheduleRisingDayRecalculate)->Unit(benchmark::kMicrosecond);
 // The worst the Schedule tab accepts: 48 half-hour slots, each at the
 // largest volume under the load bound with the longest handle time, and a
 // goal no agent number meets, so every slot tries its 19 agent numbers.
-static void BM_ScheduleWorstAccepted(benchmark::State &state)
+static bool prepareWorstSchedule(benchmark::State &state, AgentScenario &s, int volume)
 {
-    const int volume = largestAcceptedCalls(30, LongestHandleSeconds);
     int volumes[AgentScenario::MaxSlots];
     for (int &v : volumes)
         v = volume;
+    return prepareDaySchedule(state, s, volumes, "23:59", "23:59", "100", "0");
+}
+
+// The worst Schedule input, recalculated.
+static void BM_ScheduleWorstAccepted(benchmark::State &state)
+{
+    const int volume = largestAcceptedCalls(30, LongestHandleSeconds);
     AgentScenario s;
-    if (!prepareDaySchedule(state, s, volumes, "23:59", "23:59", "100", "0"))
+    if (!prepareWorstSchedule(state, s, volume))
         return;
     for (auto _ : state)
         benchmark::DoNotOptimize(s.Recalculate());
@@ -189,11 +195,8 @@ BENCHMARK(BM_AgentsWorstAcceptedWithCap)->Arg(1)->Arg(50)->Arg(90)->Arg(98)->Arg
 static void BM_ScheduleWorstAcceptedWithRoster(benchmark::State &state)
 {
     const int volume = largestAcceptedCalls(30, LongestHandleSeconds);
-    int volumes[AgentScenario::MaxSlots];
-    for (int &v : volumes)
-        v = volume;
     AgentScenario s;
-    if (!prepareDaySchedule(state, s, volumes, "23:59", "23:59", "100", "0"))
+    if (!prepareWorstSchedule(state, s, volume))
         return;
     s.Planning.maxOccupancyPercent = 90;
     const double load = ComputeCallLoad(volume, 30, LongestHandleSeconds).trafficLoad;
