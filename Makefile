@@ -7,7 +7,7 @@ JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 MUTATE_NICE ?= 10
 
-.PHONY: all deps build run test package asan bench fuzz mutate screenshots clean monkey monkey-asan
+.PHONY: all deps build run test package asan bench bench-compare fuzz mutate screenshots clean monkey monkey-asan
 
 all: build
 
@@ -61,6 +61,15 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target varnook_bench
 	$(BENCH_BUILD)/bench/varnook_bench
 
+# The benchmarks of commit BASE against the working tree's, run alternately:
+# `make bench-compare BASE=cfe8d0c BENCH_FILTER=Erlang`; scripts/bench-compare
+# explains every setting.
+BASE ?=
+BENCH_FILTER ?= .
+bench-compare: deps
+	@test -n "$(BASE)" || { echo "usage: make bench-compare BASE=<commit> [BENCH_FILTER=<regex>]" >&2; exit 2; }
+	BENCH_BUILD=$(BENCH_BUILD) scripts/bench-compare "$(BASE)" "$(BENCH_FILTER)"
+
 # The scenario-file reader under libFuzzer for FUZZ_SECONDS seconds.
 # The libraries are instrumented for coverage and run under ASan and UBSan;
 # only the fuzz target is built. Findings are written into $(FUZZ_BUILD).
@@ -86,4 +95,4 @@ screenshots: build
 	$(BUILD)/app/varnook-chart-screenshots $(BUILD)/screenshots
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) build-mutate
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) build-mutate build-bench-base
