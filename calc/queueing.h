@@ -40,6 +40,8 @@ public:
     double at(long long servers);
 
     double load() const { return m_load; }
+    // The server count the recursion stands at.
+    long long servers() const { return m_servers; }
 
 private:
     double m_load;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -16,7 +17,6 @@ public:
         : m_load(load)
         , m_inputs(inputs)
         , m_loss(load.trafficLoad, servers, blocking)
-        , m_reached(servers)
     {
     }
 
@@ -25,8 +25,8 @@ public:
     AgentFigures evaluate(double agents) override
     {
         const auto servers = static_cast<long long>(agents);
-        settleFarAhead(servers);
-        m_reached = std::max(m_reached, servers);
+        if (servers > m_loss.servers() + 1)
+            walkFarAhead(servers);
         return EvaluateAgents(agents, m_load, m_inputs, m_loss.at(servers));
     }
 
@@ -54,38 +54,33 @@ public:
     }
 
 private:
-    // A tight cap can put the first agent number far above the load. The
-    // recursion forgets where it started by a factor of load / agents per
-    // step, so from far enough ahead it restarts a few settling steps below
-    // the agents asked for: the value it reaches is the one the whole walk
-    // gives, at a cost that does not grow with the cap.
-    void settleFarAhead(long long servers)
+    // A tight cap or a roster can ask for an agent number far above the
+    // recursion. The recursion walks there step by step, as from the start,
+    // so every value is the one the whole walk gives; but the blocking
+    // probability falls with every agent, and once it is below the smallest
+    // normal double the agents asked for get 0 without walking on: further
+    // steps only lead through numbers a double cannot hold to a precision
+    // worth the time (with a 1 % cap at the load bound, a hundred times the
+    // load's own walk).
+    void walkFarAhead(long long servers)
     {
-        const double load = m_load.trafficLoad;
-        const double target = static_cast<double>(servers);
-        if (!(target > load * 1.001))
-            return;
-        // Each step forgets at least load / (its agents): the steps are
-        // counted at the lowest agent number they start from.
-        double settlingSteps = 0;
-        for (int refinement = 0; refinement < 4; ++refinement) {
-            if (!(target - settlingSteps > load * 1.001))
+        long long reached = m_loss.servers();
+        while (reached < servers) {
+            reached = std::min(servers, reached + StepsBetweenChecks);
+            if (m_loss.at(reached) < std::numeric_limits<double>::min()) {
+                m_loss = Calc::LossRecursion(m_load.trafficLoad, servers, 0.0);
                 return;
-            settlingSteps = std::ceil(ForgetNaturalLogs / std::log((target - settlingSteps) / load));
+            }
         }
-        if (settlingSteps + 1 >= target - static_cast<double>(m_reached) || target - settlingSteps <= load)
-            return;
-        m_loss = Calc::LossRecursion(load, servers - static_cast<long long>(settlingSteps), 1.0);
     }
 
-    // e^-45: the start's weight after settling, far below a double's precision.
-    static constexpr double ForgetNaturalLogs = 45;
+    // Steps of the recursion between two looks at its value.
+    static constexpr long long StepsBetweenChecks = 64;
 
     CallLoad m_load;
     ServiceInputs m_inputs;
     // Kept open: consecutive agent numbers cost one step each.
     Calc::LossRecursion m_loss;
-    long long m_reached = 0; // the highest agent number the recursion reached
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "erlangamodel.h"
+#include "agentsearch.h"
 #include "erlangcmodel.h"
 #include "queueing.h"
 
@@ -27,6 +28,8 @@ private Q_SLOTS:
     void firstAgentsFindTheGoalRowOverRandomLoads();
     void erlangCStartsWhereItAlwaysHas_data();
     void erlangCStartsWhereItAlwaysHas();
+    void erlangCFarAboveTheLoadFollowsTheRecursion_data();
+    void erlangCFarAboveTheLoadFollowsTheRecursion();
     void badInputGivesFiguresThatAreNumbers_data();
     void badInputGivesFiguresThatAreNumbers();
 };
@@ -264,6 +267,45 @@ void ErlangAModelTest::erlangCStartsWhereItAlwaysHas()
     const CallLoad load = ComputeCallLoad(calls, 60, handle);
     const auto evaluation = evaluationOf(ErlangCModel(), load, ServiceInputs{handle, handle, 25, 20});
     QCOMPARE(evaluation->firstAgents(load, GoalRule{80, cap, {}}), first);
+}
+
+void ErlangAModelTest::erlangCFarAboveTheLoadFollowsTheRecursion_data()
+{
+    QTest::addColumn<double>("calls");
+    QTest::addColumn<std::optional<double>>("cap");
+    QTest::addColumn<double>("roster");
+
+    // Calls in an hour of 3-minute calls: the load is calls / 20. A roster
+    // value is asked for after the table's rows, as the Schedule does.
+    QTest::newRow("load 100, 30 % cap: rows from 329") << 2000.0 << std::optional<double>(30) << 0.0;
+    QTest::newRow("load 1,800, 90 % cap: rows from 1,995") << 36000.0 << std::optional<double>(90) << 0.0;
+    QTest::newRow("load 100, roster of 500") << 2000.0 << std::optional<double>() << 500.0;
+    QTest::newRow("load 100, 1 % cap, roster of 20,000") << 2000.0 << std::optional<double>(1) << 20000.0;
+}
+
+void ErlangAModelTest::erlangCFarAboveTheLoadFollowsTheRecursion()
+{
+    // Agent numbers far above the load get the waiting probability of the
+    // whole loss recursion from one server up, wherever that is a normal
+    // double; below the normal doubles, a value below them too.
+    QFETCH(double, calls);
+    QFETCH(std::optional<double>, cap);
+    QFETCH(double, roster);
+    const CallLoad load = ComputeCallLoad(calls, 60, 180);
+    const auto evaluation = evaluationOf(ErlangCModel(), load, ServiceInputs{180, 180, 25, 20});
+    std::vector<double> asked;
+    const double first = evaluation->firstAgents(load, GoalRule{80, cap, {}});
+    for (int row = 0; row < AgentSearch::AgentNumbersTried; ++row)
+        asked.push_back(first + row);
+    if (roster > 0)
+        asked.push_back(roster);
+    for (const double agents : asked) {
+        const double model = evaluation->evaluate(agents).waitProbability;
+        const double plain = Calc::WaitProbability(agents, load.trafficLoad, 1.0);
+        const bool normal = plain >= std::numeric_limits<double>::min();
+        QVERIFY2(normal ? near(model, plain, 1e-9) : model < std::numeric_limits<double>::min(),
+                 qPrintable(QStringLiteral("%1 agents: %2, the recursion gives %3").arg(agents).arg(model).arg(plain)));
+    }
 }
 
 void ErlangAModelTest::badInputGivesFiguresThatAreNumbers_data()
