@@ -54,6 +54,12 @@ double LossProbability(double servers, double rate, double duration)
 
 void LossProbabilities(const double *loads, const long long *servers, double *blocking, int count)
 {
+    // One recursion alone runs as its plain loop: its value then stays in a
+    // register instead of going through memory at every step.
+    if (count == 1) {
+        blocking[0] = LossRecursion(loads[0]).at(servers[0]);
+        return;
+    }
     // Longest recursion first, so that the recursions still running at step
     // k are always the first `active` ones.
     std::vector<int> order(static_cast<std::size_t>(count));
