@@ -25,8 +25,12 @@ void AgentsTable::prepareLayout(ResultTable &grid)
     grid.setRowCount(2);
     grid.setFixedColumns(0);
     grid.clearRow(1);
-    for (int c = 0; c < ResultTable::ColumnCount; ++c)
-        grid.setCell(c, 0, QString::fromLatin1(agentsHeaders[c]));
+    // A header already in place is kept: every recalculation lays out the
+    // table again, and a new text costs an allocation.
+    for (int c = 0; c < ResultTable::ColumnCount; ++c) {
+        if (grid.row(0)[static_cast<std::size_t>(c)] != QLatin1String(agentsHeaders[c]))
+            grid.setCell(c, 0, QString::fromLatin1(agentsHeaders[c]));
+    }
 }
 
 int AgentsTable::fill(ResultTable &grid, std::vector<RowValues> &values, unsigned *decidedBy) const
@@ -36,6 +40,7 @@ int AgentsTable::fill(ResultTable &grid, std::vector<RowValues> &values, unsigne
         std::move(m_model.evaluations({load}, m_inputs.serviceInputs()).front());
     const GoalRule rule = m_inputs.goalRule();
     values.clear();
+    values.reserve(LastRow);
 
     double n = evaluation->firstAgents(load, rule);
     int row = 1;
@@ -48,10 +53,10 @@ int AgentsTable::fill(ResultTable &grid, std::vector<RowValues> &values, unsigne
             n = n + 1;
             continue;
         }
-        RowValues rowValues = rowValuesOf(n, evaluation->evaluate(n));
+        values.push_back(rowValuesOf(n, evaluation->evaluate(n)));
+        RowValues &rowValues = values.back();
         rowValues.scheduled = m_inputs.Planning.scheduledAgents(n);
         writeRow(grid, row, rowValues);
-        values.push_back(rowValues);
         if (goalRow == 0 && rule.met(rowValues.figures)) {
             goalRow = row;
             if (decidedBy)
@@ -90,5 +95,7 @@ void AgentsTable::writeRow(ResultTable &grid, int row, const RowValues &values)
     grid.setCell(ResultTable::QueueTimeColumn, row, Calc::DurationText(f.queueTime));
     grid.setCell(ResultTable::QueueLengthColumn, row, Calc::FormatNumber(f.queueLength, 0));
     grid.setCell(ResultTable::TrunksColumn, row, QString::number(values.trunks));
-    grid.setCell(ResultTable::SchedColumn, row, QString::number(static_cast<long long>(values.scheduled)));
+    // Written only while shown: a hidden column's text would be dropped.
+    if (grid.isShown(ResultTable::SchedColumn))
+        grid.setCell(ResultTable::SchedColumn, row, QString::number(static_cast<long long>(values.scheduled)));
 }

@@ -55,14 +55,10 @@ std::vector<int> ResultTable::shownColumns() const
     return columns;
 }
 
-QString *ResultTable::cellText(int column, int row)
+QString *ResultTable::extraCellText(int column, int row)
 {
-    if (column < 0 || !isShown(column) || row < 0 || row >= rowCount())
+    if (!isShown(column))
         return nullptr;
-    // Checked access as well: a wrong range test throws instead of reading
-    // past the rows.
-    if (column < ColumnCount)
-        return &m_rows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
     return &m_extraRows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column - ColumnCount));
 }
 

@@ -67,7 +67,19 @@ private:
     void clampCurrentCell();
 
     using ExtraRow = std::array<QString, ExtraColumnCount>;
-    QString *cellText(int column, int row);
+    // The nine, which every table writes, here where the compiler can
+    // inline them; the extra columns in extraCellText.
+    QString *cellText(int column, int row)
+    {
+        if (column < 0 || row < 0 || row >= rowCount())
+            return nullptr;
+        // Checked access as well: a wrong range test throws instead of
+        // reading past the rows.
+        if (column < ColumnCount)
+            return &m_rows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+        return extraCellText(column, row);
+    }
+    QString *extraCellText(int column, int row);
 
     std::vector<Row> m_rows;
     std::vector<ExtraRow> m_extraRows;

@@ -27,8 +27,7 @@ struct ScheduleTable::Slot
     CallLoad load;
     double agents = 0;
     double scheduled = 0;      // agents with shrinkage applied
-    AgentFigures figures;      // as shown; an unstaffed slot: service level 1, the rest 0
-    AgentFigures exactFigures; // as the model gave them
+    AgentFigures figures;      // as the model gave them; an unstaffed slot: service level 1, the rest 0
     int trunks = 0;
     std::optional<int> have;   // the roster's agents
     bool haveCarries = false;  // false: the roster cannot carry the load
@@ -53,8 +52,11 @@ void ScheduleTable::prepareLayout(ResultTable &grid, const TimeSlots &slotList, 
         grid.setCell(ResultTable::TimeColumn, i, slotList.slotStartText(i, inputs.HalfHourSlots));
         grid.setCell(ResultTable::CallsColumn, i, QString::number(inputs.SlotCalls[static_cast<std::size_t>(i)]));
     }
-    for (int c = 0; c < ResultTable::ColumnCount; ++c)
-        grid.setCell(c, 0, QString::fromLatin1(scheduleHeaders[c]));
+    // A header already in place is kept: a new text costs an allocation.
+    for (int c = 0; c < ResultTable::ColumnCount; ++c) {
+        if (grid.row(0)[static_cast<std::size_t>(c)] != QLatin1String(scheduleHeaders[c]))
+            grid.setCell(c, 0, QString::fromLatin1(scheduleHeaders[c]));
+    }
 }
 
 ScheduleTable::CallTotals ScheduleTable::fill(ResultTable &grid, std::vector<RowValues> &values) const
@@ -65,6 +67,8 @@ ScheduleTable::CallTotals ScheduleTable::fill(ResultTable &grid, std::vector<Row
     // The model is asked for the staffed slots' loads all at once.
     std::vector<CallLoad> loads;
     std::vector<Slot *> staffed;
+    loads.reserve(slotRows.size());
+    staffed.reserve(slotRows.size());
     for (Slot &slot : slotRows) {
         if (slot.staffed) {
             loads.push_back(slot.load);
@@ -79,9 +83,10 @@ ScheduleTable::CallTotals ScheduleTable::fill(ResultTable &grid, std::vector<Row
     findTrunks(slotRows);
 
     values.clear();
+    values.reserve(slotRows.size());
     for (int row = 1; row <= static_cast<int>(slotRows.size()); ++row) {
         const Slot &slot = slotRows[static_cast<std::size_t>(row - 1)];
-        values.push_back(rowValuesOf(slot, grid.cell(ResultTable::TimeColumn, row)));
+        values.push_back(rowValuesOf(slot, grid.row(row)[ResultTable::TimeColumn]));
         writeRow(grid, row, slot);
     }
     return totals;
@@ -132,9 +137,6 @@ void ScheduleTable::searchAgents(LoadEvaluation &evaluation, const GoalRule &rul
     slot.agents = n;
     slot.scheduled = m_inputs.Planning.scheduledAgents(n);
     evaluateRoster(evaluation, slot);
-    slot.exactFigures = slot.figures;
-    if (slot.figures.answerTime > Calc::LongestDurationHours)
-        slot.figures.answerTime = Calc::LongestDurationHours;
 }
 
 void ScheduleTable::findTrunks(std::vector<Slot> &slotRows)
@@ -182,7 +184,7 @@ RowValues ScheduleTable::rowValuesOf(const Slot &slot, const QString &slotText)
     RowValues values;
     values.agents = slot.agents;
     values.evaluated = slot.staffed;
-    values.figures = slot.exactFigures;
+    values.figures = slot.figures;
     values.trunks = slot.trunks;
     values.slot = slotText;
     values.calls = slot.calls;
@@ -201,8 +203,13 @@ void ScheduleTable::writeRow(ResultTable &grid, int row, const Slot &slot)
     grid.setCell(ResultTable::SlotQueuedColumn, row, Calc::PercentText(f.waitProbability, 0));
     grid.setCell(ResultTable::SlotAbandonColumn, row, Calc::PercentText(f.abandonRate, 0));
     grid.setCell(ResultTable::SlotUsageColumn, row, Calc::PercentText(f.usage, 0));
-    grid.setCell(ResultTable::SlotAnswerColumn, row, Calc::DurationText(f.answerTime));
+    // The answer time is shown held at 23:59.
+    grid.setCell(ResultTable::SlotAnswerColumn, row,
+                 Calc::DurationText(std::min(f.answerTime, Calc::LongestDurationHours)));
     grid.setCell(ResultTable::SlotTrunksColumn, row, QString::number(slot.trunks));
+    // Without extra columns shown their texts would only be dropped.
+    if (grid.shownExtraColumns().empty())
+        return;
     grid.setCell(ResultTable::SchedColumn, row, QString::number(static_cast<long long>(slot.scheduled)));
     writeRosterCells(grid, row, slot);
 }
