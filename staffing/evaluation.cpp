@@ -18,6 +18,17 @@ constexpr double StartAgentsMargin = 0.5;
 // percentage shows a share that is not yet 1 % as 1 %.
 constexpr double AbandonRateAllowance = 0.005;
 
+// TrunkLoad's rule, here where EvaluateAgents inlines it: it is asked for
+// at every agent number a table tries.
+inline double trunkLoadOf(const CallLoad &load, const ServiceInputs &inputs, double answerTime)
+{
+    // The lines are held while the caller waits and talks; after-call work
+    // needs no line.
+    const double holdingSeconds = Calc::HoursToSeconds(answerTime) + inputs.talkSeconds;
+    const double lineRate = holdingSeconds > 0 ? 3600 / holdingSeconds : 0;
+    return lineRate > 0 ? load.arrivalRate / lineRate : 0;
+}
+
 } // namespace
 
 CallLoad ComputeCallLoad(double calls, double periodMinutes, double handleSeconds)
@@ -53,17 +64,13 @@ AgentFigures EvaluateAgents(double agents, const CallLoad &load, const ServiceIn
         level = 1;
     f.serviceLevel = level;
     f.abandonRate = pw - pw * inputs.abandonWaitSeconds / (f.queueTime * 3600) + AbandonRateAllowance;
-    f.trunkLoad = TrunkLoad(load, inputs, f.answerTime);
+    f.trunkLoad = trunkLoadOf(load, inputs, f.answerTime);
     return f;
 }
 
 double TrunkLoad(const CallLoad &load, const ServiceInputs &inputs, double answerTime)
 {
-    // The lines are held while the caller waits and talks; after-call work
-    // needs no line.
-    const double holdingSeconds = Calc::HoursToSeconds(answerTime) + inputs.talkSeconds;
-    const double lineRate = holdingSeconds > 0 ? 3600 / holdingSeconds : 0;
-    return lineRate > 0 ? load.arrivalRate / lineRate : 0;
+    return trunkLoadOf(load, inputs, answerTime);
 }
 
 bool MeetsGoal(double serviceLevel, int goalPercent)

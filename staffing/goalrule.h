@@ -26,7 +26,18 @@ struct GoalRule
     // is compared as a whole percentage rounded half to even, as the table
     // shows it; the cap and the abandonment limit exactly (a usage of 85.47 %
     // breaks an 85 % cap). A figure that is not a number misses its goal.
-    unsigned missed(const AgentFigures &f) const;
+    unsigned missed(const AgentFigures &f) const
+    {
+        unsigned goals = 0;
+        if (!MeetsGoal(f.serviceLevel, goalPercent))
+            goals |= ServiceLevelGoal;
+        // Written as "not within" so that a figure that is not a number misses.
+        if (maxOccupancyPercent && !(f.usage <= *maxOccupancyPercent / 100))
+            goals |= OccupancyCap;
+        if (maxAbandonPercent && !(f.abandonRate <= *maxAbandonPercent / 100))
+            goals |= AbandonmentGoal;
+        return goals;
+    }
     bool met(const AgentFigures &f) const { return missed(f) == 0; }
 
     // Which goals decided a goal row, given the figures of one agent fewer
