@@ -44,7 +44,11 @@ CallLoad ComputeCallLoad(double calls, double periodMinutes, double handleSecond
     return load;
 }
 
-AgentFigures EvaluateAgents(double agents, const CallLoad &load, const ServiceInputs &inputs, double blocking)
+namespace {
+
+// The two halves of EvaluateAgents, inlined into it and into the functions
+// that give each half alone.
+inline AgentFigures goalFiguresOf(double agents, const CallLoad &load, const ServiceInputs &inputs, double blocking)
 {
     const double n = agents;
     const double a = load.trafficLoad;
@@ -54,8 +58,6 @@ AgentFigures EvaluateAgents(double agents, const CallLoad &load, const ServiceIn
     const double rho = f.usage;
     f.waitProbability = Calc::WaitProbabilityFromLoss(n, a, blocking);
     const double pw = f.waitProbability;
-    f.queueLength = rho * pw / (1 - rho);
-    f.answerTime = pw / (n * mu * (1 - rho));
     f.queueTime = 1 / (n * mu * (1 - rho));
     double level = 1 - pw * std::exp(-(n - a) * inputs.goalSeconds / inputs.handleSeconds);
     if (level < 0)
@@ -64,8 +66,37 @@ AgentFigures EvaluateAgents(double agents, const CallLoad &load, const ServiceIn
         level = 1;
     f.serviceLevel = level;
     f.abandonRate = pw - pw * inputs.abandonWaitSeconds / (f.queueTime * 3600) + AbandonRateAllowance;
-    f.trunkLoad = trunkLoadOf(load, inputs, f.answerTime);
     return f;
+}
+
+inline void completeFiguresOf(double agents, const CallLoad &load, const ServiceInputs &inputs, AgentFigures &f)
+{
+    const double n = agents;
+    const double mu = load.serviceRate;
+    const double rho = f.usage;
+    const double pw = f.waitProbability;
+    f.queueLength = rho * pw / (1 - rho);
+    f.answerTime = pw / (n * mu * (1 - rho));
+    f.trunkLoad = trunkLoadOf(load, inputs, f.answerTime);
+}
+
+} // namespace
+
+AgentFigures EvaluateAgents(double agents, const CallLoad &load, const ServiceInputs &inputs, double blocking)
+{
+    AgentFigures f = goalFiguresOf(agents, load, inputs, blocking);
+    completeFiguresOf(agents, load, inputs, f);
+    return f;
+}
+
+AgentFigures EvaluateGoalFigures(double agents, const CallLoad &load, const ServiceInputs &inputs, double blocking)
+{
+    return goalFiguresOf(agents, load, inputs, blocking);
+}
+
+void CompleteFigures(double agents, const CallLoad &load, const ServiceInputs &inputs, AgentFigures &figures)
+{
+    completeFiguresOf(agents, load, inputs, figures);
 }
 
 double TrunkLoad(const CallLoad &load, const ServiceInputs &inputs, double answerTime)

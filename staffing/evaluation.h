@@ -40,6 +40,14 @@ CallLoad ComputeCallLoad(double calls, double periodMinutes, double handleSecond
 // loss recursion at that agent number.
 AgentFigures EvaluateAgents(double agents, const CallLoad &load, const ServiceInputs &inputs, double blocking);
 
+// EvaluateAgents in two halves, for a search that keeps one agent number of
+// many: the figures a goal rule reads (usage, waiting probability, time in
+// queue, service level, abandonment), with the average queue, the answer
+// time and the line load left at 0; CompleteFigures then adds those three.
+// Together they give EvaluateAgents' very doubles.
+AgentFigures EvaluateGoalFigures(double agents, const CallLoad &load, const ServiceInputs &inputs, double blocking);
+void CompleteFigures(double agents, const CallLoad &load, const ServiceInputs &inputs, AgentFigures &figures);
+
 // The offered load of the lines (for the trunk rule) when the mean time in
 // queue over all calls is `answerTime` hours: a line is held while its
 // caller waits and talks, counted in whole seconds.

@@ -123,10 +123,12 @@ void ScheduleTable::searchAgents(LoadEvaluation &evaluation, const GoalRule &rul
             n = n + 1;
             continue;
         }
-        slot.figures = evaluation.evaluate(n);
+        // Only the agent number kept, and the roster's, get every figure.
+        slot.figures = evaluation.goalFigures(n);
         if (slot.have && *slot.have == n) {
             slot.haveCarries = true;
             slot.haveFigures = slot.figures;
+            evaluation.complete(n, slot.haveFigures);
         }
         if (rule.met(slot.figures))
             break;
@@ -134,6 +136,7 @@ void ScheduleTable::searchAgents(LoadEvaluation &evaluation, const GoalRule &rul
         if (evaluations <= AgentSearch::AgentNumbersTried)
             n = n + 1;
     }
+    evaluation.complete(n, slot.figures);
     slot.agents = n;
     slot.scheduled = m_inputs.Planning.scheduledAgents(n);
     evaluateRoster(evaluation, slot);

@@ -20,6 +20,12 @@ public:
     // precision. A model may need the agent numbers asked for in rising
     // order from firstAgents (Erlang C's recursion does); the tables ask so.
     virtual AgentFigures evaluate(double agents) = 0;
+    // For a search that keeps one agent number of many: the figures a goal
+    // rule reads for `agents`, in the same order as evaluate. A model may
+    // leave the other figures for complete() to add to the agent number
+    // kept. By default every figure, and complete() has nothing to add.
+    virtual AgentFigures goalFigures(double agents) { return evaluate(agents); }
+    virtual void complete(double /*agents*/, AgentFigures & /*figures*/) {}
     // The first agent number a table tries for this load (`load` is the one
     // this evaluation was made for). By default the first whole number above
     // the load, load.startAgents, where a queue whose callers never hang up

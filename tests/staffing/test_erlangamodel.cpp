@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <random>
 
@@ -30,6 +31,7 @@ private Q_SLOTS:
     void erlangCStartsWhereItAlwaysHas();
     void erlangCFarAboveTheLoadFollowsTheRecursion_data();
     void erlangCFarAboveTheLoadFollowsTheRecursion();
+    void goalFiguresCompletedAreTheEvaluatedOnes();
     void badInputGivesFiguresThatAreNumbers_data();
     void badInputGivesFiguresThatAreNumbers();
 };
@@ -305,6 +307,34 @@ void ErlangAModelTest::erlangCFarAboveTheLoadFollowsTheRecursion()
         const bool normal = plain >= std::numeric_limits<double>::min();
         QVERIFY2(normal ? near(model, plain, 1e-9) : model < std::numeric_limits<double>::min(),
                  qPrintable(QStringLiteral("%1 agents: %2, the recursion gives %3").arg(agents).arg(model).arg(plain)));
+    }
+}
+
+void ErlangAModelTest::goalFiguresCompletedAreTheEvaluatedOnes()
+{
+    // A search keeps one agent number of many: what it completes must be
+    // what evaluating that number gives, to the last bit, for either model.
+    std::mt19937 random(31);
+    std::uniform_real_distribution<double> calls(1, 3000);
+    std::uniform_real_distribution<double> handle(1, 900);
+    std::uniform_int_distribution<int> above(0, 30);
+    const ErlangCModel erlangC;
+    const ErlangAModel erlangA;
+    for (int i = 0; i < 200; ++i) {
+        const double h = handle(random);
+        const CallLoad load = ComputeCallLoad(calls(random), 60, h);
+        const ServiceInputs inputs{h, h * 0.8, 40, 20};
+        const double agents = load.startAgents + above(random);
+        for (const StaffingModel *model : {static_cast<const StaffingModel *>(&erlangC),
+                                           static_cast<const StaffingModel *>(&erlangA)}) {
+            const auto searched = evaluationOf(*model, load, inputs);
+            AgentFigures kept;
+            for (double n = load.startAgents; n <= agents; ++n)
+                kept = searched->goalFigures(n);
+            searched->complete(agents, kept);
+            const AgentFigures f = evaluationOf(*model, load, inputs)->evaluate(agents);
+            QVERIFY2(std::memcmp(&kept, &f, sizeof f) == 0, qPrintable(QStringLiteral("case %1").arg(i)));
+        }
     }
 }
 
