@@ -10,9 +10,62 @@
 
 namespace {
 
-class ErlangCEvaluation : public LoadEvaluation
+// The blocks of the evaluations that ended, kept for the next ones: a
+// Schedule makes one evaluation per slot at every recalculation, and the
+// allocator took longer over those dozens of small blocks than the
+// evaluations took to set up. Each thread keeps its own and frees them when
+// it ends; after that its evaluations use the allocator again.
+struct FreeBlocks
+{
+    // More than a Schedule of any slot length has slots.
+    static constexpr int MostKept = 128;
+    void *blocks[MostKept];
+    int count = 0; // -1 once the thread's blocks were freed
+};
+thread_local FreeBlocks freeBlocks;
+
+struct FreeBlocksRelease
+{
+    ~FreeBlocksRelease()
+    {
+        for (int i = 0; i < freeBlocks.count; ++i)
+            ::operator delete(freeBlocks.blocks[i]);
+        freeBlocks.count = -1;
+    }
+};
+
+FreeBlocks &freeBlocksOfThisThread()
+{
+    // Touching the release object has it run when the thread ends.
+    thread_local FreeBlocksRelease release;
+    (void)release;
+    return freeBlocks;
+}
+
+void *takeBlock(std::size_t size)
+{
+    FreeBlocks &kept = freeBlocksOfThisThread();
+    if (kept.count <= 0)
+        return ::operator new(size);
+    return kept.blocks[--kept.count];
+}
+
+void giveBlock(void *block)
+{
+    FreeBlocks &kept = freeBlocksOfThisThread();
+    if (kept.count >= 0 && kept.count < FreeBlocks::MostKept)
+        kept.blocks[kept.count++] = block;
+    else
+        ::operator delete(block);
+}
+
+class ErlangCEvaluation final : public LoadEvaluation
 {
 public:
+    // Every block is of this final class's size.
+    static void *operator new(std::size_t size) { return takeBlock(size); }
+    static void operator delete(void *block) { giveBlock(block); }
+
     ErlangCEvaluation(const CallLoad &load, const ServiceInputs &inputs, long long servers, double blocking)
         : m_load(load)
         , m_inputs(inputs)
@@ -24,10 +77,18 @@ public:
 
     AgentFigures evaluate(double agents) override
     {
-        const auto servers = static_cast<long long>(agents);
-        if (servers > m_loss.servers() + 1)
-            walkFarAhead(servers);
-        return EvaluateAgents(agents, m_load, m_inputs, m_loss.at(servers));
+        return EvaluateAgents(agents, m_load, m_inputs, blockingAt(agents));
+    }
+
+    // The queue length, answer time and line load are left out.
+    AgentFigures goalFigures(double agents) override
+    {
+        return EvaluateGoalFigures(agents, m_load, m_inputs, blockingAt(agents));
+    }
+
+    void complete(double agents, AgentFigures &figures) override
+    {
+        CompleteFigures(agents, m_load, m_inputs, figures);
     }
 
     // Usage is the load over the agents, exactly: with a cap the first
@@ -54,6 +115,14 @@ public:
     }
 
 private:
+    double blockingAt(double agents)
+    {
+        const auto servers = static_cast<long long>(agents);
+        if (servers > m_loss.servers() + 1)
+            walkFarAhead(servers);
+        return m_loss.at(servers);
+    }
+
     // A tight cap or a roster can ask for an agent number far above the
     // recursion. The recursion walks there step by step, as from the start,
     // so every value is the one the whole walk gives; but the blocking
