@@ -157,9 +157,17 @@ private:
 std::vector<std::unique_ptr<LoadEvaluation>> ErlangCModel::evaluations(const std::vector<CallLoad> &loads,
                                                                        const ServiceInputs &inputs) const
 {
+    std::vector<std::unique_ptr<LoadEvaluation>> result;
+    const auto count = loads.size();
+    if (count == 1) {
+        // The Agents table's one load: its recursion alone, as a plain loop.
+        const auto servers = static_cast<long long>(loads[0].startAgents);
+        const double blocking = Calc::LossRecursion(loads[0].trafficLoad).at(servers);
+        result.push_back(std::make_unique<ErlangCEvaluation>(loads[0], inputs, servers, blocking));
+        return result;
+    }
     // The recursions of all loads up to their first agent number run side
     // by side; each load's search then goes on from there.
-    const auto count = loads.size();
     std::vector<double> trafficLoads(count);
     std::vector<long long> servers(count);
     for (std::size_t i = 0; i < count; ++i) {
@@ -169,7 +177,6 @@ std::vector<std::unique_ptr<LoadEvaluation>> ErlangCModel::evaluations(const std
     std::vector<double> blocking(count);
     Calc::LossProbabilities(trafficLoads.data(), servers.data(), blocking.data(), static_cast<int>(count));
 
-    std::vector<std::unique_ptr<LoadEvaluation>> result;
     result.reserve(count);
     for (std::size_t i = 0; i < count; ++i)
         result.push_back(std::make_unique<ErlangCEvaluation>(loads[i], inputs, servers[i], blocking[i]));
