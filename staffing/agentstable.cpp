@@ -95,7 +95,7 @@ void AgentsTable::writeRow(ResultTable &grid, int row, const RowValues &values)
     grid.setCell(ResultTable::QueueTimeColumn, row, Calc::DurationText(f.queueTime));
     grid.setCell(ResultTable::QueueLengthColumn, row, Calc::FormatNumber(f.queueLength, 0));
     grid.setCell(ResultTable::TrunksColumn, row, QString::number(values.trunks));
-    // Written only while shown: a hidden column's text would be dropped.
-    if (grid.isShown(ResultTable::SchedColumn))
+    // Without extra columns shown the text would only be dropped.
+    if (!grid.shownExtraColumns().empty())
         grid.setCell(ResultTable::SchedColumn, row, QString::number(static_cast<long long>(values.scheduled)));
 }

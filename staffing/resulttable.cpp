@@ -5,14 +5,16 @@
 
 ResultTable::ResultTable()
     : m_rows(2)
-    , m_extraRows(2)
 {
 }
 
 void ResultTable::setRowCount(int count)
 {
     m_rows.resize(static_cast<std::size_t>(std::max(count, 1)));
-    m_extraRows.resize(m_rows.size());
+    // The extra columns' rows are made when first written (most tables
+    // show none); those of dropped rows go with them.
+    if (m_extraRows.size() > m_rows.size())
+        m_extraRows.resize(m_rows.size());
     clampCurrentCell();
 }
 
@@ -59,13 +61,21 @@ QString *ResultTable::extraCellText(int column, int row)
 {
     if (!isShown(column))
         return nullptr;
+    if (m_extraRows.size() < m_rows.size())
+        m_extraRows.resize(m_rows.size());
     return &m_extraRows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column - ColumnCount));
 }
 
 QString ResultTable::cell(int column, int row) const
 {
-    const QString *text = const_cast<ResultTable *>(this)->cellText(column, row);
-    return text ? *text : QString();
+    if (column < 0 || row < 0 || row >= rowCount())
+        return QString();
+    if (column < ColumnCount)
+        return m_rows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+    // An extra row not made yet holds no text.
+    if (!isShown(column) || static_cast<std::size_t>(row) >= m_extraRows.size())
+        return QString();
+    return m_extraRows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column - ColumnCount));
 }
 
 void ResultTable::setCell(int column, int row, const QString &text)
@@ -79,7 +89,8 @@ void ResultTable::clearRow(int row)
     if (row < 0 || row >= rowCount())
         return;
     m_rows.at(static_cast<std::size_t>(row)).fill(QString());
-    m_extraRows.at(static_cast<std::size_t>(row)).fill(QString());
+    if (static_cast<std::size_t>(row) < m_extraRows.size())
+        m_extraRows.at(static_cast<std::size_t>(row)).fill(QString());
 }
 
 void ResultTable::setCurrentCell(int column, int row)
