@@ -16,6 +16,22 @@ static void BM_LossProbability(benchmark::State &state)
 }
 BENCHMARK(BM_LossProbability)->Arg(100)->Arg(1000);
 
+// The lines of an Agents table of 19 rows at the load bound (100,000
+// agent-hours per hour): each row's lines carry a load of its own, a little
+// above the agents' because callers hold a line while they wait.
+static void BM_TrunksOfATableAtTheLoadBound(benchmark::State &state)
+{
+    for (auto _ : state) {
+        for (int row = 0; row < 19; ++row) {
+            const double agents = 100300 + row;
+            double lineLoad = 100000 * (1 + 0.05 / (row + 1));
+            benchmark::DoNotOptimize(lineLoad);
+            benchmark::DoNotOptimize(Calc::TrunksNeeded(agents, lineLoad, 1.0));
+        }
+    }
+}
+BENCHMARK(BM_TrunksOfATableAtTheLoadBound)->Unit(benchmark::kMicrosecond);
+
 static void BM_PercentText(benchmark::State &state)
 {
     double fraction = 0.855;

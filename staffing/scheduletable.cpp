@@ -14,10 +14,6 @@ namespace {
 const char *const scheduleHeaders[ResultTable::ColumnCount] = {
     "Time", "Calls", "Agents", "Srv Lvl", "Queued", "Abndon", "Usage", "Ave Ans", "Trunks"};
 
-// The most agents whose lines are searched: the loss recursion is run for
-// each searched slot, and from 256 agents up the lines equal the agents.
-constexpr double MostAgentsWithLineSearch = 255;
-
 } // namespace
 
 struct ScheduleTable::Slot
@@ -139,16 +135,17 @@ void ScheduleTable::searchAgents(LoadEvaluation &evaluation, const GoalRule &rul
 
 void ScheduleTable::findTrunks(std::vector<Slot> &slotRows)
 {
-    // Only the agent number kept shows its lines; the loss probabilities of
-    // all searched slotRows run side by side.
+    // Only the agent number kept shows its lines. The loss recursions of the
+    // slots searched from their agent number run side by side; a large load
+    // is searched from a start of its own far ahead.
     std::vector<double> trunkLoads;
     std::vector<long long> trunkLines;
     std::vector<Slot *> searched;
     for (Slot &slot : slotRows) {
         if (!slot.staffed)
             continue;
-        if (slot.agents > MostAgentsWithLineSearch) {
-            slot.trunks = static_cast<int>(slot.agents);
+        if (Calc::TrunkSearchStartsAfresh(slot.figures.trunkLoad)) {
+            slot.trunks = Calc::TrunksNeeded(slot.agents, slot.figures.trunkLoad, 1.0);
         } else {
             trunkLoads.push_back(slot.figures.trunkLoad);
             trunkLines.push_back(static_cast<long long>(slot.agents));
