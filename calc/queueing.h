@@ -20,15 +20,9 @@ double WaitProbability(double servers, double rate, double duration);
 // give 0.
 int TrunksNeeded(double firstLines, double rate, double duration);
 
-// TrunksNeeded(lines, load, 1.0) with the blocking probability at `lines`
-// lines already known.
-int TrunksNeededFrom(int lines, double load, double blocking);
-
-// Whether the lines of `load` are searched from a start of their own far
-// ahead rather than from the recursion's value at the first count (large
-// loads only): a caller that works the blocking out beforehand can leave
-// such a load to TrunksNeeded.
-bool TrunkSearchStartsAfresh(double load);
+// TrunksNeeded(firstLines[i], loads[i], 1.0) written to lines[i] for
+// several searches at once, their recursions advancing side by side.
+void TrunksNeededSideBySide(const double *firstLines, const double *loads, int *lines, int count);
 
 // The loss-formula recursion kept open, so that consecutive server counts
 // cost one step each. The values are the very doubles LossProbability gives:

@@ -135,29 +135,22 @@ void ScheduleTable::searchAgents(LoadEvaluation &evaluation, const GoalRule &rul
 
 void ScheduleTable::findTrunks(std::vector<Slot> &slotRows)
 {
-    // Only the agent number kept shows its lines. The loss recursions of the
-    // slots searched from their agent number run side by side; a large load
-    // is searched from a start of its own far ahead.
+    // Only the agent number kept shows its lines; the searches of all
+    // staffed slots run side by side.
+    std::vector<double> firstLines;
     std::vector<double> trunkLoads;
-    std::vector<long long> trunkLines;
     std::vector<Slot *> searched;
     for (Slot &slot : slotRows) {
         if (!slot.staffed)
             continue;
-        if (Calc::TrunkSearchStartsAfresh(slot.figures.trunkLoad)) {
-            slot.trunks = Calc::TrunksNeeded(slot.agents, slot.figures.trunkLoad, 1.0);
-        } else {
-            trunkLoads.push_back(slot.figures.trunkLoad);
-            trunkLines.push_back(static_cast<long long>(slot.agents));
-            searched.push_back(&slot);
-        }
+        firstLines.push_back(slot.agents);
+        trunkLoads.push_back(slot.figures.trunkLoad);
+        searched.push_back(&slot);
     }
-    const int searches = static_cast<int>(searched.size());
-    std::vector<double> trunkBlocking(searched.size());
-    Calc::LossProbabilities(trunkLoads.data(), trunkLines.data(), trunkBlocking.data(), searches);
+    std::vector<int> trunks(searched.size());
+    Calc::TrunksNeededSideBySide(firstLines.data(), trunkLoads.data(), trunks.data(), static_cast<int>(trunks.size()));
     for (std::size_t t = 0; t < searched.size(); ++t)
-        searched[t]->trunks =
-            Calc::TrunksNeededFrom(static_cast<int>(trunkLines[t]), trunkLoads[t], trunkBlocking[t]);
+        searched[t]->trunks = trunks[t];
 }
 
 void ScheduleTable::evaluateRoster(LoadEvaluation &evaluation, Slot &slot)

@@ -30,7 +30,7 @@ private slots:
     void lossRecursion_resumedFromAKnownValueContinuesIdentically();
     void lossProbabilities_sideBySideGiveTheSameDoubles_data();
     void lossProbabilities_sideBySideGiveTheSameDoubles();
-    void trunksNeededFrom_matchesTrunksNeeded();
+    void trunksNeededSideBySide_matchesTrunksNeeded();
     void trunksNeeded_largeLoadsMatchThePlainSearch();
 };
 
@@ -292,15 +292,21 @@ void QueueingTest::lossProbabilities_sideBySideGiveTheSameDoubles()
                  qPrintable(QStringLiteral("recursion %1").arg(i)));
 }
 
-void QueueingTest::trunksNeededFrom_matchesTrunksNeeded()
+void QueueingTest::trunksNeededSideBySide_matchesTrunksNeeded()
 {
-    for (double load : {0.0, 1.0, 10.0, 100.0 / 3.0, 200.0, 250.0, 2500.0, 3313.5}) {
-        for (int lines : {0, 1, 5, 20, 51, 52, 128, 200, 255, 256, 300, 3300, 3500}) {
-            const double blocking = Calc::LossProbability(lines, load, 1.0);
-            QVERIFY2(Calc::TrunksNeededFrom(lines, load, blocking) == Calc::TrunksNeeded(lines, load, 1.0),
-                     qPrintable(QStringLiteral("lines=%1 load=%2").arg(lines).arg(load)));
+    QVector<double> firstLines;
+    QVector<double> loads;
+    for (double load : {0.0, 1.0, 10.0, 100.0 / 3.0, 200.0, 250.0, 2500.0, 3313.5, 1e6, 3e9, -1.0}) {
+        for (double lines : {0.0, 1.0, 5.0, 20.0, 51.0, 52.0, 128.0, 200.0, 255.0, 256.0, 300.0, 3300.0, 3500.0, 3e9}) {
+            firstLines.append(lines);
+            loads.append(load);
         }
     }
+    QVector<int> lines(loads.size(), -1);
+    Calc::TrunksNeededSideBySide(firstLines.constData(), loads.constData(), lines.data(), static_cast<int>(loads.size()));
+    for (int i = 0; i < loads.size(); ++i)
+        QVERIFY2(lines[i] == Calc::TrunksNeeded(firstLines[i], loads[i], 1.0),
+                 qPrintable(QStringLiteral("lines=%1 load=%2").arg(firstLines[i]).arg(loads[i])));
 }
 
 void QueueingTest::trunksNeeded_largeLoadsMatchThePlainSearch()
