@@ -9,12 +9,14 @@
 #include "focusmoveinhand.h"
 #include "gridclipboard.h"
 #include "handlerguard.h"
+#include "hint.h"
 #include "maskedfield.h"
 #include "planningcommand.h"
 #include "planningline.h"
 #include "scenariofilecommand.h"
 #include "resulttablemodel.h"
 #include "slotvolumepaste.h"
+#include "spokenheader.h"
 #include "tlumstringgrid.h"
 
 #include <QApplication>
@@ -102,6 +104,7 @@ void TAgentForm::connectWidgets()
     connect(grid, &TLumStringGrid::currentCellChanged, this, [this](int column, int row) {
         if (!m_refreshing)
             m_scenario.grid().setCurrentCell(column, row);
+        showCellHint(column);
     });
     connect(m_ui.TabSet1, &QTabBar::currentChanged, this, [this](int index) { TabSet1Click(index); });
     // A Have cell's value is checked when its editor closes, and Delete
@@ -144,6 +147,18 @@ void TAgentForm::applyTabSettings(Tab tab)
     m_ui.showTab(tab == Tab::Schedule);
     if (tab != Tab::Schedule)
         emit hintPanelClearRequested();
+}
+
+void TAgentForm::showCellHint(int column)
+{
+    if (m_shownTab != Tab::Schedule)
+        return;
+    const QString hint = ScheduleColumnHint(column, m_scenario.Planning.hasShrinkage());
+    if (hint == HintOf(m_ui.StringGrid1))
+        return;
+    SetHint(m_ui.StringGrid1, hint);
+    if (m_ui.StringGrid1->hasFocus())
+        emit hintPanelTextRequested(hint);
 }
 
 void TAgentForm::syncFieldsToModel()

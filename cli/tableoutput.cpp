@@ -87,7 +87,7 @@ QJsonObject rowObject(const AgentScenario &scenario, const RowValues &row)
     if (schedule && scenario.hasRoster()) {
         v[QLatin1String("have")] = row.have ? QJsonValue(*row.have) : QJsonValue();
         v[QLatin1String("haveValues")] = rosterFigures(row);
-        v[QLatin1String("gap")] = row.have ? QJsonValue(*row.have - row.agents) : QJsonValue();
+        v[QLatin1String("gap")] = row.have ? QJsonValue(*row.rosterGap()) : QJsonValue();
     }
     return v;
 }

@@ -67,7 +67,7 @@ void AgentScenario::PrepareGrid()
 void AgentScenario::showExtraColumns()
 {
     static const char *const extraHeaders[ResultTable::ExtraColumnCount] = {
-        "Sched", "Have", "Gap", "H Srv", "H Que", "H Abn", "H Use", "H Ans"};
+        "Sched", "Have", "Gap", "Roster Srv", "Roster Que", "Roster Abn", "Roster Use", "Roster Ans"};
     std::vector<int> shown;
     if (Planning.hasShrinkage())
         shown.push_back(ResultTable::SchedColumn);

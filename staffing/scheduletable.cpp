@@ -27,6 +27,7 @@ struct ScheduleTable::Slot
     AgentFigures exactFigures; // as the model gave them
     int trunks = 0;
     std::optional<int> have;   // the roster's agents
+    int haveAnswering = 0;     // those of them on the phones
     bool haveCarries = false;  // false: the roster cannot carry the load
     AgentFigures haveFigures;  // as the model gave them; an unstaffed slot: as its own figures
 };
@@ -90,6 +91,8 @@ std::vector<ScheduleTable::Slot> ScheduleTable::readSlots(const ResultTable &gri
     for (int row = 1; row <= static_cast<int>(slotRows.size()); ++row) {
         Slot &slot = slotRows[static_cast<std::size_t>(row - 1)];
         slot.have = m_inputs.SlotHave[static_cast<std::size_t>(std::min(row, ScenarioInputs::SlotCapacity))];
+        if (slot.have)
+            slot.haveAnswering = m_inputs.Planning.answeringAgents(*slot.have);
         const auto calls = Calc::ParseFloat(grid.cell(ResultTable::CallsColumn, row));
         if (calls)
             totals.lastReadable = *calls;
@@ -115,7 +118,7 @@ void ScheduleTable::searchAgents(LoadEvaluation &evaluation, const GoalRule &rul
             continue;
         }
         slot.figures = evaluation.evaluate(n);
-        if (slot.have && *slot.have == n) {
+        if (slot.have && slot.haveAnswering == n) {
             slot.haveCarries = true;
             slot.haveFigures = slot.figures;
         }
@@ -161,7 +164,7 @@ void ScheduleTable::evaluateRoster(LoadEvaluation &evaluation, Slot &slot)
     // load at all).
     if (!slot.have || slot.haveCarries)
         return;
-    const double have = *slot.have;
+    const double have = slot.haveAnswering;
     slot.haveCarries = have >= 1 && evaluation.carries(have);
     if (slot.haveCarries)
         slot.haveFigures = evaluation.evaluate(have);
@@ -203,7 +206,7 @@ void ScheduleTable::writeRosterCells(ResultTable &grid, int row, const Slot &slo
         grid.setCell(c, row, QString());
     if (!slot.have)
         return;
-    grid.setCell(ResultTable::GapColumn, row, QString::number(static_cast<long long>(*slot.have - slot.agents)));
+    grid.setCell(ResultTable::GapColumn, row, QString::number(static_cast<long long>(*slot.have - slot.scheduled)));
     if (slot.staffed && !slot.haveCarries) {
         grid.setCell(ResultTable::HaveServiceColumn, row, QStringLiteral("overloaded"));
         return;

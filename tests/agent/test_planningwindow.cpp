@@ -4,6 +4,7 @@
 #include "agentformharness.h"
 #include "graphfixtures.h"
 #include "gridclipboard.h"
+#include "hint.h"
 #include "scenariotexts.h"
 
 #include <QLabel>
@@ -200,6 +201,7 @@ void PlanningWindowTest::rosterTypedPastedAndClearedInTheGrid()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
     const ResultTable &table = h.table();
+    QVERIFY(HintOf(grid).startsWith(QStringLiteral("Enter the agents on the roster")));
     QCOMPARE(column(h.form->scenario(), ResultTable::HaveColumn), roster);
     QCOMPARE(table.cell(ResultTable::GapColumn, 3), QStringLiteral("-1"));
     QVERIFY(h.dialogs.shown.isEmpty());

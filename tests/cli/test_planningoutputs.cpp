@@ -183,20 +183,21 @@ void PlanningOutputsTest::overloaded_roster_answers_nothing_in_time()
 void PlanningOutputsTest::schedule_table_and_csv_end_with_the_days_lines()
 {
     const QStringList arguments = QStringList(rosterExample)
-        << split(QStringLiteral("--have 0,3,9,20 --shrinkage 30 --paid-hours 07:30"));
+        << split(QStringLiteral("--have 0,5,13,29 --shrinkage 30 --paid-hours 07:30"));
+    // At 30 % shrinkage 0, 3, 9 and 20 of the agents rostered answer calls.
     const QStringList csv = RunCalculator(QStringList(arguments) << QStringLiteral("--format=csv"))
                                 .out.split(QStringLiteral("\r\n"));
     QCOMPARE(csv.at(0), QStringLiteral("Time,Calls,Agents,Sched,Srv Lvl,Queued,Abndon,Usage,Ave Ans,Trunks,"
-                                       "Have,Gap,H Srv,H Que,H Abn,H Use,H Ans"));
+                                       "Have,Gap,Roster Srv,Roster Que,Roster Abn,Roster Use,Roster Ans"));
     QCOMPARE(csv.mid(5), (QStringList{"Required agent-hours,16.5", "Scheduled agent-hours,24.5",
-                                      "FTE at 07:30 paid hours,3.27", "Peak slot,\"09:30, 20 agents\"",
-                                      "Roster service level,79.7%", "Short slots,1", "Shortfall agent-hours,0.5",
-                                      "Roster agent-hours,16.0", ""}));
+                                      "FTE at 7.5 paid hours per agent,3.27", "Peak slot,\"09:30, 20 agents\"",
+                                      "Roster service level,79.7%", "Short slots,1", "Shortfall agent-hours,1.0",
+                                      "Roster agent-hours,23.5", ""}));
     const QString table = RunCalculator(arguments).out;
     QVERIFY2(table.endsWith(QStringLiteral("Total time: 02:00\nRequired agent-hours: 16.5\n"
-                                           "Scheduled agent-hours: 24.5\nFTE at 07:30 paid hours: 3.27\n"
+                                           "Scheduled agent-hours: 24.5\nFTE at 7.5 paid hours per agent: 3.27\n"
                                            "Peak slot: 09:30, 20 agents\nRoster service level: 79.7%\n"
-                                           "Short slots: 1\nShortfall agent-hours: 0.5\nRoster agent-hours: 16.0\n")),
+                                           "Short slots: 1\nShortfall agent-hours: 1.0\nRoster agent-hours: 23.5\n")),
              qPrintable(table));
     const QJsonObject json = jsonOf(arguments);
     const QJsonObject totals = json.value(QLatin1String("totals")).toObject();
