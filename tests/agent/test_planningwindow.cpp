@@ -102,14 +102,14 @@ void PlanningWindowTest::optionsFromTheDialogRecalculate_data()
     QTest::newRow("cap 70, shrinkage 30")
         << QStringList{"08:00", "08:30", "100", "03:00", "00:00", "00:30", "80", "20"}
         << optionsOf(QStringLiteral("30"), QStringLiteral("70")) << 15 << "22"
-        << "Planning: Shrinkage 30%" + dot + "Max occupancy 70% \u2014 the occupancy cap decided the goal row";
+        << "Planning: Shrinkage 30%" + dot + "Max occupancy 70% \u2014 14 agents: usage 71.4 % is above the 70 % cap";
     QTest::newRow("cap 85 decides 40")
         << QStringList{"08:00", "09:00", "1000", "02:00", "00:00", "00:30", "80", "20"}
         << optionsOf(QString(), QStringLiteral("85")) << 40 << QString()
-        << "Planning: Max occupancy 85% \u2014 the occupancy cap decided the goal row";
+        << "Planning: Max occupancy 85% \u2014 39 agents: usage 85.5 % is above the 85 % cap";
     QTest::newRow("cap 85 and shrinkage 30") << QStringList{"08:00", "09:00", "1000", "02:00", "00:00", "00:30", "80", "20"}
                                              << optionsOf(QStringLiteral("30"), QStringLiteral("85")) << 40 << "58"
-                                             << "Planning: Shrinkage 30%" + dot + "Max occupancy 85% \u2014 the occupancy cap decided the goal row";
+                                             << "Planning: Shrinkage 30%" + dot + "Max occupancy 85% \u2014 39 agents: usage 85.5 % is above the 85 % cap";
     QTest::newRow("shrinkage alone") << QStringList{"08:00", "09:00", "1000", "02:00", "00:00", "00:30", "80", "20"}
                                      << optionsOf(QStringLiteral("30"), QString()) << 38 << "55"
                                      << "Planning: Shrinkage 30%";

@@ -66,15 +66,22 @@ void PlanningOutputsTest::goal_row_follows_the_options_data()
     const QString thousand = QStringLiteral("agents --calls 1000 --start 08:00 --end 09:00 --talk 02:00 --wrap 00:00 "
                                             "--goal 80 --goal-secs 20 ");
     QTest::newRow("cap 70, shrinkage 30") << hundred + "--max-occupancy 70 --shrinkage 30" << 15 << 0.6667 << 22
-                                          << "The maximum occupancy decided the goal row.";
+                                          << "14 agents: usage 71.4 % is above the 70 % cap.";
     QTest::newRow("no cap") << thousand << 38 << 0.8772 << -1 << "";
     QTest::newRow("cap 85 breaks at 85.47") << thousand + "--max-occupancy 85" << 40 << 0.8333 << -1
-                                            << "The maximum occupancy decided the goal row.";
+                                            << "39 agents: usage 85.5 % is above the 85 % cap.";
     QTest::newRow("cap 85, shrinkage 30") << thousand + "--max-occupancy 85 --shrinkage 30" << 40 << 0.8333 << 58
-                                          << "The maximum occupancy decided the goal row.";
+                                          << "39 agents: usage 85.5 % is above the 85 % cap.";
     QTest::newRow("shrinkage alone") << thousand + "--shrinkage 30" << 38 << 0.8772 << 55 << "";
     QTest::newRow("erlang a, patience 05:00") << hundred + "--abandon 05:00 --model erlang-a" << 13 << 0.7500 << -1
                                               << "";
+    QTest::newRow("erlang a, a 1 % abandonment limit")
+        << hundred + "--abandon 05:00 --model erlang-a --max-abandon 1" << 15 << 0.6617 << -1
+        << "14 agents: abandonment 1.4 % is above the 1 % limit.";
+    QTest::newRow("erlang a meets its goal by losing callers")
+        << "agents --calls 50000 --start 08:00 --end 09:00 --talk 05:00 --wrap 00:00 --abandon 00:25 --goal 80 "
+           "--goal-secs 20 --model erlang-a" << 3313 << 1.0 << -1
+        << "At the goal row 20.5 % of callers hang up: set Max abandoned % to limit them.";
 }
 
 void PlanningOutputsTest::goal_row_follows_the_options()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "goalrownotes.h"
 #include "scenariotexts.h"
 
 #include <cmath>
@@ -14,6 +15,7 @@ private Q_SLOTS:
     void erlangAThroughTheScenario();
     void scheduledAgentsRoundUpTheExactQuotient();
     void dayTotalsOfTheSchedule();
+    void percentAboveALimitReadsAboveIt();
     void rosterCheckOfTheWorkedSchedule();
     void rosterWithShrinkageCountsTheAgentsRostered();
     void capBeyondFullServiceAndARosterOfOne();
@@ -115,6 +117,13 @@ void PlanningTest::scheduledAgentsRoundUpTheExactQuotient()
             QVERIFY(scheduled == 0 || (scheduled - 1) * (100 - percent) < agents * 100);
         }
     }
+}
+
+void PlanningTest::percentAboveALimitReadsAboveIt()
+{
+    QCOMPARE(PercentAbove(85.47, 85), QStringLiteral("85.5"));
+    QCOMPARE(PercentAbove(85.004, 85), QStringLiteral("85.004"));
+    QCOMPARE(PercentAbove(1.0001, 1), QStringLiteral("1.0001"));
 }
 
 void PlanningTest::dayTotalsOfTheSchedule()
