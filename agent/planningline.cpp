@@ -32,6 +32,8 @@ QString optionsLine(const AgentScenario &scenario)
 QString PlanningLineText(const AgentScenario &scenario)
 {
     QString line = optionsLine(scenario);
+    if (scenario.inputsChangedSinceTable())
+        line = StaleTableText + (line.isEmpty() ? QString() : QLatin1Char('\n') + line);
     QStringList day;
     for (const TotalsLine &figure : DayTotalsLines(scenario))
         day << figure.caption + QStringLiteral(": ") + figure.value;

@@ -13,5 +13,10 @@ class AgentScenario;
 // (agent-hours, FTE and peak slot with an option set; the roster's service
 // level, short slots and agent-hours with a roster). Empty while no option
 // is set and the Schedule has no roster: the line is then hidden and the
-// window laid out as without them.
+// window laid out as without them. While the fields differ from those the
+// table was computed with, it begins with StaleTableText.
 QString PlanningLineText(const AgentScenario &scenario);
+
+// The line's first line while a field holds another text than the shown
+// table was computed with; the graph window's caption ends with it too.
+inline const QString StaleTableText = QStringLiteral("Inputs changed: Recalculate (F9)");

@@ -185,9 +185,7 @@ void TAgentForm::refresh()
         }
     }
     m_ui.StaticText1->setText(m_scenario.totalTimeText());
-    const QString planning = PlanningLineText(m_scenario);
-    m_ui.PlanningLine->setText(planning);
-    m_ui.PlanningLine->setVisible(!planning.isEmpty());
+    showPlanningLine();
 
     m_ui.showSlotButtons(m_scenario.radioButton1Checked(), m_scenario.radioButton2Checked());
 
@@ -202,6 +200,14 @@ void TAgentForm::refresh()
     showCurrentCell();
     m_ui.StringGrid1->FitColumns();
     m_refreshing = wasRefreshing;
+}
+
+void TAgentForm::showPlanningLine()
+{
+    const QString planning = PlanningLineText(m_scenario);
+    m_ui.PlanningLine->setText(planning);
+    m_ui.PlanningLine->setVisible(!planning.isEmpty());
+    updateGraphCaption();
 }
 
 void TAgentForm::showCurrentCell()
@@ -310,7 +316,9 @@ bool TAgentForm::runExitRule(Field f)
         result = m_scenario.MaskEdit4Exit();
         break;
     default:
-        // The other fields take effect at the next recalculation.
+        // The other fields take effect at the next recalculation; until
+        // then the window says the table is out of date.
+        showPlanningLine();
         return false;
     }
     refresh();

@@ -165,6 +165,7 @@ private:
     void showCurrentCell();
     void applyTabSettings(Tab tab);
     void showCellHint(int column);
+    void showPlanningLine();
     void syncFieldsToModel();
     bool isInGrid(const QWidget *widget) const;
     void setScenarioCaption(const QString &fullPath);

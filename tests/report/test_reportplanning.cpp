@@ -128,6 +128,14 @@ void ReportPlanningTest::scheduleReportEndsWithTheRosterAndTheDay()
     QCOMPARE(canvas.texts.at(roster + 21).y, first.y + 2 * line);
     QCOMPARE(texts.mid(texts.size() - 4),
              (QStringList{"SHORTFALL AGENT-HOURS", "2.0", "ROSTER AGENT-HOURS", "8.0"}));
+
+    // A goal typed after the table was computed: the report says the table
+    // is out of date.
+    AgentScenario changed = plannedSchedule();
+    changed.setText(Field::MaskEdit6, QStringLiteral("30"));
+    RecordingCanvas staleCanvas(600, 600, 4800, 6600);
+    printRecorded(staleCanvas, ReportContent::fromScenario(changed, QStringLiteral("*.vnk"), QStringLiteral("New Agents")));
+    QVERIFY(staleCanvas.texts.back().text.startsWith(QStringLiteral("The inputs were changed after the table")));
 }
 
 QTEST_MAIN(ReportPlanningTest)
