@@ -73,7 +73,7 @@ fuzz:
 	mkdir -p $(FUZZ_BUILD)/corpus
 	cp -n fuzz/corpus/* fuzz/regressions/* $(FUZZ_BUILD)/corpus/ 2>/dev/null || true
 	cd $(FUZZ_BUILD) && fuzz/varnook_fuzz_scenario -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
-	  -print_final_stats=1 corpus
+	  -dict=$(CURDIR)/fuzz/scenario.dict -print_final_stats=1 corpus
 
 # Mutation testing of the headless code in its own build directory
 # (build-mutate), at low priority; not part of `make test`. MUTATE_FILES and
