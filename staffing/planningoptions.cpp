@@ -28,6 +28,13 @@ double PlanningOptions::scheduledAgents(double agents) const
     return std::ceil(agents * 100 / (100 - shrinkagePercent) - WholeAgentTolerance);
 }
 
+int PlanningOptions::answeringAgents(int rostered) const
+{
+    if (shrinkagePercent <= 0)
+        return rostered;
+    return static_cast<int>(std::floor(rostered * (100 - shrinkagePercent) / 100 + WholeAgentTolerance));
+}
+
 QString QueueModelKey(QueueModel model)
 {
     return model == QueueModel::ErlangA ? QStringLiteral("erlang-a") : QStringLiteral("erlang-c");

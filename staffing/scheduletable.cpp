@@ -14,10 +14,6 @@ namespace {
 const char *const scheduleHeaders[ResultTable::ColumnCount] = {
     "Time", "Calls", "Agents", "Srv Lvl", "Queued", "Abndon", "Usage", "Ave Ans", "Trunks"};
 
-// The most agents whose lines are searched: the loss recursion is run for
-// each searched slot, and from 256 agents up the lines equal the agents.
-constexpr double MostAgentsWithLineSearch = 255;
-
 } // namespace
 
 struct ScheduleTable::Slot
@@ -30,6 +26,7 @@ struct ScheduleTable::Slot
     AgentFigures figures;      // as the model gave them; an unstaffed slot: service level 1, the rest 0
     int trunks = 0;
     std::optional<int> have;   // the roster's agents
+    int haveAnswering = 0;     // those of them on the phones
     bool haveCarries = false;  // false: the roster cannot carry the load
     AgentFigures haveFigures;  // as the model gave them; an unstaffed slot: as its own figures
 };
@@ -99,6 +96,8 @@ std::vector<ScheduleTable::Slot> ScheduleTable::readSlots(const ResultTable &gri
     for (int row = 1; row <= static_cast<int>(slotRows.size()); ++row) {
         Slot &slot = slotRows[static_cast<std::size_t>(row - 1)];
         slot.have = m_inputs.SlotHave[static_cast<std::size_t>(std::min(row, ScenarioInputs::SlotCapacity))];
+        if (slot.have)
+            slot.haveAnswering = m_inputs.Planning.answeringAgents(*slot.have);
         const auto calls = Calc::ParseFloat(grid.cell(ResultTable::CallsColumn, row));
         if (calls)
             totals.lastReadable = *calls;
@@ -125,7 +124,7 @@ void ScheduleTable::searchAgents(LoadEvaluation &evaluation, const GoalRule &rul
         }
         // Only the agent number kept, and the roster's, get every figure.
         slot.figures = evaluation.goalFigures(n);
-        if (slot.have && *slot.have == n) {
+        if (slot.have && slot.haveAnswering == n) {
             slot.haveCarries = true;
             slot.haveFigures = slot.figures;
             evaluation.complete(n, slot.haveFigures);
@@ -144,28 +143,22 @@ void ScheduleTable::searchAgents(LoadEvaluation &evaluation, const GoalRule &rul
 
 void ScheduleTable::findTrunks(std::vector<Slot> &slotRows)
 {
-    // Only the agent number kept shows its lines; the loss probabilities of
-    // all searched slotRows run side by side.
+    // Only the agent number kept shows its lines; the searches of all
+    // staffed slots run side by side.
+    std::vector<double> firstLines;
     std::vector<double> trunkLoads;
-    std::vector<long long> trunkLines;
     std::vector<Slot *> searched;
     for (Slot &slot : slotRows) {
         if (!slot.staffed)
             continue;
-        if (slot.agents > MostAgentsWithLineSearch) {
-            slot.trunks = static_cast<int>(slot.agents);
-        } else {
-            trunkLoads.push_back(slot.figures.trunkLoad);
-            trunkLines.push_back(static_cast<long long>(slot.agents));
-            searched.push_back(&slot);
-        }
+        firstLines.push_back(slot.agents);
+        trunkLoads.push_back(slot.figures.trunkLoad);
+        searched.push_back(&slot);
     }
-    const int searches = static_cast<int>(searched.size());
-    std::vector<double> trunkBlocking(searched.size());
-    Calc::LossProbabilities(trunkLoads.data(), trunkLines.data(), trunkBlocking.data(), searches);
+    std::vector<int> trunks(searched.size());
+    Calc::TrunksNeededSideBySide(firstLines.data(), trunkLoads.data(), trunks.data(), static_cast<int>(trunks.size()));
     for (std::size_t t = 0; t < searched.size(); ++t)
-        searched[t]->trunks =
-            Calc::TrunksNeededFrom(static_cast<int>(trunkLines[t]), trunkLoads[t], trunkBlocking[t]);
+        searched[t]->trunks = trunks[t];
 }
 
 void ScheduleTable::evaluateRoster(LoadEvaluation &evaluation, Slot &slot)
@@ -176,7 +169,7 @@ void ScheduleTable::evaluateRoster(LoadEvaluation &evaluation, Slot &slot)
     // load at all).
     if (!slot.have || slot.haveCarries)
         return;
-    const double have = *slot.have;
+    const double have = slot.haveAnswering;
     slot.haveCarries = have >= 1 && evaluation.carries(have);
     if (slot.haveCarries)
         slot.haveFigures = evaluation.evaluate(have);
@@ -223,7 +216,7 @@ void ScheduleTable::writeRosterCells(ResultTable &grid, int row, const Slot &slo
         grid.setCell(c, row, QString());
     if (!slot.have)
         return;
-    grid.setCell(ResultTable::GapColumn, row, QString::number(static_cast<long long>(*slot.have - slot.agents)));
+    grid.setCell(ResultTable::GapColumn, row, QString::number(static_cast<long long>(*slot.have - slot.scheduled)));
     if (slot.staffed && !slot.haveCarries) {
         grid.setCell(ResultTable::HaveServiceColumn, row, QStringLiteral("overloaded"));
         return;
