@@ -46,8 +46,11 @@ QString describeFailure(const AgentScenario &scenario, const RecalcResult &resul
             .arg(row)
             .arg(scenario.StringGrid1().cell(ResultTable::TimeColumn, row), result.failing.name());
     }
-    if (result.failing.isField())
-        return QStringLiteral("%1 (%2)").arg(FieldDescription(result.failing.field()), result.failing.name());
+    if (result.failing.isField()) {
+        const QString field = QStringLiteral("%1 (%2)").arg(FieldDescription(result.failing.field()), result.failing.name());
+        const QString reason = result.failing.reason();
+        return reason.isEmpty() ? field : field + QStringLiteral(": ") + reason;
+    }
     return result.failing.name();
 }
 

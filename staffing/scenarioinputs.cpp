@@ -135,8 +135,11 @@ bool ScenarioInputs::checkCallsAndDurations()
         return false;
     AbandonWaitSeconds = *abandon;
     // Callers who hang up need a patience to hang up after.
-    if (Planning.model == QueueModel::ErlangA && !ErlangAModel::acceptsPatience(AbandonWaitSeconds))
+    if (Planning.model == QueueModel::ErlangA && !ErlangAModel::acceptsPatience(AbandonWaitSeconds)) {
+        FailingField = FailingField.withReason(
+            QStringLiteral("With Erlang A callers hang up after the wait before abandon: it must be at least 00:01."));
         return false;
+    }
     return true;
 }
 

@@ -175,7 +175,10 @@ void PlanningWindowTest::erlangAWithoutPatienceIsRefusedOnItsField()
     showTexts(h, {"08:00", "08:30", "100", "03:00", "00:00", "00:00", "80", "20"});
     h.dialogs.planningAnswer = optionsOf(QString(), QString(), true);
     h.form->PlanningOptions1Click();
-    QCOMPARE(h.dialogs.texts(QStringLiteral("inform")), QStringList{InvalidInput});
+    // The message says why a time the field takes is refused.
+    QCOMPARE(h.dialogs.texts(QStringLiteral("inform")),
+             QStringList{InvalidInput + QStringLiteral("\n\nWith Erlang A callers hang up after the wait before "
+                                                       "abandon: it must be at least 00:01.")});
     QCOMPARE(h.dialogs.shown.last().focus.data(), h.field(Field::MaskEdit4));
     QCOMPARE(h.form->scenario().goalRow(), 0);
 }
