@@ -54,7 +54,7 @@ bool prepareDaySchedule(benchmark::State &state, AgentScenario &s, const int (&v
         total += volumes[i - 1];
     }
     setFields(s, QByteArray::number(total).constData(), "00:00", "24:00", talk, wrap, "00:30", goal, goalSeconds);
-    s.setSlotLength(true);
+    s.setSlotLength(SlotLength::HalfHour);
     s.SlotCallsEdited = true;
     if (!recalculates(state, s, s.TabSet1Click(Tab::Schedule)))
         return false;

@@ -209,9 +209,8 @@ std::optional<CalculatorRun> applyRoster(AgentScenario &scenario, const QString 
 // which recalculates. Empty when the volumes were accepted.
 QString prepareSchedule(AgentScenario &scenario, const CommandLine &line)
 {
-    if (line.halfHourSlots) {
-        scenario.setSlotLength(*line.halfHourSlots);
-    }
+    if (line.slotLength)
+        scenario.setSlotLength(*line.slotLength);
     if (line.volumesFile)
         return {};
     if (!line.volumes) {

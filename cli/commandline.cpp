@@ -50,6 +50,16 @@ constexpr OptionInfo options[] = {
 };
 
 // Options that stand alone, without a value.
+// The slot length of a --slots value: exactly "15", "30" or "60".
+std::optional<SlotLength> ParseSlotsOption(const QString &value)
+{
+    for (SlotLength length : SlotLengths) {
+        if (value == QString::number(minutesOf(length)))
+            return length;
+    }
+    return std::nullopt;
+}
+
 bool isSwitch(Option option)
 {
     return option == Option::Bar || option == Option::Flat;
@@ -189,9 +199,9 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             line.fields[static_cast<std::size_t>(info->field)] = value;
             break;
         case Option::Slots:
-            if (value != QLatin1String("30") && value != QLatin1String("60"))
-                return usageError(QStringLiteral("--slots must be 30 or 60, not \"%1\"").arg(value));
-            line.halfHourSlots = value == QLatin1String("30");
+            line.slotLength = ParseSlotsOption(value);
+            if (!line.slotLength)
+                return usageError(QStringLiteral("--slots must be 30 or 60, or 15 for quarter hours, not \"%1\"").arg(value));
             break;
         case Option::Volumes:
             line.volumes = value.split(QLatin1Char(','));
@@ -307,7 +317,7 @@ QString HelpText()
     return QStringLiteral(
         "Usage:\n"
         "  varnook-calc agents   [call options] [--format F]\n"
-        "  varnook-calc schedule [call options] [--slots 30|60] [--volumes V1,V2,... | --volumes-file FILE]\n"
+        "  varnook-calc schedule [call options] [--slots 15|30|60] [--volumes V1,V2,... | --volumes-file FILE]\n"
         "                        [--format F]\n"
         "  varnook-calc FILE     [--tab agents|schedule] [--format F]\n"
         "  (each form also takes the planning options; schedule also --have | --have-file)\n"
@@ -318,9 +328,9 @@ QString HelpText()
         "\n"
         "agents     The service figures for a run of agent numbers over the whole\n"
         "           arrival period; the first row that meets the goal is marked.\n"
-        "schedule   One row per 30- or 60-minute time slot of the arrival period,\n"
-        "           with the agents each slot needs to meet the goal, then the\n"
-        "           day's total number of calls and total time.\n"
+        "schedule   One row per 15-, 30- or 60-minute time slot of the arrival\n"
+        "           period, with the agents each slot needs to meet the goal, then\n"
+        "           the day's total number of calls and total time.\n"
         "FILE       Loads a scenario file (.vnk) and prints its table.\n"
         "\n"
         "Call options (left out, each keeps the value a new agent window shows):\n"
@@ -334,7 +344,7 @@ QString HelpText()
         "  --goal-secs S      ... within this many seconds (default 10)\n"
         "\n"
         "Schedule options:\n"
-        "  --slots 30|60      length of the time slots in minutes (default 60)\n"
+        "  --slots 15|30|60   length of the time slots in minutes (default 60)\n"
         "  --volumes V1,...   calls in each time slot, first slot first, as typed into\n"
         "                     the Calls column (a text that is not a whole number counts\n"
         "                     0; slots left out have 0). Without --calls the number of\n"
@@ -381,7 +391,8 @@ QString HelpText()
         "                     waitProbability, abandonRate, usage as fractions,\n"
         "                     answerSeconds, queueSeconds, queueLength, trunks; on a\n"
         "                     schedule also slot and calls) and for a schedule\n"
-        "                     totalTime, halfHourSlots, slotCalls. Options and a\n"
+        "                     totalTime, halfHourSlots, slotCalls (slotMinutes too\n"
+        "                     with 15-minute slots). Options and a\n"
         "                     roster add sched, have, gap, haveValues per row and\n"
         "                     totals, roster objects (the table and CSV end with the\n"
         "                     day's figures)\n"

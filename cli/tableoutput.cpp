@@ -232,7 +232,11 @@ QString json(const AgentScenario &scenario)
     object[QLatin1String("values")] = values;
     if (schedule) {
         object[QLatin1String("totalTime")] = scenario.totalTimeText();
-        object[QLatin1String("halfHourSlots")] = scenario.HalfHourSlots;
+        object[QLatin1String("halfHourSlots")] = scenario.slotLength() == SlotLength::HalfHour;
+        // Kept beside halfHourSlots, which reads false for quarter hours too;
+        // written only for them, so 30- and 60-minute output stays as it was.
+        if (scenario.slotLength() == SlotLength::Quarter)
+            object[QLatin1String("slotMinutes")] = minutesOf(scenario.slotLength());
         QJsonArray volumes;
         const int count = scenario.timeSlots().count;
         for (int slot = 1; slot <= count; ++slot)

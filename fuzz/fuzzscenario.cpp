@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // of calls; the other fields come back as they were.
     for (Field field : {Field::MaskEdit2, Field::MaskEdit3, Field::MaskEdit4, Field::MaskEdit5, Field::MaskEdit6})
         check(reloaded.text(field) == scenario.text(field));
-    check(reloaded.HalfHourSlots == scenario.HalfHourSlots);
+    check(reloaded.slotLength() == scenario.slotLength());
 
     // The loaded scenario's schedule, for the slot and schedule code.
     scenario.TabSet1Click(Tab::Schedule);

@@ -5,6 +5,7 @@
 
 namespace {
 
+const QLatin1String SlotMinutesKey("slot-minutes");
 const QLatin1String ModelKey("model");
 const QLatin1String ShrinkageKey("shrinkage");
 const QLatin1String MaxOccupancyKey("max-occupancy");
@@ -29,6 +30,8 @@ QStringList ScenarioOptionLines(const AgentScenario &scenario)
     const PlanningOptions &options = scenario.Planning;
     const PlanningOptions defaults;
     QStringList lines;
+    if (scenario.slotLength() == SlotLength::Quarter)
+        lines << line(SlotMinutesKey, QString::number(minutesOf(SlotLength::Quarter)));
     if (options.model != defaults.model)
         lines << line(ModelKey, QueueModelKey(options.model));
     if (options.shrinkagePercent != defaults.shrinkagePercent)
@@ -63,7 +66,12 @@ std::optional<QString> ReadScenarioOptionLine(const QString &text, ScenarioOptio
     auto bad = [&](const QString &what) {
         return QStringLiteral("the %1 %2 is not %3").arg(key, quoted(value), what);
     };
-    if (key == ModelKey) {
+    if (key == SlotMinutesKey) {
+        // 30 and 60 minutes are line 11's to tell: one home for the length.
+        if (value != QString::number(minutesOf(SlotLength::Quarter)))
+            return bad(QStringLiteral("15 (line 11 tells 30 and 60 minutes)"));
+        read.slotLength = SlotLength::Quarter;
+    } else if (key == ModelKey) {
         const std::optional<QueueModel> model = ParseQueueModelKey(value);
         if (!model)
             return bad(QStringLiteral("\"erlang-c\" or \"erlang-a\""));

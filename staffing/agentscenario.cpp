@@ -94,12 +94,12 @@ bool AgentScenario::rosterColumnsShown() const
 
 DayTotals AgentScenario::dayTotals() const
 {
-    return ComputeDayTotals(m_rowValues, HalfHourSlots ? 0.5 : 1.0, Planning.paidMinutes);
+    return ComputeDayTotals(m_rowValues, timeSlots().slotHours(), Planning.paidMinutes);
 }
 
 RosterDay AgentScenario::rosterDay() const
 {
-    return ComputeRosterDay(m_rowValues, HalfHourSlots ? 0.5 : 1.0);
+    return ComputeRosterDay(m_rowValues, timeSlots().slotHours());
 }
 
 RecalcResult AgentScenario::Recalculate()
@@ -141,7 +141,19 @@ void AgentScenario::ComputeSchedule()
 
 void AgentScenario::DistributeCalls()
 {
-    const int count = BuildTimeSlots().count;
+    // The Schedule shows its slots' rounded times in the fields; the Agents
+    // table works on the typed period, so there the fields keep their times,
+    // only written in full ("08:00" for " 8:00", an unreadable time replaced).
+    int count = 0;
+    if (ScheduleMode) {
+        count = BuildTimeSlots().count;
+    } else {
+        const auto [start, end] = TimeSlots::readTimes(text(Field::MaskEdit1), text(Field::MaskEdit7));
+        setText(Field::MaskEdit1, start);
+        setText(Field::MaskEdit7, end);
+        count = timeSlots().count;
+        updateTotalTime();
+    }
     const auto calls = Calc::ParseInteger(text(Field::Edit1));
     if (!calls)
         return;
@@ -155,20 +167,23 @@ void AgentScenario::DistributeCalls()
     }
 }
 
-void AgentScenario::changeSlotLength(bool fromHalfHours)
+void AgentScenario::changeSlotLength(SlotLength from)
 {
-    // Only the slots in use are converted and written.
-    const TimeSlots oldSlots = TimeSlots::of(text(Field::MaskEdit1), text(Field::MaskEdit7), fromHalfHours);
+    // Volumes and roster follow the slots by clock time; only the slots in
+    // use are converted, and a roster value past the new slots is dropped,
+    // so that what the file keeps is what the table shows.
+    const TimeSlots oldSlots = TimeSlots::of(text(Field::MaskEdit1), text(Field::MaskEdit7), from);
     const std::vector<int> oldVolumes(SlotCalls.begin() + 1, SlotCalls.begin() + 1 + oldSlots.count);
-    PrepareGrid(); // rebuilds the slot list for the new length
-    const std::vector<std::optional<int>> newVolumes =
-        SlotVolumes::convert(oldSlots, oldVolumes, fromHalfHours, timeSlots());
-    for (int k = 1; k <= static_cast<int>(newVolumes.size()); ++k) {
-        if (const auto volume = newVolumes[static_cast<std::size_t>(k - 1)]) {
-            SlotCalls[static_cast<std::size_t>(k)] = *volume;
-            m_grid.setCell(ResultTable::CallsColumn, k, QString::number(*volume));
-        }
+    const RosterValues oldRoster(SlotHave.begin() + 1, SlotHave.begin() + 1 + oldSlots.count);
+    const TimeSlots newSlots = BuildTimeSlots();
+    const std::vector<int> newVolumes = SlotVolumes::convert(oldSlots, oldVolumes, newSlots);
+    const RosterValues newRoster = SlotVolumes::convertRoster(oldSlots, oldRoster, newSlots);
+    SlotHave.fill(std::nullopt);
+    for (int k = 1; k <= newSlots.count; ++k) {
+        SlotCalls[static_cast<std::size_t>(k)] = newVolumes[static_cast<std::size_t>(k - 1)];
+        SlotHave[static_cast<std::size_t>(k)] = newRoster[static_cast<std::size_t>(k - 1)];
     }
+    PrepareGrid(); // lays the new slots out with their volumes and roster
 }
 
 RecalcResult AgentScenario::Edit1Exit(bool modified)
@@ -200,11 +215,11 @@ RecalcResult AgentScenario::MaskEdit4Exit()
     return Recalculate();
 }
 
-RecalcResult AgentScenario::RadioButton1Click()
+RecalcResult AgentScenario::RadioButton1Click(SlotLength chosen)
 {
-    const bool old = HalfHourSlots;
-    HalfHourSlots = radioButton1Checked();
-    if (HalfHourSlots == old)
+    const SlotLength old = slotLength();
+    setSlotLength(chosen);
+    if (chosen == old)
         return {};
     changeSlotLength(old);
     return Recalculate();

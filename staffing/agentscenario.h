@@ -86,9 +86,9 @@ public:
     RecalcResult MaskEdit7Exit(bool modified);
     RecalcResult MaskEdit4Exit();
     RecalcResult SpeedButton2Click() { return Recalculate(); }
-    // Both slot buttons: converts the volumes when the 30-minute choice
-    // changed, then recalculates. Set the buttons first.
-    RecalcResult RadioButton1Click();
+    // A slot button: checks it and, when the slot length changed, converts
+    // the volumes and the roster by clock time, then recalculates.
+    RecalcResult RadioButton1Click(SlotLength chosen);
     RecalcResult TabSet1Click(Tab tab);
     // Grid events; the window first reports its current cell with
     // grid().setCurrentCell().
@@ -104,7 +104,7 @@ public:
     void ComputeSchedule();
 
 private:
-    void changeSlotLength(bool fromHalfHours);
+    void changeSlotLength(SlotLength from);
     void showExtraColumns();
     void tableFilled();
 

@@ -50,7 +50,7 @@ void ScheduleTable::prepareLayout(ResultTable &grid, const TimeSlots &slotList, 
     }
     grid.setRowCount(slotList.count + 1);
     for (int i = 1; i <= slotList.count; ++i) {
-        grid.setCell(ResultTable::TimeColumn, i, slotList.slotStartText(i, inputs.HalfHourSlots));
+        grid.setCell(ResultTable::TimeColumn, i, slotList.slotStartText(i));
         grid.setCell(ResultTable::CallsColumn, i, QString::number(inputs.SlotCalls[static_cast<std::size_t>(i)]));
     }
     for (int c = 0; c < ResultTable::ColumnCount; ++c)

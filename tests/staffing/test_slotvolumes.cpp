@@ -47,23 +47,21 @@ void SlotVolumesTest::halfHoursToHoursAndBackKeepTheDay()
 {
     QFETCH(QString, start);
     QFETCH(QString, end);
-    const TimeSlots halves = TimeSlots::of(start, end, true);
-    const TimeSlots hours = TimeSlots::of(start, end, false);
+    const TimeSlots halves = TimeSlots::of(start, end, SlotLength::HalfHour);
+    const TimeSlots hours = TimeSlots::of(start, end, SlotLength::Hour);
     std::vector<int> volumes(static_cast<std::size_t>(halves.count));
     for (int i = 0; i < halves.count; ++i)
         volumes[static_cast<std::size_t>(i)] = 7 * i + 3;
 
-    std::vector<int> hourly;
-    for (const auto &v : SlotVolumes::convert(halves, volumes, true, hours))
-        hourly.push_back(v.value_or(0));
+    const std::vector<int> hourly = SlotVolumes::convert(halves, volumes, hours);
     // An hour takes its two half hours; split again, an hour's odd volume
     // gives the larger half to its second half hour.
     for (int k = 0; k < hours.count; ++k)
         QCOMPARE(hourly[static_cast<std::size_t>(k)], volumes[2 * k] + volumes[2 * k + 1]);
-    const auto back = SlotVolumes::convert(hours, hourly, false, halves);
+    const auto back = SlotVolumes::convert(hours, hourly, halves);
     for (int i = 0; i < halves.count; ++i) {
         const int hour = hourly[static_cast<std::size_t>(i / 2)];
-        QCOMPARE(back[static_cast<std::size_t>(i)].value_or(-1), i % 2 ? hour - hour / 2 : hour / 2);
+        QCOMPARE(back[static_cast<std::size_t>(i)], i % 2 ? hour - hour / 2 : hour / 2);
     }
 }
 

@@ -21,7 +21,7 @@ void TimeSlotsTest::slotList_data()
 {
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("end");
-    QTest::addColumn<bool>("halfHours");
+    QTest::addColumn<int>("minutes");
     QTest::addColumn<QString>("newStart");
     QTest::addColumn<QString>("newEnd");
     QTest::addColumn<QString>("total");
@@ -34,32 +34,54 @@ void TimeSlotsTest::slotList_data()
     for (int h = 8; h < 17; ++h)
         halfHourly << QStringLiteral("%1:00").arg(h, 2, 10, QLatin1Char('0')) << QStringLiteral("%1:30").arg(h, 2, 10, QLatin1Char('0'));
 
-    QTest::newRow("defaults, hours") << "08:00" << "17:00" << false << "08:00" << "17:00" << "09:00" << hourly;
-    QTest::newRow("defaults, half hours") << "08:00" << "17:00" << true << "08:00" << "17:00" << "09:00" << halfHourly;
+    QTest::newRow("defaults, hours") << "08:00" << "17:00" << 60 << "08:00" << "17:00" << "09:00" << hourly;
+    QTest::newRow("defaults, half hours") << "08:00" << "17:00" << 30 << "08:00" << "17:00" << "09:00" << halfHourly;
     QStringList rounded30 = halfHourly;
     rounded30 << "17:00";
-    QTest::newRow("08:15 to 17:40 in half hours") << "08:15" << "17:40" << true << "08:00" << "17:30" << "09:30" << rounded30;
+    QTest::newRow("08:15 to 17:40 in half hours") << "08:15" << "17:40" << 30 << "08:00" << "17:30" << "09:30" << rounded30;
     QStringList rounded60 = hourly;
     rounded60 << "17:00";
-    QTest::newRow("08:45 to 17:30 in hours") << "08:45" << "17:30" << false << "08:00" << "18:00" << "10:00" << rounded60;
-    QTest::newRow("overnight") << "22:00" << "06:00" << false << "22:00" << "06:00" << "08:00"
+    QTest::newRow("08:45 to 17:30 in hours") << "08:45" << "17:30" << 60 << "08:00" << "18:00" << "10:00" << rounded60;
+    QTest::newRow("overnight") << "22:00" << "06:00" << 60 << "22:00" << "06:00" << "08:00"
                                << QStringList{"22:00", "23:00", "00:00", "01:00", "02:00", "03:00", "04:00", "05:00"};
-    QTest::newRow("half hours over midnight") << "23:00" << "01:00" << true << "23:00" << "01:00" << "02:00"
+    QTest::newRow("half hours over midnight") << "23:00" << "01:00" << 30 << "23:00" << "01:00" << "02:00"
                                               << QStringList{"23:00", "23:30", "00:00", "00:30"};
-    QTest::newRow("one half hour") << "08:00" << "08:30" << true << "08:00" << "08:30" << "00:30" << QStringList{"08:00"};
-    QTest::newRow("from half past") << "08:30" << "10:00" << true << "08:30" << "10:00" << "01:30"
+    QTest::newRow("one half hour") << "08:00" << "08:30" << 30 << "08:00" << "08:30" << "00:30" << QStringList{"08:00"};
+    QTest::newRow("from half past") << "08:30" << "10:00" << 30 << "08:30" << "10:00" << "01:30"
                                     << QStringList{"08:30", "09:00", "09:30"};
-    QTest::newRow("end rounded up to midnight") << "23:00" << "23:45" << false << "23:00" << "24:00" << "01:00"
+    QTest::newRow("end rounded up to midnight") << "23:00" << "23:45" << 60 << "23:00" << "24:00" << "01:00"
                                                 << QStringList{"23:00"};
-    QTest::newRow("end before the hour in hours") << "08:00" << "08:20" << false << "08:00" << "08:00" << "24:00"
+    QTest::newRow("end before the hour in hours") << "08:00" << "08:20" << 60 << "08:00" << "08:00" << "24:00"
                                                   << QStringList();
+    // An hourly end goes up from half past on; a half-hour end stays in
+    // its half hour.
+    QTest::newRow("hourly end at 29 past") << "08:00" << "09:29" << 60 << "08:00" << "09:00" << "01:00"
+                                           << QStringList{"08:00"};
+    QTest::newRow("hourly end at half past") << "08:00" << "09:30" << 60 << "08:00" << "10:00" << "02:00"
+                                             << QStringList{"08:00", "09:00"};
+    QTest::newRow("half-hour end at 29 past") << "08:00" << "09:29" << 30 << "08:00" << "09:00" << "01:00"
+                                              << QStringList{"08:00", "08:30"};
+    // Quarter hours: a start goes down to its quarter, an end inside a
+    // quarter up to the quarter's end, 24:00 stays.
+    QTest::newRow("quarters 08:10 to 09:20") << "08:10" << "09:20" << 15 << "08:00" << "09:30" << "01:30"
+                                             << QStringList{"08:00", "08:15", "08:30", "08:45", "09:00", "09:15"};
+    QTest::newRow("quarters on the quarter") << "08:45" << "09:15" << 15 << "08:45" << "09:15" << "00:30"
+                                             << QStringList{"08:45", "09:00"};
+    QTest::newRow("quarters to just before midnight") << "23:44" << "23:50" << 15 << "23:30" << "24:00" << "00:30"
+                                                       << QStringList{"23:30", "23:45"};
+    QStringList quarters;
+    for (int m = 0; m < 24 * 60; m += 15)
+        quarters << QStringLiteral("%1:%2").arg(m / 60, 2, 10, QLatin1Char('0')).arg(m % 60, 2, 10, QLatin1Char('0'));
+    QTest::newRow("a whole day of quarters") << "00:00" << "24:00" << 15 << "00:00" << "24:00" << "24:00" << quarters;
+    QTest::newRow("quarters over midnight") << "23:50" << "00:20" << 15 << "23:45" << "00:30" << "00:45"
+                                            << QStringList{"23:45", "00:00", "00:15"};
 }
 
 void TimeSlotsTest::slotList()
 {
     QFETCH(QString, start);
     QFETCH(QString, end);
-    QFETCH(bool, halfHours);
+    QFETCH(int, minutes);
     QFETCH(QString, newStart);
     QFETCH(QString, newEnd);
     QFETCH(QString, total);
@@ -67,8 +89,7 @@ void TimeSlotsTest::slotList()
     AgentScenario s;
     s.setText(Field::MaskEdit1, start);
     s.setText(Field::MaskEdit7, end);
-    if (halfHours)
-        useHalfHours(s);
+    s.setSlotLength(*slotLengthOfMinutes(minutes));
     QCOMPARE(s.totalTimeText(), QStringLiteral("09:00 hrs"));
     s.TabSet1Click(Tab::Schedule);
     QCOMPARE(s.text(Field::MaskEdit1), newStart);
@@ -96,9 +117,9 @@ void TimeSlotsTest::unreadableTimesFallBack()
     for (const QString &end : {QStringLiteral("08:00"), QStringLiteral("24:00")}) {
         s.setText(Field::MaskEdit1, end == QLatin1String("24:00") ? QStringLiteral("00:00") : QStringLiteral("08:00"));
         s.setText(Field::MaskEdit7, end);
-        s.HalfHourSlots = false;
+        s.setSlotLength(SlotLength::Hour);
         QCOMPARE(s.BuildTimeSlots().count, 24);
-        s.HalfHourSlots = true;
+        s.setSlotLength(SlotLength::HalfHour);
         QCOMPARE(s.BuildTimeSlots().count, 48);
         QCOMPARE(s.totalTimeText(), QStringLiteral("24:00"));
     }
@@ -208,10 +229,9 @@ void TimeSlotsTest::slotLengthChange()
     s.TabSet1Click(Tab::Schedule);
     for (int i = 0; i < before.size(); ++i)
         s.SlotCalls[static_cast<std::size_t>(i + 1)] = before[i];
-    s.setRadioButtons(toHalfHours, !toHalfHours);
-    const RecalcResult result = s.RadioButton1Click();
+    const RecalcResult result = s.RadioButton1Click(toHalfHours ? SlotLength::HalfHour : SlotLength::Hour);
     QVERIFY(result.ran);
-    QCOMPARE(s.HalfHourSlots, toHalfHours);
+    QCOMPARE(s.slotLength() == SlotLength::HalfHour, toHalfHours);
     QList<int> got;
     for (int i = 1; i <= after.size(); ++i)
         got << s.SlotCalls[static_cast<std::size_t>(i)];
@@ -226,8 +246,7 @@ void TimeSlotsTest::sameSlotLengthChangesNothing()
     AgentScenario s;
     s.TabSet1Click(Tab::Schedule);
     s.SlotCalls[1] = 5;
-    s.setRadioButtons(false, true);
-    QVERIFY(!s.RadioButton1Click().ran);
+    QVERIFY(!s.RadioButton1Click(SlotLength::Hour).ran);
     QCOMPARE(s.SlotCalls[1], 5);
 }
 
