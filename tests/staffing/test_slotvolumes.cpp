@@ -15,6 +15,9 @@ private Q_SLOTS:
     void spreadKeepsTheWholeCallsEvenly();
     void halfHoursToHoursAndBackKeepTheDay_data();
     void halfHoursToHoursAndBackKeepTheDay();
+    void splitThenMergeGivesBackTheVolumes_data();
+    void splitThenMergeGivesBackTheVolumes();
+    void rosterMergesToTheSmallestAndSplitsByCopying();
 };
 
 void SlotVolumesTest::spreadKeepsTheWholeCallsEvenly()
@@ -63,6 +66,64 @@ void SlotVolumesTest::halfHoursToHoursAndBackKeepTheDay()
         const int hour = hourly[static_cast<std::size_t>(i / 2)];
         QCOMPARE(back[static_cast<std::size_t>(i)], i % 2 ? hour - hour / 2 : hour / 2);
     }
+}
+
+void SlotVolumesTest::splitThenMergeGivesBackTheVolumes_data()
+{
+    QTest::addColumn<int>("longer");
+    QTest::addColumn<int>("shorter");
+    QTest::newRow("hours to quarters") << 60 << 15;
+    QTest::newRow("half hours to quarters") << 30 << 15;
+    QTest::newRow("hours to half hours") << 60 << 30;
+}
+
+void SlotVolumesTest::splitThenMergeGivesBackTheVolumes()
+{
+    QFETCH(int, longer);
+    QFETCH(int, shorter);
+    // Property over random days and volumes: splitting keeps the day's
+    // calls, each part within one call of the others, and merging the parts
+    // again gives back every original volume, also over midnight.
+    QRandomGenerator random(28);
+    for (int round = 0; round < 500; ++round) {
+        const int startMinute = random.bounded(24 * 60 / longer) * longer;
+        const int endMinute = random.bounded(24 * 60 / longer) * longer;
+        const QString start = TimeSlots::clockText(startMinute / 60, startMinute % 60);
+        const QString end = TimeSlots::clockText(endMinute / 60, endMinute % 60);
+        const TimeSlots whole = TimeSlots::of(start, end, *slotLengthOfMinutes(longer));
+        const TimeSlots parts = TimeSlots::of(start, end, *slotLengthOfMinutes(shorter));
+        std::vector<int> volumes(static_cast<std::size_t>(whole.count));
+        for (int &v : volumes)
+            v = random.bounded(0, 5000);
+        const std::vector<int> split = SlotVolumes::convert(whole, volumes, parts);
+        QCOMPARE(std::accumulate(split.begin(), split.end(), 0LL), std::accumulate(volumes.begin(), volumes.end(), 0LL));
+        const int per = longer / shorter;
+        for (std::size_t i = 0; i < split.size(); i += static_cast<std::size_t>(per)) {
+            const auto [least, most] = std::minmax_element(split.begin() + static_cast<long>(i),
+                                                           split.begin() + static_cast<long>(i) + per);
+            QVERIFY(*most - *least <= 1);
+        }
+        QCOMPARE(SlotVolumes::convert(parts, split, whole), volumes);
+    }
+}
+
+void SlotVolumesTest::rosterMergesToTheSmallestAndSplitsByCopying()
+{
+    // 0, 3, 9 and 20 agents on the half hours from 08:00: an hour has the
+    // agents present through all of it; split again, both halves keep it.
+    const TimeSlots halves = TimeSlots::of(QStringLiteral("08:00"), QStringLiteral("10:00"), SlotLength::HalfHour);
+    const TimeSlots hours = TimeSlots::of(QStringLiteral("08:00"), QStringLiteral("10:00"), SlotLength::Hour);
+    const TimeSlots quarters = TimeSlots::of(QStringLiteral("08:00"), QStringLiteral("10:00"), SlotLength::Quarter);
+    const RosterValues roster{0, 3, 9, 20};
+    QCOMPARE(SlotVolumes::convertRoster(halves, roster, hours), (RosterValues{0, 9}));
+    QCOMPARE(SlotVolumes::convertRoster(hours, RosterValues{0, 9}, halves), (RosterValues{0, 0, 9, 9}));
+    const RosterValues split = SlotVolumes::convertRoster(halves, roster, quarters);
+    QCOMPARE(split, (RosterValues{0, 0, 3, 3, 9, 9, 20, 20}));
+    QCOMPARE(SlotVolumes::convertRoster(quarters, split, halves), roster);
+    // A slot without a value leaves its hour to the valued one; an hour
+    // with none has none.
+    QCOMPARE(SlotVolumes::convertRoster(halves, RosterValues{std::nullopt, 4, std::nullopt, std::nullopt}, hours),
+             (RosterValues{4, std::nullopt}));
 }
 
 QTEST_APPLESS_MAIN(SlotVolumesTest)

@@ -15,6 +15,8 @@ private Q_SLOTS:
     void slotLengthChange_data();
     void slotLengthChange();
     void sameSlotLengthChangesNothing();
+    void rosterFollowsTheSlotsByClockTime();
+    void agentsTabWorksOnTheTypedPeriod();
 };
 
 void TimeSlotsTest::slotList_data()
@@ -248,6 +250,39 @@ void TimeSlotsTest::sameSlotLengthChangesNothing()
     s.SlotCalls[1] = 5;
     QVERIFY(!s.RadioButton1Click(SlotLength::Hour).ran);
     QCOMPARE(s.SlotCalls[1], 5);
+}
+
+void TimeSlotsTest::rosterFollowsTheSlotsByClockTime()
+{
+    // State: roster 0, 3, 9, 20 on the half hours 08:00-10:00. Action:
+    // 60-minute slots. Expected: the hours have 0 and 9 agents, and no value
+    // stays behind past the two hours to be saved unseen.
+    AgentScenario s;
+    setTexts(s, {"08:00", "10:00", "100", "03:00", "01:00", "00:30", "80", "20"});
+    useHalfHours(s);
+    s.TabSet1Click(Tab::Schedule);
+    const int roster[] = {0, 3, 9, 20};
+    for (int i = 0; i < 4; ++i)
+        s.SlotHave[static_cast<std::size_t>(i + 1)] = roster[i];
+    s.RadioButton1Click(SlotLength::Hour);
+    QCOMPARE(s.SlotHave[1], std::optional<int>(0));
+    QCOMPARE(s.SlotHave[2], std::optional<int>(9));
+    QVERIFY(!s.SlotHave[3] && !s.SlotHave[4]);
+    QCOMPARE(s.StringGrid1().cell(ResultTable::HaveColumn, 2), QStringLiteral("9"));
+}
+
+void TimeSlotsTest::agentsTabWorksOnTheTypedPeriod()
+{
+    // 100 calls from 08:00 to 08:30 with 3 minutes' talk: leaving the end
+    // on the Agents tab keeps 08:30 and the table works on 30 minutes (13
+    // agents meet 80 % in 20 s); the Schedule rounds it to its hour.
+    AgentScenario s;
+    setTexts(s, {"08:00", "08:30", "100", "03:00", "00:00", "05:00", "80", "20"});
+    s.MaskEdit7Exit(true);
+    QCOMPARE(s.text(Field::MaskEdit7), QStringLiteral("08:30"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, s.goalRow()), QStringLiteral("13"));
+    s.TabSet1Click(Tab::Schedule);
+    QCOMPARE(s.text(Field::MaskEdit7), QStringLiteral("09:00"));
 }
 
 QTEST_GUILESS_MAIN(TimeSlotsTest)
