@@ -29,7 +29,6 @@ public:
     // milliseconds while lying far above any real call centre.
     static constexpr double MaxTrafficLoad = 100000.0;
     static constexpr int SlotCapacity = 100; // SlotCalls[1..100]
-    static constexpr int MaxSlots = TimeSlots::MaxCount;
 
     // --- field texts -------------------------------------------------------
     QString text(Field field) const;
