@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 
+#include "staffingmodelinfo.h"
 #include "varnookversion.h"
 
 namespace {
@@ -243,9 +244,10 @@ CommandLine ParseCommandLine(const QStringList &arguments)
                 return usageError(QStringLiteral("--tab must be agents or schedule, not \"%1\"").arg(value));
             break;
         case Option::Model: {
-            const std::optional<QueueModel> model = ParseQueueModelKey(value);
+            const std::optional<QueueModel> model = StaffingModelInfo::ofKey(value);
             if (!model)
-                return usageError(QStringLiteral("--model must be erlang-c or erlang-a, not \"%1\"").arg(value));
+                return usageError(
+                    QStringLiteral("--model must be %1, not \"%2\"").arg(StaffingModelInfo::keysText(false), value));
             line.model = model;
             break;
         }

@@ -3,6 +3,7 @@
 
 #include "daytotalslines.h"
 #include "goalrule.h"
+#include "staffingmodelinfo.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -98,7 +99,7 @@ void putPlanningInputs(QJsonObject &inputs, const PlanningOptions &options)
     for (const ShownPlanningOption &shown : ShownPlanningOptions(options)) {
         switch (shown.option) {
         case PlanningOption::Model:
-            inputs[QLatin1String("model")] = QueueModelKey(options.model);
+            inputs[QLatin1String("model")] = StaffingModelInfo::of(options.model).key;
             break;
         case PlanningOption::Shrinkage:
             inputs[QLatin1String("shrinkage")] = options.shrinkagePercent;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "scenariooptionlines.h"
 
+#include "staffingmodelinfo.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -33,7 +35,7 @@ QStringList ScenarioOptionLines(const AgentScenario &scenario)
     if (scenario.slotLength() == SlotLength::Quarter)
         lines << line(SlotMinutesKey, QString::number(minutesOf(SlotLength::Quarter)));
     if (options.model != defaults.model)
-        lines << line(ModelKey, QueueModelKey(options.model));
+        lines << line(ModelKey, StaffingModelInfo::of(options.model).key);
     if (options.shrinkagePercent != defaults.shrinkagePercent)
         lines << line(ShrinkageKey, PercentOptionText(options.shrinkagePercent));
     if (options.maxOccupancyPercent)
@@ -72,9 +74,9 @@ std::optional<QString> ReadScenarioOptionLine(const QString &text, ScenarioOptio
             return bad(QStringLiteral("15 (line 11 tells 30 and 60 minutes)"));
         read.slotLength = SlotLength::Quarter;
     } else if (key == ModelKey) {
-        const std::optional<QueueModel> model = ParseQueueModelKey(value);
+        const std::optional<QueueModel> model = StaffingModelInfo::ofKey(value);
         if (!model)
-            return bad(QStringLiteral("\"erlang-c\" or \"erlang-a\""));
+            return bad(StaffingModelInfo::keysText(true));
         read.planning.model = *model;
     } else if (key == ShrinkageKey) {
         const std::optional<double> percent = ParsePercentOption(value, 0, PlanningOptions::MaxShrinkagePercent);

@@ -2,9 +2,8 @@
 #include "agentscenario.h"
 
 #include "conversions.h"
-#include "erlangamodel.h"
 #include "roster.h"
-#include "erlangcmodel.h"
+#include "staffingmodelinfo.h"
 #include "scheduletable.h"
 #include "slotvolumes.h"
 #include "texts.h"
@@ -12,21 +11,26 @@
 #include <algorithm>
 
 AgentScenario::AgentScenario()
-    : m_model(std::make_shared<ErlangCModel>())
-    , m_erlangA(std::make_shared<ErlangAModel>())
 {
+    for (const StaffingModelInfo &info : StaffingModelInfo::all())
+        m_models.push_back(info.make());
     PrepareGrid();
 }
 
 void AgentScenario::setStaffingModel(std::shared_ptr<const StaffingModel> model)
 {
     if (model)
-        m_model = std::move(model);
+        m_models.front() = std::move(model);
 }
 
 const StaffingModel &AgentScenario::staffingModel() const
 {
-    return Planning.model == QueueModel::ErlangA ? *m_erlangA : *m_model;
+    const std::vector<StaffingModelInfo> &models = StaffingModelInfo::all();
+    for (std::size_t i = 0; i < models.size(); ++i) {
+        if (models[i].model == Planning.model)
+            return *m_models[i];
+    }
+    return *m_models.front();
 }
 
 int AgentScenario::addTableFilledListener(std::function<void()> listener)

@@ -46,8 +46,8 @@ public:
     // agent number of the Agents table, one per slot of the Schedule; none
     // until a table was filled.
     const std::vector<RowValues> &rowValues() const { return m_rowValues; }
-    // The queueing model the tables are computed with: Erlang A when the
-    // planning options choose it, else Erlang C or the model set here.
+    // The queueing model the tables are computed with: the one the planning
+    // options choose; in place of the default (Erlang C) the model set here.
     const StaffingModel &staffingModel() const;
     void setStaffingModel(std::shared_ptr<const StaffingModel> model);
     // The Agents table: which goals decided its goal row (GoalRule flags; 0
@@ -115,7 +115,7 @@ private:
     std::vector<RowValues> m_rowValues;
     std::vector<std::pair<int, std::function<void()>>> m_tableFilledListeners;
     int m_nextListenerHandle = 1;
-    std::shared_ptr<const StaffingModel> m_model;
-    std::shared_ptr<const StaffingModel> m_erlangA;
+    // One instance per entry of StaffingModelInfo::all(), in its order.
+    std::vector<std::shared_ptr<const StaffingModel>> m_models;
     unsigned m_goalDecidedBy = 0;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "planningoptions.h"
 
+#include "staffingmodelinfo.h"
+
 #include <QRegularExpression>
 
 #include <cmath>
@@ -26,25 +28,6 @@ double PlanningOptions::scheduledAgents(double agents) const
     if (shrinkagePercent <= 0)
         return agents;
     return std::ceil(agents * 100 / (100 - shrinkagePercent) - WholeAgentTolerance);
-}
-
-QString QueueModelKey(QueueModel model)
-{
-    return model == QueueModel::ErlangA ? QStringLiteral("erlang-a") : QStringLiteral("erlang-c");
-}
-
-QString QueueModelName(QueueModel model)
-{
-    return model == QueueModel::ErlangA ? QStringLiteral("Erlang A") : QStringLiteral("Erlang C");
-}
-
-std::optional<QueueModel> ParseQueueModelKey(const QString &key)
-{
-    if (key == QLatin1String("erlang-c"))
-        return QueueModel::ErlangC;
-    if (key == QLatin1String("erlang-a"))
-        return QueueModel::ErlangA;
-    return std::nullopt;
 }
 
 std::optional<double> ParsePercentOption(const QString &text, double min, double max)
@@ -153,7 +136,7 @@ std::vector<ShownPlanningOption> ShownPlanningOptions(const PlanningOptions &opt
     std::vector<ShownPlanningOption> shown;
     const QString percent = QStringLiteral("%1%");
     if (options.model != QueueModel::ErlangC)
-        shown.push_back({PlanningOption::Model, QStringLiteral("Model"), QueueModelName(options.model)});
+        shown.push_back({PlanningOption::Model, QStringLiteral("Model"), StaffingModelInfo::of(options.model).name});
     if (options.hasShrinkage())
         shown.push_back({PlanningOption::Shrinkage, QStringLiteral("Shrinkage"),
                          percent.arg(PercentOptionText(options.shrinkagePercent))});

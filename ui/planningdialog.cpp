@@ -3,6 +3,7 @@
 
 #include "dialogservice.h"
 #include "hint.h"
+#include "staffingmodelinfo.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -35,16 +36,12 @@ PlanningDialog::PlanningDialog(const PlanningOptions &current, const QString &wi
     auto *modelBox = new QGroupBox(QStringLiteral("Queueing model"), this);
     modelBox->setAccessibleName(QStringLiteral("Queueing model"));
     auto *modelLayout = new QVBoxLayout(modelBox);
-    m_erlangC = new QRadioButton(QStringLiteral("Erlang &C: callers wait until they are answered; "
-                                                "abandonment is an estimate"),
-                                 modelBox);
-    m_erlangA = new QRadioButton(QStringLiteral("Erlang &A: callers hang up after waiting, on average, "
-                                                "the \"Wait before abandon\" time"),
-                                 modelBox);
-    m_erlangC->setAccessibleName(QStringLiteral("Erlang C model"));
-    m_erlangA->setAccessibleName(QStringLiteral("Erlang A model"));
-    modelLayout->addWidget(m_erlangC);
-    modelLayout->addWidget(m_erlangA);
+    for (const StaffingModelInfo &info : StaffingModelInfo::all()) {
+        auto *button = new QRadioButton(info.dialogLabel, modelBox);
+        button->setAccessibleName(info.name + QStringLiteral(" model"));
+        modelLayout->addWidget(button);
+        m_modelButtons.emplace_back(info.model, button);
+    }
     outer->addWidget(modelBox);
 
     auto *form = new QFormLayout;
@@ -104,10 +101,28 @@ QLineEdit *PlanningDialog::field(PlanningOption option) const
     return nullptr;
 }
 
+QRadioButton *PlanningDialog::modelButton(QueueModel model) const
+{
+    for (const auto &[buttonModel, button] : m_modelButtons) {
+        if (buttonModel == model)
+            return button;
+    }
+    return m_modelButtons.front().second;
+}
+
+QueueModel PlanningDialog::checkedModel() const
+{
+    for (const auto &[model, button] : m_modelButtons) {
+        if (button->isChecked())
+            return model;
+    }
+    return m_modelButtons.front().first;
+}
+
 PlanningOptionTexts PlanningDialog::texts() const
 {
     PlanningOptionTexts texts;
-    texts.model = m_erlangA->isChecked() ? QueueModel::ErlangA : QueueModel::ErlangC;
+    texts.model = checkedModel();
     texts.shrinkage = m_shrinkage->text();
     texts.maxOccupancy = m_maxOccupancy->text();
     texts.maxAbandon = m_maxAbandon->text();
@@ -117,7 +132,7 @@ PlanningOptionTexts PlanningDialog::texts() const
 
 void PlanningDialog::setTexts(const PlanningOptionTexts &texts)
 {
-    (texts.model == QueueModel::ErlangA ? m_erlangA : m_erlangC)->setChecked(true);
+    modelButton(texts.model)->setChecked(true);
     m_shrinkage->setText(texts.shrinkage);
     m_maxOccupancy->setText(texts.maxOccupancy);
     m_maxAbandon->setText(texts.maxAbandon);
@@ -132,7 +147,7 @@ void PlanningDialog::accept()
         // first, then the message; what it must be stays in view.
         QWidget *failing = field(check.failing);
         if (!failing)
-            failing = m_erlangA->isChecked() ? m_erlangA : m_erlangC;
+            failing = modelButton(checkedModel());
         failing->setFocus(Qt::OtherFocusReason);
         if (auto *edit = qobject_cast<QLineEdit *>(failing))
             edit->selectAll();
