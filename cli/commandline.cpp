@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 
+#include "planningoptioninfo.h"
 #include "staffingmodelinfo.h"
 #include "varnookversion.h"
 
@@ -37,10 +38,6 @@ constexpr OptionInfo options[] = {
     {"--pdf", Option::Pdf, Field::Edit1},
     {"--paper", Option::Paper, Field::Edit1},
     {"--model", Option::Model, Field::Edit1},
-    {"--shrinkage", Option::Planning, Field::Edit1},
-    {"--max-occupancy", Option::Planning, Field::Edit1},
-    {"--max-abandon", Option::Planning, Field::Edit1},
-    {"--paid-hours", Option::Planning, Field::Edit1},
     {"--have", Option::Have, Field::Edit1},
     {"--have-file", Option::HaveFile, Field::Edit1},
     {"--graph", Option::Graph, Field::Edit1},
@@ -88,6 +85,12 @@ const OptionInfo *findOption(const QString &name)
     for (const OptionInfo &info : options) {
         if (name == QLatin1String(info.name))
             return &info;
+    }
+    // The planning options' names are those of their table.
+    static const OptionInfo planning{"", Option::Planning, Field::Edit1};
+    for (const PlanningOptionInfo &info : PlanningOptionInfo::all()) {
+        if (info.option != PlanningOption::Model && name == info.commandLineOption)
+            return &planning;
     }
     return nullptr;
 }
@@ -160,11 +163,11 @@ std::optional<QString> applyInputOption(CommandLine &line, const OptionInfo &inf
         break;
     }
     case Option::Planning:
-        if (name == QLatin1String("--shrinkage"))
+        if (name == PlanningOptionInfo::of(PlanningOption::Shrinkage).commandLineOption)
             line.shrinkage = value;
-        else if (name == QLatin1String("--max-occupancy"))
+        else if (name == PlanningOptionInfo::of(PlanningOption::MaxOccupancy).commandLineOption)
             line.maxOccupancy = value;
-        else if (name == QLatin1String("--max-abandon"))
+        else if (name == PlanningOptionInfo::of(PlanningOption::MaxAbandon).commandLineOption)
             line.maxAbandon = value;
         else
             line.paidHours = value;

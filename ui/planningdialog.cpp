@@ -3,6 +3,7 @@
 
 #include "dialogservice.h"
 #include "hint.h"
+#include "planningoptioninfo.h"
 #include "staffingmodelinfo.h"
 
 #include <QDialogButtonBox>
@@ -45,15 +46,10 @@ PlanningDialog::PlanningDialog(const PlanningOptions &current, const QString &wi
     outer->addWidget(modelBox);
 
     auto *form = new QFormLayout;
-    m_shrinkage = addField(form, QStringLiteral("&Shrinkage %:"),
-                           QStringLiteral("The share of paid time agents are not on the phones, 0 to 95"));
-    m_maxOccupancy = addField(form, QStringLiteral("Max &occupancy %:"),
-                              QStringLiteral("The highest usage the goal row may have, 1 to 100; empty: none"));
-    m_maxAbandon = addField(form, QStringLiteral("Max a&bandoned %:"),
-                            QStringLiteral("The highest share of callers hanging up the goal row may have, "
-                                           "0 to 100; empty: none"));
-    m_paidHours = addField(form, QStringLiteral("&Paid hours per agent:"),
-                           QStringLiteral("The paid time of one agent's day, hh:mm (08:00 when empty)"));
+    m_shrinkage = addField(form, PlanningOption::Shrinkage);
+    m_maxOccupancy = addField(form, PlanningOption::MaxOccupancy);
+    m_maxAbandon = addField(form, PlanningOption::MaxAbandon);
+    m_paidHours = addField(form, PlanningOption::PaidHours);
     outer->addLayout(form);
 
     m_requirement = new QLabel(this);
@@ -70,8 +66,10 @@ PlanningDialog::PlanningDialog(const PlanningOptions &current, const QString &wi
     setTexts(PlanningOptionTexts::of(current));
 }
 
-QLineEdit *PlanningDialog::addField(QFormLayout *form, const QString &label, const QString &hint)
+QLineEdit *PlanningDialog::addField(QFormLayout *form, PlanningOption option)
 {
+    const PlanningOptionInfo &info = PlanningOptionInfo::of(option);
+    const QString &label = info.dialogLabel;
     auto *edit = new QLineEdit(this);
     auto *caption = new QLabel(label, this);
     caption->setBuddy(edit);
@@ -79,7 +77,7 @@ QLineEdit *PlanningDialog::addField(QFormLayout *form, const QString &label, con
     name.remove(QLatin1Char('&'));
     name.remove(QLatin1Char(':'));
     edit->setAccessibleName(name.trimmed());
-    SetHint(edit, hint);
+    SetHint(edit, info.dialogHint);
     form->addRow(caption, edit);
     return edit;
 }

@@ -47,7 +47,7 @@ public slots:
     void accept() override;
 
 private:
-    QLineEdit *addField(class QFormLayout *form, const QString &label, const QString &hint);
+    QLineEdit *addField(class QFormLayout *form, PlanningOption option);
 
     DialogService &m_dialogs;
     // One button per staffing model, in the order of their list.
