@@ -5,6 +5,7 @@
 #include "hint.h"
 #include "maskedfield.h"
 #include "reportprintcommand.h"
+#include "spokenheader.h"
 #include "tlumstringgrid.h"
 #include "toolbuttonkey.h"
 #include "toolicons.h"
@@ -40,7 +41,6 @@ constexpr int FieldFrameAllowance = 16;
 // "Time slots:" while the slot length cannot be chosen (the Agents tab).
 const QColor InactiveLabelGrey(128, 128, 128);
 
-const QString GridScheduleHint = QStringLiteral("Enter the call volume, use the arrow keys to advance");
 const QString AgentsGridDescription = QStringLiteral("Service figures for each number of agents");
 
 QLabel *makeLabel(const QString &text, bool bold, QWidget *parent, QWidget *buddyWidget = nullptr)
@@ -305,7 +305,7 @@ void AgentFormWidgets::showTab(bool schedule)
         StringGrid1->setRowSelection(true);
         StringGrid1->setEditing(false);
     }
-    SetHint(StringGrid1, schedule ? GridScheduleHint : QString());
+    SetHint(StringGrid1, schedule ? ScheduleColumnHint(ResultTable::CallsColumn, false) : QString());
     // A screen reader names the grid after the table it shows (the tab's
     // own name stays the tab's); the Agents tab has no hint to describe it.
     StringGrid1->setAccessibleName(schedule ? QStringLiteral("Schedule table") : QStringLiteral("Agents table"));

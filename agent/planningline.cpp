@@ -3,29 +3,13 @@
 
 #include "agentscenario.h"
 #include "daytotalslines.h"
-#include "goalrule.h"
+#include "goalrownotes.h"
 
 #include <QStringList>
 
 namespace {
 
-// What decided the goal row, when the service level did not.
-QString decidedBy(unsigned goals)
-{
-    if (goals & GoalRule::ServiceLevelGoal)
-        return {};
-    const bool cap = goals & GoalRule::OccupancyCap;
-    const bool abandon = goals & GoalRule::AbandonmentGoal;
-    if (cap && abandon)
-        return QStringLiteral("the occupancy cap and the abandonment limit decided the goal row");
-    if (cap)
-        return QStringLiteral("the occupancy cap decided the goal row");
-    if (abandon)
-        return QStringLiteral("the abandonment limit decided the goal row");
-    return {};
-}
-
-// The options set, and what decided the goal row.
+// The options set, and what to know about the goal row.
 QString optionsLine(const AgentScenario &scenario)
 {
     const std::vector<ShownPlanningOption> shown = ShownPlanningOptions(scenario.Planning);
@@ -38,11 +22,8 @@ QString optionsLine(const AgentScenario &scenario)
                                                           : option.caption + QLatin1Char(' ') + option.value);
     }
     QString line = QStringLiteral("Planning: ") + parts.join(QStringLiteral(" \u00B7 "));
-    if (scenario.tab() == Tab::Agents && scenario.goalRow() > 0) {
-        const QString decided = decidedBy(scenario.goalDecidedBy());
-        if (!decided.isEmpty())
-            line += QStringLiteral(" \u2014 ") + decided;
-    }
+    for (const QString &note : GoalRowNotes(scenario))
+        line += QStringLiteral(" \u2014 ") + note;
     return line;
 }
 
@@ -51,6 +32,8 @@ QString optionsLine(const AgentScenario &scenario)
 QString PlanningLineText(const AgentScenario &scenario)
 {
     QString line = optionsLine(scenario);
+    if (scenario.inputsChangedSinceTable())
+        line = StaleTableText + (line.isEmpty() ? QString() : QLatin1Char('\n') + line);
     QStringList day;
     for (const TotalsLine &figure : DayTotalsLines(scenario))
         day << figure.caption + QStringLiteral(": ") + figure.value;

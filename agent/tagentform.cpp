@@ -9,12 +9,14 @@
 #include "focusmoveinhand.h"
 #include "gridclipboard.h"
 #include "handlerguard.h"
+#include "hint.h"
 #include "maskedfield.h"
 #include "planningcommand.h"
 #include "planningline.h"
 #include "scenariofilecommand.h"
 #include "resulttablemodel.h"
 #include "slotvolumepaste.h"
+#include "spokenheader.h"
 #include "tlumstringgrid.h"
 
 #include <QApplication>
@@ -102,6 +104,7 @@ void TAgentForm::connectWidgets()
     connect(grid, &TLumStringGrid::currentCellChanged, this, [this](int column, int row) {
         if (!m_refreshing)
             m_scenario.grid().setCurrentCell(column, row);
+        showCellHint(column);
     });
     connect(m_ui.TabSet1, &QTabBar::currentChanged, this, [this](int index) { TabSet1Click(index); });
     // A Have cell's value is checked when its editor closes, and Delete
@@ -142,6 +145,18 @@ void TAgentForm::applyTabSettings(Tab tab)
         emit hintPanelClearRequested();
 }
 
+void TAgentForm::showCellHint(int column)
+{
+    if (m_shownTab != Tab::Schedule)
+        return;
+    const QString hint = ScheduleColumnHint(column, m_scenario.Planning.hasShrinkage());
+    if (hint == HintOf(m_ui.StringGrid1))
+        return;
+    SetHint(m_ui.StringGrid1, hint);
+    if (m_ui.StringGrid1->hasFocus())
+        emit hintPanelTextRequested(hint);
+}
+
 void TAgentForm::syncFieldsToModel()
 {
     for (int i = 0; i < FieldCount; ++i) {
@@ -166,9 +181,7 @@ void TAgentForm::refresh()
         }
     }
     m_ui.StaticText1->setText(m_scenario.totalTimeText());
-    const QString planning = PlanningLineText(m_scenario);
-    m_ui.PlanningLine->setText(planning);
-    m_ui.PlanningLine->setVisible(!planning.isEmpty());
+    showPlanningLine();
 
     m_ui.showSlotButtons(m_scenario.checkedSlotButton());
 
@@ -183,6 +196,14 @@ void TAgentForm::refresh()
     showCurrentCell();
     m_ui.StringGrid1->FitColumns();
     m_refreshing = wasRefreshing;
+}
+
+void TAgentForm::showPlanningLine()
+{
+    const QString planning = PlanningLineText(m_scenario);
+    m_ui.PlanningLine->setText(planning);
+    m_ui.PlanningLine->setVisible(!planning.isEmpty());
+    updateGraphCaption();
 }
 
 void TAgentForm::showCurrentCell()
@@ -291,7 +312,9 @@ bool TAgentForm::runExitRule(Field f)
         result = m_scenario.MaskEdit4Exit();
         break;
     default:
-        // The other fields take effect at the next recalculation.
+        // The other fields take effect at the next recalculation; until
+        // then the window says the table is out of date.
+        showPlanningLine();
         return false;
     }
     refresh();

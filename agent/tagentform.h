@@ -136,6 +136,9 @@ public:
 signals:
     // The Agents tab clears the main window's hint panel.
     void hintPanelClearRequested();
+    // The grid's hint changed while it has the focus (the roster's columns
+    // each have their own).
+    void hintPanelTextRequested(const QString &hint);
     // A save was written to, or a load applied from, this file (absolute).
     void scenarioFileUsed(const QString &path);
 
@@ -162,6 +165,8 @@ private:
     void onSlotButtonClicked(SlotLength chosen);
     void showCurrentCell();
     void applyTabSettings(Tab tab);
+    void showCellHint(int column);
+    void showPlanningLine();
     void syncFieldsToModel();
     bool isInGrid(const QWidget *widget) const;
     void setScenarioCaption(const QString &fullPath);

@@ -267,6 +267,7 @@ TAgentForm *TMainForm::NewAgentWindow1Click()
     RunHandler(m_dialogs, [&] {
         auto *form = new TAgentForm(*m_agentServices);
         connect(form, &TAgentForm::hintPanelClearRequested, Panel2, &QLabel::clear);
+        connect(form, &TAgentForm::hintPanelTextRequested, Panel2, &QLabel::setText);
         connect(form, &TAgentForm::scenarioFileUsed, m_reopenMenu, &ReopenMenu::add);
         form->graphLink()->setColours(&SeriesColours);
         // The designed size, widened where the fonts of this desktop need

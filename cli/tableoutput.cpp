@@ -2,7 +2,7 @@
 #include "tableoutput.h"
 
 #include "daytotalslines.h"
-#include "goalrule.h"
+#include "goalrownotes.h"
 #include "staffingmodelinfo.h"
 
 #include <QJsonArray>
@@ -28,20 +28,6 @@ QString csvField(const QString &text)
 }
 
 bool isSchedule(const AgentScenario &scenario) { return scenario.tab() == Tab::Schedule; }
-
-// A goal row set by a limit rather than by the service level, in words;
-// empty when the service level decided it.
-QString goalLimitNote(unsigned decidedBy)
-{
-    if (decidedBy == 0 || (decidedBy & GoalRule::ServiceLevelGoal) != 0)
-        return {};
-    QStringList limits;
-    if (decidedBy & GoalRule::OccupancyCap)
-        limits << QStringLiteral("maximum occupancy");
-    if (decidedBy & GoalRule::AbandonmentGoal)
-        limits << QStringLiteral("maximum abandoned");
-    return QStringLiteral("The %1 decided the goal row.\n").arg(limits.join(QStringLiteral(" and the ")));
-}
 
 // The figures of one row as JSON numbers; none (null) when not evaluated.
 void putFigures(QJsonObject &v, const AgentFigures &f, bool evaluated)
@@ -88,7 +74,7 @@ QJsonObject rowObject(const AgentScenario &scenario, const RowValues &row)
     if (schedule && scenario.hasRoster()) {
         v[QLatin1String("have")] = row.have ? QJsonValue(*row.have) : QJsonValue();
         v[QLatin1String("haveValues")] = rosterFigures(row);
-        v[QLatin1String("gap")] = row.have ? QJsonValue(*row.have - row.agents) : QJsonValue();
+        v[QLatin1String("gap")] = row.have ? QJsonValue(*row.rosterGap()) : QJsonValue();
     }
     return v;
 }
@@ -170,8 +156,9 @@ QString table(const AgentScenario &scenario)
             out += QStringLiteral("%1: %2\n").arg(total.caption, total.value);
     } else if (scenario.goalRow() == 0) {
         out += QStringLiteral("No row meets the service level goal.\n");
-    } else if (const QString limit = goalLimitNote(scenario.goalDecidedBy()); !limit.isEmpty()) {
-        out += limit;
+    } else {
+        for (const QString &note : GoalRowNotes(scenario))
+            out += note.left(1).toUpper() + note.mid(1) + QStringLiteral(".\n");
     }
     return out;
 }

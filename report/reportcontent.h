@@ -45,6 +45,9 @@ struct ReportContent
     std::vector<Row> rosterCells;
     // the day's lines under the tables.
     std::vector<TotalsLine> dayLines;
+    // Under everything, while the fields differ from those the table was
+    // computed with: that the table is out of date (empty otherwise).
+    QString staleNote;
 
     QString cell(int column, int row) const;
     // The texts of a row of the first table as printed: the nine with

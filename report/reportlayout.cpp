@@ -237,6 +237,16 @@ void ReportLayout::printDayLines(const ReportContent &content)
     }
 }
 
+void ReportLayout::printStaleNote(const ReportContent &content)
+{
+    if (content.staleNote.isEmpty() || m_canvas.aborted())
+        return;
+    m_rightAlign = false;
+    m_lineStartX = ScaleX(50);
+    NewLine(1);
+    PrintItem(content.staleNote, false);
+}
+
 void ReportLayout::printBody(const ReportContent &content)
 {
     SetPrinterFont(m_fonts.body);
@@ -247,4 +257,5 @@ void ReportLayout::printBody(const ReportContent &content)
     printRows(content);
     printRosterTable(content);
     printDayLines(content);
+    printStaleNote(content);
 }

@@ -62,6 +62,7 @@ private:
     void printRosterTable(const ReportContent &content);
     // The day's totals and roster figures, one caption and value a line.
     void printDayLines(const ReportContent &content);
+    void printStaleNote(const ReportContent &content);
     // The page header at the top of a new page; false when a header text
     // was not drawn because the job was aborted.
     bool startPage();

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -347,12 +348,20 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, 
         scenario.SlotHave[slot + 1] = read.roster[slot];
 
     scenario.SlotCallsEdited = false;
-    qint64 sum = 0;
     for (int i = FixedLines; i < options; ++i) {
-        const int volume = *Calc::ParseInteger(lines.at(i));
-        scenario.SlotCalls[static_cast<std::size_t>(i - FixedLines + 1)] = volume;
-        sum += volume;
+        scenario.SlotCalls[static_cast<std::size_t>(i - FixedLines + 1)] = *Calc::ParseInteger(lines.at(i));
         scenario.SlotCallsEdited = true;
+    }
+    // A file with volume lines gives every slot's volume: the slots after its
+    // last line have none, whatever the window held before. The total is
+    // that of the scenario's time slots, the volumes the Schedule shows and a
+    // save writes; a line beyond the last slot is kept but counts for none.
+    qint64 sum = 0;
+    if (scenario.SlotCallsEdited) {
+        std::fill(scenario.SlotCalls.begin() + (options - FixedLines + 1), scenario.SlotCalls.end(), 0);
+        const int count = scenario.timeSlots().count;
+        for (int slot = 1; slot <= count; ++slot)
+            sum += scenario.SlotCalls[static_cast<std::size_t>(slot)];
     }
     // Volumes that do not add up to a stated total give way to an even spread
     // of that total; a stated total of 0 takes the volumes' sum instead.

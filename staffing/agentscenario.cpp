@@ -71,7 +71,7 @@ void AgentScenario::PrepareGrid()
 void AgentScenario::showExtraColumns()
 {
     static const char *const extraHeaders[ResultTable::ExtraColumnCount] = {
-        "Sched", "Have", "Gap", "H Srv", "H Que", "H Abn", "H Use", "H Ans"};
+        "Sched", "Have", "Gap", "Roster Srv", "Roster Que", "Roster Abn", "Roster Use", "Roster Ans"};
     std::vector<int> shown;
     if (Planning.hasShrinkage())
         shown.push_back(ResultTable::SchedColumn);
@@ -111,6 +111,7 @@ RecalcResult AgentScenario::Recalculate()
     RecalcResult result;
     result.ran = true;
     ++m_recalculations;
+    m_tableShown = false;
     if (!ValidateInputs()) {
         result.valid = false;
         result.failing = FailingField;
@@ -124,7 +125,26 @@ RecalcResult AgentScenario::Recalculate()
         ComputeSchedule();
     else
         FillAgentsTable();
+    // After the layout, which writes the rounded arrival times back.
+    for (int i = 0; i < FieldCount; ++i)
+        m_computedTexts[static_cast<std::size_t>(i)] = text(static_cast<Field>(i));
+    m_tableShown = true;
     return result;
+}
+
+QString AgentScenario::computedText(Field field) const
+{
+    return m_tableShown ? m_computedTexts[static_cast<std::size_t>(field)] : text(field);
+}
+
+bool AgentScenario::inputsChangedSinceTable() const
+{
+    for (int i = 0; i < FieldCount; ++i) {
+        const auto f = static_cast<Field>(i);
+        if (computedText(f) != text(f))
+            return true;
+    }
+    return false;
 }
 
 void AgentScenario::FillAgentsTable()

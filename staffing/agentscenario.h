@@ -13,6 +13,7 @@
 
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -76,6 +77,13 @@ public:
     RecalcResult Recalculate();
     // How many recalculations ran, refused ones included.
     int recalculationCount() const { return m_recalculations; }
+    // The field text the shown table was computed with. The goal, talk and
+    // after-call fields take effect only at the next recalculation, so a
+    // field may hold another text meanwhile.
+    QString computedText(Field field) const;
+    // Whether a shown table was computed with field texts other than the
+    // fields hold now; false while no table is shown.
+    bool inputsChangedSinceTable() const;
     // Spreads the number of calls over the slots (and the Schedule's Calls
     // column), rebuilding the slot list first.
     void DistributeCalls();
@@ -118,4 +126,6 @@ private:
     // One instance per entry of StaffingModelInfo::all(), in its order.
     std::vector<std::shared_ptr<const StaffingModel>> m_models;
     unsigned m_goalDecidedBy = 0;
+    std::array<QString, FieldCount> m_computedTexts;
+    bool m_tableShown = false;
 };

@@ -31,6 +31,13 @@ double PlanningOptions::scheduledAgents(double agents) const
     return std::ceil(agents * 100 / (100 - shrinkagePercent) - WholeAgentTolerance);
 }
 
+int PlanningOptions::answeringAgents(int rostered) const
+{
+    if (shrinkagePercent <= 0)
+        return rostered;
+    return static_cast<int>(std::floor(rostered * (100 - shrinkagePercent) / 100 + WholeAgentTolerance));
+}
+
 std::optional<double> ParsePercentOption(const QString &text, double min, double max)
 {
     static const QRegularExpression pattern(QStringLiteral("^ *([0-9]{1,3}(\\.[0-9]{1,2})?) *%? *$"));

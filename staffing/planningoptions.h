@@ -46,6 +46,10 @@ struct PlanningOptions
     // agents / (1 - shrinkage), rounded up to a whole agent. Dividing is
     // right and adding is wrong: 70 required at 30 % is 100, not 91.
     double scheduledAgents(double agents) const;
+    // The agents of a roster of `rostered` who answer calls: rostered x
+    // (1 - shrinkage), rounded down to a whole agent, exactly as
+    // scheduledAgents rounds up (10 at 30 % is 7).
+    int answeringAgents(int rostered) const;
 };
 
 // The options one by one, in the order the window and the report list them.

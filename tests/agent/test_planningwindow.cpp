@@ -4,6 +4,7 @@
 #include "agentformharness.h"
 #include "graphfixtures.h"
 #include "gridclipboard.h"
+#include "hint.h"
 #include "scenariotexts.h"
 
 #include <QLabel>
@@ -101,14 +102,14 @@ void PlanningWindowTest::optionsFromTheDialogRecalculate_data()
     QTest::newRow("cap 70, shrinkage 30")
         << QStringList{"08:00", "08:30", "100", "03:00", "00:00", "00:30", "80", "20"}
         << optionsOf(QStringLiteral("30"), QStringLiteral("70")) << 15 << "22"
-        << "Planning: Shrinkage 30%" + dot + "Max occupancy 70% \u2014 the occupancy cap decided the goal row";
+        << "Planning: Shrinkage 30%" + dot + "Max occupancy 70% \u2014 14 agents: usage 71.4 % is above the 70 % cap";
     QTest::newRow("cap 85 decides 40")
         << QStringList{"08:00", "09:00", "1000", "02:00", "00:00", "00:30", "80", "20"}
         << optionsOf(QString(), QStringLiteral("85")) << 40 << QString()
-        << "Planning: Max occupancy 85% \u2014 the occupancy cap decided the goal row";
+        << "Planning: Max occupancy 85% \u2014 39 agents: usage 85.5 % is above the 85 % cap";
     QTest::newRow("cap 85 and shrinkage 30") << QStringList{"08:00", "09:00", "1000", "02:00", "00:00", "00:30", "80", "20"}
                                              << optionsOf(QStringLiteral("30"), QStringLiteral("85")) << 40 << "58"
-                                             << "Planning: Shrinkage 30%" + dot + "Max occupancy 85% \u2014 the occupancy cap decided the goal row";
+                                             << "Planning: Shrinkage 30%" + dot + "Max occupancy 85% \u2014 39 agents: usage 85.5 % is above the 85 % cap";
     QTest::newRow("shrinkage alone") << QStringList{"08:00", "09:00", "1000", "02:00", "00:00", "00:30", "80", "20"}
                                      << optionsOf(QStringLiteral("30"), QString()) << 38 << "55"
                                      << "Planning: Shrinkage 30%";
@@ -200,6 +201,7 @@ void PlanningWindowTest::rosterTypedPastedAndClearedInTheGrid()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
     const ResultTable &table = h.table();
+    QVERIFY(HintOf(grid).startsWith(QStringLiteral("Enter the agents on the roster")));
     QCOMPARE(column(h.form->scenario(), ResultTable::HaveColumn), roster);
     QCOMPARE(table.cell(ResultTable::GapColumn, 3), QStringLiteral("-1"));
     QVERIFY(h.dialogs.shown.isEmpty());

@@ -98,6 +98,7 @@ private slots:
     void eleven_lines_spread_the_stated_total();
     void volumes_with_a_stated_total_of_zero_set_the_number_of_calls();
     void volumes_that_miss_the_stated_total_are_respread();
+    void slots_after_the_last_volume_line_hold_no_calls();
     void start_time_comes_from_line_9_not_line_5();
     void slot_length_line_neither_merges_nor_splits_volumes_data();
     void slot_length_line_neither_merges_nor_splits_volumes();
@@ -286,6 +287,11 @@ void ScenarioFileTest::volumes_with_a_stated_total_of_zero_set_the_number_of_cal
     QVERIFY(apply(low, fileOf(fixedLines(QStringLiteral("0")) << "-2147483647" << "-1")).applied());
     QCOMPARE(low.text(Field::Edit1), QStringLiteral("-2147483648"));
     QCOMPARE(volumes(low, 2), (QList<int>{-2147483647, -1}));
+
+    // A line past the last of the four slots belongs to none of them.
+    AgentScenario past;
+    QVERIFY(apply(past, fileOf(fixedLines(QStringLiteral("0")) << "1" << "2" << "3" << "4" << "90")).applied());
+    QCOMPARE(past.text(Field::Edit1), QStringLiteral("10"));
 }
 
 void ScenarioFileTest::volumes_that_miss_the_stated_total_are_respread()
@@ -296,6 +302,16 @@ void ScenarioFileTest::volumes_that_miss_the_stated_total_are_respread()
     QCOMPARE(s.text(Field::Edit1), QStringLiteral("100"));
     QCOMPARE(volumes(s, 4), (QList<int>{25, 25, 25, 25}));
     QVERIFY(s.SlotCallsEdited); // as the volume lines left it
+}
+
+void ScenarioFileTest::slots_after_the_last_volume_line_hold_no_calls()
+{
+    // State: 7 calls in every slot. Action: a file whose two volume lines
+    // meet its total. Expected: those two volumes, then none; no re-spread.
+    AgentScenario s;
+    s.SlotCalls.fill(7);
+    QVERIFY(apply(s, fileOf(fixedLines(QStringLiteral("30")) << "10" << "20")).applied());
+    QCOMPARE(volumes(s, 4), (QList<int>{10, 20, 0, 0}));
 }
 
 void ScenarioFileTest::start_time_comes_from_line_9_not_line_5()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "goalrownotes.h"
 #include "scenariotexts.h"
 
 #include <cmath>
@@ -14,7 +15,9 @@ private Q_SLOTS:
     void erlangAThroughTheScenario();
     void scheduledAgentsRoundUpTheExactQuotient();
     void dayTotalsOfTheSchedule();
+    void percentAboveALimitReadsAboveIt();
     void rosterCheckOfTheWorkedSchedule();
+    void rosterWithShrinkageCountsTheAgentsRostered();
     void capBeyondFullServiceAndARosterOfOne();
     void tablesFilledAgainStartAfresh();
 };
@@ -116,6 +119,13 @@ void PlanningTest::scheduledAgentsRoundUpTheExactQuotient()
     }
 }
 
+void PlanningTest::percentAboveALimitReadsAboveIt()
+{
+    QCOMPARE(PercentAbove(85.47, 85), QStringLiteral("85.5"));
+    QCOMPARE(PercentAbove(85.004, 85), QStringLiteral("85.004"));
+    QCOMPARE(PercentAbove(1.0001, 1), QStringLiteral("1.0001"));
+}
+
 void PlanningTest::dayTotalsOfTheSchedule()
 {
     AgentScenario s = workedScheduleScenario();
@@ -183,6 +193,41 @@ void PlanningTest::rosterCheckOfTheWorkedSchedule()
                                  + 120 * s.rowValues()[3].haveFigures.serviceLevel) / 180;
     QCOMPARE(*s.rosterDay().serviceLevel, withOverload);
     QCOMPARE(s.rosterDay().shortSlots, 2);
+}
+
+void PlanningTest::rosterWithShrinkageCountsTheAgentsRostered()
+{
+    // At 30 % shrinkage the 09:00 slot needs 10 agents and 15 rostered: a
+    // roster of 10 is 5 short, and 7 of them answer calls.
+    AgentScenario s = workedScheduleScenario();
+    s.Planning.shrinkagePercent = 30;
+    s.RosterView = true;
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    s.StringGrid1SetEditText(ResultTable::HaveColumn, 3, QStringLiteral("10"));
+    s.StringGrid1SetEditText(ResultTable::HaveColumn, 4, QStringLiteral("29"));
+    QVERIFY(s.Recalculate().valid);
+    QCOMPARE(s.StringGrid1().cell(ResultTable::GapColumn, 3), QStringLiteral("-5"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::GapColumn, 4), QStringLiteral("0"));
+    QCOMPARE(s.rosterDay().shortSlots, 1);
+    QCOMPARE(s.rosterDay().shortfallAgentHours, 2.5);
+    QCOMPARE(s.rosterDay().agentHours, 19.5);
+
+    AgentScenario seven = workedScheduleScenario();
+    seven.RosterView = true;
+    QVERIFY(seven.TabSet1Click(Tab::Schedule).valid);
+    seven.StringGrid1SetEditText(ResultTable::HaveColumn, 3, QStringLiteral("7"));
+    QVERIFY(seven.Recalculate().valid);
+    QCOMPARE(s.rowValues()[2].haveFigures.serviceLevel, seven.rowValues()[2].haveFigures.serviceLevel);
+
+    PlanningOptions options;
+    for (int percent = 0; percent <= 95; ++percent) {
+        options.shrinkagePercent = percent;
+        for (int rostered = 0; rostered <= 500; ++rostered) {
+            const long long answering = options.answeringAgents(rostered);
+            QVERIFY(answering * 100 <= rostered * (100LL - percent));
+            QVERIFY((answering + 1) * 100 > rostered * (100LL - percent));
+        }
+    }
 }
 
 void PlanningTest::capBeyondFullServiceAndARosterOfOne()
