@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "scenariotexts.h"
 
+#include <QRandomGenerator>
+
 class TimeSlotsTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
     void slotList_data();
     void slotList();
+    void roundedTimesHoldTheTypedPeriod();
     void unreadableTimesFallBack();
     void spreading_data();
     void spreading();
@@ -98,6 +101,32 @@ void TimeSlotsTest::slotList()
     QCOMPARE(s.StringGrid1().fixedColumns(), 1);
     QCOMPARE(s.StringGrid1().cell(ResultTable::TimeColumn, 0), QStringLiteral("Time"));
     QCOMPARE(s.StringGrid1().cell(ResultTable::SlotTrunksColumn, 0), QStringLiteral("Trunks"));
+}
+
+void TimeSlotsTest::roundedTimesHoldTheTypedPeriod()
+{
+    // Property over random times: every slot length starts on a slot
+    // boundary less than a slot before the typed start, and the slots fill
+    // the rounded period; quarter hours also end less than a slot after the
+    // typed end, so the typed period lies within them.
+    QRandomGenerator random(15);
+    for (int round = 0; round < 3000; ++round) {
+        const int start = random.bounded(24 * 60);
+        const int end = random.bounded(1, 24 * 60 + 1);
+        const QString startText = TimeSlots::clockText(start / 60, start % 60);
+        const QString endText = TimeSlots::clockText(end / 60, end % 60);
+        for (SlotLength length : SlotLengths) {
+            const TimeSlots list = TimeSlots::of(startText, endText, length);
+            const int slot = minutesOf(length);
+            const int first = list.startMinuteOfDay();
+            QVERIFY(first % slot == 0 && first <= start && start - first < slot);
+            const int last = list.endHour * 60 + list.endMinute;
+            const int period = (last - first + 24 * 60 - 1) % (24 * 60) + 1;
+            QCOMPARE(list.count * slot, period);
+            if (length == SlotLength::Quarter)
+                QVERIFY2(last >= end && last - end < slot, qPrintable(startText + QLatin1Char('-') + endText));
+        }
+    }
 }
 
 void TimeSlotsTest::unreadableTimesFallBack()
