@@ -69,7 +69,13 @@ TimeSlots ScenarioInputs::BuildTimeSlots()
 
 void ScenarioInputs::updateTotalTime()
 {
-    m_totalTime = timeSlots().totalTimeText();
+    if (ScheduleMode) {
+        m_totalTime = timeSlots().totalTimeText();
+        return;
+    }
+    // The Agents table works on the typed period.
+    const int minutes = TimeSlots::periodMinutes(text(Field::MaskEdit1), text(Field::MaskEdit7));
+    m_totalTime = TimeSlots::clockText(minutes / 60, minutes % 60);
 }
 
 bool ScenarioInputs::ValidateInputs()

@@ -68,6 +68,13 @@ std::pair<QString, QString> TimeSlots::readTimes(const QString &startText, const
     return {clockText(start.hour, start.minute), clockText(end.hour, end.minute)};
 }
 
+int TimeSlots::periodMinutes(const QString &startText, const QString &endText)
+{
+    const auto [start, end] = readClockTimes(startText, endText);
+    const int minutes = (end.hour * 60 + end.minute) - (start.hour * 60 + start.minute);
+    return minutes <= 0 ? minutes + Calc::MinutesPerDay : minutes;
+}
+
 QString TimeSlots::clockText(int hour, int minute)
 {
     return Calc::PadNumber(hour, 2) + QLatin1Char(':') + Calc::PadNumber(minute, 2);

@@ -28,6 +28,9 @@ struct TimeSlots
     // The two arrival times as `of` reads them, before rounding, as "hh:mm"
     // texts (first the start, then the end).
     static std::pair<QString, QString> readTimes(const QString &startText, const QString &endText);
+    // The minutes from the start to the end as read, unrounded; equal times
+    // are a whole day.
+    static int periodMinutes(const QString &startText, const QString &endText);
 
     // The slot length in minutes: 15, 30 or 60.
     int lengthMinutes() const { return minutesOf(length); }

@@ -298,15 +298,18 @@ void TimeSlotsTest::rosterFollowsTheSlotsByClockTime()
 void TimeSlotsTest::agentsTabWorksOnTheTypedPeriod()
 {
     // 100 calls from 08:00 to 08:30 with 3 minutes' talk: leaving the end
-    // on the Agents tab keeps 08:30 and the table works on 30 minutes (13
-    // agents meet 80 % in 20 s); the Schedule rounds it to its hour.
+    // on the Agents tab keeps 08:30, and the table and the total time work
+    // on 30 minutes (13 agents meet 80 % in 20 s); the Schedule rounds the
+    // end to its hour.
     AgentScenario s;
     setTexts(s, {"08:00", "08:30", "100", "03:00", "00:00", "05:00", "80", "20"});
     s.MaskEdit7Exit(true);
     QCOMPARE(s.text(Field::MaskEdit7), QStringLiteral("08:30"));
+    QCOMPARE(s.totalTimeText(), QStringLiteral("00:30"));
     QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, s.goalRow()), QStringLiteral("13"));
     s.TabSet1Click(Tab::Schedule);
     QCOMPARE(s.text(Field::MaskEdit7), QStringLiteral("09:00"));
+    QCOMPARE(s.totalTimeText(), QStringLiteral("01:00"));
 }
 
 QTEST_GUILESS_MAIN(TimeSlotsTest)
