@@ -232,17 +232,19 @@ QWidget *AgentFormWidgets::buildSlotButtons(QWidget *parent)
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     auto *slotLayout = new QHBoxLayout(Bevel1);
     slotLayout->setContentsMargins(4, 0, 4, 0);
+    RadioButton3 = new QRadioButton(QStringLiteral("15 min"), Bevel1);
     RadioButton1 = new QRadioButton(QStringLiteral("30 min"), Bevel1);
     RadioButton2 = new QRadioButton(QStringLiteral("60 min"), Bevel1);
+    RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    SetHint(RadioButton1, QStringLiteral("Choose 30 or 60 minute time slots"));
-    SetHint(RadioButton2, QStringLiteral("Choose 30 or 60 minute time slots"));
-    slotLayout->addWidget(RadioButton1);
-    slotLayout->addWidget(RadioButton2);
     slotButtons = new QButtonGroup(Bevel1);
-    slotButtons->addButton(RadioButton1);
-    slotButtons->addButton(RadioButton2);
+    for (SlotLength length : SlotLengths) {
+        QRadioButton *button = slotButton(length);
+        SetHint(button, QStringLiteral("Choose 15, 30 or 60 minute time slots"));
+        slotLayout->addWidget(button);
+        slotButtons->addButton(button);
+    }
     return Bevel1;
 }
 
@@ -285,7 +287,8 @@ void AgentFormWidgets::setTabOrders(QWidget &form)
             QWidget::setTabOrder(previous, field(f));
         previous = field(f);
     }
-    QWidget::setTabOrder(previous, RadioButton1);
+    QWidget::setTabOrder(previous, RadioButton3);
+    QWidget::setTabOrder(RadioButton3, RadioButton1);
     QWidget::setTabOrder(RadioButton1, RadioButton2);
     QWidget::setTabOrder(RadioButton2, StringGrid1);
     QWidget::setTabOrder(StringGrid1, TabSet1);
@@ -314,10 +317,23 @@ void AgentFormWidgets::showTab(bool schedule)
     Bevel1->setEnabled(schedule);
 }
 
-void AgentFormWidgets::showSlotButtons(bool thirty, bool sixty)
+void AgentFormWidgets::showSlotButtons(std::optional<SlotLength> checked)
 {
     slotButtons->setExclusive(false);
-    RadioButton1->setChecked(thirty);
-    RadioButton2->setChecked(sixty);
+    for (SlotLength length : SlotLengths)
+        slotButton(length)->setChecked(checked == length);
     slotButtons->setExclusive(true);
+}
+
+QRadioButton *AgentFormWidgets::slotButton(SlotLength length) const
+{
+    switch (length) {
+    case SlotLength::Quarter:
+        return RadioButton3;
+    case SlotLength::HalfHour:
+        return RadioButton1;
+    case SlotLength::Hour:
+        break;
+    }
+    return RadioButton2;
 }

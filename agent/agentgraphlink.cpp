@@ -160,7 +160,8 @@ void AgentGraphLink::BuildGraph()
     TLumChart &window = *m_graphWindow;
     const AgentScenario &scenario = m_form.scenario();
     showExtraSeriesItems();
-    const GraphRequest request{scenario.ScheduleMode, window.SeriesSelection, window.BarChart};
+    const GraphRequest request{scenario.ScheduleMode, window.SeriesSelection, window.BarChart,
+                               60 / minutesOf(scenario.slotLength())};
     const GraphBuildResult result = ::BuildGraph(window.chart()->model(), scenario.StringGrid1(), request,
                                                  m_colours ? *m_colours : standardColours());
     window.chart()->refresh();

@@ -34,13 +34,24 @@ QString PlanningLineText(const AgentScenario &scenario)
     QString line = optionsLine(scenario);
     if (scenario.inputsChangedSinceTable())
         line = StaleTableText + (line.isEmpty() ? QString() : QLatin1Char('\n') + line);
+    // The day's totals and the roster's figures each start a line; a
+    // narrow window wraps between figures, never inside one.
+    QStringList totals;
+    QStringList roster;
+    for (const TotalsLine &figure : DayTotalsLines(scenario)) {
+        QString item = figure.caption + QStringLiteral(": ") + figure.value;
+        item.replace(QLatin1Char(' '), QChar(0x00A0));
+        (figure.roster ? roster : totals) << item;
+    }
     QStringList day;
-    for (const TotalsLine &figure : DayTotalsLines(scenario))
-        day << figure.caption + QStringLiteral(": ") + figure.value;
+    for (const QStringList &group : {totals, roster}) {
+        if (!group.isEmpty())
+            day << group.join(QStringLiteral(" \u00B7 "));
+    }
     if (!day.isEmpty()) {
         if (!line.isEmpty())
             line += QLatin1Char('\n');
-        line += QStringLiteral("Day: ") + day.join(QStringLiteral(" \u00B7 "));
+        line += QStringLiteral("Day: ") + day.join(QLatin1Char('\n'));
     }
     return line;
 }

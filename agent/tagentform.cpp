@@ -88,8 +88,8 @@ void TAgentForm::connectWidgets()
     connect(m_ui.SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
     connect(m_ui.SpeedButton6, &QToolButton::clicked, this, [this] { SpeedButton6Click(); });
     connect(m_ui.SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
-    connect(m_ui.RadioButton1, &QRadioButton::clicked, this, &TAgentForm::onSlotButtonClicked);
-    connect(m_ui.RadioButton2, &QRadioButton::clicked, this, &TAgentForm::onSlotButtonClicked);
+    for (SlotLength length : SlotLengths)
+        connect(m_ui.slotButton(length), &QRadioButton::clicked, this, [this, length] { onSlotButtonClicked(length); });
     TLumStringGrid *grid = m_ui.StringGrid1;
     connect(grid, &TLumStringGrid::cellClicked, this, [this] {
         RunHandler(m_dialogs, [this] {
@@ -120,23 +120,19 @@ void TAgentForm::connectWidgets()
     });
 }
 
-void TAgentForm::onSlotButtonClicked()
+void TAgentForm::onSlotButtonClicked(SlotLength chosen)
 {
-    RunHandler(m_dialogs, [this] {
-        // The buttons' new state, before a refused field exit shows the old
-        // one again.
-        const bool thirty = m_ui.RadioButton1->isChecked();
-        const bool sixty = m_ui.RadioButton2->isChecked();
+    RunHandler(m_dialogs, [this, chosen] {
+        // A refused field exit shows the slot length as it was.
         const ExitOutcome exit = m_exitGuard.completePendingExit();
         if (exit == ExitOutcome::Refused) {
             refresh();
             return;
         }
         syncFieldsToModel();
-        m_scenario.setRadioButtons(thirty, sixty);
         // The exit's own recalculation has just reported these inputs.
         const auto quiet = m_exitGuard.quietInvalidInput(exit == ExitOutcome::InputRefused);
-        m_scenario.RadioButton1Click();
+        m_scenario.RadioButton1Click(chosen);
         refresh();
     });
 }
@@ -187,7 +183,7 @@ void TAgentForm::refresh()
     m_ui.StaticText1->setText(m_scenario.totalTimeText());
     showPlanningLine();
 
-    m_ui.showSlotButtons(m_scenario.radioButton1Checked(), m_scenario.radioButton2Checked());
+    m_ui.showSlotButtons(m_scenario.checkedSlotButton());
 
     if (m_scenario.tab() != m_shownTab)
         applyTabSettings(m_scenario.tab());

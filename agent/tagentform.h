@@ -48,6 +48,7 @@ public:
     QLineEdit *field(Field field) const { return m_ui.field(field); }
     QRadioButton *radioButton1() const { return m_ui.RadioButton1; }
     QRadioButton *radioButton2() const { return m_ui.RadioButton2; }
+    QRadioButton *slotButton(SlotLength length) const { return m_ui.slotButton(length); }
     QFrame *slotFrame() const { return m_ui.Bevel1; }
     QLabel *timeSlotsLabel() const { return m_ui.Label5; }
     QLabel *totalTimeText() const { return m_ui.StaticText1; }
@@ -161,7 +162,7 @@ private:
 
     // Ties the tool bar, slot buttons, grid and tab strip to the commands.
     void connectWidgets();
-    void onSlotButtonClicked();
+    void onSlotButtonClicked(SlotLength chosen);
     void showCurrentCell();
     void applyTabSettings(Tab tab);
     void showCellHint(int column);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 
+#include "planningoptioninfo.h"
+#include "staffingmodelinfo.h"
 #include "varnookversion.h"
 
 namespace {
@@ -36,10 +38,6 @@ constexpr OptionInfo options[] = {
     {"--pdf", Option::Pdf, Field::Edit1},
     {"--paper", Option::Paper, Field::Edit1},
     {"--model", Option::Model, Field::Edit1},
-    {"--shrinkage", Option::Planning, Field::Edit1},
-    {"--max-occupancy", Option::Planning, Field::Edit1},
-    {"--max-abandon", Option::Planning, Field::Edit1},
-    {"--paid-hours", Option::Planning, Field::Edit1},
     {"--have", Option::Have, Field::Edit1},
     {"--have-file", Option::HaveFile, Field::Edit1},
     {"--graph", Option::Graph, Field::Edit1},
@@ -50,6 +48,16 @@ constexpr OptionInfo options[] = {
 };
 
 // Options that stand alone, without a value.
+// The slot length of a --slots value: exactly "15", "30" or "60".
+std::optional<SlotLength> ParseSlotsOption(const QString &value)
+{
+    for (SlotLength length : SlotLengths) {
+        if (value == QString::number(minutesOf(length)))
+            return length;
+    }
+    return std::nullopt;
+}
+
 bool isSwitch(Option option)
 {
     return option == Option::Bar || option == Option::Flat;
@@ -77,6 +85,12 @@ const OptionInfo *findOption(const QString &name)
     for (const OptionInfo &info : options) {
         if (name == QLatin1String(info.name))
             return &info;
+    }
+    // The planning options' names are those of their table.
+    static const OptionInfo planning{"", Option::Planning, Field::Edit1};
+    for (const PlanningOptionInfo &info : PlanningOptionInfo::all()) {
+        if (info.option != PlanningOption::Model && name == info.commandLineOption)
+            return &planning;
     }
     return nullptr;
 }
@@ -121,10 +135,170 @@ QString commandName(CommandLine::Command command)
     }
 }
 
+// The value of an input, slot, volume, model, planning or roster option
+// into `line`; the usage error, or none.
+std::optional<QString> applyInputOption(CommandLine &line, const OptionInfo &info, const QString &name,
+                                        const QString &value)
+{
+    switch (info.option) {
+    case Option::Field:
+        line.fields[static_cast<std::size_t>(info.field)] = value;
+        break;
+    case Option::Slots:
+        line.slotLength = ParseSlotsOption(value);
+        if (!line.slotLength)
+            return QStringLiteral("--slots must be 30 or 60, or 15 for quarter hours, not \"%1\"").arg(value);
+        break;
+    case Option::Volumes:
+        line.volumes = value.split(QLatin1Char(','));
+        break;
+    case Option::VolumesFile:
+        line.volumesFile = value;
+        break;
+    case Option::Model: {
+        const std::optional<QueueModel> model = StaffingModelInfo::ofKey(value);
+        if (!model)
+            return QStringLiteral("--model must be %1, not \"%2\"").arg(StaffingModelInfo::keysText(false), value);
+        line.model = model;
+        break;
+    }
+    case Option::Planning:
+        if (name == PlanningOptionInfo::of(PlanningOption::Shrinkage).commandLineOption)
+            line.shrinkage = value;
+        else if (name == PlanningOptionInfo::of(PlanningOption::MaxOccupancy).commandLineOption)
+            line.maxOccupancy = value;
+        else if (name == PlanningOptionInfo::of(PlanningOption::MaxAbandon).commandLineOption)
+            line.maxAbandon = value;
+        else
+            line.paidHours = value;
+        break;
+    case Option::Have:
+        line.have = value;
+        break;
+    case Option::HaveFile:
+        line.haveFile = value;
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
+// The value of an output option (format, PDF, paper, tab) into `line`.
+std::optional<QString> applyOutputOption(CommandLine &line, Option option, const QString &value)
+{
+    switch (option) {
+    case Option::Format:
+        if (value == QLatin1String("table"))
+            line.format = OutputFormat::Table;
+        else if (value == QLatin1String("csv"))
+            line.format = OutputFormat::Csv;
+        else if (value == QLatin1String("json"))
+            line.format = OutputFormat::Json;
+        else
+            return QStringLiteral("--format must be table, csv or json, not \"%1\"").arg(value);
+        line.formatGiven = true;
+        break;
+    case Option::Pdf:
+        if (value.isEmpty())
+            return QStringLiteral("--pdf needs a file name");
+        line.pdfFile = value;
+        break;
+    case Option::Paper:
+        if (value == QLatin1String("a4"))
+            line.paper = PaperSize::A4;
+        else if (value == QLatin1String("letter"))
+            line.paper = PaperSize::Letter;
+        else
+            return QStringLiteral("--paper must be a4 or letter, not \"%1\"").arg(value);
+        line.paperGiven = true;
+        break;
+    case Option::Tab:
+        if (value == QLatin1String("agents"))
+            line.tab = Tab::Agents;
+        else if (value == QLatin1String("schedule"))
+            line.tab = Tab::Schedule;
+        else
+            return QStringLiteral("--tab must be agents or schedule, not \"%1\"").arg(value);
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
+// The value of a graph option into `line`.
+std::optional<QString> applyGraphOption(CommandLine &line, Option option, const QString &value)
+{
+    switch (option) {
+    case Option::Graph:
+        if (!value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
+            && !value.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+            return QStringLiteral("--graph needs a file ending in .png or .pdf, not \"%1\"").arg(value);
+        line.graphFile = value;
+        break;
+    case Option::Series:
+        line.graphSeries = value.isEmpty() ? QStringList() : value.split(QLatin1Char(','));
+        break;
+    case Option::Bar:
+        line.graphBar = true;
+        break;
+    case Option::Flat:
+        line.graphFlat = true;
+        break;
+    case Option::Size:
+        if (!readSize(value, &line.graphWidth, &line.graphHeight))
+            return QStringLiteral("--size must be WIDTHxHEIGHT, each 50 to 10000, not \"%1\"").arg(value);
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
 CommandLine usageError(const QString &error)
 {
     CommandLine line;
     line.error = error;
+    return line;
+}
+
+// What the options given together may not do; the usage error, or none.
+std::optional<QString> combinationError(const CommandLine &line, const QString &graphOptionSeen)
+{
+    if (line.pdfFile && line.formatGiven)
+        return QStringLiteral("--format is not used with --pdf");
+    if (line.paperGiven && !line.pdfFile)
+        return QStringLiteral("--paper is only used with --pdf");
+    if (line.volumes && line.volumesFile)
+        return QStringLiteral("give the volumes either with --volumes or with --volumes-file");
+    if (line.have && line.haveFile)
+        return QStringLiteral("give the roster either with --have or with --have-file");
+    if (line.volumesFile == QStringLiteral("-") && line.haveFile == QStringLiteral("-"))
+        return QStringLiteral("standard input serves either --volumes-file or --have-file, not both");
+    if (line.pdfFile && !line.graphFile.isEmpty())
+        return QStringLiteral("give either --pdf or --graph, not both");
+    if (!line.graphFile.isEmpty() && line.formatGiven)
+        return QStringLiteral("--format is not used with --graph");
+    if (!graphOptionSeen.isEmpty() && line.graphFile.isEmpty())
+        return QStringLiteral("option %1 is only used with --graph").arg(graphOptionSeen);
+    return std::nullopt;
+}
+
+// The command the first argument names: agents, schedule or a file.
+CommandLine commandOf(const QString &first)
+{
+    CommandLine line;
+    if (first == QLatin1String("agents")) {
+        line.command = CommandLine::Command::Agents;
+    } else if (first == QLatin1String("schedule")) {
+        line.command = CommandLine::Command::Schedule;
+    } else if (first.startsWith(QLatin1Char('-'))) {
+        return usageError(QStringLiteral("expected agents, schedule or a scenario file before \"%1\"").arg(first));
+    } else {
+        line.command = CommandLine::Command::File;
+        line.fileName = first;
+    }
     return line;
 }
 
@@ -147,18 +321,9 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     if (arguments.isEmpty())
         return usageError(QStringLiteral("no command given"));
 
-    CommandLine line;
-    const QString &first = arguments.first();
-    if (first == QLatin1String("agents")) {
-        line.command = CommandLine::Command::Agents;
-    } else if (first == QLatin1String("schedule")) {
-        line.command = CommandLine::Command::Schedule;
-    } else if (first.startsWith(QLatin1Char('-'))) {
-        return usageError(QStringLiteral("expected agents, schedule or a scenario file before \"%1\"").arg(first));
-    } else {
-        line.command = CommandLine::Command::File;
-        line.fileName = first;
-    }
+    CommandLine line = commandOf(arguments.first());
+    if (!line.error.isEmpty())
+        return line;
 
     QString graphOptionSeen; // a graph option, to refuse without --graph
     for (int i = 1; i < arguments.size(); ++i) {
@@ -184,116 +349,21 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             return usageError(QStringLiteral("option %1 needs a value").arg(name));
         }
 
-        switch (info->option) {
-        case Option::Field:
-            line.fields[static_cast<std::size_t>(info->field)] = value;
-            break;
-        case Option::Slots:
-            if (value != QLatin1String("30") && value != QLatin1String("60"))
-                return usageError(QStringLiteral("--slots must be 30 or 60, not \"%1\"").arg(value));
-            line.halfHourSlots = value == QLatin1String("30");
-            break;
-        case Option::Volumes:
-            line.volumes = value.split(QLatin1Char(','));
-            break;
-        case Option::VolumesFile:
-            line.volumesFile = value;
-            break;
-        case Option::Format:
-            if (value == QLatin1String("table"))
-                line.format = OutputFormat::Table;
-            else if (value == QLatin1String("csv"))
-                line.format = OutputFormat::Csv;
-            else if (value == QLatin1String("json"))
-                line.format = OutputFormat::Json;
-            else
-                return usageError(QStringLiteral("--format must be table, csv or json, not \"%1\"").arg(value));
-            line.formatGiven = true;
-            break;
-        case Option::Pdf:
-            if (value.isEmpty())
-                return usageError(QStringLiteral("--pdf needs a file name"));
-            line.pdfFile = value;
-            break;
-        case Option::Paper:
-            if (value == QLatin1String("a4"))
-                line.paper = PaperSize::A4;
-            else if (value == QLatin1String("letter"))
-                line.paper = PaperSize::Letter;
-            else
-                return usageError(QStringLiteral("--paper must be a4 or letter, not \"%1\"").arg(value));
-            line.paperGiven = true;
-            break;
-        case Option::Tab:
-            if (value == QLatin1String("agents"))
-                line.tab = Tab::Agents;
-            else if (value == QLatin1String("schedule"))
-                line.tab = Tab::Schedule;
-            else
-                return usageError(QStringLiteral("--tab must be agents or schedule, not \"%1\"").arg(value));
-            break;
-        case Option::Model: {
-            const std::optional<QueueModel> model = ParseQueueModelKey(value);
-            if (!model)
-                return usageError(QStringLiteral("--model must be erlang-c or erlang-a, not \"%1\"").arg(value));
-            line.model = model;
-            break;
-        }
-        case Option::Planning:
-            if (name == QLatin1String("--shrinkage"))
-                line.shrinkage = value;
-            else if (name == QLatin1String("--max-occupancy"))
-                line.maxOccupancy = value;
-            else if (name == QLatin1String("--max-abandon"))
-                line.maxAbandon = value;
-            else
-                line.paidHours = value;
-            break;
-        case Option::Have:
-            line.have = value;
-            break;
-        case Option::HaveFile:
-            line.haveFile = value;
-            break;
-        case Option::Graph:
-            if (!value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
-                && !value.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-                return usageError(QStringLiteral("--graph needs a file ending in .png or .pdf, not \"%1\"").arg(value));
-            line.graphFile = value;
-            break;
-        case Option::Series:
-            line.graphSeries = value.isEmpty() ? QStringList() : value.split(QLatin1Char(','));
-            break;
-        case Option::Bar:
-            line.graphBar = true;
-            break;
-        case Option::Flat:
-            line.graphFlat = true;
-            break;
-        case Option::Size:
-            if (!readSize(value, &line.graphWidth, &line.graphHeight))
-                return usageError(QStringLiteral("--size must be WIDTHxHEIGHT, each 50 to 10000, not \"%1\"").arg(value));
-            break;
-        }
+        std::optional<QString> error;
+        if (info->option >= Option::Graph)
+            error = applyGraphOption(line, info->option, value);
+        else if (info->option == Option::Format || info->option == Option::Pdf || info->option == Option::Paper
+                 || info->option == Option::Tab)
+            error = applyOutputOption(line, info->option, value);
+        else
+            error = applyInputOption(line, *info, name, value);
+        if (error)
+            return usageError(*error);
         if (info->option >= Option::Series)
             graphOptionSeen = name;
     }
-    if (line.pdfFile && line.formatGiven)
-        return usageError(QStringLiteral("--format is not used with --pdf"));
-    if (line.paperGiven && !line.pdfFile)
-        return usageError(QStringLiteral("--paper is only used with --pdf"));
-    if (line.volumes && line.volumesFile)
-        return usageError(QStringLiteral("give the volumes either with --volumes or with --volumes-file"));
-    if (line.have && line.haveFile)
-        return usageError(QStringLiteral("give the roster either with --have or with --have-file"));
-    if (line.volumesFile == QStringLiteral("-") && line.haveFile == QStringLiteral("-"))
-        return usageError(QStringLiteral("standard input serves either --volumes-file or --have-file, not both"));
-    if (line.pdfFile && !line.graphFile.isEmpty())
-        return usageError(QStringLiteral("give either --pdf or --graph, not both"));
-    if (!line.graphFile.isEmpty() && line.formatGiven)
-        return usageError(QStringLiteral("--format is not used with --graph"));
-    if (!graphOptionSeen.isEmpty() && line.graphFile.isEmpty())
-        return usageError(QStringLiteral("option %1 is only used with --graph").arg(graphOptionSeen));
+    if (const std::optional<QString> error = combinationError(line, graphOptionSeen))
+        return usageError(*error);
     return line;
 }
 
@@ -307,7 +377,7 @@ QString HelpText()
     return QStringLiteral(
         "Usage:\n"
         "  varnook-calc agents   [call options] [--format F]\n"
-        "  varnook-calc schedule [call options] [--slots 30|60] [--volumes V1,V2,... | --volumes-file FILE]\n"
+        "  varnook-calc schedule [call options] [--slots 15|30|60] [--volumes V1,V2,... | --volumes-file FILE]\n"
         "                        [--format F]\n"
         "  varnook-calc FILE     [--tab agents|schedule] [--format F]\n"
         "  (each form also takes the planning options; schedule also --have | --have-file)\n"
@@ -318,9 +388,9 @@ QString HelpText()
         "\n"
         "agents     The service figures for a run of agent numbers over the whole\n"
         "           arrival period; the first row that meets the goal is marked.\n"
-        "schedule   One row per 30- or 60-minute time slot of the arrival period,\n"
-        "           with the agents each slot needs to meet the goal, then the\n"
-        "           day's total number of calls and total time.\n"
+        "schedule   One row per 15-, 30- or 60-minute time slot of the arrival\n"
+        "           period, with the agents each slot needs to meet the goal, then\n"
+        "           the day's total number of calls and total time.\n"
         "FILE       Loads a scenario file (.vnk) and prints its table.\n"
         "\n"
         "Call options (left out, each keeps the value a new agent window shows):\n"
@@ -334,7 +404,7 @@ QString HelpText()
         "  --goal-secs S      ... within this many seconds (default 10)\n"
         "\n"
         "Schedule options:\n"
-        "  --slots 30|60      length of the time slots in minutes (default 60)\n"
+        "  --slots 15|30|60   length of the time slots in minutes (default 60)\n"
         "  --volumes V1,...   calls in each time slot, first slot first, as typed into\n"
         "                     the Calls column (a text that is not a whole number counts\n"
         "                     0; slots left out have 0). Without --calls the number of\n"
@@ -381,7 +451,8 @@ QString HelpText()
         "                     waitProbability, abandonRate, usage as fractions,\n"
         "                     answerSeconds, queueSeconds, queueLength, trunks; on a\n"
         "                     schedule also slot and calls) and for a schedule\n"
-        "                     totalTime, halfHourSlots, slotCalls. Options and a\n"
+        "                     totalTime, halfHourSlots, slotCalls (slotMinutes too\n"
+        "                     with 15-minute slots). Options and a\n"
         "                     roster add sched, have, gap, haveValues per row and\n"
         "                     totals, roster objects (the table and CSV end with the\n"
         "                     day's figures)\n"

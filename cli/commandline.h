@@ -30,7 +30,7 @@ struct CommandLine
     // Texts given for the input fields, indexed by Field; unset fields keep
     // a new window's text.
     std::array<std::optional<QString>, FieldCount> fields;
-    std::optional<bool> halfHourSlots; // --slots 30 (true) or 60 (false)
+    std::optional<SlotLength> slotLength; // --slots 15, 30 or 60
     std::optional<QStringList> volumes; // --volumes, split at commas
     std::optional<QString> volumesFile; // --volumes-file: a file name, "-" for standard input
     OutputFormat format = OutputFormat::Table;

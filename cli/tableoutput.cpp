@@ -3,6 +3,7 @@
 
 #include "daytotalslines.h"
 #include "goalrownotes.h"
+#include "staffingmodelinfo.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -84,7 +85,7 @@ void putPlanningInputs(QJsonObject &inputs, const PlanningOptions &options)
     for (const ShownPlanningOption &shown : ShownPlanningOptions(options)) {
         switch (shown.option) {
         case PlanningOption::Model:
-            inputs[QLatin1String("model")] = QueueModelKey(options.model);
+            inputs[QLatin1String("model")] = StaffingModelInfo::of(options.model).key;
             break;
         case PlanningOption::Shrinkage:
             inputs[QLatin1String("shrinkage")] = options.shrinkagePercent;
@@ -219,7 +220,11 @@ QString json(const AgentScenario &scenario)
     object[QLatin1String("values")] = values;
     if (schedule) {
         object[QLatin1String("totalTime")] = scenario.totalTimeText();
-        object[QLatin1String("halfHourSlots")] = scenario.HalfHourSlots;
+        object[QLatin1String("halfHourSlots")] = scenario.slotLength() == SlotLength::HalfHour;
+        // Kept beside halfHourSlots, which reads false for quarter hours too;
+        // written only for them, so 30- and 60-minute output stays as it was.
+        if (scenario.slotLength() == SlotLength::Quarter)
+            object[QLatin1String("slotMinutes")] = minutesOf(scenario.slotLength());
         QJsonArray volumes;
         const int count = scenario.timeSlots().count;
         for (int slot = 1; slot <= count; ++slot)

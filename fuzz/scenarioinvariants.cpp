@@ -2,6 +2,7 @@
 #include "scenarioinvariants.h"
 
 #include "scenariofile.h"
+#include "staffingmodelinfo.h"
 
 #include <QStringList>
 
@@ -20,8 +21,8 @@ QStringList visibleState(const AgentScenario &s)
     QStringList state;
     for (int i = 0; i < FieldCount; ++i)
         state << ComponentName(static_cast<Field>(i)) + QLatin1Char('=') + s.text(static_cast<Field>(i));
-    state << QStringLiteral("half-hours=%1 edited=%2 total=%3")
-                 .arg(s.HalfHourSlots)
+    state << QStringLiteral("slot-minutes=%1 edited=%2 total=%3")
+                 .arg(minutesOf(s.slotLength()))
                  .arg(s.SlotCallsEdited)
                  .arg(s.totalTimeText());
     const int count = s.timeSlots().count;
@@ -37,7 +38,7 @@ QStringList visibleState(const AgentScenario &s)
     state << QStringLiteral("rostered=%1").arg(s.hasRoster());
     const PlanningOptions &p = s.Planning;
     state << QStringLiteral("options=%1 %2 %3 %4 %5")
-                 .arg(QueueModelKey(p.model))
+                 .arg(StaffingModelInfo::of(p.model).key)
                  .arg(p.shrinkagePercent)
                  .arg(p.maxOccupancyPercent ? QString::number(*p.maxOccupancyPercent) : QStringLiteral("-"))
                  .arg(p.maxAbandonPercent ? QString::number(*p.maxAbandonPercent) : QStringLiteral("-"))

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -66,14 +67,35 @@ int firstOptionLine(const QStringList &lines)
     return index;
 }
 
-// The number of time slots that the fixed lines give, as the loaded
-// scenario will have them.
-int slotCountOf(const QStringList &lines)
+// The slot length of a file's line 11: "0" 30 minutes, "1" 60 minutes;
+// whether a button shows it (any other text: 60 minutes, none checked).
+std::pair<SlotLength, bool> lineElevenSlotLength(const QString &text)
+{
+    if (text == QLatin1String("0"))
+        return {SlotLength::HalfHour, true};
+    return {SlotLength::Hour, text == QLatin1String("1")};
+}
+
+// Sets the slot length that the file gives, without converting volumes: an
+// option line's length before line 11's.
+void applySlotLength(AgentScenario &scenario, const QStringList &lines, const ScenarioOptionsRead &read)
+{
+    if (read.slotLength) {
+        scenario.setSlotLength(*read.slotLength);
+    } else {
+        const auto [length, checked] = lineElevenSlotLength(lines.at(10));
+        scenario.setSlotLength(length, checked);
+    }
+}
+
+// The number of time slots that the file gives, as the loaded scenario will
+// have them.
+int slotCountOf(const QStringList &lines, const ScenarioOptionsRead &read)
 {
     AgentScenario scenario;
     scenario.setText(Field::MaskEdit1, MaskedText(Field::MaskEdit1, lines.at(8)));
     scenario.setText(Field::MaskEdit7, MaskedText(Field::MaskEdit7, lines.at(9)));
-    scenario.setSlotLength(lines.at(10) == QLatin1String("0"), lines.at(10) == QLatin1String("1"));
+    applySlotLength(scenario, lines, read);
     return scenario.timeSlots().count;
 }
 
@@ -83,6 +105,7 @@ std::optional<LoadResult> checkOptionLines(const QStringList &lines, int first, 
                                            ScenarioOptionsRead &read)
 {
     QStringList keys;
+    int rosterLine = 0;
     for (int i = first; i < lines.size(); ++i) {
         const QString &text = lines.at(i);
         if (!IsOptionLine(text))
@@ -95,12 +118,16 @@ std::optional<LoadResult> checkOptionLines(const QStringList &lines, int first, 
         keys << key;
         if (const std::optional<QString> reason = ReadScenarioOptionLine(text, read))
             return damaged(fileName, i + 1, *reason);
-        if (static_cast<int>(read.roster.size()) > slotCountOf(lines))
-            return damaged(fileName, i + 1,
-                           QStringLiteral("the roster holds %1 values and the scenario has %2 time slots")
-                               .arg(read.roster.size())
-                               .arg(slotCountOf(lines)));
+        if (!read.roster.empty() && rosterLine == 0)
+            rosterLine = i + 1;
     }
+    // Checked once all options are read: the slot length may follow the roster.
+    const int slotCount = rosterLine ? slotCountOf(lines, read) : 0;
+    if (static_cast<int>(read.roster.size()) > slotCount)
+        return damaged(fileName, rosterLine,
+                       QStringLiteral("the roster holds %1 values and the scenario has %2 time slots")
+                           .arg(read.roster.size())
+                           .arg(slotCount));
     return std::nullopt;
 }
 
@@ -128,8 +155,8 @@ QStringList SplitScenarioLines(const QByteArray &bytes)
 
 QByteArray ScenarioFileBytes(const AgentScenario &scenario)
 {
-    // The slot length and the "30 min" button go together (setSlotLength,
-    // RadioButton1Click), so line 11 and the number of volume lines agree.
+    // Line 11 names 30 or 60 minutes; 15-minute slots write "0" here and
+    // say their length in an option line (ScenarioOptionLines).
     const QStringList fixed{
         QStringLiteral("vnk"),
         scenario.text(Field::MaskEdit5),
@@ -141,7 +168,7 @@ QByteArray ScenarioFileBytes(const AgentScenario &scenario)
         scenario.text(Field::MaskEdit4),
         scenario.text(Field::MaskEdit1),
         scenario.text(Field::MaskEdit7),
-        scenario.HalfHourSlots ? QStringLiteral("0") : QStringLiteral("1"),
+        scenario.slotLength() == SlotLength::Hour ? QStringLiteral("1") : QStringLiteral("0"),
     };
     QByteArray bytes;
     for (const QString &line : fixed)
@@ -308,15 +335,13 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, 
     put(Field::MaskEdit1, 8);
     put(Field::MaskEdit7, 9);
 
-    // HalfHourSlots is set before the buttons, so no merge or split of the
-    // volumes follows. Any other text than "0" or "1" leaves both buttons
-    // unchecked: 60-minute slots.
-    const QString &slotLength = lines.at(10);
-    scenario.setSlotLength(slotLength == QLatin1String("0"), slotLength == QLatin1String("1"));
-
     const int options = firstOptionLine(lines);
     ScenarioOptionsRead read;
     checkOptionLines(lines, options, fileName, read);
+    // The slot length is set as a whole, so no merge or split of the volumes
+    // follows. Any other text than "0" or "1" in line 11 leaves every slot
+    // button unchecked: 60-minute slots.
+    applySlotLength(scenario, lines, read);
     scenario.Planning = read.planning;
     scenario.SlotHave.fill(std::nullopt);
     for (std::size_t slot = 0; slot < read.roster.size(); ++slot)

@@ -16,6 +16,9 @@
 // and a volume is a number, so the two kinds of line never mix up.
 //   model=erlang-a        shrinkage=30        max-occupancy=85
 //   max-abandon=5         paid-hours=07:30    have=0,3,,20
+// A scenario in 15-minute slots says so first, "slot-minutes=15" (line 11
+// names only 30 and 60 minutes): a version without quarter hours refuses
+// the unknown option rather than reading the volumes as half hours.
 QStringList ScenarioOptionLines(const AgentScenario &scenario);
 
 // Whether a line after the fixed lines is an option line rather than a
@@ -27,6 +30,8 @@ struct ScenarioOptionsRead
 {
     PlanningOptions planning;
     RosterValues roster;
+    // The slot length an option line gave; none leaves it to line 11.
+    std::optional<SlotLength> slotLength;
 };
 
 // What is wrong with an option line, in words for the damaged-file message;

@@ -40,10 +40,10 @@ std::vector<TotalsLine> DayTotalsLines(const AgentScenario &scenario)
         const RosterDay roster = scenario.rosterDay();
         // One decimal: a day at 79.6 % must not read as meeting an 80 % goal.
         const QString level = roster.serviceLevel ? Calc::PercentText(*roster.serviceLevel, 1) : QStringLiteral("none");
-        lines.push_back({QStringLiteral("Roster service level"), level});
-        lines.push_back({QStringLiteral("Short slots"), QString::number(roster.shortSlots)});
-        lines.push_back({QStringLiteral("Shortfall agent-hours"), AgentHoursText(roster.shortfallAgentHours)});
-        lines.push_back({QStringLiteral("Roster agent-hours"), AgentHoursText(roster.agentHours)});
+        lines.push_back({QStringLiteral("Roster service level"), level, true});
+        lines.push_back({QStringLiteral("Short slots"), QString::number(roster.shortSlots), true});
+        lines.push_back({QStringLiteral("Shortfall agent-hours"), AgentHoursText(roster.shortfallAgentHours), true});
+        lines.push_back({QStringLiteral("Roster agent-hours"), AgentHoursText(roster.agentHours), true});
     }
     return lines;
 }

@@ -14,6 +14,7 @@ struct TotalsLine
 {
     QString caption;
     QString value;
+    bool roster = false; // one of the roster's figures
 };
 
 // The day's totals of a Schedule (with a planning option set) and the day's

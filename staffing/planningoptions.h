@@ -93,11 +93,6 @@ struct ShownPlanningOption
 };
 std::vector<ShownPlanningOption> ShownPlanningOptions(const PlanningOptions &options);
 
-// "erlang-c", "erlang-a": the model's key in files and on the command line.
-QString QueueModelKey(QueueModel model);
-// "Erlang C", "Erlang A": the model's name in the window and the report.
-QString QueueModelName(QueueModel model);
-std::optional<QueueModel> ParseQueueModelKey(const QString &key);
 
 // A percentage option: a number with at most two decimals and "." as the
 // decimal point, optionally followed by "%", blanks around it allowed;

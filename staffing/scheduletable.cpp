@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "scheduletable.h"
 
-#include "conversions.h"
 #include "queueing.h"
 #include "texts.h"
 
@@ -46,7 +45,7 @@ void ScheduleTable::prepareLayout(ResultTable &grid, const TimeSlots &slotList, 
     }
     grid.setRowCount(slotList.count + 1);
     for (int i = 1; i <= slotList.count; ++i) {
-        grid.setCell(ResultTable::TimeColumn, i, slotList.slotStartText(i, inputs.HalfHourSlots));
+        grid.setCell(ResultTable::TimeColumn, i, slotList.slotStartText(i));
         grid.setCell(ResultTable::CallsColumn, i, QString::number(inputs.SlotCalls[static_cast<std::size_t>(i)]));
     }
     // A header already in place is kept: a new text costs an allocation.
@@ -91,22 +90,23 @@ ScheduleTable::CallTotals ScheduleTable::fill(ResultTable &grid, std::vector<Row
 
 std::vector<ScheduleTable::Slot> ScheduleTable::readSlots(const ResultTable &grid, CallTotals &totals) const
 {
-    // A Calls text that is not a number, or is 0, leaves its slot unstaffed.
+    // The volumes come from the scenario, whose Calls cells only show them;
+    // a slot of 0 calls stays unstaffed.
     std::vector<Slot> slotRows(static_cast<std::size_t>(grid.rowCount() - 1));
     for (int row = 1; row <= static_cast<int>(slotRows.size()); ++row) {
         Slot &slot = slotRows[static_cast<std::size_t>(row - 1)];
-        slot.have = m_inputs.SlotHave[static_cast<std::size_t>(std::min(row, ScenarioInputs::SlotCapacity))];
+        const std::size_t index = static_cast<std::size_t>(std::min(row, ScenarioInputs::SlotCapacity));
+        slot.have = m_inputs.SlotHave[index];
         if (slot.have)
             slot.haveAnswering = m_inputs.Planning.answeringAgents(*slot.have);
-        const auto calls = Calc::ParseFloat(grid.cell(ResultTable::CallsColumn, row));
-        if (calls)
-            totals.lastReadable = *calls;
-        if (!calls || *calls == 0)
+        const double calls = m_inputs.SlotCalls[index];
+        totals.lastReadable = calls;
+        if (calls == 0)
             continue;
         slot.staffed = true;
-        slot.calls = *calls;
-        totals.day += static_cast<long long>(std::trunc(*calls));
-        slot.load = ComputeCallLoad(*calls, m_inputs.PeriodMinutes, m_inputs.HandleSeconds);
+        slot.calls = calls;
+        totals.day += static_cast<long long>(calls);
+        slot.load = ComputeCallLoad(calls, m_inputs.PeriodMinutes, m_inputs.HandleSeconds);
     }
     return slotRows;
 }

@@ -45,7 +45,7 @@ ResultTable freshTable(const AgentScenario &shown)
     AgentScenario fresh;
     for (int i = 0; i < FieldCount; ++i)
         fresh.setText(static_cast<Field>(i), shown.text(static_cast<Field>(i)));
-    fresh.setSlotLength(shown.radioButton1Checked(), shown.radioButton2Checked());
+    fresh.setSlotLength(shown.slotLength(), shown.checkedSlotButton().has_value());
     fresh.SlotCalls = shown.SlotCalls;
     fresh.SlotCallsEdited = shown.SlotCallsEdited;
     // The Schedule table writes its calls total into the number of calls,
@@ -208,7 +208,7 @@ QString MonkeyTest::useAButton(TAgentForm *form)
         return QStringLiteral("tab %1").arg(index);
     }
     case 1: {
-        QRadioButton *button = pick(2) == 0 ? form->radioButton1() : form->radioButton2();
+        QRadioButton *button = form->slotButton(SlotLengths[pick(3)]);
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
         return QStringLiteral("radio %1").arg(button->text());
     }
@@ -285,7 +285,8 @@ void MonkeyTest::checkWindows(const QString &action, int number)
                 QVERIFY2(shown->index(r - 1, c).data().toString() == table.cell(c, r), qPrintable(where));
         }
         QVERIFY2(form->tabSet()->currentIndex() == static_cast<int>(scenario.tab()), qPrintable(where));
-        QVERIFY2(form->radioButton1()->isChecked() == scenario.radioButton1Checked(), qPrintable(where));
+        for (SlotLength length : SlotLengths)
+            QVERIFY2(form->slotButton(length)->isChecked() == (scenario.checkedSlotButton() == length), qPrintable(where));
 
         // A table laid out by this action's recalculation is what the same
         // inputs give afresh, and only a goal row is marked.
@@ -312,11 +313,10 @@ void MonkeyTest::checkWindows(const QString &action, int number)
             QStringList state;
             for (int i = 0; i < FieldCount; ++i)
                 state << QLatin1Char('"') + scenario.text(static_cast<Field>(i)) + QLatin1Char('"');
-            state << QStringLiteral("tab %1 radio %2/%3 half %4 edited %5 calls %6,%7,%8 failing %9")
+            state << QStringLiteral("tab %1 button %2 slot %3 minutes edited %4 calls %5,%6,%7 failing %8")
                          .arg(int(scenario.tab()))
-                         .arg(scenario.radioButton1Checked())
-                         .arg(scenario.radioButton2Checked())
-                         .arg(scenario.HalfHourSlots)
+                         .arg(scenario.checkedSlotButton().has_value())
+                         .arg(minutesOf(scenario.slotLength()))
                          .arg(scenario.SlotCallsEdited)
                          .arg(scenario.SlotCalls[1])
                          .arg(scenario.SlotCalls[2])

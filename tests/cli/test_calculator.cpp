@@ -117,6 +117,11 @@ void CalculatorTest::schedule_without_volumes_spreads_the_calls()
     QCOMPARE(o.value(QLatin1String("totalTime")).toString(), QStringLiteral("09:00"));
     QCOMPARE(o.value(QLatin1String("inputs")).toObject().value(QLatin1String("calls")).toString(),
              QStringLiteral("1000"));
+    // Quarter hours: the slots and their length, which halfHourSlots cannot tell.
+    const QJsonObject quarters = jsonOf({"schedule", "--calls", "10", "--end", "09:00", "--slots", "15"});
+    QCOMPARE(quarters.value(QLatin1String("slotCalls")).toArray(), (QJsonArray{3, 2, 3, 2}));
+    QCOMPARE(quarters.value(QLatin1String("slotMinutes")).toInt(), 15);
+    QVERIFY(!o.contains(QLatin1String("slotMinutes")));
 }
 
 void CalculatorTest::names_the_refused_input_data()

@@ -53,8 +53,8 @@ QList<int> volumes(const AgentScenario &s, int count)
 struct Snapshot
 {
     explicit Snapshot(const AgentScenario &s)
-        : fields(texts(s)), allSlots(volumes(s, AgentScenario::SlotCapacity)), radio1(s.radioButton1Checked()),
-          radio2(s.radioButton2Checked()), halfHours(s.HalfHourSlots), edited(s.SlotCallsEdited),
+        : fields(texts(s)), allSlots(volumes(s, AgentScenario::SlotCapacity)), button(s.checkedSlotButton()),
+          length(s.slotLength()), edited(s.SlotCallsEdited),
           totalTime(s.totalTimeText())
     {
         for (int r = 0; r < s.StringGrid1().rowCount(); ++r)
@@ -63,12 +63,14 @@ struct Snapshot
     }
     bool operator==(const Snapshot &o) const
     {
-        return fields == o.fields && allSlots == o.allSlots && radio1 == o.radio1 && radio2 == o.radio2
-            && halfHours == o.halfHours && edited == o.edited && totalTime == o.totalTime && grid == o.grid;
+        return fields == o.fields && allSlots == o.allSlots && button == o.button && length == o.length
+            && edited == o.edited && totalTime == o.totalTime && grid == o.grid;
     }
     QStringList fields;
     QList<int> allSlots;
-    bool radio1, radio2, halfHours, edited;
+    std::optional<SlotLength> button;
+    SlotLength length;
+    bool edited;
     QString totalTime;
     QStringList grid;
 };
@@ -145,7 +147,7 @@ void ScenarioFileTest::writes_the_example_file_byte_for_byte()
     s.setText(Field::MaskEdit2, QStringLiteral("03:00"));
     s.setText(Field::MaskEdit3, QStringLiteral("00:30"));
     s.setText(Field::MaskEdit7, QStringLiteral("10:00"));
-    s.setRadioButtons(false, true);
+    s.setSlotLength(SlotLength::Hour);
     s.SlotCalls[1] = 120;
     s.SlotCalls[2] = 80;
     s.SlotCallsEdited = true;
@@ -178,8 +180,8 @@ void ScenarioFileTest::loads_the_example_file()
     QVERIFY(r.recalc.ran);
     QVERIFY(r.recalc.valid);
     QCOMPARE(texts(s), (QStringList{"08:00", "10:00", "200", "03:00", "00:30", "00:30", "90", "10"}));
-    QVERIFY(!s.HalfHourSlots);
-    QVERIFY(s.radioButton2Checked());
+    QVERIFY(s.slotLength() == SlotLength::Hour);
+    QVERIFY(s.checkedSlotButton() == SlotLength::Hour);
     QVERIFY(s.SlotCallsEdited);
     QCOMPARE(volumes(s, 3), (QList<int>{120, 80, 0}));
     // The Agents table of the loaded scenario has been filled.
@@ -204,18 +206,20 @@ void ScenarioFileTest::one_digit_goals_load_as_whole_numbers()
 
 void ScenarioFileTest::save_then_load_restores_the_scenario_data()
 {
-    QTest::addColumn<bool>("halfHours");
+    QTest::addColumn<int>("minutes");
     QTest::addColumn<bool>("edited");
     QTest::addColumn<QString>("calls");
     QTest::addColumn<QList<int>>("slotVolumes");
-    QTest::newRow("30 min, typed volumes") << true << true << "180" << QList<int>{0, 10, 50, 120};
-    QTest::newRow("60 min, typed volumes") << false << true << "15" << QList<int>{7, 8};
-    QTest::newRow("60 min, spread volumes") << false << false << "100" << QList<int>{50, 50};
+    QTest::newRow("30 min, typed volumes") << 30 << true << "180" << QList<int>{0, 10, 50, 120};
+    QTest::newRow("60 min, typed volumes") << 60 << true << "15" << QList<int>{7, 8};
+    QTest::newRow("60 min, spread volumes") << 60 << false << "100" << QList<int>{50, 50};
+    QTest::newRow("15 min, typed volumes") << 15 << true << "36" << QList<int>{1, 2, 3, 4, 5, 6, 7, 8};
 }
 
 void ScenarioFileTest::save_then_load_restores_the_scenario()
 {
-    QFETCH(bool, halfHours);
+    QFETCH(int, minutes);
+    const SlotLength length = *slotLengthOfMinutes(minutes);
     QFETCH(bool, edited);
     QFETCH(QString, calls);
     QFETCH(QList<int>, slotVolumes);
@@ -229,7 +233,7 @@ void ScenarioFileTest::save_then_load_restores_the_scenario()
     original.setText(Field::MaskEdit2, QStringLiteral("03:00"));
     original.setText(Field::MaskEdit3, QStringLiteral("01:00"));
     original.setText(Field::MaskEdit4, QStringLiteral("00:45"));
-    original.setSlotLength(halfHours);
+    original.setSlotLength(length);
     if (edited) {
         for (int i = 0; i < slotVolumes.size(); ++i)
             original.SlotCalls[static_cast<std::size_t>(i + 1)] = slotVolumes.at(i);
@@ -249,9 +253,8 @@ void ScenarioFileTest::save_then_load_restores_the_scenario()
     QVERIFY2(r.applied(), qPrintable(r.message));
     QVERIFY(r.recalc.valid);
     QCOMPARE(texts(loaded), texts(original));
-    QCOMPARE(loaded.HalfHourSlots, halfHours);
-    QCOMPARE(loaded.radioButton1Checked(), halfHours);
-    QCOMPARE(loaded.radioButton2Checked(), !halfHours);
+    QVERIFY(loaded.slotLength() == length);
+    QVERIFY(loaded.checkedSlotButton() == length);
     QCOMPARE(loaded.SlotCallsEdited, edited);
     QCOMPARE(volumes(loaded, static_cast<int>(slotVolumes.size())), slotVolumes);
 
@@ -342,13 +345,13 @@ void ScenarioFileTest::slot_length_line_neither_merges_nor_splits_volumes()
     // volume lines and a stated total of 0. Expected: the buttons follow line
     // 11 and the volumes stay as they were.
     AgentScenario s;
-    s.setRadioButtons(false, true);
+    s.setSlotLength(SlotLength::Hour);
     s.SlotCalls[1] = 5;
     s.SlotCalls[2] = 8;
     QVERIFY(apply(s, fileOf(fixedLines(QStringLiteral("0"), line11))).applied());
-    QCOMPARE(s.radioButton1Checked(), radio1);
-    QCOMPARE(s.radioButton2Checked(), radio2);
-    QCOMPARE(s.HalfHourSlots, radio1);
+    QCOMPARE(s.checkedSlotButton() == SlotLength::HalfHour, radio1);
+    QCOMPARE(s.checkedSlotButton() == SlotLength::Hour, radio2);
+    QCOMPARE(s.slotLength() == SlotLength::HalfHour, radio1);
     QCOMPARE(volumes(s, 4), (QList<int>{5, 8, 0, 0}));
 }
 

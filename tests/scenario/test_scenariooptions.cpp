@@ -86,6 +86,12 @@ void ScenarioOptionsTest::unsoundOptionLinesAreRefusedWithNothingChanged_data()
                                   << "the roster value \"-2\" of time slot 2 is not a whole number from 0 up";
     QTest::newRow("roster longer than the day") << QByteArray("have=1,2,3,4,5\r\n") << 16
                                                 << "the roster holds 5 values and the scenario has 4 time slots";
+    // Line 11 tells 30 and 60 minutes; the option line only quarter hours.
+    QTest::newRow("slot minutes not 15") << QByteArray("slot-minutes=30\r\n") << 16
+                                         << "the slot-minutes \"30\" is not 15 (line 11 tells 30 and 60 minutes)";
+    QTest::newRow("roster longer than the quarter hours")
+        << QByteArray("slot-minutes=15\r\nhave=1,2,3,4,5,6,7,8,9\r\n") << 17
+        << "the roster holds 9 values and the scenario has 8 time slots";
 }
 
 void ScenarioOptionsTest::unsoundOptionLinesAreRefusedWithNothingChanged()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "goalrownotes.h"
+#include "roster.h"
 #include "scenariotexts.h"
 
 #include <cmath>
@@ -18,6 +19,7 @@ private Q_SLOTS:
     void percentAboveALimitReadsAboveIt();
     void rosterCheckOfTheWorkedSchedule();
     void rosterWithShrinkageCountsTheAgentsRostered();
+    void rosterAtItsBounds();
     void capBeyondFullServiceAndARosterOfOne();
     void tablesFilledAgainStartAfresh();
 };
@@ -228,6 +230,26 @@ void PlanningTest::rosterWithShrinkageCountsTheAgentsRostered()
             QVERIFY((answering + 1) * 100 > rostered * (100LL - percent));
         }
     }
+}
+
+void PlanningTest::rosterAtItsBounds()
+{
+    // A roster of empty entries only writes nothing (trimming must stop at
+    // the first entry).
+    QCOMPARE(RosterListText(RosterValues(3)), QString());
+    QCOMPARE(RosterListText(RosterValues{std::nullopt, 4, std::nullopt}), QStringLiteral(",4"));
+
+    // One call in the whole day still gives the day a roster service level.
+    AgentScenario s = workedScheduleScenario();
+    s.RosterView = true;
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    for (int slot = 1; slot <= 4; ++slot)
+        s.StringGrid1SetEditText(ResultTable::CallsColumn, slot, QString::number(slot == 2 ? 1 : 0));
+    s.StringGrid1SetEditText(ResultTable::HaveColumn, 2, QStringLiteral("1"));
+    QVERIFY(s.Recalculate().valid);
+    const RosterDay day = s.rosterDay();
+    QVERIFY(day.serviceLevel.has_value());
+    QCOMPARE(*day.serviceLevel, s.rowValues()[1].haveFigures.serviceLevel);
 }
 
 void PlanningTest::capBeyondFullServiceAndARosterOfOne()

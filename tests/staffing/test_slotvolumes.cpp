@@ -15,6 +15,9 @@ private Q_SLOTS:
     void spreadKeepsTheWholeCallsEvenly();
     void halfHoursToHoursAndBackKeepTheDay_data();
     void halfHoursToHoursAndBackKeepTheDay();
+    void splitThenMergeGivesBackTheVolumes_data();
+    void splitThenMergeGivesBackTheVolumes();
+    void rosterMergesToTheSmallestAndSplitsByCopying();
 };
 
 void SlotVolumesTest::spreadKeepsTheWholeCallsEvenly()
@@ -47,24 +50,73 @@ void SlotVolumesTest::halfHoursToHoursAndBackKeepTheDay()
 {
     QFETCH(QString, start);
     QFETCH(QString, end);
-    const TimeSlots halves = TimeSlots::of(start, end, true);
-    const TimeSlots hours = TimeSlots::of(start, end, false);
+    const TimeSlots halves = TimeSlots::of(start, end, SlotLength::HalfHour);
+    const TimeSlots hours = TimeSlots::of(start, end, SlotLength::Hour);
     std::vector<int> volumes(static_cast<std::size_t>(halves.count));
     for (int i = 0; i < halves.count; ++i)
         volumes[static_cast<std::size_t>(i)] = 7 * i + 3;
 
-    std::vector<int> hourly;
-    for (const auto &v : SlotVolumes::convert(halves, volumes, true, hours))
-        hourly.push_back(v.value_or(0));
+    const std::vector<int> hourly = SlotVolumes::convert(halves, volumes, hours);
     // An hour takes its two half hours; split again, an hour's odd volume
     // gives the larger half to its second half hour.
     for (int k = 0; k < hours.count; ++k)
         QCOMPARE(hourly[static_cast<std::size_t>(k)], volumes[2 * k] + volumes[2 * k + 1]);
-    const auto back = SlotVolumes::convert(hours, hourly, false, halves);
+    const auto back = SlotVolumes::convert(hours, hourly, halves);
     for (int i = 0; i < halves.count; ++i) {
         const int hour = hourly[static_cast<std::size_t>(i / 2)];
-        QCOMPARE(back[static_cast<std::size_t>(i)].value_or(-1), i % 2 ? hour - hour / 2 : hour / 2);
+        QCOMPARE(back[static_cast<std::size_t>(i)], i % 2 ? hour - hour / 2 : hour / 2);
     }
+}
+
+void SlotVolumesTest::splitThenMergeGivesBackTheVolumes_data()
+{
+    QTest::addColumn<int>("longer");
+    QTest::addColumn<int>("shorter");
+    QTest::newRow("hours to quarters") << 60 << 15;
+    QTest::newRow("half hours to quarters") << 30 << 15;
+    QTest::newRow("hours to half hours") << 60 << 30;
+}
+
+void SlotVolumesTest::splitThenMergeGivesBackTheVolumes()
+{
+    QFETCH(int, longer);
+    QFETCH(int, shorter);
+    // Property over random days and volumes: splitting keeps the day's
+    // calls, and merging the parts gives back every volume, also over
+    // midnight.
+    QRandomGenerator random(28);
+    for (int round = 0; round < 500; ++round) {
+        const int startMinute = random.bounded(24 * 60 / longer) * longer;
+        const int endMinute = random.bounded(24 * 60 / longer) * longer;
+        const QString start = TimeSlots::clockText(startMinute / 60, startMinute % 60);
+        const QString end = TimeSlots::clockText(endMinute / 60, endMinute % 60);
+        const TimeSlots whole = TimeSlots::of(start, end, *slotLengthOfMinutes(longer));
+        const TimeSlots parts = TimeSlots::of(start, end, *slotLengthOfMinutes(shorter));
+        std::vector<int> volumes(static_cast<std::size_t>(whole.count));
+        for (int &v : volumes)
+            v = random.bounded(0, 5000);
+        const std::vector<int> split = SlotVolumes::convert(whole, volumes, parts);
+        QCOMPARE(std::accumulate(split.begin(), split.end(), 0LL), std::accumulate(volumes.begin(), volumes.end(), 0LL));
+        QCOMPARE(SlotVolumes::convert(parts, split, whole), volumes);
+    }
+}
+
+void SlotVolumesTest::rosterMergesToTheSmallestAndSplitsByCopying()
+{
+    // Split slots keep their roster value; merged again, each slot has the
+    // agents present through all of it, the smallest value.
+    const TimeSlots halves = TimeSlots::of(QStringLiteral("08:00"), QStringLiteral("10:00"), SlotLength::HalfHour);
+    const TimeSlots hours = TimeSlots::of(QStringLiteral("08:00"), QStringLiteral("10:00"), SlotLength::Hour);
+    const TimeSlots quarters = TimeSlots::of(QStringLiteral("08:00"), QStringLiteral("10:00"), SlotLength::Quarter);
+    const RosterValues roster{0, 3, 9, 20};
+    QCOMPARE(SlotVolumes::convertRoster(quarters, RosterValues{5, 0, 3, 3, 9, 12, 20, 20}, halves), roster);
+    const RosterValues split = SlotVolumes::convertRoster(halves, roster, quarters);
+    QCOMPARE(split, (RosterValues{0, 0, 3, 3, 9, 9, 20, 20}));
+    QCOMPARE(SlotVolumes::convertRoster(quarters, split, halves), roster);
+    // A slot without a value leaves its hour to the valued one; an hour
+    // with none has none.
+    QCOMPARE(SlotVolumes::convertRoster(halves, RosterValues{std::nullopt, 4, std::nullopt, std::nullopt}, hours),
+             (RosterValues{4, std::nullopt}));
 }
 
 QTEST_APPLESS_MAIN(SlotVolumesTest)
