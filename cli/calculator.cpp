@@ -9,6 +9,7 @@
 #include "reportpdf.h"
 #include "roster.h"
 #include "scenariofile.h"
+#include "shiftplancommand.h"
 #include "slotvolumepaste.h"
 #include "tableoutput.h"
 
@@ -23,10 +24,7 @@ const QString programName = QStringLiteral("varnook-calc");
 
 CalculatorRun failed(int status, const QString &message)
 {
-    CalculatorRun run;
-    run.status = status;
-    run.err = programName + QStringLiteral(": ") + message + QLatin1Char('\n');
-    return run;
+    return FailedRun(status, message);
 }
 
 CalculatorRun usageError(const QString &message)
@@ -260,6 +258,14 @@ CalculatorRun writePdf(const AgentScenario &scenario, const CommandLine &line)
 
 } // namespace
 
+CalculatorRun FailedRun(int status, const QString &message)
+{
+    CalculatorRun run;
+    run.status = status;
+    run.err = programName + QStringLiteral(": ") + message + QLatin1Char('\n');
+    return run;
+}
+
 CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &standardInput)
 {
     const CommandLine line = ParseCommandLine(arguments);
@@ -292,7 +298,8 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
             return *failure;
         result = scenario.Recalculate();
         break;
-    case CommandLine::Command::Schedule: {
+    case CommandLine::Command::Schedule:
+    case CommandLine::Command::Shifts: {
         setFields(scenario, line);
         const QString error = prepareSchedule(scenario, line);
         if (!error.isEmpty())
@@ -336,6 +343,8 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
 
     if (!result.valid)
         return failed(ExitInvalidInput, QStringLiteral("invalid input: ") + describeFailure(scenario, result));
+    if (line.command == CommandLine::Command::Shifts)
+        return RunShiftPlanner(scenario, line, standardInput);
     if (line.pdfFile)
         return writePdf(scenario, line);
     CalculatorRun run;
