@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "scenariooptionlines.h"
 
+#include "shifttypetext.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -11,6 +13,7 @@ const QLatin1String MaxOccupancyKey("max-occupancy");
 const QLatin1String MaxAbandonKey("max-abandon");
 const QLatin1String PaidHoursKey("paid-hours");
 const QLatin1String RosterKey("have");
+const QLatin1String ShiftKey("shift");
 
 QString line(QLatin1String key, const QString &value)
 {
@@ -46,7 +49,14 @@ QStringList ScenarioOptionLines(const AgentScenario &scenario)
             roster.push_back(scenario.SlotHave[static_cast<std::size_t>(slot)]);
         lines << line(RosterKey, RosterListText(roster));
     }
+    for (const ShiftType &type : scenario.ShiftTypes)
+        lines << line(ShiftKey, ShiftTypeText(type));
     return lines;
+}
+
+bool IsRepeatableOption(const QString &key)
+{
+    return key == ShiftKey;
 }
 
 bool IsOptionLine(const QString &text)
@@ -95,6 +105,15 @@ std::optional<QString> ReadScenarioOptionLine(const QString &text, ScenarioOptio
                 .arg(quoted(roster.badText))
                 .arg(roster.badEntry);
         read.roster = roster.values;
+    } else if (key == ShiftKey) {
+        // Whether a type fits the day is checked when the day is planned: the
+        // day may change after the types were set.
+        const ShiftTypeRead shift = ParseShiftTypeText(value);
+        if (!shift.type)
+            return QStringLiteral("the shift type %1 is not sound: %2").arg(quoted(value), shift.message);
+        if (shift.type->maxAgents && *shift.type->maxAgents < 1)
+            return QStringLiteral("the shift type %1 allows no agent (max=0)").arg(quoted(value));
+        read.shiftTypes.push_back(*shift.type);
     } else {
         return QStringLiteral("the option %1 is not known to this version of Varnook").arg(quoted(key));
     }

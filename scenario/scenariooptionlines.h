@@ -16,6 +16,7 @@
 // and a volume is a number, so the two kinds of line never mix up.
 //   model=erlang-a        shrinkage=30        max-occupancy=85
 //   max-abandon=5         paid-hours=07:30    have=0,3,,20
+//   shift=Day,8:00,08:00,12:00,0:30,3:00,5:00 (one line per shift type, last)
 QStringList ScenarioOptionLines(const AgentScenario &scenario);
 
 // Whether a line after the fixed lines is an option line rather than a
@@ -27,7 +28,11 @@ struct ScenarioOptionsRead
 {
     PlanningOptions planning;
     RosterValues roster;
+    std::vector<ShiftType> shiftTypes; // in the order of their lines
 };
+
+// The one option whose line may repeat: a shift type per line.
+bool IsRepeatableOption(const QString &key);
 
 // What is wrong with an option line, in words for the damaged-file message;
 // empty when the line is sound and was read into `read`.
