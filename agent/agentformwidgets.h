@@ -50,6 +50,7 @@ public:
     QToolButton *SpeedButton4 = nullptr; // Save
     QToolButton *SpeedButton5 = nullptr; // Load
     QToolButton *SpeedButton6 = nullptr; // Show Graph
+    QToolButton *PlanShiftsButton = nullptr;
     QRadioButton *RadioButton1 = nullptr;
     QRadioButton *RadioButton2 = nullptr;
     QButtonGroup *slotButtons = nullptr;

@@ -5,6 +5,8 @@
 #include "shifttimes.h"
 #include "shifttype.h"
 
+#include <algorithm>
+
 namespace {
 
 ShiftInputProblem DayProblem(const QString &message)
@@ -158,6 +160,15 @@ private:
 std::optional<ShiftInputProblem> CheckShiftInput(const ShiftDay &day, const std::vector<ShiftType> &types)
 {
     if (auto p = CheckDay(day))
+        return p;
+    return CheckShiftTypes(day, types);
+}
+
+std::optional<ShiftInputProblem> CheckShiftTypes(const ShiftDay &day, const std::vector<ShiftType> &types)
+{
+    ShiftDay slotsOnly = day;
+    std::fill(slotsOnly.requirement.begin(), slotsOnly.requirement.end(), 1);
+    if (auto p = CheckDay(slotsOnly))
         return p;
     if (types.empty())
         return ShiftInputProblem{-1, ShiftField::ShiftList, QStringLiteral("There is no shift type to plan with.")};

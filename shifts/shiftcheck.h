@@ -15,3 +15,6 @@ struct ShiftType;
 // must fall on the day's slots, every shift lie within the day and every
 // break within its shift.
 std::optional<ShiftInputProblem> CheckShiftInput(const ShiftDay &day, const std::vector<ShiftType> &types);
+// The same for the types alone, against the day's slots whatever their
+// requirement: what the shift types dialog checks before the day is known.
+std::optional<ShiftInputProblem> CheckShiftTypes(const ShiftDay &day, const std::vector<ShiftType> &types);

@@ -12,6 +12,40 @@ QString hours(double value)
     return QString::number(value, 'f', 2);
 }
 
+QStringList shiftHeadings()
+{
+    return {QStringLiteral("Shift"), QStringLiteral("Start"), QStringLiteral("Break"), QStringLiteral("End"),
+            QStringLiteral("Agents"), QStringLiteral("Paid hours")};
+}
+
+QStringList shiftRow(const ShiftPlan::Shift &s)
+{
+    return {s.typeName, ShiftClockText(s.start), s.breakStart ? ShiftClockText(*s.breakStart) : QString(),
+            ShiftClockText(s.end), QString::number(s.agents), hours(s.paidHours)};
+}
+
+QStringList coverHeadings()
+{
+    return {QStringLiteral("Time"), QStringLiteral("Required"), QStringLiteral("Staffed"), QStringLiteral("Over/under")};
+}
+
+QStringList coverRow(const ShiftPlan::Slot &slot)
+{
+    QString over = slot.difference() > 0 ? QStringLiteral("+%1").arg(slot.difference()) : QString::number(slot.difference());
+    if (!slot.reachable && slot.required > 0)
+        over = QStringLiteral("unreached");
+    return {ShiftClockText(slot.start), QString::number(slot.required), QString::number(slot.staffed), over};
+}
+
+std::vector<std::pair<QString, QString>> totals(const ShiftPlan &plan)
+{
+    return {{QStringLiteral("Paid agent-hours"), hours(plan.paidHours)},
+            {QStringLiteral("Required agent-hours"), hours(plan.requiredHours)},
+            {QStringLiteral("Efficiency"), QStringLiteral("%1%").arg(QString::number(plan.efficiency * 100, 'f', 1))},
+            {QStringLiteral("Agents"), QString::number(plan.agents)},
+            {QStringLiteral("Solver"), solverStatus(plan.solver)}};
+}
+
 QString solverKey(const ShiftPlan::Solver &solver)
 {
     if (solver.optimal())

@@ -23,4 +23,15 @@ QStringList coverNotes(const ShiftPlan &plan);
 // Hours with two decimals, "22.50".
 QString hours(double value);
 
+// The shifts table: headings, and one row of texts per shift.
+QStringList shiftHeadings();
+QStringList shiftRow(const ShiftPlan::Shift &shift);
+// The cover table: headings, and per slot its time, requirement, staffed
+// agents and over- (+) or under-cover; a slot no shift reaches says so.
+QStringList coverHeadings();
+QStringList coverRow(const ShiftPlan::Slot &slot);
+// The day's figures, caption and value: paid and required agent-hours,
+// efficiency, agents, and the solver's status.
+std::vector<std::pair<QString, QString>> totals(const ShiftPlan &plan);
+
 } // namespace ShiftPlanText

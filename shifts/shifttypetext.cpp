@@ -40,6 +40,64 @@ QString ShiftTypeText(const ShiftType &type)
     return parts.join(QLatin1Char(','));
 }
 
+QStringList ShiftTypeCells(const ShiftType &type)
+{
+    QStringList cells{type.name, ShiftDurationText(type.lengthMinutes), ShiftClockText(type.earliestStart),
+                      ShiftClockText(type.latestStart), QString(), QString(), QString(), QString(), QString()};
+    if (type.breakRule) {
+        cells[BreakColumn] = ShiftDurationText(type.breakRule->lengthMinutes);
+        cells[BreakFromColumn] = ShiftDurationText(type.breakRule->earliestMinutes);
+        cells[BreakToColumn] = ShiftDurationText(type.breakRule->latestMinutes);
+        cells[PaidColumn] = type.breakRule->paid ? QStringLiteral("yes") : QString();
+    }
+    if (type.maxAgents)
+        cells[MaxColumn] = QString::number(*type.maxAgents);
+    return cells;
+}
+
+ShiftTypeRead ReadShiftTypeCells(const QStringList &input)
+{
+    QStringList cells = input;
+    while (cells.size() < ShiftTypeColumnCount)
+        cells << QString();
+    for (QString &cell : cells)
+        cell = cell.trimmed();
+    const QString &name = cells[NameColumn];
+    if (name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')))
+        return Refused(name, ShiftField::Name, QStringLiteral("a name may not hold a comma or a line break"));
+    QStringList parts = cells.mid(0, 4);
+    if (!cells[BreakColumn].isEmpty() || !cells[BreakFromColumn].isEmpty() || !cells[BreakToColumn].isEmpty()) {
+        parts << cells[BreakColumn] << cells[BreakFromColumn] << cells[BreakToColumn];
+        const QString paid = cells[PaidColumn].toLower();
+        if (paid == QLatin1String("yes") || paid == QLatin1String("paid"))
+            parts << QStringLiteral("paid");
+        else if (!paid.isEmpty() && paid != QLatin1String("no"))
+            return Refused(name, ShiftField::BreakPaid, QStringLiteral("the paid break is \"yes\" or empty"));
+    }
+    if (!cells[MaxColumn].isEmpty())
+        parts << QStringLiteral("max=") + cells[MaxColumn];
+    return ParseShiftTypeText(parts.join(QLatin1Char(',')));
+}
+
+int ShiftTypeColumnOf(ShiftField field)
+{
+    switch (field) {
+    case ShiftField::Name: return NameColumn;
+    case ShiftField::Length: return LengthColumn;
+    case ShiftField::EarliestStart: return EarliestColumn;
+    case ShiftField::LatestStart: return LatestColumn;
+    case ShiftField::BreakLength: return BreakColumn;
+    case ShiftField::BreakEarliest: return BreakFromColumn;
+    case ShiftField::BreakLatest: return BreakToColumn;
+    case ShiftField::BreakPaid: return PaidColumn;
+    case ShiftField::MaxAgents: return MaxColumn;
+    case ShiftField::ShiftList:
+    case ShiftField::Day:
+        break;
+    }
+    return NameColumn;
+}
+
 ShiftTypeRead ParseShiftTypeText(const QString &text)
 {
     QStringList parts = text.split(QLatin1Char(','));

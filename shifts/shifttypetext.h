@@ -25,3 +25,15 @@ struct ShiftTypeRead
     QString message;
 };
 ShiftTypeRead ParseShiftTypeText(const QString &text);
+
+// The columns of a shift type as a table shows them: name, length,
+// earliest, latest, break length, break from, break to, paid break ("yes"
+// or empty), maximum agents (empty: none). A break is set by its length.
+enum ShiftTypeColumn { NameColumn, LengthColumn, EarliestColumn, LatestColumn, BreakColumn, BreakFromColumn,
+                       BreakToColumn, PaidColumn, MaxColumn, ShiftTypeColumnCount };
+QStringList ShiftTypeCells(const ShiftType &type);
+// The type a table row holds, read by the rules of a line; a name with a
+// comma or a line break is refused, since a saved line could not hold it.
+ShiftTypeRead ReadShiftTypeCells(const QStringList &cells);
+// The table column of a field.
+int ShiftTypeColumnOf(ShiftField field);

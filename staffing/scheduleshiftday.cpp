@@ -15,9 +15,10 @@ ShiftDay ScheduleShiftDay(const AgentScenario &scenario)
     ShiftDay day;
     day.slotMinutes = ScheduleSlotMinutes(scenario);
     day.startMinuteOfDay = scenario.timeSlots().startMinuteOfDay();
-    if (scenario.tab() != Tab::Schedule)
-        return day;
-    for (const RowValues &row : scenario.rowValues())
-        day.requirement.push_back(static_cast<int>(std::lround(row.scheduled)));
+    const int count = scenario.timeSlots().count;
+    const std::vector<RowValues> &rows = scenario.rowValues();
+    const bool filled = scenario.tab() == Tab::Schedule && static_cast<int>(rows.size()) == count;
+    for (int slot = 0; slot < count; ++slot)
+        day.requirement.push_back(filled ? static_cast<int>(std::lround(rows[static_cast<std::size_t>(slot)].scheduled)) : 0);
     return day;
 }

@@ -12,5 +12,5 @@ int ScheduleSlotMinutes(const AgentScenario &scenario);
 // The day the shift planner staffs, from the Schedule's last
 // recalculation: its slots, and per slot the agents the planner puts on
 // the roster ("Sched" when a shrinkage is set, else "Agents"). A scenario
-// whose Schedule is not filled gives a day without slots.
+// whose Schedule is not filled gives its slots with no requirement.
 ShiftDay ScheduleShiftDay(const AgentScenario &scenario);
