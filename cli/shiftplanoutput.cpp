@@ -16,37 +16,28 @@ namespace {
 
 using Rows = std::vector<QStringList>;
 
-QString signedCount(int value)
-{
-    return value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value);
-}
-
 Rows shiftRows(const ShiftPlan &plan)
 {
-    Rows rows{{QStringLiteral("Shift"), QStringLiteral("Start"), QStringLiteral("Break"), QStringLiteral("End"),
-               QStringLiteral("Agents"), QStringLiteral("Paid hours")}};
+    Rows rows{ShiftPlanText::shiftHeadings()};
     for (const ShiftPlan::Shift &s : plan.shifts)
-        rows.push_back({s.typeName, ShiftClockText(s.start), s.breakStart ? ShiftClockText(*s.breakStart) : QString(),
-                        ShiftClockText(s.end), QString::number(s.agents), ShiftPlanText::hours(s.paidHours)});
+        rows.push_back(ShiftPlanText::shiftRow(s));
     return rows;
 }
 
 Rows coverRows(const ShiftPlan &plan)
 {
-    Rows rows{{QStringLiteral("Time"), QStringLiteral("Required"), QStringLiteral("Staffed"), QStringLiteral("Over/under")}};
+    Rows rows{ShiftPlanText::coverHeadings()};
     for (const ShiftPlan::Slot &slot : plan.coverage)
-        rows.push_back({ShiftClockText(slot.start), QString::number(slot.required), QString::number(slot.staffed),
-                        slot.reachable || slot.required == 0 ? signedCount(slot.difference()) : QStringLiteral("unreached")});
+        rows.push_back(ShiftPlanText::coverRow(slot));
     return rows;
 }
 
 Rows totalRows(const ShiftPlan &plan)
 {
-    return {{QStringLiteral("Paid agent-hours"), ShiftPlanText::hours(plan.paidHours)},
-            {QStringLiteral("Required agent-hours"), ShiftPlanText::hours(plan.requiredHours)},
-            {QStringLiteral("Efficiency"), QStringLiteral("%1%").arg(QString::number(plan.efficiency * 100, 'f', 1))},
-            {QStringLiteral("Agents"), QString::number(plan.agents)},
-            {QStringLiteral("Solver"), ShiftPlanText::solverStatus(plan.solver)}};
+    Rows rows;
+    for (const auto &[caption, value] : ShiftPlanText::totals(plan))
+        rows.push_back({caption, value});
+    return rows;
 }
 
 // Columns padded to their widest cell; text columns (the first) to the left.
