@@ -15,7 +15,7 @@ QString hours(double value)
 QStringList shiftHeadings()
 {
     return {QStringLiteral("Shift"), QStringLiteral("Start"), QStringLiteral("Break"), QStringLiteral("End"),
-            QStringLiteral("Agents"), QStringLiteral("Paid hours")};
+            QStringLiteral("Agents"), QStringLiteral("Paid hrs")};
 }
 
 QStringList shiftRow(const ShiftPlan::Shift &s)
@@ -26,7 +26,7 @@ QStringList shiftRow(const ShiftPlan::Shift &s)
 
 QStringList coverHeadings()
 {
-    return {QStringLiteral("Time"), QStringLiteral("Required"), QStringLiteral("Staffed"), QStringLiteral("Over/under")};
+    return {QStringLiteral("Time"), QStringLiteral("Required"), QStringLiteral("Staffed"), QStringLiteral("+/-")};
 }
 
 QStringList coverRow(const ShiftPlan::Slot &slot)
