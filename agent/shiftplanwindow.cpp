@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "shiftplanwindow.h"
 
+#include "chartwidget.h"
 #include "dialogservice.h"
 #include "handlerguard.h"
 #include "shiftcheck.h"
+#include "shiftplanchart.h"
 #include "shiftplanowner.h"
 #include "shiftplantext.h"
 #include "toolbuttonkey.h"
@@ -90,6 +92,10 @@ ShiftPlanWindow::ShiftPlanWindow(ShiftPlanOwner &owner, DialogService &dialogs, 
     tables->addWidget(m_shifts, 3);
     tables->addWidget(m_cover, 2);
     outer->addLayout(tables, 1);
+    m_chart = new ChartWidget(this);
+    m_chart->setAccessibleName(QStringLiteral("Required and staffed agents"));
+    outer->addWidget(m_chart, 1);
+    BuildShiftPlanChart(m_chart->model(), ShiftPlan());
     m_totals = new QLabel(this);
     m_totals->setAccessibleName(QStringLiteral("Totals"));
     m_totals->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -216,6 +222,8 @@ void ShiftPlanWindow::showPlan()
     for (const ShiftPlan::Slot &slot : plan.coverage)
         coverRows.push_back(ShiftPlanText::coverRow(slot));
     fillTable(m_cover, coverRows);
+    BuildShiftPlanChart(m_chart->model(), plan);
+    m_chart->refresh();
     QStringList lines;
     for (const auto &[caption, value] : ShiftPlanText::totals(plan)) {
         if (caption != QLatin1String("Solver"))

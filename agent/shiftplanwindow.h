@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+class ChartWidget;
 class DialogService;
 class QLabel;
 class QProgressBar;
@@ -33,7 +34,7 @@ class ShiftPlanWindow : public QWidget
     Q_OBJECT
 public:
     static constexpr int DesignWidth = 720;
-    static constexpr int DesignHeight = 560;
+    static constexpr int DesignHeight = 640;
 
     ShiftPlanWindow(ShiftPlanOwner &owner, DialogService &dialogs, QWidget *parent = nullptr);
     ~ShiftPlanWindow() override;
@@ -54,6 +55,7 @@ public:
     QTableWidget *shiftTable() const { return m_shifts; }
     QTableWidget *coverTable() const { return m_cover; }
     QSpinBox *timeLimitBox() const { return m_timeLimit; }
+    ChartWidget *chart() const { return m_chart; }
 
 signals:
     // A solve ended, with a plan shown or not.
@@ -78,6 +80,7 @@ private:
     QTableWidget *m_shifts = nullptr;
     QTableWidget *m_cover = nullptr;
     QLabel *m_totals = nullptr;
+    ChartWidget *m_chart = nullptr;
     QTimer m_tick;
     QElapsedTimer m_elapsed;
 

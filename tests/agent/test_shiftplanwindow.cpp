@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "agentformharness.h"
 #include "agentshiftlink.h"
+#include "chartwidget.h"
 #include "recordingcanvas.h"
 #include "shiftplanwindow.h"
 
@@ -77,6 +78,10 @@ void ShiftPlanWindowTest::solveAsksForTypesAndFillsTheRoster()
     QVERIFY(window->plan() && window->plan()->solver.optimal());
     QCOMPARE(window->shiftTable()->rowCount(), static_cast<int>(window->plan()->shifts.size()));
     QCOMPARE(window->coverTable()->rowCount(), 9);
+    // The chart: required bars and the staffed line, a point per slot.
+    QCOMPARE(window->chart()->model().series.size(), std::size_t(2));
+    QCOMPARE(window->chart()->model().series[1].points.size(), std::size_t(9));
+    QCOMPARE(window->chart()->model().series[1].points[0].y, double(window->plan()->coverage[0].staffed));
 
     window->useAsRoster();
     const std::vector<int> staffed = window->plan()->staffedPerSlot();
