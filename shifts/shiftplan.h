@@ -50,7 +50,10 @@ struct ShiftPlan
     std::vector<Slot> coverage; // slot by slot, slot 1 first
     double paidHours = 0;
     double requiredHours = 0; // the requirement of every slot
-    double efficiency = 0;    // required / paid hours; 0 without paid hours
+    // The requirement met (each slot's required agents, at most its staffed
+    // ones, in agent-hours) / paid hours: required / paid with full cover;
+    // 0 without paid hours.
+    double efficiency = 0;
     int agents = 0;
     // Agent-slots of requirement left uncovered in reachable slots: more
     // than 0 only when the types' maximums allow no full cover.

@@ -252,6 +252,9 @@ void TestShiftPlanner::randomDaysAreCoveredAtBoundedCost()
         QCOMPARE(plan.paidHours, sum);
         QVERIFY2(std::abs(plan.solver.objective - plan.paidHours) < 1e-6, where.constData());
         QVERIFY2(plan.solver.objective >= plan.solver.bound - 1e-6, where.constData());
+        QVERIFY2(plan.efficiency <= 1 + 1e-9, where.constData());
+        if (plan.shortfall == 0 && plan.unreachableSlots.empty())
+            QCOMPARE(plan.efficiency, plan.requiredHours / plan.paidHours);
     }
 }
 
