@@ -4,23 +4,28 @@
 #include "mipmodel.h"
 
 #include <cmath>
+#include <locale>
 #include <sstream>
 
 namespace {
 
-// The shortest text that reads back as the same double.
+// A text that reads back as the same double, with "." whatever the
+// program's locale: 15 digits when they do, else 17.
 std::string Number(double value)
 {
-    std::ostringstream out;
-    out.precision(17);
-    out << value;
-    std::string text = out.str();
-    std::ostringstream shorter;
-    shorter.precision(15);
-    shorter << value;
-    if (std::stod(shorter.str()) == value)
-        text = shorter.str();
-    return text;
+    for (const int precision : {15, 17}) {
+        std::ostringstream out;
+        out.imbue(std::locale::classic());
+        out.precision(precision);
+        out << value;
+        std::istringstream in(out.str());
+        in.imbue(std::locale::classic());
+        double back = 0;
+        in >> back;
+        if (back == value || precision == 17)
+            return out.str();
+    }
+    return {};
 }
 
 // Writes "label: a x + b y ..." wrapped into lines short enough for any reader.

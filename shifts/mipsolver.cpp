@@ -16,19 +16,25 @@
 
 namespace {
 
-// Stops the branch and bound at its next event once the flag is set.
+using Clock = std::chrono::steady_clock;
+
+// Stops the branch and bound at its next event once the flag is set or the
+// deadline has passed. The deadline is kept here rather than handed to CBC
+// as a decimal text, which its driver reads in the program's locale.
 class CancelHandler : public CbcEventHandler
 {
 public:
-    explicit CancelHandler(const std::atomic<bool> *cancel) : m_cancel(cancel) {}
+    CancelHandler(const std::atomic<bool> *cancel, Clock::time_point deadline) : m_cancel(cancel), m_deadline(deadline) {}
     CbcEventHandler *clone() const override { return new CancelHandler(*this); }
     CbcAction event(CbcEvent) override
     {
-        return m_cancel && m_cancel->load() ? stop : noAction;
+        const bool cancelled = m_cancel && m_cancel->load();
+        return cancelled || Clock::now() >= m_deadline ? stop : noAction;
     }
 
 private:
     const std::atomic<bool> *m_cancel;
+    Clock::time_point m_deadline;
 };
 
 int NoCallBack(CbcModel *, int)
@@ -80,18 +86,22 @@ void LoadModel(OsiClpSolverInterface &solver, const MipModel &model)
 
 MipSolution SolveMip(const MipModel &model, const MipSettings &settings)
 {
-    const auto started = std::chrono::steady_clock::now();
+    const auto started = Clock::now();
     MipSolution result;
     OsiClpSolverInterface solver;
     LoadModel(solver, model);
 
     std::lock_guard<std::mutex> lock(DriverMutex());
-    const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    const std::string seconds = std::to_string(std::max(0.01, settings.timeLimitSeconds - elapsed));
+    // The time spent waiting for the driver counts against the limit.
+    const auto deadline = started + std::chrono::duration_cast<Clock::duration>(
+                                        std::chrono::duration<double>(std::max(0.0, settings.timeLimitSeconds)));
+    // CBC's own limit, in whole seconds (a text every locale reads alike),
+    // stops the phases before the search, where no event comes.
+    const std::string seconds = std::to_string(static_cast<long long>(std::ceil(std::max(1.0, settings.timeLimitSeconds))));
     CbcModel cbc(solver);
     cbc.setLogLevel(0);
     cbc.messageHandler()->setLogLevel(0);
-    CancelHandler handler(settings.cancel);
+    CancelHandler handler(settings.cancel, deadline);
     cbc.passInEventHandler(&handler);
     CbcSolverUsefulData data;
     data.noPrinting_ = true;
@@ -109,6 +119,6 @@ MipSolution SolveMip(const MipModel &model, const MipSettings &settings)
         result.bound = std::min(cbc.getBestPossibleObjValue(), result.objective);
         result.status = cbc.isProvenOptimal() && !result.cancelled ? MipStatus::Optimal : MipStatus::Stopped;
     }
-    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    result.seconds = std::chrono::duration<double>(Clock::now() - started).count();
     return result;
 }
