@@ -43,9 +43,9 @@ int NoCallBack(CbcModel *, int)
 }
 
 // CBC's command driver parses its arguments through static state.
-std::mutex &DriverMutex()
+std::timed_mutex &DriverMutex()
 {
-    static std::mutex mutex;
+    static std::timed_mutex mutex;
     return mutex;
 }
 
@@ -91,10 +91,18 @@ MipSolution SolveMip(const MipModel &model, const MipSettings &settings)
     OsiClpSolverInterface solver;
     LoadModel(solver, model);
 
-    std::lock_guard<std::mutex> lock(DriverMutex());
-    // The time spent waiting for the driver counts against the limit.
+    // The time spent waiting for the driver counts against the limit, and a
+    // cancel ends the wait.
     const auto deadline = started + std::chrono::duration_cast<Clock::duration>(
                                         std::chrono::duration<double>(std::max(0.0, settings.timeLimitSeconds)));
+    std::unique_lock<std::timed_mutex> lock(DriverMutex(), std::defer_lock);
+    while (!lock.try_lock_for(std::chrono::milliseconds(50))) {
+        result.cancelled = settings.cancel && settings.cancel->load();
+        if (result.cancelled || Clock::now() >= deadline) {
+            result.seconds = std::chrono::duration<double>(Clock::now() - started).count();
+            return result;
+        }
+    }
     // CBC's own limit, in whole seconds (a text every locale reads alike),
     // stops the phases before the search, where no event comes.
     const std::string seconds = std::to_string(static_cast<long long>(std::ceil(std::max(1.0, settings.timeLimitSeconds))));
