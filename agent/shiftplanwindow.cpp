@@ -52,27 +52,7 @@ ShiftPlanWindow::ShiftPlanWindow(ShiftPlanOwner &owner, DialogService &dialogs, 
     , m_dialogs(dialogs)
 {
     auto *outer = new QVBoxLayout(this);
-    auto *bar = new QHBoxLayout;
-    m_typesButton = addTool(bar, QStringLiteral("Shift Types..."), QKeySequence(Qt::CTRL | Qt::Key_T));
-    m_solveButton = addTool(bar, QStringLiteral("Solve"), QKeySequence(Qt::Key_F5));
-    m_cancelButton = addTool(bar, QStringLiteral("Cancel"), QKeySequence(Qt::Key_Escape));
-    m_rosterButton = addTool(bar, QStringLiteral("Use as Roster"), QKeySequence(Qt::CTRL | Qt::Key_R));
-    m_printButton = addTool(bar, QStringLiteral("Print"), QKeySequence::Print);
-    connect(m_typesButton, &QToolButton::clicked, this, [this] { editTypes(); });
-    connect(m_solveButton, &QToolButton::clicked, this, [this] { solve(); });
-    connect(m_cancelButton, &QToolButton::clicked, this, [this] { cancelSolve(); });
-    connect(m_rosterButton, &QToolButton::clicked, this, [this] { useAsRoster(); });
-    connect(m_printButton, &QToolButton::clicked, this, [this] { print(); });
-    bar->addStretch(1);
-    auto *limitLabel = new QLabel(QStringLiteral("Time &limit (s):"), this);
-    m_timeLimit = new QSpinBox(this);
-    m_timeLimit->setRange(1, 3600);
-    m_timeLimit->setValue(10);
-    m_timeLimit->setAccessibleName(QStringLiteral("Time limit in seconds"));
-    limitLabel->setBuddy(m_timeLimit);
-    bar->addWidget(limitLabel);
-    bar->addWidget(m_timeLimit);
-    outer->addLayout(bar);
+    outer->addLayout(buildToolBar());
 
     auto *statusRow = new QHBoxLayout;
     m_status = new QLabel(QStringLiteral("No plan yet: set the shift types (Ctrl+T) and solve (F5)."), this);
@@ -116,6 +96,31 @@ ShiftPlanWindow::~ShiftPlanWindow()
         m_cancel->store(true);
         m_thread->wait();
     }
+}
+
+QHBoxLayout *ShiftPlanWindow::buildToolBar()
+{
+    auto *bar = new QHBoxLayout;
+    m_typesButton = addTool(bar, QStringLiteral("Shift Types..."), QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_solveButton = addTool(bar, QStringLiteral("Solve"), QKeySequence(Qt::Key_F5));
+    m_cancelButton = addTool(bar, QStringLiteral("Cancel"), QKeySequence(Qt::Key_Escape));
+    m_rosterButton = addTool(bar, QStringLiteral("Use as Roster"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_printButton = addTool(bar, QStringLiteral("Print"), QKeySequence::Print);
+    connect(m_typesButton, &QToolButton::clicked, this, [this] { editTypes(); });
+    connect(m_solveButton, &QToolButton::clicked, this, [this] { solve(); });
+    connect(m_cancelButton, &QToolButton::clicked, this, [this] { cancelSolve(); });
+    connect(m_rosterButton, &QToolButton::clicked, this, [this] { useAsRoster(); });
+    connect(m_printButton, &QToolButton::clicked, this, [this] { print(); });
+    bar->addStretch(1);
+    auto *limitLabel = new QLabel(QStringLiteral("Time &limit (s):"), this);
+    m_timeLimit = new QSpinBox(this);
+    m_timeLimit->setRange(1, 3600);
+    m_timeLimit->setValue(10);
+    m_timeLimit->setAccessibleName(QStringLiteral("Time limit in seconds"));
+    limitLabel->setBuddy(m_timeLimit);
+    bar->addWidget(limitLabel);
+    bar->addWidget(m_timeLimit);
+    return bar;
 }
 
 QToolButton *ShiftPlanWindow::addTool(QHBoxLayout *bar, const QString &text, const QKeySequence &key)

@@ -62,7 +62,8 @@ signals:
     void solveFinished();
 
 private:
-    QToolButton *addTool(class QHBoxLayout *bar, const QString &text, const QKeySequence &key);
+    class QHBoxLayout *buildToolBar();
+    QToolButton *addTool(QHBoxLayout *bar, const QString &text, const QKeySequence &key);
     void solveEnded(const ShiftPlanResult &result, const ShiftDay &day);
     void showPlan();
     void showState();
