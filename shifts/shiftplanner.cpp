@@ -93,22 +93,25 @@ ShiftPlanResult PlanShifts(const ShiftDay &day, const std::vector<ShiftType> &ty
     const std::vector<ShiftVariant> variants = ShiftVariant::of(day, types);
     const bool capped = std::any_of(types.begin(), types.end(), [](const ShiftType &t) { return t.maxAgents.has_value(); });
 
+    // A plan of the smallest shortfall whose hours were not weighed: its
+    // shortfall is the best found, and nothing is known of cheaper plans.
+    auto unweighed = [&](const MipSolution &first) {
+        result.plan = ReadPlan(day, types, variants, first.values);
+        result.plan->solver = {MipStatus::Stopped, first.cancelled, result.plan->paidHours, 0, first.seconds};
+        return result;
+    };
     MipSettings remaining = settings;
     int shortfallCap = 0;
+    MipSolution first;
     if (capped) {
         result.model = ShiftCoverModel::build(day, types, variants, ShiftCoverModel::Goal::Shortfall);
-        const MipSolution first = SolveMip(result.model, remaining);
+        first = SolveMip(result.model, remaining);
         if (first.status == MipStatus::NoSolution) {
             result.failure = FailureText(first);
             return result;
         }
-        if (first.status == MipStatus::Stopped) {
-            // No time left to weigh the hours: this plan's shortfall is the
-            // best found, and nothing is known of cheaper plans.
-            result.plan = ReadPlan(day, types, variants, first.values);
-            result.plan->solver = {MipStatus::Stopped, first.cancelled, result.plan->paidHours, 0, first.seconds};
-            return result;
-        }
+        if (first.status == MipStatus::Stopped)
+            return unweighed(first);
         shortfallCap = static_cast<int>(std::llround(first.objective));
         remaining.timeLimitSeconds = std::max(0.1, settings.timeLimitSeconds - first.seconds);
     }
@@ -118,6 +121,8 @@ ShiftPlanResult PlanShifts(const ShiftDay &day, const std::vector<ShiftType> &ty
                                           shortfallCap);
     const MipSolution solution = SolveMip(result.model, remaining);
     if (solution.status == MipStatus::NoSolution) {
+        if (capped && !solution.cancelled)
+            return unweighed(first);
         result.failure = FailureText(solution);
         return result;
     }
