@@ -109,7 +109,10 @@ void AgentShiftLink::updateCaption()
 
 std::optional<ShiftDay> AgentShiftLink::planDay()
 {
-    // The requirement comes from the Schedule as the fields stand now.
+    // The requirement comes from the Schedule as the fields stand now; a
+    // field whose exit is refused (its message shown) plans nothing.
+    if (!m_form.completePendingFieldExit())
+        return std::nullopt;
     if (m_form.scenario().tab() != Tab::Schedule)
         m_form.TabSet1Click(static_cast<int>(Tab::Schedule));
     else
