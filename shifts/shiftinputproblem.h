@@ -26,6 +26,3 @@ struct ShiftInputProblem
     ShiftField field = ShiftField::ShiftList;
     QString message; // a sentence naming the shift and the field
 };
-
-// "length", "earliest start"...: the field in a planner's words.
-QString ShiftFieldName(ShiftField field);
