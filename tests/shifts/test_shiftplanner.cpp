@@ -2,6 +2,7 @@
 #include "lpformat.h"
 #include "shiftday.h"
 #include "shiftplanner.h"
+#include "shiftplantext.h"
 #include "shifttype.h"
 
 #include <QProcess>
@@ -69,6 +70,8 @@ private slots:
     void randomDaysAreCoveredAtBoundedCost();
     void lpFileGivesTheSameOptimumInGlpk();
     void cancelledBeforeStartChangesNothing();
+    void solverStatusSaysHowFarFromTheBound_data();
+    void solverStatusSaysHowFarFromTheBound();
 };
 
 void TestShiftPlanner::refusesInputNamingShiftAndField_data()
@@ -294,6 +297,29 @@ void TestShiftPlanner::cancelledBeforeStartChangesNothing()
     const ShiftPlanResult result = PlanShifts(Day(60, 8 * H, {1, 1}), {Type("One", 1, 8 * H, 9 * H)}, settings);
     QVERIFY(!result.plan);
     QVERIFY(result.failure.contains(QStringLiteral("cancelled")));
+}
+
+void TestShiftPlanner::solverStatusSaysHowFarFromTheBound_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("cancelled");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("optimal") << int(MipStatus::Optimal) << false << "Proven optimal";
+    QTest::newRow("time limit") << int(MipStatus::Stopped) << false
+                                << "Stopped by the time limit: at most 2.5% above the best possible (bound 39.00 paid hours)";
+    QTest::newRow("cancelled") << int(MipStatus::Stopped) << true
+                               << "Cancelled: at most 2.5% above the best possible (bound 39.00 paid hours)";
+}
+
+// The gap is (objective - bound) / objective: 40 paid hours against a
+// bound of 39.
+void TestShiftPlanner::solverStatusSaysHowFarFromTheBound()
+{
+    QFETCH(int, status);
+    QFETCH(bool, cancelled);
+    QFETCH(QString, text);
+    const ShiftPlan::Solver solver{static_cast<MipStatus>(status), cancelled, 40, 39, 1.5};
+    QCOMPARE(ShiftPlanText::solverStatus(solver), text);
 }
 
 QTEST_GUILESS_MAIN(TestShiftPlanner)
