@@ -8,6 +8,8 @@
 //
 // MONKEY_ACTIONS (default 300) and MONKEY_SEED (default 1) set the round;
 // `make monkey` runs a long one.
+#include "agentshiftlink.h"
+#include "scheduleshiftday.h"
 #include "fakedialogservice.h"
 #include "resulttablemodel.h"
 #include "tagentform.h"
@@ -21,6 +23,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -87,6 +91,7 @@ private:
     QString typeIntoField(TAgentForm *form);
     QString useTheGrid(TAgentForm *form);
     QString useAButton(TAgentForm *form);
+    QString planShifts(TAgentForm *form);
     QString useAFile(TAgentForm *form);
     QString manageWindows();
     void checkWindows(const QString &action, int number);
@@ -137,6 +142,12 @@ void MonkeyTest::cleanup()
 TAgentForm *MonkeyTest::activeForm() const
 {
     QMdiSubWindow *child = main->mdiArea()->currentSubWindow();
+    // A shift plan in front acts for its agent window.
+    if (child && qobject_cast<ShiftPlanWindow *>(child->widget())) {
+        for (TAgentForm *form : forms())
+            if (form->shiftLink()->planWindow() == child->widget())
+                return form;
+    }
     return child ? qobject_cast<TAgentForm *>(child->widget()) : nullptr;
 }
 
@@ -198,8 +209,47 @@ QString MonkeyTest::useTheGrid(TAgentForm *form)
     return QStringLiteral("key %1 to %2").arg(QKeySequence(key).toString(), target->metaObject()->className());
 }
 
+// The shift plan: opened, solved (with the default types, waited for),
+// cancelled at once, used as the roster or closed.
+QString MonkeyTest::planShifts(TAgentForm *form)
+{
+    ShiftPlanWindow *window = form->shiftLink()->planWindow();
+    if (!window) {
+        form->planShiftsButton()->click();
+        return QStringLiteral("Plan Shifts");
+    }
+    dialogs.shiftTypesAnswer = ShiftType::defaultSet(ScheduleShiftDay(form->scenario()));
+    window->timeLimitBox()->setValue(2);
+    switch (pick(4)) {
+    case 0:
+    case 1: {
+        const bool cancel = pick(2) == 0;
+        QSignalSpy finished(window, &ShiftPlanWindow::solveFinished);
+        window->solve();
+        if (window->solving()) {
+            if (cancel)
+                window->cancelSolve();
+            if (!finished.wait(30000))
+                QTest::qFail("a solve did not end", __FILE__, __LINE__);
+        }
+        return cancel ? QStringLiteral("solve, cancel") : QStringLiteral("solve");
+    }
+    case 2:
+        window->useAsRoster();
+        return QStringLiteral("Use as Roster");
+    default:
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(window->parentWidget()))
+            sub->close();
+        // The closed window goes now, as it would at the next event loop turn.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return QStringLiteral("close shift plan");
+    }
+}
+
 QString MonkeyTest::useAButton(TAgentForm *form)
 {
+    if (pick(12) == 0)
+        return planShifts(form);
     switch (pick(5)) {
     case 0: {
         const int index = pick(2);
