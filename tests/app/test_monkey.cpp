@@ -52,6 +52,9 @@ ResultTable freshTable(const AgentScenario &shown)
     fresh.setSlotLength(shown.slotLength(), shown.checkedSlotButton().has_value());
     fresh.SlotCalls = shown.SlotCalls;
     fresh.SlotCallsEdited = shown.SlotCallsEdited;
+    fresh.Planning = shown.Planning;
+    fresh.SlotHave = shown.SlotHave;
+    fresh.RosterView = shown.RosterView;
     // The Schedule table writes its calls total into the number of calls,
     // which there only has to pass the input check: a total of 0 was
     // written over a number that passed it.
@@ -65,8 +68,10 @@ QString describeDifference(const ResultTable &a, const ResultTable &b)
 {
     if (a.rowCount() != b.rowCount())
         return QStringLiteral("%1 rows shown, %2 computed").arg(a.rowCount()).arg(b.rowCount());
+    if (a.shownColumns() != b.shownColumns())
+        return QStringLiteral("other columns shown than computed");
     for (int r = 0; r < a.rowCount(); ++r) {
-        for (int c = 0; c < ResultTable::ColumnCount; ++c) {
+        for (int c : a.shownColumns()) {
             if (a.cell(c, r) != b.cell(c, r))
                 return QStringLiteral("cell (%1, %2): \"%3\" shown, \"%4\" computed").arg(c).arg(r).arg(a.cell(c, r), b.cell(c, r));
         }
@@ -192,7 +197,9 @@ QString MonkeyTest::useTheGrid(TAgentForm *form)
     const int rows = grid->model()->rowCount();
     if (rows > 0 && pick(2) == 0) {
         const int row = 1 + pick(std::min(rows, 8));
-        const int column = pick(ResultTable::ColumnCount);
+        // Any column shown: the roster's Have cells take typing too.
+        const std::vector<int> shownColumns = form->scenario().StringGrid1().shownColumns();
+        const int column = shownColumns.at(static_cast<std::size_t>(pick(static_cast<int>(shownColumns.size()))));
         const QRect cell = grid->visualRect(form->tableModel()->indexOfCell(column, row));
         if (cell.isValid()) {
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
@@ -250,7 +257,25 @@ QString MonkeyTest::useAButton(TAgentForm *form)
 {
     if (pick(12) == 0)
         return planShifts(form);
-    switch (pick(5)) {
+    switch (pick(7)) {
+    case 5: {
+        // The planning options dialog answered with a random set, or
+        // cancelled.
+        PlanningOptions options;
+        options.model = pick(3) == 0 ? QueueModel::ErlangA : QueueModel::ErlangC;
+        if (pick(2) == 0)
+            options.shrinkagePercent = pick(60);
+        if (pick(3) == 0)
+            options.maxOccupancyPercent = 50 + pick(51);
+        if (pick(4) == 0)
+            options.maxAbandonPercent = pick(10);
+        dialogs.planningAnswer = pick(5) == 0 ? std::nullopt : std::optional<PlanningOptions>(options);
+        form->PlanningOptions1Click();
+        return QStringLiteral("Planning Options");
+    }
+    case 6:
+        form->setRosterColumns(!form->scenario().RosterView);
+        return QStringLiteral("Roster Columns");
     case 0: {
         const int index = pick(2);
         QTabBar *tabs = form->tabSet();
@@ -329,10 +354,11 @@ void MonkeyTest::checkWindows(const QString &action, int number)
         // The grid shows the table: its rows, headers and cells.
         const QAbstractItemModel *shown = form->grid()->model();
         QVERIFY2(shown->rowCount() == table.rowCount() - 1, qPrintable(where));
-        for (int c = 0; c < ResultTable::ColumnCount; ++c) {
-            QVERIFY2(shown->headerData(c, Qt::Horizontal).toString() == table.cell(c, 0), qPrintable(where));
+        for (int c : table.shownColumns()) {
+            const int m = form->tableModel()->modelColumn(c);
+            QVERIFY2(shown->headerData(m, Qt::Horizontal).toString() == table.cell(c, 0), qPrintable(where));
             for (int r = 1; r < table.rowCount(); ++r)
-                QVERIFY2(shown->index(r - 1, c).data().toString() == table.cell(c, r), qPrintable(where));
+                QVERIFY2(shown->index(r - 1, m).data().toString() == table.cell(c, r), qPrintable(where));
         }
         QVERIFY2(form->tabSet()->currentIndex() == static_cast<int>(scenario.tab()), qPrintable(where));
         for (SlotLength length : SlotLengths)
