@@ -122,6 +122,11 @@ QWidget *AgentFormWidgets::buildToolBar(QWidget &form)
     tools->addWidget(SpeedButton5);
     tools->addWidget(SpeedButton4);
     tools->addWidget(SpeedButton6);
+    PlanShiftsButton = makeToolButton(panel1, ToolIcon::Recalculate, QStringLiteral("Plan Shifts"));
+    PlanShiftsButton->setIcon(QIcon());
+    PlanShiftsButton->setText(QStringLiteral("Shifts"));
+    PlanShiftsButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->addWidget(PlanShiftsButton);
     tools->addStretch(1);
     tools->addWidget(SpeedButton1);
     // The commands' keys: the standard ones for printing, saving and
@@ -131,6 +136,8 @@ QWidget *AgentFormWidgets::buildToolBar(QWidget &form)
     GiveToolButtonKey(SpeedButton5, QKeySequence::Open, &form);
     GiveToolButtonKey(SpeedButton4, QKeySequence::Save, &form);
     GiveToolButtonKey(SpeedButton6, QKeySequence(Qt::CTRL | Qt::Key_G), &form);
+    // Ctrl+T opens the shift plan (T for the shifts' timetable).
+    GiveToolButtonKey(PlanShiftsButton, QKeySequence(Qt::CTRL | Qt::Key_T), &form);
     return panel1;
 }
 

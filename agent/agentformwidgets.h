@@ -54,6 +54,7 @@ public:
     QToolButton *SpeedButton4 = nullptr; // Save
     QToolButton *SpeedButton5 = nullptr; // Load
     QToolButton *SpeedButton6 = nullptr; // Show Graph
+    QToolButton *PlanShiftsButton = nullptr;
     QRadioButton *RadioButton3 = nullptr; // 15 min
     QRadioButton *RadioButton1 = nullptr; // 30 min
     QRadioButton *RadioButton2 = nullptr; // 60 min

@@ -2,6 +2,7 @@
 #include "tagentform.h"
 
 #include "agentgraphlink.h"
+#include "agentshiftlink.h"
 #include "agentservices.h"
 #include "dialogservice.h"
 #include "daytotalslines.h"
@@ -57,6 +58,7 @@ TAgentForm::TAgentForm(AgentServices &services, QWidget *parent)
     m_gridClipboard->setDayLines([this] { return DayTotalsLines(m_scenario); });
     connectWidgets();
     m_graphLink = new AgentGraphLink(*this, m_dialogs);
+    m_shiftLink = new AgentShiftLink(*this, m_services);
     m_fileCommand = std::make_unique<ScenarioFileCommand>(*this, m_dialogs);
 
     m_scenario.onInvalidInput = [this](const RecalcResult &result) { m_exitGuard.reportInvalidInput(result); };
@@ -87,6 +89,7 @@ void TAgentForm::connectWidgets()
     connect(m_ui.SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
     connect(m_ui.SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
     connect(m_ui.SpeedButton6, &QToolButton::clicked, this, [this] { SpeedButton6Click(); });
+    connect(m_ui.PlanShiftsButton, &QToolButton::clicked, this, [this] { PlanShiftsClick(); });
     connect(m_ui.SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     for (SlotLength length : SlotLengths)
         connect(m_ui.slotButton(length), &QRadioButton::clicked, this, [this, length] { onSlotButtonClicked(length); });
@@ -439,12 +442,14 @@ void TAgentForm::closeEvent(QCloseEvent *event)
     }
     m_exitGuard.beginClosing();
     m_graphLink->agentClosing();
+    m_shiftLink->agentClosing();
     event->accept();
 }
 
 void TAgentForm::updateGraphCaption()
 {
     m_graphLink->updateCaption();
+    m_shiftLink->updateCaption();
 }
 
 void TAgentForm::SpeedButton6Click()
@@ -452,6 +457,14 @@ void TAgentForm::SpeedButton6Click()
     RunHandler(m_dialogs, [this] {
         if (completePendingFieldExit())
             m_graphLink->SpeedButton6Click();
+    });
+}
+
+void TAgentForm::PlanShiftsClick()
+{
+    RunHandler(m_dialogs, [this] {
+        if (completePendingFieldExit())
+            m_shiftLink->openPlanWindow();
     });
 }
 

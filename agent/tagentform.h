@@ -14,6 +14,7 @@
 #include <optional>
 
 class AgentGraphLink;
+class AgentShiftLink;
 class AgentServices;
 class DialogService;
 class GridClipboard;
@@ -59,8 +60,10 @@ public:
     QToolButton *saveButton() const { return m_ui.SpeedButton4; }
     QToolButton *closeButton() const { return m_ui.SpeedButton1; }
     QToolButton *showGraphButton() const { return m_ui.SpeedButton6; }
+    QToolButton *planShiftsButton() const { return m_ui.PlanShiftsButton; }
     QLabel *planningLine() const { return m_ui.PlanningLine; }
     AgentGraphLink *graphLink() const { return m_graphLink; }
+    AgentShiftLink *shiftLink() const { return m_shiftLink; }
     ResultTableModel *tableModel() const { return m_tableModel; }
 
     // The scenario file this window last saved or loaded; "*.vnk" until then.
@@ -73,6 +76,7 @@ public:
     void SpeedButton5Click(); // Load: asks for a file through the shared open dialog
     void SpeedButton1Click(); // Close form
     void SpeedButton6Click(); // Show Graph
+    void PlanShiftsClick();   // Plan Shifts: the shift-plan window
 
     // Print: the report of the inputs and the active table.
     void SpeedButton3Click();
@@ -188,6 +192,7 @@ private:
     bool m_refreshing = false;
 
     AgentGraphLink *m_graphLink = nullptr;
+    AgentShiftLink *m_shiftLink = nullptr;
     ResultTableModel *m_tableModel = nullptr;
     GridClipboard *m_gridClipboard = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "reportpdf.h"
 #include "roster.h"
 #include "scenariofile.h"
+#include "shiftplancommand.h"
 #include "slotvolumepaste.h"
 #include "tableoutput.h"
 
@@ -24,10 +25,7 @@ const QString programName = QStringLiteral("varnook-calc");
 
 CalculatorRun failed(int status, const QString &message)
 {
-    CalculatorRun run;
-    run.status = status;
-    run.err = programName + QStringLiteral(": ") + message + QLatin1Char('\n');
-    return run;
+    return FailedRun(status, message);
 }
 
 CalculatorRun usageError(const QString &message)
@@ -246,6 +244,14 @@ CalculatorRun writePdf(const AgentScenario &scenario, const CommandLine &line)
 
 } // namespace
 
+CalculatorRun FailedRun(int status, const QString &message)
+{
+    CalculatorRun run;
+    run.status = status;
+    run.err = programName + QStringLiteral(": ") + message + QLatin1Char('\n');
+    return run;
+}
+
 CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &standardInput)
 {
     const CommandLine line = ParseCommandLine(arguments);
@@ -278,7 +284,8 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
             return *failure;
         result = scenario.Recalculate();
         break;
-    case CommandLine::Command::Schedule: {
+    case CommandLine::Command::Schedule:
+    case CommandLine::Command::Shifts: {
         setFields(scenario, line);
         const QString error = prepareSchedule(scenario, line);
         if (!error.isEmpty())
@@ -322,6 +329,8 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
 
     if (!result.valid)
         return failed(ExitInvalidInput, QStringLiteral("invalid input: ") + describeFailure(scenario, result));
+    if (line.command == CommandLine::Command::Shifts)
+        return RunShiftPlanner(scenario, line, standardInput);
     if (line.pdfFile)
         return writePdf(scenario, line);
     CalculatorRun run;

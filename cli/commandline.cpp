@@ -11,6 +11,7 @@ namespace {
 // that only --graph uses.
 enum class Option {
     Field, Slots, Volumes, VolumesFile, Format, Tab, Pdf, Paper, Model, Planning, Have, HaveFile,
+    Shift, ShiftsFile, TimeLimit, WriteLp,
     Graph, Series, Bar, Flat, Size
 };
 
@@ -40,6 +41,10 @@ constexpr OptionInfo options[] = {
     {"--model", Option::Model, Field::Edit1},
     {"--have", Option::Have, Field::Edit1},
     {"--have-file", Option::HaveFile, Field::Edit1},
+    {"--shift", Option::Shift, Field::Edit1},
+    {"--shifts-file", Option::ShiftsFile, Field::Edit1},
+    {"--time-limit", Option::TimeLimit, Field::Edit1},
+    {"--write-lp", Option::WriteLp, Field::Edit1},
     {"--graph", Option::Graph, Field::Edit1},
     {"--series", Option::Series, Field::Edit1},
     {"--bar", Option::Bar, Field::Edit1},
@@ -97,8 +102,12 @@ const OptionInfo *findOption(const QString &name)
 
 bool allowed(Option option, CommandLine::Command command)
 {
+    const bool shifts = command == CommandLine::Command::Shifts;
     switch (option) {
     case Option::Format:
+    case Option::Model:
+    case Option::Planning:
+        return true;
     case Option::Pdf:
     case Option::Paper:
     case Option::Graph:
@@ -106,14 +115,18 @@ bool allowed(Option option, CommandLine::Command command)
     case Option::Bar:
     case Option::Flat:
     case Option::Size:
-    case Option::Model:
-    case Option::Planning:
-        return true;
+        return !shifts;
     case Option::Field:
         return command != CommandLine::Command::File;
     case Option::Slots:
     case Option::Volumes:
     case Option::VolumesFile:
+        return command == CommandLine::Command::Schedule || shifts;
+    case Option::Shift:
+    case Option::ShiftsFile:
+    case Option::TimeLimit:
+    case Option::WriteLp:
+        return shifts;
     case Option::Have:
     case Option::HaveFile:
         return command == CommandLine::Command::Schedule;
@@ -130,9 +143,40 @@ QString commandName(CommandLine::Command command)
         return QStringLiteral("agents");
     case CommandLine::Command::Schedule:
         return QStringLiteral("schedule");
+    case CommandLine::Command::Shifts:
+        return QStringLiteral("shifts");
     default:
         return QStringLiteral("a scenario file");
     }
+}
+
+// The value of a shift planner's option into `line`; the usage error, or none.
+std::optional<QString> applyShiftOption(CommandLine &line, Option option, const QString &value)
+{
+    switch (option) {
+    case Option::Shift:
+        line.shiftTexts << value;
+        break;
+    case Option::ShiftsFile:
+        line.shiftsFile = value;
+        break;
+    case Option::TimeLimit: {
+        bool ok = false;
+        const double seconds = value.toDouble(&ok);
+        if (!ok || !(seconds > 0) || seconds > 86400)
+            return QStringLiteral("--time-limit must be seconds above 0, at most 86400, not \"%1\"").arg(value);
+        line.timeLimitSeconds = seconds;
+        break;
+    }
+    case Option::WriteLp:
+        if (value.isEmpty())
+            return QStringLiteral("--write-lp needs a file name");
+        line.lpFile = value;
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
 }
 
 // The value of an input, slot, volume, model, planning or roster option
@@ -179,7 +223,7 @@ std::optional<QString> applyInputOption(CommandLine &line, const OptionInfo &inf
         line.haveFile = value;
         break;
     default:
-        break;
+        return applyShiftOption(line, info.option, value);
     }
     return std::nullopt;
 }
@@ -280,12 +324,16 @@ std::optional<QString> combinationError(const CommandLine &line, const QString &
         return QStringLiteral("give either --pdf or --graph, not both");
     if (!line.graphFile.isEmpty() && line.formatGiven)
         return QStringLiteral("--format is not used with --graph");
+    if (line.command == CommandLine::Command::Shifts && line.shiftTexts.isEmpty() && !line.shiftsFile)
+        return QStringLiteral("shifts needs shift types: --shift or --shifts-file");
+    if (line.volumesFile == QStringLiteral("-") && line.shiftsFile == QStringLiteral("-"))
+        return QStringLiteral("standard input serves either --volumes-file or --shifts-file, not both");
     if (!graphOptionSeen.isEmpty() && line.graphFile.isEmpty())
         return QStringLiteral("option %1 is only used with --graph").arg(graphOptionSeen);
     return std::nullopt;
 }
 
-// The command the first argument names: agents, schedule or a file.
+// The command the first argument names: agents, schedule, shifts or a file.
 CommandLine commandOf(const QString &first)
 {
     CommandLine line;
@@ -293,8 +341,11 @@ CommandLine commandOf(const QString &first)
         line.command = CommandLine::Command::Agents;
     } else if (first == QLatin1String("schedule")) {
         line.command = CommandLine::Command::Schedule;
+    } else if (first == QLatin1String("shifts")) {
+        line.command = CommandLine::Command::Shifts;
     } else if (first.startsWith(QLatin1Char('-'))) {
-        return usageError(QStringLiteral("expected agents, schedule or a scenario file before \"%1\"").arg(first));
+        return usageError(
+            QStringLiteral("expected agents, schedule, shifts or a scenario file before \"%1\"").arg(first));
     } else {
         line.command = CommandLine::Command::File;
         line.fileName = first;
@@ -380,6 +431,8 @@ QString HelpText()
         "  varnook-calc schedule [call options] [--slots 15|30|60] [--volumes V1,V2,... | --volumes-file FILE]\n"
         "                        [--format F]\n"
         "  varnook-calc FILE     [--tab agents|schedule] [--format F]\n"
+        "  varnook-calc shifts   [call and schedule options] --shift DEF ... | --shifts-file FILE\n"
+        "                        [--time-limit SECONDS] [--write-lp FILE] [--format F]\n"
         "  (each form also takes the planning options; schedule also --have | --have-file)\n"
         "  varnook-calc FILE     [--tab agents|schedule] --pdf OUT.pdf [--paper a4|letter]\n"
         "  varnook-calc ... --graph OUT.png|OUT.pdf [--series KINDS] [--bar] [--flat] [--size WxH]\n"
@@ -392,6 +445,9 @@ QString HelpText()
         "           period, with the agents each slot needs to meet the goal, then\n"
         "           the day's total number of calls and total time.\n"
         "FILE       Loads a scenario file (.vnk) and prints its table.\n"
+        "shifts     The cheapest set of shifts that staffs the schedule's slots:\n"
+        "           the shifts chosen, each slot's cover and the day's paid\n"
+        "           agent-hours, proven optimal or with the solver's bound.\n"
         "\n"
         "Call options (left out, each keeps the value a new agent window shows):\n"
         "  --calls N          number of calls arriving in the period (default 0)\n"
@@ -439,6 +495,25 @@ QString HelpText()
         "  --have-file FILE   the same from a file (\"-\" for standard input), read as\n"
         "                     --volumes-file reads volumes (a table: its Have column)\n"
         "\n"
+        "Shift planning (shifts only):\n"
+        "  --shift NAME,LENGTH,EARLIEST,LATEST[,BREAK,FROM,TO[,paid]][,max=N]\n"
+        "                     a shift type (repeatable): its length h:mm, the\n"
+        "                     earliest and latest start hh:mm (a start every slot\n"
+        "                     between them); a break of BREAK h:mm beginning FROM\n"
+        "                     to TO h:mm after the shift's start, unpaid unless\n"
+        "                     \"paid\"; at most N agents on the type. Example:\n"
+        "                     --shift Day,8:00,07:00,12:00,0:30,3:00,5:00,max=20\n"
+        "  --shifts-file FILE the same, one per line (\"-\" for standard input);\n"
+        "                     empty lines and lines starting with # are skipped\n"
+        "  --time-limit S     stop the solver after S seconds (default 10) with the\n"
+        "                     best plan found and its bound\n"
+        "  --write-lp FILE    also write the model solved in the CPLEX LP format\n"
+        "                     Each slot needs its Sched agents (with --shrinkage), else\n"
+        "                     its Agents. Slots no shift reaches are named and left\n"
+        "                     out; with maximums the plan first keeps the shortfall\n"
+        "                     (agent-slots) smallest. A shift type that does not fit\n"
+        "                     the day is invalid input, naming the shift and field.\n"
+        "\n"
         "File option:\n"
         "  --tab agents|schedule  which table to print (default agents)\n"
         "\n"
@@ -455,7 +530,9 @@ QString HelpText()
         "                     with 15-minute slots). Options and a\n"
         "                     roster add sched, have, gap, haveValues per row and\n"
         "                     totals, roster objects (the table and CSV end with the\n"
-        "                     day's figures)\n"
+        "                     day's figures). For shifts: shifts, coverage (per\n"
+        "                     slot), totals and solver (status, optimal, objective,\n"
+        "                     bound, seconds)\n"
         "  --pdf OUT.pdf      instead of a table, the printed report (inputs and\n"
         "                     table, portrait, paged) as a PDF file; also with\n"
         "                     agents and schedule, whose FILE line reads *.vnk\n"
@@ -484,6 +561,7 @@ QString HelpText()
         "\n"
         "Exit status: 0 done; 1 invalid input (the field is named); 2 usage error;\n"
         "3 the scenario file cannot be opened or is not a sound scenario file, or the\n"
-        "volumes file cannot be read, or the PDF or graph file cannot be written\n"
-        "(no partial file is left).\n");
+        "volumes or shifts file cannot be read, or the PDF, graph or LP file cannot\n"
+        "be written (no partial file is left); 4 the shift planner stopped (time\n"
+        "limit) before it found any plan.\n");
 }

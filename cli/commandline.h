@@ -23,6 +23,7 @@ struct CommandLine
         Agents,   // varnook-calc agents [field options]
         Schedule, // varnook-calc schedule [field options] [--slots] [--volumes | --volumes-file]
         File,     // varnook-calc FILE [--tab]
+        Shifts,   // varnook-calc shifts [schedule options] --shift ... | --shifts-file
     };
     Command command = Command::None;
     QString error; // a usage error in words, without the program's name
@@ -61,6 +62,14 @@ struct CommandLine
     bool graphFlat = false;                 // --flat: 3D view off
     int graphWidth = 640;                   // --size WxH, in pixels
     int graphHeight = 400;
+
+    // The shift planner: shift types as typed (--shift, in order), a file of
+    // them (--shifts-file, "-" for standard input), the solver's time limit
+    // in seconds and a file for the model in the LP format.
+    QStringList shiftTexts;
+    std::optional<QString> shiftsFile;
+    double timeLimitSeconds = 10;
+    std::optional<QString> lpFile;
 };
 
 // Reads the arguments after the program's name. Options take their value as

@@ -113,7 +113,7 @@ std::optional<LoadResult> checkOptionLines(const QStringList &lines, int first, 
                            QStringLiteral("the line %1 follows the options, where only options may stand")
                                .arg(excerpt(text)));
         const QString key = text.left(text.indexOf(QLatin1Char('=')));
-        if (keys.contains(key))
+        if (keys.contains(key) && !IsRepeatableOption(key))
             return damaged(fileName, i + 1, QStringLiteral("the option \"%1\" is given twice").arg(key));
         keys << key;
         if (const std::optional<QString> reason = ReadScenarioOptionLine(text, read))
@@ -346,6 +346,7 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, 
     scenario.SlotHave.fill(std::nullopt);
     for (std::size_t slot = 0; slot < read.roster.size(); ++slot)
         scenario.SlotHave[slot + 1] = read.roster[slot];
+    scenario.ShiftTypes = read.shiftTypes;
 
     scenario.SlotCallsEdited = false;
     for (int i = FixedLines; i < options; ++i) {

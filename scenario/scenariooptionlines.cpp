@@ -2,6 +2,7 @@
 #include "scenariooptionlines.h"
 
 #include "planningoptioninfo.h"
+#include "shifttypetext.h"
 #include "staffingmodelinfo.h"
 
 #include <QRegularExpression>
@@ -10,6 +11,7 @@ namespace {
 
 const QLatin1String SlotMinutesKey("slot-minutes");
 const QLatin1String RosterKey("have");
+const QLatin1String ShiftKey("shift");
 
 QString line(QLatin1String key, const QString &value)
 {
@@ -93,7 +95,14 @@ QStringList ScenarioOptionLines(const AgentScenario &scenario)
             roster.push_back(scenario.SlotHave[static_cast<std::size_t>(slot)]);
         lines << line(RosterKey, RosterListText(roster));
     }
+    for (const ShiftType &type : scenario.ShiftTypes)
+        lines << line(ShiftKey, ShiftTypeText(type));
     return lines;
+}
+
+bool IsRepeatableOption(const QString &key)
+{
+    return key == ShiftKey;
 }
 
 bool IsOptionLine(const QString &text)
@@ -125,6 +134,15 @@ std::optional<QString> ReadScenarioOptionLine(const QString &text, ScenarioOptio
                 .arg(quoted(roster.badText))
                 .arg(roster.badEntry);
         read.roster = roster.values;
+    } else if (key == ShiftKey) {
+        // Whether a type fits the day is checked when the day is planned: the
+        // day may change after the types were set.
+        const ShiftTypeRead shift = ParseShiftTypeText(value);
+        if (!shift.type)
+            return QStringLiteral("the shift type %1 is not sound: %2").arg(quoted(value), shift.message);
+        if (shift.type->maxAgents && *shift.type->maxAgents < 1)
+            return QStringLiteral("the shift type %1 allows no agent (max=0)").arg(quoted(value));
+        read.shiftTypes.push_back(*shift.type);
     } else {
         return QStringLiteral("the option %1 is not known to this version of Varnook").arg(quoted(key));
     }

@@ -6,12 +6,14 @@
 #include "field.h"
 #include "goalrule.h"
 #include "planningoptions.h"
+#include "shifttype.h"
 #include "timeslots.h"
 
 #include <QString>
 
 #include <array>
 #include <optional>
+#include <vector>
 
 // What a scenario is computed from: the field texts, the slot length, the
 // slot volumes and flags, and the values the input check reads
@@ -61,6 +63,9 @@ public:
     // slot without a value has no roster figures.
     std::array<std::optional<int>, SlotCapacity + 1> SlotHave{};
     bool hasRoster() const;
+    // The shift types the shift planner may staff the day with, in the
+    // planner's order; none until the planner sets some.
+    std::vector<ShiftType> ShiftTypes;
 
     // --- time slots -----------------------------------------------------------
     // The slot list for the current fields and slot length, changing nothing.

@@ -455,6 +455,7 @@ void AgentFormTest::commandsHaveKeys_data()
     QTest::newRow("Load") << QKeySequence(Qt::CTRL | Qt::Key_O) << "Load" << "Load (Ctrl+O)";
     QTest::newRow("Save") << QKeySequence(Qt::CTRL | Qt::Key_S) << "Save" << "Save (Ctrl+S)";
     QTest::newRow("Show Graph") << QKeySequence(Qt::CTRL | Qt::Key_G) << "Show Graph" << "Show Graph (Ctrl+G)";
+    QTest::newRow("Plan Shifts") << QKeySequence(Qt::CTRL | Qt::Key_T) << "Plan Shifts" << "Plan Shifts (Ctrl+T)";
 }
 
 void AgentFormTest::commandsHaveKeys()

@@ -8,6 +8,8 @@
 //
 // MONKEY_ACTIONS (default 300) and MONKEY_SEED (default 1) set the round;
 // `make monkey` runs a long one.
+#include "agentshiftlink.h"
+#include "scheduleshiftday.h"
 #include "fakedialogservice.h"
 #include "resulttablemodel.h"
 #include "tagentform.h"
@@ -21,6 +23,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -48,6 +52,9 @@ ResultTable freshTable(const AgentScenario &shown)
     fresh.setSlotLength(shown.slotLength(), shown.checkedSlotButton().has_value());
     fresh.SlotCalls = shown.SlotCalls;
     fresh.SlotCallsEdited = shown.SlotCallsEdited;
+    fresh.Planning = shown.Planning;
+    fresh.SlotHave = shown.SlotHave;
+    fresh.RosterView = shown.RosterView;
     // The Schedule table writes its calls total into the number of calls,
     // which there only has to pass the input check: a total of 0 was
     // written over a number that passed it.
@@ -61,8 +68,10 @@ QString describeDifference(const ResultTable &a, const ResultTable &b)
 {
     if (a.rowCount() != b.rowCount())
         return QStringLiteral("%1 rows shown, %2 computed").arg(a.rowCount()).arg(b.rowCount());
+    if (a.shownColumns() != b.shownColumns())
+        return QStringLiteral("other columns shown than computed");
     for (int r = 0; r < a.rowCount(); ++r) {
-        for (int c = 0; c < ResultTable::ColumnCount; ++c) {
+        for (int c : a.shownColumns()) {
             if (a.cell(c, r) != b.cell(c, r))
                 return QStringLiteral("cell (%1, %2): \"%3\" shown, \"%4\" computed").arg(c).arg(r).arg(a.cell(c, r), b.cell(c, r));
         }
@@ -87,6 +96,7 @@ private:
     QString typeIntoField(TAgentForm *form);
     QString useTheGrid(TAgentForm *form);
     QString useAButton(TAgentForm *form);
+    QString planShifts(TAgentForm *form);
     QString useAFile(TAgentForm *form);
     QString manageWindows();
     void checkWindows(const QString &action, int number);
@@ -137,6 +147,12 @@ void MonkeyTest::cleanup()
 TAgentForm *MonkeyTest::activeForm() const
 {
     QMdiSubWindow *child = main->mdiArea()->currentSubWindow();
+    // A shift plan in front acts for its agent window.
+    if (child && qobject_cast<ShiftPlanWindow *>(child->widget())) {
+        for (TAgentForm *form : forms())
+            if (form->shiftLink()->planWindow() == child->widget())
+                return form;
+    }
     return child ? qobject_cast<TAgentForm *>(child->widget()) : nullptr;
 }
 
@@ -181,7 +197,9 @@ QString MonkeyTest::useTheGrid(TAgentForm *form)
     const int rows = grid->model()->rowCount();
     if (rows > 0 && pick(2) == 0) {
         const int row = 1 + pick(std::min(rows, 8));
-        const int column = pick(ResultTable::ColumnCount);
+        // Any column shown: the roster's Have cells take typing too.
+        const std::vector<int> shownColumns = form->scenario().StringGrid1().shownColumns();
+        const int column = shownColumns.at(static_cast<std::size_t>(pick(static_cast<int>(shownColumns.size()))));
         const QRect cell = grid->visualRect(form->tableModel()->indexOfCell(column, row));
         if (cell.isValid()) {
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
@@ -198,9 +216,66 @@ QString MonkeyTest::useTheGrid(TAgentForm *form)
     return QStringLiteral("key %1 to %2").arg(QKeySequence(key).toString(), target->metaObject()->className());
 }
 
+// The shift plan: opened, solved (with the default types, waited for),
+// cancelled at once, used as the roster or closed.
+QString MonkeyTest::planShifts(TAgentForm *form)
+{
+    ShiftPlanWindow *window = form->shiftLink()->planWindow();
+    if (!window) {
+        form->planShiftsButton()->click();
+        return QStringLiteral("Plan Shifts");
+    }
+    dialogs.shiftTypesAnswer = ShiftType::defaultSet(ScheduleShiftDay(form->scenario()));
+    window->timeLimitBox()->setValue(2);
+    switch (pick(4)) {
+    case 0:
+    case 1: {
+        const bool cancel = pick(2) == 0;
+        QSignalSpy finished(window, &ShiftPlanWindow::solveFinished);
+        window->solve();
+        if (window->solving()) {
+            if (cancel)
+                window->cancelSolve();
+            if (!finished.wait(30000))
+                QTest::qFail("a solve did not end", __FILE__, __LINE__);
+        }
+        return cancel ? QStringLiteral("solve, cancel") : QStringLiteral("solve");
+    }
+    case 2:
+        window->useAsRoster();
+        return QStringLiteral("Use as Roster");
+    default:
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(window->parentWidget()))
+            sub->close();
+        // The closed window goes now, as it would at the next event loop turn.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return QStringLiteral("close shift plan");
+    }
+}
+
 QString MonkeyTest::useAButton(TAgentForm *form)
 {
-    switch (pick(5)) {
+    if (pick(12) == 0)
+        return planShifts(form);
+    switch (pick(7)) {
+    case 5: {
+        // The planning options dialog answered with a random set, or
+        // cancelled.
+        PlanningOptions options;
+        options.model = pick(3) == 0 ? QueueModel::ErlangA : QueueModel::ErlangC;
+        if (pick(2) == 0)
+            options.shrinkagePercent = pick(60);
+        if (pick(3) == 0)
+            options.maxOccupancyPercent = 50 + pick(51);
+        if (pick(4) == 0)
+            options.maxAbandonPercent = pick(10);
+        dialogs.planningAnswer = pick(5) == 0 ? std::nullopt : std::optional<PlanningOptions>(options);
+        form->PlanningOptions1Click();
+        return QStringLiteral("Planning Options");
+    }
+    case 6:
+        form->setRosterColumns(!form->scenario().RosterView);
+        return QStringLiteral("Roster Columns");
     case 0: {
         const int index = pick(2);
         QTabBar *tabs = form->tabSet();
@@ -279,10 +354,11 @@ void MonkeyTest::checkWindows(const QString &action, int number)
         // The grid shows the table: its rows, headers and cells.
         const QAbstractItemModel *shown = form->grid()->model();
         QVERIFY2(shown->rowCount() == table.rowCount() - 1, qPrintable(where));
-        for (int c = 0; c < ResultTable::ColumnCount; ++c) {
-            QVERIFY2(shown->headerData(c, Qt::Horizontal).toString() == table.cell(c, 0), qPrintable(where));
+        for (int c : table.shownColumns()) {
+            const int m = form->tableModel()->modelColumn(c);
+            QVERIFY2(shown->headerData(m, Qt::Horizontal).toString() == table.cell(c, 0), qPrintable(where));
             for (int r = 1; r < table.rowCount(); ++r)
-                QVERIFY2(shown->index(r - 1, c).data().toString() == table.cell(c, r), qPrintable(where));
+                QVERIFY2(shown->index(r - 1, m).data().toString() == table.cell(c, r), qPrintable(where));
         }
         QVERIFY2(form->tabSet()->currentIndex() == static_cast<int>(scenario.tab()), qPrintable(where));
         for (SlotLength length : SlotLengths)

@@ -140,6 +140,9 @@ void CalculatorTest::names_the_refused_input_data()
     QTest::newRow("negative slot volume")
         << QStringList{"schedule", "--slots", "30", "--end", "10:00", "--volumes", "5,-1,3", "--talk", "03:00"}
         << "call volume of time slot 2 starting at 08:30 (StringGrid1, row 2)";
+    QTest::newRow("shift break outside its shift")
+        << QStringList{"shifts", "--calls", "100", "--talk", "03:00", "--slots", "30", "--shift", "Early,4:00,08:00,09:00,0:30,1:00,4:00"}
+        << "Shift \"Early\": a break starting 4:00 in ends after the shift's 4:00";
 }
 
 void CalculatorTest::names_the_refused_input()
@@ -356,6 +359,10 @@ void CalculatorTest::program_exit_statuses_data()
     QTest::addColumn<bool>("prints");
     QTest::newRow("agents") << agentsExample << 0 << true;
     QTest::newRow("schedule") << scheduleExample << 0 << true;
+    QTest::newRow("shifts") << QStringList{"shifts", "--calls", "300", "--talk", "03:00", "--slots", "30", "--shift",
+                                           "Day,8:00,08:00,09:00,0:30,3:00,5:00", "--shift", "Part,4,08:00,13:00",
+                                           "--format", "json"}
+                            << 0 << true;
     QTest::newRow("help") << QStringList{"--help"} << 0 << true;
     QTest::newRow("version") << QStringList{"schedule", "--version"} << 0 << true;
     QTest::newRow("invalid input") << QStringList{"agents", "--calls", "0"} << 1 << false;

@@ -39,14 +39,20 @@ void ScenarioOptionsTest::optionsRoundTripAfterTheVolumes()
     scenario.Planning.paidMinutes = 7 * 60 + 30;
     scenario.SlotHave[2] = 3;
     scenario.SlotHave[3] = 9;
+    ShiftType day{QStringLiteral("Day"), 8 * 60, 8 * 60, 12 * 60, ShiftType::Break{30, 3 * 60, 5 * 60, true}, 12};
+    ShiftType part{QStringLiteral("Part time"), 4 * 60 + 30, 13 * 60 + 30, 13 * 60 + 30, std::nullopt, std::nullopt};
+    scenario.ShiftTypes = {day, part};
     const QByteArray bytes = ScenarioFileBytes(scenario);
     QCOMPARE(bytes, scheduleFile + "model=erlang-a\r\nshrinkage=30\r\nmax-occupancy=85.5\r\nmax-abandon=5\r\n"
-                                   "paid-hours=07:30\r\nhave=,3,9\r\n");
+                                   "paid-hours=07:30\r\nhave=,3,9\r\n"
+                                   "shift=Day,8:00,08:00,12:00,0:30,3:00,5:00,paid,max=12\r\n"
+                                   "shift=Part time,4:30,13:30,13:30\r\n");
 
     AgentScenario loaded;
     QVERIFY(apply(loaded, bytes).applied());
     QVERIFY(loaded.Planning == scenario.Planning);
     QCOMPARE(loaded.SlotHave, scenario.SlotHave);
+    QVERIFY(loaded.ShiftTypes == scenario.ShiftTypes);
     QCOMPARE(loaded.SlotCalls, scenario.SlotCalls);
     QCOMPARE(ScenarioFileBytes(loaded), bytes);
 }
@@ -57,7 +63,9 @@ void ScenarioOptionsTest::aFileWithoutOptionsLoadsAndSavesAsBefore()
     AgentScenario scenario;
     scenario.Planning.shrinkagePercent = 30;
     scenario.SlotHave[1] = 4;
+    scenario.ShiftTypes = {ShiftType{QStringLiteral("Day"), 8 * 60, 8 * 60, 12 * 60, std::nullopt, std::nullopt}};
     QVERIFY(apply(scenario, scheduleFile).applied());
+    QVERIFY(scenario.ShiftTypes.empty());
     QVERIFY(scenario.Planning.isDefault());
     QVERIFY(!scenario.hasRoster());
     QCOMPARE(ScenarioFileBytes(scenario), scheduleFile);
@@ -92,6 +100,11 @@ void ScenarioOptionsTest::unsoundOptionLinesAreRefusedWithNothingChanged_data()
     QTest::newRow("roster longer than the quarter hours")
         << QByteArray("slot-minutes=15\r\nhave=1,2,3,4,5,6,7,8,9\r\n") << 17
         << "the roster holds 9 values and the scenario has 8 time slots";
+    QTest::newRow("shift length") << QByteArray("shift=Day,8h,08:00,09:00\r\n") << 16
+                                   << "the shift type \"Day,8h,08:00,09:00\" is not sound: Shift \"Day\": the length "
+                                      "\"8h\" is not h:mm.";
+    QTest::newRow("shift of no agents") << QByteArray("shift=A,4:00,08:00,09:00\r\nshift=B,4:00,08:00,09:00,max=0\r\n")
+                                        << 17 << "the shift type \"B,4:00,08:00,09:00,max=0\" allows no agent (max=0)";
 }
 
 void ScenarioOptionsTest::unsoundOptionLinesAreRefusedWithNothingChanged()

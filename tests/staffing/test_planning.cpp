@@ -2,8 +2,12 @@
 #include "goalrownotes.h"
 #include "roster.h"
 #include "scenariotexts.h"
+#include "scheduleshiftday.h"
 
 #include <cmath>
+#include <vector>
+
+Q_DECLARE_METATYPE(std::vector<int>)
 
 // The planning options and the roster, through the scenario as the window
 // and varnook-calc drive it.
@@ -22,6 +26,8 @@ private Q_SLOTS:
     void rosterAtItsBounds();
     void capBeyondFullServiceAndARosterOfOne();
     void tablesFilledAgainStartAfresh();
+    void shiftPlannerStaffsWithSchedOrAgents_data();
+    void shiftPlannerStaffsWithSchedOrAgents();
 };
 
 namespace {
@@ -290,6 +296,30 @@ void PlanningTest::tablesFilledAgainStartAfresh()
     const std::size_t rows = s.rowValues().size();
     s.FillAgentsTable();
     QCOMPARE(s.rowValues().size(), rows);
+}
+
+void PlanningTest::shiftPlannerStaffsWithSchedOrAgents_data()
+{
+    QTest::addColumn<double>("shrinkage");
+    QTest::addColumn<std::vector<int>>("requirement");
+    QTest::newRow("no shrinkage: Agents") << 0.0 << std::vector<int>{0, 3, 10, 20};
+    QTest::newRow("shrinkage 30: Sched") << 30.0 << std::vector<int>{0, 5, 15, 29};
+}
+
+// The worked Schedule's day as the shift planner is given it: slots of 30
+// minutes from 08:00, each needing the agents the planner staffs with.
+void PlanningTest::shiftPlannerStaffsWithSchedOrAgents()
+{
+    QFETCH(double, shrinkage);
+    QFETCH(std::vector<int>, requirement);
+    AgentScenario s = workedScheduleScenario();
+    s.Planning.shrinkagePercent = shrinkage;
+    QCOMPARE(ScheduleShiftDay(s).requirement, std::vector<int>(4, 0)); // not filled yet
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    const ShiftDay day = ScheduleShiftDay(s);
+    QCOMPARE(day.slotMinutes, 30);
+    QCOMPARE(day.startMinuteOfDay, 8 * 60);
+    QCOMPARE(day.requirement, requirement);
 }
 
 QTEST_GUILESS_MAIN(PlanningTest)
