@@ -24,6 +24,7 @@ struct ScheduleTable::Slot
 {
     bool staffed = false;
     double calls = 0;
+    ServiceInputs inputs; // the scenario's, with the slot's own times
     CallLoad load;
     double agents = 0;
     double scheduled = 0;      // agents with shrinkage applied
@@ -62,20 +63,12 @@ ScheduleTable::CallTotals ScheduleTable::fill(ResultTable &grid, std::vector<Row
     CallTotals totals;
     std::vector<Slot> slotRows = readSlots(grid, totals);
 
-    // The model is asked for the staffed slots' loads all at once.
-    std::vector<CallLoad> loads;
     std::vector<Slot *> staffed;
     for (Slot &slot : slotRows) {
-        if (slot.staffed) {
-            loads.push_back(slot.load);
+        if (slot.staffed)
             staffed.push_back(&slot);
-        }
     }
-    const std::vector<std::unique_ptr<LoadEvaluation>> evaluations =
-        m_model.evaluations(loads, m_inputs.serviceInputs());
-    const GoalRule rule = m_inputs.goalRule();
-    for (std::size_t s = 0; s < staffed.size(); ++s)
-        searchAgents(*evaluations[s], rule, *staffed[s]);
+    evaluateSlots(staffed);
     findTrunks(slotRows);
 
     values.clear();
@@ -87,6 +80,33 @@ ScheduleTable::CallTotals ScheduleTable::fill(ResultTable &grid, std::vector<Row
     return totals;
 }
 
+void ScheduleTable::evaluateSlots(std::vector<Slot *> staffed) const
+{
+    // The model is asked for the loads of all staffed slots with the same
+    // times at once (without times of their own, every staffed slot).
+    const GoalRule rule = m_inputs.goalRule();
+    while (!staffed.empty()) {
+        const ServiceInputs inputs = staffed.front()->inputs;
+        std::vector<CallLoad> loads;
+        std::vector<Slot *> group;
+        std::vector<Slot *> others;
+        for (Slot *slot : staffed) {
+            const bool same = slot->inputs.handleSeconds == inputs.handleSeconds
+                && slot->inputs.talkSeconds == inputs.talkSeconds;
+            if (same) {
+                loads.push_back(slot->load);
+                group.push_back(slot);
+            } else {
+                others.push_back(slot);
+            }
+        }
+        const std::vector<std::unique_ptr<LoadEvaluation>> evaluations = m_model.evaluations(loads, inputs);
+        for (std::size_t s = 0; s < group.size(); ++s)
+            searchAgents(*evaluations[s], rule, *group[s]);
+        staffed = std::move(others);
+    }
+}
+
 std::vector<ScheduleTable::Slot> ScheduleTable::readSlots(const ResultTable &grid, CallTotals &totals) const
 {
     // A Calls text that is not a number, or is 0, leaves its slot unstaffed.
@@ -94,6 +114,7 @@ std::vector<ScheduleTable::Slot> ScheduleTable::readSlots(const ResultTable &gri
     for (int row = 1; row <= static_cast<int>(slotRows.size()); ++row) {
         Slot &slot = slotRows[static_cast<std::size_t>(row - 1)];
         slot.have = m_inputs.SlotHave[static_cast<std::size_t>(std::min(row, ScenarioInputs::SlotCapacity))];
+        slot.inputs = m_inputs.slotServiceInputs(row);
         const auto calls = Calc::ParseFloat(grid.cell(ResultTable::CallsColumn, row));
         if (calls)
             totals.lastReadable = *calls;
@@ -102,7 +123,7 @@ std::vector<ScheduleTable::Slot> ScheduleTable::readSlots(const ResultTable &gri
         slot.staffed = true;
         slot.calls = *calls;
         totals.day += static_cast<long long>(std::trunc(*calls));
-        slot.load = ComputeCallLoad(*calls, m_inputs.PeriodMinutes, m_inputs.HandleSeconds);
+        slot.load = ComputeCallLoad(*calls, m_inputs.PeriodMinutes, slot.inputs.handleSeconds);
     }
     return slotRows;
 }
