@@ -8,7 +8,7 @@ namespace {
 // The graph's own options come last: every option from Series on is one
 // that only --graph uses.
 enum class Option {
-    Field, Slots, Volumes, VolumesFile, Format, Tab, Pdf, Paper, Model, Planning, Have, HaveFile,
+    Field, Slots, Volumes, VolumesFile, Intervals, Format, Tab, Pdf, Paper, Model, Planning, Have, HaveFile,
     Graph, Series, Bar, Flat, Size
 };
 
@@ -31,6 +31,7 @@ constexpr OptionInfo options[] = {
     {"--slots", Option::Slots, Field::Edit1},
     {"--volumes", Option::Volumes, Field::Edit1},
     {"--volumes-file", Option::VolumesFile, Field::Edit1},
+    {"--intervals", Option::Intervals, Field::Edit1},
     {"--format", Option::Format, Field::Edit1},
     {"--tab", Option::Tab, Field::Edit1},
     {"--pdf", Option::Pdf, Field::Edit1},
@@ -100,6 +101,7 @@ bool allowed(Option option, CommandLine::Command command)
     case Option::Slots:
     case Option::Volumes:
     case Option::VolumesFile:
+    case Option::Intervals:
     case Option::Have:
     case Option::HaveFile:
         return command == CommandLine::Command::Schedule;
@@ -199,6 +201,9 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         case Option::VolumesFile:
             line.volumesFile = value;
             break;
+        case Option::Intervals:
+            line.intervalsFile = value;
+            break;
         case Option::Format:
             if (value == QLatin1String("table"))
                 line.format = OutputFormat::Table;
@@ -284,6 +289,16 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         return usageError(QStringLiteral("--paper is only used with --pdf"));
     if (line.volumes && line.volumesFile)
         return usageError(QStringLiteral("give the volumes either with --volumes or with --volumes-file"));
+    if (line.intervalsFile) {
+        const bool fieldsGiven = line.fields[static_cast<std::size_t>(Field::MaskEdit1)]
+            || line.fields[static_cast<std::size_t>(Field::MaskEdit7)]
+            || line.fields[static_cast<std::size_t>(Field::Edit1)];
+        if (line.volumes || line.volumesFile || line.halfHourSlots || fieldsGiven)
+            return usageError(QStringLiteral("--intervals sets the slots, start, end and calls: give none of "
+                                             "--slots, --start, --end, --calls, --volumes and --volumes-file"));
+        if (line.haveFile == QStringLiteral("-") && line.intervalsFile == QStringLiteral("-"))
+            return usageError(QStringLiteral("standard input serves either --intervals or --have-file, not both"));
+    }
     if (line.have && line.haveFile)
         return usageError(QStringLiteral("give the roster either with --have or with --have-file"));
     if (line.volumesFile == QStringLiteral("-") && line.haveFile == QStringLiteral("-"))
@@ -309,6 +324,7 @@ QString HelpText()
         "  varnook-calc agents   [call options] [--format F]\n"
         "  varnook-calc schedule [call options] [--slots 30|60] [--volumes V1,V2,... | --volumes-file FILE]\n"
         "                        [--format F]\n"
+        "  varnook-calc schedule --intervals FILE [talk, wrap, abandon and goal options] [--format F]\n"
         "  varnook-calc FILE     [--tab agents|schedule] [--format F]\n"
         "  (each form also takes the planning options; schedule also --have | --have-file)\n"
         "  varnook-calc FILE     [--tab agents|schedule] --pdf OUT.pdf [--paper a4|letter]\n"
@@ -347,6 +363,16 @@ QString HelpText()
         "                     Every value must be a whole number from 0 up, with no\n"
         "                     more values than time slots; otherwise nothing is\n"
         "                     calculated and the value and its line are named.\n"
+        "  --intervals FILE   a planner's interval file (\"-\" for standard input): a\n"
+        "                     CSV or tab-separated table with a header row naming a\n"
+        "                     time column (time, interval, start), a calls column\n"
+        "                     (calls, offered, volume) and optionally AHT or handle\n"
+        "                     time, talk, and after-call work (ACW, wrap), in seconds,\n"
+        "                     mm:ss or hh:mm:ss. Sets the start, end and slot length\n"
+        "                     (30 or 60 minutes, from the times' spacing), the calls\n"
+        "                     and each slot's own talk and after-call times (an AHT\n"
+        "                     alone is talk time with no after-call work). A bad row\n"
+        "                     is named with its line and nothing is calculated.\n"
         "\n"
         "Planning options (agents, schedule and FILE; left out, a FILE keeps its own):\n"
         "  --model erlang-c|erlang-a\n"

@@ -94,11 +94,17 @@ std::optional<LoadResult> checkOptionLines(const QStringList &lines, int first, 
         keys << key;
         if (const std::optional<QString> reason = ReadScenarioOptionLine(text, read))
             return damaged(fileName, i + 1, *reason);
-        if (static_cast<int>(read.roster.size()) > slotCountOf(lines))
-            return damaged(fileName, i + 1,
-                           QStringLiteral("the roster holds %1 values and the scenario has %2 time slots")
-                               .arg(read.roster.size())
-                               .arg(slotCountOf(lines)));
+        const std::pair<const RosterValues *, const char *> lists[] = {
+            {&read.roster, "the roster holds"}, {&read.slotTalk, "the slots' talk times hold"},
+            {&read.slotWrap, "the slots' after-call work holds"}};
+        for (const auto &[values, what] : lists) {
+            if (static_cast<int>(values->size()) > slotCountOf(lines))
+                return damaged(fileName, i + 1,
+                               QStringLiteral("%1 %2 values and the scenario has %3 time slots")
+                                   .arg(QLatin1String(what))
+                                   .arg(values->size())
+                                   .arg(slotCountOf(lines)));
+        }
     }
     return std::nullopt;
 }
@@ -320,6 +326,12 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, 
     scenario.SlotHave.fill(std::nullopt);
     for (std::size_t slot = 0; slot < read.roster.size(); ++slot)
         scenario.SlotHave[slot + 1] = read.roster[slot];
+    scenario.SlotTalkSeconds.fill(std::nullopt);
+    scenario.SlotWrapSeconds.fill(std::nullopt);
+    for (std::size_t slot = 0; slot < read.slotTalk.size(); ++slot)
+        scenario.SlotTalkSeconds[slot + 1] = read.slotTalk[slot];
+    for (std::size_t slot = 0; slot < read.slotWrap.size(); ++slot)
+        scenario.SlotWrapSeconds[slot + 1] = read.slotWrap[slot];
 
     scenario.SlotCallsEdited = false;
     qint64 sum = 0;

@@ -16,6 +16,7 @@
 // and a volume is a number, so the two kinds of line never mix up.
 //   model=erlang-a        shrinkage=30        max-occupancy=85
 //   max-abandon=5         paid-hours=07:30    have=0,3,,20
+//   slot-talk=180,,200    slot-wrap=30,,45    (whole seconds per slot)
 QStringList ScenarioOptionLines(const AgentScenario &scenario);
 
 // Whether a line after the fixed lines is an option line rather than a
@@ -27,6 +28,10 @@ struct ScenarioOptionsRead
 {
     PlanningOptions planning;
     RosterValues roster;
+    // Each slot's own talk and after-call seconds; an empty entry: the
+    // fields' time.
+    RosterValues slotTalk;
+    RosterValues slotWrap;
 };
 
 // What is wrong with an option line, in words for the damaged-file message;

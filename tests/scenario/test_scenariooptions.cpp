@@ -23,6 +23,7 @@ class ScenarioOptionsTest : public QObject
 
 private slots:
     void optionsRoundTripAfterTheVolumes();
+    void slotTimesRoundTripAfterTheRoster();
     void aFileWithoutOptionsLoadsAndSavesAsBefore();
     void unsoundOptionLinesAreRefusedWithNothingChanged_data();
     void unsoundOptionLinesAreRefusedWithNothingChanged();
@@ -51,15 +52,35 @@ void ScenarioOptionsTest::optionsRoundTripAfterTheVolumes()
     QCOMPARE(ScenarioFileBytes(loaded), bytes);
 }
 
+void ScenarioOptionsTest::slotTimesRoundTripAfterTheRoster()
+{
+    AgentScenario scenario;
+    QVERIFY(apply(scenario, scheduleFile).applied());
+    scenario.SlotHave[1] = 2;
+    scenario.SlotTalkSeconds[2] = 0;
+    scenario.SlotTalkSeconds[4] = 1439;
+    scenario.SlotWrapSeconds[2] = 45;
+    const QByteArray bytes = ScenarioFileBytes(scenario);
+    QCOMPARE(bytes, scheduleFile + "have=2\r\nslot-talk=,0,,1439\r\nslot-wrap=,45\r\n");
+
+    AgentScenario loaded;
+    QVERIFY(apply(loaded, bytes).applied());
+    QCOMPARE(loaded.SlotTalkSeconds, scenario.SlotTalkSeconds);
+    QCOMPARE(loaded.SlotWrapSeconds, scenario.SlotWrapSeconds);
+    QCOMPARE(ScenarioFileBytes(loaded), bytes);
+}
+
 void ScenarioOptionsTest::aFileWithoutOptionsLoadsAndSavesAsBefore()
 {
     // A scenario that had options takes none from a file without them.
     AgentScenario scenario;
     scenario.Planning.shrinkagePercent = 30;
     scenario.SlotHave[1] = 4;
+    scenario.SlotWrapSeconds[2] = 10;
     QVERIFY(apply(scenario, scheduleFile).applied());
     QVERIFY(scenario.Planning.isDefault());
     QVERIFY(!scenario.hasRoster());
+    QVERIFY(!scenario.hasSlotTimes());
     QCOMPARE(ScenarioFileBytes(scenario), scheduleFile);
 }
 
@@ -86,6 +107,11 @@ void ScenarioOptionsTest::unsoundOptionLinesAreRefusedWithNothingChanged_data()
                                   << "the roster value \"-2\" of time slot 2 is not a whole number from 0 up";
     QTest::newRow("roster longer than the day") << QByteArray("have=1,2,3,4,5\r\n") << 16
                                                 << "the roster holds 5 values and the scenario has 4 time slots";
+    QTest::newRow("slot talk beyond 23:59") << QByteArray("slot-talk=1,1440\r\n") << 16
+                                            << "the talk time \"1440\" of time slot 2 is not whole seconds from 0 to 1439";
+    QTest::newRow("slot times longer than the day") << QByteArray("slot-wrap=1,2,3,4,5\r\n") << 16
+                                                    << "the slots' after-call work holds 5 values and the scenario has "
+                                                       "4 time slots";
 }
 
 void ScenarioOptionsTest::unsoundOptionLinesAreRefusedWithNothingChanged()
