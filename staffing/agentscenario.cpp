@@ -67,7 +67,7 @@ void AgentScenario::PrepareGrid()
 void AgentScenario::showExtraColumns()
 {
     static const char *const extraHeaders[ResultTable::ExtraColumnCount] = {
-        "Sched", "Have", "Gap", "H Srv", "H Que", "H Abn", "H Use", "H Ans"};
+        "Sched", "Have", "Gap", "H Srv", "H Que", "H Abn", "H Use", "H Ans", "Talk", "ACW"};
     std::vector<int> shown;
     if (Planning.hasShrinkage())
         shown.push_back(ResultTable::SchedColumn);
@@ -75,16 +75,41 @@ void AgentScenario::showExtraColumns()
         for (int column = ResultTable::HaveColumn; column <= ResultTable::HaveAnswerColumn; ++column)
             shown.push_back(column);
     }
+    if (m_tab == Tab::Schedule && slotTimesColumnsShown()) {
+        shown.push_back(ResultTable::SlotTalkColumn);
+        shown.push_back(ResultTable::SlotWrapColumn);
+    }
     const int agentsColumn = m_tab == Tab::Agents ? int(ResultTable::AgentsColumn) : int(ResultTable::SlotAgentsColumn);
     m_grid.setShownExtraColumns(shown, agentsColumn);
     for (int column : shown) {
         m_grid.setCell(column, 0, QString::fromLatin1(extraHeaders[column - ResultTable::ColumnCount]));
-        for (int row = 1; row < m_grid.rowCount(); ++row) {
-            const std::optional<int> &have = SlotHave[static_cast<std::size_t>(std::min(row, SlotCapacity))];
-            const bool haveCell = column == ResultTable::HaveColumn && have;
-            m_grid.setCell(column, row, haveCell ? QString::number(*have) : QString());
-        }
+        for (int row = 1; row < m_grid.rowCount(); ++row)
+            m_grid.setCell(column, row, typedCellText(column, row));
     }
+}
+
+QString AgentScenario::typedCellText(int column, int row) const
+{
+    const auto slot = static_cast<std::size_t>(std::min(row, SlotCapacity));
+    const std::optional<int> *value = nullptr;
+    if (column == ResultTable::HaveColumn)
+        value = &SlotHave[slot];
+    else if (column == ResultTable::SlotTalkColumn)
+        value = &SlotTalkSeconds[slot];
+    else if (column == ResultTable::SlotWrapColumn)
+        value = &SlotWrapSeconds[slot];
+    if (!value || !*value)
+        return QString();
+    if (column == ResultTable::HaveColumn)
+        return QString::number(**value);
+    return Calc::DurationText(**value / 3600.0);
+}
+
+bool AgentScenario::typedExtraColumn(int column) const
+{
+    const bool typed = column == ResultTable::HaveColumn || column == ResultTable::SlotTalkColumn
+        || column == ResultTable::SlotWrapColumn;
+    return typed && m_grid.isShown(column);
 }
 
 bool AgentScenario::rosterColumnsShown() const
@@ -223,9 +248,9 @@ RecalcResult AgentScenario::StringGrid1Click()
         return {};
     if (m_grid.currentColumn() == ResultTable::CallsColumn)
         return Recalculate();
-    // A roster cell takes typing as a Calls cell does; its value is checked
-    // and applied when its editor closes.
-    if (m_grid.currentColumn() == ResultTable::HaveColumn && m_grid.isShown(ResultTable::HaveColumn))
+    // A roster or slot time cell takes typing as a Calls cell does; its
+    // value is checked and applied when its editor closes.
+    if (typedExtraColumn(m_grid.currentColumn()))
         return {};
     m_grid.setCurrentCell(ResultTable::CallsColumn, m_grid.currentRow());
     return {};
@@ -234,8 +259,7 @@ RecalcResult AgentScenario::StringGrid1Click()
 void AgentScenario::StringGrid1Enter()
 {
     const int column = m_grid.currentColumn();
-    const bool roster = column == ResultTable::HaveColumn && m_grid.isShown(column);
-    if (ScheduleMode && column != ResultTable::CallsColumn && !roster)
+    if (ScheduleMode && column != ResultTable::CallsColumn && !typedExtraColumn(column))
         m_grid.setCurrentCell(ResultTable::CallsColumn, m_grid.currentRow());
 }
 
@@ -248,8 +272,9 @@ RecalcResult AgentScenario::StringGrid1Exit()
 
 RecalcResult AgentScenario::StringGrid1KeyPress(QChar key)
 {
-    // Typing a roster value leaves the slot volumes as they were set.
-    if (m_grid.currentColumn() != ResultTable::HaveColumn)
+    // Typing a roster value or a slot time leaves the slot volumes as they
+    // were set.
+    if (!typedExtraColumn(m_grid.currentColumn()))
         SlotCallsEdited = true;
     if (key == Calc::CarriageReturn)
         return Recalculate();

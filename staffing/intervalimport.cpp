@@ -3,13 +3,38 @@
 
 #include "field.h"
 
-std::optional<QString> IntervalImport::apply(ScenarioInputs &scenario, const IntervalFile &file)
+#include <QStringList>
+
+std::optional<QString> IntervalImport::check(const IntervalFile &file)
 {
     if (!file.accepted())
         return file.refusal()->text();
     if (file.slotMinutes() != TimeSlots::lengthMinutes(true) && file.slotMinutes() != TimeSlots::lengthMinutes(false))
         return QStringLiteral("the file's intervals are %1 minutes long; the Schedule holds 30- or 60-minute slots")
             .arg(file.slotMinutes());
+    return std::nullopt;
+}
+
+QString IntervalImport::preview(const IntervalFile &file)
+{
+    QStringList lines;
+    for (const IntervalColumn &column : file.columns())
+        lines << QStringLiteral("%1: %2").arg(column.header.isEmpty() ? QStringLiteral("(no name)") : column.header,
+                                              column.use);
+    lines << QString()
+          << QStringLiteral("%1 slots of %2 minutes from %3 to %4, %5 calls%6.")
+                 .arg(file.daySlots().size())
+                 .arg(file.slotMinutes())
+                 .arg(file.startText(), file.endText())
+                 .arg(file.totalCalls())
+                 .arg(file.hasTimes() ? QStringLiteral(", with the slots' own times") : QString());
+    return lines.join(QLatin1Char('\n'));
+}
+
+std::optional<QString> IntervalImport::apply(ScenarioInputs &scenario, const IntervalFile &file)
+{
+    if (auto refusal = check(file))
+        return refusal;
     const bool halfHours = file.slotMinutes() == TimeSlots::lengthMinutes(true);
     scenario.setText(Field::MaskEdit1, file.startText());
     scenario.setText(Field::MaskEdit7, file.endText());

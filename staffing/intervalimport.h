@@ -19,4 +19,9 @@ public:
     // Why the scenario cannot take the file, with nothing changed; empty
     // when the file was applied.
     static std::optional<QString> apply(ScenarioInputs &scenario, const IntervalFile &file);
+    // Why the file cannot be applied, as apply says it; empty when it can.
+    static std::optional<QString> check(const IntervalFile &file);
+    // What the file gives, for the planner to see before it is applied:
+    // each column and what it is taken for, the slots and the calls.
+    static QString preview(const IntervalFile &file);
 };
