@@ -188,18 +188,24 @@ bool IntervalFile::readRow(const QString &line, int lineNumber, std::vector<Row>
         read[d] = cell.value;
     }
     const std::optional<int> &handle = read[0];
-    const bool talkColumn = columnOf(Role::Talk) >= 0;
-    const bool wrapColumn = columnOf(Role::Wrap) >= 0;
-    row.values.talkSeconds = read[1];
-    row.values.wrapSeconds = read[2];
-    if (handle && !talkColumn && (!wrapColumn || read[2]))
-        row.values.talkSeconds = *handle - read[2].value_or(0);
-    if (handle && !wrapColumn && (!talkColumn || read[1]))
-        row.values.wrapSeconds = talkColumn ? *handle - *read[1] : 0;
+    const std::optional<int> &talk = read[1];
+    const std::optional<int> &wrap = read[2];
+    row.values.talkSeconds = talk;
+    row.values.wrapSeconds = wrap;
+    // With a handle time, the part not given is the rest of it; given
+    // neither part, it is all talk.
+    if (handle && !(talk && wrap)) {
+        if (talk) {
+            row.values.wrapSeconds = *handle - *talk;
+        } else {
+            row.values.talkSeconds = *handle - wrap.value_or(0);
+            row.values.wrapSeconds = wrap.value_or(0);
+        }
+    }
     if (row.values.talkSeconds.value_or(0) < 0 || row.values.wrapSeconds.value_or(0) < 0)
         return refuseCell(columnOf(Role::HandleTime), QStringLiteral("is shorter than the %1 beside it")
-                                                          .arg(talkColumn ? QStringLiteral("talk time")
-                                                                          : QStringLiteral("after-call work")));
+                                                          .arg(talk ? QStringLiteral("talk time")
+                                                                    : QStringLiteral("after-call work")));
     rows.push_back(row);
     return true;
 }

@@ -54,6 +54,8 @@ void IntervalFileTest::readsTheShapesPlannersExport_data()
                                                    << 60 << "10:00" << "11:00" << SlotList{{5, 210, 30}};
     QTest::newRow("AHT beside talk gives the wrap") << "time,calls,AHT,talk time\n10:00,5,240,200\n"
                                                     << 60 << "10:00" << "11:00" << SlotList{{5, 200, 40}};
+    QTest::newRow("AHT beside an empty ACW is all talk") << "time,calls,AHT,ACW\n10:00,5,240,\n11:00,4,240,40\n"
+                                                         << 60 << "10:00" << "12:00" << SlotList{{5, 240, 0}, {4, 200, 40}};
     QTest::newRow("quarter hours as ranges") << "\"Interval\",\"Calls Offered\",\"Agent\"\n\"08:00 - 08:15\",3,x\n"
                                                 "\"08:15 - 08:30\",\"4\",y\n"
                                              << 15 << "08:00" << "08:30" << SlotList{{3, -1, -1}, {4, -1, -1}};
