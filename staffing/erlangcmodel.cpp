@@ -93,6 +93,12 @@ private:
 std::vector<std::unique_ptr<LoadEvaluation>> ErlangCModel::evaluations(const std::vector<CallLoad> &loads,
                                                                        const ServiceInputs &inputs) const
 {
+    return slotEvaluations(loads, std::vector<ServiceInputs>(loads.size(), inputs));
+}
+
+std::vector<std::unique_ptr<LoadEvaluation>> ErlangCModel::slotEvaluations(const std::vector<CallLoad> &loads,
+                                                                           const std::vector<ServiceInputs> &inputs) const
+{
     // The recursions of all loads up to their first agent number run side
     // by side; each load's search then goes on from there.
     const auto count = loads.size();
@@ -108,6 +114,6 @@ std::vector<std::unique_ptr<LoadEvaluation>> ErlangCModel::evaluations(const std
     std::vector<std::unique_ptr<LoadEvaluation>> result;
     result.reserve(count);
     for (std::size_t i = 0; i < count; ++i)
-        result.push_back(std::make_unique<ErlangCEvaluation>(loads[i], inputs, servers[i], blocking[i]));
+        result.push_back(std::make_unique<ErlangCEvaluation>(loads[i], inputs[i], servers[i], blocking[i]));
     return result;
 }

@@ -80,31 +80,19 @@ ScheduleTable::CallTotals ScheduleTable::fill(ResultTable &grid, std::vector<Row
     return totals;
 }
 
-void ScheduleTable::evaluateSlots(std::vector<Slot *> staffed) const
+void ScheduleTable::evaluateSlots(const std::vector<Slot *> &staffed) const
 {
-    // The model is asked for the loads of all staffed slots with the same
-    // times at once (without times of their own, every staffed slot).
-    const GoalRule rule = m_inputs.goalRule();
-    while (!staffed.empty()) {
-        const ServiceInputs inputs = staffed.front()->inputs;
-        std::vector<CallLoad> loads;
-        std::vector<Slot *> group;
-        std::vector<Slot *> others;
-        for (Slot *slot : staffed) {
-            const bool same = slot->inputs.handleSeconds == inputs.handleSeconds
-                && slot->inputs.talkSeconds == inputs.talkSeconds;
-            if (same) {
-                loads.push_back(slot->load);
-                group.push_back(slot);
-            } else {
-                others.push_back(slot);
-            }
-        }
-        const std::vector<std::unique_ptr<LoadEvaluation>> evaluations = m_model.evaluations(loads, inputs);
-        for (std::size_t s = 0; s < group.size(); ++s)
-            searchAgents(*evaluations[s], rule, *group[s]);
-        staffed = std::move(others);
+    // The model is asked for the staffed slots' loads all at once.
+    std::vector<CallLoad> loads;
+    std::vector<ServiceInputs> inputs;
+    for (const Slot *slot : staffed) {
+        loads.push_back(slot->load);
+        inputs.push_back(slot->inputs);
     }
+    const std::vector<std::unique_ptr<LoadEvaluation>> evaluations = m_model.slotEvaluations(loads, inputs);
+    const GoalRule rule = m_inputs.goalRule();
+    for (std::size_t s = 0; s < staffed.size(); ++s)
+        searchAgents(*evaluations[s], rule, *staffed[s]);
 }
 
 std::vector<ScheduleTable::Slot> ScheduleTable::readSlots(const ResultTable &grid, CallTotals &totals) const
