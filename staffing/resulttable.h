@@ -26,8 +26,8 @@ public:
     // Columns beyond the nine, shown only while a planning option or a
     // roster asks for them; they never move the nine's own numbers.
     // "Sched" stands after the agents column; the roster's columns ("Have",
-    // "Gap" and what the roster gives) follow the nine, then the slots' own
-    // talk and after-call times ("Talk", "ACW").
+    // "Gap" and what the roster gives) follow the nine; the slots' own talk
+    // and after-call times ("Talk", "ACW") stand after the calls.
     enum ExtraColumn { SchedColumn = ColumnCount, HaveColumn, GapColumn, HaveServiceColumn, HaveQueuedColumn,
                        HaveAbandonColumn, HaveUsageColumn, HaveAnswerColumn, SlotTalkColumn, SlotWrapColumn,
                        EndOfColumns };
