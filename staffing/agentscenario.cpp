@@ -6,6 +6,7 @@
 #include "roster.h"
 #include "erlangcmodel.h"
 #include "scheduletable.h"
+#include "slottimeconversion.h"
 #include "slotvolumes.h"
 #include "texts.h"
 
@@ -185,6 +186,13 @@ void AgentScenario::changeSlotLength(bool fromHalfHours)
     // Only the slots in use are converted and written.
     const TimeSlots oldSlots = TimeSlots::of(text(Field::MaskEdit1), text(Field::MaskEdit7), fromHalfHours);
     const std::vector<int> oldVolumes(SlotCalls.begin() + 1, SlotCalls.begin() + 1 + oldSlots.count);
+    // The slots' own times move with their slots on the clock.
+    for (auto *times : {&SlotTalkSeconds, &SlotWrapSeconds}) {
+        const std::vector<std::optional<int>> oldTimes(times->begin() + 1, times->begin() + 1 + oldSlots.count);
+        const auto newTimes = SlotTimeConversion::convert(oldSlots, oldTimes, oldVolumes, fromHalfHours, timeSlots());
+        times->fill(std::nullopt);
+        std::copy(newTimes.begin(), newTimes.end(), times->begin() + 1);
+    }
     PrepareGrid(); // rebuilds the slot list for the new length
     const std::vector<std::optional<int>> newVolumes =
         SlotVolumes::convert(oldSlots, oldVolumes, fromHalfHours, timeSlots());

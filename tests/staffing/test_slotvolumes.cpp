@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "agentscenario.h"
 #include "slotvolumes.h"
 #include "timeslots.h"
 
@@ -15,6 +16,7 @@ private Q_SLOTS:
     void spreadKeepsTheWholeCallsEvenly();
     void halfHoursToHoursAndBackKeepTheDay_data();
     void halfHoursToHoursAndBackKeepTheDay();
+    void slotTimesFollowTheirSlotsToTheOtherLength();
 };
 
 void SlotVolumesTest::spreadKeepsTheWholeCallsEvenly()
@@ -65,6 +67,33 @@ void SlotVolumesTest::halfHoursToHoursAndBackKeepTheDay()
         const int hour = hourly[static_cast<std::size_t>(i / 2)];
         QCOMPARE(back[static_cast<std::size_t>(i)].value_or(-1), i % 2 ? hour - hour / 2 : hour / 2);
     }
+}
+
+void SlotVolumesTest::slotTimesFollowTheirSlotsToTheOtherLength()
+{
+    using Times = std::vector<std::optional<int>>;
+    auto times = [](const AgentScenario &s, bool talk) {
+        const auto &all = talk ? s.SlotTalkSeconds : s.SlotWrapSeconds;
+        return Times(all.begin() + 1, all.begin() + 1 + s.timeSlots().count);
+    };
+    AgentScenario s;
+    s.setText(Field::MaskEdit1, QStringLiteral("08:00"));
+    s.setText(Field::MaskEdit7, QStringLiteral("10:00"));
+    s.setSlotLength(true);
+    s.SlotCalls = {0, 10, 30, 0, 5};
+    s.SlotTalkSeconds = {std::nullopt, 200, 100, std::nullopt, 50};
+    s.SlotWrapSeconds = {std::nullopt, std::nullopt, std::nullopt, 40, 40};
+    // An hour takes its half hours' times weighted by their calls.
+    s.setRadioButtons(false, true);
+    s.RadioButton1Click();
+    QCOMPARE(times(s, true), (Times{125, 50}));
+    QCOMPARE(times(s, false), (Times{std::nullopt, 40}));
+    QVERIFY(!s.SlotTalkSeconds[3]);
+    // A half hour takes its hour's.
+    s.setRadioButtons(true, false);
+    s.RadioButton1Click();
+    QCOMPARE(times(s, true), (Times{125, 125, 50, 50}));
+    QCOMPARE(times(s, false), (Times{std::nullopt, std::nullopt, 40, 40}));
 }
 
 QTEST_APPLESS_MAIN(SlotVolumesTest)
