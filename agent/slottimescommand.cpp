@@ -6,6 +6,7 @@
 #include "intervalimport.h"
 #include "resulttablemodel.h"
 #include "slottimeentry.h"
+#include "slotvolumepaste.h"
 #include "tagentform.h"
 #include "texts.h"
 #include "tlumstringgrid.h"
@@ -117,6 +118,20 @@ void SlotTimesCommand::slotTimeCellLeft(int column, int tableRow, const QString 
                                     times[slot] ? Calc::DurationText(*times[slot] / 3600.0) : QString());
             m_form.tableModel()->cellChanged(column, tableRow);
             m_dialogs.error(*refusal);
+            return;
+        }
+        m_form.refresh();
+    });
+}
+
+void SlotTimesCommand::pasteSlotTimes(const QString &text)
+{
+    RunHandler(m_dialogs, [&] {
+        if (!m_form.completePendingFieldExit())
+            return;
+        m_form.syncFieldsToModel();
+        if (const auto refusal = SlotTimeEntry::paste(m_form.scenario(), text)) {
+            m_dialogs.error(SlotVolumePaste::message(*refusal));
             return;
         }
         m_form.refresh();

@@ -31,6 +31,8 @@ public:
     // time): applied and recalculated, or refused with a message, the cell
     // showing the slot's time again.
     void slotTimeCellLeft(int column, int tableRow, const QString &text);
+    // Ctrl+V in a Talk or ACW cell: a column of times from that slot down.
+    void pasteSlotTimes(const QString &text);
 
 private:
     TAgentForm &m_form;

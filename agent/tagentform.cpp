@@ -47,10 +47,14 @@ TAgentForm::TAgentForm(AgentServices &services, QWidget *parent)
     m_ui.StringGrid1->setResultModel(m_tableModel);
     m_planning = std::make_unique<PlanningCommand>(*this, m_dialogs);
     m_slotTimes = std::make_unique<SlotTimesCommand>(*this, m_dialogs);
-    // Ctrl+V pastes roster values in a Have cell, call volumes elsewhere.
+    // Ctrl+V pastes roster values in a Have cell, slot times in a Talk or
+    // ACW cell, call volumes elsewhere.
     m_gridClipboard = new GridClipboard(m_ui.StringGrid1, m_scenario.StringGrid1(), [this](const QString &text) {
-        if (m_ui.StringGrid1->currentTableColumn() == ResultTable::HaveColumn)
+        const int column = m_ui.StringGrid1->currentTableColumn();
+        if (column == ResultTable::HaveColumn)
             m_planning->pasteRoster(text);
+        else if (column == ResultTable::SlotTalkColumn || column == ResultTable::SlotWrapColumn)
+            m_slotTimes->pasteSlotTimes(text);
         else
             pasteSlotVolumes(text);
     });

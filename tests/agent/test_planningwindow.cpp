@@ -330,6 +330,13 @@ void PlanningWindowTest::intervalFileImportedAfterItsPreview()
     QCOMPARE(h.dialogs.texts(QStringLiteral("error")).size(), 1);
     QVERIFY(h.dialogs.texts(QStringLiteral("error")).first().startsWith(QStringLiteral("\"x\" for the 09:30 slot")));
     QCOMPARE(h.form->scenario().SlotTalkSeconds[4], std::optional<int>(240));
+
+    // Ctrl+V in a Talk cell pastes a column of times from that slot down.
+    h.clickCell(ResultTable::SlotTalkColumn, 3);
+    QMimeData data;
+    data.setText(QStringLiteral("03:00\n150\n"));
+    h.form->gridClipboard()->pasteData(data);
+    QCOMPARE(column(h.form->scenario(), ResultTable::SlotTalkColumn), (QStringList{"04:00", "", "03:00", "02:30"}));
 }
 
 QTEST_MAIN(PlanningWindowTest)
