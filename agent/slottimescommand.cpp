@@ -54,10 +54,7 @@ void SlotTimesCommand::importIntervalFile(const QString &path)
             m_dialogs.error(QStringLiteral("Cannot open %1: %2").arg(name, file.errorString()));
             return;
         }
-        const QByteArray bytes = file.read(IntervalFile::MaxTextLength + 1);
-        const IntervalFile intervals = IntervalFile::read(
-            bytes.size() > IntervalFile::MaxTextLength ? QString(IntervalFile::MaxTextLength + 1, QLatin1Char(' '))
-                                                       : QString::fromUtf8(bytes));
+        const IntervalFile intervals = IntervalFile::fromBytes(file.read(IntervalFile::MaxTextLength + 1));
         if (const auto refusal = IntervalImport::check(intervals)) {
             m_dialogs.error(QStringLiteral("%1 was not imported: %2. Nothing was changed").arg(name, *refusal));
             return;

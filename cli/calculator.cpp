@@ -139,10 +139,7 @@ std::optional<CalculatorRun> applyIntervalsFile(AgentScenario &scenario, const Q
     QByteArray bytes;
     if (auto failure = readInputFile(name, what, IntervalFile::MaxTextLength + 1, standardInput, &bytes))
         return failure;
-    // A file longer than the reader takes is refused by its length in bytes.
-    const IntervalFile file = IntervalFile::read(
-        bytes.size() > IntervalFile::MaxTextLength ? QString(IntervalFile::MaxTextLength + 1, QLatin1Char(' '))
-                                                   : QString::fromUtf8(bytes));
+    const IntervalFile file = IntervalFile::fromBytes(bytes);
     if (const std::optional<QString> refusal = IntervalImport::apply(scenario, file))
         return failed(ExitInvalidInput, QStringLiteral("invalid input: %1: %2").arg(whereRead(name, what), *refusal));
     return std::nullopt;

@@ -20,6 +20,24 @@ QString quoted(const QString &text)
     return QLatin1Char('"') + text.left(24) + (text.size() > 24 ? QStringLiteral("...\"") : QStringLiteral("\""));
 }
 
+// A slot's talk and after-call seconds from its handle, talk and
+// after-call cells (each empty when not given): with a handle time, the part
+// not given is the rest of it; given neither part, it is all talk.
+void splitHandleTime(const std::optional<int> &handle, const std::optional<int> &talk,
+                     const std::optional<int> &wrap, IntervalSlot &slot)
+{
+    slot.talkSeconds = talk;
+    slot.wrapSeconds = wrap;
+    if (!handle || (talk && wrap))
+        return;
+    if (talk) {
+        slot.wrapSeconds = *handle - *talk;
+    } else {
+        slot.talkSeconds = *handle - wrap.value_or(0);
+        slot.wrapSeconds = wrap.value_or(0);
+    }
+}
+
 QString clockText(int second)
 {
     return TimeSlots::clockText(second / 3600 % 24, second / 60 % 60);
@@ -72,6 +90,16 @@ IntervalFile IntervalFile::read(const QString &text)
     }
     file.placeRows(rows);
     return file;
+}
+
+IntervalFile IntervalFile::fromBytes(const QByteArray &bytes)
+{
+    if (bytes.size() > MaxTextLength) {
+        IntervalFile file;
+        file.refuse(0, QStringLiteral("the file is longer than an interval file can be"));
+        return file;
+    }
+    return read(QString::fromUtf8(bytes));
 }
 
 void IntervalFile::refuse(int line, const QString &reason)
@@ -187,25 +215,11 @@ bool IntervalFile::readRow(const QString &line, int lineNumber, std::vector<Row>
             return refuseCell(column, cell.problem);
         read[d] = cell.value;
     }
-    const std::optional<int> &handle = read[0];
-    const std::optional<int> &talk = read[1];
-    const std::optional<int> &wrap = read[2];
-    row.values.talkSeconds = talk;
-    row.values.wrapSeconds = wrap;
-    // With a handle time, the part not given is the rest of it; given
-    // neither part, it is all talk.
-    if (handle && !(talk && wrap)) {
-        if (talk) {
-            row.values.wrapSeconds = *handle - *talk;
-        } else {
-            row.values.talkSeconds = *handle - wrap.value_or(0);
-            row.values.wrapSeconds = wrap.value_or(0);
-        }
-    }
+    splitHandleTime(read[0], read[1], read[2], row.values);
     if (row.values.talkSeconds.value_or(0) < 0 || row.values.wrapSeconds.value_or(0) < 0)
         return refuseCell(columnOf(Role::HandleTime), QStringLiteral("is shorter than the %1 beside it")
-                                                          .arg(talk ? QStringLiteral("talk time")
-                                                                    : QStringLiteral("after-call work")));
+                                                          .arg(read[1] ? QStringLiteral("talk time")
+                                                                       : QStringLiteral("after-call work")));
     rows.push_back(row);
     return true;
 }
@@ -242,6 +256,18 @@ bool IntervalFile::placeRows(const std::vector<Row> &rows)
             return refuseRow(QStringLiteral("falls outside the day of 24 hours from %1").arg(clockText(rows.front().time.second)));
     }
 
+    if (!takeSlotLength(rows, at))
+        return false;
+    const long long slotSeconds = m_slotMinutes * 60LL;
+    m_firstMinute = static_cast<int>(at[0] / 60 % (24 * 60));
+    m_slots.assign(static_cast<std::size_t>((at.back() - at[0]) / slotSeconds + 1), IntervalSlot());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        m_slots[static_cast<std::size_t>((at[i] - at[0]) / slotSeconds)] = rows[i].values;
+    return true;
+}
+
+bool IntervalFile::takeSlotLength(const std::vector<Row> &rows, const std::vector<long long> &at)
+{
     // The slot length is the closest spacing of the rows; one row alone
     // takes the longest slot its time starts.
     long long gap = SecondsPerDay;
@@ -271,10 +297,6 @@ bool IntervalFile::placeRows(const std::vector<Row> &rows)
             return false;
         }
     }
-    m_firstMinute = static_cast<int>(at[0] / 60 % (24 * 60));
-    m_slots.assign(static_cast<std::size_t>((at.back() - at[0]) / slotSeconds + 1), IntervalSlot());
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        m_slots[static_cast<std::size_t>((at[i] - at[0]) / slotSeconds)] = rows[i].values;
     return true;
 }
 

@@ -3,6 +3,7 @@
 
 #include "intervalcolumn.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -44,6 +45,9 @@ public:
     static constexpr int LongestSeconds = 1439;
 
     static IntervalFile read(const QString &text);
+    // The same from a file's bytes in UTF-8, read up to MaxTextLength + 1
+    // bytes: more is refused as too long.
+    static IntervalFile fromBytes(const QByteArray &bytes);
 
     bool accepted() const { return !m_refusal.has_value(); }
     const std::optional<IntervalRefusal> &refusal() const { return m_refusal; }
@@ -70,6 +74,9 @@ private:
     bool readHeader(const QString &line);
     bool readRow(const QString &line, int lineNumber, std::vector<Row> &rows);
     bool placeRows(const std::vector<Row> &rows);
+    // The slot length from the rows' spacing (`at`: each row's second from
+    // midnight of the first row's day), every row on its boundary.
+    bool takeSlotLength(const std::vector<Row> &rows, const std::vector<long long> &at);
     void refuse(int line, const QString &reason);
     int columnOf(IntervalColumn::Role role) const;
 
