@@ -68,7 +68,7 @@ void AgentScenario::PrepareGrid()
 void AgentScenario::showExtraColumns()
 {
     static const char *const extraHeaders[ResultTable::ExtraColumnCount] = {
-        "Sched", "Have", "Gap", "H Srv", "H Que", "H Abn", "H Use", "H Ans", "Talk", "ACW"};
+        "Sched", "Have", "Gap", "H Srv", "H Que", "H Abn", "H Use", "H Ans", "Talk", "ACW", "AHT"};
     std::vector<int> shown;
     if (Planning.hasShrinkage())
         shown.push_back(ResultTable::SchedColumn);
@@ -79,6 +79,7 @@ void AgentScenario::showExtraColumns()
     if (m_tab == Tab::Schedule && slotTimesColumnsShown()) {
         shown.push_back(ResultTable::SlotTalkColumn);
         shown.push_back(ResultTable::SlotWrapColumn);
+        shown.push_back(ResultTable::SlotHandleColumn);
     }
     const int agentsColumn = m_tab == Tab::Agents ? int(ResultTable::AgentsColumn) : int(ResultTable::SlotAgentsColumn);
     m_grid.setShownExtraColumns(shown, agentsColumn);

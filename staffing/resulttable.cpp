@@ -47,12 +47,12 @@ std::vector<int> ResultTable::shownColumns() const
     for (int column = 0; column < ColumnCount; ++column) {
         columns.push_back(column);
         if (column == CallsColumn && isShown(SlotTalkColumn))
-            columns.insert(columns.end(), {SlotTalkColumn, SlotWrapColumn});
+            columns.insert(columns.end(), {SlotTalkColumn, SlotWrapColumn, SlotHandleColumn});
         if (column == m_schedAfter && isShown(SchedColumn))
             columns.push_back(SchedColumn);
     }
     for (int column : m_shownExtra) {
-        if (column != SchedColumn && column != SlotTalkColumn && column != SlotWrapColumn)
+        if (column != SchedColumn && column != SlotTalkColumn && column != SlotWrapColumn && column != SlotHandleColumn)
             columns.push_back(column);
     }
     return columns;

@@ -27,10 +27,11 @@ public:
     // roster asks for them; they never move the nine's own numbers.
     // "Sched" stands after the agents column; the roster's columns ("Have",
     // "Gap" and what the roster gives) follow the nine; the slots' own talk
-    // and after-call times ("Talk", "ACW") stand after the calls.
+    // and after-call times ("Talk", "ACW") and the handle time each slot
+    // is computed with ("AHT") stand after the calls.
     enum ExtraColumn { SchedColumn = ColumnCount, HaveColumn, GapColumn, HaveServiceColumn, HaveQueuedColumn,
                        HaveAbandonColumn, HaveUsageColumn, HaveAnswerColumn, SlotTalkColumn, SlotWrapColumn,
-                       EndOfColumns };
+                       SlotHandleColumn, EndOfColumns };
     static constexpr int ExtraColumnCount = EndOfColumns - ColumnCount;
 
     ResultTable();

@@ -213,6 +213,11 @@ void ScheduleTable::writeRow(ResultTable &grid, int row, const Slot &slot)
     grid.setCell(ResultTable::SlotAnswerColumn, row, Calc::DurationText(f.answerTime));
     grid.setCell(ResultTable::SlotTrunksColumn, row, QString::number(slot.trunks));
     grid.setCell(ResultTable::SchedColumn, row, QString::number(static_cast<long long>(slot.scheduled)));
+    // The handle time the slot is computed with, as mm:ss (its minutes may
+    // pass 59: talk and after-call work of 23:59 each).
+    const auto handle = static_cast<int>(slot.inputs.handleSeconds);
+    grid.setCell(ResultTable::SlotHandleColumn, row,
+                 Calc::PadNumber(handle / 60, 2) + QLatin1Char(':') + Calc::PadNumber(handle % 60, 2));
     writeRosterCells(grid, row, slot);
 }
 
