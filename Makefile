@@ -63,16 +63,17 @@ bench: deps
 
 # The scenario-file reader under libFuzzer for FUZZ_SECONDS seconds.
 # The libraries are instrumented for coverage and run under ASan and UBSan;
-# only the fuzz target is built. Findings are written into $(FUZZ_BUILD).
+# only the fuzz target is built. It starts from fuzz/corpus and the kept
+# findings in fuzz/regressions; new findings are written into $(FUZZ_BUILD).
 fuzz:
 	@scripts/install-deps --fuzz
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNOOK_FUZZ=ON \
 	  -DVARNOOK_SANITIZE=ON -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target varnook_fuzz_scenario
 	mkdir -p $(FUZZ_BUILD)/corpus
-	cp -n fuzz/corpus/* $(FUZZ_BUILD)/corpus/ 2>/dev/null || true
+	cp -n fuzz/corpus/* fuzz/regressions/* $(FUZZ_BUILD)/corpus/ 2>/dev/null || true
 	cd $(FUZZ_BUILD) && fuzz/varnook_fuzz_scenario -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
-	  -print_final_stats=1 corpus
+	  -dict=$(CURDIR)/fuzz/scenario.dict -print_final_stats=1 corpus
 
 # Mutation testing of the headless code in its own build directory
 # (build-mutate), at low priority; not part of `make test`. MUTATE_FILES and

@@ -5,6 +5,7 @@
 #include "hint.h"
 #include "maskedfield.h"
 #include "reportprintcommand.h"
+#include "spokenheader.h"
 #include "tlumstringgrid.h"
 #include "toolbuttonkey.h"
 #include "toolicons.h"
@@ -40,7 +41,6 @@ constexpr int FieldFrameAllowance = 16;
 // "Time slots:" while the slot length cannot be chosen (the Agents tab).
 const QColor InactiveLabelGrey(128, 128, 128);
 
-const QString GridScheduleHint = QStringLiteral("Enter the call volume, use the arrow keys to advance");
 const QString AgentsGridDescription = QStringLiteral("Service figures for each number of agents");
 
 QLabel *makeLabel(const QString &text, bool bold, QWidget *parent, QWidget *buddyWidget = nullptr)
@@ -122,6 +122,11 @@ QWidget *AgentFormWidgets::buildToolBar(QWidget &form)
     tools->addWidget(SpeedButton5);
     tools->addWidget(SpeedButton4);
     tools->addWidget(SpeedButton6);
+    PlanShiftsButton = makeToolButton(panel1, ToolIcon::Recalculate, QStringLiteral("Plan Shifts"));
+    PlanShiftsButton->setIcon(QIcon());
+    PlanShiftsButton->setText(QStringLiteral("Shifts"));
+    PlanShiftsButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->addWidget(PlanShiftsButton);
     tools->addStretch(1);
     tools->addWidget(SpeedButton1);
     // The commands' keys: the standard ones for printing, saving and
@@ -131,6 +136,8 @@ QWidget *AgentFormWidgets::buildToolBar(QWidget &form)
     GiveToolButtonKey(SpeedButton5, QKeySequence::Open, &form);
     GiveToolButtonKey(SpeedButton4, QKeySequence::Save, &form);
     GiveToolButtonKey(SpeedButton6, QKeySequence(Qt::CTRL | Qt::Key_G), &form);
+    // Ctrl+T opens the shift plan (T for the shifts' timetable).
+    GiveToolButtonKey(PlanShiftsButton, QKeySequence(Qt::CTRL | Qt::Key_T), &form);
     return panel1;
 }
 
@@ -232,17 +239,19 @@ QWidget *AgentFormWidgets::buildSlotButtons(QWidget *parent)
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     auto *slotLayout = new QHBoxLayout(Bevel1);
     slotLayout->setContentsMargins(4, 0, 4, 0);
+    RadioButton3 = new QRadioButton(QStringLiteral("15 min"), Bevel1);
     RadioButton1 = new QRadioButton(QStringLiteral("30 min"), Bevel1);
     RadioButton2 = new QRadioButton(QStringLiteral("60 min"), Bevel1);
+    RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    SetHint(RadioButton1, QStringLiteral("Choose 30 or 60 minute time slots"));
-    SetHint(RadioButton2, QStringLiteral("Choose 30 or 60 minute time slots"));
-    slotLayout->addWidget(RadioButton1);
-    slotLayout->addWidget(RadioButton2);
     slotButtons = new QButtonGroup(Bevel1);
-    slotButtons->addButton(RadioButton1);
-    slotButtons->addButton(RadioButton2);
+    for (SlotLength length : SlotLengths) {
+        QRadioButton *button = slotButton(length);
+        SetHint(button, QStringLiteral("Choose 15, 30 or 60 minute time slots"));
+        slotLayout->addWidget(button);
+        slotButtons->addButton(button);
+    }
     return Bevel1;
 }
 
@@ -285,7 +294,8 @@ void AgentFormWidgets::setTabOrders(QWidget &form)
             QWidget::setTabOrder(previous, field(f));
         previous = field(f);
     }
-    QWidget::setTabOrder(previous, RadioButton1);
+    QWidget::setTabOrder(previous, RadioButton3);
+    QWidget::setTabOrder(RadioButton3, RadioButton1);
     QWidget::setTabOrder(RadioButton1, RadioButton2);
     QWidget::setTabOrder(RadioButton2, StringGrid1);
     QWidget::setTabOrder(StringGrid1, TabSet1);
@@ -302,7 +312,7 @@ void AgentFormWidgets::showTab(bool schedule)
         StringGrid1->setRowSelection(true);
         StringGrid1->setEditing(false);
     }
-    SetHint(StringGrid1, schedule ? GridScheduleHint : QString());
+    SetHint(StringGrid1, schedule ? ScheduleColumnHint(ResultTable::CallsColumn, false) : QString());
     // A screen reader names the grid after the table it shows (the tab's
     // own name stays the tab's); the Agents tab has no hint to describe it.
     StringGrid1->setAccessibleName(schedule ? QStringLiteral("Schedule table") : QStringLiteral("Agents table"));
@@ -314,10 +324,23 @@ void AgentFormWidgets::showTab(bool schedule)
     Bevel1->setEnabled(schedule);
 }
 
-void AgentFormWidgets::showSlotButtons(bool thirty, bool sixty)
+void AgentFormWidgets::showSlotButtons(std::optional<SlotLength> checked)
 {
     slotButtons->setExclusive(false);
-    RadioButton1->setChecked(thirty);
-    RadioButton2->setChecked(sixty);
+    for (SlotLength length : SlotLengths)
+        slotButton(length)->setChecked(checked == length);
     slotButtons->setExclusive(true);
+}
+
+QRadioButton *AgentFormWidgets::slotButton(SlotLength length) const
+{
+    switch (length) {
+    case SlotLength::Quarter:
+        return RadioButton3;
+    case SlotLength::HalfHour:
+        return RadioButton1;
+    case SlotLength::Hour:
+        break;
+    }
+    return RadioButton2;
 }

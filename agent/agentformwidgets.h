@@ -2,10 +2,12 @@
 #pragma once
 
 #include "field.h"
+#include "slotlength.h"
 
 #include <QString>
 
 #include <array>
+#include <optional>
 
 class QButtonGroup;
 class QFrame;
@@ -37,9 +39,11 @@ public:
     // shows them: the Schedule's Calls cells are edited, the Agents table is
     // chosen by rows and its slot length cannot be chosen.
     void showTab(bool schedule);
-    // Checks the slot buttons as given, also both or neither (a scenario
-    // file may say so).
-    void showSlotButtons(bool thirty, bool sixty);
+    // Checks the button of the slot length given, or none (a new window, or
+    // a scenario file that names no length).
+    void showSlotButtons(std::optional<SlotLength> checked);
+    // The button that chooses a slot length.
+    QRadioButton *slotButton(SlotLength length) const;
 
     QLineEdit *field(Field f) const { return fields[static_cast<std::size_t>(f)]; }
 
@@ -50,8 +54,10 @@ public:
     QToolButton *SpeedButton4 = nullptr; // Save
     QToolButton *SpeedButton5 = nullptr; // Load
     QToolButton *SpeedButton6 = nullptr; // Show Graph
-    QRadioButton *RadioButton1 = nullptr;
-    QRadioButton *RadioButton2 = nullptr;
+    QToolButton *PlanShiftsButton = nullptr;
+    QRadioButton *RadioButton3 = nullptr; // 15 min
+    QRadioButton *RadioButton1 = nullptr; // 30 min
+    QRadioButton *RadioButton2 = nullptr; // 60 min
     QButtonGroup *slotButtons = nullptr;
     QFrame *Bevel1 = nullptr;
     QLabel *Label5 = nullptr;

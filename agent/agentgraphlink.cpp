@@ -4,6 +4,7 @@
 #include "chartwidget.h"
 #include "dialogservice.h"
 #include "graphbuild.h"
+#include "planningline.h"
 #include "seriescolourtable.h"
 #include "serieskinds.h"
 #include "tagentform.h"
@@ -22,9 +23,10 @@ const SeriesColourTable &standardColours()
     return table;
 }
 
-QString graphCaption(const QString &agentCaption)
+QString graphCaption(const QString &agentCaption, bool stale)
 {
-    return QStringLiteral("Graph - ") + agentCaption;
+    const QString caption = QStringLiteral("Graph - ") + agentCaption;
+    return stale ? caption + QStringLiteral(" (") + StaleTableText + QLatin1Char(')') : caption;
 }
 
 } // namespace
@@ -83,7 +85,7 @@ void AgentGraphLink::SpeedButton6Click()
             subWindow->resize(subWindow->sizeHint().expandedTo(QSize(TLumChart::DesignWidth, TLumChart::DesignHeight)));
         }
     }
-    window->setWindowTitle(graphCaption(m_form.windowTitle()));
+    window->setWindowTitle(graphCaption(m_form.windowTitle(), m_form.scenario().inputsChangedSinceTable()));
     window->OwnerForm = this;
     SetGraphMenu();
     m_form.Recalculate();
@@ -158,7 +160,8 @@ void AgentGraphLink::BuildGraph()
     TLumChart &window = *m_graphWindow;
     const AgentScenario &scenario = m_form.scenario();
     showExtraSeriesItems();
-    const GraphRequest request{scenario.ScheduleMode, window.SeriesSelection, window.BarChart};
+    const GraphRequest request{scenario.ScheduleMode, window.SeriesSelection, window.BarChart,
+                               60 / minutesOf(scenario.slotLength())};
     const GraphBuildResult result = ::BuildGraph(window.chart()->model(), scenario.StringGrid1(), request,
                                                  m_colours ? *m_colours : standardColours());
     window.chart()->refresh();
@@ -181,7 +184,7 @@ void AgentGraphLink::agentClosing()
 void AgentGraphLink::updateCaption()
 {
     if (m_graphWindow)
-        m_graphWindow->setWindowTitle(graphCaption(m_form.windowTitle()));
+        m_graphWindow->setWindowTitle(graphCaption(m_form.windowTitle(), m_form.scenario().inputsChangedSinceTable()));
 }
 
 void AgentGraphLink::graphClosed()

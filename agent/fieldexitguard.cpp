@@ -141,7 +141,8 @@ void FieldExitGuard::reportInvalidInput(const RecalcResult &result)
         return;
     }
     m_host.focusFailingInput(result);
-    m_dialogs.inform(InvalidInputMessage);
+    const QString reason = result.failing.reason();
+    m_dialogs.inform(reason.isEmpty() ? InvalidInputMessage : InvalidInputMessage + QStringLiteral("\n\n") + reason);
 }
 
 void FieldExitGuard::holdInvalidInput(bool hold)

@@ -3,29 +3,13 @@
 
 #include "agentscenario.h"
 #include "daytotalslines.h"
-#include "goalrule.h"
+#include "goalrownotes.h"
 
 #include <QStringList>
 
 namespace {
 
-// What decided the goal row, when the service level did not.
-QString decidedBy(unsigned goals)
-{
-    if (goals & GoalRule::ServiceLevelGoal)
-        return {};
-    const bool cap = goals & GoalRule::OccupancyCap;
-    const bool abandon = goals & GoalRule::AbandonmentGoal;
-    if (cap && abandon)
-        return QStringLiteral("the occupancy cap and the abandonment limit decided the goal row");
-    if (cap)
-        return QStringLiteral("the occupancy cap decided the goal row");
-    if (abandon)
-        return QStringLiteral("the abandonment limit decided the goal row");
-    return {};
-}
-
-// The options set, and what decided the goal row.
+// The options set, and what to know about the goal row.
 QString optionsLine(const AgentScenario &scenario)
 {
     const std::vector<ShownPlanningOption> shown = ShownPlanningOptions(scenario.Planning);
@@ -38,11 +22,8 @@ QString optionsLine(const AgentScenario &scenario)
                                                           : option.caption + QLatin1Char(' ') + option.value);
     }
     QString line = QStringLiteral("Planning: ") + parts.join(QStringLiteral(" \u00B7 "));
-    if (scenario.tab() == Tab::Agents && scenario.goalRow() > 0) {
-        const QString decided = decidedBy(scenario.goalDecidedBy());
-        if (!decided.isEmpty())
-            line += QStringLiteral(" \u2014 ") + decided;
-    }
+    for (const QString &note : GoalRowNotes(scenario))
+        line += QStringLiteral(" \u2014 ") + note;
     return line;
 }
 
@@ -51,13 +32,26 @@ QString optionsLine(const AgentScenario &scenario)
 QString PlanningLineText(const AgentScenario &scenario)
 {
     QString line = optionsLine(scenario);
+    if (scenario.inputsChangedSinceTable())
+        line = StaleTableText + (line.isEmpty() ? QString() : QLatin1Char('\n') + line);
+    // The day's totals and the roster's figures each start a line; a
+    // narrow window wraps between figures, never inside one.
+    QStringList totals;
+    QStringList roster;
+    for (const TotalsLine &figure : DayTotalsLines(scenario)) {
+        QString item = figure.caption + QStringLiteral(": ") + figure.value;
+        item.replace(QLatin1Char(' '), QChar(0x00A0));
+        (figure.roster ? roster : totals) << item;
+    }
     QStringList day;
-    for (const TotalsLine &figure : DayTotalsLines(scenario))
-        day << figure.caption + QStringLiteral(": ") + figure.value;
+    for (const QStringList &group : {totals, roster}) {
+        if (!group.isEmpty())
+            day << group.join(QStringLiteral(" \u00B7 "));
+    }
     if (!day.isEmpty()) {
         if (!line.isEmpty())
             line += QLatin1Char('\n');
-        line += QStringLiteral("Day: ") + day.join(QStringLiteral(" \u00B7 "));
+        line += QStringLiteral("Day: ") + day.join(QLatin1Char('\n'));
     }
     return line;
 }

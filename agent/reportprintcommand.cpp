@@ -115,6 +115,20 @@ void ReportPrintCommand::PrintReport(TAgentForm &form, DialogService &dialogs)
     });
 }
 
+void ReportPrintCommand::PrintPrepared(const ReportContent &content, DialogService &dialogs)
+{
+    RunHandler(dialogs, [&] {
+        if (m_busy) {
+            dialogs.error(BusyMessage);
+            return;
+        }
+        QPrinter &target = printer();
+        if (!dialogs.choosePrinter(target))
+            return;
+        print(content, target, dialogs);
+    });
+}
+
 void ReportPrintCommand::print(const ReportContent &content, QPrinter &target, DialogService &dialogs)
 {
     m_busy = true;

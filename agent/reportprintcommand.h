@@ -53,6 +53,8 @@ public:
     // nothing), asks for the printer, shows the printing dialog and prints.
     // A second print while one runs is refused with a message.
     void PrintReport(TAgentForm &form, DialogService &dialogs);
+    // A report made elsewhere (a shift plan's), printed as PrintReport prints.
+    void PrintPrepared(const ReportContent &content, DialogService &dialogs);
 
     // The report's content as the window stands: its field texts, file name,
     // caption, tab and grid.

@@ -79,7 +79,7 @@ bool ScenarioFileCommand::saveFile(const QString &chosenName)
         return false;
     }
     m_form.ScenarioFileName = fullPath;
-    m_savedMark.remember(m_form.m_scenario);
+    m_savedMark.remember(m_form.m_scenario, fullPath);
     m_form.setScenarioCaption(fullPath);
     emit m_form.scenarioFileUsed(fullPath);
     return true;
@@ -102,7 +102,7 @@ bool ScenarioFileCommand::loadFile(const QString &path, bool setFileName)
     for (QLineEdit *edit : m_form.m_ui.fields)
         edit->setModified(false);
     m_form.syncFieldsToModel();
-    m_savedMark.remember(m_form.m_scenario);
+    m_savedMark.remember(m_form.m_scenario, fullPath);
     if (setFileName)
         m_form.ScenarioFileName = fullPath;
     m_form.setScenarioCaption(fullPath);
@@ -125,7 +125,7 @@ bool ScenarioFileCommand::confirmClose()
         return true;
     bool closeIt = false;
     RunHandler(m_dialogs, [&] {
-        switch (m_dialogs.askSaveChanges(QStringLiteral("Save changes to %1?").arg(m_form.windowTitle()))) {
+        switch (m_dialogs.askSaveChanges(QStringLiteral("Save changes to %1?").arg(m_savedMark.fileName()))) {
         case SaveChoice::Save:
             closeIt = saveBeforeClosing();
             break;

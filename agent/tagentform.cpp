@@ -2,6 +2,7 @@
 #include "tagentform.h"
 
 #include "agentgraphlink.h"
+#include "agentshiftlink.h"
 #include "agentservices.h"
 #include "dialogservice.h"
 #include "daytotalslines.h"
@@ -9,6 +10,7 @@
 #include "focusmoveinhand.h"
 #include "gridclipboard.h"
 #include "handlerguard.h"
+#include "hint.h"
 #include "maskedfield.h"
 #include "planningcommand.h"
 #include "slottimescommand.h"
@@ -16,6 +18,7 @@
 #include "scenariofilecommand.h"
 #include "resulttablemodel.h"
 #include "slotvolumepaste.h"
+#include "spokenheader.h"
 #include "tlumstringgrid.h"
 
 #include <QApplication>
@@ -61,6 +64,7 @@ TAgentForm::TAgentForm(AgentServices &services, QWidget *parent)
     m_gridClipboard->setDayLines([this] { return DayTotalsLines(m_scenario); });
     connectWidgets();
     m_graphLink = new AgentGraphLink(*this, m_dialogs);
+    m_shiftLink = new AgentShiftLink(*this, m_services);
     m_fileCommand = std::make_unique<ScenarioFileCommand>(*this, m_dialogs);
 
     m_scenario.onInvalidInput = [this](const RecalcResult &result) { m_exitGuard.reportInvalidInput(result); };
@@ -91,9 +95,10 @@ void TAgentForm::connectWidgets()
     connect(m_ui.SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
     connect(m_ui.SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
     connect(m_ui.SpeedButton6, &QToolButton::clicked, this, [this] { SpeedButton6Click(); });
+    connect(m_ui.PlanShiftsButton, &QToolButton::clicked, this, [this] { PlanShiftsClick(); });
     connect(m_ui.SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
-    connect(m_ui.RadioButton1, &QRadioButton::clicked, this, &TAgentForm::onSlotButtonClicked);
-    connect(m_ui.RadioButton2, &QRadioButton::clicked, this, &TAgentForm::onSlotButtonClicked);
+    for (SlotLength length : SlotLengths)
+        connect(m_ui.slotButton(length), &QRadioButton::clicked, this, [this, length] { onSlotButtonClicked(length); });
     TLumStringGrid *grid = m_ui.StringGrid1;
     connect(grid, &TLumStringGrid::cellClicked, this, [this] {
         RunHandler(m_dialogs, [this] {
@@ -108,6 +113,7 @@ void TAgentForm::connectWidgets()
     connect(grid, &TLumStringGrid::currentCellChanged, this, [this](int column, int row) {
         if (!m_refreshing)
             m_scenario.grid().setCurrentCell(column, row);
+        showCellHint(column);
     });
     connect(m_ui.TabSet1, &QTabBar::currentChanged, this, [this](int index) { TabSet1Click(index); });
     // A Have, Talk or ACW cell's value is checked when its editor closes,
@@ -124,23 +130,19 @@ void TAgentForm::connectWidgets()
             [typedCellLeft](int column, int row) { typedCellLeft(column, row, QString()); });
 }
 
-void TAgentForm::onSlotButtonClicked()
+void TAgentForm::onSlotButtonClicked(SlotLength chosen)
 {
-    RunHandler(m_dialogs, [this] {
-        // The buttons' new state, before a refused field exit shows the old
-        // one again.
-        const bool thirty = m_ui.RadioButton1->isChecked();
-        const bool sixty = m_ui.RadioButton2->isChecked();
+    RunHandler(m_dialogs, [this, chosen] {
+        // A refused field exit shows the slot length as it was.
         const ExitOutcome exit = m_exitGuard.completePendingExit();
         if (exit == ExitOutcome::Refused) {
             refresh();
             return;
         }
         syncFieldsToModel();
-        m_scenario.setRadioButtons(thirty, sixty);
         // The exit's own recalculation has just reported these inputs.
         const auto quiet = m_exitGuard.quietInvalidInput(exit == ExitOutcome::InputRefused);
-        m_scenario.RadioButton1Click();
+        m_scenario.RadioButton1Click(chosen);
         refresh();
     });
 }
@@ -151,6 +153,18 @@ void TAgentForm::applyTabSettings(Tab tab)
     m_ui.showTab(tab == Tab::Schedule);
     if (tab != Tab::Schedule)
         emit hintPanelClearRequested();
+}
+
+void TAgentForm::showCellHint(int column)
+{
+    if (m_shownTab != Tab::Schedule)
+        return;
+    const QString hint = ScheduleColumnHint(column, m_scenario.Planning.hasShrinkage());
+    if (hint == HintOf(m_ui.StringGrid1))
+        return;
+    SetHint(m_ui.StringGrid1, hint);
+    if (m_ui.StringGrid1->hasFocus())
+        emit hintPanelTextRequested(hint);
 }
 
 void TAgentForm::syncFieldsToModel()
@@ -177,11 +191,9 @@ void TAgentForm::refresh()
         }
     }
     m_ui.StaticText1->setText(m_scenario.totalTimeText());
-    const QString planning = PlanningLineText(m_scenario);
-    m_ui.PlanningLine->setText(planning);
-    m_ui.PlanningLine->setVisible(!planning.isEmpty());
+    showPlanningLine();
 
-    m_ui.showSlotButtons(m_scenario.radioButton1Checked(), m_scenario.radioButton2Checked());
+    m_ui.showSlotButtons(m_scenario.checkedSlotButton());
 
     if (m_scenario.tab() != m_shownTab)
         applyTabSettings(m_scenario.tab());
@@ -194,6 +206,14 @@ void TAgentForm::refresh()
     showCurrentCell();
     m_ui.StringGrid1->FitColumns();
     m_refreshing = wasRefreshing;
+}
+
+void TAgentForm::showPlanningLine()
+{
+    const QString planning = PlanningLineText(m_scenario);
+    m_ui.PlanningLine->setText(planning);
+    m_ui.PlanningLine->setVisible(!planning.isEmpty());
+    updateGraphCaption();
 }
 
 void TAgentForm::showCurrentCell()
@@ -302,7 +322,9 @@ bool TAgentForm::runExitRule(Field f)
         result = m_scenario.MaskEdit4Exit();
         break;
     default:
-        // The other fields take effect at the next recalculation.
+        // The other fields take effect at the next recalculation; until
+        // then the window says the table is out of date.
+        showPlanningLine();
         return false;
     }
     refresh();
@@ -429,12 +451,14 @@ void TAgentForm::closeEvent(QCloseEvent *event)
     }
     m_exitGuard.beginClosing();
     m_graphLink->agentClosing();
+    m_shiftLink->agentClosing();
     event->accept();
 }
 
 void TAgentForm::updateGraphCaption()
 {
     m_graphLink->updateCaption();
+    m_shiftLink->updateCaption();
 }
 
 void TAgentForm::SpeedButton6Click()
@@ -442,6 +466,14 @@ void TAgentForm::SpeedButton6Click()
     RunHandler(m_dialogs, [this] {
         if (completePendingFieldExit())
             m_graphLink->SpeedButton6Click();
+    });
+}
+
+void TAgentForm::PlanShiftsClick()
+{
+    RunHandler(m_dialogs, [this] {
+        if (completePendingFieldExit())
+            m_shiftLink->openPlanWindow();
     });
 }
 

@@ -14,6 +14,7 @@
 #include <optional>
 
 class AgentGraphLink;
+class AgentShiftLink;
 class AgentServices;
 class DialogService;
 class GridClipboard;
@@ -49,6 +50,7 @@ public:
     QLineEdit *field(Field field) const { return m_ui.field(field); }
     QRadioButton *radioButton1() const { return m_ui.RadioButton1; }
     QRadioButton *radioButton2() const { return m_ui.RadioButton2; }
+    QRadioButton *slotButton(SlotLength length) const { return m_ui.slotButton(length); }
     QFrame *slotFrame() const { return m_ui.Bevel1; }
     QLabel *timeSlotsLabel() const { return m_ui.Label5; }
     QLabel *totalTimeText() const { return m_ui.StaticText1; }
@@ -59,8 +61,10 @@ public:
     QToolButton *saveButton() const { return m_ui.SpeedButton4; }
     QToolButton *closeButton() const { return m_ui.SpeedButton1; }
     QToolButton *showGraphButton() const { return m_ui.SpeedButton6; }
+    QToolButton *planShiftsButton() const { return m_ui.PlanShiftsButton; }
     QLabel *planningLine() const { return m_ui.PlanningLine; }
     AgentGraphLink *graphLink() const { return m_graphLink; }
+    AgentShiftLink *shiftLink() const { return m_shiftLink; }
     ResultTableModel *tableModel() const { return m_tableModel; }
 
     // The scenario file this window last saved or loaded; "*.vnk" until then.
@@ -73,6 +77,7 @@ public:
     void SpeedButton5Click(); // Load: asks for a file through the shared open dialog
     void SpeedButton1Click(); // Close form
     void SpeedButton6Click(); // Show Graph
+    void PlanShiftsClick();   // Plan Shifts: the shift-plan window
 
     // Print: the report of the inputs and the active table.
     void SpeedButton3Click();
@@ -141,6 +146,9 @@ public:
 signals:
     // The Agents tab clears the main window's hint panel.
     void hintPanelClearRequested();
+    // The grid's hint changed while it has the focus (the roster's columns
+    // each have their own).
+    void hintPanelTextRequested(const QString &hint);
     // A save was written to, or a load applied from, this file (absolute).
     void scenarioFileUsed(const QString &path);
 
@@ -165,9 +173,11 @@ private:
 
     // Ties the tool bar, slot buttons, grid and tab strip to the commands.
     void connectWidgets();
-    void onSlotButtonClicked();
+    void onSlotButtonClicked(SlotLength chosen);
     void showCurrentCell();
     void applyTabSettings(Tab tab);
+    void showCellHint(int column);
+    void showPlanningLine();
     void syncFieldsToModel();
     bool isInGrid(const QWidget *widget) const;
     void setScenarioCaption(const QString &fullPath);
@@ -190,6 +200,7 @@ private:
     bool m_refreshing = false;
 
     AgentGraphLink *m_graphLink = nullptr;
+    AgentShiftLink *m_shiftLink = nullptr;
     ResultTableModel *m_tableModel = nullptr;
     GridClipboard *m_gridClipboard = nullptr;
 };

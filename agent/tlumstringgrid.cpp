@@ -83,23 +83,21 @@ void TLumStringGrid::FitColumns()
     const int count = m_model ? m_model->columnCount() : ResultTable::ColumnCount;
     if (count <= 0)
         return;
-    int width = viewport()->width() / count;
+    const int width = viewport()->width() / count;
     // The nine alone always share the width; with extra columns a column
-    // keeps room for its header, and the grid scrolls sideways instead.
+    // keeps room for its own header (and the margins DrawCell keeps), and
+    // the grid scrolls sideways when they do not fit.
     const bool extra = count > ResultTable::ColumnCount;
-    if (extra) {
-        // Room for the widest header and the margins DrawCell keeps.
-        int widest = MinExtraColumnWidth;
-        const QFontMetrics metrics = horizontalHeader()->fontMetrics();
-        for (int column = 0; column < count; ++column) {
-            const QString header = m_model->headerData(column, Qt::Horizontal).toString();
-            widest = std::max(widest, metrics.horizontalAdvance(header) + 10);
-        }
-        width = std::max(width, widest);
-    }
     setHorizontalScrollBarPolicy(extra ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    for (int column = 0; column < count; ++column)
-        horizontalHeader()->resizeSection(column, width);
+    const QFontMetrics metrics = horizontalHeader()->fontMetrics();
+    for (int column = 0; column < count; ++column) {
+        int columnWidth = width;
+        if (extra) {
+            const QString header = m_model->headerData(column, Qt::Horizontal).toString();
+            columnWidth = std::max({width, MinExtraColumnWidth, metrics.horizontalAdvance(header) + 10});
+        }
+        horizontalHeader()->resizeSection(column, columnWidth);
+    }
 }
 
 void TLumStringGrid::setRowSelection(bool rows)

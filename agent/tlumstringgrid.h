@@ -34,7 +34,7 @@ public:
     // Every column, fixed ones included, gets one width: the viewport's width
     // div the column count; one pixel of it is the grid line, so a cell is
     // (width div count) - 1 pixels wide. With extra columns shown a column
-    // is at least MinExtraColumnWidth wide and as wide as the widest header
+    // is at least MinExtraColumnWidth wide and as wide as its own header
     // needs, and the grid scrolls sideways.
     void FitColumns();
     static constexpr int MinExtraColumnWidth = 48;

@@ -3,6 +3,7 @@
 
 #include "agentgraphlink.h"
 #include "agentservices.h"
+#include "changedscenarios.h"
 #include "dialogservice.h"
 #include "handlerguard.h"
 #include "helpwindow.h"
@@ -29,6 +30,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSessionManager>
 #include <QSettings>
 #include <QShortcut>
 #include <QStatusTipEvent>
@@ -69,6 +71,17 @@ TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
     // hooked to the focus, the series colours (filled by their table).
     m_helpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/TOLVAN.HLP");
     connect(qApp, &QApplication::focusChanged, this, &TMainForm::Hinting);
+    // The desktop session ending asks as File > Exit does, where the session
+    // lets a program ask; Cancel keeps the session from ending.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &manager) {
+        if (!manager.allowsInteraction())
+            return;
+        bool endIt = true;
+        RunHandler(m_dialogs, [&] { endIt = AskToSaveChangedScenarios(*m_mdiArea); });
+        if (!endIt)
+            manager.cancel();
+        manager.release();
+    });
 
     setUpReportFonts();
 
@@ -272,6 +285,7 @@ TAgentForm *TMainForm::NewAgentWindow1Click()
     RunHandler(m_dialogs, [&] {
         auto *form = new TAgentForm(*m_agentServices);
         connect(form, &TAgentForm::hintPanelClearRequested, Panel2, &QLabel::clear);
+        connect(form, &TAgentForm::hintPanelTextRequested, Panel2, &QLabel::setText);
         connect(form, &TAgentForm::scenarioFileUsed, m_reopenMenu, &ReopenMenu::add);
         form->graphLink()->setColours(&SeriesColours);
         // The designed size, widened where the fonts of this desktop need
@@ -447,8 +461,12 @@ void TMainForm::closeEvent(QCloseEvent *event)
     RunHandler(m_dialogs, [&] {
         if (!m_ending && !m_mdiArea->subWindowList().isEmpty())
             endIt = m_dialogs.confirm(QStringLiteral("Exit Varnook?"));
+        // However Varnook ends, a changed scenario file is not lost.
+        if (endIt)
+            endIt = AskToSaveChangedScenarios(*m_mdiArea);
     });
     if (!endIt) {
+        m_ending = false;
         event->ignore();
         return;
     }

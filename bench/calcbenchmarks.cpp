@@ -16,6 +16,26 @@ static void BM_LossProbability(benchmark::State &state)
 }
 BENCHMARK(BM_LossProbability)->Arg(100)->Arg(1000);
 
+// The lines of an Agents table of 19 rows at the load bound (100,000
+// agent-hours per hour): each row's lines carry a load of its own, a little
+// above the agents' because callers hold a line while they wait.
+static void BM_TrunksOfATableAtTheLoadBound(benchmark::State &state)
+{
+    double agents[19];
+    double lineLoads[19];
+    int lines[19];
+    for (int row = 0; row < 19; ++row) {
+        agents[row] = 100300 + row;
+        lineLoads[row] = 100000 * (1 + 0.05 / (row + 1));
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(lineLoads);
+        Calc::TrunksNeededSideBySide(agents, lineLoads, lines, 19);
+        benchmark::DoNotOptimize(lines);
+    }
+}
+BENCHMARK(BM_TrunksOfATableAtTheLoadBound)->Unit(benchmark::kMicrosecond);
+
 static void BM_PercentText(benchmark::State &state)
 {
     double fraction = 0.855;

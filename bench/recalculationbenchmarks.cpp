@@ -12,6 +12,9 @@ namespace {
 // after-call work.
 constexpr double LongestHandleSeconds = 2 * 1439;
 
+// The slots of a whole day in 30-minute slots.
+constexpr int HalfHoursInADay = 48;
+
 void setFields(AgentScenario &s, const char *calls, const char *start, const char *end, const char *talk,
                const char *wrap, const char *abandon, const char *goal, const char *goalSeconds)
 {
@@ -45,25 +48,25 @@ bool recalculates(benchmark::State &state, AgentScenario &s, const RecalcResult 
 
 // Switches to the Schedule tab with 30-minute slots over the whole day and
 // the given slot volumes; false (and the benchmark skipped) when refused.
-bool prepareDaySchedule(benchmark::State &state, AgentScenario &s, const int (&volumes)[AgentScenario::MaxSlots],
+bool prepareDaySchedule(benchmark::State &state, AgentScenario &s, const int (&volumes)[HalfHoursInADay],
                         const char *talk, const char *wrap, const char *goal, const char *goalSeconds)
 {
     long long total = 0;
-    for (int i = 1; i <= AgentScenario::MaxSlots; ++i) {
+    for (int i = 1; i <= HalfHoursInADay; ++i) {
         s.SlotCalls[static_cast<std::size_t>(i)] = volumes[i - 1];
         total += volumes[i - 1];
     }
     setFields(s, QByteArray::number(total).constData(), "00:00", "24:00", talk, wrap, "00:30", goal, goalSeconds);
-    s.setSlotLength(true);
+    s.setSlotLength(SlotLength::HalfHour);
     s.SlotCallsEdited = true;
     if (!recalculates(state, s, s.TabSet1Click(Tab::Schedule)))
         return false;
-    if (s.StringGrid1().rowCount() != AgentScenario::MaxSlots + 1) {
+    if (s.StringGrid1().rowCount() != HalfHoursInADay + 1) {
         state.SkipWithError("the day did not give 48 slots");
         return false;
     }
     // Every slot is staffed: a pass that skipped slots would time nothing.
-    for (int row = 1; row <= AgentScenario::MaxSlots; ++row) {
+    for (int row = 1; row <= HalfHoursInADay; ++row) {
         const QString agents = s.StringGrid1().cell(2, row);
         if (agents.isEmpty() || agents == QLatin1String("0")) {
             state.SkipWithError("a slot was left unstaffed");
@@ -74,9 +77,9 @@ bool prepareDaySchedule(benchmark::State &state, AgentScenario &s, const int (&v
 }
 
 // Volumes rising evenly from 10 to 2000 calls over the 48 slots.
-void risingVolumes(int (&volumes)[AgentScenario::MaxSlots])
+void risingVolumes(int (&volumes)[HalfHoursInADay])
 {
-    for (int i = 1; i <= AgentScenario::MaxSlots; ++i)
+    for (int i = 1; i <= HalfHoursInADay; ++i)
         volumes[i - 1] = static_cast<int>(std::lround(10 + (2000.0 - 10) * (i - 1) / 47));
 }
 
@@ -125,7 +128,7 @@ BENCHMARK(BM_AgentsWorstAccepted)->Unit(benchmark::kMillisecond);
 // pass, trunks included, on a grid already laid out.
 static void BM_ScheduleRisingDay(benchmark::State &state)
 {
-    int volumes[AgentScenario::MaxSlots];
+    int volumes[HalfHoursInADay];
     risingVolumes(volumes);
     AgentScenario s;
     if (!prepareDaySchedule(state, s, volumes, "03:00", "01:00", "80", "20"))
@@ -138,7 +141,7 @@ BENCHMARK(BM_ScheduleRisingDay)->Unit(benchmark::kMicrosecond);
 // The same day, a whole recalculation: input check, slots, grid and schedule.
 static void BM_ScheduleRisingDayRecalculate(benchmark::State &state)
 {
-    int volumes[AgentScenario::MaxSlots];
+    int volumes[HalfHoursInADay];
     risingVolumes(volumes);
     AgentScenario s;
     if (!prepareDaySchedule(state, s, volumes, "03:00", "01:00", "80", "20"))
@@ -171,7 +174,7 @@ BENCHMARK(BM_ScheduleRisingDayWithSlotTimes)->Unit(benchmark::kMicrosecond);
 // goal no agent number meets, so every slot tries its 19 agent numbers.
 static bool prepareWorstSchedule(benchmark::State &state, AgentScenario &s, int volume)
 {
-    int volumes[AgentScenario::MaxSlots];
+    int volumes[HalfHoursInADay];
     for (int &v : volumes)
         v = volume;
     return prepareDaySchedule(state, s, volumes, "23:59", "23:59", "100", "0");
@@ -218,7 +221,7 @@ static void BM_ScheduleWorstAcceptedWithRoster(benchmark::State &state)
         return;
     s.Planning.maxOccupancyPercent = 90;
     const double load = ComputeCallLoad(volume, 30, LongestHandleSeconds).trafficLoad;
-    for (int slot = 1; slot <= AgentScenario::MaxSlots; ++slot)
+    for (int slot = 1; slot <= HalfHoursInADay; ++slot)
         s.SlotHave[static_cast<std::size_t>(slot)] = static_cast<int>(load) + (slot % 2 ? -10 : 20000);
     for (auto _ : state)
         benchmark::DoNotOptimize(s.Recalculate());

@@ -32,7 +32,7 @@ ReportContent fullDay()
     const char *texts[] = {"00:00", "24:00", "4800", "03:00", "01:00", "00:30", "80", "20"};
     for (int i = 0; i < FieldCount; ++i)
         s.setText(static_cast<Field>(i), QString::fromLatin1(texts[i]));
-    s.setSlotLength(true);
+    s.setSlotLength(SlotLength::HalfHour);
     s.DistributeCalls();
     s.TabSet1Click(Tab::Schedule);
     return ReportContent::fromScenario(s, QStringLiteral("*.vnk"), QStringLiteral("New Agents"));

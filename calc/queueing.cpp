@@ -106,31 +106,111 @@ double WaitProbability(double servers, double rate, double duration)
     return WaitProbabilityFromLoss(servers, rate, LossProbability(servers, rate, duration));
 }
 
+namespace {
+
+// Fewer than one call in a thousand blocked, held in extended precision.
+constexpr long double TrunkBlockingThreshold = 0.001L;
+
+// The most lines a count can hold.
+constexpr long long MostLines = std::numeric_limits<int>::max();
+
+// Where the lines of a large load are searched from. The blocking
+// probability at k lines is the Poisson(load) probability of k calls over
+// that of at most k; a recursion started at s with the value 1 leaves out
+// the probability of fewer than s calls. At s = load - 9 sqrt(load) that is
+// below 1e-18 of the whole, far under a double's precision, so the values
+// from there on are the recursion's own. No count below s can be the answer:
+// the blocking there is at least 1 - s/load (the lines carry no more calls
+// than their number), which the start keeps at 0.001 or more. Loads whose
+// start would lie below 2048 keep the recursion from one server, so their
+// line counts are exactly those of the plain recursion.
+long long FreshStart(double load)
+{
+    const double start = std::floor(load - std::max(9 * std::sqrt(load), load / 1000));
+    return start >= 2048 ? static_cast<long long>(start) : 0;
+}
+
+// The first line count from `lines` on whose blocking is under the
+// threshold; `recursion` is positioned at `lines` or below.
+int SearchLines(LossRecursion &recursion, long long lines)
+{
+    for (long long k = lines; k < MostLines; ++k) {
+        if (static_cast<long double>(recursion.at(k)) < TrunkBlockingThreshold)
+            return static_cast<int>(k);
+    }
+    return static_cast<int>(MostLines);
+}
+
+// The fewest lines for `load` at all. The blocking falls with every line
+// added, so the fewest from any start on are the larger of the start and
+// this count, and a search costs steps of the load, never of the start.
+int FewestLines(double load)
+{
+    if (!(load < static_cast<double>(MostLines)))
+        return static_cast<int>(MostLines);
+    const long long start = FreshStart(load);
+    if (start == 0) {
+        LossRecursion recursion(load);
+        return SearchLines(recursion, 0);
+    }
+    LossRecursion recursion(load, start, 1.0);
+    return SearchLines(recursion, start);
+}
+
+} // namespace
+
 int TrunksNeeded(double firstLines, double rate, double duration)
 {
     if (!(firstLines >= 0) || !(rate >= 0) || !(duration >= 0))
         return 0;
-    const double first = std::trunc(firstLines);
-    if (first > 255)
-        return first >= static_cast<double>(std::numeric_limits<int>::max())
-            ? std::numeric_limits<int>::max()
-            : static_cast<int>(first);
-    const double load = rate * duration;
-    return TrunksNeededFrom(static_cast<int>(first), load, LossRecursion(load).at(static_cast<int>(first)));
+    const double first = std::min(std::trunc(firstLines), static_cast<double>(MostLines));
+    return std::max(static_cast<int>(first), FewestLines(rate * duration));
 }
 
-int TrunksNeededFrom(int lines, double load, double blocking)
+void TrunksNeededSideBySide(const double *firstLines, const double *loads, int *lines, int count)
 {
-    if (lines > 255)
-        return lines;
-    // The threshold is compared in extended precision, as it is held.
-    constexpr long double threshold = 0.001L;
-    LossRecursion recursion(load, lines, blocking);
-    for (int k = lines; k < 256; ++k) {
-        if (static_cast<long double>(recursion.at(k)) < threshold)
-            return k;
+    // Each search walks its recursion up to the fewest lines of its load
+    // (from one server, or from its start far ahead); one step of every
+    // search still walking is taken in turn, so the processor overlaps
+    // their divisions. The steps are those of FewestLines.
+    struct Search
+    {
+        int index;
+        double load;
+        double blocking; // at `count` lines
+        long long count;
+    };
+    std::vector<Search> walking;
+    walking.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int i = 0; i < count; ++i) {
+        const double load = loads[i];
+        if (!(firstLines[i] >= 0) || !(load >= 0)) {
+            lines[i] = 0;
+        } else if (!(load < static_cast<double>(MostLines))) {
+            lines[i] = static_cast<int>(MostLines);
+        } else {
+            const long long start = FreshStart(load);
+            walking.push_back(start == 0 ? Search{i, load, load / (1 + load), 0} : Search{i, load, 1.0, start});
+        }
     }
-    return 256;
+    while (!walking.empty()) {
+        for (std::size_t j = 0; j < walking.size();) {
+            Search &search = walking[j];
+            if (static_cast<long double>(search.blocking) < TrunkBlockingThreshold || search.count >= MostLines) {
+                const double first = std::min(std::trunc(firstLines[search.index]), static_cast<double>(MostLines));
+                lines[search.index] = std::max(static_cast<int>(first), static_cast<int>(search.count));
+                search = walking.back();
+                walking.pop_back();
+                continue;
+            }
+            // 0 and 1 line share the one-line value.
+            if (++search.count > 1) {
+                const double t = search.load * search.blocking;
+                search.blocking = t / (t + static_cast<double>(search.count));
+            }
+            ++j;
+        }
+    }
 }
 
 } // namespace Calc

@@ -14,14 +14,15 @@ double LossProbability(double servers, double rate, double duration);
 // floating-point error of the final division (zero servers included) give 0.
 double WaitProbability(double servers, double rate, double duration);
 
-// Smallest line count from the integer part of `firstLines` up to 255 whose
-// blocking probability is under 0.001, else 256; a start above 255 is
-// returned as it is. Negative arguments give 0.
+// Smallest line count from the integer part of `firstLines` up whose
+// blocking probability is under 0.001 (the start itself when it already is);
+// a count beyond a 32-bit integer gives its largest value. Negative arguments
+// give 0.
 int TrunksNeeded(double firstLines, double rate, double duration);
 
-// TrunksNeeded(lines, load, 1.0) with the blocking probability at `lines`
-// lines (0..255) already known.
-int TrunksNeededFrom(int lines, double load, double blocking);
+// TrunksNeeded(firstLines[i], loads[i], 1.0) written to lines[i] for
+// several searches at once, their recursions advancing side by side.
+void TrunksNeededSideBySide(const double *firstLines, const double *loads, int *lines, int count);
 
 // The loss-formula recursion kept open, so that consecutive server counts
 // cost one step each. The values are the very doubles LossProbability gives:

@@ -10,9 +10,19 @@
 namespace {
 
 // The label steps of the bottom axis: with half-hour slots every step is a
-// whole number of hours; past 48 the steps double.
-int labelStep(double slotWidth, double labelWidth)
+// whole number of hours; past 48 the steps double. With a label group, every
+// position is labelled or whole groups are skipped: 1, 2, 3, 4, 6, ... groups.
+int labelStep(double slotWidth, double labelWidth, int group)
 {
+    if (group > 1) {
+        if (slotWidth >= labelWidth)
+            return 1;
+        static const int groups[] = {1, 2, 3, 4, 6, 8, 12, 24};
+        for (const int count : groups) {
+            if (count * group * slotWidth >= labelWidth)
+                return count * group;
+        }
+    }
     static const int steps[] = {1, 2, 4, 6, 8, 12, 16, 24, 48};
     for (const int step : steps) {
         if (step * slotWidth >= labelWidth)
@@ -83,15 +93,15 @@ std::vector<QString> bottomLabels(const ChartModel &model, const BottomRange &ra
     return labels;
 }
 
-void placeBottomTicks(ChartLayout &layout, const std::vector<QString> &labels, const QFontMetricsF &metrics,
-                      double labelTop)
+void placeBottomTicks(ChartLayout &layout, const std::vector<QString> &labels, int labelGroup,
+                      const QFontMetricsF &metrics, double labelTop)
 {
     ChartAxisGeometry &axis = layout.bottom;
     const double gap = 8 * layout.unit;
     double widest = 0;
     for (const QString &label : labels)
         widest = std::max(widest, metrics.horizontalAdvance(label));
-    const int step = labelStep(layout.slotWidth, widest + gap);
+    const int step = labelStep(layout.slotWidth, widest + gap, labelGroup);
     double lastRight = std::numeric_limits<double>::lowest();
     for (std::size_t i = 0; i < labels.size(); i += std::size_t(step)) {
         ChartTick tick;
@@ -124,7 +134,7 @@ double LayOutBottomAxis(ChartLayout &layout, const ChartModel &model, const QFon
     axis.origin = layout.plotFront.left() + layout.slotWidth / 2;
     axis.pixelsPerUnit = layout.slotWidth;
     if (range.any)
-        placeBottomTicks(layout, bottomLabels(model, range), metrics, labelTop);
+        placeBottomTicks(layout, bottomLabels(model, range), model.bottomAxis.labelGroup, metrics, labelTop);
     if (!axis.title.isEmpty()) {
         axis.titleRect.setLeft(layout.plotFront.left());
         axis.titleRect.setWidth(layout.plotFront.width());

@@ -54,6 +54,10 @@ struct ChartAxis
     double maximum = 0;
     double increment = 0; // 0 or less: the engine chooses
     ChartGridStyle grid = ChartGridStyle::Default;
+    // The bottom axis: when its labels would collide they skip whole groups
+    // of this many positions (4 quarter hours make an hour); 1 keeps the
+    // engine's own steps.
+    int labelGroup = 1;
 };
 
 struct ChartWall

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calculator.h"
 
+#include "planningoptioninfo.h"
 #include "commandline.h"
 #include "conversions.h"
 #include "filenames.h"
@@ -10,6 +11,7 @@
 #include "reportpdf.h"
 #include "roster.h"
 #include "scenariofile.h"
+#include "shiftplancommand.h"
 #include "slotvolumepaste.h"
 #include "tableoutput.h"
 
@@ -24,10 +26,7 @@ const QString programName = QStringLiteral("varnook-calc");
 
 CalculatorRun failed(int status, const QString &message)
 {
-    CalculatorRun run;
-    run.status = status;
-    run.err = programName + QStringLiteral(": ") + message + QLatin1Char('\n');
-    return run;
+    return FailedRun(status, message);
 }
 
 CalculatorRun usageError(const QString &message)
@@ -47,8 +46,11 @@ QString describeFailure(const AgentScenario &scenario, const RecalcResult &resul
             .arg(row)
             .arg(scenario.StringGrid1().cell(ResultTable::TimeColumn, row), result.failing.name());
     }
-    if (result.failing.isField())
-        return QStringLiteral("%1 (%2)").arg(FieldDescription(result.failing.field()), result.failing.name());
+    if (result.failing.isField()) {
+        const QString field = QStringLiteral("%1 (%2)").arg(FieldDescription(result.failing.field()), result.failing.name());
+        const QString reason = result.failing.reason();
+        return reason.isEmpty() ? field : field + QStringLiteral(": ") + reason;
+    }
     return result.failing.name();
 }
 
@@ -164,24 +166,6 @@ std::optional<CalculatorRun> applyRosterFile(AgentScenario &scenario, const QStr
     return std::nullopt;
 }
 
-// The option's name on the command line.
-QString optionName(PlanningOption option)
-{
-    switch (option) {
-    case PlanningOption::Model:
-        return QStringLiteral("--model");
-    case PlanningOption::Shrinkage:
-        return QStringLiteral("--shrinkage");
-    case PlanningOption::MaxOccupancy:
-        return QStringLiteral("--max-occupancy");
-    case PlanningOption::MaxAbandon:
-        return QStringLiteral("--max-abandon");
-    case PlanningOption::PaidHours:
-        return QStringLiteral("--paid-hours");
-    }
-    return {};
-}
-
 // The planning options given on the command line over those the scenario
 // holds (a loaded file's own); a value out of range is invalid input.
 std::optional<CalculatorRun> applyPlanningOptions(AgentScenario &scenario, const CommandLine &line)
@@ -203,7 +187,8 @@ std::optional<CalculatorRun> applyPlanningOptions(AgentScenario &scenario, const
                                                           line.maxAbandon, line.paidHours};
         const std::optional<QString> &text = typed[static_cast<std::size_t>(check.failing)];
         return failed(ExitInvalidInput, QStringLiteral("invalid input: %1 (%2): \"%3\" is not %4")
-                                            .arg(PlanningOptionDescription(check.failing), optionName(check.failing),
+                                            .arg(PlanningOptionDescription(check.failing),
+                                                 PlanningOptionInfo::of(check.failing).commandLineOption,
                                                  text.value_or(QString()), check.requirement));
     }
     scenario.Planning = *check.options;
@@ -237,9 +222,8 @@ std::optional<CalculatorRun> applyRoster(AgentScenario &scenario, const QString 
 // which recalculates. Empty when the volumes were accepted.
 QString prepareSchedule(AgentScenario &scenario, const CommandLine &line)
 {
-    if (line.halfHourSlots) {
-        scenario.setSlotLength(*line.halfHourSlots);
-    }
+    if (line.slotLength)
+        scenario.setSlotLength(*line.slotLength);
     if (line.volumesFile || line.intervalsFile)
         return {};
     if (!line.volumes) {
@@ -288,6 +272,14 @@ CalculatorRun writePdf(const AgentScenario &scenario, const CommandLine &line)
 
 } // namespace
 
+CalculatorRun FailedRun(int status, const QString &message)
+{
+    CalculatorRun run;
+    run.status = status;
+    run.err = programName + QStringLiteral(": ") + message + QLatin1Char('\n');
+    return run;
+}
+
 CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &standardInput)
 {
     const CommandLine line = ParseCommandLine(arguments);
@@ -320,7 +312,8 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
             return *failure;
         result = scenario.Recalculate();
         break;
-    case CommandLine::Command::Schedule: {
+    case CommandLine::Command::Schedule:
+    case CommandLine::Command::Shifts: {
         setFields(scenario, line);
         const QString error = prepareSchedule(scenario, line);
         if (!error.isEmpty())
@@ -368,6 +361,8 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
 
     if (!result.valid)
         return failed(ExitInvalidInput, QStringLiteral("invalid input: ") + describeFailure(scenario, result));
+    if (line.command == CommandLine::Command::Shifts)
+        return RunShiftPlanner(scenario, line, standardInput);
     if (line.pdfFile)
         return writePdf(scenario, line);
     CalculatorRun run;

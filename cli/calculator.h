@@ -13,6 +13,7 @@ enum ExitStatus {
     ExitInvalidInput = 1, // the input check refused a field or a slot volume
     ExitUsage = 2,        // unknown option, missing or bad value, no command...
     ExitFileError = 3,    // the scenario file cannot be opened or is not sound
+    ExitSolverStopped = 4, // the shift planner stopped before it found any plan
 };
 
 // What one run of the calculator prints.
@@ -22,6 +23,9 @@ struct CalculatorRun
     QString out; // standard output: the table, or the help
     QString err; // standard error: what went wrong, naming the field or file
 };
+
+// A failed run: "varnook-calc: message" on standard error.
+CalculatorRun FailedRun(int status, const QString &message);
 
 // Reads at most `maxBytes` bytes of the program's standard input.
 using StandardInput = std::function<QByteArray(qint64 maxBytes)>;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 
+#include "planningoptioninfo.h"
+#include "staffingmodelinfo.h"
 #include "varnookversion.h"
 
 namespace {
@@ -9,6 +11,7 @@ namespace {
 // that only --graph uses.
 enum class Option {
     Field, Slots, Volumes, VolumesFile, Intervals, Format, Tab, Pdf, Paper, Model, Planning, Have, HaveFile,
+    Shift, ShiftsFile, TimeLimit, WriteLp,
     Graph, Series, Bar, Flat, Size
 };
 
@@ -37,12 +40,12 @@ constexpr OptionInfo options[] = {
     {"--pdf", Option::Pdf, Field::Edit1},
     {"--paper", Option::Paper, Field::Edit1},
     {"--model", Option::Model, Field::Edit1},
-    {"--shrinkage", Option::Planning, Field::Edit1},
-    {"--max-occupancy", Option::Planning, Field::Edit1},
-    {"--max-abandon", Option::Planning, Field::Edit1},
-    {"--paid-hours", Option::Planning, Field::Edit1},
     {"--have", Option::Have, Field::Edit1},
     {"--have-file", Option::HaveFile, Field::Edit1},
+    {"--shift", Option::Shift, Field::Edit1},
+    {"--shifts-file", Option::ShiftsFile, Field::Edit1},
+    {"--time-limit", Option::TimeLimit, Field::Edit1},
+    {"--write-lp", Option::WriteLp, Field::Edit1},
     {"--graph", Option::Graph, Field::Edit1},
     {"--series", Option::Series, Field::Edit1},
     {"--bar", Option::Bar, Field::Edit1},
@@ -51,6 +54,16 @@ constexpr OptionInfo options[] = {
 };
 
 // Options that stand alone, without a value.
+// The slot length of a --slots value: exactly "15", "30" or "60".
+std::optional<SlotLength> ParseSlotsOption(const QString &value)
+{
+    for (SlotLength length : SlotLengths) {
+        if (value == QString::number(minutesOf(length)))
+            return length;
+    }
+    return std::nullopt;
+}
+
 bool isSwitch(Option option)
 {
     return option == Option::Bar || option == Option::Flat;
@@ -79,13 +92,23 @@ const OptionInfo *findOption(const QString &name)
         if (name == QLatin1String(info.name))
             return &info;
     }
+    // The planning options' names are those of their table.
+    static const OptionInfo planning{"", Option::Planning, Field::Edit1};
+    for (const PlanningOptionInfo &info : PlanningOptionInfo::all()) {
+        if (info.option != PlanningOption::Model && name == info.commandLineOption)
+            return &planning;
+    }
     return nullptr;
 }
 
 bool allowed(Option option, CommandLine::Command command)
 {
+    const bool shifts = command == CommandLine::Command::Shifts;
     switch (option) {
     case Option::Format:
+    case Option::Model:
+    case Option::Planning:
+        return true;
     case Option::Pdf:
     case Option::Paper:
     case Option::Graph:
@@ -93,15 +116,19 @@ bool allowed(Option option, CommandLine::Command command)
     case Option::Bar:
     case Option::Flat:
     case Option::Size:
-    case Option::Model:
-    case Option::Planning:
-        return true;
+        return !shifts;
     case Option::Field:
         return command != CommandLine::Command::File;
     case Option::Slots:
     case Option::Volumes:
     case Option::VolumesFile:
     case Option::Intervals:
+        return command == CommandLine::Command::Schedule || shifts;
+    case Option::Shift:
+    case Option::ShiftsFile:
+    case Option::TimeLimit:
+    case Option::WriteLp:
+        return shifts;
     case Option::Have:
     case Option::HaveFile:
         return command == CommandLine::Command::Schedule;
@@ -118,15 +145,228 @@ QString commandName(CommandLine::Command command)
         return QStringLiteral("agents");
     case CommandLine::Command::Schedule:
         return QStringLiteral("schedule");
+    case CommandLine::Command::Shifts:
+        return QStringLiteral("shifts");
     default:
         return QStringLiteral("a scenario file");
     }
+}
+
+// The value of a shift planner's option into `line`; the usage error, or none.
+std::optional<QString> applyShiftOption(CommandLine &line, Option option, const QString &value)
+{
+    switch (option) {
+    case Option::Shift:
+        line.shiftTexts << value;
+        break;
+    case Option::ShiftsFile:
+        line.shiftsFile = value;
+        break;
+    case Option::TimeLimit: {
+        bool ok = false;
+        const double seconds = value.toDouble(&ok);
+        if (!ok || !(seconds > 0) || seconds > 86400)
+            return QStringLiteral("--time-limit must be seconds above 0, at most 86400, not \"%1\"").arg(value);
+        line.timeLimitSeconds = seconds;
+        break;
+    }
+    case Option::WriteLp:
+        if (value.isEmpty())
+            return QStringLiteral("--write-lp needs a file name");
+        line.lpFile = value;
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
+// The value of an input, slot, volume, model, planning or roster option
+// into `line`; the usage error, or none.
+std::optional<QString> applyInputOption(CommandLine &line, const OptionInfo &info, const QString &name,
+                                        const QString &value)
+{
+    switch (info.option) {
+    case Option::Field:
+        line.fields[static_cast<std::size_t>(info.field)] = value;
+        break;
+    case Option::Slots:
+        line.slotLength = ParseSlotsOption(value);
+        if (!line.slotLength)
+            return QStringLiteral("--slots must be 30 or 60, or 15 for quarter hours, not \"%1\"").arg(value);
+        break;
+    case Option::Volumes:
+        line.volumes = value.split(QLatin1Char(','));
+        break;
+    case Option::VolumesFile:
+        line.volumesFile = value;
+        break;
+    case Option::Intervals:
+        line.intervalsFile = value;
+        break;
+    case Option::Model: {
+        const std::optional<QueueModel> model = StaffingModelInfo::ofKey(value);
+        if (!model)
+            return QStringLiteral("--model must be %1, not \"%2\"").arg(StaffingModelInfo::keysText(false), value);
+        line.model = model;
+        break;
+    }
+    case Option::Planning:
+        if (name == PlanningOptionInfo::of(PlanningOption::Shrinkage).commandLineOption)
+            line.shrinkage = value;
+        else if (name == PlanningOptionInfo::of(PlanningOption::MaxOccupancy).commandLineOption)
+            line.maxOccupancy = value;
+        else if (name == PlanningOptionInfo::of(PlanningOption::MaxAbandon).commandLineOption)
+            line.maxAbandon = value;
+        else
+            line.paidHours = value;
+        break;
+    case Option::Have:
+        line.have = value;
+        break;
+    case Option::HaveFile:
+        line.haveFile = value;
+        break;
+    default:
+        return applyShiftOption(line, info.option, value);
+    }
+    return std::nullopt;
+}
+
+// The value of an output option (format, PDF, paper, tab) into `line`.
+std::optional<QString> applyOutputOption(CommandLine &line, Option option, const QString &value)
+{
+    switch (option) {
+    case Option::Format:
+        if (value == QLatin1String("table"))
+            line.format = OutputFormat::Table;
+        else if (value == QLatin1String("csv"))
+            line.format = OutputFormat::Csv;
+        else if (value == QLatin1String("json"))
+            line.format = OutputFormat::Json;
+        else
+            return QStringLiteral("--format must be table, csv or json, not \"%1\"").arg(value);
+        line.formatGiven = true;
+        break;
+    case Option::Pdf:
+        if (value.isEmpty())
+            return QStringLiteral("--pdf needs a file name");
+        line.pdfFile = value;
+        break;
+    case Option::Paper:
+        if (value == QLatin1String("a4"))
+            line.paper = PaperSize::A4;
+        else if (value == QLatin1String("letter"))
+            line.paper = PaperSize::Letter;
+        else
+            return QStringLiteral("--paper must be a4 or letter, not \"%1\"").arg(value);
+        line.paperGiven = true;
+        break;
+    case Option::Tab:
+        if (value == QLatin1String("agents"))
+            line.tab = Tab::Agents;
+        else if (value == QLatin1String("schedule"))
+            line.tab = Tab::Schedule;
+        else
+            return QStringLiteral("--tab must be agents or schedule, not \"%1\"").arg(value);
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
+// The value of a graph option into `line`.
+std::optional<QString> applyGraphOption(CommandLine &line, Option option, const QString &value)
+{
+    switch (option) {
+    case Option::Graph:
+        if (!value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
+            && !value.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+            return QStringLiteral("--graph needs a file ending in .png or .pdf, not \"%1\"").arg(value);
+        line.graphFile = value;
+        break;
+    case Option::Series:
+        line.graphSeries = value.isEmpty() ? QStringList() : value.split(QLatin1Char(','));
+        break;
+    case Option::Bar:
+        line.graphBar = true;
+        break;
+    case Option::Flat:
+        line.graphFlat = true;
+        break;
+    case Option::Size:
+        if (!readSize(value, &line.graphWidth, &line.graphHeight))
+            return QStringLiteral("--size must be WIDTHxHEIGHT, each 50 to 10000, not \"%1\"").arg(value);
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
 }
 
 CommandLine usageError(const QString &error)
 {
     CommandLine line;
     line.error = error;
+    return line;
+}
+
+// What the options given together may not do; the usage error, or none.
+std::optional<QString> combinationError(const CommandLine &line, const QString &graphOptionSeen)
+{
+    if (line.pdfFile && line.formatGiven)
+        return QStringLiteral("--format is not used with --pdf");
+    if (line.paperGiven && !line.pdfFile)
+        return QStringLiteral("--paper is only used with --pdf");
+    if (line.volumes && line.volumesFile)
+        return QStringLiteral("give the volumes either with --volumes or with --volumes-file");
+    if (line.intervalsFile) {
+        const bool fieldsGiven = line.fields[static_cast<std::size_t>(Field::MaskEdit1)]
+            || line.fields[static_cast<std::size_t>(Field::MaskEdit7)]
+            || line.fields[static_cast<std::size_t>(Field::Edit1)];
+        if (line.volumes || line.volumesFile || line.slotLength || fieldsGiven)
+            return QStringLiteral("--intervals sets the slots, start, end and calls: give none of "
+                                  "--slots, --start, --end, --calls, --volumes and --volumes-file");
+        if (line.haveFile == QStringLiteral("-") && line.intervalsFile == QStringLiteral("-"))
+            return QStringLiteral("standard input serves either --intervals or --have-file, not both");
+        if (line.shiftsFile == QStringLiteral("-") && line.intervalsFile == QStringLiteral("-"))
+            return QStringLiteral("standard input serves either --intervals or --shifts-file, not both");
+    }
+    if (line.have && line.haveFile)
+        return QStringLiteral("give the roster either with --have or with --have-file");
+    if (line.volumesFile == QStringLiteral("-") && line.haveFile == QStringLiteral("-"))
+        return QStringLiteral("standard input serves either --volumes-file or --have-file, not both");
+    if (line.pdfFile && !line.graphFile.isEmpty())
+        return QStringLiteral("give either --pdf or --graph, not both");
+    if (!line.graphFile.isEmpty() && line.formatGiven)
+        return QStringLiteral("--format is not used with --graph");
+    if (line.command == CommandLine::Command::Shifts && line.shiftTexts.isEmpty() && !line.shiftsFile)
+        return QStringLiteral("shifts needs shift types: --shift or --shifts-file");
+    if (line.volumesFile == QStringLiteral("-") && line.shiftsFile == QStringLiteral("-"))
+        return QStringLiteral("standard input serves either --volumes-file or --shifts-file, not both");
+    if (!graphOptionSeen.isEmpty() && line.graphFile.isEmpty())
+        return QStringLiteral("option %1 is only used with --graph").arg(graphOptionSeen);
+    return std::nullopt;
+}
+
+// The command the first argument names: agents, schedule, shifts or a file.
+CommandLine commandOf(const QString &first)
+{
+    CommandLine line;
+    if (first == QLatin1String("agents")) {
+        line.command = CommandLine::Command::Agents;
+    } else if (first == QLatin1String("schedule")) {
+        line.command = CommandLine::Command::Schedule;
+    } else if (first == QLatin1String("shifts")) {
+        line.command = CommandLine::Command::Shifts;
+    } else if (first.startsWith(QLatin1Char('-'))) {
+        return usageError(
+            QStringLiteral("expected agents, schedule, shifts or a scenario file before \"%1\"").arg(first));
+    } else {
+        line.command = CommandLine::Command::File;
+        line.fileName = first;
+    }
     return line;
 }
 
@@ -149,18 +389,9 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     if (arguments.isEmpty())
         return usageError(QStringLiteral("no command given"));
 
-    CommandLine line;
-    const QString &first = arguments.first();
-    if (first == QLatin1String("agents")) {
-        line.command = CommandLine::Command::Agents;
-    } else if (first == QLatin1String("schedule")) {
-        line.command = CommandLine::Command::Schedule;
-    } else if (first.startsWith(QLatin1Char('-'))) {
-        return usageError(QStringLiteral("expected agents, schedule or a scenario file before \"%1\"").arg(first));
-    } else {
-        line.command = CommandLine::Command::File;
-        line.fileName = first;
-    }
+    CommandLine line = commandOf(arguments.first());
+    if (!line.error.isEmpty())
+        return line;
 
     QString graphOptionSeen; // a graph option, to refuse without --graph
     for (int i = 1; i < arguments.size(); ++i) {
@@ -186,129 +417,21 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             return usageError(QStringLiteral("option %1 needs a value").arg(name));
         }
 
-        switch (info->option) {
-        case Option::Field:
-            line.fields[static_cast<std::size_t>(info->field)] = value;
-            break;
-        case Option::Slots:
-            if (value != QLatin1String("30") && value != QLatin1String("60"))
-                return usageError(QStringLiteral("--slots must be 30 or 60, not \"%1\"").arg(value));
-            line.halfHourSlots = value == QLatin1String("30");
-            break;
-        case Option::Volumes:
-            line.volumes = value.split(QLatin1Char(','));
-            break;
-        case Option::VolumesFile:
-            line.volumesFile = value;
-            break;
-        case Option::Intervals:
-            line.intervalsFile = value;
-            break;
-        case Option::Format:
-            if (value == QLatin1String("table"))
-                line.format = OutputFormat::Table;
-            else if (value == QLatin1String("csv"))
-                line.format = OutputFormat::Csv;
-            else if (value == QLatin1String("json"))
-                line.format = OutputFormat::Json;
-            else
-                return usageError(QStringLiteral("--format must be table, csv or json, not \"%1\"").arg(value));
-            line.formatGiven = true;
-            break;
-        case Option::Pdf:
-            if (value.isEmpty())
-                return usageError(QStringLiteral("--pdf needs a file name"));
-            line.pdfFile = value;
-            break;
-        case Option::Paper:
-            if (value == QLatin1String("a4"))
-                line.paper = PaperSize::A4;
-            else if (value == QLatin1String("letter"))
-                line.paper = PaperSize::Letter;
-            else
-                return usageError(QStringLiteral("--paper must be a4 or letter, not \"%1\"").arg(value));
-            line.paperGiven = true;
-            break;
-        case Option::Tab:
-            if (value == QLatin1String("agents"))
-                line.tab = Tab::Agents;
-            else if (value == QLatin1String("schedule"))
-                line.tab = Tab::Schedule;
-            else
-                return usageError(QStringLiteral("--tab must be agents or schedule, not \"%1\"").arg(value));
-            break;
-        case Option::Model: {
-            const std::optional<QueueModel> model = ParseQueueModelKey(value);
-            if (!model)
-                return usageError(QStringLiteral("--model must be erlang-c or erlang-a, not \"%1\"").arg(value));
-            line.model = model;
-            break;
-        }
-        case Option::Planning:
-            if (name == QLatin1String("--shrinkage"))
-                line.shrinkage = value;
-            else if (name == QLatin1String("--max-occupancy"))
-                line.maxOccupancy = value;
-            else if (name == QLatin1String("--max-abandon"))
-                line.maxAbandon = value;
-            else
-                line.paidHours = value;
-            break;
-        case Option::Have:
-            line.have = value;
-            break;
-        case Option::HaveFile:
-            line.haveFile = value;
-            break;
-        case Option::Graph:
-            if (!value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
-                && !value.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-                return usageError(QStringLiteral("--graph needs a file ending in .png or .pdf, not \"%1\"").arg(value));
-            line.graphFile = value;
-            break;
-        case Option::Series:
-            line.graphSeries = value.isEmpty() ? QStringList() : value.split(QLatin1Char(','));
-            break;
-        case Option::Bar:
-            line.graphBar = true;
-            break;
-        case Option::Flat:
-            line.graphFlat = true;
-            break;
-        case Option::Size:
-            if (!readSize(value, &line.graphWidth, &line.graphHeight))
-                return usageError(QStringLiteral("--size must be WIDTHxHEIGHT, each 50 to 10000, not \"%1\"").arg(value));
-            break;
-        }
+        std::optional<QString> error;
+        if (info->option >= Option::Graph)
+            error = applyGraphOption(line, info->option, value);
+        else if (info->option == Option::Format || info->option == Option::Pdf || info->option == Option::Paper
+                 || info->option == Option::Tab)
+            error = applyOutputOption(line, info->option, value);
+        else
+            error = applyInputOption(line, *info, name, value);
+        if (error)
+            return usageError(*error);
         if (info->option >= Option::Series)
             graphOptionSeen = name;
     }
-    if (line.pdfFile && line.formatGiven)
-        return usageError(QStringLiteral("--format is not used with --pdf"));
-    if (line.paperGiven && !line.pdfFile)
-        return usageError(QStringLiteral("--paper is only used with --pdf"));
-    if (line.volumes && line.volumesFile)
-        return usageError(QStringLiteral("give the volumes either with --volumes or with --volumes-file"));
-    if (line.intervalsFile) {
-        const bool fieldsGiven = line.fields[static_cast<std::size_t>(Field::MaskEdit1)]
-            || line.fields[static_cast<std::size_t>(Field::MaskEdit7)]
-            || line.fields[static_cast<std::size_t>(Field::Edit1)];
-        if (line.volumes || line.volumesFile || line.halfHourSlots || fieldsGiven)
-            return usageError(QStringLiteral("--intervals sets the slots, start, end and calls: give none of "
-                                             "--slots, --start, --end, --calls, --volumes and --volumes-file"));
-        if (line.haveFile == QStringLiteral("-") && line.intervalsFile == QStringLiteral("-"))
-            return usageError(QStringLiteral("standard input serves either --intervals or --have-file, not both"));
-    }
-    if (line.have && line.haveFile)
-        return usageError(QStringLiteral("give the roster either with --have or with --have-file"));
-    if (line.volumesFile == QStringLiteral("-") && line.haveFile == QStringLiteral("-"))
-        return usageError(QStringLiteral("standard input serves either --volumes-file or --have-file, not both"));
-    if (line.pdfFile && !line.graphFile.isEmpty())
-        return usageError(QStringLiteral("give either --pdf or --graph, not both"));
-    if (!line.graphFile.isEmpty() && line.formatGiven)
-        return usageError(QStringLiteral("--format is not used with --graph"));
-    if (!graphOptionSeen.isEmpty() && line.graphFile.isEmpty())
-        return usageError(QStringLiteral("option %1 is only used with --graph").arg(graphOptionSeen));
+    if (const std::optional<QString> error = combinationError(line, graphOptionSeen))
+        return usageError(*error);
     return line;
 }
 
@@ -322,10 +445,12 @@ QString HelpText()
     return QStringLiteral(
         "Usage:\n"
         "  varnook-calc agents   [call options] [--format F]\n"
-        "  varnook-calc schedule [call options] [--slots 30|60] [--volumes V1,V2,... | --volumes-file FILE]\n"
+        "  varnook-calc schedule [call options] [--slots 15|30|60] [--volumes V1,V2,... | --volumes-file FILE]\n"
         "                        [--format F]\n"
         "  varnook-calc schedule --intervals FILE [talk, wrap, abandon and goal options] [--format F]\n"
         "  varnook-calc FILE     [--tab agents|schedule] [--format F]\n"
+        "  varnook-calc shifts   [call and schedule options] --shift DEF ... | --shifts-file FILE\n"
+        "                        [--time-limit SECONDS] [--write-lp FILE] [--format F]\n"
         "  (each form also takes the planning options; schedule also --have | --have-file)\n"
         "  varnook-calc FILE     [--tab agents|schedule] --pdf OUT.pdf [--paper a4|letter]\n"
         "  varnook-calc ... --graph OUT.png|OUT.pdf [--series KINDS] [--bar] [--flat] [--size WxH]\n"
@@ -334,10 +459,13 @@ QString HelpText()
         "\n"
         "agents     The service figures for a run of agent numbers over the whole\n"
         "           arrival period; the first row that meets the goal is marked.\n"
-        "schedule   One row per 30- or 60-minute time slot of the arrival period,\n"
-        "           with the agents each slot needs to meet the goal, then the\n"
-        "           day's total number of calls and total time.\n"
+        "schedule   One row per 15-, 30- or 60-minute time slot of the arrival\n"
+        "           period, with the agents each slot needs to meet the goal, then\n"
+        "           the day's total number of calls and total time.\n"
         "FILE       Loads a scenario file (.vnk) and prints its table.\n"
+        "shifts     The cheapest set of shifts that staffs the schedule's slots:\n"
+        "           the shifts chosen, each slot's cover and the day's paid\n"
+        "           agent-hours, proven optimal or with the solver's bound.\n"
         "\n"
         "Call options (left out, each keeps the value a new agent window shows):\n"
         "  --calls N          number of calls arriving in the period (default 0)\n"
@@ -350,7 +478,7 @@ QString HelpText()
         "  --goal-secs S      ... within this many seconds (default 10)\n"
         "\n"
         "Schedule options:\n"
-        "  --slots 30|60      length of the time slots in minutes (default 60)\n"
+        "  --slots 15|30|60   length of the time slots in minutes (default 60)\n"
         "  --volumes V1,...   calls in each time slot, first slot first, as typed into\n"
         "                     the Calls column (a text that is not a whole number counts\n"
         "                     0; slots left out have 0). Without --calls the number of\n"
@@ -369,10 +497,10 @@ QString HelpText()
         "                     (calls, offered, volume) and optionally AHT or handle\n"
         "                     time, talk, and after-call work (ACW, wrap), in seconds,\n"
         "                     mm:ss or hh:mm:ss. Sets the start, end and slot length\n"
-        "                     (30 or 60 minutes, from the times' spacing), the calls\n"
-        "                     and each slot's own talk and after-call times (an AHT\n"
-        "                     alone is talk time with no after-call work). A bad row\n"
-        "                     is named with its line and nothing is calculated.\n"
+        "                     (15, 30 or 60 minutes, from the times' spacing), the\n"
+        "                     calls and each slot's own talk and after-call times (an\n"
+        "                     AHT alone is talk time with no after-call work). A bad\n"
+        "                     row is named with its line and nothing is calculated.\n"
         "\n"
         "Planning options (agents, schedule and FILE; left out, a FILE keeps its own):\n"
         "  --model erlang-c|erlang-a\n"
@@ -395,6 +523,25 @@ QString HelpText()
         "  --have-file FILE   the same from a file (\"-\" for standard input), read as\n"
         "                     --volumes-file reads volumes (a table: its Have column)\n"
         "\n"
+        "Shift planning (shifts only):\n"
+        "  --shift NAME,LENGTH,EARLIEST,LATEST[,BREAK,FROM,TO[,paid]][,max=N]\n"
+        "                     a shift type (repeatable): its length h:mm, the\n"
+        "                     earliest and latest start hh:mm (a start every slot\n"
+        "                     between them); a break of BREAK h:mm beginning FROM\n"
+        "                     to TO h:mm after the shift's start, unpaid unless\n"
+        "                     \"paid\"; at most N agents on the type. Example:\n"
+        "                     --shift Day,8:00,07:00,12:00,0:30,3:00,5:00,max=20\n"
+        "  --shifts-file FILE the same, one per line (\"-\" for standard input);\n"
+        "                     empty lines and lines starting with # are skipped\n"
+        "  --time-limit S     stop the solver after S seconds (default 10) with the\n"
+        "                     best plan found and its bound\n"
+        "  --write-lp FILE    also write the model solved in the CPLEX LP format\n"
+        "                     Each slot needs its Sched agents (with --shrinkage), else\n"
+        "                     its Agents. Slots no shift reaches are named and left\n"
+        "                     out; with maximums the plan first keeps the shortfall\n"
+        "                     (agent-slots) smallest. A shift type that does not fit\n"
+        "                     the day is invalid input, naming the shift and field.\n"
+        "\n"
         "File option:\n"
         "  --tab agents|schedule  which table to print (default agents)\n"
         "\n"
@@ -407,11 +554,14 @@ QString HelpText()
         "                     waitProbability, abandonRate, usage as fractions,\n"
         "                     answerSeconds, queueSeconds, queueLength, trunks; on a\n"
         "                     schedule also slot and calls) and for a schedule\n"
-        "                     totalTime, halfHourSlots, slotCalls. Options and a\n"
+        "                     totalTime, halfHourSlots, slotCalls (slotMinutes too\n"
+        "                     with 15-minute slots). Options and a\n"
         "                     roster add sched, have, gap, haveValues per row and\n"
         "                     totals, roster objects (the table and CSV end with the\n"
         "                     day's figures); slot times add talkSeconds and\n"
-        "                     wrapSeconds per row (null: the fields' times)\n"
+        "                     wrapSeconds per row (null: the fields' times). For\n"
+        "                     shifts: shifts, coverage (per slot), totals and\n"
+        "                     solver (status, optimal, objective, bound, seconds)\n"
         "  --pdf OUT.pdf      instead of a table, the printed report (inputs and\n"
         "                     table, portrait, paged) as a PDF file; also with\n"
         "                     agents and schedule, whose FILE line reads *.vnk\n"
@@ -441,6 +591,7 @@ QString HelpText()
         "\n"
         "Exit status: 0 done; 1 invalid input (the field is named); 2 usage error;\n"
         "3 the scenario file cannot be opened or is not a sound scenario file, or the\n"
-        "volumes file cannot be read, or the PDF or graph file cannot be written\n"
-        "(no partial file is left).\n");
+        "volumes or shifts file cannot be read, or the PDF, graph or LP file cannot\n"
+        "be written (no partial file is left); 4 the shift planner stopped (time\n"
+        "limit) before it found any plan.\n");
 }

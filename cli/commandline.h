@@ -23,6 +23,7 @@ struct CommandLine
         Agents,   // varnook-calc agents [field options]
         Schedule, // varnook-calc schedule [field options] [--slots] [--volumes | --volumes-file | --intervals]
         File,     // varnook-calc FILE [--tab]
+        Shifts,   // varnook-calc shifts [schedule options] --shift ... | --shifts-file
     };
     Command command = Command::None;
     QString error; // a usage error in words, without the program's name
@@ -30,7 +31,7 @@ struct CommandLine
     // Texts given for the input fields, indexed by Field; unset fields keep
     // a new window's text.
     std::array<std::optional<QString>, FieldCount> fields;
-    std::optional<bool> halfHourSlots; // --slots 30 (true) or 60 (false)
+    std::optional<SlotLength> slotLength; // --slots 15, 30 or 60
     std::optional<QStringList> volumes; // --volumes, split at commas
     std::optional<QString> volumesFile; // --volumes-file: a file name, "-" for standard input
     // --intervals: an interval file ("-": standard input) that sets the
@@ -64,6 +65,14 @@ struct CommandLine
     bool graphFlat = false;                 // --flat: 3D view off
     int graphWidth = 640;                   // --size WxH, in pixels
     int graphHeight = 400;
+
+    // The shift planner: shift types as typed (--shift, in order), a file of
+    // them (--shifts-file, "-" for standard input), the solver's time limit
+    // in seconds and a file for the model in the LP format.
+    QStringList shiftTexts;
+    std::optional<QString> shiftsFile;
+    double timeLimitSeconds = 10;
+    std::optional<QString> lpFile;
 };
 
 // Reads the arguments after the program's name. Options take their value as

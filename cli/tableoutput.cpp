@@ -2,7 +2,8 @@
 #include "tableoutput.h"
 
 #include "daytotalslines.h"
-#include "goalrule.h"
+#include "goalrownotes.h"
+#include "staffingmodelinfo.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -27,20 +28,6 @@ QString csvField(const QString &text)
 }
 
 bool isSchedule(const AgentScenario &scenario) { return scenario.tab() == Tab::Schedule; }
-
-// A goal row set by a limit rather than by the service level, in words;
-// empty when the service level decided it.
-QString goalLimitNote(unsigned decidedBy)
-{
-    if (decidedBy == 0 || (decidedBy & GoalRule::ServiceLevelGoal) != 0)
-        return {};
-    QStringList limits;
-    if (decidedBy & GoalRule::OccupancyCap)
-        limits << QStringLiteral("maximum occupancy");
-    if (decidedBy & GoalRule::AbandonmentGoal)
-        limits << QStringLiteral("maximum abandoned");
-    return QStringLiteral("The %1 decided the goal row.\n").arg(limits.join(QStringLiteral(" and the ")));
-}
 
 // The figures of one row as JSON numbers; none (null) when not evaluated.
 void putFigures(QJsonObject &v, const AgentFigures &f, bool evaluated)
@@ -93,7 +80,7 @@ QJsonObject rowObject(const AgentScenario &scenario, const RowValues &row, int s
     if (schedule && scenario.hasRoster()) {
         v[QLatin1String("have")] = row.have ? QJsonValue(*row.have) : QJsonValue();
         v[QLatin1String("haveValues")] = rosterFigures(row);
-        v[QLatin1String("gap")] = row.have ? QJsonValue(*row.have - row.agents) : QJsonValue();
+        v[QLatin1String("gap")] = row.have ? QJsonValue(*row.rosterGap()) : QJsonValue();
     }
     if (schedule && scenario.hasSlotTimes() && slot <= AgentScenario::SlotCapacity) {
         v[QLatin1String("talkSeconds")] = secondsOrNull(scenario.SlotTalkSeconds[static_cast<std::size_t>(slot)]);
@@ -108,7 +95,7 @@ void putPlanningInputs(QJsonObject &inputs, const PlanningOptions &options)
     for (const ShownPlanningOption &shown : ShownPlanningOptions(options)) {
         switch (shown.option) {
         case PlanningOption::Model:
-            inputs[QLatin1String("model")] = QueueModelKey(options.model);
+            inputs[QLatin1String("model")] = StaffingModelInfo::of(options.model).key;
             break;
         case PlanningOption::Shrinkage:
             inputs[QLatin1String("shrinkage")] = options.shrinkagePercent;
@@ -179,8 +166,9 @@ QString table(const AgentScenario &scenario)
             out += QStringLiteral("%1: %2\n").arg(total.caption, total.value);
     } else if (scenario.goalRow() == 0) {
         out += QStringLiteral("No row meets the service level goal.\n");
-    } else if (const QString limit = goalLimitNote(scenario.goalDecidedBy()); !limit.isEmpty()) {
-        out += limit;
+    } else {
+        for (const QString &note : GoalRowNotes(scenario))
+            out += note.left(1).toUpper() + note.mid(1) + QStringLiteral(".\n");
     }
     return out;
 }
@@ -243,7 +231,11 @@ QString json(const AgentScenario &scenario)
     object[QLatin1String("values")] = values;
     if (schedule) {
         object[QLatin1String("totalTime")] = scenario.totalTimeText();
-        object[QLatin1String("halfHourSlots")] = scenario.HalfHourSlots;
+        object[QLatin1String("halfHourSlots")] = scenario.slotLength() == SlotLength::HalfHour;
+        // Kept beside halfHourSlots, which reads false for quarter hours too;
+        // written only for them, so 30- and 60-minute output stays as it was.
+        if (scenario.slotLength() == SlotLength::Quarter)
+            object[QLatin1String("slotMinutes")] = minutesOf(scenario.slotLength());
         QJsonArray volumes;
         const int count = scenario.timeSlots().count;
         for (int slot = 1; slot <= count; ++slot)

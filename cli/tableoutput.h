@@ -17,7 +17,7 @@ QString table(const AgentScenario &scenario);
 // The header row and every row, RFC 4180 quoting, CR LF after each row.
 QString csv(const AgentScenario &scenario);
 // One JSON object: inputs, tab, goalRow, table; a schedule adds totalTime,
-// halfHourSlots and slotCalls.
+// halfHourSlots (slotMinutes with 15-minute slots) and slotCalls.
 QString json(const AgentScenario &scenario);
 
 QString format(const AgentScenario &scenario, OutputFormat format);

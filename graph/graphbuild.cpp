@@ -268,6 +268,7 @@ GraphBuildResult BuildGraph(ChartModel &chart, const ResultTable &table, const G
     else
         chart.leftAxis.title = QStringLiteral("Number");
     chart.bottomAxis.title = schedule ? QStringLiteral("Schedule") : QStringLiteral("Agents");
+    chart.bottomAxis.labelGroup = schedule && request.slotsPerHour > 2 ? request.slotsPerHour : 1;
     setFixedScale(chart.leftAxis, leftMaximum);
     if (moved != MovedGroup::None) {
         chart.rightAxis.title = moved == MovedGroup::Times ? QStringLiteral("Time") : QStringLiteral("Number");

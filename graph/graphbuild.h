@@ -16,6 +16,9 @@ struct GraphRequest
     bool scheduleTab = false;
     SeriesSelectionWord selection = 0;
     bool barChart = false;
+    // Schedule slots in an hour, so that crowded time labels keep to whole
+    // hours; 1 and 2 leave the bottom axis its own steps.
+    int slotsPerHour = 1;
 };
 
 // What a build has to tell the planner. The build itself shows nothing.

@@ -1,13 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The message numbers of the user range that the two notifications of a
-// graph window to its agent window stand for.
-enum GraphNotification {
-    GraphClosedNotification = 1024,  // graphClosed()
-    GraphRefreshNotification = 1025, // graphRefreshWanted()
-};
-
 // The agent window as its graph window sees it. The notifications are direct
 // calls: the agent window has handled one before the graph window goes on.
 class GraphOwner

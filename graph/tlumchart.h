@@ -65,15 +65,6 @@ public:
     void PopupMenu1Popup();   // ticks the selected kinds
     // A series menu item chosen: its tick reverses and its kind follows it.
     void seriesItemClick(int kind);
-    void N11Click() { seriesItemClick(0); }
-    void N21Click() { seriesItemClick(1); }
-    void N31Click() { seriesItemClick(2); }
-    void N41Click() { seriesItemClick(3); }
-    void N51Click() { seriesItemClick(4); }
-    void N61Click() { seriesItemClick(5); }
-    void N71Click() { seriesItemClick(6); }
-    void N81Click() { seriesItemClick(7); }
-    void N91Click() { seriesItemClick(8); }
     void NotifyOwner();
 
     // The menu's position for a click on the series button, in global

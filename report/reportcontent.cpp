@@ -61,6 +61,9 @@ ReportContent ReportContent::fromScenario(const AgentScenario &scenario, const Q
     content.goalPercent = scenario.text(Field::MaskEdit5);
     content.goalSeconds = scenario.text(Field::MaskEdit6);
     content.scheduleMode = scenario.ScheduleMode;
+    if (scenario.inputsChangedSinceTable())
+        content.staleNote = QStringLiteral("The inputs were changed after the table was computed: "
+                                           "Recalculate (F9) and print again.");
     const ResultTable &grid = scenario.StringGrid1();
     content.cells.reserve(static_cast<std::size_t>(grid.rowCount()));
     for (int r = 0; r < grid.rowCount(); ++r)

@@ -48,6 +48,15 @@ struct ReportContent
     std::vector<Row> rosterCells;
     // the day's lines under the tables.
     std::vector<TotalsLine> dayLines;
+    // Under everything, while the fields differ from those the table was
+    // computed with: that the table is out of date (empty otherwise).
+    QString staleNote;
+    // A shift plan's report instead of the table: titled "Shift Plan", the
+    // inputs, then the plan's shifts and its cover per slot (row 0 the
+    // headings of each), with the plan's totals as the day's lines.
+    bool shiftPlan = false;
+    std::vector<Row> shiftCells;
+    std::vector<Row> coverCells;
 
     QString cell(int column, int row) const;
     // The texts of a row of the first table as printed: the nine with

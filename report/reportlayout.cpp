@@ -143,7 +143,7 @@ void ReportLayout::initialiseState(const ReportContent &content)
     m_rightAlign = false;
     m_needHeader = true;
     m_productHeader = QStringLiteral("Varnook ");
-    m_reportTitle = reportTitle(content.scheduleMode);
+    m_reportTitle = content.shiftPlan ? shiftPlanTitle() : reportTitle(content.scheduleMode);
 }
 
 void ReportLayout::printInputBlock(const ReportContent &content)
@@ -200,19 +200,24 @@ void ReportLayout::printRows(const ReportContent &content)
 
 void ReportLayout::printRosterTable(const ReportContent &content)
 {
-    if (content.rosterCells.empty() || m_canvas.aborted())
+    printTitledTable(QStringLiteral("ROSTER"), content.rosterCells);
+}
+
+void ReportLayout::printTitledTable(const QString &title, const std::vector<ReportContent::Row> &rows)
+{
+    if (rows.empty() || m_canvas.aborted())
         return;
     m_rightAlign = false;
     m_lineStartX = ScaleX(50);
     NewLine(1);
-    PrintItem(QStringLiteral("ROSTER"), true);
-    for (std::size_t r = 0; r < content.rosterCells.size() && !m_canvas.aborted(); ++r) {
+    PrintItem(title, true);
+    for (std::size_t r = 0; r < rows.size() && !m_canvas.aborted(); ++r) {
         // Headings as the first table's, rows a little left of them.
         m_lineStartX = ScaleX(r == 0 ? 130 : 120);
         m_curX = m_lineStartX;
         m_rightAlign = true;
         int x = m_lineStartX;
-        for (const QString &text : content.rosterCells[r]) {
+        for (const QString &text : rows[r]) {
             // A slot without a roster value leaves its cells blank.
             if (!text.isEmpty())
                 PrintItem(text, false);
@@ -240,14 +245,31 @@ void ReportLayout::printDayLines(const ReportContent &content)
     }
 }
 
+void ReportLayout::printStaleNote(const ReportContent &content)
+{
+    if (content.staleNote.isEmpty() || m_canvas.aborted())
+        return;
+    m_rightAlign = false;
+    m_lineStartX = ScaleX(50);
+    NewLine(1);
+    PrintItem(content.staleNote, false);
+}
+
 void ReportLayout::printBody(const ReportContent &content)
 {
     SetPrinterFont(m_fonts.body);
     initialiseState(content);
     SetPrinterFont(m_fonts.body);
     printInputBlock(content);
+    if (content.shiftPlan) {
+        printTitledTable(QStringLiteral("SHIFTS"), content.shiftCells);
+        printTitledTable(QStringLiteral("COVER"), content.coverCells);
+        printDayLines(content);
+        return;
+    }
     printHeadings(content);
     printRows(content);
     printRosterTable(content);
     printDayLines(content);
+    printStaleNote(content);
 }

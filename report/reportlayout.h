@@ -51,6 +51,7 @@ public:
 
     // The title for the active tab.
     static QString reportTitle(bool scheduleMode);
+    static QString shiftPlanTitle() { return QStringLiteral("Shift Plan"); }
 
 private:
     void initialiseState(const ReportContent &content);
@@ -60,8 +61,12 @@ private:
     // With a roster: its own table under the first, under the title
     // "ROSTER".
     void printRosterTable(const ReportContent &content);
+    // A table under its own title, headings a little right of the rows,
+    // right-aligned in columns of 0.7 inch; empty cells are left blank.
+    void printTitledTable(const QString &title, const std::vector<ReportContent::Row> &rows);
     // The day's totals and roster figures, one caption and value a line.
     void printDayLines(const ReportContent &content);
+    void printStaleNote(const ReportContent &content);
     // The page header at the top of a new page; false when a header text
     // was not drawn because the job was aborted.
     bool startPage();

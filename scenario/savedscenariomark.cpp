@@ -3,9 +3,12 @@
 
 #include "scenariofile.h"
 
-void SavedScenarioMark::remember(const AgentScenario &scenario)
+#include <QFileInfo>
+
+void SavedScenarioMark::remember(const AgentScenario &scenario, const QString &path)
 {
     m_bytes = ScenarioFileBytes(scenario);
+    m_fileName = QFileInfo(path).fileName();
 }
 
 bool SavedScenarioMark::changedSince(const AgentScenario &scenario) const

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <optional>
 
@@ -15,13 +16,16 @@ class AgentScenario;
 class SavedScenarioMark
 {
 public:
-    // After a save that was written or a load that applied.
-    void remember(const AgentScenario &scenario);
+    // After a save that was written to `path` or a load of it that applied.
+    void remember(const AgentScenario &scenario, const QString &path);
     bool holdsFile() const { return m_bytes.has_value(); }
+    // The held file's name as it is on disk ("day.vnk"); empty while none.
+    QString fileName() const { return m_fileName; }
     // True when the window holds a file and its inputs, slot length or
     // typed volumes no longer match what that file holds.
     bool changedSince(const AgentScenario &scenario) const;
 
 private:
     std::optional<QByteArray> m_bytes;
+    QString m_fileName;
 };

@@ -7,7 +7,10 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <limits>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -65,14 +68,35 @@ int firstOptionLine(const QStringList &lines)
     return index;
 }
 
-// The number of time slots that the fixed lines give, as the loaded
-// scenario will have them.
-int slotCountOf(const QStringList &lines)
+// The slot length of a file's line 11: "0" 30 minutes, "1" 60 minutes;
+// whether a button shows it (any other text: 60 minutes, none checked).
+std::pair<SlotLength, bool> lineElevenSlotLength(const QString &text)
+{
+    if (text == QLatin1String("0"))
+        return {SlotLength::HalfHour, true};
+    return {SlotLength::Hour, text == QLatin1String("1")};
+}
+
+// Sets the slot length that the file gives, without converting volumes: an
+// option line's length before line 11's.
+void applySlotLength(AgentScenario &scenario, const QStringList &lines, const ScenarioOptionsRead &read)
+{
+    if (read.slotLength) {
+        scenario.setSlotLength(*read.slotLength);
+    } else {
+        const auto [length, checked] = lineElevenSlotLength(lines.at(10));
+        scenario.setSlotLength(length, checked);
+    }
+}
+
+// The number of time slots that the file gives, as the loaded scenario will
+// have them.
+int slotCountOf(const QStringList &lines, const ScenarioOptionsRead &read)
 {
     AgentScenario scenario;
     scenario.setText(Field::MaskEdit1, MaskedText(Field::MaskEdit1, lines.at(8)));
     scenario.setText(Field::MaskEdit7, MaskedText(Field::MaskEdit7, lines.at(9)));
-    scenario.setSlotLength(lines.at(10) == QLatin1String("0"), lines.at(10) == QLatin1String("1"));
+    applySlotLength(scenario, lines, read);
     return scenario.timeSlots().count;
 }
 
@@ -82,6 +106,10 @@ std::optional<LoadResult> checkOptionLines(const QStringList &lines, int first, 
                                            ScenarioOptionsRead &read)
 {
     QStringList keys;
+    // The lines that gave the roster and the slots' own times.
+    int rosterLine = 0;
+    int talkLine = 0;
+    int wrapLine = 0;
     for (int i = first; i < lines.size(); ++i) {
         const QString &text = lines.at(i);
         if (!IsOptionLine(text))
@@ -89,22 +117,32 @@ std::optional<LoadResult> checkOptionLines(const QStringList &lines, int first, 
                            QStringLiteral("the line %1 follows the options, where only options may stand")
                                .arg(excerpt(text)));
         const QString key = text.left(text.indexOf(QLatin1Char('=')));
-        if (keys.contains(key))
+        if (keys.contains(key) && !IsRepeatableOption(key))
             return damaged(fileName, i + 1, QStringLiteral("the option \"%1\" is given twice").arg(key));
         keys << key;
         if (const std::optional<QString> reason = ReadScenarioOptionLine(text, read))
             return damaged(fileName, i + 1, *reason);
-        const std::pair<const RosterValues *, const char *> lists[] = {
-            {&read.roster, "the roster holds"}, {&read.slotTalk, "the slots' talk times hold"},
-            {&read.slotWrap, "the slots' after-call work holds"}};
-        for (const auto &[values, what] : lists) {
-            if (static_cast<int>(values->size()) > slotCountOf(lines))
-                return damaged(fileName, i + 1,
-                               QStringLiteral("%1 %2 values and the scenario has %3 time slots")
-                                   .arg(QLatin1String(what))
-                                   .arg(values->size())
-                                   .arg(slotCountOf(lines)));
+        const std::pair<const RosterValues *, int *> lists[] = {
+            {&read.roster, &rosterLine}, {&read.slotTalk, &talkLine}, {&read.slotWrap, &wrapLine}};
+        for (const auto &[values, at] : lists) {
+            if (!values->empty() && *at == 0)
+                *at = i + 1;
         }
+    }
+    // Checked once all options are read: the slot length may follow the
+    // roster or the slots' times.
+    const int slotCount = rosterLine || talkLine || wrapLine ? slotCountOf(lines, read) : 0;
+    const std::tuple<const RosterValues *, int, const char *> lists[] = {
+        {&read.roster, rosterLine, "the roster holds"},
+        {&read.slotTalk, talkLine, "the slots' talk times hold"},
+        {&read.slotWrap, wrapLine, "the slots' after-call work holds"}};
+    for (const auto &[values, at, what] : lists) {
+        if (static_cast<int>(values->size()) > slotCount)
+            return damaged(fileName, at,
+                           QStringLiteral("%1 %2 values and the scenario has %3 time slots")
+                               .arg(QLatin1String(what))
+                               .arg(values->size())
+                               .arg(slotCount));
     }
     return std::nullopt;
 }
@@ -133,8 +171,8 @@ QStringList SplitScenarioLines(const QByteArray &bytes)
 
 QByteArray ScenarioFileBytes(const AgentScenario &scenario)
 {
-    // The slot length and the "30 min" button go together (setSlotLength,
-    // RadioButton1Click), so line 11 and the number of volume lines agree.
+    // Line 11 names 30 or 60 minutes; 15-minute slots write "0" here and
+    // say their length in an option line (ScenarioOptionLines).
     const QStringList fixed{
         QStringLiteral("vnk"),
         scenario.text(Field::MaskEdit5),
@@ -146,7 +184,7 @@ QByteArray ScenarioFileBytes(const AgentScenario &scenario)
         scenario.text(Field::MaskEdit4),
         scenario.text(Field::MaskEdit1),
         scenario.text(Field::MaskEdit7),
-        scenario.HalfHourSlots ? QStringLiteral("0") : QStringLiteral("1"),
+        scenario.slotLength() == SlotLength::Hour ? QStringLiteral("1") : QStringLiteral("0"),
     };
     QByteArray bytes;
     for (const QString &line : fixed)
@@ -313,15 +351,13 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, 
     put(Field::MaskEdit1, 8);
     put(Field::MaskEdit7, 9);
 
-    // HalfHourSlots is set before the buttons, so no merge or split of the
-    // volumes follows. Any other text than "0" or "1" leaves both buttons
-    // unchecked: 60-minute slots.
-    const QString &slotLength = lines.at(10);
-    scenario.setSlotLength(slotLength == QLatin1String("0"), slotLength == QLatin1String("1"));
-
     const int options = firstOptionLine(lines);
     ScenarioOptionsRead read;
     checkOptionLines(lines, options, fileName, read);
+    // The slot length is set as a whole, so no merge or split of the volumes
+    // follows. Any other text than "0" or "1" in line 11 leaves every slot
+    // button unchecked: 60-minute slots.
+    applySlotLength(scenario, lines, read);
     scenario.Planning = read.planning;
     scenario.SlotHave.fill(std::nullopt);
     for (std::size_t slot = 0; slot < read.roster.size(); ++slot)
@@ -332,14 +368,23 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, 
         scenario.SlotTalkSeconds[slot + 1] = read.slotTalk[slot];
     for (std::size_t slot = 0; slot < read.slotWrap.size(); ++slot)
         scenario.SlotWrapSeconds[slot + 1] = read.slotWrap[slot];
+    scenario.ShiftTypes = read.shiftTypes;
 
     scenario.SlotCallsEdited = false;
-    qint64 sum = 0;
     for (int i = FixedLines; i < options; ++i) {
-        const int volume = *Calc::ParseInteger(lines.at(i));
-        scenario.SlotCalls[static_cast<std::size_t>(i - FixedLines + 1)] = volume;
-        sum += volume;
+        scenario.SlotCalls[static_cast<std::size_t>(i - FixedLines + 1)] = *Calc::ParseInteger(lines.at(i));
         scenario.SlotCallsEdited = true;
+    }
+    // A file with volume lines gives every slot's volume: the slots after its
+    // last line have none, whatever the window held before. The total is
+    // that of the scenario's time slots, the volumes the Schedule shows and a
+    // save writes; a line beyond the last slot is kept but counts for none.
+    qint64 sum = 0;
+    if (scenario.SlotCallsEdited) {
+        std::fill(scenario.SlotCalls.begin() + (options - FixedLines + 1), scenario.SlotCalls.end(), 0);
+        const int count = scenario.timeSlots().count;
+        for (int slot = 1; slot <= count; ++slot)
+            sum += scenario.SlotCalls[static_cast<std::size_t>(slot)];
     }
     // Volumes that do not add up to a stated total give way to an even spread
     // of that total; a stated total of 0 takes the volumes' sum instead.

@@ -2,23 +2,69 @@
 #include "scenariooptionlines.h"
 
 #include "intervalfile.h"
+#include "planningoptioninfo.h"
+#include "shifttypetext.h"
+#include "staffingmodelinfo.h"
 
 #include <QRegularExpression>
 
 namespace {
 
-const QLatin1String ModelKey("model");
-const QLatin1String ShrinkageKey("shrinkage");
-const QLatin1String MaxOccupancyKey("max-occupancy");
-const QLatin1String MaxAbandonKey("max-abandon");
-const QLatin1String PaidHoursKey("paid-hours");
+const QLatin1String SlotMinutesKey("slot-minutes");
 const QLatin1String RosterKey("have");
 const QLatin1String SlotTalkKey("slot-talk");
 const QLatin1String SlotWrapKey("slot-wrap");
+const QLatin1String ShiftKey("shift");
 
 QString line(QLatin1String key, const QString &value)
 {
     return key + QLatin1Char('=') + value;
+}
+
+QString line(PlanningOption option, const QString &value)
+{
+    return PlanningOptionInfo::of(option).fileKey + QLatin1Char('=') + value;
+}
+
+// The planning option whose file key this is; none for another key.
+std::optional<PlanningOption> optionOfKey(const QString &key)
+{
+    for (const PlanningOptionInfo &info : PlanningOptionInfo::all()) {
+        if (info.fileKey == key)
+            return info.option;
+    }
+    return std::nullopt;
+}
+
+// Reads the value of a planning option's line into `options`; false when
+// the value is refused.
+bool readOption(PlanningOption option, const QString &value, PlanningOptions &options)
+{
+    const PlanningOptionInfo &info = PlanningOptionInfo::of(option);
+    switch (option) {
+    case PlanningOption::Model: {
+        const std::optional<QueueModel> model = StaffingModelInfo::ofKey(value);
+        options.model = model.value_or(options.model);
+        return model.has_value();
+    }
+    case PlanningOption::Shrinkage: {
+        const std::optional<double> percent = ParsePercentOption(value, info.minimum, info.maximum);
+        options.shrinkagePercent = percent.value_or(options.shrinkagePercent);
+        return percent.has_value();
+    }
+    case PlanningOption::MaxOccupancy:
+        options.maxOccupancyPercent = ParsePercentOption(value, info.minimum, info.maximum);
+        return options.maxOccupancyPercent.has_value();
+    case PlanningOption::MaxAbandon:
+        options.maxAbandonPercent = ParsePercentOption(value, info.minimum, info.maximum);
+        return options.maxAbandonPercent.has_value();
+    case PlanningOption::PaidHours: {
+        const std::optional<int> minutes = ParsePaidHours(value);
+        options.paidMinutes = minutes.value_or(options.paidMinutes);
+        return minutes.has_value();
+    }
+    }
+    return false;
 }
 
 QString quoted(const QString &text)
@@ -64,25 +110,36 @@ QStringList ScenarioOptionLines(const AgentScenario &scenario)
     const PlanningOptions &options = scenario.Planning;
     const PlanningOptions defaults;
     QStringList lines;
+    if (scenario.slotLength() == SlotLength::Quarter)
+        lines << line(SlotMinutesKey, QString::number(minutesOf(SlotLength::Quarter)));
     if (options.model != defaults.model)
-        lines << line(ModelKey, QueueModelKey(options.model));
+        lines << line(PlanningOption::Model, StaffingModelInfo::of(options.model).key);
     if (options.shrinkagePercent != defaults.shrinkagePercent)
-        lines << line(ShrinkageKey, PercentOptionText(options.shrinkagePercent));
+        lines << line(PlanningOption::Shrinkage, PercentOptionText(options.shrinkagePercent));
     if (options.maxOccupancyPercent)
-        lines << line(MaxOccupancyKey, PercentOptionText(*options.maxOccupancyPercent));
+        lines << line(PlanningOption::MaxOccupancy, PercentOptionText(*options.maxOccupancyPercent));
     if (options.maxAbandonPercent)
-        lines << line(MaxAbandonKey, PercentOptionText(*options.maxAbandonPercent));
+        lines << line(PlanningOption::MaxAbandon, PercentOptionText(*options.maxAbandonPercent));
     if (options.paidMinutes != defaults.paidMinutes)
-        lines << line(PaidHoursKey, PaidHoursText(options.paidMinutes));
+        lines << line(PlanningOption::PaidHours, PaidHoursText(options.paidMinutes));
     if (scenario.hasRoster())
         lines << line(RosterKey, RosterListText(slotEntries(scenario, scenario.SlotHave)));
+    // The slots' own times follow the roster and come before the shift
+    // types, so that a scenario without them is written as before.
     const QString talk = RosterListText(slotEntries(scenario, scenario.SlotTalkSeconds));
     if (!talk.isEmpty())
         lines << line(SlotTalkKey, talk);
     const QString wrap = RosterListText(slotEntries(scenario, scenario.SlotWrapSeconds));
     if (!wrap.isEmpty())
         lines << line(SlotWrapKey, wrap);
+    for (const ShiftType &type : scenario.ShiftTypes)
+        lines << line(ShiftKey, ShiftTypeText(type));
     return lines;
+}
+
+bool IsRepeatableOption(const QString &key)
+{
+    return key == ShiftKey;
 }
 
 bool IsOptionLine(const QString &text)
@@ -99,31 +156,14 @@ std::optional<QString> ReadScenarioOptionLine(const QString &text, ScenarioOptio
     auto bad = [&](const QString &what) {
         return QStringLiteral("the %1 %2 is not %3").arg(key, quoted(value), what);
     };
-    if (key == ModelKey) {
-        const std::optional<QueueModel> model = ParseQueueModelKey(value);
-        if (!model)
-            return bad(QStringLiteral("\"erlang-c\" or \"erlang-a\""));
-        read.planning.model = *model;
-    } else if (key == ShrinkageKey) {
-        const std::optional<double> percent = ParsePercentOption(value, 0, PlanningOptions::MaxShrinkagePercent);
-        if (!percent)
-            return bad(QStringLiteral("a percentage from 0 to 95"));
-        read.planning.shrinkagePercent = *percent;
-    } else if (key == MaxOccupancyKey) {
-        const std::optional<double> percent = ParsePercentOption(value, PlanningOptions::MinOccupancyPercent, 100);
-        if (!percent)
-            return bad(QStringLiteral("a percentage from 1 to 100"));
-        read.planning.maxOccupancyPercent = percent;
-    } else if (key == MaxAbandonKey) {
-        const std::optional<double> percent = ParsePercentOption(value, 0, 100);
-        if (!percent)
-            return bad(QStringLiteral("a percentage from 0 to 100"));
-        read.planning.maxAbandonPercent = percent;
-    } else if (key == PaidHoursKey) {
-        const std::optional<int> minutes = ParsePaidHours(value);
-        if (!minutes)
-            return bad(QStringLiteral("a time from 00:01 to 24:00"));
-        read.planning.paidMinutes = *minutes;
+    if (key == SlotMinutesKey) {
+        // 30 and 60 minutes are line 11's to tell: one home for the length.
+        if (value != QString::number(minutesOf(SlotLength::Quarter)))
+            return bad(QStringLiteral("15 (line 11 tells 30 and 60 minutes)"));
+        read.slotLength = SlotLength::Quarter;
+    } else if (const std::optional<PlanningOption> option = optionOfKey(key)) {
+        if (!readOption(*option, value, read.planning))
+            return bad(PlanningOptionInfo::of(*option).requirement);
     } else if (key == RosterKey) {
         const RosterListRead roster = ParseRosterList(value);
         if (!roster.ok())
@@ -135,6 +175,15 @@ std::optional<QString> ReadScenarioOptionLine(const QString &text, ScenarioOptio
         return readSlotTimes(value, QStringLiteral("talk time"), read.slotTalk);
     } else if (key == SlotWrapKey) {
         return readSlotTimes(value, QStringLiteral("after-call work"), read.slotWrap);
+    } else if (key == ShiftKey) {
+        // Whether a type fits the day is checked when the day is planned: the
+        // day may change after the types were set.
+        const ShiftTypeRead shift = ParseShiftTypeText(value);
+        if (!shift.type)
+            return QStringLiteral("the shift type %1 is not sound: %2").arg(quoted(value), shift.message);
+        if (shift.type->maxAgents && *shift.type->maxAgents < 1)
+            return QStringLiteral("the shift type %1 allows no agent (max=0)").arg(quoted(value));
+        read.shiftTypes.push_back(*shift.type);
     } else {
         return QStringLiteral("the option %1 is not known to this version of Varnook").arg(quoted(key));
     }

@@ -17,6 +17,10 @@
 //   model=erlang-a        shrinkage=30        max-occupancy=85
 //   max-abandon=5         paid-hours=07:30    have=0,3,,20
 //   slot-talk=180,,200    slot-wrap=30,,45    (whole seconds per slot)
+//   shift=Day,8:00,08:00,12:00,0:30,3:00,5:00 (one line per shift type, last)
+// A scenario in 15-minute slots says so first, "slot-minutes=15" (line 11
+// names only 30 and 60 minutes): a version without quarter hours refuses
+// the unknown option rather than reading the volumes as half hours.
 QStringList ScenarioOptionLines(const AgentScenario &scenario);
 
 // Whether a line after the fixed lines is an option line rather than a
@@ -32,7 +36,13 @@ struct ScenarioOptionsRead
     // fields' time.
     RosterValues slotTalk;
     RosterValues slotWrap;
+    // The slot length an option line gave; none leaves it to line 11.
+    std::optional<SlotLength> slotLength;
+    std::vector<ShiftType> shiftTypes; // in the order of their lines
 };
+
+// The one option whose line may repeat: a shift type per line.
+bool IsRepeatableOption(const QString &key);
 
 // What is wrong with an option line, in words for the damaged-file message;
 // empty when the line is sound and was read into `read`.

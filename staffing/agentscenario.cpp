@@ -2,9 +2,8 @@
 #include "agentscenario.h"
 
 #include "conversions.h"
-#include "erlangamodel.h"
 #include "roster.h"
-#include "erlangcmodel.h"
+#include "staffingmodelinfo.h"
 #include "scheduletable.h"
 #include "slottimeconversion.h"
 #include "slotvolumes.h"
@@ -13,21 +12,26 @@
 #include <algorithm>
 
 AgentScenario::AgentScenario()
-    : m_model(std::make_shared<ErlangCModel>())
-    , m_erlangA(std::make_shared<ErlangAModel>())
 {
+    for (const StaffingModelInfo &info : StaffingModelInfo::all())
+        m_models.push_back(info.make());
     PrepareGrid();
 }
 
 void AgentScenario::setStaffingModel(std::shared_ptr<const StaffingModel> model)
 {
     if (model)
-        m_model = std::move(model);
+        m_models.front() = std::move(model);
 }
 
 const StaffingModel &AgentScenario::staffingModel() const
 {
-    return Planning.model == QueueModel::ErlangA ? *m_erlangA : *m_model;
+    const std::vector<StaffingModelInfo> &models = StaffingModelInfo::all();
+    for (std::size_t i = 0; i < models.size(); ++i) {
+        if (models[i].model == Planning.model)
+            return *m_models[i];
+    }
+    return *m_models.front();
 }
 
 int AgentScenario::addTableFilledListener(std::function<void()> listener)
@@ -68,7 +72,8 @@ void AgentScenario::PrepareGrid()
 void AgentScenario::showExtraColumns()
 {
     static const char *const extraHeaders[ResultTable::ExtraColumnCount] = {
-        "Sched", "Have", "Gap", "H Srv", "H Que", "H Abn", "H Use", "H Ans", "Talk", "ACW", "AHT"};
+        "Sched", "Have", "Gap", "Roster Srv", "Roster Que", "Roster Abn", "Roster Use", "Roster Ans",
+        "Talk", "ACW", "AHT"};
     std::vector<int> shown;
     if (Planning.hasShrinkage())
         shown.push_back(ResultTable::SchedColumn);
@@ -121,12 +126,12 @@ bool AgentScenario::rosterColumnsShown() const
 
 DayTotals AgentScenario::dayTotals() const
 {
-    return ComputeDayTotals(m_rowValues, HalfHourSlots ? 0.5 : 1.0, Planning.paidMinutes);
+    return ComputeDayTotals(m_rowValues, timeSlots().slotHours(), Planning.paidMinutes);
 }
 
 RosterDay AgentScenario::rosterDay() const
 {
-    return ComputeRosterDay(m_rowValues, HalfHourSlots ? 0.5 : 1.0);
+    return ComputeRosterDay(m_rowValues, timeSlots().slotHours());
 }
 
 RecalcResult AgentScenario::Recalculate()
@@ -134,6 +139,7 @@ RecalcResult AgentScenario::Recalculate()
     RecalcResult result;
     result.ran = true;
     ++m_recalculations;
+    m_tableShown = false;
     if (!ValidateInputs()) {
         result.valid = false;
         result.failing = FailingField;
@@ -147,7 +153,26 @@ RecalcResult AgentScenario::Recalculate()
         ComputeSchedule();
     else
         FillAgentsTable();
+    // After the layout, which writes the rounded arrival times back.
+    for (int i = 0; i < FieldCount; ++i)
+        m_computedTexts[static_cast<std::size_t>(i)] = text(static_cast<Field>(i));
+    m_tableShown = true;
     return result;
+}
+
+QString AgentScenario::computedText(Field field) const
+{
+    return m_tableShown ? m_computedTexts[static_cast<std::size_t>(field)] : text(field);
+}
+
+bool AgentScenario::inputsChangedSinceTable() const
+{
+    for (int i = 0; i < FieldCount; ++i) {
+        const auto f = static_cast<Field>(i);
+        if (computedText(f) != text(f))
+            return true;
+    }
+    return false;
 }
 
 void AgentScenario::FillAgentsTable()
@@ -168,7 +193,19 @@ void AgentScenario::ComputeSchedule()
 
 void AgentScenario::DistributeCalls()
 {
-    const int count = BuildTimeSlots().count;
+    // The Schedule shows its slots' rounded times in the fields; the Agents
+    // table works on the typed period, so there the fields keep their times,
+    // only written in full ("08:00" for " 8:00", an unreadable time replaced).
+    int count = 0;
+    if (ScheduleMode) {
+        count = BuildTimeSlots().count;
+    } else {
+        const auto [start, end] = TimeSlots::readTimes(text(Field::MaskEdit1), text(Field::MaskEdit7));
+        setText(Field::MaskEdit1, start);
+        setText(Field::MaskEdit7, end);
+        count = timeSlots().count;
+        updateTotalTime();
+    }
     const auto calls = Calc::ParseInteger(text(Field::Edit1));
     if (!calls)
         return;
@@ -182,27 +219,31 @@ void AgentScenario::DistributeCalls()
     }
 }
 
-void AgentScenario::changeSlotLength(bool fromHalfHours)
+void AgentScenario::changeSlotLength(SlotLength from)
 {
-    // Only the slots in use are converted and written.
-    const TimeSlots oldSlots = TimeSlots::of(text(Field::MaskEdit1), text(Field::MaskEdit7), fromHalfHours);
+    // Volumes and roster follow the slots by clock time; only the slots in
+    // use are converted, and a roster value past the new slots is dropped,
+    // so that what the file keeps is what the table shows.
+    const TimeSlots oldSlots = TimeSlots::of(text(Field::MaskEdit1), text(Field::MaskEdit7), from);
     const std::vector<int> oldVolumes(SlotCalls.begin() + 1, SlotCalls.begin() + 1 + oldSlots.count);
-    // The slots' own times move with their slots on the clock.
+    const RosterValues oldRoster(SlotHave.begin() + 1, SlotHave.begin() + 1 + oldSlots.count);
+    const TimeSlots newSlots = BuildTimeSlots();
+    // The slots' own times move with their slots on the clock as well,
+    // weighted by the old volumes where slots merge.
     for (auto *times : {&SlotTalkSeconds, &SlotWrapSeconds}) {
         const std::vector<std::optional<int>> oldTimes(times->begin() + 1, times->begin() + 1 + oldSlots.count);
-        const auto newTimes = SlotTimeConversion::convert(oldSlots, oldTimes, oldVolumes, fromHalfHours, timeSlots());
+        const auto newTimes = SlotTimeConversion::convert(oldSlots, oldTimes, oldVolumes, newSlots);
         times->fill(std::nullopt);
         std::copy(newTimes.begin(), newTimes.end(), times->begin() + 1);
     }
-    PrepareGrid(); // rebuilds the slot list for the new length
-    const std::vector<std::optional<int>> newVolumes =
-        SlotVolumes::convert(oldSlots, oldVolumes, fromHalfHours, timeSlots());
-    for (int k = 1; k <= static_cast<int>(newVolumes.size()); ++k) {
-        if (const auto volume = newVolumes[static_cast<std::size_t>(k - 1)]) {
-            SlotCalls[static_cast<std::size_t>(k)] = *volume;
-            m_grid.setCell(ResultTable::CallsColumn, k, QString::number(*volume));
-        }
+    const std::vector<int> newVolumes = SlotVolumes::convert(oldSlots, oldVolumes, newSlots);
+    const RosterValues newRoster = SlotVolumes::convertRoster(oldSlots, oldRoster, newSlots);
+    SlotHave.fill(std::nullopt);
+    for (int k = 1; k <= newSlots.count; ++k) {
+        SlotCalls[static_cast<std::size_t>(k)] = newVolumes[static_cast<std::size_t>(k - 1)];
+        SlotHave[static_cast<std::size_t>(k)] = newRoster[static_cast<std::size_t>(k - 1)];
     }
+    PrepareGrid(); // lays the new slots out with their volumes and roster
 }
 
 RecalcResult AgentScenario::Edit1Exit(bool modified)
@@ -234,11 +275,11 @@ RecalcResult AgentScenario::MaskEdit4Exit()
     return Recalculate();
 }
 
-RecalcResult AgentScenario::RadioButton1Click()
+RecalcResult AgentScenario::RadioButton1Click(SlotLength chosen)
 {
-    const bool old = HalfHourSlots;
-    HalfHourSlots = radioButton1Checked();
-    if (HalfHourSlots == old)
+    const SlotLength old = slotLength();
+    setSlotLength(chosen);
+    if (chosen == old)
         return {};
     changeSlotLength(old);
     return Recalculate();

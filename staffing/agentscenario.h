@@ -13,6 +13,7 @@
 
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -46,8 +47,8 @@ public:
     // agent number of the Agents table, one per slot of the Schedule; none
     // until a table was filled.
     const std::vector<RowValues> &rowValues() const { return m_rowValues; }
-    // The queueing model the tables are computed with: Erlang A when the
-    // planning options choose it, else Erlang C or the model set here.
+    // The queueing model the tables are computed with: the one the planning
+    // options choose; in place of the default (Erlang C) the model set here.
     const StaffingModel &staffingModel() const;
     void setStaffingModel(std::shared_ptr<const StaffingModel> model);
     // The Agents table: which goals decided its goal row (GoalRule flags; 0
@@ -82,6 +83,13 @@ public:
     RecalcResult Recalculate();
     // How many recalculations ran, refused ones included.
     int recalculationCount() const { return m_recalculations; }
+    // The field text the shown table was computed with. The goal, talk and
+    // after-call fields take effect only at the next recalculation, so a
+    // field may hold another text meanwhile.
+    QString computedText(Field field) const;
+    // Whether a shown table was computed with field texts other than the
+    // fields hold now; false while no table is shown.
+    bool inputsChangedSinceTable() const;
     // Spreads the number of calls over the slots (and the Schedule's Calls
     // column), rebuilding the slot list first.
     void DistributeCalls();
@@ -92,9 +100,9 @@ public:
     RecalcResult MaskEdit7Exit(bool modified);
     RecalcResult MaskEdit4Exit();
     RecalcResult SpeedButton2Click() { return Recalculate(); }
-    // Both slot buttons: converts the volumes when the 30-minute choice
-    // changed, then recalculates. Set the buttons first.
-    RecalcResult RadioButton1Click();
+    // A slot button: checks it and, when the slot length changed, converts
+    // the volumes and the roster by clock time, then recalculates.
+    RecalcResult RadioButton1Click(SlotLength chosen);
     RecalcResult TabSet1Click(Tab tab);
     // Grid events; the window first reports its current cell with
     // grid().setCurrentCell().
@@ -110,7 +118,7 @@ public:
     void ComputeSchedule();
 
 private:
-    void changeSlotLength(bool fromHalfHours);
+    void changeSlotLength(SlotLength from);
     void showExtraColumns();
     // A typed extra column's cell as the scenario holds it: the roster
     // value, or a slot time as mm:ss; empty without a value.
@@ -124,7 +132,9 @@ private:
     std::vector<RowValues> m_rowValues;
     std::vector<std::pair<int, std::function<void()>>> m_tableFilledListeners;
     int m_nextListenerHandle = 1;
-    std::shared_ptr<const StaffingModel> m_model;
-    std::shared_ptr<const StaffingModel> m_erlangA;
+    // One instance per entry of StaffingModelInfo::all(), in its order.
+    std::vector<std::shared_ptr<const StaffingModel>> m_models;
     unsigned m_goalDecidedBy = 0;
+    std::array<QString, FieldCount> m_computedTexts;
+    bool m_tableShown = false;
 };

@@ -64,6 +64,7 @@ int AgentsTable::fill(ResultTable &grid, std::vector<RowValues> &values, unsigne
         if (rowValues.figures.serviceLevel > PracticallyFullService && (goalRow > 0 || !rule.hasLimits()))
             break;
     }
+    writeTrunks(grid, values);
     if (goalRow > 0)
         grid.setCurrentCell(grid.currentColumn(), goalRow);
     return goalRow;
@@ -75,8 +76,24 @@ RowValues AgentsTable::rowValuesOf(double agents, const AgentFigures &figures)
     values.agents = agents;
     values.evaluated = true;
     values.figures = figures;
-    values.trunks = Calc::TrunksNeeded(agents, figures.trunkLoad, 1.0);
     return values;
+}
+
+void AgentsTable::writeTrunks(ResultTable &grid, std::vector<RowValues> &values)
+{
+    // The rows' line searches run side by side.
+    std::vector<double> firstLines;
+    std::vector<double> loads;
+    for (const RowValues &row : values) {
+        firstLines.push_back(row.agents);
+        loads.push_back(row.figures.trunkLoad);
+    }
+    std::vector<int> trunks(values.size());
+    Calc::TrunksNeededSideBySide(firstLines.data(), loads.data(), trunks.data(), static_cast<int>(trunks.size()));
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        values[i].trunks = trunks[i];
+        grid.setCell(ResultTable::TrunksColumn, static_cast<int>(i) + 1, QString::number(trunks[i]));
+    }
 }
 
 void AgentsTable::writeRow(ResultTable &grid, int row, const RowValues &values)
@@ -89,6 +106,5 @@ void AgentsTable::writeRow(ResultTable &grid, int row, const RowValues &values)
     grid.setCell(ResultTable::AnswerColumn, row, Calc::DurationText(f.answerTime));
     grid.setCell(ResultTable::QueueTimeColumn, row, Calc::DurationText(f.queueTime));
     grid.setCell(ResultTable::QueueLengthColumn, row, Calc::FormatNumber(f.queueLength, 0));
-    grid.setCell(ResultTable::TrunksColumn, row, QString::number(values.trunks));
     grid.setCell(ResultTable::SchedColumn, row, QString::number(static_cast<long long>(values.scheduled)));
 }

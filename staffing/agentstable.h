@@ -35,6 +35,7 @@ private:
     // Every value of one row, from the model's figures for `agents`.
     static RowValues rowValuesOf(double agents, const AgentFigures &figures);
     static void writeRow(ResultTable &grid, int row, const RowValues &values);
+    static void writeTrunks(ResultTable &grid, std::vector<RowValues> &values);
 
     const ScenarioInputs &m_inputs;
     const StaffingModel &m_model;

@@ -38,9 +38,9 @@ RosterDay ComputeRosterDay(const std::vector<RowValues> &slotRows, double slotHo
             calls += slot.calls;
             answered += slot.calls * *level;
         }
-        if (slot.evaluated && *slot.have < slot.agents) {
+        if (slot.evaluated && *slot.rosterGap() < 0) {
             ++day.shortSlots;
-            day.shortfallAgentHours += (slot.agents - *slot.have) * slotHours;
+            day.shortfallAgentHours += -*slot.rosterGap() * slotHours;
         }
     }
     if (calls > 0)

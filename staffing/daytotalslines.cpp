@@ -9,6 +9,17 @@ QString AgentHoursText(double hours)
     return QString::number(hours, 'f', 1);
 }
 
+QString PaidHoursPerAgentText(int paidMinutes)
+{
+    // Hours as a number, not a clock time: 450 minutes are "7.5".
+    QString text = QString::number(paidMinutes / 60.0, 'f', 2);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
+
 std::vector<TotalsLine> DayTotalsLines(const AgentScenario &scenario)
 {
     std::vector<TotalsLine> lines;
@@ -18,7 +29,7 @@ std::vector<TotalsLine> DayTotalsLines(const AgentScenario &scenario)
         const DayTotals day = scenario.dayTotals();
         lines.push_back({QStringLiteral("Required agent-hours"), AgentHoursText(day.requiredAgentHours)});
         lines.push_back({QStringLiteral("Scheduled agent-hours"), AgentHoursText(day.scheduledAgentHours)});
-        lines.push_back({QStringLiteral("FTE at %1 paid hours").arg(PaidHoursText(scenario.Planning.paidMinutes)),
+        lines.push_back({QStringLiteral("FTE at %1 paid hours per agent").arg(PaidHoursPerAgentText(scenario.Planning.paidMinutes)),
                          QString::number(day.fte, 'f', 2)});
         const QString peak = day.peakSlot.isEmpty()
             ? QStringLiteral("none")
@@ -29,10 +40,10 @@ std::vector<TotalsLine> DayTotalsLines(const AgentScenario &scenario)
         const RosterDay roster = scenario.rosterDay();
         // One decimal: a day at 79.6 % must not read as meeting an 80 % goal.
         const QString level = roster.serviceLevel ? Calc::PercentText(*roster.serviceLevel, 1) : QStringLiteral("none");
-        lines.push_back({QStringLiteral("Roster service level"), level});
-        lines.push_back({QStringLiteral("Short slots"), QString::number(roster.shortSlots)});
-        lines.push_back({QStringLiteral("Shortfall agent-hours"), AgentHoursText(roster.shortfallAgentHours)});
-        lines.push_back({QStringLiteral("Roster agent-hours"), AgentHoursText(roster.agentHours)});
+        lines.push_back({QStringLiteral("Roster service level"), level, true});
+        lines.push_back({QStringLiteral("Short slots"), QString::number(roster.shortSlots), true});
+        lines.push_back({QStringLiteral("Shortfall agent-hours"), AgentHoursText(roster.shortfallAgentHours), true});
+        lines.push_back({QStringLiteral("Roster agent-hours"), AgentHoursText(roster.agentHours), true});
     }
     return lines;
 }

@@ -14,6 +14,7 @@ struct TotalsLine
 {
     QString caption;
     QString value;
+    bool roster = false; // one of the roster's figures
 };
 
 // The day's totals of a Schedule (with a planning option set) and the day's
@@ -24,3 +25,6 @@ std::vector<TotalsLine> DayTotalsLines(const AgentScenario &scenario);
 // Agent-hours as shown under the table: one decimal ("12.5"); slots are
 // half or whole hours, so nothing is lost for whole agents.
 QString AgentHoursText(double hours);
+
+// An agent's paid hours as a number of hours ("8", "7.5"), for the FTE line.
+QString PaidHoursPerAgentText(int paidMinutes);

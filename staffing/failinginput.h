@@ -23,6 +23,15 @@ public:
 
     // For display: the component name ("Edit1", "StringGrid1"), empty for none.
     QString name() const;
+    // Why a text that reads well is still refused, where the field alone
+    // does not say it (a patience of 00:00 with Erlang A); empty otherwise.
+    QString reason() const { return m_reason; }
+    FailingInput withReason(const QString &reason) const
+    {
+        FailingInput input = *this;
+        input.m_reason = reason;
+        return input;
+    }
 
     bool operator==(const FailingInput &other) const
     {
@@ -43,4 +52,5 @@ private:
     Kind m_kind = Kind::None;
     Field m_field = Field::MaskEdit1;
     int m_row = 0;
+    QString m_reason;
 };

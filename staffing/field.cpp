@@ -44,9 +44,11 @@ QString maskedTime(const QString &text)
 {
     const qsizetype colon = text.indexOf(TimeSeparator);
     if (colon < 0) {
-        // No separator: the digits fill the positions in order.
-        const QString digits = digitsOf(text).left(2 * PartDigits).leftJustified(2 * PartDigits, Blank);
-        return digits.left(PartDigits) + TimeSeparator + digits.mid(PartDigits);
+        // No separator: the first two digits are the part before the colon
+        // and the next two the part after it, each aligned as below, so that
+        // "0" reads as " 0:  " just as its masked text does.
+        const QString digits = digitsOf(text);
+        return maskedTime(digits.left(PartDigits) + TimeSeparator + digits.mid(PartDigits, PartDigits));
     }
     const QString before = digitsOf(text.left(colon)).left(PartDigits).rightJustified(PartDigits, Blank);
     const QString after = digitsOf(text.mid(colon + 1)).left(PartDigits).leftJustified(PartDigits, Blank);

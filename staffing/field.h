@@ -27,7 +27,8 @@ bool IsMaskedField(Field field);
 // digit positions, an empty position is a blank.
 //   time fields: the hour (or minute) part is right-aligned with a leading
 //   blank, the part after the colon left-aligned: "8:00" -> " 8:00";
-//   a text without a colon fills the four digit positions in order;
+//   a text without a colon has its first two digits before the colon and
+//   the next two after it: "0300" -> "03:00", "0" -> " 0:  ";
 //   MaskEdit5: its digits right-aligned, " 9"; MaskEdit6: left-aligned, "9 ";
 //   Edit1: unchanged.
 // A text the field holds already is its own masked text, so a saved field

@@ -39,7 +39,4 @@ struct GoalRule
     // Whether a cap or an abandonment limit is set beside the service level.
     bool hasLimits() const { return maxOccupancyPercent.has_value() || maxAbandonPercent.has_value(); }
 
-    // The ranges the planner may set.
-    static bool acceptsOccupancyCap(double percent) { return percent >= 1 && percent <= 100; }
-    static bool acceptsAbandonLimit(double percent) { return percent >= 0 && percent <= 100; }
 };

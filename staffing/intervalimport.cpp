@@ -9,9 +9,6 @@ std::optional<QString> IntervalImport::check(const IntervalFile &file)
 {
     if (!file.accepted())
         return file.refusal()->text();
-    if (file.slotMinutes() != TimeSlots::lengthMinutes(true) && file.slotMinutes() != TimeSlots::lengthMinutes(false))
-        return QStringLiteral("the file's intervals are %1 minutes long; the Schedule holds 30- or 60-minute slots")
-            .arg(file.slotMinutes());
     return std::nullopt;
 }
 
@@ -35,10 +32,10 @@ std::optional<QString> IntervalImport::apply(ScenarioInputs &scenario, const Int
 {
     if (auto refusal = check(file))
         return refusal;
-    const bool halfHours = file.slotMinutes() == TimeSlots::lengthMinutes(true);
     scenario.setText(Field::MaskEdit1, file.startText());
     scenario.setText(Field::MaskEdit7, file.endText());
-    scenario.setSlotLength(halfHours);
+    // The reader gives 15, 30 or 60 minutes, each a length the Schedule holds.
+    scenario.setSlotLength(slotLengthOfMinutes(file.slotMinutes()).value_or(SlotLength::Hour));
     scenario.updateTotalTime();
     scenario.SlotCalls.fill(0);
     scenario.SlotTalkSeconds.fill(std::nullopt);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "planningoptions.h"
 
+#include "planningoptioninfo.h"
+#include "staffingmodelinfo.h"
+
 #include <QRegularExpression>
 
 #include <cmath>
@@ -28,23 +31,11 @@ double PlanningOptions::scheduledAgents(double agents) const
     return std::ceil(agents * 100 / (100 - shrinkagePercent) - WholeAgentTolerance);
 }
 
-QString QueueModelKey(QueueModel model)
+int PlanningOptions::answeringAgents(int rostered) const
 {
-    return model == QueueModel::ErlangA ? QStringLiteral("erlang-a") : QStringLiteral("erlang-c");
-}
-
-QString QueueModelName(QueueModel model)
-{
-    return model == QueueModel::ErlangA ? QStringLiteral("Erlang A") : QStringLiteral("Erlang C");
-}
-
-std::optional<QueueModel> ParseQueueModelKey(const QString &key)
-{
-    if (key == QLatin1String("erlang-c"))
-        return QueueModel::ErlangC;
-    if (key == QLatin1String("erlang-a"))
-        return QueueModel::ErlangA;
-    return std::nullopt;
+    if (shrinkagePercent <= 0)
+        return rostered;
+    return static_cast<int>(std::floor(rostered * (100 - shrinkagePercent) / 100 + WholeAgentTolerance));
 }
 
 std::optional<double> ParsePercentOption(const QString &text, double min, double max)
@@ -71,7 +62,8 @@ std::optional<int> ParsePaidHours(const QString &text)
     if (!match.hasMatch())
         return std::nullopt;
     const int minutes = match.captured(1).toInt() * 60 + (match.hasCaptured(3) ? match.captured(3).toInt() : 0);
-    if (minutes < 1 || minutes > PlanningOptions::MaxPaidMinutes)
+    const PlanningOptionInfo &paid = PlanningOptionInfo::of(PlanningOption::PaidHours);
+    if (minutes < paid.minimum || minutes > paid.maximum)
         return std::nullopt;
     return minutes;
 }
@@ -83,19 +75,7 @@ QString PaidHoursText(int minutes)
 
 QString PlanningOptionDescription(PlanningOption option)
 {
-    switch (option) {
-    case PlanningOption::Model:
-        return QStringLiteral("queueing model");
-    case PlanningOption::Shrinkage:
-        return QStringLiteral("shrinkage");
-    case PlanningOption::MaxOccupancy:
-        return QStringLiteral("maximum occupancy");
-    case PlanningOption::MaxAbandon:
-        return QStringLiteral("maximum abandoned");
-    case PlanningOption::PaidHours:
-        return QStringLiteral("paid hours per agent");
-    }
-    return {};
+    return PlanningOptionInfo::of(option).description;
 }
 
 PlanningOptionTexts PlanningOptionTexts::of(const PlanningOptions &options)
@@ -115,33 +95,37 @@ PlanningOptionTexts PlanningOptionTexts::of(const PlanningOptions &options)
 PlanningOptionsCheck CheckPlanningOptions(const PlanningOptionTexts &texts)
 {
     PlanningOptionsCheck check;
-    auto refuse = [&check](PlanningOption option, const QString &requirement) {
+    auto refuse = [&check](PlanningOption option) {
         check.failing = option;
-        check.requirement = requirement;
+        check.requirement = PlanningOptionInfo::of(option).requirement;
         return check;
+    };
+    auto percent = [](PlanningOption option, const QString &text) {
+        const PlanningOptionInfo &info = PlanningOptionInfo::of(option);
+        return ParsePercentOption(text, info.minimum, info.maximum);
     };
     PlanningOptions options;
     options.model = texts.model;
     if (!texts.shrinkage.trimmed().isEmpty()) {
-        const auto percent = ParsePercentOption(texts.shrinkage, 0, PlanningOptions::MaxShrinkagePercent);
-        if (!percent)
-            return refuse(PlanningOption::Shrinkage, QStringLiteral("a percentage from 0 to 95"));
-        options.shrinkagePercent = *percent;
+        const auto shrinkage = percent(PlanningOption::Shrinkage, texts.shrinkage);
+        if (!shrinkage)
+            return refuse(PlanningOption::Shrinkage);
+        options.shrinkagePercent = *shrinkage;
     }
     if (!texts.maxOccupancy.trimmed().isEmpty()) {
-        options.maxOccupancyPercent = ParsePercentOption(texts.maxOccupancy, PlanningOptions::MinOccupancyPercent, 100);
+        options.maxOccupancyPercent = percent(PlanningOption::MaxOccupancy, texts.maxOccupancy);
         if (!options.maxOccupancyPercent)
-            return refuse(PlanningOption::MaxOccupancy, QStringLiteral("a percentage from 1 to 100"));
+            return refuse(PlanningOption::MaxOccupancy);
     }
     if (!texts.maxAbandon.trimmed().isEmpty()) {
-        options.maxAbandonPercent = ParsePercentOption(texts.maxAbandon, 0, 100);
+        options.maxAbandonPercent = percent(PlanningOption::MaxAbandon, texts.maxAbandon);
         if (!options.maxAbandonPercent)
-            return refuse(PlanningOption::MaxAbandon, QStringLiteral("a percentage from 0 to 100"));
+            return refuse(PlanningOption::MaxAbandon);
     }
     if (!texts.paidHours.trimmed().isEmpty()) {
         const auto minutes = ParsePaidHours(texts.paidHours);
         if (!minutes)
-            return refuse(PlanningOption::PaidHours, QStringLiteral("a time from 00:01 to 24:00"));
+            return refuse(PlanningOption::PaidHours);
         options.paidMinutes = *minutes;
     }
     check.options = options;
@@ -151,19 +135,19 @@ PlanningOptionsCheck CheckPlanningOptions(const PlanningOptionTexts &texts)
 std::vector<ShownPlanningOption> ShownPlanningOptions(const PlanningOptions &options)
 {
     std::vector<ShownPlanningOption> shown;
+    auto show = [&shown](PlanningOption option, const QString &value) {
+        shown.push_back({option, PlanningOptionInfo::of(option).caption, value});
+    };
     const QString percent = QStringLiteral("%1%");
     if (options.model != QueueModel::ErlangC)
-        shown.push_back({PlanningOption::Model, QStringLiteral("Model"), QueueModelName(options.model)});
+        show(PlanningOption::Model, StaffingModelInfo::of(options.model).name);
     if (options.hasShrinkage())
-        shown.push_back({PlanningOption::Shrinkage, QStringLiteral("Shrinkage"),
-                         percent.arg(PercentOptionText(options.shrinkagePercent))});
+        show(PlanningOption::Shrinkage, percent.arg(PercentOptionText(options.shrinkagePercent)));
     if (options.maxOccupancyPercent)
-        shown.push_back({PlanningOption::MaxOccupancy, QStringLiteral("Max occupancy"),
-                         percent.arg(PercentOptionText(*options.maxOccupancyPercent))});
+        show(PlanningOption::MaxOccupancy, percent.arg(PercentOptionText(*options.maxOccupancyPercent)));
     if (options.maxAbandonPercent)
-        shown.push_back({PlanningOption::MaxAbandon, QStringLiteral("Max abandoned"),
-                         percent.arg(PercentOptionText(*options.maxAbandonPercent))});
+        show(PlanningOption::MaxAbandon, percent.arg(PercentOptionText(*options.maxAbandonPercent)));
     if (options.paidMinutes != PlanningOptions::DefaultPaidMinutes)
-        shown.push_back({PlanningOption::PaidHours, QStringLiteral("Paid hours"), PaidHoursText(options.paidMinutes)});
+        show(PlanningOption::PaidHours, PaidHoursText(options.paidMinutes));
     return shown;
 }

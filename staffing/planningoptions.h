@@ -46,6 +46,10 @@ struct PlanningOptions
     // agents / (1 - shrinkage), rounded up to a whole agent. Dividing is
     // right and adding is wrong: 70 required at 30 % is 100, not 91.
     double scheduledAgents(double agents) const;
+    // The agents of a roster of `rostered` who answer calls: rostered x
+    // (1 - shrinkage), rounded down to a whole agent, exactly as
+    // scheduledAgents rounds up (10 at 30 % is 7).
+    int answeringAgents(int rostered) const;
 };
 
 // The options one by one, in the order the window and the report list them.
@@ -89,11 +93,6 @@ struct ShownPlanningOption
 };
 std::vector<ShownPlanningOption> ShownPlanningOptions(const PlanningOptions &options);
 
-// "erlang-c", "erlang-a": the model's key in files and on the command line.
-QString QueueModelKey(QueueModel model);
-// "Erlang C", "Erlang A": the model's name in the window and the report.
-QString QueueModelName(QueueModel model);
-std::optional<QueueModel> ParseQueueModelKey(const QString &key);
 
 // A percentage option: a number with at most two decimals and "." as the
 // decimal point, optionally followed by "%", blanks around it allowed;

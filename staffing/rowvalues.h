@@ -26,7 +26,16 @@ struct RowValues
     // The Schedule with a roster: the slot's roster value and what those
     // agents give; a roster that cannot carry the slot's load is overloaded
     // and answers nothing in time.
+    // With shrinkage the roster holds the agents rostered, whom `scheduled`
+    // counts; its figures are those of the share of them on the phones.
     std::optional<int> have;
     bool haveCarries = false;
     AgentFigures haveFigures;
+
+    // Roster less the agents to roster (the required agents without
+    // shrinkage); none without a roster value.
+    std::optional<double> rosterGap() const
+    {
+        return have ? std::optional<double>(*have - scheduled) : std::nullopt;
+    }
 };

@@ -40,21 +40,22 @@ void ScenarioInputs::setText(Field field, const QString &text)
     m_texts[static_cast<std::size_t>(field)] = limit > 0 ? text.left(limit) : text;
 }
 
-void ScenarioInputs::setRadioButtons(bool thirtyChecked, bool sixtyChecked)
+std::optional<SlotLength> ScenarioInputs::checkedSlotButton() const
 {
-    m_radio1 = thirtyChecked;
-    m_radio2 = sixtyChecked && !thirtyChecked;
+    if (!m_slotButtonChecked)
+        return std::nullopt;
+    return m_slotLength;
 }
 
-void ScenarioInputs::setSlotLength(bool thirtyChecked, bool sixtyChecked)
+void ScenarioInputs::setSlotLength(SlotLength length, bool buttonChecked)
 {
-    setRadioButtons(thirtyChecked, sixtyChecked);
-    HalfHourSlots = m_radio1;
+    m_slotLength = length;
+    m_slotButtonChecked = buttonChecked;
 }
 
 TimeSlots ScenarioInputs::timeSlots() const
 {
-    return TimeSlots::of(text(Field::MaskEdit1), text(Field::MaskEdit7), HalfHourSlots);
+    return TimeSlots::of(text(Field::MaskEdit1), text(Field::MaskEdit7), m_slotLength);
 }
 
 TimeSlots ScenarioInputs::BuildTimeSlots()
@@ -62,13 +63,19 @@ TimeSlots ScenarioInputs::BuildTimeSlots()
     const TimeSlots slotList = timeSlots();
     setText(Field::MaskEdit1, slotList.startText());
     setText(Field::MaskEdit7, slotList.endText());
-    m_totalTime = slotList.totalTimeText(HalfHourSlots);
+    m_totalTime = slotList.totalTimeText();
     return slotList;
 }
 
 void ScenarioInputs::updateTotalTime()
 {
-    m_totalTime = timeSlots().totalTimeText(HalfHourSlots);
+    if (ScheduleMode) {
+        m_totalTime = timeSlots().totalTimeText();
+        return;
+    }
+    // The Agents table works on the typed period.
+    const int minutes = TimeSlots::periodMinutes(text(Field::MaskEdit1), text(Field::MaskEdit7));
+    m_totalTime = TimeSlots::clockText(minutes / 60, minutes % 60);
 }
 
 bool ScenarioInputs::ValidateInputs()
@@ -97,7 +104,7 @@ bool ScenarioInputs::checkPeriod()
         return false;
 
     if (ScheduleMode)
-        PeriodMinutes = m_radio1 ? 30 : 60;
+        PeriodMinutes = minutesOf(m_slotLength);
     else
         PeriodMinutes = *end - *start;
     if (PeriodMinutes < 0)
@@ -135,8 +142,11 @@ bool ScenarioInputs::checkCallsAndDurations()
         return false;
     AbandonWaitSeconds = *abandon;
     // Callers who hang up need a patience to hang up after.
-    if (Planning.model == QueueModel::ErlangA && !ErlangAModel::acceptsPatience(AbandonWaitSeconds))
+    if (Planning.model == QueueModel::ErlangA && !ErlangAModel::acceptsPatience(AbandonWaitSeconds)) {
+        FailingField = FailingField.withReason(
+            QStringLiteral("With Erlang A callers hang up after the wait before abandon: it must be at least 00:01."));
         return false;
+    }
     return true;
 }
 

@@ -6,21 +6,23 @@
 #include "field.h"
 #include "goalrule.h"
 #include "planningoptions.h"
+#include "shifttype.h"
 #include "timeslots.h"
 
 #include <QString>
 
 #include <array>
 #include <optional>
+#include <vector>
 
-// What a scenario is computed from: the field texts, the slot length
-// buttons, the slot volumes and flags, and the values the input check reads
+// What a scenario is computed from: the field texts, the slot length, the
+// slot volumes and flags, and the values the input check reads
 // out of the texts. Holds no results.
 class ScenarioInputs
 {
 public:
-    // The window's state at creation: default texts, 60-minute slots with
-    // neither slot button checked.
+    // The window's state at creation: default texts, 60-minute slots with no
+    // slot button checked.
     ScenarioInputs();
 
     // Loads beyond this offered load (in agent-hours per hour, i.e. about as
@@ -29,7 +31,6 @@ public:
     // milliseconds while lying far above any real call centre.
     static constexpr double MaxTrafficLoad = 100000.0;
     static constexpr int SlotCapacity = 100; // SlotCalls[1..100]
-    static constexpr int MaxSlots = TimeSlots::MaxCount;
 
     // --- field texts -------------------------------------------------------
     QString text(Field field) const;
@@ -38,21 +39,18 @@ public:
     // StaticText1: the total time of the slots ("09:00 hrs" until first built).
     QString totalTimeText() const { return m_totalTime; }
 
-    // --- slot length buttons ----------------------------------------------
-    bool radioButton1Checked() const { return m_radio1; } // "30 min"
-    bool radioButton2Checked() const { return m_radio2; } // "60 min"
-    // Checking one button unchecks the other; false leaves both unchecked.
-    // The window sets the buttons so, then runs RadioButton1Click.
-    void setRadioButtons(bool thirtyChecked, bool sixtyChecked);
-    // The slot length as a whole, without converting any volumes: the two
-    // buttons and HalfHourSlots together (30-minute slots only while "30
-    // min" is checked). Neither button checked means 60-minute slots.
-    void setSlotLength(bool thirtyChecked, bool sixtyChecked);
-    void setSlotLength(bool halfHours) { setSlotLength(halfHours, !halfHours); }
+    // --- slot length ------------------------------------------------------
+    // The length of the Schedule's slots: 60 minutes in a new window.
+    SlotLength slotLength() const { return m_slotLength; }
+    // The slot button shown checked: none in a new window (and after a file
+    // whose line 11 names no length), while 60-minute slots are used.
+    std::optional<SlotLength> checkedSlotButton() const;
+    // The slot length as a whole, without converting any volumes; with
+    // buttonChecked false no button shows it.
+    void setSlotLength(SlotLength length, bool buttonChecked = true);
 
     // --- slot volumes and flags ---------------------------------------------
     std::array<int, SlotCapacity + 1> SlotCalls{}; // index 1..100; 0 unused
-    bool HalfHourSlots = false;
     bool SlotCallsEdited = false;
     bool ScheduleMode = false;
     double CallCount = 0;
@@ -71,6 +69,9 @@ public:
     std::array<std::optional<int>, SlotCapacity + 1> SlotTalkSeconds{};
     std::array<std::optional<int>, SlotCapacity + 1> SlotWrapSeconds{};
     bool hasSlotTimes() const;
+    // The shift types the shift planner may staff the day with, in the
+    // planner's order; none until the planner sets some.
+    std::vector<ShiftType> ShiftTypes;
 
     // --- time slots -----------------------------------------------------------
     // The slot list for the current fields and slot length, changing nothing.
@@ -113,6 +114,6 @@ private:
 
     std::array<QString, FieldCount> m_texts;
     QString m_totalTime;
-    bool m_radio1 = false;
-    bool m_radio2 = false;
+    SlotLength m_slotLength = SlotLength::Hour;
+    bool m_slotButtonChecked = false;
 };

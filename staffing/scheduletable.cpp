@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "scheduletable.h"
 
-#include "conversions.h"
 #include "queueing.h"
 #include "texts.h"
 
@@ -13,10 +12,6 @@ namespace {
 
 const char *const scheduleHeaders[ResultTable::ColumnCount] = {
     "Time", "Calls", "Agents", "Srv Lvl", "Queued", "Abndon", "Usage", "Ave Ans", "Trunks"};
-
-// The most agents whose lines are searched: the loss recursion is run for
-// each searched slot, and from 256 agents up the lines equal the agents.
-constexpr double MostAgentsWithLineSearch = 255;
 
 } // namespace
 
@@ -32,6 +27,7 @@ struct ScheduleTable::Slot
     AgentFigures exactFigures; // as the model gave them
     int trunks = 0;
     std::optional<int> have;   // the roster's agents
+    int haveAnswering = 0;     // those of them on the phones
     bool haveCarries = false;  // false: the roster cannot carry the load
     AgentFigures haveFigures;  // as the model gave them; an unstaffed slot: as its own figures
 };
@@ -51,7 +47,7 @@ void ScheduleTable::prepareLayout(ResultTable &grid, const TimeSlots &slotList, 
     }
     grid.setRowCount(slotList.count + 1);
     for (int i = 1; i <= slotList.count; ++i) {
-        grid.setCell(ResultTable::TimeColumn, i, slotList.slotStartText(i, inputs.HalfHourSlots));
+        grid.setCell(ResultTable::TimeColumn, i, slotList.slotStartText(i));
         grid.setCell(ResultTable::CallsColumn, i, QString::number(inputs.SlotCalls[static_cast<std::size_t>(i)]));
     }
     for (int c = 0; c < ResultTable::ColumnCount; ++c)
@@ -97,21 +93,25 @@ void ScheduleTable::evaluateSlots(const std::vector<Slot *> &staffed) const
 
 std::vector<ScheduleTable::Slot> ScheduleTable::readSlots(const ResultTable &grid, CallTotals &totals) const
 {
-    // A Calls text that is not a number, or is 0, leaves its slot unstaffed.
+    // The volumes come from the scenario, whose Calls cells only show them;
+    // a slot of 0 calls stays unstaffed.
     std::vector<Slot> slotRows(static_cast<std::size_t>(grid.rowCount() - 1));
     for (int row = 1; row <= static_cast<int>(slotRows.size()); ++row) {
         Slot &slot = slotRows[static_cast<std::size_t>(row - 1)];
-        slot.have = m_inputs.SlotHave[static_cast<std::size_t>(std::min(row, ScenarioInputs::SlotCapacity))];
+        const std::size_t index = static_cast<std::size_t>(std::min(row, ScenarioInputs::SlotCapacity));
+        slot.have = m_inputs.SlotHave[index];
+        if (slot.have)
+            slot.haveAnswering = m_inputs.Planning.answeringAgents(*slot.have);
         slot.inputs = m_inputs.slotServiceInputs(row);
-        const auto calls = Calc::ParseFloat(grid.cell(ResultTable::CallsColumn, row));
-        if (calls)
-            totals.lastReadable = *calls;
-        if (!calls || *calls == 0)
+        const double calls = m_inputs.SlotCalls[index];
+        totals.lastReadable = calls;
+        if (calls == 0)
             continue;
         slot.staffed = true;
-        slot.calls = *calls;
-        totals.day += static_cast<long long>(std::trunc(*calls));
-        slot.load = ComputeCallLoad(*calls, m_inputs.PeriodMinutes, slot.inputs.handleSeconds);
+        slot.calls = calls;
+        totals.day += static_cast<long long>(calls);
+        // The slot's own handle time, when it has one, sets its load.
+        slot.load = ComputeCallLoad(calls, m_inputs.PeriodMinutes, slot.inputs.handleSeconds);
     }
     return slotRows;
 }
@@ -128,7 +128,7 @@ void ScheduleTable::searchAgents(LoadEvaluation &evaluation, const GoalRule &rul
             continue;
         }
         slot.figures = evaluation.evaluate(n);
-        if (slot.have && *slot.have == n) {
+        if (slot.have && slot.haveAnswering == n) {
             slot.haveCarries = true;
             slot.haveFigures = slot.figures;
         }
@@ -148,28 +148,22 @@ void ScheduleTable::searchAgents(LoadEvaluation &evaluation, const GoalRule &rul
 
 void ScheduleTable::findTrunks(std::vector<Slot> &slotRows)
 {
-    // Only the agent number kept shows its lines; the loss probabilities of
-    // all searched slotRows run side by side.
+    // Only the agent number kept shows its lines; the searches of all
+    // staffed slots run side by side.
+    std::vector<double> firstLines;
     std::vector<double> trunkLoads;
-    std::vector<long long> trunkLines;
     std::vector<Slot *> searched;
     for (Slot &slot : slotRows) {
         if (!slot.staffed)
             continue;
-        if (slot.agents > MostAgentsWithLineSearch) {
-            slot.trunks = static_cast<int>(slot.agents);
-        } else {
-            trunkLoads.push_back(slot.figures.trunkLoad);
-            trunkLines.push_back(static_cast<long long>(slot.agents));
-            searched.push_back(&slot);
-        }
+        firstLines.push_back(slot.agents);
+        trunkLoads.push_back(slot.figures.trunkLoad);
+        searched.push_back(&slot);
     }
-    const int searches = static_cast<int>(searched.size());
-    std::vector<double> trunkBlocking(searched.size());
-    Calc::LossProbabilities(trunkLoads.data(), trunkLines.data(), trunkBlocking.data(), searches);
+    std::vector<int> trunks(searched.size());
+    Calc::TrunksNeededSideBySide(firstLines.data(), trunkLoads.data(), trunks.data(), static_cast<int>(trunks.size()));
     for (std::size_t t = 0; t < searched.size(); ++t)
-        searched[t]->trunks =
-            Calc::TrunksNeededFrom(static_cast<int>(trunkLines[t]), trunkLoads[t], trunkBlocking[t]);
+        searched[t]->trunks = trunks[t];
 }
 
 void ScheduleTable::evaluateRoster(LoadEvaluation &evaluation, Slot &slot)
@@ -180,7 +174,7 @@ void ScheduleTable::evaluateRoster(LoadEvaluation &evaluation, Slot &slot)
     // load at all).
     if (!slot.have || slot.haveCarries)
         return;
-    const double have = *slot.have;
+    const double have = slot.haveAnswering;
     slot.haveCarries = have >= 1 && evaluation.carries(have);
     if (slot.haveCarries)
         slot.haveFigures = evaluation.evaluate(have);
@@ -227,7 +221,7 @@ void ScheduleTable::writeRosterCells(ResultTable &grid, int row, const Slot &slo
         grid.setCell(c, row, QString());
     if (!slot.have)
         return;
-    grid.setCell(ResultTable::GapColumn, row, QString::number(static_cast<long long>(*slot.have - slot.agents)));
+    grid.setCell(ResultTable::GapColumn, row, QString::number(static_cast<long long>(*slot.have - slot.scheduled)));
     if (slot.staffed && !slot.haveCarries) {
         grid.setCell(ResultTable::HaveServiceColumn, row, QStringLiteral("overloaded"));
         return;

@@ -20,7 +20,7 @@ public:
     // What a filled Schedule tells the scenario about its calls.
     struct CallTotals
     {
-        std::optional<double> lastReadable; // the last slot's calls that read as a number
+        std::optional<double> lastReadable; // the last slot's calls
         long long day = 0;                  // the whole calls of every staffed slot
     };
 
@@ -30,8 +30,8 @@ public:
     // The headers, one row per slot with its start time and its volume from
     // `inputs`, and the figures' cells emptied.
     static void prepareLayout(ResultTable &grid, const TimeSlots &slotList, const ScenarioInputs &inputs);
-    // Reads each slot's Calls cell and writes its figures and values
-    // (replacing `values`).
+    // Takes each slot's volume from `inputs` (the Calls cells only show
+    // them) and writes its figures and values (replacing `values`).
     CallTotals fill(ResultTable &grid, std::vector<RowValues> &values) const;
 
 private:

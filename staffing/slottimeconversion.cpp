@@ -9,14 +9,19 @@
 namespace SlotTimeConversion {
 
 std::vector<std::optional<int>> convert(const TimeSlots &from, const std::vector<std::optional<int>> &times,
-                                        const std::vector<int> &volumes, bool fromHalfHours, const TimeSlots &to)
+                                        const std::vector<int> &volumes, const TimeSlots &to)
 {
-    const int oldStart = from.startMinuteOfDay();
-    const int newStart = to.startMinuteOfDay();
-    const int oldLength = TimeSlots::lengthMinutes(fromHalfHours);
-    const int newLength = TimeSlots::lengthMinutes(!fromHalfHours);
-    auto offset = [&](int minuteOfDay) {
-        return ((minuteOfDay - newStart) % Calc::MinutesPerDay + Calc::MinutesPerDay) % Calc::MinutesPerDay;
+    const int oldLength = from.lengthMinutes();
+    const int newLength = to.lengthMinutes();
+    // How many new slots one old slot covers: more than 1 when splitting.
+    const int parts = std::max(1, oldLength / newLength);
+    // The new slot (0-based, maybe past the list's end) that old slot i
+    // starts in, counted on a 24-hour clock from the new list's start.
+    auto firstNewSlot = [&](int i) {
+        const int start = from.startMinuteOfDay() + i * oldLength;
+        const int offset = ((start - to.startMinuteOfDay()) % Calc::MinutesPerDay + Calc::MinutesPerDay)
+                           % Calc::MinutesPerDay;
+        return offset / newLength;
     };
 
     struct Mean
@@ -32,12 +37,12 @@ std::vector<std::optional<int>> convert(const TimeSlots &from, const std::vector
         const std::optional<int> &time = times[static_cast<std::size_t>(i)];
         if (!time)
             continue;
-        const int slotStart = offset(oldStart + i * oldLength);
-        const int k = slotStart / newLength;
-        if (!fromHalfHours) {
-            for (int half : {k, (slotStart + newLength) / newLength}) {
-                if (half < to.count)
-                    result[static_cast<std::size_t>(half)] = time;
+        const int k = firstNewSlot(i);
+        if (parts > 1) {
+            // Split: every part keeps the longer slot's time.
+            for (int part = 0; part < parts; ++part) {
+                if (k + part < to.count)
+                    result[static_cast<std::size_t>(k + part)] = time;
             }
             continue;
         }
@@ -50,7 +55,7 @@ std::vector<std::optional<int>> convert(const TimeSlots &from, const std::vector
         mean.plain += *time;
         ++mean.count;
     }
-    for (std::size_t k = 0; fromHalfHours && k < means.size(); ++k) {
+    for (std::size_t k = 0; parts == 1 && k < means.size(); ++k) {
         const Mean &mean = means[k];
         if (mean.count > 0)
             result[k] = static_cast<int>(std::floor((mean.calls > 0 ? mean.weighted / mean.calls : mean.plain / mean.count) + 0.5));

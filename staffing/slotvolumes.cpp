@@ -9,6 +9,55 @@
 
 namespace SlotVolumes {
 
+namespace {
+
+// Where the old slots lie in the new list: for old slot i, the first new
+// slot it reaches and how many new slots it covers (1 when merging).
+class SlotMap
+{
+public:
+    SlotMap(const TimeSlots &from, const TimeSlots &to)
+        : m_from(from)
+        , m_to(to)
+        , m_parts(std::max(1, from.lengthMinutes() / to.lengthMinutes()))
+    {
+    }
+
+    int parts() const { return m_parts; }
+
+    // The new slot (0-based, maybe past the list's end) that part `part`
+    // of old slot `i` (0-based) falls in.
+    int newSlot(int i, int part) const
+    {
+        // Minutes from the new list's start, on a 24-hour clock.
+        const int start = m_from.startMinuteOfDay() + i * m_from.lengthMinutes();
+        const int offset = ((start - m_to.startMinuteOfDay()) % Calc::MinutesPerDay + Calc::MinutesPerDay)
+                           % Calc::MinutesPerDay;
+        return offset / m_to.lengthMinutes() + part;
+    }
+
+    // Whether a new slot index lies in the new list.
+    bool inList(int k) const { return k < m_to.count; }
+
+private:
+    const TimeSlots &m_from;
+    const TimeSlots &m_to;
+    int m_parts;
+};
+
+// How an old slot's volume splits over its parts.
+std::vector<int> splitVolume(int volume, const TimeSlots &from, int parts)
+{
+    if (parts == 1)
+        return {volume};
+    // The hour's halves as the two-length window always split them.
+    if (from.length == SlotLength::Hour && parts == 2)
+        return {volume / 2, volume - volume / 2};
+    return spread(volume, parts);
+}
+
+} // namespace
+
 std::vector<int> spread(double calls, int count)
 {
     std::vector<int> volumes(static_cast<std::size_t>(count));
@@ -31,47 +80,39 @@ std::vector<int> spread(double calls, int count)
     return volumes;
 }
 
-std::vector<std::optional<int>> convert(const TimeSlots &from, const std::vector<int> &volumes, bool fromHalfHours,
-                                        const TimeSlots &to)
+std::vector<int> convert(const TimeSlots &from, const std::vector<int> &volumes, const TimeSlots &to)
 {
-    // With whole-hour times this pairs half hours 2k-1 and 2k, and splits
-    // each hour into two; half-hour starts and odd counts stay on the clock
-    // too.
-    const int oldStart = from.startMinuteOfDay();
-    const int newStart = to.startMinuteOfDay();
-    const int oldLength = TimeSlots::lengthMinutes(fromHalfHours);
-    const int newLength = TimeSlots::lengthMinutes(!fromHalfHours);
-
-    // Minutes of a slot start counted from the new list's start, on a
-    // 24-hour clock.
-    auto offset = [&](int minuteOfDay) {
-        return ((minuteOfDay - newStart) % Calc::MinutesPerDay + Calc::MinutesPerDay) % Calc::MinutesPerDay;
-    };
-
+    const SlotMap map(from, to);
     std::vector<long long> sums(static_cast<std::size_t>(to.count), 0);
-    std::vector<bool> touched(static_cast<std::size_t>(to.count), false);
-    auto add = [&](int k, long long v) {
-        if (k < to.count) {
-            sums[static_cast<std::size_t>(k)] += v;
-            touched[static_cast<std::size_t>(k)] = true;
-        }
-    };
     for (int i = 0; i < static_cast<int>(volumes.size()); ++i) {
-        const int slotStart = offset(oldStart + i * oldLength);
-        const int v = volumes[static_cast<std::size_t>(i)];
-        if (fromHalfHours) {
-            add(slotStart / newLength, v);
-        } else {
-            const int first = v / 2;
-            add(slotStart / newLength, first);
-            add((slotStart + newLength) / newLength, v - first);
+        const std::vector<int> parts = splitVolume(volumes[static_cast<std::size_t>(i)], from, map.parts());
+        for (int part = 0; part < map.parts(); ++part) {
+            const int k = map.newSlot(i, part);
+            if (map.inList(k))
+                sums[static_cast<std::size_t>(k)] += parts[static_cast<std::size_t>(part)];
         }
     }
+    std::vector<int> result(sums.size());
+    for (std::size_t k = 0; k < sums.size(); ++k)
+        result[k] = static_cast<int>(std::clamp<long long>(sums[k], INT_MIN, INT_MAX));
+    return result;
+}
 
-    std::vector<std::optional<int>> result(static_cast<std::size_t>(to.count));
-    for (std::size_t k = 0; k < result.size(); ++k) {
-        if (touched[k])
-            result[k] = static_cast<int>(std::clamp<long long>(sums[k], INT_MIN, INT_MAX));
+RosterValues convertRoster(const TimeSlots &from, const RosterValues &roster, const TimeSlots &to)
+{
+    const SlotMap map(from, to);
+    RosterValues result(static_cast<std::size_t>(to.count));
+    for (int i = 0; i < static_cast<int>(roster.size()); ++i) {
+        const std::optional<int> &have = roster[static_cast<std::size_t>(i)];
+        if (!have)
+            continue;
+        for (int part = 0; part < map.parts(); ++part) {
+            const int k = map.newSlot(i, part);
+            if (!map.inList(k))
+                continue;
+            std::optional<int> &merged = result[static_cast<std::size_t>(k)];
+            merged = merged ? std::min(*merged, *have) : *have;
+        }
     }
     return result;
 }

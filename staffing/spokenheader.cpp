@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "spokenheader.h"
 
+#include "resulttable.h"
+
 namespace {
 
 struct Spelling
@@ -15,8 +17,9 @@ constexpr Spelling spellings[] = {
     {"Q Time", "Queue time"},     {"Avg Q", "Average queue"},
     // The planning and roster columns.
     {"Sched", "Scheduled agents"}, {"Have", "Agents on the roster"}, {"Gap", "Roster gap"},
-    {"H Srv", "Roster service level"}, {"H Que", "Roster queued"}, {"H Abn", "Roster abandoned"},
-    {"H Use", "Roster usage"}, {"H Ans", "Roster average answer"},
+    {"Roster Srv", "Service level with the roster"}, {"Roster Que", "Queued with the roster"},
+    {"Roster Abn", "Abandoned with the roster"}, {"Roster Use", "Usage with the roster"},
+    {"Roster Ans", "Average answer with the roster"},
 };
 
 } // namespace
@@ -28,4 +31,29 @@ QString SpokenHeader(const QString &shown)
             return QString::fromLatin1(s.spoken);
     }
     return shown;
+}
+
+QString ScheduleColumnHint(int column, bool shrinkage)
+{
+    switch (column) {
+    case ResultTable::HaveColumn:
+        return shrinkage ? QStringLiteral("Enter the agents rostered for the slot; with shrinkage those on the phones "
+                                          "give the roster's figures, Gap sets them against Sched")
+                         : QStringLiteral("Enter the agents on the roster for the slot; Gap sets them against Agents");
+    case ResultTable::GapColumn:
+        return shrinkage ? QStringLiteral("Agents rostered less Sched: below 0 the slot is short")
+                         : QStringLiteral("Agents on the roster less Agents: below 0 the slot is short");
+    case ResultTable::HaveServiceColumn:
+        return QStringLiteral("Service level the roster gives: calls answered within the goal time");
+    case ResultTable::HaveQueuedColumn:
+        return QStringLiteral("Calls that queue with the roster");
+    case ResultTable::HaveAbandonColumn:
+        return QStringLiteral("Calls that abandon with the roster");
+    case ResultTable::HaveUsageColumn:
+        return QStringLiteral("Agent usage with the roster");
+    case ResultTable::HaveAnswerColumn:
+        return QStringLiteral("Average time to answer with the roster");
+    default:
+        return QStringLiteral("Enter the call volume, use the arrow keys to advance");
+    }
 }

@@ -9,3 +9,9 @@ QString StandardErrorText(const QString &message)
         return message + QLatin1Char('.');
     return message;
 }
+
+std::optional<std::vector<ShiftType>> DialogService::editShiftTypes(const std::vector<ShiftType> &, const ShiftDay &,
+                                                                    const QString &)
+{
+    return std::nullopt;
+}

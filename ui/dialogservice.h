@@ -2,6 +2,8 @@
 #pragma once
 
 #include "planningoptions.h"
+#include "shiftday.h"
+#include "shifttype.h"
 
 #include <QString>
 #include <QStringList>
@@ -63,6 +65,11 @@ public:
     virtual std::optional<PlanningOptions> editPlanningOptions(const PlanningOptions &current,
                                                                const QString &windowCaption) = 0;
 
+    // The shift planner's shift types of the agent window captioned
+    // `windowCaption`, checked against `day`: the types accepted with OK, or
+    // none when the planner cancelled. Without a dialog to show, none.
+    virtual std::optional<std::vector<ShiftType>> editShiftTypes(const std::vector<ShiftType> &current,
+                                                                 const ShiftDay &day, const QString &windowCaption);
     // Reports an error that a handler does not handle itself.
     void error(const QString &message) { showErrorBox(StandardErrorText(message)); }
 };

@@ -3,6 +3,7 @@
 
 #include "filenames.h"
 #include "planningdialog.h"
+#include "shifttypesdialog.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -136,6 +137,16 @@ SaveChoice MessageBoxDialogService::askSaveChanges(const QString &text)
     if (box.clickedButton() == discard)
         return SaveChoice::Discard;
     return SaveChoice::Cancel;
+}
+
+std::optional<std::vector<ShiftType>> MessageBoxDialogService::editShiftTypes(const std::vector<ShiftType> &current,
+                                                                             const ShiftDay &day,
+                                                                             const QString &windowCaption)
+{
+    ShiftTypesDialog dialog(current, day, windowCaption, *this, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.types();
 }
 
 std::optional<PlanningOptions> MessageBoxDialogService::editPlanningOptions(const PlanningOptions &current,

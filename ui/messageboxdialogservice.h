@@ -29,6 +29,8 @@ public:
     bool choosePrinter(QPrinter &printer) override;
     void showErrorDialog(const QString &text) override;
     SaveChoice askSaveChanges(const QString &text) override;
+    std::optional<std::vector<ShiftType>> editShiftTypes(const std::vector<ShiftType> &current, const ShiftDay &day,
+                                                         const QString &windowCaption) override;
     std::optional<PlanningOptions> editPlanningOptions(const PlanningOptions &current,
                                                        const QString &windowCaption) override;
 

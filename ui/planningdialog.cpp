@@ -3,6 +3,8 @@
 
 #include "dialogservice.h"
 #include "hint.h"
+#include "planningoptioninfo.h"
+#include "staffingmodelinfo.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -35,28 +37,19 @@ PlanningDialog::PlanningDialog(const PlanningOptions &current, const QString &wi
     auto *modelBox = new QGroupBox(QStringLiteral("Queueing model"), this);
     modelBox->setAccessibleName(QStringLiteral("Queueing model"));
     auto *modelLayout = new QVBoxLayout(modelBox);
-    m_erlangC = new QRadioButton(QStringLiteral("Erlang &C: callers wait until they are answered; "
-                                                "abandonment is an estimate"),
-                                 modelBox);
-    m_erlangA = new QRadioButton(QStringLiteral("Erlang &A: callers hang up after waiting, on average, "
-                                                "the \"Wait before abandon\" time"),
-                                 modelBox);
-    m_erlangC->setAccessibleName(QStringLiteral("Erlang C model"));
-    m_erlangA->setAccessibleName(QStringLiteral("Erlang A model"));
-    modelLayout->addWidget(m_erlangC);
-    modelLayout->addWidget(m_erlangA);
+    for (const StaffingModelInfo &info : StaffingModelInfo::all()) {
+        auto *button = new QRadioButton(info.dialogLabel, modelBox);
+        button->setAccessibleName(info.name + QStringLiteral(" model"));
+        modelLayout->addWidget(button);
+        m_modelButtons.emplace_back(info.model, button);
+    }
     outer->addWidget(modelBox);
 
     auto *form = new QFormLayout;
-    m_shrinkage = addField(form, QStringLiteral("&Shrinkage %:"),
-                           QStringLiteral("The share of paid time agents are not on the phones, 0 to 95"));
-    m_maxOccupancy = addField(form, QStringLiteral("Max &occupancy %:"),
-                              QStringLiteral("The highest usage the goal row may have, 1 to 100; empty: none"));
-    m_maxAbandon = addField(form, QStringLiteral("Max a&bandoned %:"),
-                            QStringLiteral("The highest share of callers hanging up the goal row may have, "
-                                           "0 to 100; empty: none"));
-    m_paidHours = addField(form, QStringLiteral("&Paid hours per agent:"),
-                           QStringLiteral("The paid time of one agent's day, hh:mm (08:00 when empty)"));
+    m_shrinkage = addField(form, PlanningOption::Shrinkage);
+    m_maxOccupancy = addField(form, PlanningOption::MaxOccupancy);
+    m_maxAbandon = addField(form, PlanningOption::MaxAbandon);
+    m_paidHours = addField(form, PlanningOption::PaidHours);
     outer->addLayout(form);
 
     m_requirement = new QLabel(this);
@@ -73,8 +66,10 @@ PlanningDialog::PlanningDialog(const PlanningOptions &current, const QString &wi
     setTexts(PlanningOptionTexts::of(current));
 }
 
-QLineEdit *PlanningDialog::addField(QFormLayout *form, const QString &label, const QString &hint)
+QLineEdit *PlanningDialog::addField(QFormLayout *form, PlanningOption option)
 {
+    const PlanningOptionInfo &info = PlanningOptionInfo::of(option);
+    const QString &label = info.dialogLabel;
     auto *edit = new QLineEdit(this);
     auto *caption = new QLabel(label, this);
     caption->setBuddy(edit);
@@ -82,7 +77,7 @@ QLineEdit *PlanningDialog::addField(QFormLayout *form, const QString &label, con
     name.remove(QLatin1Char('&'));
     name.remove(QLatin1Char(':'));
     edit->setAccessibleName(name.trimmed());
-    SetHint(edit, hint);
+    SetHint(edit, info.dialogHint);
     form->addRow(caption, edit);
     return edit;
 }
@@ -104,10 +99,28 @@ QLineEdit *PlanningDialog::field(PlanningOption option) const
     return nullptr;
 }
 
+QRadioButton *PlanningDialog::modelButton(QueueModel model) const
+{
+    for (const auto &[buttonModel, button] : m_modelButtons) {
+        if (buttonModel == model)
+            return button;
+    }
+    return m_modelButtons.front().second;
+}
+
+QueueModel PlanningDialog::checkedModel() const
+{
+    for (const auto &[model, button] : m_modelButtons) {
+        if (button->isChecked())
+            return model;
+    }
+    return m_modelButtons.front().first;
+}
+
 PlanningOptionTexts PlanningDialog::texts() const
 {
     PlanningOptionTexts texts;
-    texts.model = m_erlangA->isChecked() ? QueueModel::ErlangA : QueueModel::ErlangC;
+    texts.model = checkedModel();
     texts.shrinkage = m_shrinkage->text();
     texts.maxOccupancy = m_maxOccupancy->text();
     texts.maxAbandon = m_maxAbandon->text();
@@ -117,7 +130,7 @@ PlanningOptionTexts PlanningDialog::texts() const
 
 void PlanningDialog::setTexts(const PlanningOptionTexts &texts)
 {
-    (texts.model == QueueModel::ErlangA ? m_erlangA : m_erlangC)->setChecked(true);
+    modelButton(texts.model)->setChecked(true);
     m_shrinkage->setText(texts.shrinkage);
     m_maxOccupancy->setText(texts.maxOccupancy);
     m_maxAbandon->setText(texts.maxAbandon);
@@ -132,7 +145,7 @@ void PlanningDialog::accept()
         // first, then the message; what it must be stays in view.
         QWidget *failing = field(check.failing);
         if (!failing)
-            failing = m_erlangA->isChecked() ? m_erlangA : m_erlangC;
+            failing = modelButton(checkedModel());
         failing->setFocus(Qt::OtherFocusReason);
         if (auto *edit = qobject_cast<QLineEdit *>(failing))
             edit->selectAll();

@@ -6,6 +6,8 @@
 #include <QDialog>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 class DialogService;
 class QLabel;
@@ -31,8 +33,10 @@ public:
     // The options OK accepted; none before that.
     const std::optional<PlanningOptions> &options() const { return m_accepted; }
 
-    QRadioButton *erlangCButton() const { return m_erlangC; }
-    QRadioButton *erlangAButton() const { return m_erlangA; }
+    // The choice of a queueing model.
+    QRadioButton *modelButton(QueueModel model) const;
+    QRadioButton *erlangCButton() const { return modelButton(QueueModel::ErlangC); }
+    QRadioButton *erlangAButton() const { return modelButton(QueueModel::ErlangA); }
     QLineEdit *field(PlanningOption option) const;
     // What a refused option must be, shown under the fields after a refusal.
     QLabel *requirementLabel() const { return m_requirement; }
@@ -43,11 +47,12 @@ public slots:
     void accept() override;
 
 private:
-    QLineEdit *addField(class QFormLayout *form, const QString &label, const QString &hint);
+    QLineEdit *addField(class QFormLayout *form, PlanningOption option);
 
     DialogService &m_dialogs;
-    QRadioButton *m_erlangC = nullptr;
-    QRadioButton *m_erlangA = nullptr;
+    // One button per staffing model, in the order of their list.
+    std::vector<std::pair<QueueModel, QRadioButton *>> m_modelButtons;
+    QueueModel checkedModel() const;
     QLineEdit *m_shrinkage = nullptr;
     QLineEdit *m_maxOccupancy = nullptr;
     QLineEdit *m_maxAbandon = nullptr;

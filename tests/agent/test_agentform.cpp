@@ -104,6 +104,7 @@ void AgentFormTest::fieldExitRules()
     QFETCH(bool, recalculates);
     h->validScenario();
     h->markTable();
+    const QString before = h->form->scenario().text(field);
     if (keys.isEmpty())
         h->field(field)->setFocus();
     else
@@ -116,6 +117,10 @@ void AgentFormTest::fieldExitRules()
         QVERIFY(!h->field(field)->isModified());
     if (!keys.isEmpty())
         QCOMPARE(h->form->scenario().text(field).remove(QLatin1Char(':')), keys);
+    // A field that waits for the next recalculation leaves the table out of
+    // date, and the window says so.
+    QCOMPARE(h->form->planningLine()->text().startsWith(QStringLiteral("Inputs changed: Recalculate (F9)")),
+             !recalculates && h->form->scenario().text(field) != before);
     // Leaving it once more without a change: only the abandon time acts.
     h->markTable();
     h->field(field)->setFocus();
@@ -450,6 +455,7 @@ void AgentFormTest::commandsHaveKeys_data()
     QTest::newRow("Load") << QKeySequence(Qt::CTRL | Qt::Key_O) << "Load" << "Load (Ctrl+O)";
     QTest::newRow("Save") << QKeySequence(Qt::CTRL | Qt::Key_S) << "Save" << "Save (Ctrl+S)";
     QTest::newRow("Show Graph") << QKeySequence(Qt::CTRL | Qt::Key_G) << "Show Graph" << "Show Graph (Ctrl+G)";
+    QTest::newRow("Plan Shifts") << QKeySequence(Qt::CTRL | Qt::Key_T) << "Plan Shifts" << "Plan Shifts (Ctrl+T)";
 }
 
 void AgentFormTest::commandsHaveKeys()

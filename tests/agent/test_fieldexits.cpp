@@ -336,7 +336,7 @@ void FieldExitTest::refusedExitCancelsThePress()
     QCOMPARE(h->field(Field::MaskEdit4)->cursorPosition(), 3);
     QCOMPARE(grid->currentTableRow(), 2);
     QVERIFY(!h->form->radioButton1()->isChecked());
-    QVERIFY(!h->form->scenario().HalfHourSlots);
+    QVERIFY(h->form->scenario().slotLength() != SlotLength::HalfHour);
     QVERIFY(!h->recalculated());
 
     // Escape gives the field back; the next click acts.

@@ -28,7 +28,7 @@ struct Window
         const QStringList texts = {"08:00", "10:00", "180", "03:00", "01:00", "00:30", "80", "20"};
         for (int i = 0; i < FieldCount; ++i)
             s.setText(static_cast<Field>(i), texts.at(i));
-        s.setSlotLength(true);
+        s.setSlotLength(SlotLength::HalfHour);
         s.DistributeCalls();
         form.refresh();
         top.show();

@@ -8,6 +8,8 @@
 //
 // MONKEY_ACTIONS (default 300) and MONKEY_SEED (default 1) set the round;
 // `make monkey` runs a long one.
+#include "agentshiftlink.h"
+#include "scheduleshiftday.h"
 #include "fakedialogservice.h"
 #include "resulttablemodel.h"
 #include "tagentform.h"
@@ -21,6 +23,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -45,7 +49,7 @@ ResultTable freshTable(const AgentScenario &shown)
     AgentScenario fresh;
     for (int i = 0; i < FieldCount; ++i)
         fresh.setText(static_cast<Field>(i), shown.text(static_cast<Field>(i)));
-    fresh.setSlotLength(shown.radioButton1Checked(), shown.radioButton2Checked());
+    fresh.setSlotLength(shown.slotLength(), shown.checkedSlotButton().has_value());
     fresh.SlotCalls = shown.SlotCalls;
     fresh.SlotCallsEdited = shown.SlotCallsEdited;
     // The Schedule table writes its calls total into the number of calls,
@@ -87,6 +91,7 @@ private:
     QString typeIntoField(TAgentForm *form);
     QString useTheGrid(TAgentForm *form);
     QString useAButton(TAgentForm *form);
+    QString planShifts(TAgentForm *form);
     QString useAFile(TAgentForm *form);
     QString manageWindows();
     void checkWindows(const QString &action, int number);
@@ -137,6 +142,12 @@ void MonkeyTest::cleanup()
 TAgentForm *MonkeyTest::activeForm() const
 {
     QMdiSubWindow *child = main->mdiArea()->currentSubWindow();
+    // A shift plan in front acts for its agent window.
+    if (child && qobject_cast<ShiftPlanWindow *>(child->widget())) {
+        for (TAgentForm *form : forms())
+            if (form->shiftLink()->planWindow() == child->widget())
+                return form;
+    }
     return child ? qobject_cast<TAgentForm *>(child->widget()) : nullptr;
 }
 
@@ -198,8 +209,47 @@ QString MonkeyTest::useTheGrid(TAgentForm *form)
     return QStringLiteral("key %1 to %2").arg(QKeySequence(key).toString(), target->metaObject()->className());
 }
 
+// The shift plan: opened, solved (with the default types, waited for),
+// cancelled at once, used as the roster or closed.
+QString MonkeyTest::planShifts(TAgentForm *form)
+{
+    ShiftPlanWindow *window = form->shiftLink()->planWindow();
+    if (!window) {
+        form->planShiftsButton()->click();
+        return QStringLiteral("Plan Shifts");
+    }
+    dialogs.shiftTypesAnswer = ShiftType::defaultSet(ScheduleShiftDay(form->scenario()));
+    window->timeLimitBox()->setValue(2);
+    switch (pick(4)) {
+    case 0:
+    case 1: {
+        const bool cancel = pick(2) == 0;
+        QSignalSpy finished(window, &ShiftPlanWindow::solveFinished);
+        window->solve();
+        if (window->solving()) {
+            if (cancel)
+                window->cancelSolve();
+            if (!finished.wait(30000))
+                QTest::qFail("a solve did not end", __FILE__, __LINE__);
+        }
+        return cancel ? QStringLiteral("solve, cancel") : QStringLiteral("solve");
+    }
+    case 2:
+        window->useAsRoster();
+        return QStringLiteral("Use as Roster");
+    default:
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(window->parentWidget()))
+            sub->close();
+        // The closed window goes now, as it would at the next event loop turn.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return QStringLiteral("close shift plan");
+    }
+}
+
 QString MonkeyTest::useAButton(TAgentForm *form)
 {
+    if (pick(12) == 0)
+        return planShifts(form);
     switch (pick(5)) {
     case 0: {
         const int index = pick(2);
@@ -208,7 +258,7 @@ QString MonkeyTest::useAButton(TAgentForm *form)
         return QStringLiteral("tab %1").arg(index);
     }
     case 1: {
-        QRadioButton *button = pick(2) == 0 ? form->radioButton1() : form->radioButton2();
+        QRadioButton *button = form->slotButton(SlotLengths[pick(3)]);
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
         return QStringLiteral("radio %1").arg(button->text());
     }
@@ -285,7 +335,8 @@ void MonkeyTest::checkWindows(const QString &action, int number)
                 QVERIFY2(shown->index(r - 1, c).data().toString() == table.cell(c, r), qPrintable(where));
         }
         QVERIFY2(form->tabSet()->currentIndex() == static_cast<int>(scenario.tab()), qPrintable(where));
-        QVERIFY2(form->radioButton1()->isChecked() == scenario.radioButton1Checked(), qPrintable(where));
+        for (SlotLength length : SlotLengths)
+            QVERIFY2(form->slotButton(length)->isChecked() == (scenario.checkedSlotButton() == length), qPrintable(where));
 
         // A table laid out by this action's recalculation is what the same
         // inputs give afresh, and only a goal row is marked.
@@ -312,11 +363,10 @@ void MonkeyTest::checkWindows(const QString &action, int number)
             QStringList state;
             for (int i = 0; i < FieldCount; ++i)
                 state << QLatin1Char('"') + scenario.text(static_cast<Field>(i)) + QLatin1Char('"');
-            state << QStringLiteral("tab %1 radio %2/%3 half %4 edited %5 calls %6,%7,%8 failing %9")
+            state << QStringLiteral("tab %1 button %2 slot %3 minutes edited %4 calls %5,%6,%7 failing %8")
                          .arg(int(scenario.tab()))
-                         .arg(scenario.radioButton1Checked())
-                         .arg(scenario.radioButton2Checked())
-                         .arg(scenario.HalfHourSlots)
+                         .arg(scenario.checkedSlotButton().has_value())
+                         .arg(minutesOf(scenario.slotLength()))
                          .arg(scenario.SlotCallsEdited)
                          .arg(scenario.SlotCalls[1])
                          .arg(scenario.SlotCalls[2])

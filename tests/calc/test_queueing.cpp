@@ -30,7 +30,8 @@ private slots:
     void lossRecursion_resumedFromAKnownValueContinuesIdentically();
     void lossProbabilities_sideBySideGiveTheSameDoubles_data();
     void lossProbabilities_sideBySideGiveTheSameDoubles();
-    void trunksNeededFrom_matchesTrunksNeeded();
+    void trunksNeededSideBySide_matchesTrunksNeeded();
+    void trunksNeeded_largeLoadsMatchThePlainSearch();
 };
 
 namespace {
@@ -166,12 +167,14 @@ void QueueingTest::trunksNeeded_data()
     QTest::newRow("fractional start is truncated, not rounded") << 20.6 << 5.0 << 20;
     QTest::newRow("zero load returns the start") << 7.0 << 0.0 << 7;
     QTest::newRow("zero load from zero") << 0.0 << 0.0 << 0;
-    QTest::newRow("start 300 returned as it is") << 300.0 << 1000.0 << 300;
-    QTest::newRow("start 256 returned as it is") << 256.0 << 1000.0 << 256;
+    // No cap: lines carry the queued calls too, however many agents there are.
+    QTest::newRow("start 300 searches on") << 300.0 << 1000.0 << 1072;
+    QTest::newRow("start 256 searches on") << 256.0 << 1000.0 << 1072;
     QTest::newRow("start 255 still searches") << 255.0 << 0.0 << 255;
-    QTest::newRow("start 255 blocked gives 256") << 255.0 << 250.0 << 256;
-    QTest::newRow("255 lines not enough gives 256") << 0.0 << 250.0 << 256;
-    QTest::newRow("huge load gives 256") << 0.0 << 1e6 << 256;
+    QTest::newRow("start 255 blocked searches on") << 255.0 << 250.0 << 291;
+    QTest::newRow("250 erlangs") << 0.0 << 250.0 << 291;
+    QTest::newRow("a million erlangs") << 0.0 << 1e6 << 999697;
+    QTest::newRow("start beyond a 32-bit count") << 3e9 << 10.0 << 2147483647;
     QTest::newRow("negative start") << -1.0 << 10.0 << 0;
     QTest::newRow("negative load") << 5.0 << -10.0 << 0;
 }
@@ -289,14 +292,37 @@ void QueueingTest::lossProbabilities_sideBySideGiveTheSameDoubles()
                  qPrintable(QStringLiteral("recursion %1").arg(i)));
 }
 
-void QueueingTest::trunksNeededFrom_matchesTrunksNeeded()
+void QueueingTest::trunksNeededSideBySide_matchesTrunksNeeded()
 {
-    for (double load : {0.0, 1.0, 10.0, 100.0 / 3.0, 200.0, 250.0}) {
-        for (int lines : {0, 1, 5, 20, 51, 52, 128, 200, 255, 256, 300}) {
-            const double blocking = Calc::LossProbability(lines, load, 1.0);
-            QVERIFY2(Calc::TrunksNeededFrom(lines, load, blocking) == Calc::TrunksNeeded(lines, load, 1.0),
-                     qPrintable(QStringLiteral("lines=%1 load=%2").arg(lines).arg(load)));
+    QVector<double> firstLines;
+    QVector<double> loads;
+    for (double load : {0.0, 1.0, 10.0, 100.0 / 3.0, 200.0, 250.0, 2500.0, 3313.5, 1e6, 3e9, -1.0}) {
+        for (double lines : {0.0, 1.0, 5.0, 20.0, 51.0, 52.0, 128.0, 200.0, 255.0, 256.0, 300.0, 3300.0, 3500.0, 3e9}) {
+            firstLines.append(lines);
+            loads.append(load);
         }
+    }
+    QVector<int> lines(loads.size(), -1);
+    Calc::TrunksNeededSideBySide(firstLines.constData(), loads.constData(), lines.data(), static_cast<int>(loads.size()));
+    for (int i = 0; i < loads.size(); ++i)
+        QVERIFY2(lines[i] == Calc::TrunksNeeded(firstLines[i], loads[i], 1.0),
+                 qPrintable(QStringLiteral("lines=%1 load=%2").arg(firstLines[i]).arg(loads[i])));
+}
+
+void QueueingTest::trunksNeeded_largeLoadsMatchThePlainSearch()
+{
+    // A large load's search starts far ahead of one server; it must find the
+    // count the recursion from one server finds.
+    std::mt19937 random(27);
+    std::uniform_real_distribution<double> loads(2000.0, 100000.0);
+    for (int i = 0; i < 40; ++i) {
+        const double load = loads(random);
+        const int first = static_cast<int>(load * (i % 2 == 0 ? 0.5 : 1.0005));
+        Calc::LossRecursion recursion(load);
+        int plain = first;
+        while (static_cast<long double>(recursion.at(plain)) >= 0.001L)
+            ++plain;
+        QVERIFY2(Calc::TrunksNeeded(first, load, 1.0) == plain, qPrintable(QString::number(load, 'g', 17)));
     }
 }
 

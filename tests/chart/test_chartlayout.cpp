@@ -25,6 +25,7 @@ private slots:
     void legendListsTheSeriesInOrderWithoutOverlap();
     void bottomLabelsNeverOverlap();
     void halfHourLabelsStayReadableInANarrowWindow();
+    void quarterHourLabelsKeepToWholeHours();
     void bottomLabelsAreAsDenseAsTheyFit();
     void bottomAxisHasASlotPerWholeStep();
     void textsStayApartAndInsideTheRectangle_data();
@@ -310,6 +311,26 @@ void ChartLayoutTest::halfHourLabelsStayReadableInANarrowWindow()
         QVERIFY2(text.endsWith(QLatin1String(":00")), qPrintable(text));
     const ChartTick &second = layout.bottom.ticks[1];
     QCOMPARE(second.position, layout.bottom.map(second.value));
+}
+
+void ChartLayoutTest::quarterHourLabelsKeepToWholeHours()
+{
+    // A day of 96 quarter hours in a narrow window: the labels shown stand
+    // whole hours apart from the first slot on and never touch.
+    ChartModel model = ChartFixtures::series(2, 96);
+    model.bottomAxis.labelGroup = 4;
+    const ChartLayout layout = LayOutChart(model, QRectF(0, 0, 300, 250), 96);
+    std::vector<const ChartTick *> shown;
+    for (const ChartTick &tick : layout.bottom.ticks) {
+        if (!tick.labelRect.isEmpty())
+            shown.push_back(&tick);
+    }
+    QVERIFY(shown.size() >= 3);
+    QCOMPARE(shown.front()->value, layout.bottom.scale.minimum);
+    for (std::size_t i = 1; i < shown.size(); ++i) {
+        QCOMPARE(std::fmod(shown[i]->value - layout.bottom.scale.minimum, 4.0), 0.0);
+        QVERIFY(shown[i]->labelRect.left() > shown[i - 1]->labelRect.right());
+    }
 }
 
 void ChartLayoutTest::textsStayApartAndInsideTheRectangle_data()

@@ -50,6 +50,7 @@ private slots:
     void program_reads_volumes_from_standard_input();
     void intervals_file_sets_the_day_and_slot_times_data();
     void intervals_file_sets_the_day_and_slot_times();
+    void intervals_file_of_quarter_hours_fills_quarter_hour_slots();
     void intervals_file_refusals_name_the_line_data();
     void intervals_file_refusals_name_the_line();
     void loads_a_scenario_file();
@@ -122,6 +123,11 @@ void CalculatorTest::schedule_without_volumes_spreads_the_calls()
     QCOMPARE(o.value(QLatin1String("totalTime")).toString(), QStringLiteral("09:00"));
     QCOMPARE(o.value(QLatin1String("inputs")).toObject().value(QLatin1String("calls")).toString(),
              QStringLiteral("1000"));
+    // Quarter hours: the slots and their length, which halfHourSlots cannot tell.
+    const QJsonObject quarters = jsonOf({"schedule", "--calls", "10", "--end", "09:00", "--slots", "15"});
+    QCOMPARE(quarters.value(QLatin1String("slotCalls")).toArray(), (QJsonArray{3, 2, 3, 2}));
+    QCOMPARE(quarters.value(QLatin1String("slotMinutes")).toInt(), 15);
+    QVERIFY(!o.contains(QLatin1String("slotMinutes")));
 }
 
 void CalculatorTest::names_the_refused_input_data()
@@ -140,6 +146,9 @@ void CalculatorTest::names_the_refused_input_data()
     QTest::newRow("negative slot volume")
         << QStringList{"schedule", "--slots", "30", "--end", "10:00", "--volumes", "5,-1,3", "--talk", "03:00"}
         << "call volume of time slot 2 starting at 08:30 (StringGrid1, row 2)";
+    QTest::newRow("shift break outside its shift")
+        << QStringList{"shifts", "--calls", "100", "--talk", "03:00", "--slots", "30", "--shift", "Early,4:00,08:00,09:00,0:30,1:00,4:00"}
+        << "Shift \"Early\": a break starting 4:00 in ends after the shift's 4:00";
 }
 
 void CalculatorTest::names_the_refused_input()
@@ -309,13 +318,43 @@ void CalculatorTest::intervals_file_sets_the_day_and_slot_times()
     QCOMPARE(times, slotTimes);
 }
 
+void CalculatorTest::intervals_file_of_quarter_hours_fills_quarter_hour_slots()
+{
+    // Quarter-hour rows give a quarter-hour Schedule whose figures are those
+    // of the same volumes typed, with the slot's own times where it has them.
+    const QByteArray bytes("time,calls,talk,acw\n08:00,0,,\n08:15,10,300,60\n08:30,50,,\n08:45,120,,\n");
+    QTemporaryDir dir;
+    const QString path = writeFileIn(dir, QStringLiteral("day.csv"), bytes);
+    const CalculatorRun run = RunCalculator(intervalsExample(path) << QStringLiteral("--format=json"));
+    QCOMPARE(run.status, int(ExitDone));
+    const QJsonObject o = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QCOMPARE(o.value(QLatin1String("slotMinutes")).toInt(), 15);
+    QJsonArray values = o.value(QLatin1String("values")).toArray();
+    QCOMPARE(values.size(), 4);
+    QCOMPARE(values.at(1).toObject().value(QLatin1String("talkSeconds")).toInt(), 300);
+    QCOMPARE(values.at(1).toObject().value(QLatin1String("wrapSeconds")).toInt(), 60);
+    QVERIFY(values.at(2).toObject().value(QLatin1String("talkSeconds")).isNull());
+    QStringList typed = scheduleExample;
+    typed[typed.indexOf(QStringLiteral("--slots")) + 1] = QStringLiteral("15");
+    typed[typed.indexOf(QStringLiteral("--end")) + 1] = QStringLiteral("09:00");
+    const QJsonArray same = jsonOf(typed)[QLatin1String("values")].toArray();
+    for (int slot : {0, 2, 3}) {
+        QJsonObject v = values.at(slot).toObject();
+        v.remove(QLatin1String("talkSeconds"));
+        v.remove(QLatin1String("wrapSeconds"));
+        QCOMPARE(v, same.at(slot).toObject());
+    }
+    // The slot with its own, longer handle time needs more agents than typed.
+    QVERIFY(values.at(1).toObject().value(QLatin1String("agents")).toDouble()
+            > same.at(1).toObject().value(QLatin1String("agents")).toDouble());
+}
+
 void CalculatorTest::intervals_file_refusals_name_the_line_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
-    QTest::newRow("quarter hours") << QByteArray("time,calls\n08:00,1\n08:15,1\n")
-                                   << "invalid input: interval file \"%1\": the file's intervals are 15 minutes long; "
-                                      "the Schedule holds 30- or 60-minute slots";
+    QTest::newRow("ten minutes apart") << QByteArray("time,calls\n08:00,1\n08:10,1\n")
+                                       << "invalid input: interval file \"%1\": line 3: ";
     QTest::newRow("too long") << QByteArray(IntervalFile::MaxTextLength + 1, 'x')
                               << "interval file \"%1\": the file is longer than an interval file can be";
 }
@@ -438,6 +477,10 @@ void CalculatorTest::program_exit_statuses_data()
     QTest::addColumn<bool>("prints");
     QTest::newRow("agents") << agentsExample << 0 << true;
     QTest::newRow("schedule") << scheduleExample << 0 << true;
+    QTest::newRow("shifts") << QStringList{"shifts", "--calls", "300", "--talk", "03:00", "--slots", "30", "--shift",
+                                           "Day,8:00,08:00,09:00,0:30,3:00,5:00", "--shift", "Part,4,08:00,13:00",
+                                           "--format", "json"}
+                            << 0 << true;
     QTest::newRow("help") << QStringList{"--help"} << 0 << true;
     QTest::newRow("version") << QStringList{"schedule", "--version"} << 0 << true;
     QTest::newRow("invalid input") << QStringList{"agents", "--calls", "0"} << 1 << false;

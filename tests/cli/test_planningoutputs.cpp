@@ -66,15 +66,22 @@ void PlanningOutputsTest::goal_row_follows_the_options_data()
     const QString thousand = QStringLiteral("agents --calls 1000 --start 08:00 --end 09:00 --talk 02:00 --wrap 00:00 "
                                             "--goal 80 --goal-secs 20 ");
     QTest::newRow("cap 70, shrinkage 30") << hundred + "--max-occupancy 70 --shrinkage 30" << 15 << 0.6667 << 22
-                                          << "The maximum occupancy decided the goal row.";
+                                          << "14 agents: usage 71.4 % is above the 70 % cap.";
     QTest::newRow("no cap") << thousand << 38 << 0.8772 << -1 << "";
     QTest::newRow("cap 85 breaks at 85.47") << thousand + "--max-occupancy 85" << 40 << 0.8333 << -1
-                                            << "The maximum occupancy decided the goal row.";
+                                            << "39 agents: usage 85.5 % is above the 85 % cap.";
     QTest::newRow("cap 85, shrinkage 30") << thousand + "--max-occupancy 85 --shrinkage 30" << 40 << 0.8333 << 58
-                                          << "The maximum occupancy decided the goal row.";
+                                          << "39 agents: usage 85.5 % is above the 85 % cap.";
     QTest::newRow("shrinkage alone") << thousand + "--shrinkage 30" << 38 << 0.8772 << 55 << "";
     QTest::newRow("erlang a, patience 05:00") << hundred + "--abandon 05:00 --model erlang-a" << 13 << 0.7500 << -1
                                               << "";
+    QTest::newRow("erlang a, a 1 % abandonment limit")
+        << hundred + "--abandon 05:00 --model erlang-a --max-abandon 1" << 15 << 0.6617 << -1
+        << "14 agents: abandonment 1.4 % is above the 1 % limit.";
+    QTest::newRow("erlang a meets its goal by losing callers")
+        << "agents --calls 50000 --start 08:00 --end 09:00 --talk 05:00 --wrap 00:00 --abandon 00:25 --goal 80 "
+           "--goal-secs 20 --model erlang-a" << 3313 << 1.0 << -1
+        << "At the goal row 20.5 % of callers hang up: set Max abandoned % to limit them.";
 }
 
 void PlanningOutputsTest::goal_row_follows_the_options()
@@ -183,20 +190,21 @@ void PlanningOutputsTest::overloaded_roster_answers_nothing_in_time()
 void PlanningOutputsTest::schedule_table_and_csv_end_with_the_days_lines()
 {
     const QStringList arguments = QStringList(rosterExample)
-        << split(QStringLiteral("--have 0,3,9,20 --shrinkage 30 --paid-hours 07:30"));
+        << split(QStringLiteral("--have 0,5,13,29 --shrinkage 30 --paid-hours 07:30"));
+    // At 30 % shrinkage 0, 3, 9 and 20 of the agents rostered answer calls.
     const QStringList csv = RunCalculator(QStringList(arguments) << QStringLiteral("--format=csv"))
                                 .out.split(QStringLiteral("\r\n"));
     QCOMPARE(csv.at(0), QStringLiteral("Time,Calls,Agents,Sched,Srv Lvl,Queued,Abndon,Usage,Ave Ans,Trunks,"
-                                       "Have,Gap,H Srv,H Que,H Abn,H Use,H Ans"));
+                                       "Have,Gap,Roster Srv,Roster Que,Roster Abn,Roster Use,Roster Ans"));
     QCOMPARE(csv.mid(5), (QStringList{"Required agent-hours,16.5", "Scheduled agent-hours,24.5",
-                                      "FTE at 07:30 paid hours,3.27", "Peak slot,\"09:30, 20 agents\"",
-                                      "Roster service level,79.7%", "Short slots,1", "Shortfall agent-hours,0.5",
-                                      "Roster agent-hours,16.0", ""}));
+                                      "FTE at 7.5 paid hours per agent,3.27", "Peak slot,\"09:30, 20 agents\"",
+                                      "Roster service level,79.7%", "Short slots,1", "Shortfall agent-hours,1.0",
+                                      "Roster agent-hours,23.5", ""}));
     const QString table = RunCalculator(arguments).out;
     QVERIFY2(table.endsWith(QStringLiteral("Total time: 02:00\nRequired agent-hours: 16.5\n"
-                                           "Scheduled agent-hours: 24.5\nFTE at 07:30 paid hours: 3.27\n"
+                                           "Scheduled agent-hours: 24.5\nFTE at 7.5 paid hours per agent: 3.27\n"
                                            "Peak slot: 09:30, 20 agents\nRoster service level: 79.7%\n"
-                                           "Short slots: 1\nShortfall agent-hours: 0.5\nRoster agent-hours: 16.0\n")),
+                                           "Short slots: 1\nShortfall agent-hours: 1.0\nRoster agent-hours: 23.5\n")),
              qPrintable(table));
     const QJsonObject json = jsonOf(arguments);
     const QJsonObject totals = json.value(QLatin1String("totals")).toObject();

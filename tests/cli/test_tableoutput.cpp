@@ -36,7 +36,7 @@ AgentScenario scheduleExample()
     s.setText(Field::MaskEdit2, QStringLiteral("03:00"));
     s.setText(Field::MaskEdit5, QStringLiteral("80"));
     s.setText(Field::MaskEdit6, QStringLiteral("20"));
-    s.setSlotLength(true);
+    s.setSlotLength(SlotLength::HalfHour);
     const int volumes[] = {0, 10, 50, 120};
     for (int i = 0; i < 4; ++i)
         s.SlotCalls[std::size_t(i + 1)] = volumes[i];

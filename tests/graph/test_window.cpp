@@ -16,6 +16,9 @@
 
 #include <memory>
 
+// The two notifications, as the recording owner writes them down.
+enum RecordedNotification { GraphClosedNotification = 1024, GraphRefreshNotification = 1025 };
+
 // The agent window as the graph window sees it: records what it is sent.
 class RecordingOwner : public GraphOwner
 {

@@ -22,7 +22,7 @@ field() { printf '%s\n' "$info" | sed -n "s/^ $1: //p"; }
 [ "$(field Package)" = varnook ] || fail "package name: $(field Package)"
 [ "$(field Version)" = "$version-1" ] || fail "version: $(field Version), expected $version-1"
 depends=$(field Depends)
-for needed in libqt6widgets6 libqt6printsupport6 libqt6help6 qt6-qpa-plugins libc6; do
+for needed in libqt6widgets6 libqt6printsupport6 libqt6help6 qt6-qpa-plugins libc6 coinor-libcbc3; do
   [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 

@@ -25,7 +25,7 @@ AgentScenario plannedSchedule()
     AgentScenario s = workedScheduleScenario();
     s.Planning.shrinkagePercent = 30;
     s.SlotHave[2] = 3;
-    s.SlotHave[3] = 9;
+    s.SlotHave[3] = 13; // 9 of them on the phones
     s.TabSet1Click(Tab::Schedule);
     return s;
 }
@@ -112,11 +112,11 @@ void ReportPlanningTest::scheduleReportEndsWithTheRosterAndTheDay()
 {
     const ReportContent content =
         ReportContent::fromScenario(plannedSchedule(), QStringLiteral("*.vnk"), QStringLiteral("New Agents"));
-    QCOMPARE(content.rosterCells[3], (ReportContent::Row{"09:00", "10", "9", "-1", "74%", "31%", "23%", "74%", "00:32"}));
+    QCOMPARE(content.rosterCells[3], (ReportContent::Row{"09:00", "10", "13", "-2", "74%", "31%", "23%", "74%", "00:32"}));
     QCOMPARE(captions(content.dayLines),
-             (QStringList{"Required agent-hours=16.5", "Scheduled agent-hours=24.5", "FTE at 08:00 paid hours=3.06",
-                          "Peak slot=09:30, 20 agents", "Roster service level=75.9%", "Short slots=1",
-                          "Shortfall agent-hours=0.5", "Roster agent-hours=6.0"}));
+             (QStringList{"Required agent-hours=16.5", "Scheduled agent-hours=24.5", "FTE at 8 paid hours per agent=3.06",
+                          "Peak slot=09:30, 20 agents", "Roster service level=70.1%", "Short slots=2",
+                          "Shortfall agent-hours=2.0", "Roster agent-hours=8.0"}));
 
     RecordingCanvas canvas(600, 600, 4800, 6600);
     printRecorded(canvas, content);
@@ -143,7 +143,15 @@ void ReportPlanningTest::scheduleReportEndsWithTheRosterAndTheDay()
     QCOMPARE(canvas.texts.at(roster + 21).text, QStringLiteral("09:00"));
     QCOMPARE(canvas.texts.at(roster + 21).y, first.y + 2 * line);
     QCOMPARE(texts.mid(texts.size() - 4),
-             (QStringList{"SHORTFALL AGENT-HOURS", "0.5", "ROSTER AGENT-HOURS", "6.0"}));
+             (QStringList{"SHORTFALL AGENT-HOURS", "2.0", "ROSTER AGENT-HOURS", "8.0"}));
+
+    // A goal typed after the table was computed: the report says the table
+    // is out of date.
+    AgentScenario changed = plannedSchedule();
+    changed.setText(Field::MaskEdit6, QStringLiteral("30"));
+    RecordingCanvas staleCanvas(600, 600, 4800, 6600);
+    printRecorded(staleCanvas, ReportContent::fromScenario(changed, QStringLiteral("*.vnk"), QStringLiteral("New Agents")));
+    QVERIFY(staleCanvas.texts.back().text.startsWith(QStringLiteral("The inputs were changed after the table")));
 }
 
 QTEST_MAIN(ReportPlanningTest)

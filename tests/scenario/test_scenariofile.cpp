@@ -53,8 +53,8 @@ QList<int> volumes(const AgentScenario &s, int count)
 struct Snapshot
 {
     explicit Snapshot(const AgentScenario &s)
-        : fields(texts(s)), allSlots(volumes(s, AgentScenario::SlotCapacity)), radio1(s.radioButton1Checked()),
-          radio2(s.radioButton2Checked()), halfHours(s.HalfHourSlots), edited(s.SlotCallsEdited),
+        : fields(texts(s)), allSlots(volumes(s, AgentScenario::SlotCapacity)), button(s.checkedSlotButton()),
+          length(s.slotLength()), edited(s.SlotCallsEdited),
           totalTime(s.totalTimeText())
     {
         for (int r = 0; r < s.StringGrid1().rowCount(); ++r)
@@ -63,12 +63,14 @@ struct Snapshot
     }
     bool operator==(const Snapshot &o) const
     {
-        return fields == o.fields && allSlots == o.allSlots && radio1 == o.radio1 && radio2 == o.radio2
-            && halfHours == o.halfHours && edited == o.edited && totalTime == o.totalTime && grid == o.grid;
+        return fields == o.fields && allSlots == o.allSlots && button == o.button && length == o.length
+            && edited == o.edited && totalTime == o.totalTime && grid == o.grid;
     }
     QStringList fields;
     QList<int> allSlots;
-    bool radio1, radio2, halfHours, edited;
+    std::optional<SlotLength> button;
+    SlotLength length;
+    bool edited;
     QString totalTime;
     QStringList grid;
 };
@@ -96,6 +98,7 @@ private slots:
     void eleven_lines_spread_the_stated_total();
     void volumes_with_a_stated_total_of_zero_set_the_number_of_calls();
     void volumes_that_miss_the_stated_total_are_respread();
+    void slots_after_the_last_volume_line_hold_no_calls();
     void start_time_comes_from_line_9_not_line_5();
     void slot_length_line_neither_merges_nor_splits_volumes_data();
     void slot_length_line_neither_merges_nor_splits_volumes();
@@ -144,7 +147,7 @@ void ScenarioFileTest::writes_the_example_file_byte_for_byte()
     s.setText(Field::MaskEdit2, QStringLiteral("03:00"));
     s.setText(Field::MaskEdit3, QStringLiteral("00:30"));
     s.setText(Field::MaskEdit7, QStringLiteral("10:00"));
-    s.setRadioButtons(false, true);
+    s.setSlotLength(SlotLength::Hour);
     s.SlotCalls[1] = 120;
     s.SlotCalls[2] = 80;
     s.SlotCallsEdited = true;
@@ -177,8 +180,8 @@ void ScenarioFileTest::loads_the_example_file()
     QVERIFY(r.recalc.ran);
     QVERIFY(r.recalc.valid);
     QCOMPARE(texts(s), (QStringList{"08:00", "10:00", "200", "03:00", "00:30", "00:30", "90", "10"}));
-    QVERIFY(!s.HalfHourSlots);
-    QVERIFY(s.radioButton2Checked());
+    QVERIFY(s.slotLength() == SlotLength::Hour);
+    QVERIFY(s.checkedSlotButton() == SlotLength::Hour);
     QVERIFY(s.SlotCallsEdited);
     QCOMPARE(volumes(s, 3), (QList<int>{120, 80, 0}));
     // The Agents table of the loaded scenario has been filled.
@@ -203,18 +206,20 @@ void ScenarioFileTest::one_digit_goals_load_as_whole_numbers()
 
 void ScenarioFileTest::save_then_load_restores_the_scenario_data()
 {
-    QTest::addColumn<bool>("halfHours");
+    QTest::addColumn<int>("minutes");
     QTest::addColumn<bool>("edited");
     QTest::addColumn<QString>("calls");
     QTest::addColumn<QList<int>>("slotVolumes");
-    QTest::newRow("30 min, typed volumes") << true << true << "180" << QList<int>{0, 10, 50, 120};
-    QTest::newRow("60 min, typed volumes") << false << true << "15" << QList<int>{7, 8};
-    QTest::newRow("60 min, spread volumes") << false << false << "100" << QList<int>{50, 50};
+    QTest::newRow("30 min, typed volumes") << 30 << true << "180" << QList<int>{0, 10, 50, 120};
+    QTest::newRow("60 min, typed volumes") << 60 << true << "15" << QList<int>{7, 8};
+    QTest::newRow("60 min, spread volumes") << 60 << false << "100" << QList<int>{50, 50};
+    QTest::newRow("15 min, typed volumes") << 15 << true << "36" << QList<int>{1, 2, 3, 4, 5, 6, 7, 8};
 }
 
 void ScenarioFileTest::save_then_load_restores_the_scenario()
 {
-    QFETCH(bool, halfHours);
+    QFETCH(int, minutes);
+    const SlotLength length = *slotLengthOfMinutes(minutes);
     QFETCH(bool, edited);
     QFETCH(QString, calls);
     QFETCH(QList<int>, slotVolumes);
@@ -228,7 +233,7 @@ void ScenarioFileTest::save_then_load_restores_the_scenario()
     original.setText(Field::MaskEdit2, QStringLiteral("03:00"));
     original.setText(Field::MaskEdit3, QStringLiteral("01:00"));
     original.setText(Field::MaskEdit4, QStringLiteral("00:45"));
-    original.setSlotLength(halfHours);
+    original.setSlotLength(length);
     if (edited) {
         for (int i = 0; i < slotVolumes.size(); ++i)
             original.SlotCalls[static_cast<std::size_t>(i + 1)] = slotVolumes.at(i);
@@ -248,9 +253,8 @@ void ScenarioFileTest::save_then_load_restores_the_scenario()
     QVERIFY2(r.applied(), qPrintable(r.message));
     QVERIFY(r.recalc.valid);
     QCOMPARE(texts(loaded), texts(original));
-    QCOMPARE(loaded.HalfHourSlots, halfHours);
-    QCOMPARE(loaded.radioButton1Checked(), halfHours);
-    QCOMPARE(loaded.radioButton2Checked(), !halfHours);
+    QVERIFY(loaded.slotLength() == length);
+    QVERIFY(loaded.checkedSlotButton() == length);
     QCOMPARE(loaded.SlotCallsEdited, edited);
     QCOMPARE(volumes(loaded, static_cast<int>(slotVolumes.size())), slotVolumes);
 
@@ -283,6 +287,11 @@ void ScenarioFileTest::volumes_with_a_stated_total_of_zero_set_the_number_of_cal
     QVERIFY(apply(low, fileOf(fixedLines(QStringLiteral("0")) << "-2147483647" << "-1")).applied());
     QCOMPARE(low.text(Field::Edit1), QStringLiteral("-2147483648"));
     QCOMPARE(volumes(low, 2), (QList<int>{-2147483647, -1}));
+
+    // A line past the last of the four slots belongs to none of them.
+    AgentScenario past;
+    QVERIFY(apply(past, fileOf(fixedLines(QStringLiteral("0")) << "1" << "2" << "3" << "4" << "90")).applied());
+    QCOMPARE(past.text(Field::Edit1), QStringLiteral("10"));
 }
 
 void ScenarioFileTest::volumes_that_miss_the_stated_total_are_respread()
@@ -293,6 +302,16 @@ void ScenarioFileTest::volumes_that_miss_the_stated_total_are_respread()
     QCOMPARE(s.text(Field::Edit1), QStringLiteral("100"));
     QCOMPARE(volumes(s, 4), (QList<int>{25, 25, 25, 25}));
     QVERIFY(s.SlotCallsEdited); // as the volume lines left it
+}
+
+void ScenarioFileTest::slots_after_the_last_volume_line_hold_no_calls()
+{
+    // State: 7 calls in every slot. Action: a file whose two volume lines
+    // meet its total. Expected: those two volumes, then none; no re-spread.
+    AgentScenario s;
+    s.SlotCalls.fill(7);
+    QVERIFY(apply(s, fileOf(fixedLines(QStringLiteral("30")) << "10" << "20")).applied());
+    QCOMPARE(volumes(s, 4), (QList<int>{10, 20, 0, 0}));
 }
 
 void ScenarioFileTest::start_time_comes_from_line_9_not_line_5()
@@ -326,13 +345,13 @@ void ScenarioFileTest::slot_length_line_neither_merges_nor_splits_volumes()
     // volume lines and a stated total of 0. Expected: the buttons follow line
     // 11 and the volumes stay as they were.
     AgentScenario s;
-    s.setRadioButtons(false, true);
+    s.setSlotLength(SlotLength::Hour);
     s.SlotCalls[1] = 5;
     s.SlotCalls[2] = 8;
     QVERIFY(apply(s, fileOf(fixedLines(QStringLiteral("0"), line11))).applied());
-    QCOMPARE(s.radioButton1Checked(), radio1);
-    QCOMPARE(s.radioButton2Checked(), radio2);
-    QCOMPARE(s.HalfHourSlots, radio1);
+    QCOMPARE(s.checkedSlotButton() == SlotLength::HalfHour, radio1);
+    QCOMPARE(s.checkedSlotButton() == SlotLength::Hour, radio2);
+    QCOMPARE(s.slotLength() == SlotLength::HalfHour, radio1);
     QCOMPARE(volumes(s, 4), (QList<int>{5, 8, 0, 0}));
 }
 

@@ -24,6 +24,7 @@ class ScenarioOptionsTest : public QObject
 private slots:
     void optionsRoundTripAfterTheVolumes();
     void slotTimesRoundTripAfterTheRoster();
+    void quarterHourSlotTimesStandBeforeTheShiftTypes();
     void aFileWithoutOptionsLoadsAndSavesAsBefore();
     void unsoundOptionLinesAreRefusedWithNothingChanged_data();
     void unsoundOptionLinesAreRefusedWithNothingChanged();
@@ -40,14 +41,20 @@ void ScenarioOptionsTest::optionsRoundTripAfterTheVolumes()
     scenario.Planning.paidMinutes = 7 * 60 + 30;
     scenario.SlotHave[2] = 3;
     scenario.SlotHave[3] = 9;
+    ShiftType day{QStringLiteral("Day"), 8 * 60, 8 * 60, 12 * 60, ShiftType::Break{30, 3 * 60, 5 * 60, true}, 12};
+    ShiftType part{QStringLiteral("Part time"), 4 * 60 + 30, 13 * 60 + 30, 13 * 60 + 30, std::nullopt, std::nullopt};
+    scenario.ShiftTypes = {day, part};
     const QByteArray bytes = ScenarioFileBytes(scenario);
     QCOMPARE(bytes, scheduleFile + "model=erlang-a\r\nshrinkage=30\r\nmax-occupancy=85.5\r\nmax-abandon=5\r\n"
-                                   "paid-hours=07:30\r\nhave=,3,9\r\n");
+                                   "paid-hours=07:30\r\nhave=,3,9\r\n"
+                                   "shift=Day,8:00,08:00,12:00,0:30,3:00,5:00,paid,max=12\r\n"
+                                   "shift=Part time,4:30,13:30,13:30\r\n");
 
     AgentScenario loaded;
     QVERIFY(apply(loaded, bytes).applied());
     QVERIFY(loaded.Planning == scenario.Planning);
     QCOMPARE(loaded.SlotHave, scenario.SlotHave);
+    QVERIFY(loaded.ShiftTypes == scenario.ShiftTypes);
     QCOMPARE(loaded.SlotCalls, scenario.SlotCalls);
     QCOMPARE(ScenarioFileBytes(loaded), bytes);
 }
@@ -70,6 +77,35 @@ void ScenarioOptionsTest::slotTimesRoundTripAfterTheRoster()
     QCOMPARE(ScenarioFileBytes(loaded), bytes);
 }
 
+void ScenarioOptionsTest::quarterHourSlotTimesStandBeforeTheShiftTypes()
+{
+    AgentScenario scenario;
+    QVERIFY(apply(scenario, scheduleFile).applied());
+    scenario.RadioButton1Click(SlotLength::Quarter);
+    scenario.SlotTalkSeconds[8] = 200; // the last quarter hour, past any half hour's slot
+    scenario.SlotWrapSeconds[1] = 30;
+    scenario.ShiftTypes = {ShiftType{QStringLiteral("Day"), 2 * 60, 8 * 60, 8 * 60, std::nullopt, std::nullopt}};
+    const QByteArray bytes = ScenarioFileBytes(scenario);
+    const QByteArray options = "slot-minutes=15\r\nslot-talk=,,,,,,,200\r\nslot-wrap=30\r\nshift=Day,2:00,08:00,08:00\r\n";
+    QVERIFY2(bytes.endsWith("\r\n25\r\n25\r\n60\r\n60\r\n" + options), bytes.constData());
+
+    AgentScenario loaded;
+    QVERIFY(apply(loaded, bytes).applied());
+    QCOMPARE(loaded.slotLength(), SlotLength::Quarter);
+    QCOMPARE(loaded.SlotTalkSeconds, scenario.SlotTalkSeconds);
+    QCOMPARE(loaded.SlotWrapSeconds, scenario.SlotWrapSeconds);
+    QCOMPARE(ScenarioFileBytes(loaded), bytes);
+
+    // The slot length may follow the slot times in a file: eight quarter
+    // hours' times are counted against the quarter hours.
+    QByteArray reordered = bytes;
+    reordered.replace("slot-minutes=15\r\nslot-talk=,,,,,,,200\r\n", "slot-talk=,,,,,,,200\r\nslot-minutes=15\r\n");
+    AgentScenario fromReordered;
+    QVERIFY(apply(fromReordered, reordered).applied());
+    QCOMPARE(fromReordered.SlotTalkSeconds, scenario.SlotTalkSeconds);
+    QCOMPARE(ScenarioFileBytes(fromReordered), bytes);
+}
+
 void ScenarioOptionsTest::aFileWithoutOptionsLoadsAndSavesAsBefore()
 {
     // A scenario that had options takes none from a file without them.
@@ -77,7 +113,9 @@ void ScenarioOptionsTest::aFileWithoutOptionsLoadsAndSavesAsBefore()
     scenario.Planning.shrinkagePercent = 30;
     scenario.SlotHave[1] = 4;
     scenario.SlotWrapSeconds[2] = 10;
+    scenario.ShiftTypes = {ShiftType{QStringLiteral("Day"), 8 * 60, 8 * 60, 12 * 60, std::nullopt, std::nullopt}};
     QVERIFY(apply(scenario, scheduleFile).applied());
+    QVERIFY(scenario.ShiftTypes.empty());
     QVERIFY(scenario.Planning.isDefault());
     QVERIFY(!scenario.hasRoster());
     QVERIFY(!scenario.hasSlotTimes());
@@ -112,6 +150,20 @@ void ScenarioOptionsTest::unsoundOptionLinesAreRefusedWithNothingChanged_data()
     QTest::newRow("slot times longer than the day") << QByteArray("slot-wrap=1,2,3,4,5\r\n") << 16
                                                     << "the slots' after-call work holds 5 values and the scenario has "
                                                        "4 time slots";
+    // Line 11 tells 30 and 60 minutes; the option line only quarter hours.
+    QTest::newRow("slot times longer than the half hours")
+        << QByteArray("slot-talk=1,2,3,4,5,6,7,8\r\n") << 16
+        << "the slots' talk times hold 8 values and the scenario has 4 time slots";
+    QTest::newRow("slot minutes not 15") << QByteArray("slot-minutes=30\r\n") << 16
+                                         << "the slot-minutes \"30\" is not 15 (line 11 tells 30 and 60 minutes)";
+    QTest::newRow("roster longer than the quarter hours")
+        << QByteArray("slot-minutes=15\r\nhave=1,2,3,4,5,6,7,8,9\r\n") << 17
+        << "the roster holds 9 values and the scenario has 8 time slots";
+    QTest::newRow("shift length") << QByteArray("shift=Day,8h,08:00,09:00\r\n") << 16
+                                   << "the shift type \"Day,8h,08:00,09:00\" is not sound: Shift \"Day\": the length "
+                                      "\"8h\" is not h:mm.";
+    QTest::newRow("shift of no agents") << QByteArray("shift=A,4:00,08:00,09:00\r\nshift=B,4:00,08:00,09:00,max=0\r\n")
+                                        << 17 << "the shift type \"B,4:00,08:00,09:00,max=0\" allows no agent (max=0)";
 }
 
 void ScenarioOptionsTest::unsoundOptionLinesAreRefusedWithNothingChanged()

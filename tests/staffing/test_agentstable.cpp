@@ -267,7 +267,7 @@ void AgentsTableTest::tablesTakeTheirFiguresFromTheStaffingModel()
     QCOMPARE(s.goalRow(), 7);
 
     // The Schedule asks once for every slot with calls, and none without.
-    s.setSlotLength(true);
+    s.setSlotLength(SlotLength::HalfHour);
     s.SlotCalls[1] = 10;
     s.SlotCalls[2] = 0;
     s.TabSet1Click(Tab::Schedule);

@@ -23,6 +23,8 @@ void FieldTest::maskedText_data()
     QTest::newRow("one-digit minute") << Field::MaskEdit4 << "00:5" << "00:5 ";
     QTest::newRow("no colon") << Field::MaskEdit2 << "0300" << "03:00";
     QTest::newRow("no colon, two digits") << Field::MaskEdit2 << "03" << "03:  ";
+    QTest::newRow("no colon, one digit") << Field::MaskEdit4 << "0" << " 0:  ";
+    QTest::newRow("no colon, three digits") << Field::MaskEdit2 << "002" << "00:2 ";
     QTest::newRow("no colon, six digits") << Field::MaskEdit2 << "123456" << "12:34";
     QTest::newRow("no hour digits") << Field::MaskEdit4 << ":30" << "  :30";
     QTest::newRow("too many digits") << Field::MaskEdit7 << "123:456" << "12:45";

@@ -59,6 +59,9 @@ void IntervalFileTest::readsTheShapesPlannersExport_data()
     QTest::newRow("quarter hours as ranges") << "\"Interval\",\"Calls Offered\",\"Agent\"\n\"08:00 - 08:15\",3,x\n"
                                                 "\"08:15 - 08:30\",\"4\",y\n"
                                              << 15 << "08:00" << "08:30" << SlotList{{3, -1, -1}, {4, -1, -1}};
+    QTest::newRow("quarter hours with times and a gap") << "time,calls,AHT,ACW\n07:45,2,300,60\n08:00,3,,\n08:30,1,240,\n"
+                                                        << 15 << "07:45" << "08:45"
+                                                        << SlotList{{2, 240, 60}, {3, -1, -1}, {0, -1, -1}, {1, 240, 0}};
     QTest::newRow("over midnight") << "time,calls\n23:00,4\n0:00,2\n01:00,1\n"
                                    << 60 << "23:00" << "02:00" << SlotList{{4, -1, -1}, {2, -1, -1}, {1, -1, -1}};
     QTest::newRow("a missing interval has no calls") << "time,calls\n08:00,4\n08:30,2\n09:30,1.0\n"

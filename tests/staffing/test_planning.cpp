@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: MIT
+#include "goalrownotes.h"
+#include "roster.h"
 #include "scenariotexts.h"
+#include "scheduleshiftday.h"
 
 #include <cmath>
+#include <vector>
+
+Q_DECLARE_METATYPE(std::vector<int>)
 
 // The planning options and the roster, through the scenario as the window
 // and varnook-calc drive it.
@@ -14,9 +20,15 @@ private Q_SLOTS:
     void erlangAThroughTheScenario();
     void scheduledAgentsRoundUpTheExactQuotient();
     void dayTotalsOfTheSchedule();
+    void percentAboveALimitReadsAboveIt();
     void rosterCheckOfTheWorkedSchedule();
+    void rosterWithShrinkageCountsTheAgentsRostered();
+    void rosterAtItsBounds();
     void capBeyondFullServiceAndARosterOfOne();
     void tablesFilledAgainStartAfresh();
+    void shiftPlannerStaffsWithSchedOrAgents_data();
+    void shiftPlannerStaffsWithSchedOrAgents();
+    void shiftPlannerStaffsASlotByItsOwnTimes();
 };
 
 namespace {
@@ -116,6 +128,13 @@ void PlanningTest::scheduledAgentsRoundUpTheExactQuotient()
     }
 }
 
+void PlanningTest::percentAboveALimitReadsAboveIt()
+{
+    QCOMPARE(PercentAbove(85.47, 85), QStringLiteral("85.5"));
+    QCOMPARE(PercentAbove(85.004, 85), QStringLiteral("85.004"));
+    QCOMPARE(PercentAbove(1.0001, 1), QStringLiteral("1.0001"));
+}
+
 void PlanningTest::dayTotalsOfTheSchedule()
 {
     AgentScenario s = workedScheduleScenario();
@@ -185,6 +204,61 @@ void PlanningTest::rosterCheckOfTheWorkedSchedule()
     QCOMPARE(s.rosterDay().shortSlots, 2);
 }
 
+void PlanningTest::rosterWithShrinkageCountsTheAgentsRostered()
+{
+    // At 30 % shrinkage the 09:00 slot needs 10 agents and 15 rostered: a
+    // roster of 10 is 5 short, and 7 of them answer calls.
+    AgentScenario s = workedScheduleScenario();
+    s.Planning.shrinkagePercent = 30;
+    s.RosterView = true;
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    s.StringGrid1SetEditText(ResultTable::HaveColumn, 3, QStringLiteral("10"));
+    s.StringGrid1SetEditText(ResultTable::HaveColumn, 4, QStringLiteral("29"));
+    QVERIFY(s.Recalculate().valid);
+    QCOMPARE(s.StringGrid1().cell(ResultTable::GapColumn, 3), QStringLiteral("-5"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::GapColumn, 4), QStringLiteral("0"));
+    QCOMPARE(s.rosterDay().shortSlots, 1);
+    QCOMPARE(s.rosterDay().shortfallAgentHours, 2.5);
+    QCOMPARE(s.rosterDay().agentHours, 19.5);
+
+    AgentScenario seven = workedScheduleScenario();
+    seven.RosterView = true;
+    QVERIFY(seven.TabSet1Click(Tab::Schedule).valid);
+    seven.StringGrid1SetEditText(ResultTable::HaveColumn, 3, QStringLiteral("7"));
+    QVERIFY(seven.Recalculate().valid);
+    QCOMPARE(s.rowValues()[2].haveFigures.serviceLevel, seven.rowValues()[2].haveFigures.serviceLevel);
+
+    PlanningOptions options;
+    for (int percent = 0; percent <= 95; ++percent) {
+        options.shrinkagePercent = percent;
+        for (int rostered = 0; rostered <= 500; ++rostered) {
+            const long long answering = options.answeringAgents(rostered);
+            QVERIFY(answering * 100 <= rostered * (100LL - percent));
+            QVERIFY((answering + 1) * 100 > rostered * (100LL - percent));
+        }
+    }
+}
+
+void PlanningTest::rosterAtItsBounds()
+{
+    // A roster of empty entries only writes nothing (trimming must stop at
+    // the first entry).
+    QCOMPARE(RosterListText(RosterValues(3)), QString());
+    QCOMPARE(RosterListText(RosterValues{std::nullopt, 4, std::nullopt}), QStringLiteral(",4"));
+
+    // One call in the whole day still gives the day a roster service level.
+    AgentScenario s = workedScheduleScenario();
+    s.RosterView = true;
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    for (int slot = 1; slot <= 4; ++slot)
+        s.StringGrid1SetEditText(ResultTable::CallsColumn, slot, QString::number(slot == 2 ? 1 : 0));
+    s.StringGrid1SetEditText(ResultTable::HaveColumn, 2, QStringLiteral("1"));
+    QVERIFY(s.Recalculate().valid);
+    const RosterDay day = s.rosterDay();
+    QVERIFY(day.serviceLevel.has_value());
+    QCOMPARE(*day.serviceLevel, s.rowValues()[1].haveFigures.serviceLevel);
+}
+
 void PlanningTest::capBeyondFullServiceAndARosterOfOne()
 {
     // A 20 % cap on a load of 10 needs 50 agents, far beyond the service
@@ -223,6 +297,49 @@ void PlanningTest::tablesFilledAgainStartAfresh()
     const std::size_t rows = s.rowValues().size();
     s.FillAgentsTable();
     QCOMPARE(s.rowValues().size(), rows);
+}
+
+void PlanningTest::shiftPlannerStaffsWithSchedOrAgents_data()
+{
+    QTest::addColumn<double>("shrinkage");
+    QTest::addColumn<std::vector<int>>("requirement");
+    QTest::newRow("no shrinkage: Agents") << 0.0 << std::vector<int>{0, 3, 10, 20};
+    QTest::newRow("shrinkage 30: Sched") << 30.0 << std::vector<int>{0, 5, 15, 29};
+}
+
+// The worked Schedule's day as the shift planner is given it: slots of 30
+// minutes from 08:00, each needing the agents the planner staffs with.
+void PlanningTest::shiftPlannerStaffsWithSchedOrAgents()
+{
+    QFETCH(double, shrinkage);
+    QFETCH(std::vector<int>, requirement);
+    AgentScenario s = workedScheduleScenario();
+    s.Planning.shrinkagePercent = shrinkage;
+    QCOMPARE(ScheduleShiftDay(s).requirement, std::vector<int>(4, 0)); // not filled yet
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    const ShiftDay day = ScheduleShiftDay(s);
+    QCOMPARE(day.slotMinutes, 30);
+    QCOMPARE(day.startMinuteOfDay, 8 * 60);
+    QCOMPARE(day.requirement, requirement);
+}
+
+// A slot's own talk time sets what the planner must staff in it, in
+// quarter hours too; the other slots keep their requirement.
+void PlanningTest::shiftPlannerStaffsASlotByItsOwnTimes()
+{
+    AgentScenario s = workedScheduleScenario();
+    s.RadioButton1Click(SlotLength::Quarter);
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    const std::vector<int> before = ScheduleShiftDay(s).requirement;
+    QCOMPARE(before.size(), std::size_t(8));
+    s.SlotTalkSeconds[8] = 600;
+    QVERIFY(s.Recalculate().valid);
+    const ShiftDay day = ScheduleShiftDay(s);
+    QCOMPARE(day.slotMinutes, 15);
+    QVERIFY2(day.requirement[7] > before[7], qPrintable(QString::number(day.requirement[7])));
+    QCOMPARE(day.requirement[7], column(s, ResultTable::SlotAgentsColumn).at(7).toInt());
+    for (std::size_t slot = 0; slot < 7; ++slot)
+        QCOMPARE(day.requirement[slot], before[slot]);
 }
 
 QTEST_GUILESS_MAIN(PlanningTest)

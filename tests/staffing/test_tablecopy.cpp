@@ -115,32 +115,32 @@ void TableCopyTest::extraColumnsAndTheDaysLines()
 {
     AgentScenario s = workedScheduleScenario();
     s.Planning.shrinkagePercent = 30;
-    s.SlotHave[2] = 3;
-    s.SlotHave[3] = 9;
+    s.SlotHave[2] = 5; // 3 of them on the phones
+    s.SlotHave[3] = 13; // 9
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     const ResultTable &t = s.StringGrid1();
     const std::vector<TotalsLine> lines = DayTotalsLines(s);
     QCOMPARE(TableCopy::wholeTable(t, lines).text(),
              QStringLiteral("Time\tCalls\tAgents\tSched\tSrv Lvl\tQueued\tAbndon\tUsage\tAve Ans\tTrunks\t"
-                            "Have\tGap\tH Srv\tH Que\tH Abn\tH Use\tH Ans\n"
+                            "Have\tGap\tRoster Srv\tRoster Que\tRoster Abn\tRoster Use\tRoster Ans\n"
                             "08:00\t0\t0\t0\t100%\t0%\t0%\t0%\t00:00\t0\t\t\t\t\t\t\t\n"
-                            "08:30\t10\t3\t5\t84%\t18%\t15%\t44%\t00:26\t6\t3\t0\t84%\t18%\t15%\t44%\t00:26\n"
-                            "09:00\t50\t10\t15\t87%\t17%\t11%\t67%\t00:13\t14\t9\t-1\t74%\t31%\t23%\t74%\t00:32\n"
+                            "08:30\t10\t3\t5\t84%\t18%\t15%\t44%\t00:26\t6\t5\t0\t84%\t18%\t15%\t44%\t00:26\n"
+                            "09:00\t50\t10\t15\t87%\t17%\t11%\t67%\t00:13\t14\t13\t-2\t74%\t31%\t23%\t74%\t00:32\n"
                             "09:30\t120\t20\t29\t82%\t26%\t13%\t80%\t00:15\t26\t\t\t\t\t\t\t\n"
                             "Required agent-hours\t16.5\n"
                             "Scheduled agent-hours\t24.5\n"
-                            "FTE at 08:00 paid hours\t3.06\n"
+                            "FTE at 8 paid hours per agent\t3.06\n"
                             "Peak slot\t09:30, 20 agents\n"
                             "Roster service level\t75.9%\n"
                             "Short slots\t1\n"
-                            "Shortfall agent-hours\t0.5\n"
-                            "Roster agent-hours\t6.0\n"));
+                            "Shortfall agent-hours\t1.0\n"
+                            "Roster agent-hours\t9.0\n"));
     // A selection keeps the order shown ("Sched" after "Agents", before
     // "Srv Lvl") and never carries the day's lines.
     const QList<TableCell> picked{{ResultTable::HaveColumn, 3}, {ResultTable::SlotServiceColumn, 3},
                                   {ResultTable::SchedColumn, 2}, {ResultTable::SlotAgentsColumn, 2}};
     QCOMPARE(TableCopy::forCopy(t, picked, false, lines).text(),
-             QStringLiteral("Agents\tSched\tSrv Lvl\tHave\n3\t5\t\t\n\t\t87%\t9\n"));
+             QStringLiteral("Agents\tSched\tSrv Lvl\tHave\n3\t5\t\t\n\t\t87%\t13\n"));
     // Every selectable cell, extra columns included, is the whole table.
     QList<TableCell> all;
     for (int row = 1; row < t.rowCount(); ++row)

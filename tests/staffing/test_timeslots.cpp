@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "scenariotexts.h"
 
+#include <QRandomGenerator>
+
 class TimeSlotsTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
     void slotList_data();
     void slotList();
+    void roundedTimesHoldTheTypedPeriod();
     void unreadableTimesFallBack();
     void spreading_data();
     void spreading();
@@ -15,13 +18,15 @@ private Q_SLOTS:
     void slotLengthChange_data();
     void slotLengthChange();
     void sameSlotLengthChangesNothing();
+    void rosterFollowsTheSlotsByClockTime();
+    void agentsTabWorksOnTheTypedPeriod();
 };
 
 void TimeSlotsTest::slotList_data()
 {
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("end");
-    QTest::addColumn<bool>("halfHours");
+    QTest::addColumn<int>("minutes");
     QTest::addColumn<QString>("newStart");
     QTest::addColumn<QString>("newEnd");
     QTest::addColumn<QString>("total");
@@ -34,32 +39,49 @@ void TimeSlotsTest::slotList_data()
     for (int h = 8; h < 17; ++h)
         halfHourly << QStringLiteral("%1:00").arg(h, 2, 10, QLatin1Char('0')) << QStringLiteral("%1:30").arg(h, 2, 10, QLatin1Char('0'));
 
-    QTest::newRow("defaults, hours") << "08:00" << "17:00" << false << "08:00" << "17:00" << "09:00" << hourly;
-    QTest::newRow("defaults, half hours") << "08:00" << "17:00" << true << "08:00" << "17:00" << "09:00" << halfHourly;
+    QTest::newRow("defaults, hours") << "08:00" << "17:00" << 60 << "08:00" << "17:00" << "09:00" << hourly;
+    QTest::newRow("defaults, half hours") << "08:00" << "17:00" << 30 << "08:00" << "17:00" << "09:00" << halfHourly;
     QStringList rounded30 = halfHourly;
     rounded30 << "17:00";
-    QTest::newRow("08:15 to 17:40 in half hours") << "08:15" << "17:40" << true << "08:00" << "17:30" << "09:30" << rounded30;
+    QTest::newRow("08:15 to 17:40 in half hours") << "08:15" << "17:40" << 30 << "08:00" << "17:30" << "09:30" << rounded30;
     QStringList rounded60 = hourly;
     rounded60 << "17:00";
-    QTest::newRow("08:45 to 17:30 in hours") << "08:45" << "17:30" << false << "08:00" << "18:00" << "10:00" << rounded60;
-    QTest::newRow("overnight") << "22:00" << "06:00" << false << "22:00" << "06:00" << "08:00"
+    QTest::newRow("08:45 to 17:30 in hours") << "08:45" << "17:30" << 60 << "08:00" << "18:00" << "10:00" << rounded60;
+    QTest::newRow("overnight") << "22:00" << "06:00" << 60 << "22:00" << "06:00" << "08:00"
                                << QStringList{"22:00", "23:00", "00:00", "01:00", "02:00", "03:00", "04:00", "05:00"};
-    QTest::newRow("half hours over midnight") << "23:00" << "01:00" << true << "23:00" << "01:00" << "02:00"
+    QTest::newRow("half hours over midnight") << "23:00" << "01:00" << 30 << "23:00" << "01:00" << "02:00"
                                               << QStringList{"23:00", "23:30", "00:00", "00:30"};
-    QTest::newRow("one half hour") << "08:00" << "08:30" << true << "08:00" << "08:30" << "00:30" << QStringList{"08:00"};
-    QTest::newRow("from half past") << "08:30" << "10:00" << true << "08:30" << "10:00" << "01:30"
+    QTest::newRow("one half hour") << "08:00" << "08:30" << 30 << "08:00" << "08:30" << "00:30" << QStringList{"08:00"};
+    QTest::newRow("from half past") << "08:30" << "10:00" << 30 << "08:30" << "10:00" << "01:30"
                                     << QStringList{"08:30", "09:00", "09:30"};
-    QTest::newRow("end rounded up to midnight") << "23:00" << "23:45" << false << "23:00" << "24:00" << "01:00"
+    QTest::newRow("end rounded up to midnight") << "23:00" << "23:45" << 60 << "23:00" << "24:00" << "01:00"
                                                 << QStringList{"23:00"};
-    QTest::newRow("end before the hour in hours") << "08:00" << "08:20" << false << "08:00" << "08:00" << "24:00"
+    QTest::newRow("end before the hour in hours") << "08:00" << "08:20" << 60 << "08:00" << "08:00" << "24:00"
                                                   << QStringList();
+    // An hourly end goes up from half past on.
+    QTest::newRow("hourly end at 29 past") << "08:00" << "09:29" << 60 << "08:00" << "09:00" << "01:00"
+                                           << QStringList{"08:00"};
+    QTest::newRow("hourly end at half past") << "08:00" << "09:30" << 60 << "08:00" << "10:00" << "02:00"
+                                             << QStringList{"08:00", "09:00"};
+    // Quarter hours: a start goes down to its quarter, an end inside a
+    // quarter up to the quarter's end, 24:00 stays.
+    QTest::newRow("quarters 08:10 to 09:20") << "08:10" << "09:20" << 15 << "08:00" << "09:30" << "01:30"
+                                             << QStringList{"08:00", "08:15", "08:30", "08:45", "09:00", "09:15"};
+    QTest::newRow("quarters to just before midnight") << "23:44" << "23:50" << 15 << "23:30" << "24:00" << "00:30"
+                                                       << QStringList{"23:30", "23:45"};
+    QStringList quarters;
+    for (int m = 0; m < 24 * 60; m += 15)
+        quarters << QStringLiteral("%1:%2").arg(m / 60, 2, 10, QLatin1Char('0')).arg(m % 60, 2, 10, QLatin1Char('0'));
+    QTest::newRow("a whole day of quarters") << "00:00" << "24:00" << 15 << "00:00" << "24:00" << "24:00" << quarters;
+    QTest::newRow("quarters over midnight") << "23:50" << "00:20" << 15 << "23:45" << "00:30" << "00:45"
+                                            << QStringList{"23:45", "00:00", "00:15"};
 }
 
 void TimeSlotsTest::slotList()
 {
     QFETCH(QString, start);
     QFETCH(QString, end);
-    QFETCH(bool, halfHours);
+    QFETCH(int, minutes);
     QFETCH(QString, newStart);
     QFETCH(QString, newEnd);
     QFETCH(QString, total);
@@ -67,8 +89,7 @@ void TimeSlotsTest::slotList()
     AgentScenario s;
     s.setText(Field::MaskEdit1, start);
     s.setText(Field::MaskEdit7, end);
-    if (halfHours)
-        useHalfHours(s);
+    s.setSlotLength(*slotLengthOfMinutes(minutes));
     QCOMPARE(s.totalTimeText(), QStringLiteral("09:00 hrs"));
     s.TabSet1Click(Tab::Schedule);
     QCOMPARE(s.text(Field::MaskEdit1), newStart);
@@ -80,6 +101,32 @@ void TimeSlotsTest::slotList()
     QCOMPARE(s.StringGrid1().fixedColumns(), 1);
     QCOMPARE(s.StringGrid1().cell(ResultTable::TimeColumn, 0), QStringLiteral("Time"));
     QCOMPARE(s.StringGrid1().cell(ResultTable::SlotTrunksColumn, 0), QStringLiteral("Trunks"));
+}
+
+void TimeSlotsTest::roundedTimesHoldTheTypedPeriod()
+{
+    // Property over random times: every slot length starts on a slot
+    // boundary less than a slot before the typed start, and the slots fill
+    // the rounded period; quarter hours also end less than a slot after the
+    // typed end, so the typed period lies within them.
+    QRandomGenerator random(15);
+    for (int round = 0; round < 3000; ++round) {
+        const int start = random.bounded(24 * 60);
+        const int end = random.bounded(1, 24 * 60 + 1);
+        const QString startText = TimeSlots::clockText(start / 60, start % 60);
+        const QString endText = TimeSlots::clockText(end / 60, end % 60);
+        for (SlotLength length : SlotLengths) {
+            const TimeSlots list = TimeSlots::of(startText, endText, length);
+            const int slot = minutesOf(length);
+            const int first = list.startMinuteOfDay();
+            QVERIFY(first % slot == 0 && first <= start && start - first < slot);
+            const int last = list.endHour * 60 + list.endMinute;
+            const int period = (last - first + 24 * 60 - 1) % (24 * 60) + 1;
+            QCOMPARE(list.count * slot, period);
+            if (length == SlotLength::Quarter)
+                QVERIFY2(last >= end && last - end < slot, qPrintable(startText + QLatin1Char('-') + endText));
+        }
+    }
 }
 
 void TimeSlotsTest::unreadableTimesFallBack()
@@ -96,9 +143,9 @@ void TimeSlotsTest::unreadableTimesFallBack()
     for (const QString &end : {QStringLiteral("08:00"), QStringLiteral("24:00")}) {
         s.setText(Field::MaskEdit1, end == QLatin1String("24:00") ? QStringLiteral("00:00") : QStringLiteral("08:00"));
         s.setText(Field::MaskEdit7, end);
-        s.HalfHourSlots = false;
+        s.setSlotLength(SlotLength::Hour);
         QCOMPARE(s.BuildTimeSlots().count, 24);
-        s.HalfHourSlots = true;
+        s.setSlotLength(SlotLength::HalfHour);
         QCOMPARE(s.BuildTimeSlots().count, 48);
         QCOMPARE(s.totalTimeText(), QStringLiteral("24:00"));
     }
@@ -208,10 +255,9 @@ void TimeSlotsTest::slotLengthChange()
     s.TabSet1Click(Tab::Schedule);
     for (int i = 0; i < before.size(); ++i)
         s.SlotCalls[static_cast<std::size_t>(i + 1)] = before[i];
-    s.setRadioButtons(toHalfHours, !toHalfHours);
-    const RecalcResult result = s.RadioButton1Click();
+    const RecalcResult result = s.RadioButton1Click(toHalfHours ? SlotLength::HalfHour : SlotLength::Hour);
     QVERIFY(result.ran);
-    QCOMPARE(s.HalfHourSlots, toHalfHours);
+    QCOMPARE(s.slotLength() == SlotLength::HalfHour, toHalfHours);
     QList<int> got;
     for (int i = 1; i <= after.size(); ++i)
         got << s.SlotCalls[static_cast<std::size_t>(i)];
@@ -226,9 +272,44 @@ void TimeSlotsTest::sameSlotLengthChangesNothing()
     AgentScenario s;
     s.TabSet1Click(Tab::Schedule);
     s.SlotCalls[1] = 5;
-    s.setRadioButtons(false, true);
-    QVERIFY(!s.RadioButton1Click().ran);
+    QVERIFY(!s.RadioButton1Click(SlotLength::Hour).ran);
     QCOMPARE(s.SlotCalls[1], 5);
+}
+
+void TimeSlotsTest::rosterFollowsTheSlotsByClockTime()
+{
+    // State: roster 0, 3, 9, 20 on the half hours 08:00-10:00. Action:
+    // 60-minute slots. Expected: the hours have 0 and 9 agents, and no value
+    // stays behind past the two hours to be saved unseen.
+    AgentScenario s;
+    setTexts(s, {"08:00", "10:00", "100", "03:00", "01:00", "00:30", "80", "20"});
+    useHalfHours(s);
+    s.TabSet1Click(Tab::Schedule);
+    const int roster[] = {0, 3, 9, 20};
+    for (int i = 0; i < 4; ++i)
+        s.SlotHave[static_cast<std::size_t>(i + 1)] = roster[i];
+    s.RadioButton1Click(SlotLength::Hour);
+    QCOMPARE(s.SlotHave[1], std::optional<int>(0));
+    QCOMPARE(s.SlotHave[2], std::optional<int>(9));
+    QVERIFY(!s.SlotHave[3] && !s.SlotHave[4]);
+    QCOMPARE(s.StringGrid1().cell(ResultTable::HaveColumn, 2), QStringLiteral("9"));
+}
+
+void TimeSlotsTest::agentsTabWorksOnTheTypedPeriod()
+{
+    // 100 calls from 08:00 to 08:30 with 3 minutes' talk: leaving the end
+    // on the Agents tab keeps 08:30, and the table and the total time work
+    // on 30 minutes (13 agents meet 80 % in 20 s); the Schedule rounds the
+    // end to its hour.
+    AgentScenario s;
+    setTexts(s, {"08:00", "08:30", "100", "03:00", "00:00", "05:00", "80", "20"});
+    s.MaskEdit7Exit(true);
+    QCOMPARE(s.text(Field::MaskEdit7), QStringLiteral("08:30"));
+    QCOMPARE(s.totalTimeText(), QStringLiteral("00:30"));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, s.goalRow()), QStringLiteral("13"));
+    s.TabSet1Click(Tab::Schedule);
+    QCOMPARE(s.text(Field::MaskEdit7), QStringLiteral("09:00"));
+    QCOMPARE(s.totalTimeText(), QStringLiteral("01:00"));
 }
 
 QTEST_GUILESS_MAIN(TimeSlotsTest)

@@ -71,6 +71,18 @@ public:
         return planningAnswer;
     }
 
+    // The shift types dialog: records the types it was given and answers
+    // shiftTypesAnswer (none: Cancel).
+    std::optional<std::vector<ShiftType>> editShiftTypes(const std::vector<ShiftType> &current, const ShiftDay &,
+                                                         const QString &windowCaption) override
+    {
+        record(QStringLiteral("shiftTypes"), windowCaption);
+        shiftTypesShown.push_back(current);
+        return shiftTypesAnswer;
+    }
+    std::vector<std::vector<ShiftType>> shiftTypesShown;
+    std::optional<std::vector<ShiftType>> shiftTypesAnswer;
+
     QStringList texts(const QString &kind) const
     {
         QStringList result;

@@ -32,7 +32,7 @@ inline QStringList column(const AgentScenario &s, int c)
 
 inline void useHalfHours(AgentScenario &s)
 {
-    s.setSlotLength(true);
+    s.setSlotLength(SlotLength::HalfHour);
 }
 
 // --- the worked examples, built here for every test folder ------------------

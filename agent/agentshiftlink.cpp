@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: MIT
+#include "agentshiftlink.h"
+
+#include "agentservices.h"
+#include "dialogservice.h"
+#include "scheduleshiftday.h"
+#include "shiftplanreport.h"
+#include "shiftplanwindow.h"
+#include "tagentform.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTabBar>
+
+namespace {
+
+QString planCaption(const QString &agentCaption)
+{
+    return QStringLiteral("Shift Plan - ") + agentCaption;
+}
+
+bool sameSlots(const ShiftDay &a, const ShiftDay &b)
+{
+    return a.slotMinutes == b.slotMinutes && a.startMinuteOfDay == b.startMinuteOfDay && a.slotCount() == b.slotCount();
+}
+
+} // namespace
+
+AgentShiftLink::AgentShiftLink(TAgentForm &form, AgentServices &services)
+    : QObject(&form)
+    , m_form(form)
+    , m_services(services)
+{
+}
+
+AgentShiftLink::~AgentShiftLink()
+{
+    // As with the graph window: unlinked and left to be deleted.
+    if (!m_window)
+        return;
+    ShiftPlanWindow *window = m_window;
+    window->unlink();
+    if (auto *subWindow = qobject_cast<QMdiSubWindow *>(window->parentWidget()))
+        subWindow->deleteLater();
+    else
+        window->deleteLater();
+}
+
+void AgentShiftLink::openPlanWindow()
+{
+    if (m_window) {
+        bringToFront();
+        return;
+    }
+    auto *window = new ShiftPlanWindow(*this, m_services.dialogs);
+    m_window = window;
+    window->setWindowTitle(planCaption(m_form.windowTitle()));
+    QMdiSubWindow *subWindow = nullptr;
+    if (auto *agentSub = qobject_cast<QMdiSubWindow *>(m_form.parentWidget())) {
+        if (QMdiArea *area = agentSub->mdiArea()) {
+            subWindow = area->addSubWindow(window);
+            subWindow->setAttribute(Qt::WA_DeleteOnClose);
+            subWindow->setFocusPolicy(Qt::NoFocus);
+            subWindow->resize(QSize(ShiftPlanWindow::DesignWidth, ShiftPlanWindow::DesignHeight)
+                                  .boundedTo(area->viewport()->size()));
+        }
+    }
+    if (subWindow) {
+        subWindow->show();
+    } else {
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->resize(ShiftPlanWindow::DesignWidth, ShiftPlanWindow::DesignHeight);
+        window->show();
+    }
+    bringToFront();
+}
+
+void AgentShiftLink::bringToFront()
+{
+    ShiftPlanWindow *window = m_window;
+    if (auto *subWindow = qobject_cast<QMdiSubWindow *>(window->parentWidget())) {
+        subWindow->raise();
+        if (QMdiArea *area = subWindow->mdiArea())
+            area->setActiveSubWindow(subWindow);
+    } else {
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+void AgentShiftLink::agentClosing()
+{
+    if (!m_window)
+        return;
+    ShiftPlanWindow *window = m_window;
+    m_window = nullptr;
+    window->unlink();
+    if (auto *subWindow = qobject_cast<QMdiSubWindow *>(window->parentWidget()))
+        subWindow->close();
+    else
+        window->close();
+}
+
+void AgentShiftLink::updateCaption()
+{
+    if (m_window)
+        m_window->setWindowTitle(planCaption(m_form.windowTitle()));
+}
+
+std::optional<ShiftDay> AgentShiftLink::planDay()
+{
+    // The requirement comes from the Schedule as the fields stand now; a
+    // field whose exit is refused (its message shown) plans nothing.
+    if (!m_form.completePendingFieldExit())
+        return std::nullopt;
+    if (m_form.scenario().tab() != Tab::Schedule)
+        m_form.TabSet1Click(static_cast<int>(Tab::Schedule));
+    else
+        m_form.Recalculate();
+    const AgentScenario &scenario = m_form.scenario();
+    if (scenario.tab() != Tab::Schedule || static_cast<int>(scenario.rowValues().size()) != scenario.timeSlots().count)
+        return std::nullopt;
+    return ScheduleShiftDay(scenario);
+}
+
+const std::vector<ShiftType> &AgentShiftLink::shiftTypes() const
+{
+    return m_form.scenario().ShiftTypes;
+}
+
+bool AgentShiftLink::editShiftTypes()
+{
+    AgentScenario &scenario = m_form.scenario();
+    const ShiftDay day = ScheduleShiftDay(scenario);
+    const auto types = m_services.dialogs.editShiftTypes(scenario.ShiftTypes, day, m_form.windowTitle());
+    if (!types)
+        return false;
+    scenario.ShiftTypes = *types;
+    return true;
+}
+
+void AgentShiftLink::useAsRoster(const ShiftPlan &plan, const ShiftDay &day)
+{
+    const std::optional<ShiftDay> now = planDay();
+    if (!now)
+        return;
+    if (!sameSlots(*now, day)) {
+        m_services.dialogs.error(QStringLiteral("The Schedule's time slots changed since the plan was made; "
+                                                "solve again before using it as the roster"));
+        return;
+    }
+    AgentScenario &scenario = m_form.scenario();
+    scenario.SlotHave.fill(std::nullopt);
+    const std::vector<int> staffed = plan.staffedPerSlot();
+    for (std::size_t slot = 0; slot < staffed.size() && slot + 1 < scenario.SlotHave.size(); ++slot)
+        scenario.SlotHave[slot + 1] = staffed[slot];
+    m_form.Recalculate();
+}
+
+void AgentShiftLink::printPlan(const ShiftPlan &plan)
+{
+    m_services.printing.PrintPrepared(ShiftPlanReport(ReportPrintCommand::contentOf(m_form), plan), m_services.dialogs);
+}

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "shiftplanowner.h"
+#include "shiftplanwindow.h"
+
+#include <QObject>
+#include <QPointer>
+
+class AgentServices;
+
+class TAgentForm;
+
+// The link between an agent window and its shift-plan window, as the graph
+// link is for the graph window: Plan Shifts opens the window or brings it to
+// the front; the window plans the Schedule's day, edits the scenario's shift
+// types, copies a plan into the roster and prints it through the agent
+// window; closing the agent window closes it.
+class AgentShiftLink : public QObject, public ShiftPlanOwner
+{
+    Q_OBJECT
+public:
+    AgentShiftLink(TAgentForm &form, AgentServices &services);
+    ~AgentShiftLink() override;
+
+    ShiftPlanWindow *planWindow() const { return m_window; }
+    // Plan Shifts: the agent window's tool button and key.
+    void openPlanWindow();
+    void agentClosing();
+    void updateCaption();
+
+    std::optional<ShiftDay> planDay() override;
+    const std::vector<ShiftType> &shiftTypes() const override;
+    bool editShiftTypes() override;
+    void useAsRoster(const ShiftPlan &plan, const ShiftDay &day) override;
+    void printPlan(const ShiftPlan &plan) override;
+
+private:
+    void bringToFront();
+
+    TAgentForm &m_form;
+    AgentServices &m_services;
+    QPointer<ShiftPlanWindow> m_window;
+};

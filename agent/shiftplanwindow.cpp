@@ -1,0 +1,257 @@
+// SPDX-License-Identifier: MIT
+#include "shiftplanwindow.h"
+
+#include "chartwidget.h"
+#include "dialogservice.h"
+#include "handlerguard.h"
+#include "shiftcheck.h"
+#include "shiftplanchart.h"
+#include "shiftplanowner.h"
+#include "shiftplantext.h"
+#include "toolbuttonkey.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QThread>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QTableWidget *makeTable(QWidget *parent, const QStringList &headings, const QString &name)
+{
+    auto *table = new QTableWidget(0, static_cast<int>(headings.size()), parent);
+    table->setHorizontalHeaderLabels(headings);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setAccessibleName(name);
+    return table;
+}
+
+void fillTable(QTableWidget *table, const std::vector<QStringList> &rows)
+{
+    table->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r)
+        for (int c = 0; c < rows[static_cast<std::size_t>(r)].size(); ++c) {
+            auto *item = new QTableWidgetItem(rows[static_cast<std::size_t>(r)][c]);
+            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            table->setItem(r, c, item);
+        }
+}
+
+} // namespace
+
+ShiftPlanWindow::ShiftPlanWindow(ShiftPlanOwner &owner, DialogService &dialogs, QWidget *parent)
+    : QWidget(parent)
+    , m_owner(&owner)
+    , m_dialogs(dialogs)
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->addLayout(buildToolBar());
+
+    auto *statusRow = new QHBoxLayout;
+    m_status = new QLabel(QStringLiteral("No plan yet: set the shift types (Ctrl+T) and solve (F5)."), this);
+    m_status->setWordWrap(true);
+    m_status->setAccessibleName(QStringLiteral("Solver status"));
+    m_busy = new QProgressBar(this);
+    m_busy->setRange(0, 0);
+    m_busy->setMaximumWidth(160);
+    m_busy->setAccessibleName(QStringLiteral("Solving"));
+    statusRow->addWidget(m_status, 1);
+    statusRow->addWidget(m_busy);
+    outer->addLayout(statusRow);
+
+    auto *tables = new QHBoxLayout;
+    m_shifts = makeTable(this, ShiftPlanText::shiftHeadings(), QStringLiteral("Shifts"));
+    m_cover = makeTable(this, ShiftPlanText::coverHeadings(), QStringLiteral("Cover per slot"));
+    tables->addWidget(m_shifts, 3);
+    tables->addWidget(m_cover, 2);
+    outer->addLayout(tables, 1);
+    m_chart = new ChartWidget(this);
+    m_chart->setAccessibleName(QStringLiteral("Required and staffed agents"));
+    outer->addWidget(m_chart, 1);
+    BuildShiftPlanChart(m_chart->model(), ShiftPlan());
+    m_totals = new QLabel(this);
+    m_totals->setAccessibleName(QStringLiteral("Totals"));
+    m_totals->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    outer->addWidget(m_totals);
+
+    m_tick.setInterval(200);
+    connect(&m_tick, &QTimer::timeout, this, [this] {
+        m_status->setText(QStringLiteral("Solving... %1 s (Esc cancels)").arg(QString::number(m_elapsed.elapsed() / 1000.0, 'f', 1)));
+    });
+    showState();
+}
+
+ShiftPlanWindow::~ShiftPlanWindow()
+{
+    // The solve holds only its own copies and the shared flag; it is
+    // stopped and awaited so that no thread outlives the window's program.
+    if (m_thread) {
+        m_cancel->store(true);
+        m_thread->wait();
+    }
+}
+
+QHBoxLayout *ShiftPlanWindow::buildToolBar()
+{
+    auto *bar = new QHBoxLayout;
+    m_typesButton = addTool(bar, QStringLiteral("Shift Types..."), QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_solveButton = addTool(bar, QStringLiteral("Solve"), QKeySequence(Qt::Key_F5));
+    m_cancelButton = addTool(bar, QStringLiteral("Cancel"), QKeySequence(Qt::Key_Escape));
+    m_rosterButton = addTool(bar, QStringLiteral("Use as Roster"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_printButton = addTool(bar, QStringLiteral("Print"), QKeySequence::Print);
+    connect(m_typesButton, &QToolButton::clicked, this, [this] { editTypes(); });
+    connect(m_solveButton, &QToolButton::clicked, this, [this] { solve(); });
+    connect(m_cancelButton, &QToolButton::clicked, this, [this] { cancelSolve(); });
+    connect(m_rosterButton, &QToolButton::clicked, this, [this] { useAsRoster(); });
+    connect(m_printButton, &QToolButton::clicked, this, [this] { print(); });
+    bar->addStretch(1);
+    auto *limitLabel = new QLabel(QStringLiteral("Time &limit (s):"), this);
+    m_timeLimit = new QSpinBox(this);
+    m_timeLimit->setRange(1, 3600);
+    m_timeLimit->setValue(10);
+    m_timeLimit->setAccessibleName(QStringLiteral("Time limit in seconds"));
+    limitLabel->setBuddy(m_timeLimit);
+    bar->addWidget(limitLabel);
+    bar->addWidget(m_timeLimit);
+    return bar;
+}
+
+QToolButton *ShiftPlanWindow::addTool(QHBoxLayout *bar, const QString &text, const QKeySequence &key)
+{
+    auto *button = new QToolButton(this);
+    button->setText(text);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setAccessibleName(text);
+    GiveToolButtonKey(button, key, this);
+    bar->addWidget(button);
+    return button;
+}
+
+void ShiftPlanWindow::showState()
+{
+    const bool running = solving();
+    m_typesButton->setEnabled(!running && m_owner);
+    m_solveButton->setEnabled(!running && m_owner);
+    m_cancelButton->setEnabled(running);
+    m_rosterButton->setEnabled(!running && m_plan && m_owner);
+    m_printButton->setEnabled(!running && m_plan && m_owner);
+    m_timeLimit->setEnabled(!running);
+    m_busy->setVisible(running);
+}
+
+void ShiftPlanWindow::editTypes()
+{
+    if (!m_owner || solving())
+        return;
+    RunHandler(m_dialogs, [this] { m_owner->editShiftTypes(); });
+}
+
+void ShiftPlanWindow::solve()
+{
+    if (!m_owner || solving())
+        return;
+    RunHandler(m_dialogs, [this] {
+        if (m_owner->shiftTypes().empty() && !m_owner->editShiftTypes())
+            return;
+        const std::optional<ShiftDay> day = m_owner->planDay();
+        if (!day)
+            return;
+        const std::vector<ShiftType> types = m_owner->shiftTypes();
+        if (const auto problem = CheckShiftInput(*day, types)) {
+            m_dialogs.error(problem->message);
+            return;
+        }
+        m_cancel = std::make_shared<std::atomic<bool>>(false);
+        auto result = std::make_shared<ShiftPlanResult>();
+        MipSettings settings;
+        settings.timeLimitSeconds = m_timeLimit->value();
+        settings.cancel = m_cancel.get();
+        // The thread reads copies and writes only `result`; `cancel` lives as
+        // long as it runs.
+        QThread *thread = QThread::create([dayCopy = *day, types, settings, cancel = m_cancel, result] {
+            *result = PlanShifts(dayCopy, types, settings);
+        });
+        m_thread = thread;
+        connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+        connect(thread, &QThread::finished, this, [this, result, planDay = *day] {
+            m_thread = nullptr;
+            m_tick.stop();
+            solveEnded(*result, planDay);
+        });
+        m_elapsed.start();
+        m_tick.start();
+        m_status->setText(QStringLiteral("Solving... (Esc cancels)"));
+        showState();
+        thread->start();
+    });
+}
+
+void ShiftPlanWindow::cancelSolve()
+{
+    if (m_cancel && solving()) {
+        m_cancel->store(true);
+        m_status->setText(QStringLiteral("Cancelling..."));
+    }
+}
+
+void ShiftPlanWindow::solveEnded(const ShiftPlanResult &result, const ShiftDay &day)
+{
+    const bool cancelled = m_cancel && m_cancel->load();
+    if (cancelled || !result.plan || result.plan->solver.cancelled) {
+        m_status->setText((cancelled ? QStringLiteral("Cancelled.") : result.failure)
+                          + (m_plan ? QStringLiteral(" The plan shown is unchanged.") : QString()));
+    } else {
+        m_plan = result.plan;
+        m_planDay = day;
+        showPlan();
+    }
+    showState();
+    emit solveFinished();
+}
+
+void ShiftPlanWindow::showPlan()
+{
+    const ShiftPlan &plan = *m_plan;
+    std::vector<QStringList> shiftRows;
+    for (const ShiftPlan::Shift &s : plan.shifts)
+        shiftRows.push_back(ShiftPlanText::shiftRow(s));
+    fillTable(m_shifts, shiftRows);
+    std::vector<QStringList> coverRows;
+    for (const ShiftPlan::Slot &slot : plan.coverage)
+        coverRows.push_back(ShiftPlanText::coverRow(slot));
+    fillTable(m_cover, coverRows);
+    BuildShiftPlanChart(m_chart->model(), plan);
+    m_chart->refresh();
+    QStringList lines;
+    for (const auto &[caption, value] : ShiftPlanText::totals(plan)) {
+        if (caption != QLatin1String("Solver"))
+            lines << caption + QStringLiteral(": ") + value;
+    }
+    QString totals = lines.join(QStringLiteral("   "));
+    for (const QString &note : ShiftPlanText::coverNotes(plan))
+        totals += QLatin1Char('\n') + note;
+    m_totals->setText(totals);
+    m_status->setText(ShiftPlanText::solverStatus(plan.solver)
+                      + QStringLiteral(" (%1 s).").arg(QString::number(plan.solver.seconds, 'f', 2)));
+}
+
+void ShiftPlanWindow::useAsRoster()
+{
+    if (!m_owner || !m_plan || solving())
+        return;
+    RunHandler(m_dialogs, [this] { m_owner->useAsRoster(*m_plan, m_planDay); });
+}
+
+void ShiftPlanWindow::print()
+{
+    if (!m_owner || !m_plan || solving())
+        return;
+    RunHandler(m_dialogs, [this] { m_owner->printPlan(*m_plan); });
+}

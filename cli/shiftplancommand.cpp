@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: MIT
+#include "shiftplancommand.h"
+
+#include "agentscenario.h"
+#include "commandline.h"
+#include "lpformat.h"
+#include "scheduleshiftday.h"
+#include "shiftplanner.h"
+#include "shiftplanoutput.h"
+#include "shifttypetext.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+// A shifts file holds a few dozen lines; this much is plenty.
+constexpr qint64 MaxShiftsFileBytes = 1 << 20;
+
+CalculatorRun invalid(const QString &message)
+{
+    return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: ") + message);
+}
+
+// The lines of --shifts-file, without empty and # lines; or a failed run.
+std::optional<CalculatorRun> readShiftsFile(const QString &name, const StandardInput &standardInput, QStringList *lines)
+{
+    QByteArray bytes;
+    if (name == QLatin1String("-")) {
+        bytes = standardInput ? standardInput(MaxShiftsFileBytes + 1) : QByteArray();
+    } else {
+        QFile file(name);
+        if (!file.open(QIODevice::ReadOnly))
+            return FailedRun(ExitFileError, QStringLiteral("cannot open shifts file \"%1\": %2").arg(name, file.errorString()));
+        bytes = file.read(MaxShiftsFileBytes + 1);
+        if (file.error() != QFileDevice::NoError)
+            return FailedRun(ExitFileError, QStringLiteral("cannot read shifts file \"%1\": %2").arg(name, file.errorString()));
+    }
+    if (bytes.size() > MaxShiftsFileBytes)
+        return invalid(QStringLiteral("the shifts file \"%1\" is longer than 1 MiB").arg(name));
+    for (const QString &line : QString::fromUtf8(bytes).split(QLatin1Char('\n'))) {
+        const QString text = line.trimmed();
+        if (!text.isEmpty() && !text.startsWith(QLatin1Char('#')))
+            *lines << text;
+    }
+    return std::nullopt;
+}
+
+std::optional<CalculatorRun> writeLp(const QString &name, const MipModel &model)
+{
+    QSaveFile file(name);
+    const std::string text = LpFormatText(model);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 || !file.commit())
+        return FailedRun(ExitFileError, QStringLiteral("cannot write the LP file %1: %2").arg(name, file.errorString()));
+    return std::nullopt;
+}
+
+} // namespace
+
+CalculatorRun RunShiftPlanner(const AgentScenario &scenario, const CommandLine &line, const StandardInput &standardInput)
+{
+    QStringList texts = line.shiftTexts;
+    if (line.shiftsFile) {
+        if (auto failure = readShiftsFile(*line.shiftsFile, standardInput, &texts))
+            return *failure;
+    }
+    std::vector<ShiftType> types;
+    for (const QString &text : texts) {
+        const ShiftTypeRead read = ParseShiftTypeText(text);
+        if (!read.type)
+            return invalid(read.message);
+        types.push_back(*read.type);
+    }
+    MipSettings settings;
+    settings.timeLimitSeconds = line.timeLimitSeconds;
+    const ShiftPlanResult result = PlanShifts(ScheduleShiftDay(scenario), types, settings);
+    if (result.problem)
+        return invalid(result.problem->message);
+    if (line.lpFile) {
+        if (auto failure = writeLp(*line.lpFile, result.model))
+            return *failure;
+    }
+    if (!result.plan)
+        return FailedRun(ExitSolverStopped, result.failure);
+    CalculatorRun run;
+    run.out = ShiftPlanOutput::format(*result.plan, line.format);
+    return run;
+}

@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: MIT
+#include "shiftplanoutput.h"
+
+#include "shiftplantext.h"
+#include "shifttimes.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+
+namespace ShiftPlanOutput {
+
+namespace {
+
+using Rows = std::vector<QStringList>;
+
+Rows shiftRows(const ShiftPlan &plan)
+{
+    Rows rows{ShiftPlanText::shiftHeadings()};
+    for (const ShiftPlan::Shift &s : plan.shifts)
+        rows.push_back(ShiftPlanText::shiftRow(s));
+    return rows;
+}
+
+Rows coverRows(const ShiftPlan &plan)
+{
+    Rows rows{ShiftPlanText::coverHeadings()};
+    for (const ShiftPlan::Slot &slot : plan.coverage)
+        rows.push_back(ShiftPlanText::coverRow(slot));
+    return rows;
+}
+
+Rows totalRows(const ShiftPlan &plan)
+{
+    Rows rows;
+    for (const auto &[caption, value] : ShiftPlanText::totals(plan))
+        rows.push_back({caption, value});
+    return rows;
+}
+
+// Columns padded to their widest cell; text columns (the first) to the left.
+QString aligned(const Rows &rows)
+{
+    std::vector<qsizetype> widths;
+    for (const QStringList &row : rows)
+        for (int c = 0; c < row.size(); ++c) {
+            widths.resize(std::max(widths.size(), static_cast<std::size_t>(c + 1)), 0);
+            widths[static_cast<std::size_t>(c)] = std::max(widths[static_cast<std::size_t>(c)], row[c].size());
+        }
+    QString out;
+    for (const QStringList &row : rows) {
+        QStringList cells;
+        for (int c = 0; c < row.size(); ++c) {
+            const auto width = widths[static_cast<std::size_t>(c)];
+            cells << (c == 0 ? row[c].leftJustified(width) : row[c].rightJustified(width));
+        }
+        out += cells.join(QStringLiteral("  ")) + QLatin1Char('\n');
+    }
+    return out;
+}
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\r'))
+        && !text.contains(QLatin1Char('\n')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString csvRows(const Rows &rows)
+{
+    QString out;
+    for (const QStringList &row : rows) {
+        QStringList cells;
+        for (const QString &cell : row)
+            cells << csvField(cell);
+        out += cells.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    }
+    return out;
+}
+
+QJsonArray slotArray(const ShiftPlan &plan, const std::vector<int> &slotIndices)
+{
+    QJsonArray array;
+    for (const int slot : slotIndices)
+        array.append(ShiftClockText(plan.coverage[static_cast<std::size_t>(slot)].start));
+    return array;
+}
+
+QString json(const ShiftPlan &plan)
+{
+    QJsonArray shifts;
+    for (const ShiftPlan::Shift &s : plan.shifts)
+        shifts.append(QJsonObject{{QStringLiteral("type"), s.typeName},
+                                  {QStringLiteral("start"), ShiftClockText(s.start)},
+                                  {QStringLiteral("break"), s.breakStart ? QJsonValue(ShiftClockText(*s.breakStart)) : QJsonValue()},
+                                  {QStringLiteral("breakMinutes"), s.breakMinutes},
+                                  {QStringLiteral("end"), ShiftClockText(s.end)},
+                                  {QStringLiteral("agents"), s.agents},
+                                  {QStringLiteral("paidHours"), s.paidHours}});
+    QJsonArray coverage;
+    for (const ShiftPlan::Slot &slot : plan.coverage)
+        coverage.append(QJsonObject{{QStringLiteral("slot"), ShiftClockText(slot.start)},
+                                    {QStringLiteral("required"), slot.required},
+                                    {QStringLiteral("staffed"), slot.staffed},
+                                    {QStringLiteral("difference"), slot.difference()},
+                                    {QStringLiteral("reachable"), slot.reachable}});
+    const QJsonObject totals{{QStringLiteral("paidHours"), plan.paidHours},
+                             {QStringLiteral("requiredHours"), plan.requiredHours},
+                             {QStringLiteral("efficiency"), plan.efficiency},
+                             {QStringLiteral("agents"), plan.agents},
+                             {QStringLiteral("shortfall"), plan.shortfall},
+                             {QStringLiteral("unreachableSlots"), slotArray(plan, plan.unreachableSlots)},
+                             {QStringLiteral("shortSlots"), slotArray(plan, plan.shortSlots)}};
+    const QJsonObject solver{{QStringLiteral("status"), ShiftPlanText::solverKey(plan.solver)},
+                             {QStringLiteral("optimal"), plan.solver.optimal()},
+                             {QStringLiteral("objective"), plan.solver.objective},
+                             {QStringLiteral("bound"), plan.solver.bound},
+                             {QStringLiteral("seconds"), plan.solver.seconds}};
+    const QJsonObject root{{QStringLiteral("slotMinutes"), plan.slotMinutes},
+                           {QStringLiteral("shifts"), shifts},
+                           {QStringLiteral("coverage"), coverage},
+                           {QStringLiteral("totals"), totals},
+                           {QStringLiteral("solver"), solver}};
+    return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
+}
+
+} // namespace
+
+QString format(const ShiftPlan &plan, OutputFormat format)
+{
+    switch (format) {
+    case OutputFormat::Table: {
+        QString out = aligned(shiftRows(plan)) + QLatin1Char('\n') + aligned(coverRows(plan)) + QLatin1Char('\n')
+            + aligned(totalRows(plan));
+        for (const QString &note : ShiftPlanText::coverNotes(plan))
+            out += note + QLatin1Char('\n');
+        return out;
+    }
+    case OutputFormat::Csv:
+        return csvRows(shiftRows(plan)) + QStringLiteral("\r\n") + csvRows(coverRows(plan)) + QStringLiteral("\r\n")
+            + csvRows(totalRows(plan));
+    case OutputFormat::Json:
+        return json(plan);
+    }
+    return {};
+}
+
+} // namespace ShiftPlanOutput

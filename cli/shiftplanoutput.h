@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "commandline.h"
+#include "shiftplan.h"
+
+#include <QString>
+
+// A shift plan as varnook-calc prints it.
+namespace ShiftPlanOutput {
+
+// The shifts, then per slot the requirement, staffed agents and over- or
+// under-cover, then the day's totals and the solver's status, as aligned
+// columns (table), RFC 4180 rows with CR LF (csv: the shifts, an empty row,
+// the cover, an empty row, the totals) or one JSON object with "shifts",
+// "coverage", "totals" and "solver".
+QString format(const ShiftPlan &plan, OutputFormat format);
+
+} // namespace ShiftPlanOutput

@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: MIT
+#include "mipsolver.h"
+
+#include "mipmodel.h"
+
+#include <CbcEventHandler.hpp>
+#include <CbcModel.hpp>
+#include <CbcSolver.hpp>
+#include <CoinPackedMatrix.hpp>
+#include <OsiClpSolverInterface.hpp>
+
+#include <chrono>
+#include <cmath>
+#include <mutex>
+#include <string>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Stops the branch and bound at its next event once the flag is set or the
+// deadline has passed. The deadline is kept here rather than handed to CBC
+// as a decimal text, which its driver reads in the program's locale.
+class CancelHandler : public CbcEventHandler
+{
+public:
+    CancelHandler(const std::atomic<bool> *cancel, Clock::time_point deadline) : m_cancel(cancel), m_deadline(deadline) {}
+    CbcEventHandler *clone() const override { return new CancelHandler(*this); }
+    CbcAction event(CbcEvent) override
+    {
+        const bool cancelled = m_cancel && m_cancel->load();
+        return cancelled || Clock::now() >= m_deadline ? stop : noAction;
+    }
+
+private:
+    const std::atomic<bool> *m_cancel;
+    Clock::time_point m_deadline;
+};
+
+int NoCallBack(CbcModel *, int)
+{
+    return 0;
+}
+
+// CBC's command driver parses its arguments through static state.
+std::timed_mutex &DriverMutex()
+{
+    static std::timed_mutex mutex;
+    return mutex;
+}
+
+void LoadModel(OsiClpSolverInterface &solver, const MipModel &model)
+{
+    const auto count = static_cast<int>(model.columns.size());
+    CoinPackedMatrix matrix(false, 0, 0);
+    matrix.setDimensions(0, count);
+    std::vector<double> rowLower;
+    std::vector<double> rowUpper;
+    for (const MipModel::Row &row : model.rows) {
+        std::vector<int> indices;
+        std::vector<double> elements;
+        for (const auto &[column, coefficient] : row.terms) {
+            indices.push_back(column);
+            elements.push_back(coefficient);
+        }
+        matrix.appendRow(static_cast<int>(indices.size()), indices.data(), elements.data());
+        rowLower.push_back(std::isfinite(row.lower) ? row.lower : -COIN_DBL_MAX);
+        rowUpper.push_back(std::isfinite(row.upper) ? row.upper : COIN_DBL_MAX);
+    }
+    std::vector<double> columnLower(model.columns.size(), 0.0);
+    std::vector<double> columnUpper;
+    std::vector<double> cost;
+    for (const MipModel::Column &column : model.columns) {
+        columnUpper.push_back(std::isfinite(column.upper) ? column.upper : COIN_DBL_MAX);
+        cost.push_back(column.cost);
+    }
+    solver.loadProblem(matrix, columnLower.data(), columnUpper.data(), cost.data(), rowLower.data(), rowUpper.data());
+    for (int i = 0; i < count; ++i) {
+        if (model.columns[static_cast<std::size_t>(i)].integer)
+            solver.setInteger(i);
+    }
+    solver.messageHandler()->setLogLevel(0);
+}
+
+} // namespace
+
+MipSolution SolveMip(const MipModel &model, const MipSettings &settings)
+{
+    const auto started = Clock::now();
+    MipSolution result;
+    OsiClpSolverInterface solver;
+    LoadModel(solver, model);
+
+    // The time spent waiting for the driver counts against the limit, and a
+    // cancel ends the wait.
+    const auto deadline = started + std::chrono::duration_cast<Clock::duration>(
+                                        std::chrono::duration<double>(std::max(0.0, settings.timeLimitSeconds)));
+    std::unique_lock<std::timed_mutex> lock(DriverMutex(), std::defer_lock);
+    while (!lock.try_lock_for(std::chrono::milliseconds(50))) {
+        result.cancelled = settings.cancel && settings.cancel->load();
+        if (result.cancelled || Clock::now() >= deadline) {
+            result.seconds = std::chrono::duration<double>(Clock::now() - started).count();
+            return result;
+        }
+    }
+    // CBC's own limit, in whole seconds (a text every locale reads alike),
+    // stops the phases before the search, where no event comes.
+    const std::string seconds = std::to_string(static_cast<long long>(std::ceil(std::max(1.0, settings.timeLimitSeconds))));
+    CbcModel cbc(solver);
+    cbc.setLogLevel(0);
+    cbc.messageHandler()->setLogLevel(0);
+    CancelHandler handler(settings.cancel, deadline);
+    cbc.passInEventHandler(&handler);
+    CbcSolverUsefulData data;
+    data.noPrinting_ = true;
+    CbcMain0(cbc, data);
+    const char *arguments[] = {"varnook", "-log", "0", "-timeMode", "elapsed", "-seconds", seconds.c_str(),
+                               "-solve", "-quit"};
+    if (!(settings.cancel && settings.cancel->load()))
+        CbcMain1(static_cast<int>(std::size(arguments)), arguments, cbc, NoCallBack, data);
+
+    result.cancelled = settings.cancel && settings.cancel->load();
+    const double *best = cbc.bestSolution();
+    if (best && !cbc.isProvenInfeasible()) {
+        result.values.assign(best, best + model.columns.size());
+        result.objective = cbc.getObjValue();
+        result.bound = std::min(cbc.getBestPossibleObjValue(), result.objective);
+        result.status = cbc.isProvenOptimal() && !result.cancelled ? MipStatus::Optimal : MipStatus::Stopped;
+    }
+    result.seconds = std::chrono::duration<double>(Clock::now() - started).count();
+    return result;
+}

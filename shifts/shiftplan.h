@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "mipsolver.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// The shifts chosen for a day and what they give, slot by slot and for the
+// day. Times are minutes of the day (0..1439); hours are agent-hours.
+struct ShiftPlan
+{
+    // Agents on one variant of a shift type.
+    struct Shift
+    {
+        int type = 0; // index into the shift types
+        QString typeName;
+        int startSlot = 0; // from 0
+        int start = 0;
+        std::optional<int> breakStart;
+        int breakMinutes = 0;
+        int end = 0;
+        int agents = 0;
+        double paidHours = 0; // of all its agents
+    };
+    // One slot of the day.
+    struct Slot
+    {
+        int start = 0;
+        int required = 0;
+        int staffed = 0;        // agents on shift and not on break
+        bool reachable = true;  // some shift type can work this slot
+        int difference() const { return staffed - required; } // over (+) or under (-) cover
+    };
+    // How the solver ended, for the paid hours.
+    struct Solver
+    {
+        MipStatus status = MipStatus::Optimal; // Optimal or Stopped
+        bool cancelled = false;
+        double objective = 0; // paid hours of the plan
+        double bound = 0;     // no plan of the same shortfall pays fewer hours
+        double seconds = 0;
+        bool optimal() const { return status == MipStatus::Optimal; }
+    };
+
+    int slotMinutes = 60;
+    std::vector<Shift> shifts; // by start, then type
+    std::vector<Slot> coverage; // slot by slot, slot 1 first
+    double paidHours = 0;
+    double requiredHours = 0; // the requirement of every slot
+    // The requirement met (each slot's required agents, at most its staffed
+    // ones, in agent-hours) / paid hours: required / paid with full cover;
+    // 0 without paid hours.
+    double efficiency = 0;
+    int agents = 0;
+    // Agent-slots of requirement left uncovered in reachable slots: more
+    // than 0 only when the types' maximums allow no full cover.
+    int shortfall = 0;
+    std::vector<int> unreachableSlots; // slots (from 0) with a requirement no type can work
+    std::vector<int> shortSlots;       // reachable slots staffed below their requirement
+    Solver solver;
+
+    // The agents each slot is staffed with, slot 1 first.
+    std::vector<int> staffedPerSlot() const;
+};

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: MIT
+#include "shiftplantext.h"
+
+#include "shifttimes.h"
+
+#include <algorithm>
+
+namespace ShiftPlanText {
+
+QString hours(double value)
+{
+    return QString::number(value, 'f', 2);
+}
+
+QStringList shiftHeadings()
+{
+    return {QStringLiteral("Shift"), QStringLiteral("Start"), QStringLiteral("Break"), QStringLiteral("End"),
+            QStringLiteral("Agents"), QStringLiteral("Paid hrs")};
+}
+
+QStringList shiftRow(const ShiftPlan::Shift &s)
+{
+    return {s.typeName, ShiftClockText(s.start), s.breakStart ? ShiftClockText(*s.breakStart) : QString(),
+            ShiftClockText(s.end), QString::number(s.agents), hours(s.paidHours)};
+}
+
+QStringList coverHeadings()
+{
+    return {QStringLiteral("Time"), QStringLiteral("Required"), QStringLiteral("Staffed"), QStringLiteral("+/-")};
+}
+
+QStringList coverRow(const ShiftPlan::Slot &slot)
+{
+    QString over = slot.difference() > 0 ? QStringLiteral("+%1").arg(slot.difference()) : QString::number(slot.difference());
+    if (!slot.reachable && slot.required > 0)
+        over = QStringLiteral("unreached");
+    return {ShiftClockText(slot.start), QString::number(slot.required), QString::number(slot.staffed), over};
+}
+
+std::vector<std::pair<QString, QString>> totals(const ShiftPlan &plan)
+{
+    return {{QStringLiteral("Paid agent-hours"), hours(plan.paidHours)},
+            {QStringLiteral("Required agent-hours"), hours(plan.requiredHours)},
+            {QStringLiteral("Efficiency"), QStringLiteral("%1%").arg(QString::number(plan.efficiency * 100, 'f', 1))},
+            {QStringLiteral("Agents"), QString::number(plan.agents)},
+            {QStringLiteral("Solver"), solverStatus(plan.solver)}};
+}
+
+QString solverKey(const ShiftPlan::Solver &solver)
+{
+    if (solver.optimal())
+        return QStringLiteral("optimal");
+    return solver.cancelled ? QStringLiteral("cancelled") : QStringLiteral("time-limit");
+}
+
+QString solverStatus(const ShiftPlan::Solver &solver)
+{
+    if (solver.optimal())
+        return QStringLiteral("Proven optimal");
+    const QString how = solver.cancelled ? QStringLiteral("Cancelled") : QStringLiteral("Stopped by the time limit");
+    if (solver.objective <= 0)
+        return how;
+    const double gap = std::max(0.0, (solver.objective - solver.bound) / solver.objective * 100);
+    return QStringLiteral("%1: at most %2% above the best possible (bound %3 paid hours)")
+        .arg(how, QString::number(gap, 'f', 1), hours(solver.bound));
+}
+
+QString slotList(const ShiftPlan &plan, const std::vector<int> &slotIndices)
+{
+    QStringList times;
+    for (const int slot : slotIndices)
+        times << ShiftClockText(plan.coverage[static_cast<std::size_t>(slot)].start);
+    return times.join(QStringLiteral(", "));
+}
+
+QStringList coverNotes(const ShiftPlan &plan)
+{
+    QStringList notes;
+    if (!plan.unreachableSlots.empty())
+        notes << QStringLiteral("No shift type reaches %1: left out of the plan.").arg(slotList(plan, plan.unreachableSlots));
+    if (!plan.shortSlots.empty())
+        notes << QStringLiteral("The maximums leave %1 agent-slots short, at %2.")
+                     .arg(plan.shortfall)
+                     .arg(slotList(plan, plan.shortSlots));
+    return notes;
+}
+
+} // namespace ShiftPlanText

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "shiftplan.h"
+
+#include <QString>
+#include <QStringList>
+
+// The words a shift plan is shown, printed and written with, so that the
+// window, the report and the command line say the same.
+namespace ShiftPlanText {
+
+// "Proven optimal" or how the solver stopped and how far the plan may be
+// from the best possible: "Stopped by the time limit: at most 3.5% above
+// the best possible (bound 116.00 paid hours)".
+QString solverStatus(const ShiftPlan::Solver &solver);
+// "optimal", "time-limit" or "cancelled".
+QString solverKey(const ShiftPlan::Solver &solver);
+// The start times of slots (from 0), "08:00, 11:30".
+QString slotList(const ShiftPlan &plan, const std::vector<int> &slotIndices);
+// Notes on slots left out or short, one sentence each; none with full cover.
+QStringList coverNotes(const ShiftPlan &plan);
+// Hours with two decimals, "22.50".
+QString hours(double value);
+
+// The shifts table: headings, and one row of texts per shift.
+QStringList shiftHeadings();
+QStringList shiftRow(const ShiftPlan::Shift &shift);
+// The cover table: headings, and per slot its time, requirement, staffed
+// agents and over- (+) or under-cover; a slot no shift reaches says so.
+QStringList coverHeadings();
+QStringList coverRow(const ShiftPlan::Slot &slot);
+// The day's figures, caption and value: paid and required agent-hours,
+// efficiency, agents, and the solver's status.
+std::vector<std::pair<QString, QString>> totals(const ShiftPlan &plan);
+
+} // namespace ShiftPlanText

@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: MIT
+#include "agentformharness.h"
+#include "agentshiftlink.h"
+#include "chartwidget.h"
+#include "recordingcanvas.h"
+#include "shiftplanwindow.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace {
+
+constexpr int H = 60;
+
+ShiftType Type(const char *name, int hours, int earliest, int latest)
+{
+    return ShiftType{QString::fromLatin1(name), hours * H, earliest, latest, std::nullopt, std::nullopt};
+}
+
+} // namespace
+
+class ShiftPlanWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void solveAsksForTypesAndFillsTheRoster();
+    void cancelledSolveLeavesThePlanShown();
+    void typesThatDoNotFitTheDayAreRefusedBeforeTheSolve();
+    void rosterIsRefusedOnceTheSlotsChanged();
+    void planPrintsAsAReport();
+
+private:
+    // Solves in `window` and waits for the thread to end.
+    static bool solveAndWait(ShiftPlanWindow *window, bool cancel = false);
+
+    std::unique_ptr<Harness> h;
+    ShiftPlanWindow *window = nullptr;
+};
+
+void ShiftPlanWindowTest::init()
+{
+    h = std::make_unique<Harness>();
+    QVERIFY(QTest::qWaitForWindowActive(&h->top));
+    h->validScenario();
+    h->form->planShiftsButton()->click();
+    window = h->form->shiftLink()->planWindow();
+    QVERIFY(window);
+    h->dialogs.shiftTypesAnswer = std::vector<ShiftType>{Type("Four", 4, 8 * H, 13 * H), Type("Five", 5, 8 * H, 12 * H)};
+}
+
+void ShiftPlanWindowTest::cleanup()
+{
+    h.reset();
+}
+
+bool ShiftPlanWindowTest::solveAndWait(ShiftPlanWindow *window, bool cancel)
+{
+    QSignalSpy finished(window, &ShiftPlanWindow::solveFinished);
+    window->solve();
+    if (!window->solving())
+        return false;
+    if (cancel)
+        window->cancelSolve();
+    return finished.wait(30000);
+}
+
+void ShiftPlanWindowTest::solveAsksForTypesAndFillsTheRoster()
+{
+    // With no types yet the solve asks for them first.
+    QVERIFY(solveAndWait(window));
+    QCOMPARE(h->dialogs.texts(QStringLiteral("shiftTypes")).size(), 1);
+    QVERIFY(h->form->scenario().ShiftTypes == *h->dialogs.shiftTypesAnswer);
+    QVERIFY(window->plan() && window->plan()->solver.optimal());
+    QCOMPARE(window->shiftTable()->rowCount(), static_cast<int>(window->plan()->shifts.size()));
+    QCOMPARE(window->coverTable()->rowCount(), 9);
+    // The chart: required bars and the staffed line, a point per slot.
+    QCOMPARE(window->chart()->model().series.size(), std::size_t(2));
+    QCOMPARE(window->chart()->model().series[1].points.size(), std::size_t(9));
+    QCOMPARE(window->chart()->model().series[1].points[0].y, double(window->plan()->coverage[0].staffed));
+
+    window->useAsRoster();
+    const std::vector<int> staffed = window->plan()->staffedPerSlot();
+    for (std::size_t slot = 0; slot < staffed.size(); ++slot)
+        QCOMPARE(h->form->scenario().SlotHave[slot + 1], std::optional<int>(staffed[slot]));
+    QVERIFY(h->form->scenario().grid().isShown(ResultTable::HaveColumn));
+}
+
+void ShiftPlanWindowTest::cancelledSolveLeavesThePlanShown()
+{
+    QVERIFY(solveAndWait(window));
+    const double paid = window->plan()->paidHours;
+    const int rows = window->shiftTable()->rowCount();
+    // Types that would give another plan, then a cancelled solve.
+    h->form->scenario().ShiftTypes = {Type("Nine", 9, 8 * H, 8 * H)};
+    QVERIFY(solveAndWait(window, true));
+    QCOMPARE(window->plan()->paidHours, paid);
+    QCOMPARE(window->shiftTable()->rowCount(), rows);
+    QVERIFY(window->statusLabel()->text().startsWith(QStringLiteral("Cancelled.")));
+}
+
+void ShiftPlanWindowTest::typesThatDoNotFitTheDayAreRefusedBeforeTheSolve()
+{
+    h->form->scenario().ShiftTypes = {Type("Late", 4, 8 * H, 14 * H)};
+    QVERIFY(!solveAndWait(window));
+    QVERIFY(!window->plan());
+    QCOMPARE(h->dialogs.texts(QStringLiteral("error")),
+             QStringList{"Shift \"Late\": a shift starting at the latest start 14:00 ends at 18:00, after the day's "
+                         "end 17:00."});
+}
+
+void ShiftPlanWindowTest::rosterIsRefusedOnceTheSlotsChanged()
+{
+    QVERIFY(solveAndWait(window));
+    h->type(Field::MaskEdit7, QStringLiteral("1800"));
+    h->leaveTo(h->elsewhere);
+    h->dialogs.clear();
+    window->useAsRoster();
+    QCOMPARE(h->dialogs.texts(QStringLiteral("error")).size(), 1);
+    QVERIFY(!h->form->scenario().hasRoster());
+}
+
+void ShiftPlanWindowTest::planPrintsAsAReport()
+{
+    QVERIFY(solveAndWait(window));
+    std::shared_ptr<RecordingCanvas> canvas;
+    h->services.printing.setCanvasFactory([&canvas](QPrinter &) {
+        canvas = std::make_shared<RecordingCanvas>(600, 600, 4792, 6851);
+        return canvas;
+    });
+    h->dialogs.printerAnswer = true;
+    window->print();
+    QVERIFY(canvas);
+    QStringList texts;
+    for (const auto &t : canvas->texts)
+        texts << t.text;
+    for (const char *expected : {"Shift Plan", "SHIFTS", "COVER", "PAID AGENT-HOURS", "Proven optimal"})
+        QVERIFY2(texts.contains(QString::fromLatin1(expected)), expected);
+}
+
+QTEST_MAIN(ShiftPlanWindowTest)
+#include "test_shiftplanwindow.moc"

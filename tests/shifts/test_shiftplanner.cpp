@@ -1,0 +1,326 @@
+// SPDX-License-Identifier: MIT
+#include "lpformat.h"
+#include "shiftday.h"
+#include "shiftplanner.h"
+#include "shiftplantext.h"
+#include "shifttype.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fstream>
+#include <numeric>
+
+namespace {
+
+ShiftType Type(const char *name, int hours, int earliest, int latest)
+{
+    ShiftType type;
+    type.name = QString::fromLatin1(name);
+    type.lengthMinutes = hours * 60;
+    type.earliestStart = earliest;
+    type.latestStart = latest;
+    return type;
+}
+
+ShiftType WithBreak(ShiftType type, int length, int from, int to, bool paid = false)
+{
+    type.breakRule = ShiftType::Break{length, from, to, paid};
+    return type;
+}
+
+ShiftType WithMax(ShiftType type, int max)
+{
+    type.maxAgents = max;
+    return type;
+}
+
+ShiftDay Day(int slotMinutes, int start, std::vector<int> requirement)
+{
+    return ShiftDay{slotMinutes, start, std::move(requirement)};
+}
+
+MipSettings Settings()
+{
+    MipSettings settings;
+    settings.timeLimitSeconds = 20;
+    return settings;
+}
+
+constexpr int H = 60;
+
+} // namespace
+
+Q_DECLARE_METATYPE(ShiftDay)
+Q_DECLARE_METATYPE(std::vector<ShiftType>)
+Q_DECLARE_METATYPE(ShiftField)
+Q_DECLARE_METATYPE(std::vector<int>)
+
+class TestShiftPlanner : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void refusesInputNamingShiftAndField_data();
+    void refusesInputNamingShiftAndField();
+    void findsHandKnownOptimum_data();
+    void findsHandKnownOptimum();
+    void randomDaysAreCoveredAtBoundedCost();
+    void lpFileGivesTheSameOptimumInGlpk();
+    void cancelledBeforeStartChangesNothing();
+    void solverStatusSaysHowFarFromTheBound_data();
+    void solverStatusSaysHowFarFromTheBound();
+};
+
+void TestShiftPlanner::refusesInputNamingShiftAndField_data()
+{
+    QTest::addColumn<ShiftDay>("day");
+    QTest::addColumn<std::vector<ShiftType>>("types");
+    QTest::addColumn<int>("shift");
+    QTest::addColumn<ShiftField>("field");
+    QTest::addColumn<QString>("words");
+
+    const ShiftDay day = Day(30, 8 * H, std::vector<int>(18, 2)); // 08:00 to 17:00
+    const ShiftType good = Type("Day", 4, 8 * H, 13 * H);
+    using V = std::vector<ShiftType>;
+    QTest::newRow("no types") << day << V{} << -1 << ShiftField::ShiftList << "no shift type";
+    QTest::newRow("no requirement") << Day(30, 8 * H, std::vector<int>(18, 0)) << V{good} << -1 << ShiftField::Day
+                                    << "nothing to plan";
+    QTest::newRow("negative requirement") << Day(30, 8 * H, {1, -1}) << V{good} << -1 << ShiftField::Day
+                                          << "08:30 needs -1 agents";
+    QTest::newRow("no name") << day << V{good, Type(" ", 4, 8 * H, 9 * H)} << 1 << ShiftField::Name << "type 2";
+    QTest::newRow("length not whole slots") << day << V{[&] { auto t = good; t.lengthMinutes = 4 * H + 10; return t; }()}
+                                            << 0 << ShiftField::Length << "\"Day\": the length 4:10 is not a whole number of 30-minute slots";
+    QTest::newRow("longer than the day") << day << V{Type("Long", 10, 8 * H, 8 * H)} << 0 << ShiftField::Length << "longer than the day";
+    QTest::newRow("start before the day") << day << V{Type("Early", 4, 6 * H, 9 * H)} << 0 << ShiftField::EarliestStart
+                                          << "earliest start 06:00 lies outside the day (08:00 to 17:00)";
+    QTest::newRow("start off the slots") << day << V{Type("Odd", 4, 8 * H + 15, 9 * H)} << 0 << ShiftField::EarliestStart
+                                         << "08:15 is not the start";
+    QTest::newRow("ends after the day") << day << V{Type("Late", 4, 8 * H, 14 * H)} << 0 << ShiftField::LatestStart
+                                        << "ends at 18:00, after the day's end 17:00";
+    QTest::newRow("latest before earliest") << day << V{Type("Back", 4, 10 * H, 9 * H)} << 0 << ShiftField::LatestStart
+                                            << "comes before";
+    QTest::newRow("break as long as the shift") << day << V{WithBreak(good, 4 * H, 0, 0)} << 0 << ShiftField::BreakLength
+                                                << "not shorter than the shift";
+    QTest::newRow("break not whole slots") << day << V{WithBreak(good, 20, H, 2 * H)} << 0 << ShiftField::BreakLength
+                                           << "0:20";
+    QTest::newRow("break ends after the shift") << day << V{WithBreak(good, 30, H, 4 * H)} << 0 << ShiftField::BreakLatest
+                                                << "ends after the shift";
+    QTest::newRow("break window backwards") << day << V{WithBreak(good, 30, 2 * H, H)} << 0 << ShiftField::BreakLatest
+                                            << "not before its earliest";
+    QTest::newRow("maximum of 0") << day << V{good, WithMax(Type("Part", 4, 8 * H, 9 * H), 0)} << 1
+                                  << ShiftField::MaxAgents << "\"Part\": the maximum of 0 agents";
+}
+
+void TestShiftPlanner::refusesInputNamingShiftAndField()
+{
+    QFETCH(ShiftDay, day);
+    QFETCH(std::vector<ShiftType>, types);
+    QFETCH(int, shift);
+    QFETCH(ShiftField, field);
+    QFETCH(QString, words);
+
+    const ShiftPlanResult result = PlanShifts(day, types, Settings());
+    QVERIFY(!result.plan);
+    QVERIFY(result.problem);
+    QCOMPARE(result.problem->shift, shift);
+    QCOMPARE(result.problem->field, field);
+    QVERIFY2(result.problem->message.contains(words), qPrintable(result.problem->message));
+}
+
+void TestShiftPlanner::findsHandKnownOptimum_data()
+{
+    QTest::addColumn<ShiftDay>("day");
+    QTest::addColumn<std::vector<ShiftType>>("types");
+    QTest::addColumn<double>("paidHours");
+    QTest::addColumn<int>("agents");
+    QTest::addColumn<int>("shortfall");
+    QTest::addColumn<std::vector<int>>("unreachable");
+    QTest::addColumn<std::vector<int>>("staffed");
+    using V = std::vector<ShiftType>;
+    using I = std::vector<int>;
+
+    // Two 4-hour shifts cost 8 hours; one 8-hour shift with its unpaid break
+    // cannot cover the slot of its break, so the short type is cheaper.
+    QTest::newRow("short shifts beat a broken long one")
+        << Day(60, 8 * H, I(8, 1)) << V{WithBreak(Type("Long", 8, 8 * H, 8 * H), 60, 3 * H, 4 * H), Type("Half", 4, 8 * H, 12 * H)}
+        << 8.0 << 2 << 0 << I{} << I(8, 1);
+    // Every slot but the break's needs one agent: the 8-hour shift pays 7.
+    QTest::newRow("the break falls where no agent is needed")
+        << Day(60, 8 * H, I{1, 1, 1, 1, 0, 1, 1, 1}) << V{WithBreak(Type("Long", 8, 8 * H, 8 * H), 60, 3 * H, 5 * H), Type("Half", 4, 8 * H, 12 * H)}
+        << 7.0 << 1 << 0 << I{} << I{1, 1, 1, 1, 0, 1, 1, 1};
+    // A paid break is paid: 8 hours against two 4-hour shifts' 8; either way 8.
+    QTest::newRow("paid break counts")
+        << Day(60, 8 * H, I{1, 1, 1, 1, 0, 1, 1, 1}) << V{WithBreak(Type("Long", 8, 8 * H, 8 * H), 60, 4 * H, 4 * H, true)}
+        << 8.0 << 1 << 0 << I{} << I{1, 1, 1, 1, 0, 1, 1, 1};
+    // Peaks of 3 at both ends of a 2-hour trough of 1: 2-hour shifts.
+    QTest::newRow("peaks and a trough")
+        << Day(60, 8 * H, I{3, 3, 1, 1, 3, 3}) << V{Type("Two", 2, 8 * H, 12 * H), Type("Six", 6, 8 * H, 8 * H)}
+        << 14.0 << 7 << 0 << I{} << I{3, 3, 1, 1, 3, 3};
+    // The 11:00 slot is out of every shift's reach and is left out.
+    QTest::newRow("unreachable slot left out")
+        << Day(60, 8 * H, I{1, 1, 1, 3}) << V{Type("Two", 2, 8 * H, 9 * H)} << 4.0 << 2 << 0 << I{3} << I{1, 2, 1, 0};
+    // At most one agent on the only type: one agent-slot short in each slot.
+    QTest::newRow("maximum leaves a shortfall")
+        << Day(60, 8 * H, I{2, 2}) << V{WithMax(Type("Two", 2, 8 * H, 8 * H), 1)} << 2.0 << 1 << 2 << I{} << I{1, 1};
+    // The shortfall comes first: the capped cheap type plus the dear one.
+    QTest::newRow("shortfall first, then hours")
+        << Day(60, 8 * H, I{2, 2, 2, 2}) << V{WithMax(Type("Four", 4, 8 * H, 8 * H), 1), WithMax(Type("Two", 2, 8 * H, 10 * H), 2)}
+        << 8.0 << 3 << 0 << I{} << I{2, 2, 2, 2};
+    // A day past midnight in quarter hours: the night shift's unpaid break
+    // at midnight needs the one-hour shift that starts then.
+    QTest::newRow("night, quarter hours")
+        << Day(15, 23 * H, I(8, 1)) << V{WithBreak(Type("Night", 2, 23 * H, 23 * H), 15, 60, 60), Type("Hour", 1, 0, 0)}
+        << 2.75 << 2 << 0 << I{} << I{1, 1, 1, 1, 1, 2, 2, 2};
+}
+
+void TestShiftPlanner::findsHandKnownOptimum()
+{
+    QFETCH(ShiftDay, day);
+    QFETCH(std::vector<ShiftType>, types);
+    QFETCH(double, paidHours);
+    QFETCH(int, agents);
+    QFETCH(int, shortfall);
+    QFETCH(std::vector<int>, unreachable);
+    QFETCH(std::vector<int>, staffed);
+
+    const ShiftPlanResult result = PlanShifts(day, types, Settings());
+    QVERIFY2(result.plan, qPrintable(result.problem ? result.problem->message : result.failure));
+    const ShiftPlan &plan = *result.plan;
+    QVERIFY(plan.solver.optimal());
+    QCOMPARE(plan.paidHours, paidHours);
+    QCOMPARE(plan.agents, agents);
+    QCOMPARE(plan.shortfall, shortfall);
+    QCOMPARE(plan.unreachableSlots, unreachable);
+    QCOMPARE(plan.staffedPerSlot(), staffed);
+}
+
+// Random days and types: whatever the solver returns covers every reachable
+// slot or reports the shortfall there, pays the sum of its shifts and never
+// claims less than the bound.
+void TestShiftPlanner::randomDaysAreCoveredAtBoundedCost()
+{
+    QRandomGenerator random(29);
+    const int slotLengths[] = {15, 30, 60};
+    for (int round = 0; round < 40; ++round) {
+        ShiftDay day;
+        day.slotMinutes = slotLengths[random.bounded(3)];
+        day.startMinuteOfDay = random.bounded(24) * 60;
+        const int count = random.bounded(4, 480 / day.slotMinutes + 1);
+        for (int s = 0; s < count; ++s)
+            day.requirement.push_back(random.bounded(7));
+        day.requirement[static_cast<std::size_t>(random.bounded(count))] += 1;
+        std::vector<ShiftType> types;
+        for (int t = random.bounded(1, 4); t > 0; --t) {
+            ShiftType type;
+            type.name = QStringLiteral("T%1").arg(t);
+            const int length = random.bounded(1, std::min(count, 16) + 1);
+            type.lengthMinutes = length * day.slotMinutes;
+            const int first = random.bounded(count - length + 1);
+            type.earliestStart = day.minuteOfDayAt(first * day.slotMinutes);
+            type.latestStart = day.minuteOfDayAt(random.bounded(first, count - length + 1) * day.slotMinutes);
+            if (length >= 3 && random.bounded(2)) {
+                const int from = random.bounded(1, length - 1);
+                type.breakRule = ShiftType::Break{day.slotMinutes, from * day.slotMinutes,
+                                                  random.bounded(from, length - 1) * day.slotMinutes, random.bounded(2) == 1};
+            }
+            if (random.bounded(3) == 0)
+                type.maxAgents = random.bounded(1, 6);
+            types.push_back(type);
+        }
+        const ShiftPlanResult result = PlanShifts(day, types, Settings());
+        const QByteArray where = "round " + QByteArray::number(round);
+        QVERIFY2(result.plan, where.constData());
+        const ShiftPlan &plan = *result.plan;
+        const bool capped = std::any_of(types.begin(), types.end(), [](const ShiftType &t) { return t.maxAgents.has_value(); });
+        int shortfall = 0;
+        for (std::size_t s = 0; s < plan.coverage.size(); ++s) {
+            const ShiftPlan::Slot &slot = plan.coverage[s];
+            QCOMPARE(slot.required, day.requirement[s]);
+            if (!slot.reachable) {
+                QCOMPARE(slot.staffed, 0);
+                continue;
+            }
+            const bool listed = std::count(plan.shortSlots.begin(), plan.shortSlots.end(), static_cast<int>(s)) == 1;
+            QVERIFY2(slot.staffed >= slot.required || listed, where.constData());
+            shortfall += std::max(0, -slot.difference());
+        }
+        QCOMPARE(plan.shortfall, shortfall);
+        if (!capped)
+            QCOMPARE(plan.shortfall, 0);
+        const double sum = std::accumulate(plan.shifts.begin(), plan.shifts.end(), 0.0,
+                                           [](double total, const ShiftPlan::Shift &s) { return total + s.paidHours; });
+        QCOMPARE(plan.paidHours, sum);
+        QVERIFY2(std::abs(plan.solver.objective - plan.paidHours) < 1e-6, where.constData());
+        QVERIFY2(plan.solver.objective >= plan.solver.bound - 1e-6, where.constData());
+        QVERIFY2(plan.efficiency <= 1 + 1e-9, where.constData());
+        if (plan.shortfall == 0 && plan.unreachableSlots.empty())
+            QCOMPARE(plan.efficiency, plan.requiredHours / plan.paidHours);
+    }
+}
+
+void TestShiftPlanner::lpFileGivesTheSameOptimumInGlpk()
+{
+#ifndef VARNOOK_GLPSOL
+    QSKIP("glpsol is not installed");
+#else
+    const ShiftDay day = Day(30, 8 * H, {2, 3, 3, 4, 4, 2, 1, 1, 3, 5, 5, 2});
+    const std::vector<ShiftType> types = {WithBreak(Type("Long", 4, 8 * H, 10 * H), 30, H, 2 * H),
+                                          WithMax(Type("Short", 2, 8 * H, 12 * H), 3)};
+    const ShiftPlanResult result = PlanShifts(day, types, Settings());
+    QVERIFY(result.plan && result.plan->solver.optimal());
+    QTemporaryDir dir;
+    const QString lp = dir.filePath(QStringLiteral("plan.lp"));
+    const QString out = dir.filePath(QStringLiteral("plan.txt"));
+    std::ofstream(lp.toStdString()) << LpFormatText(result.model);
+    QProcess glpsol;
+    glpsol.start(QStringLiteral(VARNOOK_GLPSOL), {QStringLiteral("--lp"), lp, QStringLiteral("-o"), out});
+    QVERIFY(glpsol.waitForFinished(30000));
+    QCOMPARE(glpsol.exitCode(), 0);
+    QFile report(out);
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(report.readAll());
+    QVERIFY2(text.contains(QStringLiteral("INTEGER OPTIMAL")), qPrintable(text.left(400)));
+    const QString expected = QStringLiteral("cost = %1 (MINimum)").arg(result.plan->paidHours);
+    QVERIFY2(text.contains(expected), qPrintable(expected + QLatin1Char('\n') + text.left(400)));
+#endif
+}
+
+// A solve cancelled before it starts finds no plan and says so.
+void TestShiftPlanner::cancelledBeforeStartChangesNothing()
+{
+    std::atomic<bool> cancel{true};
+    MipSettings settings = Settings();
+    settings.cancel = &cancel;
+    const ShiftPlanResult result = PlanShifts(Day(60, 8 * H, {1, 1}), {Type("One", 1, 8 * H, 9 * H)}, settings);
+    QVERIFY(!result.plan);
+    QVERIFY(result.failure.contains(QStringLiteral("cancelled")));
+}
+
+void TestShiftPlanner::solverStatusSaysHowFarFromTheBound_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("cancelled");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("optimal") << int(MipStatus::Optimal) << false << "Proven optimal";
+    QTest::newRow("time limit") << int(MipStatus::Stopped) << false
+                                << "Stopped by the time limit: at most 2.5% above the best possible (bound 39.00 paid hours)";
+    QTest::newRow("cancelled") << int(MipStatus::Stopped) << true
+                               << "Cancelled: at most 2.5% above the best possible (bound 39.00 paid hours)";
+}
+
+// The gap is (objective - bound) / objective: 40 paid hours against a
+// bound of 39.
+void TestShiftPlanner::solverStatusSaysHowFarFromTheBound()
+{
+    QFETCH(int, status);
+    QFETCH(bool, cancelled);
+    QFETCH(QString, text);
+    const ShiftPlan::Solver solver{static_cast<MipStatus>(status), cancelled, 40, 39, 1.5};
+    QCOMPARE(ShiftPlanText::solverStatus(solver), text);
+}
+
+QTEST_GUILESS_MAIN(TestShiftPlanner)
+#include "test_shiftplanner.moc"
