@@ -54,6 +54,7 @@ private Q_SLOTS:
     void refusedRosterValueIsNamedWithItsSlot();
     void optionsAndRosterAreSavedAndLoaded();
     void intervalFileImportedAfterItsPreview();
+    void quarterHourIntervalFileGivesAQuarterHourSchedule();
 };
 
 void PlanningWindowTest::withoutOptionsTheLayoutIsTodays()
@@ -291,6 +292,32 @@ void PlanningWindowTest::optionsAndRosterAreSavedAndLoaded()
     QVERIFY(other.form->scenario().Planning == *h.dialogs.planningAnswer);
     QCOMPARE(other.form->scenario().SlotHave[3], std::optional<int>(9));
     QVERIFY(other.form->planningLine()->isVisible());
+}
+
+void PlanningWindowTest::quarterHourIntervalFileGivesAQuarterHourSchedule()
+{
+    Harness h;
+    QVERIFY(QTest::qWaitForWindowActive(&h.top));
+    showTexts(h, {"08:00", "17:00", "0", "03:00", "01:00", "00:30", "80", "20"});
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("quarters.csv")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("time,calls,talk\n08:00,4,200\n08:15,6,\n08:30,9,150\n08:45,1,\n");
+    file.close();
+    h.dialogs.openAnswer = file.fileName();
+    h.dialogs.confirmAnswer = true;
+    h.form->importIntervals();
+    QVERIFY(h.dialogs.texts(QStringLiteral("error")).isEmpty());
+    QVERIFY(h.form->slotButton(SlotLength::Quarter)->isChecked());
+    QCOMPARE(h.form->field(Field::MaskEdit7)->text(), QStringLiteral("09:00"));
+    QCOMPARE(column(h.form->scenario(), ResultTable::CallsColumn), (QStringList{"4", "6", "9", "1"}));
+    QCOMPARE(column(h.form->scenario(), ResultTable::SlotTalkColumn), (QStringList{"03:20", "", "02:30", ""}));
+
+    // Half hours: each takes the call-weighted talk time of its quarters
+    // that have one of their own (here one quarter each).
+    QTest::mouseClick(h.form->slotButton(SlotLength::HalfHour), Qt::LeftButton);
+    QCOMPARE(column(h.form->scenario(), ResultTable::CallsColumn), (QStringList{"10", "10"}));
+    QCOMPARE(column(h.form->scenario(), ResultTable::SlotTalkColumn), (QStringList{"03:20", "02:30"}));
 }
 
 void PlanningWindowTest::intervalFileImportedAfterItsPreview()
