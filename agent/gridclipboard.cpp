@@ -90,7 +90,8 @@ bool GridClipboard::inPasteColumn() const
     const ResultTableModel *model = m_grid->resultModel();
     const int column = m_grid->currentTableColumn();
     return model && model->editingAllowed()
-           && (column == ResultTable::CallsColumn || column == ResultTable::HaveColumn);
+           && (column == ResultTable::CallsColumn || column == ResultTable::HaveColumn
+               || column == ResultTable::SlotTalkColumn || column == ResultTable::SlotWrapColumn);
 }
 
 void GridClipboard::showContextMenu(const QPoint &position)
@@ -101,6 +102,9 @@ void GridClipboard::showContextMenu(const QPoint &position)
     m_paste->setEnabled(inPasteColumn());
     if (m_grid->currentTableColumn() == ResultTable::HaveColumn)
         m_paste->setText(QStringLiteral("&Paste Roster Values"));
+    if (m_grid->currentTableColumn() == ResultTable::SlotTalkColumn
+        || m_grid->currentTableColumn() == ResultTable::SlotWrapColumn)
+        m_paste->setText(QStringLiteral("&Paste Slot Times"));
     menu.exec(m_grid->viewport()->mapToGlobal(position));
     m_paste->setEnabled(true);
     m_paste->setText(PasteVolumesText);

@@ -81,9 +81,10 @@ Qt::ItemFlags ResultTableModel::flags(const QModelIndex &index) const
         return Qt::NoItemFlags;
     Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
     // What the roster gives, and "Sched", follow from other cells: only
-    // "Have" of the extra columns takes typing.
+    // "Have" and the slot times of the extra columns take typing.
     const int column = tableColumn(index);
-    const bool typed = column < ResultTable::ColumnCount || column == ResultTable::HaveColumn;
+    const bool typed = column < ResultTable::ColumnCount || column == ResultTable::HaveColumn
+        || column == ResultTable::SlotTalkColumn || column == ResultTable::SlotWrapColumn;
     if (m_editingAllowed && typed)
         result |= Qt::ItemIsEditable;
     return result;

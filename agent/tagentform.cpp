@@ -13,6 +13,7 @@
 #include "hint.h"
 #include "maskedfield.h"
 #include "planningcommand.h"
+#include "slottimescommand.h"
 #include "planningline.h"
 #include "scenariofilecommand.h"
 #include "resulttablemodel.h"
@@ -48,10 +49,15 @@ TAgentForm::TAgentForm(AgentServices &services, QWidget *parent)
     m_tableModel = new ResultTableModel(m_scenario.grid(), this);
     m_ui.StringGrid1->setResultModel(m_tableModel);
     m_planning = std::make_unique<PlanningCommand>(*this, m_dialogs);
-    // Ctrl+V pastes roster values in a Have cell, call volumes elsewhere.
+    m_slotTimes = std::make_unique<SlotTimesCommand>(*this, m_dialogs);
+    // Ctrl+V pastes roster values in a Have cell, slot times in a Talk or
+    // ACW cell, call volumes elsewhere.
     m_gridClipboard = new GridClipboard(m_ui.StringGrid1, m_scenario.StringGrid1(), [this](const QString &text) {
-        if (m_ui.StringGrid1->currentTableColumn() == ResultTable::HaveColumn)
+        const int column = m_ui.StringGrid1->currentTableColumn();
+        if (column == ResultTable::HaveColumn)
             m_planning->pasteRoster(text);
+        else if (column == ResultTable::SlotTalkColumn || column == ResultTable::SlotWrapColumn)
+            m_slotTimes->pasteSlotTimes(text);
         else
             pasteSlotVolumes(text);
     });
@@ -110,17 +116,18 @@ void TAgentForm::connectWidgets()
         showCellHint(column);
     });
     connect(m_ui.TabSet1, &QTabBar::currentChanged, this, [this](int index) { TabSet1Click(index); });
-    // A Have cell's value is checked when its editor closes, and Delete
-    // clears it.
-    grid->setClearableColumns({ResultTable::HaveColumn});
-    connect(grid, &TLumStringGrid::editCommitted, this, [this](int column, int row, const QString &text) {
+    // A Have, Talk or ACW cell's value is checked when its editor closes,
+    // and Delete clears it.
+    grid->setClearableColumns({ResultTable::HaveColumn, ResultTable::SlotTalkColumn, ResultTable::SlotWrapColumn});
+    auto typedCellLeft = [this](int column, int row, const QString &text) {
         if (column == ResultTable::HaveColumn)
             m_planning->rosterCellLeft(row, text);
-    });
-    connect(grid, &TLumStringGrid::cellCleared, this, [this](int column, int row) {
-        if (column == ResultTable::HaveColumn)
-            m_planning->rosterCellLeft(row, QString());
-    });
+        else if (column == ResultTable::SlotTalkColumn || column == ResultTable::SlotWrapColumn)
+            m_slotTimes->slotTimeCellLeft(column, row, text);
+    };
+    connect(grid, &TLumStringGrid::editCommitted, this, typedCellLeft);
+    connect(grid, &TLumStringGrid::cellCleared, this,
+            [typedCellLeft](int column, int row) { typedCellLeft(column, row, QString()); });
 }
 
 void TAgentForm::onSlotButtonClicked(SlotLength chosen)
@@ -340,8 +347,10 @@ void TAgentForm::pasteSlotVolumes(const QString &text)
 
 void TAgentForm::StringGrid1SetEditText(int column, int tableRow, const QString &text)
 {
-    // A roster value counts once its cell is left (see PlanningCommand).
-    if (column == ResultTable::HaveColumn)
+    // A roster value or slot time counts once its cell is left (see
+    // PlanningCommand and SlotTimesCommand).
+    if (column == ResultTable::HaveColumn || column == ResultTable::SlotTalkColumn
+        || column == ResultTable::SlotWrapColumn)
         return;
     RunHandler(m_dialogs, [&] {
         m_scenario.StringGrid1SetEditText(column, tableRow, text);
@@ -514,4 +523,14 @@ void TAgentForm::PlanningOptions1Click()
 void TAgentForm::setRosterColumns(bool shown)
 {
     m_planning->setRosterColumns(shown);
+}
+
+void TAgentForm::importIntervals()
+{
+    m_slotTimes->importIntervals();
+}
+
+void TAgentForm::setSlotTimesColumns(bool shown)
+{
+    m_slotTimes->setSlotTimesColumns(shown);
 }

@@ -24,6 +24,7 @@ class QLineEdit;
 class QRadioButton;
 class QTabBar;
 class PlanningCommand;
+class SlotTimesCommand;
 class ScenarioFileCommand;
 class QToolButton;
 class ResultTableModel;
@@ -133,6 +134,11 @@ public:
     // File > Roster Columns: the roster's columns on the Schedule even while
     // the roster is empty.
     void setRosterColumns(bool shown);
+    // File > Import Intervals... and File > Slot Time Columns (see
+    // SlotTimesCommand).
+    void importIntervals();
+    void setSlotTimesColumns(bool shown);
+    SlotTimesCommand *slotTimes() const { return m_slotTimes.get(); }
 
     // The caption of this window's graph window follows the window's own.
     void updateGraphCaption();
@@ -153,6 +159,7 @@ private:
     // The file commands read and set the window's state as its own handlers do.
     friend class ScenarioFileCommand;
     friend class PlanningCommand;
+    friend class SlotTimesCommand;
 
     using ExitOutcome = FieldExitGuard::ExitOutcome;
 
@@ -185,6 +192,7 @@ private:
     std::unique_ptr<ScenarioFileCommand> m_fileCommand;
     // The planning options, the roster's columns and its Have cells.
     std::unique_ptr<PlanningCommand> m_planning;
+    std::unique_ptr<SlotTimesCommand> m_slotTimes;
     Tab m_shownTab = Tab::Agents;
     // The scenario's recalculation whose table the grid last showed: only a
     // new table moves the grid's current row and scroll position.

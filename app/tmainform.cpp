@@ -135,6 +135,11 @@ void TMainForm::createMenus()
     m_rosterAction = file->addAction(QStringLiteral("Ro&ster Columns"));
     m_rosterAction->setCheckable(true);
     connect(m_rosterAction, &QAction::triggered, this, [this](bool checked) { RosterColumns1Click(checked); });
+    m_importIntervalsAction = file->addAction(QStringLiteral("&Import Intervals..."));
+    connect(m_importIntervalsAction, &QAction::triggered, this, [this] { ImportIntervals1Click(); });
+    m_slotTimesAction = file->addAction(QStringLiteral("Slot &Time Columns"));
+    m_slotTimesAction->setCheckable(true);
+    connect(m_slotTimesAction, &QAction::triggered, this, [this](bool checked) { SlotTimeColumns1Click(checked); });
     connect(file, &QMenu::aboutToShow, this, &TMainForm::updatePlanningActions);
     connect(file->addAction(QStringLiteral("&Close")), &QAction::triggered, this, [this] { Close1Click(); });
     file->addSeparator();
@@ -401,6 +406,20 @@ void TMainForm::RosterColumns1Click(bool checked)
     updatePlanningActions();
 }
 
+void TMainForm::ImportIntervals1Click()
+{
+    if (TAgentForm *form = activeAgentForm())
+        form->importIntervals();
+    updatePlanningActions();
+}
+
+void TMainForm::SlotTimeColumns1Click(bool checked)
+{
+    if (TAgentForm *form = activeAgentForm())
+        form->setSlotTimesColumns(checked);
+    updatePlanningActions();
+}
+
 void TMainForm::updatePlanningActions()
 {
     // Kept current while the menu is closed too: a test or a screen reader
@@ -409,6 +428,9 @@ void TMainForm::updatePlanningActions()
     m_planningAction->setEnabled(form != nullptr);
     m_rosterAction->setEnabled(form != nullptr);
     m_rosterAction->setChecked(form && form->scenario().rosterColumnsShown());
+    m_importIntervalsAction->setEnabled(form != nullptr);
+    m_slotTimesAction->setEnabled(form != nullptr);
+    m_slotTimesAction->setChecked(form && form->scenario().slotTimesColumnsShown());
 }
 
 void TMainForm::Close1Click()

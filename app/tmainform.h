@@ -77,6 +77,10 @@ public:
     // File > Roster Columns: the active agent window shows the roster's
     // columns on its Schedule even while the roster is empty.
     void RosterColumns1Click(bool checked);
+    // File > Import Intervals... and File > Slot Time Columns: the active
+    // agent window reads an interval file, or shows its slots' own times.
+    void ImportIntervals1Click();
+    void SlotTimeColumns1Click(bool checked);
     // The two planning commands: enabled with an active agent window, Roster
     // Columns checked while that window's Schedule shows the roster.
     void updatePlanningActions();
@@ -147,6 +151,8 @@ private:
     QAction *m_cascadeAction = nullptr;
     QAction *m_planningAction = nullptr;
     QAction *m_rosterAction = nullptr;
+    QAction *m_importIntervalsAction = nullptr;
+    QAction *m_slotTimesAction = nullptr;
     QPointer<QActionGroup> m_windowListGroup;
     QToolButton *SpeedButton1 = nullptr;
     QToolButton *SpeedButton4 = nullptr;

@@ -151,6 +151,24 @@ static void BM_ScheduleRisingDayRecalculate(benchmark::State &state)
 }
 BENCHMARK(BM_ScheduleRisingDayRecalculate)->Unit(benchmark::kMicrosecond);
 
+// The same day with its own talk and after-call times in every slot, each
+// slot's different from the others': the model is asked slot by slot.
+static void BM_ScheduleRisingDayWithSlotTimes(benchmark::State &state)
+{
+    int volumes[AgentScenario::MaxSlots];
+    risingVolumes(volumes);
+    AgentScenario s;
+    for (int i = 1; i <= AgentScenario::MaxSlots; ++i) {
+        s.SlotTalkSeconds[static_cast<std::size_t>(i)] = 150 + i;
+        s.SlotWrapSeconds[static_cast<std::size_t>(i)] = 60 - i / 2;
+    }
+    if (!prepareDaySchedule(state, s, volumes, "03:00", "01:00", "80", "20"))
+        return;
+    for (auto _ : state)
+        s.ComputeSchedule();
+}
+BENCHMARK(BM_ScheduleRisingDayWithSlotTimes)->Unit(benchmark::kMicrosecond);
+
 // The worst the Schedule tab accepts: 48 half-hour slots, each at the
 // largest volume under the load bound with the longest handle time, and a
 // goal no agent number meets, so every slot tries its 19 agent numbers.

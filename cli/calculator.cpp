@@ -6,6 +6,7 @@
 #include "conversions.h"
 #include "filenames.h"
 #include "graphoutput.h"
+#include "intervalimport.h"
 #include "reportcontent.h"
 #include "reportpdf.h"
 #include "roster.h"
@@ -61,6 +62,29 @@ void setFields(AgentScenario &scenario, const CommandLine &line)
     }
 }
 
+// The bytes of a file ("-": standard input), at most `limit`; or a run that
+// failed. `what` names the file in messages ("volumes file").
+std::optional<CalculatorRun> readInputFile(const QString &name, const QString &what, qint64 limit,
+                                           const StandardInput &standardInput, QByteArray *bytes)
+{
+    if (name == QLatin1String("-")) {
+        *bytes = standardInput ? standardInput(limit) : QByteArray();
+        return std::nullopt;
+    }
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(ExitFileError, QStringLiteral("cannot open %1 \"%2\": %3").arg(what, name, file.errorString()));
+    *bytes = file.read(limit);
+    if (file.error() != QFileDevice::NoError)
+        return failed(ExitFileError, QStringLiteral("cannot read %1 \"%2\": %3").arg(what, name, file.errorString()));
+    return std::nullopt;
+}
+
+QString whereRead(const QString &name, const QString &what)
+{
+    return name == QLatin1String("-") ? QStringLiteral("standard input") : QStringLiteral("%1 \"%2\"").arg(what, name);
+}
+
 // A column of slot figures from a file ("-": standard input), read as a
 // paste into the Schedule is and checked against the day's slots from the
 // first one; or a run that failed. `what` names the file in messages
@@ -70,20 +94,10 @@ std::optional<CalculatorRun> readSlotColumnFile(const AgentScenario &scenario, c
                                                 VolumeColumn *column)
 {
     // One byte more than a list may hold tells a file that is too long.
-    const qint64 limit = VolumeColumn::MaxTextLength + 1;
     QByteArray bytes;
-    if (name == QLatin1String("-")) {
-        bytes = standardInput ? standardInput(limit) : QByteArray();
-    } else {
-        QFile file(name);
-        if (!file.open(QIODevice::ReadOnly))
-            return failed(ExitFileError, QStringLiteral("cannot open %1 \"%2\": %3").arg(what, name, file.errorString()));
-        bytes = file.read(limit);
-        if (file.error() != QFileDevice::NoError)
-            return failed(ExitFileError, QStringLiteral("cannot read %1 \"%2\": %3").arg(what, name, file.errorString()));
-    }
-    const QString where = name == QLatin1String("-") ? QStringLiteral("standard input")
-                                                     : QStringLiteral("%1 \"%2\"").arg(what, name);
+    if (auto failure = readInputFile(name, what, VolumeColumn::MaxTextLength + 1, standardInput, &bytes))
+        return failure;
+    const QString where = whereRead(name, what);
     auto refused = [&where, subject](VolumeRefusal refusal) {
         refusal.subject = subject;
         return failed(ExitInvalidInput, QStringLiteral("invalid input: %1: %2").arg(where, refusal.text()));
@@ -116,6 +130,20 @@ std::optional<CalculatorRun> applyVolumesFile(AgentScenario &scenario, const Com
             sum += volume.calls;
         scenario.setText(Field::Edit1, QString::number(sum));
     }
+    return std::nullopt;
+}
+
+// --intervals: the day, its calls and slot times from an interval file.
+std::optional<CalculatorRun> applyIntervalsFile(AgentScenario &scenario, const QString &name,
+                                                const StandardInput &standardInput)
+{
+    const QString what = QStringLiteral("interval file");
+    QByteArray bytes;
+    if (auto failure = readInputFile(name, what, IntervalFile::MaxTextLength + 1, standardInput, &bytes))
+        return failure;
+    const IntervalFile file = IntervalFile::fromBytes(bytes);
+    if (const std::optional<QString> refusal = IntervalImport::apply(scenario, file))
+        return failed(ExitInvalidInput, QStringLiteral("invalid input: %1: %2").arg(whereRead(name, what), *refusal));
     return std::nullopt;
 }
 
@@ -196,7 +224,7 @@ QString prepareSchedule(AgentScenario &scenario, const CommandLine &line)
 {
     if (line.slotLength)
         scenario.setSlotLength(*line.slotLength);
-    if (line.volumesFile)
+    if (line.volumesFile || line.intervalsFile)
         return {};
     if (!line.volumes) {
         scenario.DistributeCalls();
@@ -292,6 +320,10 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
             return usageError(error);
         if (line.volumesFile) {
             if (auto failure = applyVolumesFile(scenario, line, standardInput))
+                return *failure;
+        }
+        if (line.intervalsFile) {
+            if (auto failure = applyIntervalsFile(scenario, *line.intervalsFile, standardInput))
                 return *failure;
         }
         if (auto failure = applyPlanningOptions(scenario, line))

@@ -10,7 +10,7 @@ namespace {
 // The graph's own options come last: every option from Series on is one
 // that only --graph uses.
 enum class Option {
-    Field, Slots, Volumes, VolumesFile, Format, Tab, Pdf, Paper, Model, Planning, Have, HaveFile,
+    Field, Slots, Volumes, VolumesFile, Intervals, Format, Tab, Pdf, Paper, Model, Planning, Have, HaveFile,
     Shift, ShiftsFile, TimeLimit, WriteLp,
     Graph, Series, Bar, Flat, Size
 };
@@ -34,6 +34,7 @@ constexpr OptionInfo options[] = {
     {"--slots", Option::Slots, Field::Edit1},
     {"--volumes", Option::Volumes, Field::Edit1},
     {"--volumes-file", Option::VolumesFile, Field::Edit1},
+    {"--intervals", Option::Intervals, Field::Edit1},
     {"--format", Option::Format, Field::Edit1},
     {"--tab", Option::Tab, Field::Edit1},
     {"--pdf", Option::Pdf, Field::Edit1},
@@ -121,6 +122,7 @@ bool allowed(Option option, CommandLine::Command command)
     case Option::Slots:
     case Option::Volumes:
     case Option::VolumesFile:
+    case Option::Intervals:
         return command == CommandLine::Command::Schedule || shifts;
     case Option::Shift:
     case Option::ShiftsFile:
@@ -198,6 +200,9 @@ std::optional<QString> applyInputOption(CommandLine &line, const OptionInfo &inf
         break;
     case Option::VolumesFile:
         line.volumesFile = value;
+        break;
+    case Option::Intervals:
+        line.intervalsFile = value;
         break;
     case Option::Model: {
         const std::optional<QueueModel> model = StaffingModelInfo::ofKey(value);
@@ -316,6 +321,18 @@ std::optional<QString> combinationError(const CommandLine &line, const QString &
         return QStringLiteral("--paper is only used with --pdf");
     if (line.volumes && line.volumesFile)
         return QStringLiteral("give the volumes either with --volumes or with --volumes-file");
+    if (line.intervalsFile) {
+        const bool fieldsGiven = line.fields[static_cast<std::size_t>(Field::MaskEdit1)]
+            || line.fields[static_cast<std::size_t>(Field::MaskEdit7)]
+            || line.fields[static_cast<std::size_t>(Field::Edit1)];
+        if (line.volumes || line.volumesFile || line.slotLength || fieldsGiven)
+            return QStringLiteral("--intervals sets the slots, start, end and calls: give none of "
+                                  "--slots, --start, --end, --calls, --volumes and --volumes-file");
+        if (line.haveFile == QStringLiteral("-") && line.intervalsFile == QStringLiteral("-"))
+            return QStringLiteral("standard input serves either --intervals or --have-file, not both");
+        if (line.shiftsFile == QStringLiteral("-") && line.intervalsFile == QStringLiteral("-"))
+            return QStringLiteral("standard input serves either --intervals or --shifts-file, not both");
+    }
     if (line.have && line.haveFile)
         return QStringLiteral("give the roster either with --have or with --have-file");
     if (line.volumesFile == QStringLiteral("-") && line.haveFile == QStringLiteral("-"))
@@ -430,6 +447,7 @@ QString HelpText()
         "  varnook-calc agents   [call options] [--format F]\n"
         "  varnook-calc schedule [call options] [--slots 15|30|60] [--volumes V1,V2,... | --volumes-file FILE]\n"
         "                        [--format F]\n"
+        "  varnook-calc schedule --intervals FILE [talk, wrap, abandon and goal options] [--format F]\n"
         "  varnook-calc FILE     [--tab agents|schedule] [--format F]\n"
         "  varnook-calc shifts   [call and schedule options] --shift DEF ... | --shifts-file FILE\n"
         "                        [--time-limit SECONDS] [--write-lp FILE] [--format F]\n"
@@ -473,6 +491,16 @@ QString HelpText()
         "                     Every value must be a whole number from 0 up, with no\n"
         "                     more values than time slots; otherwise nothing is\n"
         "                     calculated and the value and its line are named.\n"
+        "  --intervals FILE   a planner's interval file (\"-\" for standard input): a\n"
+        "                     CSV or tab-separated table with a header row naming a\n"
+        "                     time column (time, interval, start), a calls column\n"
+        "                     (calls, offered, volume) and optionally AHT or handle\n"
+        "                     time, talk, and after-call work (ACW, wrap), in seconds,\n"
+        "                     mm:ss or hh:mm:ss. Sets the start, end and slot length\n"
+        "                     (15, 30 or 60 minutes, from the times' spacing), the\n"
+        "                     calls and each slot's own talk and after-call times (an\n"
+        "                     AHT alone is talk time with no after-call work). A bad\n"
+        "                     row is named with its line and nothing is calculated.\n"
         "\n"
         "Planning options (agents, schedule and FILE; left out, a FILE keeps its own):\n"
         "  --model erlang-c|erlang-a\n"
@@ -530,9 +558,10 @@ QString HelpText()
         "                     with 15-minute slots). Options and a\n"
         "                     roster add sched, have, gap, haveValues per row and\n"
         "                     totals, roster objects (the table and CSV end with the\n"
-        "                     day's figures). For shifts: shifts, coverage (per\n"
-        "                     slot), totals and solver (status, optimal, objective,\n"
-        "                     bound, seconds)\n"
+        "                     day's figures); slot times add talkSeconds and\n"
+        "                     wrapSeconds per row (null: the fields' times). For\n"
+        "                     shifts: shifts, coverage (per slot), totals and\n"
+        "                     solver (status, optimal, objective, bound, seconds)\n"
         "  --pdf OUT.pdf      instead of a table, the printed report (inputs and\n"
         "                     table, portrait, paged) as a PDF file; also with\n"
         "                     agents and schedule, whose FILE line reads *.vnk\n"
@@ -545,7 +574,8 @@ QString HelpText()
         "  --series KINDS     the series, by their menu captions separated by commas:\n"
         "                     Agents, Service Level, Queued, Abandoned, Usage, Average\n"
         "                     Answer, Queue Time, Average Queue, Trunks (the tab's own\n"
-        "                     only); Sched with --shrinkage, Have with a roster.\n"
+        "                     only); Sched with --shrinkage, Have with a roster,\n"
+        "                     Handle Time with slot times (--intervals).\n"
         "                     Default: Service Level,Queued on the Agents tab,\n"
         "                     Agents,Abandoned on the Schedule. Percentages, times and\n"
         "                     numbers together leave the numbers out, said on stderr.\n"

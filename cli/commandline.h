@@ -21,7 +21,7 @@ struct CommandLine
         Help,     // --help or -h anywhere
         Version,  // --version anywhere (after --help)
         Agents,   // varnook-calc agents [field options]
-        Schedule, // varnook-calc schedule [field options] [--slots] [--volumes | --volumes-file]
+        Schedule, // varnook-calc schedule [field options] [--slots] [--volumes | --volumes-file | --intervals]
         File,     // varnook-calc FILE [--tab]
         Shifts,   // varnook-calc shifts [schedule options] --shift ... | --shifts-file
     };
@@ -34,6 +34,9 @@ struct CommandLine
     std::optional<SlotLength> slotLength; // --slots 15, 30 or 60
     std::optional<QStringList> volumes; // --volumes, split at commas
     std::optional<QString> volumesFile; // --volumes-file: a file name, "-" for standard input
+    // --intervals: an interval file ("-": standard input) that sets the
+    // start, end, slot length, volumes and slot times.
+    std::optional<QString> intervalsFile;
     OutputFormat format = OutputFormat::Table;
     bool formatGiven = false;
     Tab tab = Tab::Agents; // --tab, with a FILE

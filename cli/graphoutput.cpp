@@ -91,6 +91,9 @@ QString MissingExtraSeries(SeriesSelectionWord selection, bool scheduleTab, cons
         return QStringLiteral("the table has no \"Sched\" column for --series Sched: set --shrinkage");
     if (SeriesKinds::Holds(missing, SeriesKind::Have))
         return QStringLiteral("the table has no \"Have\" column for --series Have: give a roster (--have)");
+    if (SeriesKinds::Holds(missing, SeriesKind::HandleTime))
+        return QStringLiteral("the table has no \"AHT\" column for --series \"Handle Time\": give slot times "
+                              "(--intervals)");
     return {};
 }
 

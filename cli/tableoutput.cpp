@@ -58,7 +58,13 @@ QJsonValue rosterFigures(const RowValues &row)
     return v;
 }
 
-QJsonObject rowObject(const AgentScenario &scenario, const RowValues &row)
+QJsonValue secondsOrNull(const std::optional<int> &seconds)
+{
+    return seconds ? QJsonValue(*seconds) : QJsonValue();
+}
+
+// `slot`: the row's slot (1-based) on a schedule.
+QJsonObject rowObject(const AgentScenario &scenario, const RowValues &row, int slot)
 {
     const bool schedule = isSchedule(scenario);
     QJsonObject v;
@@ -75,6 +81,10 @@ QJsonObject rowObject(const AgentScenario &scenario, const RowValues &row)
         v[QLatin1String("have")] = row.have ? QJsonValue(*row.have) : QJsonValue();
         v[QLatin1String("haveValues")] = rosterFigures(row);
         v[QLatin1String("gap")] = row.have ? QJsonValue(*row.rosterGap()) : QJsonValue();
+    }
+    if (schedule && scenario.hasSlotTimes() && slot <= AgentScenario::SlotCapacity) {
+        v[QLatin1String("talkSeconds")] = secondsOrNull(scenario.SlotTalkSeconds[static_cast<std::size_t>(slot)]);
+        v[QLatin1String("wrapSeconds")] = secondsOrNull(scenario.SlotWrapSeconds[static_cast<std::size_t>(slot)]);
     }
     return v;
 }
@@ -209,8 +219,9 @@ QString json(const AgentScenario &scenario)
     // counts as JSON numbers, so that scripts need not read "87%" or "00:17".
     const bool schedule = isSchedule(scenario);
     QJsonArray values;
+    int slot = 0;
     for (const RowValues &row : scenario.rowValues())
-        values.append(rowObject(scenario, row));
+        values.append(rowObject(scenario, row, ++slot));
 
     QJsonObject object;
     object[QLatin1String("inputs")] = inputs;

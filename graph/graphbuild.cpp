@@ -76,16 +76,18 @@ bool readOptional(TableValues &values, int kind, const QString &text, int *value
     return *missing || readInto(values, kind, text, value);
 }
 
-// The extra columns' kinds that count toward the numbers' maximum: those
-// the table shows.
+// The extra columns' kinds that count toward the numbers' (or times')
+// maximum: those the table shows.
 void readExtraMaxima(TableValues &values, const ResultTable &table, int row, bool schedule)
 {
     for (int kind = SeriesKinds::Count; kind < SeriesKinds::AllCount && values.error.isEmpty(); ++kind) {
         const int column = SeriesKinds::Column(kind, schedule, table);
         int value = 0;
         bool missing = false;
-        if (column >= 0 && readOptional(values, kind, table.cell(column, row), &value, &missing) && !missing)
-            values.numberMaximum = std::max(values.numberMaximum, value);
+        if (column >= 0 && readOptional(values, kind, table.cell(column, row), &value, &missing) && !missing) {
+            int &maximum = SeriesKinds::Group(kind) == SeriesGroup::Time ? values.timeMaximum : values.numberMaximum;
+            maximum = std::max(maximum, value);
+        }
     }
 }
 

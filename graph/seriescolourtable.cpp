@@ -33,5 +33,7 @@ QColor SeriesColourTable::ofKind(int kind) const
         return QColor(128, 128, 0); // olive
     if (kind == Count + 1)
         return QColor(0, 0, 128); // navy
+    if (kind == Count + 2)
+        return QColor(0, 128, 128); // teal
     return (*this)[kind];
 }

@@ -31,6 +31,7 @@ constexpr KindInfo kinds[AllCount] = {
     {"Trunks", "Trunks - n", SeriesGroup::Number, ResultTable::TrunksColumn, ResultTable::SlotTrunksColumn},
     {"Sched", "Sched - n", SeriesGroup::Number, ResultTable::SchedColumn, ResultTable::SchedColumn},
     {"Have", "Have - n", SeriesGroup::Number, NotOffered, ResultTable::HaveColumn},
+    {"Handle Time", "AHT - s", SeriesGroup::Time, NotOffered, ResultTable::SlotHandleColumn},
 };
 
 const KindInfo *info(int kind)

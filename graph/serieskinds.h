@@ -28,8 +28,9 @@ class ResultTable;
 //
 //   Sched           number      where "Sched" is shown (shrinkage set)
 //   Have            number      the Schedule, where "Have" is shown
+//   HandleTime      time        the Schedule, where "AHT" is shown (slot times)
 enum class SeriesKind { Agents, ServiceLevel, Queued, Abandoned, Usage, AverageAnswer, QueueTime, AverageQueue, Trunks,
-                        Sched, Have };
+                        Sched, Have, HandleTime };
 
 enum class SeriesGroup { Percentage, Time, Number };
 
@@ -40,7 +41,7 @@ namespace SeriesKinds {
 // The nine kinds every table offers (the graph window's menu items and the
 // colour table), and all kinds with the extra columns' two.
 constexpr int Count = 9;
-constexpr int AllCount = 11;
+constexpr int AllCount = 12;
 
 constexpr int Index(SeriesKind kind)
 {
@@ -73,15 +74,16 @@ constexpr SeriesSelectionWord Bits(Kinds... kinds)
 
 constexpr SeriesSelectionWord PercentageKinds =
     Bits(SeriesKind::ServiceLevel, SeriesKind::Queued, SeriesKind::Abandoned, SeriesKind::Usage);
-constexpr SeriesSelectionWord TimeKinds = Bits(SeriesKind::AverageAnswer, SeriesKind::QueueTime);
+constexpr SeriesSelectionWord TimeKinds = Bits(SeriesKind::AverageAnswer, SeriesKind::QueueTime, SeriesKind::HandleTime);
 constexpr SeriesSelectionWord NumberKinds =
     Bits(SeriesKind::Agents, SeriesKind::AverageQueue, SeriesKind::Trunks, SeriesKind::Sched, SeriesKind::Have);
 // The kinds read from the extra columns.
-constexpr SeriesSelectionWord ExtraKinds = Bits(SeriesKind::Sched, SeriesKind::Have);
+constexpr SeriesSelectionWord ExtraKinds = Bits(SeriesKind::Sched, SeriesKind::Have, SeriesKind::HandleTime);
 
 // The kinds each tab offers: all but Agents on the Agents tab, all but the
 // queue time and the average queue on the Schedule.
-constexpr SeriesSelectionWord AgentsOffer = PercentageKinds | TimeKinds | Bits(SeriesKind::AverageQueue, SeriesKind::Trunks);
+constexpr SeriesSelectionWord AgentsOffer = static_cast<SeriesSelectionWord>(
+    (PercentageKinds | TimeKinds | Bits(SeriesKind::AverageQueue, SeriesKind::Trunks)) & ~ExtraKinds);
 constexpr SeriesSelectionWord ScheduleOffer =
     PercentageKinds | Bits(SeriesKind::Agents, SeriesKind::AverageAnswer, SeriesKind::Trunks);
 // A new graph's series on each tab.

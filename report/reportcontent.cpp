@@ -15,6 +15,10 @@ std::vector<QString> ReportContent::printedRow(int row) const
     std::vector<QString> texts;
     for (int column = 0; column < ColumnCount; ++column) {
         texts.push_back(cell(column, row));
+        if (column == ResultTable::CallsColumn && scheduleMode && row >= 0 && row < static_cast<int>(slotTimes.size())) {
+            for (const QString &time : slotTimes[static_cast<std::size_t>(row)])
+                texts.push_back(time);
+        }
         if (column == schedAfter && !sched.empty())
             texts.push_back(row >= 0 && row < static_cast<int>(sched.size()) ? sched[static_cast<std::size_t>(row)]
                                                                                 : QString());
@@ -71,6 +75,10 @@ ReportContent ReportContent::fromScenario(const AgentScenario &scenario, const Q
         for (int r = 0; r < grid.rowCount(); ++r)
             content.sched.push_back(grid.cell(ResultTable::SchedColumn, r));
         content.schedAfter = content.scheduleMode ? int(ResultTable::SlotAgentsColumn) : int(ResultTable::AgentsColumn);
+    }
+    if (content.scheduleMode && grid.isShown(ResultTable::SlotTalkColumn)) {
+        for (int r = 0; r < grid.rowCount(); ++r)
+            content.slotTimes.push_back({grid.cell(ResultTable::SlotTalkColumn, r), grid.cell(ResultTable::SlotWrapColumn, r)});
     }
     copyRosterTable(grid, content.rosterCells);
     content.dayLines = DayTotalsLines(scenario);

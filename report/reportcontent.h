@@ -40,6 +40,9 @@ struct ReportContent
     // after column `schedAfter`;
     std::vector<QString> sched;
     int schedAfter = 0;
+    // the slots' own talk and after-call times per row (row 0 the headings
+    // "Talk" and "ACW"), printed after the calls;
+    std::vector<std::array<QString, 2>> slotTimes;
     // the roster's table, printed under the first: per row the slot's time
     // and agents, then "Have", "Gap" and what the roster gives;
     std::vector<Row> rosterCells;
@@ -57,7 +60,7 @@ struct ReportContent
 
     QString cell(int column, int row) const;
     // The texts of a row of the first table as printed: the nine with
-    // "Sched" in its place.
+    // the slot times and "Sched" in their places.
     std::vector<QString> printedRow(int row) const;
     int lastRow() const { return static_cast<int>(cells.size()) - 1; }
 

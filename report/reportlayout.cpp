@@ -16,9 +16,12 @@ const QString LetterA = QStringLiteral("A");
 // The distance between the right edges of two columns: nine columns keep
 // their places; a tenth ("Sched") narrows them all so that the table ends
 // within a line width of where nine end, inside the portrait page.
+// The nine columns, or the nine and "Sched", take the same width (630
+// units); further columns share it.
 int columnStep(std::size_t columns)
 {
-    return columns > static_cast<std::size_t>(ReportContent::ColumnCount) ? 63 : 70;
+    constexpr int TableWidth = 630;
+    return columns > static_cast<std::size_t>(ReportContent::ColumnCount) ? TableWidth / static_cast<int>(columns) : 70;
 }
 
 } // namespace

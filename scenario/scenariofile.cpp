@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -105,7 +106,10 @@ std::optional<LoadResult> checkOptionLines(const QStringList &lines, int first, 
                                            ScenarioOptionsRead &read)
 {
     QStringList keys;
+    // The lines that gave the roster and the slots' own times.
     int rosterLine = 0;
+    int talkLine = 0;
+    int wrapLine = 0;
     for (int i = first; i < lines.size(); ++i) {
         const QString &text = lines.at(i);
         if (!IsOptionLine(text))
@@ -118,16 +122,28 @@ std::optional<LoadResult> checkOptionLines(const QStringList &lines, int first, 
         keys << key;
         if (const std::optional<QString> reason = ReadScenarioOptionLine(text, read))
             return damaged(fileName, i + 1, *reason);
-        if (!read.roster.empty() && rosterLine == 0)
-            rosterLine = i + 1;
+        const std::pair<const RosterValues *, int *> lists[] = {
+            {&read.roster, &rosterLine}, {&read.slotTalk, &talkLine}, {&read.slotWrap, &wrapLine}};
+        for (const auto &[values, at] : lists) {
+            if (!values->empty() && *at == 0)
+                *at = i + 1;
+        }
     }
-    // Checked once all options are read: the slot length may follow the roster.
-    const int slotCount = rosterLine ? slotCountOf(lines, read) : 0;
-    if (static_cast<int>(read.roster.size()) > slotCount)
-        return damaged(fileName, rosterLine,
-                       QStringLiteral("the roster holds %1 values and the scenario has %2 time slots")
-                           .arg(read.roster.size())
-                           .arg(slotCount));
+    // Checked once all options are read: the slot length may follow the
+    // roster or the slots' times.
+    const int slotCount = rosterLine || talkLine || wrapLine ? slotCountOf(lines, read) : 0;
+    const std::tuple<const RosterValues *, int, const char *> lists[] = {
+        {&read.roster, rosterLine, "the roster holds"},
+        {&read.slotTalk, talkLine, "the slots' talk times hold"},
+        {&read.slotWrap, wrapLine, "the slots' after-call work holds"}};
+    for (const auto &[values, at, what] : lists) {
+        if (static_cast<int>(values->size()) > slotCount)
+            return damaged(fileName, at,
+                           QStringLiteral("%1 %2 values and the scenario has %3 time slots")
+                               .arg(QLatin1String(what))
+                               .arg(values->size())
+                               .arg(slotCount));
+    }
     return std::nullopt;
 }
 
@@ -346,6 +362,12 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, 
     scenario.SlotHave.fill(std::nullopt);
     for (std::size_t slot = 0; slot < read.roster.size(); ++slot)
         scenario.SlotHave[slot + 1] = read.roster[slot];
+    scenario.SlotTalkSeconds.fill(std::nullopt);
+    scenario.SlotWrapSeconds.fill(std::nullopt);
+    for (std::size_t slot = 0; slot < read.slotTalk.size(); ++slot)
+        scenario.SlotTalkSeconds[slot + 1] = read.slotTalk[slot];
+    for (std::size_t slot = 0; slot < read.slotWrap.size(); ++slot)
+        scenario.SlotWrapSeconds[slot + 1] = read.slotWrap[slot];
     scenario.ShiftTypes = read.shiftTypes;
 
     scenario.SlotCallsEdited = false;

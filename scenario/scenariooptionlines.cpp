@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "scenariooptionlines.h"
 
+#include "intervalfile.h"
 #include "planningoptioninfo.h"
 #include "shifttypetext.h"
 #include "staffingmodelinfo.h"
@@ -11,6 +12,8 @@ namespace {
 
 const QLatin1String SlotMinutesKey("slot-minutes");
 const QLatin1String RosterKey("have");
+const QLatin1String SlotTalkKey("slot-talk");
+const QLatin1String SlotWrapKey("slot-wrap");
 const QLatin1String ShiftKey("shift");
 
 QString line(QLatin1String key, const QString &value)
@@ -69,6 +72,37 @@ QString quoted(const QString &text)
     return QLatin1Char('"') + text.left(24) + (text.size() > 24 ? QStringLiteral("...\"") : QStringLiteral("\""));
 }
 
+// The entries of a slot list for the day's slots, slot 1 first.
+RosterValues slotEntries(const AgentScenario &scenario, const std::array<std::optional<int>, AgentScenario::SlotCapacity + 1> &values)
+{
+    const int count = scenario.timeSlots().count;
+    RosterValues entries;
+    for (int slot = 1; slot <= count; ++slot)
+        entries.push_back(values[static_cast<std::size_t>(slot)]);
+    return entries;
+}
+
+// A list of slot times: whole seconds from 0 to the longest a field takes.
+std::optional<QString> readSlotTimes(const QString &value, const QString &what, RosterValues &into)
+{
+    const RosterListRead read = ParseRosterList(value);
+    int bad = read.badEntry;
+    QString badText = read.badText;
+    for (std::size_t i = 0; bad == 0 && i < read.values.size(); ++i) {
+        if (read.values[i] && *read.values[i] > IntervalFile::LongestSeconds) {
+            bad = static_cast<int>(i) + 1;
+            badText = QString::number(*read.values[i]);
+        }
+    }
+    if (bad > 0)
+        return QStringLiteral("the %1 %2 of time slot %3 is not whole seconds from 0 to %4")
+            .arg(what, quoted(badText))
+            .arg(bad)
+            .arg(IntervalFile::LongestSeconds);
+    into = read.values;
+    return std::nullopt;
+}
+
 } // namespace
 
 QStringList ScenarioOptionLines(const AgentScenario &scenario)
@@ -88,13 +122,16 @@ QStringList ScenarioOptionLines(const AgentScenario &scenario)
         lines << line(PlanningOption::MaxAbandon, PercentOptionText(*options.maxAbandonPercent));
     if (options.paidMinutes != defaults.paidMinutes)
         lines << line(PlanningOption::PaidHours, PaidHoursText(options.paidMinutes));
-    if (scenario.hasRoster()) {
-        const int count = scenario.timeSlots().count;
-        RosterValues roster;
-        for (int slot = 1; slot <= count; ++slot)
-            roster.push_back(scenario.SlotHave[static_cast<std::size_t>(slot)]);
-        lines << line(RosterKey, RosterListText(roster));
-    }
+    if (scenario.hasRoster())
+        lines << line(RosterKey, RosterListText(slotEntries(scenario, scenario.SlotHave)));
+    // The slots' own times follow the roster and come before the shift
+    // types, so that a scenario without them is written as before.
+    const QString talk = RosterListText(slotEntries(scenario, scenario.SlotTalkSeconds));
+    if (!talk.isEmpty())
+        lines << line(SlotTalkKey, talk);
+    const QString wrap = RosterListText(slotEntries(scenario, scenario.SlotWrapSeconds));
+    if (!wrap.isEmpty())
+        lines << line(SlotWrapKey, wrap);
     for (const ShiftType &type : scenario.ShiftTypes)
         lines << line(ShiftKey, ShiftTypeText(type));
     return lines;
@@ -134,6 +171,10 @@ std::optional<QString> ReadScenarioOptionLine(const QString &text, ScenarioOptio
                 .arg(quoted(roster.badText))
                 .arg(roster.badEntry);
         read.roster = roster.values;
+    } else if (key == SlotTalkKey) {
+        return readSlotTimes(value, QStringLiteral("talk time"), read.slotTalk);
+    } else if (key == SlotWrapKey) {
+        return readSlotTimes(value, QStringLiteral("after-call work"), read.slotWrap);
     } else if (key == ShiftKey) {
         // Whether a type fits the day is checked when the day is planned: the
         // day may change after the types were set.

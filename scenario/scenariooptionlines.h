@@ -16,6 +16,7 @@
 // and a volume is a number, so the two kinds of line never mix up.
 //   model=erlang-a        shrinkage=30        max-occupancy=85
 //   max-abandon=5         paid-hours=07:30    have=0,3,,20
+//   slot-talk=180,,200    slot-wrap=30,,45    (whole seconds per slot)
 //   shift=Day,8:00,08:00,12:00,0:30,3:00,5:00 (one line per shift type, last)
 // A scenario in 15-minute slots says so first, "slot-minutes=15" (line 11
 // names only 30 and 60 minutes): a version without quarter hours refuses
@@ -31,6 +32,10 @@ struct ScenarioOptionsRead
 {
     PlanningOptions planning;
     RosterValues roster;
+    // Each slot's own talk and after-call seconds; an empty entry: the
+    // fields' time.
+    RosterValues slotTalk;
+    RosterValues slotWrap;
     // The slot length an option line gave; none leaves it to line 11.
     std::optional<SlotLength> slotLength;
     std::vector<ShiftType> shiftTypes; // in the order of their lines

@@ -5,6 +5,7 @@
 #include "roster.h"
 #include "staffingmodelinfo.h"
 #include "scheduletable.h"
+#include "slottimeconversion.h"
 #include "slotvolumes.h"
 #include "texts.h"
 
@@ -71,7 +72,8 @@ void AgentScenario::PrepareGrid()
 void AgentScenario::showExtraColumns()
 {
     static const char *const extraHeaders[ResultTable::ExtraColumnCount] = {
-        "Sched", "Have", "Gap", "Roster Srv", "Roster Que", "Roster Abn", "Roster Use", "Roster Ans"};
+        "Sched", "Have", "Gap", "Roster Srv", "Roster Que", "Roster Abn", "Roster Use", "Roster Ans",
+        "Talk", "ACW", "AHT"};
     std::vector<int> shown;
     if (Planning.hasShrinkage())
         shown.push_back(ResultTable::SchedColumn);
@@ -79,16 +81,42 @@ void AgentScenario::showExtraColumns()
         for (int column = ResultTable::HaveColumn; column <= ResultTable::HaveAnswerColumn; ++column)
             shown.push_back(column);
     }
+    if (m_tab == Tab::Schedule && slotTimesColumnsShown()) {
+        shown.push_back(ResultTable::SlotTalkColumn);
+        shown.push_back(ResultTable::SlotWrapColumn);
+        shown.push_back(ResultTable::SlotHandleColumn);
+    }
     const int agentsColumn = m_tab == Tab::Agents ? int(ResultTable::AgentsColumn) : int(ResultTable::SlotAgentsColumn);
     m_grid.setShownExtraColumns(shown, agentsColumn);
     for (int column : shown) {
         m_grid.setCell(column, 0, QString::fromLatin1(extraHeaders[column - ResultTable::ColumnCount]));
-        for (int row = 1; row < m_grid.rowCount(); ++row) {
-            const std::optional<int> &have = SlotHave[static_cast<std::size_t>(std::min(row, SlotCapacity))];
-            const bool haveCell = column == ResultTable::HaveColumn && have;
-            m_grid.setCell(column, row, haveCell ? QString::number(*have) : QString());
-        }
+        for (int row = 1; row < m_grid.rowCount(); ++row)
+            m_grid.setCell(column, row, typedCellText(column, row));
     }
+}
+
+QString AgentScenario::typedCellText(int column, int row) const
+{
+    const auto slot = static_cast<std::size_t>(std::min(row, SlotCapacity));
+    const std::optional<int> *value = nullptr;
+    if (column == ResultTable::HaveColumn)
+        value = &SlotHave[slot];
+    else if (column == ResultTable::SlotTalkColumn)
+        value = &SlotTalkSeconds[slot];
+    else if (column == ResultTable::SlotWrapColumn)
+        value = &SlotWrapSeconds[slot];
+    if (!value || !*value)
+        return QString();
+    if (column == ResultTable::HaveColumn)
+        return QString::number(**value);
+    return Calc::DurationText(**value / 3600.0);
+}
+
+bool AgentScenario::typedExtraColumn(int column) const
+{
+    const bool typed = column == ResultTable::HaveColumn || column == ResultTable::SlotTalkColumn
+        || column == ResultTable::SlotWrapColumn;
+    return typed && m_grid.isShown(column);
 }
 
 bool AgentScenario::rosterColumnsShown() const
@@ -200,6 +228,14 @@ void AgentScenario::changeSlotLength(SlotLength from)
     const std::vector<int> oldVolumes(SlotCalls.begin() + 1, SlotCalls.begin() + 1 + oldSlots.count);
     const RosterValues oldRoster(SlotHave.begin() + 1, SlotHave.begin() + 1 + oldSlots.count);
     const TimeSlots newSlots = BuildTimeSlots();
+    // The slots' own times move with their slots on the clock as well,
+    // weighted by the old volumes where slots merge.
+    for (auto *times : {&SlotTalkSeconds, &SlotWrapSeconds}) {
+        const std::vector<std::optional<int>> oldTimes(times->begin() + 1, times->begin() + 1 + oldSlots.count);
+        const auto newTimes = SlotTimeConversion::convert(oldSlots, oldTimes, oldVolumes, newSlots);
+        times->fill(std::nullopt);
+        std::copy(newTimes.begin(), newTimes.end(), times->begin() + 1);
+    }
     const std::vector<int> newVolumes = SlotVolumes::convert(oldSlots, oldVolumes, newSlots);
     const RosterValues newRoster = SlotVolumes::convertRoster(oldSlots, oldRoster, newSlots);
     SlotHave.fill(std::nullopt);
@@ -262,9 +298,9 @@ RecalcResult AgentScenario::StringGrid1Click()
         return {};
     if (m_grid.currentColumn() == ResultTable::CallsColumn)
         return Recalculate();
-    // A roster cell takes typing as a Calls cell does; its value is checked
-    // and applied when its editor closes.
-    if (m_grid.currentColumn() == ResultTable::HaveColumn && m_grid.isShown(ResultTable::HaveColumn))
+    // A roster or slot time cell takes typing as a Calls cell does; its
+    // value is checked and applied when its editor closes.
+    if (typedExtraColumn(m_grid.currentColumn()))
         return {};
     m_grid.setCurrentCell(ResultTable::CallsColumn, m_grid.currentRow());
     return {};
@@ -273,8 +309,7 @@ RecalcResult AgentScenario::StringGrid1Click()
 void AgentScenario::StringGrid1Enter()
 {
     const int column = m_grid.currentColumn();
-    const bool roster = column == ResultTable::HaveColumn && m_grid.isShown(column);
-    if (ScheduleMode && column != ResultTable::CallsColumn && !roster)
+    if (ScheduleMode && column != ResultTable::CallsColumn && !typedExtraColumn(column))
         m_grid.setCurrentCell(ResultTable::CallsColumn, m_grid.currentRow());
 }
 
@@ -287,8 +322,9 @@ RecalcResult AgentScenario::StringGrid1Exit()
 
 RecalcResult AgentScenario::StringGrid1KeyPress(QChar key)
 {
-    // Typing a roster value leaves the slot volumes as they were set.
-    if (m_grid.currentColumn() != ResultTable::HaveColumn)
+    // Typing a roster value or a slot time leaves the slot volumes as they
+    // were set.
+    if (!typedExtraColumn(m_grid.currentColumn()))
         SlotCallsEdited = true;
     if (key == Calc::CarriageReturn)
         return Recalculate();

@@ -61,6 +61,12 @@ public:
     // value or the planner asked for them (to type the first values).
     bool rosterColumnsShown() const;
     bool RosterView = false;
+    // The same for the slots' own talk and after-call times ("Talk", "ACW").
+    bool slotTimesColumnsShown() const { return SlotTimesView || hasSlotTimes(); }
+    bool SlotTimesView = false;
+    // Whether `column` is an extra column that takes typing: "Have",
+    // "Talk" or "ACW" while shown.
+    bool typedExtraColumn(int column) const;
 
     // --- hooks for the window ------------------------------------------------
     // Called by a failed recalculation after the check and before the grid is
@@ -114,6 +120,9 @@ public:
 private:
     void changeSlotLength(SlotLength from);
     void showExtraColumns();
+    // A typed extra column's cell as the scenario holds it: the roster
+    // value, or a slot time as mm:ss; empty without a value.
+    QString typedCellText(int column, int row) const;
     void tableFilled();
 
     Tab m_tab = Tab::Agents;

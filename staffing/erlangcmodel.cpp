@@ -157,15 +157,22 @@ private:
 std::vector<std::unique_ptr<LoadEvaluation>> ErlangCModel::evaluations(const std::vector<CallLoad> &loads,
                                                                        const ServiceInputs &inputs) const
 {
-    std::vector<std::unique_ptr<LoadEvaluation>> result;
-    const auto count = loads.size();
-    if (count == 1) {
+    if (loads.size() == 1) {
         // The Agents table's one load: its recursion alone, as a plain loop.
+        std::vector<std::unique_ptr<LoadEvaluation>> result;
         const auto servers = static_cast<long long>(loads[0].startAgents);
         const double blocking = Calc::LossRecursion(loads[0].trafficLoad).at(servers);
         result.push_back(std::make_unique<ErlangCEvaluation>(loads[0], inputs, servers, blocking));
         return result;
     }
+    return slotEvaluations(loads, std::vector<ServiceInputs>(loads.size(), inputs));
+}
+
+std::vector<std::unique_ptr<LoadEvaluation>> ErlangCModel::slotEvaluations(const std::vector<CallLoad> &loads,
+                                                                           const std::vector<ServiceInputs> &inputs) const
+{
+    std::vector<std::unique_ptr<LoadEvaluation>> result;
+    const auto count = loads.size();
     // The recursions of all loads up to their first agent number run side
     // by side; each load's search then goes on from there.
     std::vector<double> trafficLoads(count);
@@ -179,6 +186,6 @@ std::vector<std::unique_ptr<LoadEvaluation>> ErlangCModel::evaluations(const std
 
     result.reserve(count);
     for (std::size_t i = 0; i < count; ++i)
-        result.push_back(std::make_unique<ErlangCEvaluation>(loads[i], inputs, servers[i], blocking[i]));
+        result.push_back(std::make_unique<ErlangCEvaluation>(loads[i], inputs[i], servers[i], blocking[i]));
     return result;
 }

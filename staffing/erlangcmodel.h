@@ -14,4 +14,7 @@ class ErlangCModel : public StaffingModel
 public:
     std::vector<std::unique_ptr<LoadEvaluation>> evaluations(const std::vector<CallLoad> &loads,
                                                              const ServiceInputs &inputs) const override;
+    // All loads' recursions side by side, whatever their inputs.
+    std::vector<std::unique_ptr<LoadEvaluation>> slotEvaluations(const std::vector<CallLoad> &loads,
+                                                                 const std::vector<ServiceInputs> &inputs) const override;
 };

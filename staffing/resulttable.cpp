@@ -45,13 +45,16 @@ bool ResultTable::isShown(int column) const
 std::vector<int> ResultTable::shownColumns() const
 {
     std::vector<int> columns;
+    // The slots' own times follow the calls they go with.
     for (int column = 0; column < ColumnCount; ++column) {
         columns.push_back(column);
+        if (column == CallsColumn && isShown(SlotTalkColumn))
+            columns.insert(columns.end(), {SlotTalkColumn, SlotWrapColumn, SlotHandleColumn});
         if (column == m_schedAfter && isShown(SchedColumn))
             columns.push_back(SchedColumn);
     }
     for (int column : m_shownExtra) {
-        if (column != SchedColumn)
+        if (column != SchedColumn && column != SlotTalkColumn && column != SlotWrapColumn && column != SlotHandleColumn)
             columns.push_back(column);
     }
     return columns;

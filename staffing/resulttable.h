@@ -26,9 +26,12 @@ public:
     // Columns beyond the nine, shown only while a planning option or a
     // roster asks for them; they never move the nine's own numbers.
     // "Sched" stands after the agents column; the roster's columns ("Have",
-    // "Gap" and what the roster gives) follow the nine.
+    // "Gap" and what the roster gives) follow the nine; the slots' own talk
+    // and after-call times ("Talk", "ACW") and the handle time each slot
+    // is computed with ("AHT") stand after the calls.
     enum ExtraColumn { SchedColumn = ColumnCount, HaveColumn, GapColumn, HaveServiceColumn, HaveQueuedColumn,
-                       HaveAbandonColumn, HaveUsageColumn, HaveAnswerColumn, EndOfColumns };
+                       HaveAbandonColumn, HaveUsageColumn, HaveAnswerColumn, SlotTalkColumn, SlotWrapColumn,
+                       SlotHandleColumn, EndOfColumns };
     static constexpr int ExtraColumnCount = EndOfColumns - ColumnCount;
 
     ResultTable();

@@ -183,10 +183,13 @@ bool ScenarioInputs::checkSlotVolumes()
 {
     // Every slot in use needs a volume of 0 or more whose load the
     // recursion can carry; a refused one names its Calls cell.
+    // A slot whose own times add up to no handle time cannot take calls.
     const int count = timeSlots().count;
     for (int i = 1; i <= count; ++i) {
         const int volume = SlotCalls[static_cast<std::size_t>(i)];
-        if (volume < 0 || ComputeCallLoad(volume, PeriodMinutes, HandleSeconds).trafficLoad > MaxTrafficLoad) {
+        const double handle = slotServiceInputs(i).handleSeconds;
+        if (volume < 0 || (volume > 0 && handle < 1)
+            || ComputeCallLoad(volume, PeriodMinutes, handle).trafficLoad > MaxTrafficLoad) {
             FailingField = FailingInput::ofGridRow(i);
             return false;
         }
@@ -201,6 +204,30 @@ bool ScenarioInputs::hasRoster() const
             return true;
     }
     return false;
+}
+
+bool ScenarioInputs::hasSlotTimes() const
+{
+    for (std::size_t i = 0; i < SlotTalkSeconds.size(); ++i) {
+        if (SlotTalkSeconds[i] || SlotWrapSeconds[i])
+            return true;
+    }
+    return false;
+}
+
+ServiceInputs ScenarioInputs::slotServiceInputs(int slot) const
+{
+    ServiceInputs inputs = serviceInputs();
+    if (slot < 1 || slot > SlotCapacity)
+        return inputs;
+    const auto index = static_cast<std::size_t>(slot);
+    if (!SlotTalkSeconds[index] && !SlotWrapSeconds[index])
+        return inputs;
+    const double talk = SlotTalkSeconds[index] ? *SlotTalkSeconds[index] : TalkSeconds;
+    const double wrap = SlotWrapSeconds[index] ? *SlotWrapSeconds[index] : HandleSeconds - TalkSeconds;
+    inputs.talkSeconds = talk;
+    inputs.handleSeconds = talk + wrap;
+    return inputs;
 }
 
 GoalRule ScenarioInputs::goalRule() const

@@ -63,6 +63,12 @@ public:
     // slot without a value has no roster figures.
     std::array<std::optional<int>, SlotCapacity + 1> SlotHave{};
     bool hasRoster() const;
+    // Each slot's own talk and after-call times in whole seconds (index
+    // 1..100, 0 unused; 0 to 1439 each, as the fields take). An empty value
+    // is the fields' time; every figure of the slot follows these.
+    std::array<std::optional<int>, SlotCapacity + 1> SlotTalkSeconds{};
+    std::array<std::optional<int>, SlotCapacity + 1> SlotWrapSeconds{};
+    bool hasSlotTimes() const;
     // The shift types the shift planner may staff the day with, in the
     // planner's order; none until the planner sets some.
     std::vector<ShiftType> ShiftTypes;
@@ -92,6 +98,9 @@ public:
     int GoalSeconds = 0;
     // The checked durations and goal time as the staffing model takes them.
     ServiceInputs serviceInputs() const { return {HandleSeconds, TalkSeconds, AbandonWaitSeconds, GoalSeconds}; }
+    // The same for time slot `slot` (1-based), with its own times where it
+    // has them.
+    ServiceInputs slotServiceInputs(int slot) const;
     // What a goal row must meet: the checked goal and the planning options'
     // cap and abandonment limit.
     GoalRule goalRule() const;

@@ -19,6 +19,7 @@ struct ScheduleTable::Slot
 {
     bool staffed = false;
     double calls = 0;
+    ServiceInputs inputs; // the scenario's, with the slot's own times
     CallLoad load;
     double agents = 0;
     double scheduled = 0;      // agents with shrinkage applied
@@ -60,22 +61,13 @@ ScheduleTable::CallTotals ScheduleTable::fill(ResultTable &grid, std::vector<Row
     CallTotals totals;
     std::vector<Slot> slotRows = readSlots(grid, totals);
 
-    // The model is asked for the staffed slots' loads all at once.
-    std::vector<CallLoad> loads;
     std::vector<Slot *> staffed;
-    loads.reserve(slotRows.size());
     staffed.reserve(slotRows.size());
     for (Slot &slot : slotRows) {
-        if (slot.staffed) {
-            loads.push_back(slot.load);
+        if (slot.staffed)
             staffed.push_back(&slot);
-        }
     }
-    const std::vector<std::unique_ptr<LoadEvaluation>> evaluations =
-        m_model.evaluations(loads, m_inputs.serviceInputs());
-    const GoalRule rule = m_inputs.goalRule();
-    for (std::size_t s = 0; s < staffed.size(); ++s)
-        searchAgents(*evaluations[s], rule, *staffed[s]);
+    evaluateSlots(staffed);
     findTrunks(slotRows);
 
     values.clear();
@@ -86,6 +78,21 @@ ScheduleTable::CallTotals ScheduleTable::fill(ResultTable &grid, std::vector<Row
         writeRow(grid, row, slot);
     }
     return totals;
+}
+
+void ScheduleTable::evaluateSlots(const std::vector<Slot *> &staffed) const
+{
+    // The model is asked for the staffed slots' loads all at once.
+    std::vector<CallLoad> loads;
+    std::vector<ServiceInputs> inputs;
+    for (const Slot *slot : staffed) {
+        loads.push_back(slot->load);
+        inputs.push_back(slot->inputs);
+    }
+    const std::vector<std::unique_ptr<LoadEvaluation>> evaluations = m_model.slotEvaluations(loads, inputs);
+    const GoalRule rule = m_inputs.goalRule();
+    for (std::size_t s = 0; s < staffed.size(); ++s)
+        searchAgents(*evaluations[s], rule, *staffed[s]);
 }
 
 std::vector<ScheduleTable::Slot> ScheduleTable::readSlots(const ResultTable &grid, CallTotals &totals) const
@@ -99,6 +106,7 @@ std::vector<ScheduleTable::Slot> ScheduleTable::readSlots(const ResultTable &gri
         slot.have = m_inputs.SlotHave[index];
         if (slot.have)
             slot.haveAnswering = m_inputs.Planning.answeringAgents(*slot.have);
+        slot.inputs = m_inputs.slotServiceInputs(row);
         const double calls = m_inputs.SlotCalls[index];
         totals.lastReadable = calls;
         if (calls == 0)
@@ -106,7 +114,8 @@ std::vector<ScheduleTable::Slot> ScheduleTable::readSlots(const ResultTable &gri
         slot.staffed = true;
         slot.calls = calls;
         totals.day += static_cast<long long>(calls);
-        slot.load = ComputeCallLoad(calls, m_inputs.PeriodMinutes, m_inputs.HandleSeconds);
+        // The slot's own handle time, when it has one, sets its load.
+        slot.load = ComputeCallLoad(calls, m_inputs.PeriodMinutes, slot.inputs.handleSeconds);
     }
     return slotRows;
 }
@@ -207,6 +216,11 @@ void ScheduleTable::writeRow(ResultTable &grid, int row, const Slot &slot)
     if (grid.shownExtraColumns().empty())
         return;
     grid.setCell(ResultTable::SchedColumn, row, QString::number(static_cast<long long>(slot.scheduled)));
+    // The handle time the slot is computed with, as mm:ss (its minutes may
+    // pass 59: talk and after-call work of 23:59 each).
+    const auto handle = static_cast<int>(slot.inputs.handleSeconds);
+    grid.setCell(ResultTable::SlotHandleColumn, row,
+                 Calc::PadNumber(handle / 60, 2) + QLatin1Char(':') + Calc::PadNumber(handle % 60, 2));
     writeRosterCells(grid, row, slot);
 }
 

@@ -38,6 +38,8 @@ private:
     struct Slot;
 
     std::vector<Slot> readSlots(const ResultTable &grid, CallTotals &totals) const;
+    // Searches each staffed slot's agents with its own times.
+    void evaluateSlots(const std::vector<Slot *> &staffed) const;
     void searchAgents(LoadEvaluation &evaluation, const GoalRule &rule, Slot &slot) const;
     // What the slot's roster gives, where it has a roster value.
     static void evaluateRoster(LoadEvaluation &evaluation, Slot &slot);

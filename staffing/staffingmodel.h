@@ -51,4 +51,9 @@ public:
     // model can share work between them.
     virtual std::vector<std::unique_ptr<LoadEvaluation>> evaluations(const std::vector<CallLoad> &loads,
                                                                      const ServiceInputs &inputs) const = 0;
+    // The same with each load's own service inputs (`inputs[i]` for
+    // `loads[i]`, as slots with their own handle times have them). By
+    // default the loads of equal inputs are asked for together.
+    virtual std::vector<std::unique_ptr<LoadEvaluation>> slotEvaluations(const std::vector<CallLoad> &loads,
+                                                                         const std::vector<ServiceInputs> &inputs) const;
 };

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "volumecolumn.h"
 
+#include "intervalcells.h"
+#include "intervalfile.h"
+
 #include <QStringList>
 
 #include <cmath>
@@ -91,11 +94,35 @@ std::optional<double> number(const QString &text, const QLocale &locale)
     return value;
 }
 
-// The count of calls the text holds, or why it holds none.
-std::optional<Reason> classify(const QString &text, const QLocale &locale, int *calls)
+bool isTime(VolumeRefusal::Subject subject)
+{
+    return subject == VolumeRefusal::Subject::Talk || subject == VolumeRefusal::Subject::Wrap;
+}
+
+// The whole seconds of a slot time the text holds, or why it holds none.
+std::optional<Reason> classifyTime(const QString &text, int *seconds)
+{
+    const bool negative = text.startsWith(QLatin1Char('-'));
+    const IntervalCells::CellRead read = IntervalCells::parseDuration(negative ? text.mid(1) : text, 1, false,
+                                                                      std::numeric_limits<int>::max() / 2);
+    if (!read.value)
+        return Reason::NotANumber;
+    if (negative && *read.value > 0)
+        return Reason::Negative;
+    if (*read.value > IntervalFile::LongestSeconds)
+        return Reason::TooLarge;
+    *seconds = *read.value;
+    return std::nullopt;
+}
+
+// The count of calls (or agents, or seconds) the text holds, or why it
+// holds none.
+std::optional<Reason> classify(const QString &text, const QLocale &locale, VolumeRefusal::Subject subject, int *calls)
 {
     if (text.isEmpty())
         return Reason::Empty;
+    if (isTime(subject))
+        return classifyTime(text, calls);
     const auto value = number(text, locale);
     if (!value)
         return Reason::NotANumber;
@@ -117,40 +144,66 @@ QString shortened(const QString &value)
 
 } // namespace
 
+namespace {
+
+// How the messages name a list's values.
+struct SubjectWords
+{
+    const char *rule;    // what a value must be
+    const char *list;    // the values together
+    const char *none;    // a list without values
+    const char *heading; // a table's column
+    const char *each;    // one slot's value
+    const char *most;    // the largest value a slot takes
+};
+
+const SubjectWords &wordsOf(VolumeRefusal::Subject subject)
+{
+    static const SubjectWords words[] = {
+        {"the calls of a time slot are a whole number from 0 up", "call volumes", "there are no numbers of calls",
+         "Calls", "number of calls", "2147483647 calls"},
+        {"a roster value is a whole number of agents from 0 up", "roster values", "there are no roster values", "Have",
+         "roster value", "2147483647 agents"},
+        {"a talk time is mm:ss or seconds, at most 23:59", "talk times", "there are no talk times", "Talk",
+         "talk time", "23:59"},
+        {"an after-call time is mm:ss or seconds, at most 23:59", "after-call times", "there are no after-call times",
+         "ACW", "after-call time", "23:59"},
+    };
+    return words[static_cast<int>(subject)];
+}
+
+} // namespace
+
 QString VolumeRefusal::text() const
 {
-    const bool roster = subject == Subject::Roster;
+    const SubjectWords &words = wordsOf(subject);
     const QString where = column > 0 ? QStringLiteral("line %1, column %2").arg(line).arg(column)
                                      : QStringLiteral("line %1").arg(line);
     const QString it = QStringLiteral("\"%1\" on %2").arg(shortened(value), where);
-    const QString rule = roster ? QStringLiteral("a roster value is a whole number of agents from 0 up")
-                                : QStringLiteral("the calls of a time slot are a whole number from 0 up");
+    const QString rule = QLatin1String(words.rule);
     switch (reason) {
     case Reason::TooLong:
         return QStringLiteral("the text is too long to be a list of %1 (more than %2 characters)")
-            .arg(roster ? QStringLiteral("roster values") : QStringLiteral("call volumes"))
+            .arg(QLatin1String(words.list))
             .arg(VolumeColumn::MaxTextLength);
     case Reason::NoValues:
-        return roster ? QStringLiteral("there are no roster values") : QStringLiteral("there are no numbers of calls");
+        return QLatin1String(words.none);
     case Reason::SeveralColumns:
         return QStringLiteral("line %1 has %2 columns: give one column of numbers, or a table with a \"%3\" column")
             .arg(line)
             .arg(count)
-            .arg(roster ? QStringLiteral("Have") : QStringLiteral("Calls"));
+            .arg(QLatin1String(words.heading));
     case Reason::Empty:
-        return QStringLiteral("%1 is empty: every time slot needs its %2")
-            .arg(where, roster ? QStringLiteral("roster value") : QStringLiteral("number of calls"));
+        return QStringLiteral("%1 is empty: every time slot needs its %2").arg(where, QLatin1String(words.each));
     case Reason::NotANumber:
-        return QStringLiteral("%1 is not a number").arg(it);
+        return isTime(subject) ? QStringLiteral("%1 is not a time: %2").arg(it, rule)
+                               : QStringLiteral("%1 is not a number").arg(it);
     case Reason::Negative:
         return QStringLiteral("%1 is negative: %2").arg(it, rule);
     case Reason::NotWhole:
         return QStringLiteral("%1 is not a whole number: %2").arg(it, rule);
     case Reason::TooLarge:
-        return QStringLiteral("%1 is too large: a time slot takes at most %2 %3")
-            .arg(it)
-            .arg(std::numeric_limits<int>::max())
-            .arg(roster ? QStringLiteral("agents") : QStringLiteral("calls"));
+        return QStringLiteral("%1 is too large: a time slot takes at most %2").arg(it, QLatin1String(words.most));
     case Reason::NoSlot:
         return QStringLiteral("%1 is value %2 of %3, but only %4 time slot%5 from %6 on")
             .arg(it)
@@ -211,7 +264,7 @@ VolumeColumn VolumeColumn::read(const QString &text, Source source, const QLocal
     } else {
         // A table: its "Calls" (or "Have") column, below the header line.
         const Line &header = lines.at(first);
-        const QLatin1String heading(subject == VolumeRefusal::Subject::Roster ? "Have" : "Calls");
+        const QLatin1String heading(wordsOf(subject).heading);
         qsizetype calls = -1;
         for (qsizetype c = 0; c < header.cells.size() && calls < 0; ++c) {
             if (header.cells.at(c).compare(heading, Qt::CaseInsensitive) == 0)
@@ -230,14 +283,20 @@ VolumeColumn VolumeColumn::read(const QString &text, Source source, const QLocal
             candidates << Candidate{lines.at(i).cells.value(calls), lines.at(i).number, static_cast<int>(calls + 1)};
         headerAllowed = false;
     }
-    if (headerAllowed && !number(candidates.first().text, locale))
+    // A first cell that is no value at all is a header.
+    auto isValue = [&](const QString &cell) {
+        int ignored = 0;
+        return isTime(subject) ? !cell.isEmpty() && classifyTime(cell, &ignored) != Reason::NotANumber
+                               : number(cell, locale).has_value();
+    };
+    if (headerAllowed && !isValue(candidates.first().text))
         candidates.removeFirst();
     if (candidates.isEmpty())
         return refuse(VolumeRefusal(Reason::NoValues));
 
     for (const Candidate &candidate : candidates) {
         int calls = 0;
-        if (const auto reason = classify(candidate.text, locale, &calls)) {
+        if (const auto reason = classify(candidate.text, locale, subject, &calls)) {
             const VolumeRefusal refusal(*reason, candidate.text, candidate.line, candidate.column);
             return refuse(refusal);
         }

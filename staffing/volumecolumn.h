@@ -23,9 +23,10 @@ struct VolumeRefusal
         NoSlot,         // more values than time slots from the first one down
         NotInCallsCell, // a paste with the cursor elsewhere than a Calls cell
     };
-    // What the list holds: the calls of the slots, or the agents on their
-    // roster ("Have"); the messages name it.
-    enum class Subject { Calls, Roster };
+    // What the list holds: the calls of the slots, the agents on their
+    // roster ("Have"), or the slots' own talk or after-call times ("Talk",
+    // "ACW": mm:ss or seconds, at most 23:59); the messages name it.
+    enum class Subject { Calls, Roster, Talk, Wrap };
     explicit VolumeRefusal(Reason why, const QString &valueText = QString(), int lineNumber = 0, int cell = 0)
         : reason(why), value(valueText), line(lineNumber), column(cell)
     {
@@ -50,7 +51,7 @@ struct VolumeRefusal
 
 struct SlotVolume
 {
-    int calls = 0;
+    int calls = 0;  // with a slot time's subject, its whole seconds
     int line = 0;   // where it stands, as in VolumeRefusal
     int column = 0;
     QString text;   // as written, blanks trimmed

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QMimeData>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 Q_DECLARE_METATYPE(PlanningOptions)
@@ -52,6 +53,8 @@ private Q_SLOTS:
     void refusedRosterValueIsNamedWithItsSlot_data();
     void refusedRosterValueIsNamedWithItsSlot();
     void optionsAndRosterAreSavedAndLoaded();
+    void intervalFileImportedAfterItsPreview();
+    void quarterHourIntervalFileGivesAQuarterHourSchedule();
 };
 
 void PlanningWindowTest::withoutOptionsTheLayoutIsTodays()
@@ -289,6 +292,86 @@ void PlanningWindowTest::optionsAndRosterAreSavedAndLoaded()
     QVERIFY(other.form->scenario().Planning == *h.dialogs.planningAnswer);
     QCOMPARE(other.form->scenario().SlotHave[3], std::optional<int>(9));
     QVERIFY(other.form->planningLine()->isVisible());
+}
+
+void PlanningWindowTest::quarterHourIntervalFileGivesAQuarterHourSchedule()
+{
+    Harness h;
+    QVERIFY(QTest::qWaitForWindowActive(&h.top));
+    showTexts(h, {"08:00", "17:00", "0", "03:00", "01:00", "00:30", "80", "20"});
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("quarters.csv")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("time,calls,talk\n08:00,4,200\n08:15,6,\n08:30,9,150\n08:45,1,\n");
+    file.close();
+    h.dialogs.openAnswer = file.fileName();
+    h.dialogs.confirmAnswer = true;
+    h.form->importIntervals();
+    QVERIFY(h.dialogs.texts(QStringLiteral("error")).isEmpty());
+    QVERIFY(h.form->slotButton(SlotLength::Quarter)->isChecked());
+    QCOMPARE(h.form->field(Field::MaskEdit7)->text(), QStringLiteral("09:00"));
+    QCOMPARE(column(h.form->scenario(), ResultTable::CallsColumn), (QStringList{"4", "6", "9", "1"}));
+    QCOMPARE(column(h.form->scenario(), ResultTable::SlotTalkColumn), (QStringList{"03:20", "", "02:30", ""}));
+
+    // Half hours: each takes the call-weighted talk time of its quarters
+    // that have one of their own (here one quarter each).
+    QTest::mouseClick(h.form->slotButton(SlotLength::HalfHour), Qt::LeftButton);
+    QCOMPARE(column(h.form->scenario(), ResultTable::CallsColumn), (QStringList{"10", "10"}));
+    QCOMPARE(column(h.form->scenario(), ResultTable::SlotTalkColumn), (QStringList{"03:20", "02:30"}));
+}
+
+void PlanningWindowTest::intervalFileImportedAfterItsPreview()
+{
+    Harness h;
+    QVERIFY(QTest::qWaitForWindowActive(&h.top));
+    showTexts(h, {"08:00", "17:00", "0", "03:00", "01:00", "00:30", "80", "20"});
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("monday.csv")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Interval\tOffered\tAHT (mm:ss)\n08:00\t0\t04:00\n08:30\t10\t04:00\n09:00\t50\t\n09:30\t120\t04:00\n");
+    file.close();
+    h.dialogs.openAnswer = file.fileName();
+
+    // The preview says what each column is taken for; No changes nothing.
+    h.dialogs.confirmAnswer = false;
+    h.form->importIntervals();
+    QCOMPARE(h.dialogs.texts(QStringLiteral("confirm")).size(), 1);
+    QVERIFY(h.dialogs.texts(QStringLiteral("confirm")).first().contains(
+        QStringLiteral("AHT (mm:ss): talk time, no after-call work")));
+    QCOMPARE(h.form->field(Field::MaskEdit7)->text(), QStringLiteral("17:00"));
+    QVERIFY(!h.form->scenario().hasSlotTimes());
+
+    // Yes: the Schedule of the file's day, with its slot times.
+    h.dialogs.confirmAnswer = true;
+    h.form->importIntervals();
+    QCOMPARE(h.form->scenario().tab(), Tab::Schedule);
+    QCOMPARE(h.form->field(Field::MaskEdit7)->text(), QStringLiteral("10:00"));
+    QVERIFY(h.form->radioButton1()->isChecked());
+    QCOMPARE(column(h.form->scenario(), ResultTable::CallsColumn), (QStringList{"0", "10", "50", "120"}));
+    QCOMPARE(column(h.form->scenario(), ResultTable::SlotTalkColumn), (QStringList{"04:00", "04:00", "", "04:00"}));
+    QCOMPARE(h.form->field(Field::Edit1)->text(), QStringLiteral("180"));
+
+    // Typed and cleared as Have cells are; a bad time is refused by name.
+    h.clickCell(ResultTable::SlotWrapColumn, 3);
+    Harness::typeKeys(QStringLiteral("00:30"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(h.form->scenario().SlotWrapSeconds[3], std::optional<int>(30));
+    h.clickCell(ResultTable::SlotTalkColumn, 2);
+    QTest::keyClick(h.form->grid(), Qt::Key_Delete);
+    QVERIFY(!h.form->scenario().SlotTalkSeconds[2]);
+    h.clickCell(ResultTable::SlotTalkColumn, 4);
+    Harness::typeKeys(QStringLiteral("x"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(h.dialogs.texts(QStringLiteral("error")).size(), 1);
+    QVERIFY(h.dialogs.texts(QStringLiteral("error")).first().startsWith(QStringLiteral("\"x\" for the 09:30 slot")));
+    QCOMPARE(h.form->scenario().SlotTalkSeconds[4], std::optional<int>(240));
+
+    // Ctrl+V in a Talk cell pastes a column of times from that slot down.
+    h.clickCell(ResultTable::SlotTalkColumn, 3);
+    QMimeData data;
+    data.setText(QStringLiteral("03:00\n150\n"));
+    h.form->gridClipboard()->pasteData(data);
+    QCOMPARE(column(h.form->scenario(), ResultTable::SlotTalkColumn), (QStringList{"04:00", "", "03:00", "02:30"}));
 }
 
 QTEST_MAIN(PlanningWindowTest)

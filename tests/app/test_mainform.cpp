@@ -116,7 +116,7 @@ void MainFormTest::startsEmptyWithTheMenusAndNoShortcutKeys()
     QCOMPARE(menus.at(2)->text(), QStringLiteral("&Help"));
     QCOMPARE(actionTexts(menus.at(0)->menu()),
              (QStringList{"New A&gent Window", "Re&open", "&Recalculate", "&Planning Options...", "Ro&ster Columns",
-                          "&Close", "-", "E&xit"}));
+                          "&Import Intervals...", "Slot &Time Columns", "&Close", "-", "E&xit"}));
     QCOMPARE(actionTexts(menus.at(2)->menu()), (QStringList{"&Contents", "&Index", "-", "&About"}));
     main->updateWindowMenu();
     QCOMPARE(actionTexts(main->windowMenu()), (QStringList{"&Tile", "&Cascade"}));

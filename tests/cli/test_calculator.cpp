@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "calculator.h"
+#include "intervalfile.h"
 #include "testfiles.h"
 #include "volumecolumn.h"
 
@@ -47,6 +48,11 @@ private slots:
     void volumes_file_refusals_name_the_line_data();
     void volumes_file_refusals_name_the_line();
     void program_reads_volumes_from_standard_input();
+    void intervals_file_sets_the_day_and_slot_times_data();
+    void intervals_file_sets_the_day_and_slot_times();
+    void intervals_file_of_quarter_hours_fills_quarter_hour_slots();
+    void intervals_file_refusals_name_the_line_data();
+    void intervals_file_refusals_name_the_line();
     void loads_a_scenario_file();
     void reports_a_file_that_does_not_load_data();
     void reports_a_file_that_does_not_load();
@@ -250,6 +256,118 @@ void CalculatorTest::program_reads_volumes_from_standard_input()
     QVERIFY(process.waitForFinished(30000));
     QCOMPARE(process.exitCode(), 0);
     QCOMPARE(QString::fromLocal8Bit(process.readAllStandardOutput()), RunCalculator(scheduleExample).out);
+}
+
+namespace {
+
+// The Schedule example's inputs, with the day from an interval file.
+QStringList intervalsExample(const QString &source)
+{
+    return {"schedule", "--intervals", source, "--talk", "03:00", "--wrap", "01:00", "--abandon", "00:30",
+            "--goal",   "80",          "--goal-secs", "20"};
+}
+
+} // namespace
+
+void CalculatorTest::intervals_file_sets_the_day_and_slot_times_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("talk"); // the fields' times that give the same table
+    QTest::addColumn<QString>("wrap");
+    QTest::addColumn<QString>("slotTimes"); // the JSON's talkSeconds/wrapSeconds of slot 2
+    QTest::newRow("time and count") << QByteArray("Time,Calls\n08:00,0\n08:30,10\n09:00,50\n09:30,120\n")
+                                    << "03:00" << "01:00" << "";
+    QTest::newRow("AHT hh:mm:ss") << QByteArray("Interval\tOffered\tAHT (hh:mm:ss)\n08:00\t0\t00:04:00\n"
+                                                "08:30\t10\t00:04:00\n09:00\t50\t00:04:00\n09:30\t120\t00:04:00\n")
+                                  << "04:00" << "00:00" << "240/0";
+    QTest::newRow("talk and ACW, from standard input") << QByteArray("start;volume;talk;acw\n08:00;0;;\n"
+                                                                     "08:30;10;200;40\n09:00;50;200;40\n"
+                                                                     "09:30;120;200;40\n")
+                                                       << "03:20" << "00:40" << "200/40";
+}
+
+void CalculatorTest::intervals_file_sets_the_day_and_slot_times()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, talk);
+    QFETCH(QString, wrap);
+    QFETCH(QString, slotTimes);
+    QTemporaryDir dir;
+    const bool standardInput = QString::fromLatin1(QTest::currentDataTag()).contains(QLatin1String("standard input"));
+    const QString source = standardInput ? QStringLiteral("-") : writeFileIn(dir, QStringLiteral("day.csv"), bytes);
+    const StandardInput input = [&](qint64) { return bytes; };
+    QStringList expected = scheduleExample;
+    expected[expected.indexOf(QStringLiteral("--talk")) + 1] = talk;
+    expected[expected.indexOf(QStringLiteral("--wrap")) + 1] = wrap;
+    const CalculatorRun run = RunCalculator(intervalsExample(source) << QStringLiteral("--format=json"), input);
+    QCOMPARE(run.status, int(ExitDone));
+    QJsonArray values = QJsonDocument::fromJson(run.out.toUtf8())[QLatin1String("values")].toArray();
+    const QJsonObject second = values.at(1).toObject();
+    const QString times = second.contains(QLatin1String("talkSeconds"))
+        ? QStringLiteral("%1/%2").arg(second[QLatin1String("talkSeconds")].toInt()).arg(second[QLatin1String("wrapSeconds")].toInt())
+        : QString();
+    // Without their own times the figures are those of the fields' times;
+    // a slot without calls is the same whatever its times.
+    for (int slot = 0; slot < values.size(); ++slot) {
+        QJsonObject v = values.at(slot).toObject();
+        v.remove(QLatin1String("talkSeconds"));
+        v.remove(QLatin1String("wrapSeconds"));
+        values[slot] = v;
+    }
+    QCOMPARE(values, jsonOf(expected)[QLatin1String("values")].toArray());
+    QCOMPARE(times, slotTimes);
+}
+
+void CalculatorTest::intervals_file_of_quarter_hours_fills_quarter_hour_slots()
+{
+    // Quarter-hour rows give a quarter-hour Schedule whose figures are those
+    // of the same volumes typed, with the slot's own times where it has them.
+    const QByteArray bytes("time,calls,talk,acw\n08:00,0,,\n08:15,10,300,60\n08:30,50,,\n08:45,120,,\n");
+    QTemporaryDir dir;
+    const QString path = writeFileIn(dir, QStringLiteral("day.csv"), bytes);
+    const CalculatorRun run = RunCalculator(intervalsExample(path) << QStringLiteral("--format=json"));
+    QCOMPARE(run.status, int(ExitDone));
+    const QJsonObject o = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QCOMPARE(o.value(QLatin1String("slotMinutes")).toInt(), 15);
+    QJsonArray values = o.value(QLatin1String("values")).toArray();
+    QCOMPARE(values.size(), 4);
+    QCOMPARE(values.at(1).toObject().value(QLatin1String("talkSeconds")).toInt(), 300);
+    QCOMPARE(values.at(1).toObject().value(QLatin1String("wrapSeconds")).toInt(), 60);
+    QVERIFY(values.at(2).toObject().value(QLatin1String("talkSeconds")).isNull());
+    QStringList typed = scheduleExample;
+    typed[typed.indexOf(QStringLiteral("--slots")) + 1] = QStringLiteral("15");
+    typed[typed.indexOf(QStringLiteral("--end")) + 1] = QStringLiteral("09:00");
+    const QJsonArray same = jsonOf(typed)[QLatin1String("values")].toArray();
+    for (int slot : {0, 2, 3}) {
+        QJsonObject v = values.at(slot).toObject();
+        v.remove(QLatin1String("talkSeconds"));
+        v.remove(QLatin1String("wrapSeconds"));
+        QCOMPARE(v, same.at(slot).toObject());
+    }
+    // The slot with its own, longer handle time needs more agents than typed.
+    QVERIFY(values.at(1).toObject().value(QLatin1String("agents")).toDouble()
+            > same.at(1).toObject().value(QLatin1String("agents")).toDouble());
+}
+
+void CalculatorTest::intervals_file_refusals_name_the_line_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("ten minutes apart") << QByteArray("time,calls\n08:00,1\n08:10,1\n")
+                                       << "invalid input: interval file \"%1\": line 3: ";
+    QTest::newRow("too long") << QByteArray(IntervalFile::MaxTextLength + 1, 'x')
+                              << "interval file \"%1\": the file is longer than an interval file can be";
+}
+
+void CalculatorTest::intervals_file_refusals_name_the_line()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = writeFileIn(dir, QStringLiteral("day.csv"), bytes);
+    const CalculatorRun run = RunCalculator(intervalsExample(path));
+    QCOMPARE(run.status, int(ExitInvalidInput));
+    QVERIFY2(run.err.contains(message.arg(path)), qPrintable(run.err));
 }
 
 void CalculatorTest::loads_a_scenario_file()

@@ -67,6 +67,10 @@ void CommandLineTest::refuses_bad_usage_data()
     QTest::newRow("volumes file with agents") << QStringList{"agents", "--volumes-file=-"} << "not used with agents";
     QTest::newRow("volumes twice over") << QStringList{"schedule", "--volumes-file", "a.txt", "--volumes", "1"}
                                         << "either with --volumes or with --volumes-file";
+    QTest::newRow("intervals with the day's own options") << QStringList{"schedule", "--intervals", "a.csv", "--start", "08:00"}
+                                                          << "--intervals sets the slots, start, end and calls";
+    QTest::newRow("intervals and roster from standard input")
+        << QStringList{"schedule", "--intervals=-", "--have-file=-"} << "either --intervals or --have-file";
     QTest::newRow("tab with schedule") << QStringList{"schedule", "--tab", "agents"} << "not used with schedule";
     QTest::newRow("fields with a file") << QStringList{"a.vnk", "--calls", "5"} << "not used with a scenario file";
     QTest::newRow("stray argument") << QStringList{"agents", "100"} << "unexpected argument \"100\"";

@@ -35,6 +35,7 @@ private Q_SLOTS:
     void eachKindHasItsColumnCaptionAndColour();
     void extraColumnsOfferSchedAndHave_data();
     void extraColumnsOfferSchedAndHave();
+    void handleTimeIsDrawnWhereTheSlotsHaveTimes();
 };
 
 namespace {
@@ -555,6 +556,24 @@ void BuildTest::extraColumnsOfferSchedAndHave()
     }
     QCOMPARE(SeriesKinds::KindByCaption(QStringLiteral("sched")), std::optional<int>(SeriesKinds::Index(SeriesKind::Sched)));
     QCOMPARE(SeriesKinds::MayOffer(SeriesKinds::Index(SeriesKind::Have), false), false);
+}
+
+void BuildTest::handleTimeIsDrawnWhereTheSlotsHaveTimes()
+{
+    AgentScenario s;
+    setScheduleWorkedExample(s);
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    const int handleTime = SeriesKinds::Index(SeriesKind::HandleTime);
+    QVERIFY(!SeriesKinds::Holds(SeriesKinds::Offer(true, s.StringGrid1()), handleTime));
+    s.SlotTalkSeconds[2] = 200;
+    QVERIFY(s.Recalculate().valid);
+    const ChartModel chart =
+        build(s.StringGrid1(), true, SeriesKinds::Bits(SeriesKind::AverageAnswer, SeriesKind::HandleTime));
+    QCOMPARE(titles(chart), (QStringList{"Ave Ans - s", "AHT - s"}));
+    // Each slot's own handle time, or the fields' 03:00 and 01:00, in
+    // seconds on the times' scale.
+    QCOMPARE(ys(chart.series[1]), (QList<double>{240, 260, 240, 240}));
+    QVERIFY(chart.leftAxis.maximum >= 260);
 }
 
 QTEST_GUILESS_MAIN(BuildTest)

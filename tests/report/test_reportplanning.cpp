@@ -15,6 +15,7 @@ private slots:
     void contentTakesWhatIsShown_data();
     void contentTakesWhatIsShown();
     void scheduleReportEndsWithTheRosterAndTheDay();
+    void slotTimesPrintAfterTheCalls();
 };
 
 namespace {
@@ -90,6 +91,21 @@ void ReportPlanningTest::contentTakesWhatIsShown()
     QCOMPARE(int(heading.size()), schedHeading.isEmpty() ? 9 : 10);
     if (!schedHeading.isEmpty())
         QCOMPARE(heading[schedule ? 3 : 1], schedHeading);
+}
+
+void ReportPlanningTest::slotTimesPrintAfterTheCalls()
+{
+    AgentScenario s = workedScheduleScenario();
+    s.SlotTalkSeconds[2] = 200;
+    s.Planning.shrinkagePercent = 30;
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    const ReportContent content = ReportContent::fromScenario(s, QStringLiteral("*.vnk"), QStringLiteral("New Agents"));
+    const std::vector<QString> heading = content.printedRow(0);
+    QCOMPARE(QStringList(heading.begin(), heading.begin() + 6),
+             (QStringList{"Time", "Calls", "Talk", "ACW", "Agents", "Sched"}));
+    const std::vector<QString> slot = content.printedRow(2);
+    QCOMPARE(QStringList(slot.begin(), slot.begin() + 4), (QStringList{"08:30", "10", "03:20", ""}));
+    QCOMPARE(int(heading.size()), 12);
 }
 
 void ReportPlanningTest::scheduleReportEndsWithTheRosterAndTheDay()

@@ -23,6 +23,8 @@ class ScenarioOptionsTest : public QObject
 
 private slots:
     void optionsRoundTripAfterTheVolumes();
+    void slotTimesRoundTripAfterTheRoster();
+    void quarterHourSlotTimesStandBeforeTheShiftTypes();
     void aFileWithoutOptionsLoadsAndSavesAsBefore();
     void unsoundOptionLinesAreRefusedWithNothingChanged_data();
     void unsoundOptionLinesAreRefusedWithNothingChanged();
@@ -57,17 +59,66 @@ void ScenarioOptionsTest::optionsRoundTripAfterTheVolumes()
     QCOMPARE(ScenarioFileBytes(loaded), bytes);
 }
 
+void ScenarioOptionsTest::slotTimesRoundTripAfterTheRoster()
+{
+    AgentScenario scenario;
+    QVERIFY(apply(scenario, scheduleFile).applied());
+    scenario.SlotHave[1] = 2;
+    scenario.SlotTalkSeconds[2] = 0;
+    scenario.SlotTalkSeconds[4] = 1439;
+    scenario.SlotWrapSeconds[2] = 45;
+    const QByteArray bytes = ScenarioFileBytes(scenario);
+    QCOMPARE(bytes, scheduleFile + "have=2\r\nslot-talk=,0,,1439\r\nslot-wrap=,45\r\n");
+
+    AgentScenario loaded;
+    QVERIFY(apply(loaded, bytes).applied());
+    QCOMPARE(loaded.SlotTalkSeconds, scenario.SlotTalkSeconds);
+    QCOMPARE(loaded.SlotWrapSeconds, scenario.SlotWrapSeconds);
+    QCOMPARE(ScenarioFileBytes(loaded), bytes);
+}
+
+void ScenarioOptionsTest::quarterHourSlotTimesStandBeforeTheShiftTypes()
+{
+    AgentScenario scenario;
+    QVERIFY(apply(scenario, scheduleFile).applied());
+    scenario.RadioButton1Click(SlotLength::Quarter);
+    scenario.SlotTalkSeconds[8] = 200; // the last quarter hour, past any half hour's slot
+    scenario.SlotWrapSeconds[1] = 30;
+    scenario.ShiftTypes = {ShiftType{QStringLiteral("Day"), 2 * 60, 8 * 60, 8 * 60, std::nullopt, std::nullopt}};
+    const QByteArray bytes = ScenarioFileBytes(scenario);
+    const QByteArray options = "slot-minutes=15\r\nslot-talk=,,,,,,,200\r\nslot-wrap=30\r\nshift=Day,2:00,08:00,08:00\r\n";
+    QVERIFY2(bytes.endsWith("\r\n25\r\n25\r\n60\r\n60\r\n" + options), bytes.constData());
+
+    AgentScenario loaded;
+    QVERIFY(apply(loaded, bytes).applied());
+    QCOMPARE(loaded.slotLength(), SlotLength::Quarter);
+    QCOMPARE(loaded.SlotTalkSeconds, scenario.SlotTalkSeconds);
+    QCOMPARE(loaded.SlotWrapSeconds, scenario.SlotWrapSeconds);
+    QCOMPARE(ScenarioFileBytes(loaded), bytes);
+
+    // The slot length may follow the slot times in a file: eight quarter
+    // hours' times are counted against the quarter hours.
+    QByteArray reordered = bytes;
+    reordered.replace("slot-minutes=15\r\nslot-talk=,,,,,,,200\r\n", "slot-talk=,,,,,,,200\r\nslot-minutes=15\r\n");
+    AgentScenario fromReordered;
+    QVERIFY(apply(fromReordered, reordered).applied());
+    QCOMPARE(fromReordered.SlotTalkSeconds, scenario.SlotTalkSeconds);
+    QCOMPARE(ScenarioFileBytes(fromReordered), bytes);
+}
+
 void ScenarioOptionsTest::aFileWithoutOptionsLoadsAndSavesAsBefore()
 {
     // A scenario that had options takes none from a file without them.
     AgentScenario scenario;
     scenario.Planning.shrinkagePercent = 30;
     scenario.SlotHave[1] = 4;
+    scenario.SlotWrapSeconds[2] = 10;
     scenario.ShiftTypes = {ShiftType{QStringLiteral("Day"), 8 * 60, 8 * 60, 12 * 60, std::nullopt, std::nullopt}};
     QVERIFY(apply(scenario, scheduleFile).applied());
     QVERIFY(scenario.ShiftTypes.empty());
     QVERIFY(scenario.Planning.isDefault());
     QVERIFY(!scenario.hasRoster());
+    QVERIFY(!scenario.hasSlotTimes());
     QCOMPARE(ScenarioFileBytes(scenario), scheduleFile);
 }
 
@@ -94,7 +145,15 @@ void ScenarioOptionsTest::unsoundOptionLinesAreRefusedWithNothingChanged_data()
                                   << "the roster value \"-2\" of time slot 2 is not a whole number from 0 up";
     QTest::newRow("roster longer than the day") << QByteArray("have=1,2,3,4,5\r\n") << 16
                                                 << "the roster holds 5 values and the scenario has 4 time slots";
+    QTest::newRow("slot talk beyond 23:59") << QByteArray("slot-talk=1,1440\r\n") << 16
+                                            << "the talk time \"1440\" of time slot 2 is not whole seconds from 0 to 1439";
+    QTest::newRow("slot times longer than the day") << QByteArray("slot-wrap=1,2,3,4,5\r\n") << 16
+                                                    << "the slots' after-call work holds 5 values and the scenario has "
+                                                       "4 time slots";
     // Line 11 tells 30 and 60 minutes; the option line only quarter hours.
+    QTest::newRow("slot times longer than the half hours")
+        << QByteArray("slot-talk=1,2,3,4,5,6,7,8\r\n") << 16
+        << "the slots' talk times hold 8 values and the scenario has 4 time slots";
     QTest::newRow("slot minutes not 15") << QByteArray("slot-minutes=30\r\n") << 16
                                          << "the slot-minutes \"30\" is not 15 (line 11 tells 30 and 60 minutes)";
     QTest::newRow("roster longer than the quarter hours")

@@ -28,6 +28,7 @@ private Q_SLOTS:
     void tablesFilledAgainStartAfresh();
     void shiftPlannerStaffsWithSchedOrAgents_data();
     void shiftPlannerStaffsWithSchedOrAgents();
+    void shiftPlannerStaffsASlotByItsOwnTimes();
 };
 
 namespace {
@@ -320,6 +321,25 @@ void PlanningTest::shiftPlannerStaffsWithSchedOrAgents()
     QCOMPARE(day.slotMinutes, 30);
     QCOMPARE(day.startMinuteOfDay, 8 * 60);
     QCOMPARE(day.requirement, requirement);
+}
+
+// A slot's own talk time sets what the planner must staff in it, in
+// quarter hours too; the other slots keep their requirement.
+void PlanningTest::shiftPlannerStaffsASlotByItsOwnTimes()
+{
+    AgentScenario s = workedScheduleScenario();
+    s.RadioButton1Click(SlotLength::Quarter);
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    const std::vector<int> before = ScheduleShiftDay(s).requirement;
+    QCOMPARE(before.size(), std::size_t(8));
+    s.SlotTalkSeconds[8] = 600;
+    QVERIFY(s.Recalculate().valid);
+    const ShiftDay day = ScheduleShiftDay(s);
+    QCOMPARE(day.slotMinutes, 15);
+    QVERIFY2(day.requirement[7] > before[7], qPrintable(QString::number(day.requirement[7])));
+    QCOMPARE(day.requirement[7], column(s, ResultTable::SlotAgentsColumn).at(7).toInt());
+    for (std::size_t slot = 0; slot < 7; ++slot)
+        QCOMPARE(day.requirement[slot], before[slot]);
 }
 
 QTEST_GUILESS_MAIN(PlanningTest)

@@ -1,5 +1,38 @@
 // SPDX-License-Identifier: MIT
 #include "scenariotexts.h"
+#include "texts.h"
+
+#include <QRandomGenerator>
+
+namespace {
+
+// "mm:ss" of whole seconds below an hour.
+QString durationText(int seconds)
+{
+    return Calc::PadNumber(seconds / 60, 2) + QLatin1Char(':') + Calc::PadNumber(seconds % 60, 2);
+}
+
+// A random day of slots: slot length, start, volumes, times, model and goal.
+AgentScenario randomDay(QRandomGenerator &random)
+{
+    AgentScenario s;
+    const SlotLength length = SlotLengths[random.bounded(3)];
+    const int count = 1 + random.bounded(24 * 60 / minutesOf(length));
+    const int start = random.bounded(24) * 60;
+    const int end = (start + count * minutesOf(length)) % (24 * 60);
+    setTexts(s, {TimeSlots::clockText(start / 60, 0), TimeSlots::clockText(end / 60, end % 60), "1",
+                 durationText(30 + random.bounded(400)), durationText(random.bounded(120)),
+                 durationText(1 + random.bounded(90)), QString::number(50 + random.bounded(45)),
+                 QString::number(5 + random.bounded(40))});
+    s.setSlotLength(length);
+    if (random.bounded(3) == 0)
+        s.Planning.model = QueueModel::ErlangA;
+    for (int slot = 1; slot <= count; ++slot)
+        s.SlotCalls[static_cast<std::size_t>(slot)] = random.bounded(4) == 0 ? 0 : random.bounded(400);
+    return s;
+}
+
+} // namespace
 
 class ScheduleTest : public QObject
 {
@@ -17,6 +50,9 @@ private Q_SLOTS:
     void typingIntoTheCallsColumn();
     void keysAndClicks();
     void fieldExitsAndTheEditedFlag();
+    void slotTimesLikeTheFieldsGiveTheSameSchedule();
+    void slotFiguresAreTheAgentsTableForItsTimes();
+    void slotWithoutHandleTimeCannotTakeCalls();
 };
 
 void ScheduleTest::workedScheduleWithItsTotal()
@@ -254,6 +290,82 @@ void ScheduleTest::fieldExitsAndTheEditedFlag()
     QVERIFY(s.Edit1Exit(true).valid);
     QVERIFY(!s.SlotCallsEdited);
     QCOMPARE(s.SlotCalls[1], 20);
+}
+
+void ScheduleTest::slotTimesLikeTheFieldsGiveTheSameSchedule()
+{
+    QRandomGenerator random(30);
+    for (int day = 0; day < 40; ++day) {
+        AgentScenario plain = randomDay(random);
+        AgentScenario own = plain;
+        QVERIFY(plain.TabSet1Click(Tab::Schedule).valid);
+        const int talk = *Calc::DurationTextToSeconds(plain.text(Field::MaskEdit2));
+        const int wrap = *Calc::DurationTextToSeconds(plain.text(Field::MaskEdit3));
+        for (int slot = 1; slot <= AgentScenario::SlotCapacity; ++slot) {
+            own.SlotTalkSeconds[static_cast<std::size_t>(slot)] = talk;
+            if (slot % 2 == 0)
+                own.SlotWrapSeconds[static_cast<std::size_t>(slot)] = wrap;
+        }
+        QVERIFY(own.TabSet1Click(Tab::Schedule).valid);
+        for (int r = 0; r < plain.StringGrid1().rowCount(); ++r)
+            QCOMPARE(row(own, r), row(plain, r));
+    }
+}
+
+void ScheduleTest::slotFiguresAreTheAgentsTableForItsTimes()
+{
+    // Each staffed slot, with its own times or the fields', is the goal row
+    // of an Agents table of the slot's calls over the slot's length.
+    QRandomGenerator random(3030);
+    int compared = 0;
+    for (int day = 0; day < 30; ++day) {
+        AgentScenario s = randomDay(random);
+        const int count = s.timeSlots().count;
+        for (int slot = 1; slot <= count; ++slot) {
+            if (random.bounded(3) > 0)
+                s.SlotTalkSeconds[static_cast<std::size_t>(slot)] = 1 + random.bounded(700);
+            if (random.bounded(3) > 0)
+                s.SlotWrapSeconds[static_cast<std::size_t>(slot)] = 1 + random.bounded(300);
+        }
+        QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+        for (int slot = 1; slot <= count; ++slot) {
+            const RowValues &values = s.rowValues()[static_cast<std::size_t>(slot - 1)];
+            if (!values.evaluated)
+                continue;
+            const auto index = static_cast<std::size_t>(slot);
+            AgentScenario agents;
+            agents.Planning = s.Planning;
+            setTexts(agents, {"00:00", TimeSlots::clockText(s.timeSlots().lengthMinutes() / 60, s.timeSlots().lengthMinutes() % 60), QString::number(values.calls),
+                              s.SlotTalkSeconds[index] ? durationText(*s.SlotTalkSeconds[index]) : s.text(Field::MaskEdit2),
+                              s.SlotWrapSeconds[index] ? durationText(*s.SlotWrapSeconds[index]) : s.text(Field::MaskEdit3),
+                              s.text(Field::MaskEdit4), s.text(Field::MaskEdit5), s.text(Field::MaskEdit6)});
+            QVERIFY(agents.Recalculate().valid);
+            if (agents.goalRow() == 0)
+                continue;
+            const RowValues &goal = agents.rowValues()[static_cast<std::size_t>(agents.goalRow() - 1)];
+            QCOMPARE(values.agents, goal.agents);
+            QCOMPARE(values.figures.serviceLevel, goal.figures.serviceLevel);
+            QCOMPARE(values.figures.abandonRate, goal.figures.abandonRate);
+            QCOMPARE(values.figures.answerTime, goal.figures.answerTime);
+            QCOMPARE(values.trunks, goal.trunks);
+            ++compared;
+        }
+    }
+    QVERIFY(compared > 300);
+}
+
+void ScheduleTest::slotWithoutHandleTimeCannotTakeCalls()
+{
+    AgentScenario s = workedScheduleScenario();
+    s.SlotTalkSeconds[3] = 0;
+    s.SlotWrapSeconds[3] = 0;
+    s.SlotTalkSeconds[1] = 0; // the wrap of 01:00 is left: a handle time
+    const RecalcResult result = s.TabSet1Click(Tab::Schedule);
+    QVERIFY(!result.valid);
+    QVERIFY(result.failing.isGridRow());
+    QCOMPARE(result.failing.row(), 3);
+    s.SlotCalls[3] = 0;
+    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
 }
 
 QTEST_GUILESS_MAIN(ScheduleTest)

@@ -33,6 +33,8 @@ private Q_SLOTS:
     void pasteOfADayGivesTheTableTypingGives();
     void refusedPasteChangesNothing_data();
     void refusedPasteChangesNothing();
+    void slotTimesReadByThePasteRules_data();
+    void slotTimesReadByThePasteRules();
 };
 
 void SlotVolumePasteTest::readsWhatSpreadsheetsAndFilesHold_data()
@@ -202,6 +204,33 @@ void SlotVolumePasteTest::refusedPasteChangesNothing()
     QVERIFY(s.SlotCalls == before);
     QVERIFY(!s.SlotCallsEdited);
     QCOMPARE(TableCopy::wholeTable(s.StringGrid1()).text(), cells);
+}
+
+void SlotVolumePasteTest::slotTimesReadByThePasteRules_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("talk");
+    QTest::addColumn<QString>("read"); // the seconds, or the refusal
+    QTest::newRow("talk column with a header") << "Talk\n03:20\n200\n0:04:05" << true << "200,200,245";
+    QTest::newRow("table's ACW column") << "Time\tACW\n08:00\t00:30\n08:30\t45" << false << "30,45";
+    QTest::newRow("not a time") << "03:20\n1:75" << true
+                                << "\"1:75\" on line 2 is not a time: a talk time is mm:ss or seconds, at most 23:59";
+    QTest::newRow("negative") << "-00:10" << false
+                              << "\"-00:10\" on line 1 is negative: an after-call time is mm:ss or seconds, at most 23:59";
+    QTest::newRow("too long") << "24:00" << true << "\"24:00\" on line 1 is too large: a time slot takes at most 23:59";
+}
+
+void SlotVolumePasteTest::slotTimesReadByThePasteRules()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, talk);
+    QFETCH(QString, read);
+    const VolumeColumn column = VolumeColumn::read(text, VolumeColumn::Source::Clipboard, QLocale::c(),
+                                                   talk ? VolumeRefusal::Subject::Talk : VolumeRefusal::Subject::Wrap);
+    QStringList seconds;
+    for (int value : calls(column))
+        seconds << QString::number(value);
+    QCOMPARE(column.refusal() ? column.refusal()->text() : seconds.join(QLatin1Char(',')), read);
 }
 
 QTEST_GUILESS_MAIN(SlotVolumePasteTest)

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "agentscenario.h"
+#include "slottimeconversion.h"
 #include "slotvolumes.h"
 #include "timeslots.h"
 
@@ -15,6 +17,8 @@ private Q_SLOTS:
     void spreadKeepsTheWholeCallsEvenly();
     void halfHoursToHoursAndBackKeepTheDay_data();
     void halfHoursToHoursAndBackKeepTheDay();
+    void slotTimesFollowTheirSlotsToTheOtherLength();
+    void slotTimesMergeByCallsAndSplitByCopyingOnTheClock();
     void splitThenMergeGivesBackTheVolumes_data();
     void splitThenMergeGivesBackTheVolumes();
     void rosterMergesToTheSmallestAndSplitsByCopying();
@@ -66,6 +70,65 @@ void SlotVolumesTest::halfHoursToHoursAndBackKeepTheDay()
         const int hour = hourly[static_cast<std::size_t>(i / 2)];
         QCOMPARE(back[static_cast<std::size_t>(i)], i % 2 ? hour - hour / 2 : hour / 2);
     }
+}
+
+void SlotVolumesTest::slotTimesFollowTheirSlotsToTheOtherLength()
+{
+    using Times = std::vector<std::optional<int>>;
+    auto times = [](const AgentScenario &s, bool talk) {
+        const auto &all = talk ? s.SlotTalkSeconds : s.SlotWrapSeconds;
+        return Times(all.begin() + 1, all.begin() + 1 + s.timeSlots().count);
+    };
+    AgentScenario s;
+    s.setText(Field::MaskEdit1, QStringLiteral("08:00"));
+    s.setText(Field::MaskEdit7, QStringLiteral("10:00"));
+    s.setSlotLength(SlotLength::HalfHour);
+    s.SlotCalls = {0, 10, 30, 0, 5};
+    s.SlotTalkSeconds = {std::nullopt, 200, 100, std::nullopt, 50};
+    s.SlotWrapSeconds = {std::nullopt, std::nullopt, std::nullopt, 40, 40};
+    // An hour takes its half hours' times weighted by their calls.
+    s.RadioButton1Click(SlotLength::Hour);
+    QCOMPARE(times(s, true), (Times{125, 50}));
+    QCOMPARE(times(s, false), (Times{std::nullopt, 40}));
+    QVERIFY(!s.SlotTalkSeconds[3]);
+    // A half hour takes its hour's.
+    s.RadioButton1Click(SlotLength::HalfHour);
+    QCOMPARE(times(s, true), (Times{125, 125, 50, 50}));
+    QCOMPARE(times(s, false), (Times{std::nullopt, std::nullopt, 40, 40}));
+    // Quarter hours take their half hour's times.
+    s.RadioButton1Click(SlotLength::Quarter);
+    QCOMPARE(times(s, true), (Times{125, 125, 125, 125, 50, 50, 50, 50}));
+    QCOMPARE(times(s, false), (Times{std::nullopt, std::nullopt, std::nullopt, std::nullopt, 40, 40, 40, 40}));
+}
+
+void SlotVolumesTest::slotTimesMergeByCallsAndSplitByCopyingOnTheClock()
+{
+    using Times = std::vector<std::optional<int>>;
+    const TimeSlots quarters = TimeSlots::of(QStringLiteral("08:00"), QStringLiteral("09:00"), SlotLength::Quarter);
+    const TimeSlots halves = TimeSlots::of(QStringLiteral("08:00"), QStringLiteral("09:00"), SlotLength::HalfHour);
+    const TimeSlots hour = TimeSlots::of(QStringLiteral("08:00"), QStringLiteral("09:00"), SlotLength::Hour);
+    const Times quarterTimes{100, std::nullopt, 200, 300};
+    // Only the quarters with a time of their own count, weighted by calls;
+    // a quarter of 0 calls weighs nothing.
+    QCOMPARE(SlotTimeConversion::convert(quarters, quarterTimes, {1, 5, 3, 0}, hour), (Times{175}));
+    QCOMPARE(SlotTimeConversion::convert(quarters, quarterTimes, {1, 5, 3, 0}, halves), (Times{100, 200}));
+    // Without calls the plain mean, rounded half up.
+    QCOMPARE(SlotTimeConversion::convert(quarters, Times{100, 101, std::nullopt, 300}, {0, 0, 0, 0}, hour),
+             (Times{167}));
+    QCOMPARE(SlotTimeConversion::convert(quarters, Times{100, 101}, {0, 0}, halves), (Times{101, std::nullopt}));
+    // Splitting copies the longer slot's time into each part.
+    QCOMPARE(SlotTimeConversion::convert(hour, Times{90}, {7}, quarters), (Times{90, 90, 90, 90}));
+    QCOMPARE(SlotTimeConversion::convert(halves, Times{std::nullopt, 60}, {7, 7}, quarters),
+             (Times{std::nullopt, std::nullopt, 60, 60}));
+    // On the clock over midnight: the quarters from 23:00 to 01:00 lie in
+    // the hours from 23:00 and from 00:00.
+    const TimeSlots lateQuarters = TimeSlots::of(QStringLiteral("23:00"), QStringLiteral("01:00"), SlotLength::Quarter);
+    const TimeSlots lateHours = TimeSlots::of(QStringLiteral("23:00"), QStringLiteral("01:00"), SlotLength::Hour);
+    QCOMPARE(SlotTimeConversion::convert(lateQuarters, Times{std::nullopt, std::nullopt, 60, 120, std::nullopt, 30},
+                                         {0, 0, 1, 1, 0, 0}, lateHours),
+             (Times{90, 30}));
+    QCOMPARE(SlotTimeConversion::convert(lateHours, Times{90, 30}, {2, 0}, lateQuarters),
+             (Times{90, 90, 90, 90, 30, 30, 30, 30}));
 }
 
 void SlotVolumesTest::splitThenMergeGivesBackTheVolumes_data()

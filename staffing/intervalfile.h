@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "intervalcolumn.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// Why an interval file was refused: the line (1-based, 0 for the file as a
+// whole) and the reason, beginning with the value where there is one.
+struct IntervalRefusal
+{
+    int line = 0;
+    QString reason;
+    // "line 4: \"08:10\" is not on a 30-minute slot boundary".
+    QString text() const;
+};
+
+// One time slot of an interval file, in the file's slot length. A slot
+// without a row of its own has no calls and no times of its own.
+struct IntervalSlot
+{
+    int calls = 0;
+    std::optional<int> talkSeconds; // whole seconds, 0..LongestSeconds
+    std::optional<int> wrapSeconds;
+};
+
+// A planner's interval forecast as telephone systems and spreadsheets export
+// it: a header row, then one row per interval, cells separated by tabs,
+// semicolons or commas (the first of these in the header). The header names
+// say which column is what (IntervalColumn); times of day may carry an ISO
+// date before them and an interval's end after them ("08:00 - 08:30").
+// Durations are seconds (with decimals), mm:ss or hh:mm:ss, rounded to whole
+// seconds. A file with anything wrong is refused as a whole.
+class IntervalFile
+{
+public:
+    // Texts beyond this many characters are refused unread.
+    static constexpr int MaxTextLength = 1 << 20;
+    // The longest talk or after-call time a slot takes: 23:59, as the fields.
+    static constexpr int LongestSeconds = 1439;
+
+    static IntervalFile read(const QString &text);
+    // The same from a file's bytes in UTF-8, read up to MaxTextLength + 1
+    // bytes: more is refused as too long.
+    static IntervalFile fromBytes(const QByteArray &bytes);
+
+    bool accepted() const { return !m_refusal.has_value(); }
+    const std::optional<IntervalRefusal> &refusal() const { return m_refusal; }
+    // Every column of the header, with what it was taken for.
+    const QList<IntervalColumn> &columns() const { return m_columns; }
+    // 15, 30 or 60: the rows' spacing.
+    int slotMinutes() const { return m_slotMinutes; }
+    // Minute of the day at which the first interval starts, 0..1439.
+    int firstMinute() const { return m_firstMinute; }
+    // The slots from the first interval to the last, gaps included.
+    const std::vector<IntervalSlot> &daySlots() const { return m_slots; }
+    // "hh:mm" of the first interval's start and of the last one's end
+    // ("24:00" when it ends at midnight).
+    QString startText() const;
+    QString endText() const;
+    // Whether some slot has a talk or after-call time of its own.
+    bool hasTimes() const;
+    // The rows' calls added up.
+    long long totalCalls() const;
+
+private:
+    struct Row;
+
+    bool readHeader(const QString &line);
+    bool readRow(const QString &line, int lineNumber, std::vector<Row> &rows);
+    bool placeRows(const std::vector<Row> &rows);
+    // The slot length from the rows' spacing (`at`: each row's second from
+    // midnight of the first row's day), every row on its boundary.
+    bool takeSlotLength(const std::vector<Row> &rows, const std::vector<long long> &at);
+    void refuse(int line, const QString &reason);
+    int columnOf(IntervalColumn::Role role) const;
+
+    std::optional<IntervalRefusal> m_refusal;
+    QList<IntervalColumn> m_columns;
+    QChar m_separator;
+    int m_slotMinutes = 60;
+    int m_firstMinute = 0;
+    std::vector<IntervalSlot> m_slots;
+};

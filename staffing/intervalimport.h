@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "intervalfile.h"
+#include "scenarioinputs.h"
+
+#include <QString>
+
+#include <optional>
+
+// Puts an accepted interval file's day into a scenario's inputs: the
+// arrival start and end from the first and last interval, the slot length
+// from the file, each slot's calls and own talk and after-call times (a
+// slot without a row: no calls, the fields' times), and the day's calls as
+// the number of calls. The roster stays as it is. No recalculation.
+class IntervalImport
+{
+public:
+    // Why the scenario cannot take the file, with nothing changed; empty
+    // when the file was applied.
+    static std::optional<QString> apply(ScenarioInputs &scenario, const IntervalFile &file);
+    // Why the file cannot be applied, as apply says it; empty when it can.
+    static std::optional<QString> check(const IntervalFile &file);
+    // What the file gives, for the planner to see before it is applied:
+    // each column and what it is taken for, the slots and the calls.
+    static QString preview(const IntervalFile &file);
+};

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#include "slottimeentry.h"
+
+#include "agentscenario.h"
+#include "intervalcells.h"
+#include "intervalfile.h"
+#include "slotvolumepaste.h"
+
+std::optional<QString> SlotTimeEntry::enter(AgentScenario &scenario, int column, int slot, const QString &text)
+{
+    const bool talk = column == ResultTable::SlotTalkColumn;
+    if ((!talk && column != ResultTable::SlotWrapColumn) || !scenario.ScheduleMode
+        || !scenario.StringGrid1().isShown(column) || slot < 1 || slot > scenario.timeSlots().count
+        || slot > AgentScenario::SlotCapacity)
+        return QStringLiteral("Slot times are typed into the Talk and ACW columns of the Schedule.");
+    const IntervalCells::CellRead read =
+        IntervalCells::parseDuration(text.trimmed(), 1, false, IntervalFile::LongestSeconds);
+    if (!read.problem.isEmpty()) {
+        return QStringLiteral("\"%1\" for the %2 slot is not a %3: a time is mm:ss or seconds, at most 23:59. "
+                              "Nothing was changed.")
+            .arg(text.trimmed().left(40), scenario.StringGrid1().cell(ResultTable::TimeColumn, slot),
+                 talk ? QStringLiteral("talk time") : QStringLiteral("after-call time"));
+    }
+    auto &times = talk ? scenario.SlotTalkSeconds : scenario.SlotWrapSeconds;
+    times[static_cast<std::size_t>(slot)] = read.value;
+    scenario.Recalculate();
+    return std::nullopt;
+}
+
+std::optional<VolumeRefusal> SlotTimeEntry::paste(AgentScenario &scenario, const QString &text, const QLocale &locale)
+{
+    const ResultTable &grid = scenario.StringGrid1();
+    const int column = grid.currentColumn();
+    const int row = grid.currentRow();
+    const bool talk = column == ResultTable::SlotTalkColumn;
+    if ((!talk && column != ResultTable::SlotWrapColumn) || !scenario.ScheduleMode || !grid.isShown(column))
+        return VolumeRefusal(VolumeRefusal::Reason::NotInCallsCell);
+    const VolumeColumn times = VolumeColumn::read(text, VolumeColumn::Source::Clipboard, locale,
+                                                  talk ? VolumeRefusal::Subject::Talk : VolumeRefusal::Subject::Wrap);
+    if (times.refusal())
+        return times.refusal();
+    if (auto refusal = SlotVolumePaste::checkFit(times, row, scenario.timeSlots().count,
+                                                 grid.cell(ResultTable::TimeColumn, row)))
+        return refusal;
+    auto &slotTimes = talk ? scenario.SlotTalkSeconds : scenario.SlotWrapSeconds;
+    int slot = row;
+    for (const SlotVolume &value : times.volumes()) {
+        // checkFit keeps the slots within the day's; this within the array.
+        if (slot >= 1 && slot <= AgentScenario::SlotCapacity)
+            slotTimes[static_cast<std::size_t>(slot)] = value.calls;
+        ++slot;
+    }
+    scenario.Recalculate();
+    return std::nullopt;
+}
