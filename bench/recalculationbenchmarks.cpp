@@ -155,10 +155,10 @@ BENCHMARK(BM_ScheduleRisingDayRecalculate)->Unit(benchmark::kMicrosecond);
 // slot's different from the others': the model is asked slot by slot.
 static void BM_ScheduleRisingDayWithSlotTimes(benchmark::State &state)
 {
-    int volumes[AgentScenario::MaxSlots];
+    int volumes[HalfHoursInADay];
     risingVolumes(volumes);
     AgentScenario s;
-    for (int i = 1; i <= AgentScenario::MaxSlots; ++i) {
+    for (int i = 1; i <= HalfHoursInADay; ++i) {
         s.SlotTalkSeconds[static_cast<std::size_t>(i)] = 150 + i;
         s.SlotWrapSeconds[static_cast<std::size_t>(i)] = 60 - i / 2;
     }

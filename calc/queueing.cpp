@@ -114,8 +114,12 @@ double WaitProbability(double servers, double rate, double duration)
 
 namespace {
 
-// Fewer than one call in a thousand blocked, held in extended precision.
-constexpr long double TrunkBlockingThreshold = 0.001L;
+// Fewer than one call in a thousand blocked. The threshold is held in
+// extended precision; a double compares below it exactly when it compares
+// below the double 0.001, which lies above 0.001L while the double before it
+// lies below, so the comparison is made in doubles.
+constexpr double TrunkBlockingThreshold = 0.001;
+static_assert(static_cast<long double>(TrunkBlockingThreshold) > 0.001L, "no double between the two thresholds");
 
 // The most lines a count can hold.
 constexpr long long MostLines = std::numeric_limits<int>::max();
@@ -141,7 +145,7 @@ long long FreshStart(double load)
 int SearchLines(LossRecursion &recursion, long long lines)
 {
     for (long long k = lines; k < MostLines; ++k) {
-        if (static_cast<long double>(recursion.at(k)) < TrunkBlockingThreshold)
+        if (recursion.at(k) < TrunkBlockingThreshold)
             return static_cast<int>(k);
     }
     return static_cast<int>(MostLines);
@@ -175,10 +179,11 @@ int TrunksNeeded(double firstLines, double rate, double duration)
 
 void TrunksNeededSideBySide(const double *firstLines, const double *loads, int *lines, int count)
 {
-    // Each search walks its recursion up to the fewest lines of its load
-    // (from one server, or from its start far ahead); one step of every
-    // search still walking is taken in turn, so the processor overlaps
-    // their divisions. The steps are those of FewestLines.
+    // Each search walks its recursion from its first line count (or from its
+    // start far ahead) to the first count blocking under the threshold; one
+    // step of every search still walking is taken in turn, so the processor
+    // overlaps their divisions. The blocking falls with every line, so this
+    // is the larger of the first count and FewestLines.
     struct Search
     {
         int index;
@@ -188,21 +193,39 @@ void TrunksNeededSideBySide(const double *firstLines, const double *loads, int *
     };
     std::vector<Search> walking;
     walking.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    // A load searched from one server first runs its recursion up to the
+    // first line count without looking (LossProbabilities, side by side),
+    // as its lines are rarely far beyond it; a first count far above any
+    // such load is left to the search from one server.
+    constexpr long long MostPlainFirstLines = 4096;
+    std::vector<double> plainLoads;
+    std::vector<long long> plainFirst;
+    std::vector<std::size_t> plainSearches;
     for (int i = 0; i < count; ++i) {
         const double load = loads[i];
         if (!(firstLines[i] >= 0) || !(load >= 0)) {
             lines[i] = 0;
         } else if (!(load < static_cast<double>(MostLines))) {
             lines[i] = static_cast<int>(MostLines);
+        } else if (const long long start = FreshStart(load); start > 0) {
+            walking.push_back(Search{i, load, 1.0, start});
         } else {
-            const long long start = FreshStart(load);
-            walking.push_back(start == 0 ? Search{i, load, load / (1 + load), 0} : Search{i, load, 1.0, start});
+            const double first = std::trunc(firstLines[i]);
+            const long long from = first < MostPlainFirstLines ? static_cast<long long>(first) : 0;
+            plainSearches.push_back(walking.size());
+            walking.push_back(Search{i, load, 0, from});
+            plainLoads.push_back(load);
+            plainFirst.push_back(from);
         }
     }
+    std::vector<double> plainBlocking(plainLoads.size());
+    LossProbabilities(plainLoads.data(), plainFirst.data(), plainBlocking.data(), static_cast<int>(plainLoads.size()));
+    for (std::size_t p = 0; p < plainSearches.size(); ++p)
+        walking[plainSearches[p]].blocking = plainBlocking[p];
     while (!walking.empty()) {
         for (std::size_t j = 0; j < walking.size();) {
             Search &search = walking[j];
-            if (static_cast<long double>(search.blocking) < TrunkBlockingThreshold || search.count >= MostLines) {
+            if (search.blocking < TrunkBlockingThreshold || search.count >= MostLines) {
                 const double first = std::min(std::trunc(firstLines[search.index]), static_cast<double>(MostLines));
                 lines[search.index] = std::max(static_cast<int>(first), static_cast<int>(search.count));
                 search = walking.back();
