@@ -119,7 +119,7 @@ namespace {
 // below the double 0.001, which lies above 0.001L while the double before it
 // lies below, so the comparison is made in doubles.
 constexpr double TrunkBlockingThreshold = 0.001;
-static_assert(static_cast<long double>(TrunkBlockingThreshold) > 0.001L, "no double between the two thresholds");
+static_assert(static_cast<long double>(TrunkBlockingThreshold) >= 0.001L, "no double between the two thresholds");
 
 // The most lines a count can hold.
 constexpr long long MostLines = std::numeric_limits<int>::max();

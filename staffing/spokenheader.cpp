@@ -20,6 +20,8 @@ constexpr Spelling spellings[] = {
     {"Roster Srv", "Service level with the roster"}, {"Roster Que", "Queued with the roster"},
     {"Roster Abn", "Abandoned with the roster"}, {"Roster Use", "Usage with the roster"},
     {"Roster Ans", "Average answer with the roster"},
+    // The slots' own handle times.
+    {"Talk", "Slot talk time"}, {"ACW", "Slot after-call work"}, {"AHT", "Slot handle time"},
 };
 
 } // namespace
@@ -53,6 +55,12 @@ QString ScheduleColumnHint(int column, bool shrinkage)
         return QStringLiteral("Agent usage with the roster");
     case ResultTable::HaveAnswerColumn:
         return QStringLiteral("Average time to answer with the roster");
+    case ResultTable::SlotTalkColumn:
+        return QStringLiteral("Enter the slot's own talk time (mm:ss); empty: the call talk time field");
+    case ResultTable::SlotWrapColumn:
+        return QStringLiteral("Enter the slot's own after-call work time (mm:ss); empty: the after-call field");
+    case ResultTable::SlotHandleColumn:
+        return QStringLiteral("The slot's handle time: its talk time plus its after-call work");
     default:
         return QStringLiteral("Enter the call volume, use the arrow keys to advance");
     }
