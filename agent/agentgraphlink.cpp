@@ -9,6 +9,7 @@
 #include "serieskinds.h"
 #include "tagentform.h"
 #include "tlumchart.h"
+#include "windowtofront.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -102,15 +103,7 @@ void AgentGraphLink::SpeedButton6Click()
 
 void AgentGraphLink::bringToFront()
 {
-    TLumChart *window = m_graphWindow;
-    if (auto *subWindow = qobject_cast<QMdiSubWindow *>(window->parentWidget())) {
-        subWindow->raise();
-        if (QMdiArea *area = subWindow->mdiArea())
-            area->setActiveSubWindow(subWindow);
-    } else {
-        window->raise();
-        window->activateWindow();
-    }
+    BringWindowToFront(m_graphWindow);
 }
 
 void AgentGraphLink::SetGraphMenu()

@@ -7,6 +7,7 @@
 #include "shiftplanreport.h"
 #include "shiftplanwindow.h"
 #include "tagentform.h"
+#include "windowtofront.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -77,15 +78,7 @@ void AgentShiftLink::openPlanWindow()
 
 void AgentShiftLink::bringToFront()
 {
-    ShiftPlanWindow *window = m_window;
-    if (auto *subWindow = qobject_cast<QMdiSubWindow *>(window->parentWidget())) {
-        subWindow->raise();
-        if (QMdiArea *area = subWindow->mdiArea())
-            area->setActiveSubWindow(subWindow);
-    } else {
-        window->raise();
-        window->activateWindow();
-    }
+    BringWindowToFront(m_window);
 }
 
 void AgentShiftLink::agentClosing()

@@ -2,6 +2,7 @@
 #include "shiftplanoutput.h"
 
 #include "shiftplantext.h"
+#include "tableoutput.h"
 #include "shifttimes.h"
 
 #include <QJsonArray>
@@ -61,23 +62,13 @@ QString aligned(const Rows &rows)
     return out;
 }
 
-QString csvField(const QString &text)
-{
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\r'))
-        && !text.contains(QLatin1Char('\n')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
 QString csvRows(const Rows &rows)
 {
     QString out;
     for (const QStringList &row : rows) {
         QStringList cells;
         for (const QString &cell : row)
-            cells << csvField(cell);
+            cells << TableOutput::csvField(cell);
         out += cells.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     }
     return out;

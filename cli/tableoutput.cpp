@@ -17,16 +17,6 @@ namespace {
 
 const char *const goalMark = "  <- goal";
 
-QString csvField(const QString &text)
-{
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\r'))
-        && !text.contains(QLatin1Char('\n')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
 bool isSchedule(const AgentScenario &scenario) { return scenario.tab() == Tab::Schedule; }
 
 // The figures of one row as JSON numbers; none (null) when not evaluated.
@@ -244,6 +234,16 @@ QString json(const AgentScenario &scenario)
         putDayFigures(object, scenario);
     }
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
+}
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\r'))
+        && !text.contains(QLatin1Char('\n')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
 QString format(const AgentScenario &scenario, OutputFormat format)

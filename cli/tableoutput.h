@@ -22,4 +22,7 @@ QString json(const AgentScenario &scenario);
 
 QString format(const AgentScenario &scenario, OutputFormat format);
 
+// A CSV field, quoted (RFC 4180) when it holds a comma, a quote or a line end.
+QString csvField(const QString &text);
+
 } // namespace TableOutput
