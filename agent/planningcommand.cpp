@@ -11,8 +11,6 @@
 
 #include <QShortcut>
 
-#include <algorithm>
-
 PlanningCommand::PlanningCommand(TAgentForm &form, DialogService &dialogs)
     : m_form(form)
     , m_dialogs(dialogs)
@@ -77,8 +75,8 @@ void PlanningCommand::rosterCellLeft(int tableRow, const QString &text)
         // last value is cleared.
         scenario.RosterView = true;
         if (const auto refusal = RosterEntry::enter(scenario, tableRow, text)) {
-            const auto have = scenario.SlotHave[static_cast<std::size_t>(std::clamp(tableRow, 0, AgentScenario::SlotCapacity))];
-            scenario.grid().setCell(ResultTable::HaveColumn, tableRow, have ? QString::number(*have) : QString());
+            scenario.grid().setCell(ResultTable::HaveColumn, tableRow,
+                                    scenario.typedCellText(ResultTable::HaveColumn, tableRow));
             m_form.tableModel()->cellChanged(ResultTable::HaveColumn, tableRow);
             m_dialogs.error(*refusal);
             return;

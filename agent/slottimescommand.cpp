@@ -8,13 +8,10 @@
 #include "slottimeentry.h"
 #include "slotvolumepaste.h"
 #include "tagentform.h"
-#include "texts.h"
 #include "tlumstringgrid.h"
 
 #include <QFile>
 #include <QFileInfo>
-
-#include <algorithm>
 
 namespace {
 
@@ -108,11 +105,7 @@ void SlotTimesCommand::slotTimeCellLeft(int column, int tableRow, const QString 
         // The columns stay while the planner types into them.
         scenario.SlotTimesView = true;
         if (const auto refusal = SlotTimeEntry::enter(scenario, column, tableRow, text)) {
-            const bool talk = column == ResultTable::SlotTalkColumn;
-            const auto &times = talk ? scenario.SlotTalkSeconds : scenario.SlotWrapSeconds;
-            const auto slot = static_cast<std::size_t>(std::clamp(tableRow, 0, AgentScenario::SlotCapacity));
-            scenario.grid().setCell(column, tableRow,
-                                    times[slot] ? Calc::DurationText(*times[slot] / 3600.0) : QString());
+            scenario.grid().setCell(column, tableRow, scenario.typedCellText(column, tableRow));
             m_form.tableModel()->cellChanged(column, tableRow);
             m_dialogs.error(*refusal);
             return;

@@ -67,6 +67,9 @@ public:
     // Whether `column` is an extra column that takes typing: "Have",
     // "Talk" or "ACW" while shown.
     bool typedExtraColumn(int column) const;
+    // A typed extra column's cell as the scenario holds it: the roster
+    // value, or a slot time as mm:ss; empty without a value.
+    QString typedCellText(int column, int row) const;
 
     // --- hooks for the window ------------------------------------------------
     // Called by a failed recalculation after the check and before the grid is
@@ -120,9 +123,6 @@ public:
 private:
     void changeSlotLength(SlotLength from);
     void showExtraColumns();
-    // A typed extra column's cell as the scenario holds it: the roster
-    // value, or a slot time as mm:ss; empty without a value.
-    QString typedCellText(int column, int row) const;
     void tableFilled();
 
     Tab m_tab = Tab::Agents;
