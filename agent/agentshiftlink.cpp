@@ -111,7 +111,7 @@ std::optional<ShiftDay> AgentShiftLink::planDay()
     else
         m_form.Recalculate();
     const AgentScenario &scenario = m_form.scenario();
-    if (scenario.tab() != Tab::Schedule || static_cast<int>(scenario.rowValues().size()) != scenario.inputs().timeSlots().count)
+    if (scenario.tab() != Tab::Schedule || static_cast<int>(scenario.results().rowValues.size()) != scenario.inputs().timeSlots().count)
         return std::nullopt;
     return ScheduleShiftDay(scenario);
 }

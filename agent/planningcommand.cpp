@@ -76,7 +76,7 @@ void PlanningCommand::rosterCellLeft(int tableRow, const QString &text)
         scenario.setRosterView(true);
         if (const auto refusal = RosterEntry::enter(scenario, tableRow, text)) {
             scenario.StringGrid1().setCell(ResultTable::HaveColumn, tableRow,
-                                    scenario.typedCellText(ResultTable::HaveColumn, tableRow));
+                                    scenario.inputs().typedCellText(ResultTable::HaveColumn, tableRow));
             m_form.tableModel()->cellChanged(ResultTable::HaveColumn, tableRow);
             m_dialogs.error(*refusal);
             return;

@@ -107,7 +107,7 @@ void SlotTimesCommand::slotTimeCellLeft(int column, int tableRow, const QString 
         // The columns stay while the planner types into them.
         scenario.setSlotTimesView(true);
         if (const auto refusal = SlotTimeEntry::enter(scenario, column, tableRow, text)) {
-            scenario.StringGrid1().setCell(column, tableRow, scenario.typedCellText(column, tableRow));
+            scenario.StringGrid1().setCell(column, tableRow, scenario.inputs().typedCellText(column, tableRow));
             m_form.tableModel()->cellChanged(column, tableRow);
             m_dialogs.error(*refusal);
             return;

@@ -13,6 +13,7 @@
 #include "hint.h"
 #include "maskedfield.h"
 #include "planningcommand.h"
+#include "scenarioevents.h"
 #include "slottimescommand.h"
 #include "planningline.h"
 #include "scenariofilecommand.h"
@@ -67,7 +68,7 @@ TAgentForm::TAgentForm(AgentServices &services, QWidget *parent)
     m_shiftLink = new AgentShiftLink(*this, m_services);
     m_fileCommand = std::make_unique<ScenarioFileCommand>(*this, m_dialogs);
 
-    m_scenario.onInvalidInput = [this](const RecalcResult &result) { m_exitGuard.reportInvalidInput(result); };
+    m_scenario.hooks().onInvalidInput = [this](const RecalcResult &result) { m_exitGuard.reportInvalidInput(result); };
 
     applyTabSettings(Tab::Agents);
     refresh();
@@ -77,7 +78,7 @@ TAgentForm::~TAgentForm()
 {
     // Children still lose the focus while this window is torn down.
     m_exitGuard.beginClosing();
-    m_scenario.onInvalidInput = nullptr;
+    m_scenario.hooks().onInvalidInput = nullptr;
     delete m_graphLink; // it closes the graph window
     // The grid's model reads the scenario's table, which goes before the
     // grid does: the grid lets go of the model first.
@@ -103,7 +104,7 @@ void TAgentForm::connectWidgets()
     connect(grid, &TLumStringGrid::cellClicked, this, [this] {
         RunHandler(m_dialogs, [this] {
             syncFieldsToModel();
-            m_scenario.StringGrid1Click();
+            ScenarioEvents(m_scenario).StringGrid1Click();
             refresh();
         });
     });
@@ -142,7 +143,7 @@ void TAgentForm::onSlotButtonClicked(SlotLength chosen)
         syncFieldsToModel();
         // The exit's own recalculation has just reported these inputs.
         const auto quiet = m_exitGuard.quietInvalidInput(exit == ExitOutcome::InputRefused);
-        m_scenario.RadioButton1Click(chosen);
+        ScenarioEvents(m_scenario).RadioButton1Click(chosen);
         refresh();
     });
 }
@@ -219,12 +220,12 @@ void TAgentForm::showPlanningLine()
 void TAgentForm::showCurrentCell()
 {
     const ResultTable &table = m_scenario.StringGrid1();
-    const bool newTable = m_scenario.recalculationCount() != m_shownRecalculation;
-    m_shownRecalculation = m_scenario.recalculationCount();
+    const bool newTable = m_scenario.results().recalculations != m_shownRecalculation;
+    m_shownRecalculation = m_scenario.results().recalculations;
     // On the Agents tab only a row that meets the goal is marked: a new
     // table that no row of meets it, or an empty one, shows from its top
     // with no current row. A row the planner then clicks stays marked.
-    if (m_scenario.tab() == Tab::Agents && m_scenario.goalRow() == 0) {
+    if (m_scenario.tab() == Tab::Agents && m_scenario.results().goalRow == 0) {
         if (newTable) {
             m_ui.StringGrid1->clearCurrentTableCell();
             m_ui.StringGrid1->scrollToTop();
@@ -242,7 +243,7 @@ void TAgentForm::Recalculate()
         if (m_exitGuard.completePendingExit() != ExitOutcome::Done)
             return;
         syncFieldsToModel();
-        m_scenario.SpeedButton2Click();
+        ScenarioEvents(m_scenario).SpeedButton2Click();
         refresh();
     });
 }
@@ -268,7 +269,7 @@ bool TAgentForm::confirmClose()
 void TAgentForm::beginClosing()
 {
     m_exitGuard.beginClosing();
-    m_scenario.onInvalidInput = nullptr;
+    m_scenario.hooks().onInvalidInput = nullptr;
 }
 
 void TAgentForm::fieldExit(Field f)
@@ -308,18 +309,18 @@ bool TAgentForm::runExitRule(Field f)
     switch (f) {
     case Field::Edit1:
         edit->setModified(false);
-        result = m_scenario.Edit1Exit(modified);
+        result = ScenarioEvents(m_scenario).Edit1Exit(modified);
         break;
     case Field::MaskEdit1:
         edit->setModified(false);
-        result = m_scenario.MaskEdit1Exit(modified);
+        result = ScenarioEvents(m_scenario).MaskEdit1Exit(modified);
         break;
     case Field::MaskEdit7:
         edit->setModified(false);
-        result = m_scenario.MaskEdit7Exit(modified);
+        result = ScenarioEvents(m_scenario).MaskEdit7Exit(modified);
         break;
     case Field::MaskEdit4:
-        result = m_scenario.MaskEdit4Exit();
+        result = ScenarioEvents(m_scenario).MaskEdit4Exit();
         break;
     default:
         // The other fields take effect at the next recalculation; until
@@ -353,7 +354,7 @@ void TAgentForm::StringGrid1SetEditText(int column, int tableRow, const QString 
         || column == ResultTable::SlotWrapColumn)
         return;
     RunHandler(m_dialogs, [&] {
-        m_scenario.StringGrid1SetEditText(column, tableRow, text);
+        ScenarioEvents(m_scenario).StringGrid1SetEditText(column, tableRow, text);
         m_tableModel->cellChanged(column, tableRow);
     });
 }
@@ -362,7 +363,7 @@ void TAgentForm::StringGrid1KeyPress(QChar key)
 {
     RunHandler(m_dialogs, [&] {
         syncFieldsToModel();
-        const RecalcResult result = m_scenario.StringGrid1KeyPress(key);
+        const RecalcResult result = ScenarioEvents(m_scenario).StringGrid1KeyPress(key);
         if (result.ran)
             refresh();
     });
@@ -383,7 +384,7 @@ void TAgentForm::TabSet1Click(int index)
         m_graphLink->tabChanging(tab);
         // The exit's own recalculation has just reported these inputs.
         const auto quiet = m_exitGuard.quietInvalidInput(exit == ExitOutcome::InputRefused);
-        m_scenario.TabSet1Click(tab);
+        ScenarioEvents(m_scenario).TabSet1Click(tab);
         refresh();
     });
 }
@@ -401,13 +402,13 @@ void TAgentForm::cursorMoved(QWidget *old, QWidget *now)
         RunHandler(m_dialogs, [this] {
             m_ui.StringGrid1->closeCellEditor();
             syncFieldsToModel();
-            const RecalcResult result = m_scenario.StringGrid1Exit();
+            const RecalcResult result = ScenarioEvents(m_scenario).StringGrid1Exit();
             if (result.ran)
                 refresh();
         });
     } else if (nowInGrid && !oldInGrid && QApplication::focusWidget() == now) {
         RunHandler(m_dialogs, [this] {
-            m_scenario.StringGrid1Enter();
+            ScenarioEvents(m_scenario).StringGrid1Enter();
             m_refreshing = true;
             showCurrentCell();
             m_refreshing = false;

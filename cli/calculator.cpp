@@ -10,6 +10,7 @@
 #include "reportcontent.h"
 #include "reportpdf.h"
 #include "roster.h"
+#include "scenarioevents.h"
 #include "scenariofile.h"
 #include "shiftplancommand.h"
 #include "slotvolumepaste.h"
@@ -332,13 +333,13 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
             if (auto failure = applyRosterFile(scenario, *line.haveFile, standardInput))
                 return *failure;
         }
-        result = scenario.TabSet1Click(Tab::Schedule);
+        result = ScenarioEvents(scenario).TabSet1Click(Tab::Schedule);
         break;
     }
     case CommandLine::Command::File: {
         // A new window is switched to its tab first; at the defaults that
         // recalculation refuses the number of calls, as the window would.
-        scenario.TabSet1Click(line.tab);
+        ScenarioEvents(scenario).TabSet1Click(line.tab);
         const LoadResult load = LoadScenario(scenario, line.fileName);
         if (!load.applied())
             return failed(ExitFileError, load.message);

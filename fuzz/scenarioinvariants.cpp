@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "scenarioinvariants.h"
 
+#include "scenarioevents.h"
 #include "scenariofile.h"
 #include "staffingmodelinfo.h"
 
@@ -108,7 +109,7 @@ QString BrokenScenarioInvariant(const QByteArray &bytes)
         return QStringLiteral("a reloaded scenario passes or fails the input check as the loaded one did");
 
     // The loaded scenario's Schedule, for the slot and schedule code.
-    scenario.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(scenario).TabSet1Click(Tab::Schedule);
     (void)ScenarioFileBytes(scenario);
     return {};
 }

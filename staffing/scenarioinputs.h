@@ -76,6 +76,10 @@ public:
     bool SlotTimesView = false;
     bool rosterColumnsShown() const { return RosterView || hasRoster(); }
     bool slotTimesColumnsShown() const { return SlotTimesView || hasSlotTimes(); }
+    // A typed extra column's cell (ResultTable's "Have", "Talk" or "ACW")
+    // as the inputs hold it: the roster value, or a slot time as mm:ss;
+    // empty without a value.
+    QString typedCellText(int column, int row) const;
     // The shift types the shift planner may staff the day with, in the
     // planner's order; none until the planner sets some.
     std::vector<ShiftType> ShiftTypes;

@@ -245,7 +245,7 @@ void AgentFormTest::tabSwitchAppliesTheTabSettings()
     QCOMPARE(cleared.count(), 1);
     // The Agents table is back with its goal row current.
     QCOMPARE(form->tableModel()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Agents"));
-    QCOMPARE(form->grid()->currentTableRow(), form->scenario().goalRow());
+    QCOMPARE(form->grid()->currentTableRow(), form->scenario().results().goalRow);
 }
 
 void AgentFormTest::scheduleShowsTheSpreadCalls()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "goalrownotes.h"
 #include "roster.h"
+#include "scenarioevents.h"
 #include "scenariotexts.h"
 #include "scheduleshiftday.h"
 
@@ -80,14 +81,14 @@ void PlanningTest::goalRowAndScheduledAgents()
     planning.maxOccupancyPercent = cap;
     s.setPlanning(planning);
     QVERIFY(s.Recalculate().valid);
-    const int goal = s.goalRow();
+    const int goal = s.results().goalRow;
     QVERIFY(goal > 0);
     QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, goal), goalAgents);
     QCOMPARE(s.StringGrid1().cell(ResultTable::UsageColumn, goal), usage);
     QCOMPARE(sched(s, goal), scheduled);
     QCOMPARE(s.StringGrid1().isShown(ResultTable::SchedColumn), !scheduled.isEmpty());
     if (goal > 1)
-        QCOMPARE(s.goalDecidedBy(), decidedBy);
+        QCOMPARE(s.results().goalDecidedBy, decidedBy);
 }
 
 void PlanningTest::erlangAThroughTheScenario()
@@ -99,10 +100,10 @@ void PlanningTest::erlangAThroughTheScenario()
     s.setPlanning(planning);
     QVERIFY(s.Recalculate().valid);
     // The table starts below the load of 10 agents.
-    QVERIFY(s.rowValues().front().agents < 10);
-    const auto at14 = std::find_if(s.rowValues().begin(), s.rowValues().end(),
+    QVERIFY(s.results().rowValues.front().agents < 10);
+    const auto at14 = std::find_if(s.results().rowValues.begin(), s.results().rowValues.end(),
                                    [](const RowValues &v) { return v.agents == 14; });
-    QVERIFY(at14 != s.rowValues().end());
+    QVERIFY(at14 != s.results().rowValues.end());
     QCOMPARE(std::round(at14->figures.waitProbability * 1e5) / 1e3, 14.526);
     QCOMPARE(std::round(at14->figures.abandonRate * 1e6) / 1e4, 1.3984);
     QCOMPARE(std::round(at14->figures.serviceLevel * 1e5) / 1e3, 91.679);
@@ -147,7 +148,7 @@ void PlanningTest::dayTotalsOfTheSchedule()
     planning.shrinkagePercent = 30;
     planning.paidMinutes = 8 * 60;
     s.setPlanning(planning);
-    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
     QCOMPARE(column(s, ResultTable::SchedColumn), (QStringList{"0", "5", "15", "29"}));
     const DayTotals totals = s.dayTotals();
     QCOMPARE(totals.requiredAgentHours, 16.5); // (3 + 10 + 20) x 0.5
@@ -163,17 +164,17 @@ void PlanningTest::dayTotalsOfTheSchedule()
 void PlanningTest::rosterCheckOfTheWorkedSchedule()
 {
     AgentScenario s = workedScheduleScenario();
-    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
     QCOMPARE(s.StringGrid1().shownColumns().size(), std::size_t(ResultTable::ColumnCount));
     const int roster[] = {0, 3, 9, 20};
     for (int slot = 1; slot <= 4; ++slot)
-        s.StringGrid1SetEditText(ResultTable::HaveColumn, slot, QString::number(roster[slot - 1]));
+        ScenarioEvents(s).StringGrid1SetEditText(ResultTable::HaveColumn, slot, QString::number(roster[slot - 1]));
     QVERIFY(!s.inputs().hasRoster()); // hidden columns take nothing
     s.setRosterView(true);
     QVERIFY(s.Recalculate().valid);
     for (int slot = 1; slot <= 4; ++slot)
-        s.StringGrid1SetEditText(ResultTable::HaveColumn, slot, QString::number(roster[slot - 1]));
-    s.StringGrid1SetEditText(ResultTable::HaveColumn, 1, QStringLiteral("x")); // refused: kept
+        ScenarioEvents(s).StringGrid1SetEditText(ResultTable::HaveColumn, slot, QString::number(roster[slot - 1]));
+    ScenarioEvents(s).StringGrid1SetEditText(ResultTable::HaveColumn, 1, QStringLiteral("x")); // refused: kept
     QVERIFY(s.Recalculate().valid);
     QCOMPARE(column(s, ResultTable::HaveColumn), (QStringList{"0", "3", "9", "20"}));
     QCOMPARE(column(s, ResultTable::GapColumn), (QStringList{"0", "0", "-1", "0"}));
@@ -195,18 +196,18 @@ void PlanningTest::rosterCheckOfTheWorkedSchedule()
     QCOMPARE(day.shortSlots, 1);
     QCOMPARE(day.shortfallAgentHours, 0.5);
     QCOMPARE(day.agentHours, 16.0);
-    const std::vector<RowValues> &v = s.rowValues();
+    const std::vector<RowValues> &v = s.results().rowValues;
     const double weighted = (10 * v[1].haveFigures.serviceLevel + 50 * v[2].haveFigures.serviceLevel
                              + 120 * v[3].haveFigures.serviceLevel) / 180;
     QCOMPARE(*day.serviceLevel, weighted);
 
     // One agent cannot carry the 08:30 slot's load of 1.33: the slot is
     // overloaded and answers nothing in time.
-    s.StringGrid1SetEditText(ResultTable::HaveColumn, 2, QStringLiteral("1"));
+    ScenarioEvents(s).StringGrid1SetEditText(ResultTable::HaveColumn, 2, QStringLiteral("1"));
     QVERIFY(s.Recalculate().valid);
     QCOMPARE(s.StringGrid1().cell(ResultTable::HaveServiceColumn, 2), QStringLiteral("overloaded"));
-    const double withOverload = (50 * s.rowValues()[2].haveFigures.serviceLevel
-                                 + 120 * s.rowValues()[3].haveFigures.serviceLevel) / 180;
+    const double withOverload = (50 * s.results().rowValues[2].haveFigures.serviceLevel
+                                 + 120 * s.results().rowValues[3].haveFigures.serviceLevel) / 180;
     QCOMPARE(*s.rosterDay().serviceLevel, withOverload);
     QCOMPARE(s.rosterDay().shortSlots, 2);
 }
@@ -220,9 +221,9 @@ void PlanningTest::rosterWithShrinkageCountsTheAgentsRostered()
     planning.shrinkagePercent = 30;
     s.setPlanning(planning);
     s.setRosterView(true);
-    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
-    s.StringGrid1SetEditText(ResultTable::HaveColumn, 3, QStringLiteral("10"));
-    s.StringGrid1SetEditText(ResultTable::HaveColumn, 4, QStringLiteral("29"));
+    QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
+    ScenarioEvents(s).StringGrid1SetEditText(ResultTable::HaveColumn, 3, QStringLiteral("10"));
+    ScenarioEvents(s).StringGrid1SetEditText(ResultTable::HaveColumn, 4, QStringLiteral("29"));
     QVERIFY(s.Recalculate().valid);
     QCOMPARE(s.StringGrid1().cell(ResultTable::GapColumn, 3), QStringLiteral("-5"));
     QCOMPARE(s.StringGrid1().cell(ResultTable::GapColumn, 4), QStringLiteral("0"));
@@ -232,10 +233,10 @@ void PlanningTest::rosterWithShrinkageCountsTheAgentsRostered()
 
     AgentScenario seven = workedScheduleScenario();
     seven.setRosterView(true);
-    QVERIFY(seven.TabSet1Click(Tab::Schedule).valid);
-    seven.StringGrid1SetEditText(ResultTable::HaveColumn, 3, QStringLiteral("7"));
+    QVERIFY(ScenarioEvents(seven).TabSet1Click(Tab::Schedule).valid);
+    ScenarioEvents(seven).StringGrid1SetEditText(ResultTable::HaveColumn, 3, QStringLiteral("7"));
     QVERIFY(seven.Recalculate().valid);
-    QCOMPARE(s.rowValues()[2].haveFigures.serviceLevel, seven.rowValues()[2].haveFigures.serviceLevel);
+    QCOMPARE(s.results().rowValues[2].haveFigures.serviceLevel, seven.results().rowValues[2].haveFigures.serviceLevel);
 
     PlanningOptions options;
     for (int percent = 0; percent <= 95; ++percent) {
@@ -258,14 +259,14 @@ void PlanningTest::rosterAtItsBounds()
     // One call in the whole day still gives the day a roster service level.
     AgentScenario s = workedScheduleScenario();
     s.setRosterView(true);
-    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
     for (int slot = 1; slot <= 4; ++slot)
-        s.StringGrid1SetEditText(ResultTable::CallsColumn, slot, QString::number(slot == 2 ? 1 : 0));
-    s.StringGrid1SetEditText(ResultTable::HaveColumn, 2, QStringLiteral("1"));
+        ScenarioEvents(s).StringGrid1SetEditText(ResultTable::CallsColumn, slot, QString::number(slot == 2 ? 1 : 0));
+    ScenarioEvents(s).StringGrid1SetEditText(ResultTable::HaveColumn, 2, QStringLiteral("1"));
     QVERIFY(s.Recalculate().valid);
     const RosterDay day = s.rosterDay();
     QVERIFY(day.serviceLevel.has_value());
-    QCOMPARE(*day.serviceLevel, s.rowValues()[1].haveFigures.serviceLevel);
+    QCOMPARE(*day.serviceLevel, s.results().rowValues[1].haveFigures.serviceLevel);
 }
 
 void PlanningTest::capBeyondFullServiceAndARosterOfOne()
@@ -278,8 +279,8 @@ void PlanningTest::capBeyondFullServiceAndARosterOfOne()
     planning.maxOccupancyPercent = 20;
     s.setPlanning(planning);
     QVERIFY(s.Recalculate().valid);
-    QVERIFY(s.goalRow() > 1);
-    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, s.goalRow()), QStringLiteral("50"));
+    QVERIFY(s.results().goalRow > 1);
+    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, s.results().goalRow), QStringLiteral("50"));
 
     // With callers who hang up, one agent carries any load: a roster of one
     // gives figures, not "overloaded".
@@ -288,10 +289,10 @@ void PlanningTest::capBeyondFullServiceAndARosterOfOne()
     dayPlanning.model = QueueModel::ErlangA;
     day.setPlanning(dayPlanning);
     day.setRosterView(true);
-    QVERIFY(day.TabSet1Click(Tab::Schedule).valid);
-    day.StringGrid1SetEditText(ResultTable::HaveColumn, 4, QStringLiteral("1"));
+    QVERIFY(ScenarioEvents(day).TabSet1Click(Tab::Schedule).valid);
+    ScenarioEvents(day).StringGrid1SetEditText(ResultTable::HaveColumn, 4, QStringLiteral("1"));
     QVERIFY(day.Recalculate().valid);
-    QVERIFY(day.rowValues()[3].haveCarries);
+    QVERIFY(day.results().rowValues[3].haveCarries);
     QVERIFY(day.StringGrid1().cell(ResultTable::HaveServiceColumn, 4).endsWith(QLatin1Char('%')));
 }
 
@@ -300,16 +301,16 @@ void PlanningTest::tablesFilledAgainStartAfresh()
     // Filling a table again replaces its row values, and the Agents layout
     // after the Schedule's has no fixed column.
     AgentScenario s = workedScheduleScenario();
-    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
     QCOMPARE(s.StringGrid1().fixedColumns(), 1);
     s.ComputeSchedule();
-    QCOMPARE(s.rowValues().size(), std::size_t(4));
+    QCOMPARE(s.results().rowValues.size(), std::size_t(4));
     s.setText(Field::Edit1, QStringLiteral("100"));
-    QVERIFY(s.TabSet1Click(Tab::Agents).valid);
+    QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Agents).valid);
     QCOMPARE(s.StringGrid1().fixedColumns(), 0);
-    const std::size_t rows = s.rowValues().size();
+    const std::size_t rows = s.results().rowValues.size();
     s.FillAgentsTable();
-    QCOMPARE(s.rowValues().size(), rows);
+    QCOMPARE(s.results().rowValues.size(), rows);
 }
 
 void PlanningTest::shiftPlannerStaffsWithSchedOrAgents_data()
@@ -331,7 +332,7 @@ void PlanningTest::shiftPlannerStaffsWithSchedOrAgents()
     planning.shrinkagePercent = shrinkage;
     s.setPlanning(planning);
     QCOMPARE(ScheduleShiftDay(s).requirement, std::vector<int>(4, 0)); // not filled yet
-    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
     const ShiftDay day = ScheduleShiftDay(s);
     QCOMPARE(day.slotMinutes, 30);
     QCOMPARE(day.startMinuteOfDay, 8 * 60);
@@ -343,8 +344,8 @@ void PlanningTest::shiftPlannerStaffsWithSchedOrAgents()
 void PlanningTest::shiftPlannerStaffsASlotByItsOwnTimes()
 {
     AgentScenario s = workedScheduleScenario();
-    s.RadioButton1Click(SlotLength::Quarter);
-    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    ScenarioEvents(s).RadioButton1Click(SlotLength::Quarter);
+    QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
     const std::vector<int> before = ScheduleShiftDay(s).requirement;
     QCOMPARE(before.size(), std::size_t(8));
     s.setSlotTimes(8, 600, s.inputs().SlotWrapSeconds[8]);

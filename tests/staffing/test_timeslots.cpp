@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "scenariotexts.h"
 
+#include "scenarioevents.h"
+
 #include <QRandomGenerator>
 
 class TimeSlotsTest : public QObject
@@ -91,7 +93,7 @@ void TimeSlotsTest::slotList()
     s.setText(Field::MaskEdit7, end);
     s.setSlotLength(*slotLengthOfMinutes(minutes));
     QCOMPARE(s.inputs().totalTimeText(), QStringLiteral("09:00 hrs"));
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     QCOMPARE(s.inputs().text(Field::MaskEdit1), newStart);
     QCOMPARE(s.inputs().text(Field::MaskEdit7), newEnd);
     QCOMPARE(s.inputs().totalTimeText(), total);
@@ -194,12 +196,12 @@ void TimeSlotsTest::spreading()
 void TimeSlotsTest::spreadingWritesTheCallsColumnOnTheScheduleTab()
 {
     AgentScenario s;
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     s.setText(Field::Edit1, QStringLiteral("90"));
     s.DistributeCalls();
     QCOMPARE(column(s, 1), QStringList(9, QStringLiteral("10")));
     s.setText(Field::Edit1, QStringLiteral("900"));
-    const RecalcResult result = s.Edit1Exit(true);
+    const RecalcResult result = ScenarioEvents(s).Edit1Exit(true);
     QVERIFY(result.valid);
     QCOMPARE(column(s, 1), QStringList(9, QStringLiteral("100")));
     QCOMPARE(column(s, 0).first(), QStringLiteral("08:00"));
@@ -254,10 +256,10 @@ void TimeSlotsTest::slotLengthChange()
     setTexts(s, {start, end, "1", "03:00", "01:00", "00:30", "80", "20"});
     if (!toHalfHours)
         useHalfHours(s);
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     for (int i = 0; i < before.size(); ++i)
         s.setSlotCalls(i + 1, before[i]);
-    const RecalcResult result = s.RadioButton1Click(toHalfHours ? SlotLength::HalfHour : SlotLength::Hour);
+    const RecalcResult result = ScenarioEvents(s).RadioButton1Click(toHalfHours ? SlotLength::HalfHour : SlotLength::Hour);
     QVERIFY(result.ran);
     QCOMPARE(s.inputs().slotLength() == SlotLength::HalfHour, toHalfHours);
     QList<int> got;
@@ -272,9 +274,9 @@ void TimeSlotsTest::sameSlotLengthChangesNothing()
 {
     // Neither button checked already means hourly slots.
     AgentScenario s;
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     s.setSlotCalls(1, 5);
-    QVERIFY(!s.RadioButton1Click(SlotLength::Hour).ran);
+    QVERIFY(!ScenarioEvents(s).RadioButton1Click(SlotLength::Hour).ran);
     QCOMPARE(s.inputs().SlotCalls[1], 5);
 }
 
@@ -286,11 +288,11 @@ void TimeSlotsTest::rosterFollowsTheSlotsByClockTime()
     AgentScenario s;
     setTexts(s, {"08:00", "10:00", "100", "03:00", "01:00", "00:30", "80", "20"});
     useHalfHours(s);
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     const int roster[] = {0, 3, 9, 20};
     for (int i = 0; i < 4; ++i)
         s.setSlotHave(i + 1, roster[i]);
-    s.RadioButton1Click(SlotLength::Hour);
+    ScenarioEvents(s).RadioButton1Click(SlotLength::Hour);
     QCOMPARE(s.inputs().SlotHave[1], std::optional<int>(0));
     QCOMPARE(s.inputs().SlotHave[2], std::optional<int>(9));
     QVERIFY(!s.inputs().SlotHave[3] && !s.inputs().SlotHave[4]);
@@ -305,11 +307,11 @@ void TimeSlotsTest::agentsTabWorksOnTheTypedPeriod()
     // end to its hour.
     AgentScenario s;
     setTexts(s, {"08:00", "08:30", "100", "03:00", "00:00", "05:00", "80", "20"});
-    s.MaskEdit7Exit(true);
+    ScenarioEvents(s).MaskEdit7Exit(true);
     QCOMPARE(s.inputs().text(Field::MaskEdit7), QStringLiteral("08:30"));
     QCOMPARE(s.inputs().totalTimeText(), QStringLiteral("00:30"));
-    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, s.goalRow()), QStringLiteral("13"));
-    s.TabSet1Click(Tab::Schedule);
+    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, s.results().goalRow), QStringLiteral("13"));
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     QCOMPARE(s.inputs().text(Field::MaskEdit7), QStringLiteral("09:00"));
     QCOMPARE(s.inputs().totalTimeText(), QStringLiteral("01:00"));
 }
