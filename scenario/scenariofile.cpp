@@ -89,6 +89,45 @@ void applySlotLength(ScenarioInputs &scenario, const QStringList &lines, const S
     }
 }
 
+// The planning options, roster, slot times and shift types that the option
+// lines give; what they leave out is left without a value.
+void applyOptionLines(ScenarioInputs &inputs, const ScenarioOptionsRead &read)
+{
+    inputs.Planning = read.planning;
+    inputs.SlotHave.fill(std::nullopt);
+    for (std::size_t slot = 0; slot < read.roster.size(); ++slot)
+        inputs.SlotHave[slot + 1] = read.roster[slot];
+    inputs.SlotTalkSeconds.fill(std::nullopt);
+    inputs.SlotWrapSeconds.fill(std::nullopt);
+    for (std::size_t slot = 0; slot < read.slotTalk.size(); ++slot)
+        inputs.SlotTalkSeconds[slot + 1] = read.slotTalk[slot];
+    for (std::size_t slot = 0; slot < read.slotWrap.size(); ++slot)
+        inputs.SlotWrapSeconds[slot + 1] = read.slotWrap[slot];
+    inputs.ShiftTypes = read.shiftTypes;
+}
+
+// The volume lines, from line 12 to the first option line. A file with
+// volume lines gives every slot's volume: the slots after its last line
+// have none, whatever the window held before. The total returned is that
+// of the scenario's time slots, the volumes the Schedule shows and a save
+// writes; a line beyond the last slot is kept but counts for none.
+qint64 applyVolumeLines(ScenarioInputs &inputs, const QStringList &lines, int options)
+{
+    inputs.SlotCallsEdited = false;
+    for (int i = FixedLines; i < options; ++i) {
+        inputs.SlotCalls[static_cast<std::size_t>(i - FixedLines + 1)] = *Calc::ParseInteger(lines.at(i));
+        inputs.SlotCallsEdited = true;
+    }
+    qint64 sum = 0;
+    if (inputs.SlotCallsEdited) {
+        std::fill(inputs.SlotCalls.begin() + (options - FixedLines + 1), inputs.SlotCalls.end(), 0);
+        const int count = inputs.timeSlots().count;
+        for (int slot = 1; slot <= count; ++slot)
+            sum += inputs.SlotCalls[static_cast<std::size_t>(slot)];
+    }
+    return sum;
+}
+
 // The number of time slots that the file gives, as the loaded scenario will
 // have them.
 int slotCountOf(const QStringList &lines, const ScenarioOptionsRead &read)
@@ -361,34 +400,8 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, 
     // follows. Any other text than "0" or "1" in line 11 leaves every slot
     // button unchecked: 60-minute slots.
     applySlotLength(inputs, lines, read);
-    inputs.Planning = read.planning;
-    inputs.SlotHave.fill(std::nullopt);
-    for (std::size_t slot = 0; slot < read.roster.size(); ++slot)
-        inputs.SlotHave[slot + 1] = read.roster[slot];
-    inputs.SlotTalkSeconds.fill(std::nullopt);
-    inputs.SlotWrapSeconds.fill(std::nullopt);
-    for (std::size_t slot = 0; slot < read.slotTalk.size(); ++slot)
-        inputs.SlotTalkSeconds[slot + 1] = read.slotTalk[slot];
-    for (std::size_t slot = 0; slot < read.slotWrap.size(); ++slot)
-        inputs.SlotWrapSeconds[slot + 1] = read.slotWrap[slot];
-    inputs.ShiftTypes = read.shiftTypes;
-
-    inputs.SlotCallsEdited = false;
-    for (int i = FixedLines; i < options; ++i) {
-        inputs.SlotCalls[static_cast<std::size_t>(i - FixedLines + 1)] = *Calc::ParseInteger(lines.at(i));
-        inputs.SlotCallsEdited = true;
-    }
-    // A file with volume lines gives every slot's volume: the slots after its
-    // last line have none, whatever the window held before. The total is
-    // that of the scenario's time slots, the volumes the Schedule shows and a
-    // save writes; a line beyond the last slot is kept but counts for none.
-    qint64 sum = 0;
-    if (inputs.SlotCallsEdited) {
-        std::fill(inputs.SlotCalls.begin() + (options - FixedLines + 1), inputs.SlotCalls.end(), 0);
-        const int count = inputs.timeSlots().count;
-        for (int slot = 1; slot <= count; ++slot)
-            sum += inputs.SlotCalls[static_cast<std::size_t>(slot)];
-    }
+    applyOptionLines(inputs, read);
+    const qint64 sum = applyVolumeLines(inputs, lines, options);
     // Volumes that do not add up to a stated total give way to an even spread
     // of that total; a stated total of 0 takes the volumes' sum instead.
     if (sum != stated) {

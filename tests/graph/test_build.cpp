@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "graphbuild.h"
 #include "graphfixtures.h"
-#include "scenarioevents.h"
 #include "seriescolourtable.h"
 #include "serieskinds.h"
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "reportfixtures.h"
 
-#include "scenarioevents.h"
-
 #include <QTest>
 
 using Text = RecordingCanvas::Text;

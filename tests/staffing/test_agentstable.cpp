@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "evaluation.h"
 #include "queueing.h"
-#include "scenarioevents.h"
 #include "scenariotexts.h"
 #include "staffingmodel.h"
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "goalrownotes.h"
 #include "roster.h"
-#include "scenarioevents.h"
 #include "scenariotexts.h"
 #include "scheduleshiftday.h"
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Roster values typed and pasted into the Schedule's Have column.
 #include "rosterentry.h"
-#include "scenarioevents.h"
 #include "scenariotexts.h"
 
 #include <array>

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "scenarioevents.h"
 #include "scenariotexts.h"
 #include "texts.h"
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "scenariotexts.h"
 
-#include "scenarioevents.h"
-
 #include <QRandomGenerator>
+
+#include <limits>
 
 class TimeSlotsTest : public QObject
 {
@@ -22,6 +22,10 @@ private Q_SLOTS:
     void sameSlotLengthChangesNothing();
     void rosterFollowsTheSlotsByClockTime();
     void agentsTabWorksOnTheTypedPeriod();
+    void slotOperationsTakeOnlyTheSlotsThereAre_data();
+    void slotOperationsTakeOnlyTheSlotsThereAre();
+    void rosterReplacesEverySlot();
+    void appliedInputsKeepTheTab();
 };
 
 void TimeSlotsTest::slotList_data()
@@ -314,6 +318,64 @@ void TimeSlotsTest::agentsTabWorksOnTheTypedPeriod()
     ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     QCOMPARE(s.inputs().text(Field::MaskEdit7), QStringLiteral("09:00"));
     QCOMPARE(s.inputs().totalTimeText(), QStringLiteral("01:00"));
+}
+
+void TimeSlotsTest::slotOperationsTakeOnlyTheSlotsThereAre_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("first") << 1 << true;
+    QTest::newRow("last") << ScenarioInputs::SlotCapacity << true;
+    QTest::newRow("unused 0") << 0 << false;
+    QTest::newRow("past the last") << ScenarioInputs::SlotCapacity + 1 << false;
+    QTest::newRow("negative") << -1 << false;
+    QTest::newRow("lowest int") << std::numeric_limits<int>::min() << false;
+}
+
+void TimeSlotsTest::slotOperationsTakeOnlyTheSlotsThereAre()
+{
+    // A slot number outside 1..SlotCapacity changes nothing; one inside
+    // changes that slot alone.
+    QFETCH(int, slot);
+    QFETCH(bool, taken);
+    AgentScenario s;
+    s.setSlotCalls(slot, 7);
+    s.setSlotHave(slot, 3);
+    s.setSlotTimes(slot, 200, 40);
+    const ScenarioInputs &in = s.inputs();
+    for (int i = 0; i <= ScenarioInputs::SlotCapacity; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const bool here = taken && i == slot;
+        QCOMPARE(in.SlotCalls[index], here ? 7 : 0);
+        QCOMPARE(in.SlotHave[index], here ? std::optional<int>(3) : std::nullopt);
+        QCOMPARE(in.SlotTalkSeconds[index], here ? std::optional<int>(200) : std::nullopt);
+        QCOMPARE(in.SlotWrapSeconds[index], here ? std::optional<int>(40) : std::nullopt);
+    }
+}
+
+void TimeSlotsTest::rosterReplacesEverySlot()
+{
+    // More values than slots are cut at the last slot; a shorter roster
+    // leaves the slots after it without a value.
+    AgentScenario s;
+    s.setRoster(RosterValues(ScenarioInputs::SlotCapacity + 5, 4));
+    QCOMPARE(s.inputs().SlotHave[ScenarioInputs::SlotCapacity], std::optional<int>(4));
+    QVERIFY(!s.inputs().SlotHave[0]);
+    s.setRoster({2, std::nullopt, 5});
+    QCOMPARE(RosterValues(s.inputs().SlotHave.begin() + 1, s.inputs().SlotHave.begin() + 5),
+             (RosterValues{2, std::nullopt, 5, std::nullopt}));
+}
+
+void TimeSlotsTest::appliedInputsKeepTheTab()
+{
+    // Inputs applied as a whole (a loaded file's) leave the tab shown.
+    AgentScenario s = workedScheduleScenario();
+    QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
+    ScenarioInputs agents;
+    agents.ScheduleMode = false;
+    s.setInputs(agents);
+    QCOMPARE(s.tab(), Tab::Schedule);
+    QVERIFY(s.inputs().ScheduleMode);
 }
 
 QTEST_GUILESS_MAIN(TimeSlotsTest)

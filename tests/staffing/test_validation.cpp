@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "scenariotexts.h"
 
-#include "scenarioevents.h"
-
 class ValidationTest : public QObject
 {
     Q_OBJECT
