@@ -111,7 +111,8 @@ std::optional<ShiftDay> AgentShiftLink::planDay()
     else
         m_form.Recalculate();
     const AgentScenario &scenario = m_form.scenario();
-    if (scenario.tab() != Tab::Schedule || static_cast<int>(scenario.results().rowValues.size()) != scenario.inputs().timeSlots().count)
+    const int rows = static_cast<int>(scenario.results().rowValues.size());
+    if (scenario.tab() != Tab::Schedule || rows != scenario.inputs().timeSlots().count)
         return std::nullopt;
     return ScheduleShiftDay(scenario);
 }

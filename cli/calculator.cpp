@@ -367,7 +367,8 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
         run.out = TableOutput::format(scenario, line.format);
         return run;
     }
-    if (const QString missing = GraphOutput::MissingExtraSeries(selection, scenario.inputs().ScheduleMode, scenario.StringGrid1());
+    if (const QString missing =
+            GraphOutput::MissingExtraSeries(selection, scenario.inputs().ScheduleMode, scenario.StringGrid1());
         !missing.isEmpty())
         return usageError(missing);
     const GraphOutput::Written written = GraphOutput::WriteGraph(scenario, line, selection);

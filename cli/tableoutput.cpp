@@ -219,7 +219,8 @@ QString json(const AgentScenario &scenario)
     QJsonObject object;
     object[QLatin1String("inputs")] = inputs;
     object[QLatin1String("tab")] = isSchedule(scenario) ? QLatin1String("schedule") : QLatin1String("agents");
-    object[QLatin1String("goalRow")] = scenario.results().goalRow > 0 ? QJsonValue(scenario.results().goalRow) : QJsonValue();
+    const int goalRow = scenario.results().goalRow;
+    object[QLatin1String("goalRow")] = goalRow > 0 ? QJsonValue(goalRow) : QJsonValue();
     object[QLatin1String("table")] = rows;
     object[QLatin1String("values")] = values;
     if (schedule) {

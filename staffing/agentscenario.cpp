@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "agentscenario.h"
 
-#include "conversions.h"
 #include "roster.h"
 #include "staffingmodelinfo.h"
 #include "scheduletable.h"
 #include "slottimeconversion.h"
 #include "slotvolumes.h"
-#include "texts.h"
 
 #include <algorithm>
 
@@ -167,7 +165,8 @@ bool AgentScenario::inputsChangedSinceTable() const
 
 void AgentScenario::FillAgentsTable()
 {
-    m_results.goalRow = AgentsTable(m_inputs, staffingModel()).fill(m_grid, m_results.rowValues, &m_results.goalDecidedBy);
+    const AgentsTable table(m_inputs, staffingModel());
+    m_results.goalRow = table.fill(m_grid, m_results.rowValues, &m_results.goalDecidedBy);
     m_hooks.tableFilled();
 }
 
@@ -184,10 +183,10 @@ void AgentScenario::ComputeSchedule()
 void AgentScenario::DistributeCalls()
 {
     const int count = m_inputs.spreadCalls();
-    if (m_inputs.ScheduleMode) {
-        for (int i = 1; i <= count; ++i)
-            m_grid.setCell(ResultTable::CallsColumn, i, QString::number(m_inputs.SlotCalls[static_cast<std::size_t>(i)]));
-    }
+    if (!m_inputs.ScheduleMode)
+        return;
+    for (int i = 1; i <= count; ++i)
+        m_grid.setCell(ResultTable::CallsColumn, i, QString::number(m_inputs.SlotCalls[static_cast<std::size_t>(i)]));
 }
 
 void AgentScenario::convertSlots(SlotLength from)

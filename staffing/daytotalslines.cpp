@@ -25,11 +25,12 @@ std::vector<TotalsLine> DayTotalsLines(const AgentScenario &scenario)
     std::vector<TotalsLine> lines;
     if (scenario.tab() != Tab::Schedule)
         return lines;
-    if (!scenario.inputs().Planning.isDefault()) {
+    const PlanningOptions &planning = scenario.inputs().Planning;
+    if (!planning.isDefault()) {
         const DayTotals day = scenario.dayTotals();
         lines.push_back({QStringLiteral("Required agent-hours"), AgentHoursText(day.requiredAgentHours)});
         lines.push_back({QStringLiteral("Scheduled agent-hours"), AgentHoursText(day.scheduledAgentHours)});
-        lines.push_back({QStringLiteral("FTE at %1 paid hours per agent").arg(PaidHoursPerAgentText(scenario.inputs().Planning.paidMinutes)),
+        lines.push_back({QStringLiteral("FTE at %1 paid hours per agent").arg(PaidHoursPerAgentText(planning.paidMinutes)),
                          QString::number(day.fte, 'f', 2)});
         const QString peak = day.peakSlot.isEmpty()
             ? QStringLiteral("none")

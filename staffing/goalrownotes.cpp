@@ -39,7 +39,8 @@ QString limitNote(const AgentScenario &scenario)
 QString hangUpNote(const AgentScenario &scenario)
 {
     const int goalRow = scenario.results().goalRow;
-    if (scenario.inputs().Planning.model != QueueModel::ErlangA || scenario.inputs().Planning.maxAbandonPercent || goalRow < 1)
+    const PlanningOptions &planning = scenario.inputs().Planning;
+    if (planning.model != QueueModel::ErlangA || planning.maxAbandonPercent || goalRow < 1)
         return {};
     const double abandoned = scenario.results().rowValues[static_cast<std::size_t>(goalRow - 1)].figures.abandonRate;
     if (!(abandoned > NotableAbandonment))

@@ -326,10 +326,13 @@ void ScheduleTest::slotFiguresAreTheAgentsTableForItsTimes()
         AgentScenario s = randomDay(random);
         const int count = s.inputs().timeSlots().count;
         for (int slot = 1; slot <= count; ++slot) {
+            std::optional<int> talk;
+            std::optional<int> wrap;
             if (random.bounded(3) > 0)
-                s.setSlotTimes(slot, 1 + random.bounded(700), s.inputs().SlotWrapSeconds[static_cast<std::size_t>(slot)]);
+                talk = 1 + random.bounded(700);
             if (random.bounded(3) > 0)
-                s.setSlotTimes(slot, s.inputs().SlotTalkSeconds[static_cast<std::size_t>(slot)], 1 + random.bounded(300));
+                wrap = 1 + random.bounded(300);
+            s.setSlotTimes(slot, talk, wrap);
         }
         QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
         for (int slot = 1; slot <= count; ++slot) {
@@ -337,12 +340,13 @@ void ScheduleTest::slotFiguresAreTheAgentsTableForItsTimes()
             if (!values.evaluated)
                 continue;
             const auto index = static_cast<std::size_t>(slot);
+            const ScenarioInputs &in = s.inputs();
             AgentScenario agents;
-            agents.setPlanning(s.inputs().Planning);
-            setTexts(agents, {"00:00", TimeSlots::clockText(s.inputs().timeSlots().lengthMinutes() / 60, s.inputs().timeSlots().lengthMinutes() % 60), QString::number(values.calls),
-                              s.inputs().SlotTalkSeconds[index] ? durationText(*s.inputs().SlotTalkSeconds[index]) : s.inputs().text(Field::MaskEdit2),
-                              s.inputs().SlotWrapSeconds[index] ? durationText(*s.inputs().SlotWrapSeconds[index]) : s.inputs().text(Field::MaskEdit3),
-                              s.inputs().text(Field::MaskEdit4), s.inputs().text(Field::MaskEdit5), s.inputs().text(Field::MaskEdit6)});
+            agents.setPlanning(in.Planning);
+            setTexts(agents, {"00:00", TimeSlots::clockText(in.timeSlots().lengthMinutes() / 60, in.timeSlots().lengthMinutes() % 60), QString::number(values.calls),
+                              in.SlotTalkSeconds[index] ? durationText(*in.SlotTalkSeconds[index]) : in.text(Field::MaskEdit2),
+                              in.SlotWrapSeconds[index] ? durationText(*in.SlotWrapSeconds[index]) : in.text(Field::MaskEdit3),
+                              in.text(Field::MaskEdit4), in.text(Field::MaskEdit5), in.text(Field::MaskEdit6)});
             QVERIFY(agents.Recalculate().valid);
             if (agents.results().goalRow == 0)
                 continue;
