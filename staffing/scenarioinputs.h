@@ -16,8 +16,9 @@
 #include <vector>
 
 // What a scenario is computed from: the field texts, the slot length, the
-// slot volumes and flags, and the values the input check reads
-// out of the texts. Holds no results.
+// slot volumes and flags (the tab and the extra columns asked for among
+// them), and the values the input check reads out of the texts. Holds no
+// results.
 class ScenarioInputs
 {
 public:
@@ -52,6 +53,7 @@ public:
     // --- slot volumes and flags ---------------------------------------------
     std::array<int, SlotCapacity + 1> SlotCalls{}; // index 1..100; 0 unused
     bool SlotCallsEdited = false;
+    // The Schedule tab is shown (AgentScenario::tab()).
     bool ScheduleMode = false;
     double CallCount = 0;
 
