@@ -3,6 +3,7 @@
 
 #include "planningoptioninfo.h"
 #include "commandline.h"
+#include "helptext.h"
 #include "conversions.h"
 #include "filenames.h"
 #include "graphoutput.h"

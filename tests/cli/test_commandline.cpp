@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
+#include "commandoption.h"
+#include "helptext.h"
 
 #include <QTest>
 
@@ -13,6 +15,7 @@ private slots:
     void refuses_bad_usage_data();
     void refuses_bad_usage();
     void help_wins_anywhere();
+    void help_names_every_option();
     void reads_report_options();
 };
 
@@ -97,6 +100,12 @@ void CommandLineTest::help_wins_anywhere()
     for (const char *option : {"--calls", "--start", "--end", "--talk", "--wrap", "--abandon", "--goal ",
                                "--goal-secs", "--slots", "--volumes", "--tab", "--format"})
         QVERIFY2(HelpText().contains(QLatin1String(option)), option);
+}
+
+void CommandLineTest::help_names_every_option()
+{
+    for (const CommandOption &option : CommandOption::all())
+        QVERIFY2(HelpText().contains(option.name), qPrintable(option.name));
 }
 
 void CommandLineTest::reads_report_options()
