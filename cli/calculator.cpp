@@ -109,8 +109,7 @@ std::optional<CalculatorRun> readSlotColumnFile(const AgentScenario &scenario, c
     if (column->refusal())
         return refused(*column->refusal());
     const TimeSlots day = scenario.timeSlots();
-    const QString firstSlot = QStringLiteral("%1:%2").arg(day.hour, 2, 10, QLatin1Char('0')).arg(day.minute, 2, 10, QLatin1Char('0'));
-    if (const auto refusal = SlotVolumePaste::checkFit(*column, 1, day.count, firstSlot))
+    if (const auto refusal = SlotVolumePaste::checkFit(*column, 1, day.count, day.startText()))
         return refused(*refusal);
     return std::nullopt;
 }
