@@ -167,31 +167,21 @@ int FewestLines(double load)
     return SearchLines(recursion, start);
 }
 
-} // namespace
-
-int TrunksNeeded(double firstLines, double rate, double duration)
+// One search of TrunksNeededSideBySide: the blocking of `load` at `count`
+// lines, walked up a line at a time.
+struct TrunkSearch
 {
-    if (!(firstLines >= 0) || !(rate >= 0) || !(duration >= 0))
-        return 0;
-    const double first = std::min(std::trunc(firstLines), static_cast<double>(MostLines));
-    return std::max(static_cast<int>(first), FewestLines(rate * duration));
-}
+    int index;
+    double load;
+    double blocking; // at `count` lines
+    long long count;
+};
 
-void TrunksNeededSideBySide(const double *firstLines, const double *loads, int *lines, int count)
+// The searches to walk, each from its start far ahead or from its first
+// line count; a load that needs no search has its lines written at once.
+std::vector<TrunkSearch> startTrunkSearches(const double *firstLines, const double *loads, int *lines, int count)
 {
-    // Each search walks its recursion from its first line count (or from its
-    // start far ahead) to the first count blocking under the threshold; one
-    // step of every search still walking is taken in turn, so the processor
-    // overlaps their divisions. The blocking falls with every line, so this
-    // is the larger of the first count and FewestLines.
-    struct Search
-    {
-        int index;
-        double load;
-        double blocking; // at `count` lines
-        long long count;
-    };
-    std::vector<Search> walking;
+    std::vector<TrunkSearch> walking;
     walking.reserve(static_cast<std::size_t>(std::max(count, 0)));
     // A load searched from one server first runs its recursion up to the
     // first line count without looking (LossProbabilities, side by side),
@@ -208,12 +198,12 @@ void TrunksNeededSideBySide(const double *firstLines, const double *loads, int *
         } else if (!(load < static_cast<double>(MostLines))) {
             lines[i] = static_cast<int>(MostLines);
         } else if (const long long start = FreshStart(load); start > 0) {
-            walking.push_back(Search{i, load, 1.0, start});
+            walking.push_back(TrunkSearch{i, load, 1.0, start});
         } else {
             const double first = std::trunc(firstLines[i]);
             const long long from = first < MostPlainFirstLines ? static_cast<long long>(first) : 0;
             plainSearches.push_back(walking.size());
-            walking.push_back(Search{i, load, 0, from});
+            walking.push_back(TrunkSearch{i, load, 0, from});
             plainLoads.push_back(load);
             plainFirst.push_back(from);
         }
@@ -222,9 +212,17 @@ void TrunksNeededSideBySide(const double *firstLines, const double *loads, int *
     LossProbabilities(plainLoads.data(), plainFirst.data(), plainBlocking.data(), static_cast<int>(plainLoads.size()));
     for (std::size_t p = 0; p < plainSearches.size(); ++p)
         walking[plainSearches[p]].blocking = plainBlocking[p];
+    return walking;
+}
+
+// Takes one step of every search still walking in turn, so that the
+// processor overlaps their divisions, until each blocks under the threshold
+// (or reaches the most lines); writes the larger of that and the first count.
+void walkTrunkSearches(std::vector<TrunkSearch> &walking, const double *firstLines, int *lines)
+{
     while (!walking.empty()) {
         for (std::size_t j = 0; j < walking.size();) {
-            Search &search = walking[j];
+            TrunkSearch &search = walking[j];
             if (search.blocking < TrunkBlockingThreshold || search.count >= MostLines) {
                 const double first = std::min(std::trunc(firstLines[search.index]), static_cast<double>(MostLines));
                 lines[search.index] = std::max(static_cast<int>(first), static_cast<int>(search.count));
@@ -240,6 +238,26 @@ void TrunksNeededSideBySide(const double *firstLines, const double *loads, int *
             ++j;
         }
     }
+}
+
+} // namespace
+
+int TrunksNeeded(double firstLines, double rate, double duration)
+{
+    if (!(firstLines >= 0) || !(rate >= 0) || !(duration >= 0))
+        return 0;
+    const double first = std::min(std::trunc(firstLines), static_cast<double>(MostLines));
+    return std::max(static_cast<int>(first), FewestLines(rate * duration));
+}
+
+void TrunksNeededSideBySide(const double *firstLines, const double *loads, int *lines, int count)
+{
+    // Each search walks its recursion from its first line count (or from its
+    // start far ahead) to the first count blocking under the threshold. The
+    // blocking falls with every line, so this is the larger of the first
+    // count and FewestLines.
+    std::vector<TrunkSearch> walking = startTrunkSearches(firstLines, loads, lines, count);
+    walkTrunkSearches(walking, firstLines, lines);
 }
 
 } // namespace Calc
