@@ -81,6 +81,20 @@ void CommandLineTest::refuses_bad_usage_data()
     QTest::newRow("bad paper") << QStringList{"a.vnk", "--pdf", "x.pdf", "--paper", "legal"} << "--paper must be a4 or letter";
     QTest::newRow("format with pdf") << QStringList{"a.vnk", "--pdf", "x.pdf", "--format=csv"} << "--format is not used with --pdf";
     QTest::newRow("pdf without name") << QStringList{"a.vnk", "--pdf="} << "--pdf needs a file name";
+    // The first fault in the order given is the one named.
+    QTest::newRow("bad value before an unknown option") << QStringList{"agents", "--format", "xml", "--bogus"}
+                                                        << "--format must be";
+    QTest::newRow("stray argument before an unknown option") << QStringList{"agents", "100", "--bogus"}
+                                                             << "unexpected argument \"100\"";
+    QTest::newRow("other command's option before an unknown one") << QStringList{"agents", "--slots", "30", "--bogus"}
+                                                                  << "option --slots is not used with agents";
+    QTest::newRow("switch before a missing value") << QStringList{"agents", "--bar", "--calls"}
+                                                   << "option --calls needs a value";
+    QTest::newRow("double dash alone") << QStringList{"agents", "--", "--calls", "5"} << "unknown option \"--\"";
+    QTest::newRow("single-dash letters") << QStringList{"agents", "-abc"} << "unexpected argument \"-abc\"";
+    QTest::newRow("switch with a value") << QStringList{"a.vnk", "--bar=1"} << "option --bar takes no value";
+    QTest::newRow("graph option without graph") << QStringList{"a.vnk", "--size", "800x500"}
+                                                << "option --size is only used with --graph";
 }
 
 void CommandLineTest::refuses_bad_usage()
