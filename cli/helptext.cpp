@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "helptext.h"
 
+#include "field.h"
+#include "planningoptioninfo.h"
+#include "scenarioinputs.h"
+#include "staffingmodelinfo.h"
 #include "varnookversion.h"
+
+#include <QStringList>
 
 namespace {
 
+// The defaults, ranges and model words (%1 to %15) come from their owners.
 const char helpText[] =
     "Usage:\n"
     "  varnook-calc agents   [call options] [--format F]\n"
@@ -31,17 +38,17 @@ const char helpText[] =
     "           agent-hours, proven optimal or with the solver's bound.\n"
     "\n"
     "Call options (left out, each keeps the value a new agent window shows):\n"
-    "  --calls N          number of calls arriving in the period (default 0)\n"
-    "  --start hh:mm      time the calls start arriving (default 08:00)\n"
-    "  --end hh:mm        time the calls stop arriving; 24:00 is midnight (default 17:00)\n"
-    "  --talk mm:ss       average talk time of a call (default 00:00)\n"
-    "  --wrap mm:ss       after-call work time of a call (default 01:00)\n"
-    "  --abandon mm:ss    how long a caller waits before hanging up (default 00:30)\n"
-    "  --goal PCT         service level goal: percentage of calls answered ... (default 90)\n"
-    "  --goal-secs S      ... within this many seconds (default 10)\n"
+    "  --calls N          number of calls arriving in the period (default %1)\n"
+    "  --start hh:mm      time the calls start arriving (default %2)\n"
+    "  --end hh:mm        time the calls stop arriving; 24:00 is midnight (default %3)\n"
+    "  --talk mm:ss       average talk time of a call (default %4)\n"
+    "  --wrap mm:ss       after-call work time of a call (default %5)\n"
+    "  --abandon mm:ss    how long a caller waits before hanging up (default %6)\n"
+    "  --goal PCT         service level goal: percentage of calls answered ... (default %7)\n"
+    "  --goal-secs S      ... within this many seconds (default %8)\n"
     "\n"
     "Schedule options:\n"
-    "  --slots 15|30|60   length of the time slots in minutes (default 60)\n"
+    "  --slots 15|30|60   length of the time slots in minutes (default %9)\n"
     "  --volumes V1,...   calls in each time slot, first slot first, as typed into\n"
     "                     the Calls column (a text that is not a whole number counts\n"
     "                     0; slots left out have 0). Without --calls the number of\n"
@@ -66,18 +73,18 @@ const char helpText[] =
     "                     row is named with its line and nothing is calculated.\n"
     "\n"
     "Planning options (agents, schedule and FILE; left out, a FILE keeps its own):\n"
-    "  --model erlang-c|erlang-a\n"
-    "                     the queueing model (default erlang-c). With erlang-a,\n"
+    "  --model %10\n"
+    "                     the queueing model (default %11). With erlang-a,\n"
     "                     callers hang up after a mean patience of --abandon\n"
     "                     (at least 00:01), and the table may start below the load\n"
-    "  --shrinkage PCT    share of paid time agents are off the phones, 0 to 95:\n"
+    "  --shrinkage PCT    share of paid time agents are off the phones, %12:\n"
     "                     adds the scheduled agents, agents / (1 - shrinkage)\n"
     "                     rounded up (\"Sched\"), and the day's totals\n"
     "  --max-occupancy PCT\n"
-    "                     the goal row's usage may not exceed this, 1 to 100\n"
+    "                     the goal row's usage may not exceed this, %13\n"
     "  --max-abandon PCT  the goal row's abandoned share may not exceed this,\n"
-    "                     0 to 100\n"
-    "  --paid-hours hh:mm paid time of one agent's day (default 08:00), for FTE\n"
+    "                     %14\n"
+    "  --paid-hours hh:mm paid time of one agent's day (default %15), for FTE\n"
     "                     A value out of range is invalid input (exit status 1).\n"
     "\n"
     "Roster (schedule only):\n"
@@ -158,6 +165,12 @@ const char helpText[] =
     "be written (no partial file is left); 4 the shift planner stopped (time\n"
     "limit) before it found any plan.\n";
 
+QString rangeText(PlanningOption option)
+{
+    const PlanningOptionInfo &info = PlanningOptionInfo::of(option);
+    return QStringLiteral("%1 to %2").arg(info.minimum).arg(info.maximum);
+}
+
 } // namespace
 
 QString VersionText()
@@ -167,5 +180,15 @@ QString VersionText()
 
 QString HelpText()
 {
-    return QString::fromLatin1(helpText);
+    QStringList modelKeys;
+    for (const StaffingModelInfo &info : StaffingModelInfo::all())
+        modelKeys << info.key;
+    return QString::fromLatin1(helpText)
+        .arg(DefaultText(Field::Edit1), DefaultText(Field::MaskEdit1), DefaultText(Field::MaskEdit7),
+             DefaultText(Field::MaskEdit2), DefaultText(Field::MaskEdit3), DefaultText(Field::MaskEdit4),
+             DefaultText(Field::MaskEdit5), DefaultText(Field::MaskEdit6),
+             QString::number(minutesOf(ScenarioInputs().slotLength())))
+        .arg(modelKeys.join(QLatin1Char('|')), StaffingModelInfo::all().front().key,
+             rangeText(PlanningOption::Shrinkage), rangeText(PlanningOption::MaxOccupancy),
+             rangeText(PlanningOption::MaxAbandon), PaidHoursText(PlanningOptions::DefaultPaidMinutes));
 }
