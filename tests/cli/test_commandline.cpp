@@ -3,6 +3,7 @@
 #include "commandoption.h"
 #include "helptext.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 class CommandLineTest : public QObject
@@ -120,6 +121,9 @@ void CommandLineTest::help_names_every_option()
 {
     for (const CommandOption &option : CommandOption::all())
         QVERIFY2(HelpText().contains(option.name), qPrintable(option.name));
+    // Every default, range and model word taken from its owner is filled in.
+    const QRegularExpressionMatch unfilled = QRegularExpression(QStringLiteral("%\\d+")).match(HelpText());
+    QVERIFY2(!unfilled.hasMatch(), qPrintable(unfilled.captured()));
 }
 
 void CommandLineTest::reads_report_options()
