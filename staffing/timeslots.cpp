@@ -120,5 +120,5 @@ Calc::CellText TimeSlots::slotStartCellText(int index) const
 QString TimeSlots::totalTimeText() const
 {
     const int minutes = count * lengthMinutes();
-    return Calc::PadNumber(minutes / 60, 2) + QLatin1Char(':') + Calc::PadNumber(minutes % 60, 2);
+    return clockText(minutes / 60, minutes % 60);
 }
