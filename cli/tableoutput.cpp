@@ -108,7 +108,7 @@ void putDayFigures(QJsonObject &object, const AgentScenario &scenario)
 {
     const ScenarioInputs &inputs = scenario.inputs();
     if (!inputs.Planning.isDefault()) {
-        const DayTotals day = scenario.dayTotals();
+        const DayTotals day = ScheduleDayTotals(scenario);
         QJsonObject totals;
         totals[QLatin1String("requiredAgentHours")] = day.requiredAgentHours;
         totals[QLatin1String("scheduledAgentHours")] = day.scheduledAgentHours;
@@ -118,7 +118,7 @@ void putDayFigures(QJsonObject &object, const AgentScenario &scenario)
         object[QLatin1String("totals")] = totals;
     }
     if (inputs.hasRoster()) {
-        const RosterDay day = scenario.rosterDay();
+        const RosterDay day = ScheduleRosterDay(scenario);
         QJsonObject roster;
         roster[QLatin1String("serviceLevel")] = day.serviceLevel ? QJsonValue(*day.serviceLevel) : QJsonValue();
         roster[QLatin1String("shortSlots")] = day.shortSlots;

@@ -112,16 +112,6 @@ void AgentScenario::showExtraColumns()
     }
 }
 
-DayTotals AgentScenario::dayTotals() const
-{
-    return ComputeDayTotals(m_results.rowValues, m_inputs.timeSlots().slotHours(), m_inputs.Planning.paidMinutes);
-}
-
-RosterDay AgentScenario::rosterDay() const
-{
-    return ComputeRosterDay(m_results.rowValues, m_inputs.timeSlots().slotHours());
-}
-
 RecalcResult AgentScenario::Recalculate()
 {
     RecalcResult result;

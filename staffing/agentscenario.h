@@ -3,7 +3,6 @@
 
 #include "agentsearch.h"
 #include "agentstable.h"
-#include "daytotals.h"
 #include "recalcresult.h"
 #include "resulttable.h"
 #include "roster.h"
@@ -73,9 +72,6 @@ public:
     ResultTable &StringGrid1() { return m_grid; }
     // The goal row, the row figures and the recalculation's number.
     const TableResults &results() const { return m_results; }
-    // The Schedule: the day's agent-hours and FTE, and what the roster gives.
-    DayTotals dayTotals() const;
-    RosterDay rosterDay() const;
     // In place of the default queueing model (Erlang C) the model set here.
     void setStaffingModel(std::shared_ptr<const StaffingModel> model);
     // What the scenario tells the window: a refused input, a table filled.

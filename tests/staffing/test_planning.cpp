@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "daytotalslines.h"
 #include "goalrownotes.h"
 #include "roster.h"
 #include "scenariotexts.h"
@@ -149,7 +150,7 @@ void PlanningTest::dayTotalsOfTheSchedule()
     s.setPlanning(planning);
     QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
     QCOMPARE(column(s, ResultTable::SchedColumn), (QStringList{"0", "5", "15", "29"}));
-    const DayTotals totals = s.dayTotals();
+    const DayTotals totals = ScheduleDayTotals(s);
     QCOMPARE(totals.requiredAgentHours, 16.5); // (3 + 10 + 20) x 0.5
     QCOMPARE(totals.scheduledAgentHours, 24.5); // (5 + 15 + 29) x 0.5
     QCOMPARE(totals.fte, 24.5 / 8);
@@ -191,7 +192,7 @@ void PlanningTest::rosterCheckOfTheWorkedSchedule()
     QCOMPARE(s.StringGrid1().cell(ResultTable::HaveUsageColumn, 3),
              agents.StringGrid1().cell(ResultTable::UsageColumn, row9));
 
-    const RosterDay day = s.rosterDay();
+    const RosterDay day = ScheduleRosterDay(s);
     QCOMPARE(day.shortSlots, 1);
     QCOMPARE(day.shortfallAgentHours, 0.5);
     QCOMPARE(day.agentHours, 16.0);
@@ -207,8 +208,8 @@ void PlanningTest::rosterCheckOfTheWorkedSchedule()
     QCOMPARE(s.StringGrid1().cell(ResultTable::HaveServiceColumn, 2), QStringLiteral("overloaded"));
     const double withOverload = (50 * s.results().rowValues[2].haveFigures.serviceLevel
                                  + 120 * s.results().rowValues[3].haveFigures.serviceLevel) / 180;
-    QCOMPARE(*s.rosterDay().serviceLevel, withOverload);
-    QCOMPARE(s.rosterDay().shortSlots, 2);
+    QCOMPARE(*ScheduleRosterDay(s).serviceLevel, withOverload);
+    QCOMPARE(ScheduleRosterDay(s).shortSlots, 2);
 }
 
 void PlanningTest::rosterWithShrinkageCountsTheAgentsRostered()
@@ -226,9 +227,9 @@ void PlanningTest::rosterWithShrinkageCountsTheAgentsRostered()
     QVERIFY(s.Recalculate().valid);
     QCOMPARE(s.StringGrid1().cell(ResultTable::GapColumn, 3), QStringLiteral("-5"));
     QCOMPARE(s.StringGrid1().cell(ResultTable::GapColumn, 4), QStringLiteral("0"));
-    QCOMPARE(s.rosterDay().shortSlots, 1);
-    QCOMPARE(s.rosterDay().shortfallAgentHours, 2.5);
-    QCOMPARE(s.rosterDay().agentHours, 19.5);
+    QCOMPARE(ScheduleRosterDay(s).shortSlots, 1);
+    QCOMPARE(ScheduleRosterDay(s).shortfallAgentHours, 2.5);
+    QCOMPARE(ScheduleRosterDay(s).agentHours, 19.5);
 
     AgentScenario seven = workedScheduleScenario();
     seven.setRosterView(true);
@@ -263,7 +264,7 @@ void PlanningTest::rosterAtItsBounds()
         ScenarioEvents(s).StringGrid1SetEditText(ResultTable::CallsColumn, slot, QString::number(slot == 2 ? 1 : 0));
     ScenarioEvents(s).StringGrid1SetEditText(ResultTable::HaveColumn, 2, QStringLiteral("1"));
     QVERIFY(s.Recalculate().valid);
-    const RosterDay day = s.rosterDay();
+    const RosterDay day = ScheduleRosterDay(s);
     QVERIFY(day.serviceLevel.has_value());
     QCOMPARE(*day.serviceLevel, s.results().rowValues[1].haveFigures.serviceLevel);
 }
