@@ -4,13 +4,13 @@
 #include "planningoptioninfo.h"
 #include "commandline.h"
 #include "conversions.h"
-#include "filenames.h"
 #include "graphoutput.h"
 #include "intervalimport.h"
 #include "reportcontent.h"
 #include "reportpdf.h"
 #include "roster.h"
 #include "scenariofile.h"
+#include "scenariofilerecord.h"
 #include "shiftplancommand.h"
 #include "slotvolumepaste.h"
 #include "tableoutput.h"
@@ -257,8 +257,10 @@ CalculatorRun writePdf(const AgentScenario &scenario, const CommandLine &line)
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return failed(ExitUsage, QStringLiteral("--pdf needs the program's graphical start-up"));
     const bool fromFile = line.command == CommandLine::Command::File;
-    const QString fileName = fromFile ? QFileInfo(line.fileName).absoluteFilePath() : QStringLiteral("*.vnk");
-    const QString caption = fromFile ? Calc::Capitalise(QFileInfo(line.fileName).fileName()) : QStringLiteral("New Agents");
+    const QString fileName =
+        fromFile ? QFileInfo(line.fileName).absoluteFilePath() : ScenarioFileRecord::NoScenarioFileName;
+    const QString caption =
+        fromFile ? ScenarioFileRecord::CaptionFor(line.fileName) : ScenarioFileRecord::NewWindowCaption;
     const ReportContent content = ReportContent::fromScenario(scenario, fileName, caption);
     const ReportFontSet fonts = StandardReportFontSet(QGuiApplication::palette().color(QPalette::Dark));
     const QPageSize::PageSizeId paper = line.paper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4;
