@@ -177,16 +177,6 @@ void TAgentForm::beginClosing()
     m_scenario.onInvalidInput = nullptr;
 }
 
-void TAgentForm::fieldExit(Field f)
-{
-    m_exitGuard.runFieldExit(f);
-}
-
-QWidget *TAgentForm::guardedWindow()
-{
-    return this;
-}
-
 void TAgentForm::closeCellEditor()
 {
     m_ui.StringGrid1->closeCellEditor();
@@ -198,11 +188,6 @@ bool TAgentForm::frameClosing()
         return false;
     beginClosing();
     return true;
-}
-
-bool TAgentForm::completePendingFieldExit()
-{
-    return m_exitGuard.completePendingExit() != ExitOutcome::Refused;
 }
 
 bool TAgentForm::runExitRule(Field f)
@@ -366,21 +351,6 @@ void TAgentForm::takeGridsCurrentCell()
 void TAgentForm::showCell(int column, int tableRow)
 {
     m_tableModel->cellChanged(column, tableRow);
-}
-
-void TAgentForm::showTab(Tab tab)
-{
-    TabSet1Click(static_cast<int>(tab));
-}
-
-void TAgentForm::holdInvalidInput(bool hold)
-{
-    m_exitGuard.holdInvalidInput(hold);
-}
-
-void TAgentForm::reportHeldInvalidInput()
-{
-    m_exitGuard.reportHeldInvalidInput();
 }
 
 void TAgentForm::fieldsLoaded()

@@ -40,6 +40,8 @@ class TLumStringGrid;
 class TAgentForm : public QWidget, private FieldExitHost, private AgentCommandHost
 {
     Q_OBJECT
+    using ExitOutcome = FieldExitGuard::ExitOutcome;
+
 public:
     // The help topic of an agent window (and of the main window).
     static constexpr int HelpTopic = 4;
@@ -81,7 +83,7 @@ public:
 
     // Leaving a field: the field's exit rule, as if the focus had moved on.
     // A masked field that was changed and lacks a required digit refuses.
-    void fieldExit(Field field);
+    void fieldExit(Field field) { m_exitGuard.runFieldExit(field); }
     // Runs the pending exit of the field that holds the cursor, as leaving
     // it would; every command that recalculates or reads the fields calls
     // it first (an open Calls cell editor is closed, keeping its text).
@@ -89,7 +91,10 @@ public:
     // cursor stays there and the message was shown): the command must then
     // not run. True otherwise, also when no field holds the cursor or its
     // exit has already run.
-    bool completePendingFieldExit() override;
+    bool completePendingFieldExit() override
+    {
+        return m_exitGuard.completePendingExit() != ExitOutcome::Refused;
+    }
     // Asked before the window closes by its close box, "Close form" or the
     // main window's Close: a window whose scenario file it changed since the
     // last save or load asks "Save changes to NAME?". False (stay open) on
@@ -140,7 +145,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    using ExitOutcome = FieldExitGuard::ExitOutcome;
     // What a command of the window does after the pending field exit.
     enum class AfterExit {
         // Runs unless the exit was refused (the cursor stays in its field).
@@ -156,7 +160,7 @@ private:
     void runCommand(AfterExit afterExit, const std::function<bool()> &operation);
 
     // The field-exit guard's view of the window.
-    QWidget *guardedWindow() override;
+    QWidget *guardedWindow() override { return this; }
     void closeCellEditor() override;
     bool runExitRule(Field field) override;
     void cursorMoved(QWidget *old, QWidget *now) override;
@@ -171,9 +175,9 @@ private:
     void syncFieldsToModel() override;
     void takeGridsCurrentCell() override;
     void showCell(int column, int tableRow) override;
-    void showTab(Tab tab) override;
-    void holdInvalidInput(bool hold) override;
-    void reportHeldInvalidInput() override;
+    void showTab(Tab tab) override { TabSet1Click(static_cast<int>(tab)); }
+    void holdInvalidInput(bool hold) override { m_exitGuard.holdInvalidInput(hold); }
+    void reportHeldInvalidInput() override { m_exitGuard.reportHeldInvalidInput(); }
     void fieldsLoaded() override;
     void fileUsed(const QString &fullPath) override;
 
