@@ -115,7 +115,8 @@ bool ScenarioFileCommand::confirmClose()
         return true;
     bool closeIt = false;
     RunHandler(m_host.dialogs(), [&] {
-        switch (m_host.dialogs().askSaveChanges(QStringLiteral("Save changes to %1?").arg(record().fileName()))) {
+        const QString question = QStringLiteral("Save changes to %1?").arg(record().heldFileName());
+        switch (m_host.dialogs().askSaveChanges(question)) {
         case SaveChoice::Save:
             closeIt = saveBeforeClosing();
             break;

@@ -69,6 +69,8 @@ TAgentForm::~TAgentForm()
     // Children still lose the focus while this window is torn down.
     m_exitGuard.beginClosing();
     m_scenario.onInvalidInput = nullptr;
+    // The graph and shift-plan windows' captions are not followed from here on.
+    disconnect(m_view, nullptr, this, nullptr);
     delete m_graphLink; // it closes the graph window
     // The grid's model reads the scenario's table, which goes before the
     // grid does: the grid lets go of the model first.

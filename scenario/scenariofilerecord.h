@@ -43,7 +43,7 @@ public:
 
     bool holdsFile() const { return m_bytes.has_value(); }
     // The held file's name as it is on disk ("day.vnk"); empty while none.
-    QString fileName() const { return m_markedName; }
+    QString heldFileName() const { return m_markedName; }
     // True when the window holds a file and its inputs, slot length or
     // typed volumes no longer match what that file holds.
     bool changedSince(const AgentScenario &scenario) const;

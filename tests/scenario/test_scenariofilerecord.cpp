@@ -61,7 +61,7 @@ void ScenarioFileRecordTest::followsTheLastSaveOrLoad()
     }
     QCOMPARE(record.ScenarioFileName(), fileName);
     QCOMPARE(record.caption(), caption);
-    QCOMPARE(record.fileName(), markedName);
+    QCOMPARE(record.heldFileName(), markedName);
     QCOMPARE(record.hasScenarioFileName(), fileName != QLatin1String("*.vnk"));
     // Only the window's own file saves without a question; on a file system
     // that tells letter case apart, "day.vnk" is another file.
