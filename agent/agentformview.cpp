@@ -31,16 +31,16 @@ void AgentFormView::refresh()
     for (int i = 0; i < FieldCount; ++i) {
         const auto f = static_cast<Field>(i);
         QLineEdit *edit = m_ui.field(f);
-        const QString text = m_scenario.text(f);
+        const QString text = m_scenario.inputs().text(f);
         if (FieldText(*edit, f) != text) {
             SetFieldText(*edit, f, text);
             m_exitGuard.textRewritten(f, FieldText(*edit, f));
         }
     }
-    m_ui.StaticText1->setText(m_scenario.totalTimeText());
+    m_ui.StaticText1->setText(m_scenario.inputs().totalTimeText());
     showPlanningLine();
 
-    m_ui.showSlotButtons(m_scenario.checkedSlotButton());
+    m_ui.showSlotButtons(m_scenario.inputs().checkedSlotButton());
 
     if (m_scenario.tab() != m_shownTab)
         showTab(m_scenario.tab());
@@ -93,7 +93,7 @@ void AgentFormView::showCellHint(int column)
 {
     if (m_shownTab != Tab::Schedule)
         return;
-    const QString hint = ScheduleColumnHint(column, m_scenario.Planning.hasShrinkage());
+    const QString hint = ScheduleColumnHint(column, m_scenario.inputs().Planning.hasShrinkage());
     if (hint == HintOf(m_ui.StringGrid1))
         return;
     SetHint(m_ui.StringGrid1, hint);

@@ -45,7 +45,7 @@ void AgentGridEvents::connectGrid()
     connect(&m_grid, &TLumStringGrid::editTextChanged, this, &AgentGridEvents::setEditText);
     connect(&m_grid, &TLumStringGrid::currentCellChanged, this, [this](int column, int row) {
         if (!m_view.refreshing())
-            m_host.scenario().grid().setCurrentCell(column, row);
+            m_host.scenario().StringGrid1().setCurrentCell(column, row);
         m_view.showCellHint(column);
     });
     // A Have, Talk or ACW cell's value is checked when its editor closes,
@@ -138,5 +138,5 @@ bool AgentGridEvents::contains(const QWidget *widget) const
 void AgentGridEvents::takeCurrentCell()
 {
     if (m_grid.currentTableColumn() >= 0)
-        m_host.scenario().grid().setCurrentCell(m_grid.currentTableColumn(), m_grid.currentTableRow());
+        m_host.scenario().StringGrid1().setCurrentCell(m_grid.currentTableColumn(), m_grid.currentTableRow());
 }

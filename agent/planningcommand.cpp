@@ -16,10 +16,10 @@ void PlanningCommand::editOptions()
 {
     m_host.runCommand([this] {
         AgentScenario &scenario = m_host.scenario();
-        const auto options = m_host.dialogs().editPlanningOptions(scenario.Planning, m_host.caption());
-        if (!options || *options == scenario.Planning)
+        const auto options = m_host.dialogs().editPlanningOptions(scenario.inputs().Planning, m_host.caption());
+        if (!options || *options == scenario.inputs().Planning)
             return false;
-        scenario.Planning = *options;
+        scenario.setPlanning(*options);
         // A refused input (Erlang A without a patience, say) is reported by
         // the window's own rule: the cursor on the field, then the message.
         scenario.Recalculate();
@@ -31,9 +31,9 @@ void PlanningCommand::setRosterColumns(bool shown)
 {
     m_host.runCommand([this, shown] {
         AgentScenario &scenario = m_host.scenario();
-        if (scenario.RosterView == shown)
+        if (scenario.inputs().RosterView == shown)
             return false;
-        scenario.RosterView = shown;
+        scenario.setRosterView(shown);
         // The Agents table never shows the roster: nothing to redo there.
         if (scenario.tab() != Tab::Schedule)
             return false;
@@ -50,10 +50,10 @@ void PlanningCommand::rosterCellLeft(int tableRow, const QString &text)
         m_host.takeGridsCurrentCell();
         // The columns stay while the planner types into them, also when the
         // last value is cleared.
-        scenario.RosterView = true;
+        scenario.setRosterView(true);
         if (const auto refusal = RosterEntry::enter(scenario, tableRow, text)) {
-            scenario.grid().setCell(ResultTable::HaveColumn, tableRow,
-                                    scenario.typedCellText(ResultTable::HaveColumn, tableRow));
+            scenario.StringGrid1().setCell(ResultTable::HaveColumn, tableRow,
+                                           scenario.typedCellText(ResultTable::HaveColumn, tableRow));
             m_host.showCell(ResultTable::HaveColumn, tableRow);
             m_host.dialogs().error(*refusal);
             return;

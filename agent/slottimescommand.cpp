@@ -58,7 +58,9 @@ void SlotTimesCommand::importIntervalFile(const QString &path)
                                  .arg(name, IntervalImport::preview(intervals))))
             return;
         m_host.runCommand([&] {
-            IntervalImport::apply(m_host.scenario(), intervals);
+            ScenarioInputs inputs = m_host.scenario().inputs();
+            IntervalImport::apply(inputs, intervals);
+            m_host.scenario().setInputs(std::move(inputs));
             applied = true;
             return true;
         });
@@ -80,9 +82,9 @@ void SlotTimesCommand::setSlotTimesColumns(bool shown)
 {
     m_host.runCommand([this, shown] {
         AgentScenario &scenario = m_host.scenario();
-        if (scenario.SlotTimesView == shown)
+        if (scenario.inputs().SlotTimesView == shown)
             return false;
-        scenario.SlotTimesView = shown;
+        scenario.setSlotTimesView(shown);
         if (scenario.tab() != Tab::Schedule)
             return false;
         scenario.Recalculate();
@@ -97,9 +99,9 @@ void SlotTimesCommand::slotTimeCellLeft(int column, int tableRow, const QString 
         m_host.syncFieldsToModel();
         m_host.takeGridsCurrentCell();
         // The columns stay while the planner types into them.
-        scenario.SlotTimesView = true;
+        scenario.setSlotTimesView(true);
         if (const auto refusal = SlotTimeEntry::enter(scenario, column, tableRow, text)) {
-            scenario.grid().setCell(column, tableRow, scenario.typedCellText(column, tableRow));
+            scenario.StringGrid1().setCell(column, tableRow, scenario.typedCellText(column, tableRow));
             m_host.showCell(column, tableRow);
             m_host.dialogs().error(*refusal);
             return;

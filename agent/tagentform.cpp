@@ -41,7 +41,7 @@ TAgentForm::TAgentForm(AgentServices &services, QWidget *parent)
         const auto f = static_cast<Field>(i);
         m_exitGuard.addField(f, m_ui.field(f), DefaultText(f));
     }
-    m_tableModel = new ResultTableModel(m_scenario.grid(), this);
+    m_tableModel = new ResultTableModel(m_scenario.StringGrid1(), this);
     m_ui.StringGrid1->setResultModel(m_tableModel);
     m_view = new AgentFormView(m_ui, m_scenario, *m_tableModel, m_exitGuard);
     m_view->setParent(this);
@@ -270,7 +270,7 @@ void TAgentForm::focusFailingInput(const RecalcResult &result)
             area->setActiveSubWindow(subWindow);
     }
     if (result.failing.isGridRow()) {
-        m_scenario.grid().setCurrentCell(ResultTable::CallsColumn, result.failing.row());
+        m_scenario.StringGrid1().setCurrentCell(ResultTable::CallsColumn, result.failing.row());
         m_view->showFailingRow(result.failing.row());
     }
     target->setFocus(Qt::OtherFocusReason);

@@ -46,8 +46,8 @@ void PlanningMenuActions::update()
     TAgentForm *form = m_activeForm();
     m_planning->setEnabled(form != nullptr);
     m_roster->setEnabled(form != nullptr);
-    m_roster->setChecked(form && form->scenario().rosterColumnsShown());
+    m_roster->setChecked(form && form->scenario().inputs().rosterColumnsShown());
     m_importIntervals->setEnabled(form != nullptr);
     m_slotTimes->setEnabled(form != nullptr);
-    m_slotTimes->setChecked(form && form->scenario().slotTimesColumnsShown());
+    m_slotTimes->setChecked(form && form->scenario().inputs().slotTimesColumnsShown());
 }

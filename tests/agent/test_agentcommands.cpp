@@ -91,7 +91,7 @@ void AgentCommandsTest::aRefusedFieldExitRunsNoCommand()
     QVERIFY(SaveScenario(host.scenario(), path).ok);
     host.file.loaded(host.scenario(), path, false);
     host.scenario().setText(Field::Edit1, QStringLiteral("250"));
-    PlanningOptions changed = host.scenario().Planning;
+    PlanningOptions changed = host.scenario().inputs().Planning;
     changed.maxOccupancyPercent = 85;
     host.fakeDialogs.planningAnswer = changed;
     host.fakeDialogs.openAnswer = path;
@@ -115,8 +115,8 @@ void AgentCommandsTest::aRefusedFieldExitRunsNoCommand()
     const QByteArray before = ScenarioFileBytes(host.scenario());
     auto scenarioChanged = [&] {
         const AgentScenario &scenario = host.scenario();
-        return ScenarioFileBytes(scenario) != before || scenario.rosterColumnsShown()
-               || scenario.slotTimesColumnsShown();
+        return ScenarioFileBytes(scenario) != before || scenario.inputs().rosterColumnsShown()
+               || scenario.inputs().slotTimesColumnsShown();
     };
     const QByteArray fileBefore = [&] {
         QFile saved(path);
