@@ -60,7 +60,10 @@ TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
     m_menus = std::make_unique<MainMenus>(*this, m_mdiArea, m_dialogs);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, m_menus->planning(), &PlanningMenuActions::update);
     m_menus->planning()->update();
-    createToolBar();
+    m_toolBar = new MainToolBar(this);
+    connect(m_toolBar->newWindowButton(), &QToolButton::clicked, this, [this] { NewAgentWindow1Click(); });
+    connect(m_toolBar->closeProgramButton(), &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
     // Scenario files dropped from the file manager open as on the command line.
     new ScenarioFileDrop(this, [this](const QString &path) { OpenScenarioWindow(path); });
 
@@ -107,14 +110,6 @@ TMainForm::~TMainForm()
     const QList<QMdiSubWindow *> frames = m_mdiArea->findChildren<QMdiSubWindow *>();
     for (const QPointer<QMdiSubWindow> &frame : QList<QPointer<QMdiSubWindow>>(frames.cbegin(), frames.cend()))
         delete frame.data();
-}
-
-void TMainForm::createToolBar()
-{
-    m_toolBar = new MainToolBar(this);
-    connect(m_toolBar->newWindowButton(), &QToolButton::clicked, this, [this] { NewAgentWindow1Click(); });
-    connect(m_toolBar->closeProgramButton(), &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
-    addToolBar(Qt::TopToolBarArea, m_toolBar);
 }
 
 void TMainForm::setUpReportFonts()

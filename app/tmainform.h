@@ -126,7 +126,6 @@ protected:
 
 private:
     void setUpReportFonts();
-    void createToolBar();
     QMdiSubWindow *currentChild() const;
 
     DialogService &m_dialogs;
