@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "lpformat.h"
+#include "serviceday.h"
 #include "shiftday.h"
 #include "shiftplanner.h"
 #include "shiftplantext.h"
@@ -51,12 +52,24 @@ MipSettings Settings()
 
 constexpr int H = 60;
 
+// A day's service of `goal` over slots of the given calls, each with the
+// same curve from `lowest` answering agents.
+ServiceDay Service(double goal, std::vector<double> calls, int lowest, std::vector<double> levels, int share = ServiceDay::ShareUnit)
+{
+    ServiceDay service{goal, share, {}};
+    for (const double c : calls)
+        service.curves.push_back(ServiceCurve{c, lowest, levels});
+    return service;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(ShiftDay)
 Q_DECLARE_METATYPE(std::vector<ShiftType>)
 Q_DECLARE_METATYPE(ShiftField)
 Q_DECLARE_METATYPE(std::vector<int>)
+Q_DECLARE_METATYPE(ServiceDay)
+Q_DECLARE_METATYPE(std::vector<double>)
 
 class TestShiftPlanner : public QObject
 {
@@ -67,6 +80,10 @@ private slots:
     void refusesInputNamingShiftAndField();
     void findsHandKnownOptimum_data();
     void findsHandKnownOptimum();
+    void serviceGoalFindsHandKnownOptimum_data();
+    void serviceGoalFindsHandKnownOptimum();
+    void curveIsConcaveFromItsLastRise_data();
+    void curveIsConcaveFromItsLastRise();
     void randomDaysAreCoveredAtBoundedCost();
     void lpFileGivesTheSameOptimumInGlpk();
     void cancelledBeforeStartChangesNothing();
@@ -195,6 +212,86 @@ void TestShiftPlanner::findsHandKnownOptimum()
     QCOMPARE(plan.shortfall, shortfall);
     QCOMPARE(plan.unreachableSlots, unreachable);
     QCOMPARE(plan.staffedPerSlot(), staffed);
+}
+
+void TestShiftPlanner::serviceGoalFindsHandKnownOptimum_data()
+{
+    QTest::addColumn<ShiftDay>("day");
+    QTest::addColumn<std::vector<ShiftType>>("types");
+    QTest::addColumn<ServiceDay>("service");
+    QTest::addColumn<double>("paidHours");
+    QTest::addColumn<std::vector<int>>("staffed");
+    QTest::addColumn<double>("reachable"); // -1: the goal is reached
+    using V = std::vector<ShiftType>;
+    using I = std::vector<int>;
+    const V hours = {Type("One", 1, 8 * H, 9 * H)};
+
+    // 2 + 1 agents give (300 x 80% + 100 x 50%) / 400 = 72.5%; 1 + 2 only 57.5%.
+    QTest::newRow("busier slot gets the agent")
+        << Day(60, 8 * H, I{4, 4}) << hours << Service(0.7, {300, 100}, 1, {0.5, 0.8, 0.9}) << 3.0 << I{2, 1} << -1.0;
+    // The second added agent brings more than the first: a model that took
+    // it alone would claim 80% from 2 agents; only 3 give 90%.
+    QTest::newRow("rising step taken in order")
+        << Day(60, 8 * H, I{1}) << V{Type("One", 1, 8 * H, 8 * H)} << Service(0.75, {100}, 1, {0.2, 0.3, 0.9}) << 3.0
+        << I{3} << -1.0;
+    // 30% shrinkage: 4 staffed answer 2 (2.8 rounded down), 5 answer 3.
+    QTest::newRow("shrinkage rounds down")
+        << Day(60, 8 * H, I{1}) << V{Type("One", 1, 8 * H, 8 * H)} << Service(0.85, {100}, 2, {0.5, 0.9}, 7000) << 5.0
+        << I{5} << -1.0;
+    // The quiet slot still gets its lowest level though the busy one alone
+    // meets the goal.
+    QTest::newRow("every slot keeps its lowest level")
+        << Day(60, 8 * H, I{1, 1}) << hours << Service(0.55, {1000, 1}, 1, {0.6}) << 2.0 << I{1, 1} << -1.0;
+    // One agent at most: 50% is the most, planned at the fewest hours.
+    QTest::newRow("maximum caps the level")
+        << Day(60, 8 * H, I{2}) << V{WithMax(Type("One", 1, 8 * H, 8 * H), 1)} << Service(0.9, {100}, 1, {0.5, 0.8})
+        << 1.0 << I{1} << 0.5;
+    // The 09:00 slot is out of reach and answers nothing: 99% of half the calls.
+    QTest::newRow("unreached slot counts nothing")
+        << Day(60, 8 * H, I{1, 1}) << V{Type("One", 1, 8 * H, 8 * H)} << Service(0.5, {100, 100}, 1, {0.9, 0.99})
+        << 2.0 << I{2, 0} << 0.495;
+}
+
+void TestShiftPlanner::serviceGoalFindsHandKnownOptimum()
+{
+    QFETCH(ShiftDay, day);
+    QFETCH(std::vector<ShiftType>, types);
+    QFETCH(ServiceDay, service);
+    QFETCH(double, paidHours);
+    QFETCH(std::vector<int>, staffed);
+    QFETCH(double, reachable);
+
+    const ShiftPlanResult result = PlanShiftsForService(day, types, service, Settings());
+    QVERIFY2(result.plan, qPrintable(result.problem ? result.problem->message : result.failure));
+    const ShiftPlan &plan = *result.plan;
+    QVERIFY(plan.solver.optimal());
+    QCOMPARE(plan.paidHours, paidHours);
+    QCOMPARE(plan.staffedPerSlot(), staffed);
+    QCOMPARE(plan.serviceGoal, std::optional<double>(service.goal));
+    if (reachable < 0)
+        QVERIFY(!plan.serviceReachable);
+    else
+        QCOMPARE(plan.serviceReachable.value_or(-1), reachable);
+}
+
+void TestShiftPlanner::curveIsConcaveFromItsLastRise_data()
+{
+    QTest::addColumn<std::vector<double>>("levels");
+    QTest::addColumn<int>("from");
+    using L = std::vector<double>;
+    QTest::newRow("falling steps") << L{0.5, 0.8, 0.9, 0.95} << 1;
+    QTest::newRow("equal steps") << L{0.2, 0.4, 0.6} << 1;
+    QTest::newRow("rise at the second step") << L{0.2, 0.3, 0.9} << 2;
+    QTest::newRow("S-shape near the load") << L{0.1, 0.15, 0.3, 0.6, 0.8, 0.9} << 3;
+    QTest::newRow("zero steps of a rounded-down share") << L{0.5, 0.5, 0.7, 0.7, 0.8} << 4;
+    QTest::newRow("a single level") << L{0.9} << 1;
+}
+
+void TestShiftPlanner::curveIsConcaveFromItsLastRise()
+{
+    QFETCH(std::vector<double>, levels);
+    QFETCH(int, from);
+    QCOMPARE((ServiceCurve{1, 3, levels}.concaveFrom()), from);
 }
 
 // Random days and types: whatever the solver returns covers every reachable
