@@ -75,6 +75,7 @@ ShiftPlanResult PlanShiftsForService(const ShiftDay &day, const std::vector<Shif
     }
     reached /= service.calls();
     MipSettings remaining = settings;
+    remaining.proximitySearch = true;
     MipSolution first;
     if (capped) {
         result.model = ShiftServiceModel::build(day, types, variants, service, Goal::ServiceLevel, 0,

@@ -50,6 +50,45 @@ SlotColumns AddSteps(MipModel &model, const std::string &slot, const ServiceCurv
     return columns;
 }
 
+// The upper hull of the points (staffed, answering) from `first` staffed
+// agents to the fewest who give `highest` answering: as rows over the
+// staffed agents' terms and the answering column, each hull side as
+// (n2 - n1) answering - (a2 - a1) staffed <= a1 (n2 - n1) - (a2 - a1) n1.
+// They hold for every plan (beyond the last point the answering agents are
+// capped at `highest`), and give the solver's relaxation the rounding down
+// it otherwise learns only by branching.
+void AddHullRows(MipModel &model, const std::string &slot, const MipModel::Row &staffed, int answering,
+                 const ServiceDay &service, int first, int highest)
+{
+    std::vector<std::pair<long long, long long>> hull;
+    for (int n = first;; ++n) {
+        const std::pair<long long, long long> point{n, service.answering(n)};
+        // Pops the last vertex while it lies on or below the line from the
+        // one before it to the new point.
+        while (hull.size() >= 2) {
+            const auto &[n1, a1] = hull[hull.size() - 2];
+            const auto &[n2, a2] = hull.back();
+            if ((a2 - a1) * (point.first - n1) > (point.second - a1) * (n2 - n1))
+                break;
+            hull.pop_back();
+        }
+        hull.push_back(point);
+        if (point.second >= highest)
+            break;
+    }
+    for (std::size_t j = 1; j < hull.size(); ++j) {
+        const auto [n1, a1] = hull[j - 1];
+        const auto [n2, a2] = hull[j];
+        MipModel::Row row{"hull_" + slot + "_" + std::to_string(j), {}, -MipModel::Infinity,
+                          static_cast<double>(a1 * (n2 - n1) - (a2 - a1) * n1)};
+        for (const auto &term : staffed.terms)
+            if (term.first != answering)
+                row.terms.emplace_back(term.first, -static_cast<double>(a2 - a1));
+        row.terms.emplace_back(answering, static_cast<double>(n2 - n1));
+        model.rows.push_back(std::move(row));
+    }
+}
+
 } // namespace
 
 MipModel ShiftServiceModel::build(const ShiftDay &day, const std::vector<ShiftType> &types,
@@ -81,9 +120,13 @@ MipModel ShiftServiceModel::build(const ShiftDay &day, const std::vector<ShiftTy
                 (shrinkage ? staffed : level).terms.emplace_back(static_cast<int>(i), shrinkage ? service.answeringShare / divisor : 1.0);
         if (shrinkage) {
             // answering x unit <= staffed x share: the share rounded down.
-            const int answering = model.addColumn({"answer_" + slot, 0, MipModel::Infinity, true});
+            const int answering = model.addColumn({"answer_" + slot, 0, static_cast<double>(curve.highest()), true});
             staffed.terms.emplace_back(answering, -static_cast<double>(ServiceDay::ShareUnit / divisor));
             level.terms.emplace_back(answering, 1.0);
+            int first = 0;
+            while (held && service.answering(first) < curve.lowest)
+                ++first;
+            AddHullRows(model, slot, staffed, answering, service, first, curve.highest());
             model.rows.push_back(std::move(staffed));
         }
         if (held)
