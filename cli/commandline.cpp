@@ -2,6 +2,7 @@
 #include "commandline.h"
 
 #include "planningoptioninfo.h"
+#include "shiftplantext.h"
 #include "staffingmodelinfo.h"
 #include "varnookversion.h"
 
@@ -11,7 +12,7 @@ namespace {
 // that only --graph uses.
 enum class Option {
     Field, Slots, Volumes, VolumesFile, Intervals, Format, Tab, Pdf, Paper, Model, Planning, Have, HaveFile,
-    Shift, ShiftsFile, TimeLimit, WriteLp,
+    Shift, ShiftsFile, TimeLimit, WriteLp, PlanGoal,
     Graph, Series, Bar, Flat, Size
 };
 
@@ -46,6 +47,7 @@ constexpr OptionInfo options[] = {
     {"--shifts-file", Option::ShiftsFile, Field::Edit1},
     {"--time-limit", Option::TimeLimit, Field::Edit1},
     {"--write-lp", Option::WriteLp, Field::Edit1},
+    {"--plan-goal", Option::PlanGoal, Field::Edit1},
     {"--graph", Option::Graph, Field::Edit1},
     {"--series", Option::Series, Field::Edit1},
     {"--bar", Option::Bar, Field::Edit1},
@@ -128,6 +130,7 @@ bool allowed(Option option, CommandLine::Command command)
     case Option::ShiftsFile:
     case Option::TimeLimit:
     case Option::WriteLp:
+    case Option::PlanGoal:
         return shifts;
     case Option::Have:
     case Option::HaveFile:
@@ -174,6 +177,14 @@ std::optional<QString> applyShiftOption(CommandLine &line, Option option, const 
         if (value.isEmpty())
             return QStringLiteral("--write-lp needs a file name");
         line.lpFile = value;
+        break;
+    case Option::PlanGoal:
+        if (value == ShiftPlanText::goalKey(ShiftGoal::Cover))
+            line.planGoal = ShiftGoal::Cover;
+        else if (value == ShiftPlanText::goalKey(ShiftGoal::ServiceLevel))
+            line.planGoal = ShiftGoal::ServiceLevel;
+        else
+            return QStringLiteral("--plan-goal must be cover or service, not \"%1\"").arg(value);
         break;
     default:
         break;
@@ -450,7 +461,8 @@ QString HelpText()
         "  varnook-calc schedule --intervals FILE [talk, wrap, abandon and goal options] [--format F]\n"
         "  varnook-calc FILE     [--tab agents|schedule] [--format F]\n"
         "  varnook-calc shifts   [call and schedule options] --shift DEF ... | --shifts-file FILE\n"
-        "                        [--time-limit SECONDS] [--write-lp FILE] [--format F]\n"
+        "                        [--time-limit SECONDS] [--write-lp FILE] [--plan-goal G]\n"
+        "                        [--format F]\n"
         "  (each form also takes the planning options; schedule also --have | --have-file)\n"
         "  varnook-calc FILE     [--tab agents|schedule] --pdf OUT.pdf [--paper a4|letter]\n"
         "  varnook-calc ... --graph OUT.png|OUT.pdf [--series KINDS] [--bar] [--flat] [--size WxH]\n"
@@ -541,6 +553,13 @@ QString HelpText()
         "                     out; with maximums the plan first keeps the shortfall\n"
         "                     (agent-slots) smallest. A shift type that does not fit\n"
         "                     the day is invalid input, naming the shift and field.\n"
+        "  --plan-goal cover|service\n"
+        "                     plan to cover every slot, or for the cheapest shifts\n"
+        "                     whose day's service level (as the roster check gives\n"
+        "                     it) reaches --goal, some slots below their need;\n"
+        "                     either prints both plans' paid hours and day's\n"
+        "                     service level side by side (each solve within the\n"
+        "                     time limit; --write-lp writes the goal's model)\n"
         "\n"
         "File option:\n"
         "  --tab agents|schedule  which table to print (default agents)\n"
@@ -561,7 +580,9 @@ QString HelpText()
         "                     day's figures); slot times add talkSeconds and\n"
         "                     wrapSeconds per row (null: the fields' times). For\n"
         "                     shifts: shifts, coverage (per slot), totals and\n"
-        "                     solver (status, optimal, objective, bound, seconds)\n"
+        "                     solver (status, optimal, objective, bound, seconds);\n"
+        "                     --plan-goal adds goal, comparison and, for service,\n"
+        "                     service (goal, serviceLevel, meetsGoal, reachable)\n"
         "  --pdf OUT.pdf      instead of a table, the printed report (inputs and\n"
         "                     table, portrait, paged) as a PDF file; also with\n"
         "                     agents and schedule, whose FILE line reads *.vnk\n"

@@ -9,11 +9,21 @@
 // A shift plan as varnook-calc prints it.
 namespace ShiftPlanOutput {
 
+// The plans for both goals, printed side by side after the plan of the
+// goal asked for; either may be missing (its solve found none).
+struct Comparison
+{
+    const ShiftPlan *cover = nullptr;
+    const ShiftPlan *service = nullptr;
+};
+
 // The shifts, then per slot the requirement, staffed agents and over- or
 // under-cover, then the day's totals and the solver's status, as aligned
 // columns (table), RFC 4180 rows with CR LF (csv: the shifts, an empty row,
 // the cover, an empty row, the totals) or one JSON object with "shifts",
-// "coverage", "totals" and "solver".
-QString format(const ShiftPlan &plan, OutputFormat format);
+// "coverage", "totals" and "solver". With a comparison the table and CSV
+// end with it (after an empty line or row) and JSON adds "goal",
+// "comparison" and, for a service-level plan, "service".
+QString format(const ShiftPlan &plan, OutputFormat format, const Comparison *comparison = nullptr);
 
 } // namespace ShiftPlanOutput

@@ -12,6 +12,10 @@ struct ShiftDay;
 struct ShiftType;
 struct ShiftVariant;
 
+// What a shift plan aims at: every slot's requirement, or the day's
+// service level at the fewest paid hours.
+enum class ShiftGoal { Cover, ServiceLevel };
+
 // The shifts chosen for a day and what they give, slot by slot and for the
 // day. Times are minutes of the day (0..1439); hours are agent-hours.
 struct ShiftPlan
@@ -75,6 +79,7 @@ struct ShiftPlan
     std::optional<double> serviceGoal;
     std::optional<double> serviceReachable;
 
+    ShiftGoal goal() const { return serviceGoal ? ShiftGoal::ServiceLevel : ShiftGoal::Cover; }
     // The agents each slot is staffed with, slot 1 first.
     std::vector<int> staffedPerSlot() const;
     // Whether the roster check's day's service level reaches the goal.
