@@ -4,7 +4,7 @@
 #include "agentscenario.h"
 #include "commandline.h"
 #include "lpformat.h"
-#include "planservicecheck.h"
+#include "shiftplanpair.h"
 #include "scheduleshiftday.h"
 #include "shiftplanner.h"
 #include "shiftplanoutput.h"
@@ -56,29 +56,26 @@ std::optional<CalculatorRun> writeLp(const QString &name, const MipModel &model)
     return std::nullopt;
 }
 
-// --plan-goal: the plan for the service level too, both with the roster
-// check's day's service level; the goal's plan printed with the two side by
-// side, and the goal's model written.
+// --plan-goal: both plans, the goal's printed with the two side by side,
+// and the goal's model written.
 CalculatorRun runWithGoal(const AgentScenario &scenario, const CommandLine &line, const ShiftDay &day,
-                          const std::vector<ShiftType> &types, const MipSettings &settings, ShiftPlanResult cover)
+                          const std::vector<ShiftType> &types, const MipSettings &settings)
 {
     const PlanServiceCheck check(scenario);
-    ShiftPlanResult service = PlanShiftsForService(day, types, check.serviceDay(), settings);
-    if (service.problem)
-        return invalid(service.problem->message);
-    for (ShiftPlanResult *result : {&cover, &service}) {
-        if (result->plan)
-            check.checkPlan(*result->plan);
+    const ShiftPlanPair pair = ShiftPlanPair::solve(day, types, settings, &check);
+    for (const ShiftPlanResult *result : {&pair.cover, pair.service ? &*pair.service : nullptr}) {
+        if (result && result->problem)
+            return invalid(result->problem->message);
     }
-    const ShiftPlanResult &chosen = *line.planGoal == ShiftGoal::Cover ? cover : service;
+    const ShiftPlanResult &chosen = pair.of(*line.planGoal);
     if (line.lpFile) {
         if (auto failure = writeLp(*line.lpFile, chosen.model))
             return *failure;
     }
     if (!chosen.plan)
         return FailedRun(ExitSolverStopped, chosen.failure);
-    const ShiftPlanOutput::Comparison comparison{cover.plan ? &*cover.plan : nullptr,
-                                                 service.plan ? &*service.plan : nullptr};
+    const ShiftPlanComparison comparison{pair.cover.plan ? &*pair.cover.plan : nullptr,
+                                                 pair.service && pair.service->plan ? &*pair.service->plan : nullptr};
     CalculatorRun run;
     run.out = ShiftPlanOutput::format(*chosen.plan, line.format, &comparison);
     return run;
@@ -103,11 +100,11 @@ CalculatorRun RunShiftPlanner(const AgentScenario &scenario, const CommandLine &
     MipSettings settings;
     settings.timeLimitSeconds = line.timeLimitSeconds;
     const ShiftDay day = ScheduleShiftDay(scenario);
-    ShiftPlanResult result = PlanShifts(day, types, settings);
+    if (line.planGoal)
+        return runWithGoal(scenario, line, day, types, settings);
+    const ShiftPlanResult result = PlanShifts(day, types, settings);
     if (result.problem)
         return invalid(result.problem->message);
-    if (line.planGoal)
-        return runWithGoal(scenario, line, day, types, settings, std::move(result));
     if (line.lpFile) {
         if (auto failure = writeLp(*line.lpFile, result.model))
             return *failure;

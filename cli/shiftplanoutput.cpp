@@ -33,10 +33,10 @@ Rows coverRows(const ShiftPlan &plan)
     return rows;
 }
 
-Rows comparisonRows(const Comparison &comparison)
+Rows comparisonRows(const ShiftPlanComparison &comparison)
 {
     Rows rows{ShiftPlanText::comparisonHeadings()};
-    for (const QStringList &row : ShiftPlanText::comparisonRows(comparison.cover, comparison.service))
+    for (const QStringList &row : ShiftPlanText::comparisonRows(comparison))
         rows.push_back(row);
     return rows;
 }
@@ -96,7 +96,7 @@ QJsonValue orNull(const std::optional<double> &value)
 }
 
 // The keys --plan-goal adds.
-void addGoalKeys(QJsonObject &root, const ShiftPlan &plan, const Comparison &comparison)
+void addGoalKeys(QJsonObject &root, const ShiftPlan &plan, const ShiftPlanComparison &comparison)
 {
     root.insert(QStringLiteral("goal"), ShiftPlanText::goalKey(plan.goal()));
     QJsonArray plans;
@@ -113,7 +113,7 @@ void addGoalKeys(QJsonObject &root, const ShiftPlan &plan, const Comparison &com
                                                            {QStringLiteral("reachable"), orNull(plan.serviceReachable)}});
 }
 
-QString json(const ShiftPlan &plan, const Comparison *comparison)
+QString json(const ShiftPlan &plan, const ShiftPlanComparison *comparison)
 {
     QJsonArray shifts;
     for (const ShiftPlan::Shift &s : plan.shifts)
@@ -155,7 +155,7 @@ QString json(const ShiftPlan &plan, const Comparison *comparison)
 
 } // namespace
 
-QString format(const ShiftPlan &plan, OutputFormat format, const Comparison *comparison)
+QString format(const ShiftPlan &plan, OutputFormat format, const ShiftPlanComparison *comparison)
 {
     switch (format) {
     case OutputFormat::Table: {

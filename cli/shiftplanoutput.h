@@ -3,19 +3,12 @@
 
 #include "commandline.h"
 #include "shiftplan.h"
+#include "shiftplancomparison.h"
 
 #include <QString>
 
 // A shift plan as varnook-calc prints it.
 namespace ShiftPlanOutput {
-
-// The plans for both goals, printed side by side after the plan of the
-// goal asked for; either may be missing (its solve found none).
-struct Comparison
-{
-    const ShiftPlan *cover = nullptr;
-    const ShiftPlan *service = nullptr;
-};
 
 // The shifts, then per slot the requirement, staffed agents and over- or
 // under-cover, then the day's totals and the solver's status, as aligned
@@ -24,6 +17,6 @@ struct Comparison
 // "coverage", "totals" and "solver". With a comparison the table and CSV
 // end with it (after an empty line or row) and JSON adds "goal",
 // "comparison" and, for a service-level plan, "service".
-QString format(const ShiftPlan &plan, OutputFormat format, const Comparison *comparison = nullptr);
+QString format(const ShiftPlan &plan, OutputFormat format, const ShiftPlanComparison *comparison = nullptr);
 
 } // namespace ShiftPlanOutput

@@ -73,10 +73,10 @@ QStringList comparisonHeadings()
     return {QStringLiteral("Plan"), QStringLiteral("Paid hrs"), QStringLiteral("Service level")};
 }
 
-std::vector<QStringList> comparisonRows(const ShiftPlan *cover, const ShiftPlan *service)
+std::vector<QStringList> comparisonRows(const ShiftPlanComparison &plans)
 {
     std::vector<QStringList> rows;
-    for (const ShiftPlan *plan : {cover, service}) {
+    for (const ShiftPlan *plan : {plans.cover, plans.service}) {
         if (!plan) {
             rows.push_back({rows.empty() ? QStringLiteral("Cover every slot") : QStringLiteral("Service level"),
                             QStringLiteral("no plan"), QString()});
@@ -86,6 +86,16 @@ std::vector<QStringList> comparisonRows(const ShiftPlan *cover, const ShiftPlan 
                         plan->dayServiceLevel ? level(*plan->dayServiceLevel) : QStringLiteral("none")});
     }
     return rows;
+}
+
+std::vector<std::pair<QString, QString>> comparisonLines(const ShiftPlanComparison &plans)
+{
+    std::vector<std::pair<QString, QString>> lines;
+    for (const QStringList &row : comparisonRows(plans)) {
+        const bool planned = !row[2].isEmpty();
+        lines.emplace_back(row[0], planned ? QStringLiteral("%1 paid hours, service level %2").arg(row[1], row[2]) : row[1]);
+    }
+    return lines;
 }
 
 QString solverKey(const ShiftPlan::Solver &solver)

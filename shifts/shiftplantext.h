@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shiftplan.h"
+#include "shiftplancomparison.h"
 
 #include <QString>
 #include <QStringList>
@@ -44,8 +45,10 @@ QStringList coverRow(const ShiftPlan::Slot &slot);
 std::vector<std::pair<QString, QString>> totals(const ShiftPlan &plan);
 
 // The two plans side by side: headings, then per plan its goal, paid hours
-// and the roster check's day's service level ("no plan" for one missing).
+// and the roster check's day's service level ("no plan" for one missing);
+// or per plan its goal and a line "195.00 paid hours, service level 90.0%".
 QStringList comparisonHeadings();
-std::vector<QStringList> comparisonRows(const ShiftPlan *cover, const ShiftPlan *service);
+std::vector<QStringList> comparisonRows(const ShiftPlanComparison &plans);
+std::vector<std::pair<QString, QString>> comparisonLines(const ShiftPlanComparison &plans);
 
 } // namespace ShiftPlanText

@@ -89,6 +89,8 @@ private slots:
     void cancelledBeforeStartChangesNothing();
     void solverStatusSaysHowFarFromTheBound_data();
     void solverStatusSaysHowFarFromTheBound();
+    void serviceNotesNameTheShortfall_data();
+    void serviceNotesNameTheShortfall();
 };
 
 void TestShiftPlanner::refusesInputNamingShiftAndField_data()
@@ -417,6 +419,33 @@ void TestShiftPlanner::solverStatusSaysHowFarFromTheBound()
     QFETCH(QString, text);
     const ShiftPlan::Solver solver{static_cast<MipStatus>(status), cancelled, 40, 39, 1.5};
     QCOMPARE(ShiftPlanText::solverStatus(solver), text);
+}
+
+void TestShiftPlanner::serviceNotesNameTheShortfall_data()
+{
+    QTest::addColumn<double>("reachable"); // -1: the goal is reached
+    QTest::addColumn<double>("level");
+    QTest::addColumn<QStringList>("notes");
+    QTest::newRow("goal met") << -1.0 << 0.81 << QStringList{};
+    QTest::newRow("goal beyond reach")
+        << 0.763 << 0.7631
+        << QStringList{"The shift types reach a day's service level of at most 76.3%, short of the goal of 80% by 3.7 "
+                       "points: the plan gives that level at the fewest paid hours."};
+    QTest::newRow("roster check just below")
+        << -1.0 << 0.79995 << QStringList{"The roster check gives the plan 80.0%, below the goal of 80%."};
+}
+
+void TestShiftPlanner::serviceNotesNameTheShortfall()
+{
+    QFETCH(double, reachable);
+    QFETCH(double, level);
+    QFETCH(QStringList, notes);
+    ShiftPlan plan;
+    plan.serviceGoal = 0.8;
+    plan.dayServiceLevel = level;
+    if (reachable >= 0)
+        plan.serviceReachable = reachable;
+    QCOMPARE(ShiftPlanText::coverNotes(plan), notes);
 }
 
 QTEST_GUILESS_MAIN(TestShiftPlanner)
