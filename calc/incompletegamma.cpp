@@ -158,4 +158,17 @@ long double LogUpperGammaRatio(long long n, long double x)
     return std::log(upperTail(a, x)) - logPrefix;
 }
 
+long double LossProbabilityNearLoad(long long servers, long double load)
+{
+    // A^n e^-A / n! over P(a Poisson(A) count <= n) = Q(n + 1, A). Boost takes
+    // Temme's expansion for a > 200 while (x - a)^2 < 20 a: four standard
+    // deviations stay inside that.
+    const long double a = static_cast<long double>(servers) + 1;
+    if (!(servers > 200) || !(load > 0) || std::fabs(load - a) > 4 * std::sqrt(a))
+        return std::numeric_limits<long double>::quiet_NaN();
+    const long double tail = temmeSmallerTail(a, load);
+    const long double atMost = load < a ? 1 - tail : tail;
+    return std::exp(LogGammaPrefix(static_cast<long double>(servers), load)) / atMost;
+}
+
 } // namespace Calc

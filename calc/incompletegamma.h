@@ -36,4 +36,12 @@ bool UseGammaSeries(long double a, long double x, long double logPrefix);
 // with exactly n busy, at an offered load of x. x = 0 gives infinity.
 long double LogUpperGammaRatio(long long n, long double x);
 
+// The loss formula's blocking probability at `servers` servers for an offered
+// load `load`, A^n / n! over the sum of A^k / k! for k <= n, evaluated
+// directly instead of by the recursion from one server: for servers above
+// 200 lying within four standard deviations (sqrt(load)) of the load, where
+// Temme's expansion holds to long double precision (relative error a few
+// units of 1e-18). Elsewhere not-a-number.
+long double LossProbabilityNearLoad(long long servers, long double load);
+
 } // namespace Calc

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "texts.h"
 
+#include "celltext.h"
+
 #include "conversions.h"
 
 #include <cmath>
@@ -31,18 +33,7 @@ QString PadNumber(int value, int width)
 
 QString DurationText(double hours)
 {
-    if (!(hours >= 0))
-        return QStringLiteral("00:00");
-    double total = hours * 3600;
-    total = std::trunc(total + 0.5);
-    if (total > LongestDurationSeconds)
-        return LongestDurationText;
-    const int seconds = static_cast<int>(total);
-    const int minutes = seconds / 60;
-    const int rest = seconds % 60;
-    const char text[5] = {static_cast<char>('0' + minutes / 10), static_cast<char>('0' + minutes % 10), ':',
-                          static_cast<char>('0' + rest / 10), static_cast<char>('0' + rest % 10)};
-    return QString::fromLatin1(text, 5);
+    return QString(DurationCellText(hours).view());
 }
 
 namespace {
@@ -70,6 +61,9 @@ std::optional<int> DurationTextToSeconds(const QString &text)
 
 QString PercentText(double fraction, int decimals)
 {
+    // The common case, 0% to 100%, written without the general formatter.
+    if (decimals == 0)
+        return QString(WholePercentCellText(fraction).view());
     if (!(fraction >= 0))
         fraction = 0; // below 0, and not-a-number
     if (fraction > 1)
@@ -78,19 +72,6 @@ QString PercentText(double fraction, int decimals)
     // double product, so the formatter rounds the true value once.
     const double high = fraction * 100;
     const double low = std::fma(fraction, 100, -high);
-    if (decimals == 0) {
-        // The common case, 0% to 100%, written without the general formatter.
-        const int percent = static_cast<int>(RoundHalfAwayExact(high, low));
-        char text[4];
-        int length = 0;
-        if (percent >= 100)
-            text[length++] = static_cast<char>('0' + percent / 100);
-        if (percent >= 10)
-            text[length++] = static_cast<char>('0' + percent / 10 % 10);
-        text[length++] = static_cast<char>('0' + percent % 10);
-        text[length++] = '%';
-        return QString::fromLatin1(text, length);
-    }
     return FormatNumber(high, decimals, low) + QLatin1Char('%');
 }
 

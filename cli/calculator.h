@@ -27,6 +27,9 @@ struct CalculatorRun
 // A failed run: "varnook-calc: message" on standard error.
 CalculatorRun FailedRun(int status, const QString &message);
 
+// A usage error: the message, then the hint to --help.
+CalculatorRun UsageErrorRun(const QString &message);
+
 // Reads at most `maxBytes` bytes of the program's standard input.
 using StandardInput = std::function<QByteArray(qint64 maxBytes)>;
 

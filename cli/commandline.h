@@ -83,8 +83,3 @@ struct CommandLine
 // "--opt value" or "--opt=value"; the value may begin with '-'.
 CommandLine ParseCommandLine(const QStringList &arguments);
 
-// What --help prints.
-QString HelpText();
-
-// What --version prints: the program's name and the project version.
-QString VersionText();

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "calculator.h"
+#include "commandline.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -15,12 +15,11 @@ namespace {
 // hence the graphical application; neither needs a display.
 bool wantsFonts(int argc, char *argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--pdf") == 0 || std::strncmp(argv[i], "--pdf=", 6) == 0
-            || std::strcmp(argv[i], "--graph") == 0 || std::strncmp(argv[i], "--graph=", 8) == 0)
-            return true;
-    }
-    return false;
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = ParseCommandLine(arguments);
+    return line.pdfFile || !line.graphFile.isEmpty();
 }
 
 // Qt's own messages go to standard error as usual, except the notice that

@@ -3,6 +3,7 @@
 
 #include "agentscenario.h"
 #include "commandline.h"
+#include "inputfile.h"
 #include "lpformat.h"
 #include "shiftplanpair.h"
 #include "scheduleshiftday.h"
@@ -10,7 +11,6 @@
 #include "shiftplanoutput.h"
 #include "shifttypetext.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 namespace {
@@ -27,16 +27,8 @@ CalculatorRun invalid(const QString &message)
 std::optional<CalculatorRun> readShiftsFile(const QString &name, const StandardInput &standardInput, QStringList *lines)
 {
     QByteArray bytes;
-    if (name == QLatin1String("-")) {
-        bytes = standardInput ? standardInput(MaxShiftsFileBytes + 1) : QByteArray();
-    } else {
-        QFile file(name);
-        if (!file.open(QIODevice::ReadOnly))
-            return FailedRun(ExitFileError, QStringLiteral("cannot open shifts file \"%1\": %2").arg(name, file.errorString()));
-        bytes = file.read(MaxShiftsFileBytes + 1);
-        if (file.error() != QFileDevice::NoError)
-            return FailedRun(ExitFileError, QStringLiteral("cannot read shifts file \"%1\": %2").arg(name, file.errorString()));
-    }
+    if (auto failure = ReadInputFile(name, QStringLiteral("shifts file"), MaxShiftsFileBytes + 1, standardInput, &bytes))
+        return failure;
     if (bytes.size() > MaxShiftsFileBytes)
         return invalid(QStringLiteral("the shifts file \"%1\" is longer than 1 MiB").arg(name));
     for (const QString &line : QString::fromUtf8(bytes).split(QLatin1Char('\n'))) {

@@ -180,6 +180,132 @@ QString unitOf(int kind)
     return {};
 }
 
+// What a selection draws: the kinds, how many, how many the left axis
+// carries and which groups are present.
+struct SeriesPlan
+{
+    SeriesSelectionWord selection = 0;
+    int seriesCount = 0;
+    int left = 0; // series on the left axis; the rest move to the right
+    Groups present;
+    bool incompatible = false;
+};
+
+SeriesPlan planSeries(SeriesSelectionWord selection, bool schedule)
+{
+    // Counted by group before the compatibility rule and the empty selection
+    // change what is drawn.
+    const int p = countKinds(selection & SeriesKinds::PercentageKinds);
+    const int t = countKinds(selection & SeriesKinds::TimeKinds);
+    const int n = countKinds(selection & SeriesKinds::NumberKinds);
+    SeriesPlan plan;
+    plan.selection = selection;
+    plan.seriesCount = p + t + n;
+    plan.left = p > 0 ? p : t;
+    plan.present = Groups{p > 0, t > 0, n > 0};
+    if (p > 0 && t > 0 && n > 0) {
+        plan.incompatible = true;
+        plan.selection &= static_cast<SeriesSelectionWord>(~SeriesKinds::NumberKinds);
+        plan.seriesCount = p + t;
+        plan.present.numbers = false;
+    }
+    if (plan.seriesCount == 0) {
+        // The tab's default pair, all of it counted as percentages on the
+        // left axis: on the Schedule tab the agents too.
+        plan.selection = SeriesKinds::DefaultSelection(schedule);
+        plan.seriesCount = 2;
+        plan.present = Groups{true, false, false};
+        plan.left = 0;
+    }
+    return plan;
+}
+
+// The group drawn on the right axis, when the left one does not carry every
+// series.
+MovedGroup movedGroup(const SeriesPlan &plan)
+{
+    if (plan.seriesCount - plan.left <= 0)
+        return MovedGroup::None;
+    if (plan.present.percentages) {
+        if (plan.present.times)
+            return MovedGroup::Times;
+        if (plan.present.numbers)
+            return MovedGroup::Numbers;
+    } else if (plan.present.times && plan.present.numbers) {
+        return MovedGroup::Numbers;
+    }
+    return MovedGroup::None;
+}
+
+long long timeScale(const TableValues &values)
+{
+    return Divisions * static_cast<long long>(TimeIncrement(values.timeMaximum, Divisions));
+}
+
+long long numberScale(const TableValues &values)
+{
+    return Divisions * static_cast<long long>(NumberIncrement(values.numberMaximum, Divisions));
+}
+
+// The axes' titles and fixed scales: percentages, else times, else numbers
+// on the left, the moved group on the right.
+void setAxes(ChartModel &chart, const Groups &present, MovedGroup moved, const TableValues &values)
+{
+    long long leftMaximum = 0;
+    long long rightMaximum = 0;
+    if (present.percentages) {
+        leftMaximum = 100;
+        rightMaximum = present.times ? timeScale(values) : numberScale(values);
+    } else if (present.times) {
+        leftMaximum = timeScale(values);
+        if (present.numbers)
+            rightMaximum = numberScale(values);
+    } else {
+        leftMaximum = numberScale(values);
+    }
+    if (present.percentages)
+        chart.leftAxis.title = QStringLiteral("Percent");
+    else if (present.times)
+        chart.leftAxis.title = QStringLiteral("Time");
+    else
+        chart.leftAxis.title = QStringLiteral("Number");
+    setFixedScale(chart.leftAxis, leftMaximum);
+    if (moved != MovedGroup::None) {
+        chart.rightAxis.title = moved == MovedGroup::Times ? QStringLiteral("Time") : QStringLiteral("Number");
+        setFixedScale(chart.rightAxis, rightMaximum);
+    }
+}
+
+// One kind's series over the first `rows` data rows, labelled by the
+// table's first column.
+ChartSeries makeSeries(int kind, const TableValues &values, const ResultTable &table, int rows, MovedGroup moved,
+                       bool barChart, const SeriesColourTable &colours)
+{
+    ChartSeries series;
+    series.style = barChart ? ChartSeriesStyle::Bar : ChartSeriesStyle::Line;
+    series.marksVisible = false;
+    series.colour = colours.ofKind(kind);
+    series.title = SeriesKinds::SeriesTitle(kind);
+    series.name = SeriesKinds::MenuCaption(kind);
+    series.unit = unitOf(kind);
+    series.axis = inMovedGroup(kind, moved) ? ChartVerticalAxis::Right : ChartVerticalAxis::Left;
+    const std::vector<int> &column = values.values[static_cast<std::size_t>(kind)];
+    const std::vector<bool> &missing = values.missing[static_cast<std::size_t>(kind)];
+    series.points.reserve(static_cast<std::size_t>(rows));
+    for (int row = 1; row <= rows; ++row) {
+        // A slot without a roster value has no point.
+        if (missing[static_cast<std::size_t>(row - 1)])
+            continue;
+        ChartPoint point;
+        point.x = row - 1;
+        point.y = column[static_cast<std::size_t>(row - 1)];
+        point.label = table.cell(0, row);
+        point.colour = series.colour;
+        series.points.push_back(point);
+    }
+    return series;
+}
+
 } // namespace
 
 QString IncompatibleSelectionMessage()
@@ -193,116 +319,30 @@ GraphBuildResult BuildGraph(ChartModel &chart, const ResultTable &table, const G
     GraphBuildResult result;
     const bool schedule = request.scheduleTab;
     int rows = table.rowCount() - 1;
-    SeriesSelectionWord selection = request.selection & SeriesKinds::Offer(schedule, table);
+    const SeriesPlan plan = planSeries(request.selection & SeriesKinds::Offer(schedule, table), schedule);
 
     chart.series.clear();
-
-    // Counted by group before the compatibility rule and the empty selection
-    // change what is drawn.
-    const int p = countKinds(selection & SeriesKinds::PercentageKinds);
-    const int t = countKinds(selection & SeriesKinds::TimeKinds);
-    const int n = countKinds(selection & SeriesKinds::NumberKinds);
-    int seriesCount = p + t + n;
-    const int leftCount = p > 0 ? p : t;
-    Groups present{p > 0, t > 0, n > 0};
-    bool incompatible = false;
-    if (p > 0 && t > 0 && n > 0) {
-        incompatible = true;
-        selection &= static_cast<SeriesSelectionWord>(~SeriesKinds::NumberKinds);
-        seriesCount = p + t;
-        present.numbers = false;
-    }
-    int left = leftCount;
-    if (seriesCount == 0) {
-        // The tab's default pair, all of it counted as percentages on the
-        // left axis: on the Schedule tab the agents too.
-        selection = SeriesKinds::DefaultSelection(schedule);
-        seriesCount = 2;
-        present = Groups{true, false, false};
-        left = 0;
-    }
-
-    const TableValues values = readTable(table, std::max(rows, 0), schedule, selection);
+    const TableValues values = readTable(table, std::max(rows, 0), schedule, plan.selection);
     if (!values.error.isEmpty()) {
         result.conversionError = values.error;
         return result;
     }
-    result.incompatible = incompatible;
+    result.incompatible = plan.incompatible;
     if (values.withoutResults)
         rows = 0;
     if (rows < 1)
         return result;
 
-    MovedGroup moved = MovedGroup::None;
-    if (seriesCount - left > 0) {
-        if (present.percentages) {
-            if (present.times)
-                moved = MovedGroup::Times;
-            else if (present.numbers)
-                moved = MovedGroup::Numbers;
-        } else if (present.times && present.numbers) {
-            moved = MovedGroup::Numbers;
-        }
-    }
-
-    long long leftMaximum = 0;
-    long long rightMaximum = 0;
-    if (present.percentages) {
-        leftMaximum = 100;
-        rightMaximum = Divisions * static_cast<long long>(present.times ? TimeIncrement(values.timeMaximum, Divisions)
-                                                                        : NumberIncrement(values.numberMaximum, Divisions));
-    } else if (present.times) {
-        leftMaximum = Divisions * static_cast<long long>(TimeIncrement(values.timeMaximum, Divisions));
-        if (present.numbers)
-            rightMaximum = Divisions * static_cast<long long>(NumberIncrement(values.numberMaximum, Divisions));
-    } else {
-        leftMaximum = Divisions * static_cast<long long>(NumberIncrement(values.numberMaximum, Divisions));
-    }
-
+    const MovedGroup moved = movedGroup(plan);
     chart.legendStyle = ChartLegendStyle::Series;
-
-    if (present.percentages)
-        chart.leftAxis.title = QStringLiteral("Percent");
-    else if (present.times)
-        chart.leftAxis.title = QStringLiteral("Time");
-    else
-        chart.leftAxis.title = QStringLiteral("Number");
     chart.bottomAxis.title = schedule ? QStringLiteral("Schedule") : QStringLiteral("Agents");
     chart.bottomAxis.labelGroup = schedule && request.slotsPerHour > 2 ? request.slotsPerHour : 1;
-    setFixedScale(chart.leftAxis, leftMaximum);
-    if (moved != MovedGroup::None) {
-        chart.rightAxis.title = moved == MovedGroup::Times ? QStringLiteral("Time") : QStringLiteral("Number");
-        setFixedScale(chart.rightAxis, rightMaximum);
+    setAxes(chart, plan.present, moved, values);
+    for (int kind = 0; kind < SeriesKinds::AllCount && static_cast<int>(chart.series.size()) < plan.seriesCount;
+         ++kind) {
+        if (SeriesKinds::Holds(plan.selection, kind))
+            chart.series.push_back(makeSeries(kind, values, table, rows, moved, request.barChart, colours));
     }
-
-    for (int kind = 0; kind < SeriesKinds::AllCount && static_cast<int>(chart.series.size()) < seriesCount; ++kind) {
-        if (!SeriesKinds::Holds(selection, kind))
-            continue;
-        ChartSeries series;
-        series.style = request.barChart ? ChartSeriesStyle::Bar : ChartSeriesStyle::Line;
-        series.marksVisible = false;
-        series.colour = colours.ofKind(kind);
-        series.title = SeriesKinds::SeriesTitle(kind);
-        series.name = SeriesKinds::MenuCaption(kind);
-        series.unit = unitOf(kind);
-        series.axis = inMovedGroup(kind, moved) ? ChartVerticalAxis::Right : ChartVerticalAxis::Left;
-        const std::vector<int> &column = values.values[static_cast<std::size_t>(kind)];
-        const std::vector<bool> &missing = values.missing[static_cast<std::size_t>(kind)];
-        series.points.reserve(static_cast<std::size_t>(rows));
-        for (int row = 1; row <= rows; ++row) {
-            // A slot without a roster value has no point.
-            if (missing[static_cast<std::size_t>(row - 1)])
-                continue;
-            ChartPoint point;
-            point.x = row - 1;
-            point.y = column[static_cast<std::size_t>(row - 1)];
-            point.label = table.cell(0, row);
-            point.colour = series.colour;
-            series.points.push_back(point);
-        }
-        chart.series.push_back(std::move(series));
-    }
-
     chart.title = QStringLiteral("Varnook");
     return result;
 }

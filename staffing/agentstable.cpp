@@ -47,7 +47,7 @@ int AgentsTable::fill(ResultTable &grid, std::vector<RowValues> &values, unsigne
     int goalRow = 0;
     while (row <= LastRow) {
         grid.setRowCount(row + 1);
-        grid.setCell(ResultTable::AgentsColumn, row, QString::number(static_cast<long long>(n)));
+        grid.setCell(ResultTable::AgentsColumn, row, Calc::NumberCellText(static_cast<long long>(n)));
         if (!evaluation->carries(n)) {
             // This agent number cannot carry the load: it gets no row.
             n = n + 1;
@@ -89,6 +89,8 @@ void AgentsTable::writeTrunks(ResultTable &grid, std::vector<RowValues> &values)
     // The rows' line searches run side by side.
     std::vector<double> firstLines;
     std::vector<double> loads;
+    firstLines.reserve(values.size());
+    loads.reserve(values.size());
     for (const RowValues &row : values) {
         firstLines.push_back(row.agents);
         loads.push_back(row.figures.trunkLoad);
@@ -97,21 +99,21 @@ void AgentsTable::writeTrunks(ResultTable &grid, std::vector<RowValues> &values)
     Calc::TrunksNeededSideBySide(firstLines.data(), loads.data(), trunks.data(), static_cast<int>(trunks.size()));
     for (std::size_t i = 0; i < values.size(); ++i) {
         values[i].trunks = trunks[i];
-        grid.setCell(ResultTable::TrunksColumn, static_cast<int>(i) + 1, QString::number(trunks[i]));
+        grid.setCell(ResultTable::TrunksColumn, static_cast<int>(i) + 1, Calc::NumberCellText(trunks[i]));
     }
 }
 
 void AgentsTable::writeRow(ResultTable &grid, int row, const RowValues &values)
 {
     const AgentFigures &f = values.figures;
-    grid.setCell(ResultTable::ServiceColumn, row, Calc::PercentText(f.serviceLevel, 0));
-    grid.setCell(ResultTable::QueuedColumn, row, Calc::PercentText(f.waitProbability, 0));
-    grid.setCell(ResultTable::AbandonColumn, row, Calc::PercentText(f.abandonRate, 0));
-    grid.setCell(ResultTable::UsageColumn, row, Calc::PercentText(f.usage, 0));
-    grid.setCell(ResultTable::AnswerColumn, row, Calc::DurationText(f.answerTime));
-    grid.setCell(ResultTable::QueueTimeColumn, row, Calc::DurationText(f.queueTime));
+    grid.setCell(ResultTable::ServiceColumn, row, Calc::WholePercentCellText(f.serviceLevel));
+    grid.setCell(ResultTable::QueuedColumn, row, Calc::WholePercentCellText(f.waitProbability));
+    grid.setCell(ResultTable::AbandonColumn, row, Calc::WholePercentCellText(f.abandonRate));
+    grid.setCell(ResultTable::UsageColumn, row, Calc::WholePercentCellText(f.usage));
+    grid.setCell(ResultTable::AnswerColumn, row, Calc::DurationCellText(f.answerTime));
+    grid.setCell(ResultTable::QueueTimeColumn, row, Calc::DurationCellText(f.queueTime));
     grid.setCell(ResultTable::QueueLengthColumn, row, Calc::FormatNumber(f.queueLength, 0));
     // Without extra columns shown the text would only be dropped.
     if (!grid.shownExtraColumns().empty())
-        grid.setCell(ResultTable::SchedColumn, row, QString::number(static_cast<long long>(values.scheduled)));
+        grid.setCell(ResultTable::SchedColumn, row, Calc::NumberCellText(static_cast<long long>(values.scheduled)));
 }

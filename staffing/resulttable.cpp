@@ -87,6 +87,13 @@ void ResultTable::setCell(int column, int row, const QString &text)
         *cell = text;
 }
 
+void ResultTable::setCell(int column, int row, const Calc::CellText &text)
+{
+    // Assigning Latin-1 text reuses a string buffer that is not shared.
+    if (QString *cell = cellText(column, row))
+        *cell = text.view();
+}
+
 void ResultTable::clearRow(int row)
 {
     if (row < 0 || row >= rowCount())

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "celltext.h"
+
 #include <QString>
 
 #include <array>
@@ -57,6 +59,9 @@ public:
     // in range while it is shown.
     QString cell(int column, int row) const;
     void setCell(int column, int row, const QString &text);
+    // The same without allocating when the cell's string is its own and
+    // long enough: the tables' figures go in this way.
+    void setCell(int column, int row, const Calc::CellText &text);
     void clearRow(int row);
 
     const Row &row(int row) const { return m_rows.at(static_cast<std::size_t>(row)); }

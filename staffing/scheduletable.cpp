@@ -46,8 +46,8 @@ void ScheduleTable::prepareLayout(ResultTable &grid, const TimeSlots &slotList, 
     }
     grid.setRowCount(slotList.count + 1);
     for (int i = 1; i <= slotList.count; ++i) {
-        grid.setCell(ResultTable::TimeColumn, i, slotList.slotStartText(i));
-        grid.setCell(ResultTable::CallsColumn, i, QString::number(inputs.SlotCalls[static_cast<std::size_t>(i)]));
+        grid.setCell(ResultTable::TimeColumn, i, slotList.slotStartCellText(i));
+        grid.setCell(ResultTable::CallsColumn, i, Calc::NumberCellText(inputs.SlotCalls[static_cast<std::size_t>(i)]));
     }
     // A header already in place is kept: a new text costs an allocation.
     for (int c = 0; c < ResultTable::ColumnCount; ++c) {
@@ -85,6 +85,8 @@ void ScheduleTable::evaluateSlots(const std::vector<Slot *> &staffed) const
     // The model is asked for the staffed slots' loads all at once.
     std::vector<CallLoad> loads;
     std::vector<ServiceInputs> inputs;
+    loads.reserve(staffed.size());
+    inputs.reserve(staffed.size());
     for (const Slot *slot : staffed) {
         loads.push_back(slot->load);
         inputs.push_back(slot->inputs);
@@ -157,6 +159,9 @@ void ScheduleTable::findTrunks(std::vector<Slot> &slotRows)
     std::vector<double> firstLines;
     std::vector<double> trunkLoads;
     std::vector<Slot *> searched;
+    firstLines.reserve(slotRows.size());
+    trunkLoads.reserve(slotRows.size());
+    searched.reserve(slotRows.size());
     for (Slot &slot : slotRows) {
         if (!slot.staffed)
             continue;
@@ -203,19 +208,19 @@ RowValues ScheduleTable::rowValuesOf(const Slot &slot, const QString &slotText)
 void ScheduleTable::writeRow(ResultTable &grid, int row, const Slot &slot)
 {
     const AgentFigures &f = slot.figures;
-    grid.setCell(ResultTable::SlotAgentsColumn, row, QString::number(static_cast<long long>(slot.agents)));
-    grid.setCell(ResultTable::SlotServiceColumn, row, Calc::PercentText(f.serviceLevel, 0));
-    grid.setCell(ResultTable::SlotQueuedColumn, row, Calc::PercentText(f.waitProbability, 0));
-    grid.setCell(ResultTable::SlotAbandonColumn, row, Calc::PercentText(f.abandonRate, 0));
-    grid.setCell(ResultTable::SlotUsageColumn, row, Calc::PercentText(f.usage, 0));
+    grid.setCell(ResultTable::SlotAgentsColumn, row, Calc::NumberCellText(static_cast<long long>(slot.agents)));
+    grid.setCell(ResultTable::SlotServiceColumn, row, Calc::WholePercentCellText(f.serviceLevel));
+    grid.setCell(ResultTable::SlotQueuedColumn, row, Calc::WholePercentCellText(f.waitProbability));
+    grid.setCell(ResultTable::SlotAbandonColumn, row, Calc::WholePercentCellText(f.abandonRate));
+    grid.setCell(ResultTable::SlotUsageColumn, row, Calc::WholePercentCellText(f.usage));
     // The answer time is shown held at 23:59.
     grid.setCell(ResultTable::SlotAnswerColumn, row,
-                 Calc::DurationText(std::min(f.answerTime, Calc::LongestDurationHours)));
-    grid.setCell(ResultTable::SlotTrunksColumn, row, QString::number(slot.trunks));
+                 Calc::DurationCellText(std::min(f.answerTime, Calc::LongestDurationHours)));
+    grid.setCell(ResultTable::SlotTrunksColumn, row, Calc::NumberCellText(slot.trunks));
     // Without extra columns shown their texts would only be dropped.
     if (grid.shownExtraColumns().empty())
         return;
-    grid.setCell(ResultTable::SchedColumn, row, QString::number(static_cast<long long>(slot.scheduled)));
+    grid.setCell(ResultTable::SchedColumn, row, Calc::NumberCellText(static_cast<long long>(slot.scheduled)));
     // The handle time the slot is computed with, as mm:ss (its minutes may
     // pass 59: talk and after-call work of 23:59 each).
     const auto handle = static_cast<int>(slot.inputs.handleSeconds);
@@ -230,16 +235,16 @@ void ScheduleTable::writeRosterCells(ResultTable &grid, int row, const Slot &slo
         grid.setCell(c, row, QString());
     if (!slot.have)
         return;
-    grid.setCell(ResultTable::GapColumn, row, QString::number(static_cast<long long>(*slot.have - slot.scheduled)));
+    grid.setCell(ResultTable::GapColumn, row, Calc::NumberCellText(static_cast<long long>(*slot.have - slot.scheduled)));
     if (slot.staffed && !slot.haveCarries) {
         grid.setCell(ResultTable::HaveServiceColumn, row, QStringLiteral("overloaded"));
         return;
     }
     const AgentFigures &f = slot.haveFigures;
-    grid.setCell(ResultTable::HaveServiceColumn, row, Calc::PercentText(f.serviceLevel, 0));
-    grid.setCell(ResultTable::HaveQueuedColumn, row, Calc::PercentText(f.waitProbability, 0));
-    grid.setCell(ResultTable::HaveAbandonColumn, row, Calc::PercentText(f.abandonRate, 0));
-    grid.setCell(ResultTable::HaveUsageColumn, row, Calc::PercentText(f.usage, 0));
+    grid.setCell(ResultTable::HaveServiceColumn, row, Calc::WholePercentCellText(f.serviceLevel));
+    grid.setCell(ResultTable::HaveQueuedColumn, row, Calc::WholePercentCellText(f.waitProbability));
+    grid.setCell(ResultTable::HaveAbandonColumn, row, Calc::WholePercentCellText(f.abandonRate));
+    grid.setCell(ResultTable::HaveUsageColumn, row, Calc::WholePercentCellText(f.usage));
     grid.setCell(ResultTable::HaveAnswerColumn, row,
-                 Calc::DurationText(std::min(f.answerTime, Calc::LongestDurationHours)));
+                 Calc::DurationCellText(std::min(f.answerTime, Calc::LongestDurationHours)));
 }

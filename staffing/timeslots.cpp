@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "timeslots.h"
 
+#include "celltext.h"
 #include "conversions.h"
 #include "texts.h"
 
@@ -77,7 +78,7 @@ int TimeSlots::periodMinutes(const QString &startText, const QString &endText)
 
 QString TimeSlots::clockText(int hour, int minute)
 {
-    return Calc::PadNumber(hour, 2) + QLatin1Char(':') + Calc::PadNumber(minute, 2);
+    return QString(Calc::ClockCellText(hour, minute).view());
 }
 
 TimeSlots TimeSlots::of(const QString &startText, const QString &endText, SlotLength length)
@@ -105,14 +106,19 @@ TimeSlots TimeSlots::of(const QString &startText, const QString &endText, SlotLe
 
 QString TimeSlots::slotStartText(int index) const
 {
+    return QString(slotStartCellText(index).view());
+}
+
+Calc::CellText TimeSlots::slotStartCellText(int index) const
+{
     // Slot 1 starts on a slot boundary, so each later start is a whole
     // number of slot lengths on, wrapped at midnight.
     const int minuteOfDay = (startMinuteOfDay() + (index - 1) * lengthMinutes()) % Calc::MinutesPerDay;
-    return clockText(minuteOfDay / 60, minuteOfDay % 60);
+    return Calc::ClockCellText(minuteOfDay / 60, minuteOfDay % 60);
 }
 
 QString TimeSlots::totalTimeText() const
 {
     const int minutes = count * lengthMinutes();
-    return Calc::PadNumber(minutes / 60, 2) + QLatin1Char(':') + Calc::PadNumber(minutes % 60, 2);
+    return clockText(minutes / 60, minutes % 60);
 }

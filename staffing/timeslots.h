@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "celltext.h"
 #include "slotlength.h"
 
 #include <QString>
@@ -38,6 +39,7 @@ struct TimeSlots
     int startMinuteOfDay() const { return hour * 60 + minute; }
     // "hh:mm" of slot `index` (1-based), on a 24-hour clock.
     QString slotStartText(int index) const;
+    Calc::CellText slotStartCellText(int index) const;
     // The slots' total time, "hh:mm" ("09:00", "04:30").
     QString totalTimeText() const;
     // The length of one slot in hours, as the day's agent-hours count it.

@@ -172,6 +172,73 @@ const SubjectWords &wordsOf(VolumeRefusal::Subject subject)
     return words[static_cast<int>(subject)];
 }
 
+// The cells that may hold values, in order, and whether the first of them
+// may be a header; or why the lines hold no such cells.
+struct CandidateCells
+{
+    QList<Candidate> cells;
+    bool headerAllowed = true;
+    std::optional<VolumeRefusal> refusal;
+};
+
+// A table's "Calls" (or "Have") column, below the header line `first`.
+CandidateCells tableColumn(const QList<Line> &lines, qsizetype first, qsizetype last, VolumeRefusal::Subject subject)
+{
+    CandidateCells result;
+    result.headerAllowed = false;
+    const Line &header = lines.at(first);
+    const QLatin1String heading(wordsOf(subject).heading);
+    qsizetype calls = -1;
+    for (qsizetype c = 0; c < header.cells.size() && calls < 0; ++c) {
+        if (header.cells.at(c).compare(heading, Qt::CaseInsensitive) == 0)
+            calls = c;
+    }
+    if (calls < 0) {
+        qsizetype wide = first;
+        while (lines.at(wide).cells.size() <= 1)
+            ++wide;
+        VolumeRefusal refusal(Reason::SeveralColumns);
+        refusal.line = lines.at(wide).number;
+        refusal.count = static_cast<int>(lines.at(wide).cells.size());
+        result.refusal = refusal;
+        return result;
+    }
+    for (qsizetype i = first + 1; i <= last; ++i)
+        result.cells << Candidate{lines.at(i).cells.value(calls), lines.at(i).number, static_cast<int>(calls + 1)};
+    return result;
+}
+
+// The candidate cells of lines `first` to `last`: a column of single cells,
+// one row of cells, or a table's column.
+CandidateCells candidateCells(const QList<Line> &lines, qsizetype first, qsizetype last,
+                              VolumeRefusal::Subject subject)
+{
+    qsizetype widest = 0;
+    for (qsizetype i = first; i <= last; ++i)
+        widest = std::max(widest, lines.at(i).cells.size());
+    if (widest > 1 && first != last)
+        return tableColumn(lines, first, last, subject);
+    CandidateCells result;
+    if (widest <= 1) {
+        for (qsizetype i = first; i <= last; ++i)
+            result.cells << Candidate{lines.at(i).cells.value(0), lines.at(i).number, 0};
+    } else {
+        // One row of values, as copied from a spreadsheet's row.
+        const Line &line = lines.at(first);
+        for (qsizetype c = 0; c < line.cells.size(); ++c)
+            result.cells << Candidate{line.cells.at(c), line.number, static_cast<int>(c + 1)};
+    }
+    return result;
+}
+
+// Whether a cell is a value at all (else a first cell is a header).
+bool isValue(const QString &cell, VolumeRefusal::Subject subject, const QLocale &locale)
+{
+    int ignored = 0;
+    return isTime(subject) ? !cell.isEmpty() && classifyTime(cell, &ignored) != Reason::NotANumber
+                           : number(cell, locale).has_value();
+}
+
 } // namespace
 
 QString VolumeRefusal::text() const
@@ -247,54 +314,15 @@ VolumeColumn VolumeColumn::read(const QString &text, Source source, const QLocal
     if (first > last)
         return refuse(VolumeRefusal(Reason::NoValues));
 
-    qsizetype widest = 0;
-    for (qsizetype i = first; i <= last; ++i)
-        widest = std::max(widest, lines.at(i).cells.size());
-
-    QList<Candidate> candidates;
-    bool headerAllowed = true;
-    if (widest <= 1) {
-        for (qsizetype i = first; i <= last; ++i)
-            candidates << Candidate{lines.at(i).cells.value(0), lines.at(i).number, 0};
-    } else if (first == last) {
-        // One row of values, as copied from a spreadsheet's row.
-        const Line &line = lines.at(first);
-        for (qsizetype c = 0; c < line.cells.size(); ++c)
-            candidates << Candidate{line.cells.at(c), line.number, static_cast<int>(c + 1)};
-    } else {
-        // A table: its "Calls" (or "Have") column, below the header line.
-        const Line &header = lines.at(first);
-        const QLatin1String heading(wordsOf(subject).heading);
-        qsizetype calls = -1;
-        for (qsizetype c = 0; c < header.cells.size() && calls < 0; ++c) {
-            if (header.cells.at(c).compare(heading, Qt::CaseInsensitive) == 0)
-                calls = c;
-        }
-        if (calls < 0) {
-            qsizetype wide = first;
-            while (lines.at(wide).cells.size() <= 1)
-                ++wide;
-            VolumeRefusal refusal(Reason::SeveralColumns);
-            refusal.line = lines.at(wide).number;
-            refusal.count = static_cast<int>(lines.at(wide).cells.size());
-            return refuse(refusal);
-        }
-        for (qsizetype i = first + 1; i <= last; ++i)
-            candidates << Candidate{lines.at(i).cells.value(calls), lines.at(i).number, static_cast<int>(calls + 1)};
-        headerAllowed = false;
-    }
-    // A first cell that is no value at all is a header.
-    auto isValue = [&](const QString &cell) {
-        int ignored = 0;
-        return isTime(subject) ? !cell.isEmpty() && classifyTime(cell, &ignored) != Reason::NotANumber
-                               : number(cell, locale).has_value();
-    };
-    if (headerAllowed && !isValue(candidates.first().text))
-        candidates.removeFirst();
-    if (candidates.isEmpty())
+    CandidateCells candidates = candidateCells(lines, first, last, subject);
+    if (candidates.refusal)
+        return refuse(*candidates.refusal);
+    if (candidates.headerAllowed && !isValue(candidates.cells.first().text, subject, locale))
+        candidates.cells.removeFirst();
+    if (candidates.cells.isEmpty())
         return refuse(VolumeRefusal(Reason::NoValues));
 
-    for (const Candidate &candidate : candidates) {
+    for (const Candidate &candidate : candidates.cells) {
         int calls = 0;
         if (const auto reason = classify(candidate.text, locale, subject, &calls)) {
             const VolumeRefusal refusal(*reason, candidate.text, candidate.line, candidate.column);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "incompletegamma.h"
 #include "queueing.h"
 
 #include <QtTest>
@@ -32,6 +33,7 @@ private slots:
     void lossProbabilities_sideBySideGiveTheSameDoubles();
     void trunksNeededSideBySide_matchesTrunksNeeded();
     void trunksNeeded_largeLoadsMatchThePlainSearch();
+    void lossProbabilityNearLoad_matchesTheRecursion();
 };
 
 namespace {
@@ -324,6 +326,24 @@ void QueueingTest::trunksNeeded_largeLoadsMatchThePlainSearch()
             ++plain;
         QVERIFY2(Calc::TrunksNeeded(first, load, 1.0) == plain, qPrintable(QString::number(load, 'g', 17)));
     }
+}
+
+void QueueingTest::lossProbabilityNearLoad_matchesTheRecursion()
+{
+    // The direct value a large load's line search starts from is the
+    // recursion's to within its rounding, inside four standard deviations of
+    // the load; outside them it is not offered.
+    for (double load : {2600.5, 31000.25, 99999.0}) {
+        Calc::LossRecursion recursion(load);
+        for (double deviations : {-3.5, 0.0, 0.9, 3.5}) {
+            const auto servers = static_cast<long long>(load + deviations * std::sqrt(load));
+            const double plain = recursion.at(servers);
+            const double direct = static_cast<double>(Calc::LossProbabilityNearLoad(servers, load));
+            QVERIFY2(std::fabs(direct - plain) <= 1e-12 * plain, qPrintable(QStringLiteral("%1 at %2").arg(load).arg(servers)));
+        }
+        QVERIFY(std::isnan(Calc::LossProbabilityNearLoad(static_cast<long long>(load + 4.5 * std::sqrt(load)), load)));
+    }
+    QVERIFY(std::isnan(Calc::LossProbabilityNearLoad(200, 199.0)));
 }
 
 QTEST_GUILESS_MAIN(QueueingTest)

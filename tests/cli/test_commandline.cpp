@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
+#include "commandoption.h"
+#include "helptext.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 class CommandLineTest : public QObject
@@ -13,6 +16,7 @@ private slots:
     void refuses_bad_usage_data();
     void refuses_bad_usage();
     void help_wins_anywhere();
+    void help_names_every_option();
     void reads_report_options();
 };
 
@@ -80,6 +84,20 @@ void CommandLineTest::refuses_bad_usage_data()
     QTest::newRow("pdf without name") << QStringList{"a.vnk", "--pdf="} << "--pdf needs a file name";
     QTest::newRow("bad plan goal") << QStringList{"shifts", "--shift", "A,4:00,08:00,09:00", "--plan-goal", "level"}
                                    << "--plan-goal must be cover or service, not \"level\"";
+    // The first fault in the order given is the one named.
+    QTest::newRow("bad value before an unknown option") << QStringList{"agents", "--format", "xml", "--bogus"}
+                                                        << "--format must be";
+    QTest::newRow("stray argument before an unknown option") << QStringList{"agents", "100", "--bogus"}
+                                                             << "unexpected argument \"100\"";
+    QTest::newRow("other command's option before an unknown one") << QStringList{"agents", "--slots", "30", "--bogus"}
+                                                                  << "option --slots is not used with agents";
+    QTest::newRow("switch before a missing value") << QStringList{"agents", "--bar", "--calls"}
+                                                   << "option --calls needs a value";
+    QTest::newRow("double dash alone") << QStringList{"agents", "--", "--calls", "5"} << "unknown option \"--\"";
+    QTest::newRow("single-dash letters") << QStringList{"agents", "-abc"} << "unexpected argument \"-abc\"";
+    QTest::newRow("switch with a value") << QStringList{"a.vnk", "--bar=1"} << "option --bar takes no value";
+    QTest::newRow("graph option without graph") << QStringList{"a.vnk", "--size", "800x500"}
+                                                << "option --size is only used with --graph";
 }
 
 void CommandLineTest::refuses_bad_usage()
@@ -99,6 +117,15 @@ void CommandLineTest::help_wins_anywhere()
     for (const char *option : {"--calls", "--start", "--end", "--talk", "--wrap", "--abandon", "--goal ",
                                "--goal-secs", "--slots", "--volumes", "--tab", "--format"})
         QVERIFY2(HelpText().contains(QLatin1String(option)), option);
+}
+
+void CommandLineTest::help_names_every_option()
+{
+    for (const CommandOption &option : CommandOption::all())
+        QVERIFY2(HelpText().contains(option.name), qPrintable(option.name));
+    // Every default, range and model word taken from its owner is filled in.
+    const QRegularExpressionMatch unfilled = QRegularExpression(QStringLiteral("%\\d+")).match(HelpText());
+    QVERIFY2(!unfilled.hasMatch(), qPrintable(unfilled.captured()));
 }
 
 void CommandLineTest::reads_report_options()

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "calculator.h"
+
+#include <optional>
+
+class AgentScenario;
+struct CommandLine;
+struct RecalcResult;
+
+// Fills a new scenario as the command line describes it, as a planner would
+// fill an agent window: agents from the fields and planning options,
+// schedule and shifts also with the Schedule's slots, volumes and roster,
+// FILE from the scenario file and the options given over its own. The
+// recalculation goes into *result; or a run that failed.
+std::optional<CalculatorRun> FillScenario(AgentScenario &scenario, const CommandLine &line,
+                                          const StandardInput &standardInput, RecalcResult *result);
