@@ -85,6 +85,7 @@ private slots:
     void curveIsConcaveFromItsLastRise_data();
     void curveIsConcaveFromItsLastRise();
     void randomDaysAreCoveredAtBoundedCost();
+    void lpFileGivesTheSameOptimumInGlpk_data();
     void lpFileGivesTheSameOptimumInGlpk();
     void cancelledBeforeStartChangesNothing();
     void solverStatusSaysHowFarFromTheBound_data();
@@ -360,15 +361,26 @@ void TestShiftPlanner::randomDaysAreCoveredAtBoundedCost()
     }
 }
 
+void TestShiftPlanner::lpFileGivesTheSameOptimumInGlpk_data()
+{
+    QTest::addColumn<bool>("service");
+    QTest::newRow("cover") << false;
+    // 30 % shrinkage (answering columns and their hull) and a curve whose
+    // second step rises (ordered binaries).
+    QTest::newRow("service level") << true;
+}
+
 void TestShiftPlanner::lpFileGivesTheSameOptimumInGlpk()
 {
 #ifndef VARNOOK_GLPSOL
     QSKIP("glpsol is not installed");
 #else
+    QFETCH(bool, service);
     const ShiftDay day = Day(30, 8 * H, {2, 3, 3, 4, 4, 2, 1, 1, 3, 5, 5, 2});
     const std::vector<ShiftType> types = {WithBreak(Type("Long", 4, 8 * H, 10 * H), 30, H, 2 * H),
                                           WithMax(Type("Short", 2, 8 * H, 12 * H), 3)};
-    const ShiftPlanResult result = PlanShifts(day, types, Settings());
+    const ServiceDay levels = Service(0.8, {20, 30, 30, 40, 40, 20, 10, 10, 30, 50, 50, 20}, 2, {0.3, 0.4, 0.8, 0.9, 0.95}, 7000);
+    const ShiftPlanResult result = service ? PlanShiftsForService(day, types, levels, Settings()) : PlanShifts(day, types, Settings());
     QVERIFY(result.plan && result.plan->solver.optimal());
     QTemporaryDir dir;
     const QString lp = dir.filePath(QStringLiteral("plan.lp"));
