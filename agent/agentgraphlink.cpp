@@ -108,7 +108,7 @@ void AgentGraphLink::bringToFront()
 
 void AgentGraphLink::SetGraphMenu()
 {
-    setGraphMenuFor(m_form.scenario().ScheduleMode);
+    setGraphMenuFor(m_form.scenario().inputs().ScheduleMode);
 }
 
 void AgentGraphLink::tabChanging(Tab tab)
@@ -136,7 +136,7 @@ void AgentGraphLink::showExtraSeriesItems()
     // went away leaves the selection.
     TLumChart &window = *m_graphWindow;
     const AgentScenario &scenario = m_form.scenario();
-    const SeriesSelectionWord offer = SeriesKinds::Offer(scenario.ScheduleMode, scenario.StringGrid1());
+    const SeriesSelectionWord offer = SeriesKinds::Offer(scenario.inputs().ScheduleMode, scenario.StringGrid1());
     for (int kind = SeriesKinds::Count; kind < SeriesKinds::AllCount; ++kind) {
         const bool offered = SeriesKinds::Holds(offer, kind);
         if (!offered)
@@ -153,8 +153,8 @@ void AgentGraphLink::BuildGraph()
     TLumChart &window = *m_graphWindow;
     const AgentScenario &scenario = m_form.scenario();
     showExtraSeriesItems();
-    const GraphRequest request{scenario.ScheduleMode, window.SeriesSelection, window.BarChart,
-                               60 / minutesOf(scenario.slotLength())};
+    const GraphRequest request{scenario.inputs().ScheduleMode, window.SeriesSelection, window.BarChart,
+                               60 / minutesOf(scenario.inputs().slotLength())};
     const GraphBuildResult result = ::BuildGraph(window.chart()->model(), scenario.StringGrid1(), request,
                                                  m_colours ? *m_colours : standardColours());
     window.chart()->refresh();

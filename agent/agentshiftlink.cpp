@@ -111,24 +111,24 @@ std::optional<ShiftDay> AgentShiftLink::planDay()
     else
         m_form.Recalculate();
     const AgentScenario &scenario = m_form.scenario();
-    if (scenario.tab() != Tab::Schedule || static_cast<int>(scenario.rowValues().size()) != scenario.timeSlots().count)
+    if (scenario.tab() != Tab::Schedule || static_cast<int>(scenario.rowValues().size()) != scenario.inputs().timeSlots().count)
         return std::nullopt;
     return ScheduleShiftDay(scenario);
 }
 
 const std::vector<ShiftType> &AgentShiftLink::shiftTypes() const
 {
-    return m_form.scenario().ShiftTypes;
+    return m_form.scenario().inputs().ShiftTypes;
 }
 
 bool AgentShiftLink::editShiftTypes()
 {
     AgentScenario &scenario = m_form.scenario();
     const ShiftDay day = ScheduleShiftDay(scenario);
-    const auto types = m_services.dialogs.editShiftTypes(scenario.ShiftTypes, day, m_form.windowTitle());
+    const auto types = m_services.dialogs.editShiftTypes(scenario.inputs().ShiftTypes, day, m_form.windowTitle());
     if (!types)
         return false;
-    scenario.ShiftTypes = *types;
+    scenario.setShiftTypes(*types);
     return true;
 }
 
@@ -142,17 +142,14 @@ void AgentShiftLink::useAsRoster(const ShiftPlan &plan, const ShiftDay &day)
                                                 "solve again before using it as the roster"));
         return;
     }
-    AgentScenario &scenario = m_form.scenario();
-    scenario.SlotHave.fill(std::nullopt);
     const std::vector<int> staffed = plan.staffedPerSlot();
-    for (std::size_t slot = 0; slot < staffed.size() && slot + 1 < scenario.SlotHave.size(); ++slot)
-        scenario.SlotHave[slot + 1] = staffed[slot];
+    m_form.scenario().setRoster(RosterValues(staffed.begin(), staffed.end()));
     m_form.Recalculate();
 }
 
 PlanServiceCheck AgentShiftLink::serviceCheck() const
 {
-    return PlanServiceCheck(m_form.scenario());
+    return PlanServiceCheck(m_form.scenario().inputs());
 }
 
 void AgentShiftLink::printPlan(const ShiftPlan &plan, const ShiftPlanComparison *comparison)

@@ -29,10 +29,10 @@ void PlanningCommand::editOptions()
             return;
         m_form.syncFieldsToModel();
         AgentScenario &scenario = m_form.scenario();
-        const auto options = m_dialogs.editPlanningOptions(scenario.Planning, m_form.windowTitle());
-        if (!options || *options == scenario.Planning)
+        const auto options = m_dialogs.editPlanningOptions(scenario.inputs().Planning, m_form.windowTitle());
+        if (!options || *options == scenario.inputs().Planning)
             return;
-        scenario.Planning = *options;
+        scenario.setPlanning(*options);
         // A refused input (Erlang A without a patience, say) is reported by
         // the window's own rule: the cursor on the field, then the message.
         scenario.Recalculate();
@@ -47,9 +47,9 @@ void PlanningCommand::setRosterColumns(bool shown)
             return;
         m_form.syncFieldsToModel();
         AgentScenario &scenario = m_form.scenario();
-        if (scenario.RosterView == shown)
+        if (scenario.inputs().RosterView == shown)
             return;
-        scenario.RosterView = shown;
+        scenario.setRosterView(shown);
         // The Agents table never shows the roster: nothing to redo there.
         if (scenario.tab() == Tab::Schedule) {
             scenario.Recalculate();
@@ -62,7 +62,7 @@ void PlanningCommand::takeGridsCurrentCell()
 {
     const TLumStringGrid *grid = m_form.grid();
     if (grid->currentTableColumn() >= 0)
-        m_form.scenario().grid().setCurrentCell(grid->currentTableColumn(), grid->currentTableRow());
+        m_form.scenario().StringGrid1().setCurrentCell(grid->currentTableColumn(), grid->currentTableRow());
 }
 
 void PlanningCommand::rosterCellLeft(int tableRow, const QString &text)
@@ -73,9 +73,9 @@ void PlanningCommand::rosterCellLeft(int tableRow, const QString &text)
         takeGridsCurrentCell();
         // The columns stay while the planner types into them, also when the
         // last value is cleared.
-        scenario.RosterView = true;
+        scenario.setRosterView(true);
         if (const auto refusal = RosterEntry::enter(scenario, tableRow, text)) {
-            scenario.grid().setCell(ResultTable::HaveColumn, tableRow,
+            scenario.StringGrid1().setCell(ResultTable::HaveColumn, tableRow,
                                     scenario.typedCellText(ResultTable::HaveColumn, tableRow));
             m_form.tableModel()->cellChanged(ResultTable::HaveColumn, tableRow);
             m_dialogs.error(*refusal);

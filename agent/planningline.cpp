@@ -12,7 +12,7 @@ namespace {
 // The options set, and what to know about the goal row.
 QString optionsLine(const AgentScenario &scenario)
 {
-    const std::vector<ShownPlanningOption> shown = ShownPlanningOptions(scenario.Planning);
+    const std::vector<ShownPlanningOption> shown = ShownPlanningOptions(scenario.inputs().Planning);
     if (shown.empty())
         return {};
     QStringList parts;

@@ -60,7 +60,9 @@ void SlotTimesCommand::importIntervalFile(const QString &path)
                                    .arg(name, IntervalImport::preview(intervals))))
             return;
         m_form.syncFieldsToModel();
-        IntervalImport::apply(m_form.scenario(), intervals);
+        ScenarioInputs inputs = m_form.scenario().inputs();
+        IntervalImport::apply(inputs, intervals);
+        m_form.scenario().setInputs(std::move(inputs));
         m_form.refresh();
         applied = true;
     });
@@ -84,9 +86,9 @@ void SlotTimesCommand::setSlotTimesColumns(bool shown)
             return;
         m_form.syncFieldsToModel();
         AgentScenario &scenario = m_form.scenario();
-        if (scenario.SlotTimesView == shown)
+        if (scenario.inputs().SlotTimesView == shown)
             return;
-        scenario.SlotTimesView = shown;
+        scenario.setSlotTimesView(shown);
         if (scenario.tab() == Tab::Schedule) {
             scenario.Recalculate();
             m_form.refresh();
@@ -101,11 +103,11 @@ void SlotTimesCommand::slotTimeCellLeft(int column, int tableRow, const QString 
         m_form.syncFieldsToModel();
         const TLumStringGrid *grid = m_form.grid();
         if (grid->currentTableColumn() >= 0)
-            scenario.grid().setCurrentCell(grid->currentTableColumn(), grid->currentTableRow());
+            scenario.StringGrid1().setCurrentCell(grid->currentTableColumn(), grid->currentTableRow());
         // The columns stay while the planner types into them.
-        scenario.SlotTimesView = true;
+        scenario.setSlotTimesView(true);
         if (const auto refusal = SlotTimeEntry::enter(scenario, column, tableRow, text)) {
-            scenario.grid().setCell(column, tableRow, scenario.typedCellText(column, tableRow));
+            scenario.StringGrid1().setCell(column, tableRow, scenario.typedCellText(column, tableRow));
             m_form.tableModel()->cellChanged(column, tableRow);
             m_dialogs.error(*refusal);
             return;

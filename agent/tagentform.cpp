@@ -46,7 +46,7 @@ TAgentForm::TAgentForm(AgentServices &services, QWidget *parent)
         const auto f = static_cast<Field>(i);
         m_exitGuard.addField(f, m_ui.field(f), DefaultText(f));
     }
-    m_tableModel = new ResultTableModel(m_scenario.grid(), this);
+    m_tableModel = new ResultTableModel(m_scenario.StringGrid1(), this);
     m_ui.StringGrid1->setResultModel(m_tableModel);
     m_planning = std::make_unique<PlanningCommand>(*this, m_dialogs);
     m_slotTimes = std::make_unique<SlotTimesCommand>(*this, m_dialogs);
@@ -112,7 +112,7 @@ void TAgentForm::connectWidgets()
             [this](int column, int row, const QString &text) { StringGrid1SetEditText(column, row, text); });
     connect(grid, &TLumStringGrid::currentCellChanged, this, [this](int column, int row) {
         if (!m_refreshing)
-            m_scenario.grid().setCurrentCell(column, row);
+            m_scenario.StringGrid1().setCurrentCell(column, row);
         showCellHint(column);
     });
     connect(m_ui.TabSet1, &QTabBar::currentChanged, this, [this](int index) { TabSet1Click(index); });
@@ -159,7 +159,7 @@ void TAgentForm::showCellHint(int column)
 {
     if (m_shownTab != Tab::Schedule)
         return;
-    const QString hint = ScheduleColumnHint(column, m_scenario.Planning.hasShrinkage());
+    const QString hint = ScheduleColumnHint(column, m_scenario.inputs().Planning.hasShrinkage());
     if (hint == HintOf(m_ui.StringGrid1))
         return;
     SetHint(m_ui.StringGrid1, hint);
@@ -182,7 +182,7 @@ void TAgentForm::refresh()
     for (int i = 0; i < FieldCount; ++i) {
         const auto f = static_cast<Field>(i);
         QLineEdit *edit = field(f);
-        const QString text = m_scenario.text(f);
+        const QString text = m_scenario.inputs().text(f);
         // Only a text the scenario rewrote is put back, so a field still
         // being edited keeps its changed mark.
         if (FieldText(*edit, f) != text) {
@@ -190,10 +190,10 @@ void TAgentForm::refresh()
             m_exitGuard.textRewritten(f, FieldText(*edit, f));
         }
     }
-    m_ui.StaticText1->setText(m_scenario.totalTimeText());
+    m_ui.StaticText1->setText(m_scenario.inputs().totalTimeText());
     showPlanningLine();
 
-    m_ui.showSlotButtons(m_scenario.checkedSlotButton());
+    m_ui.showSlotButtons(m_scenario.inputs().checkedSlotButton());
 
     if (m_scenario.tab() != m_shownTab)
         applyTabSettings(m_scenario.tab());
@@ -430,7 +430,7 @@ void TAgentForm::focusFailingInput(const RecalcResult &result)
             area->setActiveSubWindow(subWindow);
     }
     if (result.failing.isGridRow()) {
-        m_scenario.grid().setCurrentCell(ResultTable::CallsColumn, result.failing.row());
+        m_scenario.StringGrid1().setCurrentCell(ResultTable::CallsColumn, result.failing.row());
         m_refreshing = true;
         m_ui.StringGrid1->setCurrentTableCell(ResultTable::CallsColumn, result.failing.row());
         m_refreshing = false;

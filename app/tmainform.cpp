@@ -427,10 +427,10 @@ void TMainForm::updatePlanningActions()
     TAgentForm *form = activeAgentForm();
     m_planningAction->setEnabled(form != nullptr);
     m_rosterAction->setEnabled(form != nullptr);
-    m_rosterAction->setChecked(form && form->scenario().rosterColumnsShown());
+    m_rosterAction->setChecked(form && form->scenario().inputs().rosterColumnsShown());
     m_importIntervalsAction->setEnabled(form != nullptr);
     m_slotTimesAction->setEnabled(form != nullptr);
-    m_slotTimesAction->setChecked(form && form->scenario().slotTimesColumnsShown());
+    m_slotTimesAction->setChecked(form && form->scenario().inputs().slotTimesColumnsShown());
 }
 
 void TMainForm::Close1Click()

@@ -32,8 +32,8 @@ void setFields(AgentScenario &s, const char *calls, const char *start, const cha
 // input check still accepts.
 int largestAcceptedCalls(double periodMinutes, double handleSeconds)
 {
-    int calls = static_cast<int>(AgentScenario::MaxTrafficLoad * periodMinutes * 60 / handleSeconds) + 2;
-    while (ComputeCallLoad(calls, periodMinutes, handleSeconds).trafficLoad > AgentScenario::MaxTrafficLoad)
+    int calls = static_cast<int>(ScenarioInputs::MaxTrafficLoad * periodMinutes * 60 / handleSeconds) + 2;
+    while (ComputeCallLoad(calls, periodMinutes, handleSeconds).trafficLoad > ScenarioInputs::MaxTrafficLoad)
         --calls;
     return calls;
 }
@@ -42,7 +42,7 @@ bool recalculates(benchmark::State &state, AgentScenario &s, const RecalcResult 
 {
     if (result.ran && result.valid)
         return true;
-    state.SkipWithError(qPrintable(QStringLiteral("input refused in %1").arg(s.FailingField.name())));
+    state.SkipWithError(qPrintable(QStringLiteral("input refused in %1").arg(s.inputs().FailingField.name())));
     return false;
 }
 
@@ -53,12 +53,12 @@ bool prepareDaySchedule(benchmark::State &state, AgentScenario &s, const int (&v
 {
     long long total = 0;
     for (int i = 1; i <= HalfHoursInADay; ++i) {
-        s.SlotCalls[static_cast<std::size_t>(i)] = volumes[i - 1];
+        s.setSlotCalls(i, volumes[i - 1]);
         total += volumes[i - 1];
     }
     setFields(s, QByteArray::number(total).constData(), "00:00", "24:00", talk, wrap, "00:30", goal, goalSeconds);
     s.setSlotLength(SlotLength::HalfHour);
-    s.SlotCallsEdited = true;
+    s.setSlotCallsEdited(true);
     if (!recalculates(state, s, s.TabSet1Click(Tab::Schedule)))
         return false;
     if (s.StringGrid1().rowCount() != HalfHoursInADay + 1) {
@@ -113,7 +113,7 @@ static void BM_AgentsWorstAccepted(benchmark::State &state)
     // One more call must be refused, or this is not the worst input.
     AgentScenario over;
     setFields(over, QByteArray::number(calls + 1).constData(), "00:00", "00:01", "23:59", "23:59", "23:59", "100", "0");
-    if (over.ValidateInputs()) {
+    if (over.Recalculate().valid) {
         state.SkipWithError("one call more is still accepted");
         return;
     }
@@ -158,10 +158,8 @@ static void BM_ScheduleRisingDayWithSlotTimes(benchmark::State &state)
     int volumes[HalfHoursInADay];
     risingVolumes(volumes);
     AgentScenario s;
-    for (int i = 1; i <= HalfHoursInADay; ++i) {
-        s.SlotTalkSeconds[static_cast<std::size_t>(i)] = 150 + i;
-        s.SlotWrapSeconds[static_cast<std::size_t>(i)] = 60 - i / 2;
-    }
+    for (int i = 1; i <= HalfHoursInADay; ++i)
+        s.setSlotTimes(i, 150 + i, 60 - i / 2);
     if (!prepareDaySchedule(state, s, volumes, "03:00", "01:00", "80", "20"))
         return;
     for (auto _ : state)
@@ -202,8 +200,10 @@ static void BM_AgentsWorstAcceptedWithCap(benchmark::State &state)
     const int calls = largestAcceptedCalls(1, LongestHandleSeconds);
     AgentScenario s;
     setFields(s, QByteArray::number(calls).constData(), "00:00", "00:01", "23:59", "23:59", "23:59", "100", "0");
-    s.Planning.maxOccupancyPercent = static_cast<double>(state.range(0));
-    s.Planning.shrinkagePercent = 30;
+    PlanningOptions planning = s.inputs().Planning;
+    planning.maxOccupancyPercent = static_cast<double>(state.range(0));
+    planning.shrinkagePercent = 30;
+    s.setPlanning(planning);
     if (!recalculates(state, s, s.Recalculate()))
         return;
     for (auto _ : state)
@@ -219,10 +219,12 @@ static void BM_ScheduleWorstAcceptedWithRoster(benchmark::State &state)
     AgentScenario s;
     if (!prepareWorstSchedule(state, s, volume))
         return;
-    s.Planning.maxOccupancyPercent = 90;
+    PlanningOptions planning = s.inputs().Planning;
+    planning.maxOccupancyPercent = 90;
+    s.setPlanning(planning);
     const double load = ComputeCallLoad(volume, 30, LongestHandleSeconds).trafficLoad;
     for (int slot = 1; slot <= HalfHoursInADay; ++slot)
-        s.SlotHave[static_cast<std::size_t>(slot)] = static_cast<int>(load) + (slot % 2 ? -10 : 20000);
+        s.setSlotHave(slot, static_cast<int>(load) + (slot % 2 ? -10 : 20000));
     for (auto _ : state)
         benchmark::DoNotOptimize(s.Recalculate());
 }

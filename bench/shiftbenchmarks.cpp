@@ -57,11 +57,11 @@ ServiceBenchDay wholeServiceDay(int slotMinutes)
     const int count = 24 * 60 / slotMinutes;
     for (int slot = 1; slot <= count; ++slot) {
         const double hour = ((slot - 1) * slotMinutes + slotMinutes / 2.0) / 60.0;
-        s.SlotCalls[static_cast<std::size_t>(slot)] = static_cast<int>(std::lround(0.85 * agentsAt(hour) * slotMinutes * 60 / 240));
+        s.setSlotCalls(slot, static_cast<int>(std::lround(0.85 * agentsAt(hour) * slotMinutes * 60 / 240)));
     }
-    s.SlotCallsEdited = true;
+    s.setSlotCallsEdited(true);
     s.TabSet1Click(Tab::Schedule);
-    return {ScheduleShiftDay(s), PlanServiceCheck(s).serviceDay()};
+    return {ScheduleShiftDay(s), PlanServiceCheck(s.inputs()).serviceDay()};
 }
 
 // 8 hours with a half-hour unpaid break 3 to 5 hours in, 6 hours and 4

@@ -23,8 +23,11 @@ static void BM_ScheduleDayBySlotLength(benchmark::State &state)
     s.setText(Field::MaskEdit5, QStringLiteral("80"));
     s.setText(Field::MaskEdit6, QStringLiteral("20"));
     s.setSlotLength(*length);
-    if (state.range(1) == 1)
-        s.Planning.model = QueueModel::ErlangA;
+    if (state.range(1) == 1) {
+        PlanningOptions planning = s.inputs().Planning;
+        planning.model = QueueModel::ErlangA;
+        s.setPlanning(planning);
+    }
     s.DistributeCalls();
     const RecalcResult result = s.TabSet1Click(Tab::Schedule);
     if (!result.valid || s.StringGrid1().rowCount() != 24 * 60 / minutesOf(*length) + 1) {

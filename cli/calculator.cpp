@@ -80,7 +80,7 @@ std::optional<CalculatorRun> readSelection(const CommandLine &line, SeriesSelect
 // error.
 CalculatorRun writeGraph(const AgentScenario &scenario, const CommandLine &line, SeriesSelectionWord selection)
 {
-    if (const QString missing = GraphOutput::MissingExtraSeries(selection, scenario.ScheduleMode, scenario.StringGrid1());
+    if (const QString missing = GraphOutput::MissingExtraSeries(selection, scenario.inputs().ScheduleMode, scenario.StringGrid1());
         !missing.isEmpty())
         return UsageErrorRun(missing);
     const GraphOutput::Written written = GraphOutput::WriteGraph(scenario, line, selection);

@@ -42,7 +42,7 @@ std::optional<CalculatorRun> readSlotColumnFile(const AgentScenario &scenario, c
     *column = VolumeColumn::read(QString::fromUtf8(bytes), VolumeColumn::Source::File, QLocale::system(), subject);
     if (column->refusal())
         return refused(*column->refusal());
-    const TimeSlots day = scenario.timeSlots();
+    const TimeSlots day = scenario.inputs().timeSlots();
     if (const auto refusal = SlotVolumePaste::checkFit(*column, 1, day.count, day.startText()))
         return refused(*refusal);
     return std::nullopt;
@@ -76,8 +76,10 @@ std::optional<CalculatorRun> applyIntervalsFile(AgentScenario &scenario, const Q
     if (auto failure = ReadInputFile(name, what, IntervalFile::MaxTextLength + 1, standardInput, &bytes))
         return failure;
     const IntervalFile file = IntervalFile::fromBytes(bytes);
-    if (const std::optional<QString> refusal = IntervalImport::apply(scenario, file))
+    ScenarioInputs inputs = scenario.inputs();
+    if (const std::optional<QString> refusal = IntervalImport::apply(inputs, file))
         return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: %1: %2").arg(WhereRead(name, what), *refusal));
+    scenario.setInputs(std::move(inputs));
     return std::nullopt;
 }
 
@@ -90,13 +92,10 @@ std::optional<CalculatorRun> applyRosterFile(AgentScenario &scenario, const QStr
     if (auto failure = readSlotColumnFile(scenario, name, QStringLiteral("roster file"), VolumeRefusal::Subject::Roster,
                                           standardInput, &column))
         return failure;
-    scenario.SlotHave.fill(std::nullopt);
-    int slot = 1;
-    for (const SlotVolume &value : column.volumes()) {
-        if (slot <= AgentScenario::SlotCapacity)
-            scenario.SlotHave[static_cast<std::size_t>(slot)] = value.calls;
-        ++slot;
-    }
+    RosterValues roster;
+    for (const SlotVolume &value : column.volumes())
+        roster.push_back(value.calls);
+    scenario.setRoster(roster);
     return std::nullopt;
 }
 
@@ -104,7 +103,7 @@ std::optional<CalculatorRun> applyRosterFile(AgentScenario &scenario, const QStr
 // holds (a loaded file's own); a value out of range is invalid input.
 std::optional<CalculatorRun> applyPlanningOptions(AgentScenario &scenario, const CommandLine &line)
 {
-    PlanningOptionTexts texts = PlanningOptionTexts::of(scenario.Planning);
+    PlanningOptionTexts texts = PlanningOptionTexts::of(scenario.inputs().Planning);
     if (line.model)
         texts.model = *line.model;
     auto given = [](const std::optional<QString> &text, QString &into) {
@@ -125,7 +124,7 @@ std::optional<CalculatorRun> applyPlanningOptions(AgentScenario &scenario, const
                                                  PlanningOptionInfo::of(check.failing).commandLineOption,
                                                  text.value_or(QString()), check.requirement));
     }
-    scenario.Planning = *check.options;
+    scenario.setPlanning(*check.options);
     return std::nullopt;
 }
 
@@ -134,7 +133,7 @@ std::optional<CalculatorRun> applyPlanningOptions(AgentScenario &scenario, const
 std::optional<CalculatorRun> applyRoster(AgentScenario &scenario, const QString &text)
 {
     const RosterListRead read = ParseRosterList(text);
-    const TimeSlots day = scenario.timeSlots();
+    const TimeSlots day = scenario.inputs().timeSlots();
     if (!read.ok())
         return FailedRun(ExitInvalidInput,
                       QStringLiteral("invalid input: the roster value \"%1\" of time slot %2 is not a whole number "
@@ -145,9 +144,7 @@ std::optional<CalculatorRun> applyRoster(AgentScenario &scenario, const QString 
         return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: %1 roster values given for %2 time slots")
                                             .arg(read.values.size())
                                             .arg(day.count));
-    scenario.SlotHave.fill(std::nullopt);
-    for (std::size_t slot = 0; slot < read.values.size(); ++slot)
-        scenario.SlotHave[slot + 1] = read.values[slot];
+    scenario.setRoster(read.values);
     return std::nullopt;
 }
 
@@ -165,19 +162,18 @@ QString prepareSchedule(AgentScenario &scenario, const CommandLine &line)
         return {};
     }
     const QStringList &volumes = *line.volumes;
-    const int slotCount = scenario.timeSlots().count;
+    const int slotCount = scenario.inputs().timeSlots().count;
     if (volumes.size() > slotCount)
         return QStringLiteral("%1 volumes given for %2 time slots").arg(volumes.size()).arg(slotCount);
     // As typing into a Calls cell: a whole number, else 0; an empty text
     // leaves the slot as it was.
     qint64 sum = 0;
     for (int i = 0; i < volumes.size(); ++i) {
-        int &volume = scenario.SlotCalls[static_cast<std::size_t>(i + 1)];
         if (!volumes.at(i).isEmpty())
-            volume = Calc::ParseInteger(volumes.at(i)).value_or(0);
-        sum += volume;
+            scenario.setSlotCalls(i + 1, Calc::ParseInteger(volumes.at(i)).value_or(0));
+        sum += scenario.inputs().SlotCalls[static_cast<std::size_t>(i + 1)];
     }
-    scenario.SlotCallsEdited = true;
+    scenario.setSlotCallsEdited(true);
     if (!line.fields[static_cast<std::size_t>(Field::Edit1)])
         scenario.setText(Field::Edit1, QString::number(sum));
     return {};

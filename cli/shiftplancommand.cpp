@@ -53,7 +53,7 @@ std::optional<CalculatorRun> writeLp(const QString &name, const MipModel &model)
 CalculatorRun runWithGoal(const AgentScenario &scenario, const CommandLine &line, const ShiftDay &day,
                           const std::vector<ShiftType> &types, const MipSettings &settings)
 {
-    const PlanServiceCheck check(scenario);
+    const PlanServiceCheck check(scenario.inputs());
     const ShiftPlanPair pair = ShiftPlanPair::solve(day, types, settings, &check);
     for (const ShiftPlanResult *result : {&pair.cover, pair.service ? &*pair.service : nullptr}) {
         if (result && result->problem)

@@ -56,6 +56,7 @@ QJsonValue secondsOrNull(const std::optional<int> &seconds)
 // `slot`: the row's slot (1-based) on a schedule.
 QJsonObject rowObject(const AgentScenario &scenario, const RowValues &row, int slot)
 {
+    const ScenarioInputs &inputs = scenario.inputs();
     const bool schedule = isSchedule(scenario);
     QJsonObject v;
     if (schedule) {
@@ -65,16 +66,16 @@ QJsonObject rowObject(const AgentScenario &scenario, const RowValues &row, int s
     v[QLatin1String("agents")] = row.agents;
     putFigures(v, row.figures, row.evaluated);
     v[QLatin1String("trunks")] = row.trunks;
-    if (scenario.Planning.hasShrinkage())
+    if (inputs.Planning.hasShrinkage())
         v[QLatin1String("sched")] = row.scheduled;
-    if (schedule && scenario.hasRoster()) {
+    if (schedule && inputs.hasRoster()) {
         v[QLatin1String("have")] = row.have ? QJsonValue(*row.have) : QJsonValue();
         v[QLatin1String("haveValues")] = rosterFigures(row);
         v[QLatin1String("gap")] = row.have ? QJsonValue(*row.rosterGap()) : QJsonValue();
     }
-    if (schedule && scenario.hasSlotTimes() && slot <= AgentScenario::SlotCapacity) {
-        v[QLatin1String("talkSeconds")] = secondsOrNull(scenario.SlotTalkSeconds[static_cast<std::size_t>(slot)]);
-        v[QLatin1String("wrapSeconds")] = secondsOrNull(scenario.SlotWrapSeconds[static_cast<std::size_t>(slot)]);
+    if (schedule && inputs.hasSlotTimes() && slot <= ScenarioInputs::SlotCapacity) {
+        v[QLatin1String("talkSeconds")] = secondsOrNull(inputs.SlotTalkSeconds[static_cast<std::size_t>(slot)]);
+        v[QLatin1String("wrapSeconds")] = secondsOrNull(inputs.SlotWrapSeconds[static_cast<std::size_t>(slot)]);
     }
     return v;
 }
@@ -105,7 +106,8 @@ void putPlanningInputs(QJsonObject &inputs, const PlanningOptions &options)
 
 void putDayFigures(QJsonObject &object, const AgentScenario &scenario)
 {
-    if (!scenario.Planning.isDefault()) {
+    const ScenarioInputs &inputs = scenario.inputs();
+    if (!inputs.Planning.isDefault()) {
         const DayTotals day = scenario.dayTotals();
         QJsonObject totals;
         totals[QLatin1String("requiredAgentHours")] = day.requiredAgentHours;
@@ -115,7 +117,7 @@ void putDayFigures(QJsonObject &object, const AgentScenario &scenario)
         totals[QLatin1String("peakAgents")] = day.peakAgents;
         object[QLatin1String("totals")] = totals;
     }
-    if (scenario.hasRoster()) {
+    if (inputs.hasRoster()) {
         const RosterDay day = scenario.rosterDay();
         QJsonObject roster;
         roster[QLatin1String("serviceLevel")] = day.serviceLevel ? QJsonValue(*day.serviceLevel) : QJsonValue();
@@ -150,8 +152,8 @@ QString table(const AgentScenario &scenario)
         out += line + QLatin1Char('\n');
     }
     if (isSchedule(scenario)) {
-        out += QStringLiteral("Total calls: %1\n").arg(scenario.text(Field::Edit1));
-        out += QStringLiteral("Total time: %1\n").arg(scenario.totalTimeText());
+        out += QStringLiteral("Total calls: %1\n").arg(scenario.inputs().text(Field::Edit1));
+        out += QStringLiteral("Total time: %1\n").arg(scenario.inputs().totalTimeText());
         for (const TotalsLine &total : DayTotalsLines(scenario))
             out += QStringLiteral("%1: %2\n").arg(total.caption, total.value);
     } else if (scenario.goalRow() == 0) {
@@ -184,16 +186,17 @@ QString csv(const AgentScenario &scenario)
 
 QString json(const AgentScenario &scenario)
 {
+    const ScenarioInputs &scenarioInputs = scenario.inputs();
     QJsonObject inputs;
-    inputs[QLatin1String("serviceLevelGoal")] = scenario.text(Field::MaskEdit5);
-    inputs[QLatin1String("goalSeconds")] = scenario.text(Field::MaskEdit6);
-    inputs[QLatin1String("calls")] = scenario.text(Field::Edit1);
-    inputs[QLatin1String("arrivalStart")] = scenario.text(Field::MaskEdit1);
-    inputs[QLatin1String("arrivalEnd")] = scenario.text(Field::MaskEdit7);
-    inputs[QLatin1String("talkTime")] = scenario.text(Field::MaskEdit2);
-    inputs[QLatin1String("afterCallWork")] = scenario.text(Field::MaskEdit3);
-    inputs[QLatin1String("waitBeforeAbandon")] = scenario.text(Field::MaskEdit4);
-    putPlanningInputs(inputs, scenario.Planning);
+    inputs[QLatin1String("serviceLevelGoal")] = scenarioInputs.text(Field::MaskEdit5);
+    inputs[QLatin1String("goalSeconds")] = scenarioInputs.text(Field::MaskEdit6);
+    inputs[QLatin1String("calls")] = scenarioInputs.text(Field::Edit1);
+    inputs[QLatin1String("arrivalStart")] = scenarioInputs.text(Field::MaskEdit1);
+    inputs[QLatin1String("arrivalEnd")] = scenarioInputs.text(Field::MaskEdit7);
+    inputs[QLatin1String("talkTime")] = scenarioInputs.text(Field::MaskEdit2);
+    inputs[QLatin1String("afterCallWork")] = scenarioInputs.text(Field::MaskEdit3);
+    inputs[QLatin1String("waitBeforeAbandon")] = scenarioInputs.text(Field::MaskEdit4);
+    putPlanningInputs(inputs, scenarioInputs.Planning);
 
     const ResultTable &grid = scenario.StringGrid1();
     QJsonArray rows;
@@ -220,16 +223,16 @@ QString json(const AgentScenario &scenario)
     object[QLatin1String("table")] = rows;
     object[QLatin1String("values")] = values;
     if (schedule) {
-        object[QLatin1String("totalTime")] = scenario.totalTimeText();
-        object[QLatin1String("halfHourSlots")] = scenario.slotLength() == SlotLength::HalfHour;
+        object[QLatin1String("totalTime")] = scenarioInputs.totalTimeText();
+        object[QLatin1String("halfHourSlots")] = scenarioInputs.slotLength() == SlotLength::HalfHour;
         // Kept beside halfHourSlots, which reads false for quarter hours too;
         // written only for them, so 30- and 60-minute output stays as it was.
-        if (scenario.slotLength() == SlotLength::Quarter)
-            object[QLatin1String("slotMinutes")] = minutesOf(scenario.slotLength());
+        if (scenarioInputs.slotLength() == SlotLength::Quarter)
+            object[QLatin1String("slotMinutes")] = minutesOf(scenarioInputs.slotLength());
         QJsonArray volumes;
-        const int count = scenario.timeSlots().count;
+        const int count = scenarioInputs.timeSlots().count;
         for (int slot = 1; slot <= count; ++slot)
-            volumes.append(scenario.SlotCalls[static_cast<std::size_t>(slot)]);
+            volumes.append(scenarioInputs.SlotCalls[static_cast<std::size_t>(slot)]);
         object[QLatin1String("slotCalls")] = volumes;
         putDayFigures(object, scenario);
     }

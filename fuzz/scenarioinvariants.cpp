@@ -20,23 +20,23 @@ QStringList visibleState(const AgentScenario &s)
 {
     QStringList state;
     for (int i = 0; i < FieldCount; ++i)
-        state << ComponentName(static_cast<Field>(i)) + QLatin1Char('=') + s.text(static_cast<Field>(i));
+        state << ComponentName(static_cast<Field>(i)) + QLatin1Char('=') + s.inputs().text(static_cast<Field>(i));
     state << QStringLiteral("slot-minutes=%1 edited=%2 total=%3")
-                 .arg(minutesOf(s.slotLength()))
-                 .arg(s.SlotCallsEdited)
-                 .arg(s.totalTimeText());
-    const int count = s.timeSlots().count;
+                 .arg(minutesOf(s.inputs().slotLength()))
+                 .arg(s.inputs().SlotCallsEdited)
+                 .arg(s.inputs().totalTimeText());
+    const int count = s.inputs().timeSlots().count;
     QStringList volumes;
     QStringList roster;
     for (int slot = 1; slot <= count; ++slot) {
         const auto index = static_cast<std::size_t>(slot);
-        volumes << QString::number(s.SlotCalls[index]);
-        roster << (s.SlotHave[index] ? QString::number(*s.SlotHave[index]) : QString());
+        volumes << QString::number(s.inputs().SlotCalls[index]);
+        roster << (s.inputs().SlotHave[index] ? QString::number(*s.inputs().SlotHave[index]) : QString());
     }
     state << QStringLiteral("volumes=") + volumes.join(QLatin1Char(','));
     state << QStringLiteral("have=") + roster.join(QLatin1Char(','));
-    state << QStringLiteral("rostered=%1").arg(s.hasRoster());
-    const PlanningOptions &p = s.Planning;
+    state << QStringLiteral("rostered=%1").arg(s.inputs().hasRoster());
+    const PlanningOptions &p = s.inputs().Planning;
     state << QStringLiteral("options=%1 %2 %3 %4 %5")
                  .arg(StaffingModelInfo::of(p.model).key)
                  .arg(p.shrinkagePercent)
@@ -73,7 +73,7 @@ QString refusedFileBroke(AgentScenario &scenario, const LoadResult &result)
     static const QByteArray freshBytes = ScenarioFileBytes(fresh);
     if (result.message.isEmpty() || result.recalc.ran)
         return QStringLiteral("a refused file gives a message and no recalculation");
-    if (ScenarioFileBytes(scenario) != freshBytes || scenario.SlotCalls != fresh.SlotCalls
+    if (ScenarioFileBytes(scenario) != freshBytes || scenario.inputs().SlotCalls != fresh.inputs().SlotCalls
         || visibleState(scenario) != visibleState(fresh))
         return QStringLiteral("a refused file changes nothing");
     return {};

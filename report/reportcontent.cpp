@@ -49,18 +49,19 @@ void copyRosterTable(const ResultTable &grid, std::vector<ReportContent::Row> &r
 ReportContent ReportContent::fromScenario(const AgentScenario &scenario, const QString &scenarioFileName,
                                           const QString &caption)
 {
+    const ScenarioInputs &inputs = scenario.inputs();
     ReportContent content;
     content.caption = caption;
     content.scenarioFileName = scenarioFileName;
-    content.totalCalls = scenario.text(Field::Edit1);
-    content.startTime = scenario.text(Field::MaskEdit1);
-    content.endTime = scenario.text(Field::MaskEdit7);
-    content.callLength = scenario.text(Field::MaskEdit2);
-    content.afterCall = scenario.text(Field::MaskEdit3);
-    content.maxWait = scenario.text(Field::MaskEdit4);
-    content.goalPercent = scenario.text(Field::MaskEdit5);
-    content.goalSeconds = scenario.text(Field::MaskEdit6);
-    content.scheduleMode = scenario.ScheduleMode;
+    content.totalCalls = inputs.text(Field::Edit1);
+    content.startTime = inputs.text(Field::MaskEdit1);
+    content.endTime = inputs.text(Field::MaskEdit7);
+    content.callLength = inputs.text(Field::MaskEdit2);
+    content.afterCall = inputs.text(Field::MaskEdit3);
+    content.maxWait = inputs.text(Field::MaskEdit4);
+    content.goalPercent = inputs.text(Field::MaskEdit5);
+    content.goalSeconds = inputs.text(Field::MaskEdit6);
+    content.scheduleMode = inputs.ScheduleMode;
     if (scenario.inputsChangedSinceTable())
         content.staleNote = QStringLiteral("The inputs were changed after the table was computed: "
                                            "Recalculate (F9) and print again.");
@@ -69,7 +70,7 @@ ReportContent ReportContent::fromScenario(const AgentScenario &scenario, const Q
     for (int r = 0; r < grid.rowCount(); ++r)
         content.cells.push_back(grid.row(r));
 
-    for (const ShownPlanningOption &option : ShownPlanningOptions(scenario.Planning))
+    for (const ShownPlanningOption &option : ShownPlanningOptions(inputs.Planning))
         content.options.push_back({option.caption, option.value});
     if (grid.isShown(ResultTable::SchedColumn)) {
         for (int r = 0; r < grid.rowCount(); ++r)

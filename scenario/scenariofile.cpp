@@ -16,7 +16,7 @@ namespace {
 
 // Lines 1 to 11 are fixed; the volume lines follow.
 constexpr int FixedLines = 11;
-constexpr int LastVolumeLine = FixedLines + AgentScenario::SlotCapacity; // 111
+constexpr int LastVolumeLine = FixedLines + ScenarioInputs::SlotCapacity; // 111
 
 // A line's text for a message: control characters shown as '?', long texts cut.
 QString excerpt(const QString &text)
@@ -79,7 +79,7 @@ std::pair<SlotLength, bool> lineElevenSlotLength(const QString &text)
 
 // Sets the slot length that the file gives, without converting volumes: an
 // option line's length before line 11's.
-void applySlotLength(AgentScenario &scenario, const QStringList &lines, const ScenarioOptionsRead &read)
+void applySlotLength(ScenarioInputs &scenario, const QStringList &lines, const ScenarioOptionsRead &read)
 {
     if (read.slotLength) {
         scenario.setSlotLength(*read.slotLength);
@@ -93,7 +93,7 @@ void applySlotLength(AgentScenario &scenario, const QStringList &lines, const Sc
 // have them.
 int slotCountOf(const QStringList &lines, const ScenarioOptionsRead &read)
 {
-    AgentScenario scenario;
+    ScenarioInputs scenario;
     scenario.setText(Field::MaskEdit1, MaskedText(Field::MaskEdit1, lines.at(8)));
     scenario.setText(Field::MaskEdit7, MaskedText(Field::MaskEdit7, lines.at(9)));
     applySlotLength(scenario, lines, read);
@@ -171,28 +171,29 @@ QStringList SplitScenarioLines(const QByteArray &bytes)
 
 QByteArray ScenarioFileBytes(const AgentScenario &scenario)
 {
+    const ScenarioInputs &inputs = scenario.inputs();
     // Line 11 names 30 or 60 minutes; 15-minute slots write "0" here and
     // say their length in an option line (ScenarioOptionLines).
     const QStringList fixed{
         QStringLiteral("vnk"),
-        scenario.text(Field::MaskEdit5),
-        scenario.text(Field::MaskEdit6),
-        scenario.text(Field::Edit1),
-        scenario.text(Field::MaskEdit1), // kept for the layout; readers take line 9
-        scenario.text(Field::MaskEdit2),
-        scenario.text(Field::MaskEdit3),
-        scenario.text(Field::MaskEdit4),
-        scenario.text(Field::MaskEdit1),
-        scenario.text(Field::MaskEdit7),
-        scenario.slotLength() == SlotLength::Hour ? QStringLiteral("1") : QStringLiteral("0"),
+        inputs.text(Field::MaskEdit5),
+        inputs.text(Field::MaskEdit6),
+        inputs.text(Field::Edit1),
+        inputs.text(Field::MaskEdit1), // kept for the layout; readers take line 9
+        inputs.text(Field::MaskEdit2),
+        inputs.text(Field::MaskEdit3),
+        inputs.text(Field::MaskEdit4),
+        inputs.text(Field::MaskEdit1),
+        inputs.text(Field::MaskEdit7),
+        inputs.slotLength() == SlotLength::Hour ? QStringLiteral("1") : QStringLiteral("0"),
     };
     QByteArray bytes;
     for (const QString &line : fixed)
         bytes += line.toLatin1() + "\r\n";
-    if (scenario.SlotCallsEdited) {
-        const int count = scenario.timeSlots().count;
+    if (inputs.SlotCallsEdited) {
+        const int count = inputs.timeSlots().count;
         for (int slot = 1; slot <= count; ++slot)
-            bytes += QByteArray::number(scenario.SlotCalls[static_cast<std::size_t>(slot)]) + "\r\n";
+            bytes += QByteArray::number(inputs.SlotCalls[static_cast<std::size_t>(slot)]) + "\r\n";
     }
     for (const QString &line : ScenarioOptionLines(scenario))
         bytes += line.toLatin1() + "\r\n";
@@ -209,10 +210,10 @@ SaveResult SaveScenario(const AgentScenario &scenario, const QString &path)
     };
     // Loading needs the number of calls as a whole number: a file written
     // without one could never be loaded back, so it is not written at all.
-    if (!Calc::ParseInteger(scenario.text(Field::Edit1))) {
+    if (!Calc::ParseInteger(scenario.inputs().text(Field::Edit1))) {
         result.message = QStringLiteral("File \"%1\" was not saved: the number of calls %2 is not a whole number, "
                                         "so the file could not be loaded again.")
-                             .arg(path, excerpt(scenario.text(Field::Edit1)));
+                             .arg(path, excerpt(scenario.inputs().text(Field::Edit1)));
         return result;
     }
     // QSaveFile writes a temporary file and renames it over the target only
@@ -307,7 +308,7 @@ LoadResult CheckScenarioLines(const QStringList &fileLines, const QString &fileN
         if (k > LastVolumeLine)
             return damaged(fileName, k,
                            QStringLiteral("the file holds more than %1 time-slot volumes")
-                               .arg(AgentScenario::SlotCapacity));
+                               .arg(ScenarioInputs::SlotCapacity));
         const QString &text = lines.at(k - 1);
         const std::optional<int> volume = Calc::ParseInteger(text);
         if (!volume)
@@ -335,11 +336,13 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, 
     if (!result.applied())
         return result; // nothing changed
 
+    // The file's inputs are put together apart and then applied as a whole.
+    ScenarioInputs inputs = scenario.inputs();
     // Setting the texts runs no field-exit handling; each field puts its
     // text through its own mask, so the window shows what the next
     // recalculation reads, and a saved text loads back unchanged.
-    auto put = [&scenario, &lines](Field field, int index) {
-        scenario.setText(field, MaskedText(field, lines.at(index)));
+    auto put = [&inputs, &lines](Field field, int index) {
+        inputs.setText(field, MaskedText(field, lines.at(index)));
     };
     put(Field::MaskEdit5, 1);
     put(Field::MaskEdit6, 2);
@@ -357,46 +360,47 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, 
     // The slot length is set as a whole, so no merge or split of the volumes
     // follows. Any other text than "0" or "1" in line 11 leaves every slot
     // button unchecked: 60-minute slots.
-    applySlotLength(scenario, lines, read);
-    scenario.Planning = read.planning;
-    scenario.SlotHave.fill(std::nullopt);
+    applySlotLength(inputs, lines, read);
+    inputs.Planning = read.planning;
+    inputs.SlotHave.fill(std::nullopt);
     for (std::size_t slot = 0; slot < read.roster.size(); ++slot)
-        scenario.SlotHave[slot + 1] = read.roster[slot];
-    scenario.SlotTalkSeconds.fill(std::nullopt);
-    scenario.SlotWrapSeconds.fill(std::nullopt);
+        inputs.SlotHave[slot + 1] = read.roster[slot];
+    inputs.SlotTalkSeconds.fill(std::nullopt);
+    inputs.SlotWrapSeconds.fill(std::nullopt);
     for (std::size_t slot = 0; slot < read.slotTalk.size(); ++slot)
-        scenario.SlotTalkSeconds[slot + 1] = read.slotTalk[slot];
+        inputs.SlotTalkSeconds[slot + 1] = read.slotTalk[slot];
     for (std::size_t slot = 0; slot < read.slotWrap.size(); ++slot)
-        scenario.SlotWrapSeconds[slot + 1] = read.slotWrap[slot];
-    scenario.ShiftTypes = read.shiftTypes;
+        inputs.SlotWrapSeconds[slot + 1] = read.slotWrap[slot];
+    inputs.ShiftTypes = read.shiftTypes;
 
-    scenario.SlotCallsEdited = false;
+    inputs.SlotCallsEdited = false;
     for (int i = FixedLines; i < options; ++i) {
-        scenario.SlotCalls[static_cast<std::size_t>(i - FixedLines + 1)] = *Calc::ParseInteger(lines.at(i));
-        scenario.SlotCallsEdited = true;
+        inputs.SlotCalls[static_cast<std::size_t>(i - FixedLines + 1)] = *Calc::ParseInteger(lines.at(i));
+        inputs.SlotCallsEdited = true;
     }
     // A file with volume lines gives every slot's volume: the slots after its
     // last line have none, whatever the window held before. The total is
     // that of the scenario's time slots, the volumes the Schedule shows and a
     // save writes; a line beyond the last slot is kept but counts for none.
     qint64 sum = 0;
-    if (scenario.SlotCallsEdited) {
-        std::fill(scenario.SlotCalls.begin() + (options - FixedLines + 1), scenario.SlotCalls.end(), 0);
-        const int count = scenario.timeSlots().count;
+    if (inputs.SlotCallsEdited) {
+        std::fill(inputs.SlotCalls.begin() + (options - FixedLines + 1), inputs.SlotCalls.end(), 0);
+        const int count = inputs.timeSlots().count;
         for (int slot = 1; slot <= count; ++slot)
-            sum += scenario.SlotCalls[static_cast<std::size_t>(slot)];
+            sum += inputs.SlotCalls[static_cast<std::size_t>(slot)];
     }
     // Volumes that do not add up to a stated total give way to an even spread
     // of that total; a stated total of 0 takes the volumes' sum instead.
     if (sum != stated) {
         if (stated == 0)
-            scenario.setText(Field::Edit1, QString::number(sum));
+            inputs.setText(Field::Edit1, QString::number(sum));
         else
-            scenario.DistributeCalls();
+            inputs.spreadCalls();
     }
     // The total time follows the loaded arrival times and slot length; the
     // loaded texts themselves stay as the file has them.
-    scenario.updateTotalTime();
+    inputs.updateTotalTime();
+    scenario.setInputs(std::move(inputs));
     result.recalc = scenario.Recalculate();
     return result;
 }

@@ -73,9 +73,9 @@ QString quoted(const QString &text)
 }
 
 // The entries of a slot list for the day's slots, slot 1 first.
-RosterValues slotEntries(const AgentScenario &scenario, const std::array<std::optional<int>, AgentScenario::SlotCapacity + 1> &values)
+RosterValues slotEntries(const AgentScenario &scenario, const std::array<std::optional<int>, ScenarioInputs::SlotCapacity + 1> &values)
 {
-    const int count = scenario.timeSlots().count;
+    const int count = scenario.inputs().timeSlots().count;
     RosterValues entries;
     for (int slot = 1; slot <= count; ++slot)
         entries.push_back(values[static_cast<std::size_t>(slot)]);
@@ -107,10 +107,11 @@ std::optional<QString> readSlotTimes(const QString &value, const QString &what, 
 
 QStringList ScenarioOptionLines(const AgentScenario &scenario)
 {
-    const PlanningOptions &options = scenario.Planning;
+    const ScenarioInputs &inputs = scenario.inputs();
+    const PlanningOptions &options = inputs.Planning;
     const PlanningOptions defaults;
     QStringList lines;
-    if (scenario.slotLength() == SlotLength::Quarter)
+    if (inputs.slotLength() == SlotLength::Quarter)
         lines << line(SlotMinutesKey, QString::number(minutesOf(SlotLength::Quarter)));
     if (options.model != defaults.model)
         lines << line(PlanningOption::Model, StaffingModelInfo::of(options.model).key);
@@ -122,17 +123,17 @@ QStringList ScenarioOptionLines(const AgentScenario &scenario)
         lines << line(PlanningOption::MaxAbandon, PercentOptionText(*options.maxAbandonPercent));
     if (options.paidMinutes != defaults.paidMinutes)
         lines << line(PlanningOption::PaidHours, PaidHoursText(options.paidMinutes));
-    if (scenario.hasRoster())
-        lines << line(RosterKey, RosterListText(slotEntries(scenario, scenario.SlotHave)));
+    if (inputs.hasRoster())
+        lines << line(RosterKey, RosterListText(slotEntries(scenario, inputs.SlotHave)));
     // The slots' own times follow the roster and come before the shift
     // types, so that a scenario without them is written as before.
-    const QString talk = RosterListText(slotEntries(scenario, scenario.SlotTalkSeconds));
+    const QString talk = RosterListText(slotEntries(scenario, inputs.SlotTalkSeconds));
     if (!talk.isEmpty())
         lines << line(SlotTalkKey, talk);
-    const QString wrap = RosterListText(slotEntries(scenario, scenario.SlotWrapSeconds));
+    const QString wrap = RosterListText(slotEntries(scenario, inputs.SlotWrapSeconds));
     if (!wrap.isEmpty())
         lines << line(SlotWrapKey, wrap);
-    for (const ShiftType &type : scenario.ShiftTypes)
+    for (const ShiftType &type : inputs.ShiftTypes)
         lines << line(ShiftKey, ShiftTypeText(type));
     return lines;
 }

@@ -18,6 +18,48 @@ AgentScenario::AgentScenario()
     PrepareGrid();
 }
 
+void AgentScenario::setInputs(ScenarioInputs inputs)
+{
+    inputs.ScheduleMode = m_inputs.ScheduleMode;
+    m_inputs = std::move(inputs);
+}
+
+namespace {
+
+bool isSlot(int slot)
+{
+    return slot >= 1 && slot <= ScenarioInputs::SlotCapacity;
+}
+
+} // namespace
+
+void AgentScenario::setSlotCalls(int slot, int calls)
+{
+    if (isSlot(slot))
+        m_inputs.SlotCalls[static_cast<std::size_t>(slot)] = calls;
+}
+
+void AgentScenario::setSlotHave(int slot, std::optional<int> agents)
+{
+    if (isSlot(slot))
+        m_inputs.SlotHave[static_cast<std::size_t>(slot)] = agents;
+}
+
+void AgentScenario::setRoster(const RosterValues &roster)
+{
+    m_inputs.SlotHave.fill(std::nullopt);
+    const std::size_t count = std::min<std::size_t>(roster.size(), ScenarioInputs::SlotCapacity);
+    std::copy(roster.begin(), roster.begin() + static_cast<std::ptrdiff_t>(count), m_inputs.SlotHave.begin() + 1);
+}
+
+void AgentScenario::setSlotTimes(int slot, std::optional<int> talkSeconds, std::optional<int> wrapSeconds)
+{
+    if (!isSlot(slot))
+        return;
+    m_inputs.SlotTalkSeconds[static_cast<std::size_t>(slot)] = talkSeconds;
+    m_inputs.SlotWrapSeconds[static_cast<std::size_t>(slot)] = wrapSeconds;
+}
+
 void AgentScenario::setStaffingModel(std::shared_ptr<const StaffingModel> model)
 {
     if (model)
@@ -28,7 +70,7 @@ const StaffingModel &AgentScenario::staffingModel() const
 {
     const std::vector<StaffingModelInfo> &models = StaffingModelInfo::all();
     for (std::size_t i = 0; i < models.size(); ++i) {
-        if (models[i].model == Planning.model)
+        if (models[i].model == m_inputs.Planning.model)
             return *m_models[i];
     }
     return *m_models.front();
@@ -63,7 +105,7 @@ void AgentScenario::PrepareGrid()
     if (m_tab == Tab::Agents)
         AgentsTable::prepareLayout(m_grid);
     else
-        ScheduleTable::prepareLayout(m_grid, BuildTimeSlots(), *this);
+        ScheduleTable::prepareLayout(m_grid, m_inputs.BuildTimeSlots(), m_inputs);
     showExtraColumns();
     m_goalRow = 0;
     m_goalDecidedBy = 0;
@@ -75,13 +117,13 @@ void AgentScenario::showExtraColumns()
         "Sched", "Have", "Gap", "Roster Srv", "Roster Que", "Roster Abn", "Roster Use", "Roster Ans",
         "Talk", "ACW", "AHT"};
     std::vector<int> shown;
-    if (Planning.hasShrinkage())
+    if (m_inputs.Planning.hasShrinkage())
         shown.push_back(ResultTable::SchedColumn);
-    if (m_tab == Tab::Schedule && rosterColumnsShown()) {
+    if (m_tab == Tab::Schedule && m_inputs.rosterColumnsShown()) {
         for (int column = ResultTable::HaveColumn; column <= ResultTable::HaveAnswerColumn; ++column)
             shown.push_back(column);
     }
-    if (m_tab == Tab::Schedule && slotTimesColumnsShown()) {
+    if (m_tab == Tab::Schedule && m_inputs.slotTimesColumnsShown()) {
         shown.push_back(ResultTable::SlotTalkColumn);
         shown.push_back(ResultTable::SlotWrapColumn);
         shown.push_back(ResultTable::SlotHandleColumn);
@@ -97,14 +139,14 @@ void AgentScenario::showExtraColumns()
 
 QString AgentScenario::typedCellText(int column, int row) const
 {
-    const auto slot = static_cast<std::size_t>(std::min(row, SlotCapacity));
+    const auto slot = static_cast<std::size_t>(std::min(row, ScenarioInputs::SlotCapacity));
     const std::optional<int> *value = nullptr;
     if (column == ResultTable::HaveColumn)
-        value = &SlotHave[slot];
+        value = &m_inputs.SlotHave[slot];
     else if (column == ResultTable::SlotTalkColumn)
-        value = &SlotTalkSeconds[slot];
+        value = &m_inputs.SlotTalkSeconds[slot];
     else if (column == ResultTable::SlotWrapColumn)
-        value = &SlotWrapSeconds[slot];
+        value = &m_inputs.SlotWrapSeconds[slot];
     if (!value || !*value)
         return QString();
     if (column == ResultTable::HaveColumn)
@@ -119,19 +161,14 @@ bool AgentScenario::typedExtraColumn(int column) const
     return typed && m_grid.isShown(column);
 }
 
-bool AgentScenario::rosterColumnsShown() const
-{
-    return RosterView || hasRoster();
-}
-
 DayTotals AgentScenario::dayTotals() const
 {
-    return ComputeDayTotals(m_rowValues, timeSlots().slotHours(), Planning.paidMinutes);
+    return ComputeDayTotals(m_rowValues, m_inputs.timeSlots().slotHours(), m_inputs.Planning.paidMinutes);
 }
 
 RosterDay AgentScenario::rosterDay() const
 {
-    return ComputeRosterDay(m_rowValues, timeSlots().slotHours());
+    return ComputeRosterDay(m_rowValues, m_inputs.timeSlots().slotHours());
 }
 
 RecalcResult AgentScenario::Recalculate()
@@ -140,36 +177,36 @@ RecalcResult AgentScenario::Recalculate()
     result.ran = true;
     ++m_recalculations;
     m_tableShown = false;
-    if (!ValidateInputs()) {
+    if (!m_inputs.ValidateInputs()) {
         result.valid = false;
-        result.failing = FailingField;
+        result.failing = m_inputs.FailingField;
         if (onInvalidInput)
             onInvalidInput(result);
         PrepareGrid();
         return result;
     }
     PrepareGrid();
-    if (ScheduleMode)
+    if (m_inputs.ScheduleMode)
         ComputeSchedule();
     else
         FillAgentsTable();
     // After the layout, which writes the rounded arrival times back.
     for (int i = 0; i < FieldCount; ++i)
-        m_computedTexts[static_cast<std::size_t>(i)] = text(static_cast<Field>(i));
+        m_computedTexts[static_cast<std::size_t>(i)] = m_inputs.text(static_cast<Field>(i));
     m_tableShown = true;
     return result;
 }
 
 QString AgentScenario::computedText(Field field) const
 {
-    return m_tableShown ? m_computedTexts[static_cast<std::size_t>(field)] : text(field);
+    return m_tableShown ? m_computedTexts[static_cast<std::size_t>(field)] : m_inputs.text(field);
 }
 
 bool AgentScenario::inputsChangedSinceTable() const
 {
     for (int i = 0; i < FieldCount; ++i) {
         const auto f = static_cast<Field>(i);
-        if (computedText(f) != text(f))
+        if (computedText(f) != m_inputs.text(f))
             return true;
     }
     return false;
@@ -177,45 +214,26 @@ bool AgentScenario::inputsChangedSinceTable() const
 
 void AgentScenario::FillAgentsTable()
 {
-    m_goalRow = AgentsTable(*this, staffingModel()).fill(m_grid, m_rowValues, &m_goalDecidedBy);
+    m_goalRow = AgentsTable(m_inputs, staffingModel()).fill(m_grid, m_rowValues, &m_goalDecidedBy);
     tableFilled();
 }
 
 void AgentScenario::ComputeSchedule()
 {
-    const ScheduleTable::CallTotals totals = ScheduleTable(*this, staffingModel()).fill(m_grid, m_rowValues);
+    const ScheduleTable::CallTotals totals = ScheduleTable(m_inputs, staffingModel()).fill(m_grid, m_rowValues);
     if (totals.lastReadable)
-        CallCount = *totals.lastReadable;
+        m_inputs.CallCount = *totals.lastReadable;
     tableFilled();
     // The number of calls becomes the day's total of the slot volumes.
-    setText(Field::Edit1, QString::number(totals.day));
+    m_inputs.setText(Field::Edit1, QString::number(totals.day));
 }
 
 void AgentScenario::DistributeCalls()
 {
-    // The Schedule shows its slots' rounded times in the fields; the Agents
-    // table works on the typed period, so there the fields keep their times,
-    // only written in full ("08:00" for " 8:00", an unreadable time replaced).
-    int count = 0;
-    if (ScheduleMode) {
-        count = BuildTimeSlots().count;
-    } else {
-        const auto [start, end] = TimeSlots::readTimes(text(Field::MaskEdit1), text(Field::MaskEdit7));
-        setText(Field::MaskEdit1, start);
-        setText(Field::MaskEdit7, end);
-        count = timeSlots().count;
-        updateTotalTime();
-    }
-    const auto calls = Calc::ParseInteger(text(Field::Edit1));
-    if (!calls)
-        return;
-    CallCount = *calls;
-    const std::vector<int> volumes = SlotVolumes::spread(CallCount, count);
-    for (int i = 1; i <= count; ++i)
-        SlotCalls[static_cast<std::size_t>(i)] = volumes[static_cast<std::size_t>(i - 1)];
-    if (ScheduleMode) {
+    const int count = m_inputs.spreadCalls();
+    if (m_inputs.ScheduleMode) {
         for (int i = 1; i <= count; ++i)
-            m_grid.setCell(ResultTable::CallsColumn, i, QString::number(SlotCalls[static_cast<std::size_t>(i)]));
+            m_grid.setCell(ResultTable::CallsColumn, i, QString::number(m_inputs.SlotCalls[static_cast<std::size_t>(i)]));
     }
 }
 
@@ -224,13 +242,13 @@ void AgentScenario::changeSlotLength(SlotLength from)
     // Volumes and roster follow the slots by clock time; only the slots in
     // use are converted, and a roster value past the new slots is dropped,
     // so that what the file keeps is what the table shows.
-    const TimeSlots oldSlots = TimeSlots::of(text(Field::MaskEdit1), text(Field::MaskEdit7), from);
-    const std::vector<int> oldVolumes(SlotCalls.begin() + 1, SlotCalls.begin() + 1 + oldSlots.count);
-    const RosterValues oldRoster(SlotHave.begin() + 1, SlotHave.begin() + 1 + oldSlots.count);
-    const TimeSlots newSlots = BuildTimeSlots();
+    const TimeSlots oldSlots = TimeSlots::of(m_inputs.text(Field::MaskEdit1), m_inputs.text(Field::MaskEdit7), from);
+    const std::vector<int> oldVolumes(m_inputs.SlotCalls.begin() + 1, m_inputs.SlotCalls.begin() + 1 + oldSlots.count);
+    const RosterValues oldRoster(m_inputs.SlotHave.begin() + 1, m_inputs.SlotHave.begin() + 1 + oldSlots.count);
+    const TimeSlots newSlots = m_inputs.BuildTimeSlots();
     // The slots' own times move with their slots on the clock as well,
     // weighted by the old volumes where slots merge.
-    for (auto *times : {&SlotTalkSeconds, &SlotWrapSeconds}) {
+    for (auto *times : {&m_inputs.SlotTalkSeconds, &m_inputs.SlotWrapSeconds}) {
         const std::vector<std::optional<int>> oldTimes(times->begin() + 1, times->begin() + 1 + oldSlots.count);
         const auto newTimes = SlotTimeConversion::convert(oldSlots, oldTimes, oldVolumes, newSlots);
         times->fill(std::nullopt);
@@ -238,10 +256,10 @@ void AgentScenario::changeSlotLength(SlotLength from)
     }
     const std::vector<int> newVolumes = SlotVolumes::convert(oldSlots, oldVolumes, newSlots);
     const RosterValues newRoster = SlotVolumes::convertRoster(oldSlots, oldRoster, newSlots);
-    SlotHave.fill(std::nullopt);
+    m_inputs.SlotHave.fill(std::nullopt);
     for (int k = 1; k <= newSlots.count; ++k) {
-        SlotCalls[static_cast<std::size_t>(k)] = newVolumes[static_cast<std::size_t>(k - 1)];
-        SlotHave[static_cast<std::size_t>(k)] = newRoster[static_cast<std::size_t>(k - 1)];
+        m_inputs.SlotCalls[static_cast<std::size_t>(k)] = newVolumes[static_cast<std::size_t>(k - 1)];
+        m_inputs.SlotHave[static_cast<std::size_t>(k)] = newRoster[static_cast<std::size_t>(k - 1)];
     }
     PrepareGrid(); // lays the new slots out with their volumes and roster
 }
@@ -252,7 +270,7 @@ RecalcResult AgentScenario::Edit1Exit(bool modified)
         return {};
     DistributeCalls();
     const RecalcResult result = Recalculate();
-    SlotCallsEdited = false;
+    m_inputs.SlotCallsEdited = false;
     return result;
 }
 
@@ -277,8 +295,8 @@ RecalcResult AgentScenario::MaskEdit4Exit()
 
 RecalcResult AgentScenario::RadioButton1Click(SlotLength chosen)
 {
-    const SlotLength old = slotLength();
-    setSlotLength(chosen);
+    const SlotLength old = m_inputs.slotLength();
+    m_inputs.setSlotLength(chosen);
     if (chosen == old)
         return {};
     changeSlotLength(old);
@@ -288,13 +306,13 @@ RecalcResult AgentScenario::RadioButton1Click(SlotLength chosen)
 RecalcResult AgentScenario::TabSet1Click(Tab tab)
 {
     m_tab = tab;
-    ScheduleMode = tab == Tab::Schedule;
+    m_inputs.ScheduleMode = tab == Tab::Schedule;
     return Recalculate();
 }
 
 RecalcResult AgentScenario::StringGrid1Click()
 {
-    if (!ScheduleMode)
+    if (!m_inputs.ScheduleMode)
         return {};
     if (m_grid.currentColumn() == ResultTable::CallsColumn)
         return Recalculate();
@@ -309,13 +327,13 @@ RecalcResult AgentScenario::StringGrid1Click()
 void AgentScenario::StringGrid1Enter()
 {
     const int column = m_grid.currentColumn();
-    if (ScheduleMode && column != ResultTable::CallsColumn && !typedExtraColumn(column))
+    if (m_inputs.ScheduleMode && column != ResultTable::CallsColumn && !typedExtraColumn(column))
         m_grid.setCurrentCell(ResultTable::CallsColumn, m_grid.currentRow());
 }
 
 RecalcResult AgentScenario::StringGrid1Exit()
 {
-    if (!ScheduleMode)
+    if (!m_inputs.ScheduleMode)
         return {};
     return Recalculate();
 }
@@ -325,7 +343,7 @@ RecalcResult AgentScenario::StringGrid1KeyPress(QChar key)
     // Typing a roster value or a slot time leaves the slot volumes as they
     // were set.
     if (!typedExtraColumn(m_grid.currentColumn()))
-        SlotCallsEdited = true;
+        m_inputs.SlotCallsEdited = true;
     if (key == Calc::CarriageReturn)
         return Recalculate();
     return {};
@@ -333,19 +351,19 @@ RecalcResult AgentScenario::StringGrid1KeyPress(QChar key)
 
 void AgentScenario::StringGrid1SetEditText(int column, int row, const QString &text)
 {
-    if (!ScheduleMode || column < m_grid.fixedColumns() || row < 1 || row >= m_grid.rowCount())
+    if (!m_inputs.ScheduleMode || column < m_grid.fixedColumns() || row < 1 || row >= m_grid.rowCount())
         return;
     // The cell keeps the typed text; only a non-empty Calls text feeds the
     // slot's volume, 0 when it is not a whole number.
     m_grid.setCell(column, row, text);
     if (column == ResultTable::CallsColumn && !text.isEmpty())
-        SlotCalls[static_cast<std::size_t>(row)] = Calc::ParseInteger(text).value_or(0);
+        m_inputs.SlotCalls[static_cast<std::size_t>(row)] = Calc::ParseInteger(text).value_or(0);
     // A roster cell takes a whole number from 0 up, or nothing; another
     // text (the window refuses it) leaves the slot's roster as it was.
-    if (column == ResultTable::HaveColumn && m_grid.isShown(column) && row <= SlotCapacity) {
+    if (column == ResultTable::HaveColumn && m_grid.isShown(column) && row <= ScenarioInputs::SlotCapacity) {
         if (text.trimmed().isEmpty())
-            SlotHave[static_cast<std::size_t>(row)] = std::nullopt;
+            m_inputs.SlotHave[static_cast<std::size_t>(row)] = std::nullopt;
         else if (const std::optional<int> have = ParseRosterValue(text))
-            SlotHave[static_cast<std::size_t>(row)] = have;
+            m_inputs.SlotHave[static_cast<std::size_t>(row)] = have;
     }
 }

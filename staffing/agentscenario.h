@@ -6,6 +6,7 @@
 #include "daytotals.h"
 #include "recalcresult.h"
 #include "resulttable.h"
+#include "roster.h"
 #include "rowvalues.h"
 #include "scenarioinputs.h"
 #include "staffingmodel.h"
@@ -16,6 +17,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -26,7 +28,9 @@ enum class Tab { Agents = 0, Schedule = 1 };
 // window's events. The window and the command-line calculator both drive
 // this model, so every staffing rule is written once: the inputs and their
 // check in ScenarioInputs, the two tables in AgentsTable and ScheduleTable.
-class AgentScenario : public ScenarioInputs
+// The inputs change only through the operations below, each naming what
+// it changes.
+class AgentScenario
 {
 public:
     // The window's state at creation: default texts, 60-minute slots with
@@ -37,10 +41,34 @@ public:
     static constexpr int AgentsTableLastRow = AgentsTable::LastRow;
     static constexpr double PracticallyFullService = AgentsTable::PracticallyFullService;
 
+    // --- the inputs -----------------------------------------------------------
+    const ScenarioInputs &inputs() const { return m_inputs; }
+    // The inputs as a whole: a loaded or imported file's, or a copy of
+    // another scenario's. ScheduleMode stays with the tab shown.
+    void setInputs(ScenarioInputs inputs);
+    void setText(Field field, const QString &text) { m_inputs.setText(field, text); }
+    // The slot length as a whole, without converting any volumes; with
+    // buttonChecked false no button shows it.
+    void setSlotLength(SlotLength length, bool buttonChecked = true) { m_inputs.setSlotLength(length, buttonChecked); }
+    void setPlanning(const PlanningOptions &options) { m_inputs.Planning = options; }
+    // One time slot's volume, roster value or own times (slot 1 to
+    // SlotCapacity; any other slot number changes nothing).
+    void setSlotCalls(int slot, int calls);
+    void setSlotHave(int slot, std::optional<int> agents);
+    // The whole roster, slot 1 first; the slots past it have no value.
+    void setRoster(const RosterValues &roster);
+    void setSlotTimes(int slot, std::optional<int> talkSeconds, std::optional<int> wrapSeconds);
+    // Whether the slot volumes were set by hand (typed, pasted, given).
+    void setSlotCallsEdited(bool edited) { m_inputs.SlotCallsEdited = edited; }
+    void setShiftTypes(std::vector<ShiftType> types) { m_inputs.ShiftTypes = std::move(types); }
+    // Whether the planner asked for the roster's or the slot times' columns.
+    void setRosterView(bool asked) { m_inputs.RosterView = asked; }
+    void setSlotTimesView(bool asked) { m_inputs.SlotTimesView = asked; }
+
     // --- results shared with files, reports and graphs ----------------------
     Tab tab() const { return m_tab; }
     const ResultTable &StringGrid1() const { return m_grid; }
-    ResultTable &grid() { return m_grid; }
+    ResultTable &StringGrid1() { return m_grid; }
     // The Agents table's first row meeting the goal, 0 when none.
     int goalRow() const { return m_goalRow; }
     // The figures of the table's rows 1, 2, ... at full precision: one per
@@ -57,13 +85,6 @@ public:
     // The Schedule: the day's agent-hours and FTE, and what the roster gives.
     DayTotals dayTotals() const;
     RosterDay rosterDay() const;
-    // The roster's columns show on the Schedule while the roster holds a
-    // value or the planner asked for them (to type the first values).
-    bool rosterColumnsShown() const;
-    bool RosterView = false;
-    // The same for the slots' own talk and after-call times ("Talk", "ACW").
-    bool slotTimesColumnsShown() const { return SlotTimesView || hasSlotTimes(); }
-    bool SlotTimesView = false;
     // Whether `column` is an extra column that takes typing: "Have",
     // "Talk" or "ACW" while shown.
     bool typedExtraColumn(int column) const;
@@ -108,7 +129,7 @@ public:
     RecalcResult RadioButton1Click(SlotLength chosen);
     RecalcResult TabSet1Click(Tab tab);
     // Grid events; the window first reports its current cell with
-    // grid().setCurrentCell().
+    // StringGrid1().setCurrentCell().
     RecalcResult StringGrid1Click();
     void StringGrid1Enter();
     RecalcResult StringGrid1Exit();
@@ -125,6 +146,7 @@ private:
     void showExtraColumns();
     void tableFilled();
 
+    ScenarioInputs m_inputs;
     Tab m_tab = Tab::Agents;
     ResultTable m_grid;
     int m_goalRow = 0;

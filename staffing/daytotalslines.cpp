@@ -25,18 +25,18 @@ std::vector<TotalsLine> DayTotalsLines(const AgentScenario &scenario)
     std::vector<TotalsLine> lines;
     if (scenario.tab() != Tab::Schedule)
         return lines;
-    if (!scenario.Planning.isDefault()) {
+    if (!scenario.inputs().Planning.isDefault()) {
         const DayTotals day = scenario.dayTotals();
         lines.push_back({QStringLiteral("Required agent-hours"), AgentHoursText(day.requiredAgentHours)});
         lines.push_back({QStringLiteral("Scheduled agent-hours"), AgentHoursText(day.scheduledAgentHours)});
-        lines.push_back({QStringLiteral("FTE at %1 paid hours per agent").arg(PaidHoursPerAgentText(scenario.Planning.paidMinutes)),
+        lines.push_back({QStringLiteral("FTE at %1 paid hours per agent").arg(PaidHoursPerAgentText(scenario.inputs().Planning.paidMinutes)),
                          QString::number(day.fte, 'f', 2)});
         const QString peak = day.peakSlot.isEmpty()
             ? QStringLiteral("none")
             : QStringLiteral("%1, %2 agents").arg(day.peakSlot, QString::number(day.peakAgents, 'f', 0));
         lines.push_back({QStringLiteral("Peak slot"), peak});
     }
-    if (scenario.hasRoster()) {
+    if (scenario.inputs().hasRoster()) {
         const RosterDay roster = scenario.rosterDay();
         // One decimal: a day at 79.6 % must not read as meeting an 80 % goal.
         const QString level = roster.serviceLevel ? Calc::PercentText(*roster.serviceLevel, 1) : QStringLiteral("none");

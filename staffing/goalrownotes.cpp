@@ -23,12 +23,12 @@ QString limitNote(const AgentScenario &scenario)
     const RowValues &above = scenario.rowValues()[static_cast<std::size_t>(goalRow - 2)];
     QStringList broken;
     if (decided & GoalRule::OccupancyCap) {
-        const double cap = *scenario.Planning.maxOccupancyPercent;
+        const double cap = *scenario.inputs().Planning.maxOccupancyPercent;
         broken << QStringLiteral("usage %1 % is above the %2 % cap")
                       .arg(PercentAbove(above.figures.usage * 100, cap), percentText(cap));
     }
     if (decided & GoalRule::AbandonmentGoal) {
-        const double limit = *scenario.Planning.maxAbandonPercent;
+        const double limit = *scenario.inputs().Planning.maxAbandonPercent;
         broken << QStringLiteral("abandonment %1 % is above the %2 % limit")
                       .arg(PercentAbove(above.figures.abandonRate * 100, limit), percentText(limit));
     }
@@ -39,7 +39,7 @@ QString limitNote(const AgentScenario &scenario)
 QString hangUpNote(const AgentScenario &scenario)
 {
     const int goalRow = scenario.goalRow();
-    if (scenario.Planning.model != QueueModel::ErlangA || scenario.Planning.maxAbandonPercent || goalRow < 1)
+    if (scenario.inputs().Planning.model != QueueModel::ErlangA || scenario.inputs().Planning.maxAbandonPercent || goalRow < 1)
         return {};
     const double abandoned = scenario.rowValues()[static_cast<std::size_t>(goalRow - 1)].figures.abandonRate;
     if (!(abandoned > NotableAbandonment))

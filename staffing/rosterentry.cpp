@@ -11,8 +11,8 @@ namespace {
 bool takesRoster(const AgentScenario &scenario, int slot)
 {
     const ResultTable &grid = scenario.StringGrid1();
-    return scenario.ScheduleMode && grid.isShown(ResultTable::HaveColumn) && slot >= 1
-           && slot <= scenario.timeSlots().count && slot <= AgentScenario::SlotCapacity;
+    return scenario.inputs().ScheduleMode && grid.isShown(ResultTable::HaveColumn) && slot >= 1
+           && slot <= scenario.inputs().timeSlots().count && slot <= ScenarioInputs::SlotCapacity;
 }
 
 QString shortened(const QString &text)
@@ -47,14 +47,14 @@ std::optional<VolumeRefusal> RosterEntry::paste(AgentScenario &scenario, const Q
         VolumeColumn::read(text, VolumeColumn::Source::Clipboard, locale, VolumeRefusal::Subject::Roster);
     if (column.refusal())
         return column.refusal();
-    const int slotCount = scenario.timeSlots().count;
+    const int slotCount = scenario.inputs().timeSlots().count;
     if (auto refusal = SlotVolumePaste::checkFit(column, row, slotCount, grid.cell(ResultTable::TimeColumn, row)))
         return refusal;
     int slot = row;
     for (const SlotVolume &value : column.volumes()) {
         // checkFit keeps the slots within the day's; this within the array.
-        if (slot <= AgentScenario::SlotCapacity)
-            scenario.SlotHave[static_cast<std::size_t>(slot)] = value.calls;
+        if (slot <= ScenarioInputs::SlotCapacity)
+            scenario.setSlotHave(slot, value.calls);
         ++slot;
     }
     scenario.Recalculate();

@@ -5,6 +5,7 @@
 
 #include "conversions.h"
 #include "evaluation.h"
+#include "slotvolumes.h"
 #include "texts.h"
 
 namespace {
@@ -76,6 +77,28 @@ void ScenarioInputs::updateTotalTime()
     // The Agents table works on the typed period.
     const int minutes = TimeSlots::periodMinutes(text(Field::MaskEdit1), text(Field::MaskEdit7));
     m_totalTime = TimeSlots::clockText(minutes / 60, minutes % 60);
+}
+
+int ScenarioInputs::spreadCalls()
+{
+    int count = 0;
+    if (ScheduleMode) {
+        count = BuildTimeSlots().count;
+    } else {
+        const auto [start, end] = TimeSlots::readTimes(text(Field::MaskEdit1), text(Field::MaskEdit7));
+        setText(Field::MaskEdit1, start);
+        setText(Field::MaskEdit7, end);
+        count = timeSlots().count;
+        updateTotalTime();
+    }
+    const auto calls = Calc::ParseInteger(text(Field::Edit1));
+    if (!calls)
+        return 0;
+    CallCount = *calls;
+    const std::vector<int> volumes = SlotVolumes::spread(CallCount, count);
+    for (int i = 1; i <= count; ++i)
+        SlotCalls[static_cast<std::size_t>(i)] = volumes[static_cast<std::size_t>(i - 1)];
+    return count;
 }
 
 bool ScenarioInputs::ValidateInputs()

@@ -69,6 +69,13 @@ public:
     std::array<std::optional<int>, SlotCapacity + 1> SlotTalkSeconds{};
     std::array<std::optional<int>, SlotCapacity + 1> SlotWrapSeconds{};
     bool hasSlotTimes() const;
+    // The roster's columns show on the Schedule while the roster holds a
+    // value or the planner asked for them (to type the first values);
+    // the same for the slots' own talk and after-call times ("Talk", "ACW").
+    bool RosterView = false;
+    bool SlotTimesView = false;
+    bool rosterColumnsShown() const { return RosterView || hasRoster(); }
+    bool slotTimesColumnsShown() const { return SlotTimesView || hasSlotTimes(); }
     // The shift types the shift planner may staff the day with, in the
     // planner's order; none until the planner sets some.
     std::vector<ShiftType> ShiftTypes;
@@ -80,6 +87,13 @@ public:
     TimeSlots BuildTimeSlots();
     // Only the total time, from the fields as they stand (after a load).
     void updateTotalTime();
+    // Spreads the number of calls evenly over the slots. The Schedule
+    // rebuilds its slot list first and shows its slots' rounded times in the
+    // fields; the Agents table works on the typed period, so there the
+    // fields keep their times, only written in full ("08:00" for " 8:00", an
+    // unreadable time replaced). The number of slots spread over; 0 when
+    // the number of calls is unreadable, which leaves the volumes as they are.
+    int spreadCalls();
 
     // --- the input check --------------------------------------------------------
     // Reads every field in order and stops at the first it refuses, which

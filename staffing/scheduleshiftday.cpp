@@ -7,15 +7,15 @@
 
 int ScheduleSlotMinutes(const AgentScenario &scenario)
 {
-    return minutesOf(scenario.slotLength());
+    return minutesOf(scenario.inputs().slotLength());
 }
 
 ShiftDay ScheduleShiftDay(const AgentScenario &scenario)
 {
     ShiftDay day;
     day.slotMinutes = ScheduleSlotMinutes(scenario);
-    day.startMinuteOfDay = scenario.timeSlots().startMinuteOfDay();
-    const int count = scenario.timeSlots().count;
+    day.startMinuteOfDay = scenario.inputs().timeSlots().startMinuteOfDay();
+    const int count = scenario.inputs().timeSlots().count;
     const std::vector<RowValues> &rows = scenario.rowValues();
     const bool filled = scenario.tab() == Tab::Schedule && static_cast<int>(rows.size()) == count;
     for (int slot = 0; slot < count; ++slot)

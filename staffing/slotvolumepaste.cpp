@@ -26,11 +26,11 @@ void SlotVolumePaste::store(AgentScenario &scenario, int firstSlot, const Volume
     for (const SlotVolume &volume : column.volumes()) {
         // checkFit keeps the slots within the day's; this keeps them within
         // the array whatever the caller did.
-        if (slot >= 1 && slot <= AgentScenario::SlotCapacity)
-            scenario.SlotCalls[static_cast<std::size_t>(slot)] = volume.calls;
+        if (slot >= 1 && slot <= ScenarioInputs::SlotCapacity)
+            scenario.setSlotCalls(slot, volume.calls);
         ++slot;
     }
-    scenario.SlotCallsEdited = true;
+    scenario.setSlotCallsEdited(true);
 }
 
 std::optional<VolumeRefusal> SlotVolumePaste::paste(AgentScenario &scenario, const QString &text,
@@ -38,8 +38,8 @@ std::optional<VolumeRefusal> SlotVolumePaste::paste(AgentScenario &scenario, con
 {
     const ResultTable &grid = scenario.StringGrid1();
     const int row = grid.currentRow();
-    const int slotCount = scenario.timeSlots().count;
-    if (!scenario.ScheduleMode || grid.currentColumn() != 1 || row < 1 || row > slotCount)
+    const int slotCount = scenario.inputs().timeSlots().count;
+    if (!scenario.inputs().ScheduleMode || grid.currentColumn() != 1 || row < 1 || row > slotCount)
         return VolumeRefusal(VolumeRefusal::Reason::NotInCallsCell);
     const VolumeColumn column = VolumeColumn::read(text, VolumeColumn::Source::Clipboard, locale);
     if (column.refusal())

@@ -104,7 +104,7 @@ void AgentFormTest::fieldExitRules()
     QFETCH(bool, recalculates);
     h->validScenario();
     h->markTable();
-    const QString before = h->form->scenario().text(field);
+    const QString before = h->form->scenario().inputs().text(field);
     if (keys.isEmpty())
         h->field(field)->setFocus();
     else
@@ -116,11 +116,11 @@ void AgentFormTest::fieldExitRules()
     if (field == Field::Edit1 || field == Field::MaskEdit1 || field == Field::MaskEdit7)
         QVERIFY(!h->field(field)->isModified());
     if (!keys.isEmpty())
-        QCOMPARE(h->form->scenario().text(field).remove(QLatin1Char(':')), keys);
+        QCOMPARE(h->form->scenario().inputs().text(field).remove(QLatin1Char(':')), keys);
     // A field that waits for the next recalculation leaves the table out of
     // date, and the window says so.
     QCOMPARE(h->form->planningLine()->text().startsWith(QStringLiteral("Inputs changed: Recalculate (F9)")),
-             !recalculates && h->form->scenario().text(field) != before);
+             !recalculates && h->form->scenario().inputs().text(field) != before);
     // Leaving it once more without a change: only the abandon time acts.
     h->markTable();
     h->field(field)->setFocus();
@@ -132,14 +132,14 @@ void AgentFormTest::callsExitClearsSlotCallsEditedTimesExitKeepsIt()
 {
     h->validScenario();
     AgentScenario &s = h->form->scenario();
-    s.SlotCallsEdited = true;
+    s.setSlotCallsEdited(true);
     h->type(Field::MaskEdit7, QStringLiteral("1400"));
     h->leaveTo(h->elsewhere);
-    QVERIFY(s.SlotCallsEdited);
+    QVERIFY(s.inputs().SlotCallsEdited);
     h->type(Field::Edit1, QStringLiteral("600"));
     h->leaveTo(h->elsewhere);
-    QVERIFY(!s.SlotCallsEdited);
-    QCOMPARE(s.SlotCalls[1], 100);
+    QVERIFY(!s.inputs().SlotCallsEdited);
+    QCOMPARE(s.inputs().SlotCalls[1], 100);
 }
 
 void AgentFormTest::failedRecalculationFocusesTheFieldBeforeTheMessage_data()
@@ -216,7 +216,7 @@ void AgentFormTest::missingFirstHourDigitIsALeadingBlank()
     QVERIFY(h->dialogs.texts(QStringLiteral("error")).isEmpty());
     QCOMPARE(QApplication::focusWidget(), h->elsewhere);
     // The rebuilt time slots write it back in full.
-    QCOMPARE(h->form->scenario().text(Field::MaskEdit1), QStringLiteral("08:00"));
+    QCOMPARE(h->form->scenario().inputs().text(Field::MaskEdit1), QStringLiteral("08:00"));
     QCOMPARE(start->text(), QStringLiteral("08:00"));
 }
 
@@ -226,7 +226,7 @@ void AgentFormTest::tabSwitchAppliesTheTabSettings()
     QSignalSpy cleared(form, &TAgentForm::hintPanelClearRequested);
     h->validScenario();
     h->toSchedule();
-    QVERIFY(form->scenario().ScheduleMode);
+    QVERIFY(form->scenario().inputs().ScheduleMode);
     QVERIFY(form->grid()->editTriggers() != QAbstractItemView::NoEditTriggers);
     QVERIFY(!form->grid()->rowSelection());
     QCOMPARE(HintOf(form->grid()), QStringLiteral("Enter the call volume, use the arrow keys to advance"));
@@ -236,7 +236,7 @@ void AgentFormTest::tabSwitchAppliesTheTabSettings()
     QCOMPARE(cleared.count(), 0);
 
     form->tabSet()->setCurrentIndex(0);
-    QVERIFY(!form->scenario().ScheduleMode);
+    QVERIFY(!form->scenario().inputs().ScheduleMode);
     QCOMPARE(form->grid()->editTriggers(), QAbstractItemView::NoEditTriggers);
     QVERIFY(form->grid()->rowSelection());
     QCOMPARE(HintOf(form->grid()), QString());
@@ -271,16 +271,16 @@ void AgentFormTest::typingIntoACallsCellStoresEachKeystroke()
     grid->setCurrentTableCell(ResultTable::CallsColumn, 2);
     QTest::keyClick(grid, Qt::Key_1);
     QVERIFY(grid->cellEditor());
-    QCOMPARE(s.SlotCalls[2], 1);
-    QVERIFY(s.SlotCallsEdited);
+    QCOMPARE(s.inputs().SlotCalls[2], 1);
+    QVERIFY(s.inputs().SlotCallsEdited);
     QTest::keyClick(grid->cellEditor(), Qt::Key_2);
-    QCOMPARE(s.SlotCalls[2], 12);
+    QCOMPARE(s.inputs().SlotCalls[2], 12);
     QCOMPARE(h->table().cell(ResultTable::CallsColumn, 2), QStringLiteral("12"));
     // The down arrow moves on to the next slot, keeping the typed volume.
     QTest::keyClick(grid->cellEditor(), Qt::Key_Down);
     QCOMPARE(grid->currentTableRow(), 3);
     QCOMPARE(h->table().cell(ResultTable::CallsColumn, 2), QStringLiteral("12"));
-    QCOMPARE(s.SlotCalls[2], 12);
+    QCOMPARE(s.inputs().SlotCalls[2], 12);
 }
 
 void AgentFormTest::textThatIsNoNumberStoresZeroAndErasingKeepsTheLastValue()
@@ -292,14 +292,14 @@ void AgentFormTest::textThatIsNoNumberStoresZeroAndErasingKeepsTheLastValue()
     grid->setFocus();
     grid->setCurrentTableCell(ResultTable::CallsColumn, 4);
     Harness::typeKeys(QStringLiteral("abc"));
-    QCOMPARE(s.SlotCalls[4], 0);
+    QCOMPARE(s.inputs().SlotCalls[4], 0);
     QCOMPARE(h->table().cell(ResultTable::CallsColumn, 4), QStringLiteral("abc"));
 
     grid->setCurrentTableCell(ResultTable::CallsColumn, 5);
     QTest::keyClick(grid, Qt::Key_7);
-    QCOMPARE(s.SlotCalls[5], 7);
+    QCOMPARE(s.inputs().SlotCalls[5], 7);
     QTest::keyClick(grid->cellEditor(), Qt::Key_Backspace);
-    QCOMPARE(s.SlotCalls[5], 7);
+    QCOMPARE(s.inputs().SlotCalls[5], 7);
     QCOMPARE(h->table().cell(ResultTable::CallsColumn, 5), QString());
 }
 
@@ -311,10 +311,10 @@ void AgentFormTest::escapeInTheCellEditorRestoresTheVolume()
     grid->setFocus();
     grid->setCurrentTableCell(ResultTable::CallsColumn, 3);
     Harness::typeKeys(QStringLiteral("55"));
-    QCOMPARE(h->form->scenario().SlotCalls[3], 55);
+    QCOMPARE(h->form->scenario().inputs().SlotCalls[3], 55);
     QTest::keyClick(grid->cellEditor(), Qt::Key_Escape);
     QCOMPARE(h->table().cell(ResultTable::CallsColumn, 3), QStringLiteral("100"));
-    QCOMPARE(h->form->scenario().SlotCalls[3], 100);
+    QCOMPARE(h->form->scenario().inputs().SlotCalls[3], 100);
 }
 
 void AgentFormTest::gridClickRules()
@@ -351,7 +351,7 @@ void AgentFormTest::enteringTheGridMovesToTheCallsColumn()
     h->validScenario();
     h->toSchedule();
     TLumStringGrid *grid = h->form->grid();
-    h->form->scenario().grid().setCurrentCell(ResultTable::SlotAbandonColumn, 4);
+    h->form->scenario().StringGrid1().setCurrentCell(ResultTable::SlotAbandonColumn, 4);
     grid->setCurrentTableCell(ResultTable::SlotAbandonColumn, 4);
     h->markTable();
     grid->setFocus(Qt::TabFocusReason);
@@ -395,10 +395,10 @@ void AgentFormTest::enterRecalculatesOnBothTabs()
     TLumStringGrid *grid = h->form->grid();
     grid->setFocus();
     h->markTable();
-    h->form->scenario().SlotCallsEdited = false;
+    h->form->scenario().setSlotCallsEdited(false);
     QTest::keyClick(grid, Qt::Key_Return);
     QVERIFY(h->recalculated());
-    QVERIFY(h->form->scenario().SlotCallsEdited);
+    QVERIFY(h->form->scenario().inputs().SlotCallsEdited);
     if (tab == 1) {
         // A typed volume followed by Enter: stored, closed and recalculated.
         QTest::keyClick(grid, Qt::Key_Escape);

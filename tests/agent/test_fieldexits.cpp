@@ -56,7 +56,7 @@ void clickCommand(Harness &h, const QString &command)
 int scheduledCalls(const Harness &h)
 {
     const AgentScenario &s = h.form->scenario();
-    return std::accumulate(s.SlotCalls.begin() + 1, s.SlotCalls.begin() + 1 + s.timeSlots().count, 0);
+    return std::accumulate(s.inputs().SlotCalls.begin() + 1, s.inputs().SlotCalls.begin() + 1 + s.inputs().timeSlots().count, 0);
 }
 
 // A window of two masked time fields and a plain one, with no scenario
@@ -204,7 +204,7 @@ void FieldExitTest::escapeRestoresTheTextOfThisVisit()
     QCOMPARE(edit->text(), kept);
     QVERIFY(!edit->isModified());
     h->leaveTo(h->elsewhere);
-    QCOMPARE(h->form->scenario().text(field), kept);
+    QCOMPARE(h->form->scenario().inputs().text(field), kept);
     h->form->Recalculate();
     QVERIFY(h->dialogs.shown.isEmpty());
 }
@@ -233,11 +233,11 @@ void FieldExitTest::commandsCompleteThePendingExitFirst()
 
     QVERIFY(h->dialogs.texts(QStringLiteral("error")).isEmpty());
     // The start time's exit ran: the calls are spread over 13:00 to 17:00.
-    QCOMPARE(h->form->scenario().text(Field::MaskEdit1), QStringLiteral("13:00"));
+    QCOMPARE(h->form->scenario().inputs().text(Field::MaskEdit1), QStringLiteral("13:00"));
     QCOMPARE(h->form->totalTimeText()->text(), QStringLiteral("04:00"));
     QCOMPARE(scheduledCalls(*h), 900);
     if (command == QLatin1String("tab")) {
-        QVERIFY(h->form->scenario().ScheduleMode);
+        QVERIFY(h->form->scenario().inputs().ScheduleMode);
         QCOMPARE(h->table().rowCount(), 5);
         QCOMPARE(h->table().cell(ResultTable::CallsColumn, 1), QStringLiteral("225"));
     }
@@ -301,7 +301,7 @@ void FieldExitTest::refusedExitStopsTheCommand()
     QVERIFY(!h->recalculated());
     QVERIFY(h->dialogs.saveSetups.isEmpty() && h->dialogs.openSetups.isEmpty());
     QCOMPARE(h->form->tabSet()->currentIndex(), 0);
-    QVERIFY(!h->form->scenario().ScheduleMode);
+    QVERIFY(!h->form->scenario().inputs().ScheduleMode);
     QVERIFY(h->form->completePendingFieldExit() == false);
 }
 
@@ -336,7 +336,7 @@ void FieldExitTest::refusedExitCancelsThePress()
     QCOMPARE(h->field(Field::MaskEdit4)->cursorPosition(), 3);
     QCOMPARE(grid->currentTableRow(), 2);
     QVERIFY(!h->form->radioButton1()->isChecked());
-    QVERIFY(h->form->scenario().slotLength() != SlotLength::HalfHour);
+    QVERIFY(h->form->scenario().inputs().slotLength() != SlotLength::HalfHour);
     QVERIFY(!h->recalculated());
 
     // Escape gives the field back; the next click acts.
@@ -388,7 +388,7 @@ void FieldExitTest::escapeAfterARefusalGoesBackBeforeTheEdit()
     h->dialogs.onShown = nullptr;
     QTest::mouseClick(h->form->recalculateButton(), Qt::LeftButton);
     QVERIFY(h->dialogs.shown.isEmpty());
-    QCOMPARE(h->form->scenario().TalkSeconds, 180.0);
+    QCOMPARE(h->form->scenario().inputs().TalkSeconds, 180.0);
 }
 
 void FieldExitTest::onlyAGoalRowIsHighlighted()

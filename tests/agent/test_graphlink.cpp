@@ -154,7 +154,9 @@ void GraphLinkTest::schedAndHaveFollowTheirColumns()
     TLumChart *graph = form->graphLink()->GraphWindow();
     QVERIFY(!graph->seriesItem(SeriesKinds::Count)); // no Sched item without shrinkage
     AgentScenario &scenario = form->scenario();
-    scenario.Planning.shrinkagePercent = 30;
+    PlanningOptions planning = scenario.inputs().Planning;
+    planning.shrinkagePercent = 30;
+    scenario.setPlanning(planning);
     scenario.Recalculate();
     QAction *sched = graph->seriesItem(SeriesKinds::Count);
     QVERIFY(sched && sched->isVisible());
@@ -162,7 +164,8 @@ void GraphLinkTest::schedAndHaveFollowTheirColumns()
     graph->seriesItemClick(SeriesKinds::Count);
     QCOMPARE(graph->chart()->model().series.back().title.left(5), QStringLiteral("Sched"));
     // Without shrinkage the item hides and the series leaves the selection.
-    scenario.Planning.shrinkagePercent = 0;
+    planning.shrinkagePercent = 0;
+    scenario.setPlanning(planning);
     scenario.Recalculate();
     QVERIFY(!sched->isVisible());
     QVERIFY(!SeriesKinds::Holds(graph->SeriesSelection, SeriesKinds::Count));
@@ -207,7 +210,7 @@ void GraphLinkTest::styleAndSeriesChangesRebuildFromTheTable()
     graph->lineButton()->click();
     QCOMPARE(model.title, QStringLiteral("untouched"));
     // Without recalculating: a mark in the table reaches the chart.
-    form->scenario().grid().setCell(ResultTable::ServiceColumn, 1, QStringLiteral("42%"));
+    form->scenario().StringGrid1().setCell(ResultTable::ServiceColumn, 1, QStringLiteral("42%"));
     graph->barButton()->click();
     QCOMPARE(model.title, QStringLiteral("Varnook"));
     QCOMPARE(model.series[0].points[0].y, 42.0);

@@ -35,14 +35,14 @@ struct Window
         form.tabSet()->setCurrentIndex(1);
         form.grid()->setFocus();
         form.grid()->setCurrentTableCell(ResultTable::CallsColumn, 1);
-        s.SlotCallsEdited = false;
+        s.setSlotCallsEdited(false);
         s.addTableFilledListener([this] { ++recalculations; });
     }
 
     QString copiedText() const { return std::unique_ptr<QMimeData>(form.gridClipboard()->copyData())->text(); }
     QList<int> volumes() const
     {
-        const auto &calls = form.scenario().SlotCalls;
+        const auto &calls = form.scenario().inputs().SlotCalls;
         return {calls[1], calls[2], calls[3], calls[4]};
     }
     // The key as a planner presses it, in the cell editor when one is open.
@@ -89,7 +89,7 @@ void GridClipboardTest::copyTakesTheTableOrTheSelectedRange()
     QCOMPARE(copied->text().count(QLatin1Char('\n')), 5);
     QVERIFY(copied->html().contains(QLatin1String("<tr><td>09:30</td><td>45</td><td>9</td>")));
     // A copy is not typing: the volumes do not count as set by hand.
-    QVERIFY(!w->form.scenario().SlotCallsEdited);
+    QVERIFY(!w->form.scenario().inputs().SlotCallsEdited);
 
     // Shift and the arrow keys select a range, which is copied alone.
     TLumStringGrid *grid = w->form.grid();
@@ -108,7 +108,7 @@ void GridClipboardTest::pasteFillsTheSlotsWithOneRecalculation()
     QCOMPARE(w->recalculations, 1);
     QVERIFY(w->dialogs.shown.isEmpty());
     QCOMPARE(w->volumes(), (QList<int>{0, 10, 50, 120}));
-    QVERIFY(w->form.scenario().SlotCallsEdited);
+    QVERIFY(w->form.scenario().inputs().SlotCallsEdited);
     QVERIFY(w->copiedText().endsWith(QLatin1String("09:30\t120\t20\t82%\t26%\t13%\t80%\t00:15\t26\n")));
 }
 
@@ -158,7 +158,7 @@ void GridClipboardTest::refusedPasteSaysWhyAndChangesNothing()
     QCOMPARE(QApplication::focusWidget(), abandon);
     QCOMPARE(w->recalculations, 0);
     QCOMPARE(w->volumes(), (QList<int>{45, 45, 45, 45}));
-    QVERIFY(!w->form.scenario().SlotCallsEdited);
+    QVERIFY(!w->form.scenario().inputs().SlotCallsEdited);
     QCOMPARE(w->copiedText(), before);
 }
 

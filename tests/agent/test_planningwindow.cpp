@@ -134,7 +134,7 @@ void PlanningWindowTest::optionsFromTheDialogRecalculate()
     h.form->PlanningOptions1Click();
 
     QCOMPARE(h.dialogs.texts(QStringLiteral("planning")), QStringList{QStringLiteral("Day.vnk")});
-    QVERIFY(h.form->scenario().Planning == options);
+    QVERIFY(h.form->scenario().inputs().Planning == options);
     const AgentScenario &s = h.form->scenario();
     QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, s.goalRow()), QString::number(goalAgents));
     QCOMPARE(s.StringGrid1().cell(ResultTable::SchedColumn, s.goalRow()), sched);
@@ -153,7 +153,7 @@ void PlanningWindowTest::cancelChangesNothing()
     h.dialogs.planningAnswer.reset();
     h.form->PlanningOptions1Click();
     QCOMPARE(h.dialogs.planningShown.size(), 1);
-    QVERIFY(h.form->scenario().Planning.isDefault());
+    QVERIFY(h.form->scenario().inputs().Planning.isDefault());
     QCOMPARE(h.form->scenario().recalculationCount(), recalculations);
     QVERIFY(!h.form->planningLine()->isVisible());
 }
@@ -223,7 +223,7 @@ void PlanningWindowTest::rosterTypedPastedAndClearedInTheGrid()
     // Delete clears the current Have cell.
     h.clickCell(ResultTable::HaveColumn, 2);
     QTest::keyClick(grid, Qt::Key_Delete);
-    QVERIFY(!h.form->scenario().SlotHave[2]);
+    QVERIFY(!h.form->scenario().inputs().SlotHave[2]);
     QCOMPARE(table.cell(ResultTable::GapColumn, 2), QString());
 
     // Ctrl+V in a Have cell pastes a column from that slot down.
@@ -256,7 +256,7 @@ void PlanningWindowTest::refusedRosterValueIsNamedWithItsSlot()
     Harness h;
     QVERIFY(QTest::qWaitForWindowActive(&h.top));
     setScheduleWorkedExample(h.form->scenario());
-    h.form->scenario().SlotHave[3] = 9;
+    h.form->scenario().setSlotHave(3, 9);
     h.form->refresh();
     h.toSchedule();
     const int recalculations = h.form->scenario().recalculationCount();
@@ -266,7 +266,7 @@ void PlanningWindowTest::refusedRosterValueIsNamedWithItsSlot()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QCOMPARE(h.dialogs.texts(QStringLiteral("error")).size(), 1);
     QVERIFY(h.dialogs.texts(QStringLiteral("error")).first().startsWith(value));
-    QCOMPARE(h.form->scenario().SlotHave[3], std::optional<int>(9));
+    QCOMPARE(h.form->scenario().inputs().SlotHave[3], std::optional<int>(9));
     QCOMPARE(h.table().cell(ResultTable::HaveColumn, 3), QStringLiteral("9"));
     QCOMPARE(h.form->scenario().recalculationCount(), recalculations);
 }
@@ -284,13 +284,13 @@ void PlanningWindowTest::optionsAndRosterAreSavedAndLoaded()
     h.dialogs.planningAnswer = optionsOf(QStringLiteral("30"), QStringLiteral("85"), true);
     h.form->PlanningOptions1Click();
     QVERIFY(h.form->hasUnsavedChanges());
-    h.form->scenario().SlotHave[3] = 9;
+    h.form->scenario().setSlotHave(3, 9);
     QVERIFY(h.form->saveFile(path));
 
     Harness other;
     QVERIFY(other.form->openFile(path));
-    QVERIFY(other.form->scenario().Planning == *h.dialogs.planningAnswer);
-    QCOMPARE(other.form->scenario().SlotHave[3], std::optional<int>(9));
+    QVERIFY(other.form->scenario().inputs().Planning == *h.dialogs.planningAnswer);
+    QCOMPARE(other.form->scenario().inputs().SlotHave[3], std::optional<int>(9));
     QVERIFY(other.form->planningLine()->isVisible());
 }
 
@@ -339,7 +339,7 @@ void PlanningWindowTest::intervalFileImportedAfterItsPreview()
     QVERIFY(h.dialogs.texts(QStringLiteral("confirm")).first().contains(
         QStringLiteral("AHT (mm:ss): talk time, no after-call work")));
     QCOMPARE(h.form->field(Field::MaskEdit7)->text(), QStringLiteral("17:00"));
-    QVERIFY(!h.form->scenario().hasSlotTimes());
+    QVERIFY(!h.form->scenario().inputs().hasSlotTimes());
 
     // Yes: the Schedule of the file's day, with its slot times.
     h.dialogs.confirmAnswer = true;
@@ -355,16 +355,16 @@ void PlanningWindowTest::intervalFileImportedAfterItsPreview()
     h.clickCell(ResultTable::SlotWrapColumn, 3);
     Harness::typeKeys(QStringLiteral("00:30"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(h.form->scenario().SlotWrapSeconds[3], std::optional<int>(30));
+    QCOMPARE(h.form->scenario().inputs().SlotWrapSeconds[3], std::optional<int>(30));
     h.clickCell(ResultTable::SlotTalkColumn, 2);
     QTest::keyClick(h.form->grid(), Qt::Key_Delete);
-    QVERIFY(!h.form->scenario().SlotTalkSeconds[2]);
+    QVERIFY(!h.form->scenario().inputs().SlotTalkSeconds[2]);
     h.clickCell(ResultTable::SlotTalkColumn, 4);
     Harness::typeKeys(QStringLiteral("x"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(h.dialogs.texts(QStringLiteral("error")).size(), 1);
     QVERIFY(h.dialogs.texts(QStringLiteral("error")).first().startsWith(QStringLiteral("\"x\" for the 09:30 slot")));
-    QCOMPARE(h.form->scenario().SlotTalkSeconds[4], std::optional<int>(240));
+    QCOMPARE(h.form->scenario().inputs().SlotTalkSeconds[4], std::optional<int>(240));
 
     // Ctrl+V in a Talk cell pastes a column of times from that slot down.
     h.clickCell(ResultTable::SlotTalkColumn, 3);

@@ -138,7 +138,7 @@ QString pdfInfo(const QString &pdf)
 // A scenario saved as a file with its slot volumes, for a window to load.
 QString writeScenario(const QString &path, AgentScenario s)
 {
-    s.SlotCallsEdited = true;
+    s.setSlotCallsEdited(true);
     return SaveScenario(s, path).ok ? path : QString();
 }
 
@@ -191,7 +191,7 @@ void ReportPrintTest::printsTheWindowAsItStands()
     const AgentScenario worked = workedAgentsScenario();
     for (Field f : {Field::MaskEdit5, Field::MaskEdit6, Field::MaskEdit2, Field::MaskEdit3, Field::MaskEdit1,
                     Field::MaskEdit7, Field::MaskEdit4}) {
-        h.type(h.form, f, worked.text(f).remove(QLatin1Char(':')));
+        h.type(h.form, f, worked.inputs().text(f).remove(QLatin1Char(':')));
     }
     h.type(h.form, Field::Edit1, QStringLiteral("100"));
     h.dialogs.clear(); // the exits so far found no calls

@@ -76,7 +76,7 @@ void ShiftPlanWindowTest::solveAsksForTypesAndFillsTheRoster()
     // With no types yet the solve asks for them first.
     QVERIFY(solveAndWait(window));
     QCOMPARE(h->dialogs.texts(QStringLiteral("shiftTypes")).size(), 1);
-    QVERIFY(h->form->scenario().ShiftTypes == *h->dialogs.shiftTypesAnswer);
+    QVERIFY(h->form->scenario().inputs().ShiftTypes == *h->dialogs.shiftTypesAnswer);
     QVERIFY(window->plan() && window->plan()->solver.optimal());
     QCOMPARE(window->shiftTable()->rowCount(), static_cast<int>(window->plan()->shifts.size()));
     QCOMPARE(window->coverTable()->rowCount(), 9);
@@ -88,8 +88,8 @@ void ShiftPlanWindowTest::solveAsksForTypesAndFillsTheRoster()
     window->useAsRoster();
     const std::vector<int> staffed = window->plan()->staffedPerSlot();
     for (std::size_t slot = 0; slot < staffed.size(); ++slot)
-        QCOMPARE(h->form->scenario().SlotHave[slot + 1], std::optional<int>(staffed[slot]));
-    QVERIFY(h->form->scenario().grid().isShown(ResultTable::HaveColumn));
+        QCOMPARE(h->form->scenario().inputs().SlotHave[slot + 1], std::optional<int>(staffed[slot]));
+    QVERIFY(h->form->scenario().StringGrid1().isShown(ResultTable::HaveColumn));
 }
 
 void ShiftPlanWindowTest::cancelledSolveLeavesThePlanShown()
@@ -98,7 +98,7 @@ void ShiftPlanWindowTest::cancelledSolveLeavesThePlanShown()
     const double paid = window->plan()->paidHours;
     const int rows = window->shiftTable()->rowCount();
     // Types that would give another plan, then a cancelled solve.
-    h->form->scenario().ShiftTypes = {Type("Nine", 9, 8 * H, 8 * H)};
+    h->form->scenario().setShiftTypes({Type("Nine", 9, 8 * H, 8 * H)});
     QVERIFY(solveAndWait(window, true));
     QCOMPARE(window->plan()->paidHours, paid);
     QCOMPARE(window->shiftTable()->rowCount(), rows);
@@ -107,7 +107,7 @@ void ShiftPlanWindowTest::cancelledSolveLeavesThePlanShown()
 
 void ShiftPlanWindowTest::typesThatDoNotFitTheDayAreRefusedBeforeTheSolve()
 {
-    h->form->scenario().ShiftTypes = {Type("Late", 4, 8 * H, 14 * H)};
+    h->form->scenario().setShiftTypes({Type("Late", 4, 8 * H, 14 * H)});
     QVERIFY(!solveAndWait(window));
     QVERIFY(!window->plan());
     QCOMPARE(h->dialogs.texts(QStringLiteral("error")),
@@ -123,7 +123,7 @@ void ShiftPlanWindowTest::rosterIsRefusedOnceTheSlotsChanged()
     h->dialogs.clear();
     window->useAsRoster();
     QCOMPARE(h->dialogs.texts(QStringLiteral("error")).size(), 1);
-    QVERIFY(!h->form->scenario().hasRoster());
+    QVERIFY(!h->form->scenario().inputs().hasRoster());
 }
 
 void ShiftPlanWindowTest::planPrintsAsAReport()
@@ -158,7 +158,7 @@ void ShiftPlanWindowTest::serviceGoalComparesBothPlansAndUsesItsOwn()
     const std::vector<int> staffed = window->plan()->staffedPerSlot();
     window->useAsRoster();
     for (std::size_t slot = 0; slot < staffed.size(); ++slot)
-        QCOMPARE(h->form->scenario().SlotHave[slot + 1], std::optional<int>(staffed[slot]));
+        QCOMPARE(h->form->scenario().inputs().SlotHave[slot + 1], std::optional<int>(staffed[slot]));
     QCOMPARE(h->form->scenario().rosterDay().serviceLevel, window->plan()->dayServiceLevel);
 
     std::shared_ptr<RecordingCanvas> canvas;

@@ -183,8 +183,10 @@ QWidget *AccessibleNamesTest::openWindow(WindowKind kind)
         // The Schedule with Sched and the roster's columns, and the line
         // under the inputs.
         TAgentForm *form = workedAgentsWindow();
-        form->scenario().Planning.shrinkagePercent = 30;
-        form->scenario().RosterView = true;
+        PlanningOptions planning = form->scenario().inputs().Planning;
+        planning.shrinkagePercent = 30;
+        form->scenario().setPlanning(planning);
+        form->scenario().setRosterView(true);
         form->tabSet()->setCurrentIndex(1);
         return form->parentWidget();
     }

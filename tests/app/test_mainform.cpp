@@ -193,8 +193,8 @@ void MainFormTest::planningCommandsActOnTheActiveChild()
     // The roster's columns for the active (second) window only; the check
     // follows the window made active.
     main->rosterAction()->trigger();
-    QVERIFY(second->scenario().RosterView);
-    QVERIFY(!first->scenario().RosterView);
+    QVERIFY(second->scenario().inputs().RosterView);
+    QVERIFY(!first->scenario().inputs().RosterView);
     QVERIFY(main->rosterAction()->isChecked());
     main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(first->parentWidget()));
     QVERIFY(!main->rosterAction()->isChecked());
@@ -203,7 +203,7 @@ void MainFormTest::planningCommandsActOnTheActiveChild()
     // caption; Cancel changes nothing.
     main->planningAction()->trigger();
     QCOMPARE(dialogs.texts(QStringLiteral("planning")), QStringList{QStringLiteral("First")});
-    QVERIFY(first->scenario().Planning.isDefault());
+    QVERIFY(first->scenario().inputs().Planning.isDefault());
 }
 
 void MainFormTest::exitQuestion_data()
@@ -480,7 +480,7 @@ void MainFormTest::workedExamplesCanBeEnteredByKeyboardAlone()
     pressKey(Qt::Key_Tab); // from the grid to the tab strip
     QCOMPARE(QApplication::focusWidget(), schedule->tabSet());
     pressKey(Qt::Key_Right);
-    QVERIFY(schedule->scenario().ScheduleMode);
+    QVERIFY(schedule->scenario().inputs().ScheduleMode);
     pressKey(Qt::Key_Backtab, Qt::ShiftModifier); // the grid
     pressKey(Qt::Key_Backtab, Qt::ShiftModifier); // the slot buttons
     QCOMPARE(QApplication::focusWidget(), schedule->radioButton2());

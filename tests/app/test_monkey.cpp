@@ -48,17 +48,20 @@ ResultTable freshTable(const AgentScenario &shown)
 {
     AgentScenario fresh;
     for (int i = 0; i < FieldCount; ++i)
-        fresh.setText(static_cast<Field>(i), shown.text(static_cast<Field>(i)));
-    fresh.setSlotLength(shown.slotLength(), shown.checkedSlotButton().has_value());
-    fresh.SlotCalls = shown.SlotCalls;
-    fresh.SlotCallsEdited = shown.SlotCallsEdited;
-    fresh.Planning = shown.Planning;
-    fresh.SlotHave = shown.SlotHave;
-    fresh.RosterView = shown.RosterView;
+        fresh.setText(static_cast<Field>(i), shown.inputs().text(static_cast<Field>(i)));
+    fresh.setSlotLength(shown.inputs().slotLength(), shown.inputs().checkedSlotButton().has_value());
+    for (int slot = 1; slot <= ScenarioInputs::SlotCapacity; ++slot) {
+        const auto index = static_cast<std::size_t>(slot);
+        fresh.setSlotCalls(slot, shown.inputs().SlotCalls[index]);
+        fresh.setSlotHave(slot, shown.inputs().SlotHave[index]);
+    }
+    fresh.setSlotCallsEdited(shown.inputs().SlotCallsEdited);
+    fresh.setPlanning(shown.inputs().Planning);
+    fresh.setRosterView(shown.inputs().RosterView);
     // The Schedule table writes its calls total into the number of calls,
     // which there only has to pass the input check: a total of 0 was
     // written over a number that passed it.
-    if (shown.tab() == Tab::Schedule && shown.text(Field::Edit1) == QLatin1String("0"))
+    if (shown.tab() == Tab::Schedule && shown.inputs().text(Field::Edit1) == QLatin1String("0"))
         fresh.setText(Field::Edit1, QStringLiteral("1"));
     fresh.TabSet1Click(shown.tab());
     return fresh.StringGrid1();
@@ -274,7 +277,7 @@ QString MonkeyTest::useAButton(TAgentForm *form)
         return QStringLiteral("Planning Options");
     }
     case 6:
-        form->setRosterColumns(!form->scenario().RosterView);
+        form->setRosterColumns(!form->scenario().inputs().RosterView);
         return QStringLiteral("Roster Columns");
     case 0: {
         const int index = pick(2);
@@ -362,7 +365,7 @@ void MonkeyTest::checkWindows(const QString &action, int number)
         }
         QVERIFY2(form->tabSet()->currentIndex() == static_cast<int>(scenario.tab()), qPrintable(where));
         for (SlotLength length : SlotLengths)
-            QVERIFY2(form->slotButton(length)->isChecked() == (scenario.checkedSlotButton() == length), qPrintable(where));
+            QVERIFY2(form->slotButton(length)->isChecked() == (scenario.inputs().checkedSlotButton() == length), qPrintable(where));
 
         // A table laid out by this action's recalculation is what the same
         // inputs give afresh, and only a goal row is marked.
@@ -371,7 +374,7 @@ void MonkeyTest::checkWindows(const QString &action, int number)
             continue;
         seen = scenario.recalculationCount();
         QString difference;
-        if (!scenario.FailingField.isNone()) {
+        if (!scenario.inputs().FailingField.isNone()) {
             // A refused recalculation leaves no results (a refused arrival
             // time is replaced as the slots are rebuilt, so the same inputs
             // would not be refused again).
@@ -388,16 +391,16 @@ void MonkeyTest::checkWindows(const QString &action, int number)
         if (!difference.isEmpty()) {
             QStringList state;
             for (int i = 0; i < FieldCount; ++i)
-                state << QLatin1Char('"') + scenario.text(static_cast<Field>(i)) + QLatin1Char('"');
+                state << QLatin1Char('"') + scenario.inputs().text(static_cast<Field>(i)) + QLatin1Char('"');
             state << QStringLiteral("tab %1 button %2 slot %3 minutes edited %4 calls %5,%6,%7 failing %8")
                          .arg(int(scenario.tab()))
-                         .arg(scenario.checkedSlotButton().has_value())
-                         .arg(minutesOf(scenario.slotLength()))
-                         .arg(scenario.SlotCallsEdited)
-                         .arg(scenario.SlotCalls[1])
-                         .arg(scenario.SlotCalls[2])
-                         .arg(scenario.SlotCalls[3])
-                         .arg(scenario.FailingField.name());
+                         .arg(scenario.inputs().checkedSlotButton().has_value())
+                         .arg(minutesOf(scenario.inputs().slotLength()))
+                         .arg(scenario.inputs().SlotCallsEdited)
+                         .arg(scenario.inputs().SlotCalls[1])
+                         .arg(scenario.inputs().SlotCalls[2])
+                         .arg(scenario.inputs().SlotCalls[3])
+                         .arg(scenario.inputs().FailingField.name());
             difference += QStringLiteral(" with ") + state.join(QLatin1Char(' '));
         }
         QVERIFY2(difference.isEmpty(), qPrintable(where + QStringLiteral(": ") + difference));

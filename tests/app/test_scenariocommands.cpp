@@ -43,8 +43,8 @@ struct WindowState
         , fileName(form.ScenarioFileName)
         , thirty(form.radioButton1()->isChecked())
         , sixty(form.radioButton2()->isChecked())
-        , slotCalls(form.scenario().SlotCalls)
-        , edited(form.scenario().SlotCallsEdited)
+        , slotCalls(form.scenario().inputs().SlotCalls)
+        , edited(form.scenario().inputs().SlotCallsEdited)
     {
         for (int i = 0; i < FieldCount; ++i)
             fields << form.field(static_cast<Field>(i))->text();
@@ -59,7 +59,7 @@ struct WindowState
     QString fileName;
     bool thirty;
     bool sixty;
-    std::array<int, AgentScenario::SlotCapacity + 1> slotCalls;
+    std::array<int, ScenarioInputs::SlotCapacity + 1> slotCalls;
     bool edited;
     QStringList fields;
 };
@@ -177,7 +177,7 @@ void ScenarioCommandsTest::saveThenLoadIntoANewWindowGivesTheSameScenario()
         QCOMPARE(loaded->field(static_cast<Field>(i))->text(), saved->field(static_cast<Field>(i))->text());
     QVERIFY(loaded->radioButton1()->isChecked());
     for (int slot = 1; slot <= 4; ++slot)
-        QCOMPARE(loaded->scenario().SlotCalls[slot], saved->scenario().SlotCalls[slot]);
+        QCOMPARE(loaded->scenario().inputs().SlotCalls[slot], saved->scenario().inputs().SlotCalls[slot]);
     loaded->tabSet()->setCurrentIndex(1);
     QCOMPARE(tableTexts(*loaded), tableTexts(*saved));
     QCOMPARE(loaded->scenario().StringGrid1().cell(ResultTable::SlotAgentsColumn, 4), QStringLiteral("20"));

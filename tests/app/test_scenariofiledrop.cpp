@@ -79,7 +79,7 @@ void ScenarioFileDropTest::droppedFilesOpenAsFromTheCommandLine()
     const TAgentForm *first = main.agentForms().at(0);
     QCOMPARE(first->windowTitle(), QStringLiteral("Monday.vnk"));
     QCOMPARE(first->ScenarioFileName, QStringLiteral("*.vnk"));
-    QCOMPARE(first->scenario().SlotCalls[1], 120);
+    QCOMPARE(first->scenario().inputs().SlotCalls[1], 120);
     // The file that does not load is reported, and its window keeps its
     // defaults, as a file named on the command line.
     QCOMPARE(main.agentForms().at(1)->windowTitle(), QStringLiteral("New Agents"));

@@ -39,7 +39,7 @@ AgentScenario scheduleExample()
     s.setSlotLength(SlotLength::HalfHour);
     const int volumes[] = {0, 10, 50, 120};
     for (int i = 0; i < 4; ++i)
-        s.SlotCalls[std::size_t(i + 1)] = volumes[i];
+        s.setSlotCalls(i + 1, volumes[i]);
     s.TabSet1Click(Tab::Schedule);
     return s;
 }
@@ -87,8 +87,8 @@ void TableOutputTest::schedule_table_ends_with_the_totals()
 void TableOutputTest::csv_quotes_as_rfc_4180()
 {
     AgentScenario s = agentsExample();
-    s.grid().setCell(7, 1, QStringLiteral("1,234"));
-    s.grid().setCell(8, 1, QStringLiteral("say \"hi\""));
+    s.StringGrid1().setCell(7, 1, QStringLiteral("1,234"));
+    s.StringGrid1().setCell(8, 1, QStringLiteral("say \"hi\""));
     const QString csv = TableOutput::csv(s);
     const QStringList rows = csv.split(QStringLiteral("\r\n"));
     QCOMPARE(rows.size(), 12); // 11 rows and the empty text after the last CR LF

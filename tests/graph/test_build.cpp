@@ -518,10 +518,13 @@ void BuildTest::extraColumnsOfferSchedAndHave()
         setScheduleWorkedExample(s);
     else
         setAgentsWorkedExample(s);
-    if (shrinkage)
-        s.Planning.shrinkagePercent = 50;
+    if (shrinkage) {
+        PlanningOptions planning = s.inputs().Planning;
+        planning.shrinkagePercent = 50;
+        s.setPlanning(planning);
+    }
     if (roster)
-        s.SlotHave[3] = 9; // the 09:00 slot only
+        s.setSlotHave(3, 9); // the 09:00 slot only
     QVERIFY(s.TabSet1Click(schedule ? Tab::Schedule : Tab::Agents).valid);
     const ResultTable &table = s.StringGrid1();
 
@@ -565,7 +568,7 @@ void BuildTest::handleTimeIsDrawnWhereTheSlotsHaveTimes()
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     const int handleTime = SeriesKinds::Index(SeriesKind::HandleTime);
     QVERIFY(!SeriesKinds::Holds(SeriesKinds::Offer(true, s.StringGrid1()), handleTime));
-    s.SlotTalkSeconds[2] = 200;
+    s.setSlotTimes(2, 200, s.inputs().SlotWrapSeconds[2]);
     QVERIFY(s.Recalculate().valid);
     const ChartModel chart =
         build(s.StringGrid1(), true, SeriesKinds::Bits(SeriesKind::AverageAnswer, SeriesKind::HandleTime));

@@ -23,9 +23,11 @@ namespace {
 AgentScenario plannedSchedule()
 {
     AgentScenario s = workedScheduleScenario();
-    s.Planning.shrinkagePercent = 30;
-    s.SlotHave[2] = 3;
-    s.SlotHave[3] = 13; // 9 of them on the phones
+    PlanningOptions planning = s.inputs().Planning;
+    planning.shrinkagePercent = 30;
+    s.setPlanning(planning);
+    s.setSlotHave(2, 3);
+    s.setSlotHave(3, 13); // 9 of them on the phones
     s.TabSet1Click(Tab::Schedule);
     return s;
 }
@@ -69,18 +71,20 @@ void ReportPlanningTest::contentTakesWhatIsShown()
     QFETCH(int, rosterRows);
     QFETCH(int, dayLines);
     AgentScenario s = schedule ? workedScheduleScenario() : workedAgentsScenario();
+    PlanningOptions planning = s.inputs().Planning;
     for (const QString &option : options) {
         if (option.startsWith(QLatin1String("Model")))
-            s.Planning.model = QueueModel::ErlangA;
+            planning.model = QueueModel::ErlangA;
         if (option.startsWith(QLatin1String("Shrinkage")))
-            s.Planning.shrinkagePercent = 30;
+            planning.shrinkagePercent = 30;
         if (option.startsWith(QLatin1String("Max occupancy")))
-            s.Planning.maxOccupancyPercent = 70;
+            planning.maxOccupancyPercent = 70;
         if (option.startsWith(QLatin1String("Paid")))
-            s.Planning.paidMinutes = 450;
+            planning.paidMinutes = 450;
     }
+    s.setPlanning(planning);
     if (rosterRows > 0)
-        s.SlotHave[3] = 9;
+        s.setSlotHave(3, 9);
     QVERIFY(s.TabSet1Click(schedule ? Tab::Schedule : Tab::Agents).valid);
     const ReportContent content = ReportContent::fromScenario(s, QStringLiteral("*.vnk"), QStringLiteral("New Agents"));
     QCOMPARE(captions(content.options), options);
@@ -96,8 +100,10 @@ void ReportPlanningTest::contentTakesWhatIsShown()
 void ReportPlanningTest::slotTimesPrintAfterTheCalls()
 {
     AgentScenario s = workedScheduleScenario();
-    s.SlotTalkSeconds[2] = 200;
-    s.Planning.shrinkagePercent = 30;
+    s.setSlotTimes(2, 200, s.inputs().SlotWrapSeconds[2]);
+    PlanningOptions planning = s.inputs().Planning;
+    planning.shrinkagePercent = 30;
+    s.setPlanning(planning);
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     const ReportContent content = ReportContent::fromScenario(s, QStringLiteral("*.vnk"), QStringLiteral("New Agents"));
     const std::vector<QString> heading = content.printedRow(0);

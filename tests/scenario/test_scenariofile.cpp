@@ -37,7 +37,7 @@ QStringList texts(const AgentScenario &s)
 {
     QStringList result;
     for (int i = 0; i < FieldCount; ++i)
-        result << s.text(static_cast<Field>(i));
+        result << s.inputs().text(static_cast<Field>(i));
     return result;
 }
 
@@ -45,7 +45,7 @@ QList<int> volumes(const AgentScenario &s, int count)
 {
     QList<int> result;
     for (int i = 1; i <= count; ++i)
-        result << s.SlotCalls[static_cast<std::size_t>(i)];
+        result << s.inputs().SlotCalls[static_cast<std::size_t>(i)];
     return result;
 }
 
@@ -53,9 +53,9 @@ QList<int> volumes(const AgentScenario &s, int count)
 struct Snapshot
 {
     explicit Snapshot(const AgentScenario &s)
-        : fields(texts(s)), allSlots(volumes(s, AgentScenario::SlotCapacity)), button(s.checkedSlotButton()),
-          length(s.slotLength()), edited(s.SlotCallsEdited),
-          totalTime(s.totalTimeText())
+        : fields(texts(s)), allSlots(volumes(s, ScenarioInputs::SlotCapacity)), button(s.inputs().checkedSlotButton()),
+          length(s.inputs().slotLength()), edited(s.inputs().SlotCallsEdited),
+          totalTime(s.inputs().totalTimeText())
     {
         for (int r = 0; r < s.StringGrid1().rowCount(); ++r)
             for (int c = 0; c < ResultTable::ColumnCount; ++c)
@@ -148,9 +148,9 @@ void ScenarioFileTest::writes_the_example_file_byte_for_byte()
     s.setText(Field::MaskEdit3, QStringLiteral("00:30"));
     s.setText(Field::MaskEdit7, QStringLiteral("10:00"));
     s.setSlotLength(SlotLength::Hour);
-    s.SlotCalls[1] = 120;
-    s.SlotCalls[2] = 80;
-    s.SlotCallsEdited = true;
+    s.setSlotCalls(1, 120);
+    s.setSlotCalls(2, 80);
+    s.setSlotCallsEdited(true);
     QCOMPARE(ScenarioFileBytes(s), exampleFile);
 
     QTemporaryDir dir;
@@ -160,7 +160,7 @@ void ScenarioFileTest::writes_the_example_file_byte_for_byte()
     QCOMPARE(readAll(path), exampleFile);
 
     // Without hand-set volumes only the eleven fixed lines are written.
-    s.SlotCallsEdited = false;
+    s.setSlotCallsEdited(false);
     QCOMPARE(ScenarioFileBytes(s), exampleFile.left(exampleFile.indexOf("120")));
 }
 
@@ -180,9 +180,9 @@ void ScenarioFileTest::loads_the_example_file()
     QVERIFY(r.recalc.ran);
     QVERIFY(r.recalc.valid);
     QCOMPARE(texts(s), (QStringList{"08:00", "10:00", "200", "03:00", "00:30", "00:30", "90", "10"}));
-    QVERIFY(s.slotLength() == SlotLength::Hour);
-    QVERIFY(s.checkedSlotButton() == SlotLength::Hour);
-    QVERIFY(s.SlotCallsEdited);
+    QVERIFY(s.inputs().slotLength() == SlotLength::Hour);
+    QVERIFY(s.inputs().checkedSlotButton() == SlotLength::Hour);
+    QVERIFY(s.inputs().SlotCallsEdited);
     QCOMPARE(volumes(s, 3), (QList<int>{120, 80, 0}));
     // The Agents table of the loaded scenario has been filled.
     QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, 0), QStringLiteral("Agents"));
@@ -199,8 +199,8 @@ void ScenarioFileTest::one_digit_goals_load_as_whole_numbers()
     AgentScenario s;
     const LoadResult r = apply(s, fileOf(lines));
     QVERIFY2(r.applied() && r.recalc.valid, qPrintable(r.recalc.failing.name()));
-    QCOMPARE(s.GoalPercent, 8);
-    QCOMPARE(s.GoalSeconds, 5);
+    QCOMPARE(s.inputs().GoalPercent, 8);
+    QCOMPARE(s.inputs().GoalSeconds, 5);
     QVERIFY(s.goalRow() > 0);
 }
 
@@ -236,8 +236,8 @@ void ScenarioFileTest::save_then_load_restores_the_scenario()
     original.setSlotLength(length);
     if (edited) {
         for (int i = 0; i < slotVolumes.size(); ++i)
-            original.SlotCalls[static_cast<std::size_t>(i + 1)] = slotVolumes.at(i);
-        original.SlotCallsEdited = true;
+            original.setSlotCalls(i + 1, slotVolumes.at(i));
+        original.setSlotCallsEdited(true);
     } else {
         original.DistributeCalls();
     }
@@ -253,9 +253,9 @@ void ScenarioFileTest::save_then_load_restores_the_scenario()
     QVERIFY2(r.applied(), qPrintable(r.message));
     QVERIFY(r.recalc.valid);
     QCOMPARE(texts(loaded), texts(original));
-    QVERIFY(loaded.slotLength() == length);
-    QVERIFY(loaded.checkedSlotButton() == length);
-    QCOMPARE(loaded.SlotCallsEdited, edited);
+    QVERIFY(loaded.inputs().slotLength() == length);
+    QVERIFY(loaded.inputs().checkedSlotButton() == length);
+    QCOMPARE(loaded.inputs().SlotCallsEdited, edited);
     QCOMPARE(volumes(loaded, static_cast<int>(slotVolumes.size())), slotVolumes);
 
     // The same schedule on the loaded scenario.
@@ -269,7 +269,7 @@ void ScenarioFileTest::eleven_lines_spread_the_stated_total()
     AgentScenario s;
     const LoadResult r = apply(s, fileOf(fixedLines(QStringLiteral("100"))));
     QVERIFY(r.applied());
-    QVERIFY(!s.SlotCallsEdited);
+    QVERIFY(!s.inputs().SlotCallsEdited);
     QCOMPARE(volumes(s, 4), (QList<int>{25, 25, 25, 25}));
 }
 
@@ -278,20 +278,20 @@ void ScenarioFileTest::volumes_with_a_stated_total_of_zero_set_the_number_of_cal
     AgentScenario s;
     const LoadResult r = apply(s, fileOf(fixedLines(QStringLiteral("0")) << "5" << "0" << "12" << "3"));
     QVERIFY(r.applied());
-    QCOMPARE(s.text(Field::Edit1), QStringLiteral("20"));
+    QCOMPARE(s.inputs().text(Field::Edit1), QStringLiteral("20"));
     QCOMPARE(volumes(s, 4), (QList<int>{5, 0, 12, 3}));
-    QVERIFY(s.SlotCallsEdited);
+    QVERIFY(s.inputs().SlotCallsEdited);
 
     // A sum of exactly the smallest 32-bit whole number still fits.
     AgentScenario low;
     QVERIFY(apply(low, fileOf(fixedLines(QStringLiteral("0")) << "-2147483647" << "-1")).applied());
-    QCOMPARE(low.text(Field::Edit1), QStringLiteral("-2147483648"));
+    QCOMPARE(low.inputs().text(Field::Edit1), QStringLiteral("-2147483648"));
     QCOMPARE(volumes(low, 2), (QList<int>{-2147483647, -1}));
 
     // A line past the last of the four slots belongs to none of them.
     AgentScenario past;
     QVERIFY(apply(past, fileOf(fixedLines(QStringLiteral("0")) << "1" << "2" << "3" << "4" << "90")).applied());
-    QCOMPARE(past.text(Field::Edit1), QStringLiteral("10"));
+    QCOMPARE(past.inputs().text(Field::Edit1), QStringLiteral("10"));
 }
 
 void ScenarioFileTest::volumes_that_miss_the_stated_total_are_respread()
@@ -299,9 +299,9 @@ void ScenarioFileTest::volumes_that_miss_the_stated_total_are_respread()
     AgentScenario s;
     const LoadResult r = apply(s, fileOf(fixedLines(QStringLiteral("100")) << "10" << "20"));
     QVERIFY(r.applied());
-    QCOMPARE(s.text(Field::Edit1), QStringLiteral("100"));
+    QCOMPARE(s.inputs().text(Field::Edit1), QStringLiteral("100"));
     QCOMPARE(volumes(s, 4), (QList<int>{25, 25, 25, 25}));
-    QVERIFY(s.SlotCallsEdited); // as the volume lines left it
+    QVERIFY(s.inputs().SlotCallsEdited); // as the volume lines left it
 }
 
 void ScenarioFileTest::slots_after_the_last_volume_line_hold_no_calls()
@@ -309,7 +309,9 @@ void ScenarioFileTest::slots_after_the_last_volume_line_hold_no_calls()
     // State: 7 calls in every slot. Action: a file whose two volume lines
     // meet its total. Expected: those two volumes, then none; no re-spread.
     AgentScenario s;
-    s.SlotCalls.fill(7);
+    ScenarioInputs inputs = s.inputs();
+    inputs.SlotCalls.fill(7);
+    s.setInputs(inputs);
     QVERIFY(apply(s, fileOf(fixedLines(QStringLiteral("30")) << "10" << "20")).applied());
     QCOMPARE(volumes(s, 4), (QList<int>{10, 20, 0, 0}));
 }
@@ -321,7 +323,7 @@ void ScenarioFileTest::start_time_comes_from_line_9_not_line_5()
     lines[8] = QStringLiteral("10:00");
     AgentScenario s;
     QVERIFY(apply(s, fileOf(lines)).applied());
-    QCOMPARE(s.text(Field::MaskEdit1), QStringLiteral("10:00"));
+    QCOMPARE(s.inputs().text(Field::MaskEdit1), QStringLiteral("10:00"));
     QCOMPARE(volumes(s, 3), (QList<int>{20, 20, 0})); // spread over 10:00 to 12:00
 }
 
@@ -346,12 +348,12 @@ void ScenarioFileTest::slot_length_line_neither_merges_nor_splits_volumes()
     // 11 and the volumes stay as they were.
     AgentScenario s;
     s.setSlotLength(SlotLength::Hour);
-    s.SlotCalls[1] = 5;
-    s.SlotCalls[2] = 8;
+    s.setSlotCalls(1, 5);
+    s.setSlotCalls(2, 8);
     QVERIFY(apply(s, fileOf(fixedLines(QStringLiteral("0"), line11))).applied());
-    QCOMPARE(s.checkedSlotButton() == SlotLength::HalfHour, radio1);
-    QCOMPARE(s.checkedSlotButton() == SlotLength::Hour, radio2);
-    QCOMPARE(s.slotLength() == SlotLength::HalfHour, radio1);
+    QCOMPARE(s.inputs().checkedSlotButton() == SlotLength::HalfHour, radio1);
+    QCOMPARE(s.inputs().checkedSlotButton() == SlotLength::Hour, radio2);
+    QCOMPARE(s.inputs().slotLength() == SlotLength::HalfHour, radio1);
     QCOMPARE(volumes(s, 4), (QList<int>{5, 8, 0, 0}));
 }
 
@@ -362,19 +364,19 @@ void ScenarioFileTest::accepts_one_hundred_volume_lines()
         lines << QStringLiteral("1");
     AgentScenario s;
     QVERIFY(apply(s, fileOf(lines)).applied());
-    QCOMPARE(s.SlotCalls[100], 1);
+    QCOMPARE(s.inputs().SlotCalls[100], 1);
 }
 
 void ScenarioFileTest::empty_lines_at_the_very_end_are_ignored()
 {
     AgentScenario withVolumes;
     QVERIFY(apply(withVolumes, fileOf(fixedLines(QStringLiteral("30")) << "10" << "20" << "" << "")).applied());
-    QVERIFY(withVolumes.SlotCallsEdited);
-    QCOMPARE(withVolumes.SlotCalls[1], 10);
-    QCOMPARE(withVolumes.SlotCalls[2], 20);
+    QVERIFY(withVolumes.inputs().SlotCallsEdited);
+    QCOMPARE(withVolumes.inputs().SlotCalls[1], 10);
+    QCOMPARE(withVolumes.inputs().SlotCalls[2], 20);
     AgentScenario fixedOnly;
     QVERIFY(apply(fixedOnly, fileOf(fixedLines(QStringLiteral("30")) << "")).applied());
-    QVERIFY(!fixedOnly.SlotCallsEdited);
+    QVERIFY(!fixedOnly.inputs().SlotCallsEdited);
 }
 
 void ScenarioFileTest::refused_files_change_nothing_data()

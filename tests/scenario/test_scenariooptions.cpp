@@ -34,16 +34,18 @@ void ScenarioOptionsTest::optionsRoundTripAfterTheVolumes()
 {
     AgentScenario scenario;
     QVERIFY(apply(scenario, scheduleFile).applied());
-    scenario.Planning.model = QueueModel::ErlangA;
-    scenario.Planning.shrinkagePercent = 30;
-    scenario.Planning.maxOccupancyPercent = 85.5;
-    scenario.Planning.maxAbandonPercent = 5;
-    scenario.Planning.paidMinutes = 7 * 60 + 30;
-    scenario.SlotHave[2] = 3;
-    scenario.SlotHave[3] = 9;
+    PlanningOptions planning = scenario.inputs().Planning;
+    planning.model = QueueModel::ErlangA;
+    planning.shrinkagePercent = 30;
+    planning.maxOccupancyPercent = 85.5;
+    planning.maxAbandonPercent = 5;
+    planning.paidMinutes = 7 * 60 + 30;
+    scenario.setPlanning(planning);
+    scenario.setSlotHave(2, 3);
+    scenario.setSlotHave(3, 9);
     ShiftType day{QStringLiteral("Day"), 8 * 60, 8 * 60, 12 * 60, ShiftType::Break{30, 3 * 60, 5 * 60, true}, 12};
     ShiftType part{QStringLiteral("Part time"), 4 * 60 + 30, 13 * 60 + 30, 13 * 60 + 30, std::nullopt, std::nullopt};
-    scenario.ShiftTypes = {day, part};
+    scenario.setShiftTypes({day, part});
     const QByteArray bytes = ScenarioFileBytes(scenario);
     QCOMPARE(bytes, scheduleFile + "model=erlang-a\r\nshrinkage=30\r\nmax-occupancy=85.5\r\nmax-abandon=5\r\n"
                                    "paid-hours=07:30\r\nhave=,3,9\r\n"
@@ -52,10 +54,10 @@ void ScenarioOptionsTest::optionsRoundTripAfterTheVolumes()
 
     AgentScenario loaded;
     QVERIFY(apply(loaded, bytes).applied());
-    QVERIFY(loaded.Planning == scenario.Planning);
-    QCOMPARE(loaded.SlotHave, scenario.SlotHave);
-    QVERIFY(loaded.ShiftTypes == scenario.ShiftTypes);
-    QCOMPARE(loaded.SlotCalls, scenario.SlotCalls);
+    QVERIFY(loaded.inputs().Planning == scenario.inputs().Planning);
+    QCOMPARE(loaded.inputs().SlotHave, scenario.inputs().SlotHave);
+    QVERIFY(loaded.inputs().ShiftTypes == scenario.inputs().ShiftTypes);
+    QCOMPARE(loaded.inputs().SlotCalls, scenario.inputs().SlotCalls);
     QCOMPARE(ScenarioFileBytes(loaded), bytes);
 }
 
@@ -63,17 +65,17 @@ void ScenarioOptionsTest::slotTimesRoundTripAfterTheRoster()
 {
     AgentScenario scenario;
     QVERIFY(apply(scenario, scheduleFile).applied());
-    scenario.SlotHave[1] = 2;
-    scenario.SlotTalkSeconds[2] = 0;
-    scenario.SlotTalkSeconds[4] = 1439;
-    scenario.SlotWrapSeconds[2] = 45;
+    scenario.setSlotHave(1, 2);
+    scenario.setSlotTimes(2, 0, scenario.inputs().SlotWrapSeconds[2]);
+    scenario.setSlotTimes(4, 1439, scenario.inputs().SlotWrapSeconds[4]);
+    scenario.setSlotTimes(2, scenario.inputs().SlotTalkSeconds[2], 45);
     const QByteArray bytes = ScenarioFileBytes(scenario);
     QCOMPARE(bytes, scheduleFile + "have=2\r\nslot-talk=,0,,1439\r\nslot-wrap=,45\r\n");
 
     AgentScenario loaded;
     QVERIFY(apply(loaded, bytes).applied());
-    QCOMPARE(loaded.SlotTalkSeconds, scenario.SlotTalkSeconds);
-    QCOMPARE(loaded.SlotWrapSeconds, scenario.SlotWrapSeconds);
+    QCOMPARE(loaded.inputs().SlotTalkSeconds, scenario.inputs().SlotTalkSeconds);
+    QCOMPARE(loaded.inputs().SlotWrapSeconds, scenario.inputs().SlotWrapSeconds);
     QCOMPARE(ScenarioFileBytes(loaded), bytes);
 }
 
@@ -82,18 +84,18 @@ void ScenarioOptionsTest::quarterHourSlotTimesStandBeforeTheShiftTypes()
     AgentScenario scenario;
     QVERIFY(apply(scenario, scheduleFile).applied());
     scenario.RadioButton1Click(SlotLength::Quarter);
-    scenario.SlotTalkSeconds[8] = 200; // the last quarter hour, past any half hour's slot
-    scenario.SlotWrapSeconds[1] = 30;
-    scenario.ShiftTypes = {ShiftType{QStringLiteral("Day"), 2 * 60, 8 * 60, 8 * 60, std::nullopt, std::nullopt}};
+    scenario.setSlotTimes(8, 200, scenario.inputs().SlotWrapSeconds[8]); // the last quarter hour, past any half hour's slot
+    scenario.setSlotTimes(1, scenario.inputs().SlotTalkSeconds[1], 30);
+    scenario.setShiftTypes({ShiftType{QStringLiteral("Day"), 2 * 60, 8 * 60, 8 * 60, std::nullopt, std::nullopt}});
     const QByteArray bytes = ScenarioFileBytes(scenario);
     const QByteArray options = "slot-minutes=15\r\nslot-talk=,,,,,,,200\r\nslot-wrap=30\r\nshift=Day,2:00,08:00,08:00\r\n";
     QVERIFY2(bytes.endsWith("\r\n25\r\n25\r\n60\r\n60\r\n" + options), bytes.constData());
 
     AgentScenario loaded;
     QVERIFY(apply(loaded, bytes).applied());
-    QCOMPARE(loaded.slotLength(), SlotLength::Quarter);
-    QCOMPARE(loaded.SlotTalkSeconds, scenario.SlotTalkSeconds);
-    QCOMPARE(loaded.SlotWrapSeconds, scenario.SlotWrapSeconds);
+    QCOMPARE(loaded.inputs().slotLength(), SlotLength::Quarter);
+    QCOMPARE(loaded.inputs().SlotTalkSeconds, scenario.inputs().SlotTalkSeconds);
+    QCOMPARE(loaded.inputs().SlotWrapSeconds, scenario.inputs().SlotWrapSeconds);
     QCOMPARE(ScenarioFileBytes(loaded), bytes);
 
     // The slot length may follow the slot times in a file: eight quarter
@@ -102,7 +104,7 @@ void ScenarioOptionsTest::quarterHourSlotTimesStandBeforeTheShiftTypes()
     reordered.replace("slot-minutes=15\r\nslot-talk=,,,,,,,200\r\n", "slot-talk=,,,,,,,200\r\nslot-minutes=15\r\n");
     AgentScenario fromReordered;
     QVERIFY(apply(fromReordered, reordered).applied());
-    QCOMPARE(fromReordered.SlotTalkSeconds, scenario.SlotTalkSeconds);
+    QCOMPARE(fromReordered.inputs().SlotTalkSeconds, scenario.inputs().SlotTalkSeconds);
     QCOMPARE(ScenarioFileBytes(fromReordered), bytes);
 }
 
@@ -110,15 +112,17 @@ void ScenarioOptionsTest::aFileWithoutOptionsLoadsAndSavesAsBefore()
 {
     // A scenario that had options takes none from a file without them.
     AgentScenario scenario;
-    scenario.Planning.shrinkagePercent = 30;
-    scenario.SlotHave[1] = 4;
-    scenario.SlotWrapSeconds[2] = 10;
-    scenario.ShiftTypes = {ShiftType{QStringLiteral("Day"), 8 * 60, 8 * 60, 12 * 60, std::nullopt, std::nullopt}};
+    PlanningOptions planning = scenario.inputs().Planning;
+    planning.shrinkagePercent = 30;
+    scenario.setPlanning(planning);
+    scenario.setSlotHave(1, 4);
+    scenario.setSlotTimes(2, scenario.inputs().SlotTalkSeconds[2], 10);
+    scenario.setShiftTypes({ShiftType{QStringLiteral("Day"), 8 * 60, 8 * 60, 12 * 60, std::nullopt, std::nullopt}});
     QVERIFY(apply(scenario, scheduleFile).applied());
-    QVERIFY(scenario.ShiftTypes.empty());
-    QVERIFY(scenario.Planning.isDefault());
-    QVERIFY(!scenario.hasRoster());
-    QVERIFY(!scenario.hasSlotTimes());
+    QVERIFY(scenario.inputs().ShiftTypes.empty());
+    QVERIFY(scenario.inputs().Planning.isDefault());
+    QVERIFY(!scenario.inputs().hasRoster());
+    QVERIFY(!scenario.inputs().hasSlotTimes());
     QCOMPARE(ScenarioFileBytes(scenario), scheduleFile);
 }
 

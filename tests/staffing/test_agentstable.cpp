@@ -268,8 +268,8 @@ void AgentsTableTest::tablesTakeTheirFiguresFromTheStaffingModel()
 
     // The Schedule asks once for every slot with calls, and none without.
     s.setSlotLength(SlotLength::HalfHour);
-    s.SlotCalls[1] = 10;
-    s.SlotCalls[2] = 0;
+    s.setSlotCalls(1, 10);
+    s.setSlotCalls(2, 0);
     s.TabSet1Click(Tab::Schedule);
     QCOMPARE(model->loadsAsked, 1 + 1);
     QCOMPARE(column(s, ResultTable::SlotAgentsColumn), (QStringList{"8", "0"}));

@@ -80,8 +80,10 @@ void PlanningTest::goalRowAndScheduledAgents()
     QFETCH(unsigned, decidedBy);
     AgentScenario s;
     setTexts(s, texts);
-    s.Planning.shrinkagePercent = shrinkage;
-    s.Planning.maxOccupancyPercent = cap;
+    PlanningOptions planning = s.inputs().Planning;
+    planning.shrinkagePercent = shrinkage;
+    planning.maxOccupancyPercent = cap;
+    s.setPlanning(planning);
     QVERIFY(s.Recalculate().valid);
     const int goal = s.goalRow();
     QVERIFY(goal > 0);
@@ -97,7 +99,9 @@ void PlanningTest::erlangAThroughTheScenario()
 {
     AgentScenario s;
     setTexts(s, {"08:00", "08:30", "100", "03:00", "00:00", "05:00", "80", "20"});
-    s.Planning.model = QueueModel::ErlangA;
+    PlanningOptions planning = s.inputs().Planning;
+    planning.model = QueueModel::ErlangA;
+    s.setPlanning(planning);
     QVERIFY(s.Recalculate().valid);
     // The table starts below the load of 10 agents.
     QVERIFY(s.rowValues().front().agents < 10);
@@ -113,7 +117,8 @@ void PlanningTest::erlangAThroughTheScenario()
     const RecalcResult refused = s.Recalculate();
     QVERIFY(!refused.valid);
     QCOMPARE(refused.failing, FailingInput::ofField(Field::MaskEdit4));
-    s.Planning.model = QueueModel::ErlangC;
+    planning.model = QueueModel::ErlangC;
+    s.setPlanning(planning);
     QVERIFY(s.Recalculate().valid);
 }
 
@@ -143,8 +148,10 @@ void PlanningTest::percentAboveALimitReadsAboveIt()
 void PlanningTest::dayTotalsOfTheSchedule()
 {
     AgentScenario s = workedScheduleScenario();
-    s.Planning.shrinkagePercent = 30;
-    s.Planning.paidMinutes = 8 * 60;
+    PlanningOptions planning = s.inputs().Planning;
+    planning.shrinkagePercent = 30;
+    planning.paidMinutes = 8 * 60;
+    s.setPlanning(planning);
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     QCOMPARE(column(s, ResultTable::SchedColumn), (QStringList{"0", "5", "15", "29"}));
     const DayTotals totals = s.dayTotals();
@@ -166,8 +173,8 @@ void PlanningTest::rosterCheckOfTheWorkedSchedule()
     const int roster[] = {0, 3, 9, 20};
     for (int slot = 1; slot <= 4; ++slot)
         s.StringGrid1SetEditText(ResultTable::HaveColumn, slot, QString::number(roster[slot - 1]));
-    QVERIFY(!s.hasRoster()); // hidden columns take nothing
-    s.RosterView = true;
+    QVERIFY(!s.inputs().hasRoster()); // hidden columns take nothing
+    s.setRosterView(true);
     QVERIFY(s.Recalculate().valid);
     for (int slot = 1; slot <= 4; ++slot)
         s.StringGrid1SetEditText(ResultTable::HaveColumn, slot, QString::number(roster[slot - 1]));
@@ -214,8 +221,10 @@ void PlanningTest::rosterWithShrinkageCountsTheAgentsRostered()
     // At 30 % shrinkage the 09:00 slot needs 10 agents and 15 rostered: a
     // roster of 10 is 5 short, and 7 of them answer calls.
     AgentScenario s = workedScheduleScenario();
-    s.Planning.shrinkagePercent = 30;
-    s.RosterView = true;
+    PlanningOptions planning = s.inputs().Planning;
+    planning.shrinkagePercent = 30;
+    s.setPlanning(planning);
+    s.setRosterView(true);
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     s.StringGrid1SetEditText(ResultTable::HaveColumn, 3, QStringLiteral("10"));
     s.StringGrid1SetEditText(ResultTable::HaveColumn, 4, QStringLiteral("29"));
@@ -227,7 +236,7 @@ void PlanningTest::rosterWithShrinkageCountsTheAgentsRostered()
     QCOMPARE(s.rosterDay().agentHours, 19.5);
 
     AgentScenario seven = workedScheduleScenario();
-    seven.RosterView = true;
+    seven.setRosterView(true);
     QVERIFY(seven.TabSet1Click(Tab::Schedule).valid);
     seven.StringGrid1SetEditText(ResultTable::HaveColumn, 3, QStringLiteral("7"));
     QVERIFY(seven.Recalculate().valid);
@@ -253,7 +262,7 @@ void PlanningTest::rosterAtItsBounds()
 
     // One call in the whole day still gives the day a roster service level.
     AgentScenario s = workedScheduleScenario();
-    s.RosterView = true;
+    s.setRosterView(true);
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     for (int slot = 1; slot <= 4; ++slot)
         s.StringGrid1SetEditText(ResultTable::CallsColumn, slot, QString::number(slot == 2 ? 1 : 0));
@@ -270,7 +279,9 @@ void PlanningTest::capBeyondFullServiceAndARosterOfOne()
     // level's 99.9 %: the table goes on to its goal row.
     AgentScenario s;
     setTexts(s, {"08:00", "08:30", "100", "03:00", "00:00", "00:30", "80", "20"});
-    s.Planning.maxOccupancyPercent = 20;
+    PlanningOptions planning = s.inputs().Planning;
+    planning.maxOccupancyPercent = 20;
+    s.setPlanning(planning);
     QVERIFY(s.Recalculate().valid);
     QVERIFY(s.goalRow() > 1);
     QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, s.goalRow()), QStringLiteral("50"));
@@ -278,8 +289,10 @@ void PlanningTest::capBeyondFullServiceAndARosterOfOne()
     // With callers who hang up, one agent carries any load: a roster of one
     // gives figures, not "overloaded".
     AgentScenario day = workedScheduleScenario();
-    day.Planning.model = QueueModel::ErlangA;
-    day.RosterView = true;
+    PlanningOptions dayPlanning = day.inputs().Planning;
+    dayPlanning.model = QueueModel::ErlangA;
+    day.setPlanning(dayPlanning);
+    day.setRosterView(true);
     QVERIFY(day.TabSet1Click(Tab::Schedule).valid);
     day.StringGrid1SetEditText(ResultTable::HaveColumn, 4, QStringLiteral("1"));
     QVERIFY(day.Recalculate().valid);
@@ -319,7 +332,9 @@ void PlanningTest::shiftPlannerStaffsWithSchedOrAgents()
     QFETCH(double, shrinkage);
     QFETCH(std::vector<int>, requirement);
     AgentScenario s = workedScheduleScenario();
-    s.Planning.shrinkagePercent = shrinkage;
+    PlanningOptions planning = s.inputs().Planning;
+    planning.shrinkagePercent = shrinkage;
+    s.setPlanning(planning);
     QCOMPARE(ScheduleShiftDay(s).requirement, std::vector<int>(4, 0)); // not filled yet
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     const ShiftDay day = ScheduleShiftDay(s);
@@ -337,7 +352,7 @@ void PlanningTest::shiftPlannerStaffsASlotByItsOwnTimes()
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     const std::vector<int> before = ScheduleShiftDay(s).requirement;
     QCOMPARE(before.size(), std::size_t(8));
-    s.SlotTalkSeconds[8] = 600;
+    s.setSlotTimes(8, 600, s.inputs().SlotWrapSeconds[8]);
     QVERIFY(s.Recalculate().valid);
     const ShiftDay day = ScheduleShiftDay(s);
     QCOMPARE(day.slotMinutes, 15);
@@ -361,16 +376,18 @@ void PlanningTest::serviceLevelPlanIsTheRosterChecks()
         setTexts(s, {"07:00", "15:00", "1000", "03:00", "01:00", "00:30", QString::number(goal), "20"});
         useHalfHours(s);
         for (int slot = 1; slot <= 16; ++slot)
-            s.SlotCalls[static_cast<std::size_t>(slot)] = random.bounded(4) == 0 ? 0 : random.bounded(1, 300);
-        s.SlotCallsEdited = true;
-        s.Planning.model = random.bounded(2) ? QueueModel::ErlangA : QueueModel::ErlangC;
-        s.Planning.shrinkagePercent = random.bounded(3) == 0 ? 0 : random.bounded(1, 4000) / 100.0;
+            s.setSlotCalls(slot, random.bounded(4) == 0 ? 0 : random.bounded(1, 300));
+        s.setSlotCallsEdited(true);
+        PlanningOptions planning;
+        planning.model = random.bounded(2) ? QueueModel::ErlangA : QueueModel::ErlangC;
+        planning.shrinkagePercent = random.bounded(3) == 0 ? 0 : random.bounded(1, 4000) / 100.0;
+        s.setPlanning(planning);
         QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
         const ShiftDay day = ScheduleShiftDay(s);
-        const PlanServiceCheck check(s);
+        const PlanServiceCheck check(s.inputs());
         const ServiceDay service = check.serviceDay();
         for (int staffed = 0; staffed <= 300; ++staffed)
-            QCOMPARE(service.answering(staffed), s.Planning.answeringAgents(staffed));
+            QCOMPARE(service.answering(staffed), planning.answeringAgents(staffed));
 
         std::vector<ShiftType> types = ShiftType::defaultSet(day);
         if (random.bounded(3) == 0) {
@@ -387,7 +404,7 @@ void PlanningTest::serviceLevelPlanIsTheRosterChecks()
 
         const std::vector<int> staffed = plan.staffedPerSlot();
         for (std::size_t slot = 0; slot < staffed.size(); ++slot)
-            s.SlotHave[slot + 1] = staffed[slot];
+            s.setSlotHave(static_cast<int>(slot) + 1, staffed[slot]);
         QVERIFY(s.Recalculate().valid);
         QCOMPARE(plan.dayServiceLevel, s.rosterDay().serviceLevel);
         QVERIFY2(plan.serviceReachable || plan.meetsServiceGoal(), where.constData());

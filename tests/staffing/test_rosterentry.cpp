@@ -17,9 +17,9 @@ namespace {
 AgentScenario rosterSchedule(int row = 1)
 {
     AgentScenario s = workedScheduleScenario();
-    s.RosterView = true;
+    s.setRosterView(true);
     s.TabSet1Click(Tab::Schedule);
-    s.grid().setCurrentCell(ResultTable::HaveColumn, row);
+    s.StringGrid1().setCurrentCell(ResultTable::HaveColumn, row);
     return s;
 }
 
@@ -27,7 +27,7 @@ Roster rosterOf(const AgentScenario &s)
 {
     Roster roster;
     for (std::size_t slot = 1; slot < roster.size(); ++slot)
-        roster[slot] = s.SlotHave[slot];
+        roster[slot] = s.inputs().SlotHave[slot];
     return roster;
 }
 
@@ -102,16 +102,16 @@ void RosterEntryTest::emptiedCellClearsTheSlot()
 {
     AgentScenario s = rosterSchedule();
     QVERIFY(!RosterEntry::enter(s, 3, QStringLiteral("9")));
-    QVERIFY(s.hasRoster());
+    QVERIFY(s.inputs().hasRoster());
     QVERIFY(!RosterEntry::enter(s, 3, QStringLiteral("  ")));
-    QVERIFY(!s.hasRoster());
+    QVERIFY(!s.inputs().hasRoster());
     QCOMPARE(s.StringGrid1().cell(ResultTable::GapColumn, 3), QString());
     // Without the view asked for, an empty roster hides its columns.
-    s.RosterView = false;
+    s.setRosterView(false);
     s.Recalculate();
     QVERIFY(!s.StringGrid1().isShown(ResultTable::HaveColumn));
     QVERIFY(RosterEntry::enter(s, 3, QStringLiteral("9")));
-    QVERIFY(!s.hasRoster());
+    QVERIFY(!s.inputs().hasRoster());
 }
 
 void RosterEntryTest::pastedColumnFillsFromTheCurrentSlot()
@@ -121,7 +121,7 @@ void RosterEntryTest::pastedColumnFillsFromTheCurrentSlot()
     QCOMPARE(rosterOf(s), (Roster{std::nullopt, std::nullopt, 3, 9, 20}));
     QCOMPARE(s.StringGrid1().cell(ResultTable::GapColumn, 3), QStringLiteral("-1"));
     // Typing volumes marks them as set by hand; the roster does not.
-    QVERIFY(!s.SlotCallsEdited);
+    QVERIFY(!s.inputs().SlotCallsEdited);
 }
 
 void RosterEntryTest::refusedPasteChangesNothing_data()
@@ -152,7 +152,7 @@ void RosterEntryTest::refusedPasteChangesNothing()
     QFETCH(QString, message);
     AgentScenario s = rosterSchedule();
     QVERIFY(!RosterEntry::enter(s, 1, QStringLiteral("5")));
-    s.grid().setCurrentCell(column, row);
+    s.StringGrid1().setCurrentCell(column, row);
     const Roster before = rosterOf(s);
     const int recalculations = s.recalculationCount();
     const auto refusal = RosterEntry::paste(s, text, QLocale::c());

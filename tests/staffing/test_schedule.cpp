@@ -25,10 +25,13 @@ AgentScenario randomDay(QRandomGenerator &random)
                  durationText(1 + random.bounded(90)), QString::number(50 + random.bounded(45)),
                  QString::number(5 + random.bounded(40))});
     s.setSlotLength(length);
-    if (random.bounded(3) == 0)
-        s.Planning.model = QueueModel::ErlangA;
+    if (random.bounded(3) == 0) {
+        PlanningOptions planning = s.inputs().Planning;
+        planning.model = QueueModel::ErlangA;
+        s.setPlanning(planning);
+    }
     for (int slot = 1; slot <= count; ++slot)
-        s.SlotCalls[static_cast<std::size_t>(slot)] = random.bounded(4) == 0 ? 0 : random.bounded(400);
+        s.setSlotCalls(slot, random.bounded(4) == 0 ? 0 : random.bounded(400));
     return s;
 }
 
@@ -73,11 +76,11 @@ void ScheduleTest::workedScheduleWithItsTotal()
     QCOMPARE(s.StringGrid1().rowCount(), 5);
     for (int r = 0; r < 5; ++r)
         QCOMPARE(row(s, r), expected[r]);
-    QCOMPARE(s.text(Field::Edit1), QStringLiteral("180"));
-    QCOMPARE(s.totalTimeText(), QStringLiteral("02:00"));
+    QCOMPARE(s.inputs().text(Field::Edit1), QStringLiteral("180"));
+    QCOMPARE(s.inputs().totalTimeText(), QStringLiteral("02:00"));
     QCOMPARE(s.goalRow(), 0);
     // The working values are those of the last slot.
-    QCOMPARE(s.CallCount, 120.0);
+    QCOMPARE(s.inputs().CallCount, 120.0);
 }
 
 void ScheduleTest::capAtNineteenEvaluations()
@@ -86,7 +89,7 @@ void ScheduleTest::capAtNineteenEvaluations()
     AgentScenario s;
     setTexts(s, {"08:00", "08:30", "2000", "03:00", "01:00", "00:30", "99", "20"});
     useHalfHours(s);
-    s.SlotCalls[1] = 2000;
+    s.setSlotCalls(1, 2000);
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     QCOMPARE(row(s, 1).mid(1, 4), (QStringList{"2000", "285", "96%", "19%"}));
     QCOMPARE(s.StringGrid1().cell(ResultTable::SlotTrunksColumn, 1), QStringLiteral("285"));
@@ -110,7 +113,7 @@ void ScheduleTest::linesOfLargeSlots()
     QFETCH(QString, trunks);
     AgentScenario s;
     setTexts(s, {"08:00", "09:00", "1", "03:00", "00:00", "00:30", "80", "20"});
-    s.SlotCalls[1] = volume;
+    s.setSlotCalls(1, volume);
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     QCOMPARE(s.StringGrid1().cell(ResultTable::SlotAgentsColumn, 1), agents);
     QCOMPARE(s.StringGrid1().cell(ResultTable::SlotTrunksColumn, 1), trunks);
@@ -131,7 +134,7 @@ void ScheduleTest::answerTimeShowsAtMost2359()
 {
     AgentScenario s;
     setTexts(s, {"08:00", "09:00", "1", "23:59", "23:59", "00:30", "0", "20"});
-    s.SlotCalls[1] = 2;
+    s.setSlotCalls(1, 2);
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     QCOMPARE(s.StringGrid1().cell(ResultTable::SlotAnswerColumn, 1), QStringLiteral("23:59"));
     // Answer time plus talk time pass an hour (85 + 24 minutes), so a line
@@ -144,7 +147,7 @@ void ScheduleTest::answerTimeShowsAtMost2359()
     // cap, shown as they are.
     AgentScenario near;
     setTexts(near, {"08:00", "09:00", "1", "13:23", "00:00", "00:30", "0", "20"});
-    near.SlotCalls[1] = 16;
+    near.setSlotCalls(1, 16);
     QVERIFY(near.TabSet1Click(Tab::Schedule).valid);
     QCOMPARE(near.StringGrid1().cell(ResultTable::SlotAnswerColumn, 1), QStringLiteral("23:58"));
 }
@@ -152,7 +155,7 @@ void ScheduleTest::answerTimeShowsAtMost2359()
 void ScheduleTest::negativeVolumeIsRefusedAtItsCell()
 {
     AgentScenario s = workedScheduleScenario();
-    s.SlotCalls[3] = -50;
+    s.setSlotCalls(3, -50);
     RecalcResult seen;
     s.onInvalidInput = [&](const RecalcResult &r) { seen = r; };
     const RecalcResult result = s.TabSet1Click(Tab::Schedule);
@@ -168,7 +171,7 @@ void ScheduleTest::negativeVolumeIsRefusedAtItsCell()
 void ScheduleTest::volumesTooLargeToComputeAreRefused()
 {
     AgentScenario s = workedScheduleScenario();
-    s.SlotCalls[4] = 2147483647;
+    s.setSlotCalls(4, 2147483647);
     const RecalcResult result = s.TabSet1Click(Tab::Schedule);
     QVERIFY(!result.valid);
     QCOMPARE(result.failing.row(), 4);
@@ -178,12 +181,12 @@ void ScheduleTest::volumesTooLargeToComputeAreRefused()
     AgentScenario bound;
     setTexts(bound, {"08:00", "09:00", "1", "20:00", "00:00", "00:30", "80", "20"});
     useHalfHours(bound);
-    bound.SlotCalls[1] = 150000;
-    bound.SlotCalls[2] = 150001;
+    bound.setSlotCalls(1, 150000);
+    bound.setSlotCalls(2, 150001);
     const RecalcResult refused = bound.TabSet1Click(Tab::Schedule);
     QVERIFY(!refused.valid);
     QCOMPARE(refused.failing.row(), 2);
-    bound.SlotCalls[2] = 0;
+    bound.setSlotCalls(2, 0);
     QVERIFY(bound.Recalculate().valid);
 }
 
@@ -191,15 +194,16 @@ void ScheduleTest::volumesSummingToZeroFailTheNextCheck()
 {
     AgentScenario s = workedScheduleScenario();
     // Only the slots in use are checked: a volume held past them is not.
-    s.SlotCalls[0] = -1;
-    s.SlotCalls[5] = -1;
+    ScenarioInputs inputs = s.inputs();
+    inputs.SlotCalls[0] = -1;
+    inputs.SlotCalls[5] = -1;
+    s.setInputs(inputs);
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
-    s.SlotCalls[0] = 0;
-    s.SlotCalls[5] = 0;
+    s.setSlotCalls(5, 0);
     for (int i = 1; i <= 4; ++i)
         s.StringGrid1SetEditText(ResultTable::CallsColumn, i, QStringLiteral("0"));
     QVERIFY(s.Recalculate().valid);
-    QCOMPARE(s.text(Field::Edit1), QStringLiteral("0"));
+    QCOMPARE(s.inputs().text(Field::Edit1), QStringLiteral("0"));
     const RecalcResult next = s.Recalculate();
     QVERIFY(!next.valid);
     QCOMPARE(next.failing.name(), QStringLiteral("Edit1"));
@@ -210,24 +214,24 @@ void ScheduleTest::typingIntoTheCallsColumn()
     AgentScenario s = workedScheduleScenario();
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     s.StringGrid1SetEditText(ResultTable::CallsColumn, 1, QStringLiteral("9"));
-    QCOMPARE(s.SlotCalls[1], 9);
+    QCOMPARE(s.inputs().SlotCalls[1], 9);
     s.StringGrid1SetEditText(ResultTable::CallsColumn, 2, QStringLiteral("1"));
-    QCOMPARE(s.SlotCalls[2], 1);
+    QCOMPARE(s.inputs().SlotCalls[2], 1);
     s.StringGrid1SetEditText(ResultTable::CallsColumn, 2, QStringLiteral("12"));
-    QCOMPARE(s.SlotCalls[2], 12);
+    QCOMPARE(s.inputs().SlotCalls[2], 12);
     s.StringGrid1SetEditText(ResultTable::CallsColumn, 2, QString());
-    QCOMPARE(s.SlotCalls[2], 12);
+    QCOMPARE(s.inputs().SlotCalls[2], 12);
     QCOMPARE(s.StringGrid1().cell(ResultTable::CallsColumn, 2), QString());
     s.StringGrid1SetEditText(ResultTable::CallsColumn, 2, QStringLiteral("abc"));
-    QCOMPARE(s.SlotCalls[2], 0);
+    QCOMPARE(s.inputs().SlotCalls[2], 0);
     // A row past the table feeds no slot.
     const int pastTheTable = s.StringGrid1().rowCount();
     s.StringGrid1SetEditText(ResultTable::CallsColumn, pastTheTable, QStringLiteral("5"));
-    QCOMPARE(s.SlotCalls[static_cast<std::size_t>(pastTheTable)], 0);
+    QCOMPARE(s.inputs().SlotCalls[static_cast<std::size_t>(pastTheTable)], 0);
     QCOMPARE(s.StringGrid1().cell(ResultTable::CallsColumn, 2), QStringLiteral("abc"));
     // Other columns keep their text but feed nothing.
     s.StringGrid1SetEditText(ResultTable::SlotServiceColumn, 2, QStringLiteral("77"));
-    QCOMPARE(s.SlotCalls[2], 0);
+    QCOMPARE(s.inputs().SlotCalls[2], 0);
     // The headers and the fixed time column take no text.
     s.StringGrid1SetEditText(ResultTable::CallsColumn, 0, QStringLiteral("5"));
     QCOMPARE(s.StringGrid1().cell(ResultTable::CallsColumn, 0), QStringLiteral("Calls"));
@@ -242,31 +246,31 @@ void ScheduleTest::typingIntoTheCallsColumn()
     const QString level = s.StringGrid1().cell(ResultTable::ServiceColumn, 1);
     s.StringGrid1SetEditText(ResultTable::ServiceColumn, 1, QStringLiteral("5"));
     QCOMPARE(s.StringGrid1().cell(ResultTable::ServiceColumn, 1), level);
-    QCOMPARE(s.SlotCalls[1], 9);
+    QCOMPARE(s.inputs().SlotCalls[1], 9);
 }
 
 void ScheduleTest::keysAndClicks()
 {
     AgentScenario s = workedScheduleScenario();
     QVERIFY(!s.StringGrid1KeyPress(QLatin1Char('1')).ran);
-    QVERIFY(s.SlotCallsEdited);
+    QVERIFY(s.inputs().SlotCallsEdited);
     // Enter recalculates on the Agents tab too.
     QVERIFY(s.StringGrid1KeyPress(QChar(13)).ran);
     QVERIFY(!s.StringGrid1Click().ran);
     QVERIFY(!s.StringGrid1Exit().ran);
 
     // Entering the grid on the Agents tab leaves the current cell.
-    s.grid().setCurrentCell(ResultTable::UsageColumn, 1);
+    s.StringGrid1().setCurrentCell(ResultTable::UsageColumn, 1);
     s.StringGrid1Enter();
     QCOMPARE(s.StringGrid1().currentColumn(), int(ResultTable::UsageColumn));
 
     s.TabSet1Click(Tab::Schedule);
-    s.grid().setCurrentCell(ResultTable::SlotQueuedColumn, 2);
+    s.StringGrid1().setCurrentCell(ResultTable::SlotQueuedColumn, 2);
     QVERIFY(!s.StringGrid1Click().ran);
     QCOMPARE(s.StringGrid1().currentColumn(), int(ResultTable::CallsColumn));
     QCOMPARE(s.StringGrid1().currentRow(), 2);
     QVERIFY(s.StringGrid1Click().ran);
-    s.grid().setCurrentCell(ResultTable::SlotUsageColumn, 3);
+    s.StringGrid1().setCurrentCell(ResultTable::SlotUsageColumn, 3);
     s.StringGrid1Enter();
     QCOMPARE(s.StringGrid1().currentColumn(), int(ResultTable::CallsColumn));
     QVERIFY(s.StringGrid1Exit().ran);
@@ -275,21 +279,21 @@ void ScheduleTest::keysAndClicks()
 void ScheduleTest::fieldExitsAndTheEditedFlag()
 {
     AgentScenario s = workedScheduleScenario();
-    s.SlotCallsEdited = true;
+    s.setSlotCallsEdited(true);
     QVERIFY(!s.Edit1Exit(false).ran);
     QVERIFY(!s.MaskEdit1Exit(false).ran);
     QVERIFY(s.MaskEdit4Exit().ran);
     // A new start time respreads the calls but keeps the flag.
     s.setText(Field::MaskEdit1, QStringLiteral("09:00"));
     QVERIFY(s.MaskEdit1Exit(true).ran);
-    QVERIFY(s.SlotCallsEdited);
-    QCOMPARE(s.SlotCalls[1], 90);
-    QCOMPARE(s.SlotCalls[2], 90);
+    QVERIFY(s.inputs().SlotCallsEdited);
+    QCOMPARE(s.inputs().SlotCalls[1], 90);
+    QCOMPARE(s.inputs().SlotCalls[2], 90);
     // A new number of calls respreads and clears it.
     s.setText(Field::Edit1, QStringLiteral("40"));
     QVERIFY(s.Edit1Exit(true).valid);
-    QVERIFY(!s.SlotCallsEdited);
-    QCOMPARE(s.SlotCalls[1], 20);
+    QVERIFY(!s.inputs().SlotCallsEdited);
+    QCOMPARE(s.inputs().SlotCalls[1], 20);
 }
 
 void ScheduleTest::slotTimesLikeTheFieldsGiveTheSameSchedule()
@@ -299,12 +303,12 @@ void ScheduleTest::slotTimesLikeTheFieldsGiveTheSameSchedule()
         AgentScenario plain = randomDay(random);
         AgentScenario own = plain;
         QVERIFY(plain.TabSet1Click(Tab::Schedule).valid);
-        const int talk = *Calc::DurationTextToSeconds(plain.text(Field::MaskEdit2));
-        const int wrap = *Calc::DurationTextToSeconds(plain.text(Field::MaskEdit3));
-        for (int slot = 1; slot <= AgentScenario::SlotCapacity; ++slot) {
-            own.SlotTalkSeconds[static_cast<std::size_t>(slot)] = talk;
+        const int talk = *Calc::DurationTextToSeconds(plain.inputs().text(Field::MaskEdit2));
+        const int wrap = *Calc::DurationTextToSeconds(plain.inputs().text(Field::MaskEdit3));
+        for (int slot = 1; slot <= ScenarioInputs::SlotCapacity; ++slot) {
+            own.setSlotTimes(slot, talk, own.inputs().SlotWrapSeconds[static_cast<std::size_t>(slot)]);
             if (slot % 2 == 0)
-                own.SlotWrapSeconds[static_cast<std::size_t>(slot)] = wrap;
+                own.setSlotTimes(slot, own.inputs().SlotTalkSeconds[static_cast<std::size_t>(slot)], wrap);
         }
         QVERIFY(own.TabSet1Click(Tab::Schedule).valid);
         for (int r = 0; r < plain.StringGrid1().rowCount(); ++r)
@@ -320,12 +324,12 @@ void ScheduleTest::slotFiguresAreTheAgentsTableForItsTimes()
     int compared = 0;
     for (int day = 0; day < 30; ++day) {
         AgentScenario s = randomDay(random);
-        const int count = s.timeSlots().count;
+        const int count = s.inputs().timeSlots().count;
         for (int slot = 1; slot <= count; ++slot) {
             if (random.bounded(3) > 0)
-                s.SlotTalkSeconds[static_cast<std::size_t>(slot)] = 1 + random.bounded(700);
+                s.setSlotTimes(slot, 1 + random.bounded(700), s.inputs().SlotWrapSeconds[static_cast<std::size_t>(slot)]);
             if (random.bounded(3) > 0)
-                s.SlotWrapSeconds[static_cast<std::size_t>(slot)] = 1 + random.bounded(300);
+                s.setSlotTimes(slot, s.inputs().SlotTalkSeconds[static_cast<std::size_t>(slot)], 1 + random.bounded(300));
         }
         QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
         for (int slot = 1; slot <= count; ++slot) {
@@ -334,11 +338,11 @@ void ScheduleTest::slotFiguresAreTheAgentsTableForItsTimes()
                 continue;
             const auto index = static_cast<std::size_t>(slot);
             AgentScenario agents;
-            agents.Planning = s.Planning;
-            setTexts(agents, {"00:00", TimeSlots::clockText(s.timeSlots().lengthMinutes() / 60, s.timeSlots().lengthMinutes() % 60), QString::number(values.calls),
-                              s.SlotTalkSeconds[index] ? durationText(*s.SlotTalkSeconds[index]) : s.text(Field::MaskEdit2),
-                              s.SlotWrapSeconds[index] ? durationText(*s.SlotWrapSeconds[index]) : s.text(Field::MaskEdit3),
-                              s.text(Field::MaskEdit4), s.text(Field::MaskEdit5), s.text(Field::MaskEdit6)});
+            agents.setPlanning(s.inputs().Planning);
+            setTexts(agents, {"00:00", TimeSlots::clockText(s.inputs().timeSlots().lengthMinutes() / 60, s.inputs().timeSlots().lengthMinutes() % 60), QString::number(values.calls),
+                              s.inputs().SlotTalkSeconds[index] ? durationText(*s.inputs().SlotTalkSeconds[index]) : s.inputs().text(Field::MaskEdit2),
+                              s.inputs().SlotWrapSeconds[index] ? durationText(*s.inputs().SlotWrapSeconds[index]) : s.inputs().text(Field::MaskEdit3),
+                              s.inputs().text(Field::MaskEdit4), s.inputs().text(Field::MaskEdit5), s.inputs().text(Field::MaskEdit6)});
             QVERIFY(agents.Recalculate().valid);
             if (agents.goalRow() == 0)
                 continue;
@@ -357,14 +361,14 @@ void ScheduleTest::slotFiguresAreTheAgentsTableForItsTimes()
 void ScheduleTest::slotWithoutHandleTimeCannotTakeCalls()
 {
     AgentScenario s = workedScheduleScenario();
-    s.SlotTalkSeconds[3] = 0;
-    s.SlotWrapSeconds[3] = 0;
-    s.SlotTalkSeconds[1] = 0; // the wrap of 01:00 is left: a handle time
+    s.setSlotTimes(3, 0, s.inputs().SlotWrapSeconds[3]);
+    s.setSlotTimes(3, s.inputs().SlotTalkSeconds[3], 0);
+    s.setSlotTimes(1, 0, s.inputs().SlotWrapSeconds[1]); // the wrap of 01:00 is left: a handle time
     const RecalcResult result = s.TabSet1Click(Tab::Schedule);
     QVERIFY(!result.valid);
     QVERIFY(result.failing.isGridRow());
     QCOMPARE(result.failing.row(), 3);
-    s.SlotCalls[3] = 0;
+    s.setSlotCalls(3, 0);
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
 }
 

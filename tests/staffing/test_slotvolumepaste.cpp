@@ -116,9 +116,9 @@ void SlotVolumePasteTest::pasteOfADayGivesTheTableTypingGives()
     AgentScenario typed;
     setTexts(typed, {"00:00", "24:00", "1", "03:00", "01:00", "00:30", "80", "20"});
     useHalfHours(typed);
-    typed.SlotCalls[1] = 1;
+    typed.setSlotCalls(1, 1);
     typed.TabSet1Click(Tab::Schedule);
-    typed.SlotCallsEdited = false;
+    typed.setSlotCallsEdited(false);
     AgentScenario pasted = typed;
 
     // Typed: each Calls cell in turn, then Enter. Pasted: a spreadsheet's
@@ -133,18 +133,18 @@ void SlotVolumePasteTest::pasteOfADayGivesTheTableTypingGives()
     QVERIFY(typed.StringGrid1KeyPress(QChar(13)).valid);
     int recalculations = 0;
     pasted.addTableFilledListener([&recalculations] { ++recalculations; });
-    pasted.grid().setCurrentCell(ResultTable::CallsColumn, 1);
+    pasted.StringGrid1().setCurrentCell(ResultTable::CallsColumn, 1);
     QVERIFY(!SlotVolumePaste::paste(pasted, clipboard, QLocale::c()));
 
     QCOMPARE(recalculations, 1);
-    QVERIFY(pasted.SlotCalls == typed.SlotCalls);
-    QVERIFY(pasted.SlotCallsEdited);
-    QCOMPARE(pasted.text(Field::Edit1), typed.text(Field::Edit1));
+    QVERIFY(pasted.inputs().SlotCalls == typed.inputs().SlotCalls);
+    QVERIFY(pasted.inputs().SlotCallsEdited);
+    QCOMPARE(pasted.inputs().text(Field::Edit1), typed.inputs().text(Field::Edit1));
     QCOMPARE(TableCopy::wholeTable(pasted.StringGrid1()).text(), TableCopy::wholeTable(typed.StringGrid1()).text());
     QCOMPARE(pasted.StringGrid1().rowCount(), 49);
 
     // From a later row down, the slots above keep their volumes.
-    pasted.grid().setCurrentCell(ResultTable::CallsColumn, 47);
+    pasted.StringGrid1().setCurrentCell(ResultTable::CallsColumn, 47);
     QVERIFY(!SlotVolumePaste::paste(pasted, QStringLiteral("5\n6"), QLocale::c()));
     QCOMPARE(column(pasted, 1).mid(45), (QStringList{"14", "5", "6"}));
 
@@ -155,8 +155,8 @@ void SlotVolumePasteTest::pasteOfADayGivesTheTableTypingGives()
     // Stored from slot 0, whatever the caller: the unused entry 0 stays 0.
     AgentScenario stored = workedScheduleScenario();
     SlotVolumePaste::store(stored, 0, fromClipboard(QStringLiteral("3\n4")));
-    QCOMPARE(stored.SlotCalls[0], 0);
-    QCOMPARE(stored.SlotCalls[1], 4);
+    QCOMPARE(stored.inputs().SlotCalls[0], 0);
+    QCOMPARE(stored.inputs().SlotCalls[1], 4);
 
     // As the planner reads them: a sentence, and whether anything changed.
     QCOMPARE(SlotVolumePaste::message(VolumeRefusal(Reason::NoValues)),
@@ -191,9 +191,9 @@ void SlotVolumePasteTest::refusedPasteChangesNothing()
     QFETCH(QString, message);
     AgentScenario s = workedScheduleScenario();
     QVERIFY(s.TabSet1Click(agentsTab ? Tab::Agents : Tab::Schedule).valid);
-    s.SlotCallsEdited = false;
-    s.grid().setCurrentCell(column, row);
-    const auto before = s.SlotCalls;
+    s.setSlotCallsEdited(false);
+    s.StringGrid1().setCurrentCell(column, row);
+    const auto before = s.inputs().SlotCalls;
     const QString cells = TableCopy::wholeTable(s.StringGrid1()).text();
     int recalculations = 0;
     s.addTableFilledListener([&recalculations] { ++recalculations; });
@@ -201,8 +201,8 @@ void SlotVolumePasteTest::refusedPasteChangesNothing()
     const auto refusal = SlotVolumePaste::paste(s, text, QLocale::c());
     QCOMPARE(refusal->text(), message);
     QCOMPARE(recalculations, 0);
-    QVERIFY(s.SlotCalls == before);
-    QVERIFY(!s.SlotCallsEdited);
+    QVERIFY(s.inputs().SlotCalls == before);
+    QVERIFY(!s.inputs().SlotCallsEdited);
     QCOMPARE(TableCopy::wholeTable(s.StringGrid1()).text(), cells);
 }
 

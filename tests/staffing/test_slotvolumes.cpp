@@ -76,21 +76,23 @@ void SlotVolumesTest::slotTimesFollowTheirSlotsToTheOtherLength()
 {
     using Times = std::vector<std::optional<int>>;
     auto times = [](const AgentScenario &s, bool talk) {
-        const auto &all = talk ? s.SlotTalkSeconds : s.SlotWrapSeconds;
-        return Times(all.begin() + 1, all.begin() + 1 + s.timeSlots().count);
+        const auto &all = talk ? s.inputs().SlotTalkSeconds : s.inputs().SlotWrapSeconds;
+        return Times(all.begin() + 1, all.begin() + 1 + s.inputs().timeSlots().count);
     };
     AgentScenario s;
     s.setText(Field::MaskEdit1, QStringLiteral("08:00"));
     s.setText(Field::MaskEdit7, QStringLiteral("10:00"));
     s.setSlotLength(SlotLength::HalfHour);
-    s.SlotCalls = {0, 10, 30, 0, 5};
-    s.SlotTalkSeconds = {std::nullopt, 200, 100, std::nullopt, 50};
-    s.SlotWrapSeconds = {std::nullopt, std::nullopt, std::nullopt, 40, 40};
+    ScenarioInputs inputs = s.inputs();
+    inputs.SlotCalls = {0, 10, 30, 0, 5};
+    inputs.SlotTalkSeconds = {std::nullopt, 200, 100, std::nullopt, 50};
+    inputs.SlotWrapSeconds = {std::nullopt, std::nullopt, std::nullopt, 40, 40};
+    s.setInputs(inputs);
     // An hour takes its half hours' times weighted by their calls.
     s.RadioButton1Click(SlotLength::Hour);
     QCOMPARE(times(s, true), (Times{125, 50}));
     QCOMPARE(times(s, false), (Times{std::nullopt, 40}));
-    QVERIFY(!s.SlotTalkSeconds[3]);
+    QVERIFY(!s.inputs().SlotTalkSeconds[3]);
     // A half hour takes its hour's.
     s.RadioButton1Click(SlotLength::HalfHour);
     QCOMPARE(times(s, true), (Times{125, 125, 50, 50}));

@@ -61,7 +61,7 @@ void TableCopyTest::selectionCopiesOnlyItsCells()
 {
     AgentScenario s = workedScheduleScenario();
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
-    ResultTable &t = s.grid();
+    ResultTable &t = s.StringGrid1();
     // Given in any order; header cells and cells outside the table ignored.
     QCOMPARE(TableCopy::selectedCells(t, {{3, 3}, {2, 2}, {3, 2}, {2, 3}, {1, 0}, {9, 1}, {2, 5}}).text(),
              QStringLiteral("Agents\tSrv Lvl\n3\t84%\n10\t87%\n"));
@@ -114,9 +114,11 @@ void TableCopyTest::copyTakesTheWholeTableUnlessThePlannerSelectedMore()
 void TableCopyTest::extraColumnsAndTheDaysLines()
 {
     AgentScenario s = workedScheduleScenario();
-    s.Planning.shrinkagePercent = 30;
-    s.SlotHave[2] = 5; // 3 of them on the phones
-    s.SlotHave[3] = 13; // 9
+    PlanningOptions planning = s.inputs().Planning;
+    planning.shrinkagePercent = 30;
+    s.setPlanning(planning);
+    s.setSlotHave(2, 5); // 3 of them on the phones
+    s.setSlotHave(3, 13); // 9
     QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
     const ResultTable &t = s.StringGrid1();
     const std::vector<TotalsLine> lines = DayTotalsLines(s);

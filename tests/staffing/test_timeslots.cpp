@@ -90,14 +90,14 @@ void TimeSlotsTest::slotList()
     s.setText(Field::MaskEdit1, start);
     s.setText(Field::MaskEdit7, end);
     s.setSlotLength(*slotLengthOfMinutes(minutes));
-    QCOMPARE(s.totalTimeText(), QStringLiteral("09:00 hrs"));
+    QCOMPARE(s.inputs().totalTimeText(), QStringLiteral("09:00 hrs"));
     s.TabSet1Click(Tab::Schedule);
-    QCOMPARE(s.text(Field::MaskEdit1), newStart);
-    QCOMPARE(s.text(Field::MaskEdit7), newEnd);
-    QCOMPARE(s.totalTimeText(), total);
+    QCOMPARE(s.inputs().text(Field::MaskEdit1), newStart);
+    QCOMPARE(s.inputs().text(Field::MaskEdit7), newEnd);
+    QCOMPARE(s.inputs().totalTimeText(), total);
     if (!labels.isEmpty())
         QCOMPARE(column(s, 0), labels);
-    QCOMPARE(s.StringGrid1().rowCount() - 1, s.timeSlots().count);
+    QCOMPARE(s.StringGrid1().rowCount() - 1, s.inputs().timeSlots().count);
     QCOMPARE(s.StringGrid1().fixedColumns(), 1);
     QCOMPARE(s.StringGrid1().cell(ResultTable::TimeColumn, 0), QStringLiteral("Time"));
     QCOMPARE(s.StringGrid1().cell(ResultTable::SlotTrunksColumn, 0), QStringLiteral("Trunks"));
@@ -131,7 +131,7 @@ void TimeSlotsTest::roundedTimesHoldTheTypedPeriod()
 
 void TimeSlotsTest::unreadableTimesFallBack()
 {
-    AgentScenario s;
+    ScenarioInputs s;
     s.setText(Field::MaskEdit1, QStringLiteral("25:00"));
     s.setText(Field::MaskEdit7, QStringLiteral("ab:cd"));
     const TimeSlots slotList = s.BuildTimeSlots();
@@ -184,11 +184,11 @@ void TimeSlotsTest::spreading()
     QList<int> got;
     long long sum = 0;
     for (int i = 1; i <= volumes.size(); ++i) {
-        got << s.SlotCalls[static_cast<std::size_t>(i)];
+        got << s.inputs().SlotCalls[static_cast<std::size_t>(i)];
         sum += got.last();
     }
     QCOMPARE(got, volumes);
-    QCOMPARE(sum, static_cast<long long>(s.CallCount));
+    QCOMPARE(sum, static_cast<long long>(s.inputs().CallCount));
 }
 
 void TimeSlotsTest::spreadingWritesTheCallsColumnOnTheScheduleTab()
@@ -209,12 +209,14 @@ void TimeSlotsTest::spreadingWritesTheCallsColumnOnTheScheduleTab()
 void TimeSlotsTest::invalidCallsLeaveVolumesAlone()
 {
     AgentScenario s;
-    s.SlotCalls[1] = 7;
-    s.CallCount = 7;
+    ScenarioInputs calls = s.inputs();
+    calls.SlotCalls[1] = 7;
+    calls.CallCount = 7;
+    s.setInputs(calls);
     s.setText(Field::Edit1, QStringLiteral("12x"));
     s.DistributeCalls();
-    QCOMPARE(s.SlotCalls[1], 7);
-    QCOMPARE(s.CallCount, 7.0);
+    QCOMPARE(s.inputs().SlotCalls[1], 7);
+    QCOMPARE(s.inputs().CallCount, 7.0);
 }
 
 void TimeSlotsTest::slotLengthChange_data()
@@ -254,13 +256,13 @@ void TimeSlotsTest::slotLengthChange()
         useHalfHours(s);
     s.TabSet1Click(Tab::Schedule);
     for (int i = 0; i < before.size(); ++i)
-        s.SlotCalls[static_cast<std::size_t>(i + 1)] = before[i];
+        s.setSlotCalls(i + 1, before[i]);
     const RecalcResult result = s.RadioButton1Click(toHalfHours ? SlotLength::HalfHour : SlotLength::Hour);
     QVERIFY(result.ran);
-    QCOMPARE(s.slotLength() == SlotLength::HalfHour, toHalfHours);
+    QCOMPARE(s.inputs().slotLength() == SlotLength::HalfHour, toHalfHours);
     QList<int> got;
     for (int i = 1; i <= after.size(); ++i)
-        got << s.SlotCalls[static_cast<std::size_t>(i)];
+        got << s.inputs().SlotCalls[static_cast<std::size_t>(i)];
     QCOMPARE(got, after);
     QCOMPARE(s.StringGrid1().rowCount() - 1, after.size());
     QCOMPARE(s.StringGrid1().cell(ResultTable::CallsColumn, 1), QString::number(after.first()));
@@ -271,9 +273,9 @@ void TimeSlotsTest::sameSlotLengthChangesNothing()
     // Neither button checked already means hourly slots.
     AgentScenario s;
     s.TabSet1Click(Tab::Schedule);
-    s.SlotCalls[1] = 5;
+    s.setSlotCalls(1, 5);
     QVERIFY(!s.RadioButton1Click(SlotLength::Hour).ran);
-    QCOMPARE(s.SlotCalls[1], 5);
+    QCOMPARE(s.inputs().SlotCalls[1], 5);
 }
 
 void TimeSlotsTest::rosterFollowsTheSlotsByClockTime()
@@ -287,11 +289,11 @@ void TimeSlotsTest::rosterFollowsTheSlotsByClockTime()
     s.TabSet1Click(Tab::Schedule);
     const int roster[] = {0, 3, 9, 20};
     for (int i = 0; i < 4; ++i)
-        s.SlotHave[static_cast<std::size_t>(i + 1)] = roster[i];
+        s.setSlotHave(i + 1, roster[i]);
     s.RadioButton1Click(SlotLength::Hour);
-    QCOMPARE(s.SlotHave[1], std::optional<int>(0));
-    QCOMPARE(s.SlotHave[2], std::optional<int>(9));
-    QVERIFY(!s.SlotHave[3] && !s.SlotHave[4]);
+    QCOMPARE(s.inputs().SlotHave[1], std::optional<int>(0));
+    QCOMPARE(s.inputs().SlotHave[2], std::optional<int>(9));
+    QVERIFY(!s.inputs().SlotHave[3] && !s.inputs().SlotHave[4]);
     QCOMPARE(s.StringGrid1().cell(ResultTable::HaveColumn, 2), QStringLiteral("9"));
 }
 
@@ -304,12 +306,12 @@ void TimeSlotsTest::agentsTabWorksOnTheTypedPeriod()
     AgentScenario s;
     setTexts(s, {"08:00", "08:30", "100", "03:00", "00:00", "05:00", "80", "20"});
     s.MaskEdit7Exit(true);
-    QCOMPARE(s.text(Field::MaskEdit7), QStringLiteral("08:30"));
-    QCOMPARE(s.totalTimeText(), QStringLiteral("00:30"));
+    QCOMPARE(s.inputs().text(Field::MaskEdit7), QStringLiteral("08:30"));
+    QCOMPARE(s.inputs().totalTimeText(), QStringLiteral("00:30"));
     QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, s.goalRow()), QStringLiteral("13"));
     s.TabSet1Click(Tab::Schedule);
-    QCOMPARE(s.text(Field::MaskEdit7), QStringLiteral("09:00"));
-    QCOMPARE(s.totalTimeText(), QStringLiteral("01:00"));
+    QCOMPARE(s.inputs().text(Field::MaskEdit7), QStringLiteral("09:00"));
+    QCOMPARE(s.inputs().totalTimeText(), QStringLiteral("01:00"));
 }
 
 QTEST_GUILESS_MAIN(TimeSlotsTest)

@@ -64,8 +64,8 @@ void ValidationTest::failingField()
     QFETCH(QString, failing);
     AgentScenario s;
     setTexts(s, texts);
-    QCOMPARE(s.ValidateInputs(), failing.isEmpty());
-    QCOMPARE(s.FailingField.name(), failing);
+    QCOMPARE(s.Recalculate().valid, failing.isEmpty());
+    QCOMPARE(s.inputs().FailingField.name(), failing);
     const RecalcResult result = s.Recalculate();
     QCOMPARE(result.valid, failing.isEmpty());
     QCOMPARE(result.failing.name(), failing);
@@ -89,28 +89,28 @@ void ValidationTest::periodFromArrivalTimes()
     QFETCH(double, minutes);
     AgentScenario s;
     setTexts(s, {start, end, "100", "03:00", "00:30", "00:25", "80", "20"});
-    QVERIFY(s.ValidateInputs());
-    QCOMPARE(s.PeriodMinutes, minutes);
+    QVERIFY(s.Recalculate().valid);
+    QCOMPARE(s.inputs().PeriodMinutes, minutes);
 }
 
 void ValidationTest::scheduleTabChecksTimesButNotTheirDifference()
 {
     AgentScenario s;
     setTexts(s, {"08:00", "08:00", "100", "03:00", "00:30", "00:25", "80", "20"});
-    QVERIFY(!s.ValidateInputs());
+    QVERIFY(!s.Recalculate().valid);
     const RecalcResult result = s.TabSet1Click(Tab::Schedule);
     QVERIFY(result.valid);
-    QCOMPARE(s.PeriodMinutes, 60.0);
+    QCOMPARE(s.inputs().PeriodMinutes, 60.0);
 }
 
 void ValidationTest::valuesCheckedBeforeAFailureAreKept()
 {
     AgentScenario s;
     setTexts(s, {"08:00", "09:00", "100", "03:00", "00:30", "bad", "80", "20"});
-    QVERIFY(!s.ValidateInputs());
-    QCOMPARE(s.FailingField.name(), QStringLiteral("MaskEdit4"));
-    QCOMPARE(s.CallCount, 100.0);
-    QCOMPARE(s.HandleSeconds, 210.0);
+    QVERIFY(!s.Recalculate().valid);
+    QCOMPARE(s.inputs().FailingField.name(), QStringLiteral("MaskEdit4"));
+    QCOMPARE(s.inputs().CallCount, 100.0);
+    QCOMPARE(s.inputs().HandleSeconds, 210.0);
 }
 
 void ValidationTest::hugeLoadIsRefusedAsNumberOfCalls()
@@ -147,21 +147,21 @@ void ValidationTest::failureHookRunsBeforeTheGridIsRebuilt()
     s.onInvalidInput = [&](const RecalcResult &r) {
         ++calls;
         QCOMPARE(r.failing.name(), QStringLiteral("MaskEdit1"));
-        textDuringMessage = s.text(Field::MaskEdit1);
+        textDuringMessage = s.inputs().text(Field::MaskEdit1);
     };
     s.TabSet1Click(Tab::Schedule);
     QCOMPARE(calls, 1);
     QCOMPARE(textDuringMessage, QStringLiteral("xx:00"));
     // Rebuilding the slots afterwards replaces the unreadable start.
-    QCOMPARE(s.text(Field::MaskEdit1), QStringLiteral("09:00"));
+    QCOMPARE(s.inputs().text(Field::MaskEdit1), QStringLiteral("09:00"));
 }
 
 void ValidationTest::invalidCallsStopsTheScheduleToo()
 {
     AgentScenario s;
     setTexts(s, {"08:00", "10:00", "", "03:00", "00:30", "00:25", "80", "20"});
-    s.SlotCalls[1] = 40;
-    s.SlotCalls[2] = 60;
+    s.setSlotCalls(1, 40);
+    s.setSlotCalls(2, 60);
     const RecalcResult result = s.TabSet1Click(Tab::Schedule);
     QVERIFY(!result.valid);
     QCOMPARE(result.failing.name(), QStringLiteral("Edit1"));
@@ -179,7 +179,7 @@ void ValidationTest::fieldsCutTheirTextsToTheirLength()
     for (int i = 0; i < FieldCount; ++i) {
         const auto field = static_cast<Field>(i);
         s.setText(field, typed);
-        QCOMPARE(s.text(field), lengths[i] > 0 ? typed.left(lengths[i]) : typed);
+        QCOMPARE(s.inputs().text(field), lengths[i] > 0 ? typed.left(lengths[i]) : typed);
     }
 }
 

@@ -47,7 +47,7 @@ struct Harness
     }
     // Marks a cell that every layout of the grid rewrites: a recalculation
     // shows as the mark having gone.
-    void markTable() { form->scenario().grid().setCell(ResultTable::TrunksColumn, 1, QStringLiteral("#")); }
+    void markTable() { form->scenario().StringGrid1().setCell(ResultTable::TrunksColumn, 1, QStringLiteral("#")); }
     bool recalculated() const { return table().cell(ResultTable::TrunksColumn, 1) != QStringLiteral("#"); }
 
     void leaveTo(QWidget *widget) { widget->setFocus(Qt::TabFocusReason); }

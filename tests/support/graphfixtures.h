@@ -23,7 +23,7 @@ inline void setAgentsWorkedExample(AgentScenario &s)
 inline void setScheduleWorkedExample(AgentScenario &s)
 {
     setWorkedScheduleInputs(s);
-    s.SlotCallsEdited = true;
+    s.setSlotCallsEdited(true);
 }
 
 inline ResultTable agentsWorkedTable()

@@ -61,7 +61,7 @@ inline void setWorkedScheduleInputs(AgentScenario &s)
     useHalfHours(s);
     const int volumes[] = {0, 10, 50, 120};
     for (int i = 0; i < 4; ++i)
-        s.SlotCalls[static_cast<std::size_t>(i + 1)] = volumes[i];
+        s.setSlotCalls(i + 1, volumes[i]);
 }
 
 inline AgentScenario workedScheduleScenario()
