@@ -34,6 +34,27 @@ std::optional<ShiftInputProblem> CheckService(const ShiftDay &day, const Service
     return std::nullopt;
 }
 
+// The slots that hold their lowest level: those with calls that a shift
+// reaches.
+std::vector<bool> HeldSlots(const ServiceDay &service, const std::vector<bool> &reachable)
+{
+    std::vector<bool> held(reachable.size());
+    for (std::size_t s = 0; s < held.size(); ++s)
+        held[s] = reachable[s] && service.curves[s].calls > 0 && !service.curves[s].levels.empty();
+    return held;
+}
+
+// The day's service level with every held slot at its highest level.
+double HighestLevel(const ServiceDay &service, const std::vector<bool> &held)
+{
+    double answered = 0;
+    for (std::size_t s = 0; s < held.size(); ++s) {
+        if (held[s])
+            answered += service.curves[s].calls * service.curves[s].levels.back();
+    }
+    return answered / service.calls();
+}
+
 } // namespace
 
 ShiftPlanResult PlanShiftsForService(const ShiftDay &day, const std::vector<ShiftType> &types,
@@ -63,17 +84,10 @@ ShiftPlanResult PlanShiftsForService(const ShiftDay &day, const std::vector<Shif
         return result;
     };
 
-    // Each slot with calls that a shift reaches holds its lowest level; with
-    // maximums only where the plan of the highest level reaches it.
-    std::vector<bool> held(reachable.size());
-    double reached = 0;
-    for (std::size_t s = 0; s < held.size(); ++s) {
-        const ServiceCurve &curve = service.curves[s];
-        held[s] = reachable[s] && curve.calls > 0 && !curve.levels.empty();
-        if (held[s])
-            reached += curve.calls * curve.levels.back();
-    }
-    reached /= service.calls();
+    // With maximums a slot holds its lowest level only where the plan of
+    // the highest level reaches it.
+    std::vector<bool> held = HeldSlots(service, reachable);
+    double reached = HighestLevel(service, held);
     MipSettings remaining = settings;
     remaining.proximitySearch = true;
     MipSolution first;
