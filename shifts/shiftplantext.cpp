@@ -62,7 +62,7 @@ std::vector<std::pair<QString, QString>> totals(const ShiftPlan &plan)
         {QStringLiteral("Efficiency"), QStringLiteral("%1%").arg(QString::number(plan.efficiency * 100, 'f', 1))},
         {QStringLiteral("Agents"), QString::number(plan.agents)}};
     if (plan.serviceGoal && plan.dayServiceLevel)
-        lines.emplace_back(QStringLiteral("Service level"),
+        lines.emplace_back(QStringLiteral("Day's service level"),
                            QStringLiteral("%1 (goal %2%)").arg(level(*plan.dayServiceLevel), QString::number(*plan.serviceGoal * 100, 'g', 4)));
     lines.emplace_back(QStringLiteral("Solver"), solverStatus(plan.solver));
     return lines;

@@ -172,7 +172,7 @@ void ShiftPlanWindowTest::serviceGoalComparesBothPlansAndUsesItsOwn()
     QStringList texts;
     for (const auto &t : canvas->texts)
         texts << t.text;
-    for (const char *expected : {"SERVICE LEVEL", "COVER EVERY SLOT"})
+    for (const char *expected : {"DAY'S SERVICE LEVEL", "COVER EVERY SLOT"})
         QVERIFY2(texts.contains(QString::fromLatin1(expected)), expected);
 
     window->goalBox()->setCurrentIndex(0);
