@@ -7,12 +7,22 @@
 #include "shiftplan.h"
 #include "staffingmodelinfo.h"
 
+#include <algorithm>
 #include <cmath>
 
 PlanServiceCheck::PlanServiceCheck(const ScenarioInputs &inputs)
     : m_inputs(inputs)
     , m_model(StaffingModelInfo::of(inputs.Planning.model).make())
 {
+}
+
+std::vector<RowValues> PlanServiceCheck::schedule(const ScenarioInputs &inputs) const
+{
+    ResultTable grid;
+    ScheduleTable::prepareLayout(grid, inputs.timeSlots(), inputs);
+    std::vector<RowValues> values;
+    ScheduleTable(inputs, *m_model).fill(grid, values);
+    return values;
 }
 
 ServiceDay PlanServiceCheck::serviceDay() const
@@ -35,13 +45,16 @@ ServiceDay PlanServiceCheck::serviceDay() const
         day.curves[withCalls.back()].calls = calls;
     }
     const std::vector<std::unique_ptr<LoadEvaluation>> evaluations = m_model->slotEvaluations(loads, inputs);
+    const std::vector<RowValues> rows = schedule(m_inputs);
     for (std::size_t i = 0; i < withCalls.size(); ++i) {
         ServiceCurve &curve = day.curves[withCalls[i]];
         // Asked in rising order from the load's first agent number that
-        // carries it, as a table asks.
+        // carries it, as a table asks (Erlang C's goal row is never below
+        // it; Erlang A's may be, and takes any order).
         curve.lowest = static_cast<int>(loads[i].startAgents);
         while (!evaluations[i]->carries(curve.lowest))
             ++curve.lowest;
+        curve.lowest = std::min(curve.lowest, static_cast<int>(rows[withCalls[i]].agents));
         for (int n = curve.lowest; n < curve.lowest + MaxCurveSteps; ++n) {
             const double level = evaluations[i]->evaluate(n).serviceLevel;
             curve.levels.push_back(level);
@@ -58,12 +71,7 @@ RosterDay PlanServiceCheck::rosterDay(const std::vector<int> &staffed) const
     inputs.SlotHave.fill(std::nullopt);
     for (std::size_t slot = 0; slot < staffed.size() && slot + 1 < inputs.SlotHave.size(); ++slot)
         inputs.SlotHave[slot + 1] = staffed[slot];
-    const TimeSlots slotList = inputs.timeSlots();
-    ResultTable grid;
-    ScheduleTable::prepareLayout(grid, slotList, inputs);
-    std::vector<RowValues> values;
-    ScheduleTable(inputs, *m_model).fill(grid, values);
-    return ComputeRosterDay(values, slotList.slotHours());
+    return ComputeRosterDay(schedule(inputs), inputs.timeSlots().slotHours());
 }
 
 void PlanServiceCheck::checkPlan(ShiftPlan &plan) const

@@ -30,8 +30,10 @@ public:
     // per slot with calls, the roster check's level from the first agent
     // number above the load that carries it (where a queue whose callers
     // never hang up starts to keep up; the roster check counts Erlang C
-    // below it as answering nothing) up to practically full service, in
+    // below it as answering nothing), or from the slot's own goal row where
+    // that is lower (Erlang A's may be), up to practically full service, in
     // answering agents; shrinkage's share of the staffed agents who answer.
+    // The Schedule's staffing thus always meets every lowest level.
     ServiceDay serviceDay() const;
     // The roster check's day when slot s (from 0) has staffed[s] agents on
     // the roster.
@@ -40,6 +42,9 @@ public:
     void checkPlan(ShiftPlan &plan) const;
 
 private:
+    // The Schedule's row values for `inputs`.
+    std::vector<RowValues> schedule(const ScenarioInputs &inputs) const;
+
     ScenarioInputs m_inputs;
     std::shared_ptr<const StaffingModel> m_model;
 };
