@@ -4,8 +4,7 @@
 #include <QKeySequence>
 #include <QString>
 
-class DialogService;
-class TAgentForm;
+class AgentCommandHost;
 
 // An agent window's planning commands: the planning options dialog, the
 // roster's columns on the Schedule, and roster values typed, cleared or
@@ -15,9 +14,9 @@ class TAgentForm;
 class PlanningCommand
 {
 public:
-    PlanningCommand(TAgentForm &form, DialogService &dialogs);
+    explicit PlanningCommand(AgentCommandHost &host);
 
-    // Opens the options dialog while the focus is in the window.
+    // The window's key for editOptions while the focus is in it.
     static inline const QKeySequence OptionsKey = QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
 
     // File > Planning Options...: the options accepted in the dialog become
@@ -34,10 +33,5 @@ public:
     void pasteRoster(const QString &text);
 
 private:
-    // The grid's current cell as the scenario's: a cell left by an arrow key
-    // reports its text before the grid reports the cell it moved to.
-    void takeGridsCurrentCell();
-
-    TAgentForm &m_form;
-    DialogService &m_dialogs;
+    AgentCommandHost &m_host;
 };

@@ -80,7 +80,7 @@ QIcon ReportPrintCommand::buttonIcon()
 
 ReportContent ReportPrintCommand::contentOf(const TAgentForm &form)
 {
-    ReportContent content = ReportContent::fromScenario(form.scenario(), form.ScenarioFileName, form.windowTitle());
+    ReportContent content = ReportContent::fromScenario(form.scenario(), form.ScenarioFileName(), form.windowTitle());
     // The fields' texts as they stand in the window.
     auto text = [&form](Field f) { return FieldText(*form.field(f), f); };
     content.totalCalls = text(Field::Edit1);

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "scenariofilecommand.h"
 
+#include "agentcommandhost.h"
 #include "dialogservice.h"
 #include "filenames.h"
 #include "handlerguard.h"
 #include "scenariofile.h"
-#include "tagentform.h"
+#include "scenariofilerecord.h"
 
 #include <QFileInfo>
-#include <QLineEdit>
 
 namespace {
 
@@ -26,18 +26,22 @@ FileDialogSetup scenarioDialogSetup(const QString &scenarioFileName)
 
 } // namespace
 
-ScenarioFileCommand::ScenarioFileCommand(TAgentForm &form, DialogService &dialogs)
-    : m_form(form)
-    , m_dialogs(dialogs)
+ScenarioFileCommand::ScenarioFileCommand(AgentCommandHost &host)
+    : m_host(host)
 {
+}
+
+ScenarioFileRecord &ScenarioFileCommand::record()
+{
+    return m_host.scenarioFile();
 }
 
 void ScenarioFileCommand::save()
 {
-    RunHandler(m_dialogs, [this] {
-        if (!m_form.completePendingFieldExit())
+    RunHandler(m_host.dialogs(), [this] {
+        if (!m_host.completePendingFieldExit())
             return;
-        const QString chosen = m_dialogs.chooseSaveFile(scenarioDialogSetup(m_form.ScenarioFileName));
+        const QString chosen = m_host.dialogs().chooseSaveFile(scenarioDialogSetup(record().ScenarioFileName()));
         if (!chosen.isEmpty())
             saveFile(chosen);
     });
@@ -45,10 +49,10 @@ void ScenarioFileCommand::save()
 
 void ScenarioFileCommand::load()
 {
-    RunHandler(m_dialogs, [this] {
-        if (!m_form.completePendingFieldExit())
+    RunHandler(m_host.dialogs(), [this] {
+        if (!m_host.completePendingFieldExit())
             return;
-        const QString chosen = m_dialogs.chooseOpenFile(scenarioDialogSetup(m_form.ScenarioFileName));
+        const QString chosen = m_host.dialogs().chooseOpenFile(scenarioDialogSetup(record().ScenarioFileName()));
         if (!chosen.isEmpty())
             loadFile(chosen, true);
     });
@@ -57,66 +61,52 @@ void ScenarioFileCommand::load()
 bool ScenarioFileCommand::saveFile(const QString &chosenName)
 {
     const QString fullPath = QFileInfo(chosenName).absoluteFilePath();
-    // The window's own file asks no question. Letter case only makes two
-    // names one file where the file system ignores it; here, "DAY.VNK" and
-    // "day.vnk" can be two files, and replacing the other one must be asked.
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-    const Qt::CaseSensitivity fileNameCase = Qt::CaseInsensitive;
-#else
-    const Qt::CaseSensitivity fileNameCase = Qt::CaseSensitive;
-#endif
-    const bool ownFile = fullPath.compare(m_form.ScenarioFileName, fileNameCase) == 0;
-    if (!ownFile && QFileInfo::exists(fullPath)) {
-        if (!m_dialogs.warnYesNo(QStringLiteral("Overwrite file ") + chosenName + QLatin1Char('?')))
+    // The window's own file asks no question; replacing another one does.
+    if (!record().isOwnFile(fullPath) && QFileInfo::exists(fullPath)) {
+        if (!m_host.dialogs().warnYesNo(QStringLiteral("Overwrite file ") + chosenName + QLatin1Char('?')))
             return false;
     }
-    m_form.syncFieldsToModel();
-    const SaveResult result = SaveScenario(m_form.m_scenario, fullPath);
-    m_form.refresh();
+    m_host.syncFieldsToModel();
+    const SaveResult result = SaveScenario(m_host.scenario(), fullPath);
+    m_host.refresh();
     if (!result.ok) {
         // The old file is untouched and the window keeps its old name.
-        m_dialogs.error(result.message);
+        m_host.dialogs().error(result.message);
         return false;
     }
-    m_form.ScenarioFileName = fullPath;
-    m_savedMark.remember(m_form.m_scenario, fullPath);
-    m_form.setScenarioCaption(fullPath);
-    emit m_form.scenarioFileUsed(fullPath);
+    record().saved(m_host.scenario(), fullPath);
+    m_host.fileUsed(fullPath);
     return true;
 }
 
 bool ScenarioFileCommand::loadFile(const QString &path, bool setFileName)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
-    m_form.syncFieldsToModel();
+    m_host.syncFieldsToModel();
     // A loaded field the closing recalculation refuses is reported once the
     // window shows the loaded values and the file's name.
-    m_form.m_exitGuard.holdInvalidInput(true);
-    const LoadResult result = LoadScenario(m_form.m_scenario, fullPath);
-    m_form.m_exitGuard.holdInvalidInput(false);
-    m_form.refresh();
+    m_host.holdInvalidInput(true);
+    const LoadResult result = LoadScenario(m_host.scenario(), fullPath);
+    m_host.holdInvalidInput(false);
+    m_host.refresh();
     if (!result.applied()) {
-        m_dialogs.error(result.message);
+        m_host.dialogs().error(result.message);
         return false;
     }
-    for (QLineEdit *edit : m_form.m_ui.fields)
-        edit->setModified(false);
-    m_form.syncFieldsToModel();
-    m_savedMark.remember(m_form.m_scenario, fullPath);
-    if (setFileName)
-        m_form.ScenarioFileName = fullPath;
-    m_form.setScenarioCaption(fullPath);
-    emit m_form.scenarioFileUsed(fullPath);
-    m_form.m_exitGuard.reportHeldInvalidInput();
+    m_host.fieldsLoaded();
+    m_host.syncFieldsToModel();
+    record().loaded(m_host.scenario(), fullPath, setFileName);
+    m_host.fileUsed(fullPath);
+    m_host.reportHeldInvalidInput();
     return true;
 }
 
 bool ScenarioFileCommand::hasUnsavedChanges()
 {
-    if (!m_savedMark.holdsFile())
+    if (!record().holdsFile())
         return false;
-    m_form.syncFieldsToModel();
-    return m_savedMark.changedSince(m_form.m_scenario);
+    m_host.syncFieldsToModel();
+    return record().changedSince(m_host.scenario());
 }
 
 bool ScenarioFileCommand::confirmClose()
@@ -124,8 +114,9 @@ bool ScenarioFileCommand::confirmClose()
     if (!hasUnsavedChanges())
         return true;
     bool closeIt = false;
-    RunHandler(m_dialogs, [&] {
-        switch (m_dialogs.askSaveChanges(QStringLiteral("Save changes to %1?").arg(m_savedMark.fileName()))) {
+    RunHandler(m_host.dialogs(), [&] {
+        const QString question = QStringLiteral("Save changes to %1?").arg(record().heldFileName());
+        switch (m_host.dialogs().askSaveChanges(question)) {
         case SaveChoice::Save:
             closeIt = saveBeforeClosing();
             break;
@@ -141,13 +132,13 @@ bool ScenarioFileCommand::confirmClose()
 
 bool ScenarioFileCommand::saveBeforeClosing()
 {
-    if (!m_form.completePendingFieldExit())
+    if (!m_host.completePendingFieldExit())
         return false;
     // A file named on the command line has not been saved by this window
     // yet: the save dialog asks where, as the Save button would.
-    if (m_form.ScenarioFileName == TAgentForm::NoScenarioFileName) {
-        const QString chosen = m_dialogs.chooseSaveFile(scenarioDialogSetup(m_form.ScenarioFileName));
+    if (!record().hasScenarioFileName()) {
+        const QString chosen = m_host.dialogs().chooseSaveFile(scenarioDialogSetup(record().ScenarioFileName()));
         return !chosen.isEmpty() && saveFile(chosen);
     }
-    return saveFile(m_form.ScenarioFileName);
+    return saveFile(record().ScenarioFileName());
 }

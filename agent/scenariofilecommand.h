@@ -1,20 +1,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "savedscenariomark.h"
-
 #include <QString>
 
-class DialogService;
-class TAgentForm;
+class AgentCommandHost;
+class ScenarioFileRecord;
 
 // The Save and Load commands of one agent window, and the question before
 // the window closes with changes its scenario file does not hold. Every
-// dialog goes through the window's DialogService.
+// dialog goes through the window's DialogService; the window's file name and
+// saved mark are its ScenarioFileRecord.
 class ScenarioFileCommand
 {
 public:
-    ScenarioFileCommand(TAgentForm &form, DialogService &dialogs);
+    explicit ScenarioFileCommand(AgentCommandHost &host);
 
     // The Save and Load buttons: the pending field exit first, then the
     // shared save or open dialog; a cancelled dialog does nothing.
@@ -36,9 +35,7 @@ public:
 
 private:
     bool saveBeforeClosing();
+    ScenarioFileRecord &record();
 
-    TAgentForm &m_form;
-    DialogService &m_dialogs;
-    // What the window's file held at its last save or load.
-    SavedScenarioMark m_savedMark;
+    AgentCommandHost &m_host;
 };

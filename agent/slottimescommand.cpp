@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "slottimescommand.h"
 
+#include "agentcommandhost.h"
 #include "dialogservice.h"
 #include "handlerguard.h"
 #include "intervalimport.h"
-#include "resulttablemodel.h"
 #include "slottimeentry.h"
 #include "slotvolumepaste.h"
-#include "tagentform.h"
-#include "tlumstringgrid.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -24,18 +22,17 @@ FileDialogSetup intervalDialogSetup()
 
 } // namespace
 
-SlotTimesCommand::SlotTimesCommand(TAgentForm &form, DialogService &dialogs)
-    : m_form(form)
-    , m_dialogs(dialogs)
+SlotTimesCommand::SlotTimesCommand(AgentCommandHost &host)
+    : m_host(host)
 {
 }
 
 void SlotTimesCommand::importIntervals()
 {
     QString chosen;
-    RunHandler(m_dialogs, [&] {
-        if (m_form.completePendingFieldExit())
-            chosen = m_dialogs.chooseOpenFile(intervalDialogSetup());
+    RunHandler(m_host.dialogs(), [&] {
+        if (m_host.completePendingFieldExit())
+            chosen = m_host.dialogs().chooseOpenFile(intervalDialogSetup());
     });
     if (!chosen.isEmpty())
         importIntervalFile(chosen);
@@ -43,89 +40,83 @@ void SlotTimesCommand::importIntervals()
 
 void SlotTimesCommand::importIntervalFile(const QString &path)
 {
+    DialogService &dialogs = m_host.dialogs();
     bool applied = false;
-    RunHandler(m_dialogs, [&] {
+    RunHandler(dialogs, [&] {
         const QString name = QFileInfo(path).fileName();
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            m_dialogs.error(QStringLiteral("Cannot open %1: %2").arg(name, file.errorString()));
+            dialogs.error(QStringLiteral("Cannot open %1: %2").arg(name, file.errorString()));
             return;
         }
         const IntervalFile intervals = IntervalFile::fromBytes(file.read(IntervalFile::MaxTextLength + 1));
         if (const auto refusal = IntervalImport::check(intervals)) {
-            m_dialogs.error(QStringLiteral("%1 was not imported: %2. Nothing was changed").arg(name, *refusal));
+            dialogs.error(QStringLiteral("%1 was not imported: %2. Nothing was changed").arg(name, *refusal));
             return;
         }
-        if (!m_dialogs.confirm(QStringLiteral("Import the intervals of %1?\n\n%2")
-                                   .arg(name, IntervalImport::preview(intervals))))
+        if (!dialogs.confirm(QStringLiteral("Import the intervals of %1?\n\n%2")
+                                 .arg(name, IntervalImport::preview(intervals))))
             return;
-        m_form.syncFieldsToModel();
-        ScenarioInputs inputs = m_form.scenario().inputs();
-        IntervalImport::apply(inputs, intervals);
-        m_form.scenario().setInputs(std::move(inputs));
-        m_form.refresh();
-        applied = true;
+        m_host.runCommand([&] {
+            ScenarioInputs inputs = m_host.scenario().inputs();
+            IntervalImport::apply(inputs, intervals);
+            m_host.scenario().setInputs(std::move(inputs));
+            applied = true;
+            return true;
+        });
     });
     if (!applied)
         return;
     // The Schedule shows what was read; on it already, it recalculates.
-    if (m_form.scenario().tab() == Tab::Schedule) {
-        RunHandler(m_dialogs, [this] {
-            m_form.scenario().Recalculate();
-            m_form.refresh();
+    if (m_host.scenario().tab() == Tab::Schedule) {
+        m_host.runCommand([this] {
+            m_host.scenario().Recalculate();
+            return true;
         });
     } else {
-        m_form.TabSet1Click(static_cast<int>(Tab::Schedule));
+        m_host.showTab(Tab::Schedule);
     }
 }
 
 void SlotTimesCommand::setSlotTimesColumns(bool shown)
 {
-    RunHandler(m_dialogs, [this, shown] {
-        if (!m_form.completePendingFieldExit())
-            return;
-        m_form.syncFieldsToModel();
-        AgentScenario &scenario = m_form.scenario();
+    m_host.runCommand([this, shown] {
+        AgentScenario &scenario = m_host.scenario();
         if (scenario.inputs().SlotTimesView == shown)
-            return;
+            return false;
         scenario.setSlotTimesView(shown);
-        if (scenario.tab() == Tab::Schedule) {
-            scenario.Recalculate();
-            m_form.refresh();
-        }
+        if (scenario.tab() != Tab::Schedule)
+            return false;
+        scenario.Recalculate();
+        return true;
     });
 }
 
 void SlotTimesCommand::slotTimeCellLeft(int column, int tableRow, const QString &text)
 {
-    RunHandler(m_dialogs, [&] {
-        AgentScenario &scenario = m_form.scenario();
-        m_form.syncFieldsToModel();
-        const TLumStringGrid *grid = m_form.grid();
-        if (grid->currentTableColumn() >= 0)
-            scenario.StringGrid1().setCurrentCell(grid->currentTableColumn(), grid->currentTableRow());
+    RunHandler(m_host.dialogs(), [&] {
+        AgentScenario &scenario = m_host.scenario();
+        m_host.syncFieldsToModel();
+        m_host.takeGridsCurrentCell();
         // The columns stay while the planner types into them.
         scenario.setSlotTimesView(true);
         if (const auto refusal = SlotTimeEntry::enter(scenario, column, tableRow, text)) {
             scenario.StringGrid1().setCell(column, tableRow, scenario.typedCellText(column, tableRow));
-            m_form.tableModel()->cellChanged(column, tableRow);
-            m_dialogs.error(*refusal);
+            m_host.showCell(column, tableRow);
+            m_host.dialogs().error(*refusal);
             return;
         }
-        m_form.refresh();
+        m_host.refresh();
     });
 }
 
 void SlotTimesCommand::pasteSlotTimes(const QString &text)
 {
-    RunHandler(m_dialogs, [&] {
-        if (!m_form.completePendingFieldExit())
-            return;
-        m_form.syncFieldsToModel();
-        if (const auto refusal = SlotTimeEntry::paste(m_form.scenario(), text)) {
-            m_dialogs.error(SlotVolumePaste::message(*refusal));
-            return;
+    m_host.runCommand([&] {
+        if (const auto refusal = SlotTimeEntry::paste(m_host.scenario(), text)) {
+            m_host.dialogs().error(SlotVolumePaste::message(*refusal));
+            return false;
         }
-        m_form.refresh();
+        return true;
     });
 }

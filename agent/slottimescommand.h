@@ -3,8 +3,7 @@
 
 #include <QString>
 
-class DialogService;
-class TAgentForm;
+class AgentCommandHost;
 
 // An agent window's commands for the slots' own talk and after-call times:
 // reading a planner's interval file, the Talk and ACW columns on the
@@ -14,7 +13,7 @@ class TAgentForm;
 class SlotTimesCommand
 {
 public:
-    SlotTimesCommand(TAgentForm &form, DialogService &dialogs);
+    explicit SlotTimesCommand(AgentCommandHost &host);
 
     // File > Import Intervals...: a file chosen in the open dialog is read
     // and what its columns were taken for is shown for confirmation; only
@@ -35,6 +34,5 @@ public:
     void pasteSlotTimes(const QString &text);
 
 private:
-    TAgentForm &m_form;
-    DialogService &m_dialogs;
+    AgentCommandHost &m_host;
 };

@@ -1,24 +1,26 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "agentcommandhost.h"
 #include "agentformwidgets.h"
 #include "agentscenario.h"
 #include "fieldexitguard.h"
 #include "fieldexithost.h"
+#include "scenariofilerecord.h"
 
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
-#include <optional>
 
+class AgentFormView;
+class AgentGridEvents;
 class AgentGraphLink;
 class AgentShiftLink;
 class AgentServices;
 class DialogService;
 class GridClipboard;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -33,10 +35,13 @@ class TLumStringGrid;
 // An agent window: one scenario's input fields, its tool bar, and the result
 // grid with the Agents and Schedule tabs. Every rule lives in the window's
 // AgentScenario; the window hands each user event to it and then shows the
-// scenario again (field texts, total time, slot buttons, grid).
-class TAgentForm : public QWidget, private FieldExitHost
+// scenario again (AgentFormView). Its commands reach it as their
+// AgentCommandHost, its field-exit guard as its FieldExitHost.
+class TAgentForm : public QWidget, private FieldExitHost, private AgentCommandHost
 {
     Q_OBJECT
+    using ExitOutcome = FieldExitGuard::ExitOutcome;
+
 public:
     // The help topic of an agent window (and of the main window).
     static constexpr int HelpTopic = 4;
@@ -44,44 +49,27 @@ public:
     explicit TAgentForm(AgentServices &services, QWidget *parent = nullptr);
     ~TAgentForm() override;
 
-    AgentScenario &scenario() { return m_scenario; }
+    AgentScenario &scenario() override { return m_scenario; }
     const AgentScenario &scenario() const { return m_scenario; }
-
-    QLineEdit *field(Field field) const { return m_ui.field(field); }
-    QRadioButton *radioButton1() const { return m_ui.RadioButton1; }
-    QRadioButton *radioButton2() const { return m_ui.RadioButton2; }
-    QRadioButton *slotButton(SlotLength length) const { return m_ui.slotButton(length); }
-    QFrame *slotFrame() const { return m_ui.Bevel1; }
-    QLabel *timeSlotsLabel() const { return m_ui.Label5; }
-    QLabel *totalTimeText() const { return m_ui.StaticText1; }
-    TLumStringGrid *grid() const { return m_ui.StringGrid1; }
-    QTabBar *tabSet() const { return m_ui.TabSet1; }
-    QToolButton *recalculateButton() const { return m_ui.SpeedButton2; }
-    QToolButton *loadButton() const { return m_ui.SpeedButton5; }
-    QToolButton *saveButton() const { return m_ui.SpeedButton4; }
-    QToolButton *closeButton() const { return m_ui.SpeedButton1; }
-    QToolButton *showGraphButton() const { return m_ui.SpeedButton6; }
-    QToolButton *planShiftsButton() const { return m_ui.PlanShiftsButton; }
-    QLabel *planningLine() const { return m_ui.PlanningLine; }
-    AgentGraphLink *graphLink() const { return m_graphLink; }
-    AgentShiftLink *shiftLink() const { return m_shiftLink; }
-    ResultTableModel *tableModel() const { return m_tableModel; }
-
     // The scenario file this window last saved or loaded; "*.vnk" until then.
-    static inline const QString NoScenarioFileName = QStringLiteral("*.vnk");
-    QString ScenarioFileName = NoScenarioFileName;
+    QString ScenarioFileName() const { return m_file.ScenarioFileName(); }
 
     // The window's commands.
     void Recalculate();       // Recalculate button, and the main window's Recalculate
     void SpeedButton4Click(); // Save: asks for a file through the shared save dialog
     void SpeedButton5Click(); // Load: asks for a file through the shared open dialog
     void SpeedButton1Click(); // Close form
+    void SpeedButton3Click(); // Print: the report of the inputs and the active table
     void SpeedButton6Click(); // Show Graph
-    void PlanShiftsClick();   // Plan Shifts: the shift-plan window
-
-    // Print: the report of the inputs and the active table.
-    void SpeedButton3Click();
-    QToolButton *printButton() const { return m_ui.SpeedButton3; }
+    // File > Planning Options...: the options dialog for this window.
+    void PlanningOptions1Click();
+    // File > Roster Columns: the roster's columns on the Schedule even while
+    // the roster is empty.
+    void setRosterColumns(bool shown);
+    // File > Import Intervals... and File > Slot Time Columns (see
+    // SlotTimesCommand).
+    void importIntervals();
+    void setSlotTimesColumns(bool shown);
 
     // Save to the name the save dialog returned, asking before replacing
     // another file. Only a save that was written renames the window.
@@ -95,7 +83,7 @@ public:
 
     // Leaving a field: the field's exit rule, as if the focus had moved on.
     // A masked field that was changed and lacks a required digit refuses.
-    void fieldExit(Field field);
+    void fieldExit(Field field) { m_exitGuard.runFieldExit(field); }
     // Runs the pending exit of the field that holds the cursor, as leaving
     // it would; every command that recalculates or reads the fields calls
     // it first (an open Calls cell editor is closed, keeping its text).
@@ -103,10 +91,10 @@ public:
     // cursor stays there and the message was shown): the command must then
     // not run. True otherwise, also when no field holds the cursor or its
     // exit has already run.
-    bool completePendingFieldExit();
-    // The window is closing: from now on no field exit runs and no input
-    // error is reported.
-    void beginClosing();
+    bool completePendingFieldExit() override
+    {
+        return m_exitGuard.completePendingExit() != ExitOutcome::Refused;
+    }
     // Asked before the window closes by its close box, "Close form" or the
     // main window's Close: a window whose scenario file it changed since the
     // last save or load asks "Save changes to NAME?". False (stay open) on
@@ -120,28 +108,29 @@ public:
     void TabSet1Click(int index);
 
     // Shows the scenario again in the widgets.
-    void refresh();
+    void refresh() override;
 
-    // Copy and paste on the result grid.
-    GridClipboard *gridClipboard() const { return m_gridClipboard; }
-    // Ctrl+V in a Calls cell: the text's volumes into the slots from the
-    // current row down and one recalculation, or a message saying which
-    // value is refused and why.
-    void pasteSlotVolumes(const QString &text);
-
-    // File > Planning Options...: the options dialog for this window.
-    void PlanningOptions1Click();
-    // File > Roster Columns: the roster's columns on the Schedule even while
-    // the roster is empty.
-    void setRosterColumns(bool shown);
-    // File > Import Intervals... and File > Slot Time Columns (see
-    // SlotTimesCommand).
-    void importIntervals();
-    void setSlotTimesColumns(bool shown);
-    SlotTimesCommand *slotTimes() const { return m_slotTimes.get(); }
-
-    // The caption of this window's graph window follows the window's own.
-    void updateGraphCaption();
+    // The window's parts, for tests and the random-input test.
+    QLineEdit *field(Field field) const { return m_ui.field(field); }
+    QRadioButton *radioButton1() const { return m_ui.RadioButton1; }
+    QRadioButton *radioButton2() const { return m_ui.RadioButton2; }
+    QRadioButton *slotButton(SlotLength length) const { return m_ui.slotButton(length); }
+    QLabel *timeSlotsLabel() const { return m_ui.Label5; }
+    QLabel *totalTimeText() const { return m_ui.StaticText1; }
+    QLabel *planningLine() const { return m_ui.PlanningLine; }
+    TLumStringGrid *grid() const { return m_ui.StringGrid1; }
+    QTabBar *tabSet() const { return m_ui.TabSet1; }
+    QToolButton *recalculateButton() const { return m_ui.SpeedButton2; }
+    QToolButton *printButton() const { return m_ui.SpeedButton3; }
+    QToolButton *loadButton() const { return m_ui.SpeedButton5; }
+    QToolButton *saveButton() const { return m_ui.SpeedButton4; }
+    QToolButton *closeButton() const { return m_ui.SpeedButton1; }
+    QToolButton *showGraphButton() const { return m_ui.SpeedButton6; }
+    QToolButton *planShiftsButton() const { return m_ui.PlanShiftsButton; }
+    AgentGraphLink *graphLink() const { return m_graphLink; }
+    AgentShiftLink *shiftLink() const { return m_shiftLink; }
+    ResultTableModel *tableModel() const { return m_tableModel; }
+    GridClipboard *gridClipboard() const;
 
 signals:
     // The Agents tab clears the main window's hint panel.
@@ -156,35 +145,54 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // The file commands read and set the window's state as its own handlers do.
-    friend class ScenarioFileCommand;
-    friend class PlanningCommand;
-    friend class SlotTimesCommand;
-
-    using ExitOutcome = FieldExitGuard::ExitOutcome;
+    // What a command of the window does after the pending field exit.
+    enum class AfterExit {
+        // Runs unless the exit was refused (the cursor stays in its field).
+        Run,
+        // Runs only when the exit recalculated nothing it refused: its
+        // message has just been shown for these very inputs.
+        RunUnlessInputRefused,
+        // A refused exit shows the window again (the control clicked shows
+        // the state that stays); after an exit whose recalculation refused
+        // an input, the command's own recalculation does not say it again.
+        RunQuietly,
+    };
+    void runCommand(AfterExit afterExit, const std::function<bool()> &operation);
 
     // The field-exit guard's view of the window.
-    QWidget *guardedWindow() override;
+    QWidget *guardedWindow() override { return this; }
     void closeCellEditor() override;
     bool runExitRule(Field field) override;
     void cursorMoved(QWidget *old, QWidget *now) override;
     void focusFailingInput(const RecalcResult &result) override;
     bool frameClosing() override;
 
+    // The commands' view of the window.
+    DialogService &dialogs() override { return m_dialogs; }
+    ScenarioFileRecord &scenarioFile() override { return m_file; }
+    QString caption() const override { return windowTitle(); }
+    void runCommand(const std::function<bool()> &operation) override;
+    void syncFieldsToModel() override;
+    void takeGridsCurrentCell() override;
+    void showCell(int column, int tableRow) override;
+    void showTab(Tab tab) override { TabSet1Click(static_cast<int>(tab)); }
+    void holdInvalidInput(bool hold) override { m_exitGuard.holdInvalidInput(hold); }
+    void reportHeldInvalidInput() override { m_exitGuard.reportHeldInvalidInput(); }
+    void fieldsLoaded() override;
+    void fileUsed(const QString &fullPath) override;
+
     // Ties the tool bar, slot buttons, grid and tab strip to the commands.
     void connectWidgets();
     void onSlotButtonClicked(SlotLength chosen);
-    void showCurrentCell();
-    void applyTabSettings(Tab tab);
-    void showCellHint(int column);
-    void showPlanningLine();
-    void syncFieldsToModel();
-    bool isInGrid(const QWidget *widget) const;
-    void setScenarioCaption(const QString &fullPath);
+    void PlanShiftsClick();
+    void beginClosing();
+    void updateGraphCaption();
 
     AgentServices &m_services;
     DialogService &m_dialogs;
     AgentScenario m_scenario;
+    // The file name, saved mark and caption of the window's scenario file.
+    ScenarioFileRecord m_file;
     // The window's widgets, built and laid out by AgentFormWidgets.
     AgentFormWidgets m_ui;
     FieldExitGuard m_exitGuard;
@@ -193,14 +201,10 @@ private:
     // The planning options, the roster's columns and its Have cells.
     std::unique_ptr<PlanningCommand> m_planning;
     std::unique_ptr<SlotTimesCommand> m_slotTimes;
-    Tab m_shownTab = Tab::Agents;
-    // The scenario's recalculation whose table the grid last showed: only a
-    // new table moves the grid's current row and scroll position.
-    int m_shownRecalculation = -1;
-    bool m_refreshing = false;
 
+    AgentFormView *m_view = nullptr;
+    AgentGridEvents *m_gridEvents = nullptr;
     AgentGraphLink *m_graphLink = nullptr;
     AgentShiftLink *m_shiftLink = nullptr;
     ResultTableModel *m_tableModel = nullptr;
-    GridClipboard *m_gridClipboard = nullptr;
 };

@@ -6,21 +6,21 @@
 #include <QColor>
 #include <QFont>
 #include <QMainWindow>
-#include <QPointer>
 
 #include <memory>
-#include <optional>
 
 class AgentServices;
 class DialogService;
+class HelpCommands;
 class HelpWindow;
 class QAction;
-class QActionGroup;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QSettings;
+class MainMenus;
+class MainToolBar;
 class ReopenMenu;
 class QToolButton;
 class TAboutForm;
@@ -72,20 +72,11 @@ public:
     // Menu and tool-button handlers.
     TAgentForm *NewAgentWindow1Click();
     void Recalculate1Click();
-    // File > Planning Options...: the active agent window's options dialog.
+    // File > Planning Options...: the active agent window's options dialog
+    // (see PlanningMenuActions for the File menu's other planning items).
     void PlanningOptions1Click();
-    // File > Roster Columns: the active agent window shows the roster's
-    // columns on its Schedule even while the roster is empty.
-    void RosterColumns1Click(bool checked);
-    // File > Import Intervals... and File > Slot Time Columns: the active
-    // agent window reads an interval file, or shows its slots' own times.
-    void ImportIntervals1Click();
-    void SlotTimeColumns1Click(bool checked);
-    // The two planning commands: enabled with an active agent window, Roster
-    // Columns checked while that window's Schedule shows the roster.
-    void updatePlanningActions();
-    QAction *planningAction() const { return m_planningAction; }
-    QAction *rosterAction() const { return m_rosterAction; }
+    QAction *planningAction() const;
+    QAction *rosterAction() const;
     void Close1Click();
     void Exit1Click();
     void SpeedButton4Click();
@@ -102,17 +93,19 @@ public:
     void updateWindowMenu();
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
-    QMenu *windowMenu() const { return m_windowMenu; }
-    ReopenMenu *reopenMenu() const { return m_reopenMenu; }
-    QLabel *hintPanel() const { return Panel2; }
-    QToolButton *newWindowButton() const { return SpeedButton1; }
-    QToolButton *closeProgramButton() const { return SpeedButton4; }
+    QMenu *windowMenu() const;
+    ReopenMenu *reopenMenu() const;
+    QLabel *hintPanel() const;
+    QToolButton *newWindowButton() const;
+    QToolButton *closeProgramButton() const;
     TAboutForm *aboutForm() const { return AboutForm; }
     TAbortPrint *abortPrint() const { return AbortPrint; }
-    HelpWindow *helpWindow() const { return m_helpWindow; }
-    QString helpFile() const { return m_helpFile; }
-    void setHelpFile(const QString &path) { m_helpFile = path; }
+    HelpWindow *helpWindow() const;
+    QString helpFile() const;
+    void setHelpFile(const QString &path);
     QList<TAgentForm *> agentForms() const;
+    // The current agent window, also while the main window is not active.
+    TAgentForm *activeAgentForm() const;
     // What every agent window of this main window shares.
     AgentServices &agentServices() const { return *m_agentServices; }
 
@@ -132,35 +125,18 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    void makeRoomFor(const QSize &childSize);
     void setUpReportFonts();
-    void createMenus();
-    void createToolBar();
-    bool ensureHelpWindow();
     QMdiSubWindow *currentChild() const;
-    TAgentForm *activeAgentForm() const;
 
     DialogService &m_dialogs;
     std::unique_ptr<AgentServices> m_agentServices;
     QMdiArea *m_mdiArea = nullptr;
-    QMenu *m_windowMenu = nullptr;
-    ReopenMenu *m_reopenMenu = nullptr;
+    std::unique_ptr<MainMenus> m_menus;
     QSettings *m_settings = nullptr;
-    std::optional<QString> m_panelTextBeforeTip; // while a menu item's status tip shows
-    QAction *m_tileAction = nullptr;
-    QAction *m_cascadeAction = nullptr;
-    QAction *m_planningAction = nullptr;
-    QAction *m_rosterAction = nullptr;
-    QAction *m_importIntervalsAction = nullptr;
-    QAction *m_slotTimesAction = nullptr;
-    QPointer<QActionGroup> m_windowListGroup;
-    QToolButton *SpeedButton1 = nullptr;
-    QToolButton *SpeedButton4 = nullptr;
-    QLabel *Panel2 = nullptr;
+    MainToolBar *m_toolBar = nullptr; // its buttons and the hint panel
     TAboutForm *AboutForm = nullptr;
     TAbortPrint *AbortPrint = nullptr; // the printing dialog
-    HelpWindow *m_helpWindow = nullptr;
-    QString m_helpFile;
+    std::unique_ptr<HelpCommands> m_help;
     bool m_ending = false;
     bool m_shuttingDown = false;
 };

@@ -3,11 +3,11 @@
 
 #include "commandline.h"
 #include "commandscenario.h"
-#include "filenames.h"
 #include "graphoutput.h"
 #include "helptext.h"
 #include "reportcontent.h"
 #include "reportpdf.h"
+#include "scenariofilerecord.h"
 #include "shiftplancommand.h"
 #include "tableoutput.h"
 
@@ -45,8 +45,10 @@ CalculatorRun writePdf(const AgentScenario &scenario, const CommandLine &line)
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return FailedRun(ExitUsage, QStringLiteral("--pdf needs the program's graphical start-up"));
     const bool fromFile = line.command == CommandLine::Command::File;
-    const QString fileName = fromFile ? QFileInfo(line.fileName).absoluteFilePath() : QStringLiteral("*.vnk");
-    const QString caption = fromFile ? Calc::Capitalise(QFileInfo(line.fileName).fileName()) : QStringLiteral("New Agents");
+    const QString fileName =
+        fromFile ? QFileInfo(line.fileName).absoluteFilePath() : ScenarioFileRecord::NoScenarioFileName;
+    const QString caption =
+        fromFile ? ScenarioFileRecord::CaptionFor(line.fileName) : ScenarioFileRecord::NewWindowCaption;
     const ReportContent content = ReportContent::fromScenario(scenario, fileName, caption);
     const ReportFontSet fonts = StandardReportFontSet(QGuiApplication::palette().color(QPalette::Dark));
     const QPageSize::PageSizeId paper = line.paper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4;

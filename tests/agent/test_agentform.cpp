@@ -72,7 +72,7 @@ void AgentFormTest::newWindowShowsDefaultsAndNothingIsCalculated()
     QCOMPARE(form->tableModel()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Trunks"));
     QCOMPARE(form->tableModel()->rowCount(), 1);
     QCOMPARE(form->tableModel()->index(0, 0).data().toString(), QString());
-    QCOMPARE(form->ScenarioFileName, QStringLiteral("*.vnk"));
+    QCOMPARE(form->ScenarioFileName(), QStringLiteral("*.vnk"));
     QCOMPARE(form->tabSet()->tabText(0), QStringLiteral("Agents"));
     QCOMPARE(form->tabSet()->tabText(1), QStringLiteral("Schedule"));
     QVERIFY(h->dialogs.shown.isEmpty());

@@ -180,7 +180,7 @@ void RememberedTest::savedAndLoadedFilesAreOfferedAfterARestart()
     QTRY_COMPARE(main->agentForms().size(), 1);
     TAgentForm *reopened = main->agentForms().constFirst();
     QCOMPARE(reopened->windowTitle(), QStringLiteral("Monday.vnk"));
-    QCOMPARE(reopened->ScenarioFileName, saved);
+    QCOMPARE(reopened->ScenarioFileName(), saved);
     QCOMPARE(main->reopenMenu()->paths(), (QStringList{saved, loaded}));
     QVERIFY(dialogs.shown.isEmpty());
 }

@@ -40,7 +40,7 @@ struct WindowState
 {
     explicit WindowState(const TAgentForm &form)
         : caption(form.windowTitle())
-        , fileName(form.ScenarioFileName)
+        , fileName(form.ScenarioFileName())
         , thirty(form.radioButton1()->isChecked())
         , sixty(form.radioButton2()->isChecked())
         , slotCalls(form.scenario().inputs().SlotCalls)
@@ -165,14 +165,14 @@ void ScenarioCommandsTest::saveThenLoadIntoANewWindowGivesTheSameScenario()
     saved->SpeedButton4Click();
     QVERIFY(dialogs.shown.isEmpty());
     QCOMPARE(saved->windowTitle(), QStringLiteral("Day.vnk"));
-    QCOMPARE(saved->ScenarioFileName, path);
+    QCOMPARE(saved->ScenarioFileName(), path);
 
     TAgentForm *loaded = main->NewAgentWindow1Click();
     dialogs.openAnswer = path;
     loaded->SpeedButton5Click();
     QVERIFY(dialogs.shown.isEmpty());
     QCOMPARE(loaded->windowTitle(), QStringLiteral("Day.vnk"));
-    QCOMPARE(loaded->ScenarioFileName, path);
+    QCOMPARE(loaded->ScenarioFileName(), path);
     for (int i = 0; i < FieldCount; ++i)
         QCOMPARE(loaded->field(static_cast<Field>(i))->text(), saved->field(static_cast<Field>(i))->text());
     QVERIFY(loaded->radioButton1()->isChecked());
@@ -257,7 +257,7 @@ void ScenarioCommandsTest::overwriteQuestion()
              asked ? QStringList{QStringLiteral("Overwrite file %1?").arg(path)} : QStringList{});
     if (written) {
         QVERIFY(readAll(path).startsWith("vnk\r\n80\r\n20\r\n180\r\n"));
-        QCOMPARE(form->ScenarioFileName, path);
+        QCOMPARE(form->ScenarioFileName(), path);
         QCOMPARE(form->windowTitle(), QFileInfo(chosen).fileName().toLower().replace(0, 1, chosen.at(0).toUpper()));
     } else {
         QCOMPARE(readAll(path), oldBytes);
@@ -298,7 +298,7 @@ void ScenarioCommandsTest::failedSaveKeepsTheOldFileAndTheWindowsName()
     dialogs.saveAnswer = dir->filePath(QStringLiteral("nowhere/x.vnk"));
     form->SpeedButton4Click();
     QCOMPARE(dialogs.texts(QStringLiteral("error")).size(), 1);
-    QCOMPARE(form->ScenarioFileName, own);
+    QCOMPARE(form->ScenarioFileName(), own);
     QCOMPARE(form->windowTitle(), QStringLiteral("Own.vnk"));
 }
 
@@ -371,7 +371,7 @@ void ScenarioCommandsTest::commandLineFileGivesTheCapitalisedCaptionAndAsksOnFir
     QCOMPARE(main->agentForms().size(), 1);
     TAgentForm *form = main->agentForms().constFirst();
     QCOMPARE(form->windowTitle(), QStringLiteral("Monday.vnk"));
-    QCOMPARE(form->ScenarioFileName, QStringLiteral("*.vnk"));
+    QCOMPARE(form->ScenarioFileName(), QStringLiteral("*.vnk"));
     QCOMPARE(form->field(Field::Edit1)->text(), QStringLiteral("180"));
     QVERIFY(dialogs.shown.isEmpty());
 
@@ -389,7 +389,7 @@ void ScenarioCommandsTest::unreadableCommandLineFileLeavesAWindowAtItsDefaults()
     QCOMPARE(main->agentForms().size(), 1);
     TAgentForm *form = main->agentForms().constFirst();
     QCOMPARE(form->windowTitle(), QStringLiteral("New Agents"));
-    QCOMPARE(form->ScenarioFileName, QStringLiteral("*.vnk"));
+    QCOMPARE(form->ScenarioFileName(), QStringLiteral("*.vnk"));
     QCOMPARE(form->field(Field::Edit1)->text(), QStringLiteral("0"));
     const QStringList errors = dialogs.texts(QStringLiteral("error"));
     QCOMPARE(errors.size(), 1);
@@ -512,8 +512,7 @@ void ScenarioCommandsTest::closingAChangedFileAsksToSave()
     if (history == QLatin1String("loaded")) {
         dialogs.saveAnswer = path;
         form->SpeedButton4Click();
-        form = main->OpenScenarioWindow(path);
-        form->ScenarioFileName = QFileInfo(path).absoluteFilePath();
+        form = main->ReopenScenarioWindow(path);
     } else if (history == QLatin1String("saved")) {
         dialogs.saveAnswer = path;
         form->SpeedButton4Click();

@@ -78,7 +78,7 @@ void ScenarioFileDropTest::droppedFilesOpenAsFromTheCommandLine()
     QTRY_COMPARE(main.agentForms().size(), 2);
     const TAgentForm *first = main.agentForms().at(0);
     QCOMPARE(first->windowTitle(), QStringLiteral("Monday.vnk"));
-    QCOMPARE(first->ScenarioFileName, QStringLiteral("*.vnk"));
+    QCOMPARE(first->ScenarioFileName(), QStringLiteral("*.vnk"));
     QCOMPARE(first->scenario().inputs().SlotCalls[1], 120);
     // The file that does not load is reported, and its window keeps its
     // defaults, as a file named on the command line.
