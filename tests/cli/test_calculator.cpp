@@ -533,6 +533,18 @@ void CalculatorTest::plan_goal_adds_both_plans_side_by_side()
              plans[1].toObject().value(QStringLiteral("paidHours")));
     QVERIFY(plans[1].toObject().value(QStringLiteral("paidHours")).toDouble()
             <= plans[0].toObject().value(QStringLiteral("paidHours")).toDouble());
+
+    // The table ends with the same two plans after an empty line.
+    QStringList table = RunCalculator(shifts.mid(0, 7) + shifts.mid(9) + QStringList{"--plan-goal", "service"}).out.split(QLatin1Char('\n'));
+    table.removeLast();
+    QCOMPARE(table.mid(table.size() - 4, 2), (QStringList{QString(), QStringLiteral("Plan               Paid hrs  Service level")}));
+    for (int plan = 0; plan < 2; ++plan) {
+        const QJsonObject figures = plans[plan].toObject();
+        const QString hours = QString::number(figures.value(QStringLiteral("paidHours")).toDouble(), 'f', 2);
+        const QString level = QString::number(figures.value(QStringLiteral("serviceLevel")).toDouble() * 100, 'f', 1);
+        QVERIFY2(table[table.size() - 2 + plan].contains(QRegularExpression(QStringLiteral(" %1 +%2%$").arg(hours, level))),
+                 qPrintable(table[table.size() - 2 + plan]));
+    }
 }
 
 QTEST_GUILESS_MAIN(CalculatorTest)
