@@ -148,7 +148,13 @@ void AgentShiftLink::useAsRoster(const ShiftPlan &plan, const ShiftDay &day)
     m_form.Recalculate();
 }
 
-void AgentShiftLink::printPlan(const ShiftPlan &plan)
+PlanServiceCheck AgentShiftLink::serviceCheck() const
 {
-    m_services.printing.PrintPrepared(ShiftPlanReport(ReportPrintCommand::contentOf(m_form), plan), m_services.dialogs);
+    return PlanServiceCheck(m_form.scenario().inputs());
+}
+
+void AgentShiftLink::printPlan(const ShiftPlan &plan, const ShiftPlanComparison *comparison)
+{
+    m_services.printing.PrintPrepared(ShiftPlanReport(ReportPrintCommand::contentOf(m_form), plan, comparison),
+                                      m_services.dialogs);
 }
