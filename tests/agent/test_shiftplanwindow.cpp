@@ -2,6 +2,7 @@
 #include "agentformharness.h"
 #include "agentshiftlink.h"
 #include "chartwidget.h"
+#include "daytotalslines.h"
 #include "recordingcanvas.h"
 #include "shiftplanwindow.h"
 
@@ -159,7 +160,7 @@ void ShiftPlanWindowTest::serviceGoalComparesBothPlansAndUsesItsOwn()
     window->useAsRoster();
     for (std::size_t slot = 0; slot < staffed.size(); ++slot)
         QCOMPARE(h->form->scenario().inputs().SlotHave[slot + 1], std::optional<int>(staffed[slot]));
-    QCOMPARE(h->form->scenario().rosterDay().serviceLevel, window->plan()->dayServiceLevel);
+    QCOMPARE(ScheduleRosterDay(h->form->scenario()).serviceLevel, window->plan()->dayServiceLevel);
 
     std::shared_ptr<RecordingCanvas> canvas;
     h->services.printing.setCanvasFactory([&canvas](QPrinter &) {
