@@ -23,6 +23,32 @@ std::optional<int> ClockMinutes(const QString &text)
     return minutes;
 }
 
+// The break of a shift type's text (its fifth to eighth values) into `type`;
+// a refusal naming the value when one is wrong.
+std::optional<ShiftTypeRead> readBreak(const QStringList &parts, ShiftType &type)
+{
+    const std::optional<int> breakLength = ParseShiftMinutes(parts[4]);
+    const std::optional<int> from = ParseShiftMinutes(parts[5]);
+    const std::optional<int> to = ParseShiftMinutes(parts[6]);
+    if (!breakLength)
+        return Refused(type.name, ShiftField::BreakLength,
+                       QStringLiteral("the break length \"%1\" is not h:mm").arg(parts[4].trimmed()));
+    if (!from)
+        return Refused(type.name, ShiftField::BreakEarliest,
+                       QStringLiteral("the break's earliest start \"%1\" is not h:mm").arg(parts[5].trimmed()));
+    if (!to)
+        return Refused(type.name, ShiftField::BreakLatest,
+                       QStringLiteral("the break's latest start \"%1\" is not h:mm").arg(parts[6].trimmed()));
+    type.breakRule = ShiftType::Break{*breakLength, *from, *to, false};
+    if (parts.size() == 8) {
+        if (parts[7].trimmed() != QLatin1String("paid"))
+            return Refused(type.name, ShiftField::BreakPaid,
+                           QStringLiteral("\"%1\" after the break should be \"paid\"").arg(parts[7].trimmed()));
+        type.breakRule->paid = true;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QString ShiftTypeText(const ShiftType &type)
@@ -140,25 +166,8 @@ ShiftTypeRead ParseShiftTypeText(const QString &text)
                        QStringLiteral("the latest start \"%1\" is not a time hh:mm").arg(parts[3].trimmed()));
     type.latestStart = *latest;
     if (parts.size() >= 7) {
-        const std::optional<int> breakLength = ParseShiftMinutes(parts[4]);
-        const std::optional<int> from = ParseShiftMinutes(parts[5]);
-        const std::optional<int> to = ParseShiftMinutes(parts[6]);
-        if (!breakLength)
-            return Refused(type.name, ShiftField::BreakLength,
-                           QStringLiteral("the break length \"%1\" is not h:mm").arg(parts[4].trimmed()));
-        if (!from)
-            return Refused(type.name, ShiftField::BreakEarliest,
-                           QStringLiteral("the break's earliest start \"%1\" is not h:mm").arg(parts[5].trimmed()));
-        if (!to)
-            return Refused(type.name, ShiftField::BreakLatest,
-                           QStringLiteral("the break's latest start \"%1\" is not h:mm").arg(parts[6].trimmed()));
-        type.breakRule = ShiftType::Break{*breakLength, *from, *to, false};
-        if (parts.size() == 8) {
-            if (parts[7].trimmed() != QLatin1String("paid"))
-                return Refused(type.name, ShiftField::BreakPaid,
-                               QStringLiteral("\"%1\" after the break should be \"paid\"").arg(parts[7].trimmed()));
-            type.breakRule->paid = true;
-        }
+        if (std::optional<ShiftTypeRead> refusal = readBreak(parts, type))
+            return *refusal;
     }
     ShiftTypeRead read;
     read.type = type;
