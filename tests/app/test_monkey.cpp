@@ -18,6 +18,7 @@
 #include "tmainform.h"
 #include "varnookapplication.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -235,6 +236,8 @@ QString MonkeyTest::planShifts(TAgentForm *form)
     case 0:
     case 1: {
         const bool cancel = pick(2) == 0;
+        // Either goal: covering every slot, or the day's service level.
+        window->goalBox()->setCurrentIndex(pick(window->goalBox()->count()));
         QSignalSpy finished(window, &ShiftPlanWindow::solveFinished);
         window->solve();
         if (window->solving()) {
@@ -243,7 +246,8 @@ QString MonkeyTest::planShifts(TAgentForm *form)
             if (!finished.wait(30000))
                 QTest::qFail("a solve did not end", __FILE__, __LINE__);
         }
-        return cancel ? QStringLiteral("solve, cancel") : QStringLiteral("solve");
+        return QStringLiteral("%1 (%2)").arg(cancel ? QStringLiteral("solve, cancel") : QStringLiteral("solve"),
+                                             window->goalBox()->currentText());
     }
     case 2:
         window->useAsRoster();
