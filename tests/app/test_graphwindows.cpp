@@ -53,7 +53,7 @@ TAgentForm *GraphWindowsTest::agentWithGraph()
     TAgentForm *form = main->NewAgentWindow1Click();
     setScheduleWorkedExample(form->scenario());
     form->refresh();
-    form->tabSet()->setCurrentIndex(1);
+    form->widgets().TabSet1->setCurrentIndex(1);
     form->SpeedButton6Click();
     return form;
 }

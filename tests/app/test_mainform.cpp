@@ -169,7 +169,7 @@ void MainFormTest::recalculateAndCloseActOnTheActiveChild()
     main->Recalculate1Click();
     QCOMPARE(dialogs.texts(QStringLiteral("inform")),
              QStringList{QStringLiteral("Invalid input! - Cursor is positioned in failing field")});
-    QCOMPARE(dialogs.shown.constFirst().focus.data(), form->field(Field::Edit1));
+    QCOMPARE(dialogs.shown.constFirst().focus.data(), form->widgets().field(Field::Edit1));
 
     QPointer<TAgentForm> watched = form;
     main->Close1Click();
@@ -247,32 +247,32 @@ void MainFormTest::hintPanelFollowsTheFocus()
 {
     TAgentForm *form = main->NewAgentWindow1Click();
     QLabel *panel = main->hintPanel();
-    form->field(Field::Edit1)->setFocus();
-    form->field(Field::Edit1)->selectAll();
-    QTest::keyClicks(form->field(Field::Edit1), QStringLiteral("900"));
-    form->field(Field::MaskEdit5)->setFocus();
+    form->widgets().field(Field::Edit1)->setFocus();
+    form->widgets().field(Field::Edit1)->selectAll();
+    QTest::keyClicks(form->widgets().field(Field::Edit1), QStringLiteral("900"));
+    form->widgets().field(Field::MaskEdit5)->setFocus();
     QCOMPARE(panel->text(), QStringLiteral("Enter the service level percentage required"));
-    form->field(Field::Edit1)->setFocus();
+    form->widgets().field(Field::Edit1)->setFocus();
     QCOMPARE(panel->text(), QStringLiteral("Enter the total number of calls received"));
-    form->field(Field::MaskEdit4)->setFocus();
+    form->widgets().field(Field::MaskEdit4)->setFocus();
     QCOMPARE(panel->text(), QStringLiteral("Enter the maximum time to wait before abandoning in minutes and seconds"));
     // Controls without a hint empty the panel.
-    form->tabSet()->setFocus();
+    form->widgets().TabSet1->setFocus();
     QCOMPARE(panel->text(), QString());
-    form->grid()->setFocus();
+    form->widgets().StringGrid1->setFocus();
     QCOMPARE(panel->text(), QString());
 
-    form->tabSet()->setCurrentIndex(1);
-    form->field(Field::MaskEdit1)->setFocus();
-    form->grid()->setFocus();
+    form->widgets().TabSet1->setCurrentIndex(1);
+    form->widgets().field(Field::MaskEdit1)->setFocus();
+    form->widgets().StringGrid1->setFocus();
     QCOMPARE(panel->text(), QStringLiteral("Enter the call volume, use the arrow keys to advance"));
     // Switching to the Agents tab clears the panel.
-    form->tabSet()->setCurrentIndex(0);
+    form->widgets().TabSet1->setCurrentIndex(0);
     QCOMPARE(panel->text(), QString());
     // The field that a failed recalculation focuses explains itself.
-    form->field(Field::Edit1)->setText(QStringLiteral("0"));
-    form->tabSet()->setFocus();
-    form->recalculateButton()->click();
+    form->widgets().field(Field::Edit1)->setText(QStringLiteral("0"));
+    form->widgets().TabSet1->setFocus();
+    form->widgets().SpeedButton2->click();
     QCOMPARE(panel->text(), QStringLiteral("Enter the total number of calls received"));
 }
 
@@ -433,8 +433,8 @@ void MainFormTest::f1OpensTopic4FromAnAgentWindow()
 {
     main->setHelpFile(QStringLiteral(VARNOOK_BUILT_HELP_FILE));
     TAgentForm *form = main->NewAgentWindow1Click();
-    form->field(Field::MaskEdit2)->setFocus();
-    QTest::keyClick(form->field(Field::MaskEdit2), Qt::Key_F1);
+    form->widgets().field(Field::MaskEdit2)->setFocus();
+    QTest::keyClick(form->widgets().field(Field::MaskEdit2), Qt::Key_F1);
     QVERIFY(main->helpWindow());
     QVERIFY(main->helpWindow()->browser()->source().toString().endsWith(QStringLiteral("main.html")));
 }
@@ -458,18 +458,19 @@ void MainFormTest::workedExamplesCanBeEnteredByKeyboardAlone()
 {
     // The Agents example: every field in the tab order, typed over.
     TAgentForm *agents = main->NewAgentWindow1Click();
-    QCOMPARE(QApplication::focusWidget(), agents->field(Field::MaskEdit5));
+    QCOMPARE(QApplication::focusWidget(), agents->widgets().field(Field::MaskEdit5));
     for (const char *keys : {"80", "20", "100", "0800", "0900", "0300", "0030", "0025"}) {
         typeKeys(QLatin1String(keys));
         pressKey(Qt::Key_Tab);
     }
-    QCOMPARE(QApplication::focusWidget(), agents->grid());
+    QCOMPARE(QApplication::focusWidget(), agents->widgets().StringGrid1);
     QVERIFY(dialogs.shown.isEmpty());
     const ResultTable &table = agents->scenario().StringGrid1();
     QCOMPARE(table.rowCount(), 11);
     QCOMPARE(table.cell(ResultTable::AgentsColumn, 1), QStringLiteral("6"));
     QCOMPARE(table.cell(ResultTable::AgentsColumn, 10), QStringLiteral("15"));
-    QCOMPARE(table.cell(ResultTable::AgentsColumn, agents->grid()->currentTableRow()), QStringLiteral("9"));
+    QCOMPARE(table.cell(ResultTable::AgentsColumn, agents->widgets().StringGrid1->currentTableRow()),
+             QStringLiteral("9"));
 
     // The Schedule example: 30-minute slots and four typed volumes.
     TAgentForm *schedule = main->NewAgentWindow1Click();
@@ -478,21 +479,21 @@ void MainFormTest::workedExamplesCanBeEnteredByKeyboardAlone()
         pressKey(Qt::Key_Tab);
     }
     pressKey(Qt::Key_Tab); // from the grid to the tab strip
-    QCOMPARE(QApplication::focusWidget(), schedule->tabSet());
+    QCOMPARE(QApplication::focusWidget(), schedule->widgets().TabSet1);
     pressKey(Qt::Key_Right);
     QVERIFY(schedule->scenario().inputs().ScheduleMode);
     pressKey(Qt::Key_Backtab, Qt::ShiftModifier); // the grid
     pressKey(Qt::Key_Backtab, Qt::ShiftModifier); // the slot buttons
-    QCOMPARE(QApplication::focusWidget(), schedule->radioButton2());
+    QCOMPARE(QApplication::focusWidget(), schedule->widgets().RadioButton2);
     pressKey(Qt::Key_Left);
-    QCOMPARE(QApplication::focusWidget(), schedule->radioButton1());
+    QCOMPARE(QApplication::focusWidget(), schedule->widgets().RadioButton1);
     pressKey(Qt::Key_Space);
-    QVERIFY(schedule->radioButton1()->isChecked());
+    QVERIFY(schedule->widgets().RadioButton1->isChecked());
     QCOMPARE(schedule->scenario().StringGrid1().rowCount(), 5);
     pressKey(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), schedule->grid());
-    QCOMPARE(schedule->grid()->currentTableColumn(), ResultTable::CallsColumn);
-    QCOMPARE(schedule->grid()->currentTableRow(), 1);
+    QCOMPARE(QApplication::focusWidget(), schedule->widgets().StringGrid1);
+    QCOMPARE(schedule->widgets().StringGrid1->currentTableColumn(), ResultTable::CallsColumn);
+    QCOMPARE(schedule->widgets().StringGrid1->currentTableRow(), 1);
     for (const char *volume : {"0", "10", "50"}) {
         typeKeys(QLatin1String(volume));
         pressKey(Qt::Key_Down);
@@ -505,7 +506,7 @@ void MainFormTest::workedExamplesCanBeEnteredByKeyboardAlone()
     for (int row = 1; row <= 4; ++row)
         agentsNeeded << slotTable.cell(ResultTable::SlotAgentsColumn, row);
     QCOMPARE(agentsNeeded, (QStringList{"0", "3", "10", "20"}));
-    QCOMPARE(schedule->field(Field::Edit1)->text(), QStringLiteral("180"));
+    QCOMPARE(schedule->widgets().field(Field::Edit1)->text(), QStringLiteral("180"));
 }
 
 void MainFormTest::aPressOnABackWindowBringsItToTheFront()
@@ -519,7 +520,7 @@ void MainFormTest::aPressOnABackWindowBringsItToTheFront()
     QCOMPARE(backChild->focusPolicy(), Qt::NoFocus);
     QTest::mouseClick(backChild, Qt::LeftButton, {}, QPoint(backChild->width() / 3, 8));
     QCOMPARE(main->mdiArea()->activeSubWindow(), backChild);
-    QTest::mouseClick(front->closeButton(), Qt::LeftButton);
+    QTest::mouseClick(front->widgets().SpeedButton1, Qt::LeftButton);
     QTRY_COMPARE(main->agentForms().size(), 1);
     QCOMPARE(main->agentForms().constFirst(), back);
 }
@@ -594,7 +595,7 @@ void MainFormTest::closingIsNotBlockedByAPendingField()
     QFETCH(QString, keys);
     main->NewAgentWindow1Click();
     TAgentForm *form = main->NewAgentWindow1Click();
-    QLineEdit *edit = form->field(field);
+    QLineEdit *edit = form->widgets().field(field);
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
@@ -607,7 +608,7 @@ void MainFormTest::closingIsNotBlockedByAPendingField()
     else if (way == QLatin1String("Close"))
         main->Close1Click();
     else if (way == QLatin1String("close form button"))
-        QTest::mouseClick(form->closeButton(), Qt::LeftButton);
+        QTest::mouseClick(form->widgets().SpeedButton1, Qt::LeftButton);
     else
         child->close();
     QVERIFY2(dialogs.shown.isEmpty(), qPrintable(dialogs.shown.value(0).text));
