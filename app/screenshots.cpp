@@ -4,6 +4,7 @@
 #include "agentgraphlink.h"
 #include "chartwidget.h"
 #include "dialogservice.h"
+#include "helpcommands.h"
 #include "reportprintcommand.h"
 #include "helpwindow.h"
 #include "tagentform.h"
@@ -176,8 +177,8 @@ int main(int argc, char *argv[])
 
     bool ok = save(&mainForm, QDir(outDir).filePath(QStringLiteral("main-window.png")));
 
-    mainForm.showHelpTopic(4);
-    if (HelpWindow *help = mainForm.helpWindow()) {
+    mainForm.help().showTopic(4);
+    if (HelpWindow *help = mainForm.help().window()) {
         // The contents tree is built in the background; wait for it briefly.
         QHelpContentModel *contents = help->engine()->contentModel();
         if (contents->rowCount() == 0) {

@@ -3,6 +3,7 @@
 #include "chartwidget.h"
 #include "fakedialogservice.h"
 #include "graphfixtures.h"
+#include "helpcommands.h"
 #include "helpwindow.h"
 #include "planningdialog.h"
 #include "resulttablemodel.h"
@@ -117,7 +118,7 @@ void AccessibleNamesTest::init()
 {
     dialogs.clear();
     main = std::make_unique<TMainForm>(dialogs);
-    main->setHelpFile(QStringLiteral(VARNOOK_BUILT_HELP_FILE));
+    main->help().setHelpFile(QStringLiteral(VARNOOK_BUILT_HELP_FILE));
     main->show();
     main->startUp({QStringLiteral("varnook")});
 }
@@ -160,14 +161,14 @@ QWidget *AccessibleNamesTest::openWindow(WindowKind kind)
         return main->abortPrint();
     case WindowKind::Help:
         main->Contents1Click();
-        return main->helpWindow();
+        return main->help().window();
     case WindowKind::HelpIndex: {
         main->TopicSearch1Click();
         // A keyword typed shows the filter's clear button.
-        auto *filter = main->helpWindow()->findChild<QLineEdit *>();
+        auto *filter = main->help().window()->findChild<QLineEdit *>();
         if (filter)
             filter->setText(QStringLiteral("time"));
-        return main->helpWindow();
+        return main->help().window();
     }
     case WindowKind::About:
         main->About1Click();

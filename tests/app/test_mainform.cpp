@@ -2,8 +2,12 @@
 #include "agentservices.h"
 #include "fakedialogservice.h"
 #include "handlerguard.h"
+#include "helpcommands.h"
 #include "helpwindow.h"
 #include "hint.h"
+#include "mainmenus.h"
+#include "maintoolbar.h"
+#include "planningmenuactions.h"
 #include "reportprintcommand.h"
 #include "tabortprint.h"
 #include "taboutform.h"
@@ -11,6 +15,7 @@
 #include "tlumstringgrid.h"
 #include "tmainform.h"
 #include "varnookapplication.h"
+#include "windowmenu.h"
 #include "windowtiling.h"
 
 #include <QLabel>
@@ -119,24 +124,25 @@ void MainFormTest::startsEmptyWithTheMenusAndNoShortcutKeys()
                           "&Import Intervals...", "Slot &Time Columns", "&Close", "-", "E&xit"}));
     QCOMPARE(actionTexts(menus.at(2)->menu()), (QStringList{"&Contents", "&Index", "-", "&About"}));
     main->updateWindowMenu();
-    QCOMPARE(actionTexts(main->windowMenu()), (QStringList{"&Tile", "&Cascade"}));
+    QCOMPARE(actionTexts(main->menus().window()->menu()), (QStringList{"&Tile", "&Cascade"}));
     for (const QAction *menu : menus) {
         for (const QAction *item : menu->menu()->actions())
             QVERIFY(item->shortcut().isEmpty());
     }
-    QCOMPARE(main->newWindowButton()->toolTip(), QStringLiteral("New Agents window"));
-    QCOMPARE(main->closeProgramButton()->toolTip(), QStringLiteral("Close Varnook"));
+    QCOMPARE(main->toolBar()->newWindowButton()->toolTip(), QStringLiteral("New Agents window"));
+    QCOMPARE(main->toolBar()->closeProgramButton()->toolTip(), QStringLiteral("Close Varnook"));
     QVERIFY(main->aboutForm() && !main->aboutForm()->isVisible());
 }
 
 void MainFormTest::windowMenuListsTheChildWindowsWithTheActiveOneChecked()
 {
-    main->newWindowButton()->click();
+    main->toolBar()->newWindowButton()->click();
     TAgentForm *second = main->NewAgentWindow1Click();
     QCOMPARE(main->agentForms().size(), 2);
     main->updateWindowMenu();
-    QList<QAction *> items = main->windowMenu()->actions();
-    QCOMPARE(actionTexts(main->windowMenu()), (QStringList{"&Tile", "&Cascade", "-", "&1 New Agents", "&2 New Agents"}));
+    QList<QAction *> items = main->menus().window()->menu()->actions();
+    QCOMPARE(actionTexts(main->menus().window()->menu()),
+             (QStringList{"&Tile", "&Cascade", "-", "&1 New Agents", "&2 New Agents"}));
     QVERIFY(!items.at(3)->isChecked());
     QVERIFY(items.at(4)->isChecked());
     QCOMPARE(main->mdiArea()->currentSubWindow()->widget(), second);
@@ -144,14 +150,14 @@ void MainFormTest::windowMenuListsTheChildWindowsWithTheActiveOneChecked()
     items.at(3)->trigger();
     QCOMPARE(main->mdiArea()->currentSubWindow()->widget(), main->agentForms().at(0));
     main->updateWindowMenu();
-    items = main->windowMenu()->actions();
+    items = main->menus().window()->menu()->actions();
     QVERIFY(items.at(3)->isChecked());
     QVERIFY(!items.at(4)->isChecked());
 
     // A renamed window shows its new caption.
     second->setWindowTitle(QStringLiteral("Monday.vnk"));
     main->updateWindowMenu();
-    QCOMPARE(main->windowMenu()->actions().at(4)->text(), QStringLiteral("&2 Monday.vnk"));
+    QCOMPARE(main->menus().window()->menu()->actions().at(4)->text(), QStringLiteral("&2 Monday.vnk"));
 }
 
 void MainFormTest::recalculateAndCloseWithNoChildWindowDoNothing()
@@ -181,27 +187,27 @@ void MainFormTest::recalculateAndCloseActOnTheActiveChild()
 void MainFormTest::planningCommandsActOnTheActiveChild()
 {
     // Without an agent window the commands are off.
-    QVERIFY(!main->planningAction()->isEnabled());
-    QVERIFY(!main->rosterAction()->isEnabled());
+    QVERIFY(!main->menus().planning()->planningAction()->isEnabled());
+    QVERIFY(!main->menus().planning()->rosterAction()->isEnabled());
 
     TAgentForm *first = main->NewAgentWindow1Click();
     first->setWindowTitle(QStringLiteral("First"));
     TAgentForm *second = main->NewAgentWindow1Click();
-    QVERIFY(main->planningAction()->isEnabled());
-    QVERIFY(!main->rosterAction()->isChecked());
+    QVERIFY(main->menus().planning()->planningAction()->isEnabled());
+    QVERIFY(!main->menus().planning()->rosterAction()->isChecked());
 
     // The roster's columns for the active (second) window only; the check
     // follows the window made active.
-    main->rosterAction()->trigger();
+    main->menus().planning()->rosterAction()->trigger();
     QVERIFY(second->scenario().inputs().RosterView);
     QVERIFY(!first->scenario().inputs().RosterView);
-    QVERIFY(main->rosterAction()->isChecked());
+    QVERIFY(main->menus().planning()->rosterAction()->isChecked());
     main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(first->parentWidget()));
-    QVERIFY(!main->rosterAction()->isChecked());
+    QVERIFY(!main->menus().planning()->rosterAction()->isChecked());
 
     // The dialog is asked for the active window's options, named by its
     // caption; Cancel changes nothing.
-    main->planningAction()->trigger();
+    main->menus().planning()->planningAction()->trigger();
     QCOMPARE(dialogs.texts(QStringLiteral("planning")), QStringList{QStringLiteral("First")});
     QVERIFY(first->scenario().inputs().Planning.isDefault());
 }
@@ -233,7 +239,7 @@ void MainFormTest::exitQuestion()
         main->NewAgentWindow1Click();
     dialogs.confirmAnswer = answer;
     if (way == QLatin1String("button"))
-        main->closeProgramButton()->click();
+        main->toolBar()->closeProgramButton()->click();
     else if (way == QLatin1String("close"))
         main->close();
     else
@@ -246,7 +252,7 @@ void MainFormTest::exitQuestion()
 void MainFormTest::hintPanelFollowsTheFocus()
 {
     TAgentForm *form = main->NewAgentWindow1Click();
-    QLabel *panel = main->hintPanel();
+    QLabel *panel = main->toolBar()->hintPanel();
     form->widgets().field(Field::Edit1)->setFocus();
     form->widgets().field(Field::Edit1)->selectAll();
     QTest::keyClicks(form->widgets().field(Field::Edit1), QStringLiteral("900"));
@@ -387,35 +393,35 @@ void MainFormTest::missingHelpFileIsReportedAndNotCreated()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("TOLVAN.HLP"));
-    main->setHelpFile(path);
+    main->help().setHelpFile(path);
     main->Contents1Click();
-    main->showHelpTopic(4);
+    main->help().showTopic(4);
     const QStringList errors = dialogs.texts(QStringLiteral("error"));
     QCOMPARE(errors.size(), 2);
     QVERIFY(errors.at(0).contains(path));
     QVERIFY(errors.at(0).endsWith(QLatin1Char('.')));
     QVERIFY(!QFileInfo::exists(path));
-    QVERIFY(!main->helpWindow());
+    QVERIFY(!main->help().window());
 }
 
 void MainFormTest::helpTopicsAndFinderShareOneWindow()
 {
-    main->setHelpFile(QStringLiteral(VARNOOK_BUILT_HELP_FILE));
-    main->showHelpTopic(4);
-    HelpWindow *help = main->helpWindow();
+    main->help().setHelpFile(QStringLiteral(VARNOOK_BUILT_HELP_FILE));
+    main->help().showTopic(4);
+    HelpWindow *help = main->help().window();
     QVERIFY(help);
     QVERIFY(help->isVisible());
     QVERIFY(help->browser()->source().toString().endsWith(QStringLiteral("main.html")));
     QVERIFY(help->browser()->toPlainText().contains(QStringLiteral("The Varnook window")));
-    main->showHelpTopic(32);
+    main->help().showTopic(32);
     QVERIFY(help->browser()->source().toString().endsWith(QStringLiteral("graph.html")));
     help->hide();
     main->Contents1Click();
-    QCOMPARE(main->helpWindow(), help);
+    QCOMPARE(main->help().window(), help);
     QVERIFY(help->isVisible());
     help->hide();
     main->TopicSearch1Click();
-    QCOMPARE(main->helpWindow(), help);
+    QCOMPARE(main->help().window(), help);
     QVERIFY(help->isVisible());
     QVERIFY(dialogs.shown.isEmpty());
     // Escape and Ctrl+W close it.
@@ -431,12 +437,12 @@ void MainFormTest::helpTopicsAndFinderShareOneWindow()
 
 void MainFormTest::f1OpensTopic4FromAnAgentWindow()
 {
-    main->setHelpFile(QStringLiteral(VARNOOK_BUILT_HELP_FILE));
+    main->help().setHelpFile(QStringLiteral(VARNOOK_BUILT_HELP_FILE));
     TAgentForm *form = main->NewAgentWindow1Click();
     form->widgets().field(Field::MaskEdit2)->setFocus();
     QTest::keyClick(form->widgets().field(Field::MaskEdit2), Qt::Key_F1);
-    QVERIFY(main->helpWindow());
-    QVERIFY(main->helpWindow()->browser()->source().toString().endsWith(QStringLiteral("main.html")));
+    QVERIFY(main->help().window());
+    QVERIFY(main->help().window()->browser()->source().toString().endsWith(QStringLiteral("main.html")));
 }
 
 namespace {

@@ -9,6 +9,7 @@
 // MONKEY_ACTIONS (default 300) and MONKEY_SEED (default 1) set the round;
 // `make monkey` runs a long one.
 #include "agentshiftlink.h"
+#include "maintoolbar.h"
 #include "scheduleshiftday.h"
 #include "fakedialogservice.h"
 #include "resulttablemodel.h"
@@ -322,7 +323,7 @@ QString MonkeyTest::manageWindows()
     const QList<TAgentForm *> open = forms();
     const int choice = pick(3);
     if (choice == 0 && open.size() < 3) {
-        main->newWindowButton()->click();
+        main->toolBar()->newWindowButton()->click();
         return QStringLiteral("new window");
     }
     if (choice == 1 && open.size() > 2) {
