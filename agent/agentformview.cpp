@@ -66,12 +66,12 @@ void AgentFormView::showCurrentCell()
 {
     const QScopedValueRollback<bool> refreshing(m_refreshing, true);
     const ResultTable &table = m_scenario.StringGrid1();
-    const bool newTable = m_scenario.recalculationCount() != m_shownRecalculation;
-    m_shownRecalculation = m_scenario.recalculationCount();
+    const bool newTable = m_scenario.results().recalculations != m_shownRecalculation;
+    m_shownRecalculation = m_scenario.results().recalculations;
     // On the Agents tab only a row that meets the goal is marked: a new
     // table that no row of meets it, or an empty one, shows from its top
     // with no current row. A row the planner then clicks stays marked.
-    if (m_scenario.tab() == Tab::Agents && m_scenario.goalRow() == 0) {
+    if (m_scenario.tab() == Tab::Agents && m_scenario.results().goalRow == 0) {
         if (newTable) {
             m_ui.StringGrid1->clearCurrentTableCell();
             m_ui.StringGrid1->scrollToTop();

@@ -38,12 +38,12 @@ AgentGraphLink::AgentGraphLink(TAgentForm &form, DialogService &dialogs)
     , m_dialogs(dialogs)
 {
     // Every table the recalculation fills is drawn again.
-    m_tableListener = m_form.scenario().addTableFilledListener([this] { BuildGraph(); });
+    m_tableListener = m_form.scenario().hooks().addTableFilledListener([this] { BuildGraph(); });
 }
 
 AgentGraphLink::~AgentGraphLink()
 {
-    m_form.scenario().removeTableFilledListener(m_tableListener);
+    m_form.scenario().hooks().removeTableFilledListener(m_tableListener);
     // The agent window is being destroyed without having closed (the frame
     // is going, say): its members may already be gone and the frame's
     // child-window area may be tearing down, so the graph window is only

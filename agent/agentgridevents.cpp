@@ -9,6 +9,7 @@
 #include "handlerguard.h"
 #include "planningcommand.h"
 #include "resulttablemodel.h"
+#include "scenarioevents.h"
 #include "slottimescommand.h"
 #include "slotvolumepaste.h"
 #include "tlumstringgrid.h"
@@ -37,7 +38,7 @@ void AgentGridEvents::connectGrid()
     connect(&m_grid, &TLumStringGrid::cellClicked, this, [this] {
         RunHandler(m_host.dialogs(), [this] {
             m_host.syncFieldsToModel();
-            m_host.scenario().StringGrid1Click();
+            ScenarioEvents(m_host.scenario()).StringGrid1Click();
             m_host.refresh();
         });
     });
@@ -96,7 +97,7 @@ void AgentGridEvents::setEditText(int column, int tableRow, const QString &text)
         || column == ResultTable::SlotWrapColumn)
         return;
     RunHandler(m_host.dialogs(), [&] {
-        m_host.scenario().StringGrid1SetEditText(column, tableRow, text);
+        ScenarioEvents(m_host.scenario()).StringGrid1SetEditText(column, tableRow, text);
         m_model.cellChanged(column, tableRow);
     });
 }
@@ -105,7 +106,7 @@ void AgentGridEvents::keyPress(QChar key)
 {
     RunHandler(m_host.dialogs(), [&] {
         m_host.syncFieldsToModel();
-        const RecalcResult result = m_host.scenario().StringGrid1KeyPress(key);
+        const RecalcResult result = ScenarioEvents(m_host.scenario()).StringGrid1KeyPress(key);
         if (result.ran)
             m_host.refresh();
     });
@@ -116,7 +117,7 @@ void AgentGridEvents::cursorLeft()
     RunHandler(m_host.dialogs(), [this] {
         m_grid.closeCellEditor();
         m_host.syncFieldsToModel();
-        const RecalcResult result = m_host.scenario().StringGrid1Exit();
+        const RecalcResult result = ScenarioEvents(m_host.scenario()).StringGrid1Exit();
         if (result.ran)
             m_host.refresh();
     });
@@ -125,7 +126,7 @@ void AgentGridEvents::cursorLeft()
 void AgentGridEvents::cursorEntered()
 {
     RunHandler(m_host.dialogs(), [this] {
-        m_host.scenario().StringGrid1Enter();
+        ScenarioEvents(m_host.scenario()).StringGrid1Enter();
         m_view.showCurrentCell();
     });
 }

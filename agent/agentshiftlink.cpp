@@ -111,7 +111,8 @@ std::optional<ShiftDay> AgentShiftLink::planDay()
     else
         m_form.Recalculate();
     const AgentScenario &scenario = m_form.scenario();
-    if (scenario.tab() != Tab::Schedule || static_cast<int>(scenario.rowValues().size()) != scenario.inputs().timeSlots().count)
+    const int rows = static_cast<int>(scenario.results().rowValues.size());
+    if (scenario.tab() != Tab::Schedule || rows != scenario.inputs().timeSlots().count)
         return std::nullopt;
     return ScheduleShiftDay(scenario);
 }
@@ -147,7 +148,13 @@ void AgentShiftLink::useAsRoster(const ShiftPlan &plan, const ShiftDay &day)
     m_form.Recalculate();
 }
 
-void AgentShiftLink::printPlan(const ShiftPlan &plan)
+PlanServiceCheck AgentShiftLink::serviceCheck() const
 {
-    m_services.printing.PrintPrepared(ShiftPlanReport(ReportPrintCommand::contentOf(m_form), plan), m_services.dialogs);
+    return PlanServiceCheck(m_form.scenario().inputs());
+}
+
+void AgentShiftLink::printPlan(const ShiftPlan &plan, const ShiftPlanComparison *comparison)
+{
+    m_services.printing.PrintPrepared(ShiftPlanReport(ReportPrintCommand::contentOf(m_form), plan, comparison),
+                                      m_services.dialogs);
 }

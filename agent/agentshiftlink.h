@@ -33,7 +33,8 @@ public:
     const std::vector<ShiftType> &shiftTypes() const override;
     bool editShiftTypes() override;
     void useAsRoster(const ShiftPlan &plan, const ShiftDay &day) override;
-    void printPlan(const ShiftPlan &plan) override;
+    PlanServiceCheck serviceCheck() const override;
+    void printPlan(const ShiftPlan &plan, const ShiftPlanComparison *comparison) override;
 
 private:
     void bringToFront();

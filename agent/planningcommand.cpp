@@ -53,7 +53,7 @@ void PlanningCommand::rosterCellLeft(int tableRow, const QString &text)
         scenario.setRosterView(true);
         if (const auto refusal = RosterEntry::enter(scenario, tableRow, text)) {
             scenario.StringGrid1().setCell(ResultTable::HaveColumn, tableRow,
-                                           scenario.typedCellText(ResultTable::HaveColumn, tableRow));
+                                           scenario.inputs().typedCellText(ResultTable::HaveColumn, tableRow));
             m_host.showCell(ResultTable::HaveColumn, tableRow);
             m_host.dialogs().error(*refusal);
             return;

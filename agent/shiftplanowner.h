@@ -2,7 +2,9 @@
 #pragma once
 
 #include "shiftday.h"
+#include "planservicecheck.h"
 #include "shiftplan.h"
+#include "shiftplancomparison.h"
 #include "shifttype.h"
 
 #include <optional>
@@ -22,5 +24,8 @@ public:
     // Copies the plan's staffed agents into the Schedule's Have column; the
     // plan was made for `day`, which must still be the Schedule's.
     virtual void useAsRoster(const ShiftPlan &plan, const ShiftDay &day) = 0;
-    virtual void printPlan(const ShiftPlan &plan) = 0;
+    // The roster check of the day planDay() last gave, for the plan for the
+    // day's service level.
+    virtual PlanServiceCheck serviceCheck() const = 0;
+    virtual void printPlan(const ShiftPlan &plan, const ShiftPlanComparison *comparison) = 0;
 };

@@ -10,6 +10,7 @@
 #include "shiftplantext.h"
 #include "toolbuttonkey.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -63,8 +64,15 @@ ShiftPlanWindow::ShiftPlanWindow(ShiftPlanOwner &owner, DialogService &dialogs, 
     m_busy->setMaximumWidth(160);
     m_busy->setAccessibleName(QStringLiteral("Solving"));
     statusRow->addWidget(m_status, 1);
+    statusRow->addWidget(buildGoalChoice());
+    statusRow->addWidget(m_goal);
     statusRow->addWidget(m_busy);
     outer->addLayout(statusRow);
+    m_comparison = new QLabel(this);
+    m_comparison->setAccessibleName(QStringLiteral("Plans compared"));
+    m_comparison->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_comparison->hide();
+    outer->addWidget(m_comparison);
 
     auto *tables = new QHBoxLayout;
     m_shifts = makeTable(this, ShiftPlanText::shiftHeadings(), QStringLiteral("Shifts"));
@@ -79,6 +87,7 @@ ShiftPlanWindow::ShiftPlanWindow(ShiftPlanOwner &owner, DialogService &dialogs, 
     m_totals = new QLabel(this);
     m_totals->setAccessibleName(QStringLiteral("Totals"));
     m_totals->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_totals->setWordWrap(true);
     outer->addWidget(m_totals);
 
     m_tick.setInterval(200);
@@ -123,6 +132,25 @@ QHBoxLayout *ShiftPlanWindow::buildToolBar()
     return bar;
 }
 
+QLabel *ShiftPlanWindow::buildGoalChoice()
+{
+    auto *goalLabel = new QLabel(QStringLiteral("&Goal:"), this);
+    m_goal = new QComboBox(this);
+    m_goal->addItem(QStringLiteral("Cover every slot"));
+    m_goal->addItem(QStringLiteral("Day's service level"));
+    m_goal->setAccessibleName(QStringLiteral("Goal of the plan"));
+    // The style's frame and arrow take more than the combo box allows for.
+    m_goal->setMinimumWidth(m_goal->fontMetrics().horizontalAdvance(m_goal->itemText(1)) + 48);
+    m_goal->setToolTip(QStringLiteral("Cover every slot's requirement, or the cheapest shifts whose day's service "
+                                      "level meets the goal (the two plans are then compared)"));
+    goalLabel->setBuddy(m_goal);
+    connect(m_goal, &QComboBox::currentIndexChanged, this, [this] {
+        if (m_plan && !solving())
+            showPlan();
+    });
+    return goalLabel;
+}
+
 QToolButton *ShiftPlanWindow::addTool(QHBoxLayout *bar, const QString &text, const QKeySequence &key)
 {
     auto *button = new QToolButton(this);
@@ -143,7 +171,18 @@ void ShiftPlanWindow::showState()
     m_rosterButton->setEnabled(!running && m_plan && m_owner);
     m_printButton->setEnabled(!running && m_plan && m_owner);
     m_timeLimit->setEnabled(!running);
+    m_goal->setEnabled(!running);
     m_busy->setVisible(running);
+}
+
+ShiftGoal ShiftPlanWindow::chosenGoal() const
+{
+    return m_goal->currentIndex() == 1 ? ShiftGoal::ServiceLevel : ShiftGoal::Cover;
+}
+
+const std::optional<ShiftPlan> &ShiftPlanWindow::plan() const
+{
+    return chosenGoal() == ShiftGoal::ServiceLevel && m_servicePlan ? m_servicePlan : m_plan;
 }
 
 void ShiftPlanWindow::editTypes()
@@ -168,15 +207,18 @@ void ShiftPlanWindow::solve()
             m_dialogs.error(problem->message);
             return;
         }
+        std::optional<PlanServiceCheck> check;
+        if (chosenGoal() == ShiftGoal::ServiceLevel)
+            check = m_owner->serviceCheck();
         m_cancel = std::make_shared<std::atomic<bool>>(false);
-        auto result = std::make_shared<ShiftPlanResult>();
+        auto result = std::make_shared<ShiftPlanPair>();
         MipSettings settings;
         settings.timeLimitSeconds = m_timeLimit->value();
         settings.cancel = m_cancel.get();
         // The thread reads copies and writes only `result`; `cancel` lives as
         // long as it runs.
-        QThread *thread = QThread::create([dayCopy = *day, types, settings, cancel = m_cancel, result] {
-            *result = PlanShifts(dayCopy, types, settings);
+        QThread *thread = QThread::create([dayCopy = *day, types, settings, check, cancel = m_cancel, result] {
+            *result = ShiftPlanPair::solve(dayCopy, types, settings, check ? &*check : nullptr);
         });
         m_thread = thread;
         connect(thread, &QThread::finished, thread, &QObject::deleteLater);
@@ -201,14 +243,19 @@ void ShiftPlanWindow::cancelSolve()
     }
 }
 
-void ShiftPlanWindow::solveEnded(const ShiftPlanResult &result, const ShiftDay &day)
+void ShiftPlanWindow::solveEnded(const ShiftPlanPair &plans, const ShiftDay &day)
 {
     const bool cancelled = m_cancel && m_cancel->load();
-    if (cancelled || !result.plan || result.plan->solver.cancelled) {
-        m_status->setText((cancelled ? QStringLiteral("Cancelled.") : result.failure)
-                          + (m_plan ? QStringLiteral(" The plan shown is unchanged.") : QString()));
+    if (cancelled || !plans.complete()) {
+        QString failure = QStringLiteral("Cancelled.");
+        for (const ShiftPlanResult *result : {&plans.cover, plans.service ? &*plans.service : nullptr}) {
+            if (!cancelled && result && !result->plan)
+                failure = result->problem ? result->problem->message : result->failure;
+        }
+        m_status->setText(failure + (m_plan ? QStringLiteral(" The plan shown is unchanged.") : QString()));
     } else {
-        m_plan = result.plan;
+        m_plan = plans.cover.plan;
+        m_servicePlan = plans.service ? plans.service->plan : std::nullopt;
         m_planDay = day;
         showPlan();
     }
@@ -218,7 +265,14 @@ void ShiftPlanWindow::solveEnded(const ShiftPlanResult &result, const ShiftDay &
 
 void ShiftPlanWindow::showPlan()
 {
-    const ShiftPlan &plan = *m_plan;
+    const ShiftPlan &plan = *this->plan();
+    QStringList compared;
+    if (m_servicePlan) {
+        for (const auto &[goal, figures] : ShiftPlanText::comparisonLines({&*m_plan, &*m_servicePlan}))
+            compared << goal + QStringLiteral(": ") + figures;
+    }
+    m_comparison->setText(compared.join(QLatin1Char('\n')));
+    m_comparison->setVisible(m_servicePlan.has_value());
     std::vector<QStringList> shiftRows;
     for (const ShiftPlan::Shift &s : plan.shifts)
         shiftRows.push_back(ShiftPlanText::shiftRow(s));
@@ -246,12 +300,15 @@ void ShiftPlanWindow::useAsRoster()
 {
     if (!m_owner || !m_plan || solving())
         return;
-    RunHandler(m_dialogs, [this] { m_owner->useAsRoster(*m_plan, m_planDay); });
+    RunHandler(m_dialogs, [this] { m_owner->useAsRoster(*plan(), m_planDay); });
 }
 
 void ShiftPlanWindow::print()
 {
     if (!m_owner || !m_plan || solving())
         return;
-    RunHandler(m_dialogs, [this] { m_owner->printPlan(*m_plan); });
+    RunHandler(m_dialogs, [this] {
+        const ShiftPlanComparison compared{&*m_plan, m_servicePlan ? &*m_servicePlan : nullptr};
+        m_owner->printPlan(*plan(), m_servicePlan ? &compared : nullptr);
+    });
 }

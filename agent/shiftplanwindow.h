@@ -4,6 +4,7 @@
 #include "shiftday.h"
 #include "shiftplan.h"
 #include "shiftplanner.h"
+#include "shiftplanpair.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -17,6 +18,7 @@
 
 class ChartWidget;
 class DialogService;
+class QComboBox;
 class QLabel;
 class QProgressBar;
 class QSpinBox;
@@ -28,7 +30,9 @@ class ShiftPlanOwner;
 // The shift plan of one agent window: its shift types, a solve that runs on
 // a thread of its own with a busy bar and Cancel, the plan's shifts, its
 // cover per slot and its totals, and the commands Use as Roster and Print.
-// A solve that fails or is cancelled leaves the plan shown as it was.
+// A solve that fails or is cancelled leaves the plan shown as it was. With
+// the goal "Day's service level" a solve plans both goals, compares them
+// above the shifts and shows the chosen one, which the commands then use.
 class ShiftPlanWindow : public QWidget
 {
     Q_OBJECT
@@ -50,7 +54,11 @@ public:
     void unlink() { m_owner = nullptr; }
 
     bool solving() const { return m_thread != nullptr; }
-    const std::optional<ShiftPlan> &plan() const { return m_plan; }
+    // The plan shown: the chosen goal's, or the cover plan while there is
+    // no other.
+    const std::optional<ShiftPlan> &plan() const;
+    QComboBox *goalBox() const { return m_goal; }
+    QLabel *comparisonLabel() const { return m_comparison; }
     QLabel *statusLabel() const { return m_status; }
     QTableWidget *shiftTable() const { return m_shifts; }
     QTableWidget *coverTable() const { return m_cover; }
@@ -63,8 +71,11 @@ signals:
 
 private:
     class QHBoxLayout *buildToolBar();
+    // The goal's label and combo box (m_goal); returns the label.
+    QLabel *buildGoalChoice();
     QToolButton *addTool(QHBoxLayout *bar, const QString &text, const QKeySequence &key);
-    void solveEnded(const ShiftPlanResult &result, const ShiftDay &day);
+    ShiftGoal chosenGoal() const;
+    void solveEnded(const ShiftPlanPair &plans, const ShiftDay &day);
     void showPlan();
     void showState();
 
@@ -76,6 +87,8 @@ private:
     QToolButton *m_rosterButton = nullptr;
     QToolButton *m_printButton = nullptr;
     QSpinBox *m_timeLimit = nullptr;
+    QComboBox *m_goal = nullptr;
+    QLabel *m_comparison = nullptr;
     QProgressBar *m_busy = nullptr;
     QLabel *m_status = nullptr;
     QTableWidget *m_shifts = nullptr;
@@ -87,6 +100,7 @@ private:
 
     QPointer<QThread> m_thread;
     std::shared_ptr<std::atomic<bool>> m_cancel;
-    std::optional<ShiftPlan> m_plan;
-    ShiftDay m_planDay; // the day m_plan was made for
+    std::optional<ShiftPlan> m_plan;        // the cover plan
+    std::optional<ShiftPlan> m_servicePlan; // from a solve for the service level
+    ShiftDay m_planDay; // the day the plans were made for
 };

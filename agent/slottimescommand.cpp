@@ -101,7 +101,7 @@ void SlotTimesCommand::slotTimeCellLeft(int column, int tableRow, const QString 
         // The columns stay while the planner types into them.
         scenario.setSlotTimesView(true);
         if (const auto refusal = SlotTimeEntry::enter(scenario, column, tableRow, text)) {
-            scenario.StringGrid1().setCell(column, tableRow, scenario.typedCellText(column, tableRow));
+            scenario.StringGrid1().setCell(column, tableRow, scenario.inputs().typedCellText(column, tableRow));
             m_host.showCell(column, tableRow);
             m_host.dialogs().error(*refusal);
             return;

@@ -11,6 +11,7 @@
 #include "handlerguard.h"
 #include "maskedfield.h"
 #include "planningcommand.h"
+#include "scenarioevents.h"
 #include "slottimescommand.h"
 #include "scenariofilecommand.h"
 #include "resulttablemodel.h"
@@ -58,7 +59,7 @@ TAgentForm::TAgentForm(AgentServices &services, QWidget *parent)
     m_shiftLink = new AgentShiftLink(*this, m_services);
     m_fileCommand = std::make_unique<ScenarioFileCommand>(host);
 
-    m_scenario.onInvalidInput = [this](const RecalcResult &result) { m_exitGuard.reportInvalidInput(result); };
+    m_scenario.hooks().onInvalidInput = [this](const RecalcResult &result) { m_exitGuard.reportInvalidInput(result); };
 
     m_view->showTab(Tab::Agents);
     refresh();
@@ -68,7 +69,7 @@ TAgentForm::~TAgentForm()
 {
     // Children still lose the focus while this window is torn down.
     m_exitGuard.beginClosing();
-    m_scenario.onInvalidInput = nullptr;
+    m_scenario.hooks().onInvalidInput = nullptr;
     // The graph and shift-plan windows' captions are not followed from here on.
     disconnect(m_view, nullptr, this, nullptr);
     delete m_graphLink; // it closes the graph window
@@ -129,7 +130,7 @@ void TAgentForm::runCommand(const std::function<bool()> &operation)
 void TAgentForm::onSlotButtonClicked(SlotLength chosen)
 {
     runCommand(AfterExit::RunQuietly, [this, chosen] {
-        m_scenario.RadioButton1Click(chosen);
+        ScenarioEvents(m_scenario).RadioButton1Click(chosen);
         return true;
     });
 }
@@ -150,7 +151,7 @@ void TAgentForm::refresh()
 void TAgentForm::Recalculate()
 {
     runCommand(AfterExit::RunUnlessInputRefused, [this] {
-        m_scenario.SpeedButton2Click();
+        ScenarioEvents(m_scenario).SpeedButton2Click();
         return true;
     });
 }
@@ -176,7 +177,7 @@ bool TAgentForm::confirmClose()
 void TAgentForm::beginClosing()
 {
     m_exitGuard.beginClosing();
-    m_scenario.onInvalidInput = nullptr;
+    m_scenario.hooks().onInvalidInput = nullptr;
 }
 
 void TAgentForm::closeCellEditor()
@@ -201,18 +202,18 @@ bool TAgentForm::runExitRule(Field f)
     switch (f) {
     case Field::Edit1:
         edit->setModified(false);
-        result = m_scenario.Edit1Exit(modified);
+        result = ScenarioEvents(m_scenario).Edit1Exit(modified);
         break;
     case Field::MaskEdit1:
         edit->setModified(false);
-        result = m_scenario.MaskEdit1Exit(modified);
+        result = ScenarioEvents(m_scenario).MaskEdit1Exit(modified);
         break;
     case Field::MaskEdit7:
         edit->setModified(false);
-        result = m_scenario.MaskEdit7Exit(modified);
+        result = ScenarioEvents(m_scenario).MaskEdit7Exit(modified);
         break;
     case Field::MaskEdit4:
-        result = m_scenario.MaskEdit4Exit();
+        result = ScenarioEvents(m_scenario).MaskEdit4Exit();
         break;
     default:
         // The other fields take effect at the next recalculation; until
@@ -240,7 +241,7 @@ void TAgentForm::TabSet1Click(int index)
     runCommand(AfterExit::RunQuietly, [this, tab] {
         m_view->showTab(tab);
         m_graphLink->tabChanging(tab);
-        m_scenario.TabSet1Click(tab);
+        ScenarioEvents(m_scenario).TabSet1Click(tab);
         return true;
     });
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "agentscenario.h"
 #include "evaluation.h"
+#include "scenarioevents.h"
 
 #include <benchmark/benchmark.h>
 
@@ -59,7 +60,7 @@ bool prepareDaySchedule(benchmark::State &state, AgentScenario &s, const int (&v
     setFields(s, QByteArray::number(total).constData(), "00:00", "24:00", talk, wrap, "00:30", goal, goalSeconds);
     s.setSlotLength(SlotLength::HalfHour);
     s.setSlotCallsEdited(true);
-    if (!recalculates(state, s, s.TabSet1Click(Tab::Schedule)))
+    if (!recalculates(state, s, ScenarioEvents(s).TabSet1Click(Tab::Schedule)))
         return false;
     if (s.StringGrid1().rowCount() != HalfHoursInADay + 1) {
         state.SkipWithError("the day did not give 48 slots");
@@ -92,7 +93,7 @@ static void BM_AgentsWorkedExample(benchmark::State &state)
     setFields(s, "100", "08:00", "09:00", "03:00", "00:30", "00:25", "80", "20");
     if (!recalculates(state, s, s.Recalculate()))
         return;
-    if (s.goalRow() == 0 || s.StringGrid1().cell(0, s.goalRow()) != QLatin1String("9")) {
+    if (s.results().goalRow == 0 || s.StringGrid1().cell(0, s.results().goalRow) != QLatin1String("9")) {
         state.SkipWithError("the goal row is not at 9 agents");
         return;
     }

@@ -4,6 +4,7 @@
 #include "reportcontent.h"
 #include "reportlayout.h"
 #include "reportpdf.h"
+#include "scenarioevents.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,7 +35,7 @@ ReportContent fullDay()
         s.setText(static_cast<Field>(i), QString::fromLatin1(texts[i]));
     s.setSlotLength(SlotLength::HalfHour);
     s.DistributeCalls();
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     return ReportContent::fromScenario(s, QStringLiteral("*.vnk"), QStringLiteral("New Agents"));
 }
 

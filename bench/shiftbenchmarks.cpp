@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
+#include "agentscenario.h"
 #include "mipsolver.h"
+#include "planservicecheck.h"
+#include "scheduleshiftday.h"
 #include "shiftcovermodel.h"
 #include "shiftday.h"
 #include "shiftplanner.h"
 #include "shifttype.h"
 #include "shiftvariant.h"
+#include "shiftplan.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,22 +16,52 @@
 
 namespace {
 
-// A whole day's requirement built directly: a handful of agents at night,
-// a morning peak near 11:00 and a smaller one near 15:00 of about 40.
+// The day's shape in agents at `hour`: a handful at night, a morning peak
+// near 11:00 and a smaller one near 15:00 of about 40.
+double agentsAt(double hour)
+{
+    const double pi = std::acos(-1.0);
+    const double morning = 34 * std::exp(-std::pow((hour - 11) / 2.5, 2));
+    const double afternoon = 26 * std::exp(-std::pow((hour - 15.5) / 2.0, 2));
+    return 3 + 3 * std::sin(pi * hour / 24) + morning + afternoon;
+}
+
+// A whole day's requirement built directly from that shape.
 ShiftDay wholeDay(int slotMinutes)
 {
     ShiftDay day;
     day.slotMinutes = slotMinutes;
     day.startMinuteOfDay = 0;
-    const double pi = std::acos(-1.0);
-    for (int minute = 0; minute < 24 * 60; minute += slotMinutes) {
-        const double hour = (minute + slotMinutes / 2.0) / 60.0;
-        const double morning = 34 * std::exp(-std::pow((hour - 11) / 2.5, 2));
-        const double afternoon = 26 * std::exp(-std::pow((hour - 15.5) / 2.0, 2));
-        const double base = 3 + 3 * std::sin(pi * hour / 24);
-        day.requirement.push_back(static_cast<int>(std::lround(base + morning + afternoon)));
-    }
+    for (int minute = 0; minute < 24 * 60; minute += slotMinutes)
+        day.requirement.push_back(static_cast<int>(std::lround(agentsAt((minute + slotMinutes / 2.0) / 60.0))));
     return day;
+}
+
+// A whole day's Schedule whose load follows the same shape (the offered
+// load about 85 % of it; talk 03:00, wrap 01:00, 80 % in 20 s, Erlang C),
+// computed: its day and its slots' service curves.
+struct ServiceBenchDay
+{
+    ShiftDay day;
+    ServiceDay service;
+};
+
+ServiceBenchDay wholeServiceDay(int slotMinutes)
+{
+    AgentScenario s;
+    for (const auto &[field, text] : {std::pair{Field::MaskEdit1, "00:00"}, {Field::MaskEdit7, "24:00"}, {Field::Edit1, "1000"},
+                                      {Field::MaskEdit2, "03:00"}, {Field::MaskEdit3, "01:00"}, {Field::MaskEdit4, "00:30"},
+                                      {Field::MaskEdit5, "80"}, {Field::MaskEdit6, "20"}})
+        s.setText(field, QString::fromLatin1(text));
+    s.setSlotLength(slotMinutes == 15 ? SlotLength::Quarter : SlotLength::HalfHour);
+    const int count = 24 * 60 / slotMinutes;
+    for (int slot = 1; slot <= count; ++slot) {
+        const double hour = ((slot - 1) * slotMinutes + slotMinutes / 2.0) / 60.0;
+        s.setSlotCalls(slot, static_cast<int>(std::lround(0.85 * agentsAt(hour) * slotMinutes * 60 / 240)));
+    }
+    s.setSlotCallsEdited(true);
+    s.TabSet1Click(Tab::Schedule);
+    return {ScheduleShiftDay(s), PlanServiceCheck(s.inputs()).serviceDay()};
 }
 
 // 8 hours with a half-hour unpaid break 3 to 5 hours in, 6 hours and 4
@@ -67,6 +101,40 @@ void BM_ShiftPlan48Slots(benchmark::State &state)
     planDay(state, 30);
 }
 BENCHMARK(BM_ShiftPlan48Slots)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The cheapest shifts whose day's service level reaches 80 %: reported with
+// whether the plan was proven optimal, its paid hours and the bound.
+void planServiceDay(benchmark::State &state, int slotMinutes)
+{
+    const ServiceBenchDay bench = wholeServiceDay(slotMinutes);
+    const std::vector<ShiftType> types = threeTypes(bench.day);
+    MipSettings settings;
+    settings.timeLimitSeconds = 60;
+    ShiftPlan::Solver solver;
+    for (auto _ : state) {
+        const ShiftPlanResult result = PlanShiftsForService(bench.day, types, bench.service, settings);
+        if (!result.plan) {
+            state.SkipWithError("no plan");
+            return;
+        }
+        solver = result.plan->solver;
+    }
+    state.counters["optimal"] = solver.optimal() ? 1 : 0;
+    state.counters["paidHours"] = solver.objective;
+    state.counters["bound"] = solver.bound;
+}
+
+void BM_ShiftServicePlan96Slots(benchmark::State &state)
+{
+    planServiceDay(state, 15);
+}
+BENCHMARK(BM_ShiftServicePlan96Slots)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ShiftServicePlan48Slots(benchmark::State &state)
+{
+    planServiceDay(state, 30);
+}
+BENCHMARK(BM_ShiftServicePlan48Slots)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Enumerating the variants and building the cover model of the 96-slot day,
 // which must take well under the solve.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "agentscenario.h"
 
+#include "scenarioevents.h"
+
 #include <benchmark/benchmark.h>
 
 // A whole day's Schedule by slot length: 24,000 calls spread over the day in
@@ -29,7 +31,7 @@ static void BM_ScheduleDayBySlotLength(benchmark::State &state)
         s.setPlanning(planning);
     }
     s.DistributeCalls();
-    const RecalcResult result = s.TabSet1Click(Tab::Schedule);
+    const RecalcResult result = ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     if (!result.valid || s.StringGrid1().rowCount() != 24 * 60 / minutesOf(*length) + 1) {
         state.SkipWithError("the day was not laid out in full");
         return;

@@ -3,6 +3,7 @@
 
 #include "agentscenario.h"
 #include "planningoptions.h"
+#include "shiftplan.h"
 
 #include <QString>
 #include <QStringList>
@@ -73,6 +74,9 @@ struct CommandLine
     std::optional<QString> shiftsFile;
     double timeLimitSeconds = 10;
     std::optional<QString> lpFile;
+    // --plan-goal: the plan printed, with both plans side by side; none
+    // prints the cover plan alone.
+    std::optional<ShiftGoal> planGoal;
 };
 
 // Reads the arguments after the program's name. Options take their value as

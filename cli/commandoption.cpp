@@ -2,6 +2,7 @@
 #include "commandoption.h"
 
 #include "planningoptioninfo.h"
+#include "shiftplantext.h"
 #include "staffingmodelinfo.h"
 
 namespace {
@@ -116,6 +117,17 @@ std::optional<QString> readWriteLp(CommandLine &line, const QString &value)
     return std::nullopt;
 }
 
+std::optional<QString> readPlanGoal(CommandLine &line, const QString &value)
+{
+    for (const ShiftGoal goal : {ShiftGoal::Cover, ShiftGoal::ServiceLevel}) {
+        if (value == ShiftPlanText::goalKey(goal)) {
+            line.planGoal = goal;
+            return std::nullopt;
+        }
+    }
+    return QStringLiteral("--plan-goal must be cover or service, not \"%1\"").arg(value);
+}
+
 std::optional<QString> readGraph(CommandLine &line, const QString &value)
 {
     if (!value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
@@ -195,6 +207,7 @@ const std::vector<CommandOption> &CommandOption::all()
         {QStringLiteral("--shifts-file"), ForShifts, readText<&CommandLine::shiftsFile>},
         {QStringLiteral("--time-limit"), ForShifts, readTimeLimit},
         {QStringLiteral("--write-lp"), ForShifts, readWriteLp},
+        {QStringLiteral("--plan-goal"), ForShifts, readPlanGoal},
         {QStringLiteral("--graph"), ForTables, readGraph},
         {QStringLiteral("--series"), ForTables, readSeries, true, true},
         {QStringLiteral("--bar"), ForTables, readBar, false, true},

@@ -7,6 +7,7 @@
 #include "intervalimport.h"
 #include "planningoptioninfo.h"
 #include "roster.h"
+#include "scenarioevents.h"
 #include "scenariofile.h"
 #include "slotvolumepaste.h"
 
@@ -207,7 +208,7 @@ std::optional<CalculatorRun> fillSchedule(AgentScenario &scenario, const Command
         if (auto failure = applyRosterFile(scenario, *line.haveFile, standardInput))
             return failure;
     }
-    *result = scenario.TabSet1Click(Tab::Schedule);
+    *result = ScenarioEvents(scenario).TabSet1Click(Tab::Schedule);
     return std::nullopt;
 }
 
@@ -217,7 +218,7 @@ std::optional<CalculatorRun> loadFile(AgentScenario &scenario, const CommandLine
 {
     // A new window is switched to its tab first; at the defaults that
     // recalculation refuses the number of calls, as the window would.
-    scenario.TabSet1Click(line.tab);
+    ScenarioEvents(scenario).TabSet1Click(line.tab);
     const LoadResult load = LoadScenario(scenario, line.fileName);
     if (!load.applied())
         return FailedRun(ExitFileError, load.message);

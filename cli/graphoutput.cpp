@@ -105,7 +105,8 @@ Written WriteGraph(const AgentScenario &scenario, const CommandLine &line, Serie
         return written;
     }
     ChartModel chart = newWindowChart(line.graphFlat);
-    const GraphRequest request{scenario.inputs().ScheduleMode, selection, line.graphBar, 60 / minutesOf(scenario.inputs().slotLength())};
+    const ScenarioInputs &inputs = scenario.inputs();
+    const GraphRequest request{inputs.ScheduleMode, selection, line.graphBar, 60 / minutesOf(inputs.slotLength())};
     const GraphBuildResult result = BuildGraph(chart, scenario.StringGrid1(), request, SeriesColourTable());
     if (!result.conversionError.isEmpty())
         written.message = result.conversionError;

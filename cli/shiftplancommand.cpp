@@ -5,6 +5,7 @@
 #include "commandline.h"
 #include "inputfile.h"
 #include "lpformat.h"
+#include "shiftplanpair.h"
 #include "scheduleshiftday.h"
 #include "shiftplanner.h"
 #include "shiftplanoutput.h"
@@ -47,6 +48,31 @@ std::optional<CalculatorRun> writeLp(const QString &name, const MipModel &model)
     return std::nullopt;
 }
 
+// --plan-goal: both plans, the goal's printed with the two side by side,
+// and the goal's model written.
+CalculatorRun runWithGoal(const AgentScenario &scenario, const CommandLine &line, const ShiftDay &day,
+                          const std::vector<ShiftType> &types, const MipSettings &settings)
+{
+    const PlanServiceCheck check(scenario.inputs());
+    const ShiftPlanPair pair = ShiftPlanPair::solve(day, types, settings, &check);
+    for (const ShiftPlanResult *result : {&pair.cover, pair.service ? &*pair.service : nullptr}) {
+        if (result && result->problem)
+            return invalid(result->problem->message);
+    }
+    const ShiftPlanResult &chosen = pair.of(*line.planGoal);
+    if (line.lpFile) {
+        if (auto failure = writeLp(*line.lpFile, chosen.model))
+            return *failure;
+    }
+    if (!chosen.plan)
+        return FailedRun(ExitSolverStopped, chosen.failure);
+    const ShiftPlanComparison comparison{pair.cover.plan ? &*pair.cover.plan : nullptr,
+                                                 pair.service && pair.service->plan ? &*pair.service->plan : nullptr};
+    CalculatorRun run;
+    run.out = ShiftPlanOutput::format(*chosen.plan, line.format, &comparison);
+    return run;
+}
+
 } // namespace
 
 CalculatorRun RunShiftPlanner(const AgentScenario &scenario, const CommandLine &line, const StandardInput &standardInput)
@@ -65,7 +91,10 @@ CalculatorRun RunShiftPlanner(const AgentScenario &scenario, const CommandLine &
     }
     MipSettings settings;
     settings.timeLimitSeconds = line.timeLimitSeconds;
-    const ShiftPlanResult result = PlanShifts(ScheduleShiftDay(scenario), types, settings);
+    const ShiftDay day = ScheduleShiftDay(scenario);
+    if (line.planGoal)
+        return runWithGoal(scenario, line, day, types, settings);
+    const ShiftPlanResult result = PlanShifts(day, types, settings);
     if (result.problem)
         return invalid(result.problem->message);
     if (line.lpFile) {

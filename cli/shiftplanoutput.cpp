@@ -33,6 +33,14 @@ Rows coverRows(const ShiftPlan &plan)
     return rows;
 }
 
+Rows comparisonRows(const ShiftPlanComparison &comparison)
+{
+    Rows rows{ShiftPlanText::comparisonHeadings()};
+    for (const QStringList &row : ShiftPlanText::comparisonRows(comparison))
+        rows.push_back(row);
+    return rows;
+}
+
 Rows totalRows(const ShiftPlan &plan)
 {
     Rows rows;
@@ -82,7 +90,30 @@ QJsonArray slotArray(const ShiftPlan &plan, const std::vector<int> &slotIndices)
     return array;
 }
 
-QString json(const ShiftPlan &plan)
+QJsonValue orNull(const std::optional<double> &value)
+{
+    return value ? QJsonValue(*value) : QJsonValue();
+}
+
+// The keys --plan-goal adds.
+void addGoalKeys(QJsonObject &root, const ShiftPlan &plan, const ShiftPlanComparison &comparison)
+{
+    root.insert(QStringLiteral("goal"), ShiftPlanText::goalKey(plan.goal()));
+    QJsonArray plans;
+    for (const auto &[goal, compared] : {std::pair{ShiftGoal::Cover, comparison.cover}, {ShiftGoal::ServiceLevel, comparison.service}})
+        plans.append(QJsonObject{{QStringLiteral("goal"), ShiftPlanText::goalKey(goal)},
+                                 {QStringLiteral("paidHours"), compared ? QJsonValue(compared->paidHours) : QJsonValue()},
+                                 {QStringLiteral("serviceLevel"), compared ? orNull(compared->dayServiceLevel) : QJsonValue()},
+                                 {QStringLiteral("optimal"), compared && compared->solver.optimal()}});
+    root.insert(QStringLiteral("comparison"), plans);
+    if (plan.serviceGoal)
+        root.insert(QStringLiteral("service"), QJsonObject{{QStringLiteral("goal"), *plan.serviceGoal},
+                                                           {QStringLiteral("serviceLevel"), orNull(plan.dayServiceLevel)},
+                                                           {QStringLiteral("meetsGoal"), plan.meetsServiceGoal()},
+                                                           {QStringLiteral("reachable"), orNull(plan.serviceReachable)}});
+}
+
+QString json(const ShiftPlan &plan, const ShiftPlanComparison *comparison)
 {
     QJsonArray shifts;
     for (const ShiftPlan::Shift &s : plan.shifts)
@@ -112,17 +143,19 @@ QString json(const ShiftPlan &plan)
                              {QStringLiteral("objective"), plan.solver.objective},
                              {QStringLiteral("bound"), plan.solver.bound},
                              {QStringLiteral("seconds"), plan.solver.seconds}};
-    const QJsonObject root{{QStringLiteral("slotMinutes"), plan.slotMinutes},
+    QJsonObject root{{QStringLiteral("slotMinutes"), plan.slotMinutes},
                            {QStringLiteral("shifts"), shifts},
                            {QStringLiteral("coverage"), coverage},
                            {QStringLiteral("totals"), totals},
                            {QStringLiteral("solver"), solver}};
+    if (comparison)
+        addGoalKeys(root, plan, *comparison);
     return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
 }
 
 } // namespace
 
-QString format(const ShiftPlan &plan, OutputFormat format)
+QString format(const ShiftPlan &plan, OutputFormat format, const ShiftPlanComparison *comparison)
 {
     switch (format) {
     case OutputFormat::Table: {
@@ -130,13 +163,19 @@ QString format(const ShiftPlan &plan, OutputFormat format)
             + aligned(totalRows(plan));
         for (const QString &note : ShiftPlanText::coverNotes(plan))
             out += note + QLatin1Char('\n');
+        if (comparison)
+            out += QLatin1Char('\n') + aligned(comparisonRows(*comparison));
         return out;
     }
-    case OutputFormat::Csv:
-        return csvRows(shiftRows(plan)) + QStringLiteral("\r\n") + csvRows(coverRows(plan)) + QStringLiteral("\r\n")
-            + csvRows(totalRows(plan));
+    case OutputFormat::Csv: {
+        QString out = csvRows(shiftRows(plan)) + QStringLiteral("\r\n") + csvRows(coverRows(plan))
+            + QStringLiteral("\r\n") + csvRows(totalRows(plan));
+        if (comparison)
+            out += QStringLiteral("\r\n") + csvRows(comparisonRows(*comparison));
+        return out;
+    }
     case OutputFormat::Json:
-        return json(plan);
+        return json(plan, comparison);
     }
     return {};
 }

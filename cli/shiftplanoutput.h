@@ -3,6 +3,7 @@
 
 #include "commandline.h"
 #include "shiftplan.h"
+#include "shiftplancomparison.h"
 
 #include <QString>
 
@@ -13,7 +14,9 @@ namespace ShiftPlanOutput {
 // under-cover, then the day's totals and the solver's status, as aligned
 // columns (table), RFC 4180 rows with CR LF (csv: the shifts, an empty row,
 // the cover, an empty row, the totals) or one JSON object with "shifts",
-// "coverage", "totals" and "solver".
-QString format(const ShiftPlan &plan, OutputFormat format);
+// "coverage", "totals" and "solver". With a comparison the table and CSV
+// end with it (after an empty line or row) and JSON adds "goal",
+// "comparison" and, for a service-level plan, "service".
+QString format(const ShiftPlan &plan, OutputFormat format, const ShiftPlanComparison *comparison = nullptr);
 
 } // namespace ShiftPlanOutput

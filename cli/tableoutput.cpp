@@ -108,7 +108,7 @@ void putDayFigures(QJsonObject &object, const AgentScenario &scenario)
 {
     const ScenarioInputs &inputs = scenario.inputs();
     if (!inputs.Planning.isDefault()) {
-        const DayTotals day = scenario.dayTotals();
+        const DayTotals day = ScheduleDayTotals(scenario);
         QJsonObject totals;
         totals[QLatin1String("requiredAgentHours")] = day.requiredAgentHours;
         totals[QLatin1String("scheduledAgentHours")] = day.scheduledAgentHours;
@@ -118,7 +118,7 @@ void putDayFigures(QJsonObject &object, const AgentScenario &scenario)
         object[QLatin1String("totals")] = totals;
     }
     if (inputs.hasRoster()) {
-        const RosterDay day = scenario.rosterDay();
+        const RosterDay day = ScheduleRosterDay(scenario);
         QJsonObject roster;
         roster[QLatin1String("serviceLevel")] = day.serviceLevel ? QJsonValue(*day.serviceLevel) : QJsonValue();
         roster[QLatin1String("shortSlots")] = day.shortSlots;
@@ -147,7 +147,7 @@ QString table(const AgentScenario &scenario)
                 line += QLatin1String("  ");
             line += grid.cell(columns[i], r).rightJustified(widths[i]);
         }
-        if (r > 0 && r == scenario.goalRow())
+        if (r > 0 && r == scenario.results().goalRow)
             line += QLatin1String(goalMark);
         out += line + QLatin1Char('\n');
     }
@@ -156,7 +156,7 @@ QString table(const AgentScenario &scenario)
         out += QStringLiteral("Total time: %1\n").arg(scenario.inputs().totalTimeText());
         for (const TotalsLine &total : DayTotalsLines(scenario))
             out += QStringLiteral("%1: %2\n").arg(total.caption, total.value);
-    } else if (scenario.goalRow() == 0) {
+    } else if (scenario.results().goalRow == 0) {
         out += QStringLiteral("No row meets the service level goal.\n");
     } else {
         for (const QString &note : GoalRowNotes(scenario))
@@ -213,13 +213,14 @@ QString json(const AgentScenario &scenario)
     const bool schedule = isSchedule(scenario);
     QJsonArray values;
     int slot = 0;
-    for (const RowValues &row : scenario.rowValues())
+    for (const RowValues &row : scenario.results().rowValues)
         values.append(rowObject(scenario, row, ++slot));
 
     QJsonObject object;
     object[QLatin1String("inputs")] = inputs;
     object[QLatin1String("tab")] = isSchedule(scenario) ? QLatin1String("schedule") : QLatin1String("agents");
-    object[QLatin1String("goalRow")] = scenario.goalRow() > 0 ? QJsonValue(scenario.goalRow()) : QJsonValue();
+    const int goalRow = scenario.results().goalRow;
+    object[QLatin1String("goalRow")] = goalRow > 0 ? QJsonValue(goalRow) : QJsonValue();
     object[QLatin1String("table")] = rows;
     object[QLatin1String("values")] = values;
     if (schedule) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "scenarioinvariants.h"
 
+#include "scenarioevents.h"
 #include "scenariofile.h"
 #include "staffingmodelinfo.h"
 
@@ -18,25 +19,26 @@ const QString FileName = QStringLiteral("fuzz.vnk");
 // window) is written with "60 min" checked.
 QStringList visibleState(const AgentScenario &s)
 {
+    const ScenarioInputs &inputs = s.inputs();
     QStringList state;
     for (int i = 0; i < FieldCount; ++i)
-        state << ComponentName(static_cast<Field>(i)) + QLatin1Char('=') + s.inputs().text(static_cast<Field>(i));
+        state << ComponentName(static_cast<Field>(i)) + QLatin1Char('=') + inputs.text(static_cast<Field>(i));
     state << QStringLiteral("slot-minutes=%1 edited=%2 total=%3")
-                 .arg(minutesOf(s.inputs().slotLength()))
-                 .arg(s.inputs().SlotCallsEdited)
-                 .arg(s.inputs().totalTimeText());
-    const int count = s.inputs().timeSlots().count;
+                 .arg(minutesOf(inputs.slotLength()))
+                 .arg(inputs.SlotCallsEdited)
+                 .arg(inputs.totalTimeText());
+    const int count = inputs.timeSlots().count;
     QStringList volumes;
     QStringList roster;
     for (int slot = 1; slot <= count; ++slot) {
         const auto index = static_cast<std::size_t>(slot);
-        volumes << QString::number(s.inputs().SlotCalls[index]);
-        roster << (s.inputs().SlotHave[index] ? QString::number(*s.inputs().SlotHave[index]) : QString());
+        volumes << QString::number(inputs.SlotCalls[index]);
+        roster << (inputs.SlotHave[index] ? QString::number(*inputs.SlotHave[index]) : QString());
     }
     state << QStringLiteral("volumes=") + volumes.join(QLatin1Char(','));
     state << QStringLiteral("have=") + roster.join(QLatin1Char(','));
-    state << QStringLiteral("rostered=%1").arg(s.inputs().hasRoster());
-    const PlanningOptions &p = s.inputs().Planning;
+    state << QStringLiteral("rostered=%1").arg(inputs.hasRoster());
+    const PlanningOptions &p = inputs.Planning;
     state << QStringLiteral("options=%1 %2 %3 %4 %5")
                  .arg(StaffingModelInfo::of(p.model).key)
                  .arg(p.shrinkagePercent)
@@ -108,7 +110,7 @@ QString BrokenScenarioInvariant(const QByteArray &bytes)
         return QStringLiteral("a reloaded scenario passes or fails the input check as the loaded one did");
 
     // The loaded scenario's Schedule, for the slot and schedule code.
-    scenario.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(scenario).TabSet1Click(Tab::Schedule);
     (void)ScenarioFileBytes(scenario);
     return {};
 }

@@ -15,7 +15,7 @@ ReportContent::Row ReportRow(const QStringList &texts)
 
 } // namespace
 
-ReportContent ShiftPlanReport(const ReportContent &base, const ShiftPlan &plan)
+ReportContent ShiftPlanReport(const ReportContent &base, const ShiftPlan &plan, const ShiftPlanComparison *comparison)
 {
     ReportContent content = base;
     content.shiftPlan = true;
@@ -33,5 +33,9 @@ ReportContent ShiftPlanReport(const ReportContent &base, const ShiftPlan &plan)
         content.dayLines.push_back({caption, value});
     for (const QString &note : ShiftPlanText::coverNotes(plan))
         content.dayLines.push_back({QStringLiteral("Note"), note});
+    if (comparison) {
+        for (const auto &[caption, value] : ShiftPlanText::comparisonLines(*comparison))
+            content.dayLines.push_back({caption, value});
+    }
     return content;
 }

@@ -2,10 +2,10 @@
 #include "scenariofile.h"
 
 #include "conversions.h"
+#include "scenariolines.h"
 #include "scenariooptionlines.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <limits>
@@ -14,23 +14,15 @@
 
 namespace {
 
-// Lines 1 to 11 are fixed; the volume lines follow.
-constexpr int FixedLines = 11;
-constexpr int LastVolumeLine = FixedLines + ScenarioInputs::SlotCapacity; // 111
+using ScenarioLines::CallsLine;
+using ScenarioLines::EndLine;
+using ScenarioLines::Excerpt;
+using ScenarioLines::FieldLines;
+using ScenarioLines::FixedLines;
+using ScenarioLines::SlotLengthLine;
+using ScenarioLines::StartLine;
 
-// A line's text for a message: control characters shown as '?', long texts cut.
-QString excerpt(const QString &text)
-{
-    constexpr int MaxShown = 24;
-    QString shown = text.left(MaxShown);
-    for (QChar &c : shown) {
-        if (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0))
-            c = QLatin1Char('?');
-    }
-    if (text.size() > MaxShown)
-        shown += QStringLiteral("...");
-    return QLatin1Char('"') + shown + QLatin1Char('"');
-}
+constexpr int LastVolumeLine = FixedLines + ScenarioInputs::SlotCapacity; // 111
 
 LoadResult failure(LoadResult::Status status, const QString &message)
 {
@@ -84,7 +76,7 @@ void applySlotLength(ScenarioInputs &scenario, const QStringList &lines, const S
     if (read.slotLength) {
         scenario.setSlotLength(*read.slotLength);
     } else {
-        const auto [length, checked] = lineElevenSlotLength(lines.at(10));
+        const auto [length, checked] = lineElevenSlotLength(lines.at(SlotLengthLine));
         scenario.setSlotLength(length, checked);
     }
 }
@@ -94,8 +86,8 @@ void applySlotLength(ScenarioInputs &scenario, const QStringList &lines, const S
 int slotCountOf(const QStringList &lines, const ScenarioOptionsRead &read)
 {
     ScenarioInputs scenario;
-    scenario.setText(Field::MaskEdit1, MaskedText(Field::MaskEdit1, lines.at(8)));
-    scenario.setText(Field::MaskEdit7, MaskedText(Field::MaskEdit7, lines.at(9)));
+    scenario.setText(Field::MaskEdit1, MaskedText(Field::MaskEdit1, lines.at(StartLine)));
+    scenario.setText(Field::MaskEdit7, MaskedText(Field::MaskEdit7, lines.at(EndLine)));
     applySlotLength(scenario, lines, read);
     return scenario.timeSlots().count;
 }
@@ -115,7 +107,7 @@ std::optional<LoadResult> checkOptionLines(const QStringList &lines, int first, 
         if (!IsOptionLine(text))
             return damaged(fileName, i + 1,
                            QStringLiteral("the line %1 follows the options, where only options may stand")
-                               .arg(excerpt(text)));
+                               .arg(Excerpt(text)));
         const QString key = text.left(text.indexOf(QLatin1Char('=')));
         if (keys.contains(key) && !IsRepeatableOption(key))
             return damaged(fileName, i + 1, QStringLiteral("the option \"%1\" is given twice").arg(key));
@@ -147,6 +139,58 @@ std::optional<LoadResult> checkOptionLines(const QStringList &lines, int first, 
     return std::nullopt;
 }
 
+// The fields' texts of the fixed lines. Setting them runs no field-exit
+// handling; each field puts its text through its own mask, so the window
+// shows what the next recalculation reads, and a saved text loads back
+// unchanged.
+void putFieldLines(ScenarioInputs &inputs, const QStringList &lines)
+{
+    for (const auto &[index, field] : FieldLines)
+        inputs.setText(field, MaskedText(field, lines.at(index)));
+}
+
+// Slot 1 on takes the values; the slots after them have none.
+template <typename SlotArray, typename Values>
+void putSlotValues(SlotArray &into, const Values &values)
+{
+    into.fill(std::nullopt);
+    for (std::size_t slot = 0; slot < values.size(); ++slot)
+        into[slot + 1] = values[slot];
+}
+
+// The option lines' planning options, roster, slot times and shift types.
+void putOptions(ScenarioInputs &inputs, const ScenarioOptionsRead &read)
+{
+    inputs.Planning = read.planning;
+    putSlotValues(inputs.SlotHave, read.roster);
+    putSlotValues(inputs.SlotTalkSeconds, read.slotTalk);
+    putSlotValues(inputs.SlotWrapSeconds, read.slotWrap);
+    inputs.ShiftTypes = read.shiftTypes;
+}
+
+// The volume lines, those before the first option line; their sum over the
+// scenario's time slots. A file with volume lines gives every slot's volume:
+// the slots after its last line have none, whatever the window held before.
+// The total is that of the scenario's time slots, the volumes the Schedule
+// shows and a save writes; a line beyond the last slot is kept but counts
+// for none.
+qint64 putVolumeLines(ScenarioInputs &inputs, const QStringList &lines, int options)
+{
+    inputs.SlotCallsEdited = false;
+    for (int i = FixedLines; i < options; ++i) {
+        inputs.SlotCalls[static_cast<std::size_t>(i - FixedLines + 1)] = *Calc::ParseInteger(lines.at(i));
+        inputs.SlotCallsEdited = true;
+    }
+    qint64 sum = 0;
+    if (inputs.SlotCallsEdited) {
+        std::fill(inputs.SlotCalls.begin() + (options - FixedLines + 1), inputs.SlotCalls.end(), 0);
+        const int count = inputs.timeSlots().count;
+        for (int slot = 1; slot <= count; ++slot)
+            sum += inputs.SlotCalls[static_cast<std::size_t>(slot)];
+    }
+    return sum;
+}
+
 } // namespace
 
 QStringList SplitScenarioLines(const QByteArray &bytes)
@@ -167,74 +211,6 @@ QStringList SplitScenarioLines(const QByteArray &bytes)
     if (i > start)
         lines << QString::fromLatin1(bytes.constData() + start, i - start);
     return lines;
-}
-
-QByteArray ScenarioFileBytes(const AgentScenario &scenario)
-{
-    const ScenarioInputs &inputs = scenario.inputs();
-    // Line 11 names 30 or 60 minutes; 15-minute slots write "0" here and
-    // say their length in an option line (ScenarioOptionLines).
-    const QStringList fixed{
-        QStringLiteral("vnk"),
-        inputs.text(Field::MaskEdit5),
-        inputs.text(Field::MaskEdit6),
-        inputs.text(Field::Edit1),
-        inputs.text(Field::MaskEdit1), // kept for the layout; readers take line 9
-        inputs.text(Field::MaskEdit2),
-        inputs.text(Field::MaskEdit3),
-        inputs.text(Field::MaskEdit4),
-        inputs.text(Field::MaskEdit1),
-        inputs.text(Field::MaskEdit7),
-        inputs.slotLength() == SlotLength::Hour ? QStringLiteral("1") : QStringLiteral("0"),
-    };
-    QByteArray bytes;
-    for (const QString &line : fixed)
-        bytes += line.toLatin1() + "\r\n";
-    if (inputs.SlotCallsEdited) {
-        const int count = inputs.timeSlots().count;
-        for (int slot = 1; slot <= count; ++slot)
-            bytes += QByteArray::number(inputs.SlotCalls[static_cast<std::size_t>(slot)]) + "\r\n";
-    }
-    for (const QString &line : ScenarioOptionLines(scenario))
-        bytes += line.toLatin1() + "\r\n";
-    return bytes;
-}
-
-SaveResult SaveScenario(const AgentScenario &scenario, const QString &path)
-{
-    const QByteArray bytes = ScenarioFileBytes(scenario);
-    SaveResult result;
-    auto fail = [&](const QString &reason) {
-        result.message = QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason);
-        return result;
-    };
-    // Loading needs the number of calls as a whole number: a file written
-    // without one could never be loaded back, so it is not written at all.
-    if (!Calc::ParseInteger(scenario.inputs().text(Field::Edit1))) {
-        result.message = QStringLiteral("File \"%1\" was not saved: the number of calls %2 is not a whole number, "
-                                        "so the file could not be loaded again.")
-                             .arg(path, excerpt(scenario.inputs().text(Field::Edit1)));
-        return result;
-    }
-    // QSaveFile writes a temporary file and renames it over the target only
-    // on commit, so the file that was there survives any failure.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    // The explicit flush matters: Qt 6.4's commit() ignores a flush that
-    // wrote only part of the file (disk full, file size limit) and would
-    // rename the cut temporary file over the target.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        QString reason = file.errorString();
-        if (file.error() == QFileDevice::NoError || reason == QLatin1String("Unknown error"))
-            reason = QStringLiteral("The file could not be written in full.");
-        file.cancelWriting();
-        return fail(reason);
-    }
-    if (!file.commit())
-        return fail(file.errorString());
-    result.ok = true;
-    return result;
 }
 
 LoadResult LoadScenario(AgentScenario &scenario, const QString &path)
@@ -295,9 +271,10 @@ LoadResult CheckScenarioLines(const QStringList &fileLines, const QString &fileN
     // reported is the first one that would have stopped the load.
     if (lines.size() < 4)
         return missingLine(fileName, lines);
-    if (!Calc::ParseInteger(lines.at(3)))
-        return damaged(fileName, 4,
-                       QStringLiteral("the number of calls %1 is not a whole number").arg(excerpt(lines.at(3))));
+    if (!Calc::ParseInteger(lines.at(CallsLine)))
+        return damaged(fileName, CallsLine + 1,
+                       QStringLiteral("the number of calls %1 is not a whole number")
+                           .arg(Excerpt(lines.at(CallsLine))));
     if (lines.size() < FixedLines)
         return missingLine(fileName, lines);
     // The volumes are summed in 64 bits and the total must fit a 32-bit whole
@@ -314,7 +291,7 @@ LoadResult CheckScenarioLines(const QStringList &fileLines, const QString &fileN
         if (!volume)
             return damaged(fileName, k,
                            QStringLiteral("the call volume %1 of time slot %2 is not a whole number")
-                               .arg(excerpt(text))
+                               .arg(Excerpt(text))
                                .arg(k - FixedLines));
         sum += *volume;
         if (sum > std::numeric_limits<int>::max() || sum < std::numeric_limits<int>::min())
@@ -338,22 +315,7 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, 
 
     // The file's inputs are put together apart and then applied as a whole.
     ScenarioInputs inputs = scenario.inputs();
-    // Setting the texts runs no field-exit handling; each field puts its
-    // text through its own mask, so the window shows what the next
-    // recalculation reads, and a saved text loads back unchanged.
-    auto put = [&inputs, &lines](Field field, int index) {
-        inputs.setText(field, MaskedText(field, lines.at(index)));
-    };
-    put(Field::MaskEdit5, 1);
-    put(Field::MaskEdit6, 2);
-    put(Field::Edit1, 3);
-    const int stated = *Calc::ParseInteger(lines.at(3));
-    put(Field::MaskEdit2, 5);
-    put(Field::MaskEdit3, 6);
-    put(Field::MaskEdit4, 7);
-    put(Field::MaskEdit1, 8);
-    put(Field::MaskEdit7, 9);
-
+    putFieldLines(inputs, lines);
     const int options = firstOptionLine(lines);
     ScenarioOptionsRead read;
     checkOptionLines(lines, options, fileName, read);
@@ -361,36 +323,11 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, 
     // follows. Any other text than "0" or "1" in line 11 leaves every slot
     // button unchecked: 60-minute slots.
     applySlotLength(inputs, lines, read);
-    inputs.Planning = read.planning;
-    inputs.SlotHave.fill(std::nullopt);
-    for (std::size_t slot = 0; slot < read.roster.size(); ++slot)
-        inputs.SlotHave[slot + 1] = read.roster[slot];
-    inputs.SlotTalkSeconds.fill(std::nullopt);
-    inputs.SlotWrapSeconds.fill(std::nullopt);
-    for (std::size_t slot = 0; slot < read.slotTalk.size(); ++slot)
-        inputs.SlotTalkSeconds[slot + 1] = read.slotTalk[slot];
-    for (std::size_t slot = 0; slot < read.slotWrap.size(); ++slot)
-        inputs.SlotWrapSeconds[slot + 1] = read.slotWrap[slot];
-    inputs.ShiftTypes = read.shiftTypes;
-
-    inputs.SlotCallsEdited = false;
-    for (int i = FixedLines; i < options; ++i) {
-        inputs.SlotCalls[static_cast<std::size_t>(i - FixedLines + 1)] = *Calc::ParseInteger(lines.at(i));
-        inputs.SlotCallsEdited = true;
-    }
-    // A file with volume lines gives every slot's volume: the slots after its
-    // last line have none, whatever the window held before. The total is
-    // that of the scenario's time slots, the volumes the Schedule shows and a
-    // save writes; a line beyond the last slot is kept but counts for none.
-    qint64 sum = 0;
-    if (inputs.SlotCallsEdited) {
-        std::fill(inputs.SlotCalls.begin() + (options - FixedLines + 1), inputs.SlotCalls.end(), 0);
-        const int count = inputs.timeSlots().count;
-        for (int slot = 1; slot <= count; ++slot)
-            sum += inputs.SlotCalls[static_cast<std::size_t>(slot)];
-    }
+    putOptions(inputs, read);
+    const qint64 sum = putVolumeLines(inputs, lines, options);
     // Volumes that do not add up to a stated total give way to an even spread
     // of that total; a stated total of 0 takes the volumes' sum instead.
+    const int stated = *Calc::ParseInteger(lines.at(CallsLine));
     if (sum != stated) {
         if (stated == 0)
             inputs.setText(Field::Edit1, QString::number(sum));

@@ -73,7 +73,8 @@ QString quoted(const QString &text)
 }
 
 // The entries of a slot list for the day's slots, slot 1 first.
-RosterValues slotEntries(const AgentScenario &scenario, const std::array<std::optional<int>, ScenarioInputs::SlotCapacity + 1> &values)
+RosterValues slotEntries(const AgentScenario &scenario,
+                         const std::array<std::optional<int>, ScenarioInputs::SlotCapacity + 1> &values)
 {
     const int count = scenario.inputs().timeSlots().count;
     RosterValues entries;

@@ -114,10 +114,12 @@ MipSolution SolveMip(const MipModel &model, const MipSettings &settings)
     CbcSolverUsefulData data;
     data.noPrinting_ = true;
     CbcMain0(cbc, data);
-    const char *arguments[] = {"varnook", "-log", "0", "-timeMode", "elapsed", "-seconds", seconds.c_str(),
-                               "-solve", "-quit"};
+    std::vector<const char *> arguments = {"varnook", "-log", "0", "-timeMode", "elapsed", "-seconds", seconds.c_str()};
+    if (settings.proximitySearch)
+        arguments.insert(arguments.end(), {"-proximity", "on"});
+    arguments.insert(arguments.end(), {"-solve", "-quit"});
     if (!(settings.cancel && settings.cancel->load()))
-        CbcMain1(static_cast<int>(std::size(arguments)), arguments, cbc, NoCallBack, data);
+        CbcMain1(static_cast<int>(arguments.size()), arguments.data(), cbc, NoCallBack, data);
 
     result.cancelled = settings.cancel && settings.cancel->load();
     const double *best = cbc.bestSolution();

@@ -29,6 +29,11 @@ struct MipSettings
     // Set from another thread to stop the search; the best solution found so
     // far is returned. May be null.
     const std::atomic<bool> *cancel = nullptr;
+    // CBC's proximity search, which looks for cheaper solutions near the
+    // best one found: the service-level model, whose relaxation spreads
+    // fractions of shifts over the day, finds its optimum and proves it
+    // many times sooner with it; the cover model needs none.
+    bool proximitySearch = false;
 };
 
 // Solves `model` with COIN-OR CBC (presolve, cuts and heuristics as its

@@ -31,4 +31,14 @@ struct ShiftCoverModel
                           const std::vector<ShiftVariant> &variants, Goal goal, int shortfallCap = 0);
     // Whether some variant works each slot.
     static std::vector<bool> reachableSlots(const ShiftDay &day, const std::vector<ShiftVariant> &variants);
+
+    // What the cover model shares with the service-level model: the
+    // variants' columns (0.., costing their paid hours or nothing) with the
+    // comments naming the types, each capped type's maximum row, and a
+    // slot's name in rows and columns ("0830").
+    static void addShiftColumns(MipModel &model, const ShiftDay &day, const std::vector<ShiftType> &types,
+                                const std::vector<ShiftVariant> &variants, bool paidHoursCost);
+    static void addMaximumRows(MipModel &model, const std::vector<ShiftType> &types,
+                               const std::vector<ShiftVariant> &variants);
+    static std::string slotName(const ShiftDay &day, int slot);
 };

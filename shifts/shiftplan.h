@@ -8,6 +8,14 @@
 #include <optional>
 #include <vector>
 
+struct ShiftDay;
+struct ShiftType;
+struct ShiftVariant;
+
+// What a shift plan aims at: every slot's requirement, or the day's
+// service level at the fewest paid hours.
+enum class ShiftGoal { Cover, ServiceLevel };
+
 // The shifts chosen for a day and what they give, slot by slot and for the
 // day. Times are minutes of the day (0..1439); hours are agent-hours.
 struct ShiftPlan
@@ -62,6 +70,23 @@ struct ShiftPlan
     std::vector<int> shortSlots;       // reachable slots staffed below their requirement
     Solver solver;
 
+    // The day's call-weighted service level the roster check gives the
+    // staffed agents, set by whoever holds the staffing model; none before.
+    std::optional<double> dayServiceLevel;
+    // A plan for a day's service level: the level aimed at (0..1) and, when
+    // the shift types cannot reach it, the most they reach, which the plan
+    // then gives at the fewest paid hours. None for a plan that covers slots.
+    std::optional<double> serviceGoal;
+    std::optional<double> serviceReachable;
+
+    ShiftGoal goal() const { return serviceGoal ? ShiftGoal::ServiceLevel : ShiftGoal::Cover; }
     // The agents each slot is staffed with, slot 1 first.
     std::vector<int> staffedPerSlot() const;
+    // Whether the roster check's day's service level reaches the goal.
+    bool meetsServiceGoal() const { return serviceGoal && dayServiceLevel && *dayServiceLevel >= *serviceGoal; }
+
+    // The plan of the solver's column values (agents per variant, the
+    // variants' columns first), with each slot's cover and the day's totals.
+    static ShiftPlan read(const ShiftDay &day, const std::vector<ShiftType> &types,
+                          const std::vector<ShiftVariant> &variants, const std::vector<double> &values);
 };

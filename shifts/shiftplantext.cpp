@@ -12,6 +12,23 @@ QString hours(double value)
     return QString::number(value, 'f', 2);
 }
 
+QString level(double value)
+{
+    return QString::number(value * 100, 'f', 1) + QLatin1Char('%');
+}
+
+QString goalName(const ShiftPlan &plan)
+{
+    if (!plan.serviceGoal)
+        return QStringLiteral("Cover every slot");
+    return QStringLiteral("Service level %1%").arg(QString::number(*plan.serviceGoal * 100, 'g', 4));
+}
+
+QString goalKey(ShiftGoal goal)
+{
+    return goal == ShiftGoal::Cover ? QStringLiteral("cover") : QStringLiteral("service");
+}
+
 QStringList shiftHeadings()
 {
     return {QStringLiteral("Shift"), QStringLiteral("Start"), QStringLiteral("Break"), QStringLiteral("End"),
@@ -39,11 +56,46 @@ QStringList coverRow(const ShiftPlan::Slot &slot)
 
 std::vector<std::pair<QString, QString>> totals(const ShiftPlan &plan)
 {
-    return {{QStringLiteral("Paid agent-hours"), hours(plan.paidHours)},
-            {QStringLiteral("Required agent-hours"), hours(plan.requiredHours)},
-            {QStringLiteral("Efficiency"), QStringLiteral("%1%").arg(QString::number(plan.efficiency * 100, 'f', 1))},
-            {QStringLiteral("Agents"), QString::number(plan.agents)},
-            {QStringLiteral("Solver"), solverStatus(plan.solver)}};
+    std::vector<std::pair<QString, QString>> lines{
+        {QStringLiteral("Paid agent-hours"), hours(plan.paidHours)},
+        {QStringLiteral("Required agent-hours"), hours(plan.requiredHours)},
+        {QStringLiteral("Efficiency"), QStringLiteral("%1%").arg(QString::number(plan.efficiency * 100, 'f', 1))},
+        {QStringLiteral("Agents"), QString::number(plan.agents)}};
+    if (plan.serviceGoal && plan.dayServiceLevel)
+        lines.emplace_back(QStringLiteral("Day's service level"),
+                           QStringLiteral("%1 (goal %2%)").arg(level(*plan.dayServiceLevel), QString::number(*plan.serviceGoal * 100, 'g', 4)));
+    lines.emplace_back(QStringLiteral("Solver"), solverStatus(plan.solver));
+    return lines;
+}
+
+QStringList comparisonHeadings()
+{
+    return {QStringLiteral("Plan"), QStringLiteral("Paid hrs"), QStringLiteral("Service level")};
+}
+
+std::vector<QStringList> comparisonRows(const ShiftPlanComparison &plans)
+{
+    std::vector<QStringList> rows;
+    for (const ShiftPlan *plan : {plans.cover, plans.service}) {
+        if (!plan) {
+            rows.push_back({rows.empty() ? QStringLiteral("Cover every slot") : QStringLiteral("Service level"),
+                            QStringLiteral("no plan"), QString()});
+            continue;
+        }
+        rows.push_back({goalName(*plan), hours(plan->paidHours),
+                        plan->dayServiceLevel ? level(*plan->dayServiceLevel) : QStringLiteral("none")});
+    }
+    return rows;
+}
+
+std::vector<std::pair<QString, QString>> comparisonLines(const ShiftPlanComparison &plans)
+{
+    std::vector<std::pair<QString, QString>> lines;
+    for (const QStringList &row : comparisonRows(plans)) {
+        const bool planned = !row[2].isEmpty();
+        lines.emplace_back(row[0], planned ? QStringLiteral("%1 paid hours, service level %2").arg(row[1], row[2]) : row[1]);
+    }
+    return lines;
 }
 
 QString solverKey(const ShiftPlan::Solver &solver)
@@ -78,6 +130,19 @@ QStringList coverNotes(const ShiftPlan &plan)
     QStringList notes;
     if (!plan.unreachableSlots.empty())
         notes << QStringLiteral("No shift type reaches %1: left out of the plan.").arg(slotList(plan, plan.unreachableSlots));
+    if (plan.serviceGoal) {
+        if (!plan.shortSlots.empty())
+            notes << QStringLiteral("Below their requirement for the day's service level: %1.").arg(slotList(plan, plan.shortSlots));
+        const QString goal = QString::number(*plan.serviceGoal * 100, 'g', 4);
+        if (plan.serviceReachable)
+            notes << QStringLiteral("The shift types reach a day's service level of at most %1, short of the goal of %2% "
+                                    "by %3 points: the plan gives that level at the fewest paid hours.")
+                         .arg(level(*plan.serviceReachable), goal,
+                              QString::number((*plan.serviceGoal - *plan.serviceReachable) * 100, 'f', 1));
+        else if (plan.dayServiceLevel && !plan.meetsServiceGoal())
+            notes << QStringLiteral("The roster check gives the plan %1, below the goal of %2%.").arg(level(*plan.dayServiceLevel), goal);
+        return notes;
+    }
     if (!plan.shortSlots.empty())
         notes << QStringLiteral("The maximums leave %1 agent-slots short, at %2.")
                      .arg(plan.shortfall)

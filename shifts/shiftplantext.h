@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shiftplan.h"
+#include "shiftplancomparison.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,10 +19,18 @@ QString solverStatus(const ShiftPlan::Solver &solver);
 QString solverKey(const ShiftPlan::Solver &solver);
 // The start times of slots (from 0), "08:00, 11:30".
 QString slotList(const ShiftPlan &plan, const std::vector<int> &slotIndices);
-// Notes on slots left out or short, one sentence each; none with full cover.
+// Notes on slots left out or short, one sentence each; none with full
+// cover. A plan for the day's service level names the slots below their
+// requirement as its choice, and a goal it does not reach.
 QStringList coverNotes(const ShiftPlan &plan);
 // Hours with two decimals, "22.50".
 QString hours(double value);
+// A day's service level with one decimal, "80.3%".
+QString level(double value);
+// What the plan aims at: "Cover every slot" or "Service level 80%".
+QString goalName(const ShiftPlan &plan);
+// "cover" or "service", as varnook-calc takes and writes the goal.
+QString goalKey(ShiftGoal goal);
 
 // The shifts table: headings, and one row of texts per shift.
 QStringList shiftHeadings();
@@ -31,7 +40,15 @@ QStringList shiftRow(const ShiftPlan::Shift &shift);
 QStringList coverHeadings();
 QStringList coverRow(const ShiftPlan::Slot &slot);
 // The day's figures, caption and value: paid and required agent-hours,
-// efficiency, agents, and the solver's status.
+// efficiency, agents, and the solver's status; a plan for the day's
+// service level adds that level (the roster check's) after the agents.
 std::vector<std::pair<QString, QString>> totals(const ShiftPlan &plan);
+
+// The two plans side by side: headings, then per plan its goal, paid hours
+// and the roster check's day's service level ("no plan" for one missing);
+// or per plan its goal and a line "195.00 paid hours, service level 90.0%".
+QStringList comparisonHeadings();
+std::vector<QStringList> comparisonRows(const ShiftPlanComparison &plans);
+std::vector<std::pair<QString, QString>> comparisonLines(const ShiftPlanComparison &plans);
 
 } // namespace ShiftPlanText

@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "agentscenario.h"
 
-#include "conversions.h"
 #include "roster.h"
 #include "staffingmodelinfo.h"
 #include "scheduletable.h"
 #include "slottimeconversion.h"
 #include "slotvolumes.h"
-#include "texts.h"
 
 #include <algorithm>
+
+namespace {
+
+bool isSlot(int slot)
+{
+    return slot >= 1 && slot <= ScenarioInputs::SlotCapacity;
+}
+
+} // namespace
 
 AgentScenario::AgentScenario()
 {
@@ -23,15 +30,6 @@ void AgentScenario::setInputs(ScenarioInputs inputs)
     inputs.ScheduleMode = m_inputs.ScheduleMode;
     m_inputs = std::move(inputs);
 }
-
-namespace {
-
-bool isSlot(int slot)
-{
-    return slot >= 1 && slot <= ScenarioInputs::SlotCapacity;
-}
-
-} // namespace
 
 void AgentScenario::setSlotCalls(int slot, int calls)
 {
@@ -76,39 +74,16 @@ const StaffingModel &AgentScenario::staffingModel() const
     return *m_models.front();
 }
 
-int AgentScenario::addTableFilledListener(std::function<void()> listener)
-{
-    const int handle = m_nextListenerHandle++;
-    m_tableFilledListeners.emplace_back(handle, std::move(listener));
-    return handle;
-}
-
-void AgentScenario::removeTableFilledListener(int handle)
-{
-    auto &listeners = m_tableFilledListeners;
-    listeners.erase(std::remove_if(listeners.begin(), listeners.end(),
-                                   [handle](const auto &entry) { return entry.first == handle; }),
-                    listeners.end());
-}
-
-void AgentScenario::tableFilled()
-{
-    // A copy: a listener may add or remove listeners.
-    const auto listeners = m_tableFilledListeners;
-    for (const auto &entry : listeners)
-        entry.second();
-}
-
 void AgentScenario::PrepareGrid()
 {
-    m_rowValues.clear();
-    if (m_tab == Tab::Agents)
+    m_results.rowValues.clear();
+    if (tab() == Tab::Agents)
         AgentsTable::prepareLayout(m_grid);
     else
         ScheduleTable::prepareLayout(m_grid, m_inputs.BuildTimeSlots(), m_inputs);
     showExtraColumns();
-    m_goalRow = 0;
-    m_goalDecidedBy = 0;
+    m_results.goalRow = 0;
+    m_results.goalDecidedBy = 0;
 }
 
 void AgentScenario::showExtraColumns()
@@ -119,69 +94,35 @@ void AgentScenario::showExtraColumns()
     std::vector<int> shown;
     if (m_inputs.Planning.hasShrinkage())
         shown.push_back(ResultTable::SchedColumn);
-    if (m_tab == Tab::Schedule && m_inputs.rosterColumnsShown()) {
+    if (tab() == Tab::Schedule && m_inputs.rosterColumnsShown()) {
         for (int column = ResultTable::HaveColumn; column <= ResultTable::HaveAnswerColumn; ++column)
             shown.push_back(column);
     }
-    if (m_tab == Tab::Schedule && m_inputs.slotTimesColumnsShown()) {
+    if (tab() == Tab::Schedule && m_inputs.slotTimesColumnsShown()) {
         shown.push_back(ResultTable::SlotTalkColumn);
         shown.push_back(ResultTable::SlotWrapColumn);
         shown.push_back(ResultTable::SlotHandleColumn);
     }
-    const int agentsColumn = m_tab == Tab::Agents ? int(ResultTable::AgentsColumn) : int(ResultTable::SlotAgentsColumn);
+    const int agentsColumn = tab() == Tab::Agents ? int(ResultTable::AgentsColumn) : int(ResultTable::SlotAgentsColumn);
     m_grid.setShownExtraColumns(shown, agentsColumn);
     for (int column : shown) {
         m_grid.setCell(column, 0, QString::fromLatin1(extraHeaders[column - ResultTable::ColumnCount]));
         for (int row = 1; row < m_grid.rowCount(); ++row)
-            m_grid.setCell(column, row, typedCellText(column, row));
+            m_grid.setCell(column, row, m_inputs.typedCellText(column, row));
     }
-}
-
-QString AgentScenario::typedCellText(int column, int row) const
-{
-    const auto slot = static_cast<std::size_t>(std::min(row, ScenarioInputs::SlotCapacity));
-    const std::optional<int> *value = nullptr;
-    if (column == ResultTable::HaveColumn)
-        value = &m_inputs.SlotHave[slot];
-    else if (column == ResultTable::SlotTalkColumn)
-        value = &m_inputs.SlotTalkSeconds[slot];
-    else if (column == ResultTable::SlotWrapColumn)
-        value = &m_inputs.SlotWrapSeconds[slot];
-    if (!value || !*value)
-        return QString();
-    if (column == ResultTable::HaveColumn)
-        return QString::number(**value);
-    return Calc::DurationText(**value / 3600.0);
-}
-
-bool AgentScenario::typedExtraColumn(int column) const
-{
-    const bool typed = column == ResultTable::HaveColumn || column == ResultTable::SlotTalkColumn
-        || column == ResultTable::SlotWrapColumn;
-    return typed && m_grid.isShown(column);
-}
-
-DayTotals AgentScenario::dayTotals() const
-{
-    return ComputeDayTotals(m_rowValues, m_inputs.timeSlots().slotHours(), m_inputs.Planning.paidMinutes);
-}
-
-RosterDay AgentScenario::rosterDay() const
-{
-    return ComputeRosterDay(m_rowValues, m_inputs.timeSlots().slotHours());
 }
 
 RecalcResult AgentScenario::Recalculate()
 {
     RecalcResult result;
     result.ran = true;
-    ++m_recalculations;
+    ++m_results.recalculations;
     m_tableShown = false;
     if (!m_inputs.ValidateInputs()) {
         result.valid = false;
         result.failing = m_inputs.FailingField;
-        if (onInvalidInput)
-            onInvalidInput(result);
+        if (m_hooks.onInvalidInput)
+            m_hooks.onInvalidInput(result);
         PrepareGrid();
         return result;
     }
@@ -214,16 +155,17 @@ bool AgentScenario::inputsChangedSinceTable() const
 
 void AgentScenario::FillAgentsTable()
 {
-    m_goalRow = AgentsTable(m_inputs, staffingModel()).fill(m_grid, m_rowValues, &m_goalDecidedBy);
-    tableFilled();
+    const AgentsTable table(m_inputs, staffingModel());
+    m_results.goalRow = table.fill(m_grid, m_results.rowValues, &m_results.goalDecidedBy);
+    m_hooks.tableFilled();
 }
 
 void AgentScenario::ComputeSchedule()
 {
-    const ScheduleTable::CallTotals totals = ScheduleTable(m_inputs, staffingModel()).fill(m_grid, m_rowValues);
+    const ScheduleTable::CallTotals totals = ScheduleTable(m_inputs, staffingModel()).fill(m_grid, m_results.rowValues);
     if (totals.lastReadable)
         m_inputs.CallCount = *totals.lastReadable;
-    tableFilled();
+    m_hooks.tableFilled();
     // The number of calls becomes the day's total of the slot volumes.
     m_inputs.setText(Field::Edit1, QString::number(totals.day));
 }
@@ -231,13 +173,13 @@ void AgentScenario::ComputeSchedule()
 void AgentScenario::DistributeCalls()
 {
     const int count = m_inputs.spreadCalls();
-    if (m_inputs.ScheduleMode) {
-        for (int i = 1; i <= count; ++i)
-            m_grid.setCell(ResultTable::CallsColumn, i, QString::number(m_inputs.SlotCalls[static_cast<std::size_t>(i)]));
-    }
+    if (!m_inputs.ScheduleMode)
+        return;
+    for (int i = 1; i <= count; ++i)
+        m_grid.setCell(ResultTable::CallsColumn, i, QString::number(m_inputs.SlotCalls[static_cast<std::size_t>(i)]));
 }
 
-void AgentScenario::changeSlotLength(SlotLength from)
+void AgentScenario::convertSlots(SlotLength from)
 {
     // Volumes and roster follow the slots by clock time; only the slots in
     // use are converted, and a roster value past the new slots is dropped,
@@ -264,106 +206,12 @@ void AgentScenario::changeSlotLength(SlotLength from)
     PrepareGrid(); // lays the new slots out with their volumes and roster
 }
 
-RecalcResult AgentScenario::Edit1Exit(bool modified)
-{
-    if (!modified)
-        return {};
-    DistributeCalls();
-    const RecalcResult result = Recalculate();
-    m_inputs.SlotCallsEdited = false;
-    return result;
-}
-
-RecalcResult AgentScenario::MaskEdit1Exit(bool modified)
-{
-    if (!modified)
-        return {};
-    PrepareGrid();
-    DistributeCalls();
-    return Recalculate();
-}
-
-RecalcResult AgentScenario::MaskEdit7Exit(bool modified)
-{
-    return MaskEdit1Exit(modified);
-}
-
-RecalcResult AgentScenario::MaskEdit4Exit()
-{
-    return Recalculate();
-}
-
-RecalcResult AgentScenario::RadioButton1Click(SlotLength chosen)
+bool AgentScenario::changeSlotLength(SlotLength chosen)
 {
     const SlotLength old = m_inputs.slotLength();
     m_inputs.setSlotLength(chosen);
     if (chosen == old)
-        return {};
-    changeSlotLength(old);
-    return Recalculate();
-}
-
-RecalcResult AgentScenario::TabSet1Click(Tab tab)
-{
-    m_tab = tab;
-    m_inputs.ScheduleMode = tab == Tab::Schedule;
-    return Recalculate();
-}
-
-RecalcResult AgentScenario::StringGrid1Click()
-{
-    if (!m_inputs.ScheduleMode)
-        return {};
-    if (m_grid.currentColumn() == ResultTable::CallsColumn)
-        return Recalculate();
-    // A roster or slot time cell takes typing as a Calls cell does; its
-    // value is checked and applied when its editor closes.
-    if (typedExtraColumn(m_grid.currentColumn()))
-        return {};
-    m_grid.setCurrentCell(ResultTable::CallsColumn, m_grid.currentRow());
-    return {};
-}
-
-void AgentScenario::StringGrid1Enter()
-{
-    const int column = m_grid.currentColumn();
-    if (m_inputs.ScheduleMode && column != ResultTable::CallsColumn && !typedExtraColumn(column))
-        m_grid.setCurrentCell(ResultTable::CallsColumn, m_grid.currentRow());
-}
-
-RecalcResult AgentScenario::StringGrid1Exit()
-{
-    if (!m_inputs.ScheduleMode)
-        return {};
-    return Recalculate();
-}
-
-RecalcResult AgentScenario::StringGrid1KeyPress(QChar key)
-{
-    // Typing a roster value or a slot time leaves the slot volumes as they
-    // were set.
-    if (!typedExtraColumn(m_grid.currentColumn()))
-        m_inputs.SlotCallsEdited = true;
-    if (key == Calc::CarriageReturn)
-        return Recalculate();
-    return {};
-}
-
-void AgentScenario::StringGrid1SetEditText(int column, int row, const QString &text)
-{
-    if (!m_inputs.ScheduleMode || column < m_grid.fixedColumns() || row < 1 || row >= m_grid.rowCount())
-        return;
-    // The cell keeps the typed text; only a non-empty Calls text feeds the
-    // slot's volume, 0 when it is not a whole number.
-    m_grid.setCell(column, row, text);
-    if (column == ResultTable::CallsColumn && !text.isEmpty())
-        m_inputs.SlotCalls[static_cast<std::size_t>(row)] = Calc::ParseInteger(text).value_or(0);
-    // A roster cell takes a whole number from 0 up, or nothing; another
-    // text (the window refuses it) leaves the slot's roster as it was.
-    if (column == ResultTable::HaveColumn && m_grid.isShown(column) && row <= ScenarioInputs::SlotCapacity) {
-        if (text.trimmed().isEmpty())
-            m_inputs.SlotHave[static_cast<std::size_t>(row)] = std::nullopt;
-        else if (const std::optional<int> have = ParseRosterValue(text))
-            m_inputs.SlotHave[static_cast<std::size_t>(row)] = have;
-    }
+        return false;
+    convertSlots(old);
+    return true;
 }

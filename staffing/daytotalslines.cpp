@@ -4,6 +4,17 @@
 #include "agentscenario.h"
 #include "texts.h"
 
+DayTotals ScheduleDayTotals(const AgentScenario &scenario)
+{
+    const ScenarioInputs &inputs = scenario.inputs();
+    return ComputeDayTotals(scenario.results().rowValues, inputs.timeSlots().slotHours(), inputs.Planning.paidMinutes);
+}
+
+RosterDay ScheduleRosterDay(const AgentScenario &scenario)
+{
+    return ComputeRosterDay(scenario.results().rowValues, scenario.inputs().timeSlots().slotHours());
+}
+
 QString AgentHoursText(double hours)
 {
     return QString::number(hours, 'f', 1);
@@ -25,11 +36,12 @@ std::vector<TotalsLine> DayTotalsLines(const AgentScenario &scenario)
     std::vector<TotalsLine> lines;
     if (scenario.tab() != Tab::Schedule)
         return lines;
-    if (!scenario.inputs().Planning.isDefault()) {
-        const DayTotals day = scenario.dayTotals();
+    const PlanningOptions &planning = scenario.inputs().Planning;
+    if (!planning.isDefault()) {
+        const DayTotals day = ScheduleDayTotals(scenario);
         lines.push_back({QStringLiteral("Required agent-hours"), AgentHoursText(day.requiredAgentHours)});
         lines.push_back({QStringLiteral("Scheduled agent-hours"), AgentHoursText(day.scheduledAgentHours)});
-        lines.push_back({QStringLiteral("FTE at %1 paid hours per agent").arg(PaidHoursPerAgentText(scenario.inputs().Planning.paidMinutes)),
+        lines.push_back({QStringLiteral("FTE at %1 paid hours per agent").arg(PaidHoursPerAgentText(planning.paidMinutes)),
                          QString::number(day.fte, 'f', 2)});
         const QString peak = day.peakSlot.isEmpty()
             ? QStringLiteral("none")
@@ -37,7 +49,7 @@ std::vector<TotalsLine> DayTotalsLines(const AgentScenario &scenario)
         lines.push_back({QStringLiteral("Peak slot"), peak});
     }
     if (scenario.inputs().hasRoster()) {
-        const RosterDay roster = scenario.rosterDay();
+        const RosterDay roster = ScheduleRosterDay(scenario);
         // One decimal: a day at 79.6 % must not read as meeting an 80 % goal.
         const QString level = roster.serviceLevel ? Calc::PercentText(*roster.serviceLevel, 1) : QStringLiteral("none");
         lines.push_back({QStringLiteral("Roster service level"), level, true});

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "daytotals.h"
+
 #include <QString>
 
 #include <vector>
@@ -16,6 +18,11 @@ struct TotalsLine
     QString value;
     bool roster = false; // one of the roster's figures
 };
+
+// A Schedule's day from the figures of its last table: the agent-hours and
+// FTE its slots need, and what the roster gives.
+DayTotals ScheduleDayTotals(const AgentScenario &scenario);
+RosterDay ScheduleRosterDay(const AgentScenario &scenario);
 
 // The day's totals of a Schedule (with a planning option set) and the day's
 // roster figures (with a roster), in that order; none on the Agents tab or

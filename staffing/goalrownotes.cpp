@@ -16,11 +16,11 @@ QString percentText(double percent)
 
 QString limitNote(const AgentScenario &scenario)
 {
-    const unsigned decided = scenario.goalDecidedBy();
-    const int goalRow = scenario.goalRow();
+    const unsigned decided = scenario.results().goalDecidedBy;
+    const int goalRow = scenario.results().goalRow;
     if (decided == 0 || (decided & GoalRule::ServiceLevelGoal) || goalRow < 2)
         return {};
-    const RowValues &above = scenario.rowValues()[static_cast<std::size_t>(goalRow - 2)];
+    const RowValues &above = scenario.results().rowValues[static_cast<std::size_t>(goalRow - 2)];
     QStringList broken;
     if (decided & GoalRule::OccupancyCap) {
         const double cap = *scenario.inputs().Planning.maxOccupancyPercent;
@@ -38,10 +38,11 @@ QString limitNote(const AgentScenario &scenario)
 
 QString hangUpNote(const AgentScenario &scenario)
 {
-    const int goalRow = scenario.goalRow();
-    if (scenario.inputs().Planning.model != QueueModel::ErlangA || scenario.inputs().Planning.maxAbandonPercent || goalRow < 1)
+    const int goalRow = scenario.results().goalRow;
+    const PlanningOptions &planning = scenario.inputs().Planning;
+    if (planning.model != QueueModel::ErlangA || planning.maxAbandonPercent || goalRow < 1)
         return {};
-    const double abandoned = scenario.rowValues()[static_cast<std::size_t>(goalRow - 1)].figures.abandonRate;
+    const double abandoned = scenario.results().rowValues[static_cast<std::size_t>(goalRow - 1)].figures.abandonRate;
     if (!(abandoned > NotableAbandonment))
         return {};
     return QStringLiteral("at the goal row %1 % of callers hang up: set Max abandoned % to limit them")
@@ -63,7 +64,7 @@ QString PercentAbove(double percent, double limit)
 QStringList GoalRowNotes(const AgentScenario &scenario)
 {
     QStringList notes;
-    if (scenario.tab() != Tab::Agents || scenario.goalRow() == 0)
+    if (scenario.tab() != Tab::Agents || scenario.results().goalRow == 0)
         return notes;
     for (const QString &note : {limitNote(scenario), hangUpNote(scenario)}) {
         if (!note.isEmpty())

@@ -42,6 +42,12 @@ bool ResultTable::isShown(int column) const
     return std::find(m_shownExtra.begin(), m_shownExtra.end(), column) != m_shownExtra.end();
 }
 
+bool ResultTable::isTypedExtraColumn(int column) const
+{
+    const bool typed = column == HaveColumn || column == SlotTalkColumn || column == SlotWrapColumn;
+    return typed && isShown(column);
+}
+
 std::vector<int> ResultTable::shownColumns() const
 {
     std::vector<int> columns;

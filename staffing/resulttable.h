@@ -51,6 +51,9 @@ public:
     void setShownExtraColumns(const std::vector<int> &columns, int schedAfter);
     const std::vector<int> &shownExtraColumns() const { return m_shownExtra; }
     bool isShown(int column) const;
+    // Whether `column` is an extra column that takes typing: "Have",
+    // "Talk" or "ACW" while shown.
+    bool isTypedExtraColumn(int column) const;
     // Every column shown, in the order shown: the nine, with the extra ones
     // in their places.
     std::vector<int> shownColumns() const;

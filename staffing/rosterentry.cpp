@@ -3,6 +3,7 @@
 
 #include "agentscenario.h"
 #include "roster.h"
+#include "scenarioevents.h"
 #include "slotvolumepaste.h"
 
 namespace {
@@ -32,7 +33,7 @@ std::optional<QString> RosterEntry::enter(AgentScenario &scenario, int slot, con
                               "of agents from 0 up. Nothing was changed.")
             .arg(shortened(text.trimmed()), scenario.StringGrid1().cell(ResultTable::TimeColumn, slot));
     }
-    scenario.StringGrid1SetEditText(ResultTable::HaveColumn, slot, text.trimmed());
+    ScenarioEvents(scenario).StringGrid1SetEditText(ResultTable::HaveColumn, slot, text.trimmed());
     scenario.Recalculate();
     return std::nullopt;
 }

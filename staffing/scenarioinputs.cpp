@@ -5,8 +5,11 @@
 
 #include "conversions.h"
 #include "evaluation.h"
+#include "resulttable.h"
 #include "slotvolumes.h"
 #include "texts.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -77,6 +80,23 @@ void ScenarioInputs::updateTotalTime()
     // The Agents table works on the typed period.
     const int minutes = TimeSlots::periodMinutes(text(Field::MaskEdit1), text(Field::MaskEdit7));
     m_totalTime = TimeSlots::clockText(minutes / 60, minutes % 60);
+}
+
+QString ScenarioInputs::typedCellText(int column, int row) const
+{
+    const auto slot = static_cast<std::size_t>(std::clamp(row, 0, SlotCapacity));
+    const std::optional<int> *value = nullptr;
+    if (column == ResultTable::HaveColumn)
+        value = &SlotHave[slot];
+    else if (column == ResultTable::SlotTalkColumn)
+        value = &SlotTalkSeconds[slot];
+    else if (column == ResultTable::SlotWrapColumn)
+        value = &SlotWrapSeconds[slot];
+    if (!value || !*value)
+        return QString();
+    if (column == ResultTable::HaveColumn)
+        return QString::number(**value);
+    return Calc::DurationText(**value / 3600.0);
 }
 
 int ScenarioInputs::spreadCalls()

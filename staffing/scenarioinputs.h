@@ -16,8 +16,9 @@
 #include <vector>
 
 // What a scenario is computed from: the field texts, the slot length, the
-// slot volumes and flags, and the values the input check reads
-// out of the texts. Holds no results.
+// slot volumes and flags (the tab and the extra columns asked for among
+// them), and the values the input check reads out of the texts. Holds no
+// results.
 class ScenarioInputs
 {
 public:
@@ -52,6 +53,7 @@ public:
     // --- slot volumes and flags ---------------------------------------------
     std::array<int, SlotCapacity + 1> SlotCalls{}; // index 1..100; 0 unused
     bool SlotCallsEdited = false;
+    // The Schedule tab is shown (AgentScenario::tab()).
     bool ScheduleMode = false;
     double CallCount = 0;
 
@@ -76,6 +78,10 @@ public:
     bool SlotTimesView = false;
     bool rosterColumnsShown() const { return RosterView || hasRoster(); }
     bool slotTimesColumnsShown() const { return SlotTimesView || hasSlotTimes(); }
+    // A typed extra column's cell (ResultTable's "Have", "Talk" or "ACW")
+    // as the inputs hold it: the roster value, or a slot time as mm:ss;
+    // empty without a value.
+    QString typedCellText(int column, int row) const;
     // The shift types the shift planner may staff the day with, in the
     // planner's order; none until the planner sets some.
     std::vector<ShiftType> ShiftTypes;

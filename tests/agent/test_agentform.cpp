@@ -246,7 +246,7 @@ void AgentFormTest::tabSwitchAppliesTheTabSettings()
     QCOMPARE(cleared.count(), 1);
     // The Agents table is back with its goal row current.
     QCOMPARE(h->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Agents"));
-    QCOMPARE(form->widgets().StringGrid1->currentTableRow(), form->scenario().goalRow());
+    QCOMPARE(form->widgets().StringGrid1->currentTableRow(), form->scenario().results().goalRow);
 }
 
 void AgentFormTest::scheduleShowsTheSpreadCalls()

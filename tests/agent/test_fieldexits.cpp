@@ -405,7 +405,7 @@ void FieldExitTest::onlyAGoalRowIsHighlighted()
     h->leaveTo(h->elsewhere);
     QVERIFY(h->dialogs.shown.isEmpty());
     QVERIFY(h->table().rowCount() > 2);
-    QCOMPARE(h->form->scenario().goalRow(), 0);
+    QCOMPARE(h->form->scenario().results().goalRow, 0);
     QVERIFY(grid->selectionModel()->selectedIndexes().isEmpty());
     QCOMPARE(grid->currentTableRow(), -1);
 
@@ -414,7 +414,7 @@ void FieldExitTest::onlyAGoalRowIsHighlighted()
     h->type(Field::MaskEdit1, QStringLiteral("0800"));
     h->type(Field::MaskEdit7, QStringLiteral("1700"));
     h->leaveTo(h->elsewhere);
-    const int goal = h->form->scenario().goalRow();
+    const int goal = h->form->scenario().results().goalRow;
     QVERIFY(goal > 0);
     QCOMPARE(grid->currentTableRow(), goal);
     QVERIFY(grid->selectionModel()->isRowSelected(goal - 1, {}));
@@ -437,14 +437,14 @@ void FieldExitTest::aTableWithoutAGoalRowStartsAtTheTopAndTakesClicks()
     h->type(Field::MaskEdit1, QStringLiteral("0000"));
     h->type(Field::MaskEdit7, QStringLiteral("2400"));
     h->leaveTo(h->elsewhere);
-    QVERIFY(h->form->scenario().goalRow() > 0);
+    QVERIFY(h->form->scenario().results().goalRow > 0);
     QVERIFY(grid->verticalScrollBar()->value() > 0);
 
     // A talk time that no row meets the goal with: a new table, from its top.
     h->type(Field::MaskEdit2, QStringLiteral("0300"));
     h->leaveTo(h->elsewhere);
     h->form->Recalculate();
-    QCOMPARE(h->form->scenario().goalRow(), 0);
+    QCOMPARE(h->form->scenario().results().goalRow, 0);
     QCOMPARE(grid->verticalScrollBar()->value(), 0);
     QCOMPARE(grid->currentTableRow(), -1);
 

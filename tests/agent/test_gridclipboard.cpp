@@ -36,7 +36,7 @@ struct Window
         form.widgets().StringGrid1->setFocus();
         form.widgets().StringGrid1->setCurrentTableCell(ResultTable::CallsColumn, 1);
         s.setSlotCallsEdited(false);
-        s.addTableFilledListener([this] { ++recalculations; });
+        s.hooks().addTableFilledListener([this] { ++recalculations; });
     }
 
     QString copiedText() const { return std::unique_ptr<QMimeData>(form.gridClipboard()->copyData())->text(); }

@@ -136,10 +136,10 @@ void PlanningWindowTest::optionsFromTheDialogRecalculate()
     QCOMPARE(h.dialogs.texts(QStringLiteral("planning")), QStringList{QStringLiteral("Day.vnk")});
     QVERIFY(h.form->scenario().inputs().Planning == options);
     const AgentScenario &s = h.form->scenario();
-    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, s.goalRow()), QString::number(goalAgents));
-    QCOMPARE(s.StringGrid1().cell(ResultTable::SchedColumn, s.goalRow()), sched);
+    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, s.results().goalRow), QString::number(goalAgents));
+    QCOMPARE(s.StringGrid1().cell(ResultTable::SchedColumn, s.results().goalRow), sched);
     // The grid marks the goal row and shows Sched beside the agents.
-    QCOMPARE(h.form->widgets().StringGrid1->currentTableRow(), s.goalRow());
+    QCOMPARE(h.form->widgets().StringGrid1->currentTableRow(), s.results().goalRow);
     QCOMPARE(h.model()->modelColumn(ResultTable::SchedColumn), sched.isEmpty() ? -1 : 1);
     QCOMPARE(h.form->widgets().PlanningLine->text(), line);
     QVERIFY(h.form->widgets().PlanningLine->isVisible());
@@ -149,12 +149,12 @@ void PlanningWindowTest::cancelChangesNothing()
 {
     Harness h;
     h.validScenario();
-    const int recalculations = h.form->scenario().recalculationCount();
+    const int recalculations = h.form->scenario().results().recalculations;
     h.dialogs.planningAnswer.reset();
     h.form->PlanningOptions1Click();
     QCOMPARE(h.dialogs.planningShown.size(), 1);
     QVERIFY(h.form->scenario().inputs().Planning.isDefault());
-    QCOMPARE(h.form->scenario().recalculationCount(), recalculations);
+    QCOMPARE(h.form->scenario().results().recalculations, recalculations);
     QVERIFY(!h.form->widgets().PlanningLine->isVisible());
 }
 
@@ -183,7 +183,7 @@ void PlanningWindowTest::erlangAWithoutPatienceIsRefusedOnItsField()
              QStringList{InvalidInput + QStringLiteral("\n\nWith Erlang A callers hang up after the wait before "
                                                        "abandon: it must be at least 00:01.")});
     QCOMPARE(h.dialogs.shown.last().focus.data(), h.field(Field::MaskEdit4));
-    QCOMPARE(h.form->scenario().goalRow(), 0);
+    QCOMPARE(h.form->scenario().results().goalRow, 0);
 }
 
 void PlanningWindowTest::rosterTypedPastedAndClearedInTheGrid()
@@ -259,7 +259,7 @@ void PlanningWindowTest::refusedRosterValueIsNamedWithItsSlot()
     h.form->scenario().setSlotHave(3, 9);
     h.form->refresh();
     h.toSchedule();
-    const int recalculations = h.form->scenario().recalculationCount();
+    const int recalculations = h.form->scenario().results().recalculations;
     h.clickCell(ResultTable::HaveColumn, 3);
     Harness::typeKeys(typed);
     // The cursor moves on: the cell is left and checked.
@@ -268,7 +268,7 @@ void PlanningWindowTest::refusedRosterValueIsNamedWithItsSlot()
     QVERIFY(h.dialogs.texts(QStringLiteral("error")).first().startsWith(value));
     QCOMPARE(h.form->scenario().inputs().SlotHave[3], std::optional<int>(9));
     QCOMPARE(h.table().cell(ResultTable::HaveColumn, 3), QStringLiteral("9"));
-    QCOMPARE(h.form->scenario().recalculationCount(), recalculations);
+    QCOMPARE(h.form->scenario().results().recalculations, recalculations);
 }
 
 void PlanningWindowTest::optionsAndRosterAreSavedAndLoaded()

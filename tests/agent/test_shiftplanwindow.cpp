@@ -2,9 +2,11 @@
 #include "agentformharness.h"
 #include "agentshiftlink.h"
 #include "chartwidget.h"
+#include "daytotalslines.h"
 #include "recordingcanvas.h"
 #include "shiftplanwindow.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -33,6 +35,7 @@ private slots:
     void typesThatDoNotFitTheDayAreRefusedBeforeTheSolve();
     void rosterIsRefusedOnceTheSlotsChanged();
     void planPrintsAsAReport();
+    void serviceGoalComparesBothPlansAndUsesItsOwn();
 
 private:
     // Solves in `window` and waits for the thread to end.
@@ -140,6 +143,41 @@ void ShiftPlanWindowTest::planPrintsAsAReport()
         texts << t.text;
     for (const char *expected : {"Shift Plan", "SHIFTS", "COVER", "PAID AGENT-HOURS", "Proven optimal"})
         QVERIFY2(texts.contains(QString::fromLatin1(expected)), expected);
+}
+
+// The service-level goal plans both goals: the comparison shows both, the
+// tables, the roster and the report take the service-level plan, and the
+// cover plan is a choice of the goal away.
+void ShiftPlanWindowTest::serviceGoalComparesBothPlansAndUsesItsOwn()
+{
+    window->goalBox()->setCurrentIndex(1);
+    QVERIFY(solveAndWait(window));
+    QVERIFY(window->plan() && window->plan()->serviceGoal && window->plan()->dayServiceLevel);
+    QVERIFY(window->comparisonLabel()->isVisibleTo(window));
+    QVERIFY2(window->comparisonLabel()->text().startsWith(QStringLiteral("Cover every slot: ")),
+             qPrintable(window->comparisonLabel()->text()));
+    const std::vector<int> staffed = window->plan()->staffedPerSlot();
+    window->useAsRoster();
+    for (std::size_t slot = 0; slot < staffed.size(); ++slot)
+        QCOMPARE(h->form->scenario().inputs().SlotHave[slot + 1], std::optional<int>(staffed[slot]));
+    QCOMPARE(ScheduleRosterDay(h->form->scenario()).serviceLevel, window->plan()->dayServiceLevel);
+
+    std::shared_ptr<RecordingCanvas> canvas;
+    h->services.printing.setCanvasFactory([&canvas](QPrinter &) {
+        canvas = std::make_shared<RecordingCanvas>(600, 600, 4792, 6851);
+        return canvas;
+    });
+    h->dialogs.printerAnswer = true;
+    window->print();
+    QVERIFY(canvas);
+    QStringList texts;
+    for (const auto &t : canvas->texts)
+        texts << t.text;
+    for (const char *expected : {"DAY'S SERVICE LEVEL", "COVER EVERY SLOT"})
+        QVERIFY2(texts.contains(QString::fromLatin1(expected)), expected);
+
+    window->goalBox()->setCurrentIndex(0);
+    QVERIFY(window->plan() && !window->plan()->serviceGoal);
 }
 
 QTEST_MAIN(ShiftPlanWindowTest)

@@ -10,6 +10,7 @@
 // `make monkey` runs a long one.
 #include "agentshiftlink.h"
 #include "maintoolbar.h"
+#include "scenarioevents.h"
 #include "scheduleshiftday.h"
 #include "fakedialogservice.h"
 #include "resulttablemodel.h"
@@ -64,7 +65,7 @@ ResultTable freshTable(const AgentScenario &shown)
     // written over a number that passed it.
     if (shown.tab() == Tab::Schedule && shown.inputs().text(Field::Edit1) == QLatin1String("0"))
         fresh.setText(Field::Edit1, QStringLiteral("1"));
-    fresh.TabSet1Click(shown.tab());
+    ScenarioEvents(fresh).TabSet1Click(shown.tab());
     return fresh.StringGrid1();
 }
 
@@ -372,9 +373,9 @@ void MonkeyTest::checkWindows(const QString &action, int number)
         // A table laid out by this action's recalculation is what the same
         // inputs give afresh, and only a goal row is marked.
         int &seen = recalculationsSeen[form];
-        if (seen == scenario.recalculationCount())
+        if (seen == scenario.results().recalculations)
             continue;
-        seen = scenario.recalculationCount();
+        seen = scenario.results().recalculations;
         QString difference;
         if (!scenario.inputs().FailingField.isNone()) {
             // A refused recalculation leaves no results (a refused arrival
@@ -407,7 +408,7 @@ void MonkeyTest::checkWindows(const QString &action, int number)
         }
         QVERIFY2(difference.isEmpty(), qPrintable(where + QStringLiteral(": ") + difference));
         // A row the action clicked (after the exit it completed) is marked.
-        if (scenario.tab() == Tab::Agents && scenario.goalRow() == 0 && !action.startsWith(QLatin1String("click cell")))
+        if (scenario.tab() == Tab::Agents && scenario.results().goalRow == 0 && !action.startsWith(QLatin1String("click cell")))
             QVERIFY2(form->widgets().StringGrid1->selectionModel()->selectedIndexes().isEmpty(), qPrintable(where));
     }
 }

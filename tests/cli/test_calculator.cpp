@@ -59,6 +59,7 @@ private slots:
     void writes_the_report_as_pdf();
     void program_exit_statuses_data();
     void program_exit_statuses();
+    void plan_goal_adds_both_plans_side_by_side();
 };
 
 void CalculatorTest::agents_prints_the_worked_example()
@@ -501,6 +502,49 @@ void CalculatorTest::program_exit_statuses()
     QCOMPARE(process.exitCode(), status);
     QCOMPARE(!process.readAllStandardOutput().isEmpty(), prints);
     QCOMPARE(process.readAllStandardError().isEmpty(), status == 0);
+}
+
+// --plan-goal keeps every key of the plan it prints and adds the other
+// plan beside it. The cover plan gives every slot its goal, so the plan for
+// the day's service level costs no more; both levels are the roster's.
+void CalculatorTest::plan_goal_adds_both_plans_side_by_side()
+{
+    const QStringList shifts{"shifts", "--calls", "800", "--talk", "03:00", "--slots", "30", "--format", "json",
+                             "--shift", "Day,8:00,08:00,09:00,0:30,3:00,5:00", "--shift", "Part,4:00,08:00,13:00"};
+    auto json = [](const QStringList &arguments) {
+        const CalculatorRun run = RunCalculator(arguments);
+        return QJsonDocument::fromJson(run.out.toUtf8()).object();
+    };
+    QJsonObject plain = json(shifts);
+    QJsonObject cover = json(shifts + QStringList{"--plan-goal", "cover"});
+    const QJsonObject service = json(shifts + QStringList{"--plan-goal", "service"});
+    QCOMPARE(cover.take(QStringLiteral("goal")).toString(), QStringLiteral("cover"));
+    const QJsonArray plans = cover.take(QStringLiteral("comparison")).toArray();
+    for (QJsonObject *object : {&plain, &cover})
+        object->insert(QStringLiteral("solver"), object->value(QStringLiteral("solver")).toObject().value(QStringLiteral("status")));
+    QCOMPARE(cover, plain);
+
+    QCOMPARE(plans.size(), 2);
+    QCOMPARE(plans, service.value(QStringLiteral("comparison")).toArray());
+    const QJsonObject level = service.value(QStringLiteral("service")).toObject();
+    QVERIFY(level.value(QStringLiteral("meetsGoal")).toBool());
+    QCOMPARE(level.value(QStringLiteral("serviceLevel")), plans[1].toObject().value(QStringLiteral("serviceLevel")));
+    QCOMPARE(service.value(QStringLiteral("totals")).toObject().value(QStringLiteral("paidHours")),
+             plans[1].toObject().value(QStringLiteral("paidHours")));
+    QVERIFY(plans[1].toObject().value(QStringLiteral("paidHours")).toDouble()
+            <= plans[0].toObject().value(QStringLiteral("paidHours")).toDouble());
+
+    // The table ends with the same two plans after an empty line.
+    QStringList table = RunCalculator(shifts.mid(0, 7) + shifts.mid(9) + QStringList{"--plan-goal", "service"}).out.split(QLatin1Char('\n'));
+    table.removeLast();
+    QCOMPARE(table.mid(table.size() - 4, 2), (QStringList{QString(), QStringLiteral("Plan               Paid hrs  Service level")}));
+    for (int plan = 0; plan < 2; ++plan) {
+        const QJsonObject figures = plans[plan].toObject();
+        const QString hours = QString::number(figures.value(QStringLiteral("paidHours")).toDouble(), 'f', 2);
+        const QString level = QString::number(figures.value(QStringLiteral("serviceLevel")).toDouble() * 100, 'f', 1);
+        QVERIFY2(table[table.size() - 2 + plan].contains(QRegularExpression(QStringLiteral(" %1 +%2%$").arg(hours, level))),
+                 qPrintable(table[table.size() - 2 + plan]));
+    }
 }
 
 QTEST_GUILESS_MAIN(CalculatorTest)

@@ -82,6 +82,13 @@ void CommandLineTest::refuses_bad_usage_data()
     QTest::newRow("bad paper") << QStringList{"a.vnk", "--pdf", "x.pdf", "--paper", "legal"} << "--paper must be a4 or letter";
     QTest::newRow("format with pdf") << QStringList{"a.vnk", "--pdf", "x.pdf", "--format=csv"} << "--format is not used with --pdf";
     QTest::newRow("pdf without name") << QStringList{"a.vnk", "--pdf="} << "--pdf needs a file name";
+    QTest::newRow("bad plan goal") << QStringList{"shifts", "--shift", "A,4:00,08:00,09:00", "--plan-goal", "level"}
+                                   << "--plan-goal must be cover or service, not \"level\"";
+    QTest::newRow("roster with shifts") << QStringList{"shifts", "--have", "1"} << "option --have is not used with shifts";
+    QTest::newRow("shift types with schedule") << QStringList{"schedule", "--shift", "a"} << "not used with schedule";
+    QTest::newRow("time limit with a file") << QStringList{"a.vnk", "--time-limit=5"} << "not used with a scenario file";
+    QTest::newRow("graph with shifts") << QStringList{"shifts", "--graph", "a.png"} << "not used with shifts";
+    QTest::newRow("pdf with shifts") << QStringList{"shifts", "--pdf", "a.pdf"} << "not used with shifts";
     // The first fault in the order given is the one named.
     QTest::newRow("bad value before an unknown option") << QStringList{"agents", "--format", "xml", "--bogus"}
                                                         << "--format must be";

@@ -2,6 +2,7 @@
 #include "tableoutput.h"
 
 #include "conversions.h"
+#include "scenarioevents.h"
 #include "texts.h"
 
 #include <QJsonArray>
@@ -40,7 +41,7 @@ AgentScenario scheduleExample()
     const int volumes[] = {0, 10, 50, 120};
     for (int i = 0; i < 4; ++i)
         s.setSlotCalls(i + 1, volumes[i]);
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     return s;
 }
 
@@ -62,7 +63,7 @@ private slots:
 void TableOutputTest::table_aligns_columns_and_marks_the_goal_row()
 {
     const AgentScenario s = agentsExample();
-    QCOMPARE(s.goalRow(), 4);
+    QCOMPARE(s.results().goalRow, 4);
     const QStringList lines = TableOutput::table(s).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 11);
     QCOMPARE(lines.at(0).simplified(), QStringLiteral("Agents Srv Lvl Queued Abndon Usage Ave Ans Q Time Avg Q Trunks"));

@@ -336,7 +336,7 @@ void BuildTest::tableWithoutResultsGivesAnEmptyChartSilently()
             setScheduleWorkedExample(s);
         else
             setAgentsWorkedExample(s);
-        QVERIFY(s.TabSet1Click(schedule ? Tab::Schedule : Tab::Agents).valid);
+        QVERIFY(ScenarioEvents(s).TabSet1Click(schedule ? Tab::Schedule : Tab::Agents).valid);
         ChartModel chart;
         BuildGraph(chart, s.StringGrid1(), GraphRequest{schedule, SeriesKinds::DefaultSelection(schedule), false}, colours);
         QVERIFY(!chart.series.empty());
@@ -525,7 +525,7 @@ void BuildTest::extraColumnsOfferSchedAndHave()
     }
     if (roster)
         s.setSlotHave(3, 9); // the 09:00 slot only
-    QVERIFY(s.TabSet1Click(schedule ? Tab::Schedule : Tab::Agents).valid);
+    QVERIFY(ScenarioEvents(s).TabSet1Click(schedule ? Tab::Schedule : Tab::Agents).valid);
     const ResultTable &table = s.StringGrid1();
 
     // Without the extra columns the offer is exactly the tab's nine.
@@ -565,7 +565,7 @@ void BuildTest::handleTimeIsDrawnWhereTheSlotsHaveTimes()
 {
     AgentScenario s;
     setScheduleWorkedExample(s);
-    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
     const int handleTime = SeriesKinds::Index(SeriesKind::HandleTime);
     QVERIFY(!SeriesKinds::Holds(SeriesKinds::Offer(true, s.StringGrid1()), handleTime));
     s.setSlotTimes(2, 200, s.inputs().SlotWrapSeconds[2]);

@@ -5,6 +5,7 @@
 #include "reportcontent.h"
 #include "reportfontset.h"
 #include "reportlayout.h"
+#include "scenarioevents.h"
 #include "scenariotexts.h"
 
 #include <QPrinter>
@@ -25,7 +26,7 @@ inline ReportContent agentsContent()
 inline ReportContent scheduleContent()
 {
     AgentScenario s = workedScheduleScenario();
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     return ReportContent::fromScenario(s, QStringLiteral("/srv/plans/monday.vnk"), QStringLiteral("Monday.vnk"));
 }
 

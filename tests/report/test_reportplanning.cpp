@@ -28,7 +28,7 @@ AgentScenario plannedSchedule()
     s.setPlanning(planning);
     s.setSlotHave(2, 3);
     s.setSlotHave(3, 13); // 9 of them on the phones
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     return s;
 }
 
@@ -85,7 +85,7 @@ void ReportPlanningTest::contentTakesWhatIsShown()
     s.setPlanning(planning);
     if (rosterRows > 0)
         s.setSlotHave(3, 9);
-    QVERIFY(s.TabSet1Click(schedule ? Tab::Schedule : Tab::Agents).valid);
+    QVERIFY(ScenarioEvents(s).TabSet1Click(schedule ? Tab::Schedule : Tab::Agents).valid);
     const ReportContent content = ReportContent::fromScenario(s, QStringLiteral("*.vnk"), QStringLiteral("New Agents"));
     QCOMPARE(captions(content.options), options);
     QCOMPARE(content.sched.empty() ? QString() : content.sched.front(), schedHeading);
@@ -104,7 +104,7 @@ void ReportPlanningTest::slotTimesPrintAfterTheCalls()
     PlanningOptions planning = s.inputs().Planning;
     planning.shrinkagePercent = 30;
     s.setPlanning(planning);
-    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
     const ReportContent content = ReportContent::fromScenario(s, QStringLiteral("*.vnk"), QStringLiteral("New Agents"));
     const std::vector<QString> heading = content.printedRow(0);
     QCOMPARE(QStringList(heading.begin(), heading.begin() + 6),

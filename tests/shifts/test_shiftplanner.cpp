@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "lpformat.h"
+#include "serviceday.h"
 #include "shiftday.h"
 #include "shiftplanner.h"
 #include "shiftplantext.h"
@@ -51,12 +52,24 @@ MipSettings Settings()
 
 constexpr int H = 60;
 
+// A day's service of `goal` over slots of the given calls, each with the
+// same curve from `lowest` answering agents.
+ServiceDay Service(double goal, std::vector<double> calls, int lowest, std::vector<double> levels, int share = ServiceDay::ShareUnit)
+{
+    ServiceDay service{goal, share, {}};
+    for (const double c : calls)
+        service.curves.push_back(ServiceCurve{c, lowest, levels});
+    return service;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(ShiftDay)
 Q_DECLARE_METATYPE(std::vector<ShiftType>)
 Q_DECLARE_METATYPE(ShiftField)
 Q_DECLARE_METATYPE(std::vector<int>)
+Q_DECLARE_METATYPE(ServiceDay)
+Q_DECLARE_METATYPE(std::vector<double>)
 
 class TestShiftPlanner : public QObject
 {
@@ -67,11 +80,18 @@ private slots:
     void refusesInputNamingShiftAndField();
     void findsHandKnownOptimum_data();
     void findsHandKnownOptimum();
+    void serviceGoalFindsHandKnownOptimum_data();
+    void serviceGoalFindsHandKnownOptimum();
+    void curveIsConcaveFromItsLastRise_data();
+    void curveIsConcaveFromItsLastRise();
     void randomDaysAreCoveredAtBoundedCost();
+    void lpFileGivesTheSameOptimumInGlpk_data();
     void lpFileGivesTheSameOptimumInGlpk();
     void cancelledBeforeStartChangesNothing();
     void solverStatusSaysHowFarFromTheBound_data();
     void solverStatusSaysHowFarFromTheBound();
+    void serviceNotesNameTheShortfall_data();
+    void serviceNotesNameTheShortfall();
 };
 
 void TestShiftPlanner::refusesInputNamingShiftAndField_data()
@@ -197,6 +217,86 @@ void TestShiftPlanner::findsHandKnownOptimum()
     QCOMPARE(plan.staffedPerSlot(), staffed);
 }
 
+void TestShiftPlanner::serviceGoalFindsHandKnownOptimum_data()
+{
+    QTest::addColumn<ShiftDay>("day");
+    QTest::addColumn<std::vector<ShiftType>>("types");
+    QTest::addColumn<ServiceDay>("service");
+    QTest::addColumn<double>("paidHours");
+    QTest::addColumn<std::vector<int>>("staffed");
+    QTest::addColumn<double>("reachable"); // -1: the goal is reached
+    using V = std::vector<ShiftType>;
+    using I = std::vector<int>;
+    const V hours = {Type("One", 1, 8 * H, 9 * H)};
+
+    // 2 + 1 agents give (300 x 80% + 100 x 50%) / 400 = 72.5%; 1 + 2 only 57.5%.
+    QTest::newRow("busier slot gets the agent")
+        << Day(60, 8 * H, I{4, 4}) << hours << Service(0.7, {300, 100}, 1, {0.5, 0.8, 0.9}) << 3.0 << I{2, 1} << -1.0;
+    // The second added agent brings more than the first: a model that took
+    // it alone would claim 80% from 2 agents; only 3 give 90%.
+    QTest::newRow("rising step taken in order")
+        << Day(60, 8 * H, I{1}) << V{Type("One", 1, 8 * H, 8 * H)} << Service(0.75, {100}, 1, {0.2, 0.3, 0.9}) << 3.0
+        << I{3} << -1.0;
+    // 30% shrinkage: 4 staffed answer 2 (2.8 rounded down), 5 answer 3.
+    QTest::newRow("shrinkage rounds down")
+        << Day(60, 8 * H, I{1}) << V{Type("One", 1, 8 * H, 8 * H)} << Service(0.85, {100}, 2, {0.5, 0.9}, 7000) << 5.0
+        << I{5} << -1.0;
+    // The quiet slot still gets its lowest level though the busy one alone
+    // meets the goal.
+    QTest::newRow("every slot keeps its lowest level")
+        << Day(60, 8 * H, I{1, 1}) << hours << Service(0.55, {1000, 1}, 1, {0.6}) << 2.0 << I{1, 1} << -1.0;
+    // One agent at most: 50% is the most, planned at the fewest hours.
+    QTest::newRow("maximum caps the level")
+        << Day(60, 8 * H, I{2}) << V{WithMax(Type("One", 1, 8 * H, 8 * H), 1)} << Service(0.9, {100}, 1, {0.5, 0.8})
+        << 1.0 << I{1} << 0.5;
+    // The 09:00 slot is out of reach and answers nothing: 99% of half the calls.
+    QTest::newRow("unreached slot counts nothing")
+        << Day(60, 8 * H, I{1, 1}) << V{Type("One", 1, 8 * H, 8 * H)} << Service(0.5, {100, 100}, 1, {0.9, 0.99})
+        << 2.0 << I{2, 0} << 0.495;
+}
+
+void TestShiftPlanner::serviceGoalFindsHandKnownOptimum()
+{
+    QFETCH(ShiftDay, day);
+    QFETCH(std::vector<ShiftType>, types);
+    QFETCH(ServiceDay, service);
+    QFETCH(double, paidHours);
+    QFETCH(std::vector<int>, staffed);
+    QFETCH(double, reachable);
+
+    const ShiftPlanResult result = PlanShiftsForService(day, types, service, Settings());
+    QVERIFY2(result.plan, qPrintable(result.problem ? result.problem->message : result.failure));
+    const ShiftPlan &plan = *result.plan;
+    QVERIFY(plan.solver.optimal());
+    QCOMPARE(plan.paidHours, paidHours);
+    QCOMPARE(plan.staffedPerSlot(), staffed);
+    QCOMPARE(plan.serviceGoal, std::optional<double>(service.goal));
+    if (reachable < 0)
+        QVERIFY(!plan.serviceReachable);
+    else
+        QCOMPARE(plan.serviceReachable.value_or(-1), reachable);
+}
+
+void TestShiftPlanner::curveIsConcaveFromItsLastRise_data()
+{
+    QTest::addColumn<std::vector<double>>("levels");
+    QTest::addColumn<int>("from");
+    using L = std::vector<double>;
+    QTest::newRow("falling steps") << L{0.5, 0.8, 0.9, 0.95} << 1;
+    QTest::newRow("equal steps") << L{0.2, 0.4, 0.6} << 1;
+    QTest::newRow("rise at the second step") << L{0.2, 0.3, 0.9} << 2;
+    QTest::newRow("S-shape near the load") << L{0.1, 0.15, 0.3, 0.6, 0.8, 0.9} << 3;
+    QTest::newRow("zero steps of a rounded-down share") << L{0.5, 0.5, 0.7, 0.7, 0.8} << 4;
+    QTest::newRow("a single level") << L{0.9} << 1;
+}
+
+void TestShiftPlanner::curveIsConcaveFromItsLastRise()
+{
+    QFETCH(std::vector<double>, levels);
+    QFETCH(int, from);
+    QCOMPARE((ServiceCurve{1, 3, levels}.concaveFrom()), from);
+}
+
 // Random days and types: whatever the solver returns covers every reachable
 // slot or reports the shortfall there, pays the sum of its shifts and never
 // claims less than the bound.
@@ -261,15 +361,26 @@ void TestShiftPlanner::randomDaysAreCoveredAtBoundedCost()
     }
 }
 
+void TestShiftPlanner::lpFileGivesTheSameOptimumInGlpk_data()
+{
+    QTest::addColumn<bool>("service");
+    QTest::newRow("cover") << false;
+    // 30 % shrinkage (answering columns and their hull) and a curve whose
+    // second step rises (ordered binaries).
+    QTest::newRow("service level") << true;
+}
+
 void TestShiftPlanner::lpFileGivesTheSameOptimumInGlpk()
 {
 #ifndef VARNOOK_GLPSOL
     QSKIP("glpsol is not installed");
 #else
+    QFETCH(bool, service);
     const ShiftDay day = Day(30, 8 * H, {2, 3, 3, 4, 4, 2, 1, 1, 3, 5, 5, 2});
     const std::vector<ShiftType> types = {WithBreak(Type("Long", 4, 8 * H, 10 * H), 30, H, 2 * H),
                                           WithMax(Type("Short", 2, 8 * H, 12 * H), 3)};
-    const ShiftPlanResult result = PlanShifts(day, types, Settings());
+    const ServiceDay levels = Service(0.8, {20, 30, 30, 40, 40, 20, 10, 10, 30, 50, 50, 20}, 2, {0.3, 0.4, 0.8, 0.9, 0.95}, 7000);
+    const ShiftPlanResult result = service ? PlanShiftsForService(day, types, levels, Settings()) : PlanShifts(day, types, Settings());
     QVERIFY(result.plan && result.plan->solver.optimal());
     QTemporaryDir dir;
     const QString lp = dir.filePath(QStringLiteral("plan.lp"));
@@ -320,6 +431,33 @@ void TestShiftPlanner::solverStatusSaysHowFarFromTheBound()
     QFETCH(QString, text);
     const ShiftPlan::Solver solver{static_cast<MipStatus>(status), cancelled, 40, 39, 1.5};
     QCOMPARE(ShiftPlanText::solverStatus(solver), text);
+}
+
+void TestShiftPlanner::serviceNotesNameTheShortfall_data()
+{
+    QTest::addColumn<double>("reachable"); // -1: the goal is reached
+    QTest::addColumn<double>("level");
+    QTest::addColumn<QStringList>("notes");
+    QTest::newRow("goal met") << -1.0 << 0.81 << QStringList{};
+    QTest::newRow("goal beyond reach")
+        << 0.763 << 0.7631
+        << QStringList{"The shift types reach a day's service level of at most 76.3%, short of the goal of 80% by 3.7 "
+                       "points: the plan gives that level at the fewest paid hours."};
+    QTest::newRow("roster check just below")
+        << -1.0 << 0.79995 << QStringList{"The roster check gives the plan 80.0%, below the goal of 80%."};
+}
+
+void TestShiftPlanner::serviceNotesNameTheShortfall()
+{
+    QFETCH(double, reachable);
+    QFETCH(double, level);
+    QFETCH(QStringList, notes);
+    ShiftPlan plan;
+    plan.serviceGoal = 0.8;
+    plan.dayServiceLevel = level;
+    if (reachable >= 0)
+        plan.serviceReachable = reachable;
+    QCOMPARE(ShiftPlanText::coverNotes(plan), notes);
 }
 
 QTEST_GUILESS_MAIN(TestShiftPlanner)

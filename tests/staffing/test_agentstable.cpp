@@ -64,7 +64,7 @@ void AgentsTableTest::workedExampleCellByCell()
 {
     AgentScenario s = workedAgentsScenario();
     int filled = 0;
-    s.addTableFilledListener([&] { ++filled; });
+    s.hooks().addTableFilledListener([&] { ++filled; });
     const RecalcResult result = s.Recalculate();
     QVERIFY(result.valid);
     QCOMPARE(filled, 1);
@@ -84,7 +84,7 @@ void AgentsTableTest::workedExampleCellByCell()
     QCOMPARE(s.StringGrid1().rowCount(), 11);
     for (int r = 0; r < 11; ++r)
         QCOMPARE(row(s, r), expected[r]);
-    QCOMPARE(s.goalRow(), 4);
+    QCOMPARE(s.results().goalRow, 4);
     QCOMPARE(s.StringGrid1().currentRow(), 4);
 }
 
@@ -212,7 +212,7 @@ void AgentsTableTest::goalRow()
     else
         setTexts(s, {"08:00", "09:00", "100", "03:00", "00:30", "00:25", goal, "20"});
     QVERIFY(s.Recalculate().valid);
-    QCOMPARE(s.goalRow(), goalRow);
+    QCOMPARE(s.results().goalRow, goalRow);
 }
 
 void AgentsTableTest::abandonShowsZeroWhenPatienceOutlastsTheQueue()
@@ -264,29 +264,29 @@ void AgentsTableTest::tablesTakeTheirFiguresFromTheStaffingModel()
              (QStringList{"2", "3", "4", "5", "6", "7", "8", "9", "10"}));
     QCOMPARE(column(s, ResultTable::ServiceColumn),
              (QStringList{"20%", "30%", "40%", "50%", "60%", "70%", "80%", "90%", "100%"}));
-    QCOMPARE(s.goalRow(), 7);
+    QCOMPARE(s.results().goalRow, 7);
 
     // The Schedule asks once for every slot with calls, and none without.
     s.setSlotLength(SlotLength::HalfHour);
     s.setSlotCalls(1, 10);
     s.setSlotCalls(2, 0);
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     QCOMPARE(model->loadsAsked, 1 + 1);
     QCOMPARE(column(s, ResultTable::SlotAgentsColumn), (QStringList{"8", "0"}));
-    QCOMPARE(s.rowValues().size(), std::size_t(2));
-    QVERIFY(s.rowValues().at(0).evaluated && !s.rowValues().at(1).evaluated);
+    QCOMPARE(s.results().rowValues.size(), std::size_t(2));
+    QVERIFY(s.results().rowValues.at(0).evaluated && !s.results().rowValues.at(1).evaluated);
 }
 
 void AgentsTableTest::everyListenerHearsEachFilledTable()
 {
     AgentScenario s = workedAgentsScenario();
     QStringList heard;
-    const int first = s.addTableFilledListener([&] { heard << QStringLiteral("first"); });
-    s.addTableFilledListener([&] { heard << QStringLiteral("second"); });
+    const int first = s.hooks().addTableFilledListener([&] { heard << QStringLiteral("first"); });
+    s.hooks().addTableFilledListener([&] { heard << QStringLiteral("second"); });
     s.Recalculate();
     QCOMPARE(heard, (QStringList{"first", "second"}));
-    s.removeTableFilledListener(first);
-    s.TabSet1Click(Tab::Schedule);
+    s.hooks().removeTableFilledListener(first);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     QCOMPARE(heard, (QStringList{"first", "second", "second"}));
 }
 

@@ -18,7 +18,7 @@ AgentScenario rosterSchedule(int row = 1)
 {
     AgentScenario s = workedScheduleScenario();
     s.setRosterView(true);
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     s.StringGrid1().setCurrentCell(ResultTable::HaveColumn, row);
     return s;
 }
@@ -92,10 +92,10 @@ void RosterEntryTest::refusedTypedValueNamesItAndChangesNothing()
     AgentScenario s = rosterSchedule();
     QVERIFY(!RosterEntry::enter(s, 2, QStringLiteral("4")));
     const Roster before = rosterOf(s);
-    const int recalculations = s.recalculationCount();
+    const int recalculations = s.results().recalculations;
     QCOMPARE(RosterEntry::enter(s, slot, text).value_or(QString()), message);
     QCOMPARE(rosterOf(s), before);
-    QCOMPARE(s.recalculationCount(), recalculations);
+    QCOMPARE(s.results().recalculations, recalculations);
 }
 
 void RosterEntryTest::emptiedCellClearsTheSlot()
@@ -154,14 +154,14 @@ void RosterEntryTest::refusedPasteChangesNothing()
     QVERIFY(!RosterEntry::enter(s, 1, QStringLiteral("5")));
     s.StringGrid1().setCurrentCell(column, row);
     const Roster before = rosterOf(s);
-    const int recalculations = s.recalculationCount();
+    const int recalculations = s.results().recalculations;
     const auto refusal = RosterEntry::paste(s, text, QLocale::c());
     QVERIFY(refusal);
     QCOMPARE(int(refusal->reason), reason);
     if (!message.isEmpty())
         QCOMPARE(refusal->text(), message);
     QCOMPARE(rosterOf(s), before);
-    QCOMPARE(s.recalculationCount(), recalculations);
+    QCOMPARE(s.results().recalculations, recalculations);
 }
 
 QTEST_GUILESS_MAIN(RosterEntryTest)

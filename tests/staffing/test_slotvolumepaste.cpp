@@ -117,7 +117,7 @@ void SlotVolumePasteTest::pasteOfADayGivesTheTableTypingGives()
     setTexts(typed, {"00:00", "24:00", "1", "03:00", "01:00", "00:30", "80", "20"});
     useHalfHours(typed);
     typed.setSlotCalls(1, 1);
-    typed.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(typed).TabSet1Click(Tab::Schedule);
     typed.setSlotCallsEdited(false);
     AgentScenario pasted = typed;
 
@@ -127,12 +127,12 @@ void SlotVolumePasteTest::pasteOfADayGivesTheTableTypingGives()
     for (int row = 1; row <= 48; ++row) {
         const QString text = QString::number((row * 37) % 211);
         clipboard += text + QStringLiteral("\r\n");
-        typed.StringGrid1KeyPress(text.at(0));
-        typed.StringGrid1SetEditText(ResultTable::CallsColumn, row, text);
+        ScenarioEvents(typed).StringGrid1KeyPress(text.at(0));
+        ScenarioEvents(typed).StringGrid1SetEditText(ResultTable::CallsColumn, row, text);
     }
-    QVERIFY(typed.StringGrid1KeyPress(QChar(13)).valid);
+    QVERIFY(ScenarioEvents(typed).StringGrid1KeyPress(QChar(13)).valid);
     int recalculations = 0;
-    pasted.addTableFilledListener([&recalculations] { ++recalculations; });
+    pasted.hooks().addTableFilledListener([&recalculations] { ++recalculations; });
     pasted.StringGrid1().setCurrentCell(ResultTable::CallsColumn, 1);
     QVERIFY(!SlotVolumePaste::paste(pasted, clipboard, QLocale::c()));
 
@@ -190,13 +190,13 @@ void SlotVolumePasteTest::refusedPasteChangesNothing()
     QFETCH(bool, agentsTab);
     QFETCH(QString, message);
     AgentScenario s = workedScheduleScenario();
-    QVERIFY(s.TabSet1Click(agentsTab ? Tab::Agents : Tab::Schedule).valid);
+    QVERIFY(ScenarioEvents(s).TabSet1Click(agentsTab ? Tab::Agents : Tab::Schedule).valid);
     s.setSlotCallsEdited(false);
     s.StringGrid1().setCurrentCell(column, row);
     const auto before = s.inputs().SlotCalls;
     const QString cells = TableCopy::wholeTable(s.StringGrid1()).text();
     int recalculations = 0;
-    s.addTableFilledListener([&recalculations] { ++recalculations; });
+    s.hooks().addTableFilledListener([&recalculations] { ++recalculations; });
 
     const auto refusal = SlotVolumePaste::paste(s, text, QLocale::c());
     QCOMPARE(refusal->text(), message);

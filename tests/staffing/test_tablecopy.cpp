@@ -35,7 +35,7 @@ void TableCopyTest::workedExamplesAsTextAndHtml()
                             "15\t100%\t0%\t0%\t39%\t00:00\t00:23\t0\t15\n"));
 
     AgentScenario schedule = workedScheduleScenario();
-    QVERIFY(schedule.TabSet1Click(Tab::Schedule).valid);
+    QVERIFY(ScenarioEvents(schedule).TabSet1Click(Tab::Schedule).valid);
     const std::unique_ptr<QMimeData> mime(TableCopy::wholeTable(schedule.StringGrid1()).mimeData());
     QCOMPARE(mime->text(), QStringLiteral("Time\tCalls\tAgents\tSrv Lvl\tQueued\tAbndon\tUsage\tAve Ans\tTrunks\n"
                                           "08:00\t0\t0\t100%\t0%\t0%\t0%\t00:00\t0\n"
@@ -60,7 +60,7 @@ void TableCopyTest::workedExamplesAsTextAndHtml()
 void TableCopyTest::selectionCopiesOnlyItsCells()
 {
     AgentScenario s = workedScheduleScenario();
-    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
     ResultTable &t = s.StringGrid1();
     // Given in any order; header cells and cells outside the table ignored.
     QCOMPARE(TableCopy::selectedCells(t, {{3, 3}, {2, 2}, {3, 2}, {2, 3}, {1, 0}, {9, 1}, {2, 5}}).text(),
@@ -119,7 +119,7 @@ void TableCopyTest::extraColumnsAndTheDaysLines()
     s.setPlanning(planning);
     s.setSlotHave(2, 5); // 3 of them on the phones
     s.setSlotHave(3, 13); // 9
-    QVERIFY(s.TabSet1Click(Tab::Schedule).valid);
+    QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
     const ResultTable &t = s.StringGrid1();
     const std::vector<TotalsLine> lines = DayTotalsLines(s);
     QCOMPARE(TableCopy::wholeTable(t, lines).text(),

@@ -3,6 +3,8 @@
 
 #include <QRandomGenerator>
 
+#include <limits>
+
 class TimeSlotsTest : public QObject
 {
     Q_OBJECT
@@ -20,6 +22,10 @@ private Q_SLOTS:
     void sameSlotLengthChangesNothing();
     void rosterFollowsTheSlotsByClockTime();
     void agentsTabWorksOnTheTypedPeriod();
+    void slotOperationsTakeOnlyTheSlotsThereAre_data();
+    void slotOperationsTakeOnlyTheSlotsThereAre();
+    void rosterReplacesEverySlot();
+    void appliedInputsKeepTheTab();
 };
 
 void TimeSlotsTest::slotList_data()
@@ -91,7 +97,7 @@ void TimeSlotsTest::slotList()
     s.setText(Field::MaskEdit7, end);
     s.setSlotLength(*slotLengthOfMinutes(minutes));
     QCOMPARE(s.inputs().totalTimeText(), QStringLiteral("09:00 hrs"));
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     QCOMPARE(s.inputs().text(Field::MaskEdit1), newStart);
     QCOMPARE(s.inputs().text(Field::MaskEdit7), newEnd);
     QCOMPARE(s.inputs().totalTimeText(), total);
@@ -194,12 +200,12 @@ void TimeSlotsTest::spreading()
 void TimeSlotsTest::spreadingWritesTheCallsColumnOnTheScheduleTab()
 {
     AgentScenario s;
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     s.setText(Field::Edit1, QStringLiteral("90"));
     s.DistributeCalls();
     QCOMPARE(column(s, 1), QStringList(9, QStringLiteral("10")));
     s.setText(Field::Edit1, QStringLiteral("900"));
-    const RecalcResult result = s.Edit1Exit(true);
+    const RecalcResult result = ScenarioEvents(s).Edit1Exit(true);
     QVERIFY(result.valid);
     QCOMPARE(column(s, 1), QStringList(9, QStringLiteral("100")));
     QCOMPARE(column(s, 0).first(), QStringLiteral("08:00"));
@@ -254,10 +260,10 @@ void TimeSlotsTest::slotLengthChange()
     setTexts(s, {start, end, "1", "03:00", "01:00", "00:30", "80", "20"});
     if (!toHalfHours)
         useHalfHours(s);
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     for (int i = 0; i < before.size(); ++i)
         s.setSlotCalls(i + 1, before[i]);
-    const RecalcResult result = s.RadioButton1Click(toHalfHours ? SlotLength::HalfHour : SlotLength::Hour);
+    const RecalcResult result = ScenarioEvents(s).RadioButton1Click(toHalfHours ? SlotLength::HalfHour : SlotLength::Hour);
     QVERIFY(result.ran);
     QCOMPARE(s.inputs().slotLength() == SlotLength::HalfHour, toHalfHours);
     QList<int> got;
@@ -272,9 +278,9 @@ void TimeSlotsTest::sameSlotLengthChangesNothing()
 {
     // Neither button checked already means hourly slots.
     AgentScenario s;
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     s.setSlotCalls(1, 5);
-    QVERIFY(!s.RadioButton1Click(SlotLength::Hour).ran);
+    QVERIFY(!ScenarioEvents(s).RadioButton1Click(SlotLength::Hour).ran);
     QCOMPARE(s.inputs().SlotCalls[1], 5);
 }
 
@@ -286,11 +292,11 @@ void TimeSlotsTest::rosterFollowsTheSlotsByClockTime()
     AgentScenario s;
     setTexts(s, {"08:00", "10:00", "100", "03:00", "01:00", "00:30", "80", "20"});
     useHalfHours(s);
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     const int roster[] = {0, 3, 9, 20};
     for (int i = 0; i < 4; ++i)
         s.setSlotHave(i + 1, roster[i]);
-    s.RadioButton1Click(SlotLength::Hour);
+    ScenarioEvents(s).RadioButton1Click(SlotLength::Hour);
     QCOMPARE(s.inputs().SlotHave[1], std::optional<int>(0));
     QCOMPARE(s.inputs().SlotHave[2], std::optional<int>(9));
     QVERIFY(!s.inputs().SlotHave[3] && !s.inputs().SlotHave[4]);
@@ -305,13 +311,71 @@ void TimeSlotsTest::agentsTabWorksOnTheTypedPeriod()
     // end to its hour.
     AgentScenario s;
     setTexts(s, {"08:00", "08:30", "100", "03:00", "00:00", "05:00", "80", "20"});
-    s.MaskEdit7Exit(true);
+    ScenarioEvents(s).MaskEdit7Exit(true);
     QCOMPARE(s.inputs().text(Field::MaskEdit7), QStringLiteral("08:30"));
     QCOMPARE(s.inputs().totalTimeText(), QStringLiteral("00:30"));
-    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, s.goalRow()), QStringLiteral("13"));
-    s.TabSet1Click(Tab::Schedule);
+    QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, s.results().goalRow), QStringLiteral("13"));
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     QCOMPARE(s.inputs().text(Field::MaskEdit7), QStringLiteral("09:00"));
     QCOMPARE(s.inputs().totalTimeText(), QStringLiteral("01:00"));
+}
+
+void TimeSlotsTest::slotOperationsTakeOnlyTheSlotsThereAre_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("first") << 1 << true;
+    QTest::newRow("last") << ScenarioInputs::SlotCapacity << true;
+    QTest::newRow("unused 0") << 0 << false;
+    QTest::newRow("past the last") << ScenarioInputs::SlotCapacity + 1 << false;
+    QTest::newRow("negative") << -1 << false;
+    QTest::newRow("lowest int") << std::numeric_limits<int>::min() << false;
+}
+
+void TimeSlotsTest::slotOperationsTakeOnlyTheSlotsThereAre()
+{
+    // A slot number outside 1..SlotCapacity changes nothing; one inside
+    // changes that slot alone.
+    QFETCH(int, slot);
+    QFETCH(bool, taken);
+    AgentScenario s;
+    s.setSlotCalls(slot, 7);
+    s.setSlotHave(slot, 3);
+    s.setSlotTimes(slot, 200, 40);
+    const ScenarioInputs &in = s.inputs();
+    for (int i = 0; i <= ScenarioInputs::SlotCapacity; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const bool here = taken && i == slot;
+        QCOMPARE(in.SlotCalls[index], here ? 7 : 0);
+        QCOMPARE(in.SlotHave[index], here ? std::optional<int>(3) : std::nullopt);
+        QCOMPARE(in.SlotTalkSeconds[index], here ? std::optional<int>(200) : std::nullopt);
+        QCOMPARE(in.SlotWrapSeconds[index], here ? std::optional<int>(40) : std::nullopt);
+    }
+}
+
+void TimeSlotsTest::rosterReplacesEverySlot()
+{
+    // More values than slots are cut at the last slot; a shorter roster
+    // leaves the slots after it without a value.
+    AgentScenario s;
+    s.setRoster(RosterValues(ScenarioInputs::SlotCapacity + 5, 4));
+    QCOMPARE(s.inputs().SlotHave[ScenarioInputs::SlotCapacity], std::optional<int>(4));
+    QVERIFY(!s.inputs().SlotHave[0]);
+    s.setRoster({2, std::nullopt, 5});
+    QCOMPARE(RosterValues(s.inputs().SlotHave.begin() + 1, s.inputs().SlotHave.begin() + 5),
+             (RosterValues{2, std::nullopt, 5, std::nullopt}));
+}
+
+void TimeSlotsTest::appliedInputsKeepTheTab()
+{
+    // Inputs applied as a whole (a loaded file's) leave the tab shown.
+    AgentScenario s = workedScheduleScenario();
+    QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
+    ScenarioInputs agents;
+    agents.ScheduleMode = false;
+    s.setInputs(agents);
+    QCOMPARE(s.tab(), Tab::Schedule);
+    QVERIFY(s.inputs().ScheduleMode);
 }
 
 QTEST_GUILESS_MAIN(TimeSlotsTest)

@@ -98,7 +98,7 @@ void ValidationTest::scheduleTabChecksTimesButNotTheirDifference()
     AgentScenario s;
     setTexts(s, {"08:00", "08:00", "100", "03:00", "00:30", "00:25", "80", "20"});
     QVERIFY(!s.Recalculate().valid);
-    const RecalcResult result = s.TabSet1Click(Tab::Schedule);
+    const RecalcResult result = ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     QVERIFY(result.valid);
     QCOMPARE(s.inputs().PeriodMinutes, 60.0);
 }
@@ -144,12 +144,12 @@ void ValidationTest::failureHookRunsBeforeTheGridIsRebuilt()
     setTexts(s, {"xx:00", "10:00", "100", "03:00", "00:30", "00:25", "80", "20"});
     QString textDuringMessage;
     int calls = 0;
-    s.onInvalidInput = [&](const RecalcResult &r) {
+    s.hooks().onInvalidInput = [&](const RecalcResult &r) {
         ++calls;
         QCOMPARE(r.failing.name(), QStringLiteral("MaskEdit1"));
         textDuringMessage = s.inputs().text(Field::MaskEdit1);
     };
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     QCOMPARE(calls, 1);
     QCOMPARE(textDuringMessage, QStringLiteral("xx:00"));
     // Rebuilding the slots afterwards replaces the unreadable start.
@@ -162,7 +162,7 @@ void ValidationTest::invalidCallsStopsTheScheduleToo()
     setTexts(s, {"08:00", "10:00", "", "03:00", "00:30", "00:25", "80", "20"});
     s.setSlotCalls(1, 40);
     s.setSlotCalls(2, 60);
-    const RecalcResult result = s.TabSet1Click(Tab::Schedule);
+    const RecalcResult result = ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     QVERIFY(!result.valid);
     QCOMPARE(result.failing.name(), QStringLiteral("Edit1"));
     QCOMPARE(s.StringGrid1().cell(ResultTable::SlotAgentsColumn, 1), QString());

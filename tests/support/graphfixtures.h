@@ -6,6 +6,7 @@
 #include "scenariotexts.h"
 
 #include "resulttable.h"
+#include "scenarioevents.h"
 
 #include <QList>
 #include <QStringList>
@@ -39,7 +40,7 @@ inline ResultTable scheduleWorkedTable()
 {
     AgentScenario s;
     setScheduleWorkedExample(s);
-    if (!s.TabSet1Click(Tab::Schedule).valid)
+    if (!ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid)
         qFatal("the Schedule worked example was refused");
     return s.StringGrid1();
 }

@@ -3,6 +3,8 @@
 
 #include "agentscenario.h"
 
+#include "scenarioevents.h"
+
 #include <QStringList>
 #include <QTest>
 
@@ -79,6 +81,6 @@ inline AgentScenario fullDaySchedule()
     setTexts(s, {"00:00", "24:00", "4800", "03:00", "01:00", "00:30", "80", "20"});
     useHalfHours(s);
     s.DistributeCalls();
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     return s;
 }

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "mipmodel.h"
+
+#include <vector>
+
+struct ServiceDay;
+struct ShiftDay;
+struct ShiftType;
+struct ShiftVariant;
+
+// The service-level model of a day: the variants' integer columns (0.., as
+// in the cover model) and, per slot with calls that some variant works, its
+// agents answering calls, at least the slot's lowest level, plus one column
+// per added agent up to the highest level, each weighted by the rise of the
+// day's service level it brings (the slot's share of the day's calls x the
+// step of its curve). Added agents from the curve's concaveFrom() on are
+// continuous in [0, 1]; those before it are binaries taken in order, and
+// the continuous ones only once all of those are taken. With shrinkage the
+// answering agents are an integer column held to staffed x share, so the
+// rounding down is exact.
+struct ShiftServiceModel
+{
+    enum class Goal {
+        ServiceLevel, // the highest day's service level; no slot need reach its lowest level
+        PaidHours,    // the fewest paid hours whose day's service level reaches the target
+    };
+
+    // The margin above the target that the day's row asks for, so that the
+    // solver's tolerances never let a plan fall short of it.
+    static constexpr double TargetMargin = 1e-6;
+
+    // `lowestHeld[s]`: slot s must reach its lowest level; a slot that need
+    // not may also stay below it, counting as answering nothing in time.
+    // `target` (0..1) is read with Goal::PaidHours only.
+    static MipModel build(const ShiftDay &day, const std::vector<ShiftType> &types,
+                          const std::vector<ShiftVariant> &variants, const ServiceDay &service, Goal goal,
+                          double target, const std::vector<bool> &lowestHeld);
+};
