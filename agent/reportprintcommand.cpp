@@ -82,7 +82,7 @@ ReportContent ReportPrintCommand::contentOf(const TAgentForm &form)
 {
     ReportContent content = ReportContent::fromScenario(form.scenario(), form.ScenarioFileName(), form.windowTitle());
     // The fields' texts as they stand in the window.
-    auto text = [&form](Field f) { return FieldText(*form.field(f), f); };
+    auto text = [&form](Field f) { return FieldText(*form.widgets().field(f), f); };
     content.totalCalls = text(Field::Edit1);
     content.startTime = text(Field::MaskEdit1);
     content.endTime = text(Field::MaskEdit7);

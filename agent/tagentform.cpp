@@ -139,7 +139,7 @@ void TAgentForm::syncFieldsToModel()
 {
     for (int i = 0; i < FieldCount; ++i) {
         const auto f = static_cast<Field>(i);
-        m_scenario.setText(f, FieldText(*field(f), f));
+        m_scenario.setText(f, FieldText(*m_ui.field(f), f));
     }
 }
 
@@ -195,7 +195,7 @@ bool TAgentForm::frameClosing()
 
 bool TAgentForm::runExitRule(Field f)
 {
-    QLineEdit *edit = field(f);
+    QLineEdit *edit = m_ui.field(f);
     const bool modified = edit->isModified();
     syncFieldsToModel();
     RecalcResult result;
@@ -262,7 +262,7 @@ void TAgentForm::focusFailingInput(const RecalcResult &result)
     if (result.failing.isGridRow())
         target = m_ui.StringGrid1;
     else if (result.failing.isField())
-        target = field(result.failing.field());
+        target = m_ui.field(result.failing.field());
     if (!target)
         return;
     const FocusMoveInHand inHand(m_services.events);

@@ -21,16 +21,10 @@ class AgentShiftLink;
 class AgentServices;
 class DialogService;
 class GridClipboard;
-class QLabel;
-class QLineEdit;
-class QRadioButton;
-class QTabBar;
 class PlanningCommand;
 class SlotTimesCommand;
 class ScenarioFileCommand;
-class QToolButton;
 class ResultTableModel;
-class TLumStringGrid;
 
 // An agent window: one scenario's input fields, its tool bar, and the result
 // grid with the Agents and Schedule tabs. Every rule lives in the window's
@@ -110,26 +104,12 @@ public:
     // Shows the scenario again in the widgets.
     void refresh() override;
 
-    // The window's parts, for tests and the random-input test.
-    QLineEdit *field(Field field) const { return m_ui.field(field); }
-    QRadioButton *radioButton1() const { return m_ui.RadioButton1; }
-    QRadioButton *radioButton2() const { return m_ui.RadioButton2; }
-    QRadioButton *slotButton(SlotLength length) const { return m_ui.slotButton(length); }
-    QLabel *timeSlotsLabel() const { return m_ui.Label5; }
-    QLabel *totalTimeText() const { return m_ui.StaticText1; }
-    QLabel *planningLine() const { return m_ui.PlanningLine; }
-    TLumStringGrid *grid() const { return m_ui.StringGrid1; }
-    QTabBar *tabSet() const { return m_ui.TabSet1; }
-    QToolButton *recalculateButton() const { return m_ui.SpeedButton2; }
-    QToolButton *printButton() const { return m_ui.SpeedButton3; }
-    QToolButton *loadButton() const { return m_ui.SpeedButton5; }
-    QToolButton *saveButton() const { return m_ui.SpeedButton4; }
-    QToolButton *closeButton() const { return m_ui.SpeedButton1; }
-    QToolButton *showGraphButton() const { return m_ui.SpeedButton6; }
-    QToolButton *planShiftsButton() const { return m_ui.PlanShiftsButton; }
+    // The window's widgets, its links to the graph and shift-plan windows
+    // and the grid's copy and paste, for the main window, tests and the
+    // random-input test. The table model is the grid's resultModel().
+    const AgentFormWidgets &widgets() const { return m_ui; }
     AgentGraphLink *graphLink() const { return m_graphLink; }
     AgentShiftLink *shiftLink() const { return m_shiftLink; }
-    ResultTableModel *tableModel() const { return m_tableModel; }
     GridClipboard *gridClipboard() const;
 
 signals:

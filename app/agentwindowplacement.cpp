@@ -44,6 +44,6 @@ QMdiSubWindow *PlaceAgentWindow(QMainWindow &main, QMdiArea &area, TAgentForm &f
     KeepInside(child, area.viewport()->rect());
     area.setActiveSubWindow(child);
     // The first field in the tab order takes the cursor.
-    form.field(Field::MaskEdit5)->setFocus(Qt::OtherFocusReason);
+    form.widgets().field(Field::MaskEdit5)->setFocus(Qt::OtherFocusReason);
     return child;
 }

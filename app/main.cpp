@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "helpcommands.h"
 #include "helpfilecheck.h"
 #include "launcheractivation.h"
 #include "launchoptions.h"
@@ -45,7 +46,7 @@ int main(int argc, char *argv[])
     app.setDialogs(&dialogs);
     if (IsHelpCheckRequest(app.arguments())) {
         TMainForm mainForm(dialogs);
-        return ReportHelpFileCheck(mainForm.helpFile());
+        return ReportHelpFileCheck(mainForm.help().helpFile());
     }
 
     const LaunchOptions options = ParseLaunchOptions(app.arguments());

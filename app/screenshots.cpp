@@ -4,6 +4,7 @@
 #include "agentgraphlink.h"
 #include "chartwidget.h"
 #include "dialogservice.h"
+#include "helpcommands.h"
 #include "reportprintcommand.h"
 #include "helpwindow.h"
 #include "tagentform.h"
@@ -68,7 +69,7 @@ public:
 // Types a text into a field and leaves it, as a planner would.
 void enter(TAgentForm &form, Field field, const QString &text)
 {
-    QLineEdit *edit = form.field(field);
+    QLineEdit *edit = form.widgets().field(field);
     edit->selectAll();
     edit->insert(text); // sets the changed mark as typing does
     form.fieldExit(field);
@@ -141,7 +142,7 @@ int main(int argc, char *argv[])
     enter(*agents, Field::MaskEdit4, QStringLiteral("00:25"));
     timer.start();
     enter(*agents, Field::Edit1, QStringLiteral("100"));
-    agents->grid()->viewport()->repaint();
+    agents->widgets().StringGrid1->viewport()->repaint();
     const qint64 agentsExit = timer.nsecsElapsed();
 
     // The Schedule worked example: 30-minute slots from 08:00 to 10:00.
@@ -155,8 +156,8 @@ int main(int argc, char *argv[])
     enter(*schedule, Field::MaskEdit1, QStringLiteral("08:00"));
     enter(*schedule, Field::MaskEdit7, QStringLiteral("10:00"));
     enter(*schedule, Field::Edit1, QStringLiteral("180"));
-    schedule->tabSet()->setCurrentIndex(1);
-    schedule->radioButton1()->click();
+    schedule->widgets().TabSet1->setCurrentIndex(1);
+    schedule->widgets().RadioButton1->click();
     const int volumes[] = {0, 10, 50, 120};
     for (int row = 1; row <= 4; ++row) {
         schedule->StringGrid1SetEditText(1, row, QString::number(volumes[row - 1]));
@@ -164,20 +165,20 @@ int main(int argc, char *argv[])
     }
     timer.restart();
     schedule->StringGrid1KeyPress(QChar(13));
-    schedule->grid()->viewport()->repaint();
+    schedule->widgets().StringGrid1->viewport()->repaint();
     const qint64 scheduleEnter = timer.nsecsElapsed();
 
     const QList<QMdiSubWindow *> children = mainForm.mdiArea()->subWindowList();
     children.at(0)->setGeometry(0, 0, 860, 420);
     children.at(1)->setGeometry(0, 420, 860, 340);
     mainForm.mdiArea()->setActiveSubWindow(children.at(0));
-    agents->field(Field::Edit1)->setFocus();
+    agents->widgets().field(Field::Edit1)->setFocus();
     QCoreApplication::processEvents();
 
     bool ok = save(&mainForm, QDir(outDir).filePath(QStringLiteral("main-window.png")));
 
-    mainForm.showHelpTopic(4);
-    if (HelpWindow *help = mainForm.helpWindow()) {
+    mainForm.help().showTopic(4);
+    if (HelpWindow *help = mainForm.help().window()) {
         // The contents tree is built in the background; wait for it briefly.
         QHelpContentModel *contents = help->engine()->contentModel();
         if (contents->rowCount() == 0) {
@@ -214,12 +215,12 @@ int main(int argc, char *argv[])
         // build and the chart's repaint, then the grid's.
         std::vector<qint64> times;
         for (int i = 0; i < 41; ++i) {
-            QLineEdit *edit = schedule->field(Field::MaskEdit4);
+            QLineEdit *edit = schedule->widgets().field(Field::MaskEdit4);
             edit->selectAll();
             edit->insert(i % 2 ? QStringLiteral("00:31") : QStringLiteral("00:30"));
             timer.restart();
             schedule->fieldExit(Field::MaskEdit4);
-            schedule->grid()->viewport()->repaint();
+            schedule->widgets().StringGrid1->viewport()->repaint();
             times.push_back(timer.nsecsElapsed());
         }
         std::sort(times.begin(), times.end());

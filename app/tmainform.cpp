@@ -166,8 +166,8 @@ TAgentForm *TMainForm::NewAgentWindow1Click()
     TAgentForm *created = nullptr;
     RunHandler(m_dialogs, [&] {
         auto *form = new TAgentForm(*m_agentServices);
-        connect(form, &TAgentForm::hintPanelClearRequested, hintPanel(), &QLabel::clear);
-        connect(form, &TAgentForm::hintPanelTextRequested, hintPanel(), &QLabel::setText);
+        connect(form, &TAgentForm::hintPanelClearRequested, m_toolBar->hintPanel(), &QLabel::clear);
+        connect(form, &TAgentForm::hintPanelTextRequested, m_toolBar->hintPanel(), &QLabel::setText);
         connect(form, &TAgentForm::scenarioFileUsed, m_menus->reopen(), &ReopenMenu::add);
         form->graphLink()->setColours(&SeriesColours);
         connect(form, &QWidget::windowTitleChanged, this, [this] { updateWindowMenu(); });
@@ -291,7 +291,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
         MainWindowLayout::save(*this, *m_settings);
     if (AboutForm)
         AboutForm->hide();
-    if (HelpWindow *help = helpWindow())
+    if (HelpWindow *help = m_help->window())
         help->close();
     event->accept();
 }
@@ -299,16 +299,6 @@ void TMainForm::closeEvent(QCloseEvent *event)
 void TMainForm::PlanningOptions1Click()
 {
     m_menus->planning()->editOptions();
-}
-
-QAction *TMainForm::planningAction() const
-{
-    return m_menus->planning()->planningAction();
-}
-
-QAction *TMainForm::rosterAction() const
-{
-    return m_menus->planning()->rosterAction();
 }
 
 void TMainForm::Tile2Click()
@@ -326,11 +316,6 @@ void TMainForm::updateWindowMenu()
     m_menus->window()->update();
 }
 
-QMenu *TMainForm::windowMenu() const
-{
-    return m_menus->window()->menu();
-}
-
 void TMainForm::Contents1Click()
 {
     m_help->showContents();
@@ -339,26 +324,6 @@ void TMainForm::Contents1Click()
 void TMainForm::TopicSearch1Click()
 {
     m_help->showIndex();
-}
-
-void TMainForm::showHelpTopic(int topic)
-{
-    m_help->showTopic(topic);
-}
-
-HelpWindow *TMainForm::helpWindow() const
-{
-    return m_help->window();
-}
-
-QString TMainForm::helpFile() const
-{
-    return m_help->helpFile();
-}
-
-void TMainForm::setHelpFile(const QString &path)
-{
-    m_help->setHelpFile(path);
 }
 
 void TMainForm::About1Click()
@@ -375,24 +340,4 @@ void TMainForm::Hinting(QWidget *, QWidget *now)
     if (m_shuttingDown)
         return;
     m_toolBar->showHintOf(now);
-}
-
-QLabel *TMainForm::hintPanel() const
-{
-    return m_toolBar->hintPanel();
-}
-
-QToolButton *TMainForm::newWindowButton() const
-{
-    return m_toolBar->newWindowButton();
-}
-
-QToolButton *TMainForm::closeProgramButton() const
-{
-    return m_toolBar->closeProgramButton();
-}
-
-ReopenMenu *TMainForm::reopenMenu() const
-{
-    return m_menus->reopen();
 }

@@ -12,17 +12,11 @@
 class AgentServices;
 class DialogService;
 class HelpCommands;
-class HelpWindow;
-class QAction;
-class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
-class QMenu;
 class QSettings;
 class MainMenus;
 class MainToolBar;
-class ReopenMenu;
-class QToolButton;
 class TAboutForm;
 class TAbortPrint;
 class TAgentForm;
@@ -75,8 +69,6 @@ public:
     // File > Planning Options...: the active agent window's options dialog
     // (see PlanningMenuActions for the File menu's other planning items).
     void PlanningOptions1Click();
-    QAction *planningAction() const;
-    QAction *rosterAction() const;
     void Close1Click();
     void Exit1Click();
     void SpeedButton4Click();
@@ -85,24 +77,20 @@ public:
     void Contents1Click();
     void TopicSearch1Click();
     void About1Click();
-    // Help topic by number: 4 for the main and agent windows.
-    void showHelpTopic(int topic);
 
     // Rebuilds the Window menu: Tile, Cascade and one item per child window,
     // the active one checked.
     void updateWindowMenu();
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
-    QMenu *windowMenu() const;
-    ReopenMenu *reopenMenu() const;
-    QLabel *hintPanel() const;
-    QToolButton *newWindowButton() const;
-    QToolButton *closeProgramButton() const;
+    // The menus (Reopen, the planning items, the Window menu), the tool bar
+    // with its hint panel, and the help commands with their help file and
+    // window.
+    const MainMenus &menus() const { return *m_menus; }
+    MainToolBar *toolBar() const { return m_toolBar; }
+    HelpCommands &help() const { return *m_help; }
     TAboutForm *aboutForm() const { return AboutForm; }
     TAbortPrint *abortPrint() const { return AbortPrint; }
-    HelpWindow *helpWindow() const;
-    QString helpFile() const;
-    void setHelpFile(const QString &path);
     QList<TAgentForm *> agentForms() const;
     // The current agent window, also while the main window is not active.
     TAgentForm *activeAgentForm() const;
@@ -114,10 +102,6 @@ public:
     LabelFontAndColour ReportHeaderFont;
     LabelFontAndColour BodyFont;
 
-public slots:
-    // The hint panel follows the keyboard focus.
-    void Hinting(QWidget *old, QWidget *now);
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     // A menu item's status tip (a Reopen entry's full path) shows in the
@@ -125,6 +109,8 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    // The hint panel follows the keyboard focus.
+    void Hinting(QWidget *old, QWidget *now);
     void setUpReportFonts();
     QMdiSubWindow *currentChild() const;
 

@@ -63,18 +63,18 @@ void AgentFormTest::newWindowShowsDefaultsAndNothingIsCalculated()
     QCOMPARE(form->windowTitle(), QStringLiteral("New Agents"));
     const QStringList defaults = {"08:00", "17:00", "0", "00:00", "01:00", "00:30", "90", "10"};
     for (int i = 0; i < FieldCount; ++i)
-        QCOMPARE(form->field(static_cast<Field>(i))->text(), defaults.at(i));
-    QVERIFY(!form->radioButton1()->isChecked() && !form->radioButton2()->isChecked());
-    QVERIFY(!form->radioButton1()->isEnabled() && !form->radioButton2()->isEnabled());
-    QCOMPARE(form->totalTimeText()->text(), QStringLiteral("09:00 hrs"));
-    QCOMPARE(form->timeSlotsLabel()->palette().color(QPalette::WindowText), QColor(128, 128, 128));
-    QCOMPARE(form->tableModel()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Agents"));
-    QCOMPARE(form->tableModel()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Trunks"));
-    QCOMPARE(form->tableModel()->rowCount(), 1);
-    QCOMPARE(form->tableModel()->index(0, 0).data().toString(), QString());
+        QCOMPARE(form->widgets().field(static_cast<Field>(i))->text(), defaults.at(i));
+    QVERIFY(!form->widgets().RadioButton1->isChecked() && !form->widgets().RadioButton2->isChecked());
+    QVERIFY(!form->widgets().RadioButton1->isEnabled() && !form->widgets().RadioButton2->isEnabled());
+    QCOMPARE(form->widgets().StaticText1->text(), QStringLiteral("09:00 hrs"));
+    QCOMPARE(form->widgets().Label5->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+    QCOMPARE(h->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Agents"));
+    QCOMPARE(h->model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Trunks"));
+    QCOMPARE(h->model()->rowCount(), 1);
+    QCOMPARE(h->model()->index(0, 0).data().toString(), QString());
     QCOMPARE(form->ScenarioFileName(), QStringLiteral("*.vnk"));
-    QCOMPARE(form->tabSet()->tabText(0), QStringLiteral("Agents"));
-    QCOMPARE(form->tabSet()->tabText(1), QStringLiteral("Schedule"));
+    QCOMPARE(form->widgets().TabSet1->tabText(0), QStringLiteral("Agents"));
+    QCOMPARE(form->widgets().TabSet1->tabText(1), QStringLiteral("Schedule"));
     QVERIFY(h->dialogs.shown.isEmpty());
 }
 
@@ -119,7 +119,7 @@ void AgentFormTest::fieldExitRules()
         QCOMPARE(h->form->scenario().inputs().text(field).remove(QLatin1Char(':')), keys);
     // A field that waits for the next recalculation leaves the table out of
     // date, and the window says so.
-    QCOMPARE(h->form->planningLine()->text().startsWith(QStringLiteral("Inputs changed: Recalculate (F9)")),
+    QCOMPARE(h->form->widgets().PlanningLine->text().startsWith(QStringLiteral("Inputs changed: Recalculate (F9)")),
              !recalculates && h->form->scenario().inputs().text(field) != before);
     // Leaving it once more without a change: only the abandon time acts.
     h->markTable();
@@ -165,7 +165,7 @@ void AgentFormTest::failedRecalculationFocusesTheFieldBeforeTheMessage()
         h->field(Field::MaskEdit3)->setText(QStringLiteral("00:00"));
     h->elsewhere->setFocus();
     h->markTable();
-    h->form->recalculateButton()->click();
+    h->form->widgets().SpeedButton2->click();
     QCOMPARE(h->dialogs.shown.size(), 1);
     const FakeDialogService::Shown &shown = h->dialogs.shown.constFirst();
     QCOMPARE(shown.kind, QStringLiteral("inform"));
@@ -227,25 +227,26 @@ void AgentFormTest::tabSwitchAppliesTheTabSettings()
     h->validScenario();
     h->toSchedule();
     QVERIFY(form->scenario().inputs().ScheduleMode);
-    QVERIFY(form->grid()->editTriggers() != QAbstractItemView::NoEditTriggers);
-    QVERIFY(!form->grid()->rowSelection());
-    QCOMPARE(HintOf(form->grid()), QStringLiteral("Enter the call volume, use the arrow keys to advance"));
-    QCOMPARE(form->timeSlotsLabel()->palette().color(QPalette::WindowText), QColor(Qt::black));
-    QVERIFY(form->radioButton1()->isEnabled() && form->radioButton2()->isEnabled());
-    QCOMPARE(form->tableModel()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Time"));
+    QVERIFY(form->widgets().StringGrid1->editTriggers() != QAbstractItemView::NoEditTriggers);
+    QVERIFY(!form->widgets().StringGrid1->rowSelection());
+    QCOMPARE(HintOf(form->widgets().StringGrid1),
+             QStringLiteral("Enter the call volume, use the arrow keys to advance"));
+    QCOMPARE(form->widgets().Label5->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QVERIFY(form->widgets().RadioButton1->isEnabled() && form->widgets().RadioButton2->isEnabled());
+    QCOMPARE(h->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Time"));
     QCOMPARE(cleared.count(), 0);
 
-    form->tabSet()->setCurrentIndex(0);
+    form->widgets().TabSet1->setCurrentIndex(0);
     QVERIFY(!form->scenario().inputs().ScheduleMode);
-    QCOMPARE(form->grid()->editTriggers(), QAbstractItemView::NoEditTriggers);
-    QVERIFY(form->grid()->rowSelection());
-    QCOMPARE(HintOf(form->grid()), QString());
-    QCOMPARE(form->timeSlotsLabel()->palette().color(QPalette::WindowText), QColor(128, 128, 128));
-    QVERIFY(!form->radioButton1()->isEnabled() && !form->radioButton2()->isEnabled());
+    QCOMPARE(form->widgets().StringGrid1->editTriggers(), QAbstractItemView::NoEditTriggers);
+    QVERIFY(form->widgets().StringGrid1->rowSelection());
+    QCOMPARE(HintOf(form->widgets().StringGrid1), QString());
+    QCOMPARE(form->widgets().Label5->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+    QVERIFY(!form->widgets().RadioButton1->isEnabled() && !form->widgets().RadioButton2->isEnabled());
     QCOMPARE(cleared.count(), 1);
     // The Agents table is back with its goal row current.
-    QCOMPARE(form->tableModel()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Agents"));
-    QCOMPARE(form->grid()->currentTableRow(), form->scenario().results().goalRow);
+    QCOMPARE(h->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Agents"));
+    QCOMPARE(form->widgets().StringGrid1->currentTableRow(), form->scenario().results().goalRow);
 }
 
 void AgentFormTest::scheduleShowsTheSpreadCalls()
@@ -258,7 +259,7 @@ void AgentFormTest::scheduleShowsTheSpreadCalls()
         QCOMPARE(h->table().cell(ResultTable::TimeColumn, row), QStringLiteral("%1:00").arg(7 + row, 2, 10, QLatin1Char('0')));
         QCOMPARE(h->table().cell(ResultTable::CallsColumn, row), QStringLiteral("100"));
     }
-    QCOMPARE(h->form->tableModel()->flags(h->cellIndex(ResultTable::TimeColumn, 1)), Qt::NoItemFlags);
+    QCOMPARE(h->model()->flags(h->cellIndex(ResultTable::TimeColumn, 1)), Qt::NoItemFlags);
 }
 
 void AgentFormTest::typingIntoACallsCellStoresEachKeystroke()
@@ -266,7 +267,7 @@ void AgentFormTest::typingIntoACallsCellStoresEachKeystroke()
     h->validScenario();
     h->toSchedule();
     AgentScenario &s = h->form->scenario();
-    TLumStringGrid *grid = h->form->grid();
+    TLumStringGrid *grid = h->form->widgets().StringGrid1;
     grid->setFocus();
     grid->setCurrentTableCell(ResultTable::CallsColumn, 2);
     QTest::keyClick(grid, Qt::Key_1);
@@ -288,7 +289,7 @@ void AgentFormTest::textThatIsNoNumberStoresZeroAndErasingKeepsTheLastValue()
     h->validScenario();
     h->toSchedule();
     AgentScenario &s = h->form->scenario();
-    TLumStringGrid *grid = h->form->grid();
+    TLumStringGrid *grid = h->form->widgets().StringGrid1;
     grid->setFocus();
     grid->setCurrentTableCell(ResultTable::CallsColumn, 4);
     Harness::typeKeys(QStringLiteral("abc"));
@@ -307,7 +308,7 @@ void AgentFormTest::escapeInTheCellEditorRestoresTheVolume()
 {
     h->validScenario();
     h->toSchedule();
-    TLumStringGrid *grid = h->form->grid();
+    TLumStringGrid *grid = h->form->widgets().StringGrid1;
     grid->setFocus();
     grid->setCurrentTableCell(ResultTable::CallsColumn, 3);
     Harness::typeKeys(QStringLiteral("55"));
@@ -323,34 +324,34 @@ void AgentFormTest::gridClickRules()
     h->toSchedule();
     h->markTable();
     h->clickCell(ResultTable::SlotQueuedColumn, 2);
-    QCOMPARE(h->form->grid()->currentTableColumn(), ResultTable::CallsColumn);
-    QCOMPARE(h->form->grid()->currentTableRow(), 2);
+    QCOMPARE(h->form->widgets().StringGrid1->currentTableColumn(), ResultTable::CallsColumn);
+    QCOMPARE(h->form->widgets().StringGrid1->currentTableRow(), 2);
     QCOMPARE(h->table().currentColumn(), ResultTable::CallsColumn);
     QVERIFY(!h->recalculated());
     h->clickCell(ResultTable::CallsColumn, 3);
     QVERIFY(h->recalculated());
-    QCOMPARE(h->form->grid()->currentTableRow(), 3);
+    QCOMPARE(h->form->widgets().StringGrid1->currentTableRow(), 3);
     // A right click (before its menu) follows the same rule.
     h->markTable();
     h->clickCell(ResultTable::SlotQueuedColumn, 5, Qt::RightButton);
-    QCOMPARE(h->form->grid()->currentTableColumn(), ResultTable::CallsColumn);
-    QCOMPARE(h->form->grid()->currentTableRow(), 5);
+    QCOMPARE(h->form->widgets().StringGrid1->currentTableColumn(), ResultTable::CallsColumn);
+    QCOMPARE(h->form->widgets().StringGrid1->currentTableRow(), 5);
     QCOMPARE(h->table().currentColumn(), ResultTable::CallsColumn);
     QVERIFY(!h->recalculated());
 
     // On the Agents tab a click neither moves nor recalculates.
-    h->form->tabSet()->setCurrentIndex(0);
+    h->form->widgets().TabSet1->setCurrentIndex(0);
     h->markTable();
     h->clickCell(ResultTable::UsageColumn, 2);
     QVERIFY(!h->recalculated());
-    QCOMPARE(h->form->grid()->currentTableColumn(), ResultTable::UsageColumn);
+    QCOMPARE(h->form->widgets().StringGrid1->currentTableColumn(), ResultTable::UsageColumn);
 }
 
 void AgentFormTest::enteringTheGridMovesToTheCallsColumn()
 {
     h->validScenario();
     h->toSchedule();
-    TLumStringGrid *grid = h->form->grid();
+    TLumStringGrid *grid = h->form->widgets().StringGrid1;
     h->form->scenario().StringGrid1().setCurrentCell(ResultTable::SlotAbandonColumn, 4);
     grid->setCurrentTableCell(ResultTable::SlotAbandonColumn, 4);
     h->markTable();
@@ -373,8 +374,8 @@ void AgentFormTest::leavingTheGrid()
     QFETCH(int, tab);
     QFETCH(bool, recalculates);
     h->validScenario();
-    h->form->tabSet()->setCurrentIndex(tab);
-    h->form->grid()->setFocus();
+    h->form->widgets().TabSet1->setCurrentIndex(tab);
+    h->form->widgets().StringGrid1->setFocus();
     h->markTable();
     h->leaveTo(h->elsewhere);
     QCOMPARE(h->recalculated(), recalculates);
@@ -391,8 +392,8 @@ void AgentFormTest::enterRecalculatesOnBothTabs()
 {
     QFETCH(int, tab);
     h->validScenario();
-    h->form->tabSet()->setCurrentIndex(tab);
-    TLumStringGrid *grid = h->form->grid();
+    h->form->widgets().TabSet1->setCurrentIndex(tab);
+    TLumStringGrid *grid = h->form->widgets().StringGrid1;
     grid->setFocus();
     h->markTable();
     h->form->scenario().setSlotCallsEdited(false);
@@ -409,7 +410,7 @@ void AgentFormTest::enterRecalculatesOnBothTabs()
         QVERIFY(h->recalculated());
         QVERIFY(!grid->cellEditor());
         QCOMPARE(h->table().cell(ResultTable::CallsColumn, 2), QStringLiteral("250"));
-        QCOMPARE(h->form->field(Field::Edit1)->text(), QStringLiteral("1050"));
+        QCOMPARE(h->form->widgets().field(Field::Edit1)->text(), QStringLiteral("1050"));
     }
 }
 
@@ -417,7 +418,7 @@ void AgentFormTest::refusedCallsCellGetsTheCursor()
 {
     h->validScenario();
     h->toSchedule();
-    TLumStringGrid *grid = h->form->grid();
+    TLumStringGrid *grid = h->form->widgets().StringGrid1;
     grid->setFocus();
     grid->setCurrentTableCell(ResultTable::CallsColumn, 3);
     Harness::typeKeys(QStringLiteral("-5"));
@@ -435,14 +436,14 @@ void AgentFormTest::sixtyMinutesWhileNeitherIsCheckedChangesNothing()
     h->validScenario();
     h->toSchedule();
     h->markTable();
-    h->form->radioButton2()->click();
+    h->form->widgets().RadioButton2->click();
     QVERIFY(!h->recalculated());
     QCOMPARE(h->table().rowCount(), 10);
-    h->form->radioButton1()->click();
+    h->form->widgets().RadioButton1->click();
     QVERIFY(h->recalculated());
     QCOMPARE(h->table().rowCount(), 19);
     QCOMPARE(h->table().cell(ResultTable::CallsColumn, 1), QStringLiteral("50"));
-    QVERIFY(!h->form->radioButton2()->isChecked());
+    QVERIFY(!h->form->widgets().RadioButton2->isChecked());
 }
 
 void AgentFormTest::commandsHaveKeys_data()

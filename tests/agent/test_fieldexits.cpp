@@ -33,7 +33,7 @@ void leaveAbandonIncomplete(Harness &h)
 
 void clickTab(Harness &h, int index)
 {
-    QTabBar *tabs = h.form->tabSet();
+    QTabBar *tabs = h.form->widgets().TabSet1;
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
 }
 
@@ -44,13 +44,13 @@ void clickCommand(Harness &h, const QString &command)
     if (command == QLatin1String("tab"))
         clickTab(h, 1);
     else if (command == QLatin1String("recalculate"))
-        QTest::mouseClick(h.form->recalculateButton(), Qt::LeftButton);
+        QTest::mouseClick(h.form->widgets().SpeedButton2, Qt::LeftButton);
     else if (command == QLatin1String("save"))
-        QTest::mouseClick(h.form->saveButton(), Qt::LeftButton);
+        QTest::mouseClick(h.form->widgets().SpeedButton4, Qt::LeftButton);
     else if (command == QLatin1String("load"))
-        QTest::mouseClick(h.form->loadButton(), Qt::LeftButton);
+        QTest::mouseClick(h.form->widgets().SpeedButton5, Qt::LeftButton);
     else
-        QTest::mouseClick(h.form->radioButton1(), Qt::LeftButton);
+        QTest::mouseClick(h.form->widgets().RadioButton1, Qt::LeftButton);
 }
 
 int scheduledCalls(const Harness &h)
@@ -234,7 +234,7 @@ void FieldExitTest::commandsCompleteThePendingExitFirst()
     QVERIFY(h->dialogs.texts(QStringLiteral("error")).isEmpty());
     // The start time's exit ran: the calls are spread over 13:00 to 17:00.
     QCOMPARE(h->form->scenario().inputs().text(Field::MaskEdit1), QStringLiteral("13:00"));
-    QCOMPARE(h->form->totalTimeText()->text(), QStringLiteral("04:00"));
+    QCOMPARE(h->form->widgets().StaticText1->text(), QStringLiteral("04:00"));
     QCOMPARE(scheduledCalls(*h), 900);
     if (command == QLatin1String("tab")) {
         QVERIFY(h->form->scenario().inputs().ScheduleMode);
@@ -265,7 +265,7 @@ void FieldExitTest::aRefusedInputIsReportedOncePerCommand()
     h->type(Field::Edit1, QStringLiteral("12x"));
     h->dialogs.clear();
     if (command == QLatin1String("slots"))
-        h->form->radioButton1()->click(); // the cursor stays in the field
+        h->form->widgets().RadioButton1->click(); // the cursor stays in the field
     else
         clickCommand(*h, command);
     QCOMPARE(h->dialogs.texts(QStringLiteral("inform")).size(), 1);
@@ -300,7 +300,7 @@ void FieldExitTest::refusedExitStopsTheCommand()
     QCOMPARE(QApplication::focusWidget(), h->field(Field::MaskEdit4));
     QVERIFY(!h->recalculated());
     QVERIFY(h->dialogs.saveSetups.isEmpty() && h->dialogs.openSetups.isEmpty());
-    QCOMPARE(h->form->tabSet()->currentIndex(), 0);
+    QCOMPARE(h->form->widgets().TabSet1->currentIndex(), 0);
     QVERIFY(!h->form->scenario().inputs().ScheduleMode);
     QVERIFY(h->form->completePendingFieldExit() == false);
 }
@@ -318,14 +318,14 @@ void FieldExitTest::refusedExitCancelsThePress()
     QFETCH(QString, target);
     h->validScenario();
     h->toSchedule();
-    h->form->grid()->setCurrentTableCell(ResultTable::CallsColumn, 2);
+    h->form->widgets().StringGrid1->setCurrentTableCell(ResultTable::CallsColumn, 2);
     leaveAbandonIncomplete(*h);
     h->markTable();
-    TLumStringGrid *grid = h->form->grid();
+    TLumStringGrid *grid = h->form->widgets().StringGrid1;
     if (target == QLatin1String("cell"))
         h->clickCell(ResultTable::CallsColumn, 5);
     else if (target == QLatin1String("radio"))
-        QTest::mouseClick(h->form->radioButton1(), Qt::LeftButton);
+        QTest::mouseClick(h->form->widgets().RadioButton1, Qt::LeftButton);
     else
         QTest::mouseClick(h->field(Field::Edit1), Qt::LeftButton);
 
@@ -335,7 +335,7 @@ void FieldExitTest::refusedExitCancelsThePress()
     QCOMPARE(QApplication::focusWidget(), h->field(Field::MaskEdit4));
     QCOMPARE(h->field(Field::MaskEdit4)->cursorPosition(), 3);
     QCOMPARE(grid->currentTableRow(), 2);
-    QVERIFY(!h->form->radioButton1()->isChecked());
+    QVERIFY(!h->form->widgets().RadioButton1->isChecked());
     QVERIFY(h->form->scenario().inputs().slotLength() != SlotLength::HalfHour);
     QVERIFY(!h->recalculated());
 
@@ -386,14 +386,14 @@ void FieldExitTest::escapeAfterARefusalGoesBackBeforeTheEdit()
     QCOMPARE(talk->displayText(), QStringLiteral("03:00"));
     h->dialogs.clear();
     h->dialogs.onShown = nullptr;
-    QTest::mouseClick(h->form->recalculateButton(), Qt::LeftButton);
+    QTest::mouseClick(h->form->widgets().SpeedButton2, Qt::LeftButton);
     QVERIFY(h->dialogs.shown.isEmpty());
     QCOMPARE(h->form->scenario().inputs().TalkSeconds, 180.0);
 }
 
 void FieldExitTest::onlyAGoalRowIsHighlighted()
 {
-    TLumStringGrid *grid = h->form->grid();
+    TLumStringGrid *grid = h->form->widgets().StringGrid1;
     // A new window's empty table.
     QVERIFY(grid->selectionModel()->selectedIndexes().isEmpty());
 
@@ -429,7 +429,7 @@ void FieldExitTest::onlyAGoalRowIsHighlighted()
 
 void FieldExitTest::aTableWithoutAGoalRowStartsAtTheTopAndTakesClicks()
 {
-    TLumStringGrid *grid = h->form->grid();
+    TLumStringGrid *grid = h->form->widgets().StringGrid1;
     h->top.resize(h->top.width(), h->top.minimumSizeHint().height());
     // 240,000 calls over 24 hours, 90 % in 10 s, the new window's handling
     // times: the goal row is far down, and the grid scrolls to it.

@@ -51,7 +51,7 @@ struct Frame
     {
         setScheduleWorkedExample(form.scenario());
         form.refresh();
-        form.tabSet()->setCurrentIndex(1);
+        form.widgets().TabSet1->setCurrentIndex(1);
     }
     QList<TLumChart *> graphWindows() const
     {
@@ -98,8 +98,8 @@ void GraphLinkTest::showGraphOpensOneLinkedWindow()
     Frame frame;
     TAgentForm *form = frame.newAgentWindow();
     Frame::enterAgentsExample(*form);
-    QCOMPARE(form->showGraphButton()->toolTip(), QStringLiteral("Show Graph"));
-    form->showGraphButton()->click();
+    QCOMPARE(form->widgets().SpeedButton6->toolTip(), QStringLiteral("Show Graph"));
+    form->widgets().SpeedButton6->click();
     TLumChart *graph = form->graphLink()->GraphWindow();
     QVERIFY(graph);
     QCOMPARE(graph->OwnerForm, static_cast<GraphOwner *>(form->graphLink()));
@@ -130,7 +130,7 @@ void GraphLinkTest::seriesMenuFollowsTheTab()
         QCOMPARE(graph->seriesItem(kind)->isVisible(), kind != 0);
     }
     graph->SeriesSelection = 0x1FE;
-    form->tabSet()->setCurrentIndex(1);
+    form->widgets().TabSet1->setCurrentIndex(1);
     QCOMPARE(graph->SeriesSelection, SeriesSelectionWord(9));
     for (int kind = 0; kind < 9; ++kind)
         QCOMPARE(graph->seriesItem(kind)->isVisible(), kind != 6 && kind != 7);
@@ -138,8 +138,8 @@ void GraphLinkTest::seriesMenuFollowsTheTab()
     QCOMPARE(model.series.size(), std::size_t(2));
     QCOMPARE(model.series[0].title, QStringLiteral("Agents - n"));
     QCOMPARE(model.bottomAxis.title, QStringLiteral("Schedule"));
-    form->field(Field::Edit1)->setText(QStringLiteral("100"));
-    form->tabSet()->setCurrentIndex(0);
+    form->widgets().field(Field::Edit1)->setText(QStringLiteral("100"));
+    form->widgets().TabSet1->setCurrentIndex(0);
     QCOMPARE(graph->SeriesSelection, SeriesSelectionWord(6));
     QVERIFY(!graph->seriesItem(0)->isVisible());
     QCOMPARE(model.bottomAxis.title, QStringLiteral("Agents"));
@@ -256,7 +256,7 @@ void GraphLinkTest::viewAndGridSurviveRebuilds()
     graph->gridButton()->click();
     form->Recalculate();
     graph->barButton()->click();
-    form->tabSet()->setCurrentIndex(1);
+    form->widgets().TabSet1->setCurrentIndex(1);
     const ChartModel &model = graph->chart()->model();
     QVERIFY(!model.view3D);
     QCOMPARE(model.leftAxis.grid, ChartGridStyle::Dotted);
@@ -308,7 +308,7 @@ void GraphLinkTest::failedRecalculationThenASeriesChangeIsSilent()
     Frame::enterAgentsExample(*form);
     form->SpeedButton6Click();
     TLumChart *graph = form->graphLink()->GraphWindow();
-    form->field(Field::Edit1)->setText(QStringLiteral("0"));
+    form->widgets().field(Field::Edit1)->setText(QStringLiteral("0"));
     form->Recalculate();
     // The refused recalculation leaves the last graph.
     QCOMPARE(graph->chart()->model().series.size(), std::size_t(2));
@@ -318,7 +318,7 @@ void GraphLinkTest::failedRecalculationThenASeriesChangeIsSilent()
     graph->barButton()->click();
     QVERIFY(frame.dialogs.shown.isEmpty());
     QVERIFY(graph->chart()->model().series.empty());
-    form->field(Field::Edit1)->setText(QStringLiteral("100"));
+    form->widgets().field(Field::Edit1)->setText(QStringLiteral("100"));
     form->Recalculate();
     QCOMPARE(graph->chart()->model().series.size(), std::size_t(3));
 }
@@ -330,8 +330,8 @@ void GraphLinkTest::tabChangeWhileAnInputIsInvalid()
     Frame::enterAgentsExample(*form);
     form->SpeedButton6Click();
     TLumChart *graph = form->graphLink()->GraphWindow();
-    form->field(Field::MaskEdit6)->setText(QString());
-    form->tabSet()->setCurrentIndex(1);
+    form->widgets().field(Field::MaskEdit6)->setText(QString());
+    form->widgets().TabSet1->setCurrentIndex(1);
     QCOMPARE(graph->SeriesSelection, SeriesSelectionWord(9));
     QVERIFY(graph->seriesItem(0)->isVisible());
     // The chart keeps the Agents tab's series until a recalculation passes.
@@ -372,7 +372,7 @@ void GraphLinkTest::closingTheAgentWindowClosesItsGraph()
     form->SpeedButton6Click();
     QPointer<TLumChart> graph = form->graphLink()->GraphWindow();
     QPointer<TAgentForm> agent = form;
-    form->closeButton()->click();
+    form->widgets().SpeedButton1->click();
     Frame::settle();
     QVERIFY(!agent);
     QVERIFY(!graph);
@@ -389,7 +389,7 @@ void GraphLinkTest::closingTheAgentWindowClosesItsGraph()
     QVERIFY(!graph);
     QVERIFY(!second->graphLink()->GraphWindow());
     second->Recalculate();
-    second->closeButton()->click();
+    second->widgets().SpeedButton1->click();
     Frame::settle();
     QVERIFY(frame.area.subWindowList().isEmpty());
 
@@ -425,12 +425,12 @@ void GraphLinkTest::pendingFieldEditIsTakenBeforeTheGraph()
     TAgentForm *form = frame.newAgentWindow();
     Frame::enterAgentsExample(*form);
     // 300 calls typed and not yet left: the button takes no focus.
-    QLineEdit *calls = form->field(Field::Edit1);
+    QLineEdit *calls = form->widgets().field(Field::Edit1);
     calls->setFocus();
     calls->selectAll();
     QTest::keyClicks(calls, QStringLiteral("300"));
     QVERIFY(calls->isModified());
-    form->showGraphButton()->click();
+    form->widgets().SpeedButton6->click();
     TLumChart *graph = form->graphLink()->GraphWindow();
     QVERIFY(graph);
     QVERIFY(!calls->isModified());
@@ -444,13 +444,13 @@ void GraphLinkTest::refusedFieldEditStopsShowGraph()
     Frame frame;
     TAgentForm *form = frame.newAgentWindow();
     Frame::enterAgentsExample(*form);
-    QLineEdit *talk = form->field(Field::MaskEdit2);
+    QLineEdit *talk = form->widgets().field(Field::MaskEdit2);
     talk->setFocus();
     talk->selectAll();
     QTest::keyClick(talk, Qt::Key_Backspace);
     QTest::keyClicks(talk, QStringLiteral("3"));
     QVERIFY(talk->isModified() && !talk->hasAcceptableInput());
-    form->showGraphButton()->click();
+    form->widgets().SpeedButton6->click();
     QVERIFY(!form->graphLink()->GraphWindow());
     QCOMPARE(frame.dialogs.texts(QStringLiteral("error")).size(), 1);
 }

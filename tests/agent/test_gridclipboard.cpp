@@ -32,9 +32,9 @@ struct Window
         s.DistributeCalls();
         form.refresh();
         top.show();
-        form.tabSet()->setCurrentIndex(1);
-        form.grid()->setFocus();
-        form.grid()->setCurrentTableCell(ResultTable::CallsColumn, 1);
+        form.widgets().TabSet1->setCurrentIndex(1);
+        form.widgets().StringGrid1->setFocus();
+        form.widgets().StringGrid1->setCurrentTableCell(ResultTable::CallsColumn, 1);
         s.setSlotCallsEdited(false);
         s.hooks().addTableFilledListener([this] { ++recalculations; });
     }
@@ -48,7 +48,8 @@ struct Window
     // The key as a planner presses it, in the cell editor when one is open.
     void press(QKeySequence::StandardKey key)
     {
-        QWidget *target = form.grid()->cellEditor() ? form.grid()->cellEditor() : form.grid();
+        TLumStringGrid *grid = form.widgets().StringGrid1;
+        QWidget *target = grid->cellEditor() ? grid->cellEditor() : grid;
         QTest::keySequence(target, QKeySequence(key));
     }
 
@@ -92,7 +93,7 @@ void GridClipboardTest::copyTakesTheTableOrTheSelectedRange()
     QVERIFY(!w->form.scenario().inputs().SlotCallsEdited);
 
     // Shift and the arrow keys select a range, which is copied alone.
-    TLumStringGrid *grid = w->form.grid();
+    TLumStringGrid *grid = w->form.widgets().StringGrid1;
     QTest::keyClick(grid, Qt::Key_Right, Qt::ShiftModifier);
     QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
     QCOMPARE(w->copiedText(), QStringLiteral("Calls\tAgents\n45\t9\n45\t9\n"));
@@ -114,7 +115,7 @@ void GridClipboardTest::pasteFillsTheSlotsWithOneRecalculation()
 
 void GridClipboardTest::pasteInACallsCellBeingEdited()
 {
-    TLumStringGrid *grid = w->form.grid();
+    TLumStringGrid *grid = w->form.widgets().StringGrid1;
     grid->setCurrentTableCell(ResultTable::CallsColumn, 3);
     QTest::keyClick(grid, Qt::Key_7);
     QGuiApplication::clipboard()->setText(QStringLiteral("60\n100\n"));
@@ -134,7 +135,7 @@ void GridClipboardTest::pasteInACallsCellBeingEdited()
 void GridClipboardTest::refusedPasteSaysWhyAndChangesNothing()
 {
     const QString before = w->copiedText();
-    w->form.grid()->setCurrentTableCell(ResultTable::CallsColumn, 3);
+    w->form.widgets().StringGrid1->setCurrentTableCell(ResultTable::CallsColumn, 3);
     QGuiApplication::clipboard()->setText(QStringLiteral("1\n2\n3"));
     w->press(QKeySequence::Paste);
     QCOMPARE(w->dialogs.texts(QStringLiteral("error")),
@@ -144,7 +145,7 @@ void GridClipboardTest::refusedPasteSaysWhyAndChangesNothing()
 
     // The context menu's Paste while a field lacks a digit: the field keeps
     // the cursor with its refusal, and nothing is pasted.
-    QLineEdit *abandon = w->form.field(Field::MaskEdit4);
+    QLineEdit *abandon = w->form.widgets().field(Field::MaskEdit4);
     abandon->setFocus();
     abandon->selectAll();
     QTest::keyClicks(abandon, QStringLiteral("04"));

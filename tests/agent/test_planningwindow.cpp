@@ -61,16 +61,16 @@ void PlanningWindowTest::withoutOptionsTheLayoutIsTodays()
 {
     Harness fresh;
     Harness changed;
-    QVERIFY(!fresh.form->planningLine()->isVisible());
+    QVERIFY(!fresh.form->widgets().PlanningLine->isVisible());
     changed.dialogs.planningAnswer = optionsOf(QStringLiteral("30"), QString());
     changed.form->PlanningOptions1Click();
-    QVERIFY(changed.form->planningLine()->isVisible());
-    QVERIFY(changed.form->grid()->mapTo(changed.form, QPoint()).y()
-            > fresh.form->grid()->mapTo(fresh.form, QPoint()).y());
+    QVERIFY(changed.form->widgets().PlanningLine->isVisible());
+    QVERIFY(changed.form->widgets().StringGrid1->mapTo(changed.form, QPoint()).y()
+            > fresh.form->widgets().StringGrid1->mapTo(fresh.form, QPoint()).y());
 
     changed.dialogs.planningAnswer = PlanningOptions();
     changed.form->PlanningOptions1Click();
-    QVERIFY(!changed.form->planningLine()->isVisible());
+    QVERIFY(!changed.form->widgets().PlanningLine->isVisible());
     // The layouts settle as the event loop lets them.
     QApplication::processEvents();
     QCOMPARE(changed.form->size(), fresh.form->size());
@@ -79,7 +79,7 @@ void PlanningWindowTest::withoutOptionsTheLayoutIsTodays()
     auto controls = [](TAgentForm *form) {
         QList<QWidget *> result;
         for (QWidget *widget : form->findChildren<QWidget *>()) {
-            if (!form->grid()->isAncestorOf(widget))
+            if (!form->widgets().StringGrid1->isAncestorOf(widget))
                 result << widget;
         }
         return result;
@@ -139,10 +139,10 @@ void PlanningWindowTest::optionsFromTheDialogRecalculate()
     QCOMPARE(s.StringGrid1().cell(ResultTable::AgentsColumn, s.results().goalRow), QString::number(goalAgents));
     QCOMPARE(s.StringGrid1().cell(ResultTable::SchedColumn, s.results().goalRow), sched);
     // The grid marks the goal row and shows Sched beside the agents.
-    QCOMPARE(h.form->grid()->currentTableRow(), s.results().goalRow);
-    QCOMPARE(h.form->tableModel()->modelColumn(ResultTable::SchedColumn), sched.isEmpty() ? -1 : 1);
-    QCOMPARE(h.form->planningLine()->text(), line);
-    QVERIFY(h.form->planningLine()->isVisible());
+    QCOMPARE(h.form->widgets().StringGrid1->currentTableRow(), s.results().goalRow);
+    QCOMPARE(h.model()->modelColumn(ResultTable::SchedColumn), sched.isEmpty() ? -1 : 1);
+    QCOMPARE(h.form->widgets().PlanningLine->text(), line);
+    QVERIFY(h.form->widgets().PlanningLine->isVisible());
 }
 
 void PlanningWindowTest::cancelChangesNothing()
@@ -155,7 +155,7 @@ void PlanningWindowTest::cancelChangesNothing()
     QCOMPARE(h.dialogs.planningShown.size(), 1);
     QVERIFY(h.form->scenario().inputs().Planning.isDefault());
     QCOMPARE(h.form->scenario().results().recalculations, recalculations);
-    QVERIFY(!h.form->planningLine()->isVisible());
+    QVERIFY(!h.form->widgets().PlanningLine->isVisible());
 }
 
 void PlanningWindowTest::optionsKeyWorksInTheWindowOnly()
@@ -193,12 +193,12 @@ void PlanningWindowTest::rosterTypedPastedAndClearedInTheGrid()
     setScheduleWorkedExample(h.form->scenario());
     h.form->refresh();
     h.toSchedule();
-    QCOMPARE(h.form->tableModel()->columnCount(), ResultTable::ColumnCount);
+    QCOMPARE(h.model()->columnCount(), ResultTable::ColumnCount);
     h.form->setRosterColumns(true);
-    QCOMPARE(h.form->tableModel()->modelColumn(ResultTable::HaveColumn), ResultTable::ColumnCount);
+    QCOMPARE(h.model()->modelColumn(ResultTable::HaveColumn), ResultTable::ColumnCount);
 
     // Typed as a planner types: click the cell, type, Enter.
-    TLumStringGrid *grid = h.form->grid();
+    TLumStringGrid *grid = h.form->widgets().StringGrid1;
     const QStringList roster = {"0", "3", "9", "20"};
     for (int slot = 1; slot <= 4; ++slot) {
         h.clickCell(ResultTable::HaveColumn, slot);
@@ -214,11 +214,11 @@ void PlanningWindowTest::rosterTypedPastedAndClearedInTheGrid()
     // Under the inputs, the roster's day: the 09:00 slot is one agent short
     // for half an hour.
     // A figure is never broken over two lines: its spaces do not break.
-    QVERIFY(h.form->planningLine()->isVisible());
-    const QString dayLine = h.form->planningLine()->text().replace(QChar(0x00A0), QLatin1Char(' '));
+    QVERIFY(h.form->widgets().PlanningLine->isVisible());
+    const QString dayLine = h.form->widgets().PlanningLine->text().replace(QChar(0x00A0), QLatin1Char(' '));
     QVERIFY(dayLine.startsWith(QStringLiteral("Day: Roster service level: ")));
     QVERIFY(dayLine.contains(QStringLiteral("Short slots: 1 \u00B7 Shortfall agent-hours: 0.5")));
-    QVERIFY(!h.form->planningLine()->text().contains(QStringLiteral("Short slots")));
+    QVERIFY(!h.form->widgets().PlanningLine->text().contains(QStringLiteral("Short slots")));
 
     // Delete clears the current Have cell.
     h.clickCell(ResultTable::HaveColumn, 2);
@@ -291,7 +291,7 @@ void PlanningWindowTest::optionsAndRosterAreSavedAndLoaded()
     QVERIFY(other.form->openFile(path));
     QVERIFY(other.form->scenario().inputs().Planning == *h.dialogs.planningAnswer);
     QCOMPARE(other.form->scenario().inputs().SlotHave[3], std::optional<int>(9));
-    QVERIFY(other.form->planningLine()->isVisible());
+    QVERIFY(other.form->widgets().PlanningLine->isVisible());
 }
 
 void PlanningWindowTest::quarterHourIntervalFileGivesAQuarterHourSchedule()
@@ -308,14 +308,14 @@ void PlanningWindowTest::quarterHourIntervalFileGivesAQuarterHourSchedule()
     h.dialogs.confirmAnswer = true;
     h.form->importIntervals();
     QVERIFY(h.dialogs.texts(QStringLiteral("error")).isEmpty());
-    QVERIFY(h.form->slotButton(SlotLength::Quarter)->isChecked());
-    QCOMPARE(h.form->field(Field::MaskEdit7)->text(), QStringLiteral("09:00"));
+    QVERIFY(h.form->widgets().slotButton(SlotLength::Quarter)->isChecked());
+    QCOMPARE(h.form->widgets().field(Field::MaskEdit7)->text(), QStringLiteral("09:00"));
     QCOMPARE(column(h.form->scenario(), ResultTable::CallsColumn), (QStringList{"4", "6", "9", "1"}));
     QCOMPARE(column(h.form->scenario(), ResultTable::SlotTalkColumn), (QStringList{"03:20", "", "02:30", ""}));
 
     // Half hours: each takes the call-weighted talk time of its quarters
     // that have one of their own (here one quarter each).
-    QTest::mouseClick(h.form->slotButton(SlotLength::HalfHour), Qt::LeftButton);
+    QTest::mouseClick(h.form->widgets().slotButton(SlotLength::HalfHour), Qt::LeftButton);
     QCOMPARE(column(h.form->scenario(), ResultTable::CallsColumn), (QStringList{"10", "10"}));
     QCOMPARE(column(h.form->scenario(), ResultTable::SlotTalkColumn), (QStringList{"03:20", "02:30"}));
 }
@@ -338,18 +338,18 @@ void PlanningWindowTest::intervalFileImportedAfterItsPreview()
     QCOMPARE(h.dialogs.texts(QStringLiteral("confirm")).size(), 1);
     QVERIFY(h.dialogs.texts(QStringLiteral("confirm")).first().contains(
         QStringLiteral("AHT (mm:ss): talk time, no after-call work")));
-    QCOMPARE(h.form->field(Field::MaskEdit7)->text(), QStringLiteral("17:00"));
+    QCOMPARE(h.form->widgets().field(Field::MaskEdit7)->text(), QStringLiteral("17:00"));
     QVERIFY(!h.form->scenario().inputs().hasSlotTimes());
 
     // Yes: the Schedule of the file's day, with its slot times.
     h.dialogs.confirmAnswer = true;
     h.form->importIntervals();
     QCOMPARE(h.form->scenario().tab(), Tab::Schedule);
-    QCOMPARE(h.form->field(Field::MaskEdit7)->text(), QStringLiteral("10:00"));
-    QVERIFY(h.form->radioButton1()->isChecked());
+    QCOMPARE(h.form->widgets().field(Field::MaskEdit7)->text(), QStringLiteral("10:00"));
+    QVERIFY(h.form->widgets().RadioButton1->isChecked());
     QCOMPARE(column(h.form->scenario(), ResultTable::CallsColumn), (QStringList{"0", "10", "50", "120"}));
     QCOMPARE(column(h.form->scenario(), ResultTable::SlotTalkColumn), (QStringList{"04:00", "04:00", "", "04:00"}));
-    QCOMPARE(h.form->field(Field::Edit1)->text(), QStringLiteral("180"));
+    QCOMPARE(h.form->widgets().field(Field::Edit1)->text(), QStringLiteral("180"));
 
     // Typed and cleared as Have cells are; a bad time is refused by name.
     h.clickCell(ResultTable::SlotWrapColumn, 3);
@@ -357,7 +357,7 @@ void PlanningWindowTest::intervalFileImportedAfterItsPreview()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(h.form->scenario().inputs().SlotWrapSeconds[3], std::optional<int>(30));
     h.clickCell(ResultTable::SlotTalkColumn, 2);
-    QTest::keyClick(h.form->grid(), Qt::Key_Delete);
+    QTest::keyClick(h.form->widgets().StringGrid1, Qt::Key_Delete);
     QVERIFY(!h.form->scenario().inputs().SlotTalkSeconds[2]);
     h.clickCell(ResultTable::SlotTalkColumn, 4);
     Harness::typeKeys(QStringLiteral("x"));

@@ -60,13 +60,13 @@ struct PrintHarness
     // Types over a field's whole text, as a user would.
     void type(TAgentForm *f, Field field, const QString &keys)
     {
-        QLineEdit *edit = f->field(field);
+        QLineEdit *edit = f->widgets().field(field);
         edit->setFocus();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, keys);
     }
-    void print(TAgentForm *f) { QTest::mouseClick(f->printButton(), Qt::LeftButton); }
+    void print(TAgentForm *f) { QTest::mouseClick(f->widgets().SpeedButton3, Qt::LeftButton); }
     // Sends the print to a PDF file, as choosing "Print to File (PDF)" does.
     void printToPdf(const QString &path, QPageLayout::Orientation orientation = QPageLayout::Portrait)
     {
@@ -160,7 +160,7 @@ void ReportPrintTest::initTestCase()
 void ReportPrintTest::printButton()
 {
     PrintHarness h;
-    QToolButton *button = h.form->printButton();
+    QToolButton *button = h.form->widgets().SpeedButton3;
     QCOMPARE(button->toolTip(), QStringLiteral("Print"));
     QVERIFY(button->isVisible());
     // The printing dialog as designed: hidden until a print starts.
@@ -195,7 +195,7 @@ void ReportPrintTest::printsTheWindowAsItStands()
     }
     h.type(h.form, Field::Edit1, QStringLiteral("100"));
     h.dialogs.clear(); // the exits so far found no calls
-    QVERIFY(h.form->field(Field::Edit1)->isModified());
+    QVERIFY(h.form->widgets().field(Field::Edit1)->isModified());
     QString shownWhilePrinting;
     h.setUpCanvas = [&h, &shownWhilePrinting](RecordingCanvas &canvas) {
         canvas.afterText = [&h, &shownWhilePrinting](int count) {
@@ -375,7 +375,7 @@ void ReportPrintTest::windowClosedWhilePrintingGoesAfterTheReport()
         };
         return canvas;
     });
-    QTest::mouseClick(form->printButton(), Qt::LeftButton);
+    QTest::mouseClick(form->widgets().SpeedButton3, Qt::LeftButton);
     services.printing.setCanvasFactory(nullptr);
     QVERIFY(!watch.isNull()); // not while its button's handler ran
     QVERIFY(canvas->documentEnded);

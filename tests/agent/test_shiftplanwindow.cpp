@@ -50,7 +50,7 @@ void ShiftPlanWindowTest::init()
     h = std::make_unique<Harness>();
     QVERIFY(QTest::qWaitForWindowActive(&h->top));
     h->validScenario();
-    h->form->planShiftsButton()->click();
+    h->form->widgets().PlanShiftsButton->click();
     window = h->form->shiftLink()->planWindow();
     QVERIFY(window);
     h->dialogs.shiftTypesAnswer = std::vector<ShiftType>{Type("Four", 4, 8 * H, 13 * H), Type("Five", 5, 8 * H, 12 * H)};

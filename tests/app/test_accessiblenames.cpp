@@ -3,6 +3,7 @@
 #include "chartwidget.h"
 #include "fakedialogservice.h"
 #include "graphfixtures.h"
+#include "helpcommands.h"
 #include "helpwindow.h"
 #include "planningdialog.h"
 #include "resulttablemodel.h"
@@ -117,7 +118,7 @@ void AccessibleNamesTest::init()
 {
     dialogs.clear();
     main = std::make_unique<TMainForm>(dialogs);
-    main->setHelpFile(QStringLiteral(VARNOOK_BUILT_HELP_FILE));
+    main->help().setHelpFile(QStringLiteral(VARNOOK_BUILT_HELP_FILE));
     main->show();
     main->startUp({QStringLiteral("varnook")});
 }
@@ -147,7 +148,7 @@ QWidget *AccessibleNamesTest::openWindow(WindowKind kind)
         return workedAgentsWindow()->parentWidget();
     case WindowKind::ScheduleTab: {
         TAgentForm *form = workedAgentsWindow();
-        form->tabSet()->setCurrentIndex(1);
+        form->widgets().TabSet1->setCurrentIndex(1);
         return form->parentWidget();
     }
     case WindowKind::Graph: {
@@ -160,14 +161,14 @@ QWidget *AccessibleNamesTest::openWindow(WindowKind kind)
         return main->abortPrint();
     case WindowKind::Help:
         main->Contents1Click();
-        return main->helpWindow();
+        return main->help().window();
     case WindowKind::HelpIndex: {
         main->TopicSearch1Click();
         // A keyword typed shows the filter's clear button.
-        auto *filter = main->helpWindow()->findChild<QLineEdit *>();
+        auto *filter = main->help().window()->findChild<QLineEdit *>();
         if (filter)
             filter->setText(QStringLiteral("time"));
-        return main->helpWindow();
+        return main->help().window();
     }
     case WindowKind::About:
         main->About1Click();
@@ -187,7 +188,7 @@ QWidget *AccessibleNamesTest::openWindow(WindowKind kind)
         planning.shrinkagePercent = 30;
         form->scenario().setPlanning(planning);
         form->scenario().setRosterView(true);
-        form->tabSet()->setCurrentIndex(1);
+        form->widgets().TabSet1->setCurrentIndex(1);
         return form->parentWidget();
     }
     }
@@ -264,13 +265,13 @@ void AccessibleNamesTest::gridCellsAreReadWithTheirRowAndColumn()
     if (schedule) {
         setScheduleWorkedExample(form->scenario());
         form->refresh();
-        form->tabSet()->setCurrentIndex(1);
+        form->widgets().TabSet1->setCurrentIndex(1);
     } else {
         setAgentsWorkedExample(form->scenario());
         form->refresh();
         form->Recalculate();
     }
-    QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(form->grid());
+    QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(form->widgets().StringGrid1);
     QVERIFY(grid && grid->tableInterface());
     QAccessibleInterface *item = grid->tableInterface()->cellAt(row, column);
     QVERIFY(item && item->tableCellInterface());
@@ -290,16 +291,17 @@ void AccessibleNamesTest::gridCellsAreReadWithTheirRowAndColumn()
 void AccessibleNamesTest::theGridIsNamedAfterTheTableItShows()
 {
     TAgentForm *form = workedAgentsWindow();
-    QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(form->grid());
+    QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(form->widgets().StringGrid1);
     QCOMPARE(grid->text(QAccessible::Name), QStringLiteral("Agents table"));
-    form->tabSet()->setCurrentIndex(1);
+    form->widgets().TabSet1->setCurrentIndex(1);
     QCOMPARE(grid->text(QAccessible::Name), QStringLiteral("Schedule table"));
     QCOMPARE(grid->text(QAccessible::Description), QStringLiteral("Enter the call volume, use the arrow keys to advance"));
-    form->tabSet()->setCurrentIndex(0);
+    form->widgets().TabSet1->setCurrentIndex(0);
     QCOMPARE(grid->text(QAccessible::Name), QStringLiteral("Agents table"));
     // What the grid shows and what is copied stay as they were.
-    QCOMPARE(form->tableModel()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Srv Lvl"));
-    QVERIFY(form->grid()->verticalHeader()->isHidden());
+    QCOMPARE(form->widgets().StringGrid1->resultModel()->headerData(1, Qt::Horizontal).toString(),
+             QStringLiteral("Srv Lvl"));
+    QVERIFY(form->widgets().StringGrid1->verticalHeader()->isHidden());
 }
 
 void AccessibleNamesTest::theGraphIsDescribedAnewAtEveryRebuild()

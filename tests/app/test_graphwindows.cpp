@@ -3,6 +3,7 @@
 #include "chartwidget.h"
 #include "fakedialogservice.h"
 #include "graphfixtures.h"
+#include "helpcommands.h"
 #include "helpwindow.h"
 #include "tagentform.h"
 #include "tlumchart.h"
@@ -53,7 +54,7 @@ TAgentForm *GraphWindowsTest::agentWithGraph()
     TAgentForm *form = main->NewAgentWindow1Click();
     setScheduleWorkedExample(form->scenario());
     form->refresh();
-    form->tabSet()->setCurrentIndex(1);
+    form->widgets().TabSet1->setCurrentIndex(1);
     form->SpeedButton6Click();
     return form;
 }
@@ -87,7 +88,7 @@ void GraphWindowsTest::seriesTakeTheMainWindowsColours()
 
 void GraphWindowsTest::f1OpensTopic32FromAGraphWindow()
 {
-    main->setHelpFile(QStringLiteral(VARNOOK_BUILT_HELP_FILE));
+    main->help().setHelpFile(QStringLiteral(VARNOOK_BUILT_HELP_FILE));
     TAgentForm *form = agentWithGraph();
     TLumChart *graph = form->graphLink()->GraphWindow();
     main->activateWindow();
@@ -95,8 +96,8 @@ void GraphWindowsTest::f1OpensTopic32FromAGraphWindow()
     graph->setFocus();
     QCOMPARE(QApplication::focusWidget(), graph);
     QTest::keyClick(graph, Qt::Key_F1);
-    QVERIFY(main->helpWindow());
-    QVERIFY(main->helpWindow()->browser()->source().toString().endsWith(QStringLiteral("graph.html")));
+    QVERIFY(main->help().window());
+    QVERIFY(main->help().window()->browser()->source().toString().endsWith(QStringLiteral("graph.html")));
 }
 
 void GraphWindowsTest::closingTheMainWindowWithBothOpen()

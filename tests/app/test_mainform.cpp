@@ -2,8 +2,12 @@
 #include "agentservices.h"
 #include "fakedialogservice.h"
 #include "handlerguard.h"
+#include "helpcommands.h"
 #include "helpwindow.h"
 #include "hint.h"
+#include "mainmenus.h"
+#include "maintoolbar.h"
+#include "planningmenuactions.h"
 #include "reportprintcommand.h"
 #include "tabortprint.h"
 #include "taboutform.h"
@@ -11,6 +15,7 @@
 #include "tlumstringgrid.h"
 #include "tmainform.h"
 #include "varnookapplication.h"
+#include "windowmenu.h"
 #include "windowtiling.h"
 
 #include <QLabel>
@@ -119,24 +124,25 @@ void MainFormTest::startsEmptyWithTheMenusAndNoShortcutKeys()
                           "&Import Intervals...", "Slot &Time Columns", "&Close", "-", "E&xit"}));
     QCOMPARE(actionTexts(menus.at(2)->menu()), (QStringList{"&Contents", "&Index", "-", "&About"}));
     main->updateWindowMenu();
-    QCOMPARE(actionTexts(main->windowMenu()), (QStringList{"&Tile", "&Cascade"}));
+    QCOMPARE(actionTexts(main->menus().window()->menu()), (QStringList{"&Tile", "&Cascade"}));
     for (const QAction *menu : menus) {
         for (const QAction *item : menu->menu()->actions())
             QVERIFY(item->shortcut().isEmpty());
     }
-    QCOMPARE(main->newWindowButton()->toolTip(), QStringLiteral("New Agents window"));
-    QCOMPARE(main->closeProgramButton()->toolTip(), QStringLiteral("Close Varnook"));
+    QCOMPARE(main->toolBar()->newWindowButton()->toolTip(), QStringLiteral("New Agents window"));
+    QCOMPARE(main->toolBar()->closeProgramButton()->toolTip(), QStringLiteral("Close Varnook"));
     QVERIFY(main->aboutForm() && !main->aboutForm()->isVisible());
 }
 
 void MainFormTest::windowMenuListsTheChildWindowsWithTheActiveOneChecked()
 {
-    main->newWindowButton()->click();
+    main->toolBar()->newWindowButton()->click();
     TAgentForm *second = main->NewAgentWindow1Click();
     QCOMPARE(main->agentForms().size(), 2);
     main->updateWindowMenu();
-    QList<QAction *> items = main->windowMenu()->actions();
-    QCOMPARE(actionTexts(main->windowMenu()), (QStringList{"&Tile", "&Cascade", "-", "&1 New Agents", "&2 New Agents"}));
+    QList<QAction *> items = main->menus().window()->menu()->actions();
+    QCOMPARE(actionTexts(main->menus().window()->menu()),
+             (QStringList{"&Tile", "&Cascade", "-", "&1 New Agents", "&2 New Agents"}));
     QVERIFY(!items.at(3)->isChecked());
     QVERIFY(items.at(4)->isChecked());
     QCOMPARE(main->mdiArea()->currentSubWindow()->widget(), second);
@@ -144,14 +150,14 @@ void MainFormTest::windowMenuListsTheChildWindowsWithTheActiveOneChecked()
     items.at(3)->trigger();
     QCOMPARE(main->mdiArea()->currentSubWindow()->widget(), main->agentForms().at(0));
     main->updateWindowMenu();
-    items = main->windowMenu()->actions();
+    items = main->menus().window()->menu()->actions();
     QVERIFY(items.at(3)->isChecked());
     QVERIFY(!items.at(4)->isChecked());
 
     // A renamed window shows its new caption.
     second->setWindowTitle(QStringLiteral("Monday.vnk"));
     main->updateWindowMenu();
-    QCOMPARE(main->windowMenu()->actions().at(4)->text(), QStringLiteral("&2 Monday.vnk"));
+    QCOMPARE(main->menus().window()->menu()->actions().at(4)->text(), QStringLiteral("&2 Monday.vnk"));
 }
 
 void MainFormTest::recalculateAndCloseWithNoChildWindowDoNothing()
@@ -169,7 +175,7 @@ void MainFormTest::recalculateAndCloseActOnTheActiveChild()
     main->Recalculate1Click();
     QCOMPARE(dialogs.texts(QStringLiteral("inform")),
              QStringList{QStringLiteral("Invalid input! - Cursor is positioned in failing field")});
-    QCOMPARE(dialogs.shown.constFirst().focus.data(), form->field(Field::Edit1));
+    QCOMPARE(dialogs.shown.constFirst().focus.data(), form->widgets().field(Field::Edit1));
 
     QPointer<TAgentForm> watched = form;
     main->Close1Click();
@@ -181,27 +187,27 @@ void MainFormTest::recalculateAndCloseActOnTheActiveChild()
 void MainFormTest::planningCommandsActOnTheActiveChild()
 {
     // Without an agent window the commands are off.
-    QVERIFY(!main->planningAction()->isEnabled());
-    QVERIFY(!main->rosterAction()->isEnabled());
+    QVERIFY(!main->menus().planning()->planningAction()->isEnabled());
+    QVERIFY(!main->menus().planning()->rosterAction()->isEnabled());
 
     TAgentForm *first = main->NewAgentWindow1Click();
     first->setWindowTitle(QStringLiteral("First"));
     TAgentForm *second = main->NewAgentWindow1Click();
-    QVERIFY(main->planningAction()->isEnabled());
-    QVERIFY(!main->rosterAction()->isChecked());
+    QVERIFY(main->menus().planning()->planningAction()->isEnabled());
+    QVERIFY(!main->menus().planning()->rosterAction()->isChecked());
 
     // The roster's columns for the active (second) window only; the check
     // follows the window made active.
-    main->rosterAction()->trigger();
+    main->menus().planning()->rosterAction()->trigger();
     QVERIFY(second->scenario().inputs().RosterView);
     QVERIFY(!first->scenario().inputs().RosterView);
-    QVERIFY(main->rosterAction()->isChecked());
+    QVERIFY(main->menus().planning()->rosterAction()->isChecked());
     main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(first->parentWidget()));
-    QVERIFY(!main->rosterAction()->isChecked());
+    QVERIFY(!main->menus().planning()->rosterAction()->isChecked());
 
     // The dialog is asked for the active window's options, named by its
     // caption; Cancel changes nothing.
-    main->planningAction()->trigger();
+    main->menus().planning()->planningAction()->trigger();
     QCOMPARE(dialogs.texts(QStringLiteral("planning")), QStringList{QStringLiteral("First")});
     QVERIFY(first->scenario().inputs().Planning.isDefault());
 }
@@ -233,7 +239,7 @@ void MainFormTest::exitQuestion()
         main->NewAgentWindow1Click();
     dialogs.confirmAnswer = answer;
     if (way == QLatin1String("button"))
-        main->closeProgramButton()->click();
+        main->toolBar()->closeProgramButton()->click();
     else if (way == QLatin1String("close"))
         main->close();
     else
@@ -246,33 +252,33 @@ void MainFormTest::exitQuestion()
 void MainFormTest::hintPanelFollowsTheFocus()
 {
     TAgentForm *form = main->NewAgentWindow1Click();
-    QLabel *panel = main->hintPanel();
-    form->field(Field::Edit1)->setFocus();
-    form->field(Field::Edit1)->selectAll();
-    QTest::keyClicks(form->field(Field::Edit1), QStringLiteral("900"));
-    form->field(Field::MaskEdit5)->setFocus();
+    QLabel *panel = main->toolBar()->hintPanel();
+    form->widgets().field(Field::Edit1)->setFocus();
+    form->widgets().field(Field::Edit1)->selectAll();
+    QTest::keyClicks(form->widgets().field(Field::Edit1), QStringLiteral("900"));
+    form->widgets().field(Field::MaskEdit5)->setFocus();
     QCOMPARE(panel->text(), QStringLiteral("Enter the service level percentage required"));
-    form->field(Field::Edit1)->setFocus();
+    form->widgets().field(Field::Edit1)->setFocus();
     QCOMPARE(panel->text(), QStringLiteral("Enter the total number of calls received"));
-    form->field(Field::MaskEdit4)->setFocus();
+    form->widgets().field(Field::MaskEdit4)->setFocus();
     QCOMPARE(panel->text(), QStringLiteral("Enter the maximum time to wait before abandoning in minutes and seconds"));
     // Controls without a hint empty the panel.
-    form->tabSet()->setFocus();
+    form->widgets().TabSet1->setFocus();
     QCOMPARE(panel->text(), QString());
-    form->grid()->setFocus();
+    form->widgets().StringGrid1->setFocus();
     QCOMPARE(panel->text(), QString());
 
-    form->tabSet()->setCurrentIndex(1);
-    form->field(Field::MaskEdit1)->setFocus();
-    form->grid()->setFocus();
+    form->widgets().TabSet1->setCurrentIndex(1);
+    form->widgets().field(Field::MaskEdit1)->setFocus();
+    form->widgets().StringGrid1->setFocus();
     QCOMPARE(panel->text(), QStringLiteral("Enter the call volume, use the arrow keys to advance"));
     // Switching to the Agents tab clears the panel.
-    form->tabSet()->setCurrentIndex(0);
+    form->widgets().TabSet1->setCurrentIndex(0);
     QCOMPARE(panel->text(), QString());
     // The field that a failed recalculation focuses explains itself.
-    form->field(Field::Edit1)->setText(QStringLiteral("0"));
-    form->tabSet()->setFocus();
-    form->recalculateButton()->click();
+    form->widgets().field(Field::Edit1)->setText(QStringLiteral("0"));
+    form->widgets().TabSet1->setFocus();
+    form->widgets().SpeedButton2->click();
     QCOMPARE(panel->text(), QStringLiteral("Enter the total number of calls received"));
 }
 
@@ -387,35 +393,35 @@ void MainFormTest::missingHelpFileIsReportedAndNotCreated()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("TOLVAN.HLP"));
-    main->setHelpFile(path);
+    main->help().setHelpFile(path);
     main->Contents1Click();
-    main->showHelpTopic(4);
+    main->help().showTopic(4);
     const QStringList errors = dialogs.texts(QStringLiteral("error"));
     QCOMPARE(errors.size(), 2);
     QVERIFY(errors.at(0).contains(path));
     QVERIFY(errors.at(0).endsWith(QLatin1Char('.')));
     QVERIFY(!QFileInfo::exists(path));
-    QVERIFY(!main->helpWindow());
+    QVERIFY(!main->help().window());
 }
 
 void MainFormTest::helpTopicsAndFinderShareOneWindow()
 {
-    main->setHelpFile(QStringLiteral(VARNOOK_BUILT_HELP_FILE));
-    main->showHelpTopic(4);
-    HelpWindow *help = main->helpWindow();
+    main->help().setHelpFile(QStringLiteral(VARNOOK_BUILT_HELP_FILE));
+    main->help().showTopic(4);
+    HelpWindow *help = main->help().window();
     QVERIFY(help);
     QVERIFY(help->isVisible());
     QVERIFY(help->browser()->source().toString().endsWith(QStringLiteral("main.html")));
     QVERIFY(help->browser()->toPlainText().contains(QStringLiteral("The Varnook window")));
-    main->showHelpTopic(32);
+    main->help().showTopic(32);
     QVERIFY(help->browser()->source().toString().endsWith(QStringLiteral("graph.html")));
     help->hide();
     main->Contents1Click();
-    QCOMPARE(main->helpWindow(), help);
+    QCOMPARE(main->help().window(), help);
     QVERIFY(help->isVisible());
     help->hide();
     main->TopicSearch1Click();
-    QCOMPARE(main->helpWindow(), help);
+    QCOMPARE(main->help().window(), help);
     QVERIFY(help->isVisible());
     QVERIFY(dialogs.shown.isEmpty());
     // Escape and Ctrl+W close it.
@@ -431,12 +437,12 @@ void MainFormTest::helpTopicsAndFinderShareOneWindow()
 
 void MainFormTest::f1OpensTopic4FromAnAgentWindow()
 {
-    main->setHelpFile(QStringLiteral(VARNOOK_BUILT_HELP_FILE));
+    main->help().setHelpFile(QStringLiteral(VARNOOK_BUILT_HELP_FILE));
     TAgentForm *form = main->NewAgentWindow1Click();
-    form->field(Field::MaskEdit2)->setFocus();
-    QTest::keyClick(form->field(Field::MaskEdit2), Qt::Key_F1);
-    QVERIFY(main->helpWindow());
-    QVERIFY(main->helpWindow()->browser()->source().toString().endsWith(QStringLiteral("main.html")));
+    form->widgets().field(Field::MaskEdit2)->setFocus();
+    QTest::keyClick(form->widgets().field(Field::MaskEdit2), Qt::Key_F1);
+    QVERIFY(main->help().window());
+    QVERIFY(main->help().window()->browser()->source().toString().endsWith(QStringLiteral("main.html")));
 }
 
 namespace {
@@ -458,18 +464,19 @@ void MainFormTest::workedExamplesCanBeEnteredByKeyboardAlone()
 {
     // The Agents example: every field in the tab order, typed over.
     TAgentForm *agents = main->NewAgentWindow1Click();
-    QCOMPARE(QApplication::focusWidget(), agents->field(Field::MaskEdit5));
+    QCOMPARE(QApplication::focusWidget(), agents->widgets().field(Field::MaskEdit5));
     for (const char *keys : {"80", "20", "100", "0800", "0900", "0300", "0030", "0025"}) {
         typeKeys(QLatin1String(keys));
         pressKey(Qt::Key_Tab);
     }
-    QCOMPARE(QApplication::focusWidget(), agents->grid());
+    QCOMPARE(QApplication::focusWidget(), agents->widgets().StringGrid1);
     QVERIFY(dialogs.shown.isEmpty());
     const ResultTable &table = agents->scenario().StringGrid1();
     QCOMPARE(table.rowCount(), 11);
     QCOMPARE(table.cell(ResultTable::AgentsColumn, 1), QStringLiteral("6"));
     QCOMPARE(table.cell(ResultTable::AgentsColumn, 10), QStringLiteral("15"));
-    QCOMPARE(table.cell(ResultTable::AgentsColumn, agents->grid()->currentTableRow()), QStringLiteral("9"));
+    QCOMPARE(table.cell(ResultTable::AgentsColumn, agents->widgets().StringGrid1->currentTableRow()),
+             QStringLiteral("9"));
 
     // The Schedule example: 30-minute slots and four typed volumes.
     TAgentForm *schedule = main->NewAgentWindow1Click();
@@ -478,21 +485,21 @@ void MainFormTest::workedExamplesCanBeEnteredByKeyboardAlone()
         pressKey(Qt::Key_Tab);
     }
     pressKey(Qt::Key_Tab); // from the grid to the tab strip
-    QCOMPARE(QApplication::focusWidget(), schedule->tabSet());
+    QCOMPARE(QApplication::focusWidget(), schedule->widgets().TabSet1);
     pressKey(Qt::Key_Right);
     QVERIFY(schedule->scenario().inputs().ScheduleMode);
     pressKey(Qt::Key_Backtab, Qt::ShiftModifier); // the grid
     pressKey(Qt::Key_Backtab, Qt::ShiftModifier); // the slot buttons
-    QCOMPARE(QApplication::focusWidget(), schedule->radioButton2());
+    QCOMPARE(QApplication::focusWidget(), schedule->widgets().RadioButton2);
     pressKey(Qt::Key_Left);
-    QCOMPARE(QApplication::focusWidget(), schedule->radioButton1());
+    QCOMPARE(QApplication::focusWidget(), schedule->widgets().RadioButton1);
     pressKey(Qt::Key_Space);
-    QVERIFY(schedule->radioButton1()->isChecked());
+    QVERIFY(schedule->widgets().RadioButton1->isChecked());
     QCOMPARE(schedule->scenario().StringGrid1().rowCount(), 5);
     pressKey(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), schedule->grid());
-    QCOMPARE(schedule->grid()->currentTableColumn(), ResultTable::CallsColumn);
-    QCOMPARE(schedule->grid()->currentTableRow(), 1);
+    QCOMPARE(QApplication::focusWidget(), schedule->widgets().StringGrid1);
+    QCOMPARE(schedule->widgets().StringGrid1->currentTableColumn(), ResultTable::CallsColumn);
+    QCOMPARE(schedule->widgets().StringGrid1->currentTableRow(), 1);
     for (const char *volume : {"0", "10", "50"}) {
         typeKeys(QLatin1String(volume));
         pressKey(Qt::Key_Down);
@@ -505,7 +512,7 @@ void MainFormTest::workedExamplesCanBeEnteredByKeyboardAlone()
     for (int row = 1; row <= 4; ++row)
         agentsNeeded << slotTable.cell(ResultTable::SlotAgentsColumn, row);
     QCOMPARE(agentsNeeded, (QStringList{"0", "3", "10", "20"}));
-    QCOMPARE(schedule->field(Field::Edit1)->text(), QStringLiteral("180"));
+    QCOMPARE(schedule->widgets().field(Field::Edit1)->text(), QStringLiteral("180"));
 }
 
 void MainFormTest::aPressOnABackWindowBringsItToTheFront()
@@ -519,7 +526,7 @@ void MainFormTest::aPressOnABackWindowBringsItToTheFront()
     QCOMPARE(backChild->focusPolicy(), Qt::NoFocus);
     QTest::mouseClick(backChild, Qt::LeftButton, {}, QPoint(backChild->width() / 3, 8));
     QCOMPARE(main->mdiArea()->activeSubWindow(), backChild);
-    QTest::mouseClick(front->closeButton(), Qt::LeftButton);
+    QTest::mouseClick(front->widgets().SpeedButton1, Qt::LeftButton);
     QTRY_COMPARE(main->agentForms().size(), 1);
     QCOMPARE(main->agentForms().constFirst(), back);
 }
@@ -594,7 +601,7 @@ void MainFormTest::closingIsNotBlockedByAPendingField()
     QFETCH(QString, keys);
     main->NewAgentWindow1Click();
     TAgentForm *form = main->NewAgentWindow1Click();
-    QLineEdit *edit = form->field(field);
+    QLineEdit *edit = form->widgets().field(field);
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
@@ -607,7 +614,7 @@ void MainFormTest::closingIsNotBlockedByAPendingField()
     else if (way == QLatin1String("Close"))
         main->Close1Click();
     else if (way == QLatin1String("close form button"))
-        QTest::mouseClick(form->closeButton(), Qt::LeftButton);
+        QTest::mouseClick(form->widgets().SpeedButton1, Qt::LeftButton);
     else
         child->close();
     QVERIFY2(dialogs.shown.isEmpty(), qPrintable(dialogs.shown.value(0).text));

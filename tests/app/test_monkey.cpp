@@ -9,6 +9,7 @@
 // MONKEY_ACTIONS (default 300) and MONKEY_SEED (default 1) set the round;
 // `make monkey` runs a long one.
 #include "agentshiftlink.h"
+#include "maintoolbar.h"
 #include "scenarioevents.h"
 #include "scheduleshiftday.h"
 #include "fakedialogservice.h"
@@ -164,7 +165,7 @@ TAgentForm *MonkeyTest::activeForm() const
 QString MonkeyTest::typeIntoField(TAgentForm *form)
 {
     const auto f = static_cast<Field>(pick(FieldCount));
-    QLineEdit *edit = form->field(f);
+    QLineEdit *edit = form->widgets().field(f);
     QString action = QStringLiteral("click %1").arg(ComponentName(f));
     QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(2 + pick(std::max(1, edit->width() - 4)), edit->height() / 2));
     static const char keys[] = "0123456789012345678901234:x ";
@@ -198,14 +199,14 @@ QString MonkeyTest::typeIntoField(TAgentForm *form)
 
 QString MonkeyTest::useTheGrid(TAgentForm *form)
 {
-    TLumStringGrid *grid = form->grid();
+    TLumStringGrid *grid = form->widgets().StringGrid1;
     const int rows = grid->model()->rowCount();
     if (rows > 0 && pick(2) == 0) {
         const int row = 1 + pick(std::min(rows, 8));
         // Any column shown: the roster's Have cells take typing too.
         const std::vector<int> shownColumns = form->scenario().StringGrid1().shownColumns();
         const int column = shownColumns.at(static_cast<std::size_t>(pick(static_cast<int>(shownColumns.size()))));
-        const QRect cell = grid->visualRect(form->tableModel()->indexOfCell(column, row));
+        const QRect cell = grid->visualRect(form->widgets().StringGrid1->resultModel()->indexOfCell(column, row));
         if (cell.isValid()) {
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
             return QStringLiteral("click cell (%1, %2)").arg(column).arg(row);
@@ -227,7 +228,7 @@ QString MonkeyTest::planShifts(TAgentForm *form)
 {
     ShiftPlanWindow *window = form->shiftLink()->planWindow();
     if (!window) {
-        form->planShiftsButton()->click();
+        form->widgets().PlanShiftsButton->click();
         return QStringLiteral("Plan Shifts");
     }
     dialogs.shiftTypesAnswer = ShiftType::defaultSet(ScheduleShiftDay(form->scenario()));
@@ -286,17 +287,17 @@ QString MonkeyTest::useAButton(TAgentForm *form)
         return QStringLiteral("Roster Columns");
     case 0: {
         const int index = pick(2);
-        QTabBar *tabs = form->tabSet();
+        QTabBar *tabs = form->widgets().TabSet1;
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
         return QStringLiteral("tab %1").arg(index);
     }
     case 1: {
-        QRadioButton *button = form->slotButton(SlotLengths[pick(3)]);
+        QRadioButton *button = form->widgets().slotButton(SlotLengths[pick(3)]);
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
         return QStringLiteral("radio %1").arg(button->text());
     }
     case 2:
-        QTest::mouseClick(form->recalculateButton(), Qt::LeftButton);
+        QTest::mouseClick(form->widgets().SpeedButton2, Qt::LeftButton);
         return QStringLiteral("Recalculate");
     case 3:
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form, Qt::Key_Escape);
@@ -312,13 +313,13 @@ QString MonkeyTest::useAFile(TAgentForm *form)
     if (pick(2) == 0) {
         dialogs.saveAnswer = pick(4) == 0 ? QString() : dir->filePath(QStringLiteral("saved%1.vnk").arg(pick(4)));
         dialogs.warningAnswer = pick(2) == 0;
-        QTest::mouseClick(form->saveButton(), Qt::LeftButton);
+        QTest::mouseClick(form->widgets().SpeedButton4, Qt::LeftButton);
         if (!dialogs.saveAnswer.isEmpty() && QFile::exists(dialogs.saveAnswer) && !files.contains(dialogs.saveAnswer))
             files << dialogs.saveAnswer;
         return QStringLiteral("Save %1").arg(dialogs.saveAnswer);
     }
     dialogs.openAnswer = pick(5) == 0 ? QString() : files.at(pick(static_cast<int>(files.size())));
-    QTest::mouseClick(form->loadButton(), Qt::LeftButton);
+    QTest::mouseClick(form->widgets().SpeedButton5, Qt::LeftButton);
     return QStringLiteral("Load %1").arg(dialogs.openAnswer);
 }
 
@@ -327,12 +328,12 @@ QString MonkeyTest::manageWindows()
     const QList<TAgentForm *> open = forms();
     const int choice = pick(3);
     if (choice == 0 && open.size() < 3) {
-        main->newWindowButton()->click();
+        main->toolBar()->newWindowButton()->click();
         return QStringLiteral("new window");
     }
     if (choice == 1 && open.size() > 2) {
         TAgentForm *form = open.at(pick(static_cast<int>(open.size())));
-        QTest::mouseClick(form->closeButton(), Qt::LeftButton);
+        QTest::mouseClick(form->widgets().SpeedButton1, Qt::LeftButton);
         return QStringLiteral("close form");
     }
     main->mdiArea()->activateNextSubWindow();
@@ -360,17 +361,18 @@ void MonkeyTest::checkWindows(const QString &action, int number)
         const AgentScenario &scenario = form->scenario();
         const ResultTable &table = scenario.StringGrid1();
         // The grid shows the table: its rows, headers and cells.
-        const QAbstractItemModel *shown = form->grid()->model();
+        const QAbstractItemModel *shown = form->widgets().StringGrid1->model();
         QVERIFY2(shown->rowCount() == table.rowCount() - 1, qPrintable(where));
         for (int c : table.shownColumns()) {
-            const int m = form->tableModel()->modelColumn(c);
+            const int m = form->widgets().StringGrid1->resultModel()->modelColumn(c);
             QVERIFY2(shown->headerData(m, Qt::Horizontal).toString() == table.cell(c, 0), qPrintable(where));
             for (int r = 1; r < table.rowCount(); ++r)
                 QVERIFY2(shown->index(r - 1, m).data().toString() == table.cell(c, r), qPrintable(where));
         }
-        QVERIFY2(form->tabSet()->currentIndex() == static_cast<int>(scenario.tab()), qPrintable(where));
+        QVERIFY2(form->widgets().TabSet1->currentIndex() == static_cast<int>(scenario.tab()), qPrintable(where));
         for (SlotLength length : SlotLengths)
-            QVERIFY2(form->slotButton(length)->isChecked() == (scenario.inputs().checkedSlotButton() == length), qPrintable(where));
+            QVERIFY2(form->widgets().slotButton(length)->isChecked() == (scenario.inputs().checkedSlotButton() == length),
+                     qPrintable(where));
 
         // A table laid out by this action's recalculation is what the same
         // inputs give afresh, and only a goal row is marked.
@@ -411,7 +413,7 @@ void MonkeyTest::checkWindows(const QString &action, int number)
         QVERIFY2(difference.isEmpty(), qPrintable(where + QStringLiteral(": ") + difference));
         // A row the action clicked (after the exit it completed) is marked.
         if (scenario.tab() == Tab::Agents && scenario.results().goalRow == 0 && !action.startsWith(QLatin1String("click cell")))
-            QVERIFY2(form->grid()->selectionModel()->selectedIndexes().isEmpty(), qPrintable(where));
+            QVERIFY2(form->widgets().StringGrid1->selectionModel()->selectedIndexes().isEmpty(), qPrintable(where));
     }
 }
 

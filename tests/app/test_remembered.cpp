@@ -2,6 +2,8 @@
 // What Varnook remembers between runs: the Reopen list and the main window's
 // layout, kept here in a settings file of the test's own.
 #include "fakedialogservice.h"
+#include "mainmenus.h"
+#include "maintoolbar.h"
 #include "recentfiles.h"
 #include "reopenmenu.h"
 #include "scenariotexts.h"
@@ -157,7 +159,7 @@ void RememberedTest::savedAndLoadedFilesAreOfferedAfterARestart()
         QVERIFY(main->NewAgentWindow1Click()->openFile(loaded));
     }
     const auto main = startMainWindow();
-    QMenu *menu = main->reopenMenu()->menu();
+    QMenu *menu = main->menus().reopen()->menu();
     QVERIFY(menu->isEnabled());
     const QList<QAction *> actions = menu->actions();
     QCOMPARE(actions.size(), 2);
@@ -168,12 +170,12 @@ void RememberedTest::savedAndLoadedFilesAreOfferedAfterARestart()
 
     // The highlighted entry's full path shows in the hint panel, and leaving
     // it puts back what the panel showed.
-    main->hintPanel()->setText(QStringLiteral("Enter the number of calls"));
+    main->toolBar()->hintPanel()->setText(QStringLiteral("Enter the number of calls"));
     actions.at(0)->showStatusText(main.get());
-    QCOMPARE(main->hintPanel()->text(), loaded);
+    QCOMPARE(main->toolBar()->hintPanel()->text(), loaded);
     QStatusTipEvent leave{QString()};
     QCoreApplication::sendEvent(main.get(), &leave);
-    QCOMPARE(main->hintPanel()->text(), QStringLiteral("Enter the number of calls"));
+    QCOMPARE(main->toolBar()->hintPanel()->text(), QStringLiteral("Enter the number of calls"));
 
     // Choosing one opens it in a new window as its Load button would.
     actions.at(1)->trigger();
@@ -181,7 +183,7 @@ void RememberedTest::savedAndLoadedFilesAreOfferedAfterARestart()
     TAgentForm *reopened = main->agentForms().constFirst();
     QCOMPARE(reopened->windowTitle(), QStringLiteral("Monday.vnk"));
     QCOMPARE(reopened->ScenarioFileName(), saved);
-    QCOMPARE(main->reopenMenu()->paths(), (QStringList{saved, loaded}));
+    QCOMPARE(main->menus().reopen()->paths(), (QStringList{saved, loaded}));
     QVERIFY(dialogs.shown.isEmpty());
 }
 
@@ -193,14 +195,14 @@ void RememberedTest::missingRecentFileIsReportedAndRemoved()
     QVERIFY(QFile::remove(gone));
     const int windows = static_cast<int>(main->agentForms().size());
 
-    main->reopenMenu()->menu()->actions().constFirst()->trigger();
+    main->menus().reopen()->menu()->actions().constFirst()->trigger();
     QTRY_COMPARE(dialogs.texts(QStringLiteral("error")).size(), 1);
     QCOMPARE(dialogs.texts(QStringLiteral("error")).constFirst(),
              QStringLiteral("The scenario file \"%1\" no longer exists; it has been removed from the Reopen list.")
                  .arg(gone));
     QCOMPARE(main->agentForms().size(), windows);
-    QCOMPARE(main->reopenMenu()->paths(), QStringList{kept});
-    QCOMPARE(main->reopenMenu()->menu()->actions().size(), 1);
+    QCOMPARE(main->menus().reopen()->paths(), QStringList{kept});
+    QCOMPARE(main->menus().reopen()->menu()->actions().size(), 1);
     // Gone from the settings too, so the next start no longer offers it.
     QSettings again(settings->fileName(), QSettings::IniFormat);
     QCOMPARE(again.value(QStringLiteral("RecentFiles")).toStringList(), QStringList{kept});
@@ -291,7 +293,7 @@ void RememberedTest::resetLayoutForgetsIt()
     QCOMPARE(main->geometry(), defaultPlace);
     QVERIFY(!settings->contains(QStringLiteral("MainWindow/geometry")));
     // The Reopen list is not part of the layout.
-    QCOMPARE(main->reopenMenu()->paths(), QStringList{recent});
+    QCOMPARE(main->menus().reopen()->paths(), QStringList{recent});
 }
 
 QTEST_MAIN(RememberedTest)

@@ -41,13 +41,13 @@ struct WindowState
     explicit WindowState(const TAgentForm &form)
         : caption(form.windowTitle())
         , fileName(form.ScenarioFileName())
-        , thirty(form.radioButton1()->isChecked())
-        , sixty(form.radioButton2()->isChecked())
+        , thirty(form.widgets().RadioButton1->isChecked())
+        , sixty(form.widgets().RadioButton2->isChecked())
         , slotCalls(form.scenario().inputs().SlotCalls)
         , edited(form.scenario().inputs().SlotCallsEdited)
     {
         for (int i = 0; i < FieldCount; ++i)
-            fields << form.field(static_cast<Field>(i))->text();
+            fields << form.widgets().field(static_cast<Field>(i))->text();
     }
     bool operator==(const WindowState &o) const
     {
@@ -77,7 +77,7 @@ QStringList tableTexts(const TAgentForm &form)
 
 void leave(TAgentForm &form, Field field, const QString &text)
 {
-    QLineEdit *edit = form.field(field);
+    QLineEdit *edit = form.widgets().field(field);
     edit->setFocus();
     edit->selectAll();
     edit->insert(text);
@@ -144,8 +144,8 @@ TAgentForm *ScenarioCommandsTest::scheduleExample()
     leave(*form, Field::MaskEdit6, QStringLiteral("20"));
     leave(*form, Field::MaskEdit2, QStringLiteral("03:00"));
     leave(*form, Field::MaskEdit7, QStringLiteral("10:00"));
-    form->tabSet()->setCurrentIndex(1);
-    form->radioButton1()->click();
+    form->widgets().TabSet1->setCurrentIndex(1);
+    form->widgets().RadioButton1->click();
     const int volumes[] = {0, 10, 50, 120};
     for (int row = 1; row <= 4; ++row) {
         form->StringGrid1KeyPress(QLatin1Char('1'));
@@ -159,7 +159,7 @@ TAgentForm *ScenarioCommandsTest::scheduleExample()
 void ScenarioCommandsTest::saveThenLoadIntoANewWindowGivesTheSameScenario()
 {
     TAgentForm *saved = scheduleExample();
-    QCOMPARE(saved->field(Field::Edit1)->text(), QStringLiteral("180"));
+    QCOMPARE(saved->widgets().field(Field::Edit1)->text(), QStringLiteral("180"));
     const QString path = dir->filePath(QStringLiteral("day.vnk"));
     dialogs.saveAnswer = path;
     saved->SpeedButton4Click();
@@ -174,11 +174,12 @@ void ScenarioCommandsTest::saveThenLoadIntoANewWindowGivesTheSameScenario()
     QCOMPARE(loaded->windowTitle(), QStringLiteral("Day.vnk"));
     QCOMPARE(loaded->ScenarioFileName(), path);
     for (int i = 0; i < FieldCount; ++i)
-        QCOMPARE(loaded->field(static_cast<Field>(i))->text(), saved->field(static_cast<Field>(i))->text());
-    QVERIFY(loaded->radioButton1()->isChecked());
+        QCOMPARE(loaded->widgets().field(static_cast<Field>(i))->text(),
+                 saved->widgets().field(static_cast<Field>(i))->text());
+    QVERIFY(loaded->widgets().RadioButton1->isChecked());
     for (int slot = 1; slot <= 4; ++slot)
         QCOMPARE(loaded->scenario().inputs().SlotCalls[slot], saved->scenario().inputs().SlotCalls[slot]);
-    loaded->tabSet()->setCurrentIndex(1);
+    loaded->widgets().TabSet1->setCurrentIndex(1);
     QCOMPARE(tableTexts(*loaded), tableTexts(*saved));
     QCOMPARE(loaded->scenario().StringGrid1().cell(ResultTable::SlotAgentsColumn, 4), QStringLiteral("20"));
 }
@@ -372,7 +373,7 @@ void ScenarioCommandsTest::commandLineFileGivesTheCapitalisedCaptionAndAsksOnFir
     TAgentForm *form = main->agentForms().constFirst();
     QCOMPARE(form->windowTitle(), QStringLiteral("Monday.vnk"));
     QCOMPARE(form->ScenarioFileName(), QStringLiteral("*.vnk"));
-    QCOMPARE(form->field(Field::Edit1)->text(), QStringLiteral("180"));
+    QCOMPARE(form->widgets().field(Field::Edit1)->text(), QStringLiteral("180"));
     QVERIFY(dialogs.shown.isEmpty());
 
     dialogs.warningAnswer = false;
@@ -390,7 +391,7 @@ void ScenarioCommandsTest::unreadableCommandLineFileLeavesAWindowAtItsDefaults()
     TAgentForm *form = main->agentForms().constFirst();
     QCOMPARE(form->windowTitle(), QStringLiteral("New Agents"));
     QCOMPARE(form->ScenarioFileName(), QStringLiteral("*.vnk"));
-    QCOMPARE(form->field(Field::Edit1)->text(), QStringLiteral("0"));
+    QCOMPARE(form->widgets().field(Field::Edit1)->text(), QStringLiteral("0"));
     const QStringList errors = dialogs.texts(QStringLiteral("error"));
     QCOMPARE(errors.size(), 1);
     QVERIFY(errors.at(0).contains(path));
@@ -421,10 +422,10 @@ void ScenarioCommandsTest::loadedTextsPassTheFieldMasks()
     dialogs.openAnswer = path;
     form->SpeedButton5Click();
     QVERIFY(dialogs.shown.isEmpty());
-    QCOMPARE(form->field(Field::MaskEdit3)->displayText(), shownAfterCall);
-    QCOMPARE(form->field(Field::MaskEdit1)->displayText(), shownStart);
+    QCOMPARE(form->widgets().field(Field::MaskEdit3)->displayText(), shownAfterCall);
+    QCOMPARE(form->widgets().field(Field::MaskEdit1)->displayText(), shownStart);
     // The total time follows the loaded times at once.
-    QCOMPARE(form->totalTimeText()->text(), QStringLiteral("02:00"));
+    QCOMPARE(form->widgets().StaticText1->text(), QStringLiteral("02:00"));
     // What is shown is what the next recalculation reads: it passes.
     const QStringList table = tableTexts(*form);
     form->Recalculate();
@@ -442,7 +443,8 @@ void ScenarioCommandsTest::loadedTextsPassTheFieldMasks()
     reloaded->SpeedButton5Click();
     QVERIFY(dialogs.shown.isEmpty());
     for (int i = 0; i < FieldCount; ++i)
-        QCOMPARE(reloaded->field(static_cast<Field>(i))->displayText(), form->field(static_cast<Field>(i))->displayText());
+        QCOMPARE(reloaded->widgets().field(static_cast<Field>(i))->displayText(),
+                 form->widgets().field(static_cast<Field>(i))->displayText());
     dialogs.saveAnswer = dir->filePath(QStringLiteral("third.vnk"));
     reloaded->SpeedButton4Click();
     QCOMPARE(readAll(dialogs.saveAnswer), saved);
@@ -459,15 +461,15 @@ void ScenarioCommandsTest::invalidLoadedFieldIsReportedOverTheLoadedValues()
         QString abandon, calls, caption, totalTime;
     } seen;
     dialogs.onShown = [&] {
-        seen = {form->field(Field::MaskEdit4)->text(), form->field(Field::Edit1)->text(), form->windowTitle(),
-                form->totalTimeText()->text()};
+        seen = {form->widgets().field(Field::MaskEdit4)->text(), form->widgets().field(Field::Edit1)->text(),
+                form->windowTitle(), form->widgets().StaticText1->text()};
     };
     dialogs.openAnswer = path;
     form->SpeedButton5Click();
     dialogs.onShown = nullptr;
     QCOMPARE(dialogs.texts(QStringLiteral("inform")),
              QStringList{QStringLiteral("Invalid input! - Cursor is positioned in failing field")});
-    QCOMPARE(dialogs.shown.constFirst().focus.data(), form->field(Field::MaskEdit4));
+    QCOMPARE(dialogs.shown.constFirst().focus.data(), form->widgets().field(Field::MaskEdit4));
     QCOMPARE(seen.abandon, QStringLiteral("00:70"));
     QCOMPARE(seen.calls, QStringLiteral("300"));
     QCOMPARE(seen.caption, QStringLiteral("Late.vnk"));
@@ -522,7 +524,7 @@ void ScenarioCommandsTest::closingAChangedFileAsksToSave()
         // A typed volume, and a field typed and not yet left.
         form->StringGrid1KeyPress(QLatin1Char('7'));
         form->StringGrid1SetEditText(ResultTable::CallsColumn, 2, QStringLiteral("77"));
-        QLineEdit *calls = form->field(Field::Edit1);
+        QLineEdit *calls = form->widgets().field(Field::Edit1);
         calls->setFocus();
         calls->selectAll();
         QTest::keyClicks(calls, QStringLiteral("250"));
@@ -533,7 +535,7 @@ void ScenarioCommandsTest::closingAChangedFileAsksToSave()
     if (way == QLatin1String("close box"))
         form->parentWidget()->close();
     else if (way == QLatin1String("Close form"))
-        QTest::mouseClick(form->closeButton(), Qt::LeftButton);
+        QTest::mouseClick(form->widgets().SpeedButton1, Qt::LeftButton);
     else if (way == QLatin1String("File Close"))
         main->Close1Click();
     else

@@ -92,7 +92,7 @@ void ScenarioFileDropTest::aFileDroppedOnAFieldOpensAndTheFieldKeepsItsText()
 {
     TMainForm main(dialogs);
     main.show();
-    QLineEdit *calls = main.NewAgentWindow1Click()->field(Field::Edit1);
+    QLineEdit *calls = main.NewAgentWindow1Click()->widgets().field(Field::Edit1);
     // File managers offer the path as text too, which a field would take.
     QVERIFY(dragAndDrop(calls, {monday}, monday));
     QTRY_COMPARE(main.agentForms().size(), 2);

@@ -33,7 +33,7 @@ struct Harness
     TAgentForm *form = nullptr;
     QLineEdit *elsewhere = nullptr;
 
-    QLineEdit *field(Field f) const { return form->field(f); }
+    QLineEdit *field(Field f) const { return form->widgets().field(f); }
     const ResultTable &table() const { return form->scenario().StringGrid1(); }
 
     // Types `keys` over the field's whole text, as a user would.
@@ -60,8 +60,9 @@ struct Harness
         leaveTo(elsewhere);
         dialogs.clear();
     }
-    void toSchedule() { form->tabSet()->setCurrentIndex(1); }
-    QModelIndex cellIndex(int column, int row) const { return form->tableModel()->indexOfCell(column, row); }
+    void toSchedule() { form->widgets().TabSet1->setCurrentIndex(1); }
+    ResultTableModel *model() const { return form->widgets().StringGrid1->resultModel(); }
+    QModelIndex cellIndex(int column, int row) const { return model()->indexOfCell(column, row); }
     // Typed keys go where the focus is: into the cell editor once it opened.
     static void typeKeys(const QString &keys)
     {
@@ -70,7 +71,7 @@ struct Harness
     }
     void clickCell(int column, int row, Qt::MouseButton button = Qt::LeftButton)
     {
-        TLumStringGrid *grid = form->grid();
+        TLumStringGrid *grid = form->widgets().StringGrid1;
         QTest::mouseClick(grid->viewport(), button, {}, grid->visualRect(cellIndex(column, row)).center());
     }
 };
