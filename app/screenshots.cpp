@@ -32,6 +32,7 @@
 #include <QProcess>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <vector>
 
@@ -105,6 +106,122 @@ bool saveReportPage(TAgentForm &form, SilentDialogs &dialogs, const QString &out
     return ok;
 }
 
+// The Agents worked example, 100 calls from 08:00 to 09:00, in a new window;
+// `exitTime` receives the time from leaving the number of calls to the
+// repainted grid.
+TAgentForm *agentsExample(TMainForm &mainForm, qint64 *exitTime)
+{
+    TAgentForm *agents = mainForm.NewAgentWindow1Click();
+    enter(*agents, Field::Edit1, QStringLiteral("1"));
+    enter(*agents, Field::MaskEdit5, QStringLiteral("80"));
+    enter(*agents, Field::MaskEdit6, QStringLiteral("20"));
+    enter(*agents, Field::MaskEdit2, QStringLiteral("03:00"));
+    enter(*agents, Field::MaskEdit3, QStringLiteral("00:30"));
+    enter(*agents, Field::MaskEdit1, QStringLiteral("08:00"));
+    enter(*agents, Field::MaskEdit7, QStringLiteral("09:00"));
+    enter(*agents, Field::MaskEdit4, QStringLiteral("00:25"));
+    QElapsedTimer timer;
+    timer.start();
+    enter(*agents, Field::Edit1, QStringLiteral("100"));
+    agents->widgets().StringGrid1->viewport()->repaint();
+    *exitTime = timer.nsecsElapsed();
+    return agents;
+}
+
+// The Schedule worked example, 30-minute slots from 08:00 to 10:00, in a new
+// window; `enterTime` receives the time from Enter in the grid to the
+// repainted grid.
+TAgentForm *scheduleExample(TMainForm &mainForm, qint64 *enterTime)
+{
+    TAgentForm *schedule = mainForm.NewAgentWindow1Click();
+    enter(*schedule, Field::Edit1, QStringLiteral("1"));
+    enter(*schedule, Field::MaskEdit5, QStringLiteral("80"));
+    enter(*schedule, Field::MaskEdit6, QStringLiteral("20"));
+    enter(*schedule, Field::MaskEdit2, QStringLiteral("03:00"));
+    enter(*schedule, Field::MaskEdit3, QStringLiteral("01:00"));
+    enter(*schedule, Field::MaskEdit4, QStringLiteral("00:30"));
+    enter(*schedule, Field::MaskEdit1, QStringLiteral("08:00"));
+    enter(*schedule, Field::MaskEdit7, QStringLiteral("10:00"));
+    enter(*schedule, Field::Edit1, QStringLiteral("180"));
+    schedule->widgets().TabSet1->setCurrentIndex(1);
+    schedule->widgets().RadioButton1->click();
+    const int volumes[] = {0, 10, 50, 120};
+    for (int row = 1; row <= 4; ++row) {
+        schedule->StringGrid1SetEditText(1, row, QString::number(volumes[row - 1]));
+        schedule->StringGrid1KeyPress(QLatin1Char('0'));
+    }
+    QElapsedTimer timer;
+    timer.start();
+    schedule->StringGrid1KeyPress(QChar(13));
+    schedule->widgets().StringGrid1->viewport()->repaint();
+    *enterTime = timer.nsecsElapsed();
+    return schedule;
+}
+
+// The help window at the agent window's topic, once its contents are built.
+bool saveHelpWindow(TMainForm &mainForm, const QString &outDir)
+{
+    mainForm.help().showTopic(4);
+    HelpWindow *help = mainForm.help().window();
+    if (!help)
+        return false;
+    // The contents tree is built in the background; wait for it briefly.
+    QHelpContentModel *contents = help->engine()->contentModel();
+    if (contents->rowCount() == 0) {
+        QEventLoop wait;
+        QObject::connect(contents, &QHelpContentModel::contentsCreated, &wait, &QEventLoop::quit);
+        QTimer::singleShot(5000, &wait, &QEventLoop::quit);
+        wait.exec();
+    }
+    help->engine()->contentWidget()->expandAll();
+    help->resize(900, 620);
+    QCoreApplication::processEvents();
+    return save(help, QDir(outDir).filePath(QStringLiteral("help-window.png")));
+}
+
+// Leaving a changed field of the Schedule example with its graph open as a
+// new window shows it (lines in 3D): recalculation, graph build and the
+// chart's repaint, then the grid's. The median, 90th percentile and slowest
+// of 41, in nanoseconds.
+std::array<qint64, 3> fieldExitTimes(TAgentForm &schedule)
+{
+    std::vector<qint64> times;
+    QElapsedTimer timer;
+    for (int i = 0; i < 41; ++i) {
+        QLineEdit *edit = schedule.widgets().field(Field::MaskEdit4);
+        edit->selectAll();
+        edit->insert(i % 2 ? QStringLiteral("00:31") : QStringLiteral("00:30"));
+        timer.restart();
+        schedule.fieldExit(Field::MaskEdit4);
+        schedule.widgets().StringGrid1->viewport()->repaint();
+        times.push_back(timer.nsecsElapsed());
+    }
+    std::sort(times.begin(), times.end());
+    return {times[times.size() / 2], times[times.size() * 9 / 10], times.back()};
+}
+
+// The graph windows of both examples: the Agents graph as a new window shows
+// it (lines in 3D), the Schedule graph as flat bars; `fieldExit` receives
+// fieldExitTimes with the Schedule's graph open.
+bool saveGraphWindows(TAgentForm &agents, TAgentForm &schedule, const QString &outDir, std::array<qint64, 3> *fieldExit)
+{
+    agents.SpeedButton6Click();
+    schedule.SpeedButton6Click();
+    TLumChart *agentsGraph = agents.graphLink()->GraphWindow();
+    TLumChart *scheduleGraph = schedule.graphLink()->GraphWindow();
+    if (!agentsGraph || !scheduleGraph)
+        return false;
+    for (QWidget *graph : {static_cast<QWidget *>(agentsGraph), static_cast<QWidget *>(scheduleGraph)})
+        graph->parentWidget()->resize(640, 420);
+    QCoreApplication::processEvents();
+    *fieldExit = fieldExitTimes(schedule);
+    scheduleGraph->barButton()->click();
+    scheduleGraph->view3DButton()->click();
+    QCoreApplication::processEvents();
+    const bool agentsSaved = save(agentsGraph->parentWidget(), QDir(outDir).filePath(QStringLiteral("graph-agents.png")));
+    return save(scheduleGraph->parentWidget(), QDir(outDir).filePath(QStringLiteral("graph-schedule.png"))) && agentsSaved;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -129,45 +246,10 @@ int main(int argc, char *argv[])
     mainForm.show();
     mainForm.startUp({});
 
-    // The Agents worked example: 100 calls from 08:00 to 09:00.
-    TAgentForm *agents = mainForm.NewAgentWindow1Click();
-    QElapsedTimer timer;
-    enter(*agents, Field::Edit1, QStringLiteral("1"));
-    enter(*agents, Field::MaskEdit5, QStringLiteral("80"));
-    enter(*agents, Field::MaskEdit6, QStringLiteral("20"));
-    enter(*agents, Field::MaskEdit2, QStringLiteral("03:00"));
-    enter(*agents, Field::MaskEdit3, QStringLiteral("00:30"));
-    enter(*agents, Field::MaskEdit1, QStringLiteral("08:00"));
-    enter(*agents, Field::MaskEdit7, QStringLiteral("09:00"));
-    enter(*agents, Field::MaskEdit4, QStringLiteral("00:25"));
-    timer.start();
-    enter(*agents, Field::Edit1, QStringLiteral("100"));
-    agents->widgets().StringGrid1->viewport()->repaint();
-    const qint64 agentsExit = timer.nsecsElapsed();
-
-    // The Schedule worked example: 30-minute slots from 08:00 to 10:00.
-    TAgentForm *schedule = mainForm.NewAgentWindow1Click();
-    enter(*schedule, Field::Edit1, QStringLiteral("1"));
-    enter(*schedule, Field::MaskEdit5, QStringLiteral("80"));
-    enter(*schedule, Field::MaskEdit6, QStringLiteral("20"));
-    enter(*schedule, Field::MaskEdit2, QStringLiteral("03:00"));
-    enter(*schedule, Field::MaskEdit3, QStringLiteral("01:00"));
-    enter(*schedule, Field::MaskEdit4, QStringLiteral("00:30"));
-    enter(*schedule, Field::MaskEdit1, QStringLiteral("08:00"));
-    enter(*schedule, Field::MaskEdit7, QStringLiteral("10:00"));
-    enter(*schedule, Field::Edit1, QStringLiteral("180"));
-    schedule->widgets().TabSet1->setCurrentIndex(1);
-    schedule->widgets().RadioButton1->click();
-    const int volumes[] = {0, 10, 50, 120};
-    for (int row = 1; row <= 4; ++row) {
-        schedule->StringGrid1SetEditText(1, row, QString::number(volumes[row - 1]));
-        schedule->StringGrid1KeyPress(QLatin1Char('0'));
-    }
-    timer.restart();
-    schedule->StringGrid1KeyPress(QChar(13));
-    schedule->widgets().StringGrid1->viewport()->repaint();
-    const qint64 scheduleEnter = timer.nsecsElapsed();
-
+    qint64 agentsExit = 0;
+    qint64 scheduleEnter = 0;
+    TAgentForm *agents = agentsExample(mainForm, &agentsExit);
+    TAgentForm *schedule = scheduleExample(mainForm, &scheduleEnter);
     const QList<QMdiSubWindow *> children = mainForm.mdiArea()->subWindowList();
     children.at(0)->setGeometry(0, 0, 860, 420);
     children.at(1)->setGeometry(0, 420, 860, 340);
@@ -176,74 +258,19 @@ int main(int argc, char *argv[])
     QCoreApplication::processEvents();
 
     bool ok = save(&mainForm, QDir(outDir).filePath(QStringLiteral("main-window.png")));
-
-    mainForm.help().showTopic(4);
-    if (HelpWindow *help = mainForm.help().window()) {
-        // The contents tree is built in the background; wait for it briefly.
-        QHelpContentModel *contents = help->engine()->contentModel();
-        if (contents->rowCount() == 0) {
-            QEventLoop wait;
-            QObject::connect(contents, &QHelpContentModel::contentsCreated, &wait, &QEventLoop::quit);
-            QTimer::singleShot(5000, &wait, &QEventLoop::quit);
-            wait.exec();
-        }
-        help->engine()->contentWidget()->expandAll();
-        help->resize(900, 620);
-        QCoreApplication::processEvents();
-        ok = save(help, QDir(outDir).filePath(QStringLiteral("help-window.png"))) && ok;
-    } else {
-        ok = false;
-    }
+    ok = saveHelpWindow(mainForm, outDir) && ok;
     ok = saveReportPage(*agents, dialogs, outDir, QStringLiteral("report-agents")) && ok;
     ok = saveReportPage(*schedule, dialogs, outDir, QStringLiteral("report-schedule")) && ok;
-    // The graph windows of both examples: the Agents graph as a new window
-    // shows it (lines in 3D), the Schedule graph as flat bars.
-    agents->SpeedButton6Click();
-    schedule->SpeedButton6Click();
-    TLumChart *agentsGraph = agents->graphLink()->GraphWindow();
-    TLumChart *scheduleGraph = schedule->graphLink()->GraphWindow();
-    qint64 fieldExitMedian = 0;
-    qint64 fieldExitNinety = 0;
-    qint64 fieldExitWorst = 0;
-    if (agentsGraph && scheduleGraph) {
-        for (QWidget *graph : {static_cast<QWidget *>(agentsGraph), static_cast<QWidget *>(scheduleGraph)})
-            graph->parentWidget()->resize(640, 420);
-        QCoreApplication::processEvents();
-
-        // Leaving a changed field of the Schedule example with its graph
-        // open as a new window shows it (lines in 3D): recalculation, graph
-        // build and the chart's repaint, then the grid's.
-        std::vector<qint64> times;
-        for (int i = 0; i < 41; ++i) {
-            QLineEdit *edit = schedule->widgets().field(Field::MaskEdit4);
-            edit->selectAll();
-            edit->insert(i % 2 ? QStringLiteral("00:31") : QStringLiteral("00:30"));
-            timer.restart();
-            schedule->fieldExit(Field::MaskEdit4);
-            schedule->widgets().StringGrid1->viewport()->repaint();
-            times.push_back(timer.nsecsElapsed());
-        }
-        std::sort(times.begin(), times.end());
-        fieldExitMedian = times[times.size() / 2];
-        fieldExitNinety = times[times.size() * 9 / 10];
-        fieldExitWorst = times.back();
-
-        scheduleGraph->barButton()->click();
-        scheduleGraph->view3DButton()->click();
-        QCoreApplication::processEvents();
-        ok = save(agentsGraph->parentWidget(), QDir(outDir).filePath(QStringLiteral("graph-agents.png"))) && ok;
-        ok = save(scheduleGraph->parentWidget(), QDir(outDir).filePath(QStringLiteral("graph-schedule.png"))) && ok;
-    } else {
-        ok = false;
-    }
+    std::array<qint64, 3> fieldExit{};
+    ok = saveGraphWindows(*agents, *schedule, outDir, &fieldExit) && ok;
 
     for (const QString &message : dialogs.messages)
         QTextStream(stdout) << "message: " << message << '\n';
     QTextStream(stdout) << "Agents example: leaving Edit1 to repainted grid " << agentsExit / 1000 << " us\n"
                         << "Schedule example: Enter in the grid to repainted grid " << scheduleEnter / 1000 << " us\n"
                         << "Schedule example with its graph window: leaving a field to repainted graph, median "
-                        << fieldExitMedian / 1000 << " us, 90th percentile " << fieldExitNinety / 1000
-                        << " us, slowest of 41 " << fieldExitWorst / 1000 << " us\n";
+                        << fieldExit[0] / 1000 << " us, 90th percentile " << fieldExit[1] / 1000
+                        << " us, slowest of 41 " << fieldExit[2] / 1000 << " us\n";
     mainForm.Exit1Click();
     return ok ? 0 : 1;
 }
