@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "scenarioevents.h"
 #include "agentscenario.h"
 #include "mipsolver.h"
 #include "planservicecheck.h"
@@ -60,7 +61,7 @@ ServiceBenchDay wholeServiceDay(int slotMinutes)
         s.setSlotCalls(slot, static_cast<int>(std::lround(0.85 * agentsAt(hour) * slotMinutes * 60 / 240)));
     }
     s.setSlotCallsEdited(true);
-    s.TabSet1Click(Tab::Schedule);
+    ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     return {ScheduleShiftDay(s), PlanServiceCheck(s.inputs()).serviceDay()};
 }
 
