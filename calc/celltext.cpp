@@ -10,12 +10,6 @@
 
 namespace Calc {
 
-CellText::CellText(const char *chars, int length)
-    : m_length(std::clamp(length, 0, MostChars))
-{
-    std::copy(chars, chars + m_length, m_chars);
-}
-
 CellText WholePercentCellText(double fraction)
 {
     if (!(fraction >= 0))
@@ -27,53 +21,58 @@ CellText WholePercentCellText(double fraction)
     const double high = fraction * 100;
     const double low = std::fma(fraction, 100, -high);
     const int percent = static_cast<int>(RoundHalfAwayExact(high, low));
-    char text[4];
-    int length = 0;
+    CellText text;
     if (percent >= 100)
-        text[length++] = static_cast<char>('0' + percent / 100);
+        text.chars[text.length++] = static_cast<char>('0' + percent / 100);
     if (percent >= 10)
-        text[length++] = static_cast<char>('0' + percent / 10 % 10);
-    text[length++] = static_cast<char>('0' + percent % 10);
-    text[length++] = '%';
-    return CellText(text, length);
+        text.chars[text.length++] = static_cast<char>('0' + percent / 10 % 10);
+    text.chars[text.length++] = static_cast<char>('0' + percent % 10);
+    text.chars[text.length++] = '%';
+    return text;
 }
 
 CellText DurationCellText(double hours)
 {
-    if (!(hours >= 0))
-        return CellText("00:00", 5);
-    double total = hours * 3600;
-    total = std::trunc(total + 0.5);
-    if (total > LongestDurationSeconds)
-        return CellText("23:59", 5);
-    const int seconds = static_cast<int>(total);
+    // Below 0 (or not a number) is 00:00; beyond the longest, 23:59.
+    int seconds = 0;
+    if (hours >= 0) {
+        const double total = std::trunc(hours * 3600 + 0.5);
+        seconds = total > LongestDurationSeconds ? LongestDurationSeconds : static_cast<int>(total);
+    }
     const int minutes = seconds / 60;
     const int rest = seconds % 60;
-    const char text[5] = {static_cast<char>('0' + minutes / 10), static_cast<char>('0' + minutes % 10), ':',
-                          static_cast<char>('0' + rest / 10), static_cast<char>('0' + rest % 10)};
-    return CellText(text, 5);
+    CellText text;
+    text.chars[0] = static_cast<char>('0' + minutes / 10);
+    text.chars[1] = static_cast<char>('0' + minutes % 10);
+    text.chars[2] = ':';
+    text.chars[3] = static_cast<char>('0' + rest / 10);
+    text.chars[4] = static_cast<char>('0' + rest % 10);
+    text.length = 5;
+    return text;
 }
 
 CellText NumberCellText(long long value)
 {
-    char text[CellText::MostChars];
-    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-    return CellText(text, static_cast<int>(end - text));
+    CellText text;
+    text.length = static_cast<int>(std::to_chars(text.chars, text.chars + CellText::MostChars, value).ptr - text.chars);
+    return text;
 }
 
 CellText ClockCellText(int hour, int minute)
 {
     // Two digits each; a number of three digits or more is written whole.
-    char text[CellText::MostChars];
-    char *out = text;
+    CellText text;
+    char *out = text.chars;
+    char *const end = text.chars + CellText::MostChars;
     for (int value : {hour, minute}) {
-        if (out != text)
+        if (out != text.chars)
             *out++ = ':';
         if (value >= 0 && value < 10)
             *out++ = '0';
-        out = std::to_chars(out, text + sizeof text, value).ptr;
+        out = std::to_chars(out, end, value).ptr;
     }
-    return CellText(text, static_cast<int>(out - text));
+    text.length = static_cast<int>(out - text.chars);
+    return text;
 }
 
 } // namespace Calc

@@ -2,25 +2,22 @@
 #pragma once
 
 #include <QLatin1String>
+#include <QString>
 
 // A short table text held by value, in Latin-1: the tables write one per
 // cell at every recalculation, and a cell string that is not shared takes
 // such a text over in its own buffer instead of allocating another.
 namespace Calc {
 
-class CellText
+struct CellText
 {
-public:
     static constexpr int MostChars = 23;
 
-    // The characters, at most MostChars of them (more are cut off).
-    CellText(const char *chars, int length);
+    char chars[MostChars];
+    int length = 0;
 
-    QLatin1String view() const { return QLatin1String(m_chars, m_length); }
-
-private:
-    char m_chars[MostChars];
-    int m_length;
+    QLatin1String view() const { return QLatin1String(chars, length); }
+    QString toString() const { return QString::fromLatin1(chars, length); }
 };
 
 // The texts PercentText(fraction, 0), DurationText(hours), QString::number(value)

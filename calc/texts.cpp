@@ -33,7 +33,7 @@ QString PadNumber(int value, int width)
 
 QString DurationText(double hours)
 {
-    return QString(DurationCellText(hours).view());
+    return DurationCellText(hours).toString();
 }
 
 namespace {
@@ -63,7 +63,7 @@ QString PercentText(double fraction, int decimals)
 {
     // The common case, 0% to 100%, written without the general formatter.
     if (decimals == 0)
-        return QString(WholePercentCellText(fraction).view());
+        return WholePercentCellText(fraction).toString();
     if (!(fraction >= 0))
         fraction = 0; // below 0, and not-a-number
     if (fraction > 1)

@@ -78,7 +78,7 @@ int TimeSlots::periodMinutes(const QString &startText, const QString &endText)
 
 QString TimeSlots::clockText(int hour, int minute)
 {
-    return QString(Calc::ClockCellText(hour, minute).view());
+    return Calc::ClockCellText(hour, minute).toString();
 }
 
 TimeSlots TimeSlots::of(const QString &startText, const QString &endText, SlotLength length)
@@ -106,7 +106,7 @@ TimeSlots TimeSlots::of(const QString &startText, const QString &endText, SlotLe
 
 QString TimeSlots::slotStartText(int index) const
 {
-    return QString(slotStartCellText(index).view());
+    return slotStartCellText(index).toString();
 }
 
 Calc::CellText TimeSlots::slotStartCellText(int index) const
