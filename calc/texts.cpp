@@ -5,6 +5,7 @@
 
 #include "conversions.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -28,6 +29,71 @@ QString PadNumber(int value, int width)
     QString text = QString::number(value);
     if (text.size() < width)
         text.prepend(QString(width - text.size(), QLatin1Char('0')));
+    return text;
+}
+
+CellText WholePercentCellText(double fraction)
+{
+    if (!(fraction >= 0))
+        fraction = 0; // below 0, and not-a-number
+    if (fraction > 1)
+        fraction = 1;
+    // The exact product is high + low: fma gives the rounding error of the
+    // double product, so the percentage is the true value rounded once.
+    const double high = fraction * 100;
+    const double low = std::fma(fraction, 100, -high);
+    const int percent = static_cast<int>(RoundHalfAwayExact(high, low));
+    CellText text;
+    if (percent >= 100)
+        text.chars[text.length++] = static_cast<char>('0' + percent / 100);
+    if (percent >= 10)
+        text.chars[text.length++] = static_cast<char>('0' + percent / 10 % 10);
+    text.chars[text.length++] = static_cast<char>('0' + percent % 10);
+    text.chars[text.length++] = '%';
+    return text;
+}
+
+CellText DurationCellText(double hours)
+{
+    // Below 0 (or not a number) is 00:00; beyond the longest, 23:59.
+    int seconds = 0;
+    if (hours >= 0) {
+        const double total = std::trunc(hours * 3600 + 0.5);
+        seconds = total > LongestDurationSeconds ? LongestDurationSeconds : static_cast<int>(total);
+    }
+    const int minutes = seconds / 60;
+    const int rest = seconds % 60;
+    CellText text;
+    text.chars[0] = static_cast<char>('0' + minutes / 10);
+    text.chars[1] = static_cast<char>('0' + minutes % 10);
+    text.chars[2] = ':';
+    text.chars[3] = static_cast<char>('0' + rest / 10);
+    text.chars[4] = static_cast<char>('0' + rest % 10);
+    text.length = 5;
+    return text;
+}
+
+CellText NumberCellText(long long value)
+{
+    CellText text;
+    text.length = static_cast<int>(std::to_chars(text.chars, text.chars + CellText::MostChars, value).ptr - text.chars);
+    return text;
+}
+
+CellText ClockCellText(int hour, int minute)
+{
+    // Two digits each; a number of three digits or more is written whole.
+    CellText text;
+    char *out = text.chars;
+    char *const end = text.chars + CellText::MostChars;
+    for (int value : {hour, minute}) {
+        if (out != text.chars)
+            *out++ = ':';
+        if (value >= 0 && value < 10)
+            *out++ = '0';
+        out = std::to_chars(out, end, value).ptr;
+    }
+    text.length = static_cast<int>(out - text.chars);
     return text;
 }
 
