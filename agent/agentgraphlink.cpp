@@ -9,6 +9,7 @@
 #include "serieskinds.h"
 #include "tagentform.h"
 #include "tlumchart.h"
+#include "subwindowplacement.h"
 #include "windowtofront.h"
 
 #include <QAction>
@@ -94,6 +95,7 @@ void AgentGraphLink::SpeedButton6Click()
         return;
     if (subWindow) {
         subWindow->show();
+        KeepWithinWindowArea(subWindow);
     } else {
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();

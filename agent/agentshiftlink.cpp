@@ -6,6 +6,7 @@
 #include "scheduleshiftday.h"
 #include "shiftplanreport.h"
 #include "shiftplanwindow.h"
+#include "subwindowplacement.h"
 #include "tagentform.h"
 #include "windowtofront.h"
 
@@ -68,6 +69,7 @@ void AgentShiftLink::openPlanWindow()
     }
     if (subWindow) {
         subWindow->show();
+        KeepWithinWindowArea(subWindow);
     } else {
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->resize(ShiftPlanWindow::DesignWidth, ShiftPlanWindow::DesignHeight);

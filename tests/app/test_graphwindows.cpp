@@ -11,6 +11,7 @@
 #include "varnookapplication.h"
 
 #include <QMdiArea>
+#include <QToolButton>
 #include <QMdiSubWindow>
 #include <QTabBar>
 #include <QTextBrowser>
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void recalculateIgnoresAGraphWindowAndCloseClosesIt();
+    void aNewGraphOrPlanWindowStaysInsideTheWindowArea();
     void seriesTakeTheMainWindowsColours();
     void f1OpensTopic32FromAGraphWindow();
     void closingTheMainWindowWithBothOpen();
@@ -74,6 +76,24 @@ void GraphWindowsTest::recalculateIgnoresAGraphWindowAndCloseClosesIt()
     QVERIFY(!graph);
     QVERIFY(!form->graphLink()->GraphWindow());
     QCOMPARE(main->agentForms().size(), 1);
+}
+
+void GraphWindowsTest::aNewGraphOrPlanWindowStaysInsideTheWindowArea()
+{
+    // A small frame: the area places each new child beside the agent window.
+    main->resize(760, 520);
+    QCoreApplication::processEvents();
+    TAgentForm *form = agentWithGraph();
+    form->widgets().PlanShiftsButton->click();
+    const QRect room = main->mdiArea()->viewport()->rect();
+    for (QMdiSubWindow *child : main->mdiArea()->subWindowList()) {
+        if (child->widget() == form)
+            continue;
+        const QRect placed = child->geometry();
+        QVERIFY2(placed.left() >= 0 && placed.top() >= 0, qPrintable(child->windowTitle()));
+        QVERIFY2(placed.width() > room.width() || placed.right() <= room.right(), qPrintable(child->windowTitle()));
+        QVERIFY2(placed.height() > room.height() || placed.bottom() <= room.bottom(), qPrintable(child->windowTitle()));
+    }
 }
 
 void GraphWindowsTest::seriesTakeTheMainWindowsColours()
