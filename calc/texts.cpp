@@ -32,7 +32,11 @@ QString PadNumber(int value, int width)
     return text;
 }
 
-CellText WholePercentCellText(double fraction)
+namespace {
+
+// The characters of a whole percentage of `fraction` (limited to 0..1), "0%"
+// to "100%", written to `out`; returns how many.
+int writeWholePercent(double fraction, char *out)
 {
     if (!(fraction >= 0))
         fraction = 0; // below 0, and not-a-number
@@ -43,19 +47,20 @@ CellText WholePercentCellText(double fraction)
     const double high = fraction * 100;
     const double low = std::fma(fraction, 100, -high);
     const int percent = static_cast<int>(RoundHalfAwayExact(high, low));
-    CellText text;
+    int length = 0;
     if (percent >= 100)
-        text.chars[text.length++] = static_cast<char>('0' + percent / 100);
+        out[length++] = static_cast<char>('0' + percent / 100);
     if (percent >= 10)
-        text.chars[text.length++] = static_cast<char>('0' + percent / 10 % 10);
-    text.chars[text.length++] = static_cast<char>('0' + percent % 10);
-    text.chars[text.length++] = '%';
-    return text;
+        out[length++] = static_cast<char>('0' + percent / 10 % 10);
+    out[length++] = static_cast<char>('0' + percent % 10);
+    out[length++] = '%';
+    return length;
 }
 
-CellText DurationCellText(double hours)
+// The five characters "mm:ss" of a duration in hours: below 0 (or not a
+// number) 00:00, beyond the longest 23:59.
+void writeDuration(double hours, char *out)
 {
-    // Below 0 (or not a number) is 00:00; beyond the longest, 23:59.
     int seconds = 0;
     if (hours >= 0) {
         const double total = std::trunc(hours * 3600 + 0.5);
@@ -63,12 +68,26 @@ CellText DurationCellText(double hours)
     }
     const int minutes = seconds / 60;
     const int rest = seconds % 60;
+    out[0] = static_cast<char>('0' + minutes / 10);
+    out[1] = static_cast<char>('0' + minutes % 10);
+    out[2] = ':';
+    out[3] = static_cast<char>('0' + rest / 10);
+    out[4] = static_cast<char>('0' + rest % 10);
+}
+
+} // namespace
+
+CellText WholePercentCellText(double fraction)
+{
     CellText text;
-    text.chars[0] = static_cast<char>('0' + minutes / 10);
-    text.chars[1] = static_cast<char>('0' + minutes % 10);
-    text.chars[2] = ':';
-    text.chars[3] = static_cast<char>('0' + rest / 10);
-    text.chars[4] = static_cast<char>('0' + rest % 10);
+    text.length = writeWholePercent(fraction, text.chars);
+    return text;
+}
+
+CellText DurationCellText(double hours)
+{
+    CellText text;
+    writeDuration(hours, text.chars);
     text.length = 5;
     return text;
 }
@@ -99,7 +118,9 @@ CellText ClockCellText(int hour, int minute)
 
 QString DurationText(double hours)
 {
-    return DurationCellText(hours).toString();
+    char text[5];
+    writeDuration(hours, text);
+    return QString::fromLatin1(text, 5);
 }
 
 namespace {
@@ -128,8 +149,10 @@ std::optional<int> DurationTextToSeconds(const QString &text)
 QString PercentText(double fraction, int decimals)
 {
     // The common case, 0% to 100%, written without the general formatter.
-    if (decimals == 0)
-        return WholePercentCellText(fraction).toString();
+    if (decimals == 0) {
+        char text[4];
+        return QString::fromLatin1(text, writeWholePercent(fraction, text));
+    }
     if (!(fraction >= 0))
         fraction = 0; // below 0, and not-a-number
     if (fraction > 1)
