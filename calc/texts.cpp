@@ -34,19 +34,31 @@ QString PadNumber(int value, int width)
 
 namespace {
 
-// The characters of a whole percentage of `fraction` (limited to 0..1), "0%"
-// to "100%", written to `out`; returns how many.
-int writeWholePercent(double fraction, char *out)
+// A fraction limited to 0..1 (below 0 and not-a-number count 0) times 100,
+// exactly: high + low, fma giving the rounding error of the double product,
+// so that a percentage text rounds the true value once.
+struct ExactPercent
+{
+    double high;
+    double low;
+};
+
+ExactPercent exactPercent(double fraction)
 {
     if (!(fraction >= 0))
-        fraction = 0; // below 0, and not-a-number
+        fraction = 0;
     if (fraction > 1)
         fraction = 1;
-    // The exact product is high + low: fma gives the rounding error of the
-    // double product, so the percentage is the true value rounded once.
     const double high = fraction * 100;
-    const double low = std::fma(fraction, 100, -high);
-    const int percent = static_cast<int>(RoundHalfAwayExact(high, low));
+    return {high, std::fma(fraction, 100, -high)};
+}
+
+// The characters of a whole percentage of `fraction`, "0%" to "100%",
+// written to `out`; returns how many.
+int writeWholePercent(double fraction, char *out)
+{
+    const ExactPercent exact = exactPercent(fraction);
+    const int percent = static_cast<int>(RoundHalfAwayExact(exact.high, exact.low));
     int length = 0;
     if (percent >= 100)
         out[length++] = static_cast<char>('0' + percent / 100);
@@ -153,15 +165,8 @@ QString PercentText(double fraction, int decimals)
         char text[4];
         return QString::fromLatin1(text, writeWholePercent(fraction, text));
     }
-    if (!(fraction >= 0))
-        fraction = 0; // below 0, and not-a-number
-    if (fraction > 1)
-        fraction = 1;
-    // The exact product is high + low: fma gives the rounding error of the
-    // double product, so the formatter rounds the true value once.
-    const double high = fraction * 100;
-    const double low = std::fma(fraction, 100, -high);
-    return FormatNumber(high, decimals, low) + QLatin1Char('%');
+    const ExactPercent exact = exactPercent(fraction);
+    return FormatNumber(exact.high, decimals, exact.low) + QLatin1Char('%');
 }
 
 } // namespace Calc
