@@ -21,7 +21,8 @@ struct CellText
 };
 
 // The texts PercentText(fraction, 0), DurationText(hours), QString::number(value)
-// and an "hh:mm" clock time give, as cell texts.
+// and an "hh:mm" clock time give, as cell texts (written beside those
+// functions, in texts.cpp).
 CellText WholePercentCellText(double fraction);
 CellText DurationCellText(double hours);
 CellText NumberCellText(long long value);

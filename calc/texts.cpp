@@ -2,7 +2,6 @@
 #include "texts.h"
 
 #include "celltext.h"
-
 #include "conversions.h"
 
 #include <charconv>
