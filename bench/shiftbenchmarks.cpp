@@ -6,7 +6,7 @@
 #include "scheduleshiftday.h"
 #include "shiftcovermodel.h"
 #include "shiftday.h"
-#include "shiftplanner.h"
+#include "serviceplanner.h"
 #include "shifttype.h"
 #include "shiftvariant.h"
 #include "shiftplan.h"

@@ -127,6 +127,11 @@ CellText ClockCellText(int hour, int minute)
     return text;
 }
 
+QString ClockText(int minuteOfDay)
+{
+    return ClockCellText(minuteOfDay / 60, minuteOfDay % 60).toString();
+}
+
 QString DurationText(double hours)
 {
     char text[5];

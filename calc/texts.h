@@ -33,6 +33,11 @@ QString PadNumber(int value, int width);
 // 24 minutes or more is "23:59", the largest an "mm:ss" field accepts.
 QString DurationText(double hours);
 
+// A time of day, `minuteOfDay` minutes after midnight (0..1440), as
+// "hh:mm"; 1440 is the end of the day, "24:00". The one clock text every
+// table, file and plan writes.
+QString ClockText(int minuteOfDay);
+
 // Minutes since midnight of an "hh:mm" time of day, 00:00 to 23:59 (a third
 // ":ss" part is read and ignored). Empty when the text is not a valid time of
 // day.

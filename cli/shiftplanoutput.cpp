@@ -4,6 +4,7 @@
 #include "shiftplantext.h"
 #include "tableoutput.h"
 #include "shifttimes.h"
+#include "texts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -86,7 +87,7 @@ QJsonArray slotArray(const ShiftPlan &plan, const std::vector<int> &slotIndices)
 {
     QJsonArray array;
     for (const int slot : slotIndices)
-        array.append(ShiftClockText(plan.coverage[static_cast<std::size_t>(slot)].start));
+        array.append(Calc::ClockText(plan.coverage[static_cast<std::size_t>(slot)].start));
     return array;
 }
 
@@ -118,15 +119,15 @@ QString json(const ShiftPlan &plan, const ShiftPlanComparison *comparison)
     QJsonArray shifts;
     for (const ShiftPlan::Shift &s : plan.shifts)
         shifts.append(QJsonObject{{QStringLiteral("type"), s.typeName},
-                                  {QStringLiteral("start"), ShiftClockText(s.start)},
-                                  {QStringLiteral("break"), s.breakStart ? QJsonValue(ShiftClockText(*s.breakStart)) : QJsonValue()},
+                                  {QStringLiteral("start"), Calc::ClockText(s.start)},
+                                  {QStringLiteral("break"), s.breakStart ? QJsonValue(Calc::ClockText(*s.breakStart)) : QJsonValue()},
                                   {QStringLiteral("breakMinutes"), s.breakMinutes},
-                                  {QStringLiteral("end"), ShiftClockText(s.end)},
+                                  {QStringLiteral("end"), Calc::ClockText(s.end)},
                                   {QStringLiteral("agents"), s.agents},
                                   {QStringLiteral("paidHours"), s.paidHours}});
     QJsonArray coverage;
     for (const ShiftPlan::Slot &slot : plan.coverage)
-        coverage.append(QJsonObject{{QStringLiteral("slot"), ShiftClockText(slot.start)},
+        coverage.append(QJsonObject{{QStringLiteral("slot"), Calc::ClockText(slot.start)},
                                     {QStringLiteral("required"), slot.required},
                                     {QStringLiteral("staffed"), slot.staffed},
                                     {QStringLiteral("difference"), slot.difference()},

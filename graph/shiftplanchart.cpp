@@ -2,6 +2,7 @@
 #include "shiftplanchart.h"
 
 #include "shifttimes.h"
+#include "texts.h"
 
 void BuildShiftPlanChart(ChartModel &model, const ShiftPlan &plan)
 {
@@ -17,7 +18,7 @@ void BuildShiftPlanChart(ChartModel &model, const ShiftPlan &plan)
     for (std::size_t i = 0; i < plan.coverage.size(); ++i) {
         const ShiftPlan::Slot &slot = plan.coverage[i];
         const auto x = static_cast<double>(i + 1);
-        const QString label = ShiftClockText(slot.start);
+        const QString label = Calc::ClockText(slot.start);
         required.points.push_back({x, static_cast<double>(slot.required), label, required.colour});
         staffed.points.push_back({x, static_cast<double>(slot.staffed), label, staffed.colour});
     }

@@ -4,6 +4,8 @@
 #include "shiftday.h"
 #include "shifttimes.h"
 #include "shifttype.h"
+#include "slotlength.h"
+#include "texts.h"
 
 #include <algorithm>
 
@@ -16,11 +18,11 @@ ShiftInputProblem DayProblem(const QString &message)
 
 std::optional<ShiftInputProblem> CheckDay(const ShiftDay &day)
 {
-    if (day.slotMinutes != 15 && day.slotMinutes != 30 && day.slotMinutes != 60)
-        return DayProblem(QStringLiteral("The slot length must be 15, 30 or 60 minutes, not %1.").arg(day.slotMinutes));
-    if (day.slotCount() < 1 || day.dayMinutes() > ShiftDay::MinutesPerDay)
+    if (!slotLengthOfMinutes(day.slotMinutes))
+        return DayProblem(QStringLiteral("The slot length must be %1 minutes, not %2.").arg(SlotMinutesListText()).arg(day.slotMinutes));
+    if (day.slotCount() < 1 || day.dayMinutes() > Calc::MinutesPerDay)
         return DayProblem(QStringLiteral("The day must have from 1 slot to 24 hours of slots."));
-    if (day.startMinuteOfDay < 0 || day.startMinuteOfDay >= ShiftDay::MinutesPerDay
+    if (day.startMinuteOfDay < 0 || day.startMinuteOfDay >= Calc::MinutesPerDay
         || day.startMinuteOfDay % day.slotMinutes != 0)
         return DayProblem(QStringLiteral("The day must start on a slot boundary."));
     bool anyRequired = false;
@@ -28,7 +30,7 @@ std::optional<ShiftInputProblem> CheckDay(const ShiftDay &day)
         const int required = day.requirement[static_cast<std::size_t>(i)];
         if (required < 0)
             return DayProblem(QStringLiteral("The slot at %1 needs %2 agents: a requirement cannot be negative.")
-                                  .arg(ShiftClockText(day.minuteOfDayAt(i * day.slotMinutes)))
+                                  .arg(Calc::ClockText(day.minuteOfDayAt(i * day.slotMinutes)))
                                   .arg(required));
         anyRequired = anyRequired || required > 0;
     }
@@ -88,14 +90,14 @@ private:
     std::optional<ShiftInputProblem> checkStart(ShiftField field, int minuteOfDay, const QString &word) const
     {
         const int offset = m_day.offsetOf(minuteOfDay);
-        const QString clock = ShiftClockText(minuteOfDay);
-        if (minuteOfDay < 0 || minuteOfDay >= ShiftDay::MinutesPerDay || !wholeSlots(offset))
+        const QString clock = Calc::ClockText(minuteOfDay);
+        if (minuteOfDay < 0 || minuteOfDay >= Calc::MinutesPerDay || !wholeSlots(offset))
             return problem(field, said(QStringLiteral("the %1 %2 is not the start of one of the day's %3")
                                            .arg(word, clock, slotWords())));
         if (offset >= m_day.dayMinutes())
             return problem(field, said(QStringLiteral("the %1 %2 lies outside the day (%3 to %4)")
-                                           .arg(word, clock, ShiftClockText(m_day.minuteOfDayAt(0)),
-                                                ShiftClockText(m_day.minuteOfDayAt(m_day.dayMinutes())))));
+                                           .arg(word, clock, Calc::ClockText(m_day.minuteOfDayAt(0)),
+                                                Calc::ClockText(m_day.minuteOfDayAt(m_day.dayMinutes())))));
         return std::nullopt;
     }
 
@@ -109,14 +111,14 @@ private:
         const int latest = m_day.offsetOf(m_type.latestStart);
         if (latest < earliest)
             return problem(ShiftField::LatestStart, said(QStringLiteral("the latest start %1 comes before the earliest %2")
-                                                             .arg(ShiftClockText(m_type.latestStart),
-                                                                  ShiftClockText(m_type.earliestStart))));
+                                                             .arg(Calc::ClockText(m_type.latestStart),
+                                                                  Calc::ClockText(m_type.earliestStart))));
         if (latest + m_type.lengthMinutes > m_day.dayMinutes())
             return problem(ShiftField::LatestStart,
                            said(QStringLiteral("a shift starting at the latest start %1 ends at %2, after the day's end %3")
-                                    .arg(ShiftClockText(m_type.latestStart),
-                                         ShiftClockText(m_day.minuteOfDayAt(latest + m_type.lengthMinutes)),
-                                         ShiftClockText(m_day.minuteOfDayAt(m_day.dayMinutes())))));
+                                    .arg(Calc::ClockText(m_type.latestStart),
+                                         Calc::ClockText(m_day.minuteOfDayAt(latest + m_type.lengthMinutes)),
+                                         Calc::ClockText(m_day.minuteOfDayAt(m_day.dayMinutes())))));
         return std::nullopt;
     }
 

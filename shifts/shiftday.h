@@ -7,9 +7,7 @@
 // first starting at a time of day, each with the agents it needs.
 struct ShiftDay
 {
-    static constexpr int MinutesPerDay = 24 * 60;
-
-    int slotMinutes = 60;        // 15, 30 or 60
+    int slotMinutes = 60;        // a slot length's minutes (slotlength.h)
     int startMinuteOfDay = 0;    // start of slot 1, 0..1439
     std::vector<int> requirement; // agents each slot needs, slot 1 first
 

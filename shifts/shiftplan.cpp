@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "shiftplan.h"
 
-#include "shiftcovermodel.h"
 #include "shiftday.h"
 #include "shifttype.h"
 #include "shiftvariant.h"
@@ -22,7 +21,7 @@ ShiftPlan ShiftPlan::read(const ShiftDay &day, const std::vector<ShiftType> &typ
 {
     ShiftPlan plan;
     plan.slotMinutes = day.slotMinutes;
-    const std::vector<bool> reachable = ShiftCoverModel::reachableSlots(day, variants);
+    const std::vector<bool> reachable = ShiftVariant::reachableSlots(day, variants);
     for (int s = 0; s < day.slotCount(); ++s) {
         ShiftPlan::Slot slot;
         slot.start = day.minuteOfDayAt(s * day.slotMinutes);

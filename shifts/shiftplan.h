@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "mipsolver.h"
+#include "mipstatus.h"
 
 #include <QString>
 

@@ -2,6 +2,7 @@
 #include "shiftplantext.h"
 
 #include "shifttimes.h"
+#include "texts.h"
 
 #include <algorithm>
 
@@ -37,8 +38,8 @@ QStringList shiftHeadings()
 
 QStringList shiftRow(const ShiftPlan::Shift &s)
 {
-    return {s.typeName, ShiftClockText(s.start), s.breakStart ? ShiftClockText(*s.breakStart) : QString(),
-            ShiftClockText(s.end), QString::number(s.agents), hours(s.paidHours)};
+    return {s.typeName, Calc::ClockText(s.start), s.breakStart ? Calc::ClockText(*s.breakStart) : QString(),
+            Calc::ClockText(s.end), QString::number(s.agents), hours(s.paidHours)};
 }
 
 QStringList coverHeadings()
@@ -51,7 +52,7 @@ QStringList coverRow(const ShiftPlan::Slot &slot)
     QString over = slot.difference() > 0 ? QStringLiteral("+%1").arg(slot.difference()) : QString::number(slot.difference());
     if (!slot.reachable && slot.required > 0)
         over = QStringLiteral("unreached");
-    return {ShiftClockText(slot.start), QString::number(slot.required), QString::number(slot.staffed), over};
+    return {Calc::ClockText(slot.start), QString::number(slot.required), QString::number(slot.staffed), over};
 }
 
 std::vector<std::pair<QString, QString>> totals(const ShiftPlan &plan)
@@ -121,7 +122,7 @@ QString slotList(const ShiftPlan &plan, const std::vector<int> &slotIndices)
 {
     QStringList times;
     for (const int slot : slotIndices)
-        times << ShiftClockText(plan.coverage[static_cast<std::size_t>(slot)].start);
+        times << Calc::ClockText(plan.coverage[static_cast<std::size_t>(slot)].start);
     return times.join(QStringLiteral(", "));
 }
 

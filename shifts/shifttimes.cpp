@@ -25,11 +25,6 @@ std::optional<int> Digits(const QString &text, int maxLength)
 
 } // namespace
 
-QString ShiftClockText(int minuteOfDay)
-{
-    return TwoDigits(minuteOfDay / 60) + QLatin1Char(':') + TwoDigits(minuteOfDay % 60);
-}
-
 QString ShiftDurationText(int minutes)
 {
     return QString::number(minutes / 60) + QLatin1Char(':') + TwoDigits(minutes % 60);

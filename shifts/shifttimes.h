@@ -5,8 +5,6 @@
 
 #include <optional>
 
-// A time of day in minutes as "hh:mm" ("07:30").
-QString ShiftClockText(int minuteOfDay);
 // A length in minutes as "h:mm" ("8:00", "0:30").
 QString ShiftDurationText(int minutes);
 // "h:mm", "hh:mm" or whole hours ("8"), blanks around it allowed: minutes

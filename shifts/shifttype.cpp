@@ -43,3 +43,8 @@ std::vector<ShiftType> ShiftType::defaultSet(const ShiftDay &day)
     }
     return types;
 }
+
+bool ShiftType::anyMaximum(const std::vector<ShiftType> &types)
+{
+    return std::any_of(types.begin(), types.end(), [](const ShiftType &t) { return t.maxAgents.has_value(); });
+}

@@ -43,4 +43,7 @@ struct ShiftType
     // any slot that lets it end within `day`. A type longer than the day is
     // left out.
     static std::vector<ShiftType> defaultSet(const ShiftDay &day);
+    // Whether some type has a maximum of agents, so that full cover may be
+    // out of reach.
+    static bool anyMaximum(const std::vector<ShiftType> &types);
 };

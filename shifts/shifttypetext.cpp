@@ -2,6 +2,7 @@
 #include "shifttypetext.h"
 
 #include "shifttimes.h"
+#include "texts.h"
 
 #include <QStringList>
 
@@ -53,8 +54,8 @@ std::optional<ShiftTypeRead> readBreak(const QStringList &parts, ShiftType &type
 
 QString ShiftTypeText(const ShiftType &type)
 {
-    QStringList parts{type.name, ShiftDurationText(type.lengthMinutes), ShiftClockText(type.earliestStart),
-                      ShiftClockText(type.latestStart)};
+    QStringList parts{type.name, ShiftDurationText(type.lengthMinutes), Calc::ClockText(type.earliestStart),
+                      Calc::ClockText(type.latestStart)};
     if (type.breakRule) {
         parts << ShiftDurationText(type.breakRule->lengthMinutes) << ShiftDurationText(type.breakRule->earliestMinutes)
               << ShiftDurationText(type.breakRule->latestMinutes);
@@ -68,8 +69,8 @@ QString ShiftTypeText(const ShiftType &type)
 
 QStringList ShiftTypeCells(const ShiftType &type)
 {
-    QStringList cells{type.name, ShiftDurationText(type.lengthMinutes), ShiftClockText(type.earliestStart),
-                      ShiftClockText(type.latestStart), QString(), QString(), QString(), QString(), QString()};
+    QStringList cells{type.name, ShiftDurationText(type.lengthMinutes), Calc::ClockText(type.earliestStart),
+                      Calc::ClockText(type.latestStart), QString(), QString(), QString(), QString(), QString()};
     if (type.breakRule) {
         cells[BreakColumn] = ShiftDurationText(type.breakRule->lengthMinutes);
         cells[BreakFromColumn] = ShiftDurationText(type.breakRule->earliestMinutes);

@@ -30,3 +30,12 @@ std::vector<ShiftVariant> ShiftVariant::of(const ShiftDay &day, const std::vecto
     }
     return variants;
 }
+
+std::vector<bool> ShiftVariant::reachableSlots(const ShiftDay &day, const std::vector<ShiftVariant> &variants)
+{
+    std::vector<bool> reachable(static_cast<std::size_t>(day.slotCount()), false);
+    for (const ShiftVariant &v : variants)
+        for (int s = v.startSlot; s < v.startSlot + v.lengthSlots; ++s)
+            reachable[static_cast<std::size_t>(s)] = reachable[static_cast<std::size_t>(s)] || v.works(s);
+    return reachable;
+}

@@ -29,4 +29,6 @@ struct ShiftVariant
     // Every variant of checked types: for each type, each start from the
     // earliest to the latest, and for each, each break start in its window.
     static std::vector<ShiftVariant> of(const ShiftDay &day, const std::vector<ShiftType> &types);
+    // Whether some variant works each slot of the day.
+    static std::vector<bool> reachableSlots(const ShiftDay &day, const std::vector<ShiftVariant> &variants);
 };

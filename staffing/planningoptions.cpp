@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "planningoptions.h"
 
+#include "answeringshare.h"
+
 #include "planningoptioninfo.h"
 #include "staffingmodelinfo.h"
 
@@ -33,9 +35,7 @@ double PlanningOptions::scheduledAgents(double agents) const
 
 int PlanningOptions::answeringAgents(int rostered) const
 {
-    if (shrinkagePercent <= 0)
-        return rostered;
-    return static_cast<int>(std::floor(rostered * (100 - shrinkagePercent) / 100 + WholeAgentTolerance));
+    return AnsweringShare::ofShrinkage(shrinkagePercent).answering(rostered);
 }
 
 std::optional<double> ParsePercentOption(const QString &text, double min, double max)

@@ -11,7 +11,6 @@
 #include <optional>
 #include <vector>
 
-struct ServiceDay;
 struct ShiftDay;
 struct ShiftType;
 
@@ -34,16 +33,3 @@ struct ShiftPlanResult
 // slots are named.
 ShiftPlanResult PlanShifts(const ShiftDay &day, const std::vector<ShiftType> &types, const MipSettings &settings);
 
-// The cheapest shifts whose day's call-weighted service level, by the
-// slots' curves in `service`, reaches its goal; slots may fall below their
-// requirement. Every slot with calls that a shift reaches gets at least its
-// curve's lowest level (where the per-type maximums allow: with maximums
-// the highest reachable level is sought first, as the shortfall is for
-// cover). A goal above what the types reach plans that most at the fewest
-// paid hours and says so in serviceReachable. The plan's dayServiceLevel is
-// left for the caller, who holds the staffing model, to fill in.
-ShiftPlanResult PlanShiftsForService(const ShiftDay &day, const std::vector<ShiftType> &types,
-                                     const ServiceDay &service, const MipSettings &settings);
-
-// Why a solve gave no plan, in words.
-QString PlanFailureText(const MipSolution &solution);

@@ -5,6 +5,7 @@
 #include "shifttimes.h"
 #include "shifttype.h"
 #include "shiftvariant.h"
+#include "texts.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ std::string VariantName(const ShiftDay &day, const ShiftVariant &v)
 
 std::string ShiftCoverModel::slotName(const ShiftDay &day, int slot)
 {
-    return ShiftClockText(day.minuteOfDayAt(slot * day.slotMinutes)).remove(QLatin1Char(':')).toStdString();
+    return Calc::ClockText(day.minuteOfDayAt(slot * day.slotMinutes)).remove(QLatin1Char(':')).toStdString();
 }
 
 void ShiftCoverModel::addShiftColumns(MipModel &model, const ShiftDay &day, const std::vector<ShiftType> &types,
@@ -51,15 +52,6 @@ void ShiftCoverModel::addMaximumRows(MipModel &model, const std::vector<ShiftTyp
     }
 }
 
-std::vector<bool> ShiftCoverModel::reachableSlots(const ShiftDay &day, const std::vector<ShiftVariant> &variants)
-{
-    std::vector<bool> reachable(static_cast<std::size_t>(day.slotCount()), false);
-    for (const ShiftVariant &v : variants)
-        for (int s = v.startSlot; s < v.startSlot + v.lengthSlots; ++s)
-            reachable[static_cast<std::size_t>(s)] = reachable[static_cast<std::size_t>(s)] || v.works(s);
-    return reachable;
-}
-
 MipModel ShiftCoverModel::build(const ShiftDay &day, const std::vector<ShiftType> &types,
                                 const std::vector<ShiftVariant> &variants, Goal goal, int shortfallCap)
 {
@@ -68,7 +60,7 @@ MipModel ShiftCoverModel::build(const ShiftDay &day, const std::vector<ShiftType
                                                      : "Varnook shift plan: the fewest paid agent-hours");
     addShiftColumns(model, day, types, variants, goal != Goal::Shortfall);
 
-    const std::vector<bool> reachable = reachableSlots(day, variants);
+    const std::vector<bool> reachable = ShiftVariant::reachableSlots(day, variants);
     MipModel::Row shortfallRow{"shortfall", {}, -MipModel::Infinity, static_cast<double>(shortfallCap)};
     for (int s = 0; s < day.slotCount(); ++s) {
         const int required = day.requirement[static_cast<std::size_t>(s)];

@@ -29,7 +29,7 @@ ServiceDay PlanServiceCheck::serviceDay() const
 {
     ServiceDay day;
     day.goal = m_inputs.GoalPercent / 100.0;
-    day.answeringShare = ServiceDay::ShareUnit - static_cast<int>(std::lround(m_inputs.Planning.shrinkagePercent * 100));
+    day.answeringShare = AnsweringShare::ofShrinkage(m_inputs.Planning.shrinkagePercent);
     const TimeSlots slotList = m_inputs.timeSlots();
     day.curves.resize(static_cast<std::size_t>(slotList.count));
     std::vector<CallLoad> loads;

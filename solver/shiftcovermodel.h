@@ -29,8 +29,6 @@ struct ShiftCoverModel
 
     static MipModel build(const ShiftDay &day, const std::vector<ShiftType> &types,
                           const std::vector<ShiftVariant> &variants, Goal goal, int shortfallCap = 0);
-    // Whether some variant works each slot.
-    static std::vector<bool> reachableSlots(const ShiftDay &day, const std::vector<ShiftVariant> &variants);
 
     // What the cover model shares with the service-level model: the
     // variants' columns (0.., costing their paid hours or nothing) with the

@@ -2,7 +2,7 @@
 #include "lpformat.h"
 #include "serviceday.h"
 #include "shiftday.h"
-#include "shiftplanner.h"
+#include "serviceplanner.h"
 #include "shiftplantext.h"
 #include "shifttype.h"
 
@@ -54,7 +54,7 @@ constexpr int H = 60;
 
 // A day's service of `goal` over slots of the given calls, each with the
 // same curve from `lowest` answering agents.
-ServiceDay Service(double goal, std::vector<double> calls, int lowest, std::vector<double> levels, int share = ServiceDay::ShareUnit)
+ServiceDay Service(double goal, std::vector<double> calls, int lowest, std::vector<double> levels, int share = AnsweringShare::Unit)
 {
     ServiceDay service{goal, share, {}};
     for (const double c : calls)

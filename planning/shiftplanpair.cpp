@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "shiftplanpair.h"
 
+#include "serviceplanner.h"
+
 ShiftPlanPair ShiftPlanPair::solve(const ShiftDay &day, const std::vector<ShiftType> &types,
                                    const MipSettings &settings, const PlanServiceCheck *check)
 {

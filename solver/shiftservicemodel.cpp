@@ -100,9 +100,9 @@ MipModel ShiftServiceModel::build(const ShiftDay &day, const std::vector<ShiftTy
                                  ? "Varnook shift plan: the highest day's service level"
                                  : "Varnook shift plan: the fewest paid agent-hours for the day's service level");
     ShiftCoverModel::addShiftColumns(model, day, types, variants, goal == Goal::PaidHours);
-    const std::vector<bool> reachable = ShiftCoverModel::reachableSlots(day, variants);
+    const std::vector<bool> reachable = ShiftVariant::reachableSlots(day, variants);
     const double calls = service.calls();
-    const int divisor = std::gcd(service.answeringShare, ServiceDay::ShareUnit);
+    const int divisor = std::gcd(service.answeringShare.share, AnsweringShare::Unit);
     MipModel::Row dayRow{"service", {}, goal == Goal::PaidHours ? target + TargetMargin : -MipModel::Infinity,
                          MipModel::Infinity};
     for (int s = 0; s < day.slotCount() && calls > 0; ++s) {
@@ -114,14 +114,14 @@ MipModel ShiftServiceModel::build(const ShiftDay &day, const std::vector<ShiftTy
         const bool held = lowestHeld[static_cast<std::size_t>(s)];
         MipModel::Row level{"level_" + slot, {}, held ? static_cast<double>(curve.lowest) : 0.0, MipModel::Infinity};
         MipModel::Row staffed{"floor_" + slot, {}, 0, MipModel::Infinity};
-        const bool shrinkage = service.answeringShare != ServiceDay::ShareUnit;
+        const bool shrinkage = service.answeringShare.share != AnsweringShare::Unit;
         for (std::size_t i = 0; i < variants.size(); ++i)
             if (variants[i].works(s))
-                (shrinkage ? staffed : level).terms.emplace_back(static_cast<int>(i), shrinkage ? service.answeringShare / divisor : 1.0);
+                (shrinkage ? staffed : level).terms.emplace_back(static_cast<int>(i), shrinkage ? service.answeringShare.share / divisor : 1.0);
         if (shrinkage) {
             // answering x unit <= staffed x share: the share rounded down.
             const int answering = model.addColumn({"answer_" + slot, 0, static_cast<double>(curve.highest()), true});
-            staffed.terms.emplace_back(answering, -static_cast<double>(ServiceDay::ShareUnit / divisor));
+            staffed.terms.emplace_back(answering, -static_cast<double>(AnsweringShare::Unit / divisor));
             level.terms.emplace_back(answering, 1.0);
             int first = 0;
             while (held && service.answering(first) < curve.lowest)

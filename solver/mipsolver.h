@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "mipstatus.h"
+#include "solvetimelimit.h"
+
 #include <atomic>
 #include <vector>
 
 struct MipModel;
 
-// How a solve ended.
-enum class MipStatus {
-    Optimal,    // proven optimal
-    Stopped,    // the time limit or a cancel stopped it with a solution
-    NoSolution, // stopped, or the model is infeasible, before any solution
-};
 
 struct MipSolution
 {
@@ -25,9 +22,11 @@ struct MipSolution
 
 struct MipSettings
 {
-    double timeLimitSeconds = 10;
-    // Set from another thread to stop the search; the best solution found so
-    // far is returned. May be null.
+    double timeLimitSeconds = SolveTimeLimit::DefaultSeconds;
+    // Set from another thread to stop the solve. It is seen while the solve
+    // waits for CBC's driver and at the branch and bound's events, not in
+    // the phases before the search; a solution found by then is returned.
+    // May be null.
     const std::atomic<bool> *cancel = nullptr;
     // CBC's proximity search, which looks for cheaper solutions near the
     // best one found: the service-level model, whose relaxation spreads
@@ -38,5 +37,6 @@ struct MipSettings
 
 // Solves `model` with COIN-OR CBC (presolve, cuts and heuristics as its
 // stand-alone solver applies them). CBC's driver keeps state of its own, so
-// solves in one process take turns; each still honours its cancel flag.
+// solves in one process take turns; the wait for a turn counts against the
+// time limit and ends on a cancel.
 MipSolution SolveMip(const MipModel &model, const MipSettings &settings);

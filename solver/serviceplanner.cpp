@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: MIT
+#include "serviceplanner.h"
+
+#include "serviceday.h"
+#include "shiftcheck.h"
+#include "shiftday.h"
+#include "shiftservicemodel.h"
+#include "shifttype.h"
+#include "shiftvariant.h"
+#include "twostagesolve.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+using Goal = ShiftServiceModel::Goal;
+
+// The day's service level by the curves for the agents staffed per slot:
+// what the model counts (the roster check's own figure is the caller's).
+double CurveLevel(const ServiceDay &service, const std::vector<int> &staffed)
+{
+    const double calls = service.calls();
+    double answered = 0;
+    for (std::size_t s = 0; s < staffed.size() && s < service.curves.size(); ++s)
+        answered += service.curves[s].calls * service.curves[s].at(service.answering(staffed[s]));
+    return calls > 0 ? answered / calls : 0;
+}
+
+std::optional<ShiftInputProblem> CheckService(const ShiftDay &day, const ServiceDay &service)
+{
+    if (static_cast<int>(service.curves.size()) != day.slotCount() || service.calls() <= 0)
+        return ShiftInputProblem{-1, ShiftField::Day, QStringLiteral("The day has no calls to plan a service level for.")};
+    return std::nullopt;
+}
+
+// The slots that hold their lowest level: those with calls that a shift
+// reaches.
+std::vector<bool> HeldSlots(const ServiceDay &service, const std::vector<bool> &reachable)
+{
+    std::vector<bool> held(reachable.size());
+    for (std::size_t s = 0; s < held.size(); ++s)
+        held[s] = reachable[s] && service.curves[s].calls > 0 && !service.curves[s].levels.empty();
+    return held;
+}
+
+// The day's service level with every held slot at its highest level.
+double HighestLevel(const ServiceDay &service, const std::vector<bool> &held)
+{
+    double answered = 0;
+    for (std::size_t s = 0; s < held.size(); ++s) {
+        if (held[s])
+            answered += service.curves[s].calls * service.curves[s].levels.back();
+    }
+    return answered / service.calls();
+}
+
+} // namespace
+
+ShiftPlanResult PlanShiftsForService(const ShiftDay &day, const std::vector<ShiftType> &types,
+                                     const ServiceDay &service, const MipSettings &settings)
+{
+    ShiftPlanResult result;
+    result.problem = CheckShiftInput(day, types);
+    if (!result.problem)
+        result.problem = CheckService(day, service);
+    if (result.problem)
+        return result;
+    const auto started = std::chrono::steady_clock::now();
+    const std::vector<ShiftVariant> variants = ShiftVariant::of(day, types);
+    const std::vector<bool> reachable = ShiftVariant::reachableSlots(day, variants);
+
+    // With maximums a slot holds its lowest level only where the plan of
+    // the highest level reaches it.
+    std::vector<bool> held = HeldSlots(service, reachable);
+    double reached = HighestLevel(service, held);
+    std::optional<MipModel> first;
+    if (ShiftType::anyMaximum(types))
+        first = ShiftServiceModel::build(day, types, variants, service, Goal::ServiceLevel, 0,
+                                         std::vector<bool>(held.size(), false));
+    const auto second = [&](const MipSolution *highest) {
+        if (highest) {
+            const std::vector<int> staffed = ShiftPlan::read(day, types, variants, highest->values).staffedPerSlot();
+            reached = CurveLevel(service, staffed);
+            for (std::size_t s = 0; s < held.size(); ++s)
+                held[s] = held[s] && service.answering(staffed[s]) >= service.curves[s].lowest;
+        }
+        // A goal beyond reach: the most the types give, less the margin the
+        // day's row adds, so that the plan of that level stays feasible.
+        const double target = reached >= service.goal + ShiftServiceModel::TargetMargin
+                                  ? service.goal
+                                  : reached - 2 * ShiftServiceModel::TargetMargin;
+        return ShiftServiceModel::build(day, types, variants, service, Goal::PaidHours, target, held);
+    };
+    MipSettings proximity = settings;
+    proximity.proximitySearch = true;
+    TwoStageSolve solve = TwoStageSolve::run(std::move(first), second, proximity);
+    result.model = std::move(solve.model);
+    if (!solve.hasPlan()) {
+        result.failure = solve.failure;
+        return result;
+    }
+    const MipSolution &solution = solve.solution;
+    ShiftPlan plan = ShiftPlan::read(day, types, variants, solution.values);
+    if (!solve.weighed)
+        reached = CurveLevel(service, plan.staffedPerSlot());
+    plan.serviceGoal = service.goal;
+    if (reached < service.goal + ShiftServiceModel::TargetMargin)
+        plan.serviceReachable = reached;
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    // Unweighed: the highest level found, and nothing is known of cheaper plans.
+    plan.solver = solve.weighed
+                      ? ShiftPlan::Solver{solution.status, solution.cancelled, solution.objective, solution.bound, seconds}
+                      : ShiftPlan::Solver{MipStatus::Stopped, solution.cancelled, plan.paidHours, 0, seconds};
+    result.plan = std::move(plan);
+    return result;
+}

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#include "shiftplanner.h"
+
+#include "shiftcheck.h"
+#include "shiftcovermodel.h"
+#include "shiftday.h"
+#include "shifttype.h"
+#include "shiftvariant.h"
+#include "twostagesolve.h"
+
+#include <chrono>
+#include <cmath>
+
+ShiftPlanResult PlanShifts(const ShiftDay &day, const std::vector<ShiftType> &types, const MipSettings &settings)
+{
+    ShiftPlanResult result;
+    result.problem = CheckShiftInput(day, types);
+    if (result.problem)
+        return result;
+    const auto started = std::chrono::steady_clock::now();
+    const std::vector<ShiftVariant> variants = ShiftVariant::of(day, types);
+    
+    std::optional<MipModel> first;
+    if (ShiftType::anyMaximum(types))
+        first = ShiftCoverModel::build(day, types, variants, ShiftCoverModel::Goal::Shortfall);
+    const auto second = [&](const MipSolution *shortfall) {
+        if (!shortfall)
+            return ShiftCoverModel::build(day, types, variants, ShiftCoverModel::Goal::PaidHours);
+        return ShiftCoverModel::build(day, types, variants, ShiftCoverModel::Goal::PaidHoursWithShortfall,
+                                      static_cast<int>(std::llround(shortfall->objective)));
+    };
+    TwoStageSolve solve = TwoStageSolve::run(std::move(first), second, settings);
+    result.model = std::move(solve.model);
+    if (!solve.hasPlan()) {
+        result.failure = solve.failure;
+        return result;
+    }
+    const MipSolution &solution = solve.solution;
+    result.plan = ShiftPlan::read(day, types, variants, solution.values);
+    // A plan of the smallest shortfall whose hours were not weighed: its
+    // shortfall is the best found, and nothing is known of cheaper plans.
+    if (!solve.weighed) {
+        result.plan->solver = {MipStatus::Stopped, solution.cancelled, result.plan->paidHours, 0, solution.seconds};
+        return result;
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    result.plan->solver = {solution.status, solution.cancelled, solution.objective, solution.bound, seconds};
+    return result;
+}

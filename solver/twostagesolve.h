@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "mipmodel.h"
+#include "mipsolver.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// How both shift-plan goals solve a day. With per-type maximums the best
+// the types can give (the least shortfall, the highest service level) is
+// solved first, and then the fewest paid hours that keep it, in the time
+// left; without maximums only the paid hours are solved.
+struct TwoStageSolve
+{
+    // The solution the plan is read from; its values are empty when there
+    // is none (then `failure` says why).
+    MipSolution solution;
+    // Whether the paid hours were minimised in `solution`: false for a plan
+    // of the first stage, of whose cheaper plans nothing is known.
+    bool weighed = false;
+    QString failure;
+    // The last model solved, for writing as an LP file.
+    MipModel model;
+
+    bool hasPlan() const { return failure.isEmpty(); }
+
+    // `first`: the first stage's model, none without maximums. `second`
+    // builds the paid-hours model, given the first stage's solution (null
+    // without one). A first stage stopped by the limit or a cancel gives
+    // its plan unweighed; a second that finds nothing within the time left
+    // falls back on the first stage's plan unless it was cancelled.
+    static TwoStageSolve run(std::optional<MipModel> first,
+                             const std::function<MipModel(const MipSolution *first)> &second,
+                             const MipSettings &settings);
+};
+
+// Why a solve gave no plan, in words.
+QString PlanFailureText(const MipSolution &solution);
