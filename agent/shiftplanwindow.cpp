@@ -8,6 +8,7 @@
 #include "shiftplanchart.h"
 #include "shiftplanowner.h"
 #include "shiftplantext.h"
+#include "solvetimelimit.h"
 #include "toolbuttonkey.h"
 
 #include <QComboBox>
@@ -123,8 +124,8 @@ QHBoxLayout *ShiftPlanWindow::buildToolBar()
     bar->addStretch(1);
     auto *limitLabel = new QLabel(QStringLiteral("Time &limit (s):"), this);
     m_timeLimit = new QSpinBox(this);
-    m_timeLimit->setRange(1, 3600);
-    m_timeLimit->setValue(10);
+    m_timeLimit->setRange(SolveTimeLimit::LeastWholeSeconds, static_cast<int>(SolveTimeLimit::MostSeconds));
+    m_timeLimit->setValue(static_cast<int>(SolveTimeLimit::DefaultSeconds));
     m_timeLimit->setAccessibleName(QStringLiteral("Time limit in seconds"));
     limitLabel->setBuddy(m_timeLimit);
     bar->addWidget(limitLabel);

@@ -4,6 +4,7 @@
 #include "agentscenario.h"
 #include "planningoptions.h"
 #include "shiftplan.h"
+#include "solvetimelimit.h"
 
 #include <QString>
 #include <QStringList>
@@ -72,7 +73,7 @@ struct CommandLine
     // in seconds and a file for the model in the LP format.
     QStringList shiftTexts;
     std::optional<QString> shiftsFile;
-    double timeLimitSeconds = 10;
+    double timeLimitSeconds = SolveTimeLimit::DefaultSeconds;
     std::optional<QString> lpFile;
     // --plan-goal: the plan printed, with both plans side by side; none
     // prints the cover plan alone.

@@ -2,6 +2,7 @@
 #include "commandoption.h"
 
 #include "planningoptioninfo.h"
+#include "solvetimelimit.h"
 #include "shiftplantext.h"
 #include "staffingmodelinfo.h"
 
@@ -103,8 +104,9 @@ std::optional<QString> readTimeLimit(CommandLine &line, const QString &value)
 {
     bool ok = false;
     const double seconds = value.toDouble(&ok);
-    if (!ok || !(seconds > 0) || seconds > 86400)
-        return QStringLiteral("--time-limit must be seconds above 0, at most 86400, not \"%1\"").arg(value);
+    if (!ok || !SolveTimeLimit::accepts(seconds))
+        return QStringLiteral("--time-limit must be seconds above 0, at most %1, not \"%2\"")
+            .arg(QString::number(SolveTimeLimit::MostSeconds), value);
     line.timeLimitSeconds = seconds;
     return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #include "field.h"
 #include "planningoptioninfo.h"
 #include "scenarioinputs.h"
+#include "solvetimelimit.h"
 #include "staffingmodelinfo.h"
 #include "varnookversion.h"
 
@@ -104,7 +105,7 @@ const char helpText[] =
     "                     --shift Day,8:00,07:00,12:00,0:30,3:00,5:00,max=20\n"
     "  --shifts-file FILE the same, one per line (\"-\" for standard input);\n"
     "                     empty lines and lines starting with # are skipped\n"
-    "  --time-limit S     stop the solver after S seconds (default 10) with the\n"
+    "  --time-limit S     stop the solver after S seconds (default %16) with the\n"
     "                     best plan found and its bound\n"
     "  --write-lp FILE    also write the model solved in the CPLEX LP format\n"
     "                     Each slot needs its Sched agents (with --shrinkage), else\n"
@@ -200,5 +201,6 @@ QString HelpText()
              QString::number(minutesOf(ScenarioInputs().slotLength())))
         .arg(modelKeys.join(QLatin1Char('|')), StaffingModelInfo::all().front().key,
              rangeText(PlanningOption::Shrinkage), rangeText(PlanningOption::MaxOccupancy),
-             rangeText(PlanningOption::MaxAbandon), PaidHoursText(PlanningOptions::DefaultPaidMinutes));
+             rangeText(PlanningOption::MaxAbandon), PaidHoursText(PlanningOptions::DefaultPaidMinutes))
+        .arg(QString::number(SolveTimeLimit::DefaultSeconds));
 }

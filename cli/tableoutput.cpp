@@ -121,7 +121,7 @@ void putDayFigures(QJsonObject &object, const AgentScenario &scenario)
         const RosterDay day = ScheduleRosterDay(scenario);
         QJsonObject roster;
         roster[QLatin1String("serviceLevel")] = day.serviceLevel ? QJsonValue(*day.serviceLevel) : QJsonValue();
-        roster[QLatin1String("shortSlots")] = day.shortSlots;
+        roster[QLatin1String("shortSlots")] = day.shortSlotCount;
         roster[QLatin1String("shortfallAgentHours")] = day.shortfallAgentHours;
         roster[QLatin1String("agentHours")] = day.agentHours;
         object[QLatin1String("roster")] = roster;

@@ -60,13 +60,16 @@ int firstOptionLine(const QStringList &lines)
     return index;
 }
 
-// The slot length of a file's line 11: "0" 30 minutes, "1" 60 minutes;
-// whether a button shows it (any other text: 60 minutes, none checked).
+// The slot length of a file's line 11, by the lengths' file codes ("0" 30
+// minutes, "1" 60 minutes); whether a button shows it (any other text: 60
+// minutes, none checked).
 std::pair<SlotLength, bool> lineElevenSlotLength(const QString &text)
 {
-    if (text == QLatin1String("0"))
-        return {SlotLength::HalfHour, true};
-    return {SlotLength::Hour, text == QLatin1String("1")};
+    for (const SlotLengthInfo &info : SlotLengthTable) {
+        if (!info.optionLine && text == info.fileCode)
+            return {info.length, true};
+    }
+    return {SlotLength::Hour, false};
 }
 
 // Sets the slot length that the file gives, without converting volumes: an

@@ -112,8 +112,8 @@ QStringList ScenarioOptionLines(const AgentScenario &scenario)
     const PlanningOptions &options = inputs.Planning;
     const PlanningOptions defaults;
     QStringList lines;
-    if (inputs.slotLength() == SlotLength::Quarter)
-        lines << line(SlotMinutesKey, QString::number(minutesOf(SlotLength::Quarter)));
+    if (slotLengthInfo(inputs.slotLength()).optionLine)
+        lines << line(SlotMinutesKey, QString::number(minutesOf(inputs.slotLength())));
     if (options.model != defaults.model)
         lines << line(PlanningOption::Model, StaffingModelInfo::of(options.model).key);
     if (options.shrinkagePercent != defaults.shrinkagePercent)
@@ -160,9 +160,10 @@ std::optional<QString> ReadScenarioOptionLine(const QString &text, ScenarioOptio
     };
     if (key == SlotMinutesKey) {
         // 30 and 60 minutes are line 11's to tell: one home for the length.
-        if (value != QString::number(minutesOf(SlotLength::Quarter)))
+        const std::optional<SlotLength> length = slotLengthOfMinutes(value.toInt());
+        if (!length || !slotLengthInfo(*length).optionLine || value != QString::number(minutesOf(*length)))
             return bad(QStringLiteral("15 (line 11 tells 30 and 60 minutes)"));
-        read.slotLength = SlotLength::Quarter;
+        read.slotLength = *length;
     } else if (const std::optional<PlanningOption> option = optionOfKey(key)) {
         if (!readOption(*option, value, read.planning))
             return bad(PlanningOptionInfo::of(*option).requirement);

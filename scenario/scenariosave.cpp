@@ -17,8 +17,7 @@ QByteArray ScenarioFileBytes(const AgentScenario &scenario)
     for (const auto &[index, field] : ScenarioLines::FieldLines)
         fixed[index] = inputs.text(field);
     fixed[ScenarioLines::LayoutStartLine] = inputs.text(Field::MaskEdit1);
-    fixed[ScenarioLines::SlotLengthLine] = inputs.slotLength() == SlotLength::Hour ? QStringLiteral("1")
-                                                                                    : QStringLiteral("0");
+    fixed[ScenarioLines::SlotLengthLine] = slotLengthInfo(inputs.slotLength()).fileCode;
     QByteArray bytes;
     for (const QString &line : fixed)
         bytes += line.toLatin1() + "\r\n";

@@ -71,7 +71,8 @@ struct ShiftPlan
     Solver solver;
 
     // The day's call-weighted service level the roster check gives the
-    // staffed agents, set by whoever holds the staffing model; none before.
+    // staffed agents: the planning layer's answer, given with every plan it
+    // hands out (planning/planservicecheck); none from the solver alone.
     std::optional<double> dayServiceLevel;
     // A plan for a day's service level: the level aimed at (0..1) and, when
     // the shift types cannot reach it, the most they reach, which the plan

@@ -39,7 +39,7 @@ RosterDay ComputeRosterDay(const std::vector<RowValues> &slotRows, double slotHo
             answered += slot.calls * *level;
         }
         if (slot.evaluated && *slot.rosterGap() < 0) {
-            ++day.shortSlots;
+            ++day.shortSlotCount;
             day.shortfallAgentHours += -*slot.rosterGap() * slotHours;
         }
     }

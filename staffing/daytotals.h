@@ -26,7 +26,7 @@ struct RosterDay
     // Sum of calls x the roster's service level / sum of calls; none when
     // the roster's slots have no calls. An overloaded slot counts 0.
     std::optional<double> serviceLevel;
-    int shortSlots = 0;              // slots whose roster is below the agents to roster
+    int shortSlotCount = 0;             // slots whose roster is below the agents to roster
     double shortfallAgentHours = 0;  // sum of (scheduled - roster) x slot length over them
     double agentHours = 0;           // sum of roster x slot length
 };

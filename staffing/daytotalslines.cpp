@@ -53,7 +53,7 @@ std::vector<TotalsLine> DayTotalsLines(const AgentScenario &scenario)
         // One decimal: a day at 79.6 % must not read as meeting an 80 % goal.
         const QString level = roster.serviceLevel ? Calc::PercentText(*roster.serviceLevel, 1) : QStringLiteral("none");
         lines.push_back({QStringLiteral("Roster service level"), level, true});
-        lines.push_back({QStringLiteral("Short slots"), QString::number(roster.shortSlots), true});
+        lines.push_back({QStringLiteral("Short slots"), QString::number(roster.shortSlotCount), true});
         lines.push_back({QStringLiteral("Shortfall agent-hours"), AgentHoursText(roster.shortfallAgentHours), true});
         lines.push_back({QStringLiteral("Roster agent-hours"), AgentHoursText(roster.agentHours), true});
     }

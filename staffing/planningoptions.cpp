@@ -2,9 +2,9 @@
 #include "planningoptions.h"
 
 #include "answeringshare.h"
-
 #include "planningoptioninfo.h"
 #include "staffingmodelinfo.h"
+#include "texts.h"
 
 #include <QRegularExpression>
 
@@ -70,7 +70,7 @@ std::optional<int> ParsePaidHours(const QString &text)
 
 QString PaidHoursText(int minutes)
 {
-    return QStringLiteral("%1:%2").arg(minutes / 60, 2, 10, QLatin1Char('0')).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    return Calc::ClockText(minutes);
 }
 
 QString PlanningOptionDescription(PlanningOption option)

@@ -20,6 +20,7 @@ private slots:
     void durationText();
     void clockAndDurationTexts_data();
     void clockAndDurationTexts();
+    void clockTextEndsTheDayAt2400();
     void percentText_data();
     void percentText();
 };
@@ -136,6 +137,15 @@ void TextsTest::clockAndDurationTexts()
         if (valid)
             QCOMPARE(*got, minutes);
     }
+    // What is read back is what the one clock text writes.
+    if (valid && text.size() == 5)
+        QCOMPARE(Calc::ClockText(minutes), text);
+}
+
+void TextsTest::clockTextEndsTheDayAt2400()
+{
+    QCOMPARE(Calc::ClockText(0), QStringLiteral("00:00"));
+    QCOMPARE(Calc::ClockText(Calc::MinutesPerDay), Calc::EndOfDayText);
 }
 
 void TextsTest::percentText_data()

@@ -191,7 +191,7 @@ void PlanningTest::rosterCheckOfTheWorkedSchedule()
              agents.StringGrid1().cell(ResultTable::UsageColumn, row9));
 
     const RosterDay day = ScheduleRosterDay(s);
-    QCOMPARE(day.shortSlots, 1);
+    QCOMPARE(day.shortSlotCount, 1);
     QCOMPARE(day.shortfallAgentHours, 0.5);
     QCOMPARE(day.agentHours, 16.0);
     const std::vector<RowValues> &v = s.results().rowValues;
@@ -207,7 +207,7 @@ void PlanningTest::rosterCheckOfTheWorkedSchedule()
     const double withOverload = (50 * s.results().rowValues[2].haveFigures.serviceLevel
                                  + 120 * s.results().rowValues[3].haveFigures.serviceLevel) / 180;
     QCOMPARE(*ScheduleRosterDay(s).serviceLevel, withOverload);
-    QCOMPARE(ScheduleRosterDay(s).shortSlots, 2);
+    QCOMPARE(ScheduleRosterDay(s).shortSlotCount, 2);
 }
 
 void PlanningTest::rosterWithShrinkageCountsTheAgentsRostered()
@@ -225,7 +225,7 @@ void PlanningTest::rosterWithShrinkageCountsTheAgentsRostered()
     QVERIFY(s.Recalculate().valid);
     QCOMPARE(s.StringGrid1().cell(ResultTable::GapColumn, 3), QStringLiteral("-5"));
     QCOMPARE(s.StringGrid1().cell(ResultTable::GapColumn, 4), QStringLiteral("0"));
-    QCOMPARE(ScheduleRosterDay(s).shortSlots, 1);
+    QCOMPARE(ScheduleRosterDay(s).shortSlotCount, 1);
     QCOMPARE(ScheduleRosterDay(s).shortfallAgentHours, 2.5);
     QCOMPARE(ScheduleRosterDay(s).agentHours, 19.5);
 
