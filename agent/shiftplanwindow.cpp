@@ -9,7 +9,9 @@
 #include "shiftplanowner.h"
 #include "shiftplantext.h"
 #include "solvetimelimit.h"
+#include "solvethreads.h"
 #include "toolbuttonkey.h"
+#include "twostagesolve.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -100,11 +102,11 @@ ShiftPlanWindow::ShiftPlanWindow(ShiftPlanOwner &owner, DialogService &dialogs, 
 
 ShiftPlanWindow::~ShiftPlanWindow()
 {
-    // The solve holds only its own copies and the shared flag; it is
-    // stopped and awaited so that no thread outlives the window's program.
+    // The solve holds only its own copies and the shared flag: it is told to
+    // stop and left to end on its own, so that the window closes at once.
     if (m_thread) {
         m_cancel->store(true);
-        m_thread->wait();
+        SolveThreads::release(m_thread);
     }
 }
 
@@ -219,7 +221,15 @@ void ShiftPlanWindow::solve()
         // The thread reads copies and writes only `result`; `cancel` lives as
         // long as it runs.
         QThread *thread = QThread::create([dayCopy = *day, types, settings, check, cancel = m_cancel, result] {
-            *result = ShiftPlanPair::solve(dayCopy, types, settings, check ? &*check : nullptr);
+            try {
+                *result = ShiftPlanPair::solve(dayCopy, types, settings, check ? &*check : nullptr);
+            } catch (const std::exception &e) {
+                *result = ShiftPlanPair();
+                result->cover.failure = SolverFailureText(e.what());
+            } catch (...) {
+                *result = ShiftPlanPair();
+                result->cover.failure = SolverFailureText("an unknown error");
+            }
         });
         m_thread = thread;
         connect(thread, &QThread::finished, thread, &QObject::deleteLater);
@@ -246,19 +256,28 @@ void ShiftPlanWindow::cancelSolve()
 
 void ShiftPlanWindow::solveEnded(const ShiftPlanPair &plans, const ShiftDay &day)
 {
-    const bool cancelled = m_cancel && m_cancel->load();
-    if (cancelled || !plans.complete()) {
-        QString failure = QStringLiteral("Cancelled.");
-        for (const ShiftPlanResult *result : {&plans.cover, plans.service ? &*plans.service : nullptr}) {
-            if (!cancelled && result && !result->plan)
-                failure = result->problem ? result->problem->message : result->failure;
-        }
+    // The best plans found are shown, stopped or not; the plan shown before
+    // stays only when the solve found none.
+    if (!plans.cover.plan) {
+        const bool cancelled = m_cancel && m_cancel->load();
+        const ShiftPlanResult &cover = plans.cover;
+        const QString failure = cover.problem    ? cover.problem->message
+                                : cancelled ? QStringLiteral("Cancelled.")
+                                            : cover.failure;
         m_status->setText(failure + (m_plan ? QStringLiteral(" The plan shown is unchanged.") : QString()));
     } else {
         m_plan = plans.cover.plan;
         m_servicePlan = plans.service ? plans.service->plan : std::nullopt;
         m_planDay = day;
+        // The goal box names the plan shown: the cover plan when the
+        // service-level one was not found.
+        QString missing;
+        if (plans.service && !m_servicePlan) {
+            m_goal->setCurrentIndex(0);
+            missing = QStringLiteral(" No plan for the day's service level: ") + plans.service->failure;
+        }
         showPlan();
+        m_status->setText(m_status->text() + missing);
     }
     showState();
     emit solveFinished();

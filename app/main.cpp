@@ -5,6 +5,7 @@
 #include "launchoptions.h"
 #include "messageboxdialogservice.h"
 #include "singleinstance.h"
+#include "solvethreads.h"
 #include "tmainform.h"
 #include "varnookapplication.h"
 
@@ -12,6 +13,7 @@
 #include <QSettings>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -23,6 +25,19 @@ QStringList absolutePaths(const QStringList &files)
     for (const QString &file : files)
         paths.append(QFileInfo(file).absoluteFilePath());
     return paths;
+}
+
+int exitStatus = 0;
+
+// Run as the application ends, after every window: a shift plan solve that
+// a closed window left running gets a second to stop, then the program
+// leaves without it.
+void LeaveSolvesBehind()
+{
+    if (!SolveThreads::waitForReleased(1000)) {
+        std::fflush(nullptr);
+        std::_Exit(exitStatus);
+    }
 }
 
 } // namespace
@@ -74,7 +89,9 @@ int main(int argc, char *argv[])
     dialogs.setParentWindow(&mainForm);
     mainForm.show();
     mainForm.startUp(app.arguments());
+    qAddPostRoutine(LeaveSolvesBehind);
     const int result = app.exec();
+    exitStatus = result;
     app.setDialogs(nullptr);
     return result;
 }

@@ -2,18 +2,58 @@
 #include "shiftplanpair.h"
 
 #include "serviceplanner.h"
+#include "twostagesolve.h"
+
+#include <chrono>
+#include <exception>
+
+namespace {
+
+// The plans of both goals, each solved within its share of the time.
+void SolveBoth(ShiftPlanPair &pair, const ShiftDay &day, const std::vector<ShiftType> &types,
+               const MipSettings &settings, const PlanServiceCheck &check)
+{
+    const auto started = std::chrono::steady_clock::now();
+    // The cover plan takes at most half the limit; the service-level plan,
+    // whose model is the larger, all that is left.
+    MipSettings cover = settings;
+    cover.timeLimitSeconds = settings.timeLimitSeconds / 2;
+    pair.cover = PlanShifts(day, types, cover);
+    if (pair.cover.problem || (settings.cancel && settings.cancel->load()))
+        return;
+    pair.service = ShiftPlanResult();
+    const ServiceDay service = check.serviceDay();
+    MipSettings rest = settings;
+    rest.timeLimitSeconds =
+        settings.timeLimitSeconds - std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    if (rest.timeLimitSeconds > 0)
+        pair.service = PlanShiftsForService(day, types, service, rest);
+    else
+        pair.service->failure = PlanFailureText(MipSolution());
+    for (ShiftPlanResult *result : {&pair.cover, &*pair.service}) {
+        if (result->plan)
+            check.checkPlan(*result->plan);
+    }
+}
+
+} // namespace
 
 ShiftPlanPair ShiftPlanPair::solve(const ShiftDay &day, const std::vector<ShiftType> &types,
                                    const MipSettings &settings, const PlanServiceCheck *check)
 {
     ShiftPlanPair pair;
-    pair.cover = PlanShifts(day, types, settings);
-    if (!check || pair.cover.problem || (settings.cancel && settings.cancel->load()))
+    if (!check) {
+        pair.cover = PlanShifts(day, types, settings);
         return pair;
-    pair.service = PlanShiftsForService(day, types, check->serviceDay(), settings);
-    for (ShiftPlanResult *result : {&pair.cover, &*pair.service}) {
-        if (result->plan)
-            check->checkPlan(*result->plan);
+    }
+    try {
+        SolveBoth(pair, day, types, settings, *check);
+    } catch (const std::exception &e) {
+        // The plans' curves or their roster check failed: no plan of the
+        // pair is worth showing.
+        pair.cover = ShiftPlanResult();
+        pair.cover.failure = SolverFailureText(e.what());
+        pair.service.reset();
     }
     return pair;
 }

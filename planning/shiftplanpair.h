@@ -16,7 +16,9 @@ struct ShiftPlanPair
     std::optional<ShiftPlanResult> service;
 
     // The cover plan alone without `check` (its figures as they always
-    // were); with it, both plans, each solved within the time limit.
+    // were); with it, both plans, together within the time limit. A failure
+    // of the solver or of the curves is a failure of the result, never an
+    // exception.
     static ShiftPlanPair solve(const ShiftDay &day, const std::vector<ShiftType> &types, const MipSettings &settings,
                                const PlanServiceCheck *check);
     // The result of `goal`'s plan (the cover one when the other was not

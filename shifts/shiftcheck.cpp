@@ -140,6 +140,11 @@ private:
                                                                           "start is not a whole number of %2")
                                                                .arg(ShiftDurationText(std::max(0, b.earliestMinutes)),
                                                                     slotWords())));
+        // An unpaid break in the first or the last slot only makes the shift
+        // shorter: a break lies inside the shift.
+        if (b.earliestMinutes == 0)
+            return problem(ShiftField::BreakEarliest, said(QStringLiteral("a break starting with the shift (0:00 in) "
+                                                                          "only shortens it: it must start later")));
         if (b.latestMinutes < b.earliestMinutes || !wholeSlots(b.latestMinutes))
             return problem(ShiftField::BreakLatest, said(QStringLiteral("the break's latest start %1 must be a whole number "
                                                                         "of %2, not before its earliest %3")
@@ -147,6 +152,11 @@ private:
                                                                   slotWords(), ShiftDurationText(b.earliestMinutes))));
         if (b.latestMinutes + b.lengthMinutes > m_type.lengthMinutes)
             return problem(ShiftField::BreakLatest, said(QStringLiteral("a break starting %1 in ends after the shift's %2")
+                                                             .arg(ShiftDurationText(b.latestMinutes),
+                                                                  ShiftDurationText(m_type.lengthMinutes))));
+        if (b.latestMinutes + b.lengthMinutes == m_type.lengthMinutes)
+            return problem(ShiftField::BreakLatest, said(QStringLiteral("a break starting %1 in ends with the shift's %2 "
+                                                                        "and only shortens it: it must end earlier")
                                                              .arg(ShiftDurationText(b.latestMinutes),
                                                                   ShiftDurationText(m_type.lengthMinutes))));
         return std::nullopt;

@@ -110,11 +110,11 @@ QString solverStatus(const ShiftPlan::Solver &solver)
 {
     if (solver.optimal())
         return QStringLiteral("Proven optimal");
-    const QString how = solver.cancelled ? QStringLiteral("Cancelled") : QStringLiteral("Stopped by the time limit");
+    const QString how = solver.cancelled ? QStringLiteral("Stopped by a cancel") : QStringLiteral("Stopped by the time limit");
     if (solver.objective <= 0)
-        return how;
+        return how + QStringLiteral(": not proven optimal");
     const double gap = std::max(0.0, (solver.objective - solver.bound) / solver.objective * 100);
-    return QStringLiteral("%1: at most %2% above the best possible (bound %3 paid hours)")
+    return QStringLiteral("%1: not proven optimal, at most %2% above the best possible (bound %3 paid hours)")
         .arg(how, QString::number(gap, 'f', 1), hours(solver.bound));
 }
 

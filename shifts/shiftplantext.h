@@ -12,8 +12,8 @@
 namespace ShiftPlanText {
 
 // "Proven optimal" or how the solver stopped and how far the plan may be
-// from the best possible: "Stopped by the time limit: at most 3.5% above
-// the best possible (bound 116.00 paid hours)".
+// from the best possible: "Stopped by the time limit: not proven optimal,
+// at most 3.5% above the best possible (bound 116.00 paid hours)".
 QString solverStatus(const ShiftPlan::Solver &solver);
 // "optimal", "time-limit" or "cancelled".
 QString solverKey(const ShiftPlan::Solver &solver);

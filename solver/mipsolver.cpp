@@ -6,12 +6,14 @@
 #include <CbcEventHandler.hpp>
 #include <CbcModel.hpp>
 #include <CbcSolver.hpp>
+#include <CoinError.hpp>
 #include <CoinPackedMatrix.hpp>
 #include <OsiClpSolverInterface.hpp>
 
 #include <chrono>
 #include <cmath>
 #include <mutex>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -82,9 +84,7 @@ void LoadModel(OsiClpSolverInterface &solver, const MipModel &model)
     solver.messageHandler()->setLogLevel(0);
 }
 
-} // namespace
-
-MipSolution SolveMip(const MipModel &model, const MipSettings &settings)
+MipSolution Solve(const MipModel &model, const MipSettings &settings)
 {
     const auto started = Clock::now();
     MipSolution result;
@@ -103,9 +103,10 @@ MipSolution SolveMip(const MipModel &model, const MipSettings &settings)
             return result;
         }
     }
-    // CBC's own limit, in whole seconds (a text every locale reads alike),
-    // stops the phases before the search, where no event comes.
-    const std::string seconds = std::to_string(static_cast<long long>(std::ceil(std::max(1.0, settings.timeLimitSeconds))));
+    // CBC's own limit, the time left in whole seconds (a text every locale
+    // reads alike), stops the phases before the search, where no event comes.
+    const double left = std::chrono::duration<double>(deadline - Clock::now()).count();
+    const std::string seconds = std::to_string(static_cast<long long>(std::ceil(std::max(1.0, left))));
     CbcModel cbc(solver);
     cbc.setLogLevel(0);
     cbc.messageHandler()->setLogLevel(0);
@@ -131,4 +132,15 @@ MipSolution SolveMip(const MipModel &model, const MipSettings &settings)
     }
     result.seconds = std::chrono::duration<double>(Clock::now() - started).count();
     return result;
+}
+
+} // namespace
+
+MipSolution SolveMip(const MipModel &model, const MipSettings &settings)
+{
+    try {
+        return Solve(model, settings);
+    } catch (const CoinError &e) {
+        throw std::runtime_error(e.message());
+    }
 }

@@ -38,5 +38,6 @@ struct MipSettings
 // Solves `model` with COIN-OR CBC (presolve, cuts and heuristics as its
 // stand-alone solver applies them). CBC's driver keeps state of its own, so
 // solves in one process take turns; the wait for a turn counts against the
-// time limit and ends on a cancel.
+// time limit and ends on a cancel. CBC's errors are thrown as
+// std::runtime_error.
 MipSolution SolveMip(const MipModel &model, const MipSettings &settings);

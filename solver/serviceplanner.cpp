@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <exception>
 
 namespace {
 
@@ -57,8 +58,8 @@ double HighestLevel(const ServiceDay &service, const std::vector<bool> &held)
 
 } // namespace
 
-ShiftPlanResult PlanShiftsForService(const ShiftDay &day, const std::vector<ShiftType> &types,
-                                     const ServiceDay &service, const MipSettings &settings)
+static ShiftPlanResult PlanShiftsForServiceUnguarded(const ShiftDay &day, const std::vector<ShiftType> &types,
+                                                     const ServiceDay &service, const MipSettings &settings)
 {
     ShiftPlanResult result;
     result.problem = CheckShiftInput(day, types);
@@ -114,4 +115,16 @@ ShiftPlanResult PlanShiftsForService(const ShiftDay &day, const std::vector<Shif
                       : ShiftPlan::Solver{MipStatus::Stopped, solution.cancelled, plan.paidHours, 0, seconds};
     result.plan = std::move(plan);
     return result;
+}
+
+ShiftPlanResult PlanShiftsForService(const ShiftDay &day, const std::vector<ShiftType> &types,
+                                     const ServiceDay &service, const MipSettings &settings)
+{
+    try {
+        return PlanShiftsForServiceUnguarded(day, types, service, settings);
+    } catch (const std::exception &e) {
+        ShiftPlanResult result;
+        result.failure = SolverFailureText(e.what());
+        return result;
+    }
 }

@@ -9,9 +9,11 @@
 #include "twostagesolve.h"
 
 #include <chrono>
+#include <exception>
 #include <cmath>
 
-ShiftPlanResult PlanShifts(const ShiftDay &day, const std::vector<ShiftType> &types, const MipSettings &settings)
+static ShiftPlanResult PlanShiftsUnguarded(const ShiftDay &day, const std::vector<ShiftType> &types,
+                                           const MipSettings &settings)
 {
     ShiftPlanResult result;
     result.problem = CheckShiftInput(day, types);
@@ -46,4 +48,15 @@ ShiftPlanResult PlanShifts(const ShiftDay &day, const std::vector<ShiftType> &ty
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     result.plan->solver = {solution.status, solution.cancelled, solution.objective, solution.bound, seconds};
     return result;
+}
+
+ShiftPlanResult PlanShifts(const ShiftDay &day, const std::vector<ShiftType> &types, const MipSettings &settings)
+{
+    try {
+        return PlanShiftsUnguarded(day, types, settings);
+    } catch (const std::exception &e) {
+        ShiftPlanResult result;
+        result.failure = SolverFailureText(e.what());
+        return result;
+    }
 }

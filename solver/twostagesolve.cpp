@@ -1,7 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "twostagesolve.h"
 
-#include <algorithm>
+#include <chrono>
+#include <exception>
+
+namespace {
+
+// Below this many seconds left a second stage is not begun: CBC would
+// spend them starting up.
+constexpr double LeastSecondStageSeconds = 0.05;
+
+} // namespace
 
 QString PlanFailureText(const MipSolution &solution)
 {
@@ -10,36 +19,61 @@ QString PlanFailureText(const MipSolution &solution)
     return QStringLiteral("The solver found no plan within the time limit; allow it more time.");
 }
 
+QString SolverFailureText(const char *what)
+{
+    return QStringLiteral("The solver failed: %1").arg(QString::fromLocal8Bit(what));
+}
+
 TwoStageSolve TwoStageSolve::run(std::optional<MipModel> first,
                                  const std::function<MipModel(const MipSolution *first)> &second,
                                  const MipSettings &settings)
 {
     TwoStageSolve result;
+    try {
+        result.solve(std::move(first), second, settings);
+    } catch (const std::exception &e) {
+        result.solution = MipSolution();
+        result.weighed = false;
+        result.failure = SolverFailureText(e.what());
+    }
+    return result;
+}
+
+void TwoStageSolve::solve(std::optional<MipModel> first,
+                          const std::function<MipModel(const MipSolution *first)> &second,
+                          const MipSettings &settings)
+{
+    const auto started = std::chrono::steady_clock::now();
     const bool staged = first.has_value();
     MipSettings remaining = settings;
     MipSolution firstSolution;
     if (staged) {
-        result.model = std::move(*first);
-        firstSolution = SolveMip(result.model, remaining);
+        model = std::move(*first);
+        firstSolution = SolveMip(model, remaining);
         if (firstSolution.status == MipStatus::NoSolution) {
-            result.failure = PlanFailureText(firstSolution);
-            return result;
+            failure = PlanFailureText(firstSolution);
+            return;
         }
-        if (firstSolution.status == MipStatus::Stopped) {
-            result.solution = std::move(firstSolution);
-            return result;
+        remaining.timeLimitSeconds =
+            settings.timeLimitSeconds - std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        const bool cancelled = settings.cancel && settings.cancel->load();
+        if (firstSolution.status == MipStatus::Stopped || cancelled
+            || remaining.timeLimitSeconds < LeastSecondStageSeconds) {
+            solution = std::move(firstSolution);
+            solution.cancelled = solution.cancelled || cancelled;
+            return;
         }
-        remaining.timeLimitSeconds = std::max(0.1, settings.timeLimitSeconds - firstSolution.seconds);
     }
-    result.model = second(staged ? &firstSolution : nullptr);
-    MipSolution solution = SolveMip(result.model, remaining);
-    if (solution.status != MipStatus::NoSolution) {
-        result.solution = std::move(solution);
-        result.weighed = true;
-    } else if (staged && !solution.cancelled) {
-        result.solution = std::move(firstSolution);
+    model = second(staged ? &firstSolution : nullptr);
+    MipSolution last = SolveMip(model, remaining);
+    if (last.status != MipStatus::NoSolution) {
+        solution = std::move(last);
+        weighed = true;
+    } else if (staged) {
+        // The first stage's plan stands, whatever stopped the second.
+        solution = std::move(firstSolution);
+        solution.cancelled = last.cancelled;
     } else {
-        result.failure = PlanFailureText(solution);
+        failure = PlanFailureText(last);
     }
-    return result;
 }

@@ -29,13 +29,20 @@ struct TwoStageSolve
 
     // `first`: the first stage's model, none without maximums. `second`
     // builds the paid-hours model, given the first stage's solution (null
-    // without one). A first stage stopped by the limit or a cancel gives
-    // its plan unweighed; a second that finds nothing within the time left
-    // falls back on the first stage's plan unless it was cancelled.
+    // without one) and is solved in the time the first left. A first stage
+    // stopped by the limit or a cancel, or one that leaves no time, gives
+    // its plan unweighed; so does a second stage that finds nothing, for
+    // whatever reason. An exception from the solver is a failure.
     static TwoStageSolve run(std::optional<MipModel> first,
                              const std::function<MipModel(const MipSolution *first)> &second,
                              const MipSettings &settings);
+
+private:
+    void solve(std::optional<MipModel> first, const std::function<MipModel(const MipSolution *first)> &second,
+               const MipSettings &settings);
 };
 
 // Why a solve gave no plan, in words.
 QString PlanFailureText(const MipSolution &solution);
+// "The solver failed: " and what an exception from it said.
+QString SolverFailureText(const char *what);

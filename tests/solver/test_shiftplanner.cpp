@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "lpformat.h"
 #include "serviceday.h"
-#include "shiftday.h"
 #include "serviceplanner.h"
+#include "shiftcovermodel.h"
+#include "shiftday.h"
 #include "shiftplantext.h"
 #include "shifttype.h"
+#include "shiftvariant.h"
+#include "twostagesolve.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -88,6 +91,8 @@ private slots:
     void lpFileGivesTheSameOptimumInGlpk_data();
     void lpFileGivesTheSameOptimumInGlpk();
     void cancelledBeforeStartChangesNothing();
+    void cancelInTheSecondStageKeepsTheFirstStagesPlan();
+    void solverErrorIsAFailureNotACrash();
     void solverStatusSaysHowFarFromTheBound_data();
     void solverStatusSaysHowFarFromTheBound();
     void serviceNotesNameTheShortfall_data();
@@ -128,6 +133,10 @@ void TestShiftPlanner::refusesInputNamingShiftAndField_data()
                                            << "0:20";
     QTest::newRow("break ends after the shift") << day << V{WithBreak(good, 30, H, 4 * H)} << 0 << ShiftField::BreakLatest
                                                 << "ends after the shift";
+    QTest::newRow("break with the shift's start") << day << V{WithBreak(good, 30, 0, H)} << 0 << ShiftField::BreakEarliest
+                                                  << "only shortens it";
+    QTest::newRow("break ending with the shift") << day << V{WithBreak(good, 30, H, 3 * H + 30)} << 0
+                                                 << ShiftField::BreakLatest << "ends with the shift's 4:00";
     QTest::newRow("break window backwards") << day << V{WithBreak(good, 30, 2 * H, H)} << 0 << ShiftField::BreakLatest
                                             << "not before its earliest";
     QTest::newRow("maximum of 0") << day << V{good, WithMax(Type("Part", 4, 8 * H, 9 * H), 0)} << 1
@@ -410,6 +419,37 @@ void TestShiftPlanner::cancelledBeforeStartChangesNothing()
     QVERIFY(result.failure.contains(QStringLiteral("cancelled")));
 }
 
+// The least shortfall was found; a cancel before the paid hours were
+// weighed leaves that plan, marked as stopped by the cancel.
+void TestShiftPlanner::cancelInTheSecondStageKeepsTheFirstStagesPlan()
+{
+    std::atomic<bool> cancel{false};
+    MipSettings settings = Settings();
+    settings.cancel = &cancel;
+    const ShiftDay day = Day(60, 8 * H, {2, 2});
+    const std::vector<ShiftType> types{WithMax(Type("One", 1, 8 * H, 9 * H), 1)};
+    const std::vector<ShiftVariant> variants = ShiftVariant::of(day, types);
+    const TwoStageSolve solve = TwoStageSolve::run(
+        ShiftCoverModel::build(day, types, variants, ShiftCoverModel::Goal::Shortfall),
+        [&](const MipSolution *) {
+            cancel = true;
+            return ShiftCoverModel::build(day, types, variants, ShiftCoverModel::Goal::PaidHoursWithShortfall, 2);
+        },
+        settings);
+    QVERIFY(solve.hasPlan());
+    QVERIFY(!solve.weighed);
+    QVERIFY(solve.solution.cancelled);
+    QCOMPARE(solve.solution.values.size(), variants.size() + 2); // the shortfall model's columns
+}
+
+void TestShiftPlanner::solverErrorIsAFailureNotACrash()
+{
+    const TwoStageSolve solve = TwoStageSolve::run(
+        std::nullopt, [](const MipSolution *) -> MipModel { throw std::bad_alloc(); }, Settings());
+    QVERIFY(!solve.hasPlan());
+    QVERIFY2(solve.failure.startsWith(QStringLiteral("The solver failed: ")), qPrintable(solve.failure));
+}
+
 void TestShiftPlanner::solverStatusSaysHowFarFromTheBound_data()
 {
     QTest::addColumn<int>("status");
@@ -417,9 +457,9 @@ void TestShiftPlanner::solverStatusSaysHowFarFromTheBound_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("optimal") << int(MipStatus::Optimal) << false << "Proven optimal";
     QTest::newRow("time limit") << int(MipStatus::Stopped) << false
-                                << "Stopped by the time limit: at most 2.5% above the best possible (bound 39.00 paid hours)";
+                                << "Stopped by the time limit: not proven optimal, at most 2.5% above the best possible (bound 39.00 paid hours)";
     QTest::newRow("cancelled") << int(MipStatus::Stopped) << true
-                               << "Cancelled: at most 2.5% above the best possible (bound 39.00 paid hours)";
+                               << "Stopped by a cancel: not proven optimal, at most 2.5% above the best possible (bound 39.00 paid hours)";
 }
 
 // The gap is (objective - bound) / objective: 40 paid hours against a
