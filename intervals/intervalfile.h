@@ -25,7 +25,7 @@ struct IntervalRefusal
 struct IntervalSlot
 {
     int calls = 0;
-    std::optional<int> talkSeconds; // whole seconds, 0..LongestSeconds
+    std::optional<int> talkSeconds; // whole seconds, 0..Calc::LongestDurationSeconds
     std::optional<int> wrapSeconds;
 };
 
@@ -41,8 +41,6 @@ class IntervalFile
 public:
     // Texts beyond this many characters are refused unread.
     static constexpr int MaxTextLength = 1 << 20;
-    // The longest talk or after-call time a slot takes: 23:59, as the fields.
-    static constexpr int LongestSeconds = 1439;
 
     static IntervalFile read(const QString &text);
     // The same from a file's bytes in UTF-8, read up to MaxTextLength + 1

@@ -2,6 +2,7 @@
 #include "intervalfile.h"
 
 #include "intervalcells.h"
+#include "texts.h"
 #include "timeslots.h"
 
 #include <QDate>
@@ -196,7 +197,7 @@ bool IntervalFile::readRow(const QString &line, int lineNumber, std::vector<Row>
         return refuseCell(timeColumn, QStringLiteral("is not a time of day hh:mm"));
     row.time = *time;
     const int callsColumn = columnOf(Role::Calls);
-    const CellRead calls = parseCalls(cellOf(callsColumn), m_separator != QLatin1Char(','));
+    const Calc::CellRead calls = parseCalls(cellOf(callsColumn), m_separator != QLatin1Char(','));
     if (!calls.problem.isEmpty())
         return refuseCell(callsColumn, calls.problem);
     row.values.calls = *calls.value;
@@ -209,8 +210,8 @@ bool IntervalFile::readRow(const QString &line, int lineNumber, std::vector<Row>
         const int column = columnOf(durations[d]);
         if (column < 0)
             continue;
-        const CellRead cell = parseDuration(cellOf(column), m_columns.at(column).secondsPerNumber,
-                                            m_separator != QLatin1Char(','), LongestSeconds);
+        const Calc::CellRead cell = Calc::ParseDuration(cellOf(column), m_columns.at(column).secondsPerNumber,
+                                                        m_separator != QLatin1Char(','), Calc::LongestDurationSeconds);
         if (!cell.problem.isEmpty())
             return refuseCell(column, cell.problem);
         read[d] = cell.value;

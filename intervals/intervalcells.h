@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "durationcell.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -8,7 +10,7 @@
 #include <optional>
 
 // The cells of an interval file: how a line splits into cells and how a
-// time of day, a duration and a number of calls are read.
+// time of day and a number of calls are read (a duration by Calc::ParseDuration).
 namespace IntervalCells {
 
 // Splits one line at `separator`, except inside double quotes, and takes
@@ -25,17 +27,7 @@ struct ClockTime
 // "08:30 - 09:00" (the end is not read); empty when not a time of day.
 std::optional<ClockTime> parseClock(const QString &text);
 
-struct CellRead
-{
-    std::optional<int> value; // empty for an empty cell
-    QString problem;          // why the cell was refused; empty when read
-};
-
-// A duration: seconds (with decimals, times `secondsPerNumber`), mm:ss or
-// hh:mm:ss; rounded to whole seconds, halves up; at most `longestSeconds`.
-CellRead parseDuration(QString text, int secondsPerNumber, bool decimalComma, int longestSeconds);
-
 // Calls: a whole number from 0 up; "12.0" and "1e1" are whole.
-CellRead parseCalls(QString text, bool decimalComma);
+Calc::CellRead parseCalls(QString text, bool decimalComma);
 
 } // namespace IntervalCells
