@@ -14,6 +14,11 @@ CellRead ParseDuration(QString text, int secondsPerNumber, bool decimalComma, in
     const bool negative = text.startsWith(QLatin1Char('-'));
     if (negative)
         text.remove(0, 1);
+    // "1,234" or "1.234": a thousand and more seconds with a separator, or a
+    // second and a fraction? Neither is guessed.
+    static const QRegularExpression thousands(QStringLiteral("^[1-9]\\d{0,2}([.,]\\d{3})+$"));
+    if (thousands.match(text).hasMatch())
+        return {std::nullopt, QStringLiteral("reads as a number with a thousands separator: write it without one")};
     if (decimalComma)
         text.replace(QLatin1Char(','), QLatin1Char('.'));
     static const QRegularExpression plain(QStringLiteral("^(\\d+\\.?\\d*|\\.\\d+)$"));

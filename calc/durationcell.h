@@ -17,6 +17,8 @@ struct CellRead
 
 // A duration: seconds (with decimals, times `secondsPerNumber`), mm:ss or
 // hh:mm:ss; rounded to whole seconds, halves up; at most `longestSeconds`.
+// A number shaped as one with thousands separators ("1,234", "2.500") is
+// refused whatever the decimal sign: it could be read either way.
 CellRead ParseDuration(QString text, int secondsPerNumber, bool decimalComma, int longestSeconds);
 
 } // namespace Calc

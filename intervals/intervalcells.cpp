@@ -37,7 +37,7 @@ std::optional<ClockTime> parseClock(const QString &text)
 {
     static const QRegularExpression pattern(QStringLiteral(
         "^(?:(\\d{4})-(\\d{1,2})-(\\d{1,2})[ T]+)?(\\d{1,2}):(\\d{2})(?::(\\d{2})(?:\\.0+)?)?"
-        "(?:\\s*-\\s*\\d{1,2}:\\d{2}(?::\\d{2})?)?$"));
+        "(?:\\s*-\\s*(\\d{1,2}):(\\d{2})(?::(\\d{2}))?)?$"));
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -54,6 +54,15 @@ std::optional<ClockTime> parseClock(const QString &text)
     if (hour > 23 || minute > 59 || second > 59)
         return std::nullopt;
     time.second = (hour * 60 + minute) * 60 + second;
+    if (match.hasCaptured(7)) {
+        // "23:30 - 24:00" ends the day.
+        const int endHour = match.captured(7).toInt();
+        const int endMinute = match.captured(8).toInt();
+        const int endSecond = match.hasCaptured(9) ? match.captured(9).toInt() : 0;
+        if (endHour > 24 || endMinute > 59 || endSecond > 59 || (endHour == 24 && endMinute + endSecond > 0))
+            return std::nullopt;
+        time.endSecond = (endHour * 60 + endMinute) * 60 + endSecond;
+    }
     return time;
 }
 

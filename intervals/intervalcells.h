@@ -21,10 +21,12 @@ struct ClockTime
 {
     std::optional<QDate> date;
     int second = 0; // of the day
+    // The interval's end where the cell gives a range, second of the day.
+    std::optional<int> endSecond;
 };
 
 // "08:30", "8:30:00", "2024-03-04 08:30", "2024-03-04T08:30:00",
-// "08:30 - 09:00" (the end is not read); empty when not a time of day.
+// "08:30 - 09:00"; empty when not a time of day (nor its end).
 std::optional<ClockTime> parseClock(const QString &text);
 
 // Calls: a whole number from 0 up; "12.0" and "1e1" are whole.
