@@ -49,14 +49,29 @@ void SlotTimesCommand::importIntervalFile(const QString &path)
             dialogs.error(QStringLiteral("Cannot open %1: %2").arg(name, file.errorString()));
             return;
         }
-        const IntervalFile intervals = IntervalFile::fromBytes(file.read(IntervalFile::MaxTextLength + 1));
+        const QByteArray bytes = file.read(IntervalFile::MaxTextLength + 1);
+        IntervalFile intervals = IntervalFile::fromBytes(bytes);
         if (const auto refusal = IntervalImport::check(intervals)) {
             dialogs.error(QStringLiteral("%1 was not imported: %2. Nothing was changed").arg(name, *refusal));
             return;
         }
-        if (!dialogs.confirm(QStringLiteral("Import the intervals of %1?\n\n%2")
-                                 .arg(name, IntervalImport::preview(intervals))))
+        const QString question =
+            QStringLiteral("Import the intervals of %1?\n\n%2").arg(name, IntervalImport::preview(intervals));
+        // Where other slot lengths fit the rows as well, the planner picks
+        // one; the file's own comes first.
+        std::vector<int> lengths{intervals.slotMinutes()};
+        for (int minutes : intervals.otherSlotMinutes())
+            lengths.push_back(minutes);
+        QStringList choices;
+        for (int minutes : lengths)
+            choices << QStringLiteral("Import as &%1-minute slots").arg(minutes);
+        const std::optional<int> chosen =
+            lengths.size() > 1 ? dialogs.chooseAmong(question, choices)
+                               : (dialogs.confirm(question) ? std::optional<int>(0) : std::nullopt);
+        if (!chosen)
             return;
+        if (*chosen > 0)
+            intervals = IntervalFile::fromBytes(bytes, lengths[static_cast<std::size_t>(*chosen)]);
         m_host.runCommand([&] {
             ScenarioInputs inputs = m_host.scenario().inputs();
             IntervalImport::apply(inputs, intervals);

@@ -60,9 +60,9 @@ std::optional<QString> combinationError(const CommandLine &line, const QString &
         const bool fieldsGiven = line.fields[static_cast<std::size_t>(Field::MaskEdit1)]
             || line.fields[static_cast<std::size_t>(Field::MaskEdit7)]
             || line.fields[static_cast<std::size_t>(Field::Edit1)];
-        if (line.volumes || line.volumesFile || line.slotLength || fieldsGiven)
-            return QStringLiteral("--intervals sets the slots, start, end and calls: give none of "
-                                  "--slots, --start, --end, --calls, --volumes and --volumes-file");
+        if (line.volumes || line.volumesFile || fieldsGiven)
+            return QStringLiteral("--intervals sets the start, end and calls: give none of "
+                                  "--start, --end, --calls, --volumes and --volumes-file");
         if (line.haveFile == QStringLiteral("-") && line.intervalsFile == QStringLiteral("-"))
             return QStringLiteral("standard input serves either --intervals or --have-file, not both");
         if (line.shiftsFile == QStringLiteral("-") && line.intervalsFile == QStringLiteral("-"))

@@ -69,14 +69,17 @@ std::optional<CalculatorRun> applyVolumesFile(AgentScenario &scenario, const Com
 }
 
 // --intervals: the day, its calls and slot times from an interval file.
+// With --slots the file is read in that length, refused where its rows do
+// not fit it.
 std::optional<CalculatorRun> applyIntervalsFile(AgentScenario &scenario, const QString &name,
+                                                std::optional<SlotLength> slotLength,
                                                 const StandardInput &standardInput)
 {
     const QString what = QStringLiteral("interval file");
     QByteArray bytes;
     if (auto failure = ReadInputFile(name, what, IntervalFile::MaxTextLength + 1, standardInput, &bytes))
         return failure;
-    const IntervalFile file = IntervalFile::fromBytes(bytes);
+    const IntervalFile file = IntervalFile::fromBytes(bytes, slotLength ? minutesOf(*slotLength) : 0);
     ScenarioInputs inputs = scenario.inputs();
     if (const std::optional<QString> refusal = IntervalImport::apply(inputs, file))
         return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: %1: %2").arg(WhereRead(name, what), *refusal));
@@ -195,7 +198,7 @@ std::optional<CalculatorRun> fillSchedule(AgentScenario &scenario, const Command
             return failure;
     }
     if (line.intervalsFile) {
-        if (auto failure = applyIntervalsFile(scenario, *line.intervalsFile, standardInput))
+        if (auto failure = applyIntervalsFile(scenario, *line.intervalsFile, line.slotLength, standardInput))
             return failure;
     }
     if (auto failure = applyPlanningOptions(scenario, line))

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "scenariooptionlines.h"
 
-#include "intervalfile.h"
 #include "planningoptioninfo.h"
 #include "shifttypetext.h"
 #include "staffingmodelinfo.h"
+#include "texts.h"
 
 #include <QRegularExpression>
 
@@ -90,7 +90,7 @@ std::optional<QString> readSlotTimes(const QString &value, const QString &what, 
     int bad = read.badEntry;
     QString badText = read.badText;
     for (std::size_t i = 0; bad == 0 && i < read.values.size(); ++i) {
-        if (read.values[i] && *read.values[i] > IntervalFile::LongestSeconds) {
+        if (read.values[i] && *read.values[i] > Calc::LongestDurationSeconds) {
             bad = static_cast<int>(i) + 1;
             badText = QString::number(*read.values[i]);
         }
@@ -99,7 +99,7 @@ std::optional<QString> readSlotTimes(const QString &value, const QString &what, 
         return QStringLiteral("the %1 %2 of time slot %3 is not whole seconds from 0 to %4")
             .arg(what, quoted(badText))
             .arg(bad)
-            .arg(IntervalFile::LongestSeconds);
+            .arg(Calc::LongestDurationSeconds);
     into = read.values;
     return std::nullopt;
 }

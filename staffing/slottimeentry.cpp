@@ -2,9 +2,9 @@
 #include "slottimeentry.h"
 
 #include "agentscenario.h"
-#include "intervalcells.h"
-#include "intervalfile.h"
+#include "durationcell.h"
 #include "slotvolumepaste.h"
+#include "texts.h"
 
 namespace {
 
@@ -27,8 +27,7 @@ std::optional<QString> SlotTimeEntry::enter(AgentScenario &scenario, int column,
         || !scenario.StringGrid1().isShown(column) || slot < 1 || slot > scenario.inputs().timeSlots().count
         || slot > ScenarioInputs::SlotCapacity)
         return QStringLiteral("Slot times are typed into the Talk and ACW columns of the Schedule.");
-    const IntervalCells::CellRead read =
-        IntervalCells::parseDuration(text.trimmed(), 1, false, IntervalFile::LongestSeconds);
+    const Calc::CellRead read = Calc::ParseDuration(text.trimmed(), 1, false, Calc::LongestDurationSeconds);
     if (!read.problem.isEmpty()) {
         return QStringLiteral("\"%1\" for the %2 slot is not a %3: a time is mm:ss or seconds, at most 23:59. "
                               "Nothing was changed.")

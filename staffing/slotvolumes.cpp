@@ -117,4 +117,19 @@ RosterValues convertRoster(const TimeSlots &from, const RosterValues &roster, co
     return result;
 }
 
+int droppedRosterValues(const TimeSlots &from, const RosterValues &roster, const TimeSlots &to)
+{
+    const SlotMap map(from, to);
+    int dropped = 0;
+    for (int i = 0; i < static_cast<int>(roster.size()); ++i) {
+        if (!roster[static_cast<std::size_t>(i)])
+            continue;
+        bool placed = false;
+        for (int part = 0; part < map.parts(); ++part)
+            placed = placed || map.inList(map.newSlot(i, part));
+        dropped += placed ? 0 : 1;
+    }
+    return dropped;
+}
+
 } // namespace SlotVolumes

@@ -30,5 +30,8 @@ std::vector<int> convert(const TimeSlots &from, const std::vector<int> &volumes,
 // the longer slot it lies in. A new slot that no valued old slot reaches has
 // no value.
 RosterValues convertRoster(const TimeSlots &from, const RosterValues &roster, const TimeSlots &to);
+// How many valued slots of `roster` (on `from`) convertRoster drops: those
+// of which no part lies in `to`.
+int droppedRosterValues(const TimeSlots &from, const RosterValues &roster, const TimeSlots &to);
 
 } // namespace SlotVolumes

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "volumecolumn.h"
 
-#include "intervalcells.h"
-#include "intervalfile.h"
+#include "durationcell.h"
+#include "texts.h"
 
 #include <QStringList>
 
@@ -103,13 +103,13 @@ bool isTime(VolumeRefusal::Subject subject)
 std::optional<Reason> classifyTime(const QString &text, int *seconds)
 {
     const bool negative = text.startsWith(QLatin1Char('-'));
-    const IntervalCells::CellRead read = IntervalCells::parseDuration(negative ? text.mid(1) : text, 1, false,
-                                                                      std::numeric_limits<int>::max() / 2);
+    const Calc::CellRead read =
+        Calc::ParseDuration(negative ? text.mid(1) : text, 1, false, std::numeric_limits<int>::max() / 2);
     if (!read.value)
         return Reason::NotANumber;
     if (negative && *read.value > 0)
         return Reason::Negative;
-    if (*read.value > IntervalFile::LongestSeconds)
+    if (*read.value > Calc::LongestDurationSeconds)
         return Reason::TooLarge;
     *seconds = *read.value;
     return std::nullopt;

@@ -15,3 +15,8 @@ std::optional<std::vector<ShiftType>> DialogService::editShiftTypes(const std::v
 {
     return std::nullopt;
 }
+
+std::optional<int> DialogService::chooseAmong(const QString &text, const QStringList &)
+{
+    return confirm(text) ? std::optional<int>(0) : std::nullopt;
+}

@@ -70,6 +70,10 @@ public:
     // none when the planner cancelled. Without a dialog to show, none.
     virtual std::optional<std::vector<ShiftType>> editShiftTypes(const std::vector<ShiftType> &current,
                                                                  const ShiftDay &day, const QString &windowCaption);
+    // A question answered by one of `choices` (button texts, the first the
+    // default) or Cancel (also taken by Escape): the index of the choice,
+    // none on Cancel. Without buttons of its own, confirm() taking the first.
+    virtual std::optional<int> chooseAmong(const QString &text, const QStringList &choices);
     // Reports an error that a handler does not handle itself.
     void error(const QString &message) { showErrorBox(StandardErrorText(message)); }
 };

@@ -45,6 +45,21 @@ bool MessageBoxDialogService::warnYesNo(const QString &text)
     return askYesNo(m_parent, QMessageBox::Warning, QStringLiteral("Warning"), text);
 }
 
+std::optional<int> MessageBoxDialogService::chooseAmong(const QString &text, const QStringList &choices)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::NoButton, m_parent);
+    QList<QPushButton *> buttons;
+    for (const QString &choice : choices)
+        buttons << box.addButton(choice, QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    if (!buttons.isEmpty())
+        box.setDefaultButton(buttons.front());
+    box.setEscapeButton(cancel);
+    box.exec();
+    const qsizetype index = buttons.indexOf(static_cast<QPushButton *>(box.clickedButton()));
+    return index < 0 ? std::nullopt : std::optional<int>(static_cast<int>(index));
+}
+
 void MessageBoxDialogService::inform(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Varnook"), text, QMessageBox::Ok, m_parent);

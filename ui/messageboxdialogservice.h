@@ -29,6 +29,7 @@ public:
     bool choosePrinter(QPrinter &printer) override;
     void showErrorDialog(const QString &text) override;
     SaveChoice askSaveChanges(const QString &text) override;
+    std::optional<int> chooseAmong(const QString &text, const QStringList &choices) override;
     std::optional<std::vector<ShiftType>> editShiftTypes(const std::vector<ShiftType> &current, const ShiftDay &day,
                                                          const QString &windowCaption) override;
     std::optional<PlanningOptions> editPlanningOptions(const PlanningOptions &current,

@@ -332,17 +332,25 @@ void PlanningWindowTest::intervalFileImportedAfterItsPreview()
     file.close();
     h.dialogs.openAnswer = file.fileName();
 
-    // The preview says what each column is taken for; No changes nothing.
-    h.dialogs.confirmAnswer = false;
+    // The preview says what each column is taken for and offers the
+    // half hours the spacing gives or quarter hours; Cancel changes nothing.
+    h.dialogs.chooseAnswer = std::nullopt;
     h.form->importIntervals();
-    QCOMPARE(h.dialogs.texts(QStringLiteral("confirm")).size(), 1);
-    QVERIFY(h.dialogs.texts(QStringLiteral("confirm")).first().contains(
+    QCOMPARE(h.dialogs.texts(QStringLiteral("choose")).size(), 1);
+    QVERIFY(h.dialogs.texts(QStringLiteral("choose")).first().contains(
         QStringLiteral("AHT (mm:ss): talk time, no after-call work")));
     QCOMPARE(h.form->widgets().field(Field::MaskEdit7)->text(), QStringLiteral("17:00"));
     QVERIFY(!h.form->scenario().inputs().hasSlotTimes());
 
-    // Yes: the Schedule of the file's day, with its slot times.
-    h.dialogs.confirmAnswer = true;
+    // Quarter hours: each row a slot, the quarters between without calls.
+    h.dialogs.chooseAnswer = 1;
+    h.form->importIntervals();
+    QVERIFY(h.form->widgets().RadioButton3->isChecked());
+    QCOMPARE(column(h.form->scenario(), ResultTable::CallsColumn), (QStringList{"0", "0", "10", "0", "50", "0", "120"}));
+
+    // The file's own half hours: the Schedule of the file's day, with its
+    // slot times.
+    h.dialogs.chooseAnswer = 0;
     h.form->importIntervals();
     QCOMPARE(h.form->scenario().tab(), Tab::Schedule);
     QCOMPARE(h.form->widgets().field(Field::MaskEdit7)->text(), QStringLiteral("10:00"));

@@ -72,7 +72,7 @@ void CommandLineTest::refuses_bad_usage_data()
     QTest::newRow("volumes twice over") << QStringList{"schedule", "--volumes-file", "a.txt", "--volumes", "1"}
                                         << "either with --volumes or with --volumes-file";
     QTest::newRow("intervals with the day's own options") << QStringList{"schedule", "--intervals", "a.csv", "--start", "08:00"}
-                                                          << "--intervals sets the slots, start, end and calls";
+                                                          << "--intervals sets the start, end and calls";
     QTest::newRow("intervals and roster from standard input")
         << QStringList{"schedule", "--intervals=-", "--have-file=-"} << "either --intervals or --have-file";
     QTest::newRow("tab with schedule") << QStringList{"schedule", "--tab", "agents"} << "not used with schedule";

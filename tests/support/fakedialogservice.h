@@ -17,7 +17,7 @@ class FakeDialogService : public DialogService
 public:
     struct Shown
     {
-        QString kind; // "confirm", "warning", "inform", "error", "print", "errorDialog", "saveChanges", "planning"
+        QString kind; // "confirm", "warning", "inform", "error", "print", "errorDialog", "saveChanges", "planning", "choose"
         QString text;
         QPointer<QWidget> focus;
     };
@@ -80,6 +80,14 @@ public:
         shiftTypesShown.push_back(current);
         return shiftTypesAnswer;
     }
+    // A choice among buttons: records the text and answers chooseAnswer
+    // (none: Cancel).
+    std::optional<int> chooseAmong(const QString &text, const QStringList &) override
+    {
+        record(QStringLiteral("choose"), text);
+        return chooseAnswer;
+    }
+    std::optional<int> chooseAnswer = 0;
     std::vector<std::vector<ShiftType>> shiftTypesShown;
     std::optional<std::vector<ShiftType>> shiftTypesAnswer;
 

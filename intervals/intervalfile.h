@@ -25,7 +25,7 @@ struct IntervalRefusal
 struct IntervalSlot
 {
     int calls = 0;
-    std::optional<int> talkSeconds; // whole seconds, 0..LongestSeconds
+    std::optional<int> talkSeconds; // whole seconds, 0..Calc::LongestDurationSeconds
     std::optional<int> wrapSeconds;
 };
 
@@ -41,22 +41,31 @@ class IntervalFile
 public:
     // Texts beyond this many characters are refused unread.
     static constexpr int MaxTextLength = 1 << 20;
-    // The longest talk or after-call time a slot takes: 23:59, as the fields.
-    static constexpr int LongestSeconds = 1439;
 
-    static IntervalFile read(const QString &text);
+    // With `slotMinutes` 0 the file decides the slot length (slotMinutes());
+    // 15, 30 or 60 asks for that length, refused where the rows do not fit
+    // it (off its boundaries, or intervals of another length).
+    static IntervalFile read(const QString &text, int slotMinutes = 0);
     // The same from a file's bytes in UTF-8, read up to MaxTextLength + 1
     // bytes: more is refused as too long.
-    static IntervalFile fromBytes(const QByteArray &bytes);
+    static IntervalFile fromBytes(const QByteArray &bytes, int slotMinutes = 0);
 
     bool accepted() const { return !m_refusal.has_value(); }
     const std::optional<IntervalRefusal> &refusal() const { return m_refusal; }
     // Every column of the header, with what it was taken for.
     const QList<IntervalColumn> &columns() const { return m_columns; }
-    // 15, 30 or 60: the rows' spacing.
+    // 15, 30 or 60: the length asked for; else the intervals' own length
+    // where a time cell gives its end ("08:00 - 08:15"), else the longest
+    // that the rows' closest spacing allows (one row alone: the longest
+    // slot its time starts).
     int slotMinutes() const { return m_slotMinutes; }
-    // Minute of the day at which the first interval starts, 0..1439.
-    int firstMinute() const { return m_firstMinute; }
+    // Why the file has that length, for the planner to see ("the rows'
+    // closest spacing").
+    QString slotLengthReason() const { return m_slotLengthReason; }
+    // The other lengths the rows fit as well, shortest first: none where the
+    // intervals' ends or the planner decided. A row of a longer length then
+    // stands for one slot, and the slots between rows have no calls.
+    const std::vector<int> &otherSlotMinutes() const { return m_otherSlotMinutes; }
     // The slots from the first interval to the last, gaps included.
     const std::vector<IntervalSlot> &daySlots() const { return m_slots; }
     // "hh:mm" of the first interval's start and of the last one's end
@@ -73,10 +82,12 @@ private:
 
     bool readHeader(const QString &line);
     bool readRow(const QString &line, int lineNumber, std::vector<Row> &rows);
-    bool placeRows(const std::vector<Row> &rows);
-    // The slot length from the rows' spacing (`at`: each row's second from
-    // midnight of the first row's day), every row on its boundary.
-    bool takeSlotLength(const std::vector<Row> &rows, const std::vector<long long> &at);
+    bool placeRows(const std::vector<Row> &rows, int chosenMinutes);
+    // The slot length (`at`: each row's second from midnight of the first
+    // row's day), every row on its boundary.
+    bool takeSlotLength(const std::vector<Row> &rows, const std::vector<long long> &at, int chosenMinutes);
+    // The length the intervals' ends give, or 0 without ends; -1 refused.
+    int rangeMinutes(const std::vector<Row> &rows);
     void refuse(int line, const QString &reason);
     int columnOf(IntervalColumn::Role role) const;
 
@@ -85,5 +96,7 @@ private:
     QChar m_separator;
     int m_slotMinutes = 60;
     int m_firstMinute = 0;
+    QString m_slotLengthReason;
+    std::vector<int> m_otherSlotMinutes;
     std::vector<IntervalSlot> m_slots;
 };

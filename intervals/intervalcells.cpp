@@ -37,7 +37,7 @@ std::optional<ClockTime> parseClock(const QString &text)
 {
     static const QRegularExpression pattern(QStringLiteral(
         "^(?:(\\d{4})-(\\d{1,2})-(\\d{1,2})[ T]+)?(\\d{1,2}):(\\d{2})(?::(\\d{2})(?:\\.0+)?)?"
-        "(?:\\s*-\\s*\\d{1,2}:\\d{2}(?::\\d{2})?)?$"));
+        "(?:\\s*-\\s*(\\d{1,2}):(\\d{2})(?::(\\d{2}))?)?$"));
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -54,51 +54,19 @@ std::optional<ClockTime> parseClock(const QString &text)
     if (hour > 23 || minute > 59 || second > 59)
         return std::nullopt;
     time.second = (hour * 60 + minute) * 60 + second;
+    if (match.hasCaptured(7)) {
+        // "23:30 - 24:00" ends the day.
+        const int endHour = match.captured(7).toInt();
+        const int endMinute = match.captured(8).toInt();
+        const int endSecond = match.hasCaptured(9) ? match.captured(9).toInt() : 0;
+        if (endHour > 24 || endMinute > 59 || endSecond > 59 || (endHour == 24 && endMinute + endSecond > 0))
+            return std::nullopt;
+        time.endSecond = (endHour * 60 + endMinute) * 60 + endSecond;
+    }
     return time;
 }
 
-CellRead parseDuration(QString text, int secondsPerNumber, bool decimalComma, int longestSeconds)
-{
-    if (text.isEmpty())
-        return {};
-    const bool negative = text.startsWith(QLatin1Char('-'));
-    if (negative)
-        text.remove(0, 1);
-    if (decimalComma)
-        text.replace(QLatin1Char(','), QLatin1Char('.'));
-    static const QRegularExpression plain(QStringLiteral("^(\\d+\\.?\\d*|\\.\\d+)$"));
-    static const QRegularExpression clock(QStringLiteral("^(\\d+):(\\d{1,2})(?::(\\d{1,2}))?(\\.\\d+)?$"));
-    double seconds = 0;
-    if (plain.match(text).hasMatch()) {
-        seconds = text.toDouble() * secondsPerNumber;
-    } else if (const QRegularExpressionMatch match = clock.match(text); match.hasMatch()) {
-        const double first = match.captured(1).toDouble();
-        const int second = match.captured(2).toInt();
-        const QString fraction = match.captured(4);
-        if (match.hasCaptured(3)) {
-            const int third = match.captured(3).toInt();
-            if (second > 59 || third > 59)
-                return {std::nullopt, QStringLiteral("is not a time hh:mm:ss")};
-            seconds = first * 3600 + second * 60 + third;
-        } else {
-            if (second > 59)
-                return {std::nullopt, QStringLiteral("is not a time mm:ss")};
-            seconds = first * 60 + second;
-        }
-        if (!fraction.isEmpty())
-            seconds += fraction.toDouble();
-    } else {
-        return {std::nullopt, QStringLiteral("is not a number of seconds, mm:ss or hh:mm:ss")};
-    }
-    if (negative && seconds > 0)
-        return {std::nullopt, QStringLiteral("is negative")};
-    const double whole = std::floor(seconds + 0.5);
-    if (whole > longestSeconds)
-        return {std::nullopt, QStringLiteral("is longer than 23:59, the longest talk or after-call time")};
-    return {static_cast<int>(whole), QString()};
-}
-
-CellRead parseCalls(QString text, bool decimalComma)
+Calc::CellRead parseCalls(QString text, bool decimalComma)
 {
     if (text.isEmpty())
         return {std::nullopt, QStringLiteral("is empty where calls are needed")};

@@ -2,6 +2,7 @@
 #include "intervalimport.h"
 
 #include "field.h"
+#include "slotvolumes.h"
 
 #include <QStringList>
 
@@ -25,18 +26,34 @@ QString IntervalImport::preview(const IntervalFile &file)
                  .arg(file.startText(), file.endText())
                  .arg(file.totalCalls())
                  .arg(file.hasTimes() ? QStringLiteral(", with the slots' own times") : QString());
+    QString length = QStringLiteral("Slot length %1 minutes: %2.").arg(file.slotMinutes()).arg(file.slotLengthReason());
+    QStringList others;
+    for (int minutes : file.otherSlotMinutes())
+        others << QString::number(minutes);
+    if (!others.isEmpty())
+        length += QStringLiteral(" %1 minutes fit%2 as well (each row a slot, no calls between).")
+                      .arg(others.join(QStringLiteral(" and ")), others.size() == 1 ? QStringLiteral("s") : QString());
+    lines << length;
     return lines.join(QLatin1Char('\n'));
 }
 
-std::optional<QString> IntervalImport::apply(ScenarioInputs &scenario, const IntervalFile &file)
+std::optional<QString> IntervalImport::apply(ScenarioInputs &scenario, const IntervalFile &file, int *rosterDropped)
 {
     if (auto refusal = check(file))
         return refusal;
+    const TimeSlots oldSlots = scenario.timeSlots();
+    const RosterValues oldRoster(scenario.SlotHave.begin() + 1, scenario.SlotHave.begin() + 1 + oldSlots.count);
     scenario.setText(Field::MaskEdit1, file.startText());
     scenario.setText(Field::MaskEdit7, file.endText());
     // The reader gives 15, 30 or 60 minutes, each a length the Schedule holds.
     scenario.setSlotLength(slotLengthOfMinutes(file.slotMinutes()).value_or(SlotLength::Hour));
     scenario.updateTotalTime();
+    const TimeSlots newSlots = scenario.timeSlots();
+    const RosterValues newRoster = SlotVolumes::convertRoster(oldSlots, oldRoster, newSlots);
+    if (rosterDropped)
+        *rosterDropped = SlotVolumes::droppedRosterValues(oldSlots, oldRoster, newSlots);
+    scenario.SlotHave.fill(std::nullopt);
+    std::copy(newRoster.begin(), newRoster.end(), scenario.SlotHave.begin() + 1);
     scenario.SlotCalls.fill(0);
     scenario.SlotTalkSeconds.fill(std::nullopt);
     scenario.SlotWrapSeconds.fill(std::nullopt);

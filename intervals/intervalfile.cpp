@@ -2,11 +2,15 @@
 #include "intervalfile.h"
 
 #include "intervalcells.h"
+#include "slotlength.h"
+#include "texts.h"
 #include "timeslots.h"
 
 #include <QDate>
 #include <QStringList>
 
+#include <algorithm>
+#include <array>
 #include <set>
 
 using namespace IntervalCells;
@@ -40,7 +44,7 @@ void splitHandleTime(const std::optional<int> &handle, const std::optional<int> 
 
 QString clockText(int second)
 {
-    return TimeSlots::clockText(second / 3600 % 24, second / 60 % 60);
+    return Calc::ClockText(second / 60 % Calc::MinutesPerDay);
 }
 
 } // namespace
@@ -58,7 +62,7 @@ QString IntervalRefusal::text() const
     return line > 0 ? QStringLiteral("line %1: %2").arg(line).arg(reason) : reason;
 }
 
-IntervalFile IntervalFile::read(const QString &text)
+IntervalFile IntervalFile::read(const QString &text, int slotMinutes)
 {
     IntervalFile file;
     if (text.size() > MaxTextLength) {
@@ -88,24 +92,25 @@ IntervalFile IntervalFile::read(const QString &text)
         file.refuse(0, QStringLiteral("the file holds no intervals below its header"));
         return file;
     }
-    file.placeRows(rows);
+    file.placeRows(rows, slotMinutes);
     return file;
 }
 
-IntervalFile IntervalFile::fromBytes(const QByteArray &bytes)
+IntervalFile IntervalFile::fromBytes(const QByteArray &bytes, int slotMinutes)
 {
     if (bytes.size() > MaxTextLength) {
         IntervalFile file;
         file.refuse(0, QStringLiteral("the file is longer than an interval file can be"));
         return file;
     }
-    return read(QString::fromUtf8(bytes));
+    return read(QString::fromUtf8(bytes), slotMinutes);
 }
 
 void IntervalFile::refuse(int line, const QString &reason)
 {
     m_refusal = IntervalRefusal{line, reason};
     m_slots.clear();
+    m_otherSlotMinutes.clear();
 }
 
 int IntervalFile::columnOf(IntervalColumn::Role role) const
@@ -125,7 +130,7 @@ bool IntervalFile::readHeader(const QString &line)
         m_separator = QLatin1Char(';');
     else
         m_separator = QLatin1Char(',');
-    bool seen[6] = {};
+    std::array<bool, IntervalColumn::RoleCount> seen{};
     for (const QString &cell : splitCells(line, m_separator)) {
         IntervalColumn column = IntervalColumn::recognise(cell);
         const auto role = static_cast<std::size_t>(column.role);
@@ -196,7 +201,7 @@ bool IntervalFile::readRow(const QString &line, int lineNumber, std::vector<Row>
         return refuseCell(timeColumn, QStringLiteral("is not a time of day hh:mm"));
     row.time = *time;
     const int callsColumn = columnOf(Role::Calls);
-    const CellRead calls = parseCalls(cellOf(callsColumn), m_separator != QLatin1Char(','));
+    const Calc::CellRead calls = parseCalls(cellOf(callsColumn), m_separator != QLatin1Char(','));
     if (!calls.problem.isEmpty())
         return refuseCell(callsColumn, calls.problem);
     row.values.calls = *calls.value;
@@ -209,8 +214,8 @@ bool IntervalFile::readRow(const QString &line, int lineNumber, std::vector<Row>
         const int column = columnOf(durations[d]);
         if (column < 0)
             continue;
-        const CellRead cell = parseDuration(cellOf(column), m_columns.at(column).secondsPerNumber,
-                                            m_separator != QLatin1Char(','), LongestSeconds);
+        const Calc::CellRead cell = Calc::ParseDuration(cellOf(column), m_columns.at(column).secondsPerNumber,
+                                                        m_separator != QLatin1Char(','), Calc::LongestDurationSeconds);
         if (!cell.problem.isEmpty())
             return refuseCell(column, cell.problem);
         read[d] = cell.value;
@@ -224,7 +229,7 @@ bool IntervalFile::readRow(const QString &line, int lineNumber, std::vector<Row>
     return true;
 }
 
-bool IntervalFile::placeRows(const std::vector<Row> &rows)
+bool IntervalFile::placeRows(const std::vector<Row> &rows, int chosenMinutes)
 {
     // Each row's second counted from midnight of the first row's day: a
     // date says the day; without one a time below the one above passes
@@ -256,7 +261,7 @@ bool IntervalFile::placeRows(const std::vector<Row> &rows)
             return refuseRow(QStringLiteral("falls outside the day of 24 hours from %1").arg(clockText(rows.front().time.second)));
     }
 
-    if (!takeSlotLength(rows, at))
+    if (!takeSlotLength(rows, at, chosenMinutes))
         return false;
     const long long slotSeconds = m_slotMinutes * 60LL;
     m_firstMinute = static_cast<int>(at[0] / 60 % (24 * 60));
@@ -266,10 +271,35 @@ bool IntervalFile::placeRows(const std::vector<Row> &rows)
     return true;
 }
 
-bool IntervalFile::takeSlotLength(const std::vector<Row> &rows, const std::vector<long long> &at)
+int IntervalFile::rangeMinutes(const std::vector<Row> &rows)
 {
-    // The slot length is the closest spacing of the rows; one row alone
-    // takes the longest slot its time starts.
+    // Every interval that gives its end must be as long as the first such:
+    // 15, 30 or 60 minutes.
+    int minutes = 0;
+    for (const Row &row : rows) {
+        if (!row.time.endSecond)
+            continue;
+        const int seconds = ((*row.time.endSecond - row.time.second) % SecondsPerDay + SecondsPerDay) % SecondsPerDay;
+        if (seconds % 60 != 0 || !slotLengthOfMinutes(seconds / 60)) {
+            refuse(row.line, QStringLiteral("%1 is an interval of %2 minutes: slots are 15, 30 or 60 minutes long")
+                                 .arg(quoted(row.timeText))
+                                 .arg(seconds / 60.0));
+            return -1;
+        }
+        if (minutes != 0 && seconds / 60 != minutes) {
+            refuse(row.line, QStringLiteral("%1 is an interval of %2 minutes, where the intervals above are %3")
+                                 .arg(quoted(row.timeText))
+                                 .arg(seconds / 60)
+                                 .arg(minutes));
+            return -1;
+        }
+        minutes = seconds / 60;
+    }
+    return minutes;
+}
+
+bool IntervalFile::takeSlotLength(const std::vector<Row> &rows, const std::vector<long long> &at, int chosenMinutes)
+{
     long long gap = SecondsPerDay;
     std::size_t closest = 0;
     for (std::size_t i = 1; i < rows.size(); ++i) {
@@ -278,8 +308,6 @@ bool IntervalFile::takeSlotLength(const std::vector<Row> &rows, const std::vecto
             closest = i;
         }
     }
-    if (rows.size() == 1)
-        gap = at[0] % 3600 == 0 ? 3600 : at[0] % 1800 == 0 ? 1800 : 900;
     if (gap < 15 * 60) {
         refuse(rows[closest].line, QStringLiteral("%1 is only %2 minutes after the time above it: slots are 15, 30 "
                                                   "or 60 minutes long")
@@ -287,7 +315,41 @@ bool IntervalFile::takeSlotLength(const std::vector<Row> &rows, const std::vecto
                                        .arg(gap / 60.0));
         return false;
     }
-    m_slotMinutes = gap >= 3600 ? 60 : gap >= 1800 ? 30 : 15;
+    const int ranged = rangeMinutes(rows);
+    if (ranged < 0)
+        return false;
+    // The intervals' ends settle the length; else the rows' closest spacing
+    // gives the longest length it allows, and each shorter one fits too
+    // (a 60-minute boundary is a 30- and a 15-minute one).
+    int fitted = 0;
+    if (ranged > 0) {
+        fitted = ranged;
+        m_slotLengthReason = QStringLiteral("the intervals' ends");
+    } else if (rows.size() == 1) {
+        fitted = at[0] % 3600 == 0 ? 60 : at[0] % 1800 == 0 ? 30 : 15;
+        m_slotLengthReason = QStringLiteral("one interval alone, the longest slot its start begins");
+    } else {
+        fitted = gap >= 3600 ? 60 : gap >= 1800 ? 30 : 15;
+        m_slotLengthReason = QStringLiteral("the rows' closest spacing");
+    }
+    m_slotMinutes = fitted;
+    if (chosenMinutes > 0) {
+        if (ranged > 0 && chosenMinutes != ranged) {
+            const Row &row = *std::find_if(rows.begin(), rows.end(), [](const Row &r) { return r.time.endSecond; });
+            refuse(row.line, QStringLiteral("%1 is an interval of %2 minutes, not of %3")
+                                 .arg(quoted(row.timeText))
+                                 .arg(ranged)
+                                 .arg(chosenMinutes));
+            return false;
+        }
+        m_slotMinutes = chosenMinutes;
+        m_slotLengthReason = QStringLiteral("as asked");
+    } else if (ranged == 0) {
+        for (SlotLength length : SlotLengths) {
+            if (minutesOf(length) < fitted)
+                m_otherSlotMinutes.push_back(minutesOf(length));
+        }
+    }
     const long long slotSeconds = m_slotMinutes * 60LL;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (at[i] % slotSeconds != 0) {
@@ -302,15 +364,14 @@ bool IntervalFile::takeSlotLength(const std::vector<Row> &rows, const std::vecto
 
 QString IntervalFile::startText() const
 {
-    return TimeSlots::clockText(m_firstMinute / 60, m_firstMinute % 60);
+    return Calc::ClockText(m_firstMinute);
 }
 
 QString IntervalFile::endText() const
 {
+    // An end at midnight is the end of the day, 24:00; a later one wraps.
     const int end = m_firstMinute + static_cast<int>(m_slots.size()) * m_slotMinutes;
-    if (end == 24 * 60)
-        return QStringLiteral("24:00");
-    return TimeSlots::clockText(end / 60 % 24, end % 60);
+    return Calc::ClockText(end == Calc::MinutesPerDay ? end : end % Calc::MinutesPerDay);
 }
 
 bool IntervalFile::hasTimes() const

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "intervalfile.h"
+#include "intervalimport.h"
+#include "scenarioinputs.h"
 
 #include <QTest>
 
@@ -27,6 +29,9 @@ private Q_SLOTS:
     void refusesWithTheLineAndReason_data();
     void refusesWithTheLineAndReason();
     void saysWhatEachColumnWasTakenFor();
+    void slotLengthFromEndsSpacingOrRequest_data();
+    void slotLengthFromEndsSpacingOrRequest();
+    void rosterFollowsTheClockOnImport();
 };
 
 void IntervalFileTest::readsTheShapesPlannersExport_data()
@@ -59,6 +64,12 @@ void IntervalFileTest::readsTheShapesPlannersExport_data()
     QTest::newRow("quarter hours as ranges") << "\"Interval\",\"Calls Offered\",\"Agent\"\n\"08:00 - 08:15\",3,x\n"
                                                 "\"08:15 - 08:30\",\"4\",y\n"
                                              << 15 << "08:00" << "08:30" << SlotList{{3, -1, -1}, {4, -1, -1}};
+    // An export that leaves out its empty quarter hours is not read as
+    // half hours: the ranges' ends say how long a slot is.
+    QTest::newRow("ranges with empty rows left out") << "time,calls\n22:45 - 23:00,3\n23:15 - 23:30,4\n23:45 - 24:00,1\n"
+                                                     << 15 << "22:45" << "24:00"
+                                                     << SlotList{{3, -1, -1}, {0, -1, -1}, {4, -1, -1}, {0, -1, -1},
+                                                                 {1, -1, -1}};
     QTest::newRow("quarter hours with times and a gap") << "time,calls,AHT,ACW\n07:45,2,300,60\n08:00,3,,\n08:30,1,240,\n"
                                                         << 15 << "07:45" << "08:45"
                                                         << SlotList{{2, 240, 60}, {3, -1, -1}, {0, -1, -1}, {1, 240, 0}};
@@ -113,6 +124,18 @@ void IntervalFileTest::refusesWithTheLineAndReason_data()
     QTest::newRow("too long") << "time,calls,AHT\n08:00,2,1440\n"
                               << "line 2: \"1440\" in the column \"AHT\" is longer than 23:59, the longest talk or "
                                  "after-call time";
+    QTest::newRow("thousands separator") << "time;calls;AHT\n08:00;2;1,234\n"
+                                         << "line 2: \"1,234\" in the column \"AHT\" reads as a number with a "
+                                            "thousands separator: write it without one";
+    QTest::newRow("thousands point") << "time,calls,talk\n08:00,2,1.234\n"
+                                     << "line 2: \"1.234\" in the column \"talk\" reads as a number with a "
+                                        "thousands separator: write it without one";
+    QTest::newRow("range of no slot length") << "time,calls\n08:00 - 08:20,1\n"
+                                             << "line 2: \"08:00 - 08:20\" is an interval of 20 minutes: slots are "
+                                                "15, 30 or 60 minutes long";
+    QTest::newRow("ranges of two lengths") << "time,calls\n08:00 - 08:30,1\n08:30 - 08:45,1\n"
+                                           << "line 3: \"08:30 - 08:45\" is an interval of 15 minutes, where the "
+                                              "intervals above are 30";
     QTest::newRow("AHT below talk") << "time,calls,AHT,talk\n08:00,2,100,120\n"
                                     << "line 2: \"100\" in the column \"AHT\" is shorter than the talk time beside it";
     QTest::newRow("off the slot boundary") << "time,calls\n08:00,1\n08:30,1\n08:50,1\n09:30,1\n"
@@ -152,6 +175,65 @@ void IntervalFileTest::saysWhatEachColumnWasTakenFor()
         uses << column.header + QStringLiteral(": ") + column.use;
     QCOMPARE(uses, (QStringList{"Interval: interval start", "Agents: not used", "Offered: calls",
                                 "AHT (mm:ss): talk time, no after-call work"}));
+}
+
+void IntervalFileTest::slotLengthFromEndsSpacingOrRequest_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("asked"); // 0: the file decides
+    QTest::addColumn<int>("slotMinutes");
+    QTest::addColumn<QList<int>>("others");
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<QString>("refusal");
+    const QString halfHours = QStringLiteral("time,calls\n08:00,1\n08:30,2\n09:00,3\n");
+    QTest::newRow("spacing: shorter lengths fit too") << halfHours << 0 << 30 << QList<int>{15} << "09:30" << QString();
+    QTest::newRow("quarter hours asked") << halfHours << 15 << 15 << QList<int>{} << "09:15" << QString();
+    QTest::newRow("hours asked, rows off them") << halfHours << 60 << 0 << QList<int>{} << QString()
+                                                << "line 3: \"08:30\" is not on a 60-minute slot boundary";
+    QTest::newRow("one row on the hour") << "time,calls\n08:00,5\n" << 0 << 60 << QList<int>{15, 30} << "09:00" << QString();
+    QTest::newRow("the ends decide") << "time,calls\n08:00 - 09:00,5\n" << 0 << 60 << QList<int>{} << "09:00" << QString();
+    QTest::newRow("the ends refuse another") << "time,calls\n08:00 - 09:00,5\n" << 30 << 0 << QList<int>{} << QString()
+                                             << "line 2: \"08:00 - 09:00\" is an interval of 60 minutes, not of 30";
+}
+
+void IntervalFileTest::slotLengthFromEndsSpacingOrRequest()
+{
+    QFETCH(QString, text);
+    QFETCH(int, asked);
+    QFETCH(int, slotMinutes);
+    QFETCH(QList<int>, others);
+    QFETCH(QString, end);
+    QFETCH(QString, refusal);
+    const IntervalFile file = IntervalFile::read(text, asked);
+    QCOMPARE(file.refusal() ? file.refusal()->text() : QString(), refusal);
+    if (!file.accepted())
+        return;
+    QCOMPARE(file.slotMinutes(), slotMinutes);
+    QCOMPARE(QList<int>(file.otherSlotMinutes().begin(), file.otherSlotMinutes().end()), others);
+    QCOMPARE(file.endText(), end);
+}
+
+// State: an hourly day from 08:00, 5 agents at 08:00 and 3 at 16:00.
+// Action: a quarter-hour file from 06:00 to 09:00 is imported.
+// Expected: the 5 stand at 08:00-09:00's quarters; the 16:00 value, outside
+// the new day, is dropped and counted.
+void IntervalFileTest::rosterFollowsTheClockOnImport()
+{
+    ScenarioInputs inputs;
+    inputs.setText(Field::MaskEdit1, QStringLiteral("08:00"));
+    inputs.setText(Field::MaskEdit7, QStringLiteral("17:00"));
+    inputs.SlotHave[1] = 5;
+    inputs.SlotHave[9] = 3;
+    QString text = QStringLiteral("time,calls\n");
+    for (int quarter = 0; quarter < 12; ++quarter)
+        text += QStringLiteral("%1:%2,1\n").arg(6 + quarter / 4).arg(quarter % 4 * 15, 2, 10, QLatin1Char('0'));
+    int dropped = -1;
+    QCOMPARE(IntervalImport::apply(inputs, IntervalFile::read(text), &dropped), std::nullopt);
+    QCOMPARE(dropped, 1);
+    QList<int> roster;
+    for (int slot = 1; slot <= 13; ++slot)
+        roster << inputs.SlotHave[static_cast<std::size_t>(slot)].value_or(-1);
+    QCOMPARE(roster, (QList<int>{-1, -1, -1, -1, -1, -1, -1, -1, 5, 5, 5, 5, -1}));
 }
 
 QTEST_APPLESS_MAIN(IntervalFileTest)

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <cstddef>
+
 // One column of an interval file as its header names it: what it holds and
 // in which unit its durations are written.
 struct IntervalColumn
@@ -15,6 +17,8 @@ struct IntervalColumn
         Talk,       // "talk"
         Wrap,       // "after-call work", "ACW", "wrap"
     };
+    // How many roles there are: Wrap is the last.
+    static constexpr std::size_t RoleCount = static_cast<std::size_t>(Role::Wrap) + 1;
 
     QString header;   // as written in the file, blanks trimmed
     Role role = Role::None;
