@@ -7,6 +7,7 @@
 #include "gridclipboard.h"
 #include "hint.h"
 #include "planningcommand.h"
+#include "planningoptiontexts.h"
 #include "scenariotexts.h"
 #include "slottimescommand.h"
 
