@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "agentgraphlink.h"
 
+#include "agentlinkhost.h"
 #include "chartwidget.h"
 #include "dialogservice.h"
 #include "graphbuild.h"
 #include "planningline.h"
 #include "seriescolourtable.h"
 #include "serieskinds.h"
-#include "tagentform.h"
 #include "tlumchart.h"
 #include "subwindowplacement.h"
 #include "windowtofront.h"
@@ -33,18 +33,18 @@ QString graphCaption(const QString &agentCaption, bool stale)
 
 } // namespace
 
-AgentGraphLink::AgentGraphLink(TAgentForm &form, DialogService &dialogs)
-    : QObject(&form)
-    , m_form(form)
+AgentGraphLink::AgentGraphLink(AgentLinkHost &host, DialogService &dialogs)
+    : QObject(&host.agentWindow())
+    , m_host(host)
     , m_dialogs(dialogs)
 {
     // Every table the recalculation fills is drawn again.
-    m_tableListener = m_form.scenario().hooks().addTableFilledListener([this] { BuildGraph(); });
+    m_tableListener = m_host.scenario().hooks().addTableFilledListener([this] { BuildGraph(); });
 }
 
 AgentGraphLink::~AgentGraphLink()
 {
-    m_form.scenario().hooks().removeTableFilledListener(m_tableListener);
+    m_host.scenario().hooks().removeTableFilledListener(m_tableListener);
     // The agent window is being destroyed without having closed (the frame
     // is going, say): its members may already be gone and the frame's
     // child-window area may be tearing down, so the graph window is only
@@ -77,7 +77,7 @@ void AgentGraphLink::SpeedButton6Click()
     window->setDialogs(&m_dialogs);
     // A child of the same frame as the agent window; on its own otherwise.
     QMdiSubWindow *subWindow = nullptr;
-    if (auto *agentSub = qobject_cast<QMdiSubWindow *>(m_form.parentWidget())) {
+    if (auto *agentSub = qobject_cast<QMdiSubWindow *>(m_host.agentWindow().parentWidget())) {
         if (QMdiArea *area = agentSub->mdiArea()) {
             subWindow = area->addSubWindow(window);
             subWindow->setAttribute(Qt::WA_DeleteOnClose);
@@ -87,10 +87,10 @@ void AgentGraphLink::SpeedButton6Click()
             subWindow->resize(subWindow->sizeHint().expandedTo(QSize(TLumChart::DesignWidth, TLumChart::DesignHeight)));
         }
     }
-    window->setWindowTitle(graphCaption(m_form.windowTitle(), m_form.scenario().inputsChangedSinceTable()));
+    window->setWindowTitle(graphCaption(m_host.caption(), m_host.scenario().inputsChangedSinceTable()));
     window->OwnerForm = this;
     SetGraphMenu();
-    m_form.Recalculate();
+    m_host.Recalculate();
     if (!m_graphWindow)
         return;
     if (subWindow) {
@@ -110,7 +110,7 @@ void AgentGraphLink::bringToFront()
 
 void AgentGraphLink::SetGraphMenu()
 {
-    setGraphMenuFor(m_form.scenario().inputs().ScheduleMode);
+    setGraphMenuFor(m_host.scenario().inputs().ScheduleMode);
 }
 
 void AgentGraphLink::tabChanging(Tab tab)
@@ -137,7 +137,7 @@ void AgentGraphLink::showExtraSeriesItems()
     // their menu items are made the first time, and a series whose column
     // went away leaves the selection.
     TLumChart &window = *m_graphWindow;
-    const AgentScenario &scenario = m_form.scenario();
+    const AgentScenario &scenario = m_host.scenario();
     const SeriesSelectionWord offer = SeriesKinds::Offer(scenario.inputs().ScheduleMode, scenario.StringGrid1());
     for (int kind = SeriesKinds::Count; kind < SeriesKinds::AllCount; ++kind) {
         const bool offered = SeriesKinds::Holds(offer, kind);
@@ -153,7 +153,7 @@ void AgentGraphLink::BuildGraph()
     if (!m_graphWindow)
         return;
     TLumChart &window = *m_graphWindow;
-    const AgentScenario &scenario = m_form.scenario();
+    const AgentScenario &scenario = m_host.scenario();
     showExtraSeriesItems();
     const GraphRequest request{scenario.inputs().ScheduleMode, window.SeriesSelection, window.BarChart,
                                60 / minutesOf(scenario.inputs().slotLength())};
@@ -179,7 +179,7 @@ void AgentGraphLink::agentClosing()
 void AgentGraphLink::updateCaption()
 {
     if (m_graphWindow)
-        m_graphWindow->setWindowTitle(graphCaption(m_form.windowTitle(), m_form.scenario().inputsChangedSinceTable()));
+        m_graphWindow->setWindowTitle(graphCaption(m_host.caption(), m_host.scenario().inputsChangedSinceTable()));
 }
 
 void AgentGraphLink::graphClosed()
@@ -194,5 +194,5 @@ void AgentGraphLink::graphRefreshWanted()
 
 bool AgentGraphLink::completePendingFieldExit()
 {
-    return m_form.completePendingFieldExit();
+    return m_host.completePendingFieldExit();
 }

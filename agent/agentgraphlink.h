@@ -8,9 +8,9 @@
 #include <QObject>
 #include <QPointer>
 
+class AgentLinkHost;
 class DialogService;
 class SeriesColourTable;
-class TAgentForm;
 
 // The link between an agent window and its graph window, and the graph
 // commands of the agent window: Show Graph, the series menu set for the tab,
@@ -20,7 +20,7 @@ class AgentGraphLink : public QObject, public GraphOwner
 {
     Q_OBJECT
 public:
-    AgentGraphLink(TAgentForm &form, DialogService &dialogs);
+    AgentGraphLink(AgentLinkHost &host, DialogService &dialogs);
     ~AgentGraphLink() override;
 
     // The agent window's graph window; null while it has none.
@@ -54,7 +54,7 @@ private:
     void showExtraSeriesItems();
     void bringToFront();
 
-    TAgentForm &m_form;
+    AgentLinkHost &m_host;
     DialogService &m_dialogs;
     const SeriesColourTable *m_colours = nullptr;
     QPointer<TLumChart> m_graphWindow;

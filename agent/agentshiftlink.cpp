@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "agentshiftlink.h"
 
+#include "agentlinkhost.h"
 #include "agentservices.h"
 #include "dialogservice.h"
 #include "scheduleshiftday.h"
 #include "shiftplanreport.h"
 #include "shiftplanwindow.h"
 #include "subwindowplacement.h"
-#include "tagentform.h"
 #include "windowtofront.h"
 
 #include <QMdiArea>
@@ -28,9 +28,9 @@ bool sameSlots(const ShiftDay &a, const ShiftDay &b)
 
 } // namespace
 
-AgentShiftLink::AgentShiftLink(TAgentForm &form, AgentServices &services)
-    : QObject(&form)
-    , m_form(form)
+AgentShiftLink::AgentShiftLink(AgentLinkHost &host, AgentServices &services)
+    : QObject(&host.agentWindow())
+    , m_host(host)
     , m_services(services)
 {
 }
@@ -56,9 +56,9 @@ void AgentShiftLink::openPlanWindow()
     }
     auto *window = new ShiftPlanWindow(*this, m_services.dialogs);
     m_window = window;
-    window->setWindowTitle(planCaption(m_form.windowTitle()));
+    window->setWindowTitle(planCaption(m_host.caption()));
     QMdiSubWindow *subWindow = nullptr;
-    if (auto *agentSub = qobject_cast<QMdiSubWindow *>(m_form.parentWidget())) {
+    if (auto *agentSub = qobject_cast<QMdiSubWindow *>(m_host.agentWindow().parentWidget())) {
         if (QMdiArea *area = agentSub->mdiArea()) {
             subWindow = area->addSubWindow(window);
             subWindow->setAttribute(Qt::WA_DeleteOnClose);
@@ -99,20 +99,20 @@ void AgentShiftLink::agentClosing()
 void AgentShiftLink::updateCaption()
 {
     if (m_window)
-        m_window->setWindowTitle(planCaption(m_form.windowTitle()));
+        m_window->setWindowTitle(planCaption(m_host.caption()));
 }
 
 std::optional<ShiftDay> AgentShiftLink::planDay()
 {
     // The requirement comes from the Schedule as the fields stand now; a
     // field whose exit is refused (its message shown) plans nothing.
-    if (!m_form.completePendingFieldExit())
+    if (!m_host.completePendingFieldExit())
         return std::nullopt;
-    if (m_form.scenario().tab() != Tab::Schedule)
-        m_form.TabSet1Click(static_cast<int>(Tab::Schedule));
+    if (m_host.scenario().tab() != Tab::Schedule)
+        m_host.showTab(Tab::Schedule);
     else
-        m_form.Recalculate();
-    const AgentScenario &scenario = m_form.scenario();
+        m_host.Recalculate();
+    const AgentScenario &scenario = m_host.scenario();
     const int rows = static_cast<int>(scenario.results().rowValues.size());
     if (scenario.tab() != Tab::Schedule || rows != scenario.inputs().timeSlots().count)
         return std::nullopt;
@@ -121,14 +121,14 @@ std::optional<ShiftDay> AgentShiftLink::planDay()
 
 const std::vector<ShiftType> &AgentShiftLink::shiftTypes() const
 {
-    return m_form.scenario().inputs().ShiftTypes;
+    return m_host.scenario().inputs().ShiftTypes;
 }
 
 bool AgentShiftLink::editShiftTypes()
 {
-    AgentScenario &scenario = m_form.scenario();
+    AgentScenario &scenario = m_host.scenario();
     const ShiftDay day = ScheduleShiftDay(scenario);
-    const auto types = m_services.dialogs.editShiftTypes(scenario.inputs().ShiftTypes, day, m_form.windowTitle());
+    const auto types = m_services.dialogs.editShiftTypes(scenario.inputs().ShiftTypes, day, m_host.caption());
     if (!types)
         return false;
     scenario.setShiftTypes(*types);
@@ -146,17 +146,17 @@ void AgentShiftLink::useAsRoster(const ShiftPlan &plan, const ShiftDay &day)
         return;
     }
     const std::vector<int> staffed = plan.staffedPerSlot();
-    m_form.scenario().setRoster(RosterValues(staffed.begin(), staffed.end()));
-    m_form.Recalculate();
+    m_host.scenario().setRoster(RosterValues(staffed.begin(), staffed.end()));
+    m_host.Recalculate();
 }
 
 PlanServiceCheck AgentShiftLink::serviceCheck() const
 {
-    return PlanServiceCheck(m_form.scenario().inputs());
+    return PlanServiceCheck(m_host.scenario().inputs());
 }
 
 void AgentShiftLink::printPlan(const ShiftPlan &plan, const ShiftPlanComparison *comparison)
 {
-    m_services.printing.PrintPrepared(ShiftPlanReport(ReportPrintCommand::contentOf(m_form), plan, comparison),
+    m_services.printing.PrintPrepared(ShiftPlanReport(m_host.reportContent(), plan, comparison),
                                       m_services.dialogs);
 }

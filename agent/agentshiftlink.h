@@ -7,9 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
+class AgentLinkHost;
 class AgentServices;
-
-class TAgentForm;
 
 // The link between an agent window and its shift-plan window, as the graph
 // link is for the graph window: Plan Shifts opens the window or brings it to
@@ -20,7 +19,7 @@ class AgentShiftLink : public QObject, public ShiftPlanOwner
 {
     Q_OBJECT
 public:
-    AgentShiftLink(TAgentForm &form, AgentServices &services);
+    AgentShiftLink(AgentLinkHost &host, AgentServices &services);
     ~AgentShiftLink() override;
 
     ShiftPlanWindow *planWindow() const { return m_window; }
@@ -39,7 +38,7 @@ public:
 private:
     void bringToFront();
 
-    TAgentForm &m_form;
+    AgentLinkHost &m_host;
     AgentServices &m_services;
     QPointer<ShiftPlanWindow> m_window;
 };

@@ -4,6 +4,7 @@
 #include "agentscenario.h"
 #include "daytotalslines.h"
 #include "goalrownotes.h"
+#include "planningoptiontexts.h"
 
 #include <QStringList>
 

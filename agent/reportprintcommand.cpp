@@ -4,15 +4,13 @@
 #include "dialogservice.h"
 #include "graphglyphs.h"
 #include "handlerguard.h"
-#include "maskedfield.h"
 #include "printercanvas.h"
 #include "reportcontent.h"
 #include "reportlayout.h"
+#include "reportprinthost.h"
 #include "tabortprint.h"
-#include "tagentform.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QPointer>
 #include <QPrinter>
 #include <QStyle>
@@ -78,11 +76,11 @@ QIcon ReportPrintCommand::buttonIcon()
     return MakeGraphGlyph(GraphGlyph::Print);
 }
 
-ReportContent ReportPrintCommand::contentOf(const TAgentForm &form)
+ReportContent ReportPrintCommand::contentOf(const ReportPrintHost &window)
 {
-    ReportContent content = ReportContent::fromScenario(form.scenario(), form.ScenarioFileName(), form.windowTitle());
+    ReportContent content = ReportContent::fromScenario(window.scenario(), window.ScenarioFileName(), window.caption());
     // The fields' texts as they stand in the window.
-    auto text = [&form](Field f) { return FieldText(*form.widgets().field(f), f); };
+    auto text = [&window](Field f) { return window.fieldText(f); };
     content.totalCalls = text(Field::Edit1);
     content.startTime = text(Field::MaskEdit1);
     content.endTime = text(Field::MaskEdit7);
@@ -94,7 +92,7 @@ ReportContent ReportPrintCommand::contentOf(const TAgentForm &form)
     return content;
 }
 
-void ReportPrintCommand::PrintReport(TAgentForm &form, DialogService &dialogs)
+void ReportPrintCommand::PrintReport(ReportPrintHost &window, DialogService &dialogs)
 {
     RunHandler(dialogs, [&] {
         if (m_busy) {
@@ -103,11 +101,11 @@ void ReportPrintCommand::PrintReport(TAgentForm &form, DialogService &dialogs)
             dialogs.error(BusyMessage);
             return;
         }
-        if (!form.completePendingFieldExit())
+        if (!window.completePendingFieldExit())
             return;
         // What prints is fixed now: the window stays usable while pages are
         // output, and its later edits do not reach this report.
-        const ReportContent content = contentOf(form);
+        const ReportContent content = contentOf(window);
         QPrinter &target = printer();
         if (!dialogs.choosePrinter(target))
             return;

@@ -14,8 +14,8 @@
 class DialogService;
 class QPrinter;
 class ReportCanvas;
+class ReportPrintHost;
 class TAbortPrint;
-class TAgentForm;
 struct ReportContent;
 
 // An agent window's Print command: the print dialog, the printing dialog
@@ -52,13 +52,13 @@ public:
     // PrintReport: completes the field being left (a refused exit prints
     // nothing), asks for the printer, shows the printing dialog and prints.
     // A second print while one runs is refused with a message.
-    void PrintReport(TAgentForm &form, DialogService &dialogs);
+    void PrintReport(ReportPrintHost &window, DialogService &dialogs);
     // A report made elsewhere (a shift plan's), printed as PrintReport prints.
     void PrintPrepared(const ReportContent &content, DialogService &dialogs);
 
     // The report's content as the window stands: its field texts, file name,
     // caption, tab and grid.
-    static ReportContent contentOf(const TAgentForm &form);
+    static ReportContent contentOf(const ReportPrintHost &window);
 
     // The tool button's picture.
     static QIcon buttonIcon();

@@ -11,6 +11,7 @@
 #include "handlerguard.h"
 #include "maskedfield.h"
 #include "planningcommand.h"
+#include "reportcontent.h"
 #include "scenarioevents.h"
 #include "slottimescommand.h"
 #include "scenariofilecommand.h"
@@ -55,8 +56,9 @@ TAgentForm::TAgentForm(AgentServices &services, QWidget *parent)
     m_slotTimes = std::make_unique<SlotTimesCommand>(host);
     m_gridEvents = new AgentGridEvents(*m_ui.StringGrid1, host, *m_view, *m_tableModel, *m_planning, *m_slotTimes);
     connectWidgets();
-    m_graphLink = new AgentGraphLink(*this, m_dialogs);
-    m_shiftLink = new AgentShiftLink(*this, m_services);
+    AgentLinkHost &linkHost = *this;
+    m_graphLink = new AgentGraphLink(linkHost, m_dialogs);
+    m_shiftLink = new AgentShiftLink(linkHost, m_services);
     m_fileCommand = std::make_unique<ScenarioFileCommand>(host);
 
     m_scenario.hooks().onInvalidInput = [this](const RecalcResult &result) { m_exitGuard.reportInvalidInput(result); };
@@ -139,7 +141,7 @@ void TAgentForm::syncFieldsToModel()
 {
     for (int i = 0; i < FieldCount; ++i) {
         const auto f = static_cast<Field>(i);
-        m_scenario.setText(f, FieldText(*m_ui.field(f), f));
+        m_scenario.setText(f, fieldText(f));
     }
 }
 
@@ -223,16 +225,6 @@ bool TAgentForm::runExitRule(Field f)
     }
     refresh();
     return result.ran && !result.valid;
-}
-
-void TAgentForm::StringGrid1SetEditText(int column, int tableRow, const QString &text)
-{
-    m_gridEvents->setEditText(column, tableRow, text);
-}
-
-void TAgentForm::StringGrid1KeyPress(QChar key)
-{
-    m_gridEvents->keyPress(key);
 }
 
 void TAgentForm::TabSet1Click(int index)
@@ -321,6 +313,16 @@ void TAgentForm::SpeedButton3Click()
     m_services.printing.PrintReport(*this, m_dialogs);
 }
 
+ReportContent TAgentForm::reportContent()
+{
+    return ReportPrintCommand::contentOf(*this);
+}
+
+QString TAgentForm::fieldText(Field field) const
+{
+    return FieldText(*m_ui.field(field), field);
+}
+
 void TAgentForm::SpeedButton4Click()
 {
     m_fileCommand->save();
@@ -372,24 +374,4 @@ void TAgentForm::fileUsed(const QString &fullPath)
 void TAgentForm::PlanningOptions1Click()
 {
     m_planning->editOptions();
-}
-
-void TAgentForm::setRosterColumns(bool shown)
-{
-    m_planning->setRosterColumns(shown);
-}
-
-void TAgentForm::importIntervals()
-{
-    m_slotTimes->importIntervals();
-}
-
-void TAgentForm::setSlotTimesColumns(bool shown)
-{
-    m_slotTimes->setSlotTimesColumns(shown);
-}
-
-GridClipboard *TAgentForm::gridClipboard() const
-{
-    return m_gridEvents->clipboard();
 }

@@ -3,9 +3,11 @@
 
 #include "agentcommandhost.h"
 #include "agentformwidgets.h"
+#include "agentlinkhost.h"
 #include "agentscenario.h"
 #include "fieldexitguard.h"
 #include "fieldexithost.h"
+#include "reportprinthost.h"
 #include "scenariofilerecord.h"
 
 #include <QString>
@@ -20,7 +22,6 @@ class AgentGraphLink;
 class AgentShiftLink;
 class AgentServices;
 class DialogService;
-class GridClipboard;
 class PlanningCommand;
 class SlotTimesCommand;
 class ScenarioFileCommand;
@@ -30,8 +31,14 @@ class ResultTableModel;
 // grid with the Agents and Schedule tabs. Every rule lives in the window's
 // AgentScenario; the window hands each user event to it and then shows the
 // scenario again (AgentFormView). Its commands reach it as their
-// AgentCommandHost, its field-exit guard as its FieldExitHost.
-class TAgentForm : public QWidget, private FieldExitHost, private AgentCommandHost
+// AgentCommandHost, its links to the graph and shift-plan windows as their
+// AgentLinkHost, the Print command as its ReportPrintHost, its field-exit
+// guard as its FieldExitHost.
+class TAgentForm : public QWidget,
+                   private FieldExitHost,
+                   private AgentCommandHost,
+                   private AgentLinkHost,
+                   private ReportPrintHost
 {
     Q_OBJECT
     using ExitOutcome = FieldExitGuard::ExitOutcome;
@@ -44,26 +51,23 @@ public:
     ~TAgentForm() override;
 
     AgentScenario &scenario() override { return m_scenario; }
-    const AgentScenario &scenario() const { return m_scenario; }
+    const AgentScenario &scenario() const override { return m_scenario; }
     // The scenario file this window last saved or loaded; "*.vnk" until then.
-    QString ScenarioFileName() const { return m_file.ScenarioFileName(); }
+    QString ScenarioFileName() const override { return m_file.ScenarioFileName(); }
 
     // The window's commands.
-    void Recalculate();       // Recalculate button, and the main window's Recalculate
-    void SpeedButton4Click(); // Save: asks for a file through the shared save dialog
-    void SpeedButton5Click(); // Load: asks for a file through the shared open dialog
-    void SpeedButton1Click(); // Close form
-    void SpeedButton3Click(); // Print: the report of the inputs and the active table
-    void SpeedButton6Click(); // Show Graph
+    void Recalculate() override; // Recalculate button, and the main window's Recalculate
+    void SpeedButton4Click();    // Save: asks for a file through the shared save dialog
+    void SpeedButton5Click();    // Load: asks for a file through the shared open dialog
+    void SpeedButton1Click();    // Close form
+    void SpeedButton3Click();    // Print: the report of the inputs and the active table
+    void SpeedButton6Click();    // Show Graph
     // File > Planning Options...: the options dialog for this window.
     void PlanningOptions1Click();
-    // File > Roster Columns: the roster's columns on the Schedule even while
-    // the roster is empty.
-    void setRosterColumns(bool shown);
-    // File > Import Intervals... and File > Slot Time Columns (see
-    // SlotTimesCommand).
-    void importIntervals();
-    void setSlotTimesColumns(bool shown);
+    // The File menu's other planning items: Roster Columns (PlanningCommand),
+    // Import Intervals... and Slot Time Columns (SlotTimesCommand).
+    PlanningCommand &planning() const { return *m_planning; }
+    SlotTimesCommand &slotTimes() const { return *m_slotTimes; }
 
     // Save to the name the save dialog returned, asking before replacing
     // another file. Only a save that was written renames the window.
@@ -96,21 +100,19 @@ public:
     bool confirmClose();
     // The window holds a scenario file and changes not saved to it.
     bool hasUnsavedChanges();
-    // Grid events in the table's numbering (row 0 is the header row).
-    void StringGrid1SetEditText(int column, int tableRow, const QString &text);
-    void StringGrid1KeyPress(QChar key);
     void TabSet1Click(int index);
 
     // Shows the scenario again in the widgets.
     void refresh() override;
 
     // The window's widgets, its links to the graph and shift-plan windows
-    // and the grid's copy and paste, for the main window, tests and the
-    // random-input test. The table model is the grid's resultModel().
+    // and the grid's events (typed cells and keys, copy and paste), for the
+    // main window, tests and the random-input test. The table model is the
+    // grid's resultModel().
     const AgentFormWidgets &widgets() const { return m_ui; }
     AgentGraphLink *graphLink() const { return m_graphLink; }
     AgentShiftLink *shiftLink() const { return m_shiftLink; }
-    GridClipboard *gridClipboard() const;
+    AgentGridEvents &gridEvents() const { return *m_gridEvents; }
 
 signals:
     // The Agents tab clears the main window's hint panel.
@@ -160,6 +162,11 @@ private:
     void reportHeldInvalidInput() override { m_exitGuard.reportHeldInvalidInput(); }
     void fieldsLoaded() override;
     void fileUsed(const QString &fullPath) override;
+
+    // The links' and the Print command's view of the window.
+    QWidget &agentWindow() override { return *this; }
+    ReportContent reportContent() override;
+    QString fieldText(Field field) const override;
 
     // Ties the tool bar, slot buttons, grid and tab strip to the commands.
     void connectWidgets();

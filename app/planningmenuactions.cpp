@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "planningmenuactions.h"
 
+#include "planningcommand.h"
+#include "slottimescommand.h"
 #include "tagentform.h"
 
 #include <QAction>
@@ -17,14 +19,14 @@ PlanningMenuActions::PlanningMenuActions(QMenu *file, ActiveForm activeForm, QOb
     m_roster = file->addAction(QStringLiteral("Ro&ster Columns"));
     m_roster->setCheckable(true);
     connect(m_roster, &QAction::triggered, this,
-            [this](bool checked) { onActiveForm([checked](TAgentForm &form) { form.setRosterColumns(checked); }); });
+            [this](bool checked) { onActiveForm([checked](TAgentForm &form) { form.planning().setRosterColumns(checked); }); });
     m_importIntervals = file->addAction(QStringLiteral("&Import Intervals..."));
     connect(m_importIntervals, &QAction::triggered, this,
-            [this] { onActiveForm([](TAgentForm &form) { form.importIntervals(); }); });
+            [this] { onActiveForm([](TAgentForm &form) { form.slotTimes().importIntervals(); }); });
     m_slotTimes = file->addAction(QStringLiteral("Slot &Time Columns"));
     m_slotTimes->setCheckable(true);
     connect(m_slotTimes, &QAction::triggered, this, [this](bool checked) {
-        onActiveForm([checked](TAgentForm &form) { form.setSlotTimesColumns(checked); });
+        onActiveForm([checked](TAgentForm &form) { form.slotTimes().setSlotTimesColumns(checked); });
     });
     connect(file, &QMenu::aboutToShow, this, &PlanningMenuActions::update);
 }

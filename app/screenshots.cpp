@@ -2,6 +2,7 @@
 // Renders the program's windows into PNG files without a desktop: the main
 // window with the two worked examples, and the help window.
 #include "agentgraphlink.h"
+#include "agentgridevents.h"
 #include "chartwidget.h"
 #include "dialogservice.h"
 #include "helpcommands.h"
@@ -147,12 +148,12 @@ TAgentForm *scheduleExample(TMainForm &mainForm, qint64 *enterTime)
     schedule->widgets().RadioButton1->click();
     const int volumes[] = {0, 10, 50, 120};
     for (int row = 1; row <= 4; ++row) {
-        schedule->StringGrid1SetEditText(1, row, QString::number(volumes[row - 1]));
-        schedule->StringGrid1KeyPress(QLatin1Char('0'));
+        schedule->gridEvents().setEditText(1, row, QString::number(volumes[row - 1]));
+        schedule->gridEvents().keyPress(QLatin1Char('0'));
     }
     QElapsedTimer timer;
     timer.start();
-    schedule->StringGrid1KeyPress(QChar(13));
+    schedule->gridEvents().keyPress(QChar(13));
     schedule->widgets().StringGrid1->viewport()->repaint();
     *enterTime = timer.nsecsElapsed();
     return schedule;

@@ -55,7 +55,7 @@ TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
     // Closing a window brings back the one used before it, not the oldest.
     m_mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setCentralWidget(m_mdiArea);
-    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] { updateWindowMenu(); });
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] { m_menus->window()->update(); });
 
     m_menus = std::make_unique<MainMenus>(*this, m_mdiArea, m_dialogs);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, m_menus->planning(), &PlanningMenuActions::update);
@@ -170,10 +170,10 @@ TAgentForm *TMainForm::NewAgentWindow1Click()
         connect(form, &TAgentForm::hintPanelTextRequested, m_toolBar->hintPanel(), &QLabel::setText);
         connect(form, &TAgentForm::scenarioFileUsed, m_menus->reopen(), &ReopenMenu::add);
         form->graphLink()->setColours(&SeriesColours);
-        connect(form, &QWidget::windowTitleChanged, this, [this] { updateWindowMenu(); });
+        connect(form, &QWidget::windowTitleChanged, this, [this] { m_menus->window()->update(); });
         QMdiSubWindow *child = PlaceAgentWindow(*this, *m_mdiArea, *form);
-        connect(child, &QObject::destroyed, this, [this] { updateWindowMenu(); }, Qt::QueuedConnection);
-        updateWindowMenu();
+        connect(child, &QObject::destroyed, this, [this] { m_menus->window()->update(); }, Qt::QueuedConnection);
+        m_menus->window()->update();
         created = form;
     });
     return created;
@@ -299,21 +299,6 @@ void TMainForm::closeEvent(QCloseEvent *event)
 void TMainForm::PlanningOptions1Click()
 {
     m_menus->planning()->editOptions();
-}
-
-void TMainForm::Tile2Click()
-{
-    m_menus->window()->tile();
-}
-
-void TMainForm::Cascade2Click()
-{
-    m_menus->window()->cascade();
-}
-
-void TMainForm::updateWindowMenu()
-{
-    m_menus->window()->update();
 }
 
 void TMainForm::Contents1Click()

@@ -72,18 +72,13 @@ public:
     void Close1Click();
     void Exit1Click();
     void SpeedButton4Click();
-    void Tile2Click();
-    void Cascade2Click();
     void Contents1Click();
     void TopicSearch1Click();
     void About1Click();
 
-    // Rebuilds the Window menu: Tile, Cascade and one item per child window,
-    // the active one checked.
-    void updateWindowMenu();
-
     QMdiArea *mdiArea() const { return m_mdiArea; }
-    // The menus (Reopen, the planning items, the Window menu), the tool bar
+    // The menus (Reopen, the planning items, the Window menu with Tile and
+    // Cascade, rebuilt as the child windows come, go and change), the tool bar
     // with its hint panel, and the help commands with their help file and
     // window.
     const MainMenus &menus() const { return *m_menus; }

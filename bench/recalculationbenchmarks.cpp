@@ -135,7 +135,7 @@ static void BM_ScheduleRisingDay(benchmark::State &state)
     if (!prepareDaySchedule(state, s, volumes, "03:00", "01:00", "80", "20"))
         return;
     for (auto _ : state)
-        s.ComputeSchedule();
+        s.FillTable();
 }
 BENCHMARK(BM_ScheduleRisingDay)->Unit(benchmark::kMicrosecond);
 
@@ -164,7 +164,7 @@ static void BM_ScheduleRisingDayWithSlotTimes(benchmark::State &state)
     if (!prepareDaySchedule(state, s, volumes, "03:00", "01:00", "80", "20"))
         return;
     for (auto _ : state)
-        s.ComputeSchedule();
+        s.FillTable();
 }
 BENCHMARK(BM_ScheduleRisingDayWithSlotTimes)->Unit(benchmark::kMicrosecond);
 

@@ -6,6 +6,7 @@
 #include "inputfile.h"
 #include "intervalimport.h"
 #include "planningoptioninfo.h"
+#include "planningoptiontexts.h"
 #include "roster.h"
 #include "scenarioevents.h"
 #include "scenariofile.h"

@@ -3,6 +3,7 @@
 
 #include "daytotalslines.h"
 #include "goalrownotes.h"
+#include "planningoptiontexts.h"
 #include "staffingmodelinfo.h"
 
 #include <QJsonArray>

@@ -2,6 +2,7 @@
 #include "reportcontent.h"
 
 #include "agentscenario.h"
+#include "planningoptiontexts.h"
 
 QString ReportContent::cell(int column, int row) const
 {

@@ -25,6 +25,13 @@ AgentScenario::AgentScenario()
     PrepareGrid();
 }
 
+AgentScenario::AgentScenario(std::shared_ptr<const StaffingModel> model)
+    : AgentScenario()
+{
+    if (model)
+        m_models.front() = std::move(model);
+}
+
 void AgentScenario::setInputs(ScenarioInputs inputs)
 {
     inputs.ScheduleMode = m_inputs.ScheduleMode;
@@ -56,12 +63,6 @@ void AgentScenario::setSlotTimes(int slot, std::optional<int> talkSeconds, std::
         return;
     m_inputs.SlotTalkSeconds[static_cast<std::size_t>(slot)] = talkSeconds;
     m_inputs.SlotWrapSeconds[static_cast<std::size_t>(slot)] = wrapSeconds;
-}
-
-void AgentScenario::setStaffingModel(std::shared_ptr<const StaffingModel> model)
-{
-    if (model)
-        m_models.front() = std::move(model);
 }
 
 const StaffingModel &AgentScenario::staffingModel() const
@@ -127,10 +128,7 @@ RecalcResult AgentScenario::Recalculate()
         return result;
     }
     PrepareGrid();
-    if (m_inputs.ScheduleMode)
-        ComputeSchedule();
-    else
-        FillAgentsTable();
+    FillTable();
     // After the layout, which writes the rounded arrival times back.
     for (int i = 0; i < FieldCount; ++i)
         m_computedTexts[static_cast<std::size_t>(i)] = m_inputs.text(static_cast<Field>(i));
@@ -151,6 +149,14 @@ bool AgentScenario::inputsChangedSinceTable() const
             return true;
     }
     return false;
+}
+
+void AgentScenario::FillTable()
+{
+    if (m_inputs.ScheduleMode)
+        ComputeSchedule();
+    else
+        FillAgentsTable();
 }
 
 void AgentScenario::FillAgentsTable()

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "agentsearch.h"
 #include "agentstable.h"
 #include "recalcresult.h"
 #include "resulttable.h"
@@ -35,10 +34,9 @@ public:
     // The window's state at creation: default texts, 60-minute slots with
     // neither slot button checked, the Agents layout with one empty row.
     AgentScenario();
-
-    static constexpr int AgentNumbersTried = AgentSearch::AgentNumbersTried;
-    static constexpr int AgentsTableLastRow = AgentsTable::LastRow;
-    static constexpr double PracticallyFullService = AgentsTable::PracticallyFullService;
+    // The same, with `model` in place of the default queueing model (Erlang
+    // C); a null model leaves the default.
+    explicit AgentScenario(std::shared_ptr<const StaffingModel> model);
 
     // --- the inputs -----------------------------------------------------------
     const ScenarioInputs &inputs() const { return m_inputs; }
@@ -72,8 +70,6 @@ public:
     ResultTable &StringGrid1() { return m_grid; }
     // The goal row, the row figures and the recalculation's number.
     const TableResults &results() const { return m_results; }
-    // In place of the default queueing model (Erlang C) the model set here.
-    void setStaffingModel(std::shared_ptr<const StaffingModel> model);
     // What the scenario tells the window: a refused input, a table filled.
     ScenarioHooks &hooks() { return m_hooks; }
 
@@ -91,10 +87,9 @@ public:
     // volumes, the roster and the slot times follow the slots by clock time
     // and the grid is laid out again. Whether the length changed.
     bool changeSlotLength(SlotLength chosen);
-    // The two table computations, run by Recalculate after a passed check
-    // and the grid's layout.
-    void FillAgentsTable();
-    void ComputeSchedule();
+    // The table computation of the tab shown (the Schedule or the Agents
+    // table), run by Recalculate after a passed check and the grid's layout.
+    void FillTable();
 
 private:
     // The queueing model the tables are computed with: the one the planning
@@ -102,6 +97,8 @@ private:
     const StaffingModel &staffingModel() const;
     // The field text the shown table was computed with.
     QString computedText(Field field) const;
+    void FillAgentsTable();
+    void ComputeSchedule();
     void convertSlots(SlotLength from);
     void showExtraColumns();
 

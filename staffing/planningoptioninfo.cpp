@@ -23,7 +23,8 @@ const std::vector<PlanningOptionInfo> &PlanningOptionInfo::all()
         {PlanningOption::PaidHours, QStringLiteral("paid hours per agent"), QStringLiteral("Paid hours"),
          QStringLiteral("paid-hours"), QStringLiteral("--paid-hours"), QStringLiteral("&Paid hours per agent:"),
          QStringLiteral("The paid time of one agent's day, hh:mm (08:00 when empty)"),
-         QStringLiteral("a time from 00:01 to 24:00"), 1, PlanningOptions::MaxPaidMinutes},
+         QStringLiteral("a time from 00:01 to 24:00"), PlanningOptions::MinPaidMinutes,
+         PlanningOptions::MaxPaidMinutes},
     };
     return options;
 }

@@ -4,7 +4,6 @@
 #include <QString>
 
 #include <optional>
-#include <vector>
 
 // The queueing model a scenario's tables are computed with.
 enum class QueueModel {
@@ -20,6 +19,7 @@ struct PlanningOptions
     static constexpr double MaxShrinkagePercent = 95;
     static constexpr double MinOccupancyPercent = 1;
     static constexpr int DefaultPaidMinutes = 8 * 60;
+    static constexpr int MinPaidMinutes = 1;
     static constexpr int MaxPaidMinutes = 24 * 60;
 
     QueueModel model = QueueModel::ErlangC;
@@ -54,44 +54,6 @@ struct PlanningOptions
 
 // The options one by one, in the order the window and the report list them.
 enum class PlanningOption { Model, Shrinkage, MaxOccupancy, MaxAbandon, PaidHours };
-
-// The option in a planner's words: "queueing model", "shrinkage"...
-QString PlanningOptionDescription(PlanningOption option);
-
-// The options as a planner types them: a percentage left empty is not set;
-// empty paid hours are the default 08:00.
-struct PlanningOptionTexts
-{
-    QueueModel model = QueueModel::ErlangC;
-    QString shrinkage;
-    QString maxOccupancy;
-    QString maxAbandon;
-    QString paidHours;
-
-    // The texts that give `options` back.
-    static PlanningOptionTexts of(const PlanningOptions &options);
-};
-
-// What checking typed options found: the options, or the first option (in
-// list order) whose text is refused, with what it must be.
-struct PlanningOptionsCheck
-{
-    std::optional<PlanningOptions> options;
-    PlanningOption failing = PlanningOption::Model;
-    QString requirement; // "a percentage from 0 to 95", with a refusal
-};
-PlanningOptionsCheck CheckPlanningOptions(const PlanningOptionTexts &texts);
-
-// The options that differ from their defaults, as the window's line under
-// the inputs and the report's inputs block show them: caption and value,
-// e.g. {"Shrinkage", "30%"}, {"Max occupancy", "85%"}, {"Model", "Erlang A"}.
-struct ShownPlanningOption
-{
-    PlanningOption option;
-    QString caption;
-    QString value;
-};
-std::vector<ShownPlanningOption> ShownPlanningOptions(const PlanningOptions &options);
 
 
 // A percentage option: a number with at most two decimals and "." as the

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "planningoptions.h"
+#include "planningoptiontexts.h"
 
 #include <QDialog>
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "agentgridevents.h"
 #include "agentservices.h"
 #include "fakedialogservice.h"
 #include "gridclipboard.h"
@@ -39,7 +40,7 @@ struct Window
         s.hooks().addTableFilledListener([this] { ++recalculations; });
     }
 
-    QString copiedText() const { return std::unique_ptr<QMimeData>(form.gridClipboard()->copyData())->text(); }
+    QString copiedText() const { return std::unique_ptr<QMimeData>(form.gridEvents().clipboard()->copyData())->text(); }
     QList<int> volumes() const
     {
         const auto &calls = form.scenario().inputs().SlotCalls;
@@ -153,7 +154,7 @@ void GridClipboardTest::refusedPasteSaysWhyAndChangesNothing()
     data.setText(QStringLiteral("1\n2\n"));
     w->dialogs.clear();
     w->recalculations = 0; // leaving the grid recalculated
-    w->form.gridClipboard()->pasteData(data);
+    w->form.gridEvents().clipboard()->pasteData(data);
     QCOMPARE(w->dialogs.texts(QStringLiteral("error")),
              QStringList{QStringLiteral("Invalid input value.  Use escape key to abandon changes.")});
     QCOMPARE(QApplication::focusWidget(), abandon);

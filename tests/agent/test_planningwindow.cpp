@@ -2,10 +2,14 @@
 // The planning options, the line under the inputs and the roster's entry in
 // an agent window, with the dialogs answered by the test's script.
 #include "agentformharness.h"
+#include "agentgridevents.h"
 #include "graphfixtures.h"
 #include "gridclipboard.h"
 #include "hint.h"
+#include "planningcommand.h"
+#include "planningoptiontexts.h"
 #include "scenariotexts.h"
+#include "slottimescommand.h"
 
 #include <QLabel>
 #include <QMimeData>
@@ -194,7 +198,7 @@ void PlanningWindowTest::rosterTypedPastedAndClearedInTheGrid()
     h.form->refresh();
     h.toSchedule();
     QCOMPARE(h.model()->columnCount(), ResultTable::ColumnCount);
-    h.form->setRosterColumns(true);
+    h.form->planning().setRosterColumns(true);
     QCOMPARE(h.model()->modelColumn(ResultTable::HaveColumn), ResultTable::ColumnCount);
 
     // Typed as a planner types: click the cell, type, Enter.
@@ -229,12 +233,12 @@ void PlanningWindowTest::rosterTypedPastedAndClearedInTheGrid()
     // Ctrl+V in a Have cell pastes a column from that slot down.
     QMimeData data;
     data.setText(QStringLiteral("4\n11\n22\n"));
-    h.form->gridClipboard()->pasteData(data);
+    h.form->gridEvents().clipboard()->pasteData(data);
     QCOMPARE(column(h.form->scenario(), ResultTable::HaveColumn), (QStringList{"0", "4", "11", "22"}));
     QCOMPARE(table.cell(ResultTable::GapColumn, 3), QStringLiteral("1"));
     // More values than slots: refused, nothing changed.
     data.setText(QStringLiteral("1\n2\n3\n4\n"));
-    h.form->gridClipboard()->pasteData(data);
+    h.form->gridEvents().clipboard()->pasteData(data);
     QCOMPARE(h.dialogs.texts(QStringLiteral("error")).size(), 1);
     QVERIFY(h.dialogs.texts(QStringLiteral("error")).first().endsWith(QStringLiteral("Nothing was pasted.")));
     QCOMPARE(column(h.form->scenario(), ResultTable::HaveColumn), (QStringList{"0", "4", "11", "22"}));
@@ -306,7 +310,7 @@ void PlanningWindowTest::quarterHourIntervalFileGivesAQuarterHourSchedule()
     file.close();
     h.dialogs.openAnswer = file.fileName();
     h.dialogs.confirmAnswer = true;
-    h.form->importIntervals();
+    h.form->slotTimes().importIntervals();
     QVERIFY(h.dialogs.texts(QStringLiteral("error")).isEmpty());
     QVERIFY(h.form->widgets().slotButton(SlotLength::Quarter)->isChecked());
     QCOMPARE(h.form->widgets().field(Field::MaskEdit7)->text(), QStringLiteral("09:00"));
@@ -335,7 +339,7 @@ void PlanningWindowTest::intervalFileImportedAfterItsPreview()
     // The preview says what each column is taken for and offers the
     // half hours the spacing gives or quarter hours; Cancel changes nothing.
     h.dialogs.chooseAnswer = std::nullopt;
-    h.form->importIntervals();
+    h.form->slotTimes().importIntervals();
     QCOMPARE(h.dialogs.texts(QStringLiteral("choose")).size(), 1);
     QVERIFY(h.dialogs.texts(QStringLiteral("choose")).first().contains(
         QStringLiteral("AHT (mm:ss): talk time, no after-call work")));
@@ -344,14 +348,14 @@ void PlanningWindowTest::intervalFileImportedAfterItsPreview()
 
     // Quarter hours: each row a slot, the quarters between without calls.
     h.dialogs.chooseAnswer = 1;
-    h.form->importIntervals();
+    h.form->slotTimes().importIntervals();
     QVERIFY(h.form->widgets().RadioButton3->isChecked());
     QCOMPARE(column(h.form->scenario(), ResultTable::CallsColumn), (QStringList{"0", "0", "10", "0", "50", "0", "120"}));
 
     // The file's own half hours: the Schedule of the file's day, with its
     // slot times.
     h.dialogs.chooseAnswer = 0;
-    h.form->importIntervals();
+    h.form->slotTimes().importIntervals();
     QCOMPARE(h.form->scenario().tab(), Tab::Schedule);
     QCOMPARE(h.form->widgets().field(Field::MaskEdit7)->text(), QStringLiteral("10:00"));
     QVERIFY(h.form->widgets().RadioButton1->isChecked());
@@ -378,7 +382,7 @@ void PlanningWindowTest::intervalFileImportedAfterItsPreview()
     h.clickCell(ResultTable::SlotTalkColumn, 3);
     QMimeData data;
     data.setText(QStringLiteral("03:00\n150\n"));
-    h.form->gridClipboard()->pasteData(data);
+    h.form->gridEvents().clipboard()->pasteData(data);
     QCOMPARE(column(h.form->scenario(), ResultTable::SlotTalkColumn), (QStringList{"04:00", "", "03:00", "02:30"}));
 }
 

@@ -123,7 +123,7 @@ void MainFormTest::startsEmptyWithTheMenusAndNoShortcutKeys()
              (QStringList{"New A&gent Window", "Re&open", "&Recalculate", "&Planning Options...", "Ro&ster Columns",
                           "&Import Intervals...", "Slot &Time Columns", "&Close", "-", "E&xit"}));
     QCOMPARE(actionTexts(menus.at(2)->menu()), (QStringList{"&Contents", "&Index", "-", "&About"}));
-    main->updateWindowMenu();
+    main->menus().window()->update();
     QCOMPARE(actionTexts(main->menus().window()->menu()), (QStringList{"&Tile", "&Cascade"}));
     for (const QAction *menu : menus) {
         for (const QAction *item : menu->menu()->actions())
@@ -139,7 +139,7 @@ void MainFormTest::windowMenuListsTheChildWindowsWithTheActiveOneChecked()
     main->toolBar()->newWindowButton()->click();
     TAgentForm *second = main->NewAgentWindow1Click();
     QCOMPARE(main->agentForms().size(), 2);
-    main->updateWindowMenu();
+    main->menus().window()->update();
     QList<QAction *> items = main->menus().window()->menu()->actions();
     QCOMPARE(actionTexts(main->menus().window()->menu()),
              (QStringList{"&Tile", "&Cascade", "-", "&1 New Agents", "&2 New Agents"}));
@@ -149,14 +149,14 @@ void MainFormTest::windowMenuListsTheChildWindowsWithTheActiveOneChecked()
 
     items.at(3)->trigger();
     QCOMPARE(main->mdiArea()->currentSubWindow()->widget(), main->agentForms().at(0));
-    main->updateWindowMenu();
+    main->menus().window()->update();
     items = main->menus().window()->menu()->actions();
     QVERIFY(items.at(3)->isChecked());
     QVERIFY(!items.at(4)->isChecked());
 
     // A renamed window shows its new caption.
     second->setWindowTitle(QStringLiteral("Monday.vnk"));
-    main->updateWindowMenu();
+    main->menus().window()->update();
     QCOMPARE(main->menus().window()->menu()->actions().at(4)->text(), QStringLiteral("&2 Monday.vnk"));
 }
 
@@ -567,7 +567,7 @@ void MainFormTest::tileNeverSqueezesAgentWindows()
     for (int i = 0; i < 4; ++i)
         main->NewAgentWindow1Click();
     main->resize(1280, 800);
-    main->Tile2Click();
+    main->menus().window()->tile();
     const QList<QMdiSubWindow *> children = main->mdiArea()->subWindowList();
     int bottom = 0;
     for (QMdiSubWindow *child : children) {

@@ -10,6 +10,7 @@
 // `make monkey` runs a long one.
 #include "agentshiftlink.h"
 #include "maintoolbar.h"
+#include "planningcommand.h"
 #include "scenarioevents.h"
 #include "scheduleshiftday.h"
 #include "fakedialogservice.h"
@@ -283,7 +284,7 @@ QString MonkeyTest::useAButton(TAgentForm *form)
         return QStringLiteral("Planning Options");
     }
     case 6:
-        form->setRosterColumns(!form->scenario().inputs().RosterView);
+        form->planning().setRosterColumns(!form->scenario().inputs().RosterView);
         return QStringLiteral("Roster Columns");
     case 0: {
         const int index = pick(2);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "agentgridevents.h"
 #include "fakedialogservice.h"
 #include "tagentform.h"
 #include "tmainform.h"
@@ -148,10 +149,10 @@ TAgentForm *ScenarioCommandsTest::scheduleExample()
     form->widgets().RadioButton1->click();
     const int volumes[] = {0, 10, 50, 120};
     for (int row = 1; row <= 4; ++row) {
-        form->StringGrid1KeyPress(QLatin1Char('1'));
-        form->StringGrid1SetEditText(ResultTable::CallsColumn, row, QString::number(volumes[row - 1]));
+        form->gridEvents().keyPress(QLatin1Char('1'));
+        form->gridEvents().setEditText(ResultTable::CallsColumn, row, QString::number(volumes[row - 1]));
     }
-    form->StringGrid1KeyPress(QChar(13));
+    form->gridEvents().keyPress(QChar(13));
     dialogs.clear();
     return form;
 }
@@ -522,8 +523,8 @@ void ScenarioCommandsTest::closingAChangedFileAsksToSave()
     const QByteArray before = readAll(path);
     if (changed) {
         // A typed volume, and a field typed and not yet left.
-        form->StringGrid1KeyPress(QLatin1Char('7'));
-        form->StringGrid1SetEditText(ResultTable::CallsColumn, 2, QStringLiteral("77"));
+        form->gridEvents().keyPress(QLatin1Char('7'));
+        form->gridEvents().setEditText(ResultTable::CallsColumn, 2, QStringLiteral("77"));
         QLineEdit *calls = form->widgets().field(Field::Edit1);
         calls->setFocus();
         calls->selectAll();

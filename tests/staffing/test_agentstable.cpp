@@ -254,10 +254,9 @@ void AgentsTableTest::failedCheckEmptiesTheTable()
 void AgentsTableTest::tablesTakeTheirFiguresFromTheStaffingModel()
 {
     // 10 calls an hour of 3:30 each: the first agent number tried is 1.
-    AgentScenario s;
-    setTexts(s, {"08:00", "09:00", "10", "03:00", "00:30", "00:25", "80", "20"});
     auto model = std::make_shared<TenthsModel>();
-    s.setStaffingModel(model);
+    AgentScenario s(model);
+    setTexts(s, {"08:00", "09:00", "10", "03:00", "00:30", "00:25", "80", "20"});
     QVERIFY(s.Recalculate().valid);
     QCOMPARE(model->loadsAsked, 1);
     QCOMPARE(column(s, ResultTable::AgentsColumn),

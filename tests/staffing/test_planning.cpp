@@ -301,13 +301,13 @@ void PlanningTest::tablesFilledAgainStartAfresh()
     AgentScenario s = workedScheduleScenario();
     QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
     QCOMPARE(s.StringGrid1().fixedColumns(), 1);
-    s.ComputeSchedule();
+    s.FillTable();
     QCOMPARE(s.results().rowValues.size(), std::size_t(4));
     s.setText(Field::Edit1, QStringLiteral("100"));
     QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Agents).valid);
     QCOMPARE(s.StringGrid1().fixedColumns(), 0);
     const std::size_t rows = s.results().rowValues.size();
-    s.FillAgentsTable();
+    s.FillTable();
     QCOMPARE(s.results().rowValues.size(), rows);
 }
 
