@@ -132,13 +132,15 @@ QString json(const ShiftPlan &plan, const ShiftPlanComparison *comparison)
                                     {QStringLiteral("staffed"), slot.staffed},
                                     {QStringLiteral("difference"), slot.difference()},
                                     {QStringLiteral("reachable"), slot.reachable}});
-    const QJsonObject totals{{QStringLiteral("paidHours"), plan.paidHours},
-                             {QStringLiteral("requiredHours"), plan.requiredHours},
-                             {QStringLiteral("efficiency"), plan.efficiency},
-                             {QStringLiteral("agents"), plan.agents},
-                             {QStringLiteral("shortfall"), plan.shortfall},
-                             {QStringLiteral("unreachableSlots"), slotArray(plan, plan.unreachableSlots)},
-                             {QStringLiteral("shortSlots"), slotArray(plan, plan.shortSlots)}};
+    QJsonObject totals{{QStringLiteral("paidHours"), plan.paidHours},
+                       {QStringLiteral("requiredHours"), plan.requiredHours},
+                       {QStringLiteral("efficiency"), plan.efficiency},
+                       {QStringLiteral("agents"), plan.agents},
+                       {QStringLiteral("shortfall"), plan.shortfall},
+                       {QStringLiteral("unreachableSlots"), slotArray(plan, plan.unreachableSlots)},
+                       {QStringLiteral("shortSlots"), slotArray(plan, plan.shortSlots)}};
+    if (plan.coversShort())
+        totals.insert(QStringLiteral("requirementMet"), plan.metHours / plan.requiredHours);
     const QJsonObject solver{{QStringLiteral("status"), ShiftPlanText::solverKey(plan.solver)},
                              {QStringLiteral("optimal"), plan.solver.optimal()},
                              {QStringLiteral("objective"), plan.solver.objective},

@@ -61,10 +61,9 @@ ShiftPlan ShiftPlan::read(const ShiftDay &day, const std::vector<ShiftType> &typ
     plan.paidHours = paidMinutes / 60.0;
     // Only the requirement the plan meets counts: a plan short of agents
     // would otherwise look more than fully efficient.
-    double metHours = 0;
     for (const ShiftPlan::Slot &slot : plan.coverage)
-        metHours += std::min(slot.staffed, slot.required) * day.slotMinutes / 60.0;
-    plan.efficiency = plan.paidHours > 0 ? metHours / plan.paidHours : 0;
+        plan.metHours += std::min(slot.staffed, slot.required) * day.slotMinutes / 60.0;
+    plan.efficiency = plan.paidHours > 0 ? plan.metHours / plan.paidHours : 0;
     for (int s = 0; s < day.slotCount(); ++s) {
         const ShiftPlan::Slot &slot = plan.coverage[static_cast<std::size_t>(s)];
         if (slot.required > 0 && !slot.reachable)

@@ -62,6 +62,8 @@ struct ShiftPlan
     // ones, in agent-hours) / paid hours: required / paid with full cover;
     // 0 without paid hours.
     double efficiency = 0;
+    // That requirement met, in agent-hours.
+    double metHours = 0;
     int agents = 0;
     // Agent-slots of requirement left uncovered in reachable slots: more
     // than 0 only when the types' maximums allow no full cover.
@@ -81,6 +83,10 @@ struct ShiftPlan
     std::optional<double> serviceReachable;
 
     ShiftGoal goal() const { return serviceGoal ? ShiftGoal::ServiceLevel : ShiftGoal::Cover; }
+    // A plan to cover every slot that leaves some of the requirement
+    // unmet (by the maximums, or in slots no type reaches): then the share
+    // met is its first figure.
+    bool coversShort() const { return !serviceGoal && metHours < requiredHours; }
     // The agents each slot is staffed with, slot 1 first.
     std::vector<int> staffedPerSlot() const;
     // Whether the roster check's day's service level reaches the goal.

@@ -57,11 +57,15 @@ QStringList coverRow(const ShiftPlan::Slot &slot)
 
 std::vector<std::pair<QString, QString>> totals(const ShiftPlan &plan)
 {
-    std::vector<std::pair<QString, QString>> lines{
+    std::vector<std::pair<QString, QString>> lines;
+    if (plan.coversShort())
+        lines.emplace_back(QStringLiteral("Requirement met"),
+                           QStringLiteral("%1 of %2 agent-hours").arg(level(plan.metHours / plan.requiredHours), hours(plan.requiredHours)));
+    lines.insert(lines.end(), {
         {QStringLiteral("Paid agent-hours"), hours(plan.paidHours)},
         {QStringLiteral("Required agent-hours"), hours(plan.requiredHours)},
         {QStringLiteral("Efficiency"), QStringLiteral("%1%").arg(QString::number(plan.efficiency * 100, 'f', 1))},
-        {QStringLiteral("Agents"), QString::number(plan.agents)}};
+        {QStringLiteral("Agents"), QString::number(plan.agents)}});
     if (plan.serviceGoal && plan.dayServiceLevel)
         lines.emplace_back(QStringLiteral("Day's service level"),
                            QStringLiteral("%1 (goal %2%)").arg(level(*plan.dayServiceLevel), QString::number(*plan.serviceGoal * 100, 'g', 4)));
@@ -120,10 +124,16 @@ QString solverStatus(const ShiftPlan::Solver &solver)
 
 QString slotList(const ShiftPlan &plan, const std::vector<int> &slotIndices)
 {
-    QStringList times;
-    for (const int slot : slotIndices)
-        times << Calc::ClockText(plan.coverage[static_cast<std::size_t>(slot)].start);
-    return times.join(QStringLiteral(", "));
+    QStringList runs;
+    auto startOf = [&plan](int slot) { return Calc::ClockText(plan.coverage[static_cast<std::size_t>(slot)].start); };
+    for (std::size_t i = 0; i < slotIndices.size();) {
+        std::size_t last = i;
+        while (last + 1 < slotIndices.size() && slotIndices[last + 1] == slotIndices[last] + 1)
+            ++last;
+        runs << (last == i ? startOf(slotIndices[i]) : startOf(slotIndices[i]) + QChar(0x2013) + startOf(slotIndices[last]));
+        i = last + 1;
+    }
+    return runs.join(QStringLiteral(", "));
 }
 
 QStringList coverNotes(const ShiftPlan &plan)

@@ -17,7 +17,8 @@ namespace ShiftPlanText {
 QString solverStatus(const ShiftPlan::Solver &solver);
 // "optimal", "time-limit" or "cancelled".
 QString solverKey(const ShiftPlan::Solver &solver);
-// The start times of slots (from 0), "08:00, 11:30".
+// The start times of slots (from 0, rising), runs of consecutive slots as
+// a range from the first one's start to the last one's: "08:00, 11:30–12:30".
 QString slotList(const ShiftPlan &plan, const std::vector<int> &slotIndices);
 // Notes on slots left out or short, one sentence each; none with full
 // cover. A plan for the day's service level names the slots below their

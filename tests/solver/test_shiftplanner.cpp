@@ -97,6 +97,7 @@ private slots:
     void solverStatusSaysHowFarFromTheBound();
     void serviceNotesNameTheShortfall_data();
     void serviceNotesNameTheShortfall();
+    void shortCoverLeadsWithTheRequirementMet();
 };
 
 void TestShiftPlanner::refusesInputNamingShiftAndField_data()
@@ -498,6 +499,22 @@ void TestShiftPlanner::serviceNotesNameTheShortfall()
     if (reachable >= 0)
         plan.serviceReachable = reachable;
     QCOMPARE(ShiftPlanText::coverNotes(plan), notes);
+}
+
+// A maximum that leaves slots short: the share of the requirement met
+// comes first, and the short slots are named as a range.
+void TestShiftPlanner::shortCoverLeadsWithTheRequirementMet()
+{
+    const ShiftPlanResult result =
+        PlanShifts(Day(60, 8 * H, {2, 2}), {WithMax(Type("Two", 2, 8 * H, 8 * H), 1)}, Settings());
+    QVERIFY(result.plan);
+    const auto totals = ShiftPlanText::totals(*result.plan);
+    QCOMPARE(totals.front(), std::make_pair(QStringLiteral("Requirement met"), QStringLiteral("50.0% of 4.00 agent-hours")));
+    QCOMPARE(ShiftPlanText::coverNotes(*result.plan),
+             QStringList{QStringLiteral("The maximums leave 2 agent-slots short, at 08:00\u201309:00.")});
+    const ShiftPlanResult full = PlanShifts(Day(60, 8 * H, {1, 1}), {Type("Two", 2, 8 * H, 8 * H)}, Settings());
+    QVERIFY(full.plan && full.plan->metHours == full.plan->requiredHours);
+    QCOMPARE(ShiftPlanText::totals(*full.plan).front().first, QStringLiteral("Paid agent-hours"));
 }
 
 QTEST_GUILESS_MAIN(TestShiftPlanner)
