@@ -9,8 +9,8 @@
 #include "twostagesolve.h"
 
 #include <chrono>
-#include <exception>
 #include <cmath>
+#include <exception>
 
 static ShiftPlanResult PlanShiftsUnguarded(const ShiftDay &day, const std::vector<ShiftType> &types,
                                            const MipSettings &settings)
@@ -21,7 +21,7 @@ static ShiftPlanResult PlanShiftsUnguarded(const ShiftDay &day, const std::vecto
         return result;
     const auto started = std::chrono::steady_clock::now();
     const std::vector<ShiftVariant> variants = ShiftVariant::of(day, types);
-    
+
     std::optional<MipModel> first;
     if (ShiftType::anyMaximum(types))
         first = ShiftCoverModel::build(day, types, variants, ShiftCoverModel::Goal::Shortfall);
