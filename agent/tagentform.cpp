@@ -101,6 +101,11 @@ void TAgentForm::connectWidgets()
     auto *optionsKey = new QShortcut(PlanningCommand::OptionsKey, this);
     optionsKey->setContext(Qt::WidgetWithChildrenShortcut);
     connect(optionsKey, &QShortcut::activated, this, [this] { PlanningOptions1Click(); });
+    // Edit > Undo's key, the window's own as well. A field with typing of
+    // its own to undo takes Ctrl+Z first (see AgentEventFilter).
+    auto *undoKey = new QShortcut(QKeySequence::Undo, this);
+    undoKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(undoKey, &QShortcut::activated, this, [this] { Undo1Click(); });
 }
 
 void TAgentForm::runCommand(AfterExit afterExit, const std::function<bool()> &operation)
@@ -382,6 +387,16 @@ void TAgentForm::setRosterColumns(bool shown)
 void TAgentForm::importIntervals()
 {
     m_slotTimes->importIntervals();
+}
+
+void TAgentForm::Undo1Click()
+{
+    runCommand(AfterExit::RunUnlessInputRefused, [this] {
+        if (!m_scenario.undo().canUndo())
+            return false;
+        ScenarioEvents(m_scenario).Undo();
+        return true;
+    });
 }
 
 void TAgentForm::setSlotTimesColumns(bool shown)

@@ -64,6 +64,9 @@ public:
     // SlotTimesCommand).
     void importIntervals();
     void setSlotTimesColumns(bool shown);
+    // Edit > Undo (Ctrl+Z): the slot values as they were before the last
+    // command that replaced them (AgentScenario::undo()).
+    void Undo1Click();
 
     // Save to the name the save dialog returned, asking before replacing
     // another file. Only a save that was written renames the window.

@@ -8,6 +8,7 @@
 #include "roster.h"
 #include "scenariohooks.h"
 #include "scenarioinputs.h"
+#include "slotvaluesundo.h"
 #include "staffingmodel.h"
 #include "tableresults.h"
 #include "timeslots.h"
@@ -76,6 +77,9 @@ public:
     void setStaffingModel(std::shared_ptr<const StaffingModel> model);
     // What the scenario tells the window: a refused input, a table filled.
     ScenarioHooks &hooks() { return m_hooks; }
+    // The slot values that commands replaced, for Edit > Undo.
+    SlotValuesUndo &undo() { return m_undo; }
+    const SlotValuesUndo &undo() const { return m_undo; }
 
     // --- the recalculation ----------------------------------------------------
     void PrepareGrid();
@@ -109,6 +113,7 @@ private:
     ResultTable m_grid;
     TableResults m_results;
     ScenarioHooks m_hooks;
+    SlotValuesUndo m_undo;
     // One instance per entry of StaffingModelInfo::all(), in its order.
     std::vector<std::shared_ptr<const StaffingModel>> m_models;
     std::array<QString, FieldCount> m_computedTexts;
