@@ -97,6 +97,9 @@ bool ScenarioFileCommand::loadFile(const QString &path, bool setFileName)
     m_host.syncFieldsToModel();
     record().loaded(m_host.scenario(), fullPath, setFileName);
     m_host.fileUsed(fullPath);
+    // What the load replaced is said before any refusal of what it loaded.
+    for (const QString &warning : result.warnings)
+        m_host.dialogs().inform(warning + QLatin1Char('.'));
     m_host.reportHeldInvalidInput();
     return true;
 }
