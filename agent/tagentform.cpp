@@ -261,6 +261,15 @@ void TAgentForm::cursorMoved(QWidget *old, QWidget *now)
         m_gridEvents->cursorEntered();
 }
 
+void TAgentForm::entryRestored(Field)
+{
+    // The fields as before the refused edit; the table computed from them
+    // again (the exit that refused it spread nothing).
+    syncFieldsToModel();
+    ScenarioEvents(m_scenario).SpeedButton2Click();
+    refresh();
+}
+
 void TAgentForm::focusFailingInput(const RecalcResult &result)
 {
     QWidget *target = nullptr;

@@ -148,6 +148,7 @@ private:
     bool runExitRule(Field field) override;
     void cursorMoved(QWidget *old, QWidget *now) override;
     void focusFailingInput(const RecalcResult &result) override;
+    void entryRestored(Field field) override;
     bool frameClosing() override;
 
     // The commands' view of the window.

@@ -24,9 +24,13 @@ RecalcResult ScenarioEvents::Edit1Exit(bool modified)
 {
     if (!modified)
         return {};
+    // A number of calls that is no whole number spreads nothing, and the
+    // volumes stay as set.
+    const bool spread = Calc::ParseInteger(m_scenario.inputs().text(Field::Edit1)).has_value();
     spreadKeepingTyped();
     const RecalcResult result = m_scenario.Recalculate();
-    m_scenario.setSlotCallsEdited(false);
+    if (spread)
+        m_scenario.setSlotCallsEdited(false);
     return result;
 }
 
