@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 
 AgentEventFilter::AgentEventFilter(QObject *parent)
@@ -116,6 +117,15 @@ bool AgentEventFilter::eventFilter(QObject *watched, QEvent *event)
             m_refusedThisPress = false;
             Field f;
             if (guard->fieldOf(watched, &f) && guard->fieldKeyPress(f, static_cast<QKeyEvent *>(event)))
+                return true;
+        }
+        break;
+    case QEvent::ShortcutOverride:
+        // Ctrl+Z in a field undoes its typing while it has some to undo;
+        // otherwise it is left to Edit > Undo (a field would swallow it).
+        if (m_fields.contains(watched) && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Undo)) {
+            const auto *field = qobject_cast<const QLineEdit *>(watched);
+            if (field && !field->isUndoAvailable())
                 return true;
         }
         break;

@@ -67,6 +67,16 @@ void AgentGridEvents::typedCellLeft(int column, int tableRow, const QString &tex
 
 void AgentGridEvents::paste(const QString &text)
 {
+    const ScenarioInputs before = m_host.scenario().inputs();
+    pasteInto(text);
+    m_host.scenario().undo().record(before, m_host.scenario().inputs(),
+                                    QStringLiteral("Paste: the pasted values replaced those of their slots. "
+                                                   "Undo: Ctrl+Z"));
+    m_host.refresh();
+}
+
+void AgentGridEvents::pasteInto(const QString &text)
+{
     const int column = m_grid.currentTableColumn();
     if (column == ResultTable::HaveColumn)
         m_planning.pasteRoster(text);

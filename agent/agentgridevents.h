@@ -44,8 +44,10 @@ private:
     void connectGrid();
     void typedCellLeft(int column, int tableRow, const QString &text);
     // Ctrl+V: roster values in a Have cell, slot times in a Talk or ACW
-    // cell, call volumes elsewhere.
+    // cell, call volumes elsewhere; the values it replaced are kept for
+    // Edit > Undo.
     void paste(const QString &text);
+    void pasteInto(const QString &text);
     void pasteSlotVolumes(const QString &text);
 
     TLumStringGrid &m_grid;

@@ -146,7 +146,11 @@ void AgentShiftLink::useAsRoster(const ShiftPlan &plan, const ShiftDay &day)
         return;
     }
     const std::vector<int> staffed = plan.staffedPerSlot();
+    const ScenarioInputs before = m_host.scenario().inputs();
     m_host.scenario().setRoster(RosterValues(staffed.begin(), staffed.end()));
+    m_host.scenario().undo().record(before, m_host.scenario().inputs(),
+                                    QStringLiteral("Use as Roster: the plan's staffed agents replaced the roster. "
+                                                   "Undo: Ctrl+Z"));
     m_host.Recalculate();
 }
 

@@ -106,7 +106,10 @@ FieldExitGuard::ExitOutcome FieldExitGuard::runFieldExit(Field f)
             return;
         }
         m_exitPending[static_cast<std::size_t>(f)] = false;
-        if (m_host.runExitRule(f))
+        m_exitRunning = f;
+        const bool refused = m_host.runExitRule(f);
+        m_exitRunning.reset();
+        if (refused)
             outcome = ExitOutcome::InputRefused;
     });
     return outcome;
@@ -165,6 +168,10 @@ void FieldExitGuard::restartVisit(Field f)
 {
     const auto index = static_cast<std::size_t>(f);
     m_exitPending[index] = true;
+    if (m_exitRunning == f) {
+        m_entryRefused[index] = true;
+        return;
+    }
     m_textBeforeEdit[index] = FieldText(*field(f), f);
 }
 
@@ -207,14 +214,22 @@ void FieldExitGuard::focusChanged(QWidget *old, QWidget *now)
 bool FieldExitGuard::fieldKeyPress(Field f, QKeyEvent *key)
 {
     QLineEdit *edit = field(f);
-    if (!IsMaskedField(f) || key->key() != Qt::Key_Escape)
+    if (key->key() != Qt::Key_Escape)
         return false;
     // Escape abandons the edit: the text the field had when the cursor
-    // entered it comes back.
-    const QString before = m_textBeforeEdit[static_cast<std::size_t>(f)];
-    if (!edit->isModified() && FieldText(*edit, f) == before)
+    // entered it comes back, in the scenario too where a refused exit put
+    // the edit there.
+    const auto index = static_cast<std::size_t>(f);
+    const QString before = m_textBeforeEdit[index];
+    if (!edit->isModified() && FieldText(*edit, f) == before && !m_entryRefused[index])
         return false;
     SetFieldText(*edit, f, before);
+    edit->setModified(false);
+    if (m_entryRefused[index]) {
+        m_entryRefused[index] = false;
+        m_exitPending[index] = false;
+        RunHandler(m_dialogs, [&] { m_host.entryRestored(f); });
+    }
     return true;
 }
 
@@ -224,10 +239,12 @@ void FieldExitGuard::fieldFocusIn(Field f, QFocusEvent *event)
     // A new visit starts when the cursor comes from another control; the
     // focus coming back after a message box (the refusal's own, say) or from
     // another program continues the visit, and Escape still goes back to the
-    // text from before the edit.
-    if (!m_returningToField && m_visitedField != f) {
+    // text from before the edit; so does the cursor put back by the field's
+    // own exit, whose recalculation refused it.
+    if (!m_returningToField && m_visitedField != f && m_exitRunning != f) {
         m_textBeforeEdit[static_cast<std::size_t>(f)] = FieldText(*edit, f);
         m_exitPending[static_cast<std::size_t>(f)] = true;
+        m_entryRefused[static_cast<std::size_t>(f)] = false;
     }
     m_visitedField = f;
     static_cast<QObject *>(edit)->event(event);

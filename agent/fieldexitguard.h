@@ -71,7 +71,9 @@ public:
     }
 
     // The cursor entered the field anew (the program put it there): its
-    // exit is due, and Escape goes back to the text it shows now.
+    // exit is due, and Escape goes back to the text it shows now; but for
+    // the field whose own exit's recalculation refused it, the visit goes
+    // on, and Escape goes back to the text from before it.
     void restartVisit(Field field);
     // The window rewrote the field's text: Escape goes back to it.
     void textRewritten(Field field, const QString &text);
@@ -106,6 +108,11 @@ private:
     std::array<QString, FieldCount> m_textBeforeEdit;
     // The field's exit has yet to run for the cursor's current visit or edit.
     std::array<bool, FieldCount> m_exitPending{};
+    // The field's exit ran this visit and its input was refused: the
+    // scenario holds the refused text.
+    std::array<bool, FieldCount> m_entryRefused{};
+    // The field whose exit rule is running.
+    std::optional<Field> m_exitRunning;
     // The cursor goes back into a field whose exit was refused: that is no
     // new visit.
     bool m_returningToField = false;

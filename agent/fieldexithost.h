@@ -28,6 +28,10 @@ public:
     virtual void cursorMoved(QWidget *old, QWidget *now) = 0;
     // A refused input: the cursor goes to the failing field or grid row.
     virtual void focusFailingInput(const RecalcResult &result) = 0;
+    // Escape gave a field whose exit ran (and whose input was refused) the
+    // text it had when the cursor entered it: the scenario takes it back, as
+    // if the refused text had never been typed.
+    virtual void entryRestored(Field field) = 0;
     // The window's frame was asked to close: false keeps it open.
     virtual bool frameClosing() = 0;
 };

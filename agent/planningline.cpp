@@ -35,6 +35,9 @@ QString PlanningLineText(const AgentScenario &scenario)
     QString line = optionsLine(scenario);
     if (scenario.inputsChangedSinceTable())
         line = StaleTableText + (line.isEmpty() ? QString() : QLatin1Char('\n') + line);
+    // What the last command that replaced slot values did, while they stand.
+    if (const QString replaced = scenario.undo().note(scenario.inputs()); !replaced.isEmpty())
+        line = replaced + (line.isEmpty() ? QString() : QLatin1Char('\n') + line);
     // The day's totals and the roster's figures each start a line; a
     // narrow window wraps between figures, never inside one.
     QStringList totals;

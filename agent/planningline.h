@@ -14,7 +14,9 @@ class AgentScenario;
 // level, short slots and agent-hours with a roster). Empty while no option
 // is set and the Schedule has no roster: the line is then hidden and the
 // window laid out as without them. While the fields differ from those the
-// table was computed with, it begins with StaleTableText.
+// table was computed with, it begins with StaleTableText; while the slots
+// hold what a command that replaced their values left, with that command's
+// note ("200 calls spread evenly over 2 slots: ... Undo: Ctrl+Z").
 QString PlanningLineText(const AgentScenario &scenario);
 
 // The line's first line while a field holds another text than the shown

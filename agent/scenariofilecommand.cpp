@@ -3,7 +3,6 @@
 
 #include "agentcommandhost.h"
 #include "dialogservice.h"
-#include "filenames.h"
 #include "handlerguard.h"
 #include "scenariofile.h"
 #include "scenariofilerecord.h"
@@ -12,13 +11,23 @@
 
 namespace {
 
-FileDialogSetup scenarioDialogSetup(const QString &scenarioFileName)
+enum class Purpose { Open, Save };
+
+// Save starts at the window's own file (the one it saved or loaded, or was
+// started with), a window without one at an untitled name in the folder
+// last used; Open in the folder last used, with no name.
+FileDialogSetup scenarioDialogSetup(const ScenarioFileRecord &record, Purpose purpose)
 {
-    // A comparison directory that matches no path: the initial folder is
-    // the whole file name (there are no drive letters here).
-    const QString noDirectory = QString(QChar(1));
     FileDialogSetup setup;
-    setup.initialFolder = Calc::RelativePath(scenarioFileName, noDirectory);
+    if (purpose == Purpose::Save) {
+        const QString own = record.hasScenarioFileName() ? record.ScenarioFileName() : record.heldFilePath();
+        if (own.isEmpty()) {
+            setup.initialName = QStringLiteral("untitled.vnk");
+        } else {
+            setup.initialFolder = QFileInfo(own).absolutePath();
+            setup.initialName = QFileInfo(own).fileName();
+        }
+    }
     setup.defaultSuffix = QStringLiteral("vnk");
     setup.filters = QStringList{QStringLiteral("VNK files (*.vnk)"), QStringLiteral("Text files (*.txt)")};
     return setup;
@@ -41,7 +50,7 @@ void ScenarioFileCommand::save()
     RunHandler(m_host.dialogs(), [this] {
         if (!m_host.completePendingFieldExit())
             return;
-        const QString chosen = m_host.dialogs().chooseSaveFile(scenarioDialogSetup(record().ScenarioFileName()));
+        const QString chosen = m_host.dialogs().chooseSaveFile(scenarioDialogSetup(record(), Purpose::Save));
         if (!chosen.isEmpty())
             saveFile(chosen);
     });
@@ -52,7 +61,7 @@ void ScenarioFileCommand::load()
     RunHandler(m_host.dialogs(), [this] {
         if (!m_host.completePendingFieldExit())
             return;
-        const QString chosen = m_host.dialogs().chooseOpenFile(scenarioDialogSetup(record().ScenarioFileName()));
+        const QString chosen = m_host.dialogs().chooseOpenFile(scenarioDialogSetup(record(), Purpose::Open));
         if (!chosen.isEmpty())
             loadFile(chosen, true);
     });
@@ -97,6 +106,9 @@ bool ScenarioFileCommand::loadFile(const QString &path, bool setFileName)
     m_host.syncFieldsToModel();
     record().loaded(m_host.scenario(), fullPath, setFileName);
     m_host.fileUsed(fullPath);
+    // What the load replaced is said before any refusal of what it loaded.
+    for (const QString &warning : result.warnings)
+        m_host.dialogs().inform(warning + QLatin1Char('.'));
     m_host.reportHeldInvalidInput();
     return true;
 }
@@ -137,7 +149,7 @@ bool ScenarioFileCommand::saveBeforeClosing()
     // A file named on the command line has not been saved by this window
     // yet: the save dialog asks where, as the Save button would.
     if (!record().hasScenarioFileName()) {
-        const QString chosen = m_host.dialogs().chooseSaveFile(scenarioDialogSetup(record().ScenarioFileName()));
+        const QString chosen = m_host.dialogs().chooseSaveFile(scenarioDialogSetup(record(), Purpose::Save));
         return !chosen.isEmpty() && saveFile(chosen);
     }
     return saveFile(record().ScenarioFileName());

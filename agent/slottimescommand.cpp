@@ -73,8 +73,22 @@ void SlotTimesCommand::importIntervalFile(const QString &path)
         if (*chosen > 0)
             intervals = IntervalFile::fromBytes(bytes, lengths[static_cast<std::size_t>(*chosen)]);
         m_host.runCommand([&] {
-            ScenarioInputs inputs = m_host.scenario().inputs();
-            IntervalImport::apply(inputs, intervals);
+            const ScenarioInputs before = m_host.scenario().inputs();
+            ScenarioInputs inputs = before;
+            int dropped = 0;
+            IntervalImport::apply(inputs, intervals, &dropped);
+            QString roster;
+            if (dropped > 0)
+                roster = QStringLiteral("; %1 roster value%2 outside %3-%4 dropped")
+                             .arg(dropped)
+                             .arg(dropped == 1 ? QString() : QStringLiteral("s"))
+                             .arg(intervals.startText(), intervals.endText());
+            else if (before.hasRoster())
+                roster = QStringLiteral("; the roster moved with its slots by clock time");
+            m_host.scenario().undo().record(
+                before, inputs,
+                QStringLiteral("Intervals of %1 imported: the slots' volumes and times were replaced%2. Undo: Ctrl+Z")
+                    .arg(name, roster));
             m_host.scenario().setInputs(std::move(inputs));
             applied = true;
             return true;

@@ -102,7 +102,12 @@ void TAgentForm::connectWidgets()
     // buttons; the main window's menu item has no key of its own.
     auto *optionsKey = new QShortcut(PlanningCommand::OptionsKey, this);
     optionsKey->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(optionsKey, &QShortcut::activated, this, [this] { PlanningOptions1Click(); });
+    connect(optionsKey, &QShortcut::activated, this, [this] { m_planning->editOptions(); });
+    // Edit > Undo's key, the window's own as well. A field with typing of
+    // its own to undo takes Ctrl+Z first (see AgentEventFilter).
+    auto *undoKey = new QShortcut(QKeySequence::Undo, this);
+    undoKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(undoKey, &QShortcut::activated, this, [this] { Undo1Click(); });
 }
 
 void TAgentForm::runCommand(AfterExit afterExit, const std::function<bool()> &operation)
@@ -248,6 +253,15 @@ void TAgentForm::cursorMoved(QWidget *old, QWidget *now)
         m_gridEvents->cursorEntered();
 }
 
+void TAgentForm::entryRestored(Field)
+{
+    // The fields as before the refused edit; the table computed from them
+    // again (the exit that refused it spread nothing).
+    syncFieldsToModel();
+    ScenarioEvents(m_scenario).SpeedButton2Click();
+    refresh();
+}
+
 void TAgentForm::focusFailingInput(const RecalcResult &result)
 {
     QWidget *target = nullptr;
@@ -371,7 +385,12 @@ void TAgentForm::fileUsed(const QString &fullPath)
     emit scenarioFileUsed(fullPath);
 }
 
-void TAgentForm::PlanningOptions1Click()
+void TAgentForm::Undo1Click()
 {
-    m_planning->editOptions();
+    runCommand(AfterExit::RunUnlessInputRefused, [this] {
+        if (!m_scenario.undo().canUndo())
+            return false;
+        ScenarioEvents(m_scenario).Undo();
+        return true;
+    });
 }

@@ -62,12 +62,14 @@ public:
     void SpeedButton1Click();    // Close form
     void SpeedButton3Click();    // Print: the report of the inputs and the active table
     void SpeedButton6Click();    // Show Graph
-    // File > Planning Options...: the options dialog for this window.
-    void PlanningOptions1Click();
-    // The File menu's other planning items: Roster Columns (PlanningCommand),
-    // Import Intervals... and Slot Time Columns (SlotTimesCommand).
+    // The File menu's planning items: Planning Options... and Roster Columns
+    // (PlanningCommand), Import Intervals... and Slot Time Columns
+    // (SlotTimesCommand).
     PlanningCommand &planning() const { return *m_planning; }
     SlotTimesCommand &slotTimes() const { return *m_slotTimes; }
+    // Edit > Undo (Ctrl+Z): the slot values as they were before the last
+    // command that replaced them (AgentScenario::undo()).
+    void Undo1Click();
 
     // Save to the name the save dialog returned, asking before replacing
     // another file. Only a save that was written renames the window.
@@ -147,6 +149,7 @@ private:
     bool runExitRule(Field field) override;
     void cursorMoved(QWidget *old, QWidget *now) override;
     void focusFailingInput(const RecalcResult &result) override;
+    void entryRestored(Field field) override;
     bool frameClosing() override;
 
     // The commands' view of the window.

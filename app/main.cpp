@@ -86,6 +86,7 @@ int main(int argc, char *argv[])
                          mainForm.openHandedOverFiles(files, !activated);
                      });
     mainForm.useSettings(&settings, options.resetLayout);
+    dialogs.setSettings(&settings);
     dialogs.setParentWindow(&mainForm);
     mainForm.show();
     mainForm.startUp(app.arguments());

@@ -3,6 +3,7 @@
 
 #include "planningmenuactions.h"
 #include "reopenmenu.h"
+#include "tagentform.h"
 #include "tmainform.h"
 #include "windowmenu.h"
 
@@ -13,6 +14,7 @@ MainMenus::MainMenus(TMainForm &main, QMdiArea *area, DialogService &dialogs)
 {
     main.menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
     buildFileMenu(main, dialogs);
+    buildEditMenu(main);
     m_window = new WindowMenu(main.menuBar()->addMenu(QStringLiteral("&Window")), area, &main);
     m_window->update();
     buildHelpMenu(main);
@@ -36,6 +38,23 @@ void MainMenus::buildFileMenu(TMainForm &main, DialogService &dialogs)
     file->addSeparator();
     QObject::connect(file->addAction(QStringLiteral("E&xit")), &QAction::triggered, &main,
                      [&main] { main.Exit1Click(); });
+}
+
+void MainMenus::buildEditMenu(TMainForm &main)
+{
+    QMenu *edit = main.menuBar()->addMenu(QStringLiteral("&Edit"));
+    // The key, Ctrl+Z, is the agent window's own, as its other keys are;
+    // the item shows it.
+    QAction *undo = edit->addAction(QStringLiteral("&Undo\tCtrl+Z"));
+    QObject::connect(undo, &QAction::triggered, &main, [&main] {
+        if (TAgentForm *form = main.activeAgentForm())
+            form->Undo1Click();
+    });
+    // Greyed while the active window has nothing to take back.
+    QObject::connect(edit, &QMenu::aboutToShow, undo, [&main, undo] {
+        const TAgentForm *form = main.activeAgentForm();
+        undo->setEnabled(form && form->scenario().undo().canUndo());
+    });
 }
 
 void MainMenus::buildHelpMenu(TMainForm &main)

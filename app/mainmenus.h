@@ -21,6 +21,7 @@ public:
 
 private:
     void buildFileMenu(TMainForm &main, DialogService &dialogs);
+    void buildEditMenu(TMainForm &main);
     void buildHelpMenu(TMainForm &main);
 
     ReopenMenu *m_reopen = nullptr;

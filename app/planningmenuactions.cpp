@@ -33,7 +33,7 @@ PlanningMenuActions::PlanningMenuActions(QMenu *file, ActiveForm activeForm, QOb
 
 void PlanningMenuActions::editOptions()
 {
-    onActiveForm([](TAgentForm &form) { form.PlanningOptions1Click(); });
+    onActiveForm([](TAgentForm &form) { form.planning().editOptions(); });
 }
 
 void PlanningMenuActions::onActiveForm(const std::function<void(TAgentForm &)> &command)

@@ -111,6 +111,30 @@ CalculatorRun UsageErrorRun(const QString &message)
     return run;
 }
 
+namespace {
+
+// The scenario the command line describes, and its output.
+CalculatorRun runScenario(AgentScenario &scenario, const CommandLine &line, const StandardInput &standardInput,
+                          SeriesSelectionWord selection, QStringList *warnings)
+{
+    RecalcResult result;
+    if (auto failure = FillScenario(scenario, line, standardInput, &result, warnings))
+        return *failure;
+    if (!result.valid)
+        return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: ") + describeFailure(scenario, result));
+    if (line.command == CommandLine::Command::Shifts)
+        return RunShiftPlanner(scenario, line, standardInput);
+    if (line.pdfFile)
+        return writePdf(scenario, line);
+    if (!line.graphFile.isEmpty())
+        return writeGraph(scenario, line, selection);
+    CalculatorRun run;
+    run.out = TableOutput::format(scenario, line.format);
+    return run;
+}
+
+} // namespace
+
 CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &standardInput)
 {
     const CommandLine line = ParseCommandLine(arguments);
@@ -126,18 +150,12 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
         return *failure;
 
     AgentScenario scenario;
-    RecalcResult result;
-    if (auto failure = FillScenario(scenario, line, standardInput, &result))
-        return *failure;
-    if (!result.valid)
-        return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: ") + describeFailure(scenario, result));
-    if (line.command == CommandLine::Command::Shifts)
-        return RunShiftPlanner(scenario, line, standardInput);
-    if (line.pdfFile)
-        return writePdf(scenario, line);
-    if (!line.graphFile.isEmpty())
-        return writeGraph(scenario, line, selection);
-    CalculatorRun run;
-    run.out = TableOutput::format(scenario, line.format);
+    QStringList warnings;
+    CalculatorRun run = runScenario(scenario, line, standardInput, selection, &warnings);
+    // What a load replaced goes first; the exit status stays the run's.
+    QString said;
+    for (const QString &warning : warnings)
+        said += programName + QStringLiteral(": warning: ") + warning + QLatin1Char('\n');
+    run.err.prepend(said);
     return run;
 }

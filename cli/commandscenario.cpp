@@ -218,7 +218,8 @@ std::optional<CalculatorRun> fillSchedule(AgentScenario &scenario, const Command
 
 // FILE: the scenario file on the tab asked for, with the planning options
 // given over its own.
-std::optional<CalculatorRun> loadFile(AgentScenario &scenario, const CommandLine &line, RecalcResult *result)
+std::optional<CalculatorRun> loadFile(AgentScenario &scenario, const CommandLine &line, RecalcResult *result,
+                                      QStringList *warnings)
 {
     // A new window is switched to its tab first; at the defaults that
     // recalculation refuses the number of calls, as the window would.
@@ -227,6 +228,7 @@ std::optional<CalculatorRun> loadFile(AgentScenario &scenario, const CommandLine
     if (!load.applied())
         return FailedRun(ExitFileError, load.message);
     *result = load.recalc;
+    *warnings = load.warnings;
     const bool optionsGiven = line.model || line.shrinkage || line.maxOccupancy || line.maxAbandon || line.paidHours;
     if (optionsGiven) {
         if (auto failure = applyPlanningOptions(scenario, line))
@@ -239,7 +241,8 @@ std::optional<CalculatorRun> loadFile(AgentScenario &scenario, const CommandLine
 } // namespace
 
 std::optional<CalculatorRun> FillScenario(AgentScenario &scenario, const CommandLine &line,
-                                          const StandardInput &standardInput, RecalcResult *result)
+                                          const StandardInput &standardInput, RecalcResult *result,
+                                          QStringList *warnings)
 {
     switch (line.command) {
     case CommandLine::Command::Agents:
@@ -252,7 +255,7 @@ std::optional<CalculatorRun> FillScenario(AgentScenario &scenario, const Command
     case CommandLine::Command::Shifts:
         return fillSchedule(scenario, line, standardInput, result);
     case CommandLine::Command::File:
-        return loadFile(scenario, line, result);
+        return loadFile(scenario, line, result, warnings);
     default:
         break;
     }

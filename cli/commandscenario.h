@@ -13,6 +13,8 @@ struct RecalcResult;
 // fill an agent window: agents from the fields and planning options,
 // schedule and shifts also with the Schedule's slots, volumes and roster,
 // FILE from the scenario file and the options given over its own. The
-// recalculation goes into *result; or a run that failed.
+// recalculation goes into *result; or a run that failed. What a scenario
+// file's load replaced goes into *warnings.
 std::optional<CalculatorRun> FillScenario(AgentScenario &scenario, const CommandLine &line,
-                                          const StandardInput &standardInput, RecalcResult *result);
+                                          const StandardInput &standardInput, RecalcResult *result,
+                                          QStringList *warnings);

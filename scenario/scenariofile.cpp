@@ -4,6 +4,7 @@
 #include "conversions.h"
 #include "scenariolines.h"
 #include "scenariooptionlines.h"
+#include "texts.h"
 
 #include <QFile>
 
@@ -309,6 +310,31 @@ LoadResult CheckScenarioLines(const QStringList &fileLines, const QString &fileN
     return sound;
 }
 
+namespace {
+
+// The arrival times a load replaced: an unreadable start or end, as loaded
+// (`loaded`), that the laid-out inputs hold another time for (09:00 and
+// 17:00 take their place). The file's own text is quoted.
+QStringList replacedTimes(const QStringList &lines, const std::pair<QString, QString> &loaded,
+                          const ScenarioInputs &inputs)
+{
+    QStringList warnings;
+    const std::tuple<int, Field, QString, QString> times[] = {
+        {StartLine, Field::MaskEdit1, QStringLiteral("start"), loaded.first},
+        {EndLine, Field::MaskEdit7, QStringLiteral("end"), loaded.second},
+    };
+    for (const auto &[line, field, what, text] : times) {
+        const bool readable = Calc::ClockTextToMinutes(text) || (field == Field::MaskEdit7 && text == Calc::EndOfDayText);
+        if (readable || inputs.text(field) == text)
+            continue;
+        warnings << QStringLiteral("The %1 time %2 in the file is not a time of day: %3 is used")
+                        .arg(what, lines.at(line).trimmed().left(24), inputs.text(field));
+    }
+    return warnings;
+}
+
+} // namespace
+
 LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, const QString &fileName)
 {
     const QStringList lines = WithoutTrailingEmptyLines(fileLines);
@@ -319,6 +345,7 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, 
     // The file's inputs are put together apart and then applied as a whole.
     ScenarioInputs inputs = scenario.inputs();
     putFieldLines(inputs, lines);
+    const std::pair<QString, QString> loadedTimes{inputs.text(Field::MaskEdit1), inputs.text(Field::MaskEdit7)};
     const int options = firstOptionLine(lines);
     ScenarioOptionsRead read;
     checkOptionLines(lines, options, fileName, read);
@@ -342,5 +369,6 @@ LoadResult ApplyScenario(AgentScenario &scenario, const QStringList &fileLines, 
     inputs.updateTotalTime();
     scenario.setInputs(std::move(inputs));
     result.recalc = scenario.Recalculate();
+    result.warnings = replacedTimes(lines, loadedTimes, scenario.inputs());
     return result;
 }

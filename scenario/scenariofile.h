@@ -34,6 +34,10 @@ struct LoadResult
     // With Applied: the closing recalculation (it may refuse a loaded field,
     // as typing the same text would be refused).
     RecalcResult recalc;
+    // With Applied: what the load replaced, for the planner to be told
+    // ("The end time 12:60 in the file is not a time of day: 17:00 is
+    // used"); empty when the file was taken as it is.
+    QStringList warnings;
 
     bool applied() const { return status == Status::Applied; }
 };

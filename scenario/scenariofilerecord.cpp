@@ -33,6 +33,7 @@ void ScenarioFileRecord::remember(const AgentScenario &scenario, const QString &
 {
     m_bytes = ScenarioFileBytes(scenario);
     m_markedName = QFileInfo(fullPath).fileName();
+    m_markedPath = fullPath;
 }
 
 bool ScenarioFileRecord::changedSince(const AgentScenario &scenario) const

@@ -42,8 +42,10 @@ public:
     void loaded(const AgentScenario &scenario, const QString &fullPath, bool nameIt);
 
     bool holdsFile() const { return m_bytes.has_value(); }
-    // The held file's name as it is on disk ("day.vnk"); empty while none.
+    // The held file's name as it is on disk ("day.vnk"), and its full path;
+    // empty while none.
     QString heldFileName() const { return m_markedName; }
+    QString heldFilePath() const { return m_markedPath; }
     // True when the window holds a file and its inputs, slot length or
     // typed volumes no longer match what that file holds.
     bool changedSince(const AgentScenario &scenario) const;
@@ -62,4 +64,5 @@ private:
     QString m_fileName = NoScenarioFileName;
     std::optional<QByteArray> m_bytes;
     QString m_markedName;
+    QString m_markedPath;
 };

@@ -7,6 +7,7 @@
 #include "roster.h"
 #include "scenariohooks.h"
 #include "scenarioinputs.h"
+#include "slotvaluesundo.h"
 #include "staffingmodel.h"
 #include "tableresults.h"
 #include "timeslots.h"
@@ -72,6 +73,9 @@ public:
     const TableResults &results() const { return m_results; }
     // What the scenario tells the window: a refused input, a table filled.
     ScenarioHooks &hooks() { return m_hooks; }
+    // The slot values that commands replaced, for Edit > Undo.
+    SlotValuesUndo &undo() { return m_undo; }
+    const SlotValuesUndo &undo() const { return m_undo; }
 
     // --- the recalculation ----------------------------------------------------
     void PrepareGrid();
@@ -106,6 +110,7 @@ private:
     ResultTable m_grid;
     TableResults m_results;
     ScenarioHooks m_hooks;
+    SlotValuesUndo m_undo;
     // One instance per entry of StaffingModelInfo::all(), in its order.
     std::vector<std::shared_ptr<const StaffingModel>> m_models;
     std::array<QString, FieldCount> m_computedTexts;

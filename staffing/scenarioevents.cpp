@@ -6,13 +6,31 @@
 #include "roster.h"
 #include "texts.h"
 
+void ScenarioEvents::spreadKeepingTyped()
+{
+    const ScenarioInputs before = m_scenario.inputs();
+    m_scenario.DistributeCalls();
+    if (!before.SlotCallsEdited)
+        return;
+    const ScenarioInputs &after = m_scenario.inputs();
+    m_scenario.undo().record(before, after,
+                             QStringLiteral("%1 calls spread evenly over %2 slots: the typed volumes were replaced. "
+                                            "Undo: Ctrl+Z")
+                                 .arg(after.text(Field::Edit1).trimmed())
+                                 .arg(after.timeSlots().count));
+}
+
 RecalcResult ScenarioEvents::Edit1Exit(bool modified)
 {
     if (!modified)
         return {};
-    m_scenario.DistributeCalls();
+    // A number of calls that is no whole number spreads nothing, and the
+    // volumes stay as set.
+    const bool spread = Calc::ParseInteger(m_scenario.inputs().text(Field::Edit1)).has_value();
+    spreadKeepingTyped();
     const RecalcResult result = m_scenario.Recalculate();
-    m_scenario.setSlotCallsEdited(false);
+    if (spread)
+        m_scenario.setSlotCallsEdited(false);
     return result;
 }
 
@@ -21,7 +39,7 @@ RecalcResult ScenarioEvents::MaskEdit1Exit(bool modified)
     if (!modified)
         return {};
     m_scenario.PrepareGrid();
-    m_scenario.DistributeCalls();
+    spreadKeepingTyped();
     return m_scenario.Recalculate();
 }
 
@@ -42,8 +60,22 @@ RecalcResult ScenarioEvents::SpeedButton2Click()
 
 RecalcResult ScenarioEvents::RadioButton1Click(SlotLength chosen)
 {
+    const ScenarioInputs before = m_scenario.inputs();
     if (!m_scenario.changeSlotLength(chosen))
         return {};
+    m_scenario.undo().record(before, m_scenario.inputs(),
+                             QStringLiteral("Slots of %1 minutes: the slots' values were merged or split by clock "
+                                            "time. Undo: Ctrl+Z")
+                                 .arg(minutesOf(chosen)));
+    return m_scenario.Recalculate();
+}
+
+RecalcResult ScenarioEvents::Undo()
+{
+    ScenarioInputs inputs = m_scenario.inputs();
+    if (!m_scenario.undo().undo(inputs))
+        return {};
+    m_scenario.setInputs(std::move(inputs));
     return m_scenario.Recalculate();
 }
 

@@ -32,6 +32,10 @@ public:
     // the volumes and the roster by clock time, then recalculates.
     RecalcResult RadioButton1Click(SlotLength chosen);
     RecalcResult TabSet1Click(Tab tab);
+    // Edit > Undo: the slot values as they were before the last command
+    // that replaced them (SlotValuesUndo), then a recalculation; nothing
+    // when none is kept.
+    RecalcResult Undo();
     // Grid events; the window first reports its current cell with
     // StringGrid1().setCurrentCell().
     RecalcResult StringGrid1Click();
@@ -41,5 +45,9 @@ public:
     void StringGrid1SetEditText(int column, int row, const QString &text);
 
 private:
+    // The number of calls spread over the slots; typed volumes it replaced
+    // are kept for Undo.
+    void spreadKeepingTyped();
+
     AgentScenario &m_scenario;
 };

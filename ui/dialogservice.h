@@ -12,11 +12,14 @@
 
 class QPrinter;
 
-// How a file dialog is set up for one use. The dialog keeps the file name it
-// last returned: a command never presets one.
+// How a file dialog is set up for one use.
 struct FileDialogSetup
 {
+    // The folder the dialog starts in; empty for the folder a file was last
+    // chosen in (remembered from one run to the next).
     QString initialFolder;
+    // The file name it starts with; empty for none.
+    QString initialName;
     QString defaultSuffix;
     QStringList filters;
 };

@@ -12,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 
 MessageBoxDialogService::~MessageBoxDialogService()
 {
@@ -20,6 +21,9 @@ MessageBoxDialogService::~MessageBoxDialogService()
 }
 
 namespace {
+
+// The settings key of the folder a file was last chosen in.
+const QString LastFolderKey = QStringLiteral("Dialogs/LastFolder");
 
 // A question with "&Yes" (the default) and "&No" (also taken by Escape).
 bool askYesNo(QWidget *parent, QMessageBox::Icon icon, const QString &caption, const QString &text)
@@ -74,14 +78,16 @@ void MessageBoxDialogService::showErrorBox(const QString &text)
 
 QString MessageBoxDialogService::runFileDialog(QFileDialog *dialog, const FileDialogSetup &setup)
 {
-    // The initial folder is handed over as it is; a value that names no
-    // folder (a new window's "*.vnk", or a file) leaves the dialog where the
-    // file's folder is, or where it was.
-    const QFileInfo initial(setup.initialFolder);
-    if (!setup.initialFolder.isEmpty() && initial.isDir())
-        dialog->setDirectory(initial.absoluteFilePath());
-    else if (!setup.initialFolder.isEmpty() && initial.absoluteDir().exists() && !setup.initialFolder.contains(QLatin1Char('*')))
-        dialog->setDirectory(initial.absolutePath());
+    // The folder asked for, else the one a file was last chosen in, else
+    // the home folder; never the program's working folder.
+    QString folder = setup.initialFolder;
+    if (folder.isEmpty())
+        folder = m_settings ? m_settings->value(LastFolderKey, m_lastFolder).toString() : m_lastFolder;
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    dialog->setDirectory(folder);
+    // The name asked for, or none: never the one another window last chose.
+    dialog->selectFile(setup.initialName);
     const QString selected = dialog->selectedNameFilter();
     dialog->setNameFilters(setup.filters);
     if (setup.filters.contains(selected))
@@ -100,7 +106,11 @@ QString MessageBoxDialogService::runFileDialog(QFileDialog *dialog, const FileDi
     QObject::disconnect(follow);
     if (answer != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
-    return dialog->selectedFiles().constFirst();
+    const QString chosen = dialog->selectedFiles().constFirst();
+    m_lastFolder = QFileInfo(chosen).absolutePath();
+    if (m_settings)
+        m_settings->setValue(LastFolderKey, m_lastFolder);
+    return chosen;
 }
 
 QString MessageBoxDialogService::chooseOpenFile(const FileDialogSetup &setup)

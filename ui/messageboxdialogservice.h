@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class QFileDialog;
+class QSettings;
 class QWidget;
 
 // The dialogs as the user sees them: message boxes with the program's
@@ -19,6 +20,9 @@ public:
 
     // The window the boxes and dialogs belong to (the main window).
     void setParentWindow(QWidget *parent) { m_parent = parent; }
+    // Where the folder a file was last chosen in is remembered; without
+    // settings it is remembered for this run only.
+    void setSettings(QSettings *settings) { m_settings = settings; }
 
     bool confirm(const QString &text) override;
     bool warnYesNo(const QString &text) override;
@@ -39,6 +43,8 @@ private:
     QString runFileDialog(QFileDialog *dialog, const FileDialogSetup &setup);
 
     QPointer<QWidget> m_parent;
+    QSettings *m_settings = nullptr;
+    QString m_lastFolder;
     QPointer<QFileDialog> m_openDialog; // OpenDialog1
     QPointer<QFileDialog> m_saveDialog; // SaveDialog1
 };

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Faults met in use: Escape, pending field exits before commands, refused
 // exits that must cancel the press, and the goal row's highlight.
-#include "agentformharness.h"
 #include "agenteventfilter.h"
+#include "agentformharness.h"
+#include "agentgridevents.h"
 #include "fieldexitguard.h"
 #include "fieldexithost.h"
 #include "maskedfield.h"
+#include "scenariotexts.h"
 
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -87,6 +89,7 @@ public:
     }
     void cursorMoved(QWidget *, QWidget *) override {}
     void focusFailingInput(const RecalcResult &) override {}
+    void entryRestored(Field) override {}
     bool frameClosing() override
     {
         ++closeQuestions;
@@ -149,6 +152,7 @@ private Q_SLOTS:
     void refusedExitCancelsThePress();
     void escapeAfterARefusalGoesBackBeforeTheEdit_data();
     void escapeAfterARefusalGoesBackBeforeTheEdit();
+    void escapeAfterARefusedNumberOfCallsGivesItBack();
     void onlyAGoalRowIsHighlighted();
     void aTableWithoutAGoalRowStartsAtTheTopAndTakesClicks();
     void maskedTextsShowAsTheyRead();
@@ -389,6 +393,33 @@ void FieldExitTest::escapeAfterARefusalGoesBackBeforeTheEdit()
     QTest::mouseClick(h->form->widgets().SpeedButton2, Qt::LeftButton);
     QVERIFY(h->dialogs.shown.isEmpty());
     QCOMPARE(h->form->scenario().inputs().TalkSeconds, 180.0);
+}
+
+// State: the Schedule of typed volumes. Action: "5x" appended to the number
+// of calls, Tab (refused, its message), Escape. Expected: the number as the
+// visit found it, the volumes as typed and the table computed again.
+void FieldExitTest::escapeAfterARefusedNumberOfCallsGivesItBack()
+{
+    h->validScenario();
+    h->toSchedule();
+    h->form->gridEvents().setEditText(ResultTable::CallsColumn, 1, QStringLiteral("150"));
+    h->form->Recalculate();
+    const QString calls = h->field(Field::Edit1)->text();
+    const QStringList agents = column(h->form->scenario(), ResultTable::SlotAgentsColumn);
+    QLineEdit *edit = h->field(Field::Edit1);
+    edit->setFocus(Qt::TabFocusReason);
+    edit->end(false);
+    QTest::keyClicks(edit, QStringLiteral("5x"));
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QCOMPARE(h->dialogs.texts(QStringLiteral("inform")).size(), 1);
+    QCOMPARE(QApplication::focusWidget(), edit);
+
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QCOMPARE(edit->text(), calls);
+    QCOMPARE(h->form->scenario().inputs().text(Field::Edit1), calls);
+    QCOMPARE(column(h->form->scenario(), ResultTable::SlotAgentsColumn), agents);
+    QCOMPARE(h->form->scenario().inputs().SlotCalls[1], 150);
+    QCOMPARE(h->dialogs.texts(QStringLiteral("inform")).size(), 1);
 }
 
 void FieldExitTest::onlyAGoalRowIsHighlighted()

@@ -67,13 +67,13 @@ void PlanningWindowTest::withoutOptionsTheLayoutIsTodays()
     Harness changed;
     QVERIFY(!fresh.form->widgets().PlanningLine->isVisible());
     changed.dialogs.planningAnswer = optionsOf(QStringLiteral("30"), QString());
-    changed.form->PlanningOptions1Click();
+    changed.form->planning().editOptions();
     QVERIFY(changed.form->widgets().PlanningLine->isVisible());
     QVERIFY(changed.form->widgets().StringGrid1->mapTo(changed.form, QPoint()).y()
             > fresh.form->widgets().StringGrid1->mapTo(fresh.form, QPoint()).y());
 
     changed.dialogs.planningAnswer = PlanningOptions();
-    changed.form->PlanningOptions1Click();
+    changed.form->planning().editOptions();
     QVERIFY(!changed.form->widgets().PlanningLine->isVisible());
     // The layouts settle as the event loop lets them.
     QApplication::processEvents();
@@ -135,7 +135,7 @@ void PlanningWindowTest::optionsFromTheDialogRecalculate()
     showTexts(h, texts);
     h.form->setWindowTitle(QStringLiteral("Day.vnk"));
     h.dialogs.planningAnswer = options;
-    h.form->PlanningOptions1Click();
+    h.form->planning().editOptions();
 
     QCOMPARE(h.dialogs.texts(QStringLiteral("planning")), QStringList{QStringLiteral("Day.vnk")});
     QVERIFY(h.form->scenario().inputs().Planning == options);
@@ -155,7 +155,7 @@ void PlanningWindowTest::cancelChangesNothing()
     h.validScenario();
     const int recalculations = h.form->scenario().results().recalculations;
     h.dialogs.planningAnswer.reset();
-    h.form->PlanningOptions1Click();
+    h.form->planning().editOptions();
     QCOMPARE(h.dialogs.planningShown.size(), 1);
     QVERIFY(h.form->scenario().inputs().Planning.isDefault());
     QCOMPARE(h.form->scenario().results().recalculations, recalculations);
@@ -181,7 +181,7 @@ void PlanningWindowTest::erlangAWithoutPatienceIsRefusedOnItsField()
     QVERIFY(QTest::qWaitForWindowActive(&h.top));
     showTexts(h, {"08:00", "08:30", "100", "03:00", "00:00", "00:00", "80", "20"});
     h.dialogs.planningAnswer = optionsOf(QString(), QString(), true);
-    h.form->PlanningOptions1Click();
+    h.form->planning().editOptions();
     // The message says why a time the field takes is refused.
     QCOMPARE(h.dialogs.texts(QStringLiteral("inform")),
              QStringList{InvalidInput + QStringLiteral("\n\nWith Erlang A callers hang up after the wait before "
@@ -286,7 +286,7 @@ void PlanningWindowTest::optionsAndRosterAreSavedAndLoaded()
     QVERIFY(h.form->saveFile(path));
     QVERIFY(!h.form->hasUnsavedChanges());
     h.dialogs.planningAnswer = optionsOf(QStringLiteral("30"), QStringLiteral("85"), true);
-    h.form->PlanningOptions1Click();
+    h.form->planning().editOptions();
     QVERIFY(h.form->hasUnsavedChanges());
     h.form->scenario().setSlotHave(3, 9);
     QVERIFY(h.form->saveFile(path));

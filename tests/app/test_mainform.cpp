@@ -115,14 +115,15 @@ void MainFormTest::startsEmptyWithTheMenusAndNoShortcutKeys()
     QCOMPARE(main->windowTitle(), QStringLiteral("Varnook"));
     QVERIFY(main->mdiArea()->subWindowList().isEmpty());
     const QList<QAction *> menus = main->menuBar()->actions();
-    QCOMPARE(menus.size(), 3);
+    QCOMPARE(menus.size(), 4);
     QCOMPARE(menus.at(0)->text(), QStringLiteral("&File"));
-    QCOMPARE(menus.at(1)->text(), QStringLiteral("&Window"));
-    QCOMPARE(menus.at(2)->text(), QStringLiteral("&Help"));
+    QCOMPARE(menus.at(1)->text(), QStringLiteral("&Edit"));
+    QCOMPARE(menus.at(2)->text(), QStringLiteral("&Window"));
+    QCOMPARE(menus.at(3)->text(), QStringLiteral("&Help"));
     QCOMPARE(actionTexts(menus.at(0)->menu()),
              (QStringList{"New A&gent Window", "Re&open", "&Recalculate", "&Planning Options...", "Ro&ster Columns",
                           "&Import Intervals...", "Slot &Time Columns", "&Close", "-", "E&xit"}));
-    QCOMPARE(actionTexts(menus.at(2)->menu()), (QStringList{"&Contents", "&Index", "-", "&About"}));
+    QCOMPARE(actionTexts(menus.at(3)->menu()), (QStringList{"&Contents", "&Index", "-", "&About"}));
     main->menus().window()->update();
     QCOMPARE(actionTexts(main->menus().window()->menu()), (QStringList{"&Tile", "&Cascade"}));
     for (const QAction *menu : menus) {

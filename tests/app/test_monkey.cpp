@@ -280,7 +280,7 @@ QString MonkeyTest::useAButton(TAgentForm *form)
         if (pick(4) == 0)
             options.maxAbandonPercent = pick(10);
         dialogs.planningAnswer = pick(5) == 0 ? std::nullopt : std::optional<PlanningOptions>(options);
-        form->PlanningOptions1Click();
+        form->planning().editOptions();
         return QStringLiteral("Planning Options");
     }
     case 6:

@@ -192,16 +192,31 @@ void ScenarioCommandsTest::newWindowsDialogsStartAtItsFileName()
     form->SpeedButton5Click();
     QCOMPARE(dialogs.saveSetups.size(), 1);
     QCOMPARE(dialogs.openSetups.size(), 1);
+    // A new window: the folder last used, an untitled name to save.
     for (const FileDialogSetup &setup : {dialogs.saveSetups.at(0), dialogs.openSetups.at(0)}) {
-        QCOMPARE(setup.initialFolder, QStringLiteral("*.vnk"));
+        QCOMPARE(setup.initialFolder, QString());
         QCOMPARE(setup.defaultSuffix, QStringLiteral("vnk"));
         QCOMPARE(setup.filters, (QStringList{"VNK files (*.vnk)", "Text files (*.txt)"}));
     }
+    QCOMPARE(dialogs.saveSetups.at(0).initialName, QStringLiteral("untitled.vnk"));
+    QCOMPARE(dialogs.openSetups.at(0).initialName, QString());
     const QString path = dir->filePath(QStringLiteral("a.vnk"));
     dialogs.saveAnswer = path;
     form->SpeedButton4Click();
+
+    // Another window saves elsewhere; this one's Save still offers its own
+    // file, and a window started with a file offers that one.
+    TAgentForm *other = main->NewAgentWindow1Click();
+    dialogs.saveAnswer = dir->filePath(QStringLiteral("other.vnk"));
+    other->SpeedButton4Click();
+    dialogs.saveAnswer.clear();
     form->SpeedButton4Click();
-    QCOMPARE(dialogs.saveSetups.last().initialFolder, path);
+    QCOMPARE(dialogs.saveSetups.last().initialFolder, dir->path());
+    QCOMPARE(dialogs.saveSetups.last().initialName, QStringLiteral("a.vnk"));
+    TAgentForm *started = main->NewAgentWindow1Click();
+    QVERIFY(started->openStartupFile(dir->filePath(QStringLiteral("other.vnk"))));
+    started->SpeedButton4Click();
+    QCOMPARE(dialogs.saveSetups.last().initialName, QStringLiteral("other.vnk"));
 }
 
 void ScenarioCommandsTest::cancelledDialogsChangeNothing()

@@ -101,6 +101,8 @@ private slots:
     void volumes_that_miss_the_stated_total_are_respread();
     void slots_after_the_last_volume_line_hold_no_calls();
     void start_time_comes_from_line_9_not_line_5();
+    void a_replaced_unreadable_time_is_said_data();
+    void a_replaced_unreadable_time_is_said();
     void slot_length_line_neither_merges_nor_splits_volumes_data();
     void slot_length_line_neither_merges_nor_splits_volumes();
     void accepts_one_hundred_volume_lines();
@@ -326,6 +328,33 @@ void ScenarioFileTest::start_time_comes_from_line_9_not_line_5()
     QVERIFY(apply(s, fileOf(lines)).applied());
     QCOMPARE(s.inputs().text(Field::MaskEdit1), QStringLiteral("10:00"));
     QCOMPARE(volumes(s, 3), (QList<int>{20, 20, 0})); // spread over 10:00 to 12:00
+}
+
+void ScenarioFileTest::a_replaced_unreadable_time_is_said_data()
+{
+    QTest::addColumn<int>("line"); // 0-based
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("warnings");
+    QTest::newRow("end 12:60") << 9 << "12:60"
+                               << QStringList{"The end time 12:60 in the file is not a time of day: 17:00 is used"};
+    QTest::newRow("start of letters") << 8 << "x"
+                                      << QStringList{"The start time x in the file is not a time of day: 09:00 is "
+                                                     "used"};
+    QTest::newRow("end of the day") << 9 << "24:00" << QStringList{};
+}
+
+// The replacement is the load's rule; a warning says it happened.
+void ScenarioFileTest::a_replaced_unreadable_time_is_said()
+{
+    QFETCH(int, line);
+    QFETCH(QString, text);
+    QFETCH(QStringList, warnings);
+    QStringList lines = fixedLines(QStringLiteral("100"));
+    lines[line] = text;
+    AgentScenario s;
+    const LoadResult r = apply(s, fileOf(lines));
+    QVERIFY(r.applied());
+    QCOMPARE(r.warnings, warnings);
 }
 
 void ScenarioFileTest::slot_length_line_neither_merges_nor_splits_volumes_data()

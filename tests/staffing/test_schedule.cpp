@@ -4,6 +4,8 @@
 
 #include <QRandomGenerator>
 
+#include <numeric>
+
 namespace {
 
 // "mm:ss" of whole seconds below an hour.
@@ -53,6 +55,8 @@ private Q_SLOTS:
     void typingIntoTheCallsColumn();
     void keysAndClicks();
     void fieldExitsAndTheEditedFlag();
+    void undoGivesBackWhatACommandReplaced_data();
+    void undoGivesBackWhatACommandReplaced();
     void slotTimesLikeTheFieldsGiveTheSameSchedule();
     void slotFiguresAreTheAgentsTableForItsTimes();
     void slotWithoutHandleTimeCannotTakeCalls();
@@ -294,6 +298,87 @@ void ScheduleTest::fieldExitsAndTheEditedFlag()
     QVERIFY(ScenarioEvents(s).Edit1Exit(true).valid);
     QVERIFY(!s.inputs().SlotCallsEdited);
     QCOMPARE(s.inputs().SlotCalls[1], 20);
+}
+
+namespace {
+
+enum class Replacing { SameCallsAgain, LaterEnd, HoursAndBack };
+
+QList<int> volumes(const AgentScenario &s)
+{
+    QList<int> result;
+    for (int slot = 1; slot <= s.inputs().timeSlots().count; ++slot)
+        result << s.inputs().SlotCalls[static_cast<std::size_t>(slot)];
+    return result;
+}
+
+} // namespace
+
+void ScheduleTest::undoGivesBackWhatACommandReplaced_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QList<int>>("typed");
+    QTest::addColumn<int>("change");
+    QTest::addColumn<QList<int>>("replaced");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("the same number of calls again")
+        << 60 << QList<int>{150, 50} << int(Replacing::SameCallsAgain) << QList<int>{100, 100}
+        << "200 calls spread evenly over 2 slots: the typed volumes were replaced. Undo: Ctrl+Z";
+    QTest::newRow("a later end") << 60 << QList<int>{150, 50} << int(Replacing::LaterEnd) << QList<int>{67, 66, 67}
+                                 << "200 calls spread evenly over 3 slots: the typed volumes were replaced. Undo: "
+                                    "Ctrl+Z";
+    QTest::newRow("hours and back, undone twice")
+        << 15 << QList<int>{7, 100, 100, 100} << int(Replacing::HoursAndBack) << QList<int>{77, 77, 76, 77}
+        << "Slots of 15 minutes: the slots' values were merged or split by clock time. Undo: Ctrl+Z";
+}
+
+// State: a Schedule 08:00-10:00 with typed volumes.
+// Action: a command that replaces them, then Undo until none is left.
+// Expected: the typed volumes on their own slots again (the fields as typed),
+// and the planning
+// note only while the replaced values stand.
+void ScheduleTest::undoGivesBackWhatACommandReplaced()
+{
+    QFETCH(int, length);
+    QFETCH(QList<int>, typed);
+    QFETCH(int, change);
+    QFETCH(QList<int>, replaced);
+    QFETCH(QString, note);
+    AgentScenario s;
+    const QString calls = QString::number(std::accumulate(typed.begin(), typed.end(), 0));
+    setTexts(s, {"08:00", length == 60 ? "10:00" : "09:00", calls, "03:00", "01:00", "00:30", "80", "20"});
+    s.setSlotLength(*slotLengthOfMinutes(length));
+    for (int slot = 1; slot <= typed.size(); ++slot)
+        s.setSlotCalls(slot, typed.at(slot - 1));
+    s.setSlotCallsEdited(true);
+    ScenarioEvents events(s);
+    QVERIFY(events.TabSet1Click(Tab::Schedule).valid);
+    switch (static_cast<Replacing>(change)) {
+    case Replacing::SameCallsAgain:
+        events.Edit1Exit(true);
+        break;
+    case Replacing::LaterEnd:
+        s.setText(Field::MaskEdit7, QStringLiteral("11:00"));
+        events.MaskEdit7Exit(true);
+        break;
+    case Replacing::HoursAndBack:
+        events.RadioButton1Click(SlotLength::Hour);
+        events.RadioButton1Click(SlotLength::Quarter);
+        break;
+    }
+    QCOMPARE(volumes(s), replaced);
+    QCOMPARE(s.undo().note(s.inputs()), note);
+    while (s.undo().canUndo())
+        QVERIFY(events.Undo().valid);
+    // The typed end stays: a slot it adds has no calls.
+    QCOMPARE(volumes(s).mid(0, typed.size()), typed);
+    QCOMPARE(volumes(s).mid(typed.size()), QList<int>(replaced.size() - typed.size(), 0));
+    QCOMPARE(s.inputs().slotLength(), *slotLengthOfMinutes(length));
+    QCOMPARE(s.inputs().text(Field::Edit1), calls);
+    QVERIFY(s.undo().note(s.inputs()).startsWith(QStringLiteral("Undone: ")));
+    // Typing a volume ends the note.
+    ScenarioEvents(s).StringGrid1SetEditText(ResultTable::CallsColumn, 1, QStringLiteral("1"));
+    QCOMPARE(s.undo().note(s.inputs()), QString());
 }
 
 void ScheduleTest::slotTimesLikeTheFieldsGiveTheSameSchedule()
