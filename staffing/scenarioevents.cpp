@@ -40,7 +40,7 @@ RecalcResult ScenarioEvents::SpeedButton2Click()
     return m_scenario.Recalculate();
 }
 
-RecalcResult ScenarioEvents::RadioButton1Click(SlotLength chosen)
+RecalcResult ScenarioEvents::SlotButtonClick(SlotLength chosen)
 {
     if (!m_scenario.changeSlotLength(chosen))
         return {};
