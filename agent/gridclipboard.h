@@ -43,9 +43,6 @@ public:
     // none until set.
     void setDayLines(DayLinesSource source) { m_dayLines = std::move(source); }
 
-    QAction *copyAction() const { return m_copy; }
-    QAction *pasteAction() const { return m_paste; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -137,7 +137,7 @@ void TAgentForm::runCommand(const std::function<bool()> &operation)
 void TAgentForm::onSlotButtonClicked(SlotLength chosen)
 {
     runCommand(AfterExit::RunQuietly, [this, chosen] {
-        ScenarioEvents(m_scenario).RadioButton1Click(chosen);
+        ScenarioEvents(m_scenario).SlotButtonClick(chosen);
         return true;
     });
 }

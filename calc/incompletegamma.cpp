@@ -3,6 +3,7 @@
 
 #include <boost/math/special_functions/gamma.hpp>
 #include <boost/math/special_functions/log1p.hpp>
+#include <boost/version.hpp>
 
 #include <algorithm>
 #include <cmath>
@@ -45,11 +46,18 @@ long double stirlingTail(long double a)
 // implements it for 64-bit mantissas: P(a, x) for x < a, Q(a, x) for
 // x >= a. Called directly because Boost 1.74's gamma_p/gamma_q choose a
 // slowly converging asymptotic series for x > 1000 near x = a (about 1 ms at
-// a = 4e8, against 1 us here).
+// a = 4e8, against 1 us here). The expansion is a detail of Boost.Math, not
+// its interface: it is called only on the version whose signature it was
+// written and checked against; any other takes gamma_p and gamma_q, the
+// same values to their accuracy at their own speed.
 long double temmeSmallerTail(long double a, long double x)
 {
+#if BOOST_VERSION / 100 == 1074
     return boost::math::detail::igamma_temme_large(
         a, x, QuietPolicy(), static_cast<boost::integral_constant<int, 64> const *>(nullptr));
+#else
+    return x < a ? boost::math::gamma_p(a, x, QuietPolicy()) : boost::math::gamma_q(a, x, QuietPolicy());
+#endif
 }
 
 // Q(a, x) for x >= a + 1 where Q is not negligible.

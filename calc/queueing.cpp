@@ -189,7 +189,8 @@ SearchStart LargeLoadStart(double load)
         const double blocking = static_cast<double>(LossProbabilityNearLoad(lines, load));
         if (std::isnan(blocking))
             break;
-        // Under the threshold already: the answer lies further down.
+        // At or over the threshold: the answer lies further up, so the
+        // search starts here; under it, the start moves further down.
         if (blocking >= TrunkBlockingThreshold)
             return {lines, std::min(blocking, 1.0)};
     }

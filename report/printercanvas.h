@@ -44,9 +44,6 @@ public:
     // where the program lets pending input (a Cancel click) be handled.
     void setAbortProcedure(std::function<void()> procedure) { m_abortProcedure = std::move(procedure); }
 
-    // The file the document is written to, empty for a printer.
-    QString targetFile() const { return m_target; }
-
 private:
     void discard();
     void runAbortProcedure();

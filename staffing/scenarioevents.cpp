@@ -58,7 +58,7 @@ RecalcResult ScenarioEvents::SpeedButton2Click()
     return m_scenario.Recalculate();
 }
 
-RecalcResult ScenarioEvents::RadioButton1Click(SlotLength chosen)
+RecalcResult ScenarioEvents::SlotButtonClick(SlotLength chosen)
 {
     const ScenarioInputs before = m_scenario.inputs();
     if (!m_scenario.changeSlotLength(chosen))

@@ -28,9 +28,10 @@ public:
     RecalcResult MaskEdit7Exit(bool modified);
     RecalcResult MaskEdit4Exit();
     RecalcResult SpeedButton2Click();
-    // A slot button: checks it and, when the slot length changed, converts
-    // the volumes and the roster by clock time, then recalculates.
-    RecalcResult RadioButton1Click(SlotLength chosen);
+    // Any of the slot buttons (RadioButton1Click, bound to every one): checks
+    // the one for `chosen` and, when the slot length changed, converts the
+    // volumes and the roster by clock time, then recalculates.
+    RecalcResult SlotButtonClick(SlotLength chosen);
     RecalcResult TabSet1Click(Tab tab);
     // Edit > Undo: the slot values as they were before the last command
     // that replaced them (SlotValuesUndo), then a recalculation; nothing

@@ -18,7 +18,8 @@ struct ClockTime
 // window: a half-hour slot takes the half hour a time lies in, start and end
 // alike; an hourly end from half past on goes to the next hour. Quarter hours
 // round a start down to its slot and an end inside a slot up to the slot's
-// end, so the typed period lies within the slots.
+// end, so the typed period lies within the slots. A read end lies at 24:00
+// at the latest, and so does a rounded one.
 void roundToSlots(ClockTime &start, ClockTime &end, SlotLength length)
 {
     switch (length) {
@@ -41,9 +42,6 @@ void roundToSlots(ClockTime &start, ClockTime &end, SlotLength length)
         break;
     }
     }
-    // A parsed end lies before 24:00, so rounding up reaches 24:00 at most.
-    if (end.hour > 24)
-        end.hour -= 24;
 }
 
 // The arrival times with their fallbacks: an unreadable start is 09:00, an

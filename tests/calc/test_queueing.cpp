@@ -34,6 +34,8 @@ private slots:
     void trunksNeededSideBySide_matchesTrunksNeeded();
     void trunksNeeded_largeLoadsMatchThePlainSearch();
     void lossProbabilityNearLoad_matchesTheRecursion();
+    void logGammaP_nearALargeShape_data();
+    void logGammaP_nearALargeShape();
 };
 
 namespace {
@@ -344,6 +346,28 @@ void QueueingTest::lossProbabilityNearLoad_matchesTheRecursion()
         QVERIFY(std::isnan(Calc::LossProbabilityNearLoad(static_cast<long long>(load + 4.5 * std::sqrt(load)), load)));
     }
     QVERIFY(std::isnan(Calc::LossProbabilityNearLoad(200, 199.0)));
+}
+
+void QueueingTest::logGammaP_nearALargeShape_data()
+{
+    // log P(a, x) from the series of P in 50-digit arithmetic, rounded to
+    // double. Near x = a for a large a the value comes from Temme's
+    // expansion: for x below a, between a and a + 1, and above.
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("a million, 1000 below") << 1e6 << 999000.0 << -1.8410218993793996;
+    QTest::newRow("a million, half above") << 1e6 << 1000000.5 << -0.6924824978579005;
+    QTest::newRow("a million, 1000 above") << 1e6 << 1001000.0 << -0.17275373112418319;
+}
+
+void QueueingTest::logGammaP_nearALargeShape()
+{
+    QFETCH(double, a);
+    QFETCH(double, x);
+    QFETCH(double, expected);
+    const double got = static_cast<double>(Calc::LogGammaP(a, x));
+    QVERIFY2(std::fabs(got - expected) <= 1e-14 * std::fabs(expected), qPrintable(QString::number(got, 'g', 17)));
 }
 
 QTEST_GUILESS_MAIN(QueueingTest)

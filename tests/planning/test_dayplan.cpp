@@ -57,7 +57,7 @@ void DayPlanTest::shiftPlannerStaffsWithSchedOrAgents()
 void DayPlanTest::shiftPlannerStaffsASlotByItsOwnTimes()
 {
     AgentScenario s = workedScheduleScenario();
-    ScenarioEvents(s).RadioButton1Click(SlotLength::Quarter);
+    ScenarioEvents(s).SlotButtonClick(SlotLength::Quarter);
     QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
     const std::vector<int> before = ScheduleShiftDay(s).requirement;
     QCOMPARE(before.size(), std::size_t(8));

@@ -85,7 +85,7 @@ void ScenarioOptionsTest::quarterHourSlotTimesStandBeforeTheShiftTypes()
 {
     AgentScenario scenario;
     QVERIFY(apply(scenario, scheduleFile).applied());
-    ScenarioEvents(scenario).RadioButton1Click(SlotLength::Quarter);
+    ScenarioEvents(scenario).SlotButtonClick(SlotLength::Quarter);
     scenario.setSlotTimes(8, 200, scenario.inputs().SlotWrapSeconds[8]); // the last quarter hour, past any half hour's slot
     scenario.setSlotTimes(1, scenario.inputs().SlotTalkSeconds[1], 30);
     scenario.setShiftTypes({ShiftType{QStringLiteral("Day"), 2 * 60, 8 * 60, 8 * 60, std::nullopt, std::nullopt}});

@@ -362,8 +362,8 @@ void ScheduleTest::undoGivesBackWhatACommandReplaced()
         events.MaskEdit7Exit(true);
         break;
     case Replacing::HoursAndBack:
-        events.RadioButton1Click(SlotLength::Hour);
-        events.RadioButton1Click(SlotLength::Quarter);
+        events.SlotButtonClick(SlotLength::Hour);
+        events.SlotButtonClick(SlotLength::Quarter);
         break;
     }
     QCOMPARE(volumes(s), replaced);

@@ -90,16 +90,16 @@ void SlotVolumesTest::slotTimesFollowTheirSlotsToTheOtherLength()
     inputs.SlotWrapSeconds = {std::nullopt, std::nullopt, std::nullopt, 40, 40};
     s.setInputs(inputs);
     // An hour takes its half hours' times weighted by their calls.
-    ScenarioEvents(s).RadioButton1Click(SlotLength::Hour);
+    ScenarioEvents(s).SlotButtonClick(SlotLength::Hour);
     QCOMPARE(times(s, true), (Times{125, 50}));
     QCOMPARE(times(s, false), (Times{std::nullopt, 40}));
     QVERIFY(!s.inputs().SlotTalkSeconds[3]);
     // A half hour takes its hour's.
-    ScenarioEvents(s).RadioButton1Click(SlotLength::HalfHour);
+    ScenarioEvents(s).SlotButtonClick(SlotLength::HalfHour);
     QCOMPARE(times(s, true), (Times{125, 125, 50, 50}));
     QCOMPARE(times(s, false), (Times{std::nullopt, std::nullopt, 40, 40}));
     // Quarter hours take their half hour's times.
-    ScenarioEvents(s).RadioButton1Click(SlotLength::Quarter);
+    ScenarioEvents(s).SlotButtonClick(SlotLength::Quarter);
     QCOMPARE(times(s, true), (Times{125, 125, 125, 125, 50, 50, 50, 50}));
     QCOMPARE(times(s, false), (Times{std::nullopt, std::nullopt, std::nullopt, std::nullopt, 40, 40, 40, 40}));
 }

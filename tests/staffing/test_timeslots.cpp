@@ -263,7 +263,7 @@ void TimeSlotsTest::slotLengthChange()
     ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     for (int i = 0; i < before.size(); ++i)
         s.setSlotCalls(i + 1, before[i]);
-    const RecalcResult result = ScenarioEvents(s).RadioButton1Click(toHalfHours ? SlotLength::HalfHour : SlotLength::Hour);
+    const RecalcResult result = ScenarioEvents(s).SlotButtonClick(toHalfHours ? SlotLength::HalfHour : SlotLength::Hour);
     QVERIFY(result.ran);
     QCOMPARE(s.inputs().slotLength() == SlotLength::HalfHour, toHalfHours);
     QList<int> got;
@@ -280,7 +280,7 @@ void TimeSlotsTest::sameSlotLengthChangesNothing()
     AgentScenario s;
     ScenarioEvents(s).TabSet1Click(Tab::Schedule);
     s.setSlotCalls(1, 5);
-    QVERIFY(!ScenarioEvents(s).RadioButton1Click(SlotLength::Hour).ran);
+    QVERIFY(!ScenarioEvents(s).SlotButtonClick(SlotLength::Hour).ran);
     QCOMPARE(s.inputs().SlotCalls[1], 5);
 }
 
@@ -296,7 +296,7 @@ void TimeSlotsTest::rosterFollowsTheSlotsByClockTime()
     const int roster[] = {0, 3, 9, 20};
     for (int i = 0; i < 4; ++i)
         s.setSlotHave(i + 1, roster[i]);
-    ScenarioEvents(s).RadioButton1Click(SlotLength::Hour);
+    ScenarioEvents(s).SlotButtonClick(SlotLength::Hour);
     QCOMPARE(s.inputs().SlotHave[1], std::optional<int>(0));
     QCOMPARE(s.inputs().SlotHave[2], std::optional<int>(9));
     QVERIFY(!s.inputs().SlotHave[3] && !s.inputs().SlotHave[4]);
