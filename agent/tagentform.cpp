@@ -382,6 +382,7 @@ void TAgentForm::fileUsed(const QString &fullPath)
 {
     setWindowTitle(m_file.caption());
     updateGraphCaption();
+    m_dialogs.fileUsed(fullPath);
     emit scenarioFileUsed(fullPath);
 }
 

@@ -2,14 +2,13 @@
 #include "intervalfile.h"
 
 #include "intervalcells.h"
-#include "slotlength.h"
+#include "intervalslotlength.h"
 #include "texts.h"
 #include "timeslots.h"
 
 #include <QDate>
 #include <QStringList>
 
-#include <algorithm>
 #include <array>
 #include <set>
 
@@ -21,7 +20,7 @@ constexpr int SecondsPerDay = 24 * 60 * 60;
 
 QString quoted(const QString &text)
 {
-    return QLatin1Char('"') + text.left(24) + (text.size() > 24 ? QStringLiteral("...\"") : QStringLiteral("\""));
+    return IntervalRefusal::quoted(text);
 }
 
 // A slot's talk and after-call seconds from its handle, talk and
@@ -56,6 +55,11 @@ struct IntervalFile::Row
     ClockTime time;
     IntervalSlot values;
 };
+
+QString IntervalRefusal::quoted(const QString &text)
+{
+    return QLatin1Char('"') + text.left(24) + (text.size() > 24 ? QStringLiteral("...\"") : QStringLiteral("\""));
+}
 
 QString IntervalRefusal::text() const
 {
@@ -261,104 +265,22 @@ bool IntervalFile::placeRows(const std::vector<Row> &rows, int chosenMinutes)
             return refuseRow(QStringLiteral("falls outside the day of 24 hours from %1").arg(clockText(rows.front().time.second)));
     }
 
-    if (!takeSlotLength(rows, at, chosenMinutes))
+    std::vector<IntervalSlotLength::Row> times;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        times.push_back({rows[i].line, rows[i].timeText, at[i], rows[i].time.second, rows[i].time.endSecond});
+    const IntervalSlotLength length = IntervalSlotLength::decide(times, chosenMinutes);
+    if (length.refusal) {
+        refuse(length.refusal->line, length.refusal->reason);
         return false;
+    }
+    m_slotMinutes = length.minutes;
+    m_slotLengthReason = length.reason;
+    m_otherSlotMinutes = length.otherMinutes;
     const long long slotSeconds = m_slotMinutes * 60LL;
     m_firstMinute = static_cast<int>(at[0] / 60 % (24 * 60));
     m_slots.assign(static_cast<std::size_t>((at.back() - at[0]) / slotSeconds + 1), IntervalSlot());
     for (std::size_t i = 0; i < rows.size(); ++i)
         m_slots[static_cast<std::size_t>((at[i] - at[0]) / slotSeconds)] = rows[i].values;
-    return true;
-}
-
-int IntervalFile::rangeMinutes(const std::vector<Row> &rows)
-{
-    // Every interval that gives its end must be as long as the first such:
-    // 15, 30 or 60 minutes.
-    int minutes = 0;
-    for (const Row &row : rows) {
-        if (!row.time.endSecond)
-            continue;
-        const int seconds = ((*row.time.endSecond - row.time.second) % SecondsPerDay + SecondsPerDay) % SecondsPerDay;
-        if (seconds % 60 != 0 || !slotLengthOfMinutes(seconds / 60)) {
-            refuse(row.line, QStringLiteral("%1 is an interval of %2 minutes: slots are 15, 30 or 60 minutes long")
-                                 .arg(quoted(row.timeText))
-                                 .arg(seconds / 60.0));
-            return -1;
-        }
-        if (minutes != 0 && seconds / 60 != minutes) {
-            refuse(row.line, QStringLiteral("%1 is an interval of %2 minutes, where the intervals above are %3")
-                                 .arg(quoted(row.timeText))
-                                 .arg(seconds / 60)
-                                 .arg(minutes));
-            return -1;
-        }
-        minutes = seconds / 60;
-    }
-    return minutes;
-}
-
-bool IntervalFile::takeSlotLength(const std::vector<Row> &rows, const std::vector<long long> &at, int chosenMinutes)
-{
-    long long gap = SecondsPerDay;
-    std::size_t closest = 0;
-    for (std::size_t i = 1; i < rows.size(); ++i) {
-        if (at[i] - at[i - 1] < gap) {
-            gap = at[i] - at[i - 1];
-            closest = i;
-        }
-    }
-    if (gap < 15 * 60) {
-        refuse(rows[closest].line, QStringLiteral("%1 is only %2 minutes after the time above it: slots are 15, 30 "
-                                                  "or 60 minutes long")
-                                       .arg(quoted(rows[closest].timeText))
-                                       .arg(gap / 60.0));
-        return false;
-    }
-    const int ranged = rangeMinutes(rows);
-    if (ranged < 0)
-        return false;
-    // The intervals' ends settle the length; else the rows' closest spacing
-    // gives the longest length it allows, and each shorter one fits too
-    // (a 60-minute boundary is a 30- and a 15-minute one).
-    int fitted = 0;
-    if (ranged > 0) {
-        fitted = ranged;
-        m_slotLengthReason = QStringLiteral("the intervals' ends");
-    } else if (rows.size() == 1) {
-        fitted = at[0] % 3600 == 0 ? 60 : at[0] % 1800 == 0 ? 30 : 15;
-        m_slotLengthReason = QStringLiteral("one interval alone, the longest slot its start begins");
-    } else {
-        fitted = gap >= 3600 ? 60 : gap >= 1800 ? 30 : 15;
-        m_slotLengthReason = QStringLiteral("the rows' closest spacing");
-    }
-    m_slotMinutes = fitted;
-    if (chosenMinutes > 0) {
-        if (ranged > 0 && chosenMinutes != ranged) {
-            const Row &row = *std::find_if(rows.begin(), rows.end(), [](const Row &r) { return r.time.endSecond; });
-            refuse(row.line, QStringLiteral("%1 is an interval of %2 minutes, not of %3")
-                                 .arg(quoted(row.timeText))
-                                 .arg(ranged)
-                                 .arg(chosenMinutes));
-            return false;
-        }
-        m_slotMinutes = chosenMinutes;
-        m_slotLengthReason = QStringLiteral("as asked");
-    } else if (ranged == 0) {
-        for (SlotLength length : SlotLengths) {
-            if (minutesOf(length) < fitted)
-                m_otherSlotMinutes.push_back(minutesOf(length));
-        }
-    }
-    const long long slotSeconds = m_slotMinutes * 60LL;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (at[i] % slotSeconds != 0) {
-            refuse(rows[i].line, QStringLiteral("%1 is not on a %2-minute slot boundary")
-                                     .arg(quoted(rows[i].timeText))
-                                     .arg(m_slotMinutes));
-            return false;
-        }
-    }
     return true;
 }
 

@@ -18,6 +18,9 @@ struct IntervalRefusal
     QString reason;
     // "line 4: \"08:10\" is not on a 30-minute slot boundary".
     QString text() const;
+    // A cell's text as a reason quotes it: in double quotes, cut after 24
+    // characters.
+    static QString quoted(const QString &text);
 };
 
 // One time slot of an interval file, in the file's slot length. A slot
@@ -83,11 +86,6 @@ private:
     bool readHeader(const QString &line);
     bool readRow(const QString &line, int lineNumber, std::vector<Row> &rows);
     bool placeRows(const std::vector<Row> &rows, int chosenMinutes);
-    // The slot length (`at`: each row's second from midnight of the first
-    // row's day), every row on its boundary.
-    bool takeSlotLength(const std::vector<Row> &rows, const std::vector<long long> &at, int chosenMinutes);
-    // The length the intervals' ends give, or 0 without ends; -1 refused.
-    int rangeMinutes(const std::vector<Row> &rows);
     void refuse(int line, const QString &reason);
     int columnOf(IntervalColumn::Role role) const;
 

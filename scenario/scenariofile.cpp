@@ -324,7 +324,8 @@ QStringList replacedTimes(const QStringList &lines, const std::pair<QString, QSt
         {EndLine, Field::MaskEdit7, QStringLiteral("end"), loaded.second},
     };
     for (const auto &[line, field, what, text] : times) {
-        const bool readable = Calc::ClockTextToMinutes(text) || (field == Field::MaskEdit7 && text == Calc::EndOfDayText);
+        const bool readable =
+            Calc::ClockTextToMinutes(text) || (field == Field::MaskEdit7 && text == Calc::EndOfDayText);
         if (readable || inputs.text(field) == text)
             continue;
         warnings << QStringLiteral("The %1 time %2 in the file is not a time of day: %3 is used")

@@ -20,3 +20,5 @@ std::optional<int> DialogService::chooseAmong(const QString &text, const QString
 {
     return confirm(text) ? std::optional<int>(0) : std::nullopt;
 }
+
+void DialogService::fileUsed(const QString &) {}

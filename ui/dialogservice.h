@@ -77,6 +77,9 @@ public:
     // default) or Cancel (also taken by Escape): the index of the choice,
     // none on Cancel. Without buttons of its own, confirm() taking the first.
     virtual std::optional<int> chooseAmong(const QString &text, const QStringList &choices);
+    // A file was saved or loaded (through a dialog or not: a file named on
+    // the command line, Reopen): the next file dialog starts in its folder.
+    virtual void fileUsed(const QString &path);
     // Reports an error that a handler does not handle itself.
     void error(const QString &message) { showErrorBox(StandardErrorText(message)); }
 };

@@ -107,10 +107,15 @@ QString MessageBoxDialogService::runFileDialog(QFileDialog *dialog, const FileDi
     if (answer != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
     const QString chosen = dialog->selectedFiles().constFirst();
-    m_lastFolder = QFileInfo(chosen).absolutePath();
+    fileUsed(chosen);
+    return chosen;
+}
+
+void MessageBoxDialogService::fileUsed(const QString &path)
+{
+    m_lastFolder = QFileInfo(path).absolutePath();
     if (m_settings)
         m_settings->setValue(LastFolderKey, m_lastFolder);
-    return chosen;
 }
 
 QString MessageBoxDialogService::chooseOpenFile(const FileDialogSetup &setup)

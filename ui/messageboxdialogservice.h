@@ -34,6 +34,7 @@ public:
     void showErrorDialog(const QString &text) override;
     SaveChoice askSaveChanges(const QString &text) override;
     std::optional<int> chooseAmong(const QString &text, const QStringList &choices) override;
+    void fileUsed(const QString &path) override;
     std::optional<std::vector<ShiftType>> editShiftTypes(const std::vector<ShiftType> &current, const ShiftDay &day,
                                                          const QString &windowCaption) override;
     std::optional<PlanningOptions> editPlanningOptions(const PlanningOptions &current,
