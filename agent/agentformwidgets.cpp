@@ -239,19 +239,18 @@ QWidget *AgentFormWidgets::buildSlotButtons(QWidget *parent)
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     auto *slotLayout = new QHBoxLayout(Bevel1);
     slotLayout->setContentsMargins(4, 0, 4, 0);
-    RadioButton3 = new QRadioButton(QStringLiteral("15 min"), Bevel1);
-    RadioButton1 = new QRadioButton(QStringLiteral("30 min"), Bevel1);
-    RadioButton2 = new QRadioButton(QStringLiteral("60 min"), Bevel1);
-    RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    // A button per slot length, its id the length's minutes.
     slotButtons = new QButtonGroup(Bevel1);
-    for (SlotLength length : SlotLengths) {
-        QRadioButton *button = slotButton(length);
-        SetHint(button, QStringLiteral("Choose 15, 30 or 60 minute time slots"));
+    for (const SlotLengthInfo &info : SlotLengthTable) {
+        auto *button = new QRadioButton(QString(info.caption), Bevel1);
+        button->setObjectName(QString(info.buttonName));
+        SetHint(button, QStringLiteral("Choose %1 minute time slots").arg(SlotMinutesListText()));
         slotLayout->addWidget(button);
-        slotButtons->addButton(button);
+        slotButtons->addButton(button, info.minutes());
     }
+    RadioButton3 = slotButton(SlotLength::Quarter);
+    RadioButton1 = slotButton(SlotLength::HalfHour);
+    RadioButton2 = slotButton(SlotLength::Hour);
     return Bevel1;
 }
 
@@ -334,13 +333,5 @@ void AgentFormWidgets::showSlotButtons(std::optional<SlotLength> checked)
 
 QRadioButton *AgentFormWidgets::slotButton(SlotLength length) const
 {
-    switch (length) {
-    case SlotLength::Quarter:
-        return RadioButton3;
-    case SlotLength::HalfHour:
-        return RadioButton1;
-    case SlotLength::Hour:
-        break;
-    }
-    return RadioButton2;
+    return static_cast<QRadioButton *>(slotButtons->button(minutesOf(length)));
 }

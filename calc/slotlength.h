@@ -17,7 +17,8 @@ enum class SlotLength { Quarter = 15, HalfHour = 30, Hour = 60 };
 struct SlotLengthInfo
 {
     SlotLength length;
-    QLatin1String caption; // the window's button
+    QLatin1String caption;    // the window's button
+    QLatin1String buttonName; // and its object name
     // The scenario file's slot-length line: "0" or "1". A length that
     // shares its code with an older one is also written as an option line.
     QLatin1String fileCode;
@@ -31,9 +32,9 @@ struct SlotLengthInfo
 
 // From the shortest up, as the window offers them.
 inline constexpr SlotLengthInfo SlotLengthTable[] = {
-    {SlotLength::Quarter, QLatin1String("15 min"), QLatin1String("0"), true},
-    {SlotLength::HalfHour, QLatin1String("30 min"), QLatin1String("0"), false},
-    {SlotLength::Hour, QLatin1String("60 min"), QLatin1String("1"), false},
+    {SlotLength::Quarter, QLatin1String("15 min"), QLatin1String("RadioButton3"), QLatin1String("0"), true},
+    {SlotLength::HalfHour, QLatin1String("30 min"), QLatin1String("RadioButton1"), QLatin1String("0"), false},
+    {SlotLength::Hour, QLatin1String("60 min"), QLatin1String("RadioButton2"), QLatin1String("1"), false},
 };
 
 // The lengths alone, in the table's order.

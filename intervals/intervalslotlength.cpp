@@ -4,6 +4,7 @@
 #include "slotlength.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -20,10 +21,11 @@ int rangeMinutes(const std::vector<IntervalSlotLength::Row> &rows, std::optional
             continue;
         const int seconds = ((*row.endSecond - row.second) % SecondsPerDay + SecondsPerDay) % SecondsPerDay;
         if (seconds % 60 != 0 || !slotLengthOfMinutes(seconds / 60)) {
-            refusal = IntervalRefusal{row.line, QStringLiteral("%1 is an interval of %2 minutes: slots are 15, 30 "
-                                                               "or 60 minutes long")
+            refusal = IntervalRefusal{row.line, QStringLiteral("%1 is an interval of %2 minutes: slots are %3 "
+                                                               "minutes long")
                                                     .arg(IntervalRefusal::quoted(row.timeText))
-                                                    .arg(seconds / 60.0)};
+                                                    .arg(seconds / 60.0)
+                                                    .arg(SlotMinutesListText())};
             return -1;
         }
         if (minutes != 0 && seconds / 60 != minutes) {
@@ -39,6 +41,18 @@ int rangeMinutes(const std::vector<IntervalSlotLength::Row> &rows, std::optional
     return minutes;
 }
 
+// The minutes of the longest slot length that `fits`; the shortest's when
+// none does.
+template <typename Fits>
+int LongestLength(const Fits &fits)
+{
+    for (auto info = std::rbegin(SlotLengthTable); info != std::rend(SlotLengthTable); ++info) {
+        if (fits(*info))
+            return info->minutes();
+    }
+    return SlotLengthTable[0].minutes();
+}
+
 } // namespace
 
 IntervalSlotLength IntervalSlotLength::decide(const std::vector<Row> &rows, int chosenMinutes)
@@ -52,12 +66,13 @@ IntervalSlotLength IntervalSlotLength::decide(const std::vector<Row> &rows, int 
             closest = i;
         }
     }
-    if (gap < 15 * 60) {
+    if (gap < SlotLengthTable[0].spacingSeconds()) {
         length.refusal = IntervalRefusal{rows[closest].line,
                                          QStringLiteral("%1 is only %2 minutes after the time above it: slots are "
-                                                        "15, 30 or 60 minutes long")
+                                                        "%3 minutes long")
                                              .arg(IntervalRefusal::quoted(rows[closest].timeText))
-                                             .arg(gap / 60.0)};
+                                             .arg(gap / 60.0)
+                                             .arg(SlotMinutesListText())};
         return length;
     }
     const int ranged = rangeMinutes(rows, length.refusal);
@@ -71,10 +86,10 @@ IntervalSlotLength IntervalSlotLength::decide(const std::vector<Row> &rows, int 
         fitted = ranged;
         length.reason = QStringLiteral("the intervals' ends");
     } else if (rows.size() == 1) {
-        fitted = rows[0].at % 3600 == 0 ? 60 : rows[0].at % 1800 == 0 ? 30 : 15;
+        fitted = LongestLength([&](const SlotLengthInfo &info) { return rows[0].at % info.spacingSeconds() == 0; });
         length.reason = QStringLiteral("one interval alone, the longest slot its start begins");
     } else {
-        fitted = gap >= 3600 ? 60 : gap >= 1800 ? 30 : 15;
+        fitted = LongestLength([&](const SlotLengthInfo &info) { return gap >= info.spacingSeconds(); });
         length.reason = QStringLiteral("the rows' closest spacing");
     }
     length.minutes = fitted;
