@@ -143,6 +143,15 @@ void ShiftPlanWindowTest::planPrintsAsAReport()
         texts << t.text;
     for (const char *expected : {"Shift Plan", "SHIFTS", "COVER", "PAID AGENT-HOURS", "Proven optimal"})
         QVERIFY2(texts.contains(QString::fromLatin1(expected)), expected);
+    // The chart the window shows, under the last line, within the page.
+    QCOMPARE(canvas->charts.size(), 1);
+    const RecordingCanvas::Chart &chart = canvas->charts[0];
+    QCOMPARE(chart.model.series.size(), window->chart()->model().series.size());
+    for (std::size_t i = 0; i < chart.model.series.size(); ++i)
+        for (std::size_t p = 0; p < chart.model.series[i].points.size(); ++p)
+            QCOMPARE(chart.model.series[i].points[p].y, window->chart()->model().series[i].points.at(p).y);
+    QVERIFY(chart.page > canvas->texts.back().page || chart.rect.top() > canvas->texts.back().y);
+    QVERIFY(QRect(0, 0, 4792, 6851).contains(chart.rect));
 }
 
 // The service-level goal plans both goals: the comparison shows both, the
