@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QToolButton>
@@ -36,6 +37,7 @@ private slots:
     void rosterIsRefusedOnceTheSlotsChanged();
     void planPrintsAsAReport();
     void serviceGoalComparesBothPlansAndUsesItsOwn();
+    void paneGivesTheTablesMostOfItsHeight();
 
 private:
     // Solves in `window` and waits for the thread to end.
@@ -187,6 +189,25 @@ void ShiftPlanWindowTest::serviceGoalComparesBothPlansAndUsesItsOwn()
 
     window->goalBox()->setCurrentIndex(0);
     QVERIFY(window->plan() && !window->plan()->serviceGoal);
+}
+
+// The tables take most of a tall pane, the chart the rest; the busy bar has
+// its own row with the status, away from the goal box.
+void ShiftPlanWindowTest::paneGivesTheTablesMostOfItsHeight()
+{
+    QVERIFY(solveAndWait(window));
+    QWidget *frame = window->window() == window ? window : window->parentWidget();
+    frame->resize(1000, 800);
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    QVERIFY2(window->shiftTable()->height() >= window->height() / 2,
+             qPrintable(QStringLiteral("%1 of %2").arg(window->shiftTable()->height()).arg(window->height())));
+    QVERIFY(window->chart()->height() >= window->height() / 4);
+    auto *busy = window->findChild<QProgressBar *>();
+    QVERIFY(busy);
+    const QRect goal(window->goalBox()->mapTo(window, QPoint()), window->goalBox()->size());
+    const QRect bar(busy->mapTo(window, QPoint()), busy->size());
+    QVERIFY(bar.top() >= goal.bottom());
 }
 
 QTEST_MAIN(ShiftPlanWindowTest)
