@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QThread>
 #include <QToolButton>
@@ -58,17 +59,16 @@ ShiftPlanWindow::ShiftPlanWindow(ShiftPlanOwner &owner, DialogService &dialogs, 
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(buildToolBar());
 
+    // The status line has the row to itself, the busy bar at its end.
     auto *statusRow = new QHBoxLayout;
     m_status = new QLabel(QStringLiteral("No plan yet: set the shift types (Ctrl+T) and solve (F5)."), this);
     m_status->setWordWrap(true);
     m_status->setAccessibleName(QStringLiteral("Solver status"));
     m_busy = new QProgressBar(this);
     m_busy->setRange(0, 0);
-    m_busy->setMaximumWidth(160);
+    m_busy->setFixedWidth(m_busy->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
     m_busy->setAccessibleName(QStringLiteral("Solving"));
     statusRow->addWidget(m_status, 1);
-    statusRow->addWidget(buildGoalChoice());
-    statusRow->addWidget(m_goal);
     statusRow->addWidget(m_busy);
     outer->addLayout(statusRow);
     m_comparison = new QLabel(this);
@@ -77,15 +77,25 @@ ShiftPlanWindow::ShiftPlanWindow(ShiftPlanOwner &owner, DialogService &dialogs, 
     m_comparison->hide();
     outer->addWidget(m_comparison);
 
-    auto *tables = new QHBoxLayout;
-    m_shifts = makeTable(this, ShiftPlanText::shiftHeadings(), QStringLiteral("Shifts"));
-    m_cover = makeTable(this, ShiftPlanText::coverHeadings(), QStringLiteral("Cover per slot"));
+    // The tables take three fifths of the pane and the chart the rest; the
+    // splitter lets the planner move the line between them.
+    auto *pane = new QSplitter(Qt::Vertical, this);
+    pane->setChildrenCollapsible(false);
+    auto *tablesBox = new QWidget(pane);
+    auto *tables = new QHBoxLayout(tablesBox);
+    tables->setContentsMargins(0, 0, 0, 0);
+    m_shifts = makeTable(tablesBox, ShiftPlanText::shiftHeadings(), QStringLiteral("Shifts"));
+    m_cover = makeTable(tablesBox, ShiftPlanText::coverHeadings(), QStringLiteral("Cover per slot"));
     tables->addWidget(m_shifts, 3);
     tables->addWidget(m_cover, 2);
-    outer->addLayout(tables, 1);
-    m_chart = new ChartWidget(this);
+    m_chart = new ChartWidget(pane);
     m_chart->setAccessibleName(QStringLiteral("Required and staffed agents"));
-    outer->addWidget(m_chart, 1);
+    pane->addWidget(tablesBox);
+    pane->addWidget(m_chart);
+    pane->setStretchFactor(0, 3);
+    pane->setStretchFactor(1, 2);
+    pane->setSizes({3000, 2000});
+    outer->addWidget(pane, 1);
     BuildShiftPlanChart(m_chart->model(), ShiftPlan());
     m_totals = new QLabel(this);
     m_totals->setAccessibleName(QStringLiteral("Totals"));
@@ -123,6 +133,9 @@ QHBoxLayout *ShiftPlanWindow::buildToolBar()
     connect(m_cancelButton, &QToolButton::clicked, this, [this] { cancelSolve(); });
     connect(m_rosterButton, &QToolButton::clicked, this, [this] { useAsRoster(); });
     connect(m_printButton, &QToolButton::clicked, this, [this] { print(); });
+    bar->addSpacing(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 2);
+    bar->addWidget(buildGoalChoice());
+    bar->addWidget(m_goal);
     bar->addStretch(1);
     auto *limitLabel = new QLabel(QStringLiteral("Time &limit (s):"), this);
     m_timeLimit = new QSpinBox(this);

@@ -58,6 +58,7 @@ public:
     // no other.
     const std::optional<ShiftPlan> &plan() const;
     QComboBox *goalBox() const { return m_goal; }
+    QToolButton *printButton() const { return m_printButton; }
     QLabel *comparisonLabel() const { return m_comparison; }
     QLabel *statusLabel() const { return m_status; }
     QTableWidget *shiftTable() const { return m_shifts; }

@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "mainmenus.h"
 
+#include "menukey.h"
 #include "planningmenuactions.h"
 #include "reopenmenu.h"
+#include "shiftplanwindow.h"
 #include "tagentform.h"
+#include "tlumchart.h"
 #include "tmainform.h"
 #include "windowmenu.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolButton>
 
 MainMenus::MainMenus(TMainForm &main, QMdiArea *area, DialogService &dialogs)
 {
@@ -20,24 +26,74 @@ MainMenus::MainMenus(TMainForm &main, QMdiArea *area, DialogService &dialogs)
     buildHelpMenu(main);
 }
 
+QAbstractButton *MainMenus::printButtonOf(QWidget *window)
+{
+    if (auto *form = qobject_cast<TAgentForm *>(window))
+        return form->widgets().SpeedButton3;
+    if (auto *chart = qobject_cast<TLumChart *>(window))
+        return chart->printButton();
+    if (auto *plan = qobject_cast<ShiftPlanWindow *>(window))
+        return plan->printButton();
+    return nullptr;
+}
+
 void MainMenus::buildFileMenu(TMainForm &main, DialogService &dialogs)
 {
     QMenu *file = main.menuBar()->addMenu(QStringLiteral("&File"));
-    QObject::connect(file->addAction(QStringLiteral("New A&gent Window")), &QAction::triggered, &main,
-                     [&main] { main.NewAgentWindow1Click(); });
-    m_reopen = new ReopenMenu(file->addMenu(QStringLiteral("Re&open")), dialogs, &main);
+    QAction *newWindow = file->addAction(QStringLiteral("New A&gent Window"));
+    newWindow->setShortcut(QKeySequence::New);
+    QObject::connect(newWindow, &QAction::triggered, &main, [&main] { main.NewAgentWindow1Click(); });
+    // The agent window's own commands, on the window that is current.
+    const auto onForm = [&main](void (TAgentForm::*command)()) {
+        return [&main, command] {
+            if (TAgentForm *form = main.activeAgentForm())
+                (form->*command)();
+        };
+    };
+    QAction *open = file->addAction(QStringLiteral("&Open..."));
+    ShowChildKey(open, QKeySequence::Open);
+    QObject::connect(open, &QAction::triggered, &main, onForm(&TAgentForm::SpeedButton5Click));
+    m_reopen = new ReopenMenu(file->addMenu(QStringLiteral("R&eopen")), dialogs, &main);
     QObject::connect(m_reopen, &ReopenMenu::openRequested, &main,
                      [&main](const QString &path) { main.ReopenScenarioWindow(path); });
     QObject::connect(file, &QMenu::aboutToShow, m_reopen, &ReopenMenu::refresh);
-    QObject::connect(file->addAction(QStringLiteral("&Recalculate")), &QAction::triggered, &main,
-                     [&main] { main.Recalculate1Click(); });
+    QAction *save = file->addAction(QStringLiteral("&Save"));
+    ShowChildKey(save, QKeySequence::Save);
+    QObject::connect(save, &QAction::triggered, &main, onForm(&TAgentForm::SpeedButton4Click));
+    // Save As asks for the name, as Save does: the window's own file is
+    // offered and another one is asked about before it is replaced.
+    QAction *saveAs = file->addAction(QStringLiteral("Save &As..."));
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QObject::connect(saveAs, &QAction::triggered, &main, onForm(&TAgentForm::SpeedButton4Click));
+    QAction *print = file->addAction(QStringLiteral("Pri&nt..."));
+    ShowChildKey(print, QKeySequence::Print);
+    QObject::connect(print, &QAction::triggered, &main, [&main] {
+        const QMdiSubWindow *child = main.findChild<QMdiArea *>()->currentSubWindow();
+        if (QAbstractButton *button = child ? printButtonOf(child->widget()) : nullptr)
+            button->click();
+    });
+    QAction *recalculate = file->addAction(QStringLiteral("&Recalculate"));
+    ShowChildKey(recalculate, QKeySequence(Qt::Key_F9));
+    QObject::connect(recalculate, &QAction::triggered, &main, [&main] { main.Recalculate1Click(); });
     // The planning commands act on the active agent window.
     m_planning = new PlanningMenuActions(file, [&main] { return main.activeAgentForm(); }, &main);
-    QObject::connect(file->addAction(QStringLiteral("&Close")), &QAction::triggered, &main,
-                     [&main] { main.Close1Click(); });
+    QAction *close = file->addAction(QStringLiteral("&Close"));
+    ShowChildKey(close, QKeySequence(Qt::CTRL | Qt::Key_F4)); // the child window's own
+    QObject::connect(close, &QAction::triggered, &main, [&main] { main.Close1Click(); });
     file->addSeparator();
-    QObject::connect(file->addAction(QStringLiteral("E&xit")), &QAction::triggered, &main,
-                     [&main] { main.Exit1Click(); });
+    QAction *exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QObject::connect(exit, &QAction::triggered, &main, [&main] { main.Exit1Click(); });
+    // Items that need an agent window, or a window that prints, are
+    // enabled while there is one.
+    QObject::connect(file, &QMenu::aboutToShow, &main, [&main, open, save, saveAs, print] {
+        const bool form = main.activeAgentForm() != nullptr;
+        for (QAction *action : {open, save, saveAs})
+            action->setEnabled(form);
+        const QMdiSubWindow *child = main.findChild<QMdiArea *>()->currentSubWindow();
+        const QAbstractButton *button = child ? printButtonOf(child->widget()) : nullptr;
+        print->setEnabled(button && button->isEnabled());
+    });
 }
 
 void MainMenus::buildEditMenu(TMainForm &main)
@@ -45,7 +101,8 @@ void MainMenus::buildEditMenu(TMainForm &main)
     QMenu *edit = main.menuBar()->addMenu(QStringLiteral("&Edit"));
     // The key, Ctrl+Z, is the agent window's own, as its other keys are;
     // the item shows it.
-    QAction *undo = edit->addAction(QStringLiteral("&Undo\tCtrl+Z"));
+    QAction *undo = edit->addAction(QStringLiteral("&Undo"));
+    ShowChildKey(undo, QKeySequence(Qt::CTRL | Qt::Key_Z));
     QObject::connect(undo, &QAction::triggered, &main, [&main] {
         if (TAgentForm *form = main.activeAgentForm())
             form->Undo1Click();
@@ -60,11 +117,14 @@ void MainMenus::buildEditMenu(TMainForm &main)
 void MainMenus::buildHelpMenu(TMainForm &main)
 {
     QMenu *help = main.menuBar()->addMenu(QStringLiteral("&Help"));
-    QObject::connect(help->addAction(QStringLiteral("&Contents")), &QAction::triggered, &main,
-                     [&main] { main.Contents1Click(); });
-    QObject::connect(help->addAction(QStringLiteral("&Index")), &QAction::triggered, &main,
-                     [&main] { main.TopicSearch1Click(); });
+    QAction *contents = help->addAction(QStringLiteral("&Contents"));
+    ShowChildKey(contents, QKeySequence::HelpContents); // F1 opens the current window's page itself
+    QObject::connect(contents, &QAction::triggered, &main, [&main] { main.Contents1Click(); });
+    QAction *index = help->addAction(QStringLiteral("&Index"));
+    index->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
+    QObject::connect(index, &QAction::triggered, &main, [&main] { main.TopicSearch1Click(); });
     help->addSeparator();
-    QObject::connect(help->addAction(QStringLiteral("&About")), &QAction::triggered, &main,
-                     [&main] { main.About1Click(); });
+    QAction *about = help->addAction(QStringLiteral("&About"));
+    about->setShortcut(QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F1));
+    QObject::connect(about, &QAction::triggered, &main, [&main] { main.About1Click(); });
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "planningmenuactions.h"
 
+#include "menukey.h"
 #include "planningcommand.h"
 #include "slottimescommand.h"
 #include "tagentform.h"
@@ -12,21 +13,32 @@ PlanningMenuActions::PlanningMenuActions(QMenu *file, ActiveForm activeForm, QOb
     : QObject(parent)
     , m_activeForm(std::move(activeForm))
 {
-    // "Re&open" has the O, so the options take the P. The items carry no
-    // shortcut key: the agent window has its own (Ctrl+Shift+O).
+    // The options take the P. Their key is the
+    // agent window's own (Ctrl+Shift+O): the item only shows it.
     m_planning = file->addAction(QStringLiteral("&Planning Options..."));
+    ShowChildKey(m_planning, PlanningCommand::OptionsKey);
     connect(m_planning, &QAction::triggered, this, [this] { editOptions(); });
-    m_roster = file->addAction(QStringLiteral("Ro&ster Columns"));
+    // The switches turn the active window's columns over from what they
+    // are, whichever window the check mark was last shown for.
+    m_roster = file->addAction(QStringLiteral("Roster Co&lumns"));
     m_roster->setCheckable(true);
-    connect(m_roster, &QAction::triggered, this,
-            [this](bool checked) { onActiveForm([checked](TAgentForm &form) { form.planning().setRosterColumns(checked); }); });
+    m_roster->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    connect(m_roster, &QAction::triggered, this, [this] {
+        onActiveForm([](TAgentForm &form) {
+            form.planning().setRosterColumns(!form.scenario().inputs().rosterColumnsShown());
+        });
+    });
     m_importIntervals = file->addAction(QStringLiteral("&Import Intervals..."));
+    m_importIntervals->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     connect(m_importIntervals, &QAction::triggered, this,
             [this] { onActiveForm([](TAgentForm &form) { form.slotTimes().importIntervals(); }); });
     m_slotTimes = file->addAction(QStringLiteral("Slot &Time Columns"));
     m_slotTimes->setCheckable(true);
-    connect(m_slotTimes, &QAction::triggered, this, [this](bool checked) {
-        onActiveForm([checked](TAgentForm &form) { form.slotTimes().setSlotTimesColumns(checked); });
+    m_slotTimes->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    connect(m_slotTimes, &QAction::triggered, this, [this] {
+        onActiveForm([](TAgentForm &form) {
+            form.slotTimes().setSlotTimesColumns(!form.scenario().inputs().slotTimesColumnsShown());
+        });
     });
     connect(file, &QMenu::aboutToShow, this, &PlanningMenuActions::update);
 }

@@ -16,6 +16,8 @@ WindowMenu::WindowMenu(QMenu *menu, QMdiArea *area, QObject *parent)
 {
     m_tileAction = new QAction(QStringLiteral("&Tile"), this);
     m_cascadeAction = new QAction(QStringLiteral("&Cascade"), this);
+    m_tileAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F4));
+    m_cascadeAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5));
     connect(m_tileAction, &QAction::triggered, this, [this] { tile(); });
     connect(m_cascadeAction, &QAction::triggered, this, [this] { cascade(); });
     connect(m_menu, &QMenu::aboutToShow, this, &WindowMenu::update);
@@ -59,6 +61,12 @@ void WindowMenu::tile()
     // cannot be made narrow enough partly out of view). No window is made
     // smaller than its minimum size: windows that do not fit run on below,
     // and the workspace's scroll bars reach them.
+    // A maximised child is restored first: while one is maximised the area
+    // keeps every child it shows maximised, and the tiles would not hold.
+    for (QMdiSubWindow *child : m_area->subWindowList()) {
+        if (child->isMaximized())
+            child->showNormal();
+    }
     QList<QMdiSubWindow *> children;
     QList<QSize> minimumSizes;
     for (QMdiSubWindow *child : m_area->subWindowList()) {
@@ -79,11 +87,8 @@ void WindowMenu::tile()
         area.setWidth(area.width() - m_area->verticalScrollBar()->sizeHint().width());
         tiles = HorizontalTiles(area, minimumSizes);
     }
-    for (int i = 0; i < children.size(); ++i) {
-        if (children.at(i)->isMaximized())
-            children.at(i)->showNormal();
+    for (int i = 0; i < children.size(); ++i)
         children.at(i)->setGeometry(tiles.at(i));
-    }
 }
 
 void WindowMenu::cascade()

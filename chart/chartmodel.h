@@ -44,6 +44,10 @@ struct ChartSeries
     bool marksVisible = true; // value labels at the points
     ChartVerticalAxis axis = ChartVerticalAxis::Left;
     std::vector<ChartPoint> points;
+    // A line held level across each point's slot (half a step either side
+    // of its x) that rises or falls at the slot's edges: a value per slot,
+    // such as the agents staffed. Otherwise the points are joined straight.
+    bool steps = false;
 };
 
 struct ChartAxis
@@ -58,6 +62,10 @@ struct ChartAxis
     // of this many positions (4 quarter hours make an hour); 1 keeps the
     // engine's own steps.
     int labelGroup = 1;
+    // An automatic scale reaches at least this share of the data's span
+    // above its highest value (0.1: a tenth), so that the peak stays clear
+    // of the top edge.
+    double headroom = 0;
 };
 
 struct ChartWall

@@ -68,8 +68,14 @@ ChartScale AutomaticScale(double dataMin, double dataMax, int maxDivisions)
 ChartScale ResolveScale(const ChartAxis &axis, bool hasData, double dataMin, double dataMax, int maxDivisions)
 {
     const bool ownRange = std::isfinite(axis.minimum) && std::isfinite(axis.maximum) && axis.maximum > axis.minimum;
-    if (axis.automatic || !ownRange)
-        return hasData ? AutomaticScale(dataMin, dataMax, maxDivisions) : AutomaticScale(0, 10, maxDivisions);
+    if (axis.automatic || !ownRange) {
+        if (!hasData)
+            return AutomaticScale(0, 10, maxDivisions);
+        // The span counts from zero, which the automatic scale always covers.
+        const double span = std::max(dataMax, 0.0) - std::min(dataMin, 0.0);
+        const double room = axis.headroom > 0 && std::isfinite(span) ? axis.headroom * span : 0;
+        return AutomaticScale(dataMin, dataMax + (std::isfinite(dataMax + room) ? room : 0), maxDivisions);
+    }
     ChartScale scale;
     scale.minimum = axis.minimum;
     scale.maximum = axis.maximum;

@@ -109,10 +109,19 @@ std::vector<QPolygonF> ChartVisibleRuns(const ChartLayout &layout, const ChartAx
 {
     const ValueWindow window(layout, axis);
     const auto toPixels = [&](QPointF v) { return QPointF(layout.bottom.map(v.x()), axis.map(v.y())); };
+    // A stepped line is the straight line through each slot's two edges.
+    std::vector<ChartPoint> edges;
+    if (series.steps) {
+        edges.reserve(2 * series.points.size());
+        for (const ChartPoint &point : series.points) {
+            edges.push_back({point.x - 0.5, point.y, QString(), QColor()});
+            edges.push_back({point.x + 0.5, point.y, QString(), QColor()});
+        }
+    }
     std::vector<QPolygonF> runs;
     QPolygonF run;
     const ChartPoint *previous = nullptr;
-    for (const ChartPoint &point : series.points) {
+    for (const ChartPoint &point : series.steps ? edges : series.points) {
         if (!ChartPointUsable(point)) {
             previous = nullptr;
             continue;

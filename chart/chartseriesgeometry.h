@@ -27,6 +27,7 @@ double ChartBaseline(const ChartAxisGeometry &axis, const ChartLayout &layout);
 bool ChartBarEnd(const ChartLayout &layout, const ChartAxisGeometry &axis, const ChartPoint &point, QPointF &end);
 // The pieces of a series' line within the axes' ranges: a line leaving the
 // range is cut where it crosses the axis' end and a new piece starts where
-// it comes back; a point that is not usable also breaks the line.
+// it comes back; a point that is not usable also breaks the line. A stepped
+// series runs level across each slot and upright at the slots' edges.
 std::vector<QPolygonF> ChartVisibleRuns(const ChartLayout &layout, const ChartAxisGeometry &axis,
                                         const ChartSeries &series);

@@ -11,6 +11,7 @@ void BuildShiftPlanChart(ChartModel &model, const ShiftPlan &plan)
     model.view3D = false;
     model.bottomAxis.title = QStringLiteral("Time");
     model.leftAxis.title = QStringLiteral("Agents");
+    model.leftAxis.headroom = 0.1;
     ChartSeries required{QStringLiteral("Required"), QStringLiteral("Agents required"), QString(),
                          ChartSeriesStyle::Bar, QColor(0x80, 0xa0, 0xd0), false, ChartVerticalAxis::Left, {}};
     ChartSeries staffed{QStringLiteral("Staffed"), QStringLiteral("Agents staffed"), QString(),
@@ -22,5 +23,6 @@ void BuildShiftPlanChart(ChartModel &model, const ShiftPlan &plan)
         required.points.push_back({x, static_cast<double>(slot.required), label, required.colour});
         staffed.points.push_back({x, static_cast<double>(slot.staffed), label, staffed.colour});
     }
+    staffed.steps = true; // the agents staffed stay the same through a slot
     model.series = {required, staffed};
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "printercanvas.h"
 
+#include "chartpainter.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -77,6 +79,15 @@ void PrinterCanvas::drawText(int x, int y, const QString &text)
     if (!m_painter.isActive())
         throw PrinterError("the printer is no longer accepting output");
     m_painter.drawText(x, y + QFontMetrics(m_font, &m_printer).ascent(), text);
+    runAbortProcedure();
+}
+
+void PrinterCanvas::drawChart(const QRect &rect, const ChartModel &model)
+{
+    if (!m_painter.isActive())
+        throw PrinterError("the printer is no longer accepting output");
+    PaintChart(m_painter, rect, model);
+    // The chart leaves the painter's font and pen as it found them.
     runAbortProcedure();
 }
 

@@ -33,6 +33,7 @@ public:
     int textWidth(const QString &text) const override;
     int textHeight(const QString &text) const override;
     void drawText(int x, int y, const QString &text) override;
+    void drawChart(const QRect &rect, const ChartModel &model) override;
     void beginDocument() override;
     void newPage() override;
     bool endDocument() override;

@@ -35,6 +35,11 @@ void RecordingCanvas::drawText(int x, int y, const QString &text)
         afterText(static_cast<int>(texts.size()));
 }
 
+void RecordingCanvas::drawChart(const QRect &rect, const ChartModel &model)
+{
+    charts.append({m_page, rect, model});
+}
+
 void RecordingCanvas::beginDocument()
 {
     if (failBegin)

@@ -22,6 +22,12 @@ public:
         QString text;
         PrinterFont font;
     };
+    struct Chart
+    {
+        int page;
+        QRect rect;
+        ChartModel model;
+    };
 
     RecordingCanvas(double pixelsPerInchX, double pixelsPerInchY, int pageWidth, int pageHeight);
 
@@ -33,6 +39,7 @@ public:
     int textWidth(const QString &text) const override;
     int textHeight(const QString &text) const override;
     void drawText(int x, int y, const QString &text) override;
+    void drawChart(const QRect &rect, const ChartModel &model) override;
     void beginDocument() override;
     void newPage() override;
     bool endDocument() override;
@@ -45,6 +52,7 @@ public:
     const PrinterFont &font() const { return m_font; }
 
     QList<Text> texts;
+    QList<Chart> charts;
     int pagesBegun = 0; // pages begun after page 1
     bool documentBegun = false;
     bool documentEnded = false;

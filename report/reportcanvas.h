@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "chartmodel.h"
 #include "printererror.h"
 #include "printerfont.h"
 
+#include <QRect>
 #include <QString>
 
 // The printer as the report sees it. Positions are printer pixels with the
@@ -27,6 +29,8 @@ public:
     // Draws the text with its top-left corner at (x, y). Throws PrinterError
     // when the printer reports a failure.
     virtual void drawText(int x, int y, const QString &text) = 0;
+    // Draws the chart into rect (printer pixels), as the window shows it.
+    virtual void drawChart(const QRect &rect, const ChartModel &model) = 0;
 
     // Document control. beginDocument starts page 1 and throws when the
     // document cannot be started; newPage throws PrinterError on failure.

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "chartmodel.h"
 #include "daytotalslines.h"
 
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class AgentScenario;
@@ -57,6 +59,8 @@ struct ReportContent
     bool shiftPlan = false;
     std::vector<Row> shiftCells;
     std::vector<Row> coverCells;
+    // The plan's chart, printed under the day's lines.
+    std::optional<ChartModel> chart;
 
     QString cell(int column, int row) const;
     // The texts of a row of the first table as printed: the nine with

@@ -240,9 +240,45 @@ void ReportLayout::printDayLines(const ReportContent &content)
         if (m_canvas.aborted())
             return;
         PrintItem(line.caption.toUpper(), false);
-        m_curX = ScaleX(300);
-        PrintItem(line.value, true);
+        const int valueX = ScaleX(300);
+        const QStringList parts = wrapped(line.value, m_pageNumberRight - valueX);
+        for (const QString &part : parts) {
+            m_curX = valueX;
+            if (!PrintItem(part, true))
+                return;
+        }
     }
+}
+
+QStringList ReportLayout::wrapped(const QString &text, int width) const
+{
+    QStringList lines;
+    QString line;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && m_canvas.textWidth(longer) > width) {
+            lines << line;
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    if (!line.isEmpty() || lines.isEmpty())
+        lines << line;
+    return lines;
+}
+
+void ReportLayout::printChart(const ReportContent &content)
+{
+    if (!content.chart || m_canvas.aborted())
+        return;
+    NewLine(1);
+    const int height = ScaleY(350);
+    if (m_curY + height > m_bottomLimit && !startPage())
+        return;
+    const QRect rect(ScaleX(50), m_curY, m_pageNumberRight - ScaleX(50), height);
+    m_canvas.drawChart(rect, *content.chart);
+    m_curY += height;
 }
 
 void ReportLayout::printStaleNote(const ReportContent &content)
@@ -265,6 +301,7 @@ void ReportLayout::printBody(const ReportContent &content)
         printTitledTable(QStringLiteral("SHIFTS"), content.shiftCells);
         printTitledTable(QStringLiteral("COVER"), content.coverCells);
         printDayLines(content);
+        printChart(content);
         return;
     }
     printHeadings(content);

@@ -64,8 +64,15 @@ private:
     // A table under its own title, headings a little right of the rows,
     // right-aligned in columns of 0.7 inch; empty cells are left blank.
     void printTitledTable(const QString &title, const std::vector<ReportContent::Row> &rows);
-    // The day's totals and roster figures, one caption and value a line.
+    // The day's totals and roster figures, one caption and value a line;
+    // a value too wide for the page goes on over further lines.
     void printDayLines(const ReportContent &content);
+    // The words of text in lines that fit `width` pixels in the current
+    // font; a word wider than that has a line of its own, uncut.
+    QStringList wrapped(const QString &text, int width) const;
+    // A shift plan's chart under what was printed, on a page of its own
+    // when it would reach below the bottom limit.
+    void printChart(const ReportContent &content);
     void printStaleNote(const ReportContent &content);
     // The page header at the top of a new page; false when a header text
     // was not drawn because the job was aborted.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shiftplanreport.h"
 
+#include "shiftplanchart.h"
 #include "shiftplantext.h"
 
 namespace {
@@ -37,5 +38,7 @@ ReportContent ShiftPlanReport(const ReportContent &base, const ShiftPlan &plan, 
         for (const auto &[caption, value] : ShiftPlanText::comparisonLines(*comparison))
             content.dayLines.push_back({caption, value});
     }
+    content.chart.emplace();
+    BuildShiftPlanChart(*content.chart, plan);
     return content;
 }

@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QToolButton>
@@ -36,6 +37,7 @@ private slots:
     void rosterIsRefusedOnceTheSlotsChanged();
     void planPrintsAsAReport();
     void serviceGoalComparesBothPlansAndUsesItsOwn();
+    void paneGivesTheTablesMostOfItsHeight();
 
 private:
     // Solves in `window` and waits for the thread to end.
@@ -143,6 +145,15 @@ void ShiftPlanWindowTest::planPrintsAsAReport()
         texts << t.text;
     for (const char *expected : {"Shift Plan", "SHIFTS", "COVER", "PAID AGENT-HOURS", "Proven optimal"})
         QVERIFY2(texts.contains(QString::fromLatin1(expected)), expected);
+    // The chart the window shows, under the last line, within the page.
+    QCOMPARE(canvas->charts.size(), 1);
+    const RecordingCanvas::Chart &chart = canvas->charts[0];
+    QCOMPARE(chart.model.series.size(), window->chart()->model().series.size());
+    for (std::size_t i = 0; i < chart.model.series.size(); ++i)
+        for (std::size_t p = 0; p < chart.model.series[i].points.size(); ++p)
+            QCOMPARE(chart.model.series[i].points[p].y, window->chart()->model().series[i].points.at(p).y);
+    QVERIFY(chart.page > canvas->texts.back().page || chart.rect.top() > canvas->texts.back().y);
+    QVERIFY(QRect(0, 0, 4792, 6851).contains(chart.rect));
 }
 
 // The service-level goal plans both goals: the comparison shows both, the
@@ -178,6 +189,25 @@ void ShiftPlanWindowTest::serviceGoalComparesBothPlansAndUsesItsOwn()
 
     window->goalBox()->setCurrentIndex(0);
     QVERIFY(window->plan() && !window->plan()->serviceGoal);
+}
+
+// The tables take most of a tall pane, the chart the rest; the busy bar has
+// its own row with the status, away from the goal box.
+void ShiftPlanWindowTest::paneGivesTheTablesMostOfItsHeight()
+{
+    QVERIFY(solveAndWait(window));
+    QWidget *frame = window->window() == window ? window : window->parentWidget();
+    frame->resize(1000, 800);
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    QVERIFY2(window->shiftTable()->height() >= window->height() / 2,
+             qPrintable(QStringLiteral("%1 of %2").arg(window->shiftTable()->height()).arg(window->height())));
+    QVERIFY(window->chart()->height() >= window->height() / 4);
+    auto *busy = window->findChild<QProgressBar *>();
+    QVERIFY(busy);
+    const QRect goal(window->goalBox()->mapTo(window, QPoint()), window->goalBox()->size());
+    const QRect bar(busy->mapTo(window, QPoint()), busy->size());
+    QVERIFY(bar.top() >= goal.bottom());
 }
 
 QTEST_MAIN(ShiftPlanWindowTest)

@@ -65,7 +65,7 @@ class MainFormTest : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void startsEmptyWithTheMenusAndNoShortcutKeys();
+    void startsEmptyWithTheMenusAndTheirKeys();
     void windowMenuListsTheChildWindowsWithTheActiveOneChecked();
     void recalculateAndCloseWithNoChildWindowDoNothing();
     void recalculateAndCloseActOnTheActiveChild();
@@ -110,7 +110,7 @@ void MainFormTest::cleanup()
     main.reset();
 }
 
-void MainFormTest::startsEmptyWithTheMenusAndNoShortcutKeys()
+void MainFormTest::startsEmptyWithTheMenusAndTheirKeys()
 {
     QCOMPARE(main->windowTitle(), QStringLiteral("Varnook"));
     QVERIFY(main->mdiArea()->subWindowList().isEmpty());
@@ -121,14 +121,29 @@ void MainFormTest::startsEmptyWithTheMenusAndNoShortcutKeys()
     QCOMPARE(menus.at(2)->text(), QStringLiteral("&Window"));
     QCOMPARE(menus.at(3)->text(), QStringLiteral("&Help"));
     QCOMPARE(actionTexts(menus.at(0)->menu()),
-             (QStringList{"New A&gent Window", "Re&open", "&Recalculate", "&Planning Options...", "Ro&ster Columns",
-                          "&Import Intervals...", "Slot &Time Columns", "&Close", "-", "E&xit"}));
+             (QStringList{"New A&gent Window", "&Open...", "R&eopen", "&Save", "Save &As...", "Pri&nt...",
+                          "&Recalculate", "&Planning Options...", "Roster Co&lumns", "&Import Intervals...",
+                          "Slot &Time Columns", "&Close", "-", "E&xit"}));
     QCOMPARE(actionTexts(menus.at(3)->menu()), (QStringList{"&Contents", "&Index", "-", "&About"}));
     main->menus().window()->update();
     QCOMPARE(actionTexts(main->menus().window()->menu()), (QStringList{"&Tile", "&Cascade"}));
+    // Every item but a submenu shows a key of its own, and within a menu no
+    // two items share an access key.
+    QSet<QKeySequence> keys;
     for (const QAction *menu : menus) {
-        for (const QAction *item : menu->menu()->actions())
-            QVERIFY(item->shortcut().isEmpty());
+        QSet<QChar> accessKeys;
+        for (const QAction *item : menu->menu()->actions()) {
+            if (item->isSeparator())
+                continue;
+            const QChar accessKey = item->text().at(item->text().indexOf(QLatin1Char('&')) + 1).toLower();
+            QVERIFY2(!accessKeys.contains(accessKey), qPrintable(item->text()));
+            accessKeys.insert(accessKey);
+            if (item->menu())
+                continue;
+            QVERIFY2(!item->shortcut().isEmpty(), qPrintable(item->text()));
+            QVERIFY2(!keys.contains(item->shortcut()), qPrintable(item->text()));
+            keys.insert(item->shortcut());
+        }
     }
     QCOMPARE(main->toolBar()->newWindowButton()->toolTip(), QStringLiteral("New Agents window"));
     QCOMPARE(main->toolBar()->closeProgramButton()->toolTip(), QStringLiteral("Close Varnook"));
@@ -177,6 +192,17 @@ void MainFormTest::recalculateAndCloseActOnTheActiveChild()
     QCOMPARE(dialogs.texts(QStringLiteral("inform")),
              QStringList{QStringLiteral("Invalid input! - Cursor is positioned in failing field")});
     QCOMPARE(dialogs.shown.constFirst().focus.data(), form->widgets().field(Field::Edit1));
+
+    // The File menu's Open and Save As, the latter by its own key, ask for
+    // the active window's file.
+    const QList<QAction *> file = main->menuBar()->actions().at(0)->menu()->actions();
+    const auto item = [&file](const char *text) {
+        return *std::find_if(file.begin(), file.end(), [text](QAction *a) { return a->text() == QLatin1String(text); });
+    };
+    item("&Open...")->trigger();
+    QCOMPARE(dialogs.openSetups.size(), 1);
+    QTest::keyClick(form->widgets().field(Field::Edit1), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(dialogs.saveSetups.size(), 1);
 
     QPointer<TAgentForm> watched = form;
     main->Close1Click();
@@ -568,10 +594,13 @@ void MainFormTest::tileNeverSqueezesAgentWindows()
     for (int i = 0; i < 4; ++i)
         main->NewAgentWindow1Click();
     main->resize(1280, 800);
+    // A maximised window is restored first, and every window is tiled.
+    main->mdiArea()->currentSubWindow()->showMaximized();
     main->menus().window()->tile();
     const QList<QMdiSubWindow *> children = main->mdiArea()->subWindowList();
     int bottom = 0;
     for (QMdiSubWindow *child : children) {
+        QVERIFY(!child->isMaximized());
         QVERIFY(child->height() >= child->minimumSizeHint().height());
         QVERIFY(child->width() >= child->minimumSizeHint().width());
         QVERIFY(child->y() >= bottom);

@@ -460,6 +460,10 @@ void ChartLayoutTest::ownScaleIsKeptAndBadOnesAreReplaced()
     axis.automatic = true;
     axis.maximum = 600;
     QCOMPARE(ResolveScale(axis, true, 0, 23, 10).maximum, 25.0);
+    // A peak on a nice value stays below the top when room is asked for.
+    QCOMPARE(ResolveScale(axis, true, 0, 20, 10).maximum, 20.0);
+    axis.headroom = 0.1;
+    QCOMPARE(ResolveScale(axis, true, 0, 20, 10).maximum, 25.0);
 }
 
 void ChartLayoutTest::depthMovesTheBackWallAndNothingElse()
@@ -590,6 +594,19 @@ void ChartLayoutTest::linesAreCutWhereTheyLeaveTheAxis()
     QCOMPARE(steep[1].size(), 2);
     QCOMPARE(steep[1].at(0).y(), top);
     QCOMPARE(steep[1].at(1).y(), layout.left.map(0));
+
+    // A stepped line: level across each slot, upright at the slots' edges.
+    ChartSeries stepped = model.series[0];
+    stepped.steps = true;
+    stepped.points.resize(3);
+    for (std::size_t i = 0; i < 3; ++i)
+        stepped.points[i].y = i == 1 ? 80 : 50;
+    const std::vector<QPolygonF> stairs = ChartVisibleRuns(layout, layout.left, stepped);
+    QCOMPARE(int(stairs.size()), 1);
+    const QPolygonF expected{{layout.bottom.map(-0.5), layout.left.map(50)}, {layout.bottom.map(0.5), layout.left.map(50)},
+                             {layout.bottom.map(0.5), layout.left.map(80)}, {layout.bottom.map(1.5), layout.left.map(80)},
+                             {layout.bottom.map(1.5), layout.left.map(50)}, {layout.bottom.map(2.5), layout.left.map(50)}};
+    QCOMPARE(stairs[0], expected);
 
     // Entirely above the axis: nothing to draw.
     for (ChartPoint &point : series.points)

@@ -304,6 +304,24 @@ void ReportLayoutTest::textsWiderThanTheirPlaceAreNotCut()
     QCOMPARE(heading.x, 0);
     // The next heading keeps its own place.
     QCOMPARE(right(canvas, canvas.texts[HeaderTexts + BlockTexts + 1]), 780 + 420);
+
+    // A day's line too long for the page goes on under its own start,
+    // within the page's printed width, every word kept.
+    QStringList times;
+    for (int m = 0; m < 40; ++m)
+        times << QStringLiteral("%1:%2,").arg(m / 4 + 6, 2, 10, QLatin1Char('0')).arg(m % 4 * 15, 2, 10, QLatin1Char('0'));
+    const QString note = QStringLiteral("The maximums leave 90 agent-slots short, at ") + times.join(QLatin1Char(' '));
+    content.dayLines = {{QStringLiteral("Note"), note}};
+    RecordingCanvas noted(600, 600, 4800, 6600);
+    printRecorded(noted, content);
+    QStringList parts;
+    for (qsizetype i = noted.texts.size() - 1; noted.texts[i].text != QLatin1String("NOTE"); --i) {
+        QCOMPARE(noted.texts[i].x, 1800);
+        QVERIFY(right(noted, noted.texts[i]) <= 4800 - 600);
+        parts.prepend(noted.texts[i].text);
+    }
+    QVERIFY(parts.size() > 1);
+    QCOMPARE(parts.join(QLatin1Char(' ')), note);
 }
 
 void ReportLayoutTest::cancelStopsTheReport_data()
