@@ -58,6 +58,7 @@ ShiftPlanWindow::ShiftPlanWindow(ShiftPlanOwner &owner, DialogService &dialogs, 
 {
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(buildToolBar());
+    outer->addLayout(buildSettingsRow());
 
     // The status line has the row to itself, the busy bar at its end.
     auto *statusRow = new QHBoxLayout;
@@ -133,10 +134,18 @@ QHBoxLayout *ShiftPlanWindow::buildToolBar()
     connect(m_cancelButton, &QToolButton::clicked, this, [this] { cancelSolve(); });
     connect(m_rosterButton, &QToolButton::clicked, this, [this] { useAsRoster(); });
     connect(m_printButton, &QToolButton::clicked, this, [this] { print(); });
-    bar->addSpacing(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 2);
+    bar->addStretch(1);
+    return bar;
+}
+
+QHBoxLayout *ShiftPlanWindow::buildSettingsRow()
+{
+    // The goal and the limit on a row of their own, so that neither the
+    // buttons nor the status squeeze them at the window's design width.
+    auto *bar = new QHBoxLayout;
     bar->addWidget(buildGoalChoice());
     bar->addWidget(m_goal);
-    bar->addStretch(1);
+    bar->addSpacing(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 2);
     auto *limitLabel = new QLabel(QStringLiteral("Time &limit (s):"), this);
     m_timeLimit = new QSpinBox(this);
     m_timeLimit->setRange(SolveTimeLimit::LeastWholeSeconds, static_cast<int>(SolveTimeLimit::MostSeconds));
@@ -145,6 +154,7 @@ QHBoxLayout *ShiftPlanWindow::buildToolBar()
     limitLabel->setBuddy(m_timeLimit);
     bar->addWidget(limitLabel);
     bar->addWidget(m_timeLimit);
+    bar->addStretch(1);
     return bar;
 }
 

@@ -72,6 +72,7 @@ signals:
 
 private:
     class QHBoxLayout *buildToolBar();
+    class QHBoxLayout *buildSettingsRow();
     // The goal's label and combo box (m_goal); returns the label.
     QLabel *buildGoalChoice();
     QToolButton *addTool(QHBoxLayout *bar, const QString &text, const QKeySequence &key);
