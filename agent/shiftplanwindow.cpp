@@ -124,11 +124,11 @@ ShiftPlanWindow::~ShiftPlanWindow()
 QHBoxLayout *ShiftPlanWindow::buildToolBar()
 {
     auto *bar = new QHBoxLayout;
-    m_typesButton = addTool(bar, QStringLiteral("Shift Types..."), QKeySequence(Qt::CTRL | Qt::Key_T));
-    m_solveButton = addTool(bar, QStringLiteral("Solve"), QKeySequence(Qt::Key_F5));
-    m_cancelButton = addTool(bar, QStringLiteral("Cancel"), QKeySequence(Qt::Key_Escape));
-    m_rosterButton = addTool(bar, QStringLiteral("Use as Roster"), QKeySequence(Qt::CTRL | Qt::Key_R));
-    m_printButton = addTool(bar, QStringLiteral("Print"), QKeySequence::Print);
+    m_typesButton = addTool(bar, QStringLiteral("Shift &Types..."), QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_solveButton = addTool(bar, QStringLiteral("&Solve"), QKeySequence(Qt::Key_F5));
+    m_cancelButton = addTool(bar, QStringLiteral("&Cancel"), QKeySequence(Qt::Key_Escape));
+    m_rosterButton = addTool(bar, QStringLiteral("Use as &Roster"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_printButton = addTool(bar, QStringLiteral("&Print"), QKeySequence::Print);
     connect(m_typesButton, &QToolButton::clicked, this, [this] { editTypes(); });
     connect(m_solveButton, &QToolButton::clicked, this, [this] { solve(); });
     connect(m_cancelButton, &QToolButton::clicked, this, [this] { cancelSolve(); });
@@ -182,7 +182,8 @@ QToolButton *ShiftPlanWindow::addTool(QHBoxLayout *bar, const QString &text, con
     auto *button = new QToolButton(this);
     button->setText(text);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setAccessibleName(text);
+    QString name = text;
+    button->setAccessibleName(name.remove(QLatin1Char('&')));
     GiveToolButtonKey(button, key, this);
     bar->addWidget(button);
     return button;

@@ -60,7 +60,7 @@ public:
     virtual void showErrorDialog(const QString &text) = 0;
     // Before a window with unsaved changes to its file closes: caption
     // "Varnook", a warning icon, "&Save" (the default), "&Discard" and
-    // "Cancel" (also taken by Escape and the box's close button).
+    // "&Cancel" (also taken by Escape and the box's close button).
     virtual SaveChoice askSaveChanges(const QString &text) = 0;
     // The planning options of the agent window captioned `windowCaption`,
     // shown for editing: the options accepted with OK, or none when the

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "messageboxdialogservice.h"
 
+#include "accesskey.h"
 #include "filenames.h"
 #include "planningdialog.h"
 #include "shifttypesdialog.h"
@@ -56,6 +57,7 @@ std::optional<int> MessageBoxDialogService::chooseAmong(const QString &text, con
     for (const QString &choice : choices)
         buttons << box.addButton(choice, QMessageBox::AcceptRole);
     QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    GiveAccessKey(cancel);
     if (!buttons.isEmpty())
         box.setDefaultButton(buttons.front());
     box.setEscapeButton(cancel);
@@ -67,12 +69,14 @@ std::optional<int> MessageBoxDialogService::chooseAmong(const QString &text, con
 void MessageBoxDialogService::inform(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Varnook"), text, QMessageBox::Ok, m_parent);
+    GiveAccessKey(box.button(QMessageBox::Ok));
     box.exec();
 }
 
 void MessageBoxDialogService::showErrorBox(const QString &text)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Varnook"), text, QMessageBox::Ok, m_parent);
+    GiveAccessKey(box.button(QMessageBox::Ok));
     box.exec();
 }
 
@@ -149,24 +153,29 @@ bool MessageBoxDialogService::choosePrinter(QPrinter &printer)
 void MessageBoxDialogService::showErrorDialog(const QString &text)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::NoButton, m_parent);
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.addButton(QStringLiteral("&OK"), QMessageBox::AcceptRole);
     box.exec();
+}
+
+std::unique_ptr<QMessageBox> MessageBoxDialogService::saveChangesBox(const QString &text, QWidget *parent)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Varnook"), text,
+                                             QMessageBox::NoButton, parent);
+    box->setDefaultButton(box->addButton(QStringLiteral("&Save"), QMessageBox::AcceptRole));
+    box->addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
+    box->setEscapeButton(box->addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole));
+    return box;
 }
 
 SaveChoice MessageBoxDialogService::askSaveChanges(const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Varnook"), text, QMessageBox::NoButton, m_parent);
-    QPushButton *save = box.addButton(QStringLiteral("&Save"), QMessageBox::AcceptRole);
-    QPushButton *discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
-    QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
-    box.setDefaultButton(save);
-    box.setEscapeButton(cancel);
-    box.exec();
-    if (box.clickedButton() == save)
-        return SaveChoice::Save;
-    if (box.clickedButton() == discard)
-        return SaveChoice::Discard;
-    return SaveChoice::Cancel;
+    const std::unique_ptr<QMessageBox> box = saveChangesBox(text, m_parent);
+    box->exec();
+    switch (box->buttonRole(box->clickedButton())) {
+    case QMessageBox::AcceptRole: return SaveChoice::Save;
+    case QMessageBox::DestructiveRole: return SaveChoice::Discard;
+    default: return SaveChoice::Cancel;
+    }
 }
 
 std::optional<std::vector<ShiftType>> MessageBoxDialogService::editShiftTypes(const std::vector<ShiftType> &current,

@@ -5,6 +5,10 @@
 
 #include <QPointer>
 
+#include <memory>
+
+class QMessageBox;
+
 class QFileDialog;
 class QSettings;
 class QWidget;
@@ -39,6 +43,10 @@ public:
                                                          const QString &windowCaption) override;
     std::optional<PlanningOptions> editPlanningOptions(const PlanningOptions &current,
                                                        const QString &windowCaption) override;
+
+    // "Save changes to NAME?" before it is shown: "&Save" (the default),
+    // "&Discard" and "&Cancel" (also taken by Escape).
+    static std::unique_ptr<QMessageBox> saveChangesBox(const QString &text, QWidget *parent);
 
 private:
     QString runFileDialog(QFileDialog *dialog, const FileDialogSetup &setup);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "planningdialog.h"
 
+#include "accesskey.h"
 #include "dialogservice.h"
 #include "hint.h"
 #include "planningoptioninfo.h"
@@ -59,6 +60,7 @@ PlanningDialog::PlanningDialog(const PlanningOptions &current, const QString &wi
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setAccessibleName(QStringLiteral("Dialog buttons"));
+    GiveOkCancelKeys(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &PlanningDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PlanningDialog::reject);
     outer->addWidget(buttons);

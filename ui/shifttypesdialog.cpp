@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "shifttypesdialog.h"
 
+#include "accesskey.h"
+#include "arrowleavescelldelegate.h"
 #include "dialogservice.h"
 #include "shiftcheck.h"
 #include "shifttypetext.h"
@@ -41,6 +43,10 @@ ShiftTypesDialog::ShiftTypesDialog(const std::vector<ShiftType> &current, const 
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     m_table->setMinimumWidth(620);
+    // Tab goes on to the buttons; the arrow keys (also at an open cell's
+    // editor) and Ctrl+Tab move from cell to cell.
+    m_table->setTabKeyNavigation(false);
+    m_table->setItemDelegate(new ArrowLeavesCellDelegate(m_table));
     outer->addWidget(m_table);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -49,6 +55,7 @@ ShiftTypesDialog::ShiftTypesDialog(const std::vector<ShiftType> &current, const 
     QPushButton *defaults = buttons->addButton(QStringLiteral("&Defaults"), QDialogButtonBox::ActionRole);
     for (QPushButton *button : {add, remove, defaults})
         button->setAutoDefault(false);
+    GiveOkCancelKeys(buttons);
     connect(add, &QPushButton::clicked, this, [this] {
         addRow({QStringLiteral("Shift %1").arg(m_table->rowCount() + 1)});
         m_table->setCurrentCell(m_table->rowCount() - 1, NameColumn);

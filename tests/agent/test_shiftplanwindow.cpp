@@ -38,6 +38,7 @@ private slots:
     void planPrintsAsAReport();
     void serviceGoalComparesBothPlansAndUsesItsOwn();
     void paneGivesTheTablesMostOfItsHeight();
+    void toolButtonsHaveTheirOwnAccessKeys();
 
 private:
     // Solves in `window` and waits for the thread to end.
@@ -208,6 +209,24 @@ void ShiftPlanWindowTest::paneGivesTheTablesMostOfItsHeight()
     const QRect goal(window->goalBox()->mapTo(window, QPoint()), window->goalBox()->size());
     const QRect bar(busy->mapTo(window, QPoint()), busy->size());
     QVERIFY(bar.top() >= goal.bottom());
+}
+
+void ShiftPlanWindowTest::toolButtonsHaveTheirOwnAccessKeys()
+{
+    // Also apart from the window's labels ("Time &limit", "&Goal").
+    QStringList keys;
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        if (!QKeySequence::mnemonic(label->text()).isEmpty())
+            keys << QKeySequence::mnemonic(label->text()).toString();
+    }
+    const QList<QToolButton *> buttons = window->findChildren<QToolButton *>();
+    QCOMPARE(buttons.size(), 5);
+    for (const QToolButton *button : buttons) {
+        const QString key = QKeySequence::mnemonic(button->text()).toString();
+        QVERIFY2(!key.isEmpty() && !keys.contains(key), qPrintable(button->text()));
+        keys << key;
+        QVERIFY(!button->accessibleName().contains(QLatin1Char('&')));
+    }
 }
 
 QTEST_MAIN(ShiftPlanWindowTest)

@@ -1,11 +1,20 @@
 // SPDX-License-Identifier: MIT
 // The shift types dialog, driven without its modal loop.
 #include "fakedialogservice.h"
+#include "messageboxdialogservice.h"
+#include "planningdialog.h"
 #include "shifttypesdialog.h"
 #include "shifttypetext.h"
 
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
+
+#include <functional>
+#include <memory>
+#include <set>
 
 namespace {
 
@@ -22,7 +31,14 @@ private Q_SLOTS:
     void refusedCellKeepsTheDialogOpenThere_data();
     void refusedCellKeepsTheDialogOpenThere();
     void acceptedRowsGiveTheTypes();
+    void tabLeavesTheTableForTheButtons();
+    void arrowAfterTypingCommitsTheCellAndMoves();
+    void everyButtonHasItsOwnAccessKey_data();
+    void everyButtonHasItsOwnAccessKey();
 };
+
+using DialogMaker = std::function<std::unique_ptr<QWidget>(DialogService &)>;
+Q_DECLARE_METATYPE(DialogMaker)
 
 void ShiftTypesDialogTest::offersTheDefaultSetForADayWithoutTypes()
 {
@@ -79,6 +95,90 @@ void ShiftTypesDialogTest::acceptedRowsGiveTheTypes()
     expected[1].maxAgents = 5;
     expected[0].breakRule->paid = true;
     QVERIFY(*dialog.types() == expected);
+}
+
+void ShiftTypesDialogTest::tabLeavesTheTableForTheButtons()
+{
+    FakeDialogService dialogs;
+    ShiftTypesDialog dialog({}, Day, QStringLiteral("Day.vnk"), dialogs);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.table()->setFocus();
+    dialog.table()->setCurrentCell(0, NameColumn);
+    QPushButton *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    bool reachedOk = false;
+    for (int press = 0; press < 8 && !reachedOk; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reachedOk = QApplication::focusWidget() == ok;
+    }
+    QVERIFY(reachedOk);
+    // Shift+Tab comes back the same way, and the table kept its cell.
+    for (int press = 0; press < 8 && QApplication::focusWidget() != dialog.table(); ++press)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), dialog.table());
+    QCOMPARE(dialog.table()->currentColumn(), int(NameColumn));
+}
+
+void ShiftTypesDialogTest::arrowAfterTypingCommitsTheCellAndMoves()
+{
+    // Typed as "08:00 Right Right 07:00 Down": two cells, each checked on OK.
+    FakeDialogService dialogs;
+    ShiftTypesDialog dialog({}, Day, QStringLiteral("Day.vnk"), dialogs);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QTableWidget *table = dialog.table();
+    table->setFocus();
+    table->setCurrentCell(0, EarliestColumn);
+    // Each key goes where the focus is: the first opens the cell's editor.
+    auto type = [](const QString &text) {
+        for (const QChar c : text)
+            QTest::keyClicks(QApplication::focusWidget(), QString(c));
+    };
+    type(QStringLiteral("08:00"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QCOMPARE(table->currentColumn(), int(BreakColumn));
+    type(QStringLiteral("0:45"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(table->item(0, EarliestColumn)->text(), QStringLiteral("08:00"));
+    QCOMPARE(table->item(0, BreakColumn)->text(), QStringLiteral("0:45"));
+    QCOMPARE(table->currentRow(), 1);
+    QCOMPARE(QApplication::focusWidget(), table);
+    // The committed text goes through the dialog's check: a 45-minute
+    // break is not a whole number of slots.
+    dialog.accept();
+    QVERIFY(!dialog.types());
+    QCOMPARE(table->currentColumn(), int(BreakColumn));
+}
+
+void ShiftTypesDialogTest::everyButtonHasItsOwnAccessKey_data()
+{
+    QTest::addColumn<DialogMaker>("make");
+    QTest::newRow("shift types") << DialogMaker([](DialogService &dialogs) -> std::unique_ptr<QWidget> {
+        return std::make_unique<ShiftTypesDialog>(std::vector<ShiftType>{}, Day, QStringLiteral("Day.vnk"), dialogs);
+    });
+    QTest::newRow("planning options") << DialogMaker([](DialogService &dialogs) -> std::unique_ptr<QWidget> {
+        return std::make_unique<PlanningDialog>(PlanningOptions(), QStringLiteral("Day.vnk"), dialogs);
+    });
+    QTest::newRow("save changes") << DialogMaker([](DialogService &) -> std::unique_ptr<QWidget> {
+        return MessageBoxDialogService::saveChangesBox(QStringLiteral("Save changes to Day.vnk?"), nullptr);
+    });
+}
+
+void ShiftTypesDialogTest::everyButtonHasItsOwnAccessKey()
+{
+    QFETCH(DialogMaker, make);
+    FakeDialogService dialogs;
+    const std::unique_ptr<QWidget> dialog = make(dialogs);
+    std::set<QString> keys;
+    for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>()) {
+        if (button->text().isEmpty())
+            continue; // a message box's icon-less close or detail buttons
+        const QString key = QKeySequence::mnemonic(button->text()).toString();
+        QVERIFY2(!key.isEmpty(), qPrintable(button->text()));
+        QVERIFY2(keys.insert(key).second, qPrintable(button->text()));
+    }
+    QVERIFY(keys.size() >= 3);
 }
 
 QTEST_MAIN(ShiftTypesDialogTest)
