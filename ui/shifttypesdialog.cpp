@@ -44,7 +44,7 @@ ShiftTypesDialog::ShiftTypesDialog(const std::vector<ShiftType> &current, const 
     m_table->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     m_table->setMinimumWidth(620);
     // Tab goes on to the buttons; the arrow keys (also at an open cell's
-    // editor) and Ctrl+Tab move from cell to cell.
+    // editor) move from cell to cell.
     m_table->setTabKeyNavigation(false);
     m_table->setItemDelegate(new ArrowLeavesCellDelegate(m_table));
     outer->addWidget(m_table);
