@@ -19,9 +19,17 @@ void SolveBoth(ShiftPlanPair &pair, const ShiftDay &day, const std::vector<Shift
     MipSettings cover = settings;
     cover.timeLimitSeconds = settings.timeLimitSeconds / 2;
     pair.cover = PlanShifts(day, types, cover);
-    if (pair.cover.problem || (settings.cancel && settings.cancel->load()))
+    if (pair.cover.problem)
         return;
+    // Asked for, the service-level plan is always answered, if only with why
+    // there is none, so that a window shows which plan it has.
     pair.service = ShiftPlanResult();
+    if (settings.cancel && settings.cancel->load()) {
+        MipSolution cancelled;
+        cancelled.cancelled = true;
+        pair.service->failure = PlanFailureText(cancelled);
+        return;
+    }
     const ServiceDay service = check.serviceDay();
     MipSettings rest = settings;
     rest.timeLimitSeconds =
