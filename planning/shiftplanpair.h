@@ -27,7 +27,8 @@ struct ShiftPlanPair
     {
         return goal == ShiftGoal::ServiceLevel && service ? *service : cover;
     }
-    // A problem with the input, a solve without a plan, or a cancel, in
-    // either: then nothing of the pair may replace a plan shown.
+    // Whether every plan asked for was found and none was stopped by a
+    // cancel. A window shows the plans found either way (the best so far,
+    // marked as stopped); this tells a finished pair from a partial one.
     bool complete() const;
 };
