@@ -3,7 +3,6 @@
 
 #include "shiftplantext.h"
 #include "tableoutput.h"
-#include "shifttimes.h"
 #include "texts.h"
 
 #include <QJsonArray>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "shiftplanchart.h"
 
-#include "shifttimes.h"
 #include "texts.h"
 
 void BuildShiftPlanChart(ChartModel &model, const ShiftPlan &plan)

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "shiftplantext.h"
 
-#include "shifttimes.h"
 #include "texts.h"
 
 #include <algorithm>

@@ -2,7 +2,6 @@
 #include "shiftcovermodel.h"
 
 #include "shiftday.h"
-#include "shifttimes.h"
 #include "shifttype.h"
 #include "shiftvariant.h"
 #include "texts.h"
