@@ -21,11 +21,19 @@ struct WeekPlan
         int type = 0; // index into the week's shift types
         QString typeName;
         int startSlot = 0; // from 0, in the day's slots
+        int endSlot = 0;   // the first slot after the shift
+        int breakSlot = -1; // -1: no break
+        int breakSlots = 0;
         int start = 0;
         std::optional<int> breakStart;
         int breakMinutes = 0;
         int end = 0;
         int paidMinutes = 0;
+        // Whether the agent takes calls in `slot` (on shift, not on break).
+        bool works(int slot) const
+        {
+            return slot >= startSlot && slot < endSlot && (breakSlot < 0 || slot < breakSlot || slot >= breakSlot + breakSlots);
+        }
     };
     // One agent's week.
     struct AgentWeek
@@ -84,4 +92,12 @@ struct WeekPlan
     // The share of the week's requirement met, 0..1 (1 without any).
     double requirementMet() const { return requiredHours > 0 ? metHours / requiredHours : 1.0; }
     bool coversShort() const { return !serviceGoal && metHours < requiredHours; }
+
+    // The plan the agents' weeks give: each day's cover slot by slot (a
+    // slot with a requirement that no tour's week can work, per
+    // `reachable`, is named apart from the short ones), the days' and the
+    // week's hours and shortfall, each tour type's headcount. No solver
+    // figures.
+    static WeekPlan of(const ShiftWeek &week, const std::vector<QString> &tourNames, std::vector<AgentWeek> agents,
+                       const std::array<std::vector<bool>, ShiftWeek::DayCount> &reachable);
 };

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: MIT
+#include "weekplanner.h"
+
+#include "shifttype.h"
+#include "tourspace.h"
+#include "twostagesolve.h"
+#include "weekcheck.h"
+#include "weekdecomposition.h"
+#include "weektourmodel.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <exception>
+
+namespace {
+
+bool AnyMaximum(const std::vector<ShiftType> &types, const std::vector<TourType> &tours)
+{
+    return ShiftType::anyMaximum(types)
+           || std::any_of(tours.begin(), tours.end(), [](const TourType &t) { return t.maxAgents.has_value(); });
+}
+
+WeekPlanResult PlanWeekUnguarded(const ShiftWeek &week, const std::vector<ShiftType> &types,
+                                 const std::vector<TourType> &tours, const MipSettings &settings)
+{
+    WeekPlanResult result;
+    result.problem = CheckWeekInput(week, types, tours);
+    if (result.problem)
+        return result;
+    const auto started = std::chrono::steady_clock::now();
+    const TourSpace space = TourSpace::build(week, types, tours);
+
+    using Goal = WeekTourModel::Goal;
+    std::optional<MipModel> first;
+    if (AnyMaximum(types, tours))
+        first = WeekTourModel::build(week, types, tours, space, Goal::Shortfall).model;
+    WeekTourModel layout = WeekTourModel::build(week, types, tours, space, Goal::PaidHours);
+    const auto second = [&](const MipSolution *shortfall) {
+        if (!shortfall)
+            return layout.model;
+        return WeekTourModel::build(week, types, tours, space, Goal::PaidHoursWithShortfall,
+                                    static_cast<int>(std::llround(shortfall->objective)))
+            .model;
+    };
+    TwoStageSolve solve = TwoStageSolve::run(std::move(first), second, settings);
+    result.model = std::move(solve.model);
+    if (!solve.hasPlan()) {
+        result.failure = solve.failure;
+        return result;
+    }
+    const MipSolution &solution = solve.solution;
+    std::array<std::vector<bool>, ShiftWeek::DayCount> reachable;
+    for (int d = 0; d < ShiftWeek::DayCount; ++d)
+        reachable[static_cast<std::size_t>(d)] = space.reachable(week, d);
+    std::vector<QString> names;
+    for (const TourType &tour : tours)
+        names.push_back(tour.name);
+    // The layout's columns come first in every model of the week.
+    result.plan = WeekPlan::of(week, names, WeekDecomposition::agents(week, types, tours, space, layout, solution.values),
+                               reachable);
+    WeekPlan &plan = *result.plan;
+    if (!solve.weighed) {
+        plan.solver = {MipStatus::Stopped, solution.cancelled, plan.paidHours, 0, solution.seconds};
+        return result;
+    }
+    const double hoursPerUnit = layout.unitMinutes / 60.0;
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    plan.solver = {solution.status, solution.cancelled, solution.objective * hoursPerUnit,
+                   solution.bound * hoursPerUnit, seconds};
+    return result;
+}
+
+} // namespace
+
+WeekPlanResult PlanWeek(const ShiftWeek &week, const std::vector<ShiftType> &shiftTypes,
+                        const std::vector<TourType> &tours, const MipSettings &settings,
+                        std::optional<double> serviceGoal)
+{
+    (void)serviceGoal;
+    try {
+        return PlanWeekUnguarded(week, shiftTypes, tours, settings);
+    } catch (const std::exception &e) {
+        WeekPlanResult result;
+        result.failure = SolverFailureText(e.what());
+        return result;
+    }
+}

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "mipmodel.h"
+
+#include <array>
+#include <vector>
+
+class TourSpace;
+struct ShiftType;
+struct ShiftWeek;
+struct TourType;
+
+// The tour model of a week, an implicit one as in the tour-scheduling
+// literature, exact for every rule of a tour type:
+// - x: agents on each day's shift variant (start and break), integer;
+// - y: agents of a tour type on each of its weeks (days worked, their paid
+//   times where the weekly hours need them, a start band), integer;
+// - z: agents of a tour type in a band who start a shift type at a slot of
+//   a day, integer, joining the two: a day's z of a band add up to that
+//   band's weeks that work the day (those that need one paid time get at
+//   least that many of it), and a start's z add up to its variants' x.
+// Every solution thus splits into agents' weeks (WeekDecomposition). The
+// paid hours are costed on x in whole units of the paid times' greatest
+// common step, so that the objective is a whole number.
+struct WeekTourModel
+{
+    enum class Goal {
+        PaidHours, // the fewest paid hours; every reachable slot covered
+        Shortfall, // the least shortfall in agent-slots
+        PaidHoursWithShortfall, // the fewest paid hours, shortfall <= a cap
+    };
+
+    struct AgentsColumn
+    {
+        int column = 0;
+        int tour = 0;
+        int week = 0; // into the tour's weeks
+    };
+    struct StartColumn
+    {
+        int column = 0;
+        int tour = 0;
+        int band = 0;
+        int day = 0;
+        int type = 0;
+        int startSlot = 0;
+    };
+
+    MipModel model;
+    // Per day, the column of its first variant; the day's variants follow.
+    std::array<int, 7> firstVariant{};
+    std::vector<AgentsColumn> agents;
+    std::vector<StartColumn> starts;
+    // The paid minutes one unit of the objective stands for.
+    int unitMinutes = 1;
+
+    static WeekTourModel build(const ShiftWeek &week, const std::vector<ShiftType> &types,
+                               const std::vector<TourType> &tours, const TourSpace &space, Goal goal,
+                               int shortfallCap = 0);
+
+private:
+    void addVariantColumns(const ShiftWeek &week, const std::vector<ShiftType> &types, const TourSpace &space,
+                           bool costed);
+    void addLinks(const ShiftWeek &week, const std::vector<TourType> &tours, const TourSpace &space);
+    void addCover(const ShiftWeek &week, const TourSpace &space, Goal goal, int shortfallCap);
+    void addMaximums(const std::vector<ShiftType> &types, const std::vector<TourType> &tours,
+                     const TourSpace &space);
+};
