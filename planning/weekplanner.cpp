@@ -6,6 +6,7 @@
 #include "twostagesolve.h"
 #include "weekcheck.h"
 #include "weekdecomposition.h"
+#include "weekstartplan.h"
 #include "weektourmodel.h"
 
 #include <algorithm>
@@ -24,18 +25,24 @@ bool AnyMaximum(const std::vector<ShiftType> &types, const std::vector<TourType>
 WeekPlanResult PlanWeekUnguarded(const ShiftWeek &week, const std::vector<ShiftType> &types,
                                  const std::vector<TourType> &tours, const MipSettings &settings)
 {
+    const auto started = std::chrono::steady_clock::now();
     WeekPlanResult result;
     result.problem = CheckWeekInput(week, types, tours);
     if (result.problem)
         return result;
-    const auto started = std::chrono::steady_clock::now();
     const TourSpace space = TourSpace::build(week, types, tours);
 
     using Goal = WeekTourModel::Goal;
     std::optional<MipModel> first;
-    if (AnyMaximum(types, tours))
-        first = WeekTourModel::build(week, types, tours, space, Goal::Shortfall).model;
     WeekTourModel layout = WeekTourModel::build(week, types, tours, space, Goal::PaidHours);
+    MipSettings startFrom = settings;
+    if (AnyMaximum(types, tours)) {
+        WeekTourModel shortfall = WeekTourModel::build(week, types, tours, space, Goal::Shortfall);
+        startFrom.start = WeekStartPlan::values(week, types, tours, space, shortfall);
+        first = std::move(shortfall.model);
+    } else {
+        startFrom.start = WeekStartPlan::values(week, types, tours, space, layout);
+    }
     const auto second = [&](const MipSolution *shortfall) {
         if (!shortfall)
             return layout.model;
@@ -43,8 +50,18 @@ WeekPlanResult PlanWeekUnguarded(const ShiftWeek &week, const std::vector<ShiftT
                                     static_cast<int>(std::llround(shortfall->objective)))
             .model;
     };
-    TwoStageSolve solve = TwoStageSolve::run(std::move(first), second, settings);
+    // The model and its starting plan count against the time limit.
+    startFrom.timeLimitSeconds -= std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    TwoStageSolve solve = TwoStageSolve::run(std::move(first), second, startFrom, true);
     result.model = std::move(solve.model);
+    if (!solve.hasPlan() && !solve.solverFailed) {
+        // The starting plan is a plan found, if nothing better was.
+        solve.solution = MipSolution();
+        solve.solution.values = startFrom.start;
+        solve.solution.cancelled = settings.cancel && settings.cancel->load();
+        solve.weighed = false;
+        solve.failure.clear();
+    }
     if (!solve.hasPlan()) {
         result.failure = solve.failure;
         return result;
@@ -60,12 +77,12 @@ WeekPlanResult PlanWeekUnguarded(const ShiftWeek &week, const std::vector<ShiftT
     result.plan = WeekPlan::of(week, names, WeekDecomposition::agents(week, types, tours, space, layout, solution.values),
                                reachable);
     WeekPlan &plan = *result.plan;
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     if (!solve.weighed) {
-        plan.solver = {MipStatus::Stopped, solution.cancelled, plan.paidHours, 0, solution.seconds};
+        plan.solver = {MipStatus::Stopped, solution.cancelled, plan.paidHours, 0, seconds};
         return result;
     }
     const double hoursPerUnit = layout.unitMinutes / 60.0;
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     plan.solver = {solution.status, solution.cancelled, solution.objective * hoursPerUnit,
                    solution.bound * hoursPerUnit, seconds};
     return result;

@@ -170,6 +170,7 @@ void WeekTourModel::addCover(const ShiftWeek &week, const TourSpace &space, Goal
                 const int slack = model.addColumn({"short_" + name, goal == Goal::Shortfall ? 1.0 : 0.0,
                                                    static_cast<double>(required), false});
                 row.terms.emplace_back(slack, 1.0);
+                shortColumns[{d, s}] = slack;
                 shortfallRow.terms.emplace_back(slack, 1.0);
             }
             model.rows.push_back(std::move(row));

@@ -4,6 +4,7 @@
 #include "mipmodel.h"
 
 #include <array>
+#include <map>
 #include <vector>
 
 class TourSpace;
@@ -52,6 +53,8 @@ struct WeekTourModel
     std::array<int, 7> firstVariant{};
     std::vector<AgentsColumn> agents;
     std::vector<StartColumn> starts;
+    // Per day and slot with a shortfall column, that column.
+    std::map<std::pair<int, int>, int> shortColumns;
     // The paid minutes one unit of the objective stands for.
     int unitMinutes = 1;
 

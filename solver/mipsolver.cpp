@@ -115,6 +115,16 @@ MipSolution Solve(const MipModel &model, const MipSettings &settings)
     CbcSolverUsefulData data;
     data.noPrinting_ = true;
     CbcMain0(cbc, data);
+    if (!settings.start.empty()) {
+        // CBC takes a starting solution by column names.
+        std::vector<std::pair<std::string, double>> start;
+        for (std::size_t i = 0; i < model.columns.size() && i < settings.start.size(); ++i) {
+            solver.setColName(static_cast<int>(i), model.columns[i].name);
+            cbc.solver()->setColName(static_cast<int>(i), model.columns[i].name);
+            start.emplace_back(model.columns[i].name, settings.start[i]);
+        }
+        cbc.setMIPStart(start);
+    }
     std::vector<const char *> arguments = {"varnook", "-log", "0", "-timeMode", "elapsed", "-seconds", seconds.c_str()};
     if (settings.proximitySearch)
         arguments.insert(arguments.end(), {"-proximity", "on"});

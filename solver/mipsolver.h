@@ -33,6 +33,10 @@ struct MipSettings
     // fractions of shifts over the day, finds its optimum and proves it
     // many times sooner with it; the cover model needs none.
     bool proximitySearch = false;
+    // A solution to start from, one value per column, that keeps every row:
+    // CBC's heuristics may find none on a large model with many equality
+    // rows. Empty: none.
+    std::vector<double> start;
 };
 
 // Solves `model` with COIN-OR CBC (presolve, cuts and heuristics as its

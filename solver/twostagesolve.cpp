@@ -26,22 +26,23 @@ QString SolverFailureText(const char *what)
 
 TwoStageSolve TwoStageSolve::run(std::optional<MipModel> first,
                                  const std::function<MipModel(const MipSolution *first)> &second,
-                                 const MipSettings &settings)
+                                 const MipSettings &settings, bool secondStartsFromFirst)
 {
     TwoStageSolve result;
     try {
-        result.solve(std::move(first), second, settings);
+        result.solve(std::move(first), second, settings, secondStartsFromFirst);
     } catch (const std::exception &e) {
         result.solution = MipSolution();
         result.weighed = false;
         result.failure = SolverFailureText(e.what());
+        result.solverFailed = true;
     }
     return result;
 }
 
 void TwoStageSolve::solve(std::optional<MipModel> first,
                           const std::function<MipModel(const MipSolution *first)> &second,
-                          const MipSettings &settings)
+                          const MipSettings &settings, bool secondStartsFromFirst)
 {
     const auto started = std::chrono::steady_clock::now();
     const bool staged = first.has_value();
@@ -65,6 +66,10 @@ void TwoStageSolve::solve(std::optional<MipModel> first,
         }
     }
     model = second(staged ? &firstSolution : nullptr);
+    if (staged)
+        remaining.start.clear();
+    if (staged && secondStartsFromFirst && firstSolution.values.size() == model.columns.size())
+        remaining.start = firstSolution.values;
     MipSolution last = SolveMip(model, remaining);
     if (last.status != MipStatus::NoSolution) {
         solution = std::move(last);

@@ -22,6 +22,9 @@ struct TwoStageSolve
     // of the first stage, of whose cheaper plans nothing is known.
     bool weighed = false;
     QString failure;
+    // Whether the failure was the solver's own error, not a search that
+    // found nothing.
+    bool solverFailed = false;
     // The last model solved, for writing as an LP file.
     MipModel model;
 
@@ -33,13 +36,15 @@ struct TwoStageSolve
     // stopped by the limit or a cancel, or one that leaves no time, gives
     // its plan unweighed; so does a second stage that finds nothing, for
     // whatever reason. An exception from the solver is a failure.
+    // `settings.start` is the first model's start; with `secondStartsFromFirst`
+    // the second model, of the same columns, starts from the first's plan.
     static TwoStageSolve run(std::optional<MipModel> first,
                              const std::function<MipModel(const MipSolution *first)> &second,
-                             const MipSettings &settings);
+                             const MipSettings &settings, bool secondStartsFromFirst = false);
 
 private:
     void solve(std::optional<MipModel> first, const std::function<MipModel(const MipSolution *first)> &second,
-               const MipSettings &settings);
+               const MipSettings &settings, bool secondStartsFromFirst);
 };
 
 // Why a solve gave no plan, in words.

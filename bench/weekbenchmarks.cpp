@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+#include "mipsolver.h"
+#include "shifttype.h"
+#include "tourtype.h"
+#include "weekplanner.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A two-peak day of 5 to `peak` agents between `open` and `close` (hours):
+// a morning peak a third of the way in, an afternoon one of four fifths
+// of its height two thirds of the way.
+std::vector<int> TwoPeakDay(int slotMinutes, int open, int close, int peak)
+{
+    std::vector<int> requirement;
+    const double length = close - open;
+    for (int minute = open * 60; minute < close * 60; minute += slotMinutes) {
+        const double hour = (minute + slotMinutes / 2.0) / 60.0;
+        const double morning = std::exp(-std::pow((hour - open - length / 3) / (length / 8), 2));
+        const double afternoon = 0.8 * std::exp(-std::pow((hour - open - 2 * length / 3) / (length / 8), 2));
+        requirement.push_back(static_cast<int>(std::lround(5 + (peak - 5) * std::max(morning, afternoon))));
+    }
+    return requirement;
+}
+
+// The week the README's figures are measured on: weekdays 06:00-22:00
+// peaking at 120 agents (Monday the busiest), Saturday 08:00-18:00 and
+// Sunday 09:00-17:00 quieter; every day opens its slots to the tours.
+ShiftWeek BenchmarkWeek(int slotMinutes, bool allDay = false)
+{
+    struct Open { int open, close, peak; };
+    const Open days[] = {{6, 22, 120}, {6, 22, 110}, {6, 22, 105}, {6, 22, 100}, {6, 22, 112}, {8, 18, 70}, {9, 17, 45}};
+    ShiftWeek week;
+    week.slotMinutes = slotMinutes;
+    for (int d = 0; d < ShiftWeek::DayCount; ++d) {
+        const Open o = allDay ? Open{0, 24, days[d].peak} : days[d];
+        ShiftDay day;
+        day.slotMinutes = slotMinutes;
+        day.startMinuteOfDay = o.open * 60;
+        day.requirement = TwoPeakDay(slotMinutes, o.open, o.close, o.peak);
+        week.days[static_cast<std::size_t>(d)].shifts = day;
+    }
+    return week;
+}
+
+std::vector<ShiftType> WeekTypes(const ShiftWeek &week)
+{
+    ShiftDay widest;
+    widest.slotMinutes = week.slotMinutes;
+    int open = 24 * 60;
+    int close = 0;
+    for (const ShiftWeek::Day &day : week.days) {
+        open = std::min(open, day.shifts->startMinuteOfDay);
+        close = std::max(close, day.shifts->startMinuteOfDay + day.shifts->dayMinutes());
+    }
+    widest.startMinuteOfDay = open;
+    widest.requirement.assign(static_cast<std::size_t>((close - open) / week.slotMinutes), 0);
+    return ShiftType::defaultSet(widest);
+}
+
+// The benchmark week with the two usual tours, to the time limit: the
+// counters give the plan's paid hours, its gap to the bound in per cent
+// and whether it was proven.
+void PlanBenchmarkWeek(benchmark::State &state, int slotMinutes, bool allDay)
+{
+    const ShiftWeek week = BenchmarkWeek(slotMinutes, allDay);
+    const std::vector<ShiftType> types = WeekTypes(week);
+    const std::vector<TourType> tours = TourType::defaultSet();
+    MipSettings settings;
+    settings.timeLimitSeconds = static_cast<double>(state.range(0));
+    for (auto _ : state) {
+        const WeekPlanResult result = PlanWeek(week, types, tours, settings);
+        if (!result.plan) {
+            const QString why = result.problem ? result.problem->message : result.failure;
+            state.SkipWithError(why.toUtf8().constData());
+            return;
+        }
+        const ShiftPlan::Solver &solver = result.plan->solver;
+        state.counters["paidHours"] = result.plan->paidHours;
+        state.counters["gapPercent"] = solver.objective > 0 ? 100 * (solver.objective - solver.bound) / solver.objective : 0;
+        state.counters["proven"] = solver.optimal() ? 1 : 0;
+        state.counters["agents"] = static_cast<double>(result.plan->agents.size());
+        state.counters["columns"] = static_cast<double>(result.model.columns.size());
+        state.counters["rows"] = static_cast<double>(result.model.rows.size());
+    }
+}
+
+void BM_WeekQuarterHours(benchmark::State &state) { PlanBenchmarkWeek(state, 15, false); }
+void BM_WeekHalfHours(benchmark::State &state) { PlanBenchmarkWeek(state, 30, false); }
+void BM_WeekAllDayQuarterHours(benchmark::State &state) { PlanBenchmarkWeek(state, 15, true); }
+
+} // namespace
+
+BENCHMARK(BM_WeekQuarterHours)->Arg(120)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(BM_WeekHalfHours)->Arg(60)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(BM_WeekAllDayQuarterHours)->Arg(10)->Arg(60)->Unit(benchmark::kSecond)->Iterations(1);
