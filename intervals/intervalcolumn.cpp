@@ -41,6 +41,14 @@ const KnownName knownNames[] = {
     {"wrap time", IntervalColumn::Role::Wrap},
     {"wrap up", IntervalColumn::Role::Wrap},
     {"wrap up time", IntervalColumn::Role::Wrap},
+    {"date", IntervalColumn::Role::Day},
+    {"day", IntervalColumn::Role::Day},
+    {"interval date", IntervalColumn::Role::Day},
+    {"weekday", IntervalColumn::Role::Day},
+    {"week day", IntervalColumn::Role::Day},
+    {"day of week", IntervalColumn::Role::Day},
+    {"day of the week", IntervalColumn::Role::Day},
+    {"dow", IntervalColumn::Role::Day},
 };
 
 // Seconds per plain number for a bracketed unit; 0 for a unit not known.

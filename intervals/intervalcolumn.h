@@ -16,9 +16,10 @@ struct IntervalColumn
         HandleTime, // "AHT", "handle time": talk and after-call work together
         Talk,       // "talk"
         Wrap,       // "after-call work", "ACW", "wrap"
+        Day,        // the interval's day: "date", "day", "weekday"; read by IntervalDays alone
     };
-    // How many roles there are: Wrap is the last.
-    static constexpr std::size_t RoleCount = static_cast<std::size_t>(Role::Wrap) + 1;
+    // How many roles there are: Day is the last.
+    static constexpr std::size_t RoleCount = static_cast<std::size_t>(Role::Day) + 1;
 
     QString header;   // as written in the file, blanks trimmed
     Role role = Role::None;

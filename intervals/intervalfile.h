@@ -3,6 +3,8 @@
 
 #include "intervalcolumn.h"
 
+struct IntervalTableRow;
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -24,12 +26,14 @@ struct IntervalRefusal
 };
 
 // One time slot of an interval file, in the file's slot length. A slot
-// without a row of its own has no calls and no times of its own.
+// without a row of its own has no calls and no times of its own; to a
+// history it is no data, not a slot without calls.
 struct IntervalSlot
 {
     int calls = 0;
     std::optional<int> talkSeconds; // whole seconds, 0..Calc::LongestDurationSeconds
     std::optional<int> wrapSeconds;
+    bool fromRow = false; // a row of the file gave the slot
 };
 
 // A planner's interval forecast as telephone systems and spreadsheets export
@@ -38,7 +42,9 @@ struct IntervalSlot
 // say which column is what (IntervalColumn); times of day may carry an ISO
 // date before them and an interval's end after them ("08:00 - 08:30").
 // Durations are seconds (with decimals), mm:ss or hh:mm:ss, rounded to whole
-// seconds. A file with anything wrong is refused as a whole.
+// seconds. A file with anything wrong is refused as a whole. A day column
+// ("date", "weekday") is not used: a file of several days is read by
+// IntervalDays.
 class IntervalFile
 {
 public:
@@ -81,17 +87,11 @@ public:
     long long totalCalls() const;
 
 private:
-    struct Row;
-
-    bool readHeader(const QString &line);
-    bool readRow(const QString &line, int lineNumber, std::vector<Row> &rows);
-    bool placeRows(const std::vector<Row> &rows, int chosenMinutes);
+    bool placeRows(const std::vector<IntervalTableRow> &rows, int chosenMinutes);
     void refuse(int line, const QString &reason);
-    int columnOf(IntervalColumn::Role role) const;
 
     std::optional<IntervalRefusal> m_refusal;
     QList<IntervalColumn> m_columns;
-    QChar m_separator;
     int m_slotMinutes = 60;
     int m_firstMinute = 0;
     QString m_slotLengthReason;

@@ -168,13 +168,13 @@ void IntervalFileTest::refusesWithTheLineAndReason()
 
 void IntervalFileTest::saysWhatEachColumnWasTakenFor()
 {
-    const IntervalFile file = IntervalFile::read(QStringLiteral("Interval;Agents;Offered;AHT (mm:ss)\n08:00;2;5;03:00\n"));
+    const IntervalFile file = IntervalFile::read(QStringLiteral("Interval;Agents;Offered;AHT (mm:ss);Date\n08:00;2;5;03:00;x\n"));
     QVERIFY(file.accepted());
     QStringList uses;
     for (const IntervalColumn &column : file.columns())
         uses << column.header + QStringLiteral(": ") + column.use;
     QCOMPARE(uses, (QStringList{"Interval: interval start", "Agents: not used", "Offered: calls",
-                                "AHT (mm:ss): talk time, no after-call work"}));
+                                "AHT (mm:ss): talk time, no after-call work", "Date: not used"}));
 }
 
 void IntervalFileTest::slotLengthFromEndsSpacingOrRequest_data()
