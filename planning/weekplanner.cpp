@@ -94,7 +94,16 @@ WeekPlanResult PlanWeek(const ShiftWeek &week, const std::vector<ShiftType> &shi
                         const std::vector<TourType> &tours, const MipSettings &settings,
                         std::optional<double> serviceGoal)
 {
-    (void)serviceGoal;
+    if (serviceGoal) {
+        // Until the week's service-level model exists, the goal is refused
+        // rather than answered with a plan of the other goal.
+        WeekPlanResult result;
+        WeekInputProblem problem;
+        problem.week = true;
+        problem.message = QStringLiteral("A week is planned to cover every slot; its service-level goal is not available yet.");
+        result.problem = problem;
+        return result;
+    }
     try {
         return PlanWeekUnguarded(week, shiftTypes, tours, settings);
     } catch (const std::exception &e) {

@@ -30,9 +30,8 @@ struct WeekPlanResult
 // The cheapest week of tours: checks the input, solves the tour model
 // (first the least shortfall when the tours' maximums may prevent full
 // cover) within the time limit and hands out every agent's week. With
-// `serviceGoal` (0..1; each open day needs its service curves) every open
-// day's call-weighted service level must reach it instead of each slot its
-// requirement. Never "infeasible": unreachable slots are named.
+// `serviceGoal` (0..1) the week is refused for now: its service-level
+// model is still to come. Never "infeasible": unreachable slots are named.
 WeekPlanResult PlanWeek(const ShiftWeek &week, const std::vector<ShiftType> &shiftTypes,
                         const std::vector<TourType> &tours, const MipSettings &settings,
                         std::optional<double> serviceGoal = std::nullopt);
