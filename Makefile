@@ -70,24 +70,28 @@ bench-compare: deps
 	@test -n "$(BASE)" || { echo "usage: make bench-compare BASE=<commit> [BENCH_FILTER=<regex>]" >&2; exit 2; }
 	BENCH_BUILD=$(BENCH_BUILD) scripts/bench-compare "$(BASE)" "$(BENCH_FILTER)"
 
-# The scenario-file reader, then the interval-file readers, under libFuzzer
-# for FUZZ_SECONDS seconds each. The libraries are instrumented for coverage
-# and run under ASan and UBSan; only the fuzz targets are built. Each starts
-# from its corpus and kept findings (fuzz/corpus and fuzz/regressions;
-# fuzz/interval-corpus and fuzz/interval-regressions); new findings are
-# written into $(FUZZ_BUILD).
+# The scenario-file reader, then the interval-file and week-file readers,
+# under libFuzzer for FUZZ_SECONDS seconds each. The libraries are
+# instrumented for coverage and run under ASan and UBSan; only the fuzz
+# targets are built. Each starts from its corpus and kept findings
+# (fuzz/corpus and fuzz/regressions; fuzz/interval-corpus and
+# fuzz/interval-regressions; fuzz/week-corpus and fuzz/week-regressions);
+# new findings are written into $(FUZZ_BUILD).
 fuzz:
 	@scripts/install-deps --fuzz
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNOOK_FUZZ=ON \
 	  -DVARNOOK_SANITIZE=ON -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target varnook_fuzz_scenario varnook_fuzz_intervals
-	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/interval-corpus
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target varnook_fuzz_scenario varnook_fuzz_intervals varnook_fuzz_week
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/interval-corpus $(FUZZ_BUILD)/week-corpus
 	cp -n fuzz/corpus/* fuzz/regressions/* $(FUZZ_BUILD)/corpus/ 2>/dev/null || true
 	cp -n fuzz/interval-corpus/* fuzz/interval-regressions/* $(FUZZ_BUILD)/interval-corpus/ 2>/dev/null || true
+	cp -n fuzz/week-corpus/* fuzz/week-regressions/* $(FUZZ_BUILD)/week-corpus/ 2>/dev/null || true
 	cd $(FUZZ_BUILD) && fuzz/varnook_fuzz_scenario -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 	  -dict=$(CURDIR)/fuzz/scenario.dict -print_final_stats=1 corpus
 	cd $(FUZZ_BUILD) && fuzz/varnook_fuzz_intervals -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 	  -dict=$(CURDIR)/fuzz/intervals.dict -print_final_stats=1 interval-corpus
+	cd $(FUZZ_BUILD) && fuzz/varnook_fuzz_week -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	  -dict=$(CURDIR)/fuzz/week.dict -print_final_stats=1 week-corpus
 
 # Mutation testing of the headless code in its own build directory
 # (build-mutate), at low priority; not part of `make test`. MUTATE_FILES and

@@ -33,22 +33,12 @@ LoadResult failure(LoadResult::Status status, const QString &message)
     return result;
 }
 
-LoadResult damaged(const QString &fileName, int line, const QString &reason)
-{
-    LoadResult result = failure(LoadResult::Status::Damaged,
-                                QStringLiteral("File \"%1\" is damaged at line %2: %3.")
-                                    .arg(fileName, QString::number(line), reason));
-    result.line = line;
-    result.reason = reason;
-    return result;
-}
-
 LoadResult missingLine(const QString &fileName, const QStringList &lines)
 {
-    return damaged(fileName, static_cast<int>(lines.size()) + 1,
-                   QStringLiteral("the file ends after line %1, and a scenario needs %2 lines")
-                       .arg(lines.size())
-                       .arg(FixedLines));
+    return DamagedFile(fileName, static_cast<int>(lines.size()) + 1,
+                       QStringLiteral("the file ends after line %1, and a scenario needs %2 lines")
+                           .arg(lines.size())
+                           .arg(FixedLines));
 }
 
 // The index of the first option line after the fixed lines: the volume
@@ -109,15 +99,15 @@ std::optional<LoadResult> checkOptionLines(const QStringList &lines, int first, 
     for (int i = first; i < lines.size(); ++i) {
         const QString &text = lines.at(i);
         if (!IsOptionLine(text))
-            return damaged(fileName, i + 1,
-                           QStringLiteral("the line %1 follows the options, where only options may stand")
-                               .arg(Excerpt(text)));
+            return DamagedFile(fileName, i + 1,
+                               QStringLiteral("the line %1 follows the options, where only options may stand")
+                                   .arg(Excerpt(text)));
         const QString key = text.left(text.indexOf(QLatin1Char('=')));
         if (keys.contains(key) && !IsRepeatableOption(key))
-            return damaged(fileName, i + 1, QStringLiteral("the option \"%1\" is given twice").arg(key));
+            return DamagedFile(fileName, i + 1, QStringLiteral("the option \"%1\" is given twice").arg(key));
         keys << key;
         if (const std::optional<QString> reason = ReadScenarioOptionLine(text, read))
-            return damaged(fileName, i + 1, *reason);
+            return DamagedFile(fileName, i + 1, *reason);
         const std::pair<const RosterValues *, int *> lists[] = {
             {&read.roster, &rosterLine}, {&read.slotTalk, &talkLine}, {&read.slotWrap, &wrapLine}};
         for (const auto &[values, at] : lists) {
@@ -134,11 +124,11 @@ std::optional<LoadResult> checkOptionLines(const QStringList &lines, int first, 
         {&read.slotWrap, wrapLine, "the slots' after-call work holds"}};
     for (const auto &[values, at, what] : lists) {
         if (static_cast<int>(values->size()) > slotCount)
-            return damaged(fileName, at,
-                           QStringLiteral("%1 %2 values and the scenario has %3 time slots")
-                               .arg(QLatin1String(what))
-                               .arg(values->size())
-                               .arg(slotCount));
+            return DamagedFile(fileName, at,
+                               QStringLiteral("%1 %2 values and the scenario has %3 time slots")
+                                   .arg(QLatin1String(what))
+                                   .arg(values->size())
+                                   .arg(slotCount));
     }
     return std::nullopt;
 }
@@ -197,6 +187,16 @@ qint64 putVolumeLines(ScenarioInputs &inputs, const QStringList &lines, int opti
 
 } // namespace
 
+LoadResult DamagedFile(const QString &fileName, int line, const QString &reason)
+{
+    LoadResult result = failure(LoadResult::Status::Damaged,
+                                QStringLiteral("File \"%1\" is damaged at line %2: %3.")
+                                    .arg(fileName, QString::number(line), reason));
+    result.line = line;
+    result.reason = reason;
+    return result;
+}
+
 QStringList SplitScenarioLines(const QByteArray &bytes)
 {
     QStringList lines;
@@ -217,7 +217,7 @@ QStringList SplitScenarioLines(const QByteArray &bytes)
     return lines;
 }
 
-LoadResult LoadScenario(AgentScenario &scenario, const QString &path)
+std::optional<LoadResult> ReadFileLines(const QString &path, const QString &kind, QStringList *lines)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -242,16 +242,25 @@ LoadResult LoadScenario(AgentScenario &scenario, const QString &path)
     }
     if (bytes.size() > MaxScenarioFileBytes && !bytes.left(MaxScenarioFileBytes).contains('\0')) {
         const int line = static_cast<int>(SplitScenarioLines(bytes.left(MaxScenarioFileBytes)).size());
-        return damaged(path, qMax(line, 1),
-                       QStringLiteral("the file is larger than %1 bytes, far more than a scenario holds")
-                           .arg(MaxScenarioFileBytes));
+        return DamagedFile(path, qMax(line, 1),
+                               QStringLiteral("the file is larger than %1 bytes, far more than a %2 holds")
+                                   .arg(MaxScenarioFileBytes)
+                                   .arg(kind));
     }
-    const QStringList lines = SplitScenarioLines(bytes);
-    if (lines.isEmpty() && !bytes.isEmpty()) {
+    *lines = SplitScenarioLines(bytes);
+    if (lines->isEmpty() && !bytes.isEmpty()) {
         // Bytes, but no text before a NUL: a binary file, not an empty one.
         return failure(LoadResult::Status::NotScenarioFile,
-                       QStringLiteral("File \"%1\" is not a scenario file: it does not hold text.").arg(path));
+                       QStringLiteral("File \"%1\" is not a %2 file: it does not hold text.").arg(path, kind));
     }
+    return std::nullopt;
+}
+
+LoadResult LoadScenario(AgentScenario &scenario, const QString &path)
+{
+    QStringList lines;
+    if (std::optional<LoadResult> failed = ReadFileLines(path, QStringLiteral("scenario"), &lines))
+        return *failed;
     return ApplyScenario(scenario, lines, path);
 }
 
@@ -276,9 +285,9 @@ LoadResult CheckScenarioLines(const QStringList &fileLines, const QString &fileN
     if (lines.size() < 4)
         return missingLine(fileName, lines);
     if (!Calc::ParseInteger(lines.at(CallsLine)))
-        return damaged(fileName, CallsLine + 1,
-                       QStringLiteral("the number of calls %1 is not a whole number")
-                           .arg(Excerpt(lines.at(CallsLine))));
+        return DamagedFile(fileName, CallsLine + 1,
+                           QStringLiteral("the number of calls %1 is not a whole number")
+                               .arg(Excerpt(lines.at(CallsLine))));
     if (lines.size() < FixedLines)
         return missingLine(fileName, lines);
     // The volumes are summed in 64 bits and the total must fit a 32-bit whole
@@ -287,20 +296,20 @@ LoadResult CheckScenarioLines(const QStringList &fileLines, const QString &fileN
     qint64 sum = 0;
     for (int k = FixedLines + 1; k <= options; ++k) {
         if (k > LastVolumeLine)
-            return damaged(fileName, k,
-                           QStringLiteral("the file holds more than %1 time-slot volumes")
-                               .arg(ScenarioInputs::SlotCapacity));
+            return DamagedFile(fileName, k,
+                               QStringLiteral("the file holds more than %1 time-slot volumes")
+                                   .arg(ScenarioInputs::SlotCapacity));
         const QString &text = lines.at(k - 1);
         const std::optional<int> volume = Calc::ParseInteger(text);
         if (!volume)
-            return damaged(fileName, k,
-                           QStringLiteral("the call volume %1 of time slot %2 is not a whole number")
-                               .arg(Excerpt(text))
-                               .arg(k - FixedLines));
+            return DamagedFile(fileName, k,
+                               QStringLiteral("the call volume %1 of time slot %2 is not a whole number")
+                                   .arg(Excerpt(text))
+                                   .arg(k - FixedLines));
         sum += *volume;
         if (sum > std::numeric_limits<int>::max() || sum < std::numeric_limits<int>::min())
-            return damaged(fileName, k,
-                           QStringLiteral("the call volumes add up to more than a whole number can hold"));
+            return DamagedFile(fileName, k,
+                               QStringLiteral("the call volumes add up to more than a whole number can hold"));
     }
     ScenarioOptionsRead read;
     if (std::optional<LoadResult> failed = checkOptionLines(lines, options, fileName, read))

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // What a save did.
 struct SaveResult
 {
@@ -47,6 +49,16 @@ struct LoadResult
 // counts, and a NUL byte ends the text. Bytes are read as Latin-1.
 QStringList SplitScenarioLines(const QByteArray &bytes);
 
+// The lines of a file for a load, read whole by SplitScenarioLines, at most
+// MaxScenarioFileBytes; or the failure to report: it cannot be opened or
+// read (CannotOpen), it is larger (Damaged) or holds no text
+// (NotScenarioFile). `kind` names what it should be in the messages
+// ("scenario": "is not a scenario file").
+std::optional<LoadResult> ReadFileLines(const QString &path, const QString &kind, QStringList *lines);
+
+// A damaged file's result: "File "NAME" is damaged at line N: REASON."
+LoadResult DamagedFile(const QString &fileName, int line, const QString &reason);
+
 // The bytes of the scenario file of `scenario`: lines 1 to 11, when
 // SlotCallsEdited is set one volume line per time slot, then one line per
 // planning option that is set (scenariooptionlines.h), each ended by CR LF.
@@ -55,6 +67,10 @@ QByteArray ScenarioFileBytes(const AgentScenario &scenario);
 // Writes the scenario to `path` through a temporary file renamed over the
 // target: a failed save leaves any file that was there untouched.
 SaveResult SaveScenario(const AgentScenario &scenario, const QString &path);
+
+// Writes `bytes` to `path` as SaveScenario does, through a temporary file:
+// a failed save leaves any file that was there untouched.
+SaveResult SaveFileBytes(const QByteArray &bytes, const QString &path);
 
 // Reads and checks the whole file first; only a file that is entirely sound
 // is applied (fields, slot length, volumes, re-spread) and recalculated.

@@ -10,11 +10,11 @@
 
 namespace {
 
-const QLatin1String SlotMinutesKey("slot-minutes");
-const QLatin1String RosterKey("have");
-const QLatin1String SlotTalkKey("slot-talk");
-const QLatin1String SlotWrapKey("slot-wrap");
-const QLatin1String ShiftKey("shift");
+using ScenarioOptionKey::Roster;
+using ScenarioOptionKey::Shift;
+using ScenarioOptionKey::SlotMinutes;
+using ScenarioOptionKey::SlotTalk;
+using ScenarioOptionKey::SlotWrap;
 
 QString line(QLatin1String key, const QString &value)
 {
@@ -106,14 +106,10 @@ std::optional<QString> readSlotTimes(const QString &value, const QString &what, 
 
 } // namespace
 
-QStringList ScenarioOptionLines(const AgentScenario &scenario)
+QStringList PlanningOptionLines(const PlanningOptions &options)
 {
-    const ScenarioInputs &inputs = scenario.inputs();
-    const PlanningOptions &options = inputs.Planning;
     const PlanningOptions defaults;
     QStringList lines;
-    if (slotLengthInfo(inputs.slotLength()).optionLine)
-        lines << line(SlotMinutesKey, QString::number(minutesOf(inputs.slotLength())));
     if (options.model != defaults.model)
         lines << line(PlanningOption::Model, StaffingModelInfo::of(options.model).key);
     if (options.shrinkagePercent != defaults.shrinkagePercent)
@@ -124,24 +120,44 @@ QStringList ScenarioOptionLines(const AgentScenario &scenario)
         lines << line(PlanningOption::MaxAbandon, PercentOptionText(*options.maxAbandonPercent));
     if (options.paidMinutes != defaults.paidMinutes)
         lines << line(PlanningOption::PaidHours, PaidHoursText(options.paidMinutes));
+    return lines;
+}
+
+bool IsPlanningOptionKey(const QString &key)
+{
+    return optionOfKey(key).has_value();
+}
+
+QString ShiftTypeLine(const ShiftType &type)
+{
+    return line(Shift, ShiftTypeText(type));
+}
+
+QStringList ScenarioOptionLines(const AgentScenario &scenario)
+{
+    const ScenarioInputs &inputs = scenario.inputs();
+    QStringList lines;
+    if (slotLengthInfo(inputs.slotLength()).optionLine)
+        lines << line(SlotMinutes, QString::number(minutesOf(inputs.slotLength())));
+    lines << PlanningOptionLines(inputs.Planning);
     if (inputs.hasRoster())
-        lines << line(RosterKey, RosterListText(slotEntries(scenario, inputs.SlotHave)));
+        lines << line(Roster, RosterListText(slotEntries(scenario, inputs.SlotHave)));
     // The slots' own times follow the roster and come before the shift
     // types, so that a scenario without them is written as before.
     const QString talk = RosterListText(slotEntries(scenario, inputs.SlotTalkSeconds));
     if (!talk.isEmpty())
-        lines << line(SlotTalkKey, talk);
+        lines << line(SlotTalk, talk);
     const QString wrap = RosterListText(slotEntries(scenario, inputs.SlotWrapSeconds));
     if (!wrap.isEmpty())
-        lines << line(SlotWrapKey, wrap);
+        lines << line(SlotWrap, wrap);
     for (const ShiftType &type : inputs.ShiftTypes)
-        lines << line(ShiftKey, ShiftTypeText(type));
+        lines << ShiftTypeLine(type);
     return lines;
 }
 
 bool IsRepeatableOption(const QString &key)
 {
-    return key == ShiftKey;
+    return key == Shift;
 }
 
 bool IsOptionLine(const QString &text)
@@ -158,7 +174,7 @@ std::optional<QString> ReadScenarioOptionLine(const QString &text, ScenarioOptio
     auto bad = [&](const QString &what) {
         return QStringLiteral("the %1 %2 is not %3").arg(key, quoted(value), what);
     };
-    if (key == SlotMinutesKey) {
+    if (key == SlotMinutes) {
         // 30 and 60 minutes are line 11's to tell: one home for the length.
         const std::optional<SlotLength> length = slotLengthOfMinutes(value.toInt());
         if (!length || !slotLengthInfo(*length).optionLine || value != QString::number(minutesOf(*length)))
@@ -167,18 +183,18 @@ std::optional<QString> ReadScenarioOptionLine(const QString &text, ScenarioOptio
     } else if (const std::optional<PlanningOption> option = optionOfKey(key)) {
         if (!readOption(*option, value, read.planning))
             return bad(PlanningOptionInfo::of(*option).requirement);
-    } else if (key == RosterKey) {
+    } else if (key == Roster) {
         const RosterListRead roster = ParseRosterList(value);
         if (!roster.ok())
             return QStringLiteral("the roster value %1 of time slot %2 is not a whole number from 0 up")
                 .arg(quoted(roster.badText))
                 .arg(roster.badEntry);
         read.roster = roster.values;
-    } else if (key == SlotTalkKey) {
+    } else if (key == SlotTalk) {
         return readSlotTimes(value, QStringLiteral("talk time"), read.slotTalk);
-    } else if (key == SlotWrapKey) {
+    } else if (key == SlotWrap) {
         return readSlotTimes(value, QStringLiteral("after-call work"), read.slotWrap);
-    } else if (key == ShiftKey) {
+    } else if (key == Shift) {
         // Whether a type fits the day is checked when the day is planned: the
         // day may change after the types were set.
         const ShiftTypeRead shift = ParseShiftTypeText(value);

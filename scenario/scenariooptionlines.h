@@ -23,6 +23,24 @@
 // the unknown option rather than reading the volumes as half hours.
 QStringList ScenarioOptionLines(const AgentScenario &scenario);
 
+// The keys of the lines beyond the planning options' own (whose keys their
+// table holds), for a week file that shares some of them.
+namespace ScenarioOptionKey {
+inline const QLatin1String SlotMinutes("slot-minutes");
+inline const QLatin1String Roster("have");
+inline const QLatin1String SlotTalk("slot-talk");
+inline const QLatin1String SlotWrap("slot-wrap");
+inline const QLatin1String Shift("shift");
+} // namespace ScenarioOptionKey
+
+// The lines of the planning options that differ from a new window's, in
+// the order a scenario file writes them (a week file writes the same).
+QStringList PlanningOptionLines(const PlanningOptions &options);
+// Whether a key is one of the planning options'.
+bool IsPlanningOptionKey(const QString &key);
+// A shift type's line.
+QString ShiftTypeLine(const ShiftType &type);
+
 // Whether a line after the fixed lines is an option line rather than a
 // volume line.
 bool IsOptionLine(const QString &line);

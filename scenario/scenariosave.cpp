@@ -31,22 +31,13 @@ QByteArray ScenarioFileBytes(const AgentScenario &scenario)
     return bytes;
 }
 
-SaveResult SaveScenario(const AgentScenario &scenario, const QString &path)
+SaveResult SaveFileBytes(const QByteArray &bytes, const QString &path)
 {
-    const QByteArray bytes = ScenarioFileBytes(scenario);
     SaveResult result;
     auto fail = [&](const QString &reason) {
         result.message = QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason);
         return result;
     };
-    // Loading needs the number of calls as a whole number: a file written
-    // without one could never be loaded back, so it is not written at all.
-    if (!Calc::ParseInteger(scenario.inputs().text(Field::Edit1))) {
-        result.message = QStringLiteral("File \"%1\" was not saved: the number of calls %2 is not a whole number, "
-                                        "so the file could not be loaded again.")
-                             .arg(path, ScenarioLines::Excerpt(scenario.inputs().text(Field::Edit1)));
-        return result;
-    }
     // QSaveFile writes a temporary file and renames it over the target only
     // on commit, so the file that was there survives any failure.
     QSaveFile file(path);
@@ -66,4 +57,18 @@ SaveResult SaveScenario(const AgentScenario &scenario, const QString &path)
         return fail(file.errorString());
     result.ok = true;
     return result;
+}
+
+SaveResult SaveScenario(const AgentScenario &scenario, const QString &path)
+{
+    // Loading needs the number of calls as a whole number: a file written
+    // without one could never be loaded back, so it is not written at all.
+    if (!Calc::ParseInteger(scenario.inputs().text(Field::Edit1))) {
+        SaveResult result;
+        result.message = QStringLiteral("File \"%1\" was not saved: the number of calls %2 is not a whole number, "
+                                        "so the file could not be loaded again.")
+                             .arg(path, ScenarioLines::Excerpt(scenario.inputs().text(Field::Edit1)));
+        return result;
+    }
+    return SaveFileBytes(ScenarioFileBytes(scenario), path);
 }
