@@ -10,6 +10,7 @@
 #include "scenariofilerecord.h"
 #include "shiftplancommand.h"
 #include "tableoutput.h"
+#include "weekplancommand.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -19,9 +20,9 @@ namespace {
 
 const QString programName = QStringLiteral("varnook-calc");
 
-// The refused input in words and by component name: "number of calls
-// (Edit1)", or the slot whose Calls cell was refused.
-QString describeFailure(const AgentScenario &scenario, const RecalcResult &result)
+} // namespace
+
+QString DescribeRefusedInput(const AgentScenario &scenario, const RecalcResult &result)
 {
     if (result.failing.isGridRow()) {
         const int row = result.failing.row();
@@ -36,6 +37,8 @@ QString describeFailure(const AgentScenario &scenario, const RecalcResult &resul
     }
     return result.failing.name();
 }
+
+namespace {
 
 // The printed report as a PDF: the FILE line names the scenario file as a
 // window shows it after a Load (its full path); the other forms have a
@@ -121,7 +124,7 @@ CalculatorRun runScenario(AgentScenario &scenario, const CommandLine &line, cons
     if (auto failure = FillScenario(scenario, line, standardInput, &result, warnings))
         return *failure;
     if (!result.valid)
-        return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: ") + describeFailure(scenario, result));
+        return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: ") + DescribeRefusedInput(scenario, result));
     if (line.command == CommandLine::Command::Shifts)
         return RunShiftPlanner(scenario, line, standardInput);
     if (line.pdfFile)
@@ -145,6 +148,8 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
         run.out = line.command == CommandLine::Command::Help ? HelpText() : VersionText();
         return run;
     }
+    if (line.command == CommandLine::Command::Week)
+        return RunWeekPlanner(line, standardInput);
     SeriesSelectionWord selection = 0;
     if (auto failure = readSelection(line, &selection))
         return *failure;

@@ -30,6 +30,13 @@ CalculatorRun FailedRun(int status, const QString &message);
 // A usage error: the message, then the hint to --help.
 CalculatorRun UsageErrorRun(const QString &message);
 
+class AgentScenario;
+struct RecalcResult;
+
+// The input a recalculation refused, in words and by component name:
+// "number of calls (Edit1)", or the slot whose Calls cell was refused.
+QString DescribeRefusedInput(const AgentScenario &scenario, const RecalcResult &result);
+
 // Reads at most `maxBytes` bytes of the program's standard input.
 using StandardInput = std::function<QByteArray(qint64 maxBytes)>;
 

@@ -17,6 +17,7 @@ constexpr CommandWord commandWords[] = {
     {"agents", CommandLine::Command::Agents, CommandOption::ForAgents},
     {"schedule", CommandLine::Command::Schedule, CommandOption::ForSchedule},
     {"shifts", CommandLine::Command::Shifts, CommandOption::ForShifts},
+    {"week", CommandLine::Command::Week, CommandOption::ForWeek},
 };
 
 const CommandWord *wordOf(CommandLine::Command command)
@@ -80,12 +81,17 @@ std::optional<QString> combinationError(const CommandLine &line, const QString &
         return QStringLiteral("shifts needs shift types: --shift or --shifts-file");
     if (line.volumesFile == QStringLiteral("-") && line.shiftsFile == QStringLiteral("-"))
         return QStringLiteral("standard input serves either --volumes-file or --shifts-file, not both");
+    if (line.command == CommandLine::Command::Week && line.fileName.isEmpty())
+        return QStringLiteral("week needs a week file: varnook-calc week WEEK.vnkw");
+    if (line.shiftsFile == QStringLiteral("-") && line.toursFile == QStringLiteral("-"))
+        return QStringLiteral("standard input serves either --shifts-file or --tours-file, not both");
     if (!graphOptionSeen.isEmpty() && line.graphFile.isEmpty())
         return QStringLiteral("option %1 is only used with --graph").arg(graphOptionSeen);
     return std::nullopt;
 }
 
-// The command the first argument names: agents, schedule, shifts or a file.
+// The command the first argument names: agents, schedule, shifts, week or a
+// file.
 CommandLine commandOf(const QString &first)
 {
     CommandLine line;
@@ -97,7 +103,7 @@ CommandLine commandOf(const QString &first)
     }
     if (first.startsWith(QLatin1Char('-')))
         return usageError(
-            QStringLiteral("expected agents, schedule, shifts or a scenario file before \"%1\"").arg(first));
+            QStringLiteral("expected agents, schedule, shifts, week or a scenario file before \"%1\"").arg(first));
     line.command = CommandLine::Command::File;
     line.fileName = first;
     return line;
@@ -110,6 +116,11 @@ std::optional<QString> readOption(CommandLine &line, const QStringList &argument
                                   QString *graphOptionSeen)
 {
     const QString &argument = arguments.at(*index);
+    // week takes its week file among the options, once.
+    if (line.command == CommandLine::Command::Week && line.fileName.isEmpty() && !argument.startsWith(QLatin1Char('-'))) {
+        line.fileName = argument;
+        return std::nullopt;
+    }
     if (!argument.startsWith(QLatin1String("--")))
         return QStringLiteral("unexpected argument \"%1\"").arg(argument);
     const qsizetype equals = argument.indexOf(QLatin1Char('='));

@@ -26,6 +26,7 @@ struct CommandLine
         Schedule, // varnook-calc schedule [field options] [--slots] [--volumes | --volumes-file | --intervals]
         File,     // varnook-calc FILE [--tab]
         Shifts,   // varnook-calc shifts [schedule options] --shift ... | --shifts-file
+        Week,     // varnook-calc week WEEK.vnkw [call, planning and plan options]
     };
     Command command = Command::None;
     QString error; // a usage error in words, without the program's name
@@ -42,7 +43,8 @@ struct CommandLine
     OutputFormat format = OutputFormat::Table;
     bool formatGiven = false;
     Tab tab = Tab::Agents; // --tab, with a FILE
-    QString fileName;
+    QString fileName;      // the scenario file, or week's week file
+
     // --pdf: the printed report written to this file instead of a table.
     std::optional<QString> pdfFile;
     PaperSize paper = PaperSize::A4; // --paper, with --pdf
@@ -76,8 +78,12 @@ struct CommandLine
     double timeLimitSeconds = SolveTimeLimit::DefaultSeconds;
     std::optional<QString> lpFile;
     // --plan-goal: the plan printed, with both plans side by side; none
-    // prints the cover plan alone.
+    // prints the cover plan alone. For week the goal of the one plan.
     std::optional<ShiftGoal> planGoal;
+    // The week planner's tour types as typed (--tour, in order) and a file
+    // of them (--tours-file, "-" for standard input).
+    QStringList tourTexts;
+    std::optional<QString> toursFile;
 };
 
 // Reads the arguments after the program's name. Options take their value as

@@ -100,6 +100,14 @@ std::optional<QString> readShift(CommandLine &line, const QString &value)
     return std::nullopt;
 }
 
+// Read as a tour type when the week is planned, as --shift is: a malformed
+// one is invalid input naming the tour and the field.
+std::optional<QString> readTour(CommandLine &line, const QString &value)
+{
+    line.tourTexts << value;
+    return std::nullopt;
+}
+
 std::optional<QString> readTimeLimit(CommandLine &line, const QString &value)
 {
     bool ok = false;
@@ -185,11 +193,11 @@ const std::vector<CommandOption> &CommandOption::all()
         {QStringLiteral("--calls"), ForCalls, readField<Field::Edit1>},
         {QStringLiteral("--start"), ForCalls, readField<Field::MaskEdit1>},
         {QStringLiteral("--end"), ForCalls, readField<Field::MaskEdit7>},
-        {QStringLiteral("--talk"), ForCalls, readField<Field::MaskEdit2>},
-        {QStringLiteral("--wrap"), ForCalls, readField<Field::MaskEdit3>},
-        {QStringLiteral("--abandon"), ForCalls, readField<Field::MaskEdit4>},
-        {QStringLiteral("--goal"), ForCalls, readField<Field::MaskEdit5>},
-        {QStringLiteral("--goal-secs"), ForCalls, readField<Field::MaskEdit6>},
+        {QStringLiteral("--talk"), ForSettings, readField<Field::MaskEdit2>},
+        {QStringLiteral("--wrap"), ForSettings, readField<Field::MaskEdit3>},
+        {QStringLiteral("--abandon"), ForSettings, readField<Field::MaskEdit4>},
+        {QStringLiteral("--goal"), ForSettings, readField<Field::MaskEdit5>},
+        {QStringLiteral("--goal-secs"), ForSettings, readField<Field::MaskEdit6>},
         {QStringLiteral("--slots"), ForSlots, readSlots},
         {QStringLiteral("--volumes"), ForSlots, readVolumes},
         {QStringLiteral("--volumes-file"), ForSlots, readText<&CommandLine::volumesFile>},
@@ -205,11 +213,13 @@ const std::vector<CommandOption> &CommandOption::all()
         {planningName(PlanningOption::PaidHours), ForEveryCommand, readText<&CommandLine::paidHours>},
         {QStringLiteral("--have"), ForSchedule, readText<&CommandLine::have>},
         {QStringLiteral("--have-file"), ForSchedule, readText<&CommandLine::haveFile>},
-        {QStringLiteral("--shift"), ForShifts, readShift},
-        {QStringLiteral("--shifts-file"), ForShifts, readText<&CommandLine::shiftsFile>},
-        {QStringLiteral("--time-limit"), ForShifts, readTimeLimit},
-        {QStringLiteral("--write-lp"), ForShifts, readWriteLp},
-        {QStringLiteral("--plan-goal"), ForShifts, readPlanGoal},
+        {QStringLiteral("--shift"), ForPlans, readShift},
+        {QStringLiteral("--shifts-file"), ForPlans, readText<&CommandLine::shiftsFile>},
+        {QStringLiteral("--tour"), ForWeek, readTour},
+        {QStringLiteral("--tours-file"), ForWeek, readText<&CommandLine::toursFile>},
+        {QStringLiteral("--time-limit"), ForPlans, readTimeLimit},
+        {QStringLiteral("--write-lp"), ForPlans, readWriteLp},
+        {QStringLiteral("--plan-goal"), ForPlans, readPlanGoal},
         {QStringLiteral("--graph"), ForTables, readGraph},
         {QStringLiteral("--series"), ForTables, readSeries, true, true},
         {QStringLiteral("--bar"), ForTables, readBar, false, true},

@@ -18,10 +18,13 @@ struct CommandOption
         ForSchedule = 1u << 1,
         ForFile = 1u << 2,
         ForShifts = 1u << 3,
-        ForEveryCommand = ForAgents | ForSchedule | ForFile | ForShifts,
+        ForWeek = 1u << 4,
+        ForEveryCommand = ForAgents | ForSchedule | ForFile | ForShifts | ForWeek,
         ForTables = ForAgents | ForSchedule | ForFile, // the commands whose output is a table
         ForCalls = ForAgents | ForSchedule | ForShifts, // the commands that take the calls from options
         ForSlots = ForSchedule | ForShifts,
+        ForPlans = ForShifts | ForWeek, // the commands that plan with a solver
+        ForSettings = ForCalls | ForWeek, // the call settings every day of a week shares
     };
     // Reads the option's value into the command line; the usage error, or none.
     using ReadValue = std::optional<QString> (*)(CommandLine &line, const QString &value);

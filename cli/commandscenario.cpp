@@ -104,32 +104,12 @@ std::optional<CalculatorRun> applyRosterFile(AgentScenario &scenario, const QStr
     return std::nullopt;
 }
 
-// The planning options given on the command line over those the scenario
-// holds (a loaded file's own); a value out of range is invalid input.
 std::optional<CalculatorRun> applyPlanningOptions(AgentScenario &scenario, const CommandLine &line)
 {
-    PlanningOptionTexts texts = PlanningOptionTexts::of(scenario.inputs().Planning);
-    if (line.model)
-        texts.model = *line.model;
-    auto given = [](const std::optional<QString> &text, QString &into) {
-        if (text)
-            into = *text;
-    };
-    given(line.shrinkage, texts.shrinkage);
-    given(line.maxOccupancy, texts.maxOccupancy);
-    given(line.maxAbandon, texts.maxAbandon);
-    given(line.paidHours, texts.paidHours);
-    const PlanningOptionsCheck check = CheckPlanningOptions(texts);
-    if (!check.options) {
-        const std::array<std::optional<QString>, 5> typed{std::nullopt, line.shrinkage, line.maxOccupancy,
-                                                          line.maxAbandon, line.paidHours};
-        const std::optional<QString> &text = typed[static_cast<std::size_t>(check.failing)];
-        return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: %1 (%2): \"%3\" is not %4")
-                                            .arg(PlanningOptionDescription(check.failing),
-                                                 PlanningOptionInfo::of(check.failing).commandLineOption,
-                                                 text.value_or(QString()), check.requirement));
-    }
-    scenario.setPlanning(*check.options);
+    PlanningOptions options = scenario.inputs().Planning;
+    if (auto failure = ApplyPlanningOptions(options, line))
+        return failure;
+    scenario.setPlanning(options);
     return std::nullopt;
 }
 
@@ -239,6 +219,33 @@ std::optional<CalculatorRun> loadFile(AgentScenario &scenario, const CommandLine
 }
 
 } // namespace
+
+std::optional<CalculatorRun> ApplyPlanningOptions(PlanningOptions &options, const CommandLine &line)
+{
+    PlanningOptionTexts texts = PlanningOptionTexts::of(options);
+    if (line.model)
+        texts.model = *line.model;
+    auto given = [](const std::optional<QString> &text, QString &into) {
+        if (text)
+            into = *text;
+    };
+    given(line.shrinkage, texts.shrinkage);
+    given(line.maxOccupancy, texts.maxOccupancy);
+    given(line.maxAbandon, texts.maxAbandon);
+    given(line.paidHours, texts.paidHours);
+    const PlanningOptionsCheck check = CheckPlanningOptions(texts);
+    if (!check.options) {
+        const std::array<std::optional<QString>, 5> typed{std::nullopt, line.shrinkage, line.maxOccupancy,
+                                                          line.maxAbandon, line.paidHours};
+        const std::optional<QString> &text = typed[static_cast<std::size_t>(check.failing)];
+        return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: %1 (%2): \"%3\" is not %4")
+                                            .arg(PlanningOptionDescription(check.failing),
+                                                 PlanningOptionInfo::of(check.failing).commandLineOption,
+                                                 text.value_or(QString()), check.requirement));
+    }
+    options = *check.options;
+    return std::nullopt;
+}
 
 std::optional<CalculatorRun> FillScenario(AgentScenario &scenario, const CommandLine &line,
                                           const StandardInput &standardInput, RecalcResult *result,

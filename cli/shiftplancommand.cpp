@@ -15,37 +15,9 @@
 
 namespace {
 
-// A shifts file holds a few dozen lines; this much is plenty.
-constexpr qint64 MaxShiftsFileBytes = 1 << 20;
-
 CalculatorRun invalid(const QString &message)
 {
     return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: ") + message);
-}
-
-// The lines of --shifts-file, without empty and # lines; or a failed run.
-std::optional<CalculatorRun> readShiftsFile(const QString &name, const StandardInput &standardInput, QStringList *lines)
-{
-    QByteArray bytes;
-    if (auto failure = ReadInputFile(name, QStringLiteral("shifts file"), MaxShiftsFileBytes + 1, standardInput, &bytes))
-        return failure;
-    if (bytes.size() > MaxShiftsFileBytes)
-        return invalid(QStringLiteral("the shifts file \"%1\" is longer than 1 MiB").arg(name));
-    for (const QString &line : QString::fromUtf8(bytes).split(QLatin1Char('\n'))) {
-        const QString text = line.trimmed();
-        if (!text.isEmpty() && !text.startsWith(QLatin1Char('#')))
-            *lines << text;
-    }
-    return std::nullopt;
-}
-
-std::optional<CalculatorRun> writeLp(const QString &name, const MipModel &model)
-{
-    QSaveFile file(name);
-    const std::string text = LpFormatText(model);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 || !file.commit())
-        return FailedRun(ExitFileError, QStringLiteral("cannot write the LP file %1: %2").arg(name, file.errorString()));
-    return std::nullopt;
 }
 
 // --plan-goal: both plans, the goal's printed with the two side by side,
@@ -61,7 +33,7 @@ CalculatorRun runWithGoal(const AgentScenario &scenario, const CommandLine &line
     }
     const ShiftPlanResult &chosen = pair.of(*line.planGoal);
     if (line.lpFile) {
-        if (auto failure = writeLp(*line.lpFile, chosen.model))
+        if (auto failure = WriteLpFile(*line.lpFile, chosen.model))
             return *failure;
     }
     if (!chosen.plan)
@@ -75,20 +47,37 @@ CalculatorRun runWithGoal(const AgentScenario &scenario, const CommandLine &line
 
 } // namespace
 
-CalculatorRun RunShiftPlanner(const AgentScenario &scenario, const CommandLine &line, const StandardInput &standardInput)
+std::optional<CalculatorRun> ReadShiftTypes(const CommandLine &line, const StandardInput &standardInput,
+                                            std::vector<ShiftType> *types)
 {
     QStringList texts = line.shiftTexts;
     if (line.shiftsFile) {
-        if (auto failure = readShiftsFile(*line.shiftsFile, standardInput, &texts))
-            return *failure;
+        if (auto failure = ReadDefinitionLines(*line.shiftsFile, QStringLiteral("shifts file"), standardInput, &texts))
+            return failure;
     }
-    std::vector<ShiftType> types;
     for (const QString &text : texts) {
         const ShiftTypeRead read = ParseShiftTypeText(text);
         if (!read.type)
             return invalid(read.message);
-        types.push_back(*read.type);
+        types->push_back(*read.type);
     }
+    return std::nullopt;
+}
+
+std::optional<CalculatorRun> WriteLpFile(const QString &name, const MipModel &model)
+{
+    QSaveFile file(name);
+    const std::string text = LpFormatText(model);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 || !file.commit())
+        return FailedRun(ExitFileError, QStringLiteral("cannot write the LP file %1: %2").arg(name, file.errorString()));
+    return std::nullopt;
+}
+
+CalculatorRun RunShiftPlanner(const AgentScenario &scenario, const CommandLine &line, const StandardInput &standardInput)
+{
+    std::vector<ShiftType> types;
+    if (auto failure = ReadShiftTypes(line, standardInput, &types))
+        return *failure;
     MipSettings settings;
     settings.timeLimitSeconds = line.timeLimitSeconds;
     const ShiftDay day = ScheduleShiftDay(scenario);
@@ -98,7 +87,7 @@ CalculatorRun RunShiftPlanner(const AgentScenario &scenario, const CommandLine &
     if (result.problem)
         return invalid(result.problem->message);
     if (line.lpFile) {
-        if (auto failure = writeLp(*line.lpFile, result.model))
+        if (auto failure = WriteLpFile(*line.lpFile, result.model))
             return *failure;
     }
     if (!result.plan)

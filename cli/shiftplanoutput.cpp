@@ -15,8 +15,6 @@ namespace ShiftPlanOutput {
 
 namespace {
 
-using Rows = std::vector<QStringList>;
-
 Rows shiftRows(const ShiftPlan &plan)
 {
     Rows rows{ShiftPlanText::shiftHeadings()};
@@ -49,8 +47,9 @@ Rows totalRows(const ShiftPlan &plan)
     return rows;
 }
 
-// Columns padded to their widest cell; text columns (the first) to the left.
-QString aligned(const Rows &rows)
+} // namespace
+
+QString AlignedRows(const Rows &rows, int textColumns)
 {
     std::vector<qsizetype> widths;
     for (const QStringList &row : rows)
@@ -63,14 +62,14 @@ QString aligned(const Rows &rows)
         QStringList cells;
         for (int c = 0; c < row.size(); ++c) {
             const auto width = widths[static_cast<std::size_t>(c)];
-            cells << (c == 0 ? row[c].leftJustified(width) : row[c].rightJustified(width));
+            cells << (c < textColumns ? row[c].leftJustified(width) : row[c].rightJustified(width));
         }
         out += cells.join(QStringLiteral("  ")) + QLatin1Char('\n');
     }
     return out;
 }
 
-QString csvRows(const Rows &rows)
+QString CsvRows(const Rows &rows)
 {
     QString out;
     for (const QStringList &row : rows) {
@@ -81,6 +80,17 @@ QString csvRows(const Rows &rows)
     }
     return out;
 }
+
+QJsonObject SolverJson(const ShiftPlan::Solver &solver)
+{
+    return QJsonObject{{QStringLiteral("status"), ShiftPlanText::solverKey(solver)},
+                       {QStringLiteral("optimal"), solver.optimal()},
+                       {QStringLiteral("objective"), solver.objective},
+                       {QStringLiteral("bound"), solver.bound},
+                       {QStringLiteral("seconds"), solver.seconds}};
+}
+
+namespace {
 
 QJsonArray slotArray(const ShiftPlan &plan, const std::vector<int> &slotIndices)
 {
@@ -140,11 +150,7 @@ QString json(const ShiftPlan &plan, const ShiftPlanComparison *comparison)
                        {QStringLiteral("shortSlots"), slotArray(plan, plan.shortSlots)}};
     if (plan.coversShort())
         totals.insert(QStringLiteral("requirementMet"), plan.metHours / plan.requiredHours);
-    const QJsonObject solver{{QStringLiteral("status"), ShiftPlanText::solverKey(plan.solver)},
-                             {QStringLiteral("optimal"), plan.solver.optimal()},
-                             {QStringLiteral("objective"), plan.solver.objective},
-                             {QStringLiteral("bound"), plan.solver.bound},
-                             {QStringLiteral("seconds"), plan.solver.seconds}};
+    const QJsonObject solver = SolverJson(plan.solver);
     QJsonObject root{{QStringLiteral("slotMinutes"), plan.slotMinutes},
                            {QStringLiteral("shifts"), shifts},
                            {QStringLiteral("coverage"), coverage},
@@ -161,19 +167,19 @@ QString format(const ShiftPlan &plan, OutputFormat format, const ShiftPlanCompar
 {
     switch (format) {
     case OutputFormat::Table: {
-        QString out = aligned(shiftRows(plan)) + QLatin1Char('\n') + aligned(coverRows(plan)) + QLatin1Char('\n')
-            + aligned(totalRows(plan));
+        QString out = AlignedRows(shiftRows(plan)) + QLatin1Char('\n') + AlignedRows(coverRows(plan)) + QLatin1Char('\n')
+            + AlignedRows(totalRows(plan));
         for (const QString &note : ShiftPlanText::coverNotes(plan))
             out += note + QLatin1Char('\n');
         if (comparison)
-            out += QLatin1Char('\n') + aligned(comparisonRows(*comparison));
+            out += QLatin1Char('\n') + AlignedRows(comparisonRows(*comparison));
         return out;
     }
     case OutputFormat::Csv: {
-        QString out = csvRows(shiftRows(plan)) + QStringLiteral("\r\n") + csvRows(coverRows(plan))
-            + QStringLiteral("\r\n") + csvRows(totalRows(plan));
+        QString out = CsvRows(shiftRows(plan)) + QStringLiteral("\r\n") + CsvRows(coverRows(plan))
+            + QStringLiteral("\r\n") + CsvRows(totalRows(plan));
         if (comparison)
-            out += QStringLiteral("\r\n") + csvRows(comparisonRows(*comparison));
+            out += QStringLiteral("\r\n") + CsvRows(comparisonRows(*comparison));
         return out;
     }
     case OutputFormat::Json:

@@ -5,7 +5,11 @@
 #include "shiftplan.h"
 #include "shiftplancomparison.h"
 
+#include <QJsonObject>
 #include <QString>
+#include <QStringList>
+
+#include <vector>
 
 // A shift plan as varnook-calc prints it.
 namespace ShiftPlanOutput {
@@ -18,5 +22,15 @@ namespace ShiftPlanOutput {
 // end with it (after an empty line or row) and JSON adds "goal",
 // "comparison" and, for a service-level plan, "service".
 QString format(const ShiftPlan &plan, OutputFormat format, const ShiftPlanComparison *comparison = nullptr);
+
+// Rows of cells, as the plans' tables are printed.
+using Rows = std::vector<QStringList>;
+// Columns padded to their widest cell; the first `textColumns` to the left,
+// the others to the right; one line each.
+QString AlignedRows(const Rows &rows, int textColumns = 1);
+// RFC 4180 rows with CR LF.
+QString CsvRows(const Rows &rows);
+// How the solver ended: status, optimal, objective, bound, seconds.
+QJsonObject SolverJson(const ShiftPlan::Solver &solver);
 
 } // namespace ShiftPlanOutput

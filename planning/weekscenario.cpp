@@ -6,6 +6,8 @@
 #include "scheduleshiftday.h"
 #include "texts.h"
 
+#include <QLocale>
+
 #include <algorithm>
 
 namespace {
@@ -59,9 +61,9 @@ bool WeekScenario::Day::operator==(const Day &other) const
         && date == other.date;
 }
 
-bool WeekScenario::anyOpenDay() const
+QString WeekScenario::dayTitle(int day)
 {
-    return std::any_of(days.begin(), days.end(), [](const Day &day) { return day.open; });
+    return QLocale::c().dayName(day + 1, QLocale::LongFormat);
 }
 
 std::optional<ShiftDay> WeekScenario::widestPeriod() const

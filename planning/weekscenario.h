@@ -64,7 +64,8 @@ public:
     std::vector<TourType> tourTypes;
 
     int slotMinutes() const { return minutesOf(settings.slotLength()); }
-    bool anyOpenDay() const;
+    // "Monday" ... "Sunday", as messages name a day (0 is Monday).
+    static QString dayTitle(int day);
 
     // The shift types the week is planned with: its own, or the default set
     // over its widest open period (from the earliest start to the latest

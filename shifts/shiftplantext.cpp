@@ -123,8 +123,13 @@ QString solverStatus(const ShiftPlan::Solver &solver)
 
 QString slotList(const ShiftPlan &plan, const std::vector<int> &slotIndices)
 {
+    return slotList(plan.coverage, slotIndices);
+}
+
+QString slotList(const std::vector<ShiftPlan::Slot> &coverage, const std::vector<int> &slotIndices)
+{
     QStringList runs;
-    auto startOf = [&plan](int slot) { return Calc::ClockText(plan.coverage[static_cast<std::size_t>(slot)].start); };
+    auto startOf = [&coverage](int slot) { return Calc::ClockText(coverage[static_cast<std::size_t>(slot)].start); };
     for (std::size_t i = 0; i < slotIndices.size();) {
         std::size_t last = i;
         while (last + 1 < slotIndices.size() && slotIndices[last + 1] == slotIndices[last] + 1)

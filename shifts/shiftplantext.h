@@ -20,6 +20,8 @@ QString solverKey(const ShiftPlan::Solver &solver);
 // The start times of slots (from 0, rising), runs of consecutive slots as
 // a range from the first one's start to the last one's: "08:00, 11:30–12:30".
 QString slotList(const ShiftPlan &plan, const std::vector<int> &slotIndices);
+// The same for the slots of a cover table (a day of a week's plan).
+QString slotList(const std::vector<ShiftPlan::Slot> &coverage, const std::vector<int> &slotIndices);
 // Notes on slots left out or short, one sentence each; none with full
 // cover. A plan for the day's service level names the slots below their
 // requirement as its choice, and a goal it does not reach.

@@ -60,6 +60,8 @@ private slots:
     void program_exit_statuses_data();
     void program_exit_statuses();
     void plan_goal_adds_both_plans_side_by_side();
+    void week_refusals_name_what_is_wrong_data();
+    void week_refusals_name_what_is_wrong();
 };
 
 void CalculatorTest::agents_prints_the_worked_example()
@@ -545,6 +547,51 @@ void CalculatorTest::plan_goal_adds_both_plans_side_by_side()
         QVERIFY2(table[table.size() - 2 + plan].contains(QRegularExpression(QStringLiteral(" %1 +%2%$").arg(hours, level))),
                  qPrintable(table[table.size() - 2 + plan]));
     }
+}
+
+void CalculatorTest::week_refusals_name_what_is_wrong_data()
+{
+    QTest::addColumn<QByteArray>("file"); // "<none>": no such file
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QFile example(QStringLiteral(VARNOOK_FUZZ_DIR "/week-corpus/example.vnkw"));
+    QVERIFY(example.open(QIODevice::ReadOnly));
+    const QByteArray week = example.readAll();
+    QTest::newRow("malformed tour") << week << QStringList{"--tour", "Full,5,together,60,40,Day"}
+                                    << int(ExitInvalidInput) << "invalid input: Tour \"Full\": the days off \"together\"";
+    QTest::newRow("malformed tour in a tours file") << week << QStringList{"--tours-file", "TOURS"} << int(ExitInvalidInput)
+                                                    << "Tour \"Part\": the weekly paid hours \"many\"";
+    QTest::newRow("malformed shift") << week << QStringList{"--shift", "Day,8,6h,09:00"} << int(ExitInvalidInput)
+                                     << "Shift \"Day\": the earliest start \"6h\"";
+    QTest::newRow("a day's input refused") << week << QStringList{"--talk", "00:00", "--wrap", "00:00"}
+                                           << int(ExitInvalidInput) << "invalid input: Monday: call talk time (MaskEdit2)";
+    QTest::newRow("planning option out of range") << week << QStringList{"--shrinkage", "99"} << int(ExitInvalidInput)
+                                                  << "(--shrinkage): \"99\"";
+    QTest::newRow("tours file missing") << week << QStringList{"--tours-file", "/nonexistent/tours.txt"}
+                                        << int(ExitFileError) << "cannot open tours file";
+    QTest::newRow("week file missing") << QByteArray("<none>") << QStringList() << int(ExitFileError) << "Cannot open file";
+    QTest::newRow("week file damaged") << QByteArray(week).replace("day=Tue", "day=Wed") << QStringList()
+                                       << int(ExitFileError) << "is damaged at line 10: the day \"Wed\"";
+    QTest::newRow("a scenario file") << exampleFile << QStringList() << int(ExitFileError) << "is not a week file";
+}
+
+// Each refusal comes before anything is planned, names the tour, shift,
+// day or line at fault and prints nothing on standard output.
+void CalculatorTest::week_refusals_name_what_is_wrong()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = file == "<none>" ? QStringLiteral("/nonexistent/week.vnkw") : writeFileIn(dir, "week.vnkw", file);
+    const QString tours = writeFileIn(dir, "tours.txt", "# tours\nFull,5,consecutive,60,37:30-40:00,8 hours\nPart,3-4,any,free,many,4 hours\n");
+    options.replaceInStrings(QStringLiteral("TOURS"), tours);
+    const CalculatorRun run = RunCalculator(QStringList{"week", path} + options);
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(CalculatorTest)

@@ -18,6 +18,7 @@ private slots:
     void help_wins_anywhere();
     void help_names_every_option();
     void reads_report_options();
+    void reads_the_week_planners_options();
 };
 
 void CommandLineTest::reads_commands_and_values_data()
@@ -39,6 +40,8 @@ void CommandLineTest::reads_commands_and_values_data()
     QTest::newRow("last one counts") << QStringList{"schedule", "--calls=1", "--calls", "2", "--goal-secs", "20"}
                                      << schedule << "2" << "20";
     QTest::newRow("file") << QStringList{"monday.vnk", "--format", "json"} << file << "<unset>" << "<unset>";
+    QTest::newRow("week file among the options") << QStringList{"week", "--goal-secs", "15", "w.vnkw"}
+                                                 << int(CommandLine::Command::Week) << "<unset>" << "15";
 }
 
 void CommandLineTest::reads_commands_and_values()
@@ -89,6 +92,14 @@ void CommandLineTest::refuses_bad_usage_data()
     QTest::newRow("time limit with a file") << QStringList{"a.vnk", "--time-limit=5"} << "not used with a scenario file";
     QTest::newRow("graph with shifts") << QStringList{"shifts", "--graph", "a.png"} << "not used with shifts";
     QTest::newRow("pdf with shifts") << QStringList{"shifts", "--pdf", "a.pdf"} << "not used with shifts";
+    QTest::newRow("week without a week file") << QStringList{"week", "--tour", "A,5,any,free,40,B"}
+                                              << "week needs a week file";
+    QTest::newRow("two week files") << QStringList{"week", "a.vnkw", "b.vnkw"} << "unexpected argument \"b.vnkw\"";
+    QTest::newRow("a day's calls with week") << QStringList{"week", "a.vnkw", "--calls", "5"}
+                                             << "option --calls is not used with week";
+    QTest::newRow("tours with shifts") << QStringList{"shifts", "--tour", "A"} << "option --tour is not used with shifts";
+    QTest::newRow("shifts and tours from standard input")
+        << QStringList{"week", "a.vnkw", "--shifts-file=-", "--tours-file", "-"} << "either --shifts-file or --tours-file";
     // The first fault in the order given is the one named.
     QTest::newRow("bad value before an unknown option") << QStringList{"agents", "--format", "xml", "--bogus"}
                                                         << "--format must be";
@@ -145,6 +156,21 @@ void CommandLineTest::reads_report_options()
     QCOMPARE(line.paper, PaperSize::A4);
     QVERIFY(!ParseCommandLine({"agents"}).pdfFile);
     QVERIFY(HelpText().contains(QLatin1String("--pdf OUT.pdf")) && HelpText().contains(QLatin1String("--paper")));
+}
+
+void CommandLineTest::reads_the_week_planners_options()
+{
+    const CommandLine line = ParseCommandLine({"week", "--tour", "Full,5,consecutive,60,40,Day", "w.vnkw", "--tour=Part",
+                                               "--tours-file", "t.txt", "--shift", "Day,8,06:00,10:00", "--plan-goal",
+                                               "service", "--talk", "03:00", "--time-limit", "60"});
+    QVERIFY2(line.error.isEmpty(), qPrintable(line.error));
+    QCOMPARE(line.fileName, QStringLiteral("w.vnkw"));
+    QCOMPARE(line.tourTexts, (QStringList{"Full,5,consecutive,60,40,Day", "Part"}));
+    QCOMPARE(line.toursFile.value_or(QString()), QStringLiteral("t.txt"));
+    QCOMPARE(line.shiftTexts.size(), 1);
+    QCOMPARE(line.planGoal, ShiftGoal::ServiceLevel);
+    QCOMPARE(line.fields[std::size_t(Field::MaskEdit2)].value_or(QString()), QStringLiteral("03:00"));
+    QCOMPARE(line.timeLimitSeconds, 60.0);
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+#include "weekplancommand.h"
+
+#include "commandline.h"
+#include "commandscenario.h"
+#include "inputfile.h"
+#include "shiftplancommand.h"
+#include "tourtypetext.h"
+#include "weekfile.h"
+#include "weekplanner.h"
+#include "weekplanoutput.h"
+
+namespace {
+
+CalculatorRun invalid(const QString &message)
+{
+    return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: ") + message);
+}
+
+// The tour types of --tour and --tours-file, in order; or a run that failed.
+std::optional<CalculatorRun> readTourTypes(const CommandLine &line, const StandardInput &standardInput,
+                                           std::vector<TourType> *tours)
+{
+    QStringList texts = line.tourTexts;
+    if (line.toursFile) {
+        if (auto failure = ReadDefinitionLines(*line.toursFile, QStringLiteral("tours file"), standardInput, &texts))
+            return failure;
+    }
+    for (const QString &text : texts) {
+        const TourTypeRead read = ParseTourTypeText(text);
+        if (!read.type)
+            return invalid(read.message);
+        tours->push_back(*read.type);
+    }
+    return std::nullopt;
+}
+
+// The week file with the options given over its own: the call settings,
+// the planning options, and shift or tour types that replace the file's.
+std::optional<CalculatorRun> readWeek(const CommandLine &line, const StandardInput &standardInput, WeekScenario *week)
+{
+    const LoadResult load = LoadWeek(*week, line.fileName);
+    if (!load.applied())
+        return FailedRun(ExitFileError, load.message);
+    for (int i = 0; i < FieldCount; ++i) {
+        if (const std::optional<QString> &text = line.fields[static_cast<std::size_t>(i)])
+            week->settings.setText(static_cast<Field>(i), *text);
+    }
+    if (auto failure = ApplyPlanningOptions(week->settings.Planning, line))
+        return failure;
+    std::vector<ShiftType> shiftTypes;
+    if (auto failure = ReadShiftTypes(line, standardInput, &shiftTypes))
+        return failure;
+    if (!shiftTypes.empty())
+        week->shiftTypes = shiftTypes;
+    std::vector<TourType> tours;
+    if (auto failure = readTourTypes(line, standardInput, &tours))
+        return failure;
+    if (!tours.empty())
+        week->tourTypes = tours;
+    return std::nullopt;
+}
+
+// The goal every open day's service level aims at: the days' own, as
+// their Schedules' input check read it.
+std::optional<double> serviceGoalOf(const ShiftWeek &week)
+{
+    for (const ShiftWeek::Day &day : week.days) {
+        if (day.service)
+            return day.service->goal;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+CalculatorRun RunWeekPlanner(const CommandLine &line, const StandardInput &standardInput)
+{
+    WeekScenario week;
+    if (auto failure = readWeek(line, standardInput, &week))
+        return *failure;
+    const bool forService = line.planGoal == ShiftGoal::ServiceLevel;
+    const WeekScenario::Build build = week.shiftWeek(forService);
+    if (!build.week)
+        return invalid(WeekScenario::dayTitle(build.failingDay) + QStringLiteral(": ")
+                       + DescribeRefusedInput(week.daySchedule(build.failingDay), build.refused));
+    MipSettings settings;
+    settings.timeLimitSeconds = line.timeLimitSeconds;
+    const WeekPlanResult result = PlanWeek(*build.week, week.plannedShiftTypes(), week.plannedTourTypes(), settings,
+                                           forService ? serviceGoalOf(*build.week) : std::nullopt);
+    if (result.problem)
+        return invalid(result.problem->message);
+    if (line.lpFile) {
+        if (auto failure = WriteLpFile(*line.lpFile, result.model))
+            return *failure;
+    }
+    if (!result.plan)
+        return FailedRun(ExitSolverStopped, result.failure);
+    WeekPlan plan = *result.plan;
+    week.checkPlan(plan);
+    CalculatorRun run;
+    run.out = WeekPlanOutput::format(plan, *build.week, line.format);
+    return run;
+}

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: MIT
+#include "weekplantext.h"
+
+#include "shiftplantext.h"
+#include "texts.h"
+
+namespace WeekPlanText {
+
+namespace {
+
+QString goalText(double goal)
+{
+    return QString::number(goal * 100, 'g', 4) + QLatin1Char('%');
+}
+
+double fte(const WeekPlan &plan)
+{
+    double sum = 0;
+    for (const WeekPlan::TourTotal &tour : plan.tours)
+        sum += tour.fte();
+    return sum;
+}
+
+} // namespace
+
+QString dayShift(const std::optional<WeekPlan::DayShift> &shift)
+{
+    if (!shift)
+        return QStringLiteral("off");
+    QString text = Calc::ClockText(shift->start) + QChar(0x2013) + Calc::ClockText(shift->end);
+    if (shift->breakStart)
+        text += QStringLiteral(" b") + Calc::ClockText(*shift->breakStart);
+    return text;
+}
+
+QStringList agentHeadings()
+{
+    QStringList headings{QStringLiteral("Agent"), QStringLiteral("Tour")};
+    for (int day = 0; day < ShiftWeek::DayCount; ++day)
+        headings << ShiftWeek::dayName(day);
+    return headings << QStringLiteral("Paid hrs");
+}
+
+QStringList agentRow(int number, const WeekPlan::AgentWeek &agent)
+{
+    QStringList row{QString::number(number), agent.tourName};
+    for (const std::optional<WeekPlan::DayShift> &shift : agent.days)
+        row << dayShift(shift);
+    return row << ShiftPlanText::hours(agent.paidMinutes / 60.0);
+}
+
+QStringList dayHeadings()
+{
+    return {QStringLiteral("Day"), QStringLiteral("Date"), QStringLiteral("Paid hrs"), QStringLiteral("Required hrs"),
+            QStringLiteral("Service level")};
+}
+
+QStringList dayRow(const WeekPlan &plan, int index, const std::optional<QDate> &date)
+{
+    const WeekPlan::Day &day = plan.days.at(static_cast<std::size_t>(index));
+    QStringList row{ShiftWeek::dayName(index), date ? date->toString(Qt::ISODate) : QString()};
+    if (!day.open)
+        return row << QStringLiteral("closed") << QString() << QString();
+    return row << ShiftPlanText::hours(day.paidHours) << ShiftPlanText::hours(day.requiredHours)
+               << (day.serviceLevel ? ShiftPlanText::level(*day.serviceLevel) : QStringLiteral("-"));
+}
+
+QStringList tourHeadings()
+{
+    return {QStringLiteral("Tour"), QStringLiteral("Headcount"), QStringLiteral("Paid hrs"), QStringLiteral("FTE")};
+}
+
+QStringList tourRow(const WeekPlan::TourTotal &tour)
+{
+    return {tour.name, QString::number(tour.headcount), ShiftPlanText::hours(tour.paidHours),
+            ShiftPlanText::hours(tour.fte())};
+}
+
+std::vector<std::pair<QString, QString>> totals(const WeekPlan &plan)
+{
+    std::vector<std::pair<QString, QString>> lines;
+    if (plan.coversShort())
+        lines.emplace_back(QStringLiteral("Requirement met"),
+                           QStringLiteral("%1 of %2 agent-hours")
+                               .arg(ShiftPlanText::level(plan.requirementMet()), ShiftPlanText::hours(plan.requiredHours)));
+    lines.insert(lines.end(), {{QStringLiteral("Paid agent-hours"), ShiftPlanText::hours(plan.paidHours)},
+                               {QStringLiteral("Required agent-hours"), ShiftPlanText::hours(plan.requiredHours)},
+                               {QStringLiteral("Agents"), QString::number(plan.agents.size())},
+                               {QStringLiteral("FTE"), ShiftPlanText::hours(fte(plan))}});
+    if (plan.serviceGoal)
+        lines.emplace_back(QStringLiteral("Service level goal"),
+                           QStringLiteral("%1 on every open day").arg(goalText(*plan.serviceGoal)));
+    lines.emplace_back(QStringLiteral("Solver"), ShiftPlanText::solverStatus(plan.solver));
+    return lines;
+}
+
+QStringList coverNotes(const WeekPlan &plan)
+{
+    QStringList notes;
+    for (int index = 0; index < ShiftWeek::DayCount; ++index) {
+        const WeekPlan::Day &day = plan.days[static_cast<std::size_t>(index)];
+        const QString name = ShiftWeek::dayName(index);
+        if (!day.unreachableSlots.empty())
+            notes << QStringLiteral("%1: no tour reaches %2: left out of the plan.")
+                         .arg(name, ShiftPlanText::slotList(day.coverage, day.unreachableSlots));
+        if (day.shortSlots.empty())
+            continue;
+        if (plan.serviceGoal)
+            notes << QStringLiteral("%1: below their requirement for the day's service level: %2.")
+                         .arg(name, ShiftPlanText::slotList(day.coverage, day.shortSlots));
+        else
+            notes << QStringLiteral("%1: the maximums leave %2 agent-slots short, at %3.")
+                         .arg(name)
+                         .arg(day.shortfall)
+                         .arg(ShiftPlanText::slotList(day.coverage, day.shortSlots));
+    }
+    if (plan.serviceGoal && plan.serviceReachable)
+        notes << QStringLiteral("The tours reach a day's service level of at most %1, short of the goal of %2 by %3 "
+                                "points: the plan gives that level at the fewest paid hours.")
+                     .arg(ShiftPlanText::level(*plan.serviceReachable), goalText(*plan.serviceGoal),
+                          QString::number((*plan.serviceGoal - *plan.serviceReachable) * 100, 'f', 1));
+    return notes;
+}
+
+} // namespace WeekPlanText
