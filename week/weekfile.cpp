@@ -7,8 +7,6 @@
 #include "texts.h"
 #include "tourtypetext.h"
 
-#include <QLocale>
-
 #include <limits>
 
 namespace {
@@ -38,7 +36,7 @@ QString keyLine(const QString &key, const QString &value)
 // "Monday" for a message; the file names a day as the plan does ("Mon").
 QString dayTitle(int day)
 {
-    return QLocale::c().dayName(day + 1, QLocale::LongFormat);
+    return WeekScenario::dayTitle(day);
 }
 
 // A list of the day's slots, cut to them.
