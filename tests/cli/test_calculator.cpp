@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -60,6 +61,7 @@ private slots:
     void program_exit_statuses_data();
     void program_exit_statuses();
     void plan_goal_adds_both_plans_side_by_side();
+    void week_plans_agents_weeks_that_add_up_to_the_cover();
     void week_refusals_name_what_is_wrong_data();
     void week_refusals_name_what_is_wrong();
 };
@@ -484,6 +486,9 @@ void CalculatorTest::program_exit_statuses_data()
                                            "Day,8:00,08:00,09:00,0:30,3:00,5:00", "--shift", "Part,4,08:00,13:00",
                                            "--format", "json"}
                             << 0 << true;
+    QTest::newRow("week") << QStringList{"week", QStringLiteral(VARNOOK_FUZZ_DIR "/week-corpus/example.vnkw"), "--shift",
+                                         "A,2:00,08:00,10:00", "--tour", "T,1-5,any,free,2-10,A"}
+                          << 0 << true;
     QTest::newRow("help") << QStringList{"--help"} << 0 << true;
     QTest::newRow("version") << QStringList{"schedule", "--version"} << 0 << true;
     QTest::newRow("invalid input") << QStringList{"agents", "--calls", "0"} << 1 << false;
@@ -547,6 +552,64 @@ void CalculatorTest::plan_goal_adds_both_plans_side_by_side()
         QVERIFY2(table[table.size() - 2 + plan].contains(QRegularExpression(QStringLiteral(" %1 +%2%$").arg(hours, level))),
                  qPrintable(table[table.size() - 2 + plan]));
     }
+}
+
+// The week's JSON gives every agent's seven days, and the agents working a
+// slot are its staffed ones; the table and CSV show the same plan: an
+// agent-day row for each day worked, a cover row for each slot, the short
+// slots of each day named as ranges.
+void CalculatorTest::week_plans_agents_weeks_that_add_up_to_the_cover()
+{
+    QTemporaryDir dir;
+    const QString lp = dir.filePath(QStringLiteral("week.lp"));
+    const QStringList week{"week", QStringLiteral(VARNOOK_FUZZ_DIR "/week-corpus/quarter-hours-dates-slot-times.vnkw"),
+                           "--shift", "A,1:00,07:00,08:00", "--tour", "T,1-3,any,30,1-3,A,max=4", "--write-lp", lp};
+    const QJsonObject plan = jsonOf(week);
+    QCOMPARE(plan.value(QStringLiteral("solver")).toObject().value(QStringLiteral("status")).toString(),
+             QStringLiteral("optimal"));
+    const QJsonArray agents = plan.value(QStringLiteral("agents")).toArray();
+    const QJsonObject totals = plan.value(QStringLiteral("totals")).toObject();
+    QCOMPARE(totals.value(QStringLiteral("agents")).toInt(), agents.size());
+    QCOMPARE(totals.value(QStringLiteral("headcount")).toObject(), (QJsonObject{{"T", agents.size()}}));
+    QVERIFY(totals.value(QStringLiteral("requirementMet")).toDouble() < 1);
+    const QJsonArray days = plan.value(QStringLiteral("days")).toArray();
+    QCOMPARE(days.size(), 7);
+    int worked = 0;
+    int slotCount = 0;
+    for (int day = 0; day < 7; ++day) {
+        const QJsonObject today = days[day].toObject();
+        QCOMPARE(today.value(QStringLiteral("day")).toString(), QStringList({"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"})[day]);
+        for (const QJsonValue slot : today.value(QStringLiteral("coverage")).toArray()) {
+            const QString time = slot.toObject().value(QStringLiteral("slot")).toString();
+            int staffed = 0;
+            for (const QJsonValue agent : agents) {
+                const QJsonValue shift = agent.toObject().value(QStringLiteral("days")).toArray()[day];
+                staffed += shift.isObject() && shift[QStringLiteral("start")].toString() <= time
+                    && time < shift[QStringLiteral("end")].toString();
+            }
+            QCOMPARE(slot.toObject().value(QStringLiteral("staffed")).toInt(), staffed);
+            ++slotCount;
+        }
+    }
+    for (const QJsonValue agent : agents) {
+        QCOMPARE(agent[QStringLiteral("days")].toArray().size(), 7);
+        for (const QJsonValue shift : agent[QStringLiteral("days")].toArray())
+            worked += shift.isObject();
+    }
+    QCOMPARE(days[0].toObject().value(QStringLiteral("date")).toString(), QStringLiteral("2026-12-14"));
+    QVERIFY(days[3].toObject().value(QStringLiteral("date")).isNull());
+    QVERIFY(QFileInfo(lp).size() > 0);
+
+    const QStringList csv = RunCalculator(week + QStringList{"--format", "csv"}).out.split(QStringLiteral("\r\n"));
+    QCOMPARE(csv.indexOf(QString()), worked + 1);
+    QCOMPARE(csv.indexOf(QString(), worked + 2), worked + 2 + slotCount + 1);
+    QCOMPARE(csv[worked + 2], QStringLiteral("Day,Date,Time,Required,Staffed,+/-"));
+    const QString table = RunCalculator(week).out;
+    QVERIFY2(table.startsWith(QStringLiteral("Agent  Tour  Mon")), qPrintable(table));
+    QVERIFY2(table.contains(QStringLiteral("\nMon  2026-12-14")), qPrintable(table));
+    QVERIFY2(table.contains(QRegularExpression(QStringLiteral("\nMon: the maximums leave \\d+ agent-slots short, at 0"))),
+             qPrintable(table));
+    QVERIFY2(table.contains(QStringLiteral("Solver  ")) && table.contains(QStringLiteral("Proven optimal")), qPrintable(table));
 }
 
 void CalculatorTest::week_refusals_name_what_is_wrong_data()
