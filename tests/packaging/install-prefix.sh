@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix for the installation checks, and
-# compiles the scenario file type into a MIME database of its own there.
+# compiles the scenario and week file types into a MIME database of its own there.
 # Usage: install-prefix.sh CMAKE BUILD_DIR PREFIX MIME_ROOT
 set -euo pipefail
 cmake=$1 build=$2 prefix=$3 mimeroot=$4
@@ -17,3 +17,4 @@ if [ -n "$complaints" ]; then
   exit 1
 fi
 test -f "$mimeroot/mime/application/x-varnook-scenario.xml"
+test -f "$mimeroot/mime/application/x-varnook-week.xml"

@@ -7,6 +7,7 @@
 namespace {
 
 const QString scenarioType = QStringLiteral("application/x-varnook-scenario");
+const QString weekType = QStringLiteral("application/x-varnook-week");
 const QByteArray scenarioCrLf = "vnk\r\n90\r\n10\r\n200\r\n08:00\r\n03:00\r\n00:30\r\n00:30\r\n"
                                 "08:00\r\n10:00\r\n1\r\n120\r\n80\r\n";
 
@@ -19,17 +20,30 @@ class MimeTypeTest : public QObject
     Q_OBJECT
 
 private slots:
+    void definition_is_installed_data();
     void definition_is_installed();
     void files_are_recognised_data();
     void files_are_recognised();
 };
 
+void MimeTypeTest::definition_is_installed_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("comment");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("scenario") << scenarioType << "Varnook scenario" << "vnk";
+    QTest::newRow("week") << weekType << "Varnook week" << "vnkw";
+}
+
 void MimeTypeTest::definition_is_installed()
 {
-    const QMimeType type = QMimeDatabase().mimeTypeForName(scenarioType);
-    QVERIFY2(type.isValid(), "the scenario type is not in the database: was the installation fixture run?");
-    QCOMPARE(type.comment(), QStringLiteral("Varnook scenario"));
-    QCOMPARE(type.suffixes(), QStringList{QStringLiteral("vnk")});
+    QFETCH(QString, name);
+    QFETCH(QString, comment);
+    QFETCH(QString, suffix);
+    const QMimeType type = QMimeDatabase().mimeTypeForName(name);
+    QVERIFY2(type.isValid(), "the type is not in the database: was the installation fixture run?");
+    QCOMPARE(type.comment(), comment);
+    QCOMPARE(type.suffixes(), QStringList{suffix});
     QVERIFY(type.inherits(QStringLiteral("text/plain")));
     QCOMPARE(type.iconName(), QStringLiteral("org.varnook.Varnook"));
 }
@@ -49,6 +63,9 @@ void MimeTypeTest::files_are_recognised_data()
     QTest::newRow("no extension, CR LF") << "monday" << scenarioCrLf << scenarioType;
     QTest::newRow("no extension, LF") << "monday" << QByteArray("vnk\n90\n10\n200\n") << scenarioType;
     QTest::newRow("no extension, CR") << "monday" << QByteArray("vnk\r90\r10\r200\r") << scenarioType;
+    // Week files, by name and by their first line "vnkw".
+    QTest::newRow("saved week") << "week.vnkw" << QByteArray("vnkw\r\n80\r\n") << weekType;
+    QTest::newRow("week without extension") << "week" << QByteArray("vnkw\n80\n20\n") << weekType;
     // Not scenarios: the first line must be exactly "vnk".
     QTest::newRow("longer first line") << "notes" << QByteArray("vnkx\nmore text\n") << "text/plain";
     QTest::newRow("vnk later in the file") << "notes" << QByteArray("call plan\nvnk\n") << "text/plain";
