@@ -81,8 +81,14 @@ std::optional<QString> combinationError(const CommandLine &line, const QString &
         return QStringLiteral("shifts needs shift types: --shift or --shifts-file");
     if (line.volumesFile == QStringLiteral("-") && line.shiftsFile == QStringLiteral("-"))
         return QStringLiteral("standard input serves either --volumes-file or --shifts-file, not both");
-    if (line.command == CommandLine::Command::Week && line.fileName.isEmpty())
-        return QStringLiteral("week needs a week file: varnook-calc week WEEK.vnkw");
+    if (line.command == CommandLine::Command::Week) {
+        if (line.fileName.isEmpty() == !line.intervalsFile)
+            return QStringLiteral("week needs either a week file or --intervals FILE: varnook-calc week WEEK.vnkw");
+        if ((line.slotLength || line.weekOf) && !line.intervalsFile)
+            return QStringLiteral("--slots and --week-of are only used with --intervals");
+        if (line.toursFile == QStringLiteral("-") && line.intervalsFile == QStringLiteral("-"))
+            return QStringLiteral("standard input serves either --intervals or --tours-file, not both");
+    }
     if (line.shiftsFile == QStringLiteral("-") && line.toursFile == QStringLiteral("-"))
         return QStringLiteral("standard input serves either --shifts-file or --tours-file, not both");
     if (!graphOptionSeen.isEmpty() && line.graphFile.isEmpty())

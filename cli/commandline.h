@@ -6,6 +6,7 @@
 #include "shiftplan.h"
 #include "solvetimelimit.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -26,7 +27,7 @@ struct CommandLine
         Schedule, // varnook-calc schedule [field options] [--slots] [--volumes | --volumes-file | --intervals]
         File,     // varnook-calc FILE [--tab]
         Shifts,   // varnook-calc shifts [schedule options] --shift ... | --shifts-file
-        Week,     // varnook-calc week WEEK.vnkw [call, planning and plan options]
+        Week,     // varnook-calc week WEEK.vnkw | --intervals FILE [call, planning and plan options]
     };
     Command command = Command::None;
     QString error; // a usage error in words, without the program's name
@@ -84,6 +85,8 @@ struct CommandLine
     // of them (--tours-file, "-" for standard input).
     QStringList tourTexts;
     std::optional<QString> toursFile;
+    // --week-of: the week of a several days' --intervals file, by one of its dates.
+    std::optional<QDate> weekOf;
 };
 
 // Reads the arguments after the program's name. Options take their value as

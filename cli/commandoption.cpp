@@ -35,6 +35,15 @@ std::optional<QString> readSlots(CommandLine &line, const QString &value)
     return QStringLiteral("--slots must be 30 or 60, or 15 for quarter hours, not \"%1\"").arg(value);
 }
 
+std::optional<QString> readWeekOf(CommandLine &line, const QString &value)
+{
+    const QDate date = QDate::fromString(value, Qt::ISODate);
+    if (!date.isValid() || date.toString(Qt::ISODate) != value)
+        return QStringLiteral("--week-of must be a date yyyy-mm-dd, not \"%1\"").arg(value);
+    line.weekOf = date;
+    return std::nullopt;
+}
+
 std::optional<QString> readVolumes(CommandLine &line, const QString &value)
 {
     line.volumes = value.split(QLatin1Char(','));
@@ -198,10 +207,11 @@ const std::vector<CommandOption> &CommandOption::all()
         {QStringLiteral("--abandon"), ForSettings, readField<Field::MaskEdit4>},
         {QStringLiteral("--goal"), ForSettings, readField<Field::MaskEdit5>},
         {QStringLiteral("--goal-secs"), ForSettings, readField<Field::MaskEdit6>},
-        {QStringLiteral("--slots"), ForSlots, readSlots},
+        {QStringLiteral("--slots"), ForSlots | ForWeek, readSlots},
         {QStringLiteral("--volumes"), ForSlots, readVolumes},
         {QStringLiteral("--volumes-file"), ForSlots, readText<&CommandLine::volumesFile>},
-        {QStringLiteral("--intervals"), ForSlots, readText<&CommandLine::intervalsFile>},
+        {QStringLiteral("--intervals"), ForSlots | ForWeek, readText<&CommandLine::intervalsFile>},
+        {QStringLiteral("--week-of"), ForWeek, readWeekOf},
         {QStringLiteral("--format"), ForEveryCommand, readFormat},
         {QStringLiteral("--tab"), ForFile, readTab},
         {QStringLiteral("--pdf"), ForTables, readPdf},

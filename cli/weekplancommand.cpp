@@ -4,6 +4,7 @@
 #include "commandline.h"
 #include "commandscenario.h"
 #include "inputfile.h"
+#include "intervalweekimport.h"
 #include "shiftplancommand.h"
 #include "tourtypetext.h"
 #include "weekfile.h"
@@ -35,13 +36,42 @@ std::optional<CalculatorRun> readTourTypes(const CommandLine &line, const Standa
     return std::nullopt;
 }
 
-// The week file with the options given over its own: the call settings,
-// the planning options, and shift or tour types that replace the file's.
+// --intervals: the days, their calls and slot times from an interval file of
+// several days, one week of it (--week-of, or its only one). With --slots the
+// file is read in that length.
+std::optional<CalculatorRun> readIntervals(const CommandLine &line, const StandardInput &standardInput,
+                                           WeekScenario *week)
+{
+    const QString what = QStringLiteral("interval file");
+    QByteArray bytes;
+    if (auto failure = ReadInputFile(*line.intervalsFile, what, IntervalDays::MaxTextLength + 1, standardInput, &bytes))
+        return failure;
+    const IntervalDays file = IntervalDays::fromBytes(bytes, line.slotLength ? minutesOf(*line.slotLength) : 0);
+    auto refused = [&](const QString &reason) {
+        return invalid(QStringLiteral("%1: %2").arg(WhereRead(*line.intervalsFile, what), reason));
+    };
+    if (!file.accepted())
+        return refused(file.refusal()->text());
+    QString reason;
+    const std::optional<QDate> monday = IntervalWeekImport::chooseWeek(file, line.weekOf, &reason);
+    if (!monday)
+        return refused(line.weekOf ? reason : reason + QStringLiteral(" with --week-of"));
+    if (const std::optional<QString> problem = IntervalWeekImport::apply(*week, file, *monday))
+        return refused(*problem);
+    return std::nullopt;
+}
+
+// The week file or the interval file's week, with the options given over its
+// own: the call settings, the planning options, and shift or tour types that
+// replace the file's.
 std::optional<CalculatorRun> readWeek(const CommandLine &line, const StandardInput &standardInput, WeekScenario *week)
 {
-    const LoadResult load = LoadWeek(*week, line.fileName);
-    if (!load.applied())
+    if (line.intervalsFile) {
+        if (auto failure = readIntervals(line, standardInput, week))
+            return failure;
+    } else if (const LoadResult load = LoadWeek(*week, line.fileName); !load.applied()) {
         return FailedRun(ExitFileError, load.message);
+    }
     for (int i = 0; i < FieldCount; ++i) {
         if (const std::optional<QString> &text = line.fields[static_cast<std::size_t>(i)])
             week->settings.setText(static_cast<Field>(i), *text);

@@ -64,6 +64,7 @@ private slots:
     void week_plans_agents_weeks_that_add_up_to_the_cover();
     void week_refusals_name_what_is_wrong_data();
     void week_refusals_name_what_is_wrong();
+    void week_plans_a_week_of_an_interval_file();
 };
 
 void CalculatorTest::agents_prints_the_worked_example()
@@ -614,47 +615,77 @@ void CalculatorTest::week_plans_agents_weeks_that_add_up_to_the_cover()
 
 void CalculatorTest::week_refusals_name_what_is_wrong_data()
 {
-    QTest::addColumn<QByteArray>("file"); // "<none>": no such file
-    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("file"); // written as FILE
+    QTest::addColumn<QStringList>("arguments"); // after "week"
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
     QFile example(QStringLiteral(VARNOOK_FUZZ_DIR "/week-corpus/example.vnkw"));
     QVERIFY(example.open(QIODevice::ReadOnly));
     const QByteArray week = example.readAll();
-    QTest::newRow("malformed tour") << week << QStringList{"--tour", "Full,5,together,60,40,Day"}
+    const QByteArray twoWeeks = "date,time,calls\n2026-12-11,08:00,5\n2026-12-14,08:00,5\n";
+    QTest::newRow("malformed tour") << week << QStringList{"FILE", "--tour", "Full,5,together,60,40,Day"}
                                     << int(ExitInvalidInput) << "invalid input: Tour \"Full\": the days off \"together\"";
-    QTest::newRow("malformed tour in a tours file") << week << QStringList{"--tours-file", "TOURS"} << int(ExitInvalidInput)
+    QTest::newRow("malformed tour in a tours file") << week << QStringList{"FILE", "--tours-file", "TOURS"}
+                                                    << int(ExitInvalidInput)
                                                     << "Tour \"Part\": the weekly paid hours \"many\"";
-    QTest::newRow("malformed shift") << week << QStringList{"--shift", "Day,8,6h,09:00"} << int(ExitInvalidInput)
+    QTest::newRow("malformed shift") << week << QStringList{"FILE", "--shift", "Day,8,6h,09:00"} << int(ExitInvalidInput)
                                      << "Shift \"Day\": the earliest start \"6h\"";
-    QTest::newRow("a day's input refused") << week << QStringList{"--talk", "00:00", "--wrap", "00:00"}
+    QTest::newRow("a day's input refused") << week << QStringList{"FILE", "--talk", "00:00", "--wrap", "00:00"}
                                            << int(ExitInvalidInput) << "invalid input: Monday: call talk time (MaskEdit2)";
-    QTest::newRow("planning option out of range") << week << QStringList{"--shrinkage", "99"} << int(ExitInvalidInput)
-                                                  << "(--shrinkage): \"99\"";
-    QTest::newRow("tours file missing") << week << QStringList{"--tours-file", "/nonexistent/tours.txt"}
+    QTest::newRow("planning option out of range") << week << QStringList{"FILE", "--shrinkage", "99"}
+                                                  << int(ExitInvalidInput) << "(--shrinkage): \"99\"";
+    QTest::newRow("tours file missing") << week << QStringList{"FILE", "--tours-file", "/nonexistent/tours.txt"}
                                         << int(ExitFileError) << "cannot open tours file";
-    QTest::newRow("week file missing") << QByteArray("<none>") << QStringList() << int(ExitFileError) << "Cannot open file";
-    QTest::newRow("week file damaged") << QByteArray(week).replace("day=Tue", "day=Wed") << QStringList()
+    QTest::newRow("week file missing") << week << QStringList{"/nonexistent/week.vnkw"} << int(ExitFileError)
+                                       << "Cannot open file";
+    QTest::newRow("week file damaged") << QByteArray(week).replace("day=Tue", "day=Wed") << QStringList{"FILE"}
                                        << int(ExitFileError) << "is damaged at line 10: the day \"Wed\"";
-    QTest::newRow("a scenario file") << exampleFile << QStringList() << int(ExitFileError) << "is not a week file";
+    QTest::newRow("a scenario file") << exampleFile << QStringList{"FILE"} << int(ExitFileError) << "is not a week file";
+    QTest::newRow("interval file of two weeks") << twoWeeks << QStringList{"--intervals", "FILE"} << int(ExitInvalidInput)
+                                                << "2 weeks, beginning 2026-12-07, 2026-12-14: choose one with --week-of";
+    QTest::newRow("interval file, a week not in it") << twoWeeks << QStringList{"--intervals", "FILE", "--week-of", "2026-12-01"}
+                                                     << int(ExitInvalidInput) << "no day in the week of 2026-11-30";
+    QTest::newRow("interval file refused") << QByteArray("date,time,calls\n2026-12-14,08:00,x\n")
+                                           << QStringList{"--intervals", "FILE"} << int(ExitInvalidInput) << "line 2: \"x\"";
 }
 
 // Each refusal comes before anything is planned, names the tour, shift,
-// day or line at fault and prints nothing on standard output.
+// day, line or week at fault and prints nothing on standard output.
 void CalculatorTest::week_refusals_name_what_is_wrong()
 {
     QFETCH(QByteArray, file);
-    QFETCH(QStringList, options);
+    QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QString, message);
     QTemporaryDir dir;
-    const QString path = file == "<none>" ? QStringLiteral("/nonexistent/week.vnkw") : writeFileIn(dir, "week.vnkw", file);
-    const QString tours = writeFileIn(dir, "tours.txt", "# tours\nFull,5,consecutive,60,37:30-40:00,8 hours\nPart,3-4,any,free,many,4 hours\n");
-    options.replaceInStrings(QStringLiteral("TOURS"), tours);
-    const CalculatorRun run = RunCalculator(QStringList{"week", path} + options);
+    arguments.replaceInStrings(QStringLiteral("FILE"), writeFileIn(dir, "week", file));
+    arguments.replaceInStrings(QStringLiteral("TOURS"),
+                               writeFileIn(dir, "tours.txt", "# tours\nFull,5,consecutive,60,37:30-40:00,8 hours\n"
+                                                             "Part,3-4,any,free,many,4 hours\n"));
+    const CalculatorRun run = RunCalculator(QStringList{"week"} + arguments);
     QCOMPARE(run.status, status);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
+}
+
+// The week of an interval file of several days is planned with each day's
+// date; the days it does not hold are closed.
+void CalculatorTest::week_plans_a_week_of_an_interval_file()
+{
+    QTemporaryDir dir;
+    const QString file = writeFileIn(dir, "weeks.csv", "date,time,calls\n2026-12-11,08:00,50\n2026-12-14,08:00,40\n"
+                                                       "2026-12-14,09:00,60\n2026-12-16,09:00,30\n");
+    const QJsonObject plan = jsonOf({"week", "--intervals", file, "--week-of", "2026-12-18", "--talk", "03:00",
+                                     "--shift", "A,1:00,08:00,09:00", "--tour", "T,1-2,any,free,1-2,A"});
+    const QJsonArray days = plan.value(QStringLiteral("days")).toArray();
+    QCOMPARE(days.size(), 7);
+    for (int day = 0; day < 7; ++day) {
+        QCOMPARE(days[day][QStringLiteral("date")].toString(), QDate(2026, 12, 14).addDays(day).toString(Qt::ISODate));
+        QCOMPARE(days[day][QStringLiteral("open")].toBool(), day == 0 || day == 2);
+    }
+    QCOMPARE(days[0][QStringLiteral("coverage")].toArray().size(), 2);
+    QCOMPARE(plan.value(QStringLiteral("slotMinutes")).toInt(), 60);
+    QVERIFY(!plan.value(QStringLiteral("agents")).toArray().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(CalculatorTest)

@@ -93,7 +93,13 @@ void CommandLineTest::refuses_bad_usage_data()
     QTest::newRow("graph with shifts") << QStringList{"shifts", "--graph", "a.png"} << "not used with shifts";
     QTest::newRow("pdf with shifts") << QStringList{"shifts", "--pdf", "a.pdf"} << "not used with shifts";
     QTest::newRow("week without a week file") << QStringList{"week", "--tour", "A,5,any,free,40,B"}
-                                              << "week needs a week file";
+                                              << "week needs either a week file or --intervals FILE";
+    QTest::newRow("a week file and intervals") << QStringList{"week", "a.vnkw", "--intervals", "a.csv"}
+                                               << "week needs either a week file or --intervals";
+    QTest::newRow("week of a week file") << QStringList{"week", "a.vnkw", "--week-of", "2026-12-14"}
+                                         << "--week-of are only used with --intervals";
+    QTest::newRow("week of no date") << QStringList{"week", "--intervals", "a.csv", "--week-of", "14/12/2026"}
+                                     << "--week-of must be a date yyyy-mm-dd";
     QTest::newRow("two week files") << QStringList{"week", "a.vnkw", "b.vnkw"} << "unexpected argument \"b.vnkw\"";
     QTest::newRow("a day's calls with week") << QStringList{"week", "a.vnkw", "--calls", "5"}
                                              << "option --calls is not used with week";
