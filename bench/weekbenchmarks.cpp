@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "lpformat.h"
 #include "mipsolver.h"
 #include "shifttype.h"
 #include "tourtype.h"
@@ -8,6 +9,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <string>
 
 namespace {
 
@@ -86,6 +90,11 @@ void PlanBenchmarkWeek(benchmark::State &state, int slotMinutes, bool allDay)
         state.counters["agents"] = static_cast<double>(result.plan->agents.size());
         state.counters["columns"] = static_cast<double>(result.model.columns.size());
         state.counters["rows"] = static_cast<double>(result.model.rows.size());
+        // VARNOOK_WEEK_LP=DIR writes each week's model as DIR/week-<slot>[-allday].lp,
+        // for another solver to time on the same model.
+        if (const char *dir = std::getenv("VARNOOK_WEEK_LP"))
+            std::ofstream(std::string(dir) + "/week-" + std::to_string(slotMinutes) + (allDay ? "-allday" : "") + ".lp")
+                << LpFormatText(result.model);
     }
 }
 
