@@ -3,6 +3,7 @@
 
 #include "commandline.h"
 #include "commandscenario.h"
+#include "forecastcommand.h"
 #include "graphoutput.h"
 #include "helptext.h"
 #include "reportcontent.h"
@@ -150,6 +151,8 @@ CalculatorRun RunCalculator(const QStringList &arguments, const StandardInput &s
     }
     if (line.command == CommandLine::Command::Week)
         return RunWeekPlanner(line, standardInput);
+    if (line.command == CommandLine::Command::Forecast)
+        return RunForecast(line, standardInput);
     SeriesSelectionWord selection = 0;
     if (auto failure = readSelection(line, &selection))
         return *failure;

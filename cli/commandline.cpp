@@ -18,6 +18,7 @@ constexpr CommandWord commandWords[] = {
     {"schedule", CommandLine::Command::Schedule, CommandOption::ForSchedule},
     {"shifts", CommandLine::Command::Shifts, CommandOption::ForShifts},
     {"week", CommandLine::Command::Week, CommandOption::ForWeek},
+    {"forecast", CommandLine::Command::Forecast, CommandOption::ForForecast},
 };
 
 const CommandWord *wordOf(CommandLine::Command command)
@@ -77,6 +78,8 @@ std::optional<QString> combinationError(const CommandLine &line, const QString &
         return QStringLiteral("give either --pdf or --graph, not both");
     if (!line.graphFile.isEmpty() && line.formatGiven)
         return QStringLiteral("--format is not used with --graph");
+    if (line.command == CommandLine::Command::Forecast && !line.historyFile)
+        return QStringLiteral("forecast needs the history: --history FILE");
     if (line.command == CommandLine::Command::Shifts && line.shiftTexts.isEmpty() && !line.shiftsFile)
         return QStringLiteral("shifts needs shift types: --shift or --shifts-file");
     if (line.volumesFile == QStringLiteral("-") && line.shiftsFile == QStringLiteral("-"))
@@ -96,8 +99,8 @@ std::optional<QString> combinationError(const CommandLine &line, const QString &
     return std::nullopt;
 }
 
-// The command the first argument names: agents, schedule, shifts, week or a
-// file.
+// The command the first argument names: agents, schedule, shifts, week,
+// forecast or a file.
 CommandLine commandOf(const QString &first)
 {
     CommandLine line;
@@ -109,7 +112,7 @@ CommandLine commandOf(const QString &first)
     }
     if (first.startsWith(QLatin1Char('-')))
         return usageError(
-            QStringLiteral("expected agents, schedule, shifts, week or a scenario file before \"%1\"").arg(first));
+            QStringLiteral("expected agents, schedule, shifts, week, forecast or a scenario file before \"%1\"").arg(first));
     line.command = CommandLine::Command::File;
     line.fileName = first;
     return line;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "agentscenario.h"
+#include "forecastmethod.h"
 #include "planningoptions.h"
 #include "shiftplan.h"
 #include "solvetimelimit.h"
@@ -10,8 +11,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <QDate>
+
 #include <array>
 #include <optional>
+#include <vector>
 
 enum class OutputFormat { Table, Csv, Json };
 enum class PaperSize { A4, Letter };
@@ -28,6 +32,7 @@ struct CommandLine
         File,     // varnook-calc FILE [--tab]
         Shifts,   // varnook-calc shifts [schedule options] --shift ... | --shifts-file
         Week,     // varnook-calc week WEEK.vnkw | --intervals FILE [call, planning and plan options]
+        Forecast, // varnook-calc forecast --history FILE [--method] [--exclude]
     };
     Command command = Command::None;
     QString error; // a usage error in words, without the program's name
@@ -87,6 +92,12 @@ struct CommandLine
     std::optional<QString> toursFile;
     // --week-of: the week of a several days' --intervals file, by one of its dates.
     std::optional<QDate> weekOf;
+
+    // The forecast: the history file ("-": standard input), the method the
+    // planner picked (none: the backtest's choice) and the days left out.
+    std::optional<QString> historyFile;
+    std::optional<ForecastMethodKind> forecastMethod;
+    std::vector<QDate> excludedDates;
 };
 
 // Reads the arguments after the program's name. Options take their value as

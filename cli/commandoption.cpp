@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "commandoption.h"
 
+#include "forecastmethodinfo.h"
 #include "planningoptioninfo.h"
 #include "solvetimelimit.h"
 #include "shiftplantext.h"
@@ -189,6 +190,31 @@ std::optional<QString> readSize(CommandLine &line, const QString &value)
     return std::nullopt;
 }
 
+// "auto" or a method's key.
+std::optional<QString> readMethod(CommandLine &line, const QString &value)
+{
+    if (value == QLatin1String("auto")) {
+        line.forecastMethod.reset();
+        return std::nullopt;
+    }
+    line.forecastMethod = ForecastMethodInfo::ofKey(value);
+    if (!line.forecastMethod)
+        return QStringLiteral("--method must be auto, %1, not \"%2\"").arg(ForecastMethodInfo::keysText(), value);
+    return std::nullopt;
+}
+
+// Dates yyyy-mm-dd joined by commas; repeatable.
+std::optional<QString> readExclude(CommandLine &line, const QString &value)
+{
+    for (const QString &text : value.split(QLatin1Char(','))) {
+        const QDate date = QDate::fromString(text.trimmed(), Qt::ISODate);
+        if (!date.isValid() || text.trimmed().size() != 10)
+            return QStringLiteral("--exclude needs dates yyyy-mm-dd joined by commas, not \"%1\"").arg(text);
+        line.excludedDates.push_back(date);
+    }
+    return std::nullopt;
+}
+
 QString planningName(PlanningOption option)
 {
     return PlanningOptionInfo::of(option).commandLineOption;
@@ -212,7 +238,7 @@ const std::vector<CommandOption> &CommandOption::all()
         {QStringLiteral("--volumes-file"), ForSlots, readText<&CommandLine::volumesFile>},
         {QStringLiteral("--intervals"), ForSlots | ForWeek, readText<&CommandLine::intervalsFile>},
         {QStringLiteral("--week-of"), ForWeek, readWeekOf},
-        {QStringLiteral("--format"), ForEveryCommand, readFormat},
+        {QStringLiteral("--format"), ForEveryCommand | ForForecast, readFormat},
         {QStringLiteral("--tab"), ForFile, readTab},
         {QStringLiteral("--pdf"), ForTables, readPdf},
         {QStringLiteral("--paper"), ForTables, readPaper},
@@ -235,6 +261,9 @@ const std::vector<CommandOption> &CommandOption::all()
         {QStringLiteral("--bar"), ForTables, readBar, false, true},
         {QStringLiteral("--flat"), ForTables, readFlat, false, true},
         {QStringLiteral("--size"), ForTables, readSize, true, true},
+        {QStringLiteral("--history"), ForForecast, readText<&CommandLine::historyFile>},
+        {QStringLiteral("--method"), ForForecast, readMethod},
+        {QStringLiteral("--exclude"), ForForecast, readExclude},
     };
     return table;
 }

@@ -19,7 +19,8 @@ struct CommandOption
         ForFile = 1u << 2,
         ForShifts = 1u << 3,
         ForWeek = 1u << 4,
-        ForEveryCommand = ForAgents | ForSchedule | ForFile | ForShifts | ForWeek,
+        ForForecast = 1u << 5,
+        ForEveryCommand = ForAgents | ForSchedule | ForFile | ForShifts | ForWeek, // the commands of a scenario
         ForTables = ForAgents | ForSchedule | ForFile, // the commands whose output is a table
         ForCalls = ForAgents | ForSchedule | ForShifts, // the commands that take the calls from options
         ForSlots = ForSchedule | ForShifts,

@@ -2,6 +2,7 @@
 #include "helptext.h"
 
 #include "field.h"
+#include "forecastmethodinfo.h"
 #include "planningoptioninfo.h"
 #include "scenarioinputs.h"
 #include "solvetimelimit.h"
@@ -12,7 +13,8 @@
 
 namespace {
 
-// The defaults, ranges and model words (%1 to %15) come from their owners.
+// The defaults, ranges, model and method words (%1 to %17) come from their
+// owners.
 const char helpText[] =
     "Usage:\n"
     "  varnook-calc agents   [call options] [--format F]\n"
@@ -30,6 +32,7 @@ const char helpText[] =
     "                        [--tour DEF ... | --tours-file FILE] [--time-limit SECONDS]\n"
     "                        [--write-lp FILE] [--plan-goal G] [--format F]\n"
     "  (each form also takes the planning options; schedule also --have | --have-file)\n"
+    "  varnook-calc forecast --history FILE [--method M] [--exclude DATES] [--format F]\n"
     "  varnook-calc FILE     [--tab agents|schedule] --pdf OUT.pdf [--paper a4|letter]\n"
     "  varnook-calc ... --graph OUT.png|OUT.pdf [--series KINDS] [--bar] [--flat] [--size WxH]\n"
     "\n"
@@ -51,6 +54,8 @@ const char helpText[] =
     "           required hours and service level, headcount and FTE per tour\n"
     "           type, proven optimal or with the solver's bound. Each open\n"
     "           day needs what that day's schedule gives.\n"
+    "forecast   Next week's calls and handle times per slot from a history,\n"
+    "           with each method's accuracy on the history's last weeks.\n"
     "\n"
     "Call options (left out, each keeps the value a new agent window shows):\n"
     "  --calls N          number of calls arriving in the period (default %1)\n"
@@ -169,6 +174,32 @@ const char helpText[] =
     "                     the cheapest week in which every open day's service\n"
     "                     level (as the roster check gives it) reaches --goal\n"
     "\n"
+    "Forecast (forecast only):\n"
+    "  --history FILE     the history (\"-\" for standard input): an interval file\n"
+    "                     of several days, read as --intervals reads one, with a\n"
+    "                     date column (2026-12-14, 14/12/2026 or 12/14/2026) or a\n"
+    "                     date before each time; at least one week. A slot\n"
+    "                     without a row is no data, not 0 calls. The week\n"
+    "                     forecast is the first Monday to Sunday after it.\n"
+    "  --method M         auto (default: the lowest WAPE in the backtest) or\n"
+    "                     %17: the same slot a week before, the\n"
+    "                     mean of the last k weeks (k from the backtest),\n"
+    "                     Holt-Winters day totals times each weekday's profile,\n"
+    "                     or double-seasonal Holt-Winters over the slots\n"
+    "  --exclude DATES    days to leave out (holidays, outages), yyyy-mm-dd\n"
+    "                     joined by commas; repeatable\n"
+    "                     The backtest forecasts the next 7 days from each of\n"
+    "                     the last 14 to 28 days and gives WAPE, bias and MAPE\n"
+    "                     per method and lead day; a method without enough\n"
+    "                     history is left out, saying why. Calls are whole,\n"
+    "                     each day's total kept; handle times are the\n"
+    "                     call-weighted means of the same weekday and slot.\n"
+    "                     CSV is the week as an interval file the reader takes\n"
+    "                     back; JSON has week, slotMinutes, forecast (days with\n"
+    "                     their slots: calls, talkSeconds, wrapSeconds),\n"
+    "                     backtest (per method: overall and leadDays, each\n"
+    "                     wape, bias, mape, slots; or leftOut) and chosen.\n"
+    "\n"
     "File option:\n"
     "  --tab agents|schedule  which table to print (default agents)\n"
     "\n"
@@ -227,9 +258,9 @@ const char helpText[] =
     "\n"
     "Exit status: 0 done; 1 invalid input (the field is named); 2 usage error;\n"
     "3 the scenario or week file cannot be opened or is not sound, or the\n"
-    "volumes, shifts or tours file cannot be read, or the PDF, graph or LP file\n"
-    "cannot be written (no partial file is left); 4 the shift or week planner\n"
-    "stopped (time limit) before it found any plan.\n";
+    "volumes, shifts, tours or history file cannot be read, or the PDF, graph\n"
+    "or LP file cannot be written (no partial file is left); 4 the shift or\n"
+    "week planner stopped (time limit) before it found any plan.\n";
 
 QString rangeText(PlanningOption option)
 {
@@ -246,6 +277,9 @@ QString VersionText()
 
 QString HelpText()
 {
+    QStringList methodKeys;
+    for (const ForecastMethodInfo &info : ForecastMethodInfo::all())
+        methodKeys << QLatin1String(info.key);
     QStringList modelKeys;
     for (const StaffingModelInfo &info : StaffingModelInfo::all())
         modelKeys << info.key;
@@ -257,5 +291,5 @@ QString HelpText()
         .arg(modelKeys.join(QLatin1Char('|')), StaffingModelInfo::all().front().key,
              rangeText(PlanningOption::Shrinkage), rangeText(PlanningOption::MaxOccupancy),
              rangeText(PlanningOption::MaxAbandon), PaidHoursText(PlanningOptions::DefaultPaidMinutes))
-        .arg(QString::number(SolveTimeLimit::DefaultSeconds));
+        .arg(QString::number(SolveTimeLimit::DefaultSeconds), methodKeys.join(QLatin1Char('|')));
 }

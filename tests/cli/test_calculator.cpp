@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calculator.h"
+#include "intervaldays.h"
+#include "intervaldayscsv.h"
 #include "intervalfile.h"
 #include "testfiles.h"
 #include "volumecolumn.h"
@@ -65,6 +67,7 @@ private slots:
     void week_refusals_name_what_is_wrong_data();
     void week_refusals_name_what_is_wrong();
     void week_plans_a_week_of_an_interval_file();
+    void forecast_prints_the_week_and_its_backtest();
 };
 
 void CalculatorTest::agents_prints_the_worked_example()
@@ -686,6 +689,50 @@ void CalculatorTest::week_plans_a_week_of_an_interval_file()
     QCOMPARE(days[0][QStringLiteral("coverage")].toArray().size(), 2);
     QCOMPARE(plan.value(QStringLiteral("slotMinutes")).toInt(), 60);
     QVERIFY(!plan.value(QStringLiteral("agents")).toArray().isEmpty());
+}
+
+// State: three weeks of history, two half hours a day, from standard input.
+// Expected: JSON with the week after it, a backtest per method (the
+// Holt-Winters ones left out, saying why) and the choice; the CSV reads back
+// as that week; a bad row exits 1 naming its line.
+void CalculatorTest::forecast_prints_the_week_and_its_backtest()
+{
+    QByteArray history = "date,time,calls,AHT\n";
+    for (int day = 0; day < 21; ++day) {
+        const QByteArray date = QDate(2026, 11, 2).addDays(day).toString(Qt::ISODate).toLatin1();
+        history += date + ",08:00," + QByteArray::number(10 + day % 7) + ",200\n" + date + ",08:30,"
+            + QByteArray::number(20 + day % 3) + ",\n";
+    }
+    const StandardInput input = [&](qint64) { return history; };
+    const CalculatorRun json = RunCalculator({"forecast", "--history", "-", "--format", "json"}, input);
+    QCOMPARE(json.status, int(ExitDone));
+    const QJsonObject root = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    QCOMPARE(root.value("week").toString(), QStringLiteral("2026-11-23"));
+    QCOMPARE(root.value("forecast").toArray().size(), 7);
+    const QJsonArray backtest = root.value("backtest").toArray();
+    QCOMPARE(backtest.size(), 4);
+    QVERIFY(backtest.at(0).toObject().value("overall").toObject().contains("wape"));
+    QVERIFY(backtest.at(2).toObject().value("leftOut").toString().contains("needs 14 days"));
+    QCOMPARE(backtest.at(0).toObject().value("leadDays").toArray().size(), 7);
+    QVERIFY(root.value("chosen").toObject().contains("method"));
+    const QJsonObject monday = root.value("forecast").toArray().at(0).toObject();
+    QCOMPARE(monday.value("slots").toArray().at(0).toObject().value("talkSeconds").toInt(), 200);
+
+    const CalculatorRun csv = RunCalculator({"forecast", "--history=-", "--format=csv", "--method", "naive"}, input);
+    const IntervalDays week = IntervalDays::read(csv.out);
+    QVERIFY(week.accepted());
+    QCOMPARE(week.weeks(), std::vector<QDate>{QDate(2026, 11, 23)});
+    QCOMPARE(week.days().front().slotValues.front().calls, 10);
+    QCOMPARE(IntervalDaysCsv(week.days(), week.slotMinutes()), csv.out);
+    QVERIFY(RunCalculator({"forecast", "--history", "-"}, input).out.contains("Backtest over the last 14 days"));
+
+    const StandardInput bad = [](qint64) { return QByteArray("date,time,calls\n2026-11-02,08:00,1\n2026-11-03,08:00,-4\n"); };
+    const CalculatorRun refused = RunCalculator({"forecast", "--history", "-"}, bad);
+    QCOMPARE(refused.status, int(ExitInvalidInput));
+    QVERIFY2(refused.err.contains("standard input: line 3: \"-4\" in the column \"calls\" is negative"), qPrintable(refused.err));
+    QCOMPARE(RunCalculator({"forecast", "--method", "best", "--history", "-"}, input).status, int(ExitUsage));
+    QCOMPARE(RunCalculator({"forecast", "--exclude", "25/12/2026", "--history", "-"}, input).status, int(ExitUsage));
+    QCOMPARE(RunCalculator({"forecast"}, input).status, int(ExitUsage));
 }
 
 QTEST_GUILESS_MAIN(CalculatorTest)
