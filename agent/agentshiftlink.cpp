@@ -128,10 +128,12 @@ bool AgentShiftLink::editShiftTypes()
 {
     AgentScenario &scenario = m_host.scenario();
     const ShiftDay day = ScheduleShiftDay(scenario);
-    const auto types = m_services.dialogs.editShiftTypes(scenario.inputs().ShiftTypes, day, m_host.caption());
-    if (!types)
+    const auto edit = m_services.dialogs.editShiftTypes({scenario.inputs().ShiftTypes, scenario.inputs().ServiceFloor},
+                                                        day, m_host.caption());
+    if (!edit)
         return false;
-    scenario.setShiftTypes(*types);
+    scenario.setShiftTypes(edit->types);
+    scenario.setServiceFloor(edit->floor);
     return true;
 }
 

@@ -19,7 +19,8 @@ public:
     // the recalculation refused an input (the agent window said which).
     virtual std::optional<ShiftDay> planDay() = 0;
     virtual const std::vector<ShiftType> &shiftTypes() const = 0;
-    // The shift types dialog; true when the planner accepted new types.
+    // The shift types dialog, with the slot floor; true when the planner
+    // accepted them.
     virtual bool editShiftTypes() = 0;
     // Copies the plan's staffed agents into the Schedule's Have column; the
     // plan was made for `day`, which must still be the Schedule's.

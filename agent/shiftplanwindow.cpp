@@ -168,7 +168,8 @@ QLabel *ShiftPlanWindow::buildGoalChoice()
     // The style's frame and arrow take more than the combo box allows for.
     m_goal->setMinimumWidth(m_goal->fontMetrics().horizontalAdvance(m_goal->itemText(1)) + 48);
     m_goal->setToolTip(QStringLiteral("Cover every slot's requirement, or the cheapest shifts whose day's service "
-                                      "level meets the goal (the two plans are then compared)"));
+                                      "level meets the goal (the two plans are then compared); a floor under "
+                                      "every slot's service is set with the shift types (Ctrl+T)"));
     goalLabel->setBuddy(m_goal);
     connect(m_goal, &QComboBox::currentIndexChanged, this, [this] {
         if (m_plan && !solving())
@@ -235,8 +236,13 @@ void ShiftPlanWindow::solve()
             return;
         }
         std::optional<PlanServiceCheck> check;
-        if (chosenGoal() == ShiftGoal::ServiceLevel)
+        if (chosenGoal() == ShiftGoal::ServiceLevel) {
             check = m_owner->serviceCheck();
+            if (const auto problem = check->floorProblem()) {
+                m_dialogs.error(problem->message);
+                return;
+            }
+        }
         m_cancel = std::make_shared<std::atomic<bool>>(false);
         auto result = std::make_shared<ShiftPlanPair>();
         MipSettings settings;

@@ -94,6 +94,8 @@ std::optional<QString> combinationError(const CommandLine &line, const QString &
     }
     if (line.shiftsFile == QStringLiteral("-") && line.toursFile == QStringLiteral("-"))
         return QStringLiteral("standard input serves either --shifts-file or --tours-file, not both");
+    if ((line.slotFloor[0] || line.slotFloor[1]) && !line.planGoal)
+        return QStringLiteral("--slot-floor and --slot-abandon-max are only used with --plan-goal");
     if (!graphOptionSeen.isEmpty() && line.graphFile.isEmpty())
         return QStringLiteral("option %1 is only used with --graph").arg(graphOptionSeen);
     return std::nullopt;

@@ -98,6 +98,10 @@ struct CommandLine
     std::optional<QString> historyFile;
     std::optional<ForecastMethodKind> forecastMethod;
     std::vector<QDate> excludedDates;
+    // --slot-floor PCT and --slot-abandon-max PCT, as given (checked with
+    // the plan, so a value out of range is invalid input), in the order of
+    // SlotFloorInfo::all(); only with --plan-goal.
+    std::array<std::optional<QString>, 2> slotFloor;
 };
 
 // Reads the arguments after the program's name. Options take their value as

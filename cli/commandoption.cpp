@@ -5,6 +5,7 @@
 #include "planningoptioninfo.h"
 #include "solvetimelimit.h"
 #include "shiftplantext.h"
+#include "slotfloorinfo.h"
 #include "staffingmodelinfo.h"
 
 namespace {
@@ -215,6 +216,14 @@ std::optional<QString> readExclude(CommandLine &line, const QString &value)
     return std::nullopt;
 }
 
+// A figure of the slot floor, the text kept for the plan to check.
+template <std::size_t figure>
+std::optional<QString> readSlotFloor(CommandLine &line, const QString &value)
+{
+    line.slotFloor[figure] = value;
+    return std::nullopt;
+}
+
 QString planningName(PlanningOption option)
 {
     return PlanningOptionInfo::of(option).commandLineOption;
@@ -256,6 +265,8 @@ const std::vector<CommandOption> &CommandOption::all()
         {QStringLiteral("--time-limit"), ForPlans, readTimeLimit},
         {QStringLiteral("--write-lp"), ForPlans, readWriteLp},
         {QStringLiteral("--plan-goal"), ForPlans, readPlanGoal},
+        {SlotFloorInfo::all()[0].commandLineOption, ForShifts, readSlotFloor<0>},
+        {SlotFloorInfo::all()[1].commandLineOption, ForShifts, readSlotFloor<1>},
         {QStringLiteral("--graph"), ForTables, readGraph},
         {QStringLiteral("--series"), ForTables, readSeries, true, true},
         {QStringLiteral("--bar"), ForTables, readBar, false, true},

@@ -5,6 +5,7 @@
 #include "forecastmethodinfo.h"
 #include "planningoptioninfo.h"
 #include "scenarioinputs.h"
+#include "slotfloorinfo.h"
 #include "solvetimelimit.h"
 #include "staffingmodelinfo.h"
 #include "varnookversion.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-// The defaults, ranges, model and method words (%1 to %17) come from their
+// The defaults, ranges, model and method words (%1 to %19) come from their
 // owners.
 const char helpText[] =
     "Usage:\n"
@@ -25,7 +26,7 @@ const char helpText[] =
     "  varnook-calc FILE     [--tab agents|schedule] [--format F]\n"
     "  varnook-calc shifts   [call and schedule options] --shift DEF ... | --shifts-file FILE\n"
     "                        [--time-limit SECONDS] [--write-lp FILE] [--plan-goal G]\n"
-    "                        [--format F]\n"
+    "                        [--slot-floor PCT] [--slot-abandon-max PCT] [--format F]\n"
     "  varnook-calc week     WEEK.vnkw | --intervals FILE [--slots 15|30|60] [--week-of DATE]\n"
     "                        [talk, wrap, abandon and goal options]\n"
     "                        [--shift DEF ... | --shifts-file FILE]\n"
@@ -140,6 +141,15 @@ const char helpText[] =
     "                     either prints both plans' paid hours and day's\n"
     "                     service level side by side (each solve within the\n"
     "                     time limit; --write-lp writes the goal's model)\n"
+    "  --slot-floor PCT   with --plan-goal: a floor under the plan for the day's\n"
+    "                     service level, %18 %: every slot with calls that a\n"
+    "                     shift reaches answers at least PCT % of its calls\n"
+    "                     within the goal time; the plan says whether every slot\n"
+    "                     meets it (the roster check's figures) and names those\n"
+    "                     that miss it or where it is out of reach\n"
+    "  --slot-abandon-max PCT\n"
+    "                     the same for the most of a slot's callers who hang up,\n"
+    "                     %19 % (--model erlang-a only)\n"
     "\n"
     "Week planning (week only; --shift, --shifts-file, --time-limit and\n"
     "--write-lp as for shifts, given shift types replacing the file's):\n"
@@ -268,6 +278,12 @@ QString rangeText(PlanningOption option)
     return QStringLiteral("%1 to %2").arg(info.minimum).arg(info.maximum);
 }
 
+QString floorRangeText(std::size_t figure)
+{
+    const SlotFloorInfo &info = SlotFloorInfo::all()[figure];
+    return QStringLiteral("%1 to %2").arg(info.minimum).arg(info.maximum);
+}
+
 } // namespace
 
 QString VersionText()
@@ -291,5 +307,6 @@ QString HelpText()
         .arg(modelKeys.join(QLatin1Char('|')), StaffingModelInfo::all().front().key,
              rangeText(PlanningOption::Shrinkage), rangeText(PlanningOption::MaxOccupancy),
              rangeText(PlanningOption::MaxAbandon), PaidHoursText(PlanningOptions::DefaultPaidMinutes))
-        .arg(QString::number(SolveTimeLimit::DefaultSeconds), methodKeys.join(QLatin1Char('|')));
+        .arg(QString::number(SolveTimeLimit::DefaultSeconds), methodKeys.join(QLatin1Char('|')), floorRangeText(0),
+             floorRangeText(1));
 }

@@ -116,11 +116,26 @@ void addGoalKeys(QJsonObject &root, const ShiftPlan &plan, const ShiftPlanCompar
                                  {QStringLiteral("serviceLevel"), compared ? orNull(compared->dayServiceLevel) : QJsonValue()},
                                  {QStringLiteral("optimal"), compared && compared->solver.optimal()}});
     root.insert(QStringLiteral("comparison"), plans);
-    if (plan.serviceGoal)
-        root.insert(QStringLiteral("service"), QJsonObject{{QStringLiteral("goal"), *plan.serviceGoal},
-                                                           {QStringLiteral("serviceLevel"), orNull(plan.dayServiceLevel)},
-                                                           {QStringLiteral("meetsGoal"), plan.meetsServiceGoal()},
-                                                           {QStringLiteral("reachable"), orNull(plan.serviceReachable)}});
+    if (!plan.serviceGoal)
+        return;
+    QJsonObject service{{QStringLiteral("goal"), *plan.serviceGoal},
+                        {QStringLiteral("serviceLevel"), orNull(plan.dayServiceLevel)},
+                        {QStringLiteral("meetsGoal"), plan.meetsServiceGoal()},
+                        {QStringLiteral("reachable"), orNull(plan.serviceReachable)}};
+    if (plan.floorCheck) {
+        // Shares 0..1, as the goal is.
+        const ShiftPlan::FloorCheck &check = *plan.floorCheck;
+        auto share = [](const std::optional<double> &percent) {
+            return percent ? QJsonValue(*percent / 100) : QJsonValue();
+        };
+        service.insert(QStringLiteral("slotFloor"),
+                       QJsonObject{{QStringLiteral("serviceLevel"), share(check.floor.servicePercent)},
+                                   {QStringLiteral("maxAbandoned"), share(check.floor.maxAbandonPercent)},
+                                   {QStringLiteral("met"), check.missedSlots.empty()},
+                                   {QStringLiteral("missedSlots"), slotArray(plan, check.missedSlots)},
+                                   {QStringLiteral("outOfReachSlots"), slotArray(plan, check.outOfReachSlots)}});
+    }
+    root.insert(QStringLiteral("service"), service);
 }
 
 QString json(const ShiftPlan &plan, const ShiftPlanComparison *comparison)

@@ -25,11 +25,41 @@ std::vector<RowValues> PlanServiceCheck::schedule(const ScenarioInputs &inputs) 
     return values;
 }
 
+namespace {
+
+// The levels of one slot's curve from `curve.lowest` answering agents up to
+// practically full service, and under `floor` the fewest agents from the
+// lowest on whose slot meets it. Asks `evaluation` in rising order, as a
+// table does (Erlang C's recursion needs it); the abandonment cap may ask
+// beyond the curve's last level, up to its range.
+void FillCurve(ServiceCurve &curve, LoadEvaluation &evaluation, const SlotFloor &floor)
+{
+    const int last = curve.lowest + ServiceCurve::MaxSteps - 1;
+    int n = curve.lowest;
+    for (; n <= last; ++n) {
+        const AgentFigures figures = evaluation.evaluate(n);
+        curve.levels.push_back(figures.serviceLevel);
+        if (floor.isSet() && curve.floor == 0 && floor.metBy(figures.serviceLevel, figures.abandonRate))
+            curve.floor = n;
+        if (figures.serviceLevel > AgentsTable::PracticallyFullService)
+            break;
+    }
+    for (++n; floor.isSet() && curve.floor == 0 && n <= last; ++n) {
+        const AgentFigures figures = evaluation.evaluate(n);
+        if (floor.metBy(figures.serviceLevel, figures.abandonRate))
+            curve.floor = n;
+    }
+    curve.floorOutOfReach = floor.isSet() && curve.floor == 0;
+}
+
+} // namespace
+
 ServiceDay PlanServiceCheck::serviceDay() const
 {
     ServiceDay day;
     day.goal = m_inputs.GoalPercent / 100.0;
     day.answeringShare = AnsweringShare::ofShrinkage(m_inputs.Planning.shrinkagePercent);
+    day.floor = m_inputs.ServiceFloor;
     const TimeSlots slotList = m_inputs.timeSlots();
     day.curves.resize(static_cast<std::size_t>(slotList.count));
     std::vector<CallLoad> loads;
@@ -48,33 +78,55 @@ ServiceDay PlanServiceCheck::serviceDay() const
     const std::vector<RowValues> rows = schedule(m_inputs);
     for (std::size_t i = 0; i < withCalls.size(); ++i) {
         ServiceCurve &curve = day.curves[withCalls[i]];
-        // Asked in rising order from the load's first agent number that
-        // carries it, as a table asks (Erlang C's goal row is never below
-        // it; Erlang A's may be, and takes any order).
+        // From the load's first agent number that carries it (Erlang C's
+        // goal row is never below it; Erlang A's may be, and takes any
+        // order).
         curve.lowest = static_cast<int>(loads[i].startAgents);
         while (!evaluations[i]->carries(curve.lowest))
             ++curve.lowest;
         curve.lowest = std::min(curve.lowest, static_cast<int>(rows[withCalls[i]].agents));
-        for (int n = curve.lowest; n < curve.lowest + MaxCurveSteps; ++n) {
-            const double level = evaluations[i]->evaluate(n).serviceLevel;
-            curve.levels.push_back(level);
-            if (level > AgentsTable::PracticallyFullService)
-                break;
-        }
+        FillCurve(curve, *evaluations[i], day.floor);
     }
     return day;
 }
 
-RosterDay PlanServiceCheck::rosterDay(const std::vector<int> &staffed) const
+std::optional<ShiftInputProblem> PlanServiceCheck::floorProblem() const
+{
+    // Erlang C's abandonment is an estimate beside a queue whose callers
+    // never hang up: no floor to plan against.
+    if (m_inputs.ServiceFloor.maxAbandonPercent && m_inputs.Planning.model != QueueModel::ErlangA)
+        return ShiftInputProblem{-1, ShiftField::SlotFloor,
+                                 QStringLiteral("The slot floor's cap on abandoned calls needs the Erlang A model, "
+                                                "whose callers hang up (File > Planning Options)")};
+    return std::nullopt;
+}
+
+std::vector<RowValues> PlanServiceCheck::rosterRows(const std::vector<int> &staffed) const
 {
     ScenarioInputs inputs = m_inputs;
     inputs.SlotHave.fill(std::nullopt);
     for (std::size_t slot = 0; slot < staffed.size() && slot + 1 < inputs.SlotHave.size(); ++slot)
         inputs.SlotHave[slot + 1] = staffed[slot];
-    return ComputeRosterDay(schedule(inputs), inputs.timeSlots().slotHours());
+    return schedule(inputs);
+}
+
+RosterDay PlanServiceCheck::rosterDay(const std::vector<int> &staffed) const
+{
+    return ComputeRosterDay(rosterRows(staffed), m_inputs.timeSlots().slotHours());
 }
 
 void PlanServiceCheck::checkPlan(ShiftPlan &plan) const
 {
-    plan.dayServiceLevel = rosterDay(plan.staffedPerSlot()).serviceLevel;
+    const std::vector<RowValues> rows = rosterRows(plan.staffedPerSlot());
+    plan.dayServiceLevel = ComputeRosterDay(rows, m_inputs.timeSlots().slotHours()).serviceLevel;
+    if (!plan.floorCheck)
+        return;
+    plan.floorCheck->missedSlots.clear();
+    for (std::size_t slot = 0; slot < rows.size(); ++slot) {
+        const RowValues &row = rows[slot];
+        // An overloaded roster answers nothing in time: it misses any floor.
+        if (row.evaluated && row.have
+            && !(row.haveCarries && plan.floorCheck->floor.metBy(row.haveFigures.serviceLevel, row.haveFigures.abandonRate)))
+            plan.floorCheck->missedSlots.push_back(static_cast<int>(slot));
+    }
 }

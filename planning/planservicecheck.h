@@ -4,9 +4,11 @@
 #include "daytotals.h"
 #include "scenarioinputs.h"
 #include "serviceday.h"
+#include "shiftinputproblem.h"
 #include "staffingmodel.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct ShiftPlan;
@@ -18,10 +20,6 @@ struct ShiftPlan;
 class PlanServiceCheck
 {
 public:
-    // The most answering agents a slot's curve runs over: far beyond the
-    // few dozen from the load to practically full service of any real slot.
-    static constexpr int MaxCurveSteps = 200;
-
     // `inputs` passed the input check: the Schedule was just computed from
     // them.
     explicit PlanServiceCheck(const ScenarioInputs &inputs);
@@ -33,17 +31,25 @@ public:
     // below it as answering nothing), or from the slot's own goal row where
     // that is lower (Erlang A's may be), up to practically full service, in
     // answering agents; shrinkage's share of the staffed agents who answer.
-    // The Schedule's staffing thus always meets every lowest level.
+    // The Schedule's staffing thus always meets every lowest level. Under
+    // the scenario's slot floor each curve has the fewest answering agents
+    // that meet it, by the same figures.
     ServiceDay serviceDay() const;
+    // Why the scenario's slot floor cannot be planned for: its cap on
+    // abandoned calls without Erlang A. None when it can.
+    std::optional<ShiftInputProblem> floorProblem() const;
     // The roster check's day when slot s (from 0) has staffed[s] agents on
     // the roster.
     RosterDay rosterDay(const std::vector<int> &staffed) const;
-    // Sets the plan's day's service level to the roster check's.
+    // Sets the plan's day's service level to the roster check's and, for a
+    // plan under a slot floor, the slots whose roster check misses it.
     void checkPlan(ShiftPlan &plan) const;
 
 private:
     // The Schedule's row values for `inputs`.
     std::vector<RowValues> schedule(const ScenarioInputs &inputs) const;
+    // The Schedule's row values with slot s (from 0) rostered at staffed[s].
+    std::vector<RowValues> rosterRows(const std::vector<int> &staffed) const;
 
     ScenarioInputs m_inputs;
     std::shared_ptr<const StaffingModel> m_model;

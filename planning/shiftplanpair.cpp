@@ -13,6 +13,12 @@ namespace {
 void SolveBoth(ShiftPlanPair &pair, const ShiftDay &day, const std::vector<ShiftType> &types,
                const MipSettings &settings, const PlanServiceCheck &check)
 {
+    // A floor that cannot be planned for is the pair's problem: neither
+    // plan is solved for a goal asked for in vain.
+    if (std::optional<ShiftInputProblem> problem = check.floorProblem()) {
+        pair.cover.problem = std::move(problem);
+        return;
+    }
     const auto started = std::chrono::steady_clock::now();
     // The cover plan takes at most half the limit; the service-level plan,
     // whose model is the larger, all that is left.

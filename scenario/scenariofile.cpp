@@ -152,13 +152,15 @@ void putSlotValues(SlotArray &into, const Values &values)
         into[slot + 1] = values[slot];
 }
 
-// The option lines' planning options, roster, slot times and shift types.
+// The option lines' planning options, roster, slot times, slot floor and
+// shift types.
 void putOptions(ScenarioInputs &inputs, const ScenarioOptionsRead &read)
 {
     inputs.Planning = read.planning;
     putSlotValues(inputs.SlotHave, read.roster);
     putSlotValues(inputs.SlotTalkSeconds, read.slotTalk);
     putSlotValues(inputs.SlotWrapSeconds, read.slotWrap);
+    inputs.ServiceFloor = read.serviceFloor;
     inputs.ShiftTypes = read.shiftTypes;
 }
 

@@ -3,6 +3,7 @@
 
 #include "planningoptioninfo.h"
 #include "shifttypetext.h"
+#include "slotfloorinfo.h"
 #include "staffingmodelinfo.h"
 #include "texts.h"
 
@@ -17,6 +18,11 @@ using ScenarioOptionKey::SlotTalk;
 using ScenarioOptionKey::SlotWrap;
 
 QString line(QLatin1String key, const QString &value)
+{
+    return key + QLatin1Char('=') + value;
+}
+
+QString line(const QString &key, const QString &value)
 {
     return key + QLatin1Char('=') + value;
 }
@@ -65,6 +71,16 @@ bool readOption(PlanningOption option, const QString &value, PlanningOptions &op
     }
     }
     return false;
+}
+
+// The slot floor's figure whose file key this is; none for another key.
+const SlotFloorInfo *floorOfKey(const QString &key)
+{
+    for (const SlotFloorInfo &info : SlotFloorInfo::all()) {
+        if (info.fileKey == key)
+            return &info;
+    }
+    return nullptr;
 }
 
 QString quoted(const QString &text)
@@ -150,6 +166,11 @@ QStringList ScenarioOptionLines(const AgentScenario &scenario)
     const QString wrap = RosterListText(slotEntries(scenario, inputs.SlotWrapSeconds));
     if (!wrap.isEmpty())
         lines << line(SlotWrap, wrap);
+    // The slot floor goes with the shift types, before them.
+    for (const SlotFloorInfo &info : SlotFloorInfo::all()) {
+        if (const std::optional<double> &value = inputs.ServiceFloor.*info.figure)
+            lines << line(info.fileKey, SlotFloorInfo::text(*value));
+    }
     for (const ShiftType &type : inputs.ShiftTypes)
         lines << ShiftTypeLine(type);
     return lines;
@@ -194,6 +215,10 @@ std::optional<QString> ReadScenarioOptionLine(const QString &text, ScenarioOptio
         return readSlotTimes(value, QStringLiteral("talk time"), read.slotTalk);
     } else if (key == SlotWrap) {
         return readSlotTimes(value, QStringLiteral("after-call work"), read.slotWrap);
+    } else if (const SlotFloorInfo *floor = floorOfKey(key)) {
+        read.serviceFloor.*floor->figure = floor->parse(value);
+        if (!(read.serviceFloor.*floor->figure))
+            return bad(floor->requirement);
     } else if (key == Shift) {
         // Whether a type fits the day is checked when the day is planned: the
         // day may change after the types were set.

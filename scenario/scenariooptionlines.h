@@ -17,6 +17,7 @@
 //   model=erlang-a        shrinkage=30        max-occupancy=85
 //   max-abandon=5         paid-hours=07:30    have=0,3,,20
 //   slot-talk=180,,200    slot-wrap=30,,45    (whole seconds per slot)
+//   slot-floor=60        slot-abandon-max=5  (the slot floor, before the types)
 //   shift=Day,8:00,08:00,12:00,0:30,3:00,5:00 (one line per shift type, last)
 // A scenario in 15-minute slots says so first, "slot-minutes=15" (line 11
 // names only 30 and 60 minutes): a version without quarter hours refuses
@@ -56,6 +57,7 @@ struct ScenarioOptionsRead
     RosterValues slotWrap;
     // The slot length an option line gave; none leaves it to line 11.
     std::optional<SlotLength> slotLength;
+    SlotFloor serviceFloor;
     std::vector<ShiftType> shiftTypes; // in the order of their lines
 };
 

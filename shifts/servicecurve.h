@@ -9,9 +9,18 @@
 // level (practically full service) more agents add nothing.
 struct ServiceCurve
 {
+    // The most answering agents a curve runs over: far beyond the few dozen
+    // from the load to practically full service of any real slot.
+    static constexpr int MaxSteps = 200;
+
     double calls = 0; // the slot's weight in the day's service level
     int lowest = 0;
     std::vector<double> levels;
+    // Under a slot floor: the fewest answering agents (from `lowest` on)
+    // whose slot meets it, 0 without a floor. A floor that no agent number
+    // within MaxSteps of `lowest` meets leaves 0 and sets floorOutOfReach.
+    int floor = 0;
+    bool floorOutOfReach = false;
 
     int highest() const { return lowest + static_cast<int>(levels.size()) - 1; }
     // The level at `answering` agents; 0 below the lowest, the last level

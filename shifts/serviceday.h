@@ -3,6 +3,7 @@
 
 #include "answeringshare.h"
 #include "servicecurve.h"
+#include "slotfloor.h"
 
 #include <vector>
 
@@ -16,6 +17,9 @@ struct ServiceDay
     // One per slot of the day, slot 1 first; a slot without calls has calls 0
     // and no levels.
     std::vector<ServiceCurve> curves;
+    // The floor under every slot that the curves' `floor` counts stand for;
+    // unset without one.
+    SlotFloor floor;
 
     int answering(int staffed) const { return answeringShare.answering(staffed); }
     double calls() const

@@ -17,6 +17,7 @@ enum class ShiftField {
     MaxAgents,
     ShiftList, // the list of shift types as a whole (empty)
     Day,       // the day's slots or requirements
+    SlotFloor, // the floor under the slots of a plan for the day's service level
 };
 
 // The first thing wrong with the shift planner's input.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "mipstatus.h"
+#include "slotfloor.h"
 
 #include <QString>
 
@@ -81,6 +82,17 @@ struct ShiftPlan
     // then gives at the fewest paid hours. None for a plan that covers slots.
     std::optional<double> serviceGoal;
     std::optional<double> serviceReachable;
+    // A plan for the day's service level under a slot floor: the floor, the
+    // slots (from 0) where it is out of the planner's reach and so not held,
+    // and the slots with calls whose roster check misses it (the planning
+    // layer's answer, as the day's service level is).
+    struct FloorCheck
+    {
+        SlotFloor floor;
+        std::vector<int> outOfReachSlots;
+        std::vector<int> missedSlots;
+    };
+    std::optional<FloorCheck> floorCheck;
 
     ShiftGoal goal() const { return serviceGoal ? ShiftGoal::ServiceLevel : ShiftGoal::Cover; }
     // A plan to cover every slot that leaves some of the requirement

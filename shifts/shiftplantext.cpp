@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shiftplantext.h"
 
+#include "servicecurve.h"
 #include "texts.h"
 
 #include <algorithm>
@@ -22,6 +23,16 @@ QString goalName(const ShiftPlan &plan)
     if (!plan.serviceGoal)
         return QStringLiteral("Cover every slot");
     return QStringLiteral("Service level %1%").arg(QString::number(*plan.serviceGoal * 100, 'g', 4));
+}
+
+QString floorName(const SlotFloor &floor)
+{
+    QStringList parts;
+    if (floor.servicePercent)
+        parts << QString::number(*floor.servicePercent, 'g', 6) + QLatin1Char('%');
+    if (floor.maxAbandonPercent)
+        parts << QStringLiteral("at most %1% abandoned").arg(QString::number(*floor.maxAbandonPercent, 'g', 6));
+    return parts.join(QStringLiteral(", "));
 }
 
 QString goalKey(ShiftGoal goal)
@@ -68,6 +79,13 @@ std::vector<std::pair<QString, QString>> totals(const ShiftPlan &plan)
     if (plan.serviceGoal && plan.dayServiceLevel)
         lines.emplace_back(QStringLiteral("Day's service level"),
                            QStringLiteral("%1 (goal %2%)").arg(level(*plan.dayServiceLevel), QString::number(*plan.serviceGoal * 100, 'g', 4)));
+    if (plan.serviceGoal && plan.floorCheck) {
+        const std::size_t missed = plan.floorCheck->missedSlots.size();
+        lines.emplace_back(QStringLiteral("Slot floor"),
+                           floorName(plan.floorCheck->floor)
+                               + (missed == 0 ? QStringLiteral(": met in every slot")
+                                              : QStringLiteral(": missed in %1 slot%2").arg(missed).arg(missed == 1 ? QString() : QStringLiteral("s"))));
+    }
     lines.emplace_back(QStringLiteral("Solver"), solverStatus(plan.solver));
     return lines;
 }
@@ -156,6 +174,16 @@ QStringList coverNotes(const ShiftPlan &plan)
                               QString::number((*plan.serviceGoal - *plan.serviceReachable) * 100, 'f', 1));
         else if (plan.dayServiceLevel && !plan.meetsServiceGoal())
             notes << QStringLiteral("The roster check gives the plan %1, below the goal of %2%.").arg(level(*plan.dayServiceLevel), goal);
+        if (plan.floorCheck) {
+            const ShiftPlan::FloorCheck &floor = *plan.floorCheck;
+            if (!floor.outOfReachSlots.empty())
+                notes << QStringLiteral("No agent number up to %1 above the lowest level meets the slot floor at %2: "
+                                        "the plan does not hold it there.")
+                             .arg(ServiceCurve::MaxSteps)
+                             .arg(slotList(plan, floor.outOfReachSlots));
+            if (!floor.missedSlots.empty())
+                notes << QStringLiteral("Below the slot floor of %1: %2.").arg(floorName(floor.floor), slotList(plan, floor.missedSlots));
+        }
         return notes;
     }
     if (!plan.shortSlots.empty())

@@ -24,12 +24,15 @@ QString slotList(const ShiftPlan &plan, const std::vector<int> &slotIndices);
 QString slotList(const std::vector<ShiftPlan::Slot> &coverage, const std::vector<int> &slotIndices);
 // Notes on slots left out or short, one sentence each; none with full
 // cover. A plan for the day's service level names the slots below their
-// requirement as its choice, and a goal it does not reach.
+// requirement as its choice, a goal it does not reach and the slots below
+// its slot floor or where that is out of reach.
 QStringList coverNotes(const ShiftPlan &plan);
 // Hours with two decimals, "22.50".
 QString hours(double value);
 // A day's service level with one decimal, "80.3%".
 QString level(double value);
+// A slot floor: "60%", "60%, at most 5% abandoned" or "at most 5% abandoned".
+QString floorName(const SlotFloor &floor);
 // What the plan aims at: "Cover every slot" or "Service level 80%".
 QString goalName(const ShiftPlan &plan);
 // "cover" or "service", as varnook-calc takes and writes the goal.
@@ -44,7 +47,8 @@ QStringList coverHeadings();
 QStringList coverRow(const ShiftPlan::Slot &slot);
 // The day's figures, caption and value: paid and required agent-hours,
 // efficiency, agents, and the solver's status; a plan for the day's
-// service level adds that level (the roster check's) after the agents.
+// service level adds that level (the roster check's) after the agents and,
+// under a slot floor, whether every slot meets it.
 std::vector<std::pair<QString, QString>> totals(const ShiftPlan &plan);
 
 // The two plans side by side: headings, then per plan its goal, paid hours

@@ -120,6 +120,7 @@ int ShiftTypeColumnOf(ShiftField field)
     case ShiftField::MaxAgents: return MaxColumn;
     case ShiftField::ShiftList:
     case ShiftField::Day:
+    case ShiftField::SlotFloor:
         break;
     }
     return NameColumn;

@@ -35,14 +35,27 @@ std::optional<ShiftInputProblem> CheckService(const ShiftDay &day, const Service
     return std::nullopt;
 }
 
-// The slots that hold their lowest level: those with calls that a shift
-// reaches.
-std::vector<bool> HeldSlots(const ServiceDay &service, const std::vector<bool> &reachable)
+// The slots that hold their lowest level, those with calls that a shift
+// reaches, and of them those with a floor.
+ShiftServiceModel::Held HeldSlots(const ServiceDay &service, const std::vector<bool> &reachable)
 {
-    std::vector<bool> held(reachable.size());
-    for (std::size_t s = 0; s < held.size(); ++s)
-        held[s] = reachable[s] && service.curves[s].calls > 0 && !service.curves[s].levels.empty();
+    ShiftServiceModel::Held held{std::vector<bool>(reachable.size()), std::vector<bool>(reachable.size())};
+    for (std::size_t s = 0; s < reachable.size(); ++s) {
+        held.lowest[s] = reachable[s] && service.curves[s].calls > 0 && !service.curves[s].levels.empty();
+        held.floor[s] = held.lowest[s] && service.curves[s].floor > 0;
+    }
     return held;
+}
+
+// The slots (from 0) where no agent number the curves weigh meets the floor.
+std::vector<int> FloorOutOfReach(const ServiceDay &service)
+{
+    std::vector<int> outOfReach;
+    for (std::size_t s = 0; s < service.curves.size(); ++s) {
+        if (service.curves[s].floorOutOfReach)
+            outOfReach.push_back(static_cast<int>(s));
+    }
+    return outOfReach;
 }
 
 // The day's service level with every held slot at its highest level.
@@ -71,20 +84,23 @@ static ShiftPlanResult PlanShiftsForServiceUnguarded(const ShiftDay &day, const 
     const std::vector<ShiftVariant> variants = ShiftVariant::of(day, types);
     const std::vector<bool> reachable = ShiftVariant::reachableSlots(day, variants);
 
-    // With maximums a slot holds its lowest level only where the plan of
-    // the highest level reaches it.
-    std::vector<bool> held = HeldSlots(service, reachable);
-    double reached = HighestLevel(service, held);
+    // With maximums a slot holds its lowest level and its floor only where
+    // the plan of the highest level, which puts the floors first, reaches
+    // them.
+    ShiftServiceModel::Held held = HeldSlots(service, reachable);
+    double reached = HighestLevel(service, held.lowest);
     std::optional<MipModel> first;
     if (ShiftType::anyMaximum(types))
-        first = ShiftServiceModel::build(day, types, variants, service, Goal::ServiceLevel, 0,
-                                         std::vector<bool>(held.size(), false));
+        first = ShiftServiceModel::build(day, types, variants, service, Goal::ServiceLevel, 0, held);
     const auto second = [&](const MipSolution *highest) {
         if (highest) {
             const std::vector<int> staffed = ShiftPlan::read(day, types, variants, highest->values).staffedPerSlot();
             reached = CurveLevel(service, staffed);
-            for (std::size_t s = 0; s < held.size(); ++s)
-                held[s] = held[s] && service.answering(staffed[s]) >= service.curves[s].lowest;
+            for (std::size_t s = 0; s < staffed.size(); ++s) {
+                const int answering = service.answering(staffed[s]);
+                held.lowest[s] = held.lowest[s] && answering >= service.curves[s].lowest;
+                held.floor[s] = held.floor[s] && answering >= service.curves[s].floor;
+            }
         }
         // A goal beyond reach: the most the types give, less the margin the
         // day's row adds, so that the plan of that level stays feasible.
@@ -106,6 +122,8 @@ static ShiftPlanResult PlanShiftsForServiceUnguarded(const ShiftDay &day, const 
     if (!solve.weighed)
         reached = CurveLevel(service, plan.staffedPerSlot());
     plan.serviceGoal = service.goal;
+    if (service.floor.isSet())
+        plan.floorCheck = ShiftPlan::FloorCheck{service.floor, FloorOutOfReach(service), {}};
     if (reached < service.goal + ShiftServiceModel::TargetMargin)
         plan.serviceReachable = reached;
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();

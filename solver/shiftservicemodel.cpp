@@ -6,6 +6,7 @@
 #include "shiftday.h"
 #include "shiftvariant.h"
 
+#include <algorithm>
 #include <numeric>
 #include <string>
 
@@ -89,11 +90,28 @@ void AddHullRows(MipModel &model, const std::string &slot, const MipModel::Row &
     }
 }
 
+// The cost of one answering agent short of a slot floor where the floors
+// are a first aim: the day's service level, which the other columns weigh,
+// lies within 0..1.
+constexpr double FloorShortCost = 2;
+
+// The slot floor's row over the slot's answering agents. `soft`: a
+// shortfall column makes up what they lack, at FloorShortCost an agent.
+void AddFloorRow(MipModel &model, const std::string &slot, std::vector<std::pair<int, double>> answering, int floor,
+                 bool soft)
+{
+    MipModel::Row row{"slotfloor_" + slot, std::move(answering), static_cast<double>(floor), MipModel::Infinity};
+    if (soft)
+        row.terms.emplace_back(
+            model.addColumn({"floorshort_" + slot, FloorShortCost, static_cast<double>(floor), false}), 1.0);
+    model.rows.push_back(std::move(row));
+}
+
 } // namespace
 
 MipModel ShiftServiceModel::build(const ShiftDay &day, const std::vector<ShiftType> &types,
                                   const std::vector<ShiftVariant> &variants, const ServiceDay &service, Goal goal,
-                                  double target, const std::vector<bool> &lowestHeld)
+                                  double target, const Held &held)
 {
     MipModel model;
     model.comments.push_back(goal == Goal::ServiceLevel
@@ -111,27 +129,37 @@ MipModel ShiftServiceModel::build(const ShiftDay &day, const std::vector<ShiftTy
             continue;
         const std::string slot = ShiftCoverModel::slotName(day, s);
         const double share = curve.calls / calls;
-        const bool held = lowestHeld[static_cast<std::size_t>(s)];
-        MipModel::Row level{"level_" + slot, {}, held ? static_cast<double>(curve.lowest) : 0.0, MipModel::Infinity};
+        const auto index = static_cast<std::size_t>(s);
+        const bool lowestHeld = goal == Goal::PaidHours && held.lowest[index];
+        MipModel::Row level{"level_" + slot, {}, lowestHeld ? static_cast<double>(curve.lowest) : 0.0,
+                            MipModel::Infinity};
         MipModel::Row staffed{"floor_" + slot, {}, 0, MipModel::Infinity};
         const bool shrinkage = service.answeringShare.share != AnsweringShare::Unit;
         for (std::size_t i = 0; i < variants.size(); ++i)
             if (variants[i].works(s))
                 (shrinkage ? staffed : level).terms.emplace_back(static_cast<int>(i), shrinkage ? service.answeringShare.share / divisor : 1.0);
         if (shrinkage) {
-            // answering x unit <= staffed x share: the share rounded down.
-            const int answering = model.addColumn({"answer_" + slot, 0, static_cast<double>(curve.highest()), true});
+            // answering x unit <= staffed x share: the share rounded down. A
+            // floor may ask for more agents than the curve's levels run to.
+            const int top = std::max(curve.highest(), curve.floor);
+            const int answering = model.addColumn({"answer_" + slot, 0, static_cast<double>(top), true});
             staffed.terms.emplace_back(answering, -static_cast<double>(AnsweringShare::Unit / divisor));
             level.terms.emplace_back(answering, 1.0);
             int first = 0;
-            while (held && service.answering(first) < curve.lowest)
+            while (lowestHeld && service.answering(first) < curve.lowest)
                 ++first;
-            AddHullRows(model, slot, staffed, answering, service, first, curve.highest());
+            AddHullRows(model, slot, staffed, answering, service, first, top);
             model.rows.push_back(std::move(staffed));
         }
-        if (held)
+        // The answering agents: the staffed ones, or their column under a
+        // shrinkage (the level row's terms before the steps).
+        const std::vector<std::pair<int, double>> answering = level.terms;
+        const bool soft = goal == Goal::ServiceLevel;
+        if (curve.floor > 0 && (soft || (held.floor[index] && !(lowestHeld && curve.floor <= curve.lowest))))
+            AddFloorRow(model, slot, answering, curve.floor, soft);
+        if (lowestHeld)
             dayRow.lower -= share * curve.levels.front();
-        const SlotColumns columns = AddSteps(model, slot, curve, share, held);
+        const SlotColumns columns = AddSteps(model, slot, curve, share, lowestHeld);
         for (std::size_t k = 0; k < columns.steps.size(); ++k) {
             level.terms.emplace_back(columns.steps[k], -static_cast<double>(columns.widths[k]));
             dayRow.terms.emplace_back(columns.steps[k], columns.weights[k]);

@@ -19,7 +19,8 @@ struct ShiftVariant;
 // continuous in [0, 1]; those before it are binaries taken in order, and
 // the continuous ones only once all of those are taken. With shrinkage the
 // answering agents are an integer column held to staffed x share, so the
-// rounding down is exact.
+// rounding down is exact. A slot floor is a row per slot: its answering
+// agents reach the curve's `floor`.
 struct ShiftServiceModel
 {
     enum class Goal {
@@ -31,10 +32,22 @@ struct ShiftServiceModel
     // solver's tolerances never let a plan fall short of it.
     static constexpr double TargetMargin = 1e-6;
 
-    // `lowestHeld[s]`: slot s must reach its lowest level; a slot that need
-    // not may also stay below it, counting as answering nothing in time.
-    // `target` (0..1) is read with Goal::PaidHours only.
+    // What the model of the paid hours holds in each slot s (from 0).
+    struct Held
+    {
+        // lowest[s]: slot s must reach its lowest level; a slot that need not
+        // may also stay below it, counting as answering nothing in time.
+        std::vector<bool> lowest;
+        // floor[s]: slot s must reach its curve's floor.
+        std::vector<bool> floor;
+    };
+
+    // With Goal::ServiceLevel no slot need reach its lowest level, and a
+    // floor is a first aim: each answering agent short of one costs more
+    // than the whole day's service level can bring, so that the shortfall
+    // under the floors is the least the types allow. `target` (0..1) and
+    // `held` are read with Goal::PaidHours only.
     static MipModel build(const ShiftDay &day, const std::vector<ShiftType> &types,
                           const std::vector<ShiftVariant> &variants, const ServiceDay &service, Goal goal,
-                          double target, const std::vector<bool> &lowestHeld);
+                          double target, const Held &held);
 };

@@ -59,6 +59,7 @@ public:
     // Whether the slot volumes were set by hand (typed, pasted, given).
     void setSlotCallsEdited(bool edited) { m_inputs.SlotCallsEdited = edited; }
     void setShiftTypes(std::vector<ShiftType> types) { m_inputs.ShiftTypes = std::move(types); }
+    void setServiceFloor(const SlotFloor &floor) { m_inputs.ServiceFloor = floor; }
     // Whether the planner asked for the roster's or the slot times' columns.
     void setRosterView(bool asked) { m_inputs.RosterView = asked; }
     void setSlotTimesView(bool asked) { m_inputs.SlotTimesView = asked; }

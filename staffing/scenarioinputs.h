@@ -7,6 +7,7 @@
 #include "goalrule.h"
 #include "planningoptions.h"
 #include "shifttype.h"
+#include "slotfloor.h"
 #include "timeslots.h"
 
 #include <QString>
@@ -85,6 +86,9 @@ public:
     // The shift types the shift planner may staff the day with, in the
     // planner's order; none until the planner sets some.
     std::vector<ShiftType> ShiftTypes;
+    // The floor under every slot of a plan for the day's service level;
+    // unset until the planner sets one. Saved with the shift types.
+    SlotFloor ServiceFloor;
 
     // --- time slots -----------------------------------------------------------
     // The slot list for the current fields and slot length, changing nothing.

@@ -10,8 +10,7 @@ QString StandardErrorText(const QString &message)
     return message;
 }
 
-std::optional<std::vector<ShiftType>> DialogService::editShiftTypes(const std::vector<ShiftType> &, const ShiftDay &,
-                                                                    const QString &)
+std::optional<ShiftTypesEdit> DialogService::editShiftTypes(const ShiftTypesEdit &, const ShiftDay &, const QString &)
 {
     return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #include "planningoptions.h"
 #include "shiftday.h"
 #include "shifttype.h"
+#include "slotfloor.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,14 @@ struct FileDialogSetup
     QString initialName;
     QString defaultSuffix;
     QStringList filters;
+};
+
+// What the shift types dialog edits: the shift planner's types and the
+// floor under every slot of a plan for the day's service level.
+struct ShiftTypesEdit
+{
+    std::vector<ShiftType> types;
+    SlotFloor floor;
 };
 
 // The text the standard error box shows for an error's message: a full stop
@@ -68,11 +77,12 @@ public:
     virtual std::optional<PlanningOptions> editPlanningOptions(const PlanningOptions &current,
                                                                const QString &windowCaption) = 0;
 
-    // The shift planner's shift types of the agent window captioned
-    // `windowCaption`, checked against `day`: the types accepted with OK, or
-    // none when the planner cancelled. Without a dialog to show, none.
-    virtual std::optional<std::vector<ShiftType>> editShiftTypes(const std::vector<ShiftType> &current,
-                                                                 const ShiftDay &day, const QString &windowCaption);
+    // The shift planner's shift types and slot floor of the agent window
+    // captioned `windowCaption`, the types checked against `day`: what OK
+    // accepted, or none when the planner cancelled. Without a dialog to
+    // show, none.
+    virtual std::optional<ShiftTypesEdit> editShiftTypes(const ShiftTypesEdit &current, const ShiftDay &day,
+                                                         const QString &windowCaption);
     // A question answered by one of `choices` (button texts, the first the
     // default) or Cancel (also taken by Escape): the index of the choice,
     // none on Cancel. Without buttons of its own, confirm() taking the first.

@@ -178,14 +178,14 @@ SaveChoice MessageBoxDialogService::askSaveChanges(const QString &text)
     }
 }
 
-std::optional<std::vector<ShiftType>> MessageBoxDialogService::editShiftTypes(const std::vector<ShiftType> &current,
-                                                                             const ShiftDay &day,
-                                                                             const QString &windowCaption)
+std::optional<ShiftTypesEdit> MessageBoxDialogService::editShiftTypes(const ShiftTypesEdit &current,
+                                                                     const ShiftDay &day, const QString &windowCaption)
 {
-    ShiftTypesDialog dialog(current, day, windowCaption, *this, m_parent);
+    ShiftTypesDialog dialog(current.types, day, windowCaption, *this, m_parent);
+    dialog.setFloor(current.floor);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.types();
+    return dialog.accepted();
 }
 
 std::optional<PlanningOptions> MessageBoxDialogService::editPlanningOptions(const PlanningOptions &current,

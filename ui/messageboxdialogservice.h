@@ -39,8 +39,8 @@ public:
     SaveChoice askSaveChanges(const QString &text) override;
     std::optional<int> chooseAmong(const QString &text, const QStringList &choices) override;
     void fileUsed(const QString &path) override;
-    std::optional<std::vector<ShiftType>> editShiftTypes(const std::vector<ShiftType> &current, const ShiftDay &day,
-                                                         const QString &windowCaption) override;
+    std::optional<ShiftTypesEdit> editShiftTypes(const ShiftTypesEdit &current, const ShiftDay &day,
+                                                 const QString &windowCaption) override;
     std::optional<PlanningOptions> editPlanningOptions(const PlanningOptions &current,
                                                        const QString &windowCaption) override;
 

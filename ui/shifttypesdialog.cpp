@@ -6,10 +6,12 @@
 #include "dialogservice.h"
 #include "shiftcheck.h"
 #include "shifttypetext.h"
+#include "slotfloorinfo.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -48,6 +50,7 @@ ShiftTypesDialog::ShiftTypesDialog(const std::vector<ShiftType> &current, const 
     m_table->setTabKeyNavigation(false);
     m_table->setItemDelegate(new ArrowLeavesCellDelegate(m_table));
     outer->addWidget(m_table);
+    outer->addLayout(buildFloorRow());
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton *add = buttons->addButton(QStringLiteral("&Add"), QDialogButtonBox::ActionRole);
@@ -71,6 +74,54 @@ ShiftTypesDialog::ShiftTypesDialog(const std::vector<ShiftType> &current, const 
     outer->addWidget(buttons);
 
     setTypes(current.empty() ? ShiftType::defaultSet(day) : current);
+}
+
+QHBoxLayout *ShiftTypesDialog::buildFloorRow()
+{
+    auto *row = new QHBoxLayout;
+    for (std::size_t i = 0; i < m_floorFields.size(); ++i) {
+        const SlotFloorInfo &info = SlotFloorInfo::all()[i];
+        auto *label = new QLabel(info.dialogLabel, this);
+        auto *field = new QLineEdit(this);
+        field->setPlaceholderText(QStringLiteral("none"));
+        field->setToolTip(info.dialogHint);
+        field->setAccessibleName(QString(info.dialogLabel).remove(QLatin1Char('&')).chopped(1));
+        field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10);
+        label->setBuddy(field);
+        row->addWidget(label);
+        row->addWidget(field);
+        row->addSpacing(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 2);
+        m_floorFields[i] = field;
+    }
+    row->addStretch(1);
+    return row;
+}
+
+void ShiftTypesDialog::setFloor(const SlotFloor &floor)
+{
+    for (std::size_t i = 0; i < m_floorFields.size(); ++i) {
+        const std::optional<double> &value = floor.*SlotFloorInfo::all()[i].figure;
+        m_floorFields[i]->setText(value ? SlotFloorInfo::text(*value) : QString());
+    }
+}
+
+std::optional<SlotFloor> ShiftTypesDialog::readFloor()
+{
+    SlotFloor floor;
+    for (std::size_t i = 0; i < m_floorFields.size(); ++i) {
+        const SlotFloorInfo &info = SlotFloorInfo::all()[i];
+        const QString text = m_floorFields[i]->text();
+        if (text.trimmed().isEmpty())
+            continue;
+        floor.*info.figure = info.parse(text);
+        if (!(floor.*info.figure)) {
+            m_floorFields[i]->setFocus();
+            m_floorFields[i]->selectAll();
+            m_dialogs.error(QStringLiteral("The %1 \"%2\" is not %3").arg(info.description, text, info.requirement));
+            return std::nullopt;
+        }
+    }
+    return floor;
 }
 
 void ShiftTypesDialog::setTypes(const std::vector<ShiftType> &types)
@@ -117,6 +168,9 @@ void ShiftTypesDialog::accept()
             return;
         }
     }
-    m_accepted = types;
+    const std::optional<SlotFloor> floor = readFloor();
+    if (!floor)
+        return;
+    m_accepted = ShiftTypesEdit{types, *floor};
     QDialog::accept();
 }

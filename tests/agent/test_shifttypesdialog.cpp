@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The shift types dialog, driven without its modal loop.
+#include "accesskey.h"
 #include "fakedialogservice.h"
 #include "messageboxdialogservice.h"
 #include "planningdialog.h"
@@ -7,6 +8,8 @@
 #include "shifttypetext.h"
 
 #include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -31,6 +34,7 @@ private Q_SLOTS:
     void refusedCellKeepsTheDialogOpenThere_data();
     void refusedCellKeepsTheDialogOpenThere();
     void acceptedRowsGiveTheTypes();
+    void refusedFloorKeepsTheCursorInItsField();
     void tabLeavesTheTableForTheButtons();
     void arrowAfterTypingCommitsTheCellAndMoves();
     void everyButtonHasItsOwnAccessKey_data();
@@ -75,7 +79,7 @@ void ShiftTypesDialogTest::refusedCellKeepsTheDialogOpenThere()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dialog.table()->item(0, column)->setText(text);
     dialog.accept();
-    QVERIFY(!dialog.types());
+    QVERIFY(!dialog.accepted());
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.table()->currentColumn(), column);
     QCOMPARE(dialogs.texts(QStringLiteral("error")).size(), 1);
@@ -90,11 +94,34 @@ void ShiftTypesDialogTest::acceptedRowsGiveTheTypes()
     dialog.table()->item(1, MaxColumn)->setText(QStringLiteral("5"));
     dialog.table()->item(0, PaidColumn)->setText(QStringLiteral("yes"));
     dialog.accept();
-    QVERIFY(dialog.types());
+    QVERIFY(dialog.accepted());
     std::vector<ShiftType> expected = ShiftType::defaultSet(Day);
     expected[1].maxAgents = 5;
     expected[0].breakRule->paid = true;
-    QVERIFY(*dialog.types() == expected);
+    QVERIFY(dialog.accepted()->types == expected);
+    QVERIFY(!dialog.accepted()->floor.isSet());
+}
+
+// The slot floor's fields show the floor given and are checked after the
+// rows: a refused one keeps the dialog open with the cursor in it.
+void ShiftTypesDialogTest::refusedFloorKeepsTheCursorInItsField()
+{
+    FakeDialogService dialogs;
+    ShiftTypesDialog dialog({}, Day, QStringLiteral("Day.vnk"), dialogs);
+    dialog.setFloor(SlotFloor{62.5, std::nullopt});
+    QCOMPARE(dialog.floorField(0)->text(), QStringLiteral("62.5"));
+    QCOMPARE(dialog.floorField(1)->text(), QString());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.floorField(1)->setText(QStringLiteral("0"));
+    dialog.accept();
+    QVERIFY(!dialog.accepted() && dialog.isVisible());
+    QCOMPARE(QApplication::focusWidget(), dialog.floorField(1));
+    QCOMPARE(dialogs.texts(QStringLiteral("error")),
+             QStringList{"The slot floor's cap on abandoned calls \"0\" is not a percentage from 0.01 to 100."});
+    dialog.floorField(1)->setText(QStringLiteral("4"));
+    dialog.accept();
+    QVERIFY(dialog.accepted() && dialog.accepted()->floor == (SlotFloor{62.5, 4}));
 }
 
 void ShiftTypesDialogTest::tabLeavesTheTableForTheButtons()
@@ -147,7 +174,7 @@ void ShiftTypesDialogTest::arrowAfterTypingCommitsTheCellAndMoves()
     // The committed text goes through the dialog's check: a 45-minute
     // break is not a whole number of slots.
     dialog.accept();
-    QVERIFY(!dialog.types());
+    QVERIFY(!dialog.accepted());
     QCOMPARE(table->currentColumn(), int(BreakColumn));
 }
 
@@ -171,6 +198,10 @@ void ShiftTypesDialogTest::everyButtonHasItsOwnAccessKey()
     FakeDialogService dialogs;
     const std::unique_ptr<QWidget> dialog = make(dialogs);
     std::set<QString> keys;
+    for (const QLabel *label : dialog->findChildren<QLabel *>()) {
+        if (HasAccessKey(label->text()))
+            QVERIFY2(keys.insert(QKeySequence::mnemonic(label->text()).toString()).second, qPrintable(label->text()));
+    }
     for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>()) {
         if (button->text().isEmpty())
             continue; // a message box's icon-less close or detail buttons

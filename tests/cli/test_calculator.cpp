@@ -158,6 +158,14 @@ void CalculatorTest::names_the_refused_input_data()
     QTest::newRow("shift break outside its shift")
         << QStringList{"shifts", "--calls", "100", "--talk", "03:00", "--slots", "30", "--shift", "Early,4:00,08:00,09:00,0:30,1:00,4:00"}
         << "Shift \"Early\": a break starting 4:00 in ends after the shift's 4:00";
+    QTest::newRow("abandoned cap per slot under erlang c")
+        << QStringList{"shifts", "--calls", "100", "--talk", "03:00", "--slots", "30", "--shift", "Early,4:00,08:00,09:00",
+                       "--plan-goal", "service", "--slot-abandon-max", "5"}
+        << "needs the Erlang A model";
+    QTest::newRow("slot floor out of range")
+        << QStringList{"shifts", "--calls", "100", "--talk", "03:00", "--slots", "30", "--shift", "Early,4:00,08:00,09:00",
+                       "--plan-goal", "service", "--slot-floor", "100"}
+        << "slot floor (--slot-floor): \"100\" is not a percentage from 1 to 99.9";
 }
 
 void CalculatorTest::names_the_refused_input()
@@ -544,6 +552,14 @@ void CalculatorTest::plan_goal_adds_both_plans_side_by_side()
              plans[1].toObject().value(QStringLiteral("paidHours")));
     QVERIFY(plans[1].toObject().value(QStringLiteral("paidHours")).toDouble()
             <= plans[0].toObject().value(QStringLiteral("paidHours")).toDouble());
+
+    // A slot floor: the plan says every slot meets it, in the table too.
+    const QStringList floored = shifts + QStringList{"--plan-goal", "service", "--slot-floor", "75"};
+    const QJsonObject floor = json(floored).value(QStringLiteral("service")).toObject().value(QStringLiteral("slotFloor")).toObject();
+    QCOMPARE(floor.value(QStringLiteral("serviceLevel")).toDouble(), 0.75);
+    QVERIFY(floor.value(QStringLiteral("met")).toBool() && floor.value(QStringLiteral("missedSlots")).toArray().isEmpty());
+    QVERIFY(RunCalculator(floored.mid(0, 7) + floored.mid(9)).out.contains(QRegularExpression(QStringLiteral("\nSlot floor +75%: met in every slot\n"))));
+    QVERIFY(!service.value(QStringLiteral("service")).toObject().contains(QStringLiteral("slotFloor")));
 
     // The table ends with the same two plans after an empty line.
     QStringList table = RunCalculator(shifts.mid(0, 7) + shifts.mid(9) + QStringList{"--plan-goal", "service"}).out.split(QLatin1Char('\n'));

@@ -87,6 +87,8 @@ void CommandLineTest::refuses_bad_usage_data()
     QTest::newRow("pdf without name") << QStringList{"a.vnk", "--pdf="} << "--pdf needs a file name";
     QTest::newRow("bad plan goal") << QStringList{"shifts", "--shift", "A,4:00,08:00,09:00", "--plan-goal", "level"}
                                    << "--plan-goal must be cover or service, not \"level\"";
+    QTest::newRow("slot floor without a plan goal") << QStringList{"shifts", "--shift", "A,4:00,08:00,09:00", "--slot-floor", "60"}
+                                                    << "only used with --plan-goal";
     QTest::newRow("roster with shifts") << QStringList{"shifts", "--have", "1"} << "option --have is not used with shifts";
     QTest::newRow("shift types with schedule") << QStringList{"schedule", "--shift", "a"} << "not used with schedule";
     QTest::newRow("time limit with a file") << QStringList{"a.vnk", "--time-limit=5"} << "not used with a scenario file";

@@ -13,6 +13,40 @@
 #include <vector>
 
 Q_DECLARE_METATYPE(std::vector<int>)
+Q_DECLARE_METATYPE(QueueModel)
+
+namespace {
+
+// A day of 30-minute slots from 07:00 to 15:00 with a morning peak and quiet
+// edges, whose plan for the day's service level of 80% leaves quiet slots
+// well below it.
+AgentScenario FloorDay(QueueModel model, double shrinkage)
+{
+    AgentScenario s;
+    setTexts(s, {"07:00", "15:00", "1000", "03:00", "01:00", "00:30", "80", "20"});
+    useHalfHours(s);
+    const int calls[16] = {4, 10, 30, 70, 110, 130, 120, 100, 80, 60, 50, 40, 30, 20, 10, 4};
+    for (int slot = 1; slot <= 16; ++slot)
+        s.setSlotCalls(slot, calls[slot - 1]);
+    s.setSlotCallsEdited(true);
+    PlanningOptions planning;
+    planning.model = model;
+    planning.shrinkagePercent = shrinkage;
+    s.setPlanning(planning);
+    return s;
+}
+
+// The roster check's figures of each slot when slot s has staffed[s] agents.
+std::vector<RowValues> RosterRows(AgentScenario s, const std::vector<int> &staffed)
+{
+    for (std::size_t slot = 0; slot < staffed.size(); ++slot)
+        s.setSlotHave(static_cast<int>(slot) + 1, staffed[slot]);
+    if (!s.Recalculate().valid)
+        return {};
+    return s.results().rowValues;
+}
+
+} // namespace
 
 // A Schedule's day as the shift planner is given it, and the roster check
 // of the plans it gives back.
@@ -24,6 +58,9 @@ private Q_SLOTS:
     void shiftPlannerStaffsWithSchedOrAgents();
     void shiftPlannerStaffsASlotByItsOwnTimes();
     void serviceLevelPlanIsTheRosterChecks();
+    void slotFloorLiftsEverySlotToIt_data();
+    void slotFloorLiftsEverySlotToIt();
+    void slotFloorBeyondTheCurvesIsNamed();
 };
 
 void DayPlanTest::shiftPlannerStaffsWithSchedOrAgents_data()
@@ -123,6 +160,93 @@ void DayPlanTest::serviceLevelPlanIsTheRosterChecks()
         QVERIFY2(plan.serviceReachable || plan.meetsServiceGoal(), where.constData());
         // Short of a goal beyond reach by no more than the model's margin.
         QVERIFY2(!plan.serviceReachable || *plan.dayServiceLevel > *plan.serviceReachable - 1e-5, where.constData());
+    }
+}
+
+void DayPlanTest::slotFloorLiftsEverySlotToIt_data()
+{
+    QTest::addColumn<QueueModel>("model");
+    QTest::addColumn<double>("shrinkage");
+    QTest::addColumn<double>("floor");
+    QTest::addColumn<double>("maxAbandon"); // -1: none
+    QTest::newRow("erlang c") << QueueModel::ErlangC << 0.0 << 70.0 << -1.0;
+    QTest::newRow("erlang a, abandoned at most 3 percent") << QueueModel::ErlangA << 0.0 << 60.0 << 3.0;
+    QTest::newRow("shrinkage 20") << QueueModel::ErlangC << 20.0 << 70.0 << -1.0;
+}
+
+// A slot floor: the plan for the day's service level that leaves a slot
+// below it without the floor gives every slot at least the floor with it,
+// by the roster check's own figures, and costs more. Each slot's floor count
+// is the least that meets it.
+void DayPlanTest::slotFloorLiftsEverySlotToIt()
+{
+    QFETCH(QueueModel, model);
+    QFETCH(double, shrinkage);
+    QFETCH(double, floor);
+    QFETCH(double, maxAbandon);
+    AgentScenario s = FloorDay(model, shrinkage);
+    QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
+    const ShiftDay day = ScheduleShiftDay(s);
+    const std::vector<ShiftType> types = ShiftType::defaultSet(day);
+    MipSettings settings;
+    settings.timeLimitSeconds = 20;
+    SlotFloor slotFloor{floor, maxAbandon < 0 ? std::nullopt : std::optional<double>(maxAbandon)};
+    auto missed = [&](const std::vector<RowValues> &rows) {
+        int count = 0;
+        for (const RowValues &row : rows)
+            count += row.evaluated && !(row.haveCarries && slotFloor.metBy(row.haveFigures.serviceLevel, row.haveFigures.abandonRate));
+        return count;
+    };
+    const PlanServiceCheck plainCheck(s.inputs());
+    const ShiftPlanPair plain = ShiftPlanPair::solve(day, types, settings, &plainCheck);
+    QVERIFY(plain.complete() && !plain.service->plan->floorCheck);
+    QVERIFY2(missed(RosterRows(s, plain.service->plan->staffedPerSlot())) > 0, "the plan meets the floor already");
+
+    s.setServiceFloor(slotFloor);
+    const PlanServiceCheck check(s.inputs());
+    const ServiceDay service = check.serviceDay();
+    if (shrinkage == 0) {
+        // Staffed as each floor count asks, every slot meets the floor;
+        // one agent fewer misses it wherever the count is above the lowest.
+        std::vector<int> counts;
+        std::vector<int> fewer;
+        for (const ServiceCurve &curve : service.curves) {
+            QVERIFY(curve.calls == 0 || (curve.floor >= curve.lowest && !curve.floorOutOfReach));
+            counts.push_back(curve.floor);
+            fewer.push_back(curve.floor > curve.lowest ? curve.floor - 1 : 0);
+        }
+        QCOMPARE(missed(RosterRows(s, counts)), 0);
+        const std::vector<RowValues> below = RosterRows(s, fewer);
+        for (std::size_t slot = 0; slot < counts.size(); ++slot)
+            QVERIFY(fewer[slot] == 0 || missed({below[slot]}) == 1);
+    }
+    const ShiftPlanPair floored = ShiftPlanPair::solve(day, types, settings, &check);
+    QVERIFY(floored.complete());
+    const ShiftPlan &plan = *floored.service->plan;
+    QVERIFY(plan.floorCheck && plan.floorCheck->missedSlots.empty() && plan.floorCheck->outOfReachSlots.empty());
+    QCOMPARE(missed(RosterRows(s, plan.staffedPerSlot())), 0);
+    QVERIFY(plan.meetsServiceGoal());
+    QVERIFY(plan.paidHours > plain.service->plan->paidHours);
+}
+
+// A floor no agent number within the curve's range meets, on a slot of
+// 20,000 agents' load whose goal is an answer within a second: the curve
+// says so and asks for no count.
+void DayPlanTest::slotFloorBeyondTheCurvesIsNamed()
+{
+    AgentScenario s;
+    setTexts(s, {"08:00", "09:00", "400000", "03:00", "00:00", "00:30", "80", "1"});
+    useHalfHours(s);
+    s.setSlotCalls(1, 200000);
+    s.setSlotCalls(2, 200000);
+    s.setSlotCallsEdited(true);
+    s.setServiceFloor(SlotFloor{99.9, std::nullopt});
+    QVERIFY(ScenarioEvents(s).TabSet1Click(Tab::Schedule).valid);
+    const ServiceDay service = PlanServiceCheck(s.inputs()).serviceDay();
+    QCOMPARE(service.curves.size(), std::size_t(2));
+    for (const ServiceCurve &curve : service.curves) {
+        QVERIFY(curve.floorOutOfReach && curve.floor == 0);
+        QCOMPARE(curve.levels.size(), std::size_t(ServiceCurve::MaxSteps));
     }
 }
 

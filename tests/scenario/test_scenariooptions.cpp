@@ -48,9 +48,10 @@ void ScenarioOptionsTest::optionsRoundTripAfterTheVolumes()
     ShiftType day{QStringLiteral("Day"), 8 * 60, 8 * 60, 12 * 60, ShiftType::Break{30, 3 * 60, 5 * 60, true}, 12};
     ShiftType part{QStringLiteral("Part time"), 4 * 60 + 30, 13 * 60 + 30, 13 * 60 + 30, std::nullopt, std::nullopt};
     scenario.setShiftTypes({day, part});
+    scenario.setServiceFloor(SlotFloor{62.5, 4});
     const QByteArray bytes = ScenarioFileBytes(scenario);
     QCOMPARE(bytes, scheduleFile + "model=erlang-a\r\nshrinkage=30\r\nmax-occupancy=85.5\r\nmax-abandon=5\r\n"
-                                   "paid-hours=07:30\r\nhave=,3,9\r\n"
+                                   "paid-hours=07:30\r\nhave=,3,9\r\nslot-floor=62.5\r\nslot-abandon-max=4\r\n"
                                    "shift=Day,8:00,08:00,12:00,0:30,3:00,5:00,paid,max=12\r\n"
                                    "shift=Part time,4:30,13:30,13:30\r\n");
 
@@ -59,6 +60,7 @@ void ScenarioOptionsTest::optionsRoundTripAfterTheVolumes()
     QVERIFY(loaded.inputs().Planning == scenario.inputs().Planning);
     QCOMPARE(loaded.inputs().SlotHave, scenario.inputs().SlotHave);
     QVERIFY(loaded.inputs().ShiftTypes == scenario.inputs().ShiftTypes);
+    QVERIFY(loaded.inputs().ServiceFloor == scenario.inputs().ServiceFloor);
     QCOMPARE(loaded.inputs().SlotCalls, scenario.inputs().SlotCalls);
     QCOMPARE(ScenarioFileBytes(loaded), bytes);
 }
@@ -120,8 +122,10 @@ void ScenarioOptionsTest::aFileWithoutOptionsLoadsAndSavesAsBefore()
     scenario.setSlotHave(1, 4);
     scenario.setSlotTimes(2, scenario.inputs().SlotTalkSeconds[2], 10);
     scenario.setShiftTypes({ShiftType{QStringLiteral("Day"), 8 * 60, 8 * 60, 12 * 60, std::nullopt, std::nullopt}});
+    scenario.setServiceFloor(SlotFloor{60, std::nullopt});
     QVERIFY(apply(scenario, scheduleFile).applied());
     QVERIFY(scenario.inputs().ShiftTypes.empty());
+    QVERIFY(!scenario.inputs().ServiceFloor.isSet());
     QVERIFY(scenario.inputs().Planning.isDefault());
     QVERIFY(!scenario.inputs().hasRoster());
     QVERIFY(!scenario.inputs().hasSlotTimes());
@@ -137,6 +141,8 @@ void ScenarioOptionsTest::unsoundOptionLinesAreRefusedWithNothingChanged_data()
                                     << "the option \"colour\" is not known to this version of Varnook";
     QTest::newRow("shrinkage out of range") << QByteArray("shrinkage=96\r\n") << 16
                                             << "the shrinkage \"96\" is not a percentage from 0 to 95";
+    QTest::newRow("slot floor of 100") << QByteArray("slot-floor=100\r\n") << 16
+                                       << "the slot-floor \"100\" is not a percentage from 1 to 99.9";
     QTest::newRow("cap of 0") << QByteArray("max-occupancy=0\r\n") << 16
                               << "the max-occupancy \"0\" is not a percentage from 1 to 100";
     QTest::newRow("model") << QByteArray("model=erlang-b\r\n") << 16

@@ -59,9 +59,19 @@ constexpr int H = 60;
 // same curve from `lowest` answering agents.
 ServiceDay Service(double goal, std::vector<double> calls, int lowest, std::vector<double> levels, int share = AnsweringShare::Unit)
 {
-    ServiceDay service{goal, share, {}};
+    ServiceDay service{goal, share, {}, {}};
     for (const double c : calls)
         service.curves.push_back(ServiceCurve{c, lowest, levels});
+    return service;
+}
+
+// The same day under a slot floor whose counts, slot by slot, are `floors`
+// answering agents (0: none).
+ServiceDay WithFloor(ServiceDay service, std::vector<int> floors)
+{
+    service.floor.servicePercent = 80;
+    for (std::size_t s = 0; s < floors.size(); ++s)
+        service.curves[s].floor = floors[s];
     return service;
 }
 
@@ -98,6 +108,7 @@ private slots:
     void serviceNotesNameTheShortfall_data();
     void serviceNotesNameTheShortfall();
     void shortCoverLeadsWithTheRequirementMet();
+    void floorLinesNameTheSlotsBelowIt();
 };
 
 void TestShiftPlanner::refusesInputNamingShiftAndField_data()
@@ -259,6 +270,15 @@ void TestShiftPlanner::serviceGoalFindsHandKnownOptimum_data()
     QTest::newRow("maximum caps the level")
         << Day(60, 8 * H, I{2}) << V{WithMax(Type("One", 1, 8 * H, 8 * H), 1)} << Service(0.9, {100}, 1, {0.5, 0.8})
         << 1.0 << I{1} << 0.5;
+    // The quiet slot's floor asks for 2 agents: 4 agents give 80%, as no 3 do.
+    QTest::newRow("slot floor lifts the quiet slot")
+        << Day(60, 8 * H, I{4, 4}) << hours << WithFloor(Service(0.7, {300, 100}, 1, {0.5, 0.8, 0.9}), {0, 2})
+        << 4.0 << I{2, 2} << -1.0;
+    // Three agents at most: the floor comes before the day's level, which
+    // then falls short (without the floor 2 + 1 would give 72.5%).
+    QTest::newRow("floor first under a maximum")
+        << Day(60, 8 * H, I{4, 4}) << V{WithMax(Type("One", 1, 8 * H, 9 * H), 3)}
+        << WithFloor(Service(0.7, {300, 100}, 1, {0.5, 0.8, 0.9}), {0, 3}) << 3.0 << I{0, 3} << 0.225;
     // The 09:00 slot is out of reach and answers nothing: 99% of half the calls.
     QTest::newRow("unreached slot counts nothing")
         << Day(60, 8 * H, I{1, 1}) << V{Type("One", 1, 8 * H, 8 * H)} << Service(0.5, {100, 100}, 1, {0.9, 0.99})
@@ -532,6 +552,29 @@ void TestShiftPlanner::shortCoverLeadsWithTheRequirementMet()
     const ShiftPlanResult full = PlanShifts(Day(60, 8 * H, {1, 1}), {Type("Two", 2, 8 * H, 8 * H)}, Settings());
     QVERIFY(full.plan && full.plan->metHours == full.plan->requiredHours);
     QCOMPARE(ShiftPlanText::totals(*full.plan).front().first, QStringLiteral("Paid agent-hours"));
+}
+
+// A plan under a slot floor says whether every slot meets it, names those
+// that miss it as ranges and those where it is out of reach.
+void TestShiftPlanner::floorLinesNameTheSlotsBelowIt()
+{
+    ShiftPlan plan;
+    plan.serviceGoal = 0.8;
+    plan.dayServiceLevel = 0.81;
+    for (int slot = 0; slot < 4; ++slot)
+        plan.coverage.push_back(ShiftPlan::Slot{8 * H + 30 * slot, 1, 1, true});
+    plan.floorCheck = ShiftPlan::FloorCheck{SlotFloor{60, 5}, {}, {}};
+    const auto line = [&plan] { return ShiftPlanText::totals(plan).at(5); };
+    QCOMPARE(line(), std::make_pair(QStringLiteral("Slot floor"), QStringLiteral("60%, at most 5% abandoned: met in every slot")));
+    QCOMPARE(ShiftPlanText::coverNotes(plan), QStringList());
+
+    plan.floorCheck->outOfReachSlots = {3};
+    plan.floorCheck->missedSlots = {0, 1, 3};
+    QCOMPARE(line().second, QStringLiteral("60%, at most 5% abandoned: missed in 3 slots"));
+    QCOMPARE(ShiftPlanText::coverNotes(plan),
+             (QStringList{QStringLiteral("No agent number up to 200 above the lowest level meets the slot floor at "
+                                         "09:30: the plan does not hold it there."),
+                          QStringLiteral("Below the slot floor of 60%, at most 5% abandoned: 08:00\u201308:30, 09:30.")}));
 }
 
 QTEST_GUILESS_MAIN(TestShiftPlanner)

@@ -72,13 +72,15 @@ public:
     }
 
     // The shift types dialog: records the types it was given and answers
-    // shiftTypesAnswer (none: Cancel).
-    std::optional<std::vector<ShiftType>> editShiftTypes(const std::vector<ShiftType> &current, const ShiftDay &,
-                                                         const QString &windowCaption) override
+    // shiftTypesAnswer with slotFloorAnswer (none: Cancel).
+    std::optional<ShiftTypesEdit> editShiftTypes(const ShiftTypesEdit &current, const ShiftDay &,
+                                                 const QString &windowCaption) override
     {
         record(QStringLiteral("shiftTypes"), windowCaption);
-        shiftTypesShown.push_back(current);
-        return shiftTypesAnswer;
+        shiftTypesShown.push_back(current.types);
+        if (!shiftTypesAnswer)
+            return std::nullopt;
+        return ShiftTypesEdit{*shiftTypesAnswer, slotFloorAnswer};
     }
     // A choice among buttons: records the text and answers chooseAnswer
     // (none: Cancel).
@@ -90,6 +92,7 @@ public:
     std::optional<int> chooseAnswer = 0;
     std::vector<std::vector<ShiftType>> shiftTypesShown;
     std::optional<std::vector<ShiftType>> shiftTypesAnswer;
+    SlotFloor slotFloorAnswer;
 
     QStringList texts(const QString &kind) const
     {
