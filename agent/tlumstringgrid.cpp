@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tlumstringgrid.h"
 
+#include "columnfit.h"
 #include "lumcelldelegate.h"
 #include "lumheaderview.h"
 #include "resulttable.h"
@@ -78,26 +79,38 @@ void TLumStringGrid::setResultModel(ResultTableModel *model)
     FitColumns();
 }
 
+int TLumStringGrid::HeaderWidthFor(int textWidth)
+{
+    // DrawCell sets right-aligned text 3 margins of width / 40 from the
+    // cell's right edge, the cell being the section less its grid line; a
+    // pixel stays free on the left.
+    int width = textWidth + 2;
+    while ((width - 1) - 3 * ((width - 1) / 40) < textWidth + 1)
+        ++width;
+    return width;
+}
+
 void TLumStringGrid::FitColumns()
 {
     const int count = m_model ? m_model->columnCount() : ResultTable::ColumnCount;
     if (count <= 0)
         return;
-    const int width = viewport()->width() / count;
-    // The nine alone always share the width; with extra columns a column
-    // keeps room for its own header (and the margins DrawCell keeps), and
-    // the grid scrolls sideways when they do not fit.
+    // Every column keeps room for its own header; with extra columns also
+    // for a typed value.
     const bool extra = count > ResultTable::ColumnCount;
-    setHorizontalScrollBarPolicy(extra ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     const QFontMetrics metrics = horizontalHeader()->fontMetrics();
+    std::vector<int> least;
     for (int column = 0; column < count; ++column) {
-        int columnWidth = width;
-        if (extra) {
-            const QString header = m_model->headerData(column, Qt::Horizontal).toString();
-            columnWidth = std::max({width, MinExtraColumnWidth, metrics.horizontalAdvance(header) + 10});
-        }
-        horizontalHeader()->resizeSection(column, columnWidth);
+        const QString header = m_model ? m_model->headerData(column, Qt::Horizontal).toString() : QString();
+        least.push_back(std::max(HeaderWidthFor(metrics.horizontalAdvance(header)), extra ? MinExtraColumnWidth : 0));
     }
+    const std::vector<int> widths = FitColumnWidths(viewport()->width(), least);
+    int total = 0;
+    for (int column = 0; column < count; ++column) {
+        horizontalHeader()->resizeSection(column, widths[static_cast<std::size_t>(column)]);
+        total += widths[static_cast<std::size_t>(column)];
+    }
+    setHorizontalScrollBarPolicy(total > viewport()->width() ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
 void TLumStringGrid::setRowSelection(bool rows)

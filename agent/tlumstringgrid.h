@@ -10,7 +10,8 @@ class QPainter;
 class ResultTableModel;
 
 // The result grid: a text grid whose cells are drawn with a margin that grows
-// with the cell's width and whose nine columns always share the grid's width.
+// with the cell's width and whose columns share the grid's width, each with
+// room for its header.
 // It reports the events the agent window acts on: a click on a cell, every
 // character typed (in the grid or in its cell editor), every change of the
 // cell editor's text, and a change of the current cell.
@@ -31,12 +32,17 @@ public:
     void setResultModel(ResultTableModel *model);
     ResultTableModel *resultModel() const { return m_model; }
 
-    // Every column, fixed ones included, gets one width: the viewport's width
-    // div the column count; one pixel of it is the grid line, so a cell is
-    // (width div count) - 1 pixels wide. With extra columns shown a column
-    // is at least MinExtraColumnWidth wide and as wide as its own header
-    // needs, and the grid scrolls sideways.
+    // Every column, fixed ones included, gets one width while each header
+    // fits into it: the viewport's width div the column count; one pixel of
+    // it is the grid line, so a cell is (width div count) - 1 pixels wide.
+    // Otherwise the columns whose header needs more keep that room and the
+    // others share the rest (FitColumnWidths). With extra columns shown a
+    // column is also at least MinExtraColumnWidth wide; where the columns do
+    // not fit, the grid scrolls sideways.
     void FitColumns();
+    // The section width whose cell shows a header of `textWidth` pixels
+    // whole, as DrawCell places it.
+    static int HeaderWidthFor(int textWidth);
     static constexpr int MinExtraColumnWidth = 48;
 
     // Agents tab: whole rows selected, no editing. Schedule tab: single cells,

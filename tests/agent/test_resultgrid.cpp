@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "columnfit.h"
 #include "resulttable.h"
 #include "resulttablemodel.h"
 #include "tlumstringgrid.h"
@@ -23,6 +24,8 @@ private Q_SLOTS:
     void editedTextIsStoredInTheTable();
     void columnsShareTheWidthOnEveryResize_data();
     void columnsShareTheWidthOnEveryResize();
+    void columnsKeepRoomForTheirHeaders_data();
+    void columnsKeepRoomForTheirHeaders();
     void rightAlignedTextKeepsAMarginOfThreeTimesWidthDiv40_data();
     void rightAlignedTextKeepsAMarginOfThreeTimesWidthDiv40();
     void tooWideTextIsClippedOnTheLeft();
@@ -160,6 +163,27 @@ void ResultGridTest::columnsShareTheWidthOnEveryResize()
         // takes the remaining pixel.
         QCOMPARE(grid.visualRect(model.index(0, c)).width(), client / 9 - 1);
     }
+}
+
+void ResultGridTest::columnsKeepRoomForTheirHeaders_data()
+{
+    QTest::addColumn<int>("available");
+    QTest::addColumn<std::vector<int>>("least");
+    QTest::addColumn<std::vector<int>>("widths");
+    using W = std::vector<int>;
+    QTest::newRow("every header fits an equal share") << 901 << W{50, 60, 70} << W{300, 300, 300};
+    QTest::newRow("a wide header keeps its room") << 300 << W{50, 150, 50} << W{75, 150, 75};
+    QTest::newRow("keeping one makes another keep") << 300 << W{70, 150, 80} << W{70, 150, 80};
+    QTest::newRow("leasts beyond the width scroll") << 300 << W{90, 150, 80} << W{90, 150, 80};
+    QTest::newRow("the rest shared after the kept") << 301 << W{10, 10, 200} << W{50, 50, 200};
+}
+
+void ResultGridTest::columnsKeepRoomForTheirHeaders()
+{
+    QFETCH(int, available);
+    QFETCH(std::vector<int>, least);
+    QFETCH(std::vector<int>, widths);
+    QCOMPARE(FitColumnWidths(available, least), widths);
 }
 
 void ResultGridTest::rightAlignedTextKeepsAMarginOfThreeTimesWidthDiv40_data()
@@ -330,6 +354,20 @@ void ResultGridTest::gridFollowsTheShownColumns()
     // Sixteen columns keep room for their headers.
     for (int view = 0; view < model.columnCount(); ++view)
         QVERIFY(grid.columnWidth(view) >= TLumStringGrid::MinExtraColumnWidth);
+    // A full-width window holds them all, each header whole, without
+    // scrolling sideways, a vertical scroll bar or not.
+    grid.resize(1240, 300);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    grid.FitColumns();
+    int total = 0;
+    for (int view = 0; view < model.columnCount(); ++view) {
+        const QString header = model.headerData(view, Qt::Horizontal).toString();
+        QVERIFY2(grid.columnWidth(view) >= TLumStringGrid::HeaderWidthFor(grid.fontMetrics().horizontalAdvance(header)),
+                 qPrintable(header));
+        total += grid.columnWidth(view);
+    }
+    QVERIFY(total <= grid.viewport()->width());
 
     // A closed editor reports its cell in the table's numbering.
     QSignalSpy committed(&grid, &TLumStringGrid::editCommitted);
