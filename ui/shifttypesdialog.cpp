@@ -45,8 +45,8 @@ ShiftTypesDialog::ShiftTypesDialog(const std::vector<ShiftType> &current, const 
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     m_table->setMinimumWidth(620);
-    // Tab goes on to the buttons; the arrow keys (also at an open cell's
-    // editor) move from cell to cell.
+    // Tab goes on to the floor and the buttons; Ctrl+Tab and the arrow keys
+    // (also at an open cell's editor) move from cell to cell.
     m_table->setTabKeyNavigation(false);
     m_table->setItemDelegate(new ArrowLeavesCellDelegate(m_table));
     outer->addWidget(m_table);

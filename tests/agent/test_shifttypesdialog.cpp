@@ -37,6 +37,7 @@ private Q_SLOTS:
     void refusedFloorKeepsTheCursorInItsField();
     void tabLeavesTheTableForTheButtons();
     void arrowAfterTypingCommitsTheCellAndMoves();
+    void ctrlTabMovesBetweenCellsAndTabLeavesAnOpenCell();
     void everyButtonHasItsOwnAccessKey_data();
     void everyButtonHasItsOwnAccessKey();
 };
@@ -176,6 +177,41 @@ void ShiftTypesDialogTest::arrowAfterTypingCommitsTheCellAndMoves()
     dialog.accept();
     QVERIFY(!dialog.accepted());
     QCOMPARE(table->currentColumn(), int(BreakColumn));
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab go from cell to cell, row after row, also
+// from an open editor, whose text they keep; Tab leaves an open cell and the
+// table, keeping its text too.
+void ShiftTypesDialogTest::ctrlTabMovesBetweenCellsAndTabLeavesAnOpenCell()
+{
+    FakeDialogService dialogs;
+    ShiftTypesDialog dialog({}, Day, QStringLiteral("Day.vnk"), dialogs);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QTableWidget *table = dialog.table();
+    table->setFocus();
+    table->setCurrentCell(0, MaxColumn);
+    QTest::keyClick(table, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(table->currentRow(), 1);
+    QCOMPARE(table->currentColumn(), int(NameColumn));
+    QTest::keyClick(table, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(table->currentRow(), 0);
+    QCOMPARE(table->currentColumn(), int(MaxColumn));
+    QCOMPARE(table->selectedItems(), QList<QTableWidgetItem *>{table->item(0, MaxColumn)});
+
+    table->setCurrentCell(1, MaxColumn);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4"));
+    QVERIFY(QApplication::focusWidget() != table); // the cell's editor
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(table->item(1, MaxColumn)->text(), QStringLiteral("4"));
+    QCOMPARE(table->currentRow(), 2);
+    QCOMPARE(QApplication::focusWidget(), table);
+
+    for (const QChar c : QStringLiteral("Short")) // each key where the focus is: the first opens the editor
+        QTest::keyClicks(QApplication::focusWidget(), QString(c));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(table->item(2, NameColumn)->text(), QStringLiteral("Short"));
+    QCOMPARE(QApplication::focusWidget(), dialog.floorField(0));
 }
 
 void ShiftTypesDialogTest::everyButtonHasItsOwnAccessKey_data()
