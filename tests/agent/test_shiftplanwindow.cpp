@@ -5,8 +5,13 @@
 #include "daytotalslines.h"
 #include "recordingcanvas.h"
 #include "shiftplanwindow.h"
+#include "solvethreads.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSignalSpy>
@@ -39,8 +44,15 @@ private slots:
     void serviceGoalComparesBothPlansAndUsesItsOwn();
     void paneGivesTheTablesMostOfItsHeight();
     void toolButtonsHaveTheirOwnAccessKeys();
+    void cancelDuringTheSearchShowsTheBestPlanSoFar();
+    void closingDuringASolveReturnsAtOnce();
 
 private:
+    // A day whose plan for the day's service level takes CBC some 25 s to
+    // prove here (16 half hours, 30 % shrinkage), with no time limit to
+    // speak of: a solve that is still searching seconds after it began.
+    void slowServiceDay();
+
     // Solves in `window` and waits for the thread to end.
     static bool solveAndWait(ShiftPlanWindow *window, bool cancel = false);
 
@@ -227,6 +239,77 @@ void ShiftPlanWindowTest::toolButtonsHaveTheirOwnAccessKeys()
         keys << key;
         QVERIFY(!button->accessibleName().contains(QLatin1Char('&')));
     }
+}
+
+void ShiftPlanWindowTest::slowServiceDay()
+{
+    h->type(Field::MaskEdit1, QStringLiteral("0700"));
+    h->type(Field::MaskEdit7, QStringLiteral("1500"));
+    h->type(Field::MaskEdit3, QStringLiteral("0100"));
+    h->type(Field::MaskEdit5, QStringLiteral("80"));
+    h->type(Field::MaskEdit6, QStringLiteral("20"));
+    h->type(Field::Edit1, QStringLiteral("1736"));
+    h->leaveTo(h->elsewhere);
+    h->toSchedule();
+    h->form->widgets().slotButton(SlotLength::HalfHour)->click();
+    AgentScenario &scenario = h->form->scenario();
+    const int calls[16] = {8, 20, 60, 140, 220, 260, 240, 200, 160, 120, 100, 80, 60, 40, 20, 8};
+    for (int slot = 1; slot <= 16; ++slot)
+        scenario.setSlotCalls(slot, calls[slot - 1]);
+    scenario.setSlotCallsEdited(true);
+    PlanningOptions planning;
+    planning.shrinkagePercent = 30;
+    scenario.setPlanning(planning);
+    ShiftType eight = Type("8 hours", 8, 7 * H, 7 * H);
+    eight.breakRule = ShiftType::Break{30, 3 * H, 5 * H, false};
+    scenario.setShiftTypes({eight, Type("6 hours", 6, 7 * H, 9 * H), Type("4 hours", 4, 7 * H, 11 * H)});
+    h->dialogs.clear();
+    window->goalBox()->setCurrentIndex(1);
+    window->timeLimitBox()->setValue(3600);
+}
+
+// A cancel seconds into the search for the day's service level: the solve
+// ends soon after, with the best plan found marked as stopped by the
+// cancel, or, if it had none, the cover plan with the goal box saying so.
+void ShiftPlanWindowTest::cancelDuringTheSearchShowsTheBestPlanSoFar()
+{
+    slowServiceDay();
+    QSignalSpy finished(window, &ShiftPlanWindow::solveFinished);
+    window->solve();
+    QVERIFY2(window->solving(), qPrintable(h->dialogs.texts(QStringLiteral("error")).join(QLatin1Char('|'))));
+    QTest::qWait(2000);
+    QVERIFY2(window->solving(), "the day solves too fast to be cancelled during its search");
+    QElapsedTimer stopping;
+    stopping.start();
+    window->cancelSolve();
+    QVERIFY(finished.wait(15000));
+    QVERIFY2(stopping.elapsed() < 10000, qPrintable(QString::number(stopping.elapsed())));
+    QVERIFY(window->plan() && window->plan()->solver.cancelled == (window->goalBox()->currentIndex() == 1));
+    const QString status = window->statusLabel()->text();
+    QVERIFY2(window->goalBox()->currentIndex() == 1 ? status.startsWith(QStringLiteral("Stopped by a cancel"))
+                                                    : status.contains(QStringLiteral("cancelled")),
+             qPrintable(status));
+    QVERIFY(window->printButton()->isEnabled());
+}
+
+// Closing a window seconds into its solve returns at once; the solve, told
+// to stop, ends on its own soon after.
+void ShiftPlanWindowTest::closingDuringASolveReturnsAtOnce()
+{
+    slowServiceDay();
+    window->solve();
+    QVERIFY2(window->solving(), qPrintable(h->dialogs.texts(QStringLiteral("error")).join(QLatin1Char('|'))));
+    QTest::qWait(2000);
+    QVERIFY2(window->solving(), "the day solves too fast to be closed during its search");
+    QPointer<ShiftPlanWindow> closing = window;
+    QElapsedTimer closed;
+    closed.start();
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!closing);
+    QVERIFY2(closed.elapsed() < 5000, qPrintable(QString::number(closed.elapsed())));
+    window = nullptr;
+    QVERIFY(SolveThreads::waitForReleased(15000));
 }
 
 QTEST_MAIN(ShiftPlanWindowTest)
