@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "serviceplanner.h"
 
+#include "idleagents.h"
 #include "serviceday.h"
 #include "shiftcheck.h"
 #include "shiftday.h"
@@ -26,6 +27,17 @@ double CurveLevel(const ServiceDay &service, const std::vector<int> &staffed)
     for (std::size_t s = 0; s < staffed.size() && s < service.curves.size(); ++s)
         answered += service.curves[s].calls * service.curves[s].at(service.answering(staffed[s]));
     return calls > 0 ? answered / calls : 0;
+}
+
+// Whether a slot staffed by `staffed` agents keeps its level, and its floor
+// where it meets it, with one agent less.
+bool LevelKeptWithOneLess(const ServiceCurve &curve, const ServiceDay &service, int staffed)
+{
+    const int now = service.answering(staffed);
+    const int after = service.answering(staffed - 1);
+    if (curve.floor > 0 && now >= curve.floor && after < curve.floor)
+        return false;
+    return curve.calls <= 0 || curve.at(after) >= curve.at(now);
 }
 
 std::optional<ShiftInputProblem> CheckService(const ShiftDay &day, const ServiceDay &service)
@@ -117,7 +129,13 @@ static ShiftPlanResult PlanShiftsForServiceUnguarded(const ShiftDay &day, const 
         result.failure = solve.failure;
         return result;
     }
-    const MipSolution &solution = solve.solution;
+    MipSolution &solution = solve.solution;
+    // The highest level found, unweighed: agents whose slots keep their
+    // level and floor without them are not paid for.
+    if (!solve.weighed)
+        DropIdleAgents(solution.values, variants, day.slotCount(), [&](int slot, int staffed) {
+            return LevelKeptWithOneLess(service.curves[static_cast<std::size_t>(slot)], service, staffed);
+        });
     ShiftPlan plan = ShiftPlan::read(day, types, variants, solution.values);
     if (!solve.weighed)
         reached = CurveLevel(service, plan.staffedPerSlot());

@@ -2,6 +2,7 @@
 #include "shiftplanner.h"
 
 #include "shiftcheck.h"
+#include "idleagents.h"
 #include "shiftcovermodel.h"
 #include "shiftday.h"
 #include "shifttype.h"
@@ -37,14 +38,19 @@ static ShiftPlanResult PlanShiftsUnguarded(const ShiftDay &day, const std::vecto
         result.failure = solve.failure;
         return result;
     }
-    const MipSolution &solution = solve.solution;
-    result.plan = ShiftPlan::read(day, types, variants, solution.values);
+    MipSolution &solution = solve.solution;
     // A plan of the smallest shortfall whose hours were not weighed: its
     // shortfall is the best found, and nothing is known of cheaper plans.
+    // Its agents who cover only slots already covered are not paid for.
     if (!solve.weighed) {
+        DropIdleAgents(solution.values, variants, day.slotCount(), [&](int slot, int staffed) {
+            return staffed > day.requirement[static_cast<std::size_t>(slot)];
+        });
+        result.plan = ShiftPlan::read(day, types, variants, solution.values);
         result.plan->solver = {MipStatus::Stopped, solution.cancelled, result.plan->paidHours, 0, solution.seconds};
         return result;
     }
+    result.plan = ShiftPlan::read(day, types, variants, solution.values);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     result.plan->solver = {solution.status, solution.cancelled, solution.objective, solution.bound, seconds};
     return result;

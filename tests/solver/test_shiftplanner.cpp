@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "idleagents.h"
 #include "lpformat.h"
 #include "serviceday.h"
 #include "serviceplanner.h"
@@ -109,6 +110,7 @@ private slots:
     void serviceNotesNameTheShortfall();
     void shortCoverLeadsWithTheRequirementMet();
     void floorLinesNameTheSlotsBelowIt();
+    void unweighedPlanPaysForNoIdleAgent();
 };
 
 void TestShiftPlanner::refusesInputNamingShiftAndField_data()
@@ -579,3 +581,27 @@ void TestShiftPlanner::floorLinesNameTheSlotsBelowIt()
 
 QTEST_GUILESS_MAIN(TestShiftPlanner)
 #include "test_shiftplanner.moc"
+
+// A first stage stopped before its hours were weighed may staff any
+// variant up to its maximum: the agents whose slots are covered without
+// them go, the longest paid first, and what the plan was solved for stays.
+void TestShiftPlanner::unweighedPlanPaysForNoIdleAgent()
+{
+    const ShiftDay day = Day(60, 8 * H, {1, 2, 2, 1}); // 08:00 to 12:00
+    const std::vector<ShiftType> types{Type("Long", 3, 8 * H, 9 * H), Type("Short", 1, 8 * H, 11 * H)};
+    const std::vector<ShiftVariant> variants = ShiftVariant::of(day, types);
+    QCOMPARE(variants.size(), std::size_t{6}); // Long 08, 09; Short 08, 09, 10, 11
+    const auto covered = [&](int slot, int staffed) { return staffed > day.requirement[static_cast<std::size_t>(slot)]; };
+
+    std::vector<double> counts{2, 2, 1, 1, 1, 1, 7.0}; // the last: a slack column, left alone
+    DropIdleAgents(counts, variants, day.slotCount(), covered);
+    // Staffed 3, 5, 5, 3: both Longs at 08 go and one at 09, then the Short
+    // at 11; what stays covers 1, 2, 2, 1 exactly.
+    QCOMPARE(counts, (std::vector<double>{0, 1, 1, 1, 1, 0, 7.0}));
+
+    // A level that more agents no longer raise: a slot may lose agents
+    // down to two, whatever its requirement.
+    counts = {2, 2, 1, 1, 1, 1};
+    DropIdleAgents(counts, variants, day.slotCount(), [](int, int staffed) { return staffed > 2; });
+    QCOMPARE(counts, (std::vector<double>{1, 1, 1, 0, 0, 1}));
+}
