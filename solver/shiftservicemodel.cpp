@@ -109,15 +109,10 @@ void AddFloorRow(MipModel &model, const std::string &slot, std::vector<std::pair
 
 } // namespace
 
-MipModel ShiftServiceModel::build(const ShiftDay &day, const std::vector<ShiftType> &types,
-                                  const std::vector<ShiftVariant> &variants, const ServiceDay &service, Goal goal,
-                                  double target, const Held &held)
+MipModel::Row ShiftServiceModel::addDay(MipModel &model, const ShiftDay &day, const std::vector<ShiftVariant> &variants,
+                                        int firstColumn, const ServiceDay &service, Goal goal, double target,
+                                        const Held &held, const std::string &prefix)
 {
-    MipModel model;
-    model.comments.push_back(goal == Goal::ServiceLevel
-                                 ? "Varnook shift plan: the highest day's service level"
-                                 : "Varnook shift plan: the fewest paid agent-hours for the day's service level");
-    ShiftCoverModel::addShiftColumns(model, day, types, variants, goal == Goal::PaidHours);
     const std::vector<bool> reachable = ShiftVariant::reachableSlots(day, variants);
     const double calls = service.calls();
     const int divisor = std::gcd(service.answeringShare.share, AnsweringShare::Unit);
@@ -127,7 +122,7 @@ MipModel ShiftServiceModel::build(const ShiftDay &day, const std::vector<ShiftTy
         const ServiceCurve &curve = service.curves[static_cast<std::size_t>(s)];
         if (curve.calls <= 0 || curve.levels.empty() || !reachable[static_cast<std::size_t>(s)])
             continue;
-        const std::string slot = ShiftCoverModel::slotName(day, s);
+        const std::string slot = prefix + ShiftCoverModel::slotName(day, s);
         const double share = curve.calls / calls;
         const auto index = static_cast<std::size_t>(s);
         const bool lowestHeld = goal == Goal::PaidHours && held.lowest[index];
@@ -137,7 +132,7 @@ MipModel ShiftServiceModel::build(const ShiftDay &day, const std::vector<ShiftTy
         const bool shrinkage = service.answeringShare.share != AnsweringShare::Unit;
         for (std::size_t i = 0; i < variants.size(); ++i)
             if (variants[i].works(s))
-                (shrinkage ? staffed : level).terms.emplace_back(static_cast<int>(i), shrinkage ? service.answeringShare.share / divisor : 1.0);
+                (shrinkage ? staffed : level).terms.emplace_back(firstColumn + static_cast<int>(i), shrinkage ? service.answeringShare.share / divisor : 1.0);
         if (shrinkage) {
             // answering x unit <= staffed x share: the share rounded down. A
             // floor may ask for more agents than the curve's levels run to.
@@ -163,13 +158,28 @@ MipModel ShiftServiceModel::build(const ShiftDay &day, const std::vector<ShiftTy
         for (std::size_t k = 0; k < columns.steps.size(); ++k) {
             level.terms.emplace_back(columns.steps[k], -static_cast<double>(columns.widths[k]));
             dayRow.terms.emplace_back(columns.steps[k], columns.weights[k]);
-            if (goal == Goal::ServiceLevel)
-                model.columns[static_cast<std::size_t>(columns.steps[k])].cost = -columns.weights[k];
         }
         model.rows.push_back(std::move(level));
     }
-    if (goal == Goal::PaidHours)
+    return dayRow;
+}
+
+MipModel ShiftServiceModel::build(const ShiftDay &day, const std::vector<ShiftType> &types,
+                                  const std::vector<ShiftVariant> &variants, const ServiceDay &service, Goal goal,
+                                  double target, const Held &held)
+{
+    MipModel model;
+    model.comments.push_back(goal == Goal::ServiceLevel
+                                 ? "Varnook shift plan: the highest day's service level"
+                                 : "Varnook shift plan: the fewest paid agent-hours for the day's service level");
+    ShiftCoverModel::addShiftColumns(model, day, types, variants, goal == Goal::PaidHours);
+    MipModel::Row dayRow = addDay(model, day, variants, 0, service, goal, target, held, {});
+    if (goal == Goal::PaidHours) {
         model.rows.push_back(std::move(dayRow));
+    } else {
+        for (const auto &[column, weight] : dayRow.terms)
+            model.columns[static_cast<std::size_t>(column)].cost = -weight;
+    }
     ShiftCoverModel::addMaximumRows(model, types, variants);
     return model;
 }

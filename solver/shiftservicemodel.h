@@ -3,6 +3,7 @@
 
 #include "mipmodel.h"
 
+#include <string>
 #include <vector>
 
 struct ServiceDay;
@@ -50,4 +51,15 @@ struct ShiftServiceModel
     static MipModel build(const ShiftDay &day, const std::vector<ShiftType> &types,
                           const std::vector<ShiftVariant> &variants, const ServiceDay &service, Goal goal,
                           double target, const Held &held);
+
+    // One day's rows and columns over its variants' columns, which begin at
+    // `firstColumn` (a week's model holds several days), the rows' and
+    // columns' names beginning with `prefix`. Returns the day's service row
+    // over the added agents' columns, each weighted by the rise of the day's
+    // level it brings, not yet added: with Goal::PaidHours its lower bound
+    // is the target's (less what the held lowest levels give, plus the
+    // margin); with Goal::ServiceLevel it is the day's level to weigh.
+    static MipModel::Row addDay(MipModel &model, const ShiftDay &day, const std::vector<ShiftVariant> &variants,
+                                int firstColumn, const ServiceDay &service, Goal goal, double target,
+                                const Held &held, const std::string &prefix);
 };
