@@ -2,6 +2,7 @@
 #include "commandscenario.h"
 
 #include "commandline.h"
+#include "slotfloorinfo.h"
 #include "conversions.h"
 #include "inputfile.h"
 #include "intervalimport.h"
@@ -265,6 +266,22 @@ std::optional<CalculatorRun> FillScenario(AgentScenario &scenario, const Command
         return loadFile(scenario, line, result, warnings);
     default:
         break;
+    }
+    return std::nullopt;
+}
+
+std::optional<CalculatorRun> ApplySlotFloor(SlotFloor &floor, const CommandLine &line)
+{
+    for (std::size_t i = 0; i < line.slotFloor.size(); ++i) {
+        const std::optional<QString> &text = line.slotFloor[i];
+        const SlotFloorInfo &info = SlotFloorInfo::all()[i];
+        if (!text)
+            continue;
+        floor.*info.figure = info.parse(*text);
+        if (!(floor.*info.figure))
+            return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: %1 (%2): \"%3\" is not %4")
+                                                   .arg(info.description, info.commandLineOption, *text,
+                                                        info.requirement));
     }
     return std::nullopt;
 }

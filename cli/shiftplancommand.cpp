@@ -3,6 +3,7 @@
 
 #include "agentscenario.h"
 #include "commandline.h"
+#include "commandscenario.h"
 #include "inputfile.h"
 #include "lpformat.h"
 #include "shiftplanpair.h"
@@ -10,7 +11,6 @@
 #include "shiftplanner.h"
 #include "shiftplanoutput.h"
 #include "shifttypetext.h"
-#include "slotfloorinfo.h"
 
 #include <QSaveFile>
 
@@ -21,30 +21,13 @@ CalculatorRun invalid(const QString &message)
     return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: ") + message);
 }
 
-// --slot-floor and --slot-abandon-max over the scenario's own floor; a
-// value out of range is invalid input.
-std::optional<CalculatorRun> applySlotFloor(ScenarioInputs &inputs, const CommandLine &line)
-{
-    for (std::size_t i = 0; i < line.slotFloor.size(); ++i) {
-        const std::optional<QString> &text = line.slotFloor[i];
-        const SlotFloorInfo &info = SlotFloorInfo::all()[i];
-        if (!text)
-            continue;
-        inputs.ServiceFloor.*info.figure = info.parse(*text);
-        if (!(inputs.ServiceFloor.*info.figure))
-            return invalid(QStringLiteral("%1 (%2): \"%3\" is not %4")
-                               .arg(info.description, info.commandLineOption, *text, info.requirement));
-    }
-    return std::nullopt;
-}
-
 // --plan-goal: both plans, the goal's printed with the two side by side,
 // and the goal's model written.
 CalculatorRun runWithGoal(const AgentScenario &scenario, const CommandLine &line, const ShiftDay &day,
                           const std::vector<ShiftType> &types, const MipSettings &settings)
 {
     ScenarioInputs inputs = scenario.inputs();
-    if (auto failure = applySlotFloor(inputs, line))
+    if (auto failure = ApplySlotFloor(inputs.ServiceFloor, line))
         return *failure;
     const PlanServiceCheck check(inputs);
     const ShiftPlanPair pair = ShiftPlanPair::solve(day, types, settings, &check);

@@ -78,6 +78,8 @@ std::optional<CalculatorRun> readWeek(const CommandLine &line, const StandardInp
     }
     if (auto failure = ApplyPlanningOptions(week->settings.Planning, line))
         return failure;
+    if (auto failure = ApplySlotFloor(week->settings.ServiceFloor, line))
+        return failure;
     std::vector<ShiftType> shiftTypes;
     if (auto failure = ReadShiftTypes(line, standardInput, &shiftTypes))
         return failure;

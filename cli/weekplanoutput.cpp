@@ -114,7 +114,7 @@ QJsonObject dayJson(const WeekPlan &plan, const ShiftWeek &week, std::size_t ind
                                     {QStringLiteral("required"), slot.required},
                                     {QStringLiteral("staffed"), slot.staffed}});
     const QString date = dateText(week, index);
-    return QJsonObject{{QStringLiteral("day"), ShiftWeek::dayName(int(index))},
+    QJsonObject object{{QStringLiteral("day"), ShiftWeek::dayName(int(index))},
                        {QStringLiteral("date"), date.isEmpty() ? QJsonValue() : QJsonValue(date)},
                        {QStringLiteral("open"), day.open},
                        {QStringLiteral("coverage"), coverage},
@@ -123,6 +123,10 @@ QJsonObject dayJson(const WeekPlan &plan, const ShiftWeek &week, std::size_t ind
                        {QStringLiteral("serviceLevel"), day.serviceLevel ? QJsonValue(*day.serviceLevel) : QJsonValue()},
                        {QStringLiteral("shortSlots"), slotTimes(day, day.shortSlots)},
                        {QStringLiteral("unreachableSlots"), slotTimes(day, day.unreachableSlots)}};
+    if (plan.serviceGoal)
+        object.insert(QStringLiteral("serviceReachable"),
+                      day.serviceReachable ? QJsonValue(*day.serviceReachable) : QJsonValue());
+    return object;
 }
 
 QString json(const WeekPlan &plan, const ShiftWeek &week)

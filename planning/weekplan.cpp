@@ -78,3 +78,14 @@ WeekPlan WeekPlan::of(const ShiftWeek &week, const std::vector<QString> &tourNam
     plan.agents = std::move(agents);
     return plan;
 }
+
+void WeekPlan::setServiceGoal(double goal, const std::array<std::optional<double>, ShiftWeek::DayCount> &shortOfGoal)
+{
+    serviceGoal = goal;
+    serviceReachable.reset();
+    for (std::size_t d = 0; d < days.size(); ++d) {
+        days[d].serviceReachable = shortOfGoal[d];
+        if (shortOfGoal[d] && (!serviceReachable || *shortOfGoal[d] < *serviceReachable))
+            serviceReachable = shortOfGoal[d];
+    }
+}

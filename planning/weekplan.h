@@ -58,6 +58,9 @@ struct WeekPlan
         // The roster check's day's service level with the plan's staffing;
         // none without the day's service curves.
         std::optional<double> serviceLevel;
+        // For the service-level goal: the most the tours give the day by
+        // its curves, where that falls short of the goal.
+        std::optional<double> serviceReachable;
         std::vector<int> staffedPerSlot() const;
     };
     // One tour type's share of the week.
@@ -84,13 +87,17 @@ struct WeekPlan
     ShiftPlan::Solver solver;
 
     // For the service-level goal: the level every open day aims at, the
-    // most the tours reach where they cannot, as for a day's plan.
+    // most the tours reach where they cannot, as for a day's plan (the
+    // lowest of the days').
     std::optional<double> serviceGoal;
     std::optional<double> serviceReachable;
 
     ShiftGoal goal() const { return serviceGoal ? ShiftGoal::ServiceLevel : ShiftGoal::Cover; }
     // The share of the week's requirement met, 0..1 (1 without any).
     double requirementMet() const { return requiredHours > 0 ? metHours / requiredHours : 1.0; }
+    // Marks the plan as one of the service-level goal, with each day's
+    // level where the tours fall short of it.
+    void setServiceGoal(double goal, const std::array<std::optional<double>, ShiftWeek::DayCount> &shortOfGoal);
     bool coversShort() const { return !serviceGoal && metHours < requiredHours; }
 
     // The plan the agents' weeks give: each day's cover slot by slot (a

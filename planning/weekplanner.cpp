@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "weekplanner.h"
 
+#include "serviceday.h"
 #include "shifttype.h"
+#include "shiftweek.h"
 #include "tourspace.h"
 #include "twostagesolve.h"
 #include "weekcheck.h"
 #include "weekdecomposition.h"
+#include "weekserviceaims.h"
 #include "weekstartplan.h"
 #include "weektourmodel.h"
 
@@ -13,6 +16,8 @@
 #include <chrono>
 #include <cmath>
 #include <exception>
+#include <functional>
+#include <limits>
 
 namespace {
 
@@ -22,42 +27,100 @@ bool AnyMaximum(const std::vector<ShiftType> &types, const std::vector<TourType>
            || std::any_of(tours.begin(), tours.end(), [](const TourType &t) { return t.maxAgents.has_value(); });
 }
 
-WeekPlanResult PlanWeekUnguarded(const ShiftWeek &week, const std::vector<ShiftType> &types,
-                                 const std::vector<TourType> &tours, const MipSettings &settings)
+// Why a week cannot be planned for its service level, if it cannot.
+std::optional<WeekInputProblem> CheckService(const ShiftWeek &week)
 {
-    const auto started = std::chrono::steady_clock::now();
-    WeekPlanResult result;
-    result.problem = CheckWeekInput(week, types, tours);
-    if (result.problem)
-        return result;
-    const TourSpace space = TourSpace::build(week, types, tours);
+    for (const ShiftWeek::Day &day : week.days)
+        if (day.open() && day.service && day.service->calls() > 0)
+            return std::nullopt;
+    WeekInputProblem problem;
+    problem.week = true;
+    problem.message = QStringLiteral("The week has no calls to plan a service level for.");
+    return problem;
+}
 
-    using Goal = WeekTourModel::Goal;
+// The two stages of a week's goal: the model of the first (with maximums)
+// and the builder of the second, over the same leading columns.
+struct WeekStages
+{
     std::optional<MipModel> first;
-    WeekTourModel layout = WeekTourModel::build(week, types, tours, space, Goal::PaidHours);
-    MipSettings startFrom = settings;
+    std::function<MipModel(const MipSolution *)> second;
+    std::vector<double> start;
+};
+
+WeekStages CoverStages(const ShiftWeek &week, const std::vector<ShiftType> &types, const std::vector<TourType> &tours,
+                       const TourSpace &space, const WeekTourModel &layout)
+{
+    using Goal = WeekTourModel::Goal;
+    WeekStages stages;
     if (AnyMaximum(types, tours)) {
         WeekTourModel shortfall = WeekTourModel::build(week, types, tours, space, Goal::Shortfall);
-        startFrom.start = WeekStartPlan::values(week, types, tours, space, shortfall);
-        first = std::move(shortfall.model);
+        stages.start = WeekStartPlan::values(week, types, tours, space, shortfall);
+        stages.first = std::move(shortfall.model);
     } else {
-        startFrom.start = WeekStartPlan::values(week, types, tours, space, layout);
+        stages.start = WeekStartPlan::values(week, types, tours, space, layout);
     }
-    const auto second = [&](const MipSolution *shortfall) {
+    stages.second = [&week, &types, &tours, &space, &layout](const MipSolution *shortfall) {
         if (!shortfall)
             return layout.model;
         return WeekTourModel::build(week, types, tours, space, Goal::PaidHoursWithShortfall,
                                     static_cast<int>(std::llround(shortfall->objective)))
             .model;
     };
+    return stages;
+}
+
+WeekStages ServiceStages(const ShiftWeek &week, const std::vector<ShiftType> &types,
+                         const std::vector<TourType> &tours, const TourSpace &space, const WeekTourModel &layout,
+                         WeekServiceAims &aims)
+{
+    using Goal = WeekTourModel::Goal;
+    WeekStages stages;
+    // No start: CBC fails in its preprocessing when given one over the
+    // tours' columns only, and the covering start may miss the targets.
+    if (AnyMaximum(types, tours))
+        stages.first = WeekTourModel::build(week, types, tours, space, Goal::ServiceLevel, aims.aims()).model;
+    stages.second = [&week, &types, &tours, &space, &layout, &aims](const MipSolution *highest) {
+        if (highest)
+            aims.reachedBy(week, layout, space, highest->values);
+        return WeekTourModel::build(week, types, tours, space, Goal::PaidHoursWithService, aims.aims()).model;
+    };
+    return stages;
+}
+
+WeekPlanResult PlanWeekUnguarded(const ShiftWeek &week, const std::vector<ShiftType> &types,
+                                 const std::vector<TourType> &tours, const MipSettings &settings,
+                                 std::optional<double> serviceGoal)
+{
+    const auto started = std::chrono::steady_clock::now();
+    WeekPlanResult result;
+    result.problem = CheckWeekInput(week, types, tours);
+    if (!result.problem && serviceGoal)
+        result.problem = CheckService(week);
+    if (result.problem)
+        return result;
+    const TourSpace space = TourSpace::build(week, types, tours);
+
+    const WeekTourModel layout = WeekTourModel::build(week, types, tours, space, WeekTourModel::Goal::PaidHours);
+    std::optional<WeekServiceAims> aims;
+    if (serviceGoal)
+        aims.emplace(week, space, *serviceGoal);
+    WeekStages stages = aims ? ServiceStages(week, types, tours, space, layout, *aims)
+                             : CoverStages(week, types, tours, space, layout);
+    MipSettings startFrom = settings;
+    startFrom.start = stages.start;
+    startFrom.proximitySearch = startFrom.proximitySearch || aims.has_value();
     // The model and its starting plan count against the time limit.
     startFrom.timeLimitSeconds -= std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    TwoStageSolve solve = TwoStageSolve::run(std::move(first), second, startFrom, true);
+    // Both stages of a week's cover share their columns; of its service
+    // level, only the tours' (CBC then fails as above): no start there.
+    TwoStageSolve solve = TwoStageSolve::run(std::move(stages.first), stages.second, startFrom,
+                                             aims ? 0 : std::numeric_limits<std::size_t>::max());
     result.model = std::move(solve.model);
-    if (!solve.hasPlan() && !solve.solverFailed) {
+    if (!solve.hasPlan() && !solve.solverFailed && !stages.start.empty()) {
         // The starting plan is a plan found, if nothing better was.
         solve.solution = MipSolution();
-        solve.solution.values = startFrom.start;
+        solve.solution.values = stages.start;
         solve.solution.cancelled = settings.cancel && settings.cancel->load();
         solve.weighed = false;
         solve.failure.clear();
@@ -77,6 +140,11 @@ WeekPlanResult PlanWeekUnguarded(const ShiftWeek &week, const std::vector<ShiftT
     result.plan = WeekPlan::of(week, names, WeekDecomposition::agents(week, types, tours, space, layout, solution.values),
                                reachable);
     WeekPlan &plan = *result.plan;
+    if (aims) {
+        if (!solve.weighed)
+            aims->reachedBy(week, layout, space, solution.values);
+        plan.setServiceGoal(*serviceGoal, aims->shortOfGoal());
+    }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     if (!solve.weighed) {
         plan.solver = {MipStatus::Stopped, solution.cancelled, plan.paidHours, 0, seconds};
@@ -94,18 +162,8 @@ WeekPlanResult PlanWeek(const ShiftWeek &week, const std::vector<ShiftType> &shi
                         const std::vector<TourType> &tours, const MipSettings &settings,
                         std::optional<double> serviceGoal)
 {
-    if (serviceGoal) {
-        // Until the week's service-level model exists, the goal is refused
-        // rather than answered with a plan of the other goal.
-        WeekPlanResult result;
-        WeekInputProblem problem;
-        problem.week = true;
-        problem.message = QStringLiteral("A week is planned to cover every slot; its service-level goal is not available yet.");
-        result.problem = problem;
-        return result;
-    }
     try {
-        return PlanWeekUnguarded(week, shiftTypes, tours, settings);
+        return PlanWeekUnguarded(week, shiftTypes, tours, settings, serviceGoal);
     } catch (const std::exception &e) {
         WeekPlanResult result;
         result.failure = SolverFailureText(e.what());

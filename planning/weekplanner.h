@@ -30,8 +30,11 @@ struct WeekPlanResult
 // The cheapest week of tours: checks the input, solves the tour model
 // (first the least shortfall when the tours' maximums may prevent full
 // cover) within the time limit and hands out every agent's week. With
-// `serviceGoal` (0..1) the week is refused for now: its service-level
-// model is still to come. Never "infeasible": unreachable slots are named.
+// `serviceGoal` (0..1) the cheapest week in which every open day's service
+// level by its curves (ShiftWeek's, from shiftWeek(true)) meets the goal,
+// its slots their floors, or, where the tours cannot, the most they give
+// (first solved with maximums, as for a day). Never "infeasible":
+// unreachable slots are named.
 WeekPlanResult PlanWeek(const ShiftWeek &week, const std::vector<ShiftType> &shiftTypes,
                         const std::vector<TourType> &tours, const MipSettings &settings,
                         std::optional<double> serviceGoal = std::nullopt);

@@ -114,11 +114,14 @@ QStringList coverNotes(const WeekPlan &plan)
                          .arg(day.shortfall)
                          .arg(ShiftPlanText::slotList(day.coverage, day.shortSlots));
     }
-    if (plan.serviceGoal && plan.serviceReachable)
-        notes << QStringLiteral("The tours reach a day's service level of at most %1, short of the goal of %2 by %3 "
-                                "points: the plan gives that level at the fewest paid hours.")
-                     .arg(ShiftPlanText::level(*plan.serviceReachable), goalText(*plan.serviceGoal),
-                          QString::number((*plan.serviceGoal - *plan.serviceReachable) * 100, 'f', 1));
+    for (int index = 0; index < ShiftWeek::DayCount && plan.serviceGoal; ++index) {
+        const std::optional<double> &reachable = plan.days[static_cast<std::size_t>(index)].serviceReachable;
+        if (reachable)
+            notes << QStringLiteral("%1: the tours reach a day's service level of at most %2, short of the goal of "
+                                    "%3 by %4 points: the plan gives that level at the fewest paid hours.")
+                         .arg(ShiftWeek::dayName(index), ShiftPlanText::level(*reachable), goalText(*plan.serviceGoal),
+                              QString::number((*plan.serviceGoal - *reachable) * 100, 'f', 1));
+    }
     return notes;
 }
 

@@ -33,22 +33,60 @@ std::string VariantName(const ShiftWeek &week, int day, const ShiftVariant &v)
 
 } // namespace
 
+namespace {
+
+std::string Comment(WeekTourModel::Goal goal)
+{
+    using Goal = WeekTourModel::Goal;
+    switch (goal) {
+    case Goal::Shortfall:
+        return "Varnook week plan: the smallest shortfall in agent-slots";
+    case Goal::ServiceLevel:
+        return "Varnook week plan: each day's highest service level up to the goal";
+    case Goal::PaidHoursWithService:
+        return "Varnook week plan: the fewest paid agent-hours for each day's service level";
+    case Goal::PaidHours:
+    case Goal::PaidHoursWithShortfall:
+        break;
+    }
+    return "Varnook week plan: the fewest paid agent-hours";
+}
+
+} // namespace
+
 WeekTourModel WeekTourModel::build(const ShiftWeek &week, const std::vector<ShiftType> &types,
                                    const std::vector<TourType> &tours, const TourSpace &space, Goal goal,
                                    int shortfallCap)
 {
+    return build(week, types, tours, space, goal, shortfallCap, nullptr);
+}
+
+WeekTourModel WeekTourModel::build(const ShiftWeek &week, const std::vector<ShiftType> &types,
+                                   const std::vector<TourType> &tours, const TourSpace &space, Goal goal,
+                                   const ServiceAims &aims)
+{
+    return build(week, types, tours, space, goal, 0, &aims);
+}
+
+WeekTourModel WeekTourModel::build(const ShiftWeek &week, const std::vector<ShiftType> &types,
+                                   const std::vector<TourType> &tours, const TourSpace &space, Goal goal,
+                                   int shortfallCap, const ServiceAims *aims)
+{
     WeekTourModel m;
-    m.model.comments.push_back(goal == Goal::Shortfall ? "Varnook week plan: the smallest shortfall in agent-slots"
-                                                       : "Varnook week plan: the fewest paid agent-hours");
+    m.model.comments.push_back(Comment(goal));
     for (std::size_t k = 0; k < types.size(); ++k)
         m.model.comments.push_back("t" + std::to_string(k + 1) + " = " + types[k].name.simplified().toStdString());
     for (std::size_t t = 0; t < tours.size(); ++t)
         m.model.comments.push_back("r" + std::to_string(t + 1) + " = " + tours[t].name.simplified().toStdString());
-    m.addVariantColumns(week, types, space, goal != Goal::Shortfall);
-    if (goal != Goal::Shortfall && m.unitMinutes != 60)
+    const bool costed = goal != Goal::Shortfall && goal != Goal::ServiceLevel;
+    m.addVariantColumns(week, types, space, costed);
+    if (costed && m.unitMinutes != 60)
         m.model.comments.push_back("objective in units of " + std::to_string(m.unitMinutes) + " paid minutes");
     m.addLinks(week, tours, space);
-    m.addCover(week, space, goal, shortfallCap);
+    if (aims)
+        m.addService(week, space, goal, *aims);
+    else
+        m.addCover(week, space, goal, shortfallCap);
     m.addMaximums(types, tours, space);
     return m;
 }
@@ -178,6 +216,35 @@ void WeekTourModel::addCover(const ShiftWeek &week, const TourSpace &space, Goal
     }
     if (goal == Goal::PaidHoursWithShortfall && !shortfallRow.terms.empty())
         model.rows.push_back(std::move(shortfallRow));
+}
+
+void WeekTourModel::addService(const ShiftWeek &week, const TourSpace &space, Goal goal, const ServiceAims &aims)
+{
+    using DayGoal = ShiftServiceModel::Goal;
+    const DayGoal dayGoal = goal == Goal::ServiceLevel ? DayGoal::ServiceLevel : DayGoal::PaidHours;
+    double weekCalls = 0;
+    for (const ShiftWeek::Day &day : week.days)
+        if (day.open() && day.service)
+            weekCalls += day.service->calls();
+    for (int d = 0; d < ShiftWeek::DayCount && weekCalls > 0; ++d) {
+        const auto index = static_cast<std::size_t>(d);
+        const ShiftWeek::Day &day = week.days[index];
+        if (!day.open() || !day.service || day.service->calls() <= 0)
+            continue;
+        MipModel::Row row = ShiftServiceModel::addDay(model, *day.shifts, space.variants[index], firstVariant[index],
+                                                      *day.service, dayGoal, aims.target[index], aims.held[index],
+                                                      DayName(d) + "_");
+        row.name = "service_" + DayName(d);
+        if (goal == Goal::ServiceLevel) {
+            // The day's level counts up to the goal: what lies beyond it
+            // buys nothing that another day could use.
+            const int counted = model.addColumn({"counted_" + DayName(d), -day.service->calls() / weekCalls,
+                                                 aims.goal, false});
+            row.terms.emplace_back(counted, -1.0);
+            row.lower = 0;
+        }
+        model.rows.push_back(std::move(row));
+    }
 }
 
 void WeekTourModel::addMaximums(const std::vector<ShiftType> &types, const std::vector<TourType> &tours,

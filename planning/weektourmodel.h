@@ -2,6 +2,7 @@
 #pragma once
 
 #include "mipmodel.h"
+#include "shiftservicemodel.h"
 
 #include <array>
 #include <map>
@@ -30,6 +31,23 @@ struct WeekTourModel
         PaidHours, // the fewest paid hours; every reachable slot covered
         Shortfall, // the least shortfall in agent-slots
         PaidHoursWithShortfall, // the fewest paid hours, shortfall <= a cap
+        // Each open day's service level by its curves, up to the goal and
+        // weighted by the day's calls, as high as the tours allow; a slot
+        // floor is a first aim, as in a day's model of the highest level.
+        ServiceLevel,
+        // The fewest paid hours with each open day's service level at its
+        // target and the held slots at their lowest level and floor.
+        PaidHoursWithService,
+    };
+
+    // What the service-level goals aim at, per day (Monday first): the
+    // target and the held slots (Goal::PaidHoursWithService), and the goal
+    // (Goal::ServiceLevel). Days without service curves are left out.
+    struct ServiceAims
+    {
+        double goal = 0;
+        std::array<double, 7> target{};
+        std::array<ShiftServiceModel::Held, 7> held;
     };
 
     struct AgentsColumn
@@ -61,12 +79,19 @@ struct WeekTourModel
     static WeekTourModel build(const ShiftWeek &week, const std::vector<ShiftType> &types,
                                const std::vector<TourType> &tours, const TourSpace &space, Goal goal,
                                int shortfallCap = 0);
+    static WeekTourModel build(const ShiftWeek &week, const std::vector<ShiftType> &types,
+                               const std::vector<TourType> &tours, const TourSpace &space, Goal goal,
+                               const ServiceAims &aims);
 
 private:
+    static WeekTourModel build(const ShiftWeek &week, const std::vector<ShiftType> &types,
+                               const std::vector<TourType> &tours, const TourSpace &space, Goal goal,
+                               int shortfallCap, const ServiceAims *aims);
     void addVariantColumns(const ShiftWeek &week, const std::vector<ShiftType> &types, const TourSpace &space,
                            bool costed);
     void addLinks(const ShiftWeek &week, const std::vector<TourType> &tours, const TourSpace &space);
     void addCover(const ShiftWeek &week, const TourSpace &space, Goal goal, int shortfallCap);
+    void addService(const ShiftWeek &week, const TourSpace &space, Goal goal, const ServiceAims &aims);
     void addMaximums(const std::vector<ShiftType> &types, const std::vector<TourType> &tours,
                      const TourSpace &space);
 };

@@ -167,13 +167,25 @@ QStringList ScenarioOptionLines(const AgentScenario &scenario)
     if (!wrap.isEmpty())
         lines << line(SlotWrap, wrap);
     // The slot floor goes with the shift types, before them.
-    for (const SlotFloorInfo &info : SlotFloorInfo::all()) {
-        if (const std::optional<double> &value = inputs.ServiceFloor.*info.figure)
-            lines << line(info.fileKey, SlotFloorInfo::text(*value));
-    }
+    lines << SlotFloorLines(inputs.ServiceFloor);
     for (const ShiftType &type : inputs.ShiftTypes)
         lines << ShiftTypeLine(type);
     return lines;
+}
+
+QStringList SlotFloorLines(const SlotFloor &floor)
+{
+    QStringList lines;
+    for (const SlotFloorInfo &info : SlotFloorInfo::all()) {
+        if (const std::optional<double> &value = floor.*info.figure)
+            lines << line(info.fileKey, SlotFloorInfo::text(*value));
+    }
+    return lines;
+}
+
+bool IsSlotFloorKey(const QString &key)
+{
+    return floorOfKey(key) != nullptr;
 }
 
 bool IsRepeatableOption(const QString &key)

@@ -41,6 +41,10 @@ QStringList PlanningOptionLines(const PlanningOptions &options);
 bool IsPlanningOptionKey(const QString &key);
 // A shift type's line.
 QString ShiftTypeLine(const ShiftType &type);
+// The slot floor's lines, one per figure set (a week file writes the same).
+QStringList SlotFloorLines(const SlotFloor &floor);
+// Whether a key is one of the slot floor's.
+bool IsSlotFloorKey(const QString &key);
 
 // Whether a line after the fixed lines is an option line rather than a
 // volume line.

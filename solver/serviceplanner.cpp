@@ -3,6 +3,7 @@
 
 #include "idleagents.h"
 #include "serviceday.h"
+#include "servicelevels.h"
 #include "shiftcheck.h"
 #include "shiftday.h"
 #include "shiftservicemodel.h"
@@ -18,67 +19,11 @@ namespace {
 
 using Goal = ShiftServiceModel::Goal;
 
-// The day's service level by the curves for the agents staffed per slot:
-// what the model counts (the roster check's own figure is the caller's).
-double CurveLevel(const ServiceDay &service, const std::vector<int> &staffed)
-{
-    const double calls = service.calls();
-    double answered = 0;
-    for (std::size_t s = 0; s < staffed.size() && s < service.curves.size(); ++s)
-        answered += service.curves[s].calls * service.curves[s].at(service.answering(staffed[s]));
-    return calls > 0 ? answered / calls : 0;
-}
-
-// Whether a slot staffed by `staffed` agents keeps its level, and its floor
-// where it meets it, with one agent less.
-bool LevelKeptWithOneLess(const ServiceCurve &curve, const ServiceDay &service, int staffed)
-{
-    const int now = service.answering(staffed);
-    const int after = service.answering(staffed - 1);
-    if (curve.floor > 0 && now >= curve.floor && after < curve.floor)
-        return false;
-    return curve.calls <= 0 || curve.at(after) >= curve.at(now);
-}
-
 std::optional<ShiftInputProblem> CheckService(const ShiftDay &day, const ServiceDay &service)
 {
     if (static_cast<int>(service.curves.size()) != day.slotCount() || service.calls() <= 0)
         return ShiftInputProblem{-1, ShiftField::Day, QStringLiteral("The day has no calls to plan a service level for.")};
     return std::nullopt;
-}
-
-// The slots that hold their lowest level, those with calls that a shift
-// reaches, and of them those with a floor.
-ShiftServiceModel::Held HeldSlots(const ServiceDay &service, const std::vector<bool> &reachable)
-{
-    ShiftServiceModel::Held held{std::vector<bool>(reachable.size()), std::vector<bool>(reachable.size())};
-    for (std::size_t s = 0; s < reachable.size(); ++s) {
-        held.lowest[s] = reachable[s] && service.curves[s].calls > 0 && !service.curves[s].levels.empty();
-        held.floor[s] = held.lowest[s] && service.curves[s].floor > 0;
-    }
-    return held;
-}
-
-// The slots (from 0) where no agent number the curves weigh meets the floor.
-std::vector<int> FloorOutOfReach(const ServiceDay &service)
-{
-    std::vector<int> outOfReach;
-    for (std::size_t s = 0; s < service.curves.size(); ++s) {
-        if (service.curves[s].floorOutOfReach)
-            outOfReach.push_back(static_cast<int>(s));
-    }
-    return outOfReach;
-}
-
-// The day's service level with every held slot at its highest level.
-double HighestLevel(const ServiceDay &service, const std::vector<bool> &held)
-{
-    double answered = 0;
-    for (std::size_t s = 0; s < held.size(); ++s) {
-        if (held[s])
-            answered += service.curves[s].calls * service.curves[s].levels.back();
-    }
-    return answered / service.calls();
 }
 
 } // namespace
@@ -99,26 +44,18 @@ static ShiftPlanResult PlanShiftsForServiceUnguarded(const ShiftDay &day, const 
     // With maximums a slot holds its lowest level and its floor only where
     // the plan of the highest level, which puts the floors first, reaches
     // them.
-    ShiftServiceModel::Held held = HeldSlots(service, reachable);
-    double reached = HighestLevel(service, held.lowest);
+    ShiftServiceModel::Held held = ServiceLevels::heldSlots(service, reachable);
+    double reached = ServiceLevels::highestLevel(service, held.lowest);
     std::optional<MipModel> first;
     if (ShiftType::anyMaximum(types))
         first = ShiftServiceModel::build(day, types, variants, service, Goal::ServiceLevel, 0, held);
     const auto second = [&](const MipSolution *highest) {
         if (highest) {
             const std::vector<int> staffed = ShiftPlan::read(day, types, variants, highest->values).staffedPerSlot();
-            reached = CurveLevel(service, staffed);
-            for (std::size_t s = 0; s < staffed.size(); ++s) {
-                const int answering = service.answering(staffed[s]);
-                held.lowest[s] = held.lowest[s] && answering >= service.curves[s].lowest;
-                held.floor[s] = held.floor[s] && answering >= service.curves[s].floor;
-            }
+            reached = ServiceLevels::curveLevel(service, staffed);
+            ServiceLevels::holdWhatPlanReaches(held, service, staffed);
         }
-        // A goal beyond reach: the most the types give, less the margin the
-        // day's row adds, so that the plan of that level stays feasible.
-        const double target = reached >= service.goal + ShiftServiceModel::TargetMargin
-                                  ? service.goal
-                                  : reached - 2 * ShiftServiceModel::TargetMargin;
+        const double target = ServiceLevels::target(reached, service.goal);
         return ShiftServiceModel::build(day, types, variants, service, Goal::PaidHours, target, held);
     };
     MipSettings proximity = settings;
@@ -134,15 +71,15 @@ static ShiftPlanResult PlanShiftsForServiceUnguarded(const ShiftDay &day, const 
     // level and floor without them are not paid for.
     if (!solve.weighed)
         DropIdleAgents(solution.values, variants, day.slotCount(), [&](int slot, int staffed) {
-            return LevelKeptWithOneLess(service.curves[static_cast<std::size_t>(slot)], service, staffed);
+            return ServiceLevels::keptWithOneLess(service.curves[static_cast<std::size_t>(slot)], service, staffed);
         });
     ShiftPlan plan = ShiftPlan::read(day, types, variants, solution.values);
     if (!solve.weighed)
-        reached = CurveLevel(service, plan.staffedPerSlot());
+        reached = ServiceLevels::curveLevel(service, plan.staffedPerSlot());
     plan.serviceGoal = service.goal;
     if (service.floor.isSet())
-        plan.floorCheck = ShiftPlan::FloorCheck{service.floor, FloorOutOfReach(service), {}};
-    if (reached < service.goal + ShiftServiceModel::TargetMargin)
+        plan.floorCheck = ShiftPlan::FloorCheck{service.floor, ServiceLevels::floorOutOfReach(service), {}};
+    if (ServiceLevels::shortOfGoal(reached, service.goal))
         plan.serviceReachable = reached;
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     // Unweighed: the highest level found, and nothing is known of cheaper plans.

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <cstddef>
+
 #include <functional>
 #include <optional>
 
@@ -36,15 +38,16 @@ struct TwoStageSolve
     // stopped by the limit or a cancel, or one that leaves no time, gives
     // its plan unweighed; so does a second stage that finds nothing, for
     // whatever reason. An exception from the solver is a failure.
-    // `settings.start` is the first model's start; with `secondStartsFromFirst`
-    // the second model, of the same columns, starts from the first's plan.
+    // `settings.start` is the first model's start; the second model starts
+    // from the first's plan over the `sharedColumns` leading columns the two
+    // models share (CBC works out the rest), none by default.
     static TwoStageSolve run(std::optional<MipModel> first,
                              const std::function<MipModel(const MipSolution *first)> &second,
-                             const MipSettings &settings, bool secondStartsFromFirst = false);
+                             const MipSettings &settings, std::size_t sharedColumns = 0);
 
 private:
     void solve(std::optional<MipModel> first, const std::function<MipModel(const MipSolution *first)> &second,
-               const MipSettings &settings, bool secondStartsFromFirst);
+               const MipSettings &settings, std::size_t sharedColumns);
 };
 
 // Why a solve gave no plan, in words.

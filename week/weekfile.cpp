@@ -85,6 +85,7 @@ QByteArray WeekFileBytes(const WeekScenario &week)
         lines[index] = week.settings.text(field);
     lines[SlotMinutesLine] = QString::number(week.slotMinutes());
     lines << PlanningOptionLines(week.settings.Planning);
+    lines << SlotFloorLines(week.settings.ServiceFloor);
     for (const ShiftType &type : week.shiftTypes)
         lines << ShiftTypeLine(type);
     for (const TourType &tour : week.tourTypes)
@@ -166,7 +167,7 @@ std::optional<QString> WeekLinesReader::read(const QString &line)
         return m_day < 0 ? QStringLiteral("the option \"%1\" is given twice").arg(key)
                          : QStringLiteral("the option \"%1\" is given twice for %2").arg(key, dayTitle(m_day));
     m_keys << key;
-    if (key == TourKey || key == ScenarioOptionKey::Shift || IsPlanningOptionKey(key))
+    if (key == TourKey || key == ScenarioOptionKey::Shift || IsPlanningOptionKey(key) || IsSlotFloorKey(key))
         return readWeekOption(key, value, line);
     if (key == DateKey || key == CallsKey || key == ScenarioOptionKey::SlotTalk || key == ScenarioOptionKey::SlotWrap)
         return readDayOption(key, value, line);
@@ -182,6 +183,7 @@ std::optional<QString> WeekLinesReader::readWeekOption(const QString &key, const
     if (key != TourKey) {
         const std::optional<QString> reason = ReadScenarioOptionLine(line, m_options);
         m_week.settings.Planning = m_options.planning;
+        m_week.settings.ServiceFloor = m_options.serviceFloor;
         m_week.shiftTypes = m_options.shiftTypes;
         return reason;
     }

@@ -18,6 +18,7 @@
 //   00:30                 wait before abandon
 //   30                    slot minutes: 15, 30 or 60
 //   model=erlang-a        the planning options, as a scenario file's lines
+//   slot-floor=70         the slot floor, as a scenario file's lines
 //   shift=Day,8:00,...    the shift types, as a scenario file's lines
 //   tour=Full,5,...       the tour types (tourtypetext.h)
 //   day=Mon,08:00,18:00   Monday to Sunday, each once and in order: the

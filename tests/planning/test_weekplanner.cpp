@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "lpformat.h"
 #include "mipsolver.h"
+#include "serviceday.h"
+#include "servicelevels.h"
 #include "shifttype.h"
 #include "tourspace.h"
 #include "weekcheck.h"
@@ -245,6 +247,59 @@ void VerifyPlan(const ShiftWeek &week, const std::vector<ShiftType> &types, cons
         QCOMPARE(plan.days[static_cast<std::size_t>(d)].staffedPerSlot(), staffed[static_cast<std::size_t>(d)]);
 }
 
+// The fewest paid minutes of a week in which every open day with calls
+// reaches `goal` by its curves (or the most its slots' highest levels
+// give), each slot with calls at least its lowest level and its floor: one
+// column per agent's week, and per slot a binary for each number of
+// answering agents it may be counted at.
+std::optional<double> ExplicitServiceOptimum(const ShiftWeek &week, const std::vector<ShiftType> &types,
+                                             const std::vector<TourType> &tours, double goal)
+{
+    const std::vector<ExplicitWeek> all = EveryWeek(week, types, tours);
+    MipModel model;
+    for (std::size_t i = 0; i < all.size(); ++i)
+        model.addColumn({"w" + std::to_string(i), static_cast<double>(all[i].paidMinutes), MipModel::Infinity, true});
+    for (int d = 0; d < 7; ++d) {
+        const ShiftWeek::Day &day = week.days[static_cast<std::size_t>(d)];
+        if (!day.open() || !day.service || day.service->calls() <= 0)
+            continue;
+        const ServiceDay &service = *day.service;
+        const std::vector<bool> every(service.curves.size(), true);
+        const double reached = ServiceLevels::highestLevel(service, every);
+        MipModel::Row level{"l" + std::to_string(d), {}, std::min(goal, reached - 2e-6) + 1e-6, MipModel::Infinity};
+        for (std::size_t s = 0; s < service.curves.size(); ++s) {
+            const ServiceCurve &curve = service.curves[s];
+            if (curve.calls <= 0)
+                continue;
+            const std::string slot = std::to_string(d) + "_" + std::to_string(s);
+            MipModel::Row least{"n" + slot, {}, static_cast<double>(std::max(curve.lowest, curve.floor)),
+                                MipModel::Infinity};
+            for (std::size_t i = 0; i < all.size(); ++i)
+                for (const auto &[e, v] : all[i].shifts)
+                    if (e == d && v.works(static_cast<int>(s)))
+                        least.terms.emplace_back(static_cast<int>(i), 1.0);
+            // One binary per number of answering agents the slot is counted
+            // at, from none to the curve's highest.
+            MipModel::Row answering{"a" + slot, least.terms, 0, MipModel::Infinity};
+            MipModel::Row one{"u" + slot, {}, 1, 1};
+            for (int k = 0; k <= curve.highest(); ++k) {
+                const int b = model.addColumn({"b" + slot + "_" + std::to_string(k), 0, 1, true});
+                answering.terms.emplace_back(b, -static_cast<double>(k));
+                one.terms.emplace_back(b, 1.0);
+                level.terms.emplace_back(b, curve.calls / service.calls() * curve.at(k));
+            }
+            model.rows.push_back(std::move(one));
+            model.rows.push_back(std::move(least));
+            model.rows.push_back(std::move(answering));
+        }
+        model.rows.push_back(std::move(level));
+    }
+    const MipSolution solution = SolveMip(model, Settings());
+    if (solution.status != MipStatus::Optimal)
+        return std::nullopt;
+    return solution.objective;
+}
+
 } // namespace
 
 class TestWeekPlanner : public QObject
@@ -257,6 +312,7 @@ private Q_SLOTS:
     void refusesWeeksNoTourCanWork();
     void maximumsGiveTheLeastShortfall();
     void lpFileGivesTheSameOptimumInGlpk();
+    void serviceGoalMatchesEveryWeekWrittenOut();
 };
 
 // Random small weeks, tours of every rule: the implicit model's optimum is
@@ -433,6 +489,72 @@ void TestWeekPlanner::lpFileGivesTheSameOptimumInGlpk()
     const QString expected = QStringLiteral("cost = %1 (MINimum)").arg(result.plan->paidHours / 2);
     QVERIFY2(text.contains(expected), qPrintable(expected + QLatin1Char('\n') + text.left(400)));
 #endif
+}
+
+// Random small weeks with service curves of any shape, some slots under a
+// floor: the cheapest week whose every day reaches the goal (or the most
+// its slots give) is the one of the model of every agent's week, and each
+// day of the plan reaches its target by the curves.
+void TestWeekPlanner::serviceGoalMatchesEveryWeekWrittenOut()
+{
+    std::mt19937 random(20261211);
+    std::uniform_int_distribution<int> calls(0, 20), lowest(1, 2), steps(1, 4), open(0, 5), length(3, 5);
+    std::uniform_real_distribution<double> rise(0.05, 0.5);
+    int compared = 0;
+    for (int round = 0; round < 30; ++round) {
+        std::array<std::vector<int>, 7> requirement;
+        std::array<int, 7> start{};
+        for (int d = 0; d < 7; ++d) {
+            if (open(random) == 0)
+                continue;
+            start[static_cast<std::size_t>(d)] = 8 * H;
+            requirement[static_cast<std::size_t>(d)].assign(static_cast<std::size_t>(length(random)), 1);
+        }
+        ShiftWeek week = Week(60, requirement, start);
+        const double goal = 0.5 + 0.1 * (round % 4);
+        for (auto &day : week.days) {
+            if (!day.open())
+                continue;
+            ServiceDay service;
+            service.goal = goal;
+            for (int s = 0; s < day.shifts->slotCount(); ++s) {
+                ServiceCurve curve{static_cast<double>(calls(random)), lowest(random), {}};
+                double level = 0;
+                for (int k = steps(random); k > 0; --k)
+                    curve.levels.push_back(level = std::min(1.0, level + rise(random)));
+                if (round % 3 == 1 && s == 0 && curve.calls > 0)
+                    curve.floor = curve.highest();
+                service.curves.push_back(curve);
+            }
+            day.service = service;
+        }
+        const std::vector<ShiftType> types = {Type("Long", 3, 8 * H, 10 * H), Type("Short", 2, 8 * H, 11 * H)};
+        const std::vector<TourType> tours = {
+            Tour("Steady", 2, 3, round % 2 == 0, {QStringLiteral("Long")}, std::nullopt, 0, 24 * 60),
+            Tour("Mixed", 1, 2, false, {QStringLiteral("Long"), QStringLiteral("Short")}, std::nullopt, 2 * H, 5 * H)};
+        if (CheckWeekInput(week, types, tours))
+            continue;
+        const WeekPlanResult result = PlanWeek(week, types, tours, Settings(), goal);
+        if (result.problem)
+            continue; // a week without calls
+        QVERIFY2(result.plan, qPrintable(result.failure));
+        VerifyPlan(week, types, tours, *result.plan);
+        QVERIFY(result.plan->solver.optimal());
+        for (int d = 0; d < 7; ++d) {
+            const ShiftWeek::Day &day = week.days[static_cast<std::size_t>(d)];
+            if (!day.open() || day.service->calls() <= 0)
+                continue;
+            const std::vector<bool> every(day.service->curves.size(), true);
+            const double target = std::min(goal, ServiceLevels::highestLevel(*day.service, every) - 2e-6);
+            QVERIFY(ServiceLevels::curveLevel(*day.service, result.plan->days[static_cast<std::size_t>(d)].staffedPerSlot())
+                    >= target);
+        }
+        const std::optional<double> best = ExplicitServiceOptimum(week, types, tours, goal);
+        QVERIFY(best);
+        QCOMPARE(result.plan->paidHours * 60, *best);
+        ++compared;
+    }
+    QVERIFY2(compared >= 15, qPrintable(QString::number(compared)));
 }
 
 QTEST_GUILESS_MAIN(TestWeekPlanner)
