@@ -112,6 +112,8 @@ CalculatorRun RunWeekPlanner(const CommandLine &line, const StandardInput &stand
     if (auto failure = readWeek(line, standardInput, &week))
         return *failure;
     const bool forService = line.planGoal == ShiftGoal::ServiceLevel;
+    if (const std::optional<QString> problem = week.floorProblem(); problem && forService)
+        return invalid(*problem);
     const WeekScenario::Build build = week.shiftWeek(forService);
     if (!build.week)
         return invalid(WeekScenario::dayTitle(build.failingDay) + QStringLiteral(": ")

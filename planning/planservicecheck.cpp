@@ -119,14 +119,24 @@ void PlanServiceCheck::checkPlan(ShiftPlan &plan) const
 {
     const std::vector<RowValues> rows = rosterRows(plan.staffedPerSlot());
     plan.dayServiceLevel = ComputeRosterDay(rows, m_inputs.timeSlots().slotHours()).serviceLevel;
-    if (!plan.floorCheck)
-        return;
-    plan.floorCheck->missedSlots.clear();
+    if (plan.floorCheck)
+        plan.floorCheck->missedSlots = missedSlots(rows, plan.floorCheck->floor);
+}
+
+std::vector<int> PlanServiceCheck::missedFloorSlots(const std::vector<int> &staffed, const SlotFloor &floor) const
+{
+    return missedSlots(rosterRows(staffed), floor);
+}
+
+std::vector<int> PlanServiceCheck::missedSlots(const std::vector<RowValues> &rows, const SlotFloor &floor)
+{
+    std::vector<int> missed;
     for (std::size_t slot = 0; slot < rows.size(); ++slot) {
         const RowValues &row = rows[slot];
         // An overloaded roster answers nothing in time: it misses any floor.
         if (row.evaluated && row.have
-            && !(row.haveCarries && plan.floorCheck->floor.metBy(row.haveFigures.serviceLevel, row.haveFigures.abandonRate)))
-            plan.floorCheck->missedSlots.push_back(static_cast<int>(slot));
+            && !(row.haveCarries && floor.metBy(row.haveFigures.serviceLevel, row.haveFigures.abandonRate)))
+            missed.push_back(static_cast<int>(slot));
     }
+    return missed;
 }

@@ -44,8 +44,12 @@ public:
     // Sets the plan's day's service level to the roster check's and, for a
     // plan under a slot floor, the slots whose roster check misses it.
     void checkPlan(ShiftPlan &plan) const;
+    // The slots (from 0) whose roster check with staffed[s] agents misses
+    // `floor`.
+    std::vector<int> missedFloorSlots(const std::vector<int> &staffed, const SlotFloor &floor) const;
 
 private:
+    static std::vector<int> missedSlots(const std::vector<RowValues> &rows, const SlotFloor &floor);
     // The Schedule's row values for `inputs`.
     std::vector<RowValues> schedule(const ScenarioInputs &inputs) const;
     // The Schedule's row values with slot s (from 0) rostered at staffed[s].

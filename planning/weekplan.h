@@ -61,6 +61,9 @@ struct WeekPlan
         // For the service-level goal: the most the tours give the day by
         // its curves, where that falls short of the goal.
         std::optional<double> serviceReachable;
+        // Under a slot floor: the slots where no agent number meets it, and
+        // those whose roster check misses it with the plan's staffing.
+        std::optional<ShiftPlan::FloorCheck> floorCheck;
         std::vector<int> staffedPerSlot() const;
     };
     // One tour type's share of the week.

@@ -2,6 +2,7 @@
 #include "weekplanner.h"
 
 #include "serviceday.h"
+#include "servicelevels.h"
 #include "shifttype.h"
 #include "shiftweek.h"
 #include "tourspace.h"
@@ -144,6 +145,11 @@ WeekPlanResult PlanWeekUnguarded(const ShiftWeek &week, const std::vector<ShiftT
         if (!solve.weighed)
             aims->reachedBy(week, layout, space, solution.values);
         plan.setServiceGoal(*serviceGoal, aims->shortOfGoal());
+        for (std::size_t d = 0; d < plan.days.size(); ++d) {
+            const std::optional<ServiceDay> &service = week.days[d].service;
+            if (plan.days[d].open && service && service->floor.isSet() && service->calls() > 0)
+                plan.days[d].floorCheck = ShiftPlan::FloorCheck{service->floor, ServiceLevels::floorOutOfReach(*service), {}};
+        }
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     if (!solve.weighed) {

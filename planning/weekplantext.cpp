@@ -90,6 +90,18 @@ std::vector<std::pair<QString, QString>> totals(const WeekPlan &plan)
     if (plan.serviceGoal)
         lines.emplace_back(QStringLiteral("Service level goal"),
                            QStringLiteral("%1 on every open day").arg(goalText(*plan.serviceGoal)));
+    std::optional<SlotFloor> floor;
+    std::size_t missed = 0;
+    for (const WeekPlan::Day &day : plan.days)
+        if (day.floorCheck) {
+            floor = day.floorCheck->floor;
+            missed += day.floorCheck->missedSlots.size();
+        }
+    if (plan.serviceGoal && floor)
+        lines.emplace_back(QStringLiteral("Slot floor"),
+                           ShiftPlanText::floorName(*floor)
+                               + (missed == 0 ? QStringLiteral(": met in every slot")
+                                              : QStringLiteral(": missed in %1 slot%2").arg(missed).arg(missed == 1 ? QString() : QStringLiteral("s"))));
     lines.emplace_back(QStringLiteral("Solver"), ShiftPlanText::solverStatus(plan.solver));
     return lines;
 }
@@ -103,6 +115,16 @@ QStringList coverNotes(const WeekPlan &plan)
         if (!day.unreachableSlots.empty())
             notes << QStringLiteral("%1: no tour reaches %2: left out of the plan.")
                          .arg(name, ShiftPlanText::slotList(day.coverage, day.unreachableSlots));
+        if (day.floorCheck && !day.floorCheck->outOfReachSlots.empty())
+            notes << QStringLiteral("%1: no agent number up to %2 above the lowest level meets the slot floor at %3: "
+                                    "the plan does not hold it there.")
+                         .arg(name)
+                         .arg(ServiceCurve::MaxSteps)
+                         .arg(ShiftPlanText::slotList(day.coverage, day.floorCheck->outOfReachSlots));
+        if (day.floorCheck && !day.floorCheck->missedSlots.empty())
+            notes << QStringLiteral("%1: below the slot floor of %2: %3.")
+                         .arg(name, ShiftPlanText::floorName(day.floorCheck->floor),
+                              ShiftPlanText::slotList(day.coverage, day.floorCheck->missedSlots));
         if (day.shortSlots.empty())
             continue;
         if (plan.serviceGoal)

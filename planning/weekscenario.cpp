@@ -200,6 +200,13 @@ WeekScenario::Build WeekScenario::shiftWeek(bool serviceCurves) const
     return build;
 }
 
+std::optional<QString> WeekScenario::floorProblem() const
+{
+    if (const std::optional<ShiftInputProblem> problem = PlanServiceCheck(settings).floorProblem())
+        return problem->message;
+    return std::nullopt;
+}
+
 RosterDay WeekScenario::rosterDay(int day, const WeekPlan &plan) const
 {
     return PlanServiceCheck(daySchedule(day).inputs()).rosterDay(staffedOn(plan, day));
@@ -208,7 +215,12 @@ RosterDay WeekScenario::rosterDay(int day, const WeekPlan &plan) const
 void WeekScenario::checkPlan(WeekPlan &plan) const
 {
     for (int day = 0; day < DayCount; ++day) {
-        if (days[static_cast<std::size_t>(day)].hasCalls() && plan.days[static_cast<std::size_t>(day)].open)
-            plan.days[static_cast<std::size_t>(day)].serviceLevel = rosterDay(day, plan).serviceLevel;
+        WeekPlan::Day &planned = plan.days[static_cast<std::size_t>(day)];
+        if (!days[static_cast<std::size_t>(day)].hasCalls() || !planned.open)
+            continue;
+        const PlanServiceCheck check(daySchedule(day).inputs());
+        planned.serviceLevel = check.rosterDay(staffedOn(plan, day)).serviceLevel;
+        if (planned.floorCheck)
+            planned.floorCheck->missedSlots = check.missedFloorSlots(staffedOn(plan, day), planned.floorCheck->floor);
     }
 }

@@ -103,6 +103,10 @@ public:
     };
     Build shiftWeek(bool serviceCurves = false) const;
 
+    // Why the week's slot floor cannot be planned for (its cap on abandoned
+    // calls without Erlang A), as for a day; none when it can.
+    std::optional<QString> floorProblem() const;
+
     // The roster check of one open day with calls whose Schedule passes its
     // input check (as shiftWeek found), with the plan's staffing.
     RosterDay rosterDay(int day, const WeekPlan &plan) const;

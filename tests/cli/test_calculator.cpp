@@ -67,6 +67,7 @@ private slots:
     void week_refusals_name_what_is_wrong_data();
     void week_refusals_name_what_is_wrong();
     void week_plans_a_week_of_an_interval_file();
+    void week_service_goal_holds_every_day_and_its_floor();
     void forecast_prints_the_week_and_its_backtest();
 };
 
@@ -664,6 +665,8 @@ void CalculatorTest::week_refusals_name_what_is_wrong_data()
                                                 << "2 weeks, beginning 2026-12-07, 2026-12-14: choose one with --week-of";
     QTest::newRow("interval file, a week not in it") << twoWeeks << QStringList{"--intervals", "FILE", "--week-of", "2026-12-01"}
                                                      << int(ExitInvalidInput) << "no day in the week of 2026-11-30";
+    QTest::newRow("abandon cap without Erlang A") << week << QStringList{"FILE", "--plan-goal", "service", "--slot-abandon-max", "10"}
+                                                  << int(ExitInvalidInput) << "cap on abandoned calls needs the Erlang A model";
     QTest::newRow("interval file refused") << QByteArray("date,time,calls\n2026-12-14,08:00,x\n")
                                            << QStringList{"--intervals", "FILE"} << int(ExitInvalidInput) << "line 2: \"x\"";
 }
@@ -710,6 +713,29 @@ void CalculatorTest::week_plans_a_week_of_an_interval_file()
 // State: three weeks of history, two half hours a day, from standard input.
 // Expected: JSON with the week after it, a backtest per method (the
 // Holt-Winters ones left out, saying why) and the choice; the CSV reads back
+// With the service-level goal every open day's service level by the roster
+// check reaches the goal, and the slot floor's line says whether each slot
+// holds it.
+void CalculatorTest::week_service_goal_holds_every_day_and_its_floor()
+{
+    const QStringList week{"week", QStringLiteral(VARNOOK_FUZZ_DIR "/week-corpus/example.vnkw"), "--shift",
+                           "A,2:00,08:00,10:00", "--tour", "T,1-5,any,free,2-10,A", "--plan-goal", "service",
+                           "--slot-floor", "60"};
+    const QJsonObject plan = jsonOf(week);
+    QCOMPARE(plan.value(QStringLiteral("service")).toObject().value(QStringLiteral("goal")).toDouble(), 0.8);
+    int open = 0;
+    for (const QJsonValue day : plan.value(QStringLiteral("days")).toArray()) {
+        if (!day[QStringLiteral("open")].toBool())
+            continue;
+        ++open;
+        QVERIFY2(day[QStringLiteral("serviceLevel")].toDouble() >= 0.8, qPrintable(day[QStringLiteral("day")].toString()));
+        QVERIFY(day[QStringLiteral("serviceReachable")].isNull());
+    }
+    QCOMPARE(open, 5);
+    const QString table = RunCalculator(week).out;
+    QVERIFY2(table.contains(QRegularExpression(QStringLiteral("\nSlot floor +60%: met in every slot\n"))), qPrintable(table));
+}
+
 // as that week; a bad row exits 1 naming its line.
 void CalculatorTest::forecast_prints_the_week_and_its_backtest()
 {
