@@ -46,6 +46,13 @@ TableCopy TableCopy::wholeTable(const ResultTable &table, const std::vector<Tota
     return copy;
 }
 
+TableCopy TableCopy::ofRows(QList<QStringList> rows)
+{
+    TableCopy copy;
+    copy.m_rows = std::move(rows);
+    return copy;
+}
+
 TableCopy TableCopy::selectedCells(const ResultTable &table, const QList<TableCell> &cells)
 {
     // Columns by their place in the order shown: "Sched" after the agents.

@@ -39,6 +39,9 @@ public:
     static TableCopy forCopy(const ResultTable &table, const QList<TableCell> &selected, bool wholeRows,
                              const std::vector<TotalsLine> &dayLines = {});
 
+    // Rows made elsewhere (a week's tables), the header row first.
+    static TableCopy ofRows(QList<QStringList> rows);
+
     // The header row first.
     const QList<QStringList> &rows() const { return m_rows; }
 
