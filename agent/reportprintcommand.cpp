@@ -6,6 +6,7 @@
 #include "handlerguard.h"
 #include "printercanvas.h"
 #include "reportcontent.h"
+#include "reportdocument.h"
 #include "reportlayout.h"
 #include "reportprinthost.h"
 #include "tabortprint.h"
@@ -31,6 +32,25 @@ std::shared_ptr<ReportCanvas> printerCanvas(QPrinter &printer)
     canvas->setAbortProcedure([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
     return canvas;
 }
+
+// An agent window's report (or a shift plan's) on portrait pages.
+class ContentDocument : public ReportDocument
+{
+public:
+    explicit ContentDocument(const ReportContent &content)
+        : m_content(content)
+    {
+    }
+    QString caption() const override { return m_content.caption; }
+    QPageLayout::Orientation orientation() const override { return QPageLayout::Portrait; }
+    void printBody(ReportCanvas &canvas, const ReportFontSet &fonts) const override
+    {
+        ReportLayout(canvas, fonts).printBody(m_content);
+    }
+
+private:
+    const ReportContent &m_content;
+};
 
 } // namespace
 
@@ -109,11 +129,16 @@ void ReportPrintCommand::PrintReport(ReportPrintHost &window, DialogService &dia
         QPrinter &target = printer();
         if (!dialogs.choosePrinter(target))
             return;
-        print(content, target, dialogs);
+        print(ContentDocument(content), target, dialogs);
     });
 }
 
 void ReportPrintCommand::PrintPrepared(const ReportContent &content, DialogService &dialogs)
+{
+    PrintDocument(ContentDocument(content), dialogs);
+}
+
+void ReportPrintCommand::PrintDocument(const ReportDocument &document, DialogService &dialogs)
 {
     RunHandler(dialogs, [&] {
         if (m_busy) {
@@ -121,13 +146,15 @@ void ReportPrintCommand::PrintPrepared(const ReportContent &content, DialogServi
             return;
         }
         QPrinter &target = printer();
+        // The print dialog shows the page as it will print.
+        target.setPageOrientation(document.orientation());
         if (!dialogs.choosePrinter(target))
             return;
-        print(content, target, dialogs);
+        print(document, target, dialogs);
     });
 }
 
-void ReportPrintCommand::print(const ReportContent &content, QPrinter &target, DialogService &dialogs)
+void ReportPrintCommand::print(const ReportDocument &document, QPrinter &target, DialogService &dialogs)
 {
     m_busy = true;
     std::shared_ptr<ReportCanvas> canvas = m_canvasFactory ? m_canvasFactory(target) : printerCanvas(target);
@@ -151,29 +178,29 @@ void ReportPrintCommand::print(const ReportContent &content, QPrinter &target, D
     if (dialog) {
         ReportCanvas *job = canvas.get();
         dialog->setAbortHandler([job] { job->abort(); });
-        dialog->ShowPrinting(QStringLiteral("Printing ") + content.caption);
+        dialog->ShowPrinting(QStringLiteral("Printing ") + document.caption());
     }
 
-    // Portrait whatever the print dialog chose; then the document, which
-    // starts page 1.
+    // The document's orientation whatever the print dialog chose; then the
+    // document, which starts page 1.
     try {
-        target.setPageOrientation(QPageLayout::Portrait);
+        target.setPageOrientation(document.orientation());
         canvas->beginDocument();
     } catch (const std::exception &e) {
         hideDialog();
         dialogs.error(QString::fromLocal8Bit(e.what()));
         return;
     }
-    printDocument(content, *canvas, dialogs, hideDialog);
+    printDocument(document, *canvas, dialogs, hideDialog);
 }
 
-void ReportPrintCommand::printDocument(const ReportContent &content, ReportCanvas &canvas, DialogService &dialogs,
+void ReportPrintCommand::printDocument(const ReportDocument &document, ReportCanvas &canvas, DialogService &dialogs,
                                        const std::function<void()> &hideDialog) const
 {
     bool printerFailed = false;
     std::optional<QString> otherFailure;
     try {
-        ReportLayout(canvas, fonts()).printBody(content);
+        document.printBody(canvas, fonts());
     } catch (const PrinterError &) {
         printerFailed = true;
     } catch (const std::bad_alloc &) {

@@ -14,6 +14,7 @@
 class DialogService;
 class QPrinter;
 class ReportCanvas;
+class ReportDocument;
 class ReportPrintHost;
 class TAbortPrint;
 struct ReportContent;
@@ -55,6 +56,9 @@ public:
     void PrintReport(ReportPrintHost &window, DialogService &dialogs);
     // A report made elsewhere (a shift plan's), printed as PrintReport prints.
     void PrintPrepared(const ReportContent &content, DialogService &dialogs);
+    // Any report (a week's), printed as PrintReport prints, in the
+    // document's own orientation.
+    void PrintDocument(const ReportDocument &document, DialogService &dialogs);
 
     // The report's content as the window stands: its field texts, file name,
     // caption, tab and grid.
@@ -64,10 +68,10 @@ public:
     static QIcon buttonIcon();
 
 private:
-    void print(const ReportContent &content, QPrinter &printer, DialogService &dialogs);
+    void print(const ReportDocument &document, QPrinter &printer, DialogService &dialogs);
     // From the first font to the end of the document, with the failures'
     // messages.
-    void printDocument(const ReportContent &content, ReportCanvas &canvas, DialogService &dialogs,
+    void printDocument(const ReportDocument &document, ReportCanvas &canvas, DialogService &dialogs,
                        const std::function<void()> &hideDialog) const;
 
     QPointer<TAbortPrint> m_dialog;

@@ -91,6 +91,14 @@ void PrinterCanvas::drawChart(const QRect &rect, const ChartModel &model)
     runAbortProcedure();
 }
 
+void PrinterCanvas::drawPicture(const QRect &rect, const ReportPicture &picture)
+{
+    if (!m_painter.isActive())
+        throw PrinterError("the printer is no longer accepting output");
+    picture.paint(m_painter, rect);
+    runAbortProcedure();
+}
+
 void PrinterCanvas::beginDocument()
 {
     m_target.clear();

@@ -34,6 +34,7 @@ public:
     int textHeight(const QString &text) const override;
     void drawText(int x, int y, const QString &text) override;
     void drawChart(const QRect &rect, const ChartModel &model) override;
+    void drawPicture(const QRect &rect, const ReportPicture &picture) override;
     void beginDocument() override;
     void newPage() override;
     bool endDocument() override;

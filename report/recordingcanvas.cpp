@@ -40,6 +40,11 @@ void RecordingCanvas::drawChart(const QRect &rect, const ChartModel &model)
     charts.append({m_page, rect, model});
 }
 
+void RecordingCanvas::drawPicture(const QRect &rect, const ReportPicture &picture)
+{
+    pictures.append({m_page, rect, picture.name()});
+}
+
 void RecordingCanvas::beginDocument()
 {
     if (failBegin)

@@ -22,6 +22,12 @@ public:
         QString text;
         PrinterFont font;
     };
+    struct Picture
+    {
+        int page;
+        QRect rect;
+        QString name;
+    };
     struct Chart
     {
         int page;
@@ -40,6 +46,7 @@ public:
     int textHeight(const QString &text) const override;
     void drawText(int x, int y, const QString &text) override;
     void drawChart(const QRect &rect, const ChartModel &model) override;
+    void drawPicture(const QRect &rect, const ReportPicture &picture) override;
     void beginDocument() override;
     void newPage() override;
     bool endDocument() override;
@@ -53,6 +60,7 @@ public:
 
     QList<Text> texts;
     QList<Chart> charts;
+    QList<Picture> pictures;
     int pagesBegun = 0; // pages begun after page 1
     bool documentBegun = false;
     bool documentEnded = false;

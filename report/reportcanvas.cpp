@@ -1,4 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "reportcanvas.h"
 
+#include "reportdocument.h"
+
+ReportPicture::~ReportPicture() = default;
+ReportDocument::~ReportDocument() = default;
+
 ReportCanvas::~ReportCanvas() = default;

@@ -4,6 +4,7 @@
 #include "chartmodel.h"
 #include "printererror.h"
 #include "printerfont.h"
+#include "reportpicture.h"
 
 #include <QRect>
 #include <QString>
@@ -31,6 +32,8 @@ public:
     virtual void drawText(int x, int y, const QString &text) = 0;
     // Draws the chart into rect (printer pixels), as the window shows it.
     virtual void drawChart(const QRect &rect, const ChartModel &model) = 0;
+    // Draws the picture into rect (printer pixels).
+    virtual void drawPicture(const QRect &rect, const ReportPicture &picture) = 0;
 
     // Document control. beginDocument starts page 1 and throws when the
     // document cannot be started; newPage throws PrinterError on failure.

@@ -250,13 +250,13 @@ void ReportLayout::printDayLines(const ReportContent &content)
     }
 }
 
-QStringList ReportLayout::wrapped(const QString &text, int width) const
+QStringList WrapReportText(const ReportCanvas &canvas, const QString &text, int width)
 {
     QStringList lines;
     QString line;
     for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-        if (!line.isEmpty() && m_canvas.textWidth(longer) > width) {
+        if (!line.isEmpty() && canvas.textWidth(longer) > width) {
             lines << line;
             line = word;
         } else {

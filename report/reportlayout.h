@@ -5,6 +5,12 @@
 #include "reportcontent.h"
 #include "reportfontset.h"
 
+#include <QStringList>
+
+// The words of text in lines that fit `width` pixels in the canvas's
+// current font; a word wider than that has a line of its own, uncut.
+QStringList WrapReportText(const ReportCanvas &canvas, const QString &text, int width);
+
 // The report drawn text by text on a canvas: the page header with the product
 // name and the page number, the title, the block of inputs and the result
 // table, with page breaks before any item that would reach below the bottom
@@ -67,9 +73,7 @@ private:
     // The day's totals and roster figures, one caption and value a line;
     // a value too wide for the page goes on over further lines.
     void printDayLines(const ReportContent &content);
-    // The words of text in lines that fit `width` pixels in the current
-    // font; a word wider than that has a line of its own, uncut.
-    QStringList wrapped(const QString &text, int width) const;
+    QStringList wrapped(const QString &text, int width) const { return WrapReportText(m_canvas, text, width); }
     // A shift plan's chart under what was printed, on a page of its own
     // when it would reach below the bottom limit.
     void printChart(const ReportContent &content);

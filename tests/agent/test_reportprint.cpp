@@ -3,6 +3,7 @@
 #include "fakedialogservice.h"
 #include "printercanvas.h"
 #include "recordingcanvas.h"
+#include "reportdocument.h"
 #include "reportprintcommand.h"
 #include "scenariofile.h"
 #include "scenariotexts.h"
@@ -107,6 +108,7 @@ private slots:
     void printsTheWindowAsItStands();
     void refusedFieldExitPrintsNothing();
     void printsToAPdfFileInPortrait();
+    void printsADocumentInItsOwnOrientation();
     void cancelledPdfLeavesNoFile();
     void printerErrorIsReportedThenTheDocumentEnds();
     void failedStartIsReportedAndHidesTheDialog();
@@ -247,6 +249,30 @@ void ReportPrintTest::printsToAPdfFileInPortrait()
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in:\n") + text));
     QVERIFY(text.contains(QRegularExpression(QStringLiteral("09:30 +120 +20 +82% +26% +13% +80% +00:15 +26"))));
     QVERIFY(!h.services.printing.busy());
+}
+
+void ReportPrintTest::printsADocumentInItsOwnOrientation()
+{
+    // State: a report of another kind (a week's) asks for landscape pages;
+    // the print dialog was left at portrait.
+    struct Landscape : ReportDocument
+    {
+        QString caption() const override { return QStringLiteral("week.vnkw"); }
+        QPageLayout::Orientation orientation() const override { return QPageLayout::Landscape; }
+        void printBody(ReportCanvas &canvas, const ReportFontSet &fonts) const override
+        {
+            canvas.setFont(fonts.body);
+            canvas.drawText(0, 0, QStringLiteral("The week"));
+        }
+    };
+    PrintHarness h;
+    const QString pdf = m_dir.filePath(QStringLiteral("week.pdf"));
+    h.printToPdf(pdf, QPageLayout::Portrait);
+    h.services.printing.PrintDocument(Landscape(), h.dialogs);
+
+    QCOMPARE(h.kinds(), QStringList{"print"});
+    QVERIFY2(pdfInfo(pdf).contains(QStringLiteral("842 x 595")), qPrintable(pdfInfo(pdf))); // A4 on its side
+    QVERIFY(pdfText(pdf).contains(QStringLiteral("The week")));
 }
 
 void ReportPrintTest::cancelledPdfLeavesNoFile()
