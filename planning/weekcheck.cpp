@@ -50,6 +50,14 @@ std::optional<WeekInputProblem> CheckWeek(const ShiftWeek &week, bool requiremen
             continue;
         anyOpen = true;
         const ShiftDay &shifts = *day.shifts;
+        // Its hours after midnight are the next day's early hours, which an
+        // agent of that day may work too: the tours could overlap in time.
+        if (shifts.slotMinutes == week.slotMinutes && shifts.startMinuteOfDay >= 0
+            && shifts.startMinuteOfDay + shifts.dayMinutes() > Calc::MinutesPerDay)
+            return WeekProblem(QStringLiteral("%1 runs past midnight (%2 to %3): the week planner staffs days that end "
+                                              "by 24:00; end the day at 24:00 and open the next at 00:00.")
+                                   .arg(ShiftWeek::dayName(d), Calc::ClockText(shifts.startMinuteOfDay),
+                                        Calc::ClockText(shifts.minuteOfDayAt(shifts.dayMinutes()))));
         if (shifts.slotMinutes != week.slotMinutes || shifts.dayMinutes() > Calc::MinutesPerDay
             || shifts.startMinuteOfDay < 0 || shifts.startMinuteOfDay % week.slotMinutes != 0
             || shifts.startMinuteOfDay + shifts.dayMinutes() > Calc::MinutesPerDay)

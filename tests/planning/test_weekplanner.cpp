@@ -406,6 +406,8 @@ void TestWeekPlanner::refusesWeeksNoTourCanWork_data()
     QTest::newRow("no tour") << 3 << QStringLiteral("There is no tour type to plan with.");
     QTest::newRow("no requirement") << 4 << QStringLiteral("No slot of the week needs an agent: there is nothing to plan.");
     QTest::newRow("unknown shift type") << 5 << QStringLiteral("Tour \"Short\": there is no shift type \"Long\".");
+    QTest::newRow("day past midnight") << 6 << QStringLiteral("Mon runs past midnight (22:00 to 04:00): the week planner "
+                                                              "staffs days that end by 24:00; end the day at 24:00 and open the next at 00:00.");
 }
 
 // Each input no week can be planned from is refused, naming the tour and
@@ -417,7 +419,7 @@ void TestWeekPlanner::refusesWeeksNoTourCanWork()
     std::array<std::vector<int>, 7> requirement;
     for (auto &day : requirement)
         day = std::vector<int>(6, kind == 4 ? 0 : 1);
-    const ShiftWeek week = Week(60, requirement, {8 * H, 8 * H, 8 * H, 8 * H, 8 * H, 8 * H, 8 * H});
+    const ShiftWeek week = Week(60, requirement, {(kind == 6 ? 22 : 8) * H, 8 * H, 8 * H, 8 * H, 8 * H, 8 * H, 8 * H});
     const std::vector<ShiftType> types = {Type("Four", 4, 8 * H, 10 * H)};
     std::vector<TourType> tours = {Tour("Short", 5, 5, true, {QStringLiteral("Four")}, std::nullopt, 37 * H + 30, 40 * H)};
     if (kind != 0)
