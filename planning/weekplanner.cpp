@@ -18,7 +18,6 @@
 #include <cmath>
 #include <exception>
 #include <functional>
-#include <limits>
 
 namespace {
 
@@ -40,8 +39,8 @@ std::optional<WeekInputProblem> CheckService(const ShiftWeek &week)
     return problem;
 }
 
-// The two stages of a week's goal: the model of the first (with maximums)
-// and the builder of the second, over the same leading columns.
+// The two stages of a week's goal: the model of the first (with maximums),
+// the builder of the second and the first's start.
 struct WeekStages
 {
     std::optional<MipModel> first;
@@ -113,10 +112,9 @@ WeekPlanResult PlanWeekUnguarded(const ShiftWeek &week, const std::vector<ShiftT
     startFrom.proximitySearch = startFrom.proximitySearch || aims.has_value();
     // The model and its starting plan count against the time limit.
     startFrom.timeLimitSeconds -= std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    // Both stages of a week's cover share their columns; of its service
-    // level, only the tours' (CBC then fails as above): no start there.
-    TwoStageSolve solve = TwoStageSolve::run(std::move(stages.first), stages.second, startFrom,
-                                             aims ? 0 : std::numeric_limits<std::size_t>::max());
+    // Both stages of a week's cover have the same columns: the second
+    // starts from the first's plan.
+    TwoStageSolve solve = TwoStageSolve::run(std::move(stages.first), stages.second, startFrom, !aims);
     result.model = std::move(solve.model);
     if (!solve.hasPlan() && !solve.solverFailed && !stages.start.empty()) {
         // The starting plan is a plan found, if nothing better was.

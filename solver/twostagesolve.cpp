@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "twostagesolve.h"
 
-#include <algorithm>
 #include <chrono>
 #include <exception>
 
@@ -27,11 +26,11 @@ QString SolverFailureText(const char *what)
 
 TwoStageSolve TwoStageSolve::run(std::optional<MipModel> first,
                                  const std::function<MipModel(const MipSolution *first)> &second,
-                                 const MipSettings &settings, std::size_t sharedColumns)
+                                 const MipSettings &settings, bool secondStartsFromFirst)
 {
     TwoStageSolve result;
     try {
-        result.solve(std::move(first), second, settings, sharedColumns);
+        result.solve(std::move(first), second, settings, secondStartsFromFirst);
     } catch (const std::exception &e) {
         result.solution = MipSolution();
         result.weighed = false;
@@ -43,7 +42,7 @@ TwoStageSolve TwoStageSolve::run(std::optional<MipModel> first,
 
 void TwoStageSolve::solve(std::optional<MipModel> first,
                           const std::function<MipModel(const MipSolution *first)> &second,
-                          const MipSettings &settings, std::size_t sharedColumns)
+                          const MipSettings &settings, bool secondStartsFromFirst)
 {
     const auto started = std::chrono::steady_clock::now();
     const bool staged = first.has_value();
@@ -69,10 +68,8 @@ void TwoStageSolve::solve(std::optional<MipModel> first,
     model = second(staged ? &firstSolution : nullptr);
     if (staged)
         remaining.start.clear();
-    if (staged && sharedColumns > 0) {
-        const std::size_t shared = std::min({sharedColumns, firstSolution.values.size(), model.columns.size()});
-        remaining.start.assign(firstSolution.values.begin(), firstSolution.values.begin() + static_cast<std::ptrdiff_t>(shared));
-    }
+    if (staged && secondStartsFromFirst && firstSolution.values.size() == model.columns.size())
+        remaining.start = firstSolution.values;
     MipSolution last = SolveMip(model, remaining);
     if (last.status != MipStatus::NoSolution) {
         solution = std::move(last);

@@ -6,8 +6,6 @@
 
 #include <QString>
 
-#include <cstddef>
-
 #include <functional>
 #include <optional>
 
@@ -38,16 +36,15 @@ struct TwoStageSolve
     // stopped by the limit or a cancel, or one that leaves no time, gives
     // its plan unweighed; so does a second stage that finds nothing, for
     // whatever reason. An exception from the solver is a failure.
-    // `settings.start` is the first model's start; the second model starts
-    // from the first's plan over the `sharedColumns` leading columns the two
-    // models share (CBC works out the rest), none by default.
+    // `settings.start` is the first model's start; with `secondStartsFromFirst`
+    // the second model, of the same columns, starts from the first's plan.
     static TwoStageSolve run(std::optional<MipModel> first,
                              const std::function<MipModel(const MipSolution *first)> &second,
-                             const MipSettings &settings, std::size_t sharedColumns = 0);
+                             const MipSettings &settings, bool secondStartsFromFirst = false);
 
 private:
     void solve(std::optional<MipModel> first, const std::function<MipModel(const MipSolution *first)> &second,
-               const MipSettings &settings, std::size_t sharedColumns);
+               const MipSettings &settings, bool secondStartsFromFirst);
 };
 
 // Why a solve gave no plan, in words.
