@@ -40,12 +40,14 @@ std::optional<WeekInputProblem> CheckService(const ShiftWeek &week)
 }
 
 // The two stages of a week's goal: the model of the first (with maximums),
-// the builder of the second and the first's start.
+// the builder of the second, the first model's start, and the greedy week
+// that is the plan when the search finds none.
 struct WeekStages
 {
     std::optional<MipModel> first;
     std::function<MipModel(const MipSolution *)> second;
     std::vector<double> start;
+    std::vector<double> fallback;
 };
 
 WeekStages CoverStages(const ShiftWeek &week, const std::vector<ShiftType> &types, const std::vector<TourType> &tours,
@@ -60,6 +62,7 @@ WeekStages CoverStages(const ShiftWeek &week, const std::vector<ShiftType> &type
     } else {
         stages.start = WeekStartPlan::values(week, types, tours, space, layout);
     }
+    stages.fallback = stages.start;
     stages.second = [&week, &types, &tours, &space, &layout](const MipSolution *shortfall) {
         if (!shortfall)
             return layout.model;
@@ -76,8 +79,11 @@ WeekStages ServiceStages(const ShiftWeek &week, const std::vector<ShiftType> &ty
 {
     using Goal = WeekTourModel::Goal;
     WeekStages stages;
-    // No start: CBC fails in its preprocessing when given one over the
-    // tours' columns only, and the covering start may miss the targets.
+    // The greedy covering week is no start for the solver: on these models
+    // CBC 2.10 fails in its preprocessing with one (infeasible or not), and
+    // it starts far above the plans CBC finds unaided. It stands as the
+    // plan only where the search finds none (a 24/7 week at a short limit).
+    stages.fallback = WeekStartPlan::values(week, types, tours, space, layout);
     if (AnyMaximum(types, tours))
         stages.first = WeekTourModel::build(week, types, tours, space, Goal::ServiceLevel, aims.aims()).model;
     stages.second = [&week, &types, &tours, &space, &layout, &aims](const MipSolution *highest) {
@@ -116,10 +122,10 @@ WeekPlanResult PlanWeekUnguarded(const ShiftWeek &week, const std::vector<ShiftT
     // starts from the first's plan.
     TwoStageSolve solve = TwoStageSolve::run(std::move(stages.first), stages.second, startFrom, !aims);
     result.model = std::move(solve.model);
-    if (!solve.hasPlan() && !solve.solverFailed && !stages.start.empty()) {
-        // The starting plan is a plan found, if nothing better was.
+    if (!solve.hasPlan() && !solve.solverFailed && !stages.fallback.empty()) {
+        // The greedy week is a plan found, if nothing better was.
         solve.solution = MipSolution();
-        solve.solution.values = stages.start;
+        solve.solution.values = stages.fallback;
         solve.solution.cancelled = settings.cancel && settings.cancel->load();
         solve.weighed = false;
         solve.failure.clear();

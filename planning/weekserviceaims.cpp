@@ -6,7 +6,6 @@
 #include "shiftweek.h"
 #include "tourspace.h"
 
-#include <cmath>
 
 WeekServiceAims::WeekServiceAims(const ShiftWeek &week, const TourSpace &space, double goal)
 {
@@ -30,7 +29,7 @@ void WeekServiceAims::reachedBy(const ShiftWeek &week, const WeekTourModel &layo
         if (!m_reached[index])
             continue;
         const ServiceDay &service = *week.days[index].service;
-        const std::vector<int> agents = staffed(week, layout, space, values, d);
+        const std::vector<int> agents = layout.staffed(week, space, values, d);
         m_reached[index] = ServiceLevels::curveLevel(service, agents);
         ServiceLevels::holdWhatPlanReaches(m_aims.held[index], service, agents);
     }
@@ -44,23 +43,6 @@ std::array<std::optional<double>, 7> WeekServiceAims::shortOfGoal() const
         if (m_reached[d] && ServiceLevels::shortOfGoal(*m_reached[d], m_aims.goal))
             levels[d] = m_reached[d];
     return levels;
-}
-
-std::vector<int> WeekServiceAims::staffed(const ShiftWeek &week, const WeekTourModel &layout, const TourSpace &space,
-                                          const std::vector<double> &values, int day)
-{
-    const auto index = static_cast<std::size_t>(day);
-    const ShiftWeek::Day &shifts = week.days[index];
-    std::vector<int> agents(static_cast<std::size_t>(shifts.open() ? shifts.shifts->slotCount() : 0), 0);
-    const auto &variants = space.variants[index];
-    for (std::size_t i = 0; i < variants.size(); ++i) {
-        const auto column = static_cast<std::size_t>(layout.firstVariant[index]) + i;
-        const auto count = column < values.size() ? static_cast<int>(std::llround(values[column])) : 0;
-        for (std::size_t s = 0; s < agents.size(); ++s)
-            if (variants[i].works(static_cast<int>(s)))
-                agents[s] += count;
-    }
-    return agents;
 }
 
 void WeekServiceAims::setTargets()

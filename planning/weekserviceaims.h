@@ -30,10 +30,6 @@ public:
     // Per day, the level the tours reach where it falls short of the goal.
     std::array<std::optional<double>, 7> shortOfGoal() const;
 
-    // Per slot of `day`, the agents a solution's values staff.
-    static std::vector<int> staffed(const ShiftWeek &week, const WeekTourModel &layout, const TourSpace &space,
-                                    const std::vector<double> &values, int day);
-
 private:
     WeekTourModel::ServiceAims m_aims;
     std::array<std::optional<double>, 7> m_reached;

@@ -7,6 +7,7 @@
 #include "tourspace.h"
 #include "tourtype.h"
 
+#include <cmath>
 #include <map>
 #include <numeric>
 #include <tuple>
@@ -274,4 +275,21 @@ void WeekTourModel::addMaximums(const std::vector<ShiftType> &types, const std::
                 model.rows.push_back(std::move(row));
         }
     }
+}
+
+std::vector<int> WeekTourModel::staffed(const ShiftWeek &week, const TourSpace &space,
+                                        const std::vector<double> &values, int day) const
+{
+    const auto index = static_cast<std::size_t>(day);
+    const ShiftWeek::Day &shifts = week.days[index];
+    std::vector<int> agents(static_cast<std::size_t>(shifts.open() ? shifts.shifts->slotCount() : 0), 0);
+    const auto &variants = space.variants[index];
+    for (std::size_t i = 0; i < variants.size(); ++i) {
+        const auto column = static_cast<std::size_t>(firstVariant[index]) + i;
+        const auto count = column < values.size() ? static_cast<int>(std::llround(values[column])) : 0;
+        for (std::size_t s = 0; s < agents.size(); ++s)
+            if (variants[i].works(static_cast<int>(s)))
+                agents[s] += count;
+    }
+    return agents;
 }

@@ -75,13 +75,17 @@ struct WeekTourModel
     std::map<std::pair<int, int>, int> shortColumns;
     // The paid minutes one unit of the objective stands for.
     int unitMinutes = 1;
-
     static WeekTourModel build(const ShiftWeek &week, const std::vector<ShiftType> &types,
                                const std::vector<TourType> &tours, const TourSpace &space, Goal goal,
                                int shortfallCap = 0);
     static WeekTourModel build(const ShiftWeek &week, const std::vector<ShiftType> &types,
                                const std::vector<TourType> &tours, const TourSpace &space, Goal goal,
                                const ServiceAims &aims);
+
+    // Per slot of `day`, the agents a solution's values (of any model of
+    // the week) staff.
+    std::vector<int> staffed(const ShiftWeek &week, const TourSpace &space, const std::vector<double> &values,
+                             int day) const;
 
 private:
     static WeekTourModel build(const ShiftWeek &week, const std::vector<ShiftType> &types,

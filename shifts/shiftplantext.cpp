@@ -134,6 +134,9 @@ QString solverStatus(const ShiftPlan::Solver &solver)
     const QString how = solver.cancelled ? QStringLiteral("Stopped by a cancel") : QStringLiteral("Stopped by the time limit");
     if (solver.objective <= 0)
         return how + QStringLiteral(": not proven optimal");
+    // A plan of a search stopped before the paid hours were weighed.
+    if (solver.bound <= 0)
+        return how + QStringLiteral(": not proven optimal; how far cheaper plans may go is not known");
     const double gap = std::max(0.0, (solver.objective - solver.bound) / solver.objective * 100);
     return QStringLiteral("%1: not proven optimal, at most %2% above the best possible (bound %3 paid hours)")
         .arg(how, QString::number(gap, 'f', 1), hours(solver.bound));

@@ -84,6 +84,30 @@ void LoadModel(OsiClpSolverInterface &solver, const MipModel &model)
     solver.messageHandler()->setLogLevel(0);
 }
 
+// Whether `values` give every column a value within its bounds (whole for
+// an integer column) and keep every row. CBC 2.10 crashes in its
+// preprocessing on some starts that do not.
+bool Keeps(const MipModel &model, const std::vector<double> &values)
+{
+    constexpr double Tolerance = 1e-7;
+    if (values.size() != model.columns.size())
+        return false;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const MipModel::Column &column = model.columns[i];
+        if (values[i] < -Tolerance || values[i] > column.upper + Tolerance
+            || (column.integer && std::abs(values[i] - std::round(values[i])) > Tolerance))
+            return false;
+    }
+    for (const MipModel::Row &row : model.rows) {
+        double activity = 0;
+        for (const auto &[column, coefficient] : row.terms)
+            activity += coefficient * values[static_cast<std::size_t>(column)];
+        if (activity < row.lower - Tolerance || activity > row.upper + Tolerance)
+            return false;
+    }
+    return true;
+}
+
 MipSolution Solve(const MipModel &model, const MipSettings &settings)
 {
     const auto started = Clock::now();
@@ -115,7 +139,7 @@ MipSolution Solve(const MipModel &model, const MipSettings &settings)
     CbcSolverUsefulData data;
     data.noPrinting_ = true;
     CbcMain0(cbc, data);
-    if (!settings.start.empty()) {
+    if (!settings.start.empty() && Keeps(model, settings.start)) {
         // CBC takes a starting solution by column names.
         std::vector<std::pair<std::string, double>> start;
         for (std::size_t i = 0; i < model.columns.size() && i < settings.start.size(); ++i) {

@@ -495,11 +495,17 @@ void TestShiftPlanner::solverStatusSaysHowFarFromTheBound_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<bool>("cancelled");
     QTest::addColumn<QString>("text");
-    QTest::newRow("optimal") << int(MipStatus::Optimal) << false << "Proven optimal";
+    QTest::addColumn<double>("bound");
+    QTest::newRow("optimal") << int(MipStatus::Optimal) << false << "Proven optimal" << 39.0;
     QTest::newRow("time limit") << int(MipStatus::Stopped) << false
-                                << "Stopped by the time limit: not proven optimal, at most 2.5% above the best possible (bound 39.00 paid hours)";
+                                << "Stopped by the time limit: not proven optimal, at most 2.5% above the best possible (bound 39.00 paid hours)"
+                                << 39.0;
     QTest::newRow("cancelled") << int(MipStatus::Stopped) << true
-                               << "Stopped by a cancel: not proven optimal, at most 2.5% above the best possible (bound 39.00 paid hours)";
+                               << "Stopped by a cancel: not proven optimal, at most 2.5% above the best possible (bound 39.00 paid hours)"
+                               << 39.0;
+    QTest::newRow("hours never weighed") << int(MipStatus::Stopped) << false
+                                         << "Stopped by the time limit: not proven optimal; how far cheaper plans may go is not known"
+                                         << 0.0;
 }
 
 // The gap is (objective - bound) / objective: 40 paid hours against a
@@ -509,7 +515,8 @@ void TestShiftPlanner::solverStatusSaysHowFarFromTheBound()
     QFETCH(int, status);
     QFETCH(bool, cancelled);
     QFETCH(QString, text);
-    const ShiftPlan::Solver solver{static_cast<MipStatus>(status), cancelled, 40, 39, 1.5};
+    QFETCH(double, bound);
+    const ShiftPlan::Solver solver{static_cast<MipStatus>(status), cancelled, 40, bound, 1.5};
     QCOMPARE(ShiftPlanText::solverStatus(solver), text);
 }
 
