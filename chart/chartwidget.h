@@ -2,15 +2,14 @@
 #pragma once
 
 #include "chartmodel.h"
-
-#include <QWidget>
+#include "chartsurface.h"
 
 // Shows a chart model on a white background. The owner fills model() and
 // calls refresh(); the mouse neither pans nor zooms. A right click (or the
 // keyboard's context-menu key) is handed to the owner as a request. The
 // widget's accessible description says what the chart shows, in words; it is
 // rewritten at every refresh.
-class ChartWidget : public QWidget
+class ChartWidget : public ChartSurface
 {
     Q_OBJECT
 public:

@@ -6,36 +6,13 @@
 #include "weekheatmaplayout.h"
 #include "weekheatmappainter.h"
 
-#include <QAccessibleWidget>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
 
-namespace {
-
-// Screen readers see the widget as a chart, not as an empty pane.
-QAccessibleInterface *heatMapAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("WeekHeatMapWidget") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Chart);
-    return nullptr;
-}
-
-} // namespace
-
 WeekHeatMapWidget::WeekHeatMapWidget(QWidget *parent)
-    : QWidget(parent)
+    : ChartSurface(parent)
 {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
-    setAutoFillBackground(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    static const bool accessibleAsChart = [] {
-        QAccessible::installFactory(heatMapAccessible);
-        return true;
-    }();
-    Q_UNUSED(accessibleAsChart)
     setAccessibleName(QStringLiteral("Week heat map"));
     setAccessibleDescription(WeekHeatMapDescription(m_plan));
 }

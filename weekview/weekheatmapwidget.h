@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "chartsurface.h"
 #include "weekplan.h"
-
-#include <QWidget>
 
 // Shows a staffed week as a heat map on a white background. Its accessible
 // description says, in words, which slots of which days are short or over;
 // it is rewritten with every plan. Resting the mouse on a cell tells its
 // day, time, requirement and staffing.
-class WeekHeatMapWidget : public QWidget
+class WeekHeatMapWidget : public ChartSurface
 {
     Q_OBJECT
 public:
