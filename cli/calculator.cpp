@@ -108,6 +108,11 @@ CalculatorRun FailedRun(int status, const QString &message)
     return run;
 }
 
+CalculatorRun InvalidInputRun(const QString &message)
+{
+    return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: ") + message);
+}
+
 CalculatorRun UsageErrorRun(const QString &message)
 {
     CalculatorRun run = FailedRun(ExitUsage, message);
@@ -125,7 +130,7 @@ CalculatorRun runScenario(AgentScenario &scenario, const CommandLine &line, cons
     if (auto failure = FillScenario(scenario, line, standardInput, &result, warnings))
         return *failure;
     if (!result.valid)
-        return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: ") + DescribeRefusedInput(scenario, result));
+        return InvalidInputRun(DescribeRefusedInput(scenario, result));
     if (line.command == CommandLine::Command::Shifts)
         return RunShiftPlanner(scenario, line, standardInput);
     if (line.pdfFile)

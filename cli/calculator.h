@@ -26,6 +26,9 @@ struct CalculatorRun
 
 // A failed run: "varnook-calc: message" on standard error.
 CalculatorRun FailedRun(int status, const QString &message);
+// A run the input refused: "varnook-calc: invalid input: message", with
+// the status ExitInvalidInput.
+CalculatorRun InvalidInputRun(const QString &message);
 
 // A usage error: the message, then the hint to --help.
 CalculatorRun UsageErrorRun(const QString &message);

@@ -38,7 +38,7 @@ std::optional<CalculatorRun> readSlotColumnFile(const AgentScenario &scenario, c
     const QString where = WhereRead(name, what);
     auto refused = [&where, subject](VolumeRefusal refusal) {
         refusal.subject = subject;
-        return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: %1: %2").arg(where, refusal.text()));
+        return InvalidInputRun(QStringLiteral("%1: %2").arg(where, refusal.text()));
     };
     if (bytes.size() > VolumeColumn::MaxTextLength)
         return refused(VolumeRefusal(VolumeRefusal::Reason::TooLong));
@@ -84,7 +84,7 @@ std::optional<CalculatorRun> applyIntervalsFile(AgentScenario &scenario, const Q
     const IntervalFile file = IntervalFile::fromBytes(bytes, slotLength ? minutesOf(*slotLength) : 0);
     ScenarioInputs inputs = scenario.inputs();
     if (const std::optional<QString> refusal = IntervalImport::apply(inputs, file))
-        return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: %1: %2").arg(WhereRead(name, what), *refusal));
+        return InvalidInputRun(QStringLiteral("%1: %2").arg(WhereRead(name, what), *refusal));
     scenario.setInputs(std::move(inputs));
     return std::nullopt;
 }
@@ -121,15 +121,12 @@ std::optional<CalculatorRun> applyRoster(AgentScenario &scenario, const QString 
     const RosterListRead read = ParseRosterList(text);
     const TimeSlots day = scenario.inputs().timeSlots();
     if (!read.ok())
-        return FailedRun(ExitInvalidInput,
-                      QStringLiteral("invalid input: the roster value \"%1\" of time slot %2 is not a whole number "
-                                     "from 0 up")
-                          .arg(read.badText)
-                          .arg(read.badEntry));
+        return InvalidInputRun(QStringLiteral("the roster value \"%1\" of time slot %2 is not a whole number from 0 up")
+                                   .arg(read.badText)
+                                   .arg(read.badEntry));
     if (static_cast<int>(read.values.size()) > day.count)
-        return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: %1 roster values given for %2 time slots")
-                                            .arg(read.values.size())
-                                            .arg(day.count));
+        return InvalidInputRun(
+            QStringLiteral("%1 roster values given for %2 time slots").arg(read.values.size()).arg(day.count));
     scenario.setRoster(read.values);
     return std::nullopt;
 }
@@ -239,10 +236,10 @@ std::optional<CalculatorRun> ApplyPlanningOptions(PlanningOptions &options, cons
         const std::array<std::optional<QString>, 5> typed{std::nullopt, line.shrinkage, line.maxOccupancy,
                                                           line.maxAbandon, line.paidHours};
         const std::optional<QString> &text = typed[static_cast<std::size_t>(check.failing)];
-        return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: %1 (%2): \"%3\" is not %4")
-                                            .arg(PlanningOptionDescription(check.failing),
-                                                 PlanningOptionInfo::of(check.failing).commandLineOption,
-                                                 text.value_or(QString()), check.requirement));
+        return InvalidInputRun(QStringLiteral("%1 (%2): \"%3\" is not %4")
+                                   .arg(PlanningOptionDescription(check.failing),
+                                        PlanningOptionInfo::of(check.failing).commandLineOption,
+                                        text.value_or(QString()), check.requirement));
     }
     options = *check.options;
     return std::nullopt;
@@ -279,9 +276,8 @@ std::optional<CalculatorRun> ApplySlotFloor(SlotFloor &floor, const CommandLine 
             continue;
         floor.*info.figure = info.parse(*text);
         if (!(floor.*info.figure))
-            return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: %1 (%2): \"%3\" is not %4")
-                                                   .arg(info.description, info.commandLineOption, *text,
-                                                        info.requirement));
+            return InvalidInputRun(QStringLiteral("%1 (%2): \"%3\" is not %4")
+                                       .arg(info.description, info.commandLineOption, *text, info.requirement));
     }
     return std::nullopt;
 }

@@ -15,7 +15,7 @@ CalculatorRun RunForecast(const CommandLine &line, const StandardInput &standard
     if (auto failure = ReadInputFile(name, what, IntervalDays::MaxTextLength + 1, standardInput, &bytes))
         return *failure;
     auto invalid = [&](const QString &reason) {
-        return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: %1: %2").arg(WhereRead(name, what), reason));
+        return InvalidInputRun(QStringLiteral("%1: %2").arg(WhereRead(name, what), reason));
     };
     const IntervalDays days = IntervalDays::fromBytes(bytes);
     if (!days.accepted())

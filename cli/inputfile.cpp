@@ -28,7 +28,7 @@ std::optional<CalculatorRun> ReadDefinitionLines(const QString &name, const QStr
     if (auto failure = ReadInputFile(name, what, MaxBytes + 1, standardInput, &bytes))
         return failure;
     if (bytes.size() > MaxBytes)
-        return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: the %1 \"%2\" is longer than 1 MiB").arg(what, name));
+        return InvalidInputRun(QStringLiteral("the %1 \"%2\" is longer than 1 MiB").arg(what, name));
     for (const QString &line : QString::fromUtf8(bytes).split(QLatin1Char('\n'))) {
         const QString text = line.trimmed();
         if (!text.isEmpty() && !text.startsWith(QLatin1Char('#')))

@@ -16,11 +16,6 @@
 
 namespace {
 
-CalculatorRun invalid(const QString &message)
-{
-    return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: ") + message);
-}
-
 // --plan-goal: both plans, the goal's printed with the two side by side,
 // and the goal's model written.
 CalculatorRun runWithGoal(const AgentScenario &scenario, const CommandLine &line, const ShiftDay &day,
@@ -33,7 +28,7 @@ CalculatorRun runWithGoal(const AgentScenario &scenario, const CommandLine &line
     const ShiftPlanPair pair = ShiftPlanPair::solve(day, types, settings, &check);
     for (const ShiftPlanResult *result : {&pair.cover, pair.service ? &*pair.service : nullptr}) {
         if (result && result->problem)
-            return invalid(result->problem->message);
+            return InvalidInputRun(result->problem->message);
     }
     const ShiftPlanResult &chosen = pair.of(*line.planGoal);
     if (line.lpFile) {
@@ -62,7 +57,7 @@ std::optional<CalculatorRun> ReadShiftTypes(const CommandLine &line, const Stand
     for (const QString &text : texts) {
         const ShiftTypeRead read = ParseShiftTypeText(text);
         if (!read.type)
-            return invalid(read.message);
+            return InvalidInputRun(read.message);
         types->push_back(*read.type);
     }
     return std::nullopt;
@@ -89,7 +84,7 @@ CalculatorRun RunShiftPlanner(const AgentScenario &scenario, const CommandLine &
         return runWithGoal(scenario, line, day, types, settings);
     const ShiftPlanResult result = PlanShifts(day, types, settings);
     if (result.problem)
-        return invalid(result.problem->message);
+        return InvalidInputRun(result.problem->message);
     if (line.lpFile) {
         if (auto failure = WriteLpFile(*line.lpFile, result.model))
             return *failure;

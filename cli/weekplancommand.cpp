@@ -13,11 +13,6 @@
 
 namespace {
 
-CalculatorRun invalid(const QString &message)
-{
-    return FailedRun(ExitInvalidInput, QStringLiteral("invalid input: ") + message);
-}
-
 // The tour types of --tour and --tours-file, in order; or a run that failed.
 std::optional<CalculatorRun> readTourTypes(const CommandLine &line, const StandardInput &standardInput,
                                            std::vector<TourType> *tours)
@@ -30,7 +25,7 @@ std::optional<CalculatorRun> readTourTypes(const CommandLine &line, const Standa
     for (const QString &text : texts) {
         const TourTypeRead read = ParseTourTypeText(text);
         if (!read.type)
-            return invalid(read.message);
+            return InvalidInputRun(read.message);
         tours->push_back(*read.type);
     }
     return std::nullopt;
@@ -48,7 +43,7 @@ std::optional<CalculatorRun> readIntervals(const CommandLine &line, const Standa
         return failure;
     const IntervalDays file = IntervalDays::fromBytes(bytes, line.slotLength ? minutesOf(*line.slotLength) : 0);
     auto refused = [&](const QString &reason) {
-        return invalid(QStringLiteral("%1: %2").arg(WhereRead(*line.intervalsFile, what), reason));
+        return InvalidInputRun(QStringLiteral("%1: %2").arg(WhereRead(*line.intervalsFile, what), reason));
     };
     if (!file.accepted())
         return refused(file.refusal()->text());
@@ -113,17 +108,17 @@ CalculatorRun RunWeekPlanner(const CommandLine &line, const StandardInput &stand
         return *failure;
     const bool forService = line.planGoal == ShiftGoal::ServiceLevel;
     if (const std::optional<QString> problem = week.floorProblem(); problem && forService)
-        return invalid(*problem);
+        return InvalidInputRun(*problem);
     const WeekScenario::Build build = week.shiftWeek(forService);
     if (!build.week)
-        return invalid(WeekScenario::dayTitle(build.failingDay) + QStringLiteral(": ")
+        return InvalidInputRun(WeekScenario::dayTitle(build.failingDay) + QStringLiteral(": ")
                        + DescribeRefusedInput(week.daySchedule(build.failingDay), build.refused));
     MipSettings settings;
     settings.timeLimitSeconds = line.timeLimitSeconds;
     const WeekPlanResult result = PlanWeek(*build.week, week.plannedShiftTypes(), week.plannedTourTypes(), settings,
                                            forService ? serviceGoalOf(*build.week) : std::nullopt);
     if (result.problem)
-        return invalid(result.problem->message);
+        return InvalidInputRun(result.problem->message);
     if (line.lpFile) {
         if (auto failure = WriteLpFile(*line.lpFile, result.model))
             return *failure;
