@@ -16,6 +16,16 @@
 
 namespace {
 
+// The model in the LP format; or a run that failed, leaving no partial file.
+std::optional<CalculatorRun> writeLpFile(const QString &name, const MipModel &model)
+{
+    QSaveFile file(name);
+    const std::string text = LpFormatText(model);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 || !file.commit())
+        return FailedRun(ExitFileError, QStringLiteral("cannot write the LP file %1: %2").arg(name, file.errorString()));
+    return std::nullopt;
+}
+
 // --plan-goal: both plans, the goal's printed with the two side by side,
 // and the goal's model written.
 CalculatorRun runWithGoal(const AgentScenario &scenario, const CommandLine &line, const ShiftDay &day,
@@ -31,12 +41,8 @@ CalculatorRun runWithGoal(const AgentScenario &scenario, const CommandLine &line
             return InvalidInputRun(result->problem->message);
     }
     const ShiftPlanResult &chosen = pair.of(*line.planGoal);
-    if (line.lpFile) {
-        if (auto failure = WriteLpFile(*line.lpFile, chosen.model))
-            return *failure;
-    }
-    if (!chosen.plan)
-        return FailedRun(ExitSolverStopped, chosen.failure);
+    if (auto failure = WriteModelAndCheckPlan(line, chosen.model, chosen.plan.has_value(), chosen.failure))
+        return *failure;
     const ShiftPlanComparison comparison{pair.cover.plan ? &*pair.cover.plan : nullptr,
                                                  pair.service && pair.service->plan ? &*pair.service->plan : nullptr};
     CalculatorRun run;
@@ -49,26 +55,19 @@ CalculatorRun runWithGoal(const AgentScenario &scenario, const CommandLine &line
 std::optional<CalculatorRun> ReadShiftTypes(const CommandLine &line, const StandardInput &standardInput,
                                             std::vector<ShiftType> *types)
 {
-    QStringList texts = line.shiftTexts;
-    if (line.shiftsFile) {
-        if (auto failure = ReadDefinitionLines(*line.shiftsFile, QStringLiteral("shifts file"), standardInput, &texts))
-            return failure;
-    }
-    for (const QString &text : texts) {
-        const ShiftTypeRead read = ParseShiftTypeText(text);
-        if (!read.type)
-            return InvalidInputRun(read.message);
-        types->push_back(*read.type);
-    }
-    return std::nullopt;
+    return ReadDefinitions(line.shiftTexts, line.shiftsFile, QStringLiteral("shifts file"), standardInput,
+                           ParseShiftTypeText, types);
 }
 
-std::optional<CalculatorRun> WriteLpFile(const QString &name, const MipModel &model)
+std::optional<CalculatorRun> WriteModelAndCheckPlan(const CommandLine &line, const MipModel &model, bool planned,
+                                                    const QString &failure)
 {
-    QSaveFile file(name);
-    const std::string text = LpFormatText(model);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 || !file.commit())
-        return FailedRun(ExitFileError, QStringLiteral("cannot write the LP file %1: %2").arg(name, file.errorString()));
+    if (line.lpFile) {
+        if (auto written = writeLpFile(*line.lpFile, model))
+            return written;
+    }
+    if (!planned)
+        return FailedRun(ExitSolverStopped, failure);
     return std::nullopt;
 }
 
@@ -85,12 +84,8 @@ CalculatorRun RunShiftPlanner(const AgentScenario &scenario, const CommandLine &
     const ShiftPlanResult result = PlanShifts(day, types, settings);
     if (result.problem)
         return InvalidInputRun(result.problem->message);
-    if (line.lpFile) {
-        if (auto failure = WriteLpFile(*line.lpFile, result.model))
-            return *failure;
-    }
-    if (!result.plan)
-        return FailedRun(ExitSolverStopped, result.failure);
+    if (auto failure = WriteModelAndCheckPlan(line, result.model, result.plan.has_value(), result.failure))
+        return *failure;
     CalculatorRun run;
     run.out = ShiftPlanOutput::format(*result.plan, line.format);
     return run;

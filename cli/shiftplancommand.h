@@ -18,9 +18,12 @@ struct ShiftType;
 // the field).
 std::optional<CalculatorRun> ReadShiftTypes(const CommandLine &line, const StandardInput &standardInput,
                                             std::vector<ShiftType> *types);
-// --write-lp: the model in the LP format; or a run that failed, leaving no
-// partial file.
-std::optional<CalculatorRun> WriteLpFile(const QString &name, const MipModel &model);
+// What every plan command does once its solve is over: writes the model
+// in the LP format when --write-lp asks (a run that failed when it cannot,
+// leaving no partial file), then, without a plan, the run that failed with
+// the solver's `failure`.
+std::optional<CalculatorRun> WriteModelAndCheckPlan(const CommandLine &line, const MipModel &model, bool planned,
+                                                    const QString &failure);
 
 // varnook-calc shifts, once the scenario's Schedule is filled: reads the
 // shift types, plans the day's shifts within the time limit, writes the

@@ -17,18 +17,8 @@ namespace {
 std::optional<CalculatorRun> readTourTypes(const CommandLine &line, const StandardInput &standardInput,
                                            std::vector<TourType> *tours)
 {
-    QStringList texts = line.tourTexts;
-    if (line.toursFile) {
-        if (auto failure = ReadDefinitionLines(*line.toursFile, QStringLiteral("tours file"), standardInput, &texts))
-            return failure;
-    }
-    for (const QString &text : texts) {
-        const TourTypeRead read = ParseTourTypeText(text);
-        if (!read.type)
-            return InvalidInputRun(read.message);
-        tours->push_back(*read.type);
-    }
-    return std::nullopt;
+    return ReadDefinitions(line.tourTexts, line.toursFile, QStringLiteral("tours file"), standardInput,
+                           ParseTourTypeText, tours);
 }
 
 // --intervals: the days, their calls and slot times from an interval file of
@@ -119,12 +109,8 @@ CalculatorRun RunWeekPlanner(const CommandLine &line, const StandardInput &stand
                                            forService ? serviceGoalOf(*build.week) : std::nullopt);
     if (result.problem)
         return InvalidInputRun(result.problem->message);
-    if (line.lpFile) {
-        if (auto failure = WriteLpFile(*line.lpFile, result.model))
-            return *failure;
-    }
-    if (!result.plan)
-        return FailedRun(ExitSolverStopped, result.failure);
+    if (auto failure = WriteModelAndCheckPlan(line, result.model, result.plan.has_value(), result.failure))
+        return *failure;
     WeekPlan plan = *result.plan;
     week.checkPlan(plan);
     CalculatorRun run;
