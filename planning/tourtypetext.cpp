@@ -27,32 +27,10 @@ TourTypeRead refused(const QString &name, TourField field, const QString &what)
     return read;
 }
 
-// Digits only, at most `maxLength` of them.
-std::optional<int> digits(const QString &text, int maxLength)
-{
-    if (text.isEmpty() || text.size() > maxLength)
-        return std::nullopt;
-    int value = 0;
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-        value = value * 10 + (c.unicode() - '0');
-    }
-    return value;
-}
-
 // The week's paid time "h:mm" or whole hours, at most a week's 168 hours.
 std::optional<int> weekMinutes(const QString &text)
 {
-    const QStringList parts = text.trimmed().split(QLatin1Char(':'));
-    if (parts.size() > 2)
-        return std::nullopt;
-    const std::optional<int> hours = digits(parts[0], 3);
-    const std::optional<int> minutes = parts.size() == 2 ? digits(parts[1], 2) : std::optional<int>(0);
-    if (!hours || !minutes || *minutes > 59 || (parts.size() == 2 && parts[1].size() != 2))
-        return std::nullopt;
-    const int total = *hours * 60 + *minutes;
-    return total <= MaxWeekMinutes ? std::optional<int>(total) : std::nullopt;
+    return ParseHoursMinutes(text, 3, MaxWeekMinutes);
 }
 
 // "A" or "A-B" with A <= B, each read by `read`.
@@ -71,7 +49,7 @@ std::optional<std::pair<int, int>> range(const QString &text, Read read)
 
 std::optional<int> dayCount(const QString &text)
 {
-    const std::optional<int> days = digits(text.trimmed(), 1);
+    const std::optional<int> days = ParseDigits(text.trimmed(), 1);
     return days && *days >= 1 && *days <= 7 ? days : std::nullopt;
 }
 
@@ -98,7 +76,7 @@ std::optional<TourTypeRead> readFields(const QStringList &parts, TourType &tour)
     tour.consecutiveDaysOff = off == Consecutive;
     const QString band = parts[3].trimmed().toLower();
     if (band != FreeBand) {
-        const std::optional<int> minutes = digits(band, 4);
+        const std::optional<int> minutes = ParseDigits(band, 4);
         if (!minutes || *minutes > MaxBandMinutes)
             return refused(tour.name, TourField::Band,
                            QStringLiteral("the start band \"%1\" is not whole minutes from 0 to %2 or \"free\"")
@@ -150,7 +128,7 @@ TourTypeRead ParseTourTypeText(const QString &text)
     }
     const QString last = parts.last().trimmed();
     if (parts.size() > 1 && last.startsWith(QLatin1String("max="))) {
-        const std::optional<int> max = digits(last.mid(4), 9);
+        const std::optional<int> max = ParseDigits(last.mid(4), 9);
         if (!max)
             return refused(tour.name, TourField::MaxAgents,
                            QStringLiteral("the maximum \"%1\" is not a whole number of agents").arg(last.mid(4)));

@@ -10,7 +10,34 @@ QString TwoDigits(int value)
     return QString::number(value).rightJustified(2, QLatin1Char('0'));
 }
 
-std::optional<int> Digits(const QString &text, int maxLength)
+} // namespace
+
+QString ShiftDurationText(int minutes)
+{
+    return QString::number(minutes / 60) + QLatin1Char(':') + TwoDigits(minutes % 60);
+}
+
+std::optional<int> ParseShiftMinutes(const QString &text)
+{
+    return ParseHoursMinutes(text, 2, 24 * 60);
+}
+
+std::optional<int> ParseHoursMinutes(const QString &text, int hourDigits, int maxMinutes)
+{
+    const QStringList parts = text.trimmed().split(QLatin1Char(':'));
+    if (parts.size() > 2)
+        return std::nullopt;
+    const std::optional<int> hours = ParseDigits(parts[0], hourDigits);
+    const std::optional<int> minutes = parts.size() == 2 ? ParseDigits(parts[1], 2) : std::optional<int>(0);
+    if (!hours || !minutes || *minutes > 59 || (parts.size() == 2 && parts[1].size() != 2))
+        return std::nullopt;
+    const int total = *hours * 60 + *minutes;
+    if (total > maxMinutes)
+        return std::nullopt;
+    return total;
+}
+
+std::optional<int> ParseDigits(const QString &text, int maxLength)
 {
     if (text.isEmpty() || text.size() > maxLength)
         return std::nullopt;
@@ -21,26 +48,4 @@ std::optional<int> Digits(const QString &text, int maxLength)
         value = value * 10 + (c.unicode() - '0');
     }
     return value;
-}
-
-} // namespace
-
-QString ShiftDurationText(int minutes)
-{
-    return QString::number(minutes / 60) + QLatin1Char(':') + TwoDigits(minutes % 60);
-}
-
-std::optional<int> ParseShiftMinutes(const QString &text)
-{
-    const QStringList parts = text.trimmed().split(QLatin1Char(':'));
-    if (parts.size() > 2)
-        return std::nullopt;
-    const std::optional<int> hours = Digits(parts[0], 2);
-    const std::optional<int> minutes = parts.size() == 2 ? Digits(parts[1], 2) : std::optional<int>(0);
-    if (!hours || !minutes || *minutes > 59 || (parts.size() == 2 && parts[1].size() != 2))
-        return std::nullopt;
-    const int total = *hours * 60 + *minutes;
-    if (total > 24 * 60)
-        return std::nullopt;
-    return total;
 }
