@@ -84,28 +84,15 @@ std::vector<ShiftVariant> TourSpace::dayVariants(const ShiftDay &day, const Shif
 {
     std::vector<ShiftVariant> variants;
     const int slot = day.slotMinutes;
-    ShiftVariant v;
-    v.type = typeIndex;
-    v.lengthSlots = type.lengthMinutes / slot;
-    v.paidMinutes = type.paidMinutes();
+    const int lengthSlots = type.lengthMinutes / slot;
     const bool wraps = type.earliestStart > type.latestStart;
-    for (v.startSlot = 0; v.startSlot + v.lengthSlots <= day.slotCount(); ++v.startSlot) {
-        const int clock = day.minuteOfDayAt(v.startSlot * slot);
+    for (int start = 0; start + lengthSlots <= day.slotCount(); ++start) {
+        const int clock = day.minuteOfDayAt(start * slot);
         const bool inWindow = wraps ? clock >= type.earliestStart || clock <= type.latestStart
                                     : clock >= type.earliestStart && clock <= type.latestStart;
-        if (!inWindow)
-            continue;
-        if (!type.breakRule) {
-            variants.push_back(v);
-            continue;
-        }
-        v.breakSlots = type.breakRule->lengthMinutes / slot;
-        for (int b = type.breakRule->earliestMinutes / slot; b <= type.breakRule->latestMinutes / slot; ++b) {
-            v.breakSlot = v.startSlot + b;
-            variants.push_back(v);
-        }
+        if (inWindow)
+            ShiftVariant::addStart(variants, type, typeIndex, slot, start);
     }
-    v.breakSlot = -1;
     return variants;
 }
 

@@ -10,25 +10,31 @@ std::vector<ShiftVariant> ShiftVariant::of(const ShiftDay &day, const std::vecto
     const int slot = day.slotMinutes;
     for (std::size_t t = 0; t < types.size(); ++t) {
         const ShiftType &type = types[t];
-        ShiftVariant v;
-        v.type = static_cast<int>(t);
-        v.lengthSlots = type.lengthMinutes / slot;
-        v.paidMinutes = type.paidMinutes();
         const int first = day.offsetOf(type.earliestStart) / slot;
         const int last = day.offsetOf(type.latestStart) / slot;
-        for (v.startSlot = first; v.startSlot <= last; ++v.startSlot) {
-            if (!type.breakRule) {
-                variants.push_back(v);
-                continue;
-            }
-            v.breakSlots = type.breakRule->lengthMinutes / slot;
-            for (int b = type.breakRule->earliestMinutes / slot; b <= type.breakRule->latestMinutes / slot; ++b) {
-                v.breakSlot = v.startSlot + b;
-                variants.push_back(v);
-            }
-        }
+        for (int start = first; start <= last; ++start)
+            addStart(variants, type, static_cast<int>(t), slot, start);
     }
     return variants;
+}
+
+void ShiftVariant::addStart(std::vector<ShiftVariant> &variants, const ShiftType &type, int typeIndex, int slotMinutes,
+                            int startSlot)
+{
+    ShiftVariant v;
+    v.type = typeIndex;
+    v.startSlot = startSlot;
+    v.lengthSlots = type.lengthMinutes / slotMinutes;
+    v.paidMinutes = type.paidMinutes();
+    if (!type.breakRule) {
+        variants.push_back(v);
+        return;
+    }
+    v.breakSlots = type.breakRule->lengthMinutes / slotMinutes;
+    for (int b = type.breakRule->earliestMinutes / slotMinutes; b <= type.breakRule->latestMinutes / slotMinutes; ++b) {
+        v.breakSlot = startSlot + b;
+        variants.push_back(v);
+    }
 }
 
 std::vector<bool> ShiftVariant::reachableSlots(const ShiftDay &day, const std::vector<ShiftVariant> &variants)

@@ -29,6 +29,11 @@ struct ShiftVariant
     // Every variant of checked types: for each type, each start from the
     // earliest to the latest, and for each, each break start in its window.
     static std::vector<ShiftVariant> of(const ShiftDay &day, const std::vector<ShiftType> &types);
+    // Appends the variants of `type` (number `typeIndex` of the types) that
+    // start in slot `startSlot` of slots of `slotMinutes`: one, or with a
+    // break one for each break start in its window.
+    static void addStart(std::vector<ShiftVariant> &variants, const ShiftType &type, int typeIndex, int slotMinutes,
+                         int startSlot);
     // Whether some variant works each slot of the day.
     static std::vector<bool> reachableSlots(const ShiftDay &day, const std::vector<ShiftVariant> &variants);
 };
