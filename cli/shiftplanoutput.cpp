@@ -39,14 +39,6 @@ Rows comparisonRows(const ShiftPlanComparison &comparison)
     return rows;
 }
 
-Rows totalRows(const ShiftPlan &plan)
-{
-    Rows rows;
-    for (const auto &[caption, value] : ShiftPlanText::totals(plan))
-        rows.push_back({caption, value});
-    return rows;
-}
-
 } // namespace
 
 QString AlignedRows(const Rows &rows, int textColumns)
@@ -81,6 +73,14 @@ QString CsvRows(const Rows &rows)
     return out;
 }
 
+Rows LineRows(const std::vector<std::pair<QString, QString>> &lines)
+{
+    Rows rows;
+    for (const auto &[caption, value] : lines)
+        rows.push_back({caption, value});
+    return rows;
+}
+
 QJsonObject SolverJson(const ShiftPlan::Solver &solver)
 {
     return QJsonObject{{QStringLiteral("status"), ShiftPlanText::solverKey(solver)},
@@ -90,20 +90,20 @@ QJsonObject SolverJson(const ShiftPlan::Solver &solver)
                        {QStringLiteral("seconds"), solver.seconds}};
 }
 
-namespace {
-
-QJsonArray slotArray(const ShiftPlan &plan, const std::vector<int> &slotIndices)
+QJsonArray SlotTimesJson(const std::vector<ShiftPlan::Slot> &coverage, const std::vector<int> &indices)
 {
-    QJsonArray array;
-    for (const int slot : slotIndices)
-        array.append(Calc::ClockText(plan.coverage[static_cast<std::size_t>(slot)].start));
-    return array;
+    QJsonArray times;
+    for (const int slot : indices)
+        times.append(Calc::ClockText(coverage[static_cast<std::size_t>(slot)].start));
+    return times;
 }
 
-QJsonValue orNull(const std::optional<double> &value)
+QJsonValue OrNull(const std::optional<double> &value)
 {
     return value ? QJsonValue(*value) : QJsonValue();
 }
+
+namespace {
 
 // The keys --plan-goal adds.
 void addGoalKeys(QJsonObject &root, const ShiftPlan &plan, const ShiftPlanComparison &comparison)
@@ -113,15 +113,15 @@ void addGoalKeys(QJsonObject &root, const ShiftPlan &plan, const ShiftPlanCompar
     for (const auto &[goal, compared] : {std::pair{ShiftGoal::Cover, comparison.cover}, {ShiftGoal::ServiceLevel, comparison.service}})
         plans.append(QJsonObject{{QStringLiteral("goal"), ShiftPlanText::goalKey(goal)},
                                  {QStringLiteral("paidHours"), compared ? QJsonValue(compared->paidHours) : QJsonValue()},
-                                 {QStringLiteral("serviceLevel"), compared ? orNull(compared->dayServiceLevel) : QJsonValue()},
+                                 {QStringLiteral("serviceLevel"), compared ? OrNull(compared->dayServiceLevel) : QJsonValue()},
                                  {QStringLiteral("optimal"), compared && compared->solver.optimal()}});
     root.insert(QStringLiteral("comparison"), plans);
     if (!plan.serviceGoal)
         return;
     QJsonObject service{{QStringLiteral("goal"), *plan.serviceGoal},
-                        {QStringLiteral("serviceLevel"), orNull(plan.dayServiceLevel)},
+                        {QStringLiteral("serviceLevel"), OrNull(plan.dayServiceLevel)},
                         {QStringLiteral("meetsGoal"), plan.meetsServiceGoal()},
-                        {QStringLiteral("reachable"), orNull(plan.serviceReachable)}};
+                        {QStringLiteral("reachable"), OrNull(plan.serviceReachable)}};
     if (plan.floorCheck) {
         // Shares 0..1, as the goal is.
         const ShiftPlan::FloorCheck &check = *plan.floorCheck;
@@ -132,8 +132,8 @@ void addGoalKeys(QJsonObject &root, const ShiftPlan &plan, const ShiftPlanCompar
                        QJsonObject{{QStringLiteral("serviceLevel"), share(check.floor.servicePercent)},
                                    {QStringLiteral("maxAbandoned"), share(check.floor.maxAbandonPercent)},
                                    {QStringLiteral("met"), check.missedSlots.empty()},
-                                   {QStringLiteral("missedSlots"), slotArray(plan, check.missedSlots)},
-                                   {QStringLiteral("outOfReachSlots"), slotArray(plan, check.outOfReachSlots)}});
+                                   {QStringLiteral("missedSlots"), SlotTimesJson(plan.coverage, check.missedSlots)},
+                                   {QStringLiteral("outOfReachSlots"), SlotTimesJson(plan.coverage, check.outOfReachSlots)}});
     }
     root.insert(QStringLiteral("service"), service);
 }
@@ -161,8 +161,8 @@ QString json(const ShiftPlan &plan, const ShiftPlanComparison *comparison)
                        {QStringLiteral("efficiency"), plan.efficiency},
                        {QStringLiteral("agents"), plan.agents},
                        {QStringLiteral("shortfall"), plan.shortfall},
-                       {QStringLiteral("unreachableSlots"), slotArray(plan, plan.unreachableSlots)},
-                       {QStringLiteral("shortSlots"), slotArray(plan, plan.shortSlots)}};
+                       {QStringLiteral("unreachableSlots"), SlotTimesJson(plan.coverage, plan.unreachableSlots)},
+                       {QStringLiteral("shortSlots"), SlotTimesJson(plan.coverage, plan.shortSlots)}};
     if (plan.coversShort())
         totals.insert(QStringLiteral("requirementMet"), plan.metHours / plan.requiredHours);
     const QJsonObject solver = SolverJson(plan.solver);
@@ -183,7 +183,7 @@ QString format(const ShiftPlan &plan, OutputFormat format, const ShiftPlanCompar
     switch (format) {
     case OutputFormat::Table: {
         QString out = AlignedRows(shiftRows(plan)) + QLatin1Char('\n') + AlignedRows(coverRows(plan)) + QLatin1Char('\n')
-            + AlignedRows(totalRows(plan));
+            + AlignedRows(LineRows(ShiftPlanText::totals(plan)));
         for (const QString &note : ShiftPlanText::coverNotes(plan))
             out += note + QLatin1Char('\n');
         if (comparison)
@@ -192,7 +192,7 @@ QString format(const ShiftPlan &plan, OutputFormat format, const ShiftPlanCompar
     }
     case OutputFormat::Csv: {
         QString out = CsvRows(shiftRows(plan)) + QStringLiteral("\r\n") + CsvRows(coverRows(plan))
-            + QStringLiteral("\r\n") + CsvRows(totalRows(plan));
+            + QStringLiteral("\r\n") + CsvRows(LineRows(ShiftPlanText::totals(plan)));
         if (comparison)
             out += QStringLiteral("\r\n") + CsvRows(comparisonRows(*comparison));
         return out;

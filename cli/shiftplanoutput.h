@@ -5,10 +5,14 @@
 #include "shiftplan.h"
 #include "shiftplancomparison.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 // A shift plan as varnook-calc prints it.
@@ -30,7 +34,13 @@ using Rows = std::vector<QStringList>;
 QString AlignedRows(const Rows &rows, int textColumns = 1);
 // RFC 4180 rows with CR LF.
 QString CsvRows(const Rows &rows);
+// Caption and value lines (a plan's totals) as rows of two cells.
+Rows LineRows(const std::vector<std::pair<QString, QString>> &lines);
 // How the solver ended: status, optimal, objective, bound, seconds.
 QJsonObject SolverJson(const ShiftPlan::Solver &solver);
+// The start times of the slots `indices` of `coverage`.
+QJsonArray SlotTimesJson(const std::vector<ShiftPlan::Slot> &coverage, const std::vector<int> &indices);
+// The value, or null without one.
+QJsonValue OrNull(const std::optional<double> &value);
 
 } // namespace ShiftPlanOutput

@@ -14,7 +14,9 @@ namespace WeekPlanOutput {
 
 namespace {
 
+using ShiftPlanOutput::OrNull;
 using ShiftPlanOutput::Rows;
+using ShiftPlanOutput::SlotTimesJson;
 
 constexpr std::size_t Days = ShiftWeek::DayCount;
 
@@ -44,14 +46,6 @@ Rows tourRows(const WeekPlan &plan)
     Rows rows{WeekPlanText::tourHeadings()};
     for (const WeekPlan::TourTotal &tour : plan.tours)
         rows.push_back(WeekPlanText::tourRow(tour));
-    return rows;
-}
-
-Rows totalRows(const WeekPlan &plan)
-{
-    Rows rows;
-    for (const auto &[caption, value] : WeekPlanText::totals(plan))
-        rows.push_back({caption, value});
     return rows;
 }
 
@@ -97,14 +91,6 @@ QJsonValue dayShiftJson(const std::optional<WeekPlan::DayShift> &shift)
                                                                         : QJsonValue()}};
 }
 
-QJsonArray slotTimes(const WeekPlan::Day &day, const std::vector<int> &indices)
-{
-    QJsonArray times;
-    for (const int slot : indices)
-        times.append(Calc::ClockText(day.coverage[static_cast<std::size_t>(slot)].start));
-    return times;
-}
-
 QJsonObject dayJson(const WeekPlan &plan, const ShiftWeek &week, std::size_t index)
 {
     const WeekPlan::Day &day = plan.days[index];
@@ -120,12 +106,11 @@ QJsonObject dayJson(const WeekPlan &plan, const ShiftWeek &week, std::size_t ind
                        {QStringLiteral("coverage"), coverage},
                        {QStringLiteral("paidHours"), day.paidHours},
                        {QStringLiteral("requiredHours"), day.requiredHours},
-                       {QStringLiteral("serviceLevel"), day.serviceLevel ? QJsonValue(*day.serviceLevel) : QJsonValue()},
-                       {QStringLiteral("shortSlots"), slotTimes(day, day.shortSlots)},
-                       {QStringLiteral("unreachableSlots"), slotTimes(day, day.unreachableSlots)}};
+                       {QStringLiteral("serviceLevel"), OrNull(day.serviceLevel)},
+                       {QStringLiteral("shortSlots"), SlotTimesJson(day.coverage, day.shortSlots)},
+                       {QStringLiteral("unreachableSlots"), SlotTimesJson(day.coverage, day.unreachableSlots)}};
     if (plan.serviceGoal)
-        object.insert(QStringLiteral("serviceReachable"),
-                      day.serviceReachable ? QJsonValue(*day.serviceReachable) : QJsonValue());
+        object.insert(QStringLiteral("serviceReachable"), OrNull(day.serviceReachable));
     return object;
 }
 
@@ -161,8 +146,7 @@ QString json(const WeekPlan &plan, const ShiftWeek &week)
     if (plan.serviceGoal)
         root.insert(QStringLiteral("service"),
                     QJsonObject{{QStringLiteral("goal"), *plan.serviceGoal},
-                                {QStringLiteral("reachable"),
-                                 plan.serviceReachable ? QJsonValue(*plan.serviceReachable) : QJsonValue()}});
+                                {QStringLiteral("reachable"), OrNull(plan.serviceReachable)}});
     return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
 }
 
@@ -172,10 +156,11 @@ QString format(const WeekPlan &plan, const ShiftWeek &week, OutputFormat format)
 {
     using ShiftPlanOutput::AlignedRows;
     using ShiftPlanOutput::CsvRows;
+    using ShiftPlanOutput::LineRows;
     switch (format) {
     case OutputFormat::Table: {
         QString out = AlignedRows(agentRows(plan), 2 + int(Days)) + QLatin1Char('\n') + AlignedRows(dayRows(plan, week), 2)
-            + QLatin1Char('\n') + AlignedRows(tourRows(plan)) + QLatin1Char('\n') + AlignedRows(totalRows(plan));
+            + QLatin1Char('\n') + AlignedRows(tourRows(plan)) + QLatin1Char('\n') + AlignedRows(LineRows(WeekPlanText::totals(plan)));
         for (const QString &note : WeekPlanText::coverNotes(plan))
             out += note + QLatin1Char('\n');
         return out;
@@ -183,7 +168,7 @@ QString format(const WeekPlan &plan, const ShiftWeek &week, OutputFormat format)
     case OutputFormat::Csv:
         return CsvRows(agentDayRows(plan, week)) + QStringLiteral("\r\n") + CsvRows(coverRows(plan, week))
             + QStringLiteral("\r\n") + CsvRows(dayRows(plan, week)) + QStringLiteral("\r\n") + CsvRows(tourRows(plan))
-            + QStringLiteral("\r\n") + CsvRows(totalRows(plan));
+            + QStringLiteral("\r\n") + CsvRows(LineRows(WeekPlanText::totals(plan)));
     case OutputFormat::Json:
         return json(plan, week);
     }
