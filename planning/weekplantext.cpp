@@ -8,11 +8,6 @@ namespace WeekPlanText {
 
 namespace {
 
-QString goalText(double goal)
-{
-    return QString::number(goal * 100, 'g', 4) + QLatin1Char('%');
-}
-
 double fte(const WeekPlan &plan)
 {
     double sum = 0;
@@ -81,15 +76,14 @@ std::vector<std::pair<QString, QString>> totals(const WeekPlan &plan)
     std::vector<std::pair<QString, QString>> lines;
     if (plan.coversShort())
         lines.emplace_back(QStringLiteral("Requirement met"),
-                           QStringLiteral("%1 of %2 agent-hours")
-                               .arg(ShiftPlanText::level(plan.requirementMet()), ShiftPlanText::hours(plan.requiredHours)));
+                           ShiftPlanText::requirementMet(plan.requirementMet(), plan.requiredHours));
     lines.insert(lines.end(), {{QStringLiteral("Paid agent-hours"), ShiftPlanText::hours(plan.paidHours)},
                                {QStringLiteral("Required agent-hours"), ShiftPlanText::hours(plan.requiredHours)},
                                {QStringLiteral("Agents"), QString::number(plan.agents.size())},
                                {QStringLiteral("FTE"), ShiftPlanText::hours(fte(plan))}});
     if (plan.serviceGoal)
         lines.emplace_back(QStringLiteral("Service level goal"),
-                           QStringLiteral("%1 on every open day").arg(goalText(*plan.serviceGoal)));
+                           QStringLiteral("%1 on every open day").arg(ShiftPlanText::goalPercent(*plan.serviceGoal)));
     std::optional<SlotFloor> floor;
     std::size_t missed = 0;
     for (const WeekPlan::Day &day : plan.days)
@@ -98,10 +92,7 @@ std::vector<std::pair<QString, QString>> totals(const WeekPlan &plan)
             missed += day.floorCheck->missedSlots.size();
         }
     if (plan.serviceGoal && floor)
-        lines.emplace_back(QStringLiteral("Slot floor"),
-                           ShiftPlanText::floorName(*floor)
-                               + (missed == 0 ? QStringLiteral(": met in every slot")
-                                              : QStringLiteral(": missed in %1 slot%2").arg(missed).arg(missed == 1 ? QString() : QStringLiteral("s"))));
+        lines.emplace_back(QStringLiteral("Slot floor"), ShiftPlanText::floorOutcome(*floor, missed));
     lines.emplace_back(QStringLiteral("Solver"), ShiftPlanText::solverStatus(plan.solver));
     return lines;
 }
@@ -141,7 +132,8 @@ QStringList coverNotes(const WeekPlan &plan)
         if (reachable)
             notes << QStringLiteral("%1: the tours reach a day's service level of at most %2, short of the goal of "
                                     "%3 by %4 points: the plan gives that level at the fewest paid hours.")
-                         .arg(ShiftWeek::dayName(index), ShiftPlanText::level(*reachable), goalText(*plan.serviceGoal),
+                         .arg(ShiftWeek::dayName(index), ShiftPlanText::level(*reachable),
+                              ShiftPlanText::goalPercent(*plan.serviceGoal),
                               QString::number((*plan.serviceGoal - *reachable) * 100, 'f', 1));
     }
     return notes;

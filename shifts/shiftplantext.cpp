@@ -22,7 +22,17 @@ QString goalName(const ShiftPlan &plan)
 {
     if (!plan.serviceGoal)
         return QStringLiteral("Cover every slot");
-    return QStringLiteral("Service level %1%").arg(QString::number(*plan.serviceGoal * 100, 'g', 4));
+    return QStringLiteral("Service level %1").arg(goalPercent(*plan.serviceGoal));
+}
+
+QString goalPercent(double goal)
+{
+    return QString::number(goal * 100, 'g', 4) + QLatin1Char('%');
+}
+
+QString requirementMet(double share, double requiredHours)
+{
+    return QStringLiteral("%1 of %2 agent-hours").arg(level(share), hours(requiredHours));
 }
 
 QString floorName(const SlotFloor &floor)
@@ -33,6 +43,14 @@ QString floorName(const SlotFloor &floor)
     if (floor.maxAbandonPercent)
         parts << QStringLiteral("at most %1% abandoned").arg(QString::number(*floor.maxAbandonPercent, 'g', 6));
     return parts.join(QStringLiteral(", "));
+}
+
+QString floorOutcome(const SlotFloor &floor, std::size_t missedSlots)
+{
+    if (missedSlots == 0)
+        return floorName(floor) + QStringLiteral(": met in every slot");
+    return floorName(floor)
+           + QStringLiteral(": missed in %1 slot%2").arg(missedSlots).arg(missedSlots == 1 ? QString() : QStringLiteral("s"));
 }
 
 QString goalKey(ShiftGoal goal)
@@ -69,8 +87,7 @@ std::vector<std::pair<QString, QString>> totals(const ShiftPlan &plan)
 {
     std::vector<std::pair<QString, QString>> lines;
     if (plan.coversShort())
-        lines.emplace_back(QStringLiteral("Requirement met"),
-                           QStringLiteral("%1 of %2 agent-hours").arg(level(plan.metHours / plan.requiredHours), hours(plan.requiredHours)));
+        lines.emplace_back(QStringLiteral("Requirement met"), requirementMet(plan.metHours / plan.requiredHours, plan.requiredHours));
     lines.insert(lines.end(), {
         {QStringLiteral("Paid agent-hours"), hours(plan.paidHours)},
         {QStringLiteral("Required agent-hours"), hours(plan.requiredHours)},
@@ -78,14 +95,10 @@ std::vector<std::pair<QString, QString>> totals(const ShiftPlan &plan)
         {QStringLiteral("Agents"), QString::number(plan.agents)}});
     if (plan.serviceGoal && plan.dayServiceLevel)
         lines.emplace_back(QStringLiteral("Day's service level"),
-                           QStringLiteral("%1 (goal %2%)").arg(level(*plan.dayServiceLevel), QString::number(*plan.serviceGoal * 100, 'g', 4)));
-    if (plan.serviceGoal && plan.floorCheck) {
-        const std::size_t missed = plan.floorCheck->missedSlots.size();
+                           QStringLiteral("%1 (goal %2)").arg(level(*plan.dayServiceLevel), goalPercent(*plan.serviceGoal)));
+    if (plan.serviceGoal && plan.floorCheck)
         lines.emplace_back(QStringLiteral("Slot floor"),
-                           floorName(plan.floorCheck->floor)
-                               + (missed == 0 ? QStringLiteral(": met in every slot")
-                                              : QStringLiteral(": missed in %1 slot%2").arg(missed).arg(missed == 1 ? QString() : QStringLiteral("s"))));
-    }
+                           floorOutcome(plan.floorCheck->floor, plan.floorCheck->missedSlots.size()));
     lines.emplace_back(QStringLiteral("Solver"), solverStatus(plan.solver));
     return lines;
 }
@@ -169,14 +182,14 @@ QStringList coverNotes(const ShiftPlan &plan)
     if (plan.serviceGoal) {
         if (!plan.shortSlots.empty())
             notes << QStringLiteral("Below their requirement for the day's service level: %1.").arg(slotList(plan, plan.shortSlots));
-        const QString goal = QString::number(*plan.serviceGoal * 100, 'g', 4);
+        const QString goal = goalPercent(*plan.serviceGoal);
         if (plan.serviceReachable)
-            notes << QStringLiteral("The shift types reach a day's service level of at most %1, short of the goal of %2% "
+            notes << QStringLiteral("The shift types reach a day's service level of at most %1, short of the goal of %2 "
                                     "by %3 points: the plan gives that level at the fewest paid hours.")
                          .arg(level(*plan.serviceReachable), goal,
                               QString::number((*plan.serviceGoal - *plan.serviceReachable) * 100, 'f', 1));
         else if (plan.dayServiceLevel && !plan.meetsServiceGoal())
-            notes << QStringLiteral("The roster check gives the plan %1, below the goal of %2%.").arg(level(*plan.dayServiceLevel), goal);
+            notes << QStringLiteral("The roster check gives the plan %1, below the goal of %2.").arg(level(*plan.dayServiceLevel), goal);
         if (plan.floorCheck) {
             const ShiftPlan::FloorCheck &floor = *plan.floorCheck;
             if (!floor.outOfReachSlots.empty())

@@ -33,6 +33,13 @@ QString hours(double value);
 QString level(double value);
 // A slot floor: "60%", "60%, at most 5% abandoned" or "at most 5% abandoned".
 QString floorName(const SlotFloor &floor);
+// A slot floor and how a plan holds it: "60%: met in every slot" or
+// "60%: missed in 2 slots".
+QString floorOutcome(const SlotFloor &floor, std::size_t missedSlots);
+// A service-level goal (a share from 0 to 1) as a percentage, "80%".
+QString goalPercent(double goal);
+// The share of the requirement a plan meets: "95.0% of 120.00 agent-hours".
+QString requirementMet(double share, double requiredHours);
 // What the plan aims at: "Cover every slot" or "Service level 80%".
 QString goalName(const ShiftPlan &plan);
 // "cover" or "service", as varnook-calc takes and writes the goal.
