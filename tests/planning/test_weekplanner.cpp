@@ -181,15 +181,43 @@ std::vector<ExplicitWeek> EveryWeek(const ShiftWeek &week, const std::vector<Shi
     return all;
 }
 
+// A model with one whole-number column per written-out week, costing its
+// paid minutes.
+MipModel WeekColumns(const std::vector<ExplicitWeek> &all)
+{
+    MipModel model;
+    for (std::size_t i = 0; i < all.size(); ++i)
+        model.addColumn({"w" + std::to_string(i), static_cast<double>(all[i].paidMinutes), MipModel::Infinity, true});
+    return model;
+}
+
+// The columns of WeekColumns whose week works `slot` of `day`.
+std::vector<std::pair<int, double>> SlotTerms(const std::vector<ExplicitWeek> &all, int day, int slot)
+{
+    std::vector<std::pair<int, double>> terms;
+    for (std::size_t i = 0; i < all.size(); ++i)
+        for (const auto &[e, v] : all[i].shifts)
+            if (e == day && v.works(slot))
+                terms.emplace_back(static_cast<int>(i), 1.0);
+    return terms;
+}
+
+// The model's optimum; none when it is not proven.
+std::optional<double> Optimum(const MipModel &model)
+{
+    const MipSolution solution = SolveMip(model, Settings());
+    if (solution.status != MipStatus::Optimal)
+        return std::nullopt;
+    return solution.objective;
+}
+
 // The fewest paid minutes of a week covering every slot, one column per
 // agent's week; none when it cannot be covered.
 std::optional<double> ExplicitOptimum(const ShiftWeek &week, const std::vector<ShiftType> &types,
                                       const std::vector<TourType> &tours)
 {
     const std::vector<ExplicitWeek> all = EveryWeek(week, types, tours);
-    MipModel model;
-    for (std::size_t i = 0; i < all.size(); ++i)
-        model.addColumn({"w" + std::to_string(i), static_cast<double>(all[i].paidMinutes), MipModel::Infinity, true});
+    MipModel model = WeekColumns(all);
     for (int d = 0; d < 7; ++d) {
         const ShiftWeek::Day &day = week.days[static_cast<std::size_t>(d)];
         if (!day.open())
@@ -198,11 +226,8 @@ std::optional<double> ExplicitOptimum(const ShiftWeek &week, const std::vector<S
             const int required = day.shifts->requirement[static_cast<std::size_t>(s)];
             if (required <= 0)
                 continue;
-            MipModel::Row row{"c" + std::to_string(d) + "_" + std::to_string(s), {}, double(required), MipModel::Infinity};
-            for (std::size_t i = 0; i < all.size(); ++i)
-                for (const auto &[e, v] : all[i].shifts)
-                    if (e == d && v.works(s))
-                        row.terms.emplace_back(static_cast<int>(i), 1.0);
+            MipModel::Row row{"c" + std::to_string(d) + "_" + std::to_string(s), SlotTerms(all, d, s), double(required),
+                              MipModel::Infinity};
             if (row.terms.empty())
                 return std::nullopt;
             model.rows.push_back(std::move(row));
@@ -216,10 +241,7 @@ std::optional<double> ExplicitOptimum(const ShiftWeek &week, const std::vector<S
                     row.terms.emplace_back(static_cast<int>(i), 1.0);
             model.rows.push_back(std::move(row));
         }
-    const MipSolution solution = SolveMip(model, Settings());
-    if (solution.status != MipStatus::Optimal)
-        return std::nullopt;
-    return solution.objective;
+    return Optimum(model);
 }
 
 // Checks every agent of a plan against its tour and the plan's cover
@@ -254,9 +276,7 @@ std::optional<double> ExplicitServiceOptimum(const ShiftWeek &week, const std::v
                                              const std::vector<TourType> &tours, double goal)
 {
     const std::vector<ExplicitWeek> all = EveryWeek(week, types, tours);
-    MipModel model;
-    for (std::size_t i = 0; i < all.size(); ++i)
-        model.addColumn({"w" + std::to_string(i), static_cast<double>(all[i].paidMinutes), MipModel::Infinity, true});
+    MipModel model = WeekColumns(all);
     for (int d = 0; d < 7; ++d) {
         const ShiftWeek::Day &day = week.days[static_cast<std::size_t>(d)];
         if (!day.open() || !day.service || day.service->calls() <= 0)
@@ -270,12 +290,8 @@ std::optional<double> ExplicitServiceOptimum(const ShiftWeek &week, const std::v
             if (curve.calls <= 0)
                 continue;
             const std::string slot = std::to_string(d) + "_" + std::to_string(s);
-            MipModel::Row least{"n" + slot, {}, static_cast<double>(std::max(curve.lowest, curve.floor)),
-                                MipModel::Infinity};
-            for (std::size_t i = 0; i < all.size(); ++i)
-                for (const auto &[e, v] : all[i].shifts)
-                    if (e == d && v.works(static_cast<int>(s)))
-                        least.terms.emplace_back(static_cast<int>(i), 1.0);
+            MipModel::Row least{"n" + slot, SlotTerms(all, d, static_cast<int>(s)),
+                                static_cast<double>(std::max(curve.lowest, curve.floor)), MipModel::Infinity};
             // One binary per number of answering agents the slot is counted
             // at, from none to the curve's highest.
             MipModel::Row answering{"a" + slot, least.terms, 0, MipModel::Infinity};
@@ -292,10 +308,7 @@ std::optional<double> ExplicitServiceOptimum(const ShiftWeek &week, const std::v
         }
         model.rows.push_back(std::move(level));
     }
-    const MipSolution solution = SolveMip(model, Settings());
-    if (solution.status != MipStatus::Optimal)
-        return std::nullopt;
-    return solution.objective;
+    return Optimum(model);
 }
 
 } // namespace
