@@ -25,27 +25,11 @@ QString dateText(const ShiftWeek &week, std::size_t day)
     return week.days[day].date ? week.days[day].date->toString(Qt::ISODate) : QString();
 }
 
-Rows agentRows(const WeekPlan &plan)
-{
-    Rows rows{WeekPlanText::agentHeadings()};
-    for (std::size_t agent = 0; agent < plan.agents.size(); ++agent)
-        rows.push_back(WeekPlanText::agentRow(static_cast<int>(agent) + 1, plan.agents[agent]));
-    return rows;
-}
-
 Rows dayRows(const WeekPlan &plan, const ShiftWeek &week)
 {
     Rows rows{WeekPlanText::dayHeadings()};
     for (std::size_t day = 0; day < Days; ++day)
         rows.push_back(WeekPlanText::dayRow(plan, static_cast<int>(day), week.days[day].date));
-    return rows;
-}
-
-Rows tourRows(const WeekPlan &plan)
-{
-    Rows rows{WeekPlanText::tourHeadings()};
-    for (const WeekPlan::TourTotal &tour : plan.tours)
-        rows.push_back(WeekPlanText::tourRow(tour));
     return rows;
 }
 
@@ -159,16 +143,18 @@ QString format(const WeekPlan &plan, const ShiftWeek &week, OutputFormat format)
     using ShiftPlanOutput::LineRows;
     switch (format) {
     case OutputFormat::Table: {
-        QString out = AlignedRows(agentRows(plan), 2 + int(Days)) + QLatin1Char('\n') + AlignedRows(dayRows(plan, week), 2)
-            + QLatin1Char('\n') + AlignedRows(tourRows(plan)) + QLatin1Char('\n') + AlignedRows(LineRows(WeekPlanText::totals(plan)));
+        QString out = AlignedRows(WeekPlanText::agentTable(plan), 2 + int(Days)) + QLatin1Char('\n')
+            + AlignedRows(dayRows(plan, week), 2) + QLatin1Char('\n') + AlignedRows(WeekPlanText::tourTable(plan))
+            + QLatin1Char('\n') + AlignedRows(LineRows(WeekPlanText::totals(plan)));
         for (const QString &note : WeekPlanText::coverNotes(plan))
             out += note + QLatin1Char('\n');
         return out;
     }
     case OutputFormat::Csv:
         return CsvRows(agentDayRows(plan, week)) + QStringLiteral("\r\n") + CsvRows(coverRows(plan, week))
-            + QStringLiteral("\r\n") + CsvRows(dayRows(plan, week)) + QStringLiteral("\r\n") + CsvRows(tourRows(plan))
-            + QStringLiteral("\r\n") + CsvRows(LineRows(WeekPlanText::totals(plan)));
+            + QStringLiteral("\r\n") + CsvRows(dayRows(plan, week)) + QStringLiteral("\r\n")
+            + CsvRows(WeekPlanText::tourTable(plan)) + QStringLiteral("\r\n")
+            + CsvRows(LineRows(WeekPlanText::totals(plan)));
     case OutputFormat::Json:
         return json(plan, week);
     }

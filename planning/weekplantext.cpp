@@ -44,6 +44,14 @@ QStringList agentRow(int number, const WeekPlan::AgentWeek &agent)
     return row << ShiftPlanText::hours(agent.paidMinutes / 60.0);
 }
 
+std::vector<QStringList> agentTable(const WeekPlan &plan)
+{
+    std::vector<QStringList> rows{agentHeadings()};
+    for (std::size_t agent = 0; agent < plan.agents.size(); ++agent)
+        rows.push_back(agentRow(static_cast<int>(agent) + 1, plan.agents[agent]));
+    return rows;
+}
+
 QStringList dayHeadings()
 {
     return {QStringLiteral("Day"), QStringLiteral("Date"), QStringLiteral("Paid hrs"), QStringLiteral("Required hrs"),
@@ -69,6 +77,14 @@ QStringList tourRow(const WeekPlan::TourTotal &tour)
 {
     return {tour.name, QString::number(tour.headcount), ShiftPlanText::hours(tour.paidHours),
             ShiftPlanText::hours(tour.fte())};
+}
+
+std::vector<QStringList> tourTable(const WeekPlan &plan)
+{
+    std::vector<QStringList> rows{tourHeadings()};
+    for (const WeekPlan::TourTotal &tour : plan.tours)
+        rows.push_back(tourRow(tour));
+    return rows;
 }
 
 std::vector<std::pair<QString, QString>> totals(const WeekPlan &plan)

@@ -23,6 +23,8 @@ QString dayShift(const std::optional<WeekPlan::DayShift> &shift);
 // week's paid hours.
 QStringList agentHeadings();
 QStringList agentRow(int number, const WeekPlan::AgentWeek &agent);
+// The headings, then a row per agent.
+std::vector<QStringList> agentTable(const WeekPlan &plan);
 // Per day: its name, date (empty without one), paid and required hours and
 // the roster check's service level ("closed" for a closed day, "-" for a
 // level without calls).
@@ -31,6 +33,8 @@ QStringList dayRow(const WeekPlan &plan, int day, const std::optional<QDate> &da
 // Per tour type: its headcount, paid hours and FTE.
 QStringList tourHeadings();
 QStringList tourRow(const WeekPlan::TourTotal &tour);
+// The headings, then a row per tour type.
+std::vector<QStringList> tourTable(const WeekPlan &plan);
 // The week's figures, caption and value: the share of the requirement met
 // when short, paid and required agent-hours, agents, FTE, the service goal
 // when planned for it, and the solver's status.

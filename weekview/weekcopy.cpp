@@ -11,10 +11,8 @@ namespace {
 
 QList<QStringList> agentRows(const WeekPlan &plan)
 {
-    QList<QStringList> rows{WeekPlanText::agentHeadings()};
-    for (std::size_t a = 0; a < plan.agents.size(); ++a)
-        rows << WeekPlanText::agentRow(int(a) + 1, plan.agents[a]);
-    return rows;
+    const std::vector<QStringList> rows = WeekPlanText::agentTable(plan);
+    return QList<QStringList>(rows.begin(), rows.end());
 }
 
 QList<QStringList> coverRows(const WeekPlan &plan)

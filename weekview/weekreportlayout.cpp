@@ -132,10 +132,7 @@ void WeekReportLayout::printHeatMapAndTotals(const WeekReport::Content &content)
     std::vector<bool> dayRight{false, false, true, true, true};
     dayRows = withoutEmptyColumns(std::move(dayRows), dayRight);
     const Table days = measured(dayRows, dayRight);
-    std::vector<QStringList> tourRows{WeekPlanText::tourHeadings()};
-    for (const WeekPlan::TourTotal &tour : plan.tours)
-        tourRows.push_back(WeekPlanText::tourRow(tour));
-    const Table tours = measured(tourRows, {false, true, true, true});
+    const Table tours = measured(WeekPlanText::tourTable(plan), {false, true, true, true});
 
     // The heat map takes what the tables leave, at least two fifths.
     const int width = m_right - m_margin;
@@ -254,9 +251,7 @@ void WeekReportLayout::printAgents(const WeekPlan &plan)
         printParagraph(QStringLiteral("The plan has no agents."));
         return;
     }
-    std::vector<QStringList> rows{WeekPlanText::agentHeadings()};
-    for (std::size_t a = 0; a < plan.agents.size(); ++a)
-        rows.push_back(WeekPlanText::agentRow(int(a) + 1, plan.agents[a]));
+    const std::vector<QStringList> rows = WeekPlanText::agentTable(plan);
     std::vector<bool> rightAligned(std::size_t(rows.front().size()), false);
     rightAligned.front() = rightAligned.back() = true;
     std::vector<QStringList> split = rows;
