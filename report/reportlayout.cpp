@@ -3,13 +3,12 @@
 
 #include <cmath>
 
-namespace {
-
-int scale(int hundredthsOfAnInch, double pixelsPerInch)
+int ReportPixels(int hundredths, double pixelsPerInch)
 {
-    // Truncated toward zero: 0.5 in at 203 pixels per inch is 101 pixels.
-    return static_cast<int>(std::trunc(hundredthsOfAnInch * pixelsPerInch / 100.0));
+    return static_cast<int>(std::trunc(hundredths * pixelsPerInch / 100.0));
 }
+
+namespace {
 
 const QString LetterA = QStringLiteral("A");
 
@@ -32,6 +31,11 @@ ReportLayout::ReportLayout(ReportCanvas &canvas, const ReportFontSet &fonts)
 {
 }
 
+QString ReportLayout::pageText(int pageNumber)
+{
+    return QStringLiteral("Page ") + QString::number(pageNumber);
+}
+
 QString ReportLayout::reportTitle(bool scheduleMode)
 {
     return scheduleMode ? QStringLiteral("Daily Manning Schedule") : QStringLiteral("Service Level Table");
@@ -39,12 +43,12 @@ QString ReportLayout::reportTitle(bool scheduleMode)
 
 int ReportLayout::ScaleX(int n) const
 {
-    return scale(n, m_xPixelsPerInch);
+    return ReportPixels(n, m_xPixelsPerInch);
 }
 
 int ReportLayout::ScaleY(int n) const
 {
-    return scale(n, m_yPixelsPerInch);
+    return ReportPixels(n, m_yPixelsPerInch);
 }
 
 void ReportLayout::SetPrinterFont(const PrinterFont &font)
@@ -96,11 +100,11 @@ bool ReportLayout::startPage()
     do {
         SetPrinterFont(m_fonts.pageHeader);
         m_curX = m_headerX;
-        if (!PrintText(m_productHeader, false))
+        if (!PrintText(productHeader(), false))
             break;
-        const QString pageText = QStringLiteral("Page ") + QString::number(m_canvas.pageNumber());
-        m_curX = m_pageNumberRight - m_canvas.textWidth(pageText);
-        if (!PrintText(pageText, true))
+        const QString page = pageText(m_canvas.pageNumber());
+        m_curX = m_pageNumberRight - m_canvas.textWidth(page);
+        if (!PrintText(page, true))
             break;
         NewLine(1);
         SetPrinterFont(m_fonts.reportHeader);
@@ -142,7 +146,6 @@ void ReportLayout::initialiseState(const ReportContent &content)
     m_pageNumberRight = m_canvas.pageWidth() - 2 * ScaleX(50);
     m_rightAlign = false;
     m_needHeader = true;
-    m_productHeader = QStringLiteral("Varnook ");
     m_reportTitle = content.shiftPlan ? shiftPlanTitle() : reportTitle(content.scheduleMode);
 }
 

@@ -11,6 +11,10 @@
 // current font; a word wider than that has a line of its own, uncut.
 QStringList WrapReportText(const ReportCanvas &canvas, const QString &text, int width);
 
+// `hundredths` of an inch in pixels at `pixelsPerInch`, truncated toward
+// zero: 0.5 in at 203 pixels per inch is 101 pixels.
+int ReportPixels(int hundredths, double pixelsPerInch);
+
 // The report drawn text by text on a canvas: the page header with the product
 // name and the page number, the title, the block of inputs and the result
 // table, with page breaks before any item that would reach below the bottom
@@ -55,6 +59,10 @@ public:
     double xPixelsPerInch() const { return m_xPixelsPerInch; }
     double yPixelsPerInch() const { return m_yPixelsPerInch; }
 
+    // The page header's texts: the product name on the left, the page
+    // number ("Page 2") on the right.
+    static QString productHeader() { return QStringLiteral("Varnook "); }
+    static QString pageText(int pageNumber);
     // The title for the active tab.
     static QString reportTitle(bool scheduleMode);
     static QString shiftPlanTitle() { return QStringLiteral("Shift Plan"); }
@@ -97,6 +105,5 @@ private:
     int m_pageNumberRight = 0;
     bool m_rightAlign = false;
     bool m_needHeader = true;
-    QString m_productHeader;
     QString m_reportTitle;
 };

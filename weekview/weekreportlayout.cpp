@@ -6,18 +6,12 @@
 #include "weekplantext.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
 const QString LetterA = QStringLiteral("A");
 // The smallest type the agents' table may take to fit the page.
 constexpr int SmallestPointSize = 6;
-
-int scale(int hundredths, double pixelsPerInch)
-{
-    return static_cast<int>(std::trunc(hundredths * pixelsPerInch / 100.0));
-}
 
 class HeatMapPicture : public ReportPicture
 {
@@ -61,12 +55,12 @@ WeekReportLayout::WeekReportLayout(ReportCanvas &canvas, const ReportFontSet &fo
 
 int WeekReportLayout::scaleX(int hundredths) const
 {
-    return scale(hundredths, m_canvas.pixelsPerInchX());
+    return ReportPixels(hundredths, m_canvas.pixelsPerInchX());
 }
 
 int WeekReportLayout::scaleY(int hundredths) const
 {
-    return scale(hundredths, m_canvas.pixelsPerInchY());
+    return ReportPixels(hundredths, m_canvas.pixelsPerInchY());
 }
 
 int WeekReportLayout::lineHeight() const
@@ -89,8 +83,8 @@ void WeekReportLayout::startPage()
     m_area = {m_margin, m_right - m_margin};
     // The header as an agent window's report has it.
     m_canvas.setFont(m_fonts.pageHeader);
-    drawText(m_margin, m_curY, QStringLiteral("Varnook "));
-    const QString pageText = QStringLiteral("Page ") + QString::number(m_canvas.pageNumber());
+    drawText(m_margin, m_curY, ReportLayout::productHeader());
+    const QString pageText = ReportLayout::pageText(m_canvas.pageNumber());
     drawText(m_right - m_canvas.textWidth(pageText), m_curY, pageText);
     m_curY += 2 * lineHeight();
     m_canvas.setFont(m_fonts.reportHeader);
