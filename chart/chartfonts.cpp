@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "chartfonts.h"
 
+#include <QPaintDevice>
+#include <QPainter>
+
 #include <cmath>
 
 namespace {
@@ -39,4 +42,9 @@ QFont ChartFont(ChartTextRole role, double dpi)
     if (role == ChartTextRole::Title || role == ChartTextRole::AxisTitle)
         font.setBold(true);
     return font;
+}
+
+double ChartDpi(const QPainter &painter)
+{
+    return painter.device() ? painter.device()->logicalDpiY() : 96;
 }

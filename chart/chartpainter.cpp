@@ -5,7 +5,6 @@
 #include "chartlayout.h"
 #include "chartseriespainter.h"
 
-#include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -228,7 +227,7 @@ void PaintChart(QPainter &painter, const QRect &rect, const ChartModel &model)
 {
     if (rect.isEmpty())
         return;
-    const double dpi = painter.device() ? painter.device()->logicalDpiY() : 96;
+    const double dpi = ChartDpi(painter);
     const ChartLayout layout = LayOutChart(model, QRectF(rect), dpi);
 
     painter.save();

@@ -4,19 +4,12 @@
 #include "chartfonts.h"
 #include "weekheatmaplayout.h"
 
-#include <QPaintDevice>
 #include <QPainter>
 
 namespace {
 
 const QColor TextColour(0, 0, 0);
 const QColor FrameColour(160, 160, 160);
-
-double dpiOf(const QPainter &painter)
-{
-    return painter.device() ? painter.device()->logicalDpiY() : 96;
-}
-
 
 // White text on the deep fills, black on the pale ones.
 QColor textOn(const QColor &fill)
@@ -70,7 +63,7 @@ void PaintWeekHeatMap(QPainter &painter, const QRect &rect, const WeekPlan &plan
 {
     if (rect.isEmpty())
         return;
-    const double dpi = dpiOf(painter);
+    const double dpi = ChartDpi(painter);
     const WeekHeatMapLayout layout = WeekHeatMapLayoutFor(dpi, rect, plan);
     const double unit = ChartUnit(dpi);
 
