@@ -74,18 +74,22 @@ int PrinterCanvas::textHeight(const QString &) const
     return QFontMetrics(m_font, &m_printer).height();
 }
 
-void PrinterCanvas::drawText(int x, int y, const QString &text)
+void PrinterCanvas::requireOutput() const
 {
     if (!m_painter.isActive())
         throw PrinterError("the printer is no longer accepting output");
+}
+
+void PrinterCanvas::drawText(int x, int y, const QString &text)
+{
+    requireOutput();
     m_painter.drawText(x, y + QFontMetrics(m_font, &m_printer).ascent(), text);
     runAbortProcedure();
 }
 
 void PrinterCanvas::drawChart(const QRect &rect, const ChartModel &model)
 {
-    if (!m_painter.isActive())
-        throw PrinterError("the printer is no longer accepting output");
+    requireOutput();
     PaintChart(m_painter, rect, model);
     // The chart leaves the painter's font and pen as it found them.
     runAbortProcedure();
@@ -93,8 +97,7 @@ void PrinterCanvas::drawChart(const QRect &rect, const ChartModel &model)
 
 void PrinterCanvas::drawPicture(const QRect &rect, const ReportPicture &picture)
 {
-    if (!m_painter.isActive())
-        throw PrinterError("the printer is no longer accepting output");
+    requireOutput();
     picture.paint(m_painter, rect);
     runAbortProcedure();
 }

@@ -47,6 +47,9 @@ public:
     void setAbortProcedure(std::function<void()> procedure) { m_abortProcedure = std::move(procedure); }
 
 private:
+    // Throws PrinterError once the painter has ended: the printer no longer
+    // takes output.
+    void requireOutput() const;
     void discard();
     void runAbortProcedure();
 
