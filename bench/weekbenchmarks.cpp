@@ -67,9 +67,27 @@ std::vector<ShiftType> WeekTypes(const ShiftWeek &week)
     return ShiftType::defaultSet(widest);
 }
 
+// The counters of a planned week: its paid hours, its gap to the bound in
+// per cent, whether it was proven and the model's columns and rows; false,
+// the run skipped with the reason, without a plan.
+bool CountPlan(benchmark::State &state, const WeekPlanResult &result)
+{
+    if (!result.plan) {
+        const QString why = result.problem ? result.problem->message : result.failure;
+        state.SkipWithError(why.toUtf8().constData());
+        return false;
+    }
+    const ShiftPlan::Solver &solver = result.plan->solver;
+    state.counters["paidHours"] = result.plan->paidHours;
+    state.counters["gapPercent"] = solver.objective > 0 ? 100 * (solver.objective - solver.bound) / solver.objective : 0;
+    state.counters["proven"] = solver.optimal() ? 1 : 0;
+    state.counters["columns"] = static_cast<double>(result.model.columns.size());
+    state.counters["rows"] = static_cast<double>(result.model.rows.size());
+    return true;
+}
+
 // The benchmark week with the two usual tours, to the time limit: the
-// counters give the plan's paid hours, its gap to the bound in per cent
-// and whether it was proven.
+// counters of CountPlan and the plan's agents.
 void PlanBenchmarkWeek(benchmark::State &state, int slotMinutes, bool allDay)
 {
     const ShiftWeek week = BenchmarkWeek(slotMinutes, allDay);
@@ -79,18 +97,9 @@ void PlanBenchmarkWeek(benchmark::State &state, int slotMinutes, bool allDay)
     settings.timeLimitSeconds = static_cast<double>(state.range(0));
     for (auto _ : state) {
         const WeekPlanResult result = PlanWeek(week, types, tours, settings);
-        if (!result.plan) {
-            const QString why = result.problem ? result.problem->message : result.failure;
-            state.SkipWithError(why.toUtf8().constData());
+        if (!CountPlan(state, result))
             return;
-        }
-        const ShiftPlan::Solver &solver = result.plan->solver;
-        state.counters["paidHours"] = result.plan->paidHours;
-        state.counters["gapPercent"] = solver.objective > 0 ? 100 * (solver.objective - solver.bound) / solver.objective : 0;
-        state.counters["proven"] = solver.optimal() ? 1 : 0;
         state.counters["agents"] = static_cast<double>(result.plan->agents.size());
-        state.counters["columns"] = static_cast<double>(result.model.columns.size());
-        state.counters["rows"] = static_cast<double>(result.model.rows.size());
         // VARNOOK_WEEK_LP=DIR writes each week's model as DIR/week-<slot>[-allday].lp,
         // for another solver to time on the same model.
         if (const char *dir = std::getenv("VARNOOK_WEEK_LP"))
@@ -128,17 +137,8 @@ void BM_WeekServiceHalfHours(benchmark::State &state)
     for (auto _ : state) {
         const WeekPlanResult result = PlanWeek(week, scenario.plannedShiftTypes(), scenario.plannedTourTypes(), settings,
                                                week.days[0].service->goal);
-        if (!result.plan) {
-            const QString why = result.problem ? result.problem->message : result.failure;
-            state.SkipWithError(why.toUtf8().constData());
+        if (!CountPlan(state, result))
             return;
-        }
-        const ShiftPlan::Solver &solver = result.plan->solver;
-        state.counters["paidHours"] = result.plan->paidHours;
-        state.counters["gapPercent"] = solver.objective > 0 ? 100 * (solver.objective - solver.bound) / solver.objective : 0;
-        state.counters["proven"] = solver.optimal() ? 1 : 0;
-        state.counters["columns"] = static_cast<double>(result.model.columns.size());
-        state.counters["rows"] = static_cast<double>(result.model.rows.size());
     }
 }
 
