@@ -8,6 +8,7 @@
 #include "tagentform.h"
 #include "tlumchart.h"
 #include "tmainform.h"
+#include "weekwindow.h"
 #include "windowmenu.h"
 
 #include <QMdiArea>
@@ -34,6 +35,8 @@ QAbstractButton *MainMenus::printButtonOf(QWidget *window)
         return chart->printButton();
     if (auto *plan = qobject_cast<ShiftPlanWindow *>(window))
         return plan->printButton();
+    if (auto *week = qobject_cast<WeekWindow *>(window))
+        return week->printButton();
     return nullptr;
 }
 
@@ -43,6 +46,9 @@ void MainMenus::buildFileMenu(TMainForm &main, DialogService &dialogs)
     QAction *newWindow = file->addAction(QStringLiteral("New A&gent Window"));
     newWindow->setShortcut(QKeySequence::New);
     QObject::connect(newWindow, &QAction::triggered, &main, [&main] { main.NewAgentWindow1Click(); });
+    QAction *newWeek = file->addAction(QStringLiteral("New &Week"));
+    newWeek->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    QObject::connect(newWeek, &QAction::triggered, &main, [&main] { main.NewWeekWindow1Click(); });
     // The agent window's own commands, on the window that is current.
     const auto onForm = [&main](void (TAgentForm::*command)()) {
         return [&main, command] {
@@ -52,19 +58,29 @@ void MainMenus::buildFileMenu(TMainForm &main, DialogService &dialogs)
     };
     QAction *open = file->addAction(QStringLiteral("&Open..."));
     ShowChildKey(open, QKeySequence::Open);
-    QObject::connect(open, &QAction::triggered, &main, onForm(&TAgentForm::SpeedButton5Click));
+    QObject::connect(open, &QAction::triggered, &main, [&main] { main.Open1Click(); });
     m_reopen = new ReopenMenu(file->addMenu(QStringLiteral("R&eopen")), dialogs, &main);
     QObject::connect(m_reopen, &ReopenMenu::openRequested, &main,
-                     [&main](const QString &path) { main.ReopenScenarioWindow(path); });
+                     [&main](const QString &path) { main.ReopenFileWindow(path); });
     QObject::connect(file, &QMenu::aboutToShow, m_reopen, &ReopenMenu::refresh);
     QAction *save = file->addAction(QStringLiteral("&Save"));
     ShowChildKey(save, QKeySequence::Save);
-    QObject::connect(save, &QAction::triggered, &main, onForm(&TAgentForm::SpeedButton4Click));
+    QObject::connect(save, &QAction::triggered, &main, [&main, onForm] {
+        if (WeekWindow *week = main.activeWeekWindow())
+            week->save();
+        else
+            onForm(&TAgentForm::SpeedButton4Click)();
+    });
     // Save As asks for the name, as Save does: the window's own file is
     // offered and another one is asked about before it is replaced.
     QAction *saveAs = file->addAction(QStringLiteral("Save &As..."));
     saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    QObject::connect(saveAs, &QAction::triggered, &main, onForm(&TAgentForm::SpeedButton4Click));
+    QObject::connect(saveAs, &QAction::triggered, &main, [&main, onForm] {
+        if (WeekWindow *week = main.activeWeekWindow())
+            week->saveAs();
+        else
+            onForm(&TAgentForm::SpeedButton4Click)();
+    });
     QAction *print = file->addAction(QStringLiteral("Pri&nt..."));
     ShowChildKey(print, QKeySequence::Print);
     QObject::connect(print, &QAction::triggered, &main, [&main] {
@@ -87,9 +103,10 @@ void MainMenus::buildFileMenu(TMainForm &main, DialogService &dialogs)
     // Items that need an agent window, or a window that prints, are
     // enabled while there is one.
     QObject::connect(file, &QMenu::aboutToShow, &main, [&main, open, save, saveAs, print] {
-        const bool form = main.activeAgentForm() != nullptr;
-        for (QAction *action : {open, save, saveAs})
+        const bool form = main.activeAgentForm() != nullptr || main.activeWeekWindow() != nullptr;
+        for (QAction *action : {save, saveAs})
             action->setEnabled(form);
+        open->setEnabled(true);
         const QMdiSubWindow *child = main.findChild<QMdiArea *>()->currentSubWindow();
         const QAbstractButton *button = child ? printButtonOf(child->widget()) : nullptr;
         print->setEnabled(button && button->isEnabled());

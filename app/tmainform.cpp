@@ -20,6 +20,9 @@
 #include "tabortprint.h"
 #include "taboutform.h"
 #include "tagentform.h"
+#include "weekdocument.h"
+#include "weekwindow.h"
+#include "weekwindows.h"
 #include "windowmenu.h"
 
 #include <QApplication>
@@ -57,7 +60,13 @@ TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
     setCentralWidget(m_mdiArea);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] { m_menus->window()->update(); });
 
+    m_weeks = new WeekWindows(*this, *m_mdiArea, m_dialogs);
     m_menus = std::make_unique<MainMenus>(*this, m_mdiArea, m_dialogs);
+    connect(m_weeks, &WeekWindows::fileUsed, m_menus->reopen(), &ReopenMenu::add);
+    connect(m_weeks, &WeekWindows::windowsChanged, this, [this] {
+        if (!m_shuttingDown)
+            m_menus->window()->update();
+    });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, m_menus->planning(), &PlanningMenuActions::update);
     m_menus->planning()->update();
     m_toolBar = new MainToolBar(this);
@@ -65,7 +74,7 @@ TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
     connect(m_toolBar->closeProgramButton(), &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
     addToolBar(Qt::TopToolBarArea, m_toolBar);
     // Scenario files dropped from the file manager open as on the command line.
-    new ScenarioFileDrop(this, [this](const QString &path) { OpenScenarioWindow(path); });
+    new ScenarioFileDrop(this, [this](const QString &path) { OpenFileWindow(path); });
 
     // FormCreate: the help file beside the executable, the hint panel
     // hooked to the focus, the series colours (filled by their table).
@@ -148,7 +157,7 @@ void TMainForm::startUp(const QStringList &arguments)
     }
     const QStringList files = ParseLaunchOptions(arguments).files;
     if (!files.isEmpty())
-        OpenScenarioWindow(files.first());
+        OpenFileWindow(files.first());
 }
 
 QList<TAgentForm *> TMainForm::agentForms() const
@@ -196,7 +205,52 @@ void TMainForm::openHandedOverFiles(const QStringList &paths, bool activate)
     if (activate)
         activateWindow();
     for (const QString &path : paths)
-        OpenScenarioWindow(path);
+        OpenFileWindow(path);
+}
+
+QWidget *TMainForm::OpenFileWindow(const QString &path)
+{
+    if (WeekDocument::isWeekFile(path))
+        return m_weeks->openWeek(path);
+    return OpenScenarioWindow(path);
+}
+
+WeekWindow *TMainForm::NewWeekWindow1Click()
+{
+    WeekWindow *created = nullptr;
+    RunHandler(m_dialogs, [&] { created = m_weeks->newWeek(); });
+    return created;
+}
+
+void TMainForm::Open1Click()
+{
+    RunHandler(m_dialogs, [this] {
+        TAgentForm *form = activeAgentForm();
+        if (form && !form->completePendingFieldExit())
+            return;
+        FileDialogSetup setup;
+        setup.defaultSuffix = QStringLiteral("vnk");
+        setup.filters = QStringList{QStringLiteral("Varnook files (*.vnk *.vnkw)"), QStringLiteral("VNK files (*.vnk)"),
+                                    QStringLiteral("Week files (*.vnkw)"), QStringLiteral("Text files (*.txt)")};
+        const QString chosen = m_dialogs.chooseOpenFile(setup);
+        if (chosen.isEmpty())
+            return;
+        if (WeekDocument::isWeekFile(chosen)) {
+            m_weeks->openWeek(chosen);
+            return;
+        }
+        if (!form)
+            form = NewAgentWindow1Click();
+        if (form)
+            form->openFile(chosen);
+    });
+}
+
+QWidget *TMainForm::ReopenFileWindow(const QString &path)
+{
+    if (WeekDocument::isWeekFile(path))
+        return m_weeks->openWeek(path);
+    return ReopenScenarioWindow(path);
 }
 
 TAgentForm *TMainForm::ReopenScenarioWindow(const QString &path)
@@ -247,6 +301,12 @@ TAgentForm *TMainForm::activeAgentForm() const
 {
     QMdiSubWindow *child = currentChild();
     return child ? qobject_cast<TAgentForm *>(child->widget()) : nullptr;
+}
+
+WeekWindow *TMainForm::activeWeekWindow() const
+{
+    QMdiSubWindow *child = currentChild();
+    return child ? qobject_cast<WeekWindow *>(child->widget()) : nullptr;
 }
 
 void TMainForm::Close1Click()

@@ -20,6 +20,8 @@ class MainToolBar;
 class TAboutForm;
 class TAbortPrint;
 class TAgentForm;
+class WeekWindow;
+class WeekWindows;
 
 // A font of the printed report with its colour: the font of one of the main
 // window's invisible labels, which the report copies onto the printer.
@@ -54,8 +56,14 @@ public:
     // activation to the caller, who asked the window manager already.
     void openHandedOverFiles(const QStringList &paths, bool activate = true);
     // File > Reopen's entry: the file in a new agent window, as its Load
-    // button would open it.
+    // button would open it (ReopenScenarioWindow), or a week file in a new
+    // week window.
+    QWidget *ReopenFileWindow(const QString &path);
     TAgentForm *ReopenScenarioWindow(const QString &path);
+    // A file named on the command line, handed over or dropped: a week
+    // file (.vnkw, or a first line "vnkw") in a new week window, any other
+    // in a new agent window (OpenScenarioWindow).
+    QWidget *OpenFileWindow(const QString &path);
 
     // From now on the Reopen list and the window layout are kept in these
     // settings (until then, and in tests, nothing is stored). The
@@ -65,6 +73,13 @@ public:
 
     // Menu and tool-button handlers.
     TAgentForm *NewAgentWindow1Click();
+    // File > New Week: a week window with the active agent window's call
+    // settings and planning options, or the defaults.
+    WeekWindow *NewWeekWindow1Click();
+    // File > Open...: a scenario or week file chosen in the open dialog; a
+    // week opens in a new week window, a scenario in the active agent
+    // window (a new one without).
+    void Open1Click();
     void Recalculate1Click();
     // File > Planning Options...: the active agent window's options dialog
     // (see PlanningMenuActions for the File menu's other planning items).
@@ -89,6 +104,9 @@ public:
     QList<TAgentForm *> agentForms() const;
     // The current agent window, also while the main window is not active.
     TAgentForm *activeAgentForm() const;
+    // The current week window, also while the main window is not active.
+    WeekWindow *activeWeekWindow() const;
+    WeekWindows &weekWindows() const { return *m_weeks; }
     // What every agent window of this main window shares.
     AgentServices &agentServices() const { return *m_agentServices; }
 
@@ -112,6 +130,7 @@ private:
     DialogService &m_dialogs;
     std::unique_ptr<AgentServices> m_agentServices;
     QMdiArea *m_mdiArea = nullptr;
+    WeekWindows *m_weeks = nullptr;
     std::unique_ptr<MainMenus> m_menus;
     QSettings *m_settings = nullptr;
     MainToolBar *m_toolBar = nullptr; // its buttons and the hint panel

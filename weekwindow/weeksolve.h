@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "mipsolver.h"
+#include "shiftplan.h"
+#include "weekplan.h"
+#include "weekscenario.h"
+
+#include <QString>
+
+#include <optional>
+
+// What solving a week gave: a plan with each open day's service level
+// from its roster check, or why there is none, in words.
+struct WeekSolveResult
+{
+    std::optional<WeekPlan> plan;
+    QString message;
+};
+
+// The week's requirement from its days' Schedules and the cheapest week of
+// tours for it (PlanWeek), for the goal chosen: every slot covered, or
+// each open day's service level at the days' goal. Meant for a thread of
+// its own: it reads only its arguments; `settings.cancel` stops it.
+WeekSolveResult SolveWeek(const WeekScenario &week, ShiftGoal goal, const MipSettings &settings);
+
+// Why the week's Schedules give no requirement: the day and the input its
+// Schedule refused.
+QString WeekRefusalText(const WeekScenario::Build &build);
+
+// The goal every open day's service level aims at: the days' own, as their
+// Schedules' input check read it; none without a day's service curves.
+std::optional<double> WeekServiceGoal(const ShiftWeek &week);
