@@ -10,9 +10,7 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 
-namespace {
-
-void makeRoomFor(QMainWindow &main, const QSize &childSize)
+void MakeRoomFor(QMainWindow &main, const QSize &childSize)
 {
     // A frame grows, within the screen, until a new child window fits its
     // client area: the designed sizes are too small for the fonts of many
@@ -26,13 +24,11 @@ void makeRoomFor(QMainWindow &main, const QSize &childSize)
         main.resize(wanted.expandedTo(main.size()));
 }
 
-} // namespace
-
 QMdiSubWindow *PlaceAgentWindow(QMainWindow &main, QMdiArea &area, TAgentForm &form)
 {
     const QSize childSize = QSize(603, 348).expandedTo(form.sizeHint() + QSize(12, 34))
                                 .expandedTo(form.minimumSizeHint() + QSize(12, 34));
-    makeRoomFor(main, childSize);
+    MakeRoomFor(main, childSize);
     QMdiSubWindow *child = area.addSubWindow(&form);
     child->setAttribute(Qt::WA_DeleteOnClose);
     // A click on no control (a blank part, a tool button) leaves the

@@ -13,11 +13,15 @@
 #include "tlumstringgrid.h"
 #include "tmainform.h"
 #include "varnookapplication.h"
+#include "benchmarkweek.h"
+#include "weekwindow.h"
+#include "weekwindows.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -27,6 +31,8 @@
 #include <QTextStream>
 #include <QTimer>
 #include <QToolButton>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QEventLoop>
 #include <QHelpContentModel>
 #include <QPrinter>
@@ -223,6 +229,36 @@ bool saveGraphWindows(TAgentForm &agents, TAgentForm &schedule, const QString &o
     return save(scheduleGraph->parentWidget(), QDir(outDir).filePath(QStringLiteral("graph-schedule.png"))) && agentsSaved;
 }
 
+// The benchmark week solved in a week window of its own main window, at the
+// screen size the window is designed for (1,280 x 800), half-hour slots and a
+// ten-second limit; the solve's time is printed.
+bool saveWeekWindow(DialogService &dialogs, const QString &outDir)
+{
+    TMainForm mainForm(dialogs);
+    mainForm.resize(1280, 800);
+    mainForm.show();
+    WeekWindow *week = mainForm.weekWindows().add(BenchmarkWeek::scenario(30));
+    auto *child = qobject_cast<QMdiSubWindow *>(week->parentWidget());
+    child->showMaximized();
+    week->timeLimitBox()->setValue(10);
+    QEventLoop wait;
+    QObject::connect(week, &WeekWindow::solveFinished, &wait, &QEventLoop::quit);
+    QTimer::singleShot(60000, &wait, &QEventLoop::quit);
+    QElapsedTimer timer;
+    timer.start();
+    week->solve();
+    wait.exec();
+    QTextStream(stdout) << "Benchmark week, half-hour slots: solved in " << timer.elapsed() << " ms: "
+                        << week->statusLabel()->text() << '\n';
+    if (!week->plan())
+        return false;
+    week->tabs()->setCurrentIndex(WeekWindow::AgentsTab);
+    QCoreApplication::processEvents();
+    const bool ok = save(&mainForm, QDir(outDir).filePath(QStringLiteral("week-window.png")));
+    mainForm.Exit1Click();
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -264,6 +300,7 @@ int main(int argc, char *argv[])
     ok = saveReportPage(*schedule, dialogs, outDir, QStringLiteral("report-schedule")) && ok;
     std::array<qint64, 3> fieldExit{};
     ok = saveGraphWindows(*agents, *schedule, outDir, &fieldExit) && ok;
+    ok = saveWeekWindow(dialogs, outDir) && ok;
 
     for (const QString &message : dialogs.messages)
         QTextStream(stdout) << "message: " << message << '\n';

@@ -2,6 +2,7 @@
 #include "weekwindows.h"
 
 #include "agentscenario.h"
+#include "agentwindowplacement.h"
 #include "tagentform.h"
 #include "tmainform.h"
 #include "weekdocument.h"
@@ -28,12 +29,12 @@ WeekWindows::WeekWindows(TMainForm &main, QMdiArea &area, DialogService &dialogs
 WeekWindow *WeekWindows::newWeek()
 {
     const TAgentForm *form = m_main.activeAgentForm();
-    return place(WeekDocument::newWeek(form ? &form->scenario().inputs() : nullptr));
+    return add(WeekDocument::newWeek(form ? &form->scenario().inputs() : nullptr));
 }
 
 WeekWindow *WeekWindows::openWeek(const QString &path)
 {
-    WeekWindow *window = place(WeekDocument::newWeek());
+    WeekWindow *window = add(WeekDocument::newWeek());
     window->openFile(path);
     return window;
 }
@@ -48,17 +49,18 @@ QList<WeekWindow *> WeekWindows::windows() const
     return weeks;
 }
 
-WeekWindow *WeekWindows::place(const WeekScenario &week)
+WeekWindow *WeekWindows::add(const WeekScenario &week)
 {
     auto *window = new WeekWindow(*this, m_dialogs, week);
     connect(window, &WeekWindow::weekFileUsed, this, &WeekWindows::fileUsed);
     connect(window, &WeekWindow::openRequested, &m_main, &TMainForm::Open1Click);
     connect(window, &QWidget::windowTitleChanged, this, &WeekWindows::windowsChanged);
     connect(window, &QObject::destroyed, this, [this, window] { m_dayWindows.erase(window); });
+    const QSize design(WeekWindow::DesignWidth, WeekWindow::DesignHeight);
+    MakeRoomFor(m_main, design);
     QMdiSubWindow *child = m_area.addSubWindow(window);
     child->setAttribute(Qt::WA_DeleteOnClose);
     child->setFocusPolicy(Qt::NoFocus);
-    const QSize design(WeekWindow::DesignWidth, WeekWindow::DesignHeight);
     child->resize(design.boundedTo(m_area.viewport()->size()).expandedTo(child->minimumSizeHint()));
     child->show();
     KeepInside(child, m_area.viewport()->rect());

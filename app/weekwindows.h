@@ -32,6 +32,8 @@ public:
     // The week file in a new week window; a file that cannot be loaded is
     // reported and the new window stays a new week.
     WeekWindow *openWeek(const QString &path);
+    // The week in a new week window, placed as every new one is.
+    WeekWindow *add(const WeekScenario &week);
     QList<WeekWindow *> windows() const;
 
     void showDay(WeekWindow &window, int day, const ScenarioInputs &inputs, bool quietly) override;
@@ -45,8 +47,6 @@ signals:
     void windowsChanged();
 
 private:
-    WeekWindow *place(const WeekScenario &week);
-
     TMainForm &m_main;
     QMdiArea &m_area;
     DialogService &m_dialogs;

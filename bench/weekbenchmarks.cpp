@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "benchmarkweek.h"
 #include "lpformat.h"
 #include "mipsolver.h"
 #include "shifttype.h"
@@ -9,48 +10,11 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <string>
 
 namespace {
-
-// A two-peak day of 5 to `peak` agents between `open` and `close` (hours):
-// a morning peak a third of the way in, an afternoon one of four fifths
-// of its height two thirds of the way.
-std::vector<int> TwoPeakDay(int slotMinutes, int open, int close, int peak)
-{
-    std::vector<int> requirement;
-    const double length = close - open;
-    for (int minute = open * 60; minute < close * 60; minute += slotMinutes) {
-        const double hour = (minute + slotMinutes / 2.0) / 60.0;
-        const double morning = std::exp(-std::pow((hour - open - length / 3) / (length / 8), 2));
-        const double afternoon = 0.8 * std::exp(-std::pow((hour - open - 2 * length / 3) / (length / 8), 2));
-        requirement.push_back(static_cast<int>(std::lround(5 + (peak - 5) * std::max(morning, afternoon))));
-    }
-    return requirement;
-}
-
-// The week the README's figures are measured on: weekdays 06:00-22:00
-// peaking at 120 agents (Monday the busiest), Saturday 08:00-18:00 and
-// Sunday 09:00-17:00 quieter; every day opens its slots to the tours.
-ShiftWeek BenchmarkWeek(int slotMinutes, bool allDay = false)
-{
-    struct Open { int open, close, peak; };
-    const Open days[] = {{6, 22, 120}, {6, 22, 110}, {6, 22, 105}, {6, 22, 100}, {6, 22, 112}, {8, 18, 70}, {9, 17, 45}};
-    ShiftWeek week;
-    week.slotMinutes = slotMinutes;
-    for (int d = 0; d < ShiftWeek::DayCount; ++d) {
-        const Open o = allDay ? Open{0, 24, days[d].peak} : days[d];
-        ShiftDay day;
-        day.slotMinutes = slotMinutes;
-        day.startMinuteOfDay = o.open * 60;
-        day.requirement = TwoPeakDay(slotMinutes, o.open, o.close, o.peak);
-        week.days[static_cast<std::size_t>(d)].shifts = day;
-    }
-    return week;
-}
 
 std::vector<ShiftType> WeekTypes(const ShiftWeek &week)
 {
@@ -90,7 +54,7 @@ bool CountPlan(benchmark::State &state, const WeekPlanResult &result)
 // counters of CountPlan and the plan's agents.
 void PlanBenchmarkWeek(benchmark::State &state, int slotMinutes, bool allDay)
 {
-    const ShiftWeek week = BenchmarkWeek(slotMinutes, allDay);
+    const ShiftWeek week = BenchmarkWeek::shiftWeek(slotMinutes, allDay);
     const std::vector<ShiftType> types = WeekTypes(week);
     const std::vector<TourType> tours = TourType::defaultSet();
     MipSettings settings;

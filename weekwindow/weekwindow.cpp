@@ -93,8 +93,10 @@ WeekWindow::WeekWindow(WeekWindowHost &host, DialogService &dialogs, WeekScenari
                                           "and the agent-hours its requirement needs"));
     m_dayTable->verticalHeader()->show();
     m_dayTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_dayTable->setFixedHeight(m_dayTable->horizontalHeader()->sizeHint().height()
-                               + WeekDayModel::RowCount * m_dayTable->verticalHeader()->defaultSectionSize() + 4);
+    m_dayTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_dayTable->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    m_dayTable->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    m_dayTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     daysLabel->setBuddy(m_dayTable);
     outer->addWidget(daysLabel);
     outer->addWidget(m_dayTable);
@@ -104,6 +106,7 @@ WeekWindow::WeekWindow(WeekWindowHost &host, DialogService &dialogs, WeekScenari
     m_volumeTable = addTable(m_tabs, QStringLiteral("Calls per slot"));
     m_volumeTable->setModel(m_volumeModel);
     m_volumeTable->verticalHeader()->show();
+    m_volumeTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_volumeTable->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                                    | QAbstractItemView::AnyKeyPressed);
     auto *paste = new QAction(QStringLiteral("&Paste"), m_volumeTable);
@@ -115,6 +118,7 @@ WeekWindow::WeekWindow(WeekWindowHost &host, DialogService &dialogs, WeekScenari
     m_requirementTable = addTable(m_tabs, QStringLiteral("Agents needed per slot"));
     m_requirementTable->setModel(m_requirementModel);
     m_requirementTable->verticalHeader()->show();
+    m_requirementTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     // The heat map of staffed minus required agents goes here.
     m_heatMapPlace = new QWidget(m_tabs);
     m_heatMapPlace->setAccessibleName(QStringLiteral("Heat map"));
