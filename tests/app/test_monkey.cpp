@@ -6,9 +6,14 @@
 // hold, and a table a recalculation just laid out agrees with a fresh
 // recalculation of the same inputs.
 //
+// Week windows come and go among the actions: typed volumes, solves that
+// end, are cancelled or are left running as the window closes; each
+// week's tables keep the rows of its days.
+//
 // MONKEY_ACTIONS (default 300) and MONKEY_SEED (default 1) set the round;
 // `make monkey` runs a long one.
 #include "agentshiftlink.h"
+#include "benchmarkweek.h"
 #include "maintoolbar.h"
 #include "planningcommand.h"
 #include "scenarioevents.h"
@@ -19,8 +24,13 @@
 #include "tlumstringgrid.h"
 #include "tmainform.h"
 #include "varnookapplication.h"
+#include "weekslotrows.h"
+#include "weekvolumemodel.h"
+#include "weekwindow.h"
+#include "weekwindows.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -106,6 +116,7 @@ private:
     QString planShifts(TAgentForm *form);
     QString useAFile(TAgentForm *form);
     QString manageWindows();
+    QString useAWeek();
     void checkWindows(const QString &action, int number);
     // Checks the windows after one event; false once the round is over or failed.
     bool afterEvent(const QString &action);
@@ -341,8 +352,73 @@ QString MonkeyTest::manageWindows()
     return QStringLiteral("next window");
 }
 
+// A week window: opened, typed into, solved (waited for, cancelled at once,
+// or closed while it runs) or closed; at most two are open.
+QString MonkeyTest::useAWeek()
+{
+    const QList<WeekWindow *> weeks = main->weekWindows().windows();
+    if (weeks.isEmpty() || (weeks.size() < 2 && pick(4) == 0)) {
+        // A new week solves at once (without calls, or refused); the
+        // benchmark week's solve takes long enough to be cancelled.
+        if (pick(2) == 0) {
+            main->NewWeekWindow1Click();
+            return QStringLiteral("New Week");
+        }
+        main->weekWindows().add(BenchmarkWeek::scenario(30));
+        return QStringLiteral("benchmark week");
+    }
+    WeekWindow *week = weeks.at(pick(static_cast<int>(weeks.size())));
+    week->timeLimitBox()->setValue(1);
+    auto close = [week] {
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(week->parentWidget()))
+            sub->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    WeekVolumeModel *volumes = week->volumeModel();
+    switch (pick(5)) {
+    case 0:
+    case 1: {
+        if (volumes->rowCount() == 0)
+            return QStringLiteral("week: no slots");
+        static const char *const texts[] = {"0", "12", "250", "-3", "x", "", "99999999999"};
+        const char *text = texts[pick(static_cast<int>(std::size(texts)))];
+        volumes->setData(volumes->index(pick(volumes->rowCount()), pick(volumes->columnCount())), QString::fromLatin1(text));
+        return QStringLiteral("week: type \"%1\"").arg(QLatin1String(text));
+    }
+    case 2: {
+        const int how = pick(3);
+        week->goalBox()->setCurrentIndex(pick(week->goalBox()->count()));
+        QSignalSpy finished(week, &WeekWindow::solveFinished);
+        week->solve();
+        if (week->solving() && how == 2) {
+            QElapsedTimer closing;
+            closing.start();
+            close();
+            if (closing.elapsed() > 1000)
+                QTest::qFail("closing a solving week took over a second", __FILE__, __LINE__);
+            return QStringLiteral("week: solve, close");
+        }
+        if (week->solving()) {
+            if (how == 1)
+                week->cancelSolve();
+            if (!finished.wait(30000))
+                QTest::qFail("a week's solve did not end", __FILE__, __LINE__);
+        }
+        return how == 1 ? QStringLiteral("week: solve, cancel") : QStringLiteral("week: solve");
+    }
+    case 3:
+        week->useAsRosters();
+        return QStringLiteral("week: Use as Rosters");
+    default:
+        close();
+        return QStringLiteral("week: close");
+    }
+}
+
 QString MonkeyTest::act(TAgentForm *form)
 {
+    if (pick(25) == 0)
+        return useAWeek();
     const int kind = pick(20);
     if (kind < 8)
         return typeIntoField(form);
@@ -358,6 +434,8 @@ QString MonkeyTest::act(TAgentForm *form)
 void MonkeyTest::checkWindows(const QString &action, int number)
 {
     const QString where = QStringLiteral("action %1 (%2)").arg(number).arg(action);
+    for (WeekWindow *week : main->weekWindows().windows())
+        QVERIFY2(week->volumeModel()->rowCount() == WeekSlotRows::of(week->week()).count, qPrintable(where));
     for (TAgentForm *form : forms()) {
         const AgentScenario &scenario = form->scenario();
         const ResultTable &table = scenario.StringGrid1();
@@ -435,6 +513,11 @@ void MonkeyTest::randomInputKeepsEveryWindowTrue()
     random.seed(static_cast<std::mt19937::result_type>(seed));
     while (m_events < m_eventLimit) {
         TAgentForm *form = activeForm();
+        if (!form && !forms().isEmpty()) {
+            // A week window in front: back to an agent window.
+            main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(forms().first()->parentWidget()));
+            form = activeForm();
+        }
         if (!form) {
             main->NewAgentWindow1Click();
             continue;
@@ -443,7 +526,8 @@ void MonkeyTest::randomInputKeepsEveryWindowTrue()
         const QString action = act(form);
         if (!afterEvent(action))
             break;
-        QVERIFY2(forms().size() >= 1 && forms().size() <= 3, qPrintable(action));
+        // Use as Rosters opens a day's agent window for each of a week's days.
+        QVERIFY2(forms().size() >= 1 && forms().size() <= 3 + 7 * 2, qPrintable(action));
     }
     QVERIFY(!QTest::currentTestFailed());
     qInfo("%d actions, seed %d, %d messages shown", m_events, seed, m_messages);
