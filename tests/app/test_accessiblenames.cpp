@@ -14,6 +14,8 @@
 #include "tlumstringgrid.h"
 #include "tmainform.h"
 #include "varnookapplication.h"
+#include "weekwindow.h"
+#include "weekwindows.h"
 
 #include <QAccessible>
 #include <QHeaderView>
@@ -21,12 +23,13 @@
 #include <QMdiSubWindow>
 #include <QMetaEnum>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
 
 #include <memory>
 
-enum class WindowKind { Main, AgentsTab, ScheduleTab, Graph, Printing, Help, HelpIndex, About, Planning, RosterSchedule };
+enum class WindowKind { Main, AgentsTab, ScheduleTab, Graph, Printing, Help, HelpIndex, About, Planning, RosterSchedule, Week, WeekTotals };
 Q_DECLARE_METATYPE(WindowKind)
 
 // What a screen reader finds in each kind of window: every control a person
@@ -180,6 +183,12 @@ QWidget *AccessibleNamesTest::openWindow(WindowKind kind)
         planning->show();
         return planning.get();
     }
+    case WindowKind::Week:
+    case WindowKind::WeekTotals: {
+        WeekWindow *week = main->NewWeekWindow1Click();
+        week->tabs()->setCurrentIndex(kind == WindowKind::Week ? WeekWindow::VolumesTab : WeekWindow::TotalsTab);
+        return week->parentWidget();
+    }
     case WindowKind::RosterSchedule: {
         // The Schedule with Sched and the roster's columns, and the line
         // under the inputs.
@@ -210,6 +219,8 @@ void AccessibleNamesTest::everyControlHasItsOwnName_data()
     QTest::newRow("About box") << WindowKind::About << 1;
     QTest::newRow("planning options dialog") << WindowKind::Planning << 8;
     QTest::newRow("agent window, Schedule with options and roster") << WindowKind::RosterSchedule << 19;
+    QTest::newRow("week window, volumes") << WindowKind::Week << 18;
+    QTest::newRow("week window, totals") << WindowKind::WeekTotals << 18;
 }
 
 void AccessibleNamesTest::everyControlHasItsOwnName()
