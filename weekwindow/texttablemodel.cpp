@@ -19,7 +19,7 @@ int TextTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant TextTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if ((!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid)))
         return {};
     const QStringList &row = m_rows[static_cast<std::size_t>(index.row())];
     const QString text = index.column() < row.size() ? row[index.column()] : QString();

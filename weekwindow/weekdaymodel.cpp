@@ -43,7 +43,7 @@ QString WeekDayModel::periodText(const WeekScenario &week, int day)
 
 QVariant WeekDayModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if ((!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid)))
         return {};
     const int day = index.column();
     const WeekScenario::Day &d = m_week.days.at(static_cast<std::size_t>(day));
@@ -99,7 +99,7 @@ QVariant WeekDayModel::headerData(int section, Qt::Orientation orientation, int 
 
 Qt::ItemFlags WeekDayModel::flags(const QModelIndex &index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if ((!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid)))
         return Qt::NoItemFlags;
     const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     return index.row() == OpenRow ? flags | Qt::ItemIsEditable : flags;
@@ -107,7 +107,7 @@ Qt::ItemFlags WeekDayModel::flags(const QModelIndex &index) const
 
 bool WeekDayModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid) || index.row() != OpenRow)
+    if (role != Qt::EditRole || (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid)) || index.row() != OpenRow)
         return false;
     WeekScenario::Day &day = m_week.days.at(static_cast<std::size_t>(index.column()));
     const QString text = value.toString().trimmed();

@@ -20,7 +20,7 @@ int WeekRequirementModel::columnCount(const QModelIndex &parent) const
 
 QVariant WeekRequirementModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || !m_requirement)
+    if ((!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid)) || !m_requirement)
         return {};
     const auto day = static_cast<std::size_t>(index.column());
     const int slot = m_rows.daySlot(m_days.at(day), index.row());

@@ -25,7 +25,7 @@ int WeekVolumeModel::columnCount(const QModelIndex &parent) const
 
 int WeekVolumeModel::daySlot(const QModelIndex &index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if ((!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid)))
         return -1;
     return m_rows.daySlot(m_week.days.at(static_cast<std::size_t>(index.column())), index.row());
 }
@@ -63,7 +63,7 @@ QVariant WeekVolumeModel::headerData(int section, Qt::Orientation orientation, i
 
 Qt::ItemFlags WeekVolumeModel::flags(const QModelIndex &index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if ((!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid)))
         return Qt::NoItemFlags;
     if (daySlot(index) < 0)
         return Qt::ItemIsEnabled;

@@ -1,0 +1,247 @@
+// SPDX-License-Identifier: MIT
+#include "benchmarkweek.h"
+#include "fakedialogservice.h"
+#include "solvethreads.h"
+#include "texttablemodel.h"
+#include "weekfile.h"
+#include "weekvolumemodel.h"
+#include "weekwindow.h"
+#include "weekwindowhost.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <map>
+#include <memory>
+
+namespace {
+
+// Records the days handed to agent windows and answers with the inputs a
+// test gives a day's window.
+class FakeHost : public WeekWindowHost
+{
+public:
+    void showDay(WeekWindow &, int day, const ScenarioInputs &inputs, bool quietly) override
+    {
+        shown[day] = inputs;
+        lastQuietly = quietly;
+    }
+    std::optional<ScenarioInputs> dayWindowInputs(const WeekWindow &, int day) const override
+    {
+        const auto found = windows.find(day);
+        return found == windows.end() ? std::nullopt : std::optional<ScenarioInputs>(found->second);
+    }
+    void weekFileUsed(const QString &) override {}
+
+    std::map<int, ScenarioInputs> shown;
+    std::map<int, ScenarioInputs> windows;
+    bool lastQuietly = false;
+};
+
+// A week that solves within a second: the benchmark week on half-hour
+// slots.
+WeekScenario smallWeek()
+{
+    return BenchmarkWeek::scenario(30);
+}
+
+} // namespace
+
+class WeekWindowTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void aSavedWeekOpensAsItWasSaved();
+    void aDamagedFileChangesNothing();
+    void closingAChangedWeekAsks_data();
+    void closingAChangedWeekAsks();
+    void aSolveShowsThePlanAndACancelEndsIt();
+    void closingDuringASolveReturnsAtOnce();
+    void useAsRostersHandsEachOpenDayItsStaffing();
+    void whatADayWindowChangedComesBack();
+
+private:
+    WeekWindow &window(WeekScenario week);
+    bool solveAndWait(WeekWindow &w, bool cancel = false);
+
+    FakeDialogService dialogs;
+    FakeHost host;
+    std::unique_ptr<WeekWindow> m_window;
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+void WeekWindowTest::init()
+{
+    dialogs.clear();
+    host = FakeHost();
+    dir = std::make_unique<QTemporaryDir>();
+}
+
+void WeekWindowTest::cleanup()
+{
+    m_window.reset();
+    QVERIFY(SolveThreads::waitForReleased(30000));
+}
+
+WeekWindow &WeekWindowTest::window(WeekScenario week)
+{
+    m_window = std::make_unique<WeekWindow>(host, dialogs, std::move(week));
+    m_window->show();
+    return *m_window;
+}
+
+bool WeekWindowTest::solveAndWait(WeekWindow &w, bool cancel)
+{
+    QSignalSpy finished(&w, &WeekWindow::solveFinished);
+    w.solve();
+    if (cancel)
+        w.cancelSolve();
+    return !finished.isEmpty() || finished.wait(60000);
+}
+
+void WeekWindowTest::aSavedWeekOpensAsItWasSaved()
+{
+    WeekWindow &w = window(smallWeek());
+    const QString path = dir->filePath(QStringLiteral("WEEK.vnkw"));
+    QVERIFY(w.saveFile(path));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Week.vnkw"));
+    QVERIFY(!w.hasUnsavedChanges());
+    w.volumeModel()->setData(w.volumeModel()->index(0, 0), QStringLiteral("7"));
+    QVERIFY(w.hasUnsavedChanges());
+
+    WeekWindow other(host, dialogs, WeekScenario());
+    QVERIFY(other.openFile(path));
+    QCOMPARE(WeekFileBytes(other.week()), WeekFileBytes(smallWeek()));
+    QVERIFY(!other.hasUnsavedChanges());
+    QCOMPARE(other.volumeModel()->rowCount(), 32); // 06:00 to 22:00 in half hours
+    QVERIFY(dialogs.shown.isEmpty());
+}
+
+void WeekWindowTest::aDamagedFileChangesNothing()
+{
+    WeekWindow &w = window(smallWeek());
+    const QString path = dir->filePath(QStringLiteral("damaged.vnkw"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("vnkw\r\n80\r\nnot a number\r\n");
+    file.close();
+    const QByteArray before = WeekFileBytes(w.week());
+    QVERIFY(!w.openFile(path));
+    QCOMPARE(dialogs.shown.size(), 1);
+    QVERIFY(dialogs.shown.first().text.contains(QStringLiteral("damaged.vnkw")));
+    QCOMPARE(WeekFileBytes(w.week()), before);
+    QCOMPARE(w.windowTitle(), WeekDocument::NewWeekCaption);
+}
+
+void WeekWindowTest::closingAChangedWeekAsks_data()
+{
+    QTest::addColumn<SaveChoice>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("save") << SaveChoice::Save << true << true;
+    QTest::newRow("discard") << SaveChoice::Discard << true << false;
+    QTest::newRow("cancel") << SaveChoice::Cancel << false << false;
+}
+
+void WeekWindowTest::closingAChangedWeekAsks()
+{
+    QFETCH(SaveChoice, answer);
+    QFETCH(bool, closes);
+    QFETCH(bool, saved);
+    WeekWindow &w = window(smallWeek());
+    const QString path = dir->filePath(QStringLiteral("week.vnkw"));
+    QVERIFY(w.saveFile(path));
+    w.volumeModel()->clearDay(0);
+    dialogs.saveChangesAnswer = answer;
+    QCOMPARE(w.close(), closes);
+    QCOMPARE(dialogs.shown.size(), 1);
+    QCOMPARE(dialogs.shown.first().text, QStringLiteral("Save changes to week.vnkw?"));
+    WeekScenario onDisk;
+    QVERIFY(LoadWeek(onDisk, path).applied());
+    QCOMPARE(!onDisk.days[0].hasCalls(), saved);
+}
+
+void WeekWindowTest::aSolveShowsThePlanAndACancelEndsIt()
+{
+    WeekWindow &w = window(smallWeek());
+    QVERIFY(solveAndWait(w));
+    QVERIFY(w.plan());
+    QVERIFY(!w.plan()->agents.empty());
+    QCOMPARE(w.agentModel()->rowCount(), static_cast<int>(w.plan()->agents.size()));
+    QVERIFY(w.plan()->days[0].serviceLevel); // from the day's roster check
+    QVERIFY2(w.statusLabel()->text().startsWith(QStringLiteral("Proven optimal"))
+                 || w.statusLabel()->text().contains(QStringLiteral("gap")),
+             qPrintable(w.statusLabel()->text()));
+
+    // A cancelled solve ends; the plan shown stays unless it found another.
+    const std::optional<WeekPlan> before = w.plan();
+    w.week().days[0].calls[3] += 500;
+    QVERIFY(solveAndWait(w, true));
+    QVERIFY(!w.solving());
+    QVERIFY(w.plan());
+    QVERIFY(w.goalBox()->isEnabled() && w.timeLimitBox()->isEnabled());
+}
+
+void WeekWindowTest::closingDuringASolveReturnsAtOnce()
+{
+    WeekScenario week = BenchmarkWeek::scenario(15);
+    WeekWindow &w = window(week);
+    w.timeLimitBox()->setValue(60);
+    w.solve();
+    QVERIFY(w.solving());
+    QElapsedTimer timer;
+    timer.start();
+    m_window.reset();
+    QVERIFY(timer.elapsed() < 1000);
+    // The solve was told to stop and ends on its own.
+    QVERIFY(SolveThreads::waitForReleased(30000));
+}
+
+void WeekWindowTest::useAsRostersHandsEachOpenDayItsStaffing()
+{
+    WeekWindow &w = window(smallWeek());
+    QVERIFY(solveAndWait(w));
+    QVERIFY(w.plan());
+    w.useAsRosters();
+    QCOMPARE(host.shown.size(), std::size_t(7)); // every day is open
+    QVERIFY(host.lastQuietly);
+    const ScenarioInputs &monday = host.shown.at(0);
+    const std::vector<int> staffed = w.plan()->days[0].staffedPerSlot();
+    for (std::size_t slot = 0; slot < staffed.size(); ++slot)
+        QCOMPARE(monday.SlotHave[slot + 1], std::optional<int>(staffed[slot]));
+}
+
+void WeekWindowTest::whatADayWindowChangedComesBack()
+{
+    WeekWindow &w = window(smallWeek());
+    const QString path = dir->filePath(QStringLiteral("week.vnkw"));
+    QVERIFY(w.saveFile(path));
+    // A day window showing the week's day as it was changes nothing.
+    host.windows[1] = w.week().dayInputs(1);
+    w.takeDayChanges();
+    QVERIFY(!w.hasUnsavedChanges());
+    ScenarioInputs changed = w.week().dayInputs(1);
+    changed.SlotCalls[2] = 999;
+    host.windows[1] = changed;
+    w.takeDayChanges();
+    QCOMPARE(w.week().days[1].calls.at(1), 999);
+    QCOMPARE(w.volumeModel()->index(1, 1).data().toString(), QStringLiteral("999"));
+    QVERIFY(w.hasUnsavedChanges());
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    WeekWindowTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_weekwindow.moc"
