@@ -28,10 +28,13 @@ xpath() { xmllint --xpath "$1" "$2" 2>/dev/null; }
 [ "$(xpath 'string(/component/id)' "$metainfo")" = "$id" ] || fail "metainfo id is not $id"
 [ "$(xpath 'string(/component/launchable)' "$metainfo")" = "$id.desktop" ] || fail "metainfo launchable is not $id.desktop"
 [ "$(xpath 'string(/component/icon)' "$metainfo")" = "$id" ] || fail "metainfo icon is not $id"
-mime_type=$(xpath 'string(//*[local-name()="mime-type"]/@type)' "$mime")
-[ -n "$mime_type" ] || fail "no MIME type in $mime"
-[ "$(entry MimeType)" = "$mime_type;" ] || fail "launcher handles $(entry MimeType), not $mime_type"
-[ "$(xpath 'string(/component/provides/mediatype)' "$metainfo")" = "$mime_type" ] || fail "metainfo provides another media type"
+# Every file type defined (scenario and week files) is the launcher's and
+# the software-centre entry's, in the same order.
+mime_types=$(xpath '//*[local-name()="mime-type"]/@type' "$mime" | sed 's/ *type="\([^"]*\)"/\1;/g' | tr -d ' \n')
+[ -n "$mime_types" ] || fail "no MIME type in $mime"
+[ "$(entry MimeType)" = "$mime_types" ] || fail "launcher handles $(entry MimeType), not $mime_types"
+provided=$(xpath '/component/provides/mediatype' "$metainfo" | sed 's|<mediatype>\([^<]*\)</mediatype>|\1;|g' | tr -d ' \n')
+[ "$provided" = "$mime_types" ] || fail "metainfo provides $provided, not $mime_types"
 [ "$(xpath 'string(//*[local-name()="icon"]/@name)' "$mime")" = "$id" ] || fail "the file type's icon is not $id"
 
 # The release and the manual pages carry the program's version.
