@@ -3,6 +3,12 @@
 #include "fakedialogservice.h"
 #include "tagentform.h"
 #include "tmainform.h"
+#include "reopenmenu.h"
+#include "mainmenus.h"
+#include "weekfile.h"
+#include "weekvolumemodel.h"
+#include "weekwindow.h"
+#include "weekwindows.h"
 
 #include <QDir>
 #include <QFile>
@@ -109,6 +115,9 @@ private Q_SLOTS:
     void closingAChangedFileAsksToSave_data();
     void closingAChangedFileAsksToSave();
     void closingActivatesTheWindowUsedBefore();
+    void eachFileOpensInTheWindowItBelongsTo_data();
+    void eachFileOpensInTheWindowItBelongsTo();
+    void endingVarnookAsksForAChangedWeek();
 
 private:
     // The worked Schedule example with typed slot volumes.
@@ -590,6 +599,71 @@ void ScenarioCommandsTest::closingActivatesTheWindowUsedBefore()
     QCOMPARE(main->mdiArea()->activeSubWindow(), childOf(forms.at(3)));
     main->Close1Click();
     QTRY_COMPARE(main->mdiArea()->activeSubWindow(), childOf(forms.at(1)));
+}
+
+
+void ScenarioCommandsTest::eachFileOpensInTheWindowItBelongsTo_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("week");
+    QTest::newRow("command line, week") << "command line" << "week.vnkw" << true;
+    QTest::newRow("command line, scenario") << "command line" << "day.vnk" << false;
+    QTest::newRow("hand-over, week without its extension") << "hand-over" << "week.txt" << true;
+    QTest::newRow("Reopen, week") << "Reopen" << "week.vnkw" << true;
+    QTest::newRow("File Open, week") << "File Open" << "week.vnkw" << true;
+    QTest::newRow("File Open, scenario") << "File Open" << "day.vnk" << false;
+}
+
+void ScenarioCommandsTest::eachFileOpensInTheWindowItBelongsTo()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, name);
+    QFETCH(bool, week);
+    const QString path = dir->filePath(name);
+    if (week) {
+        WeekScenario saved = WeekDocument::newWeek();
+        saved.days[2].open = false;
+        QVERIFY(SaveWeek(saved, path).ok);
+    } else {
+        dialogs.saveAnswer = path;
+        scheduleExample()->SpeedButton4Click();
+        main->agentForms().constFirst()->SpeedButton1Click();
+        QTRY_VERIFY(main->mdiArea()->subWindowList().isEmpty());
+    }
+    dialogs.clear();
+    if (way == QLatin1String("command line")) {
+        main->startUp({QStringLiteral("varnook"), path});
+    } else if (way == QLatin1String("hand-over")) {
+        main->openHandedOverFiles({path});
+    } else if (way == QLatin1String("Reopen")) {
+        main->menus().reopen()->choose(path);
+    } else {
+        dialogs.openAnswer = path;
+        main->Open1Click();
+    }
+    QVERIFY2(dialogs.shown.isEmpty(), qPrintable(dialogs.texts(QStringLiteral("error")).join(QLatin1Char('\n'))));
+    QCOMPARE(main->weekWindows().windows().size(), week ? 1 : 0);
+    QCOMPARE(main->agentForms().size(), week ? 0 : 1);
+    if (week) {
+        const WeekWindow *window = main->weekWindows().windows().constFirst();
+        QCOMPARE(window->document().filePath(), QFileInfo(path).absoluteFilePath());
+        QVERIFY(!window->document().week().days[2].open);
+    }
+}
+
+void ScenarioCommandsTest::endingVarnookAsksForAChangedWeek()
+{
+    WeekWindow *week = main->NewWeekWindow1Click();
+    QVERIFY(week);
+    main->Exit1Click(); // an unchanged new week asks nothing
+    QVERIFY(dialogs.texts(QStringLiteral("saveChanges")).isEmpty());
+    main->show();
+    week->volumeModel()->setData(week->volumeModel()->index(0, 0), QStringLiteral("12"));
+    dialogs.saveChangesAnswer = SaveChoice::Cancel;
+    main->Exit1Click();
+    QCOMPARE(dialogs.texts(QStringLiteral("saveChanges")), QStringList{QStringLiteral("Save changes to untitled.vnkw?")});
+    QVERIFY(main->isVisible());
 }
 
 QTEST_MAIN(ScenarioCommandsTest)
