@@ -4,6 +4,8 @@
 #include "shiftplantext.h"
 #include "texts.h"
 
+#include <algorithm>
+
 namespace WeekPlanText {
 
 namespace {
@@ -153,6 +155,35 @@ QStringList coverNotes(const WeekPlan &plan)
                               QString::number((*plan.serviceGoal - *reachable) * 100, 'f', 1));
     }
     return notes;
+}
+
+std::optional<double> lowestDayLevel(const WeekPlan &plan)
+{
+    std::optional<double> lowest;
+    for (const WeekPlan::Day &day : plan.days) {
+        if (day.open && day.serviceLevel)
+            lowest = std::min(lowest.value_or(*day.serviceLevel), *day.serviceLevel);
+    }
+    return lowest;
+}
+
+std::vector<std::pair<QString, QString>> comparisonLines(const WeekPlan *cover, const WeekPlan *service)
+{
+    std::vector<std::pair<QString, QString>> lines;
+    const std::pair<QString, const WeekPlan *> plans[] = {{QStringLiteral("Cover every slot"), cover},
+                                                          {QStringLiteral("Each day's service level"), service}};
+    for (const auto &[goal, plan] : plans) {
+        if (!plan) {
+            lines.emplace_back(goal, QStringLiteral("no plan"));
+            continue;
+        }
+        const std::optional<double> lowest = lowestDayLevel(*plan);
+        lines.emplace_back(goal, QStringLiteral("%1 paid hours, %2 agents, lowest day's service level %3")
+                                     .arg(ShiftPlanText::hours(plan->paidHours))
+                                     .arg(plan->agents.size())
+                                     .arg(lowest ? ShiftPlanText::level(*lowest) : QStringLiteral("-")));
+    }
+    return lines;
 }
 
 } // namespace WeekPlanText

@@ -43,5 +43,11 @@ std::vector<std::pair<QString, QString>> totals(const WeekPlan &plan);
 // time ranges ("Mon: ..."), and a service goal the plan does not reach;
 // none with full cover.
 QStringList coverNotes(const WeekPlan &plan);
+// The plans of the two goals side by side, the cover plan first: each
+// goal's name and its paid hours, agents and lowest open day's service
+// level by the roster check ("no plan" for a goal without one).
+std::vector<std::pair<QString, QString>> comparisonLines(const WeekPlan *cover, const WeekPlan *service);
+// The lowest service level of the plan's open days that have one.
+std::optional<double> lowestDayLevel(const WeekPlan &plan);
 
 } // namespace WeekPlanText

@@ -26,26 +26,42 @@ std::optional<double> WeekServiceGoal(const ShiftWeek &week)
     return std::nullopt;
 }
 
-WeekSolveResult SolveWeek(const WeekScenario &week, ShiftGoal goal, const MipSettings &settings)
+namespace {
+
+WeekSolveResult solveFor(const WeekScenario &week, const ShiftWeek &shiftWeek, std::optional<double> serviceGoal,
+                         const MipSettings &settings)
 {
     WeekSolveResult result;
+    const WeekPlanResult planned
+        = PlanWeek(shiftWeek, week.plannedShiftTypes(), week.plannedTourTypes(), settings, serviceGoal);
+    if (planned.problem)
+        result.message = planned.problem->message;
+    else if (!planned.plan)
+        result.message = planned.failure;
+    else {
+        result.plan = planned.plan;
+        week.checkPlan(*result.plan);
+    }
+    return result;
+}
+
+} // namespace
+
+WeekSolveResult SolveWeek(const WeekScenario &week, ShiftGoal goal, const MipSettings &settings)
+{
     const bool forService = goal == ShiftGoal::ServiceLevel;
     const WeekScenario::Build build = week.shiftWeek(forService);
     if (!build.week) {
-        result.message = WeekRefusalText(build);
-        return result;
+        WeekSolveResult refused;
+        refused.message = WeekRefusalText(build);
+        return refused;
     }
-    const WeekPlanResult planned = PlanWeek(*build.week, week.plannedShiftTypes(), week.plannedTourTypes(), settings,
-                                            forService ? WeekServiceGoal(*build.week) : std::nullopt);
-    if (planned.problem) {
-        result.message = planned.problem->message;
-        return result;
-    }
-    if (!planned.plan) {
-        result.message = planned.failure;
-        return result;
-    }
-    result.plan = planned.plan;
-    week.checkPlan(*result.plan);
-    return result;
+    if (!forService)
+        return solveFor(week, *build.week, std::nullopt, settings);
+    const WeekSolveResult cover = solveFor(week, *build.week, std::nullopt, settings);
+    if (!cover.plan || (settings.cancel && settings.cancel->load()))
+        return cover;
+    WeekSolveResult service = solveFor(week, *build.week, WeekServiceGoal(*build.week), settings);
+    service.coverPlan = cover.plan;
+    return service;
 }

@@ -16,12 +16,16 @@ struct WeekSolveResult
 {
     std::optional<WeekPlan> plan;
     QString message;
+    // With the service-level goal, the cover plan solved first to compare
+    // it with (none when that solve found none).
+    std::optional<WeekPlan> coverPlan;
 };
 
 // The week's requirement from its days' Schedules and the cheapest week of
 // tours for it (PlanWeek), for the goal chosen: every slot covered, or
-// each open day's service level at the days' goal. Meant for a thread of
-// its own: it reads only its arguments; `settings.cancel` stops it.
+// each open day's service level at the days' goal, after a cover plan to
+// compare it with (each solve within the time limit). Meant for a thread
+// of its own: it reads only its arguments; `settings.cancel` stops it.
 WeekSolveResult SolveWeek(const WeekScenario &week, ShiftGoal goal, const MipSettings &settings);
 
 // Why the week's Schedules give no requirement: the day and the input its

@@ -83,6 +83,11 @@ WeekWindow::WeekWindow(WeekWindowHost &host, DialogService &dialogs, WeekScenari
     statusRow->addWidget(m_status, 1);
     statusRow->addWidget(m_busy);
     outer->addLayout(statusRow);
+    m_comparison = new QLabel(this);
+    m_comparison->setAccessibleName(QStringLiteral("Plans compared"));
+    m_comparison->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_comparison->hide();
+    outer->addWidget(m_comparison);
 
     auto *daysLabel = new QLabel(QStringLiteral("&Days:"), this);
     m_dayTable = addTable(this, QStringLiteral("Days"));
@@ -404,7 +409,7 @@ void WeekWindow::solve()
         connect(thread, &QThread::finished, this, [this, result, week = m_document.week()] {
             m_thread = nullptr;
             m_tick.stop();
-            if (result->plan)
+            if (result->plan || result->coverPlan)
                 m_planWeek = week;
             solveEnded(*result);
         });
@@ -428,14 +433,22 @@ void WeekWindow::solveEnded(const WeekSolveResult &result)
 {
     // The best plan found is shown, stopped or not; the plan shown before
     // stays only when the solve found none.
-    if (!result.plan) {
+    if (!result.plan && !result.coverPlan) {
         const bool cancelled = m_cancel && m_cancel->load();
         const QString failure = cancelled && result.message.isEmpty() ? QStringLiteral("Cancelled.")
                                                                       : StandardErrorText(result.message);
         m_status->setText(failure + (m_plan ? QStringLiteral(" The plan shown is unchanged.") : QString()));
     } else {
-        m_plan = result.plan;
+        m_plan = result.plan ? result.plan : result.coverPlan;
+        m_coverPlan = result.plan ? result.coverPlan : std::nullopt;
         showPlan();
+        // The goal box names the plan shown: the cover plan when the
+        // service-level one was not found.
+        if (!result.plan) {
+            m_goal->setCurrentIndex(0);
+            m_status->setText(m_status->text() + QStringLiteral(" No plan for each day's service level: ")
+                              + StandardErrorText(result.message));
+        }
     }
     showState();
     emit solveFinished();
@@ -444,6 +457,13 @@ void WeekWindow::solveEnded(const WeekSolveResult &result)
 void WeekWindow::showPlan()
 {
     const WeekPlan &plan = *m_plan;
+    QStringList compared;
+    if (m_coverPlan) {
+        for (const auto &[goal, figures] : WeekPlanText::comparisonLines(&*m_coverPlan, &plan))
+            compared << goal + QStringLiteral(": ") + figures;
+    }
+    m_comparison->setText(compared.join(QLatin1Char('\n')));
+    m_comparison->setVisible(m_coverPlan.has_value());
     std::vector<QStringList> agents;
     for (std::size_t i = 0; i < plan.agents.size(); ++i)
         agents.push_back(WeekPlanText::agentRow(static_cast<int>(i) + 1, plan.agents[i]));
@@ -491,7 +511,9 @@ bool WeekWindow::openFile(const QString &path)
             return;
         }
         m_plan.reset();
+        m_coverPlan.reset();
         m_planWeek.reset();
+        m_comparison->hide();
         m_agentModel->setRows({});
         m_dayTotalsModel->setRows({});
         m_tourTotalsModel->setRows({});

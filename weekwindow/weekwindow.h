@@ -84,6 +84,7 @@ public:
     QSpinBox *timeLimitBox() const { return m_timeLimit; }
     QLabel *statusLabel() const { return m_status; }
     QLabel *totalsLabel() const { return m_totals; }
+    QLabel *comparisonLabel() const { return m_comparison; }
     QTabWidget *tabs() const { return m_tabs; }
     QTableView *dayTable() const { return m_dayTable; }
     QTableView *volumeTable() const { return m_volumeTable; }
@@ -156,12 +157,15 @@ private:
     QTableView *m_dayTotalsTable = nullptr;
     QTableView *m_tourTotalsTable = nullptr;
     QLabel *m_totals = nullptr;
+    QLabel *m_comparison = nullptr;
     QTimer m_tick;
     QElapsedTimer m_elapsed;
 
     QPointer<QThread> m_thread;
     std::shared_ptr<std::atomic<bool>> m_cancel;
     std::optional<WeekPlan> m_plan;
+    // With the service-level goal: the cover plan compared with m_plan.
+    std::optional<WeekPlan> m_coverPlan;
     // The week the plan was made for: Use as Rosters hands out its days.
     std::optional<WeekScenario> m_planWeek;
 };

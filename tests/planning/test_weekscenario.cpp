@@ -4,6 +4,7 @@
 #include "scenarioevents.h"
 #include "scheduleshiftday.h"
 #include "texts.h"
+#include "weekplantext.h"
 #include "weekscenario.h"
 
 #include <QRandomGenerator>
@@ -79,6 +80,7 @@ private Q_SLOTS:
     void a_refused_day_is_named_with_what_it_refused();
     void a_plans_staffing_becomes_each_days_roster();
     void defaults_cover_the_widest_open_period();
+    void the_two_goals_compare_by_their_lowest_day();
 };
 
 void WeekScenarioTest::each_days_requirement_and_curves_are_its_schedules_data()
@@ -236,6 +238,30 @@ void WeekScenarioTest::defaults_cover_the_widest_open_period()
     week.tourTypes = {TourType::defaultSet().back()};
     QVERIFY(week.plannedShiftTypes() == week.shiftTypes);
     QVERIFY(week.plannedTourTypes() == week.tourTypes);
+}
+
+void WeekScenarioTest::the_two_goals_compare_by_their_lowest_day()
+{
+    // Closed days and open days without a level do not count.
+    WeekPlan cover;
+    cover.paidHours = 400;
+    cover.agents.resize(10);
+    const double levels[] = {0.91, 0.84};
+    for (std::size_t day = 0; day < 3; ++day) {
+        cover.days[day].open = true;
+        if (day < 2)
+            cover.days[day].serviceLevel = levels[day];
+    }
+    cover.days[3].serviceLevel = 0.2;
+    WeekPlan service = cover;
+    service.paidHours = 380.5;
+    service.days[1].serviceLevel = 0.8;
+    const auto lines = WeekPlanText::comparisonLines(&cover, &service);
+    QCOMPARE(lines.size(), std::size_t(2));
+    QCOMPARE(lines[0].first, QStringLiteral("Cover every slot"));
+    QCOMPARE(lines[0].second, QStringLiteral("400.00 paid hours, 10 agents, lowest day's service level 84.0%"));
+    QCOMPARE(lines[1].second, QStringLiteral("380.50 paid hours, 10 agents, lowest day's service level 80.0%"));
+    QCOMPARE(WeekPlanText::comparisonLines(&cover, nullptr)[1].second, QStringLiteral("no plan"));
 }
 
 QTEST_GUILESS_MAIN(WeekScenarioTest)

@@ -63,6 +63,7 @@ private Q_SLOTS:
     void closingAChangedWeekAsks_data();
     void closingAChangedWeekAsks();
     void aSolveShowsThePlanAndACancelEndsIt();
+    void theServiceGoalIsComparedWithCover();
     void closingDuringASolveReturnsAtOnce();
     void useAsRostersHandsEachOpenDayItsStaffing();
     void whatADayWindowChangedComesBack();
@@ -187,6 +188,23 @@ void WeekWindowTest::aSolveShowsThePlanAndACancelEndsIt()
     QVERIFY(!w.solving());
     QVERIFY(w.plan());
     QVERIFY(w.goalBox()->isEnabled() && w.timeLimitBox()->isEnabled());
+}
+
+void WeekWindowTest::theServiceGoalIsComparedWithCover()
+{
+    WeekWindow &w = window(smallWeek());
+    w.goalBox()->setCurrentIndex(1);
+    QVERIFY(solveAndWait(w));
+    QVERIFY(w.plan());
+    if (w.goalBox()->currentIndex() == 1) {
+        QVERIFY(w.plan()->serviceGoal);
+        QVERIFY(!w.comparisonLabel()->isHidden());
+        QVERIFY(w.comparisonLabel()->text().startsWith(QStringLiteral("Cover every slot: ")));
+    } else {
+        // The cover plan stands in for a service-level plan not found.
+        QVERIFY2(w.statusLabel()->text().contains(QStringLiteral("No plan for each day's service level")),
+                 qPrintable(w.statusLabel()->text()));
+    }
 }
 
 void WeekWindowTest::closingDuringASolveReturnsAtOnce()
