@@ -11,6 +11,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QTableView>
 
 WeekWindows::WeekWindows(TMainForm &main, QMdiArea &area, DialogService &dialogs)
@@ -58,10 +59,20 @@ WeekWindow *WeekWindows::add(const WeekScenario &week)
     connect(window, &QObject::destroyed, this, [this, window] { m_dayWindows.erase(window); });
     const QSize design(WeekWindow::DesignWidth, WeekWindow::DesignHeight);
     MakeRoomFor(m_main, design);
+    // A main window grown past the screen's edge moves back onto it.
+    if (const QScreen *screen = m_main.screen(); screen && !m_main.isMaximized() && !m_main.isFullScreen()) {
+        const QRect available = screen->availableGeometry();
+        const QRect frame = m_main.frameGeometry();
+        const QPoint back(std::min(0, available.right() - frame.right()), std::min(0, available.bottom() - frame.bottom()));
+        if (!back.isNull())
+            m_main.move(m_main.pos() + back);
+    }
     QMdiSubWindow *child = m_area.addSubWindow(window);
     child->setAttribute(Qt::WA_DeleteOnClose);
     child->setFocusPolicy(Qt::NoFocus);
-    child->resize(design.boundedTo(m_area.viewport()->size()).expandedTo(child->minimumSizeHint()));
+    // The workspace is the main window less its menu, tool bar and frame,
+    // as MakeRoomFor allows for; it is laid out anew only later.
+    child->resize(design.boundedTo(m_main.size() - QSize(24, 110)).expandedTo(child->minimumSizeHint()));
     child->show();
     KeepInside(child, m_area.viewport()->rect());
     m_area.setActiveSubWindow(child);
@@ -74,7 +85,6 @@ WeekWindow *WeekWindows::add(const WeekScenario &week)
 void WeekWindows::showDay(WeekWindow &window, int day, const ScenarioInputs &inputs, bool quietly)
 {
     QPointer<TAgentForm> &form = m_dayWindows[&window].at(static_cast<std::size_t>(day));
-    QMdiSubWindow *active = m_area.activeSubWindow();
     if (!form)
         form = m_main.NewAgentWindow1Click();
     if (!form)
@@ -84,14 +94,14 @@ void WeekWindows::showDay(WeekWindow &window, int day, const ScenarioInputs &inp
     form->scenario().undo().record(before, form->scenario().inputs(),
                                    QStringLiteral("The week's %1 replaced the window's inputs. Undo: Ctrl+Z")
                                        .arg(WeekScenario::dayTitle(day)));
+    // Named after its day and week until it saves or loads a file of its own.
+    form->setWindowTitle(QStringLiteral("%1 of %2").arg(WeekScenario::dayTitle(day), window.windowTitle()));
     form->refresh();
     form->TabSet1Click(static_cast<int>(Tab::Schedule));
     if (auto *child = qobject_cast<QMdiSubWindow *>(form->parentWidget())) {
-        child->setWindowTitle(form->windowTitle());
-        if (quietly && active)
-            m_area.setActiveSubWindow(active);
-        else
-            m_area.setActiveSubWindow(child);
+        // Quietly: the week stays in front.
+        auto *week = qobject_cast<QMdiSubWindow *>(window.parentWidget());
+        m_area.setActiveSubWindow(quietly && week ? week : child);
     }
 }
 

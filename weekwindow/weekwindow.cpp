@@ -494,10 +494,19 @@ void WeekWindow::useAsRosters()
     if (!m_plan || !m_planWeek || solving())
         return;
     RunHandler(m_dialogs, [this] {
+        // A day without calls has no roster check: its Schedule refuses
+        // 0 calls.
+        QStringList without;
         for (int day = 0; day < WeekScenario::DayCount; ++day) {
-            if (m_plan->days.at(static_cast<std::size_t>(day)).open)
+            if (!m_plan->days.at(static_cast<std::size_t>(day)).open)
+                continue;
+            if (m_planWeek->days.at(static_cast<std::size_t>(day)).hasCalls())
                 m_host.showDay(*this, day, m_planWeek->dayInputs(day, *m_plan), true);
+            else
+                without << WeekScenario::dayTitle(day);
         }
+        if (!without.isEmpty())
+            m_status->setText(m_status->text() + QStringLiteral(" No roster for %1: no calls.").arg(without.join(QStringLiteral(", "))));
     });
 }
 
