@@ -333,8 +333,12 @@ void WeekWindow::takeDayChanges()
         }
     }
     if (changed) {
+        // The cursor stays on its cell as the rows are laid out again.
+        const QModelIndex current = m_volumeTable->currentIndex();
         m_volumeModel->reload();
         m_dayModel->reload();
+        if (current.isValid())
+            m_volumeTable->setCurrentIndex(m_volumeModel->index(current.row(), current.column()));
         weekChanged();
     }
 }
