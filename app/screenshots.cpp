@@ -252,7 +252,7 @@ bool saveWeekWindow(DialogService &dialogs, const QString &outDir)
                         << week->statusLabel()->text() << '\n';
     if (!week->plan())
         return false;
-    week->tabs()->setCurrentIndex(WeekWindow::AgentsTab);
+    week->tabs()->setCurrentIndex(WeekWindow::HeatMapTab);
     QCoreApplication::processEvents();
     const bool ok = save(&mainForm, QDir(outDir).filePath(QStringLiteral("week-window.png")));
     mainForm.Exit1Click();

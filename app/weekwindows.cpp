@@ -2,6 +2,8 @@
 #include "weekwindows.h"
 
 #include "agentscenario.h"
+#include "agentservices.h"
+#include "tourtypesdialogeditor.h"
 #include "agentwindowplacement.h"
 #include "tagentform.h"
 #include "tmainform.h"
@@ -19,12 +21,20 @@ WeekWindows::WeekWindows(TMainForm &main, QMdiArea &area, DialogService &dialogs
     , m_main(main)
     , m_area(area)
     , m_dialogs(dialogs)
+    , m_tourTypes(std::make_unique<TourTypesDialogEditor>(dialogs, &main))
 {
     // Coming back to a week brings what its days' windows changed.
     connect(&m_area, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow *child) {
         if (auto *week = child ? qobject_cast<WeekWindow *>(child->widget()) : nullptr)
             week->takeDayChanges();
     });
+}
+
+WeekWindows::~WeekWindows() = default;
+
+void WeekWindows::print(const ReportDocument &document)
+{
+    m_main.agentServices().printing.PrintDocument(document, m_dialogs);
 }
 
 WeekWindow *WeekWindows::newWeek()
@@ -52,7 +62,7 @@ QList<WeekWindow *> WeekWindows::windows() const
 
 WeekWindow *WeekWindows::add(const WeekScenario &week)
 {
-    auto *window = new WeekWindow(*this, m_dialogs, week);
+    auto *window = new WeekWindow(*this, m_dialogs, *m_tourTypes, week);
     connect(window, &WeekWindow::weekFileUsed, this, &WeekWindows::fileUsed);
     connect(window, &WeekWindow::openRequested, &m_main, &TMainForm::Open1Click);
     connect(window, &QWidget::windowTitleChanged, this, &WeekWindows::windowsChanged);

@@ -9,11 +9,13 @@
 
 #include <array>
 #include <map>
+#include <memory>
 
 class DialogService;
 class QMdiArea;
 class TAgentForm;
 class TMainForm;
+class TourTypesEditor;
 class WeekScenario;
 
 // The main window's week windows: each placed in the workspace as the
@@ -25,6 +27,7 @@ class WeekWindows : public QObject, public WeekWindowHost
     Q_OBJECT
 public:
     WeekWindows(TMainForm &main, QMdiArea &area, DialogService &dialogs);
+    ~WeekWindows() override;
 
     // File > New Week: the active agent window's call settings, goal,
     // model and planning options, or the defaults.
@@ -39,6 +42,7 @@ public:
     void showDay(WeekWindow &window, int day, const ScenarioInputs &inputs, bool quietly) override;
     std::optional<ScenarioInputs> dayWindowInputs(const WeekWindow &window, int day) const override;
     void weekFileUsed(const QString &path) override { emit fileUsed(path); }
+    void print(const ReportDocument &document) override;
 
 signals:
     // A week file was saved or loaded (for the Reopen list).
@@ -51,4 +55,6 @@ private:
     QMdiArea &m_area;
     DialogService &m_dialogs;
     std::map<const WeekWindow *, std::array<QPointer<TAgentForm>, 7>> m_dayWindows;
+    // The tour types dialog every week window shows.
+    std::unique_ptr<TourTypesEditor> m_tourTypes;
 };

@@ -14,6 +14,10 @@
 #include "weekplantext.h"
 #include "weekrequirementmodel.h"
 #include "weekvolumemodel.h"
+#include "tourtypeseditor.h"
+#include "weekcopy.h"
+#include "weekheatmapwidget.h"
+#include "weekreport.h"
 #include "weekwindowhost.h"
 
 #include <QAction>
@@ -53,10 +57,12 @@ FileDialogSetup weekDialogSetup(const WeekDocument &document)
 
 } // namespace
 
-WeekWindow::WeekWindow(WeekWindowHost &host, DialogService &dialogs, WeekScenario week, QWidget *parent)
+WeekWindow::WeekWindow(WeekWindowHost &host, DialogService &dialogs, TourTypesEditor &tourTypes, WeekScenario week,
+                       QWidget *parent)
     : QWidget(parent)
     , m_host(host)
     , m_dialogs(dialogs)
+    , m_tourTypes(tourTypes)
     , m_document(std::move(week))
 {
     m_volumeModel = new WeekVolumeModel(m_document.week(), this);
@@ -124,17 +130,16 @@ WeekWindow::WeekWindow(WeekWindowHost &host, DialogService &dialogs, WeekScenari
     m_requirementTable->setModel(m_requirementModel);
     m_requirementTable->verticalHeader()->show();
     m_requirementTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    // The heat map of staffed minus required agents goes here.
-    m_heatMapPlace = new QWidget(m_tabs);
-    m_heatMapPlace->setAccessibleName(QStringLiteral("Heat map"));
-    m_heatMapPlace->setFocusPolicy(Qt::StrongFocus);
+    m_heatMap = new WeekHeatMapWidget(m_tabs);
+    m_heatMap->setAccessibleName(QStringLiteral("Heat map of staffed minus required agents"));
+    m_heatMap->setFocusPolicy(Qt::StrongFocus);
     m_agentTable = addTable(m_tabs, QStringLiteral("Agents' weeks"));
     m_agentTable->setModel(m_agentSort);
     m_agentTable->setSortingEnabled(true);
     m_agentTable->sortByColumn(-1, Qt::AscendingOrder);
     m_tabs->addTab(m_volumeTable, QStringLiteral("&Volumes"));
     m_tabs->addTab(m_requirementTable, QStringLiteral("Re&quirement"));
-    m_tabs->addTab(m_heatMapPlace, QStringLiteral("&Heat Map"));
+    m_tabs->addTab(m_heatMap, QStringLiteral("&Heat Map"));
     m_tabs->addTab(m_agentTable, QStringLiteral("A&gents' Weeks"));
     m_tabs->addTab(buildTotalsPage(), QStringLiteral("T&otals"));
     outer->addWidget(m_tabs, 1);
@@ -221,6 +226,9 @@ QHBoxLayout *WeekWindow::buildToolBar()
     connect(m_openDayButton, &QToolButton::clicked, this, [this] { openDay(); });
     connect(m_clearDayButton, &QToolButton::clicked, this, [this] { clearDay(); });
     connect(m_rosterButton, &QToolButton::clicked, this, [this] { useAsRosters(); });
+    connect(m_tourTypesButton, &QToolButton::clicked, this, [this] { editTourTypes(); });
+    connect(m_printButton, &QToolButton::clicked, this, [this] { print(); });
+    connect(m_copyButton, &QToolButton::clicked, this, [this] { copyWeek(); });
     connect(saveButton, &QToolButton::clicked, this, [this] { save(); });
     bar->addStretch(1);
     return bar;
@@ -267,13 +275,12 @@ QToolButton *WeekWindow::addTool(QHBoxLayout *bar, const QString &text, const QK
 void WeekWindow::showState()
 {
     const bool running = solving();
-    const bool placeholders = false; // the Tour Types dialog, Print and Copy are still to come
     m_solveButton->setEnabled(!running);
     m_cancelButton->setEnabled(running);
     m_rosterButton->setEnabled(!running && m_plan.has_value());
-    m_tourTypesButton->setEnabled(placeholders && !running);
-    m_printButton->setEnabled(placeholders && !running && m_plan.has_value());
-    m_copyButton->setEnabled(placeholders && !running && m_plan.has_value());
+    m_tourTypesButton->setEnabled(!running);
+    m_printButton->setEnabled(!running && m_plan.has_value());
+    m_copyButton->setEnabled(!running && m_plan.has_value());
     m_openDayButton->setEnabled(!running);
     m_clearDayButton->setEnabled(!running);
     m_dayTable->setEnabled(!running);
@@ -468,6 +475,7 @@ void WeekWindow::showPlan()
     }
     m_comparison->setText(compared.join(QLatin1Char('\n')));
     m_comparison->setVisible(m_coverPlan.has_value());
+    m_heatMap->setPlan(plan);
     std::vector<QStringList> agents;
     for (std::size_t i = 0; i < plan.agents.size(); ++i)
         agents.push_back(WeekPlanText::agentRow(static_cast<int>(i) + 1, plan.agents[i]));
@@ -514,6 +522,61 @@ void WeekWindow::useAsRosters()
     });
 }
 
+void WeekWindow::editTourTypes()
+{
+    if (solving())
+        return;
+    RunHandler(m_dialogs, [this] {
+        takeDayChanges();
+        WeekScenario &week = m_document.week();
+        const WeekScenario::Build build = week.shiftWeek();
+        const std::optional<ShiftDay> widest = week.widestPeriod();
+        if (!build.week || !widest) {
+            m_dialogs.error(build.week ? QStringLiteral("Open a day first: the tour types are checked against the open days")
+                                       : WeekRefusalText(build));
+            return;
+        }
+        const TourTypesEdit current{week.plannedTourTypes(), week.plannedShiftTypes()};
+        const std::optional<TourTypesEdit> edited
+            = m_tourTypes.editTourTypes(current, *build.week, *widest, windowTitle());
+        if (!edited)
+            return;
+        // The defaults stay defaults while they are not changed.
+        if (edited->tours != current.tours)
+            week.tourTypes = edited->tours;
+        if (edited->shiftTypes != current.shiftTypes)
+            week.shiftTypes = edited->shiftTypes;
+        weekChanged();
+    });
+}
+
+void WeekWindow::print()
+{
+    if (!m_plan || !m_planWeek || solving())
+        return;
+    RunHandler(m_dialogs, [this] {
+        WeekReport::Content content;
+        content.caption = windowTitle();
+        content.fileName = m_document.hasFile() ? m_document.filePath() : QStringLiteral("*.vnkw");
+        content.plan = *m_plan;
+        for (int day = 0; day < WeekScenario::DayCount; ++day)
+            content.dates.at(static_cast<std::size_t>(day)) = m_planWeek->days.at(static_cast<std::size_t>(day)).date;
+        m_host.print(WeekReport(std::move(content)));
+    });
+}
+
+QMimeData *WeekWindow::copyData() const
+{
+    return m_plan ? WeekCopy::week(*m_plan).mimeData() : nullptr;
+}
+
+void WeekWindow::copyWeek()
+{
+    if (!m_plan || solving())
+        return;
+    RunHandler(m_dialogs, [this] { QGuiApplication::clipboard()->setMimeData(copyData()); });
+}
+
 bool WeekWindow::openFile(const QString &path)
 {
     bool opened = false;
@@ -527,6 +590,7 @@ bool WeekWindow::openFile(const QString &path)
         m_coverPlan.reset();
         m_planWeek.reset();
         m_comparison->hide();
+        m_heatMap->clear();
         m_agentModel->setRows({});
         m_dayTotalsModel->setRows({});
         m_tourTotalsModel->setRows({});

@@ -26,9 +26,12 @@ class QTableView;
 
 class QToolButton;
 class QHBoxLayout;
+class QMimeData;
 class TextTableModel;
 class WeekDayModel;
 class WeekRequirementModel;
+class TourTypesEditor;
+class WeekHeatMapWidget;
 class WeekVolumeModel;
 class WeekWindowHost;
 
@@ -47,7 +50,8 @@ public:
     // The result's tabs, in order.
     enum ResultTab { VolumesTab, RequirementTab, HeatMapTab, AgentsTab, TotalsTab };
 
-    WeekWindow(WeekWindowHost &host, DialogService &dialogs, WeekScenario week, QWidget *parent = nullptr);
+    WeekWindow(WeekWindowHost &host, DialogService &dialogs, TourTypesEditor &tourTypes, WeekScenario week,
+               QWidget *parent = nullptr);
     ~WeekWindow() override;
 
     // The window's commands, each with a tool button and a key.
@@ -56,6 +60,12 @@ public:
     void openDay();      // Open Day (Ctrl+D): the current column's day as an agent window
     void clearDay();     // Clear Day (Ctrl+Del): the current column's calls
     void useAsRosters(); // Use as Rosters (Ctrl+R)
+    void editTourTypes(); // Tour Types... (Ctrl+T): the tour and shift types
+    void print();        // Print (Ctrl+P): the plan's report, landscape
+    void copyWeek();     // Copy Week (Ctrl+Shift+C): agents' weeks and cover for a spreadsheet
+    // What Copy Week puts on the clipboard; none without a plan. The caller
+    // owns it.
+    QMimeData *copyData() const;
     void save();         // Save (Ctrl+S): to the window's file, or asks for one
     void saveAs();       // Save As (Ctrl+Shift+S)
     // Pastes a 7-column block into the volumes from the current cell (Ctrl+V
@@ -94,6 +104,7 @@ public:
     QTableView *tourTotalsTable() const { return m_tourTotalsTable; }
     QToolButton *printButton() const { return m_printButton; }
     QToolButton *solveButton() const { return m_solveButton; }
+    WeekHeatMapWidget *heatMap() const { return m_heatMap; }
     WeekVolumeModel *volumeModel() const { return m_volumeModel; }
     WeekDayModel *dayModel() const { return m_dayModel; }
     WeekRequirementModel *requirementModel() const { return m_requirementModel; }
@@ -127,6 +138,7 @@ private:
 
     WeekWindowHost &m_host;
     DialogService &m_dialogs;
+    TourTypesEditor &m_tourTypes;
     WeekDocument m_document;
     WeekVolumeModel *m_volumeModel = nullptr;
     WeekDayModel *m_dayModel = nullptr;
@@ -152,7 +164,7 @@ private:
     QTabWidget *m_tabs = nullptr;
     QTableView *m_volumeTable = nullptr;
     QTableView *m_requirementTable = nullptr;
-    QWidget *m_heatMapPlace = nullptr;
+    WeekHeatMapWidget *m_heatMap = nullptr;
     QTableView *m_agentTable = nullptr;
     QTableView *m_dayTotalsTable = nullptr;
     QTableView *m_tourTotalsTable = nullptr;

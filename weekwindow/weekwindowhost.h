@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class ReportDocument;
 class WeekWindow;
 
 // What a week window asks of the main window: the agent windows of its
@@ -24,4 +25,6 @@ public:
     virtual std::optional<ScenarioInputs> dayWindowInputs(const WeekWindow &window, int day) const = 0;
     // A week file was saved or loaded (its full path).
     virtual void weekFileUsed(const QString &path) = 0;
+    // Prints the report through the print dialog, as every window's Print.
+    virtual void print(const ReportDocument &document) = 0;
 };

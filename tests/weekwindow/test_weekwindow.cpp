@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "benchmarkweek.h"
 #include "fakedialogservice.h"
+#include "reportdocument.h"
+#include "weekheatmapwidget.h"
 #include "solvethreads.h"
 #include "texttablemodel.h"
 #include "weekfile.h"
 #include "weekvolumemodel.h"
 #include "weekwindow.h"
+#include "tourtypeseditor.h"
+#include "weekcopy.h"
 #include "weekwindowhost.h"
 
 #include <QComboBox>
+#include <QMimeData>
+#include <QToolButton>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QSignalSpy>
@@ -37,10 +43,27 @@ public:
         return found == windows.end() ? std::nullopt : std::optional<ScenarioInputs>(found->second);
     }
     void weekFileUsed(const QString &) override {}
+    void print(const ReportDocument &document) override { printed << document.caption(); }
 
     std::map<int, ScenarioInputs> shown;
     std::map<int, ScenarioInputs> windows;
     bool lastQuietly = false;
+    QStringList printed;
+};
+
+// Answers the tour types dialog with `answer` (none: Cancel) and keeps what
+// it was shown.
+class FakeTourTypes : public TourTypesEditor
+{
+public:
+    std::optional<TourTypesEdit> editTourTypes(const TourTypesEdit &current, const ShiftWeek &, const ShiftDay &,
+                                               const QString &) override
+    {
+        shown = current;
+        return answer;
+    }
+    std::optional<TourTypesEdit> answer;
+    std::optional<TourTypesEdit> shown;
 };
 
 // A week that solves within a second: the benchmark week on half-hour
@@ -67,6 +90,8 @@ private Q_SLOTS:
     void closingDuringASolveReturnsAtOnce();
     void useAsRostersHandsEachOpenDayItsStaffing();
     void whatADayWindowChangedComesBack();
+    void aPlanIsPrintedCopiedAndMapped();
+    void editedTourTypesAreTheWeeks();
 
 private:
     WeekWindow &window(WeekScenario week);
@@ -74,6 +99,7 @@ private:
 
     FakeDialogService dialogs;
     FakeHost host;
+    FakeTourTypes tourTypes;
     std::unique_ptr<WeekWindow> m_window;
     std::unique_ptr<QTemporaryDir> dir;
 };
@@ -82,6 +108,7 @@ void WeekWindowTest::init()
 {
     dialogs.clear();
     host = FakeHost();
+    tourTypes = FakeTourTypes();
     dir = std::make_unique<QTemporaryDir>();
 }
 
@@ -93,7 +120,7 @@ void WeekWindowTest::cleanup()
 
 WeekWindow &WeekWindowTest::window(WeekScenario week)
 {
-    m_window = std::make_unique<WeekWindow>(host, dialogs, std::move(week));
+    m_window = std::make_unique<WeekWindow>(host, dialogs, tourTypes, std::move(week));
     m_window->show();
     return *m_window;
 }
@@ -117,7 +144,7 @@ void WeekWindowTest::aSavedWeekOpensAsItWasSaved()
     w.volumeModel()->setData(w.volumeModel()->index(0, 0), QStringLiteral("7"));
     QVERIFY(w.hasUnsavedChanges());
 
-    WeekWindow other(host, dialogs, WeekScenario());
+    WeekWindow other(host, dialogs, tourTypes, WeekScenario());
     QVERIFY(other.openFile(path));
     QCOMPARE(WeekFileBytes(other.week()), WeekFileBytes(smallWeek()));
     QVERIFY(!other.hasUnsavedChanges());
@@ -252,6 +279,35 @@ void WeekWindowTest::whatADayWindowChangedComesBack()
     QCOMPARE(w.week().days[1].calls.at(1), 999);
     QCOMPARE(w.volumeModel()->index(1, 1).data().toString(), QStringLiteral("999"));
     QVERIFY(w.hasUnsavedChanges());
+}
+
+void WeekWindowTest::aPlanIsPrintedCopiedAndMapped()
+{
+    WeekWindow &w = window(smallWeek());
+    QVERIFY(!w.printButton()->isEnabled());
+    QVERIFY(!w.copyData());
+    QVERIFY(solveAndWait(w));
+    QVERIFY(w.printButton()->isEnabled());
+    w.print();
+    QCOMPARE(host.printed, QStringList{w.windowTitle()});
+    const std::unique_ptr<QMimeData> copied(w.copyData());
+    QCOMPARE(copied->text(), WeekCopy::week(*w.plan()).text());
+    QCOMPARE(w.heatMap()->plan().agents.size(), w.plan()->agents.size());
+}
+
+void WeekWindowTest::editedTourTypesAreTheWeeks()
+{
+    WeekWindow &w = window(smallWeek());
+    w.editTourTypes(); // cancelled: the defaults stay
+    QVERIFY(tourTypes.shown);
+    QCOMPARE(tourTypes.shown->tours, TourType::defaultSet());
+    QVERIFY(w.week().tourTypes.empty());
+    TourTypesEdit edit = *tourTypes.shown;
+    edit.tours.pop_back();
+    tourTypes.answer = edit;
+    w.editTourTypes();
+    QCOMPARE(w.week().tourTypes, edit.tours);
+    QVERIFY(w.week().shiftTypes.empty()); // unchanged, still the default set
 }
 
 int main(int argc, char *argv[])
