@@ -4,6 +4,7 @@
 #include "agentcommandhost.h"
 #include "dialogservice.h"
 #include "handlerguard.h"
+#include "intervaldays.h"
 #include "intervalimport.h"
 #include "slottimeentry.h"
 #include "slotvolumepaste.h"
@@ -38,6 +39,22 @@ void SlotTimesCommand::importIntervals()
         importIntervalFile(chosen);
 }
 
+bool SlotTimesCommand::openedAsWeek(const QString &path, const QByteArray &bytes)
+{
+    if (!m_weekOpener || bytes.size() > IntervalDays::MaxTextLength)
+        return false;
+    const IntervalDays days = IntervalDays::fromBytes(bytes);
+    if (!days.accepted() || days.days().size() < 2)
+        return false;
+    const QString question = QStringLiteral("%1 holds %2 days. Open them as a week in a new week window?")
+                                 .arg(QFileInfo(path).fileName())
+                                 .arg(days.days().size());
+    if (!m_host.dialogs().confirm(question))
+        return false;
+    m_weekOpener(path);
+    return true;
+}
+
 void SlotTimesCommand::importIntervalFile(const QString &path)
 {
     DialogService &dialogs = m_host.dialogs();
@@ -50,6 +67,8 @@ void SlotTimesCommand::importIntervalFile(const QString &path)
             return;
         }
         const QByteArray bytes = file.read(IntervalFile::MaxTextLength + 1);
+        if (openedAsWeek(path, bytes))
+            return;
         IntervalFile intervals = IntervalFile::fromBytes(bytes);
         if (const auto refusal = IntervalImport::check(intervals)) {
             dialogs.error(QStringLiteral("%1 was not imported: %2. Nothing was changed").arg(name, *refusal));

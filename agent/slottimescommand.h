@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class AgentCommandHost;
 
 // An agent window's commands for the slots' own talk and after-call times:
@@ -21,8 +23,13 @@ public:
     // the Schedule. A refused file is named with its line and changes
     // nothing.
     void importIntervals();
-    // Reads `path` as importIntervals does after the dialog.
+    // Reads `path` as importIntervals does after the dialog. A file of
+    // several days, where a week opener is set, is offered as a week first.
     void importIntervalFile(const QString &path);
+    // Opens an interval file of several days as a week (the main window's
+    // week windows); unset, such a file is imported as one day or refused.
+    using WeekOpener = std::function<void(const QString &path)>;
+    void setWeekOpener(WeekOpener opener) { m_weekOpener = std::move(opener); }
     // File > Slot Time Columns: the Schedule shows Talk and ACW even while no
     // slot has a time of its own.
     void setSlotTimesColumns(bool shown);
@@ -34,5 +41,9 @@ public:
     void pasteSlotTimes(const QString &text);
 
 private:
+    // Whether the file is of several days and the planner took it as a week.
+    bool openedAsWeek(const QString &path, const QByteArray &bytes);
+
     AgentCommandHost &m_host;
+    WeekOpener m_weekOpener;
 };

@@ -14,6 +14,7 @@
 #include "maintoolbar.h"
 #include "mainwindowlayout.h"
 #include "planningmenuactions.h"
+#include "slottimescommand.h"
 #include "reopenmenu.h"
 #include "reportprintcommand.h"
 #include "scenariofiledrop.h"
@@ -178,6 +179,7 @@ TAgentForm *TMainForm::NewAgentWindow1Click()
         connect(form, &TAgentForm::hintPanelClearRequested, m_toolBar->hintPanel(), &QLabel::clear);
         connect(form, &TAgentForm::hintPanelTextRequested, m_toolBar->hintPanel(), &QLabel::setText);
         connect(form, &TAgentForm::scenarioFileUsed, m_menus->reopen(), &ReopenMenu::add);
+        form->slotTimes().setWeekOpener([this](const QString &path) { m_weeks->importIntervals(path); });
         form->graphLink()->setColours(&SeriesColours);
         connect(form, &QWidget::windowTitleChanged, this, [this] { m_menus->window()->update(); });
         QMdiSubWindow *child = PlaceAgentWindow(*this, *m_mdiArea, *form);

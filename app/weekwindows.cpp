@@ -5,12 +5,17 @@
 #include "agentservices.h"
 #include "tourtypesdialogeditor.h"
 #include "agentwindowplacement.h"
+#include "dialogservice.h"
+#include "intervaldays.h"
+#include "intervalweekimport.h"
 #include "tagentform.h"
 #include "tmainform.h"
 #include "weekdocument.h"
 #include "weekwindow.h"
 #include "windowtiling.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
@@ -47,6 +52,46 @@ WeekWindow *WeekWindows::openWeek(const QString &path)
 {
     WeekWindow *window = add(WeekDocument::newWeek());
     window->openFile(path);
+    return window;
+}
+
+WeekWindow *WeekWindows::importIntervals(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_dialogs.error(QStringLiteral("Cannot open %1: %2").arg(name, file.errorString()));
+        return nullptr;
+    }
+    const IntervalDays days = IntervalDays::fromBytes(file.read(IntervalDays::MaxTextLength + 1));
+    auto refused = [&](const QString &reason) {
+        m_dialogs.error(QStringLiteral("%1 was not opened as a week: %2. Nothing was changed").arg(name, reason));
+        return nullptr;
+    };
+    if (!days.accepted())
+        return refused(days.refusal()->text());
+    QString reason;
+    std::optional<QDate> monday = IntervalWeekImport::chooseWeek(days, std::nullopt, &reason);
+    if (!monday) {
+        // Several weeks: the planner picks one, the first the default.
+        const std::vector<QDate> weeks = days.weeks();
+        QStringList choices;
+        for (std::size_t i = 0; i < weeks.size() && i < 9; ++i)
+            choices << QStringLiteral("&%1 Week of %2").arg(i + 1).arg(weeks[i].toString(Qt::ISODate));
+        const std::optional<int> chosen
+            = choices.isEmpty() ? std::nullopt
+                                : m_dialogs.chooseAmong(QStringLiteral("%1 holds %2 weeks. Which one opens?").arg(name).arg(weeks.size()), choices);
+        if (!chosen)
+            return nullptr;
+        monday = weeks.at(static_cast<std::size_t>(*chosen));
+    }
+    const TAgentForm *form = m_main.activeAgentForm();
+    WeekScenario week = WeekDocument::newWeek(form ? &form->scenario().inputs() : nullptr);
+    const WeekScenario before = week;
+    if (const std::optional<QString> problem = IntervalWeekImport::apply(week, days, *monday))
+        return refused(*problem);
+    WeekWindow *window = add(before);
+    window->replaceWeek(week);
     return window;
 }
 

@@ -35,6 +35,10 @@ public:
     // The week file in a new week window; a file that cannot be loaded is
     // reported and the new window stays a new week.
     WeekWindow *openWeek(const QString &path);
+    // An interval file of several days: one week of it (the planner picks
+    // one where it holds several) in a new week window with the active
+    // agent window's settings, not yet saved. A refusal is reported.
+    WeekWindow *importIntervals(const QString &path);
     // The week in a new week window, placed as every new one is.
     WeekWindow *add(const WeekScenario &week);
     QList<WeekWindow *> windows() const;

@@ -577,6 +577,32 @@ void WeekWindow::copyWeek()
     RunHandler(m_dialogs, [this] { QGuiApplication::clipboard()->setMimeData(copyData()); });
 }
 
+void WeekWindow::forgetPlan()
+{
+    m_plan.reset();
+    m_coverPlan.reset();
+    m_planWeek.reset();
+    m_comparison->hide();
+    m_heatMap->clear();
+    m_agentModel->setRows({});
+    m_dayTotalsModel->setRows({});
+    m_tourTotalsModel->setRows({});
+    m_totals->clear();
+    m_volumeModel->reload();
+    m_dayModel->reload();
+    m_status->setText(QStringLiteral("No plan yet: solve (F5)."));
+    weekChanged();
+    showState();
+}
+
+void WeekWindow::replaceWeek(const WeekScenario &week)
+{
+    if (solving())
+        return;
+    m_document.week() = week;
+    forgetPlan();
+}
+
 bool WeekWindow::openFile(const QString &path)
 {
     bool opened = false;
@@ -586,19 +612,7 @@ bool WeekWindow::openFile(const QString &path)
             m_dialogs.error(result.message);
             return;
         }
-        m_plan.reset();
-        m_coverPlan.reset();
-        m_planWeek.reset();
-        m_comparison->hide();
-        m_heatMap->clear();
-        m_agentModel->setRows({});
-        m_dayTotalsModel->setRows({});
-        m_tourTotalsModel->setRows({});
-        m_totals->clear();
-        m_volumeModel->reload();
-        m_dayModel->reload();
-        m_status->setText(QStringLiteral("No plan yet: solve (F5)."));
-        weekChanged();
+        forgetPlan();
         m_dialogs.fileUsed(m_document.filePath());
         emit weekFileUsed(m_document.filePath());
         opened = true;

@@ -76,6 +76,9 @@ public:
     // nothing. A save to another existing file asks first.
     bool openFile(const QString &path);
     bool saveFile(const QString &path);
+    // Another week (an interval file's) in place of the window's, as
+    // typed: not in the window's file until saved.
+    void replaceWeek(const WeekScenario &week);
     // Before the window closes, and before Varnook ends: a week with
     // changes asks "Save changes to NAME?". False (stay open) on Cancel or
     // when the chosen save was not written.
@@ -135,6 +138,8 @@ private:
     void showPlan();
     void showState();
     void showCaption();
+    // The plan and the result tables go; the week's tables are laid out anew.
+    void forgetPlan();
 
     WeekWindowHost &m_host;
     DialogService &m_dialogs;

@@ -3,6 +3,7 @@
 #include "fakedialogservice.h"
 #include "tagentform.h"
 #include "tmainform.h"
+#include "slottimescommand.h"
 #include "reopenmenu.h"
 #include "mainmenus.h"
 #include "weekfile.h"
@@ -118,6 +119,8 @@ private Q_SLOTS:
     void eachFileOpensInTheWindowItBelongsTo_data();
     void eachFileOpensInTheWindowItBelongsTo();
     void endingVarnookAsksForAChangedWeek();
+    void intervalsOfSeveralDaysOpenAsAWeek_data();
+    void intervalsOfSeveralDaysOpenAsAWeek();
 
 private:
     // The worked Schedule example with typed slot volumes.
@@ -664,6 +667,39 @@ void ScenarioCommandsTest::endingVarnookAsksForAChangedWeek()
     main->Exit1Click();
     QCOMPARE(dialogs.texts(QStringLiteral("saveChanges")), QStringList{QStringLiteral("Save changes to untitled.vnkw?")});
     QVERIFY(main->isVisible());
+}
+
+void ScenarioCommandsTest::intervalsOfSeveralDaysOpenAsAWeek_data()
+{
+    QTest::addColumn<bool>("asWeek"); // the answer to the question
+    QTest::addColumn<int>("chosenWeek");
+    QTest::addColumn<QDate>("monday");
+    QTest::newRow("the second week") << true << 1 << QDate(2026, 12, 7);
+    QTest::newRow("the first week") << true << 0 << QDate(2026, 11, 30);
+    QTest::newRow("declined: imported as a day, which the file's repeated times refuse") << false << 0 << QDate();
+}
+
+void ScenarioCommandsTest::intervalsOfSeveralDaysOpenAsAWeek()
+{
+    QFETCH(bool, asWeek);
+    QFETCH(int, chosenWeek);
+    QFETCH(QDate, monday);
+    const QString path = dir->filePath(QStringLiteral("history.csv"));
+    writeFile(path, "date,interval,calls\n2026-11-30,08:00 - 08:30,10\n2026-12-01,08:00 - 08:30,20\n"
+                    "2026-12-08,08:00 - 08:30,7\n");
+    TAgentForm *form = main->NewAgentWindow1Click();
+    dialogs.confirmAnswer = asWeek;
+    dialogs.chooseAnswer = chosenWeek;
+    form->slotTimes().importIntervalFile(path);
+    QCOMPARE(dialogs.texts(QStringLiteral("confirm")).value(0),
+             QStringLiteral("history.csv holds 3 days. Open them as a week in a new week window?"));
+    QCOMPARE(main->weekWindows().windows().size(), asWeek ? 1 : 0);
+    if (!asWeek)
+        return;
+    WeekWindow *week = main->weekWindows().windows().constFirst();
+    QCOMPARE(week->week().days[0].date, std::optional<QDate>(monday));
+    QVERIFY(week->week().days[1].open);
+    QVERIFY(week->hasUnsavedChanges());
 }
 
 QTEST_MAIN(ScenarioCommandsTest)
