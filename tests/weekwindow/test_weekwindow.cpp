@@ -13,6 +13,8 @@
 #include "weekwindowhost.h"
 
 #include <QComboBox>
+#include <QAbstractItemView>
+#include <QTabBar>
 #include <QMimeData>
 #include <QToolButton>
 #include <QElapsedTimer>
@@ -92,6 +94,7 @@ private Q_SLOTS:
     void whatADayWindowChangedComesBack();
     void aPlanIsPrintedCopiedAndMapped();
     void editedTourTypesAreTheWeeks();
+    void tabReachesEveryControl();
 
 private:
     WeekWindow &window(WeekScenario week);
@@ -308,6 +311,36 @@ void WeekWindowTest::editedTourTypesAreTheWeeks()
     w.editTourTypes();
     QCOMPARE(w.week().tourTypes, edit.tours);
     QVERIFY(w.week().shiftTypes.empty()); // unchanged, still the default set
+}
+
+void WeekWindowTest::tabReachesEveryControl()
+{
+    WeekWindow &w = window(smallWeek());
+    QVERIFY(solveAndWait(w));
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    for (const int tab : {int(WeekWindow::VolumesTab), int(WeekWindow::HeatMapTab), int(WeekWindow::TotalsTab)}) {
+        w.tabs()->setCurrentIndex(tab);
+        w.solveButton()->setFocus();
+        QSet<QWidget *> reached;
+        for (int i = 0; i < 40 && QApplication::focusWidget(); ++i) {
+            reached << QApplication::focusWidget();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        // Every enabled control shown takes the cursor in turn.
+        QStringList missed;
+        for (QWidget *control : w.findChildren<QWidget *>()) {
+            // A table's headers and corner button are the table's own.
+            if (qobject_cast<QAbstractItemView *>(control->parentWidget()))
+                continue;
+            const bool isControl = qobject_cast<QAbstractButton *>(control) || qobject_cast<QComboBox *>(control)
+                                || qobject_cast<QAbstractSpinBox *>(control) || qobject_cast<QAbstractItemView *>(control)
+                                || qobject_cast<QTabBar *>(control) || control == w.heatMap();
+            if (isControl && control->isVisible() && control->isEnabled() && !reached.contains(control))
+                missed << control->accessibleName() + QLatin1Char(' ') + control->metaObject()->className();
+        }
+        QVERIFY2(missed.isEmpty(), qPrintable(missed.join(QStringLiteral(", "))));
+    }
 }
 
 int main(int argc, char *argv[])
