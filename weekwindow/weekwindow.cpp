@@ -65,6 +65,7 @@ WeekWindow::WeekWindow(WeekWindowHost &host, DialogService &dialogs, TourTypesEd
     , m_tourTypes(tourTypes)
     , m_document(std::move(week))
 {
+    setProperty("helpContext", HelpTopic);
     m_volumeModel = new WeekVolumeModel(m_document.week(), this);
     m_dayModel = new WeekDayModel(m_document.week(), this);
     m_requirementModel = new WeekRequirementModel(this);
@@ -95,7 +96,7 @@ WeekWindow::WeekWindow(WeekWindowHost &host, DialogService &dialogs, TourTypesEd
     m_comparison->hide();
     outer->addWidget(m_comparison);
 
-    auto *daysLabel = new QLabel(QStringLiteral("&Days:"), this);
+    auto *daysLabel = new QLabel(QStringLiteral("D&ays:"), this);
     m_dayTable = addTable(this, QStringLiteral("Days"));
     m_dayTable->setModel(m_dayModel);
     m_dayTable->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
@@ -140,7 +141,7 @@ WeekWindow::WeekWindow(WeekWindowHost &host, DialogService &dialogs, TourTypesEd
     m_tabs->addTab(m_volumeTable, QStringLiteral("&Volumes"));
     m_tabs->addTab(m_requirementTable, QStringLiteral("Re&quirement"));
     m_tabs->addTab(m_heatMap, QStringLiteral("&Heat Map"));
-    m_tabs->addTab(m_agentTable, QStringLiteral("A&gents' Weeks"));
+    m_tabs->addTab(m_agentTable, QStringLiteral("Agents' &Weeks"));
     m_tabs->addTab(buildTotalsPage(), QStringLiteral("T&otals"));
     outer->addWidget(m_tabs, 1);
 
@@ -220,7 +221,7 @@ QHBoxLayout *WeekWindow::buildToolBar()
     m_printButton = addTool(bar, QStringLiteral("&Print"), QKeySequence::Print, QStringLiteral("Print the week's plan"));
     m_copyButton = addTool(bar, QStringLiteral("Cop&y Week"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                            QStringLiteral("Copy the agents' weeks and the cover per slot for a spreadsheet"));
-    QToolButton *saveButton = addTool(bar, QStringLiteral("Sa&ve"), QKeySequence::Save, QStringLiteral("Save the week"));
+    QToolButton *saveButton = addTool(bar, QStringLiteral("Sav&e"), QKeySequence::Save, QStringLiteral("Save the week"));
     connect(m_solveButton, &QToolButton::clicked, this, [this] { solve(); });
     connect(m_cancelButton, &QToolButton::clicked, this, [this] { cancelSolve(); });
     connect(m_openDayButton, &QToolButton::clicked, this, [this] { openDay(); });

@@ -45,6 +45,8 @@ class WeekWindow : public QWidget
 {
     Q_OBJECT
 public:
+    // The help topic of a week window.
+    static constexpr int HelpTopic = 40;
     static constexpr int DesignWidth = 980;
     static constexpr int DesignHeight = 640;
     // The result's tabs, in order.

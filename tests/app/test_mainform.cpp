@@ -14,6 +14,7 @@
 #include "tagentform.h"
 #include "tlumstringgrid.h"
 #include "tmainform.h"
+#include "weekwindow.h"
 #include "varnookapplication.h"
 #include "windowmenu.h"
 #include "windowtiling.h"
@@ -442,6 +443,8 @@ void MainFormTest::helpTopicsAndFinderShareOneWindow()
     QVERIFY(help->browser()->toPlainText().contains(QStringLiteral("The Varnook window")));
     main->help().showTopic(32);
     QVERIFY(help->browser()->source().toString().endsWith(QStringLiteral("graph.html")));
+    main->help().showTopic(WeekWindow::HelpTopic);
+    QVERIFY(help->browser()->source().toString().endsWith(QStringLiteral("week.html")));
     help->hide();
     main->Contents1Click();
     QCOMPARE(main->help().window(), help);

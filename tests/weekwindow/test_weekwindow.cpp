@@ -341,6 +341,24 @@ void WeekWindowTest::tabReachesEveryControl()
         }
         QVERIFY2(missed.isEmpty(), qPrintable(missed.join(QStringLiteral(", "))));
     }
+    // No two controls of the window share an access key.
+    QStringList texts;
+    for (const QAbstractButton *button : w.findChildren<QAbstractButton *>())
+        texts << button->text();
+    for (const QLabel *label : w.findChildren<QLabel *>())
+        texts << label->text();
+    for (int tab = 0; tab < w.tabs()->count(); ++tab)
+        texts << w.tabs()->tabText(tab);
+    QMap<QChar, QString> keys;
+    for (const QString &text : std::as_const(texts)) {
+        const qsizetype amp = text.indexOf(QLatin1Char('&'));
+        if (amp < 0 || amp + 1 >= text.size())
+            continue;
+        const QChar key = text.at(amp + 1).toLower();
+        QVERIFY2(!keys.contains(key), qPrintable(keys.value(key) + QStringLiteral(" and ") + text));
+        keys.insert(key, text);
+    }
+    QVERIFY(keys.size() >= 17);
 }
 
 int main(int argc, char *argv[])
