@@ -41,6 +41,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -90,16 +91,17 @@ bool save(QWidget *widget, const QString &path)
     return ok;
 }
 
-// Prints the window's report to a PDF through its Print button's command and
-// renders the first page with pdftoppm.
-bool saveReportPage(TAgentForm &form, SilentDialogs &dialogs, const QString &outDir, const QString &name)
+// Prints a window's report to a PDF through its Print command and renders
+// the first page with pdftoppm.
+bool saveReportPage(const std::function<void()> &print, SilentDialogs &dialogs, const QString &outDir,
+                    const QString &name)
 {
     const QString pdf = QDir(outDir).filePath(name + QStringLiteral(".pdf"));
     QFile::remove(pdf);
     dialogs.printTo = pdf;
     QElapsedTimer timer;
     timer.start();
-    form.SpeedButton3Click();
+    print();
     const qint64 printed = timer.nsecsElapsed();
     dialogs.printTo.clear();
     QProcess render;
@@ -230,13 +232,15 @@ bool saveGraphWindows(TAgentForm &agents, TAgentForm &schedule, const QString &o
 }
 
 // The benchmark week solved in a week window of its own main window, at the
-// screen size the window is designed for (1,280 x 800), half-hour slots and a
-// ten-second limit; the solve's time is printed.
-bool saveWeekWindow(DialogService &dialogs, const QString &outDir)
+// screen size the window is designed for (1,280 x 800), half-hour slots and
+// a ten-second limit, and its report's first page; the solve's time is
+// printed.
+bool saveWeekWindow(SilentDialogs &dialogs, const QString &outDir)
 {
     TMainForm mainForm(dialogs);
     mainForm.resize(1280, 800);
     mainForm.show();
+    mainForm.startUp({});
     WeekWindow *week = mainForm.weekWindows().add(BenchmarkWeek::scenario(30));
     auto *child = qobject_cast<QMdiSubWindow *>(week->parentWidget());
     child->showMaximized();
@@ -254,7 +258,8 @@ bool saveWeekWindow(DialogService &dialogs, const QString &outDir)
         return false;
     week->tabs()->setCurrentIndex(WeekWindow::HeatMapTab);
     QCoreApplication::processEvents();
-    const bool ok = save(&mainForm, QDir(outDir).filePath(QStringLiteral("week-window.png")));
+    bool ok = save(&mainForm, QDir(outDir).filePath(QStringLiteral("week-window.png")));
+    ok = saveReportPage([week] { week->print(); }, dialogs, outDir, QStringLiteral("report-week")) && ok;
     mainForm.Exit1Click();
     return ok;
 }
@@ -296,8 +301,10 @@ int main(int argc, char *argv[])
 
     bool ok = save(&mainForm, QDir(outDir).filePath(QStringLiteral("main-window.png")));
     ok = saveHelpWindow(mainForm, outDir) && ok;
-    ok = saveReportPage(*agents, dialogs, outDir, QStringLiteral("report-agents")) && ok;
-    ok = saveReportPage(*schedule, dialogs, outDir, QStringLiteral("report-schedule")) && ok;
+    ok = saveReportPage([agents] { agents->SpeedButton3Click(); }, dialogs, outDir, QStringLiteral("report-agents")) && ok;
+    ok = saveReportPage([schedule] { schedule->SpeedButton3Click(); }, dialogs, outDir,
+                        QStringLiteral("report-schedule"))
+         && ok;
     std::array<qint64, 3> fieldExit{};
     ok = saveGraphWindows(*agents, *schedule, outDir, &fieldExit) && ok;
     ok = saveWeekWindow(dialogs, outDir) && ok;
