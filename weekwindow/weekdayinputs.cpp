@@ -37,3 +37,29 @@ WeekScenario::Day WeekDayFromInputs(const ScenarioInputs &inputs, const WeekScen
     day.wrapSeconds = valuesOf(inputs.SlotWrapSeconds, count);
     return day;
 }
+
+bool TakeDayWindowChanges(WeekScenario &week, int day, const ScenarioInputs &window)
+{
+    WeekScenario::Day &held = week.days.at(static_cast<std::size_t>(day));
+    const WeekScenario::Day shown = WeekDayFromInputs(week.dayInputs(day), held, week.slotMinutes());
+    const WeekScenario::Day now = WeekDayFromInputs(window, held, week.slotMinutes());
+    if (now == shown)
+        return false;
+    held = now;
+    return true;
+}
+
+std::vector<std::pair<int, ScenarioInputs>> WeekRosterInputs(const WeekScenario &week, const WeekPlan &plan,
+                                                             QStringList *withoutCalls)
+{
+    std::vector<std::pair<int, ScenarioInputs>> days;
+    for (int day = 0; day < WeekScenario::DayCount; ++day) {
+        if (!plan.days.at(static_cast<std::size_t>(day)).open)
+            continue;
+        if (week.days.at(static_cast<std::size_t>(day)).hasCalls())
+            days.emplace_back(day, week.dayInputs(day, plan));
+        else if (withoutCalls)
+            *withoutCalls << WeekScenario::dayTitle(day);
+    }
+    return days;
+}

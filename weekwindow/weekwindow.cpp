@@ -146,21 +146,10 @@ void WeekWindow::takeDayChanges()
 {
     if (solving())
         return;
-    WeekScenario &week = m_document.week();
     bool changed = false;
     for (int day = 0; day < WeekScenario::DayCount; ++day) {
-        const std::optional<ScenarioInputs> inputs = m_host.dayWindowInputs(*this, day);
-        if (!inputs)
-            continue;
-        WeekScenario::Day &held = week.days.at(static_cast<std::size_t>(day));
-        // Only what the day's window changed comes back: the day as the
-        // week would have shown it there stays as the week holds it.
-        const WeekScenario::Day shown = WeekDayFromInputs(week.dayInputs(day), held, week.slotMinutes());
-        const WeekScenario::Day now = WeekDayFromInputs(*inputs, held, week.slotMinutes());
-        if (now != shown) {
-            held = now;
-            changed = true;
-        }
+        if (const std::optional<ScenarioInputs> inputs = m_host.dayWindowInputs(*this, day))
+            changed = TakeDayWindowChanges(m_document.week(), day, *inputs) || changed;
     }
     if (changed) {
         // The cursor stays on its cell as the rows are laid out again.
@@ -264,21 +253,12 @@ void WeekWindow::useAsRosters()
     if (!m_result->plan() || solving())
         return;
     RunHandler(m_dialogs, [this] {
-        const WeekPlan &plan = *m_result->plan();
-        const WeekScenario &planned = *m_result->week();
-        // A day without calls has no roster check: its Schedule refuses
-        // 0 calls.
         QStringList without;
-        for (int day = 0; day < WeekScenario::DayCount; ++day) {
-            if (!plan.days.at(static_cast<std::size_t>(day)).open)
-                continue;
-            if (planned.days.at(static_cast<std::size_t>(day)).hasCalls())
-                m_host.showDay(*this, day, planned.dayInputs(day, plan), true);
-            else
-                without << WeekScenario::dayTitle(day);
-        }
+        for (const auto &[day, inputs] : WeekRosterInputs(*m_result->week(), *m_result->plan(), &without))
+            m_host.showDay(*this, day, inputs, true);
         if (!without.isEmpty())
-            m_ui.status->setText(m_ui.status->text() + QStringLiteral(" No roster for %1: no calls.").arg(without.join(QStringLiteral(", "))));
+            m_ui.status->setText(m_ui.status->text()
+                                 + QStringLiteral(" No roster for %1: no calls.").arg(without.join(QStringLiteral(", "))));
     });
 }
 
