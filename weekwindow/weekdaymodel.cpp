@@ -107,35 +107,38 @@ Qt::ItemFlags WeekDayModel::flags(const QModelIndex &index) const
 
 bool WeekDayModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::EditRole || (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid)) || index.row() != OpenRow)
+    if (role != Qt::EditRole || !index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid)
+        || index.row() != OpenRow)
         return false;
     WeekScenario::Day &day = m_week.days.at(static_cast<std::size_t>(index.column()));
     const QString text = value.toString().trimmed();
+    WeekScenario::Day changed = day;
     if (text.isEmpty() || text.compare(Closed, Qt::CaseInsensitive) == 0) {
-        if (!day.open)
-            return true;
-        day.open = false;
+        changed.open = false;
     } else {
+        auto refuse = [&](const QString &why) {
+            emit refused(QStringLiteral("%1's open period \"%2\" %3").arg(WeekScenario::dayTitle(index.column()), text, why));
+            return false;
+        };
         static const QRegularExpression period(QStringLiteral("^(\\d{1,2}:\\d{2})\\s*[-\\x{2013}]\\s*(\\d{1,2}:\\d{2})$"));
         const QRegularExpressionMatch match = period.match(text);
         if (!match.hasMatch())
-            return false;
+            return refuse(QStringLiteral("is not a period: type it as 08:00-18:00, or \"closed\""));
         const std::optional<int> start = Calc::ClockTextToMinutes(match.captured(1));
         const QString endText = match.captured(2);
         const std::optional<int> end = endText == QLatin1String("24:00") ? std::optional<int>(Calc::MinutesPerDay)
                                                                         : Calc::ClockTextToMinutes(endText);
         if (!start || !end)
-            return false;
-        WeekScenario::Day changed = day;
+            return refuse(QStringLiteral("holds a time that is not one of the day (00:00 to 24:00)"));
         changed.open = true;
         changed.startMinute = *start;
         changed.endMinute = *end == 0 ? Calc::MinutesPerDay : *end;
         if (!changed.onSlots(m_week.slotMinutes()))
-            return false;
-        if (changed == day)
-            return true;
-        day = changed;
+            return refuse(QStringLiteral("does not start and end on the week's %1-minute slots").arg(m_week.slotMinutes()));
     }
+    if (changed == day)
+        return true;
+    day = changed;
     emit dataChanged(this->index(0, index.column()), this->index(RowCount - 1, index.column()));
     emit periodChanged(index.column());
     return true;

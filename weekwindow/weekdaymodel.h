@@ -26,7 +26,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     // The open row takes "closed" (or an empty text) or a period
     // "hh:mm-hh:mm" (an en dash too) on the week's slots; anything else is
-    // refused, leaving the day as it was.
+    // refused, leaving the day as it was, and the reason signalled.
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
     // The requirement as now built (none: refused): the need row follows,
@@ -40,6 +40,8 @@ public:
 signals:
     // A day's period was changed by an edit.
     void periodChanged(int day);
+    // An edit was refused: why, naming the day and what was typed.
+    void refused(const QString &message);
 
 private:
     WeekScenario &m_week;

@@ -83,9 +83,16 @@ bool WeekVolumeModel::setData(const QModelIndex &index, const QVariant &value, i
     const int slot = daySlot(index);
     if (role != Qt::EditRole || slot < 0)
         return false;
-    const VolumeColumn read = VolumeColumn::read(value.toString(), VolumeColumn::Source::Clipboard);
-    if (!read.accepted() || read.volumes().size() != 1)
+    // An emptied cell has no calls.
+    const QString text = value.toString().trimmed().isEmpty() ? QStringLiteral("0") : value.toString();
+    const VolumeColumn read = VolumeColumn::read(text, VolumeColumn::Source::Clipboard);
+    if (!read.accepted() || read.volumes().size() != 1) {
+        const QString why = read.accepted() ? QStringLiteral("takes one whole number of calls")
+                                            : read.refusal()->text();
+        emit refused(QStringLiteral("%1 %2: %3")
+                         .arg(WeekScenario::dayTitle(index.column()), m_rows.rowTitle(index.row()), why));
         return false;
+    }
     setCalls(index.column(), slot, read.volumes().front().calls);
     emit dataChanged(index, index);
     emit volumesChanged();

@@ -25,7 +25,8 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
-    // A whole number of calls from 0 up; anything else is refused.
+    // A whole number of calls from 0 up (an empty text: 0); anything else
+    // is refused, and the reason signalled.
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
     // A block from a spreadsheet (tab-separated, a column per day) from
@@ -45,6 +46,8 @@ public:
 signals:
     // Calls were typed, pasted or cleared.
     void volumesChanged();
+    // A typed value was refused: why, naming the day and slot.
+    void refused(const QString &message);
 
 private:
     int daySlot(const QModelIndex &index) const;

@@ -78,6 +78,13 @@ void WeekWindow::connectWidgets()
     connect(open, &QShortcut::activated, this, &WeekWindow::openRequested);
 
     connect(m_volumeModel, &WeekVolumeModel::volumesChanged, this, [this] { weekChanged(); });
+    // A refused cell is said once its editor has closed, not from inside it.
+    connect(m_volumeModel, &WeekVolumeModel::refused, this, [this](const QString &message) {
+        QMetaObject::invokeMethod(this, [this, message] { m_dialogs.error(message); }, Qt::QueuedConnection);
+    });
+    connect(m_dayModel, &WeekDayModel::refused, this, [this](const QString &message) {
+        QMetaObject::invokeMethod(this, [this, message] { m_dialogs.error(message); }, Qt::QueuedConnection);
+    });
     connect(m_dayModel, &WeekDayModel::periodChanged, this, [this] {
         m_volumeModel->reload();
         weekChanged();

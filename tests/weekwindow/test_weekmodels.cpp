@@ -132,7 +132,7 @@ void WeekModelsTest::typedVolumesTakeWholeCallsOnly_data()
     QTest::newRow("negative") << "-3" << false;
     QTest::newRow("fraction") << "2.5" << false;
     QTest::newRow("letters") << "x" << false;
-    QTest::newRow("empty") << "" << false;
+    QTest::newRow("emptied: no calls") << "" << true;
     QTest::newRow("past 32 bits") << "99999999999" << false;
 }
 
@@ -143,9 +143,14 @@ void WeekModelsTest::typedVolumesTakeWholeCallsOnly()
     WeekScenario week = twoDays();
     WeekVolumeModel model(week);
     QSignalSpy changed(&model, &WeekVolumeModel::volumesChanged);
+    QSignalSpy refused(&model, &WeekVolumeModel::refused);
     // Tuesday 13:00, its fourth slot, past the calls it holds.
     QCOMPARE(model.setData(model.index(5, 1), typed), taken);
     QCOMPARE(changed.count(), taken ? 1 : 0);
+    QCOMPARE(refused.count(), taken ? 0 : 1);
+    if (!taken)
+        QVERIFY2(refused.first().first().toString().startsWith(QStringLiteral("Tuesday 13:00: ")),
+                 qPrintable(refused.first().first().toString()));
     QCOMPARE(week.days[1].calls, taken ? (std::vector<int>{5, 0, 0, typed.toInt()}) : std::vector<int>{5});
     QVERIFY(!model.setData(model.index(0, 1), QStringLiteral("1"))); // before Tuesday opens
 }
@@ -211,14 +216,15 @@ void WeekModelsTest::openPeriodsAreEditedAsText_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("taken");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("period") << "09:00-17:00" << true << "09:00–17:00";
-    QTest::newRow("en dash, spaces") << "9:00 – 17:00" << true << "09:00–17:00";
-    QTest::newRow("to midnight") << "18:00-24:00" << true << "18:00–24:00";
-    QTest::newRow("closed") << "Closed" << true << "closed";
-    QTest::newRow("empty closes") << "" << true << "closed";
-    QTest::newRow("off the hourly slots") << "09:30-17:00" << false << "08:00–12:00";
-    QTest::newRow("no end") << "09:00" << false << "08:00–12:00";
-    QTest::newRow("no such time") << "25:00-26:00" << false << "08:00–12:00";
+    QTest::addColumn<QString>("refusal"); // its end; empty: taken
+    QTest::newRow("period") << "09:00-17:00" << true << "09:00–17:00" << "";
+    QTest::newRow("en dash, spaces") << "9:00 – 17:00" << true << "09:00–17:00" << "";
+    QTest::newRow("to midnight") << "18:00-24:00" << true << "18:00–24:00" << "";
+    QTest::newRow("closed") << "Closed" << true << "closed" << "";
+    QTest::newRow("empty closes") << "" << true << "closed" << "";
+    QTest::newRow("off the hourly slots") << "09:30-17:00" << false << "08:00–12:00" << "on the week's 60-minute slots";
+    QTest::newRow("no end") << "09:00" << false << "08:00–12:00" << "or \"closed\"";
+    QTest::newRow("no such time") << "25:00-26:00" << false << "08:00–12:00" << "(00:00 to 24:00)";
 }
 
 void WeekModelsTest::openPeriodsAreEditedAsText()
@@ -226,14 +232,22 @@ void WeekModelsTest::openPeriodsAreEditedAsText()
     QFETCH(QString, typed);
     QFETCH(bool, taken);
     QFETCH(QString, shown);
+    QFETCH(QString, refusal);
     WeekScenario week = twoDays();
     WeekDayModel model(week);
+    QSignalSpy refused(&model, &WeekDayModel::refused);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QSignalSpy changed(&model, &WeekDayModel::periodChanged);
     const QModelIndex monday = model.index(WeekDayModel::OpenRow, 0);
     QCOMPARE(model.setData(monday, typed), taken);
     QCOMPARE(monday.data().toString(), shown);
     QCOMPARE(changed.count(), taken ? 1 : 0);
+    QCOMPARE(refused.count(), taken ? 0 : 1);
+    if (!taken) {
+        const QString message = refused.first().first().toString();
+        QVERIFY2(message.startsWith(QStringLiteral("Monday's open period \"") + typed) && message.endsWith(refusal),
+                 qPrintable(message));
+    }
     QVERIFY(!model.setData(model.index(WeekDayModel::CallsRow, 0), QStringLiteral("5")));
 }
 
