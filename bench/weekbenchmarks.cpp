@@ -72,28 +72,13 @@ void PlanBenchmarkWeek(benchmark::State &state, int slotMinutes, bool allDay)
     }
 }
 
-// The benchmark week's shape as calls (the requirement's two peaks, twelve
-// calls an agent), 03:00 talk, 01:00 after-call work, 80 % in 20 s, planned
-// for every day's service level with the two usual tours.
+// The benchmark week as a planner types it (BenchmarkWeek::scenario: the
+// requirement's two peaks as calls, twelve an agent, 03:00 talk, 01:00
+// after-call work, 80 % in 20 s), planned for every day's service level
+// with the two usual tours.
 void BM_WeekServiceHalfHours(benchmark::State &state)
 {
-    const ShiftWeek shape = BenchmarkWeek(30);
-    WeekScenario scenario;
-    const std::pair<Field, const char *> fields[] = {{Field::MaskEdit2, "03:00"}, {Field::MaskEdit3, "01:00"},
-                                                     {Field::MaskEdit4, "00:45"}, {Field::MaskEdit5, "80"},
-                                                     {Field::MaskEdit6, "20"}};
-    for (const auto &[field, text] : fields)
-        scenario.settings.setText(field, QString::fromLatin1(text));
-    scenario.settings.setSlotLength(*slotLengthOfMinutes(30));
-    for (std::size_t d = 0; d < scenario.days.size(); ++d) {
-        const ShiftDay &day = *shape.days[d].shifts;
-        WeekScenario::Day &planned = scenario.days[d];
-        planned.open = true;
-        planned.startMinute = day.startMinuteOfDay;
-        planned.endMinute = day.startMinuteOfDay + day.dayMinutes();
-        for (const int agents : day.requirement)
-            planned.calls.push_back(agents * 6);
-    }
+    const WeekScenario scenario = BenchmarkWeek::scenario(30);
     const WeekScenario::Build build = scenario.shiftWeek(true);
     const ShiftWeek &week = *build.week;
     MipSettings settings;

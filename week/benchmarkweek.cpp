@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -16,11 +17,8 @@ struct Open
 constexpr Open Days[ShiftWeek::DayCount] = {{6, 22, 120}, {6, 22, 110}, {6, 22, 105}, {6, 22, 100},
                                            {6, 22, 112}, {8, 18, 70},  {9, 17, 45}};
 
-// Seconds per call: three minutes' talk and half a minute's after-call work.
-constexpr int HandleSeconds = 210;
-// A slot's agents work this share of it on calls, about what the Schedule's
-// Erlang C figure gives at the goal for a day this size.
-constexpr double Occupancy = 0.9;
+// The calls one agent of the two-peak day's count answers in an hour.
+constexpr int CallsPerAgentHour = 12;
 
 } // namespace
 
@@ -54,20 +52,23 @@ ShiftWeek BenchmarkWeek::shiftWeek(int slotMinutes, bool allDay)
 
 WeekScenario BenchmarkWeek::scenario(int slotMinutes)
 {
-    // Only the three slot lengths there are.
-    if (slotMinutes != 15 && slotMinutes != 30)
-        slotMinutes = 60;
+    const std::optional<SlotLength> length = slotLengthOfMinutes(slotMinutes);
     WeekScenario week;
-    week.settings.setText(Field::MaskEdit2, QStringLiteral("03:00"));
-    week.settings.setText(Field::MaskEdit3, QStringLiteral("00:30"));
-    week.settings.setSlotLength(static_cast<SlotLength>(slotMinutes));
-    for (int d = 0; d < ShiftWeek::DayCount; ++d) {
-        WeekScenario::Day &day = week.days[static_cast<std::size_t>(d)];
-        day.open = true;
-        day.startMinute = Days[d].open * 60;
-        day.endMinute = Days[d].close * 60;
-        for (const int agents : twoPeakDay(slotMinutes, Days[d].open, Days[d].close, Days[d].peak))
-            day.calls.push_back(static_cast<int>(std::lround(agents * Occupancy * slotMinutes * 60 / HandleSeconds)));
+    const std::pair<Field, const char *> fields[] = {{Field::MaskEdit2, "03:00"}, {Field::MaskEdit3, "01:00"},
+                                                     {Field::MaskEdit4, "00:45"}, {Field::MaskEdit5, "80"},
+                                                     {Field::MaskEdit6, "20"}};
+    for (const auto &[field, text] : fields)
+        week.settings.setText(field, QString::fromLatin1(text));
+    week.settings.setSlotLength(length.value_or(SlotLength::Hour));
+    const ShiftWeek shape = shiftWeek(minutesOf(week.settings.slotLength()));
+    for (std::size_t d = 0; d < week.days.size(); ++d) {
+        const ShiftDay &day = *shape.days[d].shifts;
+        WeekScenario::Day &planned = week.days[d];
+        planned.open = true;
+        planned.startMinute = day.startMinuteOfDay;
+        planned.endMinute = day.startMinuteOfDay + day.dayMinutes();
+        for (const int agents : day.requirement)
+            planned.calls.push_back(agents * CallsPerAgentHour * day.slotMinutes / 60);
     }
     return week;
 }

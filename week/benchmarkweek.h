@@ -20,9 +20,10 @@ std::vector<int> twoPeakDay(int slotMinutes, int open, int close, int peak);
 // day's agents; with `allDay` every day open round the clock.
 ShiftWeek shiftWeek(int slotMinutes, bool allDay = false);
 
-// The same week as a planner types it: each slot's calls such that, at
-// three minutes' talk and half a minute's after-call work, the Schedule
-// needs about the two-peak day's agents.
+// The week's shape as a planner types it: twelve calls an hour for each of
+// the two-peak day's agents, 03:00 talk, 01:00 after-call work, 00:45
+// before abandoning, 80 % in 20 s (slots of 15, 30 or 60 minutes; any
+// other length is taken as 60).
 WeekScenario scenario(int slotMinutes);
 
 } // namespace BenchmarkWeek
