@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "weekplanner.h"
 
+#include "mipprogress.h"
 #include "serviceday.h"
 #include "servicelevels.h"
 #include "shifttype.h"
@@ -108,6 +109,10 @@ WeekPlanResult PlanWeekUnguarded(const ShiftWeek &week, const std::vector<ShiftT
     const TourSpace space = TourSpace::build(week, types, tours);
 
     const WeekTourModel layout = WeekTourModel::build(week, types, tours, space, WeekTourModel::Goal::PaidHours);
+    if (settings.progress) {
+        settings.progress->clear();
+        settings.progress->setHoursPerUnit(layout.unitMinutes / 60.0);
+    }
     std::optional<WeekServiceAims> aims;
     if (serviceGoal)
         aims.emplace(week, space, *serviceGoal);

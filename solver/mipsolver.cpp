@@ -2,6 +2,7 @@
 #include "mipsolver.h"
 
 #include "mipmodel.h"
+#include "mipprogress.h"
 
 #include <CbcEventHandler.hpp>
 #include <CbcModel.hpp>
@@ -12,6 +13,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <limits>
 #include <mutex>
 #include <stdexcept>
 #include <string>
@@ -26,10 +28,20 @@ using Clock = std::chrono::steady_clock;
 class CancelHandler : public CbcEventHandler
 {
 public:
-    CancelHandler(const std::atomic<bool> *cancel, Clock::time_point deadline) : m_cancel(cancel), m_deadline(deadline) {}
+    CancelHandler(const std::atomic<bool> *cancel, Clock::time_point deadline, MipProgress *progress)
+        : m_cancel(cancel), m_deadline(deadline), m_progress(progress)
+    {
+    }
     CbcEventHandler *clone() const override { return new CancelHandler(*this); }
     CbcAction event(CbcEvent) override
     {
+        if (m_progress && model_) {
+            // Above this CBC means no plan yet.
+            constexpr double NoPlan = 1e49;
+            const double best = model_->getMinimizationObjValue();
+            m_progress->report(best < NoPlan ? best : std::numeric_limits<double>::infinity(),
+                               model_->getBestPossibleObjValue());
+        }
         const bool cancelled = m_cancel && m_cancel->load();
         return cancelled || Clock::now() >= m_deadline ? stop : noAction;
     }
@@ -37,6 +49,7 @@ public:
 private:
     const std::atomic<bool> *m_cancel;
     Clock::time_point m_deadline;
+    MipProgress *m_progress;
 };
 
 int NoCallBack(CbcModel *, int)
@@ -134,7 +147,7 @@ MipSolution Solve(const MipModel &model, const MipSettings &settings)
     CbcModel cbc(solver);
     cbc.setLogLevel(0);
     cbc.messageHandler()->setLogLevel(0);
-    CancelHandler handler(settings.cancel, deadline);
+    CancelHandler handler(settings.cancel, deadline, settings.progress);
     cbc.passInEventHandler(&handler);
     CbcSolverUsefulData data;
     data.noPrinting_ = true;

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <vector>
 
+class MipProgress;
 struct MipModel;
 
 
@@ -33,6 +34,9 @@ struct MipSettings
     // fractions of shifts over the day, finds its optimum and proves it
     // many times sooner with it; the cover model needs none.
     bool proximitySearch = false;
+    // Told the best plan's objective and the bound at the search's events,
+    // for a window to show while it runs. May be null.
+    MipProgress *progress = nullptr;
     // A solution to start from, one value per column, that keeps every row:
     // CBC's heuristics may find none on a large model with many equality
     // rows. Empty: none.

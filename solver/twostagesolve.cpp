@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "twostagesolve.h"
 
+#include "mipprogress.h"
+
 #include <chrono>
 #include <exception>
 
@@ -50,7 +52,13 @@ void TwoStageSolve::solve(std::optional<MipModel> first,
     MipSolution firstSolution;
     if (staged) {
         model = std::move(*first);
+        // The first stage weighs no paid hours: nothing to show of it.
+        const double hoursPerUnit = settings.progress ? settings.progress->hoursPerUnit() : 0;
+        if (settings.progress)
+            settings.progress->setHoursPerUnit(0);
         firstSolution = SolveMip(model, remaining);
+        if (settings.progress)
+            settings.progress->setHoursPerUnit(hoursPerUnit);
         if (firstSolution.status == MipStatus::NoSolution) {
             failure = PlanFailureText(firstSolution);
             return;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "mipprogress.h"
 #include "mipsolver.h"
 #include "shiftplan.h"
 #include "weekplan.h"
@@ -35,3 +36,8 @@ QString WeekRefusalText(const WeekScenario::Build &build);
 // The goal every open day's service level aims at: the days' own, as their
 // Schedules' input check read it; none without a day's service curves.
 std::optional<double> WeekServiceGoal(const ShiftWeek &week);
+
+// The status line while a solve runs: the seconds since it began and,
+// once the search has found one, the best plan's paid hours and how far
+// above the bound they may be.
+QString SolvingText(double seconds, const MipProgress::Figures &figures);

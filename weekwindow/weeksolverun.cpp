@@ -25,12 +25,14 @@ bool WeekSolveRun::start(const WeekScenario &week, ShiftGoal goal, int timeLimit
     if (running())
         return false;
     m_cancel = std::make_shared<std::atomic<bool>>(false);
+    m_progress = std::make_shared<MipProgress>();
     auto result = std::make_shared<WeekSolveResult>();
     MipSettings settings;
     settings.timeLimitSeconds = timeLimitSeconds;
     settings.cancel = m_cancel.get();
-    // `cancel` lives as long as the thread runs.
-    QThread *thread = QThread::create([week, goal, settings, cancel = m_cancel, result] {
+    settings.progress = m_progress.get();
+    // `cancel` and `progress` live as long as the thread runs.
+    QThread *thread = QThread::create([week, goal, settings, cancel = m_cancel, progress = m_progress, result] {
         try {
             *result = SolveWeek(week, goal, settings);
         } catch (const std::exception &e) {

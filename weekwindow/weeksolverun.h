@@ -31,6 +31,8 @@ public:
     void cancel();
     bool running() const { return m_thread != nullptr; }
     bool cancelled() const { return m_cancel && m_cancel->load(); }
+    // What the running solve has found so far.
+    MipProgress::Figures progress() const { return m_progress ? m_progress->figures() : MipProgress::Figures(); }
 
 signals:
     // Every fifth of a second while it runs: the seconds since the start.
@@ -41,6 +43,7 @@ signals:
 private:
     QPointer<QThread> m_thread;
     std::shared_ptr<std::atomic<bool>> m_cancel;
+    std::shared_ptr<MipProgress> m_progress;
     QTimer m_tick;
     QElapsedTimer m_elapsed;
 };

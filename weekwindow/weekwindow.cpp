@@ -90,7 +90,7 @@ void WeekWindow::connectWidgets()
         weekChanged();
     });
     connect(m_run, &WeekSolveRun::ticked, this, [this](double seconds) {
-        m_ui.status->setText(QStringLiteral("Solving... %1 s (Esc cancels)").arg(QString::number(seconds, 'f', 1)));
+        m_ui.status->setText(SolvingText(seconds, m_run->progress()));
     });
     connect(m_run, &WeekSolveRun::finished, this, &WeekWindow::solveEnded);
 }

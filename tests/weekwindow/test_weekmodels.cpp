@@ -4,6 +4,7 @@
 #include "weekdocument.h"
 #include "weekrequirementmodel.h"
 #include "weekslotrows.h"
+#include "weeksolve.h"
 #include "weekvolumemodel.h"
 
 #include <QAbstractItemModelTester>
@@ -60,6 +61,7 @@ private Q_SLOTS:
     void requirementFollowsTheDaysSchedules();
     void resultTablesSortByNumberWhereThereIsOne();
     void aTypedNewWeekHoldsChanges();
+    void theSolvingLineShowsTheBestPlanSoFar();
 };
 
 void WeekModelsTest::slotRowsLineUpTheDaysByTime_data()
@@ -299,6 +301,26 @@ void WeekModelsTest::aTypedNewWeekHoldsChanges()
     QCOMPARE(document.caption(), WeekDocument::NewWeekCaption);
     document.week().days[0].calls = {1};
     QVERIFY(document.changed());
+}
+
+// While a solve runs the status line gives the best plan's paid hours and
+// gap once the search has them; a stage of something other than paid
+// hours (the shortfall's) shows nothing of its figures.
+void WeekModelsTest::theSolvingLineShowsTheBestPlanSoFar()
+{
+    MipProgress progress;
+    QCOMPARE(SolvingText(1.2, progress.figures()), QStringLiteral("Solving... 1.2 s (Esc cancels)"));
+    progress.setHoursPerUnit(0);
+    progress.report(12, 10);
+    QCOMPARE(SolvingText(2, progress.figures()), QStringLiteral("Solving... 2.0 s (Esc cancels)"));
+    progress.setHoursPerUnit(0.5); // units of 30 paid minutes
+    progress.report(std::numeric_limits<double>::infinity(), 3000);
+    QCOMPARE(SolvingText(3, progress.figures()), QStringLiteral("Solving... 3.0 s (Esc cancels)"));
+    progress.report(3280, 3200);
+    QCOMPARE(SolvingText(4, progress.figures()),
+             QStringLiteral("Solving... 4.0 s: best plan 1640.00 paid hours, at most 2.4% above the bound (Esc cancels)"));
+    progress.clear();
+    QVERIFY(!progress.figures().paidHours);
 }
 
 QTEST_GUILESS_MAIN(WeekModelsTest)
