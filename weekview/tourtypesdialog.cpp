@@ -34,6 +34,7 @@ TourTypesDialog::TourTypesDialog(const TourTypesEdit &current, const ShiftWeek &
     , m_windowCaption(windowCaption)
     , m_dialogs(dialogs)
     , m_shiftTypes(current.shiftTypes.empty() ? ShiftType::defaultSet(shiftDay) : current.shiftTypes)
+    , m_floor(current.floor)
 {
     setWindowTitle(caption(windowCaption));
     setAccessibleName(windowTitle());
@@ -129,10 +130,11 @@ QStringList TourTypesDialog::rowCells(int row) const
 
 void TourTypesDialog::editShiftTypes()
 {
-    // The week has no slot floor: the shift types dialog's floor is left
-    // as it comes back.
-    if (const std::optional<ShiftTypesEdit> edit = m_dialogs.editShiftTypes({m_shiftTypes, {}}, m_shiftDay, m_windowCaption))
+    if (const std::optional<ShiftTypesEdit> edit
+        = m_dialogs.editShiftTypes({m_shiftTypes, m_floor}, m_shiftDay, m_windowCaption)) {
         m_shiftTypes = edit->types;
+        m_floor = edit->floor;
+    }
 }
 
 void TourTypesDialog::refuse(int row, int column, const QString &message)
@@ -166,6 +168,6 @@ void TourTypesDialog::accept()
         }
         return;
     }
-    m_accepted = TourTypesEdit{tours, m_shiftTypes};
+    m_accepted = TourTypesEdit{tours, m_shiftTypes, m_floor};
     QDialog::accept();
 }

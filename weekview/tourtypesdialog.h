@@ -48,6 +48,7 @@ private:
     QString m_windowCaption;
     DialogService &m_dialogs;
     std::vector<ShiftType> m_shiftTypes;
+    SlotFloor m_floor;
     QTableWidget *m_table = nullptr;
     QPushButton *m_shiftTypesButton = nullptr;
     std::optional<TourTypesEdit> m_accepted;

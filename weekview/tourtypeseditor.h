@@ -8,15 +8,19 @@
 
 #include <QString>
 
+#include "slotfloor.h"
+
 #include <optional>
 #include <vector>
 
-// What the tour types dialog edits: the week's tour types and the shift
-// types their days are worked in.
+// What the tour types dialog edits: the week's tour types, the shift
+// types their days are worked in, and the slot floor under a plan for
+// each day's service level (set with the shift types).
 struct TourTypesEdit
 {
     std::vector<TourType> tours;
     std::vector<ShiftType> shiftTypes;
+    SlotFloor floor;
 };
 
 // The tour types dialog as a week window calls it, so that a test can

@@ -283,7 +283,7 @@ void WeekWindow::editTourTypes()
                                        : WeekRefusalText(build));
             return;
         }
-        const TourTypesEdit current{week.plannedTourTypes(), week.plannedShiftTypes()};
+        const TourTypesEdit current{week.plannedTourTypes(), week.plannedShiftTypes(), week.settings.ServiceFloor};
         const std::optional<TourTypesEdit> edited
             = m_tourTypes.editTourTypes(current, *build.week, *widest, windowTitle());
         if (!edited)
@@ -293,6 +293,7 @@ void WeekWindow::editTourTypes()
             week.tourTypes = edited->tours;
         if (edited->shiftTypes != current.shiftTypes)
             week.shiftTypes = edited->shiftTypes;
+        week.settings.ServiceFloor = edited->floor;
         weekChanged();
     });
 }

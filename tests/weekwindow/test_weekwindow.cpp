@@ -308,9 +308,11 @@ void WeekWindowTest::editedTourTypesAreTheWeeks()
     QVERIFY(w.week().tourTypes.empty());
     TourTypesEdit edit = *tourTypes.shown;
     edit.tours.pop_back();
+    edit.floor.servicePercent = 70; // set in the shift types dialog it opens
     tourTypes.answer = edit;
     w.editTourTypes();
     QCOMPARE(w.week().tourTypes, edit.tours);
+    QCOMPARE(w.week().settings.ServiceFloor, edit.floor);
     QVERIFY(w.week().shiftTypes.empty()); // unchanged, still the default set
 }
 
