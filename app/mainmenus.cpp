@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "mainmenus.h"
 
+#include "forecastwindow.h"
+#include "forecastwindows.h"
 #include "menukey.h"
 #include "planningmenuactions.h"
 #include "reopenmenu.h"
@@ -37,6 +39,8 @@ QAbstractButton *MainMenus::printButtonOf(QWidget *window)
         return plan->printButton();
     if (auto *week = qobject_cast<WeekWindow *>(window))
         return week->printButton();
+    if (auto *forecast = qobject_cast<ForecastWindow *>(window))
+        return forecast->printButton();
     return nullptr;
 }
 
@@ -63,6 +67,9 @@ void MainMenus::buildFileMenu(TMainForm &main, DialogService &dialogs)
     QObject::connect(m_reopen, &ReopenMenu::openRequested, &main,
                      [&main](const QString &path) { main.ReopenFileWindow(path); });
     QObject::connect(file, &QMenu::aboutToShow, m_reopen, &ReopenMenu::refresh);
+    QAction *forecast = file->addAction(QStringLiteral("&Forecast from History..."));
+    forecast->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    QObject::connect(forecast, &QAction::triggered, &main, [&main] { main.forecasts().openFromHistory(); });
     QAction *save = file->addAction(QStringLiteral("&Save"));
     ShowChildKey(save, QKeySequence::Save);
     QObject::connect(save, &QAction::triggered, &main, [&main, onForm] {

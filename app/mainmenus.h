@@ -29,7 +29,7 @@ private:
     void buildEditMenu(TMainForm &main);
     void buildHelpMenu(TMainForm &main);
     // The print button of a child window that prints (an agent, graph or
-    // shift-plan window); null for any other.
+    // shift-plan or forecast window); null for any other.
     static QAbstractButton *printButtonOf(QWidget *window);
 
     ReopenMenu *m_reopen = nullptr;

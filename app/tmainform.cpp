@@ -6,6 +6,7 @@
 #include "agentwindowplacement.h"
 #include "changedscenarios.h"
 #include "dialogservice.h"
+#include "forecastwindows.h"
 #include "handlerguard.h"
 #include "helpcommands.h"
 #include "helpwindow.h"
@@ -62,6 +63,7 @@ TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] { m_menus->window()->update(); });
 
     m_weeks = new WeekWindows(*this, *m_mdiArea, m_dialogs);
+    m_forecasts = std::make_unique<ForecastWindows>(*m_mdiArea, *m_agentServices);
     m_menus = std::make_unique<MainMenus>(*this, m_mdiArea, m_dialogs);
     connect(m_weeks, &WeekWindows::fileUsed, m_menus->reopen(), &ReopenMenu::add);
     connect(m_weeks, &WeekWindows::windowsChanged, this, [this] {

@@ -11,6 +11,7 @@
 
 class AgentServices;
 class DialogService;
+class ForecastWindows;
 class HelpCommands;
 class QMdiArea;
 class QMdiSubWindow;
@@ -109,6 +110,8 @@ public:
     WeekWindows &weekWindows() const { return *m_weeks; }
     // What every agent window of this main window shares.
     AgentServices &agentServices() const { return *m_agentServices; }
+    // The forecast windows (File > Forecast from History...).
+    ForecastWindows &forecasts() const { return *m_forecasts; }
 
     SeriesColourTable SeriesColours;
     LabelFontAndColour PageHeaderFont;
@@ -131,6 +134,7 @@ private:
     std::unique_ptr<AgentServices> m_agentServices;
     QMdiArea *m_mdiArea = nullptr;
     WeekWindows *m_weeks = nullptr;
+    std::unique_ptr<ForecastWindows> m_forecasts;
     std::unique_ptr<MainMenus> m_menus;
     QSettings *m_settings = nullptr;
     MainToolBar *m_toolBar = nullptr; // its buttons and the hint panel

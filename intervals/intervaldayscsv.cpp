@@ -4,6 +4,7 @@
 #include "texts.h"
 
 #include <QLocale>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -16,15 +17,18 @@ QString durationCell(const std::optional<int> &seconds)
 
 } // namespace
 
-QString IntervalDaysCsv(const std::vector<IntervalDay> &days, int slotMinutes)
+QString IntervalDaysCsv(const std::vector<IntervalDay> &days, int slotMinutes, QChar separator)
 {
     const bool dated = days.empty() || days.front().date;
     const bool times = std::any_of(days.begin(), days.end(), [](const IntervalDay &day) {
         return std::any_of(day.slotValues.begin(), day.slotValues.end(),
                            [](const IntervalSlot &slot) { return slot.talkSeconds || slot.wrapSeconds; });
     });
-    QString text = dated ? QStringLiteral("date,interval,calls") : QStringLiteral("weekday,interval,calls");
-    text += times ? QStringLiteral(",talk,after-call work\n") : QStringLiteral("\n");
+    QStringList heading{dated ? QStringLiteral("date") : QStringLiteral("weekday"), QStringLiteral("interval"),
+                        QStringLiteral("calls")};
+    if (times)
+        heading << QStringLiteral("talk") << QStringLiteral("after-call work");
+    QString text = heading.join(separator) + QLatin1Char('\n');
     for (const IntervalDay &day : days) {
         const QString dayCell = day.date ? day.date->toString(Qt::ISODate)
                                          : QLocale::c().dayName(day.weekday, QLocale::ShortFormat);
@@ -33,10 +37,10 @@ QString IntervalDaysCsv(const std::vector<IntervalDay> &days, int slotMinutes)
             if (!slot.fromRow)
                 continue;
             const int start = day.firstMinute + static_cast<int>(s) * slotMinutes;
-            text += dayCell + QLatin1Char(',') + Calc::ClockText(start) + QStringLiteral(" - ")
-                + Calc::ClockText(start + slotMinutes) + QLatin1Char(',') + QString::number(slot.calls);
+            text += dayCell + separator + Calc::ClockText(start) + QStringLiteral(" - ")
+                + Calc::ClockText(start + slotMinutes) + separator + QString::number(slot.calls);
             if (times)
-                text += QLatin1Char(',') + durationCell(slot.talkSeconds) + QLatin1Char(',') + durationCell(slot.wrapSeconds);
+                text += separator + durationCell(slot.talkSeconds) + separator + durationCell(slot.wrapSeconds);
             text += QLatin1Char('\n');
         }
     }

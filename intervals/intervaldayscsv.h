@@ -13,5 +13,6 @@
 // of its own; then one row per slot that has a row, its time as a range
 // ("08:00 - 08:15", so that the ends give the slot length however sparse
 // the rows), durations in whole seconds, an empty cell for none. Lines end
-// in LF.
-QString IntervalDaysCsv(const std::vector<IntervalDay> &days, int slotMinutes);
+// in LF. With a tab as `separator` the same rows are tab-separated, as a
+// spreadsheet takes them from the clipboard; the readers take those too.
+QString IntervalDaysCsv(const std::vector<IntervalDay> &days, int slotMinutes, QChar separator = QLatin1Char(','));

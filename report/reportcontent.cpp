@@ -86,3 +86,11 @@ ReportContent ReportContent::fromScenario(const AgentScenario &scenario, const Q
     content.dayLines = DayTotalsLines(scenario);
     return content;
 }
+
+ReportContent::Row ReportContent::rowOf(const QStringList &texts)
+{
+    Row row;
+    for (int i = 0; i < texts.size() && i < ColumnCount; ++i)
+        row[static_cast<std::size_t>(i)] = texts[i];
+    return row;
+}

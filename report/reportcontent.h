@@ -5,6 +5,7 @@
 #include "daytotalslines.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -62,11 +63,29 @@ struct ReportContent
     // The plan's chart, printed under the day's lines.
     std::optional<ChartModel> chart;
 
+    // A report that is no agent window's (a forecast's): its own title and
+    // lines in place of the scenario's inputs, then its tables, each under
+    // its title (row 0 the headings); the day's lines and the chart follow.
+    struct TitledTable
+    {
+        QString title;
+        std::vector<Row> rows;
+    };
+    struct Document
+    {
+        QString title;
+        std::vector<TotalsLine> lines;
+        std::vector<TitledTable> tables;
+    };
+    std::optional<Document> document;
+
     QString cell(int column, int row) const;
     // The texts of a row of the first table as printed: the nine with
     // the slot times and "Sched" in their places.
     std::vector<QString> printedRow(int row) const;
     int lastRow() const { return static_cast<int>(cells.size()) - 1; }
+    // Up to ColumnCount texts as a row; the rest are left out.
+    static Row rowOf(const QStringList &texts);
 
     // The field texts and the grid of a scenario model.
     static ReportContent fromScenario(const AgentScenario &scenario, const QString &scenarioFileName,

@@ -146,16 +146,30 @@ void ReportLayout::initialiseState(const ReportContent &content)
     m_pageNumberRight = m_canvas.pageWidth() - 2 * ScaleX(50);
     m_rightAlign = false;
     m_needHeader = true;
-    m_reportTitle = content.shiftPlan ? shiftPlanTitle() : reportTitle(content.scheduleMode);
+    m_reportTitle = content.document ? content.document->title
+                    : content.shiftPlan ? shiftPlanTitle()
+                                        : reportTitle(content.scheduleMode);
+}
+
+void ReportLayout::printInputLine(const QString &caption, const QString &value)
+{
+    PrintItem(caption, false);
+    m_curX = ScaleX(200);
+    PrintItem(value, true);
+}
+
+void ReportLayout::printDocumentLines(const ReportContent::Document &document)
+{
+    for (const TotalsLine &line : document.lines) {
+        if (m_canvas.aborted())
+            return;
+        printInputLine(line.caption.toUpper(), line.value);
+    }
 }
 
 void ReportLayout::printInputBlock(const ReportContent &content)
 {
-    auto row = [this](const char *label, const QString &value) {
-        PrintItem(QString::fromLatin1(label), false);
-        m_curX = ScaleX(200);
-        PrintItem(value, true);
-    };
+    auto row = [this](const char *label, const QString &value) { printInputLine(QString::fromLatin1(label), value); };
     row("FILE", content.scenarioFileName);
     NewLine(1);
     row("TOTAL CALLS", content.totalCalls);
@@ -164,11 +178,8 @@ void ReportLayout::printInputBlock(const ReportContent &content)
     row("AFTER CALL", content.afterCall);
     row("MAX WAIT", content.maxWait);
     row("SERVICE LEVEL", content.goalPercent + QStringLiteral("% in ") + content.goalSeconds + QStringLiteral(" Secs"));
-    for (const TotalsLine &option : content.options) {
-        PrintItem(option.caption.toUpper(), false);
-        m_curX = ScaleX(200);
-        PrintItem(option.value, true);
-    }
+    for (const TotalsLine &option : content.options)
+        printInputLine(option.caption.toUpper(), option.value);
 }
 
 void ReportLayout::printHeadings(const ReportContent &content)
@@ -299,6 +310,14 @@ void ReportLayout::printBody(const ReportContent &content)
     SetPrinterFont(m_fonts.body);
     initialiseState(content);
     SetPrinterFont(m_fonts.body);
+    if (content.document) {
+        printDocumentLines(*content.document);
+        for (const ReportContent::TitledTable &table : content.document->tables)
+            printTitledTable(table.title, table.rows);
+        printDayLines(content);
+        printChart(content);
+        return;
+    }
     printInputBlock(content);
     if (content.shiftPlan) {
         printTitledTable(QStringLiteral("SHIFTS"), content.shiftCells);

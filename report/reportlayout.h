@@ -70,6 +70,7 @@ public:
 private:
     void initialiseState(const ReportContent &content);
     void printInputBlock(const ReportContent &content);
+    void printInputLine(const QString &caption, const QString &value);
     void printHeadings(const ReportContent &content);
     void printRows(const ReportContent &content);
     // With a roster: its own table under the first, under the title
@@ -86,6 +87,9 @@ private:
     // when it would reach below the bottom limit.
     void printChart(const ReportContent &content);
     void printStaleNote(const ReportContent &content);
+    // A document's own lines in place of the inputs, one caption and value
+    // a line, as the inputs print.
+    void printDocumentLines(const ReportContent::Document &document);
     // The page header at the top of a new page; false when a header text
     // was not drawn because the job was aborted.
     bool startPage();

@@ -4,18 +4,6 @@
 #include "shiftplanchart.h"
 #include "shiftplantext.h"
 
-namespace {
-
-ReportContent::Row ReportRow(const QStringList &texts)
-{
-    ReportContent::Row row;
-    for (int i = 0; i < texts.size() && i < ReportContent::ColumnCount; ++i)
-        row[static_cast<std::size_t>(i)] = texts[i];
-    return row;
-}
-
-} // namespace
-
 ReportContent ShiftPlanReport(const ReportContent &base, const ShiftPlan &plan, const ShiftPlanComparison *comparison)
 {
     ReportContent content = base;
@@ -23,12 +11,12 @@ ReportContent ShiftPlanReport(const ReportContent &base, const ShiftPlan &plan, 
     content.cells.clear();
     content.sched.clear();
     content.rosterCells.clear();
-    content.shiftCells = {ReportRow(ShiftPlanText::shiftHeadings())};
+    content.shiftCells = {ReportContent::rowOf(ShiftPlanText::shiftHeadings())};
     for (const ShiftPlan::Shift &s : plan.shifts)
-        content.shiftCells.push_back(ReportRow(ShiftPlanText::shiftRow(s)));
-    content.coverCells = {ReportRow(ShiftPlanText::coverHeadings())};
+        content.shiftCells.push_back(ReportContent::rowOf(ShiftPlanText::shiftRow(s)));
+    content.coverCells = {ReportContent::rowOf(ShiftPlanText::coverHeadings())};
     for (const ShiftPlan::Slot &slot : plan.coverage)
-        content.coverCells.push_back(ReportRow(ShiftPlanText::coverRow(slot)));
+        content.coverCells.push_back(ReportContent::rowOf(ShiftPlanText::coverRow(slot)));
     content.dayLines.clear();
     for (const auto &[caption, value] : ShiftPlanText::totals(plan))
         content.dayLines.push_back({caption, value});

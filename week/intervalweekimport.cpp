@@ -61,19 +61,24 @@ std::optional<QString> IntervalWeekImport::apply(WeekScenario &week, const Inter
 {
     if (!file.accepted())
         return file.refusal()->text();
-    const std::optional<SlotLength> length = slotLengthOfMinutes(file.slotMinutes());
+    return applyDays(week, file.week(monday), file.slotMinutes(), file.dated() ? monday : QDate());
+}
+
+std::optional<QString> IntervalWeekImport::applyDays(WeekScenario &week, const IntervalWeek &days, int slotMinutes,
+                                                     const QDate &monday)
+{
+    const std::optional<SlotLength> length = slotLengthOfMinutes(slotMinutes);
     if (!length)
-        return QStringLiteral("the file's slots of %1 minutes are not 15, 30 or 60 minutes").arg(file.slotMinutes());
-    const IntervalWeek days = file.week(monday);
+        return QStringLiteral("the file's slots of %1 minutes are not 15, 30 or 60 minutes").arg(slotMinutes);
     if (std::none_of(days.begin(), days.end(), [](const std::optional<IntervalDay> &day) { return day.has_value(); }))
-        return file.dated() ? QStringLiteral("the file holds no day in the week of %1").arg(monday.toString(Qt::ISODate))
-                            : QStringLiteral("the file holds no day");
+        return monday.isValid() ? QStringLiteral("the file holds no day in the week of %1").arg(monday.toString(Qt::ISODate))
+                                : QStringLiteral("the file holds no day");
     WeekScenario read = week;
     read.settings.setSlotLength(*length);
     for (std::size_t index = 0; index < days.size(); ++index) {
         WeekScenario::Day &day = read.days[index];
-        day = days[index] ? dayOf(*days[index], file.slotMinutes()) : WeekScenario::Day();
-        if (file.dated())
+        day = days[index] ? dayOf(*days[index], slotMinutes) : WeekScenario::Day();
+        if (monday.isValid())
             day.date = monday.addDays(static_cast<qint64>(index));
     }
     week = std::move(read);

@@ -25,6 +25,11 @@ public:
     // file of weekdays). Why it cannot be taken, with nothing changed;
     // empty when it was applied.
     static std::optional<QString> apply(WeekScenario &week, const IntervalDays &file, const QDate &monday);
+    // The same for a week's days already at hand (a forecast's), Monday
+    // first, in slots of `slotMinutes`; with a valid `monday` every day gets
+    // its date.
+    static std::optional<QString> applyDays(WeekScenario &week, const IntervalWeek &days, int slotMinutes,
+                                            const QDate &monday);
 
     // Which week of an accepted file to take: the one holding `dateInWeek`, else the
     // file's only one; none (and why, in *reason) when the date lies in no
