@@ -53,6 +53,11 @@ QString dayHeading(const IntervalDay &day)
     return QLocale::c().dayName(day.weekday, QLocale::ShortFormat) + QLatin1Char(' ') + date;
 }
 
+QString shortDayHeading(const QDate &date)
+{
+    return QLocale::c().dayName(date.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') + QString::number(date.day());
+}
+
 bool hasHandleTimes(const ForecastOutcome &outcome)
 {
     for (const IntervalDay &day : outcome.week) {
@@ -116,9 +121,12 @@ QStringList figureCells(const MethodBacktest &method)
 
 QString chosenText(const ForecastOutcome &outcome)
 {
-    return QStringLiteral("%1: %2 (%3)")
-        .arg(outcome.picked ? QStringLiteral("Method") : QStringLiteral("Chosen by the backtest"),
-             QLatin1String(ForecastMethodInfo::of(outcome.chosen).name), outcome.chosenParameters);
+    QString text = (outcome.picked ? QStringLiteral("Method: ") : QStringLiteral("Chosen by the backtest: "))
+                   + QLatin1String(ForecastMethodInfo::of(outcome.chosen).name);
+    // The seasonal naive has no parameters to show.
+    if (!outcome.chosenParameters.isEmpty())
+        text += QStringLiteral(" (%1)").arg(outcome.chosenParameters);
+    return text;
 }
 
 } // namespace ForecastText

@@ -17,6 +17,9 @@ namespace ForecastText {
 QString percent(double fraction);
 // A day of the week forecast as a column heading: "Mon 12-14".
 QString dayHeading(const IntervalDay &day);
+// A date as its weekday and day of the month alone ("Mon 14"), where the
+// month is given elsewhere: a chart's day marks, a narrow column.
+QString shortDayHeading(const QDate &date);
 // Whether some slot of the week forecast has a talk or after-call time.
 bool hasHandleTimes(const ForecastOutcome &outcome);
 // The week forecast as a table, row 0 the headings ("Slot", then each open
@@ -31,7 +34,8 @@ QStringList figureHeadings();
 // the three over all and nothing after them.
 QStringList figureCells(const MethodBacktest &method);
 // "Chosen by the backtest: Weekday average (k = 4 week(s))", or with
-// "Method:" when the planner picked it.
+// "Method:" when the planner picked it; a method without parameters has no
+// brackets.
 QString chosenText(const ForecastOutcome &outcome);
 
 } // namespace ForecastText

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "forecastchart.h"
 
-#include <QLocale>
+#include "forecasttext.h"
 
 #include <algorithm>
 #include <array>
@@ -15,11 +15,6 @@ namespace {
 int dayCountShown(const ForecastSeries &series, const ForecastOutcome &outcome, int first)
 {
     return static_cast<int>(series.date(first).daysTo(outcome.monday)) + 7;
-}
-
-QString dayLabel(const QDate &date)
-{
-    return QLocale::c().dayName(date.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') + QString::number(date.day());
 }
 
 } // namespace
@@ -77,7 +72,7 @@ void ForecastChart::build(ChartModel &model, const ForecastSeries &series, const
     const int days = dayCountShown(series, outcome, first);
     for (int d = 0; d < days; ++d) {
         const int day = first + d;
-        const QString label = dayLabel(series.date(day));
+        const QString label = ForecastText::shortDayHeading(series.date(day));
         for (int s = shown.first; s <= shown.last; ++s) {
             const double x = d * perDay + (s - shown.first) + 1;
             const double calls = day < series.dayCount() ? series.calls(day, s) : noData;

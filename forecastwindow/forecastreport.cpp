@@ -15,6 +15,17 @@ std::vector<ReportContent::Row> reportRows(const std::vector<QStringList> &rows)
     return printed;
 }
 
+// The week's table with each day headed by its weekday and day of the
+// month alone ("Mon 14"), which fits a report column; the week line above
+// gives the dates.
+std::vector<ReportContent::Row> weekTable(const ForecastOutcome &outcome, bool handleTimes)
+{
+    std::vector<QStringList> rows = ForecastText::weekRows(outcome, handleTimes);
+    for (std::size_t d = 0; d < outcome.week.size(); ++d)
+        rows.front()[static_cast<int>(d) + 1] = ForecastText::shortDayHeading(*outcome.week[d].date);
+    return reportRows(rows);
+}
+
 // The backtest's figures are wider than a report row: WAPE, bias and MAPE
 // over all in one table, WAPE per lead day in the next.
 std::vector<ReportContent::TitledTable> backtestTables(const ForecastOutcome &outcome)
@@ -58,9 +69,9 @@ ReportContent ForecastReport::content(const ForecastSession &session, const QStr
         {QStringLiteral("Left out"), excludedText(session)},
         {QStringLiteral("Backtest"), QStringLiteral("the last %1 days").arg(outcome.heldOutDays)},
     };
-    document.tables.push_back({QStringLiteral("CALLS"), reportRows(ForecastText::weekRows(outcome, false))});
+    document.tables.push_back({QStringLiteral("CALLS"), weekTable(outcome, false)});
     if (ForecastText::hasHandleTimes(outcome))
-        document.tables.push_back({QStringLiteral("HANDLE TIMES"), reportRows(ForecastText::weekRows(outcome, true))});
+        document.tables.push_back({QStringLiteral("HANDLE TIMES"), weekTable(outcome, true)});
     for (ReportContent::TitledTable &table : backtestTables(outcome))
         document.tables.push_back(std::move(table));
     content.document = std::move(document);

@@ -166,6 +166,7 @@ QWidget *ForecastWindow::buildResultPane()
     m_backtestView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_backtestView->setTabKeyNavigation(false);
     m_backtestView->verticalHeader()->hide();
+    m_backtestView->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_backtestView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_backtestView->horizontalHeader()->setStretchLastSection(true);
     m_backtestLabel->setBuddy(m_backtestView);
