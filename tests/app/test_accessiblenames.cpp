@@ -2,6 +2,9 @@
 #include "agentgraphlink.h"
 #include "chartwidget.h"
 #include "fakedialogservice.h"
+#include "forecastwindow.h"
+#include "forecastwindows.h"
+#include "generatedhistory.h"
 #include "graphfixtures.h"
 #include "helpcommands.h"
 #include "helpwindow.h"
@@ -12,6 +15,7 @@
 #include "tagentform.h"
 #include "tlumchart.h"
 #include "tlumstringgrid.h"
+#include "testfiles.h"
 #include "tmainform.h"
 #include "varnookapplication.h"
 #include "weekwindow.h"
@@ -24,12 +28,13 @@
 #include <QMetaEnum>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
 #include <memory>
 
-enum class WindowKind { Main, AgentsTab, ScheduleTab, Graph, Printing, Help, HelpIndex, About, Planning, RosterSchedule, Week, WeekTotals };
+enum class WindowKind { Main, AgentsTab, ScheduleTab, Graph, Printing, Help, HelpIndex, About, Planning, RosterSchedule, Week, WeekTotals, Forecast };
 Q_DECLARE_METATYPE(WindowKind)
 
 // What a screen reader finds in each kind of window: every control a person
@@ -56,6 +61,7 @@ private:
     FakeDialogService dialogs;
     std::unique_ptr<TMainForm> main;
     std::unique_ptr<PlanningDialog> planning;
+    QTemporaryDir folder;
 };
 
 namespace {
@@ -200,6 +206,11 @@ QWidget *AccessibleNamesTest::openWindow(WindowKind kind)
         form->widgets().TabSet1->setCurrentIndex(1);
         return form->parentWidget();
     }
+    case WindowKind::Forecast: {
+        const QString path = writeFileIn(folder, QStringLiteral("history.csv"), GeneratedHistory().text().toUtf8());
+        ForecastWindow *forecast = main->forecasts().open(path);
+        return forecast ? forecast->parentWidget() : nullptr;
+    }
     }
     return nullptr;
 }
@@ -221,6 +232,7 @@ void AccessibleNamesTest::everyControlHasItsOwnName_data()
     QTest::newRow("agent window, Schedule with options and roster") << WindowKind::RosterSchedule << 19;
     QTest::newRow("week window, volumes") << WindowKind::Week << 18;
     QTest::newRow("week window, totals") << WindowKind::WeekTotals << 18;
+    QTest::newRow("forecast window") << WindowKind::Forecast << 9;
 }
 
 void AccessibleNamesTest::everyControlHasItsOwnName()
