@@ -123,8 +123,8 @@ void MainFormTest::startsEmptyWithTheMenusAndTheirKeys()
     QCOMPARE(menus.at(3)->text(), QStringLiteral("&Help"));
     QCOMPARE(actionTexts(menus.at(0)->menu()),
              (QStringList{"New A&gent Window", "New &Week", "&Open...", "R&eopen", "&Forecast from History...",
-                          "&Save", "Save &As...", "Pri&nt...", "&Recalculate", "&Planning Options...", "Roster Co&lumns", "&Import Intervals...",
-                          "Slot &Time Columns", "&Close", "-", "E&xit"}));
+                          "&Save", "Save &As...", "Pri&nt...", "&Recalculate", "&Planning Options...",
+                          "Roster Co&lumns", "&Import Intervals...", "Slot &Time Columns", "&Close", "-", "E&xit"}));
     QCOMPARE(actionTexts(menus.at(3)->menu()), (QStringList{"&Contents", "&Index", "-", "&About"}));
     main->menus().window()->update();
     QCOMPARE(actionTexts(main->menus().window()->menu()), (QStringList{"&Tile", "&Cascade"}));
