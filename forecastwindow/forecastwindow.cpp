@@ -166,6 +166,9 @@ QWidget *ForecastWindow::buildResultPane()
     m_backtestView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_backtestView->setTabKeyNavigation(false);
     m_backtestView->verticalHeader()->hide();
+    // One line a method: a long note is cut short, its whole text in reach
+    // of a screen reader and the cell's width.
+    m_backtestView->setWordWrap(false);
     m_backtestView->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_backtestView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_backtestView->horizontalHeader()->setStretchLastSection(true);
