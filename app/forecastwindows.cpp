@@ -5,6 +5,7 @@
 #include "dialogservice.h"
 #include "forecastwindow.h"
 #include "handlerguard.h"
+#include "historyfile.h"
 #include "subwindowplacement.h"
 #include "weekfile.h"
 #include "windowtofront.h"
@@ -23,7 +24,7 @@ ForecastWindow *ForecastWindows::openFromHistory()
 {
     ForecastWindow *opened = nullptr;
     RunHandler(m_services.dialogs, [&] {
-        const QString path = ForecastWindow::chooseHistoryFile(m_services.dialogs);
+        const QString path = HistoryFile::choose(m_services.dialogs);
         if (!path.isEmpty())
             opened = open(path);
     });
@@ -32,7 +33,7 @@ ForecastWindow *ForecastWindows::openFromHistory()
 
 ForecastWindow *ForecastWindows::open(const QString &path)
 {
-    std::optional<ForecastSession> session = ForecastWindow::readHistory(path, m_services.dialogs);
+    std::optional<ForecastSession> session = HistoryFile::read(path, m_services.dialogs);
     if (!session)
         return nullptr;
     auto *window = new ForecastWindow(std::move(*session), *this, m_services.dialogs);

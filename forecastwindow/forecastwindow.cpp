@@ -10,11 +10,11 @@
 #include "forecasttext.h"
 #include "forecastwindowhost.h"
 #include "handlerguard.h"
+#include "historyfile.h"
 #include "toolbuttonkey.h"
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -183,39 +183,13 @@ QWidget *ForecastWindow::buildResultPane()
     return pane;
 }
 
-QString ForecastWindow::chooseHistoryFile(DialogService &dialogs)
-{
-    FileDialogSetup setup;
-    setup.filters = QStringList{QStringLiteral("Interval files (*.csv *.tsv *.txt)"), QStringLiteral("All files (*)")};
-    return dialogs.chooseOpenFile(setup);
-}
-
-std::optional<ForecastSession> ForecastWindow::readHistory(const QString &path, DialogService &dialogs)
-{
-    const QString name = QFileInfo(path).fileName();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        dialogs.error(QStringLiteral("Cannot open %1: %2").arg(name, file.errorString()));
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.read(IntervalDays::MaxTextLength + 1);
-    QString refusal;
-    std::optional<ForecastSession> session = ForecastSession::open(bytes, QFileInfo(path).absoluteFilePath(), &refusal);
-    if (!session) {
-        dialogs.error(QStringLiteral("No forecast was made from %1: %2. Nothing was changed").arg(name, refusal));
-        return std::nullopt;
-    }
-    dialogs.fileUsed(path);
-    return session;
-}
-
 void ForecastWindow::openHistory()
 {
     RunHandler(m_dialogs, [this] {
-        const QString path = chooseHistoryFile(m_dialogs);
+        const QString path = HistoryFile::choose(m_dialogs);
         if (path.isEmpty())
             return;
-        if (std::optional<ForecastSession> read = readHistory(path, m_dialogs))
+        if (std::optional<ForecastSession> read = HistoryFile::read(path, m_dialogs))
             showSession(std::move(*read));
     });
 }

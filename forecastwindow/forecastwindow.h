@@ -6,8 +6,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <optional>
-
 class BacktestTableModel;
 class ChartWidget;
 class DialogService;
@@ -36,12 +34,6 @@ public:
     static constexpr int HelpTopic = 48;
 
     ForecastWindow(ForecastSession session, ForecastWindowHost &host, DialogService &dialogs, QWidget *parent = nullptr);
-
-    // The file chooser for a history file, set up for interval files.
-    static QString chooseHistoryFile(DialogService &dialogs);
-    // Reads and forecasts a history file; none, with its message shown,
-    // when it cannot be.
-    static std::optional<ForecastSession> readHistory(const QString &path, DialogService &dialogs);
 
     // The window's commands, each with a tool button and a key.
     void openHistory(); // Open History... (Ctrl+O): another file in this window

@@ -4,6 +4,7 @@
 #include "forecastwindow.h"
 #include "forecastwindowhost.h"
 #include "generatedhistory.h"
+#include "historyfile.h"
 #include "reportcontent.h"
 #include "testfiles.h"
 
@@ -53,7 +54,7 @@ void ForecastWindowTest::init()
     GeneratedHistory history;
     history.days = 10;
     const QString path = writeFileIn(folder, QStringLiteral("ten.csv"), history.text().toUtf8());
-    std::optional<ForecastSession> session = ForecastWindow::readHistory(path, dialogs);
+    std::optional<ForecastSession> session = HistoryFile::read(path, dialogs);
     QVERIFY(session);
     window = std::make_unique<ForecastWindow>(std::move(*session), host, dialogs);
     window->show();
