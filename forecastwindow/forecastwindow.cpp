@@ -57,9 +57,9 @@ ForecastWindow::ForecastWindow(ForecastSession session, ForecastWindowHost &host
     auto *methodRow = new QHBoxLayout;
     auto *methodLabel = new QLabel(QStringLiteral("&Method:"), this);
     m_method = new QComboBox(this);
-    m_method->addItem(QStringLiteral("Auto: the lowest WAPE"));
+    m_method->addItem(QStringLiteral("Auto: the lowest WAPE"), -1);
     for (const ForecastMethodInfo &info : ForecastMethodInfo::all()) {
-        m_method->addItem(QLatin1String(info.name));
+        m_method->addItem(QLatin1String(info.name), static_cast<int>(info.kind));
         m_method->setItemData(m_method->count() - 1, QString::fromLatin1(info.description), Qt::ToolTipRole);
     }
     m_method->setAccessibleName(QStringLiteral("Forecast method"));
@@ -223,7 +223,7 @@ void ForecastWindow::showForecast()
     const ForecastOutcome &outcome = m_session.outcome();
     {
         const QSignalBlocker quiet(m_method);
-        m_method->setCurrentIndex(m_session.method() ? static_cast<int>(*m_session.method()) + 1 : 0);
+        m_method->setCurrentIndex(m_method->findData(m_session.method() ? static_cast<int>(*m_session.method()) : -1));
     }
     {
         const QSignalBlocker quiet(m_days);
@@ -243,11 +243,11 @@ void ForecastWindow::showForecast()
 void ForecastWindow::chooseMethod(int index)
 {
     RunHandler(m_dialogs, [&] {
+        const int kind = m_method->itemData(index).toInt();
         const std::optional<ForecastMethodKind> method =
-            index > 0 ? std::optional<ForecastMethodKind>(ForecastMethodInfo::all()[static_cast<std::size_t>(index - 1)].kind)
-                      : std::nullopt;
+            kind >= 0 ? std::optional<ForecastMethodKind>(static_cast<ForecastMethodKind>(kind)) : std::nullopt;
         if (const auto refusal = m_session.setMethod(method))
-            m_dialogs.error(QStringLiteral("The week cannot be forecast so: %1. Nothing was changed").arg(*refusal));
+            m_dialogs.error(QStringLiteral("The week cannot be forecast that way: %1. Nothing was changed").arg(*refusal));
         showForecast();
     });
 }
@@ -256,7 +256,7 @@ void ForecastWindow::leaveOut(const QDate &date, bool excluded)
 {
     RunHandler(m_dialogs, [&] {
         if (const auto refusal = m_session.setExcluded(date, excluded))
-            m_dialogs.error(QStringLiteral("The week cannot be forecast so: %1. Nothing was changed").arg(*refusal));
+            m_dialogs.error(QStringLiteral("The week cannot be forecast that way: %1. Nothing was changed").arg(*refusal));
         showForecast();
     });
 }
