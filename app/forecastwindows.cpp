@@ -7,16 +7,18 @@
 #include "handlerguard.h"
 #include "historyfile.h"
 #include "subwindowplacement.h"
-#include "weekfile.h"
+#include "weekdocument.h"
+#include "weekwindow.h"
+#include "weekwindows.h"
 #include "windowtofront.h"
 
-#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-ForecastWindows::ForecastWindows(QMdiArea &area, AgentServices &services)
+ForecastWindows::ForecastWindows(QMdiArea &area, AgentServices &services, WeekWindows &weeks)
     : m_area(area)
     , m_services(services)
+    , m_weeks(weeks)
 {
 }
 
@@ -52,23 +54,15 @@ void ForecastWindows::printForecast(const ReportContent &content)
     m_services.printing.PrintPrepared(content, m_services.dialogs);
 }
 
+WeekScenario ForecastWindows::newWeek() const
+{
+    return WeekDocument::newWeek();
+}
+
 void ForecastWindows::openWeek(const WeekScenario &week)
 {
-    DialogService &dialogs = m_services.dialogs;
-    FileDialogSetup setup;
-    const std::optional<QDate> monday = week.days.front().date;
-    setup.initialName = monday ? QStringLiteral("week-%1.vnkw").arg(monday->toString(Qt::ISODate))
-                               : QStringLiteral("week.vnkw");
-    setup.defaultSuffix = QStringLiteral("vnkw");
-    setup.filters = QStringList{QStringLiteral("Week files (*.vnkw)")};
-    const QString path = dialogs.chooseSaveFile(setup);
-    if (path.isEmpty())
-        return;
-    const SaveResult saved = SaveWeek(week, path);
-    if (!saved.ok) {
-        dialogs.error(saved.message);
-        return;
-    }
-    dialogs.fileUsed(path);
-    dialogs.inform(QStringLiteral("The week forecast was saved as %1.").arg(QFileInfo(path).fileName()));
+    // As an imported week: the window starts as a new week and then holds
+    // the forecast as if typed, so that closing it asks to save.
+    if (WeekWindow *window = m_weeks.add(newWeek()))
+        window->replaceWeek(week);
 }

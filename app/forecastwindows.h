@@ -8,16 +8,17 @@
 class AgentServices;
 class ForecastWindow;
 class QMdiArea;
+class WeekWindows;
 
 // The main window's forecast windows: File > Forecast from History... asks
 // for a history file and shows its forecast in a new window of the window
-// area; the windows print through the program's printer and print dialog.
-// Open as Week saves the week forecast as a week file (.vnkw) under a name
-// the planner chooses, which `varnook-calc week` plans.
+// area; the windows print through the program's printer and print dialog,
+// and Open as Week opens the week forecast in a new week window, as a week
+// imported from an interval file opens: not saved to a file yet.
 class ForecastWindows : public ForecastWindowHost
 {
 public:
-    ForecastWindows(QMdiArea &area, AgentServices &services);
+    ForecastWindows(QMdiArea &area, AgentServices &services, WeekWindows &weeks);
 
     // File > Forecast from History...: the file chooser, then open().
     ForecastWindow *openFromHistory();
@@ -26,9 +27,13 @@ public:
     ForecastWindow *open(const QString &path);
 
     void printForecast(const ReportContent &content) override;
+    // A new week's settings: the defaults, since the forecast window, not an
+    // agent window, is the active one.
+    WeekScenario newWeek() const override;
     void openWeek(const WeekScenario &week) override;
 
 private:
     QMdiArea &m_area;
     AgentServices &m_services;
+    WeekWindows &m_weeks;
 };

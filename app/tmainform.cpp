@@ -63,7 +63,7 @@ TMainForm::TMainForm(DialogService &dialogs, QWidget *parent)
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] { m_menus->window()->update(); });
 
     m_weeks = new WeekWindows(*this, *m_mdiArea, m_dialogs);
-    m_forecasts = std::make_unique<ForecastWindows>(*m_mdiArea, *m_agentServices);
+    m_forecasts = std::make_unique<ForecastWindows>(*m_mdiArea, *m_agentServices, *m_weeks);
     m_menus = std::make_unique<MainMenus>(*this, m_mdiArea, m_dialogs);
     connect(m_weeks, &WeekWindows::fileUsed, m_menus->reopen(), &ReopenMenu::add);
     connect(m_weeks, &WeekWindows::windowsChanged, this, [this] {

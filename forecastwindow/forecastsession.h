@@ -40,10 +40,10 @@ public:
     const ForecastSeries &series() const { return *m_series; }
     const ForecastOutcome &outcome() const { return m_outcome; }
 
-    // The forecast week as the week planner's days, on the default call
-    // settings: each forecast day open from its first slot to its last with
-    // its calls and handle times, the others closed, every day dated. Why it
-    // cannot be, when no day was forecast.
+    // The forecast week as the week planner's days and slot length, the
+    // week's settings, shift and tour types kept: each forecast day open from
+    // its first slot to its last with its calls and handle times, the others
+    // closed, every day dated. Why it cannot be, when no day was forecast.
     std::optional<QString> putWeekInto(WeekScenario &week) const;
     // The forecast week as rows of an interval file, tab-separated for a
     // spreadsheet; the interval readers take it back.

@@ -274,7 +274,7 @@ void ForecastWindow::copy()
 void ForecastWindow::openAsWeek()
 {
     RunHandler(m_dialogs, [this] {
-        WeekScenario week;
+        WeekScenario week = m_host.newWeek();
         if (const auto problem = m_session.putWeekInto(week)) {
             m_dialogs.error(QStringLiteral("The week cannot be opened: %1").arg(*problem));
             return;

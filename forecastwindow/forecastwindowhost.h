@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-class WeekScenario;
+#include "weekscenario.h"
+
 struct ReportContent;
 
 // What a forecast window asks of the program around it.
@@ -13,6 +14,9 @@ public:
     // Prints the forecast's report through the print dialog, as the other
     // windows print theirs.
     virtual void printForecast(const ReportContent &content) = 0;
+    // The week a new week window starts with: its call settings, goal and
+    // planning options, before the forecast's days go in.
+    virtual WeekScenario newWeek() const = 0;
     // Takes the forecast week on as a week to plan.
     virtual void openWeek(const WeekScenario &week) = 0;
 };

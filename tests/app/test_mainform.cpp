@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "agentservices.h"
+#include "forecastwindow.h"
+#include "forecastwindows.h"
+#include "generatedhistory.h"
 #include "fakedialogservice.h"
 #include "handlerguard.h"
 #include "helpcommands.h"
@@ -12,9 +15,11 @@
 #include "tabortprint.h"
 #include "taboutform.h"
 #include "tagentform.h"
+#include "testfiles.h"
 #include "tlumstringgrid.h"
 #include "tmainform.h"
 #include "weekwindow.h"
+#include "weekwindows.h"
 #include "varnookapplication.h"
 #include "windowmenu.h"
 #include "windowtiling.h"
@@ -90,6 +95,7 @@ private Q_SLOTS:
     void tileNeverSqueezesAgentWindows();
     void closingIsNotBlockedByAPendingField_data();
     void closingIsNotBlockedByAPendingField();
+    void forecastOpensAsAWeekToSave();
 
 private:
     FakeDialogService dialogs;
@@ -657,6 +663,22 @@ void MainFormTest::closingIsNotBlockedByAPendingField()
         QTRY_VERIFY(watched.isNull());
         QCOMPARE(main->mdiArea()->subWindowList().size(), 1);
     }
+}
+
+void MainFormTest::forecastOpensAsAWeekToSave()
+{
+    QTemporaryDir folder;
+    const QString path = writeFileIn(folder, QStringLiteral("history.csv"), GeneratedHistory().text().toUtf8());
+    ForecastWindow *forecast = main->forecasts().open(path);
+    QVERIFY(forecast);
+    forecast->openAsWeek();
+    const QList<WeekWindow *> weeks = main->weekWindows().windows();
+    QCOMPARE(weeks.size(), 1);
+    const WeekScenario &week = weeks.front()->document().week();
+    QVERIFY(week.days.front().date == forecast->session().outcome().monday);
+    QCOMPARE(week.days.front().calls.front(), forecast->session().outcome().week.front().slotValues.front().calls);
+    // Not in a file yet: closing the week asks to save it.
+    QVERIFY(weeks.front()->document().changed());
 }
 
 int main(int argc, char *argv[])

@@ -34,6 +34,7 @@ private:
     struct Host : ForecastWindowHost
     {
         void printForecast(const ReportContent &content) override { printed.push_back(content); }
+        WeekScenario newWeek() const override { return WeekScenario(); }
         void openWeek(const WeekScenario &week) override { weeks.push_back(week); }
         std::vector<ReportContent> printed;
         std::vector<WeekScenario> weeks;
