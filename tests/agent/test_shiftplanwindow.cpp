@@ -282,8 +282,10 @@ void ShiftPlanWindowTest::cancelDuringTheSearchShowsTheBestPlanSoFar()
     QElapsedTimer stopping;
     stopping.start();
     window->cancelSolve();
-    QVERIFY(finished.wait(15000));
-    QVERIFY2(stopping.elapsed() < 10000, qPrintable(QString::number(stopping.elapsed())));
+    // Generous against a limit of an hour: CBC sees a cancel only at its
+    // search's events, and a loaded machine may keep it in its root longer.
+    QVERIFY(finished.wait(60000));
+    QVERIFY2(stopping.elapsed() < 30000, qPrintable(QString::number(stopping.elapsed())));
     QVERIFY(window->plan() && window->plan()->solver.cancelled == (window->goalBox()->currentIndex() == 1));
     const QString status = window->statusLabel()->text();
     QVERIFY2(window->goalBox()->currentIndex() == 1 ? status.startsWith(QStringLiteral("Stopped by a cancel"))
@@ -309,7 +311,7 @@ void ShiftPlanWindowTest::closingDuringASolveReturnsAtOnce()
     QVERIFY(!closing);
     QVERIFY2(closed.elapsed() < 5000, qPrintable(QString::number(closed.elapsed())));
     window = nullptr;
-    QVERIFY(SolveThreads::waitForReleased(15000));
+    QVERIFY(SolveThreads::waitForReleased(60000));
 }
 
 QTEST_MAIN(ShiftPlanWindowTest)

@@ -118,7 +118,7 @@ void WeekWindowTest::init()
 void WeekWindowTest::cleanup()
 {
     m_window.reset();
-    QVERIFY(SolveThreads::waitForReleased(30000));
+    QVERIFY(SolveThreads::waitForReleased(60000));
 }
 
 WeekWindow &WeekWindowTest::window(WeekScenario week)
@@ -250,7 +250,7 @@ void WeekWindowTest::closingDuringASolveReturnsAtOnce()
     m_window.reset();
     QVERIFY(timer.elapsed() < 1000);
     // The solve was told to stop and ends on its own.
-    QVERIFY(SolveThreads::waitForReleased(30000));
+    QVERIFY(SolveThreads::waitForReleased(60000));
 }
 
 void WeekWindowTest::useAsRostersHandsEachOpenDayItsStaffing()
