@@ -14,6 +14,10 @@ WeekScenario WeekDocument::newWeek(const ScenarioInputs *from)
 {
     WeekScenario week;
     week.settings = from ? *from : ScenarioInputs();
+    // The default tours' shifts have a 30-minute break, which hourly slots
+    // cannot hold: a week of its own starts on half hours.
+    if (!from)
+        week.settings.setSlotLength(SlotLength::HalfHour);
     const TimeSlots period = week.settings.timeSlots();
     for (WeekScenario::Day &day : week.days) {
         day.open = true;

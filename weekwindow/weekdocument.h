@@ -24,7 +24,8 @@ public:
 
     // A new week: the call settings, goal, model and planning options of
     // `from` (an agent window's inputs) or the defaults, every day open over
-    // the period of `from` (the defaults' without) with no calls.
+    // the period of `from` (the defaults' without) with no calls; its slot
+    // length that of `from`, or half hours, which the default tours need.
     static WeekScenario newWeek(const ScenarioInputs *from = nullptr);
 
     explicit WeekDocument(WeekScenario week = newWeek());
