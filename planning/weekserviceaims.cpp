@@ -6,7 +6,6 @@
 #include "shiftweek.h"
 #include "tourspace.h"
 
-
 WeekServiceAims::WeekServiceAims(const ShiftWeek &week, const TourSpace &space, double goal)
 {
     m_aims.goal = goal;
