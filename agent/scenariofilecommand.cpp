@@ -4,6 +4,7 @@
 #include "agentcommandhost.h"
 #include "dialogservice.h"
 #include "handlerguard.h"
+#include "savechanges.h"
 #include "scenariofile.h"
 #include "scenariofilerecord.h"
 
@@ -125,21 +126,7 @@ bool ScenarioFileCommand::confirmClose()
 {
     if (!hasUnsavedChanges())
         return true;
-    bool closeIt = false;
-    RunHandler(m_host.dialogs(), [&] {
-        const QString question = QStringLiteral("Save changes to %1?").arg(record().heldFileName());
-        switch (m_host.dialogs().askSaveChanges(question)) {
-        case SaveChoice::Save:
-            closeIt = saveBeforeClosing();
-            break;
-        case SaveChoice::Discard:
-            closeIt = true;
-            break;
-        case SaveChoice::Cancel:
-            break;
-        }
-    });
-    return closeIt;
+    return SaveChangesBeforeClosing(m_host.dialogs(), record().heldFileName(), [this] { return saveBeforeClosing(); });
 }
 
 bool ScenarioFileCommand::saveBeforeClosing()

@@ -3,6 +3,7 @@
 
 #include "dialogservice.h"
 #include "handlerguard.h"
+#include "savechanges.h"
 #include "weekdocument.h"
 
 #include <QFileInfo>
@@ -87,19 +88,6 @@ bool WeekFileCommand::confirmClose()
 {
     if (!hasUnsavedChanges())
         return true;
-    bool closeIt = false;
-    RunHandler(m_dialogs, [&] {
-        const QString name = m_document.hasFile() ? QFileInfo(m_document.filePath()).fileName() : WeekDocument::UntitledName;
-        switch (m_dialogs.askSaveChanges(QStringLiteral("Save changes to %1?").arg(name))) {
-        case SaveChoice::Save:
-            closeIt = save();
-            break;
-        case SaveChoice::Discard:
-            closeIt = true;
-            break;
-        case SaveChoice::Cancel:
-            break;
-        }
-    });
-    return closeIt;
+    const QString name = m_document.hasFile() ? QFileInfo(m_document.filePath()).fileName() : WeekDocument::UntitledName;
+    return SaveChangesBeforeClosing(m_dialogs, name, [this] { return save(); });
 }
